@@ -1,0 +1,17 @@
+#pragma once
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
+// Counters, coordinates and level settings are 16-bit signed. Their arithmetic saturates at the
+// ends of the range instead of overflowing: a score past 32767 stays at 32767.
+using Int16 = std::int16_t;
+
+constexpr Int16 saturate16(long long value)
+{
+    return static_cast<Int16>(std::clamp<long long>(value, std::numeric_limits<Int16>::min(),
+                                                    std::numeric_limits<Int16>::max()));
+}
+
+constexpr Int16 add16(Int16 a, long long b) { return saturate16(static_cast<long long>(a) + b); }

@@ -1,0 +1,153 @@
+#include "files/LevelFile.h"
+
+#include "core/Random.h"
+#include "files/NumberText.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace {
+
+// A level file is about 500 bytes; reading stops well past that, so a huge file cannot
+// exhaust memory. Lines beyond the 24th are never used anyway.
+constexpr qint64 MaxBytesRead = 1 << 20;
+
+// Splits text into lines ended by CR LF, a bare LF or a bare CR. Text after the last line end
+// counts as a line; an empty file has none.
+class LineReader {
+public:
+    explicit LineReader(QString text) : m_text(std::move(text)) {}
+
+    bool next(QString& line)
+    {
+        if (m_pos >= m_text.size())
+            return false;
+        qsizetype end = m_pos;
+        while (end < m_text.size() && m_text[end] != u'\r' && m_text[end] != u'\n')
+            ++end;
+        line = m_text.mid(m_pos, end - m_pos);
+        m_pos = end;
+        if (m_pos < m_text.size()) {
+            const QChar ender = m_text[m_pos++];
+            if (ender == u'\r' && m_pos < m_text.size() && m_text[m_pos] == u'\n')
+                ++m_pos;
+        }
+        return true;
+    }
+
+private:
+    QString m_text;
+    qsizetype m_pos = 0;
+};
+
+// Removes spaces (and only spaces) from both ends.
+QString trimSpaces(const QString& text)
+{
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text[first] == u' ')
+        ++first;
+    while (last > first && text[last - 1] == u' ')
+        --last;
+    return text.mid(first, last - first);
+}
+
+TileCode randomTurtle(Random& random)
+{
+    static constexpr TileCode ways[] = {Tile::TurtleLeft, Tile::TurtleUp, Tile::TurtleRight, Tile::TurtleDown};
+    return ways[random.below(4)];
+}
+
+QString withoutLineBreaks(QString text)
+{
+    text.remove(u'\r');
+    text.remove(u'\n');
+    return text;
+}
+
+}  // namespace
+
+LevelReadStatus LoadLevelFile(const QString& path, modGlobals& globals, Random& random)
+{
+    globals.TurtlesInLevel = 0;
+
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return LevelReadStatus::Missing;
+    QString text = QString::fromUtf8(file.read(MaxBytesRead));
+    file.close();
+    if (text.startsWith(QChar(0xFEFF)))  // a byte-order mark from a text editor is not part of line 1
+        text.remove(0, 1);
+    LineReader lines(std::move(text));
+
+    QString line;
+    if (!lines.next(line))
+        return LevelReadStatus::Stopped;
+    globals.LevelMusic = trimSpaces(line).toStdString();
+
+    for (Int16* setting : {&globals.LevelBonus, &globals.LevelTurtleInterval, &globals.LevelDogInterval}) {
+        if (!lines.next(line))
+            return LevelReadStatus::Stopped;
+        const std::optional<Int16> value = leadingInt16(trimSpaces(line));
+        if (!value)
+            return LevelReadStatus::Stopped;
+        *setting = *value;
+    }
+
+    for (int row = 0; row < BoardSize; ++row) {
+        if (!lines.next(line))
+            return LevelReadStatus::Stopped;
+        const QList<uint> codes = trimSpaces(line).toUcs4();
+        for (int col = 0; col < BoardSize; ++col) {
+            TileCode code = col < codes.size() ? static_cast<TileCode>(codes[col]) : Tile::Empty;
+            if (code == Tile::TurtleAnyWay) {
+                globals.TurtlesInLevel = add16(globals.TurtlesInLevel, 1);
+                code = randomTurtle(random);
+            }
+            globals.board(col, row) = code;
+        }
+    }
+    return LevelReadStatus::Complete;
+}
+
+QString LevelPath(const QString& programFolder, Int16 levelNumber)
+{
+    return programFolder + QStringLiteral("/levels/level") + QString::number(levelNumber) + QStringLiteral(".txt");
+}
+
+LevelReadStatus LoadLevel(Int16 levelNumber, const QString& programFolder, modGlobals& globals, Random& random)
+{
+    return LoadLevelFile(LevelPath(programFolder, levelNumber), globals, random);
+}
+
+QByteArray LevelFileBytes(const LevelSettingsText& settings, const Board& board)
+{
+    // A line break inside a setting would shift every later line of the file, so none is written.
+    QString text;
+    for (const QString& setting : {settings.music, settings.bonus, settings.turtleInterval, settings.dogInterval})
+        text += withoutLineBreaks(setting) + QStringLiteral("\r\n");
+    for (int row = 0; row < BoardSize; ++row) {
+        for (int col = 0; col < BoardSize; ++col) {
+            const TileCode code = isTurtle(board(col, row)) ? Tile::TurtleAnyWay : board(col, row);
+            if (code != Tile::Empty && code != U'\r' && code != U'\n') {
+                const char32_t one[] = {code};
+                text += QString::fromUcs4(one, 1);
+            }
+        }
+        text += QStringLiteral("\r\n");
+    }
+    return text.toUtf8();
+}
+
+bool SaveLevelFile(const QString& path, const LevelSettingsText& settings, const Board& board)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const QByteArray bytes = LevelFileBytes(settings, board);
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}

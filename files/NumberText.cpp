@@ -1,0 +1,90 @@
+#include "files/NumberText.h"
+
+#include <cfenv>
+#include <cmath>
+#include <charconv>
+#include <limits>
+#include <string>
+
+namespace {
+
+bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+
+}  // namespace
+
+double leadingNumber(QStringView text)
+{
+    qsizetype i = 0;
+    while (i < text.size() && (text[i] == u' ' || text[i] == u'\t'))
+        ++i;
+
+    // The longest prefix that is a plain decimal number. Only that prefix is converted, so words
+    // such as "inf", "nan" or hexadecimal forms never count as numbers.
+    bool negative = false;
+    if (i < text.size() && (text[i] == u'+' || text[i] == u'-'))
+        negative = text[i++] == u'-';
+    std::string number;
+    int integerDigits = 0;  // significant digits before the point
+    int leadingZeros = 0;   // zeros right after the point, before the first significant digit
+    bool digits = false;
+    while (i < text.size() && isDigit(text[i])) {
+        if (integerDigits > 0 || text[i] != u'0')
+            ++integerDigits;
+        number += static_cast<char>(text[i++].unicode());
+        digits = true;
+    }
+    if (i < text.size() && text[i] == u'.') {
+        number += '.';
+        ++i;
+        bool significant = integerDigits > 0;
+        while (i < text.size() && isDigit(text[i])) {
+            significant = significant || text[i] != u'0';
+            if (!significant)
+                ++leadingZeros;
+            number += static_cast<char>(text[i++].unicode());
+            digits = true;
+        }
+    }
+    if (!digits)
+        return 0.0;
+    long long exponent = 0;
+    if (i < text.size() && (text[i] == u'e' || text[i] == u'E')) {
+        qsizetype j = i + 1;
+        std::string expText;
+        if (j < text.size() && (text[j] == u'+' || text[j] == u'-'))
+            expText += static_cast<char>(text[j++].unicode());
+        while (j < text.size() && isDigit(text[j]) && expText.size() < 12)
+            expText += static_cast<char>(text[j++].unicode());
+        if (!expText.empty() && isDigit(QChar(expText.back()))) {
+            number += 'e' + expText;
+            exponent = std::stoll(expText);
+        }
+    }
+
+    // from_chars is independent of the process locale, which Qt sets from the environment.
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (error == std::errc::result_out_of_range) {
+        // Beyond what a double holds: the decimal magnitude tells huge from tiny.
+        const long long magnitude = (integerDigits > 0 ? integerDigits : -leadingZeros) + exponent;
+        value = magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+    }
+    return negative ? -value : value;
+}
+
+double roundHalfEven(double value)
+{
+    const int oldMode = std::fegetround();
+    std::fesetround(FE_TONEAREST);
+    const double rounded = std::nearbyint(value);
+    std::fesetround(oldMode);
+    return rounded;
+}
+
+std::optional<Int16> leadingInt16(QStringView text)
+{
+    const double rounded = roundHalfEven(leadingNumber(text));
+    if (!(rounded >= std::numeric_limits<Int16>::min() && rounded <= std::numeric_limits<Int16>::max()))
+        return std::nullopt;
+    return static_cast<Int16>(rounded);
+}

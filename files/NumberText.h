@@ -1,0 +1,21 @@
+#pragma once
+
+#include "core/Int16.h"
+
+#include <QStringView>
+
+#include <cstdint>
+#include <optional>
+
+// Numbers typed by people or read from text files.
+
+// The decimal number at the start of the text, after any leading blanks: an optional sign, digits,
+// an optional fraction and an optional exponent ("250ms" gives 250, "1e3" gives 1000).
+// Text that does not start with a number gives 0.
+double leadingNumber(QStringView text);
+
+// The nearest whole number, an exact half going to the even neighbour (2.5 gives 2, 3.5 gives 4).
+double roundHalfEven(double value);
+
+// leadingNumber rounded half to even; nothing when the result lies outside -32768 to 32767.
+std::optional<Int16> leadingInt16(QStringView text);

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs what building, playing and testing Pondrake need on Debian 12, then configures and
+# builds one build folder. Usage: scripts/setup.sh <build-folder> [extra cmake arguments...]
+set -euo pipefail
+
+packages=(
+  build-essential cmake ninja-build pkg-config
+  qt6-base-dev libgl-dev
+  libsdl2-dev libsdl2-mixer-dev timgm6mb-soundfont
+  libgtest-dev libbenchmark-dev
+  xvfb xdotool imagemagick x11-utils
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
+done
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+fi
+
+here=$(cd "$(dirname "$0")/.." && pwd)
+build=${1:?build folder}
+shift
+cmake -S "$here" -B "$build" -G Ninja "$@" >/dev/null
+cmake --build "$build" --parallel "$(nproc)"

@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Sets up what is missing, builds Pondrake and runs every test: once in an ordinary build and once
+# under AddressSanitizer and UndefinedBehaviorSanitizer. Fails when any test fails.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export LSAN_OPTIONS=suppressions=$here/tests/lsan.supp:print_suppressions=0
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+"$here/scripts/setup.sh" "$here/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+"$here/scripts/setup.sh" "$here/build-sanitize" -DCMAKE_BUILD_TYPE=Debug -DPONDRAKE_SANITIZE=ON \
+  -DPONDRAKE_BUILD_APP=OFF -DPONDRAKE_BUILD_BENCH=OFF
+
+status=0
+echo "== Tests =="
+ctest --test-dir "$here/build" --output-on-failure --parallel "$(nproc)" || status=1
+echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer =="
+ctest --test-dir "$here/build-sanitize" --output-on-failure --parallel "$(nproc)" || status=1
+exit $status

@@ -1,0 +1,268 @@
+#include "files/LevelFile.h"
+
+#include "core/Random.h"
+#include "tests/support/BoardText.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const char* const Rows[20] = {
+    "bbbbbbbbbbbbbbbbbbbb", "btbbbbbbbbbbbbbbbbbb", "bbbbrrrrbbbbbbbbbbbb", "bbbbbbbbbbbbbbbbbb$$",
+    "bbbbbbhbbbbbbbbbbbbb", "bbbbbbbbbbbbbbbbbbbb", "bbbbbbbbbk@bbbbbbbbb", "bbbbbbbbbbbbbbbbbbbb",
+    "bbbbbbbbbbbbbbbbbbbb", "bb1bbbbbbbbbbbbb2bbb", "bbbbbbbbbbbbbbbbbbbb", "bbbbbbbbbbbbbbbbbbbb",
+    "bbbbbbbbbbbbbbbbbbbb", "bbbbbbbbbbbbbbbbbbbb", "bbbbbbbbbbbbbbbbbbbb", "bbbbbbbbbbbbbbbbbbbb",
+    "bbbbbbbbbbbbbbbbbbbb", "bbbbbbbbbbbbbbbbbbbb", "tbbbbbbbbbbbbbbbbbbt", "bbbbbbbbbbbbbbbbbbbb",
+};
+
+// A level file's text with the given line end, the settings lines given, and the rows above.
+QByteArray levelText(const char* end = "\r\n", const char* music = "pond1.mid", const char* bonus = "100",
+                     const char* turtle = "1500", const char* dog = "1000")
+{
+    QByteArray text;
+    for (const char* line : {music, bonus, turtle, dog})
+        text += QByteArray(line) + end;
+    for (const char* row : Rows)
+        text += QByteArray(row) + end;
+    return text;
+}
+
+class LevelFileTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    modGlobals globals;
+
+    QString write(const QByteArray& bytes, const QString& name = QStringLiteral("level.txt"))
+    {
+        const QString path = dir.filePath(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return path;
+    }
+
+    // A board and settings that no level file holds, to see what a reader leaves alone.
+    void fillWithOldLevel()
+    {
+        for (int row = 0; row < BoardSize; ++row)
+            for (int col = 0; col < BoardSize; ++col)
+                globals.board(col, row) = U'o';
+        globals.LevelMusic = "old.mid";
+        globals.LevelBonus = 11;
+        globals.LevelTurtleInterval = 22;
+        globals.LevelDogInterval = 33;
+        globals.TurtlesInLevel = 44;
+    }
+};
+
+}  // namespace
+
+TEST_F(LevelFileTest, ReadsSettingsAndBoardAndTurnsEveryTIntoACountedTurtle)
+{
+    // Three "t" in reading order: (1,1), (0,18), (19,18); draws 0..3 map to a, w, d, x.
+    SequenceRandom random({0.0, 0.5, 0.99});
+    EXPECT_EQ(LoadLevelFile(write(levelText()), globals, random), LevelReadStatus::Complete);
+    EXPECT_EQ(globals.LevelMusic, "pond1.mid");
+    EXPECT_EQ(globals.LevelBonus, 100);
+    EXPECT_EQ(globals.LevelTurtleInterval, 1500);
+    EXPECT_EQ(globals.LevelDogInterval, 1000);
+    EXPECT_EQ(globals.TurtlesInLevel, 3);
+    EXPECT_EQ(globals.board(1, 1), Tile::TurtleLeft);
+    EXPECT_EQ(globals.board(0, 18), Tile::TurtleRight);
+    EXPECT_EQ(globals.board(19, 18), Tile::TurtleDown);
+    EXPECT_EQ(rowOf(globals.board, 2), "bbbbrrrrbbbbbbbbbbbb");
+    EXPECT_EQ(rowOf(globals.board, 6), "bbbbbbbbbk@bbbbbbbbb");
+    EXPECT_EQ(rowOf(globals.board, 9), "bb1bbbbbbbbbbbbb2bbb");
+    EXPECT_EQ(random.remaining(), 0u);
+}
+
+TEST_F(LevelFileTest, AcceptsLfCrAndMixedLineEndsAndALastLineWithoutEnd)
+{
+    for (const char* end : {"\n", "\r", "\r\n"}) {
+        SequenceRandom random({0.0, 0.0, 0.0});
+        QByteArray text = levelText(end);
+        text.chop(static_cast<qsizetype>(strlen(end)));  // the last row has no line end
+        EXPECT_EQ(LoadLevelFile(write(text), globals, random), LevelReadStatus::Complete) << "line end " << end;
+        EXPECT_EQ(globals.TurtlesInLevel, 3);
+        EXPECT_EQ(rowOf(globals.board, 19), "bbbbbbbbbbbbbbbbbbbb");
+    }
+    // CR CR is two line ends with an empty line between, not one.
+    SequenceRandom random({0.0, 0.0, 0.0});
+    QByteArray text = "song.mid\r\r100\n1500\r\n1000\n";
+    EXPECT_EQ(LoadLevelFile(write(text), globals, random), LevelReadStatus::Stopped);
+    EXPECT_EQ(globals.LevelMusic, "song.mid");
+    EXPECT_EQ(globals.LevelBonus, 0);  // the empty line
+    EXPECT_EQ(globals.LevelTurtleInterval, 100);
+}
+
+TEST_F(LevelFileTest, NumbersAreTakenFromTheStartOfTheLineAndRoundedHalfToEven)
+{
+    struct Case {
+        const char* line;
+        Int16 expected;
+    } cases[] = {{" 250 ", 250}, {"250ms", 250}, {"fast", 0}, {"1e3", 1000}, {"2.5", 2}, {"3.5", 4}, {"-40", -40}};
+    for (const Case& c : cases) {
+        SequenceRandom random({0.0, 0.0, 0.0});
+        LoadLevelFile(write(levelText("\r\n", "x.mid", "100", c.line)), globals, random);
+        EXPECT_EQ(globals.LevelTurtleInterval, c.expected) << c.line;
+    }
+}
+
+TEST_F(LevelFileTest, SpacesAroundTheMusicNameAndRowsAreTrimmed)
+{
+    QByteArray text = levelText("\r\n", "  my song.mid  ");
+    text.replace("bbbbrrrrbbbbbbbbbbbb", " rrr");
+    text.replace("bbbbbbhbbbbbbbbbbbbb", "bbbbbbhbbbbbbbbbbbbbZZZZZ");  // 25 characters
+    SequenceRandom random({0.0, 0.0, 0.0});
+    EXPECT_EQ(LoadLevelFile(write(text), globals, random), LevelReadStatus::Complete);
+    EXPECT_EQ(globals.LevelMusic, "my song.mid");
+    EXPECT_EQ(rowOf(globals.board, 2), "rrr.................");
+    EXPECT_EQ(rowOf(globals.board, 4), "bbbbbbhbbbbbbbbbbbbb");
+}
+
+TEST_F(LevelFileTest, TurtlesWrittenWithADirectionArePlacedButNotCounted)
+{
+    QByteArray text = levelText();
+    text.replace("bbbbbbhbbbbbbbbbbbbb", "awdxbbhbbbbbbbbbbbbA");
+    SequenceRandom random({0.0, 0.0, 0.0});
+    LoadLevelFile(write(text), globals, random);
+    EXPECT_EQ(globals.TurtlesInLevel, 3);
+    EXPECT_EQ(rowOf(globals.board, 4), "awdxbbhbbbbbbbbbbbbA");
+}
+
+TEST_F(LevelFileTest, AByteOrderMarkIsNotPartOfTheMusicName)
+{
+    SequenceRandom random({0.0, 0.0, 0.0});
+    LoadLevelFile(write("\xEF\xBB\xBF" + levelText()), globals, random);
+    EXPECT_EQ(globals.LevelMusic, "pond1.mid");
+}
+
+TEST_F(LevelFileTest, AMissingFileChangesNothingButTheTurtleCount)
+{
+    fillWithOldLevel();
+    const Board before = globals.board;
+    SequenceRandom random({});
+    EXPECT_EQ(LoadLevelFile(dir.filePath("nothing.txt"), globals, random), LevelReadStatus::Missing);
+    EXPECT_EQ(globals.TurtlesInLevel, 0);
+    EXPECT_EQ(globals.board, before);
+    EXPECT_EQ(globals.LevelMusic, "old.mid");
+    EXPECT_EQ(globals.LevelBonus, 11);
+    EXPECT_EQ(globals.LevelDogInterval, 33);
+}
+
+TEST_F(LevelFileTest, AShortFileReplacesTheRowsItHasAndKeepsTheRest)
+{
+    fillWithOldLevel();
+    QByteArray text = levelText();
+    text.truncate(text.indexOf("bbbbbbhbbbbbbbbbbbbb"));  // settings and rows 0 to 3
+    SequenceRandom random({0.25});
+    EXPECT_EQ(LoadLevelFile(write(text), globals, random), LevelReadStatus::Stopped);
+    EXPECT_EQ(globals.TurtlesInLevel, 1);
+    EXPECT_EQ(globals.board(1, 1), Tile::TurtleUp);
+    EXPECT_EQ(rowOf(globals.board, 3), "bbbbbbbbbbbbbbbbbb$$");
+    EXPECT_EQ(rowOf(globals.board, 4), "oooooooooooooooooooo");
+    EXPECT_EQ(rowOf(globals.board, 19), "oooooooooooooooooooo");
+}
+
+TEST_F(LevelFileTest, ANumberOutsideSixteenBitsStopsTheReadingThere)
+{
+    fillWithOldLevel();
+    const Board before = globals.board;
+    SequenceRandom random({});
+    EXPECT_EQ(LoadLevelFile(write(levelText("\r\n", "new.mid", "90", "40000")), globals, random),
+              LevelReadStatus::Stopped);
+    EXPECT_EQ(globals.LevelMusic, "new.mid");
+    EXPECT_EQ(globals.LevelBonus, 90);
+    EXPECT_EQ(globals.LevelTurtleInterval, 22);
+    EXPECT_EQ(globals.LevelDogInterval, 33);
+    EXPECT_EQ(globals.board, before);
+    EXPECT_EQ(globals.TurtlesInLevel, 0);
+}
+
+TEST_F(LevelFileTest, AnEmptyFileStopsAtTheFirstLine)
+{
+    fillWithOldLevel();
+    SequenceRandom random({});
+    EXPECT_EQ(LoadLevelFile(write(""), globals, random), LevelReadStatus::Stopped);
+    EXPECT_EQ(globals.LevelMusic, "old.mid");
+    EXPECT_EQ(globals.TurtlesInLevel, 0);
+}
+
+TEST_F(LevelFileTest, LevelNIsReadFromLevelNDotTxtInTheLevelsFolder)
+{
+    EXPECT_EQ(LevelPath(QStringLiteral("/games/pondrake"), 7), QStringLiteral("/games/pondrake/levels/level7.txt"));
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("levels")));
+    write(levelText("\r\n", "ten.mid"), QStringLiteral("levels/level10.txt"));
+    SequenceRandom random({0.0, 0.0, 0.0});
+    EXPECT_EQ(LoadLevel(10, dir.path(), globals, random), LevelReadStatus::Complete);
+    EXPECT_EQ(globals.LevelMusic, "ten.mid");
+}
+
+TEST_F(LevelFileTest, TheWriterEndsEveryLineWithCrLfAndWritesEveryTurtleAsT)
+{
+    Board board = boardFromRows({"awdxbbbbbbbbbbbbbbbb", "rh$k@12jilm"});
+    board(19, 19) = Tile::Empty;  // an empty cell writes nothing
+    const LevelSettingsText settings{QStringLiteral("pond2.mid"), QStringLiteral("100"), QStringLiteral(" 1500"),
+                                     QStringLiteral("1000ms")};
+    QByteArray expected = "pond2.mid\r\n100\r\n 1500\r\n1000ms\r\n"
+                          "ttttbbbbbbbbbbbbbbbb\r\n"
+                          "rh$k@12jilmbbbbbbbbb\r\n";
+    for (int row = 2; row < 19; ++row)
+        expected += "bbbbbbbbbbbbbbbbbbbb\r\n";
+    expected += "bbbbbbbbbbbbbbbbbbb\r\n";
+    EXPECT_EQ(LevelFileBytes(settings, board), expected);
+}
+
+TEST_F(LevelFileTest, LineBreaksInsideASettingAreNotWritten)
+{
+    Board board;
+    ClearBoard(board);
+    const LevelSettingsText settings{QStringLiteral("a\r\nb.mid"), QStringLiteral("1\n00"), QStringLiteral("1500"),
+                                     QStringLiteral("1000")};
+    EXPECT_TRUE(LevelFileBytes(settings, board).startsWith("ab.mid\r\n100\r\n1500\r\n1000\r\n"));
+}
+
+TEST_F(LevelFileTest, WritingThenReadingGivesTheSameBoardWithNewTurtleDirections)
+{
+    Board board = boardFromRows({"bbbbbbbbbbbbbbbbbbbb", "bbaxbbbbrrrbbbbb$$$$", "", "bbbbbhhhbbbbbbbbbbbb",
+                                 "", "", "k@bbbbbbbbbbbbbbbb12", "", "", "bbbbbbbbbbbbbbbbbbbw"});
+    const QString path = dir.filePath(QStringLiteral("saved.txt"));
+    ASSERT_TRUE(SaveLevelFile(path, {QStringLiteral("pond3.mid"), QStringLiteral("80"), QStringLiteral("1200"),
+                                     QStringLiteral("900")},
+                              board));
+    SequenceRandom random({0.99, 0.6, 0.3});  // x, d, w
+    EXPECT_EQ(LoadLevelFile(path, globals, random), LevelReadStatus::Complete);
+    EXPECT_EQ(globals.TurtlesInLevel, 3);
+    EXPECT_EQ(globals.LevelMusic, "pond3.mid");
+    EXPECT_EQ(globals.LevelBonus, 80);
+    EXPECT_EQ(globals.LevelTurtleInterval, 1200);
+    EXPECT_EQ(globals.LevelDogInterval, 900);
+    Board expected = board;
+    expected(2, 1) = Tile::TurtleDown;
+    expected(3, 1) = Tile::TurtleRight;
+    expected(19, 9) = Tile::TurtleUp;
+    EXPECT_EQ(rowsOf(globals.board), rowsOf(expected));
+}
+
+TEST_F(LevelFileTest, ASaveThatCannotBeWrittenSaysSoAndLeavesTheOldFile)
+{
+    Board board;
+    ClearBoard(board);
+    const LevelSettingsText settings{QStringLiteral("a.mid"), QStringLiteral("1"), QStringLiteral("2"),
+                                     QStringLiteral("3")};
+    // A folder stands where the file should go.
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("taken.txt")));
+    EXPECT_FALSE(SaveLevelFile(dir.filePath(QStringLiteral("taken.txt")), settings, board));
+    EXPECT_FALSE(SaveLevelFile(dir.filePath(QStringLiteral("no/such/folder/level1.txt")), settings, board));
+
+    // A good save replaces the old file completely.
+    const QString path = write("old contents that are longer than nothing\r\n", QStringLiteral("level1.txt"));
+    EXPECT_TRUE(SaveLevelFile(path, settings, board));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), LevelFileBytes(settings, board));
+}

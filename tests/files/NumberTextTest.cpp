@@ -1,0 +1,75 @@
+#include "files/NumberText.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+
+TEST(LeadingNumber, TakesTheNumberAtTheStartOfTheText)
+{
+    EXPECT_EQ(leadingNumber(u"250"), 250);
+    EXPECT_EQ(leadingNumber(u"  250  "), 250);
+    EXPECT_EQ(leadingNumber(u"250ms"), 250);
+    EXPECT_EQ(leadingNumber(u"1e3"), 1000);
+    EXPECT_EQ(leadingNumber(u"1E+2x"), 100);
+    EXPECT_EQ(leadingNumber(u"-12.5"), -12.5);
+    EXPECT_EQ(leadingNumber(u"+7"), 7);
+    EXPECT_EQ(leadingNumber(u".5"), 0.5);
+    EXPECT_EQ(leadingNumber(u"3."), 3);
+    EXPECT_EQ(leadingNumber(u"12e"), 12);  // an exponent without digits is not part of the number
+    EXPECT_EQ(leadingNumber(u"12e-"), 12);
+}
+
+TEST(LeadingNumber, TextWithoutALeadingNumberGivesZero)
+{
+    EXPECT_EQ(leadingNumber(u""), 0);
+    EXPECT_EQ(leadingNumber(u"fast"), 0);
+    EXPECT_EQ(leadingNumber(u"-"), 0);
+    EXPECT_EQ(leadingNumber(u"."), 0);
+    EXPECT_EQ(leadingNumber(u"inf"), 0);
+    EXPECT_EQ(leadingNumber(u"nan"), 0);
+    EXPECT_EQ(leadingNumber(u"0x10"), 0);  // the 0 before the x
+    EXPECT_EQ(leadingNumber(u"&H10"), 0);
+}
+
+TEST(LeadingNumber, HugeAndTinyExponentsBecomeInfinityAndZero)
+{
+    EXPECT_EQ(leadingNumber(u"1e400"), std::numeric_limits<double>::infinity());
+    EXPECT_EQ(leadingNumber(u"-1e400"), -std::numeric_limits<double>::infinity());
+    EXPECT_EQ(leadingNumber(u"1e-400"), 0);
+    EXPECT_EQ(leadingNumber(u"0.0001e-400"), 0);
+}
+
+TEST(LeadingNumber, DoesNotDependOnTheProcessLocale)
+{
+    // Qt sets the C locale from the environment; a comma locale must not change "2.5".
+    const char* old = std::setlocale(LC_NUMERIC, nullptr);
+    const std::string saved = old ? old : "C";
+    if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") == nullptr && std::setlocale(LC_NUMERIC, "fr_FR.UTF-8") == nullptr)
+        GTEST_SKIP() << "no locale with a decimal comma is installed";
+    EXPECT_EQ(leadingNumber(u"2.5"), 2.5);
+    std::setlocale(LC_NUMERIC, saved.c_str());
+}
+
+TEST(RoundHalfEven, ExactHalvesGoToTheEvenNeighbour)
+{
+    EXPECT_EQ(roundHalfEven(2.5), 2);
+    EXPECT_EQ(roundHalfEven(3.5), 4);
+    EXPECT_EQ(roundHalfEven(4.5), 4);
+    EXPECT_EQ(roundHalfEven(5.5), 6);
+    EXPECT_EQ(roundHalfEven(-2.5), -2);
+    EXPECT_EQ(roundHalfEven(2.5000001), 3);
+    EXPECT_EQ(roundHalfEven(0.49), 0);
+}
+
+TEST(LeadingInt16, RoundsAndRefusesValuesOutsideSixteenBits)
+{
+    EXPECT_EQ(leadingInt16(u"32767"), 32767);
+    EXPECT_EQ(leadingInt16(u"-32768"), -32768);
+    EXPECT_EQ(leadingInt16(u"32767.4"), 32767);
+    EXPECT_EQ(leadingInt16(u"32767.5"), std::nullopt);  // rounds to 32768
+    EXPECT_EQ(leadingInt16(u"-32768.5"), -32768);       // rounds to the even -32768
+    EXPECT_EQ(leadingInt16(u"32768"), std::nullopt);
+    EXPECT_EQ(leadingInt16(u"1e9"), std::nullopt);
+    EXPECT_EQ(leadingInt16(u"1e400"), std::nullopt);
+    EXPECT_EQ(leadingInt16(u"word"), 0);
+}
