@@ -9,13 +9,15 @@
 namespace {
 
 bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
 
-}  // namespace
-
-double leadingNumber(QStringView text)
+// The decimal number at the start of the text, after any leading blanks. `end` becomes the index
+// just past the number, or 0 when the text does not start with one (the result is then 0).
+double parseLeadingNumber(QStringView text, qsizetype& end)
 {
+    end = 0;
     qsizetype i = 0;
-    while (i < text.size() && (text[i] == u' ' || text[i] == u'\t'))
+    while (i < text.size() && isBlank(text[i]))
         ++i;
 
     // The longest prefix that is a plain decimal number. Only that prefix is converted, so words
@@ -47,6 +49,7 @@ double leadingNumber(QStringView text)
     }
     if (!digits)
         return 0.0;
+    end = i;
     long long exponent = 0;
     if (i < text.size() && (text[i] == u'e' || text[i] == u'E')) {
         qsizetype j = i + 1;
@@ -58,18 +61,42 @@ double leadingNumber(QStringView text)
         if (!expText.empty() && isDigit(QChar(expText.back()))) {
             number += 'e' + expText;
             exponent = std::stoll(expText);
+            end = j;
         }
     }
 
     // from_chars is independent of the process locale, which Qt sets from the environment.
     double value = 0.0;
-    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+    [[maybe_unused]] const auto [converted, error] = std::from_chars(number.data(), number.data() + number.size(), value);
     if (error == std::errc::result_out_of_range) {
         // Beyond what a double holds: the decimal magnitude tells huge from tiny.
         const long long magnitude = (integerDigits > 0 ? integerDigits : -leadingZeros) + exponent;
         value = magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     }
     return negative ? -value : value;
+}
+
+// The number that the whole text is, blanks around it allowed, rounded half to even; nothing for
+// text that holds anything else or a value outside [min, max].
+std::optional<double> strictWhole(QStringView text, double min, double max)
+{
+    qsizetype last = text.size();
+    while (last > 0 && isBlank(text[last - 1]))
+        --last;
+    text = text.first(last);
+    qsizetype end = 0;
+    const double rounded = roundHalfEven(parseLeadingNumber(text, end));
+    if (end == 0 || end != text.size() || !(rounded >= min && rounded <= max))
+        return std::nullopt;
+    return rounded;
+}
+
+}  // namespace
+
+double leadingNumber(QStringView text)
+{
+    qsizetype end = 0;
+    return parseLeadingNumber(text, end);
 }
 
 double roundHalfEven(double value)
@@ -79,6 +106,19 @@ double roundHalfEven(double value)
     const double rounded = std::nearbyint(value);
     std::fesetround(oldMode);
     return rounded;
+}
+
+std::optional<Int16> strictInt16(QStringView text)
+{
+    const auto value = strictWhole(text, std::numeric_limits<Int16>::min(), std::numeric_limits<Int16>::max());
+    return value ? std::optional<Int16>(static_cast<Int16>(*value)) : std::nullopt;
+}
+
+std::optional<std::int32_t> strictInt32(QStringView text)
+{
+    const auto value =
+        strictWhole(text, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max());
+    return value ? std::optional<std::int32_t>(static_cast<std::int32_t>(*value)) : std::nullopt;
 }
 
 std::optional<Int16> leadingInt16(QStringView text)

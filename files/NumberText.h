@@ -19,3 +19,9 @@ double roundHalfEven(double value);
 
 // leadingNumber rounded half to even; nothing when the result lies outside -32768 to 32767.
 std::optional<Int16> leadingInt16(QStringView text);
+
+// Numbers on lines of their own, as in the score file: the whole text must be one decimal number
+// (blanks around it allowed), which is rounded half to even and must fit the type. Anything else,
+// the empty text included, gives nothing.
+std::optional<Int16> strictInt16(QStringView text);
+std::optional<std::int32_t> strictInt32(QStringView text);

@@ -1,5 +1,7 @@
 #include "files/NumberText.h"
 
+#include <QString>
+
 #include <gtest/gtest.h>
 
 #include <clocale>
@@ -72,4 +74,36 @@ TEST(LeadingInt16, RoundsAndRefusesValuesOutsideSixteenBits)
     EXPECT_EQ(leadingInt16(u"1e9"), std::nullopt);
     EXPECT_EQ(leadingInt16(u"1e400"), std::nullopt);
     EXPECT_EQ(leadingInt16(u"word"), 0);
+}
+
+TEST(StrictNumbers, TakeAWholeLineThatIsOneNumberWithBlanksAround)
+{
+    EXPECT_EQ(strictInt16(u" 0 "), 0);
+    EXPECT_EQ(strictInt16(u"1"), 1);
+    EXPECT_EQ(strictInt16(u"\t-7\t"), -7);
+    EXPECT_EQ(strictInt16(u"+12"), 12);
+    EXPECT_EQ(strictInt16(u"2.5"), 2);
+    EXPECT_EQ(strictInt16(u"1e2 "), 100);
+    EXPECT_EQ(strictInt32(u" 120 "), 120);
+    EXPECT_EQ(strictInt32(u"-5 "), -5);
+}
+
+TEST(StrictNumbers, RefuseTextThatIsNotExactlyOneNumber)
+{
+    for (const char16_t* text : {u"", u"   ", u"12a", u"1 2", u"a12", u"-", u".", u"1e", u"0x10", u"&H10", u"inf"}) {
+        EXPECT_EQ(strictInt16(text), std::nullopt) << QString::fromUtf16(text).toStdString();
+        EXPECT_EQ(strictInt32(text), std::nullopt) << QString::fromUtf16(text).toStdString();
+    }
+}
+
+TEST(StrictNumbers, RefuseValuesOutsideTheirType)
+{
+    EXPECT_EQ(strictInt16(u"32767"), 32767);
+    EXPECT_EQ(strictInt16(u"32768"), std::nullopt);
+    EXPECT_EQ(strictInt16(u"-32769"), std::nullopt);
+    EXPECT_EQ(strictInt32(u"2147483647"), 2147483647);
+    EXPECT_EQ(strictInt32(u"-2147483648"), std::numeric_limits<std::int32_t>::min());
+    EXPECT_EQ(strictInt32(u"2147483648"), std::nullopt);
+    EXPECT_EQ(strictInt32(u"2147483647.5"), std::nullopt);  // rounds to 2147483648
+    EXPECT_EQ(strictInt32(u"1e400"), std::nullopt);
 }
