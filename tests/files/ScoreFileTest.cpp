@@ -1,0 +1,261 @@
+#include "files/ScoreFile.h"
+
+#include "files/CBase64.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The lines of a file, each ended with CR LF.
+QByteArray lines(std::initializer_list<const char*> texts)
+{
+    QByteArray bytes;
+    for (const char* text : texts)
+        bytes += QByteArray(text) + "\r\n";
+    return bytes;
+}
+
+// A full table falling from 100 to 10 in steps of 10, names "n0" to "n9".
+QByteArray fallingTable()
+{
+    return lines({" 0 ", " 100 ", "n0", " 0 ", " 90 ", "n1", " 0 ", " 80 ", "n2", " 0 ", " 70 ", "n3",
+                  " 1 ", " 60 ", "n4", " 0 ", " 50 ", "n5", " 0 ", " 40 ", "n6", " 0 ", " 30 ", "n7",
+                  " 0 ", " 20 ", "n8", " 0 ", " 10 ", "n9"});
+}
+
+// A table that no file holds, to see which fields a reading leaves alone.
+ScoreTable oldTable()
+{
+    ScoreTable table;
+    for (int i = 0; i < ScoreEntries; ++i) {
+        table.TopKinds[i] = 7;
+        table.TopScores[i] = -1000 - i;
+        table.TopNames[i] = QStringLiteral("old");
+    }
+    return table;
+}
+
+class ScoreFileTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString path = ScoresPath(dir.path());
+
+    void write(const QByteArray& bytes)
+    {
+        QDir(dir.path()).mkpath(QStringLiteral("levels"));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    QByteArray read() const
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(no file)");
+    }
+
+    // Reads the file as the game-over window does, then saves a new entry over it.
+    QByteArray loadThenSave(const QString& name, std::int32_t score, Int16 kind = TypedName)
+    {
+        ScoreTable table;
+        LoadScores(path, table);
+        EXPECT_TRUE(SaveScore(path, table, name, score, kind));
+        return read();
+    }
+};
+
+}  // namespace
+
+TEST_F(ScoreFileTest, TheFirstScoreWithoutAFileLeadsNineEmptyEntries)
+{
+    ScoreTable table;
+    EXPECT_EQ(LoadScores(path, table), ScoreReadStatus::Missing);
+    ASSERT_TRUE(SaveScore(path, table, QStringLiteral("Kim"), 120, TypedName));  // makes levels/ too
+    QByteArray expected = lines({" 0 ", " 120 ", "Kim"});
+    for (int i = 0; i < 9; ++i)
+        expected += lines({" 0 ", " 0 ", ""});
+    EXPECT_EQ(read(), expected);
+}
+
+TEST_F(ScoreFileTest, AnEqualScoreGoesAfterTheOlderEntry)
+{
+    write(fallingTable());
+    EXPECT_EQ(loadThenSave(QStringLiteral("new"), 70),
+              lines({" 0 ", " 100 ", "n0", " 0 ", " 90 ", "n1", " 0 ", " 80 ", "n2", " 0 ", " 70 ", "n3",
+                     " 0 ", " 70 ", "new", " 1 ", " 60 ", "n4", " 0 ", " 50 ", "n5", " 0 ", " 40 ", "n6",
+                     " 0 ", " 30 ", "n7", " 0 ", " 20 ", "n8"}));
+}
+
+TEST_F(ScoreFileTest, AScoreBetweenTheNinthAndTenthBecomesTheTenth)
+{
+    write(fallingTable());
+    EXPECT_EQ(loadThenSave(QStringLiteral("new"), 15, HandwrittenName),
+              lines({" 0 ", " 100 ", "n0", " 0 ", " 90 ", "n1", " 0 ", " 80 ", "n2", " 0 ", " 70 ", "n3",
+                     " 1 ", " 60 ", "n4", " 0 ", " 50 ", "n5", " 0 ", " 40 ", "n6", " 0 ", " 30 ", "n7",
+                     " 0 ", " 20 ", "n8", " 1 ", " 15 ", "new"}));
+}
+
+TEST_F(ScoreFileTest, TheBestScoreComesFirst)
+{
+    write(fallingTable());
+    EXPECT_TRUE(loadThenSave(QStringLiteral("top"), 101).startsWith(lines({" 0 ", " 101 ", "top", " 0 ", " 100 ", "n0"})));
+}
+
+TEST_F(ScoreFileTest, NegativeScoresAreReadAndWrittenWithTheirSign)
+{
+    write(lines({" 0 ", " 10 ", "a", " 0 ", " 0 ", "b", " 0 ", "-3 ", "c", " 0 ", "-4 ", "d", " 0 ", "-5 ", "e",
+                 " 0 ", "-6 ", "f", " 0 ", "-7 ", "g", " 0 ", "-8 ", "h", " 0 ", "-9 ", "i", " 0 ", "-10 ", "j"}));
+    EXPECT_EQ(loadThenSave(QStringLiteral("new"), -5),
+              lines({" 0 ", " 10 ", "a", " 0 ", " 0 ", "b", " 0 ", "-3 ", "c", " 0 ", "-4 ", "d", " 0 ", "-5 ", "e",
+                     " 0 ", "-5 ", "new", " 0 ", "-6 ", "f", " 0 ", "-7 ", "g", " 0 ", "-8 ", "h", " 0 ", "-9 ", "i"}));
+}
+
+TEST_F(ScoreFileTest, NamesAreKeptAsTheyAre)
+{
+    write(lines({" 0 ", " 50 ", "  two  spaces  ", " 1 ", " 40 ", "Zm9v\nYmFy"}));
+    ScoreTable table;
+    LoadScores(path, table);
+    EXPECT_EQ(table.TopNames[0], QStringLiteral("  two  spaces  "));
+    EXPECT_EQ(table.TopNames[1], QStringLiteral("Zm9v\nYmFy"));  // a lone LF stays in the line
+    EXPECT_EQ(CBase64::Decode(table.TopNames[1]), QByteArray("foobar"));
+
+    const QByteArray saved = loadThenSave(QStringLiteral(" Kim Lee "), 45);
+    EXPECT_TRUE(saved.startsWith(lines({" 0 ", " 50 ", "  two  spaces  ", " 0 ", " 45 ", " Kim Lee ", " 1 ", " 40 ",
+                                        "Zm9v\nYmFy"})));
+}
+
+TEST_F(ScoreFileTest, LineBreaksInANewNameAreLeftOut)
+{
+    EXPECT_TRUE(loadThenSave(QStringLiteral("Kim\r\nLee\n"), 5).startsWith(lines({" 0 ", " 5 ", "KimLee", " 0 "})));
+    EXPECT_EQ(StripLineBreaks(QStringLiteral("\ra\nb\r\nc\n")), QStringLiteral("abc"));
+    EXPECT_EQ(StripLineBreaks(QString()), QString());
+}
+
+TEST_F(ScoreFileTest, ReadingStopsAtTheFirstFaultAndKeepsWhatCameBefore)
+{
+    struct Case {
+        const char* what;
+        QByteArray bytes;
+        int kinds, scores, names;  // how many of each field the reading filled
+    };
+    const Case cases[] = {
+        {"short", lines({" 0 ", " 9 ", "a", " 1 ", " 8 "}), 2, 2, 1},
+        {"score not a number", lines({" 0 ", " 9 ", "a", " 0 ", "lots", "b"}), 2, 1, 1},
+        {"kind out of range", lines({" 0 ", " 9 ", "a", " 40000 ", " 8 ", "b"}), 1, 1, 1},
+        {"score out of range", lines({" 0 ", " 3000000000 ", "a"}), 1, 0, 0},
+        {"empty kind line", lines({""}), 0, 0, 0},
+        {"empty file", QByteArray(), 0, 0, 0},
+        {"LF line ends make one line", "0\n9\na\n", 0, 0, 0},
+    };
+    for (const Case& c : cases) {
+        write(c.bytes);
+        ScoreTable table = oldTable();
+        EXPECT_EQ(LoadScores(path, table), ScoreReadStatus::Stopped) << c.what;
+        for (int i = 0; i < ScoreEntries; ++i) {
+            EXPECT_EQ(table.TopKinds[i] == 7, i >= c.kinds) << c.what << " kind " << i;
+            EXPECT_EQ(table.TopScores[i] == -1000 - i, i >= c.scores) << c.what << " score " << i;
+            EXPECT_EQ(table.TopNames[i] == QStringLiteral("old"), i >= c.names) << c.what << " name " << i;
+        }
+    }
+}
+
+TEST_F(ScoreFileTest, AMissingFileChangesNothing)
+{
+    ScoreTable table = oldTable();
+    EXPECT_EQ(LoadScores(path, table), ScoreReadStatus::Missing);
+    EXPECT_EQ(table.TopScores[0], -1000);
+    EXPECT_EQ(table.TopNames[9], QStringLiteral("old"));
+}
+
+TEST_F(ScoreFileTest, TheLastLineNeedsNoLineEnd)
+{
+    QByteArray bytes = fallingTable();
+    bytes.chop(2);
+    write(bytes);
+    ScoreTable table;
+    EXPECT_EQ(LoadScores(path, table), ScoreReadStatus::Complete);
+    EXPECT_EQ(table.TopNames[9], QStringLiteral("n9"));
+}
+
+TEST_F(ScoreFileTest, AFailedSaveLeavesWhatWasThere)
+{
+    // A file where the folder should be: the folder cannot be made.
+    QFile blocker(dir.filePath(QStringLiteral("levels")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.write("not a folder");
+    blocker.close();
+    EXPECT_FALSE(SaveScore(path, ScoreTable(), QStringLiteral("Kim"), 5, TypedName));
+    ASSERT_TRUE(blocker.open(QIODevice::ReadOnly));
+    EXPECT_EQ(blocker.readAll(), QByteArray("not a folder"));
+
+    // A folder where the file should be: it stays a folder.
+    QTemporaryDir other;
+    ASSERT_TRUE(QDir(other.path()).mkpath(QStringLiteral("levels/scores.txt")));
+    EXPECT_FALSE(SaveScore(ScoresPath(other.path()), ScoreTable(), QStringLiteral("Kim"), 5, TypedName));
+    EXPECT_TRUE(QFileInfo(ScoresPath(other.path())).isDir());
+}
+
+namespace {
+
+QByteArray inkLine()
+{
+    InkStrokes ink(QSize(337, 49));
+    ink.beginStroke({10, 10}, 0.5);
+    ink.extendStroke({30, 20}, 0.5);
+    return StripLineBreaks(CBase64::Encode(ink.Save())).toLatin1();
+}
+
+}  // namespace
+
+TEST_F(ScoreFileTest, TheTopTenShowsScoresAsWrittenAndEveryKindButZeroAsHandwriting)
+{
+    QByteArray bytes = lines({" 0 ", " 120 ", "Anonymous", " 2 ", " 90 "});
+    bytes += inkLine() + "\r\n";
+    for (int i = 2; i < ScoreEntries; ++i)
+        bytes += lines({" 0 ", " 0 ", ""});
+    write(bytes);
+
+    const TopTenReading reading = ReadTopTen(path);
+    EXPECT_EQ(reading.status, ScoreReadStatus::Complete);
+    EXPECT_EQ(reading.rows[0].scoreText, QStringLiteral(" 120 "));
+    EXPECT_EQ(reading.rows[0].shown, TopTenRow::Shown::Typed);
+    EXPECT_EQ(reading.rows[0].typedName, QStringLiteral("Anonymous"));
+    EXPECT_EQ(reading.rows[1].shown, TopTenRow::Shown::Handwritten);
+    ASSERT_EQ(reading.rows[1].ink.strokes().size(), 1u);
+    EXPECT_EQ(reading.rows[1].ink.strokes()[0].size(), 2u);
+    EXPECT_EQ(reading.rows[9].scoreText, QStringLiteral(" 0 "));
+    EXPECT_EQ(reading.rows[9].shown, TopTenRow::Shown::Typed);
+}
+
+TEST_F(ScoreFileTest, TheTopTenStopsInTheRowWhereTheFileFails)
+{
+    EXPECT_EQ(ReadTopTen(path).status, ScoreReadStatus::Missing);
+
+    // The name line of row 1 is missing: its score shows, its name controls stay as designed.
+    write(lines({" 0 ", " 50 ", "a", " 0 ", " 40 "}));
+    TopTenReading reading = ReadTopTen(path);
+    EXPECT_EQ(reading.status, ScoreReadStatus::Stopped);
+    EXPECT_EQ(reading.rows[0].shown, TopTenRow::Shown::Typed);
+    EXPECT_EQ(reading.rows[1].scoreText, QStringLiteral(" 40 "));
+    EXPECT_EQ(reading.rows[1].shown, TopTenRow::Shown::Nothing);
+    EXPECT_FALSE(reading.rows[2].scoreText.has_value());
+
+    // A score line that is no number: the row shows nothing of it.
+    write(lines({" 0 ", " 50 ", "a", " 0 ", "fifty", "b"}));
+    reading = ReadTopTen(path);
+    EXPECT_FALSE(reading.rows[1].scoreText.has_value());
+    EXPECT_EQ(reading.rows[1].shown, TopTenRow::Shown::Nothing);
+
+    // Handwriting that is not ink: the row shows its score and an empty signature, and ends the reading.
+    write(lines({" 1 ", " 50 ", "bm90IGluaw==", " 0 ", " 40 ", "b"}));
+    reading = ReadTopTen(path);
+    EXPECT_EQ(reading.status, ScoreReadStatus::Stopped);
+    EXPECT_EQ(reading.rows[0].scoreText, QStringLiteral(" 50 "));
+    EXPECT_EQ(reading.rows[0].shown, TopTenRow::Shown::Handwritten);
+    EXPECT_TRUE(reading.rows[0].ink.isEmpty());
+    EXPECT_FALSE(reading.rows[1].scoreText.has_value());
+}
