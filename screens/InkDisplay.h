@@ -1,0 +1,27 @@
+#pragma once
+
+#include "files/InkStrokes.h"
+
+#include <QWidget>
+
+class QPainter;
+
+// Shows a handwritten name at the size it was written, one pixel of the surface for one pixel
+// of the screen, on a transparent background. Takes no input.
+class InkDisplay : public QWidget {
+    Q_OBJECT
+public:
+    InkDisplay(QSize surface, QWidget* parent = nullptr);
+
+    const InkStrokes& Ink() const { return m_ink; }
+    void setInk(const InkStrokes& ink);
+    // Shows the ink saved in the bytes; false, showing what it showed before, when they are not ink.
+    bool Load(const QByteArray& bytes);
+    void DeleteStrokes();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void paintStrokes(QPainter& painter) const;
+
+    InkStrokes m_ink;
+};

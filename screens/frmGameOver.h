@@ -1,0 +1,59 @@
+#pragma once
+
+#include "core/Int16.h"
+#include "files/ScoreFile.h"
+
+#include <QDialog>
+
+#include <cstdint>
+
+class InkPicture;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// Shown modally when a game has ended: the final score and, when it beats the tenth best, a typed
+// or handwritten name for the top-ten table in the program folder's levels/scores.txt.
+// Set yourScore, then exec(). The window closes itself after a Submit (which saves) or Bummer.
+class frmGameOver : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmGameOver(const QString& programFolder, QWidget* parent = nullptr);
+
+    std::int32_t yourScore = 0;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildFrameTopScore();
+    void buildFrameNotTop();
+
+    void Form_Load();
+    void butOkType_Click();
+    // True when the key was Enter, which submits the typed name instead of reaching the box.
+    bool txtName_KeyPress(int KeyAscii);
+    void butOKWrite_Click();
+    void butClear_Click();
+    void butBummer_Click();
+
+    void LoadScores();
+    void SaveScore(const QString& name, std::int32_t score, Int16 kind);
+
+    const QString m_scoresPath;
+    ScoreTable m_scores;  // TopKinds, TopScores, TopNames
+    bool m_loaded = false;
+
+    QLabel* lblLevel;
+    QLabel* lblScore;
+    QGroupBox* frameTopScore;
+    InkPicture* InkPicture1;
+    QPushButton* butClear;
+    QPushButton* butOKWrite;
+    QLineEdit* txtName;
+    QPushButton* butOkType;
+    QGroupBox* frameNotTop;
+    QPushButton* butBummer;
+};

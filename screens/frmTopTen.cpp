@@ -1,0 +1,109 @@
+#include "screens/frmTopTen.h"
+
+#include "screens/InkDisplay.h"
+#include "screens/FormLayout.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+
+namespace {
+
+constexpr int RowTwips = 840;
+
+}  // namespace
+
+frmTopTen::frmTopTen(const QString& programFolder, QWidget* parent)
+    : QDialog(parent), m_scoresPath(ScoresPath(programFolder))
+{
+    setWindowTitle(QStringLiteral("Top Ten Scores"));
+    setFixedSize(twipsToPixels(8205), twipsToPixels(9780));
+
+    placeLabel(QStringLiteral("Top Ten Scores"), twipsRect(2760, 120, 2655, 375), 14.25, this);
+    for (int i = 0; i < ScoreEntries; ++i) {
+        const int top = 720 + RowTwips * i;
+        const QRect rank = i < 9 ? twipsRect(120, top, 375, 375) : twipsRect(0, top, 615, 375);
+        placeLabel(QStringLiteral("%1.").arg(i + 1), rank, 12, this);
+
+        lblVal[i] = placeLabel(QStringLiteral("0"), twipsRect(720, top, 1215, 375), 12, this);
+        lblVal[i]->setObjectName(QStringLiteral("lblVal%1").arg(i));
+        setTextColour(lblVal[i], QColor(0, 0, 192));
+
+        lblScore[i] = placeLabel(QString(), twipsRect(2280, top, 4215, 375), 12, this);
+        lblScore[i]->setObjectName(QStringLiteral("lblScore%1").arg(i));
+
+        inkScore[i] = new InkDisplay(QSize(twipsToPixels(InkWidthTwips), twipsToPixels(InkHeightTwips)), this);
+        inkScore[i]->setObjectName(QStringLiteral("inkScore%1").arg(i));
+        inkScore[i]->move(twipsToPixels(2160), twipsToPixels(600 + RowTwips * i));
+    }
+
+    butOkay = new QPushButton(QStringLiteral("Close"), this);
+    butOkay->setObjectName(QStringLiteral("butOkay"));
+    butOkay->setFont(verdanaBold(12));
+    butOkay->setGeometry(twipsRect(3000, 9120, 2415, 495));
+    connect(butOkay, &QPushButton::clicked, this, &frmTopTen::butOkay_Click);
+}
+
+void frmTopTen::showEvent(QShowEvent* event)
+{
+    if (!m_loaded) {
+        m_loaded = true;
+        Form_Load();
+    }
+    QDialog::showEvent(event);
+}
+
+void frmTopTen::Form_Load()
+{
+    const TopTenReading reading = ReadTopTen(m_scoresPath);
+    for (int i = 0; i < ScoreEntries; ++i) {
+        const TopTenRow& row = reading.rows[i];
+        if (row.scoreText)
+            lblVal[i]->setText(*row.scoreText);
+        switch (row.shown) {
+        case TopTenRow::Shown::Typed:
+            inkScore[i]->hide();
+            lblScore[i]->show();
+            lblScore[i]->setText(row.typedName);
+            break;
+        case TopTenRow::Shown::Handwritten:
+            inkScore[i]->show();
+            lblScore[i]->hide();
+            inkScore[i]->setInk(row.ink);
+            break;
+        case TopTenRow::Shown::Nothing:
+            break;
+        }
+    }
+    butOkay->setDefault(true);
+    butOkay->setFocus();
+}
+
+void frmTopTen::butOkay_Click()
+{
+    accept();
+}
+
+void frmTopTen::keyPressEvent(QKeyEvent* event)
+{
+    // Only keys that type a character count, as a bare Shift or Ctrl is no answer.
+    if (event->text().isEmpty()) {
+        QDialog::keyPressEvent(event);
+        return;
+    }
+    Form_KeyPress(event->text().at(0).unicode());
+}
+
+void frmTopTen::Form_KeyPress(int)
+{
+    accept();
+}
+
+void frmTopTen::paintEvent(QPaintEvent*)
+{
+    // The frame around the table: (0, 0) to (8160, 9720) twips.
+    QPainter painter(this);
+    painter.setPen(Qt::black);
+    painter.drawRect(QRect(QPoint(0, 0), QPoint(twipsToPixels(8160), twipsToPixels(9720))));
+}

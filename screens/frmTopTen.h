@@ -1,0 +1,38 @@
+#pragma once
+
+#include "files/ScoreFile.h"
+
+#include <QDialog>
+
+#include <array>
+
+class InkDisplay;
+class QLabel;
+class QPushButton;
+
+// The ten best scores from the program folder's levels/scores.txt, each with its typed name or
+// its handwriting. Shown with exec(); read afresh each time it opens; never writes. Closes on
+// "Close" or on any key.
+class frmTopTen : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmTopTen(const QString& programFolder, QWidget* parent = nullptr);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void Form_Load();
+    void butOkay_Click();
+    void Form_KeyPress(int KeyAscii);
+
+    const QString m_scoresPath;
+    bool m_loaded = false;
+
+    std::array<QLabel*, ScoreEntries> lblVal{};
+    std::array<QLabel*, ScoreEntries> lblScore{};
+    std::array<InkDisplay*, ScoreEntries> inkScore{};
+    QPushButton* butOkay;
+};
