@@ -48,7 +48,7 @@ def dog_bark():
 
 def turtle_select():
     """A soft pop."""
-    dur = 0.09
+    dur = 0.11
     tone = osc(exp_sweep(1100, 330, 0.05), dur, "sine")
     click = lowpass(noise(0.01, 21), 2500)
     return finish(mix(envelope(tone, exp_decay(0.003, 0.022)), (click, 0.0, 0.25)), fade_out=0.01)

@@ -99,6 +99,13 @@ def parse(blob):
     Raises ValueError on anything malformed, including a track whose last
     event is not end-of-track.
     """
+    try:
+        return _parse(blob)
+    except (IndexError, struct.error):
+        raise ValueError("file cut short inside a chunk or event")
+
+
+def _parse(blob):
     if blob[:4] != b"MThd":
         raise ValueError("no MThd header")
     hlen, fmt, ntrks, division = struct.unpack_from(">IHHH", blob, 4)
