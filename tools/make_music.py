@@ -273,7 +273,6 @@ class Arranger:
                 if bar % 2 == 1:
                     hits.append((2.5, KICK, -14))
                 hits += [(x * 0.5, HAT, -20 if x % 2 else -12) for x in range(8)]
-                hits += [(x * 0.25 + 0.125, SHAKER, -34) for x in range(0)]
             elif style == "march":
                 hits += [(0, KICK, 0), (2, KICK, -6), (1, SNARE, -16), (3, SNARE, -16),
                          (1, TAMBOURINE, -18), (3, TAMBOURINE, -18)]

@@ -58,8 +58,8 @@ def turtle_execute():
     """A short swish of air."""
     dur = 0.3
     n = noise(dur, 31)
-    swish = bandpass(n, exp_sweep(500, 4200, dur * 0.8), 1.6)
-    swish = mix(swish, (bandpass(n, exp_sweep(900, 6000, dur * 0.8), 2.0), 0.0, 0.5))
+    swish = bandpass(n, exp_sweep(450, 4000, dur * 0.8), 3.0)
+    swish = mix(swish, (bandpass(n, exp_sweep(900, 7000, dur * 0.8), 3.5), 0.0, 0.5))
     return finish(envelope(swish, points((0.0, 0.0), (0.17, 1.0), (dur, 0.0))), fade_out=0.03)
 
 
