@@ -124,7 +124,6 @@ void LevelFlow::mnuNew_Click()
 {
     m_window.closeMusic();
     LevelNumber = 1;
-    m_window.forgetMusicClose();
     m_field.selection.SelectionActive = false;
     GameOver = false;
     ReplayLevel = false;

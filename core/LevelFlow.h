@@ -38,11 +38,10 @@ public:
     virtual bool levelExists(Int16 levelNumber) = 0;
 
     // Music: prepare the level's piece (nothing plays yet); start it if Auto-Play is on;
-    // close it as the program's own stop; forget that stop (nothing was playing to report it).
+    // close it as the program's own stop, which must not start it again.
     virtual void prepareMusic(const std::string& levelMusic) = 0;
     virtual void playMusicIfAutoPlay() = 0;
     virtual void closeMusic() = 0;
-    virtual void forgetMusicClose() = 0;
 
     // Plays a sound effect when the window's Sound Effects switch is on.
     virtual void playEffect(std::string_view alias) = 0;

@@ -71,7 +71,6 @@ public:
     void prepareMusic(const std::string& music) override { log.push_back("prepare " + music); }
     void playMusicIfAutoPlay() override { log.push_back("play music"); }
     void closeMusic() override { log.push_back("close music"); }
-    void forgetMusicClose() override { log.push_back("forget close"); }
     void playEffect(std::string_view alias) override { log.push_back("effect " + std::string(alias)); }
     void DrawGrid() override { ++draws; }
     void showTotals() override {}
@@ -354,7 +353,7 @@ TEST_F(LevelFlowTest, NewGameMidGameStartsOverAtLevelOneWithZeroTotals)
     EXPECT_TRUE(window.buttonsEnabled);
     EXPECT_EQ(window.countdown, "5");
     EXPECT_EQ((std::vector<std::string>(window.log.begin(), window.log.begin() + 3)),
-              (std::vector<std::string>{"close music", "forget close", "load 1"}));
+              (std::vector<std::string>{"close music", "load 1", "prepare pond1.mid"}));
 }
 
 TEST_F(LevelFlowTest, HighScoresPausesAndRestoresWhatWasRunning)
