@@ -15,3 +15,13 @@ constexpr Int16 saturate16(long long value)
 }
 
 constexpr Int16 add16(Int16 a, long long b) { return saturate16(static_cast<long long>(a) + b); }
+
+// Half of a whole number, an exact half going to the even neighbour (9 gives 4, 11 gives 6).
+constexpr int halfRoundedToEven(int value)
+{
+    const int half = value / 2;  // truncates toward zero
+    const int rest = value % 2;  // -1, 0 or 1
+    if (rest == 0 || half % 2 == 0)
+        return half;
+    return half + rest;
+}

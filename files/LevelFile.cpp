@@ -4,6 +4,7 @@
 #include "files/NumberText.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace {
@@ -108,6 +109,12 @@ LevelReadStatus LoadLevelFile(const QString& path, modGlobals& globals, Random& 
         }
     }
     return LevelReadStatus::Complete;
+}
+
+bool FileExists(const QString& path)
+{
+    const QFileInfo info(path);
+    return info.isFile() && info.isReadable() && info.size() > 0;
 }
 
 QString LevelPath(const QString& programFolder, Int16 levelNumber)

@@ -22,6 +22,9 @@ enum class LevelReadStatus {
 // stays; everything after it keeps its earlier value.
 LevelReadStatus LoadLevelFile(const QString& path, modGlobals& globals, Random& random);
 
+// A file exists at the path and holds at least one byte. Never fails.
+bool FileExists(const QString& path);
+
 // The file of level N in the program folder: levels/levelN.txt.
 QString LevelPath(const QString& programFolder, Int16 levelNumber);
 

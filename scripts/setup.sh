@@ -5,10 +5,10 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev libgl-dev
+  qt6-base-dev libgl-dev fonts-dejavu-core
   libsdl2-dev libsdl2-mixer-dev timgm6mb-soundfont
   libgtest-dev libbenchmark-dev
-  xvfb xdotool imagemagick x11-utils
+  xvfb xdotool imagemagick x11-utils python3
 )
 
 missing=()

@@ -266,3 +266,11 @@ TEST_F(LevelFileTest, ASaveThatCannotBeWrittenSaysSoAndLeavesTheOldFile)
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), LevelFileBytes(settings, board));
 }
+
+TEST_F(LevelFileTest, FileExistsOnlyForAFileWithSomethingInIt)
+{
+    EXPECT_TRUE(FileExists(write("x")));
+    EXPECT_FALSE(FileExists(write("", QStringLiteral("empty.txt"))));
+    EXPECT_FALSE(FileExists(dir.filePath(QStringLiteral("missing.txt"))));
+    EXPECT_FALSE(FileExists(dir.path()));  // a folder is not a level
+}

@@ -1,0 +1,198 @@
+#include "core/LevelFlow.h"
+
+#include <string>
+
+namespace {
+constexpr Int16 CountdownStart = 5;
+constexpr Int16 SecondMs = 1000;
+}  // namespace
+
+LevelFlow::LevelFlow(GameWindow& window, PlayField& field) : m_window(window), m_field(field) {}
+
+void LevelFlow::Start()
+{
+    LevelNumber = 1;
+    ReplayLevel = false;
+    GameOver = true;
+    m_field.selection.SelectionActive = false;
+    setTimer(GameTimer::CountDown, false);
+    m_window.setGameButtonsEnabled(false);
+    m_window.hideCountdown();
+    StartLevel(LevelNumber);
+}
+
+void LevelFlow::StartLevel(Int16 levelNumber)
+{
+    modGlobals& globals = m_field.globals();
+    m_field.selection.SelectionActive = false;
+    m_window.loadLevel(levelNumber);
+    m_window.prepareMusic(globals.LevelMusic);
+    if (ReplayLevel)
+        globals.LevelBonus = 0;  // a repeated level gives no time bonus
+    m_field.time = globals.LevelBonus;
+
+    m_window.setTimerPeriod(GameTimer::Turtle, globals.LevelTurtleInterval);
+    m_window.setTimerPeriod(GameTimer::Bonus, SecondMs);
+    m_window.setTimerPeriod(GameTimer::Dog, globals.LevelDogInterval);
+    setGameTimers(false);
+    if (!GameOver) {
+        m_countdown = CountdownStart;
+        m_window.showCountdown(std::to_string(m_countdown), CountdownColour::Red);
+        m_window.setTimerPeriod(GameTimer::CountDown, SecondMs);
+        setTimer(GameTimer::CountDown, true);
+    }
+    m_field.TurtlesLostInLevel = 0;
+    m_field.TurtlesSavedInLevel = 0;
+    m_window.showTotals();
+    m_window.DrawGrid();
+}
+
+void LevelFlow::timerCountDown_Timer()
+{
+    m_window.DrawGrid();
+    if (m_countdown == 0) {  // one second after "GO!": the level runs
+        setTimer(GameTimer::CountDown, false);
+        m_window.hideCountdown();
+        setGameTimers(true);
+        m_window.playMusicIfAutoPlay();
+        return;
+    }
+    if (--m_countdown > 0) {
+        m_window.showCountdown(std::to_string(m_countdown), CountdownColour::Red);
+    } else {
+        m_window.showCountdown("GO!", CountdownColour::Green);
+        m_window.playEffect("Go");
+    }
+}
+
+void LevelFlow::TimerBonus_Timer()
+{
+    if (m_field.time > 0) {
+        m_field.time = add16(m_field.time, -1);
+        m_window.showTotals();
+    }
+}
+
+void LevelFlow::TimerTurtle_Timer()
+{
+    playSounds(m_field.MoveCreatures(true));
+    if (!GameOver)
+        CheckLevelOver();
+}
+
+void LevelFlow::TimerDog_Timer() { playSounds(m_field.MoveCreatures(false)); }
+
+void LevelFlow::playSounds(const TickResult& tick)
+{
+    for (std::string_view alias : tick.sounds)
+        m_window.playEffect(alias);
+    m_window.showTotals();
+    m_window.DrawGrid();
+}
+
+void LevelFlow::CheckLevelOver()
+{
+    // Two turtles leaving in the tick that takes the count from 1 make it negative: that ends the
+    // level too, or it would never end.
+    if (m_field.globals().TurtlesInLevel > 0)
+        return;
+    setGameTimers(false);
+    m_window.closeMusic();
+
+    const bool passed = m_field.TurtlesLostInLevel <= m_field.TurtlesSavedInLevel;
+    m_window.playEffect(passed ? "cheer" : "boo");
+    ReplayLevel = !passed;
+    m_window.showLevelOver({LevelNumber, m_field.TurtlesSavedInLevel, m_field.TurtlesLostInLevel, ReplayLevel});
+
+    if (!passed) {
+        StartLevel(LevelNumber);
+        return;
+    }
+    LevelNumber = add16(LevelNumber, 1);
+    if (m_window.levelExists(LevelNumber)) {
+        StartLevel(LevelNumber);
+        return;
+    }
+    // No next level: the game is won.
+    GameOver = true;
+    m_window.setGameButtonsEnabled(false);
+    m_window.closeMusic();
+    endGame();
+}
+
+void LevelFlow::mnuNew_Click()
+{
+    m_window.closeMusic();
+    LevelNumber = 1;
+    m_field.selection.SelectionActive = false;
+    GameOver = false;
+    ReplayLevel = false;
+    m_field.score = 0;
+    m_field.lost = 0;
+    m_field.saved = 0;
+    m_window.setGameButtonsEnabled(true);
+    setTimer(GameTimer::CountDown, false);
+    StartLevel(LevelNumber);
+}
+
+void LevelFlow::butReplay_Click()
+{
+    m_window.closeMusic();
+    ReplayLevel = true;
+    setGameTimers(false);
+    StartLevel(LevelNumber);
+}
+
+void LevelFlow::butEndGame_Click()
+{
+    if (!m_window.confirmAbort())
+        return;
+    m_window.closeMusic();
+    GameOver = true;
+    m_window.setGameButtonsEnabled(false);
+    setTimer(GameTimer::CountDown, false);
+
+    // The turtles vanish uncounted: score, totals and the level's count stay as they were.
+    Board& board = m_field.board();
+    for (int row = 0; row < BoardSize; ++row)
+        for (int col = 0; col < BoardSize; ++col)
+            if (isTurtle(board(col, row)))
+                board(col, row) = Tile::Blank;
+    endGame();
+}
+
+void LevelFlow::endGame()
+{
+    setTimer(GameTimer::Dog, true);
+    setTimer(GameTimer::Turtle, true);
+    m_window.showGameOver(m_field.score);
+    m_window.DrawGrid();
+    m_window.showTopTen();
+    m_window.DrawGrid();
+}
+
+void LevelFlow::mnuHighScores_Click()
+{
+    // The countdown pauses too: left running, it would switch the game timers on behind the
+    // table, and restoring them afterwards would leave the level frozen for good.
+    const bool playing = timerOn(GameTimer::Dog);
+    const bool countingDown = timerOn(GameTimer::CountDown);
+    setGameTimers(false);
+    setTimer(GameTimer::CountDown, false);
+    m_window.showTopTen();
+    setGameTimers(playing);
+    setTimer(GameTimer::CountDown, countingDown);
+}
+
+void LevelFlow::setTimer(GameTimer timer, bool on)
+{
+    m_timerOn[static_cast<int>(timer)] = on;
+    m_window.setTimer(timer, on);
+}
+
+void LevelFlow::setGameTimers(bool on)
+{
+    setTimer(GameTimer::Bonus, on);
+    setTimer(GameTimer::Turtle, on);
+    setTimer(GameTimer::Dog, on);
+}

@@ -1,0 +1,99 @@
+#pragma once
+
+#include "core/Int16.h"
+#include "core/PlayField.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// The four timers of the game window.
+enum class GameTimer { CountDown, Bonus, Turtle, Dog };
+
+enum class CountdownColour { Red, Green };
+
+// What a level-over window shows.
+struct LevelReport {
+    Int16 levelNumber;
+    Int16 saved;
+    Int16 lost;
+    bool replay;  // failed: the same level is played again
+};
+
+// What the level flow asks of the game window. The flow decides; the window shows and plays.
+class GameWindow {
+public:
+    virtual ~GameWindow() = default;
+
+    virtual void setTimer(GameTimer timer, bool on) = 0;
+    virtual void setTimerPeriod(GameTimer timer, Int16 milliseconds) = 0;
+    virtual void showCountdown(std::string_view caption, CountdownColour colour) = 0;
+    virtual void hideCountdown() = 0;
+    virtual void setGameButtonsEnabled(bool enabled) = 0;
+
+    // Fills the shared board and level settings from level N; false when it could not be read whole.
+    virtual bool loadLevel(Int16 levelNumber) = 0;
+    // A level file N exists and is not empty.
+    virtual bool levelExists(Int16 levelNumber) = 0;
+
+    // Music: prepare the level's piece (nothing plays yet); start it if Auto-Play is on;
+    // close it as the program's own stop, which must not start it again.
+    virtual void prepareMusic(const std::string& levelMusic) = 0;
+    virtual void playMusicIfAutoPlay() = 0;
+    virtual void closeMusic() = 0;
+
+    // Plays a sound effect when the window's Sound Effects switch is on.
+    virtual void playEffect(std::string_view alias) = 0;
+
+    virtual void DrawGrid() = 0;
+    // The score, bonus time, totals or level number changed.
+    virtual void showTotals() = 0;
+
+    virtual bool confirmAbort() = 0;
+    // Modal windows: each call returns once its window has closed. Timers keep firing meanwhile.
+    virtual void showLevelOver(const LevelReport& report) = 0;
+    virtual void showGameOver(std::int32_t yourScore) = 0;
+    virtual void showTopTen() = 0;
+};
+
+// A game: a run through the numbered levels from level 1, with a countdown before each level, a
+// bonus clock, the judgement of each level, replays, and the end of the game. Driven by the
+// window's timer and button events.
+class LevelFlow {
+public:
+    LevelFlow(GameWindow& window, PlayField& field);
+
+    // The idle board at start-up: level 1 shown still, no game running.
+    void Start();
+
+    void StartLevel(Int16 levelNumber);
+    void timerCountDown_Timer();
+    void TimerBonus_Timer();
+    void TimerTurtle_Timer();
+    void TimerDog_Timer();
+    void CheckLevelOver();
+
+    void mnuNew_Click();
+    void butReplay_Click();
+    void butEndGame_Click();
+    void mnuHighScores_Click();
+
+    bool timerOn(GameTimer timer) const { return m_timerOn[static_cast<int>(timer)]; }
+    PlayField& field() { return m_field; }
+
+    Int16 LevelNumber = 1;
+    bool ReplayLevel = false;
+    bool GameOver = true;
+
+private:
+    void setTimer(GameTimer timer, bool on);
+    void setGameTimers(bool on);  // bonus, turtle and dog
+    void playSounds(const TickResult& tick);
+    void endGame();  // the game-over and top-ten windows, creatures moving behind them
+
+    GameWindow& m_window;
+    PlayField& m_field;
+    std::array<bool, 4> m_timerOn{};
+    int m_countdown = 0;  // the number shown, 0 for "GO!"
+};

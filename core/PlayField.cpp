@@ -1,0 +1,232 @@
+#include "core/PlayField.h"
+
+#include "core/Random.h"
+
+namespace {
+
+struct Step {
+    int col;
+    int row;
+    bool atEdge;
+};
+
+Step turtleStep(TileCode code, int col, int row)
+{
+    switch (code) {
+    case Tile::TurtleDown:
+        return {col, row + 1, row >= BoardSize - 1};
+    case Tile::TurtleLeft:
+        return {col - 1, row, col <= 0};
+    case Tile::TurtleUp:
+        return {col, row - 1, row <= 0};
+    default:  // Tile::TurtleRight
+        return {col + 1, row, col >= BoardSize - 1};
+    }
+}
+
+// A walking dog's step, or nothing when it faces the edge.
+bool dogStep(TileCode code, int col, int row, int& toCol, int& toRow)
+{
+    toCol = col;
+    toRow = row;
+    switch (code) {
+    case Tile::DogDown:
+        ++toRow;
+        return row < BoardSize - 1;
+    case Tile::DogLeft:
+        --toCol;
+        return col > 0;
+    case Tile::DogUp:
+        --toRow;
+        return row >= 1;
+    default:  // Tile::DogRight
+        ++toCol;
+        return col < BoardSize - 1;
+    }
+}
+
+}  // namespace
+
+PlayField::PlayField(modGlobals& globals, Random& random, ScoringRule scoring)
+    : m_globals(globals), m_random(random), m_scoring(scoring)
+{
+}
+
+TickResult PlayField::MoveCreatures(bool turtleTick)
+{
+    const Board& field = board();
+    TickEvents events;
+    ClearMovedMap(m_globals.movedMap);
+
+    for (int row = 0; row < BoardSize; ++row) {
+        for (int col = 0; col < BoardSize; ++col) {
+            if (m_globals.movedMap(col, row))
+                continue;
+            const TileCode code = field(col, row);
+            if (turtleTick && isTurtle(code))
+                moveTurtle(col, row, events);
+            else if (turtleTick && isFoot(code))
+                moveFoot(col, row, events);
+            else if (!turtleTick && isWalkingDog(code))
+                moveDog(col, row);
+            else if (!turtleTick && code == Tile::Alien)
+                moveAlien(col, row, events);
+        }
+    }
+
+    // One roll serves every sound of the tick, drawn whether or not anything happened.
+    const int roll = 1 + m_random.below(10);
+    TickResult result;
+    if (events.foot)
+        result.sounds.push_back(roll >= 4 ? Sound::Step : Sound::Oops);
+    if (events.hole)
+        result.sounds.push_back(roll >= 5 ? Sound::Fall : Sound::Oops);
+    if (events.alien)
+        result.sounds.push_back(roll >= 2 ? Sound::Alien : Sound::Oops);
+    if (events.water)
+        result.sounds.push_back(Sound::Water);
+    if (events.bump)
+        result.sounds.push_back(Sound::Boing);
+    return result;
+}
+
+void PlayField::moveTurtle(int col, int row, TickEvents& events)
+{
+    Board& field = board();
+    const TileCode code = field(col, row);
+    const Step step = turtleStep(code, col, row);
+    if (step.atEdge) {
+        field(col, row) = NewTurtleDirection(code);
+        events.bump = true;
+        return;
+    }
+    const TileCode ahead = field(step.col, step.row);
+    if (ahead == Tile::Blank) {
+        MoveOccupant(field, m_globals.movedMap, selection, col, row, step.col, step.row);
+    } else if (ahead == Tile::Water) {
+        SaveTurtle(col, row);
+        events.water = true;
+    } else if (ahead == Tile::Hole) {
+        LoseTurtle(col, row);
+        events.hole = true;
+    } else if (ahead == Tile::Alien) {
+        LoseTurtle(col, row);
+        events.alien = true;
+    } else if (isFoot(ahead)) {
+        LoseTurtle(col, row);
+        events.foot = true;
+    } else {
+        // Blocked: the new direction differs from the blocker's code, not the turtle's own.
+        field(col, row) = NewTurtleDirection(ahead);
+        events.bump = true;
+    }
+}
+
+void PlayField::moveFoot(int col, int row, TickEvents& events)
+{
+    Board& field = board();
+    const TileCode code = field(col, row);
+    const bool left = code == Tile::FootLeft;
+    const TileCode turned = left ? Tile::FootRight : Tile::FootLeft;
+    if (left ? col == 0 : col >= BoardSize - 1) {
+        field(col, row) = turned;
+        return;
+    }
+    const int toCol = left ? col - 1 : col + 1;
+    const TileCode ahead = field(toCol, row);
+    if (ahead == Tile::Blank) {
+        m_globals.movedMap(toCol, row) = true;
+        field(toCol, row) = code;
+        field(col, row) = Tile::Blank;
+    } else if (isTurtle(ahead)) {
+        // No moved flag: a foot walking right meets the scan again and may step twice.
+        events.foot = true;
+        LoseTurtle(toCol, row);
+        field(toCol, row) = code;
+        field(col, row) = Tile::Blank;
+    } else {
+        field(col, row) = turned;
+    }
+}
+
+void PlayField::moveDog(int col, int row)
+{
+    Board& field = board();
+    int toCol = 0;
+    int toRow = 0;
+    if (dogStep(field(col, row), col, row, toCol, toRow) && field(toCol, toRow) == Tile::Blank)
+        MoveOccupant(field, m_globals.movedMap, selection, col, row, toCol, toRow);
+}
+
+void PlayField::moveAlien(int col, int row, TickEvents& events)
+{
+    Board& field = board();
+    int toCol = col;
+    int toRow = row;
+    PickAlienTarget(toCol, toRow);
+    const TileCode target = field(toCol, toRow);
+    if (target == Tile::Blank) {
+        MoveOccupant(field, m_globals.movedMap, selection, col, row, toCol, toRow);
+    } else if (isTurtle(target)) {
+        // No moved flag: an alien taking a turtle to its right or below may move again.
+        events.alien = true;
+        LoseTurtle(toCol, toRow);
+        field(toCol, toRow) = Tile::Alien;
+        field(col, row) = Tile::Blank;
+    }
+}
+
+void PlayField::SaveTurtle(int col, int row)
+{
+    board()(col, row) = Tile::Blank;
+    if (selection.SelectionActive && selection.SelectionCol == col && selection.SelectionRow == row)
+        selection.SelectionActive = false;
+    saved = add16(saved, 1);
+    score = add16(score, m_scoring.savedBase + halfRoundedToEven(time));
+    TurtlesSavedInLevel = add16(TurtlesSavedInLevel, 1);
+    m_globals.TurtlesInLevel = add16(m_globals.TurtlesInLevel, -1);
+}
+
+void PlayField::LoseTurtle(int col, int row)
+{
+    board()(col, row) = Tile::Blank;
+    if (selection.SelectionActive && selection.SelectionCol == col && selection.SelectionRow == row)
+        selection.SelectionActive = false;
+    lost = add16(lost, 1);
+    TurtlesLostInLevel = add16(TurtlesLostInLevel, 1);
+    score = add16(score, -static_cast<long long>(m_scoring.lossFactor) * TurtlesLostInLevel);
+    m_globals.TurtlesInLevel = add16(m_globals.TurtlesInLevel, -1);
+}
+
+TileCode PlayField::NewTurtleDirection(TileCode code)
+{
+    static constexpr TileCode ways[] = {Tile::TurtleLeft, Tile::TurtleUp, Tile::TurtleDown, Tile::TurtleRight};
+    for (;;) {
+        const TileCode way = ways[m_random.below(4)];
+        if (way != code)
+            return way;
+    }
+}
+
+void PlayField::PickAlienTarget(int& col, int& row)
+{
+    // A numeric keypad seen from above: 8 is up, 2 is down, 5 stays.
+    static constexpr int keypadCol[10] = {0, -1, 0, 1, -1, 0, 1, -1, 0, 1};
+    static constexpr int keypadRow[10] = {0, 1, 1, 1, 0, 0, 0, -1, -1, -1};
+    const Board& field = board();
+    for (;;) {
+        const int key = 1 + m_random.below(9);
+        if (key == 5)
+            return;
+        const int toCol = col + keypadCol[key];
+        const int toRow = row + keypadRow[key];
+        if (toCol < 0 || toCol >= BoardSize || toRow < 0 || toRow >= BoardSize)
+            continue;
+        const TileCode there = field(toCol, toRow);
+        if (there == Tile::Blank || isTurtle(there)) {
+            col = toCol;
+            row = toRow;
+            return;
+        }
+    }
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QColor>
+#include <QRect>
+#include <QString>
+
+class QLabel;
+class QWidget;
+
+// The shared look of the game's windows: Verdana bold labels placed in twips.
+namespace Look {
+
+inline const QColor DarkBlue{0, 0, 192};
+
+// Window measures are given in twips: 15 twips make one pixel at 96 dots per inch.
+constexpr int twips(int value) { return value / 15; }
+QRect twips(const QRect& rect);
+
+// A Verdana bold label at a place given in twips (left, top, width, height).
+QLabel* label(QWidget* parent, const QString& text, const QRect& placeTwips, double points,
+              const QColor& colour = Qt::black);
+
+}  // namespace Look

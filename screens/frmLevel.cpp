@@ -1,0 +1,62 @@
+#include "screens/frmLevel.h"
+
+#include "screens/Look.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+
+frmLevel::frmLevel(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+{
+    setWindowTitle(QString());
+    setFixedSize(Look::twips(4950), Look::twips(3045));
+    setAutoFillBackground(true);
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+
+    lblLevel = Look::label(this, QStringLiteral("Level 100 Over!"), {120, 120, 4695, 615}, 26.25, Look::DarkBlue);
+    Look::label(this, QStringLiteral("Turtles saved this level:"), {360, 960, 3255, 375}, 12);
+    lblSaved = Look::label(this, QStringLiteral("0"), {3600, 960, 735, 375}, 12);
+    Look::label(this, QStringLiteral("Turtles lost this level:"), {360, 1440, 3255, 375}, 12);
+    lblLost = Look::label(this, QStringLiteral("0"), {3600, 1440, 735, 375}, 12);
+    lblReplay = Look::label(this,
+                            QStringLiteral("Replay Level - You must save at least half of the turtles to advance."),
+                            {360, 1920, 4215, 975}, 14.25, Qt::red);
+    lblReplay->setWordWrap(true);
+    lblReplay->hide();
+
+    Timer1.setInterval(7000);
+    Timer1.setSingleShot(true);
+    connect(&Timer1, &QTimer::timeout, this, &frmLevel::Timer1_Timer);
+    Timer1.start();  // the seven seconds run from the moment the window exists
+}
+
+void frmLevel::fill(const LevelReport& report)
+{
+    lblLevel->setText(QStringLiteral("Level %1 Over!").arg(report.levelNumber));
+    lblLost->setText(QString::number(report.lost));
+    lblSaved->setText(QString::number(report.saved));
+    lblReplay->setVisible(report.replay);
+}
+
+void frmLevel::Timer1_Timer()
+{
+    Timer1.stop();
+    m_closing = true;
+    accept();
+}
+
+void frmLevel::keyPressEvent(QKeyEvent* event)
+{
+    event->accept();  // not even Escape: the window goes when its time is up
+}
+
+void frmLevel::closeEvent(QCloseEvent* event)
+{
+    if (m_closing)
+        event->accept();
+    else
+        event->ignore();
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "core/LevelFlow.h"
+
+#include <QDialog>
+#include <QTimer>
+
+class QLabel;
+
+// The result of a level, shown between two levels. It closes itself after seven seconds;
+// nothing the player does closes it earlier.
+class frmLevel : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmLevel(QWidget* parent = nullptr);
+
+    // Fills the labels: "Level N Over!", the counts, and the replay notice when failed.
+    void fill(const LevelReport& report);
+
+    QLabel* lblLevel;
+    QLabel* lblSaved;
+    QLabel* lblLost;
+    QLabel* lblReplay;
+    QTimer Timer1;
+
+    void Timer1_Timer();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    bool m_closing = false;
+};

@@ -1,0 +1,392 @@
+#include "core/LevelFlow.h"
+
+#include "core/Random.h"
+#include "tests/support/BoardText.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct LevelSpec {
+    std::vector<std::string_view> rows;
+    Int16 bonus = 100;
+};
+
+// Stands in for the game window: records what the flow asks of it.
+class RecordingWindow : public GameWindow {
+public:
+    explicit RecordingWindow(modGlobals& globals) : m_globals(globals) {}
+
+    std::map<int, LevelSpec> levels;
+    std::vector<std::string> log;
+    std::map<GameTimer, Int16> periods;
+    std::string countdown;  // the caption while shown, empty while hidden
+    CountdownColour countdownColour = CountdownColour::Red;
+    bool buttonsEnabled = false;
+    bool abortAnswer = true;
+    int draws = 0;
+    std::function<void()> whileLevelOverOpen;
+    std::function<void()> whileTopTenOpen;
+
+    void setTimer(GameTimer, bool) override {}
+    void setTimerPeriod(GameTimer timer, Int16 ms) override { periods[timer] = ms; }
+    void showCountdown(std::string_view caption, CountdownColour colour) override
+    {
+        countdown = caption;
+        countdownColour = colour;
+    }
+    void hideCountdown() override { countdown.clear(); }
+    void setGameButtonsEnabled(bool enabled) override { buttonsEnabled = enabled; }
+
+    bool loadLevel(Int16 n) override
+    {
+        log.push_back("load " + std::to_string(n));
+        m_globals.TurtlesInLevel = 0;
+        const auto level = levels.find(n);
+        if (level == levels.end())
+            return false;
+        m_globals.board = ClearedBoard();
+        int row = 0;
+        for (std::string_view text : level->second.rows) {
+            for (int col = 0; col < static_cast<int>(text.size()); ++col) {
+                m_globals.board(col, row) = static_cast<TileCode>(text[col]);
+                m_globals.TurtlesInLevel = add16(m_globals.TurtlesInLevel, isTurtle(text[col]) ? 1 : 0);
+            }
+            ++row;
+        }
+        m_globals.LevelMusic = "pond" + std::to_string(n) + ".mid";
+        m_globals.LevelBonus = level->second.bonus;
+        m_globals.LevelTurtleInterval = 500;
+        m_globals.LevelDogInterval = 700;
+        return true;
+    }
+    bool levelExists(Int16 n) override { return levels.count(n) > 0; }
+
+    void prepareMusic(const std::string& music) override { log.push_back("prepare " + music); }
+    void playMusicIfAutoPlay() override { log.push_back("play music"); }
+    void closeMusic() override { log.push_back("close music"); }
+    void playEffect(std::string_view alias) override { log.push_back("effect " + std::string(alias)); }
+    void DrawGrid() override { ++draws; }
+    void showTotals() override {}
+
+    bool confirmAbort() override
+    {
+        log.push_back("ask abort");
+        return abortAnswer;
+    }
+    void showLevelOver(const LevelReport& r) override
+    {
+        log.push_back("level " + std::to_string(r.levelNumber) + " over: saved " + std::to_string(r.saved) +
+                      " lost " + std::to_string(r.lost) + (r.replay ? " replay" : ""));
+        if (whileLevelOverOpen)
+            whileLevelOverOpen();
+    }
+    void showGameOver(std::int32_t score) override { log.push_back("game over " + std::to_string(score)); }
+    void showTopTen() override
+    {
+        log.push_back("top ten");
+        if (whileTopTenOpen)
+            whileTopTenOpen();
+    }
+
+    bool logged(const std::string& entry) const { return std::count(log.begin(), log.end(), entry) > 0; }
+
+private:
+    static Board ClearedBoard()
+    {
+        Board board;
+        ClearBoard(board);
+        return board;
+    }
+    modGlobals& m_globals;
+};
+
+// Boards whose turtles are all settled by the first turtle tick, whatever the draws.
+const std::vector<std::string_view> TwoSavedOneLost = {"xxx", "$$h"};
+const std::vector<std::string_view> OneSavedTwoLost = {"xxx", "$hh"};
+const std::vector<std::string_view> OneSaved = {"x", "$"};
+
+class LevelFlowTest : public ::testing::Test {
+protected:
+    modGlobals globals;
+    GameRandom random{99};
+    PlayField field{globals, random, GameScoring};
+    RecordingWindow window{globals};
+    LevelFlow flow{window, field};
+
+    void SetUp() override { flow.Start(); }
+
+    // From the countdown's "5" to the running level.
+    void countDown()
+    {
+        for (int i = 0; i < 6; ++i)
+            flow.timerCountDown_Timer();
+    }
+
+    std::vector<std::string> effects() const
+    {
+        std::vector<std::string> found;
+        for (const std::string& entry : window.log)
+            if (entry == "effect cheer" || entry == "effect boo" || entry == "effect Go")
+                found.push_back(entry.substr(7));
+        return found;
+    }
+
+    bool gameTimers(bool on) const
+    {
+        return flow.timerOn(GameTimer::Bonus) == on && flow.timerOn(GameTimer::Turtle) == on &&
+               flow.timerOn(GameTimer::Dog) == on;
+    }
+};
+
+}  // namespace
+
+TEST_F(LevelFlowTest, AtStartUpLevelOneIsShownStillWithoutACountdown)
+{
+    window.levels = {{1, {TwoSavedOneLost}}};
+    window.log.clear();
+    flow.Start();
+    EXPECT_TRUE(flow.GameOver);
+    EXPECT_EQ(window.log.front(), "load 1");
+    EXPECT_TRUE(window.countdown.empty());
+    EXPECT_FALSE(flow.timerOn(GameTimer::CountDown));
+    EXPECT_TRUE(gameTimers(false));
+    EXPECT_FALSE(window.buttonsEnabled);
+    EXPECT_GT(window.draws, 0);
+}
+
+TEST_F(LevelFlowTest, TheCountdownShowsFiveToGoThenStartsTheLevelAndItsMusic)
+{
+    window.levels = {{1, {TwoSavedOneLost, 80}}, {2, {OneSaved}}};
+    flow.mnuNew_Click();
+    EXPECT_EQ(window.countdown, "5");
+    EXPECT_TRUE(flow.timerOn(GameTimer::CountDown));
+    EXPECT_TRUE(gameTimers(false));
+    EXPECT_EQ(window.periods[GameTimer::Turtle], 500);
+    EXPECT_EQ(window.periods[GameTimer::Dog], 700);
+    EXPECT_EQ(field.time, 80);
+
+    std::vector<std::string> captions;
+    for (int i = 0; i < 5; ++i) {
+        flow.timerCountDown_Timer();
+        captions.push_back(window.countdown);
+    }
+    EXPECT_EQ(captions, (std::vector<std::string>{"4", "3", "2", "1", "GO!"}));
+    EXPECT_EQ(window.countdownColour, CountdownColour::Green);
+    EXPECT_EQ(effects(), std::vector<std::string>{"Go"});
+    EXPECT_TRUE(gameTimers(false));
+    EXPECT_FALSE(window.logged("play music"));
+
+    const int drawsBefore = window.draws;
+    flow.timerCountDown_Timer();
+    EXPECT_TRUE(window.countdown.empty());
+    EXPECT_FALSE(flow.timerOn(GameTimer::CountDown));
+    EXPECT_TRUE(gameTimers(true));
+    EXPECT_TRUE(window.logged("play music"));
+    EXPECT_EQ(window.draws, drawsBefore + 1);  // every countdown step repaints the board
+}
+
+TEST_F(LevelFlowTest, APassedLevelCheersAndTheNextOneStarts)
+{
+    window.levels = {{1, {TwoSavedOneLost}}, {2, {OneSaved}}};
+    flow.mnuNew_Click();
+    countDown();
+    window.whileLevelOverOpen = [&] { EXPECT_TRUE(gameTimers(false)) << "the board stands still behind it"; };
+    flow.TimerTurtle_Timer();
+    EXPECT_EQ(effects(), (std::vector<std::string>{"Go", "cheer"}));
+    EXPECT_TRUE(window.logged("level 1 over: saved 2 lost 1"));
+    EXPECT_TRUE(window.logged("close music"));
+    EXPECT_EQ(flow.LevelNumber, 2);
+    EXPECT_FALSE(flow.ReplayLevel);
+    EXPECT_EQ(window.log.back(), "prepare pond2.mid");
+    EXPECT_EQ(window.countdown, "5");
+    EXPECT_EQ(field.saved, 2);
+    EXPECT_EQ(field.lost, 1);
+    EXPECT_EQ(field.TurtlesSavedInLevel, 0);  // counted afresh for level 2
+}
+
+TEST_F(LevelFlowTest, AFailedLevelBoosAndIsReplayedWithoutBonusUntilPassed)
+{
+    window.levels = {{1, {OneSavedTwoLost, 60}}, {2, {OneSaved, 60}}, {3, {OneSaved, 60}}};
+    flow.mnuNew_Click();
+    countDown();
+    flow.TimerTurtle_Timer();
+    EXPECT_EQ(effects().back(), "boo");
+    EXPECT_TRUE(window.logged("level 1 over: saved 1 lost 2 replay"));
+    EXPECT_TRUE(flow.ReplayLevel);
+    EXPECT_EQ(flow.LevelNumber, 1);
+    EXPECT_EQ(field.time, 0);
+
+    // Passed on the next attempt: the level after it has its full bonus again.
+    window.levels[1] = {OneSaved, 60};
+    flow.butReplay_Click();  // reload the easier board
+    countDown();
+    flow.TimerTurtle_Timer();
+    EXPECT_EQ(effects().back(), "cheer");
+    EXPECT_FALSE(flow.ReplayLevel);
+    EXPECT_EQ(flow.LevelNumber, 2);
+    EXPECT_EQ(field.time, 60);
+}
+
+TEST_F(LevelFlowTest, TiesPassAndALevelWithoutTurtlesPassesAfterItsFirstTurtleTick)
+{
+    window.levels = {{1, {{"xx", "$h"}}}, {2, {{"rrr"}}}, {3, {OneSaved}}};
+    flow.mnuNew_Click();
+    countDown();
+    flow.TimerTurtle_Timer();
+    EXPECT_EQ(flow.LevelNumber, 2);
+    countDown();
+    flow.TimerDog_Timer();  // the dog tick never ends a level
+    EXPECT_EQ(flow.LevelNumber, 2);
+    flow.TimerTurtle_Timer();
+    EXPECT_TRUE(window.logged("level 2 over: saved 0 lost 0"));
+    EXPECT_EQ(flow.LevelNumber, 3);
+}
+
+TEST_F(LevelFlowTest, ACountBelowZeroStillEndsTheLevel)
+{
+    // Hand-made files can place uncounted turtles; two leaving at once take the count from 1 to -1.
+    window.levels = {{1, {{"xx", "$$"}}}, {2, {OneSaved}}};
+    flow.mnuNew_Click();
+    globals.TurtlesInLevel = 1;
+    countDown();
+    flow.TimerTurtle_Timer();
+    EXPECT_TRUE(window.logged("level 1 over: saved 2 lost 0"));
+    EXPECT_EQ(flow.LevelNumber, 2);
+}
+
+TEST_F(LevelFlowTest, PassingTheLastLevelWinsAndTheCreaturesKeepMovingBehindTheScoreWindows)
+{
+    window.levels = {{1, {{"x", "$", "", "bl"}}}};
+    flow.mnuNew_Click();
+    countDown();
+    window.whileTopTenOpen = [&] {
+        EXPECT_TRUE(flow.timerOn(GameTimer::Turtle));
+        EXPECT_TRUE(flow.timerOn(GameTimer::Dog));
+        flow.TimerDog_Timer();  // a tick while the table is open moves the dog
+    };
+    window.log.clear();
+    flow.TimerTurtle_Timer();
+    EXPECT_TRUE(flow.GameOver);
+    EXPECT_FALSE(window.buttonsEnabled);
+    EXPECT_EQ(flow.LevelNumber, 2);  // names the first missing level
+    const std::vector<std::string> tail(window.log.end() - 3, window.log.end());
+    EXPECT_EQ(tail, (std::vector<std::string>{"close music", "game over 53", "top ten"}));
+    EXPECT_EQ(globals.board(2, 3), Tile::DogRight);
+
+    // After the game a turtle tick no longer checks for the end of a level.
+    window.log.clear();
+    flow.TimerTurtle_Timer();
+    EXPECT_FALSE(window.logged("game over 53"));
+}
+
+TEST_F(LevelFlowTest, ReplayDuringTheCountdownStartsItAgainAtFive)
+{
+    window.levels = {{1, {TwoSavedOneLost}}};
+    flow.mnuNew_Click();
+    flow.timerCountDown_Timer();
+    flow.timerCountDown_Timer();
+    EXPECT_EQ(window.countdown, "3");
+    flow.butReplay_Click();
+    EXPECT_EQ(window.countdown, "5");
+    EXPECT_EQ(window.countdownColour, CountdownColour::Red);
+    EXPECT_TRUE(flow.ReplayLevel);
+    EXPECT_EQ(field.time, 0);
+    EXPECT_TRUE(gameTimers(false));
+}
+
+TEST_F(LevelFlowTest, AbortAnsweredNoChangesNothing)
+{
+    window.levels = {{1, {{"xbbbb", "bbbbb", "bbr@k"}}}};
+    flow.mnuNew_Click();
+    countDown();
+    const Board before = globals.board;
+    window.abortAnswer = false;
+    flow.butEndGame_Click();
+    EXPECT_FALSE(flow.GameOver);
+    EXPECT_EQ(globals.board, before);
+    EXPECT_TRUE(gameTimers(true));
+    EXPECT_FALSE(window.logged("game over 0"));
+}
+
+TEST_F(LevelFlowTest, AbortAnsweredYesBlanksEveryTurtleAndNothingElse)
+{
+    window.levels = {{1, {{"xawdb", "bhbbb", "bbr@k", "12$ml"}}}};
+    flow.mnuNew_Click();
+    flow.timerCountDown_Timer();
+    field.score = -12;
+    window.log.clear();
+    flow.butEndGame_Click();
+    EXPECT_EQ(rowOf(globals.board, 0), "bbbbbbbbbbbbbbbbbbbb");
+    EXPECT_EQ(rowOf(globals.board, 1), "bhbbbbbbbbbbbbbbbbbb");
+    EXPECT_EQ(rowOf(globals.board, 2), "bbr@kbbbbbbbbbbbbbbb");
+    EXPECT_EQ(rowOf(globals.board, 3), "12$mlbbbbbbbbbbbbbbb");
+    EXPECT_EQ(globals.TurtlesInLevel, 4);  // the turtles vanish uncounted
+    EXPECT_TRUE(flow.GameOver);
+    EXPECT_FALSE(window.buttonsEnabled);
+    EXPECT_FALSE(flow.timerOn(GameTimer::CountDown));
+    EXPECT_TRUE(flow.timerOn(GameTimer::Turtle));
+    EXPECT_TRUE(flow.timerOn(GameTimer::Dog));
+    EXPECT_EQ(window.countdown, "4");  // aborted during the countdown, the last number stays
+    EXPECT_EQ(window.log, (std::vector<std::string>{"ask abort", "close music", "game over -12", "top ten"}));
+}
+
+TEST_F(LevelFlowTest, NewGameMidGameStartsOverAtLevelOneWithZeroTotals)
+{
+    window.levels = {{1, {TwoSavedOneLost}}, {2, {OneSaved}}};
+    flow.mnuNew_Click();
+    countDown();
+    flow.TimerTurtle_Timer();
+    ASSERT_EQ(flow.LevelNumber, 2);
+    window.log.clear();
+    flow.mnuNew_Click();
+    EXPECT_EQ(flow.LevelNumber, 1);
+    EXPECT_EQ(field.score, 0);
+    EXPECT_EQ(field.saved, 0);
+    EXPECT_EQ(field.lost, 0);
+    EXPECT_TRUE(window.buttonsEnabled);
+    EXPECT_EQ(window.countdown, "5");
+    EXPECT_EQ((std::vector<std::string>(window.log.begin(), window.log.begin() + 3)),
+              (std::vector<std::string>{"close music", "load 1", "prepare pond1.mid"}));
+}
+
+TEST_F(LevelFlowTest, HighScoresPausesAndRestoresWhatWasRunning)
+{
+    window.levels = {{1, {TwoSavedOneLost}}};
+    // Before any game: everything stays off.
+    window.whileTopTenOpen = [&] { EXPECT_TRUE(gameTimers(false)); };
+    flow.mnuHighScores_Click();
+    EXPECT_TRUE(gameTimers(false));
+
+    // During play: paused while the table is open, running again after.
+    flow.mnuNew_Click();
+    countDown();
+    flow.mnuHighScores_Click();
+    EXPECT_TRUE(gameTimers(true));
+
+    // During the countdown: the countdown pauses too and goes on afterwards.
+    flow.butReplay_Click();
+    flow.timerCountDown_Timer();
+    window.whileTopTenOpen = [&] { EXPECT_FALSE(flow.timerOn(GameTimer::CountDown)); };
+    flow.mnuHighScores_Click();
+    EXPECT_TRUE(flow.timerOn(GameTimer::CountDown));
+    EXPECT_TRUE(gameTimers(false));
+    countDown();
+    EXPECT_TRUE(gameTimers(true));
+}
+
+TEST_F(LevelFlowTest, TheBonusClockStopsAtZero)
+{
+    window.levels = {{1, {TwoSavedOneLost, 2}}};
+    flow.mnuNew_Click();
+    countDown();
+    for (int i = 0; i < 4; ++i)
+        flow.TimerBonus_Timer();
+    EXPECT_EQ(field.time, 0);
+}
