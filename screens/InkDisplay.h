@@ -6,6 +6,10 @@
 
 class QPainter;
 
+// The handwriting surface and every signature shown again are 5055 by 735 twips, so a signature
+// is always shown at the size it was written.
+constexpr QSize SignatureSurface(5055 / 15, 735 / 15);
+
 // Shows a handwritten name at the size it was written, one pixel of the surface for one pixel
 // of the screen, on a transparent background. Takes no input.
 class InkDisplay : public QWidget {

@@ -2,7 +2,7 @@
 
 #include "files/CBase64.h"
 #include "screens/InkPicture.h"
-#include "screens/FormLayout.h"
+#include "screens/Look.h"
 
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -15,19 +15,23 @@
 
 namespace {
 
+// The size of a caption whose size is not given: the classic default of 8.25 points.
+constexpr double DefaultPoints = 8.25;
+
 // Captions here may wrap to a second line, as the window's narrow captions need.
-QLabel* label(const QString& text, QRect geometry, double points, QWidget* parent)
+QLabel* label(QWidget* parent, const QString& text, const QRect& placeTwips, double points,
+              const QColor& colour = Qt::black)
 {
-    QLabel* caption = placeLabel(text, geometry, points, parent);
+    QLabel* caption = Look::label(parent, text, placeTwips, points, colour);
     caption->setWordWrap(true);
     return caption;
 }
 
-QPushButton* button(const QString& text, const char* name, QRect geometry, QWidget* parent)
+QPushButton* button(QWidget* parent, const QString& text, const char* name, const QRect& placeTwips)
 {
     auto* push = new QPushButton(text, parent);
     push->setObjectName(QLatin1StringView(name));
-    push->setGeometry(geometry);
+    push->setGeometry(Look::twips(placeTwips));
     // Enter must not fall through to whichever button happens to be next in the dialog.
     push->setAutoDefault(false);
     return push;
@@ -39,21 +43,19 @@ frmGameOver::frmGameOver(const QString& programFolder, QWidget* parent)
     : QDialog(parent), m_scoresPath(ScoresPath(programFolder))
 {
     setWindowTitle(QStringLiteral("Game Over"));
-    setFixedSize(twipsToPixels(8445), twipsToPixels(4290));
+    setFixedSize(Look::twips(8445), Look::twips(4290));
 
-    lblLevel = label(QStringLiteral("Game Over!"), twipsRect(2040, 0, 3735, 615), 26.25, this);
+    lblLevel = label(this, QStringLiteral("Game Over!"), {2040, 0, 3735, 615}, 26.25, Look::DarkBlue);
     lblLevel->setObjectName(QStringLiteral("lblLevel"));
     lblLevel->setAlignment(Qt::AlignCenter);
     lblLevel->setAutoFillBackground(true);
     QPalette heading = lblLevel->palette();
     heading.setColor(QPalette::Window, Qt::white);
     lblLevel->setPalette(heading);
-    setTextColour(lblLevel, QColor(0, 0, 192));
 
-    label(QStringLiteral("Your Score:"), twipsRect(2880, 840, 1695, 375), 12, this);
-    lblScore = label(QStringLiteral("0"), twipsRect(4560, 840, 1695, 375), 12, this);
+    label(this, QStringLiteral("Your Score:"), {2880, 840, 1695, 375}, 12);
+    lblScore = label(this, QStringLiteral("0"), {4560, 840, 1695, 375}, 12, QColor(0, 0, 255));
     lblScore->setObjectName(QStringLiteral("lblScore"));
-    setTextColour(lblScore, QColor(0, 0, 255));
 
     buildFrameTopScore();
     buildFrameNotTop();
@@ -63,23 +65,23 @@ void frmGameOver::buildFrameTopScore()
 {
     frameTopScore = new QGroupBox(this);
     frameTopScore->setObjectName(QStringLiteral("frameTopScore"));
-    frameTopScore->setGeometry(twipsRect(240, 1440, 8175, 2295));
+    frameTopScore->setGeometry(Look::twips(QRect(240, 1440, 8175, 2295)));
 
-    label(QStringLiteral("New High Score!"), twipsRect(2640, 240, 2415, 495), 12, frameTopScore);
-    label(QStringLiteral("Write your name:"), twipsRect(120, 720, 1455, 375), DefaultPoints, frameTopScore);
-    InkPicture1 = new InkPicture(QSize(twipsToPixels(InkWidthTwips), twipsToPixels(InkHeightTwips)), frameTopScore);
+    label(frameTopScore, QStringLiteral("New High Score!"), {2640, 240, 2415, 495}, 12);
+    label(frameTopScore, QStringLiteral("Write your name:"), {120, 720, 1455, 375}, DefaultPoints);
+    InkPicture1 = new InkPicture(SignatureSurface, frameTopScore);
     InkPicture1->setObjectName(QStringLiteral("InkPicture1"));
-    InkPicture1->move(twipsToPixels(1680), twipsToPixels(600));
-    butClear = button(QStringLiteral("Clear"), "butClear", twipsRect(6960, 600, 975, 375), frameTopScore);
-    butOKWrite = button(QStringLiteral("Submit"), "butOKWrite", twipsRect(6960, 960, 975, 375), frameTopScore);
+    InkPicture1->move(Look::twips(1680), Look::twips(600));
+    butClear = button(frameTopScore, QStringLiteral("Clear"), "butClear", {6960, 600, 975, 375});
+    butOKWrite = button(frameTopScore, QStringLiteral("Submit"), "butOKWrite", {6960, 960, 975, 375});
 
-    label(QStringLiteral("OR type your name:"), twipsRect(120, 1680, 1455, 375), DefaultPoints, frameTopScore);
+    label(frameTopScore, QStringLiteral("OR type your name:"), {120, 1680, 1455, 375}, DefaultPoints);
     txtName = new QLineEdit(frameTopScore);
     txtName->setObjectName(QStringLiteral("txtName"));
-    txtName->setGeometry(twipsRect(1680, 1680, 5055, 375));
+    txtName->setGeometry(Look::twips(QRect(1680, 1680, 5055, 375)));
     txtName->setMaxLength(std::numeric_limits<int>::max());  // no limit of its own
     txtName->installEventFilter(this);
-    butOkType = button(QStringLiteral("Submit"), "butOkType", twipsRect(6960, 1680, 975, 375), frameTopScore);
+    butOkType = button(frameTopScore, QStringLiteral("Submit"), "butOkType", {6960, 1680, 975, 375});
 
     connect(butClear, &QPushButton::clicked, this, &frmGameOver::butClear_Click);
     connect(butOKWrite, &QPushButton::clicked, this, &frmGameOver::butOKWrite_Click);
@@ -90,10 +92,9 @@ void frmGameOver::buildFrameNotTop()
 {
     frameNotTop = new QGroupBox(this);
     frameNotTop->setObjectName(QStringLiteral("frameNotTop"));
-    frameNotTop->setGeometry(twipsRect(240, 1440, 8175, 1695));
-    label(QStringLiteral("Alas, you did not score in the top ten."), twipsRect(720, 240, 7095, 615), 15.75,
-          frameNotTop);
-    butBummer = button(QStringLiteral("Bummer"), "butBummer", twipsRect(3120, 960, 1335, 495), frameNotTop);
+    frameNotTop->setGeometry(Look::twips(QRect(240, 1440, 8175, 1695)));
+    label(frameNotTop, QStringLiteral("Alas, you did not score in the top ten."), {720, 240, 7095, 615}, 15.75);
+    butBummer = button(frameNotTop, QStringLiteral("Bummer"), "butBummer", {3120, 960, 1335, 495});
     connect(butBummer, &QPushButton::clicked, this, &frmGameOver::butBummer_Click);
 }
 

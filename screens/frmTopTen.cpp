@@ -1,7 +1,7 @@
 #include "screens/frmTopTen.h"
 
 #include "screens/InkDisplay.h"
-#include "screens/FormLayout.h"
+#include "screens/Look.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -18,30 +18,33 @@ frmTopTen::frmTopTen(const QString& programFolder, QWidget* parent)
     : QDialog(parent), m_scoresPath(ScoresPath(programFolder))
 {
     setWindowTitle(QStringLiteral("Top Ten Scores"));
-    setFixedSize(twipsToPixels(8205), twipsToPixels(9780));
+    setFixedSize(Look::twips(8205), Look::twips(9780));
 
-    placeLabel(QStringLiteral("Top Ten Scores"), twipsRect(2760, 120, 2655, 375), 14.25, this);
+    Look::label(this, QStringLiteral("Top Ten Scores"), {2760, 120, 2655, 375}, 14.25);
     for (int i = 0; i < ScoreEntries; ++i) {
         const int top = 720 + RowTwips * i;
-        const QRect rank = i < 9 ? twipsRect(120, top, 375, 375) : twipsRect(0, top, 615, 375);
-        placeLabel(QStringLiteral("%1.").arg(i + 1), rank, 12, this);
+        const QRect rank = i < 9 ? QRect(120, top, 375, 375) : QRect(0, top, 615, 375);
+        Look::label(this, QStringLiteral("%1.").arg(i + 1), rank, 12);
 
-        lblVal[i] = placeLabel(QStringLiteral("0"), twipsRect(720, top, 1215, 375), 12, this);
+        lblVal[i] = Look::label(this, QStringLiteral("0"), {720, top, 1215, 375}, 12, Look::DarkBlue);
         lblVal[i]->setObjectName(QStringLiteral("lblVal%1").arg(i));
-        setTextColour(lblVal[i], QColor(0, 0, 192));
+        lblVal[i]->setTextFormat(Qt::PlainText);
 
-        lblScore[i] = placeLabel(QString(), twipsRect(2280, top, 4215, 375), 12, this);
+        lblScore[i] = Look::label(this, QString(), {2280, top, 4215, 375}, 12);
         lblScore[i]->setObjectName(QStringLiteral("lblScore%1").arg(i));
+        // Names come from a file anyone can edit: never read them as markup.
+        lblScore[i]->setTextFormat(Qt::PlainText);
 
-        inkScore[i] = new InkDisplay(QSize(twipsToPixels(InkWidthTwips), twipsToPixels(InkHeightTwips)), this);
+        inkScore[i] = new InkDisplay(SignatureSurface, this);
         inkScore[i]->setObjectName(QStringLiteral("inkScore%1").arg(i));
-        inkScore[i]->move(twipsToPixels(2160), twipsToPixels(600 + RowTwips * i));
+        inkScore[i]->move(Look::twips(2160), Look::twips(600 + RowTwips * i));
     }
 
     butOkay = new QPushButton(QStringLiteral("Close"), this);
     butOkay->setObjectName(QStringLiteral("butOkay"));
-    butOkay->setFont(verdanaBold(12));
-    butOkay->setGeometry(twipsRect(3000, 9120, 2415, 495));
+    QFont bold(QStringLiteral("Verdana"), 12, QFont::Bold);
+    butOkay->setFont(bold);
+    butOkay->setGeometry(Look::twips(QRect(3000, 9120, 2415, 495)));
     connect(butOkay, &QPushButton::clicked, this, &frmTopTen::butOkay_Click);
 }
 
@@ -105,5 +108,5 @@ void frmTopTen::paintEvent(QPaintEvent*)
     // The frame around the table: (0, 0) to (8160, 9720) twips.
     QPainter painter(this);
     painter.setPen(Qt::black);
-    painter.drawRect(QRect(QPoint(0, 0), QPoint(twipsToPixels(8160), twipsToPixels(9720))));
+    painter.drawRect(QRect(QPoint(0, 0), QPoint(Look::twips(8160), Look::twips(9720))));
 }
