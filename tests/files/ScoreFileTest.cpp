@@ -199,38 +199,6 @@ TEST_F(ScoreFileTest, AFailedSaveLeavesWhatWasThere)
     EXPECT_TRUE(QFileInfo(ScoresPath(other.path())).isDir());
 }
 
-namespace {
-
-QByteArray inkLine()
-{
-    InkStrokes ink(QSize(337, 49));
-    ink.beginStroke({10, 10}, 0.5);
-    ink.extendStroke({30, 20}, 0.5);
-    return StripLineBreaks(CBase64::Encode(ink.Save())).toLatin1();
-}
-
-}  // namespace
-
-TEST_F(ScoreFileTest, TheTopTenShowsScoresAsWrittenAndEveryKindButZeroAsHandwriting)
-{
-    QByteArray bytes = lines({" 0 ", " 120 ", "Anonymous", " 2 ", " 90 "});
-    bytes += inkLine() + "\r\n";
-    for (int i = 2; i < ScoreEntries; ++i)
-        bytes += lines({" 0 ", " 0 ", ""});
-    write(bytes);
-
-    const TopTenReading reading = ReadTopTen(path);
-    EXPECT_EQ(reading.status, ScoreReadStatus::Complete);
-    EXPECT_EQ(reading.rows[0].scoreText, QStringLiteral(" 120 "));
-    EXPECT_EQ(reading.rows[0].shown, TopTenRow::Shown::Typed);
-    EXPECT_EQ(reading.rows[0].typedName, QStringLiteral("Anonymous"));
-    EXPECT_EQ(reading.rows[1].shown, TopTenRow::Shown::Handwritten);
-    ASSERT_EQ(reading.rows[1].ink.strokes().size(), 1u);
-    EXPECT_EQ(reading.rows[1].ink.strokes()[0].size(), 2u);
-    EXPECT_EQ(reading.rows[9].scoreText, QStringLiteral(" 0 "));
-    EXPECT_EQ(reading.rows[9].shown, TopTenRow::Shown::Typed);
-}
-
 TEST_F(ScoreFileTest, TheTopTenStopsInTheRowWhereTheFileFails)
 {
     EXPECT_EQ(ReadTopTen(path).status, ScoreReadStatus::Missing);
