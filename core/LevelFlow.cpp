@@ -26,6 +26,7 @@ void LevelFlow::StartLevel(Int16 levelNumber)
     modGlobals& globals = m_field.globals();
     m_field.selection.SelectionActive = false;
     m_window.loadLevel(levelNumber);
+    m_window.showLevelNumber(levelNumber);
     m_window.prepareMusic(globals.LevelMusic);
     if (ReplayLevel)
         globals.LevelBonus = 0;  // a repeated level gives no time bonus

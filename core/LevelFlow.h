@@ -47,8 +47,9 @@ public:
     virtual void playEffect(std::string_view alias) = 0;
 
     virtual void DrawGrid() = 0;
-    // The score, bonus time, totals or level number changed.
+    // The score, bonus time or game totals changed.
     virtual void showTotals() = 0;
+    virtual void showLevelNumber(Int16 levelNumber) = 0;
 
     virtual bool confirmAbort() = 0;
     // Modal windows: each call returns once its window has closed. Timers keep firing meanwhile.

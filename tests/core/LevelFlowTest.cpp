@@ -74,6 +74,8 @@ public:
     void playEffect(std::string_view alias) override { log.push_back("effect " + std::string(alias)); }
     void DrawGrid() override { ++draws; }
     void showTotals() override {}
+    void showLevelNumber(Int16 n) override { levelShown = n; }
+    Int16 levelShown = 0;
 
     bool confirmAbort() override
     {
@@ -276,6 +278,7 @@ TEST_F(LevelFlowTest, PassingTheLastLevelWinsAndTheCreaturesKeepMovingBehindTheS
     EXPECT_TRUE(flow.GameOver);
     EXPECT_FALSE(window.buttonsEnabled);
     EXPECT_EQ(flow.LevelNumber, 2);  // names the first missing level
+    EXPECT_EQ(window.levelShown, 1);  // while the level shown stays the last one played
     const std::vector<std::string> tail(window.log.end() - 3, window.log.end());
     EXPECT_EQ(tail, (std::vector<std::string>{"close music", "game over 53", "top ten"}));
     EXPECT_EQ(globals.board(2, 3), Tile::DogRight);
