@@ -3,6 +3,7 @@
 #include "files/NumberText.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace {
@@ -61,35 +62,22 @@ DragDirection dragDirection(const DragPoints& drag)
 
 TileCode commandedCode(TileCode creature, DragDirection direction)
 {
-    if (isTurtle(creature)) {
-        switch (direction) {
-        case DragDirection::Up:
-            return Tile::TurtleUp;
-        case DragDirection::Left:
-            return Tile::TurtleLeft;
-        case DragDirection::Right:
-            return Tile::TurtleRight;
-        case DragDirection::Down:
-            return Tile::TurtleDown;
-        case DragDirection::None:
-            return creature;
-        }
-    }
-    if (isDog(creature)) {
-        switch (direction) {
-        case DragDirection::Up:
-            return Tile::DogUp;
-        case DragDirection::Left:
-            return Tile::DogLeft;
-        case DragDirection::Right:
-            return Tile::DogRight;
-        case DragDirection::Down:
-            return Tile::DogDown;
-        case DragDirection::None:
-            return Tile::DogSit;
-        }
-    }
-    return creature;
+    struct Codes {
+        TileCode turtle;
+        TileCode dog;
+    };
+    // In the order of DragDirection; without a direction a turtle keeps its code.
+    static constexpr std::array<Codes, 5> byDirection{{
+        {Tile::Empty, Tile::DogSit},
+        {Tile::TurtleUp, Tile::DogUp},
+        {Tile::TurtleLeft, Tile::DogLeft},
+        {Tile::TurtleRight, Tile::DogRight},
+        {Tile::TurtleDown, Tile::DogDown},
+    }};
+    const Codes& codes = byDirection[static_cast<std::size_t>(direction)];
+    if (isTurtle(creature))
+        return direction == DragDirection::None ? creature : codes.turtle;
+    return isDog(creature) ? codes.dog : creature;
 }
 
 Int16 pixelOf(float coordinate)

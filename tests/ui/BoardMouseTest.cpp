@@ -142,16 +142,6 @@ TEST_F(BoardMouse, APressAt680OnlyRecordsTheDragStart)
     EXPECT_EQ(window->redraws, 0);
 }
 
-TEST_F(BoardMouse, APressOnABlankARockOrAnAlienIsSilent)
-{
-    show(boardFromRows({"br@"}));
-    for (int x : {10, 44, 78})
-        press(x, 10), release(x, 10);
-    EXPECT_TRUE(sounds().empty());
-    EXPECT_EQ(window->redraws, 0);
-    EXPECT_FALSE(window->selection.SelectionActive);
-}
-
 TEST_F(BoardMouse, PressAndReleaseOnATurtleSelectsAndExecutesWithoutTurningIt)
 {
     show(boardFromRows({"d"}));

@@ -149,24 +149,6 @@ TEST_F(MouseSteps, MovesCountOnlyWhileACreatureIsSelected)
     EXPECT_EQ(drag.DragEndY, 900);
 }
 
-TEST_F(MouseSteps, AReleaseWithoutMovingPlaysTheCommandAndKeepsTheTurtle)
-{
-    mouseDown(board, selection, drag, 10, 10);
-    const MouseOutcome outcome = mouseUp(board, selection, drag);
-    EXPECT_EQ(outcome.sound, "TurtExecute");
-    EXPECT_TRUE(outcome.redraw);
-    EXPECT_FALSE(selection.SelectionActive);
-    EXPECT_EQ(board(0, 0), Tile::TurtleLeft);
-}
-
-TEST_F(MouseSteps, AReleaseWithoutMovingSitsAWalkingDog)
-{
-    mouseDown(board, selection, drag, 6 * 34 + 5, 34 + 5);
-    const MouseOutcome outcome = mouseUp(board, selection, drag);
-    EXPECT_EQ(outcome.sound, "dog");
-    EXPECT_EQ(board(6, 1), Tile::DogSit);
-}
-
 TEST_F(MouseSteps, TheReleaseCommandsTheCellTheSelectionFollowedTo)
 {
     mouseDown(board, selection, drag, 10, 10);
