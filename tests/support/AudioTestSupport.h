@@ -1,0 +1,92 @@
+#pragma once
+
+// Small sound files written by tests, so that no test depends on the game's own media, and the
+// means to see what the audio thread has done without sleeping a fixed time.
+
+#include "ui/AudioOutput.h"
+
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QFile>
+#include <QString>
+#include <QtEndian>
+
+#include <chrono>
+#include <cmath>
+#include <cstdint>
+#include <thread>
+
+namespace detail {
+inline void put16(QByteArray& bytes, std::uint16_t v)
+{
+    char b[2];
+    qToLittleEndian(v, b);
+    bytes.append(b, 2);
+}
+inline void put32(QByteArray& bytes, std::uint32_t v)
+{
+    char b[4];
+    qToLittleEndian(v, b);
+    bytes.append(b, 4);
+}
+} // namespace detail
+
+// A mono 16-bit PCM wave of a quiet tone lasting the given milliseconds.
+inline bool writeWav(const QString& path, int milliseconds)
+{
+    constexpr int rate = 22050;
+    const int frames = rate * milliseconds / 1000;
+    QByteArray bytes("RIFF");
+    detail::put32(bytes, 36 + 2 * frames);
+    bytes.append("WAVEfmt ");
+    detail::put32(bytes, 16);
+    detail::put16(bytes, 1); // PCM
+    detail::put16(bytes, 1); // mono
+    detail::put32(bytes, rate);
+    detail::put32(bytes, rate * 2);
+    detail::put16(bytes, 2);
+    detail::put16(bytes, 16);
+    bytes.append("data");
+    detail::put32(bytes, 2 * frames);
+    for (int i = 0; i < frames; ++i)
+        detail::put16(bytes, static_cast<std::uint16_t>(static_cast<std::int16_t>(2000 * std::sin(i * 0.1))));
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// A standard MIDI file of one quarter-note middle C.
+inline bool writeMidi(const QString& path)
+{
+    const QByteArray track = QByteArray::fromHex("00903C64"
+                                                 "60803C00"
+                                                 "00FF2F00");
+    QByteArray bytes = QByteArray::fromHex("4D546864"
+                                           "00000006"
+                                           "0000"
+                                           "0001"
+                                           "0060") +
+                       "MTrk";
+    bytes.append(char(0)).append(char(0)).append(char(0)).append(char(track.size()));
+    bytes += track;
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// Delivers every event posted so far, such as a done event a command has raised.
+inline void deliverPostedEvents()
+{
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+}
+
+// Waits, without delivering any event, until the mixer has no music sounding; false after the
+// patience runs out.
+inline bool waitUntilMusicIsSilent(const AudioOutput& output, int patienceMs = 10000)
+{
+    for (int waited = 0; output.musicSounding(); waited += 5) {
+        if (waited > patienceMs)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return true;
+}

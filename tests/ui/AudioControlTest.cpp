@@ -1,0 +1,173 @@
+#include "ui/AudioControl.h"
+#include "ui/AudioMenu.h"
+#include "ui/AudioOutput.h"
+#include "ui/modSound.h"
+
+#include "tests/support/AudioTestSupport.h"
+
+#include <QAction>
+#include <QDir>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int Patience = 10000;
+
+// A program folder with audio/short.wav (a piece that soon ends), audio/long.wav and one effect.
+class LevelAudio : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(folder.isValid());
+        QDir(folder.path()).mkdir(QStringLiteral("audio"));
+        ASSERT_TRUE(writeWav(folder.filePath(QStringLiteral("audio/short.wav")), 150));
+        ASSERT_TRUE(writeWav(folder.filePath(QStringLiteral("audio/long.wav")), 20000));
+        ASSERT_TRUE(writeWav(folder.filePath(QStringLiteral("audio/go.wav")), 1000));
+        sound.LoadEffects(folder.path());
+    }
+    MusicDevice::Mode mode() { return control.mmcaudio().mode(); }
+
+    QTemporaryDir folder;
+    AudioOutput output;
+    modSound sound{output};
+    AudioControl control{sound, folder.path()};
+    QSignalSpy done{&control.mmcaudio(), &MusicDevice::Done};
+};
+
+} // namespace
+
+TEST_F(LevelAudio, PreparingSetsUpTheDeviceAndPlaysNothing)
+{
+    control.PrepareMusic(QStringLiteral("song.mid"));
+    MusicDevice& device = control.mmcaudio();
+    EXPECT_TRUE(device.Notify());
+    EXPECT_TRUE(device.Wait());
+    EXPECT_FALSE(device.Shareable());
+    EXPECT_EQ(device.DeviceType(), QStringLiteral("Sequencer"));
+    EXPECT_EQ(device.Command(), QStringLiteral("Close"));
+    EXPECT_EQ(device.FileName(), folder.path() + QStringLiteral("/audio/song.mid"));
+    EXPECT_EQ(mode(), MusicDevice::Mode::NotOpen);
+}
+
+TEST_F(LevelAudio, OnlyALowerCaseDotMidMakesASequencerPiece)
+{
+    for (const char* name : {"song.MID", "song.rmi", "song.mp3", ""}) {
+        control.PrepareMusic(QLatin1String(name));
+        EXPECT_EQ(control.mmcaudio().DeviceType(), QString()) << name;
+    }
+    control.PrepareMusic(QStringLiteral("song.midi"));
+    EXPECT_EQ(control.mmcaudio().DeviceType(), QStringLiteral("Sequencer"));
+    control.PrepareMusic(QString());
+    EXPECT_EQ(control.mmcaudio().FileName(), folder.path() + QStringLiteral("/audio/"));
+}
+
+TEST_F(LevelAudio, PreparingTheNextLevelStopsThePieceThatPlays)
+{
+    control.PrepareMusic(QStringLiteral("long.wav"));
+    control.PlayMusic();
+    QTRY_COMPARE_WITH_TIMEOUT(mode(), MusicDevice::Mode::Playing, Patience);
+    control.PrepareMusic(QStringLiteral("short.wav"));
+    EXPECT_EQ(mode(), MusicDevice::Mode::NotOpen);
+}
+
+TEST_F(LevelAudio, APieceThatEndsStartsAgainUntilTheProgramStopsIt)
+{
+    control.PrepareMusic(QStringLiteral("short.wav"));
+    control.PlayMusic();
+    QTRY_COMPARE_WITH_TIMEOUT(done.count(), 2, Patience); // it ended, played again, ended again
+    QTRY_COMPARE_WITH_TIMEOUT(mode(), MusicDevice::Mode::Playing, Patience);
+    control.mnuMusicStop_Click();
+    EXPECT_TRUE(control.MusicCloseRequested);
+    QTRY_VERIFY_WITH_TIMEOUT(!control.MusicCloseRequested, Patience); // cleared by mmcaudio_Done
+    deliverPostedEvents();
+    EXPECT_EQ(mode(), MusicDevice::Mode::NotOpen); // a restart would be opening it again
+    EXPECT_TRUE(control.musicAutoPlay());          // Music Stop leaves Auto-Play as it was
+}
+
+TEST_F(LevelAudio, AStopThatClearsTheFlagAtOnceStillDoesNotRestartTheMusic)
+{
+    // New Game: MusicCloseRequested, "Close", then the flag false again before the event arrives.
+    control.PrepareMusic(QStringLiteral("long.wav"));
+    control.PlayMusic();
+    QTRY_COMPARE_WITH_TIMEOUT(mode(), MusicDevice::Mode::Playing, Patience);
+    control.CloseMusic();
+    control.MusicCloseRequested = false;
+    ASSERT_TRUE(done.wait(Patience));
+    deliverPostedEvents();
+    EXPECT_EQ(mode(), MusicDevice::Mode::NotOpen);
+}
+
+TEST_F(LevelAudio, UncheckingAutoPlayStopsTheMusicAndCheckingItStartsItAtOnce)
+{
+    control.PrepareMusic(QStringLiteral("long.wav"));
+    QSignalSpy changed(&control, &AudioControl::musicAutoPlayChanged);
+    control.mnuMusicAutoPlay_Click(); // checked -> unchecked
+    EXPECT_FALSE(control.musicAutoPlay());
+    EXPECT_TRUE(control.MusicCloseRequested);
+    control.mnuMusicAutoPlay_Click(); // unchecked -> checked: the prepared piece starts
+    EXPECT_TRUE(control.musicAutoPlay());
+    QTRY_COMPARE_WITH_TIMEOUT(mode(), MusicDevice::Mode::Playing, Patience);
+    control.mnuMusicAutoPlay_Click();
+    EXPECT_EQ(mode(), MusicDevice::Mode::NotOpen);
+    ASSERT_TRUE(done.wait(Patience));
+    deliverPostedEvents();
+    EXPECT_EQ(mode(), MusicDevice::Mode::NotOpen);
+    ASSERT_EQ(changed.count(), 3);
+    EXPECT_FALSE(changed.at(2).at(0).toBool());
+}
+
+TEST_F(LevelAudio, PlayMusicPlaysOnlyWhileTheWindowsConditionHolds)
+{
+    bool testRunning = false;
+    control.setPlayCondition([&] { return testRunning; });
+    control.PrepareMusic(QStringLiteral("long.wav"));
+    control.PlayMusic();
+    EXPECT_EQ(mode(), MusicDevice::Mode::NotOpen);
+    testRunning = true;
+    control.PlayMusic();
+    QTRY_COMPARE_WITH_TIMEOUT(mode(), MusicDevice::Mode::Playing, Patience);
+}
+
+TEST_F(LevelAudio, TheSoundEffectsSwitchGatesEveryEffect)
+{
+    control.mnuSoundEffects_Click();
+    EXPECT_FALSE(control.soundEffects());
+    control.PlayEffect("Go");
+    EXPECT_FALSE(sound.isSounding("go"));
+    control.mnuSoundEffects_Click();
+    control.PlayEffect("Go");
+    EXPECT_TRUE(sound.isSounding("go"));
+}
+
+TEST_F(LevelAudio, TheAudioMenuShowsTheSwitchesAndRunsTheHandlers)
+{
+    QMainWindow window;
+    const AudioMenu menu = addAudioMenu(window.menuBar(), control, QStringLiteral("Music Auto-Play"));
+    EXPECT_EQ(menu.mnuSound->title(), QStringLiteral("&Audio"));
+    const QList<QAction*> items = menu.mnuSound->actions();
+    ASSERT_EQ(items.size(), 3);
+    EXPECT_EQ(items[0]->text(), QStringLiteral("Music Auto-Play"));
+    EXPECT_EQ(items[1]->text(), QStringLiteral("Music Stop"));
+    EXPECT_EQ(items[2]->text(), QStringLiteral("Sound Effects"));
+    EXPECT_TRUE(menu.mnuMusicAutoPlay->isChecked());
+    EXPECT_FALSE(menu.mnuMusicStop->isCheckable());
+    EXPECT_TRUE(menu.mnuSoundEffects->isChecked());
+
+    menu.mnuSoundEffects->trigger();
+    EXPECT_FALSE(control.soundEffects());
+    EXPECT_FALSE(menu.mnuSoundEffects->isChecked());
+    menu.mnuMusicAutoPlay->trigger();
+    EXPECT_FALSE(control.musicAutoPlay());
+    EXPECT_FALSE(menu.mnuMusicAutoPlay->isChecked());
+    menu.mnuMusicStop->trigger();
+    EXPECT_TRUE(control.MusicCloseRequested);
+    control.mnuMusicAutoPlay_Click(); // a change made elsewhere shows in the menu too
+    EXPECT_TRUE(menu.mnuMusicAutoPlay->isChecked());
+}

@@ -1,0 +1,119 @@
+#include "ui/AudioOutput.h"
+#include "ui/modSound.h"
+
+#include "tests/support/AudioTestSupport.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace {
+
+// A program folder with the thirteen effects of the table, each a second of tone.
+class SoundEffects : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(folder.isValid());
+        QDir(folder.path()).mkdir(QStringLiteral("audio"));
+        for (const EffectFile& entry : EffectTable)
+            ASSERT_TRUE(writeWav(folder.filePath(QStringLiteral("audio/")) + QLatin1String(entry.file), 1000));
+        sound.LoadEffects(folder.path());
+    }
+
+    QTemporaryDir folder;
+    AudioOutput output;
+    modSound sound{output};
+};
+
+} // namespace
+
+TEST_F(SoundEffects, TheMixerIsOpenWithAChannelForEveryEffect)
+{
+    EXPECT_TRUE(output.isOpen());
+    EXPECT_GE(output.channelCount(), 16);
+}
+
+TEST_F(SoundEffects, EveryAliasOfTheTableIsLoadedFromItsFile)
+{
+    for (const EffectFile& entry : EffectTable)
+        EXPECT_TRUE(sound.isLoaded(entry.alias)) << entry.alias;
+    EXPECT_FALSE(sound.isLoaded("scream")); // the file of "step", not an alias
+}
+
+TEST_F(SoundEffects, AliasesMatchWithoutRegardToCase)
+{
+    sound.PlayEffect("Go", true);
+    EXPECT_TRUE(sound.isSounding("go"));
+    sound.PlayEffect("TURTSELECT", true);
+    EXPECT_TRUE(sound.isSounding("TurtSelect"));
+}
+
+TEST_F(SoundEffects, ADisabledSwitchPlaysNothing)
+{
+    sound.PlayEffect("water", false);
+    sound.PlayEffect("cheer", false);
+    EXPECT_FALSE(sound.isSounding("water"));
+    EXPECT_FALSE(sound.isSounding("cheer"));
+}
+
+TEST_F(SoundEffects, EffectsStartedTogetherSoundTogether)
+{
+    sound.PlayEffect("water", true);
+    sound.PlayEffect("boing", true);
+    sound.PlayEffect("water", true); // again: starts over on its own channel, boing plays on
+    EXPECT_TRUE(sound.isSounding("water"));
+    EXPECT_TRUE(sound.isSounding("boing"));
+}
+
+TEST_F(SoundEffects, LoadingAnAliasAgainReplacesIt)
+{
+    sound.PlayEffect("oops", true);
+    sound.LoadEffect(folder.filePath(QStringLiteral("audio/boo.wav")), "OOPS");
+    EXPECT_FALSE(sound.isSounding("oops")); // closed first
+    sound.PlayEffect("oops", true);
+    EXPECT_TRUE(sound.isSounding("oops"));
+}
+
+TEST_F(SoundEffects, AMissingFileLeavesItsAliasSilent)
+{
+    sound.LoadEffect(folder.filePath(QStringLiteral("audio/none.wav")), "fall");
+    sound.PlayEffect("fall", true);
+    EXPECT_FALSE(sound.isSounding("fall"));
+    sound.PlayEffect("never loaded", true); // nothing to play, nothing happens
+}
+
+TEST_F(SoundEffects, CloseAllEffectsReleasesEveryOne)
+{
+    sound.PlayEffect("alien", true);
+    sound.CloseAllEffects();
+    EXPECT_FALSE(sound.isSounding("alien"));
+    sound.PlayEffect("alien", true);
+    EXPECT_FALSE(sound.isSounding("alien"));
+    EXPECT_FALSE(sound.isLoaded("dog"));
+}
+
+TEST(AudioOutput, WithoutASoundDeviceTheGameRunsSilentAndSaysSoOnce)
+{
+    const QByteArray before = qgetenv("SDL_AUDIODRIVER");
+    qputenv("SDL_AUDIODRIVER", "no-such-driver");
+    QTemporaryDir folder;
+    ASSERT_TRUE(writeWav(folder.filePath(QStringLiteral("go.wav")), 1000));
+    ::testing::internal::CaptureStderr();
+    {
+        AudioOutput output;
+        modSound sound(output);
+        EXPECT_TRUE(output.isOpen());
+        EXPECT_TRUE(output.isSilent());
+        sound.LoadEffect(folder.filePath(QStringLiteral("go.wav")), "go");
+        sound.PlayEffect("go", true);
+        EXPECT_TRUE(sound.isSounding("go"));
+    }
+    const std::string said = ::testing::internal::GetCapturedStderr();
+    qputenv("SDL_AUDIODRIVER", before);
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+    EXPECT_NE(said.find("no sound device"), std::string::npos) << said;
+}

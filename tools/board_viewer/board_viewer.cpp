@@ -1,0 +1,107 @@
+// Shows a level file on the board picture, with the game's mouse commands, effects and music,
+// to look at the art and try the presentation by hand. Not part of the game.
+#include "core/Random.h"
+#include "core/modGlobals.h"
+#include "files/LevelFile.h"
+#include "ui/AudioControl.h"
+#include "ui/AudioMenu.h"
+#include "ui/AudioOutput.h"
+#include "ui/BoardPicture.h"
+#include "ui/modSound.h"
+
+#include <QApplication>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QStringList>
+
+#include <cstdio>
+
+namespace {
+
+class BoardViewer : public QMainWindow {
+public:
+    BoardViewer(const QString& programFolder, modGlobals& globals, modSound& sound)
+        : m_globals(globals), m_audio(sound, programFolder)
+    {
+        setWindowTitle(QStringLiteral("Pondrake board viewer"));
+        pictMain = new BoardPicture(this);
+        QStringList missing;
+        pictMain->setTiles(TileSet::load(programFolder, &missing));
+        for (const QString& path : missing)
+            std::fprintf(stderr, "board_viewer: no tile %s\n", qPrintable(path));
+        setCentralWidget(pictMain);
+        addAudioMenu(menuBar(), m_audio, QStringLiteral("Music Auto-Play"));
+        connect(pictMain, &BoardPicture::MouseDown, this,
+                [this](float x, float y) { apply(mouseDown(m_globals.board, selection, drag, x, y)); });
+        connect(pictMain, &BoardPicture::MouseMove, this,
+                [this](float x, float y) { apply(mouseMove(selection, drag, x, y)); });
+        connect(pictMain, &BoardPicture::MouseUp, this,
+                [this](float, float) { apply(mouseUp(m_globals.board, selection, drag)); });
+        m_audio.PrepareMusic(QString::fromStdString(m_globals.LevelMusic));
+    }
+
+    void DrawGrid() { pictMain->DrawGrid(m_globals.board, selection, drag); }
+    AudioControl& audio() { return m_audio; }
+
+    Selection selection;
+    DragPoints drag;
+    BoardPicture* pictMain = nullptr;
+
+private:
+    void apply(const MouseOutcome& outcome)
+    {
+        if (!outcome.sound.empty())
+            m_audio.PlayEffect(outcome.sound);
+        if (outcome.redraw)
+            DrawGrid();
+    }
+
+    modGlobals& m_globals;
+    AudioControl m_audio;
+};
+
+bool pairOf(const QString& text, int& a, int& b)
+{
+    const QStringList parts = text.split(u',');
+    bool okA = false, okB = false;
+    if (parts.size() == 2) {
+        a = parts[0].toInt(&okA);
+        b = parts[1].toInt(&okB);
+    }
+    return okA && okB;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() < 3) {
+        std::fprintf(stderr, "usage: board_viewer <program folder> <level file> [--select c,r --drag x,y] [--music]\n");
+        return 2;
+    }
+    modGlobals globals;
+    GameRandom random;
+    if (LoadLevelFile(args[2], globals, random) != LevelReadStatus::Complete)
+        std::fprintf(stderr, "board_viewer: %s was not read completely\n", qPrintable(args[2]));
+
+    AudioOutput output;
+    modSound sound(output);
+    sound.LoadEffects(args[1]);
+    BoardViewer viewer(args[1], globals, sound);
+    for (int i = 3; i + 1 < args.size(); ++i) {
+        int a = 0, b = 0;
+        if (args[i] == u"--select" && pairOf(args[i + 1], a, b))
+            viewer.selection = {true, Int16(a), Int16(b)};
+        if (args[i] == u"--drag" && pairOf(args[i + 1], a, b)) {
+            viewer.drag = {Int16(34 * viewer.selection.SelectionCol + 17),
+                           Int16(34 * viewer.selection.SelectionRow + 17), Int16(a), Int16(b)};
+        }
+    }
+    if (args.contains(QStringLiteral("--music")))
+        viewer.audio().PlayMusic();
+    viewer.DrawGrid();
+    viewer.show();
+    return app.exec();
+}

@@ -1,0 +1,31 @@
+#include "ui/AudioMenu.h"
+
+#include "ui/AudioControl.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+AudioMenu addAudioMenu(QMenuBar* menuBar, AudioControl& control, const QString& autoPlayCaption)
+{
+    AudioMenu menu;
+    menu.mnuSound = menuBar->addMenu(QStringLiteral("&Audio"));
+    menu.mnuMusicAutoPlay = menu.mnuSound->addAction(autoPlayCaption);
+    menu.mnuMusicStop = menu.mnuSound->addAction(QStringLiteral("Music Stop"));
+    menu.mnuSoundEffects = menu.mnuSound->addAction(QStringLiteral("Sound Effects"));
+
+    // The control holds the switches; the items only show them. A click toggles the item by
+    // itself first, then the handler decides and the item is set to what the control says.
+    QAction* autoPlay = menu.mnuMusicAutoPlay;
+    QAction* effects = menu.mnuSoundEffects;
+    autoPlay->setCheckable(true);
+    autoPlay->setChecked(control.musicAutoPlay());
+    effects->setCheckable(true);
+    effects->setChecked(control.soundEffects());
+    QObject::connect(autoPlay, &QAction::triggered, &control, &AudioControl::mnuMusicAutoPlay_Click);
+    QObject::connect(menu.mnuMusicStop, &QAction::triggered, &control, &AudioControl::mnuMusicStop_Click);
+    QObject::connect(effects, &QAction::triggered, &control, &AudioControl::mnuSoundEffects_Click);
+    QObject::connect(&control, &AudioControl::musicAutoPlayChanged, autoPlay, &QAction::setChecked);
+    QObject::connect(&control, &AudioControl::soundEffectsChanged, effects, &QAction::setChecked);
+    return menu;
+}

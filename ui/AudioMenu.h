@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+class AudioControl;
+class QAction;
+class QMenu;
+class QMenuBar;
+
+// A window's "&Audio" menu, its three items wired to the window's AudioControl: the checked
+// states follow the control, and a click runs the control's handler.
+struct AudioMenu {
+    QMenu* mnuSound = nullptr;
+    QAction* mnuMusicAutoPlay = nullptr;
+    QAction* mnuMusicStop = nullptr;
+    QAction* mnuSoundEffects = nullptr;
+};
+
+// autoPlayCaption: "Music Auto-Play" in the game, "Music Auto Play" in the editor.
+AudioMenu addAudioMenu(QMenuBar* menuBar, AudioControl& control, const QString& autoPlayCaption);

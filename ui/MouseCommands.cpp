@@ -1,0 +1,138 @@
+#include "ui/MouseCommands.h"
+
+#include "files/NumberText.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace {
+
+constexpr int CellPixels = 34;
+
+int nearestCell(double coordinate)
+{
+    // Far outside the board only the sign matters; clamping keeps the conversion defined.
+    const double cell = roundHalfEven((coordinate - CellPixels / 2) / CellPixels);
+    return static_cast<int>(std::clamp(cell, -1.0e6, 1.0e6));
+}
+
+} // namespace
+
+CellIndex cellOfPoint(double x, double y)
+{
+    return {nearestCell(x), nearestCell(y)};
+}
+
+std::optional<CellIndex> pressedCell(float x, float y)
+{
+    const CellIndex cell = cellOfPoint(x, y);
+    // A press inside the picture is never negative; the lower bound only keeps a stray event
+    // from indexing outside the board.
+    if (cell.col >= BoardSize || cell.row >= BoardSize || cell.col < 0 || cell.row < 0)
+        return std::nullopt;
+    return cell;
+}
+
+Int16 Distance(Int16 x1, Int16 y1, Int16 x2, Int16 y2)
+{
+    const double dx = saturate16(static_cast<long long>(x2) - x1);
+    const double dy = saturate16(static_cast<long long>(y2) - y1);
+    return saturate16(static_cast<long long>(std::sqrt(dx * dx + dy * dy)));
+}
+
+DragDirection dragDirection(const DragPoints& drag)
+{
+    const Int16 dx = saturate16(static_cast<long long>(drag.DragEndX) - drag.DragStartX);
+    const Int16 dy = saturate16(static_cast<long long>(drag.DragEndY) - drag.DragStartY);
+    const double slope = dx != 0 ? static_cast<double>(dy) / dx : dy / 0.0001;
+    if (Distance(drag.DragStartX, drag.DragStartY, drag.DragEndX, drag.DragEndY) < 10)
+        return DragDirection::None;
+    const bool steep = slope < -1.0 || slope > 1.0;
+    if (steep && drag.DragEndY < drag.DragStartY)
+        return DragDirection::Up;
+    if (!steep && drag.DragEndX < drag.DragStartX)
+        return DragDirection::Left;
+    if (!steep && drag.DragEndX > drag.DragStartX)
+        return DragDirection::Right;
+    if (steep && drag.DragEndY > drag.DragStartY)
+        return DragDirection::Down;
+    return DragDirection::None;
+}
+
+TileCode commandedCode(TileCode creature, DragDirection direction)
+{
+    struct Codes {
+        TileCode turtle;
+        TileCode dog;
+    };
+    // In the order of DragDirection; without a direction a turtle keeps its code.
+    static constexpr std::array<Codes, 5> byDirection{{
+        {Tile::Empty, Tile::DogSit},
+        {Tile::TurtleUp, Tile::DogUp},
+        {Tile::TurtleLeft, Tile::DogLeft},
+        {Tile::TurtleRight, Tile::DogRight},
+        {Tile::TurtleDown, Tile::DogDown},
+    }};
+    const Codes& codes = byDirection[static_cast<std::size_t>(direction)];
+    if (isTurtle(creature))
+        return direction == DragDirection::None ? creature : codes.turtle;
+    return isDog(creature) ? codes.dog : creature;
+}
+
+Int16 pixelOf(float coordinate)
+{
+    const double whole = std::floor(static_cast<double>(coordinate));
+    return saturate16(static_cast<long long>(std::clamp(whole, -1.0e9, 1.0e9)));
+}
+
+void beginDrag(DragPoints& drag, float x, float y)
+{
+    drag.DragStartX = drag.DragEndX = pixelOf(x);
+    drag.DragStartY = drag.DragEndY = pixelOf(y);
+}
+
+MouseOutcome mouseDown(const Board& board, Selection& selection, DragPoints& drag, float x, float y)
+{
+    beginDrag(drag, x, y);
+    const std::optional<CellIndex> cell = pressedCell(x, y);
+    if (!cell)
+        return {};
+    const TileCode code = board(cell->col, cell->row);
+    if (!isTurtle(code) && !isDog(code))
+        return {}; // the selection, if any, stays as it was
+    selection.SelectionActive = true;
+    selection.SelectionCol = static_cast<Int16>(cell->col);
+    selection.SelectionRow = static_cast<Int16>(cell->row);
+    return {isTurtle(code) ? "TurtSelect" : "DogSelect", true};
+}
+
+MouseOutcome mouseMove(const Selection& selection, DragPoints& drag, float x, float y)
+{
+    if (!selection.SelectionActive)
+        return {};
+    drag.DragEndX = pixelOf(x);
+    drag.DragEndY = pixelOf(y);
+    return {{}, true};
+}
+
+MouseOutcome mouseUp(Board& board, Selection& selection, const DragPoints& drag)
+{
+    if (!selection.SelectionActive)
+        return {};
+    selection.SelectionActive = false;
+    TileCode& cell = board(selection.SelectionCol, selection.SelectionRow);
+    const DragDirection direction = dragDirection(drag);
+    if (isTurtle(cell)) {
+        cell = commandedCode(cell, direction);
+        return {"TurtExecute", true};
+    }
+    // Only a dog can be there while the selection holds. Should anything else stand there (a
+    // turtle blanked without dropping the selection), writing a dog code would make a dog out of
+    // nothing: nothing is written and nothing plays.
+    if (isDog(cell)) {
+        cell = commandedCode(cell, direction);
+        return {"dog", true};
+    }
+    return {{}, true};
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "core/Board.h"
+#include "core/Int16.h"
+#include "core/TileCodes.h"
+
+#include <optional>
+#include <string_view>
+
+// The mouse commands of the board as plain decisions on the state a window owns, so
+// the game window and the editor take the same ones. They never play or draw: they say what to do.
+
+// Where the current drag began and where the pointer was last seen, in board pixels.
+struct DragPoints {
+    Int16 DragStartX = 0;
+    Int16 DragStartY = 0;
+    Int16 DragEndX = 0;
+    Int16 DragEndY = 0;
+};
+
+struct CellIndex {
+    int col = 0;
+    int row = 0;
+    friend bool operator==(const CellIndex&, const CellIndex&) = default;
+};
+
+// The cell of a point: the nearest whole number to (x - 17) / 34 and (y - 17) / 34, an exact half
+// going to the even neighbour. So x = 34 lies in column 0 but x = 68 in column 2.
+CellIndex cellOfPoint(double x, double y);
+
+// The cell a press at (x, y) hits, or nothing when it lies beyond column or row 19.
+std::optional<CellIndex> pressedCell(float x, float y);
+
+// Whole part of the straight distance between two points; the differences are 16-bit.
+Int16 Distance(Int16 x1, Int16 y1, Int16 x2, Int16 y2);
+
+enum class DragDirection { None, Up, Left, Right, Down }; // commandedCode keeps its table in this order
+
+// A drag shorter than 10 pixels has no direction; otherwise the steeper axis wins and an exact
+// diagonal counts as horizontal.
+DragDirection dragDirection(const DragPoints& drag);
+
+// The code a commanded creature's cell gets: a turtle keeps its code when there is no direction,
+// a dog sits ("k"). Any other code is not a creature that takes commands and comes back unchanged.
+TileCode commandedCode(TileCode creature, DragDirection direction);
+
+// What a window does after a mouse step: play this effect (unless empty), then redraw if asked.
+struct MouseOutcome {
+    std::string_view sound; // an alias of the effect table, or empty
+    bool redraw = false;
+};
+
+// Int() of a pointer coordinate as a 16-bit pixel value.
+Int16 pixelOf(float coordinate);
+
+// Step 1 of a press: every press starts the drag points again, wherever it lands.
+void beginDrag(DragPoints& drag, float x, float y);
+
+// pictMain_MouseDown: a press on a turtle or dog selects it.
+MouseOutcome mouseDown(const Board& board, Selection& selection, DragPoints& drag, float x, float y);
+
+// pictMain_MouseMove: while a creature is selected the drag end follows the pointer.
+MouseOutcome mouseMove(const Selection& selection, DragPoints& drag, float x, float y);
+
+// pictMain_MouseUp: the drag becomes a command for the selected creature, wherever it now stands.
+MouseOutcome mouseUp(Board& board, Selection& selection, const DragPoints& drag);

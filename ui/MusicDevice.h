@@ -1,0 +1,91 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+class AudioOutput;
+struct _Mix_Music;
+
+// A window's music device, mmcaudio: a hidden media player driven by properties and
+// string commands, over SDL_mixer's one music stream. It plays MIDI (through FluidSynth and the
+// General MIDI soundfont), MP3 and WAV.
+//
+// Commands: "Open" loads FileName (as MIDI when DeviceType is "Sequencer", else by what the file
+// is); with Wait false it loads in the background and returns at once, and a "Play" given
+// meanwhile starts the piece as soon as it is loaded. "Play" starts an open piece from its
+// beginning (a piece already playing plays on). "Close" stops and releases the piece. Failures
+// are silent: a file that cannot be opened leaves the device closed, and "Play" then does nothing.
+//
+// The done event, Done, comes on the UI thread, always after the command or the end that raised
+// it, and only while Notify is true: with mciSuccessful when a piece has played to its end by
+// itself, with mciAborted when "Close" stopped a playing piece. "Open" and "Play" never raise it.
+//
+// Only one piece sounds at a time in the process; a device that starts playing silences another
+// one's piece without an event (the game and the editor never play music at the same time).
+class MusicDevice : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(QString DeviceType READ DeviceType WRITE setDeviceType)
+    Q_PROPERTY(QString FileName READ FileName WRITE setFileName)
+    Q_PROPERTY(bool Notify READ Notify WRITE setNotify)
+    Q_PROPERTY(bool Wait READ Wait WRITE setWait)
+    Q_PROPERTY(bool Shareable READ Shareable WRITE setShareable)
+    Q_PROPERTY(QString Command READ Command WRITE setCommand)
+
+public:
+    enum NotifyCode { mciSuccessful = 1, mciAborted = 4 };
+    Q_ENUM(NotifyCode)
+    enum class Mode { NotOpen, Opening, Stopped, Playing };
+
+    explicit MusicDevice(AudioOutput& output, QObject* parent = nullptr);
+    ~MusicDevice() override;
+
+    QString DeviceType() const { return m_deviceType; }
+    void setDeviceType(const QString& type) { m_deviceType = type; }
+    QString FileName() const { return m_fileName; }
+    void setFileName(const QString& name) { m_fileName = name; }
+    bool Notify() const { return m_notify; }
+    void setNotify(bool notify) { m_notify = notify; }
+    bool Wait() const { return m_wait; }
+    void setWait(bool wait) { m_wait = wait; }
+    bool Shareable() const { return m_shareable; } // kept; one process never shares its music
+    void setShareable(bool shareable) { m_shareable = shareable; }
+
+    // The last command given; assigning one executes it ("Open", "Play", "Close", any case).
+    QString Command() const { return m_command; }
+    void setCommand(const QString& command);
+
+    Mode mode() const { return m_mode; }
+    // Background loads still running, also those of pieces closed while they loaded.
+    bool loadsPending() const { return !m_loaders.empty(); }
+
+signals:
+    void Done(int NotifyCode);
+
+private:
+    struct LoadJob;
+    void open();
+    void play();
+    void close();
+    void loaded(const std::shared_ptr<LoadJob>& job);
+    void pieceEnded(quint64 playId);
+    void releaseMusic();
+    static void musicFinished();
+
+    AudioOutput& m_output;
+    QString m_deviceType;
+    QString m_fileName;
+    QString m_command;
+    bool m_notify = false;
+    bool m_wait = false;
+    bool m_shareable = false;
+
+    Mode m_mode = Mode::NotOpen;
+    bool m_playWhenOpen = false;
+    _Mix_Music* m_music = nullptr;
+    quint64 m_playId = 0;
+    std::shared_ptr<LoadJob> m_job;                  // the open in progress, if any
+    std::vector<std::shared_ptr<LoadJob>> m_loaders; // background loads not yet joined
+};

@@ -1,0 +1,87 @@
+#include "ui/modSound.h"
+
+#include "ui/AudioOutput.h"
+
+#include <QFile>
+
+#include <SDL_mixer.h>
+
+#include <cctype>
+
+modSound::modSound(AudioOutput& output) : m_output(output) {}
+
+modSound::~modSound()
+{
+    CloseAllEffects();
+}
+
+std::string modSound::keyOf(std::string_view alias)
+{
+    std::string key(alias);
+    for (char& c : key)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return key;
+}
+
+const modSound::Effect* modSound::find(std::string_view alias) const
+{
+    const auto it = m_effects.find(keyOf(alias));
+    return it != m_effects.end() && it->second.chunk ? &it->second : nullptr;
+}
+
+void modSound::LoadEffect(const QString& path, std::string_view alias)
+{
+    const std::string key = keyOf(alias);
+    auto it = m_effects.find(key);
+    if (it != m_effects.end() && it->second.chunk) {
+        Mix_FreeChunk(it->second.chunk); // halts its channel first
+        it->second.chunk = nullptr;
+    }
+    if (!m_output.isOpen())
+        return;
+    Mix_Chunk* chunk = Mix_LoadWAV(QFile::encodeName(path).constData());
+    if (!chunk)
+        return;
+    if (it == m_effects.end()) {
+        // An alias keeps its channel for the run, so reloading it needs no new one.
+        const int channel = m_nextChannel++;
+        if (channel >= Mix_AllocateChannels(-1))
+            Mix_AllocateChannels(channel + 1);
+        it = m_effects.emplace(key, Effect{nullptr, channel}).first;
+    }
+    it->second.chunk = chunk;
+}
+
+void modSound::PlayEffect(std::string_view alias, bool enabled)
+{
+    if (!enabled)
+        return;
+    if (const Effect* effect = find(alias))
+        Mix_PlayChannel(effect->channel, effect->chunk, 0); // a busy channel starts over
+}
+
+void modSound::CloseAllEffects()
+{
+    for (auto& [key, effect] : m_effects) {
+        if (effect.chunk)
+            Mix_FreeChunk(effect.chunk);
+        effect.chunk = nullptr;
+    }
+}
+
+void modSound::LoadEffects(const QString& programFolder)
+{
+    for (const EffectFile& entry : EffectTable)
+        LoadEffect(programFolder + QStringLiteral("/audio/") + QLatin1String(entry.file), entry.alias);
+}
+
+bool modSound::isSounding(std::string_view alias) const
+{
+    const Effect* effect = find(alias);
+    return effect && Mix_Playing(effect->channel) && Mix_GetChunk(effect->channel) == effect->chunk;
+}
+
+bool modSound::isLoaded(std::string_view alias) const
+{
+    return find(alias) != nullptr;
+}
