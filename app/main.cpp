@@ -1,14 +1,26 @@
+#include "core/Random.h"
+#include "core/modGlobals.h"
+#include "screens/frmPondrake.h"
+#include "ui/AudioOutput.h"
+#include "ui/modSound.h"
+
 #include <QApplication>
-#include <QMainWindow>
+#include <QFont>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pondrake"));
+    // The windows are drawn in Verdana; where it is not installed, its closest free cousin.
+    QFont::insertSubstitutions(QStringLiteral("Verdana"), {QStringLiteral("DejaVu Sans"), QStringLiteral("Bitstream Vera Sans")});
 
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Pondrake"));
-    window.resize(800, 720);
+    // The state both windows share for the whole run, made once and passed by reference.
+    modGlobals globals;
+    GameRandom random;  // seeded from the clock
+    AudioOutput audio;
+    modSound sound(audio);
+
+    frmPondrake window(globals, random, sound, QCoreApplication::applicationDirPath());
     window.show();
     return app.exec();
 }

@@ -1,0 +1,274 @@
+#include "screens/frmPondrake.h"
+
+#include "core/Random.h"
+#include "files/LevelFile.h"
+#include "screens/Look.h"
+#include "screens/frmGameOver.h"
+#include "screens/frmLevel.h"
+#include "screens/frmTopTen.h"
+#include "ui/BoardPicture.h"
+#include "ui/modSound.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QUrl>
+
+namespace {
+// The status column stands right of the board; measures in twips, as the window was drawn.
+constexpr int ColumnLeft = 10320;
+constexpr int ColumnWidth = 1700;
+constexpr int ClientWidth = ColumnLeft + ColumnWidth + 60;
+constexpr int ClientHeight = 10395;
+constexpr double StatusPoints = 9.75;
+}  // namespace
+
+frmPondrake::frmPondrake(modGlobals& globals, Random& random, modSound& sound, const QString& programFolder,
+                         QWidget* parent)
+    : QMainWindow(parent), m_globals(globals), m_random(random), m_sound(sound), m_programFolder(programFolder),
+      m_field(globals, random, GameScoring), m_flow(*this, m_field), m_audio(sound, programFolder)
+{
+    setWindowTitle(QStringLiteral("Pondrake"));
+    auto* client = new QWidget(this);
+    client->setFixedSize(Look::twips(ClientWidth), Look::twips(ClientHeight));
+    setCentralWidget(client);
+
+    pictMain = new BoardPicture(client);
+    pictMain->move(0, 0);
+    connect(pictMain, &BoardPicture::MouseDown, this, &frmPondrake::pictMain_MouseDown);
+    connect(pictMain, &BoardPicture::MouseMove, this, &frmPondrake::pictMain_MouseMove);
+    connect(pictMain, &BoardPicture::MouseUp, this, [this] { pictMain_MouseUp(); });
+    buildStatusColumn(client);
+    buildMenus();
+
+    connect(&timerCountDown, &QTimer::timeout, this, [this] { m_flow.timerCountDown_Timer(); });
+    connect(&TimerBonus, &QTimer::timeout, this, [this] { m_flow.TimerBonus_Timer(); });
+    connect(&TimerTurtle, &QTimer::timeout, this, [this] { m_flow.TimerTurtle_Timer(); });
+    connect(&TimerDog, &QTimer::timeout, this, [this] { m_flow.TimerDog_Timer(); });
+    Form_Load();
+}
+
+void frmPondrake::buildStatusColumn(QWidget* client)
+{
+    const auto caption = [&](const QString& text, int top, int height = 375) {
+        Look::label(client, text, {ColumnLeft, top, ColumnWidth, height}, StatusPoints)->setWordWrap(true);
+    };
+    const auto value = [&](int top) {
+        return Look::label(client, QStringLiteral("0"), {ColumnLeft, top, ColumnWidth, 375}, StatusPoints,
+                           Look::DarkBlue);
+    };
+    caption(QStringLiteral("Score"), 240);
+    lblScore = value(600);
+    caption(QStringLiteral("Level"), 1200);
+    lblLevel = value(1560);
+    caption(QStringLiteral("Bonus"), 2040);
+    lblTime = value(2400);
+    caption(QStringLiteral("Turtles Saved"), 2880, 600);
+    lblSaved = value(3480);
+    caption(QStringLiteral("Turtles Lost"), 3960, 600);
+    lblLost = value(4560);
+
+    butEndGame = new QPushButton(QStringLiteral("Abort Game"), client);
+    butEndGame->setGeometry(Look::twips(QRect(ColumnLeft, 5040, ColumnWidth, 555)));
+    connect(butEndGame, &QPushButton::clicked, this, &frmPondrake::butEndGame_Click);
+    butReplay = new QPushButton(QStringLiteral("Replay Level"), client);
+    butReplay->setGeometry(Look::twips(QRect(ColumnLeft, 5760, ColumnWidth, 555)));
+    connect(butReplay, &QPushButton::clicked, this, &frmPondrake::butReplay_Click);
+
+    lblCountdown = Look::label(client, QStringLiteral("3"), {ColumnLeft, 6600, ColumnWidth, 600}, 18, Qt::red);
+    lblCountdown->setAlignment(Qt::AlignCenter);
+}
+
+void frmPondrake::buildMenus()
+{
+    QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("&Game"));
+    mnuNew = mnuFile->addAction(QStringLiteral("&New Game"), this, &frmPondrake::mnuNew_Click);
+    mnuHighScores = mnuFile->addAction(QStringLiteral("&High Scores"), this, &frmPondrake::mnuHighScores_Click);
+    mnuExit = mnuFile->addAction(QStringLiteral("E&xit"), this, &frmPondrake::mnuExit_Click);
+
+    audioMenu = addAudioMenu(menuBar(), m_audio, QStringLiteral("Music Auto-Play"));
+
+    QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnuInstructions = mnuHelp->addAction(QStringLiteral("Instructions"), this, &frmPondrake::mnuInstructions_Click);
+    mnuAbout = mnuHelp->addAction(QStringLiteral("About"), this, &frmPondrake::mnuAbout_Click);
+}
+
+void frmPondrake::Form_Load()
+{
+    timerCountDown.stop();
+    pictMain->setTiles(TileSet::load(m_programFolder));
+    m_sound.LoadEffects(m_programFolder);
+    m_flow.Start();
+}
+
+// --- The mouse on the board ----------------------------------------------------------------
+
+void frmPondrake::pictMain_MouseDown(float x, float y)
+{
+    const MouseOutcome outcome = mouseDown(m_globals.board, m_field.selection, drag, x, y);
+    if (!outcome.sound.empty())
+        playEffect(outcome.sound);
+    if (outcome.redraw)
+        DrawGrid();
+}
+
+void frmPondrake::pictMain_MouseMove(float x, float y)
+{
+    if (mouseMove(m_field.selection, drag, x, y).redraw)
+        DrawGrid();
+}
+
+void frmPondrake::pictMain_MouseUp()
+{
+    const MouseOutcome outcome = mouseUp(m_globals.board, m_field.selection, drag);
+    if (!outcome.sound.empty())
+        playEffect(outcome.sound);
+    if (outcome.redraw)
+        DrawGrid();
+}
+
+// --- Menus ---------------------------------------------------------------------------------
+
+void frmPondrake::openDocument(const QString& name)
+{
+    // Nothing is reported when no viewer opens it: the game goes on either way.
+    QDesktopServices::openUrl(QUrl::fromLocalFile(m_programFolder + QLatin1Char('/') + name));
+}
+
+void frmPondrake::mnuInstructions_Click() { openDocument(QStringLiteral("instruct.html")); }
+
+void frmPondrake::mnuAbout_Click() { openDocument(QStringLiteral("about.html")); }
+
+void frmPondrake::mnuExit_Click() { QCoreApplication::exit(0); }
+
+void frmPondrake::closeEvent(QCloseEvent* event)
+{
+    m_sound.CloseAllEffects();
+    event->accept();
+}
+
+// --- What the level flow asks of the window ------------------------------------------------
+
+QTimer& frmPondrake::timer(GameTimer which)
+{
+    switch (which) {
+    case GameTimer::CountDown:
+        return timerCountDown;
+    case GameTimer::Bonus:
+        return TimerBonus;
+    case GameTimer::Turtle:
+        return TimerTurtle;
+    default:
+        return TimerDog;
+    }
+}
+
+void frmPondrake::setTimer(GameTimer which, bool on)
+{
+    // A period of 0 or less is no valid setting: that timer stays silent.
+    const Int16 period = m_periods[static_cast<int>(which)];
+    if (on && period > 0)
+        timer(which).start(period);
+    else
+        timer(which).stop();
+}
+
+void frmPondrake::setTimerPeriod(GameTimer which, Int16 milliseconds)
+{
+    m_periods[static_cast<int>(which)] = milliseconds;
+    QTimer& t = timer(which);
+    if (t.isActive())
+        setTimer(which, true);
+}
+
+void frmPondrake::showCountdown(std::string_view caption, CountdownColour colour)
+{
+    lblCountdown->setText(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
+    QPalette palette = lblCountdown->palette();
+    palette.setColor(QPalette::WindowText, colour == CountdownColour::Red ? QColor(255, 0, 0) : QColor(0, 192, 0));
+    lblCountdown->setPalette(palette);
+    lblCountdown->show();
+}
+
+void frmPondrake::hideCountdown()
+{
+    lblCountdown->hide();
+    showCountdown("3", CountdownColour::Red);
+    lblCountdown->hide();
+}
+
+void frmPondrake::setGameButtonsEnabled(bool enabled)
+{
+    butEndGame->setEnabled(enabled);
+    butReplay->setEnabled(enabled);
+}
+
+bool frmPondrake::loadLevel(Int16 levelNumber)
+{
+    return LoadLevel(levelNumber, m_programFolder, m_globals, m_random) == LevelReadStatus::Complete;
+}
+
+bool frmPondrake::levelExists(Int16 levelNumber) { return FileExists(LevelPath(m_programFolder, levelNumber)); }
+
+void frmPondrake::prepareMusic(const std::string& levelMusic)
+{
+    m_audio.PrepareMusic(QString::fromStdString(levelMusic));
+}
+
+void frmPondrake::playMusicIfAutoPlay()
+{
+    if (m_audio.musicAutoPlay())
+        m_audio.PlayMusic();
+}
+
+void frmPondrake::closeMusic() { m_audio.CloseMusic(); }
+
+void frmPondrake::playEffect(std::string_view alias) { m_audio.PlayEffect(alias); }
+
+void frmPondrake::DrawGrid() { pictMain->DrawGrid(m_globals.board, m_field.selection, drag); }
+
+void frmPondrake::showTotals()
+{
+    lblScore->setText(QString::number(m_field.score));
+    lblTime->setText(QString::number(m_field.time));
+    lblSaved->setText(QString::number(m_field.saved));
+    lblLost->setText(QString::number(m_field.lost));
+}
+
+void frmPondrake::showLevelNumber(Int16 levelNumber) { lblLevel->setText(QString::number(levelNumber)); }
+
+bool frmPondrake::confirmAbort()
+{
+    return QMessageBox::question(this, QStringLiteral("Abort Pondrake"), QStringLiteral("Abort current game?"),
+                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+void frmPondrake::showLevelOver(const LevelReport& report)
+{
+    frmLevel window(this);
+    window.fill(report);
+    if (const QScreen* screen = this->screen()) {
+        const QRect area = screen->availableGeometry();
+        window.move(area.center() - QPoint(window.width() / 2, window.height() / 2));
+    }
+    window.exec();
+}
+
+void frmPondrake::showGameOver(std::int32_t yourScore)
+{
+    frmGameOver window(m_programFolder, this);
+    window.yourScore = yourScore;
+    window.exec();
+}
+
+void frmPondrake::showTopTen()
+{
+    frmTopTen window(m_programFolder, this);
+    window.move(pos() + QPoint(Look::twips(100), Look::twips(100)));
+    window.exec();
+}

@@ -1,0 +1,108 @@
+#pragma once
+
+#include "core/LevelFlow.h"
+#include "core/PlayField.h"
+#include "ui/AudioControl.h"
+#include "ui/AudioMenu.h"
+#include "ui/MouseCommands.h"
+
+#include <QMainWindow>
+#include <QTimer>
+
+#include <array>
+
+class BoardPicture;
+class QAction;
+class QLabel;
+class QPushButton;
+class Random;
+class modSound;
+struct modGlobals;
+
+// The game's main window: the board, the status column, the two game buttons and the menus.
+// The rules and the course of a game are decided by PlayField and LevelFlow; this window shows
+// what they decide, plays the sounds they ask for and forwards the player's commands to them.
+class frmPondrake : public QMainWindow, private GameWindow {
+    Q_OBJECT
+public:
+    frmPondrake(modGlobals& globals, Random& random, modSound& sound, const QString& programFolder,
+                QWidget* parent = nullptr);
+
+    LevelFlow& flow() { return m_flow; }
+    PlayField& field() { return m_field; }
+    AudioControl& audio() { return m_audio; }
+
+    // Event handlers.
+    void pictMain_MouseDown(float x, float y);
+    void pictMain_MouseMove(float x, float y);
+    void pictMain_MouseUp();
+    void mnuNew_Click() { m_flow.mnuNew_Click(); }
+    void butEndGame_Click() { m_flow.butEndGame_Click(); }
+    void butReplay_Click() { m_flow.butReplay_Click(); }
+    void mnuHighScores_Click() { m_flow.mnuHighScores_Click(); }
+    void mnuInstructions_Click();
+    void mnuAbout_Click();
+    void mnuExit_Click();
+
+    // Controls.
+    BoardPicture* pictMain;
+    QLabel* lblScore;
+    QLabel* lblLevel;
+    QLabel* lblTime;
+    QLabel* lblSaved;
+    QLabel* lblLost;
+    QLabel* lblCountdown;
+    QPushButton* butEndGame;
+    QPushButton* butReplay;
+    QAction* mnuNew;
+    QAction* mnuHighScores;
+    QAction* mnuExit;
+    AudioMenu audioMenu;
+    QAction* mnuInstructions;
+    QAction* mnuAbout;
+    QTimer timerCountDown;
+    QTimer TimerBonus;
+    QTimer TimerTurtle;
+    QTimer TimerDog;
+
+    DragPoints drag;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;  // Form_Unload
+
+private:
+    void Form_Load();
+    void buildStatusColumn(QWidget* client);
+    void buildMenus();
+    QTimer& timer(GameTimer which);
+    void openDocument(const QString& name);
+
+    // What the level flow asks of the window.
+    void setTimer(GameTimer timer, bool on) override;
+    void setTimerPeriod(GameTimer timer, Int16 milliseconds) override;
+    void showCountdown(std::string_view caption, CountdownColour colour) override;
+    void hideCountdown() override;
+    void setGameButtonsEnabled(bool enabled) override;
+    bool loadLevel(Int16 levelNumber) override;
+    bool levelExists(Int16 levelNumber) override;
+    void prepareMusic(const std::string& levelMusic) override;
+    void playMusicIfAutoPlay() override;
+    void closeMusic() override;
+    void playEffect(std::string_view alias) override;
+    void DrawGrid() override;
+    void showTotals() override;
+    void showLevelNumber(Int16 levelNumber) override;
+    bool confirmAbort() override;
+    void showLevelOver(const LevelReport& report) override;
+    void showGameOver(std::int32_t yourScore) override;
+    void showTopTen() override;
+
+    modGlobals& m_globals;
+    Random& m_random;
+    modSound& m_sound;
+    QString m_programFolder;
+    PlayField m_field;
+    LevelFlow m_flow;
+    AudioControl m_audio;
+    std::array<Int16, 4> m_periods{};
+};

@@ -1,0 +1,216 @@
+#include "screens/frmPondrake.h"
+
+#include "core/Random.h"
+#include "screens/frmLevel.h"
+#include "ui/AudioOutput.h"
+#include "ui/BoardPicture.h"
+#include "ui/modSound.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+QByteArray levelText(const char* rows[], int count, const char* bonus = "100")
+{
+    QByteArray text = QByteArray("pond1.mid\r\n") + bonus + "\r\n600\r\n400\r\n";
+    for (int i = 0; i < 20; ++i)
+        text += QByteArray(i < count ? rows[i] : "bbbbbbbbbbbbbbbbbbbb") + "\r\n";
+    return text;
+}
+
+// Runs an action on the next modal window once it is open: how a test answers a message box
+// or lets a level-over window go.
+void onNextModal(std::function<void(QWidget*)> action)
+{
+    QTimer::singleShot(0, [action] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal)
+            action(modal);
+        else
+            onNextModal(action);
+    });
+}
+
+class frmPondrakeTest : public ::testing::Test {
+protected:
+    QTemporaryDir folder;
+    modGlobals globals;
+    GameRandom random{5};
+    AudioOutput audio;
+    modSound sound{audio};
+    std::unique_ptr<frmPondrake> window;
+
+    void writeLevel(int n, QByteArray text)
+    {
+        QDir(folder.path()).mkpath(QStringLiteral("levels"));
+        QFile file(folder.filePath(QStringLiteral("levels/level%1.txt").arg(n)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    }
+
+    void open()
+    {
+        window = std::make_unique<frmPondrake>(globals, random, sound, folder.path());
+        window->show();
+    }
+
+    void countDown()
+    {
+        for (int i = 0; i < 6; ++i)
+            window->flow().timerCountDown_Timer();
+    }
+
+    QStringList menuTexts() const
+    {
+        QStringList texts;
+        for (QAction* bar : window->menuBar()->actions()) {
+            texts << bar->text();
+            if (bar->menu())
+                for (QAction* item : bar->menu()->actions())
+                    texts << QStringLiteral("  ") + item->text() + (item->isChecked() ? QStringLiteral(" [x]") : QString());
+        }
+        return texts;
+    }
+};
+
+const char* OneTurtleAboveWater[] = {"bbbbbbbbbbbbbbbbbbbb", "btbbbbbbbbbbbbbbbbbb", "b$bbbbbbbbbbbbbbbbbb"};
+
+}  // namespace
+
+TEST_F(frmPondrakeTest, StartsIdleWithLevelOneShownAndTheMenusOfTheGame)
+{
+    writeLevel(1, levelText(OneTurtleAboveWater, 3));
+    open();
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Pondrake"));
+    EXPECT_FALSE(window->butEndGame->isEnabled());
+    EXPECT_FALSE(window->butReplay->isEnabled());
+    EXPECT_EQ(window->butEndGame->text(), QStringLiteral("Abort Game"));
+    EXPECT_EQ(window->butReplay->text(), QStringLiteral("Replay Level"));
+    EXPECT_EQ(window->lblLevel->text(), QStringLiteral("1"));
+    EXPECT_EQ(window->lblScore->text(), QStringLiteral("0"));
+    EXPECT_FALSE(window->lblCountdown->isVisible());
+    EXPECT_FALSE(window->timerCountDown.isActive());
+    EXPECT_FALSE(window->TimerTurtle.isActive());
+    EXPECT_TRUE(isTurtle(globals.board(1, 1)));
+    EXPECT_EQ(menuTexts(), (QStringList{"&Game", "  &New Game", "  &High Scores", "  E&xit", "&Audio",
+                                        "  Music Auto-Play [x]", "  Music Stop", "  Sound Effects [x]", "&Help",
+                                        "  Instructions", "  About"}));
+}
+
+TEST_F(frmPondrakeTest, NewGameCountsDownAndStartsTheTimersWithTheLevelsPeriods)
+{
+    writeLevel(1, levelText(OneTurtleAboveWater, 3, "42"));
+    open();
+    window->mnuNew->trigger();
+    EXPECT_TRUE(window->butEndGame->isEnabled());
+    EXPECT_TRUE(window->lblCountdown->isVisible());
+    EXPECT_EQ(window->lblCountdown->text(), QStringLiteral("5"));
+    EXPECT_EQ(window->lblTime->text(), QStringLiteral("42"));
+    EXPECT_TRUE(window->timerCountDown.isActive());
+    EXPECT_EQ(window->timerCountDown.interval(), 1000);
+    EXPECT_FALSE(window->TimerTurtle.isActive());
+
+    for (int i = 0; i < 5; ++i)
+        window->flow().timerCountDown_Timer();
+    EXPECT_EQ(window->lblCountdown->text(), QStringLiteral("GO!"));
+    EXPECT_EQ(window->lblCountdown->palette().color(QPalette::WindowText), QColor(0, 192, 0));
+    window->flow().timerCountDown_Timer();
+    EXPECT_FALSE(window->lblCountdown->isVisible());
+    EXPECT_TRUE(window->TimerTurtle.isActive());
+    EXPECT_EQ(window->TimerTurtle.interval(), 600);
+    EXPECT_EQ(window->TimerDog.interval(), 400);
+    EXPECT_EQ(window->TimerBonus.interval(), 1000);
+}
+
+TEST_F(frmPondrakeTest, ADragOnTheBoardSendsATurtleTheWayOfTheDrag)
+{
+    writeLevel(1, levelText(OneTurtleAboveWater, 3));
+    open();
+    const QPoint turtle(34 + 17, 34 + 17);
+    QTest::mousePress(window->pictMain, Qt::LeftButton, {}, turtle);
+    EXPECT_TRUE(window->field().selection.SelectionActive);
+    QTest::mouseMove(window->pictMain, turtle + QPoint(30, 2));
+    QTest::mouseRelease(window->pictMain, Qt::LeftButton, {}, turtle + QPoint(30, 2));
+    EXPECT_FALSE(window->field().selection.SelectionActive);
+    EXPECT_EQ(globals.board(1, 1), Tile::TurtleRight);
+}
+
+TEST_F(frmPondrakeTest, ALevelEndsWithTheLevelOverWindowAndTheGameIsWonWithoutANextLevel)
+{
+    const char* down[] = {"bbbbbbbbbbbbbbbbbbbb", "bxbbbbbbbbbbbbbbbbbb", "b$bbbbbbbbbbbbbbbbbb"};
+    QByteArray text = levelText(down, 3, "10");
+    text.replace("bxbb", "btbb");
+    writeLevel(1, text);
+    open();
+    window->mnuNew->trigger();
+    countDown();
+    globals.board(1, 1) = Tile::TurtleDown;  // the loader drew a random way: make it head for the water
+
+    QString shownLevel;
+    bool replayShown = true;
+    onNextModal([&](QWidget* modal) {
+        auto* level = qobject_cast<frmLevel*>(modal);
+        ASSERT_NE(level, nullptr);
+        shownLevel = level->lblLevel->text();
+        replayShown = level->lblReplay->isVisible();
+        level->Timer1_Timer();
+        // Then the game-over window and the top ten: close each as it comes.
+        onNextModal([](QWidget* gameOver) {
+            gameOver->close();
+            onNextModal([](QWidget* topTen) { topTen->close(); });
+        });
+    });
+    window->flow().TimerTurtle_Timer();
+    EXPECT_EQ(shownLevel, QStringLiteral("Level 1 Over!"));
+    EXPECT_FALSE(replayShown);
+    EXPECT_EQ(window->lblScore->text(), QStringLiteral("8"));  // 3 + half of 10
+    EXPECT_EQ(window->lblSaved->text(), QStringLiteral("1"));
+    EXPECT_TRUE(window->flow().GameOver);
+    EXPECT_FALSE(window->butReplay->isEnabled());
+    EXPECT_TRUE(window->TimerTurtle.isActive());
+    EXPECT_TRUE(window->TimerDog.isActive());
+}
+
+TEST_F(frmPondrakeTest, AbortAsksFirstAndNoKeepsTheGame)
+{
+    writeLevel(1, levelText(OneTurtleAboveWater, 3));
+    open();
+    window->mnuNew->trigger();
+    QString question;
+    onNextModal([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(box, nullptr);
+        question = box->windowTitle() + QStringLiteral(": ") + box->text();
+        box->button(QMessageBox::No)->click();
+    });
+    window->butEndGame->click();
+    EXPECT_EQ(question, QStringLiteral("Abort Pondrake: Abort current game?"));
+    EXPECT_FALSE(window->flow().GameOver);
+    EXPECT_TRUE(isTurtle(globals.board(1, 1)));
+}
+
+TEST_F(frmPondrakeTest, AZeroPeriodLeavesThatTimerSilent)
+{
+    QByteArray text = levelText(OneTurtleAboveWater, 3);
+    text.replace("\r\n600\r\n400\r\n", "\r\n0\r\n-5\r\n");
+    writeLevel(1, text);
+    open();
+    window->mnuNew->trigger();
+    countDown();
+    EXPECT_FALSE(window->TimerTurtle.isActive());
+    EXPECT_FALSE(window->TimerDog.isActive());
+    EXPECT_TRUE(window->TimerBonus.isActive());
+}
