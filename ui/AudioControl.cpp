@@ -40,7 +40,10 @@ void AudioControl::PlayMusic()
 
 void AudioControl::CloseMusic()
 {
-    MusicCloseRequested = true;
+    // Only a playing piece reports its close. Raising the flag with nothing playing would leave it
+    // standing, and the next piece would then not start again when it ends.
+    if (m_mmcaudio.mode() == MusicDevice::Mode::Playing)
+        MusicCloseRequested = true;
     m_mmcaudio.setCommand(QStringLiteral("Close"));
 }
 

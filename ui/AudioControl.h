@@ -39,7 +39,7 @@ public:
     void ResetMusicDevice();
     // Opens and starts the prepared piece; both commands return at once.
     void PlayMusic();
-    // Every stop of the program's own: MusicCloseRequested, then "Close".
+    // Every stop of the program's own: MusicCloseRequested (when a piece plays), then "Close".
     void CloseMusic();
 
     // The done event of mmcaudio: closes the device and plays the piece again, unless the program

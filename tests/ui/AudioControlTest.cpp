@@ -104,17 +104,30 @@ TEST_F(LevelAudio, AStopThatClearsTheFlagAtOnceStillDoesNotRestartTheMusic)
     EXPECT_EQ(mode(), MusicDevice::Mode::NotOpen);
 }
 
+TEST_F(LevelAudio, AStopWithNothingPlayingDoesNotKeepTheNextPieceFromRepeating)
+{
+    // Music Stop during a countdown, then "GO!": the piece must still repeat when it ends.
+    control.PrepareMusic(QStringLiteral("short.wav"));
+    control.mnuMusicStop_Click();
+    EXPECT_FALSE(control.MusicCloseRequested);
+    control.PlayMusic();
+    QTRY_COMPARE_WITH_TIMEOUT(done.count(), 2, Patience); // it ended and was played again
+    control.mnuMusicStop_Click();
+    QTRY_VERIFY_WITH_TIMEOUT(!control.MusicCloseRequested, Patience);
+}
+
 TEST_F(LevelAudio, UncheckingAutoPlayStopsTheMusicAndCheckingItStartsItAtOnce)
 {
     control.PrepareMusic(QStringLiteral("long.wav"));
     QSignalSpy changed(&control, &AudioControl::musicAutoPlayChanged);
-    control.mnuMusicAutoPlay_Click(); // checked -> unchecked
+    control.mnuMusicAutoPlay_Click(); // checked -> unchecked, with nothing playing yet
     EXPECT_FALSE(control.musicAutoPlay());
-    EXPECT_TRUE(control.MusicCloseRequested);
+    EXPECT_FALSE(control.MusicCloseRequested);
     control.mnuMusicAutoPlay_Click(); // unchecked -> checked: the prepared piece starts
     EXPECT_TRUE(control.musicAutoPlay());
     QTRY_COMPARE_WITH_TIMEOUT(mode(), MusicDevice::Mode::Playing, Patience);
     control.mnuMusicAutoPlay_Click();
+    EXPECT_TRUE(control.MusicCloseRequested);
     EXPECT_EQ(mode(), MusicDevice::Mode::NotOpen);
     ASSERT_TRUE(done.wait(Patience));
     deliverPostedEvents();
@@ -166,8 +179,12 @@ TEST_F(LevelAudio, TheAudioMenuShowsTheSwitchesAndRunsTheHandlers)
     menu.mnuMusicAutoPlay->trigger();
     EXPECT_FALSE(control.musicAutoPlay());
     EXPECT_FALSE(menu.mnuMusicAutoPlay->isChecked());
+    control.PrepareMusic(QStringLiteral("long.wav"));
+    control.PlayMusic();
+    QTRY_COMPARE_WITH_TIMEOUT(mode(), MusicDevice::Mode::Playing, Patience);
     menu.mnuMusicStop->trigger();
     EXPECT_TRUE(control.MusicCloseRequested);
+    EXPECT_EQ(mode(), MusicDevice::Mode::NotOpen);
     control.mnuMusicAutoPlay_Click(); // a change made elsewhere shows in the menu too
     EXPECT_TRUE(menu.mnuMusicAutoPlay->isChecked());
 }
