@@ -21,6 +21,9 @@ frmLevel::frmLevel(QWidget* parent)
     lblSaved = Look::label(this, QStringLiteral("0"), {3600, 960, 735, 375}, 12);
     Look::label(this, QStringLiteral("Turtles lost this level:"), {360, 1440, 3255, 375}, 12);
     lblLost = Look::label(this, QStringLiteral("0"), {3600, 1440, 735, 375}, 12);
+    // The captions reach the numbers' edge when the wide fallback font stands in for Verdana.
+    lblSaved->setIndent(8);
+    lblLost->setIndent(8);
     lblReplay = Look::label(this,
                             QStringLiteral("Replay Level - You must save at least half of the turtles to advance."),
                             {360, 1920, 4215, 975}, 14.25, Qt::red);
