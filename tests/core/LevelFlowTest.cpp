@@ -118,11 +118,18 @@ protected:
 
     void SetUp() override { flow.Start(); }
 
-    // From the countdown's "5" to the running level.
-    void countDown()
+    // From the countdown's "5" to the running level, or the given number of its steps.
+    void countDown(int steps = 6)
     {
-        for (int i = 0; i < 6; ++i)
+        for (int i = 0; i < steps; ++i)
             flow.timerCountDown_Timer();
+    }
+
+    void newGame(std::map<int, LevelSpec> levels, int countdownSteps = 6)
+    {
+        window.levels = std::move(levels);
+        flow.mnuNew_Click();
+        countDown(countdownSteps);
     }
 
     std::vector<std::string> effects() const
@@ -190,9 +197,7 @@ TEST_F(LevelFlowTest, TheCountdownShowsFiveToGoThenStartsTheLevelAndItsMusic)
 
 TEST_F(LevelFlowTest, AFailedLevelBoosAndIsReplayedWithoutBonusThenAPassedOneCheersAndTheNextStarts)
 {
-    window.levels = {{1, {OneSavedTwoLost, 60}}, {2, {OneSaved, 60}}};
-    flow.mnuNew_Click();
-    countDown();
+    newGame({{1, {OneSavedTwoLost, 60}}, {2, {OneSaved, 60}}});
     flow.TimerTurtle_Timer();
     EXPECT_EQ(effects(), (std::vector<std::string>{"Go", "boo"}));
     EXPECT_TRUE(window.logged("level 1 over: saved 1 lost 2 replay"));
@@ -222,9 +227,7 @@ TEST_F(LevelFlowTest, AFailedLevelBoosAndIsReplayedWithoutBonusThenAPassedOneChe
 
 TEST_F(LevelFlowTest, TiesPassAndALevelWithoutTurtlesPassesAfterItsFirstTurtleTick)
 {
-    window.levels = {{1, {{"xx", "$h"}}}, {2, {{"rrr"}}}, {3, {OneSaved}}};
-    flow.mnuNew_Click();
-    countDown();
+    newGame({{1, {{"xx", "$h"}}}, {2, {{"rrr"}}}, {3, {OneSaved}}});
     flow.TimerTurtle_Timer();
     EXPECT_EQ(flow.LevelNumber, 2);
     countDown();
@@ -249,9 +252,7 @@ TEST_F(LevelFlowTest, ACountBelowZeroStillEndsTheLevel)
 
 TEST_F(LevelFlowTest, PassingTheLastLevelWinsAndTheCreaturesKeepMovingBehindTheScoreWindows)
 {
-    window.levels = {{1, {{"x", "$", "", "bl"}}}};
-    flow.mnuNew_Click();
-    countDown();
+    newGame({{1, {{"x", "$", "", "bl"}}}});
     window.whileTopTenOpen = [&] {
         EXPECT_TRUE(flow.timerOn(GameTimer::Turtle));
         EXPECT_TRUE(flow.timerOn(GameTimer::Dog));
@@ -275,9 +276,7 @@ TEST_F(LevelFlowTest, PassingTheLastLevelWinsAndTheCreaturesKeepMovingBehindTheS
 
 TEST_F(LevelFlowTest, ReplayDuringTheCountdownStartsItAgainAtFive)
 {
-    window.levels = {{1, {TwoSavedOneLost}}};
-    flow.mnuNew_Click();
-    flow.timerCountDown_Timer();
+    newGame({{1, {TwoSavedOneLost}}}, 1);
     flow.timerCountDown_Timer();
     EXPECT_EQ(window.countdown, "3");
     flow.butReplay_Click();
@@ -290,9 +289,7 @@ TEST_F(LevelFlowTest, ReplayDuringTheCountdownStartsItAgainAtFive)
 
 TEST_F(LevelFlowTest, AbortAnsweredNoChangesNothingAndYesBlanksEveryTurtleAndNothingElse)
 {
-    window.levels = {{1, {{"xawdb", "bhbbb", "bbr@k", "12$ml"}}}};
-    flow.mnuNew_Click();
-    flow.timerCountDown_Timer();
+    newGame({{1, {{"xawdb", "bhbbb", "bbr@k", "12$ml"}}}}, 1);
     field.score = -12;
     const Board before = globals.board;
     window.log.clear();
@@ -323,9 +320,7 @@ TEST_F(LevelFlowTest, AbortAnsweredNoChangesNothingAndYesBlanksEveryTurtleAndNot
 
 TEST_F(LevelFlowTest, NewGameMidGameStartsOverAtLevelOneWithZeroTotals)
 {
-    window.levels = {{1, {TwoSavedOneLost}}, {2, {OneSaved}}};
-    flow.mnuNew_Click();
-    countDown();
+    newGame({{1, {TwoSavedOneLost}}, {2, {OneSaved}}});
     flow.TimerTurtle_Timer();
     ASSERT_EQ(flow.LevelNumber, 2);
     window.log.clear();
@@ -367,9 +362,7 @@ TEST_F(LevelFlowTest, HighScoresPausesAndRestoresWhatWasRunning)
 
 TEST_F(LevelFlowTest, TheBonusClockStopsAtZero)
 {
-    window.levels = {{1, {TwoSavedOneLost, 2}}};
-    flow.mnuNew_Click();
-    countDown();
+    newGame({{1, {TwoSavedOneLost, 2}}});
     for (int i = 0; i < 4; ++i)
         flow.TimerBonus_Timer();
     EXPECT_EQ(field.time, 0);

@@ -36,24 +36,20 @@ public:
         below->setFixedHeight(100);
         layout->addWidget(pictMain);
         layout->addWidget(below);
-        connect(pictMain, &BoardPicture::MouseDown, this, &BoardWindow::pictMain_MouseDown);
-        connect(pictMain, &BoardPicture::MouseMove, this, &BoardWindow::pictMain_MouseMove);
-        connect(pictMain, &BoardPicture::MouseUp, this, &BoardWindow::pictMain_MouseUp);
+        connect(pictMain, &BoardPicture::MouseDown, this,
+                [this](float x, float y) { apply(mouseDown(board, selection, drag, x, y)); });
+        connect(pictMain, &BoardPicture::MouseMove, this, [this](float x, float y) {
+            ++moves;
+            lastMove = QPointF(x, y);
+            apply(mouseMove(selection, drag, x, y));
+        });
+        connect(pictMain, &BoardPicture::MouseUp, this, [this] {
+            ++releases;
+            apply(mouseUp(board, selection, drag));
+        });
         DrawGrid();
     }
 
-    void pictMain_MouseDown(float x, float y) { apply(mouseDown(board, selection, drag, x, y)); }
-    void pictMain_MouseMove(float x, float y)
-    {
-        ++moves;
-        lastMove = QPointF(x, y);
-        apply(mouseMove(selection, drag, x, y));
-    }
-    void pictMain_MouseUp(float, float)
-    {
-        ++releases;
-        apply(mouseUp(board, selection, drag));
-    }
     void DrawGrid()
     {
         ++redraws;
