@@ -34,11 +34,11 @@ protected:
         sound.LoadEffects(folder.path());
     }
     MusicDevice::Mode mode() { return control.mmcaudio().mode(); }
-    void playLongPiece()
+    [[nodiscard]] bool playLongPiece()
     {
         control.PrepareMusic(QStringLiteral("long.wav"));
         control.PlayMusic();
-        QTRY_COMPARE_WITH_TIMEOUT(mode(), MusicDevice::Mode::Playing, Patience);
+        return eventually([&] { return mode() == MusicDevice::Mode::Playing; });
     }
 
     QTemporaryDir folder;
@@ -54,7 +54,7 @@ protected:
 
 TEST_F(LevelAudio, PreparingSetsUpTheDeviceAndStopsThePieceThatPlays)
 {
-    playLongPiece();
+    ASSERT_TRUE(playLongPiece());
     control.PrepareMusic(QStringLiteral("song.mid"));
     MusicDevice& device = control.mmcaudio();
     EXPECT_EQ(mode(), MusicDevice::Mode::NotOpen);
@@ -79,12 +79,12 @@ TEST_F(LevelAudio, APieceThatEndsStartsAgainUntilMusicStop)
 {
     control.PrepareMusic(QStringLiteral("short.wav"));
     control.PlayMusic();
-    QTRY_COMPARE_WITH_TIMEOUT(done.count(), 2, Patience); // it ended, played again, ended again
-    QTRY_COMPARE_WITH_TIMEOUT(mode(), MusicDevice::Mode::Playing, Patience);
+    ASSERT_TRUE(eventually([&] { return done.count() == 2; })); // it ended, played again, ended again
+    ASSERT_TRUE(eventually([&] { return mode() == MusicDevice::Mode::Playing; }));
     menu.mnuMusicStop->trigger();
     EXPECT_TRUE(control.MusicCloseRequested);
     EXPECT_EQ(mode(), MusicDevice::Mode::NotOpen);
-    QTRY_VERIFY_WITH_TIMEOUT(!control.MusicCloseRequested, Patience); // cleared by mmcaudio_Done
+    ASSERT_TRUE(eventually([&] { return !control.MusicCloseRequested; })); // cleared by mmcaudio_Done
     deliverPostedEvents();
     EXPECT_EQ(mode(), MusicDevice::Mode::NotOpen); // a restart would be opening it again
     EXPECT_TRUE(control.musicAutoPlay());          // Music Stop leaves Auto-Play as it was
@@ -93,7 +93,7 @@ TEST_F(LevelAudio, APieceThatEndsStartsAgainUntilMusicStop)
 TEST_F(LevelAudio, AStopThatClearsTheFlagAtOnceStillDoesNotRestartTheMusic)
 {
     // New Game: MusicCloseRequested, "Close", then the flag false again before the event arrives.
-    playLongPiece();
+    ASSERT_TRUE(playLongPiece());
     control.CloseMusic();
     control.MusicCloseRequested = false;
     ASSERT_TRUE(done.wait(Patience));
@@ -108,9 +108,9 @@ TEST_F(LevelAudio, AStopWithNothingPlayingDoesNotKeepTheNextPieceFromRepeating)
     control.mnuMusicStop_Click();
     EXPECT_FALSE(control.MusicCloseRequested);
     control.PlayMusic();
-    QTRY_COMPARE_WITH_TIMEOUT(done.count(), 2, Patience); // it ended and was played again
+    ASSERT_TRUE(eventually([&] { return done.count() == 2; })); // it ended and was played again
     control.mnuMusicStop_Click();
-    QTRY_VERIFY_WITH_TIMEOUT(!control.MusicCloseRequested, Patience);
+    ASSERT_TRUE(eventually([&] { return !control.MusicCloseRequested; }));
 }
 
 TEST_F(LevelAudio, UncheckingAutoPlayStopsTheMusicAndCheckingItStartsItAtOnce)
@@ -122,7 +122,7 @@ TEST_F(LevelAudio, UncheckingAutoPlayStopsTheMusicAndCheckingItStartsItAtOnce)
     EXPECT_FALSE(control.MusicCloseRequested);
     menu.mnuMusicAutoPlay->trigger(); // unchecked -> checked: the prepared piece starts
     EXPECT_TRUE(control.musicAutoPlay());
-    QTRY_COMPARE_WITH_TIMEOUT(mode(), MusicDevice::Mode::Playing, Patience);
+    ASSERT_TRUE(eventually([&] { return mode() == MusicDevice::Mode::Playing; }));
     control.mnuMusicAutoPlay_Click(); // a change made elsewhere shows in the menu too
     EXPECT_FALSE(menu.mnuMusicAutoPlay->isChecked());
     EXPECT_TRUE(control.MusicCloseRequested);
@@ -141,7 +141,7 @@ TEST_F(LevelAudio, PlayMusicPlaysOnlyWhileTheWindowsConditionHolds)
     EXPECT_EQ(mode(), MusicDevice::Mode::NotOpen);
     testRunning = true;
     control.PlayMusic();
-    QTRY_COMPARE_WITH_TIMEOUT(mode(), MusicDevice::Mode::Playing, Patience);
+    ASSERT_TRUE(eventually([&] { return mode() == MusicDevice::Mode::Playing; }));
 }
 
 TEST_F(LevelAudio, TheSoundEffectsItemGatesEveryEffect)
