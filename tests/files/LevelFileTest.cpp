@@ -9,6 +9,10 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
+#include <vector>
+
 namespace {
 
 const char* const Rows[20] = {
@@ -45,9 +49,11 @@ protected:
         return path;
     }
 
-    // A board and settings that no level file holds, to see what a reader leaves alone.
-    void fillWithOldLevel()
+    // Reads bytes (or a file that is not there) over a board and settings that no level file
+    // holds, to see what the reader leaves alone.
+    LevelReadStatus readOverOldLevel(const std::optional<QByteArray>& bytes, std::vector<double> draws = {})
     {
+        globals.board = boardFromRows({});
         for (int row = 0; row < BoardSize; ++row)
             for (int col = 0; col < BoardSize; ++col)
                 globals.board(col, row) = U'o';
@@ -56,6 +62,8 @@ protected:
         globals.LevelTurtleInterval = 22;
         globals.LevelDogInterval = 33;
         globals.TurtlesInLevel = 44;
+        SequenceRandom random(std::move(draws));
+        return LoadLevelFile(bytes ? write(*bytes) : dir.filePath("nothing.txt"), globals, random);
     }
 };
 
@@ -127,55 +135,41 @@ TEST_F(LevelFileTest, TheMusicNameAndRowsAreTidiedAndOnlyTIsACountedTurtle)
     EXPECT_EQ(globals.TurtlesInLevel, 3); // the three "t" only
 }
 
-TEST_F(LevelFileTest, AMissingFileChangesNothingButTheTurtleCount)
+TEST_F(LevelFileTest, AMissingEmptyOrFaultyFileChangesOnlyWhatComesBeforeTheFault)
 {
-    fillWithOldLevel();
-    const Board before = globals.board;
-    SequenceRandom random({});
-    EXPECT_EQ(LoadLevelFile(dir.filePath("nothing.txt"), globals, random), LevelReadStatus::Missing);
-    EXPECT_EQ(globals.TurtlesInLevel, 0);
-    EXPECT_EQ(globals.board, before);
-    EXPECT_EQ(globals.LevelMusic, "old.mid");
-    EXPECT_EQ(globals.LevelBonus, 11);
-    EXPECT_EQ(globals.LevelDogInterval, 33);
-}
+    const std::string old(BoardSize, 'o');
+    struct Case {
+        const char* what;
+        std::optional<QByteArray> bytes;
+        LevelReadStatus status;
+        std::string music;
+        Int16 bonus, turtle, dog;
+    };
+    const Case cases[] = {
+        {"missing", std::nullopt, LevelReadStatus::Missing, "old.mid", 11, 22, 33},
+        {"empty", QByteArray(), LevelReadStatus::Stopped, "old.mid", 11, 22, 33},
+        {"out of range", levelText("\r\n", "new.mid", "90", "40000"), LevelReadStatus::Stopped, "new.mid", 90, 22, 33},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(readOverOldLevel(c.bytes), c.status);
+        EXPECT_EQ(globals.LevelMusic, c.music);
+        EXPECT_EQ(globals.LevelBonus, c.bonus);
+        EXPECT_EQ(globals.LevelTurtleInterval, c.turtle);
+        EXPECT_EQ(globals.LevelDogInterval, c.dog);
+        EXPECT_EQ(rowsOf(globals.board), std::vector<std::string>(BoardSize, old));
+        EXPECT_EQ(globals.TurtlesInLevel, 0); // the count is always started afresh
+    }
 
-TEST_F(LevelFileTest, AShortFileReplacesTheRowsItHasAndKeepsTheRest)
-{
-    fillWithOldLevel();
+    // A short file replaces the rows it has and keeps the rest.
     QByteArray text = levelText();
-    text.truncate(text.indexOf("bbbbbbhbbbbbbbbbbbbb"));  // settings and rows 0 to 3
-    SequenceRandom random({0.25});
-    EXPECT_EQ(LoadLevelFile(write(text), globals, random), LevelReadStatus::Stopped);
+    text.truncate(text.indexOf("bbbbbbhbbbbbbbbbbbbb")); // settings and rows 0 to 3
+    EXPECT_EQ(readOverOldLevel(text, {0.25}), LevelReadStatus::Stopped);
     EXPECT_EQ(globals.TurtlesInLevel, 1);
     EXPECT_EQ(globals.board(1, 1), Tile::TurtleUp);
     EXPECT_EQ(rowOf(globals.board, 3), "bbbbbbbbbbbbbbbbbb$$");
-    EXPECT_EQ(rowOf(globals.board, 4), "oooooooooooooooooooo");
-    EXPECT_EQ(rowOf(globals.board, 19), "oooooooooooooooooooo");
-}
-
-TEST_F(LevelFileTest, ANumberOutsideSixteenBitsStopsTheReadingThere)
-{
-    fillWithOldLevel();
-    const Board before = globals.board;
-    SequenceRandom random({});
-    EXPECT_EQ(LoadLevelFile(write(levelText("\r\n", "new.mid", "90", "40000")), globals, random),
-              LevelReadStatus::Stopped);
-    EXPECT_EQ(globals.LevelMusic, "new.mid");
-    EXPECT_EQ(globals.LevelBonus, 90);
-    EXPECT_EQ(globals.LevelTurtleInterval, 22);
-    EXPECT_EQ(globals.LevelDogInterval, 33);
-    EXPECT_EQ(globals.board, before);
-    EXPECT_EQ(globals.TurtlesInLevel, 0);
-}
-
-TEST_F(LevelFileTest, AnEmptyFileStopsAtTheFirstLine)
-{
-    fillWithOldLevel();
-    SequenceRandom random({});
-    EXPECT_EQ(LoadLevelFile(write(""), globals, random), LevelReadStatus::Stopped);
-    EXPECT_EQ(globals.LevelMusic, "old.mid");
-    EXPECT_EQ(globals.TurtlesInLevel, 0);
+    EXPECT_EQ(rowOf(globals.board, 4), old);
+    EXPECT_EQ(rowOf(globals.board, 19), old);
 }
 
 TEST_F(LevelFileTest, LevelNIsReadFromLevelNDotTxtInTheLevelsFolder)

@@ -70,23 +70,15 @@ TEST_F(DrawGridTest, TheTileAndTheSelectionOverlayCoverExactlyTheirPixels)
         std::vector<Probe> probes;
     };
     const Scene scenes[] = {
-        {"the rock's 34 x 34 pixels, without a selection",
-         {},
-         {},
+        {"the rock's 34 x 34 pixels", {}, {},
          {{102, 170, rock}, {135, 203, rock}, {101, 170, blank}, {136, 170, blank}, {102, 169, blank},
           {102, 204, blank}}},
-        {"the box of (2, 3): both edges on the line, the inside keeps the tile",
-         {true, 2, 3},
-         {80, 110, 80, 110},
+        {"the box of (2, 3): both edges on the line, the inside keeps the tile", {true, 2, 3}, {80, 110, 80, 110},
          {{68, 102, Blue}, {102, 136, Blue}, {85, 102, Blue}, {68, 120, Blue}, {102, 120, Blue}, {85, 136, Blue},
           {85, 120, blank}, {67, 120, blank}, {103, 120, blank}}},
-        {"the box of column and row 19 has its edge on 680",
-         {true, 19, 19},
-         {660, 660, 660, 660},
+        {"the box of column and row 19 has its edge on 680", {true, 19, 19}, {660, 660, 660, 660},
          {{680, 650, Blue}, {650, 680, Blue}, {646, 650, Blue}, {681, 650, back}, {650, 681, back}}},
-        {"the drag line runs from the press to the latest point, beyond the board",
-         {true, 0, 0},
-         {17, 17, 3000, 17},
+        {"the drag line runs from the press to the latest point, beyond the board", {true, 0, 0}, {17, 17, 3000, 17},
          {{300, 17, Blue}, {681, 17, Blue}, {300, 18, blank}}},
     };
     Board board = boardFromRows({});

@@ -149,7 +149,7 @@ TEST_F(MouseSteps, TheReleaseCommandsTheCreatureTheWayOfTheDrag)
         {Tile::DogSit, 20, -20, Tile::DogRight, "dog"},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "drag " << c.dx << "," << c.dy << " on code " << static_cast<char>(c.creature));
+        SCOPED_TRACE(testing::Message() << "drag " << c.dx << "," << c.dy << " on " << static_cast<char>(c.creature));
         board(10, 10) = c.creature;
         mouseDown(board, selection, drag, 10 * 34 + 10, 10 * 34 + 10);
         mouseMove(selection, drag, 10 * 34 + 10 + c.dx, 10 * 34 + 10 + c.dy);
