@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <tuple>
 
 namespace {
 
@@ -235,18 +236,22 @@ TEST_F(TickTest, AnAlienHopsToABlankNeighbourOnceAndTakesTurtles)
 
 // --- Scoring -------------------------------------------------------------------------------
 
-TEST_F(TickTest, ASaveAddsThreePlusHalfTheBonusTimeRoundedHalfToEven)
+TEST_F(TickTest, ASaveAddsAFixedPartPlusHalfTheBonusTimeRoundedHalfToEven)
 {
-    const std::pair<int, int> cases[] = {{0, 3}, {1, 3}, {3, 5}, {5, 5}, {7, 7}, {9, 7}, {10, 8}, {11, 9}};
-    for (auto [time, points] : cases) {
-        start({"x", "$"}, {roll(1)});
+    // The game adds 3 + time / 2; the editor's test 1 + time / 2.
+    const std::tuple<ScoringRule, int, int> cases[] = {
+        {GameScoring, 0, 3}, {GameScoring, 1, 3},  {GameScoring, 3, 5},  {GameScoring, 5, 5},    {GameScoring, 7, 7},
+        {GameScoring, 9, 7}, {GameScoring, 10, 8}, {GameScoring, 11, 9}, {TestScoring, 100, 51}, {TestScoring, 5, 3},
+    };
+    for (auto [rule, time, points] : cases) {
+        start({"x", "$"}, {roll(1)}, rule);
         field->time = static_cast<Int16>(time);
         tick(true);
-        EXPECT_EQ(field->score, points) << time << " seconds left";
+        EXPECT_EQ(field->score, points) << time << " seconds left, " << "base " << rule.savedBase;
     }
 }
 
-TEST_F(TickTest, TheKthTurtleLostInALevelCostsFiveTimesK)
+TEST_F(TickTest, TheKthTurtleLostInALevelCostsFiveTimesKOrTenTimesKInTheEditorsTest)
 {
     start({"xxxbbbbbbbbbbbbbbbbb", "hhh"}, {roll(9)});
     globals.TurtlesInLevel = 3;
@@ -255,23 +260,10 @@ TEST_F(TickTest, TheKthTurtleLostInALevelCostsFiveTimesK)
     EXPECT_EQ(field->lost, 3);
     EXPECT_EQ(field->TurtlesLostInLevel, 3);
     EXPECT_EQ(globals.TurtlesInLevel, 0);
-}
-
-TEST_F(TickTest, TheEditorsTestScoresOnePlusHalfTheTimeAndTenTimesK)
-{
-    start({"x", "$"}, {roll(1)}, TestScoring);
-    field->time = 100;
-    tick(true);
-    EXPECT_EQ(field->score, 51);
-
-    start({"x", "$"}, {roll(1)}, TestScoring);
-    field->time = 5;
-    tick(true);
-    EXPECT_EQ(field->score, 3);
 
     start({"xx", "hh"}, {roll(9)}, TestScoring);
     tick(true);
-    EXPECT_EQ(field->score, -30);  // 10, then 20
+    EXPECT_EQ(field->score, -30); // 10, then 20
 }
 
 TEST_F(TickTest, TotalsSaturateInsteadOfOverflowing)
