@@ -107,9 +107,14 @@ TEST_F(GameOverTest, EnterInAnEmptyBoxSavesAnonymous)
     EXPECT_EQ(savedScores().TopKinds[0], TypedName);
 }
 
-TEST_F(GameOverTest, AHandwrittenNameIsSavedAsBase64Ink)
+TEST_F(GameOverTest, AHandwrittenNameIsSavedAsBase64InkEvenWhenNothingIsWritten)
 {
-    auto window = open(300);
+    auto window = open(3);
+    QTest::mouseClick(child<QPushButton>(*window, "butOKWrite"), Qt::LeftButton);
+    EXPECT_EQ(savedScores().TopKinds[0], HandwrittenName);
+    EXPECT_TRUE(savedInk(savedScores().TopNames[0]).isEmpty());
+
+    window = open(300);
     drawZigzag(*window);
     QTest::mouseClick(child<QPushButton>(*window, "butOKWrite"), Qt::LeftButton);
     EXPECT_FALSE(window->isVisible());
@@ -121,14 +126,6 @@ TEST_F(GameOverTest, AHandwrittenNameIsSavedAsBase64Ink)
     EXPECT_EQ(ink.strokes()[0].size(), 3u);
     EXPECT_EQ(ink.strokes()[0][1].position(), QPointF(60, 35));
     EXPECT_EQ(ink.surfaceSize(), QSize(337, 49));
-}
-
-TEST_F(GameOverTest, AnEmptySurfaceIsSavedAsHandwritingAllTheSame)
-{
-    auto window = open(3);
-    QTest::mouseClick(child<QPushButton>(*window, "butOKWrite"), Qt::LeftButton);
-    EXPECT_EQ(savedScores().TopKinds[0], HandwrittenName);
-    EXPECT_TRUE(savedInk(savedScores().TopNames[0]).isEmpty());
 }
 
 TEST_F(GameOverTest, ClearWipesTheHandwritingAndLeavesTheSurfaceReady)
