@@ -51,7 +51,7 @@ public:
         const auto level = levels.find(n);
         if (level == levels.end())
             return false;
-        m_globals.board = ClearedBoard();
+        ClearBoard(m_globals.board);
         int row = 0;
         for (std::string_view text : level->second.rows) {
             for (int col = 0; col < static_cast<int>(text.size()); ++col) {
@@ -100,12 +100,6 @@ public:
     bool logged(const std::string& entry) const { return std::count(log.begin(), log.end(), entry) > 0; }
 
 private:
-    static Board ClearedBoard()
-    {
-        Board board;
-        ClearBoard(board);
-        return board;
-    }
     modGlobals& m_globals;
 };
 
@@ -124,11 +118,18 @@ protected:
 
     void SetUp() override { flow.Start(); }
 
-    // From the countdown's "5" to the running level.
-    void countDown()
+    // From the countdown's "5" to the running level, or the given number of its steps.
+    void countDown(int steps = 6)
     {
-        for (int i = 0; i < 6; ++i)
+        for (int i = 0; i < steps; ++i)
             flow.timerCountDown_Timer();
+    }
+
+    void newGame(std::map<int, LevelSpec> levels, int countdownSteps = 6)
+    {
+        window.levels = std::move(levels);
+        flow.mnuNew_Click();
+        countDown(countdownSteps);
     }
 
     std::vector<std::string> effects() const
@@ -194,53 +195,39 @@ TEST_F(LevelFlowTest, TheCountdownShowsFiveToGoThenStartsTheLevelAndItsMusic)
     EXPECT_EQ(window.draws, drawsBefore + 1);  // every countdown step repaints the board
 }
 
-TEST_F(LevelFlowTest, APassedLevelCheersAndTheNextOneStarts)
+TEST_F(LevelFlowTest, AFailedLevelBoosAndIsReplayedWithoutBonusThenAPassedOneCheersAndTheNextStarts)
 {
-    window.levels = {{1, {TwoSavedOneLost}}, {2, {OneSaved}}};
-    flow.mnuNew_Click();
-    countDown();
-    window.whileLevelOverOpen = [&] { EXPECT_TRUE(gameTimers(false)) << "the board stands still behind it"; };
+    newGame({{1, {OneSavedTwoLost, 60}}, {2, {OneSaved, 60}}});
     flow.TimerTurtle_Timer();
-    EXPECT_EQ(effects(), (std::vector<std::string>{"Go", "cheer"}));
-    EXPECT_TRUE(window.logged("level 1 over: saved 2 lost 1"));
-    EXPECT_TRUE(window.logged("close music"));
-    EXPECT_EQ(flow.LevelNumber, 2);
-    EXPECT_FALSE(flow.ReplayLevel);
-    EXPECT_EQ(window.log.back(), "prepare pond2.mid");
-    EXPECT_EQ(window.countdown, "5");
-    EXPECT_EQ(field.saved, 2);
-    EXPECT_EQ(field.lost, 1);
-    EXPECT_EQ(field.TurtlesSavedInLevel, 0);  // counted afresh for level 2
-}
-
-TEST_F(LevelFlowTest, AFailedLevelBoosAndIsReplayedWithoutBonusUntilPassed)
-{
-    window.levels = {{1, {OneSavedTwoLost, 60}}, {2, {OneSaved, 60}}, {3, {OneSaved, 60}}};
-    flow.mnuNew_Click();
-    countDown();
-    flow.TimerTurtle_Timer();
-    EXPECT_EQ(effects().back(), "boo");
+    EXPECT_EQ(effects(), (std::vector<std::string>{"Go", "boo"}));
     EXPECT_TRUE(window.logged("level 1 over: saved 1 lost 2 replay"));
     EXPECT_TRUE(flow.ReplayLevel);
     EXPECT_EQ(flow.LevelNumber, 1);
     EXPECT_EQ(field.time, 0);
 
     // Passed on the next attempt: the level after it has its full bonus again.
-    window.levels[1] = {OneSaved, 60};
-    flow.butReplay_Click();  // reload the easier board
+    window.levels[1] = {TwoSavedOneLost, 60};
+    flow.butReplay_Click(); // reload the easier board
     countDown();
+    window.whileLevelOverOpen = [&] { EXPECT_TRUE(gameTimers(false)) << "the board stands still behind it"; };
+    window.log.clear();
     flow.TimerTurtle_Timer();
-    EXPECT_EQ(effects().back(), "cheer");
+    EXPECT_EQ(effects(), (std::vector<std::string>{"cheer"}));
+    EXPECT_TRUE(window.logged("level 1 over: saved 2 lost 1"));
+    EXPECT_TRUE(window.logged("close music"));
+    EXPECT_EQ(window.log.back(), "prepare pond2.mid");
     EXPECT_FALSE(flow.ReplayLevel);
     EXPECT_EQ(flow.LevelNumber, 2);
+    EXPECT_EQ(window.countdown, "5");
     EXPECT_EQ(field.time, 60);
+    EXPECT_EQ(field.saved, 3);
+    EXPECT_EQ(field.lost, 3);
+    EXPECT_EQ(field.TurtlesSavedInLevel, 0); // counted afresh for level 2
 }
 
 TEST_F(LevelFlowTest, TiesPassAndALevelWithoutTurtlesPassesAfterItsFirstTurtleTick)
 {
-    window.levels = {{1, {{"xx", "$h"}}}, {2, {{"rrr"}}}, {3, {OneSaved}}};
-    flow.mnuNew_Click();
-    countDown();
+    newGame({{1, {{"xx", "$h"}}}, {2, {{"rrr"}}}, {3, {OneSaved}}});
     flow.TimerTurtle_Timer();
     EXPECT_EQ(flow.LevelNumber, 2);
     countDown();
@@ -265,9 +252,7 @@ TEST_F(LevelFlowTest, ACountBelowZeroStillEndsTheLevel)
 
 TEST_F(LevelFlowTest, PassingTheLastLevelWinsAndTheCreaturesKeepMovingBehindTheScoreWindows)
 {
-    window.levels = {{1, {{"x", "$", "", "bl"}}}};
-    flow.mnuNew_Click();
-    countDown();
+    newGame({{1, {{"x", "$", "", "bl"}}}});
     window.whileTopTenOpen = [&] {
         EXPECT_TRUE(flow.timerOn(GameTimer::Turtle));
         EXPECT_TRUE(flow.timerOn(GameTimer::Dog));
@@ -291,9 +276,7 @@ TEST_F(LevelFlowTest, PassingTheLastLevelWinsAndTheCreaturesKeepMovingBehindTheS
 
 TEST_F(LevelFlowTest, ReplayDuringTheCountdownStartsItAgainAtFive)
 {
-    window.levels = {{1, {TwoSavedOneLost}}};
-    flow.mnuNew_Click();
-    flow.timerCountDown_Timer();
+    newGame({{1, {TwoSavedOneLost}}}, 1);
     flow.timerCountDown_Timer();
     EXPECT_EQ(window.countdown, "3");
     flow.butReplay_Click();
@@ -304,47 +287,40 @@ TEST_F(LevelFlowTest, ReplayDuringTheCountdownStartsItAgainAtFive)
     EXPECT_TRUE(gameTimers(false));
 }
 
-TEST_F(LevelFlowTest, AbortAnsweredNoChangesNothing)
+TEST_F(LevelFlowTest, AbortAnsweredNoChangesNothingAndYesBlanksEveryTurtleAndNothingElse)
 {
-    window.levels = {{1, {{"xbbbb", "bbbbb", "bbr@k"}}}};
-    flow.mnuNew_Click();
-    countDown();
+    newGame({{1, {{"xawdb", "bhbbb", "bbr@k", "12$ml"}}}}, 1);
+    field.score = -12;
     const Board before = globals.board;
+    window.log.clear();
     window.abortAnswer = false;
     flow.butEndGame_Click();
     EXPECT_FALSE(flow.GameOver);
+    EXPECT_TRUE(window.buttonsEnabled);
+    EXPECT_TRUE(flow.timerOn(GameTimer::CountDown));
     EXPECT_EQ(globals.board, before);
-    EXPECT_TRUE(gameTimers(true));
-    EXPECT_FALSE(window.logged("game over 0"));
-}
+    EXPECT_EQ(window.log, std::vector<std::string>{"ask abort"});
 
-TEST_F(LevelFlowTest, AbortAnsweredYesBlanksEveryTurtleAndNothingElse)
-{
-    window.levels = {{1, {{"xawdb", "bhbbb", "bbr@k", "12$ml"}}}};
-    flow.mnuNew_Click();
-    flow.timerCountDown_Timer();
-    field.score = -12;
     window.log.clear();
+    window.abortAnswer = true;
     flow.butEndGame_Click();
     EXPECT_EQ(rowOf(globals.board, 0), "bbbbbbbbbbbbbbbbbbbb");
     EXPECT_EQ(rowOf(globals.board, 1), "bhbbbbbbbbbbbbbbbbbb");
     EXPECT_EQ(rowOf(globals.board, 2), "bbr@kbbbbbbbbbbbbbbb");
     EXPECT_EQ(rowOf(globals.board, 3), "12$mlbbbbbbbbbbbbbbb");
-    EXPECT_EQ(globals.TurtlesInLevel, 4);  // the turtles vanish uncounted
+    EXPECT_EQ(globals.TurtlesInLevel, 4); // the turtles vanish uncounted
     EXPECT_TRUE(flow.GameOver);
     EXPECT_FALSE(window.buttonsEnabled);
     EXPECT_FALSE(flow.timerOn(GameTimer::CountDown));
     EXPECT_TRUE(flow.timerOn(GameTimer::Turtle));
     EXPECT_TRUE(flow.timerOn(GameTimer::Dog));
-    EXPECT_EQ(window.countdown, "4");  // aborted during the countdown, the last number stays
+    EXPECT_EQ(window.countdown, "4"); // aborted during the countdown, the last number stays
     EXPECT_EQ(window.log, (std::vector<std::string>{"ask abort", "close music", "game over -12", "top ten"}));
 }
 
 TEST_F(LevelFlowTest, NewGameMidGameStartsOverAtLevelOneWithZeroTotals)
 {
-    window.levels = {{1, {TwoSavedOneLost}}, {2, {OneSaved}}};
-    flow.mnuNew_Click();
-    countDown();
+    newGame({{1, {TwoSavedOneLost}}, {2, {OneSaved}}});
     flow.TimerTurtle_Timer();
     ASSERT_EQ(flow.LevelNumber, 2);
     window.log.clear();
@@ -386,9 +362,7 @@ TEST_F(LevelFlowTest, HighScoresPausesAndRestoresWhatWasRunning)
 
 TEST_F(LevelFlowTest, TheBonusClockStopsAtZero)
 {
-    window.levels = {{1, {TwoSavedOneLost, 2}}};
-    flow.mnuNew_Click();
-    countDown();
+    newGame({{1, {TwoSavedOneLost, 2}}});
     for (int i = 0; i < 4; ++i)
         flow.TimerBonus_Timer();
     EXPECT_EQ(field.time, 0);

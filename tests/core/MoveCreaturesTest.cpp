@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <tuple>
 
 namespace {
 
@@ -207,16 +208,6 @@ TEST_F(TickTest, WalkingDogsStepIntoBlankCellsAndWaitOtherwise)
     EXPECT_EQ(row(19), "bmbibbbbbbbbbbbbbbbb");
 }
 
-TEST_F(TickTest, TheSelectionFollowsAWalkingDog)
-{
-    start({"", "bbbbblbbbbbbbbbbbbbb"}, {roll(1)});
-    field->selection = {true, 5, 1};
-    tick(false);
-    EXPECT_TRUE(field->selection.SelectionActive);
-    EXPECT_EQ(field->selection.SelectionCol, 6);
-    EXPECT_EQ(field->selection.SelectionRow, 1);
-}
-
 TEST_F(TickTest, AnAlienBoxedInByRocksAndEdgesStaysAndTheTickEnds)
 {
     // Right, down and down-right are rocks; every other key leaves the board, until 5.
@@ -245,18 +236,22 @@ TEST_F(TickTest, AnAlienHopsToABlankNeighbourOnceAndTakesTurtles)
 
 // --- Scoring -------------------------------------------------------------------------------
 
-TEST_F(TickTest, ASaveAddsThreePlusHalfTheBonusTimeRoundedHalfToEven)
+TEST_F(TickTest, ASaveAddsAFixedPartPlusHalfTheBonusTimeRoundedHalfToEven)
 {
-    const std::pair<int, int> cases[] = {{0, 3}, {1, 3}, {3, 5}, {5, 5}, {7, 7}, {9, 7}, {10, 8}, {11, 9}};
-    for (auto [time, points] : cases) {
-        start({"x", "$"}, {roll(1)});
+    // The game adds 3 + time / 2; the editor's test 1 + time / 2.
+    const std::tuple<ScoringRule, int, int> cases[] = {
+        {GameScoring, 0, 3}, {GameScoring, 1, 3},  {GameScoring, 3, 5},  {GameScoring, 5, 5},    {GameScoring, 7, 7},
+        {GameScoring, 9, 7}, {GameScoring, 10, 8}, {GameScoring, 11, 9}, {TestScoring, 100, 51}, {TestScoring, 5, 3},
+    };
+    for (auto [rule, time, points] : cases) {
+        start({"x", "$"}, {roll(1)}, rule);
         field->time = static_cast<Int16>(time);
         tick(true);
-        EXPECT_EQ(field->score, points) << time << " seconds left";
+        EXPECT_EQ(field->score, points) << time << " seconds left, " << "base " << rule.savedBase;
     }
 }
 
-TEST_F(TickTest, TheKthTurtleLostInALevelCostsFiveTimesK)
+TEST_F(TickTest, TheKthTurtleLostInALevelCostsFiveTimesKOrTenTimesKInTheEditorsTest)
 {
     start({"xxxbbbbbbbbbbbbbbbbb", "hhh"}, {roll(9)});
     globals.TurtlesInLevel = 3;
@@ -265,23 +260,10 @@ TEST_F(TickTest, TheKthTurtleLostInALevelCostsFiveTimesK)
     EXPECT_EQ(field->lost, 3);
     EXPECT_EQ(field->TurtlesLostInLevel, 3);
     EXPECT_EQ(globals.TurtlesInLevel, 0);
-}
-
-TEST_F(TickTest, TheEditorsTestScoresOnePlusHalfTheTimeAndTenTimesK)
-{
-    start({"x", "$"}, {roll(1)}, TestScoring);
-    field->time = 100;
-    tick(true);
-    EXPECT_EQ(field->score, 51);
-
-    start({"x", "$"}, {roll(1)}, TestScoring);
-    field->time = 5;
-    tick(true);
-    EXPECT_EQ(field->score, 3);
 
     start({"xx", "hh"}, {roll(9)}, TestScoring);
     tick(true);
-    EXPECT_EQ(field->score, -30);  // 10, then 20
+    EXPECT_EQ(field->score, -30); // 10, then 20
 }
 
 TEST_F(TickTest, TotalsSaturateInsteadOfOverflowing)
@@ -302,31 +284,35 @@ TEST_F(TickTest, TotalsSaturateInsteadOfOverflowing)
 
 // --- Selection -----------------------------------------------------------------------------
 
-TEST_F(TickTest, TheSelectionFollowsAWalkingTurtleAndIsDroppedWhenItLeavesTheBoard)
+TEST_F(TickTest, TheSelectionFollowsItsCreatureAndIsDroppedWhenTheCreatureIsGone)
 {
-    start({"bdbbbbbbbbbbbbbbbbbb", "", "x", "$"}, {roll(1)});
-    field->selection = {true, 1, 0};
-    tick(true);
-    EXPECT_EQ(field->selection.SelectionCol, 2);
-    EXPECT_TRUE(field->selection.SelectionActive);
-
-    start({"bdbbbbbbbbbbbbbbbbbb", "", "x", "$"}, {roll(1)});
-    field->selection = {true, 0, 2};
-    tick(true);
-    EXPECT_FALSE(field->selection.SelectionActive);
-}
-
-TEST_F(TickTest, ATurtleTakenByAFootOrAnAlienDropsTheSelection)
-{
-    start({"2x"}, {roll(9)});
-    field->selection = {true, 1, 0};
-    tick(true);
-    EXPECT_FALSE(field->selection.SelectionActive);
-
-    start({"@x"}, {key(6), key(5), roll(9)});
-    field->selection = {true, 1, 0};
-    tick(false);
-    EXPECT_FALSE(field->selection.SelectionActive);
+    struct Case {
+        const char* what;
+        std::initializer_list<std::string_view> rows;
+        std::vector<double> draws;
+        bool turtleTick;
+        Int16 col, row;       // the selected creature
+        bool kept;            // the selection afterwards
+        Int16 toCol, toRow;   // where it then is
+    };
+    const Case cases[] = {
+        {"a walking turtle", {"bd"}, {roll(1)}, true, 1, 0, true, 2, 0},
+        {"a walking dog", {"", "bbbbbl"}, {roll(1)}, false, 5, 1, true, 6, 1},
+        {"a turtle saved", {"", "", "x", "$"}, {roll(1)}, true, 0, 2, false, 0, 0},
+        {"a turtle taken by a foot", {"2x"}, {roll(9)}, true, 1, 0, false, 0, 0},
+        {"a turtle taken by an alien", {"@x"}, {key(6), key(5), roll(9)}, false, 1, 0, false, 0, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        start(c.rows, c.draws);
+        field->selection = {true, c.col, c.row};
+        tick(c.turtleTick);
+        EXPECT_EQ(field->selection.SelectionActive, c.kept);
+        if (c.kept) {
+            EXPECT_EQ(field->selection.SelectionCol, c.toCol);
+            EXPECT_EQ(field->selection.SelectionRow, c.toRow);
+        }
+    }
 }
 
 TEST(NewTurtleDirection, WithANonTurtleCodeTheFirstDrawIsTaken)

@@ -26,22 +26,20 @@ void putU16(QByteArray& bytes, qsizetype at, quint16 value)
 
 }  // namespace
 
-TEST(InkStrokes, SavesItsOwnLittleEndianFormat)
+TEST(InkStrokes, SavesItsOwnLittleEndianFormatAndLoadsWhatItSaved)
 {
-    InkStrokes ink(Surface);
-    ink.beginStroke({1.5, 2.25}, 1.0);
-    EXPECT_EQ(ink.Save(), QByteArray("PINK"
-                                     "\x01\x00"  // version
-                                     "\x51\x01\x31\x00"  // 337 by 49 pixels
-                                     "\x01\x00"  // one stroke
-                                     "\x01\x00"  // of one point
-                                     "\x18\x00\x24\x00\xff",  // 24/16, 36/16, full pressure
+    InkStrokes dot(Surface);
+    dot.beginStroke({1.5, 2.25}, 1.0);
+    EXPECT_EQ(dot.Save(), QByteArray("PINK"
+                                     "\x01\x00"              // version
+                                     "\x51\x01\x31\x00"      // 337 by 49 pixels
+                                     "\x01\x00"              // one stroke
+                                     "\x01\x00"              // of one point
+                                     "\x18\x00\x24\x00\xff", // 24/16, 36/16, full pressure
                                      19));
-    EXPECT_EQ(InkStrokes(Surface).Save().size(), 12);  // no strokes
-}
 
-TEST(InkStrokes, LoadsWhatItSaved)
-{
+    EXPECT_EQ(InkStrokes(Surface).Save().size(), 12); // no strokes
+
     const InkStrokes ink = signature();
     InkStrokes loaded;
     ASSERT_TRUE(loaded.Load(ink.Save()));
@@ -50,10 +48,8 @@ TEST(InkStrokes, LoadsWhatItSaved)
     EXPECT_EQ(loaded.pointCount(), 4);
     EXPECT_EQ(loaded.strokes()[0][1].position(), QPointF(20, 30));
     EXPECT_EQ(loaded.strokes()[1][0].pressure, 191);
-
-    InkStrokes empty;
-    ASSERT_TRUE(empty.Load(InkStrokes(Surface).Save()));
-    EXPECT_TRUE(empty.isEmpty());
+    ASSERT_TRUE(loaded.Load(InkStrokes(Surface).Save()));
+    EXPECT_TRUE(loaded.isEmpty());
 }
 
 TEST(InkStrokes, KeepsPointsOnTheSurfaceAndSkipsARestingPen)

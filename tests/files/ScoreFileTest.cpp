@@ -19,12 +19,15 @@ QByteArray lines(std::initializer_list<const char*> texts)
     return bytes;
 }
 
-// A full table falling from 100 to 10 in steps of 10, names "n0" to "n9".
-QByteArray fallingTable()
+// Entries from..to-1 of a full table falling from 100 to 10 in steps of 10, names "n0" to "n9";
+// entry 4 has a handwritten name.
+QByteArray falling(int from, int to)
 {
-    return lines({" 0 ", " 100 ", "n0", " 0 ", " 90 ", "n1", " 0 ", " 80 ", "n2", " 0 ", " 70 ", "n3",
-                  " 1 ", " 60 ", "n4", " 0 ", " 50 ", "n5", " 0 ", " 40 ", "n6", " 0 ", " 30 ", "n7",
-                  " 0 ", " 20 ", "n8", " 0 ", " 10 ", "n9"});
+    QByteArray bytes;
+    for (int i = from; i < to; ++i)
+        bytes += lines({i == 4 ? " 1 " : " 0 ", qPrintable(QStringLiteral(" %1 ").arg(100 - 10 * i)),
+                        qPrintable(QStringLiteral("n%1").arg(i))});
+    return bytes;
 }
 
 // A table that no file holds, to see which fields a reading leaves alone.
@@ -70,39 +73,35 @@ protected:
 
 }  // namespace
 
-TEST_F(ScoreFileTest, TheFirstScoreWithoutAFileLeadsNineEmptyEntries)
+TEST_F(ScoreFileTest, WithoutAFileNothingIsReadAndTheFirstScoreLeadsNineEmptyEntries)
 {
-    ScoreTable table;
+    ScoreTable table = oldTable();
     EXPECT_EQ(LoadScores(path, table), ScoreReadStatus::Missing);
-    ASSERT_TRUE(SaveScore(path, table, QStringLiteral("Kim"), 120, TypedName));  // makes levels/ too
+    EXPECT_EQ(table.TopScores[0], -1000);
+    EXPECT_EQ(table.TopNames[9], QStringLiteral("old"));
+    ASSERT_TRUE(SaveScore(path, ScoreTable(), QStringLiteral("Kim"), 120, TypedName)); // makes levels/ too
     QByteArray expected = lines({" 0 ", " 120 ", "Kim"});
     for (int i = 0; i < 9; ++i)
         expected += lines({" 0 ", " 0 ", ""});
     EXPECT_EQ(read(), expected);
 }
 
-TEST_F(ScoreFileTest, AnEqualScoreGoesAfterTheOlderEntry)
+TEST_F(ScoreFileTest, ANewScoreGoesAfterEveryEntryThatIsNotBelowIt)
 {
-    write(fallingTable());
-    EXPECT_EQ(loadThenSave(QStringLiteral("new"), 70),
-              lines({" 0 ", " 100 ", "n0", " 0 ", " 90 ", "n1", " 0 ", " 80 ", "n2", " 0 ", " 70 ", "n3",
-                     " 0 ", " 70 ", "new", " 1 ", " 60 ", "n4", " 0 ", " 50 ", "n5", " 0 ", " 40 ", "n6",
-                     " 0 ", " 30 ", "n7", " 0 ", " 20 ", "n8"}));
-}
-
-TEST_F(ScoreFileTest, AScoreBetweenTheNinthAndTenthBecomesTheTenth)
-{
-    write(fallingTable());
-    EXPECT_EQ(loadThenSave(QStringLiteral("new"), 15, HandwrittenName),
-              lines({" 0 ", " 100 ", "n0", " 0 ", " 90 ", "n1", " 0 ", " 80 ", "n2", " 0 ", " 70 ", "n3",
-                     " 1 ", " 60 ", "n4", " 0 ", " 50 ", "n5", " 0 ", " 40 ", "n6", " 0 ", " 30 ", "n7",
-                     " 0 ", " 20 ", "n8", " 1 ", " 15 ", "new"}));
-}
-
-TEST_F(ScoreFileTest, TheBestScoreComesFirst)
-{
-    write(fallingTable());
-    EXPECT_TRUE(loadThenSave(QStringLiteral("top"), 101).startsWith(lines({" 0 ", " 101 ", "top", " 0 ", " 100 ", "n0"})));
+    struct Case {
+        std::int32_t score;
+        Int16 kind;
+        QByteArray expected;
+    };
+    const Case cases[] = {
+        {101, TypedName, lines({" 0 ", " 101 ", "new"}) + falling(0, 9)},                // the best comes first
+        {70, TypedName, falling(0, 4) + lines({" 0 ", " 70 ", "new"}) + falling(4, 9)},  // equal to entry 3
+        {15, HandwrittenName, falling(0, 9) + lines({" 1 ", " 15 ", "new"})},           // between 8 and 9
+    };
+    for (const Case& c : cases) {
+        write(falling(0, ScoreEntries));
+        EXPECT_EQ(loadThenSave(QStringLiteral("new"), c.score, c.kind), c.expected) << c.score;
+    }
 }
 
 TEST_F(ScoreFileTest, NegativeScoresAreReadAndWrittenWithTheirSign)
@@ -163,17 +162,9 @@ TEST_F(ScoreFileTest, ReadingStopsAtTheFirstFaultAndKeepsWhatCameBefore)
     }
 }
 
-TEST_F(ScoreFileTest, AMissingFileChangesNothing)
-{
-    ScoreTable table = oldTable();
-    EXPECT_EQ(LoadScores(path, table), ScoreReadStatus::Missing);
-    EXPECT_EQ(table.TopScores[0], -1000);
-    EXPECT_EQ(table.TopNames[9], QStringLiteral("old"));
-}
-
 TEST_F(ScoreFileTest, TheLastLineNeedsNoLineEnd)
 {
-    QByteArray bytes = fallingTable();
+    QByteArray bytes = falling(0, ScoreEntries);
     bytes.chop(2);
     write(bytes);
     ScoreTable table;

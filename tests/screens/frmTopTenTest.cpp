@@ -2,12 +2,9 @@
 
 #include "files/CBase64.h"
 #include "screens/InkDisplay.h"
-#include "screens/frmGameOver.h"
-#include "screens/InkPicture.h"
 #include "tests/screens/ScreensTestSupport.h"
 
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -58,13 +55,6 @@ protected:
 
 }  // namespace
 
-TEST_F(TopTenTest, WithoutAFileEveryRowKeepsItsDesignLook)
-{
-    auto window = open();
-    for (int row = 0; row < ScoreEntries; ++row)
-        expectDesignLook(*window, row);
-}
-
 TEST_F(TopTenTest, FillsTypedAndHandwrittenRowsFromTheFile)
 {
     QByteArray bytes = " 0 \r\n 120 \r\nAnonymous\r\n 2 \r\n-5 \r\n" + inkLine(2) + "\r\n";
@@ -87,10 +77,15 @@ TEST_F(TopTenTest, FillsTypedAndHandwrittenRowsFromTheFile)
     EXPECT_EQ(name(*window, 9)->textFormat(), Qt::PlainText);  // a name is never markup
 }
 
-TEST_F(TopTenTest, ADamagedFileFillsTheRowsBeforeTheFault)
+TEST_F(TopTenTest, RowsTheFileDoesNotFillKeepTheirDesignLook)
 {
+    auto window = open(); // without a file
+    for (int row = 0; row < ScoreEntries; ++row)
+        expectDesignLook(*window, row);
+
+    // A damaged file fills the rows before the fault.
     writeScores(" 0 \r\n 50 \r\nKim\r\n 1 \r\n 40 \r\nbm90IGluaw==\r\n 0 \r\n 30 \r\nLee\r\n");
-    auto window = open();
+    window = open();
     EXPECT_EQ(name(*window, 0)->text(), QStringLiteral("Kim"));
     // Handwriting that does not load: the score shows, and an empty signature where the name was.
     EXPECT_EQ(value(*window, 1)->text(), QStringLiteral(" 40 "));
@@ -118,32 +113,4 @@ TEST_F(TopTenTest, AnyTypedKeyClosesTheWindowButABareShiftDoesNot)
     window = open();
     QTest::mouseClick(child<QPushButton>(*window, "butOkay"), Qt::LeftButton);
     EXPECT_FALSE(window->isVisible());
-}
-
-TEST_F(TopTenTest, ShowsWhatTheGameOverWindowSaved)
-{
-    // Both windows name the file by the program folder, so the table shows every new entry.
-    frmGameOver typed(folder.path());
-    typed.yourScore = 80;
-    typed.show();
-    QTest::keyClicks(child<QLineEdit>(typed, "txtName"), QStringLiteral("Kim"));
-    QTest::keyClick(child<QLineEdit>(typed, "txtName"), Qt::Key_Return);
-
-    frmGameOver written(folder.path());
-    written.yourScore = 95;
-    written.show();
-    InkPicture* surface = child<InkPicture>(written, "InkPicture1");
-    QTest::mousePress(surface, Qt::LeftButton, {}, QPoint(5, 5));
-    QTest::mouseMove(surface, QPoint(200, 40));
-    QTest::mouseRelease(surface, Qt::LeftButton, {}, QPoint(200, 40));
-    QTest::mouseClick(child<QPushButton>(written, "butOKWrite"), Qt::LeftButton);
-
-    for (int showing = 0; showing < 2; ++showing) {
-        auto window = open();
-        EXPECT_EQ(value(*window, 0)->text(), QStringLiteral(" 95 "));
-        EXPECT_EQ(ink(*window, 0)->Ink(), surface->Ink());
-        EXPECT_EQ(value(*window, 1)->text(), QStringLiteral(" 80 "));
-        EXPECT_EQ(name(*window, 1)->text(), QStringLiteral("Kim"));
-        EXPECT_EQ(value(*window, 2)->text(), QStringLiteral(" 0 "));
-    }
 }

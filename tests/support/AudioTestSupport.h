@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QString>
+#include <QTest>
 #include <QtEndian>
 
 #include <chrono>
@@ -89,4 +90,12 @@ inline bool waitUntilMusicIsSilent(const AudioOutput& output, int patienceMs = 1
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
     return true;
+}
+
+// Delivers events until the condition holds; false once the patience runs out. (Qt's QTRY_ macros
+// report to Qt's own test log, which GoogleTest never reads: a test could not fail through them.)
+template <class Condition>
+bool eventually(Condition condition, int patienceMs = 10000)
+{
+    return QTest::qWaitFor(condition, patienceMs);
 }

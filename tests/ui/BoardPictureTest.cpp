@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 constexpr QRgb Blue = 0xFF0000FF;
@@ -41,15 +43,11 @@ protected:
 
 } // namespace
 
-TEST_F(DrawGridTest, ThePicturesAre682By684)
+TEST_F(DrawGridTest, EveryTileLandsInItsCellOfA682By684Picture)
 {
     EXPECT_EQ(pict.surface().size(), QSize(682, 684));
     EXPECT_EQ(pict.pictBackBuffer().size(), QSize(682, 684));
     EXPECT_EQ(pict.size(), QSize(682, 684));
-}
-
-TEST_F(DrawGridTest, EveryTileLandsInItsCell)
-{
     const Board board = boardFromRows({"@bjlimkhr$12adwx"});
     pict.DrawGrid(board, selection, drag);
     for (int col = 0; col < 16; ++col)
@@ -57,24 +55,51 @@ TEST_F(DrawGridTest, EveryTileLandsInItsCell)
     EXPECT_TRUE(cellIs(19, 19, testTileColour(Tile::Blank)));
 }
 
-TEST_F(DrawGridTest, ATileCoversExactlyItsThirtyFourSquarePixels)
+// Single pixels of the picture: a rock at (3, 5) on a blank board, with and without a selection.
+TEST_F(DrawGridTest, TheTileAndTheSelectionOverlayCoverExactlyTheirPixels)
 {
+    const QRgb rock = testTileColour(Tile::Rock), blank = testTileColour(Tile::Blank), back = PictureBackColor;
+    struct Probe {
+        int x, y;
+        QRgb colour;
+    };
+    struct Scene {
+        const char* what;
+        Selection selection;
+        DragPoints drag;
+        std::vector<Probe> probes;
+    };
+    const Scene scenes[] = {
+        {"the rock's 34 x 34 pixels", {}, {},
+         {{102, 170, rock}, {135, 203, rock}, {101, 170, blank}, {136, 170, blank}, {102, 169, blank},
+          {102, 204, blank}}},
+        {"the box of (2, 3): both edges on the line, the inside keeps the tile", {true, 2, 3}, {80, 110, 80, 110},
+         {{68, 102, Blue}, {102, 136, Blue}, {85, 102, Blue}, {68, 120, Blue}, {102, 120, Blue}, {85, 136, Blue},
+          {85, 120, blank}, {67, 120, blank}, {103, 120, blank}}},
+        {"the box of column and row 19 has its edge on 680", {true, 19, 19}, {660, 660, 660, 660},
+         {{680, 650, Blue}, {650, 680, Blue}, {646, 650, Blue}, {681, 650, back}, {650, 681, back}}},
+        {"the drag line runs from the press to the latest point, beyond the board", {true, 0, 0}, {17, 17, 3000, 17},
+         {{300, 17, Blue}, {681, 17, Blue}, {300, 18, blank}}},
+    };
     Board board = boardFromRows({});
     board(3, 5) = Tile::Rock;
-    pict.DrawGrid(board, selection, drag);
-    const QRgb rock = testTileColour(Tile::Rock), blank = testTileColour(Tile::Blank);
-    EXPECT_EQ(pixel(102, 170), rock);
-    EXPECT_EQ(pixel(135, 203), rock);
-    EXPECT_EQ(pixel(101, 170), blank);
-    EXPECT_EQ(pixel(136, 170), blank);
-    EXPECT_EQ(pixel(102, 169), blank);
-    EXPECT_EQ(pixel(102, 204), blank);
+    for (const Scene& scene : scenes) {
+        SCOPED_TRACE(scene.what);
+        pict.DrawGrid(board, scene.selection, scene.drag);
+        for (const Probe& p : scene.probes)
+            EXPECT_EQ(pixel(p.x, p.y), p.colour) << "at " << p.x << "," << p.y;
+    }
 }
 
 TEST_F(DrawGridTest, ACellWithoutATileKeepsWhatTheBackBufferHeldBefore)
 {
+    // On the first redraw that is the empty back buffer.
     Board board = boardFromRows({"rrr"});
+    board(4, 4) = U'?';
     pict.DrawGrid(board, selection, drag);
+    EXPECT_TRUE(cellIs(4, 4, PictureBackColor));
+    EXPECT_EQ(pixel(681, 683), PictureBackColor); // outside the board, inside the picture
+
     board(0, 0) = Tile::Empty;
     board(1, 0) = Tile::TurtleAnyWay;
     board(2, 0) = U'A';
@@ -83,85 +108,16 @@ TEST_F(DrawGridTest, ACellWithoutATileKeepsWhatTheBackBufferHeldBefore)
         EXPECT_TRUE(cellIs(col, 0, testTileColour(Tile::Rock))) << col;
 }
 
-TEST_F(DrawGridTest, OnTheFirstRedrawACellWithoutATileShowsTheEmptyBackBuffer)
-{
-    Board board = boardFromRows({});
-    board(4, 4) = U'?';
-    pict.DrawGrid(board, selection, drag);
-    EXPECT_TRUE(cellIs(4, 4, PictureBackColor));
-    EXPECT_EQ(pixel(681, 683), PictureBackColor); // outside the board, inside the picture
-}
-
-TEST_F(DrawGridTest, WithoutASelectionThePictureIsExactlyTheBackBuffer)
-{
-    drag = {10, 10, 400, 400}; // a drag line that must not show
-    pict.DrawGrid(boardFromRows({"adwx", "kjlm"}), selection, drag);
-    EXPECT_EQ(pict.surface(), pict.pictBackBuffer());
-    EXPECT_EQ(bluePixels(), 0);
-}
-
-TEST_F(DrawGridTest, TheSelectionBoxOutlinesTheCellWithBothEdgesOnTheLine)
-{
-    selection = {true, 2, 3};
-    drag = {80, 110, 80, 110};
-    pict.DrawGrid(boardFromRows({}), selection, drag);
-    // Corners (68, 102) and (102, 136), inclusive; the inside keeps the tile.
-    EXPECT_EQ(pixel(68, 102), Blue);
-    EXPECT_EQ(pixel(102, 136), Blue);
-    EXPECT_EQ(pixel(85, 102), Blue);
-    EXPECT_EQ(pixel(68, 120), Blue);
-    EXPECT_EQ(pixel(102, 120), Blue);
-    EXPECT_EQ(pixel(85, 136), Blue);
-    EXPECT_EQ(pixel(85, 120), testTileColour(Tile::Blank));
-    EXPECT_EQ(pixel(67, 120), testTileColour(Tile::Blank));
-    EXPECT_EQ(pixel(103, 120), testTileColour(Tile::Blank));
-    // The overlay is drawn on the picture only.
-    EXPECT_EQ(pict.pictBackBuffer().pixel(68, 102), testTileColour(Tile::Blank));
-}
-
-TEST_F(DrawGridTest, ASelectionInTheLastColumnAndRowHasItsEdgeOn680)
-{
-    selection = {true, 19, 19};
-    drag = {660, 660, 660, 660};
-    pict.DrawGrid(boardFromRows({}), selection, drag);
-    EXPECT_EQ(pixel(680, 650), Blue);
-    EXPECT_EQ(pixel(650, 680), Blue);
-    EXPECT_EQ(pixel(646, 650), Blue);
-    EXPECT_EQ(pixel(681, 650), PictureBackColor);
-    EXPECT_EQ(pixel(650, 681), PictureBackColor);
-}
-
-TEST_F(DrawGridTest, TheNextRedrawAlsoRemovesAnOverlayOnThePicturesMargin)
+TEST_F(DrawGridTest, WithoutASelectionTheNextRedrawShowsNoOverlayEvenOnTheMargin)
 {
     selection = {true, 19, 19};
     drag = {660, 660, 681, 683};
-    pict.DrawGrid(boardFromRows({}), selection, drag);
+    pict.DrawGrid(boardFromRows({"adwx", "kjlm"}), selection, drag);
+    EXPECT_EQ(pixel(680, 650), Blue);
+    EXPECT_EQ(pict.pictBackBuffer().pixel(680, 650), PictureBackColor); // drawn on the picture only
     selection.SelectionActive = false;
-    pict.DrawGrid(boardFromRows({}), selection, drag);
-    EXPECT_EQ(pixel(680, 650), PictureBackColor);
-    EXPECT_EQ(pixel(650, 680), PictureBackColor);
-    EXPECT_EQ(pixel(681, 683), PictureBackColor);
-    EXPECT_EQ(bluePixels(), 0);
-}
-
-TEST_F(DrawGridTest, TheDragLineRunsFromThePressToTheLatestPointEvenBeyondTheBoard)
-{
-    selection = {true, 0, 0};
-    drag = {17, 17, 3000, 17};
-    pict.DrawGrid(boardFromRows({}), selection, drag);
-    EXPECT_EQ(pixel(300, 17), Blue);
-    EXPECT_EQ(pixel(681, 17), Blue);
-    EXPECT_EQ(pixel(300, 18), testTileColour(Tile::Blank));
-}
-
-TEST_F(DrawGridTest, TheNextRedrawWithoutASelectionRemovesTheOverlay)
-{
-    selection = {true, 5, 5};
-    drag = {180, 180, 400, 180};
-    pict.DrawGrid(boardFromRows({}), selection, drag);
-    EXPECT_GT(bluePixels(), 0);
-    selection.SelectionActive = false;
-    pict.DrawGrid(boardFromRows({}), selection, drag);
+    pict.DrawGrid(boardFromRows({"adwx", "kjlm"}), selection, drag); // a drag line that must not show
+    EXPECT_EQ(pict.surface(), pict.pictBackBuffer());
     EXPECT_EQ(bluePixels(), 0);
 }
 

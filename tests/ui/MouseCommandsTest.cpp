@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string_view>
+
 namespace {
 
 DragPoints dragOf(int startX, int startY, int dx, int dy)
@@ -100,18 +102,6 @@ protected:
     DragPoints drag;
 };
 
-TEST_F(MouseSteps, EveryPressStartsTheDragPointsWhateverIsUnderIt)
-{
-    const MouseOutcome outcome = mouseDown(board, selection, drag, 200.7f, 150.2f);
-    EXPECT_EQ(drag.DragStartX, 200);
-    EXPECT_EQ(drag.DragEndX, 200);
-    EXPECT_EQ(drag.DragStartY, 150);
-    EXPECT_EQ(drag.DragEndY, 150);
-    EXPECT_TRUE(outcome.sound.empty());
-    EXPECT_FALSE(outcome.redraw);
-    EXPECT_FALSE(selection.SelectionActive);
-}
-
 TEST_F(MouseSteps, APressOnATurtleOrADogSelectsItWithItsSound)
 {
     MouseOutcome outcome = mouseDown(board, selection, drag, 10, 10);
@@ -126,7 +116,7 @@ TEST_F(MouseSteps, APressOnATurtleOrADogSelectsItWithItsSound)
     EXPECT_EQ(selection.SelectionRow, 1);
 }
 
-TEST_F(MouseSteps, APressOnAnythingElseIsSilentAndKeepsTheSelection)
+TEST_F(MouseSteps, APressOnAnythingElseIsSilentAndKeepsTheSelectionButStartsTheDragPoints)
 {
     mouseDown(board, selection, drag, 40, 10); // the sitting dog at column 1
     for (int col : {2, 3, 4, 5, 6}) {          // water, rock, alien, foot, blank
@@ -136,17 +126,39 @@ TEST_F(MouseSteps, APressOnAnythingElseIsSilentAndKeepsTheSelection)
     }
     EXPECT_TRUE(selection.SelectionActive);
     EXPECT_EQ(selection.SelectionCol, 1);
-    EXPECT_EQ(drag.DragStartX, 6 * 34 + 10); // the new start point
+    EXPECT_FALSE(mouseDown(board, selection, drag, 200.7f, 150.2f).redraw); // a blank cell
+    EXPECT_EQ(drag.DragStartX, 200);
+    EXPECT_EQ(drag.DragEndX, 200);
+    EXPECT_EQ(drag.DragStartY, 150);
+    EXPECT_EQ(drag.DragEndY, 150);
 }
 
-TEST_F(MouseSteps, MovesCountOnlyWhileACreatureIsSelected)
+TEST_F(MouseSteps, TheReleaseCommandsTheCreatureTheWayOfTheDrag)
 {
-    EXPECT_FALSE(mouseMove(selection, drag, 300, 300).redraw);
-    EXPECT_EQ(drag.DragEndX, 0);
-    mouseDown(board, selection, drag, 10, 10);
-    EXPECT_TRUE(mouseMove(selection, drag, -40.5f, 900).redraw); // outside the picture too
-    EXPECT_EQ(drag.DragEndX, -41);
-    EXPECT_EQ(drag.DragEndY, 900);
+    struct Case {
+        TileCode creature;
+        int dx, dy;
+        TileCode commanded;
+        std::string_view sound;
+    };
+    const Case cases[] = {
+        {Tile::TurtleDown, 0, 0, Tile::TurtleDown, "TurtExecute"}, // press and release: it walks on
+        {Tile::TurtleDown, 7, 7, Tile::TurtleDown, "TurtExecute"}, // too short to turn it
+        {Tile::DogRight, 7, 7, Tile::DogSit, "dog"},               // too short: the dog sits
+        {Tile::TurtleDown, 20, -21, Tile::TurtleUp, "TurtExecute"},
+        {Tile::DogSit, 20, -20, Tile::DogRight, "dog"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "drag " << c.dx << "," << c.dy << " on " << static_cast<char>(c.creature));
+        board(10, 10) = c.creature;
+        mouseDown(board, selection, drag, 10 * 34 + 10, 10 * 34 + 10);
+        mouseMove(selection, drag, 10 * 34 + 10 + c.dx, 10 * 34 + 10 + c.dy);
+        const MouseOutcome outcome = mouseUp(board, selection, drag);
+        EXPECT_EQ(board(10, 10), c.commanded);
+        EXPECT_EQ(outcome.sound, c.sound);
+        EXPECT_TRUE(outcome.redraw);
+        EXPECT_FALSE(selection.SelectionActive);
+    }
 }
 
 TEST_F(MouseSteps, TheReleaseCommandsTheCellTheSelectionFollowedTo)
@@ -162,19 +174,21 @@ TEST_F(MouseSteps, TheReleaseCommandsTheCellTheSelectionFollowedTo)
     EXPECT_EQ(board(0, 0), Tile::Blank);
 }
 
-TEST_F(MouseSteps, TheReleasePointItselfIsNotRead)
+TEST_F(MouseSteps, MovesAndTheReleaseCountOnlyWhileACreatureIsSelected)
 {
-    mouseDown(board, selection, drag, 50, 10); // the sitting dog
-    mouseMove(selection, drag, 50, 30);        // 20 down
-    // The release happens somewhere else, but only the last move counts.
-    mouseUp(board, selection, drag);
-    EXPECT_EQ(board(1, 0), Tile::DogDown);
-}
+    EXPECT_FALSE(mouseMove(selection, drag, 300, 300).redraw);
+    EXPECT_EQ(drag.DragEndX, 0);
+    mouseDown(board, selection, drag, 10, 10);
+    EXPECT_TRUE(mouseMove(selection, drag, -40.5f, 900).redraw); // outside the picture too
+    EXPECT_EQ(drag.DragEndX, -41);
+    EXPECT_EQ(drag.DragEndY, 900);
 
-TEST_F(MouseSteps, AReleaseWithoutASelectionDoesNothing)
-{
+    // The turtle tick drops the selected turtle into a hole during the drag (LoseTurtle).
+    board(0, 0) = Tile::Blank;
+    selection.SelectionActive = false;
+    EXPECT_FALSE(mouseMove(selection, drag, 10, 60).redraw);
     const MouseOutcome outcome = mouseUp(board, selection, drag);
     EXPECT_TRUE(outcome.sound.empty());
     EXPECT_FALSE(outcome.redraw);
-    EXPECT_EQ(rowOf(board, 0), "ak$r@1bbbbbbbbbbbbbb");
+    EXPECT_EQ(rowOf(board, 0), "bk$r@1bbbbbbbbbbbbbb");
 }

@@ -31,14 +31,10 @@ protected:
 
 } // namespace
 
-TEST_F(SoundEffects, TheMixerIsOpenWithAChannelForEveryEffect)
+TEST_F(SoundEffects, EveryAliasOfTheTableIsLoadedFromItsFileWithAChannelOfItsOwn)
 {
     EXPECT_TRUE(output.isOpen());
     EXPECT_GE(output.channelCount(), 16);
-}
-
-TEST_F(SoundEffects, EveryAliasOfTheTableIsLoadedFromItsFile)
-{
     for (const EffectFile& entry : EffectTable)
         EXPECT_TRUE(sound.isLoaded(entry.alias)) << entry.alias;
     EXPECT_FALSE(sound.isLoaded("scream")); // the file of "step", not an alias

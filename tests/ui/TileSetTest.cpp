@@ -47,13 +47,6 @@ TEST_F(TileFolder, EveryCodeOfTheTableGetsTheImageOfItsFile)
     }
 }
 
-TEST_F(TileFolder, CodesWithoutAPictureHaveNoTile)
-{
-    const TileSet tiles;
-    for (TileCode code : {Tile::TurtleAnyWay, Tile::Empty, TileCode(U'A'), TileCode(U'B'), TileCode(0x263A)})
-        EXPECT_EQ(tiles.tileFor(code), nullptr);
-}
-
 TEST_F(TileFolder, AMissingFileIsNamedAndItsTileStaysPlain)
 {
     write({"hole.gif"});
