@@ -75,11 +75,8 @@ LevelReadStatus LoadLevelFile(const QString& path, modGlobals& globals, Random& 
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return LevelReadStatus::Missing;
-    QString text = QString::fromUtf8(file.read(MaxBytesRead));
+    LineReader lines(QString::fromUtf8(file.read(MaxBytesRead)));  // drops a byte-order mark
     file.close();
-    if (text.startsWith(QChar(0xFEFF)))  // a byte-order mark from a text editor is not part of line 1
-        text.remove(0, 1);
-    LineReader lines(std::move(text));
 
     QString line;
     if (!lines.next(line))

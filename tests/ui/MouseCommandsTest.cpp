@@ -192,3 +192,15 @@ TEST_F(MouseSteps, MovesAndTheReleaseCountOnlyWhileACreatureIsSelected)
     EXPECT_FALSE(outcome.redraw);
     EXPECT_EQ(rowOf(board, 0), "bk$r@1bbbbbbbbbbbbbb");
 }
+
+TEST_F(MouseSteps, AReleaseOverACellThatLostItsCreatureWritesNothing)
+{
+    // Abort Game blanks every turtle without dropping a selection held at that moment.
+    mouseDown(board, selection, drag, 10, 10);
+    mouseMove(selection, drag, 40, 10);
+    board(0, 0) = Tile::Blank;
+    const MouseOutcome outcome = mouseUp(board, selection, drag);
+    EXPECT_TRUE(outcome.sound.empty());
+    EXPECT_FALSE(selection.SelectionActive);
+    EXPECT_EQ(board(0, 0), Tile::Blank);  // not made into a dog
+}
