@@ -30,6 +30,9 @@ AudioOutput::AudioOutput(const QString& soundfont) : m_soundfont(soundfont)
     if (m_soundfontPresent)
         Mix_SetSoundFonts(QFileInfo(soundfont).absoluteFilePath().toLocal8Bit().constData());
 
+    // SDL would catch SIGINT and SIGTERM and turn them into quit events that nobody reads: the
+    // game could then not be ended by a plain kill. Leave the signals to their defaults.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     Mix_Init(MIX_INIT_MID | MIX_INIT_MP3);
     m_open = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 && openMixer();
     if (!m_open) {

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdlib>
 
 namespace {
@@ -112,4 +113,15 @@ TEST(AudioOutput, WithoutASoundDeviceTheGameRunsSilentAndSaysSoOnce)
     qputenv("SDL_AUDIODRIVER", before);
     EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
     EXPECT_NE(said.find("no sound device"), std::string::npos) << said;
+}
+
+TEST(AudioOutput, LeavesTerminationSignalsToTheirDefaults)
+{
+    // Otherwise a plain kill would be turned into a quit event that nobody reads.
+    AudioOutput output;
+    for (int signal : {SIGTERM, SIGINT}) {
+        struct sigaction action {};
+        ASSERT_EQ(sigaction(signal, nullptr, &action), 0);
+        EXPECT_EQ(action.sa_handler, SIG_DFL) << "signal " << signal;
+    }
 }
