@@ -13,7 +13,7 @@
 
 namespace {
 
-struct LevelSpec {
+struct TestLevel {
     std::vector<std::string_view> rows;
     Int16 bonus = 100;
 };
@@ -23,7 +23,7 @@ class RecordingWindow : public GameWindow {
 public:
     explicit RecordingWindow(modGlobals& globals) : m_globals(globals) {}
 
-    std::map<int, LevelSpec> levels;
+    std::map<int, TestLevel> levels;
     std::vector<std::string> log;
     std::map<GameTimer, Int16> periods;
     std::string countdown;  // the caption while shown, empty while hidden
@@ -125,7 +125,7 @@ protected:
             flow.timerCountDown_Timer();
     }
 
-    void newGame(std::map<int, LevelSpec> levels, int countdownSteps = 6)
+    void newGame(std::map<int, TestLevel> levels, int countdownSteps = 6)
     {
         window.levels = std::move(levels);
         flow.mnuNew_Click();
