@@ -1,6 +1,8 @@
 #pragma once
 
 #include <algorithm>
+#include <cfenv>
+#include <cmath>
 #include <cstdint>
 #include <limits>
 
@@ -24,4 +26,14 @@ constexpr int halfRoundedToEven(int value)
     if (rest == 0 || half % 2 == 0)
         return half;
     return half + rest;
+}
+
+// The nearest whole number, an exact half going to the even neighbour (2.5 gives 2, 3.5 gives 4).
+inline double roundHalfEven(double value)
+{
+    const int oldMode = std::fegetround();
+    std::fesetround(FE_TONEAREST);
+    const double rounded = std::nearbyint(value);
+    std::fesetround(oldMode);
+    return rounded;
 }

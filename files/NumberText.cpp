@@ -99,15 +99,6 @@ double leadingNumber(QStringView text)
     return parseLeadingNumber(text, end);
 }
 
-double roundHalfEven(double value)
-{
-    const int oldMode = std::fegetround();
-    std::fesetround(FE_TONEAREST);
-    const double rounded = std::nearbyint(value);
-    std::fesetround(oldMode);
-    return rounded;
-}
-
 std::optional<Int16> strictInt16(QStringView text)
 {
     const auto value = strictWhole(text, std::numeric_limits<Int16>::min(), std::numeric_limits<Int16>::max());

@@ -14,9 +14,6 @@
 // Text that does not start with a number gives 0.
 double leadingNumber(QStringView text);
 
-// The nearest whole number, an exact half going to the even neighbour (2.5 gives 2, 3.5 gives 4).
-double roundHalfEven(double value);
-
 // leadingNumber rounded half to even; nothing when the result lies outside -32768 to 32767.
 std::optional<Int16> leadingInt16(QStringView text);
 

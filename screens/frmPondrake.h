@@ -4,7 +4,7 @@
 #include "core/PlayField.h"
 #include "ui/AudioControl.h"
 #include "ui/AudioMenu.h"
-#include "ui/MouseCommands.h"
+#include "core/MouseCommands.h"
 
 #include <QMainWindow>
 #include <QTimer>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/Board.h"
-#include "ui/MouseCommands.h"
+#include "core/MouseCommands.h"
 #include "ui/TileSet.h"
 
 #include <QImage>

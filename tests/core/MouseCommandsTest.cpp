@@ -1,4 +1,4 @@
-#include "ui/MouseCommands.h"
+#include "core/MouseCommands.h"
 
 #include "tests/support/BoardText.h"
 

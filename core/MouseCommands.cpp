@@ -1,6 +1,4 @@
-#include "ui/MouseCommands.h"
-
-#include "files/NumberText.h"
+#include "core/MouseCommands.h"
 
 #include <algorithm>
 #include <array>
