@@ -1,11 +1,10 @@
 #include "files/LevelFile.h"
 
 #include "core/Random.h"
+#include "files/FileBytes.h"
 #include "files/NumberText.h"
 
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -72,11 +71,10 @@ LevelReadStatus LoadLevelFile(const QString& path, modGlobals& globals, Random& 
 {
     globals.TurtlesInLevel = 0;
 
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const std::optional<FileHead> head = readFileHead(path, MaxBytesRead);
+    if (!head)
         return LevelReadStatus::Missing;
-    LineReader lines(QString::fromUtf8(file.read(MaxBytesRead)));  // drops a byte-order mark
-    file.close();
+    LineReader lines(QString::fromUtf8(head->bytes));  // drops a byte-order mark
 
     QString line;
     if (!lines.next(line))
@@ -145,13 +143,5 @@ QByteArray LevelFileBytes(const LevelSettingsText& settings, const Board& board)
 
 bool SaveLevelFile(const QString& path, const LevelSettingsText& settings, const Board& board)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = LevelFileBytes(settings, board);
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return replaceFile(path, LevelFileBytes(settings, board));
 }
