@@ -6,6 +6,8 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace {
 
 // A level file is about 500 bytes; reading stops well past that, so a huge file cannot
@@ -71,9 +73,11 @@ LevelReadStatus LoadLevelFile(const QString& path, modGlobals& globals, Random& 
 {
     globals.TurtlesInLevel = 0;
 
-    const std::optional<FileHead> head = readFileHead(path, MaxBytesRead);
+    std::optional<FileHead> head = readFileHead(path, MaxBytesRead);
     if (!head)
         return LevelReadStatus::Missing;
+    if (head->cut)  // what the limit cut off after the last line end is no whole line
+        head->bytes.truncate(std::max(head->bytes.lastIndexOf('\r'), head->bytes.lastIndexOf('\n')) + 1);
     LineReader lines(QString::fromUtf8(head->bytes));  // drops a byte-order mark
 
     QString line;
@@ -96,6 +100,10 @@ LevelReadStatus LoadLevelFile(const QString& path, modGlobals& globals, Random& 
         const QList<uint> codes = trimSpaces(line).toUcs4();
         for (int col = 0; col < BoardSize; ++col) {
             TileCode code = col < codes.size() ? static_cast<TileCode>(codes[col]) : Tile::Empty;
+            // A NUL in the line would pass for the empty cell of a short row, which the writer
+            // leaves out, moving the rest of the row; it stays an unknown code instead.
+            if (col < codes.size() && code == Tile::Empty)
+                code = U'\uFFFD';
             if (code == Tile::TurtleAnyWay) {
                 globals.TurtlesInLevel = add16(globals.TurtlesInLevel, 1);
                 code = randomTurtle(random);
