@@ -28,7 +28,7 @@ bool replaceFile(const QString& path, const QByteArray& bytes)
     // would only surface in the flush inside commit(), which then still puts the short file in place.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
-    if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError) {
+    if (file.write(bytes) != bytes.size()) {
         file.cancelWriting();
         return false;
     }

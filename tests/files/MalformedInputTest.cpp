@@ -239,6 +239,8 @@ TEST(MalformedInput, ScoreFilesAndHandwriting)
         {"no line end at all", typed(10).chopped(2), "Complete/Complete TTTTTTTTTT"},
         {"LF-only line ends", typed(10).replace("\r\n", "\n"), "Stopped/Stopped .........."},
         {"CR-only line ends", typed(10).replace("\r\n", "\r"), "Complete/Complete TTTTTTTTTT"},
+        {"CR-only line ends, no spaces", QByteArray("0\r5\rKim\r").repeated(10), "Complete/Complete TTTTTTTTTT"},
+        {"a byte-order mark from a text editor", "\xEF\xBB\xBF" + typed(10), "Complete/Complete TTTTTTTTTT"},
         {"a score of 2^31", typed(1) + entry(" 0 ", " 2147483648 ", "Kim"), "Stopped/Stopped T........."},
         {"a score of -2^31", typed(1) + entry(" 0 ", "-2147483648 ", "Kim"), "Stopped/Stopped TT........"},
         {"a score of -2^31 - 1", typed(1) + entry(" 0 ", "-2147483649 ", "Kim"), "Stopped/Stopped T........."},
