@@ -22,6 +22,6 @@ int main(int argc, char* argv[])
         std::printf("FAULT: %s", report.fault->c_str());
         return 1;
     }
-    std::printf("every invariant held after every tick and every mouse command\n");
+    std::printf("every invariant held after every tick and every batch of mouse commands\n");
     return 0;
 }

@@ -1,7 +1,8 @@
 #pragma once
 
 // A soak of the rules: random boards, any mix of every code (with a few codes the game does not
-// know), random mouse commands between random ticks. After every tick and every mouse command:
+// know), random mouse commands between random ticks. After every tick, and after the mouse
+// commands between two ticks:
 //   - turtles are conserved: those on the board plus those saved and lost make the start;
 //   - only codes of the tile table stand on the board, except unknown codes where they started
 //     (unknown codes never move), and rocks, holes and water stay where they were;
