@@ -1,11 +1,13 @@
 #include "core/Random.h"
 #include "core/modGlobals.h"
+#include "files/ScoreLocation.h"
 #include "screens/frmPondrake.h"
 #include "ui/AudioOutput.h"
 #include "ui/modSound.h"
 
 #include <QApplication>
 #include <QFont>
+#include <QStandardPaths>
 
 int main(int argc, char* argv[])
 {
@@ -20,7 +22,10 @@ int main(int argc, char* argv[])
     AudioOutput audio;
     modSound sound(audio);
 
-    frmPondrake window(globals, random, sound, QCoreApplication::applicationDirPath());
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    const QString scoresPath =
+        ScoreLocation(programFolder, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    frmPondrake window(globals, random, sound, programFolder, scoresPath);
     window.show();
     return app.exec();
 }
