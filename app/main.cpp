@@ -7,12 +7,16 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
 #include <QStandardPaths>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pondrake"));
+    // Ties the window to the menu entry, and shows its icon where the icon theme has it.
+    QGuiApplication::setDesktopFileName(QStringLiteral(PONDRAKE_APP_ID));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(PONDRAKE_APP_ID)));
     // The windows are drawn in Verdana; where it is not installed, its closest free cousin.
     QFont::insertSubstitutions(QStringLiteral("Verdana"), {QStringLiteral("DejaVu Sans"), QStringLiteral("Bitstream Vera Sans")});
 
