@@ -146,7 +146,11 @@ void LevelFlow::butReplay_Click()
 
 void LevelFlow::butEndGame_Click()
 {
-    if (!m_window.confirmAbort())
+    // Held while the question is open: a level that ended behind it would end the game twice.
+    hold();
+    const bool yes = m_window.confirmAbort();
+    release();
+    if (!yes)
         return;
     m_window.closeMusic();
     GameOver = true;
@@ -183,6 +187,24 @@ void LevelFlow::mnuHighScores_Click()
     m_window.showTopTen();
     setGameTimers(playing);
     setTimer(GameTimer::CountDown, countingDown);
+}
+
+void LevelFlow::hold()
+{
+    if (m_holds++ > 0)
+        return;
+    for (int t = 0; t < static_cast<int>(m_timerOn.size()); ++t)
+        if (m_timerOn[t])
+            m_window.holdTimer(static_cast<GameTimer>(t));
+}
+
+void LevelFlow::release()
+{
+    if (m_holds == 0 || --m_holds > 0)
+        return;
+    for (int t = 0; t < static_cast<int>(m_timerOn.size()); ++t)
+        if (m_timerOn[t])
+            m_window.resumeTimer(static_cast<GameTimer>(t));
 }
 
 void LevelFlow::setTimer(GameTimer timer, bool on)

@@ -28,6 +28,10 @@ public:
 
     virtual void setTimer(GameTimer timer, bool on) = 0;
     virtual void setTimerPeriod(GameTimer timer, Int16 milliseconds) = 0;
+    // A running timer stops and keeps what is left of its period; resumed, it waits out that
+    // remainder first and then runs at its period again.
+    virtual void holdTimer(GameTimer timer) = 0;
+    virtual void resumeTimer(GameTimer timer) = 0;
     virtual void showCountdown(std::string_view caption, CountdownColour colour) = 0;
     virtual void hideCountdown() = 0;
     virtual void setGameButtonsEnabled(bool enabled) = 0;
@@ -80,6 +84,13 @@ public:
     void butEndGame_Click();
     void mnuHighScores_Click();
 
+    // Holds the game still while a question is open: every timer that is on stops where it
+    // stands and the board takes no commands. release() lets each go on with what was left of
+    // its period. Holds nest; the game runs again when the last one is released.
+    void hold();
+    void release();
+    bool held() const { return m_holds > 0; }
+
     bool timerOn(GameTimer timer) const { return m_timerOn[static_cast<int>(timer)]; }
     PlayField& field() { return m_field; }
 
@@ -97,4 +108,5 @@ private:
     PlayField& m_field;
     std::array<bool, 4> m_timerOn{};
     int m_countdown = 0;  // the number shown, 0 for "GO!"
+    int m_holds = 0;
 };

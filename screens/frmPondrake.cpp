@@ -46,10 +46,10 @@ frmPondrake::frmPondrake(modGlobals& globals, Random& random, modSound& sound, c
     buildStatusColumn(client);
     buildMenus();
 
-    connect(&timerCountDown, &QTimer::timeout, this, [this] { m_flow.timerCountDown_Timer(); });
-    connect(&TimerBonus, &QTimer::timeout, this, [this] { m_flow.TimerBonus_Timer(); });
-    connect(&TimerTurtle, &QTimer::timeout, this, [this] { m_flow.TimerTurtle_Timer(); });
-    connect(&TimerDog, &QTimer::timeout, this, [this] { m_flow.TimerDog_Timer(); });
+    connect(&timerCountDown, &HoldableTimer::timeout, this, [this] { m_flow.timerCountDown_Timer(); });
+    connect(&TimerBonus, &HoldableTimer::timeout, this, [this] { m_flow.TimerBonus_Timer(); });
+    connect(&TimerTurtle, &HoldableTimer::timeout, this, [this] { m_flow.TimerTurtle_Timer(); });
+    connect(&TimerDog, &HoldableTimer::timeout, this, [this] { m_flow.TimerDog_Timer(); });
     Form_Load();
 }
 
@@ -108,8 +108,12 @@ void frmPondrake::Form_Load()
 
 // --- The mouse on the board ----------------------------------------------------------------
 
+// While the game is held the board takes no commands.
+
 void frmPondrake::pictMain_MouseDown(float x, float y)
 {
+    if (m_flow.held())
+        return;
     const MouseOutcome outcome = mouseDown(m_globals.board, m_field.selection, drag, x, y);
     if (!outcome.sound.empty())
         playEffect(outcome.sound);
@@ -119,12 +123,16 @@ void frmPondrake::pictMain_MouseDown(float x, float y)
 
 void frmPondrake::pictMain_MouseMove(float x, float y)
 {
+    if (m_flow.held())
+        return;
     if (mouseMove(m_field.selection, drag, x, y).redraw)
         DrawGrid();
 }
 
 void frmPondrake::pictMain_MouseUp()
 {
+    if (m_flow.held())
+        return;
     const MouseOutcome outcome = mouseUp(m_globals.board, m_field.selection, drag);
     if (!outcome.sound.empty())
         playEffect(outcome.sound);
@@ -154,7 +162,7 @@ void frmPondrake::closeEvent(QCloseEvent* event)
 
 // --- What the level flow asks of the window ------------------------------------------------
 
-QTimer& frmPondrake::timer(GameTimer which)
+HoldableTimer& frmPondrake::timer(GameTimer which)
 {
     switch (which) {
     case GameTimer::CountDown:
@@ -181,10 +189,13 @@ void frmPondrake::setTimer(GameTimer which, bool on)
 void frmPondrake::setTimerPeriod(GameTimer which, Int16 milliseconds)
 {
     m_periods[static_cast<int>(which)] = milliseconds;
-    QTimer& t = timer(which);
-    if (t.isActive())
+    if (timer(which).isActive())
         setTimer(which, true);
 }
+
+void frmPondrake::holdTimer(GameTimer which) { timer(which).hold(); }
+
+void frmPondrake::resumeTimer(GameTimer which) { timer(which).resume(); }
 
 void frmPondrake::showCountdown(std::string_view caption, CountdownColour colour)
 {

@@ -4,10 +4,10 @@
 #include "core/PlayField.h"
 #include "ui/AudioControl.h"
 #include "ui/AudioMenu.h"
+#include "ui/HoldableTimer.h"
 #include "core/MouseCommands.h"
 
 #include <QMainWindow>
-#include <QTimer>
 
 #include <array>
 
@@ -60,10 +60,10 @@ public:
     AudioMenu audioMenu;
     QAction* mnuInstructions;
     QAction* mnuAbout;
-    QTimer timerCountDown;
-    QTimer TimerBonus;
-    QTimer TimerTurtle;
-    QTimer TimerDog;
+    HoldableTimer timerCountDown;
+    HoldableTimer TimerBonus;
+    HoldableTimer TimerTurtle;
+    HoldableTimer TimerDog;
 
     DragPoints drag;
 
@@ -74,12 +74,14 @@ private:
     void Form_Load();
     void buildStatusColumn(QWidget* client);
     void buildMenus();
-    QTimer& timer(GameTimer which);
+    HoldableTimer& timer(GameTimer which);
     void openDocument(const QString& name);
 
     // What the level flow asks of the window.
     void setTimer(GameTimer timer, bool on) override;
     void setTimerPeriod(GameTimer timer, Int16 milliseconds) override;
+    void holdTimer(GameTimer timer) override;
+    void resumeTimer(GameTimer timer) override;
     void showCountdown(std::string_view caption, CountdownColour colour) override;
     void hideCountdown() override;
     void setGameButtonsEnabled(bool enabled) override;

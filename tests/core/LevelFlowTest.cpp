@@ -31,11 +31,31 @@ public:
     bool buttonsEnabled = false;
     bool abortAnswer = true;
     int draws = 0;
+    std::function<void()> whileAsking;
     std::function<void()> whileLevelOverOpen;
     std::function<void()> whileTopTenOpen;
+    // The timers as a real window runs them: a held one stands still until it is resumed.
+    std::map<GameTimer, bool> running;
+    std::map<GameTimer, bool> held;
 
-    void setTimer(GameTimer, bool) override {}
+    void setTimer(GameTimer timer, bool on) override
+    {
+        running[timer] = on;
+        held[timer] = false;
+    }
     void setTimerPeriod(GameTimer timer, Int16 ms) override { periods[timer] = ms; }
+    void holdTimer(GameTimer timer) override
+    {
+        EXPECT_TRUE(running[timer]) << "only a running timer is held";
+        running[timer] = false;
+        held[timer] = true;
+    }
+    void resumeTimer(GameTimer timer) override
+    {
+        EXPECT_TRUE(held[timer]) << "only a held timer resumes";
+        running[timer] = true;
+        held[timer] = false;
+    }
     void showCountdown(std::string_view caption, CountdownColour colour) override
     {
         countdown = caption;
@@ -80,6 +100,8 @@ public:
     bool confirmAbort() override
     {
         log.push_back("ask abort");
+        if (whileAsking)
+            whileAsking();
         return abortAnswer;
     }
     void showLevelOver(const LevelReport& r) override
@@ -139,6 +161,21 @@ protected:
             if (entry == "effect cheer" || entry == "effect boo" || entry == "effect Go")
                 found.push_back(entry.substr(7));
         return found;
+    }
+
+    // What a nested event loop does while a modal window is open: every running timer fires.
+    void fireRunningTimers(int rounds)
+    {
+        for (int i = 0; i < rounds; ++i) {
+            if (window.running[GameTimer::CountDown])
+                flow.timerCountDown_Timer();
+            if (window.running[GameTimer::Bonus])
+                flow.TimerBonus_Timer();
+            if (window.running[GameTimer::Turtle])
+                flow.TimerTurtle_Timer();
+            if (window.running[GameTimer::Dog])
+                flow.TimerDog_Timer();
+        }
     }
 
     bool gameTimers(bool on) const
@@ -366,4 +403,59 @@ TEST_F(LevelFlowTest, TheBonusClockStopsAtZero)
     for (int i = 0; i < 4; ++i)
         flow.TimerBonus_Timer();
     EXPECT_EQ(field.time, 0);
+}
+
+TEST_F(LevelFlowTest, TheAbortQuestionHoldsTheGameStillUntilItIsAnswered)
+{
+    // The only turtle is saved by the first turtle tick and there is no next level: a level that
+    // ran on behind the question would win the game there and then.
+    newGame({{1, {OneSaved, 30}}}, 3);
+    ASSERT_EQ(window.countdown, "2");
+    const Board before = globals.board;
+    const auto runningBefore = window.running;
+    window.whileAsking = [&] {
+        EXPECT_TRUE(flow.held());
+        fireRunningTimers(20);
+    };
+    window.abortAnswer = false;
+    window.log.clear();
+    flow.butEndGame_Click();
+    EXPECT_EQ(window.log, std::vector<std::string>{"ask abort"});
+    EXPECT_EQ(window.countdown, "2");
+    EXPECT_EQ(globals.board, before);
+    EXPECT_EQ(window.running, runningBefore) << "No: every timer runs on as it was";
+    EXPECT_FALSE(flow.held());
+
+    // The countdown goes on from where it stood, and the level runs.
+    countDown(3);
+    ASSERT_TRUE(gameTimers(true));
+    flow.TimerBonus_Timer();
+    const Int16 bonus = field.time;
+    window.abortAnswer = true;
+    window.log.clear();
+    flow.butEndGame_Click();
+    EXPECT_EQ(window.log, (std::vector<std::string>{"ask abort", "close music", "game over 0", "top ten"}))
+        << "Yes: the game ends once, with nothing saved behind the question";
+    EXPECT_EQ(field.time, bonus);
+    EXPECT_TRUE(window.running[GameTimer::Bonus]) << "the bonus clock counts down behind the score windows";
+    EXPECT_FALSE(flow.held());
+}
+
+TEST_F(LevelFlowTest, HoldsNestAndOnlyTimersThatWereOnResume)
+{
+    newGame({{1, {TwoSavedOneLost}}});
+    flow.hold();
+    flow.hold();
+    EXPECT_FALSE(window.running[GameTimer::Turtle]);
+    flow.release();
+    EXPECT_TRUE(flow.held());
+    EXPECT_FALSE(window.running[GameTimer::Turtle]);
+    flow.release();
+    EXPECT_FALSE(flow.held());
+    EXPECT_TRUE(window.running[GameTimer::Turtle]);
+    EXPECT_TRUE(window.running[GameTimer::Dog]);
+    EXPECT_FALSE(window.running[GameTimer::CountDown]);
+    flow.release();  // one release too many changes nothing
+    EXPECT_FALSE(flow.held());
+    EXPECT_TRUE(window.running[GameTimer::Bonus]);
 }

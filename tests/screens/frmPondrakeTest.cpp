@@ -140,6 +140,11 @@ TEST_F(frmPondrakeTest, ADragOnTheBoardSendsATurtleTheWayOfTheDrag)
     writeLevel(1, levelText(OneTurtleAboveWater, 3));
     open();
     const QPoint turtle(34 + 17, 34 + 17);
+    window->flow().hold();  // a held game takes no commands
+    QTest::mousePress(window->pictMain, Qt::LeftButton, {}, turtle);
+    EXPECT_FALSE(window->field().selection.SelectionActive);
+    QTest::mouseRelease(window->pictMain, Qt::LeftButton, {}, turtle);
+    window->flow().release();
     QTest::mousePress(window->pictMain, Qt::LeftButton, {}, turtle);
     EXPECT_TRUE(window->field().selection.SelectionActive);
     QTest::mouseMove(window->pictMain, turtle + QPoint(30, 2));
