@@ -34,7 +34,10 @@ public:
     virtual void resumeTimer(GameTimer timer) = 0;
     virtual void showCountdown(std::string_view caption, CountdownColour colour) = 0;
     virtual void hideCountdown() = 0;
+    // The game buttons and the Pause command: enabled while a game runs.
     virtual void setGameButtonsEnabled(bool enabled) = 0;
+    // The board shows "Paused" over a dimmed picture, or the game again.
+    virtual void showPaused(bool paused) = 0;
 
     // Fills the shared board and level settings from level N; false when it could not be read whole.
     virtual bool loadLevel(Int16 levelNumber) = 0;
@@ -91,6 +94,12 @@ public:
     void release();
     bool held() const { return m_holds > 0; }
 
+    // The player's pause: the game is held until the player resumes. Only while a game runs;
+    // New Game, Replay Level and the end of the game end it.
+    void pause();
+    void resume();
+    bool paused() const { return m_paused; }
+
     bool timerOn(GameTimer timer) const { return m_timerOn[static_cast<int>(timer)]; }
     PlayField& field() { return m_field; }
 
@@ -109,4 +118,5 @@ private:
     std::array<bool, 4> m_timerOn{};
     int m_countdown = 0;  // the number shown, 0 for "GO!"
     int m_holds = 0;
+    bool m_paused = false;
 };

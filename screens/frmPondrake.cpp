@@ -12,6 +12,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -50,6 +51,7 @@ frmPondrake::frmPondrake(modGlobals& globals, Random& random, modSound& sound, c
     connect(&TimerBonus, &HoldableTimer::timeout, this, [this] { m_flow.TimerBonus_Timer(); });
     connect(&TimerTurtle, &HoldableTimer::timeout, this, [this] { m_flow.TimerTurtle_Timer(); });
     connect(&TimerDog, &HoldableTimer::timeout, this, [this] { m_flow.TimerDog_Timer(); });
+    connect(qGuiApp, &QGuiApplication::applicationStateChanged, this, &frmPondrake::applicationStateChanged);
     Form_Load();
 }
 
@@ -88,6 +90,9 @@ void frmPondrake::buildMenus()
 {
     QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("&Game"));
     mnuNew = mnuFile->addAction(QStringLiteral("&New Game"), this, &frmPondrake::mnuNew_Click);
+    mnuPause = mnuFile->addAction(QStringLiteral("&Pause"), this, &frmPondrake::mnuPause_Click);
+    mnuPause->setShortcut(Qt::Key_P);
+    mnuPause->setCheckable(true);
     mnuHighScores = mnuFile->addAction(QStringLiteral("&High Scores"), this, &frmPondrake::mnuHighScores_Click);
     mnuExit = mnuFile->addAction(QStringLiteral("E&xit"), this, &frmPondrake::mnuExit_Click);
 
@@ -151,6 +156,22 @@ void frmPondrake::openDocument(const QString& name)
 void frmPondrake::mnuInstructions_Click() { openDocument(QStringLiteral("instruct.html")); }
 
 void frmPondrake::mnuAbout_Click() { openDocument(QStringLiteral("about.html")); }
+
+void frmPondrake::mnuPause_Click()
+{
+    if (m_flow.paused())
+        m_flow.resume();
+    else
+        m_flow.pause();
+    mnuPause->setChecked(m_flow.paused());
+}
+
+void frmPondrake::applicationStateChanged(Qt::ApplicationState state)
+{
+    // Only another program taking the focus counts: our own windows keep the application active.
+    if (state != Qt::ApplicationActive)
+        m_flow.pause();
+}
 
 void frmPondrake::mnuExit_Click() { QCoreApplication::exit(0); }
 
@@ -217,6 +238,13 @@ void frmPondrake::setGameButtonsEnabled(bool enabled)
 {
     butEndGame->setEnabled(enabled);
     butReplay->setEnabled(enabled);
+    mnuPause->setEnabled(enabled);
+}
+
+void frmPondrake::showPaused(bool paused)
+{
+    mnuPause->setChecked(paused);
+    DrawGrid();
 }
 
 bool frmPondrake::loadLevel(Int16 levelNumber)
@@ -241,7 +269,12 @@ void frmPondrake::closeMusic() { m_audio.CloseMusic(); }
 
 void frmPondrake::playEffect(std::string_view alias) { m_audio.PlayEffect(alias); }
 
-void frmPondrake::DrawGrid() { pictMain->DrawGrid(m_globals.board, m_field.selection, drag); }
+void frmPondrake::DrawGrid()
+{
+    pictMain->DrawGrid(m_globals.board, m_field.selection, drag);
+    if (m_flow.paused())
+        pictMain->DrawPaused();
+}
 
 void frmPondrake::showTotals()
 {

@@ -43,6 +43,9 @@ public:
     void mnuInstructions_Click();
     void mnuAbout_Click();
     void mnuExit_Click();
+    // Pause and resume by hand; the game also pauses itself when the player turns to another program.
+    void mnuPause_Click();
+    void applicationStateChanged(Qt::ApplicationState state);
 
     // Controls.
     BoardPicture* pictMain;
@@ -55,6 +58,7 @@ public:
     QPushButton* butEndGame;
     QPushButton* butReplay;
     QAction* mnuNew;
+    QAction* mnuPause;
     QAction* mnuHighScores;
     QAction* mnuExit;
     AudioMenu audioMenu;
@@ -85,6 +89,7 @@ private:
     void showCountdown(std::string_view caption, CountdownColour colour) override;
     void hideCountdown() override;
     void setGameButtonsEnabled(bool enabled) override;
+    void showPaused(bool paused) override;
     bool loadLevel(Int16 levelNumber) override;
     bool levelExists(Int16 levelNumber) override;
     void prepareMusic(const std::string& levelMusic) override;

@@ -34,28 +34,32 @@ public:
     std::function<void()> whileAsking;
     std::function<void()> whileLevelOverOpen;
     std::function<void()> whileTopTenOpen;
-    // The timers as a real window runs them: a held one stands still until it is resumed.
-    std::map<GameTimer, bool> running;
-    std::map<GameTimer, bool> held;
+    // The timers on a clock of our own, as a real window runs them: a running timer fires each
+    // time its period has passed; a held one keeps what was left of its period.
+    struct ClockTimer {
+        bool running = false;
+        bool held = false;
+        int left = 0;  // milliseconds to the next timeout
+    };
+    std::map<GameTimer, ClockTimer> timers;
+    bool paused = false;
 
-    void setTimer(GameTimer timer, bool on) override
-    {
-        running[timer] = on;
-        held[timer] = false;
-    }
+    bool running(GameTimer timer) { return timers[timer].running; }
+    void setTimer(GameTimer timer, bool on) override { timers[timer] = {on, false, periods[timer]}; }
     void setTimerPeriod(GameTimer timer, Int16 ms) override { periods[timer] = ms; }
     void holdTimer(GameTimer timer) override
     {
-        EXPECT_TRUE(running[timer]) << "only a running timer is held";
-        running[timer] = false;
-        held[timer] = true;
+        EXPECT_TRUE(timers[timer].running) << "only a running timer is held";
+        timers[timer].running = false;
+        timers[timer].held = true;
     }
     void resumeTimer(GameTimer timer) override
     {
-        EXPECT_TRUE(held[timer]) << "only a held timer resumes";
-        running[timer] = true;
-        held[timer] = false;
+        EXPECT_TRUE(timers[timer].held) << "only a held timer resumes";
+        timers[timer].running = true;
+        timers[timer].held = false;
     }
+    void showPaused(bool on) override { paused = on; }
     void showCountdown(std::string_view caption, CountdownColour colour) override
     {
         countdown = caption;
@@ -163,18 +167,37 @@ protected:
         return found;
     }
 
-    // What a nested event loop does while a modal window is open: every running timer fires.
-    void fireRunningTimers(int rounds)
+    // The window's clock moves on, a millisecond at a time; every timer whose period has run out
+    // fires, also while a modal window is open (as a nested event loop does).
+    void advance(int milliseconds)
     {
-        for (int i = 0; i < rounds; ++i) {
-            if (window.running[GameTimer::CountDown])
-                flow.timerCountDown_Timer();
-            if (window.running[GameTimer::Bonus])
-                flow.TimerBonus_Timer();
-            if (window.running[GameTimer::Turtle])
-                flow.TimerTurtle_Timer();
-            if (window.running[GameTimer::Dog])
-                flow.TimerDog_Timer();
+        constexpr GameTimer all[] = {GameTimer::CountDown, GameTimer::Bonus, GameTimer::Turtle, GameTimer::Dog};
+        for (int ms = 0; ms < milliseconds; ++ms) {
+            std::vector<GameTimer> due;
+            for (const GameTimer timer : all) {
+                RecordingWindow::ClockTimer& t = window.timers[timer];
+                if (t.running && --t.left <= 0) {
+                    t.left = window.periods[timer];
+                    due.push_back(timer);
+                }
+            }
+            for (const GameTimer timer : due)
+                if (window.running(timer))  // an earlier handler may have switched it off
+                    fire(timer);
+        }
+    }
+
+    void fire(GameTimer timer)
+    {
+        switch (timer) {
+        case GameTimer::CountDown:
+            return flow.timerCountDown_Timer();
+        case GameTimer::Bonus:
+            return flow.TimerBonus_Timer();
+        case GameTimer::Turtle:
+            return flow.TimerTurtle_Timer();
+        case GameTimer::Dog:
+            return flow.TimerDog_Timer();
         }
     }
 
@@ -412,10 +435,9 @@ TEST_F(LevelFlowTest, TheAbortQuestionHoldsTheGameStillUntilItIsAnswered)
     newGame({{1, {OneSaved, 30}}}, 3);
     ASSERT_EQ(window.countdown, "2");
     const Board before = globals.board;
-    const auto runningBefore = window.running;
     window.whileAsking = [&] {
         EXPECT_TRUE(flow.held());
-        fireRunningTimers(20);
+        advance(15000);
     };
     window.abortAnswer = false;
     window.log.clear();
@@ -423,7 +445,7 @@ TEST_F(LevelFlowTest, TheAbortQuestionHoldsTheGameStillUntilItIsAnswered)
     EXPECT_EQ(window.log, std::vector<std::string>{"ask abort"});
     EXPECT_EQ(window.countdown, "2");
     EXPECT_EQ(globals.board, before);
-    EXPECT_EQ(window.running, runningBefore) << "No: every timer runs on as it was";
+    EXPECT_TRUE(window.running(GameTimer::CountDown)) << "No: the countdown runs on";
     EXPECT_FALSE(flow.held());
 
     // The countdown goes on from where it stood, and the level runs.
@@ -437,7 +459,7 @@ TEST_F(LevelFlowTest, TheAbortQuestionHoldsTheGameStillUntilItIsAnswered)
     EXPECT_EQ(window.log, (std::vector<std::string>{"ask abort", "close music", "game over 0", "top ten"}))
         << "Yes: the game ends once, with nothing saved behind the question";
     EXPECT_EQ(field.time, bonus);
-    EXPECT_TRUE(window.running[GameTimer::Bonus]) << "the bonus clock counts down behind the score windows";
+    EXPECT_TRUE(window.running(GameTimer::Bonus)) << "the bonus clock counts down behind the score windows";
     EXPECT_FALSE(flow.held());
 }
 
@@ -446,16 +468,79 @@ TEST_F(LevelFlowTest, HoldsNestAndOnlyTimersThatWereOnResume)
     newGame({{1, {TwoSavedOneLost}}});
     flow.hold();
     flow.hold();
-    EXPECT_FALSE(window.running[GameTimer::Turtle]);
+    EXPECT_FALSE(window.running(GameTimer::Turtle));
     flow.release();
     EXPECT_TRUE(flow.held());
-    EXPECT_FALSE(window.running[GameTimer::Turtle]);
+    EXPECT_FALSE(window.running(GameTimer::Turtle));
     flow.release();
     EXPECT_FALSE(flow.held());
-    EXPECT_TRUE(window.running[GameTimer::Turtle]);
-    EXPECT_TRUE(window.running[GameTimer::Dog]);
-    EXPECT_FALSE(window.running[GameTimer::CountDown]);
+    EXPECT_TRUE(window.running(GameTimer::Turtle));
+    EXPECT_TRUE(window.running(GameTimer::Dog));
+    EXPECT_FALSE(window.running(GameTimer::CountDown));
     flow.release();  // one release too many changes nothing
     EXPECT_FALSE(flow.held());
-    EXPECT_TRUE(window.running[GameTimer::Bonus]);
+    EXPECT_TRUE(window.running(GameTimer::Bonus));
+}
+
+TEST_F(LevelFlowTest, APauseHoldsTheCountdownAndThePlayWhereTheyStoodAndResumesThem)
+{
+    window.levels = {{1, {{"x"}, 40}}};  // one turtle walking down an empty board: the level runs on
+    flow.mnuNew_Click();
+    advance(2300);
+    ASSERT_EQ(window.countdown, "3");
+    flow.pause();
+    EXPECT_TRUE(window.paused);
+    advance(60000);
+    EXPECT_EQ(window.countdown, "3");
+    flow.resume();
+    EXPECT_FALSE(window.paused);
+    advance(699);
+    EXPECT_EQ(window.countdown, "3") << "the number shown keeps what was left of its second";
+    advance(1);
+    EXPECT_EQ(window.countdown, "2");
+
+    advance(3000 + 500 + 250);  // "GO!", the level runs, one turtle beat and half the next
+    ASSERT_EQ(globals.board(0, 1), Tile::TurtleDown);
+    const Int16 bonus = field.time;
+    flow.pause();
+    advance(60000);
+    EXPECT_EQ(globals.board(0, 1), Tile::TurtleDown);
+    EXPECT_EQ(field.time, bonus);
+    flow.resume();
+    advance(249);
+    EXPECT_EQ(globals.board(0, 1), Tile::TurtleDown);
+    advance(1);
+    EXPECT_EQ(globals.board(0, 2), Tile::TurtleDown) << "the beat that was half gone comes after the other half";
+}
+
+TEST_F(LevelFlowTest, PauseIsForARunningGameAndNewGameReplayAndAbortEndIt)
+{
+    window.levels = {{1, {{"x"}, 40}}};
+    flow.pause();  // no game yet
+    EXPECT_FALSE(flow.paused());
+
+    flow.mnuNew_Click();
+    advance(6500);
+    flow.pause();
+    flow.mnuNew_Click();
+    EXPECT_FALSE(flow.paused());
+    EXPECT_FALSE(window.paused);
+    EXPECT_TRUE(window.running(GameTimer::CountDown)) << "the new game counts down at once";
+
+    flow.pause();
+    flow.butReplay_Click();
+    EXPECT_FALSE(flow.paused());
+    EXPECT_TRUE(window.running(GameTimer::CountDown));
+
+    advance(6500);
+    flow.pause();
+    window.abortAnswer = false;
+    flow.butEndGame_Click();
+    EXPECT_TRUE(flow.paused()) << "No leaves the game paused";
+    window.abortAnswer = true;
+    flow.butEndGame_Click();
+    EXPECT_FALSE(flow.paused());
+    EXPECT_TRUE(window.running(GameTimer::Turtle)) << "creatures move behind the score windows";
+    flow.pause();
+    EXPECT_FALSE(flow.paused()) << "no game runs";
 }
