@@ -34,7 +34,7 @@ class Shape:
         self.g = geometry
 
     def outline(self, grow=OUTLINE):
-        """The same shape grown by `grow` units, in ink."""
+        """The same circle or ellipse grown by `grow` units, in ink."""
         g = dict(self.g)
         if self.kind == "circle":
             g["r"] += grow
@@ -211,9 +211,9 @@ def rasterise(shapes, size):
             line = canvas[row]
             for px, amount in cover.items():
                 alpha = min(amount, 1.0) * shape.opacity
-                r, g, b, a = line[px]
+                *below, a = line[px]
                 out = alpha + a * (1 - alpha)
-                line[px] = tuple((cs * alpha + cd * a * (1 - alpha)) / out for cs, cd in zip(colour, (r, g, b))) + (out,)
+                line[px] = tuple((cs * alpha + cd * a * (1 - alpha)) / out for cs, cd in zip(colour, below)) + (out,)
     return [bytes(round(channel * 255) for pixel in line for channel in pixel) for line in canvas]
 
 

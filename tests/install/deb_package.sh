@@ -14,7 +14,7 @@ shots=${5:-$work/shots}
 mkdir -p "$shots"
 
 . "$(dirname "$0")/../smoke/xvfb.sh"
-need_tools cpack dpkg-deb dpkg-shlibdeps appstreamcli Xvfb xdotool import
+need_tools cpack dpkg-deb dpkg-shlibdeps readelf appstreamcli identify Xvfb xdotool import
 
 game_pid=
 cleanup() {
@@ -43,7 +43,8 @@ folder=$usr/lib/pondrake
 [ -L "$usr/bin/pondrake" ] || fail "usr/bin/pondrake is not a link"
 [ "$(readlink -f "$usr/bin/pondrake")" = "$(readlink -f "$folder/pondrake")" ] ||
   fail "usr/bin/pondrake leads to $(readlink -f "$usr/bin/pondrake")"
-for file in pondrake "$mark" instruct.html about.html images/water.gif audio/go.wav audio/pond1.mid levels/level1.txt; do
+for file in pondrake "$mark" instruct.html about.html images/water.gif audio/go.wav audio/pond1.mid \
+  levels/level1.txt; do
   [ -s "$folder/$file" ] || fail "the program folder lacks $file"
 done
 grep -q "Version $version" "$folder/about.html" || fail "about.html does not carry version $version"
