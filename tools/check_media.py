@@ -7,7 +7,10 @@
   its peak at or below -1 dBFS and no click at either end;
 - each level piece parses as a Standard MIDI File of 30 to 90 seconds whose
   tracks all end on the same bar line with every note released, and which
-  has drums on channel 10.
+  has drums on channel 10;
+- the icon's SVG and its PNGs are what make_icon.py draws (PNG channels
+  within 1 of the drawing, so a last-bit difference in floating point
+  passes and anything else does not), each PNG of its size.
 
 Exits 1 if anything fails.
 Usage: /usr/bin/python3 tools/check_media.py
@@ -20,11 +23,13 @@ import sys
 import wave
 
 import gifcodec
+import make_icon
 import make_tiles
 import smf
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 DATA = os.path.join(HERE, "..", "data")
+ICONS = os.path.join(HERE, "..", "desktop", "icons")
 
 TILES = ["alien.gif", "blank.gif", "dog_left.gif", "dog_right.gif", "dog_up.gif", "dog_down.gif",
          "dog_sit.gif", "hole.gif", "rock.gif", "water.gif", "foot_left.gif", "foot_right.gif",
@@ -65,6 +70,19 @@ def check_tile(name, intended):
     diff = sum(1 for a, b in zip(pixels, intended) if a != b)
     expect(diff == 0, "%d pixels differ from the drawing" % diff)
     return "%d bytes, %d colours" % (len(blob), len(set(pixels)))
+
+
+def check_icon_png(size, intended):
+    with open(os.path.join(ICONS, "pondrake-%d.png" % size), "rb") as fh:
+        width, height, rows = make_icon.read_png(fh.read())
+    expect((width, height) == (size, size), "size %dx%d" % (width, height))
+    worst = max(abs(a - b) for row, want in zip(rows, intended) for a, b in zip(row, want))
+    expect(worst <= 1, "a channel is %d away from the drawing" % worst)
+
+
+def check_icon_svg(intended):
+    with open(os.path.join(ICONS, "pondrake.svg"), "rb") as fh:
+        expect(fh.read() == intended, "differs from the drawing")
 
 
 def check_codec():
@@ -138,6 +156,10 @@ def main():
           lambda: expect(len(pieces) >= MIN_PIECES, "only %d" % len(pieces)))
     for path in pieces:
         check("music " + os.path.basename(path), lambda p=path: check_piece(p))
+    shapes = make_icon.icon()
+    check("icon pondrake.svg", lambda: check_icon_svg(make_icon.svg(shapes).encode()))
+    for size in make_icon.SIZES:
+        check("icon pondrake-%d.png" % size, lambda s=size: check_icon_png(s, make_icon.rasterise(shapes, s)))
     failed = results.count(False)
     print("%d passed, %d failed" % (results.count(True), failed))
     return 1 if failed else 0
