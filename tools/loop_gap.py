@@ -10,7 +10,7 @@ after; the run has to end in sound, the second pass, or the piece never started 
 
 The renderer plays in real time: the four pieces take about eight minutes. A tool, not a test.
 
-Usage: /usr/bin/python3 tools/loop_gap.py [--build build] [--limit 0.3] [piece.mid ...]
+Usage: /usr/bin/python3 tools/loop_gap.py [--build build] [--limit 0.3] [--keep DIR] [piece.mid ...]
 Exits 1 when a piece is silent at its loop point for longer than the limit.
 """
 
@@ -22,6 +22,7 @@ import os
 import subprocess
 import sys
 import tempfile
+import wave
 
 import smf
 
@@ -83,10 +84,20 @@ def render(renderer, folder, piece, seconds, out):
     return int(rate), int(channels)
 
 
+def keep(path, raw, rate, channels):
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    with wave.open(path, "wb") as w:
+        w.setnchannels(channels)
+        w.setsampwidth(2)
+        w.setframerate(rate)
+        w.writeframes(raw)
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--build", default=os.path.join(HERE, "..", "build"))
     parser.add_argument("--limit", type=float, default=0.3, help="most seconds of silence allowed")
+    parser.add_argument("--keep", metavar="DIR", help="also save each output there as a WAV file, to listen to")
     parser.add_argument("pieces", nargs="*", help="music names under audio/ (default: every .mid)")
     args = parser.parse_args()
     folder = os.path.join(args.build, "bin")
@@ -104,7 +115,10 @@ def main():
             out = os.path.join(tmp, "mix.raw")
             rate, channels = render(renderer, folder, piece, 2 * length + MARGIN, out)
             with open(out, "rb") as fh:
-                levels = window_levels(fh.read(), rate, channels)
+                raw = fh.read()
+        levels = window_levels(raw, rate, channels)
+        if args.keep:
+            keep(os.path.join(args.keep, os.path.splitext(piece)[0] + ".wav"), raw, rate, channels)
         first, start, silence, resumed = loop_silence(levels, length)
         ok = resumed and silence <= args.limit
         failed += not ok

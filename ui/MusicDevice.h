@@ -57,7 +57,6 @@ public:
     void setWait(bool wait) { m_wait = wait; }
     bool Shareable() const { return m_shareable; } // kept; one process never shares its music
     void setShareable(bool shareable) { m_shareable = shareable; }
-    bool repeat() const { return m_repeat; }
     void setRepeat(bool repeat) { m_repeat = repeat; } // for the next "Play"
 
     // The last command given; assigning one executes it ("Open", "Play", "Close", any case).
