@@ -1,8 +1,8 @@
 # Sourced by the tests that run the real game in a virtual X display.
 # need_tools <tool>...    exits 77 (skipped) when one is missing
 # start_xvfb <geometry>   starts a display of its own and exports DISPLAY; stop_xvfb ends it.
-#   The number is drawn from PONDRAKE_TEST_DISPLAYS ("first-last", default 90-489) among those that
-#   no server holds, so a test never drives someone else's screen.
+#   The server picks a free number itself (-displayfd) and says which once it takes connections,
+#   so two tests started together never share a screen.
 # wait_for_window <title> prints the id of the first window of that exact title (fails after 10 s)
 
 need_tools() {
@@ -13,25 +13,21 @@ need_tools() {
 
 xvfb_pid=
 start_xvfb() {
-  local range=${PONDRAKE_TEST_DISPLAYS:-90-489} first last n
-  first=${range%-*}
-  last=${range#*-}
-  for _ in $(seq 20); do
-    n=$((first + RANDOM % (last - first + 1)))
-    [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 "$1" -nolisten tcp >/dev/null 2>&1 &
-    xvfb_pid=$!
-    for _ in $(seq 50); do
-      kill -0 "$xvfb_pid" 2>/dev/null || break  # another server took the number first
-      if DISPLAY=:$n xdotool getmouselocation >/dev/null 2>&1; then
-        export DISPLAY=:$n
-        return 0
-      fi
-      sleep 0.1
-    done
-    stop_xvfb
+  local numberfile
+  numberfile=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 "$1" -nolisten tcp 3>"$numberfile" >/dev/null 2>&1 &
+  xvfb_pid=$!
+  for _ in $(seq 100); do
+    if [ -s "$numberfile" ]; then
+      export DISPLAY=":$(tr -d '[:space:]' <"$numberfile")"
+      rm -f "$numberfile"
+      return 0
+    fi
+    kill -0 "$xvfb_pid" 2>/dev/null || break
+    sleep 0.1
   done
-  echo "FAIL: no virtual display could be started in $range"
+  rm -f "$numberfile"
+  echo "FAIL: no virtual display could be started"
   exit 1
 }
 
