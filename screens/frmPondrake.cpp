@@ -2,7 +2,7 @@
 
 #include "core/Random.h"
 #include "files/LevelFile.h"
-#include "screens/Look.h"
+#include "ui/Look.h"
 #include "screens/frmGameOver.h"
 #include "screens/frmLevel.h"
 #include "screens/frmTopTen.h"
