@@ -105,7 +105,7 @@ TEST_F(frmPondrakeTest, StartsIdleWithLevelOneShownAndTheMenusOfTheGame)
     EXPECT_FALSE(window->timerCountDown.isActive());
     EXPECT_FALSE(window->TimerTurtle.isActive());
     EXPECT_TRUE(isTurtle(globals.board(1, 1)));
-    EXPECT_EQ(menuTexts(), (QStringList{"&Game", "  &New Game", "  &High Scores", "  E&xit", "&Audio",
+    EXPECT_EQ(menuTexts(), (QStringList{"&Game", "  &New Game", "  &Pause", "  &High Scores", "  E&xit", "&Audio",
                                         "  Music Auto-Play [x]", "  Music Stop", "  Sound Effects [x]", "&Help",
                                         "  Instructions", "  About"}));
 }
@@ -140,6 +140,11 @@ TEST_F(frmPondrakeTest, ADragOnTheBoardSendsATurtleTheWayOfTheDrag)
     writeLevel(1, levelText(OneTurtleAboveWater, 3));
     open();
     const QPoint turtle(34 + 17, 34 + 17);
+    window->flow().hold();  // a held game takes no commands
+    QTest::mousePress(window->pictMain, Qt::LeftButton, {}, turtle);
+    EXPECT_FALSE(window->field().selection.SelectionActive);
+    QTest::mouseRelease(window->pictMain, Qt::LeftButton, {}, turtle);
+    window->flow().release();
     QTest::mousePress(window->pictMain, Qt::LeftButton, {}, turtle);
     EXPECT_TRUE(window->field().selection.SelectionActive);
     QTest::mouseMove(window->pictMain, turtle + QPoint(30, 2));
@@ -213,4 +218,33 @@ TEST_F(frmPondrakeTest, AZeroPeriodLeavesThatTimerSilent)
     EXPECT_FALSE(window->TimerTurtle.isActive());
     EXPECT_FALSE(window->TimerDog.isActive());
     EXPECT_TRUE(window->TimerBonus.isActive());
+}
+
+TEST_F(frmPondrakeTest, PauseIsForARunningGameAndTurningToAnotherProgramPausesIt)
+{
+    writeLevel(1, levelText(OneTurtleAboveWater, 3));
+    open();
+    EXPECT_FALSE(window->mnuPause->isEnabled());
+    window->applicationStateChanged(Qt::ApplicationInactive);
+    EXPECT_FALSE(window->flow().paused()) << "no game runs";
+
+    window->mnuNew->trigger();
+    EXPECT_TRUE(window->mnuPause->isEnabled());
+    window->applicationStateChanged(Qt::ApplicationInactive);
+    EXPECT_TRUE(window->flow().paused());
+    EXPECT_TRUE(window->mnuPause->isChecked());
+    EXPECT_FALSE(window->timerCountDown.isActive());
+    EXPECT_TRUE(window->timerCountDown.isHeld());
+    // The board is dimmed under "Paused"; a blank cell in the corner shows it.
+    const QRgb shown = window->pictMain->surface().pixel(5, 670);
+    const QRgb composed = window->pictMain->pictBackBuffer().pixel(5, 670);
+    EXPECT_LT(qGreen(shown), qGreen(composed) / 2);
+
+    window->applicationStateChanged(Qt::ApplicationActive);
+    EXPECT_TRUE(window->flow().paused()) << "it stays paused until the player resumes";
+    window->mnuPause->trigger();
+    EXPECT_FALSE(window->flow().paused());
+    EXPECT_FALSE(window->mnuPause->isChecked());
+    EXPECT_TRUE(window->timerCountDown.isActive());
+    EXPECT_EQ(window->pictMain->surface().pixel(5, 670), composed);
 }
