@@ -1,0 +1,77 @@
+#include "tests/editor/EditorTestSupport.h"
+
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSlider>
+
+namespace {
+using EditorSettings = EditorTest;
+}  // namespace
+
+TEST_F(EditorSettings, EachSliderHasItsRangeStepsAndTicksAndStartsAtItsBox)
+{
+    struct Case {
+        QSlider* slider;
+        int minimum, maximum, small, large, ticks, start;
+    };
+    const Case cases[] = {
+        {editor->sliderBonus, 10, 500, 1, 100, 20, 100},
+        {editor->sliderTurtle, 50, 3000, 100, 250, 100, 1500},
+        {editor->sliderDog, 50, 3000, 100, 250, 100, 1000},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.slider->objectName().toStdString());
+        EXPECT_EQ(c.slider->orientation(), Qt::Horizontal);
+        EXPECT_EQ(c.slider->minimum(), c.minimum);
+        EXPECT_EQ(c.slider->maximum(), c.maximum);
+        EXPECT_EQ(c.slider->singleStep(), c.small);
+        EXPECT_EQ(c.slider->pageStep(), c.large);
+        EXPECT_EQ(c.slider->tickInterval(), c.ticks);
+        EXPECT_EQ(c.slider->value(), c.start);
+    }
+}
+
+TEST_F(EditorSettings, EnterSetsTheSliderToTheTypedNumberAndTheBoxFollowsOnlyWhenTheSliderMoves)
+{
+    struct Case {
+        QLineEdit* box;
+        const char* typed;
+        int slider;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {editor->txtBonus, "250.5", 250, "250"},      // half to even
+        {editor->txtBonus, "251.5", 252, "252"},
+        {editor->txtTurtle, "1e3", 1000, "1000"},
+        {editor->txtTurtle, "1000.4", 1000, "1000.4"},  // the slider stands there already: no change
+        {editor->txtTurtle, "5000", 3000, "3000"},      // kept within the range
+        {editor->txtDog, " 700ms", 700, "700"},
+        {editor->txtDog, "abc", 50, "50"},              // no number is 0, the bottom of the range
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        QSignalSpy returnPressed(c.box, &QLineEdit::returnPressed);
+        enter(c.box, QLatin1String(c.typed));
+        QSlider* slider = editor->findChild<QSlider*>(QStringLiteral("slider") + c.box->objectName().mid(3));
+        ASSERT_NE(slider, nullptr);
+        EXPECT_EQ(slider->value(), c.slider);
+        EXPECT_EQ(c.box->text(), QLatin1String(c.shown));
+        EXPECT_EQ(returnPressed.count(), 0) << "the Enter key is swallowed";
+    }
+    EXPECT_TRUE(editor->EditMode()) << "Enter pressed no button";
+}
+
+TEST_F(EditorSettings, TextTypedWithoutEnterStaysInTheBoxAndTheSliderWritesItsValueOnEveryMove)
+{
+    editor->txtBonus->clear();
+    QTest::keyClicks(editor->txtBonus, QStringLiteral("12x"));
+    EXPECT_EQ(editor->sliderBonus->value(), 100);
+    EXPECT_EQ(editor->txtBonus->text(), QStringLiteral("12x"));
+
+    QTest::keyClick(editor->sliderBonus, Qt::Key_Right);
+    EXPECT_EQ(editor->txtBonus->text(), QStringLiteral("101"));
+    QTest::keyClick(editor->sliderTurtle, Qt::Key_PageDown);
+    EXPECT_EQ(editor->txtTurtle->text(), QStringLiteral("1250"));
+    QTest::keyClick(editor->sliderDog, Qt::Key_Home);
+    EXPECT_EQ(editor->txtDog->text(), QStringLiteral("50"));
+}
