@@ -26,7 +26,7 @@ SettingBox* setting(QWidget* parent, const SettingRange& range, const char* name
     auto* box = new SettingBox(parent, range);
     box->slider->setObjectName(QStringLiteral("slider") + QLatin1String(name));
     box->text->setObjectName(QStringLiteral("txt") + QLatin1String(name));
-    box->slider->setGeometry(64, top, 121, 24);
+    box->slider->setGeometry(70, top, 116, 24);
     box->text->setGeometry(190, top, 38, 21);
     return box;
 }
@@ -63,12 +63,12 @@ SettingsPanel::SettingsPanel(QWidget* parent) : QFrame(parent)
     butMusic->setGeometry(206, 80, 21, 21);
     butMusic->setAutoDefault(false);
 
-    caption(this, QStringLiteral("Bonus:"), {8, 106, 54, 18});
+    caption(this, QStringLiteral("Bonus:"), {8, 106, 60, 18});
     bonus = setting(this, BonusRange, "Bonus", 104);
-    caption(this, QStringLiteral("Turtle/Foot Speed"), {8, 128, 56, 34});
-    turtle = setting(this, TurtleRange, "Turtle", 136);
-    caption(this, QStringLiteral("Dog/Alien Speed"), {8, 164, 56, 34});
-    dog = setting(this, DogRange, "Dog", 168);
+    caption(this, QStringLiteral("Turtle/Foot Speed"), {8, 132, 62, 30});
+    turtle = setting(this, TurtleRange, "Turtle", 135);
+    caption(this, QStringLiteral("Dog/Alien Speed"), {8, 164, 62, 30});
+    dog = setting(this, DogRange, "Dog", 167);
 }
 
 LevelSettingsText SettingsPanel::settings() const
