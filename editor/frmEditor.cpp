@@ -37,8 +37,9 @@ frmEditor::frmEditor(modGlobals& globals, Random& random, modSound& sound, const
     layout->setMenuBar(menuBar);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(buildClient());
-    buildMenus();
     m_document = new LevelDocument(globals, random, *frameControl, this);
+    buildMenus();
+    connectHistory();
 
     connect(&Timer1, &QTimer::timeout, this, &frmEditor::Timer1_Timer);
     connect(m_document, &LevelDocument::boardChanged, this, &frmEditor::DrawGrid);
@@ -48,6 +49,9 @@ frmEditor::frmEditor(modGlobals& globals, Random& random, modSound& sound, const
     connect(&m_test, &TestMode::modeChanged, this, [this](bool editMode) {
         butTest->setText(editMode ? QStringLiteral("Test Level") : QStringLiteral("End Test"));
     });
+    // The editor's board takes the focus when clicked, so that Ctrl+Z after painting undoes the
+    // painting rather than the typing in a box.
+    pictMain->setFocusPolicy(Qt::ClickFocus);
     Form_Load();
 }
 
@@ -95,7 +99,32 @@ void frmEditor::buildMenus()
     mnuOpen = mnuFile->addAction(QStringLiteral("&Open Level"), this, &frmEditor::mnuOpen_Click);
     mnuSave = mnuFile->addAction(QStringLiteral("Save Level"), this, &frmEditor::mnuSave_Click);
     mnuExit = mnuFile->addAction(QStringLiteral("Exit"), this, &frmEditor::mnuExit_Click);
+    QMenu* mnuEdit = menuBar->addMenu(QStringLiteral("&Edit"));
+    mnuUndo = m_document->history().createUndoAction(mnuEdit, QStringLiteral("&Undo"));
+    mnuUndo->setShortcut(QKeySequence::Undo);
+    mnuRedo = m_document->history().createRedoAction(mnuEdit, QStringLiteral("&Redo"));
+    mnuRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    mnuEdit->addAction(mnuUndo);
+    mnuEdit->addAction(mnuRedo);
     audioMenu = addAudioMenu(menuBar, m_audio, QStringLiteral("Music Auto Play"));
+}
+
+void frmEditor::connectHistory()
+{
+    // A test is no step, and nothing done during it is one: End Test brings the board back.
+    connect(&m_test, &TestMode::modeChanged, this, [this](bool editMode) {
+        m_document->setRecording(editMode);
+        mnuUndo->setEnabled(editMode && m_document->history().canUndo());
+        mnuRedo->setEnabled(editMode && m_document->history().canRedo());
+    });
+    const auto record = [this](SettingBox* box, LevelSetting setting) {
+        connect(box, &SettingBox::changed, this, [this, setting](const QString& before, const QString& after, int drag) {
+            m_document->recordSetting(setting, before, after, drag);
+        });
+    };
+    record(frameControl->bonus, LevelSetting::Bonus);
+    record(frameControl->turtle, LevelSetting::Turtle);
+    record(frameControl->dog, LevelSetting::Dog);
 }
 
 void frmEditor::Form_Load()
@@ -179,6 +208,7 @@ void frmEditor::mnuNew_Click()
 {
     // The settings, the selected code, the bonus label and the mode stay: a running test goes on
     // over the empty board, and "End Test" brings back the board it started from.
+    const LevelState before = m_document->state(false);
     m_audio.MusicCloseRequested = false;
     PlayField& field = m_test.field();
     field.selection.SelectionActive = false;
@@ -188,6 +218,7 @@ void frmEditor::mnuNew_Click()
     showTotals();
     m_audio.mnuMusicStop_Click();
     ResetEditor();
+    m_document->recordChange(before, QStringLiteral("New Level"));
     DrawGrid();
 }
 
@@ -205,7 +236,7 @@ void frmEditor::butMusic_Click()
 {
     // Only the name is kept: the game looks for it in audio/. Choosing plays nothing.
     if (const std::optional<QString> name = LevelDialogs::chooseMusic(this, m_programFolder))
-        txtMusicFile->setText(*name);
+        m_document->recordSetting(LevelSetting::Music, txtMusicFile->text(), *name);
     DrawGrid();
     Timer1.start(RedrawMs);
 }

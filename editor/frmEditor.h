@@ -90,6 +90,8 @@ public:
     QAction* mnuOpen;
     QAction* mnuSave;
     QAction* mnuExit;
+    QAction* mnuUndo;  // the history's own actions
+    QAction* mnuRedo;
     AudioMenu audioMenu;
     QTimer Timer1;
 
@@ -104,6 +106,7 @@ private:
     void Form_Load();
     QWidget* buildClient();
     void buildMenus();
+    void connectHistory();
     void HookEditorWindow();
     void applyPanelRule(QSize screen);
     // Open and Save Level: the editor's timers are off while their dialogs are open.

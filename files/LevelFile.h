@@ -37,6 +37,7 @@ struct LevelSettingsText {
     QString bonus;
     QString turtleInterval;
     QString dogInterval;
+    friend bool operator==(const LevelSettingsText&, const LevelSettingsText&) = default;
 };
 
 // The bytes of a level file for these settings and this board.

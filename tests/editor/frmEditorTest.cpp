@@ -49,8 +49,9 @@ TEST_F(EditorWindow, OpensInEditModeOverAnEmptyBoardWithTheDesignSettings)
     EXPECT_EQ(editor->Timer1.interval(), 400);
     EXPECT_FALSE(editor->test().TimerTurtle.isActive());
     EXPECT_EQ(menuTexts(editor->menuBar),
-              (QStringList{"&File", "  New Level", "  &Open Level", "  Save Level", "  Exit", "&Audio",
-                           "  Music Auto Play [x]", "  Music Stop", "  Sound Effects [x]"}));
+              (QStringList{"&File", "  New Level", "  &Open Level", "  Save Level", "  Exit", "&Edit", "  &Undo",
+                           "  &Redo", "&Audio", "  Music Auto Play [x]", "  Music Stop", "  Sound Effects [x]"}));
+    EXPECT_FALSE(editor->mnuUndo->isEnabled()) << "nothing to undo after load";
 }
 
 TEST_F(EditorWindow, ThePaletteOffersNineCodesInItsOrderAndShowsTheChosenOne)
