@@ -8,29 +8,6 @@ namespace {
 using EditorSettings = EditorTest;
 }  // namespace
 
-TEST_F(EditorSettings, EachSliderHasItsRangeStepsAndTicksAndStartsAtItsBox)
-{
-    struct Case {
-        QSlider* slider;
-        int minimum, maximum, small, large, ticks, start;
-    };
-    const Case cases[] = {
-        {editor->sliderBonus, 10, 500, 1, 100, 20, 100},
-        {editor->sliderTurtle, 50, 3000, 100, 250, 100, 1500},
-        {editor->sliderDog, 50, 3000, 100, 250, 100, 1000},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.slider->objectName().toStdString());
-        EXPECT_EQ(c.slider->orientation(), Qt::Horizontal);
-        EXPECT_EQ(c.slider->minimum(), c.minimum);
-        EXPECT_EQ(c.slider->maximum(), c.maximum);
-        EXPECT_EQ(c.slider->singleStep(), c.small);
-        EXPECT_EQ(c.slider->pageStep(), c.large);
-        EXPECT_EQ(c.slider->tickInterval(), c.ticks);
-        EXPECT_EQ(c.slider->value(), c.start);
-    }
-}
-
 TEST_F(EditorSettings, EnterSetsTheSliderToTheTypedNumberAndTheBoxFollowsOnlyWhenTheSliderMoves)
 {
     struct Case {

@@ -39,15 +39,10 @@ TEST_F(EditorWindow, OpensInEditModeOverAnEmptyBoardWithTheDesignSettings)
     EXPECT_EQ(globals.board(20, 3), U'z');
     EXPECT_EQ(editor->SelectedCode, Tile::Blank);
     EXPECT_EQ(editor->pictSelected->pixmap().toImage().pixel(17, 17), testTileColour(Tile::Blank));
-    EXPECT_EQ(editor->butTest->text(), QStringLiteral("Test Level"));
-    EXPECT_EQ(editor->txtMusicFile->text(), QString());
-    EXPECT_EQ(editor->frameControl->settings().bonus, QStringLiteral("100"));
-    EXPECT_EQ(editor->sliderTurtle->value(), 1500);
+    EXPECT_EQ(editor->frameControl->settings(), (LevelSettingsText{"", "100", "1500", "1000"}));
     EXPECT_EQ(editor->sliderDog->value(), 1000);
-    EXPECT_EQ(editor->lblScore->text(), QStringLiteral("0"));
     EXPECT_TRUE(editor->Timer1.isActive());
     EXPECT_EQ(editor->Timer1.interval(), 400);
-    EXPECT_FALSE(editor->test().TimerTurtle.isActive());
     EXPECT_EQ(menuTexts(editor->menuBar),
               (QStringList{"&File", "  New Level", "  &Open Level", "  Save Level", "  Exit", "&Edit", "  &Undo",
                            "  &Redo", "&Audio", "  Music Auto Play [x]", "  Music Stop", "  Sound Effects [x]"}));
