@@ -57,7 +57,7 @@ void SettingBox::txt_KeyPress()
 
 bool SettingBox::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == text && event->type() == QEvent::KeyPress) {
+    if (event->type() == QEvent::KeyPress) {  // the filter watches the box only
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             txt_KeyPress();

@@ -1,7 +1,7 @@
 #include "editor/frmEditor.h"
 
 #include "core/modGlobals.h"
-#include "editor/LevelDialogs.h"
+#include "editor/FileCommands.h"
 #include "editor/ScreenWatch.h"
 #include "editor/SettingBox.h"
 #include "editor/SettingsPanel.h"
@@ -38,6 +38,12 @@ frmEditor::frmEditor(modGlobals& globals, Random& random, modSound& sound, const
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(buildClient());
     m_document = new LevelDocument(globals, random, *frameControl, this);
+    m_files = new FileCommands(*this, programFolder, *m_document, m_test, m_audio, Timer1);
+    connect(m_files, &FileCommands::bonusRead, lblTime, &QLabel::setText);
+    connect(m_files, &FileCommands::finished, this, [this] {
+        DrawGrid();
+        Timer1.start(RedrawMs);
+    });
     buildMenus();
     connectHistory();
 
@@ -84,7 +90,7 @@ QWidget* frmEditor::buildClient()
     sliderDog = frameControl->dog->slider;
     txtDog = frameControl->dog->text;
     connect(butTest, &QPushButton::clicked, this, &frmEditor::butTest_Click);
-    connect(butMusic, &QPushButton::clicked, this, &frmEditor::butMusic_Click);
+    connect(butMusic, &QPushButton::clicked, this, [this] { m_files->butMusic_Click(); });
     // sliderTurtle_Change and sliderDog_Change: besides writing the box (SettingBox::slider_Change)
     // they change a running test's beat at once. sliderBonus_Change only writes its box.
     connect(sliderTurtle, &QSlider::valueChanged, this, [this](int value) { m_test.setTurtlePeriod(Int16(value)); });
@@ -96,8 +102,8 @@ void frmEditor::buildMenus()
 {
     QMenu* mnuFile = menuBar->addMenu(QStringLiteral("&File"));
     mnuNew = mnuFile->addAction(QStringLiteral("New Level"), this, &frmEditor::mnuNew_Click);
-    mnuOpen = mnuFile->addAction(QStringLiteral("&Open Level"), this, &frmEditor::mnuOpen_Click);
-    mnuSave = mnuFile->addAction(QStringLiteral("Save Level"), this, &frmEditor::mnuSave_Click);
+    mnuOpen = mnuFile->addAction(QStringLiteral("&Open Level"), m_files, &FileCommands::mnuOpen_Click);
+    mnuSave = mnuFile->addAction(QStringLiteral("Save Level"), m_files, &FileCommands::mnuSave_Click);
     mnuExit = mnuFile->addAction(QStringLiteral("Exit"), this, &frmEditor::mnuExit_Click);
     QMenu* mnuEdit = menuBar->addMenu(QStringLiteral("&Edit"));
     mnuUndo = m_document->history().createUndoAction(mnuEdit, QStringLiteral("&Undo"));
@@ -231,63 +237,6 @@ void frmEditor::ResetEditor()
 }
 
 void frmEditor::mnuExit_Click() { close(); }
-
-void frmEditor::butMusic_Click()
-{
-    // Only the name is kept: the game looks for it in audio/. Choosing plays nothing.
-    if (const std::optional<QString> name = LevelDialogs::chooseMusic(this, m_programFolder))
-        m_document->recordSetting(LevelSetting::Music, txtMusicFile->text(), *name);
-    DrawGrid();
-    Timer1.start(RedrawMs);
-}
-
-void frmEditor::stopForFileDialog()
-{
-    Timer1.stop();
-    m_test.StopKeepingBoard();
-}
-
-void frmEditor::restartAfterFileDialog()
-{
-    DrawGrid();
-    Timer1.start(RedrawMs);
-}
-
-void frmEditor::mnuOpen_Click()
-{
-    stopForFileDialog();
-    if (const std::optional<QString> path = LevelDialogs::chooseLevelToOpen(this, m_programFolder)) {
-        m_audio.mnuMusicStop_Click();
-        OpenLevelFile(*path);
-    }
-    restartAfterFileDialog();
-}
-
-void frmEditor::OpenLevelFile(const QString& path)
-{
-    PlayField& field = m_test.field();
-    field.selection.SelectionActive = false;
-    int linesRead = 0;
-    const LevelReadStatus status = m_document->open(path, linesRead);
-    if (linesRead >= 2)
-        lblTime->setText(QString::number(m_globals.LevelBonus));
-    if (status != LevelReadStatus::Missing) {
-        field.TurtlesLostInLevel = 0;
-        field.TurtlesSavedInLevel = 0;
-    }
-    if (const std::optional<QString> problem = LevelDialogs::openProblem(path, status, linesRead))
-        LevelDialogs::tellOpenProblem(this, *problem);
-}
-
-void frmEditor::mnuSave_Click()
-{
-    stopForFileDialog();
-    if (const std::optional<QString> path = LevelDialogs::chooseLevelToSave(this, m_programFolder)) {
-        if (!m_document->save(*path))
-            LevelDialogs::tellSaveFailed(this, *path);
-    }
-    restartAfterFileDialog();
-}
 
 void frmEditor::Timer1_Timer() { DrawGrid(); }
 

@@ -14,6 +14,7 @@
 #include <memory>
 
 class BoardPicture;
+class FileCommands;
 class QAction;
 class QLabel;
 class QLineEdit;
@@ -55,16 +56,14 @@ public:
     void pictMain_Click();
     void Palette_Click(TileCode code);
     void butTest_Click();
-    void butMusic_Click();
     void mnuNew_Click();
-    void mnuOpen_Click();
-    void mnuSave_Click();
     void mnuExit_Click();
     void Timer1_Timer();
     // The display's size or orientation changed: the panel rule, then a redraw.
     void EditorWindowProc(QSize display);
 
-    void OpenLevelFile(const QString& path);
+    // butMusic_Click, mnuOpen_Click, mnuSave_Click and OpenLevelFile.
+    FileCommands& files() { return *m_files; }
     void ResetEditor();
     void DrawGrid();
 
@@ -109,9 +108,6 @@ private:
     void connectHistory();
     void HookEditorWindow();
     void applyPanelRule(QSize screen);
-    // Open and Save Level: the editor's timers are off while their dialogs are open.
-    void stopForFileDialog();
-    void restartAfterFileDialog();
     void showTotals();
     void playOutcome(const MouseOutcome& outcome);
 
@@ -122,6 +118,7 @@ private:
     TileSet m_tiles;
     std::unique_ptr<StatusColumn> m_column;
     LevelDocument* m_document = nullptr;
+    FileCommands* m_files = nullptr;
     QWidget* m_client = nullptr;
     bool m_pressOnCell = false;  // the last press on the board hit a cell
     bool m_hooked = false;

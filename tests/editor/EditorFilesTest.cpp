@@ -1,5 +1,6 @@
 #include "tests/editor/EditorTestSupport.h"
 
+#include "editor/FileCommands.h"
 #include "editor/SettingsPanel.h"
 
 #include <QLabel>
@@ -54,10 +55,14 @@ TEST_F(EditorFiles, OpenLevelReadsTheBoardAndShowsTheFilesSettingsWithTheSliders
     QByteArray slow = OpenedLevel;
     slow.replace("\r\n800\r\n", "\r\n5000\r\n");
     writeFile(QStringLiteral("slow.txt"), slow);
-    editor->OpenLevelFile(path(QStringLiteral("slow.txt")));
+    editor->files().OpenLevelFile(path(QStringLiteral("slow.txt")));
     EXPECT_EQ(editor->sliderTurtle->value(), 3000);
     EXPECT_EQ(editor->txtTurtle->text(), QStringLiteral("5000"));
     EXPECT_EQ(editor->frameControl->settings().turtleInterval, QStringLiteral("5000"));
+    QTest::keyClick(editor->sliderTurtle, Qt::Key_Left);
+    EXPECT_EQ(editor->txtTurtle->text(), QStringLiteral("2900"));
+    editor->mnuUndo->trigger();
+    EXPECT_EQ(editor->txtTurtle->text(), QStringLiteral("5000")) << "undo gives back what the file held";
 }
 
 TEST_F(EditorFiles, AFileThatCannotBeOpenedChangesNothingAndOneThatStopsEarlySaysWhere)
@@ -70,7 +75,7 @@ TEST_F(EditorFiles, AFileThatCannotBeOpenedChangesNothingAndOneThatStopsEarlySay
 
     QString message;
     readNextMessage(message);
-    editor->OpenLevelFile(path(QStringLiteral("levels/nothing.txt")));
+    editor->files().OpenLevelFile(path(QStringLiteral("levels/nothing.txt")));
     EXPECT_TRUE(message.contains(QStringLiteral("could not be opened"))) << message.toStdString();
     EXPECT_EQ(globals.board, before);
     EXPECT_EQ(editor->txtMusicFile->text(), QStringLiteral("mine.mid"));
@@ -81,7 +86,7 @@ TEST_F(EditorFiles, AFileThatCannotBeOpenedChangesNothingAndOneThatStopsEarlySay
     // A number out of range on line 3: the music and the bonus are this file's, the rest stays.
     writeFile(QStringLiteral("fast.txt"), "new.mid\r\n90\r\n40000\r\n600\r\n" + blankRows(20));
     readNextMessage(message);
-    editor->OpenLevelFile(path(QStringLiteral("fast.txt")));
+    editor->files().OpenLevelFile(path(QStringLiteral("fast.txt")));
     EXPECT_TRUE(message.contains(QStringLiteral("at line 3"))) << message.toStdString();
     EXPECT_EQ(editor->txtMusicFile->text(), QStringLiteral("new.mid"));
     EXPECT_EQ(editor->txtBonus->text(), QStringLiteral("90"));
@@ -92,7 +97,7 @@ TEST_F(EditorFiles, AFileThatCannotBeOpenedChangesNothingAndOneThatStopsEarlySay
     // Two rows only: they replace the top of the board, the rows below stay.
     writeFile(QStringLiteral("short.txt"), "x.mid\r\n1\r\n2\r\n3\r\nhhhhhhhhhhhhhhhhhhhh\r\nhh\r\n");
     readNextMessage(message);
-    editor->OpenLevelFile(path(QStringLiteral("short.txt")));
+    editor->files().OpenLevelFile(path(QStringLiteral("short.txt")));
     EXPECT_TRUE(message.contains(QStringLiteral("at line 7"))) << message.toStdString();
     EXPECT_EQ(rowOf(globals.board, 0), std::string(20, 'h'));
     EXPECT_EQ(rowOf(globals.board, 1), "hh..................");

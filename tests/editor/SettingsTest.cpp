@@ -1,5 +1,7 @@
 #include "tests/editor/EditorTestSupport.h"
 
+#include "editor/SettingBox.h"
+
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSlider>
@@ -47,8 +49,29 @@ TEST_F(EditorSettings, TextTypedWithoutEnterStaysInTheBoxAndTheSliderWritesItsVa
 
     QTest::keyClick(editor->sliderBonus, Qt::Key_Right);
     EXPECT_EQ(editor->txtBonus->text(), QStringLiteral("101"));
-    QTest::keyClick(editor->sliderTurtle, Qt::Key_PageDown);
-    EXPECT_EQ(editor->txtTurtle->text(), QStringLiteral("1250"));
+    QTest::keyClick(editor->sliderTurtle, Qt::Key_Right);  // the small step
+    EXPECT_EQ(editor->txtTurtle->text(), QStringLiteral("1600"));
+    QTest::keyClick(editor->sliderTurtle, Qt::Key_PageDown);  // the large step
+    EXPECT_EQ(editor->txtTurtle->text(), QStringLiteral("1350"));
+    EXPECT_EQ(editor->sliderTurtle->tickInterval(), 100);
+    EXPECT_NE(editor->sliderTurtle->tickPosition(), QSlider::NoTicks);
     QTest::keyClick(editor->sliderDog, Qt::Key_Home);
     EXPECT_EQ(editor->txtDog->text(), QStringLiteral("50"));
+}
+
+TEST(SettingBox, OnItsOwnTheBoxFollowsItsSliderAndTheProgramsTextStaysAsGiven)
+{
+    QWidget panel;
+    SettingBox box(&panel, {50, 3000, 100, 250, 100, QStringLiteral("1500")});
+    QSignalSpy changed(&box, &SettingBox::changed);
+    box.slider->setValue(700);
+    EXPECT_EQ(box.text->text(), QStringLiteral("700"));
+    ASSERT_EQ(changed.count(), 1);
+    EXPECT_EQ(changed[0][0].toString(), QStringLiteral("1500"));
+    box.show(QStringLiteral("9000"));
+    EXPECT_EQ(box.slider->value(), 3000);
+    EXPECT_EQ(box.text->text(), QStringLiteral("9000"));
+    EXPECT_EQ(changed.count(), 1) << "the program's own setting is no change";
+    box.slider->setValue(2900);
+    EXPECT_EQ(changed[1][0].toString(), QStringLiteral("9000")) << "what the box showed before";
 }

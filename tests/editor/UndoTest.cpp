@@ -101,6 +101,12 @@ TEST_F(EditorUndo, OneDragOfASliderIsOneStepAndANewActionDropsTheRedoSteps)
     EXPECT_FALSE(editor->mnuRedo->isEnabled());
     place("pictHole", {{0, 0}});  // the cell holds a hole already: no step
     EXPECT_EQ(editor->document().history().count(), 2);
+
+    // Two presses of Enter are two steps, not one.
+    enter(editor->txtBonus, QStringLiteral("200"));
+    enter(editor->txtBonus, QStringLiteral("300"));
+    editor->mnuUndo->trigger();
+    EXPECT_EQ(editor->txtBonus->text(), QStringLiteral("200"));
 }
 
 TEST_F(EditorUndo, TheKeysOfUndoAndRedo)
