@@ -31,8 +31,9 @@ constexpr double StatusPoints = 9.75;
 }  // namespace
 
 frmPondrake::frmPondrake(modGlobals& globals, Random& random, modSound& sound, const QString& programFolder,
-                         QWidget* parent)
+                         const QString& scoresPath, QWidget* parent)
     : QMainWindow(parent), m_globals(globals), m_random(random), m_sound(sound), m_programFolder(programFolder),
+      m_scoresPath(scoresPath),
       m_field(globals, random, GameScoring), m_flow(*this, m_field), m_audio(sound, programFolder)
 {
     setWindowTitle(QStringLiteral("Pondrake"));
@@ -315,14 +316,14 @@ void frmPondrake::showLevelOver(const LevelReport& report)
 
 void frmPondrake::showGameOver(std::int32_t yourScore)
 {
-    frmGameOver window(m_programFolder, this);
+    frmGameOver window(m_scoresPath, this);
     window.yourScore = yourScore;
     window.exec();
 }
 
 void frmPondrake::showTopTen()
 {
-    frmTopTen window(m_programFolder, this);
+    frmTopTen window(m_scoresPath, this);
     window.move(pos() + QPoint(Look::twips(100), Look::twips(100)));
     window.exec();
 }

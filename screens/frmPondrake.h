@@ -25,8 +25,10 @@ struct modGlobals;
 class frmPondrake : public QMainWindow, private GameWindow {
     Q_OBJECT
 public:
+    // The program folder holds the images, sounds, levels and help pages; the score file may lie
+    // elsewhere (ScoreLocation.h).
     frmPondrake(modGlobals& globals, Random& random, modSound& sound, const QString& programFolder,
-                QWidget* parent = nullptr);
+                const QString& scoresPath, QWidget* parent = nullptr);
 
     LevelFlow& flow() { return m_flow; }
     PlayField& field() { return m_field; }
@@ -112,6 +114,7 @@ private:
     Random& m_random;
     modSound& m_sound;
     QString m_programFolder;
+    QString m_scoresPath;
     PlayField m_field;
     LevelFlow m_flow;
     AudioControl m_audio;

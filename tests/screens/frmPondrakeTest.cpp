@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -36,6 +37,7 @@ QByteArray levelText(const char* rows[], int count, const char* bonus = "100")
 class frmPondrakeTest : public ::testing::Test {
 protected:
     QTemporaryDir folder;
+    QTemporaryDir playerData;  // where this copy keeps its scores: not the program folder
     modGlobals globals;
     GameRandom random{5};
     AudioOutput audio;
@@ -52,9 +54,11 @@ protected:
 
     void open()
     {
-        window = std::make_unique<frmPondrake>(globals, random, sound, folder.path());
+        window = std::make_unique<frmPondrake>(globals, random, sound, folder.path(), scoresPath());
         window->show();
     }
+
+    QString scoresPath() const { return playerData.filePath(QStringLiteral("scores.txt")); }
 
     void countDown()
     {
@@ -154,6 +158,7 @@ TEST_F(frmPondrakeTest, ALevelEndsWithTheLevelOverWindowAndTheGameIsWonWithoutAN
     globals.board(1, 1) = Tile::TurtleDown;  // the loader drew a random way: make it head for the water
 
     QString shownLevel;
+    QString topName;
     bool replayShown = true;
     onNextModal([&](QWidget* modal) {
         auto* level = qobject_cast<frmLevel*>(modal);
@@ -161,10 +166,14 @@ TEST_F(frmPondrakeTest, ALevelEndsWithTheLevelOverWindowAndTheGameIsWonWithoutAN
         shownLevel = level->lblLevel->text();
         replayShown = level->lblReplay->isVisible();
         level->Timer1_Timer();
-        // Then the game-over window and the top ten: close each as it comes.
-        onNextModal([](QWidget* gameOver) {
-            gameOver->close();
-            onNextModal([](QWidget* topTen) { topTen->close(); });
+        // Then the game-over window, where a name is typed, and the top ten that shows it.
+        onNextModal([&](QWidget* gameOver) {
+            onNextModal([&](QWidget* topTen) {
+                topName = topTen->findChild<QLabel*>(QStringLiteral("lblScore0"))->text();
+                topTen->close();
+            });
+            QTest::keyClicks(gameOver->findChild<QLineEdit*>(QStringLiteral("txtName")), QStringLiteral("Kim"));
+            QTest::keyClick(gameOver->findChild<QLineEdit*>(QStringLiteral("txtName")), Qt::Key_Return);
         });
     });
     window->flow().TimerTurtle_Timer();
@@ -176,6 +185,11 @@ TEST_F(frmPondrakeTest, ALevelEndsWithTheLevelOverWindowAndTheGameIsWonWithoutAN
     EXPECT_FALSE(window->butReplay->isEnabled());
     EXPECT_TRUE(window->TimerTurtle.isActive());
     EXPECT_TRUE(window->TimerDog.isActive());
+
+    // Both score windows use the score file the window was given.
+    EXPECT_EQ(topName, QStringLiteral("Kim"));
+    EXPECT_TRUE(QFile::exists(scoresPath()));
+    EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("levels/scores.txt"))));
 }
 
 TEST_F(frmPondrakeTest, AbortAsksFirstAndNoKeepsTheGame)

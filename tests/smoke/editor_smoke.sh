@@ -7,25 +7,33 @@ set -euo pipefail
 game=${1:?pondrake binary}
 shots=${2:-$(mktemp -d)}
 mkdir -p "$shots"
-. "$(dirname "$0")/smoke_common.sh"
-require_tools Xvfb xdotool import
+. "$(dirname "$0")/xvfb.sh"
+need_tools Xvfb xdotool import
 
 # The editor writes into the program's folder: work on a copy.
-make_folder
-folder=$smoke_folder
+folder=$(mktemp -d)
+game_pid=
+cleanup() {
+  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
+  stop_xvfb
+  rm -rf "$folder"
+}
+trap cleanup EXIT
 cp "$game" "$folder/"
 for data in images audio levels; do cp -r "$(dirname "$game")/$data" "$folder/"; done
 
-start_xvfb 1280x1024x24 1
-start_program "$folder/pondrake"
-main=$(wait_for_window '^Pondrake$')
+start_xvfb 1280x1024x24
+export QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy
+"$folder/pondrake" &
+game_pid=$!
+main=$(wait_for_window Pondrake)
 sleep 1
 xdotool windowfocus --sync "$main"
 # Game menu, then right along the bar to the Level Editor command, which is no menu: Enter runs it.
 xdotool key alt+g
 sleep 0.3
 xdotool key Right Right Return
-editor=$(wait_for_window '^Level Editor$')
+editor=$(wait_for_window 'Level Editor')
 sleep 1
 
 # The editor's client starts under its menu bar and is 692 pixels high on a wide screen.
@@ -45,7 +53,7 @@ xdotool windowfocus --sync "$editor"
 xdotool key alt+f
 sleep 0.3
 xdotool key Down Down Return  # Save Level
-wait_for_window '^Save Level$' >/dev/null
+wait_for_window 'Save Level' >/dev/null
 sleep 0.5
 xdotool type --delay 20 "$folder/levels/smoke"
 xdotool key Return

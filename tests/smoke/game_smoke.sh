@@ -7,12 +7,20 @@ game=${1:?pondrake binary}
 shots=${2:-$(mktemp -d)}
 mkdir -p "$shots"
 
-. "$(dirname "$0")/smoke_common.sh"
-require_tools Xvfb xdotool import compare
-start_xvfb 1024x768x24 0
-start_program "$game"
-game_pid=$smoke_program
-window=$(wait_for_window '^Pondrake$')
+. "$(dirname "$0")/xvfb.sh"
+need_tools Xvfb xdotool import compare
+start_xvfb 1024x768x24
+game_pid=
+cleanup() {
+  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
+  stop_xvfb
+}
+trap cleanup EXIT
+export QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy
+
+"$game" &
+game_pid=$!
+window=$(wait_for_window Pondrake)
 sleep 1
 
 # The board area of the window, in screen pixels: the client starts under the menu bar.
