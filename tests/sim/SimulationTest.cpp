@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <sstream>
 
 namespace {
@@ -20,28 +21,18 @@ RunOutcome playScript(const std::string& path, std::string_view script, std::uin
 
 }  // namespace
 
-// Worked out by hand. The countdown runs from 0 to 6 s; the bonus, turtle and dog timers start at
-// 6 s in that order, so turtles step at 7, 8, 9 and 10 s, the dog at 6.7, 7.4, 8.1, 8.8 and 9.5 s,
-// and at 10 s the bonus (10 - 4 = 6 s left) counts down before the turtles move.
+// The story in tests/sim/story, worked out by hand. The countdown runs from 0 to 6 s; the bonus,
+// turtle and dog timers start at 6 s in that order, so turtles step at 7, 8, 9 and 10 s, the dog
+// at 6.7, 7.4, 8.1, 8.8 and 9.5 s, and at 10 s the bonus (10 - 4 = 6 s left) counts down before the
+// turtles move. The top turtle walks right into the water at 10 s; the one below it into the hole
+// at 8 s; the bottom one walks left, is turned up at 8.5 s one step from the hole and reaches the
+// water at 10 s; the dog walks five steps left.
 TEST(Simulation, AScriptedGameEndsAsWorkedOutByHand)
 {
-    LevelFolder folder;
-    const std::string path = folder.write(levelText(10, 1000, 700,
-                                                    {
-                                                        "tbbb$",     // walks right into the water at 10 s
-                                                        "bbbbbbbk",  // the dog, sent left: five steps
-                                                        "tbh",       // walks right into the hole at 8 s
-                                                        "bbb$",
-                                                        "",
-                                                        "bbhbbt",  // walks left, is turned up at 8.5 s, saved at 10 s
-                                                    }));
-    const RunOutcome run = playScript(path,
-                                      "# during the countdown every turtle is pointed\n"
-                                      "0 0 0 right\n"
-                                      "0 0 2 right\n"
-                                      "0 5 5 left\n"
-                                      "0 7 1 left\n"
-                                      "8500 3 5 up\n");
+    const std::string story = std::string(PONDRAKE_SOURCE_DIR) + "/tests/sim/story/";
+    std::ifstream commands(story + "commands.txt");
+    ScriptPlayer player(readScript(commands));
+    const RunOutcome run = playLevel(story + "level.txt", 1, player);
     EXPECT_TRUE(run.ended);
     EXPECT_TRUE(run.passed);
     EXPECT_EQ(run.saved, 2);
@@ -119,6 +110,25 @@ TEST(Simulation, ARunIsRepeatableFromItsSeedAndTheSeedMatters)
                   other.score != first.score;
     }
     EXPECT_TRUE(differs);
+}
+
+TEST(Simulation, AComputerPlayerGameRecordedAndReplayedEndsTheSame)
+{
+    LevelFolder folder;
+    const std::string path =
+        folder.write(levelText(60, 600, 500, {"tbbbbbbbbt", "", "bbbhkbbb", "", "bbtbbbbbtb", "", "$$$$$hhh$$$$"}));
+    BotPlayer bot;
+    RecordingPlayer recorder(bot);
+    const RunOutcome played = playLevel(path, 3, recorder);
+    ASSERT_GT(recorder.commands().size(), 2u);
+    std::string script;
+    for (const TimedCommand& command : recorder.commands())
+        script += scriptLine(command) + "\n";
+    const RunOutcome replayed = playScript(path, script, 3);
+    EXPECT_EQ(replayed.score, played.score);
+    EXPECT_EQ(replayed.milliseconds, played.milliseconds);
+    EXPECT_EQ(replayed.commands, played.commands);
+    EXPECT_TRUE(replayed.board == played.board);
 }
 
 TEST(Simulation, ALevelFileThatCannotBeReadWholeIsRefused)

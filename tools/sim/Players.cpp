@@ -81,3 +81,24 @@ std::optional<SimTime> ScriptPlayer::wakeAt() const
         return std::nullopt;
     return m_commands[m_next].at;
 }
+
+std::optional<Command> RecordingPlayer::decide(const View& view)
+{
+    const Board& board = view.globals.board;
+    if (m_trace && !(board == m_shown)) {
+        m_shown = board;
+        *m_trace << "t=" << view.now << " turtles in play " << view.globals.TurtlesInLevel << "\n";
+        for (int row = 0; row < BoardSize; ++row) {
+            for (int col = 0; col < BoardSize; ++col)
+                *m_trace << (board(col, row) > 0x20 && board(col, row) < 0x7f ? static_cast<char>(board(col, row)) : '?');
+            *m_trace << "\n";
+        }
+    }
+    const std::optional<Command> command = m_inner.decide(view);
+    if (command) {
+        m_commands.push_back({view.now, *command});
+        if (m_trace)
+            *m_trace << "command " << scriptLine(m_commands.back()) << "\n";
+    }
+    return command;
+}

@@ -3,6 +3,7 @@
 #include "tools/sim/Simulation.h"
 
 #include <istream>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -42,4 +43,20 @@ public:
 private:
     std::vector<TimedCommand> m_commands;
     std::size_t m_next = 0;
+};
+
+// Writes down the commands of the player it wraps, as a script to replay them; with a trace
+// stream it also prints every board the player is shown and each command it gives.
+class RecordingPlayer final : public Player {
+public:
+    RecordingPlayer(Player& inner, std::ostream* trace = nullptr) : m_inner(inner), m_trace(trace) {}
+    std::optional<Command> decide(const View& view) override;
+    std::optional<SimTime> wakeAt() const override { return m_inner.wakeAt(); }
+    const std::vector<TimedCommand>& commands() const { return m_commands; }
+
+private:
+    Player& m_inner;
+    std::ostream* m_trace;
+    std::vector<TimedCommand> m_commands;
+    Board m_shown;
 };

@@ -22,43 +22,6 @@ const char* const Usage =
     "  --record FILE   writes the commands of one run as a script\n"
     "  --trace         prints the board to stderr whenever it changes\n";
 
-// Watches a player: writes down its commands, and prints the boards it is shown.
-class Watcher final : public Player {
-public:
-    Watcher(Player& inner, bool trace) : m_inner(inner), m_trace(trace) {}
-    std::vector<TimedCommand> commands;
-
-    std::optional<Command> decide(const View& view) override
-    {
-        if (m_trace && !(view.globals.board == m_shown)) {
-            m_shown = view.globals.board;
-            std::cerr << "t=" << view.now << " turtles in play " << view.globals.TurtlesInLevel << "\n";
-            for (int row = 0; row < BoardSize; ++row) {
-                std::string line;
-                for (int col = 0; col < BoardSize; ++col) {
-                    const TileCode code = m_shown(col, row);
-                    line += code > 0x20 && code < 0x7f ? static_cast<char>(code) : '?';
-                }
-                std::cerr << line << "\n";
-            }
-        }
-        const std::optional<Command> command = m_inner.decide(view);
-        if (command) {
-            commands.push_back({view.now, *command});
-            if (m_trace)
-                std::cerr << "command " << scriptLine(commands.back()) << " on "
-                          << static_cast<char>(view.globals.board(command->col, command->row)) << "\n";
-        }
-        return command;
-    }
-    std::optional<SimTime> wakeAt() const override { return m_inner.wakeAt(); }
-
-private:
-    Player& m_inner;
-    bool m_trace;
-    Board m_shown;
-};
-
 std::optional<std::uint64_t> wholeNumber(const char* text)
 {
     char* end = nullptr;
@@ -72,7 +35,7 @@ std::optional<std::uint64_t> wholeNumber(const char* text)
 
 int fail(const std::string& message)
 {
-    std::cerr << "pondrake_sim: " << message << "\n";
+    std::cerr << "pondrake_sim: " << message << (message.ends_with('\n') ? "" : "\n");
     return 2;
 }
 
@@ -124,6 +87,8 @@ int main(int argc, char** argv)
     }
     if (playerName.empty() || level.empty())
         return fail(std::string("a player and a level file are needed\n") + Usage);
+    if (seeds && (trace || !recordPath.empty()))
+        return fail("--record and --trace follow one run: use --seed, not --seeds");
 
     std::vector<TimedCommand> script;
     if (!scriptPath.empty()) {
@@ -151,12 +116,12 @@ int main(int argc, char** argv)
             return 0;
         }
         const std::unique_ptr<Player> player = makePlayer();
-        Watcher watcher(*player, trace);
+        RecordingPlayer watcher(*player, trace ? &std::cerr : nullptr);
         const RunOutcome run = playLevel(level, seed, watcher);
         std::cout << runJson(level, playerName, seed, run) << std::endl;
         if (!recordPath.empty()) {
             std::ofstream out(recordPath);
-            for (const TimedCommand& command : watcher.commands)
+            for (const TimedCommand& command : watcher.commands())
                 out << scriptLine(command) << "\n";
             if (!out.flush())
                 return fail("cannot write the script " + recordPath);
