@@ -28,18 +28,53 @@ bool sameCommand(const std::optional<Command>& a, const Command& b)
 
 TEST(Bot, TheTurtleNearestHarmIsTurnedFirstAndNeverIntoTheHole)
 {
-    const Board board = boardFromRows({"", "bbhabbbb", "", "bbbbbbbbw", "", Pond});
+    const Board board = boardFromRows({"bbhabbbb", "", "", "bbbbbbbbw", "", Pond});
     const std::vector<TurtleNeed> needs = turtleNeeds(board, Hazards(board));
     ASSERT_EQ(needs.size(), 2u);
     EXPECT_EQ(needs[0].col, 3);  // one step from the hole
     EXPECT_EQ(needs[0].urgency, 1);
     EXPECT_EQ(needs[0].want, Way::Down);
-    EXPECT_EQ(needs[1].col, 8);  // walking away from the water, to the edge in four ticks
+    EXPECT_EQ(needs[1].col, 8);  // walking away from the water: at the edge it bumps at its fourth tick
+    EXPECT_EQ(needs[1].urgency, 5);
     EXPECT_EQ(needs[1].want, Way::Down);
-    EXPECT_GT(needs[1].urgency, needs[0].urgency);
 
     BotPlayer bot;
-    EXPECT_TRUE(sameCommand(bot.choose(board, 0), {3, 1, DragDirection::Down}));
+    EXPECT_TRUE(sameCommand(bot.choose(board, 0), {3, 0, DragDirection::Down}));
+}
+
+TEST(Bot, SoonerHarmComesFirstWhateverTheOtherTurtleGains)
+{
+    const Board board = boardFromRows({
+        "rrrrrrrrrr",
+        "rbdbbbhrrr",  // four ticks from the hole, with no way but back
+        "rbrrrrrrrr",
+        "rbbbdrbbbr",  // bumps into the rock at the next tick
+        "rbbbbbbbbr",
+        Pond,
+    });
+    const std::vector<TurtleNeed> needs = turtleNeeds(board, Hazards(board));
+    ASSERT_EQ(needs.size(), 2u);
+    EXPECT_EQ(needs[0].row, 3);
+    EXPECT_EQ(needs[0].urgency, 2);
+    EXPECT_EQ(needs[1].row, 1);
+    EXPECT_EQ(needs[1].want, Way::Left);
+}
+
+TEST(Bot, ATurtleWithNoWayToTheWaterIsStillTurnedAwayFromAHole)
+{
+    const Board board = boardFromRows({"", "bbhabbbb"});
+    const std::vector<TurtleNeed> needs = turtleNeeds(board, Hazards(board));
+    ASSERT_EQ(needs.size(), 1u);
+    EXPECT_EQ(needs[0].urgency, 1);
+    EXPECT_EQ(needs[0].want, Way::Down);  // the longest walk before it bumps
+}
+
+TEST(Bot, ATurtleGivesAnAlienAWideBerth)
+{
+    // Turning down now passes right beside the alien; walking on two cells first does not.
+    const Board board = boardFromRows({"", "bbbbbd", "", "bbbb@", "", Pond});
+    EXPECT_TRUE(turtleNeeds(board, Hazards(board)).empty());
+    EXPECT_EQ(bestWay(board, 5, 1), Way::Right);
 }
 
 TEST(Bot, ATurtleAlreadyOnItsWayToTheWaterIsLeftAlone)
@@ -52,8 +87,9 @@ TEST(Bot, ATurtleAlreadyOnItsWayToTheWaterIsLeftAlone)
 
 TEST(Bot, ATurtleCrossesAFootRowOnlyWhileTheFootIsAway)
 {
-    // The foot steps under the turtle at the next tick: the turtle steps aside instead.
-    const std::optional<Way> aside = bestWay(boardFromRows({"", "", "bbbbbx", "bbbb2", "", Pond}), 5, 2);
+    // Stepping down now, the turtle would stand in the foot's row when the foot, scanned first,
+    // steps onto it: the turtle steps aside instead.
+    const std::optional<Way> aside = bestWay(boardFromRows({"", "", "bbbbbx", "bbb2", "", Pond}), 5, 2);
     EXPECT_TRUE(aside == Way::Left || aside == Way::Right);
     // Far away, it is no threat.
     EXPECT_EQ(bestWay(boardFromRows({"", "", "bbbbbx", "bbbbbbbbbbbbbbb2", "", Pond}), 5, 2), Way::Down);
@@ -98,22 +134,68 @@ TEST(Bot, CountsTheWaysIntoDangerThatTurtlesCanWanderTo)
     EXPECT_EQ(exposure.turtlesWithWater, 1);
 }
 
-TEST(Bot, SendsADogToShutAPocketOfHoles)
+TEST(Bot, SendsADogToShutAPocketOfHolesButNotForOneHoleSide)
+{
+    // The left gap leads to a cell between two holes, the right one to the water.
+    const Board fromAbove = boardFromRows({
+        "rrrrrrrrr",
+        "rbbbdbbbr",
+        "rbkbbbbbr",
+        "rbbbbbbbr",
+        "rrbrrrbrr",
+        "rhbhr$$$r",
+        "rrrrr$$$r",
+    });
+    EXPECT_TRUE(sameCommand(dogMove(fromAbove, false), {2, 2, DragDirection::Down}));
+    // Sent left, this dog must sit before it passes the gap to the water.
+    const Board fromTheSide = boardFromRows({
+        "rrrrrrrrr",
+        "rbbbdbbbr",
+        "rbbbbbbbr",
+        "rbbbbbbkr",
+        "rrbrrrbrr",
+        "rhbhr$$$r",
+        "rrrrr$$$r",
+    });
+    EXPECT_TRUE(sameCommand(dogMove(fromTheSide, false), {7, 3, DragDirection::Left}));
+    const Board oneHoleSide = boardFromRows({
+        "rrrrrrrrr",
+        "rbbbdbbbr",
+        "rbkbbbbbr",
+        "rbbbbbbbr",
+        "rrbrrrbrr",
+        "rrbhr$$$r",
+        "rrrrr$$$r",
+    });
+    EXPECT_FALSE(dogMove(oneHoleSide, false));
+}
+
+TEST(Bot, LeavesADogItSentToSettleAndPutsAnUrgentTurtleFirst)
 {
     const Board board = boardFromRows({
         "rrrrrrrrr",
-        "rbbbbbbbr",
+        "rbbbdbbbr",
         "rbkbbbbbr",
-        "rbbbbdbbr",
+        "rbbbbbbbr",
         "rrbrrrbrr",
         "rhbhr$$$r",
-        "rrhrr$$$r",
+        "rrrrr$$$r",
         "rrrrrrrrr",
     });
-    EXPECT_TRUE(sameCommand(dogMove(board, false), {2, 2, DragDirection::Down}));
-    EXPECT_FALSE(dogMove(board, true));  // a dog sent a moment ago is left to settle
     BotPlayer bot;
     EXPECT_TRUE(sameCommand(bot.choose(board, 0), {2, 2, DragDirection::Down}));
+    EXPECT_FALSE(dogMove(board, true));
+    EXPECT_FALSE(bot.choose(board, DogSettling - 1));
+
+    // A turtle three ticks from a hole is turned before any dog is sent.
+    Board threatened = board;
+    threatened(1, 1) = Tile::Hole;
+    threatened(4, 1) = Tile::TurtleLeft;
+    BotPlayer fresh;
+    const std::optional<Command> first = fresh.choose(threatened, 0);
+    ASSERT_TRUE(first);
+    EXPECT_EQ(first->col, 4);
+    EXPECT_EQ(first->row, 1);
 }
 
 TEST(Bot, NeverShutsTheTurtlesOutOfTheWater)

@@ -43,6 +43,7 @@ TEST(Script, ALineThatCannotBeReadNamesItsNumberAndWhy)
         {"10 1 2 up\n5 1 2 up", 2, "backwards"},
         {"0 20 2 up", 1, "off the board"},
         {"0 1 -1 up", 1, "off the board"},
+        {"0 1 20 up", 1, "off the board"},
         {"-5 1 2 up", 1, "outside"},
         {"600001 1 2 up", 1, "outside"},
         {"0 1 2 up now", 1, "unexpected text after the direction: now"},
@@ -69,4 +70,24 @@ TEST(Script, APlayerGivesEachCommandAtItsTimeAndAsksToBeWokenForTheNext)
     EXPECT_FALSE(player.decide({globals, 899}));
     EXPECT_EQ(player.decide({globals, 900})->col, 3);
     EXPECT_FALSE(player.wakeAt());
+}
+
+TEST(Script, ARecordingPlayerWritesDownTheCommandsAndTracesWhatItSees)
+{
+    std::istringstream in("0 2 0 down\n");
+    ScriptPlayer inner(readScript(in));
+    std::ostringstream trace;
+    RecordingPlayer recorder(inner, &trace);
+    modGlobals globals;
+    ClearBoard(globals.board);
+    globals.board(2, 0) = Tile::TurtleLeft;
+    globals.board(19, 19) = Tile::Water;
+    globals.TurtlesInLevel = 1;
+    ASSERT_TRUE(recorder.decide({globals, 0}));
+    EXPECT_FALSE(recorder.decide({globals, 0}));
+    ASSERT_EQ(recorder.commands().size(), 1u);
+    EXPECT_EQ(scriptLine(recorder.commands()[0]), "0 2 0 down");
+    const std::string text = trace.str();
+    EXPECT_EQ(text.rfind("t=0 turtles in play 1\nbbabbbbbbbbbbbbbbbbb\n", 0), 0u);
+    EXPECT_NE(text.find("bbbbbbbbbbbbbbbbbbb$\ncommand 0 2 0 down\n"), std::string::npos);
 }

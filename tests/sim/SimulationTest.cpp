@@ -121,6 +121,7 @@ TEST(Simulation, AComputerPlayerGameRecordedAndReplayedEndsTheSame)
     RecordingPlayer recorder(bot);
     const RunOutcome played = playLevel(path, 3, recorder);
     ASSERT_GT(recorder.commands().size(), 2u);
+    EXPECT_EQ(recorder.commands().front().at, 0);  // it looks as soon as the game starts
     std::string script;
     for (const TimedCommand& command : recorder.commands())
         script += scriptLine(command) + "\n";
@@ -162,6 +163,9 @@ TEST(GiveCommand, DragsFromTheCellCentreThroughTheGameMouseRules)
         EXPECT_EQ(rowOf(board, 0).substr(0, 6), c.row);
         EXPECT_FALSE(selection.SelectionActive);
     }
+    board(19, 19) = Tile::DogSit;  // the far corner is on the board too
+    giveCommand(board, selection, drag, {19, 19, DragDirection::Left});
+    EXPECT_EQ(board(19, 19), Tile::DogLeft);
 }
 
 // --- The clock ----------------------------------------------------------------------------------

@@ -24,8 +24,6 @@ std::vector<TimedCommand> readScript(std::istream& in)
     std::vector<TimedCommand> commands;
     std::string text;
     for (int number = 1; std::getline(in, text); ++number) {
-        if (!text.empty() && text.back() == '\r')
-            text.pop_back();
         std::istringstream line(text);
         std::string first;
         if (!(line >> first) || first.front() == '#')
