@@ -85,6 +85,23 @@ TEST(Bot, ATurtleAlreadyOnItsWayToTheWaterIsLeftAlone)
     EXPECT_FALSE(bot.choose(board, 0));
 }
 
+TEST(Bot, ForeseesAFootWalkingItsStretchAndTurningAboutAtItsEnds)
+{
+    // The stretch is what the foot can walk into: blanks and turtles, up to a rock or the edge.
+    const std::vector<FootTrack> feet = footTracks(boardFromRows({"", "bbrbx2bbbrb", "", "1bbhb"}));
+    ASSERT_EQ(feet.size(), 2u);
+    EXPECT_EQ(feet[0].first, 3);
+    EXPECT_EQ(feet[0].last, 8);
+    EXPECT_EQ(feet[1].first, 0);
+    EXPECT_EQ(feet[1].last, 2);
+    std::string walk;
+    for (int ticks = 0; ticks <= 9; ++ticks)
+        walk += static_cast<char>('0' + feet[0].colAfter(ticks));
+    EXPECT_EQ(walk, "5678876543");  // a tick to turn at each end
+    EXPECT_EQ(feet[1].colAfter(1), 0);
+    EXPECT_EQ(feet[1].colAfter(2), 1);
+}
+
 TEST(Bot, ATurtleCrossesAFootRowOnlyWhileTheFootIsAway)
 {
     // Stepping down now, the turtle would stand in the foot's row when the foot, scanned first,
