@@ -1,16 +1,22 @@
 #include "core/Random.h"
 #include "core/modGlobals.h"
+#include "files/ScoreLocation.h"
 #include "screens/frmPondrake.h"
 #include "ui/AudioOutput.h"
 #include "ui/modSound.h"
 
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
+#include <QStandardPaths>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pondrake"));
+    // Ties the window to the menu entry, and shows its icon where the icon theme has it.
+    QGuiApplication::setDesktopFileName(QStringLiteral(PONDRAKE_APP_ID));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(PONDRAKE_APP_ID)));
     // The windows are drawn in Verdana; where it is not installed, its closest free cousin.
     QFont::insertSubstitutions(QStringLiteral("Verdana"), {QStringLiteral("DejaVu Sans"), QStringLiteral("Bitstream Vera Sans")});
 
@@ -20,7 +26,10 @@ int main(int argc, char* argv[])
     AudioOutput audio;
     modSound sound(audio);
 
-    frmPondrake window(globals, random, sound, QCoreApplication::applicationDirPath());
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    const QString scoresPath =
+        ScoreLocation(programFolder, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    frmPondrake window(globals, random, sound, programFolder, scoresPath);
     window.show();
     return app.exec();
 }

@@ -115,6 +115,7 @@ void LevelFlow::CheckLevelOver()
         return;
     }
     // No next level: the game is won.
+    resume();
     GameOver = true;
     m_window.setGameButtonsEnabled(false);
     m_window.closeMusic();
@@ -123,6 +124,7 @@ void LevelFlow::CheckLevelOver()
 
 void LevelFlow::mnuNew_Click()
 {
+    resume();
     m_window.closeMusic();
     LevelNumber = 1;
     m_field.selection.SelectionActive = false;
@@ -138,6 +140,7 @@ void LevelFlow::mnuNew_Click()
 
 void LevelFlow::butReplay_Click()
 {
+    resume();
     m_window.closeMusic();
     ReplayLevel = true;
     setGameTimers(false);
@@ -146,8 +149,13 @@ void LevelFlow::butReplay_Click()
 
 void LevelFlow::butEndGame_Click()
 {
-    if (!m_window.confirmAbort())
+    // Held while the question is open: a level that ended behind it would end the game twice.
+    hold();
+    const bool yes = m_window.confirmAbort();
+    release();
+    if (!yes)
         return;
+    resume();
     m_window.closeMusic();
     GameOver = true;
     m_window.setGameButtonsEnabled(false);
@@ -174,6 +182,10 @@ void LevelFlow::endGame()
 
 void LevelFlow::mnuHighScores_Click()
 {
+    if (held()) {  // paused: the game stays as it stands
+        m_window.showTopTen();
+        return;
+    }
     // The countdown pauses too: left running, it would switch the game timers on behind the
     // table, and restoring them afterwards would leave the level frozen for good.
     const bool playing = timerOn(GameTimer::Dog);
@@ -185,10 +197,48 @@ void LevelFlow::mnuHighScores_Click()
     setTimer(GameTimer::CountDown, countingDown);
 }
 
+void LevelFlow::hold()
+{
+    if (m_holds++ > 0)
+        return;
+    for (int t = 0; t < static_cast<int>(m_timerOn.size()); ++t)
+        if (m_timerOn[t])
+            m_window.holdTimer(static_cast<GameTimer>(t));
+}
+
+void LevelFlow::release()
+{
+    if (m_holds == 0 || --m_holds > 0)
+        return;
+    for (int t = 0; t < static_cast<int>(m_timerOn.size()); ++t)
+        if (m_timerOn[t])
+            m_window.resumeTimer(static_cast<GameTimer>(t));
+}
+
+void LevelFlow::pause()
+{
+    if (GameOver || m_paused)
+        return;
+    m_paused = true;
+    hold();
+    m_window.showPaused(true);
+}
+
+void LevelFlow::resume()
+{
+    if (!m_paused)
+        return;
+    m_paused = false;
+    release();
+    m_window.showPaused(false);
+}
+
 void LevelFlow::setTimer(GameTimer timer, bool on)
 {
     m_timerOn[static_cast<int>(timer)] = on;
     m_window.setTimer(timer, on);
+    if (on && held())
+        m_window.holdTimer(timer);  // switched on while held: it waits, a whole period ahead
 }
 
 void LevelFlow::setGameTimers(bool on)

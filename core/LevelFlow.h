@@ -28,9 +28,16 @@ public:
 
     virtual void setTimer(GameTimer timer, bool on) = 0;
     virtual void setTimerPeriod(GameTimer timer, Int16 milliseconds) = 0;
+    // A running timer stops and keeps what is left of its period; resumed, it waits out that
+    // remainder first and then runs at its period again.
+    virtual void holdTimer(GameTimer timer) = 0;
+    virtual void resumeTimer(GameTimer timer) = 0;
     virtual void showCountdown(std::string_view caption, CountdownColour colour) = 0;
     virtual void hideCountdown() = 0;
+    // The game buttons and the Pause command: enabled while a game runs.
     virtual void setGameButtonsEnabled(bool enabled) = 0;
+    // The board shows "Paused" over a dimmed picture, or the game again.
+    virtual void showPaused(bool paused) = 0;
 
     // Fills the shared board and level settings from level N; false when it could not be read whole.
     virtual bool loadLevel(Int16 levelNumber) = 0;
@@ -80,6 +87,19 @@ public:
     void butEndGame_Click();
     void mnuHighScores_Click();
 
+    // Holds the game still while a question is open: every timer that is on stops where it
+    // stands and the board takes no commands. release() lets each go on with what was left of
+    // its period. Holds nest; the game runs again when the last one is released.
+    void hold();
+    void release();
+    bool held() const { return m_holds > 0; }
+
+    // The player's pause: the game is held until the player resumes. Only while a game runs;
+    // New Game, Replay Level and the end of the game end it.
+    void pause();
+    void resume();
+    bool paused() const { return m_paused; }
+
     bool timerOn(GameTimer timer) const { return m_timerOn[static_cast<int>(timer)]; }
     PlayField& field() { return m_field; }
 
@@ -97,4 +117,6 @@ private:
     PlayField& m_field;
     std::array<bool, 4> m_timerOn{};
     int m_countdown = 0;  // the number shown, 0 for "GO!"
+    int m_holds = 0;
+    bool m_paused = false;
 };

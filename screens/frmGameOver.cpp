@@ -39,8 +39,7 @@ QPushButton* button(QWidget* parent, const QString& text, const char* name, cons
 
 }  // namespace
 
-frmGameOver::frmGameOver(const QString& programFolder, QWidget* parent)
-    : QDialog(parent), m_scoresPath(ScoresPath(programFolder))
+frmGameOver::frmGameOver(const QString& scoresPath, QWidget* parent) : QDialog(parent), m_scoresPath(scoresPath)
 {
     setWindowTitle(QStringLiteral("Game Over"));
     setFixedSize(Look::twips(8445), Look::twips(4290));

@@ -14,12 +14,12 @@ class QLineEdit;
 class QPushButton;
 
 // Shown modally when a game has ended: the final score and, when it beats the tenth best, a typed
-// or handwritten name for the top-ten table in the program folder's levels/scores.txt.
+// or handwritten name for the top-ten table in the score file it is given.
 // Set yourScore, then exec(). The window closes itself after a Submit (which saves) or Bummer.
 class frmGameOver : public QDialog {
     Q_OBJECT
 public:
-    explicit frmGameOver(const QString& programFolder, QWidget* parent = nullptr);
+    explicit frmGameOver(const QString& scoresPath, QWidget* parent = nullptr);
 
     std::int32_t yourScore = 0;
 

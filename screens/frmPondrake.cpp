@@ -12,6 +12,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -29,8 +30,9 @@ constexpr double StatusPoints = 9.75;
 }  // namespace
 
 frmPondrake::frmPondrake(modGlobals& globals, Random& random, modSound& sound, const QString& programFolder,
-                         QWidget* parent)
+                         const QString& scoresPath, QWidget* parent)
     : QMainWindow(parent), m_globals(globals), m_random(random), m_sound(sound), m_programFolder(programFolder),
+      m_scoresPath(scoresPath),
       m_field(globals, random, GameScoring), m_flow(*this, m_field), m_audio(sound, programFolder)
 {
     setWindowTitle(QStringLiteral("Pondrake"));
@@ -46,10 +48,11 @@ frmPondrake::frmPondrake(modGlobals& globals, Random& random, modSound& sound, c
     buildStatusColumn(client);
     buildMenus();
 
-    connect(&timerCountDown, &QTimer::timeout, this, [this] { m_flow.timerCountDown_Timer(); });
-    connect(&TimerBonus, &QTimer::timeout, this, [this] { m_flow.TimerBonus_Timer(); });
-    connect(&TimerTurtle, &QTimer::timeout, this, [this] { m_flow.TimerTurtle_Timer(); });
-    connect(&TimerDog, &QTimer::timeout, this, [this] { m_flow.TimerDog_Timer(); });
+    connect(&timerCountDown, &HoldableTimer::timeout, this, [this] { m_flow.timerCountDown_Timer(); });
+    connect(&TimerBonus, &HoldableTimer::timeout, this, [this] { m_flow.TimerBonus_Timer(); });
+    connect(&TimerTurtle, &HoldableTimer::timeout, this, [this] { m_flow.TimerTurtle_Timer(); });
+    connect(&TimerDog, &HoldableTimer::timeout, this, [this] { m_flow.TimerDog_Timer(); });
+    connect(qGuiApp, &QGuiApplication::applicationStateChanged, this, &frmPondrake::applicationStateChanged);
     Form_Load();
 }
 
@@ -88,6 +91,9 @@ void frmPondrake::buildMenus()
 {
     QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("&Game"));
     mnuNew = mnuFile->addAction(QStringLiteral("&New Game"), this, &frmPondrake::mnuNew_Click);
+    mnuPause = mnuFile->addAction(QStringLiteral("&Pause"), this, &frmPondrake::mnuPause_Click);
+    mnuPause->setShortcut(Qt::Key_P);
+    mnuPause->setCheckable(true);
     mnuHighScores = mnuFile->addAction(QStringLiteral("&High Scores"), this, &frmPondrake::mnuHighScores_Click);
     mnuExit = mnuFile->addAction(QStringLiteral("E&xit"), this, &frmPondrake::mnuExit_Click);
 
@@ -108,8 +114,12 @@ void frmPondrake::Form_Load()
 
 // --- The mouse on the board ----------------------------------------------------------------
 
+// While the game is held the board takes no commands.
+
 void frmPondrake::pictMain_MouseDown(float x, float y)
 {
+    if (m_flow.held())
+        return;
     const MouseOutcome outcome = mouseDown(m_globals.board, m_field.selection, drag, x, y);
     if (!outcome.sound.empty())
         playEffect(outcome.sound);
@@ -119,12 +129,16 @@ void frmPondrake::pictMain_MouseDown(float x, float y)
 
 void frmPondrake::pictMain_MouseMove(float x, float y)
 {
+    if (m_flow.held())
+        return;
     if (mouseMove(m_field.selection, drag, x, y).redraw)
         DrawGrid();
 }
 
 void frmPondrake::pictMain_MouseUp()
 {
+    if (m_flow.held())
+        return;
     const MouseOutcome outcome = mouseUp(m_globals.board, m_field.selection, drag);
     if (!outcome.sound.empty())
         playEffect(outcome.sound);
@@ -144,6 +158,22 @@ void frmPondrake::mnuInstructions_Click() { openDocument(QStringLiteral("instruc
 
 void frmPondrake::mnuAbout_Click() { openDocument(QStringLiteral("about.html")); }
 
+void frmPondrake::mnuPause_Click()
+{
+    if (m_flow.paused())
+        m_flow.resume();
+    else
+        m_flow.pause();
+    mnuPause->setChecked(m_flow.paused());
+}
+
+void frmPondrake::applicationStateChanged(Qt::ApplicationState state)
+{
+    // Only another program taking the focus counts: our own windows keep the application active.
+    if (state != Qt::ApplicationActive)
+        m_flow.pause();
+}
+
 void frmPondrake::mnuExit_Click() { QCoreApplication::exit(0); }
 
 void frmPondrake::closeEvent(QCloseEvent* event)
@@ -154,7 +184,7 @@ void frmPondrake::closeEvent(QCloseEvent* event)
 
 // --- What the level flow asks of the window ------------------------------------------------
 
-QTimer& frmPondrake::timer(GameTimer which)
+HoldableTimer& frmPondrake::timer(GameTimer which)
 {
     switch (which) {
     case GameTimer::CountDown:
@@ -181,10 +211,13 @@ void frmPondrake::setTimer(GameTimer which, bool on)
 void frmPondrake::setTimerPeriod(GameTimer which, Int16 milliseconds)
 {
     m_periods[static_cast<int>(which)] = milliseconds;
-    QTimer& t = timer(which);
-    if (t.isActive())
+    if (timer(which).isActive())
         setTimer(which, true);
 }
+
+void frmPondrake::holdTimer(GameTimer which) { timer(which).hold(); }
+
+void frmPondrake::resumeTimer(GameTimer which) { timer(which).resume(); }
 
 void frmPondrake::showCountdown(std::string_view caption, CountdownColour colour)
 {
@@ -206,6 +239,13 @@ void frmPondrake::setGameButtonsEnabled(bool enabled)
 {
     butEndGame->setEnabled(enabled);
     butReplay->setEnabled(enabled);
+    mnuPause->setEnabled(enabled);
+}
+
+void frmPondrake::showPaused(bool paused)
+{
+    mnuPause->setChecked(paused);
+    DrawGrid();
 }
 
 bool frmPondrake::loadLevel(Int16 levelNumber)
@@ -230,7 +270,12 @@ void frmPondrake::closeMusic() { m_audio.CloseMusic(); }
 
 void frmPondrake::playEffect(std::string_view alias) { m_audio.PlayEffect(alias); }
 
-void frmPondrake::DrawGrid() { pictMain->DrawGrid(m_globals.board, m_field.selection, drag); }
+void frmPondrake::DrawGrid()
+{
+    pictMain->DrawGrid(m_globals.board, m_field.selection, drag);
+    if (m_flow.paused())
+        pictMain->DrawPaused();
+}
 
 void frmPondrake::showTotals()
 {
@@ -261,14 +306,14 @@ void frmPondrake::showLevelOver(const LevelReport& report)
 
 void frmPondrake::showGameOver(std::int32_t yourScore)
 {
-    frmGameOver window(m_programFolder, this);
+    frmGameOver window(m_scoresPath, this);
     window.yourScore = yourScore;
     window.exec();
 }
 
 void frmPondrake::showTopTen()
 {
-    frmTopTen window(m_programFolder, this);
+    frmTopTen window(m_scoresPath, this);
     window.move(pos() + QPoint(Look::twips(100), Look::twips(100)));
     window.exec();
 }

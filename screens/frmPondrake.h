@@ -4,10 +4,10 @@
 #include "core/PlayField.h"
 #include "ui/AudioControl.h"
 #include "ui/AudioMenu.h"
+#include "ui/HoldableTimer.h"
 #include "core/MouseCommands.h"
 
 #include <QMainWindow>
-#include <QTimer>
 
 #include <array>
 
@@ -25,8 +25,10 @@ struct modGlobals;
 class frmPondrake : public QMainWindow, private GameWindow {
     Q_OBJECT
 public:
+    // The program folder holds the images, sounds, levels and help pages; the score file may lie
+    // elsewhere (ScoreLocation.h).
     frmPondrake(modGlobals& globals, Random& random, modSound& sound, const QString& programFolder,
-                QWidget* parent = nullptr);
+                const QString& scoresPath, QWidget* parent = nullptr);
 
     LevelFlow& flow() { return m_flow; }
     PlayField& field() { return m_field; }
@@ -43,6 +45,9 @@ public:
     void mnuInstructions_Click();
     void mnuAbout_Click();
     void mnuExit_Click();
+    // Pause and resume by hand; the game also pauses itself when the player turns to another program.
+    void mnuPause_Click();
+    void applicationStateChanged(Qt::ApplicationState state);
 
     // Controls.
     BoardPicture* pictMain;
@@ -55,15 +60,16 @@ public:
     QPushButton* butEndGame;
     QPushButton* butReplay;
     QAction* mnuNew;
+    QAction* mnuPause;
     QAction* mnuHighScores;
     QAction* mnuExit;
     AudioMenu audioMenu;
     QAction* mnuInstructions;
     QAction* mnuAbout;
-    QTimer timerCountDown;
-    QTimer TimerBonus;
-    QTimer TimerTurtle;
-    QTimer TimerDog;
+    HoldableTimer timerCountDown;
+    HoldableTimer TimerBonus;
+    HoldableTimer TimerTurtle;
+    HoldableTimer TimerDog;
 
     DragPoints drag;
 
@@ -74,15 +80,18 @@ private:
     void Form_Load();
     void buildStatusColumn(QWidget* client);
     void buildMenus();
-    QTimer& timer(GameTimer which);
+    HoldableTimer& timer(GameTimer which);
     void openDocument(const QString& name);
 
     // What the level flow asks of the window.
     void setTimer(GameTimer timer, bool on) override;
     void setTimerPeriod(GameTimer timer, Int16 milliseconds) override;
+    void holdTimer(GameTimer timer) override;
+    void resumeTimer(GameTimer timer) override;
     void showCountdown(std::string_view caption, CountdownColour colour) override;
     void hideCountdown() override;
     void setGameButtonsEnabled(bool enabled) override;
+    void showPaused(bool paused) override;
     bool loadLevel(Int16 levelNumber) override;
     bool levelExists(Int16 levelNumber) override;
     void prepareMusic(const std::string& levelMusic) override;
@@ -101,6 +110,7 @@ private:
     Random& m_random;
     modSound& m_sound;
     QString m_programFolder;
+    QString m_scoresPath;
     PlayField m_field;
     LevelFlow m_flow;
     AudioControl m_audio;

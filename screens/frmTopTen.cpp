@@ -14,8 +14,7 @@ constexpr int RowTwips = 840;
 
 }  // namespace
 
-frmTopTen::frmTopTen(const QString& programFolder, QWidget* parent)
-    : QDialog(parent), m_scoresPath(ScoresPath(programFolder))
+frmTopTen::frmTopTen(const QString& scoresPath, QWidget* parent) : QDialog(parent), m_scoresPath(scoresPath)
 {
     setWindowTitle(QStringLiteral("Top Ten Scores"));
     setFixedSize(Look::twips(8205), Look::twips(9780));

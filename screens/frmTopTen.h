@@ -10,13 +10,13 @@ class InkDisplay;
 class QLabel;
 class QPushButton;
 
-// The ten best scores from the program folder's levels/scores.txt, each with its typed name or
-// its handwriting. Shown with exec(); read afresh each time it opens; never writes. Closes on
+// The ten best scores from the score file it is given, each with its typed name or its
+// handwriting. Shown with exec(); read afresh each time it opens; never writes. Closes on
 // "Close" or on any key.
 class frmTopTen : public QDialog {
     Q_OBJECT
 public:
-    explicit frmTopTen(const QString& programFolder, QWidget* parent = nullptr);
+    explicit frmTopTen(const QString& scoresPath, QWidget* parent = nullptr);
 
 protected:
     void showEvent(QShowEvent* event) override;

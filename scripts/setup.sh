@@ -9,6 +9,7 @@ packages=(
   libsdl2-dev libsdl2-mixer-dev timgm6mb-soundfont
   libgtest-dev libbenchmark-dev
   xvfb xdotool imagemagick x11-utils python3
+  desktop-file-utils appstream librsvg2-bin dpkg-dev
 )
 
 missing=()

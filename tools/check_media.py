@@ -4,27 +4,37 @@
 - each of the sixteen tiles is a 34x34 GIF that decodes to exactly the
   pixels make_tiles.py draws (a real round trip through our LZW coder);
 - each of the thirteen effects is 16-bit mono PCM, of a sane length, with
-  its peak at or below -1 dBFS and no click at either end;
+  its peak at or below -1 dBFS and no click at either end, and all are
+  about equally loud: each one's loudness (the RMS of its samples above 1%
+  of its peak) within 3 dB of their median;
 - each level piece parses as a Standard MIDI File of 30 to 90 seconds whose
   tracks all end on the same bar line with every note released, and which
-  has drums on channel 10.
+  has drums on channel 10;
+- the icon's SVG and its PNGs are what make_icon.py draws (PNG channels
+  within 1 of the drawing, so a last-bit difference in floating point
+  passes and anything else does not), each PNG of its size.
 
 Exits 1 if anything fails.
 Usage: /usr/bin/python3 tools/check_media.py
 """
 
 import glob
+import math
 import os
 import random
+import statistics
 import sys
 import wave
 
 import gifcodec
+import make_icon
 import make_tiles
 import smf
+import synth
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 DATA = os.path.join(HERE, "..", "data")
+ICONS = os.path.join(HERE, "..", "desktop", "icons")
 
 TILES = ["alien.gif", "blank.gif", "dog_left.gif", "dog_right.gif", "dog_up.gif", "dog_down.gif",
          "dog_sit.gif", "hole.gif", "rock.gif", "water.gif", "foot_left.gif", "foot_right.gif",
@@ -36,9 +46,11 @@ EFFECTS = {"DogSelect.wav": 2.0, "dog.wav": 2.0, "TurtSelect.wav": 2.0, "TurtExe
 SHORTEST = 0.1
 PEAK_LIMIT = int(32767 * 10 ** (-1.0 / 20))  # -1 dBFS
 EDGE_LIMIT = 328  # 1% of full scale: louder first or last samples would click
+LOUDNESS_SPREAD = 3.0  # dB an effect may be louder or softer than the median effect
 MIN_PIECES = 4
 
 results = []
+loudness = {}  # effect file name -> dBFS, filled by check_effect
 
 
 def check(label, fn):
@@ -67,6 +79,19 @@ def check_tile(name, intended):
     return "%d bytes, %d colours" % (len(blob), len(set(pixels)))
 
 
+def check_icon_png(size, intended):
+    with open(os.path.join(ICONS, "pondrake-%d.png" % size), "rb") as fh:
+        width, height, rows = make_icon.read_png(fh.read())
+    expect((width, height) == (size, size), "size %dx%d" % (width, height))
+    worst = max(abs(a - b) for row, want in zip(rows, intended) for a, b in zip(row, want))
+    expect(worst <= 1, "a channel is %d away from the drawing" % worst)
+
+
+def check_icon_svg(intended):
+    with open(os.path.join(ICONS, "pondrake.svg"), "rb") as fh:
+        expect(fh.read() == intended, "differs from the drawing")
+
+
 def check_codec():
     """Round-trip a large noisy image: code widths up to 12 bits and table resets."""
     rnd = random.Random(5)
@@ -91,7 +116,19 @@ def check_effect(name, longest):
     expect(peak <= PEAK_LIMIT, "peak %d above -1 dBFS" % peak)
     expect(peak >= PEAK_LIMIT // 4, "nearly silent (peak %d)" % peak)
     expect(abs(samples[0]) <= EDGE_LIMIT and abs(samples[-1]) <= EDGE_LIMIT, "starts or ends with a click")
-    return "%.2f s, peak %.1f dBFS" % (seconds, 20 * __import__("math").log10(peak / 32767))
+    loudness[name] = synth.loudness_db(samples, 32768)
+    return "%.2f s, peak %.1f dBFS, loudness %.1f dBFS" % (seconds, 20 * math.log10(peak / 32768), loudness[name])
+
+
+def check_loudness(levels):
+    """Every effect within LOUDNESS_SPREAD dB of the median loudness."""
+    expect(levels, "no effect could be measured")
+    median = statistics.median(levels.values())
+    off = ["%s %+.1f dB" % (name, db - median) for name, db in levels.items()
+           if abs(db - median) > LOUDNESS_SPREAD]
+    expect(not off, "further than %.0f dB from the median %.1f dBFS: %s" % (LOUDNESS_SPREAD, median, ", ".join(off)))
+    return "median %.1f dBFS, from %+.1f to %+.1f dB" % (
+        median, min(levels.values()) - median, max(levels.values()) - median)
 
 
 def check_piece(path):
@@ -131,13 +168,19 @@ def main():
     for name in TILES:
         check("image " + name, lambda n=name: check_tile(n, drawn[n]))
     check("GIF coder round trip on a 160x120 image of 256 colours", check_codec)
+    loudness.clear()
     for name, longest in EFFECTS.items():
         check("sound " + name, lambda n=name, m=longest: check_effect(n, m))
+    check("sounds within %.0f dB of their median loudness" % LOUDNESS_SPREAD, lambda: check_loudness(loudness))
     pieces = sorted(glob.glob(os.path.join(DATA, "audio", "*.mid")))
     check("at least %d music pieces" % MIN_PIECES,
           lambda: expect(len(pieces) >= MIN_PIECES, "only %d" % len(pieces)))
     for path in pieces:
         check("music " + os.path.basename(path), lambda p=path: check_piece(p))
+    shapes = make_icon.icon()
+    check("icon pondrake.svg", lambda: check_icon_svg(make_icon.svg(shapes).encode()))
+    for size in make_icon.SIZES:
+        check("icon pondrake-%d.png" % size, lambda s=size: check_icon_png(s, make_icon.rasterise(shapes, s)))
     failed = results.count(False)
     print("%d passed, %d failed" % (results.count(True), failed))
     return 1 if failed else 0

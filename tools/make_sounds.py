@@ -15,8 +15,8 @@ import sys
 import tempfile
 
 from synth import (RATE, adsr, bandpass, concat, count, echo, envelope, exp_decay,
-                   exp_sweep, finish, gain, highpass, lowpass, mix, noise, osc,
-                   points, silence, write_wav)
+                   exp_sweep, finish, gain, highpass, level, lowpass, mix, noise, osc,
+                   points, read_wav, silence, write_wav)
 import math
 
 
@@ -185,7 +185,7 @@ def oops():
 
 
 def go_voice(path):
-    """A spoken "Go!" from espeak-ng, brightened and levelled with sox."""
+    """A spoken "Go!" from espeak-ng, brightened with sox and set to the effects' loudness."""
     if not (shutil.which("espeak-ng") and shutil.which("sox")):
         print("espeak-ng or sox missing: keeping the existing go.wav")
         return False
@@ -200,8 +200,10 @@ def go_voice(path):
                         "silence", "1", "0.01", "0.5%", "reverse"], check=True)
         subprocess.run(["sox", "-R", trimmed, coloured, "fade", "t", "0.01", "-0", "0.14", "gain", "-8", "pitch", "150", "equalizer", "3000", "1q", "3",
                         "pad", "0", "0.2", "reverb", "20", "50", "40"], check=True)
-        subprocess.run(["sox", "-R", coloured, "-r", str(RATE), "-c", "1", "-b", "16", path,
+        final = os.path.join(tmp, "final.wav")
+        subprocess.run(["sox", "-R", coloured, "-r", str(RATE), "-c", "1", "-b", "16", final,
                         "gain", "-n", "-1.5", "fade", "0.005", "-0", "0.08"], check=True)
+        write_wav(path, level(read_wav(final)))
     return True
 
 

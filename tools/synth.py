@@ -209,10 +209,27 @@ def fade(signal, fade_in=0.004, fade_out=0.02):
     return out
 
 
-def normalise(signal, peak_db=-1.5):
+# Every effect is set to one loudness, so none shouts over the others or is lost under them;
+# an effect whose peaks are far above its body stops short of it at the peak ceiling.
+LOUDNESS_DB = -15.0
+PEAK_DB = -1.5
+
+
+def loudness_db(signal, full_scale=1.0):
+    """How loud a sound is while it sounds: the RMS, in dB of full scale, of the samples above
+    1% of its peak (so leading and trailing quiet does not count)."""
+    peak = max(abs(s) for s in signal)
+    if not peak:
+        return -math.inf
+    loud = [s for s in signal if abs(s) > 0.01 * peak]
+    return 20.0 * math.log10(math.sqrt(math.fsum(s * s for s in loud) / len(loud)) / full_scale)
+
+
+def level(signal, loudness=LOUDNESS_DB, peak_db=PEAK_DB):
+    """Scale to the loudness, or as near as the peak ceiling allows."""
     peak = max(abs(s) for s in signal) or 1.0
-    target = 10.0 ** (peak_db / 20.0)
-    return [s * target / peak for s in signal]
+    gain = min(10.0 ** ((loudness - loudness_db(signal)) / 20.0), 10.0 ** (peak_db / 20.0) / peak)
+    return [s * gain for s in signal]
 
 
 def to_pcm16(signal):
@@ -230,7 +247,18 @@ def write_wav(path, signal, rate=RATE):
         w.writeframes(to_pcm16(signal))
 
 
-def finish(signal, fade_in=0.004, fade_out=0.02, peak_db=-1.5):
-    """Fade the ends, remove any offset and set the peak level."""
+def read_wav(path):
+    """A 16-bit mono WAV file as floats."""
+    with wave.open(path, "rb") as w:
+        if (w.getnchannels(), w.getsampwidth()) != (1, 2):
+            raise ValueError("%s is not 16-bit mono" % path)
+        data = array.array("h", w.readframes(w.getnframes()))
+    if sys.byteorder != "little":
+        data.byteswap()
+    return [s / 32767.0 for s in data]
+
+
+def finish(signal, fade_in=0.004, fade_out=0.02):
+    """Fade the ends, remove any offset and set the level."""
     mean = sum(signal) / len(signal)
-    return normalise(fade([s - mean for s in signal], fade_in, fade_out), peak_db)
+    return level(fade([s - mean for s in signal], fade_in, fade_out))

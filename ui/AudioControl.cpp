@@ -6,6 +6,10 @@ AudioControl::AudioControl(modSound& sound, const QString& programFolder, QObjec
     : QObject(parent), m_sound(sound), m_programFolder(programFolder), m_mmcaudio(sound.output())
 {
     connect(&m_mmcaudio, &MusicDevice::Done, this, &AudioControl::mmcaudio_Done);
+    // A piece plays until the program stops it. The device repeats it in the mixer, without the
+    // gap a close and reopen in mmcaudio_Done would leave; that restart remains for a piece that
+    // stops by itself all the same.
+    m_mmcaudio.setRepeat(true);
 }
 
 void AudioControl::PrepareMusic(const QString& musicName)

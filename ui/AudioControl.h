@@ -43,7 +43,8 @@ public:
     void CloseMusic();
 
     // The done event of mmcaudio: closes the device and plays the piece again, unless the program
-    // closed it itself.
+    // closed it itself. The device repeats a piece itself, so the event mostly follows a close;
+    // a piece that stops by itself all the same is started again here.
     void mmcaudio_Done(int notifyCode);
 
     void mnuMusicAutoPlay_Click();

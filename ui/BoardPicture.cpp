@@ -56,6 +56,20 @@ void BoardPicture::DrawGrid(const Board& board, const Selection& selection, cons
     update();
 }
 
+void BoardPicture::DrawPaused()
+{
+    QPainter painter(&m_surface);
+    const QRect board(0, 0, BoardSize * CellPixels, BoardSize * CellPixels);
+    painter.fillRect(board, QColor(0, 0, 0, 150));
+    QFont font(QStringLiteral("Verdana"));
+    font.setBold(true);
+    font.setPixelSize(56);
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    painter.drawText(board, Qt::AlignCenter, QStringLiteral("Paused"));
+    update();
+}
+
 int BoardPicture::scaleStep(qreal devicePixelRatio)
 {
     // A ratio a hair below a whole number (1.9999 from a rounded setting) still counts as it.

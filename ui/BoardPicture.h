@@ -30,6 +30,8 @@ public:
 
     // Redraws the whole board and the selection overlay from the state the calling window owns.
     void DrawGrid(const Board& board, const Selection& selection, const DragPoints& drag);
+    // Dims the picture as it stands and writes "Paused" over it, until the next DrawGrid.
+    void DrawPaused();
 
     // The composed board as the player sees it (682 x 684 board pixels), and the composition surface.
     const QImage& surface() const { return m_surface; }

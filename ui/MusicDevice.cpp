@@ -144,7 +144,7 @@ void MusicDevice::play()
         g_ownerPlayId = ++m_playId;
     }
     Mix_HookMusicFinished(&MusicDevice::musicFinished);
-    if (Mix_PlayMusic(m_music, 1) != 0) {
+    if (Mix_PlayMusic(m_music, m_repeat ? -1 : 1) != 0) {
         std::lock_guard lock(g_ownerMutex);
         g_owner = nullptr;
         return;

@@ -23,6 +23,11 @@ struct _Mix_Music;
 // it, and only while Notify is true: with mciSuccessful when a piece has played to its end by
 // itself, with mciAborted when "Close" stopped a playing piece. "Open" and "Play" never raise it.
 //
+// With repeat on, "Play" has the mixer start the piece again at its end by itself, so no silence
+// falls between the passes: closing and reopening it would leave the synthesiser's release tail
+// (seconds, for MIDI) and the reload in between. Such a piece never ends by itself and so raises
+// no mciSuccessful; "Close" reports as ever.
+//
 // Only one piece sounds at a time in the process; a device that starts playing silences another
 // one's piece without an event (the game and the editor never play music at the same time).
 class MusicDevice : public QObject {
@@ -52,6 +57,7 @@ public:
     void setWait(bool wait) { m_wait = wait; }
     bool Shareable() const { return m_shareable; } // kept; one process never shares its music
     void setShareable(bool shareable) { m_shareable = shareable; }
+    void setRepeat(bool repeat) { m_repeat = repeat; } // for the next "Play"
 
     // The last command given; assigning one executes it ("Open", "Play", "Close", any case).
     QString Command() const { return m_command; }
@@ -81,6 +87,7 @@ private:
     bool m_notify = false;
     bool m_wait = false;
     bool m_shareable = false;
+    bool m_repeat = false;
 
     Mode m_mode = Mode::NotOpen;
     bool m_playWhenOpen = false;

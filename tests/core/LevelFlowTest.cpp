@@ -31,11 +31,35 @@ public:
     bool buttonsEnabled = false;
     bool abortAnswer = true;
     int draws = 0;
+    std::function<void()> whileAsking;
     std::function<void()> whileLevelOverOpen;
     std::function<void()> whileTopTenOpen;
+    // The timers on a clock of our own, as a real window runs them: a running timer fires each
+    // time its period has passed; a held one keeps what was left of its period.
+    struct ClockTimer {
+        bool running = false;
+        bool held = false;
+        int left = 0;  // milliseconds to the next timeout
+    };
+    std::map<GameTimer, ClockTimer> timers;
+    bool paused = false;
 
-    void setTimer(GameTimer, bool) override {}
+    bool running(GameTimer timer) { return timers[timer].running; }
+    void setTimer(GameTimer timer, bool on) override { timers[timer] = {on, false, periods[timer]}; }
     void setTimerPeriod(GameTimer timer, Int16 ms) override { periods[timer] = ms; }
+    void holdTimer(GameTimer timer) override
+    {
+        EXPECT_TRUE(timers[timer].running) << "only a running timer is held";
+        timers[timer].running = false;
+        timers[timer].held = true;
+    }
+    void resumeTimer(GameTimer timer) override
+    {
+        EXPECT_TRUE(timers[timer].held) << "only a held timer resumes";
+        timers[timer].running = true;
+        timers[timer].held = false;
+    }
+    void showPaused(bool on) override { paused = on; }
     void showCountdown(std::string_view caption, CountdownColour colour) override
     {
         countdown = caption;
@@ -80,6 +104,8 @@ public:
     bool confirmAbort() override
     {
         log.push_back("ask abort");
+        if (whileAsking)
+            whileAsking();
         return abortAnswer;
     }
     void showLevelOver(const LevelReport& r) override
@@ -139,6 +165,40 @@ protected:
             if (entry == "effect cheer" || entry == "effect boo" || entry == "effect Go")
                 found.push_back(entry.substr(7));
         return found;
+    }
+
+    // The window's clock moves on, a millisecond at a time; every timer whose period has run out
+    // fires, also while a modal window is open (as a nested event loop does).
+    void advance(int milliseconds)
+    {
+        constexpr GameTimer all[] = {GameTimer::CountDown, GameTimer::Bonus, GameTimer::Turtle, GameTimer::Dog};
+        for (int ms = 0; ms < milliseconds; ++ms) {
+            std::vector<GameTimer> due;
+            for (const GameTimer timer : all) {
+                RecordingWindow::ClockTimer& t = window.timers[timer];
+                if (t.running && --t.left <= 0) {
+                    t.left = window.periods[timer];
+                    due.push_back(timer);
+                }
+            }
+            for (const GameTimer timer : due)
+                if (window.running(timer))  // an earlier handler may have switched it off
+                    fire(timer);
+        }
+    }
+
+    void fire(GameTimer timer)
+    {
+        switch (timer) {
+        case GameTimer::CountDown:
+            return flow.timerCountDown_Timer();
+        case GameTimer::Bonus:
+            return flow.TimerBonus_Timer();
+        case GameTimer::Turtle:
+            return flow.TimerTurtle_Timer();
+        case GameTimer::Dog:
+            return flow.TimerDog_Timer();
+        }
     }
 
     bool gameTimers(bool on) const
@@ -366,4 +426,121 @@ TEST_F(LevelFlowTest, TheBonusClockStopsAtZero)
     for (int i = 0; i < 4; ++i)
         flow.TimerBonus_Timer();
     EXPECT_EQ(field.time, 0);
+}
+
+TEST_F(LevelFlowTest, TheAbortQuestionHoldsTheGameStillUntilItIsAnswered)
+{
+    // The only turtle is saved by the first turtle tick and there is no next level: a level that
+    // ran on behind the question would win the game there and then.
+    newGame({{1, {OneSaved, 30}}}, 3);
+    ASSERT_EQ(window.countdown, "2");
+    const Board before = globals.board;
+    window.whileAsking = [&] {
+        EXPECT_TRUE(flow.held());
+        advance(15000);
+    };
+    window.abortAnswer = false;
+    window.log.clear();
+    flow.butEndGame_Click();
+    EXPECT_EQ(window.log, std::vector<std::string>{"ask abort"});
+    EXPECT_EQ(window.countdown, "2");
+    EXPECT_EQ(globals.board, before);
+    EXPECT_TRUE(window.running(GameTimer::CountDown)) << "No: the countdown runs on";
+    EXPECT_FALSE(flow.held());
+
+    // The countdown goes on from where it stood, and the level runs.
+    countDown(3);
+    ASSERT_TRUE(gameTimers(true));
+    flow.TimerBonus_Timer();
+    const Int16 bonus = field.time;
+    window.abortAnswer = true;
+    window.log.clear();
+    flow.butEndGame_Click();
+    EXPECT_EQ(window.log, (std::vector<std::string>{"ask abort", "close music", "game over 0", "top ten"}))
+        << "Yes: the game ends once, with nothing saved behind the question";
+    EXPECT_EQ(field.time, bonus);
+    EXPECT_TRUE(window.running(GameTimer::Bonus)) << "the bonus clock counts down behind the score windows";
+    EXPECT_FALSE(flow.held());
+}
+
+TEST_F(LevelFlowTest, HoldsNestAndOnlyTimersThatWereOnResume)
+{
+    newGame({{1, {TwoSavedOneLost}}});
+    flow.hold();
+    flow.hold();
+    EXPECT_FALSE(window.running(GameTimer::Turtle));
+    flow.release();
+    EXPECT_TRUE(flow.held());
+    EXPECT_FALSE(window.running(GameTimer::Turtle));
+    flow.release();
+    EXPECT_FALSE(flow.held());
+    EXPECT_TRUE(window.running(GameTimer::Turtle));
+    EXPECT_TRUE(window.running(GameTimer::Dog));
+    EXPECT_FALSE(window.running(GameTimer::CountDown));
+    flow.release();  // one release too many changes nothing
+    EXPECT_FALSE(flow.held());
+    EXPECT_TRUE(window.running(GameTimer::Bonus));
+}
+
+TEST_F(LevelFlowTest, APauseHoldsTheCountdownAndThePlayWhereTheyStoodAndResumesThem)
+{
+    window.levels = {{1, {{"x"}, 40}}};  // one turtle walking down an empty board: the level runs on
+    flow.mnuNew_Click();
+    advance(2300);
+    ASSERT_EQ(window.countdown, "3");
+    flow.pause();
+    EXPECT_TRUE(window.paused);
+    advance(60000);
+    EXPECT_EQ(window.countdown, "3");
+    flow.resume();
+    EXPECT_FALSE(window.paused);
+    advance(699);
+    EXPECT_EQ(window.countdown, "3") << "the number shown keeps what was left of its second";
+    advance(1);
+    EXPECT_EQ(window.countdown, "2");
+
+    advance(3000 + 500 + 250);  // "GO!", the level runs, one turtle beat and half the next
+    ASSERT_EQ(globals.board(0, 1), Tile::TurtleDown);
+    const Int16 bonus = field.time;
+    flow.pause();
+    advance(60000);
+    EXPECT_EQ(globals.board(0, 1), Tile::TurtleDown);
+    EXPECT_EQ(field.time, bonus);
+    flow.resume();
+    advance(249);
+    EXPECT_EQ(globals.board(0, 1), Tile::TurtleDown);
+    advance(1);
+    EXPECT_EQ(globals.board(0, 2), Tile::TurtleDown) << "the beat that was half gone comes after the other half";
+}
+
+TEST_F(LevelFlowTest, PauseIsForARunningGameAndNewGameReplayAndAbortEndIt)
+{
+    window.levels = {{1, {{"x"}, 40}}};
+    flow.pause();  // no game yet
+    EXPECT_FALSE(flow.paused());
+
+    flow.mnuNew_Click();
+    advance(6500);
+    flow.pause();
+    flow.mnuNew_Click();
+    EXPECT_FALSE(flow.paused());
+    EXPECT_FALSE(window.paused);
+    EXPECT_TRUE(window.running(GameTimer::CountDown)) << "the new game counts down at once";
+
+    flow.pause();
+    flow.butReplay_Click();
+    EXPECT_FALSE(flow.paused());
+    EXPECT_TRUE(window.running(GameTimer::CountDown));
+
+    advance(6500);
+    flow.pause();
+    window.abortAnswer = false;
+    flow.butEndGame_Click();
+    EXPECT_TRUE(flow.paused()) << "No leaves the game paused";
+    window.abortAnswer = true;
+    flow.butEndGame_Click();
+    EXPECT_FALSE(flow.paused());
+    EXPECT_TRUE(window.running(GameTimer::Turtle)) << "creatures move behind the score windows";
+    flow.pause();
+    EXPECT_FALSE(flow.paused()) << "no game runs";
 }

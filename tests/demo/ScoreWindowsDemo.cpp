@@ -41,12 +41,12 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     if (argc == 4 && std::strcmp(argv[2], "gameover") == 0) {
-        frmGameOver window(QString::fromLocal8Bit(argv[1]));
+        frmGameOver window(ScoresPath(QString::fromLocal8Bit(argv[1])));
         window.yourScore = std::atoi(argv[3]);
         return show(window) == QDialog::Accepted ? 0 : 1;
     }
     if (argc == 3 && std::strcmp(argv[2], "topten") == 0) {
-        frmTopTen window(QString::fromLocal8Bit(argv[1]));
+        frmTopTen window(ScoresPath(QString::fromLocal8Bit(argv[1])));
         show(window);
         return 0;
     }

@@ -21,7 +21,7 @@ class GameOverTest : public ProgramFolderTest {
 protected:
     std::unique_ptr<frmGameOver> open(std::int32_t score)
     {
-        auto window = std::make_unique<frmGameOver>(folder.path());
+        auto window = std::make_unique<frmGameOver>(scoresPath());
         window->yourScore = score;
         window->show();
         return window;

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -47,6 +48,7 @@ void onNextModal(std::function<void(QWidget*)> action)
 class frmPondrakeTest : public ::testing::Test {
 protected:
     QTemporaryDir folder;
+    QTemporaryDir playerData;  // where this copy keeps its scores: not the program folder
     modGlobals globals;
     GameRandom random{5};
     AudioOutput audio;
@@ -63,9 +65,11 @@ protected:
 
     void open()
     {
-        window = std::make_unique<frmPondrake>(globals, random, sound, folder.path());
+        window = std::make_unique<frmPondrake>(globals, random, sound, folder.path(), scoresPath());
         window->show();
     }
+
+    QString scoresPath() const { return playerData.filePath(QStringLiteral("scores.txt")); }
 
     void countDown()
     {
@@ -105,7 +109,7 @@ TEST_F(frmPondrakeTest, StartsIdleWithLevelOneShownAndTheMenusOfTheGame)
     EXPECT_FALSE(window->timerCountDown.isActive());
     EXPECT_FALSE(window->TimerTurtle.isActive());
     EXPECT_TRUE(isTurtle(globals.board(1, 1)));
-    EXPECT_EQ(menuTexts(), (QStringList{"&Game", "  &New Game", "  &High Scores", "  E&xit", "&Audio",
+    EXPECT_EQ(menuTexts(), (QStringList{"&Game", "  &New Game", "  &Pause", "  &High Scores", "  E&xit", "&Audio",
                                         "  Music Auto-Play [x]", "  Music Stop", "  Sound Effects [x]", "&Help",
                                         "  Instructions", "  About"}));
 }
@@ -140,6 +144,11 @@ TEST_F(frmPondrakeTest, ADragOnTheBoardSendsATurtleTheWayOfTheDrag)
     writeLevel(1, levelText(OneTurtleAboveWater, 3));
     open();
     const QPoint turtle(34 + 17, 34 + 17);
+    window->flow().hold();  // a held game takes no commands
+    QTest::mousePress(window->pictMain, Qt::LeftButton, {}, turtle);
+    EXPECT_FALSE(window->field().selection.SelectionActive);
+    QTest::mouseRelease(window->pictMain, Qt::LeftButton, {}, turtle);
+    window->flow().release();
     QTest::mousePress(window->pictMain, Qt::LeftButton, {}, turtle);
     EXPECT_TRUE(window->field().selection.SelectionActive);
     QTest::mouseMove(window->pictMain, turtle + QPoint(30, 2));
@@ -160,6 +169,7 @@ TEST_F(frmPondrakeTest, ALevelEndsWithTheLevelOverWindowAndTheGameIsWonWithoutAN
     globals.board(1, 1) = Tile::TurtleDown;  // the loader drew a random way: make it head for the water
 
     QString shownLevel;
+    QString topName;
     bool replayShown = true;
     onNextModal([&](QWidget* modal) {
         auto* level = qobject_cast<frmLevel*>(modal);
@@ -167,10 +177,14 @@ TEST_F(frmPondrakeTest, ALevelEndsWithTheLevelOverWindowAndTheGameIsWonWithoutAN
         shownLevel = level->lblLevel->text();
         replayShown = level->lblReplay->isVisible();
         level->Timer1_Timer();
-        // Then the game-over window and the top ten: close each as it comes.
-        onNextModal([](QWidget* gameOver) {
-            gameOver->close();
-            onNextModal([](QWidget* topTen) { topTen->close(); });
+        // Then the game-over window, where a name is typed, and the top ten that shows it.
+        onNextModal([&](QWidget* gameOver) {
+            onNextModal([&](QWidget* topTen) {
+                topName = topTen->findChild<QLabel*>(QStringLiteral("lblScore0"))->text();
+                topTen->close();
+            });
+            QTest::keyClicks(gameOver->findChild<QLineEdit*>(QStringLiteral("txtName")), QStringLiteral("Kim"));
+            QTest::keyClick(gameOver->findChild<QLineEdit*>(QStringLiteral("txtName")), Qt::Key_Return);
         });
     });
     window->flow().TimerTurtle_Timer();
@@ -182,6 +196,11 @@ TEST_F(frmPondrakeTest, ALevelEndsWithTheLevelOverWindowAndTheGameIsWonWithoutAN
     EXPECT_FALSE(window->butReplay->isEnabled());
     EXPECT_TRUE(window->TimerTurtle.isActive());
     EXPECT_TRUE(window->TimerDog.isActive());
+
+    // Both score windows use the score file the window was given.
+    EXPECT_EQ(topName, QStringLiteral("Kim"));
+    EXPECT_TRUE(QFile::exists(scoresPath()));
+    EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("levels/scores.txt"))));
 }
 
 TEST_F(frmPondrakeTest, AbortAsksFirstAndNoKeepsTheGame)
@@ -213,4 +232,33 @@ TEST_F(frmPondrakeTest, AZeroPeriodLeavesThatTimerSilent)
     EXPECT_FALSE(window->TimerTurtle.isActive());
     EXPECT_FALSE(window->TimerDog.isActive());
     EXPECT_TRUE(window->TimerBonus.isActive());
+}
+
+TEST_F(frmPondrakeTest, PauseIsForARunningGameAndTurningToAnotherProgramPausesIt)
+{
+    writeLevel(1, levelText(OneTurtleAboveWater, 3));
+    open();
+    EXPECT_FALSE(window->mnuPause->isEnabled());
+    window->applicationStateChanged(Qt::ApplicationInactive);
+    EXPECT_FALSE(window->flow().paused()) << "no game runs";
+
+    window->mnuNew->trigger();
+    EXPECT_TRUE(window->mnuPause->isEnabled());
+    window->applicationStateChanged(Qt::ApplicationInactive);
+    EXPECT_TRUE(window->flow().paused());
+    EXPECT_TRUE(window->mnuPause->isChecked());
+    EXPECT_FALSE(window->timerCountDown.isActive());
+    EXPECT_TRUE(window->timerCountDown.isHeld());
+    // The board is dimmed under "Paused"; a blank cell in the corner shows it.
+    const QRgb shown = window->pictMain->surface().pixel(5, 670);
+    const QRgb composed = window->pictMain->pictBackBuffer().pixel(5, 670);
+    EXPECT_LT(qGreen(shown), qGreen(composed) / 2);
+
+    window->applicationStateChanged(Qt::ApplicationActive);
+    EXPECT_TRUE(window->flow().paused()) << "it stays paused until the player resumes";
+    window->mnuPause->trigger();
+    EXPECT_FALSE(window->flow().paused());
+    EXPECT_FALSE(window->mnuPause->isChecked());
+    EXPECT_TRUE(window->timerCountDown.isActive());
+    EXPECT_EQ(window->pictMain->surface().pixel(5, 670), composed);
 }

@@ -16,7 +16,7 @@ class TopTenTest : public ProgramFolderTest {
 protected:
     std::unique_ptr<frmTopTen> open()
     {
-        auto window = std::make_unique<frmTopTen>(folder.path());
+        auto window = std::make_unique<frmTopTen>(scoresPath());
         window->show();
         return window;
     }

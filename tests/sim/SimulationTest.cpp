@@ -207,3 +207,20 @@ TEST(SimClock, ARestartedTimerCountsItsPeriodFromNowAndASilentOneNeverFires)
     clock.set(GameTimer::Turtle, false);
     EXPECT_FALSE(clock.next());
 }
+
+TEST(SimClock, AHeldTimerWaitsOutWhatWasLeftOfItsPeriodThenRunsAtItsPeriodAgain)
+{
+    SimClock clock;
+    clock.setPeriod(GameTimer::Dog, 700);
+    clock.set(GameTimer::Dog, true);
+    clock.now = 500;
+    clock.hold(GameTimer::Dog);
+    EXPECT_FALSE(clock.next());
+    clock.now = 9000;
+    clock.resume(GameTimer::Dog);
+    EXPECT_EQ(clock.next()->at, 9200);
+    clock.fire(*clock.next());
+    EXPECT_EQ(clock.next()->at, 9900);
+    clock.resume(GameTimer::Dog);  // not held: nothing changes
+    EXPECT_EQ(clock.next()->at, 9900);
+}

@@ -7,33 +7,20 @@ game=${1:?pondrake binary}
 shots=${2:-$(mktemp -d)}
 mkdir -p "$shots"
 
-for tool in Xvfb xdotool import compare; do
-  if ! command -v "$tool" >/dev/null; then
-    echo "skipped: $tool is missing"
-    exit 77
-  fi
-done
-
-display=":$((90 + RANDOM % 400))"
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
+. "$(dirname "$0")/xvfb.sh"
+need_tools Xvfb xdotool import compare
+start_xvfb 1024x768x24
 game_pid=
 cleanup() {
   [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
-  kill "$xvfb" 2>/dev/null || true
+  stop_xvfb
 }
 trap cleanup EXIT
-export DISPLAY=$display QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy
-for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+export QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy
 
 "$game" &
 game_pid=$!
-window=
-for _ in $(seq 100); do
-  window=$(xdotool search --name '^Pondrake$' 2>/dev/null | head -n 1) && [ -n "$window" ] && break
-  sleep 0.1
-done
-[ -n "$window" ] || { echo "FAIL: no window named Pondrake appeared"; exit 1; }
+window=$(wait_for_window Pondrake)
 sleep 1
 
 # The board area of the window, in screen pixels: the client starts under the menu bar.

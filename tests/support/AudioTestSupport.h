@@ -12,6 +12,9 @@
 #include <QTest>
 #include <QtEndian>
 
+#include <SDL_mixer.h>
+
+#include <atomic>
 #include <chrono>
 #include <cmath>
 #include <cstdint>
@@ -99,3 +102,71 @@ bool eventually(Condition condition, int patienceMs = 10000)
 {
     return QTest::qWaitFor(condition, patienceMs);
 }
+
+// Listens to what the mixer puts out, after all mixing, in 10 ms windows; a window whose RMS is
+// below -60 dBFS is silent. Counts from the first window that sounds. One at a time: it holds the
+// mixer's post-mix hook for its lifetime.
+class MixerTap {
+public:
+    MixerTap()
+    {
+        Uint16 format = 0;
+        int rate = 0;
+        Mix_QuerySpec(&rate, &format, &m_channels);
+        m_windowSamples = rate / 100 * m_channels;
+        m_valid = format == AUDIO_S16SYS && m_windowSamples > 0;
+        if (m_valid)
+            Mix_SetPostMix(&MixerTap::listen, this);
+    }
+    ~MixerTap()
+    {
+        if (m_valid)
+            Mix_SetPostMix(nullptr, nullptr); // waits for a running callback to end
+    }
+    MixerTap(const MixerTap&) = delete;
+    MixerTap& operator=(const MixerTap&) = delete;
+
+    // Whether the mixer's format (16-bit) is one this tap reads.
+    bool valid() const { return m_valid; }
+    // Seconds of output since the first window that sounded.
+    double heardSeconds() const { return m_heardWindows / 100.0; }
+    // The longest run of silent windows since then, a run still going on included.
+    double longestSilence() const { return m_longestSilent / 100.0; }
+
+private:
+    static void listen(void* self, Uint8* stream, int bytes)
+    {
+        static_cast<MixerTap*>(self)->take(reinterpret_cast<const std::int16_t*>(stream), bytes / 2);
+    }
+    void take(const std::int16_t* samples, int count)
+    {
+        // Runs on the audio thread; only it writes the counters.
+        for (int i = 0; i < count; ++i) {
+            m_sumOfSquares += double(samples[i]) * samples[i];
+            if (++m_inWindow == m_windowSamples)
+                endWindow();
+        }
+    }
+    void endWindow()
+    {
+        const double rms = std::sqrt(m_sumOfSquares / m_windowSamples) / 32768.0;
+        const bool silent = rms < 0.001; // -60 dBFS
+        m_sumOfSquares = 0;
+        m_inWindow = 0;
+        if (m_heardWindows == 0 && silent)
+            return;
+        ++m_heardWindows;
+        m_silentRun = silent ? m_silentRun + 1 : 0;
+        if (m_silentRun > m_longestSilent)
+            m_longestSilent = m_silentRun.load();
+    }
+
+    bool m_valid = false;
+    int m_channels = 0;
+    int m_windowSamples = 0;
+    int m_inWindow = 0;
+    double m_sumOfSquares = 0;
+    std::atomic<int> m_heardWindows{0};
+    std::atomic<int> m_silentRun{0};
+    std::atomic<int> m_longestSilent{0};
+};

@@ -75,19 +75,50 @@ TEST_F(LevelAudio, PreparingSetsUpTheDeviceAndStopsThePieceThatPlays)
     EXPECT_EQ(device.FileName(), folder.path() + QStringLiteral("/audio/"));
 }
 
-TEST_F(LevelAudio, APieceThatEndsStartsAgainUntilMusicStop)
+TEST_F(LevelAudio, APieceThatEndsStartsAgainWithoutAGapUntilMusicStop)
 {
+    MixerTap tap;
+    ASSERT_TRUE(tap.valid());
     control.PrepareMusic(QStringLiteral("short.wav"));
     control.PlayMusic();
-    ASSERT_TRUE(eventually([&] { return done.count() == 2; })); // it ended, played again, ended again
-    ASSERT_TRUE(eventually([&] { return mode() == MusicDevice::Mode::Playing; }));
+    ASSERT_TRUE(eventually([&] { return tap.heardSeconds() >= 0.6; })); // four passes and more
+    EXPECT_EQ(tap.longestSilence(), 0.0);
+    EXPECT_EQ(mode(), MusicDevice::Mode::Playing);
+    EXPECT_EQ(done.count(), 0); // the device repeats it; nothing closed and reopened it
     menu.mnuMusicStop->trigger();
     EXPECT_TRUE(control.MusicCloseRequested);
     EXPECT_EQ(mode(), MusicDevice::Mode::NotOpen);
     ASSERT_TRUE(eventually([&] { return !control.MusicCloseRequested; })); // cleared by mmcaudio_Done
     deliverPostedEvents();
     EXPECT_EQ(mode(), MusicDevice::Mode::NotOpen); // a restart would be opening it again
-    EXPECT_TRUE(control.musicAutoPlay());          // Music Stop leaves Auto-Play as it was
+    EXPECT_FALSE(output.musicSounding());
+    EXPECT_TRUE(control.musicAutoPlay()); // Music Stop leaves Auto-Play as it was
+}
+
+TEST_F(LevelAudio, TheDoneEventPlaysThePieceAgainOnlyWhenItEndedByItself)
+{
+    // The device repeats the piece itself; were it to stop by itself all the same, the done
+    // event would start it again, while a stop of the program's own never does.
+    struct Case {
+        bool closeRequested;
+        int notifyCode;
+        bool playsAgain;
+    };
+    const Case cases[] = {
+        {true, MusicDevice::mciSuccessful, false},
+        {false, MusicDevice::mciAborted, false},
+        {true, MusicDevice::mciAborted, false},
+        {false, MusicDevice::mciSuccessful, true},
+    };
+    for (const Case& c : cases) {
+        control.PrepareMusic(QStringLiteral("long.wav"));
+        control.MusicCloseRequested = c.closeRequested;
+        control.mmcaudio_Done(c.notifyCode);
+        EXPECT_FALSE(control.MusicCloseRequested);
+        EXPECT_EQ(mode() != MusicDevice::Mode::NotOpen, c.playsAgain)
+            << c.closeRequested << " " << c.notifyCode;
+    }
+    EXPECT_TRUE(eventually([&] { return mode() == MusicDevice::Mode::Playing; })); // the last case
 }
 
 TEST_F(LevelAudio, AStopThatClearsTheFlagAtOnceStillDoesNotRestartTheMusic)
@@ -107,9 +138,13 @@ TEST_F(LevelAudio, AStopWithNothingPlayingDoesNotKeepTheNextPieceFromRepeating)
     control.PrepareMusic(QStringLiteral("short.wav"));
     control.mnuMusicStop_Click();
     EXPECT_FALSE(control.MusicCloseRequested);
+    MixerTap tap;
+    ASSERT_TRUE(tap.valid());
     control.PlayMusic();
-    ASSERT_TRUE(eventually([&] { return done.count() == 2; })); // it ended and was played again
+    ASSERT_TRUE(eventually([&] { return tap.heardSeconds() >= 0.6; }));
+    EXPECT_EQ(tap.longestSilence(), 0.0);
     control.mnuMusicStop_Click();
+    EXPECT_TRUE(control.MusicCloseRequested);
     ASSERT_TRUE(eventually([&] { return !control.MusicCloseRequested; }));
 }
 

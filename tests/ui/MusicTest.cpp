@@ -55,6 +55,22 @@ TEST_F(Music, APieceThatEndsByItselfRaisesTheDoneEventOnTheUiThread)
     EXPECT_EQ(mmcaudio.mode(), MusicDevice::Mode::Stopped);
 }
 
+TEST_F(Music, ARepeatingPieceStartsAgainAtItsEndWithoutSilenceOrAnEvent)
+{
+    MixerTap tap;
+    ASSERT_TRUE(tap.valid());
+    mmcaudio.setRepeat(true);
+    openAndPlay("short.wav");
+    ASSERT_TRUE(eventually([&] { return tap.heardSeconds() >= 0.6; })); // four passes and more
+    deliverPostedEvents();
+    EXPECT_EQ(tap.longestSilence(), 0.0);
+    EXPECT_EQ(done.count(), 0);
+    EXPECT_EQ(mmcaudio.mode(), MusicDevice::Mode::Playing);
+    mmcaudio.setCommand(QStringLiteral("Close"));
+    ASSERT_TRUE(done.wait(Patience));
+    EXPECT_EQ(done.at(0).at(0).toInt(), MusicDevice::mciAborted);
+}
+
 TEST_F(Music, OpenAndPlayRaiseNoDoneEventButClosingAPlayingPieceDoes)
 {
     mmcaudio.setFileName(path("long.wav"));
@@ -154,6 +170,25 @@ TEST_F(Music, MidiPlaysAsASequencerPieceThroughTheSoundfont)
     ASSERT_TRUE(eventually([&] { return mmcaudio.mode() == MusicDevice::Mode::Playing; }));
     ASSERT_TRUE(done.wait(Patience)); // one note, then the synthesiser's release
     EXPECT_EQ(done.at(0).at(0).toInt(), MusicDevice::mciSuccessful);
+}
+
+TEST_F(Music, ARepeatingMidiPieceStartsAgainOnItsLastTickNotAfterTheSynthesisersTail)
+{
+    // Played once, the synthesiser goes on until its last voice has died away and two seconds
+    // more; repeated, the next pass begins where the file ends.
+    if (!QFileInfo::exists(QLatin1String(AudioOutput::DefaultSoundfont)))
+        GTEST_SKIP() << "no General MIDI soundfont on this machine";
+    ASSERT_TRUE(writeMidi(path("song.mid"))); // one half-second note
+    MixerTap tap;
+    ASSERT_TRUE(tap.valid());
+    mmcaudio.setDeviceType(QStringLiteral("Sequencer"));
+    mmcaudio.setRepeat(true);
+    openAndPlay("song.mid");
+    ASSERT_TRUE(eventually([&] { return tap.heardSeconds() >= 2.0; })); // four passes
+    EXPECT_LT(tap.longestSilence(), 0.05);
+    deliverPostedEvents();
+    EXPECT_EQ(done.count(), 0);
+    EXPECT_EQ(mmcaudio.mode(), MusicDevice::Mode::Playing);
 }
 
 TEST(MusicWithoutSoundfont, MidiStaysSilentAndTheMissingSoundfontIsToldOnce)

@@ -3,6 +3,7 @@
 void SimClock::set(GameTimer timer, bool on)
 {
     Timer& t = m_timers[index(timer)];
+    t.left = -1;
     t.on = on && t.period > 0;
     if (t.on)
         schedule(t, now + t.period);
@@ -14,6 +15,25 @@ void SimClock::setPeriod(GameTimer timer, Int16 milliseconds)
     t.period = milliseconds;
     if (t.on)
         set(timer, true);  // a running timer starts again with its new period
+}
+
+void SimClock::hold(GameTimer timer)
+{
+    Timer& t = m_timers[index(timer)];
+    if (!t.on)
+        return;
+    t.left = t.due - now;
+    t.on = false;
+}
+
+void SimClock::resume(GameTimer timer)
+{
+    Timer& t = m_timers[index(timer)];
+    if (t.left < 0)
+        return;
+    t.on = true;
+    schedule(t, now + t.left);
+    t.left = -1;
 }
 
 std::optional<SimClock::Due> SimClock::next() const

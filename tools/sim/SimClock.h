@@ -13,6 +13,10 @@ class SimClock {
 public:
     void set(GameTimer timer, bool on);
     void setPeriod(GameTimer timer, Int16 milliseconds);
+    // A running timer stops and keeps what is left of its period; resumed, it waits out that
+    // remainder first and then runs at its period again.
+    void hold(GameTimer timer);
+    void resume(GameTimer timer);
     bool isOn(GameTimer timer) const { return m_timers[index(timer)].on; }
 
     struct Due {
@@ -32,6 +36,7 @@ private:
         Int16 period = 0;
         std::int64_t due = 0;
         std::uint64_t order = 0;
+        std::int64_t left = -1;  // while held: what was left of the period
     };
     static int index(GameTimer timer) { return static_cast<int>(timer); }
     void schedule(Timer& timer, std::int64_t due);

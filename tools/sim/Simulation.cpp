@@ -22,9 +22,12 @@ public:
 
     void setTimer(GameTimer timer, bool on) override { m_clock.set(timer, on); }
     void setTimerPeriod(GameTimer timer, Int16 milliseconds) override { m_clock.setPeriod(timer, milliseconds); }
+    void holdTimer(GameTimer timer) override { m_clock.hold(timer); }
+    void resumeTimer(GameTimer timer) override { m_clock.resume(timer); }
     void showCountdown(std::string_view, CountdownColour) override {}
     void hideCountdown() override {}
     void setGameButtonsEnabled(bool) override {}
+    void showPaused(bool) override {}
 
     bool loadLevel(Int16) override
     {

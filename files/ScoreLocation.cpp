@@ -1,0 +1,37 @@
+#include "files/ScoreLocation.h"
+
+#include "files/ScoreFile.h"
+
+#include <QFileInfo>
+
+namespace {
+
+// Whether a new score file could replace the one at path (or be made there): the save writes a
+// new file beside it and renames it over the old one, so the folder must take new files, and an
+// existing file must itself be writable, or the save refuses it.
+bool canSaveAt(const QString& path)
+{
+    const QFileInfo file(path);
+    if (file.exists())
+        return file.isFile() && file.isWritable() && QFileInfo(file.absolutePath()).isWritable();
+    // A missing levels folder is made by the save, in the program folder.
+    QFileInfo folder(file.absolutePath());
+    if (!folder.exists())
+        folder = QFileInfo(folder.absolutePath());
+    return folder.isDir() && folder.isWritable();
+}
+
+}  // namespace
+
+QString InstalledMarkPath(const QString& programFolder)
+{
+    return programFolder + QStringLiteral("/" PONDRAKE_INSTALLED_MARK);
+}
+
+QString ScoreLocation(const QString& programFolder, const QString& playerDataFolder)
+{
+    const QString besideProgram = ScoresPath(programFolder);
+    if (!QFileInfo::exists(InstalledMarkPath(programFolder)) && canSaveAt(besideProgram))
+        return besideProgram;
+    return playerDataFolder.isEmpty() ? QString() : ScoresPath(playerDataFolder);
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+// Where a copy of the game keeps its top-ten table. A copy run where it was built keeps it in its
+// own levels/scores.txt. An installed copy never writes into its own folder: installing leaves a
+// mark beside the program, and a copy that carries the mark, or that could not write its score
+// file where it stands, keeps the table in the player's data folder (levels/scores.txt there).
+// Decided once at start-up; both score windows are handed the result.
+
+// The mark that installing leaves in the program folder.
+QString InstalledMarkPath(const QString& programFolder);
+
+// The score file for this program folder. An empty playerDataFolder (no home to keep data in)
+// gives an empty path when the program folder will not do: nothing is read and a save fails.
+QString ScoreLocation(const QString& programFolder, const QString& playerDataFolder);

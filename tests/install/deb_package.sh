@@ -1,0 +1,106 @@
+#!/usr/bin/env bash
+# Makes the Debian package, unpacks it into a scratch root with dpkg -x and checks what it holds;
+# then plays the unpacked game from there under Xvfb to the end of a game: the name entered goes
+# into the player's data folder, the table there is read back, and nothing is written into the
+# scratch root. Exits 77 (skipped) when a tool is missing.
+# Usage: deb_package.sh <build folder> <version> <desktop id> <installed mark> [screenshot folder]
+set -euo pipefail
+build=${1:?build folder}
+version=${2:?version}
+id=${3:?desktop id}
+mark=${4:?name of the installed mark}
+work=$(mktemp -d)
+shots=${5:-$work/shots}
+mkdir -p "$shots"
+
+. "$(dirname "$0")/../smoke/xvfb.sh"
+need_tools cpack dpkg-deb dpkg-shlibdeps readelf appstreamcli identify Xvfb xdotool import
+
+game_pid=
+cleanup() {
+  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
+  stop_xvfb
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+
+# The package, by its expected name, with what the program links and the soundfont.
+cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/package" >"$work/cpack.log" 2>&1 ||
+  { cat "$work/cpack.log"; fail "cpack"; }
+deb=$work/package/pondrake_${version}_amd64.deb
+[ -f "$deb" ] || fail "no $(basename "$deb") among: $(ls "$work/package")"
+depends=$(dpkg-deb -f "$deb" Depends)
+for need in libqt6widgets6 libsdl2-mixer-2.0-0 timgm6mb-soundfont; do
+  grep -q "\b$need\b" <<<"$depends" || fail "Depends lacks $need: $depends"
+done
+
+# What the unpacked tree holds.
+root=$work/root
+dpkg -x "$deb" "$root"
+usr=$root/usr
+folder=$usr/lib/pondrake
+[ -L "$usr/bin/pondrake" ] || fail "usr/bin/pondrake is not a link"
+[ "$(readlink -f "$usr/bin/pondrake")" = "$(readlink -f "$folder/pondrake")" ] ||
+  fail "usr/bin/pondrake leads to $(readlink -f "$usr/bin/pondrake")"
+for file in pondrake "$mark" instruct.html about.html images/water.gif audio/go.wav audio/pond1.mid \
+  levels/level1.txt; do
+  [ -s "$folder/$file" ] || fail "the program folder lacks $file"
+done
+grep -q "Version $version" "$folder/about.html" || fail "about.html does not carry version $version"
+[ -z "$(find "$folder" -name scores.txt)" ] || fail "a score table was packed"
+! grep -q -F "$build" "$folder/pondrake" || fail "the program names the build folder $build"
+readelf -d "$folder/pondrake" | grep -q -E 'RPATH|RUNPATH' && fail "the program carries a library path"
+
+entry=$usr/share/applications/$id.desktop
+[ "$(sed -n 's/^Exec=//p' "$entry")" = pondrake ] || fail "the menu entry does not start pondrake"
+[ "$(sed -n 's/^Icon=//p' "$entry")" = "$id" ] || fail "the menu entry does not show the icon $id"
+for size in 48 64 128 256; do
+  icon=$usr/share/icons/hicolor/${size}x${size}/apps/$id.png
+  [ "$(identify -format %wx%h "$icon" 2>/dev/null)" = "${size}x${size}" ] || fail "no ${size}x${size} icon at $icon"
+done
+[ -s "$usr/share/icons/hicolor/scalable/apps/$id.svg" ] || fail "no scalable icon"
+appstreamcli validate-tree --no-net "$usr" >"$work/tree.log" 2>&1 || { cat "$work/tree.log"; fail "validate-tree"; }
+
+# A game played from the scratch root, with a table of ten poor scores in the player's data folder.
+home=$work/home
+table=$home/.local/share/Pondrake/levels/scores.txt
+mkdir -p "$(dirname "$table")"
+for i in 0 1 2 3 4 5 6 7 8 9; do printf ' 0 \r\n-1000 \r\nold%d\r\n' "$i"; done >"$table"
+find "$root" -printf '%p %s %T@\n' | sort >"$work/before"
+
+start_xvfb 1024x768x24
+export QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy
+(cd "$work" && env -u XDG_DATA_HOME HOME="$home" "$usr/bin/pondrake") &
+game_pid=$!
+window=$(wait_for_window Pondrake)
+sleep 1
+xdotool windowfocus --sync "$window"
+xdotool key alt+g
+sleep 0.5
+xdotool key n
+sleep 7  # the countdown; then Abort Game, which sits under the turtle totals
+eval "$(xdotool getwindowgeometry --shell "$window")"
+client_top=$((Y + HEIGHT - 693))  # the window is the menu bar over a 693-pixel client area
+xdotool mousemove $((X + 744)) $((client_top + 354)) click 1
+question=$(wait_for_window "Abort Pondrake")
+xdotool windowfocus --sync "$question" key alt+y
+over=$(wait_for_window "Game Over")
+sleep 0.5
+import -window root "$shots/installed-game-over.png"
+xdotool windowfocus --sync "$over" type Ada
+xdotool key Return
+top=$(wait_for_window "Top Ten Scores")
+sleep 0.5
+import -window root "$shots/installed-top-ten.png"
+xdotool windowfocus --sync "$top" key Return
+sleep 0.5
+kill "$game_pid"
+wait "$game_pid" 2>/dev/null || true
+game_pid=
+
+[ "$(sed -n 3p "$table")" = $'Ada\r' ] || fail "the name did not go first into $table: $(head -n 3 "$table")"
+[ "$(sed -n 30p "$table")" = $'old8\r' ] || fail "the table in the data folder was not read before the name went in"
+find "$root" -printf '%p %s %T@\n' | sort >"$work/after"
+diff "$work/before" "$work/after" || fail "the game wrote into its installed tree"
+echo "PASS: the package installs, the game runs from it and keeps its scores in $table (screenshots in $shots)"

@@ -1,0 +1,74 @@
+// Plays one piece of level music as a level does (PrepareMusic, then PlayMusic, the done event
+// handled by the music control) until the mixer has put out the given seconds of audio, with
+// SDL's disk driver writing that output to a file. Prints the file's sample format.
+// Not part of the game: tools/loop_gap.py runs it.
+#include "ui/AudioControl.h"
+#include "ui/AudioOutput.h"
+#include "ui/modSound.h"
+
+#include <QCoreApplication>
+#include <QTimer>
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+#include <atomic>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+std::atomic<long long> g_bytesMixed{0};
+
+void countMixed(void*, Uint8*, int bytes)
+{
+    g_bytesMixed += bytes;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (argc != 5) {
+        std::fprintf(stderr, "usage: loop_render <program folder> <music name> <seconds> <output file>\n");
+        return 2;
+    }
+    const double seconds = std::atof(argv[3]);
+    // The disk driver is chosen only by name; it writes in real time, as a sound card plays.
+    setenv("SDL_AUDIODRIVER", "disk", 1);
+    setenv("SDL_DISKAUDIOFILE", argv[4], 1);
+    QCoreApplication app(argc, argv);
+
+    AudioOutput output;
+    const char* driver = SDL_GetCurrentAudioDriver();
+    if (!output.isOpen() || !driver || std::string_view(driver) != "disk") {
+        std::fprintf(stderr, "loop_render: SDL's disk audio driver could not be opened\n");
+        return 1;
+    }
+    int rate = 0, channels = 0;
+    Uint16 format = 0;
+    Mix_QuerySpec(&rate, &format, &channels);
+    if (format != AUDIO_S16LSB) {
+        std::fprintf(stderr, "loop_render: the mixer runs in format 0x%x, not 16-bit little-endian\n", format);
+        return 1;
+    }
+    const long long target = static_cast<long long>(seconds * rate) * channels * 2;
+    Mix_SetPostMix(&countMixed, nullptr);
+
+    modSound sound(output);
+    AudioControl control(sound, QString::fromLocal8Bit(argv[1]));
+    control.PrepareMusic(QString::fromLocal8Bit(argv[2]));
+    control.PlayMusic();
+
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (g_bytesMixed >= target)
+            app.quit();
+    });
+    poll.start(20);
+    app.exec();
+    control.CloseMusic();
+    Mix_SetPostMix(nullptr, nullptr);
+    std::printf("s16le %d %d\n", rate, channels);
+    return 0;
+}
