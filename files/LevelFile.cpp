@@ -68,33 +68,41 @@ QString withoutLineBreaks(QString text)
 
 }  // namespace
 
-LevelReadStatus LoadLevelFile(const QString& path, modGlobals& globals, Random& random)
+LevelReadStatus LoadLevelFile(const QString& path, modGlobals& globals, Random& random, int* linesRead)
 {
     globals.TurtlesInLevel = 0;
+    int used = 0;
+    const auto finish = [&](LevelReadStatus status) {
+        if (linesRead)
+            *linesRead = used;
+        return status;
+    };
 
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return LevelReadStatus::Missing;
+        return finish(LevelReadStatus::Missing);
     LineReader lines(QString::fromUtf8(file.read(MaxBytesRead)));  // drops a byte-order mark
     file.close();
 
     QString line;
     if (!lines.next(line))
-        return LevelReadStatus::Stopped;
+        return finish(LevelReadStatus::Stopped);
     globals.LevelMusic = trimSpaces(line).toStdString();
+    ++used;
 
     for (Int16* setting : {&globals.LevelBonus, &globals.LevelTurtleInterval, &globals.LevelDogInterval}) {
         if (!lines.next(line))
-            return LevelReadStatus::Stopped;
+            return finish(LevelReadStatus::Stopped);
         const std::optional<Int16> value = leadingInt16(trimSpaces(line));
         if (!value)
-            return LevelReadStatus::Stopped;
+            return finish(LevelReadStatus::Stopped);
         *setting = *value;
+        ++used;
     }
 
     for (int row = 0; row < BoardSize; ++row) {
         if (!lines.next(line))
-            return LevelReadStatus::Stopped;
+            return finish(LevelReadStatus::Stopped);
         const QList<uint> codes = trimSpaces(line).toUcs4();
         for (int col = 0; col < BoardSize; ++col) {
             TileCode code = col < codes.size() ? static_cast<TileCode>(codes[col]) : Tile::Empty;
@@ -104,8 +112,9 @@ LevelReadStatus LoadLevelFile(const QString& path, modGlobals& globals, Random& 
             }
             globals.board(col, row) = code;
         }
+        ++used;
     }
-    return LevelReadStatus::Complete;
+    return finish(LevelReadStatus::Complete);
 }
 
 bool FileExists(const QString& path)

@@ -45,6 +45,7 @@ public:
     void showLevelNumber(Int16) override {}
 
     bool confirmAbort() override { return false; }
+    bool confirmLevelEditor() override { return false; }
     void showLevelOver(const LevelReport& levelReport) override
     {
         if (!report) {
@@ -54,6 +55,7 @@ public:
     }
     void showGameOver(std::int32_t) override {}
     void showTopTen() override {}
+    void showEditor() override {}
 
 private:
     QString m_path;
