@@ -197,6 +197,28 @@ void LevelFlow::mnuHighScores_Click()
     setTimer(GameTimer::CountDown, countingDown);
 }
 
+void LevelFlow::mnuLevelEditor_Click()
+{
+    if (!GameOver) {
+        // Held while the question is open: nothing may end behind it. Cancel lets the game run on
+        // as it stood.
+        hold();
+        const bool ok = m_window.confirmLevelEditor();
+        release();
+        if (!ok)
+            return;
+        resume();
+        m_window.closeMusic();
+        GameOver = true;
+        m_window.setGameButtonsEnabled(false);
+        ReplayLevel = false;
+    }
+    setGameTimers(false);
+    setTimer(GameTimer::CountDown, false);
+    m_window.showEditor();
+    setGameTimers(false);
+}
+
 void LevelFlow::hold()
 {
     if (m_holds++ > 0)

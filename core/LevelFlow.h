@@ -59,10 +59,13 @@ public:
     virtual void showLevelNumber(Int16 levelNumber) = 0;
 
     virtual bool confirmAbort() = 0;
+    // "This will abort your current game.  Continue?": true for OK.
+    virtual bool confirmLevelEditor() = 0;
     // Modal windows: each call returns once its window has closed. Timers keep firing meanwhile.
     virtual void showLevelOver(const LevelReport& report) = 0;
     virtual void showGameOver(std::int32_t yourScore) = 0;
     virtual void showTopTen() = 0;
+    virtual void showEditor() = 0;
 };
 
 // A game: a run through the numbered levels from level 1, with a countdown before each level, a
@@ -86,6 +89,9 @@ public:
     void butReplay_Click();
     void butEndGame_Click();
     void mnuHighScores_Click();
+    // Opens the level editor: a running game is abandoned first, after the player agrees, without
+    // the score windows. Afterwards the shell stands idle until New Game.
+    void mnuLevelEditor_Click();
 
     // Holds the game still while a question is open: every timer that is on stops where it
     // stands and the board takes no commands. release() lets each go on with what was left of

@@ -69,34 +69,42 @@ QString withoutLineBreaks(QString text)
 
 }  // namespace
 
-LevelReadStatus LoadLevelFile(const QString& path, modGlobals& globals, Random& random)
+LevelReadStatus LoadLevelFile(const QString& path, modGlobals& globals, Random& random, int* linesRead)
 {
     globals.TurtlesInLevel = 0;
+    int used = 0;
+    const auto finish = [&](LevelReadStatus status) {
+        if (linesRead)
+            *linesRead = used;
+        return status;
+    };
 
     std::optional<FileHead> head = readFileHead(path, MaxBytesRead);
     if (!head)
-        return LevelReadStatus::Missing;
+        return finish(LevelReadStatus::Missing);
     if (head->cut)  // what the limit cut off after the last line end is no whole line
         head->bytes.truncate(std::max(head->bytes.lastIndexOf('\r'), head->bytes.lastIndexOf('\n')) + 1);
     LineReader lines(QString::fromUtf8(head->bytes));  // drops a byte-order mark
 
     QString line;
     if (!lines.next(line))
-        return LevelReadStatus::Stopped;
+        return finish(LevelReadStatus::Stopped);
     globals.LevelMusic = trimSpaces(line).toStdString();
+    ++used;
 
     for (Int16* setting : {&globals.LevelBonus, &globals.LevelTurtleInterval, &globals.LevelDogInterval}) {
         if (!lines.next(line))
-            return LevelReadStatus::Stopped;
+            return finish(LevelReadStatus::Stopped);
         const std::optional<Int16> value = leadingInt16(trimSpaces(line));
         if (!value)
-            return LevelReadStatus::Stopped;
+            return finish(LevelReadStatus::Stopped);
         *setting = *value;
+        ++used;
     }
 
     for (int row = 0; row < BoardSize; ++row) {
         if (!lines.next(line))
-            return LevelReadStatus::Stopped;
+            return finish(LevelReadStatus::Stopped);
         const QList<uint> codes = trimSpaces(line).toUcs4();
         for (int col = 0; col < BoardSize; ++col) {
             TileCode code = col < codes.size() ? static_cast<TileCode>(codes[col]) : Tile::Empty;
@@ -110,8 +118,9 @@ LevelReadStatus LoadLevelFile(const QString& path, modGlobals& globals, Random& 
             }
             globals.board(col, row) = code;
         }
+        ++used;
     }
-    return LevelReadStatus::Complete;
+    return finish(LevelReadStatus::Complete);
 }
 
 bool FileExists(const QString& path)

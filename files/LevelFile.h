@@ -19,8 +19,9 @@ enum class LevelReadStatus {
 };
 
 // Reads a level file into the shared board and level settings. Whatever was read before a failure
-// stays; everything after it keeps its earlier value.
-LevelReadStatus LoadLevelFile(const QString& path, modGlobals& globals, Random& random);
+// stays; everything after it keeps its earlier value. linesRead, when given, receives the number of
+// lines read and used: 24 for a complete file, else the reading stopped at line linesRead + 1.
+LevelReadStatus LoadLevelFile(const QString& path, modGlobals& globals, Random& random, int* linesRead = nullptr);
 
 // A file exists at the path and holds at least one byte. Never fails.
 bool FileExists(const QString& path);
@@ -36,6 +37,7 @@ struct LevelSettingsText {
     QString bonus;
     QString turtleInterval;
     QString dogInterval;
+    friend bool operator==(const LevelSettingsText&, const LevelSettingsText&) = default;
 };
 
 // The bytes of a level file for these settings and this board.

@@ -2,7 +2,7 @@
 
 #include "files/CBase64.h"
 #include "screens/InkPicture.h"
-#include "screens/Look.h"
+#include "ui/Look.h"
 
 #include <QGroupBox>
 #include <QKeyEvent>

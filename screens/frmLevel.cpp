@@ -1,6 +1,6 @@
 #include "screens/frmLevel.h"
 
-#include "screens/Look.h"
+#include "ui/Look.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>

@@ -1,12 +1,13 @@
 #include "screens/frmPondrake.h"
 
 #include "core/Random.h"
+#include "editor/frmEditor.h"
 #include "files/LevelFile.h"
-#include "screens/Look.h"
 #include "screens/frmGameOver.h"
 #include "screens/frmLevel.h"
 #include "screens/frmTopTen.h"
 #include "ui/BoardPicture.h"
+#include "ui/Look.h"
 #include "ui/MissingParts.h"
 #include "ui/modSound.h"
 
@@ -99,6 +100,8 @@ void frmPondrake::buildMenus()
     mnuExit = mnuFile->addAction(QStringLiteral("E&xit"), this, &frmPondrake::mnuExit_Click);
 
     audioMenu = addAudioMenu(menuBar(), m_audio, QStringLiteral("Music Auto-Play"));
+    mnuLevelEditor = menuBar()->addAction(QStringLiteral("Level Editor"));
+    connect(mnuLevelEditor, &QAction::triggered, this, &frmPondrake::mnuLevelEditor_Click);
 
     QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
     mnuInstructions = mnuHelp->addAction(QStringLiteral("Instructions"), this, &frmPondrake::mnuInstructions_Click);
@@ -299,6 +302,13 @@ bool frmPondrake::confirmAbort()
                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
+bool frmPondrake::confirmLevelEditor()
+{
+    return QMessageBox::question(this, QStringLiteral("Level Editor"),
+                                 QStringLiteral("This will abort your current game.  Continue?"),
+                                 QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+}
+
 void frmPondrake::showLevelOver(const LevelReport& report)
 {
     frmLevel window(this);
@@ -322,4 +332,10 @@ void frmPondrake::showTopTen()
     frmTopTen window(m_scoresPath, this);
     window.move(pos() + QPoint(Look::twips(100), Look::twips(100)));
     window.exec();
+}
+
+void frmPondrake::showEditor()
+{
+    frmEditor editor(m_globals, m_random, m_sound, m_programFolder, this);
+    editor.exec();
 }

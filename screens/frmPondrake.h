@@ -42,6 +42,7 @@ public:
     void butEndGame_Click() { m_flow.butEndGame_Click(); }
     void butReplay_Click() { m_flow.butReplay_Click(); }
     void mnuHighScores_Click() { m_flow.mnuHighScores_Click(); }
+    void mnuLevelEditor_Click() { m_flow.mnuLevelEditor_Click(); }
     void mnuInstructions_Click();
     void mnuAbout_Click();
     void mnuExit_Click();
@@ -64,6 +65,7 @@ public:
     QAction* mnuHighScores;
     QAction* mnuExit;
     AudioMenu audioMenu;
+    QAction* mnuLevelEditor;  // a command on the menu bar itself
     QAction* mnuInstructions;
     QAction* mnuAbout;
     HoldableTimer timerCountDown;
@@ -102,9 +104,11 @@ private:
     void showTotals() override;
     void showLevelNumber(Int16 levelNumber) override;
     bool confirmAbort() override;
+    bool confirmLevelEditor() override;
     void showLevelOver(const LevelReport& report) override;
     void showGameOver(std::int32_t yourScore) override;
     void showTopTen() override;
+    void showEditor() override;
 
     modGlobals& m_globals;
     Random& m_random;

@@ -1,7 +1,7 @@
 #include "screens/frmTopTen.h"
 
 #include "screens/InkDisplay.h"
-#include "screens/Look.h"
+#include "ui/Look.h"
 
 #include <QKeyEvent>
 #include <QLabel>

@@ -11,8 +11,12 @@ The default run plays two whole games and leaves screenshots to look at in shots
   game 1  countdown, a drag in progress, every level-over window, the game-over window with a
           handwritten name, the top-ten table showing it
   game 2  Game > High Scores during play (and proof that the board moves again afterwards),
-          level 2 lost on purpose the first time (turtles led into holes) and so played again,
+          level 3 lost on purpose the first time (turtles led into holes) and so played again,
           the game-over window with a typed name, the top-ten table
+
+With --levels only some levels of the pack are played, in the order given: the tool makes a
+program folder of its own (a copy of the program beside the art, sound and help of --bin) whose
+levels are those, numbered from 1, so a game runs through them alone.
 
 Needs Xvfb, xdotool and ImageMagick (import, convert); Python's standard library only.
 
@@ -20,6 +24,7 @@ Needs Xvfb, xdotool and ImageMagick (import, convert); Python's standard library
     /usr/bin/python3 tools/autoplay.py --games 1 --fresh-scores
     /usr/bin/python3 tools/autoplay.py --games 2 --lose-once 0
     /usr/bin/python3 tools/autoplay.py --abort-after 2    # game 2 ends by Abort Game once 2 levels are over
+    /usr/bin/python3 tools/autoplay.py --games 1 --levels 1,7,24   # a game of three levels of the pack
 
 An X server already running on --display is used as it is; otherwise Xvfb is started there and
 stopped at the end. The game is always started by this tool and ended by it.
@@ -29,8 +34,10 @@ import argparse
 import heapq
 import os
 import re
+import shutil
 import subprocess
 import sys
+import tempfile
 import time
 from collections import deque
 
@@ -882,6 +889,26 @@ def start_display(name):
     raise GiveUp("Xvfb did not start on " + name)
 
 
+def program_with_levels(bin_folder, numbers):
+    """A program folder whose levels are these levels of bin_folder, renumbered from 1: a copy of
+    the program (it finds its data beside itself) and links to the rest."""
+    folder = tempfile.mkdtemp(prefix="pondrake-levels-")
+    for name in os.listdir(bin_folder):
+        source = os.path.join(os.path.abspath(bin_folder), name)
+        if name == "pondrake":
+            shutil.copy2(source, folder)
+        elif name != "levels":
+            os.symlink(source, os.path.join(folder, name))
+    os.mkdir(os.path.join(folder, "levels"))
+    for new, old in enumerate(numbers, 1):
+        source = os.path.join(bin_folder, "levels", "level%d.txt" % old)
+        if not os.path.exists(source):
+            raise GiveUp("there is no level %d in %s" % (old, bin_folder))
+        shutil.copy(source, os.path.join(folder, "levels", "level%d.txt" % new))
+        log("level %d of this game is level %d of the pack" % (new, old))
+    return folder
+
+
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
@@ -892,12 +919,15 @@ def main():
     parser.add_argument("--games", default="1,2",
                         help="which of the two games to play, in order (default 1,2; e.g. 2 for the "
                              "second alone)")
-    parser.add_argument("--time-limit", type=int, default=900, help="seconds allowed for one game (default 900)")
+    parser.add_argument("--time-limit", type=int, default=0,
+                        help="seconds allowed for one game (default: 60 and 75 a level)")
     parser.add_argument("--abort-after", type=int, default=0,
                         help="end game 2 with Abort Game once this many levels are over (default: play on)")
-    parser.add_argument("--lose-once", type=int, default=2,
+    parser.add_argument("--lose-once", type=int, default=3,
                         help="in game 2, lead the turtles of this level into holes the first time, so "
-                             "that it must be played again (default 2; 0: never)")
+                             "that it must be played again (default 3; 0: never)")
+    parser.add_argument("--levels", default="",
+                        help="play only these levels of the pack, in this order (e.g. 1,7,24)")
     parser.add_argument("--fresh-scores", action="store_true",
                         help="move an existing levels/scores.txt aside first, so the table starts empty")
     args = parser.parse_args()
@@ -909,6 +939,21 @@ def main():
     global LOG_FILE
     os.makedirs(args.shots, exist_ok=True)
     LOG_FILE = open(os.path.join(args.shots, "autoplay.log"), "w")
+    own_folder = None
+    if args.levels:
+        numbers = [int(n) for n in args.levels.split(",") if n.strip().isdigit()]
+        if not numbers:
+            parser.error("--levels takes level numbers, comma-separated")
+        try:
+            own_folder = args.bin = program_with_levels(args.bin, numbers)
+        except GiveUp as problem:
+            log("GIVING UP: %s" % problem)
+            return 1
+    if not args.time_limit:
+        count = 0
+        while os.path.exists(os.path.join(args.bin, "levels", "level%d.txt" % (count + 1))):
+            count += 1
+        args.time_limit = 60 + 75 * count
     scores = os.path.join(os.path.abspath(args.bin), "levels", "scores.txt")
     if args.fresh_scores and os.path.exists(scores):
         aside = scores + ".before-autoplay"
@@ -947,6 +992,8 @@ def main():
         if server:
             server.terminate()
             server.wait()
+        if own_folder:
+            shutil.rmtree(own_folder, ignore_errors=True)
     for report in results:
         log("game %d:%s" % (report["game"], " (aborted)" if report.get("aborted") else ""))
         for level, outcome, summary in report["levels"]:

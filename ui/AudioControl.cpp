@@ -1,5 +1,6 @@
 #include "ui/AudioControl.h"
 
+#include "files/MusicPath.h"
 #include "ui/modSound.h"
 
 AudioControl::AudioControl(modSound& sound, const QString& programFolder, QObject* parent)
@@ -20,7 +21,7 @@ void AudioControl::PrepareMusic(const QString& musicName)
     m_mmcaudio.setDeviceType(musicName.contains(QStringLiteral(".mid")) ? QStringLiteral("Sequencer") : QString());
     m_mmcaudio.setWait(true);
     m_mmcaudio.setCommand(QStringLiteral("Close"));
-    m_mmcaudio.setFileName(m_programFolder + QStringLiteral("/audio/") + musicName);
+    m_mmcaudio.setFileName(MusicPath(m_programFolder, musicName));
 }
 
 void AudioControl::ResetMusicDevice()

@@ -33,7 +33,8 @@ public:
     void setPlayCondition(std::function<bool()> condition) { m_playCondition = std::move(condition); }
 
     // The music step of StartLevel: the device set up for the piece and closed; nothing plays.
-    // A name containing ".mid" (case as written) opens as a sequencer piece.
+    // A name containing ".mid" (case as written) opens as a sequencer piece. A name that is not a
+    // bare file name is a missing piece: silent, and never a file outside audio/.
     void PrepareMusic(const QString& musicName);
     // The device settings of that step without a piece: Notify, Wait, Shareable and "Close".
     void ResetMusicDevice();

@@ -30,10 +30,12 @@ public:
     CountdownColour countdownColour = CountdownColour::Red;
     bool buttonsEnabled = false;
     bool abortAnswer = true;
+    bool editorAnswer = true;
     int draws = 0;
     std::function<void()> whileAsking;
     std::function<void()> whileLevelOverOpen;
     std::function<void()> whileTopTenOpen;
+    std::function<void()> whileEditorOpen;
     // The timers on a clock of our own, as a real window runs them: a running timer fires each
     // time its period has passed; a held one keeps what was left of its period.
     struct ClockTimer {
@@ -114,6 +116,19 @@ public:
                       " lost " + std::to_string(r.lost) + (r.replay ? " replay" : ""));
         if (whileLevelOverOpen)
             whileLevelOverOpen();
+    }
+    bool confirmLevelEditor() override
+    {
+        log.push_back("ask level editor");
+        if (whileAsking)
+            whileAsking();
+        return editorAnswer;
+    }
+    void showEditor() override
+    {
+        log.push_back("editor");
+        if (whileEditorOpen)
+            whileEditorOpen();
     }
     void showGameOver(std::int32_t score) override { log.push_back("game over " + std::to_string(score)); }
     void showTopTen() override
@@ -199,6 +214,27 @@ protected:
         case GameTimer::Dog:
             return flow.TimerDog_Timer();
         }
+    }
+
+    // A question asked at the countdown's "2" of a level that one turtle tick would win, open for
+    // 15 seconds of the window's clock and then refused: nothing may have moved behind it, and the
+    // countdown goes on from where it stood.
+    void refuseAtTheCountdown(const std::function<void()>& ask, const std::string& question)
+    {
+        newGame({{1, {OneSaved, 30}}}, 3);
+        ASSERT_EQ(window.countdown, "2");
+        const Board before = globals.board;
+        window.whileAsking = [&] {
+            EXPECT_TRUE(flow.held());
+            advance(15000);
+        };
+        window.log.clear();
+        ask();
+        EXPECT_EQ(window.log, std::vector<std::string>{question});
+        EXPECT_EQ(window.countdown, "2");
+        EXPECT_EQ(globals.board, before);
+        EXPECT_TRUE(window.running(GameTimer::CountDown)) << "refused: the countdown runs on";
+        EXPECT_FALSE(flow.held());
     }
 
     bool gameTimers(bool on) const
@@ -430,23 +466,8 @@ TEST_F(LevelFlowTest, TheBonusClockStopsAtZero)
 
 TEST_F(LevelFlowTest, TheAbortQuestionHoldsTheGameStillUntilItIsAnswered)
 {
-    // The only turtle is saved by the first turtle tick and there is no next level: a level that
-    // ran on behind the question would win the game there and then.
-    newGame({{1, {OneSaved, 30}}}, 3);
-    ASSERT_EQ(window.countdown, "2");
-    const Board before = globals.board;
-    window.whileAsking = [&] {
-        EXPECT_TRUE(flow.held());
-        advance(15000);
-    };
     window.abortAnswer = false;
-    window.log.clear();
-    flow.butEndGame_Click();
-    EXPECT_EQ(window.log, std::vector<std::string>{"ask abort"});
-    EXPECT_EQ(window.countdown, "2");
-    EXPECT_EQ(globals.board, before);
-    EXPECT_TRUE(window.running(GameTimer::CountDown)) << "No: the countdown runs on";
-    EXPECT_FALSE(flow.held());
+    refuseAtTheCountdown([&] { flow.butEndGame_Click(); }, "ask abort");
 
     // The countdown goes on from where it stood, and the level runs.
     countDown(3);
@@ -543,4 +564,60 @@ TEST_F(LevelFlowTest, PauseIsForARunningGameAndNewGameReplayAndAbortEndIt)
     EXPECT_TRUE(window.running(GameTimer::Turtle)) << "creatures move behind the score windows";
     flow.pause();
     EXPECT_FALSE(flow.paused()) << "no game runs";
+}
+
+TEST_F(LevelFlowTest, WithNoGameRunningTheEditorOpensAtOnceOverAStillShell)
+{
+    window.levels = {{1, {TwoSavedOneLost}}};
+    bool stillWhileOpen = false;
+    window.whileEditorOpen = [&] {
+        stillWhileOpen = gameTimers(false) && !window.running(GameTimer::CountDown);
+        ClearBoard(globals.board);  // whatever the editor leaves on the shared board stays there
+    };
+    window.log.clear();
+    flow.mnuLevelEditor_Click();
+    EXPECT_EQ(window.log, std::vector<std::string>{"editor"});
+    EXPECT_TRUE(stillWhileOpen);
+
+    // After a game has ended the creatures move behind the score windows: the editor stops them.
+    newGame({{1, {OneSaved}}});
+    flow.butEndGame_Click();
+    ASSERT_TRUE(window.running(GameTimer::Dog));
+    window.log.clear();
+    flow.mnuLevelEditor_Click();
+    EXPECT_EQ(window.log, std::vector<std::string>{"editor"});
+    EXPECT_TRUE(stillWhileOpen);
+    EXPECT_TRUE(gameTimers(false));
+    EXPECT_EQ(rowOf(globals.board, 1), std::string(BoardSize, 'b')) << "the board is not reloaded";
+    EXPECT_TRUE(flow.GameOver);
+}
+
+TEST_F(LevelFlowTest, DuringAGameTheEditorQuestionHoldsItCancelRunsOnAndOkAbandonsItWithoutScoreWindows)
+{
+    window.editorAnswer = false;
+    refuseAtTheCountdown([&] { flow.mnuLevelEditor_Click(); }, "ask level editor");
+    EXPECT_FALSE(flow.GameOver);
+    const Board before = globals.board;
+
+    // A failed level makes the next attempt a replay; OK forgets that with the game. Paused, too.
+    countDown(3);
+    flow.butReplay_Click();
+    flow.pause();
+    window.editorAnswer = true;
+    bool stillWhileOpen = false;
+    window.whileEditorOpen = [&] {
+        stillWhileOpen = gameTimers(false) && !window.running(GameTimer::CountDown) && !flow.held();
+        advance(15000);
+    };
+    window.log.clear();
+    flow.mnuLevelEditor_Click();
+    EXPECT_EQ(window.log, (std::vector<std::string>{"ask level editor", "close music", "editor"}));
+    EXPECT_TRUE(stillWhileOpen);
+    EXPECT_EQ(globals.board, before) << "nothing moved while the editor was open";
+    EXPECT_TRUE(flow.GameOver);
+    EXPECT_FALSE(flow.ReplayLevel);
+    EXPECT_FALSE(window.buttonsEnabled);
+    EXPECT_FALSE(flow.paused());
+    EXPECT_FALSE(window.paused);
+    EXPECT_TRUE(gameTimers(false));
 }

@@ -51,7 +51,8 @@ protected:
 
     // Reads bytes (or a file that is not there) over a board and settings that no level file
     // holds, to see what the reader leaves alone.
-    LevelReadStatus readOverOldLevel(const std::optional<QByteArray>& bytes, std::vector<double> draws = {})
+    LevelReadStatus readOverOldLevel(const std::optional<QByteArray>& bytes, std::vector<double> draws = {},
+                                     int* linesRead = nullptr)
     {
         globals.board = boardFromRows({});
         for (int row = 0; row < BoardSize; ++row)
@@ -63,7 +64,7 @@ protected:
         globals.LevelDogInterval = 33;
         globals.TurtlesInLevel = 44;
         SequenceRandom random(std::move(draws));
-        return LoadLevelFile(bytes ? write(*bytes) : dir.filePath("nothing.txt"), globals, random);
+        return LoadLevelFile(bytes ? write(*bytes) : dir.filePath("nothing.txt"), globals, random, linesRead);
     }
 };
 
@@ -73,7 +74,9 @@ TEST_F(LevelFileTest, ReadsSettingsAndBoardAndTurnsEveryTIntoACountedTurtle)
 {
     // Three "t" in reading order: (1,1), (0,18), (19,18); draws 0..3 map to a, w, d, x.
     SequenceRandom random({0.0, 0.5, 0.99});
-    EXPECT_EQ(LoadLevelFile(write(levelText()), globals, random), LevelReadStatus::Complete);
+    int linesRead = 0;
+    EXPECT_EQ(LoadLevelFile(write(levelText()), globals, random, &linesRead), LevelReadStatus::Complete);
+    EXPECT_EQ(linesRead, 24);
     EXPECT_EQ(globals.LevelMusic, "pond1.mid");
     EXPECT_EQ(globals.LevelBonus, 100);
     EXPECT_EQ(globals.LevelTurtleInterval, 1500);
@@ -144,15 +147,18 @@ TEST_F(LevelFileTest, AMissingEmptyOrFaultyFileChangesOnlyWhatComesBeforeTheFaul
         LevelReadStatus status;
         std::string music;
         Int16 bonus, turtle, dog;
+        int linesRead;
     };
     const Case cases[] = {
-        {"missing", std::nullopt, LevelReadStatus::Missing, "old.mid", 11, 22, 33},
-        {"empty", QByteArray(), LevelReadStatus::Stopped, "old.mid", 11, 22, 33},
-        {"out of range", levelText("\r\n", "new.mid", "90", "40000"), LevelReadStatus::Stopped, "new.mid", 90, 22, 33},
+        {"missing", std::nullopt, LevelReadStatus::Missing, "old.mid", 11, 22, 33, 0},
+        {"empty", QByteArray(), LevelReadStatus::Stopped, "old.mid", 11, 22, 33, 0},
+        {"out of range", levelText("\r\n", "new.mid", "90", "40000"), LevelReadStatus::Stopped, "new.mid", 90, 22, 33, 2},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        EXPECT_EQ(readOverOldLevel(c.bytes), c.status);
+        int linesRead = -1;
+        EXPECT_EQ(readOverOldLevel(c.bytes, {}, &linesRead), c.status);
+        EXPECT_EQ(linesRead, c.linesRead);
         EXPECT_EQ(globals.LevelMusic, c.music);
         EXPECT_EQ(globals.LevelBonus, c.bonus);
         EXPECT_EQ(globals.LevelTurtleInterval, c.turtle);
@@ -164,7 +170,9 @@ TEST_F(LevelFileTest, AMissingEmptyOrFaultyFileChangesOnlyWhatComesBeforeTheFaul
     // A short file replaces the rows it has and keeps the rest.
     QByteArray text = levelText();
     text.truncate(text.indexOf("bbbbbbhbbbbbbbbbbbbb")); // settings and rows 0 to 3
-    EXPECT_EQ(readOverOldLevel(text, {0.25}), LevelReadStatus::Stopped);
+    int linesRead = -1;
+    EXPECT_EQ(readOverOldLevel(text, {0.25}, &linesRead), LevelReadStatus::Stopped);
+    EXPECT_EQ(linesRead, 8);
     EXPECT_EQ(globals.TurtlesInLevel, 1);
     EXPECT_EQ(globals.board(1, 1), Tile::TurtleUp);
     EXPECT_EQ(rowOf(globals.board, 3), "bbbbbbbbbbbbbbbbbb$$");

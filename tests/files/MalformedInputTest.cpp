@@ -88,17 +88,10 @@ QByteArray withoutLine(int number)
 }
 
 // What a reading over an old level leaves for the player: the status, how many of the 24 lines
-// took effect (the settings and rows no longer as before), the three numbers, the turtles counted.
-std::string levelOutcome(LevelReadStatus status, const modGlobals& level)
+// took effect, the three numbers (11/22/33 where the file set none), the turtles counted.
+std::string levelOutcome(LevelReadStatus status, int lines, const modGlobals& level)
 {
-    const bool settings[] = {level.LevelMusic != "old.mid", level.LevelBonus != 11, level.LevelTurtleInterval != 22,
-                             level.LevelDogInterval != 33};
-    int taken = 0;
-    while (taken < 4 && settings[taken])
-        ++taken;
-    for (int row = 0; taken >= 4 && row < BoardSize && level.board(0, row) != U'o'; ++row)
-        ++taken;
-    return statusName(status) + " " + std::to_string(taken) + "; " + std::to_string(level.LevelBonus) + "/" +
+    return statusName(status) + " " + std::to_string(lines) + "; " + std::to_string(level.LevelBonus) + "/" +
            std::to_string(level.LevelTurtleInterval) + "/" + std::to_string(level.LevelDogInterval) + "; " +
            std::to_string(level.TurtlesInLevel) + " turtles";
 }
@@ -215,16 +208,13 @@ TEST(MalformedInput, LevelFiles)
         SCOPED_TRACE(c.what);
         put(path, c);
         modGlobals globals;
-        for (int row = 0; row < BoardSize; ++row)
-            for (int col = 0; col < BoardSize; ++col)
-                globals.board(col, row) = U'o';
-        globals.LevelMusic = "old.mid";
         globals.LevelBonus = 11;
         globals.LevelTurtleInterval = 22;
         globals.LevelDogInterval = 33;
         GameRandom random(7);
-        const LevelReadStatus status = LoadLevelFile(path, globals, random);
-        EXPECT_EQ(levelOutcome(status, globals), c.outcome);
+        int lines = -1;
+        const LevelReadStatus status = LoadLevelFile(path, globals, random, &lines);
+        EXPECT_EQ(levelOutcome(status, lines, globals), c.outcome);
     }
 }
 

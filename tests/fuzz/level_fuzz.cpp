@@ -54,7 +54,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     modGlobals byPath;
     GameRandom random2(Seed);
-    FUZZ_CHECK(LoadLevelFile(path, byPath, random2) == status);
+    int lines = -1;
+    FUZZ_CHECK(LoadLevelFile(path, byPath, random2, &lines) == status);
+    FUZZ_CHECK((status == LevelReadStatus::Complete) == (lines == 24) && lines >= 0 && lines <= 24);
+    FUZZ_CHECK(status != LevelReadStatus::Missing || lines == 0);
     FUZZ_CHECK(byPath.board == byNumber.board && byPath.LevelMusic == byNumber.LevelMusic &&
                byPath.TurtlesInLevel == byNumber.TurtlesInLevel && sameLevel(byPath, byNumber));
     FUZZ_CHECK(byPath.TurtlesInLevel >= 0 && byPath.TurtlesInLevel <= turtlesOn(byPath.board));

@@ -1,10 +1,12 @@
 #include "screens/frmPondrake.h"
 
 #include "core/Random.h"
+#include "editor/frmEditor.h"
 #include "screens/frmLevel.h"
 #include "ui/AudioOutput.h"
 #include "ui/BoardPicture.h"
 #include "ui/modSound.h"
+#include "tests/support/NextModal.h"
 
 #include <QApplication>
 #include <QDir>
@@ -30,19 +32,6 @@ QByteArray levelText(const char* rows[], int count, const char* bonus = "100")
     for (int i = 0; i < 20; ++i)
         text += QByteArray(i < count ? rows[i] : "bbbbbbbbbbbbbbbbbbbb") + "\r\n";
     return text;
-}
-
-// Runs an action on the next modal window once it is open: how a test answers a message box
-// or lets a level-over window go.
-void onNextModal(std::function<void(QWidget*)> action)
-{
-    QTimer::singleShot(0, [action] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal)
-            action(modal);
-        else
-            onNextModal(action);
-    });
 }
 
 class frmPondrakeTest : public ::testing::Test {
@@ -110,7 +99,7 @@ TEST_F(frmPondrakeTest, StartsIdleWithLevelOneShownAndTheMenusOfTheGame)
     EXPECT_FALSE(window->TimerTurtle.isActive());
     EXPECT_TRUE(isTurtle(globals.board(1, 1)));
     EXPECT_EQ(menuTexts(), (QStringList{"&Game", "  &New Game", "  &Pause", "  &High Scores", "  E&xit", "&Audio",
-                                        "  Music Auto-Play [x]", "  Music Stop", "  Sound Effects [x]", "&Help",
+                                        "  Music Auto-Play [x]", "  Music Stop", "  Sound Effects [x]", "Level Editor", "&Help",
                                         "  Instructions", "  About"}));
 }
 
@@ -261,4 +250,57 @@ TEST_F(frmPondrakeTest, PauseIsForARunningGameAndTurningToAnotherProgramPausesIt
     EXPECT_FALSE(window->mnuPause->isChecked());
     EXPECT_TRUE(window->timerCountDown.isActive());
     EXPECT_EQ(window->pictMain->surface().pixel(5, 670), composed);
+}
+
+TEST_F(frmPondrakeTest, TheLevelEditorCommandAsksDuringAGameAndLeavesTheShellIdleWithTheEditorsBoard)
+{
+    writeLevel(1, levelText(OneTurtleAboveWater, 3));
+    open();
+    EXPECT_EQ(window->mnuLevelEditor->menu(), nullptr) << "a command on the menu bar itself";
+    window->mnuNew->trigger();
+    QString question;
+    onNextModal<QMessageBox>([&](QMessageBox* box) {
+        question = box->windowTitle() + QStringLiteral(": ") + box->text();
+        EXPECT_NE(box->button(QMessageBox::Ok), nullptr);
+        box->button(QMessageBox::Cancel)->click();
+    });
+    window->mnuLevelEditor->trigger();
+    EXPECT_EQ(question, QStringLiteral("Level Editor: This will abort your current game.  Continue?"));
+    EXPECT_FALSE(window->flow().GameOver);
+    EXPECT_TRUE(window->timerCountDown.isActive()) << "Cancel: the game goes on";
+
+    QString editorTitle;
+    bool editorModal = false;
+    onNextModal<QMessageBox>([&](QMessageBox* box) {
+        onNextModal<frmEditor>([&](frmEditor* editor) {
+            editorTitle = editor->windowTitle();
+            editorModal = editor->isModal();
+            editor->Palette_Click(Tile::Rock);
+            QTest::mouseClick(editor->pictMain, Qt::LeftButton, {}, QPoint(5, 5));
+            editor->mnuExit->trigger();
+        });
+        box->button(QMessageBox::Ok)->click();
+    });
+    window->mnuLevelEditor->trigger();
+    EXPECT_EQ(editorTitle, QStringLiteral("Level Editor"));
+    EXPECT_TRUE(editorModal);
+    EXPECT_TRUE(window->flow().GameOver);
+    EXPECT_FALSE(window->butEndGame->isEnabled());
+    for (const HoldableTimer* timer : {&window->timerCountDown, &window->TimerBonus, &window->TimerTurtle, &window->TimerDog})
+        EXPECT_FALSE(timer->isActive());
+    EXPECT_EQ(globals.board(0, 0), Tile::Rock) << "the shared board keeps what the editor left";
+    EXPECT_EQ(globals.board(1, 1), Tile::Blank);
+}
+
+TEST_F(frmPondrakeTest, ALevelsMusicNameWithAFolderInItIsAMissingPiece)
+{
+    QByteArray text = levelText(OneTurtleAboveWater, 3);
+    text.replace("pond1.mid", "../../outside.mid");
+    writeLevel(1, text);
+    open();
+    window->mnuNew->trigger();
+    EXPECT_EQ(window->audio().mmcaudio().FileName(), QString());
+    writeLevel(1, levelText(OneTurtleAboveWater, 3));
+    window->mnuNew->trigger();
+    EXPECT_EQ(window->audio().mmcaudio().FileName(), folder.filePath(QStringLiteral("audio/pond1.mid")));
 }

@@ -72,7 +72,22 @@ TEST_F(LevelAudio, PreparingSetsUpTheDeviceAndStopsThePieceThatPlays)
     control.PrepareMusic(QStringLiteral("song.midi"));
     EXPECT_EQ(device.DeviceType(), QStringLiteral("Sequencer"));
     control.PrepareMusic(QString());
-    EXPECT_EQ(device.FileName(), folder.path() + QStringLiteral("/audio/"));
+    EXPECT_EQ(device.FileName(), QString());
+}
+
+TEST_F(LevelAudio, AMusicNameWithAFolderInItIsAMissingPiece)
+{
+    // The file is there, one folder up: a level file must not reach it.
+    ASSERT_TRUE(writeWav(folder.filePath(QStringLiteral("outside.wav")), 20000));
+    for (const char* name : {"../outside.wav", "..\\outside.wav", "audio/../../outside.wav"}) {
+        control.PrepareMusic(QLatin1String(name));
+        control.PlayMusic();
+        EXPECT_EQ(control.mmcaudio().FileName(), QString()) << name;
+        EXPECT_EQ(mode(), MusicDevice::Mode::NotOpen) << name;
+    }
+    control.PrepareMusic(folder.filePath(QStringLiteral("outside.wav")));  // absolute
+    control.PlayMusic();
+    EXPECT_EQ(mode(), MusicDevice::Mode::NotOpen);
 }
 
 TEST_F(LevelAudio, APieceThatEndsStartsAgainWithoutAGapUntilMusicStop)

@@ -1,4 +1,4 @@
-#include "screens/Look.h"
+#include "ui/Look.h"
 
 #include <QFont>
 #include <QLabel>
@@ -11,6 +11,12 @@ QRect Look::twips(const QRect& rect)
 QLabel* Look::label(QWidget* parent, const QString& text, const QRect& placeTwips, double points,
                     const QColor& colour)
 {
+    return labelAt(parent, text, twips(placeTwips), points, colour);
+}
+
+QLabel* Look::labelAt(QWidget* parent, const QString& text, const QRect& placePixels, double points,
+                      const QColor& colour)
+{
     auto* label = new QLabel(text, parent);
     QFont font(QStringLiteral("Verdana"));
     font.setBold(true);
@@ -19,6 +25,6 @@ QLabel* Look::label(QWidget* parent, const QString& text, const QRect& placeTwip
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, colour);
     label->setPalette(palette);
-    label->setGeometry(twips(placeTwips));
+    label->setGeometry(placePixels);
     return label;
 }

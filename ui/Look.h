@@ -7,7 +7,7 @@
 class QLabel;
 class QWidget;
 
-// The shared look of the game's windows: Verdana bold labels placed in twips.
+// The shared look of the game's and the editor's windows: Verdana bold labels.
 namespace Look {
 
 inline const QColor DarkBlue{0, 0, 192};
@@ -19,5 +19,9 @@ QRect twips(const QRect& rect);
 // A Verdana bold label at a place given in twips (left, top, width, height).
 QLabel* label(QWidget* parent, const QString& text, const QRect& placeTwips, double points,
               const QColor& colour = Qt::black);
+
+// The same at a place given in pixels, as the editor was drawn.
+QLabel* labelAt(QWidget* parent, const QString& text, const QRect& placePixels, double points,
+                const QColor& colour = Qt::black);
 
 }  // namespace Look

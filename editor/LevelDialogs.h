@@ -1,0 +1,34 @@
+#pragma once
+
+#include "files/LevelFile.h"
+
+#include <QString>
+
+#include <optional>
+
+class QWidget;
+
+// The editor's file dialogs and what it tells the designer about files. The dialogs are Qt's own,
+// not the desktop's, so they behave alike everywhere and tests can answer them. Each returns
+// nothing when cancelled.
+namespace LevelDialogs {
+
+// The "..." button: a music file from audio/ (or any folder); only its bare name is kept.
+std::optional<QString> chooseMusic(QWidget* parent, const QString& programFolder);
+
+// Open Level: an existing file, starting in levels/.
+std::optional<QString> chooseLevelToOpen(QWidget* parent, const QString& programFolder);
+
+// Save Level, starting in levels/: a name without an extension gets ".txt", and replacing a file
+// is asked first.
+std::optional<QString> chooseLevelToSave(QWidget* parent, const QString& programFolder);
+
+// What Open Level says when the file could not be read whole: opened not at all (Missing), or
+// stopped at a line (linesRead lines were read). Nothing for a complete file.
+std::optional<QString> openProblem(const QString& path, LevelReadStatus status, int linesRead);
+void tellOpenProblem(QWidget* parent, const QString& message);
+
+// Save Level could not write the file; whatever was there is as it was.
+void tellSaveFailed(QWidget* parent, const QString& path);
+
+}  // namespace LevelDialogs

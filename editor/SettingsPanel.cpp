@@ -1,0 +1,85 @@
+#include "editor/SettingsPanel.h"
+
+#include "editor/SettingBox.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSlider>
+
+namespace {
+
+const SettingRange BonusRange{10, 500, 1, 100, 20, QStringLiteral("100")};
+const SettingRange TurtleRange{50, 3000, 100, 250, 100, QStringLiteral("1500")};
+const SettingRange DogRange{50, 3000, 100, 250, 100, QStringLiteral("1000")};
+
+QLabel* caption(QWidget* parent, const QString& text, const QRect& place)
+{
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(place);
+    label->setWordWrap(true);
+    return label;
+}
+
+SettingBox* setting(QWidget* parent, const SettingRange& range, const char* name, int top)
+{
+    auto* box = new SettingBox(parent, range);
+    box->slider->setObjectName(QStringLiteral("slider") + QLatin1String(name));
+    box->text->setObjectName(QStringLiteral("txt") + QLatin1String(name));
+    box->slider->setGeometry(70, top, 116, 24);
+    box->text->setGeometry(190, top, 38, 21);
+    return box;
+}
+
+}  // namespace
+
+SettingsPanel::SettingsPanel(QWidget* parent) : QFrame(parent)
+{
+    setObjectName(QStringLiteral("frameControl"));
+    setFrameStyle(QFrame::Box | QFrame::Sunken);
+    setFixedSize(PanelWidth, PanelHeight);
+    QFont small = font();
+    small.setPointSizeF(8);
+    setFont(small);
+
+    caption(this, QStringLiteral("Selected Item"), {16, 10, 90, 18});
+    pictSelected = new QLabel(this);
+    pictSelected->setObjectName(QStringLiteral("pictSelected"));
+    pictSelected->setGeometry(24, 30, 38, 38);
+    pictSelected->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    pictSelected->setAlignment(Qt::AlignCenter);
+
+    butTest = new QPushButton(QStringLiteral("Test Level"), this);
+    butTest->setObjectName(QStringLiteral("butTest"));
+    butTest->setGeometry(104, 32, 89, 33);
+    butTest->setAutoDefault(false);  // Enter in a box must not press it
+
+    caption(this, QStringLiteral("Music File:"), {8, 80, 62, 20});
+    txtMusicFile = new QLineEdit(this);
+    txtMusicFile->setObjectName(QStringLiteral("txtMusicFile"));
+    txtMusicFile->setGeometry(72, 80, 129, 21);
+    butMusic = new QPushButton(QStringLiteral("..."), this);
+    butMusic->setObjectName(QStringLiteral("butMusic"));
+    butMusic->setGeometry(206, 80, 21, 21);
+    butMusic->setAutoDefault(false);
+
+    caption(this, QStringLiteral("Bonus:"), {8, 106, 60, 18});
+    bonus = setting(this, BonusRange, "Bonus", 104);
+    caption(this, QStringLiteral("Turtle/Foot Speed"), {8, 132, 62, 30});
+    turtle = setting(this, TurtleRange, "Turtle", 135);
+    caption(this, QStringLiteral("Dog/Alien Speed"), {8, 164, 62, 30});
+    dog = setting(this, DogRange, "Dog", 167);
+}
+
+LevelSettingsText SettingsPanel::settings() const
+{
+    return {txtMusicFile->text(), bonus->text->text(), turtle->text->text(), dog->text->text()};
+}
+
+void SettingsPanel::showSettings(const LevelSettingsText& settings)
+{
+    txtMusicFile->setText(settings.music);
+    bonus->show(settings.bonus);
+    turtle->show(settings.turtleInterval);
+    dog->show(settings.dogInterval);
+}

@@ -1,0 +1,53 @@
+#include "editor/StatusColumn.h"
+
+#include "ui/Look.h"
+#include "ui/TileSet.h"
+
+#include <QLabel>
+#include <QPixmap>
+#include <QToolButton>
+
+namespace {
+constexpr double StatusPoints = 9.75;
+}  // namespace
+
+StatusColumn::StatusColumn(QWidget* client, const std::function<void(TileCode)>& picked)
+{
+    const auto caption = [&](const QString& text, int top, int height) {
+        Look::labelAt(client, text, {Left, top, Width, height}, StatusPoints)->setWordWrap(true);
+    };
+    const auto value = [&](int top) {
+        return Look::labelAt(client, QStringLiteral("0"), {Left, top, Width, 17}, StatusPoints, Look::DarkBlue);
+    };
+    caption(QStringLiteral("Score"), 16, 25);
+    lblScore = value(40);
+    caption(QStringLiteral("Bonus"), 64, 25);
+    lblTime = value(88);
+    caption(QStringLiteral("Turtles Saved"), 120, 41);
+    lblSaved = value(160);
+    caption(QStringLiteral("Turtles Lost"), 192, 41);
+    lblLost = value(232);
+
+    for (std::size_t i = 0; i < Palette.size(); ++i) {
+        const PaletteEntry& entry = Palette[i];
+        auto* picture = new QToolButton(client);
+        picture->setObjectName(QLatin1String(entry.picture));
+        picture->setToolTip(QLatin1String(entry.tooltip));
+        picture->setGeometry(Left, 272 + 40 * static_cast<int>(i), 38, 38);
+        picture->setIconSize(QSize(CellPixels, CellPixels));
+        QObject::connect(picture, &QToolButton::clicked, client, [picked, code = entry.code] { picked(code); });
+        palette[i] = picture;
+    }
+}
+
+void StatusColumn::showTiles(const TileSet& tiles)
+{
+    for (std::size_t i = 0; i < Palette.size(); ++i)
+        palette[i]->setIcon(tilePixmap(tiles, Palette[i].code));
+}
+
+QPixmap tilePixmap(const TileSet& tiles, TileCode code)
+{
+    const QImage* tile = tiles.tileFor(code);
+    return tile ? QPixmap::fromImage(*tile) : QPixmap();
+}

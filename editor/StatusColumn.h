@@ -1,0 +1,50 @@
+#pragma once
+
+#include "core/TileCodes.h"
+
+#include <array>
+#include <functional>
+
+class QLabel;
+class QPixmap;
+class QToolButton;
+class QWidget;
+class TileSet;
+
+// The column right of the editor's board: the test's score, bonus, saved and lost turtles, and
+// under them the nine palette pictures that choose the code a click places.
+struct StatusColumn {
+    static constexpr int Left = 688;
+    static constexpr int Width = 66;
+
+    struct PaletteEntry {
+        const char* picture;
+        const char* tooltip;
+        TileCode code;
+    };
+    // Top to bottom, 40 pixels apart from y = 272.
+    static constexpr std::array<PaletteEntry, 9> Palette{{
+        {"pictFootRight", "Foot Right", Tile::FootRight},
+        {"pictFootLeft", "Foot Left", Tile::FootLeft},
+        {"pictWater", "Water", Tile::Water},
+        {"pictAlien", "Alien", Tile::Alien},
+        {"pictBlank", "Blank", Tile::Blank},
+        {"pictHole", "Hole", Tile::Hole},
+        {"pictRock", "Rocks", Tile::Rock},
+        {"pictDogSit", "Dog", Tile::DogSit},
+        {"pictTurtleLeft", "Turtle", Tile::TurtleLeft},
+    }};
+
+    // Builds the column on the client; a click on a palette picture calls picked with its code.
+    StatusColumn(QWidget* client, const std::function<void(TileCode)>& picked);
+    void showTiles(const TileSet& tiles);
+
+    QLabel* lblScore;
+    QLabel* lblTime;
+    QLabel* lblSaved;
+    QLabel* lblLost;
+    std::array<QToolButton*, Palette.size()> palette;
+};
+
+// A tile's picture, or an empty one for a code without a tile.
+QPixmap tilePixmap(const TileSet& tiles, TileCode code);

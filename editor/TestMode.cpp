@@ -1,0 +1,142 @@
+#include "editor/TestMode.h"
+
+#include "core/Random.h"
+#include "files/NumberText.h"
+#include "ui/AudioControl.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr Int16 SecondMs = 1000;
+
+// The numeric value of a box's text as the test reads it: rounded half to even and kept within
+// 16 bits; text that is no number counts as 0.
+Int16 numberOf(const QString& text)
+{
+    const double value = roundHalfEven(leadingNumber(text));
+    return saturate16(static_cast<long long>(std::clamp(value, -1.0e6, 1.0e6)));
+}
+
+}  // namespace
+
+TestMode::TestMode(modGlobals& globals, Random& random, AudioControl& audio, QObject* parent)
+    : QObject(parent), m_globals(globals), m_random(random), m_audio(audio), m_field(globals, random, TestScoring)
+{
+    // PlayMusic plays only during a test, so nothing restarts the music once a test has ended.
+    m_audio.setPlayCondition([this] { return !m_editMode; });
+    connect(&TimerTurtle, &QTimer::timeout, this, &TestMode::TimerTurtle_Timer);
+    connect(&TimerBonus, &QTimer::timeout, this, &TestMode::TimerBonus_Timer);
+    connect(&TimerDog, &QTimer::timeout, this, &TestMode::TimerDog_Timer);
+}
+
+void TestMode::butTest_Click(const LevelSettingsText& settings)
+{
+    if (!m_editMode) {
+        EndTest();
+        return;
+    }
+    m_editMode = false;
+    emit modeChanged(false);
+    // The copy is taken before the turtles get their directions, so the board that comes back
+    // has them as they were placed.
+    m_savedBoard = m_globals.board;
+    static constexpr TileCode ways[] = {Tile::TurtleLeft, Tile::TurtleRight, Tile::TurtleUp, Tile::TurtleDown};
+    for (int col = 0; col < BoardSize; ++col)
+        for (int row = 0; row < BoardSize; ++row)
+            if (isTurtle(m_globals.board(col, row)))
+                m_globals.board(col, row) = ways[m_random.below(4)];
+    StartTest(settings);
+    emit boardChanged();
+}
+
+void TestMode::StartTest(const LevelSettingsText& settings)
+{
+    m_field.selection.SelectionActive = false;
+    m_audio.PrepareMusic(settings.music);
+    if (m_audio.musicAutoPlay())
+        m_audio.PlayMusic();  // at once: a test has no countdown
+    // The label shows the box's text as typed; the clock and the scoring read it as a number.
+    m_field.time = numberOf(settings.bonus);
+    emit bonusShown(settings.bonus);
+    setPeriod(m_turtle, numberOf(settings.turtleInterval));
+    setBeat(m_turtle, true);
+    setPeriod(m_bonus, SecondMs);
+    setBeat(m_bonus, true);
+    setPeriod(m_dog, numberOf(settings.dogInterval));
+    setBeat(m_dog, true);
+    m_field.score = 0;
+    m_field.lost = 0;
+    m_field.saved = 0;
+    m_field.TurtlesLostInLevel = 0;
+    m_field.TurtlesSavedInLevel = 0;
+    emit totalsChanged();
+    emit boardChanged();
+}
+
+void TestMode::EndTest()
+{
+    StopKeepingBoard();
+    m_audio.mnuMusicStop_Click();
+    for (int col = 0; col < BoardSize; ++col)
+        for (int row = 0; row < BoardSize; ++row)
+            m_globals.board(col, row) = m_savedBoard(col, row);
+    emit boardChanged();
+}
+
+void TestMode::StopKeepingBoard()
+{
+    stopBeats();
+    m_editMode = true;
+    // The selection belonged to the test's board.
+    m_field.selection.SelectionActive = false;
+    emit modeChanged(true);
+}
+
+void TestMode::setTurtlePeriod(Int16 milliseconds) { setPeriod(m_turtle, milliseconds); }
+
+void TestMode::setDogPeriod(Int16 milliseconds) { setPeriod(m_dog, milliseconds); }
+
+void TestMode::TimerTurtle_Timer() { playTick(m_field.MoveCreatures(true)); }
+
+void TestMode::TimerDog_Timer() { playTick(m_field.MoveCreatures(false)); }
+
+void TestMode::TimerBonus_Timer()
+{
+    if (m_field.time > 0) {
+        m_field.time = add16(m_field.time, -1);
+        emit bonusShown(QString::number(m_field.time));
+    }
+}
+
+void TestMode::playTick(const TickResult& tick)
+{
+    // No level-over check follows: a test runs on after its last turtle.
+    for (std::string_view alias : tick.sounds)
+        m_audio.PlayEffect(alias);
+    emit totalsChanged();
+    emit boardChanged();
+}
+
+void TestMode::setBeat(Beat& beat, bool on)
+{
+    // A period of 0 or less is no valid setting: that beat stays silent.
+    beat.on = on;
+    if (on && beat.period > 0)
+        beat.timer.start(beat.period);
+    else
+        beat.timer.stop();
+}
+
+void TestMode::setPeriod(Beat& beat, Int16 milliseconds)
+{
+    beat.period = milliseconds;
+    setBeat(beat, beat.on);
+}
+
+void TestMode::stopBeats()
+{
+    setBeat(m_turtle, false);
+    setBeat(m_bonus, false);
+    setBeat(m_dog, false);
+}

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "core/Board.h"
+#include "core/PlayField.h"
+#include "files/LevelFile.h"
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+class AudioControl;
+class Random;
+
+// The editor's test of the level being edited: the board is played on the spot with the game's
+// tick, scoring rule for tests, mouse commands and music, and comes back as it was placed when
+// the test ends. A test has no end of level: it runs until "End Test", Open Level, Save Level or
+// the editor closing.
+class TestMode : public QObject {
+    Q_OBJECT
+
+public:
+    TestMode(modGlobals& globals, Random& random, AudioControl& audio, QObject* parent = nullptr);
+
+    // False while a test runs.
+    bool EditMode() const { return m_editMode; }
+    // The board as it was when the last test started.
+    const Board& SavedBoard() const { return m_savedBoard; }
+    PlayField& field() { return m_field; }
+
+    // Starts a test with the panel's settings, or ends the running one.
+    void butTest_Click(const LevelSettingsText& settings);
+    // The twin of the game's StartLevel: music from the box, no countdown, the bonus as typed.
+    void StartTest(const LevelSettingsText& settings);
+    // "End Test": everything stops and the placed board comes back.
+    void EndTest();
+    // Open Level and Save Level end a running test without bringing the placed board back; music
+    // already playing runs on to its end.
+    void StopKeepingBoard();
+
+    // The turtle and dog sliders change a running test's beat at once.
+    void setTurtlePeriod(Int16 milliseconds);
+    void setDogPeriod(Int16 milliseconds);
+
+    void TimerTurtle_Timer();
+    void TimerDog_Timer();
+    void TimerBonus_Timer();
+
+    QTimer TimerTurtle;
+    QTimer TimerBonus;
+    QTimer TimerDog;
+
+signals:
+    void modeChanged(bool editMode);
+    void boardChanged();
+    // lblScore, lblSaved and lblLost changed.
+    void totalsChanged();
+    // What lblTime shows: the bonus as typed at the start, then the seconds left.
+    void bonusShown(const QString& text);
+
+private:
+    struct Beat {
+        QTimer& timer;
+        Int16 period = 0;
+        bool on = false;
+    };
+    void setBeat(Beat& beat, bool on);
+    void setPeriod(Beat& beat, Int16 milliseconds);
+    void stopBeats();
+    void playTick(const TickResult& tick);
+
+    modGlobals& m_globals;
+    Random& m_random;
+    AudioControl& m_audio;
+    PlayField m_field;
+    Board m_savedBoard;
+    bool m_editMode = true;
+    Beat m_turtle{TimerTurtle};
+    Beat m_bonus{TimerBonus};
+    Beat m_dog{TimerDog};
+};

@@ -1,0 +1,307 @@
+#include "editor/frmEditor.h"
+
+#include "core/modGlobals.h"
+#include "editor/FileCommands.h"
+#include "editor/ScreenWatch.h"
+#include "editor/SettingBox.h"
+#include "editor/SettingsPanel.h"
+#include "ui/BoardPicture.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QSlider>
+#include <QVBoxLayout>
+#include <QWindow>
+
+namespace {
+constexpr int Gap = 20;    // between the board or the status column and the panel
+constexpr int Margin = 8;  // right of and below what the window holds
+constexpr int RedrawMs = 400;
+}  // namespace
+
+frmEditor::frmEditor(modGlobals& globals, Random& random, modSound& sound, const QString& programFolder,
+                     QWidget* parent)
+    : QDialog(parent), m_globals(globals), m_programFolder(programFolder), m_audio(sound, programFolder),
+      m_test(globals, random, m_audio)
+{
+    setWindowTitle(QStringLiteral("Level Editor"));
+    setModal(true);
+    menuBar = new QMenuBar(this);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setMenuBar(menuBar);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(buildClient());
+    m_document = new LevelDocument(globals, random, *frameControl, this);
+    m_files = new FileCommands(*this, programFolder, *m_document, m_test, m_audio, Timer1);
+    connect(m_files, &FileCommands::bonusRead, lblTime, &QLabel::setText);
+    connect(m_files, &FileCommands::finished, this, [this] {
+        DrawGrid();
+        Timer1.start(RedrawMs);
+    });
+    buildMenus();
+    connectHistory();
+
+    connect(&Timer1, &QTimer::timeout, this, &frmEditor::Timer1_Timer);
+    connect(m_document, &LevelDocument::boardChanged, this, &frmEditor::DrawGrid);
+    connect(&m_test, &TestMode::boardChanged, this, &frmEditor::DrawGrid);
+    connect(&m_test, &TestMode::totalsChanged, this, &frmEditor::showTotals);
+    connect(&m_test, &TestMode::bonusShown, lblTime, &QLabel::setText);
+    connect(&m_test, &TestMode::modeChanged, this, [this](bool editMode) {
+        butTest->setText(editMode ? QStringLiteral("Test Level") : QStringLiteral("End Test"));
+    });
+    // The editor's board takes the focus when clicked, so that Ctrl+Z after painting undoes the
+    // painting rather than the typing in a box.
+    pictMain->setFocusPolicy(Qt::ClickFocus);
+    Form_Load();
+}
+
+frmEditor::~frmEditor() = default;
+
+QWidget* frmEditor::buildClient()
+{
+    m_client = new QWidget(this);
+    pictMain = new BoardPicture(m_client);
+    pictMain->move(0, 0);
+    connect(pictMain, &BoardPicture::MouseDown, this, &frmEditor::pictMain_MouseDown);
+    connect(pictMain, &BoardPicture::MouseMove, this, &frmEditor::pictMain_MouseMove);
+    connect(pictMain, &BoardPicture::MouseUp, this, &frmEditor::pictMain_MouseUp);
+
+    m_column = std::make_unique<StatusColumn>(m_client, [this](TileCode code) { Palette_Click(code); });
+    lblScore = m_column->lblScore;
+    lblTime = m_column->lblTime;
+    lblSaved = m_column->lblSaved;
+    lblLost = m_column->lblLost;
+
+    frameControl = new SettingsPanel(m_client);
+    pictSelected = frameControl->pictSelected;
+    butTest = frameControl->butTest;
+    txtMusicFile = frameControl->txtMusicFile;
+    butMusic = frameControl->butMusic;
+    sliderBonus = frameControl->bonus->slider;
+    txtBonus = frameControl->bonus->text;
+    sliderTurtle = frameControl->turtle->slider;
+    txtTurtle = frameControl->turtle->text;
+    sliderDog = frameControl->dog->slider;
+    txtDog = frameControl->dog->text;
+    connect(butTest, &QPushButton::clicked, this, &frmEditor::butTest_Click);
+    connect(butMusic, &QPushButton::clicked, this, [this] { m_files->butMusic_Click(); });
+    // sliderTurtle_Change and sliderDog_Change: besides writing the box (SettingBox::slider_Change)
+    // they change a running test's beat at once. sliderBonus_Change only writes its box.
+    connect(sliderTurtle, &QSlider::valueChanged, this, [this](int value) { m_test.setTurtlePeriod(Int16(value)); });
+    connect(sliderDog, &QSlider::valueChanged, this, [this](int value) { m_test.setDogPeriod(Int16(value)); });
+    return m_client;
+}
+
+void frmEditor::buildMenus()
+{
+    QMenu* mnuFile = menuBar->addMenu(QStringLiteral("&File"));
+    mnuNew = mnuFile->addAction(QStringLiteral("New Level"), this, &frmEditor::mnuNew_Click);
+    mnuOpen = mnuFile->addAction(QStringLiteral("&Open Level"), m_files, &FileCommands::mnuOpen_Click);
+    mnuSave = mnuFile->addAction(QStringLiteral("Save Level"), m_files, &FileCommands::mnuSave_Click);
+    mnuExit = mnuFile->addAction(QStringLiteral("Exit"), this, &frmEditor::mnuExit_Click);
+    QMenu* mnuEdit = menuBar->addMenu(QStringLiteral("&Edit"));
+    mnuUndo = m_document->history().createUndoAction(mnuEdit, QStringLiteral("&Undo"));
+    mnuUndo->setShortcut(QKeySequence::Undo);
+    mnuRedo = m_document->history().createRedoAction(mnuEdit, QStringLiteral("&Redo"));
+    mnuRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    mnuEdit->addAction(mnuUndo);
+    mnuEdit->addAction(mnuRedo);
+    audioMenu = addAudioMenu(menuBar, m_audio, QStringLiteral("Music Auto Play"));
+}
+
+void frmEditor::connectHistory()
+{
+    // A test is no step, and nothing done during it is one: End Test brings the board back.
+    connect(&m_test, &TestMode::modeChanged, this, [this](bool editMode) {
+        m_document->setRecording(editMode);
+        mnuUndo->setEnabled(editMode && m_document->history().canUndo());
+        mnuRedo->setEnabled(editMode && m_document->history().canRedo());
+    });
+    const auto record = [this](SettingBox* box, LevelSetting setting) {
+        connect(box, &SettingBox::changed, this, [this, setting](const QString& before, const QString& after, int drag) {
+            m_document->recordSetting(setting, before, after, drag);
+        });
+    };
+    record(frameControl->bonus, LevelSetting::Bonus);
+    record(frameControl->turtle, LevelSetting::Turtle);
+    record(frameControl->dog, LevelSetting::Dog);
+}
+
+void frmEditor::Form_Load()
+{
+    m_audio.MusicCloseRequested = false;
+    m_test.field().selection.SelectionActive = false;
+    SelectedCode = Tile::Blank;
+    m_tiles = TileSet::load(m_programFolder);
+    pictMain->setTiles(m_tiles);
+    m_column->showTiles(m_tiles);
+    pictSelected->setPixmap(tilePixmap(m_tiles, Tile::Blank));
+    if (screen())
+        applyPanelRule(screen()->size());
+    ResetEditor();
+    DrawGrid();
+    Timer1.start(RedrawMs);
+}
+
+// --- Palette and placement -----------------------------------------------------------------
+
+void frmEditor::Palette_Click(TileCode code)
+{
+    SelectedCode = code;
+    pictSelected->setPixmap(tilePixmap(m_tiles, code));
+}
+
+void frmEditor::pictMain_MouseDown(float x, float y)
+{
+    Selection& selection = m_test.field().selection;
+    if (!EditMode()) {
+        playOutcome(mouseDown(m_globals.board, selection, drag, x, y));
+        return;
+    }
+    beginDrag(drag, x, y);
+    const std::optional<CellIndex> cell = pressedCell(x, y);
+    m_pressOnCell = cell.has_value();
+    if (cell) {
+        selection.SelectionCol = Int16(cell->col);
+        selection.SelectionRow = Int16(cell->row);
+    }
+}
+
+void frmEditor::pictMain_MouseMove(float x, float y)
+{
+    if (!EditMode())
+        playOutcome(mouseMove(m_test.field().selection, drag, x, y));
+}
+
+void frmEditor::pictMain_MouseUp(float x, float y)
+{
+    if (!EditMode())
+        playOutcome(mouseUp(m_globals.board, m_test.field().selection, drag));
+    // A press and a release on the picture make one click.
+    if (x >= 0 && y >= 0 && x < BoardPicture::PictureWidth && y < BoardPicture::PictureHeight)
+        pictMain_Click();
+}
+
+void frmEditor::pictMain_Click()
+{
+    // Only the press cell takes the code: a drag paints nothing. A press beside the cells places
+    // nothing either, rather than writing into the cell of some earlier press.
+    if (!EditMode() || !m_pressOnCell)
+        return;
+    const Selection& selection = m_test.field().selection;
+    m_document->place({selection.SelectionCol, selection.SelectionRow}, SelectedCode);
+}
+
+void frmEditor::playOutcome(const MouseOutcome& outcome)
+{
+    if (!outcome.sound.empty())
+        m_audio.PlayEffect(outcome.sound);
+    if (outcome.redraw)
+        DrawGrid();
+}
+
+// --- Commands ------------------------------------------------------------------------------
+
+void frmEditor::butTest_Click() { m_test.butTest_Click(frameControl->settings()); }
+
+void frmEditor::mnuNew_Click()
+{
+    // The settings, the selected code, the bonus label and the mode stay: a running test goes on
+    // over the empty board, and "End Test" brings back the board it started from.
+    const LevelState before = m_document->state(false);
+    m_audio.MusicCloseRequested = false;
+    PlayField& field = m_test.field();
+    field.selection.SelectionActive = false;
+    field.score = 0;
+    field.lost = 0;
+    field.saved = 0;
+    showTotals();
+    m_audio.mnuMusicStop_Click();
+    ResetEditor();
+    m_document->recordChange(before, QStringLiteral("New Level"));
+    DrawGrid();
+}
+
+void frmEditor::ResetEditor()
+{
+    m_test.field().selection.SelectionActive = false;
+    m_document->clearBoard();
+    m_audio.ResetMusicDevice();
+    DrawGrid();
+}
+
+void frmEditor::mnuExit_Click() { close(); }
+
+void frmEditor::Timer1_Timer() { DrawGrid(); }
+
+void frmEditor::DrawGrid() { pictMain->DrawGrid(m_globals.board, m_test.field().selection, drag); }
+
+void frmEditor::showTotals()
+{
+    const PlayField& field = m_test.field();
+    lblScore->setText(QString::number(field.score));
+    lblSaved->setText(QString::number(field.saved));
+    lblLost->setText(QString::number(field.lost));
+}
+
+void frmEditor::keyPressEvent(QKeyEvent* event)
+{
+    // Escape does not close the editor as it would close a dialog: Exit and the close box do.
+    if (event->key() == Qt::Key_Escape) {
+        event->ignore();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+// --- The panel rule and the display --------------------------------------------------------
+
+QPoint frmEditor::PanelPlace(QSize screen)
+{
+    if (screen.width() > screen.height())
+        return {StatusColumn::Left + StatusColumn::Width + Gap, 0};
+    return {0, BoardPicture::PictureHeight + Gap};
+}
+
+void frmEditor::applyPanelRule(QSize screen)
+{
+    const QPoint place = PanelPlace(screen);
+    frameControl->move(place);
+    // The window fits what it holds: the same window with the panel in both places would not fit
+    // a portrait screen's width, nor a small landscape screen's height.
+    const int width = std::max(StatusColumn::Left + StatusColumn::Width, place.x() + SettingsPanel::PanelWidth);
+    const int height = std::max(BoardPicture::PictureHeight, place.y() + SettingsPanel::PanelHeight);
+    m_client->setFixedSize(width + Margin, height + Margin);
+    layout()->activate();  // the window takes its new size now, not at the next event
+}
+
+void frmEditor::EditorWindowProc(QSize display)
+{
+    applyPanelRule(display);
+    DrawGrid();
+}
+
+void frmEditor::showEvent(QShowEvent* event)
+{
+    // Form_Resize: at first display the rule goes by the whole screen, not by the window.
+    if (screen())
+        applyPanelRule(screen()->size());
+    QDialog::showEvent(event);
+    HookEditorWindow();
+    DrawGrid();
+}
+
+void frmEditor::HookEditorWindow()
+{
+    if (m_hooked || !windowHandle())
+        return;
+    m_hooked = true;
+    auto* watch = new ScreenWatch(windowHandle());
+    connect(watch, &ScreenWatch::displayChanged, this, &frmEditor::EditorWindowProc);
+}

@@ -1,0 +1,125 @@
+#pragma once
+
+#include "core/MouseCommands.h"
+#include "editor/LevelDocument.h"
+#include "editor/StatusColumn.h"
+#include "editor/TestMode.h"
+#include "ui/AudioControl.h"
+#include "ui/AudioMenu.h"
+#include "ui/TileSet.h"
+
+#include <QDialog>
+#include <QTimer>
+
+#include <memory>
+
+class BoardPicture;
+class FileCommands;
+class QAction;
+class QLabel;
+class QLineEdit;
+class QMenuBar;
+class QPushButton;
+class QSlider;
+class Random;
+class SettingsPanel;
+class modSound;
+struct modGlobals;
+
+// The level editor: a board painted cell by cell from a palette, the level's settings, open and
+// save, and a test of the level on the spot. Modal over the main window, it works directly on the
+// one shared Board and leaves in it whatever it last held when it closes.
+class frmEditor : public QDialog {
+    Q_OBJECT
+
+public:
+    frmEditor(modGlobals& globals, Random& random, modSound& sound, const QString& programFolder,
+              QWidget* parent = nullptr);
+    ~frmEditor() override;
+
+    TestMode& test() { return m_test; }
+    LevelDocument& document() { return *m_document; }
+    // The status labels and the nine palette pictures.
+    const StatusColumn& column() const { return *m_column; }
+    AudioControl& audio() { return m_audio; }
+    const TileSet& tiles() const { return m_tiles; }
+    bool EditMode() const { return m_test.EditMode(); }
+
+    // Where the settings panel stands on a screen of this size: right of the status column on a
+    // screen wider than high, below the board otherwise.
+    static QPoint PanelPlace(QSize screen);
+
+    // Event handlers.
+    void pictMain_MouseDown(float x, float y);
+    void pictMain_MouseMove(float x, float y);
+    void pictMain_MouseUp(float x, float y);
+    void pictMain_Click();
+    void Palette_Click(TileCode code);
+    void butTest_Click();
+    void mnuNew_Click();
+    void mnuExit_Click();
+    void Timer1_Timer();
+    // The display's size or orientation changed: the panel rule, then a redraw.
+    void EditorWindowProc(QSize display);
+
+    // butMusic_Click, mnuOpen_Click, mnuSave_Click and OpenLevelFile.
+    FileCommands& files() { return *m_files; }
+    void ResetEditor();
+    void DrawGrid();
+
+    // Controls.
+    BoardPicture* pictMain;
+    QLabel* lblScore;
+    QLabel* lblTime;
+    QLabel* lblSaved;
+    QLabel* lblLost;
+    SettingsPanel* frameControl;
+    QLabel* pictSelected;
+    QPushButton* butTest;
+    QLineEdit* txtMusicFile;
+    QPushButton* butMusic;
+    QSlider* sliderBonus;
+    QLineEdit* txtBonus;
+    QSlider* sliderTurtle;
+    QLineEdit* txtTurtle;
+    QSlider* sliderDog;
+    QLineEdit* txtDog;
+    QMenuBar* menuBar;
+    QAction* mnuNew;
+    QAction* mnuOpen;
+    QAction* mnuSave;
+    QAction* mnuExit;
+    QAction* mnuUndo;  // the history's own actions
+    QAction* mnuRedo;
+    AudioMenu audioMenu;
+    QTimer Timer1;
+
+    TileCode SelectedCode = Tile::Blank;
+    DragPoints drag;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void Form_Load();
+    QWidget* buildClient();
+    void buildMenus();
+    void connectHistory();
+    void HookEditorWindow();
+    void applyPanelRule(QSize screen);
+    void showTotals();
+    void playOutcome(const MouseOutcome& outcome);
+
+    modGlobals& m_globals;
+    QString m_programFolder;
+    AudioControl m_audio;
+    TestMode m_test;
+    TileSet m_tiles;
+    std::unique_ptr<StatusColumn> m_column;
+    LevelDocument* m_document = nullptr;
+    FileCommands* m_files = nullptr;
+    QWidget* m_client = nullptr;
+    bool m_pressOnCell = false;  // the last press on the board hit a cell
+    bool m_hooked = false;
+};

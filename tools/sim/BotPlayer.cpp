@@ -1,0 +1,116 @@
+#include "tools/sim/BotPlayer.h"
+
+#include "tools/sim/TurtlePlan.h"
+
+#include <algorithm>
+
+namespace {
+
+// The gain of turning a turtle whose present heading leads nowhere safe: more than any detour.
+constexpr int NoWayKept = 1000;
+
+// Walking straight on: ticks until it dies or bumps; large when it meets neither soon.
+int ticksToHarm(const Board& board, const Hazards& hazards, int col, int row, Way way)
+{
+    const Walk walk = walkStraight(board, hazards, col, row, way, LookAhead);
+    switch (walk.end) {
+    case Walk::End::Death:
+        return walk.ticks;
+    case Walk::End::Bump:
+        return walk.ticks + 1;  // a bump only turns it at random: less pressing than a death
+    default:
+        return LookAhead + 2;
+    }
+}
+
+// The way a turtle with no way to the water survives longest walking straight.
+std::optional<TurtleNeed> escape(const Board& board, const Hazards& hazards, int col, int row, Way facing)
+{
+    const int harm = ticksToHarm(board, hazards, col, row, facing);
+    if (harm > UrgentTicks)
+        return std::nullopt;
+    Way best = facing;
+    int longest = harm;
+    for (Way way : AllWays) {
+        const int ticks = ticksToHarm(board, hazards, col, row, way);
+        if (ticks > longest) {
+            best = way;
+            longest = ticks;
+        }
+    }
+    if (best == facing)
+        return std::nullopt;
+    return TurtleNeed{col, row, best, harm, longest - harm};
+}
+
+}  // namespace
+
+std::vector<TurtleNeed> turtleNeeds(const Board& board, const Hazards& hazards)
+{
+    const WayToWater ahead(board, hazards, TurnCost);
+    std::vector<TurtleNeed> needs;
+    for (int row = 0; row < BoardSize; ++row) {
+        for (int col = 0; col < BoardSize; ++col) {
+            if (!isTurtle(board(col, row)))
+                continue;
+            const Way facing = *facingOf(board(col, row));
+            const std::optional<TurtlePlan> best = planWay(board, hazards, ahead, col, row, facing);
+            if (!best) {
+                if (const std::optional<TurtleNeed> out = escape(board, hazards, col, row, facing))
+                    needs.push_back(*out);
+                continue;
+            }
+            if (best->first == facing)
+                continue;
+            const std::optional<TurtlePlan> keep = planWay(board, hazards, ahead, col, row, facing, facing);
+            const int gain = keep ? keep->cost - best->cost : NoWayKept;
+            needs.push_back({col, row, best->first, ticksToHarm(board, hazards, col, row, facing), gain});
+        }
+    }
+    // The soonest harm first; among equals the greatest gain.
+    std::stable_sort(needs.begin(), needs.end(), [](const TurtleNeed& a, const TurtleNeed& b) {
+        return a.urgency != b.urgency ? a.urgency < b.urgency : a.gain > b.gain;
+    });
+    return needs;
+}
+
+std::optional<Command> BotPlayer::choose(const Board& board, SimTime now)
+{
+    const Hazards hazards(board);
+    const std::vector<TurtleNeed> needs = turtleNeeds(board, hazards);
+    const auto turn = [](const TurtleNeed& need) { return Command{need.col, need.row, dragOf(need.want)}; };
+    if (!needs.empty() && needs.front().urgency <= UrgentTicks)
+        return turn(needs.front());
+    if (const std::optional<Command> dog = dogMove(board, now < m_dogsSettleUntil)) {
+        if (dog->direction != DragDirection::None)
+            m_dogsSettleUntil = now + DogSettling;
+        return dog;
+    }
+    if (!needs.empty())
+        return turn(needs.front());
+    return std::nullopt;
+}
+
+std::optional<Command> BotPlayer::decide(const View& view)
+{
+    const Board& board = view.globals.board;
+    if (!m_pending && board == m_lastSeen)
+        return std::nullopt;  // nothing new since it last looked
+    m_lastSeen = board;
+    if (view.now < m_nextAllowed) {
+        m_pending = true;
+        return std::nullopt;
+    }
+    m_pending = false;
+    const std::optional<Command> command = choose(board, view.now);
+    if (command)
+        m_nextAllowed = view.now + CommandGap;
+    return command;
+}
+
+std::optional<SimTime> BotPlayer::wakeAt() const
+{
+    if (m_pending)
+        return m_nextAllowed;
+    return std::nullopt;
+}

@@ -1,0 +1,186 @@
+#include "tools/sim/Simulation.h"
+
+#include "core/LevelFlow.h"
+#include "core/Random.h"
+#include "files/LevelFile.h"
+#include "tools/sim/SimClock.h"
+
+namespace {
+
+// Stands in for the game window: its timers run on the simulated clock, its one level is the
+// file being tried, and the level-over window only notes what it would show.
+class SimWindow final : public GameWindow {
+public:
+    SimWindow(QString path, modGlobals& globals, Random& random, SimClock& clock)
+        : m_path(std::move(path)), m_globals(globals), m_random(random), m_clock(clock)
+    {
+    }
+
+    std::optional<LevelReport> report;
+    Board boardAtEnd;
+    bool levelComplete = false;  // the last load read the whole file
+
+    void setTimer(GameTimer timer, bool on) override { m_clock.set(timer, on); }
+    void setTimerPeriod(GameTimer timer, Int16 milliseconds) override { m_clock.setPeriod(timer, milliseconds); }
+    void holdTimer(GameTimer timer) override { m_clock.hold(timer); }
+    void resumeTimer(GameTimer timer) override { m_clock.resume(timer); }
+    void showCountdown(std::string_view, CountdownColour) override {}
+    void hideCountdown() override {}
+    void setGameButtonsEnabled(bool) override {}
+    void showPaused(bool) override {}
+
+    bool loadLevel(Int16) override
+    {
+        levelComplete = LoadLevelFile(m_path, m_globals, m_random) == LevelReadStatus::Complete;
+        return levelComplete;
+    }
+    bool levelExists(Int16) override { return false; }  // one level: passing it wins the game
+
+    void prepareMusic(const std::string&) override {}
+    void playMusicIfAutoPlay() override {}
+    void closeMusic() override {}
+    void playEffect(std::string_view) override {}
+    void DrawGrid() override {}
+    void showTotals() override {}
+    void showLevelNumber(Int16) override {}
+
+    bool confirmAbort() override { return false; }
+    bool confirmLevelEditor() override { return false; }
+    void showLevelOver(const LevelReport& levelReport) override
+    {
+        if (!report) {
+            report = levelReport;
+            boardAtEnd = m_globals.board;
+        }
+    }
+    void showGameOver(std::int32_t) override {}
+    void showTopTen() override {}
+    void showEditor() override {}
+
+private:
+    QString m_path;
+    modGlobals& m_globals;
+    Random& m_random;
+    SimClock& m_clock;
+};
+
+void fireTimer(LevelFlow& flow, GameTimer timer)
+{
+    switch (timer) {
+    case GameTimer::CountDown:
+        flow.timerCountDown_Timer();
+        break;
+    case GameTimer::Bonus:
+        flow.TimerBonus_Timer();
+        break;
+    case GameTimer::Turtle:
+        flow.TimerTurtle_Timer();
+        break;
+    case GameTimer::Dog:
+        flow.TimerDog_Timer();
+        break;
+    }
+}
+
+// A player gets no more than this many commands at one instant: a guard against a player that
+// never stops answering.
+constexpr int MaxCommandsAtOnce = 64;
+
+}  // namespace
+
+TileCode giveCommand(Board& board, Selection& selection, DragPoints& drag, const Command& command)
+{
+    constexpr float CellPixels = 34;
+    constexpr float DragPixels = 20;
+    const float x = command.col * CellPixels + CellPixels / 2;
+    const float y = command.row * CellPixels + CellPixels / 2;
+    const TileCode pressed = command.col >= 0 && command.col < BoardSize && command.row >= 0 && command.row < BoardSize
+                                 ? board(command.col, command.row)
+                                 : Tile::Empty;
+    mouseDown(board, selection, drag, x, y);
+    switch (command.direction) {
+    case DragDirection::Up:
+        mouseMove(selection, drag, x, y - DragPixels);
+        break;
+    case DragDirection::Down:
+        mouseMove(selection, drag, x, y + DragPixels);
+        break;
+    case DragDirection::Left:
+        mouseMove(selection, drag, x - DragPixels, y);
+        break;
+    case DragDirection::Right:
+        mouseMove(selection, drag, x + DragPixels, y);
+        break;
+    case DragDirection::None:
+        break;
+    }
+    mouseUp(board, selection, drag);
+    return pressed;
+}
+
+RunOutcome playLevel(const std::string& path, std::uint64_t seed, Player& player)
+{
+    const QString levelPath = QString::fromStdString(path);
+    modGlobals globals;
+    GameRandom random(seed);
+    PlayField field(globals, random, GameScoring);
+    SimClock clock;
+    SimWindow window(levelPath, globals, random, clock);
+    LevelFlow flow(window, field);
+    DragPoints drag;
+    RunOutcome outcome;
+
+    flow.Start();
+    if (!window.levelComplete)
+        throw UnreadableLevel{path};
+    flow.mnuNew_Click();
+
+    const auto askPlayer = [&] {
+        for (int i = 0; i < MaxCommandsAtOnce; ++i) {
+            const std::optional<Command> command = player.decide(View{globals, clock.now});
+            if (!command)
+                return;
+            ++outcome.commands;
+            if (isDog(giveCommand(globals.board, field.selection, drag, *command)))
+                ++outcome.dogCommands;
+        }
+    };
+
+    askPlayer();
+    while (!window.report) {
+        const std::optional<SimClock::Due> due = clock.next();
+        const std::optional<SimTime> wake = player.wakeAt();
+        const bool wakeFirst = wake && *wake > clock.now && (!due || *wake < due->at);
+        const SimTime at = wakeFirst ? *wake : due ? due->at : TimeLimit + 1;
+        if (at > TimeLimit)
+            break;
+        if (wakeFirst) {
+            clock.now = *wake;
+        } else {
+            clock.fire(*due);
+            fireTimer(flow, due->timer);
+            if (window.report)
+                break;
+            const std::optional<SimClock::Due> then = clock.next();
+            if (then && then->at == clock.now)
+                continue;  // the player looks once every timer due now has fired
+        }
+        askPlayer();
+    }
+
+    if (window.report) {
+        outcome.ended = true;
+        outcome.passed = !window.report->replay;
+        outcome.saved = window.report->saved;
+        outcome.lost = window.report->lost;
+        outcome.milliseconds = clock.now;
+        outcome.board = window.boardAtEnd;
+    } else {
+        outcome.board = globals.board;
+        outcome.saved = field.TurtlesSavedInLevel;
+        outcome.lost = field.TurtlesLostInLevel;
+        outcome.milliseconds = TimeLimit;
+    }
+    outcome.score = field.score;
+    return outcome;
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "core/MouseCommands.h"
+#include "core/modGlobals.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+// A level played without a window or a clock: the game's own level flow, tick and mouse rules,
+// driven by a simulated clock. Only the clock and the window are stand-ins.
+
+using SimTime = std::int64_t;  // simulated milliseconds since New Game
+
+// A run that has not ended after ten simulated minutes stops there and counts as failed.
+inline constexpr SimTime TimeLimit = 10 * 60 * 1000;
+
+// What a player does with the mouse: press on a cell, drag one way (or not at all), release.
+struct Command {
+    int col = 0;
+    int row = 0;
+    DragDirection direction = DragDirection::None;
+};
+
+// What a player is shown when it is asked: the board with the level's settings, and the time.
+struct View {
+    const modGlobals& globals;
+    SimTime now;
+};
+
+class Player {
+public:
+    virtual ~Player() = default;
+    // Asked once the timers due at a moment have fired, and at the time it asked for; may give a
+    // command, and is asked again at once when it does.
+    virtual std::optional<Command> decide(const View& view) = 0;
+    // A time at which to be asked again even if no timer fires before it.
+    virtual std::optional<SimTime> wakeAt() const { return std::nullopt; }
+};
+
+struct RunOutcome {
+    bool ended = false;  // the level ended within the time limit
+    bool passed = false;
+    int saved = 0;
+    int lost = 0;
+    int score = 0;
+    SimTime milliseconds = 0;  // from New Game to the level's end, or the time limit
+    int commands = 0;
+    int dogCommands = 0;
+    Board board;  // as the level ended, or at the time limit
+};
+
+// Thrown when the level file cannot be read whole: there is nothing to play.
+struct UnreadableLevel {
+    std::string path;
+};
+
+// Plays the level file from New Game to the end of its first attempt, with the random generator
+// seeded from seed. The same file, seed and player give the same run.
+RunOutcome playLevel(const std::string& path, std::uint64_t seed, Player& player);
+
+// Press, drag and release through the game's mouse rules, as the game window forwards them.
+// Returns the code of the pressed cell before the command.
+TileCode giveCommand(Board& board, Selection& selection, DragPoints& drag, const Command& command);
