@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up what is missing, builds Pondrake and runs every test: once in an ordinary build and once
-# under AddressSanitizer and UndefinedBehaviorSanitizer. Fails when any test fails.
+# under AddressSanitizer and UndefinedBehaviorSanitizer; then fuzzes the file readers for a short
+# while. Fails when any test fails or a fuzzer finds anything.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
@@ -17,4 +18,6 @@ echo "== Tests =="
 ctest --test-dir "$here/build" --output-on-failure --parallel "$(nproc)" || status=1
 echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer =="
 ctest --test-dir "$here/build-sanitize" --output-on-failure --parallel "$(nproc)" || status=1
+echo "== Fuzzing the file readers, 20 s each =="
+"$here/scripts/fuzz.sh" 20 "$here/build-fuzz" || status=1
 exit $status

@@ -10,9 +10,10 @@ constexpr int CellPixels = 34;
 
 int nearestCell(double coordinate)
 {
-    // Far outside the board only the sign matters; clamping keeps the conversion defined.
+    // Far outside the board only the sign matters; clamping keeps the conversion defined, and a
+    // position that is no number lies nowhere on the board.
     const double cell = roundHalfEven((coordinate - CellPixels / 2) / CellPixels);
-    return static_cast<int>(std::clamp(cell, -1.0e6, 1.0e6));
+    return std::isnan(cell) ? -1 : static_cast<int>(std::clamp(cell, -1.0e6, 1.0e6));
 }
 
 } // namespace
@@ -81,7 +82,7 @@ TileCode commandedCode(TileCode creature, DragDirection direction)
 Int16 pixelOf(float coordinate)
 {
     const double whole = std::floor(static_cast<double>(coordinate));
-    return saturate16(static_cast<long long>(std::clamp(whole, -1.0e9, 1.0e9)));
+    return std::isnan(whole) ? 0 : saturate16(static_cast<long long>(std::clamp(whole, -1.0e9, 1.0e9)));
 }
 
 void beginDrag(DragPoints& drag, float x, float y)

@@ -1,11 +1,12 @@
 #include "files/LevelFile.h"
 
 #include "core/Random.h"
+#include "files/FileBytes.h"
 #include "files/NumberText.h"
 
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+
+#include <algorithm>
 
 namespace {
 
@@ -78,11 +79,12 @@ LevelReadStatus LoadLevelFile(const QString& path, modGlobals& globals, Random& 
         return status;
     };
 
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    std::optional<FileHead> head = readFileHead(path, MaxBytesRead);
+    if (!head)
         return finish(LevelReadStatus::Missing);
-    LineReader lines(QString::fromUtf8(file.read(MaxBytesRead)));  // drops a byte-order mark
-    file.close();
+    if (head->cut)  // what the limit cut off after the last line end is no whole line
+        head->bytes.truncate(std::max(head->bytes.lastIndexOf('\r'), head->bytes.lastIndexOf('\n')) + 1);
+    LineReader lines(QString::fromUtf8(head->bytes));  // drops a byte-order mark
 
     QString line;
     if (!lines.next(line))
@@ -106,6 +108,10 @@ LevelReadStatus LoadLevelFile(const QString& path, modGlobals& globals, Random& 
         const QList<uint> codes = trimSpaces(line).toUcs4();
         for (int col = 0; col < BoardSize; ++col) {
             TileCode code = col < codes.size() ? static_cast<TileCode>(codes[col]) : Tile::Empty;
+            // A NUL in the line would pass for the empty cell of a short row, which the writer
+            // leaves out, moving the rest of the row; it stays an unknown code instead.
+            if (col < codes.size() && code == Tile::Empty)
+                code = U'\uFFFD';
             if (code == Tile::TurtleAnyWay) {
                 globals.TurtlesInLevel = add16(globals.TurtlesInLevel, 1);
                 code = randomTurtle(random);
@@ -154,13 +160,5 @@ QByteArray LevelFileBytes(const LevelSettingsText& settings, const Board& board)
 
 bool SaveLevelFile(const QString& path, const LevelSettingsText& settings, const Board& board)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = LevelFileBytes(settings, board);
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return replaceFile(path, LevelFileBytes(settings, board));
 }

@@ -14,7 +14,7 @@ class Random;
 
 enum class LevelReadStatus {
     Complete,  // all 24 lines were read
-    Missing,   // the file could not be opened: only TurtlesInLevel changed (to 0)
+    Missing,   // no file could be opened at the path: only TurtlesInLevel changed (to 0)
     Stopped,   // a line was missing or a number out of range: what came after keeps its old value
 };
 

@@ -1,12 +1,12 @@
 #include "files/ScoreFile.h"
 
 #include "files/CBase64.h"
+#include "files/FileBytes.h"
 #include "files/NumberText.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QStringDecoder>
 
 namespace {
 
@@ -14,31 +14,34 @@ namespace {
 // huge file cannot exhaust memory (the lines beyond count as missing).
 constexpr qint64 MaxBytesRead = 4 << 20;
 
-// The lines of the file: each ends at CR, and one LF right after the CR is dropped. Text after the
-// last CR is a line of its own; nothing after it is no line.
+// The lines of the file, as bytes: each ends at CR, and one LF right after the CR is dropped.
+// Text after the last CR is a line of its own, unless the reading limit cut it off: then it is
+// missing, so that no part of a line is ever taken for the whole.
 class ScoreLines {
 public:
     static std::optional<ScoreLines> open(const QString& path)
     {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
+        std::optional<FileHead> head = readFileHead(path, MaxBytesRead);
+        if (!head)
             return std::nullopt;
-        QString text = QString::fromUtf8(file.read(MaxBytesRead));
-        if (text.startsWith(QChar(0xFEFF)))  // a byte-order mark from a text editor
-            text.remove(0, 1);
-        return ScoreLines(std::move(text));
+        QByteArray bytes = std::move(head->bytes);
+        if (head->cut)
+            bytes.truncate(bytes.lastIndexOf('\r') + 1);
+        if (bytes.startsWith("\xEF\xBB\xBF"))  // a byte-order mark from a text editor
+            bytes.remove(0, 3);
+        return ScoreLines(std::move(bytes));
     }
 
-    std::optional<QString> next()
+    std::optional<QByteArray> next()
     {
-        if (m_pos >= m_text.size())
+        if (m_pos >= m_bytes.size())
             return std::nullopt;
-        qsizetype end = m_text.indexOf(u'\r', m_pos);
+        qsizetype end = m_bytes.indexOf('\r', m_pos);
         if (end < 0)
-            end = m_text.size();
-        QString line = m_text.mid(m_pos, end - m_pos);
+            end = m_bytes.size();
+        QByteArray line = m_bytes.mid(m_pos, end - m_pos);
         m_pos = end + 1;
-        if (m_pos < m_text.size() && m_text[m_pos] == u'\n')
+        if (m_pos < m_bytes.size() && m_bytes[m_pos] == '\n')
             ++m_pos;
         return line;
     }
@@ -46,40 +49,58 @@ public:
     // The kind line as a 16-bit number.
     std::optional<Int16> kind()
     {
-        const std::optional<QString> line = next();
-        return line ? strictInt16(*line) : std::nullopt;
+        const std::optional<QByteArray> line = next();
+        return line ? strictInt16(QString::fromLatin1(*line)) : std::nullopt;
     }
 
     // The score line as it stands, provided it holds a 32-bit number.
     std::optional<QString> scoreLine(std::int32_t* value = nullptr)
     {
-        std::optional<QString> line = next();
-        const std::optional<std::int32_t> number = line ? strictInt32(*line) : std::nullopt;
+        const std::optional<QByteArray> line = next();
+        const QString text = line ? QString::fromLatin1(*line) : QString();
+        const std::optional<std::int32_t> number = line ? strictInt32(text) : std::nullopt;
         if (!number)
             return std::nullopt;
         if (value)
             *value = *number;
-        return line;
+        return text;
     }
 
 private:
-    explicit ScoreLines(QString text) : m_text(std::move(text)) {}
+    explicit ScoreLines(QByteArray bytes) : m_bytes(std::move(bytes)) {}
 
-    QString m_text;
+    QByteArray m_bytes;
     qsizetype m_pos = 0;
 };
 
 // How the file writes a number: a space in place of a plus sign, the digits, one space.
-QString numberLine(long long value)
+QByteArray numberLine(long long value)
 {
-    return (value < 0 ? QString() : QStringLiteral(" ")) + QString::number(value) + QStringLiteral(" \r\n");
+    return (value < 0 ? QByteArray() : QByteArray(" ")) + QByteArray::number(value) + " \r\n";
 }
 
-void appendEntry(QString& text, Int16 kind, std::int32_t score, const QString& name)
+void appendEntry(QByteArray& bytes, Int16 kind, std::int32_t score, const QByteArray& name)
 {
-    text += numberLine(kind);
-    text += numberLine(score);
-    text += name + QStringLiteral("\r\n");
+    bytes += numberLine(kind);
+    bytes += numberLine(score);
+    bytes += name + "\r\n";
+}
+
+// The name the player gave, as the file holds it.
+QByteArray newNameLine(const QString& name, Int16 kind)
+{
+    QString line = StripLineBreaks(name);
+    if (kind == TypedName && line.size() > MaxTypedName)
+        line.truncate(line[MaxTypedName - 1].isHighSurrogate() ? MaxTypedName - 1 : MaxTypedName);
+    return line.toUtf8();
+}
+
+// A typed name for display: UTF-8 as the game writes it, or single-byte text from an older table.
+QString nameText(const QByteArray& line)
+{
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    QString text = utf8(line);
+    return utf8.hasError() ? QString::fromLatin1(line) : text;
 }
 
 }  // namespace
@@ -101,43 +122,36 @@ ScoreReadStatus LoadScores(const QString& path, ScoreTable& table)
         table.TopKinds[i] = *kind;
         if (!lines->scoreLine(&table.TopScores[i]))
             return ScoreReadStatus::Stopped;
-        const std::optional<QString> name = lines->next();
+        std::optional<QByteArray> name = lines->next();
         if (!name)
             return ScoreReadStatus::Stopped;
-        table.TopNames[i] = *name;
+        table.TopNames[i] = std::move(*name);
     }
     return ScoreReadStatus::Complete;
 }
 
 QByteArray ScoreFileBytes(const ScoreTable& table, const QString& name, std::int32_t score, Int16 kind)
 {
-    QString text;
+    const QByteArray newName = newNameLine(name, kind);
+    QByteArray bytes;
     bool inserted = false;
     for (int i = 0; i < ScoreEntries - 1; ++i) {
         if (!inserted && score > table.TopScores[i]) {
-            appendEntry(text, kind, score, StripLineBreaks(name));
+            appendEntry(bytes, kind, score, newName);
             inserted = true;
         }
-        appendEntry(text, table.TopKinds[i], table.TopScores[i], table.TopNames[i]);
+        appendEntry(bytes, table.TopKinds[i], table.TopScores[i], table.TopNames[i]);
     }
     if (!inserted)
-        appendEntry(text, kind, score, StripLineBreaks(name));
-    return text.toUtf8();
+        appendEntry(bytes, kind, score, newName);
+    return bytes;
 }
 
 bool SaveScore(const QString& path, const ScoreTable& table, const QString& name, std::int32_t score, Int16 kind)
 {
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = ScoreFileBytes(table, name, score, kind);
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return replaceFile(path, ScoreFileBytes(table, name, score, kind));
 }
 
 QString StripLineBreaks(const QString& text)
@@ -164,15 +178,15 @@ TopTenReading ReadTopTen(const QString& path)
         row.scoreText = lines->scoreLine();
         if (!row.scoreText)
             return reading;
-        const std::optional<QString> name = lines->next();
+        const std::optional<QByteArray> name = lines->next();
         if (!name)
             return reading;
         if (*kind == TypedName) {
             row.shown = TopTenRow::Shown::Typed;
-            row.typedName = *name;
+            row.typedName = nameText(*name);
         } else {
             row.shown = TopTenRow::Shown::Handwritten;
-            if (!row.ink.Load(CBase64::Decode(*name)))
+            if (!row.ink.Load(CBase64::Decode(QString::fromLatin1(*name))))
                 return reading;
         }
     }

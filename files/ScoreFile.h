@@ -14,7 +14,8 @@
 // the name kind (0 typed, 1 handwritten), the score, and the name (the typed text, or the Base64
 // text of the handwriting's ink bytes). Numbers are written with a space in place of a plus sign
 // and one space after: " 120 ", "-5 ". A reader ends a line at CR and drops one LF right after
-// it; a lone LF belongs to the line. Text is UTF-8.
+// it; a lone LF belongs to the line. The game writes names in UTF-8; older tables may hold other
+// single-byte text, which goes back into the file byte for byte.
 
 constexpr int ScoreEntries = 10;
 
@@ -22,11 +23,15 @@ constexpr int ScoreEntries = 10;
 constexpr Int16 TypedName = 0;
 constexpr Int16 HandwrittenName = 1;
 
+// The longest typed name, in characters. Ten entries of the longest names, handwriting
+// included, stay far below what a reader takes in.
+constexpr int MaxTypedName = 100;
+
 // The three parallel tables of the game-over window; all zeros and empty before any reading.
 struct ScoreTable {
     std::array<Int16, ScoreEntries> TopKinds{};
     std::array<std::int32_t, ScoreEntries> TopScores{};
-    std::array<QString, ScoreEntries> TopNames{};
+    std::array<QByteArray, ScoreEntries> TopNames{};  // the name lines as they stand in the file
 };
 
 enum class ScoreReadStatus {
@@ -42,8 +47,9 @@ QString ScoresPath(const QString& programFolder);
 ScoreReadStatus LoadScores(const QString& path, ScoreTable& table);
 
 // The file that results from putting the new entry into the table: after the entries with an
-// equal or greater score, the old tenth entry dropping out. Line breaks in the new name are
-// left out, since they would split the entry; old names are written as they were read.
+// equal or greater score, the old tenth entry dropping out. The new name is written in UTF-8,
+// without line breaks (they would split the entry), a typed one cut to MaxTypedName characters;
+// old names go back byte for byte.
 QByteArray ScoreFileBytes(const ScoreTable& table, const QString& name, std::int32_t score, Int16 kind);
 
 // Writes that file as a whole or not at all (an earlier file stays as it was when writing fails),
@@ -60,7 +66,7 @@ struct TopTenRow {
 
     std::optional<QString> scoreText;  // the score line exactly as it stands, spaces included
     Shown shown = Shown::Nothing;
-    QString typedName;
+    QString typedName;  // read as UTF-8, or as Latin-1 where it is no UTF-8 (older tables)
     InkStrokes ink;  // empty where handwriting did not decode into ink
 };
 

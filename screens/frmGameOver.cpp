@@ -11,8 +11,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include <limits>
-
 namespace {
 
 // The size of a caption whose size is not given: the classic default of 8.25 points.
@@ -78,7 +76,8 @@ void frmGameOver::buildFrameTopScore()
     txtName = new QLineEdit(frameTopScore);
     txtName->setObjectName(QStringLiteral("txtName"));
     txtName->setGeometry(Look::twips(QRect(1680, 1680, 5055, 375)));
-    txtName->setMaxLength(std::numeric_limits<int>::max());  // no limit of its own
+    // A longer name could push the table past what its readers take in.
+    txtName->setMaxLength(MaxTypedName);
     txtName->installEventFilter(this);
     butOkType = button(frameTopScore, QStringLiteral("Submit"), "butOkType", {6960, 1680, 975, 375});
 

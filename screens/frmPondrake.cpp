@@ -8,6 +8,7 @@
 #include "screens/frmTopTen.h"
 #include "ui/BoardPicture.h"
 #include "ui/Look.h"
+#include "ui/MissingParts.h"
 #include "ui/modSound.h"
 
 #include <QCloseEvent>
@@ -110,8 +111,13 @@ void frmPondrake::buildMenus()
 void frmPondrake::Form_Load()
 {
     timerCountDown.stop();
-    pictMain->setTiles(TileSet::load(m_programFolder));
-    m_sound.LoadEffects(m_programFolder);
+    QStringList missingTiles;
+    pictMain->setTiles(TileSet::load(m_programFolder, &missingTiles));
+    reportMissingParts(m_programFolder + QStringLiteral("/images"), missingTiles,
+                       QStringLiteral("every tile is drawn plain"), QStringLiteral("those tiles are drawn plain"));
+    reportMissingParts(m_programFolder + QStringLiteral("/audio"), m_sound.LoadEffects(m_programFolder),
+                       QStringLiteral("the game plays without sound effects or music"),
+                       QStringLiteral("those sounds stay silent"));
     m_flow.Start();
 }
 

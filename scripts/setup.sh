@@ -11,6 +11,10 @@ packages=(
   xvfb xdotool imagemagick x11-utils python3
   desktop-file-utils appstream librsvg2-bin dpkg-dev
 )
+# The fuzzers of the file readers are built with clang and its libFuzzer.
+for arg in "$@"; do
+  if [ "$arg" = "-DPONDRAKE_FUZZ=ON" ]; then packages+=(clang libclang-rt-14-dev); fi
+done
 
 missing=()
 for p in "${packages[@]}"; do

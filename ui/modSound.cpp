@@ -29,7 +29,7 @@ const modSound::Effect* modSound::find(std::string_view alias) const
     return it != m_effects.end() && it->second.chunk ? &it->second : nullptr;
 }
 
-void modSound::LoadEffect(const QString& path, std::string_view alias)
+bool modSound::LoadEffect(const QString& path, std::string_view alias)
 {
     const std::string key = keyOf(alias);
     auto it = m_effects.find(key);
@@ -38,10 +38,10 @@ void modSound::LoadEffect(const QString& path, std::string_view alias)
         it->second.chunk = nullptr;
     }
     if (!m_output.isOpen())
-        return;
+        return true;
     Mix_Chunk* chunk = Mix_LoadWAV(QFile::encodeName(path).constData());
     if (!chunk)
-        return;
+        return false;
     if (it == m_effects.end()) {
         // An alias keeps its channel for the run, so reloading it needs no new one.
         const int channel = m_nextChannel++;
@@ -50,6 +50,7 @@ void modSound::LoadEffect(const QString& path, std::string_view alias)
         it = m_effects.emplace(key, Effect{nullptr, channel}).first;
     }
     it->second.chunk = chunk;
+    return true;
 }
 
 void modSound::PlayEffect(std::string_view alias, bool enabled)
@@ -69,10 +70,15 @@ void modSound::CloseAllEffects()
     }
 }
 
-void modSound::LoadEffects(const QString& programFolder)
+QStringList modSound::LoadEffects(const QString& programFolder)
 {
-    for (const EffectFile& entry : EffectTable)
-        LoadEffect(programFolder + QStringLiteral("/audio/") + QLatin1String(entry.file), entry.alias);
+    QStringList missing;
+    for (const EffectFile& entry : EffectTable) {
+        const QString path = programFolder + QStringLiteral("/audio/") + QLatin1String(entry.file);
+        if (!LoadEffect(path, entry.alias))
+            missing << path;
+    }
+    return missing;
 }
 
 bool modSound::isSounding(std::string_view alias) const

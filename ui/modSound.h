@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <map>
@@ -35,8 +36,8 @@ inline constexpr std::array<EffectFile, 13> EffectTable{{
 // The sound effects of the process, by alias. Made once by main and handed to both
 // windows, so the editor plays what the main window loaded. Each alias has a channel of its own:
 // effects sound together, and playing an alias that is still sounding starts it again. Aliases
-// match without regard to case ("Go" plays what was loaded as "go"). Nothing here reports a
-// failure: an effect that did not load just stays silent.
+// match without regard to case ("Go" plays what was loaded as "go"). An effect that did not load
+// just stays silent.
 class modSound {
 public:
     explicit modSound(AudioOutput& output);
@@ -44,15 +45,17 @@ public:
     modSound(const modSound&) = delete;
     modSound& operator=(const modSound&) = delete;
 
-    // Closes the alias, then opens the wave file under it.
-    void LoadEffect(const QString& path, std::string_view alias);
+    // Closes the alias, then opens the wave file under it. False when the file did not load
+    // while the mixer was open (without a mixer nothing loads, and nothing is missing).
+    bool LoadEffect(const QString& path, std::string_view alias);
     // Starts the alias from its beginning when enabled is true; otherwise does nothing.
     void PlayEffect(std::string_view alias, bool enabled);
     // Closes every effect.
     void CloseAllEffects();
 
-    // The thirteen effects of the table from programFolder/audio/, in its order.
-    void LoadEffects(const QString& programFolder);
+    // The thirteen effects of the table from programFolder/audio/, in its order. Returns the
+    // paths of those that did not load.
+    QStringList LoadEffects(const QString& programFolder);
 
     // Whether the alias is sounding now (on the dummy driver it still takes its playing time).
     bool isSounding(std::string_view alias) const;

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <string_view>
 
 namespace {
@@ -40,6 +42,9 @@ TEST(PressedCell, OnlyColumnsAndRowsBelowTwentyAreAccepted)
     EXPECT_FALSE(pressedCell(680, 20).has_value());
     EXPECT_FALSE(pressedCell(20, 680).has_value());
     EXPECT_FALSE(pressedCell(681, 683).has_value()); // the picture's frame
+    // A broken device's positions that are no number, or infinite, lie nowhere on the board.
+    EXPECT_FALSE(pressedCell(std::nanf(""), 20).has_value());
+    EXPECT_FALSE(pressedCell(20, -std::numeric_limits<float>::infinity()).has_value());
 }
 
 TEST(Distance, IsTheWholePartOfTheStraightLength)
@@ -90,6 +95,8 @@ TEST(PixelOf, IsTheGreatestWholeNumberNotAbove)
     EXPECT_EQ(pixelOf(12.9f), 12);
     EXPECT_EQ(pixelOf(-0.5f), -1);
     EXPECT_EQ(pixelOf(1.0e9f), 32767);
+    EXPECT_EQ(pixelOf(-std::numeric_limits<float>::infinity()), -32768);
+    EXPECT_EQ(pixelOf(std::nanf("")), 0);
 }
 
 class MouseSteps : public ::testing::Test {

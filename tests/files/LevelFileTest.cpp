@@ -228,6 +228,22 @@ TEST_F(LevelFileTest, WritingThenReadingGivesTheSameBoardWithNewTurtleDirections
     EXPECT_EQ(rowsOf(globals.board), rowsOf(expected));
 }
 
+TEST_F(LevelFileTest, ANulAmongTheCodesKeepsTheRestOfItsRowInPlaceThroughASave)
+{
+    // Read as the empty cell of a short row, the NUL was left out by the writer, moving the hole.
+    QByteArray text = levelText();
+    text.replace("bbbbbbhbbbbbbbbbbbbb", QByteArray("bb\0bbbhbbbbbbbbbbbbb", 20));
+    SequenceRandom random({0.0, 0.0, 0.0, 0.0, 0.0, 0.0});
+    ASSERT_EQ(LoadLevelFile(write(text), globals, random), LevelReadStatus::Complete);
+    EXPECT_EQ(rowOf(globals.board, 4), "bb?bbbhbbbbbbbbbbbbb");  // an unknown code, inert
+    const QString saved = dir.filePath(QStringLiteral("saved.txt"));
+    ASSERT_TRUE(SaveLevelFile(saved, {QStringLiteral("a.mid"), QStringLiteral("1"), QStringLiteral("2"),
+                                      QStringLiteral("3")},
+                              globals.board));
+    ASSERT_EQ(LoadLevelFile(saved, globals, random), LevelReadStatus::Complete);
+    EXPECT_EQ(rowOf(globals.board, 4), "bb?bbbhbbbbbbbbbbbbb");
+}
+
 TEST_F(LevelFileTest, ASaveThatCannotBeWrittenSaysSoAndLeavesTheOldFile)
 {
     Board board;

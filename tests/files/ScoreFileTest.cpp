@@ -11,11 +11,11 @@
 namespace {
 
 // The lines of a file, each ended with CR LF.
-QByteArray lines(std::initializer_list<const char*> texts)
+QByteArray lines(std::initializer_list<QByteArray> texts)
 {
     QByteArray bytes;
-    for (const char* text : texts)
-        bytes += QByteArray(text) + "\r\n";
+    for (const QByteArray& text : texts)
+        bytes += text + "\r\n";
     return bytes;
 }
 
@@ -37,7 +37,7 @@ ScoreTable oldTable()
     for (int i = 0; i < ScoreEntries; ++i) {
         table.TopKinds[i] = 7;
         table.TopScores[i] = -1000 - i;
-        table.TopNames[i] = QStringLiteral("old");
+        table.TopNames[i] = "old";
     }
     return table;
 }
@@ -78,7 +78,7 @@ TEST_F(ScoreFileTest, WithoutAFileNothingIsReadAndTheFirstScoreLeadsNineEmptyEnt
     ScoreTable table = oldTable();
     EXPECT_EQ(LoadScores(path, table), ScoreReadStatus::Missing);
     EXPECT_EQ(table.TopScores[0], -1000);
-    EXPECT_EQ(table.TopNames[9], QStringLiteral("old"));
+    EXPECT_EQ(table.TopNames[9], "old");
     ASSERT_TRUE(SaveScore(path, ScoreTable(), QStringLiteral("Kim"), 120, TypedName)); // makes levels/ too
     QByteArray expected = lines({" 0 ", " 120 ", "Kim"});
     for (int i = 0; i < 9; ++i)
@@ -118,9 +118,9 @@ TEST_F(ScoreFileTest, NamesAreKeptAsTheyAre)
     write(lines({" 0 ", " 50 ", "  two  spaces  ", " 1 ", " 40 ", "Zm9v\nYmFy"}));
     ScoreTable table;
     LoadScores(path, table);
-    EXPECT_EQ(table.TopNames[0], QStringLiteral("  two  spaces  "));
-    EXPECT_EQ(table.TopNames[1], QStringLiteral("Zm9v\nYmFy"));  // a lone LF stays in the line
-    EXPECT_EQ(CBase64::Decode(table.TopNames[1]), QByteArray("foobar"));
+    EXPECT_EQ(table.TopNames[0], "  two  spaces  ");
+    EXPECT_EQ(table.TopNames[1], "Zm9v\nYmFy");  // a lone LF stays in the line
+    EXPECT_EQ(CBase64::Decode(QString::fromLatin1(table.TopNames[1])), QByteArray("foobar"));
 
     const QByteArray saved = loadThenSave(QStringLiteral(" Kim Lee "), 45);
     EXPECT_TRUE(saved.startsWith(lines({" 0 ", " 50 ", "  two  spaces  ", " 0 ", " 45 ", " Kim Lee ", " 1 ", " 40 ",
@@ -157,7 +157,7 @@ TEST_F(ScoreFileTest, ReadingStopsAtTheFirstFaultAndKeepsWhatCameBefore)
         for (int i = 0; i < ScoreEntries; ++i) {
             EXPECT_EQ(table.TopKinds[i] == 7, i >= c.kinds) << c.what << " kind " << i;
             EXPECT_EQ(table.TopScores[i] == -1000 - i, i >= c.scores) << c.what << " score " << i;
-            EXPECT_EQ(table.TopNames[i] == QStringLiteral("old"), i >= c.names) << c.what << " name " << i;
+            EXPECT_EQ(table.TopNames[i] == "old", i >= c.names) << c.what << " name " << i;
         }
     }
 }
@@ -169,7 +169,7 @@ TEST_F(ScoreFileTest, TheLastLineNeedsNoLineEnd)
     write(bytes);
     ScoreTable table;
     EXPECT_EQ(LoadScores(path, table), ScoreReadStatus::Complete);
-    EXPECT_EQ(table.TopNames[9], QStringLiteral("n9"));
+    EXPECT_EQ(table.TopNames[9], "n9");
 }
 
 TEST_F(ScoreFileTest, AFailedSaveLeavesWhatWasThere)
@@ -217,4 +217,58 @@ TEST_F(ScoreFileTest, TheTopTenStopsInTheRowWhereTheFileFails)
     EXPECT_EQ(reading.rows[0].shown, TopTenRow::Shown::Handwritten);
     EXPECT_TRUE(reading.rows[0].ink.isEmpty());
     EXPECT_FALSE(reading.rows[1].scoreText.has_value());
+}
+
+TEST_F(ScoreFileTest, OtherPlayersNamesGoBackByteForByteAndOnlyTheNewOneIsUtf8)
+{
+    // Single-byte names from an older table, a UTF-8 one, and bytes that are no text at all.
+    const QByteArray old = lines({" 0 ", " 90 ", "Jos\xE9 M\xFCller", " 0 ", " 80 ", "Zo\xC3\xAB", " 0 ", " 70 ",
+                                  "\x80\xFF\xC3"}) +
+                           falling(3, ScoreEntries);
+    write(old);
+    const QByteArray saved = loadThenSave(QStringLiteral("B\u00e9a \U0001F422"), 85);
+    EXPECT_EQ(saved, lines({" 0 ", " 90 ", "Jos\xE9 M\xFCller", " 0 ", " 85 ", "B\xC3\xA9" "a \xF0\x9F\x90\xA2", " 0 ",
+                            " 80 ", "Zo\xC3\xAB", " 0 ", " 70 ", "\x80\xFF\xC3"}) +
+                         falling(3, ScoreEntries - 1));
+
+    // On show, UTF-8 reads as UTF-8 and anything else as single-byte text.
+    const TopTenReading reading = ReadTopTen(path);
+    EXPECT_EQ(reading.rows[0].typedName, QStringLiteral("Jos\u00e9 M\u00fcller"));
+    EXPECT_EQ(reading.rows[1].typedName, QStringLiteral("B\u00e9a \U0001F422"));
+    EXPECT_EQ(reading.rows[2].typedName, QStringLiteral("Zo\u00eb"));
+}
+
+TEST_F(ScoreFileTest, ATypedNameIsCutToItsLimitSoTheTableStaysReadable)
+{
+    // A name of 4 Mi characters used to push the rest of the table past what readers take in.
+    write(falling(0, ScoreEntries));
+    EXPECT_TRUE(loadThenSave(QString(4 << 20, u'k'), 200).startsWith(lines({" 0 ", " 200 ", QByteArray(100, 'k')})));
+    EXPECT_TRUE(loadThenSave(QStringLiteral("next"), 1).endsWith(falling(1, 8) + lines({" 0 ", " 1 ", "next"})));
+
+    // The cut never splits a character made of two UTF-16 units, and handwriting is never cut.
+    const QString turtle = QStringLiteral("\U0001F422");
+    EXPECT_TRUE(loadThenSave(QString(99, u'a') + turtle, 300).startsWith(lines({" 0 ", " 300 ", QByteArray(99, 'a')})));
+    const QString longInk(5000, u'A');
+    EXPECT_TRUE(loadThenSave(longInk, 400, HandwrittenName)
+                    .startsWith(lines({" 1 ", " 400 ", QByteArray(5000, 'A')})));
+}
+
+TEST_F(ScoreFileTest, ALineCutOffByTheReadingLimitIsMissingNotShort)
+{
+    // A name line of 100 MB (sparse: no disk is filled): reading takes the first 4 MiB, in which
+    // the name has no end. The name counts as missing, so no 4 MiB piece of it is kept or saved.
+    write(lines({" 0 ", " 60 ", "Kim", " 0 ", " 50 "}));
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.resize(100'000'000));
+    }
+    ScoreTable table = oldTable();
+    EXPECT_EQ(LoadScores(path, table), ScoreReadStatus::Stopped);
+    EXPECT_EQ(table.TopNames[0], "Kim");
+    EXPECT_EQ(table.TopScores[1], 50);
+    EXPECT_EQ(table.TopNames[1], "old");
+    const TopTenReading reading = ReadTopTen(path);
+    EXPECT_EQ(reading.rows[1].scoreText, QStringLiteral(" 50 "));
+    EXPECT_EQ(reading.rows[1].shown, TopTenRow::Shown::Nothing);
 }

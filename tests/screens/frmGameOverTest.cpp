@@ -49,10 +49,10 @@ protected:
         QTest::mouseRelease(ink, Qt::LeftButton, {}, QPoint(100, 10));
     }
 
-    static InkStrokes savedInk(const QString& name)
+    static InkStrokes savedInk(const QByteArray& name)
     {
         InkStrokes ink;
-        EXPECT_TRUE(ink.Load(CBase64::Decode(name)));
+        EXPECT_TRUE(ink.Load(CBase64::Decode(QString::fromLatin1(name))));
         return ink;
     }
 };
@@ -81,7 +81,7 @@ TEST_F(GameOverTest, OnlyAScoreAboveTheTenthIsOfferedAndItIsSavedIntoTheTable)
     typeAndSubmit(*window, QStringLiteral("Eleven"));
     const ScoreTable saved = savedScores();
     EXPECT_EQ(saved.TopScores[8], 20);
-    EXPECT_EQ(saved.TopNames[9], QStringLiteral("Eleven"));
+    EXPECT_EQ(saved.TopNames[9], "Eleven");
 }
 
 TEST_F(GameOverTest, ATypedNameIsSavedAndTheWindowCloses)
@@ -94,8 +94,16 @@ TEST_F(GameOverTest, ATypedNameIsSavedAndTheWindowCloses)
     const ScoreTable saved = savedScores();
     EXPECT_EQ(saved.TopKinds[0], TypedName);
     EXPECT_EQ(saved.TopScores[0], 120);
-    EXPECT_EQ(saved.TopNames[0], QStringLiteral(" Kim Lee "));  // spaces kept
+    EXPECT_EQ(saved.TopNames[0], " Kim Lee ");  // spaces kept
     EXPECT_EQ(saved.TopScores[1], 0);
+}
+
+TEST_F(GameOverTest, TheNameBoxTakesNoMoreThanTheLongestTypedName)
+{
+    auto window = open(9);
+    auto* box = child<QLineEdit>(*window, "txtName");
+    box->insert(QString(5000, u'k'));  // as a paste would
+    EXPECT_EQ(box->text(), QString(MaxTypedName, u'k'));
 }
 
 TEST_F(GameOverTest, EnterInAnEmptyBoxSavesAnonymous)
@@ -103,7 +111,7 @@ TEST_F(GameOverTest, EnterInAnEmptyBoxSavesAnonymous)
     auto window = open(7);
     QTest::keyClick(child<QLineEdit>(*window, "txtName"), Qt::Key_Return);
     EXPECT_FALSE(window->isVisible());
-    EXPECT_EQ(savedScores().TopNames[0], QStringLiteral("Anonymous"));
+    EXPECT_EQ(savedScores().TopNames[0], "Anonymous");
     EXPECT_EQ(savedScores().TopKinds[0], TypedName);
 }
 
@@ -120,7 +128,7 @@ TEST_F(GameOverTest, AHandwrittenNameIsSavedAsBase64InkEvenWhenNothingIsWritten)
     EXPECT_FALSE(window->isVisible());
     const ScoreTable saved = savedScores();
     EXPECT_EQ(saved.TopKinds[0], HandwrittenName);
-    EXPECT_FALSE(saved.TopNames[0].contains(u'\n'));
+    EXPECT_FALSE(saved.TopNames[0].contains('\n'));
     const InkStrokes ink = savedInk(saved.TopNames[0]);
     ASSERT_EQ(ink.strokes().size(), 1u);
     EXPECT_EQ(ink.strokes()[0].size(), 3u);

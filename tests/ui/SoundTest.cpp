@@ -4,6 +4,7 @@
 #include "tests/support/AudioTestSupport.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -75,12 +76,24 @@ TEST_F(SoundEffects, LoadingAnAliasAgainReplacesIt)
     EXPECT_TRUE(sound.isSounding("oops"));
 }
 
-TEST_F(SoundEffects, AMissingFileLeavesItsAliasSilent)
+TEST_F(SoundEffects, AMissingOrBrokenFileIsNamedAndLeavesItsAliasSilent)
 {
-    sound.LoadEffect(folder.filePath(QStringLiteral("audio/none.wav")), "fall");
+    EXPECT_FALSE(sound.LoadEffect(folder.filePath(QStringLiteral("audio/none.wav")), "fall"));
     sound.PlayEffect("fall", true);
     EXPECT_FALSE(sound.isSounding("fall"));
     sound.PlayEffect("never loaded", true); // nothing to play, nothing happens
+
+    const QString audio = folder.filePath(QStringLiteral("audio/"));
+    QFile::remove(audio + QStringLiteral("go.wav"));
+    QFile broken(audio + QStringLiteral("boo.wav"));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("RIFF, but no wave");
+    broken.close();
+    modSound fresh(output);
+    EXPECT_EQ(fresh.LoadEffects(folder.path()),
+              (QStringList{audio + QStringLiteral("boo.wav"), audio + QStringLiteral("go.wav")}));
+    EXPECT_FALSE(fresh.isLoaded("go"));
+    EXPECT_TRUE(fresh.isLoaded("cheer"));
 }
 
 TEST_F(SoundEffects, CloseAllEffectsReleasesEveryOne)

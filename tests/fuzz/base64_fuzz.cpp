@@ -1,0 +1,24 @@
+// The Base64 codec on any text and any bytes: decoding never yields more than the text can hold,
+// and every byte array comes back from its own encoding.
+
+#include "files/CBase64.h"
+#include "tests/fuzz/FuzzSupport.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+
+    // As the score file hands it over (one character per byte), and as arbitrary Unicode text.
+    for (const QString& text : {QString::fromLatin1(bytes), QString::fromUtf8(bytes)}) {
+        const QByteArray decoded = CBase64::Decode(text);
+        FUZZ_CHECK(decoded.size() <= (text.size() + 3) / 4 * 3);
+        FUZZ_CHECK(CBase64::Decode2Str(text) == QString::fromLatin1(decoded));
+        FUZZ_CHECK(CBase64::Scalar2BytArray(CBase64::Encode(text)) == CBase64::Encode(text).toLatin1());
+    }
+
+    const QString encoded = CBase64::Encode(bytes);
+    FUZZ_CHECK(CBase64::Decode(encoded) == bytes);
+    FUZZ_CHECK(CBase64::BytArray2Scalar(bytes).size() == bytes.size());
+    FUZZ_CHECK(CBase64::Scalar2BytArray(CBase64::BytArray2Scalar(bytes)) == bytes);
+    return 0;
+}
