@@ -16,7 +16,7 @@ InkStrokes signature()
 {
     InkStrokes ink(Surface);
     ink.beginStroke({-5, 100}, 2.0);                      // kept on the surface, at full pressure
-    ink.extendStroke({-5, 100}, 2.0);                     // a resting pen adds nothing
+    EXPECT_TRUE(ink.extendStroke({-5, 100}, 2.0));        // a resting pen adds nothing, and is no fault
     ink.extendStroke({500, std::nan("")}, std::nan(""));  // NaN, as from a broken device, is 0
     ink.beginStroke({1.5, 2.25}, 0.75);                   // a dot
     return ink;
