@@ -7,18 +7,10 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-
-    // As the score file hands it over (one character per byte), and as arbitrary Unicode text.
-    for (const QString& text : {QString::fromLatin1(bytes), QString::fromUtf8(bytes)}) {
-        const QByteArray decoded = CBase64::Decode(text);
-        FUZZ_CHECK(decoded.size() <= (text.size() + 3) / 4 * 3);
-        FUZZ_CHECK(CBase64::Decode2Str(text) == QString::fromLatin1(decoded));
-        FUZZ_CHECK(CBase64::Scalar2BytArray(CBase64::Encode(text)) == CBase64::Encode(text).toLatin1());
-    }
-
-    const QString encoded = CBase64::Encode(bytes);
-    FUZZ_CHECK(CBase64::Decode(encoded) == bytes);
-    FUZZ_CHECK(CBase64::BytArray2Scalar(bytes).size() == bytes.size());
+    // As the score file hands it over (one character per byte), and as any Unicode text.
+    for (const QString& text : {QString::fromLatin1(bytes), QString::fromUtf8(bytes)})
+        FUZZ_CHECK(CBase64::Decode2Str(text).size() <= (text.size() + 3) / 4 * 3);
+    FUZZ_CHECK(CBase64::Decode(CBase64::Encode(bytes)) == bytes);
     FUZZ_CHECK(CBase64::Scalar2BytArray(CBase64::BytArray2Scalar(bytes)) == bytes);
     return 0;
 }
