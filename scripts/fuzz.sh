@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the fuzzers of the file readers (clang with libFuzzer, AddressSanitizer and
 # UndefinedBehaviorSanitizer) and runs each for SECONDS, as many at a time as there are cores,
-# starting from the seed files in tests/fuzz/corpus/. Prints how many inputs each one ran. Fails
+# starting from its seed corpus in tests/fuzz/corpus/. Prints how many inputs each one ran. Fails
 # when a fuzzer finds a crash, a broken property, a hang (10 s on one input) or a memory blow-up
 # (one allocation over 64 MB); the input that did it is kept in <build>/findings/.
 # The inputs each run finds are kept in <build>/corpus/, so later runs go on from there.

@@ -5,6 +5,9 @@
 #   so two tests started together never share a screen.
 # wait_for_window <title> prints the id of the first window of that exact title (fails after 10 s)
 
+# A step that stops a test under set -e names itself, so that a rare failure leaves a trace.
+trap 'echo "FAIL: line $LINENO: $BASH_COMMAND" >&2' ERR
+
 need_tools() {
   for tool in "$@"; do
     command -v "$tool" >/dev/null || { echo "skipped: $tool is missing"; exit 77; }
