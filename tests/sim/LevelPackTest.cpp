@@ -52,4 +52,11 @@ TEST(LevelPack, EveryLevelIsPassedByTheComputerPlayerFailedUntouchedAndHarderFro
     }
     EXPECT_GT(leastSquaresSlope(levels, effort), 0.0);
     EXPECT_DOUBLE_EQ(leastSquaresSlope({7, 8, 9, 10}, {5, 3, 4, 2}), -0.8); // the measure itself
+
+    // The computer player keeps a human pace: no two commands within 400 ms, also on the hardest level.
+    BotPlayer bot;
+    RecordingPlayer recorder(bot);
+    playLevel(paths.back(), 1, recorder);
+    for (std::size_t c = 1; c < recorder.commands().size(); ++c)
+        EXPECT_GE(recorder.commands()[c].at - recorder.commands()[c - 1].at, BotPlayer::CommandGap);
 }
