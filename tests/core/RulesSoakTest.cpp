@@ -8,9 +8,6 @@ TEST(RulesSoak, AHundredThousandTicksOfRandomBoardsAndMouseCommandsKeepEveryInva
     const SoakReport report = soakRules(100'000, 20261206);
     ASSERT_FALSE(report.fault) << *report.fault;
     EXPECT_EQ(report.ticks, 100'000);
-    // The soak reaches what it watches: turtles saved and lost, creatures picked up and commanded.
-    EXPECT_GT(report.saved, 1000);
-    EXPECT_GT(report.lost, 1000);
-    EXPECT_GT(report.selections, 1000);
-    EXPECT_GT(report.commands, 1000);
+    // It reaches what it watches: turtles saved and lost, creatures picked up and commanded.
+    EXPECT_GT(std::min({report.saved, report.lost, report.selections, report.commands}), 1000);
 }

@@ -1,0 +1,92 @@
+// The rules on the board as golden cases: tests/core/board_rules.txt holds ticks and mouse
+// commands, one case a line, with the board before and after written as text.
+#include "core/MouseCommands.h"
+#include "core/PlayField.h"
+
+#include "core/Random.h"
+#include "tests/support/BoardText.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+TEST(BoardRules, EveryGoldenCaseEndsAsWrittenDown)
+{
+    std::ifstream file(PONDRAKE_TEST_DIR "/core/board_rules.txt");
+    ASSERT_TRUE(file.is_open());
+    for (std::string line; std::getline(file, line);) {
+        if (line.empty() || line[0] == '#')
+            continue;
+        std::vector<std::string> f; // what | steps | before | after | played and drawn | counts | selection
+        std::istringstream fields(line);
+        for (std::string field; std::getline(fields, field, '|');) {
+            const std::size_t first = field.find_first_not_of(' ');
+            f.push_back(field.substr(first, field.find_last_not_of(' ') + 1 - first));
+        }
+        ASSERT_GE(f.size(), 6u) << line;
+        SCOPED_TRACE(f[0]);
+
+        // First the scoring and the scripted draws: a w x d a turtle's new way, kN an alien's key,
+        // rN the roll.
+        ScoringRule rule = GameScoring;
+        int time = 9, score = 0;
+        std::vector<double> draws;
+        std::istringstream options(f[1]);
+        for (std::string t; options >> t;) {
+            if (t == "test")
+                rule = TestScoring;
+            else if (t.starts_with("time=") || t.starts_with("score="))
+                (t[0] == 't' ? time : score) = std::stoi(t.substr(t.find('=') + 1));
+            else if (t.size() == 1 && std::string("awxd").find(t) != std::string::npos)
+                draws.push_back((std::string("awxd").find(t) + 0.5) / 4);
+            else if ((t[0] == 'k' || t[0] == 'r') && std::isdigit(t.back()))
+                draws.push_back((std::stoi(t.substr(1)) - 0.5) / (t[0] == 'k' ? 9 : 10));
+        }
+        modGlobals globals;
+        globals.board = boardFromText(f[2]);
+        globals.TurtlesInLevel = static_cast<Int16>(turtlesOn(globals.board));
+        SequenceRandom random(draws);
+        PlayField field(globals, random, rule);
+        field.time = static_cast<Int16>(time);
+        field.score = static_cast<Int16>(score);
+        if (f.size() > 6 && f[6][0] != '-')
+            field.selection = {true, Int16(std::stoi(f[6])), Int16(std::stoi(f[6].substr(f[6].find(',') + 1)))};
+
+        // Then the steps, in order.
+        std::string played;
+        const auto say = [&](std::string_view what) {
+            if (!what.empty())
+                played += (played.empty() ? "" : " ") + std::string(what);
+        };
+        DragPoints drag;
+        std::istringstream steps(f[1]);
+        for (std::string step, x, y; steps >> step;) {
+            MouseOutcome outcome;
+            if (step == "T" || step == "D") {
+                for (std::string_view sound : field.MoveCreatures(step == "T").sounds)
+                    say(sound);
+            } else if (step == "press" && steps >> x >> y) {
+                outcome = mouseDown(globals.board, field.selection, drag, std::stof(x), std::stof(y));
+            } else if (step == "move" && steps >> x >> y) {
+                outcome = mouseMove(field.selection, drag, std::stof(x), std::stof(y));
+            } else if (step == "release") {
+                outcome = mouseUp(globals.board, field.selection, drag);
+            }
+            say(outcome.sound);
+            say(outcome.redraw ? "draw" : "");
+        }
+        EXPECT_EQ(rowsOf(globals.board), rowsOf(boardFromText(f[3])));
+        EXPECT_EQ(played.empty() ? "-" : played, f[4]);
+        EXPECT_EQ(random.remaining(), 0u) << "every scripted draw is taken, and no more";
+        EXPECT_EQ(std::to_string(field.saved) + " " + std::to_string(field.lost) + " " + std::to_string(field.score),
+                  f[5]);
+        EXPECT_EQ(std::tie(field.TurtlesSavedInLevel, field.TurtlesLostInLevel), std::tie(field.saved, field.lost));
+        EXPECT_EQ(globals.TurtlesInLevel, turtlesOn(globals.board)) << "every turtle gone is counted once";
+        const Selection& s = field.selection;
+        if (f.size() > 6) {
+            EXPECT_EQ(s.SelectionActive ? std::to_string(s.SelectionCol) + "," + std::to_string(s.SelectionRow) : "-",
+                      f[6].substr(f[6].find('>') + 1));
+        }
+    }
+}
