@@ -1,7 +1,7 @@
 #pragma once
 
-// For tests of windows: answers to modal windows, timers fired without waiting, files in and out,
-// and a window's layout compared with a golden file.
+// For tests of windows: answers to modal windows, files in and out, and a window's layout
+// compared with a golden file.
 
 #include <QApplication>
 #include <QDebug>
@@ -22,11 +22,6 @@
 #include <functional>
 #include <type_traits>
 
-inline void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
-
 // Acts on the next modal window of a kind once it is open.
 template <class Window = QWidget> void onNextModal(std::function<void(std::type_identity_t<Window>*)> action)
 {
@@ -38,12 +33,12 @@ template <class Window = QWidget> void onNextModal(std::function<void(std::type_
     });
 }
 
-// The next message box's title and text go into told; the box is answered with this button.
-inline void answerNextMessage(QString& told, QMessageBox::StandardButton answer = QMessageBox::Ok)
+// The next message box's title and text go into told; the box is then closed with OK.
+inline void answerNextMessage(QString& told)
 {
-    onNextModal<QMessageBox>([&told, answer](QMessageBox* box) {
+    onNextModal<QMessageBox>([&told](QMessageBox* box) {
         told = box->windowTitle() + QStringLiteral(": ") + box->text();
-        box->button(answer)->click();
+        box->button(QMessageBox::Ok)->click();
     });
 }
 
@@ -55,17 +50,10 @@ inline void answerFileDialog(const QString& file)
     });
 }
 
-// A timer's beat, through its own signal, without waiting for it.
-inline void fire(QObject& timer)
-{
-    ASSERT_TRUE(QMetaObject::invokeMethod(&timer, "timeout"));
-}
-
 inline void writeFile(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
-    file.write(bytes);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()) << path.toStdString();
 }
 
 inline QByteArray readFile(const QString& path)
