@@ -70,7 +70,6 @@ inline std::string layoutOf(const QWidget& window)
     QDebug out(&text);
     for (const QWidget* w : window.findChildren<QWidget*>()) {
         out << "\n" << w->metaObject()->className() << w->objectName() << w->geometry() << w->font().pointSizeF();
-        out << (w->isHidden() ? "hidden" : "");
         if (const auto* label = qobject_cast<const QLabel*>(w))
             out << label->text() << label->palette().color(QPalette::WindowText) << label->alignment()
                 << (label->wordWrap() ? "wrap" : "");
