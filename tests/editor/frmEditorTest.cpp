@@ -1,145 +1,234 @@
-#include "tests/editor/EditorTestSupport.h"
+// The level editor used as a designer uses it: the palette and clicks on the board, typing into
+// the boxes, tests of the level, its files, and undo.
 
+#include "editor/frmEditor.h"
+#include "core/Random.h"
+#include "core/modGlobals.h"
+#include "editor/FileCommands.h"
+#include "editor/SettingBox.h"
 #include "editor/SettingsPanel.h"
-#include "editor/StatusColumn.h"
+#include "tests/support/BoardText.h"
+#include "tests/support/WindowTestSupport.h"
+#include "ui/AudioOutput.h"
+#include "ui/BoardPicture.h"
+#include "ui/modSound.h"
 
-#include <QLabel>
-#include <QMenuBar>
-#include <QPushButton>
-#include <QScreen>
-#include <QSlider>
+#include <QSignalSpy>
+#include <QToolButton>
 
 namespace {
 
-using EditorWindow = EditorTest;
+// The k-th draw of a test's start turns the k-th turtle (columns first) this way.
+constexpr double Left = 0.0, Right = 0.3, Up = 0.6, Down = 0.9;
 
-QStringList menuTexts(const QMenuBar* bar)
-{
-    QStringList texts;
-    for (QAction* entry : bar->actions()) {
-        texts << entry->text();
-        if (entry->menu())
-            for (QAction* item : entry->menu()->actions())
-                texts << QStringLiteral("  ") + item->text() + (item->isChecked() ? QStringLiteral(" [x]") : QString());
+const QByteArray Level7 = "pond2.mid\r\n120\r\n800\r\n600\r\n" + QByteArray("bbbbbbbbbbbbbbbbbbbb\r\n").repeated(19) +
+                          "tbbbbbbbbbbbbbbbbbbh\r\n";
+
+class Editor : public ::testing::Test {
+protected:
+    QTemporaryDir folder;
+    modGlobals globals;
+    SequenceRandom random{{}};  // each test gives the draws it needs
+    AudioOutput output;
+    modSound sound{output};
+    std::unique_ptr<frmEditor> editor;
+
+    void SetUp() override
+    {
+        QDir(folder.path()).mkpath(QStringLiteral("levels"));
+        QDir(folder.path()).mkpath(QStringLiteral("audio"));
+        editor = std::make_unique<frmEditor>(globals, random, sound, folder.path());
+        editor->show();
     }
-    return texts;
-}
+    QString path(const char* name) const { return folder.filePath(QLatin1String(name)); }
+    TestMode& test() { return editor->test(); }
+    LevelSettingsText settings() const { return editor->frameControl->settings(); }
+    void clickAt(QPoint at) { QTest::mouseClick(editor->pictMain, Qt::LeftButton, {}, at); }
+    void place(const char* picture, std::initializer_list<CellIndex> cells)
+    {
+        editor->findChild<QToolButton*>(QLatin1String(picture))->click();
+        for (const CellIndex cell : cells)
+            clickAt({34 * cell.col + 17, 34 * cell.row + 17});
+    }
+    // A timer's beat, through its own signal, without waiting for it.
+    static void fire(QTimer& timer) { ASSERT_TRUE(QMetaObject::invokeMethod(&timer, "timeout")); }
+    static void enter(QLineEdit* box, const char* text)
+    {
+        box->clear();
+        QTest::keyClicks(box, QLatin1String(text));
+        QTest::keyClick(box, Qt::Key_Return);
+    }
+};
 
 }  // namespace
 
-TEST_F(EditorWindow, OpensInEditModeOverAnEmptyBoardWithTheDesignSettings)
+TEST_F(Editor, TheLayoutAndThePanelRightOfTheColumnOnALandscapeScreenAndBelowTheBoardOtherwise)
 {
-    globals.board = boardFromRows({"rrrr", "hhhh"});
-    globals.board(20, 3) = U'z';  // outside the play area: never touched
-    editor = std::make_unique<frmEditor>(globals, random, sound, folder.path());
-    EXPECT_EQ(editor->windowTitle(), QStringLiteral("Level Editor"));
-    EXPECT_TRUE(editor->isModal());
-    EXPECT_TRUE(editor->EditMode());
-    EXPECT_EQ(rowsOf(globals.board), std::vector<std::string>(BoardSize, std::string(BoardSize, 'b')));
-    EXPECT_EQ(globals.board(20, 3), U'z');
-    EXPECT_EQ(editor->SelectedCode, Tile::Blank);
-    EXPECT_EQ(editor->pictSelected->pixmap().toImage().pixel(17, 17), testTileColour(Tile::Blank));
-    EXPECT_EQ(editor->frameControl->settings(), (LevelSettingsText{"", "100", "1500", "1000"}));
-    EXPECT_EQ(editor->sliderDog->value(), 1000);
-    EXPECT_TRUE(editor->Timer1.isActive());
-    EXPECT_EQ(editor->Timer1.interval(), 400);
-    EXPECT_EQ(menuTexts(editor->menuBar),
-              (QStringList{"&File", "  New Level", "  &Open Level", "  Save Level", "  Exit", "&Edit", "  &Undo",
-                           "  &Redo", "&Audio", "  Music Auto Play [x]", "  Music Stop", "  Sound Effects [x]"}));
-    EXPECT_FALSE(editor->mnuUndo->isEnabled()) << "nothing to undo after load";
+    expectLayout(*editor->frameControl->parentWidget(), "editor/layout.txt");  // on a square screen
+    EXPECT_EQ(frmEditor::PanelPlace({1024, 768}), QPoint(774, 0));
+    EXPECT_EQ(frmEditor::PanelPlace({800, 1280}), QPoint(0, 704));
 }
 
-TEST_F(EditorWindow, ThePaletteOffersNineCodesInItsOrderAndShowsTheChosenOne)
+TEST_F(Editor, AClickPlacesThePickedCodeInThePressCellAndAPointOnABorderGoesToTheEvenCell)
 {
-    const char* tooltips[] = {"Foot Right", "Foot Left", "Water", "Alien", "Blank", "Hole", "Rocks", "Dog", "Turtle"};
-    const TileCode codes[] = {U'2', U'1', U'$', U'@', U'b', U'h', U'r', U'k', U'a'};
     const auto& palette = editor->column().palette;
-    for (std::size_t i = 0; i < palette.size(); ++i) {
-        SCOPED_TRACE(tooltips[i]);
-        EXPECT_EQ(palette[i]->toolTip(), QLatin1String(tooltips[i]));
-        EXPECT_EQ(palette[i]->y(), 272 + 40 * int(i));
+    for (int i = 0; i < int(palette.size()); ++i) {
         palette[i]->click();
-        EXPECT_EQ(editor->SelectedCode, codes[i]);
-        EXPECT_EQ(editor->pictSelected->pixmap().toImage().pixel(17, 17), testTileColour(codes[i]));
+        clickAt({34 * i + 17, 10});
+    }
+    clickAt({34, 40});  // between columns 0 and 1
+    clickAt({68, 40});  // between columns 1 and 2
+    EXPECT_EQ(rowsOf(globals.board)[0], "21$@bhrkabbbbbbbbbbb");
+    EXPECT_EQ(rowsOf(globals.board)[1], "ababbbbbbbbbbbbbbbbb");
+}
+
+TEST_F(Editor, EnterSetsTheSliderToTheTypedNumberAndTheBoxFollowsOnlyWhenTheSliderMoves)
+{
+    using Case = std::tuple<QLineEdit*, const char*, int, const char*>;  // box, typed, slider, shown
+    for (const auto& [box, typed, slider, shown] :
+         {Case{editor->txtBonus, "250.5", 250, "250"}, Case{editor->txtTurtle, "1e3", 1000, "1000"},
+          Case{editor->txtTurtle, "1000.4", 1000, "1000.4"},  // the slider stands there already
+          Case{editor->txtTurtle, "5000", 3000, "3000"}, Case{editor->txtDog, "abc", 50, "50"}}) {
+        QSignalSpy returnPressed(box, &QLineEdit::returnPressed);
+        enter(box, typed);
+        EXPECT_EQ(returnPressed.count(), 0) << "the Enter key is swallowed";
+        EXPECT_EQ(editor->findChild<QSlider*>("slider" + box->objectName().mid(3))->value(), slider) << typed;
+        EXPECT_EQ(box->text(), QLatin1String(shown));
     }
 }
 
-TEST_F(EditorWindow, AClickWritesTheChosenCodeIntoThePressCellOnly)
+// The program's own setting (open, undo) may be beyond the slider: the next move reports it as
+// the setting before, so that undoing the move gives it back.
+TEST(SettingBox, AfterTheProgramsOwnSettingTheSliderWritesItsValueAndReportsThatSettingAsBefore)
 {
-    pick("pictWater");
-    clickAt({40, 10});
-    EXPECT_EQ(globals.board(1, 0), Tile::Water);
-    EXPECT_EQ(shownAt(1, 0), testTileColour(Tile::Water)) << "drawn at once";
-    clickAt({34, 10});  // the border between two cells belongs to the left one
-    EXPECT_EQ(globals.board(0, 0), Tile::Water);
-
-    // Press on one cell, drag to another, release: only the press cell changes.
-    pick("pictRock");
-    QTest::mousePress(editor->pictMain, Qt::LeftButton, {}, {5 * 34 + 17, 5 * 34 + 17});
-    QTest::mouseMove(editor->pictMain, {9 * 34 + 17, 5 * 34 + 17});
-    QTest::mouseRelease(editor->pictMain, Qt::LeftButton, {}, {9 * 34 + 17, 5 * 34 + 17});
-    EXPECT_EQ(rowOf(globals.board, 5), "bbbbbrbbbbbbbbbbbbbb");
-    EXPECT_FALSE(editor->test().field().selection.SelectionActive) << "no selection in edit mode";
-
-    // A press beside the cells (the picture's last two columns) places nothing anywhere.
-    pick("pictHole");
-    clickAt({680, 5 * 34 + 17});
-    clickAt({681, 10});
-    EXPECT_EQ(rowOf(globals.board, 5), "bbbbbrbbbbbbbbbbbbbb");
-    EXPECT_EQ(rowOf(globals.board, 0), "$$bbbbbbbbbbbbbbbbbb");
-
-    // Any code overwrites any code.
-    place("pictTurtleLeft", {{1, 0}, {19, 19}});
-    EXPECT_EQ(globals.board(1, 0), Tile::TurtleLeft);
-    EXPECT_EQ(globals.board(19, 19), Tile::TurtleLeft);
+    QWidget panel;
+    SettingBox box(&panel, {50, 3000, 100, 250, 100, QStringLiteral("1500")});
+    QSignalSpy changed(&box, &SettingBox::changed);
+    box.show(QStringLiteral("9000"));
+    box.slider->setValue(700);
+    EXPECT_EQ(QStringList({box.text->text(), changed.value(0).value(0).toString()}), QStringList({"700", "9000"}));
 }
 
-TEST_F(EditorWindow, NewLevelEmptiesTheBoardAndKeepsTheSettingsAndTheChosenCode)
+TEST_F(Editor, EachTestTurnsThePlacedTurtlesAfreshAndEndTestBringsThePlacedBoardBackEvenAfterNewLevel)
 {
-    place("pictDogSit", {{3, 3}});
-    enter(editor->txtBonus, QStringLiteral("250"));
-    editor->lblScore->setText(QStringLiteral("51"));
-    editor->mnuNew->trigger();
-    EXPECT_EQ(rowOf(globals.board, 3), std::string(BoardSize, 'b'));
-    EXPECT_EQ(editor->lblScore->text(), QStringLiteral("0"));
-    EXPECT_EQ(editor->txtBonus->text(), QStringLiteral("250"));
-    EXPECT_EQ(editor->SelectedCode, Tile::DogSit);
-}
-
-TEST_F(EditorWindow, ThePanelStandsRightOfTheColumnOnAWideScreenAndBelowTheBoardOtherwise)
-{
-    struct Case {
-        QSize screen;
-        bool right;
-    };
-    const Case cases[] = {
-        {{1024, 768}, true}, {{800, 1280}, false}, {{1000, 1000}, false},
-        {{70000, 40000}, true},  // wider than 16 bits can hold: compared whole
-        {{40000, 70000}, false},
-    };
-    for (const Case& c : cases) {
-        const QPoint place = frmEditor::PanelPlace(c.screen);
-        EXPECT_EQ(place, c.right ? QPoint(StatusColumn::Left + StatusColumn::Width + 20, 0) : QPoint(0, 684 + 20))
-            << c.screen.width() << " x " << c.screen.height();
+    place("pictTurtleLeft", {{2, 0}, {0, 3}, {5, 5}, {2, 1}});
+    globals.board(20, 3) = globals.board(3, 20) = Tile::TurtleLeft;  // outside the play area
+    const Board placed = globals.board;
+    const auto at = [this](int col, int row) { return char(globals.board(col, row)); };
+    const std::vector<QTimer*> beats{&test().TimerTurtle, &test().TimerDog, &test().TimerBonus};
+    // The draws for (0,3), (2,0), (2,1) and (5,5); the ways of those four and of the two outside.
+    for (const auto& [draws, ways] : {std::pair{std::vector{Left, Right, Up, Down}, "adwxaa"},
+                                      std::pair{std::vector{Down, Up, Right, Left}, "xwdaaa"}}) {
+        random = SequenceRandom(draws);
+        editor->butTest->click();
+        EXPECT_EQ((std::string{at(0, 3), at(2, 0), at(2, 1), at(5, 5), at(20, 3), at(3, 20)}), ways);
+        EXPECT_EQ(QList({beats[0]->interval(), beats[1]->interval(), beats[2]->interval()}), QList({1500, 1000, 1000}));
+        editor->mnuNew->trigger();  // empties the board the test runs on, and is no step
+        EXPECT_EQ(rowsOf(globals.board)[5], std::string(BoardSize, 'b'));
+        for (const QTimer* beat : beats)
+            EXPECT_TRUE(beat->isActive());
+        editor->butTest->click();
+        EXPECT_EQ(globals.board, placed);
+        EXPECT_EQ(editor->document().history().count(), 4);
+        EXPECT_TRUE(editor->mnuUndo->isEnabled()) << "back in edit mode";
+        for (const QTimer* beat : beats)
+            EXPECT_FALSE(beat->isActive());
     }
-
-    // Turning the display moves the panel at once, and the window fits what it holds.
-    QScreen* screen = editor->screen();
-    ASSERT_NE(screen, nullptr);
-    emit screen->geometryChanged(QRect(0, 0, 800, 1280));
-    EXPECT_EQ(editor->frameControl->pos(), QPoint(0, 704));
-    EXPECT_GE(editor->height(), 704 + SettingsPanel::PanelHeight);
-    EXPECT_LT(editor->width(), 800);
-    emit screen->geometryChanged(QRect(0, 0, 1280, 800));
-    EXPECT_EQ(editor->frameControl->pos(), QPoint(774, 0));
-    EXPECT_LT(editor->height(), 800);
-    EXPECT_GE(editor->width(), 774 + SettingsPanel::PanelWidth);
 }
 
-TEST_F(EditorWindow, EscapeDoesNotCloseTheEditor)
+TEST_F(Editor, ASavedTurtleScoresOnePlusHalfTheBonusAndTheKthLossCostsTenTimesK)
 {
-    QTest::keyClick(editor.get(), Qt::Key_Escape);
-    EXPECT_TRUE(editor->isVisible());
-    editor->mnuExit->trigger();
-    EXPECT_FALSE(editor->isVisible());
+    place("pictTurtleLeft", {{0, 0}, {0, 4}, {0, 6}});  // saved at the first beat, lost at the second and third
+    place("pictWater", {{1, 0}});
+    place("pictHole", {{2, 4}, {3, 6}});
+    for (const auto& [bonus, scores] :
+         {std::pair{"100", QStringList{"51", "41", "21"}}, std::pair{"5", QStringList{"3", "-7", "-27"}}}) {
+        editor->txtBonus->setText(QLatin1String(bonus));                // as typed, without Enter
+        random = SequenceRandom({Right, Right, Right, 0.5, 0.5, 0.5});  // then a roll for the sounds of each beat
+        editor->butTest->click();
+        QStringList shown;
+        for (int beat = 0; beat < 3; ++beat) {
+            fire(test().TimerTurtle);
+            shown << editor->lblScore->text();
+        }
+        EXPECT_EQ(shown, scores) << "each test counts afresh";
+        EXPECT_EQ(QStringList({editor->lblSaved->text(), editor->lblLost->text()}), QStringList({"1", "2"}));
+        editor->butTest->click();
+    }
+}
+
+TEST_F(Editor, TheBeatsTheBonusClockAndTheMusicRunDuringATestAndStopAtItsEnd)
+{
+    writeFile(path("audio/song.wav"), "RIFF");
+    editor->txtMusicFile->setText(QStringLiteral("song.wav"));
+    editor->txtBonus->setText(QStringLiteral("1"));
+    editor->txtTurtle->setText(QStringLiteral("0"));  // typed without Enter: never ticks
+    editor->txtDog->setText(QStringLiteral("1"));     // the shortest beat there is
+    editor->butTest->click();
+    EXPECT_NE(editor->audio().mmcaudio().mode(), MusicDevice::Mode::NotOpen);
+    EXPECT_FALSE(test().TimerTurtle.isActive());
+    EXPECT_TRUE(test().TimerDog.isActive());
+    fire(test().TimerBonus);
+    fire(test().TimerBonus);
+    EXPECT_EQ(editor->lblTime->text(), QStringLiteral("0")) << "the bonus clock stops at 0";
+    QTest::keyClick(editor->sliderTurtle, Qt::Key_Home);  // the sliders change the beats at once
+    enter(editor->txtDog, "400");
+    EXPECT_TRUE(test().TimerTurtle.isActive());
+    EXPECT_EQ(QList({test().TimerTurtle.interval(), test().TimerDog.interval()}), QList({50, 400}));
+    EXPECT_EQ(settings(), (LevelSettingsText{"song.wav", "1", "50", "400"}));
+    editor->butTest->click();
+    EXPECT_EQ(editor->audio().mmcaudio().mode(), MusicDevice::Mode::NotOpen);
+}
+
+TEST_F(Editor, EveryChangeUndoesBackToTheEmptyBoardAndRedoesToTheSameFileAndAFailedSaveLeavesTheOldOne)
+{
+    writeFile(path("levels/level7.txt"), Level7);
+    place("pictRock", {{0, 0}, {0, 0}});  // the second click changes nothing: no step
+    place("pictWater", {{1, 0}});
+    editor->txtDog->setText(QStringLiteral("abc"));  // typed without Enter: no step
+    QString told;
+    answerNextMessage(told);
+    editor->files().OpenLevelFile(path("levels/nothing.txt"));  // changes nothing: no step
+    EXPECT_TRUE(told.contains(QStringLiteral("could not be opened"))) << told.toStdString();
+    random = SequenceRandom({Up});  // for the file's turtle
+    editor->files().OpenLevelFile(path("levels/level7.txt"));
+    editor->sliderTurtle->setSliderDown(true);  // one drag is one step
+    for (int value : {1400, 1100, 900})
+        editor->sliderTurtle->setValue(value);
+    editor->sliderTurtle->setSliderDown(false);
+    enter(editor->txtBonus, "250");
+    enter(editor->txtBonus, "300");
+    ASSERT_EQ(editor->document().history().count(), 6);
+
+    for (int step = 0; step < 3; ++step)
+        editor->mnuUndo->trigger();
+    EXPECT_EQ(settings(), (LevelSettingsText{"pond2.mid", "120", "800", "600"}));  // as the file holds them
+    EXPECT_EQ(QList({editor->sliderBonus->value(), editor->sliderTurtle->value(), editor->sliderDog->value()}),
+              QList({120, 800, 600}));
+    editor->mnuUndo->trigger();  // the opened level: board and settings together
+    EXPECT_EQ(rowsOf(globals.board)[0], "r$bbbbbbbbbbbbbbbbbb");
+    EXPECT_EQ(settings(), (LevelSettingsText{"", "100", "1500", "abc"}));
+    editor->mnuUndo->trigger();
+    editor->mnuUndo->trigger();
+    EXPECT_EQ(rowsOf(globals.board), std::vector<std::string>(BoardSize, std::string(BoardSize, 'b')));
+
+    for (int step = 0; step < 6; ++step)
+        editor->mnuRedo->trigger();
+    editor->txtDog->setText(QStringLiteral("abc"));  // saved as typed
+    answerFileDialog(path("levels/made"));
+    editor->mnuSave->trigger();
+    QByteArray made = Level7;  // every turtle saved as t, whichever way it looks
+    EXPECT_EQ(readFile(path("levels/made.txt")), made.replace("120\r\n800\r\n600", "300\r\n900\r\nabc"));
+
+    // A name so long that no file beside it can be made: the new level cannot take its place.
+    const QString name = folder.filePath(QStringLiteral("levels/") + QString(250, u'x') + QStringLiteral(".txt"));
+    writeFile(name, "the old level");
+    answerFileDialog(name);
+    onNextModal<QMessageBox>([&](QMessageBox* replace) {
+        answerNextMessage(told);
+        replace->button(QMessageBox::Yes)->click();
+    });
+    editor->mnuSave->trigger();
+    EXPECT_TRUE(told.contains(QStringLiteral("could not be saved"))) << told.toStdString();
+    EXPECT_EQ(readFile(name), "the old level");
 }

@@ -1,0 +1,147 @@
+// The game's windows as the player uses them: the main window's board, pause and Level Editor
+// command, and the score windows with a typed or handwritten name.
+
+#include "core/Random.h"
+#include "editor/frmEditor.h"
+#include "screens/InkDisplay.h"
+#include "screens/InkPicture.h"
+#include "screens/frmGameOver.h"
+#include "screens/frmPondrake.h"
+#include "screens/frmTopTen.h"
+#include "tests/support/BoardText.h"
+#include "tests/support/WindowTestSupport.h"
+#include "ui/AudioOutput.h"
+#include "ui/BoardPicture.h"
+#include "ui/modSound.h"
+
+#include <QGroupBox>
+
+namespace {
+
+// A program folder whose level 1 has one turtle above the water, and the main window over it.
+class Screens : public ::testing::Test {
+protected:
+    QTemporaryDir folder;
+    const QString scores = ScoresPath(folder.path());
+    modGlobals globals;
+    GameRandom random{5};
+    AudioOutput audio;
+    modSound sound{audio};
+    std::unique_ptr<frmPondrake> window;
+
+    void SetUp() override
+    {
+        QDir(folder.path()).mkpath(QStringLiteral("levels"));
+        const QByteArray blank = "bbbbbbbbbbbbbbbbbbbb\r\n";
+        writeFile(folder.filePath(QStringLiteral("levels/level1.txt")),
+                  "pond1.mid\r\n100\r\n600\r\n400\r\n" + blank + "btbbbbbbbbbbbbbbbbbb\r\nb$bbbbbbbbbbbbbbbbbb\r\n" +
+                      blank.repeated(17));
+        window = std::make_unique<frmPondrake>(globals, random, sound, folder.path(), scores);
+        window->show();
+    }
+
+    std::unique_ptr<frmGameOver> gameOver(std::int32_t score)
+    {
+        auto gameOver = std::make_unique<frmGameOver>(scores);
+        gameOver->yourScore = score;
+        gameOver->show();
+        return gameOver;
+    }
+    template <class T = QLabel> static T* part(const QWidget& window, const char* name)
+    {
+        return window.findChild<T*>(QLatin1String(name));
+    }
+};
+
+}  // namespace
+
+TEST_F(Screens, TheLayoutAndTheBoardThatTakesNoCommandsWhileTheGameIsHeld)
+{
+    expectLayout(*window->centralWidget(), "screens/layout.txt");
+    const QPoint turtle(34 + 17, 34 + 17);
+    window->flow().hold();
+    QTest::mousePress(window->pictMain, Qt::LeftButton, {}, turtle);
+    EXPECT_FALSE(window->field().selection.SelectionActive);
+    QTest::mouseRelease(window->pictMain, Qt::LeftButton, {}, turtle);
+    window->flow().release();
+    QTest::mousePress(window->pictMain, Qt::LeftButton, {}, turtle);
+    EXPECT_TRUE(window->field().selection.SelectionActive);
+    EXPECT_NE(window->pictMain->surface(), window->pictMain->pictBackBuffer()) << "marked at once";
+    QTest::mouseRelease(window->pictMain, Qt::LeftButton, {}, turtle);
+}
+
+TEST_F(Screens, TurningToAnotherProgramPausesARunningGameUnderADimmedBoardUntilThePlayerResumes)
+{
+    EXPECT_FALSE(window->mnuPause->isEnabled()) << "no game runs";
+    window->mnuNew->trigger();
+    emit qGuiApp->applicationStateChanged(Qt::ApplicationInactive);
+    EXPECT_TRUE(window->mnuPause->isChecked());
+    const QRgb composed = window->pictMain->pictBackBuffer().pixel(5, 670);  // a blank cell
+    EXPECT_LT(qGreen(window->pictMain->surface().pixel(5, 670)), qGreen(composed) / 2);
+    emit qGuiApp->applicationStateChanged(Qt::ApplicationActive);
+    EXPECT_TRUE(window->flow().paused());
+    window->mnuPause->trigger();
+    EXPECT_EQ(window->pictMain->surface().pixel(5, 670), composed);
+}
+
+TEST_F(Screens, TheLevelEditorCommandAsksDuringAGameAndLeavesTheWindowIdleWithTheEditorsBoard)
+{
+    window->mnuNew->trigger();
+    QString asked;
+    onNextModal<QMessageBox>([&](QMessageBox* box) {
+        asked = box->windowTitle() + QStringLiteral(": ") + box->text();
+        onNextModal<frmEditor>([&](frmEditor* editor) {
+            editor->Palette_Click(Tile::Rock);
+            QTest::mouseClick(editor->pictMain, Qt::LeftButton, {}, QPoint(5, 5));
+            editor->mnuExit->trigger();
+        });
+        box->button(QMessageBox::Ok)->click();
+    });
+    window->mnuLevelEditor->trigger();
+    EXPECT_EQ(asked, QStringLiteral("Level Editor: This will abort your current game.  Continue?"));
+    EXPECT_FALSE(window->butEndGame->isEnabled() || window->butReplay->isEnabled());
+    for (const HoldableTimer* timer :
+         {&window->timerCountDown, &window->TimerBonus, &window->TimerTurtle, &window->TimerDog})
+        EXPECT_FALSE(timer->isActive());
+    EXPECT_EQ(rowsOf(globals.board)[0], "rbbbbbbbbbbbbbbbbbbb") << "the board the editor left";
+}
+
+TEST_F(Screens, ATypedAndAHandwrittenNameAreSavedAndTheTopTenShowsThemAsTheyWere)
+{
+    EXPECT_FALSE(part<QGroupBox>(*gameOver(0), "frameTopScore")->isVisible()) << "no better than the tenth";
+    auto over = gameOver(120);
+    part<QLineEdit>(*over, "txtName")->insert("<b>" + QString(5000, u'k'));  // as a paste would
+    QTest::keyClick(part<QLineEdit>(*over, "txtName"), Qt::Key_Return);
+
+    over = gameOver(300);
+    auto* pen = part<InkPicture>(*over, "InkPicture1");
+    QTest::mousePress(pen, Qt::LeftButton, {}, {20, 20});
+    QTest::mouseMove(pen, {60, 35});
+    QTest::mouseMove(pen, {400, 10});  // beyond the right edge
+    QTest::mouseRelease(pen, Qt::LeftButton, {}, {400, 10});
+    QTest::mouseClick(part<QPushButton>(*over, "butOKWrite"), Qt::LeftButton);
+
+    frmTopTen topTen(scores);
+    topTen.show();
+    EXPECT_EQ(QStringList({part(topTen, "lblVal0")->text(), part(topTen, "lblVal1")->text()}),
+              QStringList({" 300 ", " 120 "}));
+    EXPECT_TRUE(part(topTen, "lblScore0")->isHidden());
+    const InkStrokes& ink = part<InkDisplay>(topTen, "inkScore0")->Ink();
+    ASSERT_EQ(ink.strokes().size(), 1u);
+    EXPECT_EQ(ink.strokes()[0].size(), 3u);
+    EXPECT_EQ(ink.strokes()[0][2].position(), QPointF(337, 10));
+    EXPECT_EQ(part(topTen, "lblScore1")->text(), "<b>" + QString(MaxTypedName - 3, u'k')) << "never read as markup";
+    EXPECT_EQ(part(topTen, "lblScore1")->textFormat(), Qt::PlainText);
+}
+
+TEST_F(Screens, AFailedSaveIsToldAndTheWindowStillCloses)
+{
+    QDir(folder.filePath(QStringLiteral("levels"))).removeRecursively();
+    writeFile(folder.filePath(QStringLiteral("levels")), "a file where the folder belongs");
+    auto over = gameOver(50);
+    QString told;
+    answerNextMessage(told);
+    QTest::keyClick(part<QLineEdit>(*over, "txtName"), Qt::Key_Return);
+    EXPECT_TRUE(told.contains(scores)) << told.toStdString();
+    EXPECT_FALSE(over->isVisible());
+}
