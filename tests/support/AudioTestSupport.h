@@ -15,8 +15,7 @@ inline bool writeWav(const QString& path, int milliseconds)
     const quint32 bytes = 22050 * milliseconds / 1000 * 2;
     // The format chunk, little-endian: 16 bytes long; PCM, one channel, 22050 frames a second
     // (44100 bytes), two bytes a frame, 16 bits.
-    QByteArray wav = "RIFF????WAVEfmt " + QByteArray::fromHex("10000000010001002256000044ac000002001000");
-    wav += "data????";
+    QByteArray wav = "RIFF????WAVEfmt " + QByteArray::fromHex("10000000010001002256000044ac000002001000") + "data????";
     wav.resize(44 + bytes);
     qToLittleEndian(36 + bytes, wav.data() + 4);
     qToLittleEndian(bytes, wav.data() + 40);

@@ -68,11 +68,10 @@ TEST(BoardPicture, GrowsByTheWholePartOfTheScreensRatio)
 }
 
 // Once a button is pressed on the board, its moves and its release keep coming to the board, in
-// board pixels, wherever the pointer goes: over the window around it and beyond its edge.
+// board pixels, wherever the pointer goes: below the picture and beyond the window's edge.
 TEST(BoardPicture, ThePressedBoardHearsTheMouseWhereverItGoes)
 {
     QWidget window;
-    window.resize(700, 800);
     auto* pict = new BoardPicture(&window);
     QStringList heard;
     const auto log = [&](QString what) { return [&heard, what](float x, float y) { heard << what.arg(x).arg(y); }; };
