@@ -1,3 +1,4 @@
+#include "ui/MissingParts.h"
 #include "ui/TileSet.h"
 
 #include "tests/support/TestTiles.h"
@@ -7,70 +8,40 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-// A program folder whose images/ holds every tile of the table as a plain colour (a PNG under
-// the .gif name: the reader goes by what a file holds), except the files left out.
-class TileFolder : public ::testing::Test {
-protected:
-    void write(const std::vector<std::string>& leftOut = {})
-    {
-        ASSERT_TRUE(folder.isValid());
-        QDir(folder.path()).mkdir(QStringLiteral("images"));
-        for (const TileFile& entry : TileTable) {
-            if (std::find(leftOut.begin(), leftOut.end(), entry.file) != leftOut.end())
-                continue;
-            QImage image(34, 34, QImage::Format_RGB32);
-            image.fill(testTileColour(entry.code));
-            ASSERT_TRUE(image.save(pathOf(entry.file), "PNG"));
-        }
-    }
-    QString pathOf(const char* file) const { return folder.filePath(QStringLiteral("images/")) + QLatin1String(file); }
-
+// Every file under its own name, written out here rather than read from the tile table, so that a
+// swapped entry shows. Each is a PNG under the .gif name (the reader goes by what a file holds),
+// 40 x 40 with its tile's colour in the top-left 34 x 34 and a transparent pixel at (5, 5).
+TEST(TileSet, EachFileBecomesItsTileAndAMissingOneIsToldAndLeftPlain)
+{
+    const std::pair<const char*, TileCode> files[] = {
+        {"alien.gif", Tile::Alien},        {"blank.gif", Tile::Blank},          {"dog_left.gif", Tile::DogLeft},
+        {"dog_right.gif", Tile::DogRight}, {"dog_up.gif", Tile::DogUp},         {"dog_down.gif", Tile::DogDown},
+        {"dog_sit.gif", Tile::DogSit},     {"rock.gif", Tile::Rock},            {"water.gif", Tile::Water},
+        {"foot_left.gif", Tile::FootLeft}, {"foot_right.gif", Tile::FootRight}, {"turtle_left.gif", Tile::TurtleLeft},
+        {"turtle_up.gif", Tile::TurtleUp}, {"turtle_right.gif", Tile::TurtleRight},
+        {"turtle_down.gif", Tile::TurtleDown}}; // and no hole.gif
     QTemporaryDir folder;
-};
-
-} // namespace
-
-TEST_F(TileFolder, EveryCodeOfTheTableGetsTheImageOfItsFile)
-{
-    write();
-    QStringList missing;
-    const TileSet tiles = TileSet::load(folder.path(), &missing);
-    EXPECT_TRUE(missing.isEmpty()) << missing.join(u' ').toStdString();
-    for (const TileFile& entry : TileTable) {
-        const QImage* tile = tiles.tileFor(entry.code);
-        ASSERT_NE(tile, nullptr) << entry.file;
-        EXPECT_EQ(tile->format(), QImage::Format_RGB32);
-        EXPECT_EQ(tile->size(), QSize(34, 34));
-        EXPECT_EQ(tile->pixel(20, 20), testTileColour(entry.code)) << entry.file;
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("images")));
+    const QString images = folder.filePath(QStringLiteral("images"));
+    for (const auto& [file, code] : files) {
+        QImage image(34, 34, QImage::Format_ARGB32);
+        image.fill(testTileColour(code));
+        image.setPixel(5, 5, qRgba(0, 0, 0, 0));
+        ASSERT_TRUE(image.copy(0, 0, 40, 40).save(images + u'/' + QLatin1String(file), "PNG")); // transparent margin
     }
-}
-
-TEST_F(TileFolder, AMissingFileIsNamedAndItsTileStaysPlain)
-{
-    write({"hole.gif"});
     QStringList missing;
     const TileSet tiles = TileSet::load(folder.path(), &missing);
-    EXPECT_EQ(missing, QStringList{pathOf("hole.gif")});
-    EXPECT_EQ(tiles.tileFor(Tile::Hole)->pixel(5, 5), PictureBackColor);
-}
-
-TEST_F(TileFolder, OnlyTheTopLeftBlockIsUsedAndTransparencyShowsTheBackColour)
-{
-    TileSet tiles;
-    QImage big(50, 40, QImage::Format_ARGB32);
-    big.fill(qRgb(200, 0, 0));
-    big.setPixel(40, 10, qRgb(0, 200, 0));
-    tiles.setTile(Tile::Rock, big);
-    EXPECT_EQ(tiles.tileFor(Tile::Rock)->size(), QSize(34, 34));
-    EXPECT_EQ(tiles.tileFor(Tile::Rock)->pixel(33, 10), qRgb(200, 0, 0));
-
-    QImage small(20, 20, QImage::Format_ARGB32);
-    small.fill(Qt::transparent);
-    small.setPixel(1, 1, qRgb(0, 0, 200));
-    tiles.setTile(Tile::Alien, small);
-    EXPECT_EQ(tiles.tileFor(Tile::Alien)->pixel(1, 1), qRgb(0, 0, 200));
-    EXPECT_EQ(tiles.tileFor(Tile::Alien)->pixel(5, 5), PictureBackColor);
-    EXPECT_EQ(tiles.tileFor(Tile::Alien)->pixel(30, 30), PictureBackColor);
+    EXPECT_EQ(tiles.tileFor(Tile::Hole)->pixel(20, 20), PictureBackColor);
+    for (const auto& [file, code] : files) {
+        ASSERT_NE(tiles.tileFor(code), nullptr) << file;
+        EXPECT_EQ(tiles.tileFor(code)->pixel(33, 33), testTileColour(code)) << file; // the block, not scaled
+        EXPECT_EQ(tiles.tileFor(code)->pixel(5, 5), PictureBackColor) << file;
+    }
+    // The one line said on stderr: for some files missing, for the whole folder, and for nothing.
+    const QString gone = folder.filePath(QStringLiteral("audio"));
+    EXPECT_EQ(missingPartsLine(images, missing, QStringLiteral("all plain"), QStringLiteral("those plain")),
+              QStringLiteral("Pondrake: missing or unreadable in %1: hole.gif; those plain.").arg(images));
+    EXPECT_EQ(missingPartsLine(gone, {gone + QStringLiteral("/go.wav")}, QStringLiteral("all silent"), QString()),
+              QStringLiteral("Pondrake: the folder %1 is missing; all silent.").arg(gone));
+    EXPECT_EQ(missingPartsLine(images, {}, QStringLiteral("all plain"), QStringLiteral("those plain")), QString());
 }

@@ -1,0 +1,147 @@
+// The sound of the process on SDL's dummy driver, which plays in real time: the effects, and the
+// rules of the level music.
+#include "ui/AudioControl.h"
+#include "ui/AudioOutput.h"
+#include "ui/modSound.h"
+
+#include "tests/support/AudioTestSupport.h"
+
+#include <QDir>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+
+namespace {
+
+// A program folder with audio/short.wav (a piece that soon ends), audio/long.wav and go.wav.
+class Audio : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("audio")));
+        for (const auto& [name, ms] : {std::pair{"short.wav", 150}, {"long.wav", 20000}, {"go.wav", 1000}})
+            ASSERT_TRUE(writeWav(audio(name), ms));
+        sound.LoadEffects(folder.path());
+    }
+    QString audio(const char* name) { return folder.filePath(QStringLiteral("audio/")) + QLatin1String(name); }
+    MusicDevice::Mode mode() { return device.mode(); }
+    // PlayMusic returns at once, the piece loading in the background, and it plays soon after.
+    [[nodiscard]] bool play(const char* piece)
+    {
+        control.PrepareMusic(QLatin1String(piece));
+        control.PlayMusic();
+        return mode() == MusicDevice::Mode::Opening && eventually([&] { return mode() == MusicDevice::Mode::Playing; });
+    }
+
+    QTemporaryDir folder;
+    AudioOutput output;
+    modSound sound{output};
+    AudioControl control{sound, folder.path()};
+    MusicDevice& device = control.mmcaudio();
+    QSignalSpy done{&device, &MusicDevice::Done};
+};
+
+} // namespace
+
+// Each alias from its own file, written out here rather than read from the effect table.
+TEST_F(Audio, EveryEffectIsLoadedFromItsFileAndPlaysOnlyWhileSwitchedOn)
+{
+    const std::pair<const char*, const char*> effects[] = {
+        {"DogSelect", "DogSelect.wav"}, {"dog", "dog.wav"},          {"TurtSelect", "TurtSelect.wav"},
+        {"TurtExecute", "TurtExecute.wav"}, {"alien", "alien.wav"},  {"fall", "fall.wav"},
+        {"step", "scream.wav"},         {"water", "oceanlap.wav"},   {"boing", "bop.wav"},
+        {"boo", "boo.wav"},             {"cheer", "cheer.wav"},      {"go", "go.wav"}, {"oops", "oops.wav"}};
+    for (const auto& [alias, file] : effects) {
+        QTemporaryDir only;
+        ASSERT_TRUE(QDir(only.path()).mkdir(QStringLiteral("audio")));
+        ASSERT_TRUE(writeWav(only.filePath(QStringLiteral("audio/")) + QLatin1String(file), 50));
+        modSound one(output);
+        EXPECT_TRUE(one.LoadEffects(only.path()).size() == 12 && one.isLoaded(alias)) << file;
+    }
+    control.mnuSoundEffects_Click(); // off
+    control.PlayEffect("Go");        // aliases match without regard to case
+    EXPECT_FALSE(sound.isSounding("go"));
+    control.mnuSoundEffects_Click();
+    control.PlayEffect("Go");
+    EXPECT_TRUE(sound.isSounding("go"));
+}
+
+// Otherwise SDL turns a plain kill into a quit event that nobody reads.
+TEST_F(Audio, TheOutputLeavesTerminationSignalsToTheirDefaults)
+{
+    struct sigaction term {}, interrupt {};
+    EXPECT_TRUE(sigaction(SIGTERM, nullptr, &term) == 0 && term.sa_handler == SIG_DFL);
+    EXPECT_TRUE(sigaction(SIGINT, nullptr, &interrupt) == 0 && interrupt.sa_handler == SIG_DFL);
+}
+
+// Both stop the piece and set the device up as a level's music step does. ".mid" as written
+// makes a sequencer piece; a name with a folder in it is a missing piece.
+TEST_F(Audio, PreparingOrResettingTheMusicStopsThePieceAndSetsTheDeviceUp)
+{
+    const std::tuple<const char*, const char*, QString> cases[] = {
+        {"song.mid", "Sequencer", audio("song.mid")}, {"song.midi", "Sequencer", audio("song.midi")},
+        {"song.MID", "", audio("song.MID")},          {"../long.wav", "", ""},
+        {nullptr, "", audio("long.wav")}}; // a reset keeps the piece that play() prepared
+    for (const auto& [piece, type, file] : cases) {
+        ASSERT_TRUE(play("long.wav"));
+        device.setNotify(false);
+        device.setShareable(true);
+        piece ? control.PrepareMusic(QLatin1String(piece)) : control.ResetMusicDevice();
+        EXPECT_TRUE(device.Notify() && device.Wait() && !device.Shareable());
+        EXPECT_EQ(device.DeviceType(), type);
+        EXPECT_EQ(device.FileName(), file);
+        ASSERT_TRUE(done.wait()); // the piece was stopped, as any stop reports
+    }
+}
+
+// Music Stop, New Game and Music Auto-Play, one after the other: every stop is the program's own.
+TEST_F(Audio, APieceRepeatsWithoutAGapUntilTheProgramStopsItAndItsStopNeverRestartsIt)
+{
+    control.PrepareMusic(QStringLiteral("long.wav"));
+    control.PlayMusic();
+    control.mnuMusicStop_Click(); // while the piece loads: nothing plays, so nothing will report the stop
+    ASSERT_TRUE(eventually([&] { return !device.loadsPending(); }));
+    EXPECT_EQ(mode(), MusicDevice::Mode::NotOpen);
+    EXPECT_FALSE(control.MusicCloseRequested);
+    ASSERT_TRUE(play("short.wav"));
+    sound.PlayEffect("go", true);
+    ASSERT_TRUE(eventually([&] { return !sound.isSounding("go"); })); // a second: six passes
+    EXPECT_EQ(done.count(), 0); // the mixer repeats it; nothing closed and reopened it
+    control.mnuMusicStop_Click();
+    EXPECT_TRUE(control.MusicCloseRequested);
+    ASSERT_TRUE(done.wait());
+    EXPECT_FALSE(control.MusicCloseRequested); // cleared by the done event, which did not restart it
+    EXPECT_EQ(mode(), MusicDevice::Mode::NotOpen);
+    EXPECT_FALSE(output.musicSounding());
+
+    ASSERT_TRUE(play("long.wav")); // New Game clears the flag before the done event of its stop
+    control.CloseMusic();
+    control.MusicCloseRequested = false;
+    ASSERT_TRUE(done.wait());
+    EXPECT_EQ(mode(), MusicDevice::Mode::NotOpen);
+
+    control.mnuMusicAutoPlay_Click(); // off, with nothing playing (Music Stop left it on)
+    control.mnuMusicAutoPlay_Click(); // on: the prepared piece starts at once
+    ASSERT_TRUE(eventually([&] { return mode() == MusicDevice::Mode::Playing; }));
+    control.mnuMusicAutoPlay_Click(); // off again: a stop of the program's own
+    EXPECT_TRUE(control.MusicCloseRequested);
+    ASSERT_TRUE(done.wait());
+    EXPECT_EQ(mode(), MusicDevice::Mode::NotOpen);
+}
+
+TEST_F(Audio, TheDoneEventPlaysThePieceAgainOnlyWhenItEndedByItself)
+{
+    constexpr int ended = MusicDevice::mciSuccessful, closed = MusicDevice::mciAborted;
+    const std::tuple<bool, int, bool> cases[] = {
+        {true, ended, false}, {false, closed, false}, {true, closed, false}, {false, ended, true}};
+    for (const auto& [closeRequested, notifyCode, playsAgain] : cases) {
+        control.PrepareMusic(QStringLiteral("long.wav"));
+        control.MusicCloseRequested = closeRequested;
+        control.mmcaudio_Done(notifyCode);
+        EXPECT_FALSE(control.MusicCloseRequested);
+        EXPECT_EQ(mode() != MusicDevice::Mode::NotOpen, playsAgain) << closeRequested << " " << notifyCode;
+    }
+}
