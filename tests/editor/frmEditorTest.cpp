@@ -164,10 +164,14 @@ TEST_F(Editor, TheBeatsTheBonusClockAndTheMusicRunDuringATestAndStopAtItsEnd)
     editor->txtBonus->setText(QStringLiteral("1"));
     editor->txtTurtle->setText(QStringLiteral("0"));  // typed without Enter: never ticks
     editor->txtDog->setText(QStringLiteral("1"));     // the shortest beat there is
+    place("pictAlien", {{5, 5}});
+    random = SequenceRandom({0.6, 0.5});  // the alien hops right (keypad 6), then the beat's roll
     editor->butTest->click();
     EXPECT_NE(editor->audio().mmcaudio().mode(), MusicDevice::Mode::NotOpen);
     EXPECT_FALSE(test().TimerTurtle.isActive());
     EXPECT_TRUE(test().TimerDog.isActive());
+    fire(test().TimerDog);
+    EXPECT_EQ(rowOf(globals.board, 5).substr(5, 2), "b@");
     fire(test().TimerBonus);
     fire(test().TimerBonus);
     EXPECT_EQ(editor->lblTime->text(), QStringLiteral("0")) << "the bonus clock stops at 0";
