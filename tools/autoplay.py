@@ -878,7 +878,10 @@ def start_display(name):
     if display.answers():
         log("using the X server already on " + name)
         return display, None
-    server = subprocess.Popen(["Xvfb", name, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+    # -noreset: otherwise the server resets whenever its last client leaves, refusing the game
+    # if it connects just then.
+    server = subprocess.Popen(["Xvfb", name, "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
+                               "-noreset"],
                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     for _ in range(50):
         if display.answers():
