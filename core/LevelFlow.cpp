@@ -149,16 +149,8 @@ void LevelFlow::butReplay_Click()
 
 void LevelFlow::butEndGame_Click()
 {
-    // Held while the question is open: a level that ended behind it would end the game twice.
-    hold();
-    const bool yes = m_window.confirmAbort();
-    release();
-    if (!yes)
+    if (!abandonGameIf(&GameWindow::confirmAbort))
         return;
-    resume();
-    m_window.closeMusic();
-    GameOver = true;
-    m_window.setGameButtonsEnabled(false);
     setTimer(GameTimer::CountDown, false);
 
     // The turtles vanish uncounted: score, totals and the level's count stay as they were.
@@ -168,6 +160,21 @@ void LevelFlow::butEndGame_Click()
             if (isTurtle(board(col, row)))
                 board(col, row) = Tile::Blank;
     endGame();
+}
+
+bool LevelFlow::abandonGameIf(bool (GameWindow::*question)())
+{
+    // Held while the question is open: a level that ended behind it would end the game twice.
+    hold();
+    const bool yes = (m_window.*question)();
+    release();
+    if (yes) {
+        resume();
+        m_window.closeMusic();
+        GameOver = true;
+        m_window.setGameButtonsEnabled(false);
+    }
+    return yes;
 }
 
 void LevelFlow::endGame()
@@ -200,17 +207,8 @@ void LevelFlow::mnuHighScores_Click()
 void LevelFlow::mnuLevelEditor_Click()
 {
     if (!GameOver) {
-        // Held while the question is open: nothing may end behind it. Cancel lets the game run on
-        // as it stood.
-        hold();
-        const bool ok = m_window.confirmLevelEditor();
-        release();
-        if (!ok)
+        if (!abandonGameIf(&GameWindow::confirmLevelEditor))
             return;
-        resume();
-        m_window.closeMusic();
-        GameOver = true;
-        m_window.setGameButtonsEnabled(false);
         ReplayLevel = false;
     }
     setGameTimers(false);

@@ -117,6 +117,9 @@ private:
     void setTimer(GameTimer timer, bool on);
     void setGameTimers(bool on);  // bonus, turtle and dog
     void playSounds(const TickResult& tick);
+    // Asks the question with the game held; a No lets the game run on as it stood, a yes ends
+    // it: the pause and the music stop and the game buttons go off.
+    bool abandonGameIf(bool (GameWindow::*question)());
     void endGame();  // the game-over and top-ten windows, creatures moving behind them
 
     GameWindow& m_window;

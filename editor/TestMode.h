@@ -23,8 +23,6 @@ public:
 
     // False while a test runs.
     bool EditMode() const { return m_editMode; }
-    // The board as it was when the last test started.
-    const Board& SavedBoard() const { return m_savedBoard; }
     PlayField& field() { return m_field; }
 
     // Starts a test with the panel's settings, or ends the running one.

@@ -67,10 +67,8 @@ Hazards::Hazards(const Board& board)
     }
     m_feet = footTracks(board);
     for (const FootTrack& foot : m_feet) {
-        for (int c = foot.first; c <= foot.last; ++c) {
-            m_stretch(c, foot.row) = true;
+        for (int c = foot.first; c <= foot.last; ++c)
             m_risk(c, foot.row) += FootRowRisk;
-        }
     }
 }
 

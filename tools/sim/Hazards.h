@@ -57,13 +57,11 @@ public:
     bool deadly(int col, int row) const { return m_deadly(col, row); }
     // What passing through a cell costs beyond the step: near an alien or on a foot's stretch.
     int risk(int col, int row) const { return m_risk(col, row); }
-    bool footStretch(int col, int row) const { return m_stretch(col, row); }
     // A turtle standing on the cell after this many turtle ticks meets a foot around that tick.
     bool footHits(int col, int row, int tick) const;
 
 private:
     Grid21<bool> m_deadly;
-    Grid21<bool> m_stretch;
     Grid21<int> m_risk;
     std::vector<FootTrack> m_feet;
 };

@@ -17,7 +17,6 @@ public:
     // remainder first and then runs at its period again.
     void hold(GameTimer timer);
     void resume(GameTimer timer);
-    bool isOn(GameTimer timer) const { return m_timers[index(timer)].on; }
 
     struct Due {
         GameTimer timer;
