@@ -18,7 +18,8 @@ int main(int argc, char* argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral(PONDRAKE_APP_ID));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(PONDRAKE_APP_ID)));
     // The windows are drawn in Verdana; where it is not installed, its closest free cousin.
-    QFont::insertSubstitutions(QStringLiteral("Verdana"), {QStringLiteral("DejaVu Sans"), QStringLiteral("Bitstream Vera Sans")});
+    QFont::insertSubstitutions(QStringLiteral("Verdana"),
+                               {QStringLiteral("DejaVu Sans"), QStringLiteral("Bitstream Vera Sans")});
 
     // The state both windows share for the whole run, made once and passed by reference.
     modGlobals globals;

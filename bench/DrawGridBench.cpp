@@ -18,7 +18,7 @@
 namespace {
 
 constexpr std::size_t ComposeBytes = 400u * 34 * 34 * 4;
-constexpr std::size_t CopyBytes = 682u * 684 * 4; // the whole picture, see DrawGrid
+constexpr std::size_t CopyBytes = 682u * 684 * 4;  // the whole picture, see DrawGrid
 
 TileSet benchTiles()
 {
@@ -59,10 +59,7 @@ void redraw(benchmark::State& state, const Selection& selection, const DragPoint
     state.SetBytesProcessed(state.iterations() * (ComposeBytes + CopyBytes));
 }
 
-void DrawGrid(benchmark::State& state)
-{
-    redraw(state, Selection{}, DragPoints{});
-}
+void DrawGrid(benchmark::State& state) { redraw(state, Selection{}, DragPoints{}); }
 BENCHMARK(DrawGrid)->Unit(benchmark::kMicrosecond);
 
 // With the box and a long drag line drawn over the copied board.
@@ -102,7 +99,7 @@ public:
     std::set<std::string> medians;
 };
 
-} // namespace
+}  // namespace
 
 int main(int argc, char* argv[])
 {

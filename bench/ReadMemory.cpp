@@ -110,18 +110,17 @@ int main()
         {"level: 1 MiB music name", [&] { put(level, QByteArray((1 << 20) - 2, 'm') + "\r\n"); }, readLevel, &level},
         {"level: 1 MiB of line ends", [&] { put(level, QByteArray(1 << 20, '\r')); }, readLevel, &level},
         {"scores: 100 MB name line", [&] { put(scores, " 0 \r\n 5 \r\n", 100'000'000); }, readScores, &scores},
-        {"scores: 4 MiB of typed names", [&] {
-             put(scores, repeated(" 0 \r\n 5 \r\n" + QByteArray(400'000, 'k') + "\r\n", 4 << 20));
-         }, readScores, &scores},
-        {"scores: 4 MiB of names in 4-byte characters", [&] {
-             put(scores, repeated(" 0 \r\n 5 \r\n" + repeated("\xF0\x9F\x90\xA2", 400'000) + "\r\n", 4 << 20));
-         }, readScores, &scores},
-        {"scores: ten signatures too big to be ink", [&] {
-             put(scores, repeated(" 1 \r\n 5 \r\n" + inkLine + "\r\n", 10 * (inkLine.size() + 12)));
-         }, readScores, &scores},
-        {"scores: 4 MiB of one Base64 line", [&] {
-             put(scores, " 1 \r\n 5 \r\n" + QByteArray((4 << 20) - 12, 'A') + "\r\n");
-         }, readScores, &scores},
+        {"scores: 4 MiB of typed names",
+         [&] { put(scores, repeated(" 0 \r\n 5 \r\n" + QByteArray(400'000, 'k') + "\r\n", 4 << 20)); }, readScores,
+         &scores},
+        {"scores: 4 MiB of names in 4-byte characters",
+         [&] { put(scores, repeated(" 0 \r\n 5 \r\n" + repeated("\xF0\x9F\x90\xA2", 400'000) + "\r\n", 4 << 20)); },
+         readScores, &scores},
+        {"scores: ten signatures too big to be ink",
+         [&] { put(scores, repeated(" 1 \r\n 5 \r\n" + inkLine + "\r\n", 10 * (inkLine.size() + 12))); }, readScores,
+         &scores},
+        {"scores: 4 MiB of one Base64 line",
+         [&] { put(scores, " 1 \r\n 5 \r\n" + QByteArray((4 << 20) - 12, 'A') + "\r\n"); }, readScores, &scores},
     };
 
     std::printf("%-46s %14s %12s %10s\n", "case", "file bytes", "peak added", "time");
@@ -146,7 +145,7 @@ int main()
         InkStrokes ink;
         ink.Load(fullBytes);
     });
-    std::printf("%-46s %14lld %9.1f MiB\n", "ink: the most strokes and points", static_cast<long long>(fullBytes.size()),
-                inkKiB / 1024.0);
+    std::printf("%-46s %14lld %9.1f MiB\n", "ink: the most strokes and points",
+                static_cast<long long>(fullBytes.size()), inkKiB / 1024.0);
     return 0;
 }

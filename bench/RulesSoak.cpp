@@ -9,8 +9,9 @@
 int main(int argc, char* argv[])
 {
     const long long ticks = argc > 1 ? std::atoll(argv[1]) : 1'000'000;
-    const auto seed = argc > 2 ? std::strtoull(argv[2], nullptr, 10)
-                               : static_cast<unsigned long long>(std::chrono::steady_clock::now().time_since_epoch().count());
+    const auto seed =
+        argc > 2 ? std::strtoull(argv[2], nullptr, 10)
+                 : static_cast<unsigned long long>(std::chrono::steady_clock::now().time_since_epoch().count());
     const auto start = std::chrono::steady_clock::now();
     const SoakReport report = soakRules(ticks, seed);
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();

@@ -9,7 +9,10 @@
 
 namespace {
 
-std::string shippedLevel(int n) { return std::string(PONDRAKE_DATA_DIR) + "/levels/level" + std::to_string(n) + ".txt"; }
+std::string shippedLevel(int n)
+{
+    return std::string(PONDRAKE_DATA_DIR) + "/levels/level" + std::to_string(n) + ".txt";
+}
 
 template <typename PlayerType>
 void playRuns(benchmark::State& state)

@@ -22,8 +22,7 @@ void FollowSelection(Selection& selection, int fromCol, int fromRow, int toCol, 
     }
 }
 
-void MoveOccupant(Board& board, MovedMap& moved, Selection& selection, int fromCol, int fromRow, int toCol,
-                  int toRow)
+void MoveOccupant(Board& board, MovedMap& moved, Selection& selection, int fromCol, int fromRow, int toCol, int toRow)
 {
     moved(toCol, toRow) = true;
     board(toCol, toRow) = board(fromCol, fromRow);

@@ -52,5 +52,4 @@ void FollowSelection(Selection& selection, int fromCol, int fromRow, int toCol, 
 
 // An ordinary step: marks the destination as moved, copies the occupant over whatever stood there,
 // leaves "b" behind and lets the selection follow.
-void MoveOccupant(Board& board, MovedMap& moved, Selection& selection, int fromCol, int fromRow, int toCol,
-                  int toRow);
+void MoveOccupant(Board& board, MovedMap& moved, Selection& selection, int fromCol, int fromRow, int toCol, int toRow);

@@ -12,8 +12,8 @@ using Int16 = std::int16_t;
 
 constexpr Int16 saturate16(long long value)
 {
-    return static_cast<Int16>(std::clamp<long long>(value, std::numeric_limits<Int16>::min(),
-                                                    std::numeric_limits<Int16>::max()));
+    return static_cast<Int16>(
+        std::clamp<long long>(value, std::numeric_limits<Int16>::min(), std::numeric_limits<Int16>::max()));
 }
 
 constexpr Int16 add16(Int16 a, long long b) { return saturate16(static_cast<long long>(a) + b); }

@@ -16,12 +16,9 @@ int nearestCell(double coordinate)
     return std::isnan(cell) ? -1 : static_cast<int>(std::clamp(cell, -1.0e6, 1.0e6));
 }
 
-} // namespace
+}  // namespace
 
-CellIndex cellOfPoint(double x, double y)
-{
-    return {nearestCell(x), nearestCell(y)};
-}
+CellIndex cellOfPoint(double x, double y) { return {nearestCell(x), nearestCell(y)}; }
 
 std::optional<CellIndex> pressedCell(float x, float y)
 {
@@ -99,7 +96,7 @@ MouseOutcome mouseDown(const Board& board, Selection& selection, DragPoints& dra
         return {};
     const TileCode code = board(cell->col, cell->row);
     if (!isTurtle(code) && !isDog(code))
-        return {}; // the selection, if any, stays as it was
+        return {};  // the selection, if any, stays as it was
     selection.SelectionActive = true;
     selection.SelectionCol = static_cast<Int16>(cell->col);
     selection.SelectionRow = static_cast<Int16>(cell->row);

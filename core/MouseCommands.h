@@ -34,7 +34,7 @@ std::optional<CellIndex> pressedCell(float x, float y);
 // Whole part of the straight distance between two points; the differences are 16-bit.
 Int16 Distance(Int16 x1, Int16 y1, Int16 x2, Int16 y2);
 
-enum class DragDirection { None, Up, Left, Right, Down }; // commandedCode keeps its table in this order
+enum class DragDirection { None, Up, Left, Right, Down };  // commandedCode keeps its table in this order
 
 // A drag shorter than 10 pixels has no direction; otherwise the steeper axis wins and an exact
 // diagonal counts as horizontal.
@@ -46,7 +46,7 @@ TileCode commandedCode(TileCode creature, DragDirection direction);
 
 // What a window does after a mouse step: play this effect (unless empty), then redraw if asked.
 struct MouseOutcome {
-    std::string_view sound; // an alias of the effect table, or empty
+    std::string_view sound;  // an alias of the effect table, or empty
     bool redraw = false;
 };
 

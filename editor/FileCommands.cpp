@@ -10,8 +10,8 @@
 
 FileCommands::FileCommands(QWidget& window, const QString& programFolder, LevelDocument& document, TestMode& test,
                            AudioControl& audio, QTimer& Timer1)
-    : QObject(&window), m_window(window), m_programFolder(programFolder), m_document(document), m_test(test), m_audio(audio),
-      m_Timer1(Timer1)
+    : QObject(&window), m_window(window), m_programFolder(programFolder), m_document(document), m_test(test),
+      m_audio(audio), m_Timer1(Timer1)
 {
 }
 

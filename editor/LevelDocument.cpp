@@ -48,10 +48,7 @@ LevelReadStatus LevelDocument::open(const QString& path, int& linesRead)
     return status;
 }
 
-bool LevelDocument::save(const QString& path) const
-{
-    return SaveLevelFile(path, m_panel.settings(), m_globals.board);
-}
+bool LevelDocument::save(const QString& path) const { return SaveLevelFile(path, m_panel.settings(), m_globals.board); }
 
 LevelState LevelDocument::state(bool withSettings) const
 {

@@ -17,7 +17,7 @@ void ScreenWatch::watch(QScreen* screen)
         return;
     m_geometry = connect(screen, &QScreen::geometryChanged, this,
                          [this](const QRect& geometry) { emit displayChanged(geometry.size()); });
-    m_orientation = connect(screen, &QScreen::orientationChanged, this,
-                            [this, screen] { emit displayChanged(screen->size()); });
+    m_orientation =
+        connect(screen, &QScreen::orientationChanged, this, [this, screen] { emit displayChanged(screen->size()); });
     emit displayChanged(screen->size());
 }

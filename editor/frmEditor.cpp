@@ -124,9 +124,10 @@ void frmEditor::connectHistory()
         mnuRedo->setEnabled(editMode && m_document->history().canRedo());
     });
     const auto record = [this](SettingBox* box, LevelSetting setting) {
-        connect(box, &SettingBox::changed, this, [this, setting](const QString& before, const QString& after, int drag) {
-            m_document->recordSetting(setting, before, after, drag);
-        });
+        connect(box, &SettingBox::changed, this,
+                [this, setting](const QString& before, const QString& after, int drag) {
+                    m_document->recordSetting(setting, before, after, drag);
+                });
     };
     record(frameControl->bonus, LevelSetting::Bonus);
     record(frameControl->turtle, LevelSetting::Turtle);

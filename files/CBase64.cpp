@@ -19,10 +19,7 @@ QString CBase64::Encode(const QByteArray& vvarBinValue)
     return text;
 }
 
-QString CBase64::Encode(const QString& vvarBinValue)
-{
-    return Encode(Scalar2BytArray(vvarBinValue));
-}
+QString CBase64::Encode(const QString& vvarBinValue) { return Encode(Scalar2BytArray(vvarBinValue)); }
 
 QByteArray CBase64::Decode(const QString& vstr)
 {
@@ -30,17 +27,8 @@ QByteArray CBase64::Decode(const QString& vstr)
     return QByteArray::fromBase64(vstr.toLatin1());
 }
 
-QString CBase64::Decode2Str(const QString& vstr)
-{
-    return BytArray2Scalar(Decode(vstr));
-}
+QString CBase64::Decode2Str(const QString& vstr) { return BytArray2Scalar(Decode(vstr)); }
 
-QByteArray CBase64::Scalar2BytArray(const QString& vvarScalarValue)
-{
-    return vvarScalarValue.toLatin1();
-}
+QByteArray CBase64::Scalar2BytArray(const QString& vvarScalarValue) { return vvarScalarValue.toLatin1(); }
 
-QString CBase64::BytArray2Scalar(const QByteArray& abyt)
-{
-    return QString::fromLatin1(abyt);
-}
+QString CBase64::BytArray2Scalar(const QByteArray& abyt) { return QString::fromLatin1(abyt); }

@@ -33,9 +33,9 @@ using InkStroke = std::vector<InkPoint>;
 class InkStrokes {
 public:
     static constexpr std::uint16_t Version = 1;
-    static constexpr int MaxSide = 2048;         // pixels, either side of the surface (0 allowed)
+    static constexpr int MaxSide = 2048;  // pixels, either side of the surface (0 allowed)
     static constexpr int MaxStrokes = 512;
-    static constexpr int MaxPoints = 16384;      // in all strokes together
+    static constexpr int MaxPoints = 16384;  // in all strokes together
     static constexpr std::uint8_t MousePressure = 128;
 
     InkStrokes() = default;

@@ -1,8 +1,8 @@
 #include "files/NumberText.h"
 
 #include <cfenv>
-#include <cmath>
 #include <charconv>
+#include <cmath>
 #include <limits>
 #include <string>
 
@@ -67,7 +67,8 @@ double parseLeadingNumber(QStringView text, qsizetype& end)
 
     // from_chars is independent of the process locale, which Qt sets from the environment.
     double value = 0.0;
-    [[maybe_unused]] const auto [converted, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+    [[maybe_unused]] const auto [converted, error] =
+        std::from_chars(number.data(), number.data() + number.size(), value);
     if (error == std::errc::result_out_of_range) {
         // Beyond what a double holds: the decimal magnitude tells huge from tiny.
         const long long magnitude = (integerDigits > 0 ? integerDigits : -leadingZeros) + exponent;

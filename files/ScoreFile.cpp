@@ -105,10 +105,7 @@ QString nameText(const QByteArray& line)
 
 }  // namespace
 
-QString ScoresPath(const QString& programFolder)
-{
-    return programFolder + QStringLiteral("/levels/scores.txt");
-}
+QString ScoresPath(const QString& programFolder) { return programFolder + QStringLiteral("/levels/scores.txt"); }
 
 ScoreReadStatus LoadScores(const QString& path, ScoreTable& table)
 {

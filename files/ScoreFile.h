@@ -67,7 +67,7 @@ struct TopTenRow {
     std::optional<QString> scoreText;  // the score line exactly as it stands, spaces included
     Shown shown = Shown::Nothing;
     QString typedName;  // read as UTF-8, or as Latin-1 where it is no UTF-8 (older tables)
-    InkStrokes ink;  // empty where handwriting did not decode into ink
+    InkStrokes ink;     // empty where handwriting did not decode into ink
 };
 
 struct TopTenReading {

@@ -11,10 +11,7 @@ double penWidth(const InkPoint& point) { return 1.0 + 3.0 * point.pressureF(); }
 
 }  // namespace
 
-InkDisplay::InkDisplay(QSize surface, QWidget* parent) : QWidget(parent), m_ink(surface)
-{
-    setFixedSize(surface);
-}
+InkDisplay::InkDisplay(QSize surface, QWidget* parent) : QWidget(parent), m_ink(surface) { setFixedSize(surface); }
 
 void InkDisplay::setInk(const InkStrokes& ink)
 {

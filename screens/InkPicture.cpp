@@ -11,10 +11,7 @@ constexpr double MousePressure = 0.5;
 
 }  // namespace
 
-InkPicture::InkPicture(QSize surface, QWidget* parent) : InkDisplay(surface, parent)
-{
-    setCursor(Qt::CrossCursor);
-}
+InkPicture::InkPicture(QSize surface, QWidget* parent) : InkDisplay(surface, parent) { setCursor(Qt::CrossCursor); }
 
 void InkPicture::setInkEnabled(bool enabled)
 {

@@ -164,15 +164,9 @@ void frmGameOver::butClear_Click()
     InkPicture1->setInkEnabled(true);
 }
 
-void frmGameOver::butBummer_Click()
-{
-    reject();
-}
+void frmGameOver::butBummer_Click() { reject(); }
 
-void frmGameOver::LoadScores()
-{
-    ::LoadScores(m_scoresPath, m_scores);
-}
+void frmGameOver::LoadScores() { ::LoadScores(m_scoresPath, m_scores); }
 
 void frmGameOver::SaveScore(const QString& name, std::int32_t score, Int16 kind)
 {

@@ -6,8 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 
-frmLevel::frmLevel(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+frmLevel::frmLevel(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setWindowTitle(QString());
     setFixedSize(Look::twips(4950), Look::twips(3045));
@@ -24,9 +23,9 @@ frmLevel::frmLevel(QWidget* parent)
     // The captions reach the numbers' edge when the wide fallback font stands in for Verdana.
     lblSaved->setIndent(8);
     lblLost->setIndent(8);
-    lblReplay = Look::label(this,
-                            QStringLiteral("Replay Level - You must save at least half of the turtles to advance."),
-                            {360, 1920, 4215, 975}, 14.25, Qt::red);
+    lblReplay =
+        Look::label(this, QStringLiteral("Replay Level - You must save at least half of the turtles to advance."),
+                    {360, 1920, 4215, 975}, 14.25, Qt::red);
     lblReplay->setWordWrap(true);
     lblReplay->hide();
 

@@ -34,8 +34,8 @@ constexpr double StatusPoints = 9.75;
 frmPondrake::frmPondrake(modGlobals& globals, Random& random, modSound& sound, const QString& programFolder,
                          const QString& scoresPath, QWidget* parent)
     : QMainWindow(parent), m_globals(globals), m_random(random), m_sound(sound), m_programFolder(programFolder),
-      m_scoresPath(scoresPath),
-      m_field(globals, random, GameScoring), m_flow(*this, m_field), m_audio(sound, programFolder)
+      m_scoresPath(scoresPath), m_field(globals, random, GameScoring), m_flow(*this, m_field),
+      m_audio(sound, programFolder)
 {
     setWindowTitle(QStringLiteral("Pondrake"));
     auto* client = new QWidget(this);

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "core/LevelFlow.h"
+#include "core/MouseCommands.h"
 #include "core/PlayField.h"
 #include "ui/AudioControl.h"
 #include "ui/AudioMenu.h"
 #include "ui/HoldableTimer.h"
-#include "core/MouseCommands.h"
 
 #include <QMainWindow>
 

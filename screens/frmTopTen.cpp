@@ -82,10 +82,7 @@ void frmTopTen::Form_Load()
     butOkay->setFocus();
 }
 
-void frmTopTen::butOkay_Click()
-{
-    accept();
-}
+void frmTopTen::butOkay_Click() { accept(); }
 
 void frmTopTen::keyPressEvent(QKeyEvent* event)
 {
@@ -97,10 +94,7 @@ void frmTopTen::keyPressEvent(QKeyEvent* event)
     Form_KeyPress(event->text().at(0).unicode());
 }
 
-void frmTopTen::Form_KeyPress(int)
-{
-    accept();
-}
+void frmTopTen::Form_KeyPress(int) { accept(); }
 
 void frmTopTen::paintEvent(QPaintEvent*)
 {

@@ -76,10 +76,7 @@ void AudioControl::mnuMusicAutoPlay_Click()
     emit musicAutoPlayChanged(m_musicAutoPlay);
 }
 
-void AudioControl::mnuMusicStop_Click()
-{
-    CloseMusic();
-}
+void AudioControl::mnuMusicStop_Click() { CloseMusic(); }
 
 void AudioControl::mnuSoundEffects_Click()
 {
@@ -87,7 +84,4 @@ void AudioControl::mnuSoundEffects_Click()
     emit soundEffectsChanged(m_soundEffects);
 }
 
-void AudioControl::PlayEffect(std::string_view alias)
-{
-    m_sound.PlayEffect(alias, m_soundEffects);
-}
+void AudioControl::PlayEffect(std::string_view alias) { m_sound.PlayEffect(alias, m_soundEffects); }

@@ -11,15 +11,12 @@
 
 namespace {
 
-std::atomic<bool> g_outputExists{false};      // the mixer is one per process
-std::atomic<bool> g_soundfontReported{false}; // the missing soundfont is told once a run
+std::atomic<bool> g_outputExists{false};       // the mixer is one per process
+std::atomic<bool> g_soundfontReported{false};  // the missing soundfont is told once a run
 
-bool openMixer()
-{
-    return Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, 1024) == 0;
-}
+bool openMixer() { return Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, 1024) == 0; }
 
-} // namespace
+}  // namespace
 
 AudioOutput::AudioOutput(const QString& soundfont) : m_soundfont(soundfont)
 {
@@ -61,19 +58,13 @@ AudioOutput::~AudioOutput()
     Mix_Quit();
     if (SDL_WasInit(SDL_INIT_AUDIO))
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
-    SDL_Quit(); // also forgets the dummy-driver hint, so the next output tries the real device
+    SDL_Quit();  // also forgets the dummy-driver hint, so the next output tries the real device
     g_outputExists = false;
 }
 
-int AudioOutput::channelCount() const
-{
-    return m_open ? Mix_AllocateChannels(-1) : 0;
-}
+int AudioOutput::channelCount() const { return m_open ? Mix_AllocateChannels(-1) : 0; }
 
-bool AudioOutput::musicSounding() const
-{
-    return m_open && Mix_PlayingMusic();
-}
+bool AudioOutput::musicSounding() const { return m_open && Mix_PlayingMusic(); }
 
 bool AudioOutput::midiAvailable()
 {

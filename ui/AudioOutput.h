@@ -7,7 +7,7 @@
 // silent on SDL's dummy driver, saying so in one line on stderr.
 class AudioOutput {
 public:
-    static constexpr int MixChannels = 32; // one per effect alias, with room to spare
+    static constexpr int MixChannels = 32;  // one per effect alias, with room to spare
     static constexpr const char* DefaultSoundfont = "/usr/share/sounds/sf3/default-GM.sf3";
 
     // soundfont: the General MIDI soundfont FluidSynth plays MIDI music with.

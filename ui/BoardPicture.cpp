@@ -17,7 +17,7 @@ QImage blankPicture()
     return picture;
 }
 
-} // namespace
+}  // namespace
 
 BoardPicture::BoardPicture(QWidget* parent) : QWidget(parent), m_backBuffer(blankPicture()), m_surface(blankPicture())
 {
@@ -111,7 +111,7 @@ void BoardPicture::paintEvent(QPaintEvent* event)
     // Without smooth transformation a whole-number scale is nearest neighbour.
     const QRectF target(0, 0, PictureWidth * pointsPerPixel, PictureHeight * pointsPerPixel);
     if (!target.contains(QRectF(event->rect())))
-        painter.fillRect(event->rect(), QColor::fromRgb(PictureBackColor)); // a fractional ratio's margin
+        painter.fillRect(event->rect(), QColor::fromRgb(PictureBackColor));  // a fractional ratio's margin
     painter.drawImage(target, m_surface, QRectF(m_surface.rect()));
 }
 

@@ -20,7 +20,7 @@ class BoardPicture : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr int PictureWidth = 682; // pictMain's outer size; the board fills 680 x 680
+    static constexpr int PictureWidth = 682;  // pictMain's outer size; the board fills 680 x 680
     static constexpr int PictureHeight = 684;
 
     explicit BoardPicture(QWidget* parent = nullptr);
@@ -62,6 +62,6 @@ private:
     void fitToScreen();
 
     TileSet m_tiles;
-    QImage m_backBuffer; // pictBackBuffer: the composition surface, keeps its pixels between redraws
-    QImage m_surface;    // pictMain's drawing surface: the last composed board with its overlay
+    QImage m_backBuffer;  // pictBackBuffer: the composition surface, keeps its pixels between redraws
+    QImage m_surface;     // pictMain's drawing surface: the last composed board with its overlay
 };

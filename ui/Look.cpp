@@ -8,8 +8,7 @@ QRect Look::twips(const QRect& rect)
     return {twips(rect.left()), twips(rect.top()), twips(rect.width()), twips(rect.height())};
 }
 
-QLabel* Look::label(QWidget* parent, const QString& text, const QRect& placeTwips, double points,
-                    const QColor& colour)
+QLabel* Look::label(QWidget* parent, const QString& text, const QRect& placeTwips, double points, const QColor& colour)
 {
     return labelAt(parent, text, twips(placeTwips), points, colour);
 }

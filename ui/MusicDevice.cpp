@@ -15,7 +15,7 @@
 struct MusicDevice::LoadJob {
     QByteArray path;
     Mix_MusicType type = MUS_NONE;
-    Mix_Music* result = nullptr; // written by the loader before it reports, read after the join
+    Mix_Music* result = nullptr;  // written by the loader before it reports, read after the join
     std::thread thread;
 };
 
@@ -30,7 +30,7 @@ quint64 g_ownerPlayId = 0;
 Mix_Music* loadMusic(const QByteArray& path, Mix_MusicType type)
 {
     if (type == MUS_NONE)
-        return Mix_LoadMUS(path.constData()); // by the file's extension and content
+        return Mix_LoadMUS(path.constData());  // by the file's extension and content
     SDL_RWops* file = SDL_RWFromFile(path.constData(), "rb");
     return file ? Mix_LoadMUSType_RW(file, type, 1) : nullptr;
 }
@@ -45,7 +45,7 @@ bool holdsMidi(const QString& path)
     return head.startsWith("MThd") || (head.startsWith("RIFF") && head.mid(8, 4) == "RMID");
 }
 
-} // namespace
+}  // namespace
 
 MusicDevice::MusicDevice(AudioOutput& output, QObject* parent) : QObject(parent), m_output(output) {}
 
@@ -84,9 +84,9 @@ void MusicDevice::open()
         type = MUS_MP3;
     const bool midi = holdsMidi(m_fileName);
     if (type == MUS_MID && !midi)
-        return; // a sequencer opens MIDI only
+        return;  // a sequencer opens MIDI only
     if (midi && !m_output.midiAvailable())
-        return; // without the soundfont MIDI would only play silence
+        return;  // without the soundfont MIDI would only play silence
 
     auto job = std::make_shared<LoadJob>();
     job->path = QFile::encodeName(m_fileName);
@@ -103,7 +103,7 @@ void MusicDevice::open()
     m_loaders.push_back(job);
     job->thread = std::thread([this, job] {
         job->result = loadMusic(job->path, job->type);
-        SDL_TLSCleanup(); // SDL frees a thread's error text itself only in threads it made
+        SDL_TLSCleanup();  // SDL frees a thread's error text itself only in threads it made
         QMetaObject::invokeMethod(
             this, [this, job] { loaded(job); }, Qt::QueuedConnection);
     });
@@ -135,11 +135,11 @@ void MusicDevice::play()
         return;
     }
     if (m_mode != Mode::Stopped)
-        return; // nothing open, or already playing
+        return;  // nothing open, or already playing
     {
         std::lock_guard lock(g_ownerMutex);
         if (g_owner && g_owner != this)
-            g_owner->m_mode = Mode::Stopped; // its piece gives way to this one, without an event
+            g_owner->m_mode = Mode::Stopped;  // its piece gives way to this one, without an event
         g_owner = this;
         g_ownerPlayId = ++m_playId;
     }
@@ -156,7 +156,7 @@ void MusicDevice::close()
 {
     m_playWhenOpen = false;
     if (m_mode == Mode::Opening) {
-        m_job.reset(); // the piece is released when its loading ends
+        m_job.reset();  // the piece is released when its loading ends
         m_mode = Mode::NotOpen;
         return;
     }
@@ -177,7 +177,7 @@ void MusicDevice::releaseMusic()
         std::lock_guard lock(g_ownerMutex);
         owner = g_owner == this;
         if (owner)
-            g_owner = nullptr; // the hook that Mix_HaltMusic runs now reports nothing
+            g_owner = nullptr;  // the hook that Mix_HaltMusic runs now reports nothing
     }
     if (owner)
         Mix_HaltMusic();

@@ -55,9 +55,9 @@ public:
     void setNotify(bool notify) { m_notify = notify; }
     bool Wait() const { return m_wait; }
     void setWait(bool wait) { m_wait = wait; }
-    bool Shareable() const { return m_shareable; } // kept; one process never shares its music
+    bool Shareable() const { return m_shareable; }  // kept; one process never shares its music
     void setShareable(bool shareable) { m_shareable = shareable; }
-    void setRepeat(bool repeat) { m_repeat = repeat; } // for the next "Play"
+    void setRepeat(bool repeat) { m_repeat = repeat; }  // for the next "Play"
 
     // The last command given; assigning one executes it ("Open", "Play", "Close", any case).
     QString Command() const { return m_command; }
@@ -93,6 +93,6 @@ private:
     bool m_playWhenOpen = false;
     _Mix_Music* m_music = nullptr;
     quint64 m_playId = 0;
-    std::shared_ptr<LoadJob> m_job;                  // the open in progress, if any
-    std::vector<std::shared_ptr<LoadJob>> m_loaders; // background loads not yet joined
+    std::shared_ptr<LoadJob> m_job;                   // the open in progress, if any
+    std::vector<std::shared_ptr<LoadJob>> m_loaders;  // background loads not yet joined
 };

@@ -12,7 +12,7 @@ QImage plainTile()
     return tile;
 }
 
-} // namespace
+}  // namespace
 
 std::array<signed char, 128> TileSet::indexByCode()
 {
@@ -48,7 +48,7 @@ TileSet TileSet::load(const QString& programFolder, QStringList* missing)
     for (const TileFile& entry : TileTable) {
         const QString path = programFolder + QStringLiteral("/images/") + QLatin1String(entry.file);
         QImageReader reader(path);
-        reader.setDecideFormatFromContent(true); // a picture is what it holds, not what it is called
+        reader.setDecideFormatFromContent(true);  // a picture is what it holds, not what it is called
         const QImage image = reader.read();
         if (image.isNull()) {
             if (missing)

@@ -19,8 +19,8 @@ inline constexpr QRgb PictureBackColor = 0xFFF0F0F0;
 
 struct TileFile {
     TileCode code;
-    const char* picture; // the tile picture's name, as the windows call it
-    const char* file;    // under the program folder's images/
+    const char* picture;  // the tile picture's name, as the windows call it
+    const char* file;     // under the program folder's images/
 };
 
 // The sixteen tiles in the order Form_Load loads them.

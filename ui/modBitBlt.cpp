@@ -45,4 +45,4 @@ void BlitTile(const QImage& source, QImage& destination, std::int32_t x, std::in
         std::memcpy(to, from, rowBytes);
 }
 
-} // namespace modBitBlt
+}  // namespace modBitBlt

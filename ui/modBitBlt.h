@@ -14,4 +14,4 @@ namespace modBitBlt {
 void BlitTile(const QImage& source, QImage& destination, std::int32_t x, std::int32_t y, std::int32_t width,
               std::int32_t height);
 
-} // namespace modBitBlt
+}  // namespace modBitBlt

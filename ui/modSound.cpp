@@ -10,10 +10,7 @@
 
 modSound::modSound(AudioOutput& output) : m_output(output) {}
 
-modSound::~modSound()
-{
-    CloseAllEffects();
-}
+modSound::~modSound() { CloseAllEffects(); }
 
 std::string modSound::keyOf(std::string_view alias)
 {
@@ -34,7 +31,7 @@ bool modSound::LoadEffect(const QString& path, std::string_view alias)
     const std::string key = keyOf(alias);
     auto it = m_effects.find(key);
     if (it != m_effects.end() && it->second.chunk) {
-        Mix_FreeChunk(it->second.chunk); // halts its channel first
+        Mix_FreeChunk(it->second.chunk);  // halts its channel first
         it->second.chunk = nullptr;
     }
     if (!m_output.isOpen())
@@ -58,7 +55,7 @@ void modSound::PlayEffect(std::string_view alias, bool enabled)
     if (!enabled)
         return;
     if (const Effect* effect = find(alias))
-        Mix_PlayChannel(effect->channel, effect->chunk, 0); // a busy channel starts over
+        Mix_PlayChannel(effect->channel, effect->chunk, 0);  // a busy channel starts over
 }
 
 void modSound::CloseAllEffects()
@@ -87,7 +84,4 @@ bool modSound::isSounding(std::string_view alias) const
     return effect && Mix_Playing(effect->channel) && Mix_GetChunk(effect->channel) == effect->chunk;
 }
 
-bool modSound::isLoaded(std::string_view alias) const
-{
-    return find(alias) != nullptr;
-}
+bool modSound::isLoaded(std::string_view alias) const { return find(alias) != nullptr; }

@@ -13,7 +13,7 @@ struct Mix_Chunk;
 
 struct EffectFile {
     const char* alias;
-    const char* file; // under the program folder's audio/
+    const char* file;  // under the program folder's audio/
 };
 
 // The thirteen effects in the order Form_Load loads them.
@@ -41,7 +41,7 @@ inline constexpr std::array<EffectFile, 13> EffectTable{{
 class modSound {
 public:
     explicit modSound(AudioOutput& output);
-    ~modSound(); // CloseAllEffects
+    ~modSound();  // CloseAllEffects
     modSound(const modSound&) = delete;
     modSound& operator=(const modSound&) = delete;
 
@@ -72,6 +72,6 @@ private:
     const Effect* find(std::string_view alias) const;
 
     AudioOutput& m_output;
-    std::map<std::string, Effect> m_effects; // by lower-case alias
+    std::map<std::string, Effect> m_effects;  // by lower-case alias
     int m_nextChannel = 0;
 };

@@ -18,7 +18,7 @@ TEST(BoardRules, EveryGoldenCaseEndsAsWrittenDown)
     for (std::string line; std::getline(file, line);) {
         if (line.empty() || line[0] == '#')
             continue;
-        std::vector<std::string> f; // what | steps | before | after | played and drawn | counts | selection
+        std::vector<std::string> f;  // what | steps | before | after | played and drawn | counts | selection
         std::istringstream fields(line);
         for (std::string field; std::getline(fields, field, '|');) {
             const std::size_t first = field.find_first_not_of(' ');

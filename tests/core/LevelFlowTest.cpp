@@ -22,8 +22,8 @@ public:
     GameRandom random{99};
     PlayField field{globals, random, GameScoring};
     LevelFlow flow{*this, field};
-    std::map<int, std::pair<std::string, Int16>> levels; // board text and bonus seconds
-    std::map<std::string, std::string> whileOpen;        // a command to run while a window is open
+    std::map<int, std::pair<std::string, Int16>> levels;  // board text and bonus seconds
+    std::map<std::string, std::string> whileOpen;         // a command to run while a window is open
     std::vector<std::string> log;
 
     void setTimer(GameTimer t, bool on) override { m_clocks[int(t)] = {on, false, m_periods[int(t)]}; }
@@ -54,7 +54,7 @@ public:
     void closeMusic() override { log.push_back("close music"); }
     void playEffect(std::string_view alias) override
     {
-        if (alias == "Go" || alias == "cheer" || alias == "boo") // the ticks' own sounds are the golden ticks' part
+        if (alias == "Go" || alias == "cheer" || alias == "boo")  // the ticks' own sounds are the golden ticks' part
             log.emplace_back(alias);
     }
     void DrawGrid() override { log.push_back("draw"); }
@@ -75,9 +75,9 @@ public:
     void showTopTen() override { open("top ten"); }
     void showEditor() override { open("editor"); }
 
-    std::string shown; // the totals on the labels
+    std::string shown;  // the totals on the labels
 
-    std::string timers() const // C countdown, B bonus, T turtle, D dog; h held, - off
+    std::string timers() const  // C countdown, B bonus, T turtle, D dog; h held, - off
     {
         std::string text;
         for (int t = 0; t < 4; ++t)
@@ -109,7 +109,7 @@ public:
                 }
             }
             for (int t = 0; t < 4; ++t)
-                if (due[t] && m_clocks[t].running) // an earlier handler may have switched it off
+                if (due[t] && m_clocks[t].running)  // an earlier handler may have switched it off
                     (flow.*handlers[t])();
         }
     }
@@ -163,11 +163,11 @@ private:
         int left = 0;
     } m_clocks[4];
     Int16 m_periods[4] = {};
-    std::string m_countdown = "?";                         // a new window shows its countdown label
-    bool m_buttons = true, m_paused = false, m_yes = true; // and its buttons enabled, until told otherwise
+    std::string m_countdown = "?";                          // a new window shows its countdown label
+    bool m_buttons = true, m_paused = false, m_yes = true;  // and its buttons enabled, until told otherwise
 };
 
-} // namespace
+}  // namespace
 
 TEST(LevelFlow, EveryStoryGoesAsWrittenDown)
 {

@@ -31,7 +31,8 @@ TEST(InkStrokes, SavesItsOwnFormatAndLoadsWhatItSavedWhole)
     const QByteArray saved = signature().Save();
     EXPECT_EQ(saved, QByteArray("PINK\x01\x00\x51\x01\x31\x00\x02\x00"
                                 "\x02\x00\x00\x00\x10\x03\xff\x10\x15\x00\x00\x00"
-                                "\x01\x00\x18\x00\x24\x00\xbf", 31));
+                                "\x01\x00\x18\x00\x24\x00\xbf",
+                                31));
     InkStrokes ink;
     EXPECT_FALSE(ink.extendStroke({1, 1}, 0.5));  // no stroke begun
     ASSERT_TRUE(ink.Load(InkStrokes(Surface).Save()) && ink.isEmpty() && ink.surfaceSize() == Surface);

@@ -23,7 +23,8 @@ TEST(LevelFile, WritesTheSettingsAndTwentyRowsEndedByCrLf)
     board(20, 0) = Tile::Rock;
     board(0, 20) = Tile::Rock;
     QByteArray expected = "pond2.mid\r\n100\r\n 1500\r\n1000ms\r\n"
-                          "ttttbbbbbbbbbbbbbbbb\r\nrh$k@12jilmbbbbbbbbb\r\nbbbbb\xC3\xA9" "bbbbbbbbbbbb\r\n";
+                          "ttttbbbbbbbbbbbbbbbb\r\nrh$k@12jilmbbbbbbbbb\r\nbbbbb\xC3\xA9"
+                          "bbbbbbbbbbbb\r\n";
     for (int row = 3; row < BoardSize; ++row)
         expected += QByteArray(row < BoardSize - 1 ? 20 : 19, 'b') + "\r\n";
 

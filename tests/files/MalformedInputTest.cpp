@@ -61,8 +61,14 @@ QString levelOutcome(const QString& input, const QString& path)
         rows += QString::fromStdString(row).replace(QRegularExpression("[awdx]"), "T") + '\n';
     EXPECT_TRUE(board.isEmpty() || rows == board) << rows.toStdString();
     const QString music = QString::fromStdString(level.LevelMusic).replace(QRegularExpression("[^ -~]"), "?");
-    return QStringLiteral("%1 %2: %3 %4/%5/%6, %7 turtles").arg(Statuses[int(status)]).arg(lines).arg(music)
-        .arg(level.LevelBonus).arg(level.LevelTurtleInterval).arg(level.LevelDogInterval).arg(level.TurtlesInLevel);
+    return QStringLiteral("%1 %2: %3 %4/%5/%6, %7 turtles")
+        .arg(Statuses[int(status)])
+        .arg(lines)
+        .arg(music)
+        .arg(level.LevelBonus)
+        .arg(level.LevelTurtleInterval)
+        .arg(level.LevelDogInterval)
+        .arg(level.TurtlesInLevel);
 }
 
 QString scoreOutcome(const QString& path)

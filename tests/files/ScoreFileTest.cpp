@@ -44,10 +44,16 @@ TEST(ScoreFile, ANewEntryGoesAfterEveryScoreNotBelowItAndTheRestStaysByteForByte
         {falling(0, 10), "new", -30, HandwrittenName, falling(0, 7) + crlf(" 1 |-30 |new") + falling(7, 9)},
         {falling(0, 10), "new", -100, TypedName, falling(0, 9) + crlf(" 0 |-100 |new")},
         {first + others + falling(4, 10), "B\u00e9a\r\n \U0001F422", 85, TypedName,
-         first + crlf(" 0 | 85 |B\xC3\xA9" "a \xF0\x9F\x90\xA2") + others + falling(4, 9)},
+         first +
+             crlf(" 0 | 85 |B\xC3\xA9"
+                  "a \xF0\x9F\x90\xA2") +
+             others + falling(4, 9)},
         {{}, QString(4 << 20, u'k'), 1, TypedName, crlf(" 0 | 1 |" + QByteArray(100, 'k')) + empty(9)},
         {{}, QString(99, u'a') + "\U0001F422", 1, TypedName, crlf(" 0 | 1 |" + QByteArray(99, 'a')) + empty(9)},
-        {{}, QString(98, u'a') + "\U0001F422", 1, TypedName,
+        {{},
+         QString(98, u'a') + "\U0001F422",
+         1,
+         TypedName,
          crlf(" 0 | 1 |" + QByteArray(98, 'a') + "\xF0\x9F\x90\xA2") + empty(9)},
         {{}, QString(500, u'A'), 1, HandwrittenName, crlf(" 1 | 1 |" + QByteArray(500, 'A')) + empty(9)},
         // A damaged table keeps the fields it read, here the second entry's kind and score. Numbers

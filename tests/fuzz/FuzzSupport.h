@@ -10,10 +10,10 @@
 #include <cstdio>
 #include <cstdlib>
 
-#define FUZZ_CHECK(condition)                                                                           \
-    ((condition) ? void()                                                                               \
-                 : (std::fprintf(stderr, "%s:%d: property broken: %s\n", __FILE__, __LINE__, #condition), \
-                    std::abort()))
+#define FUZZ_CHECK(condition)                                                                                          \
+    ((condition)                                                                                                       \
+         ? void()                                                                                                      \
+         : (std::fprintf(stderr, "%s:%d: property broken: %s\n", __FILE__, __LINE__, #condition), std::abort()))
 
 // The bytes as the file of that name in a scratch folder, in memory where the machine has /dev/shm
 // (every run writes one).

@@ -47,7 +47,8 @@ protected:
         gameOver->show();
         return gameOver;
     }
-    template <class T = QLabel> static T* part(const QWidget& window, const char* name)
+    template <class T = QLabel>
+    static T* part(const QWidget& window, const char* name)
     {
         return window.findChild<T*>(QLatin1String(name));
     }

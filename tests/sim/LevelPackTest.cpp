@@ -23,7 +23,7 @@ TEST(LevelPack, EveryLevelIsPassedByTheComputerPlayerFailedUntouchedAndHarderFro
     // Every level and player is one task; the machine's cores share them.
     const PlayerFactory players[] = {[] { return std::make_unique<BotPlayer>(); },
                                      [] { return std::make_unique<IdlePlayer>(); }};
-    std::vector<SeedSummary> runs(2 * paths.size()); // the computer player's and nobody's, level by level
+    std::vector<SeedSummary> runs(2 * paths.size());  // the computer player's and nobody's, level by level
     std::atomic<std::size_t> next{0};
     const auto work = [&] {
         for (std::size_t task; (task = next++) < runs.size();)
@@ -51,7 +51,7 @@ TEST(LevelPack, EveryLevelIsPassedByTheComputerPlayerFailedUntouchedAndHarderFro
         }
     }
     EXPECT_GT(leastSquaresSlope(levels, effort), 0.0);
-    EXPECT_DOUBLE_EQ(leastSquaresSlope({7, 8, 9, 10}, {5, 3, 4, 2}), -0.8); // the measure itself
+    EXPECT_DOUBLE_EQ(leastSquaresSlope({7, 8, 9, 10}, {5, 3, 4, 2}), -0.8);  // the measure itself
 
     // The computer player keeps a human pace: no two commands within 400 ms, also on the hardest level.
     BotPlayer bot;

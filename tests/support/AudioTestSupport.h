@@ -27,7 +27,8 @@ inline bool writeWav(const QString& path, int milliseconds)
 
 // Delivers events until the condition holds; false once the patience runs out. (Qt's QTRY_ macros
 // report to Qt's own test log, which GoogleTest never reads: a test could not fail through them.)
-template <class Condition> bool eventually(Condition condition, int patienceMs = 10000)
+template <class Condition>
+bool eventually(Condition condition, int patienceMs = 10000)
 {
     return QTest::qWaitFor(condition, patienceMs);
 }

@@ -24,12 +24,16 @@ bool standsStill(TileCode code)
 // Mostly on the board, sometimes far off it or no number at all.
 float coordinate(Random& random)
 {
-    static constexpr float odd[] = {-1.0f, 680.0f, -1.0e9f, 3.0e38f, std::numeric_limits<float>::infinity(),
+    static constexpr float odd[] = {-1.0f,
+                                    680.0f,
+                                    -1.0e9f,
+                                    3.0e38f,
+                                    std::numeric_limits<float>::infinity(),
                                     std::numeric_limits<float>::quiet_NaN()};
     return random.below(20) == 0 ? odd[random.below(std::size(odd))] : static_cast<float>(random.next() * 700 - 10);
 }
 
-} // namespace
+}  // namespace
 
 SoakReport soakRules(long long ticks, std::uint64_t seed)
 {

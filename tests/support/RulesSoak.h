@@ -14,10 +14,10 @@
 
 struct SoakReport {
     long long ticks = 0, boards = 0, mouseCommands = 0;
-    long long selections = 0; // presses that picked up a turtle or a dog
-    long long commands = 0;   // releases that gave a selected creature a command
+    long long selections = 0;  // presses that picked up a turtle or a dog
+    long long commands = 0;    // releases that gave a selected creature a command
     long long saved = 0, lost = 0;
-    std::optional<std::string> fault; // the first invariant broken, with the tick and the board
+    std::optional<std::string> fault;  // the first invariant broken, with the tick and the board
 };
 
 SoakReport soakRules(long long ticks, std::uint64_t seed);

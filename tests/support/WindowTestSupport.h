@@ -23,7 +23,8 @@
 #include <type_traits>
 
 // Acts on the next modal window of a kind once it is open.
-template <class Window = QWidget> void onNextModal(std::function<void(std::type_identity_t<Window>*)> action)
+template <class Window = QWidget>
+void onNextModal(std::function<void(std::type_identity_t<Window>*)> action)
 {
     QTimer::singleShot(0, [action] {
         if (auto* modal = qobject_cast<Window*>(QApplication::activeModalWidget()))

@@ -44,16 +44,24 @@ protected:
     QSignalSpy done{&device, &MusicDevice::Done};
 };
 
-} // namespace
+}  // namespace
 
 // Each alias from its own file, written out here rather than read from the effect table.
 TEST_F(Audio, EveryEffectIsLoadedFromItsFileAndPlaysOnlyWhileSwitchedOn)
 {
-    const std::pair<const char*, const char*> effects[] = {
-        {"DogSelect", "DogSelect.wav"}, {"dog", "dog.wav"},          {"TurtSelect", "TurtSelect.wav"},
-        {"TurtExecute", "TurtExecute.wav"}, {"alien", "alien.wav"},  {"fall", "fall.wav"},
-        {"step", "scream.wav"},         {"water", "oceanlap.wav"},   {"boing", "bop.wav"},
-        {"boo", "boo.wav"},             {"cheer", "cheer.wav"},      {"go", "go.wav"}, {"oops", "oops.wav"}};
+    const std::pair<const char*, const char*> effects[] = {{"DogSelect", "DogSelect.wav"},
+                                                           {"dog", "dog.wav"},
+                                                           {"TurtSelect", "TurtSelect.wav"},
+                                                           {"TurtExecute", "TurtExecute.wav"},
+                                                           {"alien", "alien.wav"},
+                                                           {"fall", "fall.wav"},
+                                                           {"step", "scream.wav"},
+                                                           {"water", "oceanlap.wav"},
+                                                           {"boing", "bop.wav"},
+                                                           {"boo", "boo.wav"},
+                                                           {"cheer", "cheer.wav"},
+                                                           {"go", "go.wav"},
+                                                           {"oops", "oops.wav"}};
     for (const auto& [alias, file] : effects) {
         QTemporaryDir only;
         ASSERT_TRUE(QDir(only.path()).mkdir(QStringLiteral("audio")));
@@ -61,8 +69,8 @@ TEST_F(Audio, EveryEffectIsLoadedFromItsFileAndPlaysOnlyWhileSwitchedOn)
         modSound one(output);
         EXPECT_TRUE(one.LoadEffects(only.path()).size() == 12 && one.isLoaded(alias)) << file;
     }
-    control.mnuSoundEffects_Click(); // off
-    control.PlayEffect("Go");        // aliases match without regard to case
+    control.mnuSoundEffects_Click();  // off
+    control.PlayEffect("Go");         // aliases match without regard to case
     EXPECT_FALSE(sound.isSounding("go"));
     control.mnuSoundEffects_Click();
     control.PlayEffect("Go");
@@ -72,7 +80,8 @@ TEST_F(Audio, EveryEffectIsLoadedFromItsFileAndPlaysOnlyWhileSwitchedOn)
 // Otherwise SDL turns a plain kill into a quit event that nobody reads.
 TEST_F(Audio, TheOutputLeavesTerminationSignalsToTheirDefaults)
 {
-    struct sigaction term {}, interrupt {};
+    struct sigaction term {
+    }, interrupt{};
     EXPECT_TRUE(sigaction(SIGTERM, nullptr, &term) == 0 && term.sa_handler == SIG_DFL);
     EXPECT_TRUE(sigaction(SIGINT, nullptr, &interrupt) == 0 && interrupt.sa_handler == SIG_DFL);
 }
@@ -82,9 +91,11 @@ TEST_F(Audio, TheOutputLeavesTerminationSignalsToTheirDefaults)
 TEST_F(Audio, PreparingOrResettingTheMusicStopsThePieceAndSetsTheDeviceUp)
 {
     const std::tuple<const char*, const char*, QString> cases[] = {
-        {"song.mid", "Sequencer", audio("song.mid")}, {"song.midi", "Sequencer", audio("song.midi")},
-        {"song.MID", "", audio("song.MID")},          {"../long.wav", "", ""},
-        {nullptr, "", audio("long.wav")}}; // a reset keeps the piece that play() prepared
+        {"song.mid", "Sequencer", audio("song.mid")},
+        {"song.midi", "Sequencer", audio("song.midi")},
+        {"song.MID", "", audio("song.MID")},
+        {"../long.wav", "", ""},
+        {nullptr, "", audio("long.wav")}};  // a reset keeps the piece that play() prepared
     for (const auto& [piece, type, file] : cases) {
         ASSERT_TRUE(play("long.wav"));
         device.setNotify(false);
@@ -93,7 +104,7 @@ TEST_F(Audio, PreparingOrResettingTheMusicStopsThePieceAndSetsTheDeviceUp)
         EXPECT_TRUE(device.Notify() && device.Wait() && !device.Shareable());
         EXPECT_EQ(device.DeviceType(), type);
         EXPECT_EQ(device.FileName(), file);
-        ASSERT_TRUE(done.wait()); // the piece was stopped, as any stop reports
+        ASSERT_TRUE(done.wait());  // the piece was stopped, as any stop reports
     }
 }
 
@@ -102,31 +113,31 @@ TEST_F(Audio, APieceRepeatsWithoutAGapUntilTheProgramStopsItAndItsStopNeverResta
 {
     control.PrepareMusic(QStringLiteral("long.wav"));
     control.PlayMusic();
-    control.mnuMusicStop_Click(); // while the piece loads: nothing plays, so nothing will report the stop
+    control.mnuMusicStop_Click();  // while the piece loads: nothing plays, so nothing will report the stop
     ASSERT_TRUE(eventually([&] { return !device.loadsPending(); }));
     EXPECT_EQ(mode(), MusicDevice::Mode::NotOpen);
     EXPECT_FALSE(control.MusicCloseRequested);
     ASSERT_TRUE(play("short.wav"));
     sound.PlayEffect("go", true);
-    ASSERT_TRUE(eventually([&] { return !sound.isSounding("go"); })); // a second: six passes
-    EXPECT_EQ(done.count(), 0); // the mixer repeats it; nothing closed and reopened it
+    ASSERT_TRUE(eventually([&] { return !sound.isSounding("go"); }));  // a second: six passes
+    EXPECT_EQ(done.count(), 0);  // the mixer repeats it; nothing closed and reopened it
     control.mnuMusicStop_Click();
     EXPECT_TRUE(control.MusicCloseRequested);
     ASSERT_TRUE(done.wait());
-    EXPECT_FALSE(control.MusicCloseRequested); // cleared by the done event, which did not restart it
+    EXPECT_FALSE(control.MusicCloseRequested);  // cleared by the done event, which did not restart it
     EXPECT_EQ(mode(), MusicDevice::Mode::NotOpen);
     EXPECT_FALSE(output.musicSounding());
 
-    ASSERT_TRUE(play("long.wav")); // New Game clears the flag before the done event of its stop
+    ASSERT_TRUE(play("long.wav"));  // New Game clears the flag before the done event of its stop
     control.CloseMusic();
     control.MusicCloseRequested = false;
     ASSERT_TRUE(done.wait());
     EXPECT_EQ(mode(), MusicDevice::Mode::NotOpen);
 
-    control.mnuMusicAutoPlay_Click(); // off, with nothing playing (Music Stop left it on)
-    control.mnuMusicAutoPlay_Click(); // on: the prepared piece starts at once
+    control.mnuMusicAutoPlay_Click();  // off, with nothing playing (Music Stop left it on)
+    control.mnuMusicAutoPlay_Click();  // on: the prepared piece starts at once
     ASSERT_TRUE(eventually([&] { return mode() == MusicDevice::Mode::Playing; }));
-    control.mnuMusicAutoPlay_Click(); // off again: a stop of the program's own
+    control.mnuMusicAutoPlay_Click();  // off again: a stop of the program's own
     EXPECT_TRUE(control.MusicCloseRequested);
     ASSERT_TRUE(done.wait());
     EXPECT_EQ(mode(), MusicDevice::Mode::NotOpen);

@@ -31,17 +31,36 @@ TEST(BoardPicture, TilesAndTheSelectionOverlayCoverExactlyTheirPixels)
             EXPECT_EQ(pict.surface().pixel(x, y), colour) << what << ", at " << x << "," << y;
     };
     pict.DrawGrid(rocks, {}, {});
-    expect("the rock's 34 x 34 pixels, a cell without a tile, the margin",
-           {{102, 170, rock}, {135, 203, rock}, {101, 170, blank}, {136, 170, blank}, {102, 169, blank},
-            {102, 204, blank}, {153, 153, back}, {681, 683, back}});
+    expect("the rock's 34 x 34 pixels, a cell without a tile, the margin", {{102, 170, rock},
+                                                                            {135, 203, rock},
+                                                                            {101, 170, blank},
+                                                                            {136, 170, blank},
+                                                                            {102, 169, blank},
+                                                                            {102, 204, blank},
+                                                                            {153, 153, back},
+                                                                            {681, 683, back}});
     pict.DrawGrid(noTiles, {true, 2, 3}, {80, 110, 80, 110});
     expect("the box of (2, 3): both edges on the line, the inside keeps the tile; row 0 keeps its rocks",
-           {{68, 102, blue}, {102, 136, blue}, {85, 102, blue}, {68, 120, blue}, {102, 120, blue}, {85, 136, blue},
-            {85, 120, blank}, {67, 120, blank}, {103, 120, blank}, {17, 17, rock}, {85, 17, rock}});
+           {{68, 102, blue},
+            {102, 136, blue},
+            {85, 102, blue},
+            {68, 120, blue},
+            {102, 120, blue},
+            {85, 136, blue},
+            {85, 120, blank},
+            {67, 120, blank},
+            {103, 120, blank},
+            {17, 17, rock},
+            {85, 17, rock}});
     pict.DrawGrid(noTiles, {true, 19, 19}, {17, 30, 3000, 30});
-    expect("the box of column and row 19 has its edge on 680; the drag line runs beyond the board",
-           {{680, 650, blue}, {650, 680, blue}, {646, 650, blue}, {681, 650, back}, {650, 681, back},
-            {300, 30, blue}, {681, 30, blue}, {300, 31, blank}});
+    expect("the box of column and row 19 has its edge on 680; the drag line runs beyond the board", {{680, 650, blue},
+                                                                                                     {650, 680, blue},
+                                                                                                     {646, 650, blue},
+                                                                                                     {681, 650, back},
+                                                                                                     {650, 681, back},
+                                                                                                     {300, 30, blue},
+                                                                                                     {681, 30, blue},
+                                                                                                     {300, 31, blank}});
     pict.DrawGrid(noTiles, {false, 19, 19}, {17, 30, 3000, 30});
     expect("without a selection no overlay is left, on the margin neither",
            {{680, 650, back}, {681, 30, back}, {300, 30, blank}});

@@ -12,7 +12,7 @@ TEST(HoldableTimer, ResumesWithWhatWasLeftThenRepeatsAtItsPeriod)
     QSignalSpy timeouts(&timer, &HoldableTimer::timeout);
     auto* beat = timer.findChild<QTimer*>();
     ASSERT_NE(beat, nullptr);
-    timer.hold(); // not running: nothing to keep, so nothing to resume
+    timer.hold();  // not running: nothing to keep, so nothing to resume
     timer.resume();
     EXPECT_FALSE(beat->isActive());
 
@@ -29,7 +29,7 @@ TEST(HoldableTimer, ResumesWithWhatWasLeftThenRepeatsAtItsPeriod)
     EXPECT_EQ(beat->interval(), 60000);
 
     timer.hold();
-    timer.stop(); // a stop forgets the hold
+    timer.stop();  // a stop forgets the hold
     timer.resume();
     EXPECT_FALSE(beat->isActive());
 }

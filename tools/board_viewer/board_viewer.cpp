@@ -71,7 +71,7 @@ bool pairOf(const QString& text, int& a, int& b)
     return okA && okB;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char* argv[])
 {

@@ -20,12 +20,9 @@ namespace {
 
 std::atomic<long long> g_bytesMixed{0};
 
-void countMixed(void*, Uint8*, int bytes)
-{
-    g_bytesMixed += bytes;
-}
+void countMixed(void*, Uint8*, int bytes) { g_bytesMixed += bytes; }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char* argv[])
 {

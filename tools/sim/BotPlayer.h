@@ -21,14 +21,14 @@ private:
     Board m_lastSeen;
     SimTime m_nextAllowed = 0;
     SimTime m_dogsSettleUntil = 0;  // a dog just sent is left to do its work
-    bool m_pending = false;  // it has looked but had to wait for its next command
+    bool m_pending = false;         // it has looked but had to wait for its next command
 };
 
 // --- The parts of its choice, for tests --------------------------------------------------------
 
-inline constexpr int TurnCost = 4;      // a command, in steps of the way to the water
-inline constexpr int UrgentTicks = 3;   // a turtle meeting harm this soon comes before any dog
-inline constexpr int LookAhead = 20;    // turtle ticks walked ahead to see what a turtle meets
+inline constexpr int TurnCost = 4;     // a command, in steps of the way to the water
+inline constexpr int UrgentTicks = 3;  // a turtle meeting harm this soon comes before any dog
+inline constexpr int LookAhead = 20;   // turtle ticks walked ahead to see what a turtle meets
 inline constexpr SimTime DogSettling = 5000;
 
 // What one turtle needs: a new direction, and how soon it would meet harm without it.

@@ -47,7 +47,7 @@ std::vector<FootTrack> footTracks(const Board& board);
 
 inline constexpr int AlienNextDoorRisk = 8;  // an alien can hop onto the cell at its next hop
 inline constexpr int AlienNearRisk = 2;
-inline constexpr int FootRowRisk = 3;        // crossing a foot's row is a gamble on its timing
+inline constexpr int FootRowRisk = 3;  // crossing a foot's row is a gamble on its timing
 
 class Hazards {
 public:

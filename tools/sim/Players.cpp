@@ -88,7 +88,8 @@ std::optional<Command> RecordingPlayer::decide(const View& view)
         *m_trace << "t=" << view.now << " turtles in play " << view.globals.TurtlesInLevel << "\n";
         for (int row = 0; row < BoardSize; ++row) {
             for (int col = 0; col < BoardSize; ++col)
-                *m_trace << (board(col, row) > 0x20 && board(col, row) < 0x7f ? static_cast<char>(board(col, row)) : '?');
+                *m_trace << (board(col, row) > 0x20 && board(col, row) < 0x7f ? static_cast<char>(board(col, row))
+                                                                              : '?');
             *m_trace << "\n";
         }
     }

@@ -46,10 +46,7 @@ std::string number(double value)
 
 }  // namespace
 
-double SeedSummary::commandsPerSaved() const
-{
-    return static_cast<double>(commands) / std::max(1, saved);
-}
+double SeedSummary::commandsPerSaved() const { return static_cast<double>(commands) / std::max(1, saved); }
 
 SeedSummary summarize(const std::string& path, std::uint64_t firstSeed, int seeds, const PlayerFactory& player)
 {
@@ -107,8 +104,8 @@ std::string runJson(const std::string& path, const std::string& player, std::uin
 std::string summaryJson(const std::string& path, const std::string& player, std::uint64_t firstSeed,
                         const SeedSummary& summary)
 {
-    return "{\"level\":" + quoted(path) + ",\"player\":" + quoted(player) + ",\"seeds\":" +
-           std::to_string(summary.runs) + ",\"first_seed\":" + std::to_string(firstSeed) +
+    return "{\"level\":" + quoted(path) + ",\"player\":" + quoted(player) +
+           ",\"seeds\":" + std::to_string(summary.runs) + ",\"first_seed\":" + std::to_string(firstSeed) +
            ",\"pass_rate\":" + number(summary.passRate) + ",\"median_score\":" + number(summary.medianScore) +
            ",\"median_seconds\":" + number(summary.medianSeconds) + ",\"saved\":" + std::to_string(summary.saved) +
            ",\"lost\":" + std::to_string(summary.lost) + ",\"commands\":" + std::to_string(summary.commands) +

@@ -24,8 +24,8 @@ struct Step {
 
 }  // namespace
 
-std::optional<TurtlePlan> planWay(const Board& board, const Hazards& hazards, const WayToWater& ahead, int col,
-                                  int row, Way facing, std::optional<Way> firstWay)
+std::optional<TurtlePlan> planWay(const Board& board, const Hazards& hazards, const WayToWater& ahead, int col, int row,
+                                  Way facing, std::optional<Way> firstWay)
 {
     // The least cost still to come from a cell when facing a way: no tick-by-tick plan is cheaper
     // than the one that ignores the feet.

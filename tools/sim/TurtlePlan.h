@@ -13,5 +13,5 @@ struct TurtlePlan {
 
 // The cheapest plan for a turtle on (col, row) facing `facing`; with `firstWay` given, only plans
 // that start that way. Nothing when no way is found.
-std::optional<TurtlePlan> planWay(const Board& board, const Hazards& hazards, const WayToWater& ahead, int col,
-                                  int row, Way facing, std::optional<Way> firstWay = std::nullopt);
+std::optional<TurtlePlan> planWay(const Board& board, const Hazards& hazards, const WayToWater& ahead, int col, int row,
+                                  Way facing, std::optional<Way> firstWay = std::nullopt);

@@ -1,8 +1,8 @@
 #include "tools/sim/WayToWater.h"
 
+#include <cstdint>
 #include <functional>
 #include <queue>
-#include <cstdint>
 
 WayToWater::WayToWater(const Board& board, const Hazards& hazards, int turnCost)
 {
