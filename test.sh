@@ -14,6 +14,8 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
   -DPONDRAKE_BUILD_APP=OFF -DPONDRAKE_BUILD_BENCH=OFF
 
 status=0
+echo "== Format =="
+"$here/scripts/check_format.sh" || status=1
 echo "== Tests =="
 ctest --test-dir "$here/build" --output-on-failure --parallel "$(nproc)" || status=1
 echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer =="
