@@ -7,7 +7,11 @@ constexpr Int16 CountdownStart = 5;
 constexpr Int16 SecondMs = 1000;
 }  // namespace
 
-LevelFlow::LevelFlow(GameWindow& window, PlayField& field) : m_window(window), m_field(field) {}
+LevelFlow::LevelFlow(GameWindow& window, PlayField& field, Clock& clock)
+    : m_window(window), m_field(field), m_clock(clock)
+{
+    clock.setListener(this);
+}
 
 void LevelFlow::Start()
 {
@@ -32,20 +36,38 @@ void LevelFlow::StartLevel(Int16 levelNumber)
         globals.LevelBonus = 0;  // a repeated level gives no time bonus
     m_field.time = globals.LevelBonus;
 
-    m_window.setTimerPeriod(GameTimer::Turtle, globals.LevelTurtleInterval);
-    m_window.setTimerPeriod(GameTimer::Bonus, SecondMs);
-    m_window.setTimerPeriod(GameTimer::Dog, globals.LevelDogInterval);
+    m_clock.setPeriod(GameTimer::Turtle, globals.LevelTurtleInterval);
+    m_clock.setPeriod(GameTimer::Bonus, SecondMs);
+    m_clock.setPeriod(GameTimer::Dog, globals.LevelDogInterval);
     setGameTimers(false);
     if (!GameOver) {
         m_countdown = CountdownStart;
         m_window.showCountdown(std::to_string(m_countdown), CountdownColour::Red);
-        m_window.setTimerPeriod(GameTimer::CountDown, SecondMs);
+        m_clock.setPeriod(GameTimer::CountDown, SecondMs);
         setTimer(GameTimer::CountDown, true);
     }
     m_field.TurtlesLostInLevel = 0;
     m_field.TurtlesSavedInLevel = 0;
     m_window.showTotals();
     m_window.DrawGrid();
+}
+
+void LevelFlow::timerFired(GameTimer timer)
+{
+    switch (timer) {
+    case GameTimer::CountDown:
+        timerCountDown_Timer();
+        break;
+    case GameTimer::Bonus:
+        TimerBonus_Timer();
+        break;
+    case GameTimer::Turtle:
+        TimerTurtle_Timer();
+        break;
+    case GameTimer::Dog:
+        TimerDog_Timer();
+        break;
+    }
 }
 
 void LevelFlow::timerCountDown_Timer()
@@ -221,18 +243,16 @@ void LevelFlow::hold()
 {
     if (m_holds++ > 0)
         return;
-    for (int t = 0; t < static_cast<int>(m_timerOn.size()); ++t)
-        if (m_timerOn[t])
-            m_window.holdTimer(static_cast<GameTimer>(t));
+    for (const GameTimer timer : AllTimers)
+        m_clock.hold(timer);  // a timer that is off has nothing to hold
 }
 
 void LevelFlow::release()
 {
     if (m_holds == 0 || --m_holds > 0)
         return;
-    for (int t = 0; t < static_cast<int>(m_timerOn.size()); ++t)
-        if (m_timerOn[t])
-            m_window.resumeTimer(static_cast<GameTimer>(t));
+    for (const GameTimer timer : AllTimers)
+        m_clock.resume(timer);
 }
 
 void LevelFlow::pause()
@@ -255,10 +275,9 @@ void LevelFlow::resume()
 
 void LevelFlow::setTimer(GameTimer timer, bool on)
 {
-    m_timerOn[static_cast<int>(timer)] = on;
-    m_window.setTimer(timer, on);
+    m_clock.setTimer(timer, on);
     if (on && held())
-        m_window.holdTimer(timer);  // switched on while held: it waits, a whole period ahead
+        m_clock.hold(timer);  // switched on while held: it waits, a whole period ahead
 }
 
 void LevelFlow::setGameTimers(bool on)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Clock.h"
 #include "core/Int16.h"
 #include "core/PlayField.h"
 
@@ -7,9 +8,6 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-
-// The four timers of the game window.
-enum class GameTimer { CountDown, Bonus, Turtle, Dog };
 
 enum class CountdownColour { Red, Green };
 
@@ -26,12 +24,6 @@ class GameWindow {
 public:
     virtual ~GameWindow() = default;
 
-    virtual void setTimer(GameTimer timer, bool on) = 0;
-    virtual void setTimerPeriod(GameTimer timer, Int16 milliseconds) = 0;
-    // A running timer stops and keeps what is left of its period; resumed, it waits out that
-    // remainder first and then runs at its period again.
-    virtual void holdTimer(GameTimer timer) = 0;
-    virtual void resumeTimer(GameTimer timer) = 0;
     virtual void showCountdown(std::string_view caption, CountdownColour colour) = 0;
     virtual void hideCountdown() = 0;
     // The game buttons and the Pause command: enabled while a game runs.
@@ -39,8 +31,9 @@ public:
     // The board shows "Paused" over a dimmed picture, or the game again.
     virtual void showPaused(bool paused) = 0;
 
-    // Fills the shared board and level settings from level N; false when it could not be read whole.
-    virtual bool loadLevel(Int16 levelNumber) = 0;
+    // Fills the shared board and level settings from level N. A level that cannot be read whole is
+    // played as far as it was read, over what the level before it left: the player sees the board.
+    virtual void loadLevel(Int16 levelNumber) = 0;
     // A level file N exists and is not empty.
     virtual bool levelExists(Int16 levelNumber) = 0;
 
@@ -70,15 +63,16 @@ public:
 
 // A game: a run through the numbered levels from level 1, with a countdown before each level, a
 // bonus clock, the judgement of each level, replays, and the end of the game. Driven by the
-// window's timer and button events.
-class LevelFlow {
+// timers of its clock and the window's button events.
+class LevelFlow : public TimerListener {
 public:
-    LevelFlow(GameWindow& window, PlayField& field);
+    LevelFlow(GameWindow& window, PlayField& field, Clock& clock);
 
     // The idle board at start-up: level 1 shown still, no game running.
     void Start();
 
     void StartLevel(Int16 levelNumber);
+    void timerFired(GameTimer timer) override;
     void timerCountDown_Timer();
     void TimerBonus_Timer();
     void TimerTurtle_Timer();
@@ -106,7 +100,7 @@ public:
     void resume();
     bool paused() const { return m_paused; }
 
-    bool timerOn(GameTimer timer) const { return m_timerOn[static_cast<int>(timer)]; }
+    bool timerOn(GameTimer timer) const { return m_clock.isOn(timer); }
     PlayField& field() { return m_field; }
 
     Int16 LevelNumber = 1;
@@ -124,7 +118,7 @@ private:
 
     GameWindow& m_window;
     PlayField& m_field;
-    std::array<bool, 4> m_timerOn{};
+    Clock& m_clock;
     int m_countdown = 0;  // the number shown, 0 for "GO!"
     int m_holds = 0;
     bool m_paused = false;

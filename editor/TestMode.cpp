@@ -25,9 +25,7 @@ TestMode::TestMode(modGlobals& globals, Random& random, AudioControl& audio, QOb
 {
     // PlayMusic plays only during a test, so nothing restarts the music once a test has ended.
     m_audio.setPlayCondition([this] { return !m_editMode; });
-    connect(&TimerTurtle, &QTimer::timeout, this, &TestMode::TimerTurtle_Timer);
-    connect(&TimerBonus, &QTimer::timeout, this, &TestMode::TimerBonus_Timer);
-    connect(&TimerDog, &QTimer::timeout, this, &TestMode::TimerDog_Timer);
+    m_clock.setListener(this);
 }
 
 void TestMode::butTest_Click(const LevelSettingsText& settings)
@@ -59,12 +57,9 @@ void TestMode::StartTest(const LevelSettingsText& settings)
     // The label shows the box's text as typed; the clock and the scoring read it as a number.
     m_field.time = numberOf(settings.bonus);
     emit bonusShown(settings.bonus);
-    setPeriod(m_turtle, numberOf(settings.turtleInterval));
-    setBeat(m_turtle, true);
-    setPeriod(m_bonus, SecondMs);
-    setBeat(m_bonus, true);
-    setPeriod(m_dog, numberOf(settings.dogInterval));
-    setBeat(m_dog, true);
+    startBeat(GameTimer::Turtle, numberOf(settings.turtleInterval));
+    startBeat(GameTimer::Bonus, SecondMs);
+    startBeat(GameTimer::Dog, numberOf(settings.dogInterval));
     m_field.score = 0;
     m_field.lost = 0;
     m_field.saved = 0;
@@ -93,9 +88,19 @@ void TestMode::StopKeepingBoard()
     emit modeChanged(true);
 }
 
-void TestMode::setTurtlePeriod(Int16 milliseconds) { setPeriod(m_turtle, milliseconds); }
+void TestMode::setTurtlePeriod(Int16 milliseconds) { m_clock.setPeriod(GameTimer::Turtle, milliseconds); }
 
-void TestMode::setDogPeriod(Int16 milliseconds) { setPeriod(m_dog, milliseconds); }
+void TestMode::setDogPeriod(Int16 milliseconds) { m_clock.setPeriod(GameTimer::Dog, milliseconds); }
+
+void TestMode::timerFired(GameTimer timer)
+{
+    if (timer == GameTimer::Turtle)
+        TimerTurtle_Timer();
+    else if (timer == GameTimer::Dog)
+        TimerDog_Timer();
+    else
+        TimerBonus_Timer();
+}
 
 void TestMode::TimerTurtle_Timer() { playTick(m_field.MoveCreatures(true)); }
 
@@ -118,25 +123,14 @@ void TestMode::playTick(const TickResult& tick)
     emit boardChanged();
 }
 
-void TestMode::setBeat(Beat& beat, bool on)
+void TestMode::startBeat(GameTimer timer, Int16 period)
 {
-    // A period of 0 or less is no valid setting: that beat stays silent.
-    beat.on = on;
-    if (on && beat.period > 0)
-        beat.timer.start(beat.period);
-    else
-        beat.timer.stop();
-}
-
-void TestMode::setPeriod(Beat& beat, Int16 milliseconds)
-{
-    beat.period = milliseconds;
-    setBeat(beat, beat.on);
+    m_clock.setPeriod(timer, period);
+    m_clock.setTimer(timer, true);
 }
 
 void TestMode::stopBeats()
 {
-    setBeat(m_turtle, false);
-    setBeat(m_bonus, false);
-    setBeat(m_dog, false);
+    for (const GameTimer timer : {GameTimer::Turtle, GameTimer::Bonus, GameTimer::Dog})
+        m_clock.setTimer(timer, false);
 }

@@ -3,10 +3,10 @@
 #include "core/Board.h"
 #include "core/PlayField.h"
 #include "files/LevelFile.h"
+#include "ui/WallClock.h"
 
 #include <QObject>
 #include <QString>
-#include <QTimer>
 
 class AudioControl;
 class Random;
@@ -15,7 +15,7 @@ class Random;
 // tick, scoring rule for tests, mouse commands and music, and comes back as it was placed when
 // the test ends. A test has no end of level: it runs until "End Test", Open Level, Save Level or
 // the editor closing.
-class TestMode : public QObject {
+class TestMode : public QObject, public TimerListener {
     Q_OBJECT
 
 public:
@@ -24,6 +24,8 @@ public:
     // False while a test runs.
     bool EditMode() const { return m_editMode; }
     PlayField& field() { return m_field; }
+    // TimerTurtle, TimerBonus and TimerDog.
+    const Clock& clock() const { return m_clock; }
 
     // Starts a test with the panel's settings, or ends the running one.
     void butTest_Click(const LevelSettingsText& settings);
@@ -39,13 +41,10 @@ public:
     void setTurtlePeriod(Int16 milliseconds);
     void setDogPeriod(Int16 milliseconds);
 
+    void timerFired(GameTimer timer) override;
     void TimerTurtle_Timer();
     void TimerDog_Timer();
     void TimerBonus_Timer();
-
-    QTimer TimerTurtle;
-    QTimer TimerBonus;
-    QTimer TimerDog;
 
 signals:
     void modeChanged(bool editMode);
@@ -56,13 +55,7 @@ signals:
     void bonusShown(const QString& text);
 
 private:
-    struct Beat {
-        QTimer& timer;
-        Int16 period = 0;
-        bool on = false;
-    };
-    void setBeat(Beat& beat, bool on);
-    void setPeriod(Beat& beat, Int16 milliseconds);
+    void startBeat(GameTimer timer, Int16 period);
     void stopBeats();
     void playTick(const TickResult& tick);
 
@@ -72,7 +65,5 @@ private:
     PlayField m_field;
     Board m_savedBoard;
     bool m_editMode = true;
-    Beat m_turtle{TimerTurtle};
-    Beat m_bonus{TimerBonus};
-    Beat m_dog{TimerDog};
+    WallClock m_clock;
 };

@@ -34,7 +34,7 @@ constexpr double StatusPoints = 9.75;
 frmPondrake::frmPondrake(modGlobals& globals, Random& random, modSound& sound, const QString& programFolder,
                          const QString& scoresPath, QWidget* parent)
     : QMainWindow(parent), m_globals(globals), m_random(random), m_sound(sound), m_programFolder(programFolder),
-      m_scoresPath(scoresPath), m_field(globals, random, GameScoring), m_flow(*this, m_field),
+      m_scoresPath(scoresPath), m_field(globals, random, GameScoring), m_flow(*this, m_field, m_clock),
       m_audio(sound, programFolder)
 {
     setWindowTitle(QStringLiteral("Pondrake"));
@@ -50,10 +50,6 @@ frmPondrake::frmPondrake(modGlobals& globals, Random& random, modSound& sound, c
     buildStatusColumn(client);
     buildMenus();
 
-    connect(&timerCountDown, &HoldableTimer::timeout, this, [this] { m_flow.timerCountDown_Timer(); });
-    connect(&TimerBonus, &HoldableTimer::timeout, this, [this] { m_flow.TimerBonus_Timer(); });
-    connect(&TimerTurtle, &HoldableTimer::timeout, this, [this] { m_flow.TimerTurtle_Timer(); });
-    connect(&TimerDog, &HoldableTimer::timeout, this, [this] { m_flow.TimerDog_Timer(); });
     connect(qGuiApp, &QGuiApplication::applicationStateChanged, this, &frmPondrake::applicationStateChanged);
     Form_Load();
 }
@@ -110,7 +106,6 @@ void frmPondrake::buildMenus()
 
 void frmPondrake::Form_Load()
 {
-    timerCountDown.stop();
     QStringList missingTiles;
     pictMain->setTiles(TileSet::load(m_programFolder, &missingTiles));
     reportMissingParts(m_programFolder + QStringLiteral("/images"), missingTiles,
@@ -193,41 +188,6 @@ void frmPondrake::closeEvent(QCloseEvent* event)
 
 // --- What the level flow asks of the window ------------------------------------------------
 
-HoldableTimer& frmPondrake::timer(GameTimer which)
-{
-    switch (which) {
-    case GameTimer::CountDown:
-        return timerCountDown;
-    case GameTimer::Bonus:
-        return TimerBonus;
-    case GameTimer::Turtle:
-        return TimerTurtle;
-    default:
-        return TimerDog;
-    }
-}
-
-void frmPondrake::setTimer(GameTimer which, bool on)
-{
-    // A period of 0 or less is no valid setting: that timer stays silent.
-    const Int16 period = m_periods[static_cast<int>(which)];
-    if (on && period > 0)
-        timer(which).start(period);
-    else
-        timer(which).stop();
-}
-
-void frmPondrake::setTimerPeriod(GameTimer which, Int16 milliseconds)
-{
-    m_periods[static_cast<int>(which)] = milliseconds;
-    if (timer(which).isActive())
-        setTimer(which, true);
-}
-
-void frmPondrake::holdTimer(GameTimer which) { timer(which).hold(); }
-
-void frmPondrake::resumeTimer(GameTimer which) { timer(which).resume(); }
-
 void frmPondrake::showCountdown(std::string_view caption, CountdownColour colour)
 {
     lblCountdown->setText(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
@@ -257,10 +217,7 @@ void frmPondrake::showPaused(bool paused)
     DrawGrid();
 }
 
-bool frmPondrake::loadLevel(Int16 levelNumber)
-{
-    return LoadLevel(levelNumber, m_programFolder, m_globals, m_random) == LevelReadStatus::Complete;
-}
+void frmPondrake::loadLevel(Int16 levelNumber) { LoadLevel(levelNumber, m_programFolder, m_globals, m_random); }
 
 bool frmPondrake::levelExists(Int16 levelNumber) { return FileExists(LevelPath(m_programFolder, levelNumber)); }
 

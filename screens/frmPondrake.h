@@ -5,11 +5,9 @@
 #include "core/PlayField.h"
 #include "ui/AudioControl.h"
 #include "ui/AudioMenu.h"
-#include "ui/HoldableTimer.h"
+#include "ui/WallClock.h"
 
 #include <QMainWindow>
-
-#include <array>
 
 class BoardPicture;
 class QAction;
@@ -68,10 +66,6 @@ public:
     QAction* mnuLevelEditor;  // a command on the menu bar itself
     QAction* mnuInstructions;
     QAction* mnuAbout;
-    HoldableTimer timerCountDown;
-    HoldableTimer TimerBonus;
-    HoldableTimer TimerTurtle;
-    HoldableTimer TimerDog;
 
     DragPoints drag;
 
@@ -82,19 +76,14 @@ private:
     void Form_Load();
     void buildStatusColumn(QWidget* client);
     void buildMenus();
-    HoldableTimer& timer(GameTimer which);
     void openDocument(const QString& name);
 
     // What the level flow asks of the window.
-    void setTimer(GameTimer timer, bool on) override;
-    void setTimerPeriod(GameTimer timer, Int16 milliseconds) override;
-    void holdTimer(GameTimer timer) override;
-    void resumeTimer(GameTimer timer) override;
     void showCountdown(std::string_view caption, CountdownColour colour) override;
     void hideCountdown() override;
     void setGameButtonsEnabled(bool enabled) override;
     void showPaused(bool paused) override;
-    bool loadLevel(Int16 levelNumber) override;
+    void loadLevel(Int16 levelNumber) override;
     bool levelExists(Int16 levelNumber) override;
     void prepareMusic(const std::string& levelMusic) override;
     void playMusicIfAutoPlay() override;
@@ -115,8 +104,9 @@ private:
     modSound& m_sound;
     QString m_programFolder;
     QString m_scoresPath;
+    // The four timers timerCountDown, TimerBonus, TimerTurtle and TimerDog.
+    WallClock m_clock;
     PlayField m_field;
     LevelFlow m_flow;
     AudioControl m_audio;
-    std::array<Int16, 4> m_periods{};
 };

@@ -13,23 +13,19 @@
 
 namespace {
 
-// One story's game, with this class standing in for its window: it logs what the flow asks for
-// and runs the timers on a clock of its own, as a real window does. A running timer fires each
-// time its period has passed; a held one keeps what was left of its period.
+// One story's game, with this class standing in for its window: it logs what the flow asks for.
+// The game's timers run on a clock moved by hand.
 class Story : public GameWindow {
 public:
     modGlobals globals;
     GameRandom random{99};
     PlayField field{globals, random, GameScoring};
-    LevelFlow flow{*this, field};
+    Clock clock;
+    LevelFlow flow{*this, field, clock};
     std::map<int, std::pair<std::string, Int16>> levels;  // board text and bonus seconds
     std::map<std::string, std::string> whileOpen;         // a command to run while a window is open
     std::vector<std::string> log;
 
-    void setTimer(GameTimer t, bool on) override { m_clocks[int(t)] = {on, false, m_periods[int(t)]}; }
-    void setTimerPeriod(GameTimer t, Int16 ms) override { m_periods[int(t)] = ms; }
-    void holdTimer(GameTimer t) override { m_clocks[int(t)].held = std::exchange(m_clocks[int(t)].running, false); }
-    void resumeTimer(GameTimer t) override { m_clocks[int(t)].running = std::exchange(m_clocks[int(t)].held, false); }
     void showCountdown(std::string_view caption, CountdownColour colour) override
     {
         m_countdown = std::string(caption) + (colour == CountdownColour::Green ? " green" : "");
@@ -37,7 +33,7 @@ public:
     void hideCountdown() override { m_countdown = "-"; }
     void setGameButtonsEnabled(bool on) override { m_buttons = on; }
     void showPaused(bool on) override { m_paused = on; }
-    bool loadLevel(Int16 n) override
+    void loadLevel(Int16 n) override
     {
         log.push_back("load " + std::to_string(n));
         globals.board = boardFromText(levels.at(n).first);
@@ -46,7 +42,6 @@ public:
         globals.LevelBonus = levels.at(n).second;
         globals.LevelTurtleInterval = 500;
         globals.LevelDogInterval = 700;
-        return true;
     }
     bool levelExists(Int16 n) override { return levels.count(n) > 0; }
     void prepareMusic(const std::string& music) override { log.push_back("prepare " + music); }
@@ -80,8 +75,8 @@ public:
     std::string timers() const  // C countdown, B bonus, T turtle, D dog; h held, - off
     {
         std::string text;
-        for (int t = 0; t < 4; ++t)
-            text += m_clocks[t].running ? "CBTD"[t] : m_clocks[t].held ? 'h' : '-';
+        for (const GameTimer t : AllTimers)
+            text += clock.isHeld(t) ? 'h' : clock.isOn(t) ? "CBTD"[int(t)] : '-';
         return text;
     }
 
@@ -93,25 +88,6 @@ public:
                " countdown " + m_countdown + (m_paused ? " paused" : "") +
                (s.SelectionActive ? " selected " + std::to_string(s.SelectionCol) + "," + std::to_string(s.SelectionRow)
                                   : "");
-    }
-
-    // The clock moves on a millisecond at a time; every timer whose period has run out fires.
-    void advance(int milliseconds)
-    {
-        void (LevelFlow::*const handlers[])() = {&LevelFlow::timerCountDown_Timer, &LevelFlow::TimerBonus_Timer,
-                                                 &LevelFlow::TimerTurtle_Timer, &LevelFlow::TimerDog_Timer};
-        for (; milliseconds > 0; --milliseconds) {
-            bool due[4] = {};
-            for (int t = 0; t < 4; ++t) {
-                if (m_clocks[t].running && --m_clocks[t].left <= 0) {
-                    m_clocks[t].left = m_periods[t];
-                    due[t] = true;
-                }
-            }
-            for (int t = 0; t < 4; ++t)
-                if (due[t] && m_clocks[t].running)  // an earlier handler may have switched it off
-                    (flow.*handlers[t])();
-        }
     }
 
     void run(const std::string& command)
@@ -138,7 +114,7 @@ public:
             verb == "abort" ? flow.butEndGame_Click() : flow.mnuLevelEditor_Click();
         } else if (verb == "advance") {
             in >> n;
-            advance(n);
+            clock.runUntil(clock.driven() + n);
         } else if (verb == "select") {
             in >> field.selection.SelectionCol >> field.selection.SelectionRow;
             field.selection.SelectionActive = true;
@@ -158,11 +134,6 @@ private:
             run(whileOpen[window]);
     }
 
-    struct Clock {
-        bool running = false, held = false;
-        int left = 0;
-    } m_clocks[4];
-    Int16 m_periods[4] = {};
     std::string m_countdown = "?";                          // a new window shows its countdown label
     bool m_buttons = true, m_paused = false, m_yes = true;  // and its buttons enabled, until told otherwise
 };

@@ -50,8 +50,9 @@ protected:
         for (const CellIndex cell : cells)
             clickAt({34 * cell.col + 17, 34 * cell.row + 17});
     }
-    // A timer's beat, through its own signal, without waiting for it.
-    static void fire(QTimer& timer) { ASSERT_TRUE(QMetaObject::invokeMethod(&timer, "timeout")); }
+    // A beat of the test's clock, without waiting for it.
+    void fire(GameTimer timer) { test().timerFired(timer); }
+    const Clock& beats() { return test().clock(); }
     static void enter(QLineEdit* box, const char* text)
     {
         box->clear();
@@ -115,24 +116,25 @@ TEST_F(Editor, EachTestTurnsThePlacedTurtlesAfreshAndEndTestBringsThePlacedBoard
     globals.board(20, 3) = globals.board(3, 20) = Tile::TurtleLeft;  // outside the play area
     const Board placed = globals.board;
     const auto at = [this](int col, int row) { return char(globals.board(col, row)); };
-    const std::vector<QTimer*> beats{&test().TimerTurtle, &test().TimerDog, &test().TimerBonus};
+    const std::array timers{GameTimer::Turtle, GameTimer::Dog, GameTimer::Bonus};
     // The draws for (0,3), (2,0), (2,1) and (5,5); the ways of those four and of the two outside.
     for (const auto& [draws, ways] : {std::pair{std::vector{Left, Right, Up, Down}, "adwxaa"},
                                       std::pair{std::vector{Down, Up, Right, Left}, "xwdaaa"}}) {
         random = SequenceRandom(draws);
         editor->butTest->click();
         EXPECT_EQ((std::string{at(0, 3), at(2, 0), at(2, 1), at(5, 5), at(20, 3), at(3, 20)}), ways);
-        EXPECT_EQ(QList({beats[0]->interval(), beats[1]->interval(), beats[2]->interval()}), QList({1500, 1000, 1000}));
+        EXPECT_EQ(QList({beats().period(timers[0]), beats().period(timers[1]), beats().period(timers[2])}),
+                  QList<Int16>({1500, 1000, 1000}));
         editor->mnuNew->trigger();  // empties the board the test runs on, and is no step
         EXPECT_EQ(rowsOf(globals.board)[5], std::string(BoardSize, 'b'));
-        for (const QTimer* beat : beats)
-            EXPECT_TRUE(beat->isActive());
+        for (const GameTimer timer : timers)
+            EXPECT_TRUE(beats().isOn(timer));
         editor->butTest->click();
         EXPECT_EQ(globals.board, placed);
         EXPECT_EQ(editor->document().history().count(), 4);
         EXPECT_TRUE(editor->mnuUndo->isEnabled()) << "back in edit mode";
-        for (const QTimer* beat : beats)
-            EXPECT_FALSE(beat->isActive());
+        for (const GameTimer timer : timers)
+            EXPECT_FALSE(beats().isOn(timer));
     }
 }
 
@@ -148,7 +150,7 @@ TEST_F(Editor, ASavedTurtleScoresOnePlusHalfTheBonusAndTheKthLossCostsTenTimesK)
         editor->butTest->click();
         QStringList shown;
         for (int beat = 0; beat < 3; ++beat) {
-            fire(test().TimerTurtle);
+            fire(GameTimer::Turtle);
             shown << editor->lblScore->text();
         }
         EXPECT_EQ(shown, scores) << "each test counts afresh";
@@ -168,17 +170,16 @@ TEST_F(Editor, TheBeatsTheBonusClockAndTheMusicRunDuringATestAndStopAtItsEnd)
     random = SequenceRandom({0.6, 0.5});  // the alien hops right (keypad 6), then the beat's roll
     editor->butTest->click();
     EXPECT_NE(editor->audio().mmcaudio().mode(), MusicDevice::Mode::NotOpen);
-    EXPECT_FALSE(test().TimerTurtle.isActive());
-    EXPECT_TRUE(test().TimerDog.isActive());
-    fire(test().TimerDog);
+    EXPECT_EQ(beats().next()->timer, GameTimer::Dog) << "1 ms, and the turtle's 0 never";
+    fire(GameTimer::Dog);
     EXPECT_EQ(rowOf(globals.board, 5).substr(5, 2), "b@");
-    fire(test().TimerBonus);
-    fire(test().TimerBonus);
+    fire(GameTimer::Bonus);
+    fire(GameTimer::Bonus);
     EXPECT_EQ(editor->lblTime->text(), QStringLiteral("0")) << "the bonus clock stops at 0";
     QTest::keyClick(editor->sliderTurtle, Qt::Key_Home);  // the sliders change the beats at once
     enter(editor->txtDog, "400");
-    EXPECT_TRUE(test().TimerTurtle.isActive());
-    EXPECT_EQ(QList({test().TimerTurtle.interval(), test().TimerDog.interval()}), QList({50, 400}));
+    EXPECT_EQ(beats().next()->timer, GameTimer::Turtle) << "the shortest beat now";
+    EXPECT_EQ(QList({beats().period(GameTimer::Turtle), beats().period(GameTimer::Dog)}), QList<Int16>({50, 400}));
     EXPECT_EQ(settings(), (LevelSettingsText{"song.wav", "1", "50", "400"}));
     editor->butTest->click();
     EXPECT_EQ(editor->audio().mmcaudio().mode(), MusicDevice::Mode::NotOpen);

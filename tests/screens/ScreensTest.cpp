@@ -101,9 +101,8 @@ TEST_F(Screens, TheLevelEditorCommandAsksDuringAGameAndLeavesTheWindowIdleWithTh
     window->mnuLevelEditor->trigger();
     EXPECT_EQ(asked, QStringLiteral("Level Editor: This will abort your current game.  Continue?"));
     EXPECT_FALSE(window->butEndGame->isEnabled() || window->butReplay->isEnabled());
-    for (const HoldableTimer* timer :
-         {&window->timerCountDown, &window->TimerBonus, &window->TimerTurtle, &window->TimerDog})
-        EXPECT_FALSE(timer->isActive());
+    for (const GameTimer timer : AllTimers)
+        EXPECT_FALSE(window->flow().timerOn(timer));
     EXPECT_EQ(rowsOf(globals.board)[0], "rbbbbbbbbbbbbbbbbbbb") << "the board the editor left";
 }
 

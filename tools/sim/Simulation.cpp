@@ -3,16 +3,15 @@
 #include "core/LevelFlow.h"
 #include "core/Random.h"
 #include "files/LevelFile.h"
-#include "tools/sim/SimClock.h"
 
 namespace {
 
-// Stands in for the game window: its timers run on the simulated clock, its one level is the
-// file being tried, and the level-over window only notes what it would show.
+// Stands in for the game window: its one level is the file being tried, and the level-over window
+// only notes what it would show.
 class SimWindow final : public GameWindow {
 public:
-    SimWindow(QString path, modGlobals& globals, Random& random, SimClock& clock)
-        : m_path(std::move(path)), m_globals(globals), m_random(random), m_clock(clock)
+    SimWindow(QString path, modGlobals& globals, Random& random)
+        : m_path(std::move(path)), m_globals(globals), m_random(random)
     {
     }
 
@@ -20,19 +19,14 @@ public:
     Board boardAtEnd;
     bool levelComplete = false;  // the last load read the whole file
 
-    void setTimer(GameTimer timer, bool on) override { m_clock.set(timer, on); }
-    void setTimerPeriod(GameTimer timer, Int16 milliseconds) override { m_clock.setPeriod(timer, milliseconds); }
-    void holdTimer(GameTimer timer) override { m_clock.hold(timer); }
-    void resumeTimer(GameTimer timer) override { m_clock.resume(timer); }
     void showCountdown(std::string_view, CountdownColour) override {}
     void hideCountdown() override {}
     void setGameButtonsEnabled(bool) override {}
     void showPaused(bool) override {}
 
-    bool loadLevel(Int16) override
+    void loadLevel(Int16) override
     {
         levelComplete = LoadLevelFile(m_path, m_globals, m_random) == LevelReadStatus::Complete;
-        return levelComplete;
     }
     bool levelExists(Int16) override { return false; }  // one level: passing it wins the game
 
@@ -61,26 +55,7 @@ private:
     QString m_path;
     modGlobals& m_globals;
     Random& m_random;
-    SimClock& m_clock;
 };
-
-void fireTimer(LevelFlow& flow, GameTimer timer)
-{
-    switch (timer) {
-    case GameTimer::CountDown:
-        flow.timerCountDown_Timer();
-        break;
-    case GameTimer::Bonus:
-        flow.TimerBonus_Timer();
-        break;
-    case GameTimer::Turtle:
-        flow.TimerTurtle_Timer();
-        break;
-    case GameTimer::Dog:
-        flow.TimerDog_Timer();
-        break;
-    }
-}
 
 // A player gets no more than this many commands at one instant: a guard against a player that
 // never stops answering.
@@ -124,9 +99,9 @@ RunOutcome playLevel(const std::string& path, std::uint64_t seed, Player& player
     modGlobals globals;
     GameRandom random(seed);
     PlayField field(globals, random, GameScoring);
-    SimClock clock;
-    SimWindow window(levelPath, globals, random, clock);
-    LevelFlow flow(window, field);
+    Clock clock;  // driven by hand at 1x: its driving time is game time
+    SimWindow window(levelPath, globals, random);
+    LevelFlow flow(window, field, clock);
     DragPoints drag;
     RunOutcome outcome;
 
@@ -137,7 +112,7 @@ RunOutcome playLevel(const std::string& path, std::uint64_t seed, Player& player
 
     const auto askPlayer = [&] {
         for (int i = 0; i < MaxCommandsAtOnce; ++i) {
-            const std::optional<Command> command = player.decide(View{globals, clock.now});
+            const std::optional<Command> command = player.decide(View{globals, clock.now()});
             if (!command)
                 return;
             ++outcome.commands;
@@ -148,23 +123,15 @@ RunOutcome playLevel(const std::string& path, std::uint64_t seed, Player& player
 
     askPlayer();
     while (!window.report) {
-        const std::optional<SimClock::Due> due = clock.next();
+        const std::optional<Clock::Due> due = clock.next();
         const std::optional<SimTime> wake = player.wakeAt();
-        const bool wakeFirst = wake && *wake > clock.now && (!due || *wake < due->at);
+        const bool wakeFirst = wake && *wake > clock.now() && (!due || *wake < due->at);
         const SimTime at = wakeFirst ? *wake : due ? due->at : TimeLimit + 1;
         if (at > TimeLimit)
             break;
-        if (wakeFirst) {
-            clock.now = *wake;
-        } else {
-            clock.fire(*due);
-            fireTimer(flow, due->timer);
-            if (window.report)
-                break;
-            const std::optional<SimClock::Due> then = clock.next();
-            if (then && then->at == clock.now)
-                continue;  // the player looks once every timer due now has fired
-        }
+        clock.runUntil(at);  // the player looks once every timer due at that moment has fired
+        if (window.report)
+            break;
         askPlayer();
     }
 
@@ -173,7 +140,7 @@ RunOutcome playLevel(const std::string& path, std::uint64_t seed, Player& player
         outcome.passed = !window.report->replay;
         outcome.saved = window.report->saved;
         outcome.lost = window.report->lost;
-        outcome.milliseconds = clock.now;
+        outcome.milliseconds = clock.now();
         outcome.board = window.boardAtEnd;
     } else {
         outcome.board = globals.board;

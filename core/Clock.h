@@ -1,0 +1,101 @@
+#pragma once
+
+#include "core/Int16.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+// The timers of the game window; the editor's test uses all but the countdown.
+enum class GameTimer { CountDown, Bonus, Turtle, Dog };
+inline constexpr std::array<GameTimer, 4> AllTimers{GameTimer::CountDown, GameTimer::Bonus, GameTimer::Turtle,
+                                                    GameTimer::Dog};
+
+using Millis = std::int64_t;
+
+// Whom the timers of a clock fire for: the level flow, the editor's test.
+class TimerListener {
+public:
+    virtual ~TimerListener() = default;
+    virtual void timerFired(GameTimer timer) = 0;
+};
+
+// Game time and the timers on it: the rules every clock of the program keeps. The game window and
+// the editor's test drive theirs by the wall (ui/WallClock); the simulator and the tests move
+// theirs by hand with runUntil.
+//
+// - A timer switched on fires one period later and then every period until it is switched off.
+//   Of two timers due at the same moment, the one (re)started first fires first.
+// - A period of 0 or less leaves a timer that is on silent; a valid period set later starts it.
+// - A new period starts a running timer again, a whole period from now. A held timer first waits
+//   out what it kept and then runs at the new period; a timer that is off takes it when switched on.
+// - hold() stops a running timer and keeps what was left of its period; resume() waits that out
+//   first. Switching a timer on or off forgets a hold.
+// - Game time runs speed() times as fast as the time that drives the clock. Timers are due at
+//   moments of game time, so the speed changes neither the order nor the game times of their
+//   firings, and changing it keeps what every timer has left.
+class Clock {
+public:
+    virtual ~Clock() = default;
+
+    void setListener(TimerListener* listener) { m_listener = listener; }
+
+    void setTimer(GameTimer timer, bool on);
+    void setPeriod(GameTimer timer, Int16 milliseconds);
+    void hold(GameTimer timer);
+    void resume(GameTimer timer);
+    void setSpeed(int factor);  // 1 or more
+
+    bool isOn(GameTimer timer) const { return at(timer).on; }  // held or not
+    bool isHeld(GameTimer timer) const { return at(timer).held; }
+    Int16 period(GameTimer timer) const { return at(timer).period; }
+    int speed() const { return m_speed; }
+    Millis now() const { return m_now; }        // game time
+    Millis driven() const { return m_driven; }  // the driving time last seen
+
+    struct Due {
+        GameTimer timer;
+        Millis at;  // game time
+    };
+    // The timer that fires next, or nothing when no timer will.
+    std::optional<Due> next() const;
+
+    // Moves the driving time on to `driven`: every timer due by then fires, in order, each at its
+    // own moment of game time.
+    void runUntil(Millis driven);
+
+protected:
+    Millis gameTimeAt(Millis driven) const;
+    Millis drivenTimeOf(Millis game) const;
+    // Fires the next timer when it is due by this game time; false when none is.
+    bool fireNextBy(Millis game);
+    void setDriven(Millis driven);
+    // A clock driven by the wall brings its time up to the wall before every change, and sets its
+    // alarm for the next firing after it.
+    virtual void catchUp() {}
+    virtual void changed() {}
+
+private:
+    struct Timer {
+        bool on = false;
+        bool held = false;
+        Int16 period = 0;
+        Millis due = 0;
+        Millis left = -1;         // while held: what it waits first on resume; -1 for a whole period
+        std::uint64_t order = 0;  // of (re)starts, for timers due together
+    };
+    Timer& at(GameTimer timer) { return m_timers[static_cast<int>(timer)]; }
+    const Timer& at(GameTimer timer) const { return m_timers[static_cast<int>(timer)]; }
+    bool scheduled(const Timer& timer) const;
+    void schedule(Timer& timer, Millis due);
+
+    std::array<Timer, AllTimers.size()> m_timers{};
+    std::uint64_t m_order = 0;
+    TimerListener* m_listener = nullptr;
+    Millis m_now = 0;
+    Millis m_driven = 0;
+    // Game time is m_gameAnchor + (driven - m_drivenAnchor) * m_speed.
+    Millis m_gameAnchor = 0;
+    Millis m_drivenAnchor = 0;
+    int m_speed = 1;
+};

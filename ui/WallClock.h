@@ -1,0 +1,33 @@
+#pragma once
+
+#include "core/Clock.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QTimer>
+
+#include <functional>
+
+// The clock of a window: game time driven by the wall, at the clock's speed. One precise Qt timer
+// wakes it when the next timer is due and fires that one; it fires one timer a wake, so a timer
+// whose handler opens a modal window keeps the clock running inside it, as the player expects.
+class WallClock : public QObject, public Clock {
+    Q_OBJECT
+
+public:
+    // wallNow gives the wall's milliseconds; by default they are counted from the clock's making.
+    explicit WallClock(std::function<Millis()> wallNow = {}, QObject* parent = nullptr);
+
+    // What wakes the clock, for tests that move the wall by hand.
+    QTimer& alarm() { return m_alarm; }
+
+private:
+    void catchUp() override;
+    void changed() override;
+    void wake();
+    Millis wallNow() const { return m_wallNow ? m_wallNow() : m_elapsed.elapsed(); }
+
+    QTimer m_alarm{this};
+    QElapsedTimer m_elapsed;
+    std::function<Millis()> m_wallNow;
+};
