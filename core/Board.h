@@ -10,6 +10,8 @@
 // Play uses columns and rows 0 to 19; column 20 and row 20 exist and are never touched by the game.
 inline constexpr int GridSize = 21;
 inline constexpr int BoardSize = 20;
+// A cell is 34 x 34 board pixels: the board picture draws it so and the mouse is read so.
+inline constexpr int CellPixels = 34;
 
 template <typename Cell>
 class Grid21 {

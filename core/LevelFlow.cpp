@@ -1,5 +1,7 @@
 #include "core/LevelFlow.h"
 
+#include "core/Sound.h"
+
 #include <string>
 
 namespace {
@@ -18,7 +20,6 @@ void LevelFlow::Start()
     LevelNumber = 1;
     ReplayLevel = false;
     GameOver = true;
-    m_field.selection.SelectionActive = false;
     setTimer(GameTimer::CountDown, false);
     m_window.setGameButtonsEnabled(false);
     m_window.hideCountdown();
@@ -28,7 +29,7 @@ void LevelFlow::Start()
 void LevelFlow::StartLevel(Int16 levelNumber)
 {
     modGlobals& globals = m_field.globals();
-    m_field.selection.SelectionActive = false;
+    m_field.resetLevel();
     m_window.loadLevel(levelNumber);
     m_window.showLevelNumber(levelNumber);
     m_window.prepareMusic(globals.LevelMusic);
@@ -46,14 +47,27 @@ void LevelFlow::StartLevel(Int16 levelNumber)
         m_clock.setPeriod(GameTimer::CountDown, SecondMs);
         setTimer(GameTimer::CountDown, true);
     }
-    m_field.TurtlesLostInLevel = 0;
-    m_field.TurtlesSavedInLevel = 0;
     m_window.showTotals();
     m_window.DrawGrid();
 }
 
+void LevelFlow::note(const GameInput& input)
+{
+    if (m_observer)
+        m_observer->observe(input);
+}
+
+void LevelFlow::closed() { note({GameInput::Kind::WindowClosed}); }
+
+bool LevelFlow::answered(bool yes)
+{
+    note({GameInput::Kind::Answer, {}, 0, 0, yes});
+    return yes;
+}
+
 void LevelFlow::timerFired(GameTimer timer)
 {
+    note({GameInput::Kind::Timer, timer});
     switch (timer) {
     case GameTimer::CountDown:
         timerCountDown_Timer();
@@ -84,33 +98,40 @@ void LevelFlow::timerCountDown_Timer()
         m_window.showCountdown(std::to_string(m_countdown), CountdownColour::Red);
     } else {
         m_window.showCountdown("GO!", CountdownColour::Green);
-        m_window.playEffect("Go");
+        m_window.playEffect(Sound::Go);
     }
 }
 
-void LevelFlow::TimerBonus_Timer()
-{
-    if (m_field.time > 0) {
-        m_field.time = add16(m_field.time, -1);
-        m_window.showTotals();
-    }
-}
+void LevelFlow::TimerBonus_Timer() { m_field.bonusBeat(m_window); }
 
 void LevelFlow::TimerTurtle_Timer()
 {
-    playSounds(m_field.MoveCreatures(true));
+    m_field.creatureBeat(m_window, true);
     if (!GameOver)
         CheckLevelOver();
 }
 
-void LevelFlow::TimerDog_Timer() { playSounds(m_field.MoveCreatures(false)); }
+void LevelFlow::TimerDog_Timer() { m_field.creatureBeat(m_window, false); }
 
-void LevelFlow::playSounds(const TickResult& tick)
+void LevelFlow::pictMain_MouseDown(float x, float y)
 {
-    for (std::string_view alias : tick.sounds)
-        m_window.playEffect(alias);
-    m_window.showTotals();
-    m_window.DrawGrid();
+    note({GameInput::Kind::MouseDown, {}, x, y});
+    if (!held())
+        m_field.mouseDown(m_window, x, y);
+}
+
+void LevelFlow::pictMain_MouseMove(float x, float y)
+{
+    note({GameInput::Kind::MouseMove, {}, x, y});
+    if (!held())
+        m_field.mouseMove(m_window, x, y);
+}
+
+void LevelFlow::pictMain_MouseUp(float x, float y)
+{
+    note({GameInput::Kind::MouseUp, {}, x, y});
+    if (!held())
+        m_field.mouseUp(m_window);
 }
 
 void LevelFlow::CheckLevelOver()
@@ -123,9 +144,10 @@ void LevelFlow::CheckLevelOver()
     m_window.closeMusic();
 
     const bool passed = m_field.TurtlesLostInLevel <= m_field.TurtlesSavedInLevel;
-    m_window.playEffect(passed ? "cheer" : "boo");
+    m_window.playEffect(passed ? Sound::Cheer : Sound::Boo);
     ReplayLevel = !passed;
     m_window.showLevelOver({LevelNumber, m_field.TurtlesSavedInLevel, m_field.TurtlesLostInLevel, ReplayLevel});
+    closed();
 
     if (!passed) {
         StartLevel(LevelNumber);
@@ -137,7 +159,7 @@ void LevelFlow::CheckLevelOver()
         return;
     }
     // No next level: the game is won.
-    resume();
+    endPause();
     GameOver = true;
     m_window.setGameButtonsEnabled(false);
     m_window.closeMusic();
@@ -146,15 +168,13 @@ void LevelFlow::CheckLevelOver()
 
 void LevelFlow::mnuNew_Click()
 {
-    resume();
+    note({GameInput::Kind::NewGame});
+    endPause();
     m_window.closeMusic();
     LevelNumber = 1;
-    m_field.selection.SelectionActive = false;
     GameOver = false;
     ReplayLevel = false;
-    m_field.score = 0;
-    m_field.lost = 0;
-    m_field.saved = 0;
+    m_field.resetGame();
     m_window.setGameButtonsEnabled(true);
     setTimer(GameTimer::CountDown, false);
     StartLevel(LevelNumber);
@@ -162,7 +182,8 @@ void LevelFlow::mnuNew_Click()
 
 void LevelFlow::butReplay_Click()
 {
-    resume();
+    note({GameInput::Kind::Replay});
+    endPause();
     m_window.closeMusic();
     ReplayLevel = true;
     setGameTimers(false);
@@ -171,6 +192,7 @@ void LevelFlow::butReplay_Click()
 
 void LevelFlow::butEndGame_Click()
 {
+    note({GameInput::Kind::EndGame});
     if (!abandonGameIf(&GameWindow::confirmAbort))
         return;
     setTimer(GameTimer::CountDown, false);
@@ -188,10 +210,10 @@ bool LevelFlow::abandonGameIf(bool (GameWindow::*question)())
 {
     // Held while the question is open: a level that ended behind it would end the game twice.
     hold();
-    const bool yes = (m_window.*question)();
+    const bool yes = answered((m_window.*question)());
     release();
     if (yes) {
-        resume();
+        endPause();
         m_window.closeMusic();
         GameOver = true;
         m_window.setGameButtonsEnabled(false);
@@ -204,15 +226,19 @@ void LevelFlow::endGame()
     setTimer(GameTimer::Dog, true);
     setTimer(GameTimer::Turtle, true);
     m_window.showGameOver(m_field.score);
+    closed();
     m_window.DrawGrid();
     m_window.showTopTen();
+    closed();
     m_window.DrawGrid();
 }
 
 void LevelFlow::mnuHighScores_Click()
 {
+    note({GameInput::Kind::HighScores});
     if (held()) {  // paused: the game stays as it stands
         m_window.showTopTen();
+        closed();
         return;
     }
     // The countdown pauses too: left running, it would switch the game timers on behind the
@@ -222,12 +248,14 @@ void LevelFlow::mnuHighScores_Click()
     setGameTimers(false);
     setTimer(GameTimer::CountDown, false);
     m_window.showTopTen();
+    closed();
     setGameTimers(playing);
     setTimer(GameTimer::CountDown, countingDown);
 }
 
 void LevelFlow::mnuLevelEditor_Click()
 {
+    note({GameInput::Kind::LevelEditor});
     if (!GameOver) {
         if (!abandonGameIf(&GameWindow::confirmLevelEditor))
             return;
@@ -236,6 +264,7 @@ void LevelFlow::mnuLevelEditor_Click()
     setGameTimers(false);
     setTimer(GameTimer::CountDown, false);
     m_window.showEditor();
+    closed();
     setGameTimers(false);
 }
 
@@ -259,12 +288,20 @@ void LevelFlow::pause()
 {
     if (GameOver || m_paused)
         return;
+    note({GameInput::Kind::Pause});
     m_paused = true;
     hold();
     m_window.showPaused(true);
 }
 
 void LevelFlow::resume()
+{
+    if (m_paused)
+        note({GameInput::Kind::Resume});
+    endPause();
+}
+
+void LevelFlow::endPause()
 {
     if (!m_paused)
         return;

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "core/Clock.h"
+#include "core/GameInput.h"
 #include "core/Int16.h"
 #include "core/PlayField.h"
 
-#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -19,8 +19,9 @@ struct LevelReport {
     bool replay;  // failed: the same level is played again
 };
 
-// What the level flow asks of the game window. The flow decides; the window shows and plays.
-class GameWindow {
+// What the level flow asks of the game window. The flow decides; the window shows and plays. The
+// bonus label shows the seconds left (showBonus) and, with the totals, the level's full bonus.
+class GameWindow : public FieldView {
 public:
     virtual ~GameWindow() = default;
 
@@ -43,12 +44,6 @@ public:
     virtual void playMusicIfAutoPlay() = 0;
     virtual void closeMusic() = 0;
 
-    // Plays a sound effect when the window's Sound Effects switch is on.
-    virtual void playEffect(std::string_view alias) = 0;
-
-    virtual void DrawGrid() = 0;
-    // The score, bonus time or game totals changed.
-    virtual void showTotals() = 0;
     virtual void showLevelNumber(Int16 levelNumber) = 0;
 
     virtual bool confirmAbort() = 0;
@@ -62,22 +57,29 @@ public:
 };
 
 // A game: a run through the numbered levels from level 1, with a countdown before each level, a
-// bonus clock, the judgement of each level, replays, and the end of the game. Driven by the
-// timers of its clock and the window's button events.
+// bonus clock, the judgement of each level, replays, and the end of the game.
+//
+// Everything that can change a game enters here, in order: the firings of its clock's timers, the
+// mouse on the board and the player's commands. An observer sees each as it arrives.
 class LevelFlow : public TimerListener {
 public:
     LevelFlow(GameWindow& window, PlayField& field, Clock& clock);
+
+    void setObserver(InputObserver* observer) { m_observer = observer; }
 
     // The idle board at start-up: level 1 shown still, no game running.
     void Start();
 
     void StartLevel(Int16 levelNumber);
-    void timerFired(GameTimer timer) override;
-    void timerCountDown_Timer();
-    void TimerBonus_Timer();
-    void TimerTurtle_Timer();
-    void TimerDog_Timer();
     void CheckLevelOver();
+
+    // timerCountDown_Timer, TimerBonus_Timer, TimerTurtle_Timer or TimerDog_Timer.
+    void timerFired(GameTimer timer) override;
+
+    // The mouse on the board, in board pixels. While the game is held the board takes no commands.
+    void pictMain_MouseDown(float x, float y);
+    void pictMain_MouseMove(float x, float y);
+    void pictMain_MouseUp(float x, float y);
 
     void mnuNew_Click();
     void butReplay_Click();
@@ -101,16 +103,23 @@ public:
     bool paused() const { return m_paused; }
 
     bool timerOn(GameTimer timer) const { return m_clock.isOn(timer); }
-    PlayField& field() { return m_field; }
 
     Int16 LevelNumber = 1;
     bool ReplayLevel = false;
     bool GameOver = true;
 
 private:
+    void timerCountDown_Timer();
+    void TimerBonus_Timer();
+    void TimerTurtle_Timer();
+    void TimerDog_Timer();
+    void endPause();  // New Game, Replay Level and the end of a game end a pause
+    void note(const GameInput& input);
+    // A window opened by the flow has closed, or its question has its answer.
+    void closed();
+    bool answered(bool yes);
     void setTimer(GameTimer timer, bool on);
     void setGameTimers(bool on);  // bonus, turtle and dog
-    void playSounds(const TickResult& tick);
     // Asks the question with the game held; a No lets the game run on as it stood, a yes ends
     // it: the pause and the music stop and the game buttons go off.
     bool abandonGameIf(bool (GameWindow::*question)());
@@ -119,6 +128,7 @@ private:
     GameWindow& m_window;
     PlayField& m_field;
     Clock& m_clock;
+    InputObserver* m_observer = nullptr;
     int m_countdown = 0;  // the number shown, 0 for "GO!"
     int m_holds = 0;
     bool m_paused = false;

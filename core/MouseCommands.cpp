@@ -1,12 +1,12 @@
 #include "core/MouseCommands.h"
 
+#include "core/Sound.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
 
 namespace {
-
-constexpr int CellPixels = 34;
 
 int nearestCell(double coordinate)
 {
@@ -16,13 +16,18 @@ int nearestCell(double coordinate)
     return std::isnan(cell) ? -1 : static_cast<int>(std::clamp(cell, -1.0e6, 1.0e6));
 }
 
-}  // namespace
+// Every press starts the drag points again, wherever it lands.
+void beginDrag(DragPoints& drag, float x, float y)
+{
+    drag.DragStartX = drag.DragEndX = pixelOf(x);
+    drag.DragStartY = drag.DragEndY = pixelOf(y);
+}
 
-CellIndex cellOfPoint(double x, double y) { return {nearestCell(x), nearestCell(y)}; }
+}  // namespace
 
 std::optional<CellIndex> pressedCell(float x, float y)
 {
-    const CellIndex cell = cellOfPoint(x, y);
+    const CellIndex cell{nearestCell(x), nearestCell(y)};
     // A press inside the picture is never negative; the lower bound only keeps a stray event
     // from indexing outside the board.
     if (cell.col >= BoardSize || cell.row >= BoardSize || cell.col < 0 || cell.row < 0)
@@ -82,12 +87,6 @@ Int16 pixelOf(float coordinate)
     return std::isnan(whole) ? 0 : saturate16(static_cast<long long>(std::clamp(whole, -1.0e9, 1.0e9)));
 }
 
-void beginDrag(DragPoints& drag, float x, float y)
-{
-    drag.DragStartX = drag.DragEndX = pixelOf(x);
-    drag.DragStartY = drag.DragEndY = pixelOf(y);
-}
-
 MouseOutcome mouseDown(const Board& board, Selection& selection, DragPoints& drag, float x, float y)
 {
     beginDrag(drag, x, y);
@@ -100,7 +99,7 @@ MouseOutcome mouseDown(const Board& board, Selection& selection, DragPoints& dra
     selection.SelectionActive = true;
     selection.SelectionCol = static_cast<Int16>(cell->col);
     selection.SelectionRow = static_cast<Int16>(cell->row);
-    return {isTurtle(code) ? "TurtSelect" : "DogSelect", true};
+    return {isTurtle(code) ? Sound::TurtSelect : Sound::DogSelect, true};
 }
 
 MouseOutcome mouseMove(const Selection& selection, DragPoints& drag, float x, float y)
@@ -121,14 +120,14 @@ MouseOutcome mouseUp(Board& board, Selection& selection, const DragPoints& drag)
     const DragDirection direction = dragDirection(drag);
     if (isTurtle(cell)) {
         cell = commandedCode(cell, direction);
-        return {"TurtExecute", true};
+        return {Sound::TurtExecute, true};
     }
     // Only a dog can be there while the selection holds. Should anything else stand there (a
     // turtle blanked without dropping the selection), writing a dog code would make a dog out of
     // nothing: nothing is written and nothing plays.
     if (isDog(cell)) {
         cell = commandedCode(cell, direction);
-        return {"dog", true};
+        return {Sound::Dog, true};
     }
     return {{}, true};
 }

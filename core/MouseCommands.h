@@ -7,8 +7,8 @@
 #include <optional>
 #include <string_view>
 
-// The mouse commands of the board as plain decisions on the state a window owns, so
-// the game window and the editor take the same ones. They never play or draw: they say what to do.
+// The mouse commands of the board as plain decisions on a play field's state, so the game and the
+// editor's test take the same ones. They never play or draw: they say what to do.
 
 // Where the current drag began and where the pointer was last seen, in board pixels.
 struct DragPoints {
@@ -24,11 +24,9 @@ struct CellIndex {
     friend bool operator==(const CellIndex&, const CellIndex&) = default;
 };
 
-// The cell of a point: the nearest whole number to (x - 17) / 34 and (y - 17) / 34, an exact half
-// going to the even neighbour. So x = 34 lies in column 0 but x = 68 in column 2.
-CellIndex cellOfPoint(double x, double y);
-
-// The cell a press at (x, y) hits, or nothing when it lies beyond column or row 19.
+// The cell a press at (x, y) hits, or nothing when it lies beyond column or row 19: the nearest
+// whole number to (x - 17) / 34 and (y - 17) / 34, an exact half going to the even neighbour. So
+// x = 34 lies in column 0 but x = 68 in column 2.
 std::optional<CellIndex> pressedCell(float x, float y);
 
 // Whole part of the straight distance between two points; the differences are 16-bit.
@@ -52,9 +50,6 @@ struct MouseOutcome {
 
 // Int() of a pointer coordinate as a 16-bit pixel value.
 Int16 pixelOf(float coordinate);
-
-// Step 1 of a press: every press starts the drag points again, wherever it lands.
-void beginDrag(DragPoints& drag, float x, float y);
 
 // pictMain_MouseDown: a press on a turtle or dog selects it.
 MouseOutcome mouseDown(const Board& board, Selection& selection, DragPoints& drag, float x, float y);

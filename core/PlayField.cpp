@@ -52,6 +52,54 @@ PlayField::PlayField(modGlobals& globals, Random& random, ScoringRule scoring)
 {
 }
 
+void PlayField::creatureBeat(FieldView& view, bool turtleTick)
+{
+    for (std::string_view alias : MoveCreatures(turtleTick).sounds)
+        view.playEffect(alias);
+    view.showTotals();
+    view.DrawGrid();
+}
+
+void PlayField::bonusBeat(FieldView& view)
+{
+    if (time > 0) {
+        time = add16(time, -1);
+        view.showBonus();
+    }
+}
+
+void PlayField::mouseDown(FieldView& view, float x, float y)
+{
+    show(view, ::mouseDown(board(), selection, m_drag, x, y));
+}
+
+void PlayField::mouseMove(FieldView& view, float x, float y) { show(view, ::mouseMove(selection, m_drag, x, y)); }
+
+void PlayField::mouseUp(FieldView& view) { show(view, ::mouseUp(board(), selection, m_drag)); }
+
+void PlayField::show(FieldView& view, const MouseOutcome& outcome)
+{
+    if (!outcome.sound.empty())
+        view.playEffect(outcome.sound);
+    if (outcome.redraw)
+        view.DrawGrid();
+}
+
+void PlayField::resetGame()
+{
+    score = 0;
+    saved = 0;
+    lost = 0;
+    selection.SelectionActive = false;
+}
+
+void PlayField::resetLevel()
+{
+    TurtlesSavedInLevel = 0;
+    TurtlesLostInLevel = 0;
+    selection.SelectionActive = false;
+}
+
 TickResult PlayField::MoveCreatures(bool turtleTick)
 {
     const Board& field = board();

@@ -2,6 +2,8 @@
 
 #include "core/Board.h"
 #include "core/Int16.h"
+#include "core/MouseCommands.h"
+#include "core/Sound.h"
 #include "core/modGlobals.h"
 
 #include <string_view>
@@ -9,15 +11,18 @@
 
 class Random;
 
-// The aliases of the sound effects that the rules ask for; the window plays them.
-namespace Sound {
-inline constexpr std::string_view Step = "step";
-inline constexpr std::string_view Fall = "fall";
-inline constexpr std::string_view Alien = "alien";
-inline constexpr std::string_view Oops = "oops";
-inline constexpr std::string_view Water = "water";
-inline constexpr std::string_view Boing = "boing";
-}  // namespace Sound
+// What a window shows of a play field and plays for it: the game window, the editor's test.
+class FieldView {
+public:
+    virtual ~FieldView() = default;
+    // Plays a sound effect when the window's Sound Effects switch is on.
+    virtual void playEffect(std::string_view alias) = 0;
+    virtual void DrawGrid() = 0;
+    // The score and the turtles saved and lost changed (the game window shows the bonus too).
+    virtual void showTotals() = 0;
+    // The bonus seconds left changed.
+    virtual void showBonus() = 0;
+};
 
 // What one tick did, for the window to show: the sounds to play, in order. Every tick ends with
 // a redraw, even one in which nothing moved.
@@ -35,13 +40,29 @@ inline constexpr ScoringRule GameScoring{3, 5};
 inline constexpr ScoringRule TestScoring{1, 10};
 
 // One field of play over the shared board: the game window and the editor's test each own one.
-// It holds the selection and the counters the player sees, and runs the creature ticks.
+// It holds the selection, the drag and the counters the player sees, and runs the creature ticks.
 class PlayField {
 public:
     PlayField(modGlobals& globals, Random& random, ScoringRule scoring);
 
     // One beat: turtles and feet when turtleTick is true, walking dogs and aliens otherwise.
     TickResult MoveCreatures(bool turtleTick);
+
+    // The events of play, as the game and the editor's test take them; what they change is shown
+    // on the view. A beat of the creatures plays its sounds, then shows the totals and the board.
+    void creatureBeat(FieldView& view, bool turtleTick);
+    // One second of the bonus clock, which stops at 0.
+    void bonusBeat(FieldView& view);
+    // The mouse on the board, in board pixels: pictMain_MouseDown, _MouseMove and _MouseUp.
+    void mouseDown(FieldView& view, float x, float y);
+    void mouseMove(FieldView& view, float x, float y);
+    void mouseUp(FieldView& view);
+    const DragPoints& drag() const { return m_drag; }
+
+    // A new game or test: score and game totals to 0. A new level: its counts of saved and lost
+    // turtles to 0. Either drops the selection.
+    void resetGame();
+    void resetLevel();
 
     void SaveTurtle(int col, int row);
     void LoseTurtle(int col, int row);
@@ -74,8 +95,10 @@ private:
     void moveFoot(int col, int row, TickEvents& events);
     void moveDog(int col, int row);
     void moveAlien(int col, int row, TickEvents& events);
+    void show(FieldView& view, const MouseOutcome& outcome);
 
     modGlobals& m_globals;
     Random& m_random;
     ScoringRule m_scoring;
+    DragPoints m_drag;
 };

@@ -1,20 +1,12 @@
 #include "editor/LevelDocument.h"
 
 #include "core/modGlobals.h"
-#include "editor/SettingBox.h"
-#include "editor/SettingsPanel.h"
 #include "editor/StatusColumn.h"
 
-#include <QLineEdit>
-
-LevelDocument::LevelDocument(modGlobals& globals, Random& random, SettingsPanel& panel, QObject* parent)
-    : QObject(parent), m_globals(globals), m_random(random), m_panel(panel)
+LevelDocument::LevelDocument(modGlobals& globals, Random& random, const LevelSettingsText& settings, QObject* parent)
+    : QObject(parent), m_globals(globals), m_random(random), m_settings(settings)
 {
 }
-
-Board& LevelDocument::board() { return m_globals.board; }
-
-LevelSettingsText LevelDocument::settings() const { return m_panel.settings(); }
 
 void LevelDocument::place(CellIndex cell, TileCode code)
 {
@@ -45,16 +37,24 @@ LevelReadStatus LevelDocument::open(const QString& path, int& linesRead)
     if (linesRead >= 4)
         setSetting(LevelSetting::Dog, QString::number(m_globals.LevelDogInterval));
     recordChange(before, QStringLiteral("Open Level"));
+    if (status == LevelReadStatus::Complete)
+        m_history.setClean();
     return status;
 }
 
-bool LevelDocument::save(const QString& path) const { return SaveLevelFile(path, m_panel.settings(), m_globals.board); }
+bool LevelDocument::save(const QString& path)
+{
+    if (!SaveLevelFile(path, m_settings, m_globals.board))
+        return false;
+    m_history.setClean();
+    return true;
+}
 
 LevelState LevelDocument::state(bool withSettings) const
 {
     LevelState state{m_globals.board, std::nullopt};
     if (withSettings)
-        state.settings = m_panel.settings();
+        state.settings = m_settings;
     return state;
 }
 
@@ -71,6 +71,8 @@ void LevelDocument::recordSetting(LevelSetting setting, const QString& before, c
     if (before != after)
         record(new SettingCommand(*this, setting, before, after, drag));
 }
+
+void LevelDocument::typed(LevelSetting setting, const QString& text) { this->text(setting) = text; }
 
 void LevelDocument::record(QUndoCommand* command)
 {
@@ -92,26 +94,32 @@ void LevelDocument::setCell(CellIndex cell, TileCode code)
 void LevelDocument::setState(const LevelState& state)
 {
     m_globals.board = state.board;
-    if (state.settings)
-        m_panel.showSettings(*state.settings);
+    if (state.settings) {
+        setSetting(LevelSetting::Music, state.settings->music);
+        setSetting(LevelSetting::Bonus, state.settings->bonus);
+        setSetting(LevelSetting::Turtle, state.settings->turtleInterval);
+        setSetting(LevelSetting::Dog, state.settings->dogInterval);
+    }
     emit boardChanged();
 }
 
 void LevelDocument::setSetting(LevelSetting setting, const QString& text)
 {
+    this->text(setting) = text;
+    emit settingChanged(setting, text);
+}
+
+QString& LevelDocument::text(LevelSetting setting)
+{
     switch (setting) {
     case LevelSetting::Music:
-        m_panel.txtMusicFile->setText(text);
-        break;
+        return m_settings.music;
     case LevelSetting::Bonus:
-        m_panel.bonus->show(text);
-        break;
+        return m_settings.bonus;
     case LevelSetting::Turtle:
-        m_panel.turtle->show(text);
-        break;
-    case LevelSetting::Dog:
-        m_panel.dog->show(text);
-        break;
+        return m_settings.turtleInterval;
+    default:
+        return m_settings.dogInterval;
     }
 }
 

@@ -8,23 +8,24 @@
 #include <QUndoStack>
 
 class Random;
-class SettingsPanel;
 struct modGlobals;
 
-// The level being edited: the shared board and the four settings of the panel, the changes the
-// editor makes to them (placing a code, a new level, reading and writing a level file, a
-// setting), and the history of those changes, one undo step each. Nothing is recorded while
-// recording is off (during a test).
+// The level being edited: the shared board and the level's four settings as typed, the changes
+// the editor makes to them (placing a code, a new level, reading and writing a level file, a
+// setting) and the history of those changes, one undo step each. Nothing is recorded while
+// recording is off (during a test). Views show it and redraw from its signals.
 class LevelDocument : public QObject {
     Q_OBJECT
 
 public:
-    LevelDocument(modGlobals& globals, Random& random, SettingsPanel& panel, QObject* parent = nullptr);
+    LevelDocument(modGlobals& globals, Random& random, const LevelSettingsText& settings, QObject* parent = nullptr);
 
-    Board& board();
-    LevelSettingsText settings() const;
+    // The four texts as they stand: what Save Level writes and a test reads.
+    const LevelSettingsText& settings() const { return m_settings; }
     QUndoStack& history() { return m_history; }
     void setRecording(bool on) { m_recording = on; }
+    // Changed since the level was last saved or opened whole: the history stands elsewhere.
+    bool isModified() const { return !m_history.isClean(); }
 
     // A click on the board: the cell takes the code, one step unless it held that code already.
     void place(CellIndex cell, TileCode code);
@@ -37,14 +38,16 @@ public:
     LevelReadStatus open(const QString& path, int& linesRead);
 
     // Writes the board and the four texts as they stand; false when the file could not be written.
-    bool save(const QString& path) const;
+    bool save(const QString& path);
 
     // The board (with the settings when asked) as it stands, and a change from an earlier state
-    // to it made one step: New Level.
+    // to it made one step: New Level, a test's board kept.
     LevelState state(bool withSettings) const;
     void recordChange(const LevelState& before, const QString& text);
     // A setting changed by its slider, Enter or the music chooser, made one step.
     void recordSetting(LevelSetting setting, const QString& before, const QString& after, int drag = 0);
+    // A setting's box as typed, key by key: no step, and nothing to show back.
+    void typed(LevelSetting setting, const QString& text);
 
     // What undo and redo put back.
     void setCell(CellIndex cell, TileCode code);
@@ -56,13 +59,15 @@ public:
 
 signals:
     void boardChanged();
+    void settingChanged(LevelSetting setting, const QString& text);
 
 private:
     void record(QUndoCommand* command);
+    QString& text(LevelSetting setting);
 
     modGlobals& m_globals;
     Random& m_random;
-    SettingsPanel& m_panel;
+    LevelSettingsText m_settings;
     QUndoStack m_history;
     bool m_recording = true;
 };

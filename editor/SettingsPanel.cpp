@@ -1,5 +1,6 @@
 #include "editor/SettingsPanel.h"
 
+#include "editor/LevelDocument.h"
 #include "editor/SettingBox.h"
 
 #include <QLabel>
@@ -76,10 +77,30 @@ LevelSettingsText SettingsPanel::settings() const
     return {txtMusicFile->text(), bonus->text->text(), turtle->text->text(), dog->text->text()};
 }
 
-void SettingsPanel::showSettings(const LevelSettingsText& settings)
+void SettingsPanel::follow(LevelDocument& document)
 {
-    txtMusicFile->setText(settings.music);
-    bonus->show(settings.bonus);
-    turtle->show(settings.turtleInterval);
-    dog->show(settings.dogInterval);
+    connect(&document, &LevelDocument::settingChanged, this, &SettingsPanel::showSetting);
+    connect(txtMusicFile, &QLineEdit::textChanged, &document,
+            [&document](const QString& text) { document.typed(LevelSetting::Music, text); });
+    for (const LevelSetting setting : {LevelSetting::Bonus, LevelSetting::Turtle, LevelSetting::Dog}) {
+        connect(box(setting)->text, &QLineEdit::textChanged, &document,
+                [&document, setting](const QString& text) { document.typed(setting, text); });
+        connect(box(setting), &SettingBox::changed, &document,
+                [&document, setting](const QString& before, const QString& after, int drag) {
+                    document.recordSetting(setting, before, after, drag);
+                });
+    }
+}
+
+void SettingsPanel::showSetting(LevelSetting setting, const QString& text)
+{
+    if (setting == LevelSetting::Music)
+        txtMusicFile->setText(text);
+    else
+        box(setting)->show(text);
+}
+
+SettingBox* SettingsPanel::box(LevelSetting setting) const
+{
+    return setting == LevelSetting::Bonus ? bonus : setting == LevelSetting::Turtle ? turtle : dog;
 }

@@ -1,16 +1,19 @@
 #pragma once
 
+#include "editor/EditHistory.h"
 #include "files/LevelFile.h"
 
 #include <QFrame>
 
+class LevelDocument;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class SettingBox;
 
 // The settings panel frameControl: the selected palette item, the test button, and the four
-// settings a level file carries (music file name, bonus seconds, turtle and dog periods).
+// settings a level file carries (music file name, bonus seconds, turtle and dog periods). The
+// level document holds the settings; the panel shows them and tells it what the designer does.
 class SettingsPanel : public QFrame {
     Q_OBJECT
 
@@ -20,10 +23,11 @@ public:
 
     explicit SettingsPanel(QWidget* parent);
 
-    // The four texts as they stand: what Save Level writes and a test reads.
+    // The four texts as the boxes show them.
     LevelSettingsText settings() const;
-    // The program's own setting of all four (Open Level, undo): the sliders follow the numbers.
-    void showSettings(const LevelSettingsText& settings);
+    // From now on the boxes show the document's settings and every key typed, slider moved and
+    // Enter pressed goes to it.
+    void follow(LevelDocument& document);
 
     QLabel* pictSelected;
     QPushButton* butTest;
@@ -32,4 +36,9 @@ public:
     SettingBox* bonus;
     SettingBox* turtle;
     SettingBox* dog;
+
+private:
+    // The program's own setting of one (Open Level, undo): a slider follows its number.
+    void showSetting(LevelSetting setting, const QString& text);
+    SettingBox* box(LevelSetting setting) const;
 };

@@ -50,7 +50,8 @@ void TestMode::butTest_Click(const LevelSettingsText& settings)
 
 void TestMode::StartTest(const LevelSettingsText& settings)
 {
-    m_field.selection.SelectionActive = false;
+    m_field.resetGame();
+    m_field.resetLevel();
     m_audio.PrepareMusic(settings.music);
     if (m_audio.musicAutoPlay())
         m_audio.PlayMusic();  // at once: a test has no countdown
@@ -60,11 +61,6 @@ void TestMode::StartTest(const LevelSettingsText& settings)
     startBeat(GameTimer::Turtle, numberOf(settings.turtleInterval));
     startBeat(GameTimer::Bonus, SecondMs);
     startBeat(GameTimer::Dog, numberOf(settings.dogInterval));
-    m_field.score = 0;
-    m_field.lost = 0;
-    m_field.saved = 0;
-    m_field.TurtlesLostInLevel = 0;
-    m_field.TurtlesSavedInLevel = 0;
     emit totalsChanged();
     emit boardChanged();
 }
@@ -73,18 +69,16 @@ void TestMode::EndTest()
 {
     StopKeepingBoard();
     m_audio.mnuMusicStop_Click();
-    for (int col = 0; col < BoardSize; ++col)
-        for (int row = 0; row < BoardSize; ++row)
-            m_globals.board(col, row) = m_savedBoard(col, row);
+    m_globals.board = m_savedBoard;
     emit boardChanged();
 }
 
 void TestMode::StopKeepingBoard()
 {
-    stopBeats();
+    for (const GameTimer timer : {GameTimer::Turtle, GameTimer::Bonus, GameTimer::Dog})
+        m_clock.setTimer(timer, false);
     m_editMode = true;
-    // The selection belonged to the test's board.
-    m_field.selection.SelectionActive = false;
+    m_field.resetLevel();  // the selection belonged to the test's board
     emit modeChanged(true);
 }
 
@@ -94,43 +88,17 @@ void TestMode::setDogPeriod(Int16 milliseconds) { m_clock.setPeriod(GameTimer::D
 
 void TestMode::timerFired(GameTimer timer)
 {
-    if (timer == GameTimer::Turtle)
-        TimerTurtle_Timer();
-    else if (timer == GameTimer::Dog)
-        TimerDog_Timer();
+    // No level-over check follows a turtle beat: a test runs on after its last turtle.
+    if (timer == GameTimer::Bonus)
+        m_field.bonusBeat(*this);
     else
-        TimerBonus_Timer();
+        m_field.creatureBeat(*this, timer == GameTimer::Turtle);
 }
 
-void TestMode::TimerTurtle_Timer() { playTick(m_field.MoveCreatures(true)); }
-
-void TestMode::TimerDog_Timer() { playTick(m_field.MoveCreatures(false)); }
-
-void TestMode::TimerBonus_Timer()
-{
-    if (m_field.time > 0) {
-        m_field.time = add16(m_field.time, -1);
-        emit bonusShown(QString::number(m_field.time));
-    }
-}
-
-void TestMode::playTick(const TickResult& tick)
-{
-    // No level-over check follows: a test runs on after its last turtle.
-    for (std::string_view alias : tick.sounds)
-        m_audio.PlayEffect(alias);
-    emit totalsChanged();
-    emit boardChanged();
-}
+void TestMode::playEffect(std::string_view alias) { m_audio.PlayEffect(alias); }
 
 void TestMode::startBeat(GameTimer timer, Int16 period)
 {
     m_clock.setPeriod(timer, period);
     m_clock.setTimer(timer, true);
-}
-
-void TestMode::stopBeats()
-{
-    for (const GameTimer timer : {GameTimer::Turtle, GameTimer::Bonus, GameTimer::Dog})
-        m_clock.setTimer(timer, false);
 }

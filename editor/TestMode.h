@@ -12,10 +12,10 @@ class AudioControl;
 class Random;
 
 // The editor's test of the level being edited: the board is played on the spot with the game's
-// tick, scoring rule for tests, mouse commands and music, and comes back as it was placed when
+// beat, scoring rule for tests, mouse commands and music, and comes back as it was placed when
 // the test ends. A test has no end of level: it runs until "End Test", Open Level, Save Level or
 // the editor closing.
-class TestMode : public QObject, public TimerListener {
+class TestMode : public QObject, public TimerListener, private FieldView {
     Q_OBJECT
 
 public:
@@ -26,8 +26,10 @@ public:
     PlayField& field() { return m_field; }
     // TimerTurtle, TimerBonus and TimerDog.
     const Clock& clock() const { return m_clock; }
+    // The board as it was placed before the test that runs or ran last.
+    const Board& placedBoard() const { return m_savedBoard; }
 
-    // Starts a test with the panel's settings, or ends the running one.
+    // Starts a test with the level's settings, or ends the running one.
     void butTest_Click(const LevelSettingsText& settings);
     // The twin of the game's StartLevel: music from the box, no countdown, the bonus as typed.
     void StartTest(const LevelSettingsText& settings);
@@ -41,10 +43,12 @@ public:
     void setTurtlePeriod(Int16 milliseconds);
     void setDogPeriod(Int16 milliseconds);
 
+    // TimerTurtle_Timer, TimerBonus_Timer or TimerDog_Timer: the game's beat, with no end of level.
     void timerFired(GameTimer timer) override;
-    void TimerTurtle_Timer();
-    void TimerDog_Timer();
-    void TimerBonus_Timer();
+    // The mouse on the board during a test, as in the game.
+    void pictMain_MouseDown(float x, float y) { m_field.mouseDown(*this, x, y); }
+    void pictMain_MouseMove(float x, float y) { m_field.mouseMove(*this, x, y); }
+    void pictMain_MouseUp() { m_field.mouseUp(*this); }
 
 signals:
     void modeChanged(bool editMode);
@@ -55,9 +59,11 @@ signals:
     void bonusShown(const QString& text);
 
 private:
+    void playEffect(std::string_view alias) override;
+    void DrawGrid() override { emit boardChanged(); }
+    void showTotals() override { emit totalsChanged(); }
+    void showBonus() override { emit bonusShown(QString::number(m_field.time)); }
     void startBeat(GameTimer timer, Int16 period);
-    void stopBeats();
-    void playTick(const TickResult& tick);
 
     modGlobals& m_globals;
     Random& m_random;

@@ -37,9 +37,11 @@ frmEditor::frmEditor(modGlobals& globals, Random& random, modSound& sound, const
     layout->setMenuBar(menuBar);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(buildClient());
-    m_document = new LevelDocument(globals, random, *frameControl, this);
-    m_files = new FileCommands(*this, programFolder, *m_document, m_test, m_audio, Timer1);
+    m_document = new LevelDocument(globals, random, frameControl->settings(), this);
+    frameControl->follow(*m_document);
+    m_files = new FileCommands(*this, programFolder, *m_document, m_test.field(), m_audio);
     connect(m_files, &FileCommands::bonusRead, lblTime, &QLabel::setText);
+    connect(m_files, &FileCommands::dialogOpens, this, &frmEditor::stopForDialog);
     connect(m_files, &FileCommands::finished, this, [this] {
         DrawGrid();
         Timer1.start(RedrawMs);
@@ -123,21 +125,17 @@ void frmEditor::connectHistory()
         mnuUndo->setEnabled(editMode && m_document->history().canUndo());
         mnuRedo->setEnabled(editMode && m_document->history().canRedo());
     });
-    const auto record = [this](SettingBox* box, LevelSetting setting) {
-        connect(box, &SettingBox::changed, this,
-                [this, setting](const QString& before, const QString& after, int drag) {
-                    m_document->recordSetting(setting, before, after, drag);
-                });
-    };
-    record(frameControl->bonus, LevelSetting::Bonus);
-    record(frameControl->turtle, LevelSetting::Turtle);
-    record(frameControl->dog, LevelSetting::Dog);
+}
+
+void frmEditor::stopForDialog()
+{
+    Timer1.stop();
+    m_test.StopKeepingBoard();
 }
 
 void frmEditor::Form_Load()
 {
     m_audio.MusicCloseRequested = false;
-    m_test.field().selection.SelectionActive = false;
     SelectedCode = Tile::Blank;
     m_tiles = TileSet::load(m_programFolder);
     pictMain->setTiles(m_tiles);
@@ -160,30 +158,22 @@ void frmEditor::Palette_Click(TileCode code)
 
 void frmEditor::pictMain_MouseDown(float x, float y)
 {
-    Selection& selection = m_test.field().selection;
-    if (!EditMode()) {
-        playOutcome(mouseDown(m_globals.board, selection, drag, x, y));
-        return;
-    }
-    beginDrag(drag, x, y);
-    const std::optional<CellIndex> cell = pressedCell(x, y);
-    m_pressOnCell = cell.has_value();
-    if (cell) {
-        selection.SelectionCol = Int16(cell->col);
-        selection.SelectionRow = Int16(cell->row);
-    }
+    if (EditMode())
+        m_pressCell = pressedCell(x, y);
+    else
+        m_test.pictMain_MouseDown(x, y);
 }
 
 void frmEditor::pictMain_MouseMove(float x, float y)
 {
     if (!EditMode())
-        playOutcome(mouseMove(m_test.field().selection, drag, x, y));
+        m_test.pictMain_MouseMove(x, y);
 }
 
 void frmEditor::pictMain_MouseUp(float x, float y)
 {
     if (!EditMode())
-        playOutcome(mouseUp(m_globals.board, m_test.field().selection, drag));
+        m_test.pictMain_MouseUp();
     // A press and a release on the picture make one click.
     if (x >= 0 && y >= 0 && x < BoardPicture::PictureWidth && y < BoardPicture::PictureHeight)
         pictMain_Click();
@@ -193,23 +183,13 @@ void frmEditor::pictMain_Click()
 {
     // Only the press cell takes the code: a drag paints nothing. A press beside the cells places
     // nothing either, rather than writing into the cell of some earlier press.
-    if (!EditMode() || !m_pressOnCell)
-        return;
-    const Selection& selection = m_test.field().selection;
-    m_document->place({selection.SelectionCol, selection.SelectionRow}, SelectedCode);
-}
-
-void frmEditor::playOutcome(const MouseOutcome& outcome)
-{
-    if (!outcome.sound.empty())
-        m_audio.PlayEffect(outcome.sound);
-    if (outcome.redraw)
-        DrawGrid();
+    if (EditMode() && m_pressCell)
+        m_document->place(*m_pressCell, SelectedCode);
 }
 
 // --- Commands ------------------------------------------------------------------------------
 
-void frmEditor::butTest_Click() { m_test.butTest_Click(frameControl->settings()); }
+void frmEditor::butTest_Click() { m_test.butTest_Click(m_document->settings()); }
 
 void frmEditor::mnuNew_Click()
 {
@@ -217,11 +197,7 @@ void frmEditor::mnuNew_Click()
     // over the empty board, and "End Test" brings back the board it started from.
     const LevelState before = m_document->state(false);
     m_audio.MusicCloseRequested = false;
-    PlayField& field = m_test.field();
-    field.selection.SelectionActive = false;
-    field.score = 0;
-    field.lost = 0;
-    field.saved = 0;
+    m_test.field().resetGame();
     showTotals();
     m_audio.mnuMusicStop_Click();
     ResetEditor();
@@ -231,7 +207,6 @@ void frmEditor::mnuNew_Click()
 
 void frmEditor::ResetEditor()
 {
-    m_test.field().selection.SelectionActive = false;
     m_document->clearBoard();
     m_audio.ResetMusicDevice();
     DrawGrid();
@@ -241,7 +216,11 @@ void frmEditor::mnuExit_Click() { close(); }
 
 void frmEditor::Timer1_Timer() { DrawGrid(); }
 
-void frmEditor::DrawGrid() { pictMain->DrawGrid(m_globals.board, m_test.field().selection, drag); }
+void frmEditor::DrawGrid()
+{
+    const PlayField& field = m_test.field();
+    pictMain->DrawGrid(m_globals.board, field.selection, field.drag());
+}
 
 void frmEditor::showTotals()
 {

@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include <memory>
+#include <optional>
 
 class BoardPicture;
 class FileCommands;
@@ -42,7 +43,6 @@ public:
     // The status labels and the nine palette pictures.
     const StatusColumn& column() const { return *m_column; }
     AudioControl& audio() { return m_audio; }
-    const TileSet& tiles() const { return m_tiles; }
     bool EditMode() const { return m_test.EditMode(); }
 
     // Where the settings panel stands on a screen of this size: right of the status column on a
@@ -92,10 +92,9 @@ public:
     QAction* mnuUndo;  // the history's own actions
     QAction* mnuRedo;
     AudioMenu audioMenu;
-    QTimer Timer1;
+    QTimer Timer1;  // redraws the board; this window alone starts and stops it
 
     TileCode SelectedCode = Tile::Blank;
-    DragPoints drag;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -106,10 +105,11 @@ private:
     QWidget* buildClient();
     void buildMenus();
     void connectHistory();
+    // Open Level and Save Level end a running test, keeping its board as one step.
+    void stopForDialog();
     void HookEditorWindow();
     void applyPanelRule(QSize screen);
     void showTotals();
-    void playOutcome(const MouseOutcome& outcome);
 
     modGlobals& m_globals;
     QString m_programFolder;
@@ -120,6 +120,6 @@ private:
     LevelDocument* m_document = nullptr;
     FileCommands* m_files = nullptr;
     QWidget* m_client = nullptr;
-    bool m_pressOnCell = false;  // the last press on the board hit a cell
+    std::optional<CellIndex> m_pressCell;  // in edit mode: the cell of the last press on the board
     bool m_hooked = false;
 };

@@ -44,9 +44,9 @@ frmPondrake::frmPondrake(modGlobals& globals, Random& random, modSound& sound, c
 
     pictMain = new BoardPicture(client);
     pictMain->move(0, 0);
-    connect(pictMain, &BoardPicture::MouseDown, this, &frmPondrake::pictMain_MouseDown);
-    connect(pictMain, &BoardPicture::MouseMove, this, &frmPondrake::pictMain_MouseMove);
-    connect(pictMain, &BoardPicture::MouseUp, this, [this] { pictMain_MouseUp(); });
+    connect(pictMain, &BoardPicture::MouseDown, this, [this](float x, float y) { m_flow.pictMain_MouseDown(x, y); });
+    connect(pictMain, &BoardPicture::MouseMove, this, [this](float x, float y) { m_flow.pictMain_MouseMove(x, y); });
+    connect(pictMain, &BoardPicture::MouseUp, this, [this](float x, float y) { m_flow.pictMain_MouseUp(x, y); });
     buildStatusColumn(client);
     buildMenus();
 
@@ -114,40 +114,6 @@ void frmPondrake::Form_Load()
                        QStringLiteral("the game plays without sound effects or music"),
                        QStringLiteral("those sounds stay silent"));
     m_flow.Start();
-}
-
-// --- The mouse on the board ----------------------------------------------------------------
-
-// While the game is held the board takes no commands.
-
-void frmPondrake::pictMain_MouseDown(float x, float y)
-{
-    if (m_flow.held())
-        return;
-    const MouseOutcome outcome = mouseDown(m_globals.board, m_field.selection, drag, x, y);
-    if (!outcome.sound.empty())
-        playEffect(outcome.sound);
-    if (outcome.redraw)
-        DrawGrid();
-}
-
-void frmPondrake::pictMain_MouseMove(float x, float y)
-{
-    if (m_flow.held())
-        return;
-    if (mouseMove(m_field.selection, drag, x, y).redraw)
-        DrawGrid();
-}
-
-void frmPondrake::pictMain_MouseUp()
-{
-    if (m_flow.held())
-        return;
-    const MouseOutcome outcome = mouseUp(m_globals.board, m_field.selection, drag);
-    if (!outcome.sound.empty())
-        playEffect(outcome.sound);
-    if (outcome.redraw)
-        DrawGrid();
 }
 
 // --- Menus ---------------------------------------------------------------------------------
@@ -238,7 +204,7 @@ void frmPondrake::playEffect(std::string_view alias) { m_audio.PlayEffect(alias)
 
 void frmPondrake::DrawGrid()
 {
-    pictMain->DrawGrid(m_globals.board, m_field.selection, drag);
+    pictMain->DrawGrid(m_globals.board, m_field.selection, m_field.drag());
     if (m_flow.paused())
         pictMain->DrawPaused();
 }
@@ -250,6 +216,8 @@ void frmPondrake::showTotals()
     lblSaved->setText(QString::number(m_field.saved));
     lblLost->setText(QString::number(m_field.lost));
 }
+
+void frmPondrake::showBonus() { lblTime->setText(QString::number(m_field.time)); }
 
 void frmPondrake::showLevelNumber(Int16 levelNumber) { lblLevel->setText(QString::number(levelNumber)); }
 

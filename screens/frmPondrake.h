@@ -1,7 +1,6 @@
 #pragma once
 
 #include "core/LevelFlow.h"
-#include "core/MouseCommands.h"
 #include "core/PlayField.h"
 #include "ui/AudioControl.h"
 #include "ui/AudioMenu.h"
@@ -32,10 +31,7 @@ public:
     PlayField& field() { return m_field; }
     AudioControl& audio() { return m_audio; }
 
-    // Event handlers.
-    void pictMain_MouseDown(float x, float y);
-    void pictMain_MouseMove(float x, float y);
-    void pictMain_MouseUp();
+    // Event handlers; the mouse on the board goes to the flow's.
     void mnuNew_Click() { m_flow.mnuNew_Click(); }
     void butEndGame_Click() { m_flow.butEndGame_Click(); }
     void butReplay_Click() { m_flow.butReplay_Click(); }
@@ -67,8 +63,6 @@ public:
     QAction* mnuInstructions;
     QAction* mnuAbout;
 
-    DragPoints drag;
-
 protected:
     void closeEvent(QCloseEvent* event) override;  // Form_Unload
 
@@ -91,6 +85,7 @@ private:
     void playEffect(std::string_view alias) override;
     void DrawGrid() override;
     void showTotals() override;
+    void showBonus() override;
     void showLevelNumber(Int16 levelNumber) override;
     bool confirmAbort() override;
     bool confirmLevelEditor() override;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Board.h"
 #include "core/TileCodes.h"
 
 #include <QImage>
@@ -10,8 +11,7 @@
 #include <array>
 #include <cstddef>
 
-// Board geometry: 34 x 34 pixel cells, 20 x 20 of them.
-inline constexpr int CellPixels = 34;
+// Board geometry: 20 x 20 cells of CellPixels (core/Board.h).
 inline constexpr int BoardPixels = 680;
 
 // What an empty picture shows: the tile pictures and the back buffer before anything is drawn.

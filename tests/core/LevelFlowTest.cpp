@@ -58,6 +58,7 @@ public:
         shown = "score " + std::to_string(field.score) + " bonus " + std::to_string(field.time) + " saved " +
                 std::to_string(field.saved) + " lost " + std::to_string(field.lost);
     }
+    void showBonus() override { showTotals(); }
     void showLevelNumber(Int16 n) override { log.push_back("level " + std::to_string(n)); }
     bool confirmAbort() override { return open("ask abort"), m_yes; }
     bool confirmLevelEditor() override { return open("ask level editor"), m_yes; }
@@ -92,37 +93,54 @@ public:
 
     void run(const std::string& command)
     {
-        // clang-format off
-        static const std::map<std::string, void (LevelFlow::*)()> clicks = {
-            {"start", &LevelFlow::Start}, {"new", &LevelFlow::mnuNew_Click}, {"replay", &LevelFlow::butReplay_Click},
-            {"bonus", &LevelFlow::TimerBonus_Timer}, {"turtle", &LevelFlow::TimerTurtle_Timer},
-            {"dog", &LevelFlow::TimerDog_Timer}, {"scores", &LevelFlow::mnuHighScores_Click},
-            {"pause", &LevelFlow::pause}, {"resume", &LevelFlow::resume}};
-        // clang-format on
+        static const std::map<std::string, void (LevelFlow::*)()> clicks = {{"start", &LevelFlow::Start},
+                                                                            {"new", &LevelFlow::mnuNew_Click},
+                                                                            {"replay", &LevelFlow::butReplay_Click},
+                                                                            {"scores", &LevelFlow::mnuHighScores_Click},
+                                                                            {"pause", &LevelFlow::pause},
+                                                                            {"resume", &LevelFlow::resume}};
+        static const std::map<std::string, GameTimer> beats = {{"countdown", GameTimer::CountDown},
+                                                               {"bonus", GameTimer::Bonus},
+                                                               {"turtle", GameTimer::Turtle},
+                                                               {"dog", GameTimer::Dog}};
         std::istringstream in(command);
-        std::string verb, answer;
+        std::string verb, answer, rest;
         int n = 1;
         in >> verb;
+        const auto number = [&](auto& value) {
+            if (!(in >> value))
+                ADD_FAILURE() << "a number is missing: " << command;
+        };
         if (clicks.count(verb)) {
             (flow.*clicks.at(verb))();
-        } else if (verb == "countdown") {
-            for (in >> n; n > 0; --n)
-                flow.timerCountDown_Timer();
+        } else if (beats.count(verb)) {
+            if (!(in >> n))
+                in.clear(), n = 1;  // one beat unless a count is given
+            for (; n > 0; --n)
+                flow.timerFired(beats.at(verb));
         } else if (verb == "abort" || verb == "editor") {
             in >> answer;
+            const bool known = verb == "abort" ? answer == "yes" || answer == "no"
+                                               : answer.empty() || answer == "ok" || answer == "cancel";
+            if (!known)
+                ADD_FAILURE() << "no such answer: " << command;
             m_yes = answer == "yes" || answer == "ok";
             verb == "abort" ? flow.butEndGame_Click() : flow.mnuLevelEditor_Click();
         } else if (verb == "advance") {
-            in >> n;
+            number(n);
             clock.runUntil(clock.driven() + n);
         } else if (verb == "select") {
-            in >> field.selection.SelectionCol >> field.selection.SelectionRow;
+            number(field.selection.SelectionCol);
+            number(field.selection.SelectionRow);
             field.selection.SelectionActive = true;
         } else if (verb == "score" || verb == "turtles") {
-            in >> (verb == "score" ? field.score : globals.TurtlesInLevel);
+            number(verb == "score" ? field.score : globals.TurtlesInLevel);
         } else {
             ADD_FAILURE() << "no such command: " << command;
+            return;
         }
+        if (in >> rest)
+            ADD_FAILURE() << "more than the command takes: " << command;
     }
 
 private:
@@ -146,10 +164,11 @@ TEST(LevelFlow, EveryStoryGoesAsWrittenDown)
     ASSERT_TRUE(file.is_open());
     std::unique_ptr<Story> story;
     std::string title;
+    int number = 0;
     for (std::string line; std::getline(file, line);) {
         const std::size_t colon = line.find(": ");
         const std::string head = line.substr(0, colon), rest = colon == std::string::npos ? "" : line.substr(colon + 2);
-        SCOPED_TRACE(title + "\n" + line);
+        SCOPED_TRACE("flows.txt:" + std::to_string(++number) + ": " + line + "\n  in the story " + title);
         if (line.starts_with("## ")) {
             title = line;
             story = std::make_unique<Story>();
@@ -180,4 +199,43 @@ TEST(LevelFlow, EveryStoryGoesAsWrittenDown)
             ADD_FAILURE() << "cannot read this line";
         }
     }
+}
+
+// What a recorder sees: every input as it arrives, before the rules act on it (a press on a held
+// board too), the answer to a question and the closing of each window once known.
+TEST(LevelFlow, AnObserverSeesEveryInputInTheOrderItArrives)
+{
+    struct Inputs : InputObserver {
+        std::string text;
+        void observe(const GameInput& input) override
+        {
+            static const char* const kinds[] = {"timer",  "down",   "move",  "up",     "new",    "replay", "end",
+                                                "scores", "editor", "pause", "resume", "answer", "closed"};
+            text += std::string(text.empty() ? "" : " | ") + kinds[int(input.kind)];
+            if (input.kind == GameInput::Kind::Timer)
+                text += std::string(" ") + "CBTD"[int(input.timer)];
+            else if (input.kind >= GameInput::Kind::MouseDown && input.kind <= GameInput::Kind::MouseUp)
+                text += " " + std::to_string(input.x).substr(0, 4) + " " + std::to_string(input.y).substr(0, 4);
+            else if (input.kind == GameInput::Kind::Answer)
+                text += input.yes ? " yes" : " no";
+        }
+    } inputs;
+    Story story;
+    story.levels[1] = {"x/$", 60};
+    story.run("start");
+    story.flow.setObserver(&inputs);
+    story.run("new");
+    story.run("countdown 6");
+    story.flow.pictMain_MouseDown(17.5f, 17.25f);
+    story.flow.pictMain_MouseMove(17.5f, 40);
+    story.flow.pictMain_MouseUp(17.5f, 40);
+    story.run("abort no");
+    story.run("pause");
+    story.flow.pictMain_MouseDown(1, 2);
+    EXPECT_FALSE(story.field.selection.SelectionActive) << "held: refused";
+    story.run("resume");
+    story.run("turtle");  // into the water: the level is passed, and the game won
+    EXPECT_EQ(inputs.text, "new | timer C | timer C | timer C | timer C | timer C | timer C | down 17.5 17.2 | "
+                           "move 17.5 40.0 | up 17.5 40.0 | end | answer no | pause | down 1.00 2.00 | resume | "
+                           "timer T | closed | closed | closed");
 }

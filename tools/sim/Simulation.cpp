@@ -36,6 +36,7 @@ public:
     void playEffect(std::string_view) override {}
     void DrawGrid() override {}
     void showTotals() override {}
+    void showBonus() override {}
     void showLevelNumber(Int16) override {}
 
     bool confirmAbort() override { return false; }
@@ -57,41 +58,34 @@ private:
     Random& m_random;
 };
 
-// A player gets no more than this many commands at one instant: a guard against a player that
-// never stops answering.
-constexpr int MaxCommandsAtOnce = 64;
-
-}  // namespace
-
-TileCode giveCommand(Board& board, Selection& selection, DragPoints& drag, const Command& command)
+// Press, drag and release, as the game window forwards them to the flow: a press on the centre of
+// the cell and a drag of 20 pixels. Returns the code of the pressed cell before the command.
+TileCode giveCommand(LevelFlow& flow, const Board& board, const Command& command)
 {
-    constexpr float CellPixels = 34;
     constexpr float DragPixels = 20;
     const float x = command.col * CellPixels + CellPixels / 2;
     const float y = command.row * CellPixels + CellPixels / 2;
     const TileCode pressed = command.col >= 0 && command.col < BoardSize && command.row >= 0 && command.row < BoardSize
                                  ? board(command.col, command.row)
                                  : Tile::Empty;
-    mouseDown(board, selection, drag, x, y);
-    switch (command.direction) {
-    case DragDirection::Up:
-        mouseMove(selection, drag, x, y - DragPixels);
-        break;
-    case DragDirection::Down:
-        mouseMove(selection, drag, x, y + DragPixels);
-        break;
-    case DragDirection::Left:
-        mouseMove(selection, drag, x - DragPixels, y);
-        break;
-    case DragDirection::Right:
-        mouseMove(selection, drag, x + DragPixels, y);
-        break;
-    case DragDirection::None:
-        break;
-    }
-    mouseUp(board, selection, drag);
+    flow.pictMain_MouseDown(x, y);
+    const float dx = command.direction == DragDirection::Left    ? -DragPixels
+                     : command.direction == DragDirection::Right ? DragPixels
+                                                                 : 0;
+    const float dy = command.direction == DragDirection::Up     ? -DragPixels
+                     : command.direction == DragDirection::Down ? DragPixels
+                                                                : 0;
+    if (command.direction != DragDirection::None)
+        flow.pictMain_MouseMove(x + dx, y + dy);
+    flow.pictMain_MouseUp(x + dx, y + dy);
     return pressed;
 }
+
+// A player gets no more than this many commands at one instant: a guard against a player that
+// never stops answering.
+constexpr int MaxCommandsAtOnce = 64;
+
+}  // namespace
 
 RunOutcome playLevel(const std::string& path, std::uint64_t seed, Player& player)
 {
@@ -102,7 +96,6 @@ RunOutcome playLevel(const std::string& path, std::uint64_t seed, Player& player
     Clock clock;  // driven by hand at 1x: its driving time is game time
     SimWindow window(levelPath, globals, random);
     LevelFlow flow(window, field, clock);
-    DragPoints drag;
     RunOutcome outcome;
 
     flow.Start();
@@ -116,7 +109,7 @@ RunOutcome playLevel(const std::string& path, std::uint64_t seed, Player& player
             if (!command)
                 return;
             ++outcome.commands;
-            if (isDog(giveCommand(globals.board, field.selection, drag, *command)))
+            if (isDog(giveCommand(flow, globals.board, *command)))
                 ++outcome.dogCommands;
         }
     };

@@ -58,7 +58,3 @@ struct UnreadableLevel {
 // Plays the level file from New Game to the end of its first attempt, with the random generator
 // seeded from seed. The same file, seed and player give the same run.
 RunOutcome playLevel(const std::string& path, std::uint64_t seed, Player& player);
-
-// Press, drag and release through the game's mouse rules, as the game window forwards them.
-// Returns the code of the pressed cell before the command.
-TileCode giveCommand(Board& board, Selection& selection, DragPoints& drag, const Command& command);

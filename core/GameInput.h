@@ -1,0 +1,36 @@
+#pragma once
+
+#include "core/Clock.h"
+
+// Everything from outside that reaches the rules of a game, in the order it arrives: a timer's
+// firing, the mouse on the board, the player's commands, and the answers and closings of the
+// windows the flow opened. A game is its seed plus these; a recorder watches them at the flow.
+struct GameInput {
+    enum class Kind {
+        Timer,  // timer fired
+        MouseDown,
+        MouseMove,
+        MouseUp,  // on the board at (x, y), in board pixels as the rules take them
+        NewGame,
+        Replay,
+        EndGame,
+        HighScores,
+        LevelEditor,
+        Pause,
+        Resume,
+        Answer,        // the question the flow asked was answered: yes
+        WindowClosed,  // a window the flow opened (level over, game over, top ten, editor) closed
+    };
+    Kind kind;
+    GameTimer timer = GameTimer::CountDown;
+    float x = 0;
+    float y = 0;
+    bool yes = false;
+};
+
+class InputObserver {
+public:
+    virtual ~InputObserver() = default;
+    // Called as the input arrives, before the rules act on it; answers and closings once known.
+    virtual void observe(const GameInput& input) = 0;
+};
