@@ -130,7 +130,13 @@ void frmEditor::connectHistory()
 void frmEditor::stopForDialog()
 {
     Timer1.stop();
+    if (EditMode())
+        return;
+    // The board stays as the test left it: a change to undo like any other. Undo brings the
+    // placed board back, redo the test's again, and the steps before the test stay.
+    const LevelState placed{m_test.placedBoard(), std::nullopt};
     m_test.StopKeepingBoard();
+    m_document->recordChange(placed, QStringLiteral("Keep Test Board"));
 }
 
 void frmEditor::Form_Load()

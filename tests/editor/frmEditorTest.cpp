@@ -237,3 +237,41 @@ TEST_F(Editor, EveryChangeUndoesBackToTheEmptyBoardAndRedoesToTheSameFileAndAFai
     EXPECT_TRUE(told.contains(QStringLiteral("could not be saved"))) << told.toStdString();
     EXPECT_EQ(readFile(name), "the old level");
 }
+
+// Save Level and Open Level end a test and keep its board: one step, which undo takes back to the
+// board as placed and redo brings forward again, so that the level saved after undo and redo is
+// the same file byte for byte. The steps before the test stay in the history.
+TEST_F(Editor, ATestEndedBySaveOrOpenKeepsItsBoardAsOneStepThatUndoAndRedoTakeBackAndForth)
+{
+    place("pictTurtleLeft", {{3, 3}});
+    const Board placed = globals.board;
+    random = SequenceRandom({Right, 0.5});  // the turtle's way, then the beat's roll
+    editor->butTest->click();
+    fire(GameTimer::Turtle);
+    answerFileDialog(path("levels/tested"));
+    editor->mnuSave->trigger();
+    const Board tested = globals.board;
+    EXPECT_EQ(rowOf(tested, 3).substr(3, 2), "bd");
+    EXPECT_FALSE(editor->document().isModified()) << "just saved";
+    editor->mnuUndo->trigger();
+    EXPECT_EQ(rowsOf(globals.board), rowsOf(placed));
+    EXPECT_TRUE(editor->document().isModified());
+    editor->mnuRedo->trigger();
+    EXPECT_EQ(rowsOf(globals.board), rowsOf(tested));
+    EXPECT_FALSE(editor->document().isModified()) << "back where it was saved";
+    answerFileDialog(path("levels/again"));
+    editor->mnuSave->trigger();
+    EXPECT_EQ(readFile(path("levels/again.txt")), readFile(path("levels/tested.txt")));
+
+    random = SequenceRandom({Down, 0.5});
+    editor->butTest->click();
+    fire(GameTimer::Turtle);
+    onNextModal<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); });
+    editor->mnuOpen->trigger();
+    EXPECT_EQ(rowOf(globals.board, 4).substr(4, 1), "x") << "as the test left it";
+    EXPECT_EQ(editor->document().history().count(), 3);
+    editor->mnuUndo->trigger();
+    EXPECT_EQ(rowsOf(globals.board), rowsOf(tested));
+    editor->mnuUndo->trigger();
+    EXPECT_EQ(rowsOf(globals.board), rowsOf(placed));
+}
