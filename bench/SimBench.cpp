@@ -1,7 +1,7 @@
 // Simulated levels per second on one core: one whole run of a shipped level, from New Game to its
 // end (or the ten-minute limit), for the computer player and for nobody at the board.
-#include "tools/sim/BotPlayer.h"
-#include "tools/sim/Players.h"
+#include "sim/BotPlayer.h"
+#include "sim/Players.h"
 
 #include <benchmark/benchmark.h>
 

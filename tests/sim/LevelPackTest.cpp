@@ -1,9 +1,9 @@
 // The proof of the shipped levels, played by the simulator from many seeds: the computer player
 // passes every level, a level that nobody touches is failed (the first two teaching levels aside),
 // and from level 7 on the levels grow harder for the computer player.
-#include "tools/sim/BotPlayer.h"
-#include "tools/sim/Players.h"
-#include "tools/sim/Summary.h"
+#include "sim/BotPlayer.h"
+#include "sim/Players.h"
+#include "sim/Summary.h"
 
 #include <QFileInfo>
 

@@ -1,8 +1,8 @@
 // pondrake_sim: plays one level file without a window, on a simulated clock, and prints the
 // outcome as one line of JSON. See tools/sim/README.md.
-#include "tools/sim/BotPlayer.h"
-#include "tools/sim/Players.h"
-#include "tools/sim/Summary.h"
+#include "sim/BotPlayer.h"
+#include "sim/Players.h"
+#include "sim/Summary.h"
 
 #include <cstring>
 #include <fstream>

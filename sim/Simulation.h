@@ -7,8 +7,8 @@
 #include <optional>
 #include <string>
 
-// A level played without a window or a clock: the game's own level flow, tick and mouse rules,
-// driven by a simulated clock. Only the clock and the window are stand-ins.
+// A level played without a window or a wall clock: the game's own level flow, tick and mouse
+// rules, on the game's clock moved by hand. Only the window is a stand-in.
 
 using SimTime = std::int64_t;  // simulated milliseconds since New Game
 

@@ -1,7 +1,7 @@
 // The bot's use of dogs: a dog is a wall that the player can move. It is worth a command when,
 // standing where it would stop, it shuts the turtles out of more ways into danger, or lets more
 // of them reach the water.
-#include "tools/sim/BotPlayer.h"
+#include "sim/BotPlayer.h"
 
 #include <vector>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "tools/sim/Hazards.h"
-#include "tools/sim/Simulation.h"
+#include "sim/Hazards.h"
+#include "sim/Simulation.h"
 
 // A computer player as quick as a quick human: it looks at the board after every tick and gives
 // at most one command every 400 simulated milliseconds. It points turtles along the cheapest way

@@ -1,4 +1,4 @@
-#include "tools/sim/Simulation.h"
+#include "sim/Simulation.h"
 
 #include "core/LevelFlow.h"
 #include "core/Random.h"

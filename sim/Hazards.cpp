@@ -1,4 +1,4 @@
-#include "tools/sim/Hazards.h"
+#include "sim/Hazards.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "tools/sim/WayToWater.h"
+#include "sim/WayToWater.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,6 +1,6 @@
-#include "tools/sim/TurtlePlan.h"
+#include "sim/TurtlePlan.h"
 
-#include "tools/sim/BotPlayer.h"
+#include "sim/BotPlayer.h"
 
 #include <algorithm>
 #include <queue>

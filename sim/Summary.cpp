@@ -1,4 +1,4 @@
-#include "tools/sim/Summary.h"
+#include "sim/Summary.h"
 
 #include <algorithm>
 #include <cstdio>

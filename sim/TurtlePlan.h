@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/sim/WayToWater.h"
+#include "sim/WayToWater.h"
 
 #include <optional>
 

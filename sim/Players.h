@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/sim/Simulation.h"
+#include "sim/Simulation.h"
 
 #include <istream>
 #include <ostream>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/sim/Simulation.h"
+#include "sim/Simulation.h"
 
 #include <functional>
 #include <memory>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/sim/Hazards.h"
+#include "sim/Hazards.h"
 
 #include <array>
 #include <limits>

@@ -1,4 +1,4 @@
-#include "tools/sim/Players.h"
+#include "sim/Players.h"
 
 #include <array>
 #include <sstream>
