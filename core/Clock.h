@@ -49,7 +49,6 @@ public:
     bool isOn(GameTimer timer) const { return at(timer).on; }  // held or not
     bool isHeld(GameTimer timer) const { return at(timer).held; }
     Int16 period(GameTimer timer) const { return at(timer).period; }
-    int speed() const { return m_speed; }
     Millis now() const { return m_now; }        // game time
     Millis driven() const { return m_driven; }  // the driving time last seen
 

@@ -56,15 +56,11 @@ protected:
 
 }  // namespace
 
-TEST_F(Screens, TheLayoutAndTheBoardThatTakesNoCommandsWhileTheGameIsHeld)
+// The board forwards the mouse to the rules (which refuse it while the game is held: core's tests).
+TEST_F(Screens, TheLayoutAndTheBoardThatForwardsAPressToTheRules)
 {
     expectLayout(*window->centralWidget(), "screens/layout.txt");
     const QPoint turtle(34 + 17, 34 + 17);
-    window->flow().hold();
-    QTest::mousePress(window->pictMain, Qt::LeftButton, {}, turtle);
-    EXPECT_FALSE(window->field().selection.SelectionActive);
-    QTest::mouseRelease(window->pictMain, Qt::LeftButton, {}, turtle);
-    window->flow().release();
     QTest::mousePress(window->pictMain, Qt::LeftButton, {}, turtle);
     EXPECT_TRUE(window->field().selection.SelectionActive);
     EXPECT_NE(window->pictMain->surface(), window->pictMain->pictBackBuffer()) << "marked at once";
