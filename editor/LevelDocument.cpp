@@ -4,7 +4,7 @@
 #include "editor/StatusColumn.h"
 
 LevelDocument::LevelDocument(modGlobals& globals, Random& random, const LevelSettingsText& settings, QObject* parent)
-    : QObject(parent), m_globals(globals), m_random(random), m_settings(settings)
+    : QObject(parent), m_globals(globals), m_random(random), m_settings(settings), m_cleanSettings(settings)
 {
 }
 
@@ -38,7 +38,7 @@ LevelReadStatus LevelDocument::open(const QString& path, int& linesRead)
         setSetting(LevelSetting::Dog, QString::number(m_globals.LevelDogInterval));
     recordChange(before, QStringLiteral("Open Level"));
     if (status == LevelReadStatus::Complete)
-        m_history.setClean();
+        markClean();
     return status;
 }
 
@@ -46,8 +46,14 @@ bool LevelDocument::save(const QString& path)
 {
     if (!SaveLevelFile(path, m_settings, m_globals.board))
         return false;
-    m_history.setClean();
+    markClean();
     return true;
+}
+
+void LevelDocument::markClean()
+{
+    m_history.setClean();
+    m_cleanSettings = m_settings;
 }
 
 LevelState LevelDocument::state(bool withSettings) const

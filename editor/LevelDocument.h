@@ -24,8 +24,9 @@ public:
     const LevelSettingsText& settings() const { return m_settings; }
     QUndoStack& history() { return m_history; }
     void setRecording(bool on) { m_recording = on; }
-    // Changed since the level was last saved or opened whole: the history stands elsewhere.
-    bool isModified() const { return !m_history.isClean(); }
+    // Changed since the level was last saved or opened whole: the history stands elsewhere, or a
+    // box holds text typed since (typing is no step).
+    bool isModified() const { return !m_history.isClean() || m_settings != m_cleanSettings; }
 
     // A click on the board: the cell takes the code, one step unless it held that code already.
     void place(CellIndex cell, TileCode code);
@@ -63,11 +64,13 @@ signals:
 
 private:
     void record(QUndoCommand* command);
+    void markClean();
     QString& text(LevelSetting setting);
 
     modGlobals& m_globals;
     Random& m_random;
     LevelSettingsText m_settings;
+    LevelSettingsText m_cleanSettings;  // as last saved or opened
     QUndoStack m_history;
     bool m_recording = true;
 };

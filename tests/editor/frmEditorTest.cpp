@@ -262,6 +262,8 @@ TEST_F(Editor, ATestEndedBySaveOrOpenKeepsItsBoardAsOneStepThatUndoAndRedoTakeBa
     answerFileDialog(path("levels/again"));
     editor->mnuSave->trigger();
     EXPECT_EQ(readFile(path("levels/again.txt")), readFile(path("levels/tested.txt")));
+    editor->txtDog->setText(QStringLiteral("700"));  // typed without Enter: no step, yet a change
+    EXPECT_TRUE(editor->document().isModified());
 
     random = SequenceRandom({Down, 0.5});
     editor->butTest->click();
