@@ -36,7 +36,7 @@ for need in libqt6widgets6 libsdl2-mixer-2.0-0 timgm6mb-soundfont; do
 done
 
 # Debian's own checker: informational tags may stay (they are printed), errors and warnings fail.
-lintian --info --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1 || { cat "$work/lintian.log"; fail "lintian"; }
+lintian --display-info --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1 || { cat "$work/lintian.log"; fail "lintian"; }
 grep -v "running with root privileges" "$work/lintian.log" | sed 's/^/lintian: /' || true
 
 # What the unpacked tree holds: the command in games/ as a link to the program, no bin/.
