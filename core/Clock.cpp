@@ -22,7 +22,6 @@ void Clock::setTimer(GameTimer which, bool on)
     Timer& timer = at(which);
     timer.on = on;
     timer.held = false;
-    timer.left = -1;
     schedule(timer, m_now + timer.period);
     changed();
 }
@@ -56,17 +55,22 @@ void Clock::resume(GameTimer which)
         return;
     timer.held = false;
     schedule(timer, m_now + (timer.left >= 0 ? timer.left : timer.period));
-    timer.left = -1;
     changed();
 }
 
 void Clock::setSpeed(int factor)
 {
     catchUp();
-    m_gameAnchor = gameTimeAt(m_driven);
+    m_gameAnchor = m_now;
     m_drivenAnchor = m_driven;
     m_speed = std::max(1, factor);
     changed();
+}
+
+Millis Clock::present()
+{
+    catchUp();
+    return m_now;
 }
 
 std::optional<Clock::Due> Clock::next() const
@@ -99,19 +103,21 @@ void Clock::runUntil(Millis driven)
 {
     while (fireNextBy(gameTimeAt(driven))) {
     }
-    setDriven(driven);
+    m_driven = driven;
 }
 
-void Clock::setDriven(Millis driven)
+void Clock::catchUp()
 {
-    m_driven = driven;
-    m_now = std::max(m_now, gameTimeAt(driven));
+    m_driven = drivingTime();
+    m_now = std::max(m_now, gameTimeAt(m_driven));
 }
 
 Millis Clock::gameTimeAt(Millis driven) const { return m_gameAnchor + (driven - m_drivenAnchor) * m_speed; }
 
 Millis Clock::drivenTimeOf(Millis game) const
 {
-    const Millis ahead = game - m_gameAnchor;  // rounded up: the clock wakes at the moment, never before
-    return m_drivenAnchor + (ahead > 0 ? (ahead + m_speed - 1) / m_speed : ahead / m_speed);
+    // Rounded up, so the clock wakes at the moment, never before. A moment already past (ahead
+    // below 0) may come out a little late: it is due at once all the same.
+    const Millis ahead = game - m_gameAnchor;
+    return m_drivenAnchor + (ahead + m_speed - 1) / m_speed;
 }

@@ -49,7 +49,10 @@ public:
     bool isOn(GameTimer timer) const { return at(timer).on; }  // held or not
     bool isHeld(GameTimer timer) const { return at(timer).held; }
     Int16 period(GameTimer timer) const { return at(timer).period; }
-    Millis now() const { return m_now; }        // game time
+    // The game time of the clock's last event: a firing (the moment it was due) or a change.
+    Millis now() const { return m_now; }
+    // The game time at this moment of the driving time: what stamps an input between events.
+    Millis present();
     Millis driven() const { return m_driven; }  // the driving time last seen
 
     struct Due {
@@ -68,10 +71,9 @@ protected:
     Millis drivenTimeOf(Millis game) const;
     // Fires the next timer when it is due by this game time; false when none is.
     bool fireNextBy(Millis game);
-    void setDriven(Millis driven);
-    // A clock driven by the wall brings its time up to the wall before every change, and sets its
-    // alarm for the next firing after it.
-    virtual void catchUp() {}
+    // A clock driven by the wall reads the wall here, and sets its alarm for the next firing after
+    // every change. One moved by hand is where runUntil left it.
+    virtual Millis drivingTime() const { return m_driven; }
     virtual void changed() {}
 
 private:
@@ -86,6 +88,7 @@ private:
     Timer& at(GameTimer timer) { return m_timers[static_cast<int>(timer)]; }
     const Timer& at(GameTimer timer) const { return m_timers[static_cast<int>(timer)]; }
     bool scheduled(const Timer& timer) const;
+    void catchUp();  // brings the game time up to the driving time before a change
     void schedule(Timer& timer, Millis due);
 
     std::array<Timer, AllTimers.size()> m_timers{};

@@ -105,7 +105,7 @@ RunOutcome playLevel(const std::string& path, std::uint64_t seed, Player& player
 
     const auto askPlayer = [&] {
         for (int i = 0; i < MaxCommandsAtOnce; ++i) {
-            const std::optional<Command> command = player.decide(View{globals, clock.now()});
+            const std::optional<Command> command = player.decide(View{globals, clock.present()});
             if (!command)
                 return;
             ++outcome.commands;
@@ -118,7 +118,7 @@ RunOutcome playLevel(const std::string& path, std::uint64_t seed, Player& player
     while (!window.report) {
         const std::optional<Clock::Due> due = clock.next();
         const std::optional<SimTime> wake = player.wakeAt();
-        const bool wakeFirst = wake && *wake > clock.now() && (!due || *wake < due->at);
+        const bool wakeFirst = wake && *wake > clock.present() && (!due || *wake < due->at);
         const SimTime at = wakeFirst ? *wake : due ? due->at : TimeLimit + 1;
         if (at > TimeLimit)
             break;

@@ -5,13 +5,9 @@
 WallClock::WallClock(std::function<Millis()> wall, QObject* parent) : QObject(parent), m_wallNow(std::move(wall))
 {
     m_elapsed.start();
-    setDriven(wallNow());
-    m_alarm.setSingleShot(true);
-    m_alarm.setTimerType(Qt::PreciseTimer);
+    m_alarm.setTimerType(Qt::PreciseTimer);  // a coarse timer may ring 5% of the wait late
     connect(&m_alarm, &QTimer::timeout, this, &WallClock::wake);
 }
-
-void WallClock::catchUp() { setDriven(wallNow()); }
 
 void WallClock::changed()
 {
@@ -20,15 +16,13 @@ void WallClock::changed()
         m_alarm.stop();
         return;
     }
-    const Millis wait = std::max<Millis>(0, drivenTimeOf(due->at) - wallNow());
-    m_alarm.start(static_cast<int>(wait));  // a period is 16-bit: the wait fits
+    const Millis wall = wallNow();
+    m_wakesAt = std::max(wall, drivenTimeOf(due->at));
+    m_alarm.start(static_cast<int>(m_wakesAt - wall));  // a period is 16-bit: the wait fits
 }
 
 void WallClock::wake()
 {
-    const Millis wall = wallNow();
-    if (!fireNextBy(gameTimeAt(wall))) {
-        setDriven(wall);
-        changed();  // woken early, or by a test: wait for the rest
-    }
+    if (!fireNextBy(gameTimeAt(wallNow())))
+        changed();  // woken early: wait for the rest
 }

@@ -18,11 +18,13 @@ public:
     // wallNow gives the wall's milliseconds; by default they are counted from the clock's making.
     explicit WallClock(std::function<Millis()> wallNow = {}, QObject* parent = nullptr);
 
-    // What wakes the clock, for tests that move the wall by hand.
+    // What wakes the clock, and the moment of the wall it is set for; for tests that move the wall
+    // by hand. Each wake fires the timer due then and sets the alarm again, or stops it.
     QTimer& alarm() { return m_alarm; }
+    Millis wakesAt() const { return m_wakesAt; }
 
 private:
-    void catchUp() override;
+    Millis drivingTime() const override { return wallNow(); }
     void changed() override;
     void wake();
     Millis wallNow() const { return m_wallNow ? m_wallNow() : m_elapsed.elapsed(); }
@@ -30,4 +32,5 @@ private:
     QTimer m_alarm{this};
     QElapsedTimer m_elapsed;
     std::function<Millis()> m_wallNow;
+    Millis m_wakesAt = 0;
 };

@@ -26,9 +26,10 @@ struct FiringLog : TimerListener {
 struct HandClock {
     Clock clock;
     void advance(Millis ms) { clock.runUntil(clock.driven() + ms); }
+    bool asleep() const { return !clock.next(); }
 };
 
-// The windows' clock with a wall of its own: the wall jumps to each moment the alarm was set for
+// The windows' clock with a wall of its own: the wall jumps to each moment the alarm is set for
 // and the alarm goes off there, as the event loop would make it.
 struct WallClockByHand {
     Millis wall = 0;
@@ -37,13 +38,13 @@ struct WallClockByHand {
     void advance(Millis ms)
     {
         const Millis end = wall + ms;
-        while (clock.alarm().isActive() && wall + clock.alarm().interval() <= end) {
-            wall += clock.alarm().interval();
+        while (clock.alarm().isActive() && clock.wakesAt() <= end) {
+            wall = clock.wakesAt();
             ring();
         }
         wall = end;
-        ring();  // nothing is due: the alarm is set again from here
     }
+    bool asleep() { return !clock.alarm().isActive(); }
 };
 
 template <class Driver>
@@ -82,6 +83,8 @@ TYPED_TEST(ClockContract, TimersFireEveryPeriodAndOfTwoDueTogetherTheOneStartedF
     this->clock.setTimer(GameTimer::Bonus, false);
     EXPECT_EQ(this->after(1000), "D4200");
     EXPECT_FALSE(this->clock.isOn(GameTimer::Turtle));
+    this->clock.setTimer(GameTimer::Dog, false);
+    EXPECT_TRUE(this->driver.asleep());
 }
 
 TYPED_TEST(ClockContract, APeriodOfZeroOrLessIsSilentAndANewPeriodStartsATimerAgainFromNow)
@@ -99,6 +102,11 @@ TYPED_TEST(ClockContract, APeriodOfZeroOrLessIsSilentAndANewPeriodStartsATimerAg
     EXPECT_EQ(this->after(500), "");
     this->clock.setTimer(GameTimer::Dog, true);
     EXPECT_EQ(this->after(100), "D7250 D7300");
+    this->clock.hold(GameTimer::CountDown);  // silent: it keeps nothing, and takes a whole period
+    this->clock.setPeriod(GameTimer::CountDown, 400);
+    this->clock.resume(GameTimer::CountDown);
+    this->clock.setTimer(GameTimer::Dog, false);
+    EXPECT_EQ(this->after(400), "C7700");
 }
 
 TYPED_TEST(ClockContract, AHeldTimerWaitsOutWhatItKeptThenRunsAtItsPeriodANewOneIfSetWhileHeld)
@@ -137,7 +145,8 @@ TYPED_TEST(ClockContract, AtAnySpeedTheTimersFireInTheSameOrderAtTheSameGameTime
     EXPECT_EQ(this->after(332), "T2505 B3000");
     this->clock.setSpeed(1);
     EXPECT_EQ(this->after(6), "T3006");
-    EXPECT_EQ(this->clock.now(), 3008);
+    EXPECT_EQ(this->clock.now(), 3006) << "the last firing";
+    EXPECT_EQ(this->clock.present(), 3008);
     this->clock.hold(GameTimer::Bonus);
     this->clock.setSpeed(4);
     this->clock.resume(GameTimer::Bonus);  // 992 ms of game time left: 248 at 4x
@@ -145,4 +154,6 @@ TYPED_TEST(ClockContract, AtAnySpeedTheTimersFireInTheSameOrderAtTheSameGameTime
     this->clock.setTimer(GameTimer::Turtle, false);
     this->start(GameTimer::Dog, 1);  // a 1 ms period fires four times a millisecond
     EXPECT_EQ(this->after(1), "D4001 D4002 D4003 D4004");
+    this->clock.setSpeed(0);  // no such speed: 1x
+    EXPECT_EQ(this->after(1), "D4005");
 }
