@@ -106,10 +106,9 @@ void LevelFlow::mnuLevelEditor_Click()
 
 void LevelFlow::hold()
 {
-    if (m_holds++ > 0)
-        return;
+    ++m_holds;
     for (const GameTimer timer : AllTimers)
-        m_clock.hold(timer);  // a timer that is off has nothing to hold
+        m_clock.hold(timer);  // a timer that is off or held already has nothing more to hold
 }
 
 void LevelFlow::release()

@@ -25,7 +25,7 @@ public:
     bool EditMode() const { return m_editMode; }
     PlayField& field() { return m_field; }
     // TimerTurtle, TimerBonus and TimerDog.
-    const Clock& clock() const { return m_clock; }
+    WallClock& clock() { return m_clock; }
     // The board as it was placed before the test that runs or ran last.
     const Board& placedBoard() const { return m_savedBoard; }
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-WallClock::WallClock(std::function<Millis()> wall, QObject* parent) : QObject(parent), m_wallNow(std::move(wall))
+WallClock::WallClock(QObject* parent) : QObject(parent)
 {
     m_elapsed.start();
     m_alarm.setTimerType(Qt::PreciseTimer);  // a coarse timer may ring 5% of the wait late

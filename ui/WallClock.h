@@ -15,8 +15,10 @@ class WallClock : public QObject, public Clock {
     Q_OBJECT
 
 public:
-    // wallNow gives the wall's milliseconds; by default they are counted from the clock's making.
-    explicit WallClock(std::function<Millis()> wallNow = {}, QObject* parent = nullptr);
+    explicit WallClock(QObject* parent = nullptr);
+
+    // The wall's milliseconds: by default counted from the clock's making; tests give their own.
+    void setWall(std::function<Millis()> wall) { m_wallNow = std::move(wall); }
 
     // What wakes the clock, and the moment of the wall it is set for; for tests that move the wall
     // by hand. Each wake fires the timer due then and sets the alarm again, or stops it.

@@ -233,9 +233,11 @@ TEST(LevelFlow, AnObserverSeesEveryInputInTheOrderItArrives)
     story.run("pause");
     story.flow.pictMain_MouseDown(1, 2);
     EXPECT_FALSE(story.field.selection.SelectionActive) << "held: refused";
+    story.run("scores");
     story.run("resume");
     story.run("turtle");  // into the water: the level is passed, and the game won
-    EXPECT_EQ(inputs.text, "new | timer C | timer C | timer C | timer C | timer C | timer C | down 17.5 17.2 | "
-                           "move 17.5 40.0 | up 17.5 40.0 | end | answer no | pause | down 1.00 2.00 | resume | "
-                           "timer T | closed | closed | closed");
+    EXPECT_EQ(inputs.text,
+              "new | timer C | timer C | timer C | timer C | timer C | timer C | down 17.5 17.2 | "
+              "move 17.5 40.0 | up 17.5 40.0 | end | answer no | pause | down 1.00 2.00 | scores | closed | resume | "
+              "timer T | closed | closed | closed");
 }

@@ -168,10 +168,12 @@ TEST_F(Editor, TheBeatsTheBonusClockAndTheMusicRunDuringATestAndStopAtItsEnd)
     editor->txtDog->setText(QStringLiteral("1"));     // the shortest beat there is
     place("pictAlien", {{5, 5}});
     random = SequenceRandom({0.6, 0.5});  // the alien hops right (keypad 6), then the beat's roll
+    Millis wall = 0;                      // the test's clock on a wall of our own
+    test().clock().setWall([&wall] { return wall; });
     editor->butTest->click();
     EXPECT_NE(editor->audio().mmcaudio().mode(), MusicDevice::Mode::NotOpen);
-    EXPECT_EQ(beats().next()->timer, GameTimer::Dog) << "1 ms, and the turtle's 0 never";
-    fire(GameTimer::Dog);
+    wall = 1;  // the dog's beat is due, and the turtle's 0 never
+    ASSERT_TRUE(QMetaObject::invokeMethod(&test().clock().alarm(), "timeout"));
     EXPECT_EQ(rowOf(globals.board, 5).substr(5, 2), "b@");
     fire(GameTimer::Bonus);
     fire(GameTimer::Bonus);
@@ -248,10 +250,13 @@ TEST_F(Editor, ATestEndedBySaveOrOpenKeepsItsBoardAsOneStepThatUndoAndRedoTakeBa
     random = SequenceRandom({Right, 0.5});  // the turtle's way, then the beat's roll
     editor->butTest->click();
     fire(GameTimer::Turtle);
+    QTest::mousePress(editor->pictMain, Qt::LeftButton, {}, {34 * 4 + 17, 34 * 3 + 17});
+    EXPECT_TRUE(test().field().selection.SelectionActive);
     answerFileDialog(path("levels/tested"));
     editor->mnuSave->trigger();
     const Board tested = globals.board;
     EXPECT_EQ(rowOf(tested, 3).substr(3, 2), "bd");
+    EXPECT_FALSE(test().field().selection.SelectionActive) << "it belonged to the test";
     EXPECT_FALSE(editor->document().isModified()) << "just saved";
     editor->mnuUndo->trigger();
     EXPECT_EQ(rowsOf(globals.board), rowsOf(placed));

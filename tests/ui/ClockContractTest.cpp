@@ -33,7 +33,11 @@ struct HandClock {
 // and the alarm goes off there, as the event loop would make it.
 struct WallClockByHand {
     Millis wall = 0;
-    WallClock clock{[this] { return wall; }};
+    WallClock clock;
+    WallClockByHand()
+    {
+        clock.setWall([this] { return wall; });
+    }
     void ring() { ASSERT_TRUE(QMetaObject::invokeMethod(&clock.alarm(), "timeout")); }
     void advance(Millis ms)
     {
