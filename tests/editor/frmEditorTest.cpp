@@ -282,3 +282,27 @@ TEST_F(Editor, ATestEndedBySaveOrOpenKeepsItsBoardAsOneStepThatUndoAndRedoTakeBa
     editor->mnuUndo->trigger();
     EXPECT_EQ(rowsOf(globals.board), rowsOf(placed));
 }
+
+// A level file shows the settings it holds and no more: a file that stops early leaves the boxes
+// after the line it stopped at as they were, one that cannot be opened leaves all four. Only a file
+// read whole is the level as saved.
+TEST_F(Editor, OpeningAFileShowsOnlyTheSettingsItHeldAndOnlyAWholeOneLeavesTheLevelUnmodified)
+{
+    using Case = std::pair<QByteArray, LevelSettingsText>;  // the file, and the boxes after opening it
+    writeFile(path("levels/level7.txt"), Level7);
+    random = SequenceRandom({Up});
+    editor->files().OpenLevelFile(path("levels/level7.txt"));
+    EXPECT_FALSE(editor->document().isModified());
+    editor->txtMusicFile->setText(QStringLiteral("mine.mid"));
+    for (const auto& [bytes, boxes] : {Case{"(none)", {"mine.mid", "120", "800", "600"}},
+                                       Case{"a.mid\r\n50\r\n700\r\n400\r\n", {"a.mid", "50", "700", "400"}},
+                                       Case{"b.mid\r\n60\r\n900\r\n", {"b.mid", "60", "900", "400"}}}) {
+        if (bytes != "(none)")
+            writeFile(path("levels/short.txt"), bytes);
+        QString told;
+        answerNextMessage(told);
+        editor->files().OpenLevelFile(path(bytes == "(none)" ? "levels/none.txt" : "levels/short.txt"));
+        EXPECT_EQ(settings(), boxes) << bytes.toStdString();
+        EXPECT_TRUE(editor->document().isModified());
+    }
+}
