@@ -157,6 +157,8 @@ TEST_F(Editor, ASavedTurtleScoresOnePlusHalfTheBonusAndTheKthLossCostsTenTimesK)
         EXPECT_EQ(QStringList({editor->lblSaved->text(), editor->lblLost->text()}), QStringList({"1", "2"}));
         editor->butTest->click();
     }
+    editor->mnuNew->trigger();  // counts afresh too
+    EXPECT_EQ(QStringList({editor->lblScore->text(), editor->lblSaved->text()}), QStringList({"0", "0"}));
 }
 
 TEST_F(Editor, TheBeatsTheBonusClockAndTheMusicRunDuringATestAndStopAtItsEnd)
