@@ -31,9 +31,9 @@ public:
 //   out what it kept and then runs at the new period; a timer that is off takes it when switched on.
 // - hold() stops a running timer and keeps what was left of its period; resume() waits that out
 //   first. Switching a timer on or off forgets a hold.
-// - Game time runs speed() times as fast as the time that drives the clock. Timers are due at
-//   moments of game time, so the speed changes neither the order nor the game times of their
-//   firings, and changing it keeps what every timer has left.
+// - Game time runs setSpeed(factor) times as fast as the time that drives the clock. Timers are
+//   due at moments of game time, so the speed changes neither the order nor the game times of
+//   their firings, and changing it keeps what every timer has left.
 class Clock {
 public:
     virtual ~Clock() = default;
