@@ -120,7 +120,7 @@ TYPED_TEST(ClockContract, AHeldTimerWaitsOutWhatItKeptThenRunsAtItsPeriodANewOne
     EXPECT_FALSE(this->clock.isOn(GameTimer::Turtle));
     this->start(GameTimer::Turtle, 500);
     this->start(GameTimer::Dog, 400);
-    EXPECT_EQ(this->after(1200), "D400 T500 D800 T1000 D1200");
+    EXPECT_EQ(this->after(1300), "D400 T500 D800 T1000 D1200");
     this->clock.hold(GameTimer::Turtle);
     this->clock.hold(GameTimer::Turtle);  // a second hold keeps the first one's remainder
     this->clock.hold(GameTimer::Dog);
@@ -132,7 +132,7 @@ TYPED_TEST(ClockContract, AHeldTimerWaitsOutWhatItKeptThenRunsAtItsPeriodANewOne
     EXPECT_EQ(this->after(2500), "T61500 T62500 T63500");
     this->clock.setTimer(GameTimer::Dog, true);  // switched on while held: the hold is forgotten
     EXPECT_FALSE(this->clock.isHeld(GameTimer::Dog));
-    EXPECT_EQ(this->after(400), "D64100");
+    EXPECT_EQ(this->after(400), "D64200");
 }
 
 TYPED_TEST(ClockContract, AtAnySpeedTheTimersFireInTheSameOrderAtTheSameGameTimesAndKeepWhatTheyHadLeft)
@@ -160,4 +160,21 @@ TYPED_TEST(ClockContract, AtAnySpeedTheTimersFireInTheSameOrderAtTheSameGameTime
     EXPECT_EQ(this->after(1), "D4001 D4002 D4003 D4004");
     this->clock.setSpeed(0);  // no such speed: 1x
     EXPECT_EQ(this->after(1), "D4005");
+}
+
+// A late alarm: the wall passed a timer's moment before the alarm rang, and the game was held just
+// then. The timer kept nothing to wait, and fires as soon as it is resumed.
+TEST(WallClock, ATimerHeldPastItsMomentBeforeTheAlarmRangFiresAtOnceWhenResumed)
+{
+    WallClockByHand driver;
+    FiringLog log{driver.clock};
+    driver.clock.setListener(&log);
+    driver.clock.setPeriod(GameTimer::Turtle, 500);
+    driver.clock.setTimer(GameTimer::Turtle, true);
+    driver.wall = 520;
+    driver.clock.hold(GameTimer::Turtle);
+    driver.advance(1000);
+    driver.clock.resume(GameTimer::Turtle);
+    driver.ring();
+    EXPECT_EQ(log.text, "T1520");
 }
