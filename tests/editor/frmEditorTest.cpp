@@ -279,6 +279,8 @@ TEST_F(Editor, ATestEndedBySaveOrOpenKeepsItsBoardAsOneStepThatUndoAndRedoTakeBa
     editor->mnuOpen->trigger();
     EXPECT_EQ(rowOf(globals.board, 4).substr(4, 1), "x") << "as the test left it";
     EXPECT_EQ(editor->document().history().count(), 3);
+    EXPECT_EQ(editor->document().history().text(0) + ", " + editor->document().history().text(2),
+              QStringLiteral("Place Turtle, Keep Test Board"));
     editor->mnuUndo->trigger();
     EXPECT_EQ(rowsOf(globals.board), rowsOf(tested));
     editor->mnuUndo->trigger();

@@ -45,6 +45,8 @@ struct WallClockByHand {
         while (clock.alarm().isActive() && clock.wakesAt() <= end) {
             wall = clock.wakesAt();
             ring();
+            // Set from this moment: the wait is the way to the next.
+            EXPECT_TRUE(!clock.alarm().isActive() || clock.alarm().interval() == clock.wakesAt() - wall);
         }
         wall = end;
     }
@@ -171,6 +173,9 @@ TEST(WallClock, ATimerHeldPastItsMomentBeforeTheAlarmRangFiresAtOnceWhenResumed)
     driver.clock.setListener(&log);
     driver.clock.setPeriod(GameTimer::Turtle, 500);
     driver.clock.setTimer(GameTimer::Turtle, true);
+    driver.wall = 300;
+    driver.ring();  // early: nothing fires, and the alarm is set for the rest
+    EXPECT_EQ(driver.clock.alarm().interval(), 200);
     driver.wall = 520;
     driver.clock.hold(GameTimer::Turtle);
     driver.advance(1000);
