@@ -292,21 +292,28 @@ TEST_F(Editor, ATestEndedBySaveOrOpenKeepsItsBoardAsOneStepThatUndoAndRedoTakeBa
 // read whole is the level as saved.
 TEST_F(Editor, OpeningAFileShowsOnlyTheSettingsItHeldAndOnlyAWholeOneLeavesTheLevelUnmodified)
 {
-    using Case = std::pair<QByteArray, LevelSettingsText>;  // the file, and the boxes after opening it
+    using Case = std::tuple<QByteArray, LevelSettingsText, const char*>;  // the file; the boxes and the bonus after
     writeFile(path("levels/level7.txt"), Level7);
     random = SequenceRandom({Up});
     editor->files().OpenLevelFile(path("levels/level7.txt"));
     EXPECT_FALSE(editor->document().isModified());
     editor->txtMusicFile->setText(QStringLiteral("mine.mid"));
-    for (const auto& [bytes, boxes] : {Case{"(none)", {"mine.mid", "120", "800", "600"}},
-                                       Case{"a.mid\r\n50\r\n700\r\n400\r\n", {"a.mid", "50", "700", "400"}},
-                                       Case{"b.mid\r\n60\r\n900\r\n", {"b.mid", "60", "900", "400"}}}) {
-        if (bytes != "(none)")
-            writeFile(path("levels/short.txt"), bytes);
+    for (const auto& [bytes, boxes, bonus] :
+         {Case{"", {"mine.mid", "120", "800", "600"}, "120"},
+          Case{"a.mid\r\n50\r\n700\r\n400\r\n", {"a.mid", "50", "700", "400"}, "50"},
+          Case{"b.mid\r\n60\r\n900\r\n", {"b.mid", "60", "900", "400"}, "60"},
+          Case{"c.mid\r\n70\r\n", {"c.mid", "70", "900", "400"}, "70"}}) {
         QString told;
         answerNextMessage(told);
-        editor->files().OpenLevelFile(path(bytes == "(none)" ? "levels/none.txt" : "levels/short.txt"));
+        if (bytes.isEmpty()) {  // no such file
+            editor->files().OpenLevelFile(path("levels/none.txt"));
+        } else {
+            writeFile(path("levels/short.txt"), bytes);
+            answerFileDialog(path("levels/short.txt"));
+            editor->mnuOpen->trigger();
+        }
         EXPECT_EQ(settings(), boxes) << bytes.toStdString();
+        EXPECT_EQ(editor->lblTime->text(), QLatin1String(bonus));
         EXPECT_TRUE(editor->document().isModified());
     }
 }
