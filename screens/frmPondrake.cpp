@@ -7,20 +7,19 @@
 #include "screens/frmLevel.h"
 #include "screens/frmTopTen.h"
 #include "ui/BoardPicture.h"
+#include "ui/HelpWindow.h"
 #include "ui/Look.h"
 #include "ui/MissingParts.h"
 #include "ui/modSound.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
-#include <QUrl>
 
 namespace {
 // The status column stands right of the board; measures in twips, as the window was drawn.
@@ -157,15 +156,16 @@ void frmPondrake::pictMain_MouseUp()
 
 // --- Menus ---------------------------------------------------------------------------------
 
-void frmPondrake::openDocument(const QString& name)
+void frmPondrake::showHelp(const QString& page)
 {
-    // Nothing is reported when no viewer opens it: the game goes on either way.
-    QDesktopServices::openUrl(QUrl::fromLocalFile(m_programFolder + QLatin1Char('/') + name));
+    // Reading takes a while: the game waits, as after the player's Pause.
+    m_flow.pause();
+    HelpWindow::showPage(this, m_programFolder, page);
 }
 
-void frmPondrake::mnuInstructions_Click() { openDocument(QStringLiteral("instruct.html")); }
+void frmPondrake::mnuInstructions_Click() { showHelp(HelpWindow::Instructions); }
 
-void frmPondrake::mnuAbout_Click() { openDocument(QStringLiteral("about.html")); }
+void frmPondrake::mnuAbout_Click() { showHelp(HelpWindow::About); }
 
 void frmPondrake::mnuPause_Click()
 {

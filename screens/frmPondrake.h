@@ -83,7 +83,7 @@ private:
     void buildStatusColumn(QWidget* client);
     void buildMenus();
     HoldableTimer& timer(GameTimer which);
-    void openDocument(const QString& name);
+    void showHelp(const QString& page);
 
     // What the level flow asks of the window.
     void setTimer(GameTimer timer, bool on) override;

@@ -11,9 +11,11 @@
 #include "tests/support/WindowTestSupport.h"
 #include "ui/AudioOutput.h"
 #include "ui/BoardPicture.h"
+#include "ui/HelpWindow.h"
 #include "ui/modSound.h"
 
 #include <QSignalSpy>
+#include <QTextBrowser>
 #include <QToolButton>
 
 namespace {
@@ -235,4 +237,15 @@ TEST_F(Editor, EveryChangeUndoesBackToTheEmptyBoardAndRedoesToTheSameFileAndAFai
     editor->mnuSave->trigger();
     EXPECT_TRUE(told.contains(QStringLiteral("could not be saved"))) << told.toStdString();
     EXPECT_EQ(readFile(name), "the old level");
+}
+
+TEST_F(Editor, HelpInstructionsOpenAtTheEditorsSectionInAWindowOverTheEditor)
+{
+    writeFile(path("instruct.html"), "<h1>Playing</h1>" + QByteArray("<p>On and on.</p>").repeated(200) +
+                                         "<h2 id=\"editor\">Making levels</h2><p>Paint.</p>");
+    editor->mnuInstructions->trigger();
+    auto* help = editor->findChild<HelpWindow*>();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_EQ(help->browser()->source(), QUrl::fromLocalFile(path("instruct.html")).resolved(QUrl("#editor")));
 }

@@ -12,6 +12,7 @@
 #include "tests/support/WindowTestSupport.h"
 #include "ui/AudioOutput.h"
 #include "ui/BoardPicture.h"
+#include "ui/HelpWindow.h"
 #include "ui/modSound.h"
 
 #include <QGroupBox>
@@ -145,4 +146,20 @@ TEST_F(Screens, AFailedSaveIsToldAndTheWindowStillCloses)
     QTest::keyClick(part<QLineEdit>(*over, "txtName"), Qt::Key_Return);
     EXPECT_TRUE(told.contains(scores)) << told.toStdString();
     EXPECT_FALSE(over->isVisible());
+}
+
+TEST_F(Screens, HelpOpensInAWindowOfItsOwnOverTheMainWindowAndPausesTheGame)
+{
+    window->mnuNew->trigger();
+    window->mnuInstructions->trigger();
+    auto* help = window->findChild<HelpWindow*>();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_EQ(help->windowTitle(), QStringLiteral("Pondrake Help"));
+    EXPECT_TRUE(window->flow().paused());
+    EXPECT_TRUE(window->mnuPause->isChecked());
+    help->close();
+    window->mnuAbout->trigger();
+    EXPECT_TRUE(help->isVisible()) << "the same window";
+    EXPECT_TRUE(window->flow().paused()) << "until the player resumes";
 }
