@@ -239,6 +239,53 @@ TEST_F(Editor, EveryChangeUndoesBackToTheEmptyBoardAndRedoesToTheSameFileAndAFai
     EXPECT_EQ(readFile(name), "the old level");
 }
 
+// Save Level offers level files first and never writes over a table of scores, whatever the
+// case of its name, the folder it is in, a name the dialog completes, or a link that leads to it;
+// the designer is told and the dialog stays open for another name. A name that only resembles
+// the table's is a level like any other.
+TEST_F(Editor, SaveLevelRefusesEveryNameOfAScoreTableAndLeavesItByteForByte)
+{
+    const QByteArray table = " 0 \r\n 120 \r\nKim\r\n";
+    QDir(folder.path()).mkpath(QStringLiteral("elsewhere"));
+    writeFile(path("levels/scores.txt"), table);
+    writeFile(path("elsewhere/SCORES.TXT"), table);
+    ASSERT_TRUE(QFile::link(path("levels/scores.txt"), path("levels/link.txt")));
+    place("pictRock", {{0, 0}});
+    const struct {
+        const char* name;  // as the designer gives it
+        bool refused;
+    } cases[] = {{"levels/scores.txt", true},
+                 {"elsewhere/SCORES.TXT", true},
+                 {"levels/Scores", true},
+                 {"levels/link.txt", true},
+                 {"levels/myscores.txt", false}};
+    for (const auto& [name, refused] : cases) {
+        SCOPED_TRACE(name);
+        QString told, filter;
+        bool stillOpen = false;
+        onNextModal<QFileDialog>([&, name = path(name)](QFileDialog* dialog) {
+            filter = dialog->nameFilters().value(0);
+            onNextModal<QMessageBox>([&told](QMessageBox* box) {  // the refusal, or a question to replace
+                told = box->text();
+                box->reject();
+            });
+            dialog->selectFile(name);
+            static_cast<QDialog*>(dialog)->accept();
+            stillOpen = dialog->isVisible();
+            if (stillOpen)
+                dialog->reject();
+        });
+        editor->mnuSave->trigger();
+        EXPECT_EQ(filter, QStringLiteral("Level files (*.txt)"));
+        EXPECT_EQ(stillOpen, refused);
+        EXPECT_EQ(told.contains(QStringLiteral("table of high scores")), refused) << told.toStdString();
+        EXPECT_EQ(readFile(path("levels/scores.txt")), table);
+        EXPECT_EQ(readFile(path("elsewhere/SCORES.TXT")), table);
+    }
+    EXPECT_EQ(readFile(path("levels/Scores.txt")), "(missing)");
+    EXPECT_TRUE(readFile(path("levels/myscores.txt")).contains("rbbbbbbbbbbbbbbbbbbb\r\n"));
+}
+
 TEST_F(Editor, HelpInstructionsOpenAtTheEditorsSectionInAWindowOverTheEditor)
 {
     writeFile(path("instruct.html"), "<h1>Playing</h1>" + QByteArray("<p>On and on.</p>").repeated(200) +
