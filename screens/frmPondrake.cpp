@@ -21,6 +21,8 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include <utility>
+
 namespace {
 // The status column stands right of the board; measures in twips, as the window was drawn.
 constexpr int ColumnLeft = 10320;
@@ -325,11 +327,13 @@ void frmPondrake::showGameOver(std::int32_t yourScore)
     frmGameOver window(m_scoresPath, this);
     window.yourScore = yourScore;
     window.exec();
+    m_newEntry = window.newEntryPlace();
 }
 
 void frmPondrake::showTopTen()
 {
     frmTopTen window(m_scoresPath, this);
+    window.newEntry = std::exchange(m_newEntry, std::nullopt);  // only the showing right after it
     window.move(pos() + QPoint(Look::twips(100), Look::twips(100)));
     window.exec();
 }
