@@ -121,10 +121,8 @@ void frmGameOver::keyPressEvent(QKeyEvent* event)
 {
     // A dialog takes Escape for its close box; here that would throw away a score that made the
     // table. Only Submit, Enter in the name box and the close box itself end the name entry.
-    if (event->key() == Qt::Key_Escape && !frameTopScore->isHidden()) {
-        event->accept();
+    if (event->key() == Qt::Key_Escape && !frameTopScore->isHidden())
         return;
-    }
     QDialog::keyPressEvent(event);
 }
 

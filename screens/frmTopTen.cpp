@@ -107,7 +107,7 @@ QRect frmTopTen::rowRect(int i)
 void frmTopTen::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    if (newEntry && *newEntry >= 0 && *newEntry < ScoreEntries)
+    if (newEntry)
         painter.fillRect(rowRect(*newEntry), NewEntryColour);
     // The frame around the table: (0, 0) to (8160, 9720) twips.
     painter.setPen(Qt::black);

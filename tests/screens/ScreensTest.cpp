@@ -175,6 +175,9 @@ TEST_F(Screens, EscapeLeavesTheNameWindowOpenAndTheTopTenShowsTheNewEntryOnABand
     auto closed = gameOver(65);
     closed->close();  // the close box: nothing saved
     EXPECT_EQ(readFile(scores), table);
+    auto alas = gameOver(0);
+    QTest::keyClick(alas.get(), Qt::Key_Escape);
+    EXPECT_FALSE(alas->isVisible()) << "with no name to lose, Escape closes as Bummer does";
 
     window->mnuNew->trigger();
     window->field().score = 50;

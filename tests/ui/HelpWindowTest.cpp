@@ -3,34 +3,17 @@
 
 #include "ui/HelpWindow.h"
 
+#include "tests/support/WindowTestSupport.h"
+
 #include <QDesktopServices>
 #include <QDialogButtonBox>
-#include <QFile>
 #include <QImage>
-#include <QPushButton>
-#include <QRegularExpression>
 #include <QScrollBar>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextDocument>
 
-#include <gtest/gtest.h>
-
 namespace {
-
-QByteArray contents(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void put(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()) << path.toStdString();
-}
 
 // The names of the pictures the document holds, in order.
 QStringList picturesOf(const QTextDocument& document)
@@ -95,7 +78,7 @@ TEST(HelpWindow, EachShippedPageShowsEveryPictureItNames)
         EXPECT_EQ(window->browser()->horizontalScrollBar()->maximum(), 0) << "nothing wider than the window";
         QTextDocument& document = *window->browser()->document();
         const QStringList pictures = picturesOf(document);
-        const qsizetype written = contents(folder + u'/' + page).count("<img ");
+        const qsizetype written = readFile(folder + u'/' + page).count("<img ");
         ASSERT_GT(written, 0);
         EXPECT_EQ(pictures.size(), written);
         for (const QString& name : pictures) {
@@ -120,9 +103,9 @@ TEST(HelpWindow, OneWindowPerOpenerAtTheEditorsSectionWithLinksInsideFollowedThe
     EXPECT_EQ(opener.findChildren<HelpWindow*>().size(), 1);
 
     QTemporaryDir folder;
-    put(folder.filePath(QStringLiteral("one.html")),
-        "<p><a href=\"two.html\">Next page</a> <a href=\"https://example.org/pond\">On the web</a></p>");
-    put(folder.filePath(QStringLiteral("two.html")), "<p>The second page</p>");
+    writeFile(folder.filePath(QStringLiteral("one.html")),
+              "<p><a href=\"two.html\">Next page</a> <a href=\"https://example.org/pond\">On the web</a></p>");
+    writeFile(folder.filePath(QStringLiteral("two.html")), "<p>The second page</p>");
     HelpWindow::showPage(&opener, folder.path(), QStringLiteral("one.html"));
     WebLinks web;
     QDesktopServices::setUrlHandler(QStringLiteral("https"), &web, "open");
