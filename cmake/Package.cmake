@@ -36,7 +36,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "timgm6mb-soundfont | sf3-soundfont-gm")
-# Help pages open in the desktop's browser; the windows' lettering falls back to DejaVu Sans.
+# A link to the web in the help opens in the desktop's browser; the windows' lettering falls back
+# to DejaVu Sans.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, fonts-dejavu-core")
 # One package of everything a plain install lays out (the component "Unspecified") and "debian",
 # but not the command in bin/.

@@ -8,6 +8,8 @@
 
 #include <QMainWindow>
 
+#include <optional>
+
 class BoardPicture;
 class QAction;
 class QLabel;
@@ -70,7 +72,7 @@ private:
     void Form_Load();
     void buildStatusColumn(QWidget* client);
     void buildMenus();
-    void openDocument(const QString& name);
+    void showHelp(const QString& page);
 
     // What the level flow asks of the window.
     void showCountdown(std::string_view caption, CountdownColour colour) override;
@@ -104,4 +106,5 @@ private:
     PlayField m_field;
     LevelFlow m_flow;
     AudioControl m_audio;
+    std::optional<int> m_newEntry;  // the place of the entry the game-over window just wrote
 };

@@ -11,9 +11,6 @@
 #include <array>
 #include <cstddef>
 
-// Board geometry: 20 x 20 cells of CellPixels (core/Board.h).
-inline constexpr int BoardPixels = 680;
-
 // What an empty picture shows: the tile pictures and the back buffer before anything is drawn.
 inline constexpr QRgb PictureBackColor = 0xFFF0F0F0;
 
