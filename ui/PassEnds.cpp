@@ -28,7 +28,7 @@ PassEnds PassEnds::midi(const MidiTiming& timing, int rate)
     PassEnds ends;
     if (rate <= 0 || timing.division <= 0)
         return ends;
-    Midi& midi = ends.m_midi.emplace();
+    Midi midi;
     midi.division = timing.division;
     midi.endTick = timing.endTick;
     for (const std::vector<TempoChange>& track : timing.tempos)
@@ -36,6 +36,7 @@ PassEnds PassEnds::midi(const MidiTiming& timing, int rate)
             midi.changes.push_back({change.tick, change.microsecondsPerQuarter, midi.changes.size()});
     std::stable_sort(midi.changes.begin(), midi.changes.end(),
                      [](const Change& a, const Change& b) { return a.tick < b.tick; });
+    ends.m_midi = std::move(midi);
     ends.m_rate = rate;
     const std::optional<std::int64_t> first = ends.midiPassEnd(0);
     if (!first)
@@ -81,6 +82,7 @@ std::optional<std::int64_t> PassEnds::midiPassEnd(std::int64_t start) const
     const std::int64_t lastLook = start + std::int64_t(LongestPassSeconds) * m_rate;
     for (std::int64_t look = start; look <= lastLook; look += Block) {
         const long ms = millisecondsAt(look, m_rate) - passBegan;
+        // NOLINTNEXTLINE(bugprone-incorrect-roundings): the player's own rounding, never below 0
         const long reckoned = changeTick + long(double(ms - changeMs) / tick + 0.5);
         const Change* last = nullptr;
         for (; next < midi.changes.size() && long(midi.changes[next].tick) <= reckoned; ++next)

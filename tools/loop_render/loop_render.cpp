@@ -68,10 +68,10 @@ int main(int argc, char* argv[])
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
         if (g_bytesMixed >= target)
-            app.quit();
+            QCoreApplication::quit();
     });
     poll.start(20);
-    app.exec();
+    QCoreApplication::exec();
     control.CloseMusic();
     Mix_SetPostMix(nullptr, nullptr);
     std::printf("s16le %d %d\n", rate, channels);
