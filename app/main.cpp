@@ -1,3 +1,4 @@
+#include "app/CommandLine.h"
 #include "core/Random.h"
 #include "core/modGlobals.h"
 #include "files/ScoreLocation.h"
@@ -12,6 +13,9 @@
 
 int main(int argc, char* argv[])
 {
+    // Before the application object: without a display QApplication would abort.
+    if (const std::optional<int> answered = AnswerCommandLine(argc, argv))
+        return *answered;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pondrake"));
     // Ties the window to the menu entry, and shows its icon where the icon theme has it.

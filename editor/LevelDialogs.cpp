@@ -17,6 +17,25 @@ std::optional<QString> ask(QFileDialog& dialog)
 
 QString levelsFolder(const QString& programFolder) { return programFolder + QStringLiteral("/levels"); }
 
+// Save Level's dialog, which turns down the score table before it would ask to replace it.
+class LevelSaveDialog : public QFileDialog {
+public:
+    using QFileDialog::QFileDialog;
+
+    void accept() override
+    {
+        const QStringList chosen = selectedFiles();
+        if (!chosen.isEmpty() && LevelDialogs::isScoreTable(chosen.constFirst())) {
+            QMessageBox::warning(this, QStringLiteral("Save Level"),
+                                 QStringLiteral("%1 is the table of high scores, not a level: a level is never "
+                                                "saved over it. Choose another name.")
+                                     .arg(QDir::toNativeSeparators(chosen.constFirst())));
+            return;
+        }
+        QFileDialog::accept();
+    }
+};
+
 }  // namespace
 
 std::optional<QString> LevelDialogs::chooseMusic(QWidget* parent, const QString& programFolder)
@@ -39,11 +58,22 @@ std::optional<QString> LevelDialogs::chooseLevelToOpen(QWidget* parent, const QS
 
 std::optional<QString> LevelDialogs::chooseLevelToSave(QWidget* parent, const QString& programFolder)
 {
-    QFileDialog dialog(parent, QStringLiteral("Save Level"), levelsFolder(programFolder));
+    LevelSaveDialog dialog(parent, QStringLiteral("Save Level"), levelsFolder(programFolder));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters({QStringLiteral("Level files (*.txt)"), QStringLiteral("All files (*)")});
     dialog.setDefaultSuffix(QStringLiteral("txt"));
     return ask(dialog);
+}
+
+bool LevelDialogs::isScoreTable(const QString& path)
+{
+    const auto named = [](const QString& file) {
+        return QFileInfo(file).fileName().compare(QStringLiteral("scores.txt"), Qt::CaseInsensitive) == 0;
+    };
+    // A link is written through: what counts is the file it leads to.
+    const QString target = QFileInfo(path).canonicalFilePath();
+    return named(path) || (!target.isEmpty() && named(target));
 }
 
 std::optional<QString> LevelDialogs::openProblem(const QString& path, LevelReadStatus status, int linesRead)

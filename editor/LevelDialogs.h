@@ -19,9 +19,15 @@ std::optional<QString> chooseMusic(QWidget* parent, const QString& programFolder
 // Open Level: an existing file, starting in levels/.
 std::optional<QString> chooseLevelToOpen(QWidget* parent, const QString& programFolder);
 
-// Save Level, starting in levels/: a name without an extension gets ".txt", and replacing a file
-// is asked first.
+// Save Level, starting in levels/ and showing level files first: a name without an extension
+// gets ".txt", and replacing a file is asked first. The score table is never offered up: a name
+// that is (or leads to) a table of scores is refused with a message, and the dialog stays open
+// for another name.
 std::optional<QString> chooseLevelToSave(QWidget* parent, const QString& programFolder);
+
+// Whether saving a level under this path would write over a table of scores: its name, or the
+// name of the file a link there leads to, is "scores.txt" in any case.
+bool isScoreTable(const QString& path);
 
 // What Open Level says when the file could not be read whole: opened not at all (Missing), or
 // stopped at a line (linesRead lines were read). Nothing for a complete file.

@@ -6,6 +6,7 @@
 #include "editor/SettingBox.h"
 #include "editor/SettingsPanel.h"
 #include "ui/BoardPicture.h"
+#include "ui/HelpWindow.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -113,6 +114,12 @@ void frmEditor::buildMenus()
     mnuEdit->addAction(mnuUndo);
     mnuEdit->addAction(mnuRedo);
     audioMenu = addAudioMenu(menuBar, m_audio, QStringLiteral("Music Auto Play"));
+    QMenu* mnuHelp = menuBar->addMenu(QStringLiteral("&Help"));
+    mnuInstructions = mnuHelp->addAction(QStringLiteral("Instructions"), this, [this] {
+        HelpWindow::showPage(this, m_programFolder, HelpWindow::Instructions, HelpWindow::EditorSection);
+    });
+    mnuAbout = mnuHelp->addAction(QStringLiteral("About"), this,
+                                  [this] { HelpWindow::showPage(this, m_programFolder, HelpWindow::About); });
 }
 
 void frmEditor::connectHistory()

@@ -92,6 +92,8 @@ public:
     QAction* mnuUndo;  // the history's own actions
     QAction* mnuRedo;
     AudioMenu audioMenu;
+    QAction* mnuInstructions;  // the editor's section of the instructions
+    QAction* mnuAbout;
     QTimer Timer1;
 
     TileCode SelectedCode = Tile::Blank;

@@ -127,19 +127,25 @@ ScoreReadStatus LoadScores(const QString& path, ScoreTable& table)
     return ScoreReadStatus::Complete;
 }
 
+int NewEntryPlace(const ScoreTable& table, std::int32_t score)
+{
+    for (int i = 0; i < ScoreEntries - 1; ++i)
+        if (score > table.TopScores[i])
+            return i;
+    return ScoreEntries - 1;
+}
+
 QByteArray ScoreFileBytes(const ScoreTable& table, const QString& name, std::int32_t score, Int16 kind)
 {
     const QByteArray newName = newNameLine(name, kind);
+    const int place = NewEntryPlace(table, score);
     QByteArray bytes;
-    bool inserted = false;
     for (int i = 0; i < ScoreEntries - 1; ++i) {
-        if (!inserted && score > table.TopScores[i]) {
+        if (i == place)
             appendEntry(bytes, kind, score, newName);
-            inserted = true;
-        }
         appendEntry(bytes, table.TopKinds[i], table.TopScores[i], table.TopNames[i]);
     }
-    if (!inserted)
+    if (place == ScoreEntries - 1)
         appendEntry(bytes, kind, score, newName);
     return bytes;
 }

@@ -46,6 +46,10 @@ QString ScoresPath(const QString& programFolder);
 // Reads the file over the tables, field by field, stopping at the first fault.
 ScoreReadStatus LoadScores(const QString& path, ScoreTable& table);
 
+// Where a new entry goes, 0 for the top: after the entries with an equal or greater score, at
+// the tenth place at the latest.
+int NewEntryPlace(const ScoreTable& table, std::int32_t score);
+
 // The file that results from putting the new entry into the table: after the entries with an
 // equal or greater score, the old tenth entry dropping out. The new name is written in UTF-8,
 // without line breaks (they would split the entry), a typed one cut to MaxTypedName characters;

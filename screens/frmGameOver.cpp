@@ -117,6 +117,15 @@ bool frmGameOver::eventFilter(QObject* watched, QEvent* event)
     return QDialog::eventFilter(watched, event);
 }
 
+void frmGameOver::keyPressEvent(QKeyEvent* event)
+{
+    // A dialog takes Escape for its close box; here that would throw away a score that made the
+    // table. Only Submit, Enter in the name box and the close box itself end the name entry.
+    if (event->key() == Qt::Key_Escape && !frameTopScore->isHidden())
+        return;
+    QDialog::keyPressEvent(event);
+}
+
 void frmGameOver::Form_Load()
 {
     LoadScores();
@@ -170,7 +179,9 @@ void frmGameOver::LoadScores() { ::LoadScores(m_scoresPath, m_scores); }
 
 void frmGameOver::SaveScore(const QString& name, std::int32_t score, Int16 kind)
 {
-    if (!::SaveScore(m_scoresPath, m_scores, name, score, kind))
+    if (::SaveScore(m_scoresPath, m_scores, name, score, kind))
+        m_newEntryPlace = NewEntryPlace(m_scores, score);
+    else
         QMessageBox::warning(this, QStringLiteral("Game Over"),
                              QStringLiteral("Your score could not be saved in %1.").arg(m_scoresPath));
 }

@@ -6,6 +6,7 @@
 #include <QDialog>
 
 #include <cstdint>
+#include <optional>
 
 class InkPicture;
 class QGroupBox;
@@ -15,7 +16,8 @@ class QPushButton;
 
 // Shown modally when a game has ended: the final score and, when it beats the tenth best, a typed
 // or handwritten name for the top-ten table in the score file it is given.
-// Set yourScore, then exec(). The window closes itself after a Submit (which saves) or Bummer.
+// Set yourScore, then exec(). The window closes itself after a Submit (which saves) or Bummer;
+// closed by its close box it saves nothing. Escape never closes it while it asks for a name.
 class frmGameOver : public QDialog {
     Q_OBJECT
 public:
@@ -23,9 +25,14 @@ public:
 
     std::int32_t yourScore = 0;
 
+    // The place (0 for the best) of the entry a Submit wrote into the table; nothing before a
+    // Submit or when the table could not be written.
+    std::optional<int> newEntryPlace() const { return m_newEntryPlace; }
+
 protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void buildFrameTopScore();
@@ -45,6 +52,7 @@ private:
     const QString m_scoresPath;
     ScoreTable m_scores;  // TopKinds, TopScores, TopNames
     bool m_loaded = false;
+    std::optional<int> m_newEntryPlace;
 
     QLabel* lblLevel;
     QLabel* lblScore;

@@ -7,20 +7,21 @@
 #include "screens/frmLevel.h"
 #include "screens/frmTopTen.h"
 #include "ui/BoardPicture.h"
+#include "ui/HelpWindow.h"
 #include "ui/Look.h"
 #include "ui/MissingParts.h"
 #include "ui/modSound.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
-#include <QUrl>
+
+#include <utility>
 
 namespace {
 // The status column stands right of the board; measures in twips, as the window was drawn.
@@ -157,15 +158,16 @@ void frmPondrake::pictMain_MouseUp()
 
 // --- Menus ---------------------------------------------------------------------------------
 
-void frmPondrake::openDocument(const QString& name)
+void frmPondrake::showHelp(const QString& page)
 {
-    // Nothing is reported when no viewer opens it: the game goes on either way.
-    QDesktopServices::openUrl(QUrl::fromLocalFile(m_programFolder + QLatin1Char('/') + name));
+    // Reading takes a while: the game waits, as after the player's Pause.
+    m_flow.pause();
+    HelpWindow::showPage(this, m_programFolder, page);
 }
 
-void frmPondrake::mnuInstructions_Click() { openDocument(QStringLiteral("instruct.html")); }
+void frmPondrake::mnuInstructions_Click() { showHelp(HelpWindow::Instructions); }
 
-void frmPondrake::mnuAbout_Click() { openDocument(QStringLiteral("about.html")); }
+void frmPondrake::mnuAbout_Click() { showHelp(HelpWindow::About); }
 
 void frmPondrake::mnuPause_Click()
 {
@@ -325,11 +327,13 @@ void frmPondrake::showGameOver(std::int32_t yourScore)
     frmGameOver window(m_scoresPath, this);
     window.yourScore = yourScore;
     window.exec();
+    m_newEntry = window.newEntryPlace();
 }
 
 void frmPondrake::showTopTen()
 {
     frmTopTen window(m_scoresPath, this);
+    window.newEntry = std::exchange(m_newEntry, std::nullopt);  // only the showing right after it
     window.move(pos() + QPoint(Look::twips(100), Look::twips(100)));
     window.exec();
 }

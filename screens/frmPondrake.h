@@ -10,6 +10,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <optional>
 
 class BoardPicture;
 class QAction;
@@ -83,7 +84,7 @@ private:
     void buildStatusColumn(QWidget* client);
     void buildMenus();
     HoldableTimer& timer(GameTimer which);
-    void openDocument(const QString& name);
+    void showHelp(const QString& page);
 
     // What the level flow asks of the window.
     void setTimer(GameTimer timer, bool on) override;
@@ -119,4 +120,5 @@ private:
     LevelFlow m_flow;
     AudioControl m_audio;
     std::array<Int16, 4> m_periods{};
+    std::optional<int> m_newEntry;  // the place of the entry the game-over window just wrote
 };

@@ -11,6 +11,8 @@
 namespace {
 
 constexpr int RowTwips = 840;
+// Behind the entry just written.
+const QColor NewEntryColour(255, 236, 140);
 
 }  // namespace
 
@@ -96,10 +98,18 @@ void frmTopTen::keyPressEvent(QKeyEvent* event)
 
 void frmTopTen::Form_KeyPress(int) { accept(); }
 
+QRect frmTopTen::rowRect(int i)
+{
+    // The handwriting stands 120 twips above the rank and the score and is 735 high.
+    return Look::twips(QRect(60, 580 + RowTwips * i, 8040, 780));
+}
+
 void frmTopTen::paintEvent(QPaintEvent*)
 {
-    // The frame around the table: (0, 0) to (8160, 9720) twips.
     QPainter painter(this);
+    if (newEntry)
+        painter.fillRect(rowRect(*newEntry), NewEntryColour);
+    // The frame around the table: (0, 0) to (8160, 9720) twips.
     painter.setPen(Qt::black);
     painter.drawRect(QRect(QPoint(0, 0), QPoint(Look::twips(8160), Look::twips(9720))));
 }

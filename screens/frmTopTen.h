@@ -5,6 +5,7 @@
 #include <QDialog>
 
 #include <array>
+#include <optional>
 
 class InkDisplay;
 class QLabel;
@@ -17,6 +18,13 @@ class frmTopTen : public QDialog {
     Q_OBJECT
 public:
     explicit frmTopTen(const QString& scoresPath, QWidget* parent = nullptr);
+
+    // The row (0 for the best) of the entry just written, set before the window is shown: it
+    // stands on a coloured band so that the player finds it.
+    std::optional<int> newEntry;
+
+    // Where row i stands in the window, from its rank to the end of its name.
+    static QRect rowRect(int i);
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -8,8 +8,8 @@ packages=(
   qt6-base-dev libgl-dev fonts-dejavu-core
   libsdl2-dev libsdl2-mixer-dev timgm6mb-soundfont
   libgtest-dev libbenchmark-dev
-  xvfb xdotool imagemagick x11-utils python3
-  desktop-file-utils appstream librsvg2-bin dpkg-dev
+  xvfb xdotool imagemagick x11-utils python3 python3-pil python3-mido
+  desktop-file-utils appstream librsvg2-bin dpkg-dev lintian groff-base
 )
 # The fuzzers of the file readers are built with clang and its libFuzzer.
 for arg in "$@"; do

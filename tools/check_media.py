@@ -1,15 +1,16 @@
 #!/usr/bin/python3
 """Check every generated media file in data/ and print a one-line summary.
 
-- each of the sixteen tiles is a 34x34 GIF that decodes to exactly the
-  pixels make_tiles.py draws (a real round trip through our LZW coder);
+- each of the sixteen tiles is a 34x34 GIF that decodes (through Pillow)
+  to exactly the pixels make_tiles.py draws;
 - each of the thirteen effects is 16-bit mono PCM, of a sane length, with
   its peak at or below -1 dBFS and no click at either end, and all are
   about equally loud: each one's loudness (the RMS of its samples above 1%
   of its peak) within 3 dB of their median;
-- each level piece parses as a Standard MIDI File of 30 to 90 seconds whose
-  tracks all end on the same bar line with every note released, and which
-  has drums on channel 10;
+- each level piece parses (through mido) as a Standard MIDI File of 30 to
+  90 seconds whose tracks all end on the same bar line with every note
+  released, which has drums on channel 10, and whose every event is the one
+  make_music.py composes, at the same tick;
 - the icon's SVG and its PNGs are what make_icon.py draws (PNG channels
   within 1 of the drawing, so a last-bit difference in floating point
   passes and anything else does not), each PNG of its size.
@@ -19,6 +20,7 @@ Usage: /usr/bin/python3 tools/check_media.py
 """
 
 import glob
+import io
 import math
 import os
 import random
@@ -26,10 +28,12 @@ import statistics
 import sys
 import wave
 
-import gifcodec
+import mido
+from PIL import Image
+
 import make_icon
+import make_music
 import make_tiles
-import smf
 import synth
 
 HERE = os.path.dirname(os.path.abspath(__file__))
@@ -60,7 +64,7 @@ def check(label, fn):
         print("ok    %s%s" % (label, "  (%s)" % note if note else ""))
     except Exception as exc:  # report and go on with the next file
         results.append(False)
-        print("FAIL  %s: %s" % (label, exc))
+        print("FAIL  %s: %s" % (label, str(exc) or type(exc).__name__))
 
 
 def expect(condition, message):
@@ -68,22 +72,28 @@ def expect(condition, message):
         raise AssertionError(message)
 
 
+def decode_gif(blob):
+    """The size and (r, g, b) pixels of a GIF; raises on anything that is not one."""
+    image = Image.open(io.BytesIO(blob), formats=["GIF"])
+    return image.size, list(image.convert("RGB").getdata())
+
+
 def check_tile(name, intended):
     with open(os.path.join(DATA, "images", name), "rb") as fh:
         blob = fh.read()
     expect(blob[:6] in (b"GIF87a", b"GIF89a"), "not a GIF87a/GIF89a file")
-    width, height, pixels = gifcodec.decode_gif(blob)
-    expect((width, height) == (make_tiles.SIZE, make_tiles.SIZE), "size %dx%d" % (width, height))
+    size, pixels = decode_gif(blob)
+    expect(size == (make_tiles.SIZE, make_tiles.SIZE), "size %dx%d" % size)
     diff = sum(1 for a, b in zip(pixels, intended) if a != b)
     expect(diff == 0, "%d pixels differ from the drawing" % diff)
     return "%d bytes, %d colours" % (len(blob), len(set(pixels)))
 
 
 def check_icon_png(size, intended):
-    with open(os.path.join(ICONS, "pondrake-%d.png" % size), "rb") as fh:
-        width, height, rows = make_icon.read_png(fh.read())
-    expect((width, height) == (size, size), "size %dx%d" % (width, height))
-    worst = max(abs(a - b) for row, want in zip(rows, intended) for a, b in zip(row, want))
+    image = Image.open(os.path.join(ICONS, "pondrake-%d.png" % size), formats=["PNG"])
+    expect(image.size == (size, size), "size %dx%d" % image.size)
+    expect(image.mode == "RGBA", "mode %s, not RGBA" % image.mode)
+    worst = max(abs(a - b) for a, b in zip(image.tobytes(), b"".join(intended)))
     expect(worst <= 1, "a channel is %d away from the drawing" % worst)
 
 
@@ -92,13 +102,18 @@ def check_icon_svg(intended):
         expect(fh.read() == intended, "differs from the drawing")
 
 
-def check_codec():
-    """Round-trip a large noisy image: code widths up to 12 bits and table resets."""
+def check_gif_writer():
+    """A 160x120 image of all 256 colours comes back exact (nothing quantised); 257 are refused."""
     rnd = random.Random(5)
     colours = [(rnd.randrange(256), rnd.randrange(256), rnd.randrange(256)) for _ in range(256)]
     pixels = [colours[rnd.randrange(256)] for _ in range(160 * 120)]
-    w, h, back = gifcodec.decode_gif(gifcodec.encode_gif(160, 120, pixels))
-    expect((w, h, back) == (160, 120, pixels), "round trip changed the image")
+    pixels[:256] = colours  # every colour at least once
+    expect(decode_gif(make_tiles.gif(160, 120, pixels)) == ((160, 120), pixels), "round trip changed the image")
+    try:
+        make_tiles.gif(257, 1, [(i % 256, i // 256, 7) for i in range(257)])
+    except ValueError:
+        return None
+    raise AssertionError("a GIF of 257 colours was written")
 
 
 def check_effect(name, longest):
@@ -131,43 +146,61 @@ def check_loudness(levels):
         median, min(levels.values()) - median, max(levels.values()) - median)
 
 
-def check_piece(path):
+def timeline(song):
+    """Each track as (absolute tick, message) pairs."""
+    tracks = []
+    for track in song.tracks:
+        tick, events = 0, []
+        for message in track:
+            tick += message.time
+            events.append((tick, message))
+        tracks.append(events)
+    return tracks
+
+
+def check_piece(path, composed):
     with open(path, "rb") as fh:
-        song = smf.parse(fh.read())
-    seconds = song["seconds"]
+        song = mido.MidiFile(file=io.BytesIO(fh.read()))
+    expect(song.type in (0, 1), "format %d" % song.type)
+    seconds = song.length
     expect(30.0 <= seconds <= 90.0, "%.1f s, not within 30..90 s" % seconds)
+    tracks = timeline(song)
     beats, unit = 4, 4
     ends = set()
     sounding = {}
     drum_notes = 0
-    for events in song["tracks"]:
+    for events in tracks:
+        expect(events and events[-1][1].type == "end_of_track", "a track without end-of-track")
         ends.add(events[-1][0])
-        for tick, ev in events:
-            if ev[0] == "meta" and ev[1] == 0x58:
-                beats, unit = ev[2][0], 2 ** ev[2][1]
-            if ev[0] != "channel":
-                continue
-            kind, channel = ev[1] & 0xF0, ev[1] & 0x0F
-            if kind == 0x90 and ev[2][1] > 0:
-                sounding[(channel, ev[2][0])] = sounding.get((channel, ev[2][0]), 0) + 1
-                drum_notes += channel == 9
-            elif kind == 0x80 or (kind == 0x90 and ev[2][1] == 0):
-                key = (channel, ev[2][0])
+        for tick, msg in events:
+            if msg.type == "time_signature":
+                beats, unit = msg.numerator, msg.denominator
+            elif msg.type == "note_on" and msg.velocity > 0:
+                sounding[(msg.channel, msg.note)] = sounding.get((msg.channel, msg.note), 0) + 1
+                drum_notes += msg.channel == 9
+            elif msg.type in ("note_on", "note_off"):
+                key = (msg.channel, msg.note)
                 expect(sounding.get(key, 0) > 0, "note off without a note on at tick %d" % tick)
                 sounding[key] -= 1
     expect(not any(sounding.values()), "notes still sounding at the end")
     expect(len(ends) == 1, "tracks end at different ticks: %s" % sorted(ends))
-    bar = song["division"] * 4 * beats // unit
-    expect(song["end_tick"] % bar == 0, "ends %d ticks into a bar" % (song["end_tick"] % bar))
+    end_tick = ends.pop()
+    bar = song.ticks_per_beat * 4 * beats // unit
+    expect(end_tick % bar == 0, "ends %d ticks into a bar" % (end_tick % bar))
     expect(drum_notes > 0, "no drums on channel 10")
-    return "%.1f s, %d bars" % (seconds, song["end_tick"] // bar)
+    if composed is not None:
+        def raw(s):
+            return [[(tick, msg.bytes()) for tick, msg in events] for events in timeline(s)]
+        expect(song.ticks_per_beat == composed.ticks_per_beat, "%d ticks a beat" % song.ticks_per_beat)
+        expect(raw(song) == raw(composed), "its events differ from what make_music.py composes")
+    return "%.1f s, %d bars" % (seconds, end_tick // bar)
 
 
 def main():
     drawn = make_tiles.render_all()
     for name in TILES:
         check("image " + name, lambda n=name: check_tile(n, drawn[n]))
-    check("GIF coder round trip on a 160x120 image of 256 colours", check_codec)
+    check("GIF writer keeps all 256 colours of a 160x120 image exactly", check_gif_writer)
     loudness.clear()
     for name, longest in EFFECTS.items():
         check("sound " + name, lambda n=name, m=longest: check_effect(n, m))
@@ -176,7 +209,9 @@ def main():
     check("at least %d music pieces" % MIN_PIECES,
           lambda: expect(len(pieces) >= MIN_PIECES, "only %d" % len(pieces)))
     for path in pieces:
-        check("music " + os.path.basename(path), lambda p=path: check_piece(p))
+        piece = make_music.PIECES.get(os.path.basename(path))
+        composed = make_music.Arranger(piece).compose() if piece else None
+        check("music " + os.path.basename(path), lambda p=path, c=composed: check_piece(p, c))
     shapes = make_icon.icon()
     check("icon pondrake.svg", lambda: check_icon_svg(make_icon.svg(shapes).encode()))
     for size in make_icon.SIZES:

@@ -24,7 +24,7 @@ import sys
 import tempfile
 import wave
 
-import smf
+import mido
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 WINDOW = 0.05  # seconds
@@ -109,8 +109,7 @@ def main():
     failed = 0
     print("%-10s %8s %12s %12s %9s" % ("piece", "length", "first sound", "silent from", "silence"))
     for piece in pieces:
-        with open(os.path.join(folder, "audio", piece), "rb") as fh:
-            length = smf.parse(fh.read())["seconds"]
+        length = mido.MidiFile(os.path.join(folder, "audio", piece)).length
         with tempfile.TemporaryDirectory() as tmp:
             out = os.path.join(tmp, "mix.raw")
             rate, channels = render(renderer, folder, piece, 2 * length + MARGIN, out)

@@ -228,26 +228,6 @@ def png(rows):
     return b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", data) + chunk(b"IEND", b"")
 
 
-def read_png(data):
-    """The size and RGBA rows of a PNG that png() wrote; raises ValueError for any other."""
-    if data[:8] != b"\x89PNG\r\n\x1a\n":
-        raise ValueError("not a PNG")
-    pos, chunks = 8, {}
-    while pos < len(data):
-        length, tag = struct.unpack(">I4s", data[pos:pos + 8])
-        chunks[tag] = chunks.get(tag, b"") + data[pos + 8:pos + 8 + length]
-        pos += 12 + length
-    width, height, depth, kind = struct.unpack(">IIBB", chunks[b"IHDR"][:10])
-    if (depth, kind) != (8, 6):
-        raise ValueError("not 8-bit RGBA")
-    raw = zlib.decompress(chunks[b"IDAT"])
-    stride = width * 4 + 1
-    rows = [raw[i * stride:(i + 1) * stride] for i in range(height)]
-    if any(len(row) != stride or row[0] != 0 for row in rows):
-        raise ValueError("rows are filtered or short")
-    return width, height, [row[1:] for row in rows]
-
-
 def files():
     """Every icon file by name: the SVG and one PNG per size."""
     shapes = icon()

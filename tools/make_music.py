@@ -14,7 +14,7 @@ import os
 import random
 import sys
 
-import smf
+import miditrack
 
 DIVISION = 480  # ticks per quarter note
 
@@ -130,13 +130,13 @@ class Arranger:
 
     def setup(self):
         p = self.p
-        conductor = smf.Track(p["title"])
+        conductor = miditrack.Track(p["title"])
         conductor.tempo(0, p["tempo"])
         conductor.time_signature(0, self.beats, 4)
         conductor.key_signature(0, p["sharps"])
         self.conductor = conductor
         for channel, (name, program, volume, pan) in p["instruments"].items():
-            t = smf.Track(name)
+            t = miditrack.Track(name)
             if channel != DRUMS:
                 t.program(0, channel, program)
             t.control(0, channel, 7, volume)
@@ -299,7 +299,8 @@ class Arranger:
             for beat, key, dv in hits:
                 self.add(DRUMS, bar, beat, 0.25, key, self.vel(v + dv, 5), 0.9)
 
-    def build(self, path):
+    def compose(self):
+        """The piece as a mido.MidiFile."""
         self.setup()
         self.melody()
         self.bass()
@@ -307,7 +308,9 @@ class Arranger:
         self.pad()
         self.drums()
         order = [self.conductor] + [self.tracks[c] for c in sorted(self.tracks)]
-        smf.save(path, order, DIVISION, self.end)
+        return miditrack.midi_file(order, DIVISION, self.end)
+
+    def seconds(self):
         return self.end / DIVISION * 60.0 / self.p["tempo"]
 
 
@@ -430,8 +433,9 @@ def main():
     out_dir = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, "..", "data", "audio")
     os.makedirs(out_dir, exist_ok=True)
     for name, piece in PIECES.items():
-        seconds = Arranger(piece).build(os.path.join(out_dir, name))
-        print("wrote %-10s %5.1f s  %s" % (name, seconds, piece["title"]))
+        arranger = Arranger(piece)
+        arranger.compose().save(os.path.join(out_dir, name))
+        print("wrote %-10s %5.1f s  %s" % (name, arranger.seconds(), piece["title"]))
 
 
 if __name__ == "__main__":

@@ -9,11 +9,12 @@ drawn with wrap-around so neighbouring tiles join without a seam.
 Usage: /usr/bin/python3 tools/make_tiles.py [output folder]
 """
 
+import io
 import os
 import random
 import sys
 
-import gifcodec
+from PIL import Image
 
 SIZE = 34
 
@@ -459,13 +460,29 @@ def render_all():
     return {name: layer.pixels() for name, layer in sorted(tiles.items())}
 
 
+def gif(width, height, pixels):
+    """A GIF of (r, g, b) pixels, exactly: its palette is the colours in order of first use, so
+    nothing is quantised or dithered. Pillow refuses (ValueError) a palette beyond 256 colours."""
+    if len(pixels) != width * height:
+        raise ValueError("%d pixels for a %dx%d image" % (len(pixels), width, height))
+    index_of = {}
+    for colour in pixels:
+        index_of.setdefault(colour, len(index_of))
+    image = Image.new("P", (width, height))
+    image.putpalette([channel for colour in index_of for channel in colour])
+    image.putdata([index_of[colour] for colour in pixels])
+    out = io.BytesIO()
+    image.save(out, format="GIF", interlace=False)  # Pillow interlaces by default
+    return out.getvalue()
+
+
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
     out_dir = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, "..", "data", "images")
     os.makedirs(out_dir, exist_ok=True)
     for name, pixels in render_all().items():
         with open(os.path.join(out_dir, name), "wb") as fh:
-            fh.write(gifcodec.encode_gif(SIZE, SIZE, pixels))
+            fh.write(gif(SIZE, SIZE, pixels))
         print("wrote", name)
 
 

@@ -12,9 +12,11 @@
 #include "tests/support/WindowTestSupport.h"
 #include "ui/AudioOutput.h"
 #include "ui/BoardPicture.h"
+#include "ui/HelpWindow.h"
 #include "ui/modSound.h"
 
 #include <QSignalSpy>
+#include <QTextBrowser>
 #include <QToolButton>
 
 namespace {
@@ -236,6 +238,69 @@ TEST_F(Editor, EveryChangeUndoesBackToTheEmptyBoardAndRedoesToTheSameFileAndAFai
     editor->mnuSave->trigger();
     EXPECT_TRUE(told.contains(QStringLiteral("could not be saved"))) << told.toStdString();
     EXPECT_EQ(readFile(name), "the old level");
+}
+
+// Save Level offers level files first and never writes over a table of scores, whatever the
+// case of its name, the folder it is in, a name the dialog completes, or a link that leads to it;
+// the designer is told and the dialog stays open for another name. A name that only resembles
+// the table's is a level like any other.
+TEST_F(Editor, SaveLevelRefusesEveryNameOfAScoreTableAndLeavesItByteForByte)
+{
+    const QByteArray table = " 0 \r\n 120 \r\nKim\r\n";
+    QDir(folder.path()).mkpath(QStringLiteral("elsewhere"));
+    writeFile(path("levels/scores.txt"), table);
+    writeFile(path("elsewhere/SCORES.TXT"), table);
+    ASSERT_TRUE(QFile::link(path("levels/scores.txt"), path("levels/link.txt")));
+    writeFile(path("levels/myscores.txt"), "an older level");
+    place("pictRock", {{0, 0}});
+    const struct {
+        const char* name;  // as the designer gives it
+        bool refused;
+        const char* told;  // the refusal, or the question to replace a level, answered Yes
+    } cases[] = {{"levels/scores.txt", true, "table of high scores"},
+                 {"elsewhere/SCORES.TXT", true, "table of high scores"},
+                 {"levels/Scores", true, "table of high scores"},
+                 {"levels/link.txt", true, "table of high scores"},
+                 {"levels/myscores.txt", false, "already exists"}};
+    for (const auto& [name, refused, expected] : cases) {
+        SCOPED_TRACE(name);
+        QString told, filter;
+        bool stillOpen = false;
+        onNextModal<QFileDialog>([&, name = path(name)](QFileDialog* dialog) {
+            filter = dialog->nameFilters().value(0);
+            onNextModal<QMessageBox>([&told](QMessageBox* box) {
+                told = box->text();
+                if (QAbstractButton* yes = box->button(QMessageBox::Yes))
+                    yes->click();
+                else
+                    box->reject();
+            });
+            dialog->selectFile(name);
+            static_cast<QDialog*>(dialog)->accept();
+            stillOpen = dialog->isVisible();
+            if (stillOpen)
+                dialog->reject();
+        });
+        editor->mnuSave->trigger();
+        EXPECT_EQ(filter, QStringLiteral("Level files (*.txt)"));
+        EXPECT_EQ(stillOpen, refused);
+        EXPECT_TRUE(told.contains(QLatin1String(expected))) << told.toStdString();
+        EXPECT_EQ(readFile(path("levels/scores.txt")), table);
+        EXPECT_EQ(readFile(path("elsewhere/SCORES.TXT")), table);
+    }
+    EXPECT_EQ(readFile(path("levels/Scores.txt")), "(missing)");
+    EXPECT_TRUE(readFile(path("levels/myscores.txt")).contains("rbbbbbbbbbbbbbbbbbbb\r\n"));
+}
+
+TEST_F(Editor, HelpInstructionsOpenAtTheEditorsSectionInAWindowOverTheEditor)
+{
+    writeFile(path("instruct.html"), "<h1>Playing</h1>" + QByteArray("<p>On and on.</p>").repeated(200) +
+                                         "<h2 id=\"editor\">Making levels</h2><p>Paint.</p>");
+    editor->mnuInstructions->trigger();
+    auto* help = editor->findChild<HelpWindow*>();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_EQ(help->browser()->source(), QUrl::fromLocalFile(path("instruct.html")).resolved(QUrl("#editor")));
 }
 
 // Save Level and a cancelled Open Level end a test and leave its board. The music plays on to the

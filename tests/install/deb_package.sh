@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Makes the Debian package, unpacks it into a scratch root with dpkg -x and checks what it holds;
-# then plays the unpacked game from there under Xvfb to the end of a game: the name entered goes
+# Makes the Debian package, has lintian check it (no error, no warning), unpacks it into a scratch
+# root with dpkg -x and checks what it holds; then plays the unpacked game from there under Xvfb to the end of a game: the name entered goes
 # into the player's data folder, the table there is read back, and nothing is written into the
 # scratch root. Exits 77 (skipped) when a tool is missing.
 # Usage: deb_package.sh <build folder> <version> <desktop id> <installed mark> [screenshot folder]
@@ -14,7 +14,7 @@ shots=${5:-$work/shots}
 mkdir -p "$shots"
 
 . "$(dirname "$0")/../smoke/xvfb.sh"
-need_tools cpack dpkg-deb dpkg-shlibdeps readelf appstreamcli identify Xvfb xdotool import
+need_tools cpack dpkg-deb dpkg-shlibdeps readelf appstreamcli identify Xvfb xdotool import lintian
 
 game_pid=
 cleanup() {
@@ -35,14 +35,26 @@ for need in libqt6widgets6 libsdl2-mixer-2.0-0 timgm6mb-soundfont; do
   grep -q "\b$need\b" <<<"$depends" || fail "Depends lacks $need: $depends"
 done
 
-# What the unpacked tree holds.
+# Debian's own checker: informational tags may stay (they are printed), errors and warnings fail.
+lintian --display-info --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1 || { cat "$work/lintian.log"; fail "lintian"; }
+grep -v "running with root privileges" "$work/lintian.log" | sed 's/^/lintian: /' || true
+
+# What the unpacked tree holds: the command in games/ as a link to the program, no bin/.
 root=$work/root
 dpkg -x "$deb" "$root"
 usr=$root/usr
 folder=$usr/lib/pondrake
-[ -L "$usr/bin/pondrake" ] || fail "usr/bin/pondrake is not a link"
-[ "$(readlink -f "$usr/bin/pondrake")" = "$(readlink -f "$folder/pondrake")" ] ||
-  fail "usr/bin/pondrake leads to $(readlink -f "$usr/bin/pondrake")"
+[ -L "$usr/games/pondrake" ] || fail "usr/games/pondrake is not a link"
+[ "$(readlink -f "$usr/games/pondrake")" = "$(readlink -f "$folder/pondrake")" ] ||
+  fail "usr/games/pondrake leads to $(readlink -f "$usr/games/pondrake")"
+[ ! -e "$usr/bin" ] || fail "the package has a usr/bin: $(ls "$usr/bin")"
+[ "$(env -u DISPLAY "$usr/games/pondrake" --version)" = "Pondrake $version" ] || fail "pondrake --version"
+zcat "$usr/share/man/man6/pondrake.6.gz" | grep -q '^\.SH FILES' || fail "no manual page"
+doc=$usr/share/doc/pondrake
+[ "$(zcat "$doc/changelog.gz" | head -n 1 | cut -d' ' -f1-2)" = "pondrake ($version)" ] ||
+  fail "the changelog does not start with version $version: $(zcat "$doc/changelog.gz" | head -n 1)"
+grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' "$doc/copyright" ||
+  fail "the copyright file is not machine-readable"
 for file in pondrake "$mark" instruct.html about.html images/water.gif audio/go.wav audio/pond1.mid \
   levels/level1.txt; do
   [ -s "$folder/$file" ] || fail "the program folder lacks $file"
@@ -71,7 +83,7 @@ find "$root" -printf '%p %s %T@\n' | sort >"$work/before"
 
 start_xvfb 1024x768x24
 export QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy
-(cd "$work" && env -u XDG_DATA_HOME HOME="$home" "$usr/bin/pondrake") &
+(cd "$work" && env -u XDG_DATA_HOME HOME="$home" "$usr/games/pondrake") &
 game_pid=$!
 window=$(wait_for_window Pondrake)
 sleep 1

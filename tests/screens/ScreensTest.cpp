@@ -12,6 +12,7 @@
 #include "tests/support/WindowTestSupport.h"
 #include "ui/AudioOutput.h"
 #include "ui/BoardPicture.h"
+#include "ui/HelpWindow.h"
 #include "ui/modSound.h"
 
 #include <QGroupBox>
@@ -145,4 +146,68 @@ TEST_F(Screens, AFailedSaveIsToldAndTheWindowStillCloses)
     QTest::keyClick(part<QLineEdit>(*over, "txtName"), Qt::Key_Return);
     EXPECT_TRUE(told.contains(scores)) << told.toStdString();
     EXPECT_FALSE(over->isVisible());
+}
+
+TEST_F(Screens, HelpOpensInAWindowOfItsOwnOverTheMainWindowAndPausesTheGame)
+{
+    window->mnuNew->trigger();
+    window->mnuInstructions->trigger();
+    auto* help = window->findChild<HelpWindow*>();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_EQ(help->windowTitle(), QStringLiteral("Pondrake Help"));
+    EXPECT_TRUE(window->flow().paused());
+    EXPECT_TRUE(window->mnuPause->isChecked());
+    help->close();
+    window->mnuAbout->trigger();
+    EXPECT_TRUE(help->isVisible()) << "the same window";
+    EXPECT_TRUE(window->flow().paused()) << "until the player resumes";
+}
+
+// A score that made the table survives Escape, the only key that used to close the window
+// without a word; the top ten then shows the new entry on a band of its own, once.
+TEST_F(Screens, EscapeLeavesTheNameWindowOpenAndTheTopTenShowsTheNewEntryOnABand)
+{
+    QByteArray table;
+    for (const int score : {90, 70, 40})
+        table += " 0 \r\n " + QByteArray::number(score) + " \r\nold\r\n";
+    writeFile(scores, table);
+    auto closed = gameOver(65);
+    closed->close();  // the close box: nothing saved
+    EXPECT_EQ(readFile(scores), table);
+    auto alas = gameOver(0);
+    QTest::keyClick(alas.get(), Qt::Key_Escape);
+    EXPECT_FALSE(alas->isVisible()) << "with no name to lose, Escape closes as Bummer does";
+
+    window->mnuNew->trigger();
+    window->field().score = 50;
+    bool openAfterEscape = false;
+    QColor band, otherRow;
+    onNextModal<QMessageBox>([&](QMessageBox* abort) {
+        onNextModal<frmGameOver>([&](frmGameOver* over) {
+            QTest::keyClick(part<QLineEdit>(*over, "txtName"), Qt::Key_Escape);
+            QTest::keyClick(over, Qt::Key_Escape);
+            openAfterEscape = over->isVisible();
+            onNextModal<frmTopTen>([&](frmTopTen* topTen) {
+                const QImage shown = topTen->grab().toImage();
+                band = shown.pixelColor(frmTopTen::rowRect(2).topLeft() + QPoint(2, 2));
+                otherRow = shown.pixelColor(frmTopTen::rowRect(3).topLeft() + QPoint(2, 2));
+                EXPECT_EQ(part(*topTen, "lblScore2")->text(), QStringLiteral("Anonymous"));
+                topTen->accept();
+            });
+            QTest::keyClick(part<QLineEdit>(*over, "txtName"), Qt::Key_Return);
+        });
+        abort->button(QMessageBox::Yes)->click();
+    });
+    window->butEndGame->click();
+    EXPECT_TRUE(openAfterEscape);
+    EXPECT_EQ(band, QColor(255, 236, 140));
+    EXPECT_NE(otherRow, band);
+
+    onNextModal<frmTopTen>([&](frmTopTen* topTen) {
+        band = topTen->grab().toImage().pixelColor(frmTopTen::rowRect(2).topLeft() + QPoint(2, 2));
+        topTen->accept();
+    });
+    window->mnuHighScores->trigger();
+    EXPECT_EQ(band, otherRow) << "High Scores later shows no band";
 }

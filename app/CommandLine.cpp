@@ -1,0 +1,80 @@
+#include "app/CommandLine.h"
+
+#include <QCommandLineParser>
+
+#include <cstdio>
+
+namespace {
+
+const QString Command = QStringLiteral("pondrake");
+
+// The options QGuiApplication and QApplication take off the command line themselves.
+struct QtOption {
+    const char* name;
+    bool takesValue;
+};
+constexpr QtOption QtOptions[] = {
+    {"platform", true},     {"platformpluginpath", true}, {"platformtheme", true},
+    {"plugin", true},       {"qwindowgeometry", true},    {"qwindowicon", true},
+    {"qwindowtitle", true}, {"reverse", false},           {"session", true},
+    {"display", true},      {"geometry", true},           {"style", true},
+    {"stylesheet", true},   {"widgetcount", false},       {"qmljsdebugger", true},
+};
+
+}  // namespace
+
+std::optional<int> AnswerCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err)
+{
+    QCommandLineParser parser;
+    // Qt's options are single-dash words: "-reverse" is one option, not -r -e -v ...
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(
+        QStringLiteral("Pondrake, an action puzzle game: steer turtles to the water with the mouse,\n"
+                       "past holes, hopping aliens and stamping feet. A level editor makes new levels."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Show this help and quit."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Show the version and quit."));
+    parser.addOption(help);
+    parser.addOption(version);
+    for (const QtOption& qt : QtOptions) {
+        QCommandLineOption option(QString::fromLatin1(qt.name));
+        if (qt.takesValue)
+            option.setValueName(QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+
+    QString refusal;
+    if (!parser.parse(arguments))
+        refusal = parser.errorText();
+    else if (!parser.positionalArguments().isEmpty())
+        refusal = QStringLiteral("unexpected argument '%1'.").arg(parser.positionalArguments().constFirst());
+    if (!refusal.isEmpty()) {
+        err << Command << ": " << refusal << "\nTry '" << Command << " --help' for more information.\n";
+        return CommandLineRefused;
+    }
+    if (parser.isSet(version)) {
+        out << "Pondrake " << PONDRAKE_VERSION << '\n';
+        return 0;
+    }
+    if (parser.isSet(help)) {
+        // Without an application object the parser cannot know the program's name.
+        out << parser.helpText().replace(QStringLiteral("<executable_name>"), Command)
+            << "\nQt's own options, such as -platform and -style, are passed on to Qt.\n"
+               "Where the scores and levels are kept, and what the game reads from its\n"
+               "environment: see the manual page, pondrake(6).\n";
+        return 0;
+    }
+    return std::nullopt;
+}
+
+std::optional<int> AnswerCommandLine(int argc, char* argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    QTextStream out(stdout);  // flushed as they go out of scope
+    QTextStream err(stderr);
+    return AnswerCommandLine(arguments, out, err);
+}
