@@ -191,11 +191,12 @@ void MusicDevice::play()
 
 void MusicDevice::lookAtPassEnd()
 {
-    if (!m_watch || m_mode != Mode::Playing)
-        return;
+    if (!m_watch)
+        return;  // the piece has ended, or is ending
     const PassWatch::Look look = m_watch->look(m_output.framesMixed(), AudioOutput::BufferFrames);
     if (look.waitFrames > 0) {
-        m_passTimer.start(int(std::min<std::int64_t>(look.waitFrames * 1000 / m_output.rate() + 1, 1 << 30)));
+        // At most a pass of an hour: the milliseconds fit an int.
+        m_passTimer.start(int(look.waitFrames * 1000 / m_output.rate()) + 1);
         return;
     }
     if (m_repeatWhile()) {

@@ -307,7 +307,8 @@ TEST_F(Editor, HelpInstructionsOpenAtTheEditorsSectionInAWindowOverTheEditor)
 // end of its pass and stops there; a test started while it still plays has music of its own.
 TEST_F(Editor, AfterATestEndedBySaveOrOpenTheMusicEndsWithItsPassAndTheNextTestHasItsOwn)
 {
-    ASSERT_TRUE(writeWav(path("audio/song.wav"), 500));
+    // Long enough for a file dialog to come and go within its first pass on a slow machine.
+    ASSERT_TRUE(writeWav(path("audio/song.wav"), 1200));
     editor->txtMusicFile->setText(QStringLiteral("song.wav"));
     editor->txtTurtle->setText(QStringLiteral("0"));  // no beats: the tests take as long as they take
     editor->txtDog->setText(QStringLiteral("0"));
@@ -322,7 +323,7 @@ TEST_F(Editor, AfterATestEndedBySaveOrOpenTheMusicEndsWithItsPassAndTheNextTestH
             ASSERT_TRUE(test().EditMode());
             EXPECT_TRUE(plays()) << "it plays on";
             if (waitForTheEnd) {
-                EXPECT_TRUE(eventually([&] { return music.mode() == MusicDevice::Mode::NotOpen; }, 3000));
+                EXPECT_TRUE(eventually([&] { return music.mode() == MusicDevice::Mode::NotOpen; }, 5000));
             }
             editor->butTest->click();
             ASSERT_TRUE(eventually(plays));

@@ -66,7 +66,7 @@ TEST(MidiTiming, TempoChangesOfEveryTrackAndTheTickWhereTheLongestTrackEnds)
                               "00903c40 603c00"  // a note, released at 96 under the running status
                               "00f0037e7ff7 00f70100 00ff0103616263"  // system exclusive, an escape and a text
                               "20903c40 00ff2f00"});                  // the last note at 128
-    const QByteArray rmid = "RIFF" + QByteArray(4, '\0') + "RMID" + riffChunk("LIST", "INFO\1") +
+    const QByteArray rmid = "RIFF" + QByteArray(4, '\0') + "RMID" + riffChunk("LIST", "INFO" + QByteArray(301, 'x')) +
                             riffChunk("data", midi("000000010060", {"8100ff2f00"}));
     const std::pair<QByteArray, std::string> cases[] = {
         {midi("000000010180", {Tempo120, End}), "384: 0@500000; end 0"},
@@ -76,8 +76,11 @@ TEST(MidiTiming, TempoChangesOfEveryTrackAndTheTickWhereTheLongestTrackEnds)
         {midi("0000000200600000", {"8100ff2f00", "8200ff2f00"}), "96: |; end 256"},  // a longer header
         {rmid, "96:; end 128"},
         {chunk("MThd", "000100020060") + chunk("XFIH", "00") + chunk("MTrk", "8300ff2f00") + chunk("MTrk", End),
-         "96: |; end 384"},                                         // a chunk of another kind between the tracks
-        {midi("000100010060", {End, "8300ff2f00"}), "96:; end 0"},  // beyond the tracks the header counts
+         "96: |; end 384"},                                              // a chunk of another kind between the tracks
+        {midi("000100010060", {End, "8300ff2f00"}), "96:; end 0"},       // beyond the tracks the header counts
+        {midi("000000010001", {"81808000 ff2f00"}), "1:; end 2097152"},  // a delta of four bytes
+        {midi("000000010060", {(QByteArray("ffffff7f903c40").repeated(8) + "07903c40").constData()}),
+         "96:; end 2147483647"},  // the most ticks an int counts
     };
     for (const auto& [bytes, timing] : cases)
         EXPECT_EQ(timingText(bytes), timing) << bytes.toHex().constData();
@@ -96,17 +99,18 @@ TEST(MidiTiming, BytesThatTheSynthesiserCouldNotPlayThroughGiveNothing)
         "00ff5102 07a1",                           // a tempo of two bytes
         "00ff5103 000000",                         // a tempo of 0
         "00ff01 05 6162",                          // a text longer than the track
-        "ffffffff7f 00ff2f00",                     // a delta of five bytes
+        "8080808000 ff2f00",                       // a delta of five bytes
+        "80808080 ff2f00",                         // a delta still going on after four bytes
         QByteArray("ffffff7f903c40").repeated(9),  // ticks beyond what an int counts
     };
     for (const QByteArray& track : tracks)
         EXPECT_EQ(timingText(midi("000000010060", {track.constData()})), "nothing") << track.constData();
 
     const QByteArray headers[] = {
-        chunk("MThd", "00000001e778"),  // time in SMPTE frames (25 a second, 120 ticks a frame)
-        chunk("MThd", "000000010000"),  // no ticks in a quarter
-        chunk("MThd", "0000000100"),    // a header cut short
-        chunk("MThd", "000000010060"),  // no track at all
+        chunk("MThd", "00000001e778") + chunk("MTrk", End),  // time in SMPTE frames (25 a second, 120 a frame)
+        chunk("MThd", "000000010000") + chunk("MTrk", End),  // no ticks in a quarter
+        chunk("MThd", "0000000160") + chunk("MTrk", End),    // a header too short for its division
+        chunk("MThd", "000000010060"),                       // no track at all
         chunk("MThd", "000000010060") + "MTrk" + QByteArray::fromHex("00000010") + "00ff2f",  // a track cut short
         QByteArray("RIFF\4\0\0\0RMID"),                                                       // no data chunk
         QByteArray("GIF89a"),

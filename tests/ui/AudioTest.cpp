@@ -9,6 +9,7 @@
 #include "tests/support/MixerTap.h"
 
 #include <QDir>
+#include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
@@ -121,8 +122,10 @@ TEST_F(Audio, EveryStopOfTheProgramsOwnStopsThePieceForGood)
     control.PlayMusic();
     control.mnuMusicStop_Click();  // while the piece loads: nothing plays, so nothing will report the stop
     ASSERT_TRUE(eventually([&] { return !device.loadsPending(); }));
+    QCoreApplication::sendPostedEvents();
     EXPECT_EQ(mode(), MusicDevice::Mode::NotOpen);
     EXPECT_FALSE(control.MusicCloseRequested);
+    EXPECT_EQ(done.count(), 0);
     ASSERT_TRUE(play("short.wav"));
     control.mnuMusicStop_Click();
     EXPECT_TRUE(control.MusicCloseRequested);
@@ -160,25 +163,40 @@ TEST_F(Audio, TheDoneEventPlaysThePieceAgainOnlyWhenItEndedByItself)
     }
 }
 
-// The editor after Save Level ends a test: a piece of half a second repeats in the mixer while
-// PlayMusic would play it, and once that no longer holds it ends where its pass ends, reports that
-// it played to its end, and is not started again. Heard in the mixer's output.
+// The editor after Save Level ends a test: a piece of half a second, sampled or MIDI, repeats in
+// the mixer while PlayMusic would play it, and once that no longer holds it ends where its pass
+// ends, reports that it played to its end, and is not started again. Heard in the mixer's output.
 TEST_F(Audio, APieceRepeatsWhileItsWindowWouldStartItAgainAndThenEndsWhereItsPassEnds)
 {
     constexpr std::int64_t Pass = 22050;  // frames at the mixer's 44100 a second
-    MixerTap tap;
-    ASSERT_TRUE(play("half.wav"));
-    // Well into the second pass, and well before it nears its end, the test ends.
-    ASSERT_TRUE(eventually([&] { return tap.firstSound() >= 0 && tap.frames() - tap.firstSound() > Pass * 5 / 4; }));
-    EXPECT_EQ(done.count(), 0);  // the mixer repeated it; nothing closed and reopened it
-    wanted = false;
-    ASSERT_TRUE(done.wait(3000));
-    EXPECT_EQ(done.first().first().toInt(), int(MusicDevice::mciSuccessful));
-    const std::int64_t heard = tap.lastSound() - tap.firstSound();
-    EXPECT_LE(heard, 2 * Pass) << "nothing of a third pass";
-    EXPECT_GE(heard, 2 * Pass - 5 * AudioOutput::BufferFrames) << "the second pass to its last buffers";
-    EXPECT_EQ(mode(), MusicDevice::Mode::NotOpen);  // the done event closed it and did not play it again
-    EXPECT_FALSE(output.musicSounding());
+    // Format 0, one track, 96 ticks a quarter of half a second: a piano C held for one quarter.
+    QFile midi(audio("tick.mid"));
+    ASSERT_TRUE(midi.open(QIODevice::WriteOnly));
+    midi.write(QByteArray::fromHex("4d546864000000060000000100604d54726b00000016"
+                                   "00ff510307a120 00c000 00903c60 60803c40 00ff2f00"));
+    midi.close();
+    for (const char* piece : {"half.wav", "tick.mid"}) {
+        SCOPED_TRACE(piece);
+        wanted = true;
+        done.clear();
+        MixerTap tap;
+        ASSERT_TRUE(play(piece));
+        // Well into the second pass, and well before it nears its end, the test ends.
+        ASSERT_TRUE(
+            eventually([&] { return tap.firstSound() >= 0 && tap.frames() - tap.firstSound() > Pass * 5 / 4; }));
+        EXPECT_EQ(done.count(), 0);  // the mixer repeated it; nothing closed and reopened it
+        wanted = false;
+        ASSERT_TRUE(done.wait(3000));
+        EXPECT_LE(tap.frames() - tap.firstSound(), 2 * Pass + 22050) << "reported as the pass ended";
+        EXPECT_EQ(done.first().first().toInt(), int(MusicDevice::mciSuccessful));
+        const std::int64_t heard = tap.lastSound() - tap.firstSound();
+        EXPECT_LE(heard, 2 * Pass) << "nothing of a third pass";
+        EXPECT_GE(heard, 2 * Pass - 5 * AudioOutput::BufferFrames) << "the second pass to its last buffers";
+        QCoreApplication::sendPostedEvents();
+        EXPECT_EQ(done.count(), 1);
+        EXPECT_EQ(mode(), MusicDevice::Mode::NotOpen);  // the done event closed it and did not play it again
+        EXPECT_FALSE(output.musicSounding());
+    }
 }
 
 // The window starts a new piece at once after a stop, so the stop's done event arrives when the

@@ -51,6 +51,9 @@ TEST(PassEnds, ASampledPieceStartsAgainEveryPassToTheNearestFrameAndOtherPiecesA
     EXPECT_EQ(ends.after(1001), 2001);
     EXPECT_EQ(ends.after(3001), 3002);
     EXPECT_EQ(ends.after(3002), 4002);  // a pass's end is where the next one begins
+    PassEnds tenths = PassEnds::sampled(1000.1);
+    EXPECT_EQ(tenths.after(2999), 3000);  // 3000.3 rounded
+    EXPECT_EQ(tenths.after(3000), 4000);
     EXPECT_TRUE(PassEnds::sampled(1).known());
 
     EXPECT_FALSE(PassEnds().known());
@@ -79,6 +82,7 @@ TEST(PassWatch, LooksShortlyBeforeAPassEndsAndFadesOverTheBuffersLeft)
         {7000, 0, 3, 10500, true},       // 3.5 buffers left: decide; it repeats
         {7000, 10000, 0, 20500, false},  // the next look is before the next pass ends
         {16400, 600, 0, 20500, false},   // a look that came early waits again
+        {16500, 500, 0, 20500, false},   // four buffers left: not yet
         {16600, 0, 3, 20500, false},     // just under four buffers left
         {18600, 0, 1, 20500, false},     // 1.9 buffers left: a look that came late fades faster
         {20400, 0, 1, 20500, false},     // the buffer mixed next holds the end: it is silenced
