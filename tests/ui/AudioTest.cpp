@@ -113,6 +113,13 @@ TEST_F(Audio, PreparingOrResettingTheMusicStopsThePieceAndSetsTheDeviceUp)
         EXPECT_EQ(device.FileName(), file);
         ASSERT_TRUE(done.wait());  // the piece was stopped, as any stop reports
     }
+    // A sequencer opens MIDI only: a wave file named .mid stays closed, while the same file
+    // under another name plays.
+    ASSERT_TRUE(writeWav(audio("wave.mid"), 100) && writeWav(audio("wave.MID"), 100));
+    control.PrepareMusic(QStringLiteral("wave.mid"));
+    control.PlayMusic();
+    EXPECT_EQ(mode(), MusicDevice::Mode::NotOpen);
+    ASSERT_TRUE(play("wave.MID"));
 }
 
 // Music Stop, New Game and Music Auto-Play, one after the other: every stop is the program's own.
