@@ -2,12 +2,13 @@
 # Runs clang-tidy (with the project's .clang-tidy) over every C++ source that git tracks and that
 # the build compiles, using the build's compile_commands.json, and fails on any finding. The
 # fuzzers, built only by scripts/fuzz.sh, are left out.
-# Usage: scripts/check_tidy.sh [build folder]    (default: build; configure it first)
+# It takes a few minutes a core. Usage: scripts/check_tidy.sh [build folder]    (default: build;
+# build it first: some tests include what Qt's moc makes during the build)
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$here/build}
 database=$build/compile_commands.json
-[ -f "$database" ] || { echo "No $database: configure the build first (scripts/setup.sh build)" >&2; exit 2; }
+[ -f "$database" ] || { echo "No $database: build first (scripts/setup.sh build)" >&2; exit 2; }
 command -v clang-tidy >/dev/null || { echo "clang-tidy is missing: apt-get install clang-tidy" >&2; exit 2; }
 
 cd "$here"
