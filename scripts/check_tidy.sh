@@ -2,7 +2,7 @@
 # Runs clang-tidy (with the project's .clang-tidy) over every C++ source that git tracks and that
 # the build compiles, using the build's compile_commands.json, and fails on any finding. The
 # fuzzers, built only by scripts/fuzz.sh, are left out.
-# It takes a few minutes a core. Usage: scripts/check_tidy.sh [build folder]    (default: build;
+# About ten minutes of processor time. Usage: scripts/check_tidy.sh [build folder]    (default: build;
 # build it first: some tests include what Qt's moc makes during the build)
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
