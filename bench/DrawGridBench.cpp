@@ -1,9 +1,16 @@
-// DrawGrid (400 tile copies into the back buffer, one 682 x 684 copy to the picture) against a
-// plain memcpy of the same number of bytes. Prints the ratio at the end. A redraw is meant to be
-// nothing but block copies, so the ratio should stay near 1, and at most 2.
+// A redraw of the board picture as the player gets it: DrawGrid (400 tile copies into the back
+// buffer, one 682 x 684 copy to the picture) and the repaint of what changed, on a screen of 1 and
+// of 1.5 device pixels per point. Prints the ratios at the end: a redraw at 1x against a plain
+// memcpy of DrawGrid's bytes (the same board again repaints nothing, so that one is DrawGrid
+// alone: nothing but block copies, near 1 and at most 2), and each redraw at 1.5 against the same
+// at 1x (at most 2).
 #include "ui/BoardPicture.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QWindow>
 
 #include <benchmark/benchmark.h>
 
@@ -11,6 +18,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <map>
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -37,37 +45,78 @@ TileSet benchTiles()
     return tiles;
 }
 
-Board fullBoard()
+// Every cell a tile, the codes in a pattern that shift moves by one code.
+Board fullBoard(int shift = 0)
 {
     Board board;
     for (int row = 0; row < BoardSize; ++row)
         for (int col = 0; col < BoardSize; ++col)
-            board(col, row) = TileTable[(col * 7 + row * 3) % TileTable.size()].code;
+            board(col, row) = TileTable[(col * 7 + row * 3 + shift) % TileTable.size()].code;
     return board;
 }
 
-void redraw(benchmark::State& state, const Selection& selection, const DragPoints& drag)
+// The board after a tick: eight creatures stepped one cell to the side (sixteen cells changed).
+Board afterATick()
 {
-    BoardPicture pict;
-    pict.setTiles(benchTiles());
-    const Board board = fullBoard();
+    Board board = fullBoard();
+    for (int i = 0; i < 8; ++i)
+        std::swap(board(2 * i, 2 * i + 1), board(2 * i + 1, 2 * i + 1));
+    return board;
+}
+
+// A picture shown on the screen of that ratio, its first frame painted.
+std::unique_ptr<BoardPicture> shownPicture(benchmark::State& state, qreal ratio)
+{
+    auto pict = std::make_unique<BoardPicture>();
+    for (QScreen* screen : QGuiApplication::screens())
+        if (qFuzzyCompare(screen->devicePixelRatio(), ratio)) {
+            pict->setScreen(screen);
+            pict->move(screen->geometry().topLeft());
+        }
+    pict->setTiles(benchTiles());
+    pict->show();
+    for (int round = 0; round < 100 && !pict->windowHandle()->isExposed(); ++round)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    QCoreApplication::processEvents();
+    if (!pict->windowHandle()->isExposed() || pict->devicePixelRatioF() != ratio)
+        state.SkipWithError("the picture is not shown at the ratio asked for");
+    return pict;
+}
+
+// Each round redraws the boards in turn (one board: the same picture again, as the redraw timer
+// does between ticks), and the event loop paints what changed into the window's back store of
+// device pixels. The argument is the ratio in hundredths.
+void redraw(benchmark::State& state, const std::vector<Board>& boards, const Selection& selection, DragPoints drag = {})
+{
+    const auto pict = shownPicture(state, state.range(0) / 100.0);
+    const Int16 dragEnd = drag.DragEndX;
+    std::size_t round = 0;
     for (auto _ : state) {
-        pict.DrawGrid(board, selection, drag);
-        benchmark::DoNotOptimize(pict.surface().constBits());
+        pict->DrawGrid(boards[round % boards.size()], selection, drag);
+        QCoreApplication::processEvents();
+        ++round;
+        drag.DragEndX = static_cast<Int16>(dragEnd + round % 32);  // the pointer moves to and fro while dragging
         benchmark::ClobberMemory();
     }
     state.SetBytesProcessed(state.iterations() * (ComposeBytes + CopyBytes));
 }
 
-void DrawGrid(benchmark::State& state) { redraw(state, Selection{}, DragPoints{}); }
-BENCHMARK(DrawGrid)->Unit(benchmark::kMicrosecond);
+void Redraw(benchmark::State& state) { redraw(state, {fullBoard()}, Selection{}); }
+BENCHMARK(Redraw)->Arg(100)->Arg(150)->Unit(benchmark::kMicrosecond);
+
+void RedrawAfterATick(benchmark::State& state) { redraw(state, {fullBoard(), afterATick()}, Selection{}); }
+BENCHMARK(RedrawAfterATick)->Arg(100)->Arg(150)->Unit(benchmark::kMicrosecond);
 
 // With the box and a long drag line drawn over the copied board.
-void DrawGridWhileDragging(benchmark::State& state)
+void RedrawWhileDragging(benchmark::State& state)
 {
-    redraw(state, Selection{true, 7, 9}, DragPoints{255, 320, 600, 100});
+    redraw(state, {fullBoard()}, Selection{true, 7, 9}, DragPoints{255, 320, 400, 100});
 }
-BENCHMARK(DrawGridWhileDragging)->Unit(benchmark::kMicrosecond);
+BENCHMARK(RedrawWhileDragging)->Arg(100)->Arg(150)->Unit(benchmark::kMicrosecond);
+
+// Every cell changes, as when a level starts: the worst case for a fractional ratio.
+void RedrawNewBoard(benchmark::State& state) { redraw(state, {fullBoard(), fullBoard(1)}, Selection{}); }
+BENCHMARK(RedrawNewBoard)->Arg(100)->Arg(150)->Unit(benchmark::kMicrosecond);
 
 void Memcpy(benchmark::State& state)
 {
@@ -87,9 +136,10 @@ public:
     {
         // One time per benchmark: the median when repetitions are asked for, else the one run.
         for (const Run& run : runs) {
-            const std::string& name = run.run_name.function_name;
+            const std::string name =
+                run.run_name.function_name + (run.run_name.args.empty() ? "" : "/" + run.run_name.args);
             if (run.run_type == Run::RT_Aggregate ? run.aggregate_name == "median" : !medians.count(name))
-                times[name] = run.GetAdjustedRealTime();
+                times[name] = run.GetAdjustedCPUTime();
             if (run.run_type == Run::RT_Aggregate)
                 medians.insert(name);
         }
@@ -103,18 +153,30 @@ public:
 
 int main(int argc, char* argv[])
 {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    // Two offscreen screens of 1 and 1.5 device pixels per point, scaled by Qt as QT_SCALE_FACTOR
+    // scales a real screen: windows keep their back store in device pixels.
+    QTemporaryDir folder;
+    QFile config(folder.filePath(QStringLiteral("screens.json")));
+    if (!config.open(QIODevice::WriteOnly) ||
+        config.write(R"({"screens": [{"name": "r1", "x": 0, "y": 0, "width": 1800, "height": 1800},
+                                     {"name": "r15", "x": 1800, "y": 0, "width": 1800, "height": 1800}]})") < 0)
+        return 1;
+    config.close();
+    setenv("QT_QPA_PLATFORM", qPrintable(QStringLiteral("offscreen:configfile=") + config.fileName()), 1);
+    setenv("QT_SCREEN_SCALE_FACTORS", "r1=1;r15=1.5", 1);
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     const auto& t = reporter.times;
-    if (t.count("Memcpy") && t.at("Memcpy") > 0) {
-        for (const char* name : {"DrawGrid", "DrawGridWhileDragging"})
-            if (t.count(name))
-                std::printf("%s / memcpy of the same %zu bytes: %.2f\n", name, ComposeBytes + CopyBytes,
-                            t.at(name) / t.at("Memcpy"));
+    for (const char* name : {"Redraw", "RedrawAfterATick", "RedrawWhileDragging", "RedrawNewBoard"}) {
+        const std::string one = std::string(name) + "/100", fractional = std::string(name) + "/150";
+        if (t.count(one) && t.count("Memcpy") && t.at("Memcpy") > 0)
+            std::printf("%s at 1x / memcpy of DrawGrid's %zu bytes: %.2f\n", name, ComposeBytes + CopyBytes,
+                        t.at(one) / t.at("Memcpy"));
+        if (t.count(one) && t.count(fractional) && t.at(one) > 0)
+            std::printf("%s at 1.5x / at 1x: %.2f\n", name, t.at(fractional) / t.at(one));
     }
     return 0;
 }

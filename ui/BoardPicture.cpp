@@ -6,7 +6,9 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -17,6 +19,10 @@ QImage blankPicture()
     return picture;
 }
 
+// A changed rectangle as the screen repaints it: a pixel more all round, since at a fractional
+// ratio a device pixel on its edge also shows the pixel beside it.
+QRect onScreen(const QRect& changed) { return changed.adjusted(-1, -1, 1, 1); }
+
 }  // namespace
 
 BoardPicture::BoardPicture(QWidget* parent) : QWidget(parent), m_backBuffer(blankPicture()), m_surface(blankPicture())
@@ -26,34 +32,76 @@ BoardPicture::BoardPicture(QWidget* parent) : QWidget(parent), m_backBuffer(blan
     // and the release here, wherever the pointer goes.
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    fitToScreen();
+    setFixedSize(PictureWidth, PictureHeight);
+}
+
+void BoardPicture::setTiles(const TileSet& tiles)
+{
+    m_tiles = tiles;
+    m_composed.fill(nullptr);  // the same tiles in new pictures: every cell is drawn anew
 }
 
 void BoardPicture::DrawGrid(const Board& board, const Selection& selection, const DragPoints& drag)
 {
-    // Column by column from the left, each column from the top; a code without a tile leaves
-    // whatever the back buffer held there.
-    for (int col = 0; col < BoardSize; ++col)
-        for (int row = 0; row < BoardSize; ++row)
-            if (const QImage* tile = m_tiles.tileFor(board(col, row)))
-                modBitBlt::BlitTile(*tile, m_backBuffer, CellPixels * col, CellPixels * row, CellPixels, CellPixels);
+    QRegion changed = composeBoard(board);
 
     // The one transfer to the picture. It takes the whole picture, not only the 680 x 680 board:
     // the box of column 19 or row 19 has its edge on x = 680 or y = 680 and the
     // drag line may cross the margin, and the next redraw must remove those pixels too. The back
     // buffer's margin is never drawn on, so it holds the plain back colour.
     modBitBlt::BlitTile(m_backBuffer, m_surface, 0, 0, PictureWidth, PictureHeight);
+    for (const QRect& gone : std::exchange(m_over, {}))
+        changed += onScreen(gone);
 
-    if (selection.SelectionActive) {
-        QPainter painter(&m_surface);
-        painter.setPen(QColor(0, 0, 255));
-        const int left = CellPixels * selection.SelectionCol;
-        const int top = CellPixels * selection.SelectionRow;
-        // The outline from (left, top) to (left + 34, top + 34), both corners on the line.
-        painter.drawRect(QRect(left, top, CellPixels, CellPixels));
-        painter.drawLine(QPoint(drag.DragStartX, drag.DragStartY), QPoint(drag.DragEndX, drag.DragEndY));
+    drawOverlay(selection, drag);
+    for (const QRect& over : m_over)
+        changed += onScreen(over);
+    update(changed);
+}
+
+QRegion BoardPicture::composeBoard(const Board& board)
+{
+    // Column by column from the left, each column from the top; a code without a tile leaves
+    // whatever the back buffer held there. The cells whose tile changed, in runs down each column.
+    QRegion changed;
+    for (int col = 0; col < BoardSize; ++col) {
+        std::array<bool, BoardSize> changedRows{};
+        for (int row = 0; row < BoardSize; ++row)
+            if (const QImage* tile = m_tiles.tileFor(board(col, row))) {
+                modBitBlt::BlitTile(*tile, m_backBuffer, CellPixels * col, CellPixels * row, CellPixels, CellPixels);
+                const std::size_t cell = static_cast<std::size_t>(col * BoardSize + row);
+                changedRows[static_cast<std::size_t>(row)] = std::exchange(m_composed[cell], tile) != tile;
+            }
+        for (auto from = changedRows.begin(); (from = std::find(from, changedRows.end(), true)) != changedRows.end();) {
+            const auto to = std::find(from, changedRows.end(), false);
+            const int first = static_cast<int>(from - changedRows.begin());
+            changed += onScreen(
+                QRect(CellPixels * col, CellPixels * first, CellPixels, CellPixels * static_cast<int>(to - from)));
+            from = to;
+        }
     }
-    update();
+    return changed;
+}
+
+void BoardPicture::drawOverlay(const Selection& selection, const DragPoints& drag)
+{
+    // Drawn in board pixels on the surface, so it scales with the board at every ratio.
+    if (!selection.SelectionActive)
+        return;
+    QPainter painter(&m_surface);
+    painter.setPen(QColor(0, 0, 255));
+    // The outline from (left, top) to (left + 34, top + 34), both corners on the line.
+    const QRect box(CellPixels * selection.SelectionCol, CellPixels * selection.SelectionRow, CellPixels, CellPixels);
+    painter.drawRect(box);
+    m_over.push_back(box.adjusted(0, 0, 1, 1));  // the right and bottom edges lie on 34
+    const QLine line(drag.DragStartX, drag.DragStartY, drag.DragEndX, drag.DragEndY);
+    painter.drawLine(line);
+    // A long slanted line in pieces no longer than a cell: their boxes hold it, and far less than
+    // its own box would.
+    const int pieces = std::max(std::abs(line.dx()), std::abs(line.dy())) / CellPixels + 1;
+    const auto along = [&](int piece) { return line.p1() + (line.p2() - line.p1()) * piece / pieces; };
+    for (int piece = 0; piece < pieces; ++piece)
+        m_over.push_back(QRect(along(piece), along(piece + 1)).normalized());
 }
 
 void BoardPicture::DrawPaused()
@@ -67,68 +115,39 @@ void BoardPicture::DrawPaused()
     painter.setFont(font);
     painter.setPen(Qt::white);
     painter.drawText(board, Qt::AlignCenter, QStringLiteral("Paused"));
-    update();
-}
-
-int BoardPicture::scaleStep(qreal devicePixelRatio)
-{
-    // A ratio a hair below a whole number (1.9999 from a rounded setting) still counts as it.
-    return std::max(1, static_cast<int>(std::floor(devicePixelRatio + 1e-6)));
-}
-
-QSize BoardPicture::logicalSize(qreal devicePixelRatio)
-{
-    const qreal pointsPerPixel = scaleStep(devicePixelRatio) / devicePixelRatio;
-    return QSize(static_cast<int>(std::ceil(PictureWidth * pointsPerPixel - 1e-6)),
-                 static_cast<int>(std::ceil(PictureHeight * pointsPerPixel - 1e-6)));
-}
-
-QPointF BoardPicture::boardPointOf(QPointF logical, qreal devicePixelRatio)
-{
-    return logical * (devicePixelRatio / scaleStep(devicePixelRatio));
-}
-
-void BoardPicture::fitToScreen()
-{
-    const QSize size = sizeHint();
-    if (this->size() != size || minimumSize() != size)
-        setFixedSize(size);
-}
-
-bool BoardPicture::event(QEvent* event)
-{
-    // The screen, or its pixel ratio, changed: the board keeps whole steps on the new one.
-    if (event->type() == QEvent::ScreenChangeInternal || event->type() == QEvent::Show)
-        fitToScreen();
-    return QWidget::event(event);
+    m_over.push_back(board);
+    update(onScreen(board));
 }
 
 void BoardPicture::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     const qreal ratio = devicePixelRatioF();
-    const qreal pointsPerPixel = scaleStep(ratio) / ratio;
-    // Without smooth transformation a whole-number scale is nearest neighbour.
-    const QRectF target(0, 0, PictureWidth * pointsPerPixel, PictureHeight * pointsPerPixel);
-    if (!target.contains(QRectF(event->rect())))
-        painter.fillRect(event->rect(), QColor::fromRgb(PictureBackColor));  // a fractional ratio's margin
-    painter.drawImage(target, m_surface, QRectF(m_surface.rect()));
+    if (ratio >= 1 && ratio == std::floor(ratio))
+        // Without smooth transformation a whole-number scale is nearest neighbour: the pixels
+        // SharpScaler would give, without a second picture.
+        painter.drawImage(QRectF(rect()), m_surface, QRectF(m_surface.rect()));
+    else {
+        // One to one on the device pixels: in the painter's own units Qt would scale the rows by
+        // 1.0 pixel by pixel, where unscaled it copies them. (Qt's painter leaves a ratio below 1
+        // unscaled.)
+        const QImage& device = m_sharp.scaled(m_surface, ratio, event->region());
+        painter.scale(1 / std::max(1.0, ratio), 1 / std::max(1.0, ratio));
+        painter.drawImage(0, 0, device);
+    }
 }
 
 void BoardPicture::mousePressEvent(QMouseEvent* event)
 {
-    const QPointF at = boardPointOf(event->position(), devicePixelRatioF());
-    emit MouseDown(static_cast<float>(at.x()), static_cast<float>(at.y()));
+    emit MouseDown(static_cast<float>(event->position().x()), static_cast<float>(event->position().y()));
 }
 
 void BoardPicture::mouseMoveEvent(QMouseEvent* event)
 {
-    const QPointF at = boardPointOf(event->position(), devicePixelRatioF());
-    emit MouseMove(static_cast<float>(at.x()), static_cast<float>(at.y()));
+    emit MouseMove(static_cast<float>(event->position().x()), static_cast<float>(event->position().y()));
 }
 
 void BoardPicture::mouseReleaseEvent(QMouseEvent* event)
 {
-    const QPointF at = boardPointOf(event->position(), devicePixelRatioF());
-    emit MouseUp(static_cast<float>(at.x()), static_cast<float>(at.y()));
+    emit MouseUp(static_cast<float>(event->position().x()), static_cast<float>(event->position().y()));
 }

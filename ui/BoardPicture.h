@@ -2,20 +2,26 @@
 
 #include "core/Board.h"
 #include "core/MouseCommands.h"
+#include "ui/SharpScaler.h"
 #include "ui/TileSet.h"
 
 #include <QImage>
 #include <QWidget>
 
+#include <array>
+#include <vector>
+
 // The board picture pictMain of a window with its off-screen pictBackBuffer.
 // DrawGrid composes the whole board in the back buffer, copies it to the picture's surface in one
-// transfer and draws the selection overlay on top; painting only shows the last composed surface,
-// so an uncovered window gets the last frame back. The mouse is only forwarded, in board pixels,
+// transfer and draws the selection overlay on top. The screen repaints what changed (the cells
+// whose tile changed, the overlay that went and the one that came) from that surface, and an
+// uncovered window gets the last frame back. The mouse is only forwarded, in board pixels,
 // to the window's pictMain_MouseDown, pictMain_MouseMove and pictMain_MouseUp.
 //
-// On a screen of more than one device pixel per point the board grows by whole steps (2 x 2,
-// 3 x 3 pixels for one board pixel, nearest neighbour), so tiles stay crisp and every device
-// pixel belongs to exactly one board pixel and one cell.
+// The picture fills 682 x 684 points on every screen, so one point is one board pixel and the
+// mouse's points are board pixels as they come. At a whole number of device pixels per point a
+// board pixel is an exact square of them (nearest neighbour); at 1.25 or 1.5 SharpScaler gives the
+// device pixels, as sharp as such a screen allows.
 class BoardPicture : public QWidget {
     Q_OBJECT
 
@@ -25,8 +31,7 @@ public:
 
     explicit BoardPicture(QWidget* parent = nullptr);
 
-    void setTiles(const TileSet& tiles) { m_tiles = tiles; }
-    const TileSet& tiles() const { return m_tiles; }
+    void setTiles(const TileSet& tiles);
 
     // Redraws the whole board and the selection overlay from the state the calling window owns.
     void DrawGrid(const Board& board, const Selection& selection, const DragPoints& drag);
@@ -37,14 +42,6 @@ public:
     const QImage& surface() const { return m_surface; }
     const QImage& pictBackBuffer() const { return m_backBuffer; }
 
-    // Device pixels per board pixel: the whole part of the screen's ratio, at least 1.
-    static int scaleStep(qreal devicePixelRatio);
-    // The picture's size in Qt's logical units on a screen of that ratio.
-    static QSize logicalSize(qreal devicePixelRatio);
-    // The board pixel under a logical point: the device pixel divided by the scale step.
-    static QPointF boardPointOf(QPointF logical, qreal devicePixelRatio);
-    QSize sizeHint() const override { return logicalSize(devicePixelRatioF()); }
-
 signals:
     // Pointer events in board pixels; every button counts alike.
     void MouseDown(float x, float y);
@@ -52,16 +49,23 @@ signals:
     void MouseUp(float x, float y);
 
 protected:
-    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    void fitToScreen();
+    // Draws the board's tiles into the back buffer; returns where the screen must show new ones.
+    QRegion composeBoard(const Board& board);
+    // What is drawn over the copied board: the selected cell's box and the drag line. Whatever
+    // is drawn there goes into m_over, so that the screen shows it and, once the next copy has
+    // covered it, the board beneath again.
+    void drawOverlay(const Selection& selection, const DragPoints& drag);
 
     TileSet m_tiles;
     QImage m_backBuffer;  // pictBackBuffer: the composition surface, keeps its pixels between redraws
     QImage m_surface;     // pictMain's drawing surface: the last composed board with its overlay
+    SharpScaler m_sharp;  // the surface in device pixels, at a ratio that is not a whole number
+    std::array<const QImage*, BoardSize * BoardSize> m_composed{};  // the tile in each cell of the back buffer
+    std::vector<QRect> m_over;  // where the surface holds more than the copied board
 };

@@ -12,7 +12,6 @@
 
 // Board geometry: 34 x 34 pixel cells, 20 x 20 of them.
 inline constexpr int CellPixels = 34;
-inline constexpr int BoardPixels = 680;
 
 // What an empty picture shows: the tile pictures and the back buffer before anything is drawn.
 inline constexpr QRgb PictureBackColor = 0xFFF0F0F0;
