@@ -40,10 +40,10 @@ public:
 
     void setListener(TimerListener* listener) { m_listener = listener; }
 
-    void setTimer(GameTimer timer, bool on);
-    void setPeriod(GameTimer timer, Int16 milliseconds);
-    void hold(GameTimer timer);
-    void resume(GameTimer timer);
+    void setTimer(GameTimer which, bool on);
+    void setPeriod(GameTimer which, Int16 milliseconds);
+    void hold(GameTimer which);
+    void resume(GameTimer which);
     void setSpeed(int factor);  // 1 or more
 
     bool isOn(GameTimer timer) const { return at(timer).on; }  // held or not

@@ -23,8 +23,6 @@ struct LevelReport {
 // bonus label shows the seconds left (showBonus) and, with the totals, the level's full bonus.
 class GameWindow : public FieldView {
 public:
-    virtual ~GameWindow() = default;
-
     virtual void showCountdown(std::string_view caption, CountdownColour colour) = 0;
     virtual void hideCountdown() = 0;
     // The game buttons and the Pause command: enabled while a game runs.

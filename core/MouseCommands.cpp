@@ -12,7 +12,7 @@ int nearestCell(double coordinate)
 {
     // Far outside the board only the sign matters; clamping keeps the conversion defined, and a
     // position that is no number lies nowhere on the board.
-    const double cell = roundHalfEven((coordinate - CellPixels / 2) / CellPixels);
+    const double cell = roundHalfEven((coordinate - CellPixels / 2.0) / CellPixels);
     return std::isnan(cell) ? -1 : static_cast<int>(std::clamp(cell, -1.0e6, 1.0e6));
 }
 

@@ -63,8 +63,8 @@ private:
 TileCode giveCommand(LevelFlow& flow, const Board& board, const Command& command)
 {
     constexpr float DragPixels = 20;
-    const float x = command.col * CellPixels + CellPixels / 2;
-    const float y = command.row * CellPixels + CellPixels / 2;
+    const float x = command.col * CellPixels + CellPixels / 2.0f;
+    const float y = command.row * CellPixels + CellPixels / 2.0f;
     const TileCode pressed = command.col >= 0 && command.col < BoardSize && command.row >= 0 && command.row < BoardSize
                                  ? board(command.col, command.row)
                                  : Tile::Empty;

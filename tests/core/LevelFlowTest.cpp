@@ -45,14 +45,14 @@ public:
     }
     bool levelExists(Int16 n) override { return levels.count(n) > 0; }
     void prepareMusic(const std::string& music) override { log.push_back("prepare " + music); }
-    void playMusicIfAutoPlay() override { log.push_back("play music"); }
-    void closeMusic() override { log.push_back("close music"); }
+    void playMusicIfAutoPlay() override { log.emplace_back("play music"); }
+    void closeMusic() override { log.emplace_back("close music"); }
     void playEffect(std::string_view alias) override
     {
         if (alias == "Go" || alias == "cheer" || alias == "boo")  // the ticks' own sounds are the golden ticks' part
             log.emplace_back(alias);
     }
-    void DrawGrid() override { log.push_back("draw"); }
+    void DrawGrid() override { log.emplace_back("draw"); }
     void showTotals() override
     {
         shown = "score " + std::to_string(field.score) + " bonus " + std::to_string(field.time) + " saved " +
@@ -168,7 +168,8 @@ TEST(LevelFlow, EveryStoryGoesAsWrittenDown)
     for (std::string line; std::getline(file, line);) {
         const std::size_t colon = line.find(": ");
         const std::string head = line.substr(0, colon), rest = colon == std::string::npos ? "" : line.substr(colon + 2);
-        SCOPED_TRACE("flows.txt:" + std::to_string(++number) + ": " + line + "\n  in the story " + title);
+        std::string trace = "flows.txt:" + std::to_string(++number);
+        SCOPED_TRACE(trace.append(": ").append(line).append("\n  in the story ").append(title));
         if (line.starts_with("## ")) {
             title = line;
             story = std::make_unique<Story>();
