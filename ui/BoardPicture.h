@@ -62,6 +62,10 @@ private:
     // covered it, the board beneath again.
     void drawOverlay(const Selection& selection, const DragPoints& drag);
 
+    // At a ratio that keeps cells apart, draws the cells of region that show a tile alone from
+    // the tile's device pixels; returns the rest of region, which the surface's scaling shows.
+    QRegion drawShownTiles(QPainter& painter, qreal ratio, const QRegion& region);
+
     TileSet m_tiles;
     QImage m_backBuffer;  // pictBackBuffer: the composition surface, keeps its pixels between redraws
     QImage m_surface;     // pictMain's drawing surface: the last composed board with its overlay

@@ -5,6 +5,7 @@
 #define QTEST_QPA_MOUSE_HANDLING
 
 #include "ui/BoardPicture.h"
+#include "ui/SharpScaler.h"
 
 #include "tests/support/BoardText.h"
 #include "tests/support/TestTiles.h"
@@ -214,6 +215,52 @@ TEST(BoardPicture, EachRedrawLeavesTheWholeNewPictureOnTheScreen)
         pict.setTiles(TileSet());
         pict.DrawGrid(boardFromText(".r/3:...w"), {}, {});
         expectOnScreen("the same board in new tiles");
+    }
+}
+
+// At 1.5 and 2.5 every cell edge lies on a device pixel edge, and a cell that shows its tile is drawn
+// from the tile scaled alone: the same device pixels as the whole surface scaled, beside and under
+// a box and lines (one whose pixels stray from the line through its pieces' rounded ends), in the
+// margin, paused, and after new tiles came to the same places.
+TEST(BoardPicture, CellsDrawnFromTheirScaledTilesShowTheWholeSurfaceScaled)
+{
+    // Shaded tiles, so that a tile scaled wrongly or drawn a device pixel off shows.
+    const auto shadedTiles = [](int shade) {
+        TileSet tiles;
+        for (const TileFile& entry : TileTable) {
+            QImage image(CellPixels, CellPixels, QImage::Format_RGB32);
+            for (int y = 0; y < CellPixels; ++y)
+                for (int x = 0; x < CellPixels; ++x)
+                    image.setPixel(x, y, qRgb(int(entry.code), shade * x % 256, 7 * y));
+            tiles.setTile(entry.code, image);
+        }
+        return tiles;
+    };
+    const Board board = boardFromText("r@bbx/3:..w$$$$h/7:1122ajklmik/19:xxxxxxx$$$$hhhhhhhhr");
+    for (const qreal ratio : {1.5, 2.5}) {
+        SCOPED_TRACE(ratio);
+        PictureWindow place(ratio, 0);
+        BoardPicture& pict = *place.pict;
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&place.window));
+        const auto expectWholeSurfaceScaled = [&](const char* what) {
+            const QImage device = shown(pict), whole = SharpScaler().scaled(pict.surface(), ratio, {});
+            ASSERT_EQ(device.size(), whole.size());
+            int mismatched = 0;
+            for (int y = 0; y < device.height(); ++y)
+                for (int x = 0; x < device.width(); ++x)
+                    mismatched += device.pixel(x, y) != whole.pixel(x, y);
+            EXPECT_EQ(mismatched, 0) << what;
+        };
+        pict.setTiles(shadedTiles(7));
+        pict.DrawGrid(board, {true, 19, 3}, {663, 119, 100, 650});
+        expectWholeSurfaceScaled("a box on the board's edge, a line across the board and beyond");
+        pict.DrawGrid(board, {true, 7, 4}, {241, 153, 232, 398});
+        expectWholeSurfaceScaled("a steep line");
+        pict.DrawPaused();
+        expectWholeSurfaceScaled("paused");
+        pict.setTiles(shadedTiles(11));
+        pict.DrawGrid(boardFromText("b@bbx/3:..w$$$$h"), {}, {});
+        expectWholeSurfaceScaled("new tiles");
     }
 }
 
