@@ -112,13 +112,16 @@ void BoardPicture::drawOverlay(const Selection& selection, const DragPoints& dra
     const QLine line(drag.DragStartX, drag.DragStartY, drag.DragEndX, drag.DragEndY);
     painter.drawLine(line);
     // A long slanted line in pieces no longer than a cell: their boxes hold it, and far less than
-    // its own box would. The drawn pixels stray up to a pixel from the exact line, and a piece's
-    // ends are not whole pixels: each box takes a pixel more all round.
+    // its own box would. A box holds the pixels its piece of the exact line passes through and a
+    // pixel more all round, as the drawn pixels stray up to a pixel from the exact line.
     const int pieces = std::max(std::abs(line.dx()), std::abs(line.dy())) / CellPixels + 1;
     const QLineF exact(line);
-    const auto along = [&](int piece) { return exact.pointAt(qreal(piece) / pieces); };
-    for (int piece = 0; piece < pieces; ++piece)
-        m_over.push_back(QRectF(along(piece), along(piece + 1)).normalized().toAlignedRect().adjusted(-1, -1, 1, 1));
+    const auto pixelOf = [](QPointF point) { return QPoint(int(std::floor(point.x())), int(std::floor(point.y()))); };
+    for (int piece = 0; piece < pieces; ++piece) {
+        const QRectF box =
+            QRectF(exact.pointAt(qreal(piece) / pieces), exact.pointAt(qreal(piece + 1) / pieces)).normalized();
+        m_over.push_back(QRect(pixelOf(box.topLeft()), pixelOf(box.bottomRight())).adjusted(-1, -1, 1, 1));
+    }
 }
 
 void BoardPicture::DrawPaused()

@@ -220,8 +220,8 @@ TEST(BoardPicture, EachRedrawLeavesTheWholeNewPictureOnTheScreen)
 
 // At 1.5 and 2.5 every cell edge lies on a device pixel edge, and a cell that shows its tile is drawn
 // from the tile scaled alone: the same device pixels as the whole surface scaled, beside and under
-// a box and lines (one whose pixels stray from the line through its pieces' rounded ends), in the
-// margin, paused, and after new tiles came to the same places.
+// a box and lines (whose drawn pixels stray from the exact line), in the margin, paused, and after
+// new tiles came to the same places.
 TEST(BoardPicture, CellsDrawnFromTheirScaledTilesShowTheWholeSurfaceScaled)
 {
     // Shaded tiles, so that a tile scaled wrongly or drawn a device pixel off shows.
@@ -256,6 +256,10 @@ TEST(BoardPicture, CellsDrawnFromTheirScaledTilesShowTheWholeSurfaceScaled)
         expectWholeSurfaceScaled("a box on the board's edge, a line across the board and beyond");
         pict.DrawGrid(board, {true, 7, 4}, {241, 153, 232, 398});
         expectWholeSurfaceScaled("a steep line");
+        pict.DrawGrid(board, {true, 5, 17}, {-22, 611, 767, 613});
+        expectWholeSurfaceScaled("a flat line along the edge of a row, some of its pixels in the row above");
+        pict.DrawGrid(board, {true, 5, 5}, {187, 187, 220, 200});
+        expectWholeSurfaceScaled("a short line");
         pict.DrawPaused();
         expectWholeSurfaceScaled("paused");
         pict.setTiles(shadedTiles(11));
