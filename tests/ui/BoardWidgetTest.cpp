@@ -258,8 +258,8 @@ TEST(BoardPicture, CellsDrawnFromTheirScaledTilesShowTheWholeSurfaceScaled)
         expectWholeSurfaceScaled("a steep line");
         pict.DrawGrid(board, {true, 5, 17}, {-22, 611, 767, 613});
         expectWholeSurfaceScaled("a flat line along the edge of a row, some of its pixels in the row above");
-        pict.DrawGrid(board, {true, 5, 5}, {187, 187, 220, 200});
-        expectWholeSurfaceScaled("a short line");
+        pict.DrawGrid(board, {true, 5, 5}, {187, 187, 250, 170});
+        expectWholeSurfaceScaled("a short line beyond the box");
         pict.DrawPaused();
         expectWholeSurfaceScaled("paused");
         pict.setTiles(shadedTiles(11));
