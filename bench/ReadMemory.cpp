@@ -101,7 +101,7 @@ int main()
         std::function<void()> read;
         const QString* file;
     };
-    const QByteArray inkLine = CBase64::Encode(QByteArray(90'000, 'x')).remove(u'\r').remove(u'\n').toLatin1();
+    const QByteArray inkLine = CBase64::Encode(QByteArray(90'000, 'x')).toLatin1();
     const Case cases[] = {
         {"level: 10 MB of one line", [&] { put(level, QByteArray(10'000'000, 'b')); }, readLevel, &level},
         {"level: 1 GB, sparse", [&] { put(level, "pond1.mid\r\n", 1'000'000'000); }, readLevel, &level},

@@ -1,23 +1,6 @@
 #include "files/CBase64.h"
 
-namespace {
-
-constexpr qsizetype MimeLineLength = 76;
-
-}  // namespace
-
-QString CBase64::Encode(const QByteArray& vvarBinValue)
-{
-    const QByteArray plain = vvarBinValue.toBase64();
-    QString text;
-    text.reserve(plain.size() + plain.size() / MimeLineLength * 2);
-    for (qsizetype start = 0; start < plain.size(); start += MimeLineLength) {
-        if (start > 0)
-            text += QStringLiteral("\r\n");
-        text += QLatin1StringView(plain.mid(start, MimeLineLength));
-    }
-    return text;
-}
+QString CBase64::Encode(const QByteArray& vvarBinValue) { return QString::fromLatin1(vvarBinValue.toBase64()); }
 
 QString CBase64::Encode(const QString& vvarBinValue) { return Encode(Scalar2BytArray(vvarBinValue)); }
 

@@ -9,8 +9,7 @@
 // Text passes to and from single bytes as Latin-1: one byte per character, every byte value kept.
 class CBase64 {
 public:
-    // The Base64 text of the bytes, in lines of 76 characters separated by CR LF, as MIME writes
-    // it; the empty array gives the empty text.
+    // The Base64 text of the bytes, on one line; the empty array gives the empty text.
     static QString Encode(const QByteArray& vvarBinValue);
     // The Base64 text of the single-byte codes of the text's characters.
     static QString Encode(const QString& vvarBinValue);

@@ -3,6 +3,7 @@
 #include "core/Random.h"
 #include "files/FileBytes.h"
 #include "files/NumberText.h"
+#include "files/ScoreFile.h"
 
 #include <QFileInfo>
 
@@ -58,13 +59,6 @@ TileCode randomTurtle(Random& random)
 {
     static constexpr TileCode ways[] = {Tile::TurtleLeft, Tile::TurtleUp, Tile::TurtleRight, Tile::TurtleDown};
     return ways[random.below(4)];
-}
-
-QString withoutLineBreaks(QString text)
-{
-    text.remove(u'\r');
-    text.remove(u'\n');
-    return text;
 }
 
 }  // namespace
@@ -144,7 +138,7 @@ QByteArray LevelFileBytes(const LevelSettingsText& settings, const Board& board)
     // A line break inside a setting would shift every later line of the file, so none is written.
     QString text;
     for (const QString& setting : {settings.music, settings.bonus, settings.turtleInterval, settings.dogInterval})
-        text += withoutLineBreaks(setting) + QStringLiteral("\r\n");
+        text += StripLineBreaks(setting) + QStringLiteral("\r\n");
     for (int row = 0; row < BoardSize; ++row) {
         for (int col = 0; col < BoardSize; ++col) {
             const TileCode code = isTurtle(board(col, row)) ? Tile::TurtleAnyWay : board(col, row);

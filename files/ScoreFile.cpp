@@ -159,11 +159,9 @@ bool SaveScore(const QString& path, const ScoreTable& table, const QString& name
 
 QString StripLineBreaks(const QString& text)
 {
-    QString stripped;
-    stripped.reserve(text.size());
-    for (const QChar c : text)
-        if (c != u'\r' && c != u'\n')
-            stripped += c;
+    QString stripped = text;
+    stripped.remove(u'\r');
+    stripped.remove(u'\n');
     return stripped;
 }
 

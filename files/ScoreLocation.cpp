@@ -30,7 +30,7 @@ QString InstalledMarkPath(const QString& programFolder)
 
 QString ScoreLocation(const QString& programFolder, const QString& playerDataFolder)
 {
-    const QString besideProgram = ScoresPath(programFolder);
+    QString besideProgram = ScoresPath(programFolder);
     if (!QFileInfo::exists(InstalledMarkPath(programFolder)) && canSaveAt(besideProgram))
         return besideProgram;
     return playerDataFolder.isEmpty() ? QString() : ScoresPath(playerDataFolder);

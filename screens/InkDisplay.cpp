@@ -19,15 +19,6 @@ void InkDisplay::setInk(const InkStrokes& ink)
     update();
 }
 
-bool InkDisplay::Load(const QByteArray& bytes)
-{
-    InkStrokes ink;
-    if (!ink.Load(bytes))
-        return false;
-    setInk(ink);
-    return true;
-}
-
 void InkDisplay::DeleteStrokes()
 {
     m_ink.DeleteStrokes();

@@ -19,8 +19,6 @@ public:
 
     const InkStrokes& Ink() const { return m_ink; }
     void setInk(const InkStrokes& ink);
-    // Shows the ink saved in the bytes; false, showing what it showed before, when they are not ink.
-    bool Load(const QByteArray& bytes);
     void DeleteStrokes();
 
 protected:

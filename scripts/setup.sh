@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake ninja-build pkg-config clang-format
+  build-essential cmake ninja-build pkg-config clang-format clang-tidy
   qt6-base-dev libgl-dev fonts-dejavu-core
   libsdl2-dev libsdl2-mixer-dev timgm6mb-soundfont
   libgtest-dev libbenchmark-dev

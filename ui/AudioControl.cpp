@@ -7,10 +7,10 @@ AudioControl::AudioControl(modSound& sound, const QString& programFolder, QObjec
     : QObject(parent), m_sound(sound), m_programFolder(programFolder), m_mmcaudio(sound.output())
 {
     connect(&m_mmcaudio, &MusicDevice::Done, this, &AudioControl::mmcaudio_Done);
-    // A piece plays until the program stops it. The device repeats it in the mixer, without the
-    // gap a close and reopen in mmcaudio_Done would leave; that restart remains for a piece that
-    // stops by itself all the same.
-    m_mmcaudio.setRepeat(true);
+    // A piece repeats exactly when mmcaudio_Done would start it again: the device repeats it in
+    // the mixer, without the gap a close and reopen there would leave, and lets it end at the end
+    // of its pass once PlayMusic would start nothing.
+    m_mmcaudio.setRepeatWhile([this] { return mayPlay(); });
 }
 
 void AudioControl::PrepareMusic(const QString& musicName)
@@ -33,9 +33,11 @@ void AudioControl::ResetMusicDevice()
     m_mmcaudio.setCommand(QStringLiteral("Close"));
 }
 
+bool AudioControl::mayPlay() const { return !m_playCondition || m_playCondition(); }
+
 void AudioControl::PlayMusic()
 {
-    if (m_playCondition && !m_playCondition())
+    if (!mayPlay())
         return;
     m_mmcaudio.setWait(false);
     m_mmcaudio.setCommand(QStringLiteral("Open"));

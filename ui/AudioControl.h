@@ -30,6 +30,7 @@ public:
     bool soundEffects() const { return m_soundEffects; }
 
     // PlayMusic plays only while this holds (the editor: while a test runs). Always, by default.
+    // A piece that plays when it stops holding ends at the end of its pass.
     void setPlayCondition(std::function<bool()> condition) { m_playCondition = std::move(condition); }
 
     // The music step of StartLevel: the device set up for the piece and closed; nothing plays.
@@ -44,8 +45,9 @@ public:
     void CloseMusic();
 
     // The done event of mmcaudio: closes the device and plays the piece again, unless the program
-    // closed it itself. The device repeats a piece itself, so the event mostly follows a close;
-    // a piece that stops by itself all the same is started again here.
+    // closed it itself. The device repeats a piece itself while PlayMusic would play it, so the
+    // event follows a close, the end of a piece that was not to repeat, or the end of one whose
+    // passes the device cannot tell, which is started again here.
     void mmcaudio_Done(int notifyCode);
 
     void mnuMusicAutoPlay_Click();
@@ -60,6 +62,8 @@ signals:
     void soundEffectsChanged(bool checked);
 
 private:
+    bool mayPlay() const;
+
     modSound& m_sound;
     QString m_programFolder;
     MusicDevice m_mmcaudio;

@@ -13,8 +13,13 @@ namespace {
 
 std::atomic<bool> g_outputExists{false};       // the mixer is one per process
 std::atomic<bool> g_soundfontReported{false};  // the missing soundfont is told once a run
+std::atomic<std::int64_t> g_framesMixed{0};
+int g_frameBytes = 0;  // written before the counting starts
 
-bool openMixer() { return Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, 1024) == 0; }
+bool openMixer() { return Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, AudioOutput::BufferFrames) == 0; }
+
+// Runs on the audio thread after everything has been mixed, as the last effect of the output.
+void countFrames(int, void*, int bytes, void*) { g_framesMixed += bytes / g_frameBytes; }
 
 }  // namespace
 
@@ -41,16 +46,23 @@ AudioOutput::AudioOutput(const QString& soundfont) : m_soundfont(soundfont)
         m_open = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 && openMixer();
         std::fprintf(stderr, "Pondrake: no sound device (%s); playing without sound.\n", qPrintable(reason));
     }
-    const char* driver = SDL_GetCurrentAudioDriver();
-    m_silent = !m_open || (driver && QLatin1String(driver) == QLatin1String("dummy"));
-    if (m_open)
-        Mix_AllocateChannels(MixChannels);
+    if (!m_open)
+        return;
+    Mix_AllocateChannels(MixChannels);
+    Uint16 format = 0;
+    int channels = 0;
+    Mix_QuerySpec(&m_rate, &format, &channels);
+    g_frameBytes = SDL_AUDIO_BITSIZE(format) / 8 * channels;
+    g_framesMixed = 0;
+    if (g_frameBytes > 0)
+        Mix_RegisterEffect(MIX_CHANNEL_POST, &countFrames, nullptr, nullptr);
 }
 
 AudioOutput::~AudioOutput()
 {
     if (m_open) {
         Mix_HookMusicFinished(nullptr);
+        Mix_UnregisterAllEffects(MIX_CHANNEL_POST);
         Mix_HaltChannel(-1);
         Mix_HaltMusic();
         Mix_CloseAudio();
@@ -62,9 +74,9 @@ AudioOutput::~AudioOutput()
     g_outputExists = false;
 }
 
-int AudioOutput::channelCount() const { return m_open ? Mix_AllocateChannels(-1) : 0; }
-
 bool AudioOutput::musicSounding() const { return m_open && Mix_PlayingMusic(); }
+
+std::int64_t AudioOutput::framesMixed() const { return g_framesMixed; }
 
 bool AudioOutput::midiAvailable()
 {

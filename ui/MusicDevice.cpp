@@ -1,5 +1,6 @@
 #include "ui/MusicDevice.h"
 
+#include "files/MidiTiming.h"
 #include "ui/AudioOutput.h"
 
 #include <QFile>
@@ -15,8 +16,33 @@
 struct MusicDevice::LoadJob {
     QByteArray path;
     Mix_MusicType type = MUS_NONE;
-    Mix_Music* result = nullptr;  // written by the loader before it reports, read after the join
+    bool midi = false;
+    int rate = 0;  // of the mixer
+    // Written by the loader before it reports, read after the join.
+    Mix_Music* result = nullptr;
+    PassEnds passEnds;
     std::thread thread;
+
+    void load()
+    {
+        if (type == MUS_NONE) {
+            result = Mix_LoadMUS(path.constData());  // by the file's extension and content
+        } else {
+            SDL_RWops* file = SDL_RWFromFile(path.constData(), "rb");
+            result = file ? Mix_LoadMUSType_RW(file, type, 1) : nullptr;
+        }
+        if (!result)
+            return;
+        if (!midi) {
+            passEnds = PassEnds::sampled(Mix_MusicDuration(result) * rate);  // unknown: -1 s
+            return;
+        }
+        QFile file(QFile::decodeName(path));
+        const std::optional<MidiTiming> timing =
+            file.open(QIODevice::ReadOnly) ? ReadMidiTiming(file.readAll()) : std::nullopt;
+        if (timing)
+            passEnds = PassEnds::midi(*timing, rate);
+    }
 };
 
 namespace {
@@ -26,14 +52,6 @@ namespace {
 std::mutex g_ownerMutex;
 MusicDevice* g_owner = nullptr;
 quint64 g_ownerPlayId = 0;
-
-Mix_Music* loadMusic(const QByteArray& path, Mix_MusicType type)
-{
-    if (type == MUS_NONE)
-        return Mix_LoadMUS(path.constData());  // by the file's extension and content
-    SDL_RWops* file = SDL_RWFromFile(path.constData(), "rb");
-    return file ? Mix_LoadMUSType_RW(file, type, 1) : nullptr;
-}
 
 // A standard MIDI file, bare or in a RIFF RMID wrapper.
 bool holdsMidi(const QString& path)
@@ -47,7 +65,12 @@ bool holdsMidi(const QString& path)
 
 }  // namespace
 
-MusicDevice::MusicDevice(AudioOutput& output, QObject* parent) : QObject(parent), m_output(output) {}
+MusicDevice::MusicDevice(AudioOutput& output, QObject* parent) : QObject(parent), m_output(output)
+{
+    m_passTimer.setSingleShot(true);
+    m_passTimer.setTimerType(Qt::PreciseTimer);
+    connect(&m_passTimer, &QTimer::timeout, this, &MusicDevice::lookAtPassEnd);
+}
 
 MusicDevice::~MusicDevice()
 {
@@ -75,26 +98,23 @@ void MusicDevice::open()
 {
     if (m_mode != Mode::NotOpen || !m_output.isOpen() || !QFileInfo(m_fileName).isFile())
         return;
-    Mix_MusicType type = MUS_NONE;
-    if (m_deviceType.compare(u"Sequencer", Qt::CaseInsensitive) == 0)
-        type = MUS_MID;
-    else if (m_deviceType.compare(u"WaveAudio", Qt::CaseInsensitive) == 0)
-        type = MUS_WAV;
-    else if (m_deviceType.compare(u"MPEGVideo", Qt::CaseInsensitive) == 0)
-        type = MUS_MP3;
+    const bool sequencer = m_deviceType.compare(u"Sequencer", Qt::CaseInsensitive) == 0;
     const bool midi = holdsMidi(m_fileName);
-    if (type == MUS_MID && !midi)
+    if (sequencer && !midi)
         return;  // a sequencer opens MIDI only
     if (midi && !m_output.midiAvailable())
         return;  // without the soundfont MIDI would only play silence
 
     auto job = std::make_shared<LoadJob>();
     job->path = QFile::encodeName(m_fileName);
-    job->type = type;
+    job->type = sequencer ? MUS_MID : MUS_NONE;
+    job->midi = midi;
+    job->rate = m_output.rate();
     m_job = job;
     m_mode = Mode::Opening;
+    ++m_pieceId;
     if (m_wait) {
-        job->result = loadMusic(job->path, job->type);
+        job->load();
         loaded(job);
         return;
     }
@@ -102,7 +122,7 @@ void MusicDevice::open()
     // it happens off the UI thread while the game goes on.
     m_loaders.push_back(job);
     job->thread = std::thread([this, job] {
-        job->result = loadMusic(job->path, job->type);
+        job->load();
         SDL_TLSCleanup();  // SDL frees a thread's error text itself only in threads it made
         QMetaObject::invokeMethod(
             this, [this, job] { loaded(job); }, Qt::QueuedConnection);
@@ -124,6 +144,7 @@ void MusicDevice::loaded(const std::shared_ptr<LoadJob>& job)
     m_job.reset();
     m_music = std::exchange(job->result, nullptr);
     m_mode = m_music ? Mode::Stopped : Mode::NotOpen;
+    m_passEnds = std::move(job->passEnds);
     if (std::exchange(m_playWhenOpen, false) && m_music)
         play();
 }
@@ -136,20 +157,64 @@ void MusicDevice::play()
     }
     if (m_mode != Mode::Stopped)
         return;  // nothing open, or already playing
+    MusicDevice* previous = nullptr;
     {
         std::lock_guard lock(g_ownerMutex);
-        if (g_owner && g_owner != this)
-            g_owner->m_mode = Mode::Stopped;  // its piece gives way to this one, without an event
+        previous = std::exchange(g_owner, nullptr);
+    }
+    if (previous && previous != this) {
+        // Its piece gives way to this one, without an event; halted first, since the mixer would
+        // hold the new piece back until a fading one had faded out.
+        previous->gaveWay();
+        Mix_HaltMusic();
+    }
+    {
+        std::lock_guard lock(g_ownerMutex);
         g_owner = this;
         g_ownerPlayId = ++m_playId;
     }
+    const bool repeats = m_repeatWhile && m_passEnds.known();
     Mix_HookMusicFinished(&MusicDevice::musicFinished);
-    if (Mix_PlayMusic(m_music, m_repeat ? -1 : 1) != 0) {
+    if (Mix_PlayMusic(m_music, repeats ? -1 : 1) != 0) {
         std::lock_guard lock(g_ownerMutex);
         g_owner = nullptr;
         return;
     }
     m_mode = Mode::Playing;
+    if (repeats) {
+        // The mixer starts the piece with its next buffer, which begins where its clock stands
+        // now (a buffer mixed meanwhile is within what the watch allows for).
+        m_watch.emplace(m_passEnds, m_output.framesMixed());
+        lookAtPassEnd();
+    }
+}
+
+void MusicDevice::lookAtPassEnd()
+{
+    if (!m_watch)
+        return;  // the piece has ended, or is ending
+    const PassWatch::Look look = m_watch->look(m_output.framesMixed(), AudioOutput::BufferFrames);
+    if (look.waitFrames > 0) {
+        // At most a pass of an hour: the milliseconds fit an int.
+        m_passTimer.start(int(look.waitFrames * 1000 / m_output.rate()) + 1);
+        return;
+    }
+    if (m_repeatWhile()) {
+        m_watch->carryOn();
+        lookAtPassEnd();
+        return;
+    }
+    // The mixer's fade takes a step a buffer; its end reports through the finish hook.
+    m_watch.reset();
+    const int msPerBuffer = int(float(AudioOutput::BufferFrames) * 1000.0F / float(m_output.rate()));
+    Mix_FadeOutMusic(look.fadeBuffers * msPerBuffer);
+}
+
+void MusicDevice::gaveWay()
+{
+    m_mode = Mode::Stopped;
+    m_watch.reset();
+    m_passTimer.stop();
 }
 
 void MusicDevice::close()
@@ -167,11 +232,18 @@ void MusicDevice::close()
     releaseMusic();
     if (wasPlaying && m_notify)
         QMetaObject::invokeMethod(
-            this, [this] { emit Done(mciAborted); }, Qt::QueuedConnection);
+            this,
+            [this, piece = m_pieceId] {
+                if (piece == m_pieceId)
+                    emit Done(mciAborted);
+            },
+            Qt::QueuedConnection);
 }
 
 void MusicDevice::releaseMusic()
 {
+    m_watch.reset();
+    m_passTimer.stop();
     bool owner = false;
     {
         std::lock_guard lock(g_ownerMutex);
@@ -197,6 +269,8 @@ void MusicDevice::pieceEnded(quint64 playId)
             g_owner = nullptr;
     }
     m_mode = Mode::Stopped;
+    m_watch.reset();
+    m_passTimer.stop();
     if (m_notify)
         emit Done(mciSuccessful);
 }

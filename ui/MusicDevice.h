@@ -1,32 +1,41 @@
 #pragma once
 
+#include "ui/PassWatch.h"
+
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
+#include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class AudioOutput;
-struct _Mix_Music;
+struct _Mix_Music;  // NOLINT(bugprone-reserved-identifier): SDL_mixer's name of Mix_Music
 
 // A window's music device, mmcaudio: a hidden media player driven by properties and
 // string commands, over SDL_mixer's one music stream. It plays MIDI (through FluidSynth and the
 // General MIDI soundfont), MP3 and WAV.
 //
-// Commands: "Open" loads FileName (as MIDI when DeviceType is "Sequencer", else by what the file
-// is); with Wait false it loads in the background and returns at once, and a "Play" given
+// Commands: "Open" loads FileName (as MIDI only when DeviceType is "Sequencer", else by what the
+// file is); with Wait false it loads in the background and returns at once, and a "Play" given
 // meanwhile starts the piece as soon as it is loaded. "Play" starts an open piece from its
 // beginning (a piece already playing plays on). "Close" stops and releases the piece. Failures
 // are silent: a file that cannot be opened leaves the device closed, and "Play" then does nothing.
 //
 // The done event, Done, comes on the UI thread, always after the command or the end that raised
 // it, and only while Notify is true: with mciSuccessful when a piece has played to its end by
-// itself, with mciAborted when "Close" stopped a playing piece. "Open" and "Play" never raise it.
+// itself, with mciAborted when "Close" stopped a playing piece. "Open" and "Play" never raise it,
+// and an event of a piece that another "Open" has replaced since is dropped: it belongs to no
+// piece the device still holds.
 //
-// With repeat on, "Play" has the mixer start the piece again at its end by itself, so no silence
-// falls between the passes: closing and reopening it would leave the synthesiser's release tail
-// (seconds, for MIDI) and the reload in between. Such a piece never ends by itself and so raises
-// no mciSuccessful; "Close" reports as ever.
+// With a repeat condition, a piece repeats for as long as the condition holds at the end of a pass:
+// the mixer starts it again there by itself, so no silence falls between the passes (closing and
+// reopening it would leave the synthesiser's release tail, seconds for MIDI, and the reload in
+// between). When the condition no longer holds, the piece ends at the end of the pass it is in
+// and reports mciSuccessful. A piece whose passes cannot be told (neither MIDI nor of a known
+// length) plays once and reports its end, for the done handler to start it again.
 //
 // Only one piece sounds at a time in the process; a device that starts playing silences another
 // one's piece without an event (the game and the editor never play music at the same time).
@@ -57,7 +66,8 @@ public:
     void setWait(bool wait) { m_wait = wait; }
     bool Shareable() const { return m_shareable; }  // kept; one process never shares its music
     void setShareable(bool shareable) { m_shareable = shareable; }
-    void setRepeat(bool repeat) { m_repeat = repeat; }  // for the next "Play"
+    // Asked near the end of every pass of a playing piece: whether it repeats.
+    void setRepeatWhile(std::function<bool()> condition) { m_repeatWhile = std::move(condition); }
 
     // The last command given; assigning one executes it ("Open", "Play", "Close", any case).
     QString Command() const { return m_command; }
@@ -77,6 +87,8 @@ private:
     void close();
     void loaded(const std::shared_ptr<LoadJob>& job);
     void pieceEnded(quint64 playId);
+    void lookAtPassEnd();
+    void gaveWay();
     void releaseMusic();
     static void musicFinished();
 
@@ -87,11 +99,15 @@ private:
     bool m_notify = false;
     bool m_wait = false;
     bool m_shareable = false;
-    bool m_repeat = false;
+    std::function<bool()> m_repeatWhile;
 
     Mode m_mode = Mode::NotOpen;
     bool m_playWhenOpen = false;
     _Mix_Music* m_music = nullptr;
+    PassEnds m_passEnds;               // of the open piece
+    std::optional<PassWatch> m_watch;  // of the playing piece, while it repeats
+    QTimer m_passTimer;                // the next look at the watched pass
+    quint64 m_pieceId = 0;             // one more with every piece opened
     quint64 m_playId = 0;
     std::shared_ptr<LoadJob> m_job;                   // the open in progress, if any
     std::vector<std::shared_ptr<LoadJob>> m_loaders;  // background loads not yet joined

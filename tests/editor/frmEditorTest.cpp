@@ -7,6 +7,7 @@
 #include "editor/FileCommands.h"
 #include "editor/SettingBox.h"
 #include "editor/SettingsPanel.h"
+#include "tests/support/AudioTestSupport.h"
 #include "tests/support/BoardText.h"
 #include "tests/support/WindowTestSupport.h"
 #include "ui/AudioOutput.h"
@@ -300,4 +301,35 @@ TEST_F(Editor, HelpInstructionsOpenAtTheEditorsSectionInAWindowOverTheEditor)
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(help->isVisible());
     EXPECT_EQ(help->browser()->source(), QUrl::fromLocalFile(path("instruct.html")).resolved(QUrl("#editor")));
+}
+
+// Save Level and a cancelled Open Level end a test and leave its board. The music plays on to the
+// end of its pass and stops there; a test started while it still plays has music of its own.
+TEST_F(Editor, AfterATestEndedBySaveOrOpenTheMusicEndsWithItsPassAndTheNextTestHasItsOwn)
+{
+    // Long enough for a file dialog to come and go within its first pass on a slow machine.
+    ASSERT_TRUE(writeWav(path("audio/song.wav"), 1200));
+    editor->txtMusicFile->setText(QStringLiteral("song.wav"));
+    editor->txtTurtle->setText(QStringLiteral("0"));  // no beats: the tests take as long as they take
+    editor->txtDog->setText(QStringLiteral("0"));
+    const MusicDevice& music = editor->audio().mmcaudio();
+    const auto plays = [&] { return music.mode() == MusicDevice::Mode::Playing && !music.loadsPending(); };
+    for (QAction* ending : {editor->mnuSave, editor->mnuOpen}) {
+        for (const bool waitForTheEnd : {false, true}) {
+            editor->butTest->click();
+            ASSERT_TRUE(eventually(plays));
+            onNextModal<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); });
+            ending->trigger();
+            ASSERT_TRUE(test().EditMode());
+            EXPECT_TRUE(plays()) << "it plays on";
+            if (waitForTheEnd) {
+                EXPECT_TRUE(eventually([&] { return music.mode() == MusicDevice::Mode::NotOpen; }, 5000));
+            }
+            editor->butTest->click();
+            ASSERT_TRUE(eventually(plays));
+            QCoreApplication::sendPostedEvents();  // the done event of a piece closed just now
+            EXPECT_TRUE(plays()) << ending->text().toStdString() << " " << waitForTheEnd;
+            editor->butTest->click();
+        }
+    }
 }

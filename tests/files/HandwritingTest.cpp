@@ -58,12 +58,13 @@ TEST(InkStrokes, StopsRecordingWhenFull)
     EXPECT_TRUE(InkStrokes().Load(ink.Save()));
 }
 
-// MIME's form: the standard alphabet, "=" padding, lines of 76 characters; decoding skips what is
-// not Base64. Text passes as one byte a character.
-TEST(CBase64, EncodesInMimeLinesAndDecodesSkippingWhatIsNotBase64)
+// MIME's form: the standard alphabet and "=" padding, all on one line (a score file's name line
+// holds it), even past MIME's 76 characters; decoding skips what is not Base64. Text passes as one
+// byte a character.
+TEST(CBase64, EncodesOnOneLineAndDecodesSkippingWhatIsNotBase64)
 {
     const QByteArray bytes = QByteArray(57, 'a') + "\xfb\xff";
-    EXPECT_EQ(CBase64::Encode(bytes), QString("YWFh").repeated(19) + "\r\n+/8=");
+    EXPECT_EQ(CBase64::Encode(bytes), QString("YWFh").repeated(19) + "+/8=");
     EXPECT_EQ(CBase64::Decode(QString(" YWFh").repeated(19) + "\t\n+/\r8="), bytes);
     EXPECT_EQ(CBase64::Decode2Str(CBase64::Encode(QStringLiteral("Man\u00e9"))), QStringLiteral("Man\u00e9"));
     EXPECT_EQ(CBase64::Scalar2BytArray(QStringLiteral("a\u00e9\u20ac")), "a\xe9?");  // no single-byte code

@@ -1,18 +1,22 @@
 // The sound of the process on SDL's dummy driver, which plays in real time: the effects, and the
-// rules of the level music.
+// rules of the level music. Only the story of a piece that ends with its pass waits for the mixer
+// to play; the others wait for pieces to load and for events to arrive, nothing more.
 #include "ui/AudioControl.h"
 #include "ui/AudioOutput.h"
 #include "ui/modSound.h"
 
 #include "tests/support/AudioTestSupport.h"
+#include "tests/support/MixerTap.h"
 
 #include <QDir>
+#include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <functional>
 
 namespace {
 
@@ -22,9 +26,11 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("audio")));
-        for (const auto& [name, ms] : {std::pair{"short.wav", 150}, {"long.wav", 20000}, {"go.wav", 1000}})
+        for (const auto& [name, ms] :
+             {std::pair{"short.wav", 150}, {"half.wav", 500}, {"long.wav", 20000}, {"go.wav", 1000}})
             ASSERT_TRUE(writeWav(audio(name), ms));
         sound.LoadEffects(folder.path());
+        control.setPlayCondition([this] { return wanted; });
     }
     QString audio(const char* name) { return folder.filePath(QStringLiteral("audio/")) + QLatin1String(name); }
     MusicDevice::Mode mode() { return device.mode(); }
@@ -42,6 +48,7 @@ protected:
     AudioControl control{sound, folder.path()};
     MusicDevice& device = control.mmcaudio();
     QSignalSpy done{&device, &MusicDevice::Done};
+    bool wanted = true;  // what PlayMusic asks: the editor's test runs, or the game's window is there
 };
 
 }  // namespace
@@ -106,21 +113,27 @@ TEST_F(Audio, PreparingOrResettingTheMusicStopsThePieceAndSetsTheDeviceUp)
         EXPECT_EQ(device.FileName(), file);
         ASSERT_TRUE(done.wait());  // the piece was stopped, as any stop reports
     }
+    // A sequencer opens MIDI only: a wave file named .mid stays closed, while the same file
+    // under another name plays.
+    ASSERT_TRUE(writeWav(audio("wave.mid"), 100) && writeWav(audio("wave.MID"), 100));
+    control.PrepareMusic(QStringLiteral("wave.mid"));
+    control.PlayMusic();
+    EXPECT_EQ(mode(), MusicDevice::Mode::NotOpen);
+    ASSERT_TRUE(play("wave.MID"));
 }
 
 // Music Stop, New Game and Music Auto-Play, one after the other: every stop is the program's own.
-TEST_F(Audio, APieceRepeatsWithoutAGapUntilTheProgramStopsItAndItsStopNeverRestartsIt)
+TEST_F(Audio, EveryStopOfTheProgramsOwnStopsThePieceForGood)
 {
     control.PrepareMusic(QStringLiteral("long.wav"));
     control.PlayMusic();
     control.mnuMusicStop_Click();  // while the piece loads: nothing plays, so nothing will report the stop
     ASSERT_TRUE(eventually([&] { return !device.loadsPending(); }));
+    QCoreApplication::sendPostedEvents();
     EXPECT_EQ(mode(), MusicDevice::Mode::NotOpen);
     EXPECT_FALSE(control.MusicCloseRequested);
+    EXPECT_EQ(done.count(), 0);
     ASSERT_TRUE(play("short.wav"));
-    sound.PlayEffect("go", true);
-    ASSERT_TRUE(eventually([&] { return !sound.isSounding("go"); }));  // a second: six passes
-    EXPECT_EQ(done.count(), 0);  // the mixer repeats it; nothing closed and reopened it
     control.mnuMusicStop_Click();
     EXPECT_TRUE(control.MusicCloseRequested);
     ASSERT_TRUE(done.wait());
@@ -154,5 +167,69 @@ TEST_F(Audio, TheDoneEventPlaysThePieceAgainOnlyWhenItEndedByItself)
         control.mmcaudio_Done(notifyCode);
         EXPECT_FALSE(control.MusicCloseRequested);
         EXPECT_EQ(mode() != MusicDevice::Mode::NotOpen, playsAgain) << closeRequested << " " << notifyCode;
+    }
+}
+
+// The editor after Save Level ends a test: a piece of half a second, sampled or MIDI, repeats in
+// the mixer while PlayMusic would play it, and once that no longer holds it ends where its pass
+// ends, reports that it played to its end, and is not started again. Heard in the mixer's output.
+TEST_F(Audio, APieceRepeatsWhileItsWindowWouldStartItAgainAndThenEndsWhereItsPassEnds)
+{
+    constexpr std::int64_t Pass = 22050;  // frames at the mixer's 44100 a second
+    // Format 0, one track, 96 ticks a quarter of half a second: a piano C held for one quarter.
+    QFile midi(audio("tick.mid"));
+    ASSERT_TRUE(midi.open(QIODevice::WriteOnly));
+    midi.write(QByteArray::fromHex("4d546864000000060000000100604d54726b00000016"
+                                   "00ff510307a120 00c000 00903c60 60803c40 00ff2f00"));
+    midi.close();
+    for (const char* piece : {"half.wav", "tick.mid"}) {
+        SCOPED_TRACE(piece);
+        wanted = true;
+        done.clear();
+        MixerTap tap;
+        ASSERT_TRUE(play(piece));
+        // Well into the second pass, and well before it nears its end, the test ends.
+        ASSERT_TRUE(
+            eventually([&] { return tap.firstSound() >= 0 && tap.frames() - tap.firstSound() > Pass * 5 / 4; }));
+        EXPECT_EQ(done.count(), 0);  // the mixer repeated it; nothing closed and reopened it
+        wanted = false;
+        ASSERT_TRUE(done.wait(3000));
+        EXPECT_LE(tap.frames() - tap.firstSound(), 2 * Pass + 22050) << "reported as the pass ended";
+        EXPECT_EQ(done.first().first().toInt(), int(MusicDevice::mciSuccessful));
+        const std::int64_t heard = tap.lastSound() - tap.firstSound();
+        EXPECT_LE(heard, 2 * Pass) << "nothing of a third pass";
+        EXPECT_GE(heard, 2 * Pass - 5 * AudioOutput::BufferFrames) << "the second pass to its last buffers";
+        QCoreApplication::sendPostedEvents();
+        EXPECT_EQ(done.count(), 1);
+        EXPECT_EQ(mode(), MusicDevice::Mode::NotOpen);  // the done event closed it and did not play it again
+        EXPECT_FALSE(output.musicSounding());
+    }
+}
+
+// The window starts a new piece at once after a stop, so the stop's done event arrives when the
+// new piece is loading: it belongs to the piece replaced, and changes nothing. The editor's second
+// test after Save, and the game's stops that come before a new piece.
+TEST_F(Audio, ADoneEventOfAPieceReplacedSinceChangesNothing)
+{
+    const std::tuple<const char*, std::function<void()>, const char*> stops[] = {
+        {"Test Level, Save Level, Test Level", [&] { wanted = false, wanted = true; }, "half.wav"},
+        {"New Game", [&] { control.CloseMusic(), control.MusicCloseRequested = false; }, "half.wav"},
+        {"Replay Level", [&] { control.CloseMusic(); }, "long.wav"},
+        {"the next level", [&] { control.CloseMusic(); }, "half.wav"},
+    };
+    for (const auto& [story, stop, next] : stops) {
+        ASSERT_TRUE(play("long.wav")) << story;
+        done.clear();
+        stop();
+        control.PrepareMusic(QLatin1String(next));  // the stop's event waits in the queue
+        control.PlayMusic();
+        ASSERT_TRUE(eventually([&] { return mode() == MusicDevice::Mode::Playing && !device.loadsPending(); }))
+            << story;
+        QCoreApplication::sendPostedEvents();
+        EXPECT_EQ(mode(), MusicDevice::Mode::Playing) << story;
+        EXPECT_EQ(done.count(), 0) << story;
+        control.mnuMusicStop_Click();
+        ASSERT_TRUE(done.wait()) << story;  // a stop of the piece that plays still reports
+        EXPECT_FALSE(control.MusicCloseRequested) << story;
     }
 }

@@ -2,6 +2,9 @@
 // handled by the music control) until the mixer has put out the given seconds of audio, with
 // SDL's disk driver writing that output to a file. Prints the file's sample format.
 // Not part of the game: tools/loop_gap.py runs it.
+//
+// With a fifth argument the window stops wanting the music after that many seconds of output, as
+// the editor does when Save Level ends a test: the piece should then end where its pass ends.
 #include "ui/AudioControl.h"
 #include "ui/AudioOutput.h"
 #include "ui/modSound.h"
@@ -26,11 +29,13 @@ void countMixed(void*, Uint8*, int bytes) { g_bytesMixed += bytes; }
 
 int main(int argc, char* argv[])
 {
-    if (argc != 5) {
-        std::fprintf(stderr, "usage: loop_render <program folder> <music name> <seconds> <output file>\n");
+    if (argc != 5 && argc != 6) {
+        std::fprintf(stderr,
+                     "usage: loop_render <program folder> <music name> <seconds> <output file> [repeat seconds]\n");
         return 2;
     }
     const double seconds = std::atof(argv[3]);
+    const double repeatSeconds = argc == 6 ? std::atof(argv[5]) : seconds;
     // The disk driver is chosen only by name; it writes in real time, as a sound card plays.
     setenv("SDL_AUDIODRIVER", "disk", 1);
     setenv("SDL_DISKAUDIOFILE", argv[4], 1);
@@ -49,21 +54,24 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "loop_render: the mixer runs in format 0x%x, not 16-bit little-endian\n", format);
         return 1;
     }
-    const long long target = static_cast<long long>(seconds * rate) * channels * 2;
+    const long long frameBytes = static_cast<long long>(channels) * 2;
+    const long long target = static_cast<long long>(seconds * rate) * frameBytes;
+    const long long repeatUntil = static_cast<long long>(repeatSeconds * rate) * frameBytes;
     Mix_SetPostMix(&countMixed, nullptr);
 
     modSound sound(output);
     AudioControl control(sound, QString::fromLocal8Bit(argv[1]));
+    control.setPlayCondition([&] { return g_bytesMixed < repeatUntil; });
     control.PrepareMusic(QString::fromLocal8Bit(argv[2]));
     control.PlayMusic();
 
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
         if (g_bytesMixed >= target)
-            app.quit();
+            QCoreApplication::quit();
     });
     poll.start(20);
-    app.exec();
+    QCoreApplication::exec();
     control.CloseMusic();
     Mix_SetPostMix(nullptr, nullptr);
     std::printf("s16le %d %d\n", rate, channels);
