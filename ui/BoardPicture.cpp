@@ -33,7 +33,7 @@ void forEachCell(const QRect& rect, Visit visit)
     const QRect within = rect & boardRect();
     for (int row = within.top() / CellPixels; !within.isEmpty() && row <= within.bottom() / CellPixels; ++row)
         for (int col = within.left() / CellPixels; col <= within.right() / CellPixels; ++col)
-            visit(static_cast<std::size_t>(col * BoardSize + row), QPoint(col, row));
+            visit(static_cast<std::size_t>(col) * BoardSize + static_cast<std::size_t>(row), QPoint(col, row));
 }
 
 }  // namespace
@@ -84,7 +84,7 @@ QRegion BoardPicture::composeBoard(const Board& board)
         for (int row = 0; row < BoardSize; ++row)
             if (const QImage* tile = m_tiles.tileFor(board(col, row))) {
                 modBitBlt::BlitTile(*tile, m_backBuffer, CellPixels * col, CellPixels * row, CellPixels, CellPixels);
-                const std::size_t cell = static_cast<std::size_t>(col * BoardSize + row);
+                const std::size_t cell = static_cast<std::size_t>(col) * BoardSize + static_cast<std::size_t>(row);
                 changedRows[static_cast<std::size_t>(row)] = std::exchange(m_composed[cell], tile) != tile;
             }
         for (auto from = changedRows.begin(); (from = std::find(from, changedRows.end(), true)) != changedRows.end();) {

@@ -75,17 +75,17 @@ const QImage& SharpScaler::deviceTile(const QImage& tile, qreal ratio)
     return scaled.device;
 }
 
-const QImage& SharpScaler::scaled(const QImage& picture, qreal ratio, const QRegion& changed)
+const QImage& SharpScaler::scaled(const QImage& source, qreal ratio, const QRegion& changed)
 {
-    const QImage source = picture.convertToFormat(QImage::Format_RGB32);  // shares the pixels if already so
+    const QImage rgb = source.convertToFormat(QImage::Format_RGB32);  // shares the pixels if already so
     if (ratio < 1) {
         // A device pixel covers several picture pixels: Qt's smooth scale-down is an area filter.
-        m_scaled = source.scaled(deviceSize(source.size(), ratio), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    } else if (ratio != m_ratio || m_scaled.size() != deviceSize(source.size(), ratio)) {
-        scaleAll(source, ratio);
+        m_scaled = rgb.scaled(deviceSize(rgb.size(), ratio), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    } else if (ratio != m_ratio || m_scaled.size() != deviceSize(rgb.size(), ratio)) {
+        scaleAll(rgb, ratio);
     } else {
         for (const QRect& rect : changed)
-            scaleRect(source, rect & source.rect());
+            scaleRect(rgb, rect & rgb.rect());
     }
     return m_scaled;
 }

@@ -274,7 +274,9 @@ TEST(BoardPicture, ThePressedBoardHearsTheMouseWhereverItGoes)
 {
     PictureWindow place(1.5);
     QStringList heard;
-    const auto log = [&](QString what) { return [&heard, what](float x, float y) { heard << what.arg(x).arg(y); }; };
+    const auto log = [&](const QString& what) {
+        return [&heard, what](float x, float y) { heard << what.arg(x).arg(y); };
+    };
     QObject::connect(place.pict, &BoardPicture::MouseMove, log(QStringLiteral("move %1,%2")));
     QObject::connect(place.pict, &BoardPicture::MouseUp, log(QStringLiteral("up %1,%2")));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&place.window));
