@@ -1,9 +1,10 @@
 // A redraw of the board picture as the player gets it: DrawGrid (400 tile copies into the back
-// buffer, one 682 x 684 copy to the picture) and the repaint of what changed, on a screen of 1 and
-// of 1.5 device pixels per point. Prints the ratios at the end: a redraw at 1x against a plain
-// memcpy of DrawGrid's bytes (the same board again repaints nothing, so that one is DrawGrid
-// alone: nothing but block copies, near 1 and at most 2), and each redraw at 1.5 against the same
-// at 1x (at most 2).
+// buffer, one 682 x 684 copy to the picture) and the repaint of what changed, on a screen of 1, of
+// 1.5 and of 1.25 device pixels per point. At 1.5 a cell is 51 device pixels and shows its tile
+// scaled once; at 1.25 the board is scaled where it changed. Prints the ratios at the end: a
+// redraw at 1x against a plain memcpy of DrawGrid's bytes (the same board again repaints nothing,
+// so that one is DrawGrid alone: nothing but block copies, near 1 and at most 2), and each redraw
+// at 1.5 (at most 2) and at 1.25 against the same at 1x.
 #include "ui/BoardPicture.h"
 
 #include <QApplication>
@@ -21,6 +22,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -102,21 +104,21 @@ void redraw(benchmark::State& state, const std::vector<Board>& boards, const Sel
 }
 
 void Redraw(benchmark::State& state) { redraw(state, {fullBoard()}, Selection{}); }
-BENCHMARK(Redraw)->Arg(100)->Arg(150)->Unit(benchmark::kMicrosecond);
+BENCHMARK(Redraw)->Arg(100)->Arg(150)->Arg(125)->Unit(benchmark::kMicrosecond);
 
 void RedrawAfterATick(benchmark::State& state) { redraw(state, {fullBoard(), afterATick()}, Selection{}); }
-BENCHMARK(RedrawAfterATick)->Arg(100)->Arg(150)->Unit(benchmark::kMicrosecond);
+BENCHMARK(RedrawAfterATick)->Arg(100)->Arg(150)->Arg(125)->Unit(benchmark::kMicrosecond);
 
 // With the box and a long drag line drawn over the copied board.
 void RedrawWhileDragging(benchmark::State& state)
 {
     redraw(state, {fullBoard()}, Selection{true, 7, 9}, DragPoints{255, 320, 400, 100});
 }
-BENCHMARK(RedrawWhileDragging)->Arg(100)->Arg(150)->Unit(benchmark::kMicrosecond);
+BENCHMARK(RedrawWhileDragging)->Arg(100)->Arg(150)->Arg(125)->Unit(benchmark::kMicrosecond);
 
 // Every cell changes, as when a level starts: the worst case for a fractional ratio.
 void RedrawNewBoard(benchmark::State& state) { redraw(state, {fullBoard(), fullBoard(1)}, Selection{}); }
-BENCHMARK(RedrawNewBoard)->Arg(100)->Arg(150)->Unit(benchmark::kMicrosecond);
+BENCHMARK(RedrawNewBoard)->Arg(100)->Arg(150)->Arg(125)->Unit(benchmark::kMicrosecond);
 
 void Memcpy(benchmark::State& state)
 {
@@ -159,11 +161,12 @@ int main(int argc, char* argv[])
     QFile config(folder.filePath(QStringLiteral("screens.json")));
     if (!config.open(QIODevice::WriteOnly) ||
         config.write(R"({"screens": [{"name": "r1", "x": 0, "y": 0, "width": 1800, "height": 1800},
-                                     {"name": "r15", "x": 1800, "y": 0, "width": 1800, "height": 1800}]})") < 0)
+                                     {"name": "r15", "x": 1800, "y": 0, "width": 1800, "height": 1800},
+                                     {"name": "r125", "x": 3600, "y": 0, "width": 1800, "height": 1800}]})") < 0)
         return 1;
     config.close();
     setenv("QT_QPA_PLATFORM", qPrintable(QStringLiteral("offscreen:configfile=") + config.fileName()), 1);
-    setenv("QT_SCREEN_SCALE_FACTORS", "r1=1;r15=1.5", 1);
+    setenv("QT_SCREEN_SCALE_FACTORS", "r1=1;r15=1.5;r125=1.25", 1);
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     RatioReporter reporter;
@@ -171,12 +174,14 @@ int main(int argc, char* argv[])
     benchmark::Shutdown();
     const auto& t = reporter.times;
     for (const char* name : {"Redraw", "RedrawAfterATick", "RedrawWhileDragging", "RedrawNewBoard"}) {
-        const std::string one = std::string(name) + "/100", fractional = std::string(name) + "/150";
+        const std::string one = std::string(name) + "/100";
         if (t.count(one) && t.count("Memcpy") && t.at("Memcpy") > 0)
             std::printf("%s at 1x / memcpy of DrawGrid's %zu bytes: %.2f\n", name, ComposeBytes + CopyBytes,
                         t.at(one) / t.at("Memcpy"));
-        if (t.count(one) && t.count(fractional) && t.at(one) > 0)
-            std::printf("%s at 1.5x / at 1x: %.2f\n", name, t.at(fractional) / t.at(one));
+        for (const auto& [arg, ratio] : {std::pair{"150", "1.5"}, std::pair{"125", "1.25"}})
+            if (const std::string fractional = std::string(name) + "/" + arg;
+                t.count(one) && t.count(fractional) && t.at(one) > 0)
+                std::printf("%s at %sx / at 1x: %.2f\n", name, ratio, t.at(fractional) / t.at(one));
     }
     return 0;
 }

@@ -23,6 +23,19 @@ QImage blankPicture()
 // ratio a device pixel on its edge also shows the pixel beside it.
 QRect onScreen(const QRect& changed) { return changed.adjusted(-1, -1, 1, 1); }
 
+QRect boardRect() { return QRect(0, 0, BoardSize * CellPixels, BoardSize * CellPixels); }
+
+// Calls visit(cell, {col, row}) for every cell of the board that rect meets, row by row, the cell
+// numbered column by column as the board's arrays are.
+template <typename Visit>
+void forEachCell(const QRect& rect, Visit visit)
+{
+    const QRect within = rect & boardRect();
+    for (int row = within.top() / CellPixels; !within.isEmpty() && row <= within.bottom() / CellPixels; ++row)
+        for (int col = within.left() / CellPixels; col <= within.right() / CellPixels; ++col)
+            visit(static_cast<std::size_t>(col) * BoardSize + static_cast<std::size_t>(row), QPoint(col, row));
+}
+
 }  // namespace
 
 BoardPicture::BoardPicture(QWidget* parent) : QWidget(parent), m_backBuffer(blankPicture()), m_surface(blankPicture())
@@ -62,21 +75,23 @@ void BoardPicture::DrawGrid(const Board& board, const Selection& selection, cons
 QRegion BoardPicture::composeBoard(const Board& board)
 {
     // Column by column from the left, each column from the top; a code without a tile leaves
-    // whatever the back buffer held there. The cells whose tile changed, in runs down each column.
+    // whatever the back buffer held there. The cells whose tile changed, in runs down each column;
+    // where cell edges lie on device pixel edges, without the pixel round them.
+    const bool apart = SharpScaler::keepsCellsApart(CellPixels, devicePixelRatioF());
     QRegion changed;
     for (int col = 0; col < BoardSize; ++col) {
         std::array<bool, BoardSize> changedRows{};
         for (int row = 0; row < BoardSize; ++row)
             if (const QImage* tile = m_tiles.tileFor(board(col, row))) {
                 modBitBlt::BlitTile(*tile, m_backBuffer, CellPixels * col, CellPixels * row, CellPixels, CellPixels);
-                const std::size_t cell = static_cast<std::size_t>(col * BoardSize + row);
+                const std::size_t cell = static_cast<std::size_t>(col) * BoardSize + static_cast<std::size_t>(row);
                 changedRows[static_cast<std::size_t>(row)] = std::exchange(m_composed[cell], tile) != tile;
             }
         for (auto from = changedRows.begin(); (from = std::find(from, changedRows.end(), true)) != changedRows.end();) {
             const auto to = std::find(from, changedRows.end(), false);
             const int first = static_cast<int>(from - changedRows.begin());
-            changed += onScreen(
-                QRect(CellPixels * col, CellPixels * first, CellPixels, CellPixels * static_cast<int>(to - from)));
+            const QRect run(CellPixels * col, CellPixels * first, CellPixels, CellPixels * static_cast<int>(to - from));
+            changed += apart ? run : onScreen(run);
             from = to;
         }
     }
@@ -97,17 +112,22 @@ void BoardPicture::drawOverlay(const Selection& selection, const DragPoints& dra
     const QLine line(drag.DragStartX, drag.DragStartY, drag.DragEndX, drag.DragEndY);
     painter.drawLine(line);
     // A long slanted line in pieces no longer than a cell: their boxes hold it, and far less than
-    // its own box would.
+    // its own box would. A box holds the pixels its piece of the exact line passes through and a
+    // pixel more all round, as the drawn pixels stray up to a pixel from the exact line.
     const int pieces = std::max(std::abs(line.dx()), std::abs(line.dy())) / CellPixels + 1;
-    const auto along = [&](int piece) { return line.p1() + (line.p2() - line.p1()) * piece / pieces; };
-    for (int piece = 0; piece < pieces; ++piece)
-        m_over.push_back(QRect(along(piece), along(piece + 1)).normalized());
+    const QLineF exact(line);
+    const auto pixelOf = [](QPointF point) { return QPoint(int(std::floor(point.x())), int(std::floor(point.y()))); };
+    for (int piece = 0; piece < pieces; ++piece) {
+        const QRectF box =
+            QRectF(exact.pointAt(qreal(piece) / pieces), exact.pointAt(qreal(piece + 1) / pieces)).normalized();
+        m_over.push_back(QRect(pixelOf(box.topLeft()), pixelOf(box.bottomRight())).adjusted(-1, -1, 1, 1));
+    }
 }
 
 void BoardPicture::DrawPaused()
 {
     QPainter painter(&m_surface);
-    const QRect board(0, 0, BoardSize * CellPixels, BoardSize * CellPixels);
+    const QRect board = boardRect();
     painter.fillRect(board, QColor(0, 0, 0, 150));
     QFont font(QStringLiteral("Verdana"));
     font.setBold(true);
@@ -131,10 +151,45 @@ void BoardPicture::paintEvent(QPaintEvent* event)
         // One to one on the device pixels: in the painter's own units Qt would scale the rows by
         // 1.0 pixel by pixel, where unscaled it copies them. (Qt's painter leaves a ratio below 1
         // unscaled.)
-        const QImage& device = m_sharp.scaled(m_surface, ratio, event->region());
         painter.scale(1 / std::max(1.0, ratio), 1 / std::max(1.0, ratio));
-        painter.drawImage(0, 0, device);
+        if (!SharpScaler::keepsCellsApart(CellPixels, ratio)) {
+            painter.drawImage(0, 0, m_sharp.scaled(m_surface, ratio, event->region()));
+            return;
+        }
+        // The device pixels of the cells that show a tile are drawn from the tile; only the rest
+        // comes from the surface.
+        const QRegion rest = drawShownTiles(painter, ratio, event->region());
+        const QImage& device = m_sharp.scaled(m_surface, ratio, rest);
+        for (const QRect& rect : rest) {
+            const QRect pixels = SharpScaler::deviceRect(rect, ratio) & device.rect();
+            painter.drawImage(pixels.topLeft(), device, pixels);
+        }
     }
+}
+
+QRegion BoardPicture::drawShownTiles(QPainter& painter, qreal ratio, const QRegion& region)
+{
+    // Every cell edge lies on a device pixel edge, so a cell that shows its tile with nothing over
+    // it shows the tile's own device pixels: a new board costs a copy, not a scaling. The cells
+    // under what is drawn over the board are scaled as they are.
+    auto shown = m_composed;
+    for (const QRect& over : m_over)
+        forEachCell(over, [&](std::size_t cell, QPoint) { shown[cell] = nullptr; });
+    std::array<bool, BoardSize * BoardSize> wanted{};
+    for (const QRect& rect : region)
+        forEachCell(rect, [&](std::size_t cell, QPoint) { wanted[cell] = true; });
+
+    QRegion rest = region - boardRect();
+    const int side = static_cast<int>(std::lround(CellPixels * ratio));
+    forEachCell(boardRect(), [&](std::size_t cell, QPoint at) {
+        if (!wanted[cell])
+            return;
+        if (shown[cell])
+            painter.drawImage(at * side, m_sharp.deviceTile(*shown[cell], ratio));
+        else
+            rest += region & QRect(at * CellPixels, QSize(CellPixels, CellPixels));
+    });
+    return rest;
 }
 
 void BoardPicture::mousePressEvent(QMouseEvent* event)

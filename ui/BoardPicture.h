@@ -21,7 +21,9 @@
 // The picture fills 682 x 684 points on every screen, so one point is one board pixel and the
 // mouse's points are board pixels as they come. At a whole number of device pixels per point a
 // board pixel is an exact square of them (nearest neighbour); at 1.25 or 1.5 SharpScaler gives the
-// device pixels, as sharp as such a screen allows.
+// device pixels, as sharp as such a screen allows. Where a cell is a whole number of device pixels
+// (1.5, 2.5), a cell that shows its tile is drawn from the tile scaled once: the same pixels, at
+// the cost of a copy.
 class BoardPicture : public QWidget {
     Q_OBJECT
 
@@ -59,8 +61,13 @@ private:
     QRegion composeBoard(const Board& board);
     // What is drawn over the copied board: the selected cell's box and the drag line. Whatever
     // is drawn there goes into m_over, so that the screen shows it and, once the next copy has
-    // covered it, the board beneath again.
+    // covered it, the board beneath again, and so that the cells beneath are not drawn from
+    // their tiles meanwhile.
     void drawOverlay(const Selection& selection, const DragPoints& drag);
+
+    // At a ratio that keeps cells apart, draws the cells of region that show a tile alone from
+    // the tile's device pixels; returns the rest of region, which the surface's scaling shows.
+    QRegion drawShownTiles(QPainter& painter, qreal ratio, const QRegion& region);
 
     TileSet m_tiles;
     QImage m_backBuffer;  // pictBackBuffer: the composition surface, keeps its pixels between redraws

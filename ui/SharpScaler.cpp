@@ -49,17 +49,43 @@ QSize SharpScaler::deviceSize(QSize picture, qreal ratio)
                  static_cast<int>(std::ceil(picture.height() * ratio - 1e-6)));
 }
 
-const QImage& SharpScaler::scaled(const QImage& picture, qreal ratio, const QRegion& changed)
+QRect SharpScaler::deviceRect(const QRect& rect, qreal ratio)
 {
-    const QImage source = picture.convertToFormat(QImage::Format_RGB32);  // shares the pixels if already so
+    return QRect(
+        QPoint(static_cast<int>(std::floor(rect.left() * ratio)), static_cast<int>(std::floor(rect.top() * ratio))),
+        QPoint(static_cast<int>(std::ceil((rect.right() + 1) * ratio)) - 1,
+               static_cast<int>(std::ceil((rect.bottom() + 1) * ratio)) - 1));
+}
+
+bool SharpScaler::keepsCellsApart(int cellPixels, qreal ratio)
+{
+    const qreal side = cellPixels * ratio;
+    return ratio >= 1 && side == std::floor(side);
+}
+
+const QImage& SharpScaler::deviceTile(const QImage& tile, qreal ratio)
+{
+    if (ratio != m_tileRatio) {
+        m_tiles.clear();
+        m_tileRatio = ratio;
+    }
+    DeviceTile& scaled = m_tiles[&tile];
+    if (scaled.device.isNull() || scaled.key != tile.cacheKey())
+        scaled = {tile.cacheKey(), SharpScaler().scaled(tile, ratio, {})};
+    return scaled.device;
+}
+
+const QImage& SharpScaler::scaled(const QImage& source, qreal ratio, const QRegion& changed)
+{
+    const QImage rgb = source.convertToFormat(QImage::Format_RGB32);  // shares the pixels if already so
     if (ratio < 1) {
         // A device pixel covers several picture pixels: Qt's smooth scale-down is an area filter.
-        m_scaled = source.scaled(deviceSize(source.size(), ratio), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    } else if (ratio != m_ratio || m_scaled.size() != deviceSize(source.size(), ratio)) {
-        scaleAll(source, ratio);
+        m_scaled = rgb.scaled(deviceSize(rgb.size(), ratio), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    } else if (ratio != m_ratio || m_scaled.size() != deviceSize(rgb.size(), ratio)) {
+        scaleAll(rgb, ratio);
     } else {
         for (const QRect& rect : changed)
-            scaleRect(source, rect & source.rect());
+            scaleRect(rgb, rect & rgb.rect());
     }
     return m_scaled;
 }
@@ -95,10 +121,8 @@ void SharpScaler::scaleRect(const QImage& source, const QRect& rect)
         return;
     // Every device pixel that covers some of the rectangle, from the whole source: an edge pixel
     // also takes the unchanged neighbour across the rectangle's edge.
-    const int left = static_cast<int>(std::floor(rect.left() * m_ratio));
-    const int right = std::min(m_scaled.width(), static_cast<int>(std::ceil((rect.right() + 1) * m_ratio)));
-    const int top = static_cast<int>(std::floor(rect.top() * m_ratio));
-    const int bottom = std::min(m_scaled.height(), static_cast<int>(std::ceil((rect.bottom() + 1) * m_ratio)));
+    const QRect pixels = deviceRect(rect, m_ratio) & m_scaled.rect();
+    const int left = pixels.left(), right = pixels.right() + 1, top = pixels.top(), bottom = pixels.bottom() + 1;
     const std::size_t width = static_cast<std::size_t>(std::max(0, right - left));
 
     // Source rows scaled across once each, into two rows that take turns as the upper one.

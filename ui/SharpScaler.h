@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QImage>
 #include <QRect>
 #include <QRegion>
@@ -23,6 +24,17 @@ public:
     const QImage& scaled(const QImage& source, qreal ratio, const QRegion& changed);
 
     static QSize deviceSize(QSize picture, qreal ratio);
+    // The device pixels that show some of rect, a rectangle of the picture's pixels.
+    static QRect deviceRect(const QRect& rect, qreal ratio);
+
+    // Whether square cells of cellPixels, laid from the picture's corner, have every edge on a
+    // device pixel edge at ratio (34 pixels at 1, 1.5, 2 or 2.5, not at 1.25): then the device
+    // pixels of a cell depend on its own pixels alone, and a cell that shows a tile shows
+    // deviceTile's.
+    static bool keepsCellsApart(int cellPixels, qreal ratio);
+    // The tile alone in device pixels, scaled the first time it is asked for at this ratio. Kept
+    // by where the tile is kept: as many as the caller has places for tiles.
+    const QImage& deviceTile(const QImage& tile, qreal ratio);
 
 private:
     // A device pixel's column (or row) takes first, and first + 1 by weight 256ths.
@@ -38,4 +50,11 @@ private:
     QImage m_scaled;
     std::vector<Tap> m_cols, m_rows;
     std::vector<QRgb> m_across;  // one source row scaled across, reused
+
+    struct DeviceTile {
+        qint64 key;  // the tile's cache key when scaled: other pixels in the same place scale anew
+        QImage device;
+    };
+    qreal m_tileRatio = 0;
+    QHash<const QImage*, DeviceTile> m_tiles;
 };

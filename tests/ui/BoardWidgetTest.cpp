@@ -5,6 +5,7 @@
 #define QTEST_QPA_MOUSE_HANDLING
 
 #include "ui/BoardPicture.h"
+#include "ui/SharpScaler.h"
 
 #include "tests/support/BoardText.h"
 #include "tests/support/TestTiles.h"
@@ -217,13 +218,65 @@ TEST(BoardPicture, EachRedrawLeavesTheWholeNewPictureOnTheScreen)
     }
 }
 
+// At 1.5 and 2.5 every cell edge lies on a device pixel edge, and a cell that shows its tile is drawn
+// from the tile scaled alone: the same device pixels as the whole surface scaled, beside and under
+// a box and lines (whose drawn pixels stray from the exact line), in the margin, paused, and after
+// new tiles came to the same places.
+TEST(BoardPicture, CellsDrawnFromTheirScaledTilesShowTheWholeSurfaceScaled)
+{
+    // Shaded tiles, so that a tile scaled wrongly or drawn a device pixel off shows.
+    const auto shadedTiles = [](int shade) {
+        TileSet tiles;
+        for (const TileFile& entry : TileTable) {
+            QImage image(CellPixels, CellPixels, QImage::Format_RGB32);
+            for (int y = 0; y < CellPixels; ++y)
+                for (int x = 0; x < CellPixels; ++x)
+                    image.setPixel(x, y, qRgb(int(entry.code), shade * x % 256, 7 * y));
+            tiles.setTile(entry.code, image);
+        }
+        return tiles;
+    };
+    const Board board = boardFromText("r@bbx/3:..w$$$$h/7:1122ajklmik/19:xxxxxxx$$$$hhhhhhhhr");
+    for (const qreal ratio : {1.5, 2.5}) {
+        SCOPED_TRACE(ratio);
+        PictureWindow place(ratio, 0);
+        BoardPicture& pict = *place.pict;
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&place.window));
+        const auto expectWholeSurfaceScaled = [&](const char* what) {
+            const QImage device = shown(pict), whole = SharpScaler().scaled(pict.surface(), ratio, {});
+            ASSERT_EQ(device.size(), whole.size());
+            int mismatched = 0;
+            for (int y = 0; y < device.height(); ++y)
+                for (int x = 0; x < device.width(); ++x)
+                    mismatched += device.pixel(x, y) != whole.pixel(x, y);
+            EXPECT_EQ(mismatched, 0) << what;
+        };
+        pict.setTiles(shadedTiles(7));
+        pict.DrawGrid(board, {true, 19, 3}, {663, 119, 100, 650});
+        expectWholeSurfaceScaled("a box on the board's edge, a line across the board and beyond");
+        pict.DrawGrid(board, {true, 7, 4}, {241, 153, 232, 398});
+        expectWholeSurfaceScaled("a steep line");
+        pict.DrawGrid(board, {true, 5, 17}, {-22, 611, 767, 613});
+        expectWholeSurfaceScaled("a flat line along the edge of a row, some of its pixels in the row above");
+        pict.DrawGrid(board, {true, 5, 5}, {187, 187, 250, 170});
+        expectWholeSurfaceScaled("a short line beyond the box");
+        pict.DrawPaused();
+        expectWholeSurfaceScaled("paused");
+        pict.setTiles(shadedTiles(11));
+        pict.DrawGrid(boardFromText("b@bbx/3:..w$$$$h"), {}, {});
+        expectWholeSurfaceScaled("new tiles");
+    }
+}
+
 // Once a button is pressed on the board, its moves and its release keep coming to the board, in
 // board pixels, wherever the pointer goes: below the picture and beyond the window's edge.
 TEST(BoardPicture, ThePressedBoardHearsTheMouseWhereverItGoes)
 {
     PictureWindow place(1.5);
     QStringList heard;
-    const auto log = [&](QString what) { return [&heard, what](float x, float y) { heard << what.arg(x).arg(y); }; };
+    const auto log = [&](const QString& what) {
+        return [&heard, what](float x, float y) { heard << what.arg(x).arg(y); };
+    };
     QObject::connect(place.pict, &BoardPicture::MouseMove, log(QStringLiteral("move %1,%2")));
     QObject::connect(place.pict, &BoardPicture::MouseUp, log(QStringLiteral("up %1,%2")));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&place.window));

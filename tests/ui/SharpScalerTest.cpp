@@ -62,3 +62,32 @@ TEST(SharpScaler, ANewRatioScalesTheWholePictureAgain)
     ASSERT_EQ(again.size(), first);
     EXPECT_EQ(greyRowsOf(again), greyRowsOf(SharpScaler().scaled(picture, 1.45, {})));
 }
+
+// Cells keep apart where each of their edges is a device pixel edge; below one device pixel per
+// picture pixel a device pixel takes several cells, even where the cell is a whole number of them.
+TEST(SharpScaler, CellsKeepApartWhereEveryCellEdgeIsADevicePixelEdge)
+{
+    const struct {
+        int cellPixels;
+        qreal ratio;
+        bool apart;
+    } cases[] = {{34, 1, true},     {34, 1.5, true}, {34, 2, true},    {34, 2.5, true},  {34, 1.25, false},
+                 {34, 1.75, false}, {4, 1.25, true}, {34, 0.5, false}, {34, 0.75, false}};
+    for (const auto& [cellPixels, ratio, apart] : cases)
+        EXPECT_EQ(SharpScaler::keepsCellsApart(cellPixels, ratio), apart) << cellPixels << " at " << ratio;
+}
+
+// A tile alone is scaled as a picture of its own, again at a new ratio and once its pixels changed.
+TEST(SharpScaler, ATileAloneIsScaledAgainAtANewRatioOrWithNewPixels)
+{
+    QImage tile = greyPicture({{0, 200}, {80, 10}});
+    SharpScaler scaler;
+    const auto expectScaledAlone = [&](qreal ratio) {
+        EXPECT_EQ(greyRowsOf(scaler.deviceTile(tile, ratio)), greyRowsOf(SharpScaler().scaled(tile, ratio, {})))
+            << ratio;
+    };
+    expectScaledAlone(1.5);
+    expectScaledAlone(2.5);
+    tile.setPixel(0, 0, qRgb(250, 250, 250));
+    expectScaledAlone(2.5);
+}
