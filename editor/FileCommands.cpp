@@ -44,12 +44,15 @@ void FileCommands::OpenLevelFile(const QString& path)
         LevelDialogs::tellOpenProblem(&m_window, *problem);
 }
 
-void FileCommands::mnuSave_Click()
+bool FileCommands::mnuSave_Click()
 {
     emit dialogOpens();
+    bool saved = false;
     if (const std::optional<QString> path = LevelDialogs::chooseLevelToSave(&m_window, m_programFolder)) {
-        if (!m_document.save(*path))
+        saved = m_document.save(*path);
+        if (!saved)
             LevelDialogs::tellSaveFailed(&m_window, *path);
     }
     emit finished();
+    return saved;
 }

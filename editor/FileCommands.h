@@ -19,7 +19,8 @@ public:
 
     void butMusic_Click();
     void mnuOpen_Click();
-    void mnuSave_Click();
+    // True when the level was written.
+    bool mnuSave_Click();
     void OpenLevelFile(const QString& path);
 
 signals:

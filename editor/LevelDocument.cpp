@@ -3,9 +3,19 @@
 #include "core/modGlobals.h"
 #include "editor/StatusColumn.h"
 
+#include <QFileInfo>
+
 LevelDocument::LevelDocument(modGlobals& globals, Random& random, const LevelSettingsText& settings, QObject* parent)
     : QObject(parent), m_globals(globals), m_random(random), m_settings(settings), m_cleanSettings(settings)
 {
+    connect(&m_history, &QUndoStack::indexChanged, this, &LevelDocument::standingChanged);
+    connect(&m_history, &QUndoStack::cleanChanged, this, &LevelDocument::standingChanged);
+}
+
+void LevelDocument::setUntitled()
+{
+    m_fileName.clear();
+    emit standingChanged();
 }
 
 void LevelDocument::place(CellIndex cell, TileCode code)
@@ -37,8 +47,11 @@ LevelReadStatus LevelDocument::open(const QString& path, int& linesRead)
     if (linesRead >= 4)
         setSetting(LevelSetting::Dog, QString::number(m_globals.LevelDogInterval));
     recordChange(before, QStringLiteral("Open Level"));
+    if (status != LevelReadStatus::Missing)
+        m_fileName = QFileInfo(path).fileName();
     if (status == LevelReadStatus::Complete)
         markClean();
+    emit standingChanged();
     return status;
 }
 
@@ -46,7 +59,9 @@ bool LevelDocument::save(const QString& path)
 {
     if (!SaveLevelFile(path, m_settings, m_globals.board))
         return false;
+    m_fileName = QFileInfo(path).fileName();
     markClean();
+    emit standingChanged();
     return true;
 }
 
@@ -78,7 +93,11 @@ void LevelDocument::recordSetting(LevelSetting setting, const QString& before, c
         record(new SettingCommand(*this, setting, before, after, drag));
 }
 
-void LevelDocument::typed(LevelSetting setting, const QString& text) { this->text(setting) = text; }
+void LevelDocument::typed(LevelSetting setting, const QString& text)
+{
+    this->text(setting) = text;
+    emit standingChanged();
+}
 
 void LevelDocument::record(QUndoCommand* command)
 {
@@ -113,6 +132,7 @@ void LevelDocument::setSetting(LevelSetting setting, const QString& text)
 {
     this->text(setting) = text;
     emit settingChanged(setting, text);
+    emit standingChanged();
 }
 
 QString& LevelDocument::text(LevelSetting setting)

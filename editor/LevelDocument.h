@@ -27,6 +27,10 @@ public:
     // Changed since the level was last saved or opened whole: the history stands elsewhere, or a
     // box holds text typed since (typing is no step).
     bool isModified() const { return !m_history.isClean() || m_settings != m_cleanSettings; }
+    // The name of the file the level was last opened from or saved to; empty for a new level.
+    const QString& fileName() const { return m_fileName; }
+    // New Level: the level is no file's any more.
+    void setUntitled();
 
     // A click on the board: the cell takes the code, one step unless it held that code already.
     void place(CellIndex cell, TileCode code);
@@ -61,6 +65,8 @@ public:
 signals:
     void boardChanged();
     void settingChanged(LevelSetting setting, const QString& text);
+    // isModified() or fileName() may have changed.
+    void standingChanged();
 
 private:
     void record(QUndoCommand* command);
@@ -71,6 +77,7 @@ private:
     Random& m_random;
     LevelSettingsText m_settings;
     LevelSettingsText m_cleanSettings;  // as last saved or opened
+    QString m_fileName;
     QUndoStack m_history;
     bool m_recording = true;
 };

@@ -5,9 +5,11 @@
 #include "editor/ScreenWatch.h"
 #include "editor/SettingBox.h"
 #include "editor/SettingsPanel.h"
+#include "editor/UnsavedWork.h"
 #include "ui/BoardPicture.h"
 #include "ui/HelpWindow.h"
 
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -29,7 +31,6 @@ frmEditor::frmEditor(modGlobals& globals, Random& random, modSound& sound, const
     : QDialog(parent), m_globals(globals), m_programFolder(programFolder), m_audio(sound, programFolder),
       m_test(globals, random, m_audio)
 {
-    setWindowTitle(QStringLiteral("Level Editor"));
     setModal(true);
     menuBar = new QMenuBar(this);
     auto* layout = new QVBoxLayout(this);
@@ -52,6 +53,8 @@ frmEditor::frmEditor(modGlobals& globals, Random& random, modSound& sound, const
 
     connect(&Timer1, &QTimer::timeout, this, &frmEditor::Timer1_Timer);
     connect(m_document, &LevelDocument::boardChanged, this, &frmEditor::DrawGrid);
+    connect(m_document, &LevelDocument::standingChanged, this, &frmEditor::showTitle);
+    showTitle();
     connect(&m_test, &TestMode::boardChanged, this, &frmEditor::DrawGrid);
     connect(&m_test, &TestMode::totalsChanged, this, &frmEditor::showTotals);
     connect(&m_test, &TestMode::bonusShown, lblTime, &QLabel::setText);
@@ -105,8 +108,11 @@ void frmEditor::buildMenus()
 {
     QMenu* mnuFile = menuBar->addMenu(QStringLiteral("&File"));
     mnuNew = mnuFile->addAction(QStringLiteral("New Level"), this, &frmEditor::mnuNew_Click);
+    mnuNew->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     mnuOpen = mnuFile->addAction(QStringLiteral("&Open Level"), m_files, &FileCommands::mnuOpen_Click);
+    mnuOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     mnuSave = mnuFile->addAction(QStringLiteral("Save Level"), m_files, &FileCommands::mnuSave_Click);
+    mnuSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     mnuExit = mnuFile->addAction(QStringLiteral("Exit"), this, &frmEditor::mnuExit_Click);
     QMenu* mnuEdit = menuBar->addMenu(QStringLiteral("&Edit"));
     mnuUndo = m_document->history().createUndoAction(mnuEdit, QStringLiteral("&Undo"));
@@ -215,6 +221,7 @@ void frmEditor::mnuNew_Click()
     m_audio.mnuMusicStop_Click();
     ResetEditor();
     m_document->recordChange(before, QStringLiteral("New Level"));
+    m_document->setUntitled();
     DrawGrid();
 }
 
@@ -226,6 +233,36 @@ void frmEditor::ResetEditor()
 }
 
 void frmEditor::mnuExit_Click() { close(); }
+
+bool frmEditor::maySetWorkAside()
+{
+    if (!m_document->isModified())
+        return true;
+    switch (UnsavedWork::ask(this)) {
+    case UnsavedWork::Answer::Save:
+        return m_files->mnuSave_Click();  // a cancelled or failed save sets nothing aside
+    case UnsavedWork::Answer::Discard:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void frmEditor::closeEvent(QCloseEvent* event)
+{
+    if (!maySetWorkAside()) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+void frmEditor::showTitle()
+{
+    const QString name = m_document->fileName().isEmpty() ? QStringLiteral("Untitled") : m_document->fileName();
+    setWindowTitle(QStringLiteral("Level Editor - %1[*]").arg(name));
+    setWindowModified(m_document->isModified());
+}
 
 void frmEditor::Timer1_Timer() { DrawGrid(); }
 

@@ -58,6 +58,9 @@ public:
     void butTest_Click();
     void mnuNew_Click();
     void mnuExit_Click();
+    // Before the level is set aside (Exit, the close box, playing a set): true when nothing is
+    // unsaved, or the designer saved it or chose to discard it; false leaves everything as it was.
+    bool maySetWorkAside();
     void Timer1_Timer();
     // The display's size or orientation changed: the panel rule, then a redraw.
     void EditorWindowProc(QSize display);
@@ -101,6 +104,7 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void Form_Load();
@@ -112,6 +116,8 @@ private:
     void HookEditorWindow();
     void applyPanelRule(QSize screen);
     void showTotals();
+    // "Level Editor - level3.txt", with the mark of unsaved changes.
+    void showTitle();
 
     modGlobals& m_globals;
     QString m_programFolder;

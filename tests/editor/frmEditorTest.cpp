@@ -414,3 +414,82 @@ TEST_F(Editor, AfterATestEndedBySaveOrOpenTheMusicEndsWithItsPassAndTheNextTestH
         }
     }
 }
+
+// The level is never set aside unsaved without the designer's word: Exit and the close box ask,
+// and only Save that wrote the file or Discard let the editor close; the title names the file and
+// marks unsaved changes, text typed without Enter being one. Ctrl+S saves, Ctrl+N starts anew.
+TEST_F(Editor, ExitAndTheCloseBoxAskBeforeUnsavedWorkIsLostAndTheTitleNamesTheFile)
+{
+    // Answers the question with the button given if it is asked; nothing when it is not.
+    const auto answer = [](QMessageBox::StandardButton button, QString& asked) {
+        asked.clear();
+        QTimer::singleShot(0, [button, &asked] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                asked = box->text();
+                box->button(button)->click();
+            }
+        });
+    };
+    const auto title = [this] {
+        return editor->windowTitle()
+            .replace(QStringLiteral("[*]"), editor->isWindowModified() ? "*" : "")
+            .toStdString();
+    };
+    QString asked;
+    EXPECT_EQ(title(), "Level Editor - Untitled");
+    answer(QMessageBox::Cancel, asked);
+    editor->mnuExit->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(asked, QString()) << "nothing to lose";
+    EXPECT_FALSE(editor->isVisible());
+
+    editor->show();
+    place("pictRock", {{2, 2}});
+    EXPECT_EQ(title(), "Level Editor - Untitled*");
+    const struct {
+        QAction* exit;  // nullptr: the close box
+        QMessageBox::StandardButton button;
+        const char* savedAs;  // the file the save dialog is given; nullptr: the dialog is cancelled
+        bool closed;
+        const char* titleAfter;
+    } cases[] = {{editor->mnuExit, QMessageBox::Cancel, nullptr, false, "Level Editor - Untitled*"},
+                 {nullptr, QMessageBox::Cancel, nullptr, false, "Level Editor - Untitled*"},
+                 {nullptr, QMessageBox::Save, nullptr, false, "Level Editor - Untitled*"},
+                 {editor->mnuExit, QMessageBox::Save, "levels/level3.txt", true, "Level Editor - level3.txt"}};
+    for (const auto& [exit, button, savedAs, closed, titleAfter] : cases) {
+        SCOPED_TRACE(std::string(exit ? "Exit " : "close box ") + (savedAs ? savedAs : "-"));
+        if (button == QMessageBox::Save && savedAs)
+            answerFileDialog(path(savedAs));
+        else if (button == QMessageBox::Save)
+            onNextModal<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); });
+        answer(button, asked);
+        exit ? exit->trigger() : (void)editor->close();
+        EXPECT_EQ(asked, QStringLiteral("Save changes to this level?"));
+        EXPECT_EQ(editor->isVisible(), !closed);
+        EXPECT_EQ(rowOf(globals.board, 2)[2], 'r') << "the rock stays";
+        EXPECT_EQ(title(), titleAfter);
+    }
+    EXPECT_TRUE(readFile(path("levels/level3.txt")).contains("bbrbbbbbbbbbbbbbbbbb\r\n"));
+
+    editor->show();
+    editor->txtDog->setText(QStringLiteral("700"));  // typed without Enter
+    EXPECT_EQ(title(), "Level Editor - level3.txt*");
+    answer(QMessageBox::Discard, asked);
+    editor->close();
+    EXPECT_EQ(asked, QStringLiteral("Save changes to this level?"));
+    EXPECT_FALSE(editor->isVisible());
+
+    editor->show();
+    editor->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(editor.get()));
+    answerFileDialog(path("levels/keys.txt"));
+    QTest::keyClick(editor.get(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_TRUE(readFile(path("levels/keys.txt"))
+                    .endsWith("bbrbbbbbbbbbbbbbbbbb\r\n" + QByteArray("bbbbbbbbbbbbbbbbbbbb\r\n").repeated(17)));
+    EXPECT_EQ(title(), "Level Editor - keys.txt");
+    editor->activateWindow();  // back from the file dialog
+    ASSERT_TRUE(QTest::qWaitForWindowActive(editor.get()));
+    QTest::keyClick(editor.get(), Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(rowOf(globals.board, 2)[2], 'b');
+    EXPECT_EQ(title(), "Level Editor - Untitled*");
+}
