@@ -1,6 +1,7 @@
 #include "editor/frmEditor.h"
 
 #include "core/modGlobals.h"
+#include "editor/CheckCommand.h"
 #include "editor/FileCommands.h"
 #include "editor/ScreenWatch.h"
 #include "editor/SettingBox.h"
@@ -48,6 +49,7 @@ frmEditor::frmEditor(modGlobals& globals, Random& random, modSound& sound, const
         DrawGrid();
         Timer1.start(RedrawMs);
     });
+    m_check = new CheckCommand(*this);
     buildMenus();
     connectHistory();
 
@@ -113,6 +115,11 @@ void frmEditor::buildMenus()
     mnuOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     mnuSave = mnuFile->addAction(QStringLiteral("Save Level"), m_files, &FileCommands::mnuSave_Click);
     mnuSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnuCheck = mnuFile->addAction(QStringLiteral("Check Level"), this, &frmEditor::mnuCheck_Click);
+    mnuCheck->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
+    // In a setting's box Ctrl+K would delete to the end of the line: there it checks the level too.
+    for (QLineEdit* box : {txtMusicFile, txtBonus, txtTurtle, txtDog})
+        box->installEventFilter(this);
     mnuExit = mnuFile->addAction(QStringLiteral("Exit"), this, &frmEditor::mnuExit_Click);
     QMenu* mnuEdit = menuBar->addMenu(QStringLiteral("&Edit"));
     mnuUndo = m_document->history().createUndoAction(mnuEdit, QStringLiteral("&Undo"));
@@ -134,6 +141,8 @@ void frmEditor::connectHistory()
 {
     // A test is no step, and nothing done during it is one: End Test brings the board back.
     connect(&m_test, &TestMode::modeChanged, this, [this](bool editMode) {
+        if (!editMode)
+            m_check->cancel();  // a test takes the machine's attention
         m_document->setRecording(editMode);
         mnuUndo->setEnabled(editMode && m_document->history().canUndo());
         mnuRedo->setEnabled(editMode && m_document->history().canRedo());
@@ -232,6 +241,12 @@ void frmEditor::ResetEditor()
     DrawGrid();
 }
 
+void frmEditor::mnuCheck_Click()
+{
+    const Board& board = EditMode() ? m_globals.board : m_test.placedBoard();
+    m_check->run(LevelFileBytes(m_document->settings(), board));
+}
+
 void frmEditor::mnuExit_Click() { close(); }
 
 bool frmEditor::maySetWorkAside()
@@ -254,6 +269,7 @@ void frmEditor::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    m_check->cancel();
     QDialog::closeEvent(event);
 }
 
@@ -288,6 +304,16 @@ void frmEditor::keyPressEvent(QKeyEvent* event)
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+bool frmEditor::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::ShortcutOverride &&
+        QKeySequence(static_cast<QKeyEvent*>(event)->keyCombination()) == mnuCheck->shortcut()) {
+        event->ignore();  // not the box's: the shortcut's
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 // --- The panel rule and the display --------------------------------------------------------

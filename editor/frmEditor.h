@@ -15,6 +15,7 @@
 #include <optional>
 
 class BoardPicture;
+class CheckCommand;
 class FileCommands;
 class QAction;
 class QLabel;
@@ -67,6 +68,9 @@ public:
 
     // butMusic_Click, mnuOpen_Click, mnuSave_Click and OpenLevelFile.
     FileCommands& files() { return *m_files; }
+    // Check Level: the level as it stands (during a test, as placed) checked by the computer player.
+    CheckCommand& check() { return *m_check; }
+    void mnuCheck_Click();
     void ResetEditor();
     void DrawGrid();
 
@@ -91,6 +95,7 @@ public:
     QAction* mnuNew;
     QAction* mnuOpen;
     QAction* mnuSave;
+    QAction* mnuCheck;
     QAction* mnuExit;
     QAction* mnuUndo;  // the history's own actions
     QAction* mnuRedo;
@@ -104,6 +109,7 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -127,6 +133,7 @@ private:
     std::unique_ptr<StatusColumn> m_column;
     LevelDocument* m_document = nullptr;
     FileCommands* m_files = nullptr;
+    CheckCommand* m_check = nullptr;
     QWidget* m_client = nullptr;
     std::optional<CellIndex> m_pressCell;  // in edit mode: the cell of the last press on the board
     bool m_hooked = false;

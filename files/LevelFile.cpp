@@ -65,6 +65,20 @@ TileCode randomTurtle(Random& random)
 
 LevelReadStatus LoadLevelFile(const QString& path, modGlobals& globals, Random& random, int* linesRead)
 {
+    std::optional<FileHead> head = readFileHead(path, MaxBytesRead);
+    if (!head) {
+        globals.TurtlesInLevel = 0;
+        if (linesRead)
+            *linesRead = 0;
+        return LevelReadStatus::Missing;
+    }
+    if (head->cut)  // what the limit cut off after the last line end is no whole line
+        head->bytes.truncate(std::max(head->bytes.lastIndexOf('\r'), head->bytes.lastIndexOf('\n')) + 1);
+    return LoadLevelBytes(head->bytes, globals, random, linesRead);
+}
+
+LevelReadStatus LoadLevelBytes(const QByteArray& bytes, modGlobals& globals, Random& random, int* linesRead)
+{
     globals.TurtlesInLevel = 0;
     int used = 0;
     const auto finish = [&](LevelReadStatus status) {
@@ -72,13 +86,7 @@ LevelReadStatus LoadLevelFile(const QString& path, modGlobals& globals, Random& 
             *linesRead = used;
         return status;
     };
-
-    std::optional<FileHead> head = readFileHead(path, MaxBytesRead);
-    if (!head)
-        return finish(LevelReadStatus::Missing);
-    if (head->cut)  // what the limit cut off after the last line end is no whole line
-        head->bytes.truncate(std::max(head->bytes.lastIndexOf('\r'), head->bytes.lastIndexOf('\n')) + 1);
-    LineReader lines(QString::fromUtf8(head->bytes));  // drops a byte-order mark
+    LineReader lines(QString::fromUtf8(bytes));  // drops a byte-order mark
 
     QString line;
     if (!lines.next(line))

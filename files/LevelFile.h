@@ -22,6 +22,8 @@ enum class LevelReadStatus {
 // stays; everything after it keeps its earlier value. linesRead, when given, receives the number of
 // lines read and used: 24 for a complete file, else the reading stopped at line linesRead + 1.
 LevelReadStatus LoadLevelFile(const QString& path, modGlobals& globals, Random& random, int* linesRead = nullptr);
+// The same reading from the bytes of a level file held in memory (never Missing).
+LevelReadStatus LoadLevelBytes(const QByteArray& bytes, modGlobals& globals, Random& random, int* linesRead = nullptr);
 
 // A file exists at the path and holds at least one byte. Never fails.
 bool FileExists(const QString& path);

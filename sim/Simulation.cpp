@@ -4,14 +4,19 @@
 #include "core/Random.h"
 #include "files/LevelFile.h"
 
+#include <functional>
+
 namespace {
 
-// Stands in for the game window: its one level is the file being tried, and the level-over window
+// Reads the one level into the board and the level's settings.
+using LevelLoader = std::function<LevelReadStatus(modGlobals&, Random&)>;
+
+// Stands in for the game window: its one level is the level being tried, and the level-over window
 // only notes what it would show.
 class SimWindow final : public GameWindow {
 public:
-    SimWindow(QString path, modGlobals& globals, Random& random)
-        : m_path(std::move(path)), m_globals(globals), m_random(random)
+    SimWindow(LevelLoader loader, modGlobals& globals, Random& random)
+        : m_loader(std::move(loader)), m_globals(globals), m_random(random)
     {
     }
 
@@ -24,10 +29,7 @@ public:
     void setGameButtonsEnabled(bool) override {}
     void showPaused(bool) override {}
 
-    void loadLevel(Int16) override
-    {
-        levelComplete = LoadLevelFile(m_path, m_globals, m_random) == LevelReadStatus::Complete;
-    }
+    void loadLevel(Int16) override { levelComplete = m_loader(m_globals, m_random) == LevelReadStatus::Complete; }
     bool levelExists(Int16) override { return false; }  // one level: passing it wins the game
 
     void prepareMusic(const std::string&) override {}
@@ -53,7 +55,7 @@ public:
     void showEditor() override {}
 
 private:
-    QString m_path;
+    LevelLoader m_loader;
     modGlobals& m_globals;
     Random& m_random;
 };
@@ -87,20 +89,20 @@ constexpr int MaxCommandsAtOnce = 64;
 
 }  // namespace
 
-RunOutcome playLevel(const std::string& path, std::uint64_t seed, Player& player)
+static RunOutcome play(const LevelLoader& loader, const std::string& name, std::uint64_t seed, Player& player,
+                       const std::atomic<bool>* stop)
 {
-    const QString levelPath = QString::fromStdString(path);
     modGlobals globals;
     GameRandom random(seed);
     PlayField field(globals, random, GameScoring);
     Clock clock;  // driven by hand at 1x: its driving time is game time
-    SimWindow window(levelPath, globals, random);
+    SimWindow window(loader, globals, random);
     LevelFlow flow(window, field, clock);
     RunOutcome outcome;
 
     flow.Start();
     if (!window.levelComplete)
-        throw UnreadableLevel{path};
+        throw UnreadableLevel{name};
     flow.mnuNew_Click();
 
     const auto askPlayer = [&] {
@@ -120,7 +122,7 @@ RunOutcome playLevel(const std::string& path, std::uint64_t seed, Player& player
         const std::optional<SimTime> wake = player.wakeAt();
         const bool wakeFirst = wake && *wake > clock.present() && (!due || *wake < due->at);
         const SimTime at = wakeFirst ? *wake : due ? due->at : TimeLimit + 1;
-        if (at > TimeLimit)
+        if (at > TimeLimit || (stop && stop->load(std::memory_order_relaxed)))
             break;
         clock.runUntil(at);  // the player looks once every timer due at that moment has fired
         if (window.report)
@@ -143,4 +145,17 @@ RunOutcome playLevel(const std::string& path, std::uint64_t seed, Player& player
     }
     outcome.score = field.score;
     return outcome;
+}
+
+RunOutcome playLevel(const std::string& path, std::uint64_t seed, Player& player)
+{
+    const QString levelPath = QString::fromStdString(path);
+    return play([&](modGlobals& globals, Random& random) { return LoadLevelFile(levelPath, globals, random); }, path,
+                seed, player, nullptr);
+}
+
+RunOutcome playLevelBytes(const QByteArray& level, std::uint64_t seed, Player& player, const std::atomic<bool>* stop)
+{
+    return play([&](modGlobals& globals, Random& random) { return LoadLevelBytes(level, globals, random); },
+                "(level in memory)", seed, player, stop);
 }

@@ -3,6 +3,9 @@
 #include "core/MouseCommands.h"
 #include "core/modGlobals.h"
 
+#include <QByteArray>
+
+#include <atomic>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -58,3 +61,9 @@ struct UnreadableLevel {
 // Plays the level file from New Game to the end of its first attempt, with the random generator
 // seeded from seed. The same file, seed and player give the same run.
 RunOutcome playLevel(const std::string& path, std::uint64_t seed, Player& player);
+
+// The same from the bytes of a level file held in memory (a level being edited). Thrown
+// UnreadableLevel names the level "(level in memory)". When stop turns true the run ends where it
+// stands, as a run that has not ended.
+RunOutcome playLevelBytes(const QByteArray& level, std::uint64_t seed, Player& player,
+                          const std::atomic<bool>* stop = nullptr);

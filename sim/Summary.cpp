@@ -48,14 +48,12 @@ std::string number(double value)
 
 double SeedSummary::commandsPerSaved() const { return static_cast<double>(commands) / std::max(1, saved); }
 
-SeedSummary summarize(const std::string& path, std::uint64_t firstSeed, int seeds, const PlayerFactory& player)
+SeedSummary summaryOf(const std::vector<RunOutcome>& runs)
 {
     SeedSummary summary;
     std::vector<double> scores;
     std::vector<double> seconds;
-    for (int i = 0; i < seeds; ++i) {
-        const std::unique_ptr<Player> one = player();
-        const RunOutcome run = playLevel(path, firstSeed + static_cast<std::uint64_t>(i), *one);
+    for (const RunOutcome& run : runs) {
         ++summary.runs;
         summary.passed += run.passed ? 1 : 0;
         summary.commands += run.commands;
@@ -69,6 +67,16 @@ SeedSummary summarize(const std::string& path, std::uint64_t firstSeed, int seed
     summary.medianScore = median(scores);
     summary.medianSeconds = median(seconds);
     return summary;
+}
+
+SeedSummary summarize(const std::string& path, std::uint64_t firstSeed, int seeds, const PlayerFactory& player)
+{
+    std::vector<RunOutcome> runs;
+    for (int i = 0; i < seeds; ++i) {
+        const std::unique_ptr<Player> one = player();
+        runs.push_back(playLevel(path, firstSeed + static_cast<std::uint64_t>(i), *one));
+    }
+    return summaryOf(runs);
 }
 
 double leastSquaresSlope(const std::vector<double>& xs, const std::vector<double>& ys)

@@ -24,6 +24,9 @@ struct SeedSummary {
     double commandsPerSaved() const;
 };
 
+// The summary of runs already played, one a seed.
+SeedSummary summaryOf(const std::vector<RunOutcome>& runs);
+
 // Plays seeds firstSeed, firstSeed + 1, ... with a fresh player each.
 SeedSummary summarize(const std::string& path, std::uint64_t firstSeed, int seeds, const PlayerFactory& player);
 

@@ -4,6 +4,7 @@
 #include "editor/frmEditor.h"
 #include "core/Random.h"
 #include "core/modGlobals.h"
+#include "editor/CheckCommand.h"
 #include "editor/FileCommands.h"
 #include "editor/SettingBox.h"
 #include "editor/SettingsPanel.h"
@@ -15,6 +16,7 @@
 #include "ui/HelpWindow.h"
 #include "ui/modSound.h"
 
+#include <QProgressDialog>
 #include <QSignalSpy>
 #include <QTextBrowser>
 #include <QToolButton>
@@ -492,4 +494,66 @@ TEST_F(Editor, ExitAndTheCloseBoxAskBeforeUnsavedWorkIsLostAndTheTitleNamesTheFi
     QTest::keyClick(editor.get(), Qt::Key_N, Qt::ControlModifier);
     EXPECT_EQ(rowOf(globals.board, 2)[2], 'b');
     EXPECT_EQ(title(), "Level Editor - Untitled*");
+}
+
+// Check Level judges the level as it stands in the editor, saved or not, and as placed during a
+// test; Cancel, or a test started, stops a check and leaves the editor as it was.
+TEST_F(Editor, CheckLevelJudgesTheLevelAsItStandsAndACancelledCheckLeavesTheEditorAsItWas)
+{
+    const auto verdict = [this] {
+        EXPECT_TRUE(eventually([this] { return editor->check().resultWindow() != nullptr; }, 60000));
+        CheckLevelWindow* shown = editor->check().resultWindow();
+        const QString text = shown ? shown->lblVerdict->text() : QString();
+        if (shown)
+            shown->close();
+        QCoreApplication::processEvents();
+        return text.toStdString();
+    };
+    place("pictTurtleLeft", {{1, 1}});
+    place("pictWater", {{0, 1}, {2, 1}, {1, 0}, {1, 2}});
+    answerFileDialog(path("levels/round.txt"));
+    editor->mnuSave->trigger();
+    editor->mnuCheck->trigger();
+    EXPECT_EQ(verdict(), "Plays itself");
+    place("pictRock", {{0, 1}, {2, 1}, {1, 0}, {1, 2}});  // not saved
+    editor->mnuCheck->trigger();
+    EXPECT_EQ(verdict(), "Cannot be passed: too few turtles can reach water");
+
+    place("pictTurtleLeft", {{10, 10}});  // one of two turtles can reach the water: the other never ends
+    place("pictWater", {{9, 10}});
+    editor->mnuCheck->trigger();
+    EXPECT_EQ(verdict(), "Too hard for the computer player");
+    std::vector<double> draws(50, 0.5);
+    draws[0] = draws[1] = Left;
+    random = SequenceRandom(draws);
+    editor->butTest->click();
+    fire(GameTimer::Turtle);
+    EXPECT_EQ(rowOf(globals.board, 10)[10], 'b') << "saved in the test";
+    editor->mnuCheck->trigger();
+    EXPECT_EQ(verdict(), "Too hard for the computer player") << "the board as placed";
+    editor->butTest->click();
+
+    // A turtle walled in and a quick beat: the level never ends, each run takes long.
+    enter(editor->txtTurtle, "1");
+    const Board before = globals.board;
+    const int steps = editor->document().history().count();
+    for (const bool byTest : {false, true}) {
+        editor->mnuCheck->trigger();
+        auto* progress = editor->findChild<QProgressDialog*>();
+        ASSERT_NE(progress, nullptr);
+        EXPECT_TRUE(progress->isVisible());
+        EXPECT_TRUE(editor->check().running());
+        if (byTest)
+            editor->butTest->click();
+        else
+            progress->findChild<QPushButton*>()->click();  // its Cancel
+        EXPECT_FALSE(editor->check().running());
+        EXPECT_FALSE(progress->isVisible());
+        QTest::qWait(50);
+        EXPECT_EQ(editor->check().resultWindow(), nullptr);
+        if (byTest)
+            editor->butTest->click();
+    }
+    EXPECT_EQ(rowsOf(globals.board), rowsOf(before));
+    EXPECT_EQ(editor->document().history().count(), steps);
 }

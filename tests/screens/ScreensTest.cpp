@@ -91,6 +91,7 @@ TEST_F(Screens, TheLevelEditorCommandAsksDuringAGameAndLeavesTheWindowIdleWithTh
         onNextModal<frmEditor>([&](frmEditor* editor) {
             editor->Palette_Click(Tile::Rock);
             QTest::mouseClick(editor->pictMain, Qt::LeftButton, {}, QPoint(5, 5));
+            onNextModal<QMessageBox>([](QMessageBox* unsaved) { unsaved->button(QMessageBox::Discard)->click(); });
             editor->mnuExit->trigger();
         });
         box->button(QMessageBox::Ok)->click();

@@ -2,6 +2,7 @@
 // passes every level, a level that nobody touches is failed (the first two teaching levels aside),
 // and from level 7 on the levels grow harder for the computer player.
 #include "sim/BotPlayer.h"
+#include "sim/LevelVerdict.h"
 #include "sim/Players.h"
 #include "sim/Summary.h"
 
@@ -45,6 +46,10 @@ TEST(LevelPack, EveryLevelIsPassedByTheComputerPlayerFailedUntouchedAndHarderFro
         EXPECT_GE(runs[2 * i].passRate, 0.9) << paths[i];
         // Untouched, a level is failed; the first two teaching levels are gentle on purpose.
         EXPECT_LE(runs[2 * i + 1].passRate, level > 2 ? 0.2 : 1.0) << paths[i];
+        // Check Level tells a level's difficulty on the scale of the shipped levels, seeds 1 to 100.
+        if (PONDRAKE_PROOF_SEEDS == LevelCheckSeeds) {
+            EXPECT_NEAR(runs[2 * i].commandsPerSaved(), ShippedDifficulty[i], 0.005) << paths[i];
+        }
         if (level >= 7) {
             levels.push_back(level);
             effort.push_back(runs[2 * i].commandsPerSaved());

@@ -33,7 +33,7 @@ xdotool windowfocus --sync "$main"
 xdotool key alt+g
 sleep 0.3
 xdotool key Right Right Return
-editor=$(wait_for_window 'Level Editor')
+editor=$(wait_for_window 'Level Editor - Untitled')
 sleep 1
 
 # The editor's client starts under its menu bar and is 692 pixels high on a wide screen.

@@ -1,0 +1,103 @@
+#include "editor/LevelCheck.h"
+
+#include "core/Random.h"
+#include "files/LevelFile.h"
+#include "sim/BotPlayer.h"
+#include "sim/Players.h"
+
+#include <QtConcurrent/QtConcurrentMap>
+
+namespace {
+
+constexpr int LinesInLevel = 24;
+
+struct Task {
+    bool bot;
+    std::uint64_t seed;
+};
+
+const char* settingName(int line)
+{
+    switch (line) {
+    case 2:
+        return "the bonus";
+    case 3:
+        return "the turtle period";
+    default:
+        return "the dog period";
+    }
+}
+
+}  // namespace
+
+QString CheckResult::verdict() const
+{
+    if (!readable())
+        return QStringLiteral("Cannot be played: %1 lies outside -32768 to 32767")
+            .arg(QLatin1String(settingName(linesRead + 1)));
+    return QLatin1String(verdictText(verdictOf(reach, bot(), idle())));
+}
+
+LevelCheck::LevelCheck(int seeds, QObject* parent) : QObject(parent), m_seeds(seeds)
+{
+    connect(&m_watcher, &QFutureWatcher<RunOutcome>::progressValueChanged, this, [this](int done) {
+        if (running())
+            emit progress(done);
+    });
+    connect(&m_watcher, &QFutureWatcher<RunOutcome>::finished, this, &LevelCheck::collect);
+}
+
+LevelCheck::~LevelCheck()
+{
+    cancel();
+    m_watcher.waitForFinished();
+}
+
+void LevelCheck::start(const QByteArray& level)
+{
+    cancel();
+    m_watcher.waitForFinished();  // a cancelled check's runs end within one step of the clock
+    m_result = {};
+    // The level read as a game reads it: a board the runs start from, and whether it reads whole.
+    modGlobals globals;
+    GameRandom random(1);
+    LoadLevelBytes(level, globals, random, &m_result.linesRead);
+    m_stop = std::make_shared<std::atomic<bool>>(false);
+    if (!m_result.readable()) {
+        m_stop = nullptr;
+        emit finished(m_result);
+        return;
+    }
+    m_result.reach = waterReach(globals.board);
+
+    QList<Task> tasks;
+    for (int i = 0; i < m_seeds; ++i)
+        for (const bool bot : {true, false})
+            tasks.append({bot, static_cast<std::uint64_t>(i + 1)});
+    m_watcher.setFuture(QtConcurrent::mapped(tasks, [level, stop = m_stop](const Task& task) {
+        BotPlayer bot;
+        IdlePlayer idle;
+        Player& player = task.bot ? static_cast<Player&>(bot) : idle;
+        return playLevelBytes(level, task.seed, player, stop.get());
+    }));
+}
+
+void LevelCheck::cancel()
+{
+    if (!m_stop)
+        return;
+    m_stop->store(true);
+    m_stop = nullptr;
+    m_watcher.cancel();
+}
+
+void LevelCheck::collect()
+{
+    if (!running() || m_watcher.isCanceled())
+        return;
+    m_stop = nullptr;
+    const QList<RunOutcome> runs = m_watcher.future().results();
+    for (qsizetype i = 0; i < runs.size(); ++i)
+        (i % 2 == 0 ? m_result.botRuns : m_result.idleRuns).push_back(runs[i]);
+    emit finished(m_result);
+}

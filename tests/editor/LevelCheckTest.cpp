@@ -1,0 +1,83 @@
+// Check Level: small levels and the verdicts they earn, a check cancelled on its way, and the
+// editor's level checked as it stands.
+
+#include "editor/LevelCheck.h"
+#include "editor/CheckCommand.h"
+#include "files/LevelFile.h"
+#include "tests/support/BoardText.h"
+#include "tests/support/WindowTestSupport.h"
+
+#include <QSignalSpy>
+
+namespace {
+
+// A turtle at the crossing of four corridors walled in by rocks, each ending in a hole; the water
+// lies beside the right-hand corridor, so a turtle left alone walks straight into a hole.
+const char* const Crossing =
+    "rrrrrrrrr/rrrrhrrrr/rrrrbrrrr/rrrrbrrrr/rhbbtbbhr/rrrrbr$rr/rrrrbrrrr/rrrrhrrrr/rrrrrrrrr";
+
+// Rows of turtles between rows of holes, the water at each row's end: far more turtles facing a
+// hole than the computer player can turn before they walk.
+std::string hallways()
+{
+    std::string text;
+    for (int row = 0; row < BoardSize; ++row)
+        text += (row % 2 ? "h" + std::string(18, 't') + "$" : std::string(20, 'h')) + "/";
+    return text;
+}
+
+CheckResult checked(const LevelSettingsText& settings, const char* board, int seeds)
+{
+    LevelCheck check(seeds);
+    QSignalSpy finished(&check, &LevelCheck::finished);
+    check.start(LevelFileBytes(settings, boardFromText(board)));
+    if (finished.isEmpty()) {
+        EXPECT_TRUE(finished.wait(120000));
+    }
+    return finished.isEmpty() ? CheckResult{} : finished.front().front().value<CheckResult>();
+}
+
+}  // namespace
+
+TEST(LevelCheck, EachLevelEarnsTheFirstVerdictThatAppliesAndBadSettingsGetOneToo)
+{
+    const LevelSettingsText usual{"pond1.mid", "100", "1500", "1500"};
+    const std::string Hallways = hallways();
+    const struct {
+        const char* name;
+        LevelSettingsText settings;
+        const char* board;
+        const char* verdict;
+        int endless;  // runs of either player that reached the time limit
+    } cases[] = {
+        {"no turtle", usual, "bbb/b$b", "Plays itself", 0},
+        {"walled in", usual, "rrr/rtr/rrr/5:$$$", "Cannot be passed: too few turtles can reach water", 200},
+        {"two of three walled in", usual, "rrrrr/rtrtr/rrrrr/5:$t$",
+         "Cannot be passed: too few turtles can reach water", 200},
+        {"one of three walled in: the level never ends", usual, "rrr/rtr/rrr/5:$t$/6:btb",
+         "Too hard for the computer player", 200},
+        {"water all round", usual, "b$b/$t$/b$b", "Plays itself", 0},
+        {"crossing", usual, Crossing, "Fair", 0},
+        {"crossing, music named by a path", {"../../x/pond1.mid", "100", "1500", "1500"}, Crossing, "Fair", 0},
+        {"crossing, bonus beyond the slider", {"", "30000", "1500", "1500"}, Crossing, "Fair", 0},
+        {"crossing, a bonus that is no number reads as 0", {"", "abc", "1500", "1500"}, Crossing, "Fair", 0},
+        {"hallways between holes", usual, Hallways.c_str(), "Too hard for the computer player", 0},
+        {"turtles that never move", {"", "100", "-5", "0"}, Crossing, "Too hard for the computer player", 200},
+        {"a turtle period out of range",
+         {"", "100", "40000", "1500"},
+         Crossing,
+         "Cannot be played: the turtle period lies outside -32768 to 32767",
+         0},
+        {"a dog period out of range",
+         {"", "100", "1500", "-40000"},
+         Crossing,
+         "Cannot be played: the dog period lies outside -32768 to 32767",
+         0},
+    };
+    for (const auto& [name, settings, board, verdict, endless] : cases) {
+        SCOPED_TRACE(name);
+        const CheckResult result = checked(settings, board, LevelCheckSeeds);
+        EXPECT_EQ(result.verdict().toStdString(), verdict);
+        EXPECT_EQ(endlessRuns(result.botRuns) + endlessRuns(result.idleRuns), endless);
+    }
+}
