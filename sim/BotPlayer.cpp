@@ -47,7 +47,11 @@ std::optional<TurtleNeed> escape(const Board& board, const Hazards& hazards, int
 
 std::vector<TurtleNeed> turtleNeeds(const Board& board, const Hazards& hazards)
 {
-    const WayToWater ahead(board, hazards, TurnCost);
+    return turtleNeeds(board, hazards, WayToWater(board, hazards, TurnCost));
+}
+
+std::vector<TurtleNeed> turtleNeeds(const Board& board, const Hazards& hazards, const WayToWater& ahead)
+{
     std::vector<TurtleNeed> needs;
     for (int row = 0; row < BoardSize; ++row) {
         for (int col = 0; col < BoardSize; ++col) {
@@ -74,21 +78,82 @@ std::vector<TurtleNeed> turtleNeeds(const Board& board, const Hazards& hazards)
     return needs;
 }
 
+std::optional<TurtleNeed> mostPressingNeed(const Board& board, const Hazards& hazards, const WayToWater& ahead)
+{
+    // As turtleNeeds(...).front(), but the gain of keeping a heading, a search of its own, is
+    // only worked out for the turtles that meet harm soonest: only among them does it choose.
+    struct Candidate {
+        TurtleNeed need;
+        Way facing;
+        int bestCost;
+        bool gainKnown;
+    };
+    std::vector<Candidate> candidates;
+    for (int row = 0; row < BoardSize; ++row) {
+        for (int col = 0; col < BoardSize; ++col) {
+            if (!isTurtle(board(col, row)))
+                continue;
+            const Way facing = *facingOf(board(col, row));
+            const std::optional<TurtlePlan> best = planWay(board, hazards, ahead, col, row, facing);
+            if (!best) {
+                if (const std::optional<TurtleNeed> out = escape(board, hazards, col, row, facing))
+                    candidates.push_back({*out, facing, 0, true});
+                continue;
+            }
+            if (best->first != facing)
+                candidates.push_back({{col, row, best->first, ticksToHarm(board, hazards, col, row, facing), 0},
+                                      facing,
+                                      best->cost,
+                                      false});
+        }
+    }
+    if (candidates.empty())
+        return std::nullopt;
+    int soonest = candidates.front().need.urgency;
+    for (const Candidate& candidate : candidates)
+        soonest = std::min(soonest, candidate.need.urgency);
+    std::optional<TurtleNeed> first;
+    for (Candidate& candidate : candidates) {
+        if (candidate.need.urgency != soonest)
+            continue;
+        if (!candidate.gainKnown) {
+            const TurtleNeed& need = candidate.need;
+            const std::optional<TurtlePlan> keep =
+                planWay(board, hazards, ahead, need.col, need.row, candidate.facing, candidate.facing);
+            candidate.need.gain = keep ? keep->cost - candidate.bestCost : NoWayKept;
+        }
+        if (!first || candidate.need.gain > first->gain)
+            first = candidate.need;
+    }
+    return first;
+}
+
 std::optional<Command> BotPlayer::choose(const Board& board, SimTime now)
 {
     const Hazards hazards(board);
-    const std::vector<TurtleNeed> needs = turtleNeeds(board, hazards);
+    const std::optional<TurtleNeed> need = mostPressingNeed(board, hazards, waysOn(board, hazards));
     const auto turn = [](const TurtleNeed& need) { return Command{need.col, need.row, dragOf(need.want)}; };
-    if (!needs.empty() && needs.front().urgency <= UrgentTicks)
-        return turn(needs.front());
+    if (need && need->urgency <= UrgentTicks)
+        return turn(*need);
     if (const std::optional<Command> dog = dogMove(board, now < m_dogsSettleUntil)) {
         if (dog->direction != DragDirection::None)
             m_dogsSettleUntil = now + DogSettling;
         return dog;
     }
-    if (!needs.empty())
-        return turn(needs.front());
+    if (need)
+        return turn(*need);
     return std::nullopt;
+}
+
+const WayToWater& BotPlayer::waysOn(const Board& board, const Hazards& hazards)
+{
+    // Turtles walking change nothing of the terrain: most looks find the ways of the last one.
+    WayToWater::Terrain terrain = WayToWater::terrainOf(board, hazards);
+    if (!m_ways || terrain != m_waysTerrain) {
+        m_ways.emplace(board, hazards, TurnCost);
+        m_waysTerrain = terrain;
+    }
+    return *m_ways;
 }
 
 std::optional<Command> BotPlayer::decide(const View& view)

@@ -2,6 +2,7 @@
 
 #include "sim/Hazards.h"
 #include "sim/Simulation.h"
+#include "sim/WayToWater.h"
 
 // A computer player as quick as a quick human: it looks at the board after every tick and gives
 // at most one command every 400 simulated milliseconds. It points turtles along the cheapest way
@@ -18,7 +19,12 @@ public:
     std::optional<Command> choose(const Board& board, SimTime now);
 
 private:
+    // The ways to the water on this board: those of the last look when its terrain is the same.
+    const WayToWater& waysOn(const Board& board, const Hazards& hazards);
+
     Board m_lastSeen;
+    std::optional<WayToWater> m_ways;
+    WayToWater::Terrain m_waysTerrain;
     SimTime m_nextAllowed = 0;
     SimTime m_dogsSettleUntil = 0;  // a dog just sent is left to do its work
     bool m_pending = false;         // it has looked but had to wait for its next command
@@ -40,6 +46,9 @@ struct TurtleNeed {
     int gain;     // how much cheaper its way to the water gets
 };
 std::vector<TurtleNeed> turtleNeeds(const Board& board, const Hazards& hazards);
+std::vector<TurtleNeed> turtleNeeds(const Board& board, const Hazards& hazards, const WayToWater& ahead);
+// The first of turtleNeeds, found with fewer searches.
+std::optional<TurtleNeed> mostPressingNeed(const Board& board, const Hazards& hazards, const WayToWater& ahead);
 
 // A dog worth a command: one to send somewhere better, or one on its way to make sit where it
 // blocks best. While the dogs settle after a dog was sent, none is sent anywhere else.

@@ -65,10 +65,19 @@ Hazards::Hazards(const Board& board)
             }
         }
     }
-    m_feet = footTracks(board);
-    for (const FootTrack& foot : m_feet) {
+    for (const FootTrack& foot : footTracks(board)) {
         for (int c = foot.first; c <= foot.last; ++c)
             m_risk(c, foot.row) += FootRowRisk;
+        // The bot asks where each foot will be many times a look: walked once here.
+        ForeseenFoot& foreseen = m_feet.emplace_back(ForeseenFoot{foot, {}});
+        m_footRow[static_cast<std::size_t>(foot.row)] = true;
+        FootTrack walked = foot;
+        for (int tick = 0; tick <= ForeseenTicks; ++tick) {
+            foreseen.colAt[tick] = static_cast<std::int8_t>(walked.col);
+            walked.col = walked.colAfter(1);
+            if (walked.col == foreseen.colAt[tick])  // it turned about at an end
+                walked.step = -walked.step;
+        }
     }
 }
 
@@ -91,14 +100,14 @@ std::vector<FootTrack> footTracks(const Board& board)
     return feet;
 }
 
-bool Hazards::footHits(int col, int row, int tick) const
+bool Hazards::footHitsInRow(int col, int row, int tick) const
 {
     // The order of the scan decides which of two neighbours moves first; either way a turtle is
     // safe only when the foot is neither there just before, then, nor just after.
-    for (const FootTrack& foot : m_feet)
-        if (foot.row == row)
+    for (const ForeseenFoot& foot : m_feet)
+        if (foot.track.row == row)
             for (int t = std::max(0, tick - 1); t <= tick + 1; ++t)
-                if (foot.colAfter(t) == col)
+                if ((t <= ForeseenTicks ? foot.colAt[t] : foot.track.colAfter(t)) == col)
                     return true;
     return false;
 }

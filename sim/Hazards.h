@@ -4,6 +4,7 @@
 #include "core/MouseCommands.h"
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -17,11 +18,8 @@ struct Offset {
     int col;
     int row;
 };
-constexpr Offset offsetOf(Way way)
-{
-    constexpr Offset offsets[] = {{-1, 0}, {0, -1}, {1, 0}, {0, 1}};  // in the order of Way
-    return offsets[static_cast<int>(way)];
-}
+inline constexpr std::array<Offset, 4> WayOffsets{{{-1, 0}, {0, -1}, {1, 0}, {0, 1}}};  // in the order of Way
+constexpr Offset offsetOf(Way way) { return WayOffsets[static_cast<std::size_t>(way)]; }
 DragDirection dragOf(Way way);
 // The way a turtle or walking dog faces; nothing for any other code.
 std::optional<Way> facingOf(TileCode code);
@@ -58,12 +56,22 @@ public:
     // What passing through a cell costs beyond the step: near an alien or on a foot's stretch.
     int risk(int col, int row) const { return m_risk(col, row); }
     // A turtle standing on the cell after this many turtle ticks meets a foot around that tick.
-    bool footHits(int col, int row, int tick) const;
+    bool footHits(int col, int row, int tick) const { return m_footRow[row] && footHitsInRow(col, row, tick); }
+
+    // How far ahead footHits knows each foot's column without walking it there.
+    static constexpr int ForeseenTicks = 42;
 
 private:
+    struct ForeseenFoot {
+        FootTrack track;
+        std::array<std::int8_t, ForeseenTicks + 1> colAt;  // its column after 0 to ForeseenTicks ticks
+    };
+    bool footHitsInRow(int col, int row, int tick) const;
+
     Grid21<bool> m_deadly;
     Grid21<int> m_risk;
-    std::vector<FootTrack> m_feet;
+    std::vector<ForeseenFoot> m_feet;
+    std::array<bool, GridSize> m_footRow{};  // a foot walks this row
 };
 
 // What a turtle walking straight on meets first.

@@ -3,7 +3,6 @@
 #include "sim/BotPlayer.h"
 
 #include <algorithm>
-#include <queue>
 #include <vector>
 
 namespace {
@@ -19,8 +18,15 @@ struct Step {
     int row;
     Way facing;
     Way first;
-    bool operator>(const Step& other) const { return estimate > other.estimate; }
 };
+
+// What the search keeps in its heap: a step's estimate and where the step is kept. Ordered by the
+// estimate alone, exactly as the steps themselves would be, but cheaper to move about.
+struct Waiting {
+    int estimate;
+    int step;
+};
+constexpr auto LaterFirst = [](const Waiting& a, const Waiting& b) { return a.estimate > b.estimate; };
 
 }  // namespace
 
@@ -29,22 +35,26 @@ std::optional<TurtlePlan> planWay(const Board& board, const Hazards& hazards, co
 {
     // The least cost still to come from a cell when facing a way: no tick-by-tick plan is cheaper
     // than the one that ignores the feet.
-    const auto still = [&](int c, int r, Way way) {
-        int least = ahead.cost(c, r, way);
-        for (Way turn : AllWays)
-            if (turn != way && ahead.cost(c, r, turn) != WayToWater::Unreachable)
-                least = std::min(least, ahead.cost(c, r, turn) + TurnCost);
-        return least;
+    const auto still = [&](int c, int r, Way way) { return ahead.costTurning(c, r, way); };
+    // Kept between searches on the same thread: a look searches many times.
+    thread_local std::vector<Step> steps;
+    thread_local std::vector<Waiting> open;
+    steps.clear();
+    open.clear();
+    const auto push = [&](const Step& step) {
+        steps.push_back(step);
+        open.push_back({step.estimate, static_cast<int>(steps.size()) - 1});
+        std::push_heap(open.begin(), open.end(), LaterFirst);
     };
-    std::priority_queue<Step, std::vector<Step>, std::greater<>> open;
     std::array<Grid21<bool>, 4> closed{};
     const int start = still(col, row, facing);
     if (start == WayToWater::Unreachable)
         return std::nullopt;
-    open.push({start, 0, 0, col, row, facing, facing});
+    push({start, 0, 0, col, row, facing, facing});
     while (!open.empty()) {
-        const Step at = open.top();
-        open.pop();
+        std::pop_heap(open.begin(), open.end(), LaterFirst);
+        const Step at = steps[static_cast<std::size_t>(open.back().step)];
+        open.pop_back();
         bool& done = closed[static_cast<int>(at.facing)](at.col, at.row);
         if (done)
             continue;
@@ -61,16 +71,15 @@ std::optional<TurtlePlan> planWay(const Board& board, const Hazards& hazards, co
             const Way first = begun ? at.first : way;
             if (board(c, r) == Tile::Water)
                 return TurtlePlan{first, at.cost + turn + 1};
-            if (!walkable(board(c, r)) || hazards.deadly(c, r))
+            // A cell a turtle cannot step on has no way to the water either: the cheaper test first.
+            const int left = still(c, r, way);
+            if (left == WayToWater::Unreachable || !walkable(board(c, r)) || hazards.deadly(c, r))
                 continue;
             const int ticks = at.ticks + 1;
             if (ticks <= FootHorizon && hazards.footHits(c, r, ticks))
                 continue;
-            const int left = still(c, r, way);
-            if (left == WayToWater::Unreachable)
-                continue;
             const int cost = at.cost + turn + 1 + hazards.risk(c, r);
-            open.push({cost + left, cost, ticks, c, r, way, first});
+            push({cost + left, cost, ticks, c, r, way, first});
         }
     }
     return std::nullopt;
