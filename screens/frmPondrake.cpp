@@ -1,6 +1,7 @@
 #include "screens/frmPondrake.h"
 
 #include "core/Random.h"
+#include "editor/FileCommands.h"
 #include "editor/frmEditor.h"
 #include "files/LevelFile.h"
 #include "screens/frmGameOver.h"
@@ -35,7 +36,7 @@ constexpr double StatusPoints = 9.75;
 frmPondrake::frmPondrake(modGlobals& globals, Random& random, modSound& sound, const QString& programFolder,
                          const QString& scoresPath, QWidget* parent)
     : QMainWindow(parent), m_globals(globals), m_random(random), m_sound(sound), m_programFolder(programFolder),
-      m_scoresPath(scoresPath), m_field(globals, random, GameScoring), m_flow(*this, m_field, m_clock),
+      m_files(programFolder, scoresPath), m_field(globals, random, GameScoring), m_flow(*this, m_field, m_clock),
       m_audio(sound, programFolder)
 {
     setWindowTitle(QStringLiteral("Pondrake"));
@@ -51,6 +52,7 @@ frmPondrake::frmPondrake(modGlobals& globals, Random& random, modSound& sound, c
     buildStatusColumn(client);
     buildMenus();
 
+    m_flow.setKeeper(&m_files);
     connect(qGuiApp, &QGuiApplication::applicationStateChanged, this, &frmPondrake::applicationStateChanged);
     Form_Load();
 }
@@ -90,6 +92,10 @@ void frmPondrake::buildMenus()
 {
     QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("&Game"));
     mnuNew = mnuFile->addAction(QStringLiteral("&New Game"), this, &frmPondrake::mnuNew_Click);
+    mnuContinue = mnuFile->addAction(QStringLiteral("&Continue Game"), this, &frmPondrake::mnuContinue_Click);
+    mnuContinue->setEnabled(false);
+    mnuLevelSet = mnuFile->addAction(QStringLiteral("Level &Set..."), this, &frmPondrake::mnuLevelSet_Click);
+    mnuFile->setToolTipsVisible(true);  // Continue Game says why it is off
     mnuPause = mnuFile->addAction(QStringLiteral("&Pause"), this, &frmPondrake::mnuPause_Click);
     mnuPause->setShortcut(Qt::Key_P);
     mnuPause->setCheckable(true);
@@ -151,6 +157,8 @@ void frmPondrake::mnuExit_Click() { QCoreApplication::exit(0); }
 void frmPondrake::closeEvent(QCloseEvent* event)
 {
     m_sound.CloseAllEffects();
+    m_files.settings.windowPos = pos();
+    m_files.saveSettings();
     event->accept();
 }
 
@@ -177,6 +185,7 @@ void frmPondrake::setGameButtonsEnabled(bool enabled)
     butEndGame->setEnabled(enabled);
     butReplay->setEnabled(enabled);
     mnuPause->setEnabled(enabled);
+    showSet();
 }
 
 void frmPondrake::showPaused(bool paused)
@@ -185,9 +194,9 @@ void frmPondrake::showPaused(bool paused)
     DrawGrid();
 }
 
-void frmPondrake::loadLevel(Int16 levelNumber) { LoadLevel(levelNumber, m_programFolder, m_globals, m_random); }
+void frmPondrake::loadLevel(Int16 levelNumber) { LoadLevelFile(m_files.levelPath(levelNumber), m_globals, m_random); }
 
-bool frmPondrake::levelExists(Int16 levelNumber) { return FileExists(LevelPath(m_programFolder, levelNumber)); }
+bool frmPondrake::levelExists(Int16 levelNumber) { return FileExists(m_files.levelPath(levelNumber)); }
 
 void frmPondrake::prepareMusic(const std::string& levelMusic)
 {
@@ -249,7 +258,7 @@ void frmPondrake::showLevelOver(const LevelReport& report)
 
 void frmPondrake::showGameOver(std::int32_t yourScore)
 {
-    frmGameOver window(m_scoresPath, this);
+    frmGameOver window(m_files.scoresPath(), this);
     window.yourScore = yourScore;
     window.exec();
     m_newEntry = window.newEntryPlace();
@@ -257,7 +266,9 @@ void frmPondrake::showGameOver(std::int32_t yourScore)
 
 void frmPondrake::showTopTen()
 {
-    frmTopTen window(m_scoresPath, this);
+    frmTopTen window(m_files.scoresPath(), this);
+    if (!m_files.shippedSet())
+        window.setWindowTitle(window.windowTitle() + QStringLiteral(" - ") + m_files.setName());
     window.newEntry = std::exchange(m_newEntry, std::nullopt);  // only the showing right after it
     window.move(pos() + QPoint(Look::twips(100), Look::twips(100)));
     window.exec();
@@ -266,5 +277,8 @@ void frmPondrake::showTopTen()
 void frmPondrake::showEditor()
 {
     frmEditor editor(m_globals, m_random, m_sound, m_programFolder, this);
+    editor.files().useSetFolders(m_files.myLevels(), m_files.settings.editorFile);
     editor.exec();
+    m_files.settings.editorFile = editor.files().lastFile();
+    m_playSet = editor.files().playSetChosen();
 }

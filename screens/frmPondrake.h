@@ -2,6 +2,7 @@
 
 #include "core/LevelFlow.h"
 #include "core/PlayField.h"
+#include "screens/PlayerFiles.h"
 #include "ui/AudioControl.h"
 #include "ui/AudioMenu.h"
 #include "ui/WallClock.h"
@@ -29,7 +30,12 @@ public:
     frmPondrake(modGlobals& globals, Random& random, modSound& sound, const QString& programFolder,
                 const QString& scoresPath, QWidget* parent = nullptr);
 
+    // Plays the remembered level set with the remembered switches and offers a kept game; from
+    // now on games are kept and settings remembered in these folders (frmPondrakeSets.cpp).
+    void usePlayerFolders(const QString& dataFolder, const QString& configFolder);
+
     LevelFlow& flow() { return m_flow; }
+    PlayerFiles& files() { return m_files; }
     PlayField& field() { return m_field; }
     AudioControl& audio() { return m_audio; }
 
@@ -38,7 +44,9 @@ public:
     void butEndGame_Click() { m_flow.butEndGame_Click(); }
     void butReplay_Click() { m_flow.butReplay_Click(); }
     void mnuHighScores_Click() { m_flow.mnuHighScores_Click(); }
-    void mnuLevelEditor_Click() { m_flow.mnuLevelEditor_Click(); }
+    void mnuLevelEditor_Click();
+    void mnuContinue_Click();
+    void mnuLevelSet_Click();
     void mnuInstructions_Click();
     void mnuAbout_Click();
     void mnuExit_Click();
@@ -57,6 +65,8 @@ public:
     QPushButton* butEndGame;
     QPushButton* butReplay;
     QAction* mnuNew;
+    QAction* mnuContinue;  // on only when a game kept from another sitting can go on
+    QAction* mnuLevelSet;
     QAction* mnuPause;
     QAction* mnuHighScores;
     QAction* mnuExit;
@@ -73,6 +83,8 @@ private:
     void buildStatusColumn(QWidget* client);
     void buildMenus();
     void showHelp(const QString& page);
+    void showSet();  // the title and Continue Game follow the set and the kept game
+    void playSet(const QString& folder);
 
     // What the level flow asks of the window.
     void showCountdown(std::string_view caption, CountdownColour colour) override;
@@ -100,7 +112,8 @@ private:
     Random& m_random;
     modSound& m_sound;
     QString m_programFolder;
-    QString m_scoresPath;
+    PlayerFiles m_files;
+    std::optional<QString> m_playSet;  // the editor closed with Play This Set
     // The four timers timerCountDown, TimerBonus, TimerTurtle and TimerDog.
     WallClock m_clock;
     PlayField m_field;
