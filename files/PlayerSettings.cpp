@@ -55,7 +55,8 @@ bool WritePlayerSettings(const QString& path, const PlayerSettings& settings)
     file.setValue("sound/effects", settings.soundEffects);
     file.setValue("sound/musicAutoPlay", settings.musicAutoPlay);
     file.setValue("game/levelSet", settings.levelSet);
-    file.setValue("game/otherSets", settings.otherSets.mid(0, MaxOtherSets));
+    if (!settings.otherSets.isEmpty())
+        file.setValue("game/otherSets", settings.otherSets.mid(0, MaxOtherSets));
     file.setValue("editor/lastFile", settings.editorFile);
     if (settings.windowPos)
         file.setValue("window/pos", *settings.windowPos);

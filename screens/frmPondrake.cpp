@@ -157,8 +157,6 @@ void frmPondrake::mnuExit_Click() { QCoreApplication::exit(0); }
 void frmPondrake::closeEvent(QCloseEvent* event)
 {
     m_sound.CloseAllEffects();
-    m_files.settings.windowPos = pos();
-    m_files.saveSettings();
     event->accept();
 }
 

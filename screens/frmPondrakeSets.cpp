@@ -4,6 +4,7 @@
 #include "screens/frmPondrake.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
@@ -26,6 +27,11 @@ void frmPondrake::usePlayerFolders(const QString& dataFolder, const QString& con
     };
     connect(&m_audio, &AudioControl::soundEffectsChanged, this, remember);
     connect(&m_audio, &AudioControl::musicAutoPlayChanged, this, remember);
+    // Exit and closing the window both end here; a game in play is kept already.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] {
+        m_files.settings.windowPos = pos();
+        m_files.saveSettings();
+    });
     m_flow.Start();  // the remembered set's level 1
 }
 
