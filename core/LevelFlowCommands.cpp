@@ -128,6 +128,8 @@ bool LevelFlow::abandonGame()
     if (!GameOver && !abandonGameIf(&GameWindow::confirmLevelEditor))
         return false;
     forget();
+    setGameTimers(false);
+    setTimer(GameTimer::CountDown, false);
     return true;
 }
 
