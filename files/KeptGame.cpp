@@ -41,6 +41,9 @@ std::optional<KeptGame> ReadKeptGame(const QString& path)
     if (!head || head->cut)
         return std::nullopt;
     QList<QByteArray> lines = head->bytes.split('\n');
+    for (QByteArray& line : lines)
+        if (line.endsWith('\r'))  // edited by hand somewhere that ends lines with CR LF
+            line.chop(1);
     if (lines.size() != 9 || lines[0] != Heading || !lines[8].isEmpty())
         return std::nullopt;
     QMap<QByteArray, QByteArray> values;
