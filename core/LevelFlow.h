@@ -93,7 +93,8 @@ public:
     // the score windows. Afterwards the shell stands idle until New Game.
     void mnuLevelEditor_Click();
     // Before another level set is played: a running game is abandoned after the Level Editor's
-    // question, and a kept game is discarded. False when the player keeps the game.
+    // question, and a kept game is discarded. False when the player keeps the game; on true the
+    // window calls Start() for the new set's level 1, which stops every timer.
     bool abandonGame();
 
     // Holds the game still while a question is open: every timer that is on stops where it

@@ -128,8 +128,6 @@ bool LevelFlow::abandonGame()
     if (!GameOver && !abandonGameIf(&GameWindow::confirmLevelEditor))
         return false;
     forget();
-    setGameTimers(false);
-    setTimer(GameTimer::CountDown, false);
     return true;
 }
 

@@ -1,9 +1,12 @@
-// Which files the game uses: the score tables', a level set's levels, and a level's music.
+// Which files the game uses: the score tables', a level set's levels, the kept game's, and a
+// level's music.
 
+#include "files/KeptGame.h"
 #include "files/LevelSet.h"
 #include "files/MusicPath.h"
 #include "files/ScoreLocation.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -170,4 +173,36 @@ TEST(LevelSet, ALargeSetCountsWholeAndEachSetHasTheNameThePlayerKnows)
     EXPECT_EQ(SetName("/home/me/data/My Levels", "/opt/game", "/home/me/data"), "My Levels");
     EXPECT_EQ(SetName("/home/me/castles/", "/opt/game", "/home/me/data"), "castles");
     EXPECT_EQ(SetName("/home/me/My Levels", "/opt/game", ""), "My Levels") << "by its folder's name";
+}
+
+// The kept game is written byte for byte as the table of malformed input reads it, and read back
+// whole; its level's fingerprint follows the level file's every byte.
+TEST(KeptGame, WrittenAsReadAndHeldToItsLevelFile)
+{
+    const QString golden = QStringLiteral(PONDRAKE_TEST_CASES "/malformed/kept/good.txt");
+    const KeptGame game{
+        "/sets/My Levels", {2, 53, 1, 0, false}, "5d5ced36fd3f004a7e8bcd83441a881c3be8680bc06fe602f9283fa25ac66942"};
+    QFile file(golden);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(KeptGameBytes(game), file.readAll());
+    EXPECT_EQ(ReadKeptGame(golden), game);
+
+    QTemporaryDir dir;
+    KeptGame odd{dir.filePath("a\nb=c%d"), {7, -3, 0, 9, true}, {}};
+    ASSERT_TRUE(QDir().mkpath(odd.setFolder));
+    const QString level = SetLevelPath(odd.setFolder, 7);
+    QFile write(level);
+    ASSERT_TRUE(write.open(QIODevice::WriteOnly) && write.write("level") == 5);
+    write.close();
+    odd.levelDigest = LevelDigest(level);
+    EXPECT_EQ(odd.levelDigest, QCryptographicHash::hash("level", QCryptographicHash::Sha256).toHex());
+    ASSERT_TRUE(SaveKeptGame(dir.filePath("kept/keptgame.txt"), odd)) << "its folder is made";
+    EXPECT_EQ(ReadKeptGame(dir.filePath("kept/keptgame.txt")), odd);
+    EXPECT_EQ(KeptGameProblem(odd), std::nullopt);
+    ASSERT_TRUE(write.open(QIODevice::Append) && write.write(" ") == 1);
+    write.close();
+    EXPECT_EQ(KeptGameProblem(odd), "Level 7 of the kept game has been changed since.");
+    QFile::remove(level);
+    EXPECT_EQ(KeptGameProblem(odd), "Level 7 of the kept game is not there any more.");
+    EXPECT_TRUE(LevelDigest(odd.setFolder).isEmpty()) << "a folder has no fingerprint";
 }

@@ -99,6 +99,22 @@ TEST_F(LevelSets, ASetIsPlayedKeptWhenTheWindowClosesContinuedWithItsScoreAndHas
     EXPECT_TRUE(told.contains("holds no level1.txt")) << told.toStdString();
     EXPECT_EQ(window->windowTitle(), "Pondrake");
 
+    // A folder that vanishes while the dialog is open is refused when chosen; it stays on the list.
+    const QString fleeting = root.filePath("fleeting");
+    QDir().mkpath(fleeting);
+    writeFile(SetLevelPath(fleeting, 1), islandLevel(60));
+    onNextModal<LevelSetDialog>([&](LevelSetDialog* dialog) {
+        answerFileDialog(fleeting);
+        dialog->butOther->click();
+        QDir(fleeting).removeRecursively();
+        answerNextMessage(told);
+        dialog->accept();
+        dialog->reject();
+    });
+    window->mnuLevelSet->trigger();
+    EXPECT_TRUE(told.contains("is not there")) << told.toStdString();
+    EXPECT_EQ(window->windowTitle(), "Pondrake");
+
     chooseSet(three);
     EXPECT_EQ(window->windowTitle(), "Pondrake - three");
     window->mnuNew->trigger();
