@@ -210,8 +210,8 @@ TEST(LevelFlow, AnObserverSeesEveryInputInTheOrderItArrives)
         std::string text;
         void observe(const GameInput& input) override
         {
-            static const char* const kinds[] = {"timer",  "down",   "move",  "up",     "new",    "replay", "end",
-                                                "scores", "editor", "pause", "resume", "answer", "closed"};
+            static const char* const kinds[] = {"timer", "down",   "move",   "up",    "let go", "new",    "replay",
+                                                "end",   "scores", "editor", "pause", "resume", "answer", "closed"};
             text += std::string(text.empty() ? "" : " | ") + kinds[int(input.kind)];
             if (input.kind == GameInput::Kind::Timer)
                 text += std::string(" ") + "CBTD"[int(input.timer)];
@@ -230,15 +230,20 @@ TEST(LevelFlow, AnObserverSeesEveryInputInTheOrderItArrives)
     story.flow.pictMain_MouseDown(17.5f, 17.25f);
     story.flow.pictMain_MouseMove(17.5f, 40);
     story.flow.pictMain_MouseUp(17.5f, 40);
+    story.flow.pictMain_MouseDown(17, 17);
+    story.flow.letGo();
+    EXPECT_FALSE(story.field.selection.SelectionActive) << "let go";
     story.run("abort no");
     story.run("pause");
     story.flow.pictMain_MouseDown(1, 2);
+    story.flow.letGo();
     EXPECT_FALSE(story.field.selection.SelectionActive) << "held: refused";
     story.run("scores");
     story.run("resume");
     story.run("turtle");  // into the water: the level is passed, and the game won
     EXPECT_EQ(inputs.text,
               "new | timer C | timer C | timer C | timer C | timer C | timer C | down 17.5 17.2 | "
-              "move 17.5 40.0 | up 17.5 40.0 | end | answer no | pause | down 1.00 2.00 | scores | closed | resume | "
+              "move 17.5 40.0 | up 17.5 40.0 | down 17.0 17.0 | let go | end | answer no | pause | down 1.00 2.00 | "
+              "let go | scores | closed | resume | "
               "timer T | closed | closed | closed");
 }
