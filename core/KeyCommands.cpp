@@ -52,8 +52,8 @@ std::vector<GameInput> BoardCursor::press(BoardKey key, const Board& board, cons
             inputs.push_back(input(GameInput::Kind::LetGo));
         if (key != BoardKey::LetGo) {
             const int from = wasShown ? m_cell.row * BoardSize + m_cell.col : -1;
-            const int found = nextCreature(board, key == BoardKey::Next ? from : std::max(from, 0),
-                                           key == BoardKey::Next ? 1 : -1);
+            const int found =
+                nextCreature(board, key == BoardKey::Next ? from : std::max(from, 0), key == BoardKey::Next ? 1 : -1);
             if (found >= 0)
                 m_cell = {found % BoardSize, found / BoardSize};
         }
