@@ -224,6 +224,16 @@ TEST_F(Screens, TheKeysSteerATurtleAndFastForwardRunsOnlyDuringAGame)
     QTest::keyClick(window->pictMain, Qt::Key_Left);
     EXPECT_FALSE(window->field().selection.SelectionActive);
     EXPECT_EQ(globals.board(1, 1), Tile::TurtleLeft);
+    // A key held down repeats a move of the cursor, never a command's arrow.
+    const auto held = [&](Qt::Key key) {
+        QKeyEvent repeat(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(window->pictMain, &repeat);
+    };
+    held(Qt::Key_Left);
+    EXPECT_TRUE(framed()) << "still on the turtle";
+    QTest::keyClick(window->pictMain, Qt::Key_Left);
+    held(Qt::Key_Right);
+    EXPECT_TRUE(framed()) << "one square left and back";
     QTest::keyClick(window->pictMain, Qt::Key_Return);
     QTest::keyClick(window->pictMain, Qt::Key_Escape);
     EXPECT_FALSE(window->field().selection.SelectionActive) << "let go";
