@@ -118,6 +118,8 @@ TEST(BoardRules, EveryGoldenCaseEndsAsWrittenDown)
                 field.mouseMove(shown, std::stof(x), std::stof(y));
             } else if (step == "release") {
                 field.mouseUp(shown);
+            } else if (step == "letgo") {
+                field.letGo(shown);
             } else if (step == "key" && steps >> x && keys.count(x)) {
                 for (const GameInput& input : cursor.press(keys.at(x), globals.board, field.selection, field.drag()))
                     deliver(field, shown, input);
