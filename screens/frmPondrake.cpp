@@ -100,7 +100,7 @@ void frmPondrake::buildMenus()
     mnuExit = mnuFile->addAction(QStringLiteral("E&xit"), this, &frmPondrake::mnuExit_Click);
 
     audioMenu = addAudioMenu(menuBar(), m_audio, QStringLiteral("Music Auto-Play"));
-    mnuLevelEditor = menuBar()->addAction(QStringLiteral("Level Editor"));
+    mnuLevelEditor = menuBar()->addAction(QStringLiteral("&Level Editor"));
     connect(mnuLevelEditor, &QAction::triggered, this, &frmPondrake::mnuLevelEditor_Click);
 
     QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
