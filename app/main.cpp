@@ -38,5 +38,5 @@ int main(int argc, char* argv[])
     // The settings have a file of their own: an organisation name for QSettings would move the data folder.
     window.usePlayerFolders(dataFolder, QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
     window.show();
-    return app.exec();
+    return QApplication::exec();
 }

@@ -150,6 +150,13 @@ void LevelFlow::forget()
         m_keeper->forget();
 }
 
+void LevelFlow::letGo()
+{
+    note({GameInput::Kind::LetGo});
+    if (!held())
+        m_field.letGo(m_window);
+}
+
 void LevelFlow::CheckLevelOver()
 {
     // Two turtles leaving in the tick that takes the count from 1 make it negative: that ends the

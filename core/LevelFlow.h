@@ -81,6 +81,8 @@ public:
     void pictMain_MouseDown(float x, float y);
     void pictMain_MouseMove(float x, float y);
     void pictMain_MouseUp(float x, float y);
+    // Escape: the selected creature is let go without a command.
+    void letGo();
 
     void mnuNew_Click();
     // Continue Game: a game kept from another sitting starts its level's countdown with the score

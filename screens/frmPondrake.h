@@ -12,8 +12,10 @@
 #include <optional>
 
 class BoardPicture;
+class KeyboardPlay;
 class QAction;
 class QLabel;
+class QMenu;
 class QPushButton;
 class Random;
 class modSound;
@@ -37,10 +39,11 @@ public:
     LevelFlow& flow() { return m_flow; }
     PlayerFiles& files() { return m_files; }
     PlayField& field() { return m_field; }
+    const Clock& clock() const { return m_clock; }
     AudioControl& audio() { return m_audio; }
 
     // Event handlers; the mouse on the board goes to the flow's.
-    void mnuNew_Click() { m_flow.mnuNew_Click(); }
+    void mnuNew_Click();  // a new game gives the board the focus, for the keys
     void butEndGame_Click() { m_flow.butEndGame_Click(); }
     void butReplay_Click() { m_flow.butReplay_Click(); }
     void mnuHighScores_Click() { m_flow.mnuHighScores_Click(); }
@@ -52,6 +55,8 @@ public:
     void mnuExit_Click();
     // Pause and resume by hand; the game also pauses itself when the player turns to another program.
     void mnuPause_Click();
+    // Game time at twice the wall's pace, during a game only.
+    void mnuFastForward_Click();
     void applicationStateChanged(Qt::ApplicationState state);
 
     // Controls.
@@ -68,6 +73,10 @@ public:
     QAction* mnuContinue;  // on only when a game kept from another sitting can go on
     QAction* mnuLevelSet;
     QAction* mnuPause;
+    QAction* mnuFastForward;
+    QAction* mnuAbort;  // Abort Game and Replay Level for the keyboard: the board keeps Tab
+    QAction* mnuReplay;
+    QLabel* lblSpeed;  // "2x" while Fast Forward is on
     QAction* mnuHighScores;
     QAction* mnuExit;
     AudioMenu audioMenu;
@@ -82,6 +91,10 @@ private:
     void Form_Load();
     void buildStatusColumn(QWidget* client);
     void buildMenus();
+    // Keyboard play and Fast Forward (frmPondrakeKeys.cpp).
+    void setUpKeys(QWidget* client);
+    void addPlayItems(QMenu* menu);
+    void setFastForward(bool on);
     void showHelp(const QString& page);
     void showSet();  // the title and Continue Game follow the set and the kept game
     void playSet(const QString& folder);
@@ -119,5 +132,6 @@ private:
     PlayField m_field;
     LevelFlow m_flow;
     AudioControl m_audio;
+    KeyboardPlay* m_keys = nullptr;
     std::optional<int> m_newEntry;  // the place of the entry the game-over window just wrote
 };
