@@ -23,7 +23,7 @@ LevelSetDialog::LevelSetDialog(PlayerFiles& files, QWidget* parent) : QDialog(pa
     listSets->setMinimumSize(420, 160);
     layout->addWidget(listSets);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    butOther = buttons->addButton(QStringLiteral("Other Folder..."), QDialogButtonBox::ActionRole);
+    butOther = buttons->addButton(QStringLiteral("Other &Folder..."), QDialogButtonBox::ActionRole);
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &LevelSetDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &LevelSetDialog::reject);
