@@ -67,7 +67,9 @@ void frmPondrake::mnuLevelSet_Click()
     dialog.exec();
     m_flow.release();
     m_files.saveSettings();  // folders added with Other Folder... stay on the list
-    if (const std::optional<QString> folder = dialog.chosen(); folder && m_flow.abandonGame()) {
+    // The set in play chosen again changes nothing: its game, running or kept, goes on.
+    const std::optional<QString> folder = dialog.chosen();
+    if (folder && !SameFolder(*folder, m_files.setFolder()) && m_flow.abandonGame()) {
         m_files.chooseSet(*folder);
         m_files.saveSettings();
         m_flow.Start();

@@ -126,6 +126,8 @@ TEST_F(LevelSets, ASetIsPlayedKeptWhenTheWindowClosesContinuedWithItsScoreAndHas
     sitDown();  // closed during level 2's countdown
     EXPECT_EQ(window->windowTitle(), "Pondrake - three") << "the set as left";
     EXPECT_FALSE(window->audio().soundEffects()) << "the switch as left";
+    onNextModal<LevelSetDialog>([](LevelSetDialog* dialog) { dialog->accept(); });
+    window->mnuLevelSet->trigger();  // the set in play, chosen again
     ASSERT_TRUE(window->mnuContinue->isEnabled()) << window->mnuContinue->toolTip().toStdString();
     window->mnuContinue->trigger();
     EXPECT_EQ(window->lblLevel->text(), "2");
