@@ -6,9 +6,11 @@
 #include "editor/ScreenWatch.h"
 #include "editor/SettingBox.h"
 #include "editor/SettingsPanel.h"
+#include "editor/TestKeys.h"
 #include "editor/UnsavedWork.h"
 #include "ui/BoardPicture.h"
 #include "ui/HelpWindow.h"
+#include "ui/KeyboardPlay.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -66,6 +68,8 @@ frmEditor::frmEditor(modGlobals& globals, Random& random, modSound& sound, const
     // The editor's board takes the focus when clicked, so that Ctrl+Z after painting undoes the
     // painting rather than the typing in a box.
     pictMain->setFocusPolicy(Qt::ClickFocus);
+    m_keys = playTestWithKeys(
+        *pictMain, m_test, [this] { DrawGrid(); }, this);
     Form_Load();
 }
 
@@ -120,6 +124,7 @@ void frmEditor::buildMenus()
     // In a setting's box Ctrl+K would delete to the end of the line: there it checks the level too.
     for (QLineEdit* box : {txtMusicFile, txtBonus, txtTurtle, txtDog})
         box->installEventFilter(this);
+    mnuPlaySet = mnuFile->addAction(QStringLiteral("Play This Set"), m_files, &FileCommands::mnuPlaySet_Click);
     mnuExit = mnuFile->addAction(QStringLiteral("Exit"), this, &frmEditor::mnuExit_Click);
     QMenu* mnuEdit = menuBar->addMenu(QStringLiteral("&Edit"));
     mnuUndo = m_document->history().createUndoAction(mnuEdit, QStringLiteral("&Undo"));
@@ -285,7 +290,7 @@ void frmEditor::Timer1_Timer() { DrawGrid(); }
 void frmEditor::DrawGrid()
 {
     const PlayField& field = m_test.field();
-    pictMain->DrawGrid(m_globals.board, field.selection, field.drag());
+    pictMain->DrawGrid(m_globals.board, field.selection, field.drag(), m_keys ? m_keys->cursorCell() : std::nullopt);
 }
 
 void frmEditor::showTotals()

@@ -17,6 +17,7 @@
 class BoardPicture;
 class CheckCommand;
 class FileCommands;
+class KeyboardPlay;
 class QAction;
 class QLabel;
 class QLineEdit;
@@ -67,6 +68,7 @@ public:
     void EditorWindowProc(QSize display);
 
     // butMusic_Click, mnuOpen_Click, mnuSave_Click and OpenLevelFile.
+    // and Play This Set, with the folders the dialogs start in.
     FileCommands& files() { return *m_files; }
     // Check Level: the level as it stands (during a test, as placed) checked by the computer player.
     CheckCommand& check() { return *m_check; }
@@ -96,6 +98,7 @@ public:
     QAction* mnuOpen;
     QAction* mnuSave;
     QAction* mnuCheck;
+    QAction* mnuPlaySet;
     QAction* mnuExit;
     QAction* mnuUndo;  // the history's own actions
     QAction* mnuRedo;
@@ -135,6 +138,7 @@ private:
     FileCommands* m_files = nullptr;
     CheckCommand* m_check = nullptr;
     QWidget* m_client = nullptr;
+    KeyboardPlay* m_keys = nullptr;        // the keys play a test
     std::optional<CellIndex> m_pressCell;  // in edit mode: the cell of the last press on the board
     bool m_hooked = false;
 };

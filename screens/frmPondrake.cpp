@@ -1,6 +1,7 @@
 #include "screens/frmPondrake.h"
 
 #include "core/Random.h"
+#include "editor/FileCommands.h"
 #include "editor/frmEditor.h"
 #include "files/LevelFile.h"
 #include "screens/frmGameOver.h"
@@ -8,6 +9,7 @@
 #include "screens/frmTopTen.h"
 #include "ui/BoardPicture.h"
 #include "ui/HelpWindow.h"
+#include "ui/KeyboardPlay.h"
 #include "ui/Look.h"
 #include "ui/MissingParts.h"
 #include "ui/modSound.h"
@@ -35,7 +37,7 @@ constexpr double StatusPoints = 9.75;
 frmPondrake::frmPondrake(modGlobals& globals, Random& random, modSound& sound, const QString& programFolder,
                          const QString& scoresPath, QWidget* parent)
     : QMainWindow(parent), m_globals(globals), m_random(random), m_sound(sound), m_programFolder(programFolder),
-      m_scoresPath(scoresPath), m_field(globals, random, GameScoring), m_flow(*this, m_field, m_clock),
+      m_files(programFolder, scoresPath), m_field(globals, random, GameScoring), m_flow(*this, m_field, m_clock),
       m_audio(sound, programFolder)
 {
     setWindowTitle(QStringLiteral("Pondrake"));
@@ -49,8 +51,10 @@ frmPondrake::frmPondrake(modGlobals& globals, Random& random, modSound& sound, c
     connect(pictMain, &BoardPicture::MouseMove, this, [this](float x, float y) { m_flow.pictMain_MouseMove(x, y); });
     connect(pictMain, &BoardPicture::MouseUp, this, [this](float x, float y) { m_flow.pictMain_MouseUp(x, y); });
     buildStatusColumn(client);
+    setUpKeys(client);
     buildMenus();
 
+    m_flow.setKeeper(&m_files);
     connect(qGuiApp, &QGuiApplication::applicationStateChanged, this, &frmPondrake::applicationStateChanged);
     Form_Load();
 }
@@ -90,14 +94,19 @@ void frmPondrake::buildMenus()
 {
     QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("&Game"));
     mnuNew = mnuFile->addAction(QStringLiteral("&New Game"), this, &frmPondrake::mnuNew_Click);
+    mnuContinue = mnuFile->addAction(QStringLiteral("&Continue Game"), this, &frmPondrake::mnuContinue_Click);
+    mnuContinue->setEnabled(false);
+    mnuLevelSet = mnuFile->addAction(QStringLiteral("Level &Set..."), this, &frmPondrake::mnuLevelSet_Click);
+    mnuFile->setToolTipsVisible(true);  // Continue Game says why it is off
     mnuPause = mnuFile->addAction(QStringLiteral("&Pause"), this, &frmPondrake::mnuPause_Click);
     mnuPause->setShortcut(Qt::Key_P);
     mnuPause->setCheckable(true);
+    addPlayItems(mnuFile);
     mnuHighScores = mnuFile->addAction(QStringLiteral("&High Scores"), this, &frmPondrake::mnuHighScores_Click);
     mnuExit = mnuFile->addAction(QStringLiteral("E&xit"), this, &frmPondrake::mnuExit_Click);
 
     audioMenu = addAudioMenu(menuBar(), m_audio, QStringLiteral("Music Auto-Play"));
-    mnuLevelEditor = menuBar()->addAction(QStringLiteral("Level Editor"));
+    mnuLevelEditor = menuBar()->addAction(QStringLiteral("&Level Editor"));
     connect(mnuLevelEditor, &QAction::triggered, this, &frmPondrake::mnuLevelEditor_Click);
 
     QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
@@ -124,6 +133,12 @@ void frmPondrake::showHelp(const QString& page)
     // Reading takes a while: the game waits, as after the player's Pause.
     m_flow.pause();
     HelpWindow::showPage(this, m_programFolder, page);
+}
+
+void frmPondrake::mnuNew_Click()
+{
+    m_flow.mnuNew_Click();
+    pictMain->setFocus();
 }
 
 void frmPondrake::mnuInstructions_Click() { showHelp(HelpWindow::Instructions); }
@@ -177,6 +192,12 @@ void frmPondrake::setGameButtonsEnabled(bool enabled)
     butEndGame->setEnabled(enabled);
     butReplay->setEnabled(enabled);
     mnuPause->setEnabled(enabled);
+    showSet();
+    mnuAbort->setEnabled(enabled);
+    mnuReplay->setEnabled(enabled);
+    mnuFastForward->setEnabled(enabled);
+    if (!enabled)
+        setFastForward(false);
 }
 
 void frmPondrake::showPaused(bool paused)
@@ -185,9 +206,9 @@ void frmPondrake::showPaused(bool paused)
     DrawGrid();
 }
 
-void frmPondrake::loadLevel(Int16 levelNumber) { LoadLevel(levelNumber, m_programFolder, m_globals, m_random); }
+void frmPondrake::loadLevel(Int16 levelNumber) { LoadLevelFile(m_files.levelPath(levelNumber), m_globals, m_random); }
 
-bool frmPondrake::levelExists(Int16 levelNumber) { return FileExists(LevelPath(m_programFolder, levelNumber)); }
+bool frmPondrake::levelExists(Int16 levelNumber) { return FileExists(m_files.levelPath(levelNumber)); }
 
 void frmPondrake::prepareMusic(const std::string& levelMusic)
 {
@@ -206,7 +227,7 @@ void frmPondrake::playEffect(std::string_view alias) { m_audio.PlayEffect(alias)
 
 void frmPondrake::DrawGrid()
 {
-    pictMain->DrawGrid(m_globals.board, m_field.selection, m_field.drag());
+    pictMain->DrawGrid(m_globals.board, m_field.selection, m_field.drag(), m_keys->cursorCell());
     if (m_flow.paused())
         pictMain->DrawPaused();
 }
@@ -249,7 +270,7 @@ void frmPondrake::showLevelOver(const LevelReport& report)
 
 void frmPondrake::showGameOver(std::int32_t yourScore)
 {
-    frmGameOver window(m_scoresPath, this);
+    frmGameOver window(m_files.scoresPath(), this);
     window.yourScore = yourScore;
     window.exec();
     m_newEntry = window.newEntryPlace();
@@ -257,7 +278,9 @@ void frmPondrake::showGameOver(std::int32_t yourScore)
 
 void frmPondrake::showTopTen()
 {
-    frmTopTen window(m_scoresPath, this);
+    frmTopTen window(m_files.scoresPath(), this);
+    if (!m_files.shippedSet())
+        window.setWindowTitle(window.windowTitle() + QStringLiteral(" - ") + m_files.setName());
     window.newEntry = std::exchange(m_newEntry, std::nullopt);  // only the showing right after it
     window.move(pos() + QPoint(Look::twips(100), Look::twips(100)));
     window.exec();
@@ -266,5 +289,8 @@ void frmPondrake::showTopTen()
 void frmPondrake::showEditor()
 {
     frmEditor editor(m_globals, m_random, m_sound, m_programFolder, this);
+    editor.files().useSetFolders(m_files.myLevels(), m_files.settings.editorFile);
     editor.exec();
+    m_files.settings.editorFile = editor.files().lastFile();
+    m_playSet = editor.files().playSetChosen();
 }

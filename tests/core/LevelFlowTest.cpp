@@ -15,8 +15,10 @@ namespace {
 
 // One story's game, with this class standing in for its window: it logs what the flow asks for.
 // The game's timers run on a clock moved by hand.
-class Story : public GameWindow {
+class Story : public GameWindow, public GameKeeper {
 public:
+    Story() { flow.setKeeper(this); }
+
     modGlobals globals;
     GameRandom random{99};
     PlayField field{globals, random, GameScoring};
@@ -71,7 +73,15 @@ public:
     void showTopTen() override { open("top ten"); }
     void showEditor() override { open("editor"); }
 
-    std::string shown;  // the totals on the labels
+    std::string shown;          // the totals on the labels
+    std::string kept = "none";  // the game kept for another sitting
+
+    void keep(const KeptLevel& l) override
+    {
+        kept = "level " + std::to_string(l.levelNumber) + " score " + std::to_string(l.score) + " saved " +
+               std::to_string(l.saved) + " lost " + std::to_string(l.lost) + (l.replay ? " replay" : "");
+    }
+    void forget() override { kept = "none"; }
 
     std::string timers() const  // C countdown, B bonus, T turtle, D dog; h held, - off
     {
@@ -118,14 +128,24 @@ public:
                 in.clear(), n = 1;  // one beat unless a count is given
             for (; n > 0; --n)
                 flow.timerFired(beats.at(verb));
-        } else if (verb == "abort" || verb == "editor") {
+        } else if (verb == "abort" || verb == "editor" || verb == "set") {
             in >> answer;
             const bool known = verb == "abort" ? answer == "yes" || answer == "no"
                                                : answer.empty() || answer == "ok" || answer == "cancel";
             if (!known)
                 ADD_FAILURE() << "no such answer: " << command;
             m_yes = answer == "yes" || answer == "ok";
-            verb == "abort" ? flow.butEndGame_Click() : flow.mnuLevelEditor_Click();
+            if (verb == "set" && flow.abandonGame())
+                log.emplace_back("set chosen"), flow.Start();  // as the window does: the set's level 1, idle
+            else if (verb == "set")
+                log.emplace_back("set refused");
+            else
+                verb == "abort" ? flow.butEndGame_Click() : flow.mnuLevelEditor_Click();
+        } else if (verb == "continue") {
+            KeptLevel level;
+            number(level.levelNumber), number(level.score), number(level.saved), number(level.lost);
+            level.replay = (in >> answer) && answer == "replay";
+            flow.continueGame(level);
         } else if (verb == "advance") {
             number(n);
             clock.runUntil(clock.driven() + n);
@@ -194,6 +214,8 @@ TEST(LevelFlow, EveryStoryGoesAsWrittenDown)
             EXPECT_EQ(story->shown, rest);
         } else if (head == "board") {
             EXPECT_EQ(rowsOf(story->globals.board), rowsOf(boardFromText(rest)));
+        } else if (head == "kept") {
+            EXPECT_EQ(story->kept, rest);
         } else if (head == "turtles") {
             EXPECT_EQ(std::to_string(story->globals.TurtlesInLevel), rest);
         } else if (!line.empty() && line[0] != '#') {
@@ -210,8 +232,8 @@ TEST(LevelFlow, AnObserverSeesEveryInputInTheOrderItArrives)
         std::string text;
         void observe(const GameInput& input) override
         {
-            static const char* const kinds[] = {"timer",  "down",   "move",  "up",     "new",    "replay", "end",
-                                                "scores", "editor", "pause", "resume", "answer", "closed"};
+            static const char* const kinds[] = {"timer", "down",   "move",   "up",    "let go", "new",    "replay",
+                                                "end",   "scores", "editor", "pause", "resume", "answer", "closed"};
             text += std::string(text.empty() ? "" : " | ") + kinds[int(input.kind)];
             if (input.kind == GameInput::Kind::Timer)
                 text += std::string(" ") + "CBTD"[int(input.timer)];
@@ -230,15 +252,69 @@ TEST(LevelFlow, AnObserverSeesEveryInputInTheOrderItArrives)
     story.flow.pictMain_MouseDown(17.5f, 17.25f);
     story.flow.pictMain_MouseMove(17.5f, 40);
     story.flow.pictMain_MouseUp(17.5f, 40);
+    story.flow.pictMain_MouseDown(17, 17);
+    story.flow.letGo();
+    EXPECT_FALSE(story.field.selection.SelectionActive) << "let go";
     story.run("abort no");
+    story.flow.pictMain_MouseDown(17, 17);
     story.run("pause");
     story.flow.pictMain_MouseDown(1, 2);
-    EXPECT_FALSE(story.field.selection.SelectionActive) << "held: refused";
+    story.flow.letGo();
+    EXPECT_TRUE(story.field.selection.SelectionActive) << "held: the let-go refused too";
     story.run("scores");
     story.run("resume");
     story.run("turtle");  // into the water: the level is passed, and the game won
     EXPECT_EQ(inputs.text,
               "new | timer C | timer C | timer C | timer C | timer C | timer C | down 17.5 17.2 | "
-              "move 17.5 40.0 | up 17.5 40.0 | end | answer no | pause | down 1.00 2.00 | scores | closed | resume | "
+              "move 17.5 40.0 | up 17.5 40.0 | down 17.0 17.0 | let go | end | answer no | down 17.0 17.0 | pause | "
+              "down 1.00 2.00 | "
+              "let go | scores | closed | resume | "
               "timer T | closed | closed | closed");
+}
+
+// Fast Forward changes the pace alone: with the clock's speed switched between 1x and 2x at odd
+// moments, mid-period, the timers fire in the same order at the same game times, a command given
+// at the same game time does the same, and the level ends with the same score.
+TEST(LevelFlow, FastForwardFiresTheSameTimersAtTheSameGameTimesAndScoresTheSame)
+{
+    struct Stamps : InputObserver {
+        const Clock* clock = nullptr;
+        std::string text;
+        void observe(const GameInput& input) override
+        {
+            if (input.kind == GameInput::Kind::Timer)
+                text += std::string(1, "CBTD"[int(input.timer)]) + std::to_string(clock->now()) + " ";
+        }
+    };
+    using Legs = std::vector<std::pair<int, int>>;  // a speed and the wall milliseconds it runs
+    // After the first legs the turtle walking along the top row is sent down to the water.
+    const auto play = [](const Legs& before, const Legs& after) {
+        Story story;
+        story.levels[1] = {"d/6:$$$$$$$$$$$$$$$$$$$$/9:l", 30};
+        Stamps stamps;
+        stamps.clock = &story.clock;
+        story.run("start");
+        story.flow.setObserver(&stamps);
+        story.run("new");
+        const auto run = [&](const Legs& legs) {
+            for (const auto& [speed, wall] : legs) {
+                story.clock.setSpeed(speed);
+                story.run("advance " + std::to_string(wall));
+            }
+        };
+        run(before);
+        const float at = 34.0f * float(rowsOf(story.globals.board)[0].find('d')) + 17;
+        story.flow.pictMain_MouseDown(at, 17);
+        story.flow.pictMain_MouseMove(at, 60);
+        story.flow.pictMain_MouseUp(at, 60);
+        run(after);
+        std::string log;
+        for (const std::string& entry : story.log)
+            log += entry + " | ";
+        return stamps.text + "\n" + log + "\n" + story.shown + "\n" + story.state();
+    };
+    const std::string normal = play({{1, 8001}}, {{1, 60777}});
+    EXPECT_NE(normal.find("saved 1 lost 0"), std::string::npos) << normal;
+    EXPECT_NE(normal.find("T8000 "), std::string::npos) << "the command came after the fourth step";
+    EXPECT_EQ(play({{2, 1333}, {1, 1}, {2, 2000}, {1, 1334}}, {{2, 777}, {1, 1001}, {2, 29111}}), normal);
 }
