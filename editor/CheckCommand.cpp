@@ -27,6 +27,7 @@ void CheckCommand::run(const QByteArray& level)
         m_result->close();
     m_progress->setValue(0);
     m_progress->show();
+    m_progress->raise();  // shown again: over the editor, not under it
     m_check.start(level);
 }
 

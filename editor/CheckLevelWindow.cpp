@@ -55,10 +55,12 @@ CheckLevelWindow::CheckLevelWindow(const CheckResult& result, QWidget* parent) :
                                                 .arg(aboutAsHardAs(bot.commandsPerSaved())));
         lblIdle->setText(passes(idle));
         lblReach->setText(QStringLiteral("%1 of %2").arg(result.reach.reaching).arg(result.reach.turtles));
-        form->addRow(QStringLiteral("Computer player:"), lblBot);
-        form->addRow(QStringLiteral("Difficulty:"), lblEffort);
-        form->addRow(QStringLiteral("Nobody at the board:"), lblIdle);
         form->addRow(QStringLiteral("Turtles with a way to water:"), lblReach);
+        if (result.played()) {
+            form->addRow(QStringLiteral("Computer player:"), lblBot);
+            form->addRow(QStringLiteral("Difficulty:"), lblEffort);
+            form->addRow(QStringLiteral("Nobody at the board:"), lblIdle);
+        }
         const int endless = endlessRuns(result.botRuns) + endlessRuns(result.idleRuns);
         lblEndless->setText(QStringLiteral("%1 of %2 runs went ten simulated minutes without the level ending")
                                 .arg(endless)
@@ -74,9 +76,9 @@ CheckLevelWindow::CheckLevelWindow(const CheckResult& result, QWidget* parent) :
     layout->addWidget(lblEndless);
     layout->addWidget(lblVerdict);
     layout->addWidget(buttons);
-    for (QLabel* unused : {lblBot, lblEffort, lblIdle, lblReach})
-        if (!result.readable())
-            unused->hide();
+    for (QLabel* unplayed : {lblBot, lblEffort, lblIdle, lblEndless})
+        if (!result.played())
+            unplayed->hide();
     if (!result.readable())
-        lblEndless->hide();
+        lblReach->hide();
 }

@@ -69,6 +69,11 @@ void LevelCheck::start(const QByteArray& level)
         return;
     }
     m_result.reach = waterReach(globals.board);
+    if (m_result.reach.tooFew()) {  // the verdict stands whatever the players do: nothing to play
+        m_stop = nullptr;
+        emit finished(m_result);
+        return;
+    }
 
     QList<Task> tasks;
     for (int i = 0; i < m_seeds; ++i)

@@ -12,13 +12,15 @@
 #include <optional>
 
 // What Check Level found: whether the level can be read as a game reads it, and if so the runs
-// of the computer player and of nobody at the board, one a seed.
+// of the computer player and of nobody at the board, one a seed; none when too few turtles can
+// reach the water, which no player changes.
 struct CheckResult {
     int linesRead = 0;  // 24 when the level reads whole; else it stops at line linesRead + 1
     WaterReach reach;
     std::vector<RunOutcome> botRuns;
     std::vector<RunOutcome> idleRuns;
     bool readable() const { return linesRead == 24; }
+    bool played() const { return !botRuns.empty(); }
     SeedSummary bot() const { return summaryOf(botRuns); }
     SeedSummary idle() const { return summaryOf(idleRuns); }
     // The verdict line, the first that applies; for a level that cannot be read, why not.

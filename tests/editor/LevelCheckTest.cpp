@@ -51,9 +51,9 @@ TEST(LevelCheck, EachLevelEarnsTheFirstVerdictThatAppliesAndBadSettingsGetOneToo
         int endless;  // runs of either player that reached the time limit
     } cases[] = {
         {"no turtle", usual, "bbb/b$b", "Plays itself", 0},
-        {"walled in", usual, "rrr/rtr/rrr/5:$$$", "Cannot be passed: too few turtles can reach water", 200},
+        {"walled in: not played", usual, "rrr/rtr/rrr/5:$$$", "Cannot be passed: too few turtles can reach water", 0},
         {"two of three walled in", usual, "rrrrr/rtrtr/rrrrr/5:$t$",
-         "Cannot be passed: too few turtles can reach water", 200},
+         "Cannot be passed: too few turtles can reach water", 0},
         {"one of three walled in: the level never ends", usual, "rrr/rtr/rrr/5:$t$/6:btb",
          "Too hard for the computer player", 200},
         {"water all round", usual, "b$b/$t$/b$b", "Plays itself", 0},
