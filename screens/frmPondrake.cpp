@@ -3,6 +3,7 @@
 #include "core/Random.h"
 #include "editor/frmEditor.h"
 #include "files/LevelFile.h"
+#include "files/ReplayShelf.h"
 #include "screens/frmGameOver.h"
 #include "screens/frmLevel.h"
 #include "screens/frmTopTen.h"
@@ -36,8 +37,14 @@ frmPondrake::frmPondrake(modGlobals& globals, Random& random, modSound& sound, c
                          const QString& scoresPath, QWidget* parent)
     : QMainWindow(parent), m_globals(globals), m_random(random), m_sound(sound), m_programFolder(programFolder),
       m_scoresPath(scoresPath), m_field(globals, random, GameScoring), m_flow(*this, m_field, m_clock),
-      m_audio(sound, programFolder)
+      m_audio(sound, programFolder), m_recorder(m_clock, random, m_field, seedFromClock)
 {
+    m_flow.setObserver(&m_recorder);
+    m_recorder.setFolder(programFolder + QStringLiteral("/levels"));
+    m_recorder.setFinished([this](const Replay& replay) {
+        m_lastReplay = replayBytes(replay);
+        keepReplay(m_scoresPath, m_lastReplay, std::nullopt);
+    });
     setWindowTitle(QStringLiteral("Pondrake"));
     auto* client = new QWidget(this);
     client->setFixedSize(Look::twips(ClientWidth), Look::twips(ClientHeight));
@@ -150,6 +157,7 @@ void frmPondrake::mnuExit_Click() { QCoreApplication::exit(0); }
 
 void frmPondrake::closeEvent(QCloseEvent* event)
 {
+    m_recorder.finish();
     m_sound.CloseAllEffects();
     event->accept();
 }
@@ -185,7 +193,11 @@ void frmPondrake::showPaused(bool paused)
     DrawGrid();
 }
 
-void frmPondrake::loadLevel(Int16 levelNumber) { LoadLevel(levelNumber, m_programFolder, m_globals, m_random); }
+void frmPondrake::loadLevel(Int16 levelNumber)
+{
+    m_recorder.levelLoaded(levelNumber, LevelPath(m_programFolder, levelNumber));
+    LoadLevel(levelNumber, m_programFolder, m_globals, m_random);
+}
 
 bool frmPondrake::levelExists(Int16 levelNumber) { return FileExists(LevelPath(m_programFolder, levelNumber)); }
 
@@ -238,6 +250,7 @@ bool frmPondrake::confirmLevelEditor()
 
 void frmPondrake::showLevelOver(const LevelReport& report)
 {
+    m_recorder.levelOver(report);
     frmLevel window(this);
     window.fill(report);
     if (const QScreen* screen = this->screen()) {
@@ -251,8 +264,12 @@ void frmPondrake::showGameOver(std::int32_t yourScore)
 {
     frmGameOver window(m_scoresPath, this);
     window.yourScore = yourScore;
+    m_lastReplay.clear();
+    m_recorder.finish();
     window.exec();
     m_newEntry = window.newEntryPlace();
+    if (m_newEntry && !m_lastReplay.isEmpty())
+        keepReplay(m_scoresPath, m_lastReplay, m_newEntry);
 }
 
 void frmPondrake::showTopTen()
@@ -265,6 +282,7 @@ void frmPondrake::showTopTen()
 
 void frmPondrake::showEditor()
 {
+    m_recorder.finish();  // the game, if one ran, was abandoned for the editor
     frmEditor editor(m_globals, m_random, m_sound, m_programFolder, this);
     editor.exec();
 }

@@ -2,6 +2,7 @@
 
 #include "core/LevelFlow.h"
 #include "core/PlayField.h"
+#include "files/ReplayRecorder.h"
 #include "ui/AudioControl.h"
 #include "ui/AudioMenu.h"
 #include "ui/WallClock.h"
@@ -106,5 +107,7 @@ private:
     PlayField m_field;
     LevelFlow m_flow;
     AudioControl m_audio;
+    ReplayRecorder m_recorder;  // every game, kept beside the score table (ReplayShelf.h)
+    QByteArray m_lastReplay;
     std::optional<int> m_newEntry;  // the place of the entry the game-over window just wrote
 };
