@@ -11,6 +11,7 @@
 #include "ui/HelpWindow.h"
 #include "ui/Look.h"
 #include "ui/MissingParts.h"
+#include "ui/ReplayWindow.h"
 #include "ui/modSound.h"
 
 #include <QCloseEvent>
@@ -101,6 +102,8 @@ void frmPondrake::buildMenus()
     mnuPause->setShortcut(Qt::Key_P);
     mnuPause->setCheckable(true);
     mnuHighScores = mnuFile->addAction(QStringLiteral("&High Scores"), this, &frmPondrake::mnuHighScores_Click);
+    mnuWatchLastGame =
+        mnuFile->addAction(QStringLiteral("&Watch Last Game"), this, &frmPondrake::mnuWatchLastGame_Click);
     mnuExit = mnuFile->addAction(QStringLiteral("E&xit"), this, &frmPondrake::mnuExit_Click);
 
     audioMenu = addAudioMenu(menuBar(), m_audio, QStringLiteral("Music Auto-Play"));
@@ -136,6 +139,12 @@ void frmPondrake::showHelp(const QString& page)
 void frmPondrake::mnuInstructions_Click() { showHelp(HelpWindow::Instructions); }
 
 void frmPondrake::mnuAbout_Click() { showHelp(HelpWindow::About); }
+
+void frmPondrake::mnuWatchLastGame_Click()
+{
+    m_flow.pause();  // a running game waits, as for the help
+    ReplayWindow::watch(lastReplayPath(m_scoresPath), m_programFolder, &m_audio, this);
+}
 
 void frmPondrake::mnuPause_Click()
 {
@@ -276,6 +285,7 @@ void frmPondrake::showTopTen()
 {
     frmTopTen window(m_scoresPath, this);
     window.newEntry = std::exchange(m_newEntry, std::nullopt);  // only the showing right after it
+    window.setReplays(m_programFolder, &m_audio);
     window.move(pos() + QPoint(Look::twips(100), Look::twips(100)));
     window.exec();
 }

@@ -39,6 +39,7 @@ public:
     void butEndGame_Click() { m_flow.butEndGame_Click(); }
     void butReplay_Click() { m_flow.butReplay_Click(); }
     void mnuHighScores_Click() { m_flow.mnuHighScores_Click(); }
+    void mnuWatchLastGame_Click();
     void mnuLevelEditor_Click() { m_flow.mnuLevelEditor_Click(); }
     void mnuInstructions_Click();
     void mnuAbout_Click();
@@ -60,6 +61,7 @@ public:
     QAction* mnuNew;
     QAction* mnuPause;
     QAction* mnuHighScores;
+    QAction* mnuWatchLastGame;
     QAction* mnuExit;
     AudioMenu audioMenu;
     QAction* mnuLevelEditor;  // a command on the menu bar itself

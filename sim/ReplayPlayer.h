@@ -44,7 +44,7 @@ public:
     // What a window showing the replay draws.
     const modGlobals& globals() const { return m_globals; }
     const PlayField& field() const { return m_field; }
-    Int16 levelNumber() const { return m_flow.LevelNumber; }
+    Int16 levelNumber() const { return m_levelShown; }  // as the game's level label shows it
     bool paused() const { return m_flow.paused(); }
     const std::string& countdown() const { return m_countdown; }  // empty when hidden
     const std::string& happened() const { return m_happened; }    // "Level 3 passed: 8 saved, 1 lost"
@@ -71,7 +71,7 @@ private:
     void DrawGrid() override {}
     void showTotals() override {}
     void showBonus() override {}
-    void showLevelNumber(Int16) override {}
+    void showLevelNumber(Int16 levelNumber) override { m_levelShown = levelNumber; }
     bool confirmAbort() override { return answer(); }
     bool confirmLevelEditor() override { return answer(); }
     bool answer();
@@ -95,6 +95,7 @@ private:
     std::optional<std::size_t> m_checked;  // the checkpoint the rules reached, by index
     bool m_started = false;
     bool m_endConfirmed = false;
+    Int16 m_levelShown = 1;
     int m_openWindows = 0;
     int m_questions = 0;
     std::string m_countdown;
