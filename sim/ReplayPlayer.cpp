@@ -34,7 +34,6 @@ ReplayPlayer::ReplayPlayer(Replay replay, const QString& levelsFolder)
                 ? "Level " + std::to_string(level.number) + " has changed since this game was played"
                 : "Level " + std::to_string(level.number) + " (" + level.fileName.toStdString() + ") cannot be found";
     }
-    m_flow.Start();  // the idle board, as the game stood before New Game; it loads nothing here
 }
 
 void ReplayPlayer::diverge(std::string message)
@@ -99,10 +98,7 @@ void ReplayPlayer::dispatch(const GameInput& input)
     case GameInput::Kind::MouseUp:
         return m_flow.pictMain_MouseUp(input.x, input.y);
     case GameInput::Kind::NewGame:
-        m_random.reseed(m_replay.seed);
-        m_started = true;
-        m_happened.clear();
-        return m_flow.mnuNew_Click();
+        return m_flow.mnuNew_Click();  // the generator starts from the seed: nothing drew from it before
     case GameInput::Kind::Replay:
         return m_flow.butReplay_Click();
     case GameInput::Kind::EndGame:
@@ -143,8 +139,6 @@ bool ReplayPlayer::answer()
 
 void ReplayPlayer::loadLevel(Int16 levelNumber)
 {
-    if (!m_started)
-        return;  // the idle board before New Game draws nothing from the generator
     const ReplayLevel* level = m_replay.level(levelNumber);
     if (!level)
         return diverge("the game reached level " + std::to_string(levelNumber) + ", which the replay never played");

@@ -93,7 +93,6 @@ private:
     std::optional<Divergence> m_divergence;
     std::vector<Checkpoint> m_levelEnds;
     std::optional<std::size_t> m_checked;  // the checkpoint the rules reached, by index
-    bool m_started = false;
     bool m_endConfirmed = false;
     Int16 m_levelShown = 1;
     int m_openWindows = 0;

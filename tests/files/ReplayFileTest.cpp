@@ -84,6 +84,7 @@ TEST(ReplayFile, EveryEventReadsBackBitForBit)
     }
     EXPECT_EQ(replayBytes(back), bytes);
     EXPECT_TRUE(readReplay(QByteArray(Good).replace('\n', "\r\n")).replay) << "CR LF line ends are read too";
+    EXPECT_TRUE(readReplay(Good.chopped(1)).replay) << "the last line end is optional";
 }
 
 // Each row: a change to a good file (text replaced in it), the line the reader stops at, and
@@ -124,6 +125,7 @@ TEST(ReplayFile, AHostileFileIsRefusedAtTheLineAtFault)
         {"seed 7\n", "seed 7\nscore 99\n", 3, "unknown line"},
         {"30 end 5", "30 end 5 6", 7, "final score"},
         {"0 new", "0 new now", 4, "nothing after"},
+        {"10 timer turtle", "10 answer maybe", 5, "yes or no"},
         {"30 end 5", "30 levelover 1 won 3 4 5", 7, "passed or failed"},
     };
     for (const auto& row : rows) {

@@ -81,6 +81,16 @@ TEST_F(Screens, TurningToAnotherProgramPausesARunningGameUnderADimmedBoardUntilT
     EXPECT_TRUE(window->flow().paused());
     window->mnuPause->trigger();
     EXPECT_EQ(window->pictMain->surface().pixel(5, 670), composed);
+
+    // New Game abandons the game: it is kept as the last game, its pause and resume in it.
+    window->mnuNew->trigger();
+    const ReplayReading last = readReplayFile(folder.filePath(QStringLiteral("levels/last.replay")));
+    ASSERT_TRUE(last.replay) << last.error.toStdString();
+    QByteArrayList words;
+    for (const ReplayEvent& event : last.replay->events)
+        words += eventLine(event).split(' ')[1];
+    words.removeAll("timer");  // as many as the wall let fire
+    EXPECT_EQ(words.join(' '), "new pause resume end");
 }
 
 TEST_F(Screens, TheLevelEditorCommandAsksDuringAGameAndLeavesTheWindowIdleWithTheEditorsBoard)
