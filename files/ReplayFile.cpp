@@ -11,6 +11,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <set>
 
 namespace {
 
@@ -227,7 +228,7 @@ private:
         if (number < 1 || hash.size() != 32 || fields[1].size() != 64 || !isBareFileName(name) ||
             name.contains(u'\n') || text.size() > MaxLine)
             return fail(QStringLiteral("a level is its number, the SHA-256 of its file and the file's name"));
-        if (replay.level(number))
+        if (!m_levelNumbers.insert(number).second)
             return fail(QStringLiteral("level %1 is named twice").arg(number));
         replay.levels.push_back({number, name, hash});
         return true;
@@ -267,6 +268,7 @@ private:
     }
 
     const QByteArray& m_bytes;
+    std::set<Int16> m_levelNumbers;  // a file may name thousands: no search through a list
     qsizetype m_pos = 0;
     int m_line = 0;
     QString m_error;
