@@ -49,7 +49,7 @@ struct ReplayEvent {
 
 struct Replay {
     std::uint64_t seed = 0;
-    QString folder;  // where the game found its levels; informative, never trusted as a path
+    QString folder;  // where the game found its levels: only the files named below are opened there
     std::vector<ReplayLevel> levels;
     std::vector<ReplayEvent> events;
 
