@@ -31,11 +31,12 @@ struct EventWord {
 
 // Every event word of the format. A later version adds rows here; a reader meets an unknown word
 // only in a file of a newer version, which it refuses by the header before.
-constexpr std::array<EventWord, 15> Words{{
+constexpr std::array<EventWord, 16> Words{{
     {"timer", ReplayEvent::Kind::Input, GameInput::Kind::Timer, Args::Timer},
     {"down", ReplayEvent::Kind::Input, GameInput::Kind::MouseDown, Args::Point},
     {"move", ReplayEvent::Kind::Input, GameInput::Kind::MouseMove, Args::Point},
     {"up", ReplayEvent::Kind::Input, GameInput::Kind::MouseUp, Args::Point},
+    {"letgo", ReplayEvent::Kind::Input, GameInput::Kind::LetGo, Args::None},
     {"new", ReplayEvent::Kind::Input, GameInput::Kind::NewGame, Args::None},
     {"replay", ReplayEvent::Kind::Input, GameInput::Kind::Replay, Args::None},
     {"abort", ReplayEvent::Kind::Input, GameInput::Kind::EndGame, Args::None},

@@ -12,8 +12,10 @@
 #include <optional>
 
 class BoardPicture;
+class KeyboardPlay;
 class QAction;
 class QLabel;
+class QMenu;
 class QPushButton;
 class Random;
 class modSound;
@@ -32,10 +34,11 @@ public:
 
     LevelFlow& flow() { return m_flow; }
     PlayField& field() { return m_field; }
+    const Clock& clock() const { return m_clock; }
     AudioControl& audio() { return m_audio; }
 
     // Event handlers; the mouse on the board goes to the flow's.
-    void mnuNew_Click() { m_flow.mnuNew_Click(); }
+    void mnuNew_Click();  // a new game gives the board the focus, for the keys
     void butEndGame_Click() { m_flow.butEndGame_Click(); }
     void butReplay_Click() { m_flow.butReplay_Click(); }
     void mnuHighScores_Click() { m_flow.mnuHighScores_Click(); }
@@ -46,6 +49,8 @@ public:
     void mnuExit_Click();
     // Pause and resume by hand; the game also pauses itself when the player turns to another program.
     void mnuPause_Click();
+    // Game time at twice the wall's pace, during a game only.
+    void mnuFastForward_Click();
     void applicationStateChanged(Qt::ApplicationState state);
 
     // Controls.
@@ -60,6 +65,10 @@ public:
     QPushButton* butReplay;
     QAction* mnuNew;
     QAction* mnuPause;
+    QAction* mnuFastForward;
+    QAction* mnuAbort;  // Abort Game and Replay Level for the keyboard: the board keeps Tab
+    QAction* mnuReplay;
+    QLabel* lblSpeed;  // "2x" while Fast Forward is on
     QAction* mnuHighScores;
     QAction* mnuWatchLastGame;
     QAction* mnuExit;
@@ -75,6 +84,10 @@ private:
     void Form_Load();
     void buildStatusColumn(QWidget* client);
     void buildMenus();
+    // Keyboard play and Fast Forward (frmPondrakeKeys.cpp).
+    void setUpKeys(QWidget* client);
+    void addPlayItems(QMenu* menu);
+    void setFastForward(bool on);
     void showHelp(const QString& page);
 
     // What the level flow asks of the window.
@@ -111,5 +124,6 @@ private:
     AudioControl m_audio;
     ReplayRecorder m_recorder;  // every game, kept beside the score table (ReplayShelf.h)
     QByteArray m_lastReplay;
+    KeyboardPlay* m_keys = nullptr;
     std::optional<int> m_newEntry;  // the place of the entry the game-over window just wrote
 };

@@ -97,6 +97,8 @@ void ReplayPlayer::dispatch(const GameInput& input)
         return m_flow.pictMain_MouseMove(input.x, input.y);
     case GameInput::Kind::MouseUp:
         return m_flow.pictMain_MouseUp(input.x, input.y);
+    case GameInput::Kind::LetGo:
+        return m_flow.letGo();
     case GameInput::Kind::NewGame:
         return m_flow.mnuNew_Click();  // the generator starts from the seed: nothing drew from it before
     case GameInput::Kind::Replay:

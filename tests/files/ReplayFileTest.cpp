@@ -33,6 +33,7 @@ Replay sampleGame()
                      input(1200, K::MouseDown, 0.1f, 1e-40f),
                      input(1201, K::MouseMove, -0.0f, std::numeric_limits<float>::max()),
                      input(1201, K::MouseUp, 123.456f, -7.25f),
+                     input(1250, K::LetGo),
                      input(1300, K::Pause),
                      input(1400, K::Resume),
                      input(1500, K::HighScores),
@@ -42,7 +43,7 @@ Replay sampleGame()
                      input(1900, K::Answer),
                      input(2000, K::LevelEditor)};
     replay.events[1].input.timer = GameTimer::Dog;
-    replay.events[11].input.yes = true;
+    replay.events[12].input.yes = true;
     replay.events.push_back({2100, ReplayEvent::Kind::LevelOver, {K::WindowClosed}, {2, false, 3, 4, -45}});
     replay.events.push_back({2200, ReplayEvent::Kind::End, {K::WindowClosed}, {0, false, 0, 0, 2147483647}});
     return replay;
