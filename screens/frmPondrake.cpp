@@ -4,6 +4,7 @@
 #include "editor/FileCommands.h"
 #include "editor/frmEditor.h"
 #include "files/LevelFile.h"
+#include "files/ReplayShelf.h"
 #include "screens/frmGameOver.h"
 #include "screens/frmLevel.h"
 #include "screens/frmTopTen.h"
@@ -12,6 +13,7 @@
 #include "ui/KeyboardPlay.h"
 #include "ui/Look.h"
 #include "ui/MissingParts.h"
+#include "ui/ReplayWindow.h"
 #include "ui/modSound.h"
 
 #include <QCloseEvent>
@@ -38,8 +40,13 @@ frmPondrake::frmPondrake(modGlobals& globals, Random& random, modSound& sound, c
                          const QString& scoresPath, QWidget* parent)
     : QMainWindow(parent), m_globals(globals), m_random(random), m_sound(sound), m_programFolder(programFolder),
       m_files(programFolder, scoresPath), m_field(globals, random, GameScoring), m_flow(*this, m_field, m_clock),
-      m_audio(sound, programFolder)
+      m_audio(sound, programFolder), m_recorder(m_clock, random, m_field, seedFromClock)
 {
+    m_flow.setObserver(&m_recorder);
+    m_recorder.setFinished([this](const Replay& replay) {
+        m_lastReplay = replayBytes(replay);
+        keepReplay(m_files.scoresPath(), m_lastReplay, std::nullopt);
+    });
     setWindowTitle(QStringLiteral("Pondrake"));
     auto* client = new QWidget(this);
     client->setFixedSize(Look::twips(ClientWidth), Look::twips(ClientHeight));
@@ -103,6 +110,8 @@ void frmPondrake::buildMenus()
     mnuPause->setCheckable(true);
     addPlayItems(mnuFile);
     mnuHighScores = mnuFile->addAction(QStringLiteral("&High Scores"), this, &frmPondrake::mnuHighScores_Click);
+    mnuWatchLastGame =
+        mnuFile->addAction(QStringLiteral("&Watch Last Game"), this, &frmPondrake::mnuWatchLastGame_Click);
     mnuExit = mnuFile->addAction(QStringLiteral("E&xit"), this, &frmPondrake::mnuExit_Click);
 
     audioMenu = addAudioMenu(menuBar(), m_audio, QStringLiteral("Music Auto-Play"));
@@ -145,6 +154,12 @@ void frmPondrake::mnuInstructions_Click() { showHelp(HelpWindow::Instructions); 
 
 void frmPondrake::mnuAbout_Click() { showHelp(HelpWindow::About); }
 
+void frmPondrake::mnuWatchLastGame_Click()
+{
+    m_flow.pause();  // a running game waits, as for the help
+    ReplayWindow::watch(lastReplayPath(m_files.scoresPath()), m_programFolder, &m_audio, this);
+}
+
 void frmPondrake::mnuPause_Click()
 {
     if (m_flow.paused())
@@ -165,6 +180,7 @@ void frmPondrake::mnuExit_Click() { QCoreApplication::exit(0); }
 
 void frmPondrake::closeEvent(QCloseEvent* event)
 {
+    m_recorder.finish();
     m_sound.CloseAllEffects();
     event->accept();
 }
@@ -206,7 +222,12 @@ void frmPondrake::showPaused(bool paused)
     DrawGrid();
 }
 
-void frmPondrake::loadLevel(Int16 levelNumber) { LoadLevelFile(m_files.levelPath(levelNumber), m_globals, m_random); }
+void frmPondrake::loadLevel(Int16 levelNumber)
+{
+    m_recorder.setFolder(m_files.setFolder());
+    m_recorder.levelLoaded(levelNumber, m_files.levelPath(levelNumber));
+    LoadLevelFile(m_files.levelPath(levelNumber), m_globals, m_random);
+}
 
 bool frmPondrake::levelExists(Int16 levelNumber) { return FileExists(m_files.levelPath(levelNumber)); }
 
@@ -259,6 +280,7 @@ bool frmPondrake::confirmLevelEditor()
 
 void frmPondrake::showLevelOver(const LevelReport& report)
 {
+    m_recorder.levelOver(report);
     frmLevel window(this);
     window.fill(report);
     if (const QScreen* screen = this->screen()) {
@@ -272,8 +294,12 @@ void frmPondrake::showGameOver(std::int32_t yourScore)
 {
     frmGameOver window(m_files.scoresPath(), this);
     window.yourScore = yourScore;
+    m_lastReplay.clear();
+    m_recorder.finish();
     window.exec();
     m_newEntry = window.newEntryPlace();
+    if (m_newEntry && !m_lastReplay.isEmpty())
+        keepReplay(m_files.scoresPath(), m_lastReplay, m_newEntry);
 }
 
 void frmPondrake::showTopTen()
@@ -282,12 +308,14 @@ void frmPondrake::showTopTen()
     if (!m_files.shippedSet())
         window.setWindowTitle(window.windowTitle() + QStringLiteral(" - ") + m_files.setName());
     window.newEntry = std::exchange(m_newEntry, std::nullopt);  // only the showing right after it
+    window.setReplays(m_programFolder, &m_audio);
     window.move(pos() + QPoint(Look::twips(100), Look::twips(100)));
     window.exec();
 }
 
 void frmPondrake::showEditor()
 {
+    m_recorder.finish();  // the game, if one ran, was abandoned for the editor
     frmEditor editor(m_globals, m_random, m_sound, m_programFolder, this);
     editor.files().useSetFolders(m_files.myLevels(), m_files.settings.editorFile);
     editor.exec();

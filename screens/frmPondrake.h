@@ -2,6 +2,7 @@
 
 #include "core/LevelFlow.h"
 #include "core/PlayField.h"
+#include "files/ReplayRecorder.h"
 #include "screens/PlayerFiles.h"
 #include "ui/AudioControl.h"
 #include "ui/AudioMenu.h"
@@ -50,6 +51,7 @@ public:
     void mnuLevelEditor_Click();
     void mnuContinue_Click();
     void mnuLevelSet_Click();
+    void mnuWatchLastGame_Click();
     void mnuInstructions_Click();
     void mnuAbout_Click();
     void mnuExit_Click();
@@ -78,6 +80,7 @@ public:
     QAction* mnuReplay;
     QLabel* lblSpeed;  // "2x" while Fast Forward is on
     QAction* mnuHighScores;
+    QAction* mnuWatchLastGame;
     QAction* mnuExit;
     AudioMenu audioMenu;
     QAction* mnuLevelEditor;  // a command on the menu bar itself
@@ -132,6 +135,8 @@ private:
     PlayField m_field;
     LevelFlow m_flow;
     AudioControl m_audio;
+    ReplayRecorder m_recorder;  // every game, kept beside the score table (ReplayShelf.h)
+    QByteArray m_lastReplay;
     KeyboardPlay* m_keys = nullptr;
     std::optional<int> m_newEntry;  // the place of the entry the game-over window just wrote
 };

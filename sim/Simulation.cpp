@@ -60,8 +60,12 @@ private:
     Random& m_random;
 };
 
-// Press, drag and release, as the game window forwards them to the flow: a press on the centre of
-// the cell and a drag of 20 pixels. Returns the code of the pressed cell before the command.
+// A player gets no more than this many commands at one instant: a guard against a player that
+// never stops answering.
+constexpr int MaxCommandsAtOnce = 64;
+
+}  // namespace
+
 TileCode giveCommand(LevelFlow& flow, const Board& board, const Command& command)
 {
     constexpr float DragPixels = 20;
@@ -83,14 +87,10 @@ TileCode giveCommand(LevelFlow& flow, const Board& board, const Command& command
     return pressed;
 }
 
-// A player gets no more than this many commands at one instant: a guard against a player that
-// never stops answering.
-constexpr int MaxCommandsAtOnce = 64;
+namespace {
 
-}  // namespace
-
-static RunOutcome play(const LevelLoader& loader, const std::string& name, std::uint64_t seed, Player& player,
-                       const std::atomic<bool>* stop)
+RunOutcome play(const LevelLoader& loader, const std::string& name, std::uint64_t seed, Player& player,
+                const std::atomic<bool>* stop)
 {
     modGlobals globals;
     GameRandom random(seed);
@@ -146,6 +146,8 @@ static RunOutcome play(const LevelLoader& loader, const std::string& name, std::
     outcome.score = field.score;
     return outcome;
 }
+
+}  // namespace
 
 RunOutcome playLevel(const std::string& path, std::uint64_t seed, Player& player)
 {
