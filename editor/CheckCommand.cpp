@@ -1,10 +1,18 @@
 #include "editor/CheckCommand.h"
 
 #include "editor/CheckLevelWindow.h"
+#include "sim/BotPlayer.h"
+#include "sim/GameRun.h"
+#include "ui/ReplayWindow.h"
+
+#include <QDir>
+#include <QSaveFile>
+#include <QTemporaryDir>
 
 #include <QProgressDialog>
 
-CheckCommand::CheckCommand(QWidget& window, int seeds) : QObject(&window), m_window(window), m_check(seeds)
+CheckCommand::CheckCommand(QWidget& window, const QString& programFolder, AudioControl* audio, int seeds)
+    : QObject(&window), m_window(window), m_programFolder(programFolder), m_audio(audio), m_check(seeds)
 {
     m_progress = new QProgressDialog(QStringLiteral("Checking the level: the computer player and nobody at the "
                                                     "board, %1 runs each")
@@ -28,6 +36,7 @@ void CheckCommand::run(const QByteArray& level)
     m_progress->setValue(0);
     m_progress->show();
     m_progress->raise();  // shown again: over the editor, not under it
+    m_level = level;
     m_check.start(level);
 }
 
@@ -43,6 +52,30 @@ void CheckCommand::show(const CheckResult& result)
     m_progress->reset();
     m_progress->hide();
     m_result = new CheckLevelWindow(result, &m_window);
+    connect(m_result, &CheckLevelWindow::watchRequested, this, &CheckCommand::watch);
     m_result->show();
     emit shown(m_result);
+}
+
+void CheckCommand::watch(std::uint64_t seed)
+{
+    // The game is played and watched as a one-level set in a folder of its own, which lives as
+    // long as the replay window.
+    auto folder = std::make_shared<QTemporaryDir>();
+    QSaveFile file(QDir(folder->path()).filePath(QStringLiteral("level1.txt")));
+    if (!folder->isValid() || !file.open(QIODevice::WriteOnly) || file.write(m_level) != m_level.size() ||
+        !file.commit())
+        return;
+    BotPlayer bot;
+    std::optional<GameRun> run;
+    try {
+        run = playGame(folder->path(), seed, bot);
+    } catch (const UnreadableLevel&) {
+        return;  // Watch is offered for levels that were played, and those read whole
+    }
+    auto* window = new ReplayWindow(std::move(run->replay), folder->path(), m_programFolder, m_audio, &m_window);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    connect(window, &QObject::destroyed, this, [folder] {});  // the folder goes with the window
+    window->show();
+    emit watching(window);
 }

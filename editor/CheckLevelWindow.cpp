@@ -68,6 +68,9 @@ CheckLevelWindow::CheckLevelWindow(const CheckResult& result, QWidget* parent) :
         lblEndless->setVisible(endless > 0);
     }
     auto* buttons = new QDialogButtonBox(this);
+    butWatch = buttons->addButton(QStringLiteral("Watch"), QDialogButtonBox::ActionRole);
+    butWatch->setVisible(result.played());
+    connect(butWatch, &QPushButton::clicked, this, [this, seed = result.watchSeed()] { emit watchRequested(seed); });
     butClose = buttons->addButton(QDialogButtonBox::Close);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 

@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include <cstdint>
+
 class QLabel;
 class QPushButton;
 struct CheckResult;
@@ -20,5 +22,10 @@ public:
     QLabel* lblReach;
     QLabel* lblEndless;  // hidden unless some runs did not end
     QLabel* lblVerdict;
+    QPushButton* butWatch;  // only when the level was played
     QPushButton* butClose;
+
+signals:
+    // Watch: the computer player's game from this seed, one it passed when it passed any.
+    void watchRequested(std::uint64_t seed);
 };

@@ -38,6 +38,14 @@ QString CheckResult::verdict() const
     return QLatin1String(verdictText(verdictOf(reach, bot(), idle())));
 }
 
+std::uint64_t CheckResult::watchSeed() const
+{
+    for (std::size_t i = 0; i < botRuns.size(); ++i)
+        if (botRuns[i].passed)
+            return i + 1;
+    return 1;
+}
+
 LevelCheck::LevelCheck(int seeds, QObject* parent) : QObject(parent), m_seeds(seeds)
 {
     connect(&m_watcher, &QFutureWatcher<RunOutcome>::progressValueChanged, this, [this](int done) {

@@ -21,6 +21,8 @@ struct CheckResult {
     std::vector<RunOutcome> idleRuns;
     bool readable() const { return linesRead == 24; }
     bool played() const { return !botRuns.empty(); }
+    // The seed of the computer player's first passing run, or of its first run when none passed.
+    std::uint64_t watchSeed() const;
     SeedSummary bot() const { return summaryOf(botRuns); }
     SeedSummary idle() const { return summaryOf(idleRuns); }
     // The verdict line, the first that applies; for a level that cannot be read, why not.

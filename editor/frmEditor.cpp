@@ -51,7 +51,7 @@ frmEditor::frmEditor(modGlobals& globals, Random& random, modSound& sound, const
         DrawGrid();
         Timer1.start(RedrawMs);
     });
-    m_check = new CheckCommand(*this);
+    m_check = new CheckCommand(*this, programFolder, &m_audio);
     buildMenus();
     connectHistory();
 

@@ -8,12 +8,14 @@
 #include "editor/FileCommands.h"
 #include "editor/SettingBox.h"
 #include "editor/SettingsPanel.h"
+#include "sim/ReplayPlayer.h"
 #include "tests/support/AudioTestSupport.h"
 #include "tests/support/BoardText.h"
 #include "tests/support/WindowTestSupport.h"
 #include "ui/AudioOutput.h"
 #include "ui/BoardPicture.h"
 #include "ui/HelpWindow.h"
+#include "ui/ReplayWindow.h"
 #include "ui/modSound.h"
 
 #include <QProgressDialog>
@@ -514,6 +516,15 @@ TEST_F(Editor, CheckLevelJudgesTheLevelAsItStandsAndACancelledCheckLeavesTheEdit
     answerFileDialog(path("levels/round.txt"));
     editor->mnuSave->trigger();
     editor->mnuCheck->trigger();
+    ASSERT_TRUE(eventually([this] { return editor->check().resultWindow() != nullptr; }, 60000));
+    QSignalSpy watching(&editor->check(), &CheckCommand::watching);
+    editor->check().resultWindow()->butWatch->click();  // the computer player's game, recorded
+    ASSERT_EQ(watching.count(), 1);
+    auto* replay = qobject_cast<ReplayWindow*>(watching.front().front().value<QWidget*>());
+    ASSERT_NE(replay, nullptr);
+    EXPECT_EQ(replay->player().refusal(), std::nullopt) << "the level it watches is the one checked";
+    EXPECT_GT(replay->length(), 0);
+    replay->close();
     EXPECT_EQ(verdict(), "Plays itself");
     place("pictRock", {{0, 1}, {2, 1}, {1, 0}, {1, 2}});  // not saved
     editor->mnuCheck->trigger();
