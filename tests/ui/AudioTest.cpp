@@ -53,28 +53,20 @@ protected:
 
 }  // namespace
 
-// Each alias from its own file, written out here rather than read from the effect table.
+// Each alias from its own file ("alias=file", or the alias's own name), written out here rather
+// than read from the effect table.
 TEST_F(Audio, EveryEffectIsLoadedFromItsFileAndPlaysOnlyWhileSwitchedOn)
 {
-    const std::pair<const char*, const char*> effects[] = {{"DogSelect", "DogSelect.wav"},
-                                                           {"dog", "dog.wav"},
-                                                           {"TurtSelect", "TurtSelect.wav"},
-                                                           {"TurtExecute", "TurtExecute.wav"},
-                                                           {"alien", "alien.wav"},
-                                                           {"fall", "fall.wav"},
-                                                           {"step", "scream.wav"},
-                                                           {"water", "oceanlap.wav"},
-                                                           {"boing", "bop.wav"},
-                                                           {"boo", "boo.wav"},
-                                                           {"cheer", "cheer.wav"},
-                                                           {"go", "go.wav"},
-                                                           {"oops", "oops.wav"}};
-    for (const auto& [alias, file] : effects) {
+    for (const QString& effect : QStringLiteral("DogSelect dog TurtSelect TurtExecute alien fall go boo cheer oops "
+                                                "step=scream water=oceanlap boing=bop")
+                                     .split(u' ')) {
+        const QString file = effect.section(u'=', -1) + QStringLiteral(".wav");
         QTemporaryDir only;
         ASSERT_TRUE(QDir(only.path()).mkdir(QStringLiteral("audio")));
-        ASSERT_TRUE(writeWav(only.filePath(QStringLiteral("audio/")) + QLatin1String(file), 50));
+        ASSERT_TRUE(writeWav(only.filePath(QStringLiteral("audio/")) + file, 50));
         modSound one(output);
-        EXPECT_TRUE(one.LoadEffects(only.path()).size() == 12 && one.isLoaded(alias)) << file;
+        EXPECT_TRUE(one.LoadEffects(only.path()).size() == 12 && one.isLoaded(effect.section(u'=', 0, 0).toStdString()))
+            << file.toStdString();
     }
     control.mnuSoundEffects_Click();  // off
     control.PlayEffect("Go");         // aliases match without regard to case
