@@ -76,13 +76,18 @@ TEST_F(Audio, EveryEffectIsLoadedFromItsFileAndPlaysOnlyWhileSwitchedOn)
     EXPECT_TRUE(sound.isSounding("go"));
 }
 
-// Otherwise SDL turns a plain kill into a quit event that nobody reads.
-TEST_F(Audio, TheOutputLeavesTerminationSignalsToTheirDefaults)
+// Otherwise SDL turns a plain kill into a quit event that nobody reads. The defaults are set first:
+// SDL leaves alone a signal not at its default, and a shell starts its background jobs with SIGINT
+// ignored.
+TEST(AudioOutput, LeavesTerminationSignalsToTheirDefaults)
 {
-    struct sigaction term {
-    }, interrupt{};
-    EXPECT_TRUE(sigaction(SIGTERM, nullptr, &term) == 0 && term.sa_handler == SIG_DFL);
-    EXPECT_TRUE(sigaction(SIGINT, nullptr, &interrupt) == 0 && interrupt.sa_handler == SIG_DFL);
+    std::signal(SIGINT, SIG_DFL);
+    std::signal(SIGTERM, SIG_DFL);
+    AudioOutput output;
+    for (const int signal : {SIGTERM, SIGINT}) {
+        struct sigaction action {};
+        EXPECT_TRUE(sigaction(signal, nullptr, &action) == 0 && action.sa_handler == SIG_DFL) << signal;
+    }
 }
 
 // Both stop the piece and set the device up as a level's music step does. ".mid" as written
