@@ -36,5 +36,5 @@ int main(int argc, char* argv[])
         ScoreLocation(programFolder, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     frmPondrake window(globals, random, sound, programFolder, scoresPath);
     window.show();
-    return app.exec();
+    return QApplication::exec();
 }

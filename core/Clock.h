@@ -46,6 +46,7 @@ public:
     void resume(GameTimer which);
     void setSpeed(int factor);  // 1 or more
 
+    int speed() const { return m_speed; }
     bool isOn(GameTimer timer) const { return at(timer).on; }  // held or not
     bool isHeld(GameTimer timer) const { return at(timer).held; }
     Int16 period(GameTimer timer) const { return at(timer).period; }

@@ -3,14 +3,15 @@
 #include "core/Clock.h"
 
 // Everything from outside that reaches the rules of a game, in the order it arrives: a timer's
-// firing, the mouse on the board, the player's commands, and the answers and closings of the
-// windows the flow opened. A game is its seed plus these; a recorder watches them at the flow.
+// firing, the mouse on the board (and the keys that stand for it), the player's commands, and the answers and closings
+// of the windows the flow opened. A game is its seed plus these; a recorder watches them at the flow.
 struct GameInput {
     enum class Kind {
         Timer,  // timer fired
         MouseDown,
         MouseMove,
         MouseUp,  // on the board at (x, y), in board pixels as the rules take them
+        LetGo,    // the selected creature let go without a command (Escape)
         NewGame,
         Replay,
         EndGame,

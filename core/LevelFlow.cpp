@@ -134,6 +134,13 @@ void LevelFlow::pictMain_MouseUp(float x, float y)
         m_field.mouseUp(m_window);
 }
 
+void LevelFlow::letGo()
+{
+    note({GameInput::Kind::LetGo});
+    if (!held())
+        m_field.letGo(m_window);
+}
+
 void LevelFlow::CheckLevelOver()
 {
     // Two turtles leaving in the tick that takes the count from 1 make it negative: that ends the

@@ -78,6 +78,8 @@ public:
     void pictMain_MouseDown(float x, float y);
     void pictMain_MouseMove(float x, float y);
     void pictMain_MouseUp(float x, float y);
+    // Escape: the selected creature is let go without a command.
+    void letGo();
 
     void mnuNew_Click();
     void butReplay_Click();

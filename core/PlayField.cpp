@@ -77,6 +77,14 @@ void PlayField::mouseMove(FieldView& view, float x, float y) { show(view, ::mous
 
 void PlayField::mouseUp(FieldView& view) { show(view, ::mouseUp(board(), selection, m_drag)); }
 
+void PlayField::letGo(FieldView& view)
+{
+    if (!selection.SelectionActive)
+        return;
+    selection.SelectionActive = false;
+    view.DrawGrid();
+}
+
 void PlayField::show(FieldView& view, const MouseOutcome& outcome)
 {
     if (!outcome.sound.empty())

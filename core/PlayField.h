@@ -57,6 +57,8 @@ public:
     void mouseDown(FieldView& view, float x, float y);
     void mouseMove(FieldView& view, float x, float y);
     void mouseUp(FieldView& view);
+    // Lets go of the selected creature without a command, which a release always gives.
+    void letGo(FieldView& view);
     const DragPoints& drag() const { return m_drag; }
 
     // A new game or test: score and game totals to 0. A new level: its counts of saved and lost

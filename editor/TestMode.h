@@ -49,6 +49,7 @@ public:
     void pictMain_MouseDown(float x, float y) { m_field.mouseDown(*this, x, y); }
     void pictMain_MouseMove(float x, float y) { m_field.mouseMove(*this, x, y); }
     void pictMain_MouseUp() { m_field.mouseUp(*this); }
+    void letGo() { m_field.letGo(*this); }
 
 signals:
     void modeChanged(bool editMode);

@@ -5,8 +5,10 @@
 #include "editor/ScreenWatch.h"
 #include "editor/SettingBox.h"
 #include "editor/SettingsPanel.h"
+#include "editor/TestKeys.h"
 #include "ui/BoardPicture.h"
 #include "ui/HelpWindow.h"
+#include "ui/KeyboardPlay.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -61,6 +63,8 @@ frmEditor::frmEditor(modGlobals& globals, Random& random, modSound& sound, const
     // The editor's board takes the focus when clicked, so that Ctrl+Z after painting undoes the
     // painting rather than the typing in a box.
     pictMain->setFocusPolicy(Qt::ClickFocus);
+    m_keys = playTestWithKeys(
+        *pictMain, m_test, [this] { DrawGrid(); }, this);
     Form_Load();
 }
 
@@ -232,7 +236,7 @@ void frmEditor::Timer1_Timer() { DrawGrid(); }
 void frmEditor::DrawGrid()
 {
     const PlayField& field = m_test.field();
-    pictMain->DrawGrid(m_globals.board, field.selection, field.drag());
+    pictMain->DrawGrid(m_globals.board, field.selection, field.drag(), m_keys ? m_keys->cursorCell() : std::nullopt);
 }
 
 void frmEditor::showTotals()

@@ -16,6 +16,7 @@
 
 class BoardPicture;
 class FileCommands;
+class KeyboardPlay;
 class QAction;
 class QLabel;
 class QLineEdit;
@@ -122,6 +123,7 @@ private:
     LevelDocument* m_document = nullptr;
     FileCommands* m_files = nullptr;
     QWidget* m_client = nullptr;
+    KeyboardPlay* m_keys = nullptr;        // the keys play a test
     std::optional<CellIndex> m_pressCell;  // in edit mode: the cell of the last press on the board
     bool m_hooked = false;
 };

@@ -8,6 +8,7 @@
 #include "screens/frmTopTen.h"
 #include "ui/BoardPicture.h"
 #include "ui/HelpWindow.h"
+#include "ui/KeyboardPlay.h"
 #include "ui/Look.h"
 #include "ui/MissingParts.h"
 #include "ui/modSound.h"
@@ -49,6 +50,7 @@ frmPondrake::frmPondrake(modGlobals& globals, Random& random, modSound& sound, c
     connect(pictMain, &BoardPicture::MouseMove, this, [this](float x, float y) { m_flow.pictMain_MouseMove(x, y); });
     connect(pictMain, &BoardPicture::MouseUp, this, [this](float x, float y) { m_flow.pictMain_MouseUp(x, y); });
     buildStatusColumn(client);
+    setUpKeys(client);
     buildMenus();
 
     connect(qGuiApp, &QGuiApplication::applicationStateChanged, this, &frmPondrake::applicationStateChanged);
@@ -93,11 +95,12 @@ void frmPondrake::buildMenus()
     mnuPause = mnuFile->addAction(QStringLiteral("&Pause"), this, &frmPondrake::mnuPause_Click);
     mnuPause->setShortcut(Qt::Key_P);
     mnuPause->setCheckable(true);
+    addPlayItems(mnuFile);
     mnuHighScores = mnuFile->addAction(QStringLiteral("&High Scores"), this, &frmPondrake::mnuHighScores_Click);
     mnuExit = mnuFile->addAction(QStringLiteral("E&xit"), this, &frmPondrake::mnuExit_Click);
 
     audioMenu = addAudioMenu(menuBar(), m_audio, QStringLiteral("Music Auto-Play"));
-    mnuLevelEditor = menuBar()->addAction(QStringLiteral("Level Editor"));
+    mnuLevelEditor = menuBar()->addAction(QStringLiteral("&Level Editor"));
     connect(mnuLevelEditor, &QAction::triggered, this, &frmPondrake::mnuLevelEditor_Click);
 
     QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
@@ -124,6 +127,12 @@ void frmPondrake::showHelp(const QString& page)
     // Reading takes a while: the game waits, as after the player's Pause.
     m_flow.pause();
     HelpWindow::showPage(this, m_programFolder, page);
+}
+
+void frmPondrake::mnuNew_Click()
+{
+    m_flow.mnuNew_Click();
+    pictMain->setFocus();
 }
 
 void frmPondrake::mnuInstructions_Click() { showHelp(HelpWindow::Instructions); }
@@ -177,6 +186,11 @@ void frmPondrake::setGameButtonsEnabled(bool enabled)
     butEndGame->setEnabled(enabled);
     butReplay->setEnabled(enabled);
     mnuPause->setEnabled(enabled);
+    mnuAbort->setEnabled(enabled);
+    mnuReplay->setEnabled(enabled);
+    mnuFastForward->setEnabled(enabled);
+    if (!enabled)
+        setFastForward(false);
 }
 
 void frmPondrake::showPaused(bool paused)
@@ -206,7 +220,7 @@ void frmPondrake::playEffect(std::string_view alias) { m_audio.PlayEffect(alias)
 
 void frmPondrake::DrawGrid()
 {
-    pictMain->DrawGrid(m_globals.board, m_field.selection, m_field.drag());
+    pictMain->DrawGrid(m_globals.board, m_field.selection, m_field.drag(), m_keys->cursorCell());
     if (m_flow.paused())
         pictMain->DrawPaused();
 }

@@ -11,8 +11,10 @@
 #include <optional>
 
 class BoardPicture;
+class KeyboardPlay;
 class QAction;
 class QLabel;
+class QMenu;
 class QPushButton;
 class Random;
 class modSound;
@@ -31,10 +33,11 @@ public:
 
     LevelFlow& flow() { return m_flow; }
     PlayField& field() { return m_field; }
+    const Clock& clock() const { return m_clock; }
     AudioControl& audio() { return m_audio; }
 
     // Event handlers; the mouse on the board goes to the flow's.
-    void mnuNew_Click() { m_flow.mnuNew_Click(); }
+    void mnuNew_Click();  // a new game gives the board the focus, for the keys
     void butEndGame_Click() { m_flow.butEndGame_Click(); }
     void butReplay_Click() { m_flow.butReplay_Click(); }
     void mnuHighScores_Click() { m_flow.mnuHighScores_Click(); }
@@ -44,6 +47,8 @@ public:
     void mnuExit_Click();
     // Pause and resume by hand; the game also pauses itself when the player turns to another program.
     void mnuPause_Click();
+    // Game time at twice the wall's pace, during a game only.
+    void mnuFastForward_Click();
     void applicationStateChanged(Qt::ApplicationState state);
 
     // Controls.
@@ -58,6 +63,10 @@ public:
     QPushButton* butReplay;
     QAction* mnuNew;
     QAction* mnuPause;
+    QAction* mnuFastForward;
+    QAction* mnuAbort;  // Abort Game and Replay Level for the keyboard: the board keeps Tab
+    QAction* mnuReplay;
+    QLabel* lblSpeed;  // "2x" while Fast Forward is on
     QAction* mnuHighScores;
     QAction* mnuExit;
     AudioMenu audioMenu;
@@ -72,6 +81,10 @@ private:
     void Form_Load();
     void buildStatusColumn(QWidget* client);
     void buildMenus();
+    // Keyboard play and Fast Forward (frmPondrakeKeys.cpp).
+    void setUpKeys(QWidget* client);
+    void addPlayItems(QMenu* menu);
+    void setFastForward(bool on);
     void showHelp(const QString& page);
 
     // What the level flow asks of the window.
@@ -106,5 +119,6 @@ private:
     PlayField m_field;
     LevelFlow m_flow;
     AudioControl m_audio;
+    KeyboardPlay* m_keys = nullptr;
     std::optional<int> m_newEntry;  // the place of the entry the game-over window just wrote
 };

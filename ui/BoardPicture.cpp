@@ -2,6 +2,7 @@
 
 #include "ui/modBitBlt.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -54,7 +55,8 @@ void BoardPicture::setTiles(const TileSet& tiles)
     m_composed.fill(nullptr);  // the same tiles in new pictures: every cell is drawn anew
 }
 
-void BoardPicture::DrawGrid(const Board& board, const Selection& selection, const DragPoints& drag)
+void BoardPicture::DrawGrid(const Board& board, const Selection& selection, const DragPoints& drag,
+                            std::optional<CellIndex> cursor)
 {
     QRegion changed = composeBoard(board);
 
@@ -66,7 +68,7 @@ void BoardPicture::DrawGrid(const Board& board, const Selection& selection, cons
     for (const QRect& gone : std::exchange(m_over, {}))
         changed += onScreen(gone);
 
-    drawOverlay(selection, drag);
+    drawOverlay(selection, drag, cursor);
     for (const QRect& over : m_over)
         changed += onScreen(over);
     update(changed);
@@ -98,12 +100,21 @@ QRegion BoardPicture::composeBoard(const Board& board)
     return changed;
 }
 
-void BoardPicture::drawOverlay(const Selection& selection, const DragPoints& drag)
+void BoardPicture::drawOverlay(const Selection& selection, const DragPoints& drag, std::optional<CellIndex> cursor)
 {
     // Drawn in board pixels on the surface, so it scales with the board at every ratio.
+    QPainter painter(&m_surface);
+    if (cursor) {
+        // Inside its cell, clear of the selection's box on the cell's edges: a thick light frame
+        // with a dark rim inside, seen on the dark tiles and the light ones alike.
+        const QRect cell(CellPixels * cursor->col, CellPixels * cursor->row, CellPixels, CellPixels);
+        painter.fillRect(cell.adjusted(1, 1, -1, -1), QColor(255, 215, 0));
+        painter.fillRect(cell.adjusted(4, 4, -4, -4), QColor(40, 40, 40));
+        painter.drawImage(cell.adjusted(5, 5, -5, -5), m_backBuffer, cell.adjusted(5, 5, -5, -5));
+        m_over.push_back(cell);
+    }
     if (!selection.SelectionActive)
         return;
-    QPainter painter(&m_surface);
     painter.setPen(QColor(0, 0, 255));
     // The outline from (left, top) to (left + 34, top + 34), both corners on the line.
     const QRect box(CellPixels * selection.SelectionCol, CellPixels * selection.SelectionRow, CellPixels, CellPixels);
@@ -200,6 +211,38 @@ void BoardPicture::mousePressEvent(QMouseEvent* event)
 void BoardPicture::mouseMoveEvent(QMouseEvent* event)
 {
     emit MouseMove(static_cast<float>(event->position().x()), static_cast<float>(event->position().y()));
+}
+
+void BoardPicture::keyPressEvent(QKeyEvent* event)
+{
+    static const std::array<std::pair<int, BoardKey>, 9> keys{{
+        {Qt::Key_Left, BoardKey::Left},
+        {Qt::Key_Right, BoardKey::Right},
+        {Qt::Key_Up, BoardKey::Up},
+        {Qt::Key_Down, BoardKey::Down},
+        {Qt::Key_Tab, BoardKey::Next},
+        {Qt::Key_Backtab, BoardKey::Previous},
+        {Qt::Key_Space, BoardKey::Choose},
+        {Qt::Key_Return, BoardKey::Choose},
+        {Qt::Key_Enter, BoardKey::Choose},
+    }};
+    // Control and Alt belong to the menus' shortcuts.
+    const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    const auto found = std::find_if(keys.begin(), keys.end(), [&](const auto& k) { return k.first == event->key(); });
+    if (!m_keyboardPlay || !plain || (found == keys.end() && event->key() != Qt::Key_Escape)) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    BoardKey key = found == keys.end() ? BoardKey::LetGo : found->second;
+    if (key == BoardKey::Next && (event->modifiers() & Qt::ShiftModifier))
+        key = BoardKey::Previous;
+    emit KeyCommand(key, event->isAutoRepeat());
+}
+
+bool BoardPicture::focusNextPrevChild(bool next)
+{
+    // Tab and Shift+Tab then reach keyPressEvent: the board keeps them.
+    return m_keyboardPlay ? false : QWidget::focusNextPrevChild(next);
 }
 
 void BoardPicture::mouseReleaseEvent(QMouseEvent* event)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Board.h"
+#include "core/KeyCommands.h"
 #include "core/MouseCommands.h"
 #include "ui/SharpScaler.h"
 #include "ui/TileSet.h"
@@ -9,6 +10,7 @@
 #include <QWidget>
 
 #include <array>
+#include <optional>
 #include <vector>
 
 // The board picture pictMain of a window with its off-screen pictBackBuffer.
@@ -16,7 +18,8 @@
 // transfer and draws the selection overlay on top. The screen repaints what changed (the cells
 // whose tile changed, the overlay that went and the one that came) from that surface, and an
 // uncovered window gets the last frame back. The mouse is only forwarded, in board pixels,
-// to the window's pictMain_MouseDown, pictMain_MouseMove and pictMain_MouseUp.
+// to the window's pictMain_MouseDown, pictMain_MouseMove and pictMain_MouseUp, and the keys that
+// stand for it as board keys.
 //
 // The picture fills 682 x 684 points on every screen, so one point is one board pixel and the
 // mouse's points are board pixels as they come. At a whole number of device pixels per point a
@@ -35,8 +38,10 @@ public:
 
     void setTiles(const TileSet& tiles);
 
-    // Redraws the whole board and the selection overlay from the state the calling window owns.
-    void DrawGrid(const Board& board, const Selection& selection, const DragPoints& drag);
+    // Redraws the whole board and the selection overlay from the state the calling window owns,
+    // with the board cursor's frame on its cell when it is shown.
+    void DrawGrid(const Board& board, const Selection& selection, const DragPoints& drag,
+                  std::optional<CellIndex> cursor = std::nullopt);
     // Dims the picture as it stands and writes "Paused" over it, until the next DrawGrid.
     void DrawPaused();
 
@@ -44,17 +49,25 @@ public:
     const QImage& surface() const { return m_surface; }
     const QImage& pictBackBuffer() const { return m_backBuffer; }
 
+    // While on, the board's keys (arrows, Tab, Shift+Tab, Space, Enter, Escape) are forwarded as
+    // KeyCommand and Tab never takes the focus away; while off they go where they would.
+    void setKeyboardPlay(bool on) { m_keyboardPlay = on; }
+
 signals:
     // Pointer events in board pixels; every button counts alike.
     void MouseDown(float x, float y);
     void MouseMove(float x, float y);
     void MouseUp(float x, float y);
+    // A board key; repeat when it comes from a key held down.
+    void KeyCommand(BoardKey key, bool repeat);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     // Draws the board's tiles into the back buffer; returns where the screen must show new ones.
@@ -63,7 +76,7 @@ private:
     // is drawn there goes into m_over, so that the screen shows it and, once the next copy has
     // covered it, the board beneath again, and so that the cells beneath are not drawn from
     // their tiles meanwhile.
-    void drawOverlay(const Selection& selection, const DragPoints& drag);
+    void drawOverlay(const Selection& selection, const DragPoints& drag, std::optional<CellIndex> cursor);
 
     // At a ratio that keeps cells apart, draws the cells of region that show a tile alone from
     // the tile's device pixels; returns the rest of region, which the surface's scaling shows.
@@ -75,4 +88,5 @@ private:
     SharpScaler m_sharp;  // the surface in device pixels, at a ratio that is not a whole number
     std::array<const QImage*, BoardSize * BoardSize> m_composed{};  // the tile in each cell of the back buffer
     std::vector<QRect> m_over;  // where the surface holds more than the copied board
+    bool m_keyboardPlay = false;
 };

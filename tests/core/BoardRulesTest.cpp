@@ -1,5 +1,6 @@
 // The rules on the board as golden cases: tests/core/board_rules.txt holds ticks and mouse
 // commands, one case a line, with the board before and after written as text.
+#include "core/KeyCommands.h"
 #include "core/MouseCommands.h"
 #include "core/PlayField.h"
 
@@ -9,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <map>
 #include <sstream>
 
 namespace {
@@ -26,6 +28,28 @@ struct Shown : FieldView {
     void showTotals() override {}
     void showBonus() override {}
 };
+
+const std::map<std::string, BoardKey> keys = {
+    {"left", BoardKey::Left}, {"right", BoardKey::Right},      {"up", BoardKey::Up},        {"down", BoardKey::Down},
+    {"tab", BoardKey::Next},  {"backtab", BoardKey::Previous}, {"space", BoardKey::Choose}, {"escape", BoardKey::LetGo},
+};
+
+// A key's inputs go where the mouse's go.
+void deliver(PlayField& field, FieldView& view, const GameInput& input)
+{
+    switch (input.kind) {
+    case GameInput::Kind::MouseDown:
+        return field.mouseDown(view, input.x, input.y);
+    case GameInput::Kind::MouseMove:
+        return field.mouseMove(view, input.x, input.y);
+    case GameInput::Kind::MouseUp:
+        return field.mouseUp(view);
+    case GameInput::Kind::LetGo:
+        return field.letGo(view);
+    default:
+        ADD_FAILURE() << "a key gave an input that is not the board's";
+    }
+}
 
 bool isOption(const std::string& t)
 {
@@ -82,6 +106,7 @@ TEST(BoardRules, EveryGoldenCaseEndsAsWrittenDown)
 
         // Then the steps, in order; any other word is a mistake in the table.
         Shown shown;
+        BoardCursor cursor;
         std::istringstream steps(f[1]);
         for (std::string step, x, y; steps >> step;) {
             if (step == "T" || step == "D") {
@@ -93,6 +118,16 @@ TEST(BoardRules, EveryGoldenCaseEndsAsWrittenDown)
                 field.mouseMove(shown, std::stof(x), std::stof(y));
             } else if (step == "release") {
                 field.mouseUp(shown);
+            } else if (step == "letgo") {
+                field.letGo(shown);
+            } else if (step == "key" && steps >> x && keys.count(x)) {
+                for (const GameInput& input : cursor.press(keys.at(x), globals.board, field.selection, field.drag()))
+                    deliver(field, shown, input);
+            } else if (step == "cursor" && steps >> x) {  // where the cursor stands now, or "-" for hidden
+                cursor.follow(field.selection);
+                EXPECT_EQ(cursor.shown() ? std::to_string(cursor.cell().col) + "," + std::to_string(cursor.cell().row)
+                                         : "-",
+                          x);
             } else if (!isOption(step)) {
                 ADD_FAILURE() << "no such step: " << step;
             }

@@ -210,8 +210,8 @@ TEST(LevelFlow, AnObserverSeesEveryInputInTheOrderItArrives)
         std::string text;
         void observe(const GameInput& input) override
         {
-            static const char* const kinds[] = {"timer",  "down",   "move",  "up",     "new",    "replay", "end",
-                                                "scores", "editor", "pause", "resume", "answer", "closed"};
+            static const char* const kinds[] = {"timer", "down",   "move",   "up",    "let go", "new",    "replay",
+                                                "end",   "scores", "editor", "pause", "resume", "answer", "closed"};
             text += std::string(text.empty() ? "" : " | ") + kinds[int(input.kind)];
             if (input.kind == GameInput::Kind::Timer)
                 text += std::string(" ") + "CBTD"[int(input.timer)];
@@ -230,15 +230,69 @@ TEST(LevelFlow, AnObserverSeesEveryInputInTheOrderItArrives)
     story.flow.pictMain_MouseDown(17.5f, 17.25f);
     story.flow.pictMain_MouseMove(17.5f, 40);
     story.flow.pictMain_MouseUp(17.5f, 40);
+    story.flow.pictMain_MouseDown(17, 17);
+    story.flow.letGo();
+    EXPECT_FALSE(story.field.selection.SelectionActive) << "let go";
     story.run("abort no");
+    story.flow.pictMain_MouseDown(17, 17);
     story.run("pause");
     story.flow.pictMain_MouseDown(1, 2);
-    EXPECT_FALSE(story.field.selection.SelectionActive) << "held: refused";
+    story.flow.letGo();
+    EXPECT_TRUE(story.field.selection.SelectionActive) << "held: the let-go refused too";
     story.run("scores");
     story.run("resume");
     story.run("turtle");  // into the water: the level is passed, and the game won
     EXPECT_EQ(inputs.text,
               "new | timer C | timer C | timer C | timer C | timer C | timer C | down 17.5 17.2 | "
-              "move 17.5 40.0 | up 17.5 40.0 | end | answer no | pause | down 1.00 2.00 | scores | closed | resume | "
+              "move 17.5 40.0 | up 17.5 40.0 | down 17.0 17.0 | let go | end | answer no | down 17.0 17.0 | pause | "
+              "down 1.00 2.00 | "
+              "let go | scores | closed | resume | "
               "timer T | closed | closed | closed");
+}
+
+// Fast Forward changes the pace alone: with the clock's speed switched between 1x and 2x at odd
+// moments, mid-period, the timers fire in the same order at the same game times, a command given
+// at the same game time does the same, and the level ends with the same score.
+TEST(LevelFlow, FastForwardFiresTheSameTimersAtTheSameGameTimesAndScoresTheSame)
+{
+    struct Stamps : InputObserver {
+        const Clock* clock = nullptr;
+        std::string text;
+        void observe(const GameInput& input) override
+        {
+            if (input.kind == GameInput::Kind::Timer)
+                text += std::string(1, "CBTD"[int(input.timer)]) + std::to_string(clock->now()) + " ";
+        }
+    };
+    using Legs = std::vector<std::pair<int, int>>;  // a speed and the wall milliseconds it runs
+    // After the first legs the turtle walking along the top row is sent down to the water.
+    const auto play = [](const Legs& before, const Legs& after) {
+        Story story;
+        story.levels[1] = {"d/6:$$$$$$$$$$$$$$$$$$$$/9:l", 30};
+        Stamps stamps;
+        stamps.clock = &story.clock;
+        story.run("start");
+        story.flow.setObserver(&stamps);
+        story.run("new");
+        const auto run = [&](const Legs& legs) {
+            for (const auto& [speed, wall] : legs) {
+                story.clock.setSpeed(speed);
+                story.run("advance " + std::to_string(wall));
+            }
+        };
+        run(before);
+        const float at = 34.0f * float(rowsOf(story.globals.board)[0].find('d')) + 17;
+        story.flow.pictMain_MouseDown(at, 17);
+        story.flow.pictMain_MouseMove(at, 60);
+        story.flow.pictMain_MouseUp(at, 60);
+        run(after);
+        std::string log;
+        for (const std::string& entry : story.log)
+            log += entry + " | ";
+        return stamps.text + "\n" + log + "\n" + story.shown + "\n" + story.state();
+    };
+    const std::string normal = play({{1, 8001}}, {{1, 60777}});
+    EXPECT_NE(normal.find("saved 1 lost 0"), std::string::npos) << normal;
+    EXPECT_NE(normal.find("T8000 "), std::string::npos) << "the command came after the fourth step";
+    EXPECT_EQ(play({{2, 1333}, {1, 1}, {2, 2000}, {1, 1334}}, {{2, 777}, {1, 1001}, {2, 29111}}), normal);
 }

@@ -414,3 +414,33 @@ TEST_F(Editor, AfterATestEndedBySaveOrOpenTheMusicEndsWithItsPassAndTheNextTestH
         }
     }
 }
+
+// The keys play a test as they play a game, through the test's own field; once the test ends
+// they leave the board alone and the cursor is gone.
+TEST_F(Editor, DuringATestTheKeysCommandTheBoardAndAfterItTheyLeaveItAlone)
+{
+    place("pictTurtleLeft", {{0, 0}, {5, 5}});
+    random = SequenceRandom({Right, Right});
+    editor->butTest->click();
+    const auto framed = [&] {
+        return editor->pictMain->surface().pixel(2, 2) != editor->pictMain->pictBackBuffer().pixel(2, 2);
+    };
+    QTest::keyClick(editor->pictMain, Qt::Key_Tab);
+    EXPECT_TRUE(framed());
+    QTest::keyClick(editor->pictMain, Qt::Key_Space);
+    QTest::keyClick(editor->pictMain, Qt::Key_Down);
+    EXPECT_EQ(globals.board(0, 0), Tile::TurtleDown);
+    QTest::keyClick(editor->pictMain, Qt::Key_Tab);
+    QTest::keyClick(editor->pictMain, Qt::Key_Return);
+    QTest::keyClick(editor->pictMain, Qt::Key_Escape);
+    EXPECT_FALSE(test().field().selection.SelectionActive);
+    EXPECT_EQ(globals.board(5, 5), Tile::TurtleRight);
+    EXPECT_TRUE(editor->isVisible()) << "Escape let go; it never closes the editor";
+
+    editor->butTest->click();
+    EXPECT_FALSE(framed());
+    for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Space, Qt::Key_Down})
+        QTest::keyClick(editor->pictMain, key);
+    EXPECT_FALSE(framed());
+    EXPECT_EQ(globals.board(0, 0), Tile::TurtleLeft) << "the placed board, untouched";
+}

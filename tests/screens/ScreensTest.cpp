@@ -206,3 +206,55 @@ TEST_F(Screens, EscapeLeavesTheNameWindowOpenAndTheTopTenShowsTheNewEntryOnABand
     window->mnuHighScores->trigger();
     EXPECT_EQ(band, otherRow) << "High Scores later shows no band";
 }
+
+// The keys play the board through the rules the mouse takes, with a cursor of their own that a
+// mouse press hides; Fast Forward doubles the clock's pace during a game and goes off with it.
+TEST_F(Screens, TheKeysSteerATurtleAndFastForwardRunsOnlyDuringAGame)
+{
+    EXPECT_FALSE(window->mnuFastForward->isEnabled()) << "no game runs";
+    window->mnuNew->trigger();
+    const auto framed = [&] {  // the cursor's frame on the turtle's cell (1, 1)
+        return window->pictMain->surface().pixel(34 + 2, 34 + 2) != window->pictMain->pictBackBuffer().pixel(36, 36);
+    };
+    EXPECT_FALSE(framed());
+    QTest::keyClick(window->pictMain, Qt::Key_Tab);
+    EXPECT_TRUE(framed());
+    QTest::keyClick(window->pictMain, Qt::Key_Space);
+    EXPECT_TRUE(window->field().selection.SelectionActive);
+    QTest::keyClick(window->pictMain, Qt::Key_Left);
+    EXPECT_FALSE(window->field().selection.SelectionActive);
+    EXPECT_EQ(globals.board(1, 1), Tile::TurtleLeft);
+    // A key held down repeats a move of the cursor, never a command's arrow.
+    const auto held = [&](Qt::Key key) {
+        QKeyEvent repeat(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(window->pictMain, &repeat);
+    };
+    held(Qt::Key_Left);
+    EXPECT_TRUE(framed()) << "still on the turtle";
+    QTest::keyClick(window->pictMain, Qt::Key_Left);
+    held(Qt::Key_Right);
+    EXPECT_TRUE(framed()) << "one square left and back";
+    QTest::keyClick(window->pictMain, Qt::Key_Return);
+    QTest::keyClick(window->pictMain, Qt::Key_Escape);
+    EXPECT_FALSE(window->field().selection.SelectionActive) << "let go";
+    EXPECT_EQ(globals.board(1, 1), Tile::TurtleLeft) << "without a command";
+    QTest::mousePress(window->pictMain, Qt::LeftButton, {}, QPoint(300, 300));
+    EXPECT_FALSE(framed()) << "the mouse hides the cursor";
+
+    window->mnuFastForward->trigger();
+    EXPECT_EQ(window->clock().speed(), 2);
+    EXPECT_TRUE(window->lblSpeed->isVisible());
+    EXPECT_EQ(window->lblSpeed->text(), QStringLiteral("2x"));
+    window->mnuFastForward->trigger();
+    EXPECT_EQ(window->clock().speed(), 1);
+    EXPECT_FALSE(window->lblSpeed->isVisible());
+    window->mnuFastForward->trigger();
+    onNextModal<QMessageBox>([&](QMessageBox* box) {
+        onNextModal<frmEditor>([&](frmEditor* editor) { editor->mnuExit->trigger(); });
+        box->button(QMessageBox::Ok)->click();
+    });
+    window->mnuLevelEditor->trigger();
+    EXPECT_FALSE(window->mnuFastForward->isEnabled() || window->mnuFastForward->isChecked());
+    EXPECT_EQ(window->clock().speed(), 1) << "the game is over";
+    EXPECT_FALSE(window->lblSpeed->isVisible());
+}

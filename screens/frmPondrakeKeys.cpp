@@ -1,0 +1,59 @@
+// The game window's keyboard play and Fast Forward: the board's keys, the menu items that stand
+// for the two game buttons, and the clock's pace.
+#include "screens/frmPondrake.h"
+
+#include "ui/BoardPicture.h"
+#include "ui/KeyboardPlay.h"
+#include "ui/Look.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+
+namespace {
+constexpr int FastForwardSpeed = 2;
+}  // namespace
+
+void frmPondrake::setUpKeys(QWidget* client)
+{
+    // The board takes the keys; the buttons never take the focus from it, so Space and Enter
+    // always reach the board, and a click on a button leaves the keys where they were.
+    pictMain->setFocusPolicy(Qt::StrongFocus);
+    pictMain->setKeyboardPlay(true);
+    butEndGame->setFocusPolicy(Qt::NoFocus);
+    butReplay->setFocusPolicy(Qt::NoFocus);
+    KeyboardPlay::Entries entries{
+        [this](float x, float y) { m_flow.pictMain_MouseDown(x, y); },
+        [this](float x, float y) { m_flow.pictMain_MouseMove(x, y); },
+        [this](float x, float y) { m_flow.pictMain_MouseUp(x, y); },
+        [this] { m_flow.letGo(); },
+    };
+    m_keys = new KeyboardPlay(
+        *pictMain, m_field, std::move(entries), [this] { DrawGrid(); }, this);
+
+    lblSpeed = Look::label(client, QStringLiteral("2x"), {10320, 7320, 1700, 375}, 12, Look::DarkBlue);
+    lblSpeed->setAlignment(Qt::AlignCenter);
+    lblSpeed->hide();
+}
+
+void frmPondrake::addPlayItems(QMenu* menu)
+{
+    mnuFastForward = menu->addAction(QStringLiteral("Fast Forward"), this, &frmPondrake::mnuFastForward_Click);
+    mnuFastForward->setShortcut(Qt::Key_F);
+    mnuFastForward->setCheckable(true);
+    mnuAbort = menu->addAction(QStringLiteral("&Abort Game"), this, &frmPondrake::butEndGame_Click);
+    mnuAbort->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
+    mnuReplay = menu->addAction(QStringLiteral("&Replay Level"), this, &frmPondrake::butReplay_Click);
+    mnuReplay->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+}
+
+void frmPondrake::mnuFastForward_Click() { setFastForward(mnuFastForward->isChecked()); }
+
+void frmPondrake::setFastForward(bool on)
+{
+    // The clock keeps every timer's game time: only the pace changes, never the game.
+    m_clock.setSpeed(on ? FastForwardSpeed : 1);
+    mnuFastForward->setChecked(on);
+    lblSpeed->setVisible(on);
+}
