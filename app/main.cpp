@@ -32,9 +32,11 @@ int main(int argc, char* argv[])
     modSound sound(audio);
 
     const QString programFolder = QCoreApplication::applicationDirPath();
-    const QString scoresPath =
-        ScoreLocation(programFolder, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    const QString scoresPath = ScoreLocation(programFolder, dataFolder);
     frmPondrake window(globals, random, sound, programFolder, scoresPath);
+    // The settings have a file of their own: an organisation name for QSettings would move the data folder.
+    window.usePlayerFolders(dataFolder, QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
     window.show();
     return QApplication::exec();
 }

@@ -42,6 +42,7 @@ void LevelFlow::StartLevel(Int16 levelNumber)
     m_clock.setPeriod(GameTimer::Dog, globals.LevelDogInterval);
     setGameTimers(false);
     if (!GameOver) {
+        keep(ReplayLevel);
         m_countdown = CountdownStart;
         m_window.showCountdown(std::to_string(m_countdown), CountdownColour::Red);
         m_clock.setPeriod(GameTimer::CountDown, SecondMs);
@@ -91,6 +92,9 @@ void LevelFlow::timerCountDown_Timer()
         setTimer(GameTimer::CountDown, false);
         m_window.hideCountdown();
         setGameTimers(true);
+        // From here on, closing the window must not give the level's bonus a second try.
+        if (!GameOver)
+            keep(true);
         m_window.playMusicIfAutoPlay();
         return;
     }
@@ -132,6 +136,18 @@ void LevelFlow::pictMain_MouseUp(float x, float y)
     note({GameInput::Kind::MouseUp, {}, x, y});
     if (!held())
         m_field.mouseUp(m_window);
+}
+
+void LevelFlow::keep(bool replay)
+{
+    if (m_keeper)
+        m_keeper->keep({LevelNumber, m_field.score, m_field.saved, m_field.lost, replay});
+}
+
+void LevelFlow::forget()
+{
+    if (m_keeper)
+        m_keeper->forget();
 }
 
 void LevelFlow::letGo()

@@ -3,6 +3,7 @@
 #include "core/Clock.h"
 #include "core/GameInput.h"
 #include "core/Int16.h"
+#include "core/KeptLevel.h"
 #include "core/PlayField.h"
 
 #include <cstdint>
@@ -64,6 +65,8 @@ public:
     LevelFlow(GameWindow& window, PlayField& field, Clock& clock);
 
     void setObserver(InputObserver* observer) { m_observer = observer; }
+    // Told where each level of a game starts, so that a game can be kept across sittings.
+    void setKeeper(GameKeeper* keeper) { m_keeper = keeper; }
 
     // The idle board at start-up: level 1 shown still, no game running.
     void Start();
@@ -82,12 +85,19 @@ public:
     void letGo();
 
     void mnuNew_Click();
+    // Continue Game: a game kept from another sitting starts its level's countdown with the score
+    // and totals it had when that level started.
+    void continueGame(const KeptLevel& kept);
     void butReplay_Click();
     void butEndGame_Click();
     void mnuHighScores_Click();
     // Opens the level editor: a running game is abandoned first, after the player agrees, without
     // the score windows. Afterwards the shell stands idle until New Game.
     void mnuLevelEditor_Click();
+    // Before another level set is played: a running game is abandoned after the Level Editor's
+    // question, and a kept game is discarded. False when the player keeps the game; on true the
+    // window calls Start() for the new set's level 1, which stops every timer.
+    bool abandonGame();
 
     // Holds the game still while a question is open: every timer that is on stops where it
     // stands and the board takes no commands. release() lets each go on with what was left of
@@ -124,11 +134,14 @@ private:
     // it: the pause and the music stop and the game buttons go off.
     bool abandonGameIf(bool (GameWindow::*question)());
     void endGame();  // the game-over and top-ten windows, creatures moving behind them
+    void keep(bool replay);
+    void forget();
 
     GameWindow& m_window;
     PlayField& m_field;
     Clock& m_clock;
     InputObserver* m_observer = nullptr;
+    GameKeeper* m_keeper = nullptr;
     int m_countdown = 0;  // the number shown, 0 for "GO!"
     int m_holds = 0;
     bool m_paused = false;

@@ -16,6 +16,22 @@ void LevelFlow::mnuNew_Click()
     StartLevel(LevelNumber);
 }
 
+void LevelFlow::continueGame(const KeptLevel& kept)
+{
+    endPause();
+    m_window.closeMusic();
+    LevelNumber = kept.levelNumber;
+    GameOver = false;
+    ReplayLevel = kept.replay;
+    m_field.resetGame();
+    m_field.score = kept.score;
+    m_field.saved = kept.saved;
+    m_field.lost = kept.lost;
+    m_window.setGameButtonsEnabled(true);
+    setTimer(GameTimer::CountDown, false);
+    StartLevel(LevelNumber);
+}
+
 void LevelFlow::butReplay_Click()
 {
     note({GameInput::Kind::Replay});
@@ -49,6 +65,7 @@ bool LevelFlow::abandonGameIf(bool (GameWindow::*question)())
     const bool yes = answered((m_window.*question)());
     release();
     if (yes) {
+        forget();
         endPause();
         m_window.closeMusic();
         GameOver = true;
@@ -59,6 +76,7 @@ bool LevelFlow::abandonGameIf(bool (GameWindow::*question)())
 
 void LevelFlow::endGame()
 {
+    forget();
     setTimer(GameTimer::Dog, true);
     setTimer(GameTimer::Turtle, true);
     m_window.showGameOver(m_field.score);
@@ -97,11 +115,20 @@ void LevelFlow::mnuLevelEditor_Click()
             return;
         ReplayLevel = false;
     }
+    forget();  // the editor may change the levels a kept game would go on with
     setGameTimers(false);
     setTimer(GameTimer::CountDown, false);
     m_window.showEditor();
     closed();
     setGameTimers(false);
+}
+
+bool LevelFlow::abandonGame()
+{
+    if (!GameOver && !abandonGameIf(&GameWindow::confirmLevelEditor))
+        return false;
+    forget();
+    return true;
 }
 
 void LevelFlow::hold()

@@ -10,6 +10,8 @@ class Random {
 public:
     virtual ~Random() = default;
     virtual double next() = 0;
+    // Starts the sequence again from a seed: a new game's, so that its replay can draw the same.
+    virtual void reseed(std::uint64_t seed) = 0;
 
     // A whole number from 0 to range - 1.
     int below(int range);
@@ -21,6 +23,7 @@ public:
     GameRandom();  // seeded from the clock
     explicit GameRandom(std::uint64_t seed);
     double next() override;
+    void reseed(std::uint64_t seed) override { m_engine.seed(seed); }
 
 private:
     std::mt19937_64 m_engine;
@@ -32,6 +35,7 @@ class SequenceRandom final : public Random {
 public:
     explicit SequenceRandom(std::vector<double> values);
     double next() override;
+    void reseed(std::uint64_t) override {}  // a script has no seed: its draws go on in order
     std::size_t remaining() const { return m_values.size() - m_next; }
 
 private:

@@ -3,8 +3,12 @@
 #include "core/PlayField.h"
 #include "editor/LevelDialogs.h"
 #include "editor/LevelDocument.h"
+#include "files/LevelSet.h"
 #include "ui/AudioControl.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QMessageBox>
 #include <QWidget>
 
 FileCommands::FileCommands(QWidget& window, const QString& programFolder, LevelDocument& document, PlayField& field,
@@ -26,9 +30,10 @@ void FileCommands::butMusic_Click()
 void FileCommands::mnuOpen_Click()
 {
     emit dialogOpens();
-    if (const std::optional<QString> path = LevelDialogs::chooseLevelToOpen(&m_window, m_programFolder)) {
+    if (const std::optional<QString> path = LevelDialogs::chooseLevelToOpen(&m_window, startFolder())) {
         m_audio.mnuMusicStop_Click();
         OpenLevelFile(*path);
+        m_lastFile = *path;
     }
     emit finished();
 }
@@ -47,9 +52,40 @@ void FileCommands::OpenLevelFile(const QString& path)
 void FileCommands::mnuSave_Click()
 {
     emit dialogOpens();
-    if (const std::optional<QString> path = LevelDialogs::chooseLevelToSave(&m_window, m_programFolder)) {
-        if (!m_document.save(*path))
+    const QString folder = startFolder();
+    if (const std::optional<QString> path =
+            LevelDialogs::chooseLevelToSave(&m_window, folder, NextFreeLevelName(folder))) {
+        if (m_document.save(*path))
+            m_lastFile = *path;
+        else
             LevelDialogs::tellSaveFailed(&m_window, *path);
     }
     emit finished();
+}
+
+void FileCommands::useSetFolders(const QString& myLevels, const QString& lastFile)
+{
+    m_myLevels = myLevels;
+    m_lastFile = lastFile;
+}
+
+QString FileCommands::startFolder() const
+{
+    if (const QString last = QFileInfo(m_lastFile).absolutePath(); !m_lastFile.isEmpty() && QFileInfo(last).isDir())
+        return last;
+    if (!m_myLevels.isEmpty() && QDir().mkpath(m_myLevels))
+        return m_myLevels;
+    return ShippedSetFolder(m_programFolder);
+}
+
+void FileCommands::mnuPlaySet_Click()
+{
+    if (m_lastFile.isEmpty()) {
+        QMessageBox::information(
+            &m_window, QStringLiteral("Play This Set"),
+            QStringLiteral("Open or save a level first: the set played is the folder of that file."));
+        return;
+    }
+    if (m_window.close())
+        m_playSet = QFileInfo(m_lastFile).absolutePath();
 }

@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QString>
 
+#include <optional>
+
 class AudioControl;
 class LevelDocument;
 class PlayField;
@@ -22,6 +24,17 @@ public:
     void mnuSave_Click();
     void OpenLevelFile(const QString& path);
 
+    // The dialogs start in the folder of the file opened or saved last, else in My Levels (made
+    // then), else in the program's levels/; Save Level proposes the first free levelN.txt there.
+    void useSetFolders(const QString& myLevels, const QString& lastFile);
+    const QString& lastFile() const { return m_lastFile; }
+    QString startFolder() const;
+
+    // Closes the editor to play the set of the folder of the file opened or saved last; leaving
+    // asks what closing the editor asks, and a refusal leaves it open.
+    void mnuPlaySet_Click();
+    std::optional<QString> playSetChosen() const { return m_playSet; }
+
 signals:
     // Open Level or Save Level is about to show its dialog, which runs its own event loop in which
     // timers keep firing: the editor's timers stop and a running test ends here.
@@ -37,4 +50,7 @@ private:
     LevelDocument& m_document;
     PlayField& m_field;
     AudioControl& m_audio;
+    QString m_myLevels;
+    QString m_lastFile;
+    std::optional<QString> m_playSet;
 };

@@ -15,8 +15,6 @@ std::optional<QString> ask(QFileDialog& dialog)
     return dialog.selectedFiles().constFirst();
 }
 
-QString levelsFolder(const QString& programFolder) { return programFolder + QStringLiteral("/levels"); }
-
 // Save Level's dialog, which turns down the score table before it would ask to replace it.
 class LevelSaveDialog : public QFileDialog {
 public:
@@ -49,20 +47,22 @@ std::optional<QString> LevelDialogs::chooseMusic(QWidget* parent, const QString&
     return QFileInfo(*path).fileName();
 }
 
-std::optional<QString> LevelDialogs::chooseLevelToOpen(QWidget* parent, const QString& programFolder)
+std::optional<QString> LevelDialogs::chooseLevelToOpen(QWidget* parent, const QString& folder)
 {
-    QFileDialog dialog(parent, QStringLiteral("Open Level"), levelsFolder(programFolder));
+    QFileDialog dialog(parent, QStringLiteral("Open Level"), folder);
     dialog.setFileMode(QFileDialog::ExistingFile);
     return ask(dialog);
 }
 
-std::optional<QString> LevelDialogs::chooseLevelToSave(QWidget* parent, const QString& programFolder)
+std::optional<QString> LevelDialogs::chooseLevelToSave(QWidget* parent, const QString& folder,
+                                                       const QString& proposedName)
 {
-    LevelSaveDialog dialog(parent, QStringLiteral("Save Level"), levelsFolder(programFolder));
+    LevelSaveDialog dialog(parent, QStringLiteral("Save Level"), folder);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters({QStringLiteral("Level files (*.txt)"), QStringLiteral("All files (*)")});
     dialog.setDefaultSuffix(QStringLiteral("txt"));
+    dialog.selectFile(proposedName);
     return ask(dialog);
 }
 

@@ -16,14 +16,13 @@ namespace LevelDialogs {
 // The "..." button: a music file from audio/ (or any folder); only its bare name is kept.
 std::optional<QString> chooseMusic(QWidget* parent, const QString& programFolder);
 
-// Open Level: an existing file, starting in levels/.
-std::optional<QString> chooseLevelToOpen(QWidget* parent, const QString& programFolder);
+// Open Level: an existing file, starting in the folder given.
+std::optional<QString> chooseLevelToOpen(QWidget* parent, const QString& folder);
 
-// Save Level, starting in levels/ and showing level files first: a name without an extension
-// gets ".txt", and replacing a file is asked first. The score table is never offered up: a name
-// that is (or leads to) a table of scores is refused with a message, and the dialog stays open
-// for another name.
-std::optional<QString> chooseLevelToSave(QWidget* parent, const QString& programFolder);
+// Save Level, starting in the folder given with the name proposed, and showing level files first: a name without an
+// extension gets ".txt", and replacing a file is asked first. The score table is never offered up: a name that is (or
+// leads to) a table of scores is refused with a message, and the dialog stays open for another name.
+std::optional<QString> chooseLevelToSave(QWidget* parent, const QString& folder, const QString& proposedName);
 
 // Whether saving a level under this path would write over a table of scores: its name, or the
 // name of the file a link there leads to, is "scores.txt" in any case.

@@ -111,6 +111,7 @@ void frmEditor::buildMenus()
     mnuNew = mnuFile->addAction(QStringLiteral("New Level"), this, &frmEditor::mnuNew_Click);
     mnuOpen = mnuFile->addAction(QStringLiteral("&Open Level"), m_files, &FileCommands::mnuOpen_Click);
     mnuSave = mnuFile->addAction(QStringLiteral("Save Level"), m_files, &FileCommands::mnuSave_Click);
+    mnuPlaySet = mnuFile->addAction(QStringLiteral("Play This Set"), m_files, &FileCommands::mnuPlaySet_Click);
     mnuExit = mnuFile->addAction(QStringLiteral("Exit"), this, &frmEditor::mnuExit_Click);
     QMenu* mnuEdit = menuBar->addMenu(QStringLiteral("&Edit"));
     mnuUndo = m_document->history().createUndoAction(mnuEdit, QStringLiteral("&Undo"));

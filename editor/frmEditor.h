@@ -64,6 +64,7 @@ public:
     void EditorWindowProc(QSize display);
 
     // butMusic_Click, mnuOpen_Click, mnuSave_Click and OpenLevelFile.
+    // and Play This Set, with the folders the dialogs start in.
     FileCommands& files() { return *m_files; }
     void ResetEditor();
     void DrawGrid();
@@ -89,6 +90,7 @@ public:
     QAction* mnuNew;
     QAction* mnuOpen;
     QAction* mnuSave;
+    QAction* mnuPlaySet;
     QAction* mnuExit;
     QAction* mnuUndo;  // the history's own actions
     QAction* mnuRedo;

@@ -1,7 +1,10 @@
 #include "files/ScoreLocation.h"
 
+#include "files/LevelSet.h"
 #include "files/ScoreFile.h"
 
+#include <QCryptographicHash>
+#include <QDir>
 #include <QFileInfo>
 
 namespace {
@@ -34,4 +37,25 @@ QString ScoreLocation(const QString& programFolder, const QString& playerDataFol
     if (!QFileInfo::exists(InstalledMarkPath(programFolder)) && canSaveAt(besideProgram))
         return besideProgram;
     return playerDataFolder.isEmpty() ? QString() : ScoresPath(playerDataFolder);
+}
+
+QString SetScoreLocation(const QString& setFolder, const QString& programFolder, const QString& playerDataFolder)
+{
+    if (SameFolder(setFolder, ShippedSetFolder(programFolder)))
+        return ScoreLocation(programFolder, playerDataFolder);
+    QString inSet = setFolder + QStringLiteral("/scores.txt");
+    if (QFileInfo(setFolder).isDir() && canSaveAt(inSet))
+        return inSet;
+    if (playerDataFolder.isEmpty())
+        return {};
+    // The folder's name for the player who looks, a digest of its whole path to keep sets of the
+    // same name apart.
+    const QString path = QDir::cleanPath(QDir(setFolder).absolutePath());
+    QString name = QFileInfo(path).fileName();
+    for (QChar& c : name)
+        if (!c.isLetterOrNumber())
+            c = u'_';
+    const QByteArray digest = QCryptographicHash::hash(path.toUtf8(), QCryptographicHash::Sha256).toHex().left(16);
+    return playerDataFolder + QStringLiteral("/set scores/") + name.left(40) + u'-' + QString::fromLatin1(digest) +
+           QStringLiteral(".txt");
 }

@@ -1,8 +1,10 @@
 #include "screens/frmPondrake.h"
 
 #include "core/Random.h"
+#include "editor/FileCommands.h"
 #include "editor/frmEditor.h"
 #include "files/LevelFile.h"
+#include "files/ReplayShelf.h"
 #include "screens/frmGameOver.h"
 #include "screens/frmLevel.h"
 #include "screens/frmTopTen.h"
@@ -11,6 +13,7 @@
 #include "ui/KeyboardPlay.h"
 #include "ui/Look.h"
 #include "ui/MissingParts.h"
+#include "ui/ReplayWindow.h"
 #include "ui/modSound.h"
 
 #include <QCloseEvent>
@@ -36,9 +39,14 @@ constexpr double StatusPoints = 9.75;
 frmPondrake::frmPondrake(modGlobals& globals, Random& random, modSound& sound, const QString& programFolder,
                          const QString& scoresPath, QWidget* parent)
     : QMainWindow(parent), m_globals(globals), m_random(random), m_sound(sound), m_programFolder(programFolder),
-      m_scoresPath(scoresPath), m_field(globals, random, GameScoring), m_flow(*this, m_field, m_clock),
-      m_audio(sound, programFolder)
+      m_files(programFolder, scoresPath), m_field(globals, random, GameScoring), m_flow(*this, m_field, m_clock),
+      m_audio(sound, programFolder), m_recorder(m_clock, random, m_field, seedFromClock)
 {
+    m_flow.setObserver(&m_recorder);
+    m_recorder.setFinished([this](const Replay& replay) {
+        m_lastReplay = replayBytes(replay);
+        keepReplay(m_files.scoresPath(), m_lastReplay, std::nullopt);
+    });
     setWindowTitle(QStringLiteral("Pondrake"));
     auto* client = new QWidget(this);
     client->setFixedSize(Look::twips(ClientWidth), Look::twips(ClientHeight));
@@ -53,6 +61,7 @@ frmPondrake::frmPondrake(modGlobals& globals, Random& random, modSound& sound, c
     setUpKeys(client);
     buildMenus();
 
+    m_flow.setKeeper(&m_files);
     connect(qGuiApp, &QGuiApplication::applicationStateChanged, this, &frmPondrake::applicationStateChanged);
     Form_Load();
 }
@@ -92,11 +101,17 @@ void frmPondrake::buildMenus()
 {
     QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("&Game"));
     mnuNew = mnuFile->addAction(QStringLiteral("&New Game"), this, &frmPondrake::mnuNew_Click);
+    mnuContinue = mnuFile->addAction(QStringLiteral("&Continue Game"), this, &frmPondrake::mnuContinue_Click);
+    mnuContinue->setEnabled(false);
+    mnuLevelSet = mnuFile->addAction(QStringLiteral("Level &Set..."), this, &frmPondrake::mnuLevelSet_Click);
+    mnuFile->setToolTipsVisible(true);  // Continue Game says why it is off
     mnuPause = mnuFile->addAction(QStringLiteral("&Pause"), this, &frmPondrake::mnuPause_Click);
     mnuPause->setShortcut(Qt::Key_P);
     mnuPause->setCheckable(true);
     addPlayItems(mnuFile);
     mnuHighScores = mnuFile->addAction(QStringLiteral("&High Scores"), this, &frmPondrake::mnuHighScores_Click);
+    mnuWatchLastGame =
+        mnuFile->addAction(QStringLiteral("&Watch Last Game"), this, &frmPondrake::mnuWatchLastGame_Click);
     mnuExit = mnuFile->addAction(QStringLiteral("E&xit"), this, &frmPondrake::mnuExit_Click);
 
     audioMenu = addAudioMenu(menuBar(), m_audio, QStringLiteral("Music Auto-Play"));
@@ -139,6 +154,12 @@ void frmPondrake::mnuInstructions_Click() { showHelp(HelpWindow::Instructions); 
 
 void frmPondrake::mnuAbout_Click() { showHelp(HelpWindow::About); }
 
+void frmPondrake::mnuWatchLastGame_Click()
+{
+    m_flow.pause();  // a running game waits, as for the help
+    ReplayWindow::watch(lastReplayPath(m_files.scoresPath()), m_programFolder, &m_audio, this);
+}
+
 void frmPondrake::mnuPause_Click()
 {
     if (m_flow.paused())
@@ -159,6 +180,7 @@ void frmPondrake::mnuExit_Click() { QCoreApplication::exit(0); }
 
 void frmPondrake::closeEvent(QCloseEvent* event)
 {
+    m_recorder.finish();
     m_sound.CloseAllEffects();
     event->accept();
 }
@@ -186,6 +208,7 @@ void frmPondrake::setGameButtonsEnabled(bool enabled)
     butEndGame->setEnabled(enabled);
     butReplay->setEnabled(enabled);
     mnuPause->setEnabled(enabled);
+    showSet();
     mnuAbort->setEnabled(enabled);
     mnuReplay->setEnabled(enabled);
     mnuFastForward->setEnabled(enabled);
@@ -199,9 +222,14 @@ void frmPondrake::showPaused(bool paused)
     DrawGrid();
 }
 
-void frmPondrake::loadLevel(Int16 levelNumber) { LoadLevel(levelNumber, m_programFolder, m_globals, m_random); }
+void frmPondrake::loadLevel(Int16 levelNumber)
+{
+    m_recorder.setFolder(m_files.setFolder());
+    m_recorder.levelLoaded(levelNumber, m_files.levelPath(levelNumber));
+    LoadLevelFile(m_files.levelPath(levelNumber), m_globals, m_random);
+}
 
-bool frmPondrake::levelExists(Int16 levelNumber) { return FileExists(LevelPath(m_programFolder, levelNumber)); }
+bool frmPondrake::levelExists(Int16 levelNumber) { return FileExists(m_files.levelPath(levelNumber)); }
 
 void frmPondrake::prepareMusic(const std::string& levelMusic)
 {
@@ -252,6 +280,7 @@ bool frmPondrake::confirmLevelEditor()
 
 void frmPondrake::showLevelOver(const LevelReport& report)
 {
+    m_recorder.levelOver(report);
     frmLevel window(this);
     window.fill(report);
     if (const QScreen* screen = this->screen()) {
@@ -263,22 +292,33 @@ void frmPondrake::showLevelOver(const LevelReport& report)
 
 void frmPondrake::showGameOver(std::int32_t yourScore)
 {
-    frmGameOver window(m_scoresPath, this);
+    frmGameOver window(m_files.scoresPath(), this);
     window.yourScore = yourScore;
+    m_lastReplay.clear();
+    m_recorder.finish();
     window.exec();
     m_newEntry = window.newEntryPlace();
+    if (m_newEntry && !m_lastReplay.isEmpty())
+        keepReplay(m_files.scoresPath(), m_lastReplay, m_newEntry);
 }
 
 void frmPondrake::showTopTen()
 {
-    frmTopTen window(m_scoresPath, this);
+    frmTopTen window(m_files.scoresPath(), this);
+    if (!m_files.shippedSet())
+        window.setWindowTitle(window.windowTitle() + QStringLiteral(" - ") + m_files.setName());
     window.newEntry = std::exchange(m_newEntry, std::nullopt);  // only the showing right after it
+    window.setReplays(m_programFolder, &m_audio);
     window.move(pos() + QPoint(Look::twips(100), Look::twips(100)));
     window.exec();
 }
 
 void frmPondrake::showEditor()
 {
+    m_recorder.finish();  // the game, if one ran, was abandoned for the editor
     frmEditor editor(m_globals, m_random, m_sound, m_programFolder, this);
+    editor.files().useSetFolders(m_files.myLevels(), m_files.settings.editorFile);
     editor.exec();
+    m_files.settings.editorFile = editor.files().lastFile();
+    m_playSet = editor.files().playSetChosen();
 }

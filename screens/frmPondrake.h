@@ -2,6 +2,8 @@
 
 #include "core/LevelFlow.h"
 #include "core/PlayField.h"
+#include "files/ReplayRecorder.h"
+#include "screens/PlayerFiles.h"
 #include "ui/AudioControl.h"
 #include "ui/AudioMenu.h"
 #include "ui/WallClock.h"
@@ -31,7 +33,12 @@ public:
     frmPondrake(modGlobals& globals, Random& random, modSound& sound, const QString& programFolder,
                 const QString& scoresPath, QWidget* parent = nullptr);
 
+    // Plays the remembered level set with the remembered switches and offers a kept game; from
+    // now on games are kept and settings remembered in these folders (frmPondrakeSets.cpp).
+    void usePlayerFolders(const QString& dataFolder, const QString& configFolder);
+
     LevelFlow& flow() { return m_flow; }
+    PlayerFiles& files() { return m_files; }
     PlayField& field() { return m_field; }
     const Clock& clock() const { return m_clock; }
     AudioControl& audio() { return m_audio; }
@@ -41,7 +48,10 @@ public:
     void butEndGame_Click() { m_flow.butEndGame_Click(); }
     void butReplay_Click() { m_flow.butReplay_Click(); }
     void mnuHighScores_Click() { m_flow.mnuHighScores_Click(); }
-    void mnuLevelEditor_Click() { m_flow.mnuLevelEditor_Click(); }
+    void mnuLevelEditor_Click();
+    void mnuContinue_Click();
+    void mnuLevelSet_Click();
+    void mnuWatchLastGame_Click();
     void mnuInstructions_Click();
     void mnuAbout_Click();
     void mnuExit_Click();
@@ -62,12 +72,15 @@ public:
     QPushButton* butEndGame;
     QPushButton* butReplay;
     QAction* mnuNew;
+    QAction* mnuContinue;  // on only when a game kept from another sitting can go on
+    QAction* mnuLevelSet;
     QAction* mnuPause;
     QAction* mnuFastForward;
     QAction* mnuAbort;  // Abort Game and Replay Level for the keyboard: the board keeps Tab
     QAction* mnuReplay;
     QLabel* lblSpeed;  // "2x" while Fast Forward is on
     QAction* mnuHighScores;
+    QAction* mnuWatchLastGame;
     QAction* mnuExit;
     AudioMenu audioMenu;
     QAction* mnuLevelEditor;  // a command on the menu bar itself
@@ -86,6 +99,8 @@ private:
     void addPlayItems(QMenu* menu);
     void setFastForward(bool on);
     void showHelp(const QString& page);
+    void showSet();  // the title and Continue Game follow the set and the kept game
+    void playSet(const QString& folder);
 
     // What the level flow asks of the window.
     void showCountdown(std::string_view caption, CountdownColour colour) override;
@@ -113,12 +128,15 @@ private:
     Random& m_random;
     modSound& m_sound;
     QString m_programFolder;
-    QString m_scoresPath;
+    PlayerFiles m_files;
+    std::optional<QString> m_playSet;  // the editor closed with Play This Set
     // The four timers timerCountDown, TimerBonus, TimerTurtle and TimerDog.
     WallClock m_clock;
     PlayField m_field;
     LevelFlow m_flow;
     AudioControl m_audio;
+    ReplayRecorder m_recorder;  // every game, kept beside the score table (ReplayShelf.h)
+    QByteArray m_lastReplay;
     KeyboardPlay* m_keys = nullptr;
     std::optional<int> m_newEntry;  // the place of the entry the game-over window just wrote
 };

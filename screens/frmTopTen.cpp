@@ -1,10 +1,14 @@
 #include "screens/frmTopTen.h"
 
+#include "files/ReplayShelf.h"
 #include "screens/InkDisplay.h"
 #include "ui/Look.h"
+#include "ui/ReplayWindow.h"
 
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 
@@ -82,6 +86,38 @@ void frmTopTen::Form_Load()
     }
     butOkay->setDefault(true);
     butOkay->setFocus();
+    findReplays();
+}
+
+void frmTopTen::setReplays(const QString& programFolder, AudioControl* audio)
+{
+    m_programFolder = programFolder;
+    m_audio = audio;
+}
+
+void frmTopTen::findReplays()
+{
+    ScoreTable table;
+    if (m_programFolder.isEmpty() || LoadScores(m_scoresPath, table) != ScoreReadStatus::Complete)
+        return;
+    for (int i = 0; i < ScoreEntries; ++i) {
+        const QString path = entryReplayPath(m_scoresPath, table, i);
+        if (!QFileInfo::exists(path))
+            continue;
+        m_replays[i] = path;
+        for (QWidget* part : std::initializer_list<QWidget*>{lblVal[i], lblScore[i], inkScore[i]})
+            part->setToolTip(QStringLiteral("Double-click to watch this game"));
+    }
+}
+
+void frmTopTen::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    for (int i = 0; i < ScoreEntries; ++i)
+        if (!m_replays[i].isEmpty() && rowRect(i).contains(event->position().toPoint())) {
+            ReplayWindow::watch(m_replays[i], m_programFolder, m_audio, this);
+            return;
+        }
+    QDialog::mouseDoubleClickEvent(event);
 }
 
 void frmTopTen::butOkay_Click() { accept(); }

@@ -7,6 +7,7 @@
 #include <array>
 #include <optional>
 
+class AudioControl;
 class InkDisplay;
 class QLabel;
 class QPushButton;
@@ -23,6 +24,9 @@ public:
     // stands on a coloured band so that the player finds it.
     std::optional<int> newEntry;
 
+    // Rows whose game was kept can be watched: a double-click opens its replay.
+    void setReplays(const QString& programFolder, AudioControl* audio);
+
     // Where row i stands in the window, from its rank to the end of its name.
     static QRect rowRect(int i);
 
@@ -30,14 +34,19 @@ protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     void Form_Load();
     void butOkay_Click();
+    void findReplays();
     void Form_KeyPress(int KeyAscii);
 
     const QString m_scoresPath;
     bool m_loaded = false;
+    QString m_programFolder;  // empty: no replays are offered
+    AudioControl* m_audio = nullptr;
+    std::array<QString, ScoreEntries> m_replays;  // the replay file of each row, where there is one
 
     std::array<QLabel*, ScoreEntries> lblVal{};
     std::array<QLabel*, ScoreEntries> lblScore{};

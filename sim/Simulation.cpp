@@ -58,8 +58,12 @@ private:
     Random& m_random;
 };
 
-// Press, drag and release, as the game window forwards them to the flow: a press on the centre of
-// the cell and a drag of 20 pixels. Returns the code of the pressed cell before the command.
+// A player gets no more than this many commands at one instant: a guard against a player that
+// never stops answering.
+constexpr int MaxCommandsAtOnce = 64;
+
+}  // namespace
+
 TileCode giveCommand(LevelFlow& flow, const Board& board, const Command& command)
 {
     constexpr float DragPixels = 20;
@@ -80,12 +84,6 @@ TileCode giveCommand(LevelFlow& flow, const Board& board, const Command& command
     flow.pictMain_MouseUp(x + dx, y + dy);
     return pressed;
 }
-
-// A player gets no more than this many commands at one instant: a guard against a player that
-// never stops answering.
-constexpr int MaxCommandsAtOnce = 64;
-
-}  // namespace
 
 RunOutcome playLevel(const std::string& path, std::uint64_t seed, Player& player)
 {

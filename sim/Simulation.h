@@ -50,6 +50,12 @@ struct RunOutcome {
     Board board;  // as the level ended, or at the time limit
 };
 
+class LevelFlow;
+
+// Press, drag and release, as the game window forwards them to the flow: a press on the centre of
+// the cell and a drag of 20 pixels. Returns the code of the pressed cell before the command.
+TileCode giveCommand(LevelFlow& flow, const Board& board, const Command& command);
+
 // Thrown when the level file cannot be read whole: there is nothing to play.
 struct UnreadableLevel {
     std::string path;

@@ -15,7 +15,20 @@ double median(std::vector<double> values)
     return values.size() % 2 ? values[mid] : (values[mid - 1] + values[mid]) / 2;
 }
 
-std::string quoted(const std::string& text)
+std::string number(double value)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.3f", value);
+    std::string out = text;
+    out.erase(out.find_last_not_of('0') + 1);  // 0.500 is written 0.5, 12.000 as 12
+    if (out.back() == '.')
+        out.pop_back();
+    return out;
+}
+
+}  // namespace
+
+std::string jsonString(const std::string& text)
 {
     std::string out = "\"";
     for (const char c : text) {
@@ -32,19 +45,6 @@ std::string quoted(const std::string& text)
     }
     return out + '"';
 }
-
-std::string number(double value)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%.3f", value);
-    std::string out = text;
-    out.erase(out.find_last_not_of('0') + 1);  // 0.500 is written 0.5, 12.000 as 12
-    if (out.back() == '.')
-        out.pop_back();
-    return out;
-}
-
-}  // namespace
 
 double SeedSummary::commandsPerSaved() const { return static_cast<double>(commands) / std::max(1, saved); }
 
@@ -93,18 +93,18 @@ double leastSquaresSlope(const std::vector<double>& xs, const std::vector<double
 
 std::string runJson(const std::string& path, const std::string& player, std::uint64_t seed, const RunOutcome& run)
 {
-    return "{\"level\":" + quoted(path) + ",\"player\":" + quoted(player) + ",\"seed\":" + std::to_string(seed) +
-           ",\"passed\":" + (run.passed ? "true" : "false") + ",\"ended\":" + (run.ended ? "true" : "false") +
-           ",\"saved\":" + std::to_string(run.saved) + ",\"lost\":" + std::to_string(run.lost) +
-           ",\"score\":" + std::to_string(run.score) + ",\"seconds\":" + number(run.milliseconds / 1000.0) +
-           ",\"commands\":" + std::to_string(run.commands) + ",\"dog_commands\":" + std::to_string(run.dogCommands) +
-           "}";
+    return "{\"level\":" + jsonString(path) + ",\"player\":" + jsonString(player) +
+           ",\"seed\":" + std::to_string(seed) + ",\"passed\":" + (run.passed ? "true" : "false") +
+           ",\"ended\":" + (run.ended ? "true" : "false") + ",\"saved\":" + std::to_string(run.saved) +
+           ",\"lost\":" + std::to_string(run.lost) + ",\"score\":" + std::to_string(run.score) +
+           ",\"seconds\":" + number(run.milliseconds / 1000.0) + ",\"commands\":" + std::to_string(run.commands) +
+           ",\"dog_commands\":" + std::to_string(run.dogCommands) + "}";
 }
 
 std::string summaryJson(const std::string& path, const std::string& player, std::uint64_t firstSeed,
                         const SeedSummary& summary)
 {
-    return "{\"level\":" + quoted(path) + ",\"player\":" + quoted(player) +
+    return "{\"level\":" + jsonString(path) + ",\"player\":" + jsonString(player) +
            ",\"seeds\":" + std::to_string(summary.runs) + ",\"first_seed\":" + std::to_string(firstSeed) +
            ",\"pass_rate\":" + number(summary.passRate) + ",\"median_score\":" + number(summary.medianScore) +
            ",\"median_seconds\":" + number(summary.medianSeconds) + ",\"saved\":" + std::to_string(summary.saved) +

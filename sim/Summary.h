@@ -31,6 +31,9 @@ SeedSummary summarize(const std::string& path, std::uint64_t firstSeed, int seed
 // distinct x.
 double leastSquaresSlope(const std::vector<double>& xs, const std::vector<double>& ys);
 
+// A JSON string of the text, quoted and escaped.
+std::string jsonString(const std::string& text);
+
 // One line of JSON for one run, and for a summary.
 std::string runJson(const std::string& path, const std::string& player, std::uint64_t seed, const RunOutcome& run);
 std::string summaryJson(const std::string& path, const std::string& player, std::uint64_t firstSeed,

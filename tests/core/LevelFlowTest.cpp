@@ -15,8 +15,10 @@ namespace {
 
 // One story's game, with this class standing in for its window: it logs what the flow asks for.
 // The game's timers run on a clock moved by hand.
-class Story : public GameWindow {
+class Story : public GameWindow, public GameKeeper {
 public:
+    Story() { flow.setKeeper(this); }
+
     modGlobals globals;
     GameRandom random{99};
     PlayField field{globals, random, GameScoring};
@@ -71,7 +73,15 @@ public:
     void showTopTen() override { open("top ten"); }
     void showEditor() override { open("editor"); }
 
-    std::string shown;  // the totals on the labels
+    std::string shown;          // the totals on the labels
+    std::string kept = "none";  // the game kept for another sitting
+
+    void keep(const KeptLevel& l) override
+    {
+        kept = "level " + std::to_string(l.levelNumber) + " score " + std::to_string(l.score) + " saved " +
+               std::to_string(l.saved) + " lost " + std::to_string(l.lost) + (l.replay ? " replay" : "");
+    }
+    void forget() override { kept = "none"; }
 
     std::string timers() const  // C countdown, B bonus, T turtle, D dog; h held, - off
     {
@@ -118,14 +128,24 @@ public:
                 in.clear(), n = 1;  // one beat unless a count is given
             for (; n > 0; --n)
                 flow.timerFired(beats.at(verb));
-        } else if (verb == "abort" || verb == "editor") {
+        } else if (verb == "abort" || verb == "editor" || verb == "set") {
             in >> answer;
             const bool known = verb == "abort" ? answer == "yes" || answer == "no"
                                                : answer.empty() || answer == "ok" || answer == "cancel";
             if (!known)
                 ADD_FAILURE() << "no such answer: " << command;
             m_yes = answer == "yes" || answer == "ok";
-            verb == "abort" ? flow.butEndGame_Click() : flow.mnuLevelEditor_Click();
+            if (verb == "set" && flow.abandonGame())
+                log.emplace_back("set chosen"), flow.Start();  // as the window does: the set's level 1, idle
+            else if (verb == "set")
+                log.emplace_back("set refused");
+            else
+                verb == "abort" ? flow.butEndGame_Click() : flow.mnuLevelEditor_Click();
+        } else if (verb == "continue") {
+            KeptLevel level;
+            number(level.levelNumber), number(level.score), number(level.saved), number(level.lost);
+            level.replay = (in >> answer) && answer == "replay";
+            flow.continueGame(level);
         } else if (verb == "advance") {
             number(n);
             clock.runUntil(clock.driven() + n);
@@ -194,6 +214,8 @@ TEST(LevelFlow, EveryStoryGoesAsWrittenDown)
             EXPECT_EQ(story->shown, rest);
         } else if (head == "board") {
             EXPECT_EQ(rowsOf(story->globals.board), rowsOf(boardFromText(rest)));
+        } else if (head == "kept") {
+            EXPECT_EQ(story->kept, rest);
         } else if (head == "turtles") {
             EXPECT_EQ(std::to_string(story->globals.TurtlesInLevel), rest);
         } else if (!line.empty() && line[0] != '#') {

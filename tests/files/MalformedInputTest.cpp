@@ -2,7 +2,9 @@
 // the game makes of each: malformed/outcomes.txt holds the table, malformed/ the files.
 
 #include "core/Random.h"
+#include "files/KeptGame.h"
 #include "files/LevelFile.h"
+#include "files/PlayerSettings.h"
 #include "files/ScoreFile.h"
 #include "tests/support/BoardText.h"
 
@@ -100,6 +102,28 @@ QString scoreOutcome(const QString& path)
     return outcome;
 }
 
+QString keptOutcome(const QString& path)
+{
+    const std::optional<KeptGame> game = ReadKeptGame(path);
+    if (!game)
+        return QStringLiteral("none");
+    const KeptLevel& l = game->level;
+    return QStringLiteral("level %1 score %2 saved %3 lost %4%5 in %6")
+        .arg(l.levelNumber)
+        .arg(l.score)
+        .arg(l.saved)
+        .arg(l.lost)
+        .arg(l.replay ? " replay" : "", QString(game->setFolder).replace(QRegularExpression("[^ -~]"), "?"));
+}
+
+QString settingsOutcome(const QString& path)
+{
+    const PlayerSettings s = ReadPlayerSettings(path);
+    return QStringLiteral("effects %1 music %2 set [%3] others [%4] editor [%5] pos %6")
+        .arg(s.soundEffects ? "on" : "off", s.musicAutoPlay ? "on" : "off", s.levelSet, s.otherSets.join(u'|'),
+             s.editorFile, s.windowPos ? QStringLiteral("%1,%2").arg(s.windowPos->x()).arg(s.windowPos->y()) : "none");
+}
+
 }  // namespace
 
 // No input may crash or hang a reader; each gives the outcome its row of the table names. A row
@@ -115,8 +139,9 @@ TEST(MalformedInput, EveryFileGivesTheOutcomeInTheTable)
         if (fields.isEmpty() || fields[0].startsWith(u'#'))
             continue;
         const std::string named = "outcomes.txt:" + std::to_string(number) + ": " + row.toStdString();
-        if (fields.size() < 3 || (fields[0] != u"level" && fields[0] != u"score")) {
-            ADD_FAILURE() << named << "\n  a row is: level or score, the file, the outcome";
+        const QStringList formats = {"level", "score", "kept", "settings"};
+        if (fields.size() < 3 || !formats.contains(fields[0])) {
+            ADD_FAILURE() << named << "\n  a row is: level, score, kept or settings, the file, the outcome";
             continue;
         }
         const QString input = fields[0] + u'/' + fields[1], path = dir.filePath(QString::number(++cases));
@@ -125,7 +150,10 @@ TEST(MalformedInput, EveryFileGivesTheOutcomeInTheTable)
             continue;
         }
         SCOPED_TRACE(named);
-        const QString outcome = fields[0] == u"level" ? levelOutcome(input, path) : scoreOutcome(path);
+        const QString outcome = fields[0] == u"level"   ? levelOutcome(input, path)
+                                : fields[0] == u"score" ? scoreOutcome(path)
+                                : fields[0] == u"kept"  ? keptOutcome(path)
+                                                        : settingsOutcome(path);
         EXPECT_EQ(outcome.toStdString(), fields.mid(2).join(u' ').toStdString());
     }
     EXPECT_GE(cases, 40);

@@ -1,6 +1,7 @@
 // Both writers on a disk that fails them and killed at random moments: the file is always the old
 // one or the new one, whole.
 
+#include "files/KeptGame.h"
 #include "files/LevelFile.h"
 #include "files/ScoreFile.h"
 #include "tests/support/BoardText.h"
@@ -25,6 +26,9 @@ bool (*const Writers[])(const QString& path, bool second) = {
     [](const auto& path, bool second) { return SaveScore(path, ScoreTable(), second ? "Lee" : "Kim", 1, TypedName); },
     [](const auto& path, bool second) {
         return SaveLevelFile(path, {"pond1.mid", "100", "1500", "1000"}, boardFromRows({second ? "r" : "$"}));
+    },
+    [](const auto& path, bool second) {
+        return SaveKeptGame(path, {"/sets/mine", {Int16(second ? 2 : 1), 10, 1, 0, false}, QByteArray(64, 'a')});
     },
 };
 

@@ -3,6 +3,7 @@
 
 #include "core/Random.h"
 #include "editor/frmEditor.h"
+#include "files/ReplayFile.h"
 #include "screens/InkDisplay.h"
 #include "screens/InkPicture.h"
 #include "screens/frmGameOver.h"
@@ -80,6 +81,16 @@ TEST_F(Screens, TurningToAnotherProgramPausesARunningGameUnderADimmedBoardUntilT
     EXPECT_TRUE(window->flow().paused());
     window->mnuPause->trigger();
     EXPECT_EQ(window->pictMain->surface().pixel(5, 670), composed);
+
+    // New Game abandons the game: it is kept as the last game, its pause and resume in it.
+    window->mnuNew->trigger();
+    const ReplayReading last = readReplayFile(folder.filePath(QStringLiteral("levels/last.replay")));
+    ASSERT_TRUE(last.replay) << last.error.toStdString();
+    QByteArrayList words;
+    for (const ReplayEvent& event : last.replay->events)
+        words += eventLine(event).split(' ')[1];
+    words.removeAll("timer");  // as many as the wall let fire
+    EXPECT_EQ(words.join(' '), "new pause resume end");
 }
 
 TEST_F(Screens, TheLevelEditorCommandAsksDuringAGameAndLeavesTheWindowIdleWithTheEditorsBoard)
@@ -178,6 +189,7 @@ TEST_F(Screens, EscapeLeavesTheNameWindowOpenAndTheTopTenShowsTheNewEntryOnABand
     window->field().score = 50;
     bool openAfterEscape = false;
     QColor band, otherRow;
+    QString newRowTip, oldRowTip;
     onNextModal<QMessageBox>([&](QMessageBox* abort) {
         onNextModal<frmGameOver>([&](frmGameOver* over) {
             QTest::keyClick(part<QLineEdit>(*over, "txtName"), Qt::Key_Escape);
@@ -188,6 +200,8 @@ TEST_F(Screens, EscapeLeavesTheNameWindowOpenAndTheTopTenShowsTheNewEntryOnABand
                 band = shown.pixelColor(frmTopTen::rowRect(2).topLeft() + QPoint(2, 2));
                 otherRow = shown.pixelColor(frmTopTen::rowRect(3).topLeft() + QPoint(2, 2));
                 EXPECT_EQ(part(*topTen, "lblScore2")->text(), QStringLiteral("Anonymous"));
+                newRowTip = part(*topTen, "lblScore2")->toolTip();
+                oldRowTip = part(*topTen, "lblScore1")->toolTip();
                 topTen->accept();
             });
             QTest::keyClick(part<QLineEdit>(*over, "txtName"), Qt::Key_Return);
@@ -196,6 +210,12 @@ TEST_F(Screens, EscapeLeavesTheNameWindowOpenAndTheTopTenShowsTheNewEntryOnABand
     });
     window->butEndGame->click();
     EXPECT_TRUE(openAfterEscape);
+    // The game was kept: as the last game, and as the new entry's, which the top ten offers.
+    const ReplayReading last = readReplayFile(folder.filePath(QStringLiteral("levels/last.replay")));
+    ASSERT_TRUE(last.replay) << last.error.toStdString();
+    EXPECT_EQ(last.replay->events.back().checkpoint.score, 50);
+    EXPECT_EQ(newRowTip, QStringLiteral("Double-click to watch this game"));
+    EXPECT_EQ(oldRowTip, QString()) << "an entry without a kept game offers none";
     EXPECT_EQ(band, QColor(255, 236, 140));
     EXPECT_NE(otherRow, band);
 

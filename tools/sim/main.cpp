@@ -1,10 +1,14 @@
 // pondrake_sim: plays one level file without a window, on a simulated clock, and prints the
 // outcome as one line of JSON. See tools/sim/README.md.
+#include "files/FileBytes.h"
 #include "sim/BotPlayer.h"
+#include "sim/GameRun.h"
 #include "sim/Players.h"
+#include "sim/ReplayCheck.h"
 #include "sim/Summary.h"
 
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <string>
@@ -14,13 +18,21 @@ namespace {
 const char* const Usage =
     "usage: pondrake_sim (--idle | --bot | --script FILE) [--seed S | --seeds N [--first-seed S]]\n"
     "                    [--record FILE] [--trace] LEVEL_FILE\n"
+    "       pondrake_sim --bot --game DIR [--seed S] [--replay-out FILE]\n"
+    "       pondrake_sim --verify FILE [--levels DIR]\n"
     "  --idle          nobody touches the board\n"
     "  --bot           the computer player\n"
     "  --script FILE   replays recorded commands: milliseconds column row up|down|left|right|none\n"
     "  --seed S        the random seed of one run (default 1)\n"
     "  --seeds N       plays N seeds from --first-seed (default 1) and prints a summary\n"
     "  --record FILE   writes the commands of one run as a script\n"
-    "  --trace         prints the board to stderr whenever it changes\n";
+    "  --trace         prints the board to stderr whenever it changes\n"
+    "  --game DIR      plays a whole game through DIR/level1.txt, level2.txt, ...\n"
+    "  --replay-out F  writes that game as a replay file\n"
+    "  --verify FILE   plays a replay and checks it: exit 0 when it matches, 1 when it\n"
+    "                  diverges, 2 when it cannot be read\n"
+    "  --levels DIR    where --verify finds the levels (default: the folder the replay\n"
+    "                  names, else the program's levels/)\n";
 
 std::optional<std::uint64_t> wholeNumber(const char* text)
 {
@@ -39,6 +51,27 @@ int fail(const std::string& message)
     return 2;
 }
 
+// The levels/ folder beside this program, as the build and an installation lay it out.
+QString programLevels()
+{
+    std::error_code error;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    return QString::fromStdString((self.parent_path() / "levels").string());
+}
+
+std::string gameJson(const QString& folder, std::uint64_t seed, const GameRun& run)
+{
+    std::string levels = "[";
+    for (const Checkpoint& end : run.levelEnds)
+        levels += (levels.size() > 1 ? ",{" : "{") + std::string("\"level\":") + std::to_string(end.level) +
+                  ",\"passed\":" + (end.passed ? "true" : "false") + ",\"saved\":" + std::to_string(end.saved) +
+                  ",\"lost\":" + std::to_string(end.lost) + ",\"score\":" + std::to_string(end.score) + "}";
+    return "{\"game\":" + jsonString(folder.toStdString()) + ",\"player\":\"bot\",\"seed\":" + std::to_string(seed) +
+           ",\"won\":" + (run.won ? "true" : "false") + ",\"score\":" + std::to_string(run.score) +
+           ",\"seconds\":" + std::to_string(run.milliseconds / 1000) +
+           ",\"events\":" + std::to_string(run.replay.events.size()) + ",\"levels\":" + levels + "]}";
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -50,6 +83,10 @@ int main(int argc, char** argv)
     std::uint64_t seed = 1;
     std::optional<std::uint64_t> seeds;
     bool trace = false;
+    std::string verifyPath;
+    std::string levelsDir;
+    std::string gameDir;
+    std::string replayOut;
 
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -65,6 +102,14 @@ int main(int argc, char** argv)
             scriptPath = argv[++i];
         } else if (arg == "--record" && value) {
             recordPath = argv[++i];
+        } else if (arg == "--verify" && value) {
+            verifyPath = argv[++i];
+        } else if (arg == "--levels" && value) {
+            levelsDir = argv[++i];
+        } else if (arg == "--game" && value) {
+            gameDir = argv[++i];
+        } else if (arg == "--replay-out" && value) {
+            replayOut = argv[++i];
         } else if (arg == "--trace") {
             trace = true;
         } else if (arg == "--seed" || arg == "--first-seed") {
@@ -85,6 +130,31 @@ int main(int argc, char** argv)
             return fail("unexpected argument " + arg + "\n" + Usage);
         }
     }
+    if (!verifyPath.empty()) {
+        if (!playerName.empty() || !level.empty() || !gameDir.empty())
+            return fail("--verify plays a replay alone\n" + std::string(Usage));
+        const ReplayCheck check =
+            checkReplay(QString::fromStdString(verifyPath), QString::fromStdString(levelsDir), programLevels());
+        std::cout << check.json << std::endl;
+        return check.status;
+    }
+    if (!gameDir.empty()) {
+        if (playerName != "bot" || !level.empty() || seeds)
+            return fail("--game is played by --bot with one --seed\n" + std::string(Usage));
+        const QString folder = QString::fromStdString(gameDir);
+        BotPlayer bot;
+        try {
+            const GameRun run = playGame(folder, seed, bot);
+            std::cout << gameJson(folder, seed, run) << std::endl;
+            if (!replayOut.empty() && !replaceFile(QString::fromStdString(replayOut), replayBytes(run.replay)))
+                return fail("cannot write the replay " + replayOut);
+        } catch (const UnreadableLevel& unreadable) {
+            return fail("cannot read the level file " + unreadable.path + " whole");
+        }
+        return 0;
+    }
+    if (!replayOut.empty() || !levelsDir.empty())
+        return fail("--replay-out goes with --game, --levels with --verify\n" + std::string(Usage));
     if (playerName.empty() || level.empty())
         return fail(std::string("a player and a level file are needed\n") + Usage);
     if (seeds && (trace || !recordPath.empty()))

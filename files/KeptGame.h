@@ -1,0 +1,31 @@
+#pragma once
+
+#include "core/KeptLevel.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+// A game kept across sittings, in the player's data folder: where the game stood at the start of
+// its current level, the set it is played in and a SHA-256 of that level's file, so that a level
+// changed since is never continued. A text file of "key=value" lines; the set's path is
+// percent-encoded so that no name can break a line.
+struct KeptGame {
+    QString setFolder;
+    KeptLevel level;
+    QByteArray levelDigest;  // hexadecimal
+    friend bool operator==(const KeptGame&, const KeptGame&) = default;
+};
+
+QByteArray KeptGameBytes(const KeptGame& game);
+// The game in the file, or nothing when there is none or any line is missing, unknown or out of range.
+std::optional<KeptGame> ReadKeptGame(const QString& path);
+// Whole or not at all: a refused write leaves the earlier file as it was.
+bool SaveKeptGame(const QString& path, const KeptGame& game);
+
+// The SHA-256 of a level file in hexadecimal; empty when it is no readable file.
+QByteArray LevelDigest(const QString& levelPath);
+
+// Why the kept game cannot be continued (its set or level gone, the level file changed), or nothing.
+std::optional<QString> KeptGameProblem(const KeptGame& game);

@@ -1,0 +1,82 @@
+#include "files/LevelSet.h"
+
+#include "files/LevelFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <limits>
+
+QString SetLevelPath(const QString& setFolder, Int16 levelNumber)
+{
+    return setFolder + QStringLiteral("/level") + QString::number(levelNumber) + QStringLiteral(".txt");
+}
+
+QString ShippedSetFolder(const QString& programFolder) { return programFolder + QStringLiteral("/levels"); }
+
+QString MyLevelsFolder(const QString& playerDataFolder) { return playerDataFolder + QStringLiteral("/My Levels"); }
+
+bool SameFolder(const QString& a, const QString& b)
+{
+    const QString realA = QFileInfo(a).canonicalFilePath(), realB = QFileInfo(b).canonicalFilePath();
+    if (!realA.isEmpty() && !realB.isEmpty())
+        return realA == realB;
+    return QDir::cleanPath(QDir(a).absolutePath()) == QDir::cleanPath(QDir(b).absolutePath());
+}
+
+int CountSetLevels(const QString& setFolder)
+{
+    // Level numbers are 16-bit in the game: a set ends at the last number a game can reach.
+    int count = 0;
+    while (count < std::numeric_limits<Int16>::max() && FileExists(SetLevelPath(setFolder, Int16(count + 1))))
+        ++count;
+    return count;
+}
+
+SetProblem CheckLevelSet(const QString& setFolder)
+{
+    const QFileInfo folder(setFolder);
+    if (setFolder.isEmpty() || !folder.isDir())
+        return SetProblem::NoFolder;
+    if (!folder.isReadable() || !folder.isExecutable())
+        return SetProblem::Unreadable;
+    return FileExists(SetLevelPath(setFolder, 1)) ? SetProblem::None : SetProblem::NoFirstLevel;
+}
+
+QString SetProblemText(const QString& setFolder, SetProblem problem)
+{
+    const QString name = QDir::toNativeSeparators(setFolder);
+    switch (problem) {
+    case SetProblem::None:
+        break;
+    case SetProblem::NoFolder:
+        return QStringLiteral("The folder %1 is not there.").arg(name);
+    case SetProblem::Unreadable:
+        return QStringLiteral("The folder %1 cannot be read.").arg(name);
+    case SetProblem::NoFirstLevel:
+        return QStringLiteral("The folder %1 holds no level1.txt, so it is no level set: a set is a folder of "
+                              "level1.txt, level2.txt and so on.")
+            .arg(name);
+    }
+    return {};
+}
+
+QString SetName(const QString& setFolder, const QString& programFolder, const QString& playerDataFolder)
+{
+    if (SameFolder(setFolder, ShippedSetFolder(programFolder)))
+        return ShippedSetName;
+    if (!playerDataFolder.isEmpty() && SameFolder(setFolder, MyLevelsFolder(playerDataFolder)))
+        return QStringLiteral("My Levels");
+    const QString name = QFileInfo(QDir::cleanPath(setFolder)).fileName();
+    return name.isEmpty() ? QDir::toNativeSeparators(setFolder) : name;
+}
+
+QString NextFreeLevelName(const QString& setFolder)
+{
+    for (int n = 1; n < std::numeric_limits<Int16>::max(); ++n) {
+        const QString path = SetLevelPath(setFolder, Int16(n));
+        if (!QFileInfo(path).exists() && !QFileInfo(path).isSymLink())
+            return QFileInfo(path).fileName();
+    }
+    return QStringLiteral("level.txt");
+}

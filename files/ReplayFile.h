@@ -1,0 +1,76 @@
+#pragma once
+
+#include "core/GameInput.h"
+#include "core/Int16.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+// A replay: one game as its seed, the levels it played and every event that reached the rules, in
+// order, each with the game time it arrived at (milliseconds since New Game). A text file, one
+// line each; docs/replay-format.md describes it. Replays travel between players, so the reader
+// takes any bytes and names the first line it cannot accept.
+
+inline constexpr int ReplayVersion = 1;
+
+// Bounds that keep a hostile file from exhausting memory: a game of hours stays far below them.
+inline constexpr qint64 MaxReplayBytes = 64 << 20;
+inline constexpr std::size_t MaxReplayEvents = 2'000'000;
+
+// A level the game played: its number, its file's bare name and the SHA-256 of the file's bytes.
+struct ReplayLevel {
+    Int16 number = 0;
+    QString fileName;
+    QByteArray sha256;  // 32 bytes
+    friend bool operator==(const ReplayLevel&, const ReplayLevel&) = default;
+};
+
+// What the game showed at the end of a level (LevelOver) or of the game (End: only the score).
+struct Checkpoint {
+    Int16 level = 0;
+    bool passed = false;
+    Int16 saved = 0;
+    Int16 lost = 0;
+    std::int32_t score = 0;
+    friend bool operator==(const Checkpoint&, const Checkpoint&) = default;
+};
+
+struct ReplayEvent {
+    enum class Kind : std::uint8_t { Input, LevelOver, End };
+    Millis at = 0;
+    Kind kind = Kind::Input;
+    GameInput input{GameInput::Kind::NewGame};
+    Checkpoint checkpoint;
+};
+
+struct Replay {
+    std::uint64_t seed = 0;
+    QString folder;  // where the game found its levels: only the files named below are opened there
+    std::vector<ReplayLevel> levels;
+    std::vector<ReplayEvent> events;
+
+    const ReplayLevel* level(Int16 number) const;
+};
+
+// The file's bytes. Board positions are written as hexadecimal floats, so they read back bit for bit.
+QByteArray replayBytes(const Replay& replay);
+
+// The event's line, without its line end: for messages that name an event.
+QByteArray eventLine(const ReplayEvent& event);
+
+struct ReplayReading {
+    std::optional<Replay> replay;  // nothing when the file cannot be used
+    int line = 0;                  // the first line that could not be read, from 1
+    QString error;
+};
+
+ReplayReading readReplay(const QByteArray& bytes);
+// Reads at most MaxReplayBytes; a larger file, a folder or a missing file is refused.
+ReplayReading readReplayFile(const QString& path);
+
+// The SHA-256 of a file's bytes, read in pieces; the hash of no bytes when it cannot be read.
+QByteArray fileSha256(const QString& path);

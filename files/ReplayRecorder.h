@@ -1,0 +1,54 @@
+#pragma once
+
+#include "core/GameInput.h"
+#include "core/LevelFlow.h"
+#include "files/ReplayFile.h"
+
+#include <functional>
+#include <optional>
+
+class PlayField;
+class Random;
+
+// Records every game from New Game to its end as a replay. It watches the inputs at the level
+// flow; the window that plays the game tells it which level files it loaded and what each level's
+// end showed, and ends the record when the game ends.
+class ReplayRecorder final : public InputObserver {
+public:
+    using Finished = std::function<void(const Replay&)>;
+
+    // At New Game the recorder reseeds the game's generator from newSeed() and writes the seed
+    // down. Times are the clock's game time since New Game.
+    ReplayRecorder(Clock& clock, Random& random, const PlayField& field, std::function<std::uint64_t()> newSeed);
+
+    // Called with each game's replay as it ends: at finish(), or by the New Game that abandons it.
+    void setFinished(Finished finished) { m_finished = std::move(finished); }
+    // The folder the game reads its levels from, written into the header.
+    void setFolder(const QString& folder) { m_folder = folder; }
+
+    void observe(const GameInput& input) override;
+    void levelLoaded(Int16 number, const QString& path);
+    void levelOver(const LevelReport& report);
+    // The game has ended (won, aborted or abandoned) with the field's score; nothing while idle.
+    void finish();
+
+    bool recording() const { return m_replay.has_value(); }
+    const std::optional<Replay>& replay() const { return m_replay; }
+
+private:
+    void add(ReplayEvent event, Millis at);
+    Millis since(Millis at) const;
+
+    Clock& m_clock;
+    Random& m_random;
+    const PlayField& m_field;
+    std::function<std::uint64_t()> m_newSeed;
+    Finished m_finished;
+    QString m_folder;
+    std::optional<Replay> m_replay;
+    Millis m_start = 0;
+    bool m_tooLong = false;
+};
+
+// A seed for a new game, from the clock.
+std::uint64_t seedFromClock();

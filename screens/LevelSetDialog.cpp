@@ -1,0 +1,96 @@
+#include "screens/LevelSetDialog.h"
+
+#include "files/LevelSet.h"
+#include "screens/PlayerFiles.h"
+
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+const QString Title = QStringLiteral("Level Set");
+}
+
+LevelSetDialog::LevelSetDialog(PlayerFiles& files, QWidget* parent) : QDialog(parent), m_files(files)
+{
+    setWindowTitle(Title);
+    auto* layout = new QVBoxLayout(this);
+    listSets = new QListWidget(this);
+    listSets->setMinimumSize(420, 160);
+    layout->addWidget(listSets);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    butOther = buttons->addButton(QStringLiteral("Other &Folder..."), QDialogButtonBox::ActionRole);
+    layout->addWidget(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, this, &LevelSetDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &LevelSetDialog::reject);
+    connect(butOther, &QPushButton::clicked, this, &LevelSetDialog::butOther_Click);
+    connect(listSets, &QListWidget::itemDoubleClicked, this, &LevelSetDialog::accept);
+
+    addRow(ShippedSetFolder(files.programFolder()));
+    if (!files.myLevels().isEmpty())
+        addRow(files.myLevels());
+    for (const QString& folder : files.settings.otherSets)
+        addRow(folder);
+    if (!files.shippedSet())
+        addRow(files.setFolder());
+    listSets->setCurrentRow(0);
+    for (int row = 0; row < listSets->count(); ++row)
+        if (SameFolder(listSets->item(row)->data(Qt::UserRole).toString(), files.setFolder()))
+            listSets->setCurrentRow(row);
+}
+
+void LevelSetDialog::addRow(const QString& folder)
+{
+    for (int row = 0; row < listSets->count(); ++row)
+        if (SameFolder(listSets->item(row)->data(Qt::UserRole).toString(), folder))
+            return;
+    const int levels = CountSetLevels(folder);
+    const QString count = levels == 1 ? QStringLiteral("1 level") : QStringLiteral("%1 levels").arg(levels);
+    auto* item = new QListWidgetItem(QStringLiteral("%1 (%2)  %3")
+                                         .arg(SetName(folder, m_files.programFolder(), m_files.dataFolder()), count,
+                                              QDir::toNativeSeparators(folder)),
+                                     listSets);
+    item->setData(Qt::UserRole, folder);
+}
+
+void LevelSetDialog::butOther_Click()
+{
+    QFileDialog dialog(this, QStringLiteral("Other Folder"), m_files.myLevels());
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString folder = QDir::cleanPath(dialog.selectedFiles().constFirst());
+    if (const SetProblem problem = CheckLevelSet(folder); problem != SetProblem::None) {
+        QMessageBox::warning(this, Title, SetProblemText(folder, problem));
+        return;
+    }
+    addRow(folder);
+    m_files.settings.otherSets.removeAll(folder);
+    m_files.settings.otherSets.prepend(folder);
+    for (int row = 0; row < listSets->count(); ++row)
+        if (listSets->item(row)->data(Qt::UserRole).toString() == folder)
+            listSets->setCurrentRow(row);
+}
+
+void LevelSetDialog::accept()
+{
+    const QListWidgetItem* item = listSets->currentItem();
+    if (!item)
+        return;
+    const QString folder = item->data(Qt::UserRole).toString();
+    if (folder == m_files.myLevels())
+        QDir().mkpath(folder);  // made when first used, so that the player finds it
+    // Checked again: the folder may have gone or changed since the list was made.
+    if (const SetProblem problem = CheckLevelSet(folder); problem != SetProblem::None) {
+        QMessageBox::warning(this, Title, SetProblemText(folder, problem));
+        return;
+    }
+    m_chosen = folder;
+    QDialog::accept();
+}

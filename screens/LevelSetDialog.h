@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QDialog>
+#include <QStringList>
+
+#include <optional>
+
+class PlayerFiles;
+class QListWidget;
+class QPushButton;
+
+// Game > Level Set...: the shipped set, My Levels and the folders chosen before, each with its
+// name and number of levels; "Other Folder..." adds a folder. A folder that is no set (no
+// level1.txt, gone, unreadable) is refused with a message and the dialog stays open.
+class LevelSetDialog : public QDialog {
+    Q_OBJECT
+public:
+    LevelSetDialog(PlayerFiles& files, QWidget* parent = nullptr);
+
+    // The folder chosen with OK.
+    std::optional<QString> chosen() const { return m_chosen; }
+
+    QListWidget* listSets;
+    QPushButton* butOther;
+
+    void accept() override;
+    void butOther_Click();
+
+private:
+    void addRow(const QString& folder);
+
+    PlayerFiles& m_files;
+    std::optional<QString> m_chosen;
+};

@@ -1,0 +1,96 @@
+// The main window's level sets, kept game and remembered settings.
+#include "files/LevelSet.h"
+#include "screens/LevelSetDialog.h"
+#include "screens/frmPondrake.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QScreen>
+
+void frmPondrake::usePlayerFolders(const QString& dataFolder, const QString& configFolder)
+{
+    m_files.usePlayerFolders(dataFolder, configFolder);
+    const PlayerSettings& remembered = m_files.settings;
+    if (m_audio.soundEffects() != remembered.soundEffects)
+        m_audio.mnuSoundEffects_Click();
+    if (m_audio.musicAutoPlay() != remembered.musicAutoPlay)
+        m_audio.mnuMusicAutoPlay_Click();
+    // A place on no screen (one unplugged since) would hide the window: it stays where it opened.
+    if (remembered.windowPos && QGuiApplication::screenAt(*remembered.windowPos + QPoint(40, 40)))
+        move(*remembered.windowPos);
+    const auto remember = [this] {
+        m_files.settings.soundEffects = m_audio.soundEffects();
+        m_files.settings.musicAutoPlay = m_audio.musicAutoPlay();
+        m_files.saveSettings();
+    };
+    connect(&m_audio, &AudioControl::soundEffectsChanged, this, remember);
+    connect(&m_audio, &AudioControl::musicAutoPlayChanged, this, remember);
+    // Exit and closing the window both end here; a game in play is kept already.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] {
+        m_files.settings.windowPos = pos();
+        m_files.saveSettings();
+    });
+    m_flow.Start();  // the remembered set's level 1
+}
+
+void frmPondrake::showSet()
+{
+    setWindowTitle(m_files.shippedSet() ? QStringLiteral("Pondrake")
+                                        : QStringLiteral("Pondrake - ") + m_files.setName());
+    QString why;
+    if (const std::optional<KeptGame> kept = m_files.keptGame())
+        why = KeptGameProblem(*kept).value_or(QString());
+    else
+        why = QStringLiteral("No game was left unfinished.");
+    mnuContinue->setEnabled(m_flow.GameOver && why.isEmpty());
+    mnuContinue->setToolTip(why.isEmpty() ? QStringLiteral("Go on with the game left unfinished") : why);
+}
+
+void frmPondrake::mnuContinue_Click()
+{
+    const std::optional<KeptGame> kept = m_files.keptGame();
+    if (!m_flow.GameOver || !kept || KeptGameProblem(*kept)) {
+        showSet();
+        return;
+    }
+    m_files.chooseSet(kept->setFolder);
+    m_files.saveSettings();
+    m_flow.continueGame(kept->level);
+}
+
+void frmPondrake::mnuLevelSet_Click()
+{
+    m_flow.hold();  // the game waits while the player looks through the sets
+    LevelSetDialog dialog(m_files, this);
+    dialog.exec();
+    m_flow.release();
+    m_files.saveSettings();  // folders added with Other Folder... stay on the list
+    // The set in play chosen again changes nothing: its game, running or kept, goes on.
+    const std::optional<QString> folder = dialog.chosen();
+    if (folder && !SameFolder(*folder, m_files.setFolder()) && m_flow.abandonGame()) {
+        m_files.chooseSet(*folder);
+        m_files.saveSettings();
+        m_flow.Start();
+    }
+}
+
+void frmPondrake::mnuLevelEditor_Click()
+{
+    m_flow.mnuLevelEditor_Click();
+    m_files.saveSettings();
+    if (const std::optional<QString> folder = std::exchange(m_playSet, std::nullopt))
+        playSet(*folder);
+}
+
+void frmPondrake::playSet(const QString& folder)
+{
+    if (const SetProblem problem = CheckLevelSet(folder); problem != SetProblem::None) {
+        QMessageBox::warning(this, QStringLiteral("Play This Set"), SetProblemText(folder, problem));
+        return;
+    }
+    m_files.chooseSet(folder);
+    m_files.saveSettings();
+    m_flow.mnuNew_Click();
+}

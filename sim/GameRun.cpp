@@ -1,0 +1,129 @@
+#include "sim/GameRun.h"
+
+#include "core/LevelFlow.h"
+#include "core/Random.h"
+#include "files/LevelFile.h"
+#include "files/ReplayRecorder.h"
+
+namespace {
+
+// Stands in for the game window over a folder of levels; it records the game as the game window does.
+class FolderWindow final : public GameWindow {
+public:
+    FolderWindow(QString folder, modGlobals& globals, Random& random, ReplayRecorder& recorder)
+        : m_folder(std::move(folder)), m_globals(globals), m_random(random), m_recorder(recorder)
+    {
+    }
+
+    std::vector<Int16> levelEnds;  // the number of each level ended, in order
+    bool levelComplete = false;    // the last load read the whole file
+    bool gameOver = false;
+    Board boardAtEnd;
+    bool abortAnswer = false;
+
+    QString path(Int16 levelNumber) const { return m_folder + QStringLiteral("/level%1.txt").arg(levelNumber); }
+
+    void showCountdown(std::string_view, CountdownColour) override {}
+    void hideCountdown() override {}
+    void setGameButtonsEnabled(bool) override {}
+    void showPaused(bool) override {}
+    void loadLevel(Int16 levelNumber) override
+    {
+        m_recorder.levelLoaded(levelNumber, path(levelNumber));
+        levelComplete = LoadLevelFile(path(levelNumber), m_globals, m_random) == LevelReadStatus::Complete;
+    }
+    bool levelExists(Int16 levelNumber) override { return FileExists(path(levelNumber)); }
+    void prepareMusic(const std::string&) override {}
+    void playMusicIfAutoPlay() override {}
+    void closeMusic() override {}
+    void playEffect(std::string_view) override {}
+    void DrawGrid() override {}
+    void showTotals() override {}
+    void showBonus() override {}
+    void showLevelNumber(Int16) override {}
+    bool confirmAbort() override { return abortAnswer; }
+    bool confirmLevelEditor() override { return false; }
+    void showLevelOver(const LevelReport& report) override
+    {
+        m_recorder.levelOver(report);
+        levelEnds.push_back(report.levelNumber);
+    }
+    void showGameOver(std::int32_t) override
+    {
+        m_recorder.finish();
+        gameOver = true;
+        boardAtEnd = m_globals.board;
+    }
+    void showTopTen() override {}
+    void showEditor() override {}
+
+private:
+    QString m_folder;
+    modGlobals& m_globals;
+    Random& m_random;
+    ReplayRecorder& m_recorder;
+};
+
+constexpr int MaxCommandsAtOnce = 64;
+
+}  // namespace
+
+GameRun playGame(const QString& folder, std::uint64_t seed, Player& player)
+{
+    modGlobals globals;
+    GameRandom random(seed);
+    PlayField field(globals, random, GameScoring);
+    Clock clock;  // driven by hand at 1x
+    GameRun run;
+    ReplayRecorder recorder(clock, random, field, [seed] { return seed; });
+    recorder.setFolder(folder);
+    recorder.setFinished([&run](const Replay& replay) { run.replay = replay; });
+    FolderWindow window(folder, globals, random, recorder);
+    LevelFlow flow(window, field, clock);
+    flow.setObserver(&recorder);
+
+    flow.Start();
+    flow.mnuNew_Click();
+    if (!window.levelComplete)
+        throw UnreadableLevel{window.path(1).toStdString()};
+
+    const auto askPlayer = [&] {
+        for (int i = 0; i < MaxCommandsAtOnce && !window.gameOver; ++i) {
+            const std::optional<Command> command = player.decide(View{globals, clock.present()});
+            if (!command)
+                return;
+            giveCommand(flow, globals.board, *command);
+        }
+    };
+    const auto attempts = [&] {
+        int n = 0;
+        for (const Int16 level : window.levelEnds)
+            n += level == flow.LevelNumber;
+        return n;
+    };
+
+    askPlayer();
+    while (!window.gameOver) {
+        const std::optional<Clock::Due> due = clock.next();
+        const std::optional<SimTime> wake = player.wakeAt();
+        const bool wakeFirst = wake && *wake > clock.present() && (!due || *wake < due->at);
+        const SimTime at = wakeFirst ? *wake : due ? due->at : GameTimeLimit + 1;
+        if (at > GameTimeLimit || attempts() >= MaxAttemptsPerLevel) {
+            window.abortAnswer = true;  // the player gives up, as a player would with Abort Game
+            flow.butEndGame_Click();
+            break;
+        }
+        clock.runUntil(at);
+        askPlayer();
+    }
+    for (const ReplayEvent& event : run.replay.events)
+        if (event.kind == ReplayEvent::Kind::LevelOver)
+            run.levelEnds.push_back(event.checkpoint);
+    run.won = !window.abortAnswer;
+    run.score = field.score;
+    run.saved = field.saved;
+    run.lost = field.lost;
+    run.board = window.boardAtEnd;
+    run.milliseconds = clock.now();
+    return run;
+}

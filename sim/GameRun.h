@@ -1,0 +1,29 @@
+#pragma once
+
+#include "files/ReplayFile.h"
+#include "sim/Simulation.h"
+
+#include <QString>
+
+#include <vector>
+
+// A whole game played headless through a folder of levels (level1.txt, level2.txt, ...), recorded
+// as the game window records one.
+struct GameRun {
+    Replay replay;
+    std::vector<Checkpoint> levelEnds;
+    bool won = false;  // passed the last level; else aborted at the limit
+    std::int32_t score = 0;
+    Int16 saved = 0;  // the game's totals
+    Int16 lost = 0;
+    SimTime milliseconds = 0;
+    Board board;  // as the game-over window opened
+};
+
+// A game that has not been won after this many attempts at one level, or this long, is aborted.
+inline constexpr int MaxAttemptsPerLevel = 3;
+inline constexpr SimTime GameTimeLimit = 2 * 60 * 60 * 1000;
+
+// Plays from New Game until the game is won or aborted. The same folder, seed and player give the
+// same game. Throws UnreadableLevel when level 1 cannot be read whole.
+GameRun playGame(const QString& folder, std::uint64_t seed, Player& player);

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+#include <string>
+
+// pondrake_sim --verify: plays a replay file headless and says whether it is the game it claims.
+struct ReplayCheck {
+    enum Status { Matches = 0, Diverges = 1, Unreadable = 2 };
+    Status status = Unreadable;
+    std::string json;  // one line
+};
+
+// The levels are read from levelsFolder; when it is empty, from the folder the replay names if
+// there is one, else from fallbackFolder.
+ReplayCheck checkReplay(const QString& path, const QString& levelsFolder, const QString& fallbackFolder);

@@ -1,0 +1,180 @@
+#include "sim/ReplayPlayer.h"
+
+#include "files/LevelFile.h"
+
+#include <QFileInfo>
+
+namespace {
+
+std::string levelOverText(const Checkpoint& c)
+{
+    return "Level " + std::to_string(c.level) + (c.passed ? " passed: " : " failed: ") + std::to_string(c.saved) +
+           " saved, " + std::to_string(c.lost) + " lost";
+}
+
+const char* timerName(GameTimer timer)
+{
+    constexpr const char* Names[] = {"countdown", "bonus", "turtle", "dog"};
+    return Names[static_cast<int>(timer)];
+}
+
+}  // namespace
+
+ReplayPlayer::ReplayPlayer(Replay replay, const QString& levelsFolder)
+    : m_replay(std::move(replay)), m_folder(levelsFolder), m_random(m_replay.seed),
+      m_field(m_globals, m_random, GameScoring), m_flow(*this, m_field, m_clock)
+{
+    for (const ReplayLevel& level : m_replay.levels) {
+        const QString path = m_folder + u'/' + level.fileName;
+        m_matched.push_back(fileSha256(path) == level.sha256);
+        if (m_matched.back() || m_refusal)
+            continue;
+        m_refusal =
+            QFileInfo(path).isFile()
+                ? "Level " + std::to_string(level.number) + " has changed since this game was played"
+                : "Level " + std::to_string(level.number) + " (" + level.fileName.toStdString() + ") cannot be found";
+    }
+}
+
+void ReplayPlayer::diverge(std::string message)
+{
+    if (!m_divergence)
+        m_divergence = Divergence{m_next, std::move(message)};
+}
+
+const ReplayEvent* ReplayPlayer::upcoming() const
+{
+    return m_next + 1 < m_replay.events.size() ? &m_replay.events[m_next + 1] : nullptr;
+}
+
+bool ReplayPlayer::timerMayFire(GameTimer timer) const
+{
+    return m_clock.isOn(timer) && !m_clock.isHeld(timer) && m_clock.period(timer) > 0;
+}
+
+bool ReplayPlayer::step()
+{
+    if (m_refusal || m_divergence || atEnd())
+        return false;
+    const ReplayEvent& event = m_replay.events[m_next];
+    switch (event.kind) {
+    case ReplayEvent::Kind::Input:
+        dispatch(event.input);
+        break;
+    case ReplayEvent::Kind::LevelOver:
+        if (m_checked != m_next)
+            diverge("the game went on where level " + std::to_string(event.checkpoint.level) + " ended");
+        break;
+    case ReplayEvent::Kind::End:
+        if (m_field.score != event.checkpoint.score)
+            diverge("the game ends on " + std::to_string(m_field.score) + " points, not " +
+                    std::to_string(event.checkpoint.score));
+        else
+            m_endConfirmed = true;
+        m_happened = "Game over: " + std::to_string(m_field.score) + " points";
+        break;
+    }
+    ++m_next;
+    return !m_divergence;
+}
+
+void ReplayPlayer::playToEnd()
+{
+    while (step()) {
+    }
+}
+
+void ReplayPlayer::dispatch(const GameInput& input)
+{
+    switch (input.kind) {
+    case GameInput::Kind::Timer:
+        if (!timerMayFire(input.timer))
+            return diverge(std::string("the ") + timerName(input.timer) + " timer fired, but it was stopped");
+        return m_flow.timerFired(input.timer);
+    case GameInput::Kind::MouseDown:
+        return m_flow.pictMain_MouseDown(input.x, input.y);
+    case GameInput::Kind::MouseMove:
+        return m_flow.pictMain_MouseMove(input.x, input.y);
+    case GameInput::Kind::MouseUp:
+        return m_flow.pictMain_MouseUp(input.x, input.y);
+    case GameInput::Kind::LetGo:
+        return m_flow.letGo();
+    case GameInput::Kind::NewGame:
+        return m_flow.mnuNew_Click();  // the generator starts from the seed: nothing drew from it before
+    case GameInput::Kind::Replay:
+        return m_flow.butReplay_Click();
+    case GameInput::Kind::EndGame:
+        return m_flow.butEndGame_Click();
+    case GameInput::Kind::HighScores:
+        return m_flow.mnuHighScores_Click();
+    case GameInput::Kind::LevelEditor:
+        return m_flow.mnuLevelEditor_Click();
+    case GameInput::Kind::Pause:
+        return m_flow.pause();
+    case GameInput::Kind::Resume:
+        return m_flow.resume();
+    case GameInput::Kind::Answer:
+        if (m_questions == 0)
+            return diverge("an answer to a question the game did not ask");
+        --m_questions;
+        return;
+    case GameInput::Kind::WindowClosed:
+        if (m_openWindows == 0)
+            return diverge("a window closed that the game did not open");
+        --m_openWindows;
+        return;
+    }
+}
+
+// The window's answer is recorded after the question's other events: the first one to come.
+bool ReplayPlayer::answer()
+{
+    ++m_questions;
+    for (std::size_t i = m_next + 1; i < m_replay.events.size(); ++i) {
+        const ReplayEvent& event = m_replay.events[i];
+        if (event.kind == ReplayEvent::Kind::Input && event.input.kind == GameInput::Kind::Answer)
+            return event.input.yes;
+    }
+    diverge("the game asked a question that the replay never answers");
+    return false;
+}
+
+void ReplayPlayer::loadLevel(Int16 levelNumber)
+{
+    const ReplayLevel* level = m_replay.level(levelNumber);
+    if (!level)
+        return diverge("the game reached level " + std::to_string(levelNumber) + ", which the replay never played");
+    LoadLevelFile(m_folder + u'/' + level->fileName, m_globals, m_random);
+}
+
+void ReplayPlayer::showLevelOver(const LevelReport& report)
+{
+    ++m_openWindows;
+    const Checkpoint reached{report.levelNumber, !report.replay, report.saved, report.lost, m_field.score};
+    m_happened = levelOverText(reached);
+    const ReplayEvent* next = upcoming();
+    if (!next || next->kind != ReplayEvent::Kind::LevelOver)
+        return diverge(levelOverText(reached) + " here, where the game went on");
+    if (next->checkpoint != reached)
+        return diverge(levelOverText(reached) + " with " + std::to_string(reached.score) +
+                       " points, where the game showed " + levelOverText(next->checkpoint) + " with " +
+                       std::to_string(next->checkpoint.score) + " points");
+    m_checked = m_next + 1;
+    m_levelEnds.push_back(reached);
+}
+
+void ReplayPlayer::showGameOver(std::int32_t)
+{
+    ++m_openWindows;
+    // Only the windows and questions of this moment lie between here and the recorded end.
+    for (std::size_t i = m_next + 1; i < m_replay.events.size(); ++i) {
+        const ReplayEvent& event = m_replay.events[i];
+        if (event.kind == ReplayEvent::Kind::End)
+            return;
+        const GameInput::Kind kind = event.input.kind;
+        if (event.kind == ReplayEvent::Kind::Input && kind != GameInput::Kind::Answer &&
+            kind != GameInput::Kind::WindowClosed && kind != GameInput::Kind::Pause && kind != GameInput::Kind::Resume)
+            break;
+    }
+    diverge("the game ended here, where it went on");
+}

@@ -1,0 +1,103 @@
+#pragma once
+
+#include "core/LevelFlow.h"
+#include "core/Random.h"
+#include "core/modGlobals.h"
+#include "files/ReplayFile.h"
+
+#include <QString>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// Where a replay went another way than the game it records: the event at which that showed.
+struct Divergence {
+    std::size_t event = 0;  // index into the replay's events
+    std::string message;
+};
+
+// Plays a replay through the game's own rules on a board, play field, clock and generator of its
+// own: every recorded event reaches the level flow in order, and each level's end and the final
+// score are checked against what the game showed. A level whose bytes are not those the game
+// played refuses the replay before anything is played.
+class ReplayPlayer final : private GameWindow {
+public:
+    ReplayPlayer(Replay replay, const QString& levelsFolder);
+
+    // Why the replay cannot be played ("Level 4 has changed since this game was played"), or nothing.
+    const std::optional<std::string>& refusal() const { return m_refusal; }
+    // Whether each of the replay's levels has the bytes the game played, in the replay's order.
+    const std::vector<bool>& levelsMatched() const { return m_matched; }
+
+    // Plays the next event; false at the end, after a divergence, or when refused.
+    bool step();
+    void playToEnd();
+    bool atEnd() const { return m_next >= m_replay.events.size(); }
+    std::size_t position() const { return m_next; }  // events played
+    const Replay& replay() const { return m_replay; }
+    const std::optional<Divergence>& divergence() const { return m_divergence; }
+    // The level ends the replay reached, each as the rules showed it and the file confirmed.
+    const std::vector<Checkpoint>& levelEnds() const { return m_levelEnds; }
+    bool endConfirmed() const { return m_endConfirmed; }
+
+    // What a window showing the replay draws.
+    const modGlobals& globals() const { return m_globals; }
+    const PlayField& field() const { return m_field; }
+    Int16 levelNumber() const { return m_levelShown; }  // as the game's level label shows it
+    bool paused() const { return m_flow.paused(); }
+    const std::string& countdown() const { return m_countdown; }  // empty when hidden
+    const std::string& happened() const { return m_happened; }    // "Level 3 passed: 8 saved, 1 lost"
+    // The sound effects asked for since the last call.
+    std::vector<std::string_view> takeEffects() { return std::exchange(m_effects, {}); }
+
+private:
+    void dispatch(const GameInput& input);
+    void diverge(std::string message);
+    const ReplayEvent* upcoming() const;
+    bool timerMayFire(GameTimer timer) const;
+
+    // GameWindow: the flow's requests, answered from the replay.
+    void showCountdown(std::string_view caption, CountdownColour) override { m_countdown = caption; }
+    void hideCountdown() override { m_countdown.clear(); }
+    void setGameButtonsEnabled(bool) override {}
+    void showPaused(bool) override {}
+    void loadLevel(Int16 levelNumber) override;
+    bool levelExists(Int16 levelNumber) override { return m_replay.level(levelNumber) != nullptr; }
+    void prepareMusic(const std::string&) override {}
+    void playMusicIfAutoPlay() override {}
+    void closeMusic() override {}
+    void playEffect(std::string_view alias) override { m_effects.push_back(alias); }
+    void DrawGrid() override {}
+    void showTotals() override {}
+    void showBonus() override {}
+    void showLevelNumber(Int16 levelNumber) override { m_levelShown = levelNumber; }
+    bool confirmAbort() override { return answer(); }
+    bool confirmLevelEditor() override { return answer(); }
+    bool answer();
+    void showLevelOver(const LevelReport& report) override;
+    void showGameOver(std::int32_t yourScore) override;
+    void showTopTen() override { ++m_openWindows; }
+    void showEditor() override { ++m_openWindows; }
+
+    Replay m_replay;
+    QString m_folder;
+    modGlobals m_globals;
+    GameRandom m_random;
+    PlayField m_field;
+    Clock m_clock;  // never moved: the replay's timer events stand for its firings
+    LevelFlow m_flow;
+    std::size_t m_next = 0;
+    std::optional<std::string> m_refusal;
+    std::vector<bool> m_matched;
+    std::optional<Divergence> m_divergence;
+    std::vector<Checkpoint> m_levelEnds;
+    std::optional<std::size_t> m_checked;  // the checkpoint the rules reached, by index
+    bool m_endConfirmed = false;
+    Int16 m_levelShown = 1;
+    int m_openWindows = 0;
+    int m_questions = 0;
+    std::string m_countdown;
+    std::string m_happened;
+    std::vector<std::string_view> m_effects;
+};

@@ -1,0 +1,216 @@
+// Level sets as the player meets them in the main window: choosing a set, its own top ten, the
+// game kept when the window closes and continued in the next sitting, the remembered switches,
+// and the editor's Save Level and Play This Set.
+
+#include "core/Random.h"
+#include "editor/FileCommands.h"
+#include "editor/frmEditor.h"
+#include "files/LevelSet.h"
+#include "files/ScoreFile.h"
+#include "screens/LevelSetDialog.h"
+#include "screens/frmGameOver.h"
+#include "screens/frmLevel.h"
+#include "screens/frmPondrake.h"
+#include "screens/frmTopTen.h"
+#include "tests/support/WindowTestSupport.h"
+#include "ui/AudioOutput.h"
+#include "ui/modSound.h"
+
+#include <QListWidget>
+
+namespace {
+
+// A turtle with water on all four sides: saved at its first step, whichever way it faces.
+QByteArray islandLevel(int bonus)
+{
+    const QByteArray blank = "bbbbbbbbbbbbbbbbbbbb\r\n";
+    return "pond1.mid\r\n" + QByteArray::number(bonus) + "\r\n600\r\n400\r\nb$bbbbbbbbbbbbbbbbbb\r\n" +
+           "$t$bbbbbbbbbbbbbbbbb\r\nb$bbbbbbbbbbbbbbbbbb\r\n" + blank.repeated(17);
+}
+
+// A program folder with a shipped set of one level, the player's folders, and "three", a set of
+// three levels beside them. Each window is one sitting.
+class LevelSets : public ::testing::Test {
+protected:
+    QTemporaryDir root;
+    const QString program = root.filePath("program"), data = root.filePath("data"), config = root.filePath("config");
+    const QString three = root.filePath("three");
+    const QString shippedScores = ScoresPath(program);
+    modGlobals globals;
+    GameRandom random{5};
+    AudioOutput audio;
+    modSound sound{audio};
+    std::unique_ptr<frmPondrake> window;
+
+    void SetUp() override
+    {
+        QDir().mkpath(program + "/levels");
+        QDir().mkpath(three);
+        QDir().mkpath(root.filePath("empty"));
+        writeFile(SetLevelPath(program + "/levels", 1), islandLevel(100));
+        for (int n = 1; n <= 3; ++n)
+            writeFile(SetLevelPath(three, Int16(n)), islandLevel(60));
+    }
+
+    void sitDown()
+    {
+        window.reset();  // the window of the sitting before closes first
+        window = std::make_unique<frmPondrake>(globals, random, sound, program, shippedScores);
+        window->usePlayerFolders(data, config);
+        window->show();
+    }
+
+    // From the countdown's first second to the level's end: its window closes at once.
+    void playLevel()
+    {
+        for (int second = 0; second <= 5; ++second)
+            window->flow().timerFired(GameTimer::CountDown);
+        onNextModal<frmLevel>([](frmLevel* over) { over->accept(); });
+        window->flow().timerFired(GameTimer::Turtle);
+    }
+
+    void chooseSet(const QString& folder)
+    {
+        onNextModal<LevelSetDialog>([folder](LevelSetDialog* dialog) {
+            answerFileDialog(folder);
+            dialog->butOther->click();
+            dialog->accept();
+        });
+        window->mnuLevelSet->trigger();
+    }
+};
+
+}  // namespace
+
+TEST_F(LevelSets, ASetIsPlayedKeptWhenTheWindowClosesContinuedWithItsScoreAndHasItsOwnTopTen)
+{
+    sitDown();
+    EXPECT_EQ(window->windowTitle(), "Pondrake");
+    EXPECT_FALSE(window->mnuContinue->isEnabled());
+
+    QString told;  // a folder with no level1.txt is no set
+    onNextModal<LevelSetDialog>([&](LevelSetDialog* dialog) {
+        answerFileDialog(root.filePath("empty"));
+        answerNextMessage(told);
+        dialog->butOther->click();
+        dialog->reject();
+    });
+    window->mnuLevelSet->trigger();
+    EXPECT_TRUE(told.contains("holds no level1.txt")) << told.toStdString();
+    EXPECT_EQ(window->windowTitle(), "Pondrake");
+
+    // A folder that vanishes while the dialog is open is refused when chosen; it stays on the list.
+    const QString fleeting = root.filePath("fleeting");
+    QDir().mkpath(fleeting);
+    writeFile(SetLevelPath(fleeting, 1), islandLevel(60));
+    onNextModal<LevelSetDialog>([&](LevelSetDialog* dialog) {
+        answerFileDialog(fleeting);
+        dialog->butOther->click();
+        QDir(fleeting).removeRecursively();
+        answerNextMessage(told);
+        dialog->accept();
+        dialog->reject();
+    });
+    window->mnuLevelSet->trigger();
+    EXPECT_TRUE(told.contains("is not there")) << told.toStdString();
+    EXPECT_EQ(window->windowTitle(), "Pondrake");
+
+    chooseSet(three);
+    EXPECT_EQ(window->windowTitle(), "Pondrake - three");
+    window->mnuNew->trigger();
+    playLevel();
+    EXPECT_EQ(window->lblLevel->text(), "2");
+    EXPECT_EQ(window->lblScore->text(), "33");  // 3 + 60 / 2
+    window->audio().mnuSoundEffects_Click();
+
+    sitDown();  // closed during level 2's countdown
+    EXPECT_EQ(window->windowTitle(), "Pondrake - three") << "the set as left";
+    EXPECT_FALSE(window->audio().soundEffects()) << "the switch as left";
+    onNextModal<LevelSetDialog>([](LevelSetDialog* dialog) { dialog->accept(); });
+    window->mnuLevelSet->trigger();  // the set in play, chosen again
+    ASSERT_TRUE(window->mnuContinue->isEnabled()) << window->mnuContinue->toolTip().toStdString();
+    window->mnuContinue->trigger();
+    EXPECT_EQ(window->lblLevel->text(), "2");
+    EXPECT_EQ(window->lblScore->text(), "33");
+    EXPECT_EQ(window->lblTime->text(), "60") << "with its bonus: the countdown had not ended";
+    EXPECT_FALSE(window->mnuContinue->isEnabled()) << "while the game runs";
+    playLevel();
+
+    // The last level: the name goes into the set's own table, whose caption names the set.
+    QString caption;
+    onNextModal<frmGameOver>([&](frmGameOver* over) {
+        onNextModal<frmTopTen>([&](frmTopTen* topTen) {
+            caption = topTen->windowTitle();
+            topTen->accept();
+        });
+        auto* name = over->findChild<QLineEdit*>("txtName");
+        name->setText("Walker");
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+    playLevel();
+    EXPECT_EQ(caption, "Top Ten Scores - three");
+    EXPECT_TRUE(readFile(three + "/scores.txt").contains("Walker"));
+    EXPECT_FALSE(QFile::exists(shippedScores)) << "the shipped set's table is untouched";
+    sitDown();
+    EXPECT_FALSE(window->mnuContinue->isEnabled()) << "a finished game is not kept";
+}
+
+TEST_F(LevelSets, AChangedOrMissingLevelTurnsContinueOffAndSaysWhy)
+{
+    sitDown();
+    chooseSet(three);
+    window->mnuNew->trigger();
+    playLevel();
+    writeFile(SetLevelPath(three, 2), islandLevel(61));
+    sitDown();
+    EXPECT_FALSE(window->mnuContinue->isEnabled());
+    EXPECT_EQ(window->mnuContinue->toolTip(), "Level 2 of the kept game has been changed since.");
+
+    writeFile(SetLevelPath(three, 2), islandLevel(60));
+    sitDown();
+    EXPECT_TRUE(window->mnuContinue->isEnabled()) << "the level as it was";
+
+    QDir(three).removeRecursively();
+    sitDown();
+    EXPECT_FALSE(window->mnuContinue->isEnabled());
+    EXPECT_TRUE(window->mnuContinue->toolTip().contains("is not there any more"));
+    EXPECT_EQ(window->windowTitle(), "Pondrake") << "a remembered set that has gone gives the shipped one";
+}
+
+// Save Level starts in My Levels (made then) with the first free name; Play This Set closes the
+// editor and starts a game on that folder.
+TEST_F(LevelSets, TheEditorSavesIntoMyLevelsAndPlaysThatSet)
+{
+    sitDown();
+    const QString myLevels = data + "/My Levels";
+    QString proposed;
+    onNextModal<frmEditor>([&](frmEditor* editor) {
+        onNextModal<QFileDialog>([&](QFileDialog* dialog) {
+            proposed = dialog->selectedFiles().value(0);
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        editor->mnuSave->trigger();
+        editor->mnuPlaySet->trigger();
+    });
+    window->mnuLevelEditor->trigger();
+    EXPECT_EQ(proposed, myLevels + "/level1.txt");
+    EXPECT_TRUE(FileExists(myLevels + "/level1.txt"));
+    EXPECT_EQ(window->windowTitle(), "Pondrake - My Levels");
+    EXPECT_TRUE(window->butEndGame->isEnabled()) << "a game runs";
+
+    // The next time the editor starts where the last file was saved, and proposes the next name.
+    onNextModal<QMessageBox>([&](QMessageBox* box) {
+        onNextModal<frmEditor>([&](frmEditor* editor) {
+            EXPECT_EQ(editor->files().startFolder(), myLevels);
+            onNextModal<QFileDialog>([&](QFileDialog* dialog) {
+                proposed = dialog->selectedFiles().value(0);
+                dialog->reject();
+            });
+            editor->mnuSave->trigger();
+            editor->mnuExit->trigger();
+        });
+        box->button(QMessageBox::Ok)->click();
+    });
+    window->mnuLevelEditor->trigger();
+    EXPECT_EQ(proposed, myLevels + "/level2.txt");
+}

@@ -1,0 +1,168 @@
+// Replays as round trips through the rules: games played on the simulator's own clock, recorded,
+// written, read and played again end on the same board, score and totals; a replay of a level
+// that has changed is refused; a replay that goes another way is caught at the event where it parts.
+#include "sim/BotPlayer.h"
+#include "sim/GameRun.h"
+#include "sim/Players.h"
+#include "sim/ReplayPlayer.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The first three shipped levels, in a folder of their own.
+class ReplayRoundTrip : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        for (int n = 1; n <= 3; ++n)
+            ASSERT_TRUE(QFile::copy(QStringLiteral(PONDRAKE_DATA_DIR "/levels/level%1.txt").arg(n), levelPath(n)));
+    }
+    QString levelPath(int n) const { return m_dir.filePath(QStringLiteral("level%1.txt").arg(n)); }
+
+    // Written and read back, as a file would be.
+    Replay throughFile(const Replay& replay) const
+    {
+        ReplayReading reading = readReplay(replayBytes(replay));
+        EXPECT_TRUE(reading.replay) << reading.error.toStdString();
+        return reading.replay.value_or(Replay{});
+    }
+
+    std::string divergenceOf(const Replay& replay) const
+    {
+        ReplayPlayer player(replay, m_dir.path());
+        player.playToEnd();
+        return player.refusal() ? *player.refusal() : player.divergence() ? player.divergence()->message : "none";
+    }
+
+    QTemporaryDir m_dir;
+};
+
+void expectSameGame(const GameRun& run, const ReplayPlayer& player)
+{
+    EXPECT_FALSE(player.refusal());
+    EXPECT_FALSE(player.divergence()) << player.divergence()->message;
+    EXPECT_TRUE(player.atEnd());
+    EXPECT_TRUE(player.endConfirmed());
+    EXPECT_EQ(player.field().score, run.score);
+    EXPECT_EQ(player.field().saved, run.saved);
+    EXPECT_EQ(player.field().lost, run.lost);
+    EXPECT_EQ(player.globals().board, run.board);
+    ASSERT_EQ(player.levelEnds().size(), run.levelEnds.size());
+    for (std::size_t i = 0; i < run.levelEnds.size(); ++i)
+        EXPECT_EQ(player.levelEnds()[i], run.levelEnds[i]);
+}
+
+std::size_t indexOf(const Replay& replay, const QByteArray& line)
+{
+    for (std::size_t i = 0; i < replay.events.size(); ++i)
+        if (eventLine(replay.events[i]).contains(line))
+            return i;
+    ADD_FAILURE() << "no event " << line.toStdString();
+    return 0;
+}
+
+}  // namespace
+
+TEST_F(ReplayRoundTrip, AWonGameAndAnAbortedOneReplayToTheSameEnd)
+{
+    BotPlayer bot;
+    const GameRun won = playGame(m_dir.path(), 5, bot);
+    ASSERT_TRUE(won.won);
+    ASSERT_EQ(won.levelEnds.size(), 3u);
+    EXPECT_GT(won.score, 0);
+    ReplayPlayer wonAgain(throughFile(won.replay), m_dir.path());
+    wonAgain.playToEnd();
+    expectSameGame(won, wonAgain);
+    EXPECT_EQ(wonAgain.happened(), "Game over: " + std::to_string(won.score) + " points");
+
+    // Nobody plays a first level that needs a player (the shipped third): it is failed until the
+    // player gives up and aborts; the answer to the question comes after it in the file.
+    ASSERT_TRUE(QFile::remove(levelPath(1)) && QFile::copy(levelPath(3), levelPath(1)));
+    IdlePlayer idle;
+    const GameRun aborted = playGame(m_dir.path(), 6, idle);
+    EXPECT_FALSE(aborted.won);
+    ASSERT_EQ(aborted.levelEnds.size(), std::size_t(MaxAttemptsPerLevel));
+    EXPECT_FALSE(aborted.levelEnds.back().passed);
+    const std::vector<ReplayEvent>& events = aborted.replay.events;
+    ASSERT_GE(events.size(), 3u);
+    EXPECT_EQ(eventLine(events[events.size() - 3]).split(' ')[1], "abort");
+    EXPECT_EQ(eventLine(events[events.size() - 2]).split(' ')[1] + " yes", "answer yes");
+    ReplayPlayer abortedAgain(throughFile(aborted.replay), m_dir.path());
+    abortedAgain.playToEnd();
+    expectSameGame(aborted, abortedAgain);
+}
+
+TEST_F(ReplayRoundTrip, AChangedOrMissingLevelRefusesTheReplay)
+{
+    BotPlayer bot;
+    const Replay replay = playGame(m_dir.path(), 5, bot).replay;
+    QFile level(levelPath(2));
+    ASSERT_TRUE(level.open(QIODevice::Append) && level.write(" ") == 1);
+    level.close();
+    EXPECT_EQ(divergenceOf(replay), "Level 2 has changed since this game was played");
+    ReplayPlayer player(replay, m_dir.path());
+    EXPECT_EQ(player.levelsMatched(), (std::vector<bool>{true, false, true}));
+    EXPECT_FALSE(player.step());
+    ASSERT_TRUE(QFile::remove(levelPath(2)));
+    EXPECT_EQ(divergenceOf(replay), "Level 2 (level2.txt) cannot be found");
+}
+
+// Each row changes the recorded game as a changed rule would, and names where the replay parts.
+TEST_F(ReplayRoundTrip, AGameThatGoesAnotherWayIsCaughtWhereItParts)
+{
+    BotPlayer bot;
+    const Replay game = throughFile(playGame(m_dir.path(), 5, bot).replay);
+    ASSERT_EQ(divergenceOf(game), "none");
+    const std::size_t firstLevelOver = indexOf(game, "levelover 1");
+    const Checkpoint levelOne = game.events[firstLevelOver].checkpoint;
+    const std::string levelOneText =
+        "Level 1 passed: " + std::to_string(levelOne.saved) + " saved, " + std::to_string(levelOne.lost) + " lost";
+    const struct {
+        std::function<void(Replay&)> change;
+        std::string message;
+    } rows[] = {
+        {[&](Replay& r) { r.events[firstLevelOver].checkpoint.score += 1; },
+         levelOneText + " with " + std::to_string(levelOne.score) + " points, where the game showed " + levelOneText +
+             " with " + std::to_string(levelOne.score + 1) + " points"},
+        {[&](Replay& r) { r.events.erase(r.events.begin() + long(firstLevelOver)); },
+         levelOneText + " here, where the game went on"},
+        {[&](Replay& r) { r.events.back().checkpoint.score -= 7; },
+         "the game ends on " + std::to_string(game.events.back().checkpoint.score) + " points, not " +
+             std::to_string(game.events.back().checkpoint.score - 7)},
+        {[&](Replay& r) {
+             ReplayEvent late = r.events[indexOf(r, "timer dog")];
+             late.input.timer = GameTimer::CountDown;
+             r.events.insert(r.events.begin() + long(indexOf(r, "timer dog")) + 1, late);
+         },
+         "the countdown timer fired, but it was stopped"},
+        {[&](Replay& r) {
+             ReplayEvent closed = r.events[0];
+             closed.input.kind = GameInput::Kind::WindowClosed;
+             r.events.insert(r.events.begin() + 1, closed);
+         },
+         "a window closed that the game did not open"},
+        {[&](Replay& r) {
+             ReplayEvent answer = r.events[0];
+             answer.input.kind = GameInput::Kind::Answer;
+             r.events.insert(r.events.begin() + 1, answer);
+         },
+         "an answer to a question the game did not ask"},
+        {[&](Replay& r) { r.levels.pop_back(); }, "the game ended here, where it went on"},
+        // A level's end the rules never reach: the record goes on past a level it ends.
+        {[&](Replay& r) { r.events.insert(r.events.begin() + 2, r.events[firstLevelOver]); },
+         "the game went on where level 1 ended"},
+    };
+    for (const auto& row : rows) {
+        Replay changed = game;
+        row.change(changed);
+        EXPECT_EQ(divergenceOf(changed), row.message);
+    }
+    // Another seed deals the turtles other ways: the game parts somewhere, named.
+    Replay reseeded = game;
+    reseeded.seed += 1;
+    EXPECT_NE(divergenceOf(reseeded), "none");
+}

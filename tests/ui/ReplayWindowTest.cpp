@@ -1,0 +1,78 @@
+// The Replay window over the golden game of the shipped pack: seeking to the end shows the game's
+// final score and totals, back to the start shows level 1 before it began, one tick moves to the
+// next timer's firing, and a replay of a changed level is refused in the window's line.
+#include "ui/ReplayWindow.h"
+#include "sim/ReplayPlayer.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+Replay golden()
+{
+    ReplayReading reading = readReplayFile(QStringLiteral(PONDRAKE_TESTS_DIR "/sim/replays/bot-pack.replay"));
+    EXPECT_TRUE(reading.replay) << reading.error.toStdString();
+    return reading.replay.value_or(Replay{});
+}
+
+}  // namespace
+
+TEST(ReplayWindow, SeeksToTheEndAndBackAndStepsOneTick)
+{
+    const Replay replay = golden();
+    ASSERT_FALSE(replay.events.empty());
+    const std::int32_t finalScore = replay.events.back().checkpoint.score;
+    ReplayWindow window(replay, QStringLiteral(PONDRAKE_DATA_DIR "/levels"), QStringLiteral(PONDRAKE_DATA_DIR),
+                        nullptr);
+    EXPECT_EQ(window.length(), replay.events.back().at);
+    EXPECT_EQ(window.lblScore->text(), "0");
+
+    window.sldTime->setValue(window.sldTime->maximum());  // as the player drags it
+    EXPECT_TRUE(window.player().atEnd());
+    EXPECT_EQ(window.lblScore->text(), QString::number(finalScore));
+    EXPECT_EQ(window.lblLevel->text(), "24");
+    EXPECT_EQ(window.lblHappened->text(), QStringLiteral("Game over: %1 points").arg(finalScore));
+    QTest::keyClick(&window, Qt::Key_Space);
+    EXPECT_FALSE(window.playing()) << "a game at its end does not play on";
+
+    window.seek(0);
+    EXPECT_EQ(window.lblScore->text(), "0");
+    EXPECT_EQ(window.lblLevel->text(), "1");
+    EXPECT_EQ(window.position(), 0);
+
+    // The countdown's first second: one tick takes the replay to that firing and holds it there.
+    QTest::keyClick(&window, Qt::Key_Period);
+    EXPECT_EQ(window.position(), 1000);
+    EXPECT_FALSE(window.playing());
+    EXPECT_EQ(window.lblCountdown->text(), "4");
+    QTest::keyClick(&window, Qt::Key_Space);
+    EXPECT_TRUE(window.playing());
+    QTest::mouseClick(window.butSpeed[3], Qt::LeftButton);
+    EXPECT_TRUE(window.butSpeed[3]->isChecked());
+    EXPECT_FALSE(window.butSpeed[0]->isChecked());
+    QTest::mouseClick(window.butStart, Qt::LeftButton);
+    EXPECT_FALSE(window.playing());
+    EXPECT_EQ(window.position(), 0);
+}
+
+TEST(ReplayWindow, AReplayOfAChangedLevelIsRefusedInItsLine)
+{
+    QTemporaryDir dir;
+    for (int n = 1; n <= 24; ++n)
+        ASSERT_TRUE(QFile::copy(QStringLiteral(PONDRAKE_DATA_DIR "/levels/level%1.txt").arg(n),
+                                dir.filePath(QStringLiteral("level%1.txt").arg(n))));
+    QFile level(dir.filePath("level4.txt"));
+    ASSERT_TRUE(level.open(QIODevice::Append) && level.write("\r\n") == 2);
+    level.close();
+    ReplayWindow window(golden(), dir.path(), QStringLiteral(PONDRAKE_DATA_DIR), nullptr);
+    EXPECT_EQ(window.lblHappened->text(), "Level 4 has changed since this game was played");
+    window.togglePlay();
+    EXPECT_FALSE(window.playing());
+}

@@ -1,0 +1,233 @@
+#include "ui/ReplayWindow.h"
+
+#include "sim/ReplayPlayer.h"
+#include "ui/AudioControl.h"
+#include "ui/BoardPicture.h"
+#include "ui/Look.h"
+
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSlider>
+
+namespace {
+// The status column stands where the game window has it; measures in twips.
+constexpr int ColumnLeft = 10320;
+constexpr int ColumnWidth = 1700;
+constexpr double StatusPoints = 9.75;
+constexpr int FrameMs = 16;
+constexpr std::array<int, 4> Speeds{1, 2, 4, 8};
+
+QString clockText(Millis ms) { return QStringLiteral("%1:%2").arg(ms / 60000).arg(ms / 1000 % 60, 2, 10, QChar(u'0')); }
+}  // namespace
+
+ReplayWindow::ReplayWindow(Replay replay, const QString& levelsFolder, const QString& programFolder,
+                           AudioControl* audio, QWidget* parent)
+    : QDialog(parent), m_replay(std::move(replay)), m_levelsFolder(levelsFolder), m_audio(audio)
+{
+    setWindowTitle(QStringLiteral("Replay"));
+    m_length = m_replay.events.empty() ? 0 : m_replay.events.back().at;
+    pictMain = new BoardPicture(this);
+    pictMain->move(0, 0);
+    pictMain->setTiles(TileSet::load(programFolder));
+
+    const auto caption = [&](const QString& text, int top, int height = 375) {
+        Look::label(this, text, {ColumnLeft, top, ColumnWidth, height}, StatusPoints)->setWordWrap(true);
+    };
+    const auto value = [&](int top) {
+        return Look::label(this, QStringLiteral("0"), {ColumnLeft, top, ColumnWidth, 375}, StatusPoints,
+                           Look::DarkBlue);
+    };
+    caption(QStringLiteral("Score"), 240);
+    lblScore = value(600);
+    caption(QStringLiteral("Level"), 1200);
+    lblLevel = value(1560);
+    caption(QStringLiteral("Bonus"), 2040);
+    lblTime = value(2400);
+    caption(QStringLiteral("Turtles Saved"), 2880, 600);
+    lblSaved = value(3480);
+    caption(QStringLiteral("Turtles Lost"), 3960, 600);
+    lblLost = value(4560);
+    lblCountdown = Look::label(this, QString(), {ColumnLeft, 6600, ColumnWidth, 600}, 18, Qt::red);
+    lblCountdown->setAlignment(Qt::AlignCenter);
+    buildControls();
+    setFixedSize(Look::twips(ColumnLeft + ColumnWidth + 60), BoardPicture::PictureHeight + 74);
+
+    m_timer.setInterval(FrameMs);
+    connect(&m_timer, &QTimer::timeout, this, &ReplayWindow::tick);
+    restart();
+}
+
+ReplayWindow::~ReplayWindow() = default;
+
+void ReplayWindow::buildControls()
+{
+    const int top = BoardPicture::PictureHeight + 4;
+    lblHappened = Look::labelAt(this, QString(), {4, top, BoardPicture::PictureWidth, 20}, 9.75);
+    lblHappened->setTextFormat(Qt::PlainText);
+    const int row = top + 26;
+    const auto button = [&](const QString& text, int left, int width) {
+        auto* b = new QPushButton(text, this);
+        b->setGeometry(left, row, width, 36);
+        b->setFocusPolicy(Qt::NoFocus);  // Space and the period belong to the window
+        return b;
+    };
+    butPlay = button(QStringLiteral("Play"), 4, 70);
+    connect(butPlay, &QPushButton::clicked, this, &ReplayWindow::togglePlay);
+    for (std::size_t i = 0; i < Speeds.size(); ++i) {
+        butSpeed[i] = button(QStringLiteral("%1x").arg(Speeds[i]), 80 + int(i) * 42, 40);
+        butSpeed[i]->setCheckable(true);
+        connect(butSpeed[i], &QPushButton::clicked, this, [this, i] { setSpeed(Speeds[i]); });
+    }
+    butSpeed[0]->setChecked(true);
+    butStep = button(QStringLiteral("Step"), 254, 56);
+    butStep->setToolTip(QStringLiteral("One tick (period key)"));
+    connect(butStep, &QPushButton::clicked, this, &ReplayWindow::stepTick);
+    butStart = button(QStringLiteral("Start"), 314, 56);
+    connect(butStart, &QPushButton::clicked, this, &ReplayWindow::restart);
+
+    sldTime = new QSlider(Qt::Horizontal, this);
+    sldTime->setGeometry(378, row + 6, 300, 24);
+    sldTime->setFocusPolicy(Qt::NoFocus);
+    sldTime->setRange(0, int(std::min<Millis>(m_length, INT_MAX)));
+    sldTime->setPageStep(10000);
+    connect(sldTime, &QSlider::valueChanged, this, [this](int value) {
+        if (!m_showingTime)
+            seek(value);
+    });
+    lblClock = Look::labelAt(this, QString(), {688, row + 8, 115, 20}, 8.25);
+}
+
+void ReplayWindow::watch(const QString& path, const QString& programFolder, AudioControl* audio, QWidget* parent)
+{
+    if (!QFileInfo::exists(path)) {
+        QMessageBox::information(parent, QStringLiteral("Replay"), QStringLiteral("There is no game to watch yet."));
+        return;
+    }
+    ReplayReading reading = readReplayFile(path);
+    if (!reading.replay) {
+        const QString where = reading.line > 0 ? QStringLiteral(" (line %1)").arg(reading.line) : QString();
+        QMessageBox::warning(parent, QStringLiteral("Replay"),
+                             QStringLiteral("This game cannot be watched: %1%2.").arg(reading.error, where));
+        return;
+    }
+    const QString named = reading.replay->folder;
+    const QString levels =
+        !named.isEmpty() && QFileInfo(named).isDir() ? named : programFolder + QStringLiteral("/levels");
+    ReplayWindow window(std::move(*reading.replay), levels, programFolder, audio, parent);
+    window.exec();
+}
+
+void ReplayWindow::setPlaying(bool playing)
+{
+    m_playing = playing && !m_player->atEnd() && !m_player->refusal() && !m_player->divergence();
+    butPlay->setText(m_playing ? QStringLiteral("Pause") : QStringLiteral("Play"));
+    if (m_playing) {
+        m_wall.start();
+        m_timer.start();
+    } else {
+        m_timer.stop();
+    }
+}
+
+void ReplayWindow::togglePlay() { setPlaying(!m_playing); }
+
+void ReplayWindow::setSpeed(int factor)
+{
+    m_speed = factor;
+    for (std::size_t i = 0; i < Speeds.size(); ++i)
+        butSpeed[i]->setChecked(Speeds[i] == factor);
+}
+
+void ReplayWindow::tick()
+{
+    const Millis elapsed = m_wall.restart();
+    advanceTo(std::min(m_length, m_position + elapsed * m_speed), m_speed == 1);
+    if (m_player->atEnd() || m_player->divergence())
+        setPlaying(false);
+}
+
+void ReplayWindow::advanceTo(Millis gameTime, bool withEffects)
+{
+    const std::vector<ReplayEvent>& events = m_replay.events;
+    while (!m_player->atEnd() && events[m_player->position()].at <= gameTime && m_player->step()) {
+        if (withEffects && m_audio)
+            for (const std::string_view alias : m_player->takeEffects())
+                m_audio->PlayEffect(alias);
+    }
+    m_player->takeEffects();  // what a seek or a fast pace passed over stays silent
+    m_position = std::max(m_position, std::min(gameTime, m_length));
+    showState();
+}
+
+void ReplayWindow::stepTick()
+{
+    setPlaying(false);
+    const std::vector<ReplayEvent>& events = m_replay.events;
+    while (!m_player->atEnd()) {
+        const ReplayEvent& event = events[m_player->position()];
+        const bool timer = event.kind == ReplayEvent::Kind::Input && event.input.kind == GameInput::Kind::Timer;
+        m_position = event.at;
+        if (!m_player->step() || timer)
+            break;
+    }
+    m_player->takeEffects();
+    showState();
+}
+
+void ReplayWindow::restart()
+{
+    setPlaying(false);
+    m_player = std::make_unique<ReplayPlayer>(m_replay, m_levelsFolder);
+    m_position = 0;
+    advanceTo(0, false);
+}
+
+void ReplayWindow::seek(Millis gameTime)
+{
+    const bool wasPlaying = m_playing;
+    if (gameTime < m_position) {
+        m_player = std::make_unique<ReplayPlayer>(m_replay, m_levelsFolder);
+        m_position = 0;
+    }
+    advanceTo(gameTime, false);
+    setPlaying(wasPlaying);
+}
+
+void ReplayWindow::showState()
+{
+    const ReplayPlayer& player = *m_player;
+    const PlayField& field = player.field();
+    pictMain->DrawGrid(player.globals().board, field.selection, field.drag());
+    if (player.paused())
+        pictMain->DrawPaused();
+    lblScore->setText(QString::number(field.score));
+    lblLevel->setText(QString::number(player.levelNumber()));
+    lblTime->setText(QString::number(field.time));
+    lblSaved->setText(QString::number(field.saved));
+    lblLost->setText(QString::number(field.lost));
+    lblCountdown->setText(QString::fromStdString(player.countdown()));
+    QString line = QString::fromStdString(player.happened());
+    if (player.refusal())
+        line = QString::fromStdString(*player.refusal());
+    else if (player.divergence())
+        line = QStringLiteral("The game went another way here: %1")
+                   .arg(QString::fromStdString(player.divergence()->message));
+    lblHappened->setText(line);
+    m_showingTime = true;
+    sldTime->setValue(int(std::min<Millis>(m_position, INT_MAX)));
+    m_showingTime = false;
+    lblClock->setText(clockText(m_position) + QStringLiteral(" / ") + clockText(m_length));
+}
+
+void ReplayWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Space)
+        togglePlay();
+    else if (event->key() == Qt::Key_Period)
+        stepTick();
+    else
+        QDialog::keyPressEvent(event);
+}
