@@ -81,3 +81,36 @@ TEST(LevelCheck, EachLevelEarnsTheFirstVerdictThatAppliesAndBadSettingsGetOneToo
         EXPECT_EQ(endlessRuns(result.botRuns) + endlessRuns(result.idleRuns), endless);
     }
 }
+
+// Which turtles (x, on the board as the reader leaves them) have a way to the water, around
+// whatever never moves, and where a measure of effort stands among the shipped levels.
+TEST(LevelVerdict, AWayToWaterGoesRoundRocksAndHolesAndThroughCreaturesAndEffortFindsTheNearestLevel)
+{
+    const struct {
+        const char* board;
+        int turtles;
+        int reaching;
+    } reaches[] = {
+        {"x$", 1, 1},
+        {"xrrrr/brrrr/bbb$r/rrrrr", 1, 1},            // down the first column, then right
+        {"$bbbr/rrrbr/rrrxr/rrrrr", 1, 1},            // right along the top, then down
+        {"xh$/rrr", 1, 0},                            // a hole shuts it in
+        {"xr$/rrr", 1, 0},                            // a rock too
+        {"xk$/rrr/4:x@$/rrr", 2, 2},                  // a dog and an alien move away
+        {"x.$/rrr", 1, 0},                            // a cell nothing can enter
+        {"xxx/rrr/5:bbb", 3, 0},                      // no water at all
+        {"x$x/rrr/5:rrrrrrr/rxrrrxr/rrrrrrr", 4, 2},  // half of them: not too few
+    };
+    for (const auto& [board, turtles, reaching] : reaches) {
+        SCOPED_TRACE(board);
+        const WaterReach reach = waterReach(boardFromText(board));
+        EXPECT_EQ(reach.turtles, turtles);
+        EXPECT_EQ(reach.reaching, reaching);
+    }
+    EXPECT_FALSE((WaterReach{4, 2}.tooFew()));
+    EXPECT_TRUE((WaterReach{5, 2}.tooFew()));
+
+    const std::pair<double, int> nearest[] = {{0.0, 1}, {1.26, 1}, {2.25, 11}, {3.30, 16}, {8.53, 24}, {100, 24}};
+    for (const auto& [effort, level] : nearest)
+        EXPECT_EQ(aboutAsHardAs(effort), level) << effort;
+}
