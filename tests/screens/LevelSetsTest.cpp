@@ -176,6 +176,16 @@ TEST_F(LevelSets, AChangedOrMissingLevelTurnsContinueOffAndSaysWhy)
     sitDown();
     EXPECT_TRUE(window->mnuContinue->isEnabled()) << "the level as it was";
 
+    // Settings that are lost give the shipped set; Continue goes on in the kept game's set, and the
+    // replay names that set's folder (the shipped set has no level 2), whatever was shown before.
+    ASSERT_TRUE(QFile::remove(config + "/settings.ini"));
+    sitDown();
+    ASSERT_EQ(window->windowTitle(), "Pondrake");
+    window->mnuContinue->trigger();
+    window->close();
+    const ReplayCheck check = checkReplay(three + "/last.replay", {}, program + "/levels");
+    EXPECT_EQ(check.status, ReplayCheck::Matches) << check.json;
+
     QDir(three).removeRecursively();
     sitDown();
     EXPECT_FALSE(window->mnuContinue->isEnabled());
