@@ -348,12 +348,12 @@ QByteArray replayBytes(const Replay& replay)
     // Version 1 readers still take every game from New Game.
     QByteArray bytes = Magic + ' ' + (replay.start ? "2" : "1") + '\n';
     bytes += "seed " + QByteArray::number(replay.seed) + '\n';
+    if (!replay.folder.isEmpty())
+        bytes += "folder " + replay.folder.toUtf8() + '\n';
     if (const std::optional<KeptLevel>& s = replay.start)
         bytes += "start " + QByteArray::number(s->levelNumber) + ' ' + QByteArray::number(s->score) + ' ' +
                  QByteArray::number(s->saved) + ' ' + QByteArray::number(s->lost) + (s->replay ? " replay" : " fresh") +
                  '\n';
-    if (!replay.folder.isEmpty())
-        bytes += "folder " + replay.folder.toUtf8() + '\n';
     for (const ReplayLevel& level : replay.levels)
         bytes += "level " + QByteArray::number(level.number) + ' ' + level.sha256.toHex() + ' ' +
                  level.fileName.toUtf8() + '\n';
