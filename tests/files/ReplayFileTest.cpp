@@ -89,7 +89,7 @@ TEST(ReplayFile, EveryEventReadsBackBitForBit)
     // A continued game: its start, at the far ends of what a kept game holds, reaches the rules
     // with its first event.
     Replay continued = replay;
-    continued.start = KeptLevel{32767, -32768, 32767, 0, true};
+    continued.start = KeptLevel{32767, -32768, 0, 0, true};
     continued.events[0].input.kind = GameInput::Kind::Continue;
     const QByteArray continuedBytes = replayBytes(continued);
     EXPECT_TRUE(continuedBytes.startsWith("pondrake-replay 2\n"));
