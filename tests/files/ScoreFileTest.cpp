@@ -36,26 +36,22 @@ TEST(ScoreFile, ANewEntryGoesAfterEveryScoreNotBelowItAndTheRestStaysByteForByte
     const QByteArray first = crlf(" 0 | 90 |  Jos\xE9 M\xFCller ");
     const QByteArray others = crlf(" 0 | 80 |a\nb| 0 | 70 |Zo\xC3\xAB| 0 | 60 |\x80\xFF\xC3");
     const auto empty = [](int entries) { return crlf(" 0 | 0 |").repeated(entries); };
+    const auto alone = [&](const QByteArray& entry) { return crlf(entry) + empty(9); };
+    const QString turtle = QStringLiteral("\U0001F422");
+    const QByteArray turtleUtf8 = "\xF0\x9F\x90\xA2";
     // The file before (none at all where not given), the new entry's name, score and kind, the file after.
     const std::tuple<std::optional<QByteArray>, QString, std::int32_t, Int16, QByteArray> cases[] = {
-        {{}, "Kim", 120, TypedName, crlf(" 0 | 120 |Kim") + empty(9)},
+        {{}, "Kim", 120, TypedName, alone(" 0 | 120 |Kim")},
         {falling(0, 10), "new", 101, TypedName, crlf(" 0 | 101 |new") + falling(0, 9)},
         {falling(0, 10), "new", 40, TypedName, falling(0, 4) + crlf(" 0 | 40 |new") + falling(4, 9)},
         {falling(0, 10), "new", -30, HandwrittenName, falling(0, 7) + crlf(" 1 |-30 |new") + falling(7, 9)},
         {falling(0, 10), "new", -100, TypedName, falling(0, 9) + crlf(" 0 |-100 |new")},
-        {first + others + falling(4, 10), "B\u00e9a\r\n \U0001F422", 85, TypedName,
-         first +
-             crlf(" 0 | 85 |B\xC3\xA9"
-                  "a \xF0\x9F\x90\xA2") +
-             others + falling(4, 9)},
-        {{}, QString(4 << 20, u'k'), 1, TypedName, crlf(" 0 | 1 |" + QByteArray(100, 'k')) + empty(9)},
-        {{}, QString(99, u'a') + "\U0001F422", 1, TypedName, crlf(" 0 | 1 |" + QByteArray(99, 'a')) + empty(9)},
-        {{},
-         QString(98, u'a') + "\U0001F422",
-         1,
-         TypedName,
-         crlf(" 0 | 1 |" + QByteArray(98, 'a') + "\xF0\x9F\x90\xA2") + empty(9)},
-        {{}, QString(500, u'A'), 1, HandwrittenName, crlf(" 1 | 1 |" + QByteArray(500, 'A')) + empty(9)},
+        {first + others + falling(4, 10), "B\u00e9a\r\n " + turtle, 85, TypedName,
+         first + crlf(" 0 | 85 |B\xC3\xA9\x61 " + turtleUtf8) + others + falling(4, 9)},
+        {{}, QString(4 << 20, u'k'), 1, TypedName, alone(" 0 | 1 |" + QByteArray(100, 'k'))},
+        {{}, QString(99, u'a') + turtle, 1, TypedName, alone(" 0 | 1 |" + QByteArray(99, 'a'))},
+        {{}, QString(98, u'a') + turtle, 1, TypedName, alone(" 0 | 1 |" + QByteArray(98, 'a') + turtleUtf8)},
+        {{}, QString(500, u'A'), 1, HandwrittenName, alone(" 1 | 1 |" + QByteArray(500, 'A'))},
         // A damaged table keeps the fields it read, here the second entry's kind and score. Numbers
         // are rounded half to even; blanks around them are spaces or tabs.
         {crlf(" 0 | 9 |a|\t1\t| 8.5 "), "new", 5, TypedName, crlf(" 0 | 9 |a| 1 | 8 || 0 | 5 |new") + empty(7)},

@@ -53,28 +53,20 @@ protected:
 
 }  // namespace
 
-// Each alias from its own file, written out here rather than read from the effect table.
+// Each alias from its own file ("alias=file", or the alias's own name), written out here rather
+// than read from the effect table.
 TEST_F(Audio, EveryEffectIsLoadedFromItsFileAndPlaysOnlyWhileSwitchedOn)
 {
-    const std::pair<const char*, const char*> effects[] = {{"DogSelect", "DogSelect.wav"},
-                                                           {"dog", "dog.wav"},
-                                                           {"TurtSelect", "TurtSelect.wav"},
-                                                           {"TurtExecute", "TurtExecute.wav"},
-                                                           {"alien", "alien.wav"},
-                                                           {"fall", "fall.wav"},
-                                                           {"step", "scream.wav"},
-                                                           {"water", "oceanlap.wav"},
-                                                           {"boing", "bop.wav"},
-                                                           {"boo", "boo.wav"},
-                                                           {"cheer", "cheer.wav"},
-                                                           {"go", "go.wav"},
-                                                           {"oops", "oops.wav"}};
-    for (const auto& [alias, file] : effects) {
+    for (const QString& effect : QStringLiteral("DogSelect dog TurtSelect TurtExecute alien fall go boo cheer oops "
+                                                "step=scream water=oceanlap boing=bop")
+                                     .split(u' ')) {
+        const QString file = effect.section(u'=', -1) + QStringLiteral(".wav");
         QTemporaryDir only;
         ASSERT_TRUE(QDir(only.path()).mkdir(QStringLiteral("audio")));
-        ASSERT_TRUE(writeWav(only.filePath(QStringLiteral("audio/")) + QLatin1String(file), 50));
+        ASSERT_TRUE(writeWav(only.filePath(QStringLiteral("audio/")) + file, 50));
         modSound one(output);
-        EXPECT_TRUE(one.LoadEffects(only.path()).size() == 12 && one.isLoaded(alias)) << file;
+        EXPECT_TRUE(one.LoadEffects(only.path()).size() == 12 && one.isLoaded(effect.section(u'=', 0, 0).toStdString()))
+            << file.toStdString();
     }
     control.mnuSoundEffects_Click();  // off
     control.PlayEffect("Go");         // aliases match without regard to case
@@ -84,13 +76,18 @@ TEST_F(Audio, EveryEffectIsLoadedFromItsFileAndPlaysOnlyWhileSwitchedOn)
     EXPECT_TRUE(sound.isSounding("go"));
 }
 
-// Otherwise SDL turns a plain kill into a quit event that nobody reads.
-TEST_F(Audio, TheOutputLeavesTerminationSignalsToTheirDefaults)
+// Otherwise SDL turns a plain kill into a quit event that nobody reads. The defaults are set first:
+// SDL leaves alone a signal not at its default, and a shell starts its background jobs with SIGINT
+// ignored.
+TEST(AudioOutput, LeavesTerminationSignalsToTheirDefaults)
 {
-    struct sigaction term {
-    }, interrupt{};
-    EXPECT_TRUE(sigaction(SIGTERM, nullptr, &term) == 0 && term.sa_handler == SIG_DFL);
-    EXPECT_TRUE(sigaction(SIGINT, nullptr, &interrupt) == 0 && interrupt.sa_handler == SIG_DFL);
+    std::signal(SIGINT, SIG_DFL);
+    std::signal(SIGTERM, SIG_DFL);
+    AudioOutput output;
+    for (const int signal : {SIGTERM, SIGINT}) {
+        struct sigaction action {};
+        EXPECT_TRUE(sigaction(signal, nullptr, &action) == 0 && action.sa_handler == SIG_DFL) << signal;
+    }
 }
 
 // Both stop the piece and set the device up as a level's music step does. ".mid" as written

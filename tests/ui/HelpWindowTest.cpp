@@ -8,23 +8,13 @@
 #include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QImage>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextDocument>
 
 namespace {
-
-// The names of the pictures the document holds, in order.
-QStringList picturesOf(const QTextDocument& document)
-{
-    QStringList names;
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
-        for (auto it = block.begin(); !it.atEnd(); ++it)
-            if (it.fragment().charFormat().isImageFormat())
-                names << it.fragment().charFormat().toImageFormat().name();
-    return names;
-}
 
 // A picture as the document draws it: Qt hands it over decoded or as the file's bytes.
 QImage pictureOf(QTextDocument& document, const QString& name)
@@ -77,17 +67,16 @@ TEST(HelpWindow, EachShippedPageShowsEveryPictureItNames)
         EXPECT_EQ(window->parentWidget(), &opener);
         EXPECT_EQ(window->browser()->horizontalScrollBar()->maximum(), 0) << "nothing wider than the window";
         QTextDocument& document = *window->browser()->document();
-        const QStringList pictures = picturesOf(document);
-        const qsizetype written = readFile(folder + u'/' + page).count("<img ");
-        ASSERT_GT(written, 0);
-        EXPECT_EQ(pictures.size(), written);
-        for (const QString& name : pictures) {
+        int pictures = 0;
+        for (const auto& img :
+             QRegularExpression(R"re(<img [^>]*src="([^"]+)")re").globalMatch(readFile(folder + u'/' + page))) {
+            const QString name = img.captured(1);
             const QImage shown = pictureOf(document, name);
-            const QImage file(folder + u'/' + name);
-            EXPECT_FALSE(file.isNull()) << name.toStdString();
-            EXPECT_EQ(shown.size(), file.size()) << name.toStdString();
             EXPECT_FALSE(shown.isNull()) << name.toStdString();
+            EXPECT_EQ(shown.size(), QImage(folder + u'/' + name).size()) << name.toStdString();
+            ++pictures;
         }
+        EXPECT_GT(pictures, 0);
     }
 }
 

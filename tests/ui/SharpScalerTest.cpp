@@ -52,15 +52,19 @@ TEST(SharpScaler, EachDevicePixelIsTheAverageOfWhatItCovers)
     }
 }
 
-// A new ratio is scaled afresh, even one whose picture has the same number of device pixels.
-TEST(SharpScaler, ANewRatioScalesTheWholePictureAgain)
+// A new ratio is scaled afresh, even one whose picture has the same number of device pixels (1.45
+// as 1.5); a tile alone is scaled as a picture of its own, again at a new ratio and with new pixels.
+TEST(SharpScaler, ScalesAgainAtANewRatioAndATileAloneAlsoWithNewPixels)
 {
-    const QImage picture = greyPicture({{0, 200, 100, 40}, {80, 10, 80, 10}});
+    QImage tile = greyPicture({{0, 200, 100, 40}, {80, 10, 80, 10}});
     SharpScaler scaler;
-    const QSize first = scaler.scaled(picture, 1.5, {}).size();
-    const QImage& again = scaler.scaled(picture, 1.45, {});
-    ASSERT_EQ(again.size(), first);
-    EXPECT_EQ(greyRowsOf(again), greyRowsOf(SharpScaler().scaled(picture, 1.45, {})));
+    for (const qreal ratio : {1.5, 1.45, 2.5}) {
+        const GreyRows afresh = greyRowsOf(SharpScaler().scaled(tile, ratio, {}));
+        EXPECT_EQ(greyRowsOf(scaler.scaled(tile, ratio, {})), afresh) << ratio;
+        EXPECT_EQ(greyRowsOf(scaler.deviceTile(tile, ratio)), afresh) << ratio;
+    }
+    tile.setPixel(0, 0, qRgb(250, 250, 250));
+    EXPECT_EQ(greyRowsOf(scaler.deviceTile(tile, 2.5)), greyRowsOf(SharpScaler().scaled(tile, 2.5, {})));
 }
 
 // Cells keep apart where each of their edges is a device pixel edge; below one device pixel per
@@ -75,19 +79,4 @@ TEST(SharpScaler, CellsKeepApartWhereEveryCellEdgeIsADevicePixelEdge)
                  {34, 1.75, false}, {4, 1.25, true}, {34, 0.5, false}, {34, 0.75, false}};
     for (const auto& [cellPixels, ratio, apart] : cases)
         EXPECT_EQ(SharpScaler::keepsCellsApart(cellPixels, ratio), apart) << cellPixels << " at " << ratio;
-}
-
-// A tile alone is scaled as a picture of its own, again at a new ratio and once its pixels changed.
-TEST(SharpScaler, ATileAloneIsScaledAgainAtANewRatioOrWithNewPixels)
-{
-    QImage tile = greyPicture({{0, 200}, {80, 10}});
-    SharpScaler scaler;
-    const auto expectScaledAlone = [&](qreal ratio) {
-        EXPECT_EQ(greyRowsOf(scaler.deviceTile(tile, ratio)), greyRowsOf(SharpScaler().scaled(tile, ratio, {})))
-            << ratio;
-    };
-    expectScaledAlone(1.5);
-    expectScaledAlone(2.5);
-    tile.setPixel(0, 0, qRgb(250, 250, 250));
-    expectScaledAlone(2.5);
 }
