@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Clock.h"
+#include "core/KeptLevel.h"
 
 // Everything from outside that reaches the rules of a game, in the order it arrives: a timer's
 // firing, the mouse on the board (and the keys that stand for it), the player's commands, and the answers and closings
@@ -13,6 +14,7 @@ struct GameInput {
         MouseUp,  // on the board at (x, y), in board pixels as the rules take them
         LetGo,    // the selected creature let go without a command (Escape)
         NewGame,
+        Continue,  // a game kept from another sitting goes on where `start` says
         Replay,
         EndGame,
         HighScores,
@@ -27,6 +29,7 @@ struct GameInput {
     float x = 0;
     float y = 0;
     bool yes = false;
+    KeptLevel start = {};  // Continue only
 };
 
 class InputObserver {

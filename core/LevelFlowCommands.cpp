@@ -18,6 +18,7 @@ void LevelFlow::mnuNew_Click()
 
 void LevelFlow::continueGame(const KeptLevel& kept)
 {
+    note({.kind = GameInput::Kind::Continue, .start = kept});
     endPause();
     m_window.closeMusic();
     LevelNumber = kept.levelNumber;

@@ -31,13 +31,14 @@ struct EventWord {
 
 // Every event word of the format. A later version adds rows here; a reader meets an unknown word
 // only in a file of a newer version, which it refuses by the header before.
-constexpr std::array<EventWord, 16> Words{{
+constexpr std::array<EventWord, 17> Words{{
     {"timer", ReplayEvent::Kind::Input, GameInput::Kind::Timer, Args::Timer},
     {"down", ReplayEvent::Kind::Input, GameInput::Kind::MouseDown, Args::Point},
     {"move", ReplayEvent::Kind::Input, GameInput::Kind::MouseMove, Args::Point},
     {"up", ReplayEvent::Kind::Input, GameInput::Kind::MouseUp, Args::Point},
     {"letgo", ReplayEvent::Kind::Input, GameInput::Kind::LetGo, Args::None},
     {"new", ReplayEvent::Kind::Input, GameInput::Kind::NewGame, Args::None},
+    {"continue", ReplayEvent::Kind::Input, GameInput::Kind::Continue, Args::None},  // where: the header's start
     {"replay", ReplayEvent::Kind::Input, GameInput::Kind::Replay, Args::None},
     {"abort", ReplayEvent::Kind::Input, GameInput::Kind::EndGame, Args::None},
     {"highscores", ReplayEvent::Kind::Input, GameInput::Kind::HighScores, Args::None},
@@ -195,6 +196,7 @@ private:
         if (*version > ReplayVersion)
             return fail(QStringLiteral("this replay was made by a newer version of the game"));
         bool seeded = false;
+        m_version = *version;
         // The events begin with the first line that starts like a number.
         while (m_pos < m_bytes.size() && !std::isdigit(static_cast<unsigned char>(m_bytes[m_pos])) &&
                m_bytes[m_pos] != '-') {
@@ -210,6 +212,9 @@ private:
                 seeded = true;
             } else if (word == "folder" && replay.folder.isEmpty() && line.size() <= MaxLine) {
                 replay.folder = QString::fromUtf8(rest);
+            } else if (word == "start" && !replay.start && m_version >= 2) {
+                if (!start(rest, replay))
+                    return false;
             } else if (word == "level") {
                 if (!level(rest, replay))
                     return false;
@@ -218,6 +223,21 @@ private:
             }
         }
         return seeded || fail(QStringLiteral("the replay has no seed"));
+    }
+
+    // Where a continued game starts, within what a kept game can hold.
+    bool start(const QByteArray& text, Replay& replay)
+    {
+        const QByteArrayList fields = text.split(' ');
+        const auto number = [&](int i, int low) {
+            const std::optional<Int16> value = fields.size() == 5 ? wholeNumber<Int16>(fields[i]) : std::nullopt;
+            return value && *value >= low ? value : std::nullopt;
+        };
+        const auto level = number(0, 1), score = number(1, -32768), saved = number(2, 0), lost = number(3, 0);
+        if (!level || !score || !saved || !lost || (fields[4] != "fresh" && fields[4] != "replay"))
+            return fail(QStringLiteral("a game's start is its level, score, saved, lost and fresh or replay"));
+        replay.start = KeptLevel{*level, *score, *saved, *lost, fields[4] == "replay"};
+        return true;
     }
 
     bool level(const QByteArray& text, Replay& replay)
@@ -258,10 +278,19 @@ private:
             event.input.kind = word.input;
             if (const QString wrong = readArgs(word.args, fields, event); !wrong.isEmpty())
                 return fail(wrong);
-            const bool isNew = event.kind == ReplayEvent::Kind::Input && event.input.kind == GameInput::Kind::NewGame;
-            if (isNew != replay.events.empty())
-                return fail(isNew ? QStringLiteral("a replay holds one game: New Game comes first and only once")
-                                  : QStringLiteral("the game must start with New Game"));
+            // A game starts once: with New Game, or where the header's start says with continue.
+            const GameInput::Kind first = replay.start ? GameInput::Kind::Continue : GameInput::Kind::NewGame;
+            const bool starts =
+                event.kind == ReplayEvent::Kind::Input &&
+                (event.input.kind == GameInput::Kind::NewGame || event.input.kind == GameInput::Kind::Continue);
+            if (starts != replay.events.empty())
+                return fail(starts ? QStringLiteral("a replay holds one game: New Game comes first and only once")
+                                   : QStringLiteral("the game must start with New Game"));
+            if (starts && event.input.kind != first)
+                return fail(replay.start ? QStringLiteral("a game with a start in its header begins with continue")
+                                         : QStringLiteral("a game continued needs its start in the header"));
+            if (starts && replay.start)
+                event.input.start = *replay.start;
             replay.events.push_back(event);
             return true;
         }
@@ -272,6 +301,7 @@ private:
     std::set<Int16> m_levelNumbers;  // a file may name thousands: no search through a list
     qsizetype m_pos = 0;
     int m_line = 0;
+    int m_version = 0;
     QString m_error;
 };
 
@@ -315,10 +345,15 @@ QByteArray eventLine(const ReplayEvent& event)
 
 QByteArray replayBytes(const Replay& replay)
 {
-    QByteArray bytes = Magic + ' ' + QByteArray::number(ReplayVersion) + '\n';
+    // Version 1 readers still take every game from New Game.
+    QByteArray bytes = Magic + ' ' + (replay.start ? "2" : "1") + '\n';
     bytes += "seed " + QByteArray::number(replay.seed) + '\n';
     if (!replay.folder.isEmpty())
         bytes += "folder " + replay.folder.toUtf8() + '\n';
+    if (const std::optional<KeptLevel>& s = replay.start)
+        bytes += "start " + QByteArray::number(s->levelNumber) + ' ' + QByteArray::number(s->score) + ' ' +
+                 QByteArray::number(s->saved) + ' ' + QByteArray::number(s->lost) + (s->replay ? " replay" : " fresh") +
+                 '\n';
     for (const ReplayLevel& level : replay.levels)
         bytes += "level " + QByteArray::number(level.number) + ' ' + level.sha256.toHex() + ' ' +
                  level.fileName.toUtf8() + '\n';

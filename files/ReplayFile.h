@@ -15,7 +15,8 @@
 // line each; docs/replay-format.md describes it. Replays travel between players, so the reader
 // takes any bytes and names the first line it cannot accept.
 
-inline constexpr int ReplayVersion = 1;
+// Version 2 added where a continued game starts; a game from New Game is still written as version 1.
+inline constexpr int ReplayVersion = 2;
 
 // Bounds that keep a hostile file from exhausting memory: a game of hours stays far below them.
 inline constexpr qint64 MaxReplayBytes = 64 << 20;
@@ -49,7 +50,8 @@ struct ReplayEvent {
 
 struct Replay {
     std::uint64_t seed = 0;
-    QString folder;  // where the game found its levels: only the files named below are opened there
+    QString folder;                  // where the game found its levels: only the files named below are opened there
+    std::optional<KeptLevel> start;  // a continued game: where it started; nothing from New Game
     std::vector<ReplayLevel> levels;
     std::vector<ReplayEvent> events;
 

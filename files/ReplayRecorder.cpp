@@ -33,11 +33,12 @@ void ReplayRecorder::add(ReplayEvent event, Millis at)
 
 void ReplayRecorder::observe(const GameInput& input)
 {
-    if (input.kind == GameInput::Kind::NewGame) {
+    const bool continued = input.kind == GameInput::Kind::Continue;
+    if (input.kind == GameInput::Kind::NewGame || continued) {
         finish();  // New Game during a game abandons it
         const std::uint64_t seed = m_newSeed();
-        m_random.reseed(seed);  // before the flow loads level 1, which draws the turtles' ways
-        m_replay = Replay{seed, m_folder, {}, {}};
+        m_random.reseed(seed);  // before the flow loads the first level, which draws the turtles' ways
+        m_replay = Replay{seed, m_folder, continued ? std::optional(input.start) : std::nullopt, {}, {}};
         m_tooLong = false;
         m_start = m_clock.present();
     }
@@ -46,6 +47,14 @@ void ReplayRecorder::observe(const GameInput& input)
     // A timer is stamped with the moment it was due; everything else with the present.
     add({0, ReplayEvent::Kind::Input, input, {}},
         input.kind == GameInput::Kind::Timer ? m_clock.now() : m_clock.present());
+}
+
+void ReplayRecorder::setFolder(const QString& folder)
+{
+    m_folder = folder;
+    // A game continued in another set starts before the window has loaded anything from that set.
+    if (m_replay && m_replay->levels.empty())
+        m_replay->folder = folder;
 }
 
 void ReplayRecorder::levelLoaded(Int16 number, const QString& path)

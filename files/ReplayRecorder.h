@@ -17,14 +17,14 @@ class ReplayRecorder final : public InputObserver {
 public:
     using Finished = std::function<void(const Replay&)>;
 
-    // At New Game the recorder reseeds the game's generator from newSeed() and writes the seed
-    // down. Times are the clock's game time since New Game.
+    // At New Game (and at the continue of a kept game) the recorder reseeds the game's generator from newSeed() and
+    // writes the seed down. Times are the clock's game time since New Game.
     ReplayRecorder(Clock& clock, Random& random, const PlayField& field, std::function<std::uint64_t()> newSeed);
 
     // Called with each game's replay as it ends: at finish(), or by the New Game that abandons it.
     void setFinished(Finished finished) { m_finished = std::move(finished); }
     // The folder the game reads its levels from, written into the header.
-    void setFolder(const QString& folder) { m_folder = folder; }
+    void setFolder(const QString& folder);
 
     void observe(const GameInput& input) override;
     void levelLoaded(Int16 number, const QString& path);

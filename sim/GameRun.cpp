@@ -5,6 +5,8 @@
 #include "files/LevelFile.h"
 #include "files/ReplayRecorder.h"
 
+#include <algorithm>
+
 namespace {
 
 // Stands in for the game window over a folder of levels; it records the game as the game window does.
@@ -68,10 +70,10 @@ constexpr int MaxCommandsAtOnce = 64;
 
 }  // namespace
 
-GameRun playGame(const QString& folder, std::uint64_t seed, Player& player)
+GameRun playGame(const QString& folder, std::uint64_t seed, Player& player, const GamePlay& play)
 {
     modGlobals globals;
-    GameRandom random(seed);
+    GameRandom random(~seed);  // the game reseeds it at its start, as the window's is reseeded from the clock
     PlayField field(globals, random, GameScoring);
     Clock clock;  // driven by hand at 1x
     GameRun run;
@@ -83,9 +85,12 @@ GameRun playGame(const QString& folder, std::uint64_t seed, Player& player)
     flow.setObserver(&recorder);
 
     flow.Start();
-    flow.mnuNew_Click();
+    if (play.from)
+        flow.continueGame(*play.from);
+    else
+        flow.mnuNew_Click();
     if (!window.levelComplete)
-        throw UnreadableLevel{window.path(1).toStdString()};
+        throw UnreadableLevel{window.path(flow.LevelNumber).toStdString()};
 
     const auto askPlayer = [&] {
         for (int i = 0; i < MaxCommandsAtOnce && !window.gameOver; ++i) {
@@ -113,7 +118,11 @@ GameRun playGame(const QString& folder, std::uint64_t seed, Player& player)
             flow.butEndGame_Click();
             break;
         }
-        clock.runUntil(at);
+        if (play.pace)
+            play.pace(clock);
+        // `at` is game time; the clock is driven by the time it runs faster than.
+        const SimTime ahead = std::max<SimTime>(0, at - clock.present());
+        clock.runUntil(clock.driven() + (ahead + clock.speed() - 1) / clock.speed());
         askPlayer();
     }
     for (const ReplayEvent& event : run.replay.events)

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <functional>
+#include <optional>
 #include <vector>
 
 // A whole game played headless through a folder of levels (level1.txt, level2.txt, ...), recorded
@@ -24,6 +26,14 @@ struct GameRun {
 inline constexpr int MaxAttemptsPerLevel = 3;
 inline constexpr SimTime GameTimeLimit = 2 * 60 * 60 * 1000;
 
-// Plays from New Game until the game is won or aborted. The same folder, seed and player give the
-// same game. Throws UnreadableLevel when level 1 cannot be read whole.
-GameRun playGame(const QString& folder, std::uint64_t seed, Player& player);
+// How a game is played beyond its player: from New Game or continued from a kept level, and the
+// clock's speed, set by `pace` before each stretch of play (Fast Forward changes only the pace).
+struct GamePlay {
+    std::optional<KeptLevel> from;
+    std::function<void(Clock&)> pace;
+};
+
+// Plays from New Game (or the kept level) until the game is won or aborted. The same folder,
+// seed, player and play give the same game. Throws UnreadableLevel when the first level cannot be
+// read whole.
+GameRun playGame(const QString& folder, std::uint64_t seed, Player& player, const GamePlay& play = {});

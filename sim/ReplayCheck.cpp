@@ -35,6 +35,17 @@ std::string levelsJson(const ReplayPlayer& player)
     return out + "]";
 }
 
+// A continued game says where it started; a game from New Game says nothing.
+std::string startJson(const Replay& replay)
+{
+    if (!replay.start)
+        return {};
+    const KeptLevel& s = *replay.start;
+    return ",\"start\":{\"level\":" + std::to_string(s.levelNumber) + ",\"score\":" + std::to_string(s.score) +
+           ",\"saved\":" + std::to_string(s.saved) + ",\"lost\":" + std::to_string(s.lost) +
+           ",\"replay\":" + (s.replay ? "true" : "false") + "}";
+}
+
 }  // namespace
 
 ReplayCheck checkReplay(const QString& path, const QString& levelsFolder, const QString& fallbackFolder)
@@ -56,7 +67,8 @@ ReplayCheck checkReplay(const QString& path, const QString& levelsFolder, const 
     std::string json = "{\"replay\":" + file + ",\"verdict\":" + (matches ? "\"matches\"" : "\"diverges\"") +
                        ",\"score\":" + std::to_string(player.field().score) +
                        ",\"seconds\":" + std::to_string(replay.events.back().at / 1000) +
-                       ",\"events\":" + std::to_string(replay.events.size()) + ",\"levels\":" + levelsJson(player);
+                       ",\"events\":" + std::to_string(replay.events.size()) + startJson(replay) +
+                       ",\"levels\":" + levelsJson(player);
     if (player.refusal()) {
         json += ",\"message\":" + jsonString(*player.refusal());
     } else if (const std::optional<Divergence>& divergence = player.divergence()) {

@@ -101,6 +101,8 @@ void ReplayPlayer::dispatch(const GameInput& input)
         return m_flow.letGo();
     case GameInput::Kind::NewGame:
         return m_flow.mnuNew_Click();  // the generator starts from the seed: nothing drew from it before
+    case GameInput::Kind::Continue:
+        return m_flow.continueGame(input.start);
     case GameInput::Kind::Replay:
         return m_flow.butReplay_Click();
     case GameInput::Kind::EndGame:

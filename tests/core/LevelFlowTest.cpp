@@ -232,8 +232,9 @@ TEST(LevelFlow, AnObserverSeesEveryInputInTheOrderItArrives)
         std::string text;
         void observe(const GameInput& input) override
         {
-            static const char* const kinds[] = {"timer", "down",   "move",   "up",    "let go", "new",    "replay",
-                                                "end",   "scores", "editor", "pause", "resume", "answer", "closed"};
+            static const char* const kinds[] = {"timer",  "down",     "move",   "up",     "let go",
+                                                "new",    "continue", "replay", "end",    "scores",
+                                                "editor", "pause",    "resume", "answer", "closed"};
             text += std::string(text.empty() ? "" : " | ") + kinds[int(input.kind)];
             if (input.kind == GameInput::Kind::Timer)
                 text += std::string(" ") + "CBTD"[int(input.timer)];

@@ -25,7 +25,7 @@ ReplayEvent input(Millis at, GameInput::Kind kind, float x = 0, float y = 0)
 Replay sampleGame()
 {
     using K = GameInput::Kind;
-    Replay replay{18446744073709551615ULL, QStringLiteral("/tmp/my levels"), {}, {}};
+    Replay replay{18446744073709551615ULL, QStringLiteral("/tmp/my levels"), {}, {}, {}};
     replay.levels.push_back({1, QStringLiteral("level1.txt"), QByteArray(32, '\x5a')});
     replay.levels.push_back({2, QStringLiteral("my level 2.txt"), QByteArray(32, '\x01')});
     replay.events = {input(0, K::NewGame),
@@ -84,6 +84,21 @@ TEST(ReplayFile, EveryEventReadsBackBitForBit)
         }
     }
     EXPECT_EQ(replayBytes(back), bytes);
+    EXPECT_TRUE(bytes.startsWith("pondrake-replay 1\nseed ")) << "a game from New Game is read by older readers too";
+
+    // A continued game: its start, at the far ends of what a kept game holds, reaches the rules
+    // with its first event.
+    Replay continued = replay;
+    continued.start = KeptLevel{32767, -32768, 0, 0, true};
+    continued.events[0].input.kind = GameInput::Kind::Continue;
+    const QByteArray continuedBytes = replayBytes(continued);
+    EXPECT_TRUE(continuedBytes.startsWith("pondrake-replay 2\n"));
+    const ReplayReading continuedBack = readReplay(continuedBytes);
+    ASSERT_TRUE(continuedBack.replay) << continuedBack.line << ": " << continuedBack.error.toStdString();
+    EXPECT_EQ(continuedBack.replay->start, continued.start);
+    EXPECT_EQ(continuedBack.replay->events[0].input.kind, GameInput::Kind::Continue);
+    EXPECT_EQ(continuedBack.replay->events[0].input.start, *continued.start);
+    EXPECT_EQ(replayBytes(*continuedBack.replay), continuedBytes);
     EXPECT_TRUE(readReplay(QByteArray(Good).replace('\n', "\r\n")).replay) << "CR LF line ends are read too";
     EXPECT_TRUE(readReplay(Good.chopped(1)).replay) << "the last line end is optional";
 }
@@ -93,6 +108,8 @@ TEST(ReplayFile, EveryEventReadsBackBitForBit)
 TEST(ReplayFile, AHostileFileIsRefusedAtTheLineAtFault)
 {
     const QByteArray hash(64, 'a');
+    const QByteArray seed = "1\nseed 7\n";
+    const auto startAt = [](const QByteArray& start) { return "2\nseed 7\nstart " + start + '\n'; };
     const struct {
         QByteArray from;
         QByteArray to;
@@ -113,7 +130,7 @@ TEST(ReplayFile, AHostileFileIsRefusedAtTheLineAtFault)
         {"1p+4 1.8p+3", "1p+4", 6, "hexadecimal"},
         {"20 down", "-20 down", 6, "time in milliseconds"},
         {"20 down", "99999999999999999999 down", 6, "time in milliseconds"},
-        {"pondrake-replay 1", "pondrake-replay 2", 1, "newer version"},
+        {"pondrake-replay 1", "pondrake-replay 3", 1, "newer version"},
         {"pondrake-replay 1", "pondrake-replay x", 1, "no number"},
         {"pondrake-replay 1", "PK\x03\x04", 1, "no replay"},
         {"seed 7", "seed -7", 2, "whole number"},
@@ -128,6 +145,20 @@ TEST(ReplayFile, AHostileFileIsRefusedAtTheLineAtFault)
         {"0 new", "0 new now", 4, "nothing after"},
         {"10 timer turtle", "10 answer maybe", 5, "yes or no"},
         {"30 end 5", "30 levelover 1 won 3 4 5", 7, "passed or failed"},
+        // Where a continued game starts: a header line of version 2, within a kept game's bounds.
+        {seed, seed + "start 2 5 1 1 fresh\n", 3, "unknown line"},
+        {seed, startAt("0 5 1 1 fresh"), 3, "a game's start"},
+        {seed, startAt("2 32768 1 1 fresh"), 3, "a game's start"},
+        {seed, startAt("2 -32769 1 1 fresh"), 3, "a game's start"},
+        {seed, startAt("2 5 -1 1 fresh"), 3, "a game's start"},
+        {seed, startAt("2 5 1 -1 replay"), 3, "a game's start"},
+        {seed, startAt("2 5 1 1 bonus"), 3, "a game's start"},
+        {seed, startAt("2 5 1 1"), 3, "a game's start"},
+        {seed, startAt("2 5 1 1 fresh 9"), 3, "a game's start"},
+        {seed, startAt("2 5 1 1 fresh\nstart 3 5 1 1 fresh"), 4, "unknown line"},
+        {seed, startAt("2 5 1 1 fresh"), 5, "begins with continue"},
+        {"0 new", "0 continue", 4, "needs its start"},
+        {"10 timer turtle", "10 continue", 5, "New Game comes first"},
     };
     for (const auto& row : rows) {
         QByteArray bytes = Good;

@@ -12,6 +12,7 @@
 #include "screens/frmLevel.h"
 #include "screens/frmPondrake.h"
 #include "screens/frmTopTen.h"
+#include "sim/ReplayCheck.h"
 #include "tests/support/WindowTestSupport.h"
 #include "ui/AudioOutput.h"
 #include "ui/modSound.h"
@@ -151,6 +152,11 @@ TEST_F(LevelSets, ASetIsPlayedKeptWhenTheWindowClosesContinuedWithItsScoreAndHas
     EXPECT_EQ(caption, "Top Ten Scores - three");
     EXPECT_TRUE(readFile(three + "/scores.txt").contains("Walker"));
     EXPECT_FALSE(QFile::exists(shippedScores)) << "the shipped set's table is untouched";
+    // The continued game is a replay of its own, from level 2 with level 1's score, found in the
+    // set's folder (the shipped set here has one level only).
+    const ReplayCheck check = checkReplay(three + "/last.replay", {}, program + "/levels");
+    EXPECT_EQ(check.status, ReplayCheck::Matches) << check.json;
+    EXPECT_NE(check.json.find(R"("start":{"level":2,"score":33,)"), std::string::npos) << check.json;
     sitDown();
     EXPECT_FALSE(window->mnuContinue->isEnabled()) << "a finished game is not kept";
 }
@@ -169,6 +175,16 @@ TEST_F(LevelSets, AChangedOrMissingLevelTurnsContinueOffAndSaysWhy)
     writeFile(SetLevelPath(three, 2), islandLevel(60));
     sitDown();
     EXPECT_TRUE(window->mnuContinue->isEnabled()) << "the level as it was";
+
+    // Settings that are lost give the shipped set; Continue goes on in the kept game's set, and the
+    // replay names that set's folder (the shipped set has no level 2), whatever was shown before.
+    ASSERT_TRUE(QFile::remove(config + "/settings.ini"));
+    sitDown();
+    ASSERT_EQ(window->windowTitle(), "Pondrake");
+    window->mnuContinue->trigger();
+    window->close();
+    const ReplayCheck check = checkReplay(three + "/last.replay", {}, program + "/levels");
+    EXPECT_EQ(check.status, ReplayCheck::Matches) << check.json;
 
     QDir(three).removeRecursively();
     sitDown();

@@ -166,3 +166,42 @@ TEST_F(ReplayRoundTrip, AGameThatGoesAnotherWayIsCaughtWhereItParts)
     reseeded.seed += 1;
     EXPECT_NE(divergenceOf(reseeded), "none");
 }
+
+// A continued game is recorded from its kept level: the rules start from the header's start (a
+// start changed in the file shows at the first level's end). And a game played with the clock
+// switched between 1x and 2x mid-level replays the same, as the file keeps game time.
+TEST_F(ReplayRoundTrip, AContinuedGameAndAFastForwardedOneReplayToTheSameEnd)
+{
+    for (const KeptLevel& from : {KeptLevel{2, 40, 3, 1, false}, KeptLevel{3, -5, 0, 7, true}}) {
+        BotPlayer bot;
+        const GameRun run = playGame(m_dir.path(), 5, bot, {from, {}});
+        ASSERT_FALSE(run.levelEnds.empty());
+        EXPECT_EQ(run.levelEnds.front().level, from.levelNumber);
+        EXPECT_EQ(run.replay.start, from);
+        ReplayPlayer again(throughFile(run.replay), m_dir.path());
+        again.playToEnd();
+        expectSameGame(run, again);
+        Replay changed = run.replay;
+        changed.start->score += 1;
+        EXPECT_NE(
+            divergenceOf(throughFile(changed)).find("where the game showed Level " + std::to_string(from.levelNumber)),
+            std::string::npos);
+        changed = run.replay;
+        changed.start->replay = !from.replay;  // with a bonus or without
+        EXPECT_NE(divergenceOf(throughFile(changed)), "none");
+    }
+
+    BotPlayer bot;
+    int switches = 0;
+    const auto pace = [&switches](Clock& clock) {
+        const int speed = clock.present() / 1500 % 2 + 1;
+        switches += speed != clock.speed();
+        clock.setSpeed(speed);
+    };
+    const GameRun fast = playGame(m_dir.path(), 5, bot, {{}, pace});
+    EXPECT_GT(switches, 20);
+    ASSERT_TRUE(fast.won);
+    ReplayPlayer again(throughFile(fast.replay), m_dir.path());
+    again.playToEnd();
+    expectSameGame(fast, again);
+}

@@ -7,6 +7,8 @@
 #include "sim/ReplayCheck.h"
 #include "sim/Summary.h"
 
+#include <QList>
+
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -18,7 +20,8 @@ namespace {
 const char* const Usage =
     "usage: pondrake_sim (--idle | --bot | --script FILE) [--seed S | --seeds N [--first-seed S]]\n"
     "                    [--record FILE] [--trace] LEVEL_FILE\n"
-    "       pondrake_sim --bot --game DIR [--seed S] [--replay-out FILE]\n"
+    "       pondrake_sim --bot --game DIR [--seed S] [--from L,SCORE,SAVED,LOST,fresh|replay]\n"
+    "                    [--replay-out FILE]\n"
     "       pondrake_sim --verify FILE [--levels DIR]\n"
     "  --idle          nobody touches the board\n"
     "  --bot           the computer player\n"
@@ -28,6 +31,7 @@ const char* const Usage =
     "  --record FILE   writes the commands of one run as a script\n"
     "  --trace         prints the board to stderr whenever it changes\n"
     "  --game DIR      plays a whole game through DIR/level1.txt, level2.txt, ...\n"
+    "  --from ...      continues the game from a kept level instead of New Game\n"
     "  --replay-out F  writes that game as a replay file\n"
     "  --verify FILE   plays a replay and checks it: exit 0 when it matches, 1 when it\n"
     "                  diverges, 2 when it cannot be read\n"
@@ -43,6 +47,23 @@ std::optional<std::uint64_t> wholeNumber(const char* text)
     if (*end)
         return std::nullopt;
     return value;
+}
+
+// A kept level as LEVEL,SCORE,SAVED,LOST,fresh|replay, within what a kept game holds.
+std::optional<KeptLevel> keptLevel(const char* text)
+{
+    const QList<QByteArray> fields = QByteArray(text ? text : "").split(',');
+    if (fields.size() != 5 || (fields[4] != "fresh" && fields[4] != "replay"))
+        return std::nullopt;
+    int values[4] = {};
+    constexpr int Lowest[4] = {1, -32768, 0, 0};
+    for (int i = 0; i < 4; ++i) {
+        bool ok = false;
+        values[i] = fields[i].toInt(&ok);
+        if (!ok || values[i] < Lowest[i] || values[i] > 32767 || fields[i] != QByteArray::number(values[i]))
+            return std::nullopt;
+    }
+    return KeptLevel{Int16(values[0]), Int16(values[1]), Int16(values[2]), Int16(values[3]), fields[4] == "replay"};
 }
 
 int fail(const std::string& message)
@@ -87,6 +108,7 @@ int main(int argc, char** argv)
     std::string levelsDir;
     std::string gameDir;
     std::string replayOut;
+    GamePlay play;
 
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -108,6 +130,11 @@ int main(int argc, char** argv)
             levelsDir = argv[++i];
         } else if (arg == "--game" && value) {
             gameDir = argv[++i];
+        } else if (arg == "--from") {
+            play.from = keptLevel(value);
+            ++i;
+            if (!play.from)
+                return fail("--from needs LEVEL,SCORE,SAVED,LOST,fresh|replay\n" + std::string(Usage));
         } else if (arg == "--replay-out" && value) {
             replayOut = argv[++i];
         } else if (arg == "--trace") {
@@ -131,7 +158,7 @@ int main(int argc, char** argv)
         }
     }
     if (!verifyPath.empty()) {
-        if (!playerName.empty() || !level.empty() || !gameDir.empty())
+        if (!playerName.empty() || !level.empty() || !gameDir.empty() || play.from)
             return fail("--verify plays a replay alone\n" + std::string(Usage));
         const ReplayCheck check =
             checkReplay(QString::fromStdString(verifyPath), QString::fromStdString(levelsDir), programLevels());
@@ -144,7 +171,7 @@ int main(int argc, char** argv)
         const QString folder = QString::fromStdString(gameDir);
         BotPlayer bot;
         try {
-            const GameRun run = playGame(folder, seed, bot);
+            const GameRun run = playGame(folder, seed, bot, play);
             std::cout << gameJson(folder, seed, run) << std::endl;
             if (!replayOut.empty() && !replaceFile(QString::fromStdString(replayOut), replayBytes(run.replay)))
                 return fail("cannot write the replay " + replayOut);
@@ -153,8 +180,8 @@ int main(int argc, char** argv)
         }
         return 0;
     }
-    if (!replayOut.empty() || !levelsDir.empty())
-        return fail("--replay-out goes with --game, --levels with --verify\n" + std::string(Usage));
+    if (!replayOut.empty() || !levelsDir.empty() || play.from)
+        return fail("--replay-out and --from go with --game, --levels with --verify\n" + std::string(Usage));
     if (playerName.empty() || level.empty())
         return fail(std::string("a player and a level file are needed\n") + Usage);
     if (seeds && (trace || !recordPath.empty()))
