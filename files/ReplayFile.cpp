@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -201,6 +202,9 @@ private:
         while (m_pos < m_bytes.size() && !std::isdigit(static_cast<unsigned char>(m_bytes[m_pos])) &&
                m_bytes[m_pos] != '-') {
             const QByteArray line = *next();
+            // A folder or file name ending in a carriage return would not read back as written.
+            if (std::any_of(line.begin(), line.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; }))
+                return fail(QStringLiteral("a line of the replay's header holds a control character"));
             const qsizetype space = line.indexOf(' ');
             const QByteArray word = space < 0 ? line : line.left(space);
             const QByteArray rest = space < 0 ? QByteArray() : line.mid(space + 1);
