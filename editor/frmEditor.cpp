@@ -73,7 +73,12 @@ frmEditor::frmEditor(modGlobals& globals, Random& random, modSound& sound, const
     Form_Load();
 }
 
-frmEditor::~frmEditor() = default;
+frmEditor::~frmEditor()
+{
+    // The document is one of the children QWidget deletes after this destructor: the undo stack
+    // it clears then must not call back into a window that is no longer an editor.
+    m_document->disconnect(this);
+}
 
 QWidget* frmEditor::buildClient()
 {
