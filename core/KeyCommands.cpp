@@ -32,7 +32,7 @@ std::vector<GameInput> command(const DragPoints& drag, int dx, int dy)
 
 }  // namespace
 
-float cellCentre(int index) { return static_cast<float>(CellPixels * index + CellPixels / 2); }
+float cellCentre(int index) { return static_cast<float>(CellPixels * index) + static_cast<float>(CellPixels) / 2; }
 
 void BoardCursor::follow(const Selection& selection)
 {

@@ -74,7 +74,7 @@ void FileCommands::useSetFolders(const QString& myLevels, const QString& lastFil
 
 QString FileCommands::startFolder() const
 {
-    if (const QString last = QFileInfo(m_lastFile).absolutePath(); !m_lastFile.isEmpty() && QFileInfo(last).isDir())
+    if (QString last = QFileInfo(m_lastFile).absolutePath(); !m_lastFile.isEmpty() && QFileInfo(last).isDir())
         return last;
     if (!m_myLevels.isEmpty() && QDir().mkpath(m_myLevels))
         return m_myLevels;

@@ -49,7 +49,7 @@ WayToWater::WayToWater(const Board& board, const Hazards& hazards, int turnCost)
     // of one cost each, used round (a bucket queue: no sorting). An entry packs the way above the
     // cell.
     thread_local std::vector<std::vector<std::uint16_t>> buckets;  // kept: their room is reused
-    buckets.resize(static_cast<std::size_t>(turnCost + greatestRisk + 2));
+    buckets.resize(static_cast<std::size_t>(turnCost) + static_cast<std::size_t>(greatestRisk) + 2);
     for (std::vector<std::uint16_t>& bucket : buckets)
         bucket.clear();
     std::size_t waiting = 0;
@@ -75,10 +75,10 @@ WayToWater::WayToWater(const Board& board, const Hazards& hazards, int turnCost)
     for (int now = 1; waiting > 0; ++now) {
         std::vector<std::uint16_t>& bucket = buckets[static_cast<std::size_t>(now) % buckets.size()];
         // Offers from here cost more than this bucket's cost: they go to other buckets.
-        for (std::size_t i = 0; i < bucket.size(); ++i) {
+        for (const std::uint16_t entry : bucket) {
             --waiting;
-            const int way = bucket[i] >> 9;
-            const int cell = bucket[i] & 511;
+            const int way = entry >> 9;
+            const int cell = entry & 511;
             if (now > cost[way * Cells + cell])
                 continue;  // offered again more cheaply since
             // A turtle behind this one, facing the same way, walks in and goes on straight.
