@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up what is missing, builds Pondrake and runs every test: once in an ordinary build and once
 # under AddressSanitizer and UndefinedBehaviorSanitizer; then fuzzes the file readers for a short
-# while. Fails when any test fails or a fuzzer finds anything.
+# while. Checks the format and clang-tidy's findings too. Fails when any test fails, a check finds
+# anything or a fuzzer does.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
@@ -18,6 +19,8 @@ echo "== Format =="
 "$here/scripts/check_format.sh" || status=1
 echo "== Tests =="
 ctest --test-dir "$here/build" --output-on-failure --parallel "$(nproc)" || status=1
+echo "== clang-tidy =="
+"$here/scripts/check_tidy.sh" "$here/build" || status=1
 echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer =="
 ctest --test-dir "$here/build-sanitize" --output-on-failure --parallel "$(nproc)" || status=1
 echo "== Fuzzing the file readers, 20 s each =="
