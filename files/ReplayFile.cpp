@@ -205,6 +205,9 @@ private:
             // A folder or file name ending in a carriage return would not read back as written.
             if (std::any_of(line.begin(), line.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; }))
                 return fail(QStringLiteral("a line of the replay's header holds a control character"));
+            // Names are read as UTF-8: bytes that are not would come back as other characters.
+            if (QString::fromUtf8(line).toUtf8() != line)
+                return fail(QStringLiteral("a line of the replay's header is not UTF-8 text"));
             const qsizetype space = line.indexOf(' ');
             const QByteArray word = space < 0 ? line : line.left(space);
             const QByteArray rest = space < 0 ? QByteArray() : line.mid(space + 1);

@@ -141,6 +141,7 @@ TEST(ReplayFile, AHostileFileIsRefusedAtTheLineAtFault)
         {"level1.txt", "level1.txt\r\r", 3, "control character"},
         {"seed 7\n", "seed 7\nfolder levels\r\r\n", 3, "control character"},
         {"seed 7\n", "seed 7\nfolder le\tvels\n", 3, "control character"},
+        {"level1.txt", "level\xee\xee.txt", 3, "UTF-8"},
         {"level 1", "level 0", 3, "number"},
         {"level1.txt\n", "level1.txt\nlevel 1 " + hash + " other.txt\n", 4, "named twice"},
         {"seed 7\n", "seed 7\nscore 99\n", 3, "unknown line"},
