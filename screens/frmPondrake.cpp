@@ -29,11 +29,10 @@
 
 namespace {
 // The status column stands right of the board; measures in twips, as the window was drawn.
-constexpr int ColumnLeft = 10320;
-constexpr int ColumnWidth = 1700;
+using Look::ColumnLeft;
+using Look::ColumnWidth;
 constexpr int ClientWidth = ColumnLeft + ColumnWidth + 60;
 constexpr int ClientHeight = 10395;
-constexpr double StatusPoints = 9.75;
 }  // namespace
 
 frmPondrake::frmPondrake(modGlobals& globals, Random& random, modSound& sound, const QString& programFolder,
@@ -68,23 +67,12 @@ frmPondrake::frmPondrake(modGlobals& globals, Random& random, modSound& sound, c
 
 void frmPondrake::buildStatusColumn(QWidget* client)
 {
-    const auto caption = [&](const QString& text, int top, int height = 375) {
-        Look::label(client, text, {ColumnLeft, top, ColumnWidth, height}, StatusPoints)->setWordWrap(true);
-    };
-    const auto value = [&](int top) {
-        return Look::label(client, QStringLiteral("0"), {ColumnLeft, top, ColumnWidth, 375}, StatusPoints,
-                           Look::DarkBlue);
-    };
-    caption(QStringLiteral("Score"), 240);
-    lblScore = value(600);
-    caption(QStringLiteral("Level"), 1200);
-    lblLevel = value(1560);
-    caption(QStringLiteral("Bonus"), 2040);
-    lblTime = value(2400);
-    caption(QStringLiteral("Turtles Saved"), 2880, 600);
-    lblSaved = value(3480);
-    caption(QStringLiteral("Turtles Lost"), 3960, 600);
-    lblLost = value(4560);
+    const Look::StatusLabels column = Look::statusColumn(client);
+    lblScore = column.score;
+    lblLevel = column.level;
+    lblTime = column.time;
+    lblSaved = column.saved;
+    lblLost = column.lost;
 
     butEndGame = new QPushButton(QStringLiteral("Abort Game"), client);
     butEndGame->setGeometry(Look::twips(QRect(ColumnLeft, 5040, ColumnWidth, 555)));

@@ -8,6 +8,29 @@ QRect Look::twips(const QRect& rect)
     return {twips(rect.left()), twips(rect.top()), twips(rect.width()), twips(rect.height())};
 }
 
+Look::StatusLabels Look::statusColumn(QWidget* parent)
+{
+    constexpr double points = 9.75;
+    const auto caption = [&](const QString& text, int top, int height = 375) {
+        label(parent, text, {ColumnLeft, top, ColumnWidth, height}, points)->setWordWrap(true);
+    };
+    const auto value = [&](int top) {
+        return label(parent, QStringLiteral("0"), {ColumnLeft, top, ColumnWidth, 375}, points, DarkBlue);
+    };
+    StatusLabels labels{};
+    caption(QStringLiteral("Score"), 240);
+    labels.score = value(600);
+    caption(QStringLiteral("Level"), 1200);
+    labels.level = value(1560);
+    caption(QStringLiteral("Bonus"), 2040);
+    labels.time = value(2400);
+    caption(QStringLiteral("Turtles Saved"), 2880, 600);
+    labels.saved = value(3480);
+    caption(QStringLiteral("Turtles Lost"), 3960, 600);
+    labels.lost = value(4560);
+    return labels;
+}
+
 QLabel* Look::label(QWidget* parent, const QString& text, const QRect& placeTwips, double points, const QColor& colour)
 {
     return labelAt(parent, text, twips(placeTwips), points, colour);

@@ -24,4 +24,20 @@ QLabel* label(QWidget* parent, const QString& text, const QRect& placeTwips, dou
 QLabel* labelAt(QWidget* parent, const QString& text, const QRect& placePixels, double points,
                 const QColor& colour = Qt::black);
 
+// The status column right of the board, where the game window and the replay window have it;
+// measures in twips.
+constexpr int ColumnLeft = 10320;
+constexpr int ColumnWidth = 1700;
+
+struct StatusLabels {
+    QLabel* score;
+    QLabel* level;
+    QLabel* time;
+    QLabel* saved;
+    QLabel* lost;
+};
+
+// The column's captions and the values under them, each showing 0.
+StatusLabels statusColumn(QWidget* parent);
+
 }  // namespace Look

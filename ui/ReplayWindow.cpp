@@ -13,10 +13,6 @@
 #include <QSlider>
 
 namespace {
-// The status column stands where the game window has it; measures in twips.
-constexpr int ColumnLeft = 10320;
-constexpr int ColumnWidth = 1700;
-constexpr double StatusPoints = 9.75;
 constexpr int FrameMs = 16;
 constexpr std::array<int, 4> Speeds{1, 2, 4, 8};
 
@@ -33,27 +29,16 @@ ReplayWindow::ReplayWindow(Replay replay, const QString& levelsFolder, const QSt
     pictMain->move(0, 0);
     pictMain->setTiles(TileSet::load(programFolder));
 
-    const auto caption = [&](const QString& text, int top, int height = 375) {
-        Look::label(this, text, {ColumnLeft, top, ColumnWidth, height}, StatusPoints)->setWordWrap(true);
-    };
-    const auto value = [&](int top) {
-        return Look::label(this, QStringLiteral("0"), {ColumnLeft, top, ColumnWidth, 375}, StatusPoints,
-                           Look::DarkBlue);
-    };
-    caption(QStringLiteral("Score"), 240);
-    lblScore = value(600);
-    caption(QStringLiteral("Level"), 1200);
-    lblLevel = value(1560);
-    caption(QStringLiteral("Bonus"), 2040);
-    lblTime = value(2400);
-    caption(QStringLiteral("Turtles Saved"), 2880, 600);
-    lblSaved = value(3480);
-    caption(QStringLiteral("Turtles Lost"), 3960, 600);
-    lblLost = value(4560);
-    lblCountdown = Look::label(this, QString(), {ColumnLeft, 6600, ColumnWidth, 600}, 18, Qt::red);
+    const Look::StatusLabels column = Look::statusColumn(this);
+    lblScore = column.score;
+    lblLevel = column.level;
+    lblTime = column.time;
+    lblSaved = column.saved;
+    lblLost = column.lost;
+    lblCountdown = Look::label(this, QString(), {Look::ColumnLeft, 6600, Look::ColumnWidth, 600}, 18, Qt::red);
     lblCountdown->setAlignment(Qt::AlignCenter);
     buildControls();
-    setFixedSize(Look::twips(ColumnLeft + ColumnWidth + 60), BoardPicture::PictureHeight + 74);
+    setFixedSize(Look::twips(Look::ColumnLeft + Look::ColumnWidth + 60), BoardPicture::PictureHeight + 74);
 
     m_timer.setInterval(FrameMs);
     connect(&m_timer, &QTimer::timeout, this, &ReplayWindow::tick);
