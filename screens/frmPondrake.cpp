@@ -8,6 +8,7 @@
 #include "screens/frmGameOver.h"
 #include "screens/frmLevel.h"
 #include "screens/frmTopTen.h"
+#include "sim/LoadLevel.h"
 #include "ui/BoardPicture.h"
 #include "ui/HelpWindow.h"
 #include "ui/KeyboardPlay.h"
@@ -214,7 +215,7 @@ void frmPondrake::loadLevel(Int16 levelNumber)
 {
     m_recorder.setFolder(m_files.setFolder());
     m_recorder.levelLoaded(levelNumber, m_files.levelPath(levelNumber));
-    LoadLevelFile(m_files.levelPath(levelNumber), m_globals, m_random);
+    LoadLevel(m_files.levelPath(levelNumber), m_globals, m_random);
 }
 
 bool frmPondrake::levelExists(Int16 levelNumber) { return FileExists(m_files.levelPath(levelNumber)); }

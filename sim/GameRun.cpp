@@ -4,6 +4,7 @@
 #include "core/Random.h"
 #include "files/LevelFile.h"
 #include "files/ReplayRecorder.h"
+#include "sim/LoadLevel.h"
 
 #include <algorithm>
 
@@ -32,7 +33,7 @@ public:
     void loadLevel(Int16 levelNumber) override
     {
         m_recorder.levelLoaded(levelNumber, path(levelNumber));
-        levelComplete = LoadLevelFile(path(levelNumber), m_globals, m_random) == LevelReadStatus::Complete;
+        levelComplete = LoadLevel(path(levelNumber), m_globals, m_random).status == LevelReadStatus::Complete;
     }
     bool levelExists(Int16 levelNumber) override { return FileExists(path(levelNumber)); }
     void prepareMusic(const std::string&) override {}

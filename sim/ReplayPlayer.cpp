@@ -1,6 +1,6 @@
 #include "sim/ReplayPlayer.h"
 
-#include "files/LevelFile.h"
+#include "sim/LoadLevel.h"
 
 #include <QFileInfo>
 
@@ -146,7 +146,7 @@ void ReplayPlayer::loadLevel(Int16 levelNumber)
     const ReplayLevel* level = m_replay.level(levelNumber);
     if (!level)
         return diverge("the game reached level " + std::to_string(levelNumber) + ", which the replay never played");
-    LoadLevelFile(m_folder + u'/' + level->fileName, m_globals, m_random);
+    LoadLevel(m_folder + u'/' + level->fileName, m_globals, m_random);
 }
 
 void ReplayPlayer::showLevelOver(const LevelReport& report)

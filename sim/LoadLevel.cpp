@@ -1,0 +1,10 @@
+#include "sim/LoadLevel.h"
+
+#include "files/LevelFile.h"
+
+LevelReading LoadLevel(const QString& path, modGlobals& globals, Random& random)
+{
+    LevelReading level = ReadLevelFile(path);
+    PlaceLevel(level, globals, random);
+    return level;
+}
