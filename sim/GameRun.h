@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Clock.h"
 #include "files/ReplayFile.h"
 #include "sim/Simulation.h"
 
