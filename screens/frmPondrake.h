@@ -2,8 +2,8 @@
 
 #include "core/LevelFlow.h"
 #include "core/PlayField.h"
-#include "files/ReplayRecorder.h"
 #include "screens/PlayerFiles.h"
+#include "sim/ReplayRecorder.h"
 #include "ui/AudioControl.h"
 #include "ui/AudioMenu.h"
 #include "ui/WallClock.h"

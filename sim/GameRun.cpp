@@ -3,8 +3,8 @@
 #include "core/LevelFlow.h"
 #include "core/Random.h"
 #include "files/LevelFile.h"
-#include "files/ReplayRecorder.h"
 #include "sim/LoadLevel.h"
+#include "sim/ReplayRecorder.h"
 
 #include <algorithm>
 

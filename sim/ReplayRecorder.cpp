@@ -1,4 +1,4 @@
-#include "files/ReplayRecorder.h"
+#include "sim/ReplayRecorder.h"
 
 #include "core/PlayField.h"
 #include "core/Random.h"
