@@ -2,7 +2,7 @@
 
 #include "files/FileBytes.h"
 #include "files/NumberText.h"
-#include "files/ScoreFile.h"
+#include "files/TextLines.h"
 
 #include <QFileInfo>
 
@@ -13,46 +13,6 @@ namespace {
 // A level file is about 500 bytes; reading stops well past that, so a huge file cannot
 // exhaust memory. Lines beyond the 24th are never used anyway.
 constexpr qint64 MaxBytesRead = 1 << 20;
-
-// Splits text into lines ended by CR LF, a bare LF or a bare CR. Text after the last line end
-// counts as a line; an empty file has none.
-class LineReader {
-public:
-    explicit LineReader(QString text) : m_text(std::move(text)) {}
-
-    bool next(QString& line)
-    {
-        if (m_pos >= m_text.size())
-            return false;
-        qsizetype end = m_pos;
-        while (end < m_text.size() && m_text[end] != u'\r' && m_text[end] != u'\n')
-            ++end;
-        line = m_text.mid(m_pos, end - m_pos);
-        m_pos = end;
-        if (m_pos < m_text.size()) {
-            const QChar ender = m_text[m_pos++];
-            if (ender == u'\r' && m_pos < m_text.size() && m_text[m_pos] == u'\n')
-                ++m_pos;
-        }
-        return true;
-    }
-
-private:
-    QString m_text;
-    qsizetype m_pos = 0;
-};
-
-// Removes spaces (and only spaces) from both ends.
-QString trimSpaces(const QString& text)
-{
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text[first] == u' ')
-        ++first;
-    while (last > first && text[last - 1] == u' ')
-        --last;
-    return text.mid(first, last - first);
-}
 
 }  // namespace
 

@@ -61,6 +61,9 @@ struct Replay {
 // The file's bytes. Board positions are written as hexadecimal floats, so they read back bit for bit.
 QByteArray replayBytes(const Replay& replay);
 
+// The timer's word in the file ("countdown", "bonus", "turtle", "dog"), which messages use too.
+const char* timerWord(GameTimer timer);
+
 // The event's line, without its line end: for messages that name an event.
 QByteArray eventLine(const ReplayEvent& event);
 
@@ -73,6 +76,3 @@ struct ReplayReading {
 ReplayReading readReplay(const QByteArray& bytes);
 // Reads at most MaxReplayBytes; a larger file, a folder or a missing file is refused.
 ReplayReading readReplayFile(const QString& path);
-
-// The SHA-256 of a file's bytes, read in pieces; the hash of no bytes when it cannot be read.
-QByteArray fileSha256(const QString& path);

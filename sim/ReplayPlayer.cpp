@@ -1,5 +1,6 @@
 #include "sim/ReplayPlayer.h"
 
+#include "files/FileBytes.h"
 #include "sim/LoadLevel.h"
 
 #include <QFileInfo>
@@ -10,12 +11,6 @@ std::string levelOverText(const Checkpoint& c)
 {
     return "Level " + std::to_string(c.level) + (c.passed ? " passed: " : " failed: ") + std::to_string(c.saved) +
            " saved, " + std::to_string(c.lost) + " lost";
-}
-
-const char* timerName(GameTimer timer)
-{
-    constexpr const char* Names[] = {"countdown", "bonus", "turtle", "dog"};
-    return Names[static_cast<int>(timer)];
 }
 
 }  // namespace
@@ -89,7 +84,7 @@ void ReplayPlayer::dispatch(const GameInput& input)
     switch (input.kind) {
     case GameInput::Kind::Timer:
         if (!timerMayFire(input.timer))
-            return diverge(std::string("the ") + timerName(input.timer) + " timer fired, but it was stopped");
+            return diverge(std::string("the ") + timerWord(input.timer) + " timer fired, but it was stopped");
         return m_flow.timerFired(input.timer);
     case GameInput::Kind::MouseDown:
         return m_flow.pictMain_MouseDown(input.x, input.y);

@@ -2,6 +2,7 @@
 
 #include "core/PlayField.h"
 #include "core/Random.h"
+#include "files/FileBytes.h"
 
 #include <QFileInfo>
 
