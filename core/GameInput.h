@@ -16,7 +16,7 @@ struct GameInput {
         NewGame,
         Continue,  // a game kept from another sitting goes on where `start` says
         Replay,
-        EndGame,
+        Abort,  // Abort Game (butEndGame)
         HighScores,
         LevelEditor,
         Pause,

@@ -1,7 +1,7 @@
 #include "files/ReplayFile.h"
 
 #include "files/NumberText.h"
-#include "files/ReplayWords.h"
+#include "files/ReplayFileWords.h"
 
 #include <array>
 
@@ -12,7 +12,7 @@ enum class Args { None, Timer, Point, Answer, LevelOver, End };
 
 struct EventWord {
     const char* word;
-    ReplayEvent::Kind kind;
+    RecordedEvent::Kind kind;
     GameInput::Kind input;
     Args args;
 };
@@ -20,37 +20,37 @@ struct EventWord {
 // Every event word of the format. A later version adds rows here; a reader meets an unknown word
 // only in a file of a newer version, which it refuses by the header before.
 constexpr std::array<EventWord, 17> Words{{
-    {"timer", ReplayEvent::Kind::Input, GameInput::Kind::Timer, Args::Timer},
-    {"down", ReplayEvent::Kind::Input, GameInput::Kind::MouseDown, Args::Point},
-    {"move", ReplayEvent::Kind::Input, GameInput::Kind::MouseMove, Args::Point},
-    {"up", ReplayEvent::Kind::Input, GameInput::Kind::MouseUp, Args::Point},
-    {"letgo", ReplayEvent::Kind::Input, GameInput::Kind::LetGo, Args::None},
-    {"new", ReplayEvent::Kind::Input, GameInput::Kind::NewGame, Args::None},
-    {"continue", ReplayEvent::Kind::Input, GameInput::Kind::Continue, Args::None},  // where: the header's start
-    {"replay", ReplayEvent::Kind::Input, GameInput::Kind::Replay, Args::None},
-    {"abort", ReplayEvent::Kind::Input, GameInput::Kind::EndGame, Args::None},
-    {"highscores", ReplayEvent::Kind::Input, GameInput::Kind::HighScores, Args::None},
-    {"editor", ReplayEvent::Kind::Input, GameInput::Kind::LevelEditor, Args::None},
-    {"pause", ReplayEvent::Kind::Input, GameInput::Kind::Pause, Args::None},
-    {"resume", ReplayEvent::Kind::Input, GameInput::Kind::Resume, Args::None},
-    {"answer", ReplayEvent::Kind::Input, GameInput::Kind::Answer, Args::Answer},
-    {"closed", ReplayEvent::Kind::Input, GameInput::Kind::WindowClosed, Args::None},
-    {"levelover", ReplayEvent::Kind::LevelOver, GameInput::Kind::WindowClosed, Args::LevelOver},
-    {"end", ReplayEvent::Kind::End, GameInput::Kind::WindowClosed, Args::End},
+    {"timer", RecordedEvent::Kind::Input, GameInput::Kind::Timer, Args::Timer},
+    {"down", RecordedEvent::Kind::Input, GameInput::Kind::MouseDown, Args::Point},
+    {"move", RecordedEvent::Kind::Input, GameInput::Kind::MouseMove, Args::Point},
+    {"up", RecordedEvent::Kind::Input, GameInput::Kind::MouseUp, Args::Point},
+    {"letgo", RecordedEvent::Kind::Input, GameInput::Kind::LetGo, Args::None},
+    {"new", RecordedEvent::Kind::Input, GameInput::Kind::NewGame, Args::None},
+    {"continue", RecordedEvent::Kind::Input, GameInput::Kind::Continue, Args::None},  // where: the header's start
+    {"replay", RecordedEvent::Kind::Input, GameInput::Kind::Replay, Args::None},
+    {"abort", RecordedEvent::Kind::Input, GameInput::Kind::Abort, Args::None},
+    {"highscores", RecordedEvent::Kind::Input, GameInput::Kind::HighScores, Args::None},
+    {"editor", RecordedEvent::Kind::Input, GameInput::Kind::LevelEditor, Args::None},
+    {"pause", RecordedEvent::Kind::Input, GameInput::Kind::Pause, Args::None},
+    {"resume", RecordedEvent::Kind::Input, GameInput::Kind::Resume, Args::None},
+    {"answer", RecordedEvent::Kind::Input, GameInput::Kind::Answer, Args::Answer},
+    {"closed", RecordedEvent::Kind::Input, GameInput::Kind::WindowClosed, Args::None},
+    {"levelover", RecordedEvent::Kind::LevelOver, GameInput::Kind::WindowClosed, Args::LevelOver},
+    {"end", RecordedEvent::Kind::End, GameInput::Kind::WindowClosed, Args::End},
 }};
 
 constexpr std::array<const char*, 4> TimerWords{"countdown", "bonus", "turtle", "dog"};
 
-const EventWord& wordOf(const ReplayEvent& event)
+const EventWord& wordOf(const RecordedEvent& event)
 {
     for (const EventWord& word : Words)
-        if (word.kind == event.kind && (word.kind != ReplayEvent::Kind::Input || word.input == event.input.kind))
+        if (word.kind == event.kind && (word.kind != RecordedEvent::Kind::Input || word.input == event.input.kind))
             return word;
     return Words.back();  // every kind has its row
 }
 
 // Reads one line's fields into an event; an empty message when they fit.
-QString readArgs(Args args, const QByteArrayList& fields, ReplayEvent& event)
+QString readArgs(Args args, const QByteArrayList& fields, RecordedEvent& event)
 {
     const auto count = [&](qsizetype n) { return fields.size() == n + 2; };
     switch (args) {
@@ -102,7 +102,7 @@ QString readArgs(Args args, const QByteArrayList& fields, ReplayEvent& event)
 
 const char* timerWord(GameTimer timer) { return TimerWords[static_cast<std::size_t>(timer)]; }
 
-QString ReplayWords::readEvent(const QByteArrayList& fields, ReplayEvent& event)
+QString ReplayFileWords::readEvent(const QByteArrayList& fields, RecordedEvent& event)
 {
     for (const EventWord& word : Words) {
         if (fields[1] != word.word)
@@ -114,15 +114,15 @@ QString ReplayWords::readEvent(const QByteArrayList& fields, ReplayEvent& event)
     return QStringLiteral("unknown event");
 }
 
-const ReplayLevel* Replay::level(Int16 number) const
+const RecordedLevel* GameRecording::level(Int16 number) const
 {
-    for (const ReplayLevel& level : levels)
+    for (const RecordedLevel& level : levels)
         if (level.number == number)
             return &level;
     return nullptr;
 }
 
-QByteArray eventLine(const ReplayEvent& event)
+QByteArray eventLine(const RecordedEvent& event)
 {
     const EventWord& word = wordOf(event);
     QByteArray line = QByteArray::number(event.at) + ' ' + word.word;
@@ -150,21 +150,21 @@ QByteArray eventLine(const ReplayEvent& event)
     return line;
 }
 
-QByteArray replayBytes(const Replay& replay)
+QByteArray recordingBytes(const GameRecording& recording)
 {
     // Version 1 readers still take every game from New Game.
-    QByteArray bytes = ReplayWords::Magic + ' ' + (replay.start ? "2" : "1") + '\n';
-    bytes += "seed " + QByteArray::number(replay.seed) + '\n';
-    if (!replay.folder.isEmpty())
-        bytes += "folder " + replay.folder.toUtf8() + '\n';
-    if (const std::optional<KeptLevel>& s = replay.start)
+    QByteArray bytes = ReplayFileWords::Magic + ' ' + (recording.start ? "2" : "1") + '\n';
+    bytes += "seed " + QByteArray::number(recording.seed) + '\n';
+    if (!recording.folder.isEmpty())
+        bytes += "folder " + recording.folder.toUtf8() + '\n';
+    if (const std::optional<KeptLevel>& s = recording.start)
         bytes += "start " + QByteArray::number(s->levelNumber) + ' ' + QByteArray::number(s->score) + ' ' +
                  QByteArray::number(s->saved) + ' ' + QByteArray::number(s->lost) + (s->replay ? " replay" : " fresh") +
                  '\n';
-    for (const ReplayLevel& level : replay.levels)
+    for (const RecordedLevel& level : recording.levels)
         bytes += "level " + QByteArray::number(level.number) + ' ' + level.sha256.toHex() + ' ' +
                  level.fileName.toUtf8() + '\n';
-    for (const ReplayEvent& event : replay.events)
+    for (const RecordedEvent& event : recording.events)
         bytes += eventLine(event) + '\n';
     return bytes;
 }

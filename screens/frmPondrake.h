@@ -3,7 +3,7 @@
 #include "core/LevelFlow.h"
 #include "core/PlayField.h"
 #include "screens/PlayerFiles.h"
-#include "sim/ReplayRecorder.h"
+#include "sim/GameRecorder.h"
 #include "ui/AudioControl.h"
 #include "ui/AudioMenu.h"
 #include "ui/WallClock.h"
@@ -135,8 +135,8 @@ private:
     PlayField m_field;
     LevelFlow m_flow;
     AudioControl m_audio;
-    ReplayRecorder m_recorder;  // every game, kept beside the score table (ReplayShelf.h)
-    QByteArray m_lastReplay;
+    GameRecorder m_recorder;  // every game, kept beside the score table (RecordingShelf.h)
+    QByteArray m_lastRecording;
     KeyboardPlay* m_keys = nullptr;
     std::optional<int> m_newEntry;  // the place of the entry the game-over window just wrote
 };

@@ -8,14 +8,14 @@
 #include "editor/FileCommands.h"
 #include "editor/SettingBox.h"
 #include "editor/SettingsPanel.h"
-#include "sim/ReplayPlayer.h"
+#include "sim/RecordingPlayer.h"
 #include "tests/support/AudioTestSupport.h"
 #include "tests/support/BoardText.h"
 #include "tests/support/WindowTestSupport.h"
 #include "ui/AudioOutput.h"
 #include "ui/BoardPicture.h"
 #include "ui/HelpWindow.h"
-#include "ui/ReplayWindow.h"
+#include "ui/RecordingWindow.h"
 #include "ui/modSound.h"
 
 #include <QProgressDialog>
@@ -520,7 +520,7 @@ TEST_F(Editor, CheckLevelJudgesTheLevelAsItStandsAndACancelledCheckLeavesTheEdit
     QSignalSpy watching(&editor->check(), &CheckCommand::watching);
     editor->check().resultWindow()->butWatch->click();  // the computer player's game, recorded
     ASSERT_EQ(watching.count(), 1);
-    auto* replay = qobject_cast<ReplayWindow*>(watching.front().front().value<QWidget*>());
+    auto* replay = qobject_cast<RecordingWindow*>(watching.front().front().value<QWidget*>());
     ASSERT_NE(replay, nullptr);
     EXPECT_EQ(replay->player().refusal(), std::nullopt) << "the level it watches is the one checked";
     EXPECT_GT(replay->length(), 0);

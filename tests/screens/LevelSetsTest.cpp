@@ -12,7 +12,7 @@
 #include "screens/frmLevel.h"
 #include "screens/frmPondrake.h"
 #include "screens/frmTopTen.h"
-#include "sim/ReplayCheck.h"
+#include "sim/RecordingCheck.h"
 #include "tests/support/WindowTestSupport.h"
 #include "ui/AudioOutput.h"
 #include "ui/modSound.h"
@@ -154,8 +154,8 @@ TEST_F(LevelSets, ASetIsPlayedKeptWhenTheWindowClosesContinuedWithItsScoreAndHas
     EXPECT_FALSE(QFile::exists(shippedScores)) << "the shipped set's table is untouched";
     // The continued game is a replay of its own, from level 2 with level 1's score, found in the
     // set's folder (the shipped set here has one level only).
-    const ReplayCheck check = checkReplay(three + "/last.replay", {}, program + "/levels");
-    EXPECT_EQ(check.status, ReplayCheck::Matches) << check.json;
+    const RecordingCheck check = checkRecording(three + "/last.replay", {}, program + "/levels");
+    EXPECT_EQ(check.status, RecordingCheck::Matches) << check.json;
     EXPECT_NE(check.json.find(R"("start":{"level":2,"score":33,)"), std::string::npos) << check.json;
     sitDown();
     EXPECT_FALSE(window->mnuContinue->isEnabled()) << "a finished game is not kept";
@@ -183,8 +183,8 @@ TEST_F(LevelSets, AChangedOrMissingLevelTurnsContinueOffAndSaysWhy)
     ASSERT_EQ(window->windowTitle(), "Pondrake");
     window->mnuContinue->trigger();
     window->close();
-    const ReplayCheck check = checkReplay(three + "/last.replay", {}, program + "/levels");
-    EXPECT_EQ(check.status, ReplayCheck::Matches) << check.json;
+    const RecordingCheck check = checkRecording(three + "/last.replay", {}, program + "/levels");
+    EXPECT_EQ(check.status, RecordingCheck::Matches) << check.json;
 
     QDir(three).removeRecursively();
     sitDown();

@@ -4,7 +4,7 @@
 #include "files/FileBytes.h"
 #include "files/MusicPath.h"
 #include "files/NumberText.h"
-#include "files/ReplayWords.h"
+#include "files/ReplayFileWords.h"
 
 #include <algorithm>
 #include <cctype>
@@ -20,20 +20,20 @@ class Reader {
 public:
     explicit Reader(const QByteArray& bytes) : m_bytes(bytes) {}
 
-    ReplayReading read()
+    RecordingReading read()
     {
-        Replay replay;
-        if (!header(replay))
+        GameRecording recording;
+        if (!header(recording))
             return fault();
         while (const std::optional<QByteArray> line = next()) {
-            if (!event(*line, replay))
+            if (!event(*line, recording))
                 return fault();
         }
-        if (replay.events.empty() || replay.events.back().kind != ReplayEvent::Kind::End) {
+        if (recording.events.empty() || recording.events.back().kind != RecordedEvent::Kind::End) {
             fail(QStringLiteral("the file ends before the game's final score: it is cut short"));
             return fault();
         }
-        return {std::move(replay), 0, {}};
+        return {std::move(recording), 0, {}};
     }
 
 private:
@@ -58,18 +58,18 @@ private:
         return false;
     }
 
-    ReplayReading fault() const { return {std::nullopt, m_line, m_error}; }
+    RecordingReading fault() const { return {std::nullopt, m_line, m_error}; }
 
-    bool header(Replay& replay)
+    bool header(GameRecording& recording)
     {
         const std::optional<QByteArray> first = next();
         const QByteArrayList magic = first ? first->split(' ') : QByteArrayList();
-        if (magic.size() != 2 || magic[0] != ReplayWords::Magic)
+        if (magic.size() != 2 || magic[0] != ReplayFileWords::Magic)
             return fail(QStringLiteral("this is no replay file"));
         const std::optional<int> version = wholeNumber<int>(magic[1]);
         if (!version || *version < 1)
             return fail(QStringLiteral("the replay's version is no number"));
-        if (*version > ReplayVersion)
+        if (*version > RecordingVersion)
             return fail(QStringLiteral("this replay was made by a newer version of the game"));
         bool seeded = false;
         m_version = *version;
@@ -90,15 +90,15 @@ private:
                 const std::optional<std::uint64_t> seed = wholeNumber<std::uint64_t>(rest);
                 if (!seed)
                     return fail(QStringLiteral("the seed is a whole number"));
-                replay.seed = *seed;
+                recording.seed = *seed;
                 seeded = true;
-            } else if (word == "folder" && replay.folder.isEmpty() && line.size() <= MaxLine) {
-                replay.folder = QString::fromUtf8(rest);
-            } else if (word == "start" && !replay.start && m_version >= 2) {
-                if (!start(rest, replay))
+            } else if (word == "folder" && recording.folder.isEmpty() && line.size() <= MaxLine) {
+                recording.folder = QString::fromUtf8(rest);
+            } else if (word == "start" && !recording.start && m_version >= 2) {
+                if (!start(rest, recording))
                     return false;
             } else if (word == "level") {
-                if (!level(rest, replay))
+                if (!level(rest, recording))
                     return false;
             } else {
                 return fail(QStringLiteral("unknown line in the replay's header"));
@@ -108,7 +108,7 @@ private:
     }
 
     // Where a continued game starts, within what a kept game can hold.
-    bool start(const QByteArray& text, Replay& replay)
+    bool start(const QByteArray& text, GameRecording& recording)
     {
         const QByteArrayList fields = text.split(' ');
         const auto number = [&](int i, int low) {
@@ -118,11 +118,11 @@ private:
         const auto level = number(0, 1), score = number(1, -32768), saved = number(2, 0), lost = number(3, 0);
         if (!level || !score || !saved || !lost || (fields[4] != "fresh" && fields[4] != "replay"))
             return fail(QStringLiteral("a game's start is its level, score, saved, lost and fresh or replay"));
-        replay.start = KeptLevel{*level, *score, *saved, *lost, fields[4] == "replay"};
+        recording.start = KeptLevel{*level, *score, *saved, *lost, fields[4] == "replay"};
         return true;
     }
 
-    bool level(const QByteArray& text, Replay& replay)
+    bool level(const QByteArray& text, GameRecording& recording)
     {
         const QByteArrayList fields = text.split(' ');
         const Int16 number = fields.size() >= 3 ? wholeNumber<Int16>(fields[0]).value_or(0) : 0;
@@ -133,41 +133,41 @@ private:
             return fail(QStringLiteral("a level is its number, the SHA-256 of its file and the file's name"));
         if (!m_levelNumbers.insert(number).second)
             return fail(QStringLiteral("level %1 is named twice").arg(number));
-        replay.levels.push_back({number, name, hash});
+        recording.levels.push_back({number, name, hash});
         return true;
     }
 
-    bool event(const QByteArray& line, Replay& replay)
+    bool event(const QByteArray& line, GameRecording& recording)
     {
         if (line.size() > MaxLine)
             return fail(QStringLiteral("the line is too long"));
-        if (replay.events.size() >= MaxReplayEvents)
+        if (recording.events.size() >= MaxRecordingEvents)
             return fail(QStringLiteral("the replay holds more events than a game can"));
-        if (!replay.events.empty() && replay.events.back().kind == ReplayEvent::Kind::End)
+        if (!recording.events.empty() && recording.events.back().kind == RecordedEvent::Kind::End)
             return fail(QStringLiteral("events follow the game's end"));
         const QByteArrayList fields = line.split(' ');
-        ReplayEvent event;
+        RecordedEvent event;
         const std::optional<Millis> at = wholeNumber<Millis>(fields[0]);
         if (!at || *at < 0 || *at > MaxTime || fields.size() < 2)
             return fail(QStringLiteral("an event is its time in milliseconds and its word"));
-        if (!replay.events.empty() && *at < replay.events.back().at)
+        if (!recording.events.empty() && *at < recording.events.back().at)
             return fail(QStringLiteral("the time goes back"));
         event.at = *at;
-        if (const QString wrong = ReplayWords::readEvent(fields, event); !wrong.isEmpty())
+        if (const QString wrong = ReplayFileWords::readEvent(fields, event); !wrong.isEmpty())
             return fail(wrong);
         // A game starts once: with New Game, or where the header's start says with continue.
-        const GameInput::Kind first = replay.start ? GameInput::Kind::Continue : GameInput::Kind::NewGame;
-        const bool starts = event.kind == ReplayEvent::Kind::Input && (event.input.kind == GameInput::Kind::NewGame ||
-                                                                       event.input.kind == GameInput::Kind::Continue);
-        if (starts != replay.events.empty())
+        const GameInput::Kind first = recording.start ? GameInput::Kind::Continue : GameInput::Kind::NewGame;
+        const bool starts = event.kind == RecordedEvent::Kind::Input && (event.input.kind == GameInput::Kind::NewGame ||
+                                                                         event.input.kind == GameInput::Kind::Continue);
+        if (starts != recording.events.empty())
             return fail(starts ? QStringLiteral("a replay holds one game: New Game comes first and only once")
                                : QStringLiteral("the game must start with New Game"));
         if (starts && event.input.kind != first)
-            return fail(replay.start ? QStringLiteral("a game with a start in its header begins with continue")
-                                     : QStringLiteral("a game continued needs its start in the header"));
-        if (starts && replay.start)
-            event.input.start = *replay.start;
-        replay.events.push_back(event);
+            return fail(recording.start ? QStringLiteral("a game with a start in its header begins with continue")
+                                        : QStringLiteral("a game continued needs its start in the header"));
+        if (starts && recording.start)
+            event.input.start = *recording.start;
+        recording.events.push_back(event);
         return true;
     }
 
@@ -181,14 +181,14 @@ private:
 
 }  // namespace
 
-ReplayReading readReplay(const QByteArray& bytes) { return Reader(bytes).read(); }
+RecordingReading readRecording(const QByteArray& bytes) { return Reader(bytes).read(); }
 
-ReplayReading readReplayFile(const QString& path)
+RecordingReading readRecordingFile(const QString& path)
 {
-    const std::optional<FileHead> head = readFileHead(path, MaxReplayBytes);
+    const std::optional<FileHead> head = readFileHead(path, MaxRecordingBytes);
     if (!head)
         return {std::nullopt, 0, QStringLiteral("the replay cannot be read")};
     if (head->cut)
         return {std::nullopt, 0, QStringLiteral("the replay is larger than any game makes")};
-    return readReplay(head->bytes);
+    return readRecording(head->bytes);
 }
