@@ -1,5 +1,6 @@
 // How much memory reading the largest hostile files holds, measured, never asserted:
 // ./bin/read_memory prints, for each case, the file's size and the peak memory the reading added.
+#include "core/PlaceLevel.h"
 #include "core/Random.h"
 #include "core/modGlobals.h"
 #include "files/CBase64.h"

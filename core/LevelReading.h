@@ -7,9 +7,6 @@
 #include <string>
 #include <vector>
 
-class Random;
-struct modGlobals;
-
 enum class LevelReadStatus {
     Complete,  // all 24 lines were read
     Missing,   // no file could be opened at the path: placing it changes only TurtlesInLevel (to 0)
@@ -31,8 +28,3 @@ struct LevelReading {
     // The rows read, row 0 first. A turtle written "t" stays Tile::TurtleAnyWay: placing it draws its way.
     std::vector<Row> rows;
 };
-
-// Lays a reading over the board and the level's settings: what was read replaces what stood there,
-// everything else keeps the previous level's. TurtlesInLevel becomes the number of "t" read; each
-// gets its way from the game's generator, row by row from row 0, each row from column 0.
-void PlaceLevel(const LevelReading& level, modGlobals& globals, Random& random);

@@ -1,5 +1,6 @@
 #include "editor/LevelCheck.h"
 
+#include "core/PlaceLevel.h"
 #include "core/Random.h"
 #include "core/modGlobals.h"
 #include "files/LevelFile.h"

@@ -1,5 +1,6 @@
 #include "sim/LoadLevel.h"
 
+#include "core/PlaceLevel.h"
 #include "files/LevelFile.h"
 
 LevelReading LoadLevel(const QString& path, modGlobals& globals, Random& random)

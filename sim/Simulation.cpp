@@ -1,6 +1,7 @@
 #include "sim/Simulation.h"
 
 #include "core/LevelFlow.h"
+#include "core/PlaceLevel.h"
 #include "core/Random.h"
 #include "files/LevelFile.h"
 

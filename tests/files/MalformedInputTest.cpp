@@ -1,6 +1,7 @@
 // Level and score files as they arrive from other players, hand editors and accidents, with what
 // the game makes of each: malformed/outcomes.txt holds the table, malformed/ the files.
 
+#include "core/PlaceLevel.h"
 #include "core/Random.h"
 #include "core/modGlobals.h"
 #include "files/KeptGame.h"

@@ -1,3 +1,4 @@
+#include "core/PlaceLevel.h"
 #include "core/Random.h"
 #include "core/modGlobals.h"
 #include "files/LevelFile.h"

@@ -3,6 +3,7 @@
 // the same board but for the turtles' ways, which are drawn anew, every turtle counted, and every
 // code the game does not know taken as one and the same.
 
+#include "core/PlaceLevel.h"
 #include "core/Random.h"
 #include "core/modGlobals.h"
 #include "files/LevelFile.h"

@@ -1,4 +1,4 @@
-#include "core/LevelReading.h"
+#include "core/PlaceLevel.h"
 
 #include "core/Random.h"
 #include "core/modGlobals.h"
