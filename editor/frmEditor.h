@@ -4,9 +4,9 @@
 #include "editor/LevelDocument.h"
 #include "editor/StatusColumn.h"
 #include "editor/TestMode.h"
-#include "ui/AudioControl.h"
 #include "ui/AudioMenu.h"
 #include "ui/TileSet.h"
+#include "ui/audio/AudioControl.h"
 
 #include <QDialog>
 #include <QTimer>

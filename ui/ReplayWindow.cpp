@@ -1,9 +1,9 @@
 #include "ui/ReplayWindow.h"
 
 #include "sim/ReplayPlayer.h"
-#include "ui/AudioControl.h"
 #include "ui/BoardPicture.h"
 #include "ui/Look.h"
+#include "ui/audio/AudioControl.h"
 
 #include <QFileInfo>
 #include <QKeyEvent>

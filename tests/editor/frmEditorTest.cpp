@@ -1,22 +1,22 @@
 // The level editor used as a designer uses it: the palette and clicks on the board, typing into
 // the boxes, tests of the level, its files, and undo.
 
-#include "editor/frmEditor.h"
 #include "core/Random.h"
 #include "core/modGlobals.h"
 #include "editor/CheckCommand.h"
 #include "editor/FileCommands.h"
 #include "editor/SettingBox.h"
 #include "editor/SettingsPanel.h"
+#include "editor/frmEditor.h"
 #include "sim/ReplayPlayer.h"
 #include "tests/support/AudioTestSupport.h"
 #include "tests/support/BoardText.h"
 #include "tests/support/WindowTestSupport.h"
-#include "ui/AudioOutput.h"
 #include "ui/BoardPicture.h"
 #include "ui/HelpWindow.h"
 #include "ui/ReplayWindow.h"
-#include "ui/modSound.h"
+#include "ui/audio/AudioOutput.h"
+#include "ui/audio/modSound.h"
 
 #include <QProgressDialog>
 #include <QSignalSpy>

@@ -14,8 +14,8 @@
 #include "screens/frmTopTen.h"
 #include "sim/ReplayCheck.h"
 #include "tests/support/WindowTestSupport.h"
-#include "ui/AudioOutput.h"
-#include "ui/modSound.h"
+#include "ui/audio/AudioOutput.h"
+#include "ui/audio/modSound.h"
 
 #include <QListWidget>
 

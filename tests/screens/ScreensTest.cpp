@@ -11,10 +11,10 @@
 #include "screens/frmTopTen.h"
 #include "tests/support/BoardText.h"
 #include "tests/support/WindowTestSupport.h"
-#include "ui/AudioOutput.h"
 #include "ui/BoardPicture.h"
 #include "ui/HelpWindow.h"
-#include "ui/modSound.h"
+#include "ui/audio/AudioOutput.h"
+#include "ui/audio/modSound.h"
 
 #include <QGroupBox>
 
