@@ -14,8 +14,8 @@
 #include "screens/frmTopTen.h"
 #include "sim/RecordingCheck.h"
 #include "tests/support/WindowTestSupport.h"
-#include "ui/AudioOutput.h"
-#include "ui/modSound.h"
+#include "ui/audio/AudioOutput.h"
+#include "ui/audio/modSound.h"
 
 #include <QListWidget>
 
@@ -205,8 +205,8 @@ TEST_F(LevelSets, TheEditorSavesIntoMyLevelsAndPlaysThatSet)
             proposed = dialog->selectedFiles().value(0);
             static_cast<QDialog*>(dialog)->accept();
         });
-        editor->mnuSave->trigger();
-        editor->mnuPlaySet->trigger();
+        editor->findChild<QAction*>("mnuSave")->trigger();
+        editor->findChild<QAction*>("mnuPlaySet")->trigger();
     });
     window->mnuLevelEditor->trigger();
     EXPECT_EQ(proposed, myLevels + "/level1.txt");
@@ -222,8 +222,8 @@ TEST_F(LevelSets, TheEditorSavesIntoMyLevelsAndPlaysThatSet)
                 proposed = dialog->selectedFiles().value(0);
                 dialog->reject();
             });
-            editor->mnuSave->trigger();
-            editor->mnuExit->trigger();
+            editor->findChild<QAction*>("mnuSave")->trigger();
+            editor->findChild<QAction*>("mnuExit")->trigger();
         });
         box->button(QMessageBox::Ok)->click();
     });
