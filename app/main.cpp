@@ -1,14 +1,17 @@
 #include "app/CommandLine.h"
 #include "core/Random.h"
 #include "core/modGlobals.h"
+#include "files/PlayerSettings.h"
 #include "files/ScoreLocation.h"
 #include "screens/frmPondrake.h"
+#include "ui/Translations.h"
 #include "ui/audio/AudioOutput.h"
 #include "ui/audio/modSound.h"
 
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
+#include <QLocale>
 #include <QStandardPaths>
 
 int main(int argc, char* argv[])
@@ -33,10 +36,15 @@ int main(int argc, char* argv[])
 
     const QString programFolder = QCoreApplication::applicationDirPath();
     const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    const QString configFolder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    // Before the first window: a language chosen in Game > Language... applies from the next start.
+    const QString chosen = ReadPlayerSettings(PlayerSettingsPath(configFolder)).language;
+    Translations::install(programFolder, Translations::pick(chosen, QLocale::system().uiLanguages()));
+
     const QString scoresPath = ScoreLocation(programFolder, dataFolder);
     frmPondrake window(globals, random, sound, programFolder, scoresPath);
     // The settings have a file of their own: an organisation name for QSettings would move the data folder.
-    window.usePlayerFolders(dataFolder, QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+    window.usePlayerFolders(dataFolder, configFolder);
     window.show();
     return QApplication::exec();
 }

@@ -83,9 +83,8 @@ QString FileCommands::startFolder() const
 void FileCommands::mnuPlaySet_Click()
 {
     if (m_lastFile.isEmpty()) {
-        QMessageBox::information(
-            &m_window, QStringLiteral("Play This Set"),
-            QStringLiteral("Open or save a level first: the set played is the folder of that file."));
+        QMessageBox::information(&m_window, tr("Play This Set"),
+                                 tr("Open or save a level first: the set played is the folder of that file."));
         return;
     }
     if (m_window.close())

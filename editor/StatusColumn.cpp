@@ -22,20 +22,20 @@ StatusColumn::StatusColumn(QWidget* client, const std::function<void(TileCode)>&
         label->setObjectName(QLatin1String(name));
         return label;
     };
-    caption(QStringLiteral("Score"), 16, 25);
+    caption(tr("Score"), 16, 25);
     lblScore = value(40, "lblScore");
-    caption(QStringLiteral("Bonus"), 64, 25);
+    caption(tr("Bonus"), 64, 25);
     lblTime = value(88, "lblTime");
-    caption(QStringLiteral("Turtles Saved"), 120, 41);
+    caption(tr("Turtles Saved"), 120, 41);
     lblSaved = value(160, "lblSaved");
-    caption(QStringLiteral("Turtles Lost"), 192, 41);
+    caption(tr("Turtles Lost"), 192, 41);
     lblLost = value(232, "lblLost");
 
     for (std::size_t i = 0; i < Palette.size(); ++i) {
         const PaletteEntry& entry = Palette[i];
         auto* picture = new QToolButton(client);
         picture->setObjectName(QLatin1String(entry.picture));
-        picture->setToolTip(QLatin1String(entry.tooltip));
+        picture->setToolTip(tr(entry.tooltip));
         picture->setGeometry(Left, 272 + 40 * static_cast<int>(i), 38, 38);
         picture->setIconSize(QSize(CellPixels, CellPixels));
         QObject::connect(picture, &QToolButton::clicked, client, [picked, code = entry.code] { picked(code); });

@@ -11,19 +11,15 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-const QString Title = QStringLiteral("Level Set");
-}
-
 LevelSetDialog::LevelSetDialog(PlayerFiles& files, QWidget* parent) : QDialog(parent), m_files(files)
 {
-    setWindowTitle(Title);
+    setWindowTitle(tr("Level Set"));
     auto* layout = new QVBoxLayout(this);
     listSets = new QListWidget(this);
     listSets->setMinimumSize(420, 160);
     layout->addWidget(listSets);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    butOther = buttons->addButton(QStringLiteral("Other &Folder..."), QDialogButtonBox::ActionRole);
+    butOther = buttons->addButton(tr("Other &Folder..."), QDialogButtonBox::ActionRole);
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &LevelSetDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &LevelSetDialog::reject);
@@ -49,7 +45,7 @@ void LevelSetDialog::addRow(const QString& folder)
         if (SameFolder(listSets->item(row)->data(Qt::UserRole).toString(), folder))
             return;
     const int levels = CountSetLevels(folder);
-    const QString count = levels == 1 ? QStringLiteral("1 level") : QStringLiteral("%1 levels").arg(levels);
+    const QString count = levels == 1 ? tr("1 level") : tr("%1 levels").arg(levels);
     auto* item = new QListWidgetItem(QStringLiteral("%1 (%2)  %3")
                                          .arg(SetName(folder, m_files.programFolder(), m_files.dataFolder()), count,
                                               QDir::toNativeSeparators(folder)),
@@ -59,7 +55,7 @@ void LevelSetDialog::addRow(const QString& folder)
 
 void LevelSetDialog::butOther_Click()
 {
-    QFileDialog dialog(this, QStringLiteral("Other Folder"), m_files.myLevels());
+    QFileDialog dialog(this, tr("Other Folder"), m_files.myLevels());
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
@@ -67,7 +63,7 @@ void LevelSetDialog::butOther_Click()
         return;
     const QString folder = QDir::cleanPath(dialog.selectedFiles().constFirst());
     if (const SetProblem problem = CheckLevelSet(folder); problem != SetProblem::None) {
-        QMessageBox::warning(this, Title, SetProblemText(folder, problem));
+        QMessageBox::warning(this, windowTitle(), SetProblemText(folder, problem));
         return;
     }
     addRow(folder);
@@ -88,7 +84,7 @@ void LevelSetDialog::accept()
         QDir().mkpath(folder);  // made when first used, so that the player finds it
     // Checked again: the folder may have gone or changed since the list was made.
     if (const SetProblem problem = CheckLevelSet(folder); problem != SetProblem::None) {
-        QMessageBox::warning(this, Title, SetProblemText(folder, problem));
+        QMessageBox::warning(this, windowTitle(), SetProblemText(folder, problem));
         return;
     }
     m_chosen = folder;

@@ -23,7 +23,7 @@ RecordingWindow::RecordingWindow(GameRecording recording, const QString& levelsF
                                  AudioControl* audio, QWidget* parent)
     : QDialog(parent), m_recording(std::move(recording)), m_levelsFolder(levelsFolder), m_audio(audio)
 {
-    setWindowTitle(QStringLiteral("Replay"));
+    setWindowTitle(tr("Replay"));
     m_length = m_recording.events.empty() ? 0 : m_recording.events.back().at;
     pictMain = new BoardPicture(this);
     pictMain->move(0, 0);
@@ -59,7 +59,7 @@ void RecordingWindow::buildControls()
         b->setFocusPolicy(Qt::NoFocus);  // Space and the period belong to the window
         return b;
     };
-    butPlay = button(QStringLiteral("Play"), 4, 70);
+    butPlay = button(tr("Play"), 4, 70);
     connect(butPlay, &QPushButton::clicked, this, &RecordingWindow::togglePlay);
     for (std::size_t i = 0; i < Speeds.size(); ++i) {
         butSpeed[i] = button(QStringLiteral("%1x").arg(Speeds[i]), 80 + int(i) * 42, 40);
@@ -67,10 +67,10 @@ void RecordingWindow::buildControls()
         connect(butSpeed[i], &QPushButton::clicked, this, [this, i] { setSpeed(Speeds[i]); });
     }
     butSpeed[0]->setChecked(true);
-    butStep = button(QStringLiteral("Step"), 254, 56);
-    butStep->setToolTip(QStringLiteral("One tick (period key)"));
+    butStep = button(tr("Step"), 254, 56);
+    butStep->setToolTip(tr("One tick (period key)"));
     connect(butStep, &QPushButton::clicked, this, &RecordingWindow::stepTick);
-    butStart = button(QStringLiteral("Start"), 314, 56);
+    butStart = button(tr("Start"), 314, 56);
     connect(butStart, &QPushButton::clicked, this, &RecordingWindow::restart);
 
     sldTime = new QSlider(Qt::Horizontal, this);
@@ -88,14 +88,16 @@ void RecordingWindow::buildControls()
 void RecordingWindow::watch(const QString& path, const QString& programFolder, AudioControl* audio, QWidget* parent)
 {
     if (!QFileInfo::exists(path)) {
-        QMessageBox::information(parent, QStringLiteral("Replay"), QStringLiteral("There is no game to watch yet."));
+        QMessageBox::information(parent, tr("Replay"), tr("There is no game to watch yet."));
         return;
     }
     RecordingReading reading = readRecordingFile(path);
     if (!reading.recording) {
-        const QString where = reading.line > 0 ? QStringLiteral(" (line %1)").arg(reading.line) : QString();
-        QMessageBox::warning(parent, QStringLiteral("Replay"),
-                             QStringLiteral("This game cannot be watched: %1%2.").arg(reading.error, where));
+        QMessageBox::warning(
+            parent, tr("Replay"),
+            reading.line > 0
+                ? tr("This game cannot be watched: %1 (line %2).").arg(reading.error, QString::number(reading.line))
+                : tr("This game cannot be watched: %1.").arg(reading.error));
         return;
     }
     const QString named = reading.recording->folder;
@@ -108,7 +110,7 @@ void RecordingWindow::watch(const QString& path, const QString& programFolder, A
 void RecordingWindow::setPlaying(bool playing)
 {
     m_playing = playing && !m_player->atEnd() && !m_player->refusal() && !m_player->divergence();
-    butPlay->setText(m_playing ? QStringLiteral("Pause") : QStringLiteral("Play"));
+    butPlay->setText(m_playing ? tr("Pause") : tr("Play"));
     if (m_playing) {
         m_wall.start();
         m_timer.start();
@@ -198,8 +200,7 @@ void RecordingWindow::showState()
     if (player.refusal())
         line = QString::fromStdString(*player.refusal());
     else if (player.divergence())
-        line = QStringLiteral("The game went another way here: %1")
-                   .arg(QString::fromStdString(player.divergence()->message));
+        line = tr("The game went another way here: %1").arg(QString::fromStdString(player.divergence()->message));
     lblHappened->setText(line);
     m_showingTime = true;
     sldTime->setValue(int(std::min<Millis>(m_position, INT_MAX)));

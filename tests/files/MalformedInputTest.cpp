@@ -123,9 +123,10 @@ QString keptOutcome(const QString& path)
 QString settingsOutcome(const QString& path)
 {
     const PlayerSettings s = ReadPlayerSettings(path);
-    return QStringLiteral("effects %1 music %2 set [%3] others [%4] editor [%5] pos %6")
+    return QStringLiteral("effects %1 music %2 set [%3] others [%4] editor [%5] pos %6 language [%7]")
         .arg(s.soundEffects ? "on" : "off", s.musicAutoPlay ? "on" : "off", s.levelSet, s.otherSets.join(u'|'),
-             s.editorFile, s.windowPos ? QStringLiteral("%1,%2").arg(s.windowPos->x()).arg(s.windowPos->y()) : "none");
+             s.editorFile, s.windowPos ? QStringLiteral("%1,%2").arg(s.windowPos->x()).arg(s.windowPos->y()) : "none",
+             s.language);
 }
 
 }  // namespace

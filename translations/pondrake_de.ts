@@ -1,0 +1,579 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>AudioMenu</name>
+    <message>
+        <source>&amp;Audio</source>
+        <translation>&amp;Audio</translation>
+    </message>
+    <message>
+        <source>Music Stop</source>
+        <translation>Musik stoppen</translation>
+    </message>
+    <message>
+        <source>Sound Effects</source>
+        <translation>Soundeffekte</translation>
+    </message>
+</context>
+<context>
+    <name>BoardPicture</name>
+    <message>
+        <source>Paused</source>
+        <translation>Pause</translation>
+    </message>
+</context>
+<context>
+    <name>CheckCommand</name>
+    <message>
+        <source>Checking the level: the computer player and nobody at the board, %1 runs each</source>
+        <translation>Das Level wird geprüft: je %1 Durchläufe mit dem Computerspieler und ohne Spieler</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Check Level</source>
+        <translation>Level prüfen</translation>
+    </message>
+</context>
+<context>
+    <name>CheckLevelWindow</name>
+    <message>
+        <source>passes %1 of %2 runs (%3%)</source>
+        <translation>schafft %1 von %2 Durchläufen (%3 %)</translation>
+    </message>
+    <message>
+        <source>Check Level</source>
+        <translation>Level prüfen</translation>
+    </message>
+    <message>
+        <source>%1, median score %2, median time %3 s</source>
+        <translation>%1, Median der Punkte %2, Median der Zeit %3 s</translation>
+    </message>
+    <message>
+        <source>no turtle saved</source>
+        <translation>keine Schildkröte gerettet</translation>
+    </message>
+    <message>
+        <source>%1 commands per saved turtle: about as hard as level %2</source>
+        <translation>%1 Befehle pro gerettete Schildkröte: etwa so schwer wie Level %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>Turtles with a way to water:</source>
+        <translation>Schildkröten mit Weg zum Wasser:</translation>
+    </message>
+    <message>
+        <source>Computer player:</source>
+        <translation>Computerspieler:</translation>
+    </message>
+    <message>
+        <source>Difficulty:</source>
+        <translation>Schwierigkeit:</translation>
+    </message>
+    <message>
+        <source>Nobody at the board:</source>
+        <translation>Niemand am Spielfeld:</translation>
+    </message>
+    <message>
+        <source>%1 of %2 runs went ten simulated minutes without the level ending</source>
+        <translation>%1 von %2 Durchläufen liefen zehn simulierte Minuten, ohne dass das Level endete</translation>
+    </message>
+    <message>
+        <source>Watch</source>
+        <translation>Zuschauen</translation>
+    </message>
+</context>
+<context>
+    <name>EditHistory</name>
+    <message>
+        <source>Place %1</source>
+        <translation>%1 setzen</translation>
+    </message>
+    <message>
+        <source>Music File</source>
+        <translation>Musikdatei</translation>
+    </message>
+    <message>
+        <source>Bonus</source>
+        <translation>Bonus</translation>
+    </message>
+    <message>
+        <source>Turtle/Foot Speed</source>
+        <translation>Tempo Schildkröten/Füße</translation>
+    </message>
+    <message>
+        <source>Dog/Alien Speed</source>
+        <translation>Tempo Hunde/Aliens</translation>
+    </message>
+    <message>
+        <source>Change %1</source>
+        <translation>%1 ändern</translation>
+    </message>
+</context>
+<context>
+    <name>FileCommands</name>
+    <message>
+        <source>Play This Set</source>
+        <translation>Diese Sammlung spielen</translation>
+    </message>
+    <message>
+        <source>Open or save a level first: the set played is the folder of that file.</source>
+        <translation>Öffne oder speichere zuerst ein Level: Gespielt wird die Sammlung im Ordner dieser Datei.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Pondrake Help</source>
+        <translation>Pondrake-Hilfe</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>No help here</source>
+        <translation>Keine Hilfe vorhanden</translation>
+    </message>
+    <message>
+        <source>The help page %1 is missing from the program&apos;s folder. Installing the game again brings it back.</source>
+        <translation>Die Hilfeseite %1 fehlt im Programmordner. Wenn du das Spiel neu installierst, ist sie wieder da.</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageDialog</name>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>System (%1)</source>
+        <translation>System (%1)</translation>
+    </message>
+    <message>
+        <source>The game speaks the language chosen here when it is started again.</source>
+        <translation>Die hier gewählte Sprache gilt ab dem nächsten Start des Spiels.</translation>
+    </message>
+</context>
+<context>
+    <name>LevelCheck</name>
+    <message>
+        <source>Cannot be played: the bonus lies outside -32768 to 32767</source>
+        <translation>Nicht spielbar: Der Bonus liegt außerhalb von -32768 bis 32767</translation>
+    </message>
+    <message>
+        <source>Cannot be played: the turtle period lies outside -32768 to 32767</source>
+        <translation>Nicht spielbar: Der Schildkrötentakt liegt außerhalb von -32768 bis 32767</translation>
+    </message>
+    <message>
+        <source>Cannot be played: the dog period lies outside -32768 to 32767</source>
+        <translation>Nicht spielbar: Der Hundetakt liegt außerhalb von -32768 bis 32767</translation>
+    </message>
+    <message>
+        <source>Cannot be passed: too few turtles can reach water</source>
+        <translation>Nicht zu schaffen: Zu wenige Schildkröten können das Wasser erreichen</translation>
+    </message>
+    <message>
+        <source>Too hard for the computer player</source>
+        <translation>Zu schwer für den Computerspieler</translation>
+    </message>
+    <message>
+        <source>Plays itself</source>
+        <translation>Spielt sich von selbst</translation>
+    </message>
+    <message>
+        <source>Fair</source>
+        <translation>Fair</translation>
+    </message>
+</context>
+<context>
+    <name>LevelDialogs</name>
+    <message>
+        <source>Save Level</source>
+        <translation>Level speichern</translation>
+    </message>
+    <message>
+        <source>%1 is the table of high scores, not a level: a level is never saved over it. Choose another name.</source>
+        <translation>%1 ist die Bestenliste, kein Level: Ein Level wird nie darüber gespeichert. Wähle einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>Music File</source>
+        <translation>Musikdatei</translation>
+    </message>
+    <message>
+        <source>Open Level</source>
+        <translation>Level öffnen</translation>
+    </message>
+    <message>
+        <source>Level files (*.txt)</source>
+        <translation>Level-Dateien (*.txt)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>The level file %1 could not be opened. The board and the settings are as they were.</source>
+        <translation>Die Level-Datei %1 konnte nicht geöffnet werden. Spielfeld und Einstellungen sind unverändert.</translation>
+    </message>
+    <message>
+        <source>The level file %1 stops early: it could not be read at line %2. What came before that line was opened; the rest of the board and the settings are as they were.</source>
+        <translation>Die Level-Datei %1 endet zu früh: Zeile %2 konnte nicht gelesen werden. Alles davor wurde geöffnet; der Rest des Spielfelds und die Einstellungen sind unverändert.</translation>
+    </message>
+    <message>
+        <source>The level could not be saved as %1. Nothing was written: a file that was there is as it was.</source>
+        <translation>Das Level konnte nicht als %1 gespeichert werden. Es wurde nichts geschrieben: Eine vorhandene Datei ist unverändert.</translation>
+    </message>
+</context>
+<context>
+    <name>LevelDocument</name>
+    <message>
+        <source>Open Level</source>
+        <translation>Level öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>LevelSetDialog</name>
+    <message>
+        <source>Level Set</source>
+        <translation>Levelsammlung</translation>
+    </message>
+    <message>
+        <source>Other &amp;Folder...</source>
+        <translation>Anderer &amp;Ordner...</translation>
+    </message>
+    <message>
+        <source>1 level</source>
+        <translation>1 Level</translation>
+    </message>
+    <message>
+        <source>%1 levels</source>
+        <translation>%1 Level</translation>
+    </message>
+    <message>
+        <source>Other Folder</source>
+        <translation>Anderer Ordner</translation>
+    </message>
+</context>
+<context>
+    <name>Look</name>
+    <message>
+        <source>Score</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>Bonus</source>
+        <translation>Bonus</translation>
+    </message>
+    <message>
+        <source>Turtles Saved</source>
+        <translation>Gerettete Schildkröten</translation>
+    </message>
+    <message>
+        <source>Turtles Lost</source>
+        <translation>Verlorene Schildkröten</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingWindow</name>
+    <message>
+        <source>Replay</source>
+        <translation>Aufzeichnung</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Schritt</translation>
+    </message>
+    <message>
+        <source>One tick (period key)</source>
+        <translation>Ein Takt (Punkt-Taste)</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Anfang</translation>
+    </message>
+    <message>
+        <source>There is no game to watch yet.</source>
+        <translation>Es gibt noch kein Spiel zum Ansehen.</translation>
+    </message>
+    <message>
+        <source>This game cannot be watched: %1 (line %2).</source>
+        <translation>Dieses Spiel kann nicht angesehen werden: %1 (Zeile %2).</translation>
+    </message>
+    <message>
+        <source>This game cannot be watched: %1.</source>
+        <translation>Dieses Spiel kann nicht angesehen werden: %1.</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>The game went another way here: %1</source>
+        <translation>Hier verlief das Spiel anders: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsPanel</name>
+    <message>
+        <source>Test Level</source>
+        <translation>Level testen</translation>
+    </message>
+    <message>
+        <source>Selected Item</source>
+        <translation>Gewähltes Teil</translation>
+    </message>
+    <message>
+        <source>Music File:</source>
+        <translation>Musikdatei:</translation>
+    </message>
+    <message>
+        <source>Bonus:</source>
+        <translation>Bonus:</translation>
+    </message>
+    <message>
+        <source>Turtle/Foot Speed</source>
+        <translation>Tempo Schildkröte/Fuß</translation>
+    </message>
+    <message>
+        <source>Dog/Alien Speed</source>
+        <translation>Tempo Hund/Alien</translation>
+    </message>
+</context>
+<context>
+    <name>StatusColumn</name>
+    <message>
+        <source>Score</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Bonus</source>
+        <translation>Bonus</translation>
+    </message>
+    <message>
+        <source>Turtles Saved</source>
+        <translation>Gerettet</translation>
+    </message>
+    <message>
+        <source>Turtles Lost</source>
+        <translation>Verloren</translation>
+    </message>
+    <message>
+        <source>Foot Right</source>
+        <translation>Fuß nach rechts</translation>
+    </message>
+    <message>
+        <source>Foot Left</source>
+        <translation>Fuß nach links</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation>Wasser</translation>
+    </message>
+    <message>
+        <source>Alien</source>
+        <translation>Alien</translation>
+    </message>
+    <message>
+        <source>Blank</source>
+        <translation>Leer</translation>
+    </message>
+    <message>
+        <source>Hole</source>
+        <translation>Loch</translation>
+    </message>
+    <message>
+        <source>Rocks</source>
+        <translation>Felsen</translation>
+    </message>
+    <message>
+        <source>Dog</source>
+        <translation>Hund</translation>
+    </message>
+    <message>
+        <source>Turtle</source>
+        <translation>Schildkröte</translation>
+    </message>
+</context>
+<context>
+    <name>UnsavedWork</name>
+    <message>
+        <source>Level Editor</source>
+        <translation>Level-Editor</translation>
+    </message>
+    <message>
+        <source>Save changes to this level?</source>
+        <translation>Änderungen an diesem Level speichern?</translation>
+    </message>
+</context>
+<context>
+    <name>frmEditor</name>
+    <message>
+        <source>End Test</source>
+        <translation>Test beenden</translation>
+    </message>
+    <message>
+        <source>Keep Test Board</source>
+        <translation>Testspielfeld behalten</translation>
+    </message>
+    <message>
+        <source>New Level</source>
+        <translation>Neues Level</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
+    </message>
+    <message>
+        <source>Level Editor - %1[*]</source>
+        <translation>Level-Editor – %1[*]</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Open Level</source>
+        <translation>Level ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>Save Level</source>
+        <translation>Level speichern</translation>
+    </message>
+    <message>
+        <source>Check Level</source>
+        <translation>Level prüfen</translation>
+    </message>
+    <message>
+        <source>Play This Set</source>
+        <translation>Diese Sammlung spielen</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>Music Auto Play</source>
+        <translation>Musik automatisch abspielen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Instructions</source>
+        <translation>Anleitung</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über Pondrake</translation>
+    </message>
+</context>
+<context>
+    <name>frmGameOver</name>
+    <message>
+        <source>Game Over</source>
+        <translation>Spielende</translation>
+    </message>
+    <message>
+        <source>Game Over!</source>
+        <translation>Spiel vorbei!</translation>
+    </message>
+    <message>
+        <source>Your Score:</source>
+        <translation>Deine Punkte:</translation>
+    </message>
+    <message>
+        <source>New High Score!</source>
+        <translation>Neuer Rekord!</translation>
+    </message>
+    <message>
+        <source>Write your name:</source>
+        <translation>Schreib deinen Namen:</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Eintragen</translation>
+    </message>
+    <message>
+        <source>OR type your name:</source>
+        <translation>ODER tipp deinen Namen:</translation>
+    </message>
+    <message>
+        <source>Alas, you did not score in the top ten.</source>
+        <translation>Leider nicht unter den besten Zehn.</translation>
+    </message>
+    <message>
+        <source>Bummer</source>
+        <translation>Schade</translation>
+    </message>
+    <message>
+        <source>Your score could not be saved in %1.</source>
+        <translation>Deine Punkte konnten nicht in %1 gespeichert werden.</translation>
+    </message>
+</context>
+<context>
+    <name>frmLevel</name>
+    <message>
+        <source>Level %1 Over!</source>
+        <translation>Level %1 vorbei!</translation>
+    </message>
+    <message>
+        <source>Turtles saved this level:</source>
+        <translation>In diesem Level gerettet:</translation>
+    </message>
+    <message>
+        <source>Turtles lost this level:</source>
+        <translation>In diesem Level verloren:</translation>
+    </message>
+    <message>
+        <source>Replay Level - You must save at least half of the turtles to advance.</source>
+        <translation>Level wiederholen – Rette mindestens die Hälfte der Schildkröten, um weiterzukommen.</translation>
+    </message>
+</context>
+<context>
+    <name>frmTopTen</name>
+    <message>
+        <source>Top Ten Scores</source>
+        <translation>Die besten Zehn</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Double-click to watch this game</source>
+        <translation>Doppelklick zeigt dieses Spiel</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,579 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>AudioMenu</name>
+    <message>
+        <source>&amp;Audio</source>
+        <translation>Au&amp;dio</translation>
+    </message>
+    <message>
+        <source>Music Stop</source>
+        <translation>Detener la música</translation>
+    </message>
+    <message>
+        <source>Sound Effects</source>
+        <translation>Efectos de sonido</translation>
+    </message>
+</context>
+<context>
+    <name>BoardPicture</name>
+    <message>
+        <source>Paused</source>
+        <translation>En pausa</translation>
+    </message>
+</context>
+<context>
+    <name>CheckCommand</name>
+    <message>
+        <source>Checking the level: the computer player and nobody at the board, %1 runs each</source>
+        <translation>Comprobando el nivel: %1 partidas con el jugador automático y otras tantas sin nadie al mando</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Check Level</source>
+        <translation>Comprobar nivel</translation>
+    </message>
+</context>
+<context>
+    <name>CheckLevelWindow</name>
+    <message>
+        <source>passes %1 of %2 runs (%3%)</source>
+        <translation>supera %1 de %2 partidas (%3 %)</translation>
+    </message>
+    <message>
+        <source>Check Level</source>
+        <translation>Comprobar nivel</translation>
+    </message>
+    <message>
+        <source>%1, median score %2, median time %3 s</source>
+        <translation>%1, puntuación mediana %2, tiempo mediano %3 s</translation>
+    </message>
+    <message>
+        <source>no turtle saved</source>
+        <translation>ninguna tortuga salvada</translation>
+    </message>
+    <message>
+        <source>%1 commands per saved turtle: about as hard as level %2</source>
+        <translation>%1 órdenes por tortuga salvada: más o menos tan difícil como el nivel %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>Turtles with a way to water:</source>
+        <translation>Tortugas con camino al agua:</translation>
+    </message>
+    <message>
+        <source>Computer player:</source>
+        <translation>Jugador automático:</translation>
+    </message>
+    <message>
+        <source>Difficulty:</source>
+        <translation>Dificultad:</translation>
+    </message>
+    <message>
+        <source>Nobody at the board:</source>
+        <translation>Nadie al mando:</translation>
+    </message>
+    <message>
+        <source>%1 of %2 runs went ten simulated minutes without the level ending</source>
+        <translation>%1 de %2 partidas duraron diez minutos simulados sin que el nivel terminara</translation>
+    </message>
+    <message>
+        <source>Watch</source>
+        <translation>Ver</translation>
+    </message>
+</context>
+<context>
+    <name>EditHistory</name>
+    <message>
+        <source>Place %1</source>
+        <translation>Colocar %1</translation>
+    </message>
+    <message>
+        <source>Music File</source>
+        <translation>Archivo de música</translation>
+    </message>
+    <message>
+        <source>Bonus</source>
+        <translation>Bonus</translation>
+    </message>
+    <message>
+        <source>Turtle/Foot Speed</source>
+        <translation>Velocidad tortugas/pies</translation>
+    </message>
+    <message>
+        <source>Dog/Alien Speed</source>
+        <translation>Velocidad perros/alienígenas</translation>
+    </message>
+    <message>
+        <source>Change %1</source>
+        <translation>Cambiar %1</translation>
+    </message>
+</context>
+<context>
+    <name>FileCommands</name>
+    <message>
+        <source>Play This Set</source>
+        <translation>Jugar esta colección</translation>
+    </message>
+    <message>
+        <source>Open or save a level first: the set played is the folder of that file.</source>
+        <translation>Abre o guarda primero un nivel: la colección que se juega es la carpeta de ese archivo.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Pondrake Help</source>
+        <translation>Ayuda de Pondrake</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>No help here</source>
+        <translation>No hay ayuda</translation>
+    </message>
+    <message>
+        <source>The help page %1 is missing from the program&apos;s folder. Installing the game again brings it back.</source>
+        <translation>Falta la página de ayuda %1 en la carpeta del programa. Si vuelves a instalar el juego, volverá a estar.</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageDialog</name>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>System (%1)</source>
+        <translation>Sistema (%1)</translation>
+    </message>
+    <message>
+        <source>The game speaks the language chosen here when it is started again.</source>
+        <translation>El idioma elegido aquí se aplicará la próxima vez que inicies el juego.</translation>
+    </message>
+</context>
+<context>
+    <name>LevelCheck</name>
+    <message>
+        <source>Cannot be played: the bonus lies outside -32768 to 32767</source>
+        <translation>No se puede jugar: el bonus está fuera del intervalo de -32768 a 32767</translation>
+    </message>
+    <message>
+        <source>Cannot be played: the turtle period lies outside -32768 to 32767</source>
+        <translation>No se puede jugar: el intervalo de las tortugas está fuera del intervalo de -32768 a 32767</translation>
+    </message>
+    <message>
+        <source>Cannot be played: the dog period lies outside -32768 to 32767</source>
+        <translation>No se puede jugar: el intervalo de los perros está fuera del intervalo de -32768 a 32767</translation>
+    </message>
+    <message>
+        <source>Cannot be passed: too few turtles can reach water</source>
+        <translation>Imposible de superar: muy pocas tortugas pueden llegar al agua</translation>
+    </message>
+    <message>
+        <source>Too hard for the computer player</source>
+        <translation>Demasiado difícil para el jugador automático</translation>
+    </message>
+    <message>
+        <source>Plays itself</source>
+        <translation>Se juega solo</translation>
+    </message>
+    <message>
+        <source>Fair</source>
+        <translation>Justo</translation>
+    </message>
+</context>
+<context>
+    <name>LevelDialogs</name>
+    <message>
+        <source>Save Level</source>
+        <translation>Guardar nivel</translation>
+    </message>
+    <message>
+        <source>%1 is the table of high scores, not a level: a level is never saved over it. Choose another name.</source>
+        <translation>%1 es la tabla de récords, no un nivel: nunca se guarda un nivel encima. Elige otro nombre.</translation>
+    </message>
+    <message>
+        <source>Music File</source>
+        <translation>Archivo de música</translation>
+    </message>
+    <message>
+        <source>Open Level</source>
+        <translation>Abrir nivel</translation>
+    </message>
+    <message>
+        <source>Level files (*.txt)</source>
+        <translation>Archivos de nivel (*.txt)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>The level file %1 could not be opened. The board and the settings are as they were.</source>
+        <translation>No se pudo abrir el archivo de nivel %1. El tablero y los ajustes siguen como estaban.</translation>
+    </message>
+    <message>
+        <source>The level file %1 stops early: it could not be read at line %2. What came before that line was opened; the rest of the board and the settings are as they were.</source>
+        <translation>El archivo de nivel %1 termina antes de tiempo: no se pudo leer la línea %2. Se abrió lo anterior a esa línea; el resto del tablero y los ajustes siguen como estaban.</translation>
+    </message>
+    <message>
+        <source>The level could not be saved as %1. Nothing was written: a file that was there is as it was.</source>
+        <translation>No se pudo guardar el nivel como %1. No se escribió nada: un archivo que ya existía sigue intacto.</translation>
+    </message>
+</context>
+<context>
+    <name>LevelDocument</name>
+    <message>
+        <source>Open Level</source>
+        <translation>Abrir nivel</translation>
+    </message>
+</context>
+<context>
+    <name>LevelSetDialog</name>
+    <message>
+        <source>Level Set</source>
+        <translation>Colección de niveles</translation>
+    </message>
+    <message>
+        <source>Other &amp;Folder...</source>
+        <translation>Otra &amp;carpeta...</translation>
+    </message>
+    <message>
+        <source>1 level</source>
+        <translation>1 nivel</translation>
+    </message>
+    <message>
+        <source>%1 levels</source>
+        <translation>%1 niveles</translation>
+    </message>
+    <message>
+        <source>Other Folder</source>
+        <translation>Otra carpeta</translation>
+    </message>
+</context>
+<context>
+    <name>Look</name>
+    <message>
+        <source>Score</source>
+        <translation>Puntos</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Nivel</translation>
+    </message>
+    <message>
+        <source>Bonus</source>
+        <translation>Bonus</translation>
+    </message>
+    <message>
+        <source>Turtles Saved</source>
+        <translation>Tortugas salvadas</translation>
+    </message>
+    <message>
+        <source>Turtles Lost</source>
+        <translation>Tortugas perdidas</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingWindow</name>
+    <message>
+        <source>Replay</source>
+        <translation>Repetición</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Reproducir</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Paso</translation>
+    </message>
+    <message>
+        <source>One tick (period key)</source>
+        <translation>Un paso (tecla del punto)</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>There is no game to watch yet.</source>
+        <translation>Todavía no hay ninguna partida que ver.</translation>
+    </message>
+    <message>
+        <source>This game cannot be watched: %1 (line %2).</source>
+        <translation>No se puede ver esta partida: %1 (línea %2).</translation>
+    </message>
+    <message>
+        <source>This game cannot be watched: %1.</source>
+        <translation>No se puede ver esta partida: %1.</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>The game went another way here: %1</source>
+        <translation>Aquí la partida fue por otro camino: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsPanel</name>
+    <message>
+        <source>Test Level</source>
+        <translation>Probar nivel</translation>
+    </message>
+    <message>
+        <source>Selected Item</source>
+        <translation>Selección</translation>
+    </message>
+    <message>
+        <source>Music File:</source>
+        <translation>Música:</translation>
+    </message>
+    <message>
+        <source>Bonus:</source>
+        <translation>Bonus:</translation>
+    </message>
+    <message>
+        <source>Turtle/Foot Speed</source>
+        <translation>Velocidad tortuga/pie</translation>
+    </message>
+    <message>
+        <source>Dog/Alien Speed</source>
+        <translation>Velocidad perro/alienígena</translation>
+    </message>
+</context>
+<context>
+    <name>StatusColumn</name>
+    <message>
+        <source>Score</source>
+        <translation>Puntos</translation>
+    </message>
+    <message>
+        <source>Bonus</source>
+        <translation>Bonus</translation>
+    </message>
+    <message>
+        <source>Turtles Saved</source>
+        <translation>Salvadas</translation>
+    </message>
+    <message>
+        <source>Turtles Lost</source>
+        <translation>Perdidas</translation>
+    </message>
+    <message>
+        <source>Foot Right</source>
+        <translation>Pie hacia la derecha</translation>
+    </message>
+    <message>
+        <source>Foot Left</source>
+        <translation>Pie hacia la izquierda</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation>Agua</translation>
+    </message>
+    <message>
+        <source>Alien</source>
+        <translation>Alienígena</translation>
+    </message>
+    <message>
+        <source>Blank</source>
+        <translation>Vacío</translation>
+    </message>
+    <message>
+        <source>Hole</source>
+        <translation>Agujero</translation>
+    </message>
+    <message>
+        <source>Rocks</source>
+        <translation>Rocas</translation>
+    </message>
+    <message>
+        <source>Dog</source>
+        <translation>Perro</translation>
+    </message>
+    <message>
+        <source>Turtle</source>
+        <translation>Tortuga</translation>
+    </message>
+</context>
+<context>
+    <name>UnsavedWork</name>
+    <message>
+        <source>Level Editor</source>
+        <translation>Editor de niveles</translation>
+    </message>
+    <message>
+        <source>Save changes to this level?</source>
+        <translation>¿Guardar los cambios de este nivel?</translation>
+    </message>
+</context>
+<context>
+    <name>frmEditor</name>
+    <message>
+        <source>End Test</source>
+        <translation>Terminar prueba</translation>
+    </message>
+    <message>
+        <source>Keep Test Board</source>
+        <translation>Conservar el tablero de la prueba</translation>
+    </message>
+    <message>
+        <source>New Level</source>
+        <translation>Nuevo nivel</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Sin título</translation>
+    </message>
+    <message>
+        <source>Level Editor - %1[*]</source>
+        <translation>Editor de niveles – %1[*]</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Open Level</source>
+        <translation>&amp;Abrir nivel</translation>
+    </message>
+    <message>
+        <source>Save Level</source>
+        <translation>Guardar nivel</translation>
+    </message>
+    <message>
+        <source>Check Level</source>
+        <translation>Comprobar nivel</translation>
+    </message>
+    <message>
+        <source>Play This Set</source>
+        <translation>Jugar esta colección</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edición</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>Music Auto Play</source>
+        <translation>Música automática</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>Instructions</source>
+        <translation>Instrucciones</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+</context>
+<context>
+    <name>frmGameOver</name>
+    <message>
+        <source>Game Over</source>
+        <translation>Fin de la partida</translation>
+    </message>
+    <message>
+        <source>Game Over!</source>
+        <translation>¡Fin de la partida!</translation>
+    </message>
+    <message>
+        <source>Your Score:</source>
+        <translation>Tus puntos:</translation>
+    </message>
+    <message>
+        <source>New High Score!</source>
+        <translation>¡Nuevo récord!</translation>
+    </message>
+    <message>
+        <source>Write your name:</source>
+        <translation>Escribe tu nombre:</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Enviar</translation>
+    </message>
+    <message>
+        <source>OR type your name:</source>
+        <translation>O teclea tu nombre:</translation>
+    </message>
+    <message>
+        <source>Alas, you did not score in the top ten.</source>
+        <translation>Lástima, no entras en los diez mejores.</translation>
+    </message>
+    <message>
+        <source>Bummer</source>
+        <translation>Qué pena</translation>
+    </message>
+    <message>
+        <source>Your score could not be saved in %1.</source>
+        <translation>No se pudo guardar tu puntuación en %1.</translation>
+    </message>
+</context>
+<context>
+    <name>frmLevel</name>
+    <message>
+        <source>Level %1 Over!</source>
+        <translation>¡Nivel %1 terminado!</translation>
+    </message>
+    <message>
+        <source>Turtles saved this level:</source>
+        <translation>Tortugas salvadas:</translation>
+    </message>
+    <message>
+        <source>Turtles lost this level:</source>
+        <translation>Tortugas perdidas:</translation>
+    </message>
+    <message>
+        <source>Replay Level - You must save at least half of the turtles to advance.</source>
+        <translation>Repite el nivel: salva al menos la mitad de las tortugas para avanzar.</translation>
+    </message>
+</context>
+<context>
+    <name>frmTopTen</name>
+    <message>
+        <source>Top Ten Scores</source>
+        <translation>Los diez mejores</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Double-click to watch this game</source>
+        <translation>Haz doble clic para ver esta partida</translation>
+    </message>
+</context>
+</TS>
