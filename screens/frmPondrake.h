@@ -2,7 +2,7 @@
 
 #include "core/LevelFlow.h"
 #include "core/PlayField.h"
-#include "screens/PlayerFiles.h"
+#include "files/PlayerFiles.h"
 #include "sim/GameRecorder.h"
 #include "ui/AudioControl.h"
 #include "ui/AudioMenu.h"
