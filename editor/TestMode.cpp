@@ -2,7 +2,7 @@
 
 #include "core/Random.h"
 #include "files/NumberText.h"
-#include "ui/AudioControl.h"
+#include "ui/audio/AudioControl.h"
 
 #include <algorithm>
 

@@ -7,7 +7,7 @@
 #include "ui/Look.h"
 #include "ui/MissingParts.h"
 #include "ui/RecordingWindow.h"
-#include "ui/modSound.h"
+#include "ui/audio/modSound.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

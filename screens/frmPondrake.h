@@ -4,9 +4,9 @@
 #include "core/PlayField.h"
 #include "files/PlayerFiles.h"
 #include "sim/GameRecorder.h"
-#include "ui/AudioControl.h"
 #include "ui/AudioMenu.h"
 #include "ui/WallClock.h"
+#include "ui/audio/AudioControl.h"
 
 #include <QMainWindow>
 

@@ -1,9 +1,9 @@
 #include "ui/RecordingWindow.h"
 
 #include "sim/RecordingPlayer.h"
-#include "ui/AudioControl.h"
 #include "ui/BoardPicture.h"
 #include "ui/Look.h"
+#include "ui/audio/AudioControl.h"
 
 #include <QFileInfo>
 #include <QKeyEvent>

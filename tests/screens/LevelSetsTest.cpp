@@ -15,8 +15,8 @@
 #include "screens/frmTopTen.h"
 #include "sim/RecordingCheck.h"
 #include "tests/support/WindowTestSupport.h"
-#include "ui/AudioOutput.h"
-#include "ui/modSound.h"
+#include "ui/audio/AudioOutput.h"
+#include "ui/audio/modSound.h"
 
 #include <QListWidget>
 
@@ -225,8 +225,8 @@ TEST_F(LevelSets, TheEditorSavesIntoMyLevelsAndPlaysThatSet)
             proposed = dialog->selectedFiles().value(0);
             static_cast<QDialog*>(dialog)->accept();
         });
-        editor->mnuSave->trigger();
-        editor->mnuPlaySet->trigger();
+        editor->findChild<QAction*>("mnuSave")->trigger();
+        editor->findChild<QAction*>("mnuPlaySet")->trigger();
     });
     window->mnuLevelEditor->trigger();
     QCoreApplication::processEvents();  // the set's game starts once the editor has gone
@@ -243,8 +243,8 @@ TEST_F(LevelSets, TheEditorSavesIntoMyLevelsAndPlaysThatSet)
                 proposed = dialog->selectedFiles().value(0);
                 dialog->reject();
             });
-            editor->mnuSave->trigger();
-            editor->mnuExit->trigger();
+            editor->findChild<QAction*>("mnuSave")->trigger();
+            editor->findChild<QAction*>("mnuExit")->trigger();
         });
         box->button(QMessageBox::Ok)->click();
     });
