@@ -286,53 +286,6 @@ TEST(LevelFlow, AnObserverSeesEveryInputInTheOrderItArrives)
               "timer T | closed | closed | closed");
 }
 
-// Fast Forward changes the pace alone: with the clock's speed switched between 1x and 2x at odd
-// moments, mid-period, the timers fire in the same order at the same game times, a command given
-// at the same game time does the same, and the level ends with the same score.
-TEST(LevelFlow, FastForwardFiresTheSameTimersAtTheSameGameTimesAndScoresTheSame)
-{
-    struct Stamps : InputObserver {
-        const Clock* clock = nullptr;
-        std::string text;
-        void observe(const GameInput& input) override
-        {
-            if (input.kind == GameInput::Kind::Timer)
-                text += std::string(1, "CBTD"[int(input.timer)]) + std::to_string(clock->now()) + " ";
-        }
-    };
-    using Legs = std::vector<std::pair<int, int>>;  // a speed and the wall milliseconds it runs
-    // After the first legs the turtle walking along the top row is sent down to the water.
-    const auto play = [](const Legs& before, const Legs& after) {
-        Story story;
-        story.levels[1] = {"d/6:$$$$$$$$$$$$$$$$$$$$/9:l", 30};
-        Stamps stamps;
-        stamps.clock = &story.clock;
-        story.run("start");
-        story.flow.setObserver(&stamps);
-        story.run("new");
-        const auto run = [&](const Legs& legs) {
-            for (const auto& [speed, wall] : legs) {
-                story.clock.setSpeed(speed);
-                story.run("advance " + std::to_string(wall));
-            }
-        };
-        run(before);
-        const float at = 34.0f * float(rowsOf(story.globals.board)[0].find('d')) + 17;
-        story.flow.apply({.kind = GameInput::Kind::MouseDown, .x = at, .y = 17});
-        story.flow.apply({.kind = GameInput::Kind::MouseMove, .x = at, .y = 60});
-        story.flow.apply({.kind = GameInput::Kind::MouseUp, .x = at, .y = 60});
-        run(after);
-        std::string log;
-        for (const std::string& entry : story.log)
-            log += entry + " | ";
-        return stamps.text + "\n" + log + "\n" + story.shown + "\n" + story.state();
-    };
-    const std::string normal = play({{1, 8001}}, {{1, 60777}});
-    EXPECT_NE(normal.find("saved 1 lost 0"), std::string::npos) << normal;
-    EXPECT_NE(normal.find("T8000 "), std::string::npos) << "the command came after the fourth step";
-    EXPECT_EQ(play({{2, 1333}, {1, 1}, {2, 2000}, {1, 1334}}, {{2, 777}, {1, 1001}, {2, 29111}}), normal);
-}
-
 // The editor's test has a door of its own, seen as a game's is, with a test's beats: no countdown,
 // no end of level when the last turtle is saved.
 TEST(LevelFlow, TheEditorsTestInputsReachItsObserverAndKeepATestsBeats)
