@@ -125,6 +125,11 @@ void RecordingPlayer::showLevelOver(const LevelReport& report)
 void RecordingPlayer::showGameOver(std::int32_t)
 {
     ++m_openWindows;
+    gameEnds();
+}
+
+void RecordingPlayer::gameEnds()
+{
     // Only the windows and questions of this moment lie between here and the recorded end.
     for (std::size_t i = m_next + 1; i < m_recording.events.size(); ++i) {
         const RecordedEvent& event = m_recording.events[i];

@@ -68,6 +68,8 @@ private:
     void showLevelNumber(Int16 levelNumber) override { m_levelShown = levelNumber; }
     void showLevelOver(const LevelReport& report) override;
     void showGameOver(std::int32_t yourScore) override;
+    void changeLevelSet() override { gameEnds(); }  // the game was given up for another set
+    void gameEnds();                                // the recording must end here
     void showTopTen() override { ++m_openWindows; }
     void showEditor() override { ++m_openWindows; }
 
