@@ -2,6 +2,7 @@
 
 #include "core/GameInput.h"
 #include "core/Int16.h"
+#include "files/Phrase.h"
 
 #include <QByteArray>
 #include <QString>
@@ -70,7 +71,7 @@ QByteArray eventLine(const RecordedEvent& event);
 struct RecordingReading {
     std::optional<GameRecording> recording;  // nothing when the file cannot be used
     int line = 0;                            // the first line that could not be read, from 1
-    QString error;
+    Phrase error;                            // what is wrong with that line, or nothing
 };
 
 RecordingReading readRecording(const QByteArray& bytes);

@@ -46,10 +46,11 @@ void LevelSetDialog::addRow(const QString& folder)
             return;
     const int levels = CountSetLevels(folder);
     const QString count = levels == 1 ? tr("1 level") : tr("%1 levels").arg(levels);
-    auto* item = new QListWidgetItem(QStringLiteral("%1 (%2)  %3")
-                                         .arg(SetName(folder, m_files.programFolder(), m_files.dataFolder()), count,
-                                              QDir::toNativeSeparators(folder)),
-                                     listSets);
+    auto* item =
+        new QListWidgetItem(QStringLiteral("%1 (%2)  %3")
+                                .arg(SetName(folder, m_files.programFolder(), m_files.dataFolder()).translated(), count,
+                                     QDir::toNativeSeparators(folder)),
+                            listSets);
     item->setData(Qt::UserRole, folder);
 }
 
@@ -63,7 +64,7 @@ void LevelSetDialog::butOther_Click()
         return;
     const QString folder = QDir::cleanPath(dialog.selectedFiles().constFirst());
     if (const SetProblem problem = CheckLevelSet(folder); problem != SetProblem::None) {
-        QMessageBox::warning(this, windowTitle(), SetProblemText(folder, problem));
+        QMessageBox::warning(this, windowTitle(), SetProblemText(folder, problem).translated());
         return;
     }
     addRow(folder);
@@ -84,7 +85,7 @@ void LevelSetDialog::accept()
         QDir().mkpath(folder);  // made when first used, so that the player finds it
     // Checked again: the folder may have gone or changed since the list was made.
     if (const SetProblem problem = CheckLevelSet(folder); problem != SetProblem::None) {
-        QMessageBox::warning(this, windowTitle(), SetProblemText(folder, problem));
+        QMessageBox::warning(this, windowTitle(), SetProblemText(folder, problem).translated());
         return;
     }
     m_chosen = folder;

@@ -57,6 +57,7 @@ public:
     void mnuLevelEditor_Click() { m_flow.apply({GameInput::Kind::LevelEditor}); }
     void mnuContinue_Click();
     void mnuLevelSet_Click();
+    void mnuLanguage_Click();
     void mnuWatchLastGame_Click();
     void mnuInstructions_Click();
     void mnuAbout_Click();
@@ -81,6 +82,7 @@ public:
     QAction* mnuNew;
     QAction* mnuContinue;  // on only when a game kept from another sitting can go on
     QAction* mnuLevelSet;
+    QAction* mnuLanguage;  // remembered in settings.ini, spoken from the next start
     QAction* mnuPause;
     QAction* mnuFastForward;
     QAction* mnuAbort;  // Abort Game and Replay Level for the keyboard: the board keeps Tab

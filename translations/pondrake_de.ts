@@ -147,6 +147,21 @@
     </message>
 </context>
 <context>
+    <name>KeptGame</name>
+    <message>
+        <source>The level set of the kept game, %1, is not there any more.</source>
+        <translation>Die Levelsammlung des gespeicherten Spiels, %1, gibt es nicht mehr.</translation>
+    </message>
+    <message>
+        <source>Level %1 of the kept game is not there any more.</source>
+        <translation>Level %1 des gespeicherten Spiels gibt es nicht mehr.</translation>
+    </message>
+    <message>
+        <source>Level %1 of the kept game has been changed since.</source>
+        <translation>Level %1 des gespeicherten Spiels wurde seitdem geändert.</translation>
+    </message>
+</context>
+<context>
     <name>LanguageDialog</name>
     <message>
         <source>Language</source>
@@ -239,6 +254,29 @@
     </message>
 </context>
 <context>
+    <name>LevelSet</name>
+    <message>
+        <source>The folder %1 is not there.</source>
+        <translation>Den Ordner %1 gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be read.</source>
+        <translation>Der Ordner %1 kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The folder %1 holds no level1.txt, so it is no level set: a set is a folder of level1.txt, level2.txt and so on.</source>
+        <translation>Der Ordner %1 enthält keine level1.txt und ist daher keine Levelsammlung: Eine Sammlung ist ein Ordner mit level1.txt, level2.txt und so weiter.</translation>
+    </message>
+    <message>
+        <source>Pondrake Levels</source>
+        <translation>Pondrake-Level</translation>
+    </message>
+    <message>
+        <source>My Levels</source>
+        <translation>Meine Level</translation>
+    </message>
+</context>
+<context>
     <name>LevelSetDialog</name>
     <message>
         <source>Level Set</source>
@@ -283,6 +321,25 @@
         <source>Turtles Lost</source>
         <translation>Verlorene Schildkröten</translation>
     </message>
+    <message>
+        <source>GO!</source>
+        <translation>LOS!</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingPlayer</name>
+    <message>
+        <source>Level %1 passed: %2 saved, %3 lost</source>
+        <translation>Level %1 geschafft: %2 gerettet, %3 verloren</translation>
+    </message>
+    <message>
+        <source>Level %1 failed: %2 saved, %3 lost</source>
+        <translation>Level %1 nicht geschafft: %2 gerettet, %3 verloren</translation>
+    </message>
+    <message>
+        <source>Game over: %1 points</source>
+        <translation>Spielende: %1 Punkte</translation>
+    </message>
 </context>
 <context>
     <name>RecordingWindow</name>
@@ -325,6 +382,133 @@
     <message>
         <source>The game went another way here: %1</source>
         <translation>Hier verlief das Spiel anders: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReplayFile</name>
+    <message>
+        <source>this event takes nothing after its word</source>
+        <translation>auf das Wort dieses Ereignisses folgt nichts</translation>
+    </message>
+    <message>
+        <source>a timer is countdown, bonus, turtle or dog</source>
+        <translation>ein Timer ist countdown, bonus, turtle oder dog</translation>
+    </message>
+    <message>
+        <source>a board position is two hexadecimal floating-point numbers</source>
+        <translation>eine Position auf dem Spielfeld besteht aus zwei hexadezimalen Gleitkommazahlen</translation>
+    </message>
+    <message>
+        <source>an answer is yes or no</source>
+        <translation>eine Antwort ist yes oder no</translation>
+    </message>
+    <message>
+        <source>a level&apos;s end is its number, passed or failed, saved, lost and the score</source>
+        <translation>das Ende eines Levels besteht aus seiner Nummer, passed oder failed, gerettet, verloren und den Punkten</translation>
+    </message>
+    <message>
+        <source>the game&apos;s end is its final score</source>
+        <translation>das Spielende ist der Endstand</translation>
+    </message>
+    <message>
+        <source>unknown arguments</source>
+        <translation>unbekannte Angaben</translation>
+    </message>
+    <message>
+        <source>unknown event</source>
+        <translation>unbekanntes Ereignis</translation>
+    </message>
+    <message>
+        <source>the file ends before the game&apos;s final score: it is cut short</source>
+        <translation>die Datei endet vor dem Endstand des Spiels: Sie ist abgeschnitten</translation>
+    </message>
+    <message>
+        <source>this is no replay file</source>
+        <translation>das ist keine Aufzeichnungsdatei</translation>
+    </message>
+    <message>
+        <source>the replay&apos;s version is no number</source>
+        <translation>die Version der Aufzeichnung ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>this replay was made by a newer version of the game</source>
+        <translation>diese Aufzeichnung stammt von einer neueren Version des Spiels</translation>
+    </message>
+    <message>
+        <source>a line of the replay&apos;s header holds a control character</source>
+        <translation>eine Zeile im Kopf der Aufzeichnung enthält ein Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>a line of the replay&apos;s header is not UTF-8 text</source>
+        <translation>eine Zeile im Kopf der Aufzeichnung ist kein UTF-8-Text</translation>
+    </message>
+    <message>
+        <source>the seed is a whole number</source>
+        <translation>der Startwert ist eine ganze Zahl</translation>
+    </message>
+    <message>
+        <source>unknown line in the replay&apos;s header</source>
+        <translation>unbekannte Zeile im Kopf der Aufzeichnung</translation>
+    </message>
+    <message>
+        <source>the replay has no seed</source>
+        <translation>die Aufzeichnung hat keinen Startwert</translation>
+    </message>
+    <message>
+        <source>a game&apos;s start is its level, score, saved, lost and fresh or replay</source>
+        <translation>der Start eines Spiels besteht aus Level, Punkten, gerettet, verloren und fresh oder replay</translation>
+    </message>
+    <message>
+        <source>a level is its number, the SHA-256 of its file and the file&apos;s name</source>
+        <translation>ein Level besteht aus seiner Nummer, dem SHA-256 seiner Datei und dem Dateinamen</translation>
+    </message>
+    <message>
+        <source>level %1 is named twice</source>
+        <translation>Level %1 ist zweimal genannt</translation>
+    </message>
+    <message>
+        <source>the line is too long</source>
+        <translation>die Zeile ist zu lang</translation>
+    </message>
+    <message>
+        <source>the replay holds more events than a game can</source>
+        <translation>die Aufzeichnung enthält mehr Ereignisse, als ein Spiel haben kann</translation>
+    </message>
+    <message>
+        <source>events follow the game&apos;s end</source>
+        <translation>nach dem Spielende folgen noch Ereignisse</translation>
+    </message>
+    <message>
+        <source>an event is its time in milliseconds and its word</source>
+        <translation>ein Ereignis besteht aus seiner Zeit in Millisekunden und seinem Wort</translation>
+    </message>
+    <message>
+        <source>the time goes back</source>
+        <translation>die Zeit läuft rückwärts</translation>
+    </message>
+    <message>
+        <source>a replay holds one game: New Game comes first and only once</source>
+        <translation>eine Aufzeichnung enthält ein Spiel: Neues Spiel kommt zuerst und nur einmal</translation>
+    </message>
+    <message>
+        <source>the game must start with New Game</source>
+        <translation>das Spiel muss mit Neues Spiel beginnen</translation>
+    </message>
+    <message>
+        <source>a game with a start in its header begins with continue</source>
+        <translation>ein Spiel mit einem Start im Kopf beginnt mit continue</translation>
+    </message>
+    <message>
+        <source>a game continued needs its start in the header</source>
+        <translation>ein fortgesetztes Spiel braucht seinen Start im Kopf</translation>
+    </message>
+    <message>
+        <source>the replay cannot be read</source>
+        <translation>die Aufzeichnung kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>the replay is larger than any game makes</source>
+        <translation>die Aufzeichnung ist größer als jedes Spiel</translation>
     </message>
 </context>
 <context>
@@ -559,6 +743,113 @@
     <message>
         <source>Replay Level - You must save at least half of the turtles to advance.</source>
         <translation>Level wiederholen – Rette mindestens die Hälfte der Schildkröten, um weiterzukommen.</translation>
+    </message>
+</context>
+<context>
+    <name>frmPondrake</name>
+    <message>
+        <source>Abort Game</source>
+        <translation>Spiel abbrechen</translation>
+    </message>
+    <message>
+        <source>Replay Level</source>
+        <translation>Level wiederholen</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Spiel</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Neues Spiel</translation>
+    </message>
+    <message>
+        <source>&amp;Continue Game</source>
+        <translation>Spiel &amp;fortsetzen</translation>
+    </message>
+    <message>
+        <source>Level &amp;Set...</source>
+        <translation>Level&amp;sammlung...</translation>
+    </message>
+    <message>
+        <source>&amp;Language...</source>
+        <translation>Sp&amp;rache...</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>&amp;High Scores</source>
+        <translation>&amp;Bestenliste</translation>
+    </message>
+    <message>
+        <source>&amp;Watch Last Game</source>
+        <translation>&amp;Letztes Spiel ansehen</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>B&amp;eenden</translation>
+    </message>
+    <message>
+        <source>Music Auto-Play</source>
+        <translation>Musik automatisch abspielen</translation>
+    </message>
+    <message>
+        <source>&amp;Level Editor</source>
+        <translation>Level-&amp;Editor</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Instructions</source>
+        <translation>Anleitung</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über Pondrake</translation>
+    </message>
+    <message>
+        <source>Abort Pondrake</source>
+        <translation>Pondrake abbrechen</translation>
+    </message>
+    <message>
+        <source>Abort current game?</source>
+        <translation>Laufendes Spiel abbrechen?</translation>
+    </message>
+    <message>
+        <source>Level Editor</source>
+        <translation>Level-Editor</translation>
+    </message>
+    <message>
+        <source>This will abort your current game.  Continue?</source>
+        <translation>Damit brichst du dein laufendes Spiel ab. Weiter?</translation>
+    </message>
+    <message>
+        <source>Fast Forward</source>
+        <translation>Schnellvorlauf</translation>
+    </message>
+    <message>
+        <source>&amp;Abort Game</source>
+        <translation>Spiel &amp;abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Replay Level</source>
+        <translation>Level &amp;wiederholen</translation>
+    </message>
+    <message>
+        <source>No game was left unfinished.</source>
+        <translation>Kein Spiel ist offen geblieben.</translation>
+    </message>
+    <message>
+        <source>Go on with the game left unfinished</source>
+        <translation>Das offene Spiel fortsetzen</translation>
+    </message>
+    <message>
+        <source>Play This Set</source>
+        <translation>Diese Sammlung spielen</translation>
     </message>
 </context>
 <context>

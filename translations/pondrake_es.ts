@@ -147,6 +147,21 @@
     </message>
 </context>
 <context>
+    <name>KeptGame</name>
+    <message>
+        <source>The level set of the kept game, %1, is not there any more.</source>
+        <translation>La colección de niveles de la partida guardada, %1, ya no existe.</translation>
+    </message>
+    <message>
+        <source>Level %1 of the kept game is not there any more.</source>
+        <translation>El nivel %1 de la partida guardada ya no existe.</translation>
+    </message>
+    <message>
+        <source>Level %1 of the kept game has been changed since.</source>
+        <translation>El nivel %1 de la partida guardada ha cambiado desde entonces.</translation>
+    </message>
+</context>
+<context>
     <name>LanguageDialog</name>
     <message>
         <source>Language</source>
@@ -239,6 +254,29 @@
     </message>
 </context>
 <context>
+    <name>LevelSet</name>
+    <message>
+        <source>The folder %1 is not there.</source>
+        <translation>La carpeta %1 no existe.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be read.</source>
+        <translation>No se puede leer la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>The folder %1 holds no level1.txt, so it is no level set: a set is a folder of level1.txt, level2.txt and so on.</source>
+        <translation>La carpeta %1 no contiene level1.txt, así que no es una colección de niveles: una colección es una carpeta con level1.txt, level2.txt, etc.</translation>
+    </message>
+    <message>
+        <source>Pondrake Levels</source>
+        <translation>Niveles de Pondrake</translation>
+    </message>
+    <message>
+        <source>My Levels</source>
+        <translation>Mis niveles</translation>
+    </message>
+</context>
+<context>
     <name>LevelSetDialog</name>
     <message>
         <source>Level Set</source>
@@ -283,6 +321,25 @@
         <source>Turtles Lost</source>
         <translation>Tortugas perdidas</translation>
     </message>
+    <message>
+        <source>GO!</source>
+        <translation>¡YA!</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingPlayer</name>
+    <message>
+        <source>Level %1 passed: %2 saved, %3 lost</source>
+        <translation>Nivel %1 superado: %2 salvadas, %3 perdidas</translation>
+    </message>
+    <message>
+        <source>Level %1 failed: %2 saved, %3 lost</source>
+        <translation>Nivel %1 no superado: %2 salvadas, %3 perdidas</translation>
+    </message>
+    <message>
+        <source>Game over: %1 points</source>
+        <translation>Fin de la partida: %1 puntos</translation>
+    </message>
 </context>
 <context>
     <name>RecordingWindow</name>
@@ -325,6 +382,133 @@
     <message>
         <source>The game went another way here: %1</source>
         <translation>Aquí la partida fue por otro camino: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReplayFile</name>
+    <message>
+        <source>this event takes nothing after its word</source>
+        <translation>este evento no lleva nada tras su palabra</translation>
+    </message>
+    <message>
+        <source>a timer is countdown, bonus, turtle or dog</source>
+        <translation>un temporizador es countdown, bonus, turtle o dog</translation>
+    </message>
+    <message>
+        <source>a board position is two hexadecimal floating-point numbers</source>
+        <translation>una posición del tablero son dos números en coma flotante hexadecimales</translation>
+    </message>
+    <message>
+        <source>an answer is yes or no</source>
+        <translation>una respuesta es yes o no</translation>
+    </message>
+    <message>
+        <source>a level&apos;s end is its number, passed or failed, saved, lost and the score</source>
+        <translation>el final de un nivel es su número, passed o failed, salvadas, perdidas y la puntuación</translation>
+    </message>
+    <message>
+        <source>the game&apos;s end is its final score</source>
+        <translation>el final de la partida es su puntuación final</translation>
+    </message>
+    <message>
+        <source>unknown arguments</source>
+        <translation>argumentos desconocidos</translation>
+    </message>
+    <message>
+        <source>unknown event</source>
+        <translation>evento desconocido</translation>
+    </message>
+    <message>
+        <source>the file ends before the game&apos;s final score: it is cut short</source>
+        <translation>el archivo termina antes de la puntuación final de la partida: está cortado</translation>
+    </message>
+    <message>
+        <source>this is no replay file</source>
+        <translation>esto no es un archivo de repetición</translation>
+    </message>
+    <message>
+        <source>the replay&apos;s version is no number</source>
+        <translation>la versión de la repetición no es un número</translation>
+    </message>
+    <message>
+        <source>this replay was made by a newer version of the game</source>
+        <translation>esta repetición la hizo una versión más reciente del juego</translation>
+    </message>
+    <message>
+        <source>a line of the replay&apos;s header holds a control character</source>
+        <translation>una línea de la cabecera de la repetición contiene un carácter de control</translation>
+    </message>
+    <message>
+        <source>a line of the replay&apos;s header is not UTF-8 text</source>
+        <translation>una línea de la cabecera de la repetición no es texto UTF-8</translation>
+    </message>
+    <message>
+        <source>the seed is a whole number</source>
+        <translation>la semilla es un número entero</translation>
+    </message>
+    <message>
+        <source>unknown line in the replay&apos;s header</source>
+        <translation>línea desconocida en la cabecera de la repetición</translation>
+    </message>
+    <message>
+        <source>the replay has no seed</source>
+        <translation>la repetición no tiene semilla</translation>
+    </message>
+    <message>
+        <source>a game&apos;s start is its level, score, saved, lost and fresh or replay</source>
+        <translation>el inicio de una partida es su nivel, puntuación, salvadas, perdidas y fresh o replay</translation>
+    </message>
+    <message>
+        <source>a level is its number, the SHA-256 of its file and the file&apos;s name</source>
+        <translation>un nivel es su número, el SHA-256 de su archivo y el nombre del archivo</translation>
+    </message>
+    <message>
+        <source>level %1 is named twice</source>
+        <translation>el nivel %1 aparece dos veces</translation>
+    </message>
+    <message>
+        <source>the line is too long</source>
+        <translation>la línea es demasiado larga</translation>
+    </message>
+    <message>
+        <source>the replay holds more events than a game can</source>
+        <translation>la repetición contiene más eventos de los que puede tener una partida</translation>
+    </message>
+    <message>
+        <source>events follow the game&apos;s end</source>
+        <translation>hay eventos tras el final de la partida</translation>
+    </message>
+    <message>
+        <source>an event is its time in milliseconds and its word</source>
+        <translation>un evento es su tiempo en milisegundos y su palabra</translation>
+    </message>
+    <message>
+        <source>the time goes back</source>
+        <translation>el tiempo retrocede</translation>
+    </message>
+    <message>
+        <source>a replay holds one game: New Game comes first and only once</source>
+        <translation>una repetición contiene una partida: Nueva partida va primero y solo una vez</translation>
+    </message>
+    <message>
+        <source>the game must start with New Game</source>
+        <translation>la partida debe empezar con Nueva partida</translation>
+    </message>
+    <message>
+        <source>a game with a start in its header begins with continue</source>
+        <translation>una partida con inicio en su cabecera empieza con continue</translation>
+    </message>
+    <message>
+        <source>a game continued needs its start in the header</source>
+        <translation>una partida continuada necesita su inicio en la cabecera</translation>
+    </message>
+    <message>
+        <source>the replay cannot be read</source>
+        <translation>no se puede leer la repetición</translation>
+    </message>
+    <message>
+        <source>the replay is larger than any game makes</source>
+        <translation>la repetición es mayor que cualquier partida</translation>
     </message>
 </context>
 <context>
@@ -559,6 +743,113 @@
     <message>
         <source>Replay Level - You must save at least half of the turtles to advance.</source>
         <translation>Repite el nivel: salva al menos la mitad de las tortugas para avanzar.</translation>
+    </message>
+</context>
+<context>
+    <name>frmPondrake</name>
+    <message>
+        <source>Abort Game</source>
+        <translation>Abandonar</translation>
+    </message>
+    <message>
+        <source>Replay Level</source>
+        <translation>Repetir nivel</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Juego</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Nueva partida</translation>
+    </message>
+    <message>
+        <source>&amp;Continue Game</source>
+        <translation>&amp;Continuar partida</translation>
+    </message>
+    <message>
+        <source>Level &amp;Set...</source>
+        <translation>C&amp;olección de niveles...</translation>
+    </message>
+    <message>
+        <source>&amp;Language...</source>
+        <translation>&amp;Idioma...</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pausa</translation>
+    </message>
+    <message>
+        <source>&amp;High Scores</source>
+        <translation>&amp;Mejores puntuaciones</translation>
+    </message>
+    <message>
+        <source>&amp;Watch Last Game</source>
+        <translation>&amp;Ver la última partida</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>Music Auto-Play</source>
+        <translation>Música automática</translation>
+    </message>
+    <message>
+        <source>&amp;Level Editor</source>
+        <translation>&amp;Editor de niveles</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>Instructions</source>
+        <translation>Instrucciones</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Abort Pondrake</source>
+        <translation>Abandonar Pondrake</translation>
+    </message>
+    <message>
+        <source>Abort current game?</source>
+        <translation>¿Abandonar la partida en curso?</translation>
+    </message>
+    <message>
+        <source>Level Editor</source>
+        <translation>Editor de niveles</translation>
+    </message>
+    <message>
+        <source>This will abort your current game.  Continue?</source>
+        <translation>Esto abandonará tu partida en curso. ¿Continuar?</translation>
+    </message>
+    <message>
+        <source>Fast Forward</source>
+        <translation>Avance rápido</translation>
+    </message>
+    <message>
+        <source>&amp;Abort Game</source>
+        <translation>&amp;Abandonar partida</translation>
+    </message>
+    <message>
+        <source>&amp;Replay Level</source>
+        <translation>&amp;Repetir nivel</translation>
+    </message>
+    <message>
+        <source>No game was left unfinished.</source>
+        <translation>No quedó ninguna partida sin terminar.</translation>
+    </message>
+    <message>
+        <source>Go on with the game left unfinished</source>
+        <translation>Seguir con la partida sin terminar</translation>
+    </message>
+    <message>
+        <source>Play This Set</source>
+        <translation>Jugar esta colección</translation>
     </message>
 </context>
 <context>

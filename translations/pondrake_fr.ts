@@ -147,6 +147,21 @@
     </message>
 </context>
 <context>
+    <name>KeptGame</name>
+    <message>
+        <source>The level set of the kept game, %1, is not there any more.</source>
+        <translation>La série de niveaux de la partie gardée, %1, n’existe plus.</translation>
+    </message>
+    <message>
+        <source>Level %1 of the kept game is not there any more.</source>
+        <translation>Le niveau %1 de la partie gardée n’existe plus.</translation>
+    </message>
+    <message>
+        <source>Level %1 of the kept game has been changed since.</source>
+        <translation>Le niveau %1 de la partie gardée a été modifié depuis.</translation>
+    </message>
+</context>
+<context>
     <name>LanguageDialog</name>
     <message>
         <source>Language</source>
@@ -239,6 +254,29 @@
     </message>
 </context>
 <context>
+    <name>LevelSet</name>
+    <message>
+        <source>The folder %1 is not there.</source>
+        <translation>Le dossier %1 n’existe pas.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be read.</source>
+        <translation>Le dossier %1 est illisible.</translation>
+    </message>
+    <message>
+        <source>The folder %1 holds no level1.txt, so it is no level set: a set is a folder of level1.txt, level2.txt and so on.</source>
+        <translation>Le dossier %1 ne contient pas de level1.txt, ce n’est donc pas une série de niveaux : une série est un dossier de level1.txt, level2.txt, etc.</translation>
+    </message>
+    <message>
+        <source>Pondrake Levels</source>
+        <translation>Niveaux de Pondrake</translation>
+    </message>
+    <message>
+        <source>My Levels</source>
+        <translation>Mes niveaux</translation>
+    </message>
+</context>
+<context>
     <name>LevelSetDialog</name>
     <message>
         <source>Level Set</source>
@@ -283,6 +321,25 @@
         <source>Turtles Lost</source>
         <translation>Tortues perdues</translation>
     </message>
+    <message>
+        <source>GO!</source>
+        <translation>ALLEZ&#xa0;!</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingPlayer</name>
+    <message>
+        <source>Level %1 passed: %2 saved, %3 lost</source>
+        <translation>Niveau %1 réussi : %2 sauvées, %3 perdues</translation>
+    </message>
+    <message>
+        <source>Level %1 failed: %2 saved, %3 lost</source>
+        <translation>Niveau %1 manqué : %2 sauvées, %3 perdues</translation>
+    </message>
+    <message>
+        <source>Game over: %1 points</source>
+        <translation>Partie terminée : %1 points</translation>
+    </message>
 </context>
 <context>
     <name>RecordingWindow</name>
@@ -325,6 +382,133 @@
     <message>
         <source>The game went another way here: %1</source>
         <translation>Ici, la partie s’est déroulée autrement&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReplayFile</name>
+    <message>
+        <source>this event takes nothing after its word</source>
+        <translation>cet événement ne prend rien après son mot</translation>
+    </message>
+    <message>
+        <source>a timer is countdown, bonus, turtle or dog</source>
+        <translation>une minuterie est countdown, bonus, turtle ou dog</translation>
+    </message>
+    <message>
+        <source>a board position is two hexadecimal floating-point numbers</source>
+        <translation>une position sur le plateau est formée de deux nombres à virgule flottante hexadécimaux</translation>
+    </message>
+    <message>
+        <source>an answer is yes or no</source>
+        <translation>une réponse est yes ou no</translation>
+    </message>
+    <message>
+        <source>a level&apos;s end is its number, passed or failed, saved, lost and the score</source>
+        <translation>la fin d’un niveau est son numéro, passed ou failed, sauvées, perdues et le score</translation>
+    </message>
+    <message>
+        <source>the game&apos;s end is its final score</source>
+        <translation>la fin de la partie est son score final</translation>
+    </message>
+    <message>
+        <source>unknown arguments</source>
+        <translation>arguments inconnus</translation>
+    </message>
+    <message>
+        <source>unknown event</source>
+        <translation>événement inconnu</translation>
+    </message>
+    <message>
+        <source>the file ends before the game&apos;s final score: it is cut short</source>
+        <translation>le fichier s’arrête avant le score final de la partie : il est tronqué</translation>
+    </message>
+    <message>
+        <source>this is no replay file</source>
+        <translation>ce n’est pas un fichier de rediffusion</translation>
+    </message>
+    <message>
+        <source>the replay&apos;s version is no number</source>
+        <translation>la version de la rediffusion n’est pas un nombre</translation>
+    </message>
+    <message>
+        <source>this replay was made by a newer version of the game</source>
+        <translation>cette rediffusion a été faite par une version plus récente du jeu</translation>
+    </message>
+    <message>
+        <source>a line of the replay&apos;s header holds a control character</source>
+        <translation>une ligne de l’en-tête de la rediffusion contient un caractère de contrôle</translation>
+    </message>
+    <message>
+        <source>a line of the replay&apos;s header is not UTF-8 text</source>
+        <translation>une ligne de l’en-tête de la rediffusion n’est pas du texte UTF-8</translation>
+    </message>
+    <message>
+        <source>the seed is a whole number</source>
+        <translation>la graine est un nombre entier</translation>
+    </message>
+    <message>
+        <source>unknown line in the replay&apos;s header</source>
+        <translation>ligne inconnue dans l’en-tête de la rediffusion</translation>
+    </message>
+    <message>
+        <source>the replay has no seed</source>
+        <translation>la rediffusion n’a pas de graine</translation>
+    </message>
+    <message>
+        <source>a game&apos;s start is its level, score, saved, lost and fresh or replay</source>
+        <translation>le début d’une partie est son niveau, son score, sauvées, perdues et fresh ou replay</translation>
+    </message>
+    <message>
+        <source>a level is its number, the SHA-256 of its file and the file&apos;s name</source>
+        <translation>un niveau est son numéro, le SHA-256 de son fichier et le nom du fichier</translation>
+    </message>
+    <message>
+        <source>level %1 is named twice</source>
+        <translation>le niveau %1 est nommé deux fois</translation>
+    </message>
+    <message>
+        <source>the line is too long</source>
+        <translation>la ligne est trop longue</translation>
+    </message>
+    <message>
+        <source>the replay holds more events than a game can</source>
+        <translation>la rediffusion contient plus d’événements qu’une partie ne peut en avoir</translation>
+    </message>
+    <message>
+        <source>events follow the game&apos;s end</source>
+        <translation>des événements suivent la fin de la partie</translation>
+    </message>
+    <message>
+        <source>an event is its time in milliseconds and its word</source>
+        <translation>un événement est son temps en millisecondes et son mot</translation>
+    </message>
+    <message>
+        <source>the time goes back</source>
+        <translation>le temps recule</translation>
+    </message>
+    <message>
+        <source>a replay holds one game: New Game comes first and only once</source>
+        <translation>une rediffusion contient une seule partie : Nouvelle partie vient en premier et une seule fois</translation>
+    </message>
+    <message>
+        <source>the game must start with New Game</source>
+        <translation>la partie doit commencer par Nouvelle partie</translation>
+    </message>
+    <message>
+        <source>a game with a start in its header begins with continue</source>
+        <translation>une partie dont l’en-tête a un début commence par continue</translation>
+    </message>
+    <message>
+        <source>a game continued needs its start in the header</source>
+        <translation>une partie reprise a besoin de son début dans l’en-tête</translation>
+    </message>
+    <message>
+        <source>the replay cannot be read</source>
+        <translation>la rediffusion est illisible</translation>
+    </message>
+    <message>
+        <source>the replay is larger than any game makes</source>
+        <translation>la rediffusion est plus grande que n’importe quelle partie</translation>
     </message>
 </context>
 <context>
@@ -559,6 +743,113 @@
     <message>
         <source>Replay Level - You must save at least half of the turtles to advance.</source>
         <translation>Niveau à rejouer – Sauvez au moins la moitié des tortues pour avancer.</translation>
+    </message>
+</context>
+<context>
+    <name>frmPondrake</name>
+    <message>
+        <source>Abort Game</source>
+        <translation>Abandonner</translation>
+    </message>
+    <message>
+        <source>Replay Level</source>
+        <translation>Rejouer le niveau</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Jeu</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Nouvelle partie</translation>
+    </message>
+    <message>
+        <source>&amp;Continue Game</source>
+        <translation>&amp;Continuer la partie</translation>
+    </message>
+    <message>
+        <source>Level &amp;Set...</source>
+        <translation>&amp;Série de niveaux...</translation>
+    </message>
+    <message>
+        <source>&amp;Language...</source>
+        <translation>&amp;Langue...</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>&amp;High Scores</source>
+        <translation>&amp;Meilleurs scores</translation>
+    </message>
+    <message>
+        <source>&amp;Watch Last Game</source>
+        <translation>Regarder la &amp;dernière partie</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>Music Auto-Play</source>
+        <translation>Lecture auto de la musique</translation>
+    </message>
+    <message>
+        <source>&amp;Level Editor</source>
+        <translation>Éditeur de &amp;niveaux</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;ide</translation>
+    </message>
+    <message>
+        <source>Instructions</source>
+        <translation>Mode d’emploi</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Abort Pondrake</source>
+        <translation>Abandonner Pondrake</translation>
+    </message>
+    <message>
+        <source>Abort current game?</source>
+        <translation>Abandonner la partie en cours ?</translation>
+    </message>
+    <message>
+        <source>Level Editor</source>
+        <translation>Éditeur de niveaux</translation>
+    </message>
+    <message>
+        <source>This will abort your current game.  Continue?</source>
+        <translation>Cela abandonne votre partie en cours. Continuer ?</translation>
+    </message>
+    <message>
+        <source>Fast Forward</source>
+        <translation>Avance rapide</translation>
+    </message>
+    <message>
+        <source>&amp;Abort Game</source>
+        <translation>&amp;Abandonner la partie</translation>
+    </message>
+    <message>
+        <source>&amp;Replay Level</source>
+        <translation>&amp;Rejouer le niveau</translation>
+    </message>
+    <message>
+        <source>No game was left unfinished.</source>
+        <translation>Aucune partie n’a été laissée inachevée.</translation>
+    </message>
+    <message>
+        <source>Go on with the game left unfinished</source>
+        <translation>Reprendre la partie laissée inachevée</translation>
+    </message>
+    <message>
+        <source>Play This Set</source>
+        <translation>Jouer cette série</translation>
     </message>
 </context>
 <context>

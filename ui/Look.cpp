@@ -32,6 +32,13 @@ Look::StatusLabels Look::statusColumn(QWidget* parent)
     return labels;
 }
 
+QString Look::countdownText(std::string_view caption)
+{
+    if (caption == "GO!")
+        return QCoreApplication::translate("Look", "GO!");
+    return QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
+}
+
 namespace {
 QSize needs(const QLabel* label, int width)
 {

@@ -4,6 +4,8 @@
 #include <QRect>
 #include <QString>
 
+#include <string_view>
+
 class QLabel;
 class QWidget;
 
@@ -49,5 +51,8 @@ struct StatusLabels {
 
 // The column's captions and the values under them, each showing 0.
 StatusLabels statusColumn(QWidget* parent);
+
+// The countdown's caption as the level flow gives it ("3", "2", "1", "GO!"), in the game's language.
+QString countdownText(std::string_view caption);
 
 }  // namespace Look

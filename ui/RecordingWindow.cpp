@@ -88,11 +88,10 @@ void RecordingWindow::watch(const QString& path, const QString& programFolder, A
     }
     RecordingReading reading = readRecordingFile(path);
     if (!reading.recording) {
-        QMessageBox::warning(
-            parent, tr("Replay"),
-            reading.line > 0
-                ? tr("This game cannot be watched: %1 (line %2).").arg(reading.error, QString::number(reading.line))
-                : tr("This game cannot be watched: %1.").arg(reading.error));
+        QMessageBox::warning(parent, tr("Replay"),
+                             reading.line > 0 ? tr("This game cannot be watched: %1 (line %2).")
+                                                    .arg(reading.error.translated(), QString::number(reading.line))
+                                              : tr("This game cannot be watched: %1.").arg(reading.error.translated()));
         return;
     }
     const QString named = reading.recording->folder;
@@ -190,8 +189,8 @@ void RecordingWindow::showState()
     status.time->setText(QString::number(field.time));
     status.saved->setText(QString::number(field.saved));
     status.lost->setText(QString::number(field.lost));
-    lblCountdown->setText(QString::fromStdString(player.countdown()));
-    QString line = QString::fromStdString(player.happened());
+    lblCountdown->setText(Look::countdownText(player.countdown()));
+    QString line = player.happened().translated();
     if (player.refusal())
         line = QString::fromStdString(*player.refusal());
     else if (player.divergence())

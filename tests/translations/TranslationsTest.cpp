@@ -8,15 +8,16 @@
 #include "editor/CheckLevelWindow.h"
 #include "editor/LevelCheck.h"
 #include "editor/frmEditor.h"
+#include "files/PlayerFiles.h"
 #include "screens/LanguageDialog.h"
 #include "screens/LevelSetDialog.h"
-#include "screens/PlayerFiles.h"
 #include "screens/frmGameOver.h"
 #include "screens/frmLevel.h"
 #include "screens/frmPondrake.h"
 #include "screens/frmTopTen.h"
 #include "tests/support/WindowTestSupport.h"
 #include "ui/HelpWindow.h"
+#include "ui/Look.h"
 #include "ui/RecordingWindow.h"
 #include "ui/audio/AudioOutput.h"
 #include "ui/audio/modSound.h"
@@ -149,9 +150,11 @@ TEST_F(Languages, EveryCaptionFitsItsControlInEveryLanguage)
         ASSERT_EQ(Translations::install(program(), language), language);
         auto level = std::make_unique<frmLevel>();
         level->fill({100, 100, 100, true});
+        auto game = std::make_unique<frmPondrake>(globals, random, sound, program(), files.scoresPath());
+        game->lblCountdown->setText(Look::countdownText("GO!"));  // the countdown's widest word
         QWidget opener;
         std::unique_ptr<QWidget> windows[] = {
-            std::make_unique<frmPondrake>(globals, random, sound, program(), files.scoresPath()),
+            std::move(game),
             std::move(level),
             std::make_unique<frmGameOver>(files.scoresPath()),
             std::make_unique<frmTopTen>(files.scoresPath()),
