@@ -63,6 +63,7 @@ protected:
 
 private:
     void buildControls();
+    void nameControls();  // for a screen reader
     void advanceTo(Millis gameTime, bool withEffects);
     void tick();
     void setPlaying(bool playing);
