@@ -92,7 +92,6 @@ TEST(AccessibilityWalk, EveryControlOfEveryWindowHasAName)
         window->show();
         EXPECT_EQ(unnamedIn(*window).join(u'\n').toStdString(), "");
     }
-    QAccessibleInterface* score = QAccessible::queryAccessibleInterface(game.lblScore);
-    EXPECT_EQ(score->text(QAccessible::Name), "Score");
-    EXPECT_EQ(score->text(QAccessible::Description), "0") << "the value, as the label shows it";
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(game.lblScore)->text(QAccessible::Description), "0")
+        << "a value label's value, as it shows it";
 }
