@@ -4,6 +4,7 @@
 #include "core/Random.h"
 #include "core/modGlobals.h"
 #include "files/ReplayFile.h"
+#include "sim/HeadlessWindow.h"
 
 #include <QString>
 
@@ -21,7 +22,7 @@ struct Divergence {
 // own: every recorded event reaches the level flow in order, and each level's end and the final
 // score are checked against what the game showed. A level whose bytes are not those the game
 // played refuses the recording before anything is played.
-class RecordingPlayer final : private GameWindow {
+class RecordingPlayer final : private HeadlessWindow {
 public:
     RecordingPlayer(GameRecording recording, const QString& levelsFolder);
 
@@ -52,31 +53,23 @@ public:
     std::vector<std::string_view> takeEffects() { return std::exchange(m_effects, {}); }
 
 private:
-    void dispatch(const GameInput& input);
+    void play(const GameInput& input);
     void diverge(std::string message);
     const RecordedEvent* upcoming() const;
     bool timerMayFire(GameTimer timer) const;
 
-    // GameWindow: the flow's requests, answered from the recording.
+    // The window: what the flow shows that a watcher sees, and its windows checked against the
+    // recording. A question's answer is the recording's own later event.
     void showCountdown(std::string_view caption, CountdownColour) override { m_countdown = caption; }
     void hideCountdown() override { m_countdown.clear(); }
-    void setGameButtonsEnabled(bool) override {}
-    void showPaused(bool) override {}
     void loadLevel(Int16 levelNumber) override;
     bool levelExists(Int16 levelNumber) override { return m_recording.level(levelNumber) != nullptr; }
-    void prepareMusic(const std::string&) override {}
-    void playMusicIfAutoPlay() override {}
-    void closeMusic() override {}
     void playEffect(std::string_view alias) override { m_effects.push_back(alias); }
-    void DrawGrid() override {}
-    void showTotals() override {}
-    void showBonus() override {}
     void showLevelNumber(Int16 levelNumber) override { m_levelShown = levelNumber; }
-    bool confirmAbort() override { return answer(); }
-    bool confirmLevelEditor() override { return answer(); }
-    bool answer();
     void showLevelOver(const LevelReport& report) override;
     void showGameOver(std::int32_t yourScore) override;
+    void changeLevelSet() override { gameEnds(); }  // the game was given up for another set
+    void gameEnds();                                // the recording must end here
     void showTopTen() override { ++m_openWindows; }
     void showEditor() override { ++m_openWindows; }
 
@@ -96,7 +89,6 @@ private:
     bool m_endConfirmed = false;
     Int16 m_levelShown = 1;
     int m_openWindows = 0;
-    int m_questions = 0;
     std::string m_countdown;
     std::string m_happened;
     std::vector<std::string_view> m_effects;
