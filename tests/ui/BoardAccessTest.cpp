@@ -26,9 +26,6 @@ TEST(BoardAccess, EverySquareIsNamedByWhatStandsThereAndWhere)
     const Board board = boardFromText("adwxh$r/jlimk@12/.At");
     picture.DrawGrid(board, {true, 1, 1}, {});
     QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&picture);
-    const auto nameOf = [table](int row, int col) {
-        return table->tableInterface()->cellAt(row, col)->text(QAccessible::Name);
-    };
     ASSERT_EQ(table->role(), QAccessible::Table);
 
     const std::tuple<int, int, const char*> rows[] = {
@@ -50,7 +47,7 @@ TEST(BoardAccess, EverySquareIsNamedByWhatStandsThereAndWhere)
         {19, 19, "Blank, row 20, column 20"},
     };
     for (const auto& [row, col, name] : rows)
-        EXPECT_EQ(nameOf(row, col), name);
+        EXPECT_EQ(table->tableInterface()->cellAt(row, col)->text(QAccessible::Name), name);
     EXPECT_EQ(table->tableInterface()->cellAt(20, 0), nullptr);
 
     QAccessibleInterface* held = table->tableInterface()->cellAt(1, 1);
