@@ -86,9 +86,10 @@ TEST(AccessibilityWalk, EveryControlOfEveryWindowHasAName)
     CheckLevelWindow check(checked, nullptr);
     RecordingWindow replay(GameRecording{}, folder.filePath(QStringLiteral("levels")), folder.path(), nullptr);
     HelpWindow* help = HelpWindow::showPage(&game, folder.path(), HelpWindow::Instructions);
+    HelpWindow* about = HelpWindow::showPage(&editor, folder.path(), HelpWindow::About);
 
     for (QWidget* window : std::initializer_list<QWidget*>{&game, &editor, &levelOver, &notTop, &top, &topTen, &sets,
-                                                           &check, &replay, help}) {
+                                                           &check, &replay, help, about}) {
         window->show();
         EXPECT_EQ(unnamedIn(*window).join(u'\n').toStdString(), "");
     }
