@@ -34,11 +34,10 @@ bool holdsOnly(QAccessibleInterface& part)
     return holders.count(part.role()) || (holder && (part.childCount() > 0 || !ours));
 }
 
-// Where part and what lies under it have no name, or only a number for one, as "where (role)".
+// Where part and what lies under it have no name, or only a number for one, as "where (role)". Controls
+// hidden for now (the countdown before a level) are walked too: they show in play.
 void walk(QAccessibleInterface* part, const QString& where, QStringList& unnamed)
 {
-    if (part->state().invisible)
-        return;
     bool number = false;
     const QString name = part->text(QAccessible::Name).trimmed();
     if ((name.isEmpty() && !holdsOnly(*part)) || (name.toDouble(&number), number))
