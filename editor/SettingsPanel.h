@@ -42,6 +42,7 @@ public:
 
 private:
     void widenCaptions(std::initializer_list<QLabel*> captions);
+    void nameControls();  // for a screen reader
     // The program's own setting of one (Open Level, undo): a slider follows its number.
     void showSetting(LevelSetting setting, const QString& text);
     SettingBox* box(LevelSetting setting) const;

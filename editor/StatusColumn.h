@@ -9,6 +9,7 @@
 
 class QLabel;
 class QPixmap;
+class QString;
 class QToolButton;
 class QWidget;
 class TileSet;
@@ -43,6 +44,8 @@ public:
     // Builds the column on the client; a click on a palette picture calls picked with its code.
     StatusColumn(QWidget* client, const std::function<void(TileCode)>& picked);
     void showTiles(const TileSet& tiles);
+    // The palette picture's name for a code, as its tooltip says it.
+    static QString paletteName(TileCode code);
 
     QLabel* lblScore;
     QLabel* lblTime;

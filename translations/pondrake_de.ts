@@ -17,10 +17,116 @@
     </message>
 </context>
 <context>
+    <name>BoardAccessible</name>
+    <message>
+        <source>Board</source>
+        <translation>Spielfeld</translation>
+    </message>
+    <message>
+        <source>20 rows of 20 squares. The arrow keys move the cursor, Tab jumps to the next turtle or dog, Space picks it up and an arrow then sends it that way.</source>
+        <translation>20 Reihen mit je 20 Feldern. Die Pfeiltasten bewegen den Cursor, Tab springt zur nächsten Schildkröte oder zum nächsten Hund, die Leertaste hebt das Tier auf und ein Pfeil schickt es dann in diese Richtung.</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Spalte %1</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Reihe %1</translation>
+    </message>
+</context>
+<context>
     <name>BoardPicture</name>
     <message>
         <source>Paused</source>
         <translation>Pause</translation>
+    </message>
+</context>
+<context>
+    <name>CellNames</name>
+    <message>
+        <source>Nothing</source>
+        <translation>Nichts</translation>
+    </message>
+    <message>
+        <source>Blank</source>
+        <translation>Leer</translation>
+    </message>
+    <message>
+        <source>Rocks</source>
+        <translation>Felsen</translation>
+    </message>
+    <message>
+        <source>Hole</source>
+        <translation>Loch</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation>Wasser</translation>
+    </message>
+    <message>
+        <source>Turtle heading west</source>
+        <translation>Schildkröte nach Westen</translation>
+    </message>
+    <message>
+        <source>Turtle heading north</source>
+        <translation>Schildkröte nach Norden</translation>
+    </message>
+    <message>
+        <source>Turtle heading east</source>
+        <translation>Schildkröte nach Osten</translation>
+    </message>
+    <message>
+        <source>Turtle heading south</source>
+        <translation>Schildkröte nach Süden</translation>
+    </message>
+    <message>
+        <source>Dog walking west</source>
+        <translation>Hund läuft nach Westen</translation>
+    </message>
+    <message>
+        <source>Dog walking north</source>
+        <translation>Hund läuft nach Norden</translation>
+    </message>
+    <message>
+        <source>Dog walking east</source>
+        <translation>Hund läuft nach Osten</translation>
+    </message>
+    <message>
+        <source>Dog walking south</source>
+        <translation>Hund läuft nach Süden</translation>
+    </message>
+    <message>
+        <source>Dog sitting</source>
+        <translation>Hund sitzt</translation>
+    </message>
+    <message>
+        <source>Alien</source>
+        <translation>Alien</translation>
+    </message>
+    <message>
+        <source>Foot heading west</source>
+        <translation>Fuß nach Westen</translation>
+    </message>
+    <message>
+        <source>Foot heading east</source>
+        <translation>Fuß nach Osten</translation>
+    </message>
+    <message>
+        <source>Turtle</source>
+        <translation>Schildkröte</translation>
+    </message>
+    <message>
+        <source>Unknown tile</source>
+        <translation>Unbekanntes Feld</translation>
+    </message>
+    <message>
+        <source>%1, picked up, row %2, column %3</source>
+        <translation>%1, aufgehoben, Reihe %2, Spalte %3</translation>
+    </message>
+    <message>
+        <source>%1, row %2, column %3</source>
+        <translation>%1, Reihe %2, Spalte %3</translation>
     </message>
 </context>
 <context>
@@ -88,6 +194,22 @@
         <source>Watch</source>
         <translation>Zuschauen</translation>
     </message>
+    <message>
+        <source>Computer player</source>
+        <translation>Computerspieler</translation>
+    </message>
+    <message>
+        <source>Difficulty</source>
+        <translation>Schwierigkeit</translation>
+    </message>
+    <message>
+        <source>Nobody at the board</source>
+        <translation>Niemand am Spielfeld</translation>
+    </message>
+    <message>
+        <source>Turtles with a way to water</source>
+        <translation>Schildkröten mit Weg zum Wasser</translation>
+    </message>
 </context>
 <context>
     <name>EditHistory</name>
@@ -144,6 +266,10 @@
     <message>
         <source>The help page %1 is missing from the program&apos;s folder. Installing the game again brings it back.</source>
         <translation>Die Hilfeseite %1 fehlt im Programmordner. Wenn du das Spiel neu installierst, ist sie wieder da.</translation>
+    </message>
+    <message>
+        <source>Help page</source>
+        <translation>Hilfeseite</translation>
     </message>
 </context>
 <context>
@@ -298,6 +424,14 @@
         <source>Other Folder</source>
         <translation>Anderer Ordner</translation>
     </message>
+    <message>
+        <source>Level Sets</source>
+        <translation>Levelsammlungen</translation>
+    </message>
+    <message>
+        <source>The level sets to play: the shipped one, your own and others</source>
+        <translation>Die Levelsammlungen zum Spielen: die mitgelieferte, deine eigene und andere</translation>
+    </message>
 </context>
 <context>
     <name>Look</name>
@@ -324,6 +458,10 @@
     <message>
         <source>GO!</source>
         <translation>LOS!</translation>
+    </message>
+    <message>
+        <source>Bonus seconds</source>
+        <translation>Bonussekunden</translation>
     </message>
 </context>
 <context>
@@ -382,6 +520,38 @@
     <message>
         <source>The game went another way here: %1</source>
         <translation>Hier verlief das Spiel anders: %1</translation>
+    </message>
+    <message>
+        <source>Countdown</source>
+        <translation>Countdown</translation>
+    </message>
+    <message>
+        <source>What happened</source>
+        <translation>Was geschah</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Plays the game or holds it (Space)</source>
+        <translation>Spielt das Spiel ab oder hält es an (Leertaste)</translation>
+    </message>
+    <message>
+        <source>Speed %1x</source>
+        <translation>Tempo %1x</translation>
+    </message>
+    <message>
+        <source>Goes back to the start of the game</source>
+        <translation>Geht zurück zum Anfang des Spiels</translation>
+    </message>
+    <message>
+        <source>Game time</source>
+        <translation>Spielzeit</translation>
+    </message>
+    <message>
+        <source>Moves to a moment of the game</source>
+        <translation>Springt zu einem Moment des Spiels</translation>
     </message>
 </context>
 <context>
@@ -537,6 +707,70 @@
         <source>Dog/Alien Speed</source>
         <translation>Tempo Hund/Alien</translation>
     </message>
+    <message>
+        <source>Level Settings</source>
+        <translation>Level-Einstellungen</translation>
+    </message>
+    <message>
+        <source>Plays the level on the board; End Test brings back the board as it was</source>
+        <translation>Spielt das Level auf dem Spielfeld; Test beenden stellt das Spielfeld wieder her, wie es war</translation>
+    </message>
+    <message>
+        <source>Music File</source>
+        <translation>Musikdatei</translation>
+    </message>
+    <message>
+        <source>The music played during the level: a file in the audio folder</source>
+        <translation>Die Musik, die während des Levels läuft: eine Datei im Ordner audio</translation>
+    </message>
+    <message>
+        <source>Choose Music File</source>
+        <translation>Musikdatei wählen</translation>
+    </message>
+    <message>
+        <source>Opens a file dialog to choose the level&apos;s music</source>
+        <translation>Öffnet einen Dateidialog, um die Musik des Levels zu wählen</translation>
+    </message>
+    <message>
+        <source>Enter sets the slider to the number typed</source>
+        <translation>Eingabe stellt den Schieberegler auf die getippte Zahl</translation>
+    </message>
+    <message>
+        <source>Bonus</source>
+        <translation>Bonus</translation>
+    </message>
+    <message>
+        <source>Bonus seconds at the level&apos;s start, from 10 to 500</source>
+        <translation>Bonussekunden zu Beginn des Levels, von 10 bis 500</translation>
+    </message>
+    <message>
+        <source>Bonus seconds</source>
+        <translation>Bonussekunden</translation>
+    </message>
+    <message>
+        <source>Turtle and Foot Speed</source>
+        <translation>Tempo von Schildkröten und Füßen</translation>
+    </message>
+    <message>
+        <source>Milliseconds between two steps of the turtles and feet, from 50 to 3000</source>
+        <translation>Millisekunden zwischen zwei Schritten der Schildkröten und Füße, von 50 bis 3000</translation>
+    </message>
+    <message>
+        <source>Turtle and Foot milliseconds</source>
+        <translation>Millisekunden für Schildkröten und Füße</translation>
+    </message>
+    <message>
+        <source>Dog and Alien Speed</source>
+        <translation>Tempo von Hunden und Aliens</translation>
+    </message>
+    <message>
+        <source>Milliseconds between two steps of the dogs and aliens, from 50 to 3000</source>
+        <translation>Millisekunden zwischen zwei Schritten der Hunde und Aliens, von 50 bis 3000</translation>
+    </message>
+    <message>
+        <source>Dog and Alien milliseconds</source>
+        <translation>Millisekunden für Hunde und Aliens</translation>
+    </message>
 </context>
 <context>
     <name>StatusColumn</name>
@@ -591,6 +825,14 @@
     <message>
         <source>Turtle</source>
         <translation>Schildkröte</translation>
+    </message>
+    <message>
+        <source>Bonus seconds</source>
+        <translation>Bonussekunden</translation>
+    </message>
+    <message>
+        <source>A click on the board places: %1</source>
+        <translation>Ein Klick auf das Spielfeld setzt: %1</translation>
     </message>
 </context>
 <context>
@@ -678,6 +920,10 @@
         <source>About</source>
         <translation>Über Pondrake</translation>
     </message>
+    <message>
+        <source>A click places the selected item on a square; during a test the keys steer as in the game</source>
+        <translation>Ein Klick setzt das gewählte Teil auf ein Feld; während eines Tests steuern die Tasten wie im Spiel</translation>
+    </message>
 </context>
 <context>
     <name>frmGameOver</name>
@@ -725,6 +971,42 @@
         <source>Your score could not be saved in %1.</source>
         <translation>Deine Punkte konnten nicht in %1 gespeichert werden.</translation>
     </message>
+    <message>
+        <source>Your Score</source>
+        <translation>Deine Punkte</translation>
+    </message>
+    <message>
+        <source>New High Score</source>
+        <translation>Neuer Rekord</translation>
+    </message>
+    <message>
+        <source>Handwritten name</source>
+        <translation>Handgeschriebener Name</translation>
+    </message>
+    <message>
+        <source>Write your name here with a pen or the mouse</source>
+        <translation>Schreib hier deinen Namen mit einem Stift oder der Maus</translation>
+    </message>
+    <message>
+        <source>Wipes out the handwritten name</source>
+        <translation>Löscht den handgeschriebenen Namen</translation>
+    </message>
+    <message>
+        <source>Submit handwritten name</source>
+        <translation>Handgeschriebenen Namen eintragen</translation>
+    </message>
+    <message>
+        <source>Typed name</source>
+        <translation>Getippter Name</translation>
+    </message>
+    <message>
+        <source>Submit typed name</source>
+        <translation>Getippten Namen eintragen</translation>
+    </message>
+    <message>
+        <source>Not in the top ten</source>
+        <translation>Nicht unter den besten Zehn</translation>
+    </message>
 </context>
 <context>
     <name>frmLevel</name>
@@ -743,6 +1025,18 @@
     <message>
         <source>Replay Level - You must save at least half of the turtles to advance.</source>
         <translation>Level wiederholen – Rette mindestens die Hälfte der Schildkröten, um weiterzukommen.</translation>
+    </message>
+    <message>
+        <source>Level Over</source>
+        <translation>Level vorbei</translation>
+    </message>
+    <message>
+        <source>Turtles saved this level</source>
+        <translation>In diesem Level gerettete Schildkröten</translation>
+    </message>
+    <message>
+        <source>Turtles lost this level</source>
+        <translation>In diesem Level verlorene Schildkröten</translation>
     </message>
 </context>
 <context>
@@ -851,6 +1145,14 @@
         <source>Play This Set</source>
         <translation>Diese Sammlung spielen</translation>
     </message>
+    <message>
+        <source>Countdown</source>
+        <translation>Countdown</translation>
+    </message>
+    <message>
+        <source>The game runs at twice its speed</source>
+        <translation>Das Spiel läuft doppelt so schnell</translation>
+    </message>
 </context>
 <context>
     <name>frmTopTen</name>
@@ -865,6 +1167,22 @@
     <message>
         <source>Double-click to watch this game</source>
         <translation>Doppelklick zeigt dieses Spiel</translation>
+    </message>
+    <message>
+        <source>Place %1</source>
+        <translation>Platz %1</translation>
+    </message>
+    <message>
+        <source>Score in place %1</source>
+        <translation>Punkte auf Platz %1</translation>
+    </message>
+    <message>
+        <source>Name in place %1</source>
+        <translation>Name auf Platz %1</translation>
+    </message>
+    <message>
+        <source>Handwritten name in place %1</source>
+        <translation>Handgeschriebener Name auf Platz %1</translation>
     </message>
 </context>
 </TS>

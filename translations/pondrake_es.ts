@@ -17,10 +17,116 @@
     </message>
 </context>
 <context>
+    <name>BoardAccessible</name>
+    <message>
+        <source>Board</source>
+        <translation>Tablero</translation>
+    </message>
+    <message>
+        <source>20 rows of 20 squares. The arrow keys move the cursor, Tab jumps to the next turtle or dog, Space picks it up and an arrow then sends it that way.</source>
+        <translation>20 filas de 20 casillas. Las flechas mueven el cursor, Tab salta a la siguiente tortuga o perro, Espacio lo coge y luego una flecha lo envía en esa dirección.</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Columna %1</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Fila %1</translation>
+    </message>
+</context>
+<context>
     <name>BoardPicture</name>
     <message>
         <source>Paused</source>
         <translation>En pausa</translation>
+    </message>
+</context>
+<context>
+    <name>CellNames</name>
+    <message>
+        <source>Nothing</source>
+        <translation>Nada</translation>
+    </message>
+    <message>
+        <source>Blank</source>
+        <translation>Vacío</translation>
+    </message>
+    <message>
+        <source>Rocks</source>
+        <translation>Rocas</translation>
+    </message>
+    <message>
+        <source>Hole</source>
+        <translation>Agujero</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation>Agua</translation>
+    </message>
+    <message>
+        <source>Turtle heading west</source>
+        <translation>Tortuga hacia el oeste</translation>
+    </message>
+    <message>
+        <source>Turtle heading north</source>
+        <translation>Tortuga hacia el norte</translation>
+    </message>
+    <message>
+        <source>Turtle heading east</source>
+        <translation>Tortuga hacia el este</translation>
+    </message>
+    <message>
+        <source>Turtle heading south</source>
+        <translation>Tortuga hacia el sur</translation>
+    </message>
+    <message>
+        <source>Dog walking west</source>
+        <translation>Perro andando hacia el oeste</translation>
+    </message>
+    <message>
+        <source>Dog walking north</source>
+        <translation>Perro andando hacia el norte</translation>
+    </message>
+    <message>
+        <source>Dog walking east</source>
+        <translation>Perro andando hacia el este</translation>
+    </message>
+    <message>
+        <source>Dog walking south</source>
+        <translation>Perro andando hacia el sur</translation>
+    </message>
+    <message>
+        <source>Dog sitting</source>
+        <translation>Perro sentado</translation>
+    </message>
+    <message>
+        <source>Alien</source>
+        <translation>Alienígena</translation>
+    </message>
+    <message>
+        <source>Foot heading west</source>
+        <translation>Pie hacia el oeste</translation>
+    </message>
+    <message>
+        <source>Foot heading east</source>
+        <translation>Pie hacia el este</translation>
+    </message>
+    <message>
+        <source>Turtle</source>
+        <translation>Tortuga</translation>
+    </message>
+    <message>
+        <source>Unknown tile</source>
+        <translation>Casilla desconocida</translation>
+    </message>
+    <message>
+        <source>%1, picked up, row %2, column %3</source>
+        <translation>%1, cogido, fila %2, columna %3</translation>
+    </message>
+    <message>
+        <source>%1, row %2, column %3</source>
+        <translation>%1, fila %2, columna %3</translation>
     </message>
 </context>
 <context>
@@ -88,6 +194,22 @@
         <source>Watch</source>
         <translation>Ver</translation>
     </message>
+    <message>
+        <source>Computer player</source>
+        <translation>Jugador automático</translation>
+    </message>
+    <message>
+        <source>Difficulty</source>
+        <translation>Dificultad</translation>
+    </message>
+    <message>
+        <source>Nobody at the board</source>
+        <translation>Nadie al mando</translation>
+    </message>
+    <message>
+        <source>Turtles with a way to water</source>
+        <translation>Tortugas con camino al agua</translation>
+    </message>
 </context>
 <context>
     <name>EditHistory</name>
@@ -144,6 +266,10 @@
     <message>
         <source>The help page %1 is missing from the program&apos;s folder. Installing the game again brings it back.</source>
         <translation>Falta la página de ayuda %1 en la carpeta del programa. Si vuelves a instalar el juego, volverá a estar.</translation>
+    </message>
+    <message>
+        <source>Help page</source>
+        <translation>Página de ayuda</translation>
     </message>
 </context>
 <context>
@@ -298,6 +424,14 @@
         <source>Other Folder</source>
         <translation>Otra carpeta</translation>
     </message>
+    <message>
+        <source>Level Sets</source>
+        <translation>Colecciones de niveles</translation>
+    </message>
+    <message>
+        <source>The level sets to play: the shipped one, your own and others</source>
+        <translation>Las colecciones de niveles para jugar: la incluida, la tuya y otras</translation>
+    </message>
 </context>
 <context>
     <name>Look</name>
@@ -324,6 +458,10 @@
     <message>
         <source>GO!</source>
         <translation>¡YA!</translation>
+    </message>
+    <message>
+        <source>Bonus seconds</source>
+        <translation>Segundos de bonus</translation>
     </message>
 </context>
 <context>
@@ -382,6 +520,38 @@
     <message>
         <source>The game went another way here: %1</source>
         <translation>Aquí la partida fue por otro camino: %1</translation>
+    </message>
+    <message>
+        <source>Countdown</source>
+        <translation>Cuenta atrás</translation>
+    </message>
+    <message>
+        <source>What happened</source>
+        <translation>Qué pasó</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tiempo</translation>
+    </message>
+    <message>
+        <source>Plays the game or holds it (Space)</source>
+        <translation>Reproduce la partida o la detiene (Espacio)</translation>
+    </message>
+    <message>
+        <source>Speed %1x</source>
+        <translation>Velocidad %1x</translation>
+    </message>
+    <message>
+        <source>Goes back to the start of the game</source>
+        <translation>Vuelve al inicio de la partida</translation>
+    </message>
+    <message>
+        <source>Game time</source>
+        <translation>Tiempo de juego</translation>
+    </message>
+    <message>
+        <source>Moves to a moment of the game</source>
+        <translation>Salta a un momento de la partida</translation>
     </message>
 </context>
 <context>
@@ -537,6 +707,70 @@
         <source>Dog/Alien Speed</source>
         <translation>Velocidad perro/alienígena</translation>
     </message>
+    <message>
+        <source>Level Settings</source>
+        <translation>Ajustes del nivel</translation>
+    </message>
+    <message>
+        <source>Plays the level on the board; End Test brings back the board as it was</source>
+        <translation>Juega el nivel en el tablero; Terminar prueba devuelve el tablero a como estaba</translation>
+    </message>
+    <message>
+        <source>Music File</source>
+        <translation>Archivo de música</translation>
+    </message>
+    <message>
+        <source>The music played during the level: a file in the audio folder</source>
+        <translation>La música que suena durante el nivel: un archivo de la carpeta audio</translation>
+    </message>
+    <message>
+        <source>Choose Music File</source>
+        <translation>Elegir archivo de música</translation>
+    </message>
+    <message>
+        <source>Opens a file dialog to choose the level&apos;s music</source>
+        <translation>Abre un diálogo de archivos para elegir la música del nivel</translation>
+    </message>
+    <message>
+        <source>Enter sets the slider to the number typed</source>
+        <translation>Intro ajusta el deslizador al número escrito</translation>
+    </message>
+    <message>
+        <source>Bonus</source>
+        <translation>Bonus</translation>
+    </message>
+    <message>
+        <source>Bonus seconds at the level&apos;s start, from 10 to 500</source>
+        <translation>Segundos de bonus al empezar el nivel, de 10 a 500</translation>
+    </message>
+    <message>
+        <source>Bonus seconds</source>
+        <translation>Segundos de bonus</translation>
+    </message>
+    <message>
+        <source>Turtle and Foot Speed</source>
+        <translation>Velocidad de tortugas y pies</translation>
+    </message>
+    <message>
+        <source>Milliseconds between two steps of the turtles and feet, from 50 to 3000</source>
+        <translation>Milisegundos entre dos pasos de las tortugas y los pies, de 50 a 3000</translation>
+    </message>
+    <message>
+        <source>Turtle and Foot milliseconds</source>
+        <translation>Milisegundos de tortugas y pies</translation>
+    </message>
+    <message>
+        <source>Dog and Alien Speed</source>
+        <translation>Velocidad de perros y alienígenas</translation>
+    </message>
+    <message>
+        <source>Milliseconds between two steps of the dogs and aliens, from 50 to 3000</source>
+        <translation>Milisegundos entre dos pasos de los perros y los alienígenas, de 50 a 3000</translation>
+    </message>
+    <message>
+        <source>Dog and Alien milliseconds</source>
+        <translation>Milisegundos de perros y alienígenas</translation>
+    </message>
 </context>
 <context>
     <name>StatusColumn</name>
@@ -591,6 +825,14 @@
     <message>
         <source>Turtle</source>
         <translation>Tortuga</translation>
+    </message>
+    <message>
+        <source>Bonus seconds</source>
+        <translation>Segundos de bonus</translation>
+    </message>
+    <message>
+        <source>A click on the board places: %1</source>
+        <translation>Un clic en el tablero coloca: %1</translation>
     </message>
 </context>
 <context>
@@ -678,6 +920,10 @@
         <source>About</source>
         <translation>Acerca de</translation>
     </message>
+    <message>
+        <source>A click places the selected item on a square; during a test the keys steer as in the game</source>
+        <translation>Un clic coloca la selección en una casilla; durante una prueba las teclas dirigen como en el juego</translation>
+    </message>
 </context>
 <context>
     <name>frmGameOver</name>
@@ -725,6 +971,42 @@
         <source>Your score could not be saved in %1.</source>
         <translation>No se pudo guardar tu puntuación en %1.</translation>
     </message>
+    <message>
+        <source>Your Score</source>
+        <translation>Tus puntos</translation>
+    </message>
+    <message>
+        <source>New High Score</source>
+        <translation>Nuevo récord</translation>
+    </message>
+    <message>
+        <source>Handwritten name</source>
+        <translation>Nombre manuscrito</translation>
+    </message>
+    <message>
+        <source>Write your name here with a pen or the mouse</source>
+        <translation>Escribe aquí tu nombre con un lápiz o el ratón</translation>
+    </message>
+    <message>
+        <source>Wipes out the handwritten name</source>
+        <translation>Borra el nombre manuscrito</translation>
+    </message>
+    <message>
+        <source>Submit handwritten name</source>
+        <translation>Enviar el nombre manuscrito</translation>
+    </message>
+    <message>
+        <source>Typed name</source>
+        <translation>Nombre tecleado</translation>
+    </message>
+    <message>
+        <source>Submit typed name</source>
+        <translation>Enviar el nombre tecleado</translation>
+    </message>
+    <message>
+        <source>Not in the top ten</source>
+        <translation>No entra en los diez mejores</translation>
+    </message>
 </context>
 <context>
     <name>frmLevel</name>
@@ -743,6 +1025,18 @@
     <message>
         <source>Replay Level - You must save at least half of the turtles to advance.</source>
         <translation>Repite el nivel: salva al menos la mitad de las tortugas para avanzar.</translation>
+    </message>
+    <message>
+        <source>Level Over</source>
+        <translation>Nivel terminado</translation>
+    </message>
+    <message>
+        <source>Turtles saved this level</source>
+        <translation>Tortugas salvadas en este nivel</translation>
+    </message>
+    <message>
+        <source>Turtles lost this level</source>
+        <translation>Tortugas perdidas en este nivel</translation>
     </message>
 </context>
 <context>
@@ -851,6 +1145,14 @@
         <source>Play This Set</source>
         <translation>Jugar esta colección</translation>
     </message>
+    <message>
+        <source>Countdown</source>
+        <translation>Cuenta atrás</translation>
+    </message>
+    <message>
+        <source>The game runs at twice its speed</source>
+        <translation>El juego va al doble de velocidad</translation>
+    </message>
 </context>
 <context>
     <name>frmTopTen</name>
@@ -865,6 +1167,22 @@
     <message>
         <source>Double-click to watch this game</source>
         <translation>Haz doble clic para ver esta partida</translation>
+    </message>
+    <message>
+        <source>Place %1</source>
+        <translation>Puesto %1</translation>
+    </message>
+    <message>
+        <source>Score in place %1</source>
+        <translation>Puntos en el puesto %1</translation>
+    </message>
+    <message>
+        <source>Name in place %1</source>
+        <translation>Nombre en el puesto %1</translation>
+    </message>
+    <message>
+        <source>Handwritten name in place %1</source>
+        <translation>Nombre manuscrito en el puesto %1</translation>
     </message>
 </context>
 </TS>

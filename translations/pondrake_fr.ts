@@ -17,10 +17,116 @@
     </message>
 </context>
 <context>
+    <name>BoardAccessible</name>
+    <message>
+        <source>Board</source>
+        <translation>Plateau</translation>
+    </message>
+    <message>
+        <source>20 rows of 20 squares. The arrow keys move the cursor, Tab jumps to the next turtle or dog, Space picks it up and an arrow then sends it that way.</source>
+        <translation>20 rangées de 20 cases. Les flèches déplacent le curseur, Tab passe à la tortue ou au chien suivant, Espace le prend et une flèche l’envoie ensuite dans cette direction.</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Colonne %1</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Rangée %1</translation>
+    </message>
+</context>
+<context>
     <name>BoardPicture</name>
     <message>
         <source>Paused</source>
         <translation>En pause</translation>
+    </message>
+</context>
+<context>
+    <name>CellNames</name>
+    <message>
+        <source>Nothing</source>
+        <translation>Rien</translation>
+    </message>
+    <message>
+        <source>Blank</source>
+        <translation>Vide</translation>
+    </message>
+    <message>
+        <source>Rocks</source>
+        <translation>Rochers</translation>
+    </message>
+    <message>
+        <source>Hole</source>
+        <translation>Trou</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation>Eau</translation>
+    </message>
+    <message>
+        <source>Turtle heading west</source>
+        <translation>Tortue vers l’ouest</translation>
+    </message>
+    <message>
+        <source>Turtle heading north</source>
+        <translation>Tortue vers le nord</translation>
+    </message>
+    <message>
+        <source>Turtle heading east</source>
+        <translation>Tortue vers l’est</translation>
+    </message>
+    <message>
+        <source>Turtle heading south</source>
+        <translation>Tortue vers le sud</translation>
+    </message>
+    <message>
+        <source>Dog walking west</source>
+        <translation>Chien marchant vers l’ouest</translation>
+    </message>
+    <message>
+        <source>Dog walking north</source>
+        <translation>Chien marchant vers le nord</translation>
+    </message>
+    <message>
+        <source>Dog walking east</source>
+        <translation>Chien marchant vers l’est</translation>
+    </message>
+    <message>
+        <source>Dog walking south</source>
+        <translation>Chien marchant vers le sud</translation>
+    </message>
+    <message>
+        <source>Dog sitting</source>
+        <translation>Chien assis</translation>
+    </message>
+    <message>
+        <source>Alien</source>
+        <translation>Alien</translation>
+    </message>
+    <message>
+        <source>Foot heading west</source>
+        <translation>Pied vers l’ouest</translation>
+    </message>
+    <message>
+        <source>Foot heading east</source>
+        <translation>Pied vers l’est</translation>
+    </message>
+    <message>
+        <source>Turtle</source>
+        <translation>Tortue</translation>
+    </message>
+    <message>
+        <source>Unknown tile</source>
+        <translation>Case inconnue</translation>
+    </message>
+    <message>
+        <source>%1, picked up, row %2, column %3</source>
+        <translation>%1, pris, rangée %2, colonne %3</translation>
+    </message>
+    <message>
+        <source>%1, row %2, column %3</source>
+        <translation>%1, rangée %2, colonne %3</translation>
     </message>
 </context>
 <context>
@@ -88,6 +194,22 @@
         <source>Watch</source>
         <translation>Regarder</translation>
     </message>
+    <message>
+        <source>Computer player</source>
+        <translation>Joueur ordinateur</translation>
+    </message>
+    <message>
+        <source>Difficulty</source>
+        <translation>Difficulté</translation>
+    </message>
+    <message>
+        <source>Nobody at the board</source>
+        <translation>Personne aux commandes</translation>
+    </message>
+    <message>
+        <source>Turtles with a way to water</source>
+        <translation>Tortues ayant un chemin vers l’eau</translation>
+    </message>
 </context>
 <context>
     <name>EditHistory</name>
@@ -144,6 +266,10 @@
     <message>
         <source>The help page %1 is missing from the program&apos;s folder. Installing the game again brings it back.</source>
         <translation>La page d’aide %1 est absente du dossier du programme. Réinstallez le jeu pour la retrouver.</translation>
+    </message>
+    <message>
+        <source>Help page</source>
+        <translation>Page d’aide</translation>
     </message>
 </context>
 <context>
@@ -298,6 +424,14 @@
         <source>Other Folder</source>
         <translation>Autre dossier</translation>
     </message>
+    <message>
+        <source>Level Sets</source>
+        <translation>Séries de niveaux</translation>
+    </message>
+    <message>
+        <source>The level sets to play: the shipped one, your own and others</source>
+        <translation>Les séries de niveaux à jouer : celle fournie avec le jeu, la vôtre et d’autres</translation>
+    </message>
 </context>
 <context>
     <name>Look</name>
@@ -324,6 +458,10 @@
     <message>
         <source>GO!</source>
         <translation>ALLEZ&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Bonus seconds</source>
+        <translation>Secondes de bonus</translation>
     </message>
 </context>
 <context>
@@ -382,6 +520,38 @@
     <message>
         <source>The game went another way here: %1</source>
         <translation>Ici, la partie s’est déroulée autrement&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Countdown</source>
+        <translation>Compte à rebours</translation>
+    </message>
+    <message>
+        <source>What happened</source>
+        <translation>Ce qui s’est passé</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Temps</translation>
+    </message>
+    <message>
+        <source>Plays the game or holds it (Space)</source>
+        <translation>Lit la partie ou la suspend (Espace)</translation>
+    </message>
+    <message>
+        <source>Speed %1x</source>
+        <translation>Vitesse %1x</translation>
+    </message>
+    <message>
+        <source>Goes back to the start of the game</source>
+        <translation>Revient au début de la partie</translation>
+    </message>
+    <message>
+        <source>Game time</source>
+        <translation>Temps de jeu</translation>
+    </message>
+    <message>
+        <source>Moves to a moment of the game</source>
+        <translation>Va à un moment de la partie</translation>
     </message>
 </context>
 <context>
@@ -537,6 +707,70 @@
         <source>Dog/Alien Speed</source>
         <translation>Vitesse chien/alien</translation>
     </message>
+    <message>
+        <source>Level Settings</source>
+        <translation>Réglages du niveau</translation>
+    </message>
+    <message>
+        <source>Plays the level on the board; End Test brings back the board as it was</source>
+        <translation>Joue le niveau sur le plateau ; Fin du test remet le plateau comme il était</translation>
+    </message>
+    <message>
+        <source>Music File</source>
+        <translation>Fichier musical</translation>
+    </message>
+    <message>
+        <source>The music played during the level: a file in the audio folder</source>
+        <translation>La musique jouée pendant le niveau : un fichier du dossier audio</translation>
+    </message>
+    <message>
+        <source>Choose Music File</source>
+        <translation>Choisir le fichier musical</translation>
+    </message>
+    <message>
+        <source>Opens a file dialog to choose the level&apos;s music</source>
+        <translation>Ouvre une fenêtre de fichiers pour choisir la musique du niveau</translation>
+    </message>
+    <message>
+        <source>Enter sets the slider to the number typed</source>
+        <translation>Entrée règle le curseur sur le nombre tapé</translation>
+    </message>
+    <message>
+        <source>Bonus</source>
+        <translation>Bonus</translation>
+    </message>
+    <message>
+        <source>Bonus seconds at the level&apos;s start, from 10 to 500</source>
+        <translation>Secondes de bonus au début du niveau, de 10 à 500</translation>
+    </message>
+    <message>
+        <source>Bonus seconds</source>
+        <translation>Secondes de bonus</translation>
+    </message>
+    <message>
+        <source>Turtle and Foot Speed</source>
+        <translation>Vitesse des tortues et des pieds</translation>
+    </message>
+    <message>
+        <source>Milliseconds between two steps of the turtles and feet, from 50 to 3000</source>
+        <translation>Millisecondes entre deux pas des tortues et des pieds, de 50 à 3000</translation>
+    </message>
+    <message>
+        <source>Turtle and Foot milliseconds</source>
+        <translation>Millisecondes des tortues et des pieds</translation>
+    </message>
+    <message>
+        <source>Dog and Alien Speed</source>
+        <translation>Vitesse des chiens et des aliens</translation>
+    </message>
+    <message>
+        <source>Milliseconds between two steps of the dogs and aliens, from 50 to 3000</source>
+        <translation>Millisecondes entre deux pas des chiens et des aliens, de 50 à 3000</translation>
+    </message>
+    <message>
+        <source>Dog and Alien milliseconds</source>
+        <translation>Millisecondes des chiens et des aliens</translation>
+    </message>
 </context>
 <context>
     <name>StatusColumn</name>
@@ -591,6 +825,14 @@
     <message>
         <source>Turtle</source>
         <translation>Tortue</translation>
+    </message>
+    <message>
+        <source>Bonus seconds</source>
+        <translation>Secondes de bonus</translation>
+    </message>
+    <message>
+        <source>A click on the board places: %1</source>
+        <translation>Un clic sur le plateau place : %1</translation>
     </message>
 </context>
 <context>
@@ -678,6 +920,10 @@
         <source>About</source>
         <translation>À propos</translation>
     </message>
+    <message>
+        <source>A click places the selected item on a square; during a test the keys steer as in the game</source>
+        <translation>Un clic place l’élément choisi sur une case ; pendant un test, les touches dirigent comme dans le jeu</translation>
+    </message>
 </context>
 <context>
     <name>frmGameOver</name>
@@ -725,6 +971,42 @@
         <source>Your score could not be saved in %1.</source>
         <translation>Votre score n’a pas pu être enregistré dans %1.</translation>
     </message>
+    <message>
+        <source>Your Score</source>
+        <translation>Votre score</translation>
+    </message>
+    <message>
+        <source>New High Score</source>
+        <translation>Nouveau record</translation>
+    </message>
+    <message>
+        <source>Handwritten name</source>
+        <translation>Nom manuscrit</translation>
+    </message>
+    <message>
+        <source>Write your name here with a pen or the mouse</source>
+        <translation>Écrivez ici votre nom avec un stylet ou la souris</translation>
+    </message>
+    <message>
+        <source>Wipes out the handwritten name</source>
+        <translation>Efface le nom manuscrit</translation>
+    </message>
+    <message>
+        <source>Submit handwritten name</source>
+        <translation>Valider le nom manuscrit</translation>
+    </message>
+    <message>
+        <source>Typed name</source>
+        <translation>Nom tapé</translation>
+    </message>
+    <message>
+        <source>Submit typed name</source>
+        <translation>Valider le nom tapé</translation>
+    </message>
+    <message>
+        <source>Not in the top ten</source>
+        <translation>Pas dans le top 10</translation>
+    </message>
 </context>
 <context>
     <name>frmLevel</name>
@@ -743,6 +1025,18 @@
     <message>
         <source>Replay Level - You must save at least half of the turtles to advance.</source>
         <translation>Niveau à rejouer – Sauvez au moins la moitié des tortues pour avancer.</translation>
+    </message>
+    <message>
+        <source>Level Over</source>
+        <translation>Niveau terminé</translation>
+    </message>
+    <message>
+        <source>Turtles saved this level</source>
+        <translation>Tortues sauvées dans ce niveau</translation>
+    </message>
+    <message>
+        <source>Turtles lost this level</source>
+        <translation>Tortues perdues dans ce niveau</translation>
     </message>
 </context>
 <context>
@@ -851,6 +1145,14 @@
         <source>Play This Set</source>
         <translation>Jouer cette série</translation>
     </message>
+    <message>
+        <source>Countdown</source>
+        <translation>Compte à rebours</translation>
+    </message>
+    <message>
+        <source>The game runs at twice its speed</source>
+        <translation>Le jeu tourne deux fois plus vite</translation>
+    </message>
 </context>
 <context>
     <name>frmTopTen</name>
@@ -865,6 +1167,22 @@
     <message>
         <source>Double-click to watch this game</source>
         <translation>Double-cliquez pour regarder cette partie</translation>
+    </message>
+    <message>
+        <source>Place %1</source>
+        <translation>Place %1</translation>
+    </message>
+    <message>
+        <source>Score in place %1</source>
+        <translation>Score à la place %1</translation>
+    </message>
+    <message>
+        <source>Name in place %1</source>
+        <translation>Nom à la place %1</translation>
+    </message>
+    <message>
+        <source>Handwritten name in place %1</source>
+        <translation>Nom manuscrit à la place %1</translation>
     </message>
 </context>
 </TS>

@@ -1,5 +1,6 @@
 #include "ui/HelpWindow.h"
 
+#include "ui/AccessibleNames.h"
 #include "ui/Translations.h"
 
 #include <QDialogButtonBox>
@@ -17,6 +18,7 @@ HelpWindow::HelpWindow(QWidget* opener) : QDialog(opener)
     // Pages and pictures of the program folder are followed here; anything else (the web, mail)
     // is the desktop's to open.
     m_browser->setOpenExternalLinks(true);
+    AccessibleNames::name(m_browser, tr("Help page"));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     QPushButton* back = buttons->addButton(tr("Back"), QDialogButtonBox::ActionRole);
