@@ -2,6 +2,7 @@
 
 #include "files/LevelSet.h"
 #include "files/PlayerFiles.h"
+#include "ui/AccessibleNames.h"
 
 #include <QDialogButtonBox>
 #include <QDir>
@@ -21,6 +22,8 @@ LevelSetDialog::LevelSetDialog(PlayerFiles& files, QWidget* parent) : QDialog(pa
     auto* layout = new QVBoxLayout(this);
     listSets = new QListWidget(this);
     listSets->setMinimumSize(420, 160);
+    AccessibleNames::name(listSets, tr("Level Sets"),
+                          tr("The level sets to play: the shipped one, your own and others"));
     layout->addWidget(listSets);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     butOther = buttons->addButton(QStringLiteral("Other &Folder..."), QDialogButtonBox::ActionRole);

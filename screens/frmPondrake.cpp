@@ -2,6 +2,7 @@
 #include "screens/frmPondrake.h"
 
 #include "files/RecordingShelf.h"
+#include "ui/AccessibleNames.h"
 #include "ui/BoardPicture.h"
 #include "ui/HelpWindow.h"
 #include "ui/Look.h"
@@ -68,6 +69,7 @@ void frmPondrake::buildStatusColumn(QWidget* client)
 
     lblCountdown = Look::label(client, QStringLiteral("3"), {ColumnLeft, 6600, ColumnWidth, 600}, 18, Qt::red);
     lblCountdown->setAlignment(Qt::AlignCenter);
+    AccessibleNames::nameValue(lblCountdown, tr("Countdown"));
 }
 
 void frmPondrake::buildMenus()

@@ -1,6 +1,7 @@
 #include "ui/RecordingWindow.h"
 
 #include "sim/RecordingPlayer.h"
+#include "ui/AccessibleNames.h"
 #include "ui/BoardPicture.h"
 #include "ui/Look.h"
 #include "ui/audio/AudioControl.h"
@@ -32,6 +33,7 @@ RecordingWindow::RecordingWindow(GameRecording recording, const QString& levelsF
     status = Look::statusColumn(this);
     lblCountdown = Look::label(this, QString(), {Look::ColumnLeft, 6600, Look::ColumnWidth, 600}, 18, Qt::red);
     lblCountdown->setAlignment(Qt::AlignCenter);
+    AccessibleNames::nameValue(lblCountdown, tr("Countdown"));
     buildControls();
     setFixedSize(Look::twips(Look::ColumnLeft + Look::ColumnWidth + 60), BoardPicture::PictureHeight + 74);
 
@@ -78,6 +80,19 @@ void RecordingWindow::buildControls()
             seek(value);
     });
     lblClock = Look::labelAt(this, QString(), {688, row + 8, 115, 20}, 8.25);
+    nameControls();
+}
+
+void RecordingWindow::nameControls()
+{
+    using AccessibleNames::name;
+    AccessibleNames::nameValue(lblHappened, tr("What happened"));
+    AccessibleNames::nameValue(lblClock, tr("Time"));
+    butPlay->setAccessibleDescription(tr("Plays the game or holds it (Space)"));
+    for (std::size_t i = 0; i < Speeds.size(); ++i)
+        name(butSpeed[i], tr("Speed %1x").arg(Speeds[i]));
+    name(butStart, tr("Start"), tr("Goes back to the start of the game"));
+    name(sldTime, tr("Game time"), tr("Moves to a moment of the game"));
 }
 
 void RecordingWindow::watch(const QString& path, const QString& programFolder, AudioControl* audio, QWidget* parent)

@@ -60,6 +60,7 @@ protected:
 
 private:
     void buildControls();
+    void nameControls();  // for a screen reader
     void advanceTo(Millis gameTime, bool withEffects);
     void tick();
     void setPlaying(bool playing);
