@@ -26,7 +26,7 @@ QString Translations::pick(const QString& chosen, const QStringList& desktopLang
     if (chosen == English || Shipped.contains(chosen))
         return chosen;
     for (const QString& wanted : desktopLanguages) {
-        const QString language = QLocale(wanted).name().section(u'_', 0, 0);
+        QString language = QLocale(wanted).name().section(u'_', 0, 0);
         if (language == English || Shipped.contains(language))
             return language;
     }
