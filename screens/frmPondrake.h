@@ -2,6 +2,7 @@
 
 #include "core/LevelFlow.h"
 #include "core/PlayField.h"
+#include "screens/KeptSittings.h"
 #include "screens/PlayerFiles.h"
 #include "sim/GameRecorder.h"
 #include "ui/AudioControl.h"
@@ -13,6 +14,7 @@
 #include <optional>
 
 class BoardPicture;
+class FileOpener;
 class KeyboardPlay;
 class QAction;
 class QLabel;
@@ -42,6 +44,8 @@ public:
     PlayField& field() { return m_field; }
     const Clock& clock() const { return m_clock; }
     AudioControl& audio() { return m_audio; }
+    // A level set file or a replay handed to the game (FileOpener.h).
+    void openFile(const QString& path);
 
     // Event handlers; the mouse on the board goes to the flow's.
     void mnuNew_Click();  // a new game gives the board the focus, for the keys
@@ -74,6 +78,7 @@ public:
     QAction* mnuNew;
     QAction* mnuContinue;  // on only when a game kept from another sitting can go on
     QAction* mnuLevelSet;
+    QAction* mnuImportSet;
     QAction* mnuPause;
     QAction* mnuFastForward;
     QAction* mnuAbort;  // Abort Game and Replay Level for the keyboard: the board keeps Tab
@@ -136,6 +141,8 @@ private:
     LevelFlow m_flow;
     AudioControl m_audio;
     GameRecorder m_recorder;  // every game, kept beside the score table (RecordingShelf.h)
+    KeptSittings m_kept;      // the game kept across sittings, with its recording so far
+    FileOpener* m_opener;
     QByteArray m_lastRecording;
     KeyboardPlay* m_keys = nullptr;
     std::optional<int> m_newEntry;  // the place of the entry the game-over window just wrote

@@ -57,6 +57,7 @@ void frmPondrake::mnuContinue_Click()
     }
     m_files.chooseSet(kept->setFolder);
     m_files.saveSettings();
+    m_recorder.setEarlierSittings(m_kept.earlierSittings(*kept));  // so that the game is recorded whole
     m_flow.continueGame(kept->level);
 }
 

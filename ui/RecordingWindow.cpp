@@ -4,6 +4,7 @@
 #include "ui/AudioControl.h"
 #include "ui/BoardPicture.h"
 #include "ui/Look.h"
+#include "ui/RecordingSave.h"
 
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -21,7 +22,8 @@ QString clockText(Millis ms) { return QStringLiteral("%1:%2").arg(ms / 60000).ar
 
 RecordingWindow::RecordingWindow(GameRecording recording, const QString& levelsFolder, const QString& programFolder,
                                  AudioControl* audio, QWidget* parent)
-    : QDialog(parent), m_recording(std::move(recording)), m_levelsFolder(levelsFolder), m_audio(audio)
+    : QDialog(parent), m_recording(std::move(recording)), m_levelsFolder(levelsFolder), m_programFolder(programFolder),
+      m_audio(audio)
 {
     setWindowTitle(QStringLiteral("Replay"));
     m_length = m_recording.events.empty() ? 0 : m_recording.events.back().at;
@@ -72,9 +74,14 @@ void RecordingWindow::buildControls()
     connect(butStep, &QPushButton::clicked, this, &RecordingWindow::stepTick);
     butStart = button(QStringLiteral("Start"), 314, 56);
     connect(butStart, &QPushButton::clicked, this, &RecordingWindow::restart);
+    butSaveAs = button(QStringLiteral("Save As..."), 374, 80);
+    connect(butSaveAs, &QPushButton::clicked, this, [this] {
+        setPlaying(false);
+        saveSelfContained(this, m_recording, m_levelsFolder, m_programFolder);
+    });
 
     sldTime = new QSlider(Qt::Horizontal, this);
-    sldTime->setGeometry(378, row + 6, 300, 24);
+    sldTime->setGeometry(462, row + 6, 216, 24);
     sldTime->setFocusPolicy(Qt::NoFocus);
     sldTime->setRange(0, int(std::min<Millis>(m_length, INT_MAX)));
     sldTime->setPageStep(10000);
