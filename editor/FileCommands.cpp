@@ -4,7 +4,7 @@
 #include "editor/LevelDialogs.h"
 #include "editor/LevelDocument.h"
 #include "files/LevelSet.h"
-#include "ui/AudioControl.h"
+#include "ui/audio/AudioControl.h"
 #include "ui/SetExport.h"
 
 #include <QDir>

@@ -2,7 +2,7 @@
 
 #include "core/Random.h"
 #include "files/NumberText.h"
-#include "ui/AudioControl.h"
+#include "ui/audio/AudioControl.h"
 
 #include <algorithm>
 
@@ -88,15 +88,6 @@ void TestMode::StopKeepingBoard()
 void TestMode::setTurtlePeriod(Int16 milliseconds) { m_clock.setPeriod(GameTimer::Turtle, milliseconds); }
 
 void TestMode::setDogPeriod(Int16 milliseconds) { m_clock.setPeriod(GameTimer::Dog, milliseconds); }
-
-void TestMode::timerFired(GameTimer timer)
-{
-    // No level-over check follows a turtle beat: a test runs on after its last turtle.
-    if (timer == GameTimer::Bonus)
-        m_field.bonusBeat(*this);
-    else
-        m_field.creatureBeat(*this, timer == GameTimer::Turtle);
-}
 
 void TestMode::playEffect(std::string_view alias) { m_audio.PlayEffect(alias); }
 

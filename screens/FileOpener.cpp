@@ -56,7 +56,7 @@ void FileOpener::open(const QString& path)
     if (head.startsWith("pondrake-set ") || (!head.startsWith("pondrake-replay ") && path.endsWith(u".pondrake")))
         return importSet(path);
     if (head.startsWith("pondrake-replay ") || path.endsWith(u".replay")) {
-        m_window.flow().pause();  // a running game waits, as for the help
+        m_window.flow().apply({GameInput::Kind::Pause});  // a running game waits, as for the help
         return RecordingWindow::watch(path, m_window.files().programFolder(), &m_window.audio(), &m_window);
     }
     QMessageBox::warning(&m_window, QStringLiteral("Pondrake"),
@@ -92,11 +92,6 @@ void FileOpener::importSet(const QString& path)
         QMessageBox::warning(&m_window, ImportTitle, imported.problem);
         return;
     }
-    // Imported either way; played only when a game in play is given up. The set in play imported
-    // again changes nothing: its game, running or kept, goes on.
-    if (SameFolder(imported.folder, files.setFolder()) || !m_window.flow().abandonGame())
-        return;
-    files.chooseSet(imported.folder);
-    files.saveSettings();
-    m_window.flow().Start();
+    // Imported either way; played once a game in play is given up.
+    m_window.chooseSet(imported.folder);
 }

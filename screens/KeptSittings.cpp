@@ -1,7 +1,7 @@
 #include "screens/KeptSittings.h"
 
 #include "files/FileBytes.h"
-#include "screens/PlayerFiles.h"
+#include "files/PlayerFiles.h"
 #include "sim/EarlierSittings.h"
 #include "sim/GameRecorder.h"
 

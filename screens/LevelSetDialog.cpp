@@ -1,8 +1,8 @@
 #include "screens/LevelSetDialog.h"
 
 #include "files/LevelSet.h"
+#include "files/PlayerFiles.h"
 #include "files/SetFolder.h"
-#include "screens/PlayerFiles.h"
 #include "ui/SetExport.h"
 
 #include <QDialogButtonBox>

@@ -1,4 +1,4 @@
-// The main window's level sets, kept game and remembered settings.
+// The main window's level sets, kept game and remembered settings, and the set the editor plays.
 #include "files/LevelSet.h"
 #include "screens/LevelSetDialog.h"
 #include "screens/frmPondrake.h"
@@ -58,7 +58,7 @@ void frmPondrake::mnuContinue_Click()
     m_files.chooseSet(kept->setFolder);
     m_files.saveSettings();
     m_recorder.setEarlierSittings(m_kept.earlierSittings(*kept));  // so that the game is recorded whole
-    m_flow.continueGame(kept->level);
+    m_flow.apply({.kind = GameInput::Kind::Continue, .start = kept->level});
 }
 
 void frmPondrake::mnuLevelSet_Click()
@@ -68,21 +68,18 @@ void frmPondrake::mnuLevelSet_Click()
     dialog.exec();
     m_flow.release();
     m_files.saveSettings();  // folders added with Other Folder... stay on the list
-    // The set in play chosen again changes nothing: its game, running or kept, goes on.
-    const std::optional<QString> folder = dialog.chosen();
-    if (folder && !SameFolder(*folder, m_files.setFolder()) && m_flow.abandonGame()) {
-        m_files.chooseSet(*folder);
-        m_files.saveSettings();
-        m_flow.Start();
-    }
+    if (const std::optional<QString> folder = dialog.chosen())
+        chooseSet(*folder);
 }
 
-void frmPondrake::mnuLevelEditor_Click()
+void frmPondrake::chooseSet(const QString& folder)
 {
-    m_flow.mnuLevelEditor_Click();
-    m_files.saveSettings();
-    if (const std::optional<QString> folder = std::exchange(m_playSet, std::nullopt))
-        playSet(*folder);
+    // The set in play chosen again changes nothing: its game, running or kept, goes on. Another
+    // set is played once a running game is given up (changeLevelSet).
+    if (SameFolder(folder, m_files.setFolder()))
+        return;
+    m_chosenSet = folder;
+    m_flow.apply({GameInput::Kind::LevelSet});
 }
 
 void frmPondrake::playSet(const QString& folder)
@@ -93,5 +90,5 @@ void frmPondrake::playSet(const QString& folder)
     }
     m_files.chooseSet(folder);
     m_files.saveSettings();
-    m_flow.mnuNew_Click();
+    mnuNew_Click();
 }

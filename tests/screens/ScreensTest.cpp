@@ -11,10 +11,10 @@
 #include "screens/frmTopTen.h"
 #include "tests/support/BoardText.h"
 #include "tests/support/WindowTestSupport.h"
-#include "ui/AudioOutput.h"
 #include "ui/BoardPicture.h"
 #include "ui/HelpWindow.h"
-#include "ui/modSound.h"
+#include "ui/audio/AudioOutput.h"
+#include "ui/audio/modSound.h"
 
 #include <QGroupBox>
 
@@ -101,9 +101,9 @@ TEST_F(Screens, TheLevelEditorCommandAsksDuringAGameAndLeavesTheWindowIdleWithTh
         asked = box->windowTitle() + QStringLiteral(": ") + box->text();
         onNextModal<frmEditor>([&](frmEditor* editor) {
             editor->Palette_Click(Tile::Rock);
-            QTest::mouseClick(editor->pictMain, Qt::LeftButton, {}, QPoint(5, 5));
+            QTest::mouseClick(part<BoardPicture>(*editor, "pictMain"), Qt::LeftButton, {}, QPoint(5, 5));
             onNextModal<QMessageBox>([](QMessageBox* unsaved) { unsaved->button(QMessageBox::Discard)->click(); });
-            editor->mnuExit->trigger();
+            part<QAction>(*editor, "mnuExit")->trigger();
         });
         box->button(QMessageBox::Ok)->click();
     });
@@ -271,7 +271,7 @@ TEST_F(Screens, TheKeysSteerATurtleAndFastForwardRunsOnlyDuringAGame)
     EXPECT_FALSE(window->lblSpeed->isVisible());
     window->mnuFastForward->trigger();
     onNextModal<QMessageBox>([&](QMessageBox* box) {
-        onNextModal<frmEditor>([&](frmEditor* editor) { editor->mnuExit->trigger(); });
+        onNextModal<frmEditor>([&](frmEditor* editor) { part<QAction>(*editor, "mnuExit")->trigger(); });
         box->button(QMessageBox::Ok)->click();
     });
     window->mnuLevelEditor->trigger();

@@ -3,11 +3,11 @@
 #include "core/Random.h"
 #include "core/modGlobals.h"
 #include "sim/LoadLevel.h"
-#include "ui/AudioControl.h"
 #include "ui/AudioMenu.h"
-#include "ui/AudioOutput.h"
 #include "ui/BoardPicture.h"
-#include "ui/modSound.h"
+#include "ui/audio/AudioControl.h"
+#include "ui/audio/AudioOutput.h"
+#include "ui/audio/modSound.h"
 
 #include <QApplication>
 #include <QMainWindow>

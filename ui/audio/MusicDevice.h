@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/PassWatch.h"
+#include "ui/audio/PassWatch.h"
 
 #include <QObject>
 #include <QString>
@@ -79,6 +79,9 @@ public:
 
 signals:
     void Done(int NotifyCode);
+
+private slots:
+    void takeFinishedLoads();
 
 private:
     struct LoadJob;
