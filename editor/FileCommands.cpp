@@ -4,8 +4,8 @@
 #include "editor/LevelDialogs.h"
 #include "editor/LevelDocument.h"
 #include "files/LevelSet.h"
-#include "ui/audio/AudioControl.h"
 #include "ui/SetExport.h"
+#include "ui/audio/AudioControl.h"
 
 #include <QDir>
 #include <QFileInfo>
