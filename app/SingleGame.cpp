@@ -63,7 +63,10 @@ void SingleGame::takeConnection()
             const QString file = QString::fromUtf8(socket->readLine(MaxMessageBytes).chopped(1));
             socket->write(Taken);
             socket->disconnectFromServer();
-            emit handedOver(file);
+            // Taken up once the socket's signal has returned: the file may open a question whose
+            // own event loop would delete the socket under its signal.
+            QMetaObject::invokeMethod(
+                this, [this, file] { emit handedOver(file); }, Qt::QueuedConnection);
         });
     }
 }
