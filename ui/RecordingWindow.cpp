@@ -100,9 +100,12 @@ void RecordingWindow::watch(const QString& path, const QString& programFolder, A
                              QStringLiteral("This game cannot be watched: %1%2.").arg(reading.error, where));
         return;
     }
+    // Where the game was played; else the shipped set, unless that is not the game's either, when
+    // the folder gone is named in the refusal with each level's file and fingerprint.
     const QString named = reading.recording->folder;
-    const QString levels =
-        !named.isEmpty() && QFileInfo(named).isDir() ? named : programFolder + QStringLiteral("/levels");
+    QString levels = programFolder + QStringLiteral("/levels");
+    if (!named.isEmpty() && (QFileInfo(named).isDir() || RecordingPlayer(*reading.recording, levels).refusal()))
+        levels = named;
     RecordingWindow window(std::move(*reading.recording), levels, programFolder, audio, parent);
     window.exec();
 }
@@ -203,6 +206,7 @@ void RecordingWindow::showState()
         line = QStringLiteral("The game went another way here: %1")
                    .arg(QString::fromStdString(player.divergence()->message));
     lblHappened->setText(line);
+    lblHappened->setToolTip(line);  // a refusal naming a fingerprint is longer than the board is wide
     m_showingTime = true;
     sldTime->setValue(int(std::min<Millis>(m_position, INT_MAX)));
     m_showingTime = false;
