@@ -99,7 +99,7 @@ SetGathering GatherSet(const QString& folder, SetFile header)
     return {std::move(header), {}};
 }
 
-SetImport ImportSet(const SetFile& set, const QString& playerDataFolder)
+SetImport ImportSet(const SetFile& set, const QString& playerDataFolder, const QStringList& known)
 {
     const QString sets = setsFolder(playerDataFolder);
     if (playerDataFolder.isEmpty() || !QDir().mkpath(sets))
@@ -109,9 +109,9 @@ SetImport ImportSet(const SetFile& set, const QString& playerDataFolder)
         QDir(sets + u'/' + left).removeRecursively();
 
     const QByteArray identity = setIdentity(set.levels);
-    for (const QString& folder : ImportedSets(playerDataFolder))
+    for (const QString& folder : known + ImportedSets(playerDataFolder))
         if (folderIdentity(folder) == identity)
-            return {SetImport::Outcome::Known, folder, SetName(folder, {}, playerDataFolder), {}};
+            return {SetImport::Outcome::Known, folder, KeptSetHeader(folder).value_or(set).name, {}};
 
     int twin = 1;
     while (twin <= MaxNameTwins && QFileInfo::exists(sets + u'/' + SafeSetFolderName(twinName(set.name, twin))))

@@ -42,5 +42,6 @@ struct SetImport {
 
 // Copies the set into sets/ in the player's data folder, byte for byte, through a temporary
 // folder renamed into place once every file is whole: a failure leaves nothing behind. A set
-// whose levels are those of a set imported before is Known and not copied again.
-SetImport ImportSet(const SetFile& set, const QString& playerDataFolder);
+// whose levels are those of a set imported before, or of one of the folders known (the shipped
+// set), is Known and not copied again.
+SetImport ImportSet(const SetFile& set, const QString& playerDataFolder, const QStringList& known = {});

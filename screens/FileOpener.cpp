@@ -87,7 +87,8 @@ void FileOpener::importSet(const QString& path)
         return;
     }
     PlayerFiles& files = m_window.files();
-    const SetImport imported = ImportSet(*reading.set, files.dataFolder());
+    const SetImport imported =
+        ImportSet(*reading.set, files.dataFolder(), {ShippedSetFolder(files.programFolder()), files.myLevels()});
     if (imported.outcome == SetImport::Outcome::Failed) {
         QMessageBox::warning(&m_window, ImportTitle, imported.problem);
         return;

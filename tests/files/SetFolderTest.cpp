@@ -40,6 +40,11 @@ TEST(SetFolder, TheShippedPackTravelsByteForByte)
     const SetGathering again = GatherSet(imported.folder, *KeptSetHeader(imported.folder));
     ASSERT_TRUE(again.set);
     EXPECT_EQ(setFileBytes(*again.set), file);
+    // Where the pack is shipped, it is known there and not copied.
+    QTemporaryDir player;
+    const SetImport shipped = ImportSet(*read.set, player.path(), {Shipped});
+    EXPECT_EQ(shipped.outcome, SetImport::Outcome::Known);
+    EXPECT_EQ(std::pair(shipped.folder, shipped.name), std::pair(Shipped, ShippedSetName));
 
     // A level that does not read whole refuses the whole export, named.
     QTemporaryDir broken;
