@@ -24,6 +24,8 @@ void frmEditor::buildMenus()
     for (QLineEdit* box : {txtMusicFile, txtBonus, txtTurtle, txtDog})
         box->installEventFilter(this);
     mnuPlaySet = mnuFile->addAction(tr("Play This Set"), m_files, &FileCommands::mnuPlaySet_Click);
+    mnuFile->addAction(tr("Export Set..."), m_files, &FileCommands::mnuExportSet_Click)
+        ->setObjectName(QStringLiteral("mnuExportSet"));
     mnuExit = mnuFile->addAction(tr("Exit"), this, &frmEditor::mnuExit_Click);
     QMenu* mnuEdit = menuBar->addMenu(tr("&Edit"));
     mnuUndo = m_document->history().createUndoAction(mnuEdit, tr("&Undo"));

@@ -1,6 +1,7 @@
 #include "files/LevelSet.h"
 
 #include "files/LevelFile.h"
+#include "files/SetFolder.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -73,6 +74,8 @@ Phrase SetName(const QString& setFolder, const QString& programFolder, const QSt
         return {Context, QT_TRANSLATE_NOOP("LevelSet", "Pondrake Levels"), {}};
     if (!playerDataFolder.isEmpty() && SameFolder(setFolder, MyLevelsFolder(playerDataFolder)))
         return {Context, QT_TRANSLATE_NOOP("LevelSet", "My Levels"), {}};
+    if (const std::optional<SetFile> imported = KeptSetHeader(setFolder))
+        return Phrase::verbatim(imported->name);
     const QString name = QFileInfo(QDir::cleanPath(setFolder)).fileName();
     return Phrase::verbatim(name.isEmpty() ? QDir::toNativeSeparators(setFolder) : name);
 }

@@ -27,8 +27,11 @@ enum class SetProblem { None, NoFolder, Unreadable, NoFirstLevel };
 SetProblem CheckLevelSet(const QString& setFolder);
 Phrase SetProblemText(const QString& setFolder, SetProblem problem);
 
-// The name the player sees: "My Levels", the shipped set's, or the folder's own name.
+// The name the player sees: "My Levels", the shipped set's, an imported set's own (kept in its
+// folder), or the folder's own name.
 Phrase SetName(const QString& setFolder, const QString& programFolder, const QString& playerDataFolder);
+// The shipped set's name in English: the name its exported file carries.
+inline const QString ShippedSetName = QStringLiteral("Pondrake Levels");
 
 // The first levelN.txt name from level1.txt up that no entry of the folder takes.
 QString NextFreeLevelName(const QString& setFolder);

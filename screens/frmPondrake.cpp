@@ -2,6 +2,7 @@
 #include "screens/frmPondrake.h"
 
 #include "files/RecordingShelf.h"
+#include "screens/FileOpener.h"
 #include "ui/AccessibleNames.h"
 #include "ui/BoardPicture.h"
 #include "ui/HelpWindow.h"
@@ -29,7 +30,8 @@ frmPondrake::frmPondrake(modGlobals& globals, Random& random, modSound& sound, c
                          const QString& scoresPath, QWidget* parent)
     : QMainWindow(parent), m_globals(globals), m_random(random), m_sound(sound), m_programFolder(programFolder),
       m_files(programFolder, scoresPath), m_field(globals, random, GameScoring), m_flow(*this, m_field, m_clock),
-      m_audio(sound, programFolder), m_recorder(m_clock, random, m_field, seedFromClock)
+      m_audio(sound, programFolder), m_recorder(m_clock, random, m_field, seedFromClock), m_kept(m_files, m_recorder),
+      m_opener(new FileOpener(*this))
 {
     setUpRecorder();
     setWindowTitle(QStringLiteral("Pondrake"));
@@ -46,7 +48,7 @@ frmPondrake::frmPondrake(modGlobals& globals, Random& random, modSound& sound, c
     setUpKeys(client);
     buildMenus();
 
-    m_flow.setKeeper(&m_files);
+    m_flow.setKeeper(&m_kept);
     connect(qGuiApp, &QGuiApplication::applicationStateChanged, this, &frmPondrake::applicationStateChanged);
     Form_Load();
 }
@@ -79,6 +81,7 @@ void frmPondrake::buildMenus()
     mnuContinue = mnuFile->addAction(tr("&Continue Game"), this, &frmPondrake::mnuContinue_Click);
     mnuContinue->setEnabled(false);
     mnuLevelSet = mnuFile->addAction(tr("Level &Set..."), this, &frmPondrake::mnuLevelSet_Click);
+    mnuImportSet = mnuFile->addAction(tr("&Import Level Set..."), m_opener, &FileOpener::mnuImportSet_Click);
     mnuLanguage = mnuFile->addAction(tr("&Language..."), this, &frmPondrake::mnuLanguage_Click);
     mnuFile->setToolTipsVisible(true);  // Continue Game says why it is off
     mnuPause = mnuFile->addAction(tr("&Pause"), this, &frmPondrake::mnuPause_Click);
@@ -116,6 +119,8 @@ void frmPondrake::showHelp(const QString& page)
     m_flow.apply({GameInput::Kind::Pause});
     HelpWindow::showPage(this, m_programFolder, page);
 }
+
+void frmPondrake::openFile(const QString& path) { m_opener->open(path); }
 
 void frmPondrake::mnuInstructions_Click() { showHelp(HelpWindow::Instructions); }
 

@@ -8,6 +8,7 @@
 
 #include <QString>
 
+#include <atomic>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,10 +22,13 @@ struct Divergence {
 // Plays a recording through the game's own rules on a board, play field, clock and generator of its
 // own: every recorded event reaches the level flow in order, and each level's end and the final
 // score are checked against what the game showed. A level whose bytes are not those the game
-// played refuses the recording before anything is played.
-class RecordingPlayer final : private HeadlessWindow {
+// played refuses the recording before anything is played. A later sitting goes on from the level
+// the rules themselves kept, which must be the one the file names.
+class RecordingPlayer final : private HeadlessWindow, private GameKeeper {
 public:
-    RecordingPlayer(GameRecording recording, const QString& levelsFolder);
+    // A self-contained recording is played from the levels it carries and levelsFolder is never
+    // looked in; any other from the files its levels name in levelsFolder.
+    explicit RecordingPlayer(GameRecording recording, const QString& levelsFolder = {});
 
     // Why the recording cannot be played ("Level 4 has changed since this game was played"), or nothing.
     const std::optional<std::string>& refusal() const { return m_refusal; }
@@ -33,7 +37,8 @@ public:
 
     // Plays the next event; false at the end, after a divergence, or when refused.
     bool step();
-    void playToEnd();
+    // Plays to the end; stops early, between two events, once stop turns true.
+    void playToEnd(const std::atomic<bool>* stop = nullptr);
     bool atEnd() const { return m_next >= m_recording.events.size(); }
     std::size_t position() const { return m_next; }  // events played
     const GameRecording& recording() const { return m_recording; }
@@ -41,6 +46,9 @@ public:
     // The level ends the recording reached, each as the rules showed it and the file confirmed.
     const std::vector<Checkpoint>& levelEnds() const { return m_levelEnds; }
     bool endConfirmed() const { return m_endConfirmed; }
+    // Where a game going on in a later sitting would start now, as the rules kept it; nothing
+    // once the game is over.
+    const std::optional<KeptLevel>& kept() const { return m_kept; }
 
     // What a window showing the recording draws.
     const modGlobals& globals() const { return m_globals; }
@@ -54,6 +62,8 @@ public:
 
 private:
     void play(const GameInput& input);
+    void goOn(const RecordedEvent& sitting);
+    const QByteArray* carriedLevel(Int16 number) const;
     void diverge(std::string message);
     const RecordedEvent* upcoming() const;
     bool timerMayFire(GameTimer timer) const;
@@ -63,7 +73,7 @@ private:
     void showCountdown(std::string_view caption, CountdownColour) override { m_countdown = caption; }
     void hideCountdown() override { m_countdown.clear(); }
     void loadLevel(Int16 levelNumber) override;
-    bool levelExists(Int16 levelNumber) override { return m_recording.level(levelNumber) != nullptr; }
+    bool levelExists(Int16 levelNumber) override;
     void playEffect(std::string_view alias) override { m_effects.push_back(alias); }
     void showLevelNumber(Int16 levelNumber) override { m_levelShown = levelNumber; }
     void showLevelOver(const LevelReport& report) override;
@@ -72,6 +82,10 @@ private:
     void gameEnds();                                // the recording must end here
     void showTopTen() override { ++m_openWindows; }
     void showEditor() override { ++m_openWindows; }
+
+    // GameKeeper: the level a later sitting would go on from.
+    void keep(const KeptLevel& level) override { m_kept = level; }
+    void forget() override { m_kept.reset(); }
 
     GameRecording m_recording;
     QString m_folder;
@@ -87,6 +101,7 @@ private:
     std::vector<Checkpoint> m_levelEnds;
     std::optional<std::size_t> m_checked;  // the checkpoint the rules reached, by index
     bool m_endConfirmed = false;
+    std::optional<KeptLevel> m_kept;
     Int16 m_levelShown = 1;
     int m_openWindows = 0;
     std::string m_countdown;

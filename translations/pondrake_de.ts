@@ -248,6 +248,37 @@
         <source>Open or save a level first: the set played is the folder of that file.</source>
         <translation>Öffne oder speichere zuerst ein Level: Gespielt wird die Sammlung im Ordner dieser Datei.</translation>
     </message>
+    <message>
+        <source>Export Set</source>
+        <translation>Sammlung exportieren</translation>
+    </message>
+    <message>
+        <source>Open or save a level first: the set exported is the folder of that file.</source>
+        <translation>Öffne oder speichere zuerst ein Level: Exportiert wird die Sammlung im Ordner dieser Datei.</translation>
+    </message>
+</context>
+<context>
+    <name>FileOpener</name>
+    <message>
+        <source>%1 is neither a level set (.pondrake) nor a replay (.replay).</source>
+        <translation>%1 ist weder eine Levelsammlung (.pondrake) noch eine Aufzeichnung (.replay).</translation>
+    </message>
+    <message>
+        <source>Import Level Set</source>
+        <translation>Levelsammlung importieren</translation>
+    </message>
+    <message>
+        <source>Level sets (*.pondrake)</source>
+        <translation>Levelsammlungen (*.pondrake)</translation>
+    </message>
+    <message>
+        <source> (line %1)</source>
+        <translation> (Zeile %1)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be imported: %2%3.</source>
+        <translation>%1 kann nicht importiert werden: %2%3.</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -432,6 +463,10 @@
         <source>The level sets to play: the shipped one, your own and others</source>
         <translation>Die Levelsammlungen zum Spielen: die mitgelieferte, deine eigene und andere</translation>
     </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>&amp;Exportieren...</translation>
+    </message>
 </context>
 <context>
     <name>Look</name>
@@ -477,6 +512,25 @@
     <message>
         <source>Game over: %1 points</source>
         <translation>Spielende: %1 Punkte</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingSave</name>
+    <message>
+        <source>Save Replay</source>
+        <translation>Aufzeichnung speichern</translation>
+    </message>
+    <message>
+        <source>This game cannot be saved with its levels: %1.</source>
+        <translation>Dieses Spiel kann nicht mit seinen Leveln gespeichert werden: %1.</translation>
+    </message>
+    <message>
+        <source>Replays (*.replay)</source>
+        <translation>Aufzeichnungen (*.replay)</translation>
+    </message>
+    <message>
+        <source>The replay could not be written to %1.</source>
+        <translation>Die Aufzeichnung konnte nicht nach %1 geschrieben werden.</translation>
     </message>
 </context>
 <context>
@@ -552,6 +606,10 @@
     <message>
         <source>Moves to a moment of the game</source>
         <translation>Springt zu einem Moment des Spiels</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Speichern unter...</translation>
     </message>
 </context>
 <context>
@@ -679,6 +737,41 @@
     <message>
         <source>the replay is larger than any game makes</source>
         <translation>die Aufzeichnung ist größer als jedes Spiel</translation>
+    </message>
+    <message>
+        <source>a later sitting is its seed, then the level, score, saved, lost and fresh or replay it went on from</source>
+        <translation>eine spätere Sitzung besteht aus ihrem Startwert, dann Level, Punkten, gerettet, verloren und fresh oder replay, wo sie weiterging</translation>
+    </message>
+    <message>
+        <source>the replay names its set but carries none of its levels</source>
+        <translation>die Aufzeichnung nennt ihre Sammlung, enthält aber keines ihrer Level</translation>
+    </message>
+    <message>
+        <source>the set&apos;s levels follow its name and come before the levels played</source>
+        <translation>die Level der Sammlung folgen auf ihren Namen und stehen vor den gespielten Leveln</translation>
+    </message>
+    <message>
+        <source>level %1 is not the level %1 that the replay carries</source>
+        <translation>Level %1 ist nicht das Level %1, das die Aufzeichnung enthält</translation>
+    </message>
+</context>
+<context>
+    <name>SetExport</name>
+    <message>
+        <source>Export Level Set</source>
+        <translation>Levelsammlung exportieren</translation>
+    </message>
+    <message>
+        <source>The set cannot be exported: %1.</source>
+        <translation>Die Sammlung kann nicht exportiert werden: %1.</translation>
+    </message>
+    <message>
+        <source>Level sets (*.pondrake)</source>
+        <translation>Levelsammlungen (*.pondrake)</translation>
+    </message>
+    <message>
+        <source>The set could not be written to %1.</source>
+        <translation>Die Sammlung konnte nicht nach %1 geschrieben werden.</translation>
     </message>
 </context>
 <context>
@@ -924,6 +1017,10 @@
         <source>A click places the selected item on a square; during a test the keys steer as in the game</source>
         <translation>Ein Klick setzt das gewählte Teil auf ein Feld; während eines Tests steuern die Tasten wie im Spiel</translation>
     </message>
+    <message>
+        <source>Export Set...</source>
+        <translation>Sammlung exportieren...</translation>
+    </message>
 </context>
 <context>
     <name>frmGameOver</name>
@@ -1152,6 +1249,10 @@
     <message>
         <source>The game runs at twice its speed</source>
         <translation>Das Spiel läuft doppelt so schnell</translation>
+    </message>
+    <message>
+        <source>&amp;Import Level Set...</source>
+        <translation>Levelsammlung &amp;importieren...</translation>
     </message>
 </context>
 <context>

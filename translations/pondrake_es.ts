@@ -248,6 +248,37 @@
         <source>Open or save a level first: the set played is the folder of that file.</source>
         <translation>Abre o guarda primero un nivel: la colección que se juega es la carpeta de ese archivo.</translation>
     </message>
+    <message>
+        <source>Export Set</source>
+        <translation>Exportar colección</translation>
+    </message>
+    <message>
+        <source>Open or save a level first: the set exported is the folder of that file.</source>
+        <translation>Abre o guarda primero un nivel: la colección exportada es la carpeta de ese archivo.</translation>
+    </message>
+</context>
+<context>
+    <name>FileOpener</name>
+    <message>
+        <source>%1 is neither a level set (.pondrake) nor a replay (.replay).</source>
+        <translation>%1 no es ni una colección de niveles (.pondrake) ni una repetición (.replay).</translation>
+    </message>
+    <message>
+        <source>Import Level Set</source>
+        <translation>Importar colección de niveles</translation>
+    </message>
+    <message>
+        <source>Level sets (*.pondrake)</source>
+        <translation>Colecciones de niveles (*.pondrake)</translation>
+    </message>
+    <message>
+        <source> (line %1)</source>
+        <translation> (línea %1)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be imported: %2%3.</source>
+        <translation>No se puede importar %1: %2%3.</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -432,6 +463,10 @@
         <source>The level sets to play: the shipped one, your own and others</source>
         <translation>Las colecciones de niveles para jugar: la incluida, la tuya y otras</translation>
     </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>&amp;Exportar...</translation>
+    </message>
 </context>
 <context>
     <name>Look</name>
@@ -477,6 +512,25 @@
     <message>
         <source>Game over: %1 points</source>
         <translation>Fin de la partida: %1 puntos</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingSave</name>
+    <message>
+        <source>Save Replay</source>
+        <translation>Guardar repetición</translation>
+    </message>
+    <message>
+        <source>This game cannot be saved with its levels: %1.</source>
+        <translation>No se puede guardar esta partida con sus niveles: %1.</translation>
+    </message>
+    <message>
+        <source>Replays (*.replay)</source>
+        <translation>Repeticiones (*.replay)</translation>
+    </message>
+    <message>
+        <source>The replay could not be written to %1.</source>
+        <translation>No se pudo escribir la repetición en %1.</translation>
     </message>
 </context>
 <context>
@@ -552,6 +606,10 @@
     <message>
         <source>Moves to a moment of the game</source>
         <translation>Salta a un momento de la partida</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Guardar como...</translation>
     </message>
 </context>
 <context>
@@ -679,6 +737,41 @@
     <message>
         <source>the replay is larger than any game makes</source>
         <translation>la repetición es mayor que cualquier partida</translation>
+    </message>
+    <message>
+        <source>a later sitting is its seed, then the level, score, saved, lost and fresh or replay it went on from</source>
+        <translation>una sesión posterior es su semilla, luego el nivel, la puntuación, salvadas, perdidas y fresh o replay desde donde siguió</translation>
+    </message>
+    <message>
+        <source>the replay names its set but carries none of its levels</source>
+        <translation>la repetición nombra su colección pero no contiene ninguno de sus niveles</translation>
+    </message>
+    <message>
+        <source>the set&apos;s levels follow its name and come before the levels played</source>
+        <translation>los niveles de la colección siguen a su nombre y van antes de los niveles jugados</translation>
+    </message>
+    <message>
+        <source>level %1 is not the level %1 that the replay carries</source>
+        <translation>el nivel %1 no es el nivel %1 que contiene la repetición</translation>
+    </message>
+</context>
+<context>
+    <name>SetExport</name>
+    <message>
+        <source>Export Level Set</source>
+        <translation>Exportar colección de niveles</translation>
+    </message>
+    <message>
+        <source>The set cannot be exported: %1.</source>
+        <translation>No se puede exportar la colección: %1.</translation>
+    </message>
+    <message>
+        <source>Level sets (*.pondrake)</source>
+        <translation>Colecciones de niveles (*.pondrake)</translation>
+    </message>
+    <message>
+        <source>The set could not be written to %1.</source>
+        <translation>No se pudo escribir la colección en %1.</translation>
     </message>
 </context>
 <context>
@@ -924,6 +1017,10 @@
         <source>A click places the selected item on a square; during a test the keys steer as in the game</source>
         <translation>Un clic coloca la selección en una casilla; durante una prueba las teclas dirigen como en el juego</translation>
     </message>
+    <message>
+        <source>Export Set...</source>
+        <translation>Exportar colección...</translation>
+    </message>
 </context>
 <context>
     <name>frmGameOver</name>
@@ -1152,6 +1249,10 @@
     <message>
         <source>The game runs at twice its speed</source>
         <translation>El juego va al doble de velocidad</translation>
+    </message>
+    <message>
+        <source>&amp;Import Level Set...</source>
+        <translation>Impor&amp;tar colección de niveles...</translation>
     </message>
 </context>
 <context>

@@ -248,6 +248,37 @@
         <source>Open or save a level first: the set played is the folder of that file.</source>
         <translation>Ouvrez ou enregistrez d’abord un niveau&#xa0;: la série jouée est le dossier de ce fichier.</translation>
     </message>
+    <message>
+        <source>Export Set</source>
+        <translation>Exporter la série</translation>
+    </message>
+    <message>
+        <source>Open or save a level first: the set exported is the folder of that file.</source>
+        <translation>Ouvrez ou enregistrez d’abord un niveau : la série exportée est le dossier de ce fichier.</translation>
+    </message>
+</context>
+<context>
+    <name>FileOpener</name>
+    <message>
+        <source>%1 is neither a level set (.pondrake) nor a replay (.replay).</source>
+        <translation>%1 n’est ni une série de niveaux (.pondrake) ni une rediffusion (.replay).</translation>
+    </message>
+    <message>
+        <source>Import Level Set</source>
+        <translation>Importer une série de niveaux</translation>
+    </message>
+    <message>
+        <source>Level sets (*.pondrake)</source>
+        <translation>Séries de niveaux (*.pondrake)</translation>
+    </message>
+    <message>
+        <source> (line %1)</source>
+        <translation> (ligne %1)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be imported: %2%3.</source>
+        <translation>Impossible d’importer %1 : %2%3.</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -432,6 +463,10 @@
         <source>The level sets to play: the shipped one, your own and others</source>
         <translation>Les séries de niveaux à jouer : celle fournie avec le jeu, la vôtre et d’autres</translation>
     </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>&amp;Exporter...</translation>
+    </message>
 </context>
 <context>
     <name>Look</name>
@@ -477,6 +512,25 @@
     <message>
         <source>Game over: %1 points</source>
         <translation>Partie terminée : %1 points</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingSave</name>
+    <message>
+        <source>Save Replay</source>
+        <translation>Enregistrer la rediffusion</translation>
+    </message>
+    <message>
+        <source>This game cannot be saved with its levels: %1.</source>
+        <translation>Impossible d’enregistrer cette partie avec ses niveaux : %1.</translation>
+    </message>
+    <message>
+        <source>Replays (*.replay)</source>
+        <translation>Rediffusions (*.replay)</translation>
+    </message>
+    <message>
+        <source>The replay could not be written to %1.</source>
+        <translation>La rediffusion n’a pas pu être écrite dans %1.</translation>
     </message>
 </context>
 <context>
@@ -552,6 +606,10 @@
     <message>
         <source>Moves to a moment of the game</source>
         <translation>Va à un moment de la partie</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Enregistrer sous...</translation>
     </message>
 </context>
 <context>
@@ -679,6 +737,41 @@
     <message>
         <source>the replay is larger than any game makes</source>
         <translation>la rediffusion est plus grande que n’importe quelle partie</translation>
+    </message>
+    <message>
+        <source>a later sitting is its seed, then the level, score, saved, lost and fresh or replay it went on from</source>
+        <translation>une séance suivante est sa graine, puis le niveau, le score, sauvées, perdues et fresh ou replay d’où elle a repris</translation>
+    </message>
+    <message>
+        <source>the replay names its set but carries none of its levels</source>
+        <translation>la rediffusion nomme sa série mais n’en contient aucun niveau</translation>
+    </message>
+    <message>
+        <source>the set&apos;s levels follow its name and come before the levels played</source>
+        <translation>les niveaux de la série suivent son nom et précèdent les niveaux joués</translation>
+    </message>
+    <message>
+        <source>level %1 is not the level %1 that the replay carries</source>
+        <translation>le niveau %1 n’est pas le niveau %1 que contient la rediffusion</translation>
+    </message>
+</context>
+<context>
+    <name>SetExport</name>
+    <message>
+        <source>Export Level Set</source>
+        <translation>Exporter une série de niveaux</translation>
+    </message>
+    <message>
+        <source>The set cannot be exported: %1.</source>
+        <translation>Impossible d’exporter la série : %1.</translation>
+    </message>
+    <message>
+        <source>Level sets (*.pondrake)</source>
+        <translation>Séries de niveaux (*.pondrake)</translation>
+    </message>
+    <message>
+        <source>The set could not be written to %1.</source>
+        <translation>La série n’a pas pu être écrite dans %1.</translation>
     </message>
 </context>
 <context>
@@ -924,6 +1017,10 @@
         <source>A click places the selected item on a square; during a test the keys steer as in the game</source>
         <translation>Un clic place l’élément choisi sur une case ; pendant un test, les touches dirigent comme dans le jeu</translation>
     </message>
+    <message>
+        <source>Export Set...</source>
+        <translation>Exporter la série...</translation>
+    </message>
 </context>
 <context>
     <name>frmGameOver</name>
@@ -1152,6 +1249,10 @@
     <message>
         <source>The game runs at twice its speed</source>
         <translation>Le jeu tourne deux fois plus vite</translation>
+    </message>
+    <message>
+        <source>&amp;Import Level Set...</source>
+        <translation>&amp;Importer une série de niveaux...</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,7 @@
 #include "ui/AccessibleNames.h"
 #include "ui/BoardPicture.h"
 #include "ui/Look.h"
+#include "ui/RecordingSave.h"
 #include "ui/audio/AudioControl.h"
 
 #include <QFileInfo>
@@ -12,6 +13,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSlider>
+
+#include <algorithm>
 
 namespace {
 constexpr int FrameMs = 16;
@@ -22,7 +25,8 @@ QString clockText(Millis ms) { return QStringLiteral("%1:%2").arg(ms / 60000).ar
 
 RecordingWindow::RecordingWindow(GameRecording recording, const QString& levelsFolder, const QString& programFolder,
                                  AudioControl* audio, QWidget* parent)
-    : QDialog(parent), m_recording(std::move(recording)), m_levelsFolder(levelsFolder), m_audio(audio)
+    : QDialog(parent), m_recording(std::move(recording)), m_levelsFolder(levelsFolder), m_programFolder(programFolder),
+      m_audio(audio)
 {
     setWindowTitle(tr("Replay"));
     m_length = m_recording.events.empty() ? 0 : m_recording.events.back().at;
@@ -69,9 +73,17 @@ void RecordingWindow::buildControls()
     connect(butStep, &QPushButton::clicked, this, &RecordingWindow::stepTick);
     butStart = button(tr("Start"), 314, 56);
     connect(butStart, &QPushButton::clicked, this, &RecordingWindow::restart);
+    butSaveAs = button(tr("Save As..."), 374, 80);
+    // The button's words may need more room than English: the time slider gives it up.
+    butSaveAs->resize(std::max(80, butSaveAs->sizeHint().width()), butSaveAs->height());
+    connect(butSaveAs, &QPushButton::clicked, this, [this] {
+        setPlaying(false);
+        saveSelfContained(this, m_recording, m_levelsFolder, m_programFolder);
+    });
 
     sldTime = new QSlider(Qt::Horizontal, this);
-    sldTime->setGeometry(378, row + 6, 300, 24);
+    const int sliderLeft = butSaveAs->geometry().right() + 9;
+    sldTime->setGeometry(sliderLeft, row + 6, 678 - sliderLeft, 24);
     sldTime->setFocusPolicy(Qt::NoFocus);
     sldTime->setRange(0, int(std::min<Millis>(m_length, INT_MAX)));
     sldTime->setPageStep(10000);
@@ -109,9 +121,12 @@ void RecordingWindow::watch(const QString& path, const QString& programFolder, A
                                               : tr("This game cannot be watched: %1.").arg(reading.error.translated()));
         return;
     }
+    // Where the game was played; else the shipped set, unless that is not the game's either, when
+    // the folder gone is named in the refusal with each level's file and fingerprint.
     const QString named = reading.recording->folder;
-    const QString levels =
-        !named.isEmpty() && QFileInfo(named).isDir() ? named : programFolder + QStringLiteral("/levels");
+    QString levels = programFolder + QStringLiteral("/levels");
+    if (!named.isEmpty() && (QFileInfo(named).isDir() || RecordingPlayer(*reading.recording, levels).refusal()))
+        levels = named;
     RecordingWindow window(std::move(*reading.recording), levels, programFolder, audio, parent);
     window.exec();
 }
@@ -211,6 +226,7 @@ void RecordingWindow::showState()
     else if (player.divergence())
         line = tr("The game went another way here: %1").arg(QString::fromStdString(player.divergence()->message));
     lblHappened->setText(line);
+    lblHappened->setToolTip(line);  // a refusal naming a fingerprint is longer than the board is wide
     m_showingTime = true;
     sldTime->setValue(int(std::min<Millis>(m_position, INT_MAX)));
     m_showingTime = false;
