@@ -1,6 +1,6 @@
 # The Debian package: `cpack -G DEB` in the build folder makes pondrake_<version>_amd64.deb.
 # Its dependencies are the shared libraries the program links (found by dpkg-shlibdeps) and the
-# General MIDI soundfont the level music is played with, which no library names.
+# General MIDI soundfont the level music is played with and Qt's translations, which no library names.
 #
 # The package holds what `cmake --install` lays out plus the component "debian": the command in
 # /usr/games instead of /usr/bin, as Debian wants a game's, and the copyright file and changelog
@@ -35,7 +35,8 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "timgm6mb-soundfont | sf3-soundfont-gm")
+# Qt's own dialogs speak the player's language through Qt's translations, which no library names.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "timgm6mb-soundfont | sf3-soundfont-gm, qt6-translations-l10n")
 # A link to the web in the help opens in the desktop's browser; the windows' lettering falls back
 # to DejaVu Sans.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, fonts-dejavu-core")

@@ -84,9 +84,8 @@ QString FileCommands::startFolder() const
 void FileCommands::mnuPlaySet_Click()
 {
     if (m_lastFile.isEmpty()) {
-        QMessageBox::information(
-            &m_window, QStringLiteral("Play This Set"),
-            QStringLiteral("Open or save a level first: the set played is the folder of that file."));
+        QMessageBox::information(&m_window, tr("Play This Set"),
+                                 tr("Open or save a level first: the set played is the folder of that file."));
         return;
     }
     if (m_window.close())
@@ -96,13 +95,12 @@ void FileCommands::mnuPlaySet_Click()
 void FileCommands::mnuExportSet_Click()
 {
     if (m_lastFile.isEmpty()) {
-        QMessageBox::information(
-            &m_window, QStringLiteral("Export Set"),
-            QStringLiteral("Open or save a level first: the set exported is the folder of that file."));
+        QMessageBox::information(&m_window, tr("Export Set"),
+                                 tr("Open or save a level first: the set exported is the folder of that file."));
         return;
     }
     emit dialogOpens();
     const QString folder = QFileInfo(m_lastFile).absolutePath();
-    exportSetFolder(&m_window, folder, SetName(folder, m_programFolder, {}));
+    exportSetFolder(&m_window, folder, SetName(folder, m_programFolder, {}).english());
     emit finished();
 }

@@ -26,20 +26,20 @@ StatusColumn::StatusColumn(QWidget* client, const std::function<void(TileCode)>&
         AccessibleNames::nameValue(label, QCoreApplication::translate("StatusColumn", spoken));
         return label;
     };
-    caption(QStringLiteral("Score"), 16, 25);
+    caption(tr("Score"), 16, 25);
     lblScore = value(40, "lblScore", QT_TRANSLATE_NOOP("StatusColumn", "Score"));
-    caption(QStringLiteral("Bonus"), 64, 25);
+    caption(tr("Bonus"), 64, 25);
     lblTime = value(88, "lblTime", QT_TRANSLATE_NOOP("StatusColumn", "Bonus seconds"));
-    caption(QStringLiteral("Turtles Saved"), 120, 41);
+    caption(tr("Turtles Saved"), 120, 41);
     lblSaved = value(160, "lblSaved", QT_TRANSLATE_NOOP("StatusColumn", "Turtles Saved"));
-    caption(QStringLiteral("Turtles Lost"), 192, 41);
+    caption(tr("Turtles Lost"), 192, 41);
     lblLost = value(232, "lblLost", QT_TRANSLATE_NOOP("StatusColumn", "Turtles Lost"));
 
     for (std::size_t i = 0; i < Palette.size(); ++i) {
         const PaletteEntry& entry = Palette[i];
         auto* picture = new QToolButton(client);
         picture->setObjectName(QLatin1String(entry.picture));
-        picture->setToolTip(QLatin1String(entry.tooltip));
+        picture->setToolTip(tr(entry.tooltip));
         AccessibleNames::name(
             picture, paletteName(entry.code),
             QCoreApplication::translate("StatusColumn", "A click on the board places: %1").arg(tileName(entry.code)));

@@ -84,7 +84,7 @@ SetGathering GatherSet(const QString& folder, SetFile header)
 {
     const int count = CountSetLevels(folder);
     if (count == 0)
-        return {std::nullopt, SetProblemText(folder, SetProblem::NoFirstLevel)};
+        return {std::nullopt, SetProblemText(folder, SetProblem::NoFirstLevel).english()};
     SetLevelSection levels;
     for (int n = 1; n <= count; ++n) {
         // A byte past the bound is enough for the section to tell a level too large.

@@ -14,8 +14,6 @@
 
 namespace {
 
-const QString ImportTitle = QStringLiteral("Import Level Set");
-
 // The one local file a drop carries, or nothing.
 QString droppedFile(const QMimeData* data)
 {
@@ -59,15 +57,15 @@ void FileOpener::open(const QString& path)
         m_window.flow().apply({GameInput::Kind::Pause});  // a running game waits, as for the help
         return RecordingWindow::watch(path, m_window.files().programFolder(), &m_window.audio(), &m_window);
     }
-    QMessageBox::warning(&m_window, QStringLiteral("Pondrake"),
-                         QStringLiteral("%1 is neither a level set (.pondrake) nor a replay (.replay).")
-                             .arg(QDir::toNativeSeparators(path)));
+    QMessageBox::warning(
+        &m_window, QStringLiteral("Pondrake"),
+        tr("%1 is neither a level set (.pondrake) nor a replay (.replay).").arg(QDir::toNativeSeparators(path)));
 }
 
 void FileOpener::mnuImportSet_Click()
 {
     m_window.flow().hold();  // the game waits while the player looks for the file
-    QFileDialog dialog(&m_window, ImportTitle, QDir::homePath(), QStringLiteral("Level sets (*.pondrake)"));
+    QFileDialog dialog(&m_window, tr("Import Level Set"), QDir::homePath(), tr("Level sets (*.pondrake)"));
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     const bool chosen = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
@@ -80,17 +78,17 @@ void FileOpener::importSet(const QString& path)
 {
     const SetReading reading = readSetFileAt(path);
     if (!reading.set) {
-        const QString where = reading.line > 0 ? QStringLiteral(" (line %1)").arg(reading.line) : QString();
+        const QString where = reading.line > 0 ? tr(" (line %1)").arg(reading.line) : QString();
         QMessageBox::warning(
-            &m_window, ImportTitle,
-            QStringLiteral("%1 cannot be imported: %2%3.").arg(QDir::toNativeSeparators(path), reading.error, where));
+            &m_window, tr("Import Level Set"),
+            tr("%1 cannot be imported: %2%3.").arg(QDir::toNativeSeparators(path), reading.error, where));
         return;
     }
     PlayerFiles& files = m_window.files();
     const SetImport imported =
         ImportSet(*reading.set, files.dataFolder(), {ShippedSetFolder(files.programFolder()), files.myLevels()});
     if (imported.outcome == SetImport::Outcome::Failed) {
-        QMessageBox::warning(&m_window, ImportTitle, imported.problem);
+        QMessageBox::warning(&m_window, tr("Import Level Set"), imported.problem);
         return;
     }
     // Imported either way; played once a game in play is given up.

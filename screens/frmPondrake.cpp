@@ -62,10 +62,10 @@ void frmPondrake::buildStatusColumn(QWidget* client)
     lblSaved = column.saved;
     lblLost = column.lost;
 
-    butEndGame = new QPushButton(QStringLiteral("Abort Game"), client);
+    butEndGame = new QPushButton(tr("Abort Game"), client);
     butEndGame->setGeometry(Look::twips(QRect(ColumnLeft, 5040, ColumnWidth, 555)));
     connect(butEndGame, &QPushButton::clicked, this, &frmPondrake::butEndGame_Click);
-    butReplay = new QPushButton(QStringLiteral("Replay Level"), client);
+    butReplay = new QPushButton(tr("Replay Level"), client);
     butReplay->setGeometry(Look::twips(QRect(ColumnLeft, 5760, ColumnWidth, 555)));
     connect(butReplay, &QPushButton::clicked, this, &frmPondrake::butReplay_Click);
 
@@ -76,30 +76,29 @@ void frmPondrake::buildStatusColumn(QWidget* client)
 
 void frmPondrake::buildMenus()
 {
-    QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("&Game"));
-    mnuNew = mnuFile->addAction(QStringLiteral("&New Game"), this, &frmPondrake::mnuNew_Click);
-    mnuContinue = mnuFile->addAction(QStringLiteral("&Continue Game"), this, &frmPondrake::mnuContinue_Click);
+    QMenu* mnuFile = menuBar()->addMenu(tr("&Game"));
+    mnuNew = mnuFile->addAction(tr("&New Game"), this, &frmPondrake::mnuNew_Click);
+    mnuContinue = mnuFile->addAction(tr("&Continue Game"), this, &frmPondrake::mnuContinue_Click);
     mnuContinue->setEnabled(false);
-    mnuLevelSet = mnuFile->addAction(QStringLiteral("Level &Set..."), this, &frmPondrake::mnuLevelSet_Click);
-    mnuImportSet =
-        mnuFile->addAction(QStringLiteral("&Import Level Set..."), m_opener, &FileOpener::mnuImportSet_Click);
+    mnuLevelSet = mnuFile->addAction(tr("Level &Set..."), this, &frmPondrake::mnuLevelSet_Click);
+    mnuImportSet = mnuFile->addAction(tr("&Import Level Set..."), m_opener, &FileOpener::mnuImportSet_Click);
+    mnuLanguage = mnuFile->addAction(tr("&Language..."), this, &frmPondrake::mnuLanguage_Click);
     mnuFile->setToolTipsVisible(true);  // Continue Game says why it is off
-    mnuPause = mnuFile->addAction(QStringLiteral("&Pause"), this, &frmPondrake::mnuPause_Click);
+    mnuPause = mnuFile->addAction(tr("&Pause"), this, &frmPondrake::mnuPause_Click);
     mnuPause->setShortcut(Qt::Key_P);
     mnuPause->setCheckable(true);
     addPlayItems(mnuFile);
-    mnuHighScores = mnuFile->addAction(QStringLiteral("&High Scores"), this, &frmPondrake::mnuHighScores_Click);
-    mnuWatchLastGame =
-        mnuFile->addAction(QStringLiteral("&Watch Last Game"), this, &frmPondrake::mnuWatchLastGame_Click);
-    mnuExit = mnuFile->addAction(QStringLiteral("E&xit"), this, &frmPondrake::mnuExit_Click);
+    mnuHighScores = mnuFile->addAction(tr("&High Scores"), this, &frmPondrake::mnuHighScores_Click);
+    mnuWatchLastGame = mnuFile->addAction(tr("&Watch Last Game"), this, &frmPondrake::mnuWatchLastGame_Click);
+    mnuExit = mnuFile->addAction(tr("E&xit"), this, &frmPondrake::mnuExit_Click);
 
-    audioMenu = addAudioMenu(menuBar(), m_audio, QStringLiteral("Music Auto-Play"));
-    mnuLevelEditor = menuBar()->addAction(QStringLiteral("&Level Editor"));
+    audioMenu = addAudioMenu(menuBar(), m_audio, tr("Music Auto-Play"));
+    mnuLevelEditor = menuBar()->addAction(tr("&Level Editor"));
     connect(mnuLevelEditor, &QAction::triggered, this, &frmPondrake::mnuLevelEditor_Click);
 
-    QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
-    mnuInstructions = mnuHelp->addAction(QStringLiteral("Instructions"), this, &frmPondrake::mnuInstructions_Click);
-    mnuAbout = mnuHelp->addAction(QStringLiteral("About"), this, &frmPondrake::mnuAbout_Click);
+    QMenu* mnuHelp = menuBar()->addMenu(tr("&Help"));
+    mnuInstructions = mnuHelp->addAction(tr("Instructions"), this, &frmPondrake::mnuInstructions_Click);
+    mnuAbout = mnuHelp->addAction(tr("About"), this, &frmPondrake::mnuAbout_Click);
 }
 
 void frmPondrake::Form_Load()

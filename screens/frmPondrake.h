@@ -64,6 +64,7 @@ public:
     void mnuLevelEditor_Click() { m_flow.apply({GameInput::Kind::LevelEditor}); }
     void mnuContinue_Click();
     void mnuLevelSet_Click();
+    void mnuLanguage_Click();
     void mnuWatchLastGame_Click();
     void mnuInstructions_Click();
     void mnuAbout_Click();
@@ -88,6 +89,7 @@ public:
     QAction* mnuNew;
     QAction* mnuContinue;  // on only when a game kept from another sitting can go on
     QAction* mnuLevelSet;
+    QAction* mnuLanguage;  // remembered in settings.ini, spoken from the next start
     QAction* mnuImportSet;
     QAction* mnuPause;
     QAction* mnuFastForward;

@@ -35,12 +35,12 @@ void frmPondrake::setUpKeys(QWidget* client)
 
 void frmPondrake::addPlayItems(QMenu* menu)
 {
-    mnuFastForward = menu->addAction(QStringLiteral("Fast Forward"), this, &frmPondrake::mnuFastForward_Click);
+    mnuFastForward = menu->addAction(tr("Fast Forward"), this, &frmPondrake::mnuFastForward_Click);
     mnuFastForward->setShortcut(Qt::Key_F);
     mnuFastForward->setCheckable(true);
-    mnuAbort = menu->addAction(QStringLiteral("&Abort Game"), this, &frmPondrake::butEndGame_Click);
+    mnuAbort = menu->addAction(tr("&Abort Game"), this, &frmPondrake::butEndGame_Click);
     mnuAbort->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
-    mnuReplay = menu->addAction(QStringLiteral("&Replay Level"), this, &frmPondrake::butReplay_Click);
+    mnuReplay = menu->addAction(tr("&Replay Level"), this, &frmPondrake::butReplay_Click);
     mnuReplay->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
 }
 

@@ -23,10 +23,10 @@ const QColor NewEntryColour(255, 236, 140);
 
 frmTopTen::frmTopTen(const QString& scoresPath, QWidget* parent) : QDialog(parent), m_scoresPath(scoresPath)
 {
-    setWindowTitle(QStringLiteral("Top Ten Scores"));
+    setWindowTitle(tr("Top Ten Scores"));
     setFixedSize(Look::twips(8205), Look::twips(9780));
 
-    Look::label(this, QStringLiteral("Top Ten Scores"), {2760, 120, 2655, 375}, 14.25);
+    Look::growToFit(Look::label(this, tr("Top Ten Scores"), {2760, 120, 2655, 375}, 14.25), Qt::AlignHCenter);
     for (int i = 0; i < ScoreEntries; ++i) {
         const int top = 720 + RowTwips * i;
         const QRect rank = i < 9 ? QRect(120, top, 375, 375) : QRect(0, top, 615, 375);
@@ -49,7 +49,7 @@ frmTopTen::frmTopTen(const QString& scoresPath, QWidget* parent) : QDialog(paren
         inkScore[i]->move(Look::twips(2160), Look::twips(600 + RowTwips * i));
     }
 
-    butOkay = new QPushButton(QStringLiteral("Close"), this);
+    butOkay = new QPushButton(tr("Close"), this);
     butOkay->setObjectName(QStringLiteral("butOkay"));
     QFont bold(QStringLiteral("Verdana"), 12, QFont::Bold);
     butOkay->setFont(bold);
@@ -110,7 +110,7 @@ void frmTopTen::findRecordings()
             continue;
         m_recordings[i] = path;
         for (QWidget* part : std::initializer_list<QWidget*>{lblVal[i], lblScore[i], inkScore[i]})
-            part->setToolTip(QStringLiteral("Double-click to watch this game"));
+            part->setToolTip(tr("Double-click to watch this game"));
     }
 }
 

@@ -152,7 +152,7 @@ void BoardPicture::DrawPaused()
     font.setPixelSize(56);
     painter.setFont(font);
     painter.setPen(Qt::white);
-    painter.drawText(board, Qt::AlignCenter, QStringLiteral("Paused"));
+    painter.drawText(board, Qt::AlignCenter, tr("Paused"));
     m_over.push_back(board);
     update(onScreen(board));
 }

@@ -5,6 +5,7 @@
 #include "files/SetFolder.h"
 #include "sim/SelfContained.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -17,7 +18,7 @@ SelfContained withSet(const GameRecording& recording, const QString& levelsFolde
     if (recording.set)
         return {recording, {}};
     const SetFile header =
-        KeptSetHeader(levelsFolder).value_or(SetFile{SetName(levelsFolder, programFolder, {}), {}, {}, {}});
+        KeptSetHeader(levelsFolder).value_or(SetFile{SetName(levelsFolder, programFolder, {}).english(), {}, {}, {}});
     SetGathering gathering = GatherSet(levelsFolder, header);
     if (!gathering.set)
         return {std::nullopt, gathering.problem};
@@ -29,17 +30,19 @@ SelfContained withSet(const GameRecording& recording, const QString& levelsFolde
 bool saveSelfContained(QWidget* parent, const GameRecording& recording, const QString& levelsFolder,
                        const QString& programFolder)
 {
-    const QString title = QStringLiteral("Save Replay");
+    const QString title = QCoreApplication::translate("RecordingSave", "Save Replay");
     const SelfContained carried = withSet(recording, levelsFolder, programFolder);
     if (!carried.recording) {
-        QMessageBox::warning(parent, title,
-                             QStringLiteral("This game cannot be saved with its levels: %1.").arg(carried.problem));
+        QMessageBox::warning(
+            parent, title,
+            QCoreApplication::translate("RecordingSave", "This game cannot be saved with its levels: %1.")
+                .arg(carried.problem));
         return false;
     }
     const QString score = QString::number(recording.events.empty() ? 0 : recording.events.back().checkpoint.score);
     const QString proposed = SafeSetFolderName(carried.recording->set->name) + QStringLiteral(" - ") + score;
     QFileDialog dialog(parent, title, QDir::home().filePath(proposed + QStringLiteral(".replay")),
-                       QStringLiteral("Replays (*.replay)"));
+                       QCoreApplication::translate("RecordingSave", "Replays (*.replay)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("replay"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
@@ -47,9 +50,9 @@ bool saveSelfContained(QWidget* parent, const GameRecording& recording, const QS
         return false;
     const QString path = dialog.selectedFiles().constFirst();
     if (!replaceFile(path, recordingBytes(*carried.recording))) {
-        QMessageBox::warning(
-            parent, title,
-            QStringLiteral("The replay could not be written to %1.").arg(QDir::toNativeSeparators(path)));
+        QMessageBox::warning(parent, title,
+                             QCoreApplication::translate("RecordingSave", "The replay could not be written to %1.")
+                                 .arg(QDir::toNativeSeparators(path)));
         return false;
     }
     return true;

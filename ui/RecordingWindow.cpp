@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QSlider>
 
+#include <algorithm>
+
 namespace {
 constexpr int FrameMs = 16;
 constexpr std::array<int, 4> Speeds{1, 2, 4, 8};
@@ -26,7 +28,7 @@ RecordingWindow::RecordingWindow(GameRecording recording, const QString& levelsF
     : QDialog(parent), m_recording(std::move(recording)), m_levelsFolder(levelsFolder), m_programFolder(programFolder),
       m_audio(audio)
 {
-    setWindowTitle(QStringLiteral("Replay"));
+    setWindowTitle(tr("Replay"));
     m_length = m_recording.events.empty() ? 0 : m_recording.events.back().at;
     pictMain = new BoardPicture(this);
     pictMain->move(0, 0);
@@ -58,7 +60,7 @@ void RecordingWindow::buildControls()
         b->setFocusPolicy(Qt::NoFocus);  // Space and the period belong to the window
         return b;
     };
-    butPlay = button(QStringLiteral("Play"), 4, 70);
+    butPlay = button(tr("Play"), 4, 70);
     connect(butPlay, &QPushButton::clicked, this, &RecordingWindow::togglePlay);
     for (std::size_t i = 0; i < Speeds.size(); ++i) {
         butSpeed[i] = button(QStringLiteral("%1x").arg(Speeds[i]), 80 + int(i) * 42, 40);
@@ -66,19 +68,22 @@ void RecordingWindow::buildControls()
         connect(butSpeed[i], &QPushButton::clicked, this, [this, i] { setSpeed(Speeds[i]); });
     }
     butSpeed[0]->setChecked(true);
-    butStep = button(QStringLiteral("Step"), 254, 56);
-    butStep->setToolTip(QStringLiteral("One tick (period key)"));
+    butStep = button(tr("Step"), 254, 56);
+    butStep->setToolTip(tr("One tick (period key)"));
     connect(butStep, &QPushButton::clicked, this, &RecordingWindow::stepTick);
-    butStart = button(QStringLiteral("Start"), 314, 56);
+    butStart = button(tr("Start"), 314, 56);
     connect(butStart, &QPushButton::clicked, this, &RecordingWindow::restart);
-    butSaveAs = button(QStringLiteral("Save As..."), 374, 80);
+    butSaveAs = button(tr("Save As..."), 374, 80);
+    // The button's words may need more room than English: the time slider gives it up.
+    butSaveAs->resize(std::max(80, butSaveAs->sizeHint().width()), butSaveAs->height());
     connect(butSaveAs, &QPushButton::clicked, this, [this] {
         setPlaying(false);
         saveSelfContained(this, m_recording, m_levelsFolder, m_programFolder);
     });
 
     sldTime = new QSlider(Qt::Horizontal, this);
-    sldTime->setGeometry(462, row + 6, 216, 24);
+    const int sliderLeft = butSaveAs->geometry().right() + 9;
+    sldTime->setGeometry(sliderLeft, row + 6, 678 - sliderLeft, 24);
     sldTime->setFocusPolicy(Qt::NoFocus);
     sldTime->setRange(0, int(std::min<Millis>(m_length, INT_MAX)));
     sldTime->setPageStep(10000);
@@ -105,14 +110,15 @@ void RecordingWindow::nameControls()
 void RecordingWindow::watch(const QString& path, const QString& programFolder, AudioControl* audio, QWidget* parent)
 {
     if (!QFileInfo::exists(path)) {
-        QMessageBox::information(parent, QStringLiteral("Replay"), QStringLiteral("There is no game to watch yet."));
+        QMessageBox::information(parent, tr("Replay"), tr("There is no game to watch yet."));
         return;
     }
     RecordingReading reading = readRecordingFile(path);
     if (!reading.recording) {
-        const QString where = reading.line > 0 ? QStringLiteral(" (line %1)").arg(reading.line) : QString();
-        QMessageBox::warning(parent, QStringLiteral("Replay"),
-                             QStringLiteral("This game cannot be watched: %1%2.").arg(reading.error, where));
+        QMessageBox::warning(parent, tr("Replay"),
+                             reading.line > 0 ? tr("This game cannot be watched: %1 (line %2).")
+                                                    .arg(reading.error.translated(), QString::number(reading.line))
+                                              : tr("This game cannot be watched: %1.").arg(reading.error.translated()));
         return;
     }
     // Where the game was played; else the shipped set, unless that is not the game's either, when
@@ -128,7 +134,7 @@ void RecordingWindow::watch(const QString& path, const QString& programFolder, A
 void RecordingWindow::setPlaying(bool playing)
 {
     m_playing = playing && !m_player->atEnd() && !m_player->refusal() && !m_player->divergence();
-    butPlay->setText(m_playing ? QStringLiteral("Pause") : QStringLiteral("Play"));
+    butPlay->setText(m_playing ? tr("Pause") : tr("Play"));
     if (m_playing) {
         m_wall.start();
         m_timer.start();
@@ -213,13 +219,12 @@ void RecordingWindow::showState()
     status.time->setText(QString::number(field.time));
     status.saved->setText(QString::number(field.saved));
     status.lost->setText(QString::number(field.lost));
-    lblCountdown->setText(QString::fromStdString(player.countdown()));
-    QString line = QString::fromStdString(player.happened());
+    lblCountdown->setText(Look::countdownText(player.countdown()));
+    QString line = player.happened().translated();
     if (player.refusal())
         line = QString::fromStdString(*player.refusal());
     else if (player.divergence())
-        line = QStringLiteral("The game went another way here: %1")
-                   .arg(QString::fromStdString(player.divergence()->message));
+        line = tr("The game went another way here: %1").arg(QString::fromStdString(player.divergence()->message));
     lblHappened->setText(line);
     lblHappened->setToolTip(line);  // a refusal naming a fingerprint is longer than the board is wide
     m_showingTime = true;

@@ -3,23 +3,26 @@
 #include "files/FileBytes.h"
 #include "files/SetFolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 
 bool exportSetFolder(QWidget* parent, const QString& folder, const QString& shownName)
 {
-    const QString title = QStringLiteral("Export Level Set");
+    const QString title = QCoreApplication::translate("SetExport", "Export Level Set");
     SetFile header = KeptSetHeader(folder).value_or(SetFile{shownName, {}, {}, {}});
     // Checked before the player picks a file, so that nothing is asked in vain.
     SetGathering gathering = GatherSet(folder, header);
     if (!gathering.set) {
-        QMessageBox::warning(parent, title, QStringLiteral("The set cannot be exported: %1.").arg(gathering.problem));
+        QMessageBox::warning(
+            parent, title,
+            QCoreApplication::translate("SetExport", "The set cannot be exported: %1.").arg(gathering.problem));
         return false;
     }
     const QString proposed = SafeSetFolderName(header.name);
     QFileDialog dialog(parent, title, QDir::home().filePath(proposed + QStringLiteral(".pondrake")),
-                       QStringLiteral("Level sets (*.pondrake)"));
+                       QCoreApplication::translate("SetExport", "Level sets (*.pondrake)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("pondrake"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
@@ -32,7 +35,8 @@ bool exportSetFolder(QWidget* parent, const QString& folder, const QString& show
         gathering.set->name = named;
     if (!replaceFile(path, setFileBytes(*gathering.set))) {
         QMessageBox::warning(parent, title,
-                             QStringLiteral("The set could not be written to %1.").arg(QDir::toNativeSeparators(path)));
+                             QCoreApplication::translate("SetExport", "The set could not be written to %1.")
+                                 .arg(QDir::toNativeSeparators(path)));
         return false;
     }
     return true;

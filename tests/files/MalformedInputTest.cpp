@@ -126,9 +126,10 @@ QString keptOutcome(const QString& path)
 QString settingsOutcome(const QString& path)
 {
     const PlayerSettings s = ReadPlayerSettings(path);
-    return QStringLiteral("effects %1 music %2 set [%3] others [%4] editor [%5] pos %6")
+    return QStringLiteral("effects %1 music %2 set [%3] others [%4] editor [%5] pos %6 language [%7]")
         .arg(s.soundEffects ? "on" : "off", s.musicAutoPlay ? "on" : "off", s.levelSet, s.otherSets.join(u'|'),
-             s.editorFile, s.windowPos ? QStringLiteral("%1,%2").arg(s.windowPos->x()).arg(s.windowPos->y()) : "none");
+             s.editorFile, s.windowPos ? QStringLiteral("%1,%2").arg(s.windowPos->x()).arg(s.windowPos->y()) : "none",
+             s.language);
 }
 
 QString setOutcome(const QString& path)
@@ -145,7 +146,7 @@ QString replayOutcome(const QString& path)
 {
     const RecordingReading r = readRecordingFile(path);
     if (!r.recording)
-        return QStringLiteral("refused at line %1: %2").arg(r.line).arg(r.error);
+        return QStringLiteral("refused at line %1: %2").arg(r.line).arg(r.error.english());
     const std::optional<SetFile>& set = r.recording->set;
     return (set ? QStringLiteral("self-contained (%1, %2 levels)").arg(set->name).arg(set->levels.size()) : "plain") +
            QStringLiteral(", folder [%1]").arg(r.recording->folder);

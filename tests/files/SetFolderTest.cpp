@@ -35,7 +35,7 @@ TEST(SetFolder, TheShippedPackTravelsByteForByte)
     for (int n = 1; n <= CountSetLevels(Shipped); ++n)
         EXPECT_EQ(bytesAt(SetLevelPath(imported.folder, Int16(n))), bytesAt(SetLevelPath(Shipped, Int16(n)))) << n;
     EXPECT_EQ(CountSetLevels(imported.folder), CountSetLevels(Shipped));
-    EXPECT_EQ(SetName(imported.folder, {}, data.path()), ShippedSetName);
+    EXPECT_EQ(SetName(imported.folder, {}, data.path()).english(), ShippedSetName);
     // Exported again, the imported set is the same file: its author kept beside its levels.
     const SetGathering again = GatherSet(imported.folder, *KeptSetHeader(imported.folder));
     ASSERT_TRUE(again.set);
@@ -79,7 +79,7 @@ TEST(SetFolder, ASetImportedAgainIsKnownAndANameTakenGetsANumber)
     ASSERT_EQ(twin.outcome, SetImport::Outcome::Added);
     EXPECT_EQ(twin.name, "Rocks (2)");
     EXPECT_EQ(twin.folder, data.filePath("sets/Rocks (2)"));
-    EXPECT_EQ(SetName(twin.folder, {}, data.path()), "Rocks (2)");
+    EXPECT_EQ(SetName(twin.folder, {}, data.path()).english(), "Rocks (2)");
     const SetFile longName{QString(MaxSetNameLength, u'r'), {}, {}, {bytesAt(SetLevelPath(Shipped, 3))}};
     ASSERT_EQ(ImportSet(longName, data.path()).outcome, SetImport::Outcome::Added);
     other.name = longName.name;
