@@ -78,9 +78,9 @@ bool ReplayPlayer::step()
     return !m_divergence;
 }
 
-void ReplayPlayer::playToEnd()
+void ReplayPlayer::playToEnd(const std::atomic<bool>* stop)
 {
-    while (step()) {
+    while ((!stop || !stop->load(std::memory_order_relaxed)) && step()) {
     }
 }
 

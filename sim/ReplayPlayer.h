@@ -7,6 +7,7 @@
 
 #include <QString>
 
+#include <atomic>
 #include <optional>
 #include <string>
 #include <vector>
@@ -32,7 +33,8 @@ public:
 
     // Plays the next event; false at the end, after a divergence, or when refused.
     bool step();
-    void playToEnd();
+    // Plays to the end; stops early, between two events, once stop turns true.
+    void playToEnd(const std::atomic<bool>* stop = nullptr);
     bool atEnd() const { return m_next >= m_replay.events.size(); }
     std::size_t position() const { return m_next; }  // events played
     const Replay& replay() const { return m_replay; }

@@ -1,0 +1,84 @@
+// pondrake-server: the world table. Reads its command line, opens the table, then answers HTTP
+// until SIGTERM or SIGINT, when it finishes the requests in flight, closes the table and exits 0.
+
+#include "server/RequestLog.h"
+#include "server/ServerOptions.h"
+#include "server/WorldApi.h"
+
+#include <QCoreApplication>
+
+#include <httplib.h>
+
+#include <csignal>
+#include <cstdio>
+#include <thread>
+
+namespace {
+
+int fail(const QString& message)
+{
+    std::fprintf(stderr, "pondrake-server: %s\n", qPrintable(message));
+    return 1;
+}
+
+std::optional<DatabaseConfig> databaseOf(const ServerOptions& options, QString& error)
+{
+    return options.databaseUrl.isEmpty() ? sqliteConfig(options.dataFolder, error)
+                                         : postgresConfig(options.databaseUrl, error);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    // The stopSignals are taken by sigwait below, never by a handler in some thread.
+    sigset_t stopSignals;
+    sigemptyset(&stopSignals);
+    sigaddset(&stopSignals, SIGTERM);
+    sigaddset(&stopSignals, SIGINT);
+    pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
+
+    const QCoreApplication application(argc, argv);
+    ServerOptions options;
+    QString out, err;
+    if (const std::optional<int> answered = readServerOptions(application.arguments().mid(1), options, out, err)) {
+        std::fputs(qPrintable(out), stdout);
+        std::fputs(qPrintable(err), stderr);
+        return *answered;
+    }
+    QString error;
+    const std::optional<DatabaseConfig> database = databaseOf(options, error);
+    if (!database)
+        return fail(error);
+    Storage storage(*database);
+    if (!storage.prepare(error))
+        return fail(error);
+
+    VerifierPool verifiers(options.threads, std::size_t(options.queue), options.timeBound);
+    RateLimiter limiter(options.rateLimit, options.trustedProxies);
+    WorldApi api(storage, verifiers, limiter);
+    httplib::Server server;
+    // Room for every game the queue holds plus the readers that come meanwhile.
+    const std::size_t connections = std::size_t(options.queue) + 2 * verifiers.threads() + 8;
+    server.new_task_queue = [connections] { return new httplib::ThreadPool(connections); };
+    api.route(server);
+    logRequests(server);
+
+    const int port = options.port == 0
+                         ? server.bind_to_any_port(options.host.toStdString())
+                         : (server.bind_to_port(options.host.toStdString(), options.port) ? options.port : -1);
+    if (port < 0)
+        return fail(QStringLiteral("cannot listen on %1:%2").arg(options.host).arg(options.port));
+    const QString table = database->driver == u"QSQLITE"
+                              ? database->databaseName
+                              : QStringLiteral("PostgreSQL database ") + database->databaseName;
+    std::fprintf(stderr, "pondrake-server: listening on %s:%d, %u verifiers, table in %s\n", qPrintable(options.host),
+                 port, verifiers.threads(), qPrintable(table));
+    std::thread listener([&server] { server.listen_after_bind(); });
+    int signal = 0;
+    sigwait(&stopSignals, &signal);
+    std::fprintf(stderr, "pondrake-server: %s: finishing the requests in flight\n", strsignal(signal));
+    server.stop();  // joins the connections' threads once their requests are answered
+    listener.join();
+    return 0;
+}
