@@ -58,7 +58,7 @@ QString Storage::connection() const
     ThreadConnection& local = connections[m_id];
     if (!local.name.isEmpty())
         return local.name;
-    const QString name = QStringLiteral("pondrake-%1").arg(opened++);
+    QString name = QStringLiteral("pondrake-%1").arg(opened++);
     QSqlDatabase db = QSqlDatabase::addDatabase(m_config.driver, name);
     db.setDatabaseName(m_config.databaseName);
     db.setHostName(m_config.host);

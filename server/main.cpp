@@ -41,7 +41,8 @@ int main(int argc, char* argv[])
     const QCoreApplication application(argc, argv);
     ServerOptions options;
     QString out, err;
-    if (const std::optional<int> answered = readServerOptions(application.arguments().mid(1), options, out, err)) {
+    if (const std::optional<int> answered =
+            readServerOptions(QCoreApplication::arguments().mid(1), options, out, err)) {
         std::fputs(qPrintable(out), stdout);
         std::fputs(qPrintable(err), stderr);
         return *answered;

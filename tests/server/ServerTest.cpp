@@ -9,7 +9,11 @@
 
 #include <httplib.h>
 
+#include <arpa/inet.h>
 #include <csignal>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace {
 
@@ -112,6 +116,19 @@ TEST(Server, EveryHostileRequestGetsItsStatusAndMessageAndNothingIsStored)
         const QJsonObject answer = QJsonDocument::fromJson(QByteArray::fromStdString(result->body)).object();
         EXPECT_TRUE(answer.value("error").toString().contains(row.message)) << result->body;
     }
+
+    // A body cut short on the wire: the sender is gone before the server could answer it.
+    const int wire = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{AF_INET, htons(std::uint16_t(server.port())), {htonl(INADDR_LOOPBACK)}, {}};
+    ASSERT_EQ(connect(wire, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    const std::string cut = "POST /api/v1/games HTTP/1.1\r\nContent-Type: application/json\r\n"
+                            "Content-Length: 5000\r\n\r\n{\"replay\": \"pondrake";
+    ASSERT_EQ(send(wire, cut.data(), cut.size(), 0), ssize_t(cut.size()));
+    shutdown(wire, SHUT_WR);
+    char reply[512];
+    EXPECT_LE(recv(wire, reply, sizeof reply, 0), 0) << "nothing to answer a body that never came";
+    close(wire);
+    ++requests;
 
     httplib::Headers from{{"X-Forwarded-For", "203.0.113.9, 127.0.0.1"}};
     for (std::size_t i = 0; i < rows.size(); ++i, ++requests)

@@ -38,6 +38,7 @@ TEST(Storage, StoresEachReplayOnceRanksByScoreAndKeepsNamesExactly)
     const QByteArray set(64, 'a'), other(64, 'b');
     const QStringList names{"x'); DROP TABLE games;--", "\"quoted\" \\ back", "\u202eAda\u200f", "", "Zoë 🐢"};
     std::vector<StoredGame> stored;
+    stored.reserve(std::size_t(names.size()));
     for (int i = 0; i < names.size(); ++i)
         stored.push_back(storage.store(newGame(set, 100 * (i % 3), names[i], "replay " + QByteArray::number(i))));
     storage.store(newGame(other, 999, "elsewhere", "other replay"));
