@@ -3,8 +3,8 @@
 #include "core/modGlobals.h"
 #include "files/ScoreLocation.h"
 #include "screens/frmPondrake.h"
-#include "ui/AudioOutput.h"
-#include "ui/modSound.h"
+#include "ui/audio/AudioOutput.h"
+#include "ui/audio/modSound.h"
 
 #include <QApplication>
 #include <QFont>

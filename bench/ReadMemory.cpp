@@ -1,6 +1,8 @@
 // How much memory reading the largest hostile files holds, measured, never asserted:
 // ./bin/read_memory prints, for each case, the file's size and the peak memory the reading added.
+#include "core/PlaceLevel.h"
 #include "core/Random.h"
+#include "core/modGlobals.h"
 #include "files/CBase64.h"
 #include "files/InkStrokes.h"
 #include "files/LevelFile.h"
@@ -87,7 +89,7 @@ int main()
     auto readLevel = [&] {
         modGlobals globals;
         GameRandom random(1);
-        LoadLevelFile(level, globals, random);
+        PlaceLevel(ReadLevelFile(level), globals, random);
     };
     auto readScores = [&] {
         ScoreTable table;

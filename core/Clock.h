@@ -1,17 +1,11 @@
 #pragma once
 
+#include "core/GameTimer.h"
 #include "core/Int16.h"
 
 #include <array>
 #include <cstdint>
 #include <optional>
-
-// The timers of the game window; the editor's test uses all but the countdown.
-enum class GameTimer { CountDown, Bonus, Turtle, Dog };
-inline constexpr std::array<GameTimer, 4> AllTimers{GameTimer::CountDown, GameTimer::Bonus, GameTimer::Turtle,
-                                                    GameTimer::Dog};
-
-using Millis = std::int64_t;
 
 // Whom the timers of a clock fire for: the level flow, the editor's test.
 class TimerListener {

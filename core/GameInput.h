@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/Clock.h"
+#include "core/GameTimer.h"
 #include "core/KeptLevel.h"
 
 // Everything from outside that reaches the rules of a game, in the order it arrives: a timer's
@@ -16,7 +16,7 @@ struct GameInput {
         NewGame,
         Continue,  // a game kept from another sitting goes on where `start` says
         Replay,
-        EndGame,
+        Abort,  // Abort Game (butEndGame)
         HighScores,
         LevelEditor,
         Pause,

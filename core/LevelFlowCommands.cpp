@@ -45,7 +45,7 @@ void LevelFlow::butReplay_Click()
 
 void LevelFlow::butEndGame_Click()
 {
-    note({GameInput::Kind::EndGame});
+    note({GameInput::Kind::Abort});
     if (!abandonGameIf(&GameWindow::confirmAbort))
         return;
     setTimer(GameTimer::CountDown, false);

@@ -256,6 +256,8 @@ void PlayField::LoseTurtle(int col, int row)
 
 TileCode PlayField::NewTurtleDirection(TileCode code)
 {
+    // The tick's own order of ways. Placing a level (PlaceLevel) and the editor's test (TestMode)
+    // draw from tables in other orders, on purpose: each rule keeps the draws it has always made.
     static constexpr TileCode ways[] = {Tile::TurtleLeft, Tile::TurtleUp, Tile::TurtleDown, Tile::TurtleRight};
     for (;;) {
         const TileCode way = ways[m_random.below(4)];

@@ -3,7 +3,7 @@
 #include "editor/CheckLevelWindow.h"
 #include "sim/BotPlayer.h"
 #include "sim/GameRun.h"
-#include "ui/ReplayWindow.h"
+#include "ui/RecordingWindow.h"
 
 #include <QDir>
 #include <QSaveFile>
@@ -73,7 +73,7 @@ void CheckCommand::watch(std::uint64_t seed)
     } catch (const UnreadableLevel&) {
         return;  // Watch is offered for levels that were played, and those read whole
     }
-    auto* window = new ReplayWindow(std::move(run->replay), folder->path(), m_programFolder, m_audio, &m_window);
+    auto* window = new RecordingWindow(std::move(run->recording), folder->path(), m_programFolder, m_audio, &m_window);
     window->setAttribute(Qt::WA_DeleteOnClose);
     connect(window, &QObject::destroyed, this, [folder] {});  // the folder goes with the window
     window->show();

@@ -32,7 +32,7 @@ public:
 
 signals:
     void shown(CheckLevelWindow* window);
-    void watching(QWidget* replayWindow);
+    void watching(QWidget* recordingWindow);
 
 private:
     void show(const CheckResult& result);

@@ -4,7 +4,7 @@
 #include "editor/LevelDialogs.h"
 #include "editor/LevelDocument.h"
 #include "files/LevelSet.h"
-#include "ui/AudioControl.h"
+#include "ui/audio/AudioControl.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -40,12 +40,11 @@ void FileCommands::mnuOpen_Click()
 
 void FileCommands::OpenLevelFile(const QString& path)
 {
-    int linesRead = 0;
-    const LevelReadStatus status = m_document.open(path, linesRead);
-    if (linesRead >= 2)
+    const LevelReading level = m_document.open(path);
+    if (level.linesRead >= 2)
         emit bonusRead(m_document.settings().bonus);
     m_field.resetLevel();
-    if (const std::optional<QString> problem = LevelDialogs::openProblem(path, status, linesRead))
+    if (const std::optional<QString> problem = LevelDialogs::openProblem(path, level))
         LevelDialogs::tellOpenProblem(&m_window, *problem);
 }
 

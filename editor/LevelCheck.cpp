@@ -1,6 +1,8 @@
 #include "editor/LevelCheck.h"
 
+#include "core/PlaceLevel.h"
 #include "core/Random.h"
+#include "core/modGlobals.h"
 #include "files/LevelFile.h"
 #include "sim/BotPlayer.h"
 #include "sim/Players.h"
@@ -69,7 +71,9 @@ void LevelCheck::start(const QByteArray& level)
     // The level read as a game reads it: a board the runs start from, and whether it reads whole.
     modGlobals globals;
     GameRandom random(1);
-    LoadLevelBytes(level, globals, random, &m_result.linesRead);
+    const LevelReading reading = ReadLevelBytes(level);
+    m_result.linesRead = reading.linesRead;
+    PlaceLevel(reading, globals, random);
     m_stop = std::make_shared<std::atomic<bool>>(false);
     if (!m_result.readable()) {
         m_stop = nullptr;

@@ -76,17 +76,17 @@ bool LevelDialogs::isScoreTable(const QString& path)
     return named(path) || (!target.isEmpty() && named(target));
 }
 
-std::optional<QString> LevelDialogs::openProblem(const QString& path, LevelReadStatus status, int linesRead)
+std::optional<QString> LevelDialogs::openProblem(const QString& path, const LevelReading& level)
 {
     const QString name = QDir::toNativeSeparators(path);
-    if (status == LevelReadStatus::Missing)
+    if (level.status == LevelReadStatus::Missing)
         return QStringLiteral("The level file %1 could not be opened. The board and the settings are as they were.")
             .arg(name);
-    if (status == LevelReadStatus::Stopped)
+    if (level.status == LevelReadStatus::Stopped)
         return QStringLiteral("The level file %1 stops early: it could not be read at line %2. What came before that "
                               "line was opened; the rest of the board and the settings are as they were.")
             .arg(name)
-            .arg(linesRead + 1);
+            .arg(level.linesRead + 1);
     return std::nullopt;
 }
 

@@ -29,8 +29,8 @@ std::optional<QString> chooseLevelToSave(QWidget* parent, const QString& folder,
 bool isScoreTable(const QString& path);
 
 // What Open Level says when the file could not be read whole: opened not at all (Missing), or
-// stopped at a line (linesRead lines were read). Nothing for a complete file.
-std::optional<QString> openProblem(const QString& path, LevelReadStatus status, int linesRead);
+// stopped at a line (level.linesRead lines were read). Nothing for a complete file.
+std::optional<QString> openProblem(const QString& path, const LevelReading& level);
 void tellOpenProblem(QWidget* parent, const QString& message);
 
 // Save Level could not write the file; whatever was there is as it was.

@@ -2,6 +2,7 @@
 
 #include "core/modGlobals.h"
 #include "editor/StatusColumn.h"
+#include "sim/LoadLevel.h"
 
 #include <QFileInfo>
 
@@ -33,26 +34,26 @@ void LevelDocument::clearBoard()
     emit boardChanged();
 }
 
-LevelReadStatus LevelDocument::open(const QString& path, int& linesRead)
+LevelReading LevelDocument::open(const QString& path)
 {
     const LevelState before = state(true);
-    const LevelReadStatus status = LoadLevelFile(path, m_globals, m_random, &linesRead);
+    LevelReading level = LoadLevel(path, m_globals, m_random);
     // Only what this file held is shown: never a value left from the level read before it.
-    if (linesRead >= 1)
-        setSetting(LevelSetting::Music, QString::fromStdString(m_globals.LevelMusic));
-    if (linesRead >= 2)
-        setSetting(LevelSetting::Bonus, QString::number(m_globals.LevelBonus));
-    if (linesRead >= 3)
-        setSetting(LevelSetting::Turtle, QString::number(m_globals.LevelTurtleInterval));
-    if (linesRead >= 4)
-        setSetting(LevelSetting::Dog, QString::number(m_globals.LevelDogInterval));
+    if (level.linesRead >= 1)
+        setSetting(LevelSetting::Music, QString::fromStdString(level.music));
+    if (level.linesRead >= 2)
+        setSetting(LevelSetting::Bonus, QString::number(level.bonus));
+    if (level.linesRead >= 3)
+        setSetting(LevelSetting::Turtle, QString::number(level.turtleInterval));
+    if (level.linesRead >= 4)
+        setSetting(LevelSetting::Dog, QString::number(level.dogInterval));
     recordChange(before, QStringLiteral("Open Level"));
-    if (status != LevelReadStatus::Missing)
+    if (level.status != LevelReadStatus::Missing)
         m_fileName = QFileInfo(path).fileName();
-    if (status == LevelReadStatus::Complete)
+    if (level.status == LevelReadStatus::Complete)
         markClean();
     emit standingChanged();
-    return status;
+    return level;
 }
 
 bool LevelDocument::save(const QString& path)

@@ -39,8 +39,8 @@ public:
 
     // Reads a level file into the board and shows the settings this file holds, as one step. A
     // file that could not be opened changes nothing; one that stops early changes what came before
-    // the line it stopped at (linesRead lines).
-    LevelReadStatus open(const QString& path, int& linesRead);
+    // the line it stopped at. What the reading got comes back.
+    LevelReading open(const QString& path);
 
     // Writes the board and the four texts as they stand; false when the file could not be written.
     bool save(const QString& path);

@@ -16,17 +16,20 @@ StatusColumn::StatusColumn(QWidget* client, const std::function<void(TileCode)>&
     const auto caption = [&](const QString& text, int top, int height) {
         Look::labelAt(client, text, {Left, top, Width, height}, StatusPoints)->setWordWrap(true);
     };
-    const auto value = [&](int top) {
-        return Look::labelAt(client, QStringLiteral("0"), {Left, top, Width, 17}, StatusPoints, Look::DarkBlue);
+    const auto value = [&](int top, const char* name) {
+        QLabel* label =
+            Look::labelAt(client, QStringLiteral("0"), {Left, top, Width, 17}, StatusPoints, Look::DarkBlue);
+        label->setObjectName(QLatin1String(name));
+        return label;
     };
     caption(QStringLiteral("Score"), 16, 25);
-    lblScore = value(40);
+    lblScore = value(40, "lblScore");
     caption(QStringLiteral("Bonus"), 64, 25);
-    lblTime = value(88);
+    lblTime = value(88, "lblTime");
     caption(QStringLiteral("Turtles Saved"), 120, 41);
-    lblSaved = value(160);
+    lblSaved = value(160, "lblSaved");
     caption(QStringLiteral("Turtles Lost"), 192, 41);
-    lblLost = value(232);
+    lblLost = value(232, "lblLost");
 
     for (std::size_t i = 0; i < Palette.size(); ++i) {
         const PaletteEntry& entry = Palette[i];

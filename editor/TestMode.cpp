@@ -2,7 +2,7 @@
 
 #include "core/Random.h"
 #include "files/NumberText.h"
-#include "ui/AudioControl.h"
+#include "ui/audio/AudioControl.h"
 
 #include <algorithm>
 
@@ -39,6 +39,9 @@ void TestMode::butTest_Click(const LevelSettingsText& settings)
     // The copy is taken before the turtles get their directions, so the board that comes back
     // has them as they were placed.
     m_savedBoard = m_globals.board;
+    // The test's own order of ways, column by column. The tick (PlayField::NewTurtleDirection) and
+    // placing a level (PlaceLevel) draw from tables in other orders, on purpose: each rule keeps
+    // the draws it has always made.
     static constexpr TileCode ways[] = {Tile::TurtleLeft, Tile::TurtleRight, Tile::TurtleUp, Tile::TurtleDown};
     for (int col = 0; col < BoardSize; ++col)
         for (int row = 0; row < BoardSize; ++row)

@@ -1,19 +1,17 @@
+// The level editor's window: its parts put together, and the commands on the level as a whole.
 #include "editor/frmEditor.h"
 
 #include "core/modGlobals.h"
 #include "editor/CheckCommand.h"
 #include "editor/FileCommands.h"
-#include "editor/ScreenWatch.h"
 #include "editor/SettingBox.h"
 #include "editor/SettingsPanel.h"
 #include "editor/TestKeys.h"
 #include "editor/UnsavedWork.h"
 #include "ui/BoardPicture.h"
-#include "ui/HelpWindow.h"
 #include "ui/KeyboardPlay.h"
 
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -21,11 +19,8 @@
 #include <QScreen>
 #include <QSlider>
 #include <QVBoxLayout>
-#include <QWindow>
 
 namespace {
-constexpr int Gap = 20;    // between the board or the status column and the panel
-constexpr int Margin = 8;  // right of and below what the window holds
 constexpr int RedrawMs = 400;
 }  // namespace
 
@@ -84,6 +79,7 @@ QWidget* frmEditor::buildClient()
 {
     m_client = new QWidget(this);
     pictMain = new BoardPicture(m_client);
+    pictMain->setObjectName(QStringLiteral("pictMain"));
     pictMain->move(0, 0);
     connect(pictMain, &BoardPicture::MouseDown, this, &frmEditor::pictMain_MouseDown);
     connect(pictMain, &BoardPicture::MouseMove, this, &frmEditor::pictMain_MouseMove);
@@ -115,50 +111,6 @@ QWidget* frmEditor::buildClient()
     return m_client;
 }
 
-void frmEditor::buildMenus()
-{
-    QMenu* mnuFile = menuBar->addMenu(QStringLiteral("&File"));
-    mnuNew = mnuFile->addAction(QStringLiteral("New Level"), this, &frmEditor::mnuNew_Click);
-    mnuNew->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    mnuOpen = mnuFile->addAction(QStringLiteral("&Open Level"), m_files, &FileCommands::mnuOpen_Click);
-    mnuOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    mnuSave = mnuFile->addAction(QStringLiteral("Save Level"), m_files, &FileCommands::mnuSave_Click);
-    mnuSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    mnuCheck = mnuFile->addAction(QStringLiteral("Check Level"), this, &frmEditor::mnuCheck_Click);
-    mnuCheck->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
-    // In a setting's box Ctrl+K would delete to the end of the line: there it checks the level too.
-    for (QLineEdit* box : {txtMusicFile, txtBonus, txtTurtle, txtDog})
-        box->installEventFilter(this);
-    mnuPlaySet = mnuFile->addAction(QStringLiteral("Play This Set"), m_files, &FileCommands::mnuPlaySet_Click);
-    mnuExit = mnuFile->addAction(QStringLiteral("Exit"), this, &frmEditor::mnuExit_Click);
-    QMenu* mnuEdit = menuBar->addMenu(QStringLiteral("&Edit"));
-    mnuUndo = m_document->history().createUndoAction(mnuEdit, QStringLiteral("&Undo"));
-    mnuUndo->setShortcut(QKeySequence::Undo);
-    mnuRedo = m_document->history().createRedoAction(mnuEdit, QStringLiteral("&Redo"));
-    mnuRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-    mnuEdit->addAction(mnuUndo);
-    mnuEdit->addAction(mnuRedo);
-    audioMenu = addAudioMenu(menuBar, m_audio, QStringLiteral("Music Auto Play"));
-    QMenu* mnuHelp = menuBar->addMenu(QStringLiteral("&Help"));
-    mnuInstructions = mnuHelp->addAction(QStringLiteral("Instructions"), this, [this] {
-        HelpWindow::showPage(this, m_programFolder, HelpWindow::Instructions, HelpWindow::EditorSection);
-    });
-    mnuAbout = mnuHelp->addAction(QStringLiteral("About"), this,
-                                  [this] { HelpWindow::showPage(this, m_programFolder, HelpWindow::About); });
-}
-
-void frmEditor::connectHistory()
-{
-    // A test is no step, and nothing done during it is one: End Test brings the board back.
-    connect(&m_test, &TestMode::modeChanged, this, [this](bool editMode) {
-        if (!editMode)
-            m_check->cancel();  // a test takes the machine's attention
-        m_document->setRecording(editMode);
-        mnuUndo->setEnabled(editMode && m_document->history().canUndo());
-        mnuRedo->setEnabled(editMode && m_document->history().canRedo());
-    });
-}
-
 void frmEditor::stopForDialog()
 {
     Timer1.stop();
@@ -184,45 +136,6 @@ void frmEditor::Form_Load()
     ResetEditor();
     DrawGrid();
     Timer1.start(RedrawMs);
-}
-
-// --- Palette and placement -----------------------------------------------------------------
-
-void frmEditor::Palette_Click(TileCode code)
-{
-    SelectedCode = code;
-    pictSelected->setPixmap(tilePixmap(m_tiles, code));
-}
-
-void frmEditor::pictMain_MouseDown(float x, float y)
-{
-    if (EditMode())
-        m_pressCell = pressedCell(x, y);
-    else
-        m_test.pictMain_MouseDown(x, y);
-}
-
-void frmEditor::pictMain_MouseMove(float x, float y)
-{
-    if (!EditMode())
-        m_test.pictMain_MouseMove(x, y);
-}
-
-void frmEditor::pictMain_MouseUp(float x, float y)
-{
-    if (!EditMode())
-        m_test.pictMain_MouseUp();
-    // A press and a release on the picture make one click.
-    if (x >= 0 && y >= 0 && x < BoardPicture::PictureWidth && y < BoardPicture::PictureHeight)
-        pictMain_Click();
-}
-
-void frmEditor::pictMain_Click()
-{
-    // Only the press cell takes the code: a drag paints nothing. A press beside the cells places
-    // nothing either, rather than writing into the cell of some earlier press.
-    if (EditMode() && m_pressCell)
-        m_document->place(*m_pressCell, SelectedCode);
 }
 
 // --- Commands ------------------------------------------------------------------------------
@@ -288,86 +201,4 @@ void frmEditor::showTitle()
     const QString name = m_document->fileName().isEmpty() ? QStringLiteral("Untitled") : m_document->fileName();
     setWindowTitle(QStringLiteral("Level Editor - %1[*]").arg(name));
     setWindowModified(m_document->isModified());
-}
-
-void frmEditor::Timer1_Timer() { DrawGrid(); }
-
-void frmEditor::DrawGrid()
-{
-    const PlayField& field = m_test.field();
-    pictMain->DrawGrid(m_globals.board, field.selection, field.drag(), m_keys ? m_keys->cursorCell() : std::nullopt);
-}
-
-void frmEditor::showTotals()
-{
-    const PlayField& field = m_test.field();
-    lblScore->setText(QString::number(field.score));
-    lblSaved->setText(QString::number(field.saved));
-    lblLost->setText(QString::number(field.lost));
-}
-
-void frmEditor::keyPressEvent(QKeyEvent* event)
-{
-    // Escape does not close the editor as it would close a dialog: Exit and the close box do.
-    if (event->key() == Qt::Key_Escape) {
-        event->ignore();
-        return;
-    }
-    QDialog::keyPressEvent(event);
-}
-
-bool frmEditor::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::ShortcutOverride &&
-        QKeySequence(static_cast<QKeyEvent*>(event)->keyCombination()) == mnuCheck->shortcut()) {
-        event->ignore();  // not the box's: the shortcut's
-        return true;
-    }
-    return QDialog::eventFilter(watched, event);
-}
-
-// --- The panel rule and the display --------------------------------------------------------
-
-QPoint frmEditor::PanelPlace(QSize screen)
-{
-    if (screen.width() > screen.height())
-        return {StatusColumn::Left + StatusColumn::Width + Gap, 0};
-    return {0, BoardPicture::PictureHeight + Gap};
-}
-
-void frmEditor::applyPanelRule(QSize screen)
-{
-    const QPoint place = PanelPlace(screen);
-    frameControl->move(place);
-    // The window fits what it holds: the same window with the panel in both places would not fit
-    // a portrait screen's width, nor a small landscape screen's height.
-    const int width = std::max(StatusColumn::Left + StatusColumn::Width, place.x() + SettingsPanel::PanelWidth);
-    const int height = std::max(BoardPicture::PictureHeight, place.y() + SettingsPanel::PanelHeight);
-    m_client->setFixedSize(width + Margin, height + Margin);
-    layout()->activate();  // the window takes its new size now, not at the next event
-}
-
-void frmEditor::EditorWindowProc(QSize display)
-{
-    applyPanelRule(display);
-    DrawGrid();
-}
-
-void frmEditor::showEvent(QShowEvent* event)
-{
-    // Form_Resize: at first display the rule goes by the whole screen, not by the window.
-    if (screen())
-        applyPanelRule(screen()->size());
-    QDialog::showEvent(event);
-    HookEditorWindow();
-    DrawGrid();
-}
-
-void frmEditor::HookEditorWindow()
-{
-    if (m_hooked || !windowHandle())
-        return;
-    m_hooked = true;
-    auto* watch = new ScreenWatch(windowHandle());
-    connect(watch, &ScreenWatch::displayChanged, this, &frmEditor::EditorWindowProc);
 }

@@ -4,9 +4,9 @@
 #include "editor/LevelDocument.h"
 #include "editor/StatusColumn.h"
 #include "editor/TestMode.h"
-#include "ui/AudioControl.h"
 #include "ui/AudioMenu.h"
 #include "ui/TileSet.h"
+#include "ui/audio/AudioControl.h"
 
 #include <QDialog>
 #include <QTimer>
@@ -42,8 +42,6 @@ public:
 
     TestMode& test() { return m_test; }
     LevelDocument& document() { return *m_document; }
-    // The status labels and the nine palette pictures.
-    const StatusColumn& column() const { return *m_column; }
     AudioControl& audio() { return m_audio; }
     bool EditMode() const { return m_test.EditMode(); }
 
@@ -67,8 +65,8 @@ public:
     // The display's size or orientation changed: the panel rule, then a redraw.
     void EditorWindowProc(QSize display);
 
-    // butMusic_Click, mnuOpen_Click, mnuSave_Click and OpenLevelFile.
-    // and Play This Set, with the folders the dialogs start in.
+    // butMusic_Click, mnuOpen_Click, mnuSave_Click, OpenLevelFile and Play This Set, with the
+    // folders the dialogs start in.
     FileCommands& files() { return *m_files; }
     // Check Level: the level as it stands (during a test, as placed) checked by the computer player.
     CheckCommand& check() { return *m_check; }
@@ -76,7 +74,15 @@ public:
     void ResetEditor();
     void DrawGrid();
 
-    // Controls.
+protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // Controls, each named as its member: the board, the status labels and the menu items here,
+    // the settings panel's own inside it.
     BoardPicture* pictMain;
     QLabel* lblScore;
     QLabel* lblTime;
@@ -109,13 +115,6 @@ public:
 
     TileCode SelectedCode = Tile::Blank;
 
-protected:
-    void showEvent(QShowEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-
-private:
     void Form_Load();
     QWidget* buildClient();
     void buildMenus();

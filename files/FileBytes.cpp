@@ -1,5 +1,6 @@
 #include "files/FileBytes.h"
 
+#include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -19,6 +20,15 @@ std::optional<FileHead> readFileHead(const QString& path, qint64 maxBytes)
     head.bytes = file.read(std::clamp<qint64>(size, 0, maxBytes));
     head.cut = size > head.bytes.size();
     return head;
+}
+
+QByteArray fileSha256(const QString& path)
+{
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    QFile file(path);
+    if (QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly))  // a pipe would wait for a writer
+        hash.addData(&file);
+    return hash.result();
 }
 
 bool replaceFile(const QString& path, const QByteArray& bytes)

@@ -1,9 +1,9 @@
 #include "files/KeptGame.h"
 
 #include "files/FileBytes.h"
+#include "files/LevelFile.h"
 #include "files/LevelSet.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 #include <QMap>
@@ -12,7 +12,6 @@
 namespace {
 
 constexpr qint64 MaxKeptBytes = 64 * 1024;
-constexpr qint64 MaxLevelBytes = 1 << 20;  // as much as a level reading takes in
 const QByteArray Heading = "Pondrake kept game 1";
 
 std::optional<Int16> number(const QByteArray& text, int low)
@@ -75,10 +74,7 @@ bool SaveKeptGame(const QString& path, const KeptGame& game)
 
 QByteArray LevelDigest(const QString& levelPath)
 {
-    const std::optional<FileHead> head = readFileHead(levelPath, MaxLevelBytes);
-    if (!head || head->bytes.isEmpty())
-        return {};
-    return QCryptographicHash::hash(head->bytes, QCryptographicHash::Sha256).toHex();
+    return FileExists(levelPath) ? fileSha256(levelPath).toHex() : QByteArray();
 }
 
 std::optional<QString> KeptGameProblem(const KeptGame& game)

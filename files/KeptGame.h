@@ -24,7 +24,7 @@ std::optional<KeptGame> ReadKeptGame(const QString& path);
 // Whole or not at all: a refused write leaves the earlier file as it was.
 bool SaveKeptGame(const QString& path, const KeptGame& game);
 
-// The SHA-256 of a level file in hexadecimal; empty when it is no readable file.
+// The level file's fingerprint (fileSha256) in hexadecimal; empty when it is no readable file or holds no byte.
 QByteArray LevelDigest(const QString& levelPath);
 
 // Why the kept game cannot be continued (its set or level gone, the level file changed), or nothing.

@@ -1,9 +1,8 @@
 #include "files/LevelFile.h"
 
-#include "core/Random.h"
 #include "files/FileBytes.h"
 #include "files/NumberText.h"
-#include "files/ScoreFile.h"
+#include "files/TextLines.h"
 
 #include <QFileInfo>
 
@@ -15,130 +14,63 @@ namespace {
 // exhaust memory. Lines beyond the 24th are never used anyway.
 constexpr qint64 MaxBytesRead = 1 << 20;
 
-// Splits text into lines ended by CR LF, a bare LF or a bare CR. Text after the last line end
-// counts as a line; an empty file has none.
-class LineReader {
-public:
-    explicit LineReader(QString text) : m_text(std::move(text)) {}
-
-    bool next(QString& line)
-    {
-        if (m_pos >= m_text.size())
-            return false;
-        qsizetype end = m_pos;
-        while (end < m_text.size() && m_text[end] != u'\r' && m_text[end] != u'\n')
-            ++end;
-        line = m_text.mid(m_pos, end - m_pos);
-        m_pos = end;
-        if (m_pos < m_text.size()) {
-            const QChar ender = m_text[m_pos++];
-            if (ender == u'\r' && m_pos < m_text.size() && m_text[m_pos] == u'\n')
-                ++m_pos;
-        }
-        return true;
-    }
-
-private:
-    QString m_text;
-    qsizetype m_pos = 0;
-};
-
-// Removes spaces (and only spaces) from both ends.
-QString trimSpaces(const QString& text)
-{
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text[first] == u' ')
-        ++first;
-    while (last > first && text[last - 1] == u' ')
-        --last;
-    return text.mid(first, last - first);
-}
-
-TileCode randomTurtle(Random& random)
-{
-    static constexpr TileCode ways[] = {Tile::TurtleLeft, Tile::TurtleUp, Tile::TurtleRight, Tile::TurtleDown};
-    return ways[random.below(4)];
-}
-
 }  // namespace
 
-LevelReadStatus LoadLevelFile(const QString& path, modGlobals& globals, Random& random, int* linesRead)
+LevelReading ReadLevelFile(const QString& path)
 {
     std::optional<FileHead> head = readFileHead(path, MaxBytesRead);
-    if (!head) {
-        globals.TurtlesInLevel = 0;
-        if (linesRead)
-            *linesRead = 0;
-        return LevelReadStatus::Missing;
-    }
+    if (!head)
+        return {};  // Missing, no line read
     if (head->cut)  // what the limit cut off after the last line end is no whole line
         head->bytes.truncate(std::max(head->bytes.lastIndexOf('\r'), head->bytes.lastIndexOf('\n')) + 1);
-    return LoadLevelBytes(head->bytes, globals, random, linesRead);
+    return ReadLevelBytes(head->bytes);
 }
 
-LevelReadStatus LoadLevelBytes(const QByteArray& bytes, modGlobals& globals, Random& random, int* linesRead)
+LevelReading ReadLevelBytes(const QByteArray& bytes)
 {
-    globals.TurtlesInLevel = 0;
-    int used = 0;
-    const auto finish = [&](LevelReadStatus status) {
-        if (linesRead)
-            *linesRead = used;
-        return status;
-    };
+    LevelReading level;
+    level.status = LevelReadStatus::Stopped;
     LineReader lines(QString::fromUtf8(bytes));  // drops a byte-order mark
 
     QString line;
     if (!lines.next(line))
-        return finish(LevelReadStatus::Stopped);
-    globals.LevelMusic = trimSpaces(line).toStdString();
-    ++used;
+        return level;
+    level.music = trimSpaces(line).toStdString();
+    ++level.linesRead;
 
-    for (Int16* setting : {&globals.LevelBonus, &globals.LevelTurtleInterval, &globals.LevelDogInterval}) {
+    for (Int16* setting : {&level.bonus, &level.turtleInterval, &level.dogInterval}) {
         if (!lines.next(line))
-            return finish(LevelReadStatus::Stopped);
+            return level;
         const std::optional<Int16> value = leadingInt16(trimSpaces(line));
         if (!value)
-            return finish(LevelReadStatus::Stopped);
+            return level;
         *setting = *value;
-        ++used;
+        ++level.linesRead;
     }
 
     for (int row = 0; row < BoardSize; ++row) {
         if (!lines.next(line))
-            return finish(LevelReadStatus::Stopped);
+            return level;
         const QList<uint> codes = trimSpaces(line).toUcs4();
+        LevelReading::Row& cells = level.rows.emplace_back();
         for (int col = 0; col < BoardSize; ++col) {
             TileCode code = col < codes.size() ? static_cast<TileCode>(codes[col]) : Tile::Empty;
             // A NUL in the line would pass for the empty cell of a short row, which the writer
             // leaves out, moving the rest of the row; it stays an unknown code instead.
             if (col < codes.size() && code == Tile::Empty)
                 code = U'\uFFFD';
-            if (code == Tile::TurtleAnyWay) {
-                globals.TurtlesInLevel = add16(globals.TurtlesInLevel, 1);
-                code = randomTurtle(random);
-            }
-            globals.board(col, row) = code;
+            cells[col] = code;
         }
-        ++used;
+        ++level.linesRead;
     }
-    return finish(LevelReadStatus::Complete);
+    level.status = LevelReadStatus::Complete;
+    return level;
 }
 
 bool FileExists(const QString& path)
 {
     const QFileInfo info(path);
     return info.isFile() && info.isReadable() && info.size() > 0;
-}
-
-QString LevelPath(const QString& programFolder, Int16 levelNumber)
-{
-    return programFolder + QStringLiteral("/levels/level") + QString::number(levelNumber) + QStringLiteral(".txt");
-}
-
-LevelReadStatus LoadLevel(Int16 levelNumber, const QString& programFolder, modGlobals& globals, Random& random)
-{
-    return LoadLevelFile(LevelPath(programFolder, levelNumber), globals, random);
 }
 
 QByteArray LevelFileBytes(const LevelSettingsText& settings, const Board& board)

@@ -1,37 +1,23 @@
 #pragma once
 
-#include "core/Int16.h"
-#include "core/modGlobals.h"
+#include "core/Board.h"
+#include "core/LevelReading.h"
 
 #include <QByteArray>
 #include <QString>
 
-class Random;
-
 // A level file: 24 text lines, each ending with CR LF: the music file name, the bonus seconds,
 // the turtle period and the dog period (milliseconds), then 20 rows of 20 tile codes, row 0 first.
-// Every turtle is written "t"; the reader gives each "t" a random direction and counts it.
+// Every turtle is written "t"; placing the level (PlaceLevel) gives each its way and counts it.
 
-enum class LevelReadStatus {
-    Complete,  // all 24 lines were read
-    Missing,   // no file could be opened at the path: only TurtlesInLevel changed (to 0)
-    Stopped,   // a line was missing or a number out of range: what came after keeps its old value
-};
-
-// Reads a level file into the shared board and level settings. Whatever was read before a failure
-// stays; everything after it keeps its earlier value. linesRead, when given, receives the number of
-// lines read and used: 24 for a complete file, else the reading stopped at line linesRead + 1.
-LevelReadStatus LoadLevelFile(const QString& path, modGlobals& globals, Random& random, int* linesRead = nullptr);
+// Reads a level file as far as it goes: a missing line or a number out of range stops the reading
+// there, and what came before it is what the reading got.
+LevelReading ReadLevelFile(const QString& path);
 // The same reading from the bytes of a level file held in memory (never Missing).
-LevelReadStatus LoadLevelBytes(const QByteArray& bytes, modGlobals& globals, Random& random, int* linesRead = nullptr);
+LevelReading ReadLevelBytes(const QByteArray& bytes);
 
 // A file exists at the path and holds at least one byte. Never fails.
 bool FileExists(const QString& path);
-
-// The file of level N in the program folder: levels/levelN.txt.
-QString LevelPath(const QString& programFolder, Int16 levelNumber);
-
-LevelReadStatus LoadLevel(Int16 levelNumber, const QString& programFolder, modGlobals& globals, Random& random);
 
 // The four settings lines as the level designer typed them; written unchanged.
 struct LevelSettingsText {

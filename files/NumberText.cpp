@@ -1,5 +1,6 @@
 #include "files/NumberText.h"
 
+#include <array>
 #include <cfenv>
 #include <charconv>
 #include <cmath>
@@ -119,4 +120,22 @@ std::optional<Int16> leadingInt16(QStringView text)
     if (!(rounded >= std::numeric_limits<Int16>::min() && rounded <= std::numeric_limits<Int16>::max()))
         return std::nullopt;
     return static_cast<Int16>(rounded);
+}
+
+QByteArray hexFloatText(float value)
+{
+    std::array<char, 64> text{};
+    const auto [end, error] = std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::hex);
+    return QByteArray(text.data(), error == std::errc() ? end - text.data() : 0);
+}
+
+std::optional<float> hexFloat(const QByteArray& text)
+{
+    float value = 0;
+    const char* end = text.constData() + text.size();
+    const auto [stop, error] = std::from_chars(text.constData(), end, value, std::chars_format::hex);
+    // The writer always gives the exponent: without one, decimal-looking digits would read as hex.
+    if (error != std::errc() || stop != end || !std::isfinite(value) || !text.contains('p'))
+        return std::nullopt;
+    return value;
 }

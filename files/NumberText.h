@@ -2,8 +2,10 @@
 
 #include "core/Int16.h"
 
+#include <QByteArray>
 #include <QStringView>
 
+#include <charconv>
 #include <cstdint>
 #include <optional>
 
@@ -22,3 +24,22 @@ std::optional<Int16> leadingInt16(QStringView text);
 // the empty text included, gives nothing.
 std::optional<Int16> strictInt16(QStringView text);
 std::optional<std::int32_t> strictInt32(QStringView text);
+
+// Numbers that a program wrote, read back exactly.
+
+// The text is one whole number in decimal, nothing before or after it, no plus sign, and it fits the type.
+template <typename Number>
+std::optional<Number> wholeNumber(const QByteArray& text)
+{
+    Number value{};
+    const char* end = text.constData() + text.size();
+    const auto [stop, error] = std::from_chars(text.constData(), end, value);
+    if (error != std::errc() || stop != end || text.startsWith('+'))
+        return std::nullopt;
+    return value;
+}
+
+// A float as a hexadecimal floating-point number, which reads back bit for bit; hexFloat takes
+// only finite numbers written so, the exponent included.
+QByteArray hexFloatText(float value);
+std::optional<float> hexFloat(const QByteArray& text);

@@ -10,24 +10,24 @@
 #include <optional>
 #include <vector>
 
-// A replay: one game as its seed, the levels it played and every event that reached the rules, in
-// order, each with the game time it arrived at (milliseconds since New Game). A text file, one
-// line each; docs/replay-format.md describes it. Replays travel between players, so the reader
-// takes any bytes and names the first line it cannot accept.
+// A recording of a game: its seed, the levels it played and every event that reached the rules,
+// in order, each with the game time it arrived at (milliseconds since New Game). On disk it is the
+// replay file, a text file of one line each; docs/replay-format.md describes it. Replay files
+// travel between players, so the reader takes any bytes and names the first line it cannot accept.
 
 // Version 2 added where a continued game starts; a game from New Game is still written as version 1.
-inline constexpr int ReplayVersion = 2;
+inline constexpr int RecordingVersion = 2;
 
 // Bounds that keep a hostile file from exhausting memory: a game of hours stays far below them.
-inline constexpr qint64 MaxReplayBytes = 64 << 20;
-inline constexpr std::size_t MaxReplayEvents = 2'000'000;
+inline constexpr qint64 MaxRecordingBytes = 64 << 20;
+inline constexpr std::size_t MaxRecordingEvents = 2'000'000;
 
 // A level the game played: its number, its file's bare name and the SHA-256 of the file's bytes.
-struct ReplayLevel {
+struct RecordedLevel {
     Int16 number = 0;
     QString fileName;
     QByteArray sha256;  // 32 bytes
-    friend bool operator==(const ReplayLevel&, const ReplayLevel&) = default;
+    friend bool operator==(const RecordedLevel&, const RecordedLevel&) = default;
 };
 
 // What the game showed at the end of a level (LevelOver) or of the game (End: only the score).
@@ -40,7 +40,7 @@ struct Checkpoint {
     friend bool operator==(const Checkpoint&, const Checkpoint&) = default;
 };
 
-struct ReplayEvent {
+struct RecordedEvent {
     enum class Kind : std::uint8_t { Input, LevelOver, End };
     Millis at = 0;
     Kind kind = Kind::Input;
@@ -48,31 +48,31 @@ struct ReplayEvent {
     Checkpoint checkpoint;
 };
 
-struct Replay {
+struct GameRecording {
     std::uint64_t seed = 0;
     QString folder;                  // where the game found its levels: only the files named below are opened there
     std::optional<KeptLevel> start;  // a continued game: where it started; nothing from New Game
-    std::vector<ReplayLevel> levels;
-    std::vector<ReplayEvent> events;
+    std::vector<RecordedLevel> levels;
+    std::vector<RecordedEvent> events;
 
-    const ReplayLevel* level(Int16 number) const;
+    const RecordedLevel* level(Int16 number) const;
 };
 
 // The file's bytes. Board positions are written as hexadecimal floats, so they read back bit for bit.
-QByteArray replayBytes(const Replay& replay);
+QByteArray recordingBytes(const GameRecording& recording);
+
+// The timer's word in the file ("countdown", "bonus", "turtle", "dog"), which messages use too.
+const char* timerWord(GameTimer timer);
 
 // The event's line, without its line end: for messages that name an event.
-QByteArray eventLine(const ReplayEvent& event);
+QByteArray eventLine(const RecordedEvent& event);
 
-struct ReplayReading {
-    std::optional<Replay> replay;  // nothing when the file cannot be used
-    int line = 0;                  // the first line that could not be read, from 1
+struct RecordingReading {
+    std::optional<GameRecording> recording;  // nothing when the file cannot be used
+    int line = 0;                            // the first line that could not be read, from 1
     QString error;
 };
 
-ReplayReading readReplay(const QByteArray& bytes);
-// Reads at most MaxReplayBytes; a larger file, a folder or a missing file is refused.
-ReplayReading readReplayFile(const QString& path);
-
-// The SHA-256 of a file's bytes, read in pieces; the hash of no bytes when it cannot be read.
-QByteArray fileSha256(const QString& path);
+RecordingReading readRecording(const QByteArray& bytes);
+// Reads at most MaxRecordingBytes; a larger file, a folder or a missing file is refused.
+RecordingReading readRecordingFile(const QString& path);

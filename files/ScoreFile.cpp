@@ -3,6 +3,7 @@
 #include "files/CBase64.h"
 #include "files/FileBytes.h"
 #include "files/NumberText.h"
+#include "files/TextLines.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -155,14 +156,6 @@ bool SaveScore(const QString& path, const ScoreTable& table, const QString& name
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return false;
     return replaceFile(path, ScoreFileBytes(table, name, score, kind));
-}
-
-QString StripLineBreaks(const QString& text)
-{
-    QString stripped = text;
-    stripped.remove(u'\r');
-    stripped.remove(u'\n');
-    return stripped;
 }
 
 TopTenReading ReadTopTen(const QString& path)

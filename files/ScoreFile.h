@@ -60,9 +60,6 @@ QByteArray ScoreFileBytes(const ScoreTable& table, const QString& name, std::int
 // creating the folder first when it is missing. Returns whether the new file is in place.
 bool SaveScore(const QString& path, const ScoreTable& table, const QString& name, std::int32_t score, Int16 kind);
 
-// The text without its CR and LF characters: for a line of a score or level file.
-QString StripLineBreaks(const QString& text);
-
 // One row of the top-ten window as far as the file filled it. A row the reading did not reach
 // has no score text and shows both name controls empty, as does the row whose name line failed.
 struct TopTenRow {

@@ -9,7 +9,6 @@ class InkPicture : public InkDisplay {
 public:
     InkPicture(QSize surface, QWidget* parent = nullptr);
 
-    bool InkEnabled() const { return m_inkEnabled; }
     // Switching ink off ends a stroke in progress and ignores pen and mouse until it is on again.
     void setInkEnabled(bool enabled);
 

@@ -1,6 +1,7 @@
 #include "screens/frmGameOver.h"
 
 #include "files/CBase64.h"
+#include "files/TextLines.h"
 #include "screens/InkPicture.h"
 #include "ui/Look.h"
 

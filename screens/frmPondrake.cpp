@@ -4,17 +4,18 @@
 #include "editor/FileCommands.h"
 #include "editor/frmEditor.h"
 #include "files/LevelFile.h"
-#include "files/ReplayShelf.h"
+#include "files/RecordingShelf.h"
 #include "screens/frmGameOver.h"
 #include "screens/frmLevel.h"
 #include "screens/frmTopTen.h"
+#include "sim/LoadLevel.h"
 #include "ui/BoardPicture.h"
 #include "ui/HelpWindow.h"
 #include "ui/KeyboardPlay.h"
 #include "ui/Look.h"
 #include "ui/MissingParts.h"
-#include "ui/ReplayWindow.h"
-#include "ui/modSound.h"
+#include "ui/RecordingWindow.h"
+#include "ui/audio/modSound.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -42,9 +43,9 @@ frmPondrake::frmPondrake(modGlobals& globals, Random& random, modSound& sound, c
       m_audio(sound, programFolder), m_recorder(m_clock, random, m_field, seedFromClock)
 {
     m_flow.setObserver(&m_recorder);
-    m_recorder.setFinished([this](const Replay& replay) {
-        m_lastReplay = replayBytes(replay);
-        keepReplay(m_files.scoresPath(), m_lastReplay, std::nullopt);
+    m_recorder.setFinished([this](const GameRecording& recording) {
+        m_lastRecording = recordingBytes(recording);
+        keepRecording(m_files.scoresPath(), m_lastRecording, std::nullopt);
     });
     setWindowTitle(QStringLiteral("Pondrake"));
     auto* client = new QWidget(this);
@@ -145,7 +146,7 @@ void frmPondrake::mnuAbout_Click() { showHelp(HelpWindow::About); }
 void frmPondrake::mnuWatchLastGame_Click()
 {
     m_flow.pause();  // a running game waits, as for the help
-    ReplayWindow::watch(lastReplayPath(m_files.scoresPath()), m_programFolder, &m_audio, this);
+    RecordingWindow::watch(lastRecordingPath(m_files.scoresPath()), m_programFolder, &m_audio, this);
 }
 
 void frmPondrake::mnuPause_Click()
@@ -214,7 +215,7 @@ void frmPondrake::loadLevel(Int16 levelNumber)
 {
     m_recorder.setFolder(m_files.setFolder());
     m_recorder.levelLoaded(levelNumber, m_files.levelPath(levelNumber));
-    LoadLevelFile(m_files.levelPath(levelNumber), m_globals, m_random);
+    LoadLevel(m_files.levelPath(levelNumber), m_globals, m_random);
 }
 
 bool frmPondrake::levelExists(Int16 levelNumber) { return FileExists(m_files.levelPath(levelNumber)); }
@@ -282,12 +283,12 @@ void frmPondrake::showGameOver(std::int32_t yourScore)
 {
     frmGameOver window(m_files.scoresPath(), this);
     window.yourScore = yourScore;
-    m_lastReplay.clear();
+    m_lastRecording.clear();
     m_recorder.finish();
     window.exec();
     m_newEntry = window.newEntryPlace();
-    if (m_newEntry && !m_lastReplay.isEmpty())
-        keepReplay(m_files.scoresPath(), m_lastReplay, m_newEntry);
+    if (m_newEntry && !m_lastRecording.isEmpty())
+        keepRecording(m_files.scoresPath(), m_lastRecording, m_newEntry);
 }
 
 void frmPondrake::showTopTen()
@@ -296,7 +297,7 @@ void frmPondrake::showTopTen()
     if (!m_files.shippedSet())
         window.setWindowTitle(window.windowTitle() + QStringLiteral(" - ") + m_files.setName());
     window.newEntry = std::exchange(m_newEntry, std::nullopt);  // only the showing right after it
-    window.setReplays(m_programFolder, &m_audio);
+    window.setRecordings(m_programFolder, &m_audio);
     window.move(pos() + QPoint(Look::twips(100), Look::twips(100)));
     window.exec();
 }

@@ -2,11 +2,11 @@
 
 #include "core/LevelFlow.h"
 #include "core/PlayField.h"
-#include "files/ReplayRecorder.h"
 #include "screens/PlayerFiles.h"
-#include "ui/AudioControl.h"
+#include "sim/GameRecorder.h"
 #include "ui/AudioMenu.h"
 #include "ui/WallClock.h"
+#include "ui/audio/AudioControl.h"
 
 #include <QMainWindow>
 
@@ -135,8 +135,8 @@ private:
     PlayField m_field;
     LevelFlow m_flow;
     AudioControl m_audio;
-    ReplayRecorder m_recorder;  // every game, kept beside the score table (ReplayShelf.h)
-    QByteArray m_lastReplay;
+    GameRecorder m_recorder;  // every game, kept beside the score table (RecordingShelf.h)
+    QByteArray m_lastRecording;
     KeyboardPlay* m_keys = nullptr;
     std::optional<int> m_newEntry;  // the place of the entry the game-over window just wrote
 };

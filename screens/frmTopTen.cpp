@@ -1,9 +1,9 @@
 #include "screens/frmTopTen.h"
 
-#include "files/ReplayShelf.h"
+#include "files/RecordingShelf.h"
 #include "screens/InkDisplay.h"
 #include "ui/Look.h"
-#include "ui/ReplayWindow.h"
+#include "ui/RecordingWindow.h"
 
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -86,25 +86,25 @@ void frmTopTen::Form_Load()
     }
     butOkay->setDefault(true);
     butOkay->setFocus();
-    findReplays();
+    findRecordings();
 }
 
-void frmTopTen::setReplays(const QString& programFolder, AudioControl* audio)
+void frmTopTen::setRecordings(const QString& programFolder, AudioControl* audio)
 {
     m_programFolder = programFolder;
     m_audio = audio;
 }
 
-void frmTopTen::findReplays()
+void frmTopTen::findRecordings()
 {
     ScoreTable table;
     if (m_programFolder.isEmpty() || LoadScores(m_scoresPath, table) != ScoreReadStatus::Complete)
         return;
     for (int i = 0; i < ScoreEntries; ++i) {
-        const QString path = entryReplayPath(m_scoresPath, table, i);
+        const QString path = entryRecordingPath(m_scoresPath, table, i);
         if (!QFileInfo::exists(path))
             continue;
-        m_replays[i] = path;
+        m_recordings[i] = path;
         for (QWidget* part : std::initializer_list<QWidget*>{lblVal[i], lblScore[i], inkScore[i]})
             part->setToolTip(QStringLiteral("Double-click to watch this game"));
     }
@@ -113,8 +113,8 @@ void frmTopTen::findReplays()
 void frmTopTen::mouseDoubleClickEvent(QMouseEvent* event)
 {
     for (int i = 0; i < ScoreEntries; ++i)
-        if (!m_replays[i].isEmpty() && rowRect(i).contains(event->position().toPoint())) {
-            ReplayWindow::watch(m_replays[i], m_programFolder, m_audio, this);
+        if (!m_recordings[i].isEmpty() && rowRect(i).contains(event->position().toPoint())) {
+            RecordingWindow::watch(m_recordings[i], m_programFolder, m_audio, this);
             return;
         }
     QDialog::mouseDoubleClickEvent(event);

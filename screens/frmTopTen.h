@@ -25,7 +25,7 @@ public:
     std::optional<int> newEntry;
 
     // Rows whose game was kept can be watched: a double-click opens its replay.
-    void setReplays(const QString& programFolder, AudioControl* audio);
+    void setRecordings(const QString& programFolder, AudioControl* audio);
 
     // Where row i stands in the window, from its rank to the end of its name.
     static QRect rowRect(int i);
@@ -39,14 +39,14 @@ protected:
 private:
     void Form_Load();
     void butOkay_Click();
-    void findReplays();
+    void findRecordings();
     void Form_KeyPress(int KeyAscii);
 
     const QString m_scoresPath;
     bool m_loaded = false;
     QString m_programFolder;  // empty: no replays are offered
     AudioControl* m_audio = nullptr;
-    std::array<QString, ScoreEntries> m_replays;  // the replay file of each row, where there is one
+    std::array<QString, ScoreEntries> m_recordings;  // the replay file of each row, where there is one
 
     std::array<QLabel*, ScoreEntries> lblVal{};
     std::array<QLabel*, ScoreEntries> lblScore{};

@@ -1,7 +1,7 @@
 #include "server/GameVerifier.h"
 
 #include "files/ReplayFile.h"
-#include "sim/ReplayPlayer.h"
+#include "sim/RecordingPlayer.h"
 
 #include <algorithm>
 
@@ -18,10 +18,10 @@ Verdict refused(const QString& message)
 
 Verdict verifyGame(const QByteArray& replayText, [[maybe_unused]] const std::atomic<bool>& stop)
 {
-    const ReplayReading reading = readReplay(replayText);
-    if (!reading.replay)
+    const RecordingReading reading = readRecording(replayText);
+    if (!reading.recording)
         return refused(QStringLiteral("the replay cannot be read: line %1: %2").arg(reading.line).arg(reading.error));
-    const Replay& replay = *reading.replay;
+    const GameRecording& replay = *reading.recording;
     if (!replay.folder.isEmpty())
         return refused(QStringLiteral("the replay names a folder of the machine it was played on: send the "
                                       "self-contained replay, which carries its levels and no path"));
@@ -37,17 +37,17 @@ Verdict verifyGame(const QByteArray& replayText, [[maybe_unused]] const std::ato
                                   "can be verified"));
 }
 
-Verdict verdictOfPlay(ReplayPlayer& player, const std::atomic<bool>& stop)
+Verdict verdictOfPlay(RecordingPlayer& player, const std::atomic<bool>& stop)
 {
     player.playToEnd(&stop);
     if (player.refusal())
         return refused(QString::fromStdString(*player.refusal()));
-    const Replay& replay = player.replay();
+    const GameRecording& replay = player.recording();
     if (const std::optional<Divergence>& divergence = player.divergence()) {
         const auto checkpoint =
             std::find_if(replay.events.begin() + std::ptrdiff_t(divergence->event), replay.events.end(),
-                         [](const ReplayEvent& e) { return e.kind != ReplayEvent::Kind::Input; });
-        const bool levelEnd = checkpoint->kind == ReplayEvent::Kind::LevelOver;
+                         [](const RecordedEvent& e) { return e.kind != RecordedEvent::Kind::Input; });
+        const bool levelEnd = checkpoint->kind == RecordedEvent::Kind::LevelOver;
         return refused(QStringLiteral("level %1, at the checkpoint \"%2\": %3")
                            .arg(levelEnd ? checkpoint->checkpoint.level : player.levelNumber())
                            .arg(QString::fromUtf8(eventLine(*checkpoint)))

@@ -6,7 +6,7 @@
 #include <atomic>
 #include <cstdint>
 
-class ReplayPlayer;
+class RecordingPlayer;
 
 // What the server makes of a submitted game.
 struct Verdict {
@@ -26,4 +26,4 @@ Verdict verifyGame(const QByteArray& replayText, const std::atomic<bool>& stop);
 
 // The verdict of a replay played through the rules: its score when every checkpoint and the end
 // came out as recorded, else the level and checkpoint where it went another way.
-Verdict verdictOfPlay(ReplayPlayer& player, const std::atomic<bool>& stop);
+Verdict verdictOfPlay(RecordingPlayer& player, const std::atomic<bool>& stop);

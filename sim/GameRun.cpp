@@ -3,7 +3,8 @@
 #include "core/LevelFlow.h"
 #include "core/Random.h"
 #include "files/LevelFile.h"
-#include "files/ReplayRecorder.h"
+#include "sim/GameRecorder.h"
+#include "sim/LoadLevel.h"
 
 #include <algorithm>
 
@@ -12,7 +13,7 @@ namespace {
 // Stands in for the game window over a folder of levels; it records the game as the game window does.
 class FolderWindow final : public GameWindow {
 public:
-    FolderWindow(QString folder, modGlobals& globals, Random& random, ReplayRecorder& recorder)
+    FolderWindow(QString folder, modGlobals& globals, Random& random, GameRecorder& recorder)
         : m_folder(std::move(folder)), m_globals(globals), m_random(random), m_recorder(recorder)
     {
     }
@@ -32,7 +33,7 @@ public:
     void loadLevel(Int16 levelNumber) override
     {
         m_recorder.levelLoaded(levelNumber, path(levelNumber));
-        levelComplete = LoadLevelFile(path(levelNumber), m_globals, m_random) == LevelReadStatus::Complete;
+        levelComplete = LoadLevel(path(levelNumber), m_globals, m_random).status == LevelReadStatus::Complete;
     }
     bool levelExists(Int16 levelNumber) override { return FileExists(path(levelNumber)); }
     void prepareMusic(const std::string&) override {}
@@ -63,7 +64,7 @@ private:
     QString m_folder;
     modGlobals& m_globals;
     Random& m_random;
-    ReplayRecorder& m_recorder;
+    GameRecorder& m_recorder;
 };
 
 constexpr int MaxCommandsAtOnce = 64;
@@ -77,9 +78,9 @@ GameRun playGame(const QString& folder, std::uint64_t seed, Player& player, cons
     PlayField field(globals, random, GameScoring);
     Clock clock;  // driven by hand at 1x
     GameRun run;
-    ReplayRecorder recorder(clock, random, field, [seed] { return seed; });
+    GameRecorder recorder(clock, random, field, [seed] { return seed; });
     recorder.setFolder(folder);
-    recorder.setFinished([&run](const Replay& replay) { run.replay = replay; });
+    recorder.setFinished([&run](const GameRecording& recording) { run.recording = recording; });
     FolderWindow window(folder, globals, random, recorder);
     LevelFlow flow(window, field, clock);
     flow.setObserver(&recorder);
@@ -125,8 +126,8 @@ GameRun playGame(const QString& folder, std::uint64_t seed, Player& player, cons
         clock.runUntil(clock.driven() + (ahead + clock.speed() - 1) / clock.speed());
         askPlayer();
     }
-    for (const ReplayEvent& event : run.replay.events)
-        if (event.kind == ReplayEvent::Kind::LevelOver)
+    for (const RecordedEvent& event : run.recording.events)
+        if (event.kind == RecordedEvent::Kind::LevelOver)
             run.levelEnds.push_back(event.checkpoint);
     run.won = !window.abortAnswer;
     run.score = field.score;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Clock.h"
 #include "files/ReplayFile.h"
 #include "sim/Simulation.h"
 
@@ -12,7 +13,7 @@
 // A whole game played headless through a folder of levels (level1.txt, level2.txt, ...), recorded
 // as the game window records one.
 struct GameRun {
-    Replay replay;
+    GameRecording recording;
     std::vector<Checkpoint> levelEnds;
     bool won = false;  // passed the last level; else aborted at the limit
     std::int32_t score = 0;

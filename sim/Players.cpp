@@ -80,7 +80,7 @@ std::optional<SimTime> ScriptPlayer::wakeAt() const
     return m_commands[m_next].at;
 }
 
-std::optional<Command> RecordingPlayer::decide(const View& view)
+std::optional<Command> ScriptWritingPlayer::decide(const View& view)
 {
     const Board& board = view.globals.board;
     if (m_trace && !(board == m_shown)) {

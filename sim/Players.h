@@ -47,9 +47,9 @@ private:
 
 // Writes down the commands of the player it wraps, as a script to replay them; with a trace
 // stream it also prints every board the player is shown and each command it gives.
-class RecordingPlayer final : public Player {
+class ScriptWritingPlayer final : public Player {
 public:
-    RecordingPlayer(Player& inner, std::ostream* trace = nullptr) : m_inner(inner), m_trace(trace) {}
+    ScriptWritingPlayer(Player& inner, std::ostream* trace = nullptr) : m_inner(inner), m_trace(trace) {}
     std::optional<Command> decide(const View& view) override;
     std::optional<SimTime> wakeAt() const override { return m_inner.wakeAt(); }
     const std::vector<TimedCommand>& commands() const { return m_commands; }

@@ -1,22 +1,18 @@
 #include "sim/Simulation.h"
 
 #include "core/LevelFlow.h"
+#include "core/PlaceLevel.h"
 #include "core/Random.h"
 #include "files/LevelFile.h"
 
-#include <functional>
-
 namespace {
-
-// Reads the one level into the board and the level's settings.
-using LevelLoader = std::function<LevelReadStatus(modGlobals&, Random&)>;
 
 // Stands in for the game window: its one level is the level being tried, and the level-over window
 // only notes what it would show.
 class SimWindow final : public GameWindow {
 public:
-    SimWindow(LevelLoader loader, modGlobals& globals, Random& random)
-        : m_loader(std::move(loader)), m_globals(globals), m_random(random)
+    SimWindow(const LevelReading& level, modGlobals& globals, Random& random)
+        : m_level(level), m_globals(globals), m_random(random)
     {
     }
 
@@ -29,7 +25,11 @@ public:
     void setGameButtonsEnabled(bool) override {}
     void showPaused(bool) override {}
 
-    void loadLevel(Int16) override { levelComplete = m_loader(m_globals, m_random) == LevelReadStatus::Complete; }
+    void loadLevel(Int16) override
+    {
+        PlaceLevel(m_level, m_globals, m_random);
+        levelComplete = m_level.status == LevelReadStatus::Complete;
+    }
     bool levelExists(Int16) override { return false; }  // one level: passing it wins the game
 
     void prepareMusic(const std::string&) override {}
@@ -55,7 +55,7 @@ public:
     void showEditor() override {}
 
 private:
-    LevelLoader m_loader;
+    const LevelReading& m_level;
     modGlobals& m_globals;
     Random& m_random;
 };
@@ -89,14 +89,14 @@ TileCode giveCommand(LevelFlow& flow, const Board& board, const Command& command
 
 namespace {
 
-RunOutcome play(const LevelLoader& loader, const std::string& name, std::uint64_t seed, Player& player,
+RunOutcome play(const LevelReading& level, const std::string& name, std::uint64_t seed, Player& player,
                 const std::atomic<bool>* stop)
 {
     modGlobals globals;
     GameRandom random(seed);
     PlayField field(globals, random, GameScoring);
     Clock clock;  // driven by hand at 1x: its driving time is game time
-    SimWindow window(loader, globals, random);
+    SimWindow window(level, globals, random);
     LevelFlow flow(window, field, clock);
     RunOutcome outcome;
 
@@ -151,13 +151,10 @@ RunOutcome play(const LevelLoader& loader, const std::string& name, std::uint64_
 
 RunOutcome playLevel(const std::string& path, std::uint64_t seed, Player& player)
 {
-    const QString levelPath = QString::fromStdString(path);
-    return play([&](modGlobals& globals, Random& random) { return LoadLevelFile(levelPath, globals, random); }, path,
-                seed, player, nullptr);
+    return play(ReadLevelFile(QString::fromStdString(path)), path, seed, player, nullptr);
 }
 
 RunOutcome playLevelBytes(const QByteArray& level, std::uint64_t seed, Player& player, const std::atomic<bool>* stop)
 {
-    return play([&](modGlobals& globals, Random& random) { return LoadLevelBytes(level, globals, random); },
-                "(level in memory)", seed, player, stop);
+    return play(ReadLevelBytes(level), "(level in memory)", seed, player, stop);
 }

@@ -1,6 +1,6 @@
 #include "ui/AudioMenu.h"
 
-#include "ui/AudioControl.h"
+#include "ui/audio/AudioControl.h"
 
 #include <QAction>
 #include <QMenu>

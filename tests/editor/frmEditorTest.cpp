@@ -8,15 +8,15 @@
 #include "editor/FileCommands.h"
 #include "editor/SettingBox.h"
 #include "editor/SettingsPanel.h"
-#include "sim/ReplayPlayer.h"
+#include "sim/RecordingPlayer.h"
 #include "tests/support/AudioTestSupport.h"
 #include "tests/support/BoardText.h"
 #include "tests/support/WindowTestSupport.h"
-#include "ui/AudioOutput.h"
 #include "ui/BoardPicture.h"
 #include "ui/HelpWindow.h"
-#include "ui/ReplayWindow.h"
-#include "ui/modSound.h"
+#include "ui/RecordingWindow.h"
+#include "ui/audio/AudioOutput.h"
+#include "ui/audio/modSound.h"
 
 #include <QProgressDialog>
 #include <QSignalSpy>
@@ -38,22 +38,38 @@ protected:
     SequenceRandom random{{}};  // each test gives the draws it needs
     AudioOutput output;
     modSound sound{output};
-    std::unique_ptr<frmEditor> editor;
+    frmEditor editor{globals, random, sound, folder.path()};
+
+    // The editor's controls, by their names.
+    template <class Control = QAction>
+    Control* named(const char* name)
+    {
+        return editor.findChild<Control*>(QLatin1String(name));
+    }
+    BoardPicture* pictMain = named<BoardPicture>("pictMain");
+    QPushButton* butTest = named<QPushButton>("butTest");
+    QLineEdit *txtMusicFile = named<QLineEdit>("txtMusicFile"), *txtBonus = named<QLineEdit>("txtBonus"),
+              *txtTurtle = named<QLineEdit>("txtTurtle"), *txtDog = named<QLineEdit>("txtDog");
+    QSlider* sliderTurtle = named<QSlider>("sliderTurtle");
+    QLabel *lblScore = named<QLabel>("lblScore"), *lblTime = named<QLabel>("lblTime"),
+           *lblSaved = named<QLabel>("lblSaved");
+    QAction *mnuNew = named("mnuNew"), *mnuOpen = named("mnuOpen"), *mnuSave = named("mnuSave"),
+            *mnuCheck = named("mnuCheck"), *mnuExit = named("mnuExit"), *mnuUndo = named("mnuUndo"),
+            *mnuRedo = named("mnuRedo");
 
     void SetUp() override
     {
         QDir(folder.path()).mkpath(QStringLiteral("levels"));
         QDir(folder.path()).mkpath(QStringLiteral("audio"));
-        editor = std::make_unique<frmEditor>(globals, random, sound, folder.path());
-        editor->show();
+        editor.show();
     }
     QString path(const char* name) const { return folder.filePath(QLatin1String(name)); }
-    TestMode& test() { return editor->test(); }
-    LevelSettingsText settings() const { return editor->frameControl->settings(); }
-    void clickAt(QPoint at) { QTest::mouseClick(editor->pictMain, Qt::LeftButton, {}, at); }
+    TestMode& test() { return editor.test(); }
+    LevelSettingsText settings() { return named<SettingsPanel>("frameControl")->settings(); }
+    void clickAt(QPoint at) { QTest::mouseClick(pictMain, Qt::LeftButton, {}, at); }
     void place(const char* picture, std::initializer_list<CellIndex> cells)
     {
-        editor->findChild<QToolButton*>(QLatin1String(picture))->click();
+        named<QToolButton>(picture)->click();
         for (const CellIndex cell : cells)
             clickAt({34 * cell.col + 17, 34 * cell.row + 17});
     }
@@ -72,16 +88,15 @@ protected:
 
 TEST_F(Editor, TheLayoutAndThePanelRightOfTheColumnOnALandscapeScreenAndBelowTheBoardOtherwise)
 {
-    expectLayout(*editor->frameControl->parentWidget(), "editor/layout.txt");  // on a square screen
+    expectLayout(*named<SettingsPanel>("frameControl")->parentWidget(), "editor/layout.txt");  // on a square screen
     EXPECT_EQ(frmEditor::PanelPlace({1024, 768}), QPoint(774, 0));
     EXPECT_EQ(frmEditor::PanelPlace({800, 1280}), QPoint(0, 704));
 }
 
 TEST_F(Editor, AClickPlacesThePickedCodeInThePressCellAndAPointOnABorderGoesToTheEvenCell)
 {
-    const auto& palette = editor->column().palette;
-    for (int i = 0; i < int(palette.size()); ++i) {
-        palette[i]->click();
+    for (int i = 0; i < int(StatusColumn::Palette.size()); ++i) {
+        named<QToolButton>(StatusColumn::Palette[i].picture)->click();
         clickAt({34 * i + 17, 10});
     }
     clickAt({34, 40});  // between columns 0 and 1
@@ -94,13 +109,13 @@ TEST_F(Editor, EnterSetsTheSliderToTheTypedNumberAndTheBoxFollowsOnlyWhenTheSlid
 {
     using Case = std::tuple<QLineEdit*, const char*, int, const char*>;  // box, typed, slider, shown
     for (const auto& [box, typed, slider, shown] :
-         {Case{editor->txtBonus, "250.5", 250, "250"}, Case{editor->txtTurtle, "1e3", 1000, "1000"},
-          Case{editor->txtTurtle, "1000.4", 1000, "1000.4"},  // the slider stands there already
-          Case{editor->txtTurtle, "5000", 3000, "3000"}, Case{editor->txtDog, "abc", 50, "50"}}) {
+         {Case{txtBonus, "250.5", 250, "250"}, Case{txtTurtle, "1e3", 1000, "1000"},
+          Case{txtTurtle, "1000.4", 1000, "1000.4"},  // the slider stands there already
+          Case{txtTurtle, "5000", 3000, "3000"}, Case{txtDog, "abc", 50, "50"}}) {
         QSignalSpy returnPressed(box, &QLineEdit::returnPressed);
         enter(box, typed);
         EXPECT_EQ(returnPressed.count(), 0) << "the Enter key is swallowed";
-        EXPECT_EQ(editor->findChild<QSlider*>("slider" + box->objectName().mid(3))->value(), slider) << typed;
+        EXPECT_EQ(editor.findChild<QSlider*>("slider" + box->objectName().mid(3))->value(), slider) << typed;
         EXPECT_EQ(box->text(), QLatin1String(shown));
     }
 }
@@ -128,18 +143,18 @@ TEST_F(Editor, EachTestTurnsThePlacedTurtlesAfreshAndEndTestBringsThePlacedBoard
     for (const auto& [draws, ways] : {std::pair{std::vector{Left, Right, Up, Down}, "adwxaa"},
                                       std::pair{std::vector{Down, Up, Right, Left}, "xwdaaa"}}) {
         random = SequenceRandom(draws);
-        editor->butTest->click();
+        butTest->click();
         EXPECT_EQ((std::string{at(0, 3), at(2, 0), at(2, 1), at(5, 5), at(20, 3), at(3, 20)}), ways);
         EXPECT_EQ(QList({beats().period(timers[0]), beats().period(timers[1]), beats().period(timers[2])}),
                   QList<Int16>({1500, 1000, 1000}));
-        editor->mnuNew->trigger();  // empties the board the test runs on, and is no step
+        mnuNew->trigger();  // empties the board the test runs on, and is no step
         EXPECT_EQ(rowsOf(globals.board)[5], std::string(BoardSize, 'b'));
         for (const GameTimer timer : timers)
             EXPECT_TRUE(beats().isOn(timer));
-        editor->butTest->click();
+        butTest->click();
         EXPECT_EQ(globals.board, placed);
-        EXPECT_EQ(editor->document().history().count(), 4);
-        EXPECT_TRUE(editor->mnuUndo->isEnabled()) << "back in edit mode";
+        EXPECT_EQ(editor.document().history().count(), 4);
+        EXPECT_TRUE(mnuUndo->isEnabled()) << "back in edit mode";
         for (const GameTimer timer : timers)
             EXPECT_FALSE(beats().isOn(timer));
     }
@@ -152,48 +167,48 @@ TEST_F(Editor, ASavedTurtleScoresOnePlusHalfTheBonusAndTheKthLossCostsTenTimesK)
     place("pictHole", {{2, 4}, {3, 6}});
     for (const auto& [bonus, scores] :
          {std::pair{"100", QStringList{"51", "41", "21"}}, std::pair{"5", QStringList{"3", "-7", "-27"}}}) {
-        editor->txtBonus->setText(QLatin1String(bonus));                // as typed, without Enter
+        txtBonus->setText(QLatin1String(bonus));                        // as typed, without Enter
         random = SequenceRandom({Right, Right, Right, 0.5, 0.5, 0.5});  // then a roll for the sounds of each beat
-        editor->butTest->click();
+        butTest->click();
         QStringList shown;
         for (int beat = 0; beat < 3; ++beat) {
             fire(GameTimer::Turtle);
-            shown << editor->lblScore->text();
+            shown << lblScore->text();
         }
         EXPECT_EQ(shown, scores) << "each test counts afresh";
-        EXPECT_EQ(QStringList({editor->lblSaved->text(), editor->lblLost->text()}), QStringList({"1", "2"}));
-        editor->butTest->click();
+        EXPECT_EQ(QStringList({lblSaved->text(), named<QLabel>("lblLost")->text()}), QStringList({"1", "2"}));
+        butTest->click();
     }
-    editor->mnuNew->trigger();  // counts afresh too
-    EXPECT_EQ(QStringList({editor->lblScore->text(), editor->lblSaved->text()}), QStringList({"0", "0"}));
+    mnuNew->trigger();  // counts afresh too
+    EXPECT_EQ(QStringList({lblScore->text(), lblSaved->text()}), QStringList({"0", "0"}));
 }
 
 TEST_F(Editor, TheBeatsTheBonusClockAndTheMusicRunDuringATestAndStopAtItsEnd)
 {
     writeFile(path("audio/song.wav"), "RIFF");
-    editor->txtMusicFile->setText(QStringLiteral("song.wav"));
-    editor->txtBonus->setText(QStringLiteral("1"));
-    editor->txtTurtle->setText(QStringLiteral("0"));  // typed without Enter: never ticks
-    editor->txtDog->setText(QStringLiteral("1"));     // the shortest beat there is
+    txtMusicFile->setText(QStringLiteral("song.wav"));
+    txtBonus->setText(QStringLiteral("1"));
+    txtTurtle->setText(QStringLiteral("0"));  // typed without Enter: never ticks
+    txtDog->setText(QStringLiteral("1"));     // the shortest beat there is
     place("pictAlien", {{5, 5}});
     random = SequenceRandom({0.6, 0.5});  // the alien hops right (keypad 6), then the beat's roll
     Millis wall = 0;                      // the test's clock on a wall of our own
     test().clock().setWall([&wall] { return wall; });
-    editor->butTest->click();
-    EXPECT_NE(editor->audio().mmcaudio().mode(), MusicDevice::Mode::NotOpen);
+    butTest->click();
+    EXPECT_NE(editor.audio().mmcaudio().mode(), MusicDevice::Mode::NotOpen);
     wall = 1;  // the dog's beat is due, and the turtle's 0 never
     ASSERT_TRUE(QMetaObject::invokeMethod(&test().clock().alarm(), "timeout"));
     EXPECT_EQ(rowOf(globals.board, 5).substr(5, 2), "b@");
     fire(GameTimer::Bonus);
     fire(GameTimer::Bonus);
-    EXPECT_EQ(editor->lblTime->text(), QStringLiteral("0")) << "the bonus clock stops at 0";
-    QTest::keyClick(editor->sliderTurtle, Qt::Key_Home);  // the sliders change the beats at once
-    enter(editor->txtDog, "400");
+    EXPECT_EQ(lblTime->text(), QStringLiteral("0")) << "the bonus clock stops at 0";
+    QTest::keyClick(sliderTurtle, Qt::Key_Home);  // the sliders change the beats at once
+    enter(txtDog, "400");
     EXPECT_EQ(beats().next()->timer, GameTimer::Turtle) << "the shortest beat now";
     EXPECT_EQ(QList({beats().period(GameTimer::Turtle), beats().period(GameTimer::Dog)}), QList<Int16>({50, 400}));
     EXPECT_EQ(settings(), (LevelSettingsText{"song.wav", "1", "50", "400"}));
-    editor->butTest->click();
-    EXPECT_EQ(editor->audio().mmcaudio().mode(), MusicDevice::Mode::NotOpen);
+    butTest->click();
+    EXPECT_EQ(editor.audio().mmcaudio().mode(), MusicDevice::Mode::NotOpen);
 }
 
 TEST_F(Editor, EveryChangeUndoesBackToTheEmptyBoardAndRedoesToTheSameFileAndAFailedSaveLeavesTheOldOne)
@@ -201,38 +216,39 @@ TEST_F(Editor, EveryChangeUndoesBackToTheEmptyBoardAndRedoesToTheSameFileAndAFai
     writeFile(path("levels/level7.txt"), Level7);
     place("pictRock", {{0, 0}, {0, 0}});  // the second click changes nothing: no step
     place("pictWater", {{1, 0}});
-    editor->txtDog->setText(QStringLiteral("abc"));  // typed without Enter: no step
+    txtDog->setText(QStringLiteral("abc"));  // typed without Enter: no step
     QString told;
     answerNextMessage(told);
-    editor->files().OpenLevelFile(path("levels/nothing.txt"));  // changes nothing: no step
+    editor.files().OpenLevelFile(path("levels/nothing.txt"));  // changes nothing: no step
     EXPECT_TRUE(told.contains(QStringLiteral("could not be opened"))) << told.toStdString();
     random = SequenceRandom({Up});  // for the file's turtle
-    editor->files().OpenLevelFile(path("levels/level7.txt"));
-    editor->sliderTurtle->setSliderDown(true);  // one drag is one step
+    editor.files().OpenLevelFile(path("levels/level7.txt"));
+    sliderTurtle->setSliderDown(true);  // one drag is one step
     for (int value : {1400, 1100, 900})
-        editor->sliderTurtle->setValue(value);
-    editor->sliderTurtle->setSliderDown(false);
-    enter(editor->txtBonus, "250");
-    enter(editor->txtBonus, "300");
-    ASSERT_EQ(editor->document().history().count(), 6);
+        sliderTurtle->setValue(value);
+    sliderTurtle->setSliderDown(false);
+    enter(txtBonus, "250");
+    enter(txtBonus, "300");
+    ASSERT_EQ(editor.document().history().count(), 6);
 
     for (int step = 0; step < 3; ++step)
-        editor->mnuUndo->trigger();
+        mnuUndo->trigger();
     EXPECT_EQ(settings(), (LevelSettingsText{"pond2.mid", "120", "800", "600"}));  // as the file holds them
-    EXPECT_EQ(QList({editor->sliderBonus->value(), editor->sliderTurtle->value(), editor->sliderDog->value()}),
-              QList({120, 800, 600}));
-    editor->mnuUndo->trigger();  // the opened level: board and settings together
+    EXPECT_EQ(
+        QList({named<QSlider>("sliderBonus")->value(), sliderTurtle->value(), named<QSlider>("sliderDog")->value()}),
+        QList({120, 800, 600}));
+    mnuUndo->trigger();  // the opened level: board and settings together
     EXPECT_EQ(rowsOf(globals.board)[0], "r$bbbbbbbbbbbbbbbbbb");
     EXPECT_EQ(settings(), (LevelSettingsText{"", "100", "1500", "abc"}));
-    editor->mnuUndo->trigger();
-    editor->mnuUndo->trigger();
+    mnuUndo->trigger();
+    mnuUndo->trigger();
     EXPECT_EQ(rowsOf(globals.board), std::vector<std::string>(BoardSize, std::string(BoardSize, 'b')));
 
     for (int step = 0; step < 6; ++step)
-        editor->mnuRedo->trigger();
-    editor->txtDog->setText(QStringLiteral("abc"));  // saved as typed
+        mnuRedo->trigger();
+    txtDog->setText(QStringLiteral("abc"));  // saved as typed
     answerFileDialog(path("levels/made"));
-    editor->mnuSave->trigger();
+    mnuSave->trigger();
     QByteArray made = Level7;  // every turtle saved as t, whichever way it looks
     EXPECT_EQ(readFile(path("levels/made.txt")), made.replace("120\r\n800\r\n600", "300\r\n900\r\nabc"));
 
@@ -244,7 +260,7 @@ TEST_F(Editor, EveryChangeUndoesBackToTheEmptyBoardAndRedoesToTheSameFileAndAFai
         answerNextMessage(told);
         replace->button(QMessageBox::Yes)->click();
     });
-    editor->mnuSave->trigger();
+    mnuSave->trigger();
     EXPECT_TRUE(told.contains(QStringLiteral("could not be saved"))) << told.toStdString();
     EXPECT_EQ(readFile(name), "the old level");
 }
@@ -257,40 +273,40 @@ TEST_F(Editor, ATestEndedBySaveOrOpenKeepsItsBoardAsOneStepThatUndoAndRedoTakeBa
     place("pictTurtleLeft", {{3, 3}});
     const Board placed = globals.board;
     random = SequenceRandom({Right, 0.5});  // the turtle's way, then the beat's roll
-    editor->butTest->click();
+    butTest->click();
     fire(GameTimer::Turtle);
-    QTest::mousePress(editor->pictMain, Qt::LeftButton, {}, {34 * 4 + 17, 34 * 3 + 17});
+    QTest::mousePress(pictMain, Qt::LeftButton, {}, {34 * 4 + 17, 34 * 3 + 17});
     EXPECT_TRUE(test().field().selection.SelectionActive);
     answerFileDialog(path("levels/tested"));
-    editor->mnuSave->trigger();
+    mnuSave->trigger();
     const Board tested = globals.board;
     EXPECT_EQ(rowOf(tested, 3).substr(3, 2), "bd");
     EXPECT_FALSE(test().field().selection.SelectionActive) << "it belonged to the test";
-    EXPECT_FALSE(editor->document().isModified()) << "just saved";
-    editor->mnuUndo->trigger();
+    EXPECT_FALSE(editor.document().isModified()) << "just saved";
+    mnuUndo->trigger();
     EXPECT_EQ(rowsOf(globals.board), rowsOf(placed));
-    EXPECT_TRUE(editor->document().isModified());
-    editor->mnuRedo->trigger();
+    EXPECT_TRUE(editor.document().isModified());
+    mnuRedo->trigger();
     EXPECT_EQ(rowsOf(globals.board), rowsOf(tested));
-    EXPECT_FALSE(editor->document().isModified()) << "back where it was saved";
+    EXPECT_FALSE(editor.document().isModified()) << "back where it was saved";
     answerFileDialog(path("levels/again"));
-    editor->mnuSave->trigger();
+    mnuSave->trigger();
     EXPECT_EQ(readFile(path("levels/again.txt")), readFile(path("levels/tested.txt")));
-    editor->txtDog->setText(QStringLiteral("700"));  // typed without Enter: no step, yet a change
-    EXPECT_TRUE(editor->document().isModified());
+    txtDog->setText(QStringLiteral("700"));  // typed without Enter: no step, yet a change
+    EXPECT_TRUE(editor.document().isModified());
 
     random = SequenceRandom({Down, 0.5});
-    editor->butTest->click();
+    butTest->click();
     fire(GameTimer::Turtle);
     onNextModal<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); });
-    editor->mnuOpen->trigger();
+    mnuOpen->trigger();
     EXPECT_EQ(rowOf(globals.board, 4).substr(4, 1), "x") << "as the test left it";
-    EXPECT_EQ(editor->document().history().count(), 3);
-    EXPECT_EQ(editor->document().history().text(0) + ", " + editor->document().history().text(2),
+    EXPECT_EQ(editor.document().history().count(), 3);
+    EXPECT_EQ(editor.document().history().text(0) + ", " + editor.document().history().text(2),
               QStringLiteral("Place Turtle, Keep Test Board"));
-    editor->mnuUndo->trigger();
+    mnuUndo->trigger();
     EXPECT_EQ(rowsOf(globals.board), rowsOf(tested));
-    editor->mnuUndo->trigger();
+    mnuUndo->trigger();
     EXPECT_EQ(rowsOf(globals.board), rowsOf(placed));
 }
 
@@ -302,9 +318,9 @@ TEST_F(Editor, OpeningAFileShowsOnlyTheSettingsItHeldAndOnlyAWholeOneLeavesTheLe
     using Case = std::tuple<QByteArray, LevelSettingsText, const char*>;  // the file; the boxes and the bonus after
     writeFile(path("levels/level7.txt"), Level7);
     random = SequenceRandom({Up});
-    editor->files().OpenLevelFile(path("levels/level7.txt"));
-    EXPECT_FALSE(editor->document().isModified());
-    editor->txtMusicFile->setText(QStringLiteral("mine.mid"));
+    editor.files().OpenLevelFile(path("levels/level7.txt"));
+    EXPECT_FALSE(editor.document().isModified());
+    txtMusicFile->setText(QStringLiteral("mine.mid"));
     for (const auto& [bytes, boxes, bonus] :
          {Case{"", {"mine.mid", "120", "800", "600"}, "120"},
           Case{"a.mid\r\n50\r\n700\r\n400\r\n", {"a.mid", "50", "700", "400"}, "50"},
@@ -313,15 +329,15 @@ TEST_F(Editor, OpeningAFileShowsOnlyTheSettingsItHeldAndOnlyAWholeOneLeavesTheLe
         QString told;
         answerNextMessage(told);
         if (bytes.isEmpty()) {  // no such file
-            editor->files().OpenLevelFile(path("levels/none.txt"));
+            editor.files().OpenLevelFile(path("levels/none.txt"));
         } else {
             writeFile(path("levels/short.txt"), bytes);
             answerFileDialog(path("levels/short.txt"));
-            editor->mnuOpen->trigger();
+            mnuOpen->trigger();
         }
         EXPECT_EQ(settings(), boxes) << bytes.toStdString();
-        EXPECT_EQ(editor->lblTime->text(), QLatin1String(bonus));
-        EXPECT_TRUE(editor->document().isModified());
+        EXPECT_EQ(lblTime->text(), QLatin1String(bonus));
+        EXPECT_TRUE(editor.document().isModified());
     }
 }
 
@@ -366,7 +382,7 @@ TEST_F(Editor, SaveLevelRefusesEveryNameOfAScoreTableAndLeavesItByteForByte)
             if (stillOpen)
                 dialog->reject();
         });
-        editor->mnuSave->trigger();
+        mnuSave->trigger();
         EXPECT_EQ(filter, QStringLiteral("Level files (*.txt)"));
         EXPECT_EQ(stillOpen, refused);
         EXPECT_TRUE(told.contains(QLatin1String(expected))) << told.toStdString();
@@ -381,8 +397,8 @@ TEST_F(Editor, HelpInstructionsOpenAtTheEditorsSectionInAWindowOverTheEditor)
 {
     writeFile(path("instruct.html"), "<h1>Playing</h1>" + QByteArray("<p>On and on.</p>").repeated(200) +
                                          "<h2 id=\"editor\">Making levels</h2><p>Paint.</p>");
-    editor->mnuInstructions->trigger();
-    auto* help = editor->findChild<HelpWindow*>();
+    named("mnuInstructions")->trigger();
+    auto* help = editor.findChild<HelpWindow*>();
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(help->isVisible());
     EXPECT_EQ(help->browser()->source(), QUrl::fromLocalFile(path("instruct.html")).resolved(QUrl("#editor")));
@@ -394,14 +410,14 @@ TEST_F(Editor, AfterATestEndedBySaveOrOpenTheMusicEndsWithItsPassAndTheNextTestH
 {
     // Long enough for a file dialog to come and go within its first pass on a slow machine.
     ASSERT_TRUE(writeWav(path("audio/song.wav"), 1200));
-    editor->txtMusicFile->setText(QStringLiteral("song.wav"));
-    editor->txtTurtle->setText(QStringLiteral("0"));  // no beats: the tests take as long as they take
-    editor->txtDog->setText(QStringLiteral("0"));
-    const MusicDevice& music = editor->audio().mmcaudio();
+    txtMusicFile->setText(QStringLiteral("song.wav"));
+    txtTurtle->setText(QStringLiteral("0"));  // no beats: the tests take as long as they take
+    txtDog->setText(QStringLiteral("0"));
+    const MusicDevice& music = editor.audio().mmcaudio();
     const auto plays = [&] { return music.mode() == MusicDevice::Mode::Playing && !music.loadsPending(); };
-    for (QAction* ending : {editor->mnuSave, editor->mnuOpen}) {
+    for (QAction* ending : {mnuSave, mnuOpen}) {
         for (const bool waitForTheEnd : {false, true}) {
-            editor->butTest->click();
+            butTest->click();
             ASSERT_TRUE(eventually(plays));
             onNextModal<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); });
             ending->trigger();
@@ -410,11 +426,11 @@ TEST_F(Editor, AfterATestEndedBySaveOrOpenTheMusicEndsWithItsPassAndTheNextTestH
             if (waitForTheEnd) {
                 EXPECT_TRUE(eventually([&] { return music.mode() == MusicDevice::Mode::NotOpen; }, 5000));
             }
-            editor->butTest->click();
+            butTest->click();
             ASSERT_TRUE(eventually(plays));
             QCoreApplication::sendPostedEvents();  // the done event of a piece closed just now
             EXPECT_TRUE(plays()) << ending->text().toStdString() << " " << waitForTheEnd;
-            editor->butTest->click();
+            butTest->click();
         }
     }
 }
@@ -435,19 +451,17 @@ TEST_F(Editor, ExitAndTheCloseBoxAskBeforeUnsavedWorkIsLostAndTheTitleNamesTheFi
         });
     };
     const auto title = [this] {
-        return editor->windowTitle()
-            .replace(QStringLiteral("[*]"), editor->isWindowModified() ? "*" : "")
-            .toStdString();
+        return editor.windowTitle().replace(QStringLiteral("[*]"), editor.isWindowModified() ? "*" : "").toStdString();
     };
     QString asked;
     EXPECT_EQ(title(), "Level Editor - Untitled");
     answer(QMessageBox::Cancel, asked);
-    editor->mnuExit->trigger();
+    mnuExit->trigger();
     QCoreApplication::processEvents();
     EXPECT_EQ(asked, QString()) << "nothing to lose";
-    EXPECT_FALSE(editor->isVisible());
+    EXPECT_FALSE(editor.isVisible());
 
-    editor->show();
+    editor.show();
     place("pictRock", {{2, 2}});
     EXPECT_EQ(title(), "Level Editor - Untitled*");
     const struct {
@@ -456,10 +470,10 @@ TEST_F(Editor, ExitAndTheCloseBoxAskBeforeUnsavedWorkIsLostAndTheTitleNamesTheFi
         const char* savedAs;  // the file the save dialog is given; nullptr: the dialog is cancelled
         bool closed;
         const char* titleAfter;
-    } cases[] = {{editor->mnuExit, QMessageBox::Cancel, nullptr, false, "Level Editor - Untitled*"},
+    } cases[] = {{mnuExit, QMessageBox::Cancel, nullptr, false, "Level Editor - Untitled*"},
                  {nullptr, QMessageBox::Cancel, nullptr, false, "Level Editor - Untitled*"},
                  {nullptr, QMessageBox::Save, nullptr, false, "Level Editor - Untitled*"},
-                 {editor->mnuExit, QMessageBox::Save, "levels/level3.txt", true, "Level Editor - level3.txt"}};
+                 {mnuExit, QMessageBox::Save, "levels/level3.txt", true, "Level Editor - level3.txt"}};
     for (const auto& [exit, button, savedAs, closed, titleAfter] : cases) {
         SCOPED_TRACE(std::string(exit ? "Exit " : "close box ") + (savedAs ? savedAs : "-"));
         if (button == QMessageBox::Save && savedAs)
@@ -467,33 +481,33 @@ TEST_F(Editor, ExitAndTheCloseBoxAskBeforeUnsavedWorkIsLostAndTheTitleNamesTheFi
         else if (button == QMessageBox::Save)
             onNextModal<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); });
         answer(button, asked);
-        exit ? exit->trigger() : (void)editor->close();
+        exit ? exit->trigger() : (void)editor.close();
         EXPECT_EQ(asked, QStringLiteral("Save changes to this level?"));
-        EXPECT_EQ(editor->isVisible(), !closed);
+        EXPECT_EQ(editor.isVisible(), !closed);
         EXPECT_EQ(rowOf(globals.board, 2)[2], 'r') << "the rock stays";
         EXPECT_EQ(title(), titleAfter);
     }
     EXPECT_TRUE(readFile(path("levels/level3.txt")).contains("bbrbbbbbbbbbbbbbbbbb\r\n"));
 
-    editor->show();
-    editor->txtDog->setText(QStringLiteral("700"));  // typed without Enter
+    editor.show();
+    txtDog->setText(QStringLiteral("700"));  // typed without Enter
     EXPECT_EQ(title(), "Level Editor - level3.txt*");
     answer(QMessageBox::Discard, asked);
-    editor->close();
+    editor.close();
     EXPECT_EQ(asked, QStringLiteral("Save changes to this level?"));
-    EXPECT_FALSE(editor->isVisible());
+    EXPECT_FALSE(editor.isVisible());
 
-    editor->show();
-    editor->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(editor.get()));
+    editor.show();
+    editor.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&editor));
     answerFileDialog(path("levels/keys.txt"));
-    QTest::keyClick(editor.get(), Qt::Key_S, Qt::ControlModifier);
+    QTest::keyClick(&editor, Qt::Key_S, Qt::ControlModifier);
     EXPECT_TRUE(readFile(path("levels/keys.txt"))
                     .endsWith("bbrbbbbbbbbbbbbbbbbb\r\n" + QByteArray("bbbbbbbbbbbbbbbbbbbb\r\n").repeated(17)));
     EXPECT_EQ(title(), "Level Editor - keys.txt");
-    editor->activateWindow();  // back from the file dialog
-    ASSERT_TRUE(QTest::qWaitForWindowActive(editor.get()));
-    QTest::keyClick(editor.get(), Qt::Key_N, Qt::ControlModifier);
+    editor.activateWindow();  // back from the file dialog
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&editor));
+    QTest::keyClick(&editor, Qt::Key_N, Qt::ControlModifier);
     EXPECT_EQ(rowOf(globals.board, 2)[2], 'b');
     EXPECT_EQ(title(), "Level Editor - Untitled*");
 }
@@ -503,8 +517,8 @@ TEST_F(Editor, ExitAndTheCloseBoxAskBeforeUnsavedWorkIsLostAndTheTitleNamesTheFi
 TEST_F(Editor, CheckLevelJudgesTheLevelAsItStandsAndACancelledCheckLeavesTheEditorAsItWas)
 {
     const auto verdict = [this] {
-        EXPECT_TRUE(eventually([this] { return editor->check().resultWindow() != nullptr; }, 60000));
-        CheckLevelWindow* shown = editor->check().resultWindow();
+        EXPECT_TRUE(eventually([this] { return editor.check().resultWindow() != nullptr; }, 60000));
+        CheckLevelWindow* shown = editor.check().resultWindow();
         const QString text = shown ? shown->lblVerdict->text() : QString();
         if (shown)
             shown->close();
@@ -514,59 +528,59 @@ TEST_F(Editor, CheckLevelJudgesTheLevelAsItStandsAndACancelledCheckLeavesTheEdit
     place("pictTurtleLeft", {{1, 1}});
     place("pictWater", {{0, 1}, {2, 1}, {1, 0}, {1, 2}});
     answerFileDialog(path("levels/round.txt"));
-    editor->mnuSave->trigger();
-    editor->mnuCheck->trigger();
-    ASSERT_TRUE(eventually([this] { return editor->check().resultWindow() != nullptr; }, 60000));
-    QSignalSpy watching(&editor->check(), &CheckCommand::watching);
-    editor->check().resultWindow()->butWatch->click();  // the computer player's game, recorded
+    mnuSave->trigger();
+    mnuCheck->trigger();
+    ASSERT_TRUE(eventually([this] { return editor.check().resultWindow() != nullptr; }, 60000));
+    QSignalSpy watching(&editor.check(), &CheckCommand::watching);
+    editor.check().resultWindow()->butWatch->click();  // the computer player's game, recorded
     ASSERT_EQ(watching.count(), 1);
-    auto* replay = qobject_cast<ReplayWindow*>(watching.front().front().value<QWidget*>());
+    auto* replay = qobject_cast<RecordingWindow*>(watching.front().front().value<QWidget*>());
     ASSERT_NE(replay, nullptr);
     EXPECT_EQ(replay->player().refusal(), std::nullopt) << "the level it watches is the one checked";
     EXPECT_GT(replay->length(), 0);
     replay->close();
     EXPECT_EQ(verdict(), "Plays itself");
     place("pictRock", {{0, 1}, {2, 1}, {1, 0}, {1, 2}});  // not saved
-    editor->mnuCheck->trigger();
+    mnuCheck->trigger();
     EXPECT_EQ(verdict(), "Cannot be passed: too few turtles can reach water");
 
     place("pictTurtleLeft", {{10, 10}});  // one of two turtles can reach the water: the other never ends
     place("pictWater", {{9, 10}});
-    editor->mnuCheck->trigger();
+    mnuCheck->trigger();
     EXPECT_EQ(verdict(), "Too hard for the computer player");
     std::vector<double> draws(50, 0.5);
     draws[0] = draws[1] = Left;
     random = SequenceRandom(draws);
-    editor->butTest->click();
+    butTest->click();
     fire(GameTimer::Turtle);
     EXPECT_EQ(rowOf(globals.board, 10)[10], 'b') << "saved in the test";
-    editor->mnuCheck->trigger();
+    mnuCheck->trigger();
     EXPECT_EQ(verdict(), "Too hard for the computer player") << "the board as placed";
-    editor->butTest->click();
+    butTest->click();
 
     // A turtle walled in and a quick beat: the level never ends, each run takes long.
-    enter(editor->txtTurtle, "1");
+    enter(txtTurtle, "1");
     const Board before = globals.board;
-    const int steps = editor->document().history().count();
+    const int steps = editor.document().history().count();
     for (const bool byTest : {false, true}) {
-        editor->mnuCheck->trigger();
-        auto* progress = editor->findChild<QProgressDialog*>();
+        mnuCheck->trigger();
+        auto* progress = editor.findChild<QProgressDialog*>();
         ASSERT_NE(progress, nullptr);
         EXPECT_TRUE(progress->isVisible());
-        EXPECT_TRUE(editor->check().running());
+        EXPECT_TRUE(editor.check().running());
         if (byTest)
-            editor->butTest->click();
+            butTest->click();
         else
             progress->findChild<QPushButton*>()->click();  // its Cancel
-        EXPECT_FALSE(editor->check().running());
+        EXPECT_FALSE(editor.check().running());
         EXPECT_FALSE(progress->isVisible());
         QTest::qWait(50);
-        EXPECT_EQ(editor->check().resultWindow(), nullptr);
+        EXPECT_EQ(editor.check().resultWindow(), nullptr);
         if (byTest)
-            editor->butTest->click();
+            butTest->click();
     }
     EXPECT_EQ(rowsOf(globals.board), rowsOf(before));
-    EXPECT_EQ(editor->document().history().count(), steps);
+    EXPECT_EQ(editor.document().history().count(), steps);
 }
 
 // The keys play a test as they play a game, through the test's own field; once the test ends
@@ -575,26 +589,24 @@ TEST_F(Editor, DuringATestTheKeysCommandTheBoardAndAfterItTheyLeaveItAlone)
 {
     place("pictTurtleLeft", {{0, 0}, {5, 5}});
     random = SequenceRandom({Right, Right});
-    editor->butTest->click();
-    const auto framed = [&] {
-        return editor->pictMain->surface().pixel(2, 2) != editor->pictMain->pictBackBuffer().pixel(2, 2);
-    };
-    QTest::keyClick(editor->pictMain, Qt::Key_Tab);
+    butTest->click();
+    const auto framed = [&] { return pictMain->surface().pixel(2, 2) != pictMain->pictBackBuffer().pixel(2, 2); };
+    QTest::keyClick(pictMain, Qt::Key_Tab);
     EXPECT_TRUE(framed());
-    QTest::keyClick(editor->pictMain, Qt::Key_Space);
-    QTest::keyClick(editor->pictMain, Qt::Key_Down);
+    QTest::keyClick(pictMain, Qt::Key_Space);
+    QTest::keyClick(pictMain, Qt::Key_Down);
     EXPECT_EQ(globals.board(0, 0), Tile::TurtleDown);
-    QTest::keyClick(editor->pictMain, Qt::Key_Tab);
-    QTest::keyClick(editor->pictMain, Qt::Key_Return);
-    QTest::keyClick(editor->pictMain, Qt::Key_Escape);
+    QTest::keyClick(pictMain, Qt::Key_Tab);
+    QTest::keyClick(pictMain, Qt::Key_Return);
+    QTest::keyClick(pictMain, Qt::Key_Escape);
     EXPECT_FALSE(test().field().selection.SelectionActive);
     EXPECT_EQ(globals.board(5, 5), Tile::TurtleRight);
-    EXPECT_TRUE(editor->isVisible()) << "Escape let go; it never closes the editor";
+    EXPECT_TRUE(editor.isVisible()) << "Escape let go; it never closes the editor";
 
-    editor->butTest->click();
+    butTest->click();
     EXPECT_FALSE(framed());
     for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Space, Qt::Key_Down})
-        QTest::keyClick(editor->pictMain, key);
+        QTest::keyClick(pictMain, key);
     EXPECT_FALSE(framed());
     EXPECT_EQ(globals.board(0, 0), Tile::TurtleLeft) << "the placed board, untouched";
 }

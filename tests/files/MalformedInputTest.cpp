@@ -1,7 +1,9 @@
 // Level and score files as they arrive from other players, hand editors and accidents, with what
 // the game makes of each: malformed/outcomes.txt holds the table, malformed/ the files.
 
+#include "core/PlaceLevel.h"
 #include "core/Random.h"
+#include "core/modGlobals.h"
 #include "files/KeptGame.h"
 #include "files/LevelFile.h"
 #include "files/PlayerSettings.h"
@@ -69,9 +71,11 @@ QString levelOutcome(const QString& input, const QString& path)
 {
     modGlobals level;
     GameRandom random(7);
-    EXPECT_EQ(LoadLevelFile(Cases + "level/old.txt", level, random), LevelReadStatus::Complete);
-    int lines = -1;
-    const LevelReadStatus status = LoadLevelFile(path, level, random, &lines);
+    const LevelReading old = ReadLevelFile(Cases + "level/old.txt");
+    EXPECT_EQ(old.status, LevelReadStatus::Complete);
+    PlaceLevel(old, level, random);
+    const LevelReading read = ReadLevelFile(path);
+    PlaceLevel(read, level, random);
     const QByteArray board = bytesOf(Cases + input.section(u'.', 0, 0) + ".board");
     QString rows;
     for (const std::string& row : rowsOf(level.board))
@@ -79,8 +83,8 @@ QString levelOutcome(const QString& input, const QString& path)
     EXPECT_TRUE(board.isEmpty() || rows == board) << rows.toStdString();
     const QString music = QString::fromStdString(level.LevelMusic).replace(QRegularExpression("[^ -~]"), "?");
     return QStringLiteral("%1 %2: %3 %4/%5/%6, %7 turtles")
-        .arg(Statuses[int(status)])
-        .arg(lines)
+        .arg(Statuses[int(read.status)])
+        .arg(read.linesRead)
         .arg(music)
         .arg(level.LevelBonus)
         .arg(level.LevelTurtleInterval)

@@ -3,7 +3,7 @@
 // and go.
 
 #include "files/ReplayFile.h"
-#include "files/ReplayShelf.h"
+#include "files/RecordingShelf.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,37 +16,37 @@
 
 namespace {
 
-ReplayEvent input(Millis at, GameInput::Kind kind, float x = 0, float y = 0)
+RecordedEvent input(Millis at, GameInput::Kind kind, float x = 0, float y = 0)
 {
-    return {at, ReplayEvent::Kind::Input, {kind, GameTimer::CountDown, x, y}, {}};
+    return {at, RecordedEvent::Kind::Input, {kind, GameTimer::CountDown, x, y}, {}};
 }
 
 // A game with every kind of event, and board positions no decimal text of a few digits carries.
-Replay sampleGame()
+GameRecording sampleGame()
 {
     using K = GameInput::Kind;
-    Replay replay{18446744073709551615ULL, QStringLiteral("/tmp/my levels"), {}, {}, {}};
-    replay.levels.push_back({1, QStringLiteral("level1.txt"), QByteArray(32, '\x5a')});
-    replay.levels.push_back({2, QStringLiteral("my level 2.txt"), QByteArray(32, '\x01')});
-    replay.events = {input(0, K::NewGame),
-                     input(1000, K::Timer),
-                     input(1200, K::MouseDown, 0.1f, 1e-40f),
-                     input(1201, K::MouseMove, -0.0f, std::numeric_limits<float>::max()),
-                     input(1201, K::MouseUp, 123.456f, -7.25f),
-                     input(1250, K::LetGo),
-                     input(1300, K::Pause),
-                     input(1400, K::Resume),
-                     input(1500, K::HighScores),
-                     input(1600, K::WindowClosed),
-                     input(1700, K::Replay),
-                     input(1800, K::EndGame),
-                     input(1900, K::Answer),
-                     input(2000, K::LevelEditor)};
-    replay.events[1].input.timer = GameTimer::Dog;
-    replay.events[12].input.yes = true;
-    replay.events.push_back({2100, ReplayEvent::Kind::LevelOver, {K::WindowClosed}, {2, false, 3, 4, -45}});
-    replay.events.push_back({2200, ReplayEvent::Kind::End, {K::WindowClosed}, {0, false, 0, 0, 2147483647}});
-    return replay;
+    GameRecording recording{18446744073709551615ULL, QStringLiteral("/tmp/my levels"), {}, {}, {}};
+    recording.levels.push_back({1, QStringLiteral("level1.txt"), QByteArray(32, '\x5a')});
+    recording.levels.push_back({2, QStringLiteral("my level 2.txt"), QByteArray(32, '\x01')});
+    recording.events = {input(0, K::NewGame),
+                        input(1000, K::Timer),
+                        input(1200, K::MouseDown, 0.1f, 1e-40f),
+                        input(1201, K::MouseMove, -0.0f, std::numeric_limits<float>::max()),
+                        input(1201, K::MouseUp, 123.456f, -7.25f),
+                        input(1250, K::LetGo),
+                        input(1300, K::Pause),
+                        input(1400, K::Resume),
+                        input(1500, K::HighScores),
+                        input(1600, K::WindowClosed),
+                        input(1700, K::Replay),
+                        input(1800, K::Abort),
+                        input(1900, K::Answer),
+                        input(2000, K::LevelEditor)};
+    recording.events[1].input.timer = GameTimer::Dog;
+    recording.events[12].input.yes = true;
+    recording.events.push_back({2100, RecordedEvent::Kind::LevelOver, {K::WindowClosed}, {2, false, 3, 4, -45}});
+    recording.events.push_back({2200, RecordedEvent::Kind::End, {K::WindowClosed}, {0, false, 0, 0, 2147483647}});
+    return recording;
 }
 
 const QByteArray Good = "pondrake-replay 1\nseed 7\nlevel 1 " + QByteArray(64, 'a') +
@@ -56,23 +56,23 @@ const QByteArray Good = "pondrake-replay 1\nseed 7\nlevel 1 " + QByteArray(64, '
 
 TEST(ReplayFile, EveryEventReadsBackBitForBit)
 {
-    const Replay replay = sampleGame();
-    const QByteArray bytes = replayBytes(replay);
-    const ReplayReading reading = readReplay(bytes);
-    ASSERT_TRUE(reading.replay) << reading.line << ": " << reading.error.toStdString();
-    const Replay& back = *reading.replay;
-    EXPECT_EQ(back.seed, replay.seed);
-    EXPECT_EQ(back.folder, replay.folder);
-    EXPECT_EQ(back.levels, replay.levels);
-    ASSERT_EQ(back.events.size(), replay.events.size());
-    for (std::size_t i = 0; i < replay.events.size(); ++i) {
-        const ReplayEvent& a = replay.events[i];
-        const ReplayEvent& b = back.events[i];
+    const GameRecording recording = sampleGame();
+    const QByteArray bytes = recordingBytes(recording);
+    const RecordingReading reading = readRecording(bytes);
+    ASSERT_TRUE(reading.recording) << reading.line << ": " << reading.error.toStdString();
+    const GameRecording& back = *reading.recording;
+    EXPECT_EQ(back.seed, recording.seed);
+    EXPECT_EQ(back.folder, recording.folder);
+    EXPECT_EQ(back.levels, recording.levels);
+    ASSERT_EQ(back.events.size(), recording.events.size());
+    for (std::size_t i = 0; i < recording.events.size(); ++i) {
+        const RecordedEvent& a = recording.events[i];
+        const RecordedEvent& b = back.events[i];
         EXPECT_EQ(b.at, a.at) << i;
         EXPECT_EQ(b.kind, a.kind) << i;
         EXPECT_EQ(b.input.kind, a.input.kind) << i;
         EXPECT_EQ(b.checkpoint, a.checkpoint) << i;
-        if (a.kind != ReplayEvent::Kind::Input)
+        if (a.kind != RecordedEvent::Kind::Input)
             continue;
         EXPECT_EQ(std::bit_cast<std::uint32_t>(b.input.x), std::bit_cast<std::uint32_t>(a.input.x)) << i;
         EXPECT_EQ(std::bit_cast<std::uint32_t>(b.input.y), std::bit_cast<std::uint32_t>(a.input.y)) << i;
@@ -83,24 +83,24 @@ TEST(ReplayFile, EveryEventReadsBackBitForBit)
             EXPECT_EQ(b.input.yes, a.input.yes);
         }
     }
-    EXPECT_EQ(replayBytes(back), bytes);
+    EXPECT_EQ(recordingBytes(back), bytes);
     EXPECT_TRUE(bytes.startsWith("pondrake-replay 1\nseed ")) << "a game from New Game is read by older readers too";
 
     // A continued game: its start, at the far ends of what a kept game holds, reaches the rules
     // with its first event.
-    Replay continued = replay;
+    GameRecording continued = recording;
     continued.start = KeptLevel{32767, -32768, 0, 0, true};
     continued.events[0].input.kind = GameInput::Kind::Continue;
-    const QByteArray continuedBytes = replayBytes(continued);
+    const QByteArray continuedBytes = recordingBytes(continued);
     EXPECT_TRUE(continuedBytes.startsWith("pondrake-replay 2\n"));
-    const ReplayReading continuedBack = readReplay(continuedBytes);
-    ASSERT_TRUE(continuedBack.replay) << continuedBack.line << ": " << continuedBack.error.toStdString();
-    EXPECT_EQ(continuedBack.replay->start, continued.start);
-    EXPECT_EQ(continuedBack.replay->events[0].input.kind, GameInput::Kind::Continue);
-    EXPECT_EQ(continuedBack.replay->events[0].input.start, *continued.start);
-    EXPECT_EQ(replayBytes(*continuedBack.replay), continuedBytes);
-    EXPECT_TRUE(readReplay(QByteArray(Good).replace('\n', "\r\n")).replay) << "CR LF line ends are read too";
-    EXPECT_TRUE(readReplay(Good.chopped(1)).replay) << "the last line end is optional";
+    const RecordingReading continuedBack = readRecording(continuedBytes);
+    ASSERT_TRUE(continuedBack.recording) << continuedBack.line << ": " << continuedBack.error.toStdString();
+    EXPECT_EQ(continuedBack.recording->start, continued.start);
+    EXPECT_EQ(continuedBack.recording->events[0].input.kind, GameInput::Kind::Continue);
+    EXPECT_EQ(continuedBack.recording->events[0].input.start, *continued.start);
+    EXPECT_EQ(recordingBytes(*continuedBack.recording), continuedBytes);
+    EXPECT_TRUE(readRecording(QByteArray(Good).replace('\n', "\r\n")).recording) << "CR LF line ends are read too";
+    EXPECT_TRUE(readRecording(Good.chopped(1)).recording) << "the last line end is optional";
 }
 
 // Each row: a change to a good file (text replaced in it), the line the reader stops at, and
@@ -168,13 +168,13 @@ TEST(ReplayFile, AHostileFileIsRefusedAtTheLineAtFault)
         QByteArray bytes = Good;
         ASSERT_TRUE(bytes.contains(row.from)) << row.from.toStdString();
         bytes.replace(row.from, row.to);
-        const ReplayReading reading = readReplay(bytes);
-        EXPECT_FALSE(reading.replay) << row.to.toStdString();
+        const RecordingReading reading = readRecording(bytes);
+        EXPECT_FALSE(reading.recording) << row.to.toStdString();
         EXPECT_EQ(reading.line, row.line) << row.to.toStdString();
         EXPECT_TRUE(reading.error.contains(QLatin1String(row.message))) << reading.error.toStdString();
     }
-    EXPECT_TRUE(readReplay(Good).replay);
-    EXPECT_FALSE(readReplay(QByteArray()).replay);
+    EXPECT_TRUE(readRecording(Good).recording);
+    EXPECT_FALSE(readRecording(QByteArray()).recording);
 }
 
 // A million events read whole; a file past the limit is refused unread (a sparse file: no disk
@@ -185,24 +185,24 @@ TEST(ReplayFile, ReadingIsBounded)
     for (int i = 1; i < 1'000'000; ++i)
         bytes += QByteArray::number(i) + " timer bonus\n";
     bytes += "1000000 end 0\n";
-    const ReplayReading reading = readReplay(bytes);
-    ASSERT_TRUE(reading.replay) << reading.error.toStdString();
-    EXPECT_EQ(reading.replay->events.size(), 1'000'001u);
+    const RecordingReading reading = readRecording(bytes);
+    ASSERT_TRUE(reading.recording) << reading.error.toStdString();
+    EXPECT_EQ(reading.recording->events.size(), 1'000'001u);
 
     QTemporaryDir dir;
     QFile big(dir.filePath("big.replay"));
-    ASSERT_TRUE(big.open(QIODevice::WriteOnly) && big.write(Good) == Good.size() && big.resize(MaxReplayBytes + 1));
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly) && big.write(Good) == Good.size() && big.resize(MaxRecordingBytes + 1));
     big.close();
-    EXPECT_TRUE(readReplayFile(big.fileName()).error.contains(QLatin1String("larger")));
-    EXPECT_FALSE(readReplayFile(dir.path()).replay);
-    EXPECT_FALSE(readReplayFile(dir.filePath("none.replay")).replay);
+    EXPECT_TRUE(readRecordingFile(big.fileName()).error.contains(QLatin1String("larger")));
+    EXPECT_FALSE(readRecordingFile(dir.path()).recording);
+    EXPECT_FALSE(readRecordingFile(dir.filePath("none.replay")).recording);
     ASSERT_TRUE(big.resize(Good.size()));
-    EXPECT_TRUE(readReplayFile(big.fileName()).replay);
+    EXPECT_TRUE(readRecordingFile(big.fileName()).recording);
 }
 
 // Games ending one after another: each leaves last.replay; one that enters the top ten keeps its
 // replay while its entry stays; twins get files of their own; an entry pushed out loses its file.
-TEST(ReplayShelf, TopTenReplaysComeAndGoWithTheirEntries)
+TEST(RecordingShelf, TopTenReplaysComeAndGoWithTheirEntries)
 {
     QTemporaryDir dir;
     const QString scores = dir.filePath("levels/scores.txt");  // the folder does not exist yet
@@ -211,10 +211,10 @@ TEST(ReplayShelf, TopTenReplaysComeAndGoWithTheirEntries)
         LoadScores(scores, table);
         const int place = NewEntryPlace(table, score);
         EXPECT_TRUE(SaveScore(scores, table, name, score, TypedName));
-        const QByteArray replay = "game of " + name.toUtf8() + " " + QByteArray::number(score);
-        EXPECT_TRUE(keepReplay(scores, replay, place));
+        const QByteArray recording = "game of " + name.toUtf8() + " " + QByteArray::number(score);
+        EXPECT_TRUE(keepRecording(scores, recording, place));
         LoadScores(scores, table);
-        return entryReplayPath(scores, table, place);
+        return entryRecordingPath(scores, table, place);
     };
     const auto bytes = [](const QString& path) {
         QFile file(path);
@@ -243,11 +243,11 @@ TEST(ReplayShelf, TopTenReplaysComeAndGoWithTheirEntries)
     EXPECT_EQ(bytes(dir.filePath("levels/last.replay")), "game of Ada 200");
 
     // A game that did not enter keeps only last.replay; a folder that cannot be written is told.
-    EXPECT_TRUE(keepReplay(scores, "low game", std::nullopt));
+    EXPECT_TRUE(keepRecording(scores, "low game", std::nullopt));
     EXPECT_EQ(kept(), 10);
     EXPECT_EQ(bytes(dir.filePath("levels/last.replay")), "low game");
     QFile blocker(dir.filePath("file"));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    EXPECT_FALSE(keepReplay(dir.filePath("file/scores.txt"), "lost", 0));
-    EXPECT_FALSE(keepReplay(QString(), "no home", 0));
+    EXPECT_FALSE(keepRecording(dir.filePath("file/scores.txt"), "lost", 0));
+    EXPECT_FALSE(keepRecording(QString(), "no home", 0));
 }

@@ -1,5 +1,8 @@
+#include "core/PlaceLevel.h"
 #include "core/Random.h"
+#include "core/modGlobals.h"
 #include "files/LevelFile.h"
+#include "files/LevelSet.h"
 #include "files/MusicPath.h"
 
 #include <QDir>
@@ -24,7 +27,9 @@ TEST(ShippedLevels, AreWholeAndBringOneNewThingAtATime)
     std::set<TileCode> met = {U'b'};
     for (Int16 n = 1; n <= levels; ++n) {
         modGlobals level;
-        ASSERT_EQ(LoadLevel(n, data, level, random), LevelReadStatus::Complete) << n;
+        const LevelReading read = ReadLevelFile(SetLevelPath(data + "/levels", n));
+        ASSERT_EQ(read.status, LevelReadStatus::Complete) << n;
+        PlaceLevel(read, level, random);
         EXPECT_TRUE(level.LevelTurtleInterval > 0 && level.LevelDogInterval > 0) << n;
         EXPECT_TRUE(QFileInfo::exists(MusicPath(data, QString::fromStdString(level.LevelMusic)))) << n;
         music.insert(level.LevelMusic);

@@ -3,10 +3,13 @@
 // the same board but for the turtles' ways, which are drawn anew, every turtle counted, and every
 // code the game does not know taken as one and the same.
 
+#include "core/PlaceLevel.h"
 #include "core/Random.h"
+#include "core/modGlobals.h"
 #include "files/LevelFile.h"
 #include "tests/fuzz/FuzzSupport.h"
 
+#include <algorithm>
 #include <string_view>
 
 namespace {
@@ -19,11 +22,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     modGlobals level;
     GameRandom random(20260101);
-    int lines = -1;
-    const LevelReadStatus status = LoadLevelFile(putFile("level7.txt", data, size), level, random, &lines);
-    FUZZ_CHECK((status == LevelReadStatus::Complete) == (lines == 24) && lines >= 0 && lines <= 24);
-    if (status != LevelReadStatus::Complete)
+    const LevelReading read = ReadLevelFile(putFile("level7.txt", data, size));
+    const int lines = read.linesRead;
+    FUZZ_CHECK((read.status == LevelReadStatus::Complete) == (lines == 24) && lines >= 0 && lines <= 24 &&
+               read.rows.size() == std::size_t(std::max(0, lines - 4)));
+    if (read.status != LevelReadStatus::Complete)
         return 0;
+    PlaceLevel(read, level, random);
 
     const auto settings = [](const modGlobals& g) {
         return LevelSettingsText{QString::fromStdString(g.LevelMusic), QString::number(g.LevelBonus),
@@ -32,7 +37,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QString saved = putFile("saved.txt", data, 0);  // an empty file to save over
     FUZZ_CHECK(SaveLevelFile(saved, settings(level), level.board));
     modGlobals again;
-    FUZZ_CHECK(LoadLevelFile(saved, again, random) == LevelReadStatus::Complete && settings(again) == settings(level));
+    const LevelReading readAgain = ReadLevelFile(saved);
+    PlaceLevel(readAgain, again, random);
+    FUZZ_CHECK(readAgain.status == LevelReadStatus::Complete && settings(again) == settings(level));
     int turtles[2] = {0, 0};  // on the board read first, and read again
     for (int cell = 0; cell < GridSize * GridSize; ++cell) {
         const int col = cell % GridSize, row = cell / GridSize;

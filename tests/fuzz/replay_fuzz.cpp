@@ -6,15 +6,16 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const ReplayReading reading = readReplay(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
-    FUZZ_CHECK(reading.replay.has_value() == reading.error.isEmpty());
-    if (!reading.replay)
+    const RecordingReading reading = readRecording(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
+    FUZZ_CHECK(reading.recording.has_value() == reading.error.isEmpty());
+    if (!reading.recording)
         return 0;
-    FUZZ_CHECK(!reading.replay->events.empty() && reading.replay->events.back().kind == ReplayEvent::Kind::End);
-    const QByteArray bytes = replayBytes(*reading.replay);
-    const ReplayReading again = readReplay(bytes);
-    FUZZ_CHECK(again.replay && replayBytes(*again.replay) == bytes);
-    FUZZ_CHECK(again.replay->events.size() == reading.replay->events.size() &&
-               again.replay->levels == reading.replay->levels && again.replay->seed == reading.replay->seed);
+    FUZZ_CHECK(!reading.recording->events.empty() && reading.recording->events.back().kind == RecordedEvent::Kind::End);
+    const QByteArray bytes = recordingBytes(*reading.recording);
+    const RecordingReading again = readRecording(bytes);
+    FUZZ_CHECK(again.recording && recordingBytes(*again.recording) == bytes);
+    FUZZ_CHECK(again.recording->events.size() == reading.recording->events.size() &&
+               again.recording->levels == reading.recording->levels &&
+               again.recording->seed == reading.recording->seed);
     return 0;
 }

@@ -12,10 +12,10 @@
 #include "screens/frmLevel.h"
 #include "screens/frmPondrake.h"
 #include "screens/frmTopTen.h"
-#include "sim/ReplayCheck.h"
+#include "sim/RecordingCheck.h"
 #include "tests/support/WindowTestSupport.h"
-#include "ui/AudioOutput.h"
-#include "ui/modSound.h"
+#include "ui/audio/AudioOutput.h"
+#include "ui/audio/modSound.h"
 
 #include <QListWidget>
 
@@ -154,8 +154,8 @@ TEST_F(LevelSets, ASetIsPlayedKeptWhenTheWindowClosesContinuedWithItsScoreAndHas
     EXPECT_FALSE(QFile::exists(shippedScores)) << "the shipped set's table is untouched";
     // The continued game is a replay of its own, from level 2 with level 1's score, found in the
     // set's folder (the shipped set here has one level only).
-    const ReplayCheck check = checkReplay(three + "/last.replay", {}, program + "/levels");
-    EXPECT_EQ(check.status, ReplayCheck::Matches) << check.json;
+    const RecordingCheck check = checkRecording(three + "/last.replay", {}, program + "/levels");
+    EXPECT_EQ(check.status, RecordingCheck::Matches) << check.json;
     EXPECT_NE(check.json.find(R"("start":{"level":2,"score":33,)"), std::string::npos) << check.json;
     sitDown();
     EXPECT_FALSE(window->mnuContinue->isEnabled()) << "a finished game is not kept";
@@ -183,8 +183,8 @@ TEST_F(LevelSets, AChangedOrMissingLevelTurnsContinueOffAndSaysWhy)
     ASSERT_EQ(window->windowTitle(), "Pondrake");
     window->mnuContinue->trigger();
     window->close();
-    const ReplayCheck check = checkReplay(three + "/last.replay", {}, program + "/levels");
-    EXPECT_EQ(check.status, ReplayCheck::Matches) << check.json;
+    const RecordingCheck check = checkRecording(three + "/last.replay", {}, program + "/levels");
+    EXPECT_EQ(check.status, RecordingCheck::Matches) << check.json;
 
     QDir(three).removeRecursively();
     sitDown();
@@ -205,8 +205,8 @@ TEST_F(LevelSets, TheEditorSavesIntoMyLevelsAndPlaysThatSet)
             proposed = dialog->selectedFiles().value(0);
             static_cast<QDialog*>(dialog)->accept();
         });
-        editor->mnuSave->trigger();
-        editor->mnuPlaySet->trigger();
+        editor->findChild<QAction*>("mnuSave")->trigger();
+        editor->findChild<QAction*>("mnuPlaySet")->trigger();
     });
     window->mnuLevelEditor->trigger();
     EXPECT_EQ(proposed, myLevels + "/level1.txt");
@@ -222,8 +222,8 @@ TEST_F(LevelSets, TheEditorSavesIntoMyLevelsAndPlaysThatSet)
                 proposed = dialog->selectedFiles().value(0);
                 dialog->reject();
             });
-            editor->mnuSave->trigger();
-            editor->mnuExit->trigger();
+            editor->findChild<QAction*>("mnuSave")->trigger();
+            editor->findChild<QAction*>("mnuExit")->trigger();
         });
         box->button(QMessageBox::Ok)->click();
     });

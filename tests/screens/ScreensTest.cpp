@@ -11,10 +11,10 @@
 #include "screens/frmTopTen.h"
 #include "tests/support/BoardText.h"
 #include "tests/support/WindowTestSupport.h"
-#include "ui/AudioOutput.h"
 #include "ui/BoardPicture.h"
 #include "ui/HelpWindow.h"
-#include "ui/modSound.h"
+#include "ui/audio/AudioOutput.h"
+#include "ui/audio/modSound.h"
 
 #include <QGroupBox>
 
@@ -84,10 +84,10 @@ TEST_F(Screens, TurningToAnotherProgramPausesARunningGameUnderADimmedBoardUntilT
 
     // New Game abandons the game: it is kept as the last game, its pause and resume in it.
     window->mnuNew->trigger();
-    const ReplayReading last = readReplayFile(folder.filePath(QStringLiteral("levels/last.replay")));
-    ASSERT_TRUE(last.replay) << last.error.toStdString();
+    const RecordingReading last = readRecordingFile(folder.filePath(QStringLiteral("levels/last.replay")));
+    ASSERT_TRUE(last.recording) << last.error.toStdString();
     QByteArrayList words;
-    for (const ReplayEvent& event : last.replay->events)
+    for (const RecordedEvent& event : last.recording->events)
         words += eventLine(event).split(' ')[1];
     words.removeAll("timer");  // as many as the wall let fire
     EXPECT_EQ(words.join(' '), "new pause resume end");
@@ -101,9 +101,9 @@ TEST_F(Screens, TheLevelEditorCommandAsksDuringAGameAndLeavesTheWindowIdleWithTh
         asked = box->windowTitle() + QStringLiteral(": ") + box->text();
         onNextModal<frmEditor>([&](frmEditor* editor) {
             editor->Palette_Click(Tile::Rock);
-            QTest::mouseClick(editor->pictMain, Qt::LeftButton, {}, QPoint(5, 5));
+            QTest::mouseClick(part<BoardPicture>(*editor, "pictMain"), Qt::LeftButton, {}, QPoint(5, 5));
             onNextModal<QMessageBox>([](QMessageBox* unsaved) { unsaved->button(QMessageBox::Discard)->click(); });
-            editor->mnuExit->trigger();
+            part<QAction>(*editor, "mnuExit")->trigger();
         });
         box->button(QMessageBox::Ok)->click();
     });
@@ -212,9 +212,9 @@ TEST_F(Screens, EscapeLeavesTheNameWindowOpenAndTheTopTenShowsTheNewEntryOnABand
     window->butEndGame->click();
     EXPECT_TRUE(openAfterEscape);
     // The game was kept: as the last game, and as the new entry's, which the top ten offers.
-    const ReplayReading last = readReplayFile(folder.filePath(QStringLiteral("levels/last.replay")));
-    ASSERT_TRUE(last.replay) << last.error.toStdString();
-    EXPECT_EQ(last.replay->events.back().checkpoint.score, 50);
+    const RecordingReading last = readRecordingFile(folder.filePath(QStringLiteral("levels/last.replay")));
+    ASSERT_TRUE(last.recording) << last.error.toStdString();
+    EXPECT_EQ(last.recording->events.back().checkpoint.score, 50);
     EXPECT_EQ(newRowTip, QStringLiteral("Double-click to watch this game"));
     EXPECT_EQ(oldRowTip, QString()) << "an entry without a kept game offers none";
     EXPECT_EQ(band, QColor(255, 236, 140));
@@ -271,7 +271,7 @@ TEST_F(Screens, TheKeysSteerATurtleAndFastForwardRunsOnlyDuringAGame)
     EXPECT_FALSE(window->lblSpeed->isVisible());
     window->mnuFastForward->trigger();
     onNextModal<QMessageBox>([&](QMessageBox* box) {
-        onNextModal<frmEditor>([&](frmEditor* editor) { editor->mnuExit->trigger(); });
+        onNextModal<frmEditor>([&](frmEditor* editor) { part<QAction>(*editor, "mnuExit")->trigger(); });
         box->button(QMessageBox::Ok)->click();
     });
     window->mnuLevelEditor->trigger();

@@ -5,7 +5,7 @@
 #include "server/GameVerifier.h"
 #include "server/RateLimiter.h"
 #include "server/VerifierPool.h"
-#include "sim/ReplayPlayer.h"
+#include "sim/RecordingPlayer.h"
 #include "tests/server/ServerSupport.h"
 
 #include <thread>
@@ -15,7 +15,7 @@ namespace {
 // The golden game played from the shipped levels, as the test names them (a request never does).
 Verdict played(const QByteArray& replay, const std::atomic<bool>& stop)
 {
-    ReplayPlayer player(*readReplay(replay).replay, QStringLiteral(PONDRAKE_DATA_DIR "/levels"));
+    RecordingPlayer player(*readRecording(replay).recording, QStringLiteral(PONDRAKE_DATA_DIR "/levels"));
     return verdictOfPlay(player, stop);
 }
 

@@ -60,7 +60,7 @@ TEST(LevelPack, EveryLevelIsPassedByTheComputerPlayerFailedUntouchedAndHarderFro
 
     // The computer player keeps a human pace: no two commands within 400 ms, also on the hardest level.
     BotPlayer bot;
-    RecordingPlayer recorder(bot);
+    ScriptWritingPlayer recorder(bot);
     playLevel(paths.back(), 1, recorder);
     for (std::size_t c = 1; c < recorder.commands().size(); ++c)
         EXPECT_GE(recorder.commands()[c].at - recorder.commands()[c - 1].at, BotPlayer::CommandGap);

@@ -2,12 +2,12 @@
 // to look at the art and try the presentation by hand. Not part of the game.
 #include "core/Random.h"
 #include "core/modGlobals.h"
-#include "files/LevelFile.h"
-#include "ui/AudioControl.h"
+#include "sim/LoadLevel.h"
 #include "ui/AudioMenu.h"
-#include "ui/AudioOutput.h"
 #include "ui/BoardPicture.h"
-#include "ui/modSound.h"
+#include "ui/audio/AudioControl.h"
+#include "ui/audio/AudioOutput.h"
+#include "ui/audio/modSound.h"
 
 #include <QApplication>
 #include <QMainWindow>
@@ -76,14 +76,14 @@ bool pairOf(const QString& text, int& a, int& b)
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    const QStringList args = app.arguments();
+    const QStringList args = QApplication::arguments();
     if (args.size() < 3) {
         std::fprintf(stderr, "usage: board_viewer <program folder> <level file> [--select c,r --drag x,y] [--music]\n");
         return 2;
     }
     modGlobals globals;
     GameRandom random;
-    if (LoadLevelFile(args[2], globals, random) != LevelReadStatus::Complete)
+    if (LoadLevel(args[2], globals, random).status != LevelReadStatus::Complete)
         std::fprintf(stderr, "board_viewer: %s was not read completely\n", qPrintable(args[2]));
 
     AudioOutput output;
@@ -103,5 +103,5 @@ int main(int argc, char* argv[])
         viewer.audio().PlayMusic();
     viewer.DrawGrid();
     viewer.show();
-    return app.exec();
+    return QApplication::exec();
 }

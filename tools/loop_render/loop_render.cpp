@@ -5,9 +5,9 @@
 //
 // With a fifth argument the window stops wanting the music after that many seconds of output, as
 // the editor does when Save Level ends a test: the piece should then end where its pass ends.
-#include "ui/AudioControl.h"
-#include "ui/AudioOutput.h"
-#include "ui/modSound.h"
+#include "ui/audio/AudioControl.h"
+#include "ui/audio/AudioOutput.h"
+#include "ui/audio/modSound.h"
 
 #include <QCoreApplication>
 #include <QTimer>

@@ -4,7 +4,7 @@
 #include "sim/BotPlayer.h"
 #include "sim/GameRun.h"
 #include "sim/Players.h"
-#include "sim/ReplayCheck.h"
+#include "sim/RecordingCheck.h"
 #include "sim/Summary.h"
 
 #include <QList>
@@ -90,7 +90,7 @@ std::string gameJson(const QString& folder, std::uint64_t seed, const GameRun& r
     return "{\"game\":" + jsonString(folder.toStdString()) + ",\"player\":\"bot\",\"seed\":" + std::to_string(seed) +
            ",\"won\":" + (run.won ? "true" : "false") + ",\"score\":" + std::to_string(run.score) +
            ",\"seconds\":" + std::to_string(run.milliseconds / 1000) +
-           ",\"events\":" + std::to_string(run.replay.events.size()) + ",\"levels\":" + levels + "]}";
+           ",\"events\":" + std::to_string(run.recording.events.size()) + ",\"levels\":" + levels + "]}";
 }
 
 }  // namespace
@@ -107,7 +107,7 @@ int main(int argc, char** argv)
     std::string verifyPath;
     std::string levelsDir;
     std::string gameDir;
-    std::string replayOut;
+    std::string recordingOut;
     GamePlay play;
 
     for (int i = 1; i < argc; ++i) {
@@ -136,7 +136,7 @@ int main(int argc, char** argv)
             if (!play.from)
                 return fail("--from needs LEVEL,SCORE,SAVED,LOST,fresh|replay\n" + std::string(Usage));
         } else if (arg == "--replay-out" && value) {
-            replayOut = argv[++i];
+            recordingOut = argv[++i];
         } else if (arg == "--trace") {
             trace = true;
         } else if (arg == "--seed" || arg == "--first-seed") {
@@ -160,8 +160,8 @@ int main(int argc, char** argv)
     if (!verifyPath.empty()) {
         if (!playerName.empty() || !level.empty() || !gameDir.empty() || play.from)
             return fail("--verify plays a replay alone\n" + std::string(Usage));
-        const ReplayCheck check =
-            checkReplay(QString::fromStdString(verifyPath), QString::fromStdString(levelsDir), programLevels());
+        const RecordingCheck check =
+            checkRecording(QString::fromStdString(verifyPath), QString::fromStdString(levelsDir), programLevels());
         std::cout << check.json << std::endl;
         return check.status;
     }
@@ -173,14 +173,15 @@ int main(int argc, char** argv)
         try {
             const GameRun run = playGame(folder, seed, bot, play);
             std::cout << gameJson(folder, seed, run) << std::endl;
-            if (!replayOut.empty() && !replaceFile(QString::fromStdString(replayOut), replayBytes(run.replay)))
-                return fail("cannot write the replay " + replayOut);
+            if (!recordingOut.empty() &&
+                !replaceFile(QString::fromStdString(recordingOut), recordingBytes(run.recording)))
+                return fail("cannot write the replay " + recordingOut);
         } catch (const UnreadableLevel& unreadable) {
             return fail("cannot read the level file " + unreadable.path + " whole");
         }
         return 0;
     }
-    if (!replayOut.empty() || !levelsDir.empty() || play.from)
+    if (!recordingOut.empty() || !levelsDir.empty() || play.from)
         return fail("--replay-out and --from go with --game, --levels with --verify\n" + std::string(Usage));
     if (playerName.empty() || level.empty())
         return fail(std::string("a player and a level file are needed\n") + Usage);
@@ -213,7 +214,7 @@ int main(int argc, char** argv)
             return 0;
         }
         const std::unique_ptr<Player> player = makePlayer();
-        RecordingPlayer watcher(*player, trace ? &std::cerr : nullptr);
+        ScriptWritingPlayer watcher(*player, trace ? &std::cerr : nullptr);
         const RunOutcome run = playLevel(level, seed, watcher);
         std::cout << runJson(level, playerName, seed, run) << std::endl;
         if (!recordPath.empty()) {

@@ -1,6 +1,6 @@
-#include "ui/modSound.h"
+#include "ui/audio/modSound.h"
 
-#include "ui/AudioOutput.h"
+#include "ui/audio/AudioOutput.h"
 
 #include <QFile>
 

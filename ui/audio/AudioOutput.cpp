@@ -1,4 +1,4 @@
-#include "ui/AudioOutput.h"
+#include "ui/audio/AudioOutput.h"
 
 #include <QFileInfo>
 

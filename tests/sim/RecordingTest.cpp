@@ -4,7 +4,7 @@
 #include "sim/BotPlayer.h"
 #include "sim/GameRun.h"
 #include "sim/Players.h"
-#include "sim/ReplayPlayer.h"
+#include "sim/RecordingPlayer.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -14,7 +14,7 @@
 namespace {
 
 // The first three shipped levels, in a folder of their own.
-class ReplayRoundTrip : public testing::Test {
+class RecordingRoundTrip : public testing::Test {
 protected:
     void SetUp() override
     {
@@ -24,16 +24,16 @@ protected:
     QString levelPath(int n) const { return m_dir.filePath(QStringLiteral("level%1.txt").arg(n)); }
 
     // Written and read back, as a file would be.
-    Replay throughFile(const Replay& replay) const
+    GameRecording throughFile(const GameRecording& recording) const
     {
-        ReplayReading reading = readReplay(replayBytes(replay));
-        EXPECT_TRUE(reading.replay) << reading.error.toStdString();
-        return reading.replay.value_or(Replay{});
+        RecordingReading reading = readRecording(recordingBytes(recording));
+        EXPECT_TRUE(reading.recording) << reading.error.toStdString();
+        return reading.recording.value_or(GameRecording{});
     }
 
-    std::string divergenceOf(const Replay& replay) const
+    std::string divergenceOf(const GameRecording& recording) const
     {
-        ReplayPlayer player(replay, m_dir.path());
+        RecordingPlayer player(recording, m_dir.path());
         player.playToEnd();
         return player.refusal() ? *player.refusal() : player.divergence() ? player.divergence()->message : "none";
     }
@@ -41,7 +41,7 @@ protected:
     QTemporaryDir m_dir;
 };
 
-void expectSameGame(const GameRun& run, const ReplayPlayer& player)
+void expectSameGame(const GameRun& run, const RecordingPlayer& player)
 {
     EXPECT_FALSE(player.refusal());
     EXPECT_FALSE(player.divergence()) << player.divergence()->message;
@@ -56,10 +56,10 @@ void expectSameGame(const GameRun& run, const ReplayPlayer& player)
         EXPECT_EQ(player.levelEnds()[i], run.levelEnds[i]);
 }
 
-std::size_t indexOf(const Replay& replay, const QByteArray& line)
+std::size_t indexOf(const GameRecording& recording, const QByteArray& line)
 {
-    for (std::size_t i = 0; i < replay.events.size(); ++i)
-        if (eventLine(replay.events[i]).contains(line))
+    for (std::size_t i = 0; i < recording.events.size(); ++i)
+        if (eventLine(recording.events[i]).contains(line))
             return i;
     ADD_FAILURE() << "no event " << line.toStdString();
     return 0;
@@ -67,14 +67,14 @@ std::size_t indexOf(const Replay& replay, const QByteArray& line)
 
 }  // namespace
 
-TEST_F(ReplayRoundTrip, AWonGameAndAnAbortedOneReplayToTheSameEnd)
+TEST_F(RecordingRoundTrip, AWonGameAndAnAbortedOneReplayToTheSameEnd)
 {
     BotPlayer bot;
     const GameRun won = playGame(m_dir.path(), 5, bot);
     ASSERT_TRUE(won.won);
     ASSERT_EQ(won.levelEnds.size(), 3u);
     EXPECT_GT(won.score, 0);
-    ReplayPlayer wonAgain(throughFile(won.replay), m_dir.path());
+    RecordingPlayer wonAgain(throughFile(won.recording), m_dir.path());
     wonAgain.playToEnd();
     expectSameGame(won, wonAgain);
     EXPECT_EQ(wonAgain.happened(), "Game over: " + std::to_string(won.score) + " points");
@@ -87,82 +87,82 @@ TEST_F(ReplayRoundTrip, AWonGameAndAnAbortedOneReplayToTheSameEnd)
     EXPECT_FALSE(aborted.won);
     ASSERT_EQ(aborted.levelEnds.size(), std::size_t(MaxAttemptsPerLevel));
     EXPECT_FALSE(aborted.levelEnds.back().passed);
-    const std::vector<ReplayEvent>& events = aborted.replay.events;
+    const std::vector<RecordedEvent>& events = aborted.recording.events;
     ASSERT_GE(events.size(), 3u);
     EXPECT_EQ(eventLine(events[events.size() - 3]).split(' ')[1], "abort");
     EXPECT_EQ(eventLine(events[events.size() - 2]).split(' ')[1] + " yes", "answer yes");
-    ReplayPlayer abortedAgain(throughFile(aborted.replay), m_dir.path());
+    RecordingPlayer abortedAgain(throughFile(aborted.recording), m_dir.path());
     abortedAgain.playToEnd();
     expectSameGame(aborted, abortedAgain);
 }
 
-TEST_F(ReplayRoundTrip, AChangedOrMissingLevelRefusesTheReplay)
+TEST_F(RecordingRoundTrip, AChangedOrMissingLevelRefusesTheReplay)
 {
     BotPlayer bot;
-    const Replay replay = playGame(m_dir.path(), 5, bot).replay;
+    const GameRecording recording = playGame(m_dir.path(), 5, bot).recording;
     QFile level(levelPath(2));
     ASSERT_TRUE(level.open(QIODevice::Append) && level.write(" ") == 1);
     level.close();
-    EXPECT_EQ(divergenceOf(replay), "Level 2 has changed since this game was played");
-    ReplayPlayer player(replay, m_dir.path());
+    EXPECT_EQ(divergenceOf(recording), "Level 2 has changed since this game was played");
+    RecordingPlayer player(recording, m_dir.path());
     EXPECT_EQ(player.levelsMatched(), (std::vector<bool>{true, false, true}));
     EXPECT_FALSE(player.step());
     ASSERT_TRUE(QFile::remove(levelPath(2)));
-    EXPECT_EQ(divergenceOf(replay), "Level 2 (level2.txt) cannot be found");
+    EXPECT_EQ(divergenceOf(recording), "Level 2 (level2.txt) cannot be found");
 }
 
 // Each row changes the recorded game as a changed rule would, and names where the replay parts.
-TEST_F(ReplayRoundTrip, AGameThatGoesAnotherWayIsCaughtWhereItParts)
+TEST_F(RecordingRoundTrip, AGameThatGoesAnotherWayIsCaughtWhereItParts)
 {
     BotPlayer bot;
-    const Replay game = throughFile(playGame(m_dir.path(), 5, bot).replay);
+    const GameRecording game = throughFile(playGame(m_dir.path(), 5, bot).recording);
     ASSERT_EQ(divergenceOf(game), "none");
     const std::size_t firstLevelOver = indexOf(game, "levelover 1");
     const Checkpoint levelOne = game.events[firstLevelOver].checkpoint;
     const std::string levelOneText =
         "Level 1 passed: " + std::to_string(levelOne.saved) + " saved, " + std::to_string(levelOne.lost) + " lost";
     const struct {
-        std::function<void(Replay&)> change;
+        std::function<void(GameRecording&)> change;
         std::string message;
     } rows[] = {
-        {[&](Replay& r) { r.events[firstLevelOver].checkpoint.score += 1; },
+        {[&](GameRecording& r) { r.events[firstLevelOver].checkpoint.score += 1; },
          levelOneText + " with " + std::to_string(levelOne.score) + " points, where the game showed " + levelOneText +
              " with " + std::to_string(levelOne.score + 1) + " points"},
-        {[&](Replay& r) { r.events.erase(r.events.begin() + long(firstLevelOver)); },
+        {[&](GameRecording& r) { r.events.erase(r.events.begin() + long(firstLevelOver)); },
          levelOneText + " here, where the game went on"},
-        {[&](Replay& r) { r.events.back().checkpoint.score -= 7; },
+        {[&](GameRecording& r) { r.events.back().checkpoint.score -= 7; },
          "the game ends on " + std::to_string(game.events.back().checkpoint.score) + " points, not " +
              std::to_string(game.events.back().checkpoint.score - 7)},
-        {[&](Replay& r) {
-             ReplayEvent late = r.events[indexOf(r, "timer dog")];
+        {[&](GameRecording& r) {
+             RecordedEvent late = r.events[indexOf(r, "timer dog")];
              late.input.timer = GameTimer::CountDown;
              r.events.insert(r.events.begin() + long(indexOf(r, "timer dog")) + 1, late);
          },
          "the countdown timer fired, but it was stopped"},
-        {[&](Replay& r) {
-             ReplayEvent closed = r.events[0];
+        {[&](GameRecording& r) {
+             RecordedEvent closed = r.events[0];
              closed.input.kind = GameInput::Kind::WindowClosed;
              r.events.insert(r.events.begin() + 1, closed);
          },
          "a window closed that the game did not open"},
-        {[&](Replay& r) {
-             ReplayEvent answer = r.events[0];
+        {[&](GameRecording& r) {
+             RecordedEvent answer = r.events[0];
              answer.input.kind = GameInput::Kind::Answer;
              r.events.insert(r.events.begin() + 1, answer);
          },
          "an answer to a question the game did not ask"},
-        {[&](Replay& r) { r.levels.pop_back(); }, "the game ended here, where it went on"},
+        {[&](GameRecording& r) { r.levels.pop_back(); }, "the game ended here, where it went on"},
         // A level's end the rules never reach: the record goes on past a level it ends.
-        {[&](Replay& r) { r.events.insert(r.events.begin() + 2, r.events[firstLevelOver]); },
+        {[&](GameRecording& r) { r.events.insert(r.events.begin() + 2, r.events[firstLevelOver]); },
          "the game went on where level 1 ended"},
     };
     for (const auto& row : rows) {
-        Replay changed = game;
+        GameRecording changed = game;
         row.change(changed);
         EXPECT_EQ(divergenceOf(changed), row.message);
     }
     // Another seed deals the turtles other ways: the game parts somewhere, named.
-    Replay reseeded = game;
+    GameRecording reseeded = game;
     reseeded.seed += 1;
     EXPECT_NE(divergenceOf(reseeded), "none");
 }
@@ -170,23 +170,23 @@ TEST_F(ReplayRoundTrip, AGameThatGoesAnotherWayIsCaughtWhereItParts)
 // A continued game is recorded from its kept level: the rules start from the header's start (a
 // start changed in the file shows at the first level's end). And a game played with the clock
 // switched between 1x and 2x mid-level replays the same, as the file keeps game time.
-TEST_F(ReplayRoundTrip, AContinuedGameAndAFastForwardedOneReplayToTheSameEnd)
+TEST_F(RecordingRoundTrip, AContinuedGameAndAFastForwardedOneReplayToTheSameEnd)
 {
     for (const KeptLevel& from : {KeptLevel{2, 40, 3, 1, false}, KeptLevel{3, -5, 0, 7, true}}) {
         BotPlayer bot;
         const GameRun run = playGame(m_dir.path(), 5, bot, {from, {}});
         ASSERT_FALSE(run.levelEnds.empty());
         EXPECT_EQ(run.levelEnds.front().level, from.levelNumber);
-        EXPECT_EQ(run.replay.start, from);
-        ReplayPlayer again(throughFile(run.replay), m_dir.path());
+        EXPECT_EQ(run.recording.start, from);
+        RecordingPlayer again(throughFile(run.recording), m_dir.path());
         again.playToEnd();
         expectSameGame(run, again);
-        Replay changed = run.replay;
+        GameRecording changed = run.recording;
         changed.start->score += 1;
         EXPECT_NE(
             divergenceOf(throughFile(changed)).find("where the game showed Level " + std::to_string(from.levelNumber)),
             std::string::npos);
-        changed = run.replay;
+        changed = run.recording;
         changed.start->replay = !from.replay;  // with a bonus or without
         EXPECT_NE(divergenceOf(throughFile(changed)), "none");
     }
@@ -201,7 +201,7 @@ TEST_F(ReplayRoundTrip, AContinuedGameAndAFastForwardedOneReplayToTheSameEnd)
     const GameRun fast = playGame(m_dir.path(), 5, bot, {{}, pace});
     EXPECT_GT(switches, 20);
     ASSERT_TRUE(fast.won);
-    ReplayPlayer again(throughFile(fast.replay), m_dir.path());
+    RecordingPlayer again(throughFile(fast.recording), m_dir.path());
     again.playToEnd();
     expectSameGame(fast, again);
 }

@@ -1,4 +1,4 @@
-#include "ui/PassEnds.h"
+#include "ui/audio/PassEnds.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "sim/ReplayCheck.h"
+#include "sim/RecordingCheck.h"
 
-#include "sim/ReplayPlayer.h"
+#include "sim/RecordingPlayer.h"
 #include "sim/Summary.h"
 
 #include <QFileInfo>
@@ -9,12 +9,12 @@
 
 namespace {
 
-std::string levelsJson(const ReplayPlayer& player)
+std::string levelsJson(const RecordingPlayer& player)
 {
     std::string out = "[";
-    const Replay& replay = player.replay();
-    for (std::size_t i = 0; i < replay.levels.size(); ++i) {
-        const ReplayLevel& level = replay.levels[i];
+    const GameRecording& recording = player.recording();
+    for (std::size_t i = 0; i < recording.levels.size(); ++i) {
+        const RecordedLevel& level = recording.levels[i];
         int saved = 0;
         int lost = 0;
         int attempts = 0;
@@ -36,11 +36,11 @@ std::string levelsJson(const ReplayPlayer& player)
 }
 
 // A continued game says where it started; a game from New Game says nothing.
-std::string startJson(const Replay& replay)
+std::string startJson(const GameRecording& recording)
 {
-    if (!replay.start)
+    if (!recording.start)
         return {};
-    const KeptLevel& s = *replay.start;
+    const KeptLevel& s = *recording.start;
     return ",\"start\":{\"level\":" + std::to_string(s.levelNumber) + ",\"score\":" + std::to_string(s.score) +
            ",\"saved\":" + std::to_string(s.saved) + ",\"lost\":" + std::to_string(s.lost) +
            ",\"replay\":" + (s.replay ? "true" : "false") + "}";
@@ -48,38 +48,39 @@ std::string startJson(const Replay& replay)
 
 }  // namespace
 
-ReplayCheck checkReplay(const QString& path, const QString& levelsFolder, const QString& fallbackFolder)
+RecordingCheck checkRecording(const QString& path, const QString& levelsFolder, const QString& fallbackFolder)
 {
     const std::string file = jsonString(path.toStdString());
-    ReplayReading reading = readReplayFile(path);
-    if (!reading.replay)
-        return {ReplayCheck::Unreadable, "{\"replay\":" + file +
-                                             ",\"verdict\":\"unreadable\",\"line\":" + std::to_string(reading.line) +
-                                             ",\"message\":" + jsonString(reading.error.toStdString()) + "}"};
-    const QString& named = reading.replay->folder;
+    RecordingReading reading = readRecordingFile(path);
+    if (!reading.recording)
+        return {RecordingCheck::Unreadable, "{\"replay\":" + file +
+                                                ",\"verdict\":\"unreadable\",\"line\":" + std::to_string(reading.line) +
+                                                ",\"message\":" + jsonString(reading.error.toStdString()) + "}"};
+    const QString& named = reading.recording->folder;
     const QString folder = !levelsFolder.isEmpty()                        ? levelsFolder
                            : !named.isEmpty() && QFileInfo(named).isDir() ? named
                                                                           : fallbackFolder;
-    ReplayPlayer player(std::move(*reading.replay), folder);
+    RecordingPlayer player(std::move(*reading.recording), folder);
     player.playToEnd();
-    const Replay& replay = player.replay();
+    const GameRecording& recording = player.recording();
     const bool matches = !player.refusal() && !player.divergence() && player.endConfirmed();
     std::string json = "{\"replay\":" + file + ",\"verdict\":" + (matches ? "\"matches\"" : "\"diverges\"") +
                        ",\"score\":" + std::to_string(player.field().score) +
-                       ",\"seconds\":" + std::to_string(replay.events.back().at / 1000) +
-                       ",\"events\":" + std::to_string(replay.events.size()) + startJson(replay) +
+                       ",\"seconds\":" + std::to_string(recording.events.back().at / 1000) +
+                       ",\"events\":" + std::to_string(recording.events.size()) + startJson(recording) +
                        ",\"levels\":" + levelsJson(player);
     if (player.refusal()) {
         json += ",\"message\":" + jsonString(*player.refusal());
     } else if (const std::optional<Divergence>& divergence = player.divergence()) {
-        const ReplayEvent& event = replay.events[divergence->event];
+        const RecordedEvent& event = recording.events[divergence->event];
         json += ",\"message\":" + jsonString(divergence->message) +
                 ",\"event\":" + jsonString(eventLine(event).toStdString()) +
                 ",\"event_index\":" + std::to_string(divergence->event);
-        const auto checkpoint = std::find_if(replay.events.begin() + divergence->event, replay.events.end(),
-                                             [](const ReplayEvent& e) { return e.kind != ReplayEvent::Kind::Input; });
-        if (checkpoint != replay.events.end())
+        const auto checkpoint =
+            std::find_if(recording.events.begin() + divergence->event, recording.events.end(),
+                         [](const RecordedEvent& e) { return e.kind != RecordedEvent::Kind::Input; });
+        if (checkpoint != recording.events.end())
             json += ",\"checkpoint\":" + jsonString(eventLine(*checkpoint).toStdString());
     }
-    return {matches ? ReplayCheck::Matches : ReplayCheck::Diverges, json + "}"};
+    return {matches ? RecordingCheck::Matches : RecordingCheck::Diverges, json + "}"};
 }

@@ -10,18 +10,18 @@
 class PlayField;
 class Random;
 
-// Records every game from New Game to its end as a replay. It watches the inputs at the level
+// Records every game from New Game to its end as a recording. It watches the inputs at the level
 // flow; the window that plays the game tells it which level files it loaded and what each level's
 // end showed, and ends the record when the game ends.
-class ReplayRecorder final : public InputObserver {
+class GameRecorder final : public InputObserver {
 public:
-    using Finished = std::function<void(const Replay&)>;
+    using Finished = std::function<void(const GameRecording&)>;
 
     // At New Game (and at the continue of a kept game) the recorder reseeds the game's generator from newSeed() and
     // writes the seed down. Times are the clock's game time since New Game.
-    ReplayRecorder(Clock& clock, Random& random, const PlayField& field, std::function<std::uint64_t()> newSeed);
+    GameRecorder(Clock& clock, Random& random, const PlayField& field, std::function<std::uint64_t()> newSeed);
 
-    // Called with each game's replay as it ends: at finish(), or by the New Game that abandons it.
+    // Called with each game's recording as it ends: at finish(), or by the New Game that abandons it.
     void setFinished(Finished finished) { m_finished = std::move(finished); }
     // The folder the game reads its levels from, written into the header.
     void setFolder(const QString& folder);
@@ -32,11 +32,8 @@ public:
     // The game has ended (won, aborted or abandoned) with the field's score; nothing while idle.
     void finish();
 
-    bool recording() const { return m_replay.has_value(); }
-    const std::optional<Replay>& replay() const { return m_replay; }
-
 private:
-    void add(ReplayEvent event, Millis at);
+    void add(RecordedEvent event, Millis at);
     Millis since(Millis at) const;
 
     Clock& m_clock;
@@ -45,7 +42,7 @@ private:
     std::function<std::uint64_t()> m_newSeed;
     Finished m_finished;
     QString m_folder;
-    std::optional<Replay> m_replay;
+    std::optional<GameRecording> m_recording;
     Millis m_start = 0;
     bool m_tooLong = false;
 };

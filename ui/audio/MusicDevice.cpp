@@ -1,7 +1,7 @@
-#include "ui/MusicDevice.h"
+#include "ui/audio/MusicDevice.h"
 
 #include "files/MidiTiming.h"
-#include "ui/AudioOutput.h"
+#include "ui/audio/AudioOutput.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/PassWatch.h"
+#include "ui/audio/PassWatch.h"
 
 #include <QObject>
 #include <QString>

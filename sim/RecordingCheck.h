@@ -5,12 +5,12 @@
 #include <string>
 
 // pondrake_sim --verify: plays a replay file headless and says whether it is the game it claims.
-struct ReplayCheck {
+struct RecordingCheck {
     enum Status { Matches = 0, Diverges = 1, Unreadable = 2 };
     Status status = Unreadable;
     std::string json;  // one line
 };
 
-// The levels are read from levelsFolder; when it is empty, from the folder the replay names if
+// The levels are read from levelsFolder; when it is empty, from the folder the recording names if
 // there is one, else from fallbackFolder.
-ReplayCheck checkReplay(const QString& path, const QString& levelsFolder, const QString& fallbackFolder);
+RecordingCheck checkRecording(const QString& path, const QString& levelsFolder, const QString& fallbackFolder);

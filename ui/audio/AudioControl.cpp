@@ -1,7 +1,7 @@
-#include "ui/AudioControl.h"
+#include "ui/audio/AudioControl.h"
 
 #include "files/MusicPath.h"
-#include "ui/modSound.h"
+#include "ui/audio/modSound.h"
 
 AudioControl::AudioControl(modSound& sound, const QString& programFolder, QObject* parent)
     : QObject(parent), m_sound(sound), m_programFolder(programFolder), m_mmcaudio(sound.output())

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/PassEnds.h"
+#include "ui/audio/PassEnds.h"
 
 #include <cstdint>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/MusicDevice.h"
+#include "ui/audio/MusicDevice.h"
 
 #include <QObject>
 #include <QString>

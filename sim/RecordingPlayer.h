@@ -12,38 +12,38 @@
 #include <string>
 #include <vector>
 
-// Where a replay went another way than the game it records: the event at which that showed.
+// Where a recording went another way than the game it records: the event at which that showed.
 struct Divergence {
-    std::size_t event = 0;  // index into the replay's events
+    std::size_t event = 0;  // index into the recording's events
     std::string message;
 };
 
-// Plays a replay through the game's own rules on a board, play field, clock and generator of its
+// Plays a recording through the game's own rules on a board, play field, clock and generator of its
 // own: every recorded event reaches the level flow in order, and each level's end and the final
 // score are checked against what the game showed. A level whose bytes are not those the game
-// played refuses the replay before anything is played.
-class ReplayPlayer final : private GameWindow {
+// played refuses the recording before anything is played.
+class RecordingPlayer final : private GameWindow {
 public:
-    ReplayPlayer(Replay replay, const QString& levelsFolder);
+    RecordingPlayer(GameRecording recording, const QString& levelsFolder);
 
-    // Why the replay cannot be played ("Level 4 has changed since this game was played"), or nothing.
+    // Why the recording cannot be played ("Level 4 has changed since this game was played"), or nothing.
     const std::optional<std::string>& refusal() const { return m_refusal; }
-    // Whether each of the replay's levels has the bytes the game played, in the replay's order.
+    // Whether each of the recording's levels has the bytes the game played, in the recording's order.
     const std::vector<bool>& levelsMatched() const { return m_matched; }
 
     // Plays the next event; false at the end, after a divergence, or when refused.
     bool step();
     // Plays to the end; stops early, between two events, once stop turns true.
     void playToEnd(const std::atomic<bool>* stop = nullptr);
-    bool atEnd() const { return m_next >= m_replay.events.size(); }
+    bool atEnd() const { return m_next >= m_recording.events.size(); }
     std::size_t position() const { return m_next; }  // events played
-    const Replay& replay() const { return m_replay; }
+    const GameRecording& recording() const { return m_recording; }
     const std::optional<Divergence>& divergence() const { return m_divergence; }
-    // The level ends the replay reached, each as the rules showed it and the file confirmed.
+    // The level ends the recording reached, each as the rules showed it and the file confirmed.
     const std::vector<Checkpoint>& levelEnds() const { return m_levelEnds; }
     bool endConfirmed() const { return m_endConfirmed; }
 
-    // What a window showing the replay draws.
+    // What a window showing the recording draws.
     const modGlobals& globals() const { return m_globals; }
     const PlayField& field() const { return m_field; }
     Int16 levelNumber() const { return m_levelShown; }  // as the game's level label shows it
@@ -56,16 +56,16 @@ public:
 private:
     void dispatch(const GameInput& input);
     void diverge(std::string message);
-    const ReplayEvent* upcoming() const;
+    const RecordedEvent* upcoming() const;
     bool timerMayFire(GameTimer timer) const;
 
-    // GameWindow: the flow's requests, answered from the replay.
+    // GameWindow: the flow's requests, answered from the recording.
     void showCountdown(std::string_view caption, CountdownColour) override { m_countdown = caption; }
     void hideCountdown() override { m_countdown.clear(); }
     void setGameButtonsEnabled(bool) override {}
     void showPaused(bool) override {}
     void loadLevel(Int16 levelNumber) override;
-    bool levelExists(Int16 levelNumber) override { return m_replay.level(levelNumber) != nullptr; }
+    bool levelExists(Int16 levelNumber) override { return m_recording.level(levelNumber) != nullptr; }
     void prepareMusic(const std::string&) override {}
     void playMusicIfAutoPlay() override {}
     void closeMusic() override {}
@@ -82,12 +82,12 @@ private:
     void showTopTen() override { ++m_openWindows; }
     void showEditor() override { ++m_openWindows; }
 
-    Replay m_replay;
+    GameRecording m_recording;
     QString m_folder;
     modGlobals m_globals;
     GameRandom m_random;
     PlayField m_field;
-    Clock m_clock;  // never moved: the replay's timer events stand for its firings
+    Clock m_clock;  // never moved: the recording's timer events stand for its firings
     LevelFlow m_flow;
     std::size_t m_next = 0;
     std::optional<std::string> m_refusal;

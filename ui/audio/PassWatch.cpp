@@ -1,4 +1,4 @@
-#include "ui/PassWatch.h"
+#include "ui/audio/PassWatch.h"
 
 #include <algorithm>
 

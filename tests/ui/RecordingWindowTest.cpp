@@ -1,8 +1,8 @@
 // The Replay window over the golden game of the shipped pack: seeking to the end shows the game's
 // final score and totals, back to the start shows level 1 before it began, one tick moves to the
 // next timer's firing, and a replay of a changed level is refused in the window's line.
-#include "ui/ReplayWindow.h"
-#include "sim/ReplayPlayer.h"
+#include "ui/RecordingWindow.h"
+#include "sim/RecordingPlayer.h"
 
 #include <QFile>
 #include <QLabel>
@@ -15,23 +15,23 @@
 
 namespace {
 
-Replay golden()
+GameRecording golden()
 {
-    ReplayReading reading = readReplayFile(QStringLiteral(PONDRAKE_TESTS_DIR "/sim/replays/bot-pack.replay"));
-    EXPECT_TRUE(reading.replay) << reading.error.toStdString();
-    return reading.replay.value_or(Replay{});
+    RecordingReading reading = readRecordingFile(QStringLiteral(PONDRAKE_TESTS_DIR "/sim/replays/bot-pack.replay"));
+    EXPECT_TRUE(reading.recording) << reading.error.toStdString();
+    return reading.recording.value_or(GameRecording{});
 }
 
 }  // namespace
 
-TEST(ReplayWindow, SeeksToTheEndAndBackAndStepsOneTick)
+TEST(RecordingWindow, SeeksToTheEndAndBackAndStepsOneTick)
 {
-    const Replay replay = golden();
-    ASSERT_FALSE(replay.events.empty());
-    const std::int32_t finalScore = replay.events.back().checkpoint.score;
-    ReplayWindow window(replay, QStringLiteral(PONDRAKE_DATA_DIR "/levels"), QStringLiteral(PONDRAKE_DATA_DIR),
-                        nullptr);
-    EXPECT_EQ(window.length(), replay.events.back().at);
+    const GameRecording recording = golden();
+    ASSERT_FALSE(recording.events.empty());
+    const std::int32_t finalScore = recording.events.back().checkpoint.score;
+    RecordingWindow window(recording, QStringLiteral(PONDRAKE_DATA_DIR "/levels"), QStringLiteral(PONDRAKE_DATA_DIR),
+                           nullptr);
+    EXPECT_EQ(window.length(), recording.events.back().at);
     EXPECT_EQ(window.lblScore->text(), "0");
 
     window.sldTime->setValue(window.sldTime->maximum());  // as the player drags it
@@ -62,7 +62,7 @@ TEST(ReplayWindow, SeeksToTheEndAndBackAndStepsOneTick)
     EXPECT_EQ(window.position(), 0);
 }
 
-TEST(ReplayWindow, AReplayOfAChangedLevelIsRefusedInItsLine)
+TEST(RecordingWindow, AReplayOfAChangedLevelIsRefusedInItsLine)
 {
     QTemporaryDir dir;
     for (int n = 1; n <= 24; ++n)
@@ -71,7 +71,7 @@ TEST(ReplayWindow, AReplayOfAChangedLevelIsRefusedInItsLine)
     QFile level(dir.filePath("level4.txt"));
     ASSERT_TRUE(level.open(QIODevice::Append) && level.write("\r\n") == 2);
     level.close();
-    ReplayWindow window(golden(), dir.path(), QStringLiteral(PONDRAKE_DATA_DIR), nullptr);
+    RecordingWindow window(golden(), dir.path(), QStringLiteral(PONDRAKE_DATA_DIR), nullptr);
     EXPECT_EQ(window.lblHappened->text(), "Level 4 has changed since this game was played");
     window.togglePlay();
     EXPECT_FALSE(window.playing());

@@ -1,7 +1,7 @@
 // Where a repeating piece's passes end on the mixer's clock, and what the music device does as a
 // pass nears its end: worked out on a clock the test moves, not on the mixer's.
 
-#include "ui/PassWatch.h"
+#include "ui/audio/PassWatch.h"
 
 #include <gtest/gtest.h>
 

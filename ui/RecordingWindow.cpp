@@ -1,9 +1,9 @@
-#include "ui/ReplayWindow.h"
+#include "ui/RecordingWindow.h"
 
-#include "sim/ReplayPlayer.h"
-#include "ui/AudioControl.h"
+#include "sim/RecordingPlayer.h"
 #include "ui/BoardPicture.h"
 #include "ui/Look.h"
+#include "ui/audio/AudioControl.h"
 
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -19,12 +19,12 @@ constexpr std::array<int, 4> Speeds{1, 2, 4, 8};
 QString clockText(Millis ms) { return QStringLiteral("%1:%2").arg(ms / 60000).arg(ms / 1000 % 60, 2, 10, QChar(u'0')); }
 }  // namespace
 
-ReplayWindow::ReplayWindow(Replay replay, const QString& levelsFolder, const QString& programFolder,
-                           AudioControl* audio, QWidget* parent)
-    : QDialog(parent), m_replay(std::move(replay)), m_levelsFolder(levelsFolder), m_audio(audio)
+RecordingWindow::RecordingWindow(GameRecording recording, const QString& levelsFolder, const QString& programFolder,
+                                 AudioControl* audio, QWidget* parent)
+    : QDialog(parent), m_recording(std::move(recording)), m_levelsFolder(levelsFolder), m_audio(audio)
 {
     setWindowTitle(QStringLiteral("Replay"));
-    m_length = m_replay.events.empty() ? 0 : m_replay.events.back().at;
+    m_length = m_recording.events.empty() ? 0 : m_recording.events.back().at;
     pictMain = new BoardPicture(this);
     pictMain->move(0, 0);
     pictMain->setTiles(TileSet::load(programFolder));
@@ -41,13 +41,13 @@ ReplayWindow::ReplayWindow(Replay replay, const QString& levelsFolder, const QSt
     setFixedSize(Look::twips(Look::ColumnLeft + Look::ColumnWidth + 60), BoardPicture::PictureHeight + 74);
 
     m_timer.setInterval(FrameMs);
-    connect(&m_timer, &QTimer::timeout, this, &ReplayWindow::tick);
+    connect(&m_timer, &QTimer::timeout, this, &RecordingWindow::tick);
     restart();
 }
 
-ReplayWindow::~ReplayWindow() = default;
+RecordingWindow::~RecordingWindow() = default;
 
-void ReplayWindow::buildControls()
+void RecordingWindow::buildControls()
 {
     const int top = BoardPicture::PictureHeight + 4;
     lblHappened = Look::labelAt(this, QString(), {4, top, BoardPicture::PictureWidth, 20}, 9.75);
@@ -60,7 +60,7 @@ void ReplayWindow::buildControls()
         return b;
     };
     butPlay = button(QStringLiteral("Play"), 4, 70);
-    connect(butPlay, &QPushButton::clicked, this, &ReplayWindow::togglePlay);
+    connect(butPlay, &QPushButton::clicked, this, &RecordingWindow::togglePlay);
     for (std::size_t i = 0; i < Speeds.size(); ++i) {
         butSpeed[i] = button(QStringLiteral("%1x").arg(Speeds[i]), 80 + int(i) * 42, 40);
         butSpeed[i]->setCheckable(true);
@@ -69,9 +69,9 @@ void ReplayWindow::buildControls()
     butSpeed[0]->setChecked(true);
     butStep = button(QStringLiteral("Step"), 254, 56);
     butStep->setToolTip(QStringLiteral("One tick (period key)"));
-    connect(butStep, &QPushButton::clicked, this, &ReplayWindow::stepTick);
+    connect(butStep, &QPushButton::clicked, this, &RecordingWindow::stepTick);
     butStart = button(QStringLiteral("Start"), 314, 56);
-    connect(butStart, &QPushButton::clicked, this, &ReplayWindow::restart);
+    connect(butStart, &QPushButton::clicked, this, &RecordingWindow::restart);
 
     sldTime = new QSlider(Qt::Horizontal, this);
     sldTime->setGeometry(378, row + 6, 300, 24);
@@ -85,27 +85,27 @@ void ReplayWindow::buildControls()
     lblClock = Look::labelAt(this, QString(), {688, row + 8, 115, 20}, 8.25);
 }
 
-void ReplayWindow::watch(const QString& path, const QString& programFolder, AudioControl* audio, QWidget* parent)
+void RecordingWindow::watch(const QString& path, const QString& programFolder, AudioControl* audio, QWidget* parent)
 {
     if (!QFileInfo::exists(path)) {
         QMessageBox::information(parent, QStringLiteral("Replay"), QStringLiteral("There is no game to watch yet."));
         return;
     }
-    ReplayReading reading = readReplayFile(path);
-    if (!reading.replay) {
+    RecordingReading reading = readRecordingFile(path);
+    if (!reading.recording) {
         const QString where = reading.line > 0 ? QStringLiteral(" (line %1)").arg(reading.line) : QString();
         QMessageBox::warning(parent, QStringLiteral("Replay"),
                              QStringLiteral("This game cannot be watched: %1%2.").arg(reading.error, where));
         return;
     }
-    const QString named = reading.replay->folder;
+    const QString named = reading.recording->folder;
     const QString levels =
         !named.isEmpty() && QFileInfo(named).isDir() ? named : programFolder + QStringLiteral("/levels");
-    ReplayWindow window(std::move(*reading.replay), levels, programFolder, audio, parent);
+    RecordingWindow window(std::move(*reading.recording), levels, programFolder, audio, parent);
     window.exec();
 }
 
-void ReplayWindow::setPlaying(bool playing)
+void RecordingWindow::setPlaying(bool playing)
 {
     m_playing = playing && !m_player->atEnd() && !m_player->refusal() && !m_player->divergence();
     butPlay->setText(m_playing ? QStringLiteral("Pause") : QStringLiteral("Play"));
@@ -117,16 +117,16 @@ void ReplayWindow::setPlaying(bool playing)
     }
 }
 
-void ReplayWindow::togglePlay() { setPlaying(!m_playing); }
+void RecordingWindow::togglePlay() { setPlaying(!m_playing); }
 
-void ReplayWindow::setSpeed(int factor)
+void RecordingWindow::setSpeed(int factor)
 {
     m_speed = factor;
     for (std::size_t i = 0; i < Speeds.size(); ++i)
         butSpeed[i]->setChecked(Speeds[i] == factor);
 }
 
-void ReplayWindow::tick()
+void RecordingWindow::tick()
 {
     const Millis elapsed = m_wall.restart();
     advanceTo(std::min(m_length, m_position + elapsed * m_speed), m_speed == 1);
@@ -134,9 +134,9 @@ void ReplayWindow::tick()
         setPlaying(false);
 }
 
-void ReplayWindow::advanceTo(Millis gameTime, bool withEffects)
+void RecordingWindow::advanceTo(Millis gameTime, bool withEffects)
 {
-    const std::vector<ReplayEvent>& events = m_replay.events;
+    const std::vector<RecordedEvent>& events = m_recording.events;
     while (!m_player->atEnd() && events[m_player->position()].at <= gameTime && m_player->step()) {
         if (withEffects && m_audio)
             for (const std::string_view alias : m_player->takeEffects())
@@ -147,13 +147,13 @@ void ReplayWindow::advanceTo(Millis gameTime, bool withEffects)
     showState();
 }
 
-void ReplayWindow::stepTick()
+void RecordingWindow::stepTick()
 {
     setPlaying(false);
-    const std::vector<ReplayEvent>& events = m_replay.events;
+    const std::vector<RecordedEvent>& events = m_recording.events;
     while (!m_player->atEnd()) {
-        const ReplayEvent& event = events[m_player->position()];
-        const bool timer = event.kind == ReplayEvent::Kind::Input && event.input.kind == GameInput::Kind::Timer;
+        const RecordedEvent& event = events[m_player->position()];
+        const bool timer = event.kind == RecordedEvent::Kind::Input && event.input.kind == GameInput::Kind::Timer;
         m_position = event.at;
         if (!m_player->step() || timer)
             break;
@@ -162,28 +162,28 @@ void ReplayWindow::stepTick()
     showState();
 }
 
-void ReplayWindow::restart()
+void RecordingWindow::restart()
 {
     setPlaying(false);
-    m_player = std::make_unique<ReplayPlayer>(m_replay, m_levelsFolder);
+    m_player = std::make_unique<RecordingPlayer>(m_recording, m_levelsFolder);
     m_position = 0;
     advanceTo(0, false);
 }
 
-void ReplayWindow::seek(Millis gameTime)
+void RecordingWindow::seek(Millis gameTime)
 {
     const bool wasPlaying = m_playing;
     if (gameTime < m_position) {
-        m_player = std::make_unique<ReplayPlayer>(m_replay, m_levelsFolder);
+        m_player = std::make_unique<RecordingPlayer>(m_recording, m_levelsFolder);
         m_position = 0;
     }
     advanceTo(gameTime, false);
     setPlaying(wasPlaying);
 }
 
-void ReplayWindow::showState()
+void RecordingWindow::showState()
 {
-    const ReplayPlayer& player = *m_player;
+    const RecordingPlayer& player = *m_player;
     const PlayField& field = player.field();
     pictMain->DrawGrid(player.globals().board, field.selection, field.drag());
     if (player.paused())
@@ -207,7 +207,7 @@ void ReplayWindow::showState()
     lblClock->setText(clockText(m_position) + QStringLiteral(" / ") + clockText(m_length));
 }
 
-void ReplayWindow::keyPressEvent(QKeyEvent* event)
+void RecordingWindow::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Space)
         togglePlay();

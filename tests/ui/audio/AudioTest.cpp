@@ -1,9 +1,9 @@
 // The sound of the process on SDL's dummy driver, which plays in real time: the effects, and the
 // rules of the level music. Only the story of a piece that ends with its pass waits for the mixer
 // to play; the others wait for pieces to load and for events to arrive, nothing more.
-#include "ui/AudioControl.h"
-#include "ui/AudioOutput.h"
-#include "ui/modSound.h"
+#include "ui/audio/AudioControl.h"
+#include "ui/audio/AudioOutput.h"
+#include "ui/audio/modSound.h"
 
 #include "tests/support/AudioTestSupport.h"
 #include "tests/support/MixerTap.h"

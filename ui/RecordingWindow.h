@@ -14,23 +14,23 @@ class BoardPicture;
 class QLabel;
 class QPushButton;
 class QSlider;
-class ReplayPlayer;
+class RecordingPlayer;
 
 // Watches a recorded game: the board and status column as the game window shows them, played by
-// the replay's own rules on a board, field and generator of its own, never the game's. Play/Pause
+// the recording's own rules on a board, field and generator of its own, never the game's. Play/Pause
 // (Space), speeds 1x to 8x, one tick at a time (period), back to the start, and a slider of the
 // game's time that seeks (replaying from the start as fast as the machine can). Effects play at 1x
 // only; no level-over, game-over or top-ten window opens.
-class ReplayWindow : public QDialog {
+class RecordingWindow : public QDialog {
     Q_OBJECT
 public:
     // The levels are read from levelsFolder; audio, when given, plays the effects.
-    ReplayWindow(Replay replay, const QString& levelsFolder, const QString& programFolder, AudioControl* audio,
-                 QWidget* parent = nullptr);
-    ~ReplayWindow() override;
+    RecordingWindow(GameRecording recording, const QString& levelsFolder, const QString& programFolder,
+                    AudioControl* audio, QWidget* parent = nullptr);
+    ~RecordingWindow() override;
 
     // Opens the replay file over parent, or tells why it cannot be read. The levels come from the
-    // folder the replay names when it exists, else from the program's levels/.
+    // folder the recording names when it exists, else from the program's levels/.
     static void watch(const QString& path, const QString& programFolder, AudioControl* audio, QWidget* parent);
 
     void togglePlay();
@@ -41,7 +41,7 @@ public:
     bool playing() const { return m_playing; }
     Millis position() const { return m_position; }
     Millis length() const { return m_length; }
-    const ReplayPlayer& player() const { return *m_player; }
+    const RecordingPlayer& player() const { return *m_player; }
 
     BoardPicture* pictMain;
     QLabel* lblScore;
@@ -68,15 +68,15 @@ private:
     void setPlaying(bool playing);
     void showState();
 
-    Replay m_replay;
+    GameRecording m_recording;
     QString m_levelsFolder;
     AudioControl* m_audio;
-    std::unique_ptr<ReplayPlayer> m_player;
+    std::unique_ptr<RecordingPlayer> m_player;
     QTimer m_timer;
     QElapsedTimer m_wall;
     Millis m_position = 0;
     Millis m_length = 0;
     int m_speed = 1;
     bool m_playing = false;
-    bool m_showingTime = false;  // the slider is moved by the replay, not the player
+    bool m_showingTime = false;  // the slider is moved by the recording, not the player
 };

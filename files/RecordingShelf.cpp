@@ -1,4 +1,4 @@
-#include "files/ReplayShelf.h"
+#include "files/RecordingShelf.h"
 
 #include "files/FileBytes.h"
 
@@ -26,9 +26,9 @@ void tell(const QString& path)
 
 }  // namespace
 
-QString lastReplayPath(const QString& scoresPath) { return folderOf(scoresPath) + QStringLiteral("/last.replay"); }
+QString lastRecordingPath(const QString& scoresPath) { return folderOf(scoresPath) + QStringLiteral("/last.replay"); }
 
-QString entryReplayPath(const QString& scoresPath, const ScoreTable& table, int place)
+QString entryRecordingPath(const QString& scoresPath, const ScoreTable& table, int place)
 {
     const QByteArray bytes = entryBytes(table, place);
     int twinsAbove = 0;
@@ -38,12 +38,12 @@ QString entryReplayPath(const QString& scoresPath, const ScoreTable& table, int 
     return folderOf(scoresPath) + QStringLiteral("/top-%1-%2.replay").arg(QString::fromLatin1(hash)).arg(twinsAbove);
 }
 
-bool keepReplay(const QString& scoresPath, const QByteArray& replay, std::optional<int> newEntry)
+bool keepRecording(const QString& scoresPath, const QByteArray& recording, std::optional<int> newEntry)
 {
     if (scoresPath.isEmpty())
         return false;
-    const QString last = lastReplayPath(scoresPath);
-    if (!QDir().mkpath(folderOf(scoresPath)) || !replaceFile(last, replay)) {
+    const QString last = lastRecordingPath(scoresPath);
+    if (!QDir().mkpath(folderOf(scoresPath)) || !replaceFile(last, recording)) {
         tell(last);
         return false;
     }
@@ -53,9 +53,9 @@ bool keepReplay(const QString& scoresPath, const QByteArray& replay, std::option
         return true;
     std::set<QString> kept;
     for (int place = 0; place < ScoreEntries; ++place)
-        kept.insert(QFileInfo(entryReplayPath(scoresPath, table, place)).fileName());
-    const QString entry = entryReplayPath(scoresPath, table, *newEntry);
-    const bool written = replaceFile(entry, replay);
+        kept.insert(QFileInfo(entryRecordingPath(scoresPath, table, place)).fileName());
+    const QString entry = entryRecordingPath(scoresPath, table, *newEntry);
+    const bool written = replaceFile(entry, recording);
     if (!written)
         tell(entry);
     QDir folder(folderOf(scoresPath));

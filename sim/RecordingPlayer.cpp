@@ -1,6 +1,7 @@
-#include "sim/ReplayPlayer.h"
+#include "sim/RecordingPlayer.h"
 
-#include "files/LevelFile.h"
+#include "files/FileBytes.h"
+#include "sim/LoadLevel.h"
 
 #include <QFileInfo>
 
@@ -12,19 +13,13 @@ std::string levelOverText(const Checkpoint& c)
            " saved, " + std::to_string(c.lost) + " lost";
 }
 
-const char* timerName(GameTimer timer)
-{
-    constexpr const char* Names[] = {"countdown", "bonus", "turtle", "dog"};
-    return Names[static_cast<int>(timer)];
-}
-
 }  // namespace
 
-ReplayPlayer::ReplayPlayer(Replay replay, const QString& levelsFolder)
-    : m_replay(std::move(replay)), m_folder(levelsFolder), m_random(m_replay.seed),
+RecordingPlayer::RecordingPlayer(GameRecording recording, const QString& levelsFolder)
+    : m_recording(std::move(recording)), m_folder(levelsFolder), m_random(m_recording.seed),
       m_field(m_globals, m_random, GameScoring), m_flow(*this, m_field, m_clock)
 {
-    for (const ReplayLevel& level : m_replay.levels) {
+    for (const RecordedLevel& level : m_recording.levels) {
         const QString path = m_folder + u'/' + level.fileName;
         m_matched.push_back(fileSha256(path) == level.sha256);
         if (m_matched.back() || m_refusal)
@@ -36,36 +31,36 @@ ReplayPlayer::ReplayPlayer(Replay replay, const QString& levelsFolder)
     }
 }
 
-void ReplayPlayer::diverge(std::string message)
+void RecordingPlayer::diverge(std::string message)
 {
     if (!m_divergence)
         m_divergence = Divergence{m_next, std::move(message)};
 }
 
-const ReplayEvent* ReplayPlayer::upcoming() const
+const RecordedEvent* RecordingPlayer::upcoming() const
 {
-    return m_next + 1 < m_replay.events.size() ? &m_replay.events[m_next + 1] : nullptr;
+    return m_next + 1 < m_recording.events.size() ? &m_recording.events[m_next + 1] : nullptr;
 }
 
-bool ReplayPlayer::timerMayFire(GameTimer timer) const
+bool RecordingPlayer::timerMayFire(GameTimer timer) const
 {
     return m_clock.isOn(timer) && !m_clock.isHeld(timer) && m_clock.period(timer) > 0;
 }
 
-bool ReplayPlayer::step()
+bool RecordingPlayer::step()
 {
     if (m_refusal || m_divergence || atEnd())
         return false;
-    const ReplayEvent& event = m_replay.events[m_next];
+    const RecordedEvent& event = m_recording.events[m_next];
     switch (event.kind) {
-    case ReplayEvent::Kind::Input:
+    case RecordedEvent::Kind::Input:
         dispatch(event.input);
         break;
-    case ReplayEvent::Kind::LevelOver:
+    case RecordedEvent::Kind::LevelOver:
         if (m_checked != m_next)
             diverge("the game went on where level " + std::to_string(event.checkpoint.level) + " ended");
         break;
-    case ReplayEvent::Kind::End:
+    case RecordedEvent::Kind::End:
         if (m_field.score != event.checkpoint.score)
             diverge("the game ends on " + std::to_string(m_field.score) + " points, not " +
                     std::to_string(event.checkpoint.score));
@@ -78,18 +73,18 @@ bool ReplayPlayer::step()
     return !m_divergence;
 }
 
-void ReplayPlayer::playToEnd(const std::atomic<bool>* stop)
+void RecordingPlayer::playToEnd(const std::atomic<bool>* stop)
 {
     while ((!stop || !stop->load(std::memory_order_relaxed)) && step()) {
     }
 }
 
-void ReplayPlayer::dispatch(const GameInput& input)
+void RecordingPlayer::dispatch(const GameInput& input)
 {
     switch (input.kind) {
     case GameInput::Kind::Timer:
         if (!timerMayFire(input.timer))
-            return diverge(std::string("the ") + timerName(input.timer) + " timer fired, but it was stopped");
+            return diverge(std::string("the ") + timerWord(input.timer) + " timer fired, but it was stopped");
         return m_flow.timerFired(input.timer);
     case GameInput::Kind::MouseDown:
         return m_flow.pictMain_MouseDown(input.x, input.y);
@@ -105,7 +100,7 @@ void ReplayPlayer::dispatch(const GameInput& input)
         return m_flow.continueGame(input.start);
     case GameInput::Kind::Replay:
         return m_flow.butReplay_Click();
-    case GameInput::Kind::EndGame:
+    case GameInput::Kind::Abort:
         return m_flow.butEndGame_Click();
     case GameInput::Kind::HighScores:
         return m_flow.mnuHighScores_Click();
@@ -129,33 +124,33 @@ void ReplayPlayer::dispatch(const GameInput& input)
 }
 
 // The window's answer is recorded after the question's other events: the first one to come.
-bool ReplayPlayer::answer()
+bool RecordingPlayer::answer()
 {
     ++m_questions;
-    for (std::size_t i = m_next + 1; i < m_replay.events.size(); ++i) {
-        const ReplayEvent& event = m_replay.events[i];
-        if (event.kind == ReplayEvent::Kind::Input && event.input.kind == GameInput::Kind::Answer)
+    for (std::size_t i = m_next + 1; i < m_recording.events.size(); ++i) {
+        const RecordedEvent& event = m_recording.events[i];
+        if (event.kind == RecordedEvent::Kind::Input && event.input.kind == GameInput::Kind::Answer)
             return event.input.yes;
     }
     diverge("the game asked a question that the replay never answers");
     return false;
 }
 
-void ReplayPlayer::loadLevel(Int16 levelNumber)
+void RecordingPlayer::loadLevel(Int16 levelNumber)
 {
-    const ReplayLevel* level = m_replay.level(levelNumber);
+    const RecordedLevel* level = m_recording.level(levelNumber);
     if (!level)
         return diverge("the game reached level " + std::to_string(levelNumber) + ", which the replay never played");
-    LoadLevelFile(m_folder + u'/' + level->fileName, m_globals, m_random);
+    LoadLevel(m_folder + u'/' + level->fileName, m_globals, m_random);
 }
 
-void ReplayPlayer::showLevelOver(const LevelReport& report)
+void RecordingPlayer::showLevelOver(const LevelReport& report)
 {
     ++m_openWindows;
     const Checkpoint reached{report.levelNumber, !report.replay, report.saved, report.lost, m_field.score};
     m_happened = levelOverText(reached);
-    const ReplayEvent* next = upcoming();
-    if (!next || next->kind != ReplayEvent::Kind::LevelOver)
+    const RecordedEvent* next = upcoming();
+    if (!next || next->kind != RecordedEvent::Kind::LevelOver)
         return diverge(levelOverText(reached) + " here, where the game went on");
     if (next->checkpoint != reached)
         return diverge(levelOverText(reached) + " with " + std::to_string(reached.score) +
@@ -165,16 +160,16 @@ void ReplayPlayer::showLevelOver(const LevelReport& report)
     m_levelEnds.push_back(reached);
 }
 
-void ReplayPlayer::showGameOver(std::int32_t)
+void RecordingPlayer::showGameOver(std::int32_t)
 {
     ++m_openWindows;
     // Only the windows and questions of this moment lie between here and the recorded end.
-    for (std::size_t i = m_next + 1; i < m_replay.events.size(); ++i) {
-        const ReplayEvent& event = m_replay.events[i];
-        if (event.kind == ReplayEvent::Kind::End)
+    for (std::size_t i = m_next + 1; i < m_recording.events.size(); ++i) {
+        const RecordedEvent& event = m_recording.events[i];
+        if (event.kind == RecordedEvent::Kind::End)
             return;
         const GameInput::Kind kind = event.input.kind;
-        if (event.kind == ReplayEvent::Kind::Input && kind != GameInput::Kind::Answer &&
+        if (event.kind == RecordedEvent::Kind::Input && kind != GameInput::Kind::Answer &&
             kind != GameInput::Kind::WindowClosed && kind != GameInput::Kind::Pause && kind != GameInput::Kind::Resume)
             break;
     }

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "files/ReplayFile.h"
+
+#include <QByteArrayList>
+
+// What the replay file's writer (ReplayFile.cpp, which holds the table of event words) and its
+// reader (ReplayFileReader.cpp) share.
+namespace ReplayFileWords {
+
+// The first word of the file.
+inline const QByteArray Magic = "pondrake-replay";
+
+// Reads an event's word (fields[1]) and what follows it into the event: its kind, its input and
+// their arguments. An empty message when they fit, else what is wrong.
+QString readEvent(const QByteArrayList& fields, RecordedEvent& event);
+
+}  // namespace ReplayFileWords

@@ -1,0 +1,11 @@
+#include "sim/LoadLevel.h"
+
+#include "core/PlaceLevel.h"
+#include "files/LevelFile.h"
+
+LevelReading LoadLevel(const QString& path, modGlobals& globals, Random& random)
+{
+    LevelReading level = ReadLevelFile(path);
+    PlaceLevel(level, globals, random);
+    return level;
+}
