@@ -2,13 +2,17 @@
 
 #include "files/NumberText.h"
 #include "files/ReplayFileWords.h"
+#include "files/SetLevelSection.h"
 
+#include <QCryptographicHash>
+
+#include <algorithm>
 #include <array>
 
 namespace {
 
 // What follows an event's word.
-enum class Args { None, Timer, Point, Answer, LevelOver, End };
+enum class Args { None, Timer, Point, Answer, LevelOver, End, Sitting };
 
 struct EventWord {
     const char* word;
@@ -19,7 +23,7 @@ struct EventWord {
 
 // Every event word of the format. A later version adds rows here; a reader meets an unknown word
 // only in a file of a newer version, which it refuses by the header before.
-constexpr std::array<EventWord, 17> Words{{
+constexpr std::array<EventWord, 18> Words{{
     {"timer", RecordedEvent::Kind::Input, GameInput::Kind::Timer, Args::Timer},
     {"down", RecordedEvent::Kind::Input, GameInput::Kind::MouseDown, Args::Point},
     {"move", RecordedEvent::Kind::Input, GameInput::Kind::MouseMove, Args::Point},
@@ -37,6 +41,7 @@ constexpr std::array<EventWord, 17> Words{{
     {"closed", RecordedEvent::Kind::Input, GameInput::Kind::WindowClosed, Args::None},
     {"levelover", RecordedEvent::Kind::LevelOver, GameInput::Kind::WindowClosed, Args::LevelOver},
     {"end", RecordedEvent::Kind::End, GameInput::Kind::WindowClosed, Args::End},
+    {"sitting", RecordedEvent::Kind::Sitting, GameInput::Kind::Continue, Args::Sitting},  // version 3 on
 }};
 
 constexpr std::array<const char*, 4> TimerWords{"countdown", "bonus", "turtle", "dog"};
@@ -94,6 +99,16 @@ QString readArgs(Args args, const QByteArrayList& fields, RecordedEvent& event)
         event.checkpoint.score = *score;
         return {};
     }
+    case Args::Sitting: {
+        const std::optional<std::uint64_t> seed = count(6) ? wholeNumber<std::uint64_t>(fields[2]) : std::nullopt;
+        const std::optional<KeptLevel> kept = seed ? ReplayFileWords::readKeptLevel(fields.mid(3)) : std::nullopt;
+        if (!kept)
+            return QStringLiteral("a later sitting is its seed, then the level, score, saved, lost and fresh or "
+                                  "replay it went on from");
+        event.seed = *seed;
+        event.input.start = *kept;
+        return {};
+    }
     }
     return QStringLiteral("unknown arguments");
 }
@@ -101,6 +116,24 @@ QString readArgs(Args args, const QByteArrayList& fields, RecordedEvent& event)
 }  // namespace
 
 const char* timerWord(GameTimer timer) { return TimerWords[static_cast<std::size_t>(timer)]; }
+
+std::optional<KeptLevel> ReplayFileWords::readKeptLevel(const QByteArrayList& fields)
+{
+    const auto number = [&](int i, int low) {
+        const std::optional<Int16> value = fields.size() == 5 ? wholeNumber<Int16>(fields[i]) : std::nullopt;
+        return value && *value >= low ? value : std::nullopt;
+    };
+    const auto level = number(0, 1), score = number(1, -32768), saved = number(2, 0), lost = number(3, 0);
+    if (!level || !score || !saved || !lost || (fields[4] != "fresh" && fields[4] != "replay"))
+        return std::nullopt;
+    return KeptLevel{*level, *score, *saved, *lost, fields[4] == "replay"};
+}
+
+QByteArray ReplayFileWords::keptLevelText(const KeptLevel& kept)
+{
+    return QByteArray::number(kept.levelNumber) + ' ' + QByteArray::number(kept.score) + ' ' +
+           QByteArray::number(kept.saved) + ' ' + QByteArray::number(kept.lost) + (kept.replay ? " replay" : " fresh");
+}
 
 QString ReplayFileWords::readEvent(const QByteArrayList& fields, RecordedEvent& event)
 {
@@ -146,25 +179,50 @@ QByteArray eventLine(const RecordedEvent& event)
     case Args::End:
         line += ' ' + QByteArray::number(c.score);
         break;
+    case Args::Sitting:
+        line += ' ' + QByteArray::number(event.seed) + ' ' + ReplayFileWords::keptLevelText(event.input.start);
+        break;
     }
     return line;
 }
 
 QByteArray recordingBytes(const GameRecording& recording)
 {
-    // Version 1 readers still take every game from New Game.
-    QByteArray bytes = ReplayFileWords::Magic + ' ' + (recording.start ? "2" : "1") + '\n';
+    // Older readers still take every file that needs nothing newer.
+    const bool sittings = std::any_of(recording.events.begin(), recording.events.end(),
+                                      [](const RecordedEvent& e) { return e.kind == RecordedEvent::Kind::Sitting; });
+    const char* version = recording.set || sittings ? "3" : recording.start ? "2" : "1";
+    QByteArray bytes = ReplayFileWords::Magic + ' ' + version + '\n';
     bytes += "seed " + QByteArray::number(recording.seed) + '\n';
-    if (!recording.folder.isEmpty())
+    if (!recording.folder.isEmpty() && !recording.set)
         bytes += "folder " + recording.folder.toUtf8() + '\n';
     if (const std::optional<KeptLevel>& s = recording.start)
-        bytes += "start " + QByteArray::number(s->levelNumber) + ' ' + QByteArray::number(s->score) + ' ' +
-                 QByteArray::number(s->saved) + ' ' + QByteArray::number(s->lost) + (s->replay ? " replay" : " fresh") +
-                 '\n';
+        bytes += "start " + ReplayFileWords::keptLevelText(*s) + '\n';
+    if (const std::optional<SetFile>& set = recording.set) {
+        bytes += "set " + set->name.toUtf8() + '\n';
+        for (const QByteArray& level : set->levels)
+            bytes += "setlevel " + SetLevelSection::text(level) + '\n';
+    }
     for (const RecordedLevel& level : recording.levels)
         bytes += "level " + QByteArray::number(level.number) + ' ' + level.sha256.toHex() + ' ' +
                  level.fileName.toUtf8() + '\n';
     for (const RecordedEvent& event : recording.events)
         bytes += eventLine(event) + '\n';
     return bytes;
+}
+
+std::optional<QString> carrySet(GameRecording& recording, SetFile set)
+{
+    for (const RecordedLevel& level : recording.levels) {
+        const std::size_t number = std::size_t(level.number);
+        if (number > set.levels.size())
+            return QStringLiteral("Level %1 is not in the set any more").arg(level.number);
+        if (QCryptographicHash::hash(set.levels[number - 1], QCryptographicHash::Sha256) != level.sha256)
+            return QStringLiteral("Level %1 has changed since this game was played").arg(level.number);
+    }
+    set.author.clear();  // a replay carries the set's name and levels only
+    set.description.clear();
+    recording.set = std::move(set);
+    recording.folder.clear();
+    return std::nullopt;
 }

@@ -2,6 +2,7 @@
 
 #include "core/GameInput.h"
 #include "core/Int16.h"
+#include "files/SetFile.h"
 
 #include <QByteArray>
 #include <QString>
@@ -15,8 +16,10 @@
 // replay file, a text file of one line each; docs/replay-format.md describes it. Replay files
 // travel between players, so the reader takes any bytes and names the first line it cannot accept.
 
-// Version 2 added where a continued game starts; a game from New Game is still written as version 1.
-inline constexpr int RecordingVersion = 2;
+// Version 2 added where a continued game starts; version 3 the levels of the whole set carried in
+// the file (a self-contained replay) and a game's later sittings. A file is written in the lowest
+// version that holds what it carries: a game from New Game is still version 1.
+inline constexpr int RecordingVersion = 3;
 
 // Bounds that keep a hostile file from exhausting memory: a game of hours stays far below them.
 inline constexpr qint64 MaxRecordingBytes = 64 << 20;
@@ -41,11 +44,14 @@ struct Checkpoint {
 };
 
 struct RecordedEvent {
-    enum class Kind : std::uint8_t { Input, LevelOver, End };
+    // Sitting: the game went on in a later sitting (Continue Game) from input.start, its generator
+    // restarted from seed. The kept level is a checkpoint: the rules must have kept that very level.
+    enum class Kind : std::uint8_t { Input, LevelOver, End, Sitting };
     Millis at = 0;
     Kind kind = Kind::Input;
     GameInput input{GameInput::Kind::NewGame};
     Checkpoint checkpoint;
+    std::uint64_t seed = 0;  // Sitting only
 };
 
 struct GameRecording {
@@ -54,6 +60,9 @@ struct GameRecording {
     std::optional<KeptLevel> start;  // a continued game: where it started; nothing from New Game
     std::vector<RecordedLevel> levels;
     std::vector<RecordedEvent> events;
+    // A self-contained replay carries its set (its name and every level, not only those played)
+    // and no folder: it is played from these bytes alone. Only the name and levels are written.
+    std::optional<SetFile> set;
 
     const RecordedLevel* level(Int16 number) const;
 };
@@ -71,8 +80,16 @@ struct RecordingReading {
     std::optional<GameRecording> recording;  // nothing when the file cannot be used
     int line = 0;                            // the first line that could not be read, from 1
     QString error;
+    bool folderDropped = false;  // a self-contained file came with a folder line, read without it
 };
 
+// A self-contained recording is read without any folder line, and each level line must be the
+// digest of the carried level of its number.
 RecordingReading readRecording(const QByteArray& bytes);
 // Reads at most MaxRecordingBytes; a larger file, a folder or a missing file is refused.
 RecordingReading readRecordingFile(const QString& path);
+
+// Makes the recording self-contained with the set it was played in: checks that every level it
+// played is that set's level of the same number, then carries the set and drops the folder.
+// What stands in the way ("Level 4 has changed since this game was played"), or nothing.
+std::optional<QString> carrySet(GameRecording& recording, SetFile set);

@@ -5,6 +5,9 @@
 #include "files/MusicPath.h"
 #include "files/NumberText.h"
 #include "files/ReplayFileWords.h"
+#include "files/SetLevelSection.h"
+
+#include <QCryptographicHash>
 
 #include <algorithm>
 #include <cctype>
@@ -33,7 +36,7 @@ public:
             fail(QStringLiteral("the file ends before the game's final score: it is cut short"));
             return fault();
         }
-        return {std::move(recording), 0, {}};
+        return {std::move(recording), 0, {}, m_folderDropped};
     }
 
 private:
@@ -44,7 +47,8 @@ private:
         qsizetype end = m_bytes.indexOf('\n', m_pos);
         if (end < 0)
             end = m_bytes.size();
-        QByteArray line = m_bytes.mid(m_pos, std::min(end - m_pos, MaxLine + 1));
+        // Only the levels a self-contained replay carries take longer lines.
+        QByteArray line = m_bytes.mid(m_pos, std::min(end - m_pos, SetLevelSection::maxLineBytes() + 1));
         m_pos = end + 1;
         ++m_line;
         if (line.endsWith('\r'))
@@ -58,7 +62,7 @@ private:
         return false;
     }
 
-    RecordingReading fault() const { return {std::nullopt, m_line, m_error}; }
+    RecordingReading fault() const { return {std::nullopt, m_line, m_error, false}; }
 
     bool header(GameRecording& recording)
     {
@@ -77,6 +81,13 @@ private:
         while (m_pos < m_bytes.size() && !std::isdigit(static_cast<unsigned char>(m_bytes[m_pos])) &&
                m_bytes[m_pos] != '-') {
             const QByteArray line = *next();
+            if (line.startsWith("setlevel ") && m_version >= 3) {
+                if (!setLevel(line.mid(9), recording))
+                    return false;
+                continue;
+            }
+            if (line.size() > MaxLine)
+                return fail(QStringLiteral("the line is too long"));
             // A folder or file name ending in a carriage return would not read back as written.
             if (std::any_of(line.begin(), line.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; }))
                 return fail(QStringLiteral("a line of the replay's header holds a control character"));
@@ -92,11 +103,15 @@ private:
                     return fail(QStringLiteral("the seed is a whole number"));
                 recording.seed = *seed;
                 seeded = true;
-            } else if (word == "folder" && recording.folder.isEmpty() && line.size() <= MaxLine) {
+            } else if (word == "folder" && recording.folder.isEmpty()) {
                 recording.folder = QString::fromUtf8(rest);
             } else if (word == "start" && !recording.start && m_version >= 2) {
                 if (!start(rest, recording))
                     return false;
+            } else if (word == "set" && !recording.set && m_version >= 3 && recording.levels.empty()) {
+                if (const std::optional<QString> wrong = setNameProblem(QString::fromUtf8(rest)))
+                    return fail(*wrong);
+                recording.set = SetFile{QString::fromUtf8(rest), {}, {}, {}};
             } else if (word == "level") {
                 if (!level(rest, recording))
                     return false;
@@ -104,22 +119,33 @@ private:
                 return fail(QStringLiteral("unknown line in the replay's header"));
             }
         }
-        return seeded || fail(QStringLiteral("the replay has no seed"));
+        if (!seeded)
+            return fail(QStringLiteral("the replay has no seed"));
+        if (recording.set && m_levels.levels().empty())
+            return fail(QStringLiteral("the replay names its set but carries none of its levels"));
+        if (recording.set) {
+            recording.set->levels = std::move(m_levels.levels());
+            m_folderDropped = !recording.folder.isEmpty();
+            recording.folder.clear();  // a path of another machine is never looked in
+        }
+        return true;
+    }
+
+    // A level of the set the replay carries: after its name, before the levels the game played.
+    bool setLevel(const QByteArray& text, GameRecording& recording)
+    {
+        if (!recording.set || !recording.levels.empty())
+            return fail(QStringLiteral("the set's levels follow its name and come before the levels played"));
+        const QString wrong = m_levels.add(text);
+        return wrong.isEmpty() || fail(wrong);
     }
 
     // Where a continued game starts, within what a kept game can hold.
     bool start(const QByteArray& text, GameRecording& recording)
     {
-        const QByteArrayList fields = text.split(' ');
-        const auto number = [&](int i, int low) {
-            const std::optional<Int16> value = fields.size() == 5 ? wholeNumber<Int16>(fields[i]) : std::nullopt;
-            return value && *value >= low ? value : std::nullopt;
-        };
-        const auto level = number(0, 1), score = number(1, -32768), saved = number(2, 0), lost = number(3, 0);
-        if (!level || !score || !saved || !lost || (fields[4] != "fresh" && fields[4] != "replay"))
-            return fail(QStringLiteral("a game's start is its level, score, saved, lost and fresh or replay"));
-        recording.start = KeptLevel{*level, *score, *saved, *lost, fields[4] == "replay"};
-        return true;
+        recording.start = ReplayFileWords::readKeptLevel(text.split(' '));
+        return recording.start ||
+               fail(QStringLiteral("a game's start is its level, score, saved, lost and fresh or replay"));
     }
 
     bool level(const QByteArray& text, GameRecording& recording)
@@ -133,6 +159,11 @@ private:
             return fail(QStringLiteral("a level is its number, the SHA-256 of its file and the file's name"));
         if (!m_levelNumbers.insert(number).second)
             return fail(QStringLiteral("level %1 is named twice").arg(number));
+        const std::vector<QByteArray>& carried = m_levels.levels();
+        if (recording.set &&
+            (std::size_t(number) > carried.size() ||
+             QCryptographicHash::hash(carried[std::size_t(number) - 1], QCryptographicHash::Sha256) != hash))
+            return fail(QStringLiteral("level %1 is not the level %1 that the replay carries").arg(number));
         recording.levels.push_back({number, name, hash});
         return true;
     }
@@ -167,12 +198,16 @@ private:
                                         : QStringLiteral("a game continued needs its start in the header"));
         if (starts && recording.start)
             event.input.start = *recording.start;
+        if (event.kind == RecordedEvent::Kind::Sitting && m_version < 3)
+            return fail(QStringLiteral("unknown event"));
         recording.events.push_back(event);
         return true;
     }
 
     const QByteArray& m_bytes;
     std::set<Int16> m_levelNumbers;  // a file may name thousands: no search through a list
+    SetLevelSection m_levels;
+    bool m_folderDropped = false;        // a self-contained replay's set
     qsizetype m_pos = 0;
     int m_line = 0;
     int m_version = 0;
@@ -187,8 +222,8 @@ RecordingReading readRecordingFile(const QString& path)
 {
     const std::optional<FileHead> head = readFileHead(path, MaxRecordingBytes);
     if (!head)
-        return {std::nullopt, 0, QStringLiteral("the replay cannot be read")};
+        return {std::nullopt, 0, QStringLiteral("the replay cannot be read"), false};
     if (head->cut)
-        return {std::nullopt, 0, QStringLiteral("the replay is larger than any game makes")};
+        return {std::nullopt, 0, QStringLiteral("the replay is larger than any game makes"), false};
     return readRecording(head->bytes);
 }

@@ -15,4 +15,9 @@ inline const QByteArray Magic = "pondrake-replay";
 // their arguments. An empty message when they fit, else what is wrong.
 QString readEvent(const QByteArrayList& fields, RecordedEvent& event);
 
+// A kept level as the header's start and a later sitting write it: "N SCORE SAVED LOST fresh|replay",
+// within what a kept game can hold.
+std::optional<KeptLevel> readKeptLevel(const QByteArrayList& fields);
+QByteArray keptLevelText(const KeptLevel& kept);
+
 }  // namespace ReplayFileWords

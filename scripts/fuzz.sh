@@ -18,7 +18,7 @@ build=$(cd "$build" && pwd)
   -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-readers=(level score base64 ink midi replay server)
+readers=(level score base64 ink midi replay set server)
 mkdir -p "$build/findings" "$build/logs"
 
 run() {

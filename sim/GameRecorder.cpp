@@ -33,20 +33,39 @@ void GameRecorder::add(RecordedEvent event, Millis at)
 
 void GameRecorder::observe(const GameInput& input)
 {
-    const bool continued = input.kind == GameInput::Kind::Continue;
-    if (input.kind == GameInput::Kind::NewGame || continued) {
-        finish();  // New Game during a game abandons it
-        const std::uint64_t seed = m_newSeed();
-        m_random.reseed(seed);  // before the flow loads the first level, which draws the turtles' ways
-        m_recording = GameRecording{seed, m_folder, continued ? std::optional(input.start) : std::nullopt, {}, {}};
-        m_tooLong = false;
-        m_start = m_clock.present();
+    if (input.kind == GameInput::Kind::NewGame || input.kind == GameInput::Kind::Continue) {
+        begin(input);
+        if (m_recording && !m_recording->events.empty())
+            return;  // a later sitting of a kept game: its sitting event stands for the Continue
     }
     if (!m_recording)
         return;
     // A timer is stamped with the moment it was due; everything else with the present.
     add({0, RecordedEvent::Kind::Input, input, {}},
         input.kind == GameInput::Kind::Timer ? m_clock.now() : m_clock.present());
+}
+
+void GameRecorder::begin(const GameInput& input)
+{
+    finish();  // New Game during a game abandons it
+    const std::uint64_t seed = m_newSeed();
+    m_random.reseed(seed);  // before the flow loads the first level, which draws the turtles' ways
+    m_tooLong = false;
+    std::optional<GameRecording> earlier = std::exchange(m_earlier, std::nullopt);
+    if (input.kind == GameInput::Kind::NewGame || !earlier || earlier->events.empty()) {
+        const bool continued = input.kind == GameInput::Kind::Continue;
+        m_recording = GameRecording{seed, m_folder, continued ? std::optional(input.start) : std::nullopt, {}, {}, {}};
+        m_start = m_clock.present();
+        return;
+    }
+    // The earlier sittings without their end, then this one, its times following theirs.
+    m_recording = std::move(earlier);
+    m_recording->events.pop_back();
+    m_recording->folder = m_folder;
+    const Millis last = m_recording->events.empty() ? 0 : m_recording->events.back().at;
+    m_start = m_clock.present() - last;
+    RecordedEvent sitting{last, RecordedEvent::Kind::Sitting, input, {}, seed};
+    m_recording->events.push_back(sitting);
 }
 
 void GameRecorder::setFolder(const QString& folder)
@@ -70,6 +89,18 @@ void GameRecorder::levelOver(const LevelReport& report)
         return;
     const Checkpoint checkpoint{report.levelNumber, !report.replay, report.saved, report.lost, m_field.score};
     add({0, RecordedEvent::Kind::LevelOver, {GameInput::Kind::WindowClosed}, checkpoint}, m_clock.present());
+}
+
+std::optional<GameRecording> GameRecorder::soFar() const
+{
+    if (!m_recording || m_tooLong)
+        return std::nullopt;
+    GameRecording recording = *m_recording;
+    Checkpoint end;
+    end.score = m_field.score;
+    recording.events.push_back(
+        {since(m_clock.present()), RecordedEvent::Kind::End, {GameInput::Kind::WindowClosed}, end});
+    return recording;
 }
 
 void GameRecorder::finish()

@@ -12,7 +12,8 @@ class Random;
 
 // Records every game from New Game to its end as a recording. It watches the inputs at the level
 // flow; the window that plays the game tells it which level files it loaded and what each level's
-// end showed, and ends the record when the game ends.
+// end showed, and ends the record when the game ends. A game continued from a kept one is recorded
+// whole: the recording of its earlier sittings, then a sitting event, then what follows.
 class GameRecorder final : public InputObserver {
 public:
     using Finished = std::function<void(const GameRecording&)>;
@@ -32,9 +33,18 @@ public:
     // The game has ended (won, aborted or abandoned) with the field's score; nothing while idle.
     void finish();
 
+    // The game so far, ended with the field's score as if it ended now: what is kept with a kept
+    // game. Nothing while idle or when the game has grown past what a recording holds.
+    std::optional<GameRecording> soFar() const;
+    // The recording of the kept game's earlier sittings (see keptRecording), which the next
+    // Continue goes on from. Without it a continued game is recorded from its kept level, with a
+    // start in its header.
+    void setEarlierSittings(std::optional<GameRecording> earlier) { m_earlier = std::move(earlier); }
+
 private:
     void add(RecordedEvent event, Millis at);
     Millis since(Millis at) const;
+    void begin(const GameInput& input);
 
     Clock& m_clock;
     Random& m_random;
@@ -43,6 +53,7 @@ private:
     Finished m_finished;
     QString m_folder;
     std::optional<GameRecording> m_recording;
+    std::optional<GameRecording> m_earlier;
     Millis m_start = 0;
     bool m_tooLong = false;
 };

@@ -67,6 +67,28 @@ private:
     GameRecorder& m_recorder;
 };
 
+// Keeps the game as the game window does, and leaves it at the start of the level asked for.
+class LeavingKeeper final : public GameKeeper {
+public:
+    LeavingKeeper(Int16 leaveAt, const GameRecorder& recorder, GameRun& run)
+        : m_leaveAt(leaveAt), m_recorder(recorder), m_run(run)
+    {
+    }
+    void keep(const KeptLevel& level) override
+    {
+        if (m_leaveAt == 0 || level.levelNumber != m_leaveAt || m_run.kept)
+            return;
+        m_run.kept = level;
+        m_run.keptRecording = m_recorder.soFar();
+    }
+    void forget() override {}
+
+private:
+    Int16 m_leaveAt;
+    const GameRecorder& m_recorder;
+    GameRun& m_run;
+};
+
 constexpr int MaxCommandsAtOnce = 64;
 
 }  // namespace
@@ -84,8 +106,11 @@ GameRun playGame(const QString& folder, std::uint64_t seed, Player& player, cons
     FolderWindow window(folder, globals, random, recorder);
     LevelFlow flow(window, field, clock);
     flow.setObserver(&recorder);
+    LeavingKeeper keeper(play.leaveAt, recorder, run);
+    flow.setKeeper(&keeper);
 
     flow.Start();
+    recorder.setEarlierSittings(play.earlier);
     if (play.from)
         flow.continueGame(*play.from);
     else
@@ -94,7 +119,7 @@ GameRun playGame(const QString& folder, std::uint64_t seed, Player& player, cons
         throw UnreadableLevel{window.path(flow.LevelNumber).toStdString()};
 
     const auto askPlayer = [&] {
-        for (int i = 0; i < MaxCommandsAtOnce && !window.gameOver; ++i) {
+        for (int i = 0; i < MaxCommandsAtOnce && !window.gameOver && !run.kept; ++i) {
             const std::optional<Command> command = player.decide(View{globals, clock.present()});
             if (!command)
                 return;
@@ -109,7 +134,7 @@ GameRun playGame(const QString& folder, std::uint64_t seed, Player& player, cons
     };
 
     askPlayer();
-    while (!window.gameOver) {
+    while (!window.gameOver && !run.kept) {
         const std::optional<Clock::Due> due = clock.next();
         const std::optional<SimTime> wake = player.wakeAt();
         const bool wakeFirst = wake && *wake > clock.present() && (!due || *wake < due->at);
@@ -126,10 +151,11 @@ GameRun playGame(const QString& folder, std::uint64_t seed, Player& player, cons
         clock.runUntil(clock.driven() + (ahead + clock.speed() - 1) / clock.speed());
         askPlayer();
     }
+    recorder.finish();  // a game left ends its recording as the window's closing does
     for (const RecordedEvent& event : run.recording.events)
         if (event.kind == RecordedEvent::Kind::LevelOver)
             run.levelEnds.push_back(event.checkpoint);
-    run.won = !window.abortAnswer;
+    run.won = !window.abortAnswer && !run.kept;
     run.score = field.score;
     run.saved = field.saved;
     run.lost = field.lost;

@@ -9,3 +9,10 @@ LevelReading LoadLevel(const QString& path, modGlobals& globals, Random& random)
     PlaceLevel(level, globals, random);
     return level;
 }
+
+LevelReading LoadLevelBytes(const QByteArray& bytes, modGlobals& globals, Random& random)
+{
+    LevelReading level = ReadLevelBytes(bytes);
+    PlaceLevel(level, globals, random);
+    return level;
+}

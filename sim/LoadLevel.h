@@ -2,6 +2,7 @@
 
 #include "core/LevelReading.h"
 
+#include <QByteArray>
 #include <QString>
 
 class Random;
@@ -11,3 +12,5 @@ struct modGlobals;
 // the turtles' ways drawn from the game's generator. The game's LoadLevel and the editor's
 // LoadLevelFile are this one routine: the caller forms the path. What the reading got comes back.
 LevelReading LoadLevel(const QString& path, modGlobals& globals, Random& random);
+// The same from a level file's bytes held in memory: a level that a replay or a set file carries.
+LevelReading LoadLevelBytes(const QByteArray& bytes, modGlobals& globals, Random& random);

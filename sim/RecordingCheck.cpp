@@ -46,6 +46,16 @@ std::string startJson(const GameRecording& recording)
            ",\"replay\":" + (s.replay ? "true" : "false") + "}";
 }
 
+// A self-contained replay names the set it carries.
+std::string setJson(const GameRecording& recording)
+{
+    if (!recording.set)
+        return {};
+    return ",\"set\":{\"name\":" + jsonString(recording.set->name.toStdString()) + ",\"identity\":\"" +
+           setIdentity(recording.set->levels).toStdString() +
+           "\",\"levels\":" + std::to_string(recording.set->levels.size()) + "}";
+}
+
 }  // namespace
 
 RecordingCheck checkRecording(const QString& path, const QString& levelsFolder, const QString& fallbackFolder)
@@ -60,7 +70,7 @@ RecordingCheck checkRecording(const QString& path, const QString& levelsFolder, 
     const QString folder = !levelsFolder.isEmpty()                        ? levelsFolder
                            : !named.isEmpty() && QFileInfo(named).isDir() ? named
                                                                           : fallbackFolder;
-    RecordingPlayer player(std::move(*reading.recording), folder);
+    RecordingPlayer player(std::move(*reading.recording), folder);  // a self-contained one looks in no folder
     player.playToEnd();
     const GameRecording& recording = player.recording();
     const bool matches = !player.refusal() && !player.divergence() && player.endConfirmed();
@@ -68,7 +78,7 @@ RecordingCheck checkRecording(const QString& path, const QString& levelsFolder, 
                        ",\"score\":" + std::to_string(player.field().score) +
                        ",\"seconds\":" + std::to_string(recording.events.back().at / 1000) +
                        ",\"events\":" + std::to_string(recording.events.size()) + startJson(recording) +
-                       ",\"levels\":" + levelsJson(player);
+                       setJson(recording) + ",\"levels\":" + levelsJson(player);
     if (player.refusal()) {
         json += ",\"message\":" + jsonString(*player.refusal());
     } else if (const std::optional<Divergence>& divergence = player.divergence()) {

@@ -11,6 +11,7 @@ struct RecordingCheck {
     std::string json;  // one line
 };
 
-// The levels are read from levelsFolder; when it is empty, from the folder the recording names if
-// there is one, else from fallbackFolder.
+// A self-contained replay is played from the levels it carries, and no folder is looked in. For
+// any other the levels are read from levelsFolder; when it is empty, from the folder the recording
+// names if there is one, else from fallbackFolder.
 RecordingCheck checkRecording(const QString& path, const QString& levelsFolder, const QString& fallbackFolder);

@@ -3,6 +3,7 @@
 #include "files/FileBytes.h"
 #include "sim/LoadLevel.h"
 
+#include <QCryptographicHash>
 #include <QFileInfo>
 
 namespace {
@@ -13,22 +14,47 @@ std::string levelOverText(const Checkpoint& c)
            " saved, " + std::to_string(c.lost) + " lost";
 }
 
+std::string keptText(const KeptLevel& k)
+{
+    return "level " + std::to_string(k.levelNumber) + (k.replay ? " (a replay)" : "") + " with " +
+           std::to_string(k.score) + " points, " + std::to_string(k.saved) + " saved and " + std::to_string(k.lost) +
+           " lost";
+}
+
 }  // namespace
 
 RecordingPlayer::RecordingPlayer(GameRecording recording, const QString& levelsFolder)
     : m_recording(std::move(recording)), m_folder(levelsFolder), m_random(m_recording.seed),
       m_field(m_globals, m_random, GameScoring), m_flow(*this, m_field, m_clock)
 {
+    m_flow.setKeeper(this);
     for (const RecordedLevel& level : m_recording.levels) {
+        const std::string number = std::to_string(level.number);
+        if (m_recording.set) {
+            const QByteArray* carried = carriedLevel(level.number);
+            m_matched.push_back(carried &&
+                                QCryptographicHash::hash(*carried, QCryptographicHash::Sha256) == level.sha256);
+            if (!m_matched.back() && !m_refusal)
+                m_refusal = QStringLiteral("Level %1 is not the level %1 that the replay carries")
+                                .arg(level.number)
+                                .toStdString();
+            continue;
+        }
         const QString path = m_folder + u'/' + level.fileName;
         m_matched.push_back(fileSha256(path) == level.sha256);
         if (m_matched.back() || m_refusal)
             continue;
-        m_refusal =
-            QFileInfo(path).isFile()
-                ? "Level " + std::to_string(level.number) + " has changed since this game was played"
-                : "Level " + std::to_string(level.number) + " (" + level.fileName.toStdString() + ") cannot be found";
+        m_refusal = QFileInfo(path).isFile()
+                        ? "Level " + number + " has changed since this game was played"
+                        : "Level " + number + " needs the file " + level.fileName.toStdString() + " with the SHA-256 " +
+                              level.sha256.toHex().toStdString() + ", which cannot be found";
     }
+}
+
+const QByteArray* RecordingPlayer::carriedLevel(Int16 number) const
+{
+    const std::vector<QByteArray>& levels = m_recording.set->levels;
+    return number >= 1 && std::size_t(number) <= levels.size() ? &levels[std::size_t(number) - 1] : nullptr;
 }
 
 void RecordingPlayer::diverge(std::string message)
@@ -60,6 +86,9 @@ bool RecordingPlayer::step()
         if (m_checked != m_next)
             diverge("the game went on where level " + std::to_string(event.checkpoint.level) + " ended");
         break;
+    case RecordedEvent::Kind::Sitting:
+        goOn(event);
+        break;
     case RecordedEvent::Kind::End:
         if (m_field.score != event.checkpoint.score)
             diverge("the game ends on " + std::to_string(m_field.score) + " points, not " +
@@ -77,6 +106,21 @@ void RecordingPlayer::playToEnd(const std::atomic<bool>* stop)
 {
     while ((!stop || !stop->load(std::memory_order_relaxed)) && step()) {
     }
+}
+
+// The game went on in a later sitting: no window of the last one is open, and the level it goes on
+// from is the one the rules kept, not whatever the file claims.
+void RecordingPlayer::goOn(const RecordedEvent& sitting)
+{
+    const KeptLevel& claimed = sitting.input.start;
+    if (m_openWindows > 0 || m_questions > 0)
+        return diverge("the game went on in a later sitting while one of its windows was open");
+    if (!m_kept)
+        return diverge("the game went on from " + keptText(claimed) + ", but the rules kept no level to go on from");
+    if (*m_kept != claimed)
+        return diverge("the game went on from " + keptText(claimed) + ", where the rules kept " + keptText(*m_kept));
+    m_random.reseed(sitting.seed);  // as the game's recorder did before the flow went on
+    m_flow.continueGame(*m_kept);
 }
 
 void RecordingPlayer::dispatch(const GameInput& input)
@@ -136,12 +180,21 @@ bool RecordingPlayer::answer()
     return false;
 }
 
+bool RecordingPlayer::levelExists(Int16 levelNumber)
+{
+    // A self-contained replay carries the whole set: the game is won only past its last level.
+    return m_recording.set ? carriedLevel(levelNumber) != nullptr : m_recording.level(levelNumber) != nullptr;
+}
+
 void RecordingPlayer::loadLevel(Int16 levelNumber)
 {
     const RecordedLevel* level = m_recording.level(levelNumber);
     if (!level)
         return diverge("the game reached level " + std::to_string(levelNumber) + ", which the replay never played");
-    LoadLevel(m_folder + u'/' + level->fileName, m_globals, m_random);
+    if (const QByteArray* carried = m_recording.set ? carriedLevel(levelNumber) : nullptr)
+        LoadLevelBytes(*carried, m_globals, m_random);
+    else
+        LoadLevel(m_folder + u'/' + level->fileName, m_globals, m_random);
 }
 
 void RecordingPlayer::showLevelOver(const LevelReport& report)

@@ -21,10 +21,13 @@ struct Divergence {
 // Plays a recording through the game's own rules on a board, play field, clock and generator of its
 // own: every recorded event reaches the level flow in order, and each level's end and the final
 // score are checked against what the game showed. A level whose bytes are not those the game
-// played refuses the recording before anything is played.
-class RecordingPlayer final : private GameWindow {
+// played refuses the recording before anything is played. A later sitting goes on from the level
+// the rules themselves kept, which must be the one the file names.
+class RecordingPlayer final : private GameWindow, private GameKeeper {
 public:
-    RecordingPlayer(GameRecording recording, const QString& levelsFolder);
+    // A self-contained recording is played from the levels it carries and levelsFolder is never
+    // looked in; any other from the files its levels name in levelsFolder.
+    explicit RecordingPlayer(GameRecording recording, const QString& levelsFolder = {});
 
     // Why the recording cannot be played ("Level 4 has changed since this game was played"), or nothing.
     const std::optional<std::string>& refusal() const { return m_refusal; }
@@ -42,6 +45,9 @@ public:
     // The level ends the recording reached, each as the rules showed it and the file confirmed.
     const std::vector<Checkpoint>& levelEnds() const { return m_levelEnds; }
     bool endConfirmed() const { return m_endConfirmed; }
+    // Where a game going on in a later sitting would start now, as the rules kept it; nothing
+    // once the game is over.
+    const std::optional<KeptLevel>& kept() const { return m_kept; }
 
     // What a window showing the recording draws.
     const modGlobals& globals() const { return m_globals; }
@@ -55,6 +61,8 @@ public:
 
 private:
     void dispatch(const GameInput& input);
+    void goOn(const RecordedEvent& sitting);
+    const QByteArray* carriedLevel(Int16 number) const;
     void diverge(std::string message);
     const RecordedEvent* upcoming() const;
     bool timerMayFire(GameTimer timer) const;
@@ -65,7 +73,7 @@ private:
     void setGameButtonsEnabled(bool) override {}
     void showPaused(bool) override {}
     void loadLevel(Int16 levelNumber) override;
-    bool levelExists(Int16 levelNumber) override { return m_recording.level(levelNumber) != nullptr; }
+    bool levelExists(Int16 levelNumber) override;
     void prepareMusic(const std::string&) override {}
     void playMusicIfAutoPlay() override {}
     void closeMusic() override {}
@@ -82,6 +90,10 @@ private:
     void showTopTen() override { ++m_openWindows; }
     void showEditor() override { ++m_openWindows; }
 
+    // GameKeeper: the level a later sitting would go on from.
+    void keep(const KeptLevel& level) override { m_kept = level; }
+    void forget() override { m_kept.reset(); }
+
     GameRecording m_recording;
     QString m_folder;
     modGlobals m_globals;
@@ -96,6 +108,7 @@ private:
     std::vector<Checkpoint> m_levelEnds;
     std::optional<std::size_t> m_checked;  // the checkpoint the rules reached, by index
     bool m_endConfirmed = false;
+    std::optional<KeptLevel> m_kept;
     Int16 m_levelShown = 1;
     int m_openWindows = 0;
     int m_questions = 0;

@@ -1,4 +1,4 @@
-// Level and score files as they arrive from other players, hand editors and accidents, with what
+// Level, score, set and replay files as they arrive from other players, hand editors and accidents, with what
 // the game makes of each: malformed/outcomes.txt holds the table, malformed/ the files.
 
 #include "core/PlaceLevel.h"
@@ -7,7 +7,9 @@
 #include "files/KeptGame.h"
 #include "files/LevelFile.h"
 #include "files/PlayerSettings.h"
+#include "files/ReplayFile.h"
 #include "files/ScoreFile.h"
+#include "files/SetFile.h"
 #include "tests/support/BoardText.h"
 
 #include <QFile>
@@ -128,6 +130,23 @@ QString settingsOutcome(const QString& path)
              s.editorFile, s.windowPos ? QStringLiteral("%1,%2").arg(s.windowPos->x()).arg(s.windowPos->y()) : "none");
 }
 
+QString setOutcome(const QString& path)
+{
+    const SetReading r = readSetFileAt(path);
+    return r.set ? QStringLiteral("%1 by %2: %3 levels").arg(r.set->name, r.set->author).arg(r.set->levels.size())
+                 : QStringLiteral("refused at line %1: %2").arg(r.line).arg(r.error);
+}
+
+QString replayOutcome(const QString& path)
+{
+    const RecordingReading r = readRecordingFile(path);
+    if (!r.recording)
+        return QStringLiteral("refused at line %1: %2").arg(r.line).arg(r.error);
+    const std::optional<SetFile>& set = r.recording->set;
+    return (set ? QStringLiteral("self-contained (%1, %2 levels)").arg(set->name).arg(set->levels.size()) : "plain") +
+           QStringLiteral(", folder [%1]").arg(r.recording->folder);
+}
+
 }  // namespace
 
 // No input may crash or hang a reader; each gives the outcome its row of the table names. A row
@@ -143,9 +162,10 @@ TEST(MalformedInput, EveryFileGivesTheOutcomeInTheTable)
         if (fields.isEmpty() || fields[0].startsWith(u'#'))
             continue;
         const std::string named = "outcomes.txt:" + std::to_string(number) + ": " + row.toStdString();
-        const QStringList formats = {"level", "score", "kept", "settings"};
+        const QStringList formats = {"level", "score", "kept", "settings", "set", "replay"};
         if (fields.size() < 3 || !formats.contains(fields[0])) {
-            ADD_FAILURE() << named << "\n  a row is: level, score, kept or settings, the file, the outcome";
+            ADD_FAILURE() << named
+                          << "\n  a row is: level, score, kept, settings, set or replay, the file, the outcome";
             continue;
         }
         const QString input = fields[0] + u'/' + fields[1], path = dir.filePath(QString::number(++cases));
@@ -154,10 +174,12 @@ TEST(MalformedInput, EveryFileGivesTheOutcomeInTheTable)
             continue;
         }
         SCOPED_TRACE(named);
-        const QString outcome = fields[0] == u"level"   ? levelOutcome(input, path)
-                                : fields[0] == u"score" ? scoreOutcome(path)
-                                : fields[0] == u"kept"  ? keptOutcome(path)
-                                                        : settingsOutcome(path);
+        const QString outcome = fields[0] == u"level"    ? levelOutcome(input, path)
+                                : fields[0] == u"score"  ? scoreOutcome(path)
+                                : fields[0] == u"kept"   ? keptOutcome(path)
+                                : fields[0] == u"set"    ? setOutcome(path)
+                                : fields[0] == u"replay" ? replayOutcome(path)
+                                                         : settingsOutcome(path);
         EXPECT_EQ(outcome.toStdString(), fields.mid(2).join(u' ').toStdString());
     }
     EXPECT_GE(cases, 40);

@@ -25,7 +25,7 @@ RecordedEvent input(Millis at, GameInput::Kind kind, float x = 0, float y = 0)
 GameRecording sampleGame()
 {
     using K = GameInput::Kind;
-    GameRecording recording{18446744073709551615ULL, QStringLiteral("/tmp/my levels"), {}, {}, {}};
+    GameRecording recording{18446744073709551615ULL, QStringLiteral("/tmp/my levels"), {}, {}, {}, {}};
     recording.levels.push_back({1, QStringLiteral("level1.txt"), QByteArray(32, '\x5a')});
     recording.levels.push_back({2, QStringLiteral("my level 2.txt"), QByteArray(32, '\x01')});
     recording.events = {input(0, K::NewGame),
@@ -130,7 +130,7 @@ TEST(ReplayFile, AHostileFileIsRefusedAtTheLineAtFault)
         {"1p+4 1.8p+3", "1p+4", 6, "hexadecimal"},
         {"20 down", "-20 down", 6, "time in milliseconds"},
         {"20 down", "99999999999999999999 down", 6, "time in milliseconds"},
-        {"pondrake-replay 1", "pondrake-replay 3", 1, "newer version"},
+        {"pondrake-replay 1", "pondrake-replay 4", 1, "newer version"},
         {"pondrake-replay 1", "pondrake-replay x", 1, "no number"},
         {"pondrake-replay 1", "PK\x03\x04", 1, "no replay"},
         {"seed 7", "seed -7", 2, "whole number"},

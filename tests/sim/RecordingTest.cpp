@@ -1,10 +1,15 @@
 // Replays as round trips through the rules: games played on the simulator's own clock, recorded,
 // written, read and played again end on the same board, score and totals; a replay of a level
-// that has changed is refused; a replay that goes another way is caught at the event where it parts.
+// that has changed is refused; a replay that goes another way is caught at the event where it
+// parts; a continued game and a self-contained one verify whole.
+#include "files/FileBytes.h"
 #include "sim/BotPlayer.h"
+#include "sim/EarlierSittings.h"
 #include "sim/GameRun.h"
 #include "sim/Players.h"
+#include "sim/RecordingCheck.h"
 #include "sim/RecordingPlayer.h"
+#include "sim/SelfContained.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -108,7 +113,9 @@ TEST_F(RecordingRoundTrip, AChangedOrMissingLevelRefusesTheReplay)
     EXPECT_EQ(player.levelsMatched(), (std::vector<bool>{true, false, true}));
     EXPECT_FALSE(player.step());
     ASSERT_TRUE(QFile::remove(levelPath(2)));
-    EXPECT_EQ(divergenceOf(recording), "Level 2 (level2.txt) cannot be found");
+    EXPECT_EQ(divergenceOf(recording), "Level 2 needs the file level2.txt with the SHA-256 " +
+                                           recording.levels[1].sha256.toHex().toStdString() +
+                                           ", which cannot be found");
 }
 
 // Each row changes the recorded game as a changed rule would, and names where the replay parts.
@@ -174,7 +181,7 @@ TEST_F(RecordingRoundTrip, AContinuedGameAndAFastForwardedOneReplayToTheSameEnd)
 {
     for (const KeptLevel& from : {KeptLevel{2, 40, 3, 1, false}, KeptLevel{3, -5, 0, 7, true}}) {
         BotPlayer bot;
-        const GameRun run = playGame(m_dir.path(), 5, bot, {from, {}});
+        const GameRun run = playGame(m_dir.path(), 5, bot, {from, {}, {}, 0});
         ASSERT_FALSE(run.levelEnds.empty());
         EXPECT_EQ(run.levelEnds.front().level, from.levelNumber);
         EXPECT_EQ(run.recording.start, from);
@@ -198,10 +205,71 @@ TEST_F(RecordingRoundTrip, AContinuedGameAndAFastForwardedOneReplayToTheSameEnd)
         switches += speed != clock.speed();
         clock.setSpeed(speed);
     };
-    const GameRun fast = playGame(m_dir.path(), 5, bot, {{}, pace});
+    const GameRun fast = playGame(m_dir.path(), 5, bot, {{}, pace, {}, 0});
     EXPECT_GT(switches, 20);
     ASSERT_TRUE(fast.won);
     RecordingPlayer again(throughFile(fast.recording), m_dir.path());
     again.playToEnd();
     expectSameGame(fast, again);
+}
+
+// A game left at the start of level 2 and continued with the recording kept with it is recorded
+// whole: it verifies from level 1, and a later sitting goes on only from the level the rules kept.
+TEST_F(RecordingRoundTrip, AContinuedGameIsRecordedWholeAndVerifiesFromLevelOne)
+{
+    BotPlayer first;
+    const GameRun left = playGame(m_dir.path(), 5, first, {{}, {}, {}, 2});
+    ASSERT_TRUE(left.kept && left.keptRecording);
+    const QByteArray keptBytes = recordingBytes(*left.keptRecording);
+    const std::optional<GameRecording> earlier = earlierSittings(keptBytes, *left.kept, m_dir.path());
+    ASSERT_TRUE(earlier);
+    KeptLevel other = *left.kept;
+    other.score += 1;
+    EXPECT_FALSE(earlierSittings(keptBytes, other, m_dir.path())) << "a kept game that is not where it leads";
+
+    BotPlayer second;
+    const GameRun whole = playGame(m_dir.path(), 6, second, {left.kept, {}, earlier, 0});
+    ASSERT_TRUE(whole.won);
+    EXPECT_TRUE(!whole.recording.start && whole.levelEnds.front().level == 1);
+    const GameRecording read = throughFile(whole.recording);
+    RecordingPlayer again(read, m_dir.path());
+    again.playToEnd();
+    expectSameGame(whole, again);
+
+    // The sitting's claim is checked against the rules, never taken.
+    const std::size_t sitting = indexOf(read, "sitting");
+    GameRecording forged = read;
+    forged.events[sitting].input.start.score = 30000;
+    EXPECT_NE(divergenceOf(forged).find("where the rules kept level 2"), std::string::npos) << divergenceOf(forged);
+    forged = read;
+    forged.events[sitting].seed += 1;  // the turtles face other ways: the game parts somewhere
+    EXPECT_NE(divergenceOf(forged), "none");
+}
+
+// A game saved with its set plays from the carried levels alone, with no level on disk; a set that
+// has changed since the game cannot travel with it.
+TEST_F(RecordingRoundTrip, ASelfContainedGameVerifiesWithNoLevelsOnDisk)
+{
+    BotPlayer bot;
+    const GameRun won = playGame(m_dir.path(), 5, bot);
+    ASSERT_TRUE(won.won);
+    SetFile set{QStringLiteral("Three"), {}, {}, {}};
+    for (int n = 1; n <= 3; ++n)
+        set.levels.push_back(readFileHead(levelPath(n), 1 << 20)->bytes);
+    SetFile changed{set.name, {}, {}, {set.levels[1], set.levels[0], set.levels[2], set.levels[0]}};
+    EXPECT_EQ(selfContained(won.recording, changed).problem, "Level 1 has changed since this game was played");
+    changed.levels = {set.levels[0], set.levels[1], set.levels[2], set.levels[0]};  // a level added since it was won
+    EXPECT_TRUE(selfContained(won.recording, changed).problem.startsWith("the set has changed since this game"));
+    SelfContained carried = selfContained(won.recording, set);
+    ASSERT_TRUE(carried.recording) << carried.problem.toStdString();
+
+    QTemporaryDir elsewhere;
+    const QString path = elsewhere.filePath(QStringLiteral("game.replay"));
+    ASSERT_TRUE(replaceFile(path, recordingBytes(*carried.recording)));
+    for (int n = 1; n <= 3; ++n)
+        ASSERT_TRUE(QFile::remove(levelPath(n)));
+    const RecordingCheck check = checkRecording(path, m_dir.path(), QStringLiteral("/no/such/folder"));
+    EXPECT_EQ(check.status, RecordingCheck::Matches) << check.json;
+    const std::string named = "\"set\":{\"name\":\"Three\",\"identity\":\"" + setIdentity(set.levels).toStdString();
+    EXPECT_NE(check.json.find(named + "\",\"levels\":3}"), std::string::npos) << check.json;
 }

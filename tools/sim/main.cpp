@@ -36,7 +36,8 @@ const char* const Usage =
     "  --verify FILE   plays a replay and checks it: exit 0 when it matches, 1 when it\n"
     "                  diverges, 2 when it cannot be read\n"
     "  --levels DIR    where --verify finds the levels (default: the folder the replay\n"
-    "                  names, else the program's levels/)\n";
+    "                  names, else the program's levels/); a self-contained replay\n"
+    "                  carries its levels and needs none\n";
 
 std::optional<std::uint64_t> wholeNumber(const char* text)
 {

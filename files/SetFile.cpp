@@ -1,0 +1,147 @@
+#include "files/SetFile.h"
+
+#include "files/FileBytes.h"
+#include "files/NumberText.h"
+#include "files/SetLevelSection.h"
+
+#include <QByteArrayList>
+#include <QCryptographicHash>
+#include <QStringList>
+
+#include <algorithm>
+
+namespace {
+
+const QByteArray Magic = "pondrake-set";
+constexpr qsizetype MaxHeaderLine = 1024;
+constexpr int MaxDescriptionLines = 100;
+
+bool hasControl(const QString& text)
+{
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7f; });
+}
+
+// Reads the file line by line; fail() records the first fault and ends the reading.
+class Reader {
+public:
+    explicit Reader(const QByteArray& bytes) : m_bytes(bytes) {}
+
+    SetReading read()
+    {
+        SetFile set;
+        const QByteArrayList magic = next().split(' ');
+        const int version = magic.size() == 2 ? wholeNumber<int>(magic[1]).value_or(0) : 0;
+        if (magic[0] != Magic || version < 1)
+            return fail(QStringLiteral("this is no level set file"));
+        if (version > SetFileVersion)
+            return fail(QStringLiteral("this set was made by a newer version of the game"));
+        SetLevelSection levels;
+        int descriptionLines = 0;
+        while (m_pos < m_bytes.size()) {
+            const QByteArray line = next();
+            const qsizetype space = line.indexOf(' ');
+            const QByteArray word = space < 0 ? line : line.left(space);
+            const QByteArray rest = space < 0 ? QByteArray() : line.mid(space + 1);
+            if (word == "level") {
+                if (const QString wrong = levels.add(rest); !wrong.isEmpty())
+                    return fail(wrong);
+                continue;
+            }
+            if (!levels.levels().empty())
+                return fail(QStringLiteral("only levels follow the first level"));
+            const QString text = QString::fromUtf8(rest);
+            if (line.size() > MaxHeaderLine || text.toUtf8() != rest || hasControl(text))
+                return fail(QStringLiteral("a line of the set's header is too long, not UTF-8 text or holds a "
+                                           "control character"));
+            if (word == "name" && set.name.isEmpty()) {
+                if (const std::optional<QString> wrong = setNameProblem(text))
+                    return fail(*wrong);
+                set.name = text;
+            } else if (word == "author" && set.author.isEmpty() && !text.isEmpty()) {
+                set.author = text;
+            } else if (word == "description" && descriptionLines++ < MaxDescriptionLines) {
+                set.description += (descriptionLines > 1 ? QStringLiteral("\n") : QString()) + text;
+            } else {
+                return fail(QStringLiteral("unknown line in the set's header"));
+            }
+        }
+        if (set.name.isEmpty())
+            return fail(QStringLiteral("the set has no name"));
+        if (levels.levels().empty())
+            return fail(QStringLiteral("the set holds no level"));
+        set.levels = std::move(levels.levels());
+        return {std::move(set), 0, {}};
+    }
+
+private:
+    // The next line without its end; a CR before the LF is no part of it.
+    QByteArray next()
+    {
+        qsizetype end = m_bytes.indexOf('\n', m_pos);
+        if (end < 0)
+            end = m_bytes.size();
+        QByteArray line = m_bytes.mid(m_pos, std::min(end - m_pos, SetLevelSection::maxLineBytes() + 1));
+        m_pos = end + 1;
+        ++m_line;
+        if (line.endsWith('\r'))
+            line.chop(1);
+        return line;
+    }
+
+    SetReading fail(const QString& message) const { return {std::nullopt, m_line, message}; }
+
+    const QByteArray& m_bytes;
+    qsizetype m_pos = 0;
+    int m_line = 0;
+};
+
+}  // namespace
+
+QByteArray setFileBytes(const SetFile& set)
+{
+    QByteArray bytes = Magic + ' ' + QByteArray::number(SetFileVersion) + "\nname " + set.name.toUtf8() + '\n';
+    if (!set.author.isEmpty())
+        bytes += "author " + set.author.toUtf8() + '\n';
+    if (!set.description.isEmpty())
+        for (const QString& line : set.description.split(u'\n'))
+            bytes += "description " + line.toUtf8() + '\n';
+    for (const QByteArray& level : set.levels)
+        bytes += "level " + SetLevelSection::text(level) + '\n';
+    return bytes;
+}
+
+SetReading readSetFile(const QByteArray& bytes)
+{
+    if (bytes.size() > MaxSetBytes)
+        return {std::nullopt, 0, QStringLiteral("the file is larger than a level set can be")};
+    return Reader(bytes).read();
+}
+
+SetReading readSetFileAt(const QString& path)
+{
+    const std::optional<FileHead> head = readFileHead(path, MaxSetBytes);
+    if (!head)
+        return {std::nullopt, 0, QStringLiteral("the file cannot be read")};
+    if (head->cut)
+        return {std::nullopt, 0, QStringLiteral("the file is larger than a level set can be")};
+    return readSetFile(head->bytes);
+}
+
+QByteArray setIdentity(const std::vector<QByteArray>& levels)
+{
+    QCryptographicHash identity(QCryptographicHash::Sha256);
+    for (const QByteArray& level : levels)
+        identity.addData(QCryptographicHash::hash(level, QCryptographicHash::Sha256));
+    return identity.result().toHex();
+}
+
+std::optional<QString> setNameProblem(const QString& name)
+{
+    if (name.trimmed().isEmpty())
+        return QStringLiteral("a set's name is not empty");
+    if (name.size() > MaxSetNameLength)
+        return QStringLiteral("a set's name is at most %1 characters long").arg(MaxSetNameLength);
+    if (hasControl(name))
+        return QStringLiteral("a set's name holds no control character");
+    return std::nullopt;
+}

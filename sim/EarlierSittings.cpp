@@ -1,0 +1,15 @@
+#include "sim/EarlierSittings.h"
+
+#include "sim/RecordingPlayer.h"
+
+std::optional<GameRecording> earlierSittings(const QByteArray& bytes, const KeptLevel& kept, const QString& setFolder)
+{
+    RecordingReading reading = readRecording(bytes);
+    if (!reading.recording)
+        return std::nullopt;
+    RecordingPlayer player(std::move(*reading.recording), setFolder);
+    player.playToEnd();
+    if (player.refusal() || player.divergence() || !player.endConfirmed() || player.kept() != kept)
+        return std::nullopt;
+    return player.recording();
+}

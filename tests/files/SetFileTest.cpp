@@ -1,0 +1,143 @@
+// The level set file and the self-contained replay that carries a set: written and read back
+// byte for byte, the set's identity as documented, and hostile files refused at the line at fault.
+
+#include "files/SetFile.h"
+#include "files/ReplayFile.h"
+
+#include <QCryptographicHash>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A level that reads whole: its music, three numbers and 20 rows of blanks, CR LF as on disk.
+QByteArray level(const char* music)
+{
+    QByteArray bytes = QByteArray(music) + "\r\n100\r\n1500\r\n1000\r\n";
+    for (int row = 0; row < 20; ++row)
+        bytes += QByteArray(20, 'b') + "\r\n";
+    return bytes;
+}
+
+const QByteArray A = level("a.mid"), B = level("b.mid");
+
+const QByteArray GoodSet = "pondrake-set 1\nname Rocks\nlevel " + A.toBase64() + "\nlevel " + B.toBase64() + '\n';
+
+QByteArray sha(const QByteArray& bytes) { return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256); }
+
+// Two levels carried, level 1 played.
+const QByteArray GoodReplay = "pondrake-replay 3\nseed 7\nset Rocks\nsetlevel " + A.toBase64() + "\nsetlevel " +
+                              B.toBase64() + "\nlevel 1 " + sha(A).toHex() + " level1.txt\n0 new\n30 end 5\n";
+
+struct Row {
+    QByteArray from;
+    QByteArray to;
+    int line;
+    const char* message;
+};
+
+template <typename Reading, typename Read>
+void expectRefusals(const QByteArray& good, const std::vector<Row>& rows, Read read)
+{
+    for (const Row& row : rows) {
+        QByteArray bytes = good;
+        ASSERT_TRUE(bytes.contains(row.from)) << row.from.toStdString();
+        bytes.replace(row.from, row.to);
+        const Reading reading = read(bytes);
+        EXPECT_EQ(reading.line, row.line) << row.to.left(80).toStdString();
+        EXPECT_TRUE(reading.error.contains(QLatin1String(row.message)))
+            << row.to.left(80).toStdString() << ": " << reading.error.toStdString();
+    }
+}
+
+}  // namespace
+
+TEST(SetFile, ReadsBackByteForByteAndIsKnownByItsLevelsAlone)
+{
+    const SetFile set{
+        QStringLiteral("Rock G\u00e4rdens"), QStringLiteral("Kim"), QStringLiteral("One.\n\nTwo."), {A, B}};
+    const QByteArray bytes = setFileBytes(set);
+    const SetReading reading = readSetFile(bytes);
+    ASSERT_TRUE(reading.set) << reading.line << ": " << reading.error.toStdString();
+    EXPECT_EQ(*reading.set, set);
+    EXPECT_EQ(setFileBytes(*reading.set), bytes);
+    EXPECT_TRUE(readSetFile(QByteArray(GoodSet).replace("\n", "\r\n")).set) << "CR LF line ends are read too";
+
+    // sha256(sha256(A) + sha256(B)) of the raw digests, as worked out with Python's hashlib.
+    EXPECT_EQ(setIdentity(set.levels), "71b9ea99f92f6d667105e115ffda39912a6640a1c688044ea576b9e9be912043");
+    EXPECT_EQ(setIdentity({A}), "e7fb3dfa4983915426edeee7ead79e7e99422103c7a8ee9c4efc7f53e3e1731c");
+    EXPECT_NE(setIdentity({B, A}), setIdentity(set.levels)) << "the order of the levels counts";
+}
+
+TEST(SetFile, AHostileFileIsRefusedAtTheLineAtFault)
+{
+    const QByteArray notALevel = QByteArray("a.mid\r\n100\r\n").toBase64();
+    QByteArray thousandAndOne = "pondrake-set 1\nname Many\n";
+    for (std::size_t i = 0; i <= MaxSetLevels; ++i)
+        thousandAndOne += "level " + A.toBase64() + '\n';
+    const QByteArray tooLarge = (A + QByteArray(MaxSetLevelBytes, 'x')).toBase64();
+    expectRefusals<SetReading>(GoodSet,
+                               {
+                                   {"pondrake-set 1", "pondrake-set 2", 1, "newer version"},
+                                   {"pondrake-set 1", "pondrake-set", 1, "no level set"},
+                                   {"name Rocks", "name " + QByteArray(101, 'r'), 2, "at most 100"},
+                                   {"name Rocks",
+                                    "name Ro\xee\xee"
+                                    "cks",
+                                    2, "not UTF-8"},
+                                   {"name Rocks", "name Rocks\nname Stones", 3, "unknown line"},
+                                   {"name Rocks", "author Kim", 4, "no name"},
+                                   {"name Rocks", "name Rocks\n", 3, "unknown line"},
+                                   {"\nlevel " + B.toBase64(), "\nauthor Kim", 4, "only levels follow"},
+                                   {B.toBase64(), notALevel, 4,
+                                    "level 2 cannot be read as a level: it stops at "
+                                    "line 3"},
+                                   {B.toBase64(), tooLarge, 4, "level 2 is larger than a level can be"},
+                                   {"level " + A.toBase64() + "\nlevel " + B.toBase64() + '\n', "", 2, "no level"},
+                                   {GoodSet, thousandAndOne, 1003, "at most 1000 levels"},
+                               },
+                               readSetFile);
+    EXPECT_TRUE(readSetFile(GoodSet).set);
+    EXPECT_TRUE(readSetFile(QByteArray(MaxSetBytes + 1, 'x')).error.contains(QLatin1String("larger")));
+}
+
+// A self-contained replay carries its set and no path: a folder line it arrives with is dropped.
+// Its level lines must be the digests of the levels it carries.
+TEST(SetFile, ASelfContainedReplayCarriesItsSetAndIsRefusedAtTheLineAtFault)
+{
+    const RecordingReading reading = readRecording(GoodReplay);
+    ASSERT_TRUE(reading.recording && reading.recording->set) << reading.line << ": " << reading.error.toStdString();
+    EXPECT_EQ(reading.recording->set->levels, (std::vector<QByteArray>{A, B}));
+    EXPECT_EQ(recordingBytes(*reading.recording), GoodReplay);
+    const RecordingReading withFolder =
+        readRecording(QByteArray(GoodReplay).replace("seed 7\n", "seed 7\nfolder /home/kim/levels\n"));
+    ASSERT_TRUE(withFolder.recording && withFolder.folderDropped && !reading.folderDropped);
+    EXPECT_EQ(recordingBytes(*withFolder.recording), GoodReplay);
+
+    const QByteArray a = "setlevel " + A.toBase64() + '\n';
+    const QByteArray levelTwoOfA = "level 2 " + sha(A).toHex() + " level2.txt\n";
+    QByteArray tooMuch = "set Huge\n";  // 16 MiB of levels in a file well below the replay's 64 MiB
+    for (qsizetype bytes = 0; bytes <= MaxSetBytes; bytes += MaxSetLevelBytes)
+        tooMuch += "setlevel " + (A + QByteArray(MaxSetLevelBytes - A.size(), 'x')).toBase64() + '\n';
+    expectRefusals<RecordingReading>(
+        GoodReplay,
+        {
+            {"level1.txt\n", "level1.txt\n" + levelTwoOfA, 7, "not the level 2 that the replay carries"},
+            {"set Rocks\n", "", 3, "follow its name"},
+            {"set Rocks\n" + a, a + "set Rocks\n", 3, "follow its name"},
+            {"level1.txt\n", "level1.txt\n" + a, 7, "follow its name"},
+            {"set Rocks\n", "set Rocks\nset Stones\n", 4, "unknown line"},
+            {"set Rocks", "set \x01", 3, "control character"},
+            {"pondrake-replay 3", "pondrake-replay 2", 3, "unknown line"},
+            {"set Rocks\n" + a + "setlevel " + B.toBase64() + "\nlevel 1 " + sha(A).toHex() + " level1.txt\n",
+             "set Rocks\n", 3, "carries none"},
+            {"set Rocks\n", tooMuch, 260, "larger than a set can be"},
+            {"0 new\n", "0 new\n1 sitting 9 1 0 0 fresh\n", 8, "later sitting"},
+            {"0 new", "0 sitting 9 1 0 0 0 fresh", 7, "start with New Game"},
+        },
+        readRecording);
+    // A later sitting needs version 3.
+    const QByteArray sitting = "pondrake-replay 1\nseed 7\n0 new\n1 sitting 9 1 0 0 0 fresh\n2 end 0\n";
+    EXPECT_TRUE(readRecording(sitting).error.contains(QLatin1String("unknown event")));
+    EXPECT_TRUE(readRecording(QByteArray(sitting).replace("replay 1", "replay 3")).recording);
+}
