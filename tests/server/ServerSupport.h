@@ -55,6 +55,15 @@ inline QByteArray gameBody(const QByteArray& replay, int kind, const QString& na
         .toJson(QJsonDocument::Compact);
 }
 
+// A JSON object written out, its %1, %2, ... filled in with args.
+inline QJsonObject jsonOf(const char* text, const QStringList& args = {})
+{
+    QString filled = QString::fromUtf8(text);
+    for (const QString& arg : args)
+        filled = filled.arg(arg);
+    return QJsonDocument::fromJson(filled.toUtf8()).object();
+}
+
 class RunningServer {
 public:
     // On the PostgreSQL database of that name, or a SQLite table in dataFolder (a scratch one when empty).
@@ -75,17 +84,14 @@ public:
         }
     }
 
-    ~RunningServer() { kill(); }
-
-    int port() const { return m_port; }
-    qint64 pid() const { return m_process.processId(); }
-
-    // SIGKILL: nothing is finished.
-    void kill()
+    ~RunningServer()
     {
         m_process.kill();
         m_process.waitForFinished();
     }
+
+    int port() const { return m_port; }
+    qint64 pid() const { return m_process.processId(); }
 
     // SIGTERM; the exit code, and the log from the start to the end.
     int stop()

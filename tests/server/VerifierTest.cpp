@@ -1,7 +1,6 @@
-// The verification behind the API: a whole game's verdict carries its set, the pool counts its
+// The verification behind the API: a whole game is accepted unless stopped, the pool counts its
 // games and stops one that plays too long, and the client's address is the one a trusted proxy saw.
 
-#include "files/ReplayFile.h"
 #include "server/GameVerifier.h"
 #include "server/RateLimiter.h"
 #include "server/VerifierPool.h"
@@ -9,16 +8,13 @@
 
 #include <thread>
 
-TEST(Verdict, AWholeGameIsAcceptedWithItsSetUnlessItsVerificationIsStopped)
+TEST(Verdict, AWholeGameIsAcceptedUnlessItsVerificationIsStopped)
 {
     const QByteArray whole = serverGame("continued-whole");
     const std::atomic<bool> go{false}, stopped{true};
     const Verdict fair = verifyGame(whole, go);
     ASSERT_TRUE(fair.accepted) << fair.message.toStdString();
     EXPECT_EQ(fair.score, 603);
-    EXPECT_EQ(fair.set, setIdentity(readRecording(whole).recording->set->levels));
-    EXPECT_EQ(fair.setName, "First Three");
-    EXPECT_EQ(fair.levelCount, 3);
     EXPECT_EQ(verifyGame(whole, stopped).message, "the game took too long to verify");
 }
 
