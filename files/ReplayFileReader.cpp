@@ -207,7 +207,7 @@ private:
     const QByteArray& m_bytes;
     std::set<Int16> m_levelNumbers;  // a file may name thousands: no search through a list
     SetLevelSection m_levels;
-    bool m_folderDropped = false;        // a self-contained replay's set
+    bool m_folderDropped = false;  // a self-contained replay came with a folder line, left unread
     qsizetype m_pos = 0;
     int m_line = 0;
     int m_version = 0;
