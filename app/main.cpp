@@ -1,4 +1,5 @@
 #include "app/CommandLine.h"
+#include "app/SingleGame.h"
 #include "core/Random.h"
 #include "core/modGlobals.h"
 #include "files/ScoreLocation.h"
@@ -7,15 +8,22 @@
 #include "ui/audio/modSound.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QFont>
 #include <QIcon>
 #include <QStandardPaths>
+#include <QTimer>
+
+#include <cstdio>
 
 int main(int argc, char* argv[])
 {
     // Before the application object: without a display QApplication would abort.
-    if (const std::optional<int> answered = AnswerCommandLine(argc, argv))
+    QString file;
+    if (const std::optional<int> answered = AnswerCommandLine(argc, argv, &file))
         return *answered;
+    if (!file.isEmpty())
+        file = QFileInfo(file).absoluteFilePath();  // the game that takes it may stand elsewhere
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pondrake"));
     // Ties the window to the menu entry, and shows its icon where the icon theme has it.
@@ -33,10 +41,23 @@ int main(int argc, char* argv[])
 
     const QString programFolder = QCoreApplication::applicationDirPath();
     const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    SingleGame single(dataFolder);
+    if (single.handOver(file))
+        return 0;
     const QString scoresPath = ScoreLocation(programFolder, dataFolder);
     frmPondrake window(globals, random, sound, programFolder, scoresPath);
     // The settings have a file of their own: an organisation name for QSettings would move the data folder.
     window.usePlayerFolders(dataFolder, QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+    if (!single.listen())
+        std::fprintf(stderr, "pondrake: files opened later start a game of their own\n");
+    QObject::connect(&single, &SingleGame::handedOver, &window, [&window](const QString& handed) {
+        window.raise();
+        window.activateWindow();
+        if (!handed.isEmpty())
+            window.openFile(handed);
+    });
     window.show();
+    if (!file.isEmpty())
+        QTimer::singleShot(0, &window, [&window, file] { window.openFile(file); });
     return QApplication::exec();
 }

@@ -1,6 +1,7 @@
 #include "editor/CheckLevelWindow.h"
 
 #include "editor/LevelCheck.h"
+#include "ui/AccessibleNames.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -43,6 +44,11 @@ CheckLevelWindow::CheckLevelWindow(const CheckResult& result, QWidget* parent) :
     bold.setBold(true);
     lblVerdict->setFont(bold);
     lblVerdict->setText(result.verdict());
+    using AccessibleNames::nameValue;
+    nameValue(lblBot, tr("Computer player"));
+    nameValue(lblEffort, tr("Difficulty"));
+    nameValue(lblIdle, tr("Nobody at the board"));
+    nameValue(lblReach, tr("Turtles with a way to water"));
     if (result.readable()) {
         const SeedSummary bot = result.bot();
         const SeedSummary idle = result.idle();

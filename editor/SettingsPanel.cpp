@@ -2,6 +2,7 @@
 
 #include "editor/LevelDocument.h"
 #include "editor/SettingBox.h"
+#include "ui/AccessibleNames.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -70,6 +71,27 @@ SettingsPanel::SettingsPanel(QWidget* parent) : QFrame(parent)
     turtle = setting(this, TurtleRange, "Turtle", 135);
     caption(this, QStringLiteral("Dog/Alien Speed"), {8, 164, 62, 30});
     dog = setting(this, DogRange, "Dog", 167);
+    nameControls();
+}
+
+void SettingsPanel::nameControls()
+{
+    using AccessibleNames::name;
+    name(this, tr("Level Settings"));
+    name(pictSelected, tr("Selected Item"));
+    // Named by its text, which says whether a test runs.
+    butTest->setAccessibleDescription(tr("Plays the level on the board; End Test brings back the board as it was"));
+    name(txtMusicFile, tr("Music File"), tr("The music played during the level: a file in the audio folder"));
+    name(butMusic, tr("Choose Music File"), tr("Opens a file dialog to choose the level's music"));
+    const QString enter = tr("Enter sets the slider to the number typed");
+    name(bonus->slider, tr("Bonus"), tr("Bonus seconds at the level's start, from 10 to 500"));
+    name(bonus->text, tr("Bonus seconds"), enter);
+    name(turtle->slider, tr("Turtle and Foot Speed"),
+         tr("Milliseconds between two steps of the turtles and feet, from 50 to 3000"));
+    name(turtle->text, tr("Turtle and Foot milliseconds"), enter);
+    name(dog->slider, tr("Dog and Alien Speed"),
+         tr("Milliseconds between two steps of the dogs and aliens, from 50 to 3000"));
+    name(dog->text, tr("Dog and Alien milliseconds"), enter);
 }
 
 LevelSettingsText SettingsPanel::settings() const

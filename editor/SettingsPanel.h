@@ -38,6 +38,7 @@ public:
     SettingBox* dog;
 
 private:
+    void nameControls();  // for a screen reader
     // The program's own setting of one (Open Level, undo): a slider follows its number.
     void showSetting(LevelSetting setting, const QString& text);
     SettingBox* box(LevelSetting setting) const;

@@ -7,6 +7,7 @@
 
 class QLabel;
 class QPixmap;
+class QString;
 class QToolButton;
 class QWidget;
 class TileSet;
@@ -38,6 +39,8 @@ struct StatusColumn {
     // Builds the column on the client; a click on a palette picture calls picked with its code.
     StatusColumn(QWidget* client, const std::function<void(TileCode)>& picked);
     void showTiles(const TileSet& tiles);
+    // The palette picture's name for a code, as its tooltip says it.
+    static QString paletteName(TileCode code);
 
     QLabel* lblScore;
     QLabel* lblTime;

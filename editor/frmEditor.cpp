@@ -81,6 +81,8 @@ QWidget* frmEditor::buildClient()
     pictMain = new BoardPicture(m_client);
     pictMain->setObjectName(QStringLiteral("pictMain"));
     pictMain->move(0, 0);
+    pictMain->setAccessibleDescription(
+        tr("A click places the selected item on a square; during a test the keys steer as in the game"));
     connect(pictMain, &BoardPicture::MouseDown, this, &frmEditor::pictMain_MouseDown);
     connect(pictMain, &BoardPicture::MouseMove, this, &frmEditor::pictMain_MouseMove);
     connect(pictMain, &BoardPicture::MouseUp, this, &frmEditor::pictMain_MouseUp);
@@ -130,7 +132,7 @@ void frmEditor::Form_Load()
     m_tiles = TileSet::load(m_programFolder);
     pictMain->setTiles(m_tiles);
     m_column->showTiles(m_tiles);
-    pictSelected->setPixmap(tilePixmap(m_tiles, Tile::Blank));
+    Palette_Click(Tile::Blank);
     if (screen())
         applyPanelRule(screen()->size());
     ResetEditor();

@@ -24,6 +24,8 @@ void frmEditor::buildMenus()
     for (QLineEdit* box : {txtMusicFile, txtBonus, txtTurtle, txtDog})
         box->installEventFilter(this);
     mnuPlaySet = mnuFile->addAction(QStringLiteral("Play This Set"), m_files, &FileCommands::mnuPlaySet_Click);
+    mnuFile->addAction(QStringLiteral("Export Set..."), m_files, &FileCommands::mnuExportSet_Click)
+        ->setObjectName(QStringLiteral("mnuExportSet"));
     mnuExit = mnuFile->addAction(QStringLiteral("Exit"), this, &frmEditor::mnuExit_Click);
     QMenu* mnuEdit = menuBar->addMenu(QStringLiteral("&Edit"));
     mnuUndo = m_document->history().createUndoAction(mnuEdit, QStringLiteral("&Undo"));

@@ -1,6 +1,7 @@
 #include "files/LevelSet.h"
 
 #include "files/LevelFile.h"
+#include "files/SetFolder.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -67,6 +68,8 @@ QString SetName(const QString& setFolder, const QString& programFolder, const QS
         return ShippedSetName;
     if (!playerDataFolder.isEmpty() && SameFolder(setFolder, MyLevelsFolder(playerDataFolder)))
         return QStringLiteral("My Levels");
+    if (const std::optional<SetFile> imported = KeptSetHeader(setFolder))
+        return imported->name;
     const QString name = QFileInfo(QDir::cleanPath(setFolder)).fileName();
     return name.isEmpty() ? QDir::toNativeSeparators(setFolder) : name;
 }

@@ -26,7 +26,8 @@ enum class SetProblem { None, NoFolder, Unreadable, NoFirstLevel };
 SetProblem CheckLevelSet(const QString& setFolder);
 QString SetProblemText(const QString& setFolder, SetProblem problem);
 
-// The name the player sees: "My Levels", the shipped set's, or the folder's own name.
+// The name the player sees: "My Levels", the shipped set's, an imported set's own (kept in its
+// folder), or the folder's own name.
 QString SetName(const QString& setFolder, const QString& programFolder, const QString& playerDataFolder);
 inline const QString ShippedSetName = QStringLiteral("Pondrake Levels");
 

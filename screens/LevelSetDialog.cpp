@@ -2,6 +2,9 @@
 
 #include "files/LevelSet.h"
 #include "files/PlayerFiles.h"
+#include "files/SetFolder.h"
+#include "ui/AccessibleNames.h"
+#include "ui/SetExport.h"
 
 #include <QDialogButtonBox>
 #include <QDir>
@@ -21,18 +24,24 @@ LevelSetDialog::LevelSetDialog(PlayerFiles& files, QWidget* parent) : QDialog(pa
     auto* layout = new QVBoxLayout(this);
     listSets = new QListWidget(this);
     listSets->setMinimumSize(420, 160);
+    AccessibleNames::name(listSets, tr("Level Sets"),
+                          tr("The level sets to play: the shipped one, your own and others"));
     layout->addWidget(listSets);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     butOther = buttons->addButton(QStringLiteral("Other &Folder..."), QDialogButtonBox::ActionRole);
+    butExport = buttons->addButton(QStringLiteral("&Export..."), QDialogButtonBox::ActionRole);
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &LevelSetDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &LevelSetDialog::reject);
     connect(butOther, &QPushButton::clicked, this, &LevelSetDialog::butOther_Click);
+    connect(butExport, &QPushButton::clicked, this, &LevelSetDialog::butExport_Click);
     connect(listSets, &QListWidget::itemDoubleClicked, this, &LevelSetDialog::accept);
 
     addRow(ShippedSetFolder(files.programFolder()));
     if (!files.myLevels().isEmpty())
         addRow(files.myLevels());
+    for (const QString& folder : ImportedSets(files.dataFolder()))
+        addRow(folder);
     for (const QString& folder : files.settings.otherSets)
         addRow(folder);
     if (!files.shippedSet())
@@ -76,6 +85,14 @@ void LevelSetDialog::butOther_Click()
     for (int row = 0; row < listSets->count(); ++row)
         if (listSets->item(row)->data(Qt::UserRole).toString() == folder)
             listSets->setCurrentRow(row);
+}
+
+void LevelSetDialog::butExport_Click()
+{
+    if (const QListWidgetItem* item = listSets->currentItem()) {
+        const QString folder = item->data(Qt::UserRole).toString();
+        exportSetFolder(this, folder, SetName(folder, m_files.programFolder(), m_files.dataFolder()));
+    }
 }
 
 void LevelSetDialog::accept()

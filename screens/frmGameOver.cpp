@@ -3,6 +3,7 @@
 #include "files/CBase64.h"
 #include "files/TextLines.h"
 #include "screens/InkPicture.h"
+#include "ui/AccessibleNames.h"
 #include "ui/Look.h"
 
 #include <QGroupBox>
@@ -54,6 +55,7 @@ frmGameOver::frmGameOver(const QString& scoresPath, QWidget* parent) : QDialog(p
     label(this, QStringLiteral("Your Score:"), {2880, 840, 1695, 375}, 12);
     lblScore = label(this, QStringLiteral("0"), {4560, 840, 1695, 375}, 12, QColor(0, 0, 255));
     lblScore->setObjectName(QStringLiteral("lblScore"));
+    AccessibleNames::nameValue(lblScore, tr("Your Score"));
 
     buildFrameTopScore();
     buildFrameNotTop();
@@ -82,6 +84,13 @@ void frmGameOver::buildFrameTopScore()
     txtName->installEventFilter(this);
     butOkType = button(frameTopScore, QStringLiteral("Submit"), "butOkType", {6960, 1680, 975, 375});
 
+    using AccessibleNames::name;
+    name(frameTopScore, tr("New High Score"));
+    name(InkPicture1, tr("Handwritten name"), tr("Write your name here with a pen or the mouse"));
+    name(butClear, tr("Clear"), tr("Wipes out the handwritten name"));
+    name(butOKWrite, tr("Submit handwritten name"));
+    name(txtName, tr("Typed name"));
+    name(butOkType, tr("Submit typed name"));
     connect(butClear, &QPushButton::clicked, this, &frmGameOver::butClear_Click);
     connect(butOKWrite, &QPushButton::clicked, this, &frmGameOver::butOKWrite_Click);
     connect(butOkType, &QPushButton::clicked, this, &frmGameOver::butOkType_Click);
@@ -93,6 +102,7 @@ void frmGameOver::buildFrameNotTop()
     frameNotTop->setObjectName(QStringLiteral("frameNotTop"));
     frameNotTop->setGeometry(Look::twips(QRect(240, 1440, 8175, 1695)));
     label(frameNotTop, QStringLiteral("Alas, you did not score in the top ten."), {720, 240, 7095, 615}, 15.75);
+    AccessibleNames::name(frameNotTop, tr("Not in the top ten"));
     butBummer = button(frameNotTop, QStringLiteral("Bummer"), "butBummer", {3120, 960, 1335, 495});
     connect(butBummer, &QPushButton::clicked, this, &frmGameOver::butBummer_Click);
 }

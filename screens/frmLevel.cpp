@@ -1,5 +1,6 @@
 #include "screens/frmLevel.h"
 
+#include "ui/AccessibleNames.h"
 #include "ui/Look.h"
 
 #include <QCloseEvent>
@@ -28,6 +29,9 @@ frmLevel::frmLevel(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::Customize
                     {360, 1920, 4215, 975}, 14.25, Qt::red);
     lblReplay->setWordWrap(true);
     lblReplay->hide();
+    setAccessibleName(tr("Level Over"));
+    AccessibleNames::nameValue(lblSaved, tr("Turtles saved this level"));
+    AccessibleNames::nameValue(lblLost, tr("Turtles lost this level"));
 
     Timer1.setInterval(7000);
     Timer1.setSingleShot(true);

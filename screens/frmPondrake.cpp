@@ -2,6 +2,8 @@
 #include "screens/frmPondrake.h"
 
 #include "files/RecordingShelf.h"
+#include "screens/FileOpener.h"
+#include "ui/AccessibleNames.h"
 #include "ui/BoardPicture.h"
 #include "ui/HelpWindow.h"
 #include "ui/Look.h"
@@ -28,7 +30,8 @@ frmPondrake::frmPondrake(modGlobals& globals, Random& random, modSound& sound, c
                          const QString& scoresPath, QWidget* parent)
     : QMainWindow(parent), m_globals(globals), m_random(random), m_sound(sound), m_programFolder(programFolder),
       m_files(programFolder, scoresPath), m_field(globals, random, GameScoring), m_flow(*this, m_field, m_clock),
-      m_audio(sound, programFolder), m_recorder(m_clock, random, m_field, seedFromClock)
+      m_audio(sound, programFolder), m_recorder(m_clock, random, m_field, seedFromClock), m_kept(m_files, m_recorder),
+      m_opener(new FileOpener(*this))
 {
     setUpRecorder();
     setWindowTitle(QStringLiteral("Pondrake"));
@@ -45,7 +48,7 @@ frmPondrake::frmPondrake(modGlobals& globals, Random& random, modSound& sound, c
     setUpKeys(client);
     buildMenus();
 
-    m_flow.setKeeper(&m_files);
+    m_flow.setKeeper(&m_kept);
     connect(qGuiApp, &QGuiApplication::applicationStateChanged, this, &frmPondrake::applicationStateChanged);
     Form_Load();
 }
@@ -68,6 +71,7 @@ void frmPondrake::buildStatusColumn(QWidget* client)
 
     lblCountdown = Look::label(client, QStringLiteral("3"), {ColumnLeft, 6600, ColumnWidth, 600}, 18, Qt::red);
     lblCountdown->setAlignment(Qt::AlignCenter);
+    AccessibleNames::nameValue(lblCountdown, tr("Countdown"));
 }
 
 void frmPondrake::buildMenus()
@@ -77,6 +81,8 @@ void frmPondrake::buildMenus()
     mnuContinue = mnuFile->addAction(QStringLiteral("&Continue Game"), this, &frmPondrake::mnuContinue_Click);
     mnuContinue->setEnabled(false);
     mnuLevelSet = mnuFile->addAction(QStringLiteral("Level &Set..."), this, &frmPondrake::mnuLevelSet_Click);
+    mnuImportSet =
+        mnuFile->addAction(QStringLiteral("&Import Level Set..."), m_opener, &FileOpener::mnuImportSet_Click);
     mnuFile->setToolTipsVisible(true);  // Continue Game says why it is off
     mnuPause = mnuFile->addAction(QStringLiteral("&Pause"), this, &frmPondrake::mnuPause_Click);
     mnuPause->setShortcut(Qt::Key_P);
@@ -114,6 +120,8 @@ void frmPondrake::showHelp(const QString& page)
     m_flow.apply({GameInput::Kind::Pause});
     HelpWindow::showPage(this, m_programFolder, page);
 }
+
+void frmPondrake::openFile(const QString& path) { m_opener->open(path); }
 
 void frmPondrake::mnuInstructions_Click() { showHelp(HelpWindow::Instructions); }
 

@@ -3,6 +3,7 @@
 #include "core/LevelFlow.h"
 #include "core/PlayField.h"
 #include "files/PlayerFiles.h"
+#include "screens/KeptSittings.h"
 #include "sim/GameRecorder.h"
 #include "ui/AudioMenu.h"
 #include "ui/WallClock.h"
@@ -13,6 +14,7 @@
 #include <optional>
 
 class BoardPicture;
+class FileOpener;
 class KeyboardPlay;
 class QAction;
 class QLabel;
@@ -45,6 +47,11 @@ public:
     PlayField& field() { return m_field; }
     const Clock& clock() const { return m_clock; }
     AudioControl& audio() { return m_audio; }
+    // A level set file or a replay handed to the game (FileOpener.h).
+    void openFile(const QString& path);
+    // Plays the set in that folder once a game in play is given up (the Level Editor's question);
+    // the set in play chosen again changes nothing.
+    void chooseSet(const QString& folder);
 
     // Event handlers. Whatever reaches the rules goes through the flow's door.
     void pictMain_MouseDown(float x, float y) { m_flow.apply({.kind = GameInput::Kind::MouseDown, .x = x, .y = y}); }
@@ -81,6 +88,7 @@ public:
     QAction* mnuNew;
     QAction* mnuContinue;  // on only when a game kept from another sitting can go on
     QAction* mnuLevelSet;
+    QAction* mnuImportSet;
     QAction* mnuPause;
     QAction* mnuFastForward;
     QAction* mnuAbort;  // Abort Game and Replay Level for the keyboard: the board keeps Tab
@@ -142,6 +150,8 @@ private:
     LevelFlow m_flow;
     AudioControl m_audio;
     GameRecorder m_recorder;  // every game, kept beside the score table (RecordingShelf.h)
+    KeptSittings m_kept;      // the game kept across sittings, with its recording so far
+    FileOpener* m_opener;
     QByteArray m_lastRecording;
     KeyboardPlay* m_keys = nullptr;
     std::optional<int> m_newEntry;  // the place of the entry the game-over window just wrote

@@ -2,6 +2,7 @@
 // stand for the two game buttons, the player's pause, and the clock's pace.
 #include "screens/frmPondrake.h"
 
+#include "ui/AccessibleNames.h"
 #include "ui/BoardPicture.h"
 #include "ui/KeyboardPlay.h"
 #include "ui/Look.h"
@@ -29,6 +30,7 @@ void frmPondrake::setUpKeys(QWidget* client)
     lblSpeed = Look::label(client, QStringLiteral("2x"), {10320, 7320, 1700, 375}, 12, Look::DarkBlue);
     lblSpeed->setAlignment(Qt::AlignCenter);
     lblSpeed->hide();
+    AccessibleNames::name(lblSpeed, tr("Fast Forward"), tr("The game runs at twice its speed"));
 }
 
 void frmPondrake::addPlayItems(QMenu* menu)

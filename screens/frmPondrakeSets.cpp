@@ -57,6 +57,7 @@ void frmPondrake::mnuContinue_Click()
     }
     m_files.chooseSet(kept->setFolder);
     m_files.saveSettings();
+    m_recorder.setEarlierSittings(m_kept.earlierSittings(*kept));  // so that the game is recorded whole
     m_flow.apply({.kind = GameInput::Kind::Continue, .start = kept->level});
 }
 
@@ -67,13 +68,18 @@ void frmPondrake::mnuLevelSet_Click()
     dialog.exec();
     m_flow.release();
     m_files.saveSettings();  // folders added with Other Folder... stay on the list
+    if (const std::optional<QString> folder = dialog.chosen())
+        chooseSet(*folder);
+}
+
+void frmPondrake::chooseSet(const QString& folder)
+{
     // The set in play chosen again changes nothing: its game, running or kept, goes on. Another
     // set is played once a running game is given up (changeLevelSet).
-    const std::optional<QString> folder = dialog.chosen();
-    if (folder && !SameFolder(*folder, m_files.setFolder())) {
-        m_chosenSet = *folder;
-        m_flow.apply({GameInput::Kind::LevelSet});
-    }
+    if (SameFolder(folder, m_files.setFolder()))
+        return;
+    m_chosenSet = folder;
+    m_flow.apply({GameInput::Kind::LevelSet});
 }
 
 void frmPondrake::playSet(const QString& folder)

@@ -2,6 +2,7 @@
 
 #include "files/RecordingShelf.h"
 #include "screens/InkDisplay.h"
+#include "ui/AccessibleNames.h"
 #include "ui/Look.h"
 #include "ui/RecordingWindow.h"
 
@@ -29,19 +30,22 @@ frmTopTen::frmTopTen(const QString& scoresPath, QWidget* parent) : QDialog(paren
     for (int i = 0; i < ScoreEntries; ++i) {
         const int top = 720 + RowTwips * i;
         const QRect rank = i < 9 ? QRect(120, top, 375, 375) : QRect(0, top, 615, 375);
-        Look::label(this, QStringLiteral("%1.").arg(i + 1), rank, 12);
+        AccessibleNames::name(Look::label(this, QStringLiteral("%1.").arg(i + 1), rank, 12), tr("Place %1").arg(i + 1));
 
         lblVal[i] = Look::label(this, QStringLiteral("0"), {720, top, 1215, 375}, 12, Look::DarkBlue);
         lblVal[i]->setObjectName(QStringLiteral("lblVal%1").arg(i));
         lblVal[i]->setTextFormat(Qt::PlainText);
+        AccessibleNames::nameValue(lblVal[i], tr("Score in place %1").arg(i + 1));
 
         lblScore[i] = Look::label(this, QString(), {2280, top, 4215, 375}, 12);
         lblScore[i]->setObjectName(QStringLiteral("lblScore%1").arg(i));
         // Names come from a file anyone can edit: never read them as markup.
         lblScore[i]->setTextFormat(Qt::PlainText);
+        AccessibleNames::nameValue(lblScore[i], tr("Name in place %1").arg(i + 1));
 
         inkScore[i] = new InkDisplay(SignatureSurface, this);
         inkScore[i]->setObjectName(QStringLiteral("inkScore%1").arg(i));
+        AccessibleNames::name(inkScore[i], tr("Handwritten name in place %1").arg(i + 1));
         inkScore[i]->move(Look::twips(2160), Look::twips(600 + RowTwips * i));
     }
 

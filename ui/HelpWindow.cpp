@@ -1,5 +1,7 @@
 #include "ui/HelpWindow.h"
 
+#include "ui/AccessibleNames.h"
+
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
@@ -15,6 +17,7 @@ HelpWindow::HelpWindow(QWidget* opener) : QDialog(opener)
     // Pages and pictures of the program folder are followed here; anything else (the web, mail)
     // is the desktop's to open.
     m_browser->setOpenExternalLinks(true);
+    AccessibleNames::name(m_browser, tr("Help page"));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     QPushButton* back = buttons->addButton(QStringLiteral("Back"), QDialogButtonBox::ActionRole);

@@ -1,5 +1,8 @@
 #include "ui/Look.h"
 
+#include "ui/AccessibleNames.h"
+
+#include <QCoreApplication>
 #include <QFont>
 #include <QLabel>
 
@@ -14,20 +17,22 @@ Look::StatusLabels Look::statusColumn(QWidget* parent)
     const auto caption = [&](const QString& text, int top, int height = 375) {
         label(parent, text, {ColumnLeft, top, ColumnWidth, height}, points)->setWordWrap(true);
     };
-    const auto value = [&](int top) {
-        return label(parent, QStringLiteral("0"), {ColumnLeft, top, ColumnWidth, 375}, points, DarkBlue);
+    const auto value = [&](int top, const char* name) {
+        QLabel* shown = label(parent, QStringLiteral("0"), {ColumnLeft, top, ColumnWidth, 375}, points, DarkBlue);
+        AccessibleNames::nameValue(shown, QCoreApplication::translate("Look", name));
+        return shown;
     };
     StatusLabels labels{};
     caption(QStringLiteral("Score"), 240);
-    labels.score = value(600);
+    labels.score = value(600, QT_TRANSLATE_NOOP("Look", "Score"));
     caption(QStringLiteral("Level"), 1200);
-    labels.level = value(1560);
+    labels.level = value(1560, QT_TRANSLATE_NOOP("Look", "Level"));
     caption(QStringLiteral("Bonus"), 2040);
-    labels.time = value(2400);
+    labels.time = value(2400, QT_TRANSLATE_NOOP("Look", "Bonus seconds"));
     caption(QStringLiteral("Turtles Saved"), 2880, 600);
-    labels.saved = value(3480);
+    labels.saved = value(3480, QT_TRANSLATE_NOOP("Look", "Turtles Saved"));
     caption(QStringLiteral("Turtles Lost"), 3960, 600);
-    labels.lost = value(4560);
+    labels.lost = value(4560, QT_TRANSLATE_NOOP("Look", "Turtles Lost"));
     return labels;
 }
 

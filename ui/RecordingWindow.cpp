@@ -1,8 +1,10 @@
 #include "ui/RecordingWindow.h"
 
 #include "sim/RecordingPlayer.h"
+#include "ui/AccessibleNames.h"
 #include "ui/BoardPicture.h"
 #include "ui/Look.h"
+#include "ui/RecordingSave.h"
 #include "ui/audio/AudioControl.h"
 
 #include <QFileInfo>
@@ -21,7 +23,8 @@ QString clockText(Millis ms) { return QStringLiteral("%1:%2").arg(ms / 60000).ar
 
 RecordingWindow::RecordingWindow(GameRecording recording, const QString& levelsFolder, const QString& programFolder,
                                  AudioControl* audio, QWidget* parent)
-    : QDialog(parent), m_recording(std::move(recording)), m_levelsFolder(levelsFolder), m_audio(audio)
+    : QDialog(parent), m_recording(std::move(recording)), m_levelsFolder(levelsFolder), m_programFolder(programFolder),
+      m_audio(audio)
 {
     setWindowTitle(QStringLiteral("Replay"));
     m_length = m_recording.events.empty() ? 0 : m_recording.events.back().at;
@@ -32,6 +35,7 @@ RecordingWindow::RecordingWindow(GameRecording recording, const QString& levelsF
     status = Look::statusColumn(this);
     lblCountdown = Look::label(this, QString(), {Look::ColumnLeft, 6600, Look::ColumnWidth, 600}, 18, Qt::red);
     lblCountdown->setAlignment(Qt::AlignCenter);
+    AccessibleNames::nameValue(lblCountdown, tr("Countdown"));
     buildControls();
     setFixedSize(Look::twips(Look::ColumnLeft + Look::ColumnWidth + 60), BoardPicture::PictureHeight + 74);
 
@@ -67,9 +71,14 @@ void RecordingWindow::buildControls()
     connect(butStep, &QPushButton::clicked, this, &RecordingWindow::stepTick);
     butStart = button(QStringLiteral("Start"), 314, 56);
     connect(butStart, &QPushButton::clicked, this, &RecordingWindow::restart);
+    butSaveAs = button(QStringLiteral("Save As..."), 374, 80);
+    connect(butSaveAs, &QPushButton::clicked, this, [this] {
+        setPlaying(false);
+        saveSelfContained(this, m_recording, m_levelsFolder, m_programFolder);
+    });
 
     sldTime = new QSlider(Qt::Horizontal, this);
-    sldTime->setGeometry(378, row + 6, 300, 24);
+    sldTime->setGeometry(462, row + 6, 216, 24);
     sldTime->setFocusPolicy(Qt::NoFocus);
     sldTime->setRange(0, int(std::min<Millis>(m_length, INT_MAX)));
     sldTime->setPageStep(10000);
@@ -78,6 +87,19 @@ void RecordingWindow::buildControls()
             seek(value);
     });
     lblClock = Look::labelAt(this, QString(), {688, row + 8, 115, 20}, 8.25);
+    nameControls();
+}
+
+void RecordingWindow::nameControls()
+{
+    using AccessibleNames::name;
+    AccessibleNames::nameValue(lblHappened, tr("What happened"));
+    AccessibleNames::nameValue(lblClock, tr("Time"));
+    butPlay->setAccessibleDescription(tr("Plays the game or holds it (Space)"));
+    for (std::size_t i = 0; i < Speeds.size(); ++i)
+        name(butSpeed[i], tr("Speed %1x").arg(Speeds[i]));
+    name(butStart, tr("Start"), tr("Goes back to the start of the game"));
+    name(sldTime, tr("Game time"), tr("Moves to a moment of the game"));
 }
 
 void RecordingWindow::watch(const QString& path, const QString& programFolder, AudioControl* audio, QWidget* parent)
@@ -93,9 +115,12 @@ void RecordingWindow::watch(const QString& path, const QString& programFolder, A
                              QStringLiteral("This game cannot be watched: %1%2.").arg(reading.error, where));
         return;
     }
+    // Where the game was played; else the shipped set, unless that is not the game's either, when
+    // the folder gone is named in the refusal with each level's file and fingerprint.
     const QString named = reading.recording->folder;
-    const QString levels =
-        !named.isEmpty() && QFileInfo(named).isDir() ? named : programFolder + QStringLiteral("/levels");
+    QString levels = programFolder + QStringLiteral("/levels");
+    if (!named.isEmpty() && (QFileInfo(named).isDir() || RecordingPlayer(*reading.recording, levels).refusal()))
+        levels = named;
     RecordingWindow window(std::move(*reading.recording), levels, programFolder, audio, parent);
     window.exec();
 }
@@ -196,6 +221,7 @@ void RecordingWindow::showState()
         line = QStringLiteral("The game went another way here: %1")
                    .arg(QString::fromStdString(player.divergence()->message));
     lblHappened->setText(line);
+    lblHappened->setToolTip(line);  // a refusal naming a fingerprint is longer than the board is wide
     m_showingTime = true;
     sldTime->setValue(int(std::min<Millis>(m_position, INT_MAX)));
     m_showingTime = false;

@@ -10,6 +10,7 @@
 #include "files/ReplayFile.h"
 #include "files/ScoreFile.h"
 #include "files/SetFile.h"
+#include "files/SetFolder.h"
 #include "tests/support/BoardText.h"
 
 #include <QFile>
@@ -133,7 +134,10 @@ QString settingsOutcome(const QString& path)
 QString setOutcome(const QString& path)
 {
     const SetReading r = readSetFileAt(path);
-    return r.set ? QStringLiteral("%1 by %2: %3 levels").arg(r.set->name, r.set->author).arg(r.set->levels.size())
+    return r.set ? QStringLiteral("%1 by %2: %3 levels into sets/%4")
+                       .arg(r.set->name, r.set->author)
+                       .arg(r.set->levels.size())
+                       .arg(SafeSetFolderName(r.set->name))
                  : QStringLiteral("refused at line %1: %2").arg(r.line).arg(r.error);
 }
 

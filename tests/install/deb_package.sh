@@ -91,7 +91,8 @@ grep -q "Version $version" "$folder/about.html" || fail "about.html does not car
 readelf -d "$folder/pondrake" | grep -q -E 'RPATH|RUNPATH' && fail "the program carries a library path"
 
 entry=$usr/share/applications/$id.desktop
-[ "$(sed -n 's/^Exec=//p' "$entry")" = pondrake ] || fail "the menu entry does not start pondrake"
+[ "$(sed -n 's/^Exec=//p' "$entry")" = "pondrake %f" ] || fail "the menu entry does not start pondrake on a file"
+grep -q 'type="application/x-pondrake-set"' "$usr/share/mime/packages/$id.xml" || fail "the kinds of file are not installed"
 [ "$(sed -n 's/^Icon=//p' "$entry")" = "$id" ] || fail "the menu entry does not show the icon $id"
 for size in 48 64 128 256; do
   icon=$usr/share/icons/hicolor/${size}x${size}/apps/$id.png
