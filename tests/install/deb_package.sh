@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Makes the Debian package, has lintian check it (no error, no warning), unpacks it into a scratch
+# Makes the Debian packages, has lintian check both (no error, no warning), checks what the
+# server's package holds and that systemd takes its unit; unpacks the game's into a scratch
 # root with dpkg -x and checks what it holds; then plays the unpacked game from there under Xvfb to the end of a game: the name entered goes
 # into the player's data folder, the table there is read back, and nothing is written into the
 # scratch root. Exits 77 (skipped) when a tool is missing.
@@ -38,6 +39,31 @@ done
 # Debian's own checker: informational tags may stay (they are printed), errors and warnings fail.
 lintian --display-info --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1 || { cat "$work/lintian.log"; fail "lintian"; }
 grep -v "running with root privileges" "$work/lintian.log" | sed 's/^/lintian: /' || true
+
+# The server's package: its own description, the Qt SQL drivers named, lintian-clean, a unit that
+# systemd takes (run from the unpacked tree) and a program that answers.
+server=$work/package/pondrake-server_${version}_amd64.deb
+[ -f "$server" ] || fail "no $(basename "$server") among: $(ls "$work/package")"
+grep -q "\blibqt6sql6-sqlite\b" <<<"$(dpkg-deb -f "$server" Depends)" || fail "the server does not depend on libqt6sql6-sqlite"
+[ "$(dpkg-deb -f "$server" Recommends)" = libqt6sql6-psql ] || fail "the server does not recommend libqt6sql6-psql"
+[ "$(dpkg-deb -f "$server" Description | head -n 1)" != "$(dpkg-deb -f "$deb" Description | head -n 1)" ] ||
+  fail "both packages have the summary $(dpkg-deb -f "$deb" Description | head -n 1)"
+lintian --fail-on error,warning "$server" >"$work/lintian-server.log" 2>&1 || { cat "$work/lintian-server.log"; fail "lintian on the server"; }
+dpkg -x "$server" "$work/server"
+unit=$work/server/lib/systemd/system/pondrake-server.service
+grep -q '^DynamicUser=yes$' "$unit" && grep -q '^StateDirectory=pondrake-server$' "$unit" || fail "the unit: $(cat "$unit")"
+if command -v systemd-analyze >/dev/null; then
+  sed "s|/usr/sbin/pondrake-server|$work/server/usr/sbin/pondrake-server|" "$unit" >"$work/pondrake-server.service"
+  systemd-analyze verify --man=no "$work/pondrake-server.service" || fail "systemd-analyze verify refuses the unit"
+fi
+[ "$("$work/server/usr/sbin/pondrake-server" --version)" = "pondrake-server $version" ] || fail "pondrake-server --version"
+page=$(zcat "$work/server/usr/share/man/man8/pondrake-server.8.gz")
+[ -z "$(LC_ALL=C.UTF-8 groff -ww -man -Tutf8 <<<"$page" 2>&1 >/dev/null)" ] || fail "groff warns on the server's page"
+text=$(LC_ALL=C.UTF-8 groff -man -Tutf8 -P-cbou <<<"$page")
+for option in $("$work/server/usr/sbin/pondrake-server" --help | grep -oE -- '--[a-z-]+' | sort -u); do
+  grep -qE -- "(^|[^a-z-])$option([^a-z-]|$)" <<<"$text" || fail "the server's page does not describe $option"
+done
+[ -s "$work/server/usr/share/doc/pondrake-server/copyright" ] || fail "no copyright in the server's package"
 
 # What the unpacked tree holds: the command in games/ as a link to the program, no bin/.
 root=$work/root

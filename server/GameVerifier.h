@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <atomic>
+#include <cstdint>
+
+// What the server makes of a submitted game.
+struct Verdict {
+    bool accepted = false;
+    std::int32_t score = 0;  // as played through the rules
+    QByteArray set;          // the set's identity: 64 hexadecimal digits
+    QString setName;
+    int levelCount = 0;  // levels in the whole set
+    QString message;     // why it was refused: names the line, or the level and checkpoint
+};
+
+// The one door through which a submitted replay becomes a verdict. It reads the text with the
+// game's own bounded reader and takes only a whole game that carries its set's levels: never a
+// path of the sender's machine (a folder line), never a game continued from a claimed score (a
+// start line). It plays the game through the rules from the carried levels alone and accepts it
+// when every checkpoint and the end come out as recorded; else it names the level and checkpoint
+// where it went another way. Stops, refusing, once stop turns true.
+Verdict verifyGame(const QByteArray& replayText, const std::atomic<bool>& stop);

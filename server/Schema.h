@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+enum class SqlDialect { Sqlite, Postgres };
+
+// The schema's version as this server writes it.
+inline constexpr int SchemaVersion = 1;
+
+// Creates the tables on a new database, or brings an older one up to SchemaVersion, one step per
+// version, each in a transaction with the version row. Throws StorageError on a database made by
+// a newer server, or one that refuses a step.
+void migrateSchema(const QString& connection, SqlDialect dialect);

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <chrono>
+#include <optional>
+
+// How the server was asked to run: its command line, read before anything starts.
+struct ServerOptions {
+    QString host = QStringLiteral("127.0.0.1");
+    int port = 8620;                            // 0: any free port, told on the first line of the log
+    QString dataFolder;                         // the SQLite file's folder
+    QString databaseUrl;                        // postgresql://...: PostgreSQL instead of SQLite
+    int rateLimit = 30;                         // submissions a minute from one address; 0: no limit
+    QStringList trustedProxies;                 // peers whose X-Forwarded-For names the client
+    int queue = 32;                             // games waiting for verification before 503
+    unsigned threads = 0;                       // verifiers; 0: one per core
+    std::chrono::milliseconds timeBound{5000};  // the longest one game's verification may take
+};
+
+// Reads the arguments (without the program's name). Answers --help and --version on out, a
+// refusal on err, and returns the exit code then; nothing when the server should start.
+std::optional<int> readServerOptions(const QStringList& arguments, ServerOptions& options, QString& out, QString& err);
+
+inline constexpr int OptionsRefused = 2;

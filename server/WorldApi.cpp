@@ -1,0 +1,169 @@
+#include "server/WorldApi.h"
+
+#include "server/Submission.h"
+
+#include <QCryptographicHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <httplib.h>
+
+namespace {
+
+void answer(httplib::Response& response, int status, const QJsonObject& body)
+{
+    response.status = status;
+    response.set_content(QJsonDocument(body).toJson(QJsonDocument::Compact).toStdString(), "application/json");
+}
+
+void refuse(httplib::Response& response, int status, const QString& message)
+{
+    answer(response, status, {{QStringLiteral("error"), message}});
+}
+
+QJsonObject gameJson(const StoredGame& game)
+{
+    return {{QStringLiteral("id"), game.id},
+            {QStringLiteral("entry"),
+             QJsonObject{{QStringLiteral("kind"), game.kind}, {QStringLiteral("name"), game.name}}},
+            {QStringLiteral("score"), game.score},
+            {QStringLiteral("date"), game.date}};
+}
+
+QJsonObject placed(const StoredGame& game, std::pair<qint64, qint64> rank, bool stored)
+{
+    QJsonObject body = gameJson(game);
+    body.insert(QStringLiteral("set"), QString::fromLatin1(game.set));
+    body.insert(QStringLiteral("rank"), rank.first);
+    body.insert(QStringLiteral("games"), rank.second);
+    body.insert(QStringLiteral("stored"), stored ? QStringLiteral("new") : QStringLiteral("already"));
+    return body;
+}
+
+// The standard texts of the statuses the HTTP layer answers by itself.
+QString statusText(int status)
+{
+    switch (status) {
+    case 400:
+        return QStringLiteral("the request cannot be read");
+    case 404:
+        return QStringLiteral("there is nothing at this address");
+    case 413:
+        return QStringLiteral("the body is larger than %1 bytes").arg(MaxBody);
+    case 405:
+        return QStringLiteral("this address does not take that method");
+    default:
+        return QStringLiteral("the request failed with status %1").arg(status);
+    }
+}
+
+}  // namespace
+
+void WorldApi::route(httplib::Server& server)
+{
+    server.Post("/api/v1/games", [this](const auto& request, auto& response) { submit(request, response); });
+    server.Get(R"(/api/v1/sets/([0-9a-f]{64})/top)",
+               [this](const auto& request, auto& response) { top(request, response); });
+    server.Get("/api/v1/sets", [this](const auto&, auto& response) { sets(response); });
+    server.Get(R"(/api/v1/games/([0-9]{1,18})/replay)",
+               [this](const auto& request, auto& response) { replay(request, response); });
+    server.Get("/health", [](const auto&, auto& response) {
+        answer(response, 200, {{QStringLiteral("status"), "ok"}});
+    });
+    server.set_payload_max_length(MaxBody);
+    // The HTTP layer's own refusals (413, 404, 400) come with an empty body: give them a message.
+    server.set_error_handler([](const auto&, httplib::Response& response) {
+        if (response.body.empty())
+            refuse(response, response.status, statusText(response.status));
+    });
+    server.set_exception_handler([](const auto&, httplib::Response& response, std::exception_ptr error) {
+        QString message = QStringLiteral("the server failed");
+        try {
+            std::rethrow_exception(std::move(error));
+        } catch (const StorageError& e) {
+            message = QStringLiteral("the world table cannot be reached: %1").arg(QString::fromUtf8(e.what()));
+        } catch (...) {  // reported as the server's fault whatever it was
+        }
+        refuse(response, 500, message);
+    });
+}
+
+void WorldApi::submit(const httplib::Request& request, httplib::Response& response)
+{
+    const std::string client = m_limiter.clientOf(request.remote_addr, request.get_header_value("X-Forwarded-For"));
+    if (const int wait = m_limiter.secondsToWait(client)) {
+        response.set_header("Retry-After", std::to_string(wait));
+        return refuse(response, 429, QStringLiteral("too many games from this address: wait %1 s").arg(wait));
+    }
+    SubmissionReading reading = readSubmission(QByteArray::fromStdString(request.body),
+                                               QString::fromStdString(request.get_header_value("Content-Type")));
+    if (!reading.submission)
+        return refuse(response, reading.status, reading.message);
+    Submission& submission = *reading.submission;
+    const QByteArray sha = QCryptographicHash::hash(submission.replay, QCryptographicHash::Sha256).toHex();
+    if (const std::optional<StoredGame> known = m_storage.gameByReplay(sha))
+        return answer(response, 200, placed(*known, m_storage.rankOf(*known), false));
+
+    std::optional<std::future<Verdict>> pending = m_verifiers.submit(
+        [replay = submission.replay](const std::atomic<bool>& stop) { return verifyGame(replay, stop); });
+    if (!pending) {
+        response.set_header("Retry-After", "2");
+        return refuse(response, 503,
+                      QStringLiteral("the server is verifying as many games as it can: send again soon"));
+    }
+    const Verdict verdict = pending->get();
+    if (!verdict.accepted)
+        return refuse(response, 422, verdict.message);
+    const StoredGame game = m_storage.store({verdict.set, verdict.setName, verdict.levelCount, submission.kind,
+                                             submission.name, verdict.score, submission.replay, sha});
+    answer(response, 200, placed(game, m_storage.rankOf(game), true));
+}
+
+void WorldApi::top(const httplib::Request& request, httplib::Response& response)
+{
+    const QByteArray set = QByteArray::fromStdString(request.matches[1].str());
+    int limit = 10;
+    if (request.has_param("limit")) {
+        bool ok = false;
+        limit = QString::fromStdString(request.get_param_value("limit")).toInt(&ok);
+        if (!ok || limit < 1 || limit > 100)
+            return refuse(response, 400, QStringLiteral("limit is a whole number from 1 to 100"));
+    }
+    const std::optional<SetSummary> summary = m_storage.set(set);
+    if (!summary)
+        return refuse(response, 404, QStringLiteral("no game of this set is in the table"));
+    QJsonArray rows;
+    int rank = 0;
+    for (const StoredGame& game : m_storage.top(set, limit)) {
+        QJsonObject row = gameJson(game);
+        row.insert(QStringLiteral("rank"), ++rank);
+        rows.append(row);
+    }
+    answer(response, 200,
+           {{QStringLiteral("set"), QString::fromLatin1(set)},
+            {QStringLiteral("name"), summary->name},
+            {QStringLiteral("games"), summary->games},
+            {QStringLiteral("top"), rows}});
+}
+
+void WorldApi::sets(httplib::Response& response)
+{
+    QJsonArray rows;
+    for (const SetSummary& set : m_storage.sets())
+        rows.append(QJsonObject{{QStringLiteral("set"), QString::fromLatin1(set.id)},
+                                {QStringLiteral("name"), set.name},
+                                {QStringLiteral("levels"), set.levels},
+                                {QStringLiteral("games"), set.games},
+                                {QStringLiteral("best"), set.best}});
+    answer(response, 200, {{QStringLiteral("sets"), rows}});
+}
+
+void WorldApi::replay(const httplib::Request& request, httplib::Response& response)
+{
+    const std::optional<QByteArray> bytes = m_storage.replay(std::stoll(request.matches[1].str()));
+    if (!bytes)
+        return refuse(response, 404, QStringLiteral("no game has this id"));
+    response.status = 200;
+    response.set_content(bytes->toStdString(), "application/x-pondrake-replay");
+}

@@ -1,0 +1,215 @@
+// The real server over HTTP: every hostile request gets its status and a JSON message and nothing
+// refused is stored; a whole game is taken, ranked in its own set and kept once, its name exactly
+// as sent; SIGTERM ends the server with exit code 0 after one log line a request.
+
+#include "files/SetFile.h"
+#include "tests/server/ServerSupport.h"
+
+#include <QRegularExpression>
+
+#include <csignal>
+
+namespace {
+
+// Ink bytes as the game writes them: a surface, strokes of points.
+QString ink(int strokes, int pointsEach, int extraBytes = 0)
+{
+    QByteArray bytes("PINK\x01\x00\x40\x00\x40\x00", 10);
+    bytes += char(strokes & 0xff) + QByteArray(1, char(strokes >> 8));
+    for (int s = 0; s < strokes; ++s) {
+        bytes += char(pointsEach & 0xff) + QByteArray(1, char(pointsEach >> 8));
+        for (int p = 0; p < pointsEach; ++p)
+            bytes += QByteArray("\x10\x00\x10\x00\x80", 5);
+    }
+    return QString::fromLatin1((bytes + QByteArray(extraBytes, 'x')).toBase64());
+}
+
+// The first line holding the text, without its line end.
+QByteArray lineWith(const QByteArray& replay, const QByteArray& text)
+{
+    const qsizetype at = replay.indexOf(text);
+    const qsizetype start = replay.lastIndexOf('\n', at) + 1;
+    return replay.mid(start, replay.indexOf('\n', at) - start);
+}
+
+QByteArray replaced(QByteArray replay, const QByteArray& from, const QByteArray& to)
+{
+    return replay.replace(from, to);
+}
+
+// The identity of the shipped pack's first levels.
+QString shippedIdentity(int levels)
+{
+    std::vector<QByteArray> bytes;
+    for (int n = 1; n <= levels; ++n) {
+        QFile file(QStringLiteral(PONDRAKE_DATA_DIR "/levels/level%1.txt").arg(n));
+        bytes.push_back(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
+    }
+    return QString::fromLatin1(setIdentity(bytes));
+}
+
+struct Row {
+    const char* what;
+    const char* method;
+    std::string path;
+    std::string contentType;
+    QByteArray body;
+    int status;
+    QString message;  // a part of the JSON message
+};
+
+}  // namespace
+
+TEST(Server, EveryHostileRequestGetsItsStatusAndMessageAndNothingIsStored)
+{
+    std::signal(SIGPIPE, SIG_IGN);  // the server may close a connection before a long body is sent
+    const QByteArray pack = serverGame("bot-pack"), whole = serverGame("continued-whole");
+    const QByteArray sitting = lineWith(whole, " sitting "), level1 = lineWith(pack, " levelover 1 ");
+    // Lines 5 and 6 carry levels 2 and 3.
+    const QByteArray changed = replaced(pack, pack.split('\n')[4], pack.split('\n')[5]);
+    const QByteArray digest3 = lineWith(pack, "level 3 ").split(' ')[2];
+    const auto setLines = [](const QByteArray& r) {
+        return r.mid(r.indexOf("\nset "), r.indexOf("\nlevel 1 ") - r.indexOf("\nset "));
+    };
+    const auto post = [](const QByteArray& replay, int kind = 0, const QString& name = "Ada") {
+        return gameBody(replay, kind, name);
+    };
+    const std::string json = "application/json", games = "/api/v1/games", noSet(64, '0');
+    const std::vector<Row> rows{
+        {"garbage", "POST", games, json, "\x01\xfe{[garbage", 400, "not JSON"},
+        {"an empty body", "POST", games, json, "", 400, "empty"},
+        {"a wrong content type", "POST", games, "text/plain", post(pack), 415, "application/json"},
+        {"JSON of the wrong shape", "POST", games, json, R"({"replay":5,"entry":{"kind":0,"name":"x"}})", 400,
+         "the body is"},
+        {"an unknown kind of name", "POST", games, json, post(pack, 2), 400, "the body is"},
+        {"a body cut short", "POST", games, json, post(pack).left(500), 400, "not JSON"},
+        {"a body over 1 MiB", "POST", games, json, post(QByteArray(1 << 20, 'x')), 413, "larger than 1048576 bytes"},
+        {"a name with NUL", "POST", games, json, post(pack, 0, QString::fromUtf8("A\0da", 4)), 422,
+         "control character"},
+        {"a name with an escape", "POST", games, json, post(pack, 0, "A\x1b[2Jda"), 422, "control character"},
+        {"10 KB of name", "POST", games, json, post(pack, 0, QString(10'000, 'n')), 422, "at most 100"},
+        {"ink that is no Base64", "POST", games, json, post(pack, 1, "not ink!"), 422, "Base64"},
+        {"ink one byte over", "POST", games, json, post(pack, 1, ink(512, 32, 1)), 422, "Base64"},
+        {"no replay", "POST", games, json, post("pondrake-replay 1\nseed x\n"), 422, "cannot be read: line 2"},
+        {"a forged score", "POST", games, json, post(replaced(pack, " end 5571", " end 30000")), 422,
+         "end 30000\": the game ends on 5571 points, not 30000"},
+        {"a forged checkpoint", "POST", games, json, post(replaced(pack, level1, level1 + "9")), 422,
+         "level 1, at the checkpoint \"" + level1 + "9\""},
+        {"a forged start", "POST", games, json,
+         post(replaced(serverGame("bot-continued"), "\nstart 22 1480 ", "\nstart 22 30000 ")), 422,
+         "starts at level 22 with a claimed score of 30000"},
+        {"a forged sitting", "POST", games, json, post(replaced(whole, sitting, replaced(sitting, " 135 ", " 30000 "))),
+         422, "went on from level 2 with 30000 points"},
+        {"levels changed after the game", "POST", games, json, post(changed), 422,
+         "level 2 is not the level 2 that the replay carries"},
+        {"a changed level with its digest forged", "POST", games, json,
+         post(replaced(changed, lineWith(pack, "level 2 ").split(' ')[2], digest3)), 422, "level 2, at the checkpoint"},
+        {"a replay of another set", "POST", games, json, post(replaced(pack, setLines(pack), setLines(whole))), 422,
+         "level 4 is not the level 4 that the replay carries"},
+        {"a folder line", "POST", games, json, post(replaced(pack, "\nset ", "\nfolder /home/kim/levels\nset ")), 422,
+         "names a folder"},
+        {"a replay without its levels", "POST", games, json,
+         post(replaced(testFile("sim/replays/bot-pack.replay"), "folder data/levels\n", "")), 422,
+         "does not carry its set's levels"},
+        {"an unknown set", "GET", "/api/v1/sets/" + noSet + "/top", "", "", 404, "no game of this set"},
+        {"a set that is no identity", "GET", "/api/v1/sets/levels/top", "", "", 404, "nothing at this address"},
+        {"a limit out of range", "GET", "/api/v1/sets/" + noSet + "/top?limit=0", "", "", 400, "limit"},
+        {"an unknown game id", "GET", "/api/v1/games/123456/replay", "", "", 404, "no game has this id"},
+        {"a path with ..", "GET", "/api/v1/games/../sets", "", "", 404, "nothing at this address"},
+        {"a path with encoded ..", "GET", "/api/v1/sets/%2e%2e%2f%2e%2e/top", "", "", 404, "nothing at this address"},
+        {"a method not taken", "DELETE", games, "", "", 404, "nothing at this address"},
+    };
+    // Room for every POST row, then one too many from a forwarded address.
+    RunningServer server({"--rate-limit", QString::number(rows.size()), "--trusted-proxy", "127.0.0.1"}, "refusals");
+    ASSERT_NE(server.port(), 0) << server.log().toStdString();
+    httplib::Client client("127.0.0.1", server.port());
+    client.set_read_timeout(30);
+    std::size_t requests = 0;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        httplib::Request request;
+        request.method = row.method;
+        request.path = row.path;
+        request.body = row.body.toStdString();
+        if (!row.contentType.empty())
+            request.set_header("Content-Type", row.contentType);
+        const httplib::Result result = client.send(request);
+        ++requests;
+        ASSERT_TRUE(result) << httplib::to_string(result.error());
+        EXPECT_EQ(result->status, row.status) << result->body;
+        EXPECT_EQ(result->get_header_value("Content-Type"), "application/json");
+        const QJsonObject answer = QJsonDocument::fromJson(QByteArray::fromStdString(result->body)).object();
+        EXPECT_TRUE(answer.value("error").toString().contains(row.message)) << result->body;
+    }
+
+    httplib::Headers from{{"X-Forwarded-For", "203.0.113.9, 127.0.0.1"}};
+    for (std::size_t i = 0; i < rows.size(); ++i, ++requests)
+        EXPECT_EQ(client.Post("/api/v1/games", from, "{}", "application/json")->status, 400);
+    const httplib::Result limited = client.Post("/api/v1/games", from, "{}", "application/json");
+    ++requests;
+    ASSERT_TRUE(limited);
+    EXPECT_EQ(limited->status, 429) << limited->body;
+    EXPECT_GE(std::stoi(limited->get_header_value("Retry-After")), 1);
+    EXPECT_EQ(client.Post("/api/v1/games", "{}", "application/json")->status, 400) << "another address still sends";
+
+    const httplib::Result sets = client.Get("/api/v1/sets");
+    ASSERT_TRUE(sets);
+    EXPECT_EQ(sets->body, R"({"sets":[]})") << "nothing refused is stored";
+    EXPECT_EQ(client.Get("/health")->status, 200);
+    requests += 3;
+
+    EXPECT_EQ(server.stop(), 0);
+    QByteArrayList lines = server.log().split('\n');
+    lines.removeIf([](const QByteArray& line) { return !line.endsWith(" ms"); });
+    EXPECT_EQ(std::size_t(lines.size()), requests) << server.log().toStdString();
+    const QRegularExpression line(R"(^(GET|POST|DELETE) /\S+ \d{3} \d+ ms$)");
+    for (const QByteArray& logged : lines)
+        EXPECT_TRUE(line.match(QString::fromUtf8(logged)).hasMatch()) << logged.toStdString();
+}
+
+TEST(Server, TakesWholeGamesRanksEachInItsOwnSetAndKeepsItOnceWithItsNameExactly)
+{
+    const QByteArray pack = serverGame("bot-pack"), three = serverGame("played-3-levels");
+    const QByteArray whole = serverGame("continued-whole");
+    RunningServer server({"--rate-limit", "0"}, "accepted");
+    ASSERT_NE(server.port(), 0) << server.log().toStdString();
+    Client client(server.port());
+    const QString packId = shippedIdentity(24), firstThree = shippedIdentity(3);
+
+    const QJsonObject ada = client.post(gameBody(pack, 0, "Ada"));
+    EXPECT_EQ(ada, jsonOf(R"({"id": %1, "set": "%2", "rank": 1, "games": 1, "stored": "new", "score": 5571,
+                              "entry": {"kind": 0, "name": "Ada"}, "date": "%3"})",
+                          {QString::number(ada["id"].toInt()), packId, ada["date"].toString()}));
+    EXPECT_EQ(client.post(gameBody(three, 0, "Bob"))["rank"], 2);
+    // Names the table takes come back exactly, each with a game of its own.
+    const std::vector<std::pair<int, QString>> names{
+        {0, "x'); DROP TABLE games;--\"\\"}, {0, "\u202eAda\u200f"}, {0, "Zoë 🐢"}, {0, ""}, {1, ink(512, 32)}};
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const QJsonObject answer = client.post(gameBody(variant(three, int(i) + 1), names[i].first, names[i].second));
+        EXPECT_EQ(answer["entry"], (QJsonObject{{"kind", names[i].first}, {"name", names[i].second}}));
+    }
+    const QJsonObject again = client.post(gameBody(pack, 0, "Forger"));
+    EXPECT_EQ(again["id"], ada["id"]) << "the same bytes return the stored game";
+    EXPECT_EQ(again["stored"], "already");
+    EXPECT_EQ(again["entry"].toObject()["name"], "Ada");
+
+    // A game of the first three levels is filed under them, whatever name its set carries.
+    EXPECT_EQ(client.post(gameBody(whole, 0, "Cy"))["set"], firstThree);
+    const QJsonObject renamed =
+        client.post(gameBody(replaced(whole, "\nset First Three\n", "\nset Pondrake Levels\n"), 0, "Di"));
+    EXPECT_EQ(renamed["set"], firstThree);
+    EXPECT_EQ(renamed["games"], 2);
+
+    const QJsonArray top = client.get("/api/v1/sets/" + packId.toStdString() + "/top?limit=100")["top"].toArray();
+    ASSERT_EQ(top.size(), qsizetype(names.size()) + 2);
+    EXPECT_EQ(top[0].toObject()["id"], ada["id"]);
+    // Bob's game and the named ones score alike: they rank in the order they came.
+    for (std::size_t i = 0; i < names.size(); ++i)
+        EXPECT_EQ(top[qsizetype(i) + 2]["entry"], (QJsonObject{{"kind", names[i].first}, {"name", names[i].second}}));
+    EXPECT_EQ(client.get("/api/v1/sets/" + packId.toStdString() + "/top?limit=2")["top"].toArray().size(), 2);
+    EXPECT_EQ(client.get("/api/v1/sets"),
+              jsonOf(R"({"sets": [{"set": "%1", "name": "Pondrake Levels", "levels": 24, "games": 7, "best": 5571},
+                                  {"set": "%2", "name": "First Three", "levels": 3, "games": 2, "best": 603}]})",
+                     {packId, firstThree}));
+    EXPECT_EQ(client.raw("/api/v1/games/" + std::to_string(ada["id"].toInt()) + "/replay"), pack);
+}

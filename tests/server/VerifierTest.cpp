@@ -1,0 +1,66 @@
+// The verification behind the API: a whole game is accepted unless stopped, the pool counts its
+// games and stops one that plays too long, and the client's address is the one a trusted proxy saw.
+
+#include "server/GameVerifier.h"
+#include "server/RateLimiter.h"
+#include "server/VerifierPool.h"
+#include "tests/server/ServerSupport.h"
+
+#include <thread>
+
+TEST(Verdict, AWholeGameIsAcceptedUnlessItsVerificationIsStopped)
+{
+    const QByteArray whole = serverGame("continued-whole");
+    const std::atomic<bool> go{false}, stopped{true};
+    const Verdict fair = verifyGame(whole, go);
+    ASSERT_TRUE(fair.accepted) << fair.message.toStdString();
+    EXPECT_EQ(fair.score, 603);
+    EXPECT_EQ(verifyGame(whole, stopped).message, "the game took too long to verify");
+}
+
+TEST(VerifierPool, CountsItsGamesAndStopsOneThatPlaysPastTheBound)
+{
+    VerifierPool pool(1, 2, std::chrono::milliseconds(50));
+    std::atomic<bool> release{false};
+    const auto waits = [&](const std::atomic<bool>&) {
+        while (!release)
+            std::this_thread::yield();
+        return Verdict{true, 7, {}, {}, 0, {}};
+    };
+    // Runs until the watch raises its flag: it can end no other way.
+    const auto endless = [](const std::atomic<bool>& stop) {
+        while (!stop)
+            std::this_thread::yield();
+        return Verdict{false, 0, {}, {}, 0, "stopped"};
+    };
+    std::optional<std::future<Verdict>> first = pool.submit(waits);
+    std::optional<std::future<Verdict>> second = pool.submit(endless);
+    ASSERT_TRUE(first && second);
+    EXPECT_FALSE(pool.submit(waits)) << "a third game finds the queue full";
+    release = true;
+    EXPECT_EQ(first->get().score, 7);
+    EXPECT_EQ(second->get().message, "stopped");
+    EXPECT_TRUE(pool.submit(waits)) << "room again once both are done";
+}
+
+TEST(RateLimiter, TheClientIsThePeerUnlessATrustedProxyNamesIt)
+{
+    RateLimiter limiter(2, {"10.0.0.1", "10.0.0.2"});
+    struct Case {
+        const char* peer;
+        const char* forwarded;
+        const char* client;
+    };
+    for (const Case& c : {Case{"192.0.2.5", "198.51.100.1", "192.0.2.5"}, Case{"10.0.0.1", "", "10.0.0.1"},
+                          Case{"10.0.0.1", "198.51.100.1", "198.51.100.1"},
+                          Case{"10.0.0.1", "6.6.6.6, 198.51.100.1 , 10.0.0.2", "198.51.100.1"},
+                          Case{"10.0.0.1", " , 10.0.0.2", "10.0.0.1"}})
+        EXPECT_EQ(limiter.clientOf(c.peer, c.forwarded), c.client) << c.peer << " / " << c.forwarded;
+
+    const auto t = RateLimiter::Clock::time_point(std::chrono::hours(1));
+    EXPECT_EQ(limiter.secondsToWait("a", t), 0);
+    EXPECT_EQ(limiter.secondsToWait("a", t + std::chrono::seconds(10)), 0);
+    EXPECT_EQ(limiter.secondsToWait("a", t + std::chrono::seconds(20)), 40);
+    EXPECT_EQ(limiter.secondsToWait("b", t + std::chrono::seconds(20)), 0);
+    EXPECT_EQ(limiter.secondsToWait("a", t + std::chrono::seconds(60)), 0) << "the first has left the minute";
+}

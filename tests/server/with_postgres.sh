@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Runs the server's tests against a throwaway PostgreSQL 15 cluster: made in a scratch folder
+# under /tmp, listening only on a Unix socket in that folder (no TCP), stopped and removed at the
+# end whatever happens. initdb refuses root, so as root the cluster is run by the postgres user.
+# Exits 77 (skipped) when PostgreSQL 15 is not installed.
+# Usage: with_postgres.sh <server_tests program> [gtest arguments...]
+set -euo pipefail
+tests=${1:?server_tests program}
+shift
+bin=/usr/lib/postgresql/15/bin
+[ -x "$bin/initdb" ] || { echo "SKIP: PostgreSQL 15 is not installed ($bin/initdb)"; exit 77; }
+
+dir=$(mktemp -d /tmp/pondrake-pg-XXXXXX)
+as_owner=()
+if [ "$(id -u)" -eq 0 ]; then
+  chown postgres: "$dir"
+  as_owner=(runuser -u postgres --)
+fi
+cleanup() {
+  "${as_owner[@]}" "$bin/pg_ctl" -D "$dir/data" -m immediate stop >/dev/null 2>&1 || true
+  rm -rf "$dir"
+}
+trap cleanup EXIT
+
+"${as_owner[@]}" "$bin/initdb" -D "$dir/data" -U pondrake --auth=trust --no-sync -E UTF8 --locale=C.UTF-8 \
+  >"$dir/initdb.log" 2>&1 || { cat "$dir/initdb.log"; exit 1; }
+"${as_owner[@]}" "$bin/pg_ctl" -D "$dir/data" -l "$dir/log" -w \
+  -o "-k $dir -c listen_addresses='' -c fsync=off" start >/dev/null || { cat "$dir/log"; exit 1; }
+for database in refusals accepted queue kill schema; do
+  "$bin/createdb" -h "$dir" -U pondrake "$database"
+done
+PONDRAKE_TEST_POSTGRES=$dir "$tests" "$@"
