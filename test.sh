@@ -26,7 +26,9 @@ echo "== clang-tidy =="
 echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer =="
 ctest --test-dir "$here/build-sanitize" --output-on-failure --parallel "$(nproc)" || status=1
 echo "== Tests that run threads, under ThreadSanitizer =="
-ctest --test-dir "$here/build-tsan" --output-on-failure --parallel "$(nproc)" || status=1
+# FluidSynth renders with OpenMP (Debian builds it so), whose runtime is not built for ThreadSanitizer
+# either: one thread keeps its workers from starting, so every report left is about our threads.
+OMP_NUM_THREADS=1 ctest --test-dir "$here/build-tsan" --output-on-failure --parallel "$(nproc)" || status=1
 echo "== Fuzzing the file readers, 20 s each =="
 "$here/scripts/fuzz.sh" 20 "$here/build-fuzz" || status=1
 exit $status

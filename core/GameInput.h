@@ -4,8 +4,9 @@
 #include "core/KeptLevel.h"
 
 // Everything from outside that reaches the rules of a game, in the order it arrives: a timer's
-// firing, the mouse on the board (and the keys that stand for it), the player's commands, and the answers and closings
-// of the windows the flow opened. A game is its seed plus these; a recorder watches them at the flow.
+// firing, the mouse on the board (and the keys that stand for it), the player's commands, and the
+// answers and closings of the windows the flow opened. A game is its seed plus these; each enters
+// through LevelFlow::apply, where a recorder watches them.
 struct GameInput {
     enum class Kind {
         Timer,  // timer fired
@@ -19,9 +20,10 @@ struct GameInput {
         Abort,  // Abort Game (butEndGame)
         HighScores,
         LevelEditor,
+        LevelSet,  // another level set chosen: a running game is given up, after the Level Editor's question
         Pause,
         Resume,
-        Answer,        // the question the flow asked was answered: yes
+        Answer,        // the question the flow asked was answered: yes or no
         WindowClosed,  // a window the flow opened (level over, game over, top ten, editor) closed
     };
     Kind kind;

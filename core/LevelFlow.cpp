@@ -26,6 +26,77 @@ void LevelFlow::Start()
     StartLevel(LevelNumber);
 }
 
+bool LevelFlow::takes(const GameInput& input) const
+{
+    const GameInput::Kind kind = input.kind;
+    if (kind == GameInput::Kind::Pause)
+        return !GameOver && !m_paused;
+    if (kind == GameInput::Kind::Resume)
+        return m_paused;
+    if (asking())
+        return kind == GameInput::Kind::Answer || kind == GameInput::Kind::Timer;
+    return kind != GameInput::Kind::Answer;
+}
+
+void LevelFlow::apply(const GameInput& input)
+{
+    if (!takes(input))
+        return;
+    note(input);
+    switch (input.kind) {
+    case GameInput::Kind::Timer:
+        switch (input.timer) {
+        case GameTimer::CountDown:
+            return timerCountDown_Timer();
+        case GameTimer::Bonus:
+            return TimerBonus_Timer();
+        case GameTimer::Turtle:
+            return TimerTurtle_Timer();
+        case GameTimer::Dog:
+            return TimerDog_Timer();
+        }
+        return;
+    case GameInput::Kind::MouseDown:
+        return mouseDown(input.x, input.y);
+    case GameInput::Kind::MouseMove:
+        return mouseMove(input.x, input.y);
+    case GameInput::Kind::MouseUp:
+        return mouseUp();
+    case GameInput::Kind::LetGo:
+        return letGo();
+    case GameInput::Kind::NewGame:
+        return newGame();
+    case GameInput::Kind::Continue:
+        return continueGame(input.start);
+    case GameInput::Kind::Replay:
+        return replayLevel();
+    case GameInput::Kind::Abort:
+        return ask(input.kind, Question::Abort);
+    case GameInput::Kind::HighScores:
+        return showHighScores();
+    case GameInput::Kind::LevelEditor:
+        return levelEditor();
+    case GameInput::Kind::LevelSet:
+        return levelSet();
+    case GameInput::Kind::Pause:
+        return pause();
+    case GameInput::Kind::Resume:
+        return endPause();
+    case GameInput::Kind::Answer:
+        return answer(input.yes);
+    case GameInput::Kind::WindowClosed:
+        return;  // the flow went on when its window returned: the closing is there to be seen
+    }
+}
+
+void LevelFlow::timerFired(GameTimer timer) { apply({.kind = GameInput::Kind::Timer, .timer = timer}); }
+
+void LevelFlow::note(const GameInput& input)
+{
+    if (m_observer)
+        m_observer->observe(input);
+}
+
 void LevelFlow::StartLevel(Int16 levelNumber)
 {
     modGlobals& globals = m_field.globals();
@@ -42,7 +113,7 @@ void LevelFlow::StartLevel(Int16 levelNumber)
     m_clock.setPeriod(GameTimer::Dog, globals.LevelDogInterval);
     setGameTimers(false);
     if (!GameOver) {
-        keep(ReplayLevel);
+        keepLevelStart(ReplayLevel);
         m_countdown = CountdownStart;
         m_window.showCountdown(std::to_string(m_countdown), CountdownColour::Red);
         m_clock.setPeriod(GameTimer::CountDown, SecondMs);
@@ -50,39 +121,6 @@ void LevelFlow::StartLevel(Int16 levelNumber)
     }
     m_window.showTotals();
     m_window.DrawGrid();
-}
-
-void LevelFlow::note(const GameInput& input)
-{
-    if (m_observer)
-        m_observer->observe(input);
-}
-
-void LevelFlow::closed() { note({GameInput::Kind::WindowClosed}); }
-
-bool LevelFlow::answered(bool yes)
-{
-    note({GameInput::Kind::Answer, {}, 0, 0, yes});
-    return yes;
-}
-
-void LevelFlow::timerFired(GameTimer timer)
-{
-    note({GameInput::Kind::Timer, timer});
-    switch (timer) {
-    case GameTimer::CountDown:
-        timerCountDown_Timer();
-        break;
-    case GameTimer::Bonus:
-        TimerBonus_Timer();
-        break;
-    case GameTimer::Turtle:
-        TimerTurtle_Timer();
-        break;
-    case GameTimer::Dog:
-        TimerDog_Timer();
-        break;
-    }
 }
 
 void LevelFlow::timerCountDown_Timer()
@@ -94,7 +132,7 @@ void LevelFlow::timerCountDown_Timer()
         setGameTimers(true);
         // From here on, closing the window must not give the level's bonus a second try.
         if (!GameOver)
-            keep(true);
+            keepLevelStart(true);
         m_window.playMusicIfAutoPlay();
         return;
     }
@@ -117,44 +155,40 @@ void LevelFlow::TimerTurtle_Timer()
 
 void LevelFlow::TimerDog_Timer() { m_field.creatureBeat(m_window, false); }
 
-void LevelFlow::pictMain_MouseDown(float x, float y)
+void LevelFlow::mouseDown(float x, float y)
 {
-    note({GameInput::Kind::MouseDown, {}, x, y});
     if (!held())
         m_field.mouseDown(m_window, x, y);
 }
 
-void LevelFlow::pictMain_MouseMove(float x, float y)
+void LevelFlow::mouseMove(float x, float y)
 {
-    note({GameInput::Kind::MouseMove, {}, x, y});
     if (!held())
         m_field.mouseMove(m_window, x, y);
 }
 
-void LevelFlow::pictMain_MouseUp(float x, float y)
+void LevelFlow::mouseUp()
 {
-    note({GameInput::Kind::MouseUp, {}, x, y});
     if (!held())
         m_field.mouseUp(m_window);
 }
 
-void LevelFlow::keep(bool replay)
+void LevelFlow::letGo()
+{
+    if (!held())
+        m_field.letGo(m_window);
+}
+
+void LevelFlow::keepLevelStart(bool replay)
 {
     if (m_keeper)
         m_keeper->keep({LevelNumber, m_field.score, m_field.saved, m_field.lost, replay});
 }
 
-void LevelFlow::forget()
+void LevelFlow::forgetKeptGame()
 {
     if (m_keeper)
         m_keeper->forget();
-}
-
-void LevelFlow::letGo()
-{
-    note({GameInput::Kind::LetGo});
-    if (!held())
-        m_field.letGo(m_window);
 }
 
 void LevelFlow::CheckLevelOver()
@@ -170,7 +204,7 @@ void LevelFlow::CheckLevelOver()
     m_window.playEffect(passed ? Sound::Cheer : Sound::Boo);
     ReplayLevel = !passed;
     m_window.showLevelOver({LevelNumber, m_field.TurtlesSavedInLevel, m_field.TurtlesLostInLevel, ReplayLevel});
-    closed();
+    windowClosed();
 
     if (!passed) {
         StartLevel(LevelNumber);
@@ -186,8 +220,10 @@ void LevelFlow::CheckLevelOver()
     GameOver = true;
     m_window.setGameButtonsEnabled(false);
     m_window.closeMusic();
-    endGame();
+    showScoreWindows();
 }
+
+void LevelFlow::windowClosed() { apply({GameInput::Kind::WindowClosed}); }
 
 void LevelFlow::setTimer(GameTimer timer, bool on)
 {

@@ -7,10 +7,15 @@
 #include "core/PlayField.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
 enum class CountdownColour { Red, Green };
+
+// The two questions of a game: "Abort current game?", and the Level Editor's "This will abort
+// your current game.  Continue?", which choosing another level set asks too.
+enum class Question { Abort, LevelEditor };
 
 // What a level-over window shows.
 struct LevelReport {
@@ -45,9 +50,13 @@ public:
 
     virtual void showLevelNumber(Int16 levelNumber) = 0;
 
-    virtual bool confirmAbort() = 0;
-    // "This will abort your current game.  Continue?": true for OK.
-    virtual bool confirmLevelEditor() = 0;
+    // Shows the question while the flow holds the game. Its answer comes back as an Answer input
+    // through LevelFlow::apply, at once or later; until then the timers stand and the board takes
+    // no commands.
+    virtual void ask(Question question) = 0;
+    // The game was given up, or none ran, for the level set the player chose: the window changes
+    // to that set and shows its first level idle.
+    virtual void changeLevelSet() = 0;
     // Modal windows: each call returns once its window has closed. Timers keep firing meanwhile.
     virtual void showLevelOver(const LevelReport& report) = 0;
     virtual void showGameOver(std::int32_t yourScore) = 0;
@@ -58,9 +67,10 @@ public:
 // A game: a run through the numbered levels from level 1, with a countdown before each level, a
 // bonus clock, the judgement of each level, replays, and the end of the game.
 //
-// Everything that can change a game enters here, in order: the firings of its clock's timers, the
-// mouse on the board and the player's commands. An observer sees each as it arrives.
-class LevelFlow : public TimerListener {
+// Everything that can change a game enters through apply(), in order: the firings of its clock's
+// timers, the mouse on the board, the player's commands and the answers to its questions. The
+// observer sees each as it arrives; then one switch turns it into its rule.
+class LevelFlow : private TimerListener {
 public:
     LevelFlow(GameWindow& window, PlayField& field, Clock& clock);
 
@@ -68,50 +78,27 @@ public:
     // Told where each level of a game starts, so that a game can be kept across sittings.
     void setKeeper(GameKeeper* keeper) { m_keeper = keeper; }
 
-    // The idle board at start-up: level 1 shown still, no game running.
+    // The idle board: level 1 of the set shown still, no game running, every timer off.
     void Start();
 
-    void StartLevel(Int16 levelNumber);
-    void CheckLevelOver();
+    // The one door into the rules. Inputs the game does not take are dropped unseen.
+    void apply(const GameInput& input);
+    // A pause with no game to pause, a resume with nothing paused and an answer with no question
+    // open are no inputs of the game; while a question is open only its answer, the pause and the
+    // timers (which it holds) reach the game.
+    bool takes(const GameInput& input) const;
 
-    // timerCountDown_Timer, TimerBonus_Timer, TimerTurtle_Timer or TimerDog_Timer.
-    void timerFired(GameTimer timer) override;
+    // A question is open, waiting for its answer.
+    bool asking() const { return m_asking.has_value(); }
 
-    // The mouse on the board, in board pixels. While the game is held the board takes no commands.
-    void pictMain_MouseDown(float x, float y);
-    void pictMain_MouseMove(float x, float y);
-    void pictMain_MouseUp(float x, float y);
-    // Escape: the selected creature is let go without a command.
-    void letGo();
-
-    void mnuNew_Click();
-    // Continue Game: a game kept from another sitting starts its level's countdown with the score
-    // and totals it had when that level started.
-    void continueGame(const KeptLevel& kept);
-    void butReplay_Click();
-    void butEndGame_Click();
-    void mnuHighScores_Click();
-    // Opens the level editor: a running game is abandoned first, after the player agrees, without
-    // the score windows. Afterwards the shell stands idle until New Game.
-    void mnuLevelEditor_Click();
-    // Before another level set is played: a running game is abandoned after the Level Editor's
-    // question, and a kept game is discarded. False when the player keeps the game; on true the
-    // window calls Start() for the new set's level 1, which stops every timer.
-    bool abandonGame();
-
-    // Holds the game still while a question is open: every timer that is on stops where it
-    // stands and the board takes no commands. release() lets each go on with what was left of
-    // its period. Holds nest; the game runs again when the last one is released.
+    // Holds the game still while a window of the player's is open: every timer that is on stops
+    // where it stands and the board takes no commands. release() lets each go on with what was left
+    // of its period. Holds nest; the game runs again when the last one is released.
     void hold();
     void release();
     bool held() const { return m_holds > 0; }
 
-    // The player's pause: the game is held until the player resumes. Only while a game runs;
-    // New Game, Replay Level and the end of the game end it.
-    void pause();
-    void resume();
     bool paused() const { return m_paused; }
-
     bool timerOn(GameTimer timer) const { return m_clock.isOn(timer); }
 
     Int16 LevelNumber = 1;
@@ -119,23 +106,53 @@ public:
     bool GameOver = true;
 
 private:
+    void timerFired(GameTimer timer) override;  // the clock's firings enter as inputs
+    void note(const GameInput& input);
+
+    void StartLevel(Int16 levelNumber);
+    void CheckLevelOver();
     void timerCountDown_Timer();
     void TimerBonus_Timer();
     void TimerTurtle_Timer();
     void TimerDog_Timer();
-    void endPause();  // New Game, Replay Level and the end of a game end a pause
-    void note(const GameInput& input);
-    // A window opened by the flow has closed, or its question has its answer.
-    void closed();
-    bool answered(bool yes);
+    // The mouse on the board, in board pixels, and the let-go of Escape: refused while held.
+    void mouseDown(float x, float y);
+    void mouseMove(float x, float y);
+    void mouseUp();
+    void letGo();
+
+    // The player's commands (LevelFlowCommands.cpp).
+    void newGame();
+    // A game kept from another sitting starts its level's countdown with the score and totals it
+    // had when that level started.
+    void continueGame(const KeptLevel& kept);
+    void replayLevel();
+    void showHighScores();
+    // The Level Editor: a running game is given up first, after the player agrees, without the
+    // score windows. Afterwards the shell stands idle until New Game.
+    void levelEditor();
+    // Another level set: a running game is given up after the Level Editor's question, and a kept
+    // game is discarded; then the window changes the set.
+    void levelSet();
+    // The player's pause holds the game until the player resumes; New Game, Replay Level and the
+    // end of the game end it too.
+    void pause();
+    void endPause();
+
+    // A question holds the game until its answer arrives; a No lets the game run on as it stood.
+    void ask(GameInput::Kind asking, Question question);
+    void answer(bool yes);
+    // A yes gives the game up: the pause and the music stop and the game buttons go off.
+    void giveUpGame();
+    void abortGame();         // the turtles vanish, then the score windows
+    void openEditor();        // the editor, with every timer off before and after
+    void showScoreWindows();  // game over and top ten, creatures moving behind them
+    void windowClosed();      // a window the flow opened has closed
+
     void setTimer(GameTimer timer, bool on);
     void setGameTimers(bool on);  // bonus, turtle and dog
-    // Asks the question with the game held; a No lets the game run on as it stood, a yes ends
-    // it: the pause and the music stop and the game buttons go off.
-    bool abandonGameIf(bool (GameWindow::*question)());
-    void endGame();  // the game-over and top-ten windows, creatures moving behind them
-    void keep(bool replay);
-    void forget();
+    void keepLevelStart(bool replay);
+    void forgetKeptGame();
 
     GameWindow& m_window;
     PlayField& m_field;
@@ -145,4 +162,5 @@ private:
     int m_countdown = 0;  // the number shown, 0 for "GO!"
     int m_holds = 0;
     bool m_paused = false;
+    std::optional<GameInput::Kind> m_asking;  // the command whose question is open
 };

@@ -1,10 +1,10 @@
 // The player's commands of the level flow: New Game, Replay Level, Abort Game, High Scores, the
-// Level Editor, and the holds and the pause that keep a game still.
+// Level Editor and another level set, their questions, and the holds and the pause that keep a
+// game still.
 #include "core/LevelFlow.h"
 
-void LevelFlow::mnuNew_Click()
+void LevelFlow::newGame()
 {
-    note({GameInput::Kind::NewGame});
     endPause();
     m_window.closeMusic();
     LevelNumber = 1;
@@ -18,7 +18,6 @@ void LevelFlow::mnuNew_Click()
 
 void LevelFlow::continueGame(const KeptLevel& kept)
 {
-    note({.kind = GameInput::Kind::Continue, .start = kept});
     endPause();
     m_window.closeMusic();
     LevelNumber = kept.levelNumber;
@@ -33,9 +32,8 @@ void LevelFlow::continueGame(const KeptLevel& kept)
     StartLevel(LevelNumber);
 }
 
-void LevelFlow::butReplay_Click()
+void LevelFlow::replayLevel()
 {
-    note({GameInput::Kind::Replay});
     endPause();
     m_window.closeMusic();
     ReplayLevel = true;
@@ -43,57 +41,71 @@ void LevelFlow::butReplay_Click()
     StartLevel(LevelNumber);
 }
 
-void LevelFlow::butEndGame_Click()
+void LevelFlow::ask(GameInput::Kind asking, Question question)
 {
-    note({GameInput::Kind::Abort});
-    if (!abandonGameIf(&GameWindow::confirmAbort))
-        return;
-    setTimer(GameTimer::CountDown, false);
+    // Held while the question is open: a level that ended behind it would end the game twice. The
+    // window's answer may come before ask() returns: nothing may follow it here.
+    hold();
+    m_asking = asking;
+    m_window.ask(question);
+}
 
+void LevelFlow::answer(bool yes)
+{
+    const GameInput::Kind asked = *m_asking;
+    m_asking.reset();
+    release();
+    if (!yes)
+        return;
+    giveUpGame();
+    if (asked == GameInput::Kind::Abort)
+        return abortGame();
+    if (asked == GameInput::Kind::LevelEditor) {
+        ReplayLevel = false;
+        return openEditor();
+    }
+    m_window.changeLevelSet();
+}
+
+void LevelFlow::giveUpGame()
+{
+    forgetKeptGame();
+    endPause();
+    m_window.closeMusic();
+    GameOver = true;
+    m_window.setGameButtonsEnabled(false);
+}
+
+void LevelFlow::abortGame()
+{
+    setTimer(GameTimer::CountDown, false);
     // The turtles vanish uncounted: score, totals and the level's count stay as they were.
     Board& board = m_field.board();
     for (int row = 0; row < BoardSize; ++row)
         for (int col = 0; col < BoardSize; ++col)
             if (isTurtle(board(col, row)))
                 board(col, row) = Tile::Blank;
-    endGame();
+    showScoreWindows();
 }
 
-bool LevelFlow::abandonGameIf(bool (GameWindow::*question)())
+void LevelFlow::showScoreWindows()
 {
-    // Held while the question is open: a level that ended behind it would end the game twice.
-    hold();
-    const bool yes = answered((m_window.*question)());
-    release();
-    if (yes) {
-        forget();
-        endPause();
-        m_window.closeMusic();
-        GameOver = true;
-        m_window.setGameButtonsEnabled(false);
-    }
-    return yes;
-}
-
-void LevelFlow::endGame()
-{
-    forget();
+    forgetKeptGame();
     setTimer(GameTimer::Dog, true);
     setTimer(GameTimer::Turtle, true);
     m_window.showGameOver(m_field.score);
-    closed();
+    windowClosed();
     m_window.DrawGrid();
     m_window.showTopTen();
-    closed();
+    windowClosed();
     m_window.DrawGrid();
 }
 
-void LevelFlow::mnuHighScores_Click()
+void LevelFlow::showHighScores()
 {
-    note({GameInput::Kind::HighScores});
     if (held()) {  // paused: the game stays as it stands
         m_window.showTopTen();
-        closed();
+        windowClosed();
         return;
     }
     // The countdown pauses too: left running, it would switch the game timers on behind the
@@ -103,33 +115,34 @@ void LevelFlow::mnuHighScores_Click()
     setGameTimers(false);
     setTimer(GameTimer::CountDown, false);
     m_window.showTopTen();
-    closed();
+    windowClosed();
     setGameTimers(playing);
     setTimer(GameTimer::CountDown, countingDown);
 }
 
-void LevelFlow::mnuLevelEditor_Click()
+void LevelFlow::levelEditor()
 {
-    note({GameInput::Kind::LevelEditor});
-    if (!GameOver) {
-        if (!abandonGameIf(&GameWindow::confirmLevelEditor))
-            return;
-        ReplayLevel = false;
-    }
-    forget();  // the editor may change the levels a kept game would go on with
+    if (GameOver)
+        return openEditor();
+    ask(GameInput::Kind::LevelEditor, Question::LevelEditor);
+}
+
+void LevelFlow::openEditor()
+{
+    forgetKeptGame();  // the editor may change the levels a kept game would go on with
     setGameTimers(false);
     setTimer(GameTimer::CountDown, false);
     m_window.showEditor();
-    closed();
+    windowClosed();
     setGameTimers(false);
 }
 
-bool LevelFlow::abandonGame()
+void LevelFlow::levelSet()
 {
-    if (!GameOver && !abandonGameIf(&GameWindow::confirmLevelEditor))
-        return false;
-    forget();
-    return true;
+    if (!GameOver)
+        return ask(GameInput::Kind::LevelSet, Question::LevelEditor);
+    forgetKeptGame();
+    m_window.changeLevelSet();
 }
 
 void LevelFlow::hold()
@@ -149,19 +162,9 @@ void LevelFlow::release()
 
 void LevelFlow::pause()
 {
-    if (GameOver || m_paused)
-        return;
-    note({GameInput::Kind::Pause});
     m_paused = true;
     hold();
     m_window.showPaused(true);
-}
-
-void LevelFlow::resume()
-{
-    if (m_paused)
-        note({GameInput::Kind::Resume});
-    endPause();
 }
 
 void LevelFlow::endPause()

@@ -6,13 +6,8 @@
 
 KeyboardPlay* playTestWithKeys(BoardPicture& picture, TestMode& test, std::function<void()> redraw, QObject* parent)
 {
-    KeyboardPlay::Entries entries{
-        [&test](float x, float y) { test.pictMain_MouseDown(x, y); },
-        [&test](float x, float y) { test.pictMain_MouseMove(x, y); },
-        [&test](float, float) { test.pictMain_MouseUp(); },
-        [&test] { test.letGo(); },
-    };
-    auto* keys = new KeyboardPlay(picture, test.field(), std::move(entries), std::move(redraw), parent);
+    auto* keys = new KeyboardPlay(
+        picture, test.field(), [&test](const GameInput& input) { test.apply(input); }, std::move(redraw), parent);
     QObject::connect(&test, &TestMode::modeChanged, keys, [&picture, keys](bool editMode) {
         picture.setKeyboardPlay(!editMode);
         if (editMode)

@@ -89,15 +89,6 @@ void TestMode::setTurtlePeriod(Int16 milliseconds) { m_clock.setPeriod(GameTimer
 
 void TestMode::setDogPeriod(Int16 milliseconds) { m_clock.setPeriod(GameTimer::Dog, milliseconds); }
 
-void TestMode::timerFired(GameTimer timer)
-{
-    // No level-over check follows a turtle beat: a test runs on after its last turtle.
-    if (timer == GameTimer::Bonus)
-        m_field.bonusBeat(*this);
-    else
-        m_field.creatureBeat(*this, timer == GameTimer::Turtle);
-}
-
 void TestMode::playEffect(std::string_view alias) { m_audio.PlayEffect(alias); }
 
 void TestMode::startBeat(GameTimer timer, Int16 period)

@@ -2,6 +2,7 @@
 
 #include "core/Board.h"
 #include "core/PlayField.h"
+#include "core/TestField.h"
 #include "files/LevelFile.h"
 #include "ui/WallClock.h"
 
@@ -43,13 +44,15 @@ public:
     void setTurtlePeriod(Int16 milliseconds);
     void setDogPeriod(Int16 milliseconds);
 
+    // Every input of a test enters by one door, as a game's do: the timers, the mouse and the keys.
+    void apply(const GameInput& input) { m_door.apply(input); }
     // TimerTurtle_Timer, TimerBonus_Timer or TimerDog_Timer: the game's beat, with no end of level.
-    void timerFired(GameTimer timer) override;
-    // The mouse on the board during a test, as in the game.
-    void pictMain_MouseDown(float x, float y) { m_field.mouseDown(*this, x, y); }
-    void pictMain_MouseMove(float x, float y) { m_field.mouseMove(*this, x, y); }
-    void pictMain_MouseUp() { m_field.mouseUp(*this); }
-    void letGo() { m_field.letGo(*this); }
+    void timerFired(GameTimer timer) override { apply({.kind = GameInput::Kind::Timer, .timer = timer}); }
+    // The mouse on the board during a test, as in the game, and the let-go of Escape.
+    void pictMain_MouseDown(float x, float y) { apply({.kind = GameInput::Kind::MouseDown, .x = x, .y = y}); }
+    void pictMain_MouseMove(float x, float y) { apply({.kind = GameInput::Kind::MouseMove, .x = x, .y = y}); }
+    void pictMain_MouseUp() { apply({GameInput::Kind::MouseUp}); }
+    void letGo() { apply({GameInput::Kind::LetGo}); }
 
 signals:
     void modeChanged(bool editMode);
@@ -70,6 +73,7 @@ private:
     Random& m_random;
     AudioControl& m_audio;
     PlayField m_field;
+    TestField m_door{m_field, *this};
     Board m_savedBoard;
     bool m_editMode = true;
     WallClock m_clock;

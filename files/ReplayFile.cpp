@@ -21,9 +21,9 @@ struct EventWord {
     Args args;
 };
 
-// Every event word of the format. A later version adds rows here; a reader meets an unknown word
-// only in a file of a newer version, which it refuses by the header before.
-constexpr std::array<EventWord, 18> Words{{
+// Every event word of the format; a new input is one more row. A reader refuses a word it does
+// not know, naming its line.
+constexpr std::array<EventWord, 19> Words{{
     {"timer", RecordedEvent::Kind::Input, GameInput::Kind::Timer, Args::Timer},
     {"down", RecordedEvent::Kind::Input, GameInput::Kind::MouseDown, Args::Point},
     {"move", RecordedEvent::Kind::Input, GameInput::Kind::MouseMove, Args::Point},
@@ -35,6 +35,7 @@ constexpr std::array<EventWord, 18> Words{{
     {"abort", RecordedEvent::Kind::Input, GameInput::Kind::Abort, Args::None},
     {"highscores", RecordedEvent::Kind::Input, GameInput::Kind::HighScores, Args::None},
     {"editor", RecordedEvent::Kind::Input, GameInput::Kind::LevelEditor, Args::None},
+    {"levelset", RecordedEvent::Kind::Input, GameInput::Kind::LevelSet, Args::None},
     {"pause", RecordedEvent::Kind::Input, GameInput::Kind::Pause, Args::None},
     {"resume", RecordedEvent::Kind::Input, GameInput::Kind::Resume, Args::None},
     {"answer", RecordedEvent::Kind::Input, GameInput::Kind::Answer, Args::Answer},

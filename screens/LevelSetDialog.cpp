@@ -1,7 +1,7 @@
 #include "screens/LevelSetDialog.h"
 
 #include "files/LevelSet.h"
-#include "screens/PlayerFiles.h"
+#include "files/PlayerFiles.h"
 
 #include <QDialogButtonBox>
 #include <QDir>

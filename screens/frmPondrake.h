@@ -2,7 +2,7 @@
 
 #include "core/LevelFlow.h"
 #include "core/PlayField.h"
-#include "screens/PlayerFiles.h"
+#include "files/PlayerFiles.h"
 #include "sim/GameRecorder.h"
 #include "ui/AudioMenu.h"
 #include "ui/WallClock.h"
@@ -24,7 +24,10 @@ struct modGlobals;
 
 // The game's main window: the board, the status column, the two game buttons and the menus.
 // The rules and the course of a game are decided by PlayField and LevelFlow; this window shows
-// what they decide, plays the sounds they ask for and forwards the player's commands to them.
+// what they decide, plays the sounds they ask for and hands the player's inputs to the flow's one
+// door. Its parts: the layout and the menus (frmPondrake.cpp), what the flow asks of it
+// (frmPondrakeFlow.cpp), level sets, the kept game and the editor (frmPondrakeSets.cpp), and the
+// keys, the pause and Fast Forward (frmPondrakeKeys.cpp).
 class frmPondrake : public QMainWindow, private GameWindow {
     Q_OBJECT
 public:
@@ -34,7 +37,7 @@ public:
                 const QString& scoresPath, QWidget* parent = nullptr);
 
     // Plays the remembered level set with the remembered switches and offers a kept game; from
-    // now on games are kept and settings remembered in these folders (frmPondrakeSets.cpp).
+    // now on games are kept and settings remembered in these folders.
     void usePlayerFolders(const QString& dataFolder, const QString& configFolder);
 
     LevelFlow& flow() { return m_flow; }
@@ -43,12 +46,15 @@ public:
     const Clock& clock() const { return m_clock; }
     AudioControl& audio() { return m_audio; }
 
-    // Event handlers; the mouse on the board goes to the flow's.
-    void mnuNew_Click();  // a new game gives the board the focus, for the keys
-    void butEndGame_Click() { m_flow.butEndGame_Click(); }
-    void butReplay_Click() { m_flow.butReplay_Click(); }
-    void mnuHighScores_Click() { m_flow.mnuHighScores_Click(); }
-    void mnuLevelEditor_Click();
+    // Event handlers. Whatever reaches the rules goes through the flow's door.
+    void pictMain_MouseDown(float x, float y) { m_flow.apply({.kind = GameInput::Kind::MouseDown, .x = x, .y = y}); }
+    void pictMain_MouseMove(float x, float y) { m_flow.apply({.kind = GameInput::Kind::MouseMove, .x = x, .y = y}); }
+    void pictMain_MouseUp(float x, float y) { m_flow.apply({.kind = GameInput::Kind::MouseUp, .x = x, .y = y}); }
+    void mnuNew_Click() { m_flow.apply({GameInput::Kind::NewGame}); }
+    void butEndGame_Click() { m_flow.apply({GameInput::Kind::Abort}); }
+    void butReplay_Click() { m_flow.apply({GameInput::Kind::Replay}); }
+    void mnuHighScores_Click() { m_flow.apply({GameInput::Kind::HighScores}); }
+    void mnuLevelEditor_Click() { m_flow.apply({GameInput::Kind::LevelEditor}); }
     void mnuContinue_Click();
     void mnuLevelSet_Click();
     void mnuWatchLastGame_Click();
@@ -57,9 +63,9 @@ public:
     void mnuExit_Click();
     // Pause and resume by hand; the game also pauses itself when the player turns to another program.
     void mnuPause_Click();
+    void applicationStateChanged(Qt::ApplicationState state);
     // Game time at twice the wall's pace, during a game only.
     void mnuFastForward_Click();
-    void applicationStateChanged(Qt::ApplicationState state);
 
     // Controls.
     BoardPicture* pictMain;
@@ -69,6 +75,7 @@ public:
     QLabel* lblSaved;
     QLabel* lblLost;
     QLabel* lblCountdown;
+    QLabel* lblSpeed;  // "2x" while Fast Forward is on
     QPushButton* butEndGame;
     QPushButton* butReplay;
     QAction* mnuNew;
@@ -78,7 +85,6 @@ public:
     QAction* mnuFastForward;
     QAction* mnuAbort;  // Abort Game and Replay Level for the keyboard: the board keeps Tab
     QAction* mnuReplay;
-    QLabel* lblSpeed;  // "2x" while Fast Forward is on
     QAction* mnuHighScores;
     QAction* mnuWatchLastGame;
     QAction* mnuExit;
@@ -94,7 +100,7 @@ private:
     void Form_Load();
     void buildStatusColumn(QWidget* client);
     void buildMenus();
-    // Keyboard play and Fast Forward (frmPondrakeKeys.cpp).
+    void setUpRecorder();
     void setUpKeys(QWidget* client);
     void addPlayItems(QMenu* menu);
     void setFastForward(bool on);
@@ -102,7 +108,7 @@ private:
     void showSet();  // the title and Continue Game follow the set and the kept game
     void playSet(const QString& folder);
 
-    // What the level flow asks of the window.
+    // What the level flow asks of the window (frmPondrakeFlow.cpp).
     void showCountdown(std::string_view caption, CountdownColour colour) override;
     void hideCountdown() override;
     void setGameButtonsEnabled(bool enabled) override;
@@ -117,8 +123,8 @@ private:
     void showTotals() override;
     void showBonus() override;
     void showLevelNumber(Int16 levelNumber) override;
-    bool confirmAbort() override;
-    bool confirmLevelEditor() override;
+    void ask(Question question) override;
+    void changeLevelSet() override;
     void showLevelOver(const LevelReport& report) override;
     void showGameOver(std::int32_t yourScore) override;
     void showTopTen() override;
@@ -129,7 +135,7 @@ private:
     modSound& m_sound;
     QString m_programFolder;
     PlayerFiles m_files;
-    std::optional<QString> m_playSet;  // the editor closed with Play This Set
+    QString m_chosenSet;  // the set the player chose, played once the game in play is given up
     // The four timers timerCountDown, TimerBonus, TimerTurtle and TimerDog.
     WallClock m_clock;
     PlayField m_field;

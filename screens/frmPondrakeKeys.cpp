@@ -1,5 +1,5 @@
-// The game window's keyboard play and Fast Forward: the board's keys, the menu items that stand
-// for the two game buttons, and the clock's pace.
+// The game window's keyboard play, pause and Fast Forward: the board's keys, the menu items that
+// stand for the two game buttons, the player's pause, and the clock's pace.
 #include "screens/frmPondrake.h"
 
 #include "ui/BoardPicture.h"
@@ -23,14 +23,8 @@ void frmPondrake::setUpKeys(QWidget* client)
     pictMain->setKeyboardPlay(true);
     butEndGame->setFocusPolicy(Qt::NoFocus);
     butReplay->setFocusPolicy(Qt::NoFocus);
-    KeyboardPlay::Entries entries{
-        [this](float x, float y) { m_flow.pictMain_MouseDown(x, y); },
-        [this](float x, float y) { m_flow.pictMain_MouseMove(x, y); },
-        [this](float x, float y) { m_flow.pictMain_MouseUp(x, y); },
-        [this] { m_flow.letGo(); },
-    };
     m_keys = new KeyboardPlay(
-        *pictMain, m_field, std::move(entries), [this] { DrawGrid(); }, this);
+        *pictMain, m_field, [this](const GameInput& input) { m_flow.apply(input); }, [this] { DrawGrid(); }, this);
 
     lblSpeed = Look::label(client, QStringLiteral("2x"), {10320, 7320, 1700, 375}, 12, Look::DarkBlue);
     lblSpeed->setAlignment(Qt::AlignCenter);
@@ -46,6 +40,19 @@ void frmPondrake::addPlayItems(QMenu* menu)
     mnuAbort->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
     mnuReplay = menu->addAction(QStringLiteral("&Replay Level"), this, &frmPondrake::butReplay_Click);
     mnuReplay->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+}
+
+void frmPondrake::mnuPause_Click()
+{
+    m_flow.apply({m_flow.paused() ? GameInput::Kind::Resume : GameInput::Kind::Pause});
+    mnuPause->setChecked(m_flow.paused());
+}
+
+void frmPondrake::applicationStateChanged(Qt::ApplicationState state)
+{
+    // Only another program taking the focus counts: our own windows keep the application active.
+    if (state != Qt::ApplicationActive)
+        m_flow.apply({GameInput::Kind::Pause});
 }
 
 void frmPondrake::mnuFastForward_Click() { setFastForward(mnuFastForward->isChecked()); }

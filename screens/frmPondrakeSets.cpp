@@ -1,4 +1,4 @@
-// The main window's level sets, kept game and remembered settings.
+// The main window's level sets, kept game and remembered settings, and the set the editor plays.
 #include "files/LevelSet.h"
 #include "screens/LevelSetDialog.h"
 #include "screens/frmPondrake.h"
@@ -57,7 +57,7 @@ void frmPondrake::mnuContinue_Click()
     }
     m_files.chooseSet(kept->setFolder);
     m_files.saveSettings();
-    m_flow.continueGame(kept->level);
+    m_flow.apply({.kind = GameInput::Kind::Continue, .start = kept->level});
 }
 
 void frmPondrake::mnuLevelSet_Click()
@@ -67,21 +67,13 @@ void frmPondrake::mnuLevelSet_Click()
     dialog.exec();
     m_flow.release();
     m_files.saveSettings();  // folders added with Other Folder... stay on the list
-    // The set in play chosen again changes nothing: its game, running or kept, goes on.
+    // The set in play chosen again changes nothing: its game, running or kept, goes on. Another
+    // set is played once a running game is given up (changeLevelSet).
     const std::optional<QString> folder = dialog.chosen();
-    if (folder && !SameFolder(*folder, m_files.setFolder()) && m_flow.abandonGame()) {
-        m_files.chooseSet(*folder);
-        m_files.saveSettings();
-        m_flow.Start();
+    if (folder && !SameFolder(*folder, m_files.setFolder())) {
+        m_chosenSet = *folder;
+        m_flow.apply({GameInput::Kind::LevelSet});
     }
-}
-
-void frmPondrake::mnuLevelEditor_Click()
-{
-    m_flow.mnuLevelEditor_Click();
-    m_files.saveSettings();
-    if (const std::optional<QString> folder = std::exchange(m_playSet, std::nullopt))
-        playSet(*folder);
 }
 
 void frmPondrake::playSet(const QString& folder)
@@ -92,5 +84,5 @@ void frmPondrake::playSet(const QString& folder)
     }
     m_files.chooseSet(folder);
     m_files.saveSettings();
-    m_flow.mnuNew_Click();
+    mnuNew_Click();
 }

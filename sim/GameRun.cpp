@@ -4,14 +4,15 @@
 #include "core/Random.h"
 #include "files/LevelFile.h"
 #include "sim/GameRecorder.h"
+#include "sim/HeadlessWindow.h"
 #include "sim/LoadLevel.h"
 
 #include <algorithm>
 
 namespace {
 
-// Stands in for the game window over a folder of levels; it records the game as the game window does.
-class FolderWindow final : public GameWindow {
+// The game window over a folder of levels; it records the game as the game window does.
+class FolderWindow final : public HeadlessWindow {
 public:
     FolderWindow(QString folder, modGlobals& globals, Random& random, GameRecorder& recorder)
         : m_folder(std::move(folder)), m_globals(globals), m_random(random), m_recorder(recorder)
@@ -22,30 +23,15 @@ public:
     bool levelComplete = false;    // the last load read the whole file
     bool gameOver = false;
     Board boardAtEnd;
-    bool abortAnswer = false;
 
     QString path(Int16 levelNumber) const { return m_folder + QStringLiteral("/level%1.txt").arg(levelNumber); }
 
-    void showCountdown(std::string_view, CountdownColour) override {}
-    void hideCountdown() override {}
-    void setGameButtonsEnabled(bool) override {}
-    void showPaused(bool) override {}
     void loadLevel(Int16 levelNumber) override
     {
         m_recorder.levelLoaded(levelNumber, path(levelNumber));
         levelComplete = LoadLevel(path(levelNumber), m_globals, m_random).status == LevelReadStatus::Complete;
     }
     bool levelExists(Int16 levelNumber) override { return FileExists(path(levelNumber)); }
-    void prepareMusic(const std::string&) override {}
-    void playMusicIfAutoPlay() override {}
-    void closeMusic() override {}
-    void playEffect(std::string_view) override {}
-    void DrawGrid() override {}
-    void showTotals() override {}
-    void showBonus() override {}
-    void showLevelNumber(Int16) override {}
-    bool confirmAbort() override { return abortAnswer; }
-    bool confirmLevelEditor() override { return false; }
     void showLevelOver(const LevelReport& report) override
     {
         m_recorder.levelOver(report);
@@ -57,8 +43,6 @@ public:
         gameOver = true;
         boardAtEnd = m_globals.board;
     }
-    void showTopTen() override {}
-    void showEditor() override {}
 
 private:
     QString m_folder;
@@ -112,9 +96,9 @@ GameRun playGame(const QString& folder, std::uint64_t seed, Player& player, cons
     flow.Start();
     recorder.setEarlierSittings(play.earlier);
     if (play.from)
-        flow.continueGame(*play.from);
+        flow.apply({.kind = GameInput::Kind::Continue, .start = *play.from});
     else
-        flow.mnuNew_Click();
+        flow.apply({GameInput::Kind::NewGame});
     if (!window.levelComplete)
         throw UnreadableLevel{window.path(flow.LevelNumber).toStdString()};
 
@@ -133,6 +117,7 @@ GameRun playGame(const QString& folder, std::uint64_t seed, Player& player, cons
         return n;
     };
 
+    bool aborted = false;
     askPlayer();
     while (!window.gameOver && !run.kept) {
         const std::optional<Clock::Due> due = clock.next();
@@ -140,8 +125,9 @@ GameRun playGame(const QString& folder, std::uint64_t seed, Player& player, cons
         const bool wakeFirst = wake && *wake > clock.present() && (!due || *wake < due->at);
         const SimTime at = wakeFirst ? *wake : due ? due->at : GameTimeLimit + 1;
         if (at > GameTimeLimit || attempts() >= MaxAttemptsPerLevel) {
-            window.abortAnswer = true;  // the player gives up, as a player would with Abort Game
-            flow.butEndGame_Click();
+            aborted = true;  // the player gives up, as a player would with Abort Game
+            flow.apply({GameInput::Kind::Abort});
+            flow.apply({.kind = GameInput::Kind::Answer, .yes = true});
             break;
         }
         if (play.pace)
@@ -155,7 +141,7 @@ GameRun playGame(const QString& folder, std::uint64_t seed, Player& player, cons
     for (const RecordedEvent& event : run.recording.events)
         if (event.kind == RecordedEvent::Kind::LevelOver)
             run.levelEnds.push_back(event.checkpoint);
-    run.won = !window.abortAnswer && !run.kept;
+    run.won = !aborted && !run.kept;
     run.score = field.score;
     run.saved = field.saved;
     run.lost = field.lost;

@@ -24,6 +24,8 @@ std::string keptText(const KeptLevel& k)
 }  // namespace
 
 RecordingPlayer::RecordingPlayer(GameRecording recording, const QString& levelsFolder)
+    // The generator starts from the seed, as the recorder reseeds the game's at New Game (or
+    // Continue), the first event: nothing draws from it before.
     : m_recording(std::move(recording)), m_folder(levelsFolder), m_random(m_recording.seed),
       m_field(m_globals, m_random, GameScoring), m_flow(*this, m_field, m_clock)
 {
@@ -80,7 +82,7 @@ bool RecordingPlayer::step()
     const RecordedEvent& event = m_recording.events[m_next];
     switch (event.kind) {
     case RecordedEvent::Kind::Input:
-        dispatch(event.input);
+        play(event.input);
         break;
     case RecordedEvent::Kind::LevelOver:
         if (m_checked != m_next)
@@ -113,71 +115,31 @@ void RecordingPlayer::playToEnd(const std::atomic<bool>* stop)
 void RecordingPlayer::goOn(const RecordedEvent& sitting)
 {
     const KeptLevel& claimed = sitting.input.start;
-    if (m_openWindows > 0 || m_questions > 0)
+    if (m_openWindows > 0 || m_flow.asking())
         return diverge("the game went on in a later sitting while one of its windows was open");
     if (!m_kept)
         return diverge("the game went on from " + keptText(claimed) + ", but the rules kept no level to go on from");
     if (*m_kept != claimed)
         return diverge("the game went on from " + keptText(claimed) + ", where the rules kept " + keptText(*m_kept));
     m_random.reseed(sitting.seed);  // as the game's recorder did before the flow went on
-    m_flow.continueGame(*m_kept);
+    m_flow.apply({.kind = GameInput::Kind::Continue, .start = *m_kept});
 }
 
-void RecordingPlayer::dispatch(const GameInput& input)
+void RecordingPlayer::play(const GameInput& input)
 {
-    switch (input.kind) {
-    case GameInput::Kind::Timer:
-        if (!timerMayFire(input.timer))
-            return diverge(std::string("the ") + timerWord(input.timer) + " timer fired, but it was stopped");
-        return m_flow.timerFired(input.timer);
-    case GameInput::Kind::MouseDown:
-        return m_flow.pictMain_MouseDown(input.x, input.y);
-    case GameInput::Kind::MouseMove:
-        return m_flow.pictMain_MouseMove(input.x, input.y);
-    case GameInput::Kind::MouseUp:
-        return m_flow.pictMain_MouseUp(input.x, input.y);
-    case GameInput::Kind::LetGo:
-        return m_flow.letGo();
-    case GameInput::Kind::NewGame:
-        return m_flow.mnuNew_Click();  // the generator starts from the seed: nothing drew from it before
-    case GameInput::Kind::Continue:
-        return m_flow.continueGame(input.start);
-    case GameInput::Kind::Replay:
-        return m_flow.butReplay_Click();
-    case GameInput::Kind::Abort:
-        return m_flow.butEndGame_Click();
-    case GameInput::Kind::HighScores:
-        return m_flow.mnuHighScores_Click();
-    case GameInput::Kind::LevelEditor:
-        return m_flow.mnuLevelEditor_Click();
-    case GameInput::Kind::Pause:
-        return m_flow.pause();
-    case GameInput::Kind::Resume:
-        return m_flow.resume();
-    case GameInput::Kind::Answer:
-        if (m_questions == 0)
-            return diverge("an answer to a question the game did not ask");
-        --m_questions;
-        return;
-    case GameInput::Kind::WindowClosed:
+    if (input.kind == GameInput::Kind::Timer && !timerMayFire(input.timer))
+        return diverge(std::string("the ") + timerWord(input.timer) + " timer fired, but it was stopped");
+    if (input.kind == GameInput::Kind::WindowClosed) {
+        // The flow went on when its window returned: a closing only confirms that one was open.
         if (m_openWindows == 0)
             return diverge("a window closed that the game did not open");
         --m_openWindows;
         return;
     }
-}
-
-// The window's answer is recorded after the question's other events: the first one to come.
-bool RecordingPlayer::answer()
-{
-    ++m_questions;
-    for (std::size_t i = m_next + 1; i < m_recording.events.size(); ++i) {
-        const RecordedEvent& event = m_recording.events[i];
-        if (event.kind == RecordedEvent::Kind::Input && event.input.kind == GameInput::Kind::Answer)
-            return event.input.yes;
-    }
-    diverge("the game asked a question that the replay never answers");
-    return false;
+    if (!m_flow.takes(input))
+        return diverge(input.kind == GameInput::Kind::Answer ? "an answer to a question the game did not ask"
+                                                             : "an input the game did not take here");
+    m_flow.apply(input);
 }
 
 bool RecordingPlayer::levelExists(Int16 levelNumber)
@@ -216,6 +178,11 @@ void RecordingPlayer::showLevelOver(const LevelReport& report)
 void RecordingPlayer::showGameOver(std::int32_t)
 {
     ++m_openWindows;
+    gameEnds();
+}
+
+void RecordingPlayer::gameEnds()
+{
     // Only the windows and questions of this moment lie between here and the recorded end.
     for (std::size_t i = m_next + 1; i < m_recording.events.size(); ++i) {
         const RecordedEvent& event = m_recording.events[i];

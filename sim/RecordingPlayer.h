@@ -4,6 +4,7 @@
 #include "core/Random.h"
 #include "core/modGlobals.h"
 #include "files/ReplayFile.h"
+#include "sim/HeadlessWindow.h"
 
 #include <QString>
 
@@ -23,7 +24,7 @@ struct Divergence {
 // score are checked against what the game showed. A level whose bytes are not those the game
 // played refuses the recording before anything is played. A later sitting goes on from the level
 // the rules themselves kept, which must be the one the file names.
-class RecordingPlayer final : private GameWindow, private GameKeeper {
+class RecordingPlayer final : private HeadlessWindow, private GameKeeper {
 public:
     // A self-contained recording is played from the levels it carries and levelsFolder is never
     // looked in; any other from the files its levels name in levelsFolder.
@@ -60,33 +61,25 @@ public:
     std::vector<std::string_view> takeEffects() { return std::exchange(m_effects, {}); }
 
 private:
-    void dispatch(const GameInput& input);
+    void play(const GameInput& input);
     void goOn(const RecordedEvent& sitting);
     const QByteArray* carriedLevel(Int16 number) const;
     void diverge(std::string message);
     const RecordedEvent* upcoming() const;
     bool timerMayFire(GameTimer timer) const;
 
-    // GameWindow: the flow's requests, answered from the recording.
+    // The window: what the flow shows that a watcher sees, and its windows checked against the
+    // recording. A question's answer is the recording's own later event.
     void showCountdown(std::string_view caption, CountdownColour) override { m_countdown = caption; }
     void hideCountdown() override { m_countdown.clear(); }
-    void setGameButtonsEnabled(bool) override {}
-    void showPaused(bool) override {}
     void loadLevel(Int16 levelNumber) override;
     bool levelExists(Int16 levelNumber) override;
-    void prepareMusic(const std::string&) override {}
-    void playMusicIfAutoPlay() override {}
-    void closeMusic() override {}
     void playEffect(std::string_view alias) override { m_effects.push_back(alias); }
-    void DrawGrid() override {}
-    void showTotals() override {}
-    void showBonus() override {}
     void showLevelNumber(Int16 levelNumber) override { m_levelShown = levelNumber; }
-    bool confirmAbort() override { return answer(); }
-    bool confirmLevelEditor() override { return answer(); }
-    bool answer();
     void showLevelOver(const LevelReport& report) override;
     void showGameOver(std::int32_t yourScore) override;
+    void changeLevelSet() override { gameEnds(); }  // the game was given up for another set
+    void gameEnds();                                // the recording must end here
     void showTopTen() override { ++m_openWindows; }
     void showEditor() override { ++m_openWindows; }
 
@@ -111,7 +104,6 @@ private:
     std::optional<KeptLevel> m_kept;
     Int16 m_levelShown = 1;
     int m_openWindows = 0;
-    int m_questions = 0;
     std::string m_countdown;
     std::string m_happened;
     std::vector<std::string_view> m_effects;

@@ -4,12 +4,13 @@
 #include "core/PlaceLevel.h"
 #include "core/Random.h"
 #include "files/LevelFile.h"
+#include "sim/HeadlessWindow.h"
 
 namespace {
 
-// Stands in for the game window: its one level is the level being tried, and the level-over window
+// The game window of a level being tried: its one level is that level, and the level-over window
 // only notes what it would show.
-class SimWindow final : public GameWindow {
+class SimWindow final : public HeadlessWindow {
 public:
     SimWindow(const LevelReading& level, modGlobals& globals, Random& random)
         : m_level(level), m_globals(globals), m_random(random)
@@ -20,29 +21,12 @@ public:
     Board boardAtEnd;
     bool levelComplete = false;  // the last load read the whole file
 
-    void showCountdown(std::string_view, CountdownColour) override {}
-    void hideCountdown() override {}
-    void setGameButtonsEnabled(bool) override {}
-    void showPaused(bool) override {}
-
+    // There is one level: passing it wins the game.
     void loadLevel(Int16) override
     {
         PlaceLevel(m_level, m_globals, m_random);
         levelComplete = m_level.status == LevelReadStatus::Complete;
     }
-    bool levelExists(Int16) override { return false; }  // one level: passing it wins the game
-
-    void prepareMusic(const std::string&) override {}
-    void playMusicIfAutoPlay() override {}
-    void closeMusic() override {}
-    void playEffect(std::string_view) override {}
-    void DrawGrid() override {}
-    void showTotals() override {}
-    void showBonus() override {}
-    void showLevelNumber(Int16) override {}
-
-    bool confirmAbort() override { return false; }
-    bool confirmLevelEditor() override { return false; }
     void showLevelOver(const LevelReport& levelReport) override
     {
         if (!report) {
@@ -50,9 +34,6 @@ public:
             boardAtEnd = m_globals.board;
         }
     }
-    void showGameOver(std::int32_t) override {}
-    void showTopTen() override {}
-    void showEditor() override {}
 
 private:
     const LevelReading& m_level;
@@ -74,7 +55,7 @@ TileCode giveCommand(LevelFlow& flow, const Board& board, const Command& command
     const TileCode pressed = command.col >= 0 && command.col < BoardSize && command.row >= 0 && command.row < BoardSize
                                  ? board(command.col, command.row)
                                  : Tile::Empty;
-    flow.pictMain_MouseDown(x, y);
+    flow.apply({.kind = GameInput::Kind::MouseDown, .x = x, .y = y});
     const float dx = command.direction == DragDirection::Left    ? -DragPixels
                      : command.direction == DragDirection::Right ? DragPixels
                                                                  : 0;
@@ -82,8 +63,8 @@ TileCode giveCommand(LevelFlow& flow, const Board& board, const Command& command
                      : command.direction == DragDirection::Down ? DragPixels
                                                                 : 0;
     if (command.direction != DragDirection::None)
-        flow.pictMain_MouseMove(x + dx, y + dy);
-    flow.pictMain_MouseUp(x + dx, y + dy);
+        flow.apply({.kind = GameInput::Kind::MouseMove, .x = x + dx, .y = y + dy});
+    flow.apply({.kind = GameInput::Kind::MouseUp, .x = x + dx, .y = y + dy});
     return pressed;
 }
 
@@ -103,7 +84,7 @@ RunOutcome play(const LevelReading& level, const std::string& name, std::uint64_
     flow.Start();
     if (!window.levelComplete)
         throw UnreadableLevel{name};
-    flow.mnuNew_Click();
+    flow.apply({GameInput::Kind::NewGame});
 
     const auto askPlayer = [&] {
         for (int i = 0; i < MaxCommandsAtOnce; ++i) {

@@ -4,9 +4,9 @@
 
 #include <utility>
 
-KeyboardPlay::KeyboardPlay(BoardPicture& picture, const PlayField& field, Entries entries, std::function<void()> redraw,
+KeyboardPlay::KeyboardPlay(BoardPicture& picture, const PlayField& field, Door door, std::function<void()> redraw,
                            QObject* parent)
-    : QObject(parent), m_field(field), m_entries(std::move(entries)), m_redraw(std::move(redraw))
+    : QObject(parent), m_field(field), m_door(std::move(door)), m_redraw(std::move(redraw))
 {
     connect(&picture, &BoardPicture::KeyCommand, this, &KeyboardPlay::key);
     connect(&picture, &BoardPicture::MouseDown, this, &KeyboardPlay::hideCursor);
@@ -32,21 +32,7 @@ void KeyboardPlay::key(BoardKey key, bool repeat)
         return;
     const std::vector<GameInput> inputs = m_cursor.press(key, m_field.board(), m_field.selection, m_field.drag());
     m_commanded = !inputs.empty();
-    for (const GameInput& input : inputs) {
-        switch (input.kind) {
-        case GameInput::Kind::MouseDown:
-            m_entries.press(input.x, input.y);
-            break;
-        case GameInput::Kind::MouseMove:
-            m_entries.move(input.x, input.y);
-            break;
-        case GameInput::Kind::MouseUp:
-            m_entries.release(input.x, input.y);
-            break;
-        default:  // the let-go; a cursor gives nothing else
-            m_entries.letGo();
-            break;
-        }
-    }
+    for (const GameInput& input : inputs)
+        m_door(input);
     m_redraw();  // the cursor's frame where it now stands
 }

@@ -10,21 +10,16 @@
 
 class BoardPicture;
 
-// The keys of a board picture played through a window's mouse entry points: it keeps the board
-// cursor, hands each key's inputs to the entry points in order and hides the cursor at a mouse
-// press. A key held down repeats only while it moves the cursor; a command is given once.
+// The keys of a board picture: it keeps the board cursor, hands each key's inputs as they are to
+// the door of the rules (the game's flow, the editor's test), in order, and hides the cursor at a
+// mouse press. A key held down repeats only while it moves the cursor; a command is given once.
 class KeyboardPlay : public QObject {
     Q_OBJECT
 
 public:
-    struct Entries {
-        std::function<void(float x, float y)> press;
-        std::function<void(float x, float y)> move;
-        std::function<void(float x, float y)> release;
-        std::function<void()> letGo;
-    };
+    using Door = std::function<void(const GameInput& input)>;
 
-    KeyboardPlay(BoardPicture& picture, const PlayField& field, Entries entries, std::function<void()> redraw,
+    KeyboardPlay(BoardPicture& picture, const PlayField& field, Door door, std::function<void()> redraw,
                  QObject* parent = nullptr);
 
     // Where the cursor's frame is drawn: nowhere while it is hidden, else on its cell, which is
@@ -36,7 +31,7 @@ public:
 
 private:
     const PlayField& m_field;
-    Entries m_entries;
+    Door m_door;
     std::function<void()> m_redraw;
     BoardCursor m_cursor;
     bool m_commanded = false;  // the key last pressed gave a command: its repeats are dropped

@@ -29,12 +29,7 @@ RecordingWindow::RecordingWindow(GameRecording recording, const QString& levelsF
     pictMain->move(0, 0);
     pictMain->setTiles(TileSet::load(programFolder));
 
-    const Look::StatusLabels column = Look::statusColumn(this);
-    lblScore = column.score;
-    lblLevel = column.level;
-    lblTime = column.time;
-    lblSaved = column.saved;
-    lblLost = column.lost;
+    status = Look::statusColumn(this);
     lblCountdown = Look::label(this, QString(), {Look::ColumnLeft, 6600, Look::ColumnWidth, 600}, 18, Qt::red);
     lblCountdown->setAlignment(Qt::AlignCenter);
     buildControls();
@@ -188,11 +183,11 @@ void RecordingWindow::showState()
     pictMain->DrawGrid(player.globals().board, field.selection, field.drag());
     if (player.paused())
         pictMain->DrawPaused();
-    lblScore->setText(QString::number(field.score));
-    lblLevel->setText(QString::number(player.levelNumber()));
-    lblTime->setText(QString::number(field.time));
-    lblSaved->setText(QString::number(field.saved));
-    lblLost->setText(QString::number(field.lost));
+    status.score->setText(QString::number(field.score));
+    status.level->setText(QString::number(player.levelNumber()));
+    status.time->setText(QString::number(field.time));
+    status.saved->setText(QString::number(field.saved));
+    status.lost->setText(QString::number(field.lost));
     lblCountdown->setText(QString::fromStdString(player.countdown()));
     QString line = QString::fromStdString(player.happened());
     if (player.refusal())

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "files/ReplayFile.h"
+#include "ui/Look.h"
 
 #include <QDialog>
 #include <QElapsedTimer>
@@ -44,11 +45,7 @@ public:
     const RecordingPlayer& player() const { return *m_player; }
 
     BoardPicture* pictMain;
-    QLabel* lblScore;
-    QLabel* lblLevel;
-    QLabel* lblTime;
-    QLabel* lblSaved;
-    QLabel* lblLost;
+    Look::StatusLabels status;  // score, level, bonus, saved and lost, as the game window shows them
     QLabel* lblCountdown;
     QLabel* lblHappened;  // the line under the board
     QPushButton* butPlay;

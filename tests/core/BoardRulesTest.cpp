@@ -3,6 +3,7 @@
 #include "core/KeyCommands.h"
 #include "core/MouseCommands.h"
 #include "core/PlayField.h"
+#include "core/TestField.h"
 
 #include "core/Random.h"
 #include "tests/support/BoardText.h"
@@ -33,23 +34,6 @@ const std::map<std::string, BoardKey> keys = {
     {"left", BoardKey::Left}, {"right", BoardKey::Right},      {"up", BoardKey::Up},        {"down", BoardKey::Down},
     {"tab", BoardKey::Next},  {"backtab", BoardKey::Previous}, {"space", BoardKey::Choose}, {"escape", BoardKey::LetGo},
 };
-
-// A key's inputs go where the mouse's go.
-void deliver(PlayField& field, FieldView& view, const GameInput& input)
-{
-    switch (input.kind) {
-    case GameInput::Kind::MouseDown:
-        return field.mouseDown(view, input.x, input.y);
-    case GameInput::Kind::MouseMove:
-        return field.mouseMove(view, input.x, input.y);
-    case GameInput::Kind::MouseUp:
-        return field.mouseUp(view);
-    case GameInput::Kind::LetGo:
-        return field.letGo(view);
-    default:
-        ADD_FAILURE() << "a key gave an input that is not the board's";
-    }
-}
 
 bool isOption(const std::string& t)
 {
@@ -107,6 +91,7 @@ TEST(BoardRules, EveryGoldenCaseEndsAsWrittenDown)
         // Then the steps, in order; any other word is a mistake in the table.
         Shown shown;
         BoardCursor cursor;
+        TestField door(field, shown);  // a key's inputs go where the mouse's go
         std::istringstream steps(f[1]);
         for (std::string step, x, y; steps >> step;) {
             if (step == "T" || step == "D") {
@@ -122,7 +107,7 @@ TEST(BoardRules, EveryGoldenCaseEndsAsWrittenDown)
                 field.letGo(shown);
             } else if (step == "key" && steps >> x && keys.count(x)) {
                 for (const GameInput& input : cursor.press(keys.at(x), globals.board, field.selection, field.drag()))
-                    deliver(field, shown, input);
+                    door.apply(input);
             } else if (step == "cursor" && steps >> x) {  // where the cursor stands now, or "-" for hidden
                 cursor.follow(field.selection);
                 EXPECT_EQ(cursor.shown() ? std::to_string(cursor.cell().col) + "," + std::to_string(cursor.cell().row)

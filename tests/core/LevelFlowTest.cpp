@@ -3,6 +3,7 @@
 #include "core/LevelFlow.h"
 
 #include "core/Random.h"
+#include "core/TestField.h"
 #include "tests/support/BoardText.h"
 
 #include <gtest/gtest.h>
@@ -62,8 +63,13 @@ public:
     }
     void showBonus() override { showTotals(); }
     void showLevelNumber(Int16 n) override { log.push_back("level " + std::to_string(n)); }
-    bool confirmAbort() override { return open("ask abort"), m_yes; }
-    bool confirmLevelEditor() override { return open("ask level editor"), m_yes; }
+    void ask(Question q) override { open(q == Question::Abort ? "ask abort" : "ask level editor"); }
+    void changeLevelSet() override
+    {
+        m_setChosen = true;
+        log.emplace_back("set chosen");
+        flow.Start();  // as the window does: the set's level 1, idle
+    }
     void showLevelOver(const LevelReport& r) override
     {
         open("level over", " " + std::to_string(r.levelNumber) + ": saved " + std::to_string(r.saved) + " lost " +
@@ -103,12 +109,11 @@ public:
 
     void run(const std::string& command)
     {
-        static const std::map<std::string, void (LevelFlow::*)()> clicks = {{"start", &LevelFlow::Start},
-                                                                            {"new", &LevelFlow::mnuNew_Click},
-                                                                            {"replay", &LevelFlow::butReplay_Click},
-                                                                            {"scores", &LevelFlow::mnuHighScores_Click},
-                                                                            {"pause", &LevelFlow::pause},
-                                                                            {"resume", &LevelFlow::resume}};
+        using enum GameInput::Kind;
+        static const std::map<std::string, GameInput::Kind> clicks = {
+            {"new", NewGame}, {"replay", Replay}, {"scores", HighScores}, {"pause", Pause}, {"resume", Resume}};
+        static const std::map<std::string, GameInput::Kind> questions = {
+            {"abort", Abort}, {"editor", LevelEditor}, {"set", LevelSet}};
         static const std::map<std::string, GameTimer> beats = {{"countdown", GameTimer::CountDown},
                                                                {"bonus", GameTimer::Bonus},
                                                                {"turtle", GameTimer::Turtle},
@@ -121,31 +126,32 @@ public:
             if (!(in >> value))
                 ADD_FAILURE() << "a number is missing: " << command;
         };
-        if (clicks.count(verb)) {
-            (flow.*clicks.at(verb))();
+        if (verb == "start") {
+            flow.Start();
+        } else if (clicks.count(verb)) {
+            flow.apply({clicks.at(verb)});
         } else if (beats.count(verb)) {
             if (!(in >> n))
                 in.clear(), n = 1;  // one beat unless a count is given
             for (; n > 0; --n)
-                flow.timerFired(beats.at(verb));
-        } else if (verb == "abort" || verb == "editor" || verb == "set") {
+                flow.apply({.kind = Timer, .timer = beats.at(verb)});
+        } else if (questions.count(verb)) {
             in >> answer;
             const bool known = verb == "abort" ? answer == "yes" || answer == "no"
                                                : answer.empty() || answer == "ok" || answer == "cancel";
             if (!known)
                 ADD_FAILURE() << "no such answer: " << command;
-            m_yes = answer == "yes" || answer == "ok";
-            if (verb == "set" && flow.abandonGame())
-                log.emplace_back("set chosen"), flow.Start();  // as the window does: the set's level 1, idle
-            else if (verb == "set")
+            m_setChosen = false;
+            flow.apply({questions.at(verb)});
+            if (flow.asking())  // the answer is the next input
+                flow.apply({.kind = Answer, .yes = answer == "yes" || answer == "ok"});
+            if (verb == "set" && !m_setChosen)
                 log.emplace_back("set refused");
-            else
-                verb == "abort" ? flow.butEndGame_Click() : flow.mnuLevelEditor_Click();
         } else if (verb == "continue") {
             KeptLevel level;
             number(level.levelNumber), number(level.score), number(level.saved), number(level.lost);
             level.replay = (in >> answer) && answer == "replay";
-            flow.continueGame(level);
+            flow.apply({.kind = Continue, .start = level});
         } else if (verb == "advance") {
             number(n);
             clock.runUntil(clock.driven() + n);
@@ -172,8 +178,27 @@ private:
             run(whileOpen[window]);
     }
 
-    std::string m_countdown = "?";                          // a new window shows its countdown label
-    bool m_buttons = true, m_paused = false, m_yes = true;  // and its buttons enabled, until told otherwise
+    std::string m_countdown = "?";            // a new window shows its countdown label
+    bool m_buttons = true, m_paused = false;  // and its buttons enabled, until told otherwise
+    bool m_setChosen = false;
+};
+
+// Each input an observer sees, as text.
+struct Inputs : InputObserver {
+    std::string text;
+    void observe(const GameInput& input) override
+    {
+        static const char* const kinds[] = {"timer",    "down",   "move",   "up",     "let go", "new",
+                                            "continue", "replay", "end",    "scores", "editor", "set",
+                                            "pause",    "resume", "answer", "closed"};
+        text += std::string(text.empty() ? "" : " | ") + kinds[int(input.kind)];
+        if (input.kind == GameInput::Kind::Timer)
+            text += std::string(" ") + "CBTD"[int(input.timer)];
+        else if (input.kind >= GameInput::Kind::MouseDown && input.kind <= GameInput::Kind::MouseUp)
+            text += " " + std::to_string(input.x).substr(0, 4) + " " + std::to_string(input.y).substr(0, 4);
+        else if (input.kind == GameInput::Kind::Answer)
+            text += input.yes ? " yes" : " no";
+    }
 };
 
 }  // namespace
@@ -228,39 +253,27 @@ TEST(LevelFlow, EveryStoryGoesAsWrittenDown)
 // board too), the answer to a question and the closing of each window once known.
 TEST(LevelFlow, AnObserverSeesEveryInputInTheOrderItArrives)
 {
-    struct Inputs : InputObserver {
-        std::string text;
-        void observe(const GameInput& input) override
-        {
-            static const char* const kinds[] = {"timer",  "down",     "move",   "up",     "let go",
-                                                "new",    "continue", "replay", "end",    "scores",
-                                                "editor", "pause",    "resume", "answer", "closed"};
-            text += std::string(text.empty() ? "" : " | ") + kinds[int(input.kind)];
-            if (input.kind == GameInput::Kind::Timer)
-                text += std::string(" ") + "CBTD"[int(input.timer)];
-            else if (input.kind >= GameInput::Kind::MouseDown && input.kind <= GameInput::Kind::MouseUp)
-                text += " " + std::to_string(input.x).substr(0, 4) + " " + std::to_string(input.y).substr(0, 4);
-            else if (input.kind == GameInput::Kind::Answer)
-                text += input.yes ? " yes" : " no";
-        }
-    } inputs;
+    Inputs inputs;
     Story story;
     story.levels[1] = {"x/$", 60};
     story.run("start");
     story.flow.setObserver(&inputs);
     story.run("new");
     story.run("countdown 6");
-    story.flow.pictMain_MouseDown(17.5f, 17.25f);
-    story.flow.pictMain_MouseMove(17.5f, 40);
-    story.flow.pictMain_MouseUp(17.5f, 40);
-    story.flow.pictMain_MouseDown(17, 17);
-    story.flow.letGo();
+    const auto mouse = [&](GameInput::Kind kind, float x, float y) {
+        story.flow.apply({.kind = kind, .x = x, .y = y});
+    };
+    mouse(GameInput::Kind::MouseDown, 17.5f, 17.25f);
+    mouse(GameInput::Kind::MouseMove, 17.5f, 40);
+    mouse(GameInput::Kind::MouseUp, 17.5f, 40);
+    mouse(GameInput::Kind::MouseDown, 17, 17);
+    story.flow.apply({GameInput::Kind::LetGo});
     EXPECT_FALSE(story.field.selection.SelectionActive) << "let go";
     story.run("abort no");
-    story.flow.pictMain_MouseDown(17, 17);
+    mouse(GameInput::Kind::MouseDown, 17, 17);
     story.run("pause");
-    story.flow.pictMain_MouseDown(1, 2);
-    story.flow.letGo();
+    mouse(GameInput::Kind::MouseDown, 1, 2);
+    story.flow.apply({GameInput::Kind::LetGo});
     EXPECT_TRUE(story.field.selection.SelectionActive) << "held: the let-go refused too";
     story.run("scores");
     story.run("resume");
@@ -273,49 +286,23 @@ TEST(LevelFlow, AnObserverSeesEveryInputInTheOrderItArrives)
               "timer T | closed | closed | closed");
 }
 
-// Fast Forward changes the pace alone: with the clock's speed switched between 1x and 2x at odd
-// moments, mid-period, the timers fire in the same order at the same game times, a command given
-// at the same game time does the same, and the level ends with the same score.
-TEST(LevelFlow, FastForwardFiresTheSameTimersAtTheSameGameTimesAndScoresTheSame)
+// The editor's test has a door of its own, seen as a game's is, with a test's beats: no countdown,
+// no end of level when the last turtle is saved.
+TEST(LevelFlow, TheEditorsTestInputsReachItsObserverAndKeepATestsBeats)
 {
-    struct Stamps : InputObserver {
-        const Clock* clock = nullptr;
-        std::string text;
-        void observe(const GameInput& input) override
-        {
-            if (input.kind == GameInput::Kind::Timer)
-                text += std::string(1, "CBTD"[int(input.timer)]) + std::to_string(clock->now()) + " ";
-        }
-    };
-    using Legs = std::vector<std::pair<int, int>>;  // a speed and the wall milliseconds it runs
-    // After the first legs the turtle walking along the top row is sent down to the water.
-    const auto play = [](const Legs& before, const Legs& after) {
-        Story story;
-        story.levels[1] = {"d/6:$$$$$$$$$$$$$$$$$$$$/9:l", 30};
-        Stamps stamps;
-        stamps.clock = &story.clock;
-        story.run("start");
-        story.flow.setObserver(&stamps);
-        story.run("new");
-        const auto run = [&](const Legs& legs) {
-            for (const auto& [speed, wall] : legs) {
-                story.clock.setSpeed(speed);
-                story.run("advance " + std::to_string(wall));
-            }
-        };
-        run(before);
-        const float at = 34.0f * float(rowsOf(story.globals.board)[0].find('d')) + 17;
-        story.flow.pictMain_MouseDown(at, 17);
-        story.flow.pictMain_MouseMove(at, 60);
-        story.flow.pictMain_MouseUp(at, 60);
-        run(after);
-        std::string log;
-        for (const std::string& entry : story.log)
-            log += entry + " | ";
-        return stamps.text + "\n" + log + "\n" + story.shown + "\n" + story.state();
-    };
-    const std::string normal = play({{1, 8001}}, {{1, 60777}});
-    EXPECT_NE(normal.find("saved 1 lost 0"), std::string::npos) << normal;
-    EXPECT_NE(normal.find("T8000 "), std::string::npos) << "the command came after the fourth step";
-    EXPECT_EQ(play({{2, 1333}, {1, 1}, {2, 2000}, {1, 1334}}, {{2, 777}, {1, 1001}, {2, 29111}}), normal);
+    Story story;  // as the test's view
+    story.globals.board = boardFromText("x/$");
+    story.globals.TurtlesInLevel = 1;
+    PlayField field(story.globals, story.random, TestScoring);
+    TestField test(field, story);
+    Inputs inputs;
+    test.setObserver(&inputs);
+    using enum GameInput::Kind;
+    for (const GameInput& input :
+         {GameInput{Timer, GameTimer::CountDown}, GameInput{MouseDown, {}, 17, 17}, GameInput{LetGo},
+          GameInput{MouseDown, {}, 17, 17}, GameInput{MouseUp, {}, 17, 40}, GameInput{Timer, GameTimer::Turtle}})
+        test.apply(input);
+    EXPECT_EQ(inputs.text + " / saved " + std::to_string(field.saved),
+              "timer C | down 17.0 17.0 | let go | down 17.0 17.0 | up 17.0 40.0 | timer T / saved 1");
+    EXPECT_EQ(story.log.size(), 5u) << "the board drawn at each step but the countdown's, and no level over";
 }

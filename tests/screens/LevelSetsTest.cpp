@@ -6,6 +6,7 @@
 #include "editor/FileCommands.h"
 #include "editor/frmEditor.h"
 #include "files/LevelSet.h"
+#include "files/RecordingShelf.h"
 #include "files/ScoreFile.h"
 #include "screens/LevelSetDialog.h"
 #include "screens/frmGameOver.h"
@@ -65,9 +66,9 @@ protected:
     void playLevel()
     {
         for (int second = 0; second <= 5; ++second)
-            window->flow().timerFired(GameTimer::CountDown);
+            window->flow().apply({.kind = GameInput::Kind::Timer, .timer = GameTimer::CountDown});
         onNextModal<frmLevel>([](frmLevel* over) { over->accept(); });
-        window->flow().timerFired(GameTimer::Turtle);
+        window->flow().apply({.kind = GameInput::Kind::Timer, .timer = GameTimer::Turtle});
     }
 
     void chooseSet(const QString& folder)
@@ -193,6 +194,25 @@ TEST_F(LevelSets, AChangedOrMissingLevelTurnsContinueOffAndSaysWhy)
     EXPECT_EQ(window->windowTitle(), "Pondrake") << "a remembered set that has gone gives the shipped one";
 }
 
+// Another set chosen mid-game gives the game up after the Level Editor's question: its replay
+// names the choice before the answer, ends there and plays back to where the game was left.
+TEST_F(LevelSets, AGameGivenUpForAnotherSetIsRecordedAndPlaysBackToWhereItWasLeft)
+{
+    sitDown();
+    window->mnuNew->trigger();
+    for (int beat = 0; beat < 7; ++beat)  // the countdown to its end, and a second of play
+        window->flow().apply({GameInput::Kind::Timer, beat < 6 ? GameTimer::CountDown : GameTimer::Bonus});
+    const QString recording = lastRecordingPath(window->files().scoresPath());
+    onNextModal<QMessageBox>([](QMessageBox* box) { box->button(QMessageBox::Ok)->click(); });
+    chooseSet(three);
+    EXPECT_EQ(window->windowTitle(), "Pondrake - three");
+    EXPECT_FALSE(window->butEndGame->isEnabled());
+    const QRegularExpression end(R"(\n\d+ levelset\n\d+ answer yes\n\d+ end 0\n$)");
+    EXPECT_TRUE(end.match(QString::fromUtf8(readFile(recording))).hasMatch()) << readFile(recording).right(80).data();
+    const RecordingCheck check = checkRecording(recording, {}, program + "/levels");
+    EXPECT_EQ(check.status, RecordingCheck::Matches) << check.json;
+}
+
 // Save Level starts in My Levels (made then) with the first free name; Play This Set closes the
 // editor and starts a game on that folder.
 TEST_F(LevelSets, TheEditorSavesIntoMyLevelsAndPlaysThatSet)
@@ -209,6 +229,7 @@ TEST_F(LevelSets, TheEditorSavesIntoMyLevelsAndPlaysThatSet)
         editor->findChild<QAction*>("mnuPlaySet")->trigger();
     });
     window->mnuLevelEditor->trigger();
+    QCoreApplication::processEvents();  // the set's game starts once the editor has gone
     EXPECT_EQ(proposed, myLevels + "/level1.txt");
     EXPECT_TRUE(FileExists(myLevels + "/level1.txt"));
     EXPECT_EQ(window->windowTitle(), "Pondrake - My Levels");

@@ -32,19 +32,19 @@ TEST(RecordingWindow, SeeksToTheEndAndBackAndStepsOneTick)
     RecordingWindow window(recording, QStringLiteral(PONDRAKE_DATA_DIR "/levels"), QStringLiteral(PONDRAKE_DATA_DIR),
                            nullptr);
     EXPECT_EQ(window.length(), recording.events.back().at);
-    EXPECT_EQ(window.lblScore->text(), "0");
+    EXPECT_EQ(window.status.score->text(), "0");
 
     window.sldTime->setValue(window.sldTime->maximum());  // as the player drags it
     EXPECT_TRUE(window.player().atEnd());
-    EXPECT_EQ(window.lblScore->text(), QString::number(finalScore));
-    EXPECT_EQ(window.lblLevel->text(), "24");
+    EXPECT_EQ(window.status.score->text(), QString::number(finalScore));
+    EXPECT_EQ(window.status.level->text(), "24");
     EXPECT_EQ(window.lblHappened->text(), QStringLiteral("Game over: %1 points").arg(finalScore));
     QTest::keyClick(&window, Qt::Key_Space);
     EXPECT_FALSE(window.playing()) << "a game at its end does not play on";
 
     window.seek(0);
-    EXPECT_EQ(window.lblScore->text(), "0");
-    EXPECT_EQ(window.lblLevel->text(), "1");
+    EXPECT_EQ(window.status.score->text(), "0");
+    EXPECT_EQ(window.status.level->text(), "1");
     EXPECT_EQ(window.position(), 0);
 
     // The countdown's first second: one tick takes the replay to that firing and holds it there.

@@ -10,6 +10,7 @@
 #include <SDL_mixer.h>
 
 #include <algorithm>
+#include <atomic>
 #include <mutex>
 #include <thread>
 
@@ -22,6 +23,7 @@ struct MusicDevice::LoadJob {
     Mix_Music* result = nullptr;
     PassEnds passEnds;
     std::thread thread;
+    std::atomic<bool> finished{false};  // set by the loader as its last step
 
     void load()
     {
@@ -124,9 +126,19 @@ void MusicDevice::open()
     job->thread = std::thread([this, job] {
         job->load();
         SDL_TLSCleanup();  // SDL frees a thread's error text itself only in threads it made
-        QMetaObject::invokeMethod(
-            this, [this, job] { loaded(job); }, Qt::QueuedConnection);
+        job->finished.store(true, std::memory_order_release);
+        // Called by name, so that nothing the loader makes is handed over through Qt's event
+        // queue: the job is found again through the flag, and the join publishes its result.
+        QMetaObject::invokeMethod(this, "takeFinishedLoads", Qt::QueuedConnection);
     });
+}
+
+void MusicDevice::takeFinishedLoads()
+{
+    const std::vector<std::shared_ptr<LoadJob>> loaders = m_loaders;
+    for (const std::shared_ptr<LoadJob>& job : loaders)
+        if (job->finished.load(std::memory_order_acquire))
+            loaded(job);
 }
 
 void MusicDevice::loaded(const std::shared_ptr<LoadJob>& job)

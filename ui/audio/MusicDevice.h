@@ -80,6 +80,9 @@ public:
 signals:
     void Done(int NotifyCode);
 
+private slots:
+    void takeFinishedLoads();
+
 private:
     struct LoadJob;
     void open();

@@ -1,4 +1,4 @@
-#include "screens/PlayerFiles.h"
+#include "files/PlayerFiles.h"
 
 #include "files/LevelSet.h"
 #include "files/ScoreLocation.h"

@@ -1,0 +1,179 @@
+// What the level flow asks of the main window: the countdown, the buttons, the level's files and
+// music, drawing, the questions and the modal windows; the recorder hears of levels and their ends.
+#include "editor/FileCommands.h"
+#include "editor/frmEditor.h"
+#include "files/LevelFile.h"
+#include "files/RecordingShelf.h"
+#include "screens/frmGameOver.h"
+#include "screens/frmLevel.h"
+#include "screens/frmPondrake.h"
+#include "screens/frmTopTen.h"
+#include "sim/LoadLevel.h"
+#include "ui/BoardPicture.h"
+#include "ui/KeyboardPlay.h"
+#include "ui/Look.h"
+
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+
+#include <utility>
+
+void frmPondrake::setUpRecorder()
+{
+    m_flow.setObserver(&m_recorder);
+    m_recorder.setFinished([this](const GameRecording& recording) {
+        m_lastRecording = recordingBytes(recording);
+        keepRecording(m_files.scoresPath(), m_lastRecording, std::nullopt);
+    });
+}
+
+void frmPondrake::showCountdown(std::string_view caption, CountdownColour colour)
+{
+    lblCountdown->setText(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
+    QPalette palette = lblCountdown->palette();
+    palette.setColor(QPalette::WindowText, colour == CountdownColour::Red ? QColor(255, 0, 0) : QColor(0, 192, 0));
+    lblCountdown->setPalette(palette);
+    lblCountdown->show();
+}
+
+void frmPondrake::hideCountdown()
+{
+    lblCountdown->hide();
+    showCountdown("3", CountdownColour::Red);
+    lblCountdown->hide();
+}
+
+void frmPondrake::setGameButtonsEnabled(bool enabled)
+{
+    if (enabled)
+        pictMain->setFocus();  // a game that starts takes the keys
+    butEndGame->setEnabled(enabled);
+    butReplay->setEnabled(enabled);
+    mnuPause->setEnabled(enabled);
+    showSet();
+    mnuAbort->setEnabled(enabled);
+    mnuReplay->setEnabled(enabled);
+    mnuFastForward->setEnabled(enabled);
+    if (!enabled)
+        setFastForward(false);
+}
+
+void frmPondrake::showPaused(bool paused)
+{
+    mnuPause->setChecked(paused);
+    DrawGrid();
+}
+
+void frmPondrake::loadLevel(Int16 levelNumber)
+{
+    m_recorder.setFolder(m_files.setFolder());
+    m_recorder.levelLoaded(levelNumber, m_files.levelPath(levelNumber));
+    LoadLevel(m_files.levelPath(levelNumber), m_globals, m_random);
+}
+
+bool frmPondrake::levelExists(Int16 levelNumber) { return FileExists(m_files.levelPath(levelNumber)); }
+
+void frmPondrake::prepareMusic(const std::string& levelMusic)
+{
+    m_audio.PrepareMusic(QString::fromStdString(levelMusic));
+}
+
+void frmPondrake::playMusicIfAutoPlay()
+{
+    if (m_audio.musicAutoPlay())
+        m_audio.PlayMusic();
+}
+
+void frmPondrake::closeMusic() { m_audio.CloseMusic(); }
+
+void frmPondrake::playEffect(std::string_view alias) { m_audio.PlayEffect(alias); }
+
+void frmPondrake::DrawGrid()
+{
+    pictMain->DrawGrid(m_globals.board, m_field.selection, m_field.drag(), m_keys->cursorCell());
+    if (m_flow.paused())
+        pictMain->DrawPaused();
+}
+
+void frmPondrake::showTotals()
+{
+    lblScore->setText(QString::number(m_field.score));
+    lblTime->setText(QString::number(m_field.time));
+    lblSaved->setText(QString::number(m_field.saved));
+    lblLost->setText(QString::number(m_field.lost));
+}
+
+void frmPondrake::showBonus() { lblTime->setText(QString::number(m_field.time)); }
+
+void frmPondrake::showLevelNumber(Int16 levelNumber) { lblLevel->setText(QString::number(levelNumber)); }
+
+void frmPondrake::ask(Question question)
+{
+    const bool yes =
+        question == Question::Abort
+            ? QMessageBox::question(this, QStringLiteral("Abort Pondrake"), QStringLiteral("Abort current game?"),
+                                    QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes
+            : QMessageBox::question(this, QStringLiteral("Level Editor"),
+                                    QStringLiteral("This will abort your current game.  Continue?"),
+                                    QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+    m_flow.apply({.kind = GameInput::Kind::Answer, .yes = yes});
+}
+
+void frmPondrake::showLevelOver(const LevelReport& report)
+{
+    m_recorder.levelOver(report);
+    frmLevel window(this);
+    window.fill(report);
+    if (const QScreen* screen = this->screen()) {
+        const QRect area = screen->availableGeometry();
+        window.move(area.center() - QPoint(window.width() / 2, window.height() / 2));
+    }
+    window.exec();
+}
+
+void frmPondrake::showGameOver(std::int32_t yourScore)
+{
+    frmGameOver window(m_files.scoresPath(), this);
+    window.yourScore = yourScore;
+    m_lastRecording.clear();
+    m_recorder.finish();
+    window.exec();
+    m_newEntry = window.newEntryPlace();
+    if (m_newEntry && !m_lastRecording.isEmpty())
+        keepRecording(m_files.scoresPath(), m_lastRecording, m_newEntry);
+}
+
+void frmPondrake::showTopTen()
+{
+    frmTopTen window(m_files.scoresPath(), this);
+    if (!m_files.shippedSet())
+        window.setWindowTitle(window.windowTitle() + QStringLiteral(" - ") + m_files.setName());
+    window.newEntry = std::exchange(m_newEntry, std::nullopt);  // only the showing right after it
+    window.setRecordings(m_programFolder, &m_audio);
+    window.move(pos() + QPoint(Look::twips(100), Look::twips(100)));
+    window.exec();
+}
+
+void frmPondrake::showEditor()
+{
+    m_recorder.finish();  // the game, if one ran, was given up for the editor
+    frmEditor editor(m_globals, m_random, m_sound, m_programFolder, this);
+    editor.files().useSetFolders(m_files.myLevels(), m_files.settings.editorFile);
+    editor.exec();
+    m_files.settings.editorFile = editor.files().lastFile();
+    m_files.saveSettings();
+    // Play This Set starts its game once the flow is done with the editor.
+    if (const std::optional<QString> folder = editor.files().playSetChosen())
+        QMetaObject::invokeMethod(
+            this, [this, set = *folder] { playSet(set); }, Qt::QueuedConnection);
+}
+
+void frmPondrake::changeLevelSet()
+{
+    m_recorder.finish();  // the game, if one ran, was given up here
+    m_files.chooseSet(m_chosenSet);
+    m_files.saveSettings();
+    m_flow.Start();
+}
