@@ -16,6 +16,11 @@ struct PlayerSettings {
     QStringList otherSets;  // folders chosen with "Other Folder...", newest first
     QString editorFile;     // the level file the editor opened or saved last
     std::optional<QPoint> windowPos;
+    // The world table: the server's address (empty: the game never touches the network), whether
+    // games that enter the top ten are sent, and whether the player was asked that once.
+    QString worldAddress;
+    bool sendTopTenGames = false;
+    bool worldAsked = false;
     friend bool operator==(const PlayerSettings&, const PlayerSettings&) = default;
 };
 

@@ -31,6 +31,7 @@ frmPondrake::frmPondrake(modGlobals& globals, Random& random, modSound& sound, c
       m_audio(sound, programFolder), m_recorder(m_clock, random, m_field, seedFromClock)
 {
     setUpRecorder();
+    setUpWorld();
     setWindowTitle(QStringLiteral("Pondrake"));
     auto* client = new QWidget(this);
     client->setFixedSize(Look::twips(ClientWidth), Look::twips(ClientHeight));
@@ -85,6 +86,8 @@ void frmPondrake::buildMenus()
     mnuHighScores = mnuFile->addAction(QStringLiteral("&High Scores"), this, &frmPondrake::mnuHighScores_Click);
     mnuWatchLastGame =
         mnuFile->addAction(QStringLiteral("&Watch Last Game"), this, &frmPondrake::mnuWatchLastGame_Click);
+    mnuWorldTable = mnuFile->addAction(tr("World &Table..."), this, &frmPondrake::mnuWorldTable_Click);
+    mnuWorldTopTen = mnuFile->addAction(tr("W&orld Top Ten"), this, &frmPondrake::mnuWorldTopTen_Click);
     mnuExit = mnuFile->addAction(QStringLiteral("E&xit"), this, &frmPondrake::mnuExit_Click);
 
     audioMenu = addAudioMenu(menuBar(), m_audio, QStringLiteral("Music Auto-Play"));

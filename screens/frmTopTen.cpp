@@ -120,6 +120,21 @@ void frmTopTen::mouseDoubleClickEvent(QMouseEvent* event)
     QDialog::mouseDoubleClickEvent(event);
 }
 
+void frmTopTen::showWorldLine(const QString& text)
+{
+    if (!lblWorld) {
+        constexpr int LineTwips = 450;
+        lblWorld = Look::label(this, QString(), {120, 8760, 7920, 375}, 10);
+        lblWorld->setObjectName(QStringLiteral("lblWorld"));
+        lblWorld->setTextFormat(Qt::PlainText);  // the world table's own words, never markup
+        lblWorld->setAlignment(Qt::AlignCenter);
+        lblWorld->show();
+        butOkay->move(butOkay->x(), butOkay->y() + Look::twips(LineTwips));
+        setFixedSize(width(), height() + Look::twips(LineTwips));
+    }
+    lblWorld->setText(text);
+}
+
 void frmTopTen::butOkay_Click() { accept(); }
 
 void frmTopTen::keyPressEvent(QKeyEvent* event)
@@ -147,5 +162,5 @@ void frmTopTen::paintEvent(QPaintEvent*)
         painter.fillRect(rowRect(*newEntry), NewEntryColour);
     // The frame around the table: (0, 0) to (8160, 9720) twips.
     painter.setPen(Qt::black);
-    painter.drawRect(QRect(QPoint(0, 0), QPoint(Look::twips(8160), Look::twips(9720))));
+    painter.drawRect(QRect(QPoint(0, 0), QPoint(Look::twips(8160), height() - Look::twips(60))));
 }
