@@ -10,9 +10,9 @@ packages=(
   libgtest-dev libbenchmark-dev
   xvfb xdotool imagemagick x11-utils python3 python3-pil python3-mido
   desktop-file-utils appstream librsvg2-bin dpkg-dev lintian groff-base
-  # The world table's server: HTTP, its SQL drivers, a PostgreSQL to test it on, and systemd's
-  # checker for its unit.
-  libcpp-httplib-dev libqt6sql6-sqlite libqt6sql6-psql postgresql-15 systemd
+  # The world table's server: HTTP, JSON, its SQL drivers, a PostgreSQL to test it on, and
+  # systemd's checker for its unit.
+  libcpp-httplib-dev nlohmann-json3-dev libqt6sql6-sqlite libqt6sql6-psql postgresql-15 systemd
 )
 # The fuzzers of the file readers are built with clang and its libFuzzer.
 for arg in "$@"; do

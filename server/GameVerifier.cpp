@@ -14,49 +14,63 @@ Verdict refused(const QString& message)
     return verdict;
 }
 
-}  // namespace
-
-Verdict verifyGame(const QByteArray& replayText, [[maybe_unused]] const std::atomic<bool>& stop)
+// Why the recording is no whole game carried with its set, or nothing.
+std::optional<QString> notWhole(const RecordingReading& reading)
 {
-    const RecordingReading reading = readRecording(replayText);
-    if (!reading.recording)
-        return refused(QStringLiteral("the replay cannot be read: line %1: %2").arg(reading.line).arg(reading.error));
-    const GameRecording& replay = *reading.recording;
-    if (!replay.folder.isEmpty())
-        return refused(QStringLiteral("the replay names a folder of the machine it was played on: send the "
-                                      "self-contained replay, which carries its levels and no path"));
-    if (replay.start)
-        return refused(QStringLiteral("the replay starts at level %1 with a claimed score of %2: only a whole "
-                                      "game, played from level 1, can be verified")
-                           .arg(replay.start->levelNumber)
-                           .arg(replay.start->score));
-    // The levels of the set travel inside a self-contained replay, to be played by verdictOfPlay
-    // (which takes stop); this reader's format has no place for them yet, and a game is never
-    // played from files named by a stranger.
-    return refused(QStringLiteral("the replay does not carry its set's levels: only a self-contained replay "
-                                  "can be verified"));
+    const GameRecording& recording = *reading.recording;
+    if (reading.folderDropped || !recording.folder.isEmpty())
+        return QStringLiteral("the replay names a folder of the machine it was played on: send the "
+                              "self-contained replay, which carries its levels and no path");
+    if (recording.start)
+        return QStringLiteral("the replay starts at level %1 with a claimed score of %2: only a whole "
+                              "game, played from level 1, can be verified")
+            .arg(recording.start->levelNumber)
+            .arg(recording.start->score);
+    // A game is never played from files named by a stranger.
+    if (!recording.set)
+        return QStringLiteral("the replay does not carry its set's levels: only a self-contained replay "
+                              "can be verified");
+    return std::nullopt;
 }
 
-Verdict verdictOfPlay(RecordingPlayer& player, const std::atomic<bool>& stop)
+// Plays the game through the rules: nothing when every checkpoint and the end came out as
+// recorded, else the level and checkpoint where it went another way.
+std::optional<QString> playFault(RecordingPlayer& player, const std::atomic<bool>& stop)
 {
     player.playToEnd(&stop);
     if (player.refusal())
-        return refused(QString::fromStdString(*player.refusal()));
+        return QString::fromStdString(*player.refusal());
     const GameRecording& replay = player.recording();
     if (const std::optional<Divergence>& divergence = player.divergence()) {
         const auto checkpoint =
             std::find_if(replay.events.begin() + std::ptrdiff_t(divergence->event), replay.events.end(),
                          [](const RecordedEvent& e) { return e.kind != RecordedEvent::Kind::Input; });
         const bool levelEnd = checkpoint->kind == RecordedEvent::Kind::LevelOver;
-        return refused(QStringLiteral("level %1, at the checkpoint \"%2\": %3")
-                           .arg(levelEnd ? checkpoint->checkpoint.level : player.levelNumber())
-                           .arg(QString::fromUtf8(eventLine(*checkpoint)))
-                           .arg(QString::fromStdString(divergence->message)));
+        return QStringLiteral("level %1, at the checkpoint \"%2\": %3")
+            .arg(levelEnd ? checkpoint->checkpoint.level : player.levelNumber())
+            .arg(QString::fromUtf8(eventLine(*checkpoint)))
+            .arg(QString::fromStdString(divergence->message));
     }
     if (!player.atEnd() || !player.endConfirmed())
-        return refused(QStringLiteral("the game took too long to verify"));
-    Verdict verdict;
-    verdict.accepted = true;
+        return QStringLiteral("the game took too long to verify");
+    return std::nullopt;
+}
+
+}  // namespace
+
+Verdict verifyGame(const QByteArray& replayText, const std::atomic<bool>& stop)
+{
+    RecordingReading reading = readRecording(replayText);
+    if (!reading.recording)
+        return refused(QStringLiteral("the replay cannot be read: line %1: %2").arg(reading.line).arg(reading.error));
+    if (const std::optional<QString> fault = notWhole(reading))
+        return refused(*fault);
+    // The reader took each level line only as the digest of the carried level of its number.
+    const SetFile& set = *reading.recording->set;
+    Verdict verdict{true, 0, setIdentity(set.levels), set.name, int(set.levels.size()), {}};
+    RecordingPlayer player(std::move(*reading.recording));
+    if (const std::optional<QString> fault = playFault(player, stop))
+        return refused(*fault);
     verdict.score = player.field().score;
     return verdict;
 }

@@ -6,8 +6,6 @@
 #include <atomic>
 #include <cstdint>
 
-class RecordingPlayer;
-
 // What the server makes of a submitted game.
 struct Verdict {
     bool accepted = false;
@@ -21,9 +19,7 @@ struct Verdict {
 // The one door through which a submitted replay becomes a verdict. It reads the text with the
 // game's own bounded reader and takes only a whole game that carries its set's levels: never a
 // path of the sender's machine (a folder line), never a game continued from a claimed score (a
-// start line). Stops, refusing, once stop turns true.
+// start line). It plays the game through the rules from the carried levels alone and accepts it
+// when every checkpoint and the end come out as recorded; else it names the level and checkpoint
+// where it went another way. Stops, refusing, once stop turns true.
 Verdict verifyGame(const QByteArray& replayText, const std::atomic<bool>& stop);
-
-// The verdict of a replay played through the rules: its score when every checkpoint and the end
-// came out as recorded, else the level and checkpoint where it went another way.
-Verdict verdictOfPlay(RecordingPlayer& player, const std::atomic<bool>& stop);

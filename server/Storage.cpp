@@ -109,6 +109,9 @@ StoredGame Storage::store(const NewGame& game) const
 {
     const QString name = connection();
     QSqlDatabase db = QSqlDatabase::database(name, false);
+    std::unique_lock writing(m_writer, std::defer_lock);
+    if (m_config.driver == u"QSQLITE")
+        writing.lock();
     if (!db.transaction())
         throw StorageError(db.lastError().text().toStdString());
     try {
@@ -126,6 +129,8 @@ StoredGame Storage::store(const NewGame& game) const
         db.rollback();
         throw;
     }
+    if (writing.owns_lock())
+        writing.unlock();
     if (std::optional<StoredGame> stored = gameByReplay(game.replaySha256))
         return *stored;
     throw StorageError("the game stored is not in the table");

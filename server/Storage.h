@@ -7,6 +7,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <mutex>
 #include <optional>
 #include <stdexcept>
 #include <vector>
@@ -69,6 +70,9 @@ private:
     QString connection() const;
 
     DatabaseConfig m_config;
+    // SQLite takes one writer at a time and makes the others sleep and try again: the server's
+    // own writers queue here instead.
+    mutable std::mutex m_writer;
     int m_id;  // tells this storage's connections from another's on the same thread
     static inline std::atomic<int> s_storages{0};
 };

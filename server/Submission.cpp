@@ -3,14 +3,20 @@
 #include "files/InkStrokes.h"
 #include "files/ScoreFile.h"
 
-#include <QJsonDocument>
-#include <QJsonObject>
+#include <nlohmann/json.hpp>
 
 #include <algorithm>
 
 namespace {
 
 SubmissionReading refused(int status, const QString& message) { return {std::nullopt, status, message}; }
+
+// The object's member of that name, or nothing.
+const nlohmann::json* member(const nlohmann::json& object, const char* key)
+{
+    const auto found = object.is_object() ? object.find(key) : object.end();
+    return found == object.end() ? nullptr : &*found;
+}
 
 }  // namespace
 
@@ -41,21 +47,24 @@ SubmissionReading readSubmission(const QByteArray& body, const QString& contentT
         return refused(415, QStringLiteral("a game is sent as application/json"));
     if (body.isEmpty())
         return refused(400, QStringLiteral("the body is empty"));
-    QJsonParseError error{};
-    const QJsonDocument json = QJsonDocument::fromJson(body, &error);
-    if (json.isNull())
-        return refused(
-            400, QStringLiteral("the body is not JSON: %1 at byte %2").arg(error.errorString()).arg(error.offset));
-    const QJsonObject object = json.object();
-    const QJsonValue replay = object.value(u"replay");
-    const QJsonObject entry = object.value(u"entry").toObject();
-    const QJsonValue kind = entry.value(u"kind");
-    const QJsonValue name = entry.value(u"name");
-    if (!json.isObject() || !replay.isString() || !name.isString() || !kind.isDouble() ||
-        (kind.toDouble() != 0 && kind.toDouble() != 1) || object.size() != 2 || entry.size() != 2)
+    // A game's text comes as one JSON string of a hundred kilobytes with an escape on every line,
+    // which this parser reads several times faster than QJsonDocument.
+    nlohmann::json json;
+    try {
+        json = nlohmann::json::parse(body.begin(), body.end());
+    } catch (const nlohmann::json::parse_error& error) {
+        return refused(400, QStringLiteral("the body is not JSON: it fails at byte %1").arg(error.byte));
+    }
+    const nlohmann::json* replay = member(json, "replay");
+    const nlohmann::json* entry = member(json, "entry");
+    const nlohmann::json* kind = entry ? member(*entry, "kind") : nullptr;
+    const nlohmann::json* name = entry ? member(*entry, "name") : nullptr;
+    if (json.size() != 2 || !replay || !replay->is_string() || !kind || !name || entry->size() != 2 ||
+        !kind->is_number() || (*kind != 0 && *kind != 1) || !name->is_string())
         return refused(400,
                        QStringLiteral("the body is {\"replay\": text, \"entry\": {\"kind\": 0 or 1, \"name\": text}}"));
-    Submission submission{replay.toString().toUtf8(), kind.toInt(), name.toString()};
+    Submission submission{QByteArray::fromStdString(replay->get_ref<const std::string&>()), *kind == 1 ? 1 : 0,
+                          QString::fromStdString(name->get_ref<const std::string&>())};
     if (const std::optional<QString> fault = nameFault(submission.kind, submission.name))
         return refused(422, *fault);
     return {std::move(submission), 0, {}};

@@ -11,6 +11,8 @@
 
 #include <csignal>
 #include <cstdio>
+#include <malloc.h>
+#include <sys/socket.h>
 #include <thread>
 
 namespace {
@@ -31,6 +33,11 @@ std::optional<DatabaseConfig> databaseOf(const ServerOptions& options, QString& 
 
 int main(int argc, char* argv[])
 {
+    // Each game read and played allocates and frees a few hundred kilobytes. By default the C
+    // library hands such memory back to the kernel and faults it in again for the next game, which
+    // costs as much as playing it: keep it in the process instead.
+    mallopt(M_MMAP_THRESHOLD, 64 << 20);
+    mallopt(M_TRIM_THRESHOLD, 256 << 20);
     // The stopSignals are taken by sigwait below, never by a handler in some thread.
     sigset_t stopSignals;
     sigemptyset(&stopSignals);
@@ -65,10 +72,19 @@ int main(int argc, char* argv[])
     api.route(server);
     logRequests(server);
 
+    // cpp-httplib 0.11 shares the port with any other process that asks (SO_REUSEPORT) and
+    // listens with a backlog of five, so that a burst of new connections waits a second for TCP
+    // to send again: the port is this server's alone, and it listens again with room.
+    int listening = -1;
+    server.set_socket_options([&listening](int socket) {
+        const int yes = 1;
+        setsockopt(socket, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+        listening = socket;
+    });
     const int port = options.port == 0
                          ? server.bind_to_any_port(options.host.toStdString())
                          : (server.bind_to_port(options.host.toStdString(), options.port) ? options.port : -1);
-    if (port < 0)
+    if (port < 0 || ::listen(listening, SOMAXCONN) != 0)
         return fail(QStringLiteral("cannot listen on %1:%2").arg(options.host).arg(options.port));
     const QString table = database->driver == u"QSQLITE"
                               ? database->databaseName

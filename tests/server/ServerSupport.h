@@ -6,12 +6,20 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+#include <httplib.h>
+
+#include <functional>
+#include <latch>
+#include <thread>
 
 // The database URL of one of the throwaway cluster's databases, or empty for SQLite.
 inline QString testDatabaseUrl(const char* database)
@@ -28,20 +36,41 @@ inline QByteArray testFile(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// The replay without its header lines that start with the word.
-inline QByteArray withoutLine(QByteArray replay, const QByteArray& word)
+// A self-contained game of tests/server/games (made by bench/server_games, see its README).
+inline QByteArray serverGame(const char* name) { return testFile(QStringLiteral("server/games/%1.replay").arg(name)); }
+
+// The same game as other bytes: its end comes n milliseconds later, which the rules never see.
+inline QByteArray variant(const QByteArray& replay, int n)
 {
-    QByteArrayList lines = replay.split('\n');
-    lines.removeIf([&](const QByteArray& line) { return line.startsWith(word + ' '); });
-    return lines.join('\n');
+    const qsizetype end = replay.lastIndexOf('\n', replay.size() - 2) + 1;
+    const qsizetype space = replay.indexOf(' ', end);
+    return replay.left(end) + QByteArray::number(replay.mid(end, space - end).toLongLong() + n) + replay.mid(space);
+}
+
+// A request's body: the replay and the name line.
+inline QByteArray gameBody(const QByteArray& replay, int kind, const QString& name)
+{
+    return QJsonDocument(QJsonObject{{"replay", QString::fromUtf8(replay)},
+                                     {"entry", QJsonObject{{"kind", kind}, {"name", name}}}})
+        .toJson(QJsonDocument::Compact);
+}
+
+// A JSON object written out, its %1, %2, ... filled in with args.
+inline QJsonObject jsonOf(const char* text, const QStringList& args = {})
+{
+    QString filled = QString::fromUtf8(text);
+    for (const QString& arg : args)
+        filled = filled.arg(arg);
+    return QJsonDocument::fromJson(filled.toUtf8()).object();
 }
 
 class RunningServer {
 public:
-    explicit RunningServer(const QStringList& options)
+    // On the PostgreSQL database of that name, or a SQLite table in dataFolder (a scratch one when empty).
+    RunningServer(const QStringList& options, const char* database, const QString& dataFolder = {})
     {
-        const QString url = testDatabaseUrl("http");
-        QStringList arguments{"--listen", "127.0.0.1:0", "--data", m_dir.path()};
+        const QString url = testDatabaseUrl(database);
+        QStringList arguments{"--listen", "127.0.0.1:0", "--data", dataFolder.isEmpty() ? m_dir.path() : dataFolder};
         if (!url.isEmpty())
             arguments << "--database" << url;
         m_process.setReadChannel(QProcess::StandardError);
@@ -62,6 +91,7 @@ public:
     }
 
     int port() const { return m_port; }
+    qint64 pid() const { return m_process.processId(); }
 
     // SIGTERM; the exit code, and the log from the start to the end.
     int stop()
@@ -80,3 +110,55 @@ private:
     QByteArray m_log;
     int m_port = 0;
 };
+
+// HTTP to the server on 127.0.0.1, the answers' JSON objects (empty when there is no answer).
+class Client {
+public:
+    explicit Client(int port) : m_client("127.0.0.1", port) { m_client.set_read_timeout(30); }
+    QJsonObject post(const QByteArray& body)
+    {
+        return json(m_client.Post("/api/v1/games", body.toStdString(), "application/json"));
+    }
+    QJsonObject get(const std::string& path) { return json(m_client.Get(path)); }
+    QByteArray raw(const std::string& path)
+    {
+        const httplib::Result result = m_client.Get(path);
+        return result ? QByteArray::fromStdString(result->body) : QByteArray();
+    }
+
+private:
+    static QJsonObject json(const httplib::Result& result)
+    {
+        return result ? QJsonDocument::fromJson(QByteArray::fromStdString(result->body)).object() : QJsonObject();
+    }
+    httplib::Client m_client;
+};
+
+struct Sent {
+    int status = 0;  // 0: no answer
+    qint64 id = 0;
+    std::string retryAfter;
+};
+
+// Each body sent at once by a thread of its own; answered(i, sent) is called as each answer comes.
+inline std::vector<Sent> sendAtOnce(int port, const std::vector<QByteArray>& bodies,
+                                    const std::function<void(const Sent&)>& answered = {})
+{
+    std::vector<Sent> sent(bodies.size());
+    std::latch ready(std::ptrdiff_t(bodies.size()));
+    std::vector<std::jthread> senders;
+    for (std::size_t i = 0; i < bodies.size(); ++i)
+        senders.emplace_back([&, i] {
+            httplib::Client client("127.0.0.1", port);
+            client.set_read_timeout(60);
+            ready.arrive_and_wait();
+            if (const httplib::Result r = client.Post("/api/v1/games", bodies[i].toStdString(), "application/json")) {
+                const QJsonObject answer = QJsonDocument::fromJson(QByteArray::fromStdString(r->body)).object();
+                sent[i] = {r->status, answer.value("id").toInteger(), r->get_header_value("Retry-After")};
+            }
+            if (answered)
+                answered(sent[i]);
+        });
+    senders.clear();
+    return sent;
+}

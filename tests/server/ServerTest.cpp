@@ -1,28 +1,15 @@
-// The real server over HTTP: every hostile request gets its status and a JSON message, nothing
-// refused is stored, and SIGTERM ends the server with exit code 0 after one log line a request.
+// The real server over HTTP: every hostile request gets its status and a JSON message and nothing
+// refused is stored; a whole game is taken, ranked in its own set and kept once, its name exactly
+// as sent; SIGTERM ends the server with exit code 0 after one log line a request.
 
+#include "files/SetFile.h"
 #include "tests/server/ServerSupport.h"
 
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QRegularExpression>
 
-#include <httplib.h>
-
-#include <arpa/inet.h>
 #include <csignal>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 namespace {
-
-QByteArray game(const QByteArray& replay, int kind, const QString& name)
-{
-    return QJsonDocument(QJsonObject{{"replay", QString::fromUtf8(replay)},
-                                     {"entry", QJsonObject{{"kind", kind}, {"name", name}}}})
-        .toJson(QJsonDocument::Compact);
-}
 
 // Ink bytes as the game writes them: a surface, strokes of points.
 QString ink(int strokes, int pointsEach, int extraBytes = 0)
@@ -37,6 +24,30 @@ QString ink(int strokes, int pointsEach, int extraBytes = 0)
     return QString::fromLatin1((bytes + QByteArray(extraBytes, 'x')).toBase64());
 }
 
+// The first line holding the text, without its line end.
+QByteArray lineWith(const QByteArray& replay, const QByteArray& text)
+{
+    const qsizetype at = replay.indexOf(text);
+    const qsizetype start = replay.lastIndexOf('\n', at) + 1;
+    return replay.mid(start, replay.indexOf('\n', at) - start);
+}
+
+QByteArray replaced(QByteArray replay, const QByteArray& from, const QByteArray& to)
+{
+    return replay.replace(from, to);
+}
+
+// The identity of the shipped pack's first levels.
+QString shippedIdentity(int levels)
+{
+    std::vector<QByteArray> bytes;
+    for (int n = 1; n <= levels; ++n) {
+        QFile file(QStringLiteral(PONDRAKE_DATA_DIR "/levels/level%1.txt").arg(n));
+        bytes.push_back(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
+    }
+    return QString::fromLatin1(setIdentity(bytes));
+}
+
 struct Row {
     const char* what;
     const char* method;
@@ -44,7 +55,7 @@ struct Row {
     std::string contentType;
     QByteArray body;
     int status;
-    const char* message;  // a part of the JSON message
+    QString message;  // a part of the JSON message
 };
 
 }  // namespace
@@ -52,50 +63,64 @@ struct Row {
 TEST(Server, EveryHostileRequestGetsItsStatusAndMessageAndNothingIsStored)
 {
     std::signal(SIGPIPE, SIG_IGN);  // the server may close a connection before a long body is sent
-    const QByteArray pack = testFile("sim/replays/bot-pack.replay");
-    const QByteArray whole = withoutLine(pack, "folder");
-    const QByteArray continued = withoutLine(testFile("sim/replays/bot-continued.replay"), "folder");
-    const QByteArray notOurs = withoutLine(whole, "level");
-    const std::string json = "application/json";
-    const std::string noSet(64, '0');
+    const QByteArray pack = serverGame("bot-pack"), whole = serverGame("continued-whole");
+    const QByteArray sitting = lineWith(whole, " sitting "), level1 = lineWith(pack, " levelover 1 ");
+    // Lines 5 and 6 carry levels 2 and 3.
+    const QByteArray changed = replaced(pack, pack.split('\n')[4], pack.split('\n')[5]);
+    const QByteArray digest3 = lineWith(pack, "level 3 ").split(' ')[2];
+    const auto setLines = [](const QByteArray& r) {
+        return r.mid(r.indexOf("\nset "), r.indexOf("\nlevel 1 ") - r.indexOf("\nset "));
+    };
+    const auto post = [](const QByteArray& replay, int kind = 0, const QString& name = "Ada") {
+        return gameBody(replay, kind, name);
+    };
+    const std::string json = "application/json", games = "/api/v1/games", noSet(64, '0');
     const std::vector<Row> rows{
-        {"garbage", "POST", "/api/v1/games", json, "\x01\xfe{[garbage", 400, "not JSON"},
-        {"an empty body", "POST", "/api/v1/games", json, "", 400, "empty"},
-        {"a wrong content type", "POST", "/api/v1/games", "text/plain", game(whole, 0, "Ada"), 415, "application/json"},
-        {"JSON of the wrong shape", "POST", "/api/v1/games", json, R"({"replay":5,"entry":{"kind":0,"name":"x"}})", 400,
+        {"garbage", "POST", games, json, "\x01\xfe{[garbage", 400, "not JSON"},
+        {"an empty body", "POST", games, json, "", 400, "empty"},
+        {"a wrong content type", "POST", games, "text/plain", post(pack), 415, "application/json"},
+        {"JSON of the wrong shape", "POST", games, json, R"({"replay":5,"entry":{"kind":0,"name":"x"}})", 400,
          "the body is"},
-        {"an unknown kind of name", "POST", "/api/v1/games", json, game(whole, 2, "Ada"), 400, "the body is"},
-        {"a body cut short", "POST", "/api/v1/games", json, game(whole, 0, "Ada").left(500), 400, "not JSON"},
-        {"a body over 1 MiB", "POST", "/api/v1/games", json, game(QByteArray(1 << 20, 'x'), 0, "Ada"), 413,
-         "larger than 1048576 bytes"},
-        {"a name with NUL", "POST", "/api/v1/games", json, game(whole, 0, QString::fromUtf8("A\0da", 4)), 422,
+        {"an unknown kind of name", "POST", games, json, post(pack, 2), 400, "the body is"},
+        {"a body cut short", "POST", games, json, post(pack).left(500), 400, "not JSON"},
+        {"a body over 1 MiB", "POST", games, json, post(QByteArray(1 << 20, 'x')), 413, "larger than 1048576 bytes"},
+        {"a name with NUL", "POST", games, json, post(pack, 0, QString::fromUtf8("A\0da", 4)), 422,
          "control character"},
-        {"a name with an escape", "POST", "/api/v1/games", json, game(whole, 0, "A\x1b[2Jda"), 422,
-         "control character"},
-        {"10 KB of name", "POST", "/api/v1/games", json, game(whole, 0, QString(10'000, 'n')), 422, "at most 100"},
-        {"ink that is no Base64", "POST", "/api/v1/games", json, game(whole, 1, "not ink!"), 422, "Base64"},
-        {"ink one byte over", "POST", "/api/v1/games", json, game(whole, 1, ink(512, 32, 1)), 422, "Base64"},
-        // Names the table takes go on to the game, which is refused for its own reason.
-        {"ink of the maximum size", "POST", "/api/v1/games", json, game(whole, 1, ink(512, 32)), 422, "set's levels"},
-        {"SQL and quotes", "POST", "/api/v1/games", json, game(whole, 0, "x'); DROP TABLE games;--\""), 422,
-         "set's levels"},
-        {"right-to-left marks", "POST", "/api/v1/games", json, game(whole, 0, "\u202eAda\u200f"), 422, "set's levels"},
-        {"no replay", "POST", "/api/v1/games", json, game("pondrake-replay 1\nseed x\n", 0, "Ada"), 422,
-         "cannot be read: line 2"},
-        {"a folder line", "POST", "/api/v1/games", json, game(pack, 0, "Ada"), 422, "names a folder"},
-        {"a start line", "POST", "/api/v1/games", json, game(continued, 0, "Ada"), 422,
-         "starts at level 22 with a claimed score of 1480"},
-        {"a game without its levels", "POST", "/api/v1/games", json, game(notOurs, 0, "Ada"), 422, "set's levels"},
+        {"a name with an escape", "POST", games, json, post(pack, 0, "A\x1b[2Jda"), 422, "control character"},
+        {"10 KB of name", "POST", games, json, post(pack, 0, QString(10'000, 'n')), 422, "at most 100"},
+        {"ink that is no Base64", "POST", games, json, post(pack, 1, "not ink!"), 422, "Base64"},
+        {"ink one byte over", "POST", games, json, post(pack, 1, ink(512, 32, 1)), 422, "Base64"},
+        {"no replay", "POST", games, json, post("pondrake-replay 1\nseed x\n"), 422, "cannot be read: line 2"},
+        {"a forged score", "POST", games, json, post(replaced(pack, " end 5571", " end 30000")), 422,
+         "end 30000\": the game ends on 5571 points, not 30000"},
+        {"a forged checkpoint", "POST", games, json, post(replaced(pack, level1, level1 + "9")), 422,
+         "level 1, at the checkpoint \"" + level1 + "9\""},
+        {"a forged start", "POST", games, json,
+         post(replaced(serverGame("bot-continued"), "\nstart 22 1480 ", "\nstart 22 30000 ")), 422,
+         "starts at level 22 with a claimed score of 30000"},
+        {"a forged sitting", "POST", games, json, post(replaced(whole, sitting, replaced(sitting, " 135 ", " 30000 "))),
+         422, "went on from level 2 with 30000 points"},
+        {"levels changed after the game", "POST", games, json, post(changed), 422,
+         "level 2 is not the level 2 that the replay carries"},
+        {"a changed level with its digest forged", "POST", games, json,
+         post(replaced(changed, lineWith(pack, "level 2 ").split(' ')[2], digest3)), 422, "level 2, at the checkpoint"},
+        {"a replay of another set", "POST", games, json, post(replaced(pack, setLines(pack), setLines(whole))), 422,
+         "level 4 is not the level 4 that the replay carries"},
+        {"a folder line", "POST", games, json, post(replaced(pack, "\nset ", "\nfolder /home/kim/levels\nset ")), 422,
+         "names a folder"},
+        {"a replay without its levels", "POST", games, json,
+         post(replaced(testFile("sim/replays/bot-pack.replay"), "folder data/levels\n", "")), 422,
+         "does not carry its set's levels"},
         {"an unknown set", "GET", "/api/v1/sets/" + noSet + "/top", "", "", 404, "no game of this set"},
         {"a set that is no identity", "GET", "/api/v1/sets/levels/top", "", "", 404, "nothing at this address"},
         {"a limit out of range", "GET", "/api/v1/sets/" + noSet + "/top?limit=0", "", "", 400, "limit"},
         {"an unknown game id", "GET", "/api/v1/games/123456/replay", "", "", 404, "no game has this id"},
         {"a path with ..", "GET", "/api/v1/games/../sets", "", "", 404, "nothing at this address"},
         {"a path with encoded ..", "GET", "/api/v1/sets/%2e%2e%2f%2e%2e/top", "", "", 404, "nothing at this address"},
-        {"a method not taken", "DELETE", "/api/v1/games", "", "", 404, "nothing at this address"},
+        {"a method not taken", "DELETE", games, "", "", 404, "nothing at this address"},
     };
     // Room for every POST row, then one too many from a forwarded address.
-    RunningServer server({"--rate-limit", QString::number(rows.size()), "--trusted-proxy", "127.0.0.1"});
+    RunningServer server({"--rate-limit", QString::number(rows.size()), "--trusted-proxy", "127.0.0.1"}, "refusals");
     ASSERT_NE(server.port(), 0) << server.log().toStdString();
     httplib::Client client("127.0.0.1", server.port());
     client.set_read_timeout(30);
@@ -116,19 +141,6 @@ TEST(Server, EveryHostileRequestGetsItsStatusAndMessageAndNothingIsStored)
         const QJsonObject answer = QJsonDocument::fromJson(QByteArray::fromStdString(result->body)).object();
         EXPECT_TRUE(answer.value("error").toString().contains(row.message)) << result->body;
     }
-
-    // A body cut short on the wire: the sender is gone before the server could answer it.
-    const int wire = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{AF_INET, htons(std::uint16_t(server.port())), {htonl(INADDR_LOOPBACK)}, {}};
-    ASSERT_EQ(connect(wire, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
-    const std::string cut = "POST /api/v1/games HTTP/1.1\r\nContent-Type: application/json\r\n"
-                            "Content-Length: 5000\r\n\r\n{\"replay\": \"pondrake";
-    ASSERT_EQ(send(wire, cut.data(), cut.size(), 0), ssize_t(cut.size()));
-    shutdown(wire, SHUT_WR);
-    char reply[512];
-    EXPECT_LE(recv(wire, reply, sizeof reply, 0), 0) << "nothing to answer a body that never came";
-    close(wire);
-    ++requests;
 
     httplib::Headers from{{"X-Forwarded-For", "203.0.113.9, 127.0.0.1"}};
     for (std::size_t i = 0; i < rows.size(); ++i, ++requests)
@@ -153,4 +165,51 @@ TEST(Server, EveryHostileRequestGetsItsStatusAndMessageAndNothingIsStored)
     const QRegularExpression line(R"(^(GET|POST|DELETE) /\S+ \d{3} \d+ ms$)");
     for (const QByteArray& logged : lines)
         EXPECT_TRUE(line.match(QString::fromUtf8(logged)).hasMatch()) << logged.toStdString();
+}
+
+TEST(Server, TakesWholeGamesRanksEachInItsOwnSetAndKeepsItOnceWithItsNameExactly)
+{
+    const QByteArray pack = serverGame("bot-pack"), three = serverGame("played-3-levels");
+    const QByteArray whole = serverGame("continued-whole");
+    RunningServer server({"--rate-limit", "0"}, "accepted");
+    ASSERT_NE(server.port(), 0) << server.log().toStdString();
+    Client client(server.port());
+    const QString packId = shippedIdentity(24), firstThree = shippedIdentity(3);
+
+    const QJsonObject ada = client.post(gameBody(pack, 0, "Ada"));
+    EXPECT_EQ(ada, jsonOf(R"({"id": %1, "set": "%2", "rank": 1, "games": 1, "stored": "new", "score": 5571,
+                              "entry": {"kind": 0, "name": "Ada"}, "date": "%3"})",
+                          {QString::number(ada["id"].toInt()), packId, ada["date"].toString()}));
+    EXPECT_EQ(client.post(gameBody(three, 0, "Bob"))["rank"], 2);
+    // Names the table takes come back exactly, each with a game of its own.
+    const std::vector<std::pair<int, QString>> names{
+        {0, "x'); DROP TABLE games;--\"\\"}, {0, "\u202eAda\u200f"}, {0, "Zoë 🐢"}, {0, ""}, {1, ink(512, 32)}};
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const QJsonObject answer = client.post(gameBody(variant(three, int(i) + 1), names[i].first, names[i].second));
+        EXPECT_EQ(answer["entry"], (QJsonObject{{"kind", names[i].first}, {"name", names[i].second}}));
+    }
+    const QJsonObject again = client.post(gameBody(pack, 0, "Forger"));
+    EXPECT_EQ(again["id"], ada["id"]) << "the same bytes return the stored game";
+    EXPECT_EQ(again["stored"], "already");
+    EXPECT_EQ(again["entry"].toObject()["name"], "Ada");
+
+    // A game of the first three levels is filed under them, whatever name its set carries.
+    EXPECT_EQ(client.post(gameBody(whole, 0, "Cy"))["set"], firstThree);
+    const QJsonObject renamed =
+        client.post(gameBody(replaced(whole, "\nset First Three\n", "\nset Pondrake Levels\n"), 0, "Di"));
+    EXPECT_EQ(renamed["set"], firstThree);
+    EXPECT_EQ(renamed["games"], 2);
+
+    const QJsonArray top = client.get("/api/v1/sets/" + packId.toStdString() + "/top?limit=100")["top"].toArray();
+    ASSERT_EQ(top.size(), qsizetype(names.size()) + 2);
+    EXPECT_EQ(top[0].toObject()["id"], ada["id"]);
+    // Bob's game and the named ones score alike: they rank in the order they came.
+    for (std::size_t i = 0; i < names.size(); ++i)
+        EXPECT_EQ(top[qsizetype(i) + 2]["entry"], (QJsonObject{{"kind", names[i].first}, {"name", names[i].second}}));
+    EXPECT_EQ(client.get("/api/v1/sets/" + packId.toStdString() + "/top?limit=2")["top"].toArray().size(), 2);
+    EXPECT_EQ(client.get("/api/v1/sets"),
+              jsonOf(R"({"sets": [{"set": "%1", "name": "Pondrake Levels", "levels": 24, "games": 7, "best": 5571},
+                                  {"set": "%2", "name": "First Three", "levels": 3, "games": 2, "best": 603}]})",
+                     {packId, firstThree}));
+    EXPECT_EQ(client.raw("/api/v1/games/" + std::to_string(ada["id"].toInt()) + "/replay"), pack);
 }

@@ -1,52 +1,21 @@
-// The verification behind the API: a played game's verdict names where a forgery shows, the pool
-// counts its games and stops one that plays too long, and the client's address is the one a
-// trusted proxy saw.
+// The verification behind the API: a whole game is accepted unless stopped, the pool counts its
+// games and stops one that plays too long, and the client's address is the one a trusted proxy saw.
 
 #include "server/GameVerifier.h"
 #include "server/RateLimiter.h"
 #include "server/VerifierPool.h"
-#include "sim/RecordingPlayer.h"
 #include "tests/server/ServerSupport.h"
 
 #include <thread>
 
-namespace {
-
-// The golden game played from the shipped levels, as the test names them (a request never does).
-Verdict played(const QByteArray& replay, const std::atomic<bool>& stop)
+TEST(Verdict, AWholeGameIsAcceptedUnlessItsVerificationIsStopped)
 {
-    RecordingPlayer player(*readRecording(replay).recording, QStringLiteral(PONDRAKE_DATA_DIR "/levels"));
-    return verdictOfPlay(player, stop);
-}
-
-}  // namespace
-
-TEST(Verdict, AGameIsAcceptedOnlyWhenItPlaysToEveryRecordedCheckpoint)
-{
-    const QByteArray golden = testFile("sim/replays/played-3-levels.replay");
+    const QByteArray whole = serverGame("continued-whole");
     const std::atomic<bool> go{false}, stopped{true};
-    const Verdict fair = played(golden, go);
+    const Verdict fair = verifyGame(whole, go);
     ASSERT_TRUE(fair.accepted) << fair.message.toStdString();
-    const qsizetype end = golden.lastIndexOf(" end ");
-    EXPECT_EQ(QByteArray::number(fair.score), golden.mid(end + 5).trimmed());
-
-    QByteArray raised = golden.left(end) + " end 30000\n";
-    const Verdict forgedEnd = played(raised, go);
-    EXPECT_FALSE(forgedEnd.accepted);
-    EXPECT_TRUE(forgedEnd.message.contains("end 30000\": the game ends on " + QString::number(fair.score) +
-                                           " points, not 30000"))
-        << forgedEnd.message.toStdString();
-
-    const qsizetype first = golden.lastIndexOf('\n', golden.indexOf(" levelover 1 ")) + 1;
-    const qsizetype lineEnd = golden.indexOf('\n', first);
-    const QByteArray forgedCheckpoint = golden.left(lineEnd) + "9" + golden.mid(lineEnd);
-    const Verdict checkpoint = played(forgedCheckpoint, go);
-    EXPECT_FALSE(checkpoint.accepted);
-    EXPECT_TRUE(checkpoint.message.startsWith("level 1, at the checkpoint \"" +
-                                              QString::fromUtf8(golden.mid(first, lineEnd - first)) + "9\""))
-        << checkpoint.message.toStdString();
-
-    EXPECT_EQ(played(golden, stopped).message, "the game took too long to verify");
+    EXPECT_EQ(fair.score, 603);
+    EXPECT_EQ(verifyGame(whole, stopped).message, "the game took too long to verify");
 }
 
 TEST(VerifierPool, CountsItsGamesAndStopsOneThatPlaysPastTheBound)

@@ -127,8 +127,7 @@ void MusicDevice::open()
         job->load();
         SDL_TLSCleanup();  // SDL frees a thread's error text itself only in threads it made
         job->finished.store(true, std::memory_order_release);
-        // Called by name, so that nothing the loader makes is handed over through Qt's event
-        // queue: the job is found again through the flag, and the join publishes its result.
+        // By name: nothing the loader made crosses Qt's queue; the flag and the join hand over.
         QMetaObject::invokeMethod(this, "takeFinishedLoads", Qt::QueuedConnection);
     });
 }

@@ -1,0 +1,88 @@
+// Many games at once: a full queue is told with 503, and a server killed while it takes games has
+// kept every game it answered 200, in a table that is whole, which a newer schema's server refuses.
+
+#include "tests/server/ServerSupport.h"
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+
+#include <csignal>
+
+namespace {
+
+// The number of games in the table of the one set sent.
+qint64 storedGames(Client& client) { return client.get("/api/v1/sets")["sets"][0]["games"].toInteger(); }
+
+}  // namespace
+
+TEST(Server, AFullQueueAnswers503WithRetryAfterAndKeepsEveryGameItTook)
+{
+    RunningServer server({"--rate-limit", "0", "--queue", "1", "--threads", "1"}, "queue");
+    ASSERT_NE(server.port(), 0) << server.log().toStdString();
+    const QByteArray pack = serverGame("bot-pack");
+    qint64 accepted = 0, full = 0, n = 0;
+    // One game is verified while the others arrive; rounds until one of them finds the queue full.
+    for (int round = 0; round < 20 && full == 0; ++round) {
+        std::vector<QByteArray> bodies;
+        for (int i = 0; i < 8; ++i)
+            bodies.push_back(gameBody(variant(pack, int(++n)), 0, "Q"));
+        for (const Sent& sent : sendAtOnce(server.port(), bodies)) {
+            ASSERT_TRUE(sent.status == 200 || sent.status == 503) << sent.status;
+            accepted += sent.status == 200;
+            full += sent.status == 503;
+            EXPECT_EQ(sent.retryAfter, sent.status == 503 ? "2" : "");
+        }
+    }
+    EXPECT_GT(full, 0);
+    Client client(server.port());
+    EXPECT_EQ(storedGames(client), accepted);
+}
+
+TEST(ServerKill, EveryGameAnswered200OutlivesASigkillInAWholeTable)
+{
+    const QByteArray three = serverGame("played-3-levels");
+    std::vector<QByteArray> bodies, replays;
+    for (int i = 0; i < 200; ++i) {
+        replays.push_back(variant(three, i + 1));
+        bodies.push_back(gameBody(replays.back(), 0, QStringLiteral("K%1").arg(i)));
+    }
+    const QTemporaryDir data;
+    std::vector<Sent> sent;
+    {
+        RunningServer server({"--rate-limit", "0"}, "kill", data.path());
+        ASSERT_NE(server.port(), 0) << server.log().toStdString();
+        std::atomic<int> answered{0};
+        const qint64 pid = server.pid();
+        sent = sendAtOnce(server.port(), bodies, [&](const Sent& s) {
+            if (s.status == 200 && ++answered == 20)
+                ::kill(pid_t(pid), SIGKILL);
+        });
+    }
+    const auto accepted = std::count_if(sent.begin(), sent.end(), [](const Sent& s) { return s.status == 200; });
+    EXPECT_GE(accepted, 20);
+    EXPECT_LT(accepted, 200) << "the server died while games were on their way";
+
+    RunningServer again({"--rate-limit", "0"}, "kill", data.path());
+    ASSERT_NE(again.port(), 0) << again.log().toStdString();
+    Client client(again.port());
+    for (std::size_t i = 0; i < sent.size(); ++i)
+        EXPECT_TRUE(sent[i].status != 200 ||
+                    client.raw("/api/v1/games/" + std::to_string(sent[i].id) + "/replay") == replays[i])
+            << "game " << i << " was answered 200 and lost";
+    EXPECT_GE(storedGames(client), accepted);
+    EXPECT_EQ(again.stop(), 0);
+    if (!testDatabaseUrl("kill").isEmpty())
+        return;  // PostgreSQL was never killed
+    {
+        QSqlDatabase table = QSqlDatabase::addDatabase("QSQLITE", "killed");
+        table.setDatabaseName(data.filePath("world.sqlite"));
+        EXPECT_TRUE(table.open());
+        QSqlQuery check("PRAGMA integrity_check", table);
+        EXPECT_TRUE(check.next() && check.value(0).toString() == "ok") << check.value(0).toString().toStdString();
+        QSqlQuery(table).exec("UPDATE schema_version SET version = version + 1");
+    }
+    QSqlDatabase::removeDatabase("killed");
+    const RunningServer newer({}, "kill", data.path());
+    EXPECT_EQ(newer.port(), 0) << "a table of a newer server is left alone";
+    EXPECT_TRUE(newer.log().contains("made by a newer pondrake-server")) << newer.log().toStdString();
+}
