@@ -104,7 +104,7 @@ protected:
 
 TEST_F(WorldTable, AGameSentShowsItsRankAndAWorldRowOpenedByEnterPlaysIt)
 {
-    RunningServer server({});
+    RunningServer server({}, "world");
     ASSERT_NE(server.port(), 0) << server.log().toStdString();
     sitDown(server.port());
     window->mnuNew->trigger();
@@ -123,7 +123,7 @@ TEST_F(WorldTable, AGameSentShowsItsRankAndAWorldRowOpenedByEnterPlaysIt)
         ASSERT_TRUE(QTest::qWaitFor([&] { return world->grdTop->isVisible(); }, Patience))
             << world->lblState->text().toStdString();
         for (int r = 0; r < world->grdTop->rowCount(); ++r)
-            rows << world->grdTop->item(r, 0)->text() + world->grdTop->item(r, 1)->text() + " " +
+            rows << world->grdTop->item(r, 0)->text() + " " + world->grdTop->item(r, 1)->text() + " " +
                         world->grdTop->item(r, 2)->text();
         onNextModal<RecordingWindow>([&](RecordingWindow* replay) {
             replay->seek(replay->length());
@@ -140,13 +140,13 @@ TEST_F(WorldTable, AGameSentShowsItsRankAndAWorldRowOpenedByEnterPlaysIt)
         world->accept();
     });
     window->mnuWorldTopTen->trigger();
-    EXPECT_EQ(rows, QStringList({"1.6 Ada", "2.6 Bo"}));
-    EXPECT_EQ(watched, "6 at the end: 1, 0") << "the second row's game, played to its score";
+    EXPECT_EQ(rows, QStringList({"1. 106 Ada", "2. 106 Bo"}));
+    EXPECT_EQ(watched, "106 at the end: 1, 0") << "the second row's game, played to its score";
 }
 
 TEST_F(WorldTable, ARefusalIsShownKeptAndNotSentAgain)
 {
-    RunningServer server({});
+    RunningServer server({}, "world");
     ASSERT_NE(server.port(), 0) << server.log().toStdString();
     sitDown(server.port());
     window->mnuNew->trigger();
@@ -165,7 +165,7 @@ TEST_F(WorldTable, AGameKeptWhileTheTableIsDownIsSentAtTheNextStart)
 {
     int downPort = 0;
     {
-        RunningServer gone({});
+        RunningServer gone({}, "world");
         downPort = gone.port();
         ASSERT_EQ(gone.stop(), 0);
     }
@@ -174,7 +174,7 @@ TEST_F(WorldTable, AGameKeptWhileTheTableIsDownIsSentAtTheNextStart)
     EXPECT_EQ(playIntoTopTen(2, "Di", QMessageBox::Yes), "Saved; will send when the world table answers");
     ASSERT_EQ(outboxItems(scores).size(), 1);
 
-    RunningServer server({});
+    RunningServer server({}, "world");
     ASSERT_NE(server.port(), 0) << server.log().toStdString();
     sitDown(server.port());
     EXPECT_TRUE(QTest::qWaitFor([&] { return outboxItems(scores).isEmpty(); }, Patience)) << "sent at the start";
