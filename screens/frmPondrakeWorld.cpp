@@ -1,13 +1,13 @@
 #include "files/FolderSet.h"
 #include "files/ScoreFile.h"
 #include "files/WorldOutbox.h"
-#include "net/OutboxSender.h"
-#include "net/WorldClient.h"
 #include "screens/WorldTableDialog.h"
 #include "screens/frmPondrake.h"
 #include "screens/frmTopTen.h"
 #include "screens/frmWorldTopTen.h"
 #include "sim/SelfContained.h"
+#include "ui/net/OutboxSender.h"
+#include "ui/net/WorldClient.h"
 
 #include <QMessageBox>
 

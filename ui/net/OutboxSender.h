@@ -1,6 +1,6 @@
 #pragma once
 
-#include "net/WorldTable.h"
+#include "ui/net/WorldTable.h"
 
 #include <QObject>
 #include <QString>

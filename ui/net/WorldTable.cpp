@@ -1,4 +1,4 @@
-#include "net/WorldTable.h"
+#include "ui/net/WorldTable.h"
 
 #include "files/CBase64.h"
 

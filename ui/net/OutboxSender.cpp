@@ -1,7 +1,7 @@
-#include "net/OutboxSender.h"
+#include "ui/net/OutboxSender.h"
 
 #include "files/WorldOutbox.h"
-#include "net/WorldClient.h"
+#include "ui/net/WorldClient.h"
 
 OutboxSender::OutboxSender(WorldClient& client, QObject* parent) : QObject(parent), m_client(client) {}
 

@@ -2,9 +2,9 @@
 // makes of them a line for the player, never a crash, a hang or a number taken on trust.
 
 #include "files/WorldOutbox.h"
-#include "net/OutboxSender.h"
-#include "net/WorldClient.h"
-#include "net/WorldTable.h"
+#include "ui/net/OutboxSender.h"
+#include "ui/net/WorldClient.h"
+#include "ui/net/WorldTable.h"
 
 #include <QFile>
 #include <QRegularExpression>

@@ -2,7 +2,7 @@
 
 #include "files/InkStrokes.h"
 #include "files/ReplayFile.h"
-#include "net/WorldClient.h"
+#include "ui/net/WorldClient.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "net/WorldClient.h"
+#include "ui/net/WorldClient.h"
 
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
