@@ -123,16 +123,19 @@ void frmTopTen::mouseDoubleClickEvent(QMouseEvent* event)
 void frmTopTen::showWorldLine(const QString& text)
 {
     if (!lblWorld) {
-        constexpr int LineTwips = 450;
-        lblWorld = Look::label(this, QString(), {120, 8760, 7920, 375}, 10);
+        // Room for a refusal of three lines; the table and its frame stay as they are.
+        constexpr int LineTwips = 750;
+        lblWorld = Look::label(this, QString(), {240, 8700, 7680, LineTwips}, 9);
         lblWorld->setObjectName(QStringLiteral("lblWorld"));
         lblWorld->setTextFormat(Qt::PlainText);  // the world table's own words, never markup
-        lblWorld->setAlignment(Qt::AlignCenter);
+        lblWorld->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        lblWorld->setWordWrap(true);
         lblWorld->show();
         butOkay->move(butOkay->x(), butOkay->y() + Look::twips(LineTwips));
         setFixedSize(width(), height() + Look::twips(LineTwips));
     }
     lblWorld->setText(text);
+    lblWorld->setToolTip(text);
 }
 
 void frmTopTen::butOkay_Click() { accept(); }

@@ -45,6 +45,11 @@ frmWorldTopTen::frmWorldTopTen(WorldClient& client, const QString& address, cons
     butClose->setAutoDefault(false);  // Enter belongs to the rows
     connect(butClose, &QPushButton::clicked, this, &QDialog::accept);
     layout->addWidget(butClose, 0, Qt::AlignRight);
+
+    const bool none = WorldClient::baseUrl(m_address).isEmpty();
+    lblState->setText(none ? tr("No world table is set up: enter its address under Game > World Table..., as the "
+                                "README's section \"The world table\" describes.")
+                           : tr("Loading..."));
 }
 
 void frmWorldTopTen::showEvent(QShowEvent* event)
@@ -58,12 +63,8 @@ void frmWorldTopTen::showEvent(QShowEvent* event)
 
 void frmWorldTopTen::load()
 {
-    if (WorldClient::baseUrl(m_address).isEmpty()) {
-        lblState->setText(tr("No world table is set up: enter its address under Game > World Table..., as the "
-                             "README's \"World table\" section describes."));
-        return;
-    }
-    lblState->setText(tr("Loading..."));
+    if (WorldClient::baseUrl(m_address).isEmpty())
+        return;  // no address, no connection: the line says how to set one up
     m_client.get(m_address, QStringLiteral("/api/v1/sets/%1/top?limit=10").arg(m_setId), this,
                  [this](const WorldAnswer& answer) {
                      const TopReading reading = readTop(answer, m_address);
@@ -71,6 +72,7 @@ void frmWorldTopTen::load()
                          showTop(*reading.top);
                      else
                          lblState->setText(reading.message);
+                     adjustSize();
                  });
 }
 
