@@ -28,10 +28,16 @@ void OutboxSender::next()
         return next();  // gone, or not ours to send
     m_client.post(m_address, QStringLiteral("/api/v1/games"), body, this, [this, item](const WorldAnswer& answer) {
         const SendVerdict verdict = sendVerdict(answer);
-        if (verdict.kind == SendVerdict::Kind::Verified)
+        switch (verdict.kind) {
+        case SendVerdict::Kind::Verified:
             sentFromOutbox(item);
-        else if (verdict.kind == SendVerdict::Kind::Refused)
+            break;
+        case SendVerdict::Kind::Refused:
             refusedFromOutbox(item, verdict.line);
+            break;
+        case SendVerdict::Kind::Later:
+            break;  // stays for the next start
+        }
         emit sent(item, verdict);
         next();
     });

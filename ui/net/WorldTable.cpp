@@ -89,7 +89,7 @@ QByteArray sendBody(const QByteArray& replay, int kind, const QByteArray& nameLi
 
 SendVerdict sendVerdict(const WorldAnswer& answer)
 {
-    const SendVerdict later{SendVerdict::Kind::Later, tr("Saved; will send when the world table answers")};
+    SendVerdict later{SendVerdict::Kind::Later, tr("Saved; will send when the world table answers")};
     if (answer.outcome != WorldAnswer::Outcome::Answered)
         return later;
     const int status = answer.status;
@@ -121,7 +121,8 @@ TopReading readTop(const WorldAnswer& answer, const QString& address)
     if (!rows.isArray() || !games || rows.toArray().size() > MaxRows)
         return {std::nullopt, unreadable};
     WorldTop top{object->value(QStringLiteral("name")).toString().left(MaxShownName), *games, {}};
-    for (const QJsonValue& value : rows.toArray()) {
+    const QJsonArray list = rows.toArray();
+    for (const auto& value : list) {
         std::optional<WorldRow> row = rowOf(value);
         if (!row)
             return {std::nullopt, unreadable};
