@@ -98,13 +98,14 @@ SendVerdict sendVerdict(const WorldAnswer& answer)
     if (status != 200)
         return {SendVerdict::Kind::Refused, errorText(answer)};
     const std::optional<QJsonObject> object = objectOf(answer.body);
-    const std::optional<qint64> rank =
-        object ? count(object->value(QStringLiteral("rank")), 1, 1'000'000'000) : std::nullopt;
-    const std::optional<qint64> games =
-        object ? count(object->value(QStringLiteral("games")), 1, 1'000'000'000) : std::nullopt;
-    if (!rank || !games || *rank > *games)
-        return later;  // the table may well have it: sent again, it answers with the game it stored
-    return {SendVerdict::Kind::Verified, tr("Verified: rank %1 of %2").arg(*rank).arg(*games)};
+    // 0 where the answer holds no count: the table may well have the game, and sent again it
+    // answers with the game it stored.
+    const QJsonObject fields = object.value_or(QJsonObject());
+    const qint64 rank = count(fields.value(QStringLiteral("rank")), 1, 1'000'000'000).value_or(0);
+    const qint64 games = count(fields.value(QStringLiteral("games")), 1, 1'000'000'000).value_or(0);
+    if (rank == 0 || games == 0 || rank > games)
+        return later;
+    return {SendVerdict::Kind::Verified, tr("Verified: rank %1 of %2").arg(rank).arg(games)};
 }
 
 TopReading readTop(const WorldAnswer& answer, const QString& address)
