@@ -22,6 +22,11 @@
 
 #include <QTableWidget>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 namespace {
 
 // A turtle with water on all four sides: saved at its first step, whichever way it faces.
@@ -163,16 +168,20 @@ TEST_F(WorldTable, ARefusalIsShownKeptAndNotSentAgain)
 
 TEST_F(WorldTable, AGameKeptWhileTheTableIsDownIsSentAtTheNextStart)
 {
-    int downPort = 0;
-    {
-        RunningServer gone({}, "world");
-        downPort = gone.port();
-        ASSERT_EQ(gone.stop(), 0);
-    }
+    // A port held but never listened on refuses every connection, and no other test can take it.
+    const int held = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    ASSERT_EQ(::bind(held, reinterpret_cast<sockaddr*>(&address), length), 0);
+    ASSERT_EQ(::getsockname(held, reinterpret_cast<sockaddr*>(&address), &length), 0);
+    const int downPort = ntohs(address.sin_port);
     sitDown(downPort);
     window->mnuNew->trigger();
     EXPECT_EQ(playIntoTopTen(2, "Di", QMessageBox::Yes), "Saved; will send when the world table answers");
     ASSERT_EQ(outboxItems(scores).size(), 1);
+    ::close(held);
 
     RunningServer server({}, "world");
     ASSERT_NE(server.port(), 0) << server.log().toStdString();
