@@ -23,7 +23,7 @@ constexpr QtOption QtOptions[] = {
 
 }  // namespace
 
-std::optional<int> AnswerCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err)
+std::optional<int> AnswerCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err, QString* file)
 {
     QCommandLineParser parser;
     // Qt's options are single-dash words: "-reverse" is one option, not -r -e -v ...
@@ -37,6 +37,10 @@ std::optional<int> AnswerCommandLine(const QStringList& arguments, QTextStream& 
                                      QStringLiteral("Show the version and quit."));
     parser.addOption(help);
     parser.addOption(version);
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QStringLiteral("A level set (.pondrake) to import and play, or a replay (.replay) "
+                                                "to watch. A game already running takes it over."),
+                                 QStringLiteral("[FILE]"));
     for (const QtOption& qt : QtOptions) {
         QCommandLineOption option(QString::fromLatin1(qt.name));
         if (qt.takesValue)
@@ -48,8 +52,8 @@ std::optional<int> AnswerCommandLine(const QStringList& arguments, QTextStream& 
     QString refusal;
     if (!parser.parse(arguments))
         refusal = parser.errorText();
-    else if (!parser.positionalArguments().isEmpty())
-        refusal = QStringLiteral("unexpected argument '%1'.").arg(parser.positionalArguments().constFirst());
+    else if (parser.positionalArguments().size() > 1)
+        refusal = QStringLiteral("unexpected argument '%1'.").arg(parser.positionalArguments().at(1));
     if (!refusal.isEmpty()) {
         err << Command << ": " << refusal << "\nTry '" << Command << " --help' for more information.\n";
         return CommandLineRefused;
@@ -66,15 +70,17 @@ std::optional<int> AnswerCommandLine(const QStringList& arguments, QTextStream& 
                "environment: see the manual page, pondrake(6).\n";
         return 0;
     }
+    if (file)
+        *file = parser.positionalArguments().value(0);
     return std::nullopt;
 }
 
-std::optional<int> AnswerCommandLine(int argc, char* argv[])
+std::optional<int> AnswerCommandLine(int argc, char* argv[], QString* file)
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     QTextStream out(stdout);  // flushed as they go out of scope
     QTextStream err(stderr);
-    return AnswerCommandLine(arguments, out, err);
+    return AnswerCommandLine(arguments, out, err, file);
 }

@@ -1,21 +1,32 @@
 #include "app/CommandLine.h"
+#include "app/SingleGame.h"
 #include "core/Random.h"
 #include "core/modGlobals.h"
+#include "files/PlayerSettings.h"
 #include "files/ScoreLocation.h"
 #include "screens/frmPondrake.h"
+#include "ui/Translations.h"
 #include "ui/audio/AudioOutput.h"
 #include "ui/audio/modSound.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QFont>
 #include <QIcon>
+#include <QLocale>
 #include <QStandardPaths>
+#include <QTimer>
+
+#include <cstdio>
 
 int main(int argc, char* argv[])
 {
     // Before the application object: without a display QApplication would abort.
-    if (const std::optional<int> answered = AnswerCommandLine(argc, argv))
+    QString file;
+    if (const std::optional<int> answered = AnswerCommandLine(argc, argv, &file))
         return *answered;
+    if (!file.isEmpty())
+        file = QFileInfo(file).absoluteFilePath();  // the game that takes it may stand elsewhere
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pondrake"));
     // Ties the window to the menu entry, and shows its icon where the icon theme has it.
@@ -33,10 +44,28 @@ int main(int argc, char* argv[])
 
     const QString programFolder = QCoreApplication::applicationDirPath();
     const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    const QString configFolder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    // Before the first window: a language chosen in Game > Language... applies from the next start.
+    const QString chosen = ReadPlayerSettings(PlayerSettingsPath(configFolder)).language;
+    Translations::install(programFolder, Translations::pick(chosen, QLocale::system().uiLanguages()));
+
+    SingleGame single(dataFolder);
+    if (single.handOver(file))
+        return 0;
     const QString scoresPath = ScoreLocation(programFolder, dataFolder);
     frmPondrake window(globals, random, sound, programFolder, scoresPath);
     // The settings have a file of their own: an organisation name for QSettings would move the data folder.
-    window.usePlayerFolders(dataFolder, QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+    window.usePlayerFolders(dataFolder, configFolder);
+    if (!single.listen())
+        std::fprintf(stderr, "pondrake: files opened later start a game of their own\n");
+    QObject::connect(&single, &SingleGame::handedOver, &window, [&window](const QString& handed) {
+        window.raise();
+        window.activateWindow();
+        if (!handed.isEmpty())
+            window.openFile(handed);
+    });
     window.show();
+    if (!file.isEmpty())
+        QTimer::singleShot(0, &window, [&window, file] { window.openFile(file); });
     return QApplication::exec();
 }

@@ -57,7 +57,7 @@ GameRecording golden(const QString& path)
 {
     RecordingReading reading = readRecordingFile(path);
     if (!reading.recording)
-        fail(QStringLiteral("%1: line %2: %3").arg(path).arg(reading.line).arg(reading.error));
+        fail(QStringLiteral("%1: line %2: %3").arg(path).arg(reading.line).arg(reading.error.english()));
     return std::move(*reading.recording);
 }
 

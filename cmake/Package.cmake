@@ -1,7 +1,8 @@
 # The Debian packages: `cpack -G DEB` in the build folder makes pondrake_<version>_amd64.deb, the
 # game, and pondrake-server_<version>_amd64.deb, the world table's server. Their dependencies are
 # the shared libraries each program links (found by dpkg-shlibdeps) and what no library names: the
-# game's General MIDI soundfont, the server's Qt SQL drivers (plugins, loaded at run time).
+# game's General MIDI soundfont and Qt's translations, the server's Qt SQL drivers (plugins, loaded
+# at run time).
 #
 # The package holds what `cmake --install` lays out plus the component "debian": the command in
 # /usr/games instead of /usr/bin, as Debian wants a game's, and the copyright file and changelog
@@ -53,7 +54,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_GAME_PACKAGE_NAME pondrake)
 set(CPACK_DEBIAN_GAME_PACKAGE_SECTION games)
-set(CPACK_DEBIAN_GAME_PACKAGE_DEPENDS "timgm6mb-soundfont | sf3-soundfont-gm")
+# Qt's own dialogs speak the player's language through Qt's translations, which no library names.
+set(CPACK_DEBIAN_GAME_PACKAGE_DEPENDS "timgm6mb-soundfont | sf3-soundfont-gm, qt6-translations-l10n")
 # A link to the web in the help opens in the desktop's browser; the windows' lettering falls back
 # to DejaVu Sans.
 set(CPACK_DEBIAN_GAME_PACKAGE_RECOMMENDS "xdg-utils, fonts-dejavu-core")

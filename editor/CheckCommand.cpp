@@ -14,11 +14,10 @@
 CheckCommand::CheckCommand(QWidget& window, const QString& programFolder, AudioControl* audio, int seeds)
     : QObject(&window), m_window(window), m_programFolder(programFolder), m_audio(audio), m_check(seeds)
 {
-    m_progress = new QProgressDialog(QStringLiteral("Checking the level: the computer player and nobody at the "
-                                                    "board, %1 runs each")
-                                         .arg(seeds),
-                                     QStringLiteral("Cancel"), 0, m_check.total(), &window);
-    m_progress->setWindowTitle(QStringLiteral("Check Level"));
+    m_progress = new QProgressDialog(
+        tr("Checking the level: the computer player and nobody at the board, %1 runs each").arg(seeds), tr("Cancel"), 0,
+        m_check.total(), &window);
+    m_progress->setWindowTitle(tr("Check Level"));
     m_progress->setWindowModality(Qt::NonModal);
     m_progress->setMinimumDuration(0);
     m_progress->setAutoClose(false);

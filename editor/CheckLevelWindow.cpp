@@ -1,6 +1,7 @@
 #include "editor/CheckLevelWindow.h"
 
 #include "editor/LevelCheck.h"
+#include "ui/AccessibleNames.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -12,10 +13,9 @@ namespace {
 
 QString passes(const SeedSummary& summary)
 {
-    return QStringLiteral("passes %1 of %2 runs (%3%)")
-        .arg(summary.passed)
-        .arg(summary.runs)
-        .arg(qRound(100 * summary.passRate));
+    return CheckLevelWindow::tr("passes %1 of %2 runs (%3%)")
+        .arg(QString::number(summary.passed), QString::number(summary.runs),
+             QString::number(qRound(100 * summary.passRate)));
 }
 
 QLabel* line(QWidget* parent, const char* name)
@@ -30,7 +30,7 @@ QLabel* line(QWidget* parent, const char* name)
 
 CheckLevelWindow::CheckLevelWindow(const CheckResult& result, QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Check Level"));
+    setWindowTitle(tr("Check Level"));
     setAttribute(Qt::WA_DeleteOnClose);
     auto* form = new QFormLayout;
     lblBot = line(this, "lblBot");
@@ -43,32 +43,38 @@ CheckLevelWindow::CheckLevelWindow(const CheckResult& result, QWidget* parent) :
     bold.setBold(true);
     lblVerdict->setFont(bold);
     lblVerdict->setText(result.verdict());
+    using AccessibleNames::nameValue;
+    nameValue(lblBot, tr("Computer player"));
+    nameValue(lblEffort, tr("Difficulty"));
+    nameValue(lblIdle, tr("Nobody at the board"));
+    nameValue(lblReach, tr("Turtles with a way to water"));
     if (result.readable()) {
         const SeedSummary bot = result.bot();
         const SeedSummary idle = result.idle();
-        lblBot->setText(passes(bot) + QStringLiteral(", median score %1, median time %2 s")
-                                          .arg(bot.medianScore)
-                                          .arg(bot.medianSeconds, 0, 'f', 1));
-        lblEffort->setText(bot.saved == 0 ? QStringLiteral("no turtle saved")
-                                          : QStringLiteral("%1 commands per saved turtle: about as hard as level %2")
-                                                .arg(bot.commandsPerSaved(), 0, 'f', 2)
-                                                .arg(aboutAsHardAs(bot.commandsPerSaved())));
+        lblBot->setText(
+            tr("%1, median score %2, median time %3 s")
+                .arg(passes(bot), QString::number(bot.medianScore), QString::number(bot.medianSeconds, 'f', 1)));
+        lblEffort->setText(bot.saved == 0 ? tr("no turtle saved")
+                                          : tr("%1 commands per saved turtle: about as hard as level %2")
+                                                .arg(QString::number(bot.commandsPerSaved(), 'f', 2),
+                                                     QString::number(aboutAsHardAs(bot.commandsPerSaved()))));
         lblIdle->setText(passes(idle));
-        lblReach->setText(QStringLiteral("%1 of %2").arg(result.reach.reaching).arg(result.reach.turtles));
-        form->addRow(QStringLiteral("Turtles with a way to water:"), lblReach);
+        lblReach->setText(
+            tr("%1 of %2").arg(QString::number(result.reach.reaching), QString::number(result.reach.turtles)));
+        form->addRow(tr("Turtles with a way to water:"), lblReach);
         if (result.played()) {
-            form->addRow(QStringLiteral("Computer player:"), lblBot);
-            form->addRow(QStringLiteral("Difficulty:"), lblEffort);
-            form->addRow(QStringLiteral("Nobody at the board:"), lblIdle);
+            form->addRow(tr("Computer player:"), lblBot);
+            form->addRow(tr("Difficulty:"), lblEffort);
+            form->addRow(tr("Nobody at the board:"), lblIdle);
         }
         const int endless = endlessRuns(result.botRuns) + endlessRuns(result.idleRuns);
-        lblEndless->setText(QStringLiteral("%1 of %2 runs went ten simulated minutes without the level ending")
-                                .arg(endless)
-                                .arg(result.botRuns.size() + result.idleRuns.size()));
+        lblEndless->setText(
+            tr("%1 of %2 runs went ten simulated minutes without the level ending")
+                .arg(QString::number(endless), QString::number(result.botRuns.size() + result.idleRuns.size())));
         lblEndless->setVisible(endless > 0);
     }
     auto* buttons = new QDialogButtonBox(this);
-    butWatch = buttons->addButton(QStringLiteral("Watch"), QDialogButtonBox::ActionRole);
+    butWatch = buttons->addButton(tr("Watch"), QDialogButtonBox::ActionRole);
     butWatch->setVisible(result.played());
     connect(butWatch, &QPushButton::clicked, this, [this, seed = result.watchSeed()] { emit watchRequested(seed); });
     butClose = buttons->addButton(QDialogButtonBox::Close);

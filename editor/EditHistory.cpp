@@ -2,10 +2,12 @@
 
 #include "editor/LevelDocument.h"
 
+#include <QCoreApplication>
+
 PlaceCommand::PlaceCommand(LevelDocument& document, CellIndex cell, TileCode before, TileCode after)
     : m_document(document), m_cell(cell), m_before(before), m_after(after)
 {
-    setText(QStringLiteral("Place %1").arg(LevelDocument::nameOf(after)));
+    setText(QCoreApplication::translate("EditHistory", "Place %1").arg(LevelDocument::nameOf(after)));
 }
 
 void PlaceCommand::undo() { m_document.setCell(m_cell, m_before); }
@@ -30,8 +32,11 @@ SettingCommand::SettingCommand(LevelDocument& document, LevelSetting setting, co
                                const QString& after, int drag)
     : m_document(document), m_setting(setting), m_before(before), m_after(after), m_drag(drag)
 {
-    static const char* const names[] = {"Music File", "Bonus", "Turtle/Foot Speed", "Dog/Alien Speed"};
-    setText(QStringLiteral("Change %1").arg(QLatin1String(names[static_cast<int>(setting)])));
+    static const char* const names[] = {
+        QT_TRANSLATE_NOOP("EditHistory", "Music File"), QT_TRANSLATE_NOOP("EditHistory", "Bonus"),
+        QT_TRANSLATE_NOOP("EditHistory", "Turtle/Foot Speed"), QT_TRANSLATE_NOOP("EditHistory", "Dog/Alien Speed")};
+    setText(QCoreApplication::translate("EditHistory", "Change %1")
+                .arg(QCoreApplication::translate("EditHistory", names[static_cast<int>(setting)])));
 }
 
 void SettingCommand::undo() { m_document.setSetting(m_setting, m_before); }

@@ -4,6 +4,7 @@
 #include "editor/LevelDialogs.h"
 #include "editor/LevelDocument.h"
 #include "files/LevelSet.h"
+#include "ui/SetExport.h"
 #include "ui/audio/AudioControl.h"
 
 #include <QDir>
@@ -83,11 +84,23 @@ QString FileCommands::startFolder() const
 void FileCommands::mnuPlaySet_Click()
 {
     if (m_lastFile.isEmpty()) {
-        QMessageBox::information(
-            &m_window, QStringLiteral("Play This Set"),
-            QStringLiteral("Open or save a level first: the set played is the folder of that file."));
+        QMessageBox::information(&m_window, tr("Play This Set"),
+                                 tr("Open or save a level first: the set played is the folder of that file."));
         return;
     }
     if (m_window.close())
         m_playSet = QFileInfo(m_lastFile).absolutePath();
+}
+
+void FileCommands::mnuExportSet_Click()
+{
+    if (m_lastFile.isEmpty()) {
+        QMessageBox::information(&m_window, tr("Export Set"),
+                                 tr("Open or save a level first: the set exported is the folder of that file."));
+        return;
+    }
+    emit dialogOpens();
+    const QString folder = QFileInfo(m_lastFile).absolutePath();
+    exportSetFolder(&m_window, folder, SetName(folder, m_programFolder, {}).english());
+    emit finished();
 }

@@ -35,6 +35,8 @@ public:
     // asks what closing the editor asks, and a refusal leaves it open.
     void mnuPlaySet_Click();
     std::optional<QString> playSetChosen() const { return m_playSet; }
+    // Writes the set of that folder as one set file (ui/SetExport.h).
+    void mnuExportSet_Click();
 
 signals:
     // Open Level or Save Level is about to show its dialog, which runs its own event loop in which

@@ -7,6 +7,7 @@
 #include "sim/BotPlayer.h"
 #include "sim/Players.h"
 
+#include <QCoreApplication>
 #include <QtConcurrent/QtConcurrentMap>
 
 namespace {
@@ -18,15 +19,30 @@ struct Task {
     std::uint64_t seed;
 };
 
-const char* settingName(int line)
+// Why a level cannot be played, by the line it could not be read at.
+const char* outsideRange(int line)
 {
     switch (line) {
     case 2:
-        return "the bonus";
+        return QT_TRANSLATE_NOOP("LevelCheck", "Cannot be played: the bonus lies outside -32768 to 32767");
     case 3:
-        return "the turtle period";
+        return QT_TRANSLATE_NOOP("LevelCheck", "Cannot be played: the turtle period lies outside -32768 to 32767");
     default:
-        return "the dog period";
+        return QT_TRANSLATE_NOOP("LevelCheck", "Cannot be played: the dog period lies outside -32768 to 32767");
+    }
+}
+
+const char* verdictText(Verdict verdict)
+{
+    switch (verdict) {
+    case Verdict::CannotReachWater:
+        return QT_TRANSLATE_NOOP("LevelCheck", "Cannot be passed: too few turtles can reach water");
+    case Verdict::TooHard:
+        return QT_TRANSLATE_NOOP("LevelCheck", "Too hard for the computer player");
+    case Verdict::PlaysItself:
+        return QT_TRANSLATE_NOOP("LevelCheck", "Plays itself");
+    default:
+        return QT_TRANSLATE_NOOP("LevelCheck", "Fair");
     }
 }
 
@@ -34,10 +50,8 @@ const char* settingName(int line)
 
 QString CheckResult::verdict() const
 {
-    if (!readable())
-        return QStringLiteral("Cannot be played: %1 lies outside -32768 to 32767")
-            .arg(QLatin1String(settingName(linesRead + 1)));
-    return QLatin1String(verdictText(verdictOf(reach, bot(), idle())));
+    return QCoreApplication::translate("LevelCheck", readable() ? verdictText(verdictOf(reach, bot(), idle()))
+                                                                : outsideRange(linesRead + 1));
 }
 
 std::uint64_t CheckResult::watchSeed() const

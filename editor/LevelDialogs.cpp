@@ -1,5 +1,6 @@
 #include "editor/LevelDialogs.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -24,9 +25,10 @@ public:
     {
         const QStringList chosen = selectedFiles();
         if (!chosen.isEmpty() && LevelDialogs::isScoreTable(chosen.constFirst())) {
-            QMessageBox::warning(this, QStringLiteral("Save Level"),
-                                 QStringLiteral("%1 is the table of high scores, not a level: a level is never "
-                                                "saved over it. Choose another name.")
+            QMessageBox::warning(this, QCoreApplication::translate("LevelDialogs", "Save Level"),
+                                 QCoreApplication::translate(
+                                     "LevelDialogs", "%1 is the table of high scores, not a level: a level is never "
+                                                     "saved over it. Choose another name.")
                                      .arg(QDir::toNativeSeparators(chosen.constFirst())));
             return;
         }
@@ -38,7 +40,8 @@ public:
 
 std::optional<QString> LevelDialogs::chooseMusic(QWidget* parent, const QString& programFolder)
 {
-    QFileDialog dialog(parent, QStringLiteral("Music File"), programFolder + QStringLiteral("/audio"));
+    QFileDialog dialog(parent, QCoreApplication::translate("LevelDialogs", "Music File"),
+                       programFolder + QStringLiteral("/audio"));
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilters({QStringLiteral("Midi (*.mid *.rmi)"), QStringLiteral("MP3 (*.mp3)")});
     const std::optional<QString> path = ask(dialog);
@@ -49,7 +52,7 @@ std::optional<QString> LevelDialogs::chooseMusic(QWidget* parent, const QString&
 
 std::optional<QString> LevelDialogs::chooseLevelToOpen(QWidget* parent, const QString& folder)
 {
-    QFileDialog dialog(parent, QStringLiteral("Open Level"), folder);
+    QFileDialog dialog(parent, QCoreApplication::translate("LevelDialogs", "Open Level"), folder);
     dialog.setFileMode(QFileDialog::ExistingFile);
     return ask(dialog);
 }
@@ -57,10 +60,11 @@ std::optional<QString> LevelDialogs::chooseLevelToOpen(QWidget* parent, const QS
 std::optional<QString> LevelDialogs::chooseLevelToSave(QWidget* parent, const QString& folder,
                                                        const QString& proposedName)
 {
-    LevelSaveDialog dialog(parent, QStringLiteral("Save Level"), folder);
+    LevelSaveDialog dialog(parent, QCoreApplication::translate("LevelDialogs", "Save Level"), folder);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilters({QStringLiteral("Level files (*.txt)"), QStringLiteral("All files (*)")});
+    dialog.setNameFilters({QCoreApplication::translate("LevelDialogs", "Level files (*.txt)"),
+                           QCoreApplication::translate("LevelDialogs", "All files (*)")});
     dialog.setDefaultSuffix(QStringLiteral("txt"));
     dialog.selectFile(proposedName);
     return ask(dialog);
@@ -80,25 +84,29 @@ std::optional<QString> LevelDialogs::openProblem(const QString& path, const Leve
 {
     const QString name = QDir::toNativeSeparators(path);
     if (level.status == LevelReadStatus::Missing)
-        return QStringLiteral("The level file %1 could not be opened. The board and the settings are as they were.")
+        return QCoreApplication::translate(
+                   "LevelDialogs",
+                   "The level file %1 could not be opened. The board and the settings are as they were.")
             .arg(name);
     if (level.status == LevelReadStatus::Stopped)
-        return QStringLiteral("The level file %1 stops early: it could not be read at line %2. What came before that "
-                              "line was opened; the rest of the board and the settings are as they were.")
-            .arg(name)
-            .arg(level.linesRead + 1);
+        return QCoreApplication::translate("LevelDialogs",
+                                           "The level file %1 stops early: it could not be read at line %2. What came "
+                                           "before that line was opened; the rest of the board and "
+                                           "the settings are as they were.")
+            .arg(name, QString::number(level.linesRead + 1));
     return std::nullopt;
 }
 
 void LevelDialogs::tellOpenProblem(QWidget* parent, const QString& message)
 {
-    QMessageBox::warning(parent, QStringLiteral("Open Level"), message);
+    QMessageBox::warning(parent, QCoreApplication::translate("LevelDialogs", "Open Level"), message);
 }
 
 void LevelDialogs::tellSaveFailed(QWidget* parent, const QString& path)
 {
-    QMessageBox::warning(parent, QStringLiteral("Save Level"),
-                         QStringLiteral("The level could not be saved as %1. Nothing was written: a file that "
-                                        "was there is as it was.")
+    QMessageBox::warning(parent, QCoreApplication::translate("LevelDialogs", "Save Level"),
+                         QCoreApplication::translate("LevelDialogs",
+                                                     "The level could not be saved as %1. Nothing was written: a file "
+                                                     "that was there is as it was.")
                              .arg(QDir::toNativeSeparators(path)));
 }

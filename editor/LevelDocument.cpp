@@ -47,7 +47,7 @@ LevelReading LevelDocument::open(const QString& path)
         setSetting(LevelSetting::Turtle, QString::number(level.turtleInterval));
     if (level.linesRead >= 4)
         setSetting(LevelSetting::Dog, QString::number(level.dogInterval));
-    recordChange(before, QStringLiteral("Open Level"));
+    recordChange(before, tr("Open Level"));
     if (level.status != LevelReadStatus::Missing)
         m_fileName = QFileInfo(path).fileName();
     if (level.status == LevelReadStatus::Complete)
@@ -154,6 +154,6 @@ QString LevelDocument::nameOf(TileCode code)
 {
     for (const StatusColumn::PaletteEntry& entry : StatusColumn::Palette)
         if (entry.code == code)
-            return QLatin1String(entry.tooltip);
+            return QCoreApplication::translate("StatusColumn", entry.tooltip);
     return QStringLiteral("?");
 }

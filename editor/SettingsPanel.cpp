@@ -2,6 +2,8 @@
 
 #include "editor/LevelDocument.h"
 #include "editor/SettingBox.h"
+#include "ui/AccessibleNames.h"
+#include "ui/Look.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -43,19 +45,19 @@ SettingsPanel::SettingsPanel(QWidget* parent) : QFrame(parent)
     small.setPointSizeF(8);
     setFont(small);
 
-    caption(this, QStringLiteral("Selected Item"), {16, 10, 90, 18});
+    caption(this, tr("Selected Item"), {16, 10, 90, 18});
     pictSelected = new QLabel(this);
     pictSelected->setObjectName(QStringLiteral("pictSelected"));
     pictSelected->setGeometry(24, 30, 38, 38);
     pictSelected->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     pictSelected->setAlignment(Qt::AlignCenter);
 
-    butTest = new QPushButton(QStringLiteral("Test Level"), this);
+    butTest = new QPushButton(tr("Test Level"), this);
     butTest->setObjectName(QStringLiteral("butTest"));
     butTest->setGeometry(104, 32, 89, 33);
     butTest->setAutoDefault(false);  // Enter in a box must not press it
 
-    caption(this, QStringLiteral("Music File:"), {8, 80, 62, 20});
+    QLabel* music = caption(this, tr("Music File:"), {8, 80, 62, 20});
     txtMusicFile = new QLineEdit(this);
     txtMusicFile->setObjectName(QStringLiteral("txtMusicFile"));
     txtMusicFile->setGeometry(72, 80, 129, 21);
@@ -64,12 +66,51 @@ SettingsPanel::SettingsPanel(QWidget* parent) : QFrame(parent)
     butMusic->setGeometry(206, 80, 21, 21);
     butMusic->setAutoDefault(false);
 
-    caption(this, QStringLiteral("Bonus:"), {8, 106, 60, 18});
+    QLabel* bonusCaption = caption(this, tr("Bonus:"), {8, 106, 60, 18});
     bonus = setting(this, BonusRange, "Bonus", 104);
-    caption(this, QStringLiteral("Turtle/Foot Speed"), {8, 132, 62, 30});
+    QLabel* turtleCaption = caption(this, tr("Turtle/Foot Speed"), {8, 132, 62, 30});
     turtle = setting(this, TurtleRange, "Turtle", 135);
-    caption(this, QStringLiteral("Dog/Alien Speed"), {8, 164, 62, 30});
+    QLabel* dogCaption = caption(this, tr("Dog/Alien Speed"), {8, 164, 62, 30});
     dog = setting(this, DogRange, "Dog", 167);
+    widenCaptions({music, bonusCaption, turtleCaption, dogCaption});
+    nameControls();
+}
+
+void SettingsPanel::widenCaptions(std::initializer_list<QLabel*> captions)
+{
+    // The settings' captions share a column: a translation that needs more room widens the column,
+    // and the boxes and sliders right of it, and with them the panel, move over.
+    int wider = 0;
+    for (const QLabel* label : captions)
+        wider = std::max(wider, Look::widthLacking(label));
+    for (QLabel* label : captions)
+        label->resize(label->width() + wider, label->height());
+    for (QWidget* control : {static_cast<QWidget*>(txtMusicFile), static_cast<QWidget*>(butMusic)})
+        control->move(control->x() + wider, control->y());
+    for (const SettingBox* box : {bonus, turtle, dog})
+        for (QWidget* control : {static_cast<QWidget*>(box->slider), static_cast<QWidget*>(box->text)})
+            control->move(control->x() + wider, control->y());
+    setFixedSize(PanelWidth + wider, PanelHeight);
+}
+
+void SettingsPanel::nameControls()
+{
+    using AccessibleNames::name;
+    name(this, tr("Level Settings"));
+    name(pictSelected, tr("Selected Item"));
+    // Named by its text, which says whether a test runs.
+    butTest->setAccessibleDescription(tr("Plays the level on the board; End Test brings back the board as it was"));
+    name(txtMusicFile, tr("Music File"), tr("The music played during the level: a file in the audio folder"));
+    name(butMusic, tr("Choose Music File"), tr("Opens a file dialog to choose the level's music"));
+    const QString enter = tr("Enter sets the slider to the number typed");
+    name(bonus->slider, tr("Bonus"), tr("Bonus seconds at the level's start, from 10 to 500"));
+    name(bonus->text, tr("Bonus seconds"), enter);
+    name(turtle->slider, tr("Turtle and Foot Speed"),
+         tr("Milliseconds between two steps of the turtles and feet, from 50 to 3000"));
+    name(turtle->text, tr("Turtle and Foot milliseconds"), enter);
+    name(dog->slider, tr("Dog and Alien Speed"),
+         tr("Milliseconds between two steps of the dogs and aliens, from 50 to 3000"));
+    name(dog->text, tr("Dog and Alien milliseconds"), enter);
 }
 
 LevelSettingsText SettingsPanel::settings() const

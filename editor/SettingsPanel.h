@@ -5,6 +5,8 @@
 
 #include <QFrame>
 
+#include <initializer_list>
+
 class LevelDocument;
 class QLabel;
 class QLineEdit;
@@ -18,6 +20,7 @@ class SettingsPanel : public QFrame {
     Q_OBJECT
 
 public:
+    // As drawn for English captions; a longer translation widens the panel.
     static constexpr int PanelWidth = 233;
     static constexpr int PanelHeight = 201;
 
@@ -38,6 +41,8 @@ public:
     SettingBox* dog;
 
 private:
+    void widenCaptions(std::initializer_list<QLabel*> captions);
+    void nameControls();  // for a screen reader
     // The program's own setting of one (Open Level, undo): a slider follows its number.
     void showSetting(LevelSetting setting, const QString& text);
     SettingBox* box(LevelSetting setting) const;

@@ -57,9 +57,8 @@ frmEditor::frmEditor(modGlobals& globals, Random& random, modSound& sound, const
     connect(&m_test, &TestMode::boardChanged, this, &frmEditor::DrawGrid);
     connect(&m_test, &TestMode::totalsChanged, this, &frmEditor::showTotals);
     connect(&m_test, &TestMode::bonusShown, lblTime, &QLabel::setText);
-    connect(&m_test, &TestMode::modeChanged, this, [this](bool editMode) {
-        butTest->setText(editMode ? QStringLiteral("Test Level") : QStringLiteral("End Test"));
-    });
+    connect(&m_test, &TestMode::modeChanged, this,
+            [this](bool editMode) { butTest->setText(editMode ? SettingsPanel::tr("Test Level") : tr("End Test")); });
     // The editor's board takes the focus when clicked, so that Ctrl+Z after painting undoes the
     // painting rather than the typing in a box.
     pictMain->setFocusPolicy(Qt::ClickFocus);
@@ -81,6 +80,8 @@ QWidget* frmEditor::buildClient()
     pictMain = new BoardPicture(m_client);
     pictMain->setObjectName(QStringLiteral("pictMain"));
     pictMain->move(0, 0);
+    pictMain->setAccessibleDescription(
+        tr("A click places the selected item on a square; during a test the keys steer as in the game"));
     connect(pictMain, &BoardPicture::MouseDown, this, &frmEditor::pictMain_MouseDown);
     connect(pictMain, &BoardPicture::MouseMove, this, &frmEditor::pictMain_MouseMove);
     connect(pictMain, &BoardPicture::MouseUp, this, &frmEditor::pictMain_MouseUp);
@@ -120,7 +121,7 @@ void frmEditor::stopForDialog()
     // placed board back, redo the test's again, and the steps before the test stay.
     const LevelState placed{m_test.placedBoard(), std::nullopt};
     m_test.StopKeepingBoard();
-    m_document->recordChange(placed, QStringLiteral("Keep Test Board"));
+    m_document->recordChange(placed, tr("Keep Test Board"));
 }
 
 void frmEditor::Form_Load()
@@ -130,7 +131,7 @@ void frmEditor::Form_Load()
     m_tiles = TileSet::load(m_programFolder);
     pictMain->setTiles(m_tiles);
     m_column->showTiles(m_tiles);
-    pictSelected->setPixmap(tilePixmap(m_tiles, Tile::Blank));
+    Palette_Click(Tile::Blank);
     if (screen())
         applyPanelRule(screen()->size());
     ResetEditor();
@@ -152,7 +153,7 @@ void frmEditor::mnuNew_Click()
     showTotals();
     m_audio.mnuMusicStop_Click();
     ResetEditor();
-    m_document->recordChange(before, QStringLiteral("New Level"));
+    m_document->recordChange(before, tr("New Level"));
     m_document->setUntitled();
     DrawGrid();
 }
@@ -198,7 +199,7 @@ void frmEditor::closeEvent(QCloseEvent* event)
 
 void frmEditor::showTitle()
 {
-    const QString name = m_document->fileName().isEmpty() ? QStringLiteral("Untitled") : m_document->fileName();
-    setWindowTitle(QStringLiteral("Level Editor - %1[*]").arg(name));
+    const QString name = m_document->fileName().isEmpty() ? tr("Untitled") : m_document->fileName();
+    setWindowTitle(tr("Level Editor - %1[*]").arg(name));
     setWindowModified(m_document->isModified());
 }

@@ -11,6 +11,7 @@ void frmEditor::Palette_Click(TileCode code)
 {
     SelectedCode = code;
     pictSelected->setPixmap(tilePixmap(m_tiles, code));
+    pictSelected->setAccessibleDescription(StatusColumn::paletteName(code));
 }
 
 void frmEditor::pictMain_MouseDown(float x, float y)

@@ -11,33 +11,35 @@
 
 void frmEditor::buildMenus()
 {
-    QMenu* mnuFile = menuBar->addMenu(QStringLiteral("&File"));
-    mnuNew = mnuFile->addAction(QStringLiteral("New Level"), this, &frmEditor::mnuNew_Click);
+    QMenu* mnuFile = menuBar->addMenu(tr("&File"));
+    mnuNew = mnuFile->addAction(tr("New Level"), this, &frmEditor::mnuNew_Click);
     mnuNew->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    mnuOpen = mnuFile->addAction(QStringLiteral("&Open Level"), m_files, &FileCommands::mnuOpen_Click);
+    mnuOpen = mnuFile->addAction(tr("&Open Level"), m_files, &FileCommands::mnuOpen_Click);
     mnuOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    mnuSave = mnuFile->addAction(QStringLiteral("Save Level"), m_files, &FileCommands::mnuSave_Click);
+    mnuSave = mnuFile->addAction(tr("Save Level"), m_files, &FileCommands::mnuSave_Click);
     mnuSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    mnuCheck = mnuFile->addAction(QStringLiteral("Check Level"), this, &frmEditor::mnuCheck_Click);
+    mnuCheck = mnuFile->addAction(tr("Check Level"), this, &frmEditor::mnuCheck_Click);
     mnuCheck->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
     // In a setting's box Ctrl+K would delete to the end of the line: there it checks the level too.
     for (QLineEdit* box : {txtMusicFile, txtBonus, txtTurtle, txtDog})
         box->installEventFilter(this);
-    mnuPlaySet = mnuFile->addAction(QStringLiteral("Play This Set"), m_files, &FileCommands::mnuPlaySet_Click);
-    mnuExit = mnuFile->addAction(QStringLiteral("Exit"), this, &frmEditor::mnuExit_Click);
-    QMenu* mnuEdit = menuBar->addMenu(QStringLiteral("&Edit"));
-    mnuUndo = m_document->history().createUndoAction(mnuEdit, QStringLiteral("&Undo"));
+    mnuPlaySet = mnuFile->addAction(tr("Play This Set"), m_files, &FileCommands::mnuPlaySet_Click);
+    mnuFile->addAction(tr("Export Set..."), m_files, &FileCommands::mnuExportSet_Click)
+        ->setObjectName(QStringLiteral("mnuExportSet"));
+    mnuExit = mnuFile->addAction(tr("Exit"), this, &frmEditor::mnuExit_Click);
+    QMenu* mnuEdit = menuBar->addMenu(tr("&Edit"));
+    mnuUndo = m_document->history().createUndoAction(mnuEdit, tr("&Undo"));
     mnuUndo->setShortcut(QKeySequence::Undo);
-    mnuRedo = m_document->history().createRedoAction(mnuEdit, QStringLiteral("&Redo"));
+    mnuRedo = m_document->history().createRedoAction(mnuEdit, tr("&Redo"));
     mnuRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     mnuEdit->addAction(mnuUndo);
     mnuEdit->addAction(mnuRedo);
-    audioMenu = addAudioMenu(menuBar, m_audio, QStringLiteral("Music Auto Play"));
-    QMenu* mnuHelp = menuBar->addMenu(QStringLiteral("&Help"));
-    mnuInstructions = mnuHelp->addAction(QStringLiteral("Instructions"), this, [this] {
+    audioMenu = addAudioMenu(menuBar, m_audio, tr("Music Auto Play"));
+    QMenu* mnuHelp = menuBar->addMenu(tr("&Help"));
+    mnuInstructions = mnuHelp->addAction(tr("Instructions"), this, [this] {
         HelpWindow::showPage(this, m_programFolder, HelpWindow::Instructions, HelpWindow::EditorSection);
     });
-    mnuAbout = mnuHelp->addAction(QStringLiteral("About"), this,
+    mnuAbout = mnuHelp->addAction(tr("About"), this,
                                   [this] { HelpWindow::showPage(this, m_programFolder, HelpWindow::About); });
     for (const auto& [item, name] : {std::pair{mnuNew, "mnuNew"},
                                      {mnuOpen, "mnuOpen"},

@@ -28,7 +28,7 @@ void frmEditor::applyPanelRule(QSize screen)
     frameControl->move(place);
     // The window fits what it holds: the same window with the panel in both places would not fit
     // a portrait screen's width, nor a small landscape screen's height.
-    const int width = std::max(StatusColumn::Left + StatusColumn::Width, place.x() + SettingsPanel::PanelWidth);
+    const int width = std::max(StatusColumn::Left + StatusColumn::Width, place.x() + frameControl->width());
     const int height = std::max(BoardPicture::PictureHeight, place.y() + SettingsPanel::PanelHeight);
     m_client->setFixedSize(width + Margin, height + Margin);
     layout()->activate();  // the window takes its new size now, not at the next event

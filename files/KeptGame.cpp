@@ -11,6 +11,8 @@
 
 namespace {
 
+const char* const Context = "KeptGame";  // of its sentences for the translators
+
 constexpr qint64 MaxKeptBytes = 64 * 1024;
 const QByteArray Heading = "Pondrake kept game 1";
 
@@ -77,16 +79,20 @@ QByteArray LevelDigest(const QString& levelPath)
     return FileExists(levelPath) ? fileSha256(levelPath).toHex() : QByteArray();
 }
 
-std::optional<QString> KeptGameProblem(const KeptGame& game)
+std::optional<Phrase> KeptGameProblem(const KeptGame& game)
 {
     const QString level = SetLevelPath(game.setFolder, game.level.levelNumber);
     if (!QFileInfo(game.setFolder).isDir())
-        return QStringLiteral("The level set of the kept game, %1, is not there any more.")
-            .arg(QDir::toNativeSeparators(game.setFolder));
+        return Phrase{Context,
+                      QT_TRANSLATE_NOOP("KeptGame", "The level set of the kept game, %1, is not there any more."),
+                      {QDir::toNativeSeparators(game.setFolder)}};
     const QByteArray digest = LevelDigest(level);
+    const QString number = QString::number(game.level.levelNumber);
     if (digest.isEmpty())
-        return QStringLiteral("Level %1 of the kept game is not there any more.").arg(game.level.levelNumber);
+        return Phrase{
+            Context, QT_TRANSLATE_NOOP("KeptGame", "Level %1 of the kept game is not there any more."), {number}};
     if (digest != game.levelDigest)
-        return QStringLiteral("Level %1 of the kept game has been changed since.").arg(game.level.levelNumber);
+        return Phrase{
+            Context, QT_TRANSLATE_NOOP("KeptGame", "Level %1 of the kept game has been changed since."), {number}};
     return std::nullopt;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/KeptLevel.h"
+#include "files/Phrase.h"
 
 #include <QByteArray>
 #include <QString>
@@ -28,4 +29,4 @@ bool SaveKeptGame(const QString& path, const KeptGame& game);
 QByteArray LevelDigest(const QString& levelPath);
 
 // Why the kept game cannot be continued (its set or level gone, the level file changed), or nothing.
-std::optional<QString> KeptGameProblem(const KeptGame& game);
+std::optional<Phrase> KeptGameProblem(const KeptGame& game);

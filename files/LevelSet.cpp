@@ -1,11 +1,17 @@
 #include "files/LevelSet.h"
 
 #include "files/LevelFile.h"
+#include "files/SetFolder.h"
 
 #include <QDir>
 #include <QFileInfo>
 
 #include <limits>
+
+namespace {
+// The context in which lupdate files this module's sentences for the translators.
+const char* const Context = "LevelSet";
+}  // namespace
 
 QString SetLevelPath(const QString& setFolder, Int16 levelNumber)
 {
@@ -43,32 +49,35 @@ SetProblem CheckLevelSet(const QString& setFolder)
     return FileExists(SetLevelPath(setFolder, 1)) ? SetProblem::None : SetProblem::NoFirstLevel;
 }
 
-QString SetProblemText(const QString& setFolder, SetProblem problem)
+Phrase SetProblemText(const QString& setFolder, SetProblem problem)
 {
     const QString name = QDir::toNativeSeparators(setFolder);
     switch (problem) {
     case SetProblem::None:
         break;
     case SetProblem::NoFolder:
-        return QStringLiteral("The folder %1 is not there.").arg(name);
+        return {Context, QT_TRANSLATE_NOOP("LevelSet", "The folder %1 is not there."), {name}};
     case SetProblem::Unreadable:
-        return QStringLiteral("The folder %1 cannot be read.").arg(name);
+        return {Context, QT_TRANSLATE_NOOP("LevelSet", "The folder %1 cannot be read."), {name}};
     case SetProblem::NoFirstLevel:
-        return QStringLiteral("The folder %1 holds no level1.txt, so it is no level set: a set is a folder of "
-                              "level1.txt, level2.txt and so on.")
-            .arg(name);
+        return {Context,
+                QT_TRANSLATE_NOOP("LevelSet", "The folder %1 holds no level1.txt, so it is no level set: a set is a "
+                                              "folder of level1.txt, level2.txt and so on."),
+                {name}};
     }
     return {};
 }
 
-QString SetName(const QString& setFolder, const QString& programFolder, const QString& playerDataFolder)
+Phrase SetName(const QString& setFolder, const QString& programFolder, const QString& playerDataFolder)
 {
     if (SameFolder(setFolder, ShippedSetFolder(programFolder)))
-        return ShippedSetName;
+        return {Context, QT_TRANSLATE_NOOP("LevelSet", "Pondrake Levels"), {}};
     if (!playerDataFolder.isEmpty() && SameFolder(setFolder, MyLevelsFolder(playerDataFolder)))
-        return QStringLiteral("My Levels");
+        return {Context, QT_TRANSLATE_NOOP("LevelSet", "My Levels"), {}};
+    if (const std::optional<SetFile> imported = KeptSetHeader(setFolder))
+        return Phrase::verbatim(imported->name);
     const QString name = QFileInfo(QDir::cleanPath(setFolder)).fileName();
-    return name.isEmpty() ? QDir::toNativeSeparators(setFolder) : name;
+    return Phrase::verbatim(name.isEmpty() ? QDir::toNativeSeparators(setFolder) : name);
 }
 
 QString NextFreeLevelName(const QString& setFolder)

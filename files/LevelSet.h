@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Int16.h"
+#include "files/Phrase.h"
 
 #include <QString>
 
@@ -24,10 +25,12 @@ int CountSetLevels(const QString& setFolder);
 // Why a folder cannot be played as a set, or nothing when it can.
 enum class SetProblem { None, NoFolder, Unreadable, NoFirstLevel };
 SetProblem CheckLevelSet(const QString& setFolder);
-QString SetProblemText(const QString& setFolder, SetProblem problem);
+Phrase SetProblemText(const QString& setFolder, SetProblem problem);
 
-// The name the player sees: "My Levels", the shipped set's, or the folder's own name.
-QString SetName(const QString& setFolder, const QString& programFolder, const QString& playerDataFolder);
+// The name the player sees: "My Levels", the shipped set's, an imported set's own (kept in its
+// folder), or the folder's own name.
+Phrase SetName(const QString& setFolder, const QString& programFolder, const QString& playerDataFolder);
+// The shipped set's name in English: the name its exported file carries.
 inline const QString ShippedSetName = QStringLiteral("Pondrake Levels");
 
 // The first levelN.txt name from level1.txt up that no entry of the folder takes.

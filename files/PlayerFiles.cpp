@@ -25,7 +25,7 @@ QString PlayerFiles::myLevels() const { return m_dataFolder.isEmpty() ? QString(
 
 bool PlayerFiles::shippedSet() const { return SameFolder(m_setFolder, ShippedSetFolder(m_programFolder)); }
 
-QString PlayerFiles::setName() const { return SetName(m_setFolder, m_programFolder, m_dataFolder); }
+Phrase PlayerFiles::setName() const { return SetName(m_setFolder, m_programFolder, m_dataFolder); }
 
 QString PlayerFiles::scoresPath() const
 {

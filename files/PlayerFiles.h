@@ -24,7 +24,7 @@ public:
 
     const QString& setFolder() const { return m_setFolder; }
     bool shippedSet() const;
-    QString setName() const;
+    Phrase setName() const;
     QString scoresPath() const;
     QString levelPath(Int16 levelNumber) const;
     // Plays this set from now on; remembered when the settings are saved.

@@ -36,6 +36,7 @@ PlayerSettings ReadPlayerSettings(const QString& path)
     settings.musicAutoPlay = switchValue(file.value("sound/musicAutoPlay")).value_or(true);
     settings.levelSet = textValue(file.value("game/levelSet"));
     settings.editorFile = textValue(file.value("editor/lastFile"));
+    settings.language = textValue(file.value("game/language"));
     const QVariant sets = file.value("game/otherSets");
     if (sets.typeId() == QMetaType::QStringList || sets.typeId() == QMetaType::QString)
         settings.otherSets = sets.toStringList().mid(0, MaxOtherSets);
@@ -64,6 +65,8 @@ bool WritePlayerSettings(const QString& path, const PlayerSettings& settings)
     file.setValue("world/address", settings.worldAddress);
     file.setValue("world/sendTopTenGames", settings.sendTopTenGames);
     file.setValue("world/asked", settings.worldAsked);
+    if (!settings.language.isEmpty())
+        file.setValue("game/language", settings.language);
     if (settings.windowPos)
         file.setValue("window/pos", *settings.windowPos);
     file.sync();

@@ -15,6 +15,7 @@ struct PlayerSettings {
     QString levelSet;       // the folder of the set played last; empty for the shipped set
     QStringList otherSets;  // folders chosen with "Other Folder...", newest first
     QString editorFile;     // the level file the editor opened or saved last
+    QString language;       // a language's code ("de"), or empty to follow the desktop's
     std::optional<QPoint> windowPos;
     // The world table: the server's address (empty: the game never touches the network), whether
     // games that enter the top ten are sent, and whether the player was asked that once.

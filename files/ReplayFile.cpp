@@ -56,31 +56,38 @@ const EventWord& wordOf(const RecordedEvent& event)
 }
 
 // Reads one line's fields into an event; an empty message when they fit.
-QString readArgs(Args args, const QByteArrayList& fields, RecordedEvent& event)
+Phrase readArgs(Args args, const QByteArrayList& fields, RecordedEvent& event)
 {
     const auto count = [&](qsizetype n) { return fields.size() == n + 2; };
     switch (args) {
     case Args::None:
-        return count(0) ? QString() : QStringLiteral("this event takes nothing after its word");
+        return count(0) ? Phrase()
+                        : Phrase{ReplayFileWords::Context,
+                                 QT_TRANSLATE_NOOP("ReplayFile", "this event takes nothing after its word"),
+                                 {}};
     case Args::Timer:
         for (std::size_t i = 0; i < TimerWords.size(); ++i)
             if (count(1) && fields[2] == TimerWords[i]) {
                 event.input.timer = AllTimers[i];
                 return {};
             }
-        return QStringLiteral("a timer is countdown, bonus, turtle or dog");
+        return Phrase{ReplayFileWords::Context,
+                      QT_TRANSLATE_NOOP("ReplayFile", "a timer is countdown, bonus, turtle or dog"),
+                      {}};
     case Args::Point: {
         const std::optional<float> x = count(2) ? hexFloat(fields[2]) : std::nullopt;
         const std::optional<float> y = count(2) ? hexFloat(fields[3]) : std::nullopt;
         if (!x || !y)
-            return QStringLiteral("a board position is two hexadecimal floating-point numbers");
+            return Phrase{ReplayFileWords::Context,
+                          QT_TRANSLATE_NOOP("ReplayFile", "a board position is two hexadecimal floating-point numbers"),
+                          {}};
         event.input.x = *x;
         event.input.y = *y;
         return {};
     }
     case Args::Answer:
         if (!count(1) || (fields[2] != "yes" && fields[2] != "no"))
-            return QStringLiteral("an answer is yes or no");
+            return Phrase{ReplayFileWords::Context, QT_TRANSLATE_NOOP("ReplayFile", "an answer is yes or no"), {}};
         event.input.yes = fields[2] == "yes";
         return {};
     case Args::LevelOver: {
@@ -89,14 +96,18 @@ QString readArgs(Args args, const QByteArrayList& fields, RecordedEvent& event)
         const auto lost = count(5) ? wholeNumber<Int16>(fields[5]) : std::nullopt;
         const auto score = count(5) ? wholeNumber<std::int32_t>(fields[6]) : std::nullopt;
         if (!level || !saved || !lost || !score || (fields[3] != "passed" && fields[3] != "failed"))
-            return QStringLiteral("a level's end is its number, passed or failed, saved, lost and the score");
+            return Phrase{ReplayFileWords::Context,
+                          QT_TRANSLATE_NOOP("ReplayFile",
+                                            "a level's end is its number, passed or failed, saved, lost and the score"),
+                          {}};
         event.checkpoint = {*level, fields[3] == "passed", *saved, *lost, *score};
         return {};
     }
     case Args::End: {
         const auto score = count(1) ? wholeNumber<std::int32_t>(fields[2]) : std::nullopt;
         if (!score)
-            return QStringLiteral("the game's end is its final score");
+            return Phrase{
+                ReplayFileWords::Context, QT_TRANSLATE_NOOP("ReplayFile", "the game's end is its final score"), {}};
         event.checkpoint.score = *score;
         return {};
     }
@@ -104,14 +115,18 @@ QString readArgs(Args args, const QByteArrayList& fields, RecordedEvent& event)
         const std::optional<std::uint64_t> seed = count(6) ? wholeNumber<std::uint64_t>(fields[2]) : std::nullopt;
         const std::optional<KeptLevel> kept = seed ? ReplayFileWords::readKeptLevel(fields.mid(3)) : std::nullopt;
         if (!kept)
-            return QStringLiteral("a later sitting is its seed, then the level, score, saved, lost and fresh or "
-                                  "replay it went on from");
+            return Phrase{
+                ReplayFileWords::Context,
+                QT_TRANSLATE_NOOP("ReplayFile",
+                                  "a later sitting is its seed, then the level, score, saved, lost and fresh or "
+                                  "replay it went on from"),
+                {}};
         event.seed = *seed;
         event.input.start = *kept;
         return {};
     }
     }
-    return QStringLiteral("unknown arguments");
+    return Phrase{ReplayFileWords::Context, QT_TRANSLATE_NOOP("ReplayFile", "unknown arguments"), {}};
 }
 
 }  // namespace
@@ -136,7 +151,7 @@ QByteArray ReplayFileWords::keptLevelText(const KeptLevel& kept)
            QByteArray::number(kept.saved) + ' ' + QByteArray::number(kept.lost) + (kept.replay ? " replay" : " fresh");
 }
 
-QString ReplayFileWords::readEvent(const QByteArrayList& fields, RecordedEvent& event)
+Phrase ReplayFileWords::readEvent(const QByteArrayList& fields, RecordedEvent& event)
 {
     for (const EventWord& word : Words) {
         if (fields[1] != word.word)
@@ -145,7 +160,7 @@ QString ReplayFileWords::readEvent(const QByteArrayList& fields, RecordedEvent& 
         event.input.kind = word.input;
         return readArgs(word.args, fields, event);
     }
-    return QStringLiteral("unknown event");
+    return Phrase{ReplayFileWords::Context, QT_TRANSLATE_NOOP("ReplayFile", "unknown event"), {}};
 }
 
 const RecordedLevel* GameRecording::level(Int16 number) const

@@ -2,6 +2,7 @@
 
 #include "core/GameInput.h"
 #include "core/Int16.h"
+#include "files/Phrase.h"
 #include "files/SetFile.h"
 
 #include <QByteArray>
@@ -79,8 +80,8 @@ QByteArray eventLine(const RecordedEvent& event);
 struct RecordingReading {
     std::optional<GameRecording> recording;  // nothing when the file cannot be used
     int line = 0;                            // the first line that could not be read, from 1
-    QString error;
-    bool folderDropped = false;  // a self-contained file came with a folder line, read without it
+    Phrase error;                            // what is wrong with that line, or nothing
+    bool folderDropped = false;              // a self-contained file came with a folder line, read without it
 };
 
 // A self-contained recording is read without any folder line, and each level line must be the

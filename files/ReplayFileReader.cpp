@@ -33,7 +33,9 @@ public:
                 return fault();
         }
         if (recording.events.empty() || recording.events.back().kind != RecordedEvent::Kind::End) {
-            fail(QStringLiteral("the file ends before the game's final score: it is cut short"));
+            fail(Phrase{ReplayFileWords::Context,
+                        QT_TRANSLATE_NOOP("ReplayFile", "the file ends before the game's final score: it is cut short"),
+                        {}});
             return fault();
         }
         return {std::move(recording), 0, {}, m_folderDropped};
@@ -56,11 +58,13 @@ private:
         return line;
     }
 
-    bool fail(const QString& message)
+    bool fail(const Phrase& message)
     {
         m_error = message;
         return false;
     }
+    // What the set's reader says of a level the replay carries: shown as it is.
+    bool fail(const QString& words) { return fail(Phrase::verbatim(words)); }
 
     RecordingReading fault() const { return {std::nullopt, m_line, m_error, false}; }
 
@@ -69,12 +73,16 @@ private:
         const std::optional<QByteArray> first = next();
         const QByteArrayList magic = first ? first->split(' ') : QByteArrayList();
         if (magic.size() != 2 || magic[0] != ReplayFileWords::Magic)
-            return fail(QStringLiteral("this is no replay file"));
+            return fail(
+                Phrase{ReplayFileWords::Context, QT_TRANSLATE_NOOP("ReplayFile", "this is no replay file"), {}});
         const std::optional<int> version = wholeNumber<int>(magic[1]);
         if (!version || *version < 1)
-            return fail(QStringLiteral("the replay's version is no number"));
+            return fail(Phrase{
+                ReplayFileWords::Context, QT_TRANSLATE_NOOP("ReplayFile", "the replay's version is no number"), {}});
         if (*version > RecordingVersion)
-            return fail(QStringLiteral("this replay was made by a newer version of the game"));
+            return fail(Phrase{ReplayFileWords::Context,
+                               QT_TRANSLATE_NOOP("ReplayFile", "this replay was made by a newer version of the game"),
+                               {}});
         bool seeded = false;
         m_version = *version;
         // The events begin with the first line that starts like a number.
@@ -87,20 +95,27 @@ private:
                 continue;
             }
             if (line.size() > MaxLine)
-                return fail(QStringLiteral("the line is too long"));
+                return fail(
+                    Phrase{ReplayFileWords::Context, QT_TRANSLATE_NOOP("ReplayFile", "the line is too long"), {}});
             // A folder or file name ending in a carriage return would not read back as written.
             if (std::any_of(line.begin(), line.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; }))
-                return fail(QStringLiteral("a line of the replay's header holds a control character"));
+                return fail(
+                    Phrase{ReplayFileWords::Context,
+                           QT_TRANSLATE_NOOP("ReplayFile", "a line of the replay's header holds a control character"),
+                           {}});
             // Names are read as UTF-8: bytes that are not would come back as other characters.
             if (QString::fromUtf8(line).toUtf8() != line)
-                return fail(QStringLiteral("a line of the replay's header is not UTF-8 text"));
+                return fail(Phrase{ReplayFileWords::Context,
+                                   QT_TRANSLATE_NOOP("ReplayFile", "a line of the replay's header is not UTF-8 text"),
+                                   {}});
             const qsizetype space = line.indexOf(' ');
             const QByteArray word = space < 0 ? line : line.left(space);
             const QByteArray rest = space < 0 ? QByteArray() : line.mid(space + 1);
             if (word == "seed" && !seeded) {
                 const std::optional<std::uint64_t> seed = wholeNumber<std::uint64_t>(rest);
                 if (!seed)
-                    return fail(QStringLiteral("the seed is a whole number"));
+                    return fail(Phrase{
+                        ReplayFileWords::Context, QT_TRANSLATE_NOOP("ReplayFile", "the seed is a whole number"), {}});
                 recording.seed = *seed;
                 seeded = true;
             } else if (word == "folder" && recording.folder.isEmpty()) {
@@ -116,13 +131,19 @@ private:
                 if (!level(rest, recording))
                     return false;
             } else {
-                return fail(QStringLiteral("unknown line in the replay's header"));
+                return fail(Phrase{ReplayFileWords::Context,
+                                   QT_TRANSLATE_NOOP("ReplayFile", "unknown line in the replay's header"),
+                                   {}});
             }
         }
         if (!seeded)
-            return fail(QStringLiteral("the replay has no seed"));
+            return fail(
+                Phrase{ReplayFileWords::Context, QT_TRANSLATE_NOOP("ReplayFile", "the replay has no seed"), {}});
         if (recording.set && m_levels.levels().empty())
-            return fail(QStringLiteral("the replay names its set but carries none of its levels"));
+            return fail(
+                Phrase{ReplayFileWords::Context,
+                       QT_TRANSLATE_NOOP("ReplayFile", "the replay names its set but carries none of its levels"),
+                       {}});
         if (recording.set) {
             recording.set->levels = std::move(m_levels.levels());
             m_folderDropped = !recording.folder.isEmpty();
@@ -135,7 +156,10 @@ private:
     bool setLevel(const QByteArray& text, GameRecording& recording)
     {
         if (!recording.set || !recording.levels.empty())
-            return fail(QStringLiteral("the set's levels follow its name and come before the levels played"));
+            return fail(Phrase{
+                ReplayFileWords::Context,
+                QT_TRANSLATE_NOOP("ReplayFile", "the set's levels follow its name and come before the levels played"),
+                {}});
         const QString wrong = m_levels.add(text);
         return wrong.isEmpty() || fail(wrong);
     }
@@ -145,7 +169,10 @@ private:
     {
         recording.start = ReplayFileWords::readKeptLevel(text.split(' '));
         return recording.start ||
-               fail(QStringLiteral("a game's start is its level, score, saved, lost and fresh or replay"));
+               fail(Phrase{ReplayFileWords::Context,
+                           QT_TRANSLATE_NOOP("ReplayFile",
+                                             "a game's start is its level, score, saved, lost and fresh or replay"),
+                           {}});
     }
 
     bool level(const QByteArray& text, GameRecording& recording)
@@ -156,14 +183,21 @@ private:
         const QString name = QString::fromUtf8(text.mid(fields[0].size() + fields.value(1).size() + 2));
         if (number < 1 || hash.size() != 32 || fields[1].size() != 64 || !isBareFileName(name) ||
             name.contains(u'\n') || text.size() > MaxLine)
-            return fail(QStringLiteral("a level is its number, the SHA-256 of its file and the file's name"));
+            return fail(Phrase{
+                ReplayFileWords::Context,
+                QT_TRANSLATE_NOOP("ReplayFile", "a level is its number, the SHA-256 of its file and the file's name"),
+                {}});
         if (!m_levelNumbers.insert(number).second)
-            return fail(QStringLiteral("level %1 is named twice").arg(number));
+            return fail(Phrase{ReplayFileWords::Context,
+                               QT_TRANSLATE_NOOP("ReplayFile", "level %1 is named twice"),
+                               {QString::number(number)}});
         const std::vector<QByteArray>& carried = m_levels.levels();
         if (recording.set &&
             (std::size_t(number) > carried.size() ||
              QCryptographicHash::hash(carried[std::size_t(number) - 1], QCryptographicHash::Sha256) != hash))
-            return fail(QStringLiteral("level %1 is not the level %1 that the replay carries").arg(number));
+            return fail(Phrase{ReplayFileWords::Context,
+                               QT_TRANSLATE_NOOP("ReplayFile", "level %1 is not the level %1 that the replay carries"),
+                               {QString::number(number)}});
         recording.levels.push_back({number, name, hash});
         return true;
     }
@@ -171,35 +205,52 @@ private:
     bool event(const QByteArray& line, GameRecording& recording)
     {
         if (line.size() > MaxLine)
-            return fail(QStringLiteral("the line is too long"));
+            return fail(Phrase{ReplayFileWords::Context, QT_TRANSLATE_NOOP("ReplayFile", "the line is too long"), {}});
         if (recording.events.size() >= MaxRecordingEvents)
-            return fail(QStringLiteral("the replay holds more events than a game can"));
+            return fail(Phrase{ReplayFileWords::Context,
+                               QT_TRANSLATE_NOOP("ReplayFile", "the replay holds more events than a game can"),
+                               {}});
         if (!recording.events.empty() && recording.events.back().kind == RecordedEvent::Kind::End)
-            return fail(QStringLiteral("events follow the game's end"));
+            return fail(
+                Phrase{ReplayFileWords::Context, QT_TRANSLATE_NOOP("ReplayFile", "events follow the game's end"), {}});
         const QByteArrayList fields = line.split(' ');
         RecordedEvent event;
         const std::optional<Millis> at = wholeNumber<Millis>(fields[0]);
         if (!at || *at < 0 || *at > MaxTime || fields.size() < 2)
-            return fail(QStringLiteral("an event is its time in milliseconds and its word"));
+            return fail(Phrase{ReplayFileWords::Context,
+                               QT_TRANSLATE_NOOP("ReplayFile", "an event is its time in milliseconds and its word"),
+                               {}});
         if (!recording.events.empty() && *at < recording.events.back().at)
-            return fail(QStringLiteral("the time goes back"));
+            return fail(Phrase{ReplayFileWords::Context, QT_TRANSLATE_NOOP("ReplayFile", "the time goes back"), {}});
         event.at = *at;
-        if (const QString wrong = ReplayFileWords::readEvent(fields, event); !wrong.isEmpty())
+        if (const Phrase wrong = ReplayFileWords::readEvent(fields, event); !wrong.isEmpty())
             return fail(wrong);
         // A game starts once: with New Game, or where the header's start says with continue.
         const GameInput::Kind first = recording.start ? GameInput::Kind::Continue : GameInput::Kind::NewGame;
         const bool starts = event.kind == RecordedEvent::Kind::Input && (event.input.kind == GameInput::Kind::NewGame ||
                                                                          event.input.kind == GameInput::Kind::Continue);
         if (starts != recording.events.empty())
-            return fail(starts ? QStringLiteral("a replay holds one game: New Game comes first and only once")
-                               : QStringLiteral("the game must start with New Game"));
+            return fail(starts
+                            ? Phrase{ReplayFileWords::Context,
+                                     QT_TRANSLATE_NOOP("ReplayFile",
+                                                       "a replay holds one game: New Game comes first and only once"),
+                                     {}}
+                            : Phrase{ReplayFileWords::Context,
+                                     QT_TRANSLATE_NOOP("ReplayFile", "the game must start with New Game"),
+                                     {}});
         if (starts && event.input.kind != first)
-            return fail(recording.start ? QStringLiteral("a game with a start in its header begins with continue")
-                                        : QStringLiteral("a game continued needs its start in the header"));
+            return fail(
+                recording.start
+                    ? Phrase{ReplayFileWords::Context,
+                             QT_TRANSLATE_NOOP("ReplayFile", "a game with a start in its header begins with continue"),
+                             {}}
+                    : Phrase{ReplayFileWords::Context,
+                             QT_TRANSLATE_NOOP("ReplayFile", "a game continued needs its start in the header"),
+                             {}});
         if (starts && recording.start)
             event.input.start = *recording.start;
         if (event.kind == RecordedEvent::Kind::Sitting && m_version < 3)
-            return fail(QStringLiteral("unknown event"));
+            return fail(Phrase{ReplayFileWords::Context, QT_TRANSLATE_NOOP("ReplayFile", "unknown event"), {}});
         recording.events.push_back(event);
         return true;
     }
@@ -207,11 +258,11 @@ private:
     const QByteArray& m_bytes;
     std::set<Int16> m_levelNumbers;  // a file may name thousands: no search through a list
     SetLevelSection m_levels;
-    bool m_folderDropped = false;        // a self-contained replay's set
+    bool m_folderDropped = false;  // a self-contained replay came with a folder line, left unread
     qsizetype m_pos = 0;
     int m_line = 0;
     int m_version = 0;
-    QString m_error;
+    Phrase m_error;
 };
 
 }  // namespace
@@ -222,8 +273,14 @@ RecordingReading readRecordingFile(const QString& path)
 {
     const std::optional<FileHead> head = readFileHead(path, MaxRecordingBytes);
     if (!head)
-        return {std::nullopt, 0, QStringLiteral("the replay cannot be read"), false};
+        return {std::nullopt, 0,
+                Phrase{ReplayFileWords::Context, QT_TRANSLATE_NOOP("ReplayFile", "the replay cannot be read"), {}},
+                false};
     if (head->cut)
-        return {std::nullopt, 0, QStringLiteral("the replay is larger than any game makes"), false};
+        return {std::nullopt, 0,
+                Phrase{ReplayFileWords::Context,
+                       QT_TRANSLATE_NOOP("ReplayFile", "the replay is larger than any game makes"),
+                       {}},
+                false};
     return readRecording(head->bytes);
 }

@@ -24,7 +24,7 @@ bool hasControl(const QString& text)
 // Reads the file line by line; fail() records the first fault and ends the reading.
 class Reader {
 public:
-    explicit Reader(const QByteArray& bytes) : m_bytes(bytes) {}
+    Reader(const QByteArray& bytes, bool headerOnly) : m_bytes(bytes), m_headerOnly(headerOnly) {}
 
     SetReading read()
     {
@@ -42,6 +42,8 @@ public:
             const qsizetype space = line.indexOf(' ');
             const QByteArray word = space < 0 ? line : line.left(space);
             const QByteArray rest = space < 0 ? QByteArray() : line.mid(space + 1);
+            if (word == "level" && m_headerOnly)
+                break;
             if (word == "level") {
                 if (const QString wrong = levels.add(rest); !wrong.isEmpty())
                     return fail(wrong);
@@ -67,7 +69,7 @@ public:
         }
         if (set.name.isEmpty())
             return fail(QStringLiteral("the set has no name"));
-        if (levels.levels().empty())
+        if (levels.levels().empty() && !m_headerOnly)
             return fail(QStringLiteral("the set holds no level"));
         set.levels = std::move(levels.levels());
         return {std::move(set), 0, {}};
@@ -91,6 +93,7 @@ private:
     SetReading fail(const QString& message) const { return {std::nullopt, m_line, message}; }
 
     const QByteArray& m_bytes;
+    bool m_headerOnly;
     qsizetype m_pos = 0;
     int m_line = 0;
 };
@@ -114,8 +117,10 @@ SetReading readSetFile(const QByteArray& bytes)
 {
     if (bytes.size() > MaxSetBytes)
         return {std::nullopt, 0, QStringLiteral("the file is larger than a level set can be")};
-    return Reader(bytes).read();
+    return Reader(bytes, false).read();
 }
+
+SetReading readSetHeader(const QByteArray& bytes) { return Reader(bytes, true).read(); }
 
 SetReading readSetFileAt(const QString& path)
 {

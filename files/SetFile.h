@@ -36,6 +36,8 @@ struct SetReading {
 };
 
 SetReading readSetFile(const QByteArray& bytes);
+// Only the header: the name, author and description, up to the first level, which need not follow.
+SetReading readSetHeader(const QByteArray& bytes);
 // Reads at most MaxSetBytes; a larger file, a folder or a missing file is refused.
 SetReading readSetFileAt(const QString& path);
 

@@ -2,6 +2,9 @@
 
 #include "files/LevelSet.h"
 #include "files/PlayerFiles.h"
+#include "files/SetFolder.h"
+#include "ui/AccessibleNames.h"
+#include "ui/SetExport.h"
 
 #include <QDialogButtonBox>
 #include <QDir>
@@ -11,28 +14,30 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-const QString Title = QStringLiteral("Level Set");
-}
-
 LevelSetDialog::LevelSetDialog(PlayerFiles& files, QWidget* parent) : QDialog(parent), m_files(files)
 {
-    setWindowTitle(Title);
+    setWindowTitle(tr("Level Set"));
     auto* layout = new QVBoxLayout(this);
     listSets = new QListWidget(this);
     listSets->setMinimumSize(420, 160);
+    AccessibleNames::name(listSets, tr("Level Sets"),
+                          tr("The level sets to play: the shipped one, your own and others"));
     layout->addWidget(listSets);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    butOther = buttons->addButton(QStringLiteral("Other &Folder..."), QDialogButtonBox::ActionRole);
+    butOther = buttons->addButton(tr("Other &Folder..."), QDialogButtonBox::ActionRole);
+    butExport = buttons->addButton(tr("&Export..."), QDialogButtonBox::ActionRole);
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &LevelSetDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &LevelSetDialog::reject);
     connect(butOther, &QPushButton::clicked, this, &LevelSetDialog::butOther_Click);
+    connect(butExport, &QPushButton::clicked, this, &LevelSetDialog::butExport_Click);
     connect(listSets, &QListWidget::itemDoubleClicked, this, &LevelSetDialog::accept);
 
     addRow(ShippedSetFolder(files.programFolder()));
     if (!files.myLevels().isEmpty())
         addRow(files.myLevels());
+    for (const QString& folder : ImportedSets(files.dataFolder()))
+        addRow(folder);
     for (const QString& folder : files.settings.otherSets)
         addRow(folder);
     if (!files.shippedSet())
@@ -49,17 +54,18 @@ void LevelSetDialog::addRow(const QString& folder)
         if (SameFolder(listSets->item(row)->data(Qt::UserRole).toString(), folder))
             return;
     const int levels = CountSetLevels(folder);
-    const QString count = levels == 1 ? QStringLiteral("1 level") : QStringLiteral("%1 levels").arg(levels);
-    auto* item = new QListWidgetItem(QStringLiteral("%1 (%2)  %3")
-                                         .arg(SetName(folder, m_files.programFolder(), m_files.dataFolder()), count,
-                                              QDir::toNativeSeparators(folder)),
-                                     listSets);
+    const QString count = levels == 1 ? tr("1 level") : tr("%1 levels").arg(levels);
+    auto* item =
+        new QListWidgetItem(QStringLiteral("%1 (%2)  %3")
+                                .arg(SetName(folder, m_files.programFolder(), m_files.dataFolder()).translated(), count,
+                                     QDir::toNativeSeparators(folder)),
+                            listSets);
     item->setData(Qt::UserRole, folder);
 }
 
 void LevelSetDialog::butOther_Click()
 {
-    QFileDialog dialog(this, QStringLiteral("Other Folder"), m_files.myLevels());
+    QFileDialog dialog(this, tr("Other Folder"), m_files.myLevels());
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
@@ -67,7 +73,7 @@ void LevelSetDialog::butOther_Click()
         return;
     const QString folder = QDir::cleanPath(dialog.selectedFiles().constFirst());
     if (const SetProblem problem = CheckLevelSet(folder); problem != SetProblem::None) {
-        QMessageBox::warning(this, Title, SetProblemText(folder, problem));
+        QMessageBox::warning(this, windowTitle(), SetProblemText(folder, problem).translated());
         return;
     }
     addRow(folder);
@@ -76,6 +82,14 @@ void LevelSetDialog::butOther_Click()
     for (int row = 0; row < listSets->count(); ++row)
         if (listSets->item(row)->data(Qt::UserRole).toString() == folder)
             listSets->setCurrentRow(row);
+}
+
+void LevelSetDialog::butExport_Click()
+{
+    if (const QListWidgetItem* item = listSets->currentItem()) {
+        const QString folder = item->data(Qt::UserRole).toString();
+        exportSetFolder(this, folder, SetName(folder, m_files.programFolder(), m_files.dataFolder()).english());
+    }
 }
 
 void LevelSetDialog::accept()
@@ -88,7 +102,7 @@ void LevelSetDialog::accept()
         QDir().mkpath(folder);  // made when first used, so that the player finds it
     // Checked again: the folder may have gone or changed since the list was made.
     if (const SetProblem problem = CheckLevelSet(folder); problem != SetProblem::None) {
-        QMessageBox::warning(this, Title, SetProblemText(folder, problem));
+        QMessageBox::warning(this, windowTitle(), SetProblemText(folder, problem).translated());
         return;
     }
     m_chosen = folder;

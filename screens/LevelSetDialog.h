@@ -9,9 +9,10 @@ class PlayerFiles;
 class QListWidget;
 class QPushButton;
 
-// Game > Level Set...: the shipped set, My Levels and the folders chosen before, each with its
-// name and number of levels; "Other Folder..." adds a folder. A folder that is no set (no
-// level1.txt, gone, unreadable) is refused with a message and the dialog stays open.
+// Game > Level Set...: the shipped set, My Levels, the imported sets and the folders chosen before,
+// each with its name and number of levels; "Other Folder..." adds a folder, "Export..." writes the
+// set selected as one file. A folder that is no set (no level1.txt, gone, unreadable) is refused
+// with a message and the dialog stays open.
 class LevelSetDialog : public QDialog {
     Q_OBJECT
 public:
@@ -22,9 +23,11 @@ public:
 
     QListWidget* listSets;
     QPushButton* butOther;
+    QPushButton* butExport;
 
     void accept() override;
     void butOther_Click();
+    void butExport_Click();
 
 private:
     void addRow(const QString& folder);

@@ -1,5 +1,7 @@
 #include "screens/WorldTableDialog.h"
 
+#include "ui/AccessibleNames.h"
+
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -16,6 +18,7 @@ WorldTableDialog::WorldTableDialog(const QString& address, bool sendGames, QWidg
     txtAddress->setPlaceholderText(tr("for example scores.example.org:8080"));
     txtAddress->setMinimumWidth(320);
     form->addRow(tr("Server &address:"), txtAddress);
+    AccessibleNames::name(txtAddress, tr("Server address"), tr("The world table's address; empty for none"));
 
     chkSend = new QCheckBox(tr("Send my top-ten games"), this);
     chkSend->setObjectName(QStringLiteral("chkSend"));
@@ -26,11 +29,13 @@ WorldTableDialog::WorldTableDialog(const QString& address, bool sendGames, QWidg
                                 "nothing else. With no address the game never uses the network."),
                              this);
     about->setWordWrap(true);
+    about->setObjectName(QStringLiteral("lblAbout"));
     form->addRow(about);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    buttons->setObjectName(QStringLiteral("buttons"));
     form->addRow(buttons);
 }
 

@@ -3,6 +3,7 @@
 #include "files/CBase64.h"
 #include "files/TextLines.h"
 #include "screens/InkPicture.h"
+#include "ui/AccessibleNames.h"
 #include "ui/Look.h"
 
 #include <QGroupBox>
@@ -26,6 +27,9 @@ QLabel* label(QWidget* parent, const QString& text, const QRect& placeTwips, dou
     return caption;
 }
 
+// A caption left of the name's box takes the lines it needs downwards, never the box's room.
+void deepen(QLabel* caption) { caption->resize(caption->width(), caption->height() + Look::heightLacking(caption)); }
+
 QPushButton* button(QWidget* parent, const QString& text, const char* name, const QRect& placeTwips)
 {
     auto* push = new QPushButton(text, parent);
@@ -40,20 +44,22 @@ QPushButton* button(QWidget* parent, const QString& text, const char* name, cons
 
 frmGameOver::frmGameOver(const QString& scoresPath, QWidget* parent) : QDialog(parent), m_scoresPath(scoresPath)
 {
-    setWindowTitle(QStringLiteral("Game Over"));
+    setWindowTitle(tr("Game Over"));
     setFixedSize(Look::twips(8445), Look::twips(4290));
 
-    lblLevel = label(this, QStringLiteral("Game Over!"), {2040, 0, 3735, 615}, 26.25, Look::DarkBlue);
+    lblLevel = label(this, tr("Game Over!"), {2040, 0, 3735, 615}, 26.25, Look::DarkBlue);
     lblLevel->setObjectName(QStringLiteral("lblLevel"));
     lblLevel->setAlignment(Qt::AlignCenter);
+    Look::growToFit(lblLevel, Qt::AlignHCenter);
     lblLevel->setAutoFillBackground(true);
     QPalette heading = lblLevel->palette();
     heading.setColor(QPalette::Window, Qt::white);
     lblLevel->setPalette(heading);
 
-    label(this, QStringLiteral("Your Score:"), {2880, 840, 1695, 375}, 12);
+    Look::growToFit(label(this, tr("Your Score:"), {2880, 840, 1695, 375}, 12), Qt::AlignRight);
     lblScore = label(this, QStringLiteral("0"), {4560, 840, 1695, 375}, 12, QColor(0, 0, 255));
     lblScore->setObjectName(QStringLiteral("lblScore"));
+    AccessibleNames::nameValue(lblScore, tr("Your Score"));
 
     buildFrameTopScore();
     buildFrameNotTop();
@@ -65,23 +71,30 @@ void frmGameOver::buildFrameTopScore()
     frameTopScore->setObjectName(QStringLiteral("frameTopScore"));
     frameTopScore->setGeometry(Look::twips(QRect(240, 1440, 8175, 2295)));
 
-    label(frameTopScore, QStringLiteral("New High Score!"), {2640, 240, 2415, 495}, 12);
-    label(frameTopScore, QStringLiteral("Write your name:"), {120, 720, 1455, 375}, DefaultPoints);
+    label(frameTopScore, tr("New High Score!"), {2640, 240, 2415, 495}, 12);
+    deepen(label(frameTopScore, tr("Write your name:"), {120, 720, 1455, 375}, DefaultPoints));
     InkPicture1 = new InkPicture(SignatureSurface, frameTopScore);
     InkPicture1->setObjectName(QStringLiteral("InkPicture1"));
     InkPicture1->move(Look::twips(1680), Look::twips(600));
-    butClear = button(frameTopScore, QStringLiteral("Clear"), "butClear", {6960, 600, 975, 375});
-    butOKWrite = button(frameTopScore, QStringLiteral("Submit"), "butOKWrite", {6960, 960, 975, 375});
+    butClear = button(frameTopScore, tr("Clear"), "butClear", {6960, 600, 975, 375});
+    butOKWrite = button(frameTopScore, tr("Submit"), "butOKWrite", {6960, 960, 975, 375});
 
-    label(frameTopScore, QStringLiteral("OR type your name:"), {120, 1680, 1455, 375}, DefaultPoints);
+    deepen(label(frameTopScore, tr("OR type your name:"), {120, 1680, 1455, 375}, DefaultPoints));
     txtName = new QLineEdit(frameTopScore);
     txtName->setObjectName(QStringLiteral("txtName"));
     txtName->setGeometry(Look::twips(QRect(1680, 1680, 5055, 375)));
     // A longer name could push the table past what its readers take in.
     txtName->setMaxLength(MaxTypedName);
     txtName->installEventFilter(this);
-    butOkType = button(frameTopScore, QStringLiteral("Submit"), "butOkType", {6960, 1680, 975, 375});
+    butOkType = button(frameTopScore, tr("Submit"), "butOkType", {6960, 1680, 975, 375});
 
+    using AccessibleNames::name;
+    name(frameTopScore, tr("New High Score"));
+    name(InkPicture1, tr("Handwritten name"), tr("Write your name here with a pen or the mouse"));
+    name(butClear, tr("Clear"), tr("Wipes out the handwritten name"));
+    name(butOKWrite, tr("Submit handwritten name"));
+    name(txtName, tr("Typed name"));
+    name(butOkType, tr("Submit typed name"));
     connect(butClear, &QPushButton::clicked, this, &frmGameOver::butClear_Click);
     connect(butOKWrite, &QPushButton::clicked, this, &frmGameOver::butOKWrite_Click);
     connect(butOkType, &QPushButton::clicked, this, &frmGameOver::butOkType_Click);
@@ -92,8 +105,9 @@ void frmGameOver::buildFrameNotTop()
     frameNotTop = new QGroupBox(this);
     frameNotTop->setObjectName(QStringLiteral("frameNotTop"));
     frameNotTop->setGeometry(Look::twips(QRect(240, 1440, 8175, 1695)));
-    label(frameNotTop, QStringLiteral("Alas, you did not score in the top ten."), {720, 240, 7095, 615}, 15.75);
-    butBummer = button(frameNotTop, QStringLiteral("Bummer"), "butBummer", {3120, 960, 1335, 495});
+    label(frameNotTop, tr("Alas, you did not score in the top ten."), {720, 240, 7095, 615}, 15.75);
+    AccessibleNames::name(frameNotTop, tr("Not in the top ten"));
+    butBummer = button(frameNotTop, tr("Bummer"), "butBummer", {3120, 960, 1335, 495});
     connect(butBummer, &QPushButton::clicked, this, &frmGameOver::butBummer_Click);
 }
 
@@ -183,6 +197,5 @@ void frmGameOver::SaveScore(const QString& name, std::int32_t score, Int16 kind)
     if (::SaveScore(m_scoresPath, m_scores, name, score, kind))
         m_newEntryPlace = NewEntryPlace(m_scores, score);
     else
-        QMessageBox::warning(this, QStringLiteral("Game Over"),
-                             QStringLiteral("Your score could not be saved in %1.").arg(m_scoresPath));
+        QMessageBox::warning(this, tr("Game Over"), tr("Your score could not be saved in %1.").arg(m_scoresPath));
 }

@@ -1,5 +1,6 @@
 #include "screens/frmLevel.h"
 
+#include "ui/AccessibleNames.h"
 #include "ui/Look.h"
 
 #include <QCloseEvent>
@@ -15,19 +16,22 @@ frmLevel::frmLevel(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::Customize
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);
 
-    lblLevel = Look::label(this, QStringLiteral("Level 100 Over!"), {120, 120, 4695, 615}, 26.25, Look::DarkBlue);
-    Look::label(this, QStringLiteral("Turtles saved this level:"), {360, 960, 3255, 375}, 12);
+    lblLevel = Look::label(this, tr("Level %1 Over!").arg(100), {120, 120, 4695, 615}, 26.25, Look::DarkBlue);
+    QLabel* captionSaved = Look::label(this, tr("Turtles saved this level:"), {360, 960, 3255, 375}, 12);
     lblSaved = Look::label(this, QStringLiteral("0"), {3600, 960, 735, 375}, 12);
-    Look::label(this, QStringLiteral("Turtles lost this level:"), {360, 1440, 3255, 375}, 12);
+    QLabel* captionLost = Look::label(this, tr("Turtles lost this level:"), {360, 1440, 3255, 375}, 12);
     lblLost = Look::label(this, QStringLiteral("0"), {3600, 1440, 735, 375}, 12);
     // The captions reach the numbers' edge when the wide fallback font stands in for Verdana.
     lblSaved->setIndent(8);
     lblLost->setIndent(8);
-    lblReplay =
-        Look::label(this, QStringLiteral("Replay Level - You must save at least half of the turtles to advance."),
-                    {360, 1920, 4215, 975}, 14.25, Qt::red);
+    lblReplay = Look::label(this, tr("Replay Level - You must save at least half of the turtles to advance."),
+                            {360, 1920, 4215, 975}, 14.25, Qt::red);
     lblReplay->setWordWrap(true);
     lblReplay->hide();
+    fitText(*captionSaved, *captionLost);
+    setAccessibleName(tr("Level Over"));
+    AccessibleNames::nameValue(lblSaved, tr("Turtles saved this level"));
+    AccessibleNames::nameValue(lblLost, tr("Turtles lost this level"));
 
     Timer1.setInterval(7000);
     Timer1.setSingleShot(true);
@@ -35,9 +39,24 @@ frmLevel::frmLevel(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::Customize
     Timer1.start();  // the seven seconds run from the moment the window exists
 }
 
+void frmLevel::fitText(QLabel& captionSaved, QLabel& captionLost)
+{
+    // The heading is sized for level 100; a longer heading or caption widens the window, and the
+    // numbers move right with their captions. The replay notice then takes the lines it needs.
+    const int heading = Look::growToFit(lblLevel).width();
+    const int captions = std::max(Look::widthLacking(&captionSaved), Look::widthLacking(&captionLost));
+    for (QLabel* caption : {&captionSaved, &captionLost})
+        caption->resize(caption->width() + captions, caption->height());
+    for (QLabel* number : {lblSaved, lblLost})
+        number->move(number->x() + captions, number->y());
+    const int wider = std::max(heading, captions);
+    lblReplay->resize(lblReplay->width() + wider, lblReplay->height());
+    setFixedSize(width() + wider, height() + Look::growToFit(lblReplay).height());
+}
+
 void frmLevel::fill(const LevelReport& report)
 {
-    lblLevel->setText(QStringLiteral("Level %1 Over!").arg(report.levelNumber));
+    lblLevel->setText(tr("Level %1 Over!").arg(report.levelNumber));
     lblLost->setText(QString::number(report.lost));
     lblSaved->setText(QString::number(report.saved));
     lblReplay->setVisible(report.replay);

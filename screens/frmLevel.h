@@ -30,5 +30,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void fitText(QLabel& captionSaved, QLabel& captionLost);
+
     bool m_closing = false;
 };

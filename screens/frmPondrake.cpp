@@ -2,6 +2,8 @@
 #include "screens/frmPondrake.h"
 
 #include "files/RecordingShelf.h"
+#include "screens/FileOpener.h"
+#include "ui/AccessibleNames.h"
 #include "ui/BoardPicture.h"
 #include "ui/HelpWindow.h"
 #include "ui/Look.h"
@@ -28,7 +30,8 @@ frmPondrake::frmPondrake(modGlobals& globals, Random& random, modSound& sound, c
                          const QString& scoresPath, QWidget* parent)
     : QMainWindow(parent), m_globals(globals), m_random(random), m_sound(sound), m_programFolder(programFolder),
       m_files(programFolder, scoresPath), m_field(globals, random, GameScoring), m_flow(*this, m_field, m_clock),
-      m_audio(sound, programFolder), m_recorder(m_clock, random, m_field, seedFromClock)
+      m_audio(sound, programFolder), m_recorder(m_clock, random, m_field, seedFromClock), m_kept(m_files, m_recorder),
+      m_opener(new FileOpener(*this))
 {
     setUpRecorder();
     setUpWorld();
@@ -46,7 +49,7 @@ frmPondrake::frmPondrake(modGlobals& globals, Random& random, modSound& sound, c
     setUpKeys(client);
     buildMenus();
 
-    m_flow.setKeeper(&m_files);
+    m_flow.setKeeper(&m_kept);
     connect(qGuiApp, &QGuiApplication::applicationStateChanged, this, &frmPondrake::applicationStateChanged);
     Form_Load();
 }
@@ -60,43 +63,45 @@ void frmPondrake::buildStatusColumn(QWidget* client)
     lblSaved = column.saved;
     lblLost = column.lost;
 
-    butEndGame = new QPushButton(QStringLiteral("Abort Game"), client);
+    butEndGame = new QPushButton(tr("Abort Game"), client);
     butEndGame->setGeometry(Look::twips(QRect(ColumnLeft, 5040, ColumnWidth, 555)));
     connect(butEndGame, &QPushButton::clicked, this, &frmPondrake::butEndGame_Click);
-    butReplay = new QPushButton(QStringLiteral("Replay Level"), client);
+    butReplay = new QPushButton(tr("Replay Level"), client);
     butReplay->setGeometry(Look::twips(QRect(ColumnLeft, 5760, ColumnWidth, 555)));
     connect(butReplay, &QPushButton::clicked, this, &frmPondrake::butReplay_Click);
 
     lblCountdown = Look::label(client, QStringLiteral("3"), {ColumnLeft, 6600, ColumnWidth, 600}, 18, Qt::red);
     lblCountdown->setAlignment(Qt::AlignCenter);
+    AccessibleNames::nameValue(lblCountdown, tr("Countdown"));
 }
 
 void frmPondrake::buildMenus()
 {
-    QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("&Game"));
-    mnuNew = mnuFile->addAction(QStringLiteral("&New Game"), this, &frmPondrake::mnuNew_Click);
-    mnuContinue = mnuFile->addAction(QStringLiteral("&Continue Game"), this, &frmPondrake::mnuContinue_Click);
+    QMenu* mnuFile = menuBar()->addMenu(tr("&Game"));
+    mnuNew = mnuFile->addAction(tr("&New Game"), this, &frmPondrake::mnuNew_Click);
+    mnuContinue = mnuFile->addAction(tr("&Continue Game"), this, &frmPondrake::mnuContinue_Click);
     mnuContinue->setEnabled(false);
-    mnuLevelSet = mnuFile->addAction(QStringLiteral("Level &Set..."), this, &frmPondrake::mnuLevelSet_Click);
+    mnuLevelSet = mnuFile->addAction(tr("Level &Set..."), this, &frmPondrake::mnuLevelSet_Click);
+    mnuImportSet = mnuFile->addAction(tr("&Import Level Set..."), m_opener, &FileOpener::mnuImportSet_Click);
+    mnuLanguage = mnuFile->addAction(tr("&Language..."), this, &frmPondrake::mnuLanguage_Click);
     mnuFile->setToolTipsVisible(true);  // Continue Game says why it is off
-    mnuPause = mnuFile->addAction(QStringLiteral("&Pause"), this, &frmPondrake::mnuPause_Click);
+    mnuPause = mnuFile->addAction(tr("&Pause"), this, &frmPondrake::mnuPause_Click);
     mnuPause->setShortcut(Qt::Key_P);
     mnuPause->setCheckable(true);
     addPlayItems(mnuFile);
-    mnuHighScores = mnuFile->addAction(QStringLiteral("&High Scores"), this, &frmPondrake::mnuHighScores_Click);
-    mnuWatchLastGame =
-        mnuFile->addAction(QStringLiteral("&Watch Last Game"), this, &frmPondrake::mnuWatchLastGame_Click);
+    mnuHighScores = mnuFile->addAction(tr("&High Scores"), this, &frmPondrake::mnuHighScores_Click);
+    mnuWatchLastGame = mnuFile->addAction(tr("&Watch Last Game"), this, &frmPondrake::mnuWatchLastGame_Click);
     mnuWorldTable = mnuFile->addAction(tr("World &Table..."), this, &frmPondrake::mnuWorldTable_Click);
     mnuWorldTopTen = mnuFile->addAction(tr("W&orld Top Ten"), this, &frmPondrake::mnuWorldTopTen_Click);
-    mnuExit = mnuFile->addAction(QStringLiteral("E&xit"), this, &frmPondrake::mnuExit_Click);
+    mnuExit = mnuFile->addAction(tr("E&xit"), this, &frmPondrake::mnuExit_Click);
 
-    audioMenu = addAudioMenu(menuBar(), m_audio, QStringLiteral("Music Auto-Play"));
-    mnuLevelEditor = menuBar()->addAction(QStringLiteral("&Level Editor"));
+    audioMenu = addAudioMenu(menuBar(), m_audio, tr("Music Auto-Play"));
+    mnuLevelEditor = menuBar()->addAction(tr("&Level Editor"));
     connect(mnuLevelEditor, &QAction::triggered, this, &frmPondrake::mnuLevelEditor_Click);
 
-    QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
-    mnuInstructions = mnuHelp->addAction(QStringLiteral("Instructions"), this, &frmPondrake::mnuInstructions_Click);
-    mnuAbout = mnuHelp->addAction(QStringLiteral("About"), this, &frmPondrake::mnuAbout_Click);
+    QMenu* mnuHelp = menuBar()->addMenu(tr("&Help"));
+    mnuInstructions = mnuHelp->addAction(tr("Instructions"), this, &frmPondrake::mnuInstructions_Click);
+    mnuAbout = mnuHelp->addAction(tr("About"), this, &frmPondrake::mnuAbout_Click);
 }
 
 void frmPondrake::Form_Load()
@@ -117,6 +122,8 @@ void frmPondrake::showHelp(const QString& page)
     m_flow.apply({GameInput::Kind::Pause});
     HelpWindow::showPage(this, m_programFolder, page);
 }
+
+void frmPondrake::openFile(const QString& path) { m_opener->open(path); }
 
 void frmPondrake::mnuInstructions_Click() { showHelp(HelpWindow::Instructions); }
 

@@ -3,6 +3,7 @@
 #include "core/LevelFlow.h"
 #include "core/PlayField.h"
 #include "files/PlayerFiles.h"
+#include "screens/KeptSittings.h"
 #include "sim/GameRecorder.h"
 #include "ui/AudioMenu.h"
 #include "ui/WallClock.h"
@@ -18,6 +19,7 @@ class OutboxSender;
 class WorldClient;
 class frmTopTen;
 struct SendVerdict;
+class FileOpener;
 class KeyboardPlay;
 class QAction;
 class QLabel;
@@ -52,6 +54,11 @@ public:
     AudioControl& audio() { return m_audio; }
     WorldClient& worldClient() { return *m_world; }
     OutboxSender& outbox() { return *m_outbox; }
+    // A level set file or a replay handed to the game (FileOpener.h).
+    void openFile(const QString& path);
+    // Plays the set in that folder once a game in play is given up (the Level Editor's question);
+    // the set in play chosen again changes nothing.
+    void chooseSet(const QString& folder);
 
     // Event handlers. Whatever reaches the rules goes through the flow's door.
     void pictMain_MouseDown(float x, float y) { m_flow.apply({.kind = GameInput::Kind::MouseDown, .x = x, .y = y}); }
@@ -64,6 +71,7 @@ public:
     void mnuLevelEditor_Click() { m_flow.apply({GameInput::Kind::LevelEditor}); }
     void mnuContinue_Click();
     void mnuLevelSet_Click();
+    void mnuLanguage_Click();
     void mnuWatchLastGame_Click();
     // The world table (frmPondrakeWorld.cpp): its settings, and the world's best games of the set.
     void mnuWorldTable_Click();
@@ -91,6 +99,8 @@ public:
     QAction* mnuNew;
     QAction* mnuContinue;  // on only when a game kept from another sitting can go on
     QAction* mnuLevelSet;
+    QAction* mnuLanguage;  // remembered in settings.ini, spoken from the next start
+    QAction* mnuImportSet;
     QAction* mnuPause;
     QAction* mnuFastForward;
     QAction* mnuAbort;  // Abort Game and Replay Level for the keyboard: the board keeps Tab
@@ -159,6 +169,8 @@ private:
     LevelFlow m_flow;
     AudioControl m_audio;
     GameRecorder m_recorder;  // every game, kept beside the score table (RecordingShelf.h)
+    KeptSittings m_kept;      // the game kept across sittings, with its recording so far
+    FileOpener* m_opener;
     QByteArray m_lastRecording;
     KeyboardPlay* m_keys = nullptr;
     std::optional<int> m_newEntry;  // the place of the entry the game-over window just wrote

@@ -32,7 +32,7 @@ void frmPondrake::setUpRecorder()
 
 void frmPondrake::showCountdown(std::string_view caption, CountdownColour colour)
 {
-    lblCountdown->setText(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
+    lblCountdown->setText(Look::countdownText(caption));
     QPalette palette = lblCountdown->palette();
     palette.setColor(QPalette::WindowText, colour == CountdownColour::Red ? QColor(255, 0, 0) : QColor(0, 192, 0));
     lblCountdown->setPalette(palette);
@@ -114,10 +114,9 @@ void frmPondrake::ask(Question question)
 {
     const bool yes =
         question == Question::Abort
-            ? QMessageBox::question(this, QStringLiteral("Abort Pondrake"), QStringLiteral("Abort current game?"),
+            ? QMessageBox::question(this, tr("Abort Pondrake"), tr("Abort current game?"),
                                     QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes
-            : QMessageBox::question(this, QStringLiteral("Level Editor"),
-                                    QStringLiteral("This will abort your current game.  Continue?"),
+            : QMessageBox::question(this, tr("Level Editor"), tr("This will abort your current game.  Continue?"),
                                     QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
     m_flow.apply({.kind = GameInput::Kind::Answer, .yes = yes});
 }
@@ -155,7 +154,7 @@ void frmPondrake::showTopTen()
 {
     frmTopTen window(m_files.scoresPath(), this);
     if (!m_files.shippedSet())
-        window.setWindowTitle(window.windowTitle() + QStringLiteral(" - ") + m_files.setName());
+        window.setWindowTitle(window.windowTitle() + QStringLiteral(" - ") + m_files.setName().translated());
     window.newEntry = std::exchange(m_newEntry, std::nullopt);  // only the showing right after it
     window.setRecordings(m_programFolder, &m_audio);
     window.move(pos() + QPoint(Look::twips(100), Look::twips(100)));

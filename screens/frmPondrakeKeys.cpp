@@ -2,6 +2,7 @@
 // stand for the two game buttons, the player's pause, and the clock's pace.
 #include "screens/frmPondrake.h"
 
+#include "ui/AccessibleNames.h"
 #include "ui/BoardPicture.h"
 #include "ui/KeyboardPlay.h"
 #include "ui/Look.h"
@@ -29,16 +30,17 @@ void frmPondrake::setUpKeys(QWidget* client)
     lblSpeed = Look::label(client, QStringLiteral("2x"), {10320, 7320, 1700, 375}, 12, Look::DarkBlue);
     lblSpeed->setAlignment(Qt::AlignCenter);
     lblSpeed->hide();
+    AccessibleNames::name(lblSpeed, tr("Fast Forward"), tr("The game runs at twice its speed"));
 }
 
 void frmPondrake::addPlayItems(QMenu* menu)
 {
-    mnuFastForward = menu->addAction(QStringLiteral("Fast Forward"), this, &frmPondrake::mnuFastForward_Click);
+    mnuFastForward = menu->addAction(tr("Fast Forward"), this, &frmPondrake::mnuFastForward_Click);
     mnuFastForward->setShortcut(Qt::Key_F);
     mnuFastForward->setCheckable(true);
-    mnuAbort = menu->addAction(QStringLiteral("&Abort Game"), this, &frmPondrake::butEndGame_Click);
+    mnuAbort = menu->addAction(tr("&Abort Game"), this, &frmPondrake::butEndGame_Click);
     mnuAbort->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
-    mnuReplay = menu->addAction(QStringLiteral("&Replay Level"), this, &frmPondrake::butReplay_Click);
+    mnuReplay = menu->addAction(tr("&Replay Level"), this, &frmPondrake::butReplay_Click);
     mnuReplay->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
 }
 

@@ -1,11 +1,14 @@
 // The main window's level sets, kept game and remembered settings, and the set the editor plays.
 #include "files/LevelSet.h"
+#include "screens/LanguageDialog.h"
 #include "screens/LevelSetDialog.h"
 #include "screens/frmPondrake.h"
+#include "ui/Translations.h"
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QLocale>
 #include <QMessageBox>
 #include <QScreen>
 
@@ -39,14 +42,14 @@ void frmPondrake::usePlayerFolders(const QString& dataFolder, const QString& con
 void frmPondrake::showSet()
 {
     setWindowTitle(m_files.shippedSet() ? QStringLiteral("Pondrake")
-                                        : QStringLiteral("Pondrake - ") + m_files.setName());
+                                        : QStringLiteral("Pondrake - ") + m_files.setName().translated());
     QString why;
     if (const std::optional<KeptGame> kept = m_files.keptGame())
-        why = KeptGameProblem(*kept).value_or(QString());
+        why = KeptGameProblem(*kept).value_or(Phrase()).translated();
     else
-        why = QStringLiteral("No game was left unfinished.");
+        why = tr("No game was left unfinished.");
     mnuContinue->setEnabled(m_flow.GameOver && why.isEmpty());
-    mnuContinue->setToolTip(why.isEmpty() ? QStringLiteral("Go on with the game left unfinished") : why);
+    mnuContinue->setToolTip(why.isEmpty() ? tr("Go on with the game left unfinished") : why);
 }
 
 void frmPondrake::mnuContinue_Click()
@@ -58,6 +61,7 @@ void frmPondrake::mnuContinue_Click()
     }
     m_files.chooseSet(kept->setFolder);
     m_files.saveSettings();
+    m_recorder.setEarlierSittings(m_kept.earlierSittings(*kept));  // so that the game is recorded whole
     m_flow.apply({.kind = GameInput::Kind::Continue, .start = kept->level});
 }
 
@@ -68,19 +72,37 @@ void frmPondrake::mnuLevelSet_Click()
     dialog.exec();
     m_flow.release();
     m_files.saveSettings();  // folders added with Other Folder... stay on the list
+    if (const std::optional<QString> folder = dialog.chosen())
+        chooseSet(*folder);
+}
+
+void frmPondrake::chooseSet(const QString& folder)
+{
     // The set in play chosen again changes nothing: its game, running or kept, goes on. Another
     // set is played once a running game is given up (changeLevelSet).
-    const std::optional<QString> folder = dialog.chosen();
-    if (folder && !SameFolder(*folder, m_files.setFolder())) {
-        m_chosenSet = *folder;
-        m_flow.apply({GameInput::Kind::LevelSet});
+    if (SameFolder(folder, m_files.setFolder()))
+        return;
+    m_chosenSet = folder;
+    m_flow.apply({GameInput::Kind::LevelSet});
+}
+
+void frmPondrake::mnuLanguage_Click()
+{
+    m_flow.hold();
+    LanguageDialog dialog(m_files.settings.language, Translations::pick(QString(), QLocale::system().uiLanguages()),
+                          this);
+    const bool chosen = dialog.exec() == QDialog::Accepted;
+    m_flow.release();
+    if (chosen) {
+        m_files.settings.language = dialog.chosen();
+        m_files.saveSettings();
     }
 }
 
 void frmPondrake::playSet(const QString& folder)
 {
     if (const SetProblem problem = CheckLevelSet(folder); problem != SetProblem::None) {
-        QMessageBox::warning(this, QStringLiteral("Play This Set"), SetProblemText(folder, problem));
+        QMessageBox::warning(this, tr("Play This Set"), SetProblemText(folder, problem).translated());
         return;
     }
     m_files.chooseSet(folder);

@@ -37,14 +37,14 @@ void frmPondrake::mnuWorldTable_Click()
 
 QString frmPondrake::worldSetId() const
 {
-    const std::optional<SetFile> set = folderSetFile(m_files.setFolder(), m_files.setName());
+    const std::optional<SetFile> set = folderSetFile(m_files.setFolder(), m_files.setName().english());
     return set ? QString::fromLatin1(setIdentity(set->levels)) : QString();
 }
 
 void frmPondrake::mnuWorldTopTen_Click()
 {
     frmWorldTopTen window(*m_world, m_files.settings.worldAddress, worldSetId(), m_programFolder, &m_audio, this);
-    window.setWindowTitle(window.windowTitle() + QStringLiteral(" - ") + m_files.setName());
+    window.setWindowTitle(window.windowTitle() + QStringLiteral(" - ") + m_files.setName().translated());
     m_flow.hold();
     window.exec();
     m_flow.release();
@@ -76,10 +76,11 @@ void frmPondrake::offerToWorld(int place)
     }
     if (!settings.sendTopTenGames)
         return;
-    const std::optional<SetFile> set = folderSetFile(m_files.setFolder(), m_files.setName());
+    const std::optional<SetFile> set = folderSetFile(m_files.setFolder(), m_files.setName().english());
     const SelfContained travel = set ? selfContained(*m_lastGame, *set) : SelfContained{};
     if (!travel.recording) {
-        m_worldLine = set ? travel.problem : tr("The levels of this set cannot be read, so the game cannot be sent.");
+        m_worldLine = set ? tr("The game cannot be sent: %1.").arg(travel.problem)
+                          : tr("The levels of this set cannot be read, so the game cannot be sent.");
         return;
     }
     const std::size_t at = std::size_t(place);

@@ -2,6 +2,7 @@
 
 #include "files/RecordingShelf.h"
 #include "screens/InkDisplay.h"
+#include "ui/AccessibleNames.h"
 #include "ui/Look.h"
 #include "ui/RecordingWindow.h"
 
@@ -22,30 +23,33 @@ const QColor NewEntryColour(255, 236, 140);
 
 frmTopTen::frmTopTen(const QString& scoresPath, QWidget* parent) : QDialog(parent), m_scoresPath(scoresPath)
 {
-    setWindowTitle(QStringLiteral("Top Ten Scores"));
+    setWindowTitle(tr("Top Ten Scores"));
     setFixedSize(Look::twips(8205), Look::twips(9780));
 
-    Look::label(this, QStringLiteral("Top Ten Scores"), {2760, 120, 2655, 375}, 14.25);
+    Look::growToFit(Look::label(this, tr("Top Ten Scores"), {2760, 120, 2655, 375}, 14.25), Qt::AlignHCenter);
     for (int i = 0; i < ScoreEntries; ++i) {
         const int top = 720 + RowTwips * i;
         const QRect rank = i < 9 ? QRect(120, top, 375, 375) : QRect(0, top, 615, 375);
-        Look::label(this, QStringLiteral("%1.").arg(i + 1), rank, 12);
+        AccessibleNames::name(Look::label(this, QStringLiteral("%1.").arg(i + 1), rank, 12), tr("Place %1").arg(i + 1));
 
         lblVal[i] = Look::label(this, QStringLiteral("0"), {720, top, 1215, 375}, 12, Look::DarkBlue);
         lblVal[i]->setObjectName(QStringLiteral("lblVal%1").arg(i));
         lblVal[i]->setTextFormat(Qt::PlainText);
+        AccessibleNames::nameValue(lblVal[i], tr("Score in place %1").arg(i + 1));
 
         lblScore[i] = Look::label(this, QString(), {2280, top, 4215, 375}, 12);
         lblScore[i]->setObjectName(QStringLiteral("lblScore%1").arg(i));
         // Names come from a file anyone can edit: never read them as markup.
         lblScore[i]->setTextFormat(Qt::PlainText);
+        AccessibleNames::nameValue(lblScore[i], tr("Name in place %1").arg(i + 1));
 
         inkScore[i] = new InkDisplay(SignatureSurface, this);
         inkScore[i]->setObjectName(QStringLiteral("inkScore%1").arg(i));
+        AccessibleNames::name(inkScore[i], tr("Handwritten name in place %1").arg(i + 1));
         inkScore[i]->move(Look::twips(2160), Look::twips(600 + RowTwips * i));
     }
 
-    butOkay = new QPushButton(QStringLiteral("Close"), this);
+    butOkay = new QPushButton(tr("Close"), this);
     butOkay->setObjectName(QStringLiteral("butOkay"));
     QFont bold(QStringLiteral("Verdana"), 12, QFont::Bold);
     butOkay->setFont(bold);
@@ -106,7 +110,7 @@ void frmTopTen::findRecordings()
             continue;
         m_recordings[i] = path;
         for (QWidget* part : std::initializer_list<QWidget*>{lblVal[i], lblScore[i], inkScore[i]})
-            part->setToolTip(QStringLiteral("Double-click to watch this game"));
+            part->setToolTip(tr("Double-click to watch this game"));
     }
 }
 
@@ -130,6 +134,7 @@ void frmTopTen::showWorldLine(const QString& text)
         lblWorld->setTextFormat(Qt::PlainText);  // the world table's own words, never markup
         lblWorld->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         lblWorld->setWordWrap(true);
+        AccessibleNames::nameValue(lblWorld, tr("World table"));
         lblWorld->show();
         butOkay->move(butOkay->x(), butOkay->y() + Look::twips(LineTwips));
         setFixedSize(width(), height() + Look::twips(LineTwips));

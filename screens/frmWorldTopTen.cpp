@@ -1,6 +1,7 @@
 #include "screens/frmWorldTopTen.h"
 
 #include "screens/InkDisplay.h"
+#include "ui/AccessibleNames.h"
 #include "ui/RecordingWindow.h"
 
 #include <QHeaderView>
@@ -30,6 +31,7 @@ frmWorldTopTen::frmWorldTopTen(WorldClient& client, const QString& address, cons
     grdTop->verticalHeader()->setDefaultSectionSize(SignatureSurface.height() + 6);
     grdTop->setMinimumSize(SignatureSurface.width() + 200, 10 * (SignatureSurface.height() + 6) + 30);
     grdTop->hide();
+    AccessibleNames::name(grdTop, tr("World Top Ten"), tr("Enter or a double-click watches the game of a row"));
     // Enter on a row, or a double-click, activates it.
     connect(grdTop, &QTableWidget::activated, this, [this](const QModelIndex& index) { openRow(index.row()); });
     layout->addWidget(grdTop);
@@ -39,9 +41,11 @@ frmWorldTopTen::frmWorldTopTen(WorldClient& client, const QString& address, cons
     lblState->setTextFormat(Qt::PlainText);  // the table's own words, never markup
     lblState->setWordWrap(true);
     lblState->setMinimumWidth(SignatureSurface.width() + 200);
+    AccessibleNames::nameValue(lblState, tr("State"));
     layout->addWidget(lblState);
 
     auto* butClose = new QPushButton(tr("Close"), this);
+    butClose->setObjectName(QStringLiteral("butClose"));
     butClose->setAutoDefault(false);  // Enter belongs to the rows
     connect(butClose, &QPushButton::clicked, this, &QDialog::accept);
     layout->addWidget(butClose, 0, Qt::AlignRight);
@@ -83,11 +87,22 @@ void frmWorldTopTen::showTop(const WorldTop& top)
     for (int r = 0; r < int(top.rows.size()); ++r) {
         const WorldRow& row = top.rows[std::size_t(r)];
         m_ids.push_back(row.id);
-        grdTop->setItem(r, 0, new QTableWidgetItem(QStringLiteral("%1.").arg(row.rank)));
-        grdTop->setItem(r, 1, new QTableWidgetItem(QString::number(row.score)));
-        grdTop->setItem(r, 2, new QTableWidgetItem(row.handwritten ? QString() : row.typedName));
+        // A reader hears each cell by what it is: "Place 3", not "3.".
+        const auto cell = [&](int column, const QString& text, const QString& name) {
+            auto* item = new QTableWidgetItem(text);
+            item->setData(Qt::AccessibleTextRole, name);
+            grdTop->setItem(r, column, item);
+        };
+        cell(0, QStringLiteral("%1.").arg(row.rank), tr("Place %1").arg(row.rank));
+        auto* header = new QTableWidgetItem(QString::number(row.rank));  // hidden, yet a reader meets it
+        header->setData(Qt::AccessibleTextRole, tr("Place %1").arg(row.rank));
+        grdTop->setVerticalHeaderItem(r, header);
+        cell(1, QString::number(row.score), tr("Score %1").arg(row.score));
+        cell(2, row.handwritten ? QString() : row.typedName,
+             row.handwritten ? tr("Handwritten name") : tr("Name %1").arg(row.typedName));
         if (row.handwritten) {
             auto* ink = new InkDisplay(SignatureSurface, grdTop);
+            AccessibleNames::name(ink, tr("Handwritten name in place %1").arg(row.rank));
             ink->setInk(row.ink);
             ink->setAttribute(Qt::WA_TransparentForMouseEvents);  // the row takes the double-click
             grdTop->setCellWidget(r, 2, ink);

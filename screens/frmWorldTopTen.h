@@ -23,12 +23,14 @@ public:
     QLabel* lblState;  // what stands in the table's place, and the state of a game being fetched
     QTableWidget* grdTop;
 
+    // The table as read, in place of the state line's words.
+    void showTop(const WorldTop& top);
+
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
     void load();
-    void showTop(const WorldTop& top);
     void openRow(int row);
 
     WorldClient& m_client;

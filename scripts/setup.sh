@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config clang-format clang-tidy
-  qt6-base-dev libgl-dev fonts-dejavu-core
+  qt6-base-dev qt6-base-private-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libgl-dev fonts-dejavu-core
   libsdl2-dev libsdl2-mixer-dev timgm6mb-soundfont
   libgtest-dev libbenchmark-dev
   xvfb xdotool imagemagick x11-utils python3 python3-pil python3-mido

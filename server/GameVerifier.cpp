@@ -62,7 +62,8 @@ Verdict verifyGame(const QByteArray& replayText, const std::atomic<bool>& stop)
 {
     RecordingReading reading = readRecording(replayText);
     if (!reading.recording)
-        return refused(QStringLiteral("the replay cannot be read: line %1: %2").arg(reading.line).arg(reading.error));
+        return refused(
+            QStringLiteral("the replay cannot be read: line %1: %2").arg(reading.line).arg(reading.error.english()));
     if (const std::optional<QString> fault = notWhole(reading))
         return refused(*fault);
     // The reader took each level line only as the digest of the carried level of its number.

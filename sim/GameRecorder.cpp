@@ -58,10 +58,10 @@ void GameRecorder::begin(const GameInput& input)
         m_start = m_clock.present();
         return;
     }
-    // The earlier sittings without their end, then this one, its times following theirs.
+    // The earlier sittings without their end (and in their set's folder), then this one, its times
+    // following theirs.
     m_recording = std::move(earlier);
     m_recording->events.pop_back();
-    m_recording->folder = m_folder;
     const Millis last = m_recording->events.empty() ? 0 : m_recording->events.back().at;
     m_start = m_clock.present() - last;
     RecordedEvent sitting{last, RecordedEvent::Kind::Sitting, input, {}, seed};

@@ -57,20 +57,6 @@ Verdict verdictOf(const WaterReach& reach, const SeedSummary& bot, const SeedSum
     return Verdict::Fair;
 }
 
-const char* verdictText(Verdict verdict)
-{
-    switch (verdict) {
-    case Verdict::CannotReachWater:
-        return "Cannot be passed: too few turtles can reach water";
-    case Verdict::TooHard:
-        return "Too hard for the computer player";
-    case Verdict::PlaysItself:
-        return "Plays itself";
-    default:
-        return "Fair";
-    }
-}
-
 int aboutAsHardAs(double commandsPerSaved)
 {
     int nearest = 0;

@@ -22,7 +22,6 @@ enum class Verdict { CannotReachWater, TooHard, PlaysItself, Fair };
 // The first that applies: fewer than half the turtles can reach the water; the computer player
 // passes less than nine runs in ten; nobody at the board passes one run in five or more; fair.
 Verdict verdictOf(const WaterReach& reach, const SeedSummary& bot, const SeedSummary& idle);
-const char* verdictText(Verdict verdict);
 
 // Check Level plays seeds 1 to this many with each player.
 inline constexpr int LevelCheckSeeds = 100;

@@ -63,9 +63,9 @@ RecordingCheck checkRecording(const QString& path, const QString& levelsFolder, 
     const std::string file = jsonString(path.toStdString());
     RecordingReading reading = readRecordingFile(path);
     if (!reading.recording)
-        return {RecordingCheck::Unreadable, "{\"replay\":" + file +
-                                                ",\"verdict\":\"unreadable\",\"line\":" + std::to_string(reading.line) +
-                                                ",\"message\":" + jsonString(reading.error.toStdString()) + "}"};
+        return {RecordingCheck::Unreadable,
+                "{\"replay\":" + file + ",\"verdict\":\"unreadable\",\"line\":" + std::to_string(reading.line) +
+                    ",\"message\":" + jsonString(reading.error.english().toStdString()) + "}"};
     const QString& named = reading.recording->folder;
     const QString folder = !levelsFolder.isEmpty()                        ? levelsFolder
                            : !named.isEmpty() && QFileInfo(named).isDir() ? named

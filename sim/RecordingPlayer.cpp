@@ -8,12 +8,16 @@
 
 namespace {
 
-std::string levelOverText(const Checkpoint& c)
+// What the replay window shows of a level's end, as the level-over window told it.
+Phrase levelOverPhrase(const Checkpoint& c)
 {
-    return "Level " + std::to_string(c.level) + (c.passed ? " passed: " : " failed: ") + std::to_string(c.saved) +
-           " saved, " + std::to_string(c.lost) + " lost";
+    return {"RecordingPlayer",
+            c.passed ? QT_TRANSLATE_NOOP("RecordingPlayer", "Level %1 passed: %2 saved, %3 lost")
+                     : QT_TRANSLATE_NOOP("RecordingPlayer", "Level %1 failed: %2 saved, %3 lost"),
+            {QString::number(c.level), QString::number(c.saved), QString::number(c.lost)}};
 }
 
+std::string levelOverText(const Checkpoint& c) { return levelOverPhrase(c).english().toStdString(); }
 std::string keptText(const KeptLevel& k)
 {
     return "level " + std::to_string(k.levelNumber) + (k.replay ? " (a replay)" : "") + " with " +
@@ -97,7 +101,9 @@ bool RecordingPlayer::step()
                     std::to_string(event.checkpoint.score));
         else
             m_endConfirmed = true;
-        m_happened = "Game over: " + std::to_string(m_field.score) + " points";
+        m_happened = {"RecordingPlayer",
+                      QT_TRANSLATE_NOOP("RecordingPlayer", "Game over: %1 points"),
+                      {QString::number(m_field.score)}};
         break;
     }
     ++m_next;
@@ -163,7 +169,7 @@ void RecordingPlayer::showLevelOver(const LevelReport& report)
 {
     ++m_openWindows;
     const Checkpoint reached{report.levelNumber, !report.replay, report.saved, report.lost, m_field.score};
-    m_happened = levelOverText(reached);
+    m_happened = levelOverPhrase(reached);
     const RecordedEvent* next = upcoming();
     if (!next || next->kind != RecordedEvent::Kind::LevelOver)
         return diverge(levelOverText(reached) + " here, where the game went on");

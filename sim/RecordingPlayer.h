@@ -56,7 +56,7 @@ public:
     Int16 levelNumber() const { return m_levelShown; }  // as the game's level label shows it
     bool paused() const { return m_flow.paused(); }
     const std::string& countdown() const { return m_countdown; }  // empty when hidden
-    const std::string& happened() const { return m_happened; }    // "Level 3 passed: 8 saved, 1 lost"
+    const Phrase& happened() const { return m_happened; }         // "Level 3 passed: 8 saved, 1 lost"
     // The sound effects asked for since the last call.
     std::vector<std::string_view> takeEffects() { return std::exchange(m_effects, {}); }
 
@@ -105,6 +105,6 @@ private:
     Int16 m_levelShown = 1;
     int m_openWindows = 0;
     std::string m_countdown;
-    std::string m_happened;
+    Phrase m_happened;
     std::vector<std::string_view> m_effects;
 };

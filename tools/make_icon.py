@@ -1,5 +1,7 @@
 #!/usr/bin/python3
-"""Draw the game's icon: a turtle on the grass heading for a pond.
+"""Draw the game's icon: a turtle on the grass heading for a pond; and the
+icons of its two kinds of file: a level set (a stack of pages, the icon on
+the top one) and a replay (a page with the icon and a play mark).
 
 The icon is a list of filled shapes (circles, turned ellipses, polygons and
 rounded squares) in a 256-unit square, in the colours of the board tiles.
@@ -177,6 +179,57 @@ def icon():
     return ground() + pond() + turtle()
 
 
+PAPER = (250, 250, 244)
+PAPER_EDGE = (128, 128, 120)
+FOLD = (214, 214, 204)
+PLAY = (36, 104, 196)
+
+
+def scaled(shapes, factor, dx, dy):
+    """The shapes shrunk by factor about the origin, then moved by (dx, dy)."""
+    out = []
+    for shape in shapes:
+        g = dict(shape.g)
+        if shape.kind == "polygon":
+            g["points"] = [(x * factor + dx, y * factor + dy) for x, y in g["points"]]
+        elif shape.kind == "rrect":
+            g.update(x=g["x"] * factor + dx, y=g["y"] * factor + dy, w=g["w"] * factor, h=g["h"] * factor,
+                     r=g["r"] * factor)
+        else:
+            g.update(cx=g["cx"] * factor + dx, cy=g["cy"] * factor + dy)
+            for key in ("r", "rx", "ry"):
+                if key in g:
+                    g[key] *= factor
+        out.append(Shape(shape.kind, shape.colour, shape.opacity, **g))
+    return out
+
+
+def page(x, y):
+    """A sheet of 150 by 196 units with its top right corner folded over."""
+    w, h, fold = 150, 196, 40
+    outline = [(x, y), (x + w - fold, y), (x + w, y + fold), (x + w, y + h), (x, y + h)]
+    inner = [(px + (3 if px == x else -3 if px >= x + w - 1 else 0), py + (3 if py == y else -3 if py == y + h else 0))
+             for px, py in outline]
+    inner[1] = (x + w - fold - 1, y + 3)
+    inner[2] = (x + w - 3, y + fold + 1)
+    return [Shape("polygon", PAPER_EDGE, points=outline), Shape("polygon", PAPER, points=inner),
+            Shape("polygon", PAPER_EDGE, points=[(x + w - fold, y), (x + w - fold, y + fold), (x + w, y + fold)]),
+            Shape("polygon", FOLD, points=[(x + w - fold + 3, y + 7), (x + w - fold + 3, y + fold - 3),
+                                           (x + w - 7, y + fold - 3)])]
+
+
+def set_icon():
+    """Three pages, the game's icon on the top one."""
+    return page(78, 20) + page(64, 34) + page(50, 48) + scaled(icon(), 0.5, 61, 96)
+
+
+def replay_icon():
+    """A page with the game's icon and a play mark."""
+    play = [Shape("circle", PAPER_EDGE, cx=188, cy=200, r=44), Shape("circle", PLAY, cx=188, cy=200, r=40),
+            Shape("polygon", PAPER, points=[(174, 178), (174, 222), (210, 200)])]
+    return page(53, 30) + scaled(icon(), 0.5, 64, 80) + play
+
+
 def svg(shapes):
     lines = ['<?xml version="1.0" encoding="UTF-8"?>',
              '<svg xmlns="http://www.w3.org/2000/svg" width="%d" height="%d" viewBox="0 0 %d %d">'
@@ -229,11 +282,13 @@ def png(rows):
 
 
 def files():
-    """Every icon file by name: the SVG and one PNG per size."""
-    shapes = icon()
-    out = {"pondrake.svg": svg(shapes).encode()}
-    for size in SIZES:
-        out["pondrake-%d.png" % size] = png(rasterise(shapes, size))
+    """Every icon file by name: the SVG and one PNG per size of each icon."""
+    out = {}
+    for name, shapes in (("pondrake", icon()), ("application-x-pondrake-set", set_icon()),
+                         ("application-x-pondrake-replay", replay_icon())):
+        out[name + ".svg"] = svg(shapes).encode()
+        for size in SIZES:
+            out["%s-%d.png" % (name, size)] = png(rasterise(shapes, size))
     return out
 
 

@@ -3,16 +3,17 @@
 #include "ui/audio/AudioControl.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
 
 AudioMenu addAudioMenu(QMenuBar* menuBar, AudioControl& control, const QString& autoPlayCaption)
 {
     AudioMenu menu;
-    menu.mnuSound = menuBar->addMenu(QStringLiteral("&Audio"));
+    menu.mnuSound = menuBar->addMenu(QCoreApplication::translate("AudioMenu", "&Audio"));
     menu.mnuMusicAutoPlay = menu.mnuSound->addAction(autoPlayCaption);
-    menu.mnuMusicStop = menu.mnuSound->addAction(QStringLiteral("Music Stop"));
-    menu.mnuSoundEffects = menu.mnuSound->addAction(QStringLiteral("Sound Effects"));
+    menu.mnuMusicStop = menu.mnuSound->addAction(QCoreApplication::translate("AudioMenu", "Music Stop"));
+    menu.mnuSoundEffects = menu.mnuSound->addAction(QCoreApplication::translate("AudioMenu", "Sound Effects"));
 
     // The control holds the switches; the items only show them. A click toggles the item by
     // itself first, then the handler decides and the item is set to what the control says.

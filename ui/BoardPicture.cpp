@@ -1,5 +1,6 @@
 #include "ui/BoardPicture.h"
 
+#include "ui/BoardAccessible.h"
 #include "ui/modBitBlt.h"
 
 #include <QKeyEvent>
@@ -47,6 +48,9 @@ BoardPicture::BoardPicture(QWidget* parent) : QWidget(parent), m_backBuffer(blan
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedSize(PictureWidth, PictureHeight);
+    // A screen reader finds the board as a table of its squares.
+    static const bool named = (QAccessible::installFactory(BoardAccessible::factory), true);
+    Q_UNUSED(named);
 }
 
 void BoardPicture::setTiles(const TileSet& tiles)
@@ -72,6 +76,8 @@ void BoardPicture::DrawGrid(const Board& board, const Selection& selection, cons
     for (const QRect& over : m_over)
         changed += onScreen(over);
     update(changed);
+    const Shown before = std::exchange(m_shown, {board, selection, cursor});
+    BoardAccessible::tell(*this, before);
 }
 
 QRegion BoardPicture::composeBoard(const Board& board)
@@ -105,12 +111,13 @@ void BoardPicture::drawOverlay(const Selection& selection, const DragPoints& dra
     // Drawn in board pixels on the surface, so it scales with the board at every ratio.
     QPainter painter(&m_surface);
     if (cursor) {
-        // Inside its cell, clear of the selection's box on the cell's edges: a thick light frame
-        // with a dark rim inside, seen on the dark tiles and the light ones alike.
+        // Inside its cell, clear of the selection's box on the cell's edges: a light frame three
+        // pixels wide with a dark one two pixels wide inside it. The two stand more than 9:1 apart,
+        // so that on every tile, whatever its colour beside them, one of them stands out at least 3:1.
         const QRect cell(CellPixels * cursor->col, CellPixels * cursor->row, CellPixels, CellPixels);
         painter.fillRect(cell.adjusted(1, 1, -1, -1), QColor(255, 215, 0));
         painter.fillRect(cell.adjusted(4, 4, -4, -4), QColor(40, 40, 40));
-        painter.drawImage(cell.adjusted(5, 5, -5, -5), m_backBuffer, cell.adjusted(5, 5, -5, -5));
+        painter.drawImage(cell.adjusted(6, 6, -6, -6), m_backBuffer, cell.adjusted(6, 6, -6, -6));
         m_over.push_back(cell);
     }
     if (!selection.SelectionActive)
@@ -145,7 +152,7 @@ void BoardPicture::DrawPaused()
     font.setPixelSize(56);
     painter.setFont(font);
     painter.setPen(Qt::white);
-    painter.drawText(board, Qt::AlignCenter, QStringLiteral("Paused"));
+    painter.drawText(board, Qt::AlignCenter, tr("Paused"));
     m_over.push_back(board);
     update(onScreen(board));
 }

@@ -45,6 +45,19 @@ public:
     // Dims the picture as it stands and writes "Paused" over it, until the next DrawGrid.
     void DrawPaused();
 
+    // What the last DrawGrid showed, as a screen reader finds it (BoardAccessible).
+    struct Shown {
+        Board board;
+        Selection selection;
+        std::optional<CellIndex> cursor;
+        bool pickedUp(CellIndex cell) const
+        {
+            return selection.SelectionActive && selection.SelectionCol == cell.col &&
+                   selection.SelectionRow == cell.row;
+        }
+    };
+    const Shown& shown() const { return m_shown; }
+
     // The composed board as the player sees it (682 x 684 board pixels), and the composition surface.
     const QImage& surface() const { return m_surface; }
     const QImage& pictBackBuffer() const { return m_backBuffer; }
@@ -88,5 +101,6 @@ private:
     SharpScaler m_sharp;  // the surface in device pixels, at a ratio that is not a whole number
     std::array<const QImage*, BoardSize * BoardSize> m_composed{};  // the tile in each cell of the back buffer
     std::vector<QRect> m_over;  // where the surface holds more than the copied board
+    Shown m_shown;
     bool m_keyboardPlay = false;
 };

@@ -16,10 +16,14 @@ public:
     static inline const QString About = QStringLiteral("about.html");
     static inline const QString EditorSection = QStringLiteral("editor");
 
-    // Shows a page of the program folder, at an anchor when one is given, in the opener's help
-    // window (made the first time) and brings that window to the front.
+    // Shows a page of the program folder in the game's language, at an anchor when one is given, in
+    // the opener's help window (made the first time) and brings that window to the front.
     static HelpWindow* showPage(QWidget* opener, const QString& programFolder, const QString& page,
                                 const QString& anchor = {});
+
+    // The page as written in a language ("instruct_de.html" beside "instruct.html") when the program
+    // folder has it; else the English page.
+    static QString pageIn(const QString& programFolder, const QString& page, const QString& language);
 
     QTextBrowser* browser() const { return m_browser; }
 

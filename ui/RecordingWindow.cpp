@@ -1,8 +1,10 @@
 #include "ui/RecordingWindow.h"
 
 #include "sim/RecordingPlayer.h"
+#include "ui/AccessibleNames.h"
 #include "ui/BoardPicture.h"
 #include "ui/Look.h"
+#include "ui/RecordingSave.h"
 #include "ui/audio/AudioControl.h"
 
 #include <QFileInfo>
@@ -11,6 +13,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSlider>
+
+#include <algorithm>
 
 namespace {
 constexpr int FrameMs = 16;
@@ -21,9 +25,10 @@ QString clockText(Millis ms) { return QStringLiteral("%1:%2").arg(ms / 60000).ar
 
 RecordingWindow::RecordingWindow(GameRecording recording, const QString& levelsFolder, const QString& programFolder,
                                  AudioControl* audio, QWidget* parent)
-    : QDialog(parent), m_recording(std::move(recording)), m_levelsFolder(levelsFolder), m_audio(audio)
+    : QDialog(parent), m_recording(std::move(recording)), m_levelsFolder(levelsFolder), m_programFolder(programFolder),
+      m_audio(audio)
 {
-    setWindowTitle(QStringLiteral("Replay"));
+    setWindowTitle(tr("Replay"));
     m_length = m_recording.events.empty() ? 0 : m_recording.events.back().at;
     pictMain = new BoardPicture(this);
     pictMain->move(0, 0);
@@ -32,6 +37,7 @@ RecordingWindow::RecordingWindow(GameRecording recording, const QString& levelsF
     status = Look::statusColumn(this);
     lblCountdown = Look::label(this, QString(), {Look::ColumnLeft, 6600, Look::ColumnWidth, 600}, 18, Qt::red);
     lblCountdown->setAlignment(Qt::AlignCenter);
+    AccessibleNames::nameValue(lblCountdown, tr("Countdown"));
     buildControls();
     setFixedSize(Look::twips(Look::ColumnLeft + Look::ColumnWidth + 60), BoardPicture::PictureHeight + 74);
 
@@ -54,7 +60,7 @@ void RecordingWindow::buildControls()
         b->setFocusPolicy(Qt::NoFocus);  // Space and the period belong to the window
         return b;
     };
-    butPlay = button(QStringLiteral("Play"), 4, 70);
+    butPlay = button(tr("Play"), 4, 70);
     connect(butPlay, &QPushButton::clicked, this, &RecordingWindow::togglePlay);
     for (std::size_t i = 0; i < Speeds.size(); ++i) {
         butSpeed[i] = button(QStringLiteral("%1x").arg(Speeds[i]), 80 + int(i) * 42, 40);
@@ -62,14 +68,22 @@ void RecordingWindow::buildControls()
         connect(butSpeed[i], &QPushButton::clicked, this, [this, i] { setSpeed(Speeds[i]); });
     }
     butSpeed[0]->setChecked(true);
-    butStep = button(QStringLiteral("Step"), 254, 56);
-    butStep->setToolTip(QStringLiteral("One tick (period key)"));
+    butStep = button(tr("Step"), 254, 56);
+    butStep->setToolTip(tr("One tick (period key)"));
     connect(butStep, &QPushButton::clicked, this, &RecordingWindow::stepTick);
-    butStart = button(QStringLiteral("Start"), 314, 56);
+    butStart = button(tr("Start"), 314, 56);
     connect(butStart, &QPushButton::clicked, this, &RecordingWindow::restart);
+    butSaveAs = button(tr("Save As..."), 374, 80);
+    // The button's words may need more room than English: the time slider gives it up.
+    butSaveAs->resize(std::max(80, butSaveAs->sizeHint().width()), butSaveAs->height());
+    connect(butSaveAs, &QPushButton::clicked, this, [this] {
+        setPlaying(false);
+        saveSelfContained(this, m_recording, m_levelsFolder, m_programFolder);
+    });
 
     sldTime = new QSlider(Qt::Horizontal, this);
-    sldTime->setGeometry(378, row + 6, 300, 24);
+    const int sliderLeft = butSaveAs->geometry().right() + 9;
+    sldTime->setGeometry(sliderLeft, row + 6, 678 - sliderLeft, 24);
     sldTime->setFocusPolicy(Qt::NoFocus);
     sldTime->setRange(0, int(std::min<Millis>(m_length, INT_MAX)));
     sldTime->setPageStep(10000);
@@ -78,24 +92,41 @@ void RecordingWindow::buildControls()
             seek(value);
     });
     lblClock = Look::labelAt(this, QString(), {688, row + 8, 115, 20}, 8.25);
+    nameControls();
+}
+
+void RecordingWindow::nameControls()
+{
+    using AccessibleNames::name;
+    AccessibleNames::nameValue(lblHappened, tr("What happened"));
+    AccessibleNames::nameValue(lblClock, tr("Time"));
+    butPlay->setAccessibleDescription(tr("Plays the game or holds it (Space)"));
+    for (std::size_t i = 0; i < Speeds.size(); ++i)
+        name(butSpeed[i], tr("Speed %1x").arg(Speeds[i]));
+    name(butStart, tr("Start"), tr("Goes back to the start of the game"));
+    name(sldTime, tr("Game time"), tr("Moves to a moment of the game"));
 }
 
 void RecordingWindow::watch(const QString& path, const QString& programFolder, AudioControl* audio, QWidget* parent)
 {
     if (!QFileInfo::exists(path)) {
-        QMessageBox::information(parent, QStringLiteral("Replay"), QStringLiteral("There is no game to watch yet."));
+        QMessageBox::information(parent, tr("Replay"), tr("There is no game to watch yet."));
         return;
     }
     RecordingReading reading = readRecordingFile(path);
     if (!reading.recording) {
-        const QString where = reading.line > 0 ? QStringLiteral(" (line %1)").arg(reading.line) : QString();
-        QMessageBox::warning(parent, QStringLiteral("Replay"),
-                             QStringLiteral("This game cannot be watched: %1%2.").arg(reading.error, where));
+        QMessageBox::warning(parent, tr("Replay"),
+                             reading.line > 0 ? tr("This game cannot be watched: %1 (line %2).")
+                                                    .arg(reading.error.translated(), QString::number(reading.line))
+                                              : tr("This game cannot be watched: %1.").arg(reading.error.translated()));
         return;
     }
+    // Where the game was played; else the shipped set, unless that is not the game's either, when
+    // the folder gone is named in the refusal with each level's file and fingerprint.
     const QString named = reading.recording->folder;
-    const QString levels =
-        !named.isEmpty() && QFileInfo(named).isDir() ? named : programFolder + QStringLiteral("/levels");
+    QString levels = programFolder + QStringLiteral("/levels");
+    if (!named.isEmpty() && (QFileInfo(named).isDir() || RecordingPlayer(*reading.recording, levels).refusal()))
+        levels = named;
     RecordingWindow window(std::move(*reading.recording), levels, programFolder, audio, parent);
     window.exec();
 }
@@ -103,7 +134,7 @@ void RecordingWindow::watch(const QString& path, const QString& programFolder, A
 void RecordingWindow::setPlaying(bool playing)
 {
     m_playing = playing && !m_player->atEnd() && !m_player->refusal() && !m_player->divergence();
-    butPlay->setText(m_playing ? QStringLiteral("Pause") : QStringLiteral("Play"));
+    butPlay->setText(m_playing ? tr("Pause") : tr("Play"));
     if (m_playing) {
         m_wall.start();
         m_timer.start();
@@ -188,14 +219,14 @@ void RecordingWindow::showState()
     status.time->setText(QString::number(field.time));
     status.saved->setText(QString::number(field.saved));
     status.lost->setText(QString::number(field.lost));
-    lblCountdown->setText(QString::fromStdString(player.countdown()));
-    QString line = QString::fromStdString(player.happened());
+    lblCountdown->setText(Look::countdownText(player.countdown()));
+    QString line = player.happened().translated();
     if (player.refusal())
         line = QString::fromStdString(*player.refusal());
     else if (player.divergence())
-        line = QStringLiteral("The game went another way here: %1")
-                   .arg(QString::fromStdString(player.divergence()->message));
+        line = tr("The game went another way here: %1").arg(QString::fromStdString(player.divergence()->message));
     lblHappened->setText(line);
+    lblHappened->setToolTip(line);  // a refusal naming a fingerprint is longer than the board is wide
     m_showingTime = true;
     sldTime->setValue(int(std::min<Millis>(m_position, INT_MAX)));
     m_showingTime = false;

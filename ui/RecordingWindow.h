@@ -21,11 +21,13 @@ class RecordingPlayer;
 // the recording's own rules on a board, field and generator of its own, never the game's. Play/Pause
 // (Space), speeds 1x to 8x, one tick at a time (period), back to the start, and a slider of the
 // game's time that seeks (replaying from the start as fast as the machine can). Effects play at 1x
-// only; no level-over, game-over or top-ten window opens.
+// only; no level-over, game-over or top-ten window opens. Save As... writes the game as a
+// self-contained replay (RecordingSave.h).
 class RecordingWindow : public QDialog {
     Q_OBJECT
 public:
-    // The levels are read from levelsFolder; audio, when given, plays the effects.
+    // The levels are read from levelsFolder (unless the recording carries them); audio, when given,
+    // plays the effects.
     RecordingWindow(GameRecording recording, const QString& levelsFolder, const QString& programFolder,
                     AudioControl* audio, QWidget* parent = nullptr);
     ~RecordingWindow() override;
@@ -52,6 +54,7 @@ public:
     std::array<QPushButton*, 4> butSpeed{};
     QPushButton* butStep;
     QPushButton* butStart;
+    QPushButton* butSaveAs;
     QSlider* sldTime;
     QLabel* lblClock;
 
@@ -60,6 +63,7 @@ protected:
 
 private:
     void buildControls();
+    void nameControls();  // for a screen reader
     void advanceTo(Millis gameTime, bool withEffects);
     void tick();
     void setPlaying(bool playing);
@@ -67,6 +71,7 @@ private:
 
     GameRecording m_recording;
     QString m_levelsFolder;
+    QString m_programFolder;
     AudioControl* m_audio;
     std::unique_ptr<RecordingPlayer> m_player;
     QTimer m_timer;

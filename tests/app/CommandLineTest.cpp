@@ -14,18 +14,18 @@ struct Answer {
     QString out, err;
 };
 
-Answer answer(const QStringList& arguments)
+Answer answer(const QStringList& arguments, QString* file = nullptr)
 {
     Answer result;
     QTextStream out(&result.out), err(&result.err);
-    result.exitCode = AnswerCommandLine(QStringList{QStringLiteral("/usr/games/pondrake")} + arguments, out, err);
+    result.exitCode = AnswerCommandLine(QStringList{QStringLiteral("/usr/games/pondrake")} + arguments, out, err, file);
     return result;
 }
 
 }  // namespace
 
-// The game starts, and nothing is printed, with no arguments or with Qt's own options (and their
-// values), which QApplication takes off the command line. Anything else is refused on the error
+// The game starts, and nothing is printed, with no arguments, with Qt's own options (and their
+// values), which QApplication takes off the command line, and with one file. Anything else is refused on the error
 // stream with exit code 2, even beside --help or --version, so that a mistyped option never starts
 // the game.
 TEST(CommandLine, QtsOwnOptionsStartTheGameSilentlyAndAnythingElseIsRefused)
@@ -41,8 +41,8 @@ TEST(CommandLine, QtsOwnOptionsStartTheGameSilentlyAndAnythingElseIsRefused)
         {{"--help", "--bogus"}, "Unknown option 'bogus'."},
         {{"--version=1"}, "Unexpected value after '--version'."},
         {{"-platform"}, "Missing value after '-platform'."},
-        {{"level1.txt"}, "unexpected argument 'level1.txt'."},
-        {{"--", "-v"}, "unexpected argument '-v'."},
+        {{"rocks.pondrake", "game.replay"}, "unexpected argument 'game.replay'."},
+        {{"--", "-v", "-h"}, "unexpected argument '-h'."},
     };
     // Qt's options that take a value, as its documentation lists them: each takes the next
     // argument whatever it looks like.
@@ -51,6 +51,10 @@ TEST(CommandLine, QtsOwnOptionsStartTheGameSilentlyAndAnythingElseIsRefused)
                                                 "qmljsdebugger")
                                      .split(u' '))
         cases.push_back({{u'-' + option, "--version"}, ""});
+    // One file starts the game, which imports or watches it.
+    QString file;
+    EXPECT_EQ(answer({"-style", "fusion", "--", "-my set.pondrake"}, &file).exitCode, std::nullopt);
+    EXPECT_EQ(file, "-my set.pondrake");
     for (const auto& [arguments, refusal] : cases) {
         SCOPED_TRACE(arguments.join(' ').toStdString());
         const Answer a = answer(arguments);
@@ -84,7 +88,7 @@ TEST(CommandLine, HelpAndVersionAreAnsweredOnTheStandardOutput)
             EXPECT_EQ(a.out, QStringLiteral("Pondrake " PONDRAKE_VERSION "\n"));
             continue;
         }
-        EXPECT_TRUE(a.out.startsWith(QStringLiteral("Usage: pondrake [options]\n"))) << a.out.toStdString();
+        EXPECT_TRUE(a.out.startsWith(QStringLiteral("Usage: pondrake [options] [FILE]\n"))) << a.out.toStdString();
         for (const char* line : {"-h, --help", "-v, --version", "pondrake(6)"})
             EXPECT_TRUE(a.out.contains(QLatin1String(line))) << line;
         // Qt's options are let through, not listed one by one.

@@ -169,10 +169,10 @@ TEST(LevelSet, ALargeSetCountsWholeAndEachSetHasTheNameThePlayerKnows)
                     QFile(SetLevelPath(root.path(), Int16(n))).resize(1));
     EXPECT_EQ(CountSetLevels(root.path()), 500);
     EXPECT_EQ(NextFreeLevelName(root.path()), "level501.txt");
-    EXPECT_EQ(SetName("/opt/game/levels/", "/opt/game", "/home/me/data"), ShippedSetName);
-    EXPECT_EQ(SetName("/home/me/data/My Levels", "/opt/game", "/home/me/data"), "My Levels");
-    EXPECT_EQ(SetName("/home/me/castles/", "/opt/game", "/home/me/data"), "castles");
-    EXPECT_EQ(SetName("/home/me/My Levels", "/opt/game", ""), "My Levels") << "by its folder's name";
+    EXPECT_EQ(SetName("/opt/game/levels/", "/opt/game", "/home/me/data").english(), "Pondrake Levels");
+    EXPECT_EQ(SetName("/home/me/data/My Levels", "/opt/game", "/home/me/data").english(), "My Levels");
+    EXPECT_EQ(SetName("/home/me/castles/", "/opt/game", "/home/me/data").english(), "castles");
+    EXPECT_EQ(SetName("/home/me/My Levels", "/opt/game", "").english(), "My Levels") << "by its folder's name";
 }
 
 // The kept game is written byte for byte as the table of malformed input reads it, and read back
@@ -201,8 +201,8 @@ TEST(KeptGame, WrittenAsReadAndHeldToItsLevelFile)
     EXPECT_EQ(KeptGameProblem(odd), std::nullopt);
     ASSERT_TRUE(write.open(QIODevice::Append) && write.write(" ") == 1);
     write.close();
-    EXPECT_EQ(KeptGameProblem(odd), "Level 7 of the kept game has been changed since.");
+    EXPECT_EQ(KeptGameProblem(odd)->english(), "Level 7 of the kept game has been changed since.");
     QFile::remove(level);
-    EXPECT_EQ(KeptGameProblem(odd), "Level 7 of the kept game is not there any more.");
+    EXPECT_EQ(KeptGameProblem(odd)->english(), "Level 7 of the kept game is not there any more.");
     EXPECT_TRUE(LevelDigest(odd.setFolder).isEmpty()) << "a folder has no fingerprint";
 }

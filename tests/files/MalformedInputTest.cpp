@@ -10,6 +10,7 @@
 #include "files/ReplayFile.h"
 #include "files/ScoreFile.h"
 #include "files/SetFile.h"
+#include "files/SetFolder.h"
 #include "tests/support/BoardText.h"
 
 #include <QFile>
@@ -125,15 +126,19 @@ QString keptOutcome(const QString& path)
 QString settingsOutcome(const QString& path)
 {
     const PlayerSettings s = ReadPlayerSettings(path);
-    return QStringLiteral("effects %1 music %2 set [%3] others [%4] editor [%5] pos %6")
+    return QStringLiteral("effects %1 music %2 set [%3] others [%4] editor [%5] pos %6 language [%7]")
         .arg(s.soundEffects ? "on" : "off", s.musicAutoPlay ? "on" : "off", s.levelSet, s.otherSets.join(u'|'),
-             s.editorFile, s.windowPos ? QStringLiteral("%1,%2").arg(s.windowPos->x()).arg(s.windowPos->y()) : "none");
+             s.editorFile, s.windowPos ? QStringLiteral("%1,%2").arg(s.windowPos->x()).arg(s.windowPos->y()) : "none",
+             s.language);
 }
 
 QString setOutcome(const QString& path)
 {
     const SetReading r = readSetFileAt(path);
-    return r.set ? QStringLiteral("%1 by %2: %3 levels").arg(r.set->name, r.set->author).arg(r.set->levels.size())
+    return r.set ? QStringLiteral("%1 by %2: %3 levels into sets/%4")
+                       .arg(r.set->name, r.set->author)
+                       .arg(r.set->levels.size())
+                       .arg(SafeSetFolderName(r.set->name))
                  : QStringLiteral("refused at line %1: %2").arg(r.line).arg(r.error);
 }
 
@@ -141,7 +146,7 @@ QString replayOutcome(const QString& path)
 {
     const RecordingReading r = readRecordingFile(path);
     if (!r.recording)
-        return QStringLiteral("refused at line %1: %2").arg(r.line).arg(r.error);
+        return QStringLiteral("refused at line %1: %2").arg(r.line).arg(r.error.english());
     const std::optional<SetFile>& set = r.recording->set;
     return (set ? QStringLiteral("self-contained (%1, %2 levels)").arg(set->name).arg(set->levels.size()) : "plain") +
            QStringLiteral(", folder [%1]").arg(r.recording->folder);

@@ -59,7 +59,7 @@ TEST(ReplayFile, EveryEventReadsBackBitForBit)
     const GameRecording recording = sampleGame();
     const QByteArray bytes = recordingBytes(recording);
     const RecordingReading reading = readRecording(bytes);
-    ASSERT_TRUE(reading.recording) << reading.line << ": " << reading.error.toStdString();
+    ASSERT_TRUE(reading.recording) << reading.line << ": " << reading.error.english().toStdString();
     const GameRecording& back = *reading.recording;
     EXPECT_EQ(back.seed, recording.seed);
     EXPECT_EQ(back.folder, recording.folder);
@@ -94,7 +94,7 @@ TEST(ReplayFile, EveryEventReadsBackBitForBit)
     const QByteArray continuedBytes = recordingBytes(continued);
     EXPECT_TRUE(continuedBytes.startsWith("pondrake-replay 2\n"));
     const RecordingReading continuedBack = readRecording(continuedBytes);
-    ASSERT_TRUE(continuedBack.recording) << continuedBack.line << ": " << continuedBack.error.toStdString();
+    ASSERT_TRUE(continuedBack.recording) << continuedBack.line << ": " << continuedBack.error.english().toStdString();
     EXPECT_EQ(continuedBack.recording->start, continued.start);
     EXPECT_EQ(continuedBack.recording->events[0].input.kind, GameInput::Kind::Continue);
     EXPECT_EQ(continuedBack.recording->events[0].input.start, *continued.start);
@@ -171,7 +171,8 @@ TEST(ReplayFile, AHostileFileIsRefusedAtTheLineAtFault)
         const RecordingReading reading = readRecording(bytes);
         EXPECT_FALSE(reading.recording) << row.to.toStdString();
         EXPECT_EQ(reading.line, row.line) << row.to.toStdString();
-        EXPECT_TRUE(reading.error.contains(QLatin1String(row.message))) << reading.error.toStdString();
+        EXPECT_TRUE(reading.error.english().contains(QLatin1String(row.message)))
+            << reading.error.english().toStdString();
     }
     EXPECT_TRUE(readRecording(Good).recording);
     EXPECT_FALSE(readRecording(QByteArray()).recording);
@@ -186,14 +187,14 @@ TEST(ReplayFile, ReadingIsBounded)
         bytes += QByteArray::number(i) + " timer bonus\n";
     bytes += "1000000 end 0\n";
     const RecordingReading reading = readRecording(bytes);
-    ASSERT_TRUE(reading.recording) << reading.error.toStdString();
+    ASSERT_TRUE(reading.recording) << reading.error.english().toStdString();
     EXPECT_EQ(reading.recording->events.size(), 1'000'001u);
 
     QTemporaryDir dir;
     QFile big(dir.filePath("big.replay"));
     ASSERT_TRUE(big.open(QIODevice::WriteOnly) && big.write(Good) == Good.size() && big.resize(MaxRecordingBytes + 1));
     big.close();
-    EXPECT_TRUE(readRecordingFile(big.fileName()).error.contains(QLatin1String("larger")));
+    EXPECT_TRUE(readRecordingFile(big.fileName()).error.english().contains(QLatin1String("larger")));
     EXPECT_FALSE(readRecordingFile(dir.path()).recording);
     EXPECT_FALSE(readRecordingFile(dir.filePath("none.replay")).recording);
     ASSERT_TRUE(big.resize(Good.size()));

@@ -19,7 +19,7 @@ run() {
 }
 
 run 0 --help
-[ "$(head -n 1 "$work/out")" = "Usage: pondrake [options]" ] || fail "--help printed: $(cat "$work/out")"
+[ "$(head -n 1 "$work/out")" = "Usage: pondrake [options] [FILE]" ] || fail "--help printed: $(cat "$work/out")"
 [ ! -s "$work/err" ] || fail "--help wrote on the error stream: $(cat "$work/err")"
 
 run 0 --version

@@ -32,7 +32,7 @@ cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/package" >"$work/cpac
 deb=$work/package/pondrake_${version}_amd64.deb
 [ -f "$deb" ] || fail "no $(basename "$deb") among: $(ls "$work/package")"
 depends=$(dpkg-deb -f "$deb" Depends)
-for need in libqt6widgets6 libsdl2-mixer-2.0-0 timgm6mb-soundfont; do
+for need in libqt6widgets6 libsdl2-mixer-2.0-0 timgm6mb-soundfont qt6-translations-l10n; do
   grep -q "\b$need\b" <<<"$depends" || fail "Depends lacks $need: $depends"
 done
 
@@ -82,7 +82,7 @@ doc=$usr/share/doc/pondrake
 grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' "$doc/copyright" ||
   fail "the copyright file is not machine-readable"
 for file in pondrake "$mark" instruct.html about.html images/water.gif audio/go.wav audio/pond1.mid \
-  levels/level1.txt; do
+  levels/level1.txt translations/pondrake_de.qm instruct_fr.html about_es.html; do
   [ -s "$folder/$file" ] || fail "the program folder lacks $file"
 done
 grep -q "Version $version" "$folder/about.html" || fail "about.html does not carry version $version"
@@ -91,7 +91,8 @@ grep -q "Version $version" "$folder/about.html" || fail "about.html does not car
 readelf -d "$folder/pondrake" | grep -q -E 'RPATH|RUNPATH' && fail "the program carries a library path"
 
 entry=$usr/share/applications/$id.desktop
-[ "$(sed -n 's/^Exec=//p' "$entry")" = pondrake ] || fail "the menu entry does not start pondrake"
+[ "$(sed -n 's/^Exec=//p' "$entry")" = "pondrake %f" ] || fail "the menu entry does not start pondrake on a file"
+grep -q 'type="application/x-pondrake-set"' "$usr/share/mime/packages/$id.xml" || fail "the kinds of file are not installed"
 [ "$(sed -n 's/^Icon=//p' "$entry")" = "$id" ] || fail "the menu entry does not show the icon $id"
 for size in 48 64 128 256; do
   icon=$usr/share/icons/hicolor/${size}x${size}/apps/$id.png

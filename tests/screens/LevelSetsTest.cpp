@@ -1,6 +1,6 @@
 // Level sets as the player meets them in the main window: choosing a set, its own top ten, the
 // game kept when the window closes and continued in the next sitting, the remembered switches,
-// and the editor's Save Level and Play This Set.
+// the editor's Save Level and Play This Set, and a set file dropped, played and exported.
 
 #include "core/Random.h"
 #include "editor/FileCommands.h"
@@ -8,6 +8,7 @@
 #include "files/LevelSet.h"
 #include "files/RecordingShelf.h"
 #include "files/ScoreFile.h"
+#include "files/SetFile.h"
 #include "screens/LevelSetDialog.h"
 #include "screens/frmGameOver.h"
 #include "screens/frmLevel.h"
@@ -15,10 +16,13 @@
 #include "screens/frmTopTen.h"
 #include "sim/RecordingCheck.h"
 #include "tests/support/WindowTestSupport.h"
+#include "ui/RecordingWindow.h"
 #include "ui/audio/AudioOutput.h"
 #include "ui/audio/modSound.h"
 
+#include <QDropEvent>
 #include <QListWidget>
+#include <QMimeData>
 
 namespace {
 
@@ -153,11 +157,14 @@ TEST_F(LevelSets, ASetIsPlayedKeptWhenTheWindowClosesContinuedWithItsScoreAndHas
     EXPECT_EQ(caption, "Top Ten Scores - three");
     EXPECT_TRUE(readFile(three + "/scores.txt").contains("Walker"));
     EXPECT_FALSE(QFile::exists(shippedScores)) << "the shipped set's table is untouched";
-    // The continued game is a replay of its own, from level 2 with level 1's score, found in the
+    // The continued game's replay is whole: from level 1, played in the first sitting, found in the
     // set's folder (the shipped set here has one level only).
     const RecordingCheck check = checkRecording(three + "/last.replay", {}, program + "/levels");
     EXPECT_EQ(check.status, RecordingCheck::Matches) << check.json;
-    EXPECT_NE(check.json.find(R"("start":{"level":2,"score":33,)"), std::string::npos) << check.json;
+    EXPECT_EQ(check.json.find(R"("start")"), std::string::npos) << check.json;
+    EXPECT_NE(check.json.find(R"([{"level":1,"file":"level1.txt","matched":true,"attempts":1,"passed":true)"),
+              std::string::npos)
+        << check.json;
     sitDown();
     EXPECT_FALSE(window->mnuContinue->isEnabled()) << "a finished game is not kept";
 }
@@ -250,4 +257,70 @@ TEST_F(LevelSets, TheEditorSavesIntoMyLevelsAndPlaysThatSet)
     });
     window->mnuLevelEditor->trigger();
     EXPECT_EQ(proposed, myLevels + "/level2.txt");
+}
+
+// A set file dropped on the window mid-game: the Level Editor's question, then the set imported
+// into sets/ and standing idle at its level 1 with a top ten of its own. Played to a top-ten
+// entry, the game is saved from the replay window as a self-contained replay that verifies with no
+// level on disk; the set exported from the Level Set dialog is the file that was dropped.
+TEST_F(LevelSets, ASetDroppedOnTheWindowIsImportedPlayedSavedWithItsGameAndExported)
+{
+    const SetFile rocks{QStringLiteral("Rocks/Stones"), {}, {}, {islandLevel(60), islandLevel(70)}};
+    const QString dropped = root.filePath("rocks.pondrake");
+    writeFile(dropped, setFileBytes(rocks));
+    sitDown();
+    window->mnuNew->trigger();
+    const auto drop = [&] {
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(dropped)});
+        QDragEnterEvent enter({10, 10}, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window.get(), &enter);
+        EXPECT_TRUE(enter.isAccepted());
+        QDropEvent drop({10, 10}, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window.get(), &drop);
+    };
+    QString asked;
+    onNextModal<QMessageBox>([&](QMessageBox* box) {
+        asked = box->text();
+        box->button(QMessageBox::Ok)->click();
+    });
+    drop();
+    EXPECT_EQ(asked, "This will abort your current game.  Continue?");
+    const QString imported = data + "/sets/Rocks_Stones";
+    EXPECT_EQ(window->files().setFolder(), imported);
+    EXPECT_EQ(window->windowTitle(), "Pondrake - Rocks/Stones");
+    EXPECT_EQ(window->lblLevel->text(), "1");
+    EXPECT_FALSE(window->butEndGame->isEnabled()) << "standing idle";
+    EXPECT_EQ(window->files().scoresPath(), imported + "/scores.txt");
+
+    window->mnuNew->trigger();
+    playLevel();
+    onNextModal<frmGameOver>([&](frmGameOver* over) {
+        onNextModal<frmTopTen>([&](frmTopTen* topTen) { topTen->accept(); });
+        auto* name = over->findChild<QLineEdit*>("txtName");
+        name->setText("Walker");
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+    playLevel();
+    const QString saved = root.filePath("game.replay");
+    onNextModal<RecordingWindow>([&](RecordingWindow* replay) {
+        answerFileDialog(saved);
+        replay->butSaveAs->click();
+        replay->reject();
+    });
+    window->mnuWatchLastGame->trigger();
+    QDir(imported).removeRecursively();
+    const RecordingCheck check = checkRecording(saved, {}, program + "/levels");
+    EXPECT_EQ(check.status, RecordingCheck::Matches) << check.json;
+    EXPECT_NE(check.json.find(R"("set":{"name":"Rocks/Stones",)"), std::string::npos) << check.json;
+
+    // Dropped again, the set is imported again: its folder had gone. Exported, it is that file.
+    drop();
+    onNextModal<LevelSetDialog>([&](LevelSetDialog* dialog) {
+        answerFileDialog(root.filePath("Rocks_Stones.pondrake"));
+        dialog->butExport->click();
+        dialog->reject();
+    });
+    window->mnuLevelSet->trigger();
+    EXPECT_EQ(readFile(root.filePath("Rocks_Stones.pondrake")), setFileBytes(rocks));
 }

@@ -85,7 +85,7 @@ TEST_F(Screens, TurningToAnotherProgramPausesARunningGameUnderADimmedBoardUntilT
     // New Game abandons the game: it is kept as the last game, its pause and resume in it.
     window->mnuNew->trigger();
     const RecordingReading last = readRecordingFile(folder.filePath(QStringLiteral("levels/last.replay")));
-    ASSERT_TRUE(last.recording) << last.error.toStdString();
+    ASSERT_TRUE(last.recording) << last.error.english().toStdString();
     QByteArrayList words;
     for (const RecordedEvent& event : last.recording->events)
         words += eventLine(event).split(' ')[1];
@@ -213,7 +213,7 @@ TEST_F(Screens, EscapeLeavesTheNameWindowOpenAndTheTopTenShowsTheNewEntryOnABand
     EXPECT_TRUE(openAfterEscape);
     // The game was kept: as the last game, and as the new entry's, which the top ten offers.
     const RecordingReading last = readRecordingFile(folder.filePath(QStringLiteral("levels/last.replay")));
-    ASSERT_TRUE(last.recording) << last.error.toStdString();
+    ASSERT_TRUE(last.recording) << last.error.english().toStdString();
     EXPECT_EQ(last.recording->events.back().checkpoint.score, 50);
     EXPECT_EQ(newRowTip, QStringLiteral("Double-click to watch this game"));
     EXPECT_EQ(oldRowTip, QString()) << "an entry without a kept game offers none";

@@ -36,7 +36,7 @@ inline QByteArray testFile(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// A self-contained game of tests/server/games (made by bench/server_games, see its README).
+// A self-contained game of tests/server/games (made by server_games golden, as the README says).
 inline QByteArray serverGame(const char* name) { return testFile(QStringLiteral("server/games/%1.replay").arg(name)); }
 
 // The same game as other bytes: its end comes n milliseconds later, which the rules never see.

@@ -32,7 +32,7 @@ protected:
     GameRecording throughFile(const GameRecording& recording) const
     {
         RecordingReading reading = readRecording(recordingBytes(recording));
-        EXPECT_TRUE(reading.recording) << reading.error.toStdString();
+        EXPECT_TRUE(reading.recording) << reading.error.english().toStdString();
         return reading.recording.value_or(GameRecording{});
     }
 
@@ -82,7 +82,7 @@ TEST_F(RecordingRoundTrip, AWonGameAndAnAbortedOneReplayToTheSameEnd)
     RecordingPlayer wonAgain(throughFile(won.recording), m_dir.path());
     wonAgain.playToEnd();
     expectSameGame(won, wonAgain);
-    EXPECT_EQ(wonAgain.happened(), "Game over: " + std::to_string(won.score) + " points");
+    EXPECT_EQ(wonAgain.happened().english().toStdString(), "Game over: " + std::to_string(won.score) + " points");
 
     // Nobody plays a first level that needs a player (the shipped third): it is failed until the
     // player gives up and aborts; the answer to the question comes after it in the file.

@@ -18,7 +18,7 @@ namespace {
 GameRecording golden()
 {
     RecordingReading reading = readRecordingFile(QStringLiteral(PONDRAKE_TESTS_DIR "/sim/replays/bot-pack.replay"));
-    EXPECT_TRUE(reading.recording) << reading.error.toStdString();
+    EXPECT_TRUE(reading.recording) << reading.error.english().toStdString();
     return reading.recording.value_or(GameRecording{});
 }
 

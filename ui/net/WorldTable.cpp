@@ -12,7 +12,10 @@ namespace {
 constexpr int MaxRows = 100;
 constexpr qsizetype MaxShownName = 100;
 
-QString tr(const char* text) { return QCoreApplication::translate("WorldTable", text); }
+// The context the translators see these sentences in.
+struct WorldTable {
+    Q_DECLARE_TR_FUNCTIONS(WorldTable)
+};
 
 std::optional<QJsonObject> objectOf(const QByteArray& body)
 {
@@ -41,7 +44,7 @@ QString errorText(const WorldAnswer& answer)
     const QString text = object ? object->value(QStringLiteral("error")).toString().simplified() : QString();
     if (!text.isEmpty())
         return text.left(300);
-    return tr("The world table answered with status %1.").arg(answer.status);
+    return WorldTable::tr("The world table answered with status %1.").arg(answer.status);
 }
 
 std::optional<WorldRow> rowOf(const QJsonValue& value)
@@ -71,13 +74,13 @@ QString trouble(const WorldAnswer& answer, const QString& address)
     case WorldAnswer::Outcome::Answered:
         return {};
     case WorldAnswer::Outcome::Unreachable:
-        return tr("Cannot reach the world table at %1").arg(address);
+        return WorldTable::tr("Cannot reach the world table at %1").arg(address);
     case WorldAnswer::Outcome::Unusable:
         break;
     }
     return answer.status >= 300 && answer.status < 400
-               ? tr("The world table at %1 sent the game elsewhere; the game does not follow.").arg(address)
-               : tr("The world table's answer is too large to read.");
+               ? WorldTable::tr("The world table at %1 sent the game elsewhere; the game does not follow.").arg(address)
+               : WorldTable::tr("The world table's answer is too large to read.");
 }
 
 QByteArray sendBody(const QByteArray& replay, int kind, const QByteArray& nameLine)
@@ -89,7 +92,7 @@ QByteArray sendBody(const QByteArray& replay, int kind, const QByteArray& nameLi
 
 SendVerdict sendVerdict(const WorldAnswer& answer)
 {
-    SendVerdict later{SendVerdict::Kind::Later, tr("Saved; will send when the world table answers")};
+    SendVerdict later{SendVerdict::Kind::Later, WorldTable::tr("Saved; will send when the world table answers")};
     if (answer.outcome != WorldAnswer::Outcome::Answered)
         return later;
     const int status = answer.status;
@@ -105,7 +108,7 @@ SendVerdict sendVerdict(const WorldAnswer& answer)
     const qint64 games = count(fields.value(QStringLiteral("games")), 1, 1'000'000'000).value_or(0);
     if (rank == 0 || games == 0 || rank > games)
         return later;
-    return {SendVerdict::Kind::Verified, tr("Verified: rank %1 of %2").arg(rank).arg(games)};
+    return {SendVerdict::Kind::Verified, WorldTable::tr("Verified: rank %1 of %2").arg(rank).arg(games)};
 }
 
 TopReading readTop(const WorldAnswer& answer, const QString& address)
@@ -114,7 +117,7 @@ TopReading readTop(const WorldAnswer& answer, const QString& address)
         return {std::nullopt, problem};
     if (answer.status != 200)
         return {std::nullopt, errorText(answer)};
-    const QString unreadable = tr("The world table's answer is not one the game can read.");
+    const QString unreadable = WorldTable::tr("The world table's answer is not one the game can read.");
     const std::optional<QJsonObject> object = objectOf(answer.body);
     const QJsonValue rows = object ? object->value(QStringLiteral("top")) : QJsonValue();
     const std::optional<qint64> games =
@@ -140,9 +143,10 @@ ReplayReading readReplay(const WorldAnswer& answer, const QString& address)
         return {std::nullopt, errorText(answer)};
     RecordingReading reading = readRecording(answer.body);
     if (!reading.recording)
-        return {std::nullopt,
-                tr("The game from the world table does not read: %1 (line %2).").arg(reading.error).arg(reading.line)};
+        return {std::nullopt, WorldTable::tr("The game from the world table does not read: %1 (line %2).")
+                                  .arg(reading.error.translated())
+                                  .arg(reading.line)};
     if (!reading.recording->set)
-        return {std::nullopt, tr("The game from the world table does not carry its levels.")};
+        return {std::nullopt, WorldTable::tr("The game from the world table does not carry its levels.")};
     return {std::move(reading.recording), {}};
 }

@@ -1,0 +1,113 @@
+// Level sets between their folders and their files: the shipped pack exported and imported byte
+// for byte, a set imported twice, a name taken, a name that would be a path, a bad level.
+
+#include "files/SetFolder.h"
+#include "files/FileBytes.h"
+#include "files/LevelSet.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString Shipped = QStringLiteral(PONDRAKE_DATA_DIR "/levels");
+
+QByteArray bytesAt(const QString& path) { return readFileHead(path, 1 << 24).value_or(FileHead{}).bytes; }
+
+}  // namespace
+
+TEST(SetFolder, TheShippedPackTravelsByteForByte)
+{
+    const SetGathering exported = GatherSet(Shipped, {ShippedSetName, QStringLiteral("Kim"), {}, {}});
+    ASSERT_TRUE(exported.set) << exported.problem.toStdString();
+    ASSERT_EQ(exported.set->levels.size(), std::size_t(CountSetLevels(Shipped)));
+    const QByteArray file = setFileBytes(*exported.set);
+    const SetReading read = readSetFile(file);
+    ASSERT_TRUE(read.set) << read.error.toStdString();
+
+    QTemporaryDir data;
+    const SetImport imported = ImportSet(*read.set, data.path());
+    ASSERT_EQ(imported.outcome, SetImport::Outcome::Added) << imported.problem.toStdString();
+    EXPECT_EQ(imported.folder, data.filePath("sets/Pondrake Levels"));
+    EXPECT_EQ(ImportedSets(data.path()), QStringList{imported.folder});
+    for (int n = 1; n <= CountSetLevels(Shipped); ++n)
+        EXPECT_EQ(bytesAt(SetLevelPath(imported.folder, Int16(n))), bytesAt(SetLevelPath(Shipped, Int16(n)))) << n;
+    EXPECT_EQ(CountSetLevels(imported.folder), CountSetLevels(Shipped));
+    EXPECT_EQ(SetName(imported.folder, {}, data.path()).english(), ShippedSetName);
+    // Exported again, the imported set is the same file: its author kept beside its levels.
+    const SetGathering again = GatherSet(imported.folder, *KeptSetHeader(imported.folder));
+    ASSERT_TRUE(again.set);
+    EXPECT_EQ(setFileBytes(*again.set), file);
+    // Where the pack is shipped, it is known there and not copied.
+    QTemporaryDir player;
+    const SetImport shipped = ImportSet(*read.set, player.path(), {Shipped});
+    EXPECT_EQ(shipped.outcome, SetImport::Outcome::Known);
+    EXPECT_EQ(std::pair(shipped.folder, shipped.name), std::pair(Shipped, ShippedSetName));
+
+    // A level that does not read whole refuses the whole export, named.
+    QTemporaryDir broken;
+    for (int n = 1; n <= 3; ++n)
+        ASSERT_TRUE(QFile::copy(SetLevelPath(Shipped, Int16(n)), SetLevelPath(broken.path(), Int16(n))));
+    ASSERT_TRUE(replaceFile(SetLevelPath(broken.path(), 2), bytesAt(SetLevelPath(Shipped, 2)).left(100)));
+    EXPECT_TRUE(GatherSet(broken.path(), {QStringLiteral("Broken"), {}, {}, {}})
+                    .problem.startsWith("level 2 cannot be read as a level: it stops at line"));
+}
+
+TEST(SetFolder, ASetImportedAgainIsKnownAndANameTakenGetsANumber)
+{
+    QTemporaryDir data;
+    const SetFile rocks{QStringLiteral("Rocks"), {}, {}, {bytesAt(SetLevelPath(Shipped, 1))}};
+    const SetImport first = ImportSet(rocks, data.path());
+    ASSERT_EQ(first.outcome, SetImport::Outcome::Added);
+    // A killed import leaves a hidden folder that is no set, gone at the next import.
+    ASSERT_TRUE(QDir().mkpath(data.filePath("sets/.import-killed")));
+    EXPECT_EQ(ImportedSets(data.path()), QStringList{first.folder});
+
+    SetFile renamed = rocks;
+    renamed.name = QStringLiteral("Stones");
+    const SetImport known = ImportSet(renamed, data.path());
+    EXPECT_EQ(known.outcome, SetImport::Outcome::Known);
+    EXPECT_EQ(known.folder, first.folder);
+    EXPECT_EQ(known.name, "Rocks");
+    EXPECT_FALSE(QFileInfo::exists(data.filePath("sets/.import-killed")));
+
+    SetFile other = rocks;
+    other.levels = {bytesAt(SetLevelPath(Shipped, 2))};
+    const SetImport twin = ImportSet(other, data.path());
+    ASSERT_EQ(twin.outcome, SetImport::Outcome::Added);
+    EXPECT_EQ(twin.name, "Rocks (2)");
+    EXPECT_EQ(twin.folder, data.filePath("sets/Rocks (2)"));
+    EXPECT_EQ(SetName(twin.folder, {}, data.path()).english(), "Rocks (2)");
+    const SetFile longName{QString(MaxSetNameLength, u'r'), {}, {}, {bytesAt(SetLevelPath(Shipped, 3))}};
+    ASSERT_EQ(ImportSet(longName, data.path()).outcome, SetImport::Outcome::Added);
+    other.name = longName.name;
+    other.levels = {bytesAt(SetLevelPath(Shipped, 4))};
+    EXPECT_EQ(ImportSet(other, data.path()).name, QString(MaxSetNameLength - 4, u'r') + " (2)") << "a name a set takes";
+    EXPECT_EQ(ImportSet({QStringLiteral("x"), {}, {}, {}}, QString()).outcome, SetImport::Outcome::Failed);
+}
+
+// A set's name is never a path: whatever a stranger calls a set, its folder lies inside sets/.
+TEST(SetFolder, ANameBecomesAFolderNameInsideSets)
+{
+    const struct {
+        QString name;
+        QString folder;
+    } rows[] = {
+        {"Rocks", "Rocks"},
+        {"..", "_.."},
+        {".hidden", "_.hidden"},
+        {"a\\b:c*d?e\"f<g>h|i", "a_b_c_d_e_f_g_h_i"},
+        {"tab\there\x7f", "tab_here_"},
+        {"  spaced  ", "spaced"},
+        {"   ", "set"},
+        {"CON", "_CON"},
+        {"lpt1.txt", "_lpt1.txt"},
+        {"console", "console"},
+        {QString(70, u'\u6c60'), QString(66, u'\u6c60')},  // 200 bytes of UTF-8 at most
+        {QString::fromUtf8("\xF0\x9F\x90\xA2").repeated(60), QString::fromUtf8("\xF0\x9F\x90\xA2").repeated(50)},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(SafeSetFolderName(row.name), row.folder) << row.name.toStdString();
+}

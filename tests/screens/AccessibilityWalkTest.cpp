@@ -1,0 +1,106 @@
+// Every window as a screen reader walks it: each control it meets has a name, and a label that
+// shows a value is named by what the value is, not by the number it shows.
+#include "core/Random.h"
+#include "editor/CheckLevelWindow.h"
+#include "editor/LevelCheck.h"
+#include "editor/frmEditor.h"
+#include "screens/LevelSetDialog.h"
+#include "screens/WorldTableDialog.h"
+#include "screens/frmGameOver.h"
+#include "screens/frmLevel.h"
+#include "screens/frmPondrake.h"
+#include "screens/frmTopTen.h"
+#include "screens/frmWorldTopTen.h"
+#include "tests/support/WindowTestSupport.h"
+#include "ui/HelpWindow.h"
+#include "ui/RecordingWindow.h"
+#include "ui/audio/AudioOutput.h"
+#include "ui/audio/modSound.h"
+#include "ui/net/WorldClient.h"
+
+#include <QAccessible>
+#include <QMenu>
+
+#include <set>
+
+namespace {
+
+// Roles that only hold other controls, which a reader names by what they hold (a row of buttons). A
+// client of our own with nothing in it is a control of its own (a handwriting surface); Qt's empty
+// ones are parts of its own controls (a scroll area's viewport).
+bool holdsOnly(QAccessibleInterface& part)
+{
+    static const std::set<QAccessible::Role> holders{QAccessible::Pane, QAccessible::MenuBar, QAccessible::PopupMenu,
+                                                     QAccessible::ScrollBar, QAccessible::Separator};
+    const bool ours = part.object() && part.object()->metaObject()->className()[0] != 'Q';
+    const bool holder = part.role() == QAccessible::Client || part.role() == QAccessible::Grouping;
+    return holders.count(part.role()) || (holder && (part.childCount() > 0 || !ours));
+}
+
+// Where part and what lies under it have no name, or only a number for one, as "where (role)". Controls
+// hidden for now (the countdown before a level) are walked too: they show in play.
+void walk(QAccessibleInterface* part, const QString& where, QStringList& unnamed)
+{
+    bool number = false;
+    const QString name = part->text(QAccessible::Name).trimmed();
+    if ((name.isEmpty() && !holdsOnly(*part)) || (name.toDouble(&number), number))
+        unnamed << QStringLiteral("%1 (%2) \"%3\"").arg(where).arg(part->role()).arg(name);
+    for (int i = 0; i < part->childCount(); ++i)
+        if (QAccessibleInterface* child = part->child(i))
+            walk(child, where + u'/' + (child->object() ? child->object()->objectName() : QString::number(i)), unnamed);
+}
+
+// The window and its menus, which a reader meets open.
+QStringList unnamedIn(QWidget& window)
+{
+    QStringList unnamed;
+    walk(QAccessible::queryAccessibleInterface(&window), window.metaObject()->className(), unnamed);
+    for (QMenu* menu : window.findChildren<QMenu*>()) {
+        QAccessibleInterface* items = QAccessible::queryAccessibleInterface(menu);
+        for (int i = 0; i < items->childCount(); ++i)
+            walk(items->child(i), menu->title() + QString::number(i), unnamed);
+    }
+    return unnamed;
+}
+
+}  // namespace
+
+TEST(AccessibilityWalk, EveryControlOfEveryWindowHasAName)
+{
+    QTemporaryDir folder;
+    const QString scores = folder.filePath(QStringLiteral("levels/scores.txt"));
+    modGlobals globals;
+    GameRandom random{5};
+    AudioOutput audio;
+    modSound sound{audio};
+
+    frmPondrake game(globals, random, sound, folder.path(), scores);
+    frmEditor editor(globals, random, sound, folder.path());
+    frmLevel levelOver;
+    frmGameOver notTop(scores);
+    frmGameOver top(scores);
+    top.yourScore = 500;
+    frmTopTen topTen(scores);
+    topTen.showWorldLine(QStringLiteral("Sending..."));
+    LevelSetDialog sets(game.files());
+    CheckResult checked;
+    checked.linesRead = 24;
+    checked.botRuns = {RunOutcome{}};
+    CheckLevelWindow check(checked, nullptr);
+    RecordingWindow replay(GameRecording{}, folder.filePath(QStringLiteral("levels")), folder.path(), nullptr);
+    HelpWindow* help = HelpWindow::showPage(&game, folder.path(), HelpWindow::Instructions);
+    WorldTableDialog worldTable(QString(), false);
+    WorldClient client;
+    frmWorldTopTen worldTop(client, QString(), QString(), folder.path(), nullptr);
+    worldTop.showTop(
+        {QStringLiteral("Set"), 2, {{1, 7, false, QStringLiteral("Ann"), {}, 900}, {2, 8, true, {}, {}, 40}}});
+    HelpWindow* about = HelpWindow::showPage(&editor, folder.path(), HelpWindow::About);
+
+    for (QWidget* window : std::initializer_list<QWidget*>{&game, &editor, &levelOver, &notTop, &top, &topTen, &sets,
+                                                           &check, &replay, &worldTable, &worldTop, help, about}) {
+        window->show();
+        EXPECT_EQ(unnamedIn(*window).join(u'\n').toStdString(), "");
+    }
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(game.lblScore)->text(QAccessible::Description), "0")
+        << "a value label's value, as it shows it";
+}

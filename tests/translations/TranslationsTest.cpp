@@ -1,0 +1,175 @@
+// The game in every language it ships: the language a run speaks, English whenever a translation
+// cannot be had, and every window's words within their controls. The fit runs at 100% and, from
+// ctest, once more under QT_SCALE_FACTOR=1.5. The translations are the build's, beside the test.
+
+#include "ui/Translations.h"
+#include "core/Random.h"
+#include "core/modGlobals.h"
+#include "editor/CheckLevelWindow.h"
+#include "editor/LevelCheck.h"
+#include "editor/frmEditor.h"
+#include "files/PlayerFiles.h"
+#include "screens/LanguageDialog.h"
+#include "screens/LevelSetDialog.h"
+#include "screens/frmGameOver.h"
+#include "screens/frmLevel.h"
+#include "screens/frmPondrake.h"
+#include "screens/frmTopTen.h"
+#include "tests/support/WindowTestSupport.h"
+#include "ui/HelpWindow.h"
+#include "ui/Look.h"
+#include "ui/RecordingWindow.h"
+#include "ui/audio/AudioOutput.h"
+#include "ui/audio/modSound.h"
+
+#include <QDialogButtonBox>
+#include <QMenuBar>
+#include <QStyleOptionButton>
+
+namespace {
+
+QString program() { return QCoreApplication::applicationDirPath(); }
+
+class Languages : public ::testing::Test {
+protected:
+    void TearDown() override { Translations::install(program(), Translations::English); }
+};
+
+// What does not fit in a window: a label's or button's text wider or taller than the room its
+// control gives it, a menu bar item out of sight, an accelerator taken twice in one menu.
+QStringList misfits(QWidget& window)
+{
+    QStringList found;
+    const auto check = [&](const QWidget& part, const QString& text, QSize needs, QRect room) {
+        if (needs.width() > room.width() || needs.height() > room.height())
+            QDebug(&found.emplace_back()) << part.metaObject()->className() << text << needs << "in" << room.size();
+    };
+    const auto accelerators = [&](const QList<QAction*>& items) {
+        QHash<QKeySequence, QString> taken;
+        for (const QAction* item : items)
+            if (const QKeySequence key = QKeySequence::mnemonic(item->text()); !key.isEmpty()) {
+                if (taken.contains(key))
+                    found << QStringLiteral("\"%1\" and \"%2\" share %3").arg(taken[key], item->text(), key.toString());
+                taken.insert(key, item->text());
+            }
+    };
+    QList<QWidget*> parts = window.findChildren<QWidget*>();
+    parts << &window;
+    for (const QWidget* part : parts) {
+        if (const auto* label = qobject_cast<const QLabel*>(part); label && !Qt::mightBeRichText(label->text())) {
+            const QRect room = label->contentsRect().marginsRemoved(QMargins(std::max(0, label->indent()), 0, 0, 0));
+            const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+            check(*label, label->text(), label->fontMetrics().boundingRect(room, flags, label->text()).size(), room);
+        } else if (const auto* button = qobject_cast<const QPushButton*>(part)) {
+            QStyleOptionButton option;
+            option.initFrom(button);
+            option.features = button->autoDefault() ? QStyleOptionButton::AutoDefaultButton : option.features;
+            check(*button, button->text(), button->fontMetrics().size(Qt::TextShowMnemonic, button->text()),
+                  button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button));
+        } else if (const auto* bar = qobject_cast<const QMenuBar*>(part)) {
+            for (QAction* item : bar->actions())
+                if (!bar->rect().contains(bar->actionGeometry(item)))
+                    found << QStringLiteral("menu bar item \"%1\" is out of sight").arg(item->text());
+            accelerators(bar->actions());
+        } else if (const auto* menu = qobject_cast<const QMenu*>(part)) {
+            accelerators(menu->actions());
+        }
+    }
+    return found;
+}
+
+}  // namespace
+
+// The player's choice when the game ships it, else the desktop's first language that the game
+// speaks (English counts), else English.
+TEST_F(Languages, ARunSpeaksTheChoiceOrTheDesktopsFirstLanguageThatTheGameSpeaks)
+{
+    const struct {
+        QString chosen;
+        QStringList desktop;
+        QString spoken;
+    } rows[] = {
+        {"", {"de-DE", "de"}, "de"}, {"", {"fr-CA"}, "fr"}, {"", {"pt-BR", "es-MX"}, "es"},
+        {"", {"en-US", "de"}, "en"}, {"", {"pt-BR"}, "en"}, {"", {"C"}, "en"},
+        {"es", {"de"}, "es"},        {"en", {"fr"}, "en"},  {"klingon", {"fr"}, "fr"},
+        {"DE", {"fr"}, "fr"},        {"../de", {}, "en"},
+    };
+    for (const auto& [chosen, desktop, spoken] : rows)
+        EXPECT_EQ(Translations::pick(chosen, desktop), spoken) << qPrintable(chosen + u' ' + desktop.join(u','));
+}
+
+// A translation that is there is spoken, Qt's own dialogs too; one missing, empty or broken leaves
+// every word English, never blank; so does a help page missing in the language.
+TEST_F(Languages, AMissingOrBrokenTranslationLeavesTheGameInEnglish)
+{
+    QTemporaryDir folder;
+    QDir(folder.path()).mkpath(QStringLiteral("translations"));
+    const QString file = folder.filePath(QStringLiteral("translations/pondrake_de.qm"));
+    const QByteArray german = readFile(program() + QStringLiteral("/translations/pondrake_de.qm"));
+    const struct {
+        const char* what;
+        QByteArray bytes;  // "-": no file
+        QString spoken, title;
+    } rows[] = {
+        {"the build's", german, "de", "Pondrake-Hilfe"},
+        {"missing", "-", "en", "Pondrake Help"},
+        {"empty", "", "en", "Pondrake Help"},
+        {"no translation", "<TS version=\"2.1\" language=\"de\">", "en", "Pondrake Help"},
+        {"cut short", german.left(german.size() / 2), "en", "Pondrake Help"},
+    };
+    for (const auto& [what, bytes, spoken, title] : rows) {
+        SCOPED_TRACE(what);
+        QFile::remove(file);
+        if (bytes != "-")
+            writeFile(file, bytes);
+        EXPECT_EQ(Translations::install(folder.path(), QStringLiteral("de")), spoken);
+        EXPECT_EQ(Translations::current(), spoken);
+        QWidget opener;
+        EXPECT_EQ(HelpWindow::showPage(&opener, folder.path(), HelpWindow::About)->windowTitle(), title);
+    }
+    ASSERT_EQ(Translations::install(program(), QStringLiteral("de")), "de");
+    EXPECT_EQ(QDialogButtonBox(QDialogButtonBox::Cancel).button(QDialogButtonBox::Cancel)->text(), "Abbrechen");
+    writeFile(folder.filePath(QStringLiteral("instruct_de.html")), "Deutsch");
+    EXPECT_EQ(HelpWindow::pageIn(folder.path(), HelpWindow::Instructions, "de"), "instruct_de.html");
+    EXPECT_EQ(HelpWindow::pageIn(folder.path(), HelpWindow::Instructions, "fr"), "instruct.html");
+}
+
+// Every window in its fullest state: the level-over window with its replay line, the game-over
+// window with both frames, Check Level with every line.
+TEST_F(Languages, EveryCaptionFitsItsControlInEveryLanguage)
+{
+    QTemporaryDir folder;
+    PlayerFiles files(program(), folder.filePath(QStringLiteral("scores.txt")));
+    modGlobals globals;
+    GameRandom random{1};
+    AudioOutput audio;
+    modSound sound(audio);
+    const CheckResult check{24, {}, {RunOutcome{}}, {RunOutcome{}}};
+    QStringList found;
+    for (const QString& language : QStringList{Translations::English} + Translations::Shipped) {
+        ASSERT_EQ(Translations::install(program(), language), language);
+        auto level = std::make_unique<frmLevel>();
+        level->fill({100, 100, 100, true});
+        auto game = std::make_unique<frmPondrake>(globals, random, sound, program(), files.scoresPath());
+        game->lblCountdown->setText(Look::countdownText("GO!"));  // the countdown's widest word
+        QWidget opener;
+        std::unique_ptr<QWidget> windows[] = {
+            std::move(game),
+            std::move(level),
+            std::make_unique<frmGameOver>(files.scoresPath()),
+            std::make_unique<frmTopTen>(files.scoresPath()),
+            std::make_unique<frmEditor>(globals, random, sound, program()),
+            std::make_unique<CheckLevelWindow>(check, nullptr),
+            std::make_unique<RecordingWindow>(GameRecording{}, program(), program(), nullptr),
+            std::make_unique<LevelSetDialog>(files),
+            std::make_unique<LanguageDialog>(QString(), "de")};
+        for (const std::unique_ptr<QWidget>& window : windows) {
+            window->show();
+            for (const QString& misfit : misfits(*window))
+                found << language + u' ' + window->metaObject()->className() + QStringLiteral(": ") + misfit;
+        }
+        for (const QString& misfit : misfits(*HelpWindow::showPage(&opener, program(), HelpWindow::Instructions)))
+            found << language + QStringLiteral(" HelpWindow: ") + misfit;
+    }
+    EXPECT_EQ(found.join(u'\n').toStdString(), "");
+}

@@ -1,0 +1,153 @@
+// The board for a player who cannot see it, or not well: its squares as a screen reader finds
+// them, what the reader is told as the keyboard cursor moves and a creature is picked up and let
+// go, and the cursor's contrast against every shipped tile.
+#include "ui/BoardPicture.h"
+#include "ui/TileSet.h"
+
+#include "tests/support/BoardText.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QTest>
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <set>
+#include <tuple>
+
+TEST(BoardAccess, EverySquareIsNamedByWhatStandsThereAndWhere)
+{
+    BoardPicture picture;
+    const Board board = boardFromText("adwxh$r/jlimk@12/.At");
+    picture.DrawGrid(board, {true, 1, 1}, {});
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&picture);
+    ASSERT_EQ(table->role(), QAccessible::Table);
+
+    const std::tuple<int, int, const char*> rows[] = {
+        {0, 0, "Turtle heading west, row 1, column 1"},
+        {0, 1, "Turtle heading east, row 1, column 2"},
+        {0, 2, "Turtle heading north, row 1, column 3"},
+        {0, 3, "Turtle heading south, row 1, column 4"},
+        {0, 4, "Hole, row 1, column 5"},
+        {0, 5, "Water, row 1, column 6"},
+        {0, 6, "Rocks, row 1, column 7"},
+        {1, 0, "Dog walking west, row 2, column 1"},
+        {1, 1, "Dog walking east, picked up, row 2, column 2"},
+        {1, 4, "Dog sitting, row 2, column 5"},
+        {1, 5, "Alien, row 2, column 6"},
+        {1, 7, "Foot heading east, row 2, column 8"},
+        {2, 0, "Nothing, row 3, column 1"},
+        {2, 1, "Unknown tile, row 3, column 2"},
+        {2, 2, "Turtle, row 3, column 3"},
+        {19, 19, "Blank, row 20, column 20"},
+    };
+    for (const auto& [row, col, name] : rows)
+        EXPECT_EQ(table->tableInterface()->cellAt(row, col)->text(QAccessible::Name), name);
+    EXPECT_EQ(table->tableInterface()->cellAt(20, 0), nullptr);
+
+    QAccessibleInterface* held = table->tableInterface()->cellAt(1, 1);
+    EXPECT_TRUE(held->state().selected);
+    EXPECT_EQ(table->tableInterface()->selectedCells(), QList<QAccessibleInterface*>{held});
+    EXPECT_EQ(table->indexOfChild(held), 21);
+}
+
+// Offscreen, QAccessible stays off unless the platform's own accessibility is switched on.
+class BoardReader : public ::testing::Test {
+protected:
+    static inline std::vector<std::string> heard;
+
+    static void listen(QAccessibleEvent* event)
+    {
+        const bool focus = event->type() == QAccessible::Focus;
+        if ((focus || event->type() == QAccessible::NameChanged) && qobject_cast<BoardPicture*>(event->object()))
+            heard.push_back((focus ? "focus | " : "name | ") +
+                            event->accessibleInterface()->text(QAccessible::Name).toStdString());
+    }
+
+    QWidget window;
+    BoardPicture* picture = new BoardPicture(&window);
+
+    void SetUp() override
+    {
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+        QAccessible::installUpdateHandler(&BoardReader::listen);
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        picture->setFocus();
+    }
+    void TearDown() override
+    {
+        QAccessible::installUpdateHandler(nullptr);
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
+    }
+    std::vector<std::string> draw(const char* board, Selection selection, std::optional<CellIndex> cursor)
+    {
+        heard.clear();
+        picture->DrawGrid(boardFromText(board), selection, {}, cursor);
+        return heard;
+    }
+};
+
+TEST_F(BoardReader, HearsTheCursorMoveAndACreaturePickedUpAndLetGo)
+{
+    using Heard = std::vector<std::string>;
+    EXPECT_EQ(draw("bbd", {}, std::nullopt), Heard{}) << "no cursor yet";
+    EXPECT_EQ(draw("bbd", {}, CellIndex{2, 0}), Heard{"focus | Turtle heading east, row 1, column 3"});
+    EXPECT_EQ(draw("bbd", {}, CellIndex{2, 0}), Heard{}) << "nothing changed";
+    EXPECT_EQ(draw("bbd", {true, 2, 0}, CellIndex{2, 0}),
+              Heard{"name | Turtle heading east, picked up, row 1, column 3"});
+    // The held turtle walks on: the cursor goes with it.
+    EXPECT_EQ(draw("bbbd", {true, 3, 0}, CellIndex{3, 0}),
+              Heard{"focus | Turtle heading east, picked up, row 1, column 4"});
+    EXPECT_EQ(draw("bbbw", {}, CellIndex{3, 0}), Heard{"name | Turtle heading north, row 1, column 4"}) << "let go";
+    EXPECT_EQ(draw("bbbbw", {}, CellIndex{3, 0}), Heard{}) << "a turtle walking off the cursor is no news";
+    EXPECT_EQ(draw("b", {}, CellIndex{3, 1}), Heard{"focus | Blank, row 2, column 4"});
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(picture)->focusChild()->text(QAccessible::Name),
+              "Blank, row 2, column 4");
+
+    picture->clearFocus();
+    EXPECT_EQ(draw("b", {}, CellIndex{4, 1}), Heard{}) << "the keys are elsewhere";
+}
+
+// WCAG's contrast between two colours: (lighter + 0.05) / (darker + 0.05) of their relative
+// luminance.
+double contrast(QRgb a, QRgb b)
+{
+    const auto luminance = [](QRgb rgb) {
+        const auto linear = [](int c) { return c <= 10 ? c / 3294.6 : std::pow((c / 255.0 + 0.055) / 1.055, 2.4); };
+        return 0.2126 * linear(qRed(rgb)) + 0.7152 * linear(qGreen(rgb)) + 0.0722 * linear(qBlue(rgb));
+    };
+    const auto [dark, light] = std::minmax({luminance(a), luminance(b)});
+    return (light + 0.05) / (dark + 0.05);
+}
+
+// The cursor's colours against every shipped tile: each tile pixel the cursor covers stands at
+// least 3:1 from one of the cursor's two colours, which it draws side by side all round its cell.
+TEST(BoardAccess, TheCursorStandsOutAtLeastThreeToOneOnEveryTile)
+{
+    const TileSet tiles = TileSet::load(QStringLiteral(PONDRAKE_DATA_DIR));
+    for (const TileFile& tile : TileTable) {
+        BoardPicture picture;
+        picture.setTiles(tiles);
+        picture.DrawGrid(boardFromText(std::string(20, static_cast<char>(tile.code))), {}, {}, CellIndex{5, 0});
+        std::set<QRgb> cursor;
+        std::vector<QRgb> covered;
+        for (int y = 0; y < CellPixels; ++y)
+            for (int x = 5 * CellPixels; x < 6 * CellPixels; ++x)
+                if (const QRgb drawn = picture.surface().pixel(x, y); drawn != picture.pictBackBuffer().pixel(x, y)) {
+                    cursor.insert(drawn);
+                    covered.push_back(picture.pictBackBuffer().pixel(x, y));
+                }
+        ASSERT_EQ(cursor.size(), 2u) << tile.file;
+        double worst = 21;
+        for (const QRgb pixel : covered)
+            worst = std::min(worst, std::max(contrast(*cursor.begin(), pixel), contrast(*cursor.rbegin(), pixel)));
+        EXPECT_GE(worst, 3.0) << tile.file;
+    }
+}

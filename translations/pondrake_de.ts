@@ -1,0 +1,1462 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>AudioMenu</name>
+    <message>
+        <source>&amp;Audio</source>
+        <translation>&amp;Audio</translation>
+    </message>
+    <message>
+        <source>Music Stop</source>
+        <translation>Musik stoppen</translation>
+    </message>
+    <message>
+        <source>Sound Effects</source>
+        <translation>Soundeffekte</translation>
+    </message>
+</context>
+<context>
+    <name>BoardAccessible</name>
+    <message>
+        <source>Board</source>
+        <translation>Spielfeld</translation>
+    </message>
+    <message>
+        <source>20 rows of 20 squares. The arrow keys move the cursor, Tab jumps to the next turtle or dog, Space picks it up and an arrow then sends it that way.</source>
+        <translation>20 Reihen mit je 20 Feldern. Die Pfeiltasten bewegen den Cursor, Tab springt zur nächsten Schildkröte oder zum nächsten Hund, die Leertaste hebt das Tier auf und ein Pfeil schickt es dann in diese Richtung.</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Spalte %1</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Reihe %1</translation>
+    </message>
+</context>
+<context>
+    <name>BoardPicture</name>
+    <message>
+        <source>Paused</source>
+        <translation>Pause</translation>
+    </message>
+</context>
+<context>
+    <name>CellNames</name>
+    <message>
+        <source>Nothing</source>
+        <translation>Nichts</translation>
+    </message>
+    <message>
+        <source>Blank</source>
+        <translation>Leer</translation>
+    </message>
+    <message>
+        <source>Rocks</source>
+        <translation>Felsen</translation>
+    </message>
+    <message>
+        <source>Hole</source>
+        <translation>Loch</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation>Wasser</translation>
+    </message>
+    <message>
+        <source>Turtle heading west</source>
+        <translation>Schildkröte nach Westen</translation>
+    </message>
+    <message>
+        <source>Turtle heading north</source>
+        <translation>Schildkröte nach Norden</translation>
+    </message>
+    <message>
+        <source>Turtle heading east</source>
+        <translation>Schildkröte nach Osten</translation>
+    </message>
+    <message>
+        <source>Turtle heading south</source>
+        <translation>Schildkröte nach Süden</translation>
+    </message>
+    <message>
+        <source>Dog walking west</source>
+        <translation>Hund läuft nach Westen</translation>
+    </message>
+    <message>
+        <source>Dog walking north</source>
+        <translation>Hund läuft nach Norden</translation>
+    </message>
+    <message>
+        <source>Dog walking east</source>
+        <translation>Hund läuft nach Osten</translation>
+    </message>
+    <message>
+        <source>Dog walking south</source>
+        <translation>Hund läuft nach Süden</translation>
+    </message>
+    <message>
+        <source>Dog sitting</source>
+        <translation>Hund sitzt</translation>
+    </message>
+    <message>
+        <source>Alien</source>
+        <translation>Alien</translation>
+    </message>
+    <message>
+        <source>Foot heading west</source>
+        <translation>Fuß nach Westen</translation>
+    </message>
+    <message>
+        <source>Foot heading east</source>
+        <translation>Fuß nach Osten</translation>
+    </message>
+    <message>
+        <source>Turtle</source>
+        <translation>Schildkröte</translation>
+    </message>
+    <message>
+        <source>Unknown tile</source>
+        <translation>Unbekanntes Feld</translation>
+    </message>
+    <message>
+        <source>%1, picked up, row %2, column %3</source>
+        <translation>%1, aufgehoben, Reihe %2, Spalte %3</translation>
+    </message>
+    <message>
+        <source>%1, row %2, column %3</source>
+        <translation>%1, Reihe %2, Spalte %3</translation>
+    </message>
+</context>
+<context>
+    <name>CheckCommand</name>
+    <message>
+        <source>Checking the level: the computer player and nobody at the board, %1 runs each</source>
+        <translation>Das Level wird geprüft: je %1 Durchläufe mit dem Computerspieler und ohne Spieler</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Check Level</source>
+        <translation>Level prüfen</translation>
+    </message>
+</context>
+<context>
+    <name>CheckLevelWindow</name>
+    <message>
+        <source>passes %1 of %2 runs (%3%)</source>
+        <translation>schafft %1 von %2 Durchläufen (%3 %)</translation>
+    </message>
+    <message>
+        <source>Check Level</source>
+        <translation>Level prüfen</translation>
+    </message>
+    <message>
+        <source>%1, median score %2, median time %3 s</source>
+        <translation>%1, Median der Punkte %2, Median der Zeit %3 s</translation>
+    </message>
+    <message>
+        <source>no turtle saved</source>
+        <translation>keine Schildkröte gerettet</translation>
+    </message>
+    <message>
+        <source>%1 commands per saved turtle: about as hard as level %2</source>
+        <translation>%1 Befehle pro gerettete Schildkröte: etwa so schwer wie Level %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>Turtles with a way to water:</source>
+        <translation>Schildkröten mit Weg zum Wasser:</translation>
+    </message>
+    <message>
+        <source>Computer player:</source>
+        <translation>Computerspieler:</translation>
+    </message>
+    <message>
+        <source>Difficulty:</source>
+        <translation>Schwierigkeit:</translation>
+    </message>
+    <message>
+        <source>Nobody at the board:</source>
+        <translation>Niemand am Spielfeld:</translation>
+    </message>
+    <message>
+        <source>%1 of %2 runs went ten simulated minutes without the level ending</source>
+        <translation>%1 von %2 Durchläufen liefen zehn simulierte Minuten, ohne dass das Level endete</translation>
+    </message>
+    <message>
+        <source>Watch</source>
+        <translation>Zuschauen</translation>
+    </message>
+    <message>
+        <source>Computer player</source>
+        <translation>Computerspieler</translation>
+    </message>
+    <message>
+        <source>Difficulty</source>
+        <translation>Schwierigkeit</translation>
+    </message>
+    <message>
+        <source>Nobody at the board</source>
+        <translation>Niemand am Spielfeld</translation>
+    </message>
+    <message>
+        <source>Turtles with a way to water</source>
+        <translation>Schildkröten mit Weg zum Wasser</translation>
+    </message>
+</context>
+<context>
+    <name>EditHistory</name>
+    <message>
+        <source>Place %1</source>
+        <translation>%1 setzen</translation>
+    </message>
+    <message>
+        <source>Music File</source>
+        <translation>Musikdatei</translation>
+    </message>
+    <message>
+        <source>Bonus</source>
+        <translation>Bonus</translation>
+    </message>
+    <message>
+        <source>Turtle/Foot Speed</source>
+        <translation>Tempo Schildkröten/Füße</translation>
+    </message>
+    <message>
+        <source>Dog/Alien Speed</source>
+        <translation>Tempo Hunde/Aliens</translation>
+    </message>
+    <message>
+        <source>Change %1</source>
+        <translation>%1 ändern</translation>
+    </message>
+</context>
+<context>
+    <name>FileCommands</name>
+    <message>
+        <source>Play This Set</source>
+        <translation>Diese Sammlung spielen</translation>
+    </message>
+    <message>
+        <source>Open or save a level first: the set played is the folder of that file.</source>
+        <translation>Öffne oder speichere zuerst ein Level: Gespielt wird die Sammlung im Ordner dieser Datei.</translation>
+    </message>
+    <message>
+        <source>Export Set</source>
+        <translation>Sammlung exportieren</translation>
+    </message>
+    <message>
+        <source>Open or save a level first: the set exported is the folder of that file.</source>
+        <translation>Öffne oder speichere zuerst ein Level: Exportiert wird die Sammlung im Ordner dieser Datei.</translation>
+    </message>
+</context>
+<context>
+    <name>FileOpener</name>
+    <message>
+        <source>%1 is neither a level set (.pondrake) nor a replay (.replay).</source>
+        <translation>%1 ist weder eine Levelsammlung (.pondrake) noch eine Aufzeichnung (.replay).</translation>
+    </message>
+    <message>
+        <source>Import Level Set</source>
+        <translation>Levelsammlung importieren</translation>
+    </message>
+    <message>
+        <source>Level sets (*.pondrake)</source>
+        <translation>Levelsammlungen (*.pondrake)</translation>
+    </message>
+    <message>
+        <source> (line %1)</source>
+        <translation> (Zeile %1)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be imported: %2%3.</source>
+        <translation>%1 kann nicht importiert werden: %2%3.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Pondrake Help</source>
+        <translation>Pondrake-Hilfe</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>No help here</source>
+        <translation>Keine Hilfe vorhanden</translation>
+    </message>
+    <message>
+        <source>The help page %1 is missing from the program&apos;s folder. Installing the game again brings it back.</source>
+        <translation>Die Hilfeseite %1 fehlt im Programmordner. Wenn du das Spiel neu installierst, ist sie wieder da.</translation>
+    </message>
+    <message>
+        <source>Help page</source>
+        <translation>Hilfeseite</translation>
+    </message>
+</context>
+<context>
+    <name>KeptGame</name>
+    <message>
+        <source>The level set of the kept game, %1, is not there any more.</source>
+        <translation>Die Levelsammlung des gespeicherten Spiels, %1, gibt es nicht mehr.</translation>
+    </message>
+    <message>
+        <source>Level %1 of the kept game is not there any more.</source>
+        <translation>Level %1 des gespeicherten Spiels gibt es nicht mehr.</translation>
+    </message>
+    <message>
+        <source>Level %1 of the kept game has been changed since.</source>
+        <translation>Level %1 des gespeicherten Spiels wurde seitdem geändert.</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageDialog</name>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>System (%1)</source>
+        <translation>System (%1)</translation>
+    </message>
+    <message>
+        <source>The game speaks the language chosen here when it is started again.</source>
+        <translation>Die hier gewählte Sprache gilt ab dem nächsten Start des Spiels.</translation>
+    </message>
+</context>
+<context>
+    <name>LevelCheck</name>
+    <message>
+        <source>Cannot be played: the bonus lies outside -32768 to 32767</source>
+        <translation>Nicht spielbar: Der Bonus liegt außerhalb von -32768 bis 32767</translation>
+    </message>
+    <message>
+        <source>Cannot be played: the turtle period lies outside -32768 to 32767</source>
+        <translation>Nicht spielbar: Der Schildkrötentakt liegt außerhalb von -32768 bis 32767</translation>
+    </message>
+    <message>
+        <source>Cannot be played: the dog period lies outside -32768 to 32767</source>
+        <translation>Nicht spielbar: Der Hundetakt liegt außerhalb von -32768 bis 32767</translation>
+    </message>
+    <message>
+        <source>Cannot be passed: too few turtles can reach water</source>
+        <translation>Nicht zu schaffen: Zu wenige Schildkröten können das Wasser erreichen</translation>
+    </message>
+    <message>
+        <source>Too hard for the computer player</source>
+        <translation>Zu schwer für den Computerspieler</translation>
+    </message>
+    <message>
+        <source>Plays itself</source>
+        <translation>Spielt sich von selbst</translation>
+    </message>
+    <message>
+        <source>Fair</source>
+        <translation>Fair</translation>
+    </message>
+</context>
+<context>
+    <name>LevelDialogs</name>
+    <message>
+        <source>Save Level</source>
+        <translation>Level speichern</translation>
+    </message>
+    <message>
+        <source>%1 is the table of high scores, not a level: a level is never saved over it. Choose another name.</source>
+        <translation>%1 ist die Bestenliste, kein Level: Ein Level wird nie darüber gespeichert. Wähle einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>Music File</source>
+        <translation>Musikdatei</translation>
+    </message>
+    <message>
+        <source>Open Level</source>
+        <translation>Level öffnen</translation>
+    </message>
+    <message>
+        <source>Level files (*.txt)</source>
+        <translation>Level-Dateien (*.txt)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>The level file %1 could not be opened. The board and the settings are as they were.</source>
+        <translation>Die Level-Datei %1 konnte nicht geöffnet werden. Spielfeld und Einstellungen sind unverändert.</translation>
+    </message>
+    <message>
+        <source>The level file %1 stops early: it could not be read at line %2. What came before that line was opened; the rest of the board and the settings are as they were.</source>
+        <translation>Die Level-Datei %1 endet zu früh: Zeile %2 konnte nicht gelesen werden. Alles davor wurde geöffnet; der Rest des Spielfelds und die Einstellungen sind unverändert.</translation>
+    </message>
+    <message>
+        <source>The level could not be saved as %1. Nothing was written: a file that was there is as it was.</source>
+        <translation>Das Level konnte nicht als %1 gespeichert werden. Es wurde nichts geschrieben: Eine vorhandene Datei ist unverändert.</translation>
+    </message>
+</context>
+<context>
+    <name>LevelDocument</name>
+    <message>
+        <source>Open Level</source>
+        <translation>Level öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>LevelSet</name>
+    <message>
+        <source>The folder %1 is not there.</source>
+        <translation>Den Ordner %1 gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be read.</source>
+        <translation>Der Ordner %1 kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The folder %1 holds no level1.txt, so it is no level set: a set is a folder of level1.txt, level2.txt and so on.</source>
+        <translation>Der Ordner %1 enthält keine level1.txt und ist daher keine Levelsammlung: Eine Sammlung ist ein Ordner mit level1.txt, level2.txt und so weiter.</translation>
+    </message>
+    <message>
+        <source>Pondrake Levels</source>
+        <translation>Pondrake-Level</translation>
+    </message>
+    <message>
+        <source>My Levels</source>
+        <translation>Meine Level</translation>
+    </message>
+</context>
+<context>
+    <name>LevelSetDialog</name>
+    <message>
+        <source>Level Set</source>
+        <translation>Levelsammlung</translation>
+    </message>
+    <message>
+        <source>Other &amp;Folder...</source>
+        <translation>Anderer &amp;Ordner...</translation>
+    </message>
+    <message>
+        <source>1 level</source>
+        <translation>1 Level</translation>
+    </message>
+    <message>
+        <source>%1 levels</source>
+        <translation>%1 Level</translation>
+    </message>
+    <message>
+        <source>Other Folder</source>
+        <translation>Anderer Ordner</translation>
+    </message>
+    <message>
+        <source>Level Sets</source>
+        <translation>Levelsammlungen</translation>
+    </message>
+    <message>
+        <source>The level sets to play: the shipped one, your own and others</source>
+        <translation>Die Levelsammlungen zum Spielen: die mitgelieferte, deine eigene und andere</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>&amp;Exportieren...</translation>
+    </message>
+</context>
+<context>
+    <name>Look</name>
+    <message>
+        <source>Score</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>Bonus</source>
+        <translation>Bonus</translation>
+    </message>
+    <message>
+        <source>Turtles Saved</source>
+        <translation>Gerettete Schildkröten</translation>
+    </message>
+    <message>
+        <source>Turtles Lost</source>
+        <translation>Verlorene Schildkröten</translation>
+    </message>
+    <message>
+        <source>GO!</source>
+        <translation>LOS!</translation>
+    </message>
+    <message>
+        <source>Bonus seconds</source>
+        <translation>Bonussekunden</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingPlayer</name>
+    <message>
+        <source>Level %1 passed: %2 saved, %3 lost</source>
+        <translation>Level %1 geschafft: %2 gerettet, %3 verloren</translation>
+    </message>
+    <message>
+        <source>Level %1 failed: %2 saved, %3 lost</source>
+        <translation>Level %1 nicht geschafft: %2 gerettet, %3 verloren</translation>
+    </message>
+    <message>
+        <source>Game over: %1 points</source>
+        <translation>Spielende: %1 Punkte</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingSave</name>
+    <message>
+        <source>Save Replay</source>
+        <translation>Aufzeichnung speichern</translation>
+    </message>
+    <message>
+        <source>This game cannot be saved with its levels: %1.</source>
+        <translation>Dieses Spiel kann nicht mit seinen Leveln gespeichert werden: %1.</translation>
+    </message>
+    <message>
+        <source>Replays (*.replay)</source>
+        <translation>Aufzeichnungen (*.replay)</translation>
+    </message>
+    <message>
+        <source>The replay could not be written to %1.</source>
+        <translation>Die Aufzeichnung konnte nicht nach %1 geschrieben werden.</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingWindow</name>
+    <message>
+        <source>Replay</source>
+        <translation>Aufzeichnung</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Schritt</translation>
+    </message>
+    <message>
+        <source>One tick (period key)</source>
+        <translation>Ein Takt (Punkt-Taste)</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Anfang</translation>
+    </message>
+    <message>
+        <source>There is no game to watch yet.</source>
+        <translation>Es gibt noch kein Spiel zum Ansehen.</translation>
+    </message>
+    <message>
+        <source>This game cannot be watched: %1 (line %2).</source>
+        <translation>Dieses Spiel kann nicht angesehen werden: %1 (Zeile %2).</translation>
+    </message>
+    <message>
+        <source>This game cannot be watched: %1.</source>
+        <translation>Dieses Spiel kann nicht angesehen werden: %1.</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>The game went another way here: %1</source>
+        <translation>Hier verlief das Spiel anders: %1</translation>
+    </message>
+    <message>
+        <source>Countdown</source>
+        <translation>Countdown</translation>
+    </message>
+    <message>
+        <source>What happened</source>
+        <translation>Was geschah</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Plays the game or holds it (Space)</source>
+        <translation>Spielt das Spiel ab oder hält es an (Leertaste)</translation>
+    </message>
+    <message>
+        <source>Speed %1x</source>
+        <translation>Tempo %1x</translation>
+    </message>
+    <message>
+        <source>Goes back to the start of the game</source>
+        <translation>Geht zurück zum Anfang des Spiels</translation>
+    </message>
+    <message>
+        <source>Game time</source>
+        <translation>Spielzeit</translation>
+    </message>
+    <message>
+        <source>Moves to a moment of the game</source>
+        <translation>Springt zu einem Moment des Spiels</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Speichern unter...</translation>
+    </message>
+</context>
+<context>
+    <name>ReplayFile</name>
+    <message>
+        <source>this event takes nothing after its word</source>
+        <translation>auf das Wort dieses Ereignisses folgt nichts</translation>
+    </message>
+    <message>
+        <source>a timer is countdown, bonus, turtle or dog</source>
+        <translation>ein Timer ist countdown, bonus, turtle oder dog</translation>
+    </message>
+    <message>
+        <source>a board position is two hexadecimal floating-point numbers</source>
+        <translation>eine Position auf dem Spielfeld besteht aus zwei hexadezimalen Gleitkommazahlen</translation>
+    </message>
+    <message>
+        <source>an answer is yes or no</source>
+        <translation>eine Antwort ist yes oder no</translation>
+    </message>
+    <message>
+        <source>a level&apos;s end is its number, passed or failed, saved, lost and the score</source>
+        <translation>das Ende eines Levels besteht aus seiner Nummer, passed oder failed, gerettet, verloren und den Punkten</translation>
+    </message>
+    <message>
+        <source>the game&apos;s end is its final score</source>
+        <translation>das Spielende ist der Endstand</translation>
+    </message>
+    <message>
+        <source>unknown arguments</source>
+        <translation>unbekannte Angaben</translation>
+    </message>
+    <message>
+        <source>unknown event</source>
+        <translation>unbekanntes Ereignis</translation>
+    </message>
+    <message>
+        <source>the file ends before the game&apos;s final score: it is cut short</source>
+        <translation>die Datei endet vor dem Endstand des Spiels: Sie ist abgeschnitten</translation>
+    </message>
+    <message>
+        <source>this is no replay file</source>
+        <translation>das ist keine Aufzeichnungsdatei</translation>
+    </message>
+    <message>
+        <source>the replay&apos;s version is no number</source>
+        <translation>die Version der Aufzeichnung ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>this replay was made by a newer version of the game</source>
+        <translation>diese Aufzeichnung stammt von einer neueren Version des Spiels</translation>
+    </message>
+    <message>
+        <source>a line of the replay&apos;s header holds a control character</source>
+        <translation>eine Zeile im Kopf der Aufzeichnung enthält ein Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>a line of the replay&apos;s header is not UTF-8 text</source>
+        <translation>eine Zeile im Kopf der Aufzeichnung ist kein UTF-8-Text</translation>
+    </message>
+    <message>
+        <source>the seed is a whole number</source>
+        <translation>der Startwert ist eine ganze Zahl</translation>
+    </message>
+    <message>
+        <source>unknown line in the replay&apos;s header</source>
+        <translation>unbekannte Zeile im Kopf der Aufzeichnung</translation>
+    </message>
+    <message>
+        <source>the replay has no seed</source>
+        <translation>die Aufzeichnung hat keinen Startwert</translation>
+    </message>
+    <message>
+        <source>a game&apos;s start is its level, score, saved, lost and fresh or replay</source>
+        <translation>der Start eines Spiels besteht aus Level, Punkten, gerettet, verloren und fresh oder replay</translation>
+    </message>
+    <message>
+        <source>a level is its number, the SHA-256 of its file and the file&apos;s name</source>
+        <translation>ein Level besteht aus seiner Nummer, dem SHA-256 seiner Datei und dem Dateinamen</translation>
+    </message>
+    <message>
+        <source>level %1 is named twice</source>
+        <translation>Level %1 ist zweimal genannt</translation>
+    </message>
+    <message>
+        <source>the line is too long</source>
+        <translation>die Zeile ist zu lang</translation>
+    </message>
+    <message>
+        <source>the replay holds more events than a game can</source>
+        <translation>die Aufzeichnung enthält mehr Ereignisse, als ein Spiel haben kann</translation>
+    </message>
+    <message>
+        <source>events follow the game&apos;s end</source>
+        <translation>nach dem Spielende folgen noch Ereignisse</translation>
+    </message>
+    <message>
+        <source>an event is its time in milliseconds and its word</source>
+        <translation>ein Ereignis besteht aus seiner Zeit in Millisekunden und seinem Wort</translation>
+    </message>
+    <message>
+        <source>the time goes back</source>
+        <translation>die Zeit läuft rückwärts</translation>
+    </message>
+    <message>
+        <source>a replay holds one game: New Game comes first and only once</source>
+        <translation>eine Aufzeichnung enthält ein Spiel: Neues Spiel kommt zuerst und nur einmal</translation>
+    </message>
+    <message>
+        <source>the game must start with New Game</source>
+        <translation>das Spiel muss mit Neues Spiel beginnen</translation>
+    </message>
+    <message>
+        <source>a game with a start in its header begins with continue</source>
+        <translation>ein Spiel mit einem Start im Kopf beginnt mit continue</translation>
+    </message>
+    <message>
+        <source>a game continued needs its start in the header</source>
+        <translation>ein fortgesetztes Spiel braucht seinen Start im Kopf</translation>
+    </message>
+    <message>
+        <source>the replay cannot be read</source>
+        <translation>die Aufzeichnung kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>the replay is larger than any game makes</source>
+        <translation>die Aufzeichnung ist größer als jedes Spiel</translation>
+    </message>
+    <message>
+        <source>a later sitting is its seed, then the level, score, saved, lost and fresh or replay it went on from</source>
+        <translation>eine spätere Sitzung besteht aus ihrem Startwert, dann Level, Punkten, gerettet, verloren und fresh oder replay, wo sie weiterging</translation>
+    </message>
+    <message>
+        <source>the replay names its set but carries none of its levels</source>
+        <translation>die Aufzeichnung nennt ihre Sammlung, enthält aber keines ihrer Level</translation>
+    </message>
+    <message>
+        <source>the set&apos;s levels follow its name and come before the levels played</source>
+        <translation>die Level der Sammlung folgen auf ihren Namen und stehen vor den gespielten Leveln</translation>
+    </message>
+    <message>
+        <source>level %1 is not the level %1 that the replay carries</source>
+        <translation>Level %1 ist nicht das Level %1, das die Aufzeichnung enthält</translation>
+    </message>
+</context>
+<context>
+    <name>SetExport</name>
+    <message>
+        <source>Export Level Set</source>
+        <translation>Levelsammlung exportieren</translation>
+    </message>
+    <message>
+        <source>The set cannot be exported: %1.</source>
+        <translation>Die Sammlung kann nicht exportiert werden: %1.</translation>
+    </message>
+    <message>
+        <source>Level sets (*.pondrake)</source>
+        <translation>Levelsammlungen (*.pondrake)</translation>
+    </message>
+    <message>
+        <source>The set could not be written to %1.</source>
+        <translation>Die Sammlung konnte nicht nach %1 geschrieben werden.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsPanel</name>
+    <message>
+        <source>Test Level</source>
+        <translation>Level testen</translation>
+    </message>
+    <message>
+        <source>Selected Item</source>
+        <translation>Gewähltes Teil</translation>
+    </message>
+    <message>
+        <source>Music File:</source>
+        <translation>Musikdatei:</translation>
+    </message>
+    <message>
+        <source>Bonus:</source>
+        <translation>Bonus:</translation>
+    </message>
+    <message>
+        <source>Turtle/Foot Speed</source>
+        <translation>Tempo Schildkröte/Fuß</translation>
+    </message>
+    <message>
+        <source>Dog/Alien Speed</source>
+        <translation>Tempo Hund/Alien</translation>
+    </message>
+    <message>
+        <source>Level Settings</source>
+        <translation>Level-Einstellungen</translation>
+    </message>
+    <message>
+        <source>Plays the level on the board; End Test brings back the board as it was</source>
+        <translation>Spielt das Level auf dem Spielfeld; Test beenden stellt das Spielfeld wieder her, wie es war</translation>
+    </message>
+    <message>
+        <source>Music File</source>
+        <translation>Musikdatei</translation>
+    </message>
+    <message>
+        <source>The music played during the level: a file in the audio folder</source>
+        <translation>Die Musik, die während des Levels läuft: eine Datei im Ordner audio</translation>
+    </message>
+    <message>
+        <source>Choose Music File</source>
+        <translation>Musikdatei wählen</translation>
+    </message>
+    <message>
+        <source>Opens a file dialog to choose the level&apos;s music</source>
+        <translation>Öffnet einen Dateidialog, um die Musik des Levels zu wählen</translation>
+    </message>
+    <message>
+        <source>Enter sets the slider to the number typed</source>
+        <translation>Eingabe stellt den Schieberegler auf die getippte Zahl</translation>
+    </message>
+    <message>
+        <source>Bonus</source>
+        <translation>Bonus</translation>
+    </message>
+    <message>
+        <source>Bonus seconds at the level&apos;s start, from 10 to 500</source>
+        <translation>Bonussekunden zu Beginn des Levels, von 10 bis 500</translation>
+    </message>
+    <message>
+        <source>Bonus seconds</source>
+        <translation>Bonussekunden</translation>
+    </message>
+    <message>
+        <source>Turtle and Foot Speed</source>
+        <translation>Tempo von Schildkröten und Füßen</translation>
+    </message>
+    <message>
+        <source>Milliseconds between two steps of the turtles and feet, from 50 to 3000</source>
+        <translation>Millisekunden zwischen zwei Schritten der Schildkröten und Füße, von 50 bis 3000</translation>
+    </message>
+    <message>
+        <source>Turtle and Foot milliseconds</source>
+        <translation>Millisekunden für Schildkröten und Füße</translation>
+    </message>
+    <message>
+        <source>Dog and Alien Speed</source>
+        <translation>Tempo von Hunden und Aliens</translation>
+    </message>
+    <message>
+        <source>Milliseconds between two steps of the dogs and aliens, from 50 to 3000</source>
+        <translation>Millisekunden zwischen zwei Schritten der Hunde und Aliens, von 50 bis 3000</translation>
+    </message>
+    <message>
+        <source>Dog and Alien milliseconds</source>
+        <translation>Millisekunden für Hunde und Aliens</translation>
+    </message>
+</context>
+<context>
+    <name>StatusColumn</name>
+    <message>
+        <source>Score</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Bonus</source>
+        <translation>Bonus</translation>
+    </message>
+    <message>
+        <source>Turtles Saved</source>
+        <translation>Gerettet</translation>
+    </message>
+    <message>
+        <source>Turtles Lost</source>
+        <translation>Verloren</translation>
+    </message>
+    <message>
+        <source>Foot Right</source>
+        <translation>Fuß nach rechts</translation>
+    </message>
+    <message>
+        <source>Foot Left</source>
+        <translation>Fuß nach links</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation>Wasser</translation>
+    </message>
+    <message>
+        <source>Alien</source>
+        <translation>Alien</translation>
+    </message>
+    <message>
+        <source>Blank</source>
+        <translation>Leer</translation>
+    </message>
+    <message>
+        <source>Hole</source>
+        <translation>Loch</translation>
+    </message>
+    <message>
+        <source>Rocks</source>
+        <translation>Felsen</translation>
+    </message>
+    <message>
+        <source>Dog</source>
+        <translation>Hund</translation>
+    </message>
+    <message>
+        <source>Turtle</source>
+        <translation>Schildkröte</translation>
+    </message>
+    <message>
+        <source>Bonus seconds</source>
+        <translation>Bonussekunden</translation>
+    </message>
+    <message>
+        <source>A click on the board places: %1</source>
+        <translation>Ein Klick auf das Spielfeld setzt: %1</translation>
+    </message>
+</context>
+<context>
+    <name>UnsavedWork</name>
+    <message>
+        <source>Level Editor</source>
+        <translation>Level-Editor</translation>
+    </message>
+    <message>
+        <source>Save changes to this level?</source>
+        <translation>Änderungen an diesem Level speichern?</translation>
+    </message>
+</context>
+<context>
+    <name>WorldTable</name>
+    <message>
+        <source>The world table answered with status %1.</source>
+        <translation>Die Weltrangliste antwortete mit Status %1.</translation>
+    </message>
+    <message>
+        <source>Cannot reach the world table at %1</source>
+        <translation>Die Weltrangliste unter %1 ist nicht erreichbar</translation>
+    </message>
+    <message>
+        <source>The world table at %1 sent the game elsewhere; the game does not follow.</source>
+        <translation>Die Weltrangliste unter %1 verweist anderswohin; das Spiel folgt nicht.</translation>
+    </message>
+    <message>
+        <source>The world table&apos;s answer is too large to read.</source>
+        <translation>Die Antwort der Weltrangliste ist zu groß zum Lesen.</translation>
+    </message>
+    <message>
+        <source>Saved; will send when the world table answers</source>
+        <translation>Gespeichert; wird gesendet, sobald die Weltrangliste antwortet</translation>
+    </message>
+    <message>
+        <source>Verified: rank %1 of %2</source>
+        <translation>Geprüft: Platz %1 von %2</translation>
+    </message>
+    <message>
+        <source>The world table&apos;s answer is not one the game can read.</source>
+        <translation>Die Antwort der Weltrangliste kann das Spiel nicht lesen.</translation>
+    </message>
+    <message>
+        <source>The game from the world table does not read: %1 (line %2).</source>
+        <translation>Das Spiel von der Weltrangliste ist nicht lesbar: %1 (Zeile %2).</translation>
+    </message>
+    <message>
+        <source>The game from the world table does not carry its levels.</source>
+        <translation>Das Spiel von der Weltrangliste enthält seine Level nicht.</translation>
+    </message>
+</context>
+<context>
+    <name>WorldTableDialog</name>
+    <message>
+        <source>World Table</source>
+        <translation>Weltrangliste</translation>
+    </message>
+    <message>
+        <source>for example scores.example.org:8080</source>
+        <translation>zum Beispiel scores.example.org:8080</translation>
+    </message>
+    <message>
+        <source>Server &amp;address:</source>
+        <translation>Server&amp;adresse:</translation>
+    </message>
+    <message>
+        <source>Server address</source>
+        <translation>Serveradresse</translation>
+    </message>
+    <message>
+        <source>The world table&apos;s address; empty for none</source>
+        <translation>Die Adresse der Weltrangliste; leer für keine</translation>
+    </message>
+    <message>
+        <source>Send my top-ten games</source>
+        <translation>Meine Spiele unter den besten Zehn senden</translation>
+    </message>
+    <message>
+        <source>A game that enters your top ten is sent with its replay and the name you entered, nothing else. With no address the game never uses the network.</source>
+        <translation>Ein Spiel, das unter deine besten Zehn kommt, wird mit seiner Aufzeichnung und dem eingegebenen Namen gesendet, sonst nichts. Ohne Adresse nutzt das Spiel nie das Netzwerk.</translation>
+    </message>
+</context>
+<context>
+    <name>frmEditor</name>
+    <message>
+        <source>End Test</source>
+        <translation>Test beenden</translation>
+    </message>
+    <message>
+        <source>Keep Test Board</source>
+        <translation>Testspielfeld behalten</translation>
+    </message>
+    <message>
+        <source>New Level</source>
+        <translation>Neues Level</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
+    </message>
+    <message>
+        <source>Level Editor - %1[*]</source>
+        <translation>Level-Editor – %1[*]</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Open Level</source>
+        <translation>Level ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>Save Level</source>
+        <translation>Level speichern</translation>
+    </message>
+    <message>
+        <source>Check Level</source>
+        <translation>Level prüfen</translation>
+    </message>
+    <message>
+        <source>Play This Set</source>
+        <translation>Diese Sammlung spielen</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>Music Auto Play</source>
+        <translation>Musik automatisch abspielen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Instructions</source>
+        <translation>Anleitung</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über Pondrake</translation>
+    </message>
+    <message>
+        <source>A click places the selected item on a square; during a test the keys steer as in the game</source>
+        <translation>Ein Klick setzt das gewählte Teil auf ein Feld; während eines Tests steuern die Tasten wie im Spiel</translation>
+    </message>
+    <message>
+        <source>Export Set...</source>
+        <translation>Sammlung exportieren...</translation>
+    </message>
+</context>
+<context>
+    <name>frmGameOver</name>
+    <message>
+        <source>Game Over</source>
+        <translation>Spielende</translation>
+    </message>
+    <message>
+        <source>Game Over!</source>
+        <translation>Spiel vorbei!</translation>
+    </message>
+    <message>
+        <source>Your Score:</source>
+        <translation>Deine Punkte:</translation>
+    </message>
+    <message>
+        <source>New High Score!</source>
+        <translation>Neuer Rekord!</translation>
+    </message>
+    <message>
+        <source>Write your name:</source>
+        <translation>Schreib deinen Namen:</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Eintragen</translation>
+    </message>
+    <message>
+        <source>OR type your name:</source>
+        <translation>ODER tipp deinen Namen:</translation>
+    </message>
+    <message>
+        <source>Alas, you did not score in the top ten.</source>
+        <translation>Leider nicht unter den besten Zehn.</translation>
+    </message>
+    <message>
+        <source>Bummer</source>
+        <translation>Schade</translation>
+    </message>
+    <message>
+        <source>Your score could not be saved in %1.</source>
+        <translation>Deine Punkte konnten nicht in %1 gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Your Score</source>
+        <translation>Deine Punkte</translation>
+    </message>
+    <message>
+        <source>New High Score</source>
+        <translation>Neuer Rekord</translation>
+    </message>
+    <message>
+        <source>Handwritten name</source>
+        <translation>Handgeschriebener Name</translation>
+    </message>
+    <message>
+        <source>Write your name here with a pen or the mouse</source>
+        <translation>Schreib hier deinen Namen mit einem Stift oder der Maus</translation>
+    </message>
+    <message>
+        <source>Wipes out the handwritten name</source>
+        <translation>Löscht den handgeschriebenen Namen</translation>
+    </message>
+    <message>
+        <source>Submit handwritten name</source>
+        <translation>Handgeschriebenen Namen eintragen</translation>
+    </message>
+    <message>
+        <source>Typed name</source>
+        <translation>Getippter Name</translation>
+    </message>
+    <message>
+        <source>Submit typed name</source>
+        <translation>Getippten Namen eintragen</translation>
+    </message>
+    <message>
+        <source>Not in the top ten</source>
+        <translation>Nicht unter den besten Zehn</translation>
+    </message>
+</context>
+<context>
+    <name>frmLevel</name>
+    <message>
+        <source>Level %1 Over!</source>
+        <translation>Level %1 vorbei!</translation>
+    </message>
+    <message>
+        <source>Turtles saved this level:</source>
+        <translation>In diesem Level gerettet:</translation>
+    </message>
+    <message>
+        <source>Turtles lost this level:</source>
+        <translation>In diesem Level verloren:</translation>
+    </message>
+    <message>
+        <source>Replay Level - You must save at least half of the turtles to advance.</source>
+        <translation>Level wiederholen – Rette mindestens die Hälfte der Schildkröten, um weiterzukommen.</translation>
+    </message>
+    <message>
+        <source>Level Over</source>
+        <translation>Level vorbei</translation>
+    </message>
+    <message>
+        <source>Turtles saved this level</source>
+        <translation>In diesem Level gerettete Schildkröten</translation>
+    </message>
+    <message>
+        <source>Turtles lost this level</source>
+        <translation>In diesem Level verlorene Schildkröten</translation>
+    </message>
+</context>
+<context>
+    <name>frmPondrake</name>
+    <message>
+        <source>Abort Game</source>
+        <translation>Spiel abbrechen</translation>
+    </message>
+    <message>
+        <source>Replay Level</source>
+        <translation>Level wiederholen</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Spiel</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Neues Spiel</translation>
+    </message>
+    <message>
+        <source>&amp;Continue Game</source>
+        <translation>Spiel &amp;fortsetzen</translation>
+    </message>
+    <message>
+        <source>Level &amp;Set...</source>
+        <translation>Level&amp;sammlung...</translation>
+    </message>
+    <message>
+        <source>&amp;Language...</source>
+        <translation>Sp&amp;rache...</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>&amp;High Scores</source>
+        <translation>&amp;Bestenliste</translation>
+    </message>
+    <message>
+        <source>&amp;Watch Last Game</source>
+        <translation>&amp;Letztes Spiel ansehen</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>B&amp;eenden</translation>
+    </message>
+    <message>
+        <source>Music Auto-Play</source>
+        <translation>Musik automatisch abspielen</translation>
+    </message>
+    <message>
+        <source>&amp;Level Editor</source>
+        <translation>Level-&amp;Editor</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Instructions</source>
+        <translation>Anleitung</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über Pondrake</translation>
+    </message>
+    <message>
+        <source>Abort Pondrake</source>
+        <translation>Pondrake abbrechen</translation>
+    </message>
+    <message>
+        <source>Abort current game?</source>
+        <translation>Laufendes Spiel abbrechen?</translation>
+    </message>
+    <message>
+        <source>Level Editor</source>
+        <translation>Level-Editor</translation>
+    </message>
+    <message>
+        <source>This will abort your current game.  Continue?</source>
+        <translation>Damit brichst du dein laufendes Spiel ab. Weiter?</translation>
+    </message>
+    <message>
+        <source>Fast Forward</source>
+        <translation>Schnellvorlauf</translation>
+    </message>
+    <message>
+        <source>&amp;Abort Game</source>
+        <translation>Spiel &amp;abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Replay Level</source>
+        <translation>Level &amp;wiederholen</translation>
+    </message>
+    <message>
+        <source>No game was left unfinished.</source>
+        <translation>Kein Spiel ist offen geblieben.</translation>
+    </message>
+    <message>
+        <source>Go on with the game left unfinished</source>
+        <translation>Das offene Spiel fortsetzen</translation>
+    </message>
+    <message>
+        <source>Play This Set</source>
+        <translation>Diese Sammlung spielen</translation>
+    </message>
+    <message>
+        <source>Countdown</source>
+        <translation>Countdown</translation>
+    </message>
+    <message>
+        <source>The game runs at twice its speed</source>
+        <translation>Das Spiel läuft doppelt so schnell</translation>
+    </message>
+    <message>
+        <source>&amp;Import Level Set...</source>
+        <translation>Levelsammlung &amp;importieren...</translation>
+    </message>
+    <message>
+        <source>World &amp;Table...</source>
+        <translation>Weltran&amp;gliste...</translation>
+    </message>
+    <message>
+        <source>W&amp;orld Top Ten</source>
+        <translation>Welt-&amp;Top-Ten</translation>
+    </message>
+    <message>
+        <source>World Table</source>
+        <translation>Weltrangliste</translation>
+    </message>
+    <message>
+        <source>Your game is in the top ten. Send it to the world table at %1? Only its replay and the name you entered are sent; Game &gt; World Table... changes this later.</source>
+        <translation>Dein Spiel ist unter den besten Zehn. An die Weltrangliste unter %1 senden? Nur seine Aufzeichnung und der eingegebene Name werden gesendet; Spiel &gt; Weltrangliste... ändert das später.</translation>
+    </message>
+    <message>
+        <source>The game cannot be sent: %1.</source>
+        <translation>Das Spiel kann nicht gesendet werden: %1.</translation>
+    </message>
+    <message>
+        <source>The levels of this set cannot be read, so the game cannot be sent.</source>
+        <translation>Die Level dieser Sammlung sind nicht lesbar, daher kann das Spiel nicht gesendet werden.</translation>
+    </message>
+    <message>
+        <source>The game could not be kept for the world table.</source>
+        <translation>Das Spiel konnte für die Weltrangliste nicht aufbewahrt werden.</translation>
+    </message>
+    <message>
+        <source>Sending...</source>
+        <translation>Wird gesendet...</translation>
+    </message>
+</context>
+<context>
+    <name>frmTopTen</name>
+    <message>
+        <source>Top Ten Scores</source>
+        <translation>Die besten Zehn</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Double-click to watch this game</source>
+        <translation>Doppelklick zeigt dieses Spiel</translation>
+    </message>
+    <message>
+        <source>Place %1</source>
+        <translation>Platz %1</translation>
+    </message>
+    <message>
+        <source>Score in place %1</source>
+        <translation>Punkte auf Platz %1</translation>
+    </message>
+    <message>
+        <source>Name in place %1</source>
+        <translation>Name auf Platz %1</translation>
+    </message>
+    <message>
+        <source>Handwritten name in place %1</source>
+        <translation>Handgeschriebener Name auf Platz %1</translation>
+    </message>
+    <message>
+        <source>World table</source>
+        <translation>Weltrangliste</translation>
+    </message>
+</context>
+<context>
+    <name>frmWorldTopTen</name>
+    <message>
+        <source>World Top Ten</source>
+        <translation>Welt-Top-Ten</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Platz</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Enter or a double-click watches the game of a row</source>
+        <translation>Eingabetaste oder Doppelklick zeigt das Spiel einer Zeile</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Zustand</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>No world table is set up: enter its address under Game &gt; World Table..., as the README&apos;s section &quot;The world table&quot; describes.</source>
+        <translation>Keine Weltrangliste eingerichtet: gib ihre Adresse unter Spiel &gt; Weltrangliste... ein, wie es der Abschnitt &quot;The world table&quot; der README beschreibt.</translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation>Wird geladen...</translation>
+    </message>
+    <message>
+        <source>Place %1</source>
+        <translation>Platz %1</translation>
+    </message>
+    <message>
+        <source>Score %1</source>
+        <translation>Punkte %1</translation>
+    </message>
+    <message>
+        <source>Handwritten name</source>
+        <translation>Handgeschriebener Name</translation>
+    </message>
+    <message>
+        <source>Name %1</source>
+        <translation>Name %1</translation>
+    </message>
+    <message>
+        <source>Handwritten name in place %1</source>
+        <translation>Handgeschriebener Name auf Platz %1</translation>
+    </message>
+    <message>
+        <source>No game of this set is on the world table yet.</source>
+        <translation>Noch kein Spiel dieser Sammlung steht in der Weltrangliste.</translation>
+    </message>
+    <message>
+        <source>Games of this set on the world table: %1. Enter or a double-click watches a game.</source>
+        <translation>Spiele dieser Sammlung in der Weltrangliste: %1. Eingabetaste oder Doppelklick zeigt ein Spiel.</translation>
+    </message>
+</context>
+</TS>

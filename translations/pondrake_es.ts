@@ -1,0 +1,1462 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>AudioMenu</name>
+    <message>
+        <source>&amp;Audio</source>
+        <translation>Au&amp;dio</translation>
+    </message>
+    <message>
+        <source>Music Stop</source>
+        <translation>Detener la música</translation>
+    </message>
+    <message>
+        <source>Sound Effects</source>
+        <translation>Efectos de sonido</translation>
+    </message>
+</context>
+<context>
+    <name>BoardAccessible</name>
+    <message>
+        <source>Board</source>
+        <translation>Tablero</translation>
+    </message>
+    <message>
+        <source>20 rows of 20 squares. The arrow keys move the cursor, Tab jumps to the next turtle or dog, Space picks it up and an arrow then sends it that way.</source>
+        <translation>20 filas de 20 casillas. Las flechas mueven el cursor, Tab salta a la siguiente tortuga o perro, Espacio lo coge y luego una flecha lo envía en esa dirección.</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Columna %1</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Fila %1</translation>
+    </message>
+</context>
+<context>
+    <name>BoardPicture</name>
+    <message>
+        <source>Paused</source>
+        <translation>En pausa</translation>
+    </message>
+</context>
+<context>
+    <name>CellNames</name>
+    <message>
+        <source>Nothing</source>
+        <translation>Nada</translation>
+    </message>
+    <message>
+        <source>Blank</source>
+        <translation>Vacío</translation>
+    </message>
+    <message>
+        <source>Rocks</source>
+        <translation>Rocas</translation>
+    </message>
+    <message>
+        <source>Hole</source>
+        <translation>Agujero</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation>Agua</translation>
+    </message>
+    <message>
+        <source>Turtle heading west</source>
+        <translation>Tortuga hacia el oeste</translation>
+    </message>
+    <message>
+        <source>Turtle heading north</source>
+        <translation>Tortuga hacia el norte</translation>
+    </message>
+    <message>
+        <source>Turtle heading east</source>
+        <translation>Tortuga hacia el este</translation>
+    </message>
+    <message>
+        <source>Turtle heading south</source>
+        <translation>Tortuga hacia el sur</translation>
+    </message>
+    <message>
+        <source>Dog walking west</source>
+        <translation>Perro andando hacia el oeste</translation>
+    </message>
+    <message>
+        <source>Dog walking north</source>
+        <translation>Perro andando hacia el norte</translation>
+    </message>
+    <message>
+        <source>Dog walking east</source>
+        <translation>Perro andando hacia el este</translation>
+    </message>
+    <message>
+        <source>Dog walking south</source>
+        <translation>Perro andando hacia el sur</translation>
+    </message>
+    <message>
+        <source>Dog sitting</source>
+        <translation>Perro sentado</translation>
+    </message>
+    <message>
+        <source>Alien</source>
+        <translation>Alienígena</translation>
+    </message>
+    <message>
+        <source>Foot heading west</source>
+        <translation>Pie hacia el oeste</translation>
+    </message>
+    <message>
+        <source>Foot heading east</source>
+        <translation>Pie hacia el este</translation>
+    </message>
+    <message>
+        <source>Turtle</source>
+        <translation>Tortuga</translation>
+    </message>
+    <message>
+        <source>Unknown tile</source>
+        <translation>Casilla desconocida</translation>
+    </message>
+    <message>
+        <source>%1, picked up, row %2, column %3</source>
+        <translation>%1, cogido, fila %2, columna %3</translation>
+    </message>
+    <message>
+        <source>%1, row %2, column %3</source>
+        <translation>%1, fila %2, columna %3</translation>
+    </message>
+</context>
+<context>
+    <name>CheckCommand</name>
+    <message>
+        <source>Checking the level: the computer player and nobody at the board, %1 runs each</source>
+        <translation>Comprobando el nivel: %1 partidas con el jugador automático y otras tantas sin nadie al mando</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Check Level</source>
+        <translation>Comprobar nivel</translation>
+    </message>
+</context>
+<context>
+    <name>CheckLevelWindow</name>
+    <message>
+        <source>passes %1 of %2 runs (%3%)</source>
+        <translation>supera %1 de %2 partidas (%3 %)</translation>
+    </message>
+    <message>
+        <source>Check Level</source>
+        <translation>Comprobar nivel</translation>
+    </message>
+    <message>
+        <source>%1, median score %2, median time %3 s</source>
+        <translation>%1, puntuación mediana %2, tiempo mediano %3 s</translation>
+    </message>
+    <message>
+        <source>no turtle saved</source>
+        <translation>ninguna tortuga salvada</translation>
+    </message>
+    <message>
+        <source>%1 commands per saved turtle: about as hard as level %2</source>
+        <translation>%1 órdenes por tortuga salvada: más o menos tan difícil como el nivel %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>Turtles with a way to water:</source>
+        <translation>Tortugas con camino al agua:</translation>
+    </message>
+    <message>
+        <source>Computer player:</source>
+        <translation>Jugador automático:</translation>
+    </message>
+    <message>
+        <source>Difficulty:</source>
+        <translation>Dificultad:</translation>
+    </message>
+    <message>
+        <source>Nobody at the board:</source>
+        <translation>Nadie al mando:</translation>
+    </message>
+    <message>
+        <source>%1 of %2 runs went ten simulated minutes without the level ending</source>
+        <translation>%1 de %2 partidas duraron diez minutos simulados sin que el nivel terminara</translation>
+    </message>
+    <message>
+        <source>Watch</source>
+        <translation>Ver</translation>
+    </message>
+    <message>
+        <source>Computer player</source>
+        <translation>Jugador automático</translation>
+    </message>
+    <message>
+        <source>Difficulty</source>
+        <translation>Dificultad</translation>
+    </message>
+    <message>
+        <source>Nobody at the board</source>
+        <translation>Nadie al mando</translation>
+    </message>
+    <message>
+        <source>Turtles with a way to water</source>
+        <translation>Tortugas con camino al agua</translation>
+    </message>
+</context>
+<context>
+    <name>EditHistory</name>
+    <message>
+        <source>Place %1</source>
+        <translation>Colocar %1</translation>
+    </message>
+    <message>
+        <source>Music File</source>
+        <translation>Archivo de música</translation>
+    </message>
+    <message>
+        <source>Bonus</source>
+        <translation>Bonus</translation>
+    </message>
+    <message>
+        <source>Turtle/Foot Speed</source>
+        <translation>Velocidad tortugas/pies</translation>
+    </message>
+    <message>
+        <source>Dog/Alien Speed</source>
+        <translation>Velocidad perros/alienígenas</translation>
+    </message>
+    <message>
+        <source>Change %1</source>
+        <translation>Cambiar %1</translation>
+    </message>
+</context>
+<context>
+    <name>FileCommands</name>
+    <message>
+        <source>Play This Set</source>
+        <translation>Jugar esta colección</translation>
+    </message>
+    <message>
+        <source>Open or save a level first: the set played is the folder of that file.</source>
+        <translation>Abre o guarda primero un nivel: la colección que se juega es la carpeta de ese archivo.</translation>
+    </message>
+    <message>
+        <source>Export Set</source>
+        <translation>Exportar colección</translation>
+    </message>
+    <message>
+        <source>Open or save a level first: the set exported is the folder of that file.</source>
+        <translation>Abre o guarda primero un nivel: la colección exportada es la carpeta de ese archivo.</translation>
+    </message>
+</context>
+<context>
+    <name>FileOpener</name>
+    <message>
+        <source>%1 is neither a level set (.pondrake) nor a replay (.replay).</source>
+        <translation>%1 no es ni una colección de niveles (.pondrake) ni una repetición (.replay).</translation>
+    </message>
+    <message>
+        <source>Import Level Set</source>
+        <translation>Importar colección de niveles</translation>
+    </message>
+    <message>
+        <source>Level sets (*.pondrake)</source>
+        <translation>Colecciones de niveles (*.pondrake)</translation>
+    </message>
+    <message>
+        <source> (line %1)</source>
+        <translation> (línea %1)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be imported: %2%3.</source>
+        <translation>No se puede importar %1: %2%3.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Pondrake Help</source>
+        <translation>Ayuda de Pondrake</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>No help here</source>
+        <translation>No hay ayuda</translation>
+    </message>
+    <message>
+        <source>The help page %1 is missing from the program&apos;s folder. Installing the game again brings it back.</source>
+        <translation>Falta la página de ayuda %1 en la carpeta del programa. Si vuelves a instalar el juego, volverá a estar.</translation>
+    </message>
+    <message>
+        <source>Help page</source>
+        <translation>Página de ayuda</translation>
+    </message>
+</context>
+<context>
+    <name>KeptGame</name>
+    <message>
+        <source>The level set of the kept game, %1, is not there any more.</source>
+        <translation>La colección de niveles de la partida guardada, %1, ya no existe.</translation>
+    </message>
+    <message>
+        <source>Level %1 of the kept game is not there any more.</source>
+        <translation>El nivel %1 de la partida guardada ya no existe.</translation>
+    </message>
+    <message>
+        <source>Level %1 of the kept game has been changed since.</source>
+        <translation>El nivel %1 de la partida guardada ha cambiado desde entonces.</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageDialog</name>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>System (%1)</source>
+        <translation>Sistema (%1)</translation>
+    </message>
+    <message>
+        <source>The game speaks the language chosen here when it is started again.</source>
+        <translation>El idioma elegido aquí se aplicará la próxima vez que inicies el juego.</translation>
+    </message>
+</context>
+<context>
+    <name>LevelCheck</name>
+    <message>
+        <source>Cannot be played: the bonus lies outside -32768 to 32767</source>
+        <translation>No se puede jugar: el bonus está fuera del intervalo de -32768 a 32767</translation>
+    </message>
+    <message>
+        <source>Cannot be played: the turtle period lies outside -32768 to 32767</source>
+        <translation>No se puede jugar: el intervalo de las tortugas está fuera del intervalo de -32768 a 32767</translation>
+    </message>
+    <message>
+        <source>Cannot be played: the dog period lies outside -32768 to 32767</source>
+        <translation>No se puede jugar: el intervalo de los perros está fuera del intervalo de -32768 a 32767</translation>
+    </message>
+    <message>
+        <source>Cannot be passed: too few turtles can reach water</source>
+        <translation>Imposible de superar: muy pocas tortugas pueden llegar al agua</translation>
+    </message>
+    <message>
+        <source>Too hard for the computer player</source>
+        <translation>Demasiado difícil para el jugador automático</translation>
+    </message>
+    <message>
+        <source>Plays itself</source>
+        <translation>Se juega solo</translation>
+    </message>
+    <message>
+        <source>Fair</source>
+        <translation>Justo</translation>
+    </message>
+</context>
+<context>
+    <name>LevelDialogs</name>
+    <message>
+        <source>Save Level</source>
+        <translation>Guardar nivel</translation>
+    </message>
+    <message>
+        <source>%1 is the table of high scores, not a level: a level is never saved over it. Choose another name.</source>
+        <translation>%1 es la tabla de récords, no un nivel: nunca se guarda un nivel encima. Elige otro nombre.</translation>
+    </message>
+    <message>
+        <source>Music File</source>
+        <translation>Archivo de música</translation>
+    </message>
+    <message>
+        <source>Open Level</source>
+        <translation>Abrir nivel</translation>
+    </message>
+    <message>
+        <source>Level files (*.txt)</source>
+        <translation>Archivos de nivel (*.txt)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>The level file %1 could not be opened. The board and the settings are as they were.</source>
+        <translation>No se pudo abrir el archivo de nivel %1. El tablero y los ajustes siguen como estaban.</translation>
+    </message>
+    <message>
+        <source>The level file %1 stops early: it could not be read at line %2. What came before that line was opened; the rest of the board and the settings are as they were.</source>
+        <translation>El archivo de nivel %1 termina antes de tiempo: no se pudo leer la línea %2. Se abrió lo anterior a esa línea; el resto del tablero y los ajustes siguen como estaban.</translation>
+    </message>
+    <message>
+        <source>The level could not be saved as %1. Nothing was written: a file that was there is as it was.</source>
+        <translation>No se pudo guardar el nivel como %1. No se escribió nada: un archivo que ya existía sigue intacto.</translation>
+    </message>
+</context>
+<context>
+    <name>LevelDocument</name>
+    <message>
+        <source>Open Level</source>
+        <translation>Abrir nivel</translation>
+    </message>
+</context>
+<context>
+    <name>LevelSet</name>
+    <message>
+        <source>The folder %1 is not there.</source>
+        <translation>La carpeta %1 no existe.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be read.</source>
+        <translation>No se puede leer la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>The folder %1 holds no level1.txt, so it is no level set: a set is a folder of level1.txt, level2.txt and so on.</source>
+        <translation>La carpeta %1 no contiene level1.txt, así que no es una colección de niveles: una colección es una carpeta con level1.txt, level2.txt, etc.</translation>
+    </message>
+    <message>
+        <source>Pondrake Levels</source>
+        <translation>Niveles de Pondrake</translation>
+    </message>
+    <message>
+        <source>My Levels</source>
+        <translation>Mis niveles</translation>
+    </message>
+</context>
+<context>
+    <name>LevelSetDialog</name>
+    <message>
+        <source>Level Set</source>
+        <translation>Colección de niveles</translation>
+    </message>
+    <message>
+        <source>Other &amp;Folder...</source>
+        <translation>Otra &amp;carpeta...</translation>
+    </message>
+    <message>
+        <source>1 level</source>
+        <translation>1 nivel</translation>
+    </message>
+    <message>
+        <source>%1 levels</source>
+        <translation>%1 niveles</translation>
+    </message>
+    <message>
+        <source>Other Folder</source>
+        <translation>Otra carpeta</translation>
+    </message>
+    <message>
+        <source>Level Sets</source>
+        <translation>Colecciones de niveles</translation>
+    </message>
+    <message>
+        <source>The level sets to play: the shipped one, your own and others</source>
+        <translation>Las colecciones de niveles para jugar: la incluida, la tuya y otras</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>&amp;Exportar...</translation>
+    </message>
+</context>
+<context>
+    <name>Look</name>
+    <message>
+        <source>Score</source>
+        <translation>Puntos</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Nivel</translation>
+    </message>
+    <message>
+        <source>Bonus</source>
+        <translation>Bonus</translation>
+    </message>
+    <message>
+        <source>Turtles Saved</source>
+        <translation>Tortugas salvadas</translation>
+    </message>
+    <message>
+        <source>Turtles Lost</source>
+        <translation>Tortugas perdidas</translation>
+    </message>
+    <message>
+        <source>GO!</source>
+        <translation>¡YA!</translation>
+    </message>
+    <message>
+        <source>Bonus seconds</source>
+        <translation>Segundos de bonus</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingPlayer</name>
+    <message>
+        <source>Level %1 passed: %2 saved, %3 lost</source>
+        <translation>Nivel %1 superado: %2 salvadas, %3 perdidas</translation>
+    </message>
+    <message>
+        <source>Level %1 failed: %2 saved, %3 lost</source>
+        <translation>Nivel %1 no superado: %2 salvadas, %3 perdidas</translation>
+    </message>
+    <message>
+        <source>Game over: %1 points</source>
+        <translation>Fin de la partida: %1 puntos</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingSave</name>
+    <message>
+        <source>Save Replay</source>
+        <translation>Guardar repetición</translation>
+    </message>
+    <message>
+        <source>This game cannot be saved with its levels: %1.</source>
+        <translation>No se puede guardar esta partida con sus niveles: %1.</translation>
+    </message>
+    <message>
+        <source>Replays (*.replay)</source>
+        <translation>Repeticiones (*.replay)</translation>
+    </message>
+    <message>
+        <source>The replay could not be written to %1.</source>
+        <translation>No se pudo escribir la repetición en %1.</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingWindow</name>
+    <message>
+        <source>Replay</source>
+        <translation>Repetición</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Reproducir</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Paso</translation>
+    </message>
+    <message>
+        <source>One tick (period key)</source>
+        <translation>Un paso (tecla del punto)</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>There is no game to watch yet.</source>
+        <translation>Todavía no hay ninguna partida que ver.</translation>
+    </message>
+    <message>
+        <source>This game cannot be watched: %1 (line %2).</source>
+        <translation>No se puede ver esta partida: %1 (línea %2).</translation>
+    </message>
+    <message>
+        <source>This game cannot be watched: %1.</source>
+        <translation>No se puede ver esta partida: %1.</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>The game went another way here: %1</source>
+        <translation>Aquí la partida fue por otro camino: %1</translation>
+    </message>
+    <message>
+        <source>Countdown</source>
+        <translation>Cuenta atrás</translation>
+    </message>
+    <message>
+        <source>What happened</source>
+        <translation>Qué pasó</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tiempo</translation>
+    </message>
+    <message>
+        <source>Plays the game or holds it (Space)</source>
+        <translation>Reproduce la partida o la detiene (Espacio)</translation>
+    </message>
+    <message>
+        <source>Speed %1x</source>
+        <translation>Velocidad %1x</translation>
+    </message>
+    <message>
+        <source>Goes back to the start of the game</source>
+        <translation>Vuelve al inicio de la partida</translation>
+    </message>
+    <message>
+        <source>Game time</source>
+        <translation>Tiempo de juego</translation>
+    </message>
+    <message>
+        <source>Moves to a moment of the game</source>
+        <translation>Salta a un momento de la partida</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Guardar como...</translation>
+    </message>
+</context>
+<context>
+    <name>ReplayFile</name>
+    <message>
+        <source>this event takes nothing after its word</source>
+        <translation>este evento no lleva nada tras su palabra</translation>
+    </message>
+    <message>
+        <source>a timer is countdown, bonus, turtle or dog</source>
+        <translation>un temporizador es countdown, bonus, turtle o dog</translation>
+    </message>
+    <message>
+        <source>a board position is two hexadecimal floating-point numbers</source>
+        <translation>una posición del tablero son dos números en coma flotante hexadecimales</translation>
+    </message>
+    <message>
+        <source>an answer is yes or no</source>
+        <translation>una respuesta es yes o no</translation>
+    </message>
+    <message>
+        <source>a level&apos;s end is its number, passed or failed, saved, lost and the score</source>
+        <translation>el final de un nivel es su número, passed o failed, salvadas, perdidas y la puntuación</translation>
+    </message>
+    <message>
+        <source>the game&apos;s end is its final score</source>
+        <translation>el final de la partida es su puntuación final</translation>
+    </message>
+    <message>
+        <source>unknown arguments</source>
+        <translation>argumentos desconocidos</translation>
+    </message>
+    <message>
+        <source>unknown event</source>
+        <translation>evento desconocido</translation>
+    </message>
+    <message>
+        <source>the file ends before the game&apos;s final score: it is cut short</source>
+        <translation>el archivo termina antes de la puntuación final de la partida: está cortado</translation>
+    </message>
+    <message>
+        <source>this is no replay file</source>
+        <translation>esto no es un archivo de repetición</translation>
+    </message>
+    <message>
+        <source>the replay&apos;s version is no number</source>
+        <translation>la versión de la repetición no es un número</translation>
+    </message>
+    <message>
+        <source>this replay was made by a newer version of the game</source>
+        <translation>esta repetición la hizo una versión más reciente del juego</translation>
+    </message>
+    <message>
+        <source>a line of the replay&apos;s header holds a control character</source>
+        <translation>una línea de la cabecera de la repetición contiene un carácter de control</translation>
+    </message>
+    <message>
+        <source>a line of the replay&apos;s header is not UTF-8 text</source>
+        <translation>una línea de la cabecera de la repetición no es texto UTF-8</translation>
+    </message>
+    <message>
+        <source>the seed is a whole number</source>
+        <translation>la semilla es un número entero</translation>
+    </message>
+    <message>
+        <source>unknown line in the replay&apos;s header</source>
+        <translation>línea desconocida en la cabecera de la repetición</translation>
+    </message>
+    <message>
+        <source>the replay has no seed</source>
+        <translation>la repetición no tiene semilla</translation>
+    </message>
+    <message>
+        <source>a game&apos;s start is its level, score, saved, lost and fresh or replay</source>
+        <translation>el inicio de una partida es su nivel, puntuación, salvadas, perdidas y fresh o replay</translation>
+    </message>
+    <message>
+        <source>a level is its number, the SHA-256 of its file and the file&apos;s name</source>
+        <translation>un nivel es su número, el SHA-256 de su archivo y el nombre del archivo</translation>
+    </message>
+    <message>
+        <source>level %1 is named twice</source>
+        <translation>el nivel %1 aparece dos veces</translation>
+    </message>
+    <message>
+        <source>the line is too long</source>
+        <translation>la línea es demasiado larga</translation>
+    </message>
+    <message>
+        <source>the replay holds more events than a game can</source>
+        <translation>la repetición contiene más eventos de los que puede tener una partida</translation>
+    </message>
+    <message>
+        <source>events follow the game&apos;s end</source>
+        <translation>hay eventos tras el final de la partida</translation>
+    </message>
+    <message>
+        <source>an event is its time in milliseconds and its word</source>
+        <translation>un evento es su tiempo en milisegundos y su palabra</translation>
+    </message>
+    <message>
+        <source>the time goes back</source>
+        <translation>el tiempo retrocede</translation>
+    </message>
+    <message>
+        <source>a replay holds one game: New Game comes first and only once</source>
+        <translation>una repetición contiene una partida: Nueva partida va primero y solo una vez</translation>
+    </message>
+    <message>
+        <source>the game must start with New Game</source>
+        <translation>la partida debe empezar con Nueva partida</translation>
+    </message>
+    <message>
+        <source>a game with a start in its header begins with continue</source>
+        <translation>una partida con inicio en su cabecera empieza con continue</translation>
+    </message>
+    <message>
+        <source>a game continued needs its start in the header</source>
+        <translation>una partida continuada necesita su inicio en la cabecera</translation>
+    </message>
+    <message>
+        <source>the replay cannot be read</source>
+        <translation>no se puede leer la repetición</translation>
+    </message>
+    <message>
+        <source>the replay is larger than any game makes</source>
+        <translation>la repetición es mayor que cualquier partida</translation>
+    </message>
+    <message>
+        <source>a later sitting is its seed, then the level, score, saved, lost and fresh or replay it went on from</source>
+        <translation>una sesión posterior es su semilla, luego el nivel, la puntuación, salvadas, perdidas y fresh o replay desde donde siguió</translation>
+    </message>
+    <message>
+        <source>the replay names its set but carries none of its levels</source>
+        <translation>la repetición nombra su colección pero no contiene ninguno de sus niveles</translation>
+    </message>
+    <message>
+        <source>the set&apos;s levels follow its name and come before the levels played</source>
+        <translation>los niveles de la colección siguen a su nombre y van antes de los niveles jugados</translation>
+    </message>
+    <message>
+        <source>level %1 is not the level %1 that the replay carries</source>
+        <translation>el nivel %1 no es el nivel %1 que contiene la repetición</translation>
+    </message>
+</context>
+<context>
+    <name>SetExport</name>
+    <message>
+        <source>Export Level Set</source>
+        <translation>Exportar colección de niveles</translation>
+    </message>
+    <message>
+        <source>The set cannot be exported: %1.</source>
+        <translation>No se puede exportar la colección: %1.</translation>
+    </message>
+    <message>
+        <source>Level sets (*.pondrake)</source>
+        <translation>Colecciones de niveles (*.pondrake)</translation>
+    </message>
+    <message>
+        <source>The set could not be written to %1.</source>
+        <translation>No se pudo escribir la colección en %1.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsPanel</name>
+    <message>
+        <source>Test Level</source>
+        <translation>Probar nivel</translation>
+    </message>
+    <message>
+        <source>Selected Item</source>
+        <translation>Selección</translation>
+    </message>
+    <message>
+        <source>Music File:</source>
+        <translation>Música:</translation>
+    </message>
+    <message>
+        <source>Bonus:</source>
+        <translation>Bonus:</translation>
+    </message>
+    <message>
+        <source>Turtle/Foot Speed</source>
+        <translation>Velocidad tortuga/pie</translation>
+    </message>
+    <message>
+        <source>Dog/Alien Speed</source>
+        <translation>Velocidad perro/alienígena</translation>
+    </message>
+    <message>
+        <source>Level Settings</source>
+        <translation>Ajustes del nivel</translation>
+    </message>
+    <message>
+        <source>Plays the level on the board; End Test brings back the board as it was</source>
+        <translation>Juega el nivel en el tablero; Terminar prueba devuelve el tablero a como estaba</translation>
+    </message>
+    <message>
+        <source>Music File</source>
+        <translation>Archivo de música</translation>
+    </message>
+    <message>
+        <source>The music played during the level: a file in the audio folder</source>
+        <translation>La música que suena durante el nivel: un archivo de la carpeta audio</translation>
+    </message>
+    <message>
+        <source>Choose Music File</source>
+        <translation>Elegir archivo de música</translation>
+    </message>
+    <message>
+        <source>Opens a file dialog to choose the level&apos;s music</source>
+        <translation>Abre un diálogo de archivos para elegir la música del nivel</translation>
+    </message>
+    <message>
+        <source>Enter sets the slider to the number typed</source>
+        <translation>Intro ajusta el deslizador al número escrito</translation>
+    </message>
+    <message>
+        <source>Bonus</source>
+        <translation>Bonus</translation>
+    </message>
+    <message>
+        <source>Bonus seconds at the level&apos;s start, from 10 to 500</source>
+        <translation>Segundos de bonus al empezar el nivel, de 10 a 500</translation>
+    </message>
+    <message>
+        <source>Bonus seconds</source>
+        <translation>Segundos de bonus</translation>
+    </message>
+    <message>
+        <source>Turtle and Foot Speed</source>
+        <translation>Velocidad de tortugas y pies</translation>
+    </message>
+    <message>
+        <source>Milliseconds between two steps of the turtles and feet, from 50 to 3000</source>
+        <translation>Milisegundos entre dos pasos de las tortugas y los pies, de 50 a 3000</translation>
+    </message>
+    <message>
+        <source>Turtle and Foot milliseconds</source>
+        <translation>Milisegundos de tortugas y pies</translation>
+    </message>
+    <message>
+        <source>Dog and Alien Speed</source>
+        <translation>Velocidad de perros y alienígenas</translation>
+    </message>
+    <message>
+        <source>Milliseconds between two steps of the dogs and aliens, from 50 to 3000</source>
+        <translation>Milisegundos entre dos pasos de los perros y los alienígenas, de 50 a 3000</translation>
+    </message>
+    <message>
+        <source>Dog and Alien milliseconds</source>
+        <translation>Milisegundos de perros y alienígenas</translation>
+    </message>
+</context>
+<context>
+    <name>StatusColumn</name>
+    <message>
+        <source>Score</source>
+        <translation>Puntos</translation>
+    </message>
+    <message>
+        <source>Bonus</source>
+        <translation>Bonus</translation>
+    </message>
+    <message>
+        <source>Turtles Saved</source>
+        <translation>Salvadas</translation>
+    </message>
+    <message>
+        <source>Turtles Lost</source>
+        <translation>Perdidas</translation>
+    </message>
+    <message>
+        <source>Foot Right</source>
+        <translation>Pie hacia la derecha</translation>
+    </message>
+    <message>
+        <source>Foot Left</source>
+        <translation>Pie hacia la izquierda</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation>Agua</translation>
+    </message>
+    <message>
+        <source>Alien</source>
+        <translation>Alienígena</translation>
+    </message>
+    <message>
+        <source>Blank</source>
+        <translation>Vacío</translation>
+    </message>
+    <message>
+        <source>Hole</source>
+        <translation>Agujero</translation>
+    </message>
+    <message>
+        <source>Rocks</source>
+        <translation>Rocas</translation>
+    </message>
+    <message>
+        <source>Dog</source>
+        <translation>Perro</translation>
+    </message>
+    <message>
+        <source>Turtle</source>
+        <translation>Tortuga</translation>
+    </message>
+    <message>
+        <source>Bonus seconds</source>
+        <translation>Segundos de bonus</translation>
+    </message>
+    <message>
+        <source>A click on the board places: %1</source>
+        <translation>Un clic en el tablero coloca: %1</translation>
+    </message>
+</context>
+<context>
+    <name>UnsavedWork</name>
+    <message>
+        <source>Level Editor</source>
+        <translation>Editor de niveles</translation>
+    </message>
+    <message>
+        <source>Save changes to this level?</source>
+        <translation>¿Guardar los cambios de este nivel?</translation>
+    </message>
+</context>
+<context>
+    <name>WorldTable</name>
+    <message>
+        <source>The world table answered with status %1.</source>
+        <translation>La tabla mundial respondió con el estado %1.</translation>
+    </message>
+    <message>
+        <source>Cannot reach the world table at %1</source>
+        <translation>No se puede contactar con la tabla mundial en %1</translation>
+    </message>
+    <message>
+        <source>The world table at %1 sent the game elsewhere; the game does not follow.</source>
+        <translation>La tabla mundial en %1 redirige a otro sitio; el juego no la sigue.</translation>
+    </message>
+    <message>
+        <source>The world table&apos;s answer is too large to read.</source>
+        <translation>La respuesta de la tabla mundial es demasiado grande para leerla.</translation>
+    </message>
+    <message>
+        <source>Saved; will send when the world table answers</source>
+        <translation>Guardada; se enviará cuando la tabla mundial responda</translation>
+    </message>
+    <message>
+        <source>Verified: rank %1 of %2</source>
+        <translation>Verificada: puesto %1 de %2</translation>
+    </message>
+    <message>
+        <source>The world table&apos;s answer is not one the game can read.</source>
+        <translation>El juego no puede leer la respuesta de la tabla mundial.</translation>
+    </message>
+    <message>
+        <source>The game from the world table does not read: %1 (line %2).</source>
+        <translation>La partida de la tabla mundial no se puede leer: %1 (línea %2).</translation>
+    </message>
+    <message>
+        <source>The game from the world table does not carry its levels.</source>
+        <translation>La partida de la tabla mundial no incluye sus niveles.</translation>
+    </message>
+</context>
+<context>
+    <name>WorldTableDialog</name>
+    <message>
+        <source>World Table</source>
+        <translation>Tabla mundial</translation>
+    </message>
+    <message>
+        <source>for example scores.example.org:8080</source>
+        <translation>por ejemplo scores.example.org:8080</translation>
+    </message>
+    <message>
+        <source>Server &amp;address:</source>
+        <translation>&amp;Dirección del servidor:</translation>
+    </message>
+    <message>
+        <source>Server address</source>
+        <translation>Dirección del servidor</translation>
+    </message>
+    <message>
+        <source>The world table&apos;s address; empty for none</source>
+        <translation>La dirección de la tabla mundial; vacía para ninguna</translation>
+    </message>
+    <message>
+        <source>Send my top-ten games</source>
+        <translation>Enviar mis partidas entre las diez mejores</translation>
+    </message>
+    <message>
+        <source>A game that enters your top ten is sent with its replay and the name you entered, nothing else. With no address the game never uses the network.</source>
+        <translation>Una partida que entra entre tus diez mejores se envía con su repetición y el nombre que escribiste, nada más. Sin dirección, el juego nunca usa la red.</translation>
+    </message>
+</context>
+<context>
+    <name>frmEditor</name>
+    <message>
+        <source>End Test</source>
+        <translation>Terminar prueba</translation>
+    </message>
+    <message>
+        <source>Keep Test Board</source>
+        <translation>Conservar el tablero de la prueba</translation>
+    </message>
+    <message>
+        <source>New Level</source>
+        <translation>Nuevo nivel</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Sin título</translation>
+    </message>
+    <message>
+        <source>Level Editor - %1[*]</source>
+        <translation>Editor de niveles – %1[*]</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Open Level</source>
+        <translation>&amp;Abrir nivel</translation>
+    </message>
+    <message>
+        <source>Save Level</source>
+        <translation>Guardar nivel</translation>
+    </message>
+    <message>
+        <source>Check Level</source>
+        <translation>Comprobar nivel</translation>
+    </message>
+    <message>
+        <source>Play This Set</source>
+        <translation>Jugar esta colección</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edición</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>Music Auto Play</source>
+        <translation>Música automática</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>Instructions</source>
+        <translation>Instrucciones</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>A click places the selected item on a square; during a test the keys steer as in the game</source>
+        <translation>Un clic coloca la selección en una casilla; durante una prueba las teclas dirigen como en el juego</translation>
+    </message>
+    <message>
+        <source>Export Set...</source>
+        <translation>Exportar colección...</translation>
+    </message>
+</context>
+<context>
+    <name>frmGameOver</name>
+    <message>
+        <source>Game Over</source>
+        <translation>Fin de la partida</translation>
+    </message>
+    <message>
+        <source>Game Over!</source>
+        <translation>¡Fin de la partida!</translation>
+    </message>
+    <message>
+        <source>Your Score:</source>
+        <translation>Tus puntos:</translation>
+    </message>
+    <message>
+        <source>New High Score!</source>
+        <translation>¡Nuevo récord!</translation>
+    </message>
+    <message>
+        <source>Write your name:</source>
+        <translation>Escribe tu nombre:</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Enviar</translation>
+    </message>
+    <message>
+        <source>OR type your name:</source>
+        <translation>O teclea tu nombre:</translation>
+    </message>
+    <message>
+        <source>Alas, you did not score in the top ten.</source>
+        <translation>Lástima, no entras en los diez mejores.</translation>
+    </message>
+    <message>
+        <source>Bummer</source>
+        <translation>Qué pena</translation>
+    </message>
+    <message>
+        <source>Your score could not be saved in %1.</source>
+        <translation>No se pudo guardar tu puntuación en %1.</translation>
+    </message>
+    <message>
+        <source>Your Score</source>
+        <translation>Tus puntos</translation>
+    </message>
+    <message>
+        <source>New High Score</source>
+        <translation>Nuevo récord</translation>
+    </message>
+    <message>
+        <source>Handwritten name</source>
+        <translation>Nombre manuscrito</translation>
+    </message>
+    <message>
+        <source>Write your name here with a pen or the mouse</source>
+        <translation>Escribe aquí tu nombre con un lápiz o el ratón</translation>
+    </message>
+    <message>
+        <source>Wipes out the handwritten name</source>
+        <translation>Borra el nombre manuscrito</translation>
+    </message>
+    <message>
+        <source>Submit handwritten name</source>
+        <translation>Enviar el nombre manuscrito</translation>
+    </message>
+    <message>
+        <source>Typed name</source>
+        <translation>Nombre tecleado</translation>
+    </message>
+    <message>
+        <source>Submit typed name</source>
+        <translation>Enviar el nombre tecleado</translation>
+    </message>
+    <message>
+        <source>Not in the top ten</source>
+        <translation>No entra en los diez mejores</translation>
+    </message>
+</context>
+<context>
+    <name>frmLevel</name>
+    <message>
+        <source>Level %1 Over!</source>
+        <translation>¡Nivel %1 terminado!</translation>
+    </message>
+    <message>
+        <source>Turtles saved this level:</source>
+        <translation>Tortugas salvadas:</translation>
+    </message>
+    <message>
+        <source>Turtles lost this level:</source>
+        <translation>Tortugas perdidas:</translation>
+    </message>
+    <message>
+        <source>Replay Level - You must save at least half of the turtles to advance.</source>
+        <translation>Repite el nivel: salva al menos la mitad de las tortugas para avanzar.</translation>
+    </message>
+    <message>
+        <source>Level Over</source>
+        <translation>Nivel terminado</translation>
+    </message>
+    <message>
+        <source>Turtles saved this level</source>
+        <translation>Tortugas salvadas en este nivel</translation>
+    </message>
+    <message>
+        <source>Turtles lost this level</source>
+        <translation>Tortugas perdidas en este nivel</translation>
+    </message>
+</context>
+<context>
+    <name>frmPondrake</name>
+    <message>
+        <source>Abort Game</source>
+        <translation>Abandonar</translation>
+    </message>
+    <message>
+        <source>Replay Level</source>
+        <translation>Repetir nivel</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Juego</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Nueva partida</translation>
+    </message>
+    <message>
+        <source>&amp;Continue Game</source>
+        <translation>&amp;Continuar partida</translation>
+    </message>
+    <message>
+        <source>Level &amp;Set...</source>
+        <translation>C&amp;olección de niveles...</translation>
+    </message>
+    <message>
+        <source>&amp;Language...</source>
+        <translation>&amp;Idioma...</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pausa</translation>
+    </message>
+    <message>
+        <source>&amp;High Scores</source>
+        <translation>&amp;Mejores puntuaciones</translation>
+    </message>
+    <message>
+        <source>&amp;Watch Last Game</source>
+        <translation>&amp;Ver la última partida</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>Music Auto-Play</source>
+        <translation>Música automática</translation>
+    </message>
+    <message>
+        <source>&amp;Level Editor</source>
+        <translation>&amp;Editor de niveles</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>Instructions</source>
+        <translation>Instrucciones</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Abort Pondrake</source>
+        <translation>Abandonar Pondrake</translation>
+    </message>
+    <message>
+        <source>Abort current game?</source>
+        <translation>¿Abandonar la partida en curso?</translation>
+    </message>
+    <message>
+        <source>Level Editor</source>
+        <translation>Editor de niveles</translation>
+    </message>
+    <message>
+        <source>This will abort your current game.  Continue?</source>
+        <translation>Esto abandonará tu partida en curso. ¿Continuar?</translation>
+    </message>
+    <message>
+        <source>Fast Forward</source>
+        <translation>Avance rápido</translation>
+    </message>
+    <message>
+        <source>&amp;Abort Game</source>
+        <translation>&amp;Abandonar partida</translation>
+    </message>
+    <message>
+        <source>&amp;Replay Level</source>
+        <translation>&amp;Repetir nivel</translation>
+    </message>
+    <message>
+        <source>No game was left unfinished.</source>
+        <translation>No quedó ninguna partida sin terminar.</translation>
+    </message>
+    <message>
+        <source>Go on with the game left unfinished</source>
+        <translation>Seguir con la partida sin terminar</translation>
+    </message>
+    <message>
+        <source>Play This Set</source>
+        <translation>Jugar esta colección</translation>
+    </message>
+    <message>
+        <source>Countdown</source>
+        <translation>Cuenta atrás</translation>
+    </message>
+    <message>
+        <source>The game runs at twice its speed</source>
+        <translation>El juego va al doble de velocidad</translation>
+    </message>
+    <message>
+        <source>&amp;Import Level Set...</source>
+        <translation>Impor&amp;tar colección de niveles...</translation>
+    </message>
+    <message>
+        <source>World &amp;Table...</source>
+        <translation>Ta&amp;bla mundial...</translation>
+    </message>
+    <message>
+        <source>W&amp;orld Top Ten</source>
+        <translation>Top &amp;diez mundial</translation>
+    </message>
+    <message>
+        <source>World Table</source>
+        <translation>Tabla mundial</translation>
+    </message>
+    <message>
+        <source>Your game is in the top ten. Send it to the world table at %1? Only its replay and the name you entered are sent; Game &gt; World Table... changes this later.</source>
+        <translation>Tu partida está entre las diez mejores. ¿Enviarla a la tabla mundial en %1? Solo se envían su repetición y el nombre que escribiste; Juego &gt; Tabla mundial... lo cambia más tarde.</translation>
+    </message>
+    <message>
+        <source>The game cannot be sent: %1.</source>
+        <translation>La partida no se puede enviar: %1.</translation>
+    </message>
+    <message>
+        <source>The levels of this set cannot be read, so the game cannot be sent.</source>
+        <translation>Los niveles de esta colección no se pueden leer, así que la partida no se puede enviar.</translation>
+    </message>
+    <message>
+        <source>The game could not be kept for the world table.</source>
+        <translation>La partida no se pudo guardar para la tabla mundial.</translation>
+    </message>
+    <message>
+        <source>Sending...</source>
+        <translation>Enviando...</translation>
+    </message>
+</context>
+<context>
+    <name>frmTopTen</name>
+    <message>
+        <source>Top Ten Scores</source>
+        <translation>Los diez mejores</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Double-click to watch this game</source>
+        <translation>Haz doble clic para ver esta partida</translation>
+    </message>
+    <message>
+        <source>Place %1</source>
+        <translation>Puesto %1</translation>
+    </message>
+    <message>
+        <source>Score in place %1</source>
+        <translation>Puntos en el puesto %1</translation>
+    </message>
+    <message>
+        <source>Name in place %1</source>
+        <translation>Nombre en el puesto %1</translation>
+    </message>
+    <message>
+        <source>Handwritten name in place %1</source>
+        <translation>Nombre manuscrito en el puesto %1</translation>
+    </message>
+    <message>
+        <source>World table</source>
+        <translation>Tabla mundial</translation>
+    </message>
+</context>
+<context>
+    <name>frmWorldTopTen</name>
+    <message>
+        <source>World Top Ten</source>
+        <translation>Top diez mundial</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Puesto</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Puntos</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Enter or a double-click watches the game of a row</source>
+        <translation>Intro o un doble clic muestra la partida de una fila</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>No world table is set up: enter its address under Game &gt; World Table..., as the README&apos;s section &quot;The world table&quot; describes.</source>
+        <translation>No hay tabla mundial configurada: escribe su dirección en Juego &gt; Tabla mundial..., como describe la sección &quot;The world table&quot; del README.</translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation>Cargando...</translation>
+    </message>
+    <message>
+        <source>Place %1</source>
+        <translation>Puesto %1</translation>
+    </message>
+    <message>
+        <source>Score %1</source>
+        <translation>Puntos %1</translation>
+    </message>
+    <message>
+        <source>Handwritten name</source>
+        <translation>Nombre manuscrito</translation>
+    </message>
+    <message>
+        <source>Name %1</source>
+        <translation>Nombre %1</translation>
+    </message>
+    <message>
+        <source>Handwritten name in place %1</source>
+        <translation>Nombre manuscrito en el puesto %1</translation>
+    </message>
+    <message>
+        <source>No game of this set is on the world table yet.</source>
+        <translation>Aún no hay ninguna partida de esta colección en la tabla mundial.</translation>
+    </message>
+    <message>
+        <source>Games of this set on the world table: %1. Enter or a double-click watches a game.</source>
+        <translation>Partidas de esta colección en la tabla mundial: %1. Intro o un doble clic muestra una partida.</translation>
+    </message>
+</context>
+</TS>

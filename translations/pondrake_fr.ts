@@ -1,0 +1,1462 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>AudioMenu</name>
+    <message>
+        <source>&amp;Audio</source>
+        <translation>&amp;Audio</translation>
+    </message>
+    <message>
+        <source>Music Stop</source>
+        <translation>Arrêter la musique</translation>
+    </message>
+    <message>
+        <source>Sound Effects</source>
+        <translation>Effets sonores</translation>
+    </message>
+</context>
+<context>
+    <name>BoardAccessible</name>
+    <message>
+        <source>Board</source>
+        <translation>Plateau</translation>
+    </message>
+    <message>
+        <source>20 rows of 20 squares. The arrow keys move the cursor, Tab jumps to the next turtle or dog, Space picks it up and an arrow then sends it that way.</source>
+        <translation>20 rangées de 20 cases. Les flèches déplacent le curseur, Tab passe à la tortue ou au chien suivant, Espace le prend et une flèche l’envoie ensuite dans cette direction.</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Colonne %1</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Rangée %1</translation>
+    </message>
+</context>
+<context>
+    <name>BoardPicture</name>
+    <message>
+        <source>Paused</source>
+        <translation>En pause</translation>
+    </message>
+</context>
+<context>
+    <name>CellNames</name>
+    <message>
+        <source>Nothing</source>
+        <translation>Rien</translation>
+    </message>
+    <message>
+        <source>Blank</source>
+        <translation>Vide</translation>
+    </message>
+    <message>
+        <source>Rocks</source>
+        <translation>Rochers</translation>
+    </message>
+    <message>
+        <source>Hole</source>
+        <translation>Trou</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation>Eau</translation>
+    </message>
+    <message>
+        <source>Turtle heading west</source>
+        <translation>Tortue vers l’ouest</translation>
+    </message>
+    <message>
+        <source>Turtle heading north</source>
+        <translation>Tortue vers le nord</translation>
+    </message>
+    <message>
+        <source>Turtle heading east</source>
+        <translation>Tortue vers l’est</translation>
+    </message>
+    <message>
+        <source>Turtle heading south</source>
+        <translation>Tortue vers le sud</translation>
+    </message>
+    <message>
+        <source>Dog walking west</source>
+        <translation>Chien marchant vers l’ouest</translation>
+    </message>
+    <message>
+        <source>Dog walking north</source>
+        <translation>Chien marchant vers le nord</translation>
+    </message>
+    <message>
+        <source>Dog walking east</source>
+        <translation>Chien marchant vers l’est</translation>
+    </message>
+    <message>
+        <source>Dog walking south</source>
+        <translation>Chien marchant vers le sud</translation>
+    </message>
+    <message>
+        <source>Dog sitting</source>
+        <translation>Chien assis</translation>
+    </message>
+    <message>
+        <source>Alien</source>
+        <translation>Alien</translation>
+    </message>
+    <message>
+        <source>Foot heading west</source>
+        <translation>Pied vers l’ouest</translation>
+    </message>
+    <message>
+        <source>Foot heading east</source>
+        <translation>Pied vers l’est</translation>
+    </message>
+    <message>
+        <source>Turtle</source>
+        <translation>Tortue</translation>
+    </message>
+    <message>
+        <source>Unknown tile</source>
+        <translation>Case inconnue</translation>
+    </message>
+    <message>
+        <source>%1, picked up, row %2, column %3</source>
+        <translation>%1, pris, rangée %2, colonne %3</translation>
+    </message>
+    <message>
+        <source>%1, row %2, column %3</source>
+        <translation>%1, rangée %2, colonne %3</translation>
+    </message>
+</context>
+<context>
+    <name>CheckCommand</name>
+    <message>
+        <source>Checking the level: the computer player and nobody at the board, %1 runs each</source>
+        <translation>Vérification du niveau&#xa0;: %1 parties avec le joueur ordinateur et autant sans personne aux commandes</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Check Level</source>
+        <translation>Vérifier le niveau</translation>
+    </message>
+</context>
+<context>
+    <name>CheckLevelWindow</name>
+    <message>
+        <source>passes %1 of %2 runs (%3%)</source>
+        <translation>réussit %1 parties sur %2 (%3&#xa0;%)</translation>
+    </message>
+    <message>
+        <source>Check Level</source>
+        <translation>Vérifier le niveau</translation>
+    </message>
+    <message>
+        <source>%1, median score %2, median time %3 s</source>
+        <translation>%1, score médian %2, temps médian %3&#xa0;s</translation>
+    </message>
+    <message>
+        <source>no turtle saved</source>
+        <translation>aucune tortue sauvée</translation>
+    </message>
+    <message>
+        <source>%1 commands per saved turtle: about as hard as level %2</source>
+        <translation>%1 commandes par tortue sauvée&#xa0;: à peu près aussi difficile que le niveau %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>Turtles with a way to water:</source>
+        <translation>Tortues ayant un chemin vers l’eau&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Computer player:</source>
+        <translation>Joueur ordinateur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Difficulty:</source>
+        <translation>Difficulté&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Nobody at the board:</source>
+        <translation>Personne aux commandes&#xa0;:</translation>
+    </message>
+    <message>
+        <source>%1 of %2 runs went ten simulated minutes without the level ending</source>
+        <translation>Sur %2 parties, %1 ont duré dix minutes simulées sans que le niveau se termine</translation>
+    </message>
+    <message>
+        <source>Watch</source>
+        <translation>Regarder</translation>
+    </message>
+    <message>
+        <source>Computer player</source>
+        <translation>Joueur ordinateur</translation>
+    </message>
+    <message>
+        <source>Difficulty</source>
+        <translation>Difficulté</translation>
+    </message>
+    <message>
+        <source>Nobody at the board</source>
+        <translation>Personne aux commandes</translation>
+    </message>
+    <message>
+        <source>Turtles with a way to water</source>
+        <translation>Tortues ayant un chemin vers l’eau</translation>
+    </message>
+</context>
+<context>
+    <name>EditHistory</name>
+    <message>
+        <source>Place %1</source>
+        <translation>Placer %1</translation>
+    </message>
+    <message>
+        <source>Music File</source>
+        <translation>Fichier musical</translation>
+    </message>
+    <message>
+        <source>Bonus</source>
+        <translation>Bonus</translation>
+    </message>
+    <message>
+        <source>Turtle/Foot Speed</source>
+        <translation>Vitesse tortues/pieds</translation>
+    </message>
+    <message>
+        <source>Dog/Alien Speed</source>
+        <translation>Vitesse chiens/aliens</translation>
+    </message>
+    <message>
+        <source>Change %1</source>
+        <translation>Modifier %1</translation>
+    </message>
+</context>
+<context>
+    <name>FileCommands</name>
+    <message>
+        <source>Play This Set</source>
+        <translation>Jouer cette série</translation>
+    </message>
+    <message>
+        <source>Open or save a level first: the set played is the folder of that file.</source>
+        <translation>Ouvrez ou enregistrez d’abord un niveau&#xa0;: la série jouée est le dossier de ce fichier.</translation>
+    </message>
+    <message>
+        <source>Export Set</source>
+        <translation>Exporter la série</translation>
+    </message>
+    <message>
+        <source>Open or save a level first: the set exported is the folder of that file.</source>
+        <translation>Ouvrez ou enregistrez d’abord un niveau : la série exportée est le dossier de ce fichier.</translation>
+    </message>
+</context>
+<context>
+    <name>FileOpener</name>
+    <message>
+        <source>%1 is neither a level set (.pondrake) nor a replay (.replay).</source>
+        <translation>%1 n’est ni une série de niveaux (.pondrake) ni une rediffusion (.replay).</translation>
+    </message>
+    <message>
+        <source>Import Level Set</source>
+        <translation>Importer une série de niveaux</translation>
+    </message>
+    <message>
+        <source>Level sets (*.pondrake)</source>
+        <translation>Séries de niveaux (*.pondrake)</translation>
+    </message>
+    <message>
+        <source> (line %1)</source>
+        <translation> (ligne %1)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be imported: %2%3.</source>
+        <translation>Impossible d’importer %1 : %2%3.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Pondrake Help</source>
+        <translation>Aide de Pondrake</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Précédent</translation>
+    </message>
+    <message>
+        <source>No help here</source>
+        <translation>Aide introuvable</translation>
+    </message>
+    <message>
+        <source>The help page %1 is missing from the program&apos;s folder. Installing the game again brings it back.</source>
+        <translation>La page d’aide %1 est absente du dossier du programme. Réinstallez le jeu pour la retrouver.</translation>
+    </message>
+    <message>
+        <source>Help page</source>
+        <translation>Page d’aide</translation>
+    </message>
+</context>
+<context>
+    <name>KeptGame</name>
+    <message>
+        <source>The level set of the kept game, %1, is not there any more.</source>
+        <translation>La série de niveaux de la partie gardée, %1, n’existe plus.</translation>
+    </message>
+    <message>
+        <source>Level %1 of the kept game is not there any more.</source>
+        <translation>Le niveau %1 de la partie gardée n’existe plus.</translation>
+    </message>
+    <message>
+        <source>Level %1 of the kept game has been changed since.</source>
+        <translation>Le niveau %1 de la partie gardée a été modifié depuis.</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageDialog</name>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>System (%1)</source>
+        <translation>Système (%1)</translation>
+    </message>
+    <message>
+        <source>The game speaks the language chosen here when it is started again.</source>
+        <translation>La langue choisie ici s’appliquera au prochain démarrage du jeu.</translation>
+    </message>
+</context>
+<context>
+    <name>LevelCheck</name>
+    <message>
+        <source>Cannot be played: the bonus lies outside -32768 to 32767</source>
+        <translation>Injouable&#xa0;: le bonus est en dehors de -32768 à 32767</translation>
+    </message>
+    <message>
+        <source>Cannot be played: the turtle period lies outside -32768 to 32767</source>
+        <translation>Injouable&#xa0;: la période des tortues est en dehors de -32768 à 32767</translation>
+    </message>
+    <message>
+        <source>Cannot be played: the dog period lies outside -32768 to 32767</source>
+        <translation>Injouable&#xa0;: la période des chiens est en dehors de -32768 à 32767</translation>
+    </message>
+    <message>
+        <source>Cannot be passed: too few turtles can reach water</source>
+        <translation>Impossible à réussir&#xa0;: trop peu de tortues peuvent atteindre l’eau</translation>
+    </message>
+    <message>
+        <source>Too hard for the computer player</source>
+        <translation>Trop difficile pour le joueur ordinateur</translation>
+    </message>
+    <message>
+        <source>Plays itself</source>
+        <translation>Se joue tout seul</translation>
+    </message>
+    <message>
+        <source>Fair</source>
+        <translation>Équitable</translation>
+    </message>
+</context>
+<context>
+    <name>LevelDialogs</name>
+    <message>
+        <source>Save Level</source>
+        <translation>Enregistrer le niveau</translation>
+    </message>
+    <message>
+        <source>%1 is the table of high scores, not a level: a level is never saved over it. Choose another name.</source>
+        <translation>%1 est le tableau des meilleurs scores, pas un niveau&#xa0;: aucun niveau n’est jamais enregistré à sa place. Choisissez un autre nom.</translation>
+    </message>
+    <message>
+        <source>Music File</source>
+        <translation>Fichier musical</translation>
+    </message>
+    <message>
+        <source>Open Level</source>
+        <translation>Ouvrir un niveau</translation>
+    </message>
+    <message>
+        <source>Level files (*.txt)</source>
+        <translation>Fichiers de niveau (*.txt)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>The level file %1 could not be opened. The board and the settings are as they were.</source>
+        <translation>Le fichier de niveau %1 n’a pas pu être ouvert. Le plateau et les réglages n’ont pas changé.</translation>
+    </message>
+    <message>
+        <source>The level file %1 stops early: it could not be read at line %2. What came before that line was opened; the rest of the board and the settings are as they were.</source>
+        <translation>Le fichier de niveau %1 s’arrête trop tôt&#xa0;: la ligne %2 n’a pas pu être lue. Ce qui la précède a été ouvert&#xa0;; le reste du plateau et les réglages n’ont pas changé.</translation>
+    </message>
+    <message>
+        <source>The level could not be saved as %1. Nothing was written: a file that was there is as it was.</source>
+        <translation>Le niveau n’a pas pu être enregistré sous %1. Rien n’a été écrit&#xa0;: un fichier déjà présent est resté intact.</translation>
+    </message>
+</context>
+<context>
+    <name>LevelDocument</name>
+    <message>
+        <source>Open Level</source>
+        <translation>Ouvrir un niveau</translation>
+    </message>
+</context>
+<context>
+    <name>LevelSet</name>
+    <message>
+        <source>The folder %1 is not there.</source>
+        <translation>Le dossier %1 n’existe pas.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be read.</source>
+        <translation>Le dossier %1 est illisible.</translation>
+    </message>
+    <message>
+        <source>The folder %1 holds no level1.txt, so it is no level set: a set is a folder of level1.txt, level2.txt and so on.</source>
+        <translation>Le dossier %1 ne contient pas de level1.txt, ce n’est donc pas une série de niveaux : une série est un dossier de level1.txt, level2.txt, etc.</translation>
+    </message>
+    <message>
+        <source>Pondrake Levels</source>
+        <translation>Niveaux de Pondrake</translation>
+    </message>
+    <message>
+        <source>My Levels</source>
+        <translation>Mes niveaux</translation>
+    </message>
+</context>
+<context>
+    <name>LevelSetDialog</name>
+    <message>
+        <source>Level Set</source>
+        <translation>Série de niveaux</translation>
+    </message>
+    <message>
+        <source>Other &amp;Folder...</source>
+        <translation>&amp;Autre dossier...</translation>
+    </message>
+    <message>
+        <source>1 level</source>
+        <translation>1 niveau</translation>
+    </message>
+    <message>
+        <source>%1 levels</source>
+        <translation>%1 niveaux</translation>
+    </message>
+    <message>
+        <source>Other Folder</source>
+        <translation>Autre dossier</translation>
+    </message>
+    <message>
+        <source>Level Sets</source>
+        <translation>Séries de niveaux</translation>
+    </message>
+    <message>
+        <source>The level sets to play: the shipped one, your own and others</source>
+        <translation>Les séries de niveaux à jouer : celle fournie avec le jeu, la vôtre et d’autres</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>&amp;Exporter...</translation>
+    </message>
+</context>
+<context>
+    <name>Look</name>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Niveau</translation>
+    </message>
+    <message>
+        <source>Bonus</source>
+        <translation>Bonus</translation>
+    </message>
+    <message>
+        <source>Turtles Saved</source>
+        <translation>Tortues sauvées</translation>
+    </message>
+    <message>
+        <source>Turtles Lost</source>
+        <translation>Tortues perdues</translation>
+    </message>
+    <message>
+        <source>GO!</source>
+        <translation>ALLEZ&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Bonus seconds</source>
+        <translation>Secondes de bonus</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingPlayer</name>
+    <message>
+        <source>Level %1 passed: %2 saved, %3 lost</source>
+        <translation>Niveau %1 réussi : %2 sauvées, %3 perdues</translation>
+    </message>
+    <message>
+        <source>Level %1 failed: %2 saved, %3 lost</source>
+        <translation>Niveau %1 manqué : %2 sauvées, %3 perdues</translation>
+    </message>
+    <message>
+        <source>Game over: %1 points</source>
+        <translation>Partie terminée : %1 points</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingSave</name>
+    <message>
+        <source>Save Replay</source>
+        <translation>Enregistrer la rediffusion</translation>
+    </message>
+    <message>
+        <source>This game cannot be saved with its levels: %1.</source>
+        <translation>Impossible d’enregistrer cette partie avec ses niveaux : %1.</translation>
+    </message>
+    <message>
+        <source>Replays (*.replay)</source>
+        <translation>Rediffusions (*.replay)</translation>
+    </message>
+    <message>
+        <source>The replay could not be written to %1.</source>
+        <translation>La rediffusion n’a pas pu être écrite dans %1.</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingWindow</name>
+    <message>
+        <source>Replay</source>
+        <translation>Rediffusion</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Lecture</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Pas</translation>
+    </message>
+    <message>
+        <source>One tick (period key)</source>
+        <translation>Un temps (touche point)</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>There is no game to watch yet.</source>
+        <translation>Il n’y a pas encore de partie à regarder.</translation>
+    </message>
+    <message>
+        <source>This game cannot be watched: %1 (line %2).</source>
+        <translation>Impossible de regarder cette partie&#xa0;: %1 (ligne %2).</translation>
+    </message>
+    <message>
+        <source>This game cannot be watched: %1.</source>
+        <translation>Impossible de regarder cette partie&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>The game went another way here: %1</source>
+        <translation>Ici, la partie s’est déroulée autrement&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Countdown</source>
+        <translation>Compte à rebours</translation>
+    </message>
+    <message>
+        <source>What happened</source>
+        <translation>Ce qui s’est passé</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Temps</translation>
+    </message>
+    <message>
+        <source>Plays the game or holds it (Space)</source>
+        <translation>Lit la partie ou la suspend (Espace)</translation>
+    </message>
+    <message>
+        <source>Speed %1x</source>
+        <translation>Vitesse %1x</translation>
+    </message>
+    <message>
+        <source>Goes back to the start of the game</source>
+        <translation>Revient au début de la partie</translation>
+    </message>
+    <message>
+        <source>Game time</source>
+        <translation>Temps de jeu</translation>
+    </message>
+    <message>
+        <source>Moves to a moment of the game</source>
+        <translation>Va à un moment de la partie</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Enregistrer sous...</translation>
+    </message>
+</context>
+<context>
+    <name>ReplayFile</name>
+    <message>
+        <source>this event takes nothing after its word</source>
+        <translation>cet événement ne prend rien après son mot</translation>
+    </message>
+    <message>
+        <source>a timer is countdown, bonus, turtle or dog</source>
+        <translation>une minuterie est countdown, bonus, turtle ou dog</translation>
+    </message>
+    <message>
+        <source>a board position is two hexadecimal floating-point numbers</source>
+        <translation>une position sur le plateau est formée de deux nombres à virgule flottante hexadécimaux</translation>
+    </message>
+    <message>
+        <source>an answer is yes or no</source>
+        <translation>une réponse est yes ou no</translation>
+    </message>
+    <message>
+        <source>a level&apos;s end is its number, passed or failed, saved, lost and the score</source>
+        <translation>la fin d’un niveau est son numéro, passed ou failed, sauvées, perdues et le score</translation>
+    </message>
+    <message>
+        <source>the game&apos;s end is its final score</source>
+        <translation>la fin de la partie est son score final</translation>
+    </message>
+    <message>
+        <source>unknown arguments</source>
+        <translation>arguments inconnus</translation>
+    </message>
+    <message>
+        <source>unknown event</source>
+        <translation>événement inconnu</translation>
+    </message>
+    <message>
+        <source>the file ends before the game&apos;s final score: it is cut short</source>
+        <translation>le fichier s’arrête avant le score final de la partie : il est tronqué</translation>
+    </message>
+    <message>
+        <source>this is no replay file</source>
+        <translation>ce n’est pas un fichier de rediffusion</translation>
+    </message>
+    <message>
+        <source>the replay&apos;s version is no number</source>
+        <translation>la version de la rediffusion n’est pas un nombre</translation>
+    </message>
+    <message>
+        <source>this replay was made by a newer version of the game</source>
+        <translation>cette rediffusion a été faite par une version plus récente du jeu</translation>
+    </message>
+    <message>
+        <source>a line of the replay&apos;s header holds a control character</source>
+        <translation>une ligne de l’en-tête de la rediffusion contient un caractère de contrôle</translation>
+    </message>
+    <message>
+        <source>a line of the replay&apos;s header is not UTF-8 text</source>
+        <translation>une ligne de l’en-tête de la rediffusion n’est pas du texte UTF-8</translation>
+    </message>
+    <message>
+        <source>the seed is a whole number</source>
+        <translation>la graine est un nombre entier</translation>
+    </message>
+    <message>
+        <source>unknown line in the replay&apos;s header</source>
+        <translation>ligne inconnue dans l’en-tête de la rediffusion</translation>
+    </message>
+    <message>
+        <source>the replay has no seed</source>
+        <translation>la rediffusion n’a pas de graine</translation>
+    </message>
+    <message>
+        <source>a game&apos;s start is its level, score, saved, lost and fresh or replay</source>
+        <translation>le début d’une partie est son niveau, son score, sauvées, perdues et fresh ou replay</translation>
+    </message>
+    <message>
+        <source>a level is its number, the SHA-256 of its file and the file&apos;s name</source>
+        <translation>un niveau est son numéro, le SHA-256 de son fichier et le nom du fichier</translation>
+    </message>
+    <message>
+        <source>level %1 is named twice</source>
+        <translation>le niveau %1 est nommé deux fois</translation>
+    </message>
+    <message>
+        <source>the line is too long</source>
+        <translation>la ligne est trop longue</translation>
+    </message>
+    <message>
+        <source>the replay holds more events than a game can</source>
+        <translation>la rediffusion contient plus d’événements qu’une partie ne peut en avoir</translation>
+    </message>
+    <message>
+        <source>events follow the game&apos;s end</source>
+        <translation>des événements suivent la fin de la partie</translation>
+    </message>
+    <message>
+        <source>an event is its time in milliseconds and its word</source>
+        <translation>un événement est son temps en millisecondes et son mot</translation>
+    </message>
+    <message>
+        <source>the time goes back</source>
+        <translation>le temps recule</translation>
+    </message>
+    <message>
+        <source>a replay holds one game: New Game comes first and only once</source>
+        <translation>une rediffusion contient une seule partie : Nouvelle partie vient en premier et une seule fois</translation>
+    </message>
+    <message>
+        <source>the game must start with New Game</source>
+        <translation>la partie doit commencer par Nouvelle partie</translation>
+    </message>
+    <message>
+        <source>a game with a start in its header begins with continue</source>
+        <translation>une partie dont l’en-tête a un début commence par continue</translation>
+    </message>
+    <message>
+        <source>a game continued needs its start in the header</source>
+        <translation>une partie reprise a besoin de son début dans l’en-tête</translation>
+    </message>
+    <message>
+        <source>the replay cannot be read</source>
+        <translation>la rediffusion est illisible</translation>
+    </message>
+    <message>
+        <source>the replay is larger than any game makes</source>
+        <translation>la rediffusion est plus grande que n’importe quelle partie</translation>
+    </message>
+    <message>
+        <source>a later sitting is its seed, then the level, score, saved, lost and fresh or replay it went on from</source>
+        <translation>une séance suivante est sa graine, puis le niveau, le score, sauvées, perdues et fresh ou replay d’où elle a repris</translation>
+    </message>
+    <message>
+        <source>the replay names its set but carries none of its levels</source>
+        <translation>la rediffusion nomme sa série mais n’en contient aucun niveau</translation>
+    </message>
+    <message>
+        <source>the set&apos;s levels follow its name and come before the levels played</source>
+        <translation>les niveaux de la série suivent son nom et précèdent les niveaux joués</translation>
+    </message>
+    <message>
+        <source>level %1 is not the level %1 that the replay carries</source>
+        <translation>le niveau %1 n’est pas le niveau %1 que contient la rediffusion</translation>
+    </message>
+</context>
+<context>
+    <name>SetExport</name>
+    <message>
+        <source>Export Level Set</source>
+        <translation>Exporter une série de niveaux</translation>
+    </message>
+    <message>
+        <source>The set cannot be exported: %1.</source>
+        <translation>Impossible d’exporter la série : %1.</translation>
+    </message>
+    <message>
+        <source>Level sets (*.pondrake)</source>
+        <translation>Séries de niveaux (*.pondrake)</translation>
+    </message>
+    <message>
+        <source>The set could not be written to %1.</source>
+        <translation>La série n’a pas pu être écrite dans %1.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsPanel</name>
+    <message>
+        <source>Test Level</source>
+        <translation>Tester le niveau</translation>
+    </message>
+    <message>
+        <source>Selected Item</source>
+        <translation>Élément choisi</translation>
+    </message>
+    <message>
+        <source>Music File:</source>
+        <translation>Musique&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Bonus:</source>
+        <translation>Bonus&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Turtle/Foot Speed</source>
+        <translation>Vitesse tortue/pied</translation>
+    </message>
+    <message>
+        <source>Dog/Alien Speed</source>
+        <translation>Vitesse chien/alien</translation>
+    </message>
+    <message>
+        <source>Level Settings</source>
+        <translation>Réglages du niveau</translation>
+    </message>
+    <message>
+        <source>Plays the level on the board; End Test brings back the board as it was</source>
+        <translation>Joue le niveau sur le plateau ; Fin du test remet le plateau comme il était</translation>
+    </message>
+    <message>
+        <source>Music File</source>
+        <translation>Fichier musical</translation>
+    </message>
+    <message>
+        <source>The music played during the level: a file in the audio folder</source>
+        <translation>La musique jouée pendant le niveau : un fichier du dossier audio</translation>
+    </message>
+    <message>
+        <source>Choose Music File</source>
+        <translation>Choisir le fichier musical</translation>
+    </message>
+    <message>
+        <source>Opens a file dialog to choose the level&apos;s music</source>
+        <translation>Ouvre une fenêtre de fichiers pour choisir la musique du niveau</translation>
+    </message>
+    <message>
+        <source>Enter sets the slider to the number typed</source>
+        <translation>Entrée règle le curseur sur le nombre tapé</translation>
+    </message>
+    <message>
+        <source>Bonus</source>
+        <translation>Bonus</translation>
+    </message>
+    <message>
+        <source>Bonus seconds at the level&apos;s start, from 10 to 500</source>
+        <translation>Secondes de bonus au début du niveau, de 10 à 500</translation>
+    </message>
+    <message>
+        <source>Bonus seconds</source>
+        <translation>Secondes de bonus</translation>
+    </message>
+    <message>
+        <source>Turtle and Foot Speed</source>
+        <translation>Vitesse des tortues et des pieds</translation>
+    </message>
+    <message>
+        <source>Milliseconds between two steps of the turtles and feet, from 50 to 3000</source>
+        <translation>Millisecondes entre deux pas des tortues et des pieds, de 50 à 3000</translation>
+    </message>
+    <message>
+        <source>Turtle and Foot milliseconds</source>
+        <translation>Millisecondes des tortues et des pieds</translation>
+    </message>
+    <message>
+        <source>Dog and Alien Speed</source>
+        <translation>Vitesse des chiens et des aliens</translation>
+    </message>
+    <message>
+        <source>Milliseconds between two steps of the dogs and aliens, from 50 to 3000</source>
+        <translation>Millisecondes entre deux pas des chiens et des aliens, de 50 à 3000</translation>
+    </message>
+    <message>
+        <source>Dog and Alien milliseconds</source>
+        <translation>Millisecondes des chiens et des aliens</translation>
+    </message>
+</context>
+<context>
+    <name>StatusColumn</name>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Bonus</source>
+        <translation>Bonus</translation>
+    </message>
+    <message>
+        <source>Turtles Saved</source>
+        <translation>Sauvées</translation>
+    </message>
+    <message>
+        <source>Turtles Lost</source>
+        <translation>Perdues</translation>
+    </message>
+    <message>
+        <source>Foot Right</source>
+        <translation>Pied vers la droite</translation>
+    </message>
+    <message>
+        <source>Foot Left</source>
+        <translation>Pied vers la gauche</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation>Eau</translation>
+    </message>
+    <message>
+        <source>Alien</source>
+        <translation>Alien</translation>
+    </message>
+    <message>
+        <source>Blank</source>
+        <translation>Vide</translation>
+    </message>
+    <message>
+        <source>Hole</source>
+        <translation>Trou</translation>
+    </message>
+    <message>
+        <source>Rocks</source>
+        <translation>Rochers</translation>
+    </message>
+    <message>
+        <source>Dog</source>
+        <translation>Chien</translation>
+    </message>
+    <message>
+        <source>Turtle</source>
+        <translation>Tortue</translation>
+    </message>
+    <message>
+        <source>Bonus seconds</source>
+        <translation>Secondes de bonus</translation>
+    </message>
+    <message>
+        <source>A click on the board places: %1</source>
+        <translation>Un clic sur le plateau place : %1</translation>
+    </message>
+</context>
+<context>
+    <name>UnsavedWork</name>
+    <message>
+        <source>Level Editor</source>
+        <translation>Éditeur de niveaux</translation>
+    </message>
+    <message>
+        <source>Save changes to this level?</source>
+        <translation>Enregistrer les modifications de ce niveau&#xa0;?</translation>
+    </message>
+</context>
+<context>
+    <name>WorldTable</name>
+    <message>
+        <source>The world table answered with status %1.</source>
+        <translation>La table mondiale a répondu avec le statut %1.</translation>
+    </message>
+    <message>
+        <source>Cannot reach the world table at %1</source>
+        <translation>Impossible de joindre la table mondiale à %1</translation>
+    </message>
+    <message>
+        <source>The world table at %1 sent the game elsewhere; the game does not follow.</source>
+        <translation>La table mondiale à %1 renvoie ailleurs ; le jeu ne suit pas.</translation>
+    </message>
+    <message>
+        <source>The world table&apos;s answer is too large to read.</source>
+        <translation>La réponse de la table mondiale est trop grande pour être lue.</translation>
+    </message>
+    <message>
+        <source>Saved; will send when the world table answers</source>
+        <translation>Enregistrée ; envoi dès que la table mondiale répond</translation>
+    </message>
+    <message>
+        <source>Verified: rank %1 of %2</source>
+        <translation>Vérifiée : rang %1 sur %2</translation>
+    </message>
+    <message>
+        <source>The world table&apos;s answer is not one the game can read.</source>
+        <translation>Le jeu ne sait pas lire la réponse de la table mondiale.</translation>
+    </message>
+    <message>
+        <source>The game from the world table does not read: %1 (line %2).</source>
+        <translation>La partie de la table mondiale est illisible : %1 (ligne %2).</translation>
+    </message>
+    <message>
+        <source>The game from the world table does not carry its levels.</source>
+        <translation>La partie de la table mondiale ne contient pas ses niveaux.</translation>
+    </message>
+</context>
+<context>
+    <name>WorldTableDialog</name>
+    <message>
+        <source>World Table</source>
+        <translation>Table mondiale</translation>
+    </message>
+    <message>
+        <source>for example scores.example.org:8080</source>
+        <translation>par exemple scores.example.org:8080</translation>
+    </message>
+    <message>
+        <source>Server &amp;address:</source>
+        <translation>&amp;Adresse du serveur :</translation>
+    </message>
+    <message>
+        <source>Server address</source>
+        <translation>Adresse du serveur</translation>
+    </message>
+    <message>
+        <source>The world table&apos;s address; empty for none</source>
+        <translation>L&apos;adresse de la table mondiale ; vide pour aucune</translation>
+    </message>
+    <message>
+        <source>Send my top-ten games</source>
+        <translation>Envoyer mes parties du top dix</translation>
+    </message>
+    <message>
+        <source>A game that enters your top ten is sent with its replay and the name you entered, nothing else. With no address the game never uses the network.</source>
+        <translation>Une partie qui entre dans votre top dix est envoyée avec sa rediffusion et le nom saisi, rien d&apos;autre. Sans adresse, le jeu n&apos;utilise jamais le réseau.</translation>
+    </message>
+</context>
+<context>
+    <name>frmEditor</name>
+    <message>
+        <source>End Test</source>
+        <translation>Fin du test</translation>
+    </message>
+    <message>
+        <source>Keep Test Board</source>
+        <translation>Garder le plateau du test</translation>
+    </message>
+    <message>
+        <source>New Level</source>
+        <translation>Nouveau niveau</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Sans titre</translation>
+    </message>
+    <message>
+        <source>Level Editor - %1[*]</source>
+        <translation>Éditeur de niveaux – %1[*]</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Open Level</source>
+        <translation>&amp;Ouvrir un niveau</translation>
+    </message>
+    <message>
+        <source>Save Level</source>
+        <translation>Enregistrer le niveau</translation>
+    </message>
+    <message>
+        <source>Check Level</source>
+        <translation>Vérifier le niveau</translation>
+    </message>
+    <message>
+        <source>Play This Set</source>
+        <translation>Jouer cette série</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>Music Auto Play</source>
+        <translation>Lecture auto de la musique</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;ide</translation>
+    </message>
+    <message>
+        <source>Instructions</source>
+        <translation>Mode d’emploi</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>A click places the selected item on a square; during a test the keys steer as in the game</source>
+        <translation>Un clic place l’élément choisi sur une case ; pendant un test, les touches dirigent comme dans le jeu</translation>
+    </message>
+    <message>
+        <source>Export Set...</source>
+        <translation>Exporter la série...</translation>
+    </message>
+</context>
+<context>
+    <name>frmGameOver</name>
+    <message>
+        <source>Game Over</source>
+        <translation>Fin de partie</translation>
+    </message>
+    <message>
+        <source>Game Over!</source>
+        <translation>Partie terminée&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Your Score:</source>
+        <translation>Votre score&#xa0;:</translation>
+    </message>
+    <message>
+        <source>New High Score!</source>
+        <translation>Nouveau record&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Write your name:</source>
+        <translation>Écrivez votre nom&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Valider</translation>
+    </message>
+    <message>
+        <source>OR type your name:</source>
+        <translation>OU tapez votre nom&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Alas, you did not score in the top ten.</source>
+        <translation>Hélas, pas de place dans le top 10.</translation>
+    </message>
+    <message>
+        <source>Bummer</source>
+        <translation>Dommage</translation>
+    </message>
+    <message>
+        <source>Your score could not be saved in %1.</source>
+        <translation>Votre score n’a pas pu être enregistré dans %1.</translation>
+    </message>
+    <message>
+        <source>Your Score</source>
+        <translation>Votre score</translation>
+    </message>
+    <message>
+        <source>New High Score</source>
+        <translation>Nouveau record</translation>
+    </message>
+    <message>
+        <source>Handwritten name</source>
+        <translation>Nom manuscrit</translation>
+    </message>
+    <message>
+        <source>Write your name here with a pen or the mouse</source>
+        <translation>Écrivez ici votre nom avec un stylet ou la souris</translation>
+    </message>
+    <message>
+        <source>Wipes out the handwritten name</source>
+        <translation>Efface le nom manuscrit</translation>
+    </message>
+    <message>
+        <source>Submit handwritten name</source>
+        <translation>Valider le nom manuscrit</translation>
+    </message>
+    <message>
+        <source>Typed name</source>
+        <translation>Nom tapé</translation>
+    </message>
+    <message>
+        <source>Submit typed name</source>
+        <translation>Valider le nom tapé</translation>
+    </message>
+    <message>
+        <source>Not in the top ten</source>
+        <translation>Pas dans le top 10</translation>
+    </message>
+</context>
+<context>
+    <name>frmLevel</name>
+    <message>
+        <source>Level %1 Over!</source>
+        <translation>Niveau %1 terminé&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Turtles saved this level:</source>
+        <translation>Tortues sauvées&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Turtles lost this level:</source>
+        <translation>Tortues perdues&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Replay Level - You must save at least half of the turtles to advance.</source>
+        <translation>Niveau à rejouer – Sauvez au moins la moitié des tortues pour avancer.</translation>
+    </message>
+    <message>
+        <source>Level Over</source>
+        <translation>Niveau terminé</translation>
+    </message>
+    <message>
+        <source>Turtles saved this level</source>
+        <translation>Tortues sauvées dans ce niveau</translation>
+    </message>
+    <message>
+        <source>Turtles lost this level</source>
+        <translation>Tortues perdues dans ce niveau</translation>
+    </message>
+</context>
+<context>
+    <name>frmPondrake</name>
+    <message>
+        <source>Abort Game</source>
+        <translation>Abandonner</translation>
+    </message>
+    <message>
+        <source>Replay Level</source>
+        <translation>Rejouer le niveau</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Jeu</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Nouvelle partie</translation>
+    </message>
+    <message>
+        <source>&amp;Continue Game</source>
+        <translation>&amp;Continuer la partie</translation>
+    </message>
+    <message>
+        <source>Level &amp;Set...</source>
+        <translation>&amp;Série de niveaux...</translation>
+    </message>
+    <message>
+        <source>&amp;Language...</source>
+        <translation>&amp;Langue...</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>&amp;High Scores</source>
+        <translation>&amp;Meilleurs scores</translation>
+    </message>
+    <message>
+        <source>&amp;Watch Last Game</source>
+        <translation>Regarder la &amp;dernière partie</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>Music Auto-Play</source>
+        <translation>Lecture auto de la musique</translation>
+    </message>
+    <message>
+        <source>&amp;Level Editor</source>
+        <translation>Éditeur de &amp;niveaux</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;ide</translation>
+    </message>
+    <message>
+        <source>Instructions</source>
+        <translation>Mode d’emploi</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Abort Pondrake</source>
+        <translation>Abandonner Pondrake</translation>
+    </message>
+    <message>
+        <source>Abort current game?</source>
+        <translation>Abandonner la partie en cours ?</translation>
+    </message>
+    <message>
+        <source>Level Editor</source>
+        <translation>Éditeur de niveaux</translation>
+    </message>
+    <message>
+        <source>This will abort your current game.  Continue?</source>
+        <translation>Cela abandonne votre partie en cours. Continuer ?</translation>
+    </message>
+    <message>
+        <source>Fast Forward</source>
+        <translation>Avance rapide</translation>
+    </message>
+    <message>
+        <source>&amp;Abort Game</source>
+        <translation>&amp;Abandonner la partie</translation>
+    </message>
+    <message>
+        <source>&amp;Replay Level</source>
+        <translation>&amp;Rejouer le niveau</translation>
+    </message>
+    <message>
+        <source>No game was left unfinished.</source>
+        <translation>Aucune partie n’a été laissée inachevée.</translation>
+    </message>
+    <message>
+        <source>Go on with the game left unfinished</source>
+        <translation>Reprendre la partie laissée inachevée</translation>
+    </message>
+    <message>
+        <source>Play This Set</source>
+        <translation>Jouer cette série</translation>
+    </message>
+    <message>
+        <source>Countdown</source>
+        <translation>Compte à rebours</translation>
+    </message>
+    <message>
+        <source>The game runs at twice its speed</source>
+        <translation>Le jeu tourne deux fois plus vite</translation>
+    </message>
+    <message>
+        <source>&amp;Import Level Set...</source>
+        <translation>&amp;Importer une série de niveaux...</translation>
+    </message>
+    <message>
+        <source>World &amp;Table...</source>
+        <translation>&amp;Table mondiale...</translation>
+    </message>
+    <message>
+        <source>W&amp;orld Top Ten</source>
+        <translation>T&amp;op dix mondial</translation>
+    </message>
+    <message>
+        <source>World Table</source>
+        <translation>Table mondiale</translation>
+    </message>
+    <message>
+        <source>Your game is in the top ten. Send it to the world table at %1? Only its replay and the name you entered are sent; Game &gt; World Table... changes this later.</source>
+        <translation>Votre partie est dans le top dix. L&apos;envoyer à la table mondiale à %1 ? Seuls sa rediffusion et le nom saisi sont envoyés ; Jeu &gt; Table mondiale... change cela plus tard.</translation>
+    </message>
+    <message>
+        <source>The game cannot be sent: %1.</source>
+        <translation>La partie ne peut pas être envoyée : %1.</translation>
+    </message>
+    <message>
+        <source>The levels of this set cannot be read, so the game cannot be sent.</source>
+        <translation>Les niveaux de cette série sont illisibles : la partie ne peut pas être envoyée.</translation>
+    </message>
+    <message>
+        <source>The game could not be kept for the world table.</source>
+        <translation>La partie n&apos;a pas pu être conservée pour la table mondiale.</translation>
+    </message>
+    <message>
+        <source>Sending...</source>
+        <translation>Envoi...</translation>
+    </message>
+</context>
+<context>
+    <name>frmTopTen</name>
+    <message>
+        <source>Top Ten Scores</source>
+        <translation>Les dix meilleurs scores</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Double-click to watch this game</source>
+        <translation>Double-cliquez pour regarder cette partie</translation>
+    </message>
+    <message>
+        <source>Place %1</source>
+        <translation>Place %1</translation>
+    </message>
+    <message>
+        <source>Score in place %1</source>
+        <translation>Score à la place %1</translation>
+    </message>
+    <message>
+        <source>Name in place %1</source>
+        <translation>Nom à la place %1</translation>
+    </message>
+    <message>
+        <source>Handwritten name in place %1</source>
+        <translation>Nom manuscrit à la place %1</translation>
+    </message>
+    <message>
+        <source>World table</source>
+        <translation>Table mondiale</translation>
+    </message>
+</context>
+<context>
+    <name>frmWorldTopTen</name>
+    <message>
+        <source>World Top Ten</source>
+        <translation>Top dix mondial</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Rang</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Enter or a double-click watches the game of a row</source>
+        <translation>Entrée ou un double-clic montre la partie d&apos;une ligne</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>No world table is set up: enter its address under Game &gt; World Table..., as the README&apos;s section &quot;The world table&quot; describes.</source>
+        <translation>Aucune table mondiale n&apos;est configurée : saisissez son adresse sous Jeu &gt; Table mondiale..., comme le décrit la section &quot;The world table&quot; du README.</translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation>Chargement...</translation>
+    </message>
+    <message>
+        <source>Place %1</source>
+        <translation>Place %1</translation>
+    </message>
+    <message>
+        <source>Score %1</source>
+        <translation>Score %1</translation>
+    </message>
+    <message>
+        <source>Handwritten name</source>
+        <translation>Nom manuscrit</translation>
+    </message>
+    <message>
+        <source>Name %1</source>
+        <translation>Nom %1</translation>
+    </message>
+    <message>
+        <source>Handwritten name in place %1</source>
+        <translation>Nom manuscrit à la place %1</translation>
+    </message>
+    <message>
+        <source>No game of this set is on the world table yet.</source>
+        <translation>Aucune partie de cette série n&apos;est encore sur la table mondiale.</translation>
+    </message>
+    <message>
+        <source>Games of this set on the world table: %1. Enter or a double-click watches a game.</source>
+        <translation>Parties de cette série sur la table mondiale : %1. Entrée ou un double-clic montre une partie.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,59 @@
+#include "ui/RecordingSave.h"
+
+#include "files/FileBytes.h"
+#include "files/LevelSet.h"
+#include "files/SetFolder.h"
+#include "sim/SelfContained.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace {
+
+// The recording with its set, or why it cannot have it.
+SelfContained withSet(const GameRecording& recording, const QString& levelsFolder, const QString& programFolder)
+{
+    if (recording.set)
+        return {recording, {}};
+    const SetFile header =
+        KeptSetHeader(levelsFolder).value_or(SetFile{SetName(levelsFolder, programFolder, {}).english(), {}, {}, {}});
+    SetGathering gathering = GatherSet(levelsFolder, header);
+    if (!gathering.set)
+        return {std::nullopt, gathering.problem};
+    return selfContained(recording, std::move(*gathering.set));
+}
+
+}  // namespace
+
+bool saveSelfContained(QWidget* parent, const GameRecording& recording, const QString& levelsFolder,
+                       const QString& programFolder)
+{
+    const QString title = QCoreApplication::translate("RecordingSave", "Save Replay");
+    const SelfContained carried = withSet(recording, levelsFolder, programFolder);
+    if (!carried.recording) {
+        QMessageBox::warning(
+            parent, title,
+            QCoreApplication::translate("RecordingSave", "This game cannot be saved with its levels: %1.")
+                .arg(carried.problem));
+        return false;
+    }
+    const QString score = QString::number(recording.events.empty() ? 0 : recording.events.back().checkpoint.score);
+    const QString proposed = SafeSetFolderName(carried.recording->set->name) + QStringLiteral(" - ") + score;
+    QFileDialog dialog(parent, title, QDir::home().filePath(proposed + QStringLiteral(".replay")),
+                       QCoreApplication::translate("RecordingSave", "Replays (*.replay)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("replay"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    const QString path = dialog.selectedFiles().constFirst();
+    if (!replaceFile(path, recordingBytes(*carried.recording))) {
+        QMessageBox::warning(parent, title,
+                             QCoreApplication::translate("RecordingSave", "The replay could not be written to %1.")
+                                 .arg(QDir::toNativeSeparators(path)));
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,65 @@
+#include "ui/Translations.h"
+
+#include <QCoreApplication>
+#include <QHash>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace {
+// The translators this module installed are the application's children of this name.
+const QString TranslatorName = QStringLiteral("pondrake-translation");
+
+bool installTranslator(const QString& file, const QString& folder)
+{
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    translator->setObjectName(TranslatorName);
+    if (translator->load(file, folder) && QCoreApplication::installTranslator(translator))
+        return true;
+    delete translator;
+    return false;
+}
+}  // namespace
+
+QString Translations::pick(const QString& chosen, const QStringList& desktopLanguages)
+{
+    if (chosen == English || Shipped.contains(chosen))
+        return chosen;
+    for (const QString& wanted : desktopLanguages) {
+        QString language = QLocale(wanted).name().section(u'_', 0, 0);
+        if (language == English || Shipped.contains(language))
+            return language;
+    }
+    return English;
+}
+
+QString Translations::install(const QString& programFolder, const QString& language)
+{
+    for (QTranslator* old : QCoreApplication::instance()->findChildren<QTranslator*>(TranslatorName))
+        delete old;  // which takes it out of the application's list
+    QString speaking = English;
+    if (language != English &&
+        installTranslator(QStringLiteral("pondrake_") + language, programFolder + QStringLiteral("/translations"))) {
+        speaking = language;
+        // Qt's standard buttons and dialogs; without them they stay English.
+        installTranslator(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    }
+    QLocale::setDefault(QLocale(speaking));
+    return speaking;
+}
+
+QString Translations::current()
+{
+    const QString language = QLocale().name().section(u'_', 0, 0);
+    return Shipped.contains(language) ? language : English;
+}
+
+QString Translations::nativeName(const QString& language)
+{
+    // Qt's own names say more than a list of choices needs ("American English", "español de España").
+    static const QHash<QString, QString> names{{English, QStringLiteral("English")},
+                                               {QStringLiteral("de"), QStringLiteral("Deutsch")},
+                                               {QStringLiteral("fr"), QStringLiteral("Français")},
+                                               {QStringLiteral("es"), QStringLiteral("Español")}};
+    return names.value(language, language);
+}
