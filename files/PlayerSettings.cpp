@@ -41,6 +41,9 @@ PlayerSettings ReadPlayerSettings(const QString& path)
     if (sets.typeId() == QMetaType::QStringList || sets.typeId() == QMetaType::QString)
         settings.otherSets = sets.toStringList().mid(0, MaxOtherSets);
     settings.otherSets.removeAll(QString());
+    settings.worldAddress = textValue(file.value("world/address")).trimmed();
+    settings.sendTopTenGames = switchValue(file.value("world/sendTopTenGames")).value_or(false);
+    settings.worldAsked = switchValue(file.value("world/asked")).value_or(false);
     const QVariant pos = file.value("window/pos");
     if (pos.typeId() == QMetaType::QPoint)
         settings.windowPos = pos.toPoint();
@@ -59,6 +62,9 @@ bool WritePlayerSettings(const QString& path, const PlayerSettings& settings)
     if (!settings.otherSets.isEmpty())
         file.setValue("game/otherSets", settings.otherSets.mid(0, MaxOtherSets));
     file.setValue("editor/lastFile", settings.editorFile);
+    file.setValue("world/address", settings.worldAddress);
+    file.setValue("world/sendTopTenGames", settings.sendTopTenGames);
+    file.setValue("world/asked", settings.worldAsked);
     if (!settings.language.isEmpty())
         file.setValue("game/language", settings.language);
     if (settings.windowPos)

@@ -17,6 +17,11 @@ struct PlayerSettings {
     QString editorFile;     // the level file the editor opened or saved last
     QString language;       // a language's code ("de"), or empty to follow the desktop's
     std::optional<QPoint> windowPos;
+    // The world table: the server's address (empty: the game never touches the network), whether
+    // games that enter the top ten are sent, and whether the player was asked that once.
+    QString worldAddress;
+    bool sendTopTenGames = false;
+    bool worldAsked = false;
     friend bool operator==(const PlayerSettings&, const PlayerSettings&) = default;
 };
 

@@ -34,6 +34,7 @@ frmPondrake::frmPondrake(modGlobals& globals, Random& random, modSound& sound, c
       m_opener(new FileOpener(*this))
 {
     setUpRecorder();
+    setUpWorld();
     setWindowTitle(QStringLiteral("Pondrake"));
     auto* client = new QWidget(this);
     client->setFixedSize(Look::twips(ClientWidth), Look::twips(ClientHeight));
@@ -90,6 +91,8 @@ void frmPondrake::buildMenus()
     addPlayItems(mnuFile);
     mnuHighScores = mnuFile->addAction(tr("&High Scores"), this, &frmPondrake::mnuHighScores_Click);
     mnuWatchLastGame = mnuFile->addAction(tr("&Watch Last Game"), this, &frmPondrake::mnuWatchLastGame_Click);
+    mnuWorldTable = mnuFile->addAction(tr("World &Table..."), this, &frmPondrake::mnuWorldTable_Click);
+    mnuWorldTopTen = mnuFile->addAction(tr("W&orld Top Ten"), this, &frmPondrake::mnuWorldTopTen_Click);
     mnuExit = mnuFile->addAction(tr("E&xit"), this, &frmPondrake::mnuExit_Click);
 
     audioMenu = addAudioMenu(menuBar(), m_audio, tr("Music Auto-Play"));

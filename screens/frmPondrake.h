@@ -10,10 +10,15 @@
 #include "ui/audio/AudioControl.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <optional>
 
 class BoardPicture;
+class OutboxSender;
+class WorldClient;
+class frmTopTen;
+struct SendVerdict;
 class FileOpener;
 class KeyboardPlay;
 class QAction;
@@ -47,6 +52,8 @@ public:
     PlayField& field() { return m_field; }
     const Clock& clock() const { return m_clock; }
     AudioControl& audio() { return m_audio; }
+    WorldClient& worldClient() { return *m_world; }
+    OutboxSender& outbox() { return *m_outbox; }
     // A level set file or a replay handed to the game (FileOpener.h).
     void openFile(const QString& path);
     // Plays the set in that folder once a game in play is given up (the Level Editor's question);
@@ -66,6 +73,9 @@ public:
     void mnuLevelSet_Click();
     void mnuLanguage_Click();
     void mnuWatchLastGame_Click();
+    // The world table (frmPondrakeWorld.cpp): its settings, and the world's best games of the set.
+    void mnuWorldTable_Click();
+    void mnuWorldTopTen_Click();
     void mnuInstructions_Click();
     void mnuAbout_Click();
     void mnuExit_Click();
@@ -97,6 +107,8 @@ public:
     QAction* mnuReplay;
     QAction* mnuHighScores;
     QAction* mnuWatchLastGame;
+    QAction* mnuWorldTable;
+    QAction* mnuWorldTopTen;
     QAction* mnuExit;
     AudioMenu audioMenu;
     QAction* mnuLevelEditor;  // a command on the menu bar itself
@@ -117,6 +129,11 @@ private:
     void showHelp(const QString& page);
     void showSet();  // the title and Continue Game follow the set and the kept game
     void playSet(const QString& folder);
+    void setUpWorld();
+    void sendOutbox();             // the games the world table has not taken yet
+    void offerToWorld(int place);  // the entry just made, when the player sends games
+    void worldSent(const QString& item, const SendVerdict& verdict);
+    QString worldSetId() const;
 
     // What the level flow asks of the window (frmPondrakeFlow.cpp).
     void showCountdown(std::string_view caption, CountdownColour colour) override;
@@ -157,4 +174,10 @@ private:
     QByteArray m_lastRecording;
     KeyboardPlay* m_keys = nullptr;
     std::optional<int> m_newEntry;  // the place of the entry the game-over window just wrote
+    std::optional<GameRecording> m_lastGame;
+    WorldClient* m_world = nullptr;
+    OutboxSender* m_outbox = nullptr;
+    QString m_worldItem;  // the outbox file of the entry just made, and the line the top ten shows of it
+    QString m_worldLine;
+    QPointer<frmTopTen> m_topTenShown;
 };

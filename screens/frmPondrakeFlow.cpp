@@ -25,6 +25,7 @@ void frmPondrake::setUpRecorder()
     m_flow.setObserver(&m_recorder);
     m_recorder.setFinished([this](const GameRecording& recording) {
         m_lastRecording = recordingBytes(recording);
+        m_lastGame = recording;
         keepRecording(m_files.scoresPath(), m_lastRecording, std::nullopt);
     });
 }
@@ -137,11 +138,16 @@ void frmPondrake::showGameOver(std::int32_t yourScore)
     frmGameOver window(m_files.scoresPath(), this);
     window.yourScore = yourScore;
     m_lastRecording.clear();
+    m_lastGame.reset();
     m_recorder.finish();
     window.exec();
     m_newEntry = window.newEntryPlace();
     if (m_newEntry && !m_lastRecording.isEmpty())
         keepRecording(m_files.scoresPath(), m_lastRecording, m_newEntry);
+    m_worldItem.clear();
+    m_worldLine.clear();
+    if (m_newEntry)
+        offerToWorld(*m_newEntry);
 }
 
 void frmPondrake::showTopTen()
@@ -152,6 +158,10 @@ void frmPondrake::showTopTen()
     window.newEntry = std::exchange(m_newEntry, std::nullopt);  // only the showing right after it
     window.setRecordings(m_programFolder, &m_audio);
     window.move(pos() + QPoint(Look::twips(100), Look::twips(100)));
+    if (window.newEntry && !m_worldLine.isEmpty()) {
+        window.showWorldLine(m_worldLine);  // kept up to date while it is open
+        m_topTenShown = &window;
+    }
     window.exec();
 }
 

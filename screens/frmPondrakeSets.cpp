@@ -36,6 +36,7 @@ void frmPondrake::usePlayerFolders(const QString& dataFolder, const QString& con
         m_files.saveSettings();
     });
     m_flow.Start();  // the remembered set's level 1
+    sendOutbox();    // what the world table did not take in an earlier sitting
 }
 
 void frmPondrake::showSet()

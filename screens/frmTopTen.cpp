@@ -124,6 +124,25 @@ void frmTopTen::mouseDoubleClickEvent(QMouseEvent* event)
     QDialog::mouseDoubleClickEvent(event);
 }
 
+void frmTopTen::showWorldLine(const QString& text)
+{
+    if (!lblWorld) {
+        // Room for a refusal of three lines; the table and its frame stay as they are.
+        constexpr int LineTwips = 750;
+        lblWorld = Look::label(this, QString(), {240, 8700, 7680, LineTwips}, 9);
+        lblWorld->setObjectName(QStringLiteral("lblWorld"));
+        lblWorld->setTextFormat(Qt::PlainText);  // the world table's own words, never markup
+        lblWorld->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        lblWorld->setWordWrap(true);
+        AccessibleNames::nameValue(lblWorld, tr("World table"));
+        lblWorld->show();
+        butOkay->move(butOkay->x(), butOkay->y() + Look::twips(LineTwips));
+        setFixedSize(width(), height() + Look::twips(LineTwips));
+    }
+    lblWorld->setText(text);
+    lblWorld->setToolTip(text);
+}
+
 void frmTopTen::butOkay_Click() { accept(); }
 
 void frmTopTen::keyPressEvent(QKeyEvent* event)
@@ -151,5 +170,5 @@ void frmTopTen::paintEvent(QPaintEvent*)
         painter.fillRect(rowRect(*newEntry), NewEntryColour);
     // The frame around the table: (0, 0) to (8160, 9720) twips.
     painter.setPen(Qt::black);
-    painter.drawRect(QRect(QPoint(0, 0), QPoint(Look::twips(8160), Look::twips(9720))));
+    painter.drawRect(QRect(QPoint(0, 0), QPoint(Look::twips(8160), height() - Look::twips(60))));
 }

@@ -27,6 +27,11 @@ public:
     // Rows whose game was kept can be watched: a double-click opens its replay.
     void setRecordings(const QString& programFolder, AudioControl* audio);
 
+    // The line under the table about the entry just made and the world table: shown from the
+    // first call on, the window growing by one line to hold it.
+    void showWorldLine(const QString& text);
+    QLabel* lblWorld = nullptr;
+
     // Where row i stands in the window, from its rank to the end of its name.
     static QRect rowRect(int i);
 

@@ -940,6 +940,76 @@
     </message>
 </context>
 <context>
+    <name>WorldTable</name>
+    <message>
+        <source>The world table answered with status %1.</source>
+        <translation>Die Weltrangliste antwortete mit Status %1.</translation>
+    </message>
+    <message>
+        <source>Cannot reach the world table at %1</source>
+        <translation>Die Weltrangliste unter %1 ist nicht erreichbar</translation>
+    </message>
+    <message>
+        <source>The world table at %1 sent the game elsewhere; the game does not follow.</source>
+        <translation>Die Weltrangliste unter %1 verweist anderswohin; das Spiel folgt nicht.</translation>
+    </message>
+    <message>
+        <source>The world table&apos;s answer is too large to read.</source>
+        <translation>Die Antwort der Weltrangliste ist zu groß zum Lesen.</translation>
+    </message>
+    <message>
+        <source>Saved; will send when the world table answers</source>
+        <translation>Gespeichert; wird gesendet, sobald die Weltrangliste antwortet</translation>
+    </message>
+    <message>
+        <source>Verified: rank %1 of %2</source>
+        <translation>Geprüft: Platz %1 von %2</translation>
+    </message>
+    <message>
+        <source>The world table&apos;s answer is not one the game can read.</source>
+        <translation>Die Antwort der Weltrangliste kann das Spiel nicht lesen.</translation>
+    </message>
+    <message>
+        <source>The game from the world table does not read: %1 (line %2).</source>
+        <translation>Das Spiel von der Weltrangliste ist nicht lesbar: %1 (Zeile %2).</translation>
+    </message>
+    <message>
+        <source>The game from the world table does not carry its levels.</source>
+        <translation>Das Spiel von der Weltrangliste enthält seine Level nicht.</translation>
+    </message>
+</context>
+<context>
+    <name>WorldTableDialog</name>
+    <message>
+        <source>World Table</source>
+        <translation>Weltrangliste</translation>
+    </message>
+    <message>
+        <source>for example scores.example.org:8080</source>
+        <translation>zum Beispiel scores.example.org:8080</translation>
+    </message>
+    <message>
+        <source>Server &amp;address:</source>
+        <translation>Server&amp;adresse:</translation>
+    </message>
+    <message>
+        <source>Server address</source>
+        <translation>Serveradresse</translation>
+    </message>
+    <message>
+        <source>The world table&apos;s address; empty for none</source>
+        <translation>Die Adresse der Weltrangliste; leer für keine</translation>
+    </message>
+    <message>
+        <source>Send my top-ten games</source>
+        <translation>Meine Spiele unter den besten Zehn senden</translation>
+    </message>
+    <message>
+        <source>A game that enters your top ten is sent with its replay and the name you entered, nothing else. With no address the game never uses the network.</source>
+        <translation>Ein Spiel, das unter deine besten Zehn kommt, wird mit seiner Aufzeichnung und dem eingegebenen Namen gesendet, sonst nichts. Ohne Adresse nutzt das Spiel nie das Netzwerk.</translation>
+    </message>
+</context>
+<context>
     <name>frmEditor</name>
     <message>
         <source>End Test</source>
@@ -1254,6 +1324,38 @@
         <source>&amp;Import Level Set...</source>
         <translation>Levelsammlung &amp;importieren...</translation>
     </message>
+    <message>
+        <source>World &amp;Table...</source>
+        <translation>Weltran&amp;gliste...</translation>
+    </message>
+    <message>
+        <source>W&amp;orld Top Ten</source>
+        <translation>Welt-&amp;Top-Ten</translation>
+    </message>
+    <message>
+        <source>World Table</source>
+        <translation>Weltrangliste</translation>
+    </message>
+    <message>
+        <source>Your game is in the top ten. Send it to the world table at %1? Only its replay and the name you entered are sent; Game &gt; World Table... changes this later.</source>
+        <translation>Dein Spiel ist unter den besten Zehn. An die Weltrangliste unter %1 senden? Nur seine Aufzeichnung und der eingegebene Name werden gesendet; Spiel &gt; Weltrangliste... ändert das später.</translation>
+    </message>
+    <message>
+        <source>The game cannot be sent: %1.</source>
+        <translation>Das Spiel kann nicht gesendet werden: %1.</translation>
+    </message>
+    <message>
+        <source>The levels of this set cannot be read, so the game cannot be sent.</source>
+        <translation>Die Level dieser Sammlung sind nicht lesbar, daher kann das Spiel nicht gesendet werden.</translation>
+    </message>
+    <message>
+        <source>The game could not be kept for the world table.</source>
+        <translation>Das Spiel konnte für die Weltrangliste nicht aufbewahrt werden.</translation>
+    </message>
+    <message>
+        <source>Sending...</source>
+        <translation>Wird gesendet...</translation>
+    </message>
 </context>
 <context>
     <name>frmTopTen</name>
@@ -1284,6 +1386,77 @@
     <message>
         <source>Handwritten name in place %1</source>
         <translation>Handgeschriebener Name auf Platz %1</translation>
+    </message>
+    <message>
+        <source>World table</source>
+        <translation>Weltrangliste</translation>
+    </message>
+</context>
+<context>
+    <name>frmWorldTopTen</name>
+    <message>
+        <source>World Top Ten</source>
+        <translation>Welt-Top-Ten</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Platz</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Enter or a double-click watches the game of a row</source>
+        <translation>Eingabetaste oder Doppelklick zeigt das Spiel einer Zeile</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Zustand</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>No world table is set up: enter its address under Game &gt; World Table..., as the README&apos;s section &quot;The world table&quot; describes.</source>
+        <translation>Keine Weltrangliste eingerichtet: gib ihre Adresse unter Spiel &gt; Weltrangliste... ein, wie es der Abschnitt &quot;The world table&quot; der README beschreibt.</translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation>Wird geladen...</translation>
+    </message>
+    <message>
+        <source>Place %1</source>
+        <translation>Platz %1</translation>
+    </message>
+    <message>
+        <source>Score %1</source>
+        <translation>Punkte %1</translation>
+    </message>
+    <message>
+        <source>Handwritten name</source>
+        <translation>Handgeschriebener Name</translation>
+    </message>
+    <message>
+        <source>Name %1</source>
+        <translation>Name %1</translation>
+    </message>
+    <message>
+        <source>Handwritten name in place %1</source>
+        <translation>Handgeschriebener Name auf Platz %1</translation>
+    </message>
+    <message>
+        <source>No game of this set is on the world table yet.</source>
+        <translation>Noch kein Spiel dieser Sammlung steht in der Weltrangliste.</translation>
+    </message>
+    <message>
+        <source>Games of this set on the world table: %1. Enter or a double-click watches a game.</source>
+        <translation>Spiele dieser Sammlung in der Weltrangliste: %1. Eingabetaste oder Doppelklick zeigt ein Spiel.</translation>
     </message>
 </context>
 </TS>

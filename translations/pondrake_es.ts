@@ -940,6 +940,76 @@
     </message>
 </context>
 <context>
+    <name>WorldTable</name>
+    <message>
+        <source>The world table answered with status %1.</source>
+        <translation>La tabla mundial respondió con el estado %1.</translation>
+    </message>
+    <message>
+        <source>Cannot reach the world table at %1</source>
+        <translation>No se puede contactar con la tabla mundial en %1</translation>
+    </message>
+    <message>
+        <source>The world table at %1 sent the game elsewhere; the game does not follow.</source>
+        <translation>La tabla mundial en %1 redirige a otro sitio; el juego no la sigue.</translation>
+    </message>
+    <message>
+        <source>The world table&apos;s answer is too large to read.</source>
+        <translation>La respuesta de la tabla mundial es demasiado grande para leerla.</translation>
+    </message>
+    <message>
+        <source>Saved; will send when the world table answers</source>
+        <translation>Guardada; se enviará cuando la tabla mundial responda</translation>
+    </message>
+    <message>
+        <source>Verified: rank %1 of %2</source>
+        <translation>Verificada: puesto %1 de %2</translation>
+    </message>
+    <message>
+        <source>The world table&apos;s answer is not one the game can read.</source>
+        <translation>El juego no puede leer la respuesta de la tabla mundial.</translation>
+    </message>
+    <message>
+        <source>The game from the world table does not read: %1 (line %2).</source>
+        <translation>La partida de la tabla mundial no se puede leer: %1 (línea %2).</translation>
+    </message>
+    <message>
+        <source>The game from the world table does not carry its levels.</source>
+        <translation>La partida de la tabla mundial no incluye sus niveles.</translation>
+    </message>
+</context>
+<context>
+    <name>WorldTableDialog</name>
+    <message>
+        <source>World Table</source>
+        <translation>Tabla mundial</translation>
+    </message>
+    <message>
+        <source>for example scores.example.org:8080</source>
+        <translation>por ejemplo scores.example.org:8080</translation>
+    </message>
+    <message>
+        <source>Server &amp;address:</source>
+        <translation>&amp;Dirección del servidor:</translation>
+    </message>
+    <message>
+        <source>Server address</source>
+        <translation>Dirección del servidor</translation>
+    </message>
+    <message>
+        <source>The world table&apos;s address; empty for none</source>
+        <translation>La dirección de la tabla mundial; vacía para ninguna</translation>
+    </message>
+    <message>
+        <source>Send my top-ten games</source>
+        <translation>Enviar mis partidas entre las diez mejores</translation>
+    </message>
+    <message>
+        <source>A game that enters your top ten is sent with its replay and the name you entered, nothing else. With no address the game never uses the network.</source>
+        <translation>Una partida que entra entre tus diez mejores se envía con su repetición y el nombre que escribiste, nada más. Sin dirección, el juego nunca usa la red.</translation>
+    </message>
+</context>
+<context>
     <name>frmEditor</name>
     <message>
         <source>End Test</source>
@@ -1254,6 +1324,38 @@
         <source>&amp;Import Level Set...</source>
         <translation>Impor&amp;tar colección de niveles...</translation>
     </message>
+    <message>
+        <source>World &amp;Table...</source>
+        <translation>Ta&amp;bla mundial...</translation>
+    </message>
+    <message>
+        <source>W&amp;orld Top Ten</source>
+        <translation>Top &amp;diez mundial</translation>
+    </message>
+    <message>
+        <source>World Table</source>
+        <translation>Tabla mundial</translation>
+    </message>
+    <message>
+        <source>Your game is in the top ten. Send it to the world table at %1? Only its replay and the name you entered are sent; Game &gt; World Table... changes this later.</source>
+        <translation>Tu partida está entre las diez mejores. ¿Enviarla a la tabla mundial en %1? Solo se envían su repetición y el nombre que escribiste; Juego &gt; Tabla mundial... lo cambia más tarde.</translation>
+    </message>
+    <message>
+        <source>The game cannot be sent: %1.</source>
+        <translation>La partida no se puede enviar: %1.</translation>
+    </message>
+    <message>
+        <source>The levels of this set cannot be read, so the game cannot be sent.</source>
+        <translation>Los niveles de esta colección no se pueden leer, así que la partida no se puede enviar.</translation>
+    </message>
+    <message>
+        <source>The game could not be kept for the world table.</source>
+        <translation>La partida no se pudo guardar para la tabla mundial.</translation>
+    </message>
+    <message>
+        <source>Sending...</source>
+        <translation>Enviando...</translation>
+    </message>
 </context>
 <context>
     <name>frmTopTen</name>
@@ -1284,6 +1386,77 @@
     <message>
         <source>Handwritten name in place %1</source>
         <translation>Nombre manuscrito en el puesto %1</translation>
+    </message>
+    <message>
+        <source>World table</source>
+        <translation>Tabla mundial</translation>
+    </message>
+</context>
+<context>
+    <name>frmWorldTopTen</name>
+    <message>
+        <source>World Top Ten</source>
+        <translation>Top diez mundial</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Puesto</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Puntos</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Enter or a double-click watches the game of a row</source>
+        <translation>Intro o un doble clic muestra la partida de una fila</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>No world table is set up: enter its address under Game &gt; World Table..., as the README&apos;s section &quot;The world table&quot; describes.</source>
+        <translation>No hay tabla mundial configurada: escribe su dirección en Juego &gt; Tabla mundial..., como describe la sección &quot;The world table&quot; del README.</translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation>Cargando...</translation>
+    </message>
+    <message>
+        <source>Place %1</source>
+        <translation>Puesto %1</translation>
+    </message>
+    <message>
+        <source>Score %1</source>
+        <translation>Puntos %1</translation>
+    </message>
+    <message>
+        <source>Handwritten name</source>
+        <translation>Nombre manuscrito</translation>
+    </message>
+    <message>
+        <source>Name %1</source>
+        <translation>Nombre %1</translation>
+    </message>
+    <message>
+        <source>Handwritten name in place %1</source>
+        <translation>Nombre manuscrito en el puesto %1</translation>
+    </message>
+    <message>
+        <source>No game of this set is on the world table yet.</source>
+        <translation>Aún no hay ninguna partida de esta colección en la tabla mundial.</translation>
+    </message>
+    <message>
+        <source>Games of this set on the world table: %1. Enter or a double-click watches a game.</source>
+        <translation>Partidas de esta colección en la tabla mundial: %1. Intro o un doble clic muestra una partida.</translation>
     </message>
 </context>
 </TS>

@@ -940,6 +940,76 @@
     </message>
 </context>
 <context>
+    <name>WorldTable</name>
+    <message>
+        <source>The world table answered with status %1.</source>
+        <translation>La table mondiale a répondu avec le statut %1.</translation>
+    </message>
+    <message>
+        <source>Cannot reach the world table at %1</source>
+        <translation>Impossible de joindre la table mondiale à %1</translation>
+    </message>
+    <message>
+        <source>The world table at %1 sent the game elsewhere; the game does not follow.</source>
+        <translation>La table mondiale à %1 renvoie ailleurs ; le jeu ne suit pas.</translation>
+    </message>
+    <message>
+        <source>The world table&apos;s answer is too large to read.</source>
+        <translation>La réponse de la table mondiale est trop grande pour être lue.</translation>
+    </message>
+    <message>
+        <source>Saved; will send when the world table answers</source>
+        <translation>Enregistrée ; envoi dès que la table mondiale répond</translation>
+    </message>
+    <message>
+        <source>Verified: rank %1 of %2</source>
+        <translation>Vérifiée : rang %1 sur %2</translation>
+    </message>
+    <message>
+        <source>The world table&apos;s answer is not one the game can read.</source>
+        <translation>Le jeu ne sait pas lire la réponse de la table mondiale.</translation>
+    </message>
+    <message>
+        <source>The game from the world table does not read: %1 (line %2).</source>
+        <translation>La partie de la table mondiale est illisible : %1 (ligne %2).</translation>
+    </message>
+    <message>
+        <source>The game from the world table does not carry its levels.</source>
+        <translation>La partie de la table mondiale ne contient pas ses niveaux.</translation>
+    </message>
+</context>
+<context>
+    <name>WorldTableDialog</name>
+    <message>
+        <source>World Table</source>
+        <translation>Table mondiale</translation>
+    </message>
+    <message>
+        <source>for example scores.example.org:8080</source>
+        <translation>par exemple scores.example.org:8080</translation>
+    </message>
+    <message>
+        <source>Server &amp;address:</source>
+        <translation>&amp;Adresse du serveur :</translation>
+    </message>
+    <message>
+        <source>Server address</source>
+        <translation>Adresse du serveur</translation>
+    </message>
+    <message>
+        <source>The world table&apos;s address; empty for none</source>
+        <translation>L&apos;adresse de la table mondiale ; vide pour aucune</translation>
+    </message>
+    <message>
+        <source>Send my top-ten games</source>
+        <translation>Envoyer mes parties du top dix</translation>
+    </message>
+    <message>
+        <source>A game that enters your top ten is sent with its replay and the name you entered, nothing else. With no address the game never uses the network.</source>
+        <translation>Une partie qui entre dans votre top dix est envoyée avec sa rediffusion et le nom saisi, rien d&apos;autre. Sans adresse, le jeu n&apos;utilise jamais le réseau.</translation>
+    </message>
+</context>
+<context>
     <name>frmEditor</name>
     <message>
         <source>End Test</source>
@@ -1254,6 +1324,38 @@
         <source>&amp;Import Level Set...</source>
         <translation>&amp;Importer une série de niveaux...</translation>
     </message>
+    <message>
+        <source>World &amp;Table...</source>
+        <translation>&amp;Table mondiale...</translation>
+    </message>
+    <message>
+        <source>W&amp;orld Top Ten</source>
+        <translation>T&amp;op dix mondial</translation>
+    </message>
+    <message>
+        <source>World Table</source>
+        <translation>Table mondiale</translation>
+    </message>
+    <message>
+        <source>Your game is in the top ten. Send it to the world table at %1? Only its replay and the name you entered are sent; Game &gt; World Table... changes this later.</source>
+        <translation>Votre partie est dans le top dix. L&apos;envoyer à la table mondiale à %1 ? Seuls sa rediffusion et le nom saisi sont envoyés ; Jeu &gt; Table mondiale... change cela plus tard.</translation>
+    </message>
+    <message>
+        <source>The game cannot be sent: %1.</source>
+        <translation>La partie ne peut pas être envoyée : %1.</translation>
+    </message>
+    <message>
+        <source>The levels of this set cannot be read, so the game cannot be sent.</source>
+        <translation>Les niveaux de cette série sont illisibles : la partie ne peut pas être envoyée.</translation>
+    </message>
+    <message>
+        <source>The game could not be kept for the world table.</source>
+        <translation>La partie n&apos;a pas pu être conservée pour la table mondiale.</translation>
+    </message>
+    <message>
+        <source>Sending...</source>
+        <translation>Envoi...</translation>
+    </message>
 </context>
 <context>
     <name>frmTopTen</name>
@@ -1284,6 +1386,77 @@
     <message>
         <source>Handwritten name in place %1</source>
         <translation>Nom manuscrit à la place %1</translation>
+    </message>
+    <message>
+        <source>World table</source>
+        <translation>Table mondiale</translation>
+    </message>
+</context>
+<context>
+    <name>frmWorldTopTen</name>
+    <message>
+        <source>World Top Ten</source>
+        <translation>Top dix mondial</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Rang</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Enter or a double-click watches the game of a row</source>
+        <translation>Entrée ou un double-clic montre la partie d&apos;une ligne</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>No world table is set up: enter its address under Game &gt; World Table..., as the README&apos;s section &quot;The world table&quot; describes.</source>
+        <translation>Aucune table mondiale n&apos;est configurée : saisissez son adresse sous Jeu &gt; Table mondiale..., comme le décrit la section &quot;The world table&quot; du README.</translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation>Chargement...</translation>
+    </message>
+    <message>
+        <source>Place %1</source>
+        <translation>Place %1</translation>
+    </message>
+    <message>
+        <source>Score %1</source>
+        <translation>Score %1</translation>
+    </message>
+    <message>
+        <source>Handwritten name</source>
+        <translation>Nom manuscrit</translation>
+    </message>
+    <message>
+        <source>Name %1</source>
+        <translation>Nom %1</translation>
+    </message>
+    <message>
+        <source>Handwritten name in place %1</source>
+        <translation>Nom manuscrit à la place %1</translation>
+    </message>
+    <message>
+        <source>No game of this set is on the world table yet.</source>
+        <translation>Aucune partie de cette série n&apos;est encore sur la table mondiale.</translation>
+    </message>
+    <message>
+        <source>Games of this set on the world table: %1. Enter or a double-click watches a game.</source>
+        <translation>Parties de cette série sur la table mondiale : %1. Entrée ou un double-clic montre une partie.</translation>
     </message>
 </context>
 </TS>

@@ -5,15 +5,18 @@
 #include "editor/LevelCheck.h"
 #include "editor/frmEditor.h"
 #include "screens/LevelSetDialog.h"
+#include "screens/WorldTableDialog.h"
 #include "screens/frmGameOver.h"
 #include "screens/frmLevel.h"
 #include "screens/frmPondrake.h"
 #include "screens/frmTopTen.h"
+#include "screens/frmWorldTopTen.h"
 #include "tests/support/WindowTestSupport.h"
 #include "ui/HelpWindow.h"
 #include "ui/RecordingWindow.h"
 #include "ui/audio/AudioOutput.h"
 #include "ui/audio/modSound.h"
+#include "ui/net/WorldClient.h"
 
 #include <QAccessible>
 #include <QMenu>
@@ -78,6 +81,7 @@ TEST(AccessibilityWalk, EveryControlOfEveryWindowHasAName)
     frmGameOver top(scores);
     top.yourScore = 500;
     frmTopTen topTen(scores);
+    topTen.showWorldLine(QStringLiteral("Sending..."));
     LevelSetDialog sets(game.files());
     CheckResult checked;
     checked.linesRead = 24;
@@ -85,10 +89,15 @@ TEST(AccessibilityWalk, EveryControlOfEveryWindowHasAName)
     CheckLevelWindow check(checked, nullptr);
     RecordingWindow replay(GameRecording{}, folder.filePath(QStringLiteral("levels")), folder.path(), nullptr);
     HelpWindow* help = HelpWindow::showPage(&game, folder.path(), HelpWindow::Instructions);
+    WorldTableDialog worldTable(QString(), false);
+    WorldClient client;
+    frmWorldTopTen worldTop(client, QString(), QString(), folder.path(), nullptr);
+    worldTop.showTop(
+        {QStringLiteral("Set"), 2, {{1, 7, false, QStringLiteral("Ann"), {}, 900}, {2, 8, true, {}, {}, 40}}});
     HelpWindow* about = HelpWindow::showPage(&editor, folder.path(), HelpWindow::About);
 
     for (QWidget* window : std::initializer_list<QWidget*>{&game, &editor, &levelOver, &notTop, &top, &topTen, &sets,
-                                                           &check, &replay, help, about}) {
+                                                           &check, &replay, &worldTable, &worldTop, help, about}) {
         window->show();
         EXPECT_EQ(unnamedIn(*window).join(u'\n').toStdString(), "");
     }

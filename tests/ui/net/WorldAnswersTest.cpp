@@ -1,0 +1,200 @@
+// The world table as a stranger: a tiny server answers each row's bytes, and the game's client
+// makes of them a line for the player, never a crash, a hang or a number taken on trust.
+
+#include "files/WorldOutbox.h"
+#include "ui/net/OutboxSender.h"
+#include "ui/net/WorldClient.h"
+#include "ui/net/WorldTable.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Answers every request with the same bytes once the request is whole; with none, it never answers.
+class CannedServer : public QTcpServer {
+public:
+    explicit CannedServer(QByteArray answer) : m_answer(std::move(answer))
+    {
+        listen(QHostAddress::LocalHost, 0);
+        connect(this, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket* socket = nextPendingConnection())
+                connect(socket, &QTcpSocket::readyRead, socket, [this, socket] { take(socket); });
+        });
+    }
+    int requests = 0;
+
+private:
+    void take(QTcpSocket* socket)
+    {
+        QByteArray& got = m_got[socket];
+        got += socket->readAll();
+        const qsizetype end = got.indexOf("\r\n\r\n");
+        const QRegularExpressionMatch length =
+            QRegularExpression("Content-Length: *(\\d+)", QRegularExpression::CaseInsensitiveOption)
+                .match(QString::fromLatin1(got.left(end)));
+        if (end < 0 || got.size() < end + 4 + (length.hasMatch() ? length.captured(1).toInt() : 0))
+            return;
+        ++requests;
+        got.clear();
+        if (m_answer.isEmpty())
+            return;
+        socket->write(m_answer);
+        socket->disconnectFromHost();
+    }
+    QByteArray m_answer;
+    std::map<QTcpSocket*, QByteArray> m_got;
+};
+
+QByteArray http(int status, const QByteArray& body, const QByteArray& headers = "Content-Type: application/json\r\n")
+{
+    return "HTTP/1.1 " + QByteArray::number(status) + " X\r\n" + headers +
+           "Content-Length: @LENGTH@\r\nConnection: close\r\n\r\n" + body;
+}
+
+const QByteArray Top = R"({"set":"ab","name":"P","games":57,"top":[)"
+                       R"({"rank":1,"id":17,"entry":{"kind":0,"name":"<b>Ada</b>"},"score":212,"date":"d"},)"
+                       R"({"rank":2,"id":18,"entry":{"kind":1,"name":"!!"},"score":200,"date":"d"}]})";
+
+QByteArray row(const char* fields) { return R"({"games":1,"top":[)" + QByteArray(fields) + "]}"; }
+
+struct Case {
+    const char* what;
+    const char* ask;  // send, top or replay
+    QByteArray answer;
+    const char* outcome;
+};
+
+const Case Cases[] = {
+    {"a game verified", "send", http(200, R"({"rank":3,"games":57})"), "Verified: rank 3 of 57 | outbox 0"},
+    {"a refusal keeps its text and the game", "send", http(422, R"({"error":"Level 2 <i>went</i> another way"})"),
+     "Level 2 <i>went</i> another way | outbox 0, refusal kept: Level 2 <i>went</i> another way"},
+    {"a refusal without a sentence", "send", http(400, "no"),
+     "The world table answered with status 400. | outbox 0, refusal kept: The world table answered with status 400."},
+    {"too many games: later", "send", http(429, R"({"error":"wait"})", "Retry-After: 60\r\n"),
+     "Saved; will send when the world table answers | outbox 1"},
+    {"a server error: later", "send", http(503, "{}"), "Saved; will send when the world table answers | outbox 1"},
+    {"a rank that is no count", "send", http(200, R"({"rank":"3","games":57})"),
+     "Saved; will send when the world table answers | outbox 1"},
+    {"a rank past the games", "send", http(200, R"({"rank":58,"games":57})"),
+     "Saved; will send when the world table answers | outbox 1"},
+    {"a redirect is not followed", "send", http(307, "", "Location: http://127.0.0.1:OTHER/api/v1/games\r\n"),
+     "Saved; will send when the world table answers | outbox 1"},
+    {"no answer in time", "send", "", "Saved; will send when the world table answers | outbox 1"},
+
+    {"the table", "top", http(200, Top), "57 games: 1. <b>Ada</b> 212 #17, 2. (ink 0 strokes) 200 #18"},
+    {"no game of the set", "top", http(404, R"({"error":"No game of this set is stored."})"),
+     "No game of this set is stored."},
+    {"not JSON", "top", http(200, "<html>"), "The world table's answer is not one the game can read."},
+    {"rows that are no list", "top", http(200, R"({"games":1,"top":{}})"),
+     "The world table's answer is not one the game can read."},
+    {"a rank in words", "top", http(200, row(R"({"rank":"one","id":1,"entry":{"kind":0,"name":"A"},"score":1})")),
+     "The world table's answer is not one the game can read."},
+    {"a kind of name that is none", "top",
+     http(200, row(R"({"rank":1,"id":1,"entry":{"kind":7,"name":"A"},"score":1})")),
+     "The world table's answer is not one the game can read."},
+    {"a fractional score", "top", http(200, row(R"({"rank":1,"id":1,"entry":{"kind":0,"name":"A"},"score":1.5})")),
+     "The world table's answer is not one the game can read."},
+    {"an answer announced over 1 MiB", "top", "HTTP/1.1 200 X\r\nContent-Length: 1048577\r\n\r\n{",
+     "The world table's answer is too large to read."},
+    {"an answer over 1 MiB with no length", "top",
+     "HTTP/1.1 200 X\r\nConnection: close\r\n\r\n" + QByteArray(1100000, ' '),
+     "The world table's answer is too large to read."},
+    {"a redirect to another host", "top", http(302, "", "Location: http://127.0.0.1:OTHER/\r\n"),
+     "The world table at ADDRESS sent the game elsewhere; the game does not follow."},
+    {"a slow table", "top", "", "Cannot reach the world table at ADDRESS"},
+
+    {"a replay that does not read", "replay",
+     http(200, "pondrake-replay 9\n", "Content-Type: application/x-pondrake-replay\r\n"),
+     "The game from the world table does not read: VERSION (line 1)."},
+    {"a replay without its levels", "replay", http(200, "REPLAY", "Content-Type: application/x-pondrake-replay\r\n"),
+     "The game from the world table does not carry its levels."},
+    {"an unknown game", "replay", http(404, R"({"error":"There is no game 9."})"), "There is no game 9."},
+};
+
+QString waitFor(const std::function<QString()>& outcome)
+{
+    QString got;
+    // Ten seconds is far beyond the one-second limit the client is given here.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !(got = outcome()).isEmpty(); }, 10'000));
+    return got;
+}
+
+}  // namespace
+
+TEST(WorldAnswers, EveryAnswerGivesALineAndNothingElse)
+{
+    QFile replay(QStringLiteral(PONDRAKE_TESTS_DIR "/sim/replays/played-3-levels.replay"));
+    ASSERT_TRUE(replay.open(QIODevice::ReadOnly));
+    const QByteArray plainReplay = replay.readAll();
+    for (const Case& c : Cases) {
+        SCOPED_TRACE(c.what);
+        CannedServer other(http(200, Top));
+        QByteArray answer = c.answer;
+        answer.replace("OTHER", QByteArray::number(other.serverPort())).replace("REPLAY", plainReplay);
+        const qsizetype bodyAt = answer.indexOf("\r\n\r\n") + 4;
+        answer.replace("@LENGTH@", QByteArray::number(answer.size() - bodyAt));
+        CannedServer table(answer);
+        const QString address = QStringLiteral("127.0.0.1:%1").arg(table.serverPort());
+        WorldClient client;
+        client.setTimeLimits(1000, 1000);
+        QString outcome;
+        QTemporaryDir dir;
+        const QString scores = dir.filePath("scores.txt");
+        OutboxSender sender(client);
+        QString item;
+        if (c.ask == std::string("send")) {
+            item = putInOutbox(scores, sendBody("replay", 0, "Ada"));
+            QObject::connect(&sender, &OutboxSender::sent, [&](const QString&, const SendVerdict& verdict) {
+                const QString refusal = outboxRefusal(item);
+                outcome = verdict.line + QStringLiteral(" | outbox %1").arg(outboxItems(scores).size()) +
+                          (refusal.isEmpty() ? QString() : QStringLiteral(", refusal kept: ") + refusal);
+            });
+            sender.send(address, {item});
+        } else if (c.ask == std::string("top")) {
+            client.get(address, QStringLiteral("/api/v1/sets/ab/top"), &client, [&](const WorldAnswer& a) {
+                const TopReading reading = readTop(a, address);
+                if (!reading.top)
+                    return void(outcome = reading.message);
+                QStringList rows;
+                for (const WorldRow& r : reading.top->rows)
+                    rows << QStringLiteral("%1. %2 %3 #%4")
+                                .arg(r.rank)
+                                .arg(r.handwritten ? QStringLiteral("(ink %1 strokes)").arg(r.ink.strokes().size())
+                                                   : r.typedName)
+                                .arg(r.score)
+                                .arg(r.id);
+                outcome = QStringLiteral("%1 games: ").arg(reading.top->games) + rows.join(", ");
+            });
+        } else {
+            client.get(address, QStringLiteral("/api/v1/games/9/replay"), &client, [&](const WorldAnswer& a) {
+                const ReplayReading reading = readReplay(a, address);
+                outcome = reading.recording ? QStringLiteral("a replay") : reading.message;
+            });
+        }
+        QString got = waitFor([&] { return outcome; });
+        got.replace(address, "ADDRESS");
+        got.replace(QRegularExpression("does not read: .* \\(line 1\\)"), "does not read: VERSION (line 1)");
+        EXPECT_EQ(got.toStdString(), c.outcome);
+        EXPECT_EQ(table.requests, 1) << "one request, never repeated";
+        EXPECT_EQ(other.requests, 0) << "a redirect is never followed";
+    }
+}
+
+TEST(WorldAnswers, WithoutAnAddressNothingIsAsked)
+{
+    for (const char* address : {"", "   ", "ftp://host/", "http://"}) {
+        WorldClient client;
+        bool answered = false;
+        client.get(address, "/health", &client,
+                   [&](const WorldAnswer& a) { answered = a.outcome == WorldAnswer::Outcome::Unreachable; });
+        EXPECT_TRUE(answered) << address << ": told at once, with no request made";
+    }
+    EXPECT_EQ(WorldClient::baseUrl("example.org:8080/pond/").toString(), "http://example.org:8080/pond");
+}

@@ -1,0 +1,152 @@
+#include "ui/net/WorldTable.h"
+
+#include "files/CBase64.h"
+
+#include <QCoreApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace {
+
+constexpr int MaxRows = 100;
+constexpr qsizetype MaxShownName = 100;
+
+// The context the translators see these sentences in.
+struct WorldTable {
+    Q_DECLARE_TR_FUNCTIONS(WorldTable)
+};
+
+std::optional<QJsonObject> objectOf(const QByteArray& body)
+{
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(body, &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject())
+        return std::nullopt;
+    return document.object();
+}
+
+// A whole number within bounds, or nothing: 2.5, "3" and 1e300 are not counts.
+std::optional<qint64> count(const QJsonValue& value, qint64 least, qint64 most)
+{
+    if (!value.isDouble())
+        return std::nullopt;
+    const double number = value.toDouble();
+    if (number < double(least) || number > double(most) || number != double(qint64(number)))
+        return std::nullopt;
+    return qint64(number);
+}
+
+// The table's own sentence for a refusal, or a line that names the status.
+QString errorText(const WorldAnswer& answer)
+{
+    const std::optional<QJsonObject> object = objectOf(answer.body);
+    const QString text = object ? object->value(QStringLiteral("error")).toString().simplified() : QString();
+    if (!text.isEmpty())
+        return text.left(300);
+    return WorldTable::tr("The world table answered with status %1.").arg(answer.status);
+}
+
+std::optional<WorldRow> rowOf(const QJsonValue& value)
+{
+    const QJsonObject row = value.toObject();
+    const QJsonObject entry = row.value(QStringLiteral("entry")).toObject();
+    const std::optional<qint64> rank = count(row.value(QStringLiteral("rank")), 1, 1'000'000'000);
+    const std::optional<qint64> id = count(row.value(QStringLiteral("id")), 1, qint64(1) << 52);
+    const std::optional<qint64> score = count(row.value(QStringLiteral("score")), -(qint64(1) << 31), qint64(1) << 31);
+    const std::optional<qint64> kind = count(entry.value(QStringLiteral("kind")), 0, 1);
+    const QJsonValue name = entry.value(QStringLiteral("name"));
+    if (!rank || !id || !score || !kind || !name.isString())
+        return std::nullopt;
+    WorldRow shown{int(*rank), *id, *kind == 1, {}, {}, *score};
+    if (shown.handwritten)
+        shown.ink.Load(CBase64::Decode(name.toString()));  // ink that does not load shows as none
+    else
+        shown.typedName = name.toString().left(MaxShownName);
+    return shown;
+}
+
+}  // namespace
+
+QString trouble(const WorldAnswer& answer, const QString& address)
+{
+    switch (answer.outcome) {
+    case WorldAnswer::Outcome::Answered:
+        return {};
+    case WorldAnswer::Outcome::Unreachable:
+        return WorldTable::tr("Cannot reach the world table at %1").arg(address);
+    case WorldAnswer::Outcome::Unusable:
+        break;
+    }
+    return answer.status >= 300 && answer.status < 400
+               ? WorldTable::tr("The world table at %1 sent the game elsewhere; the game does not follow.").arg(address)
+               : WorldTable::tr("The world table's answer is too large to read.");
+}
+
+QByteArray sendBody(const QByteArray& replay, int kind, const QByteArray& nameLine)
+{
+    const QJsonObject entry{{QStringLiteral("kind"), kind}, {QStringLiteral("name"), QString::fromUtf8(nameLine)}};
+    const QJsonObject body{{QStringLiteral("replay"), QString::fromUtf8(replay)}, {QStringLiteral("entry"), entry}};
+    return QJsonDocument(body).toJson(QJsonDocument::Compact);
+}
+
+SendVerdict sendVerdict(const WorldAnswer& answer)
+{
+    SendVerdict later{SendVerdict::Kind::Later, WorldTable::tr("Saved; will send when the world table answers")};
+    if (answer.outcome != WorldAnswer::Outcome::Answered)
+        return later;
+    const int status = answer.status;
+    if (status == 429 || status >= 500)
+        return later;
+    if (status != 200)
+        return {SendVerdict::Kind::Refused, errorText(answer)};
+    const std::optional<QJsonObject> object = objectOf(answer.body);
+    // 0 where the answer holds no count: the table may well have the game, and sent again it
+    // answers with the game it stored.
+    const QJsonObject fields = object.value_or(QJsonObject());
+    const qint64 rank = count(fields.value(QStringLiteral("rank")), 1, 1'000'000'000).value_or(0);
+    const qint64 games = count(fields.value(QStringLiteral("games")), 1, 1'000'000'000).value_or(0);
+    if (rank == 0 || games == 0 || rank > games)
+        return later;
+    return {SendVerdict::Kind::Verified, WorldTable::tr("Verified: rank %1 of %2").arg(rank).arg(games)};
+}
+
+TopReading readTop(const WorldAnswer& answer, const QString& address)
+{
+    if (const QString problem = trouble(answer, address); !problem.isEmpty())
+        return {std::nullopt, problem};
+    if (answer.status != 200)
+        return {std::nullopt, errorText(answer)};
+    const QString unreadable = WorldTable::tr("The world table's answer is not one the game can read.");
+    const std::optional<QJsonObject> object = objectOf(answer.body);
+    const QJsonValue rows = object ? object->value(QStringLiteral("top")) : QJsonValue();
+    const std::optional<qint64> games =
+        object ? count(object->value(QStringLiteral("games")), 0, 1'000'000'000'000) : std::nullopt;
+    if (!rows.isArray() || !games || rows.toArray().size() > MaxRows)
+        return {std::nullopt, unreadable};
+    WorldTop top{object->value(QStringLiteral("name")).toString().left(MaxShownName), *games, {}};
+    const QJsonArray list = rows.toArray();
+    for (const auto& value : list) {
+        std::optional<WorldRow> row = rowOf(value);
+        if (!row)
+            return {std::nullopt, unreadable};
+        top.rows.push_back(std::move(*row));
+    }
+    return {std::move(top), {}};
+}
+
+ReplayReading readReplay(const WorldAnswer& answer, const QString& address)
+{
+    if (const QString problem = trouble(answer, address); !problem.isEmpty())
+        return {std::nullopt, problem};
+    if (answer.status != 200)
+        return {std::nullopt, errorText(answer)};
+    RecordingReading reading = readRecording(answer.body);
+    if (!reading.recording)
+        return {std::nullopt, WorldTable::tr("The game from the world table does not read: %1 (line %2).")
+                                  .arg(reading.error.translated())
+                                  .arg(reading.line)};
+    if (!reading.recording->set)
+        return {std::nullopt, WorldTable::tr("The game from the world table does not carry its levels.")};
+    return {std::move(reading.recording), {}};
+}
