@@ -23,6 +23,7 @@ cp "$game" "$folder/"
 for data in images audio levels; do cp -r "$(dirname "$game")/$data" "$folder/"; done
 
 start_xvfb 1280x1024x24
+own_home "$folder"
 export QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy
 "$folder/pondrake" &
 game_pid=$!

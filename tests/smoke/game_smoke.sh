@@ -10,10 +10,13 @@ mkdir -p "$shots"
 . "$(dirname "$0")/xvfb.sh"
 need_tools Xvfb xdotool import compare
 start_xvfb 1024x768x24
+home=$(mktemp -d)
+own_home "$home"
 game_pid=
 cleanup() {
   [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
   stop_xvfb
+  rm -rf "$home"
 }
 trap cleanup EXIT
 export QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy

@@ -10,6 +10,9 @@ cp "$game" "$folder/"
 cp -r "$(dirname "$game")/levels" "$folder/"
 
 export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
+# A home of its own: a game already running on the same data folder would be handed this start.
+export HOME=$folder/home XDG_DATA_HOME=$folder/data XDG_CONFIG_HOME=$folder/config
+mkdir -p "$HOME"
 status=0
 timeout -s TERM 4 "$folder/$(basename "$game")" 2>"$folder/stderr.txt" || status=$?
 if [ "$status" -ne 124 ]; then
