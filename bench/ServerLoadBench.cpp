@@ -91,6 +91,7 @@ void submitAll(int port, const std::vector<QByteArray>& bodies, int clients, Loa
     std::atomic<std::size_t> next{0};
     std::mutex mutex;
     std::vector<std::jthread> pool;
+    pool.reserve(std::size_t(clients));
     for (int c = 0; c < clients; ++c)
         pool.emplace_back([&] {
             httplib::Client client("127.0.0.1", port);
@@ -123,6 +124,7 @@ void readTop(int port, const std::string& set, int readers, int reads, const std
     std::atomic<int> next{0};
     std::mutex mutex;
     std::vector<std::jthread> pool;
+    pool.reserve(std::size_t(readers));
     for (int c = 0; c < readers; ++c)
         pool.emplace_back([&] {
             httplib::Client client("127.0.0.1", port);

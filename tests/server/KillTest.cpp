@@ -24,6 +24,7 @@ TEST(Server, AFullQueueAnswers503WithRetryAfterAndKeepsEveryGameItTook)
     // One game is verified while the others arrive; rounds until one of them finds the queue full.
     for (int round = 0; round < 20 && full == 0; ++round) {
         std::vector<QByteArray> bodies;
+        bodies.reserve(8);
         for (int i = 0; i < 8; ++i)
             bodies.push_back(gameBody(variant(pack, int(++n)), 0, "Q"));
         for (const Sent& sent : sendAtOnce(server.port(), bodies)) {
