@@ -54,6 +54,8 @@ SubmissionReading readSubmission(const QByteArray& body, const QString& contentT
         json = nlohmann::json::parse(body.begin(), body.end());
     } catch (const nlohmann::json::parse_error& error) {
         return refused(400, QStringLiteral("the body is not JSON: it fails at byte %1").arg(error.byte));
+    } catch (const nlohmann::json::out_of_range&) {
+        return refused(400, QStringLiteral("the body is not JSON: it holds a number beyond any a computer can hold"));
     }
     const nlohmann::json* replay = member(json, "replay");
     const nlohmann::json* entry = member(json, "entry");

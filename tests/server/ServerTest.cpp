@@ -82,6 +82,8 @@ TEST(Server, EveryHostileRequestGetsItsStatusAndMessageAndNothingIsStored)
         {"JSON of the wrong shape", "POST", games, json, R"({"replay":5,"entry":{"kind":0,"name":"x"}})", 400,
          "the body is"},
         {"an unknown kind of name", "POST", games, json, post(pack, 2), 400, "the body is"},
+        {"a number past any double", "POST", games, json, R"({"replay":"x","entry":{"kind":1e999,"name":"x"}})", 400,
+         "not JSON"},
         {"a body cut short", "POST", games, json, post(pack).left(500), 400, "not JSON"},
         {"a body over 1 MiB", "POST", games, json, post(QByteArray(1 << 20, 'x')), 413, "larger than 1048576 bytes"},
         {"a name with NUL", "POST", games, json, post(pack, 0, QString::fromUtf8("A\0da", 4)), 422,
