@@ -129,7 +129,7 @@ QByteArray hexFloatText(float value)
     return QByteArray(text.data(), error == std::errc() ? end - text.data() : 0);
 }
 
-std::optional<float> hexFloat(const QByteArray& text)
+std::optional<float> hexFloat(QByteArrayView text)
 {
     float value = 0;
     const char* end = text.constData() + text.size();

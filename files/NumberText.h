@@ -3,6 +3,7 @@
 #include "core/Int16.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QStringView>
 
 #include <charconv>
@@ -29,7 +30,7 @@ std::optional<std::int32_t> strictInt32(QStringView text);
 
 // The text is one whole number in decimal, nothing before or after it, no plus sign, and it fits the type.
 template <typename Number>
-std::optional<Number> wholeNumber(const QByteArray& text)
+std::optional<Number> wholeNumber(QByteArrayView text)
 {
     Number value{};
     const char* end = text.constData() + text.size();
@@ -42,4 +43,4 @@ std::optional<Number> wholeNumber(const QByteArray& text)
 // A float as a hexadecimal floating-point number, which reads back bit for bit; hexFloat takes
 // only finite numbers written so, the exponent included.
 QByteArray hexFloatText(float value);
-std::optional<float> hexFloat(const QByteArray& text);
+std::optional<float> hexFloat(QByteArrayView text);

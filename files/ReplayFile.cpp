@@ -15,7 +15,7 @@ namespace {
 enum class Args { None, Timer, Point, Answer, LevelOver, End, Sitting };
 
 struct EventWord {
-    const char* word;
+    QByteArrayView word;
     RecordedEvent::Kind kind;
     GameInput::Kind input;
     Args args;
@@ -56,7 +56,7 @@ const EventWord& wordOf(const RecordedEvent& event)
 }
 
 // Reads one line's fields into an event; an empty message when they fit.
-Phrase readArgs(Args args, const QByteArrayList& fields, RecordedEvent& event)
+Phrase readArgs(Args args, const ReplayFileWords::Fields& fields, RecordedEvent& event)
 {
     const auto count = [&](qsizetype n) { return fields.size() == n + 2; };
     switch (args) {
@@ -133,7 +133,20 @@ Phrase readArgs(Args args, const QByteArrayList& fields, RecordedEvent& event)
 
 const char* timerWord(GameTimer timer) { return TimerWords[static_cast<std::size_t>(timer)]; }
 
-std::optional<KeptLevel> ReplayFileWords::readKeptLevel(const QByteArrayList& fields)
+ReplayFileWords::Fields ReplayFileWords::fieldsOf(QByteArrayView line)
+{
+    Fields fields;
+    fields.reserve(line.count(' ') + 1);
+    for (qsizetype from = 0;;) {
+        const qsizetype space = line.indexOf(' ', from);
+        fields.append(line.sliced(from, (space < 0 ? line.size() : space) - from));
+        if (space < 0)
+            return fields;
+        from = space + 1;
+    }
+}
+
+std::optional<KeptLevel> ReplayFileWords::readKeptLevel(const Fields& fields)
 {
     const auto number = [&](int i, int low) {
         const std::optional<Int16> value = fields.size() == 5 ? wholeNumber<Int16>(fields[i]) : std::nullopt;
@@ -151,7 +164,7 @@ QByteArray ReplayFileWords::keptLevelText(const KeptLevel& kept)
            QByteArray::number(kept.saved) + ' ' + QByteArray::number(kept.lost) + (kept.replay ? " replay" : " fresh");
 }
 
-Phrase ReplayFileWords::readEvent(const QByteArrayList& fields, RecordedEvent& event)
+Phrase ReplayFileWords::readEvent(const Fields& fields, RecordedEvent& event)
 {
     for (const EventWord& word : Words) {
         if (fields[1] != word.word)
@@ -174,7 +187,7 @@ const RecordedLevel* GameRecording::level(Int16 number) const
 QByteArray eventLine(const RecordedEvent& event)
 {
     const EventWord& word = wordOf(event);
-    QByteArray line = QByteArray::number(event.at) + ' ' + word.word;
+    QByteArray line = QByteArray::number(event.at) + ' ' + word.word.toByteArray();
     const Checkpoint& c = event.checkpoint;
     switch (word.args) {
     case Args::None:

@@ -167,7 +167,7 @@ private:
     // Where a continued game starts, within what a kept game can hold.
     bool start(const QByteArray& text, GameRecording& recording)
     {
-        recording.start = ReplayFileWords::readKeptLevel(text.split(' '));
+        recording.start = ReplayFileWords::readKeptLevel(ReplayFileWords::fieldsOf(text));
         return recording.start ||
                fail(Phrase{ReplayFileWords::Context,
                            QT_TRANSLATE_NOOP("ReplayFile",
@@ -213,7 +213,7 @@ private:
         if (!recording.events.empty() && recording.events.back().kind == RecordedEvent::Kind::End)
             return fail(
                 Phrase{ReplayFileWords::Context, QT_TRANSLATE_NOOP("ReplayFile", "events follow the game's end"), {}});
-        const QByteArrayList fields = line.split(' ');
+        const ReplayFileWords::Fields fields = ReplayFileWords::fieldsOf(line);
         RecordedEvent event;
         const std::optional<Millis> at = wholeNumber<Millis>(fields[0]);
         if (!at || *at < 0 || *at > MaxTime || fields.size() < 2)

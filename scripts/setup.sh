@@ -12,7 +12,7 @@ packages=(
   desktop-file-utils appstream librsvg2-bin dpkg-dev lintian groff-base
   # The world table's server: HTTP, JSON, its SQL drivers, a PostgreSQL to test it on, and
   # systemd's checker for its unit; curl and jq for the README's example of talking to it.
-  libcpp-httplib-dev nlohmann-json3-dev libqt6sql6-sqlite libqt6sql6-psql postgresql-15 systemd curl jq
+  libcpp-httplib-dev libsimdjson-dev libqt6sql6-sqlite libqt6sql6-psql postgresql-15 systemd curl jq
 )
 # The fuzzers of the file readers are built with clang and its libFuzzer.
 for arg in "$@"; do

@@ -21,6 +21,14 @@ const std::array<std::vector<const char*>, SchemaVersion> Steps{{
         "replay_sha256 TEXT NOT NULL UNIQUE, replay %BYTES% NOT NULL)",
         "CREATE INDEX games_by_score ON games (set_id, score DESC, id)",
     },
+    {
+        // Each set keeps its number of games and its best score, so that reading a set's table
+        // never counts its games.
+        "ALTER TABLE sets ADD COLUMN games BIGINT NOT NULL DEFAULT 0",
+        "ALTER TABLE sets ADD COLUMN best INTEGER NOT NULL DEFAULT 0",
+        "UPDATE sets SET games = (SELECT COUNT(*) FROM games g WHERE g.set_id = sets.id), "
+        "best = COALESCE((SELECT MAX(g.score) FROM games g WHERE g.set_id = sets.id), 0)",
+    },
 }};
 
 void exec(QSqlQuery& query, const QString& sql)

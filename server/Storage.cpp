@@ -118,11 +118,17 @@ StoredGame Storage::store(const NewGame& game) const
         const QString now = QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
         run(name, "INSERT INTO sets (id, name, levels) VALUES (?, ?, ?) ON CONFLICT (id) DO NOTHING",
             {QString::fromLatin1(game.set), game.setName, game.levelCount});
-        run(name,
-            "INSERT INTO games (set_id, kind, name, score, submitted, replay_sha256, replay) "
-            "VALUES (?, ?, ?, ?, ?, ?, ?) ON CONFLICT (replay_sha256) DO NOTHING",
-            {QString::fromLatin1(game.set), game.kind, game.name, game.score, now,
-             QString::fromLatin1(game.replaySha256), game.replay});
+        const QSqlQuery inserted =
+            run(name,
+                "INSERT INTO games (set_id, kind, name, score, submitted, replay_sha256, replay) "
+                "VALUES (?, ?, ?, ?, ?, ?, ?) ON CONFLICT (replay_sha256) DO NOTHING",
+                {QString::fromLatin1(game.set), game.kind, game.name, game.score, now,
+                 QString::fromLatin1(game.replaySha256), game.replay});
+        if (inserted.numRowsAffected() == 1)
+            run(name,
+                "UPDATE sets SET games = games + 1, best = CASE WHEN games = 0 OR best < ? THEN ? ELSE best END "
+                "WHERE id = ?",
+                {game.score, game.score, QString::fromLatin1(game.set)});
         if (!db.commit())
             throw StorageError(db.lastError().text().toStdString());
     } catch (const StorageError&) {
@@ -141,7 +147,7 @@ std::pair<qint64, qint64> Storage::rankOf(const StoredGame& game) const
     const QString name = connection();
     QSqlQuery above = run(name, "SELECT COUNT(*) FROM games WHERE set_id = ? AND (score > ? OR (score = ? AND id < ?))",
                           {QString::fromLatin1(game.set), game.score, game.score, game.id});
-    QSqlQuery all = run(name, "SELECT COUNT(*) FROM games WHERE set_id = ?", {QString::fromLatin1(game.set)});
+    QSqlQuery all = run(name, "SELECT games FROM sets WHERE id = ?", {QString::fromLatin1(game.set)});
     above.next();
     all.next();
     return {above.value(0).toLongLong() + 1, all.value(0).toLongLong()};
@@ -160,9 +166,8 @@ std::vector<StoredGame> Storage::top(const QByteArray& set, int limit) const
 }
 
 namespace {
-constexpr const char* SetsQuery =
-    "SELECT s.id, s.name, s.levels, COUNT(g.id), MAX(g.score) FROM sets s JOIN games g ON g.set_id = s.id ";
-constexpr const char* SetsGroup = "GROUP BY s.id, s.name, s.levels ";
+// A set is listed once a game of it is stored.
+constexpr const char* SetsQuery = "SELECT id, name, levels, games, best FROM sets WHERE games > 0 ";
 
 SetSummary setAt(const QSqlQuery& q)
 {
@@ -173,15 +178,13 @@ SetSummary setAt(const QSqlQuery& q)
 
 std::optional<SetSummary> Storage::set(const QByteArray& id) const
 {
-    QSqlQuery q =
-        run(connection(), (std::string(SetsQuery) + "WHERE s.id = ? " + SetsGroup).c_str(), {QString::fromLatin1(id)});
+    QSqlQuery q = run(connection(), (std::string(SetsQuery) + "AND id = ?").c_str(), {QString::fromLatin1(id)});
     return q.next() ? std::optional<SetSummary>(setAt(q)) : std::nullopt;
 }
 
 std::vector<SetSummary> Storage::sets() const
 {
-    QSqlQuery q =
-        run(connection(), (std::string(SetsQuery) + SetsGroup + "ORDER BY COUNT(g.id) DESC, s.id").c_str(), {});
+    QSqlQuery q = run(connection(), (std::string(SetsQuery) + "ORDER BY games DESC, id").c_str(), {});
     std::vector<SetSummary> sets;
     while (q.next())
         sets.push_back(setAt(q));

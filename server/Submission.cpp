@@ -3,7 +3,7 @@
 #include "files/InkStrokes.h"
 #include "files/ScoreFile.h"
 
-#include <nlohmann/json.hpp>
+#include <simdjson.h>
 
 #include <algorithm>
 
@@ -11,11 +11,20 @@ namespace {
 
 SubmissionReading refused(int status, const QString& message) { return {std::nullopt, status, message}; }
 
-// The object's member of that name, or nothing.
-const nlohmann::json* member(const nlohmann::json& object, const char* key)
+// The object's member of that name, if the element is an object with one.
+std::optional<simdjson::dom::element> member(simdjson::dom::element object, const char* key)
 {
-    const auto found = object.is_object() ? object.find(key) : object.end();
-    return found == object.end() ? nullptr : &*found;
+    simdjson::dom::element value;
+    if (!object.is_object() || object[key].get(value) != simdjson::SUCCESS)
+        return std::nullopt;
+    return value;
+}
+
+// The number of members of an object, or nothing for anything else.
+std::optional<std::size_t> members(simdjson::dom::element element)
+{
+    simdjson::dom::object object;
+    return element.get(object) == simdjson::SUCCESS ? std::optional(object.size()) : std::nullopt;
 }
 
 }  // namespace
@@ -48,25 +57,28 @@ SubmissionReading readSubmission(const QByteArray& body, const QString& contentT
     if (body.isEmpty())
         return refused(400, QStringLiteral("the body is empty"));
     // A game's text comes as one JSON string of a hundred kilobytes with an escape on every line,
-    // which this parser reads several times faster than QJsonDocument.
-    nlohmann::json json;
-    try {
-        json = nlohmann::json::parse(body.begin(), body.end());
-    } catch (const nlohmann::json::parse_error& error) {
-        return refused(400, QStringLiteral("the body is not JSON: it fails at byte %1").arg(error.byte));
-    } catch (const nlohmann::json::out_of_range&) {
-        return refused(400, QStringLiteral("the body is not JSON: it holds a number beyond any a computer can hold"));
+    // which simdjson reads an order of magnitude faster than the other JSON readers at hand. Each
+    // thread keeps its parser, and with it the buffers of its last body.
+    thread_local simdjson::dom::parser parser;
+    simdjson::dom::element json;
+    if (const simdjson::error_code error = parser.parse(body.constData(), std::size_t(body.size())).get(json)) {
+        return refused(
+            400, QStringLiteral("the body is not JSON: %1").arg(QString::fromUtf8(simdjson::error_message(error))));
     }
-    const nlohmann::json* replay = member(json, "replay");
-    const nlohmann::json* entry = member(json, "entry");
-    const nlohmann::json* kind = entry ? member(*entry, "kind") : nullptr;
-    const nlohmann::json* name = entry ? member(*entry, "name") : nullptr;
-    if (json.size() != 2 || !replay || !replay->is_string() || !kind || !name || entry->size() != 2 ||
-        !kind->is_number() || (*kind != 0 && *kind != 1) || !name->is_string())
+    const auto replay = member(json, "replay");
+    const auto entry = member(json, "entry");
+    const auto kind = entry ? member(*entry, "kind") : std::nullopt;
+    const auto name = entry ? member(*entry, "name") : std::nullopt;
+    double kindNumber = -1;
+    if (members(json) != 2u || !replay || !replay->is_string() || !kind || !name || members(*entry) != 2u ||
+        !kind->is_number() || kind->get_double().get(kindNumber) || (kindNumber != 0 && kindNumber != 1) ||
+        !name->is_string())
         return refused(400,
                        QStringLiteral("the body is {\"replay\": text, \"entry\": {\"kind\": 0 or 1, \"name\": text}}"));
-    Submission submission{QByteArray::fromStdString(replay->get_ref<const std::string&>()), *kind == 1 ? 1 : 0,
-                          QString::fromStdString(name->get_ref<const std::string&>())};
+    const std::string_view replayText = replay->get_string().value_unsafe();
+    const std::string_view nameText = name->get_string().value_unsafe();
+    Submission submission{QByteArray(replayText.data(), qsizetype(replayText.size())), kindNumber == 1 ? 1 : 0,
+                          QString::fromUtf8(nameText.data(), qsizetype(nameText.size()))};
     if (const std::optional<QString> fault = nameFault(submission.kind, submission.name))
         return refused(422, *fault);
     return {std::move(submission), 0, {}};
