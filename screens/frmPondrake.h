@@ -50,7 +50,7 @@ public:
     LevelFlow& flow() { return m_flow; }
     PlayerFiles& files() { return m_files; }
     PlayField& field() { return m_field; }
-    const Clock& clock() const { return m_clock; }
+    WallClock& clock() { return m_clock; }  // tests set its wall
     AudioControl& audio() { return m_audio; }
     WorldClient& worldClient() { return *m_world; }
     OutboxSender& outbox() { return *m_outbox; }

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Makes the Debian packages, has lintian check both (no error, no warning), checks what the
 # server's package holds and that systemd takes its unit; unpacks the game's into a scratch
-# root with dpkg -x and checks what it holds; then plays the unpacked game from there under Xvfb to the end of a game: the name entered goes
-# into the player's data folder, the table there is read back, and nothing is written into the
-# scratch root. Exits 77 (skipped) when a tool is missing.
+# root with dpkg -x and checks what it holds; then plays the unpacked game from there under Xvfb to
+# the end of a game: the board moves during play, the name entered goes into the player's data
+# folder, the table there is read back, and nothing is written into the scratch root. Exits 77
+# (skipped) when a tool is missing.
 # Usage: deb_package.sh <build folder> <version> <desktop id> <installed mark> [screenshot folder]
 set -euo pipefail
 build=${1:?build folder}
@@ -15,7 +16,7 @@ shots=${5:-$work/shots}
 mkdir -p "$shots"
 
 . "$(dirname "$0")/../smoke/xvfb.sh"
-need_tools cpack dpkg-deb dpkg-shlibdeps readelf appstreamcli identify Xvfb xdotool import lintian
+need_tools cpack dpkg-deb dpkg-shlibdeps readelf appstreamcli identify compare Xvfb xdotool import lintian
 
 game_pid=
 cleanup() {
@@ -118,9 +119,16 @@ xdotool windowfocus --sync "$window"
 xdotool key alt+g
 sleep 0.5
 xdotool key n
-sleep 7  # the countdown; then Abort Game, which sits under the turtle totals
+sleep 8  # the countdown (6 s), and two seconds of play
 eval "$(xdotool getwindowgeometry --shell "$window")"
 client_top=$((Y + HEIGHT - 693))  # the window is the menu bar over a 693-pixel client area
+import -window root "$shots/installed-playing1.png"
+sleep 2
+import -window root "$shots/installed-playing2.png"
+board="600x560+$((X + 40))+$((client_top + 40))"
+changed=$(compare -metric AE -extract "$board" "$shots/installed-playing1.png" "$shots/installed-playing2.png" null: 2>&1 || true)
+[ "${changed%%.*}" -gt 0 ] 2>/dev/null || fail "the board did not change during play: $changed pixels (screenshots in $shots)"
+# Abort Game sits under the turtle totals.
 xdotool mousemove $((X + 744)) $((client_top + 354)) click 1
 question=$(wait_for_window "Abort Pondrake")
 xdotool windowfocus --sync "$question" key alt+y

@@ -1,21 +1,14 @@
 // Every window as a screen reader walks it: each control it meets has a name, and a label that
 // shows a value is named by what the value is, not by the number it shows.
-#include "core/Random.h"
 #include "editor/CheckLevelWindow.h"
 #include "editor/LevelCheck.h"
 #include "editor/frmEditor.h"
 #include "screens/LevelSetDialog.h"
 #include "screens/WorldTableDialog.h"
-#include "screens/frmGameOver.h"
-#include "screens/frmLevel.h"
-#include "screens/frmPondrake.h"
-#include "screens/frmTopTen.h"
 #include "screens/frmWorldTopTen.h"
-#include "tests/support/WindowTestSupport.h"
+#include "tests/support/GameWindowTest.h"
 #include "ui/HelpWindow.h"
 #include "ui/RecordingWindow.h"
-#include "ui/audio/AudioOutput.h"
-#include "ui/audio/modSound.h"
 #include "ui/net/WorldClient.h"
 
 #include <QAccessible>
@@ -63,19 +56,15 @@ QStringList unnamedIn(QWidget& window)
     return unnamed;
 }
 
+using AccessibilityWalk = GameWindowTest;
+
 }  // namespace
 
-TEST(AccessibilityWalk, EveryControlOfEveryWindowHasAName)
+TEST_F(AccessibilityWalk, EveryControlOfEveryWindowHasAName)
 {
-    QTemporaryDir folder;
-    const QString scores = folder.filePath(QStringLiteral("levels/scores.txt"));
-    modGlobals globals;
-    GameRandom random{5};
-    AudioOutput audio;
-    modSound sound{audio};
-
-    frmPondrake game(globals, random, sound, folder.path(), scores);
-    frmEditor editor(globals, random, sound, folder.path());
+    sitDown();
+    frmPondrake& game = *window;
+    frmEditor editor(globals, random, sound, program);
     frmLevel levelOver;
     frmGameOver notTop(scores);
     frmGameOver top(scores);
@@ -87,19 +76,19 @@ TEST(AccessibilityWalk, EveryControlOfEveryWindowHasAName)
     checked.linesRead = 24;
     checked.botRuns = {RunOutcome{}};
     CheckLevelWindow check(checked, nullptr);
-    RecordingWindow replay(GameRecording{}, folder.filePath(QStringLiteral("levels")), folder.path(), nullptr);
-    HelpWindow* help = HelpWindow::showPage(&game, folder.path(), HelpWindow::Instructions);
+    RecordingWindow replay(GameRecording{}, program + "/levels", program, nullptr);
+    HelpWindow* help = HelpWindow::showPage(&game, program, HelpWindow::Instructions);
     WorldTableDialog worldTable(QString(), false);
     WorldClient client;
-    frmWorldTopTen worldTop(client, QString(), QString(), folder.path(), nullptr);
+    frmWorldTopTen worldTop(client, QString(), QString(), program, nullptr);
     worldTop.showTop(
         {QStringLiteral("Set"), 2, {{1, 7, false, QStringLiteral("Ann"), {}, 900}, {2, 8, true, {}, {}, 40}}});
-    HelpWindow* about = HelpWindow::showPage(&editor, folder.path(), HelpWindow::About);
+    HelpWindow* about = HelpWindow::showPage(&editor, program, HelpWindow::About);
 
-    for (QWidget* window : std::initializer_list<QWidget*>{&game, &editor, &levelOver, &notTop, &top, &topTen, &sets,
-                                                           &check, &replay, &worldTable, &worldTop, help, about}) {
-        window->show();
-        EXPECT_EQ(unnamedIn(*window).join(u'\n').toStdString(), "");
+    for (QWidget* shown : std::initializer_list<QWidget*>{&game, &editor, &levelOver, &notTop, &top, &topTen, &sets,
+                                                          &check, &replay, &worldTable, &worldTop, help, about}) {
+        shown->show();
+        EXPECT_EQ(unnamedIn(*shown).join(u'\n').toStdString(), "");
     }
     EXPECT_EQ(QAccessible::queryAccessibleInterface(game.lblScore)->text(QAccessible::Description), "0")
         << "a value label's value, as it shows it";

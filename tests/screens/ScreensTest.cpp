@@ -1,45 +1,26 @@
 // The game's windows as the player uses them: the main window's board, pause and Level Editor
 // command, and the score windows with a typed or handwritten name.
 
-#include "core/Random.h"
 #include "editor/frmEditor.h"
+#include "files/RecordingShelf.h"
 #include "files/ReplayFile.h"
 #include "screens/InkDisplay.h"
 #include "screens/InkPicture.h"
-#include "screens/frmGameOver.h"
-#include "screens/frmPondrake.h"
-#include "screens/frmTopTen.h"
 #include "tests/support/BoardText.h"
-#include "tests/support/WindowTestSupport.h"
+#include "tests/support/GameWindowTest.h"
 #include "ui/BoardPicture.h"
 #include "ui/HelpWindow.h"
-#include "ui/audio/AudioOutput.h"
-#include "ui/audio/modSound.h"
 
 #include <QGroupBox>
 
 namespace {
 
-// A program folder whose level 1 has one turtle above the water, and the main window over it.
-class Screens : public ::testing::Test {
+class Screens : public GameWindowTest {
 protected:
-    QTemporaryDir folder;
-    const QString scores = ScoresPath(folder.path());
-    modGlobals globals;
-    GameRandom random{5};
-    AudioOutput audio;
-    modSound sound{audio};
-    std::unique_ptr<frmPondrake> window;
-
     void SetUp() override
     {
-        QDir(folder.path()).mkpath(QStringLiteral("levels"));
-        const QByteArray blank = "bbbbbbbbbbbbbbbbbbbb\r\n";
-        writeFile(folder.filePath(QStringLiteral("levels/level1.txt")),
-                  "pond1.mid\r\n100\r\n600\r\n400\r\n" + blank + "btbbbbbbbbbbbbbbbbbb\r\nb$bbbbbbbbbbbbbbbbbb\r\n" +
-                      blank.repeated(17));
-        window = std::make_unique<frmPondrake>(globals, random, sound, folder.path(), scores);
-        window->show();
+        GameWindowTest::SetUp();
+        sitDown();
     }
 
     std::unique_ptr<frmGameOver> gameOver(std::int32_t score)
@@ -53,6 +34,17 @@ protected:
     static T* part(const QWidget& window, const char* name)
     {
         return window.findChild<T*>(QLatin1String(name));
+    }
+    // The words of the last game's replay after its time stamps.
+    QByteArray lastGameWords() const
+    {
+        const RecordingReading last = readRecordingFile(lastRecordingPath(scores));
+        if (!last.recording)
+            return "(no replay) " + last.error.english().toUtf8();
+        QByteArrayList words;
+        for (const RecordedEvent& event : last.recording->events)
+            words += eventLine(event).split(' ')[1];
+        return words.join(' ');
     }
 };
 
@@ -69,7 +61,9 @@ TEST_F(Screens, TheLayoutAndTheBoardThatForwardsAPressToTheRules)
     QTest::mouseRelease(window->pictMain, Qt::LeftButton, {}, turtle);
 }
 
-TEST_F(Screens, TurningToAnotherProgramPausesARunningGameUnderADimmedBoardUntilThePlayerResumes)
+// Turning to another program pauses a running game under a dimmed board until the player resumes;
+// Help does too, in a window of its own. New Game then keeps the game given up as the last game.
+TEST_F(Screens, AnotherProgramOrHelpPausesARunningGameUnderADimmedBoardUntilThePlayerResumes)
 {
     EXPECT_FALSE(window->mnuPause->isEnabled()) << "no game runs";
     window->mnuNew->trigger();
@@ -82,37 +76,19 @@ TEST_F(Screens, TurningToAnotherProgramPausesARunningGameUnderADimmedBoardUntilT
     window->mnuPause->trigger();
     EXPECT_EQ(window->pictMain->surface().pixel(5, 670), composed);
 
-    // New Game abandons the game: it is kept as the last game, its pause and resume in it.
-    window->mnuNew->trigger();
-    const RecordingReading last = readRecordingFile(folder.filePath(QStringLiteral("levels/last.replay")));
-    ASSERT_TRUE(last.recording) << last.error.english().toStdString();
-    QByteArrayList words;
-    for (const RecordedEvent& event : last.recording->events)
-        words += eventLine(event).split(' ')[1];
-    words.removeAll("timer");  // as many as the wall let fire
-    EXPECT_EQ(words.join(' '), "new pause resume end");
-}
+    window->mnuInstructions->trigger();
+    auto* help = window->findChild<HelpWindow*>();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_TRUE(window->mnuPause->isChecked());
+    help->close();
+    window->mnuAbout->trigger();
+    EXPECT_TRUE(help->isVisible()) << "the same window";
+    EXPECT_TRUE(window->flow().paused()) << "until the player resumes";
+    window->mnuPause->trigger();
 
-TEST_F(Screens, TheLevelEditorCommandAsksDuringAGameAndLeavesTheWindowIdleWithTheEditorsBoard)
-{
     window->mnuNew->trigger();
-    QString asked;
-    onNextModal<QMessageBox>([&](QMessageBox* box) {
-        asked = box->windowTitle() + QStringLiteral(": ") + box->text();
-        onNextModal<frmEditor>([&](frmEditor* editor) {
-            editor->Palette_Click(Tile::Rock);
-            QTest::mouseClick(part<BoardPicture>(*editor, "pictMain"), Qt::LeftButton, {}, QPoint(5, 5));
-            onNextModal<QMessageBox>([](QMessageBox* unsaved) { unsaved->button(QMessageBox::Discard)->click(); });
-            part<QAction>(*editor, "mnuExit")->trigger();
-        });
-        box->button(QMessageBox::Ok)->click();
-    });
-    window->mnuLevelEditor->trigger();
-    EXPECT_EQ(asked, QStringLiteral("Level Editor: This will abort your current game.  Continue?"));
-    EXPECT_FALSE(window->butEndGame->isEnabled() || window->butReplay->isEnabled());
-    for (const GameTimer timer : AllTimers)
-        EXPECT_FALSE(window->flow().timerOn(timer));
-    EXPECT_EQ(rowsOf(globals.board)[0], "rbbbbbbbbbbbbbbbbbbb") << "the board the editor left";
+    EXPECT_EQ(lastGameWords(), "new pause resume pause resume end");
 }
 
 TEST_F(Screens, ATypedAndAHandwrittenNameAreSavedAndTheTopTenShowsThemAsTheyWere)
@@ -145,30 +121,15 @@ TEST_F(Screens, ATypedAndAHandwrittenNameAreSavedAndTheTopTenShowsThemAsTheyWere
 
 TEST_F(Screens, AFailedSaveIsToldAndTheWindowStillCloses)
 {
-    QDir(folder.filePath(QStringLiteral("levels"))).removeRecursively();
-    writeFile(folder.filePath(QStringLiteral("levels")), "a file where the folder belongs");
+    const QString folder = QFileInfo(scores).path();
+    QDir(folder).removeRecursively();
+    writeFile(folder, "a file where the folder belongs");
     auto over = gameOver(50);
     QString told;
     answerNextMessage(told);
     QTest::keyClick(part<QLineEdit>(*over, "txtName"), Qt::Key_Return);
     EXPECT_TRUE(told.contains(scores)) << told.toStdString();
     EXPECT_FALSE(over->isVisible());
-}
-
-TEST_F(Screens, HelpOpensInAWindowOfItsOwnOverTheMainWindowAndPausesTheGame)
-{
-    window->mnuNew->trigger();
-    window->mnuInstructions->trigger();
-    auto* help = window->findChild<HelpWindow*>();
-    ASSERT_NE(help, nullptr);
-    EXPECT_TRUE(help->isVisible());
-    EXPECT_EQ(help->windowTitle(), QStringLiteral("Pondrake Help"));
-    EXPECT_TRUE(window->flow().paused());
-    EXPECT_TRUE(window->mnuPause->isChecked());
-    help->close();
-    window->mnuAbout->trigger();
-    EXPECT_TRUE(help->isVisible()) << "the same window";
-    EXPECT_TRUE(window->flow().paused()) << "until the player resumes";
 }
 
 // A score that made the table survives Escape, the only key that used to close the window
@@ -179,8 +140,7 @@ TEST_F(Screens, EscapeLeavesTheNameWindowOpenAndTheTopTenShowsTheNewEntryOnABand
     for (const int score : {90, 70, 40})
         table += " 0 \r\n " + QByteArray::number(score) + " \r\nold\r\n";
     writeFile(scores, table);
-    auto closed = gameOver(65);
-    closed->close();  // the close box: nothing saved
+    gameOver(65)->close();  // the close box: nothing saved
     EXPECT_EQ(readFile(scores), table);
     auto alas = gameOver(0);
     QTest::keyClick(alas.get(), Qt::Key_Escape);
@@ -189,20 +149,21 @@ TEST_F(Screens, EscapeLeavesTheNameWindowOpenAndTheTopTenShowsTheNewEntryOnABand
     window->mnuNew->trigger();
     window->field().score = 50;
     bool openAfterEscape = false;
+    const auto rowColour = [](frmTopTen& topTen, int row) {
+        return topTen.grab().toImage().pixelColor(frmTopTen::rowRect(row).topLeft() + QPoint(2, 2));
+    };
     QColor band, otherRow;
-    QString newRowTip, oldRowTip;
+    QStringList shown;
     onNextModal<QMessageBox>([&](QMessageBox* abort) {
         onNextModal<frmGameOver>([&](frmGameOver* over) {
             QTest::keyClick(part<QLineEdit>(*over, "txtName"), Qt::Key_Escape);
             QTest::keyClick(over, Qt::Key_Escape);
             openAfterEscape = over->isVisible();
             onNextModal<frmTopTen>([&](frmTopTen* topTen) {
-                const QImage shown = topTen->grab().toImage();
-                band = shown.pixelColor(frmTopTen::rowRect(2).topLeft() + QPoint(2, 2));
-                otherRow = shown.pixelColor(frmTopTen::rowRect(3).topLeft() + QPoint(2, 2));
-                EXPECT_EQ(part(*topTen, "lblScore2")->text(), QStringLiteral("Anonymous"));
-                newRowTip = part(*topTen, "lblScore2")->toolTip();
-                oldRowTip = part(*topTen, "lblScore1")->toolTip();
+                band = rowColour(*topTen, 2);
+                otherRow = rowColour(*topTen, 3);
+                shown = QStringList({part(*topTen, "lblScore2")->text(), part(*topTen, "lblScore2")->toolTip(),
+                                     part(*topTen, "lblScore1")->toolTip()});
                 topTen->accept();
             });
             QTest::keyClick(part<QLineEdit>(*over, "txtName"), Qt::Key_Return);
@@ -211,17 +172,17 @@ TEST_F(Screens, EscapeLeavesTheNameWindowOpenAndTheTopTenShowsTheNewEntryOnABand
     });
     window->butEndGame->click();
     EXPECT_TRUE(openAfterEscape);
-    // The game was kept: as the last game, and as the new entry's, which the top ten offers.
-    const RecordingReading last = readRecordingFile(folder.filePath(QStringLiteral("levels/last.replay")));
+    // The game was kept: as the last game, and as the new entry's, which the top ten offers (an
+    // entry without a kept game offers none).
+    const RecordingReading last = readRecordingFile(lastRecordingPath(scores));
     ASSERT_TRUE(last.recording) << last.error.english().toStdString();
     EXPECT_EQ(last.recording->events.back().checkpoint.score, 50);
-    EXPECT_EQ(newRowTip, QStringLiteral("Double-click to watch this game"));
-    EXPECT_EQ(oldRowTip, QString()) << "an entry without a kept game offers none";
+    EXPECT_EQ(shown, QStringList({"Anonymous", "Double-click to watch this game", ""}));
     EXPECT_EQ(band, QColor(255, 236, 140));
     EXPECT_NE(otherRow, band);
 
     onNextModal<frmTopTen>([&](frmTopTen* topTen) {
-        band = topTen->grab().toImage().pixelColor(frmTopTen::rowRect(2).topLeft() + QPoint(2, 2));
+        band = rowColour(*topTen, 2);
         topTen->accept();
     });
     window->mnuHighScores->trigger();
@@ -230,7 +191,7 @@ TEST_F(Screens, EscapeLeavesTheNameWindowOpenAndTheTopTenShowsTheNewEntryOnABand
 
 // The keys play the board through the rules the mouse takes, with a cursor of their own that a
 // mouse press hides; Fast Forward doubles the clock's pace during a game and goes off with it.
-TEST_F(Screens, TheKeysSteerATurtleAndFastForwardRunsOnlyDuringAGame)
+TEST_F(Screens, TheKeysSteerATurtleAndFastForwardRunsOnlyDuringAGameThatTheLevelEditorEnds)
 {
     EXPECT_FALSE(window->mnuFastForward->isEnabled()) << "no game runs";
     window->mnuNew->trigger();
@@ -255,27 +216,35 @@ TEST_F(Screens, TheKeysSteerATurtleAndFastForwardRunsOnlyDuringAGame)
     QTest::keyClick(window->pictMain, Qt::Key_Left);
     held(Qt::Key_Right);
     EXPECT_TRUE(framed()) << "one square left and back";
-    QTest::keyClick(window->pictMain, Qt::Key_Return);
-    QTest::keyClick(window->pictMain, Qt::Key_Escape);
-    EXPECT_FALSE(window->field().selection.SelectionActive) << "let go";
-    EXPECT_EQ(globals.board(1, 1), Tile::TurtleLeft) << "without a command";
     QTest::mousePress(window->pictMain, Qt::LeftButton, {}, QPoint(300, 300));
     EXPECT_FALSE(framed()) << "the mouse hides the cursor";
 
     window->mnuFastForward->trigger();
-    EXPECT_EQ(window->clock().speed(), 2);
-    EXPECT_TRUE(window->lblSpeed->isVisible());
+    EXPECT_EQ(QString("%1 %2").arg(window->clock().speed()).arg(window->lblSpeed->isVisible()), "2 1");
     EXPECT_EQ(window->lblSpeed->text(), QStringLiteral("2x"));
     window->mnuFastForward->trigger();
-    EXPECT_EQ(window->clock().speed(), 1);
-    EXPECT_FALSE(window->lblSpeed->isVisible());
+    EXPECT_EQ(QString("%1 %2").arg(window->clock().speed()).arg(window->lblSpeed->isVisible()), "1 0");
     window->mnuFastForward->trigger();
+
+    // The Level Editor command asks during a game and leaves the window idle with the editor's board.
+    QString asked;
     onNextModal<QMessageBox>([&](QMessageBox* box) {
-        onNextModal<frmEditor>([&](frmEditor* editor) { part<QAction>(*editor, "mnuExit")->trigger(); });
+        asked = box->windowTitle() + QStringLiteral(": ") + box->text();
+        onNextModal<frmEditor>([&](frmEditor* editor) {
+            editor->Palette_Click(Tile::Rock);
+            QTest::mouseClick(part<BoardPicture>(*editor, "pictMain"), Qt::LeftButton, {}, QPoint(5, 5));
+            onNextModal<QMessageBox>([](QMessageBox* unsaved) { unsaved->button(QMessageBox::Discard)->click(); });
+            part<QAction>(*editor, "mnuExit")->trigger();
+        });
         box->button(QMessageBox::Ok)->click();
     });
     window->mnuLevelEditor->trigger();
+    EXPECT_EQ(asked, QStringLiteral("Level Editor: This will abort your current game.  Continue?"));
+    EXPECT_FALSE(window->butEndGame->isEnabled() || window->butReplay->isEnabled());
+    for (const GameTimer timer : AllTimers)
+        EXPECT_FALSE(window->flow().timerOn(timer));
+    EXPECT_EQ(rowsOf(globals.board)[0], "rbbbbbbbbbbbbbbbbbbb") << "the board the editor left";
     EXPECT_FALSE(window->mnuFastForward->isEnabled() || window->mnuFastForward->isChecked());
-    EXPECT_EQ(window->clock().speed(), 1) << "the game is over";
-    EXPECT_FALSE(window->lblSpeed->isVisible());
+    EXPECT_EQ(QString("%1 %2").arg(window->clock().speed()).arg(window->lblSpeed->isVisible()), "1 0")
+        << "the game is over";
 }

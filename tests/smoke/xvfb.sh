@@ -5,9 +5,6 @@
 #   so two tests started together never share a screen. -noreset: by default the server resets
 #   whenever its last client leaves, and a client connecting meanwhile is refused; a poll of
 #   xdotool that ends just as the game connects would leave the game without a display.
-# own_home <folder>      gives the game a home of its own there (settings, scores, kept game): one
-#   game runs per data folder and a second start hands over to it, so tests that run at the same
-#   time never share one.
 # wait_for_window <title> prints the id of the first shown window of that exact title (fails after
 #   10 s); Qt also keeps a hidden 1x1 window under the main window's title.
 
@@ -38,11 +35,6 @@ start_xvfb() {
   rm -f "$numberfile"
   echo "FAIL: no virtual display could be started"
   exit 1
-}
-
-own_home() {
-  export HOME=$1/home XDG_DATA_HOME=$1/data XDG_CONFIG_HOME=$1/config
-  mkdir -p "$HOME" "$XDG_DATA_HOME" "$XDG_CONFIG_HOME"
 }
 
 stop_xvfb() {

@@ -1,0 +1,84 @@
+#pragma once
+
+// The main window as the player meets it: a program folder of its own whose shipped set is island
+// levels, the player's folders beside it, and one window for each sitting.
+
+#include "core/Random.h"
+#include "files/LevelSet.h"
+#include "files/ScoreFile.h"
+#include "screens/frmGameOver.h"
+#include "screens/frmLevel.h"
+#include "screens/frmPondrake.h"
+#include "screens/frmTopTen.h"
+#include "tests/support/WindowTestSupport.h"
+#include "ui/audio/AudioOutput.h"
+#include "ui/audio/modSound.h"
+
+#include <QLineEdit>
+
+// A turtle with water on all four sides: saved at its first step, whichever way it faces.
+inline QByteArray islandLevel(int bonus = 100)
+{
+    const QByteArray blank = "bbbbbbbbbbbbbbbbbbbb\r\n";
+    return "pond1.mid\r\n" + QByteArray::number(bonus) + "\r\n600\r\n400\r\nb$bbbbbbbbbbbbbbbbbb\r\n" +
+           "$t$bbbbbbbbbbbbbbbbb\r\nb$bbbbbbbbbbbbbbbbbb\r\n" + blank.repeated(17);
+}
+
+inline void writeIslandSet(const QString& folder, int levels, int bonus = 100)
+{
+    QDir().mkpath(folder);
+    for (int n = 1; n <= levels; ++n)
+        writeFile(SetLevelPath(folder, Int16(n)), islandLevel(bonus));
+}
+
+class GameWindowTest : public ::testing::Test {
+protected:
+    QTemporaryDir root;
+    const QString program = root.filePath("program"), data = root.filePath("data"), config = root.filePath("config");
+    const QString scores = ScoresPath(program);  // the shipped set's table
+    modGlobals globals;
+    GameRandom random{5};
+    AudioOutput audio;
+    modSound sound{audio};
+    std::unique_ptr<frmPondrake> window;
+
+    void SetUp() override { writeIslandSet(program + "/levels", 1); }
+
+    // One sitting: the window of the sitting before closes first; before sees the new window
+    // before it reads the player's folders. The window's wall stands still: its game moves only
+    // when a test fires its timers.
+    void sitDown(const std::function<void(frmPondrake&)>& before = {})
+    {
+        window.reset();
+        window = std::make_unique<frmPondrake>(globals, random, sound, program, scores);
+        window->clock().setWall([still = window->clock().driven()] { return still; });
+        if (before)
+            before(*window);
+        window->usePlayerFolders(data, config);
+        window->show();
+    }
+
+    // From the countdown's first second to the level's end: its window closes at once.
+    void playLevel()
+    {
+        for (int second = 0; second <= 5; ++second)
+            window->flow().apply({.kind = GameInput::Kind::Timer, .timer = GameTimer::CountDown});
+        onNextModal<frmLevel>([](frmLevel* over) { over->accept(); });
+        window->flow().apply({.kind = GameInput::Kind::Timer, .timer = GameTimer::Turtle});
+    }
+
+    // The next Game Over window takes this name; the top ten that follows is shown to seen, then closed.
+    static void enterName(const QString& name, const std::function<void(frmTopTen&)>& seen = {})
+    {
+        onNextModal<frmGameOver>([name, seen](frmGameOver* over) {
+            onNextModal<frmTopTen>([seen](frmTopTen* topTen) {
+                if (seen)
+                    seen(*topTen);
+                topTen->accept();
+            });
+            auto* text = over->findChild<QLineEdit*>("txtName");
+            text->setText(name);
+            QTest::keyClick(text, Qt::Key_Return);
+        });
+    }
+};
