@@ -1,5 +1,6 @@
 // Many games at once: a full queue is told with 503, and a server killed while it takes games has
-// kept every game it answered 200, in a table that is whole, which a newer schema's server refuses.
+// kept every game it answered 200, in a table that is whole, which an older schema's server
+// migrates and a newer schema's server refuses.
 
 #include "tests/server/ServerSupport.h"
 
@@ -71,18 +72,36 @@ TEST(ServerKill, EveryGameAnswered200OutlivesASigkillInAWholeTable)
                     client.raw("/api/v1/games/" + std::to_string(sent[i].id) + "/replay") == replays[i])
             << "game " << i << " was answered 200 and lost";
     EXPECT_GE(storedGames(client), accepted);
+    const QJsonObject sets = client.get("/api/v1/sets");
     EXPECT_EQ(again.stop(), 0);
     if (!testDatabaseUrl("kill").isEmpty())
         return;  // PostgreSQL was never killed
+    // Runs the statements on the table; the first answer of the first that has one.
+    const auto sql = [&](const QStringList& statements) {
+        QString first;
+        {
+            QSqlDatabase table = QSqlDatabase::addDatabase("QSQLITE", "killed");
+            table.setDatabaseName(data.filePath("world.sqlite"));
+            EXPECT_TRUE(table.open());
+            for (const QString& statement : statements) {
+                QSqlQuery query(table);
+                EXPECT_TRUE(query.exec(statement)) << statement.toStdString();
+                if (first.isNull() && query.next())
+                    first = query.value(0).toString();
+            }
+        }
+        QSqlDatabase::removeDatabase("killed");
+        return first;
+    };
+    EXPECT_EQ(sql({"PRAGMA integrity_check"}), "ok");
+    // The table as a server of schema version 1 left it, when a set kept neither its count nor its best.
+    sql({"ALTER TABLE sets DROP COLUMN games", "ALTER TABLE sets DROP COLUMN best",
+         "UPDATE schema_version SET version = 1"});
     {
-        QSqlDatabase table = QSqlDatabase::addDatabase("QSQLITE", "killed");
-        table.setDatabaseName(data.filePath("world.sqlite"));
-        EXPECT_TRUE(table.open());
-        QSqlQuery check("PRAGMA integrity_check", table);
-        EXPECT_TRUE(check.next() && check.value(0).toString() == "ok") << check.value(0).toString().toStdString();
-        QSqlQuery(table).exec("UPDATE schema_version SET version = version + 1");
+        const RunningServer migrated({}, "kill", data.path());
+        EXPECT_EQ(Client(migrated.port()).get("/api/v1/sets"), sets) << "counted again from the games";
     }
-    QSqlDatabase::removeDatabase("killed");
+    sql({"UPDATE schema_version SET version = version + 1"});
     const RunningServer newer({}, "kill", data.path());
     EXPECT_EQ(newer.port(), 0) << "a table of a newer server is left alone";
     EXPECT_TRUE(newer.log().contains("made by a newer pondrake-server")) << newer.log().toStdString();
