@@ -1,7 +1,6 @@
-// A handwritten name: the strokes, their bytes, and those bytes as Base64 text in the score file.
+// A handwritten name: the strokes and their bytes.
 // What damaged handwriting in a score file shows is tabled in malformed/outcomes.txt.
 
-#include "files/CBase64.h"
 #include "files/InkStrokes.h"
 
 #include <gtest/gtest.h>
@@ -56,16 +55,4 @@ TEST(InkStrokes, StopsRecordingWhenFull)
         ASSERT_TRUE(i == 0 ? ink.beginStroke({0, 0}, 0.5) : ink.extendStroke({double(i % 337), double(i % 2)}, 0.5));
     EXPECT_FALSE(ink.extendStroke({3, 3}, 0.5) || ink.beginStroke({3, 3}, 0.5));
     EXPECT_TRUE(InkStrokes().Load(ink.Save()));
-}
-
-// MIME's form: the standard alphabet and "=" padding, all on one line (a score file's name line
-// holds it), even past MIME's 76 characters; decoding skips what is not Base64. Text passes as one
-// byte a character.
-TEST(CBase64, EncodesOnOneLineAndDecodesSkippingWhatIsNotBase64)
-{
-    const QByteArray bytes = QByteArray(57, 'a') + "\xfb\xff";
-    EXPECT_EQ(CBase64::Encode(bytes), QString("YWFh").repeated(19) + "+/8=");
-    EXPECT_EQ(CBase64::Decode(QString(" YWFh").repeated(19) + "\t\n+/\r8="), bytes);
-    EXPECT_EQ(CBase64::Decode2Str(CBase64::Encode(QStringLiteral("Man\u00e9"))), QStringLiteral("Man\u00e9"));
-    EXPECT_EQ(CBase64::Scalar2BytArray(QStringLiteral("a\u00e9\u20ac")), "a\xe9?");  // no single-byte code
 }

@@ -3,8 +3,8 @@
 #include "files/LevelFile.h"
 
 #include "tests/support/BoardText.h"
+#include "tests/support/FileTestSupport.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -29,16 +29,14 @@ TEST(LevelFile, WritesTheSettingsAndTwentyRowsEndedByCrLf)
         expected += QByteArray(row < BoardSize - 1 ? 20 : 19, 'b') + "\r\n";
 
     QTemporaryDir dir;
-    QFile file(dir.filePath("level.txt"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(QByteArray(2000, 'x')) == 2000);
-    file.close();
-    ASSERT_TRUE(SaveLevelFile(file.fileName(), {"pond\r\n2.mid", "1\n00", " 1500", "1000ms"}, board));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), expected);
+    const QString path = dir.filePath("level.txt");
+    writeFile(path, QByteArray(2000, 'x'));
+    ASSERT_TRUE(SaveLevelFile(path, {"pond\r\n2.mid", "1\n00", " 1500", "1000ms"}, board));
+    EXPECT_EQ(readFile(path), expected);
     EXPECT_FALSE(SaveLevelFile(dir.path(), {}, board));  // a folder where the file belongs
 
-    EXPECT_TRUE(FileExists(file.fileName()));
-    ASSERT_TRUE(QFile::resize(file.fileName(), 0));
-    EXPECT_FALSE(FileExists(file.fileName()));
+    EXPECT_TRUE(FileExists(path));
+    writeFile(path, "");
+    EXPECT_FALSE(FileExists(path));
     EXPECT_FALSE(FileExists(dir.path()));
 }

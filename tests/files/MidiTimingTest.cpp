@@ -2,31 +2,23 @@
 // of a repeating piece ends.
 
 #include "files/MidiTiming.h"
-
-#include <QFile>
+#include "tests/support/FileTestSupport.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-// A chunk: its four-letter kind, then its length and bytes (given in hex).
-QByteArray chunk(const char* kind, const char* hex)
+// A chunk: its four-letter kind, its length and its bytes. A RIFF chunk's length is little-endian,
+// and an odd length is padded to an even one.
+QByteArray chunk(const char* kind, const QByteArray& data, bool riff = false)
 {
-    const QByteArray data = QByteArray::fromHex(hex);
     QByteArray length(4, '\0');
     for (int i = 0; i < 4; ++i)
-        length[i] = char(data.size() >> (24 - 8 * i));
-    return kind + length + data;
+        length[i] = char(data.size() >> (riff ? 8 * i : 24 - 8 * i));
+    return kind + length + data + (riff && data.size() % 2 ? QByteArray(1, '\0') : QByteArray());
 }
 
-// A RIFF chunk: its length is little-endian, and an odd length is padded to an even one.
-QByteArray riffChunk(const char* kind, const QByteArray& data)
-{
-    QByteArray length(4, '\0');
-    for (int i = 0; i < 4; ++i)
-        length[i] = char(data.size() >> (8 * i));
-    return kind + length + data + (data.size() % 2 ? QByteArray(1, '\0') : QByteArray());
-}
+QByteArray chunk(const char* kind, const char* hex) { return chunk(kind, QByteArray::fromHex(hex)); }
 
 // A file with the header's format and division, and its tracks' events in hex.
 QByteArray midi(const char* formatTracksDivision, std::initializer_list<const char*> tracks)
@@ -66,8 +58,8 @@ TEST(MidiTiming, TempoChangesOfEveryTrackAndTheTickWhereTheLongestTrackEnds)
                               "00903c40 603c00"  // a note, released at 96 under the running status
                               "00f0037e7ff7 00f70100 00ff0103616263"  // system exclusive, an escape and a text
                               "20903c40 00ff2f00"});                  // the last note at 128
-    const QByteArray rmid = "RIFF" + QByteArray(4, '\0') + "RMID" + riffChunk("LIST", "INFO" + QByteArray(301, 'x')) +
-                            riffChunk("data", midi("000000010060", {"8100ff2f00"}));
+    const QByteArray rmid = "RIFF" + QByteArray(4, '\0') + "RMID" + chunk("LIST", "INFO" + QByteArray(301, 'x'), true) +
+                            chunk("data", midi("000000010060", {"8100ff2f00"}), true);
     const std::pair<QByteArray, std::string> cases[] = {
         {midi("000000010180", {Tempo120, End}), "384: 0@500000; end 0"},
         {format1, "384: 0@500000 1000@666667 | 1500@400000; end 3000"},
@@ -85,9 +77,8 @@ TEST(MidiTiming, TempoChangesOfEveryTrackAndTheTickWhereTheLongestTrackEnds)
     for (const auto& [bytes, timing] : cases)
         EXPECT_EQ(timingText(bytes), timing) << bytes.toHex().constData();
 
-    QFile piece(QStringLiteral(PONDRAKE_DATA_DIR "/audio/pond3.mid"));  // 3/4 at 138 beats a minute
-    ASSERT_TRUE(piece.open(QIODevice::ReadOnly));
-    EXPECT_EQ(timingText(piece.readAll()), "480: 0@434783 | | | | | |; end 46080");
+    EXPECT_EQ(timingText(readFile(PONDRAKE_DATA_DIR "/audio/pond3.mid")),  // 3/4 at 138 beats a minute
+              "480: 0@434783 | | | | | |; end 46080");
 }
 
 TEST(MidiTiming, BytesThatTheSynthesiserCouldNotPlayThroughGiveNothing)

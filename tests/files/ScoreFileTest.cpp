@@ -1,9 +1,8 @@
 // What the readers make of damaged tables is tabled in malformed/outcomes.txt; here the writer.
 
 #include "files/ScoreFile.h"
+#include "tests/support/FileTestSupport.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -58,17 +57,15 @@ TEST(ScoreFile, ANewEntryGoesAfterEveryScoreNotBelowItAndTheRestStaysByteForByte
     };
     for (const auto& [before, name, score, kind, after] : cases) {
         QTemporaryDir dir;
-        QFile file(ScoresPath(dir.path()));
+        const QString path = ScoresPath(dir.path());
         if (before) {
-            ASSERT_TRUE(QDir(dir.path()).mkpath("levels") && file.open(QIODevice::WriteOnly));
-            file.write(*before);
-            file.close();
+            makeTree(dir.path(), "levels/");
+            writeFile(path, *before);
         }
         ScoreTable table;
-        LoadScores(file.fileName(), table);
-        ASSERT_TRUE(SaveScore(file.fileName(), table, name, score, kind));  // making levels/ where missing
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        EXPECT_EQ(file.readAll(), after) << score << " " << name.left(20).toStdString();
+        LoadScores(path, table);
+        ASSERT_TRUE(SaveScore(path, table, name, score, kind));  // making levels/ where missing
+        EXPECT_EQ(readFile(path), after) << score << " " << name.left(20).toStdString();
     }
 }
 

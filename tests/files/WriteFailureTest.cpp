@@ -5,9 +5,8 @@
 #include "files/LevelFile.h"
 #include "files/ScoreFile.h"
 #include "tests/support/BoardText.h"
+#include "tests/support/FileTestSupport.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -32,12 +31,6 @@ bool (*const Writers[])(const QString& path, bool second) = {
     },
 };
 
-QByteArray contents(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(no file)");
-}
-
 }  // namespace
 
 // For each writer, first a write that fails: past the file size limit it fails (EFBIG) as on a
@@ -59,14 +52,14 @@ TEST(WriterKill, AFailedOrKilledSaveLeavesTheOldOrTheNewFileWhole)
         QTemporaryDir dir;
         const QString path = dir.filePath("target.txt");
         ASSERT_TRUE(save(path, true));
-        const QByteArray second = contents(path);
+        const QByteArray second = readFile(path);
         ASSERT_TRUE(save(path, false));
-        const QByteArray first = contents(path);
+        const QByteArray first = readFile(path);
         ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &full), 0);
         const bool saved = save(path, true);
         ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &normal), 0);
         EXPECT_FALSE(saved);
-        EXPECT_EQ(contents(path), first);
+        EXPECT_EQ(readFile(path), first);
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"target.txt"});
 
         int seen[2] = {0, 0};
@@ -88,12 +81,12 @@ TEST(WriterKill, AFailedOrKilledSaveLeavesTheOldOrTheNewFileWhole)
             int status = 0;
             ASSERT_TRUE(waitpid(child, &status, 0) == child && WIFSIGNALED(status)) << "run " << run;
             close(pipeEnds[0]);  // only now: writing into a closed pipe would end the child between saves
-            const QByteArray now = contents(path);
+            const QByteArray now = readFile(path);
             ASSERT_TRUE(now == first || now == second) << "run " << run << ": " << now.size() << " bytes";
             ++seen[now == second];
         }
         EXPECT_TRUE(seen[0] > runs / 10 && seen[1] > runs / 10);  // kills landed all over the loop
         for (const QString& name : QDir(dir.path()).entryList(QDir::Files | QDir::Hidden))
-            EXPECT_TRUE(contents(dir.filePath(name)) == first || contents(dir.filePath(name)) == second);
+            EXPECT_TRUE(readFile(dir.filePath(name)) == first || readFile(dir.filePath(name)) == second);
     }
 }

@@ -1,7 +1,9 @@
 #pragma once
 
-// For tests of windows: answers to modal windows, files in and out, and a window's layout
-// compared with a golden file.
+// For tests of windows: answers to modal windows, files in and out (FileTestSupport.h), and a
+// window's layout compared with a golden file.
+
+#include "tests/support/FileTestSupport.h"
 
 #include <QApplication>
 #include <QDebug>
@@ -49,18 +51,6 @@ inline void answerFileDialog(const QString& file)
         dialog->selectFile(file);
         static_cast<QDialog*>(dialog)->accept();  // QFileDialog::accept, as its OK button
     });
-}
-
-inline void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()) << path.toStdString();
-}
-
-inline QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
 }
 
 // A window's widgets, one line each (depth first): kind, name, place and size, font and what it
