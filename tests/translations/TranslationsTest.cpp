@@ -113,8 +113,6 @@ TEST_F(Languages, AMissingOrBrokenTranslationLeavesTheGameInEnglish)
     } rows[] = {
         {"the build's", german, "de", "Pondrake-Hilfe"},
         {"missing", "-", "en", "Pondrake Help"},
-        {"empty", "", "en", "Pondrake Help"},
-        {"no translation", "<TS version=\"2.1\" language=\"de\">", "en", "Pondrake Help"},
         {"cut short", german.left(german.size() / 2), "en", "Pondrake Help"},
     };
     for (const auto& [what, bytes, spoken, title] : rows) {

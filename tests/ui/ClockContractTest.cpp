@@ -166,20 +166,18 @@ TYPED_TEST(ClockContract, AtAnySpeedTheTimersFireInTheSameOrderAtTheSameGameTime
 
 // A late alarm: the wall passed a timer's moment before the alarm rang, and the game was held just
 // then. The timer kept nothing to wait, and fires as soon as it is resumed.
-TEST(WallClock, ATimerHeldPastItsMomentBeforeTheAlarmRangFiresAtOnceWhenResumed)
+using WallClockContract = ClockContract<WallClockByHand>;
+
+TEST_F(WallClockContract, ATimerHeldPastItsMomentBeforeTheAlarmRangFiresAtOnceWhenResumed)
 {
-    WallClockByHand driver;
-    FiringLog log{driver.clock};
-    driver.clock.setListener(&log);
-    driver.clock.setPeriod(GameTimer::Turtle, 500);
-    driver.clock.setTimer(GameTimer::Turtle, true);
+    start(GameTimer::Turtle, 500);
     driver.wall = 300;
     driver.ring();  // early: nothing fires, and the alarm is set for the rest
     EXPECT_EQ(driver.clock.alarm().interval(), 200);
     driver.wall = 520;
-    driver.clock.hold(GameTimer::Turtle);
+    clock.hold(GameTimer::Turtle);
     driver.advance(1000);
-    driver.clock.resume(GameTimer::Turtle);
+    clock.resume(GameTimer::Turtle);
     driver.ring();
     EXPECT_EQ(log.text, "T1520");
 }

@@ -1,5 +1,5 @@
-// The help window: the shipped pages with their pictures, the editor's section, links inside the
-// help and links to the web, and a page that is missing.
+// The help window: the shipped pages with their pictures, the editor's section, links to the web,
+// and a page that is missing.
 
 #include "ui/HelpWindow.h"
 
@@ -23,20 +23,6 @@ QImage pictureOf(QTextDocument& document, const QString& name)
     if (resource.canConvert<QByteArray>() && resource.typeId() == QMetaType::QByteArray)
         return QImage::fromData(resource.toByteArray());
     return resource.value<QImage>();
-}
-
-// The text of the first line the browser shows.
-QString topLine(const QTextBrowser& browser) { return browser.cursorForPosition(QPoint(4, 4)).block().text(); }
-
-// Clicks the first link whose text is this.
-void clickLink(QTextBrowser& browser, const QString& text)
-{
-    const QTextCursor found = browser.document()->find(text);
-    ASSERT_FALSE(found.isNull()) << text.toStdString();
-    QTextCursor inside(found);
-    inside.setPosition(found.selectionStart() + 1);
-    const QPoint at = browser.cursorRect(inside).center();
-    QTest::mouseClick(browser.viewport(), Qt::LeftButton, {}, at);
 }
 
 class WebLinks : public QObject {
@@ -80,13 +66,13 @@ TEST(HelpWindow, EachShippedPageShowsEveryPictureItNames)
     }
 }
 
-TEST(HelpWindow, OneWindowPerOpenerAtTheEditorsSectionWithLinksInsideFollowedThereAndTheWebHandedOn)
+TEST(HelpWindow, OneWindowPerOpenerAtTheEditorsSectionWithTheWebHandedOn)
 {
     QWidget opener;
     HelpWindow* window = HelpWindow::showPage(&opener, QStringLiteral(PONDRAKE_DATA_DIR), HelpWindow::Instructions,
                                               HelpWindow::EditorSection);
     QTextBrowser& browser = *window->browser();
-    EXPECT_EQ(topLine(browser), QStringLiteral("Making your own levels"));
+    EXPECT_EQ(browser.cursorForPosition(QPoint(4, 4)).block().text(), QStringLiteral("Making your own levels"));
     HelpWindow::showPage(&opener, QStringLiteral(PONDRAKE_DATA_DIR), HelpWindow::Instructions);
     EXPECT_EQ(browser.verticalScrollBar()->value(), 0) << "the instructions from their start";
     EXPECT_EQ(opener.findChildren<HelpWindow*>().size(), 1);
@@ -96,9 +82,12 @@ TEST(HelpWindow, OneWindowPerOpenerAtTheEditorsSectionWithLinksInsideFollowedThe
               "<p><a href=\"two.html\">Next page</a> <a href=\"https://example.org/pond\">On the web</a></p>");
     writeFile(folder.filePath(QStringLiteral("two.html")), "<p>The second page</p>");
     HelpWindow::showPage(&opener, folder.path(), QStringLiteral("one.html"));
+    QTextCursor link = browser.document()->find(QStringLiteral("On the web"));
+    ASSERT_FALSE(link.isNull());
+    link.setPosition(link.selectionStart() + 1);
     WebLinks web;
     QDesktopServices::setUrlHandler(QStringLiteral("https"), &web, "open");
-    clickLink(browser, QStringLiteral("On the web"));
+    QTest::mouseClick(browser.viewport(), Qt::LeftButton, {}, browser.cursorRect(link).center());
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
     EXPECT_EQ(web.opened, QList<QUrl>{QUrl(QStringLiteral("https://example.org/pond"))});
     EXPECT_TRUE(browser.toPlainText().startsWith(QStringLiteral("Next page"))) << "the web is not shown here";
@@ -106,11 +95,6 @@ TEST(HelpWindow, OneWindowPerOpenerAtTheEditorsSectionWithLinksInsideFollowedThe
     HelpWindow::showPage(&opener, folder.path(), QStringLiteral("gone.html"));
     EXPECT_TRUE(browser.toPlainText().contains(QDir::toNativeSeparators(folder.filePath(QStringLiteral("gone.html")))));
     EXPECT_TRUE(browser.toPlainText().contains(QStringLiteral("missing")));
-    HelpWindow::showPage(&opener, folder.path(), QStringLiteral("one.html"));
-    clickLink(browser, QStringLiteral("Next page"));
-    EXPECT_EQ(browser.toPlainText(), QStringLiteral("The second page"));
-    window->findChild<QPushButton*>(QStringLiteral("back"))->click();
-    EXPECT_TRUE(browser.toPlainText().startsWith(QStringLiteral("Next page")));
 
     window->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Close)->click();
     EXPECT_FALSE(window->isVisible());

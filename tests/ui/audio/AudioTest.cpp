@@ -1,6 +1,7 @@
 // The sound of the process on SDL's dummy driver, which plays in real time: the effects, and the
-// rules of the level music. Only the story of a piece that ends with its pass waits for the mixer
-// to play; the others wait for pieces to load and for events to arrive, nothing more.
+// rules of the level music. Only the story of a piece that ends with a pass waits for the mixer to
+// play, and it allows seconds for each wait; the others wait for pieces to load and for events to
+// arrive, nothing more.
 #include "ui/audio/AudioControl.h"
 #include "ui/audio/AudioOutput.h"
 #include "ui/audio/modSound.h"
@@ -27,7 +28,7 @@ protected:
     {
         ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("audio")));
         for (const auto& [name, ms] :
-             {std::pair{"short.wav", 150}, {"half.wav", 500}, {"long.wav", 20000}, {"go.wav", 1000}})
+             {std::pair{"short.wav", 150}, {"half.wav", 500}, {"two.wav", 2000}, {"long.wav", 20000}, {"go.wav", 1000}})
             ASSERT_TRUE(writeWav(audio(name), ms));
         sound.LoadEffects(folder.path());
         control.setPlayCondition([this] { return wanted; });
@@ -119,7 +120,7 @@ TEST_F(Audio, PreparingOrResettingTheMusicStopsThePieceAndSetsTheDeviceUp)
     ASSERT_TRUE(play("wave.MID"));
 }
 
-// Music Stop, New Game and Music Auto-Play, one after the other: every stop is the program's own.
+// Music Stop and Music Auto-Play, one after the other: every stop is the program's own.
 TEST_F(Audio, EveryStopOfTheProgramsOwnStopsThePieceForGood)
 {
     control.PrepareMusic(QStringLiteral("long.wav"));
@@ -137,12 +138,6 @@ TEST_F(Audio, EveryStopOfTheProgramsOwnStopsThePieceForGood)
     EXPECT_FALSE(control.MusicCloseRequested);  // cleared by the done event, which did not restart it
     EXPECT_EQ(mode(), MusicDevice::Mode::NotOpen);
     EXPECT_FALSE(output.musicSounding());
-
-    ASSERT_TRUE(play("long.wav"));  // New Game clears the flag before the done event of its stop
-    control.CloseMusic();
-    control.MusicCloseRequested = false;
-    ASSERT_TRUE(done.wait());
-    EXPECT_EQ(mode(), MusicDevice::Mode::NotOpen);
 
     control.mnuMusicAutoPlay_Click();  // off, with nothing playing (Music Stop left it on)
     control.mnuMusicAutoPlay_Click();  // on: the prepared piece starts at once
@@ -167,35 +162,39 @@ TEST_F(Audio, TheDoneEventPlaysThePieceAgainOnlyWhenItEndedByItself)
     }
 }
 
-// The editor after Save Level ends a test: a piece of half a second, sampled or MIDI, repeats in
-// the mixer while PlayMusic would play it, and once that no longer holds it ends where its pass
-// ends, reports that it played to its end, and is not started again. Heard in the mixer's output.
-TEST_F(Audio, APieceRepeatsWhileItsWindowWouldStartItAgainAndThenEndsWhereItsPassEnds)
+// The editor after Save Level ends a test: a piece of two seconds, sampled or MIDI, repeats in the
+// mixer while PlayMusic would play it, and once that no longer holds it ends where a pass ends,
+// reports that it played to its end, and is not started again. Heard in the mixer's output. The
+// device decides in a pass's last buffers, so on a busy machine its fade may start late, or a look
+// too late for one pass's end lets the next play whole: the end may come with any pass after the
+// second, and up to a second past it; a piece stopped at once, mid-pass, ends 1.5 passes in.
+TEST_F(Audio, APieceRepeatsWhileItsWindowWouldStartItAgainAndThenEndsWhereAPassEnds)
 {
-    constexpr std::int64_t Pass = 22050;  // frames at the mixer's 44100 a second
-    // Format 0, one track, 96 ticks a quarter of half a second: a piano C held for one quarter.
+    constexpr std::int64_t Second = 44100, Pass = 2 * Second;  // frames at the mixer's 44100 a second
+    // Format 0, one track, 96 ticks a quarter of two seconds: an organ's C held for one quarter.
     QFile midi(audio("tick.mid"));
     ASSERT_TRUE(midi.open(QIODevice::WriteOnly));
     midi.write(QByteArray::fromHex("4d546864000000060000000100604d54726b00000016"
-                                   "00ff510307a120 00c000 00903c60 60803c40 00ff2f00"));
+                                   "00ff51031e8480 00c013 00903c60 60803c40 00ff2f00"));
     midi.close();
-    for (const char* piece : {"half.wav", "tick.mid"}) {
+    for (const char* piece : {"two.wav", "tick.mid"}) {
         SCOPED_TRACE(piece);
         wanted = true;
         done.clear();
         MixerTap tap;
         ASSERT_TRUE(play(piece));
-        // Well into the second pass, and well before it nears its end, the test ends.
         ASSERT_TRUE(
-            eventually([&] { return tap.firstSound() >= 0 && tap.frames() - tap.firstSound() > Pass * 5 / 4; }));
+            eventually([&] { return tap.firstSound() >= 0 && tap.frames() - tap.firstSound() > Pass * 3 / 2; }));
         EXPECT_EQ(done.count(), 0);  // the mixer repeated it; nothing closed and reopened it
         wanted = false;
-        ASSERT_TRUE(done.wait(3000));
-        EXPECT_LE(tap.frames() - tap.firstSound(), 2 * Pass + 22050) << "reported as the pass ended";
+        ASSERT_TRUE(done.wait(10000));
+        EXPECT_LE(tap.frames() - tap.lastSound(), 3 * Second) << "reported as the pass ended";
         EXPECT_EQ(done.first().first().toInt(), int(MusicDevice::mciSuccessful));
+        // The passes heard to their last buffers (the fade's).
         const std::int64_t heard = tap.lastSound() - tap.firstSound();
-        EXPECT_LE(heard, 2 * Pass) << "nothing of a third pass";
-        EXPECT_GE(heard, 2 * Pass - 5 * AudioOutput::BufferFrames) << "the second pass to its last buffers";
+        const std::int64_t passes = (heard + 5 * AudioOutput::BufferFrames) / Pass;
+        EXPECT_GE(passes, 2) << heard;
+        EXPECT_LE(heard, passes * Pass + Second) << "nothing of a pass after the last but a late fade";
         QCoreApplication::sendPostedEvents();
         EXPECT_EQ(done.count(), 1);
         EXPECT_EQ(mode(), MusicDevice::Mode::NotOpen);  // the done event closed it and did not play it again

@@ -72,7 +72,6 @@ struct Case {
 };
 
 const Case Cases[] = {
-    {"a game verified", "send", http(200, R"({"rank":3,"games":57})"), "Verified: rank 3 of 57 | outbox 0"},
     {"a refusal keeps its text and the game", "send", http(422, R"({"error":"Level 2 <i>went</i> another way"})"),
      "Level 2 <i>went</i> another way | outbox 0, refusal kept: Level 2 <i>went</i> another way"},
     {"a refusal without a sentence", "send", http(400, "no"),
