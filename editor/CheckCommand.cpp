@@ -26,6 +26,7 @@ CheckCommand::CheckCommand(QWidget& window, const QString& programFolder, AudioC
     connect(m_progress, &QProgressDialog::canceled, this, &CheckCommand::cancel);
     connect(&m_check, &LevelCheck::progress, m_progress, &QProgressDialog::setValue);
     connect(&m_check, &LevelCheck::finished, this, &CheckCommand::show);
+    connect(&m_check, &LevelCheck::cancelled, this, &CheckCommand::cancelled);
 }
 
 void CheckCommand::run(const QByteArray& level)

@@ -33,6 +33,8 @@ public:
 signals:
     void shown(CheckLevelWindow* window);
     void watching(QWidget* recordingWindow);
+    // A check cancelled has stopped: no verdict comes for it.
+    void cancelled();
 
 private:
     void show(const CheckResult& result);

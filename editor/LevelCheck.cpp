@@ -12,8 +12,6 @@
 
 namespace {
 
-constexpr int LinesInLevel = 24;
-
 struct Task {
     bool bot;
     std::uint64_t seed;
@@ -124,7 +122,11 @@ void LevelCheck::cancel()
 
 void LevelCheck::collect()
 {
-    if (!running() || m_watcher.isCanceled())
+    if (m_watcher.isCanceled()) {
+        emit cancelled();
+        return;
+    }
+    if (!running())
         return;
     m_stop = nullptr;
     const QList<RunOutcome> runs = m_watcher.future().results();

@@ -44,7 +44,8 @@ public:
 
     // Starts checking the level, cancelling a check still running.
     void start(const QByteArray& level);
-    // Stops the check at once: neither finished nor progress is signalled for it any more.
+    // Stops the check at once: neither finished nor progress is signalled for it any more, and
+    // cancelled once its runs have stopped (unless a new check started meanwhile).
     void cancel();
     bool running() const { return m_stop != nullptr; }
     int total() const { return 2 * m_seeds; }
@@ -52,6 +53,7 @@ public:
 signals:
     void progress(int runsDone);
     void finished(const CheckResult& result);
+    void cancelled();
 
 private:
     void collect();

@@ -36,12 +36,16 @@ void onNextModal(std::function<void(std::type_identity_t<Window>*)> action)
     });
 }
 
-// The next message box's title and text go into told; the box is then closed with OK.
-inline void answerNextMessage(QString& told)
+// The next message box's title and text go into told; the box is then answered with the button
+// given, or closed when it has no such button.
+inline void answerNextMessage(QString& told, QMessageBox::StandardButton answer = QMessageBox::Ok)
 {
-    onNextModal<QMessageBox>([&told](QMessageBox* box) {
+    onNextModal<QMessageBox>([&told, answer](QMessageBox* box) {
         told = box->windowTitle() + QStringLiteral(": ") + box->text();
-        box->button(QMessageBox::Ok)->click();
+        if (QAbstractButton* button = box->button(answer))
+            button->click();
+        else
+            box->reject();
     });
 }
 
