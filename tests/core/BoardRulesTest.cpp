@@ -57,15 +57,12 @@ TEST(BoardRules, EveryGoldenCaseEndsAsWrittenDown)
 
         // First the scoring and the scripted draws (a w x d a turtle's new way, kN an alien's key, rN
         // the roll); the other words are the steps.
-        ScoringRule rule = GameScoring;
         int time = 9, score = 0;
         std::vector<double> draws;
         std::vector<std::string> steps;
         std::istringstream words(f[1]);
         for (std::string t; words >> t;) {
-            if (t == "test")
-                rule = TestScoring;
-            else if (t.starts_with("time=") || t.starts_with("score="))
+            if (t.starts_with("time=") || t.starts_with("score="))
                 (t[0] == 't' ? time : score) = std::stoi(t.substr(t.find('=') + 1));
             else if (t.size() == 1 && std::string("awxd").find(t) != std::string::npos)
                 draws.push_back((std::string("awxd").find(t) + 0.5) / 4);
@@ -78,7 +75,7 @@ TEST(BoardRules, EveryGoldenCaseEndsAsWrittenDown)
         globals.board = boardFromText(f[2]);
         globals.TurtlesInLevel = static_cast<Int16>(turtlesOn(globals.board));
         SequenceRandom random(draws);
-        PlayField field(globals, random, rule);
+        PlayField field(globals, random, GameScoring);
         field.time = static_cast<Int16>(time);
         field.score = static_cast<Int16>(score);
         if (f.size() > 6 && f[6][0] != '-')

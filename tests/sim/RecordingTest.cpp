@@ -6,7 +6,6 @@
 #include "sim/BotPlayer.h"
 #include "sim/EarlierSittings.h"
 #include "sim/GameRun.h"
-#include "sim/Players.h"
 #include "sim/RecordingCheck.h"
 #include "sim/RecordingPlayer.h"
 #include "sim/SelfContained.h"
@@ -71,25 +70,6 @@ std::size_t indexOf(const GameRecording& recording, const QByteArray& line)
 }
 
 }  // namespace
-
-// Nobody plays a first level that needs a player (the shipped third): it is failed until the player
-// gives up and aborts; the answer to the question comes after it in the file.
-TEST_F(RecordingRoundTrip, AnAbortedGameReplaysToTheSameEnd)
-{
-    ASSERT_TRUE(QFile::remove(levelPath(1)) && QFile::copy(levelPath(3), levelPath(1)));
-    IdlePlayer idle;
-    const GameRun aborted = playGame(m_dir.path(), 6, idle);
-    EXPECT_FALSE(aborted.won);
-    ASSERT_EQ(aborted.levelEnds.size(), std::size_t(MaxAttemptsPerLevel));
-    EXPECT_FALSE(aborted.levelEnds.back().passed);
-    const std::vector<RecordedEvent>& events = aborted.recording.events;
-    ASSERT_GE(events.size(), 3u);
-    EXPECT_EQ(eventLine(events[events.size() - 3]).split(' ')[1], "abort");
-    EXPECT_EQ(eventLine(events[events.size() - 2]).split(' ')[1] + " yes", "answer yes");
-    RecordingPlayer abortedAgain(throughFile(aborted.recording), m_dir.path());
-    abortedAgain.playToEnd();
-    expectSameGame(aborted, abortedAgain);
-}
 
 TEST_F(RecordingRoundTrip, AChangedOrMissingLevelRefusesTheReplay)
 {
