@@ -35,13 +35,6 @@ const std::map<std::string, BoardKey> keys = {
     {"tab", BoardKey::Next},  {"backtab", BoardKey::Previous}, {"space", BoardKey::Choose}, {"escape", BoardKey::LetGo},
 };
 
-bool isOption(const std::string& t)
-{
-    return t == "test" || t.starts_with("time=") || t.starts_with("score=") ||
-           (t.size() == 1 && std::string("awxd").find(t) != std::string::npos) ||
-           ((t[0] == 'k' || t[0] == 'r') && std::isdigit(t.back()));
-}
-
 }  // namespace
 
 TEST(BoardRules, EveryGoldenCaseEndsAsWrittenDown)
@@ -62,27 +55,27 @@ TEST(BoardRules, EveryGoldenCaseEndsAsWrittenDown)
         ASSERT_GE(f.size(), 6u) << line;
         SCOPED_TRACE("board_rules.txt:" + std::to_string(number) + ": " + f[0]);
 
-        // First the scoring and the scripted draws: a w x d a turtle's new way, kN an alien's key,
-        // rN the roll.
-        ScoringRule rule = GameScoring;
+        // First the scoring and the scripted draws (a w x d a turtle's new way, kN an alien's key, rN
+        // the roll); the other words are the steps.
         int time = 9, score = 0;
         std::vector<double> draws;
-        std::istringstream options(f[1]);
-        for (std::string t; options >> t;) {
-            if (t == "test")
-                rule = TestScoring;
-            else if (t.starts_with("time=") || t.starts_with("score="))
+        std::vector<std::string> steps;
+        std::istringstream words(f[1]);
+        for (std::string t; words >> t;) {
+            if (t.starts_with("time=") || t.starts_with("score="))
                 (t[0] == 't' ? time : score) = std::stoi(t.substr(t.find('=') + 1));
             else if (t.size() == 1 && std::string("awxd").find(t) != std::string::npos)
                 draws.push_back((std::string("awxd").find(t) + 0.5) / 4);
             else if ((t[0] == 'k' || t[0] == 'r') && std::isdigit(t.back()))
                 draws.push_back((std::stoi(t.substr(1)) - 0.5) / (t[0] == 'k' ? 9 : 10));
+            else
+                steps.push_back(t);
         }
         modGlobals globals;
         globals.board = boardFromText(f[2]);
         globals.TurtlesInLevel = static_cast<Int16>(turtlesOn(globals.board));
         SequenceRandom random(draws);
-        PlayField field(globals, random, rule);
+        PlayField field(globals, random, GameScoring);
         field.time = static_cast<Int16>(time);
         field.score = static_cast<Int16>(score);
         if (f.size() > 6 && f[6][0] != '-')
@@ -92,28 +85,29 @@ TEST(BoardRules, EveryGoldenCaseEndsAsWrittenDown)
         Shown shown;
         BoardCursor cursor;
         TestField door(field, shown);  // a key's inputs go where the mouse's go
-        std::istringstream steps(f[1]);
-        for (std::string step, x, y; steps >> step;) {
+        std::size_t i = 0;
+        const auto next = [&](std::string& word) { return i < steps.size() ? (word = steps[i++], true) : false; };
+        for (std::string step, x, y; next(step);) {
             if (step == "T" || step == "D") {
                 for (std::string_view sound : field.MoveCreatures(step == "T").sounds)
                     shown.say(sound);
-            } else if (step == "press" && steps >> x >> y) {
+            } else if (step == "press" && next(x) && next(y)) {
                 field.mouseDown(shown, std::stof(x), std::stof(y));
-            } else if (step == "move" && steps >> x >> y) {
+            } else if (step == "move" && next(x) && next(y)) {
                 field.mouseMove(shown, std::stof(x), std::stof(y));
             } else if (step == "release") {
                 field.mouseUp(shown);
             } else if (step == "letgo") {
                 field.letGo(shown);
-            } else if (step == "key" && steps >> x && keys.count(x)) {
+            } else if (step == "key" && next(x) && keys.count(x)) {
                 for (const GameInput& input : cursor.press(keys.at(x), globals.board, field.selection, field.drag()))
                     door.apply(input);
-            } else if (step == "cursor" && steps >> x) {  // where the cursor stands now, or "-" for hidden
+            } else if (step == "cursor" && next(x)) {  // where the cursor stands now, or "-" for hidden
                 cursor.follow(field.selection);
                 EXPECT_EQ(cursor.shown() ? std::to_string(cursor.cell().col) + "," + std::to_string(cursor.cell().row)
                                          : "-",
                           x);
-            } else if (!isOption(step)) {
+            } else {
                 ADD_FAILURE() << "no such step: " << step;
             }
         }

@@ -119,7 +119,7 @@ public:
                                                                {"turtle", GameTimer::Turtle},
                                                                {"dog", GameTimer::Dog}};
         std::istringstream in(command);
-        std::string verb, answer, rest;
+        std::string verb, answer;
         int n = 1;
         in >> verb;
         const auto number = [&](auto& value) {
@@ -137,10 +137,6 @@ public:
                 flow.apply({.kind = Timer, .timer = beats.at(verb)});
         } else if (questions.count(verb)) {
             in >> answer;
-            const bool known = verb == "abort" ? answer == "yes" || answer == "no"
-                                               : answer.empty() || answer == "ok" || answer == "cancel";
-            if (!known)
-                ADD_FAILURE() << "no such answer: " << command;
             m_setChosen = false;
             flow.apply({questions.at(verb)});
             if (flow.asking())  // the answer is the next input
@@ -163,10 +159,7 @@ public:
             number(verb == "score" ? field.score : globals.TurtlesInLevel);
         } else {
             ADD_FAILURE() << "no such command: " << command;
-            return;
         }
-        if (in >> rest)
-            ADD_FAILURE() << "more than the command takes: " << command;
     }
 
 private:
