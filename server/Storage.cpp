@@ -143,17 +143,21 @@ StoredGame Storage::store(const NewGame& game) const
         writing.lock();
     if (!db.transaction())
         throw StorageError(db.lastError().text().toStdString());
+    std::optional<StoredGame> stored;
     try {
         const QString now = QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
         run(connection, "INSERT INTO sets (id, name, levels) VALUES (?, ?, ?) ON CONFLICT (id) DO NOTHING",
             {QString::fromLatin1(game.set), game.setName, game.levelCount});
-        const bool inserted = run(connection,
-                                  "INSERT INTO games (set_id, kind, name, score, submitted, replay_sha256, replay) "
-                                  "VALUES (?, ?, ?, ?, ?, ?, ?) ON CONFLICT (replay_sha256) DO NOTHING",
-                                  {QString::fromLatin1(game.set), game.kind, game.name, game.score, now,
-                                   QString::fromLatin1(game.replaySha256), game.replay})
-                                  ->numRowsAffected() == 1;
-        if (inserted)
+        {  // finished before the commit
+            const Ran inserted = run(connection,
+                                     "INSERT INTO games (set_id, kind, name, score, submitted, replay_sha256, replay) "
+                                     "VALUES (?, ?, ?, ?, ?, ?, ?) ON CONFLICT (replay_sha256) DO NOTHING RETURNING id",
+                                     {QString::fromLatin1(game.set), game.kind, game.name, game.score, now,
+                                      QString::fromLatin1(game.replaySha256), game.replay});
+            if (inserted->next())
+                stored = StoredGame{inserted->value(0).toLongLong(), game.set, game.kind, game.name, game.score, now};
+        }
+        if (stored)
             run(connection,
                 "UPDATE sets SET games = games + 1, best = CASE WHEN games = 0 OR best < ? THEN ? ELSE best END "
                 "WHERE id = ?",
@@ -166,22 +170,21 @@ StoredGame Storage::store(const NewGame& game) const
     }
     if (writing.owns_lock())
         writing.unlock();
-    if (std::optional<StoredGame> stored = gameByReplay(game.replaySha256))
+    if (!stored)  // the same replay was stored before
+        stored = gameByReplay(game.replaySha256);
+    if (stored)
         return *stored;
     throw StorageError("the game stored is not in the table");
 }
 
 std::pair<qint64, qint64> Storage::rankOf(const StoredGame& game) const
 {
-    ThreadConnection& connection = this->connection();
-    const Ran above =
-        run(connection, "SELECT COUNT(*) FROM games WHERE set_id = ? AND (score > ? OR (score = ? AND id < ?))",
-            {QString::fromLatin1(game.set), game.score, game.score, game.id});
-    above->next();
-    const qint64 place = above->value(0).toLongLong() + 1;
-    const Ran all = run(connection, "SELECT games FROM sets WHERE id = ?", {QString::fromLatin1(game.set)});
-    all->next();
-    return {place, all->value(0).toLongLong()};
+    const Ran q = run(connection(),
+                      "SELECT COUNT(*), (SELECT games FROM sets WHERE id = ?) FROM games "
+                      "WHERE set_id = ? AND (score > ? OR (score = ? AND id < ?))",
+                      {QString::fromLatin1(game.set), QString::fromLatin1(game.set), game.score, game.score, game.id});
+    q->next();
+    return {q->value(0).toLongLong() + 1, q->value(1).toLongLong()};
 }
 
 std::optional<SetTop> Storage::top(const QByteArray& set, int limit) const
