@@ -12,6 +12,8 @@
 #include <stdexcept>
 #include <vector>
 
+struct ThreadConnection;
+
 // A fault of the database itself (gone, full, locked for too long): the request fails with 500.
 struct StorageError : std::runtime_error {
     using std::runtime_error::runtime_error;
@@ -45,6 +47,12 @@ struct SetSummary {
     std::int32_t best = 0;
 };
 
+// A set's table: the set and its best games, best first.
+struct SetTop {
+    SetSummary set;
+    std::vector<StoredGame> games;
+};
+
 // The world table in SQL: the same queries, always with bound values, for SQLite and PostgreSQL.
 // Every thread that calls it gets a connection of its own, opened on its first call and closed
 // when the thread ends.
@@ -61,13 +69,13 @@ public:
     StoredGame store(const NewGame& game) const;
     // The game's place in its set, from 1, and the number of games in the set.
     std::pair<qint64, qint64> rankOf(const StoredGame& game) const;
-    std::vector<StoredGame> top(const QByteArray& set, int limit) const;
-    std::optional<SetSummary> set(const QByteArray& id) const;
+    // Nothing when no game of the set is stored.
+    std::optional<SetTop> top(const QByteArray& set, int limit) const;
     std::vector<SetSummary> sets() const;
     std::optional<QByteArray> replay(qint64 id) const;
 
 private:
-    QString connection() const;
+    ThreadConnection& connection() const;
 
     DatabaseConfig m_config;
     // SQLite takes one writer at a time and makes the others sleep and try again: the server's

@@ -142,20 +142,20 @@ void WorldApi::top(const httplib::Request& request, httplib::Response& response)
         if (!ok || limit < 1 || limit > 100)
             return refuse(response, 400, QStringLiteral("limit is a whole number from 1 to 100"));
     }
-    const std::optional<SetSummary> summary = m_storage.set(set);
-    if (!summary)
+    const std::optional<SetTop> table = m_storage.top(set, limit);
+    if (!table)
         return refuse(response, 404, QStringLiteral("no game of this set is in the table"));
     QJsonArray rows;
     int rank = 0;
-    for (const StoredGame& game : m_storage.top(set, limit)) {
+    for (const StoredGame& game : table->games) {
         QJsonObject row = gameJson(game);
         row.insert(QStringLiteral("rank"), ++rank);
         rows.append(row);
     }
     answer(response, 200,
            {{QStringLiteral("set"), QString::fromLatin1(set)},
-            {QStringLiteral("name"), summary->name},
-            {QStringLiteral("games"), summary->games},
+            {QStringLiteral("name"), table->set.name},
+            {QStringLiteral("games"), table->set.games},
             {QStringLiteral("top"), rows}});
 }
 

@@ -208,7 +208,10 @@ TEST(Server, TakesWholeGamesRanksEachInItsOwnSetAndKeepsItOnceWithItsNameExactly
     // Bob's game and the named ones score alike: they rank in the order they came.
     for (std::size_t i = 0; i < names.size(); ++i)
         EXPECT_EQ(top[qsizetype(i) + 2]["entry"], (QJsonObject{{"kind", names[i].first}, {"name", names[i].second}}));
-    EXPECT_EQ(client.get("/api/v1/sets/" + packId.toStdString() + "/top?limit=2")["top"].toArray().size(), 2);
+    const QJsonObject two = client.get("/api/v1/sets/" + packId.toStdString() + "/top?limit=2");
+    EXPECT_EQ(two["top"].toArray().size(), 2);
+    EXPECT_EQ(two["name"], "Pondrake Levels");
+    EXPECT_EQ(two["games"], 7);
     EXPECT_EQ(client.get("/api/v1/sets"),
               jsonOf(R"({"sets": [{"set": "%1", "name": "Pondrake Levels", "levels": 24, "games": 7, "best": 5571},
                                   {"set": "%2", "name": "First Three", "levels": 3, "games": 2, "best": 603}]})",

@@ -30,3 +30,7 @@ for database in refusals accepted queue kill schema; do
   "$bin/createdb" -h "$dir" -U pondrake "$database"
 done
 PONDRAKE_TEST_POSTGRES=$dir "$tests" "$@"
+# The tables the servers made keep their replays with lz4 (l), not PostgreSQL's default (empty).
+compression=$("$bin/psql" -h "$dir" -U pondrake -Atc \
+  "SELECT attcompression FROM pg_attribute WHERE attrelid = 'games'::regclass AND attname = 'replay'" accepted)
+[ "$compression" = l ] || { echo "replays are stored with compression '$compression', not lz4"; exit 1; }
