@@ -94,7 +94,6 @@ TEST(ReplayFile, AHostileFileIsRefusedAtTheLineAtFault)
                        {"10 timer turtle", "10 new", 5, "New Game comes first"},
                        {"0 new", "0 timer bonus", 4, "start with New Game"},
                        {"30 end 5\n", "30 end 5\n31 timer dog\n", 8, "follow the game's end"},
-                       {"1p+4 1.8p+3", "nan 1p+0", 6, "hexadecimal"},
                        {"1p+4 1.8p+3", "16 12", 6, "hexadecimal"},  // decimal digits read as hex would move the mouse
                        {"1p+4 1.8p+3", "1p+4", 6, "hexadecimal"},
                        {"20 down", "-20 down", 6, "time in milliseconds"},
@@ -106,15 +105,11 @@ TEST(ReplayFile, AHostileFileIsRefusedAtTheLineAtFault)
                        {"seed 7\n", "", 2, "no seed"},
                        {"level 1 " + hash, "level 1 " + hash.left(62), 3, "SHA-256"},
                        {"level1.txt", "../level1.txt", 3, "file's name"},
-                       {"level1.txt", "..", 3, "file's name"},
                        {"level1.txt", "level1.txt\r\r", 3, "control character"},
-                       {"seed 7\n", "seed 7\nfolder levels\r\r\n", 3, "control character"},
-                       {"seed 7\n", "seed 7\nfolder le\tvels\n", 3, "control character"},
                        {"level1.txt", "level\xee\xee.txt", 3, "UTF-8"},
                        {"level 1", "level 0", 3, "number"},
                        {"level1.txt\n", "level1.txt\nlevel 1 " + hash + " other.txt\n", 4, "named twice"},
                        {"seed 7\n", "seed 7\nscore 99\n", 3, "unknown line"},
-                       {"30 end 5", "30 end 5 6", 7, "final score"},
                        {"0 new", "0 new now", 4, "nothing after"},
                        {"10 timer turtle", "10 answer maybe", 5, "yes or no"},
                        {"30 end 5", "30 levelover 1 won 3 4 5", 7, "passed or failed"},
@@ -122,32 +117,16 @@ TEST(ReplayFile, AHostileFileIsRefusedAtTheLineAtFault)
                        {seed, seed + "start 2 5 1 1 fresh\n", 3, "unknown line"},
                        {seed, startAt("0 5 1 1 fresh"), 3, "a game's start"},
                        {seed, startAt("2 32768 1 1 fresh"), 3, "a game's start"},
-                       {seed, startAt("2 -32769 1 1 fresh"), 3, "a game's start"},
                        {seed, startAt("2 5 -1 1 fresh"), 3, "a game's start"},
-                       {seed, startAt("2 5 1 -1 replay"), 3, "a game's start"},
                        {seed, startAt("2 5 1 1 bonus"), 3, "a game's start"},
-                       {seed, startAt("2 5 1 1"), 3, "a game's start"},
                        {seed, startAt("2 5 1 1 fresh 9"), 3, "a game's start"},
                        {seed, startAt("2 5 1 1 fresh\nstart 3 5 1 1 fresh"), 4, "unknown line"},
                        {seed, startAt("2 5 1 1 fresh"), 5, "begins with continue"},
                        {"0 new", "0 continue", 4, "needs its start"},
-                       {"10 timer turtle", "10 continue", 5, "New Game comes first"},
                    },
                    [](const QByteArray& bytes) { return readRecording(bytes); });
     EXPECT_TRUE(readRecording(Good).recording);
     EXPECT_FALSE(readRecording(QByteArray()).recording);
-}
-
-// A million events read whole. (Files past the limit are tabled in malformed/outcomes.txt.)
-TEST(ReplayFile, AMillionEventsReadWhole)
-{
-    QByteArray bytes = "pondrake-replay 1\nseed 1\n0 new\n";
-    for (int i = 1; i < 1'000'000; ++i)
-        bytes += QByteArray::number(i) + " timer bonus\n";
-    bytes += "1000000 end 0\n";
-    const RecordingReading reading = readRecording(bytes);
-    ASSERT_TRUE(reading.recording) << reading.error.english().toStdString();
-    EXPECT_EQ(reading.recording->events.size(), 1'000'001u);
 }
 
 // Games ending one after another: each leaves last.replay; one that enters the top ten keeps its

@@ -4,8 +4,9 @@
 // file, or on the PostgreSQL database that PONDRAKE_TEST_POSTGRES names (a socket folder; see
 // with_postgres.sh), and stopped with SIGTERM.
 
+#include "tests/support/FileTestSupport.h"
+
 #include <QByteArray>
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -30,14 +31,11 @@ inline QString testDatabaseUrl(const char* database)
                : QStringLiteral("postgresql://pondrake@/%1?host=%2").arg(database, QString::fromUtf8(socket));
 }
 
-inline QByteArray testFile(const QString& path)
-{
-    QFile file(QStringLiteral(PONDRAKE_TEST_DIR "/") + path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // A self-contained game of tests/server/games (made by server_games golden, as the README says).
-inline QByteArray serverGame(const char* name) { return testFile(QStringLiteral("server/games/%1.replay").arg(name)); }
+inline QByteArray serverGame(const char* name)
+{
+    return readFile(QStringLiteral(PONDRAKE_TEST_DIR "/server/games/%1.replay").arg(name));
+}
 
 // The same game as other bytes: its end comes n milliseconds later, which the rules never see.
 inline QByteArray variant(const QByteArray& replay, int n)
