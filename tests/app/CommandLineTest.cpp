@@ -41,34 +41,23 @@ TEST(CommandLine, QtsOwnOptionsStartTheGameSilentlyHelpAndVersionAnswerAndAnythi
         std::optional<int> exitCode;
         QString out, err;  // of the help, its start
     };
-    std::vector<Case> cases = {
+    const std::vector<Case> cases = {
         {{}, std::nullopt, "", ""},
-        {{"-platform=xcb"}, std::nullopt, "", ""},
         {{"--platform", "xcb"}, std::nullopt, "", ""},
-        {{"-style", "fusion", "-reverse"}, std::nullopt, "", ""},  // an option without a value may stand last
-        {{"-display", ":13", "-geometry", "680x700+0+0", "-widgetcount"}, std::nullopt, "", ""},
-        {{"--versoin"}, CommandLineRefused, "", refused("Unknown option 'versoin'.")},
+        {{"-qwindowtitle", "--version"}, std::nullopt, "", ""},              // a value, whatever it looks like
+        {{"-style", "fusion", "-reverse"}, std::nullopt, "", ""},            // an option without a value may stand last
         {{"-hv"}, CommandLineRefused, "", refused("Unknown option 'hv'.")},  // single-dash words are one option each
         {{"--help", "--bogus"}, CommandLineRefused, "", refused("Unknown option 'bogus'.")},
         {{"--version=1"}, CommandLineRefused, "", refused("Unexpected value after '--version'.")},
         {{"-platform"}, CommandLineRefused, "", refused("Missing value after '-platform'.")},
         {{"rocks.pondrake", "game.replay"}, CommandLineRefused, "", refused("unexpected argument 'game.replay'.")},
         {{"--", "-v", "-h"}, CommandLineRefused, "", refused("unexpected argument '-h'.")},
-        {{"--version"}, 0, version, ""},
         {{"-v"}, 0, version, ""},
         {{"-platform", "xcb", "--version"}, 0, version, ""},
         {{"--help", "--version"}, 0, version, ""},
         {{"--help"}, 0, usage, ""},
-        {{"-h"}, 0, usage, ""},
         {{"-style", "fusion", "-h"}, 0, usage, ""},
     };
-    // Qt's options that take a value, as its documentation lists them: each takes the next
-    // argument whatever it looks like.
-    for (const QString& option : QStringLiteral("platform platformpluginpath platformtheme plugin qwindowgeometry "
-                                                "qwindowicon qwindowtitle session display geometry style stylesheet "
-                                                "qmljsdebugger")
-                                     .split(u' '))
-        cases.push_back({{u'-' + option, "--version"}, std::nullopt, "", ""});
     for (const Case& c : cases) {
         SCOPED_TRACE(c.arguments.join(' ').toStdString());
         const Answer a = answer(c.arguments);

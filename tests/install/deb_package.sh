@@ -1,10 +1,8 @@
 #!/usr/bin/env bash
-# Makes the Debian packages, has lintian check both (no error, no warning), checks what the
-# server's package holds and that systemd takes its unit; unpacks the game's into a scratch
-# root with dpkg -x and checks what it holds; then plays the unpacked game from there under Xvfb to
-# the end of a game: the board moves during play, the name entered goes into the player's data
-# folder, the table there is read back, and nothing is written into the scratch root. Exits 77
-# (skipped) when a tool is missing.
+# Makes the Debian packages and has lintian check both (no error, no warning); checks that systemd
+# takes the server's unit; unpacks the game's into a scratch root with dpkg -x, checks what it
+# holds, then starts the unpacked game from there under Xvfb: it finds every image and sound it
+# names, the board moves during play, and nothing is written into the scratch root. Exits 77 (skipped) when a tool is missing.
 # Usage: deb_package.sh <build folder> <version> <desktop id> <installed mark> [screenshot folder]
 set -euo pipefail
 build=${1:?build folder}
@@ -16,7 +14,7 @@ shots=${5:-$work/shots}
 mkdir -p "$shots"
 
 . "$(dirname "$0")/../smoke/xvfb.sh"
-need_tools cpack dpkg-deb dpkg-shlibdeps readelf appstreamcli identify compare Xvfb xdotool import lintian
+need_tools groff update-mime-database cpack dpkg-deb dpkg-shlibdeps appstreamcli identify compare Xvfb xdotool import lintian
 
 game_pid=
 cleanup() {
@@ -26,6 +24,15 @@ cleanup() {
 }
 trap cleanup EXIT
 fail() { echo "FAIL: $*"; exit 1; }
+# describes_every_option <manual page> <program>: the page names each option its --help lists
+# (lintian has checked that groff formats it without a warning).
+describes_every_option() {
+  local text option
+  text=$(zcat "$1" | LC_ALL=C.UTF-8 groff -man -Tutf8 -P-cbou)
+  for option in $(env -u DISPLAY "$2" --help | grep -oE -- '(^|[ ,])--?[a-z][a-z-]*' | tr -d ' ,' | sort -u); do
+    grep -qE -- "(^|[^a-z-])$option([^a-z-]|$)" <<<"$text" || fail "$(basename "$1") does not describe $option"
+  done
+}
 
 # The package, by its expected name, with what the program links and the soundfont.
 cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/package" >"$work/cpack.log" 2>&1 ||
@@ -41,14 +48,10 @@ done
 lintian --display-info --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1 || { cat "$work/lintian.log"; fail "lintian"; }
 grep -v "running with root privileges" "$work/lintian.log" | sed 's/^/lintian: /' || true
 
-# The server's package: its own description, the Qt SQL drivers named, lintian-clean, a unit that
-# systemd takes (run from the unpacked tree) and a program that answers.
+# The server's package: lintian-clean, a unit that systemd takes (run from the unpacked tree), a
+# program that answers and a manual page that describes its every option.
 server=$work/package/pondrake-server_${version}_amd64.deb
 [ -f "$server" ] || fail "no $(basename "$server") among: $(ls "$work/package")"
-grep -q "\blibqt6sql6-sqlite\b" <<<"$(dpkg-deb -f "$server" Depends)" || fail "the server does not depend on libqt6sql6-sqlite"
-[ "$(dpkg-deb -f "$server" Recommends)" = libqt6sql6-psql ] || fail "the server does not recommend libqt6sql6-psql"
-[ "$(dpkg-deb -f "$server" Description | head -n 1)" != "$(dpkg-deb -f "$deb" Description | head -n 1)" ] ||
-  fail "both packages have the summary $(dpkg-deb -f "$deb" Description | head -n 1)"
 lintian --fail-on error,warning "$server" >"$work/lintian-server.log" 2>&1 || { cat "$work/lintian-server.log"; fail "lintian on the server"; }
 dpkg -x "$server" "$work/server"
 unit=$work/server/lib/systemd/system/pondrake-server.service
@@ -58,15 +61,10 @@ if command -v systemd-analyze >/dev/null; then
   systemd-analyze verify --man=no "$work/pondrake-server.service" || fail "systemd-analyze verify refuses the unit"
 fi
 [ "$("$work/server/usr/sbin/pondrake-server" --version)" = "pondrake-server $version" ] || fail "pondrake-server --version"
-page=$(zcat "$work/server/usr/share/man/man8/pondrake-server.8.gz")
-[ -z "$(LC_ALL=C.UTF-8 groff -ww -man -Tutf8 <<<"$page" 2>&1 >/dev/null)" ] || fail "groff warns on the server's page"
-text=$(LC_ALL=C.UTF-8 groff -man -Tutf8 -P-cbou <<<"$page")
-for option in $("$work/server/usr/sbin/pondrake-server" --help | grep -oE -- '--[a-z-]+' | sort -u); do
-  grep -qE -- "(^|[^a-z-])$option([^a-z-]|$)" <<<"$text" || fail "the server's page does not describe $option"
-done
-[ -s "$work/server/usr/share/doc/pondrake-server/copyright" ] || fail "no copyright in the server's package"
+describes_every_option "$work/server/usr/share/man/man8/pondrake-server.8.gz" "$work/server/usr/sbin/pondrake-server"
 
-# What the unpacked tree holds: the command in games/ as a link to the program, no bin/.
+# What the unpacked tree holds: the command in games/ as a link to the program, no bin/, and a
+# manual page that describes every option.
 root=$work/root
 dpkg -x "$deb" "$root"
 usr=$root/usr
@@ -76,12 +74,7 @@ folder=$usr/lib/pondrake
   fail "usr/games/pondrake leads to $(readlink -f "$usr/games/pondrake")"
 [ ! -e "$usr/bin" ] || fail "the package has a usr/bin: $(ls "$usr/bin")"
 [ "$(env -u DISPLAY "$usr/games/pondrake" --version)" = "Pondrake $version" ] || fail "pondrake --version"
-zcat "$usr/share/man/man6/pondrake.6.gz" | grep -q '^\.SH FILES' || fail "no manual page"
-doc=$usr/share/doc/pondrake
-[ "$(zcat "$doc/changelog.gz" | head -n 1 | cut -d' ' -f1-2)" = "pondrake ($version)" ] ||
-  fail "the changelog does not start with version $version: $(zcat "$doc/changelog.gz" | head -n 1)"
-grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' "$doc/copyright" ||
-  fail "the copyright file is not machine-readable"
+describes_every_option "$usr/share/man/man6/pondrake.6.gz" "$usr/games/pondrake"
 for file in pondrake "$mark" instruct.html about.html images/water.gif audio/go.wav audio/pond1.mid \
   levels/level1.txt translations/pondrake_de.qm instruct_fr.html about_es.html; do
   [ -s "$folder/$file" ] || fail "the program folder lacks $file"
@@ -89,29 +82,34 @@ done
 grep -q "Version $version" "$folder/about.html" || fail "about.html does not carry version $version"
 [ -z "$(find "$folder" -name scores.txt)" ] || fail "a score table was packed"
 ! grep -q -F "$build" "$folder/pondrake" || fail "the program names the build folder $build"
-readelf -d "$folder/pondrake" | grep -q -E 'RPATH|RUNPATH' && fail "the program carries a library path"
 
 entry=$usr/share/applications/$id.desktop
 [ "$(sed -n 's/^Exec=//p' "$entry")" = "pondrake %f" ] || fail "the menu entry does not start pondrake on a file"
-grep -q 'type="application/x-pondrake-set"' "$usr/share/mime/packages/$id.xml" || fail "the kinds of file are not installed"
+# The kinds of file as installed: shared-mime-info takes them in without a word, by ending and first
+# words.
+mkdir -p "$work/mime/packages"
+cp "$usr/share/mime/packages/$id.xml" "$work/mime/packages/"
+told=$(XDG_DATA_HOME=$work update-mime-database "$work/mime" 2>&1)
+[ -z "$told" ] || fail "update-mime-database said: $told"
+for type in set:pondrake replay:replay; do
+  grep -qx "50:application/x-pondrake-${type%:*}:\*\.${type#*:}" "$work/mime/globs2" || fail "no glob for the ${type%:*} file"
+  grep -q "application/x-pondrake-${type%:*}" "$work/mime/magic" || fail "no magic for the ${type%:*} file"
+done
 [ "$(sed -n 's/^Icon=//p' "$entry")" = "$id" ] || fail "the menu entry does not show the icon $id"
 for size in 48 64 128 256; do
   icon=$usr/share/icons/hicolor/${size}x${size}/apps/$id.png
   [ "$(identify -format %wx%h "$icon" 2>/dev/null)" = "${size}x${size}" ] || fail "no ${size}x${size} icon at $icon"
 done
 [ -s "$usr/share/icons/hicolor/scalable/apps/$id.svg" ] || fail "no scalable icon"
+# The metainfo file and the menu entry as installed.
 appstreamcli validate-tree --no-net "$usr" >"$work/tree.log" 2>&1 || { cat "$work/tree.log"; fail "validate-tree"; }
 
-# A game played from the scratch root, with a table of ten poor scores in the player's data folder.
-home=$work/home
-table=$home/.local/share/Pondrake/levels/scores.txt
-mkdir -p "$(dirname "$table")"
-for i in 0 1 2 3 4 5 6 7 8 9; do printf ' 0 \r\n-1000 \r\nold%d\r\n' "$i"; done >"$table"
+# The game started from the scratch root, with a home of its own.
 find "$root" -printf '%p %s %T@\n' | sort >"$work/before"
-
 start_xvfb 1024x768x24
 export QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy
-(cd "$work" && env -u XDG_DATA_HOME HOME="$home" "$usr/games/pondrake") &
+mkdir -p "$work/home"
+(cd "$work" && env -u XDG_DATA_HOME -u XDG_CONFIG_HOME HOME="$work/home" "$usr/games/pondrake" 2>"$work/game.err") &
 game_pid=$!
 window=$(wait_for_window Pondrake)
 sleep 1
@@ -128,26 +126,10 @@ import -window root "$shots/installed-playing2.png"
 board="600x560+$((X + 40))+$((client_top + 40))"
 changed=$(compare -metric AE -extract "$board" "$shots/installed-playing1.png" "$shots/installed-playing2.png" null: 2>&1 || true)
 [ "${changed%%.*}" -gt 0 ] 2>/dev/null || fail "the board did not change during play: $changed pixels (screenshots in $shots)"
-# Abort Game sits under the turtle totals.
-xdotool mousemove $((X + 744)) $((client_top + 354)) click 1
-question=$(wait_for_window "Abort Pondrake")
-xdotool windowfocus --sync "$question" key alt+y
-over=$(wait_for_window "Game Over")
-sleep 0.5
-import -window root "$shots/installed-game-over.png"
-xdotool windowfocus --sync "$over" type Ada
-xdotool key Return
-top=$(wait_for_window "Top Ten Scores")
-sleep 0.5
-import -window root "$shots/installed-top-ten.png"
-xdotool windowfocus --sync "$top" key Return
-sleep 0.5
 kill "$game_pid"
 wait "$game_pid" 2>/dev/null || true
 game_pid=
-
-[ "$(sed -n 3p "$table")" = $'Ada\r' ] || fail "the name did not go first into $table: $(head -n 3 "$table")"
-[ "$(sed -n 30p "$table")" = $'old8\r' ] || fail "the table in the data folder was not read before the name went in"
+! grep -E "^Pondrake: .*(missing|unreadable)" "$work/game.err" || fail "the installed game lacks some of its images or sounds"
 find "$root" -printf '%p %s %T@\n' | sort >"$work/after"
 diff "$work/before" "$work/after" || fail "the game wrote into its installed tree"
-echo "PASS: the package installs, the game runs from it and keeps its scores in $table (screenshots in $shots)"
+echo "PASS: the packages pass lintian, and the game runs from the unpacked tree (screenshots in $shots)"

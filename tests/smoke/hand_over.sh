@@ -1,12 +1,17 @@
 #!/usr/bin/env bash
-# One game at a time: with a game running (headless), a second start with a level set file hands
+# One game at a time: with a game running (headless, from a copy of its program folder without
+# images/ and audio/, which it says once each on stderr), a second start with a level set file hands
 # the file over and exits; the running game imports the set and plays it. After the game is killed
-# (its socket left behind), the next start still becomes the game, and takes files in turn.
+# (its socket left behind), the next start still becomes the game, takes files in turn, and ends on
+# a plain kill.
 # Usage: hand_over.sh <pondrake binary> <a level set file>
 set -euo pipefail
-game=${1:?pondrake binary}
 set_file=${2:?level set file}
 work=$(mktemp -d)
+mkdir "$work/program"
+cp "${1:?pondrake binary}" "$work/program/"
+cp -r "$(dirname "$1")/levels" "$work/program/"
+game=$work/program/$(basename "$1")
 pids=()
 cleanup() {
   for pid in "${pids[@]}"; do kill -9 "$pid" 2>/dev/null || true; done
@@ -47,6 +52,10 @@ done
 grep -q '^levelSet=.*/sets/' "$settings" || fail "the running game did not choose the imported set"
 [ -s "$XDG_DATA_HOME/Pondrake/sets/Rocks/level2.txt" ] || fail "the set was not imported into sets/Rocks"
 kill -0 "${pids[0]}" || fail "the running game ended"
+for part in images audio; do
+  told=$(grep -c "the folder $work/program/$part is missing" "$work/first.err" || true)
+  [ "$told" -eq 1 ] || fail "the missing $part folder was told $told times"
+done
 
 # Killed: its socket stays, refusing. The next start removes it and becomes the game.
 kill -9 "${pids[0]}"
@@ -57,4 +66,7 @@ sleep 1
 kill -0 "${pids[1]}" || fail "the game started after the kill ended"
 hand "$set_file"
 kill -0 "${pids[1]}" || fail "the game ended when a file was handed over"
-echo "PASS: a file handed to the running game was imported; after a kill -9 the next start took over"
+# A plain kill ends it (the sound library must not turn it into a quit event nobody reads).
+kill "${pids[1]}"
+timeout 10 tail --pid="${pids[1]}" -f /dev/null || fail "the game did not end on SIGTERM"
+echo "PASS: the game ran without images/ and audio/, telling each once; a file handed to it was imported; after a kill -9 the next start took over"

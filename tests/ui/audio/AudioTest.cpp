@@ -16,7 +16,6 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <functional>
 
 namespace {
@@ -54,21 +53,8 @@ protected:
 
 }  // namespace
 
-// Each alias from its own file ("alias=file", or the alias's own name), written out here rather
-// than read from the effect table.
-TEST_F(Audio, EveryEffectIsLoadedFromItsFileAndPlaysOnlyWhileSwitchedOn)
+TEST_F(Audio, AnEffectPlaysOnlyWhileEffectsAreSwitchedOn)
 {
-    for (const QString& effect : QStringLiteral("DogSelect dog TurtSelect TurtExecute alien fall go boo cheer oops "
-                                                "step=scream water=oceanlap boing=bop")
-                                     .split(u' ')) {
-        const QString file = effect.section(u'=', -1) + QStringLiteral(".wav");
-        QTemporaryDir only;
-        ASSERT_TRUE(QDir(only.path()).mkdir(QStringLiteral("audio")));
-        ASSERT_TRUE(writeWav(only.filePath(QStringLiteral("audio/")) + file, 50));
-        modSound one(output);
-        EXPECT_TRUE(one.LoadEffects(only.path()).size() == 12 && one.isLoaded(effect.section(u'=', 0, 0).toStdString()))
-            << file.toStdString();
-    }
     control.mnuSoundEffects_Click();  // off
     control.PlayEffect("Go");         // aliases match without regard to case
     EXPECT_FALSE(sound.isSounding("go"));
@@ -77,23 +63,9 @@ TEST_F(Audio, EveryEffectIsLoadedFromItsFileAndPlaysOnlyWhileSwitchedOn)
     EXPECT_TRUE(sound.isSounding("go"));
 }
 
-// Otherwise SDL turns a plain kill into a quit event that nobody reads. The defaults are set first:
-// SDL leaves alone a signal not at its default, and a shell starts its background jobs with SIGINT
-// ignored.
-TEST(AudioOutput, LeavesTerminationSignalsToTheirDefaults)
-{
-    std::signal(SIGINT, SIG_DFL);
-    std::signal(SIGTERM, SIG_DFL);
-    AudioOutput output;
-    for (const int signal : {SIGTERM, SIGINT}) {
-        struct sigaction action {};
-        EXPECT_TRUE(sigaction(signal, nullptr, &action) == 0 && action.sa_handler == SIG_DFL) << signal;
-    }
-}
-
-// Both stop the piece and set the device up as a level's music step does. ".mid" as written
-// makes a sequencer piece; a name with a folder in it is a missing piece.
-TEST_F(Audio, PreparingOrResettingTheMusicStopsThePieceAndSetsTheDeviceUp)
+// Both stop the piece, as a level's music step does. ".mid" as written makes a sequencer piece; a
+// name with a folder in it is a missing piece.
+TEST_F(Audio, PreparingOrResettingTheMusicStopsThePieceAndNamesTheNextOne)
 {
     const std::tuple<const char*, const char*, QString> cases[] = {
         {"song.mid", "Sequencer", audio("song.mid")},
@@ -103,10 +75,7 @@ TEST_F(Audio, PreparingOrResettingTheMusicStopsThePieceAndSetsTheDeviceUp)
         {nullptr, "", audio("long.wav")}};  // a reset keeps the piece that play() prepared
     for (const auto& [piece, type, file] : cases) {
         ASSERT_TRUE(play("long.wav"));
-        device.setNotify(false);
-        device.setShareable(true);
         piece ? control.PrepareMusic(QLatin1String(piece)) : control.ResetMusicDevice();
-        EXPECT_TRUE(device.Notify() && device.Wait() && !device.Shareable());
         EXPECT_EQ(device.DeviceType(), type);
         EXPECT_EQ(device.FileName(), file);
         ASSERT_TRUE(done.wait());  // the piece was stopped, as any stop reports
@@ -211,7 +180,6 @@ TEST_F(Audio, ADoneEventOfAPieceReplacedSinceChangesNothing)
         {"Test Level, Save Level, Test Level", [&] { wanted = false, wanted = true; }, "half.wav"},
         {"New Game", [&] { control.CloseMusic(), control.MusicCloseRequested = false; }, "half.wav"},
         {"Replay Level", [&] { control.CloseMusic(); }, "long.wav"},
-        {"the next level", [&] { control.CloseMusic(); }, "half.wav"},
     };
     for (const auto& [story, stop, next] : stops) {
         ASSERT_TRUE(play("long.wav")) << story;
