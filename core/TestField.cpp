@@ -2,8 +2,6 @@
 
 void TestField::apply(const GameInput& input)
 {
-    if (m_observer)
-        m_observer->observe(input);
     switch (input.kind) {
     case GameInput::Kind::Timer:
         // No level-over check follows a turtle beat: a test runs on after its last turtle.

@@ -45,43 +45,11 @@ std::optional<TurtleNeed> escape(const Board& board, const Hazards& hazards, int
 
 }  // namespace
 
-std::vector<TurtleNeed> turtleNeeds(const Board& board, const Hazards& hazards)
-{
-    return turtleNeeds(board, hazards, WayToWater(board, hazards, TurnCost));
-}
-
-std::vector<TurtleNeed> turtleNeeds(const Board& board, const Hazards& hazards, const WayToWater& ahead)
-{
-    std::vector<TurtleNeed> needs;
-    for (int row = 0; row < BoardSize; ++row) {
-        for (int col = 0; col < BoardSize; ++col) {
-            if (!isTurtle(board(col, row)))
-                continue;
-            const Way facing = *facingOf(board(col, row));
-            const std::optional<TurtlePlan> best = planWay(board, hazards, ahead, col, row, facing);
-            if (!best) {
-                if (const std::optional<TurtleNeed> out = escape(board, hazards, col, row, facing))
-                    needs.push_back(*out);
-                continue;
-            }
-            if (best->first == facing)
-                continue;
-            const std::optional<TurtlePlan> keep = planWay(board, hazards, ahead, col, row, facing, facing);
-            const int gain = keep ? keep->cost - best->cost : NoWayKept;
-            needs.push_back({col, row, best->first, ticksToHarm(board, hazards, col, row, facing), gain});
-        }
-    }
-    // The soonest harm first; among equals the greatest gain.
-    std::stable_sort(needs.begin(), needs.end(), [](const TurtleNeed& a, const TurtleNeed& b) {
-        return a.urgency != b.urgency ? a.urgency < b.urgency : a.gain > b.gain;
-    });
-    return needs;
-}
-
 std::optional<TurtleNeed> mostPressingNeed(const Board& board, const Hazards& hazards, const WayToWater& ahead)
 {
-    // As turtleNeeds(...).front(), but the gain of keeping a heading, a search of its own, is
-    // only worked out for the turtles that meet harm soonest: only among them does it choose.
+    // The soonest harm first; among equals the greatest gain. The gain of keeping a heading, a
+    // search of its own, is only worked out for the turtles that meet harm soonest: only among
+    // them does it choose.
     struct Candidate {
         TurtleNeed need;
         Way facing;

@@ -30,7 +30,7 @@ private:
     bool m_pending = false;         // it has looked but had to wait for its next command
 };
 
-// --- The parts of its choice, for tests --------------------------------------------------------
+// --- The parts of its choice --------------------------------------------------------------------
 
 inline constexpr int TurnCost = 4;     // a command, in steps of the way to the water
 inline constexpr int UrgentTicks = 3;  // a turtle meeting harm this soon comes before any dog
@@ -45,9 +45,7 @@ struct TurtleNeed {
     int urgency;  // turtle ticks until it dies or bumps; large when it only could go better
     int gain;     // how much cheaper its way to the water gets
 };
-std::vector<TurtleNeed> turtleNeeds(const Board& board, const Hazards& hazards);
-std::vector<TurtleNeed> turtleNeeds(const Board& board, const Hazards& hazards, const WayToWater& ahead);
-// The first of turtleNeeds, found with fewer searches.
+// The turtle whose need is most pressing: the soonest harm, among equals the greatest gain.
 std::optional<TurtleNeed> mostPressingNeed(const Board& board, const Hazards& hazards, const WayToWater& ahead);
 
 // A dog worth a command: one to send somewhere better, or one on its way to make sit where it

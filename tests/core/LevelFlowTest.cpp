@@ -3,7 +3,6 @@
 #include "core/LevelFlow.h"
 
 #include "core/Random.h"
-#include "core/TestField.h"
 #include "tests/support/BoardText.h"
 
 #include <gtest/gtest.h>
@@ -143,11 +142,6 @@ public:
                 flow.apply({.kind = Answer, .yes = answer == "yes" || answer == "ok"});
             if (verb == "set" && !m_setChosen)
                 log.emplace_back("set refused");
-        } else if (verb == "continue") {
-            KeptLevel level;
-            number(level.levelNumber), number(level.score), number(level.saved), number(level.lost);
-            level.replay = (in >> answer) && answer == "replay";
-            flow.apply({.kind = Continue, .start = level});
         } else if (verb == "advance") {
             number(n);
             clock.runUntil(clock.driven() + n);
@@ -174,24 +168,6 @@ private:
     std::string m_countdown = "?";            // a new window shows its countdown label
     bool m_buttons = true, m_paused = false;  // and its buttons enabled, until told otherwise
     bool m_setChosen = false;
-};
-
-// Each input an observer sees, as text.
-struct Inputs : InputObserver {
-    std::string text;
-    void observe(const GameInput& input) override
-    {
-        static const char* const kinds[] = {"timer",    "down",   "move",   "up",     "let go", "new",
-                                            "continue", "replay", "end",    "scores", "editor", "set",
-                                            "pause",    "resume", "answer", "closed"};
-        text += std::string(text.empty() ? "" : " | ") + kinds[int(input.kind)];
-        if (input.kind == GameInput::Kind::Timer)
-            text += std::string(" ") + "CBTD"[int(input.timer)];
-        else if (input.kind >= GameInput::Kind::MouseDown && input.kind <= GameInput::Kind::MouseUp)
-            text += " " + std::to_string(input.x).substr(0, 4) + " " + std::to_string(input.y).substr(0, 4);
-        else if (input.kind == GameInput::Kind::Answer)
-            text += input.yes ? " yes" : " no";
-    }
 };
 
 }  // namespace
@@ -240,62 +216,4 @@ TEST(LevelFlow, EveryStoryGoesAsWrittenDown)
             ADD_FAILURE() << "cannot read this line";
         }
     }
-}
-
-// What a recorder sees: every input as it arrives, before the rules act on it (a press on a held
-// board too), the answer to a question and the closing of each window once known.
-TEST(LevelFlow, AnObserverSeesEveryInputInTheOrderItArrives)
-{
-    Inputs inputs;
-    Story story;
-    story.levels[1] = {"x/$", 60};
-    story.run("start");
-    story.flow.setObserver(&inputs);
-    story.run("new");
-    story.run("countdown 6");
-    const auto mouse = [&](GameInput::Kind kind, float x, float y) {
-        story.flow.apply({.kind = kind, .x = x, .y = y});
-    };
-    mouse(GameInput::Kind::MouseDown, 17.5f, 17.25f);
-    mouse(GameInput::Kind::MouseMove, 17.5f, 40);
-    mouse(GameInput::Kind::MouseUp, 17.5f, 40);
-    mouse(GameInput::Kind::MouseDown, 17, 17);
-    story.flow.apply({GameInput::Kind::LetGo});
-    EXPECT_FALSE(story.field.selection.SelectionActive) << "let go";
-    story.run("abort no");
-    mouse(GameInput::Kind::MouseDown, 17, 17);
-    story.run("pause");
-    mouse(GameInput::Kind::MouseDown, 1, 2);
-    story.flow.apply({GameInput::Kind::LetGo});
-    EXPECT_TRUE(story.field.selection.SelectionActive) << "held: the let-go refused too";
-    story.run("scores");
-    story.run("resume");
-    story.run("turtle");  // into the water: the level is passed, and the game won
-    EXPECT_EQ(inputs.text,
-              "new | timer C | timer C | timer C | timer C | timer C | timer C | down 17.5 17.2 | "
-              "move 17.5 40.0 | up 17.5 40.0 | down 17.0 17.0 | let go | end | answer no | down 17.0 17.0 | pause | "
-              "down 1.00 2.00 | "
-              "let go | scores | closed | resume | "
-              "timer T | closed | closed | closed");
-}
-
-// The editor's test has a door of its own, seen as a game's is, with a test's beats: no countdown,
-// no end of level when the last turtle is saved.
-TEST(LevelFlow, TheEditorsTestInputsReachItsObserverAndKeepATestsBeats)
-{
-    Story story;  // as the test's view
-    story.globals.board = boardFromText("x/$");
-    story.globals.TurtlesInLevel = 1;
-    PlayField field(story.globals, story.random, TestScoring);
-    TestField test(field, story);
-    Inputs inputs;
-    test.setObserver(&inputs);
-    using enum GameInput::Kind;
-    for (const GameInput& input :
-         {GameInput{Timer, GameTimer::CountDown}, GameInput{MouseDown, {}, 17, 17}, GameInput{LetGo},
-          GameInput{MouseDown, {}, 17, 17}, GameInput{MouseUp, {}, 17, 40}, GameInput{Timer, GameTimer::Turtle}})
-        test.apply(input);
-    EXPECT_EQ(inputs.text + " / saved " + std::to_string(field.saved),
-              "timer C | down 17.0 17.0 | let go | down 17.0 17.0 | up 17.0 40.0 | timer T / saved 1");
-    EXPECT_EQ(story.log.size(), 5u) << "the board drawn at each step but the countdown's, and no level over";
 }

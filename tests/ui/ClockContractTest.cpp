@@ -1,6 +1,6 @@
-// The rules of every clock (core/Clock.h), told as stories that each clock must tell alike: the
-// clock the simulator and the level-flow tests move by hand, and the windows' clock on the wall,
-// whose wall is moved here by hand. No test waits on a real clock.
+// The rules of every clock (core/Clock.h), told on the windows' clock, whose wall is moved here by
+// hand. The clock the simulator moves by hand runs the same rules: the golden games hold its timers
+// to every recorded firing. No test waits on a real clock.
 #include "core/Clock.h"
 #include "ui/WallClock.h"
 
@@ -22,21 +22,17 @@ struct FiringLog : TimerListener {
     }
 };
 
-// A clock moved by hand: runUntil.
-struct HandClock {
-    Clock clock;
-    void advance(Millis ms) { clock.runUntil(clock.driven() + ms); }
-    bool asleep() const { return !clock.next(); }
-};
-
 // The windows' clock with a wall of its own: the wall jumps to each moment the alarm is set for
 // and the alarm goes off there, as the event loop would make it.
-struct WallClockByHand {
+class ClockContract : public ::testing::Test {
+protected:
     Millis wall = 0;
     WallClock clock;
-    WallClockByHand()
+    FiringLog log{clock};
+    void SetUp() override
     {
         clock.setWall([this] { return wall; });
+        clock.setListener(&log);
     }
     void ring() { ASSERT_TRUE(QMetaObject::invokeMethod(&clock.alarm(), "timeout")); }
     void advance(Millis ms)
@@ -51,19 +47,10 @@ struct WallClockByHand {
         wall = end;
     }
     bool asleep() { return !clock.alarm().isActive(); }
-};
-
-template <class Driver>
-class ClockContract : public ::testing::Test {
-protected:
-    Driver driver;
-    Clock& clock = driver.clock;
-    FiringLog log{driver.clock};
-    void SetUp() override { clock.setListener(&log); }
     std::string after(Millis ms)
     {
         log.text.clear();
-        driver.advance(ms);
+        advance(ms);
         return log.text;
     }
     void start(GameTimer timer, Int16 period)
@@ -73,111 +60,100 @@ protected:
     }
 };
 
-using Clocks = ::testing::Types<HandClock, WallClockByHand>;
-TYPED_TEST_SUITE(ClockContract, Clocks);
-
 }  // namespace
 
-TYPED_TEST(ClockContract, TimersFireEveryPeriodAndOfTwoDueTogetherTheOneStartedFirstFiresFirst)
+TEST_F(ClockContract, TimersFireEveryPeriodAndOfTwoDueTogetherTheOneStartedFirstFiresFirst)
 {
-    this->start(GameTimer::Bonus, 1000);
-    this->start(GameTimer::Turtle, 500);
-    this->start(GameTimer::Dog, 700);
-    EXPECT_EQ(this->after(3600), "T500 D700 B1000 T1000 D1400 T1500 B2000 T2000 D2100 T2500 D2800 B3000 T3000 D3500 "
-                                 "T3500");
-    this->clock.setTimer(GameTimer::Turtle, false);
-    this->clock.setTimer(GameTimer::Bonus, false);
-    EXPECT_EQ(this->after(1000), "D4200");
-    EXPECT_FALSE(this->clock.isOn(GameTimer::Turtle));
-    this->clock.setTimer(GameTimer::Dog, false);
-    EXPECT_TRUE(this->driver.asleep());
+    start(GameTimer::Bonus, 1000);
+    start(GameTimer::Turtle, 500);
+    start(GameTimer::Dog, 700);
+    EXPECT_EQ(after(3600), "T500 D700 B1000 T1000 D1400 T1500 B2000 T2000 D2100 T2500 D2800 B3000 T3000 D3500 "
+                           "T3500");
 }
 
-TYPED_TEST(ClockContract, APeriodOfZeroOrLessIsSilentAndANewPeriodStartsATimerAgainFromNow)
+TEST_F(ClockContract, APeriodOfZeroOrLessIsSilentAndANewPeriodStartsATimerAgainFromNow)
 {
-    this->start(GameTimer::Dog, 0);
-    this->start(GameTimer::CountDown, -5);
-    EXPECT_EQ(this->after(5000), "");
-    EXPECT_TRUE(this->clock.isOn(GameTimer::Dog)) << "on, and silent";
-    this->clock.setPeriod(GameTimer::Dog, 300);
-    EXPECT_EQ(this->after(700), "D5300 D5600");
-    this->clock.setPeriod(GameTimer::Dog, 1000);  // 100 ms before the next: a whole new period
-    EXPECT_EQ(this->after(1000), "D6700");
-    this->clock.setTimer(GameTimer::Dog, false);
-    this->clock.setPeriod(GameTimer::Dog, 50);  // a timer that is off takes it when switched on
-    EXPECT_EQ(this->after(500), "");
-    this->clock.setTimer(GameTimer::Dog, true);
-    EXPECT_EQ(this->after(100), "D7250 D7300");
-    this->clock.hold(GameTimer::CountDown);  // silent: it keeps nothing, and takes a whole period
-    this->clock.setPeriod(GameTimer::CountDown, 400);
-    this->clock.resume(GameTimer::CountDown);
-    this->clock.setTimer(GameTimer::Dog, false);
-    EXPECT_EQ(this->after(400), "C7700");
+    start(GameTimer::Dog, 0);
+    start(GameTimer::CountDown, -5);
+    EXPECT_EQ(after(5000), "");
+    EXPECT_TRUE(clock.isOn(GameTimer::Dog) && asleep()) << "on, and silent";
+    clock.setPeriod(GameTimer::Dog, 300);
+    EXPECT_EQ(after(700), "D5300 D5600");
+    clock.setPeriod(GameTimer::Dog, 1000);  // 100 ms before the next: a whole new period
+    EXPECT_EQ(after(1000), "D6700");
+    clock.setTimer(GameTimer::Dog, false);
+    clock.setPeriod(GameTimer::Dog, 50);  // a timer that is off takes it when switched on
+    EXPECT_EQ(after(500), "");
+    clock.setTimer(GameTimer::Dog, true);
+    EXPECT_EQ(after(100), "D7250 D7300");
+    clock.hold(GameTimer::CountDown);  // silent: it keeps nothing, and takes a whole period
+    clock.setPeriod(GameTimer::CountDown, 400);
+    clock.resume(GameTimer::CountDown);
+    clock.setTimer(GameTimer::Dog, false);
+    EXPECT_EQ(after(400), "C7700");
 }
 
-TYPED_TEST(ClockContract, AHeldTimerWaitsOutWhatItKeptThenRunsAtItsPeriodANewOneIfSetWhileHeld)
+TEST_F(ClockContract, AHeldTimerWaitsOutWhatItKeptThenRunsAtItsPeriodANewOneIfSetWhileHeld)
 {
-    this->clock.hold(GameTimer::Turtle);  // off: nothing to keep, nothing to resume
-    this->clock.resume(GameTimer::Turtle);
-    EXPECT_FALSE(this->clock.isOn(GameTimer::Turtle));
-    this->start(GameTimer::Turtle, 500);
-    this->start(GameTimer::Dog, 400);
-    EXPECT_EQ(this->after(1300), "D400 T500 D800 T1000 D1200");
-    this->clock.hold(GameTimer::Turtle);
-    this->clock.hold(GameTimer::Turtle);  // a second hold keeps the first one's remainder
-    this->clock.hold(GameTimer::Dog);
-    EXPECT_TRUE(this->clock.isHeld(GameTimer::Turtle));
-    EXPECT_EQ(this->after(60000), "");
-    this->clock.setPeriod(GameTimer::Turtle, 1000);
-    this->clock.resume(GameTimer::Turtle);
-    this->clock.resume(GameTimer::Turtle);  // not held any more: changes nothing
-    EXPECT_EQ(this->after(2500), "T61500 T62500 T63500");
-    this->clock.setTimer(GameTimer::Dog, true);  // switched on while held: the hold is forgotten
-    EXPECT_FALSE(this->clock.isHeld(GameTimer::Dog));
-    EXPECT_EQ(this->after(400), "D64200");
+    clock.hold(GameTimer::Turtle);  // off: nothing to keep, nothing to resume
+    clock.resume(GameTimer::Turtle);
+    EXPECT_FALSE(clock.isOn(GameTimer::Turtle));
+    start(GameTimer::Turtle, 500);
+    start(GameTimer::Dog, 400);
+    EXPECT_EQ(after(1300), "D400 T500 D800 T1000 D1200");
+    clock.hold(GameTimer::Turtle);
+    clock.hold(GameTimer::Turtle);  // a second hold keeps the first one's remainder
+    clock.hold(GameTimer::Dog);
+    EXPECT_TRUE(clock.isHeld(GameTimer::Turtle));
+    EXPECT_EQ(after(60000), "");
+    clock.setPeriod(GameTimer::Turtle, 1000);
+    clock.resume(GameTimer::Turtle);
+    clock.resume(GameTimer::Turtle);  // not held any more: changes nothing
+    EXPECT_EQ(after(2500), "T61500 T62500 T63500");
+    clock.setTimer(GameTimer::Dog, true);  // switched on while held: the hold is forgotten
+    EXPECT_FALSE(clock.isHeld(GameTimer::Dog));
+    EXPECT_EQ(after(400), "D64200");
 }
 
-TYPED_TEST(ClockContract, AtAnySpeedTheTimersFireInTheSameOrderAtTheSameGameTimesAndKeepWhatTheyHadLeft)
+TEST_F(ClockContract, AtAnySpeedTheTimersFireInTheSameOrderAtTheSameGameTimesAndKeepWhatTheyHadLeft)
 {
-    // The story of the first test, at 2x, then 3x from the middle of a period, then 1x again:
-    // odd periods do not halve, yet every firing keeps its game time.
-    this->clock.setSpeed(2);
-    this->start(GameTimer::Bonus, 1000);
-    this->start(GameTimer::Turtle, 501);
-    EXPECT_EQ(this->after(1000), "T501 B1000 T1002 T1503 B2000");
-    this->clock.setSpeed(3);
-    EXPECT_EQ(this->after(1), "");  // game time 2003: the turtle is due at 2004
-    EXPECT_EQ(this->after(1), "T2004");
-    EXPECT_EQ(this->after(332), "T2505 B3000");
-    this->clock.setSpeed(1);
-    EXPECT_EQ(this->after(6), "T3006");
-    EXPECT_EQ(this->clock.now(), 3006) << "the last firing";
-    EXPECT_EQ(this->clock.present(), 3008);
-    this->clock.hold(GameTimer::Bonus);
-    this->clock.setSpeed(4);
-    this->clock.resume(GameTimer::Bonus);  // 992 ms of game time left: 248 at 4x
-    EXPECT_EQ(this->after(248), "T3507 B4000");
-    this->clock.setTimer(GameTimer::Turtle, false);
-    this->start(GameTimer::Dog, 1);  // a 1 ms period fires four times a millisecond
-    EXPECT_EQ(this->after(1), "D4001 D4002 D4003 D4004");
-    this->clock.setSpeed(0);  // no such speed: 1x
-    EXPECT_EQ(this->after(1), "D4005");
+    // Two timers at 2x, then 3x from the middle of a period, then 1x again: odd periods do not
+    // halve, yet every firing keeps its game time.
+    clock.setSpeed(2);
+    start(GameTimer::Bonus, 1000);
+    start(GameTimer::Turtle, 501);
+    EXPECT_EQ(after(1000), "T501 B1000 T1002 T1503 B2000");
+    clock.setSpeed(3);
+    EXPECT_EQ(after(1), "");  // game time 2003: the turtle is due at 2004
+    EXPECT_EQ(after(1), "T2004");
+    EXPECT_EQ(after(332), "T2505 B3000");
+    clock.setSpeed(1);
+    EXPECT_EQ(after(6), "T3006");
+    EXPECT_EQ(clock.now(), 3006) << "the last firing";
+    EXPECT_EQ(clock.present(), 3008);
+    clock.hold(GameTimer::Bonus);
+    clock.setSpeed(4);
+    clock.resume(GameTimer::Bonus);  // 992 ms of game time left: 248 at 4x
+    EXPECT_EQ(after(248), "T3507 B4000");
+    clock.setTimer(GameTimer::Turtle, false);
+    start(GameTimer::Dog, 1);  // a 1 ms period fires four times a millisecond
+    EXPECT_EQ(after(1), "D4001 D4002 D4003 D4004");
+    clock.setSpeed(0);  // no such speed: 1x
+    EXPECT_EQ(after(1), "D4005");
 }
 
 // A late alarm: the wall passed a timer's moment before the alarm rang, and the game was held just
 // then. The timer kept nothing to wait, and fires as soon as it is resumed.
-using WallClockContract = ClockContract<WallClockByHand>;
-
-TEST_F(WallClockContract, ATimerHeldPastItsMomentBeforeTheAlarmRangFiresAtOnceWhenResumed)
+TEST_F(ClockContract, ATimerHeldPastItsMomentBeforeTheAlarmRangFiresAtOnceWhenResumed)
 {
     start(GameTimer::Turtle, 500);
-    driver.wall = 300;
-    driver.ring();  // early: nothing fires, and the alarm is set for the rest
-    EXPECT_EQ(driver.clock.alarm().interval(), 200);
-    driver.wall = 520;
+    wall = 300;
+    ring();  // early: nothing fires, and the alarm is set for the rest
+    EXPECT_EQ(clock.alarm().interval(), 200);
+    wall = 520;
     clock.hold(GameTimer::Turtle);
-    driver.advance(1000);
+    advance(1000);
     clock.resume(GameTimer::Turtle);
-    driver.ring();
+    ring();
     EXPECT_EQ(log.text, "T1520");
 }
