@@ -4,12 +4,14 @@
 // levels, the player's folders beside it, and one window for each sitting.
 
 #include "core/Random.h"
+#include "files/LevelFile.h"
 #include "files/LevelSet.h"
 #include "files/ScoreFile.h"
 #include "screens/frmGameOver.h"
 #include "screens/frmLevel.h"
 #include "screens/frmPondrake.h"
 #include "screens/frmTopTen.h"
+#include "tests/support/BoardText.h"
 #include "tests/support/WindowTestSupport.h"
 #include "ui/audio/AudioOutput.h"
 #include "ui/audio/modSound.h"
@@ -19,9 +21,7 @@
 // A turtle with water on all four sides: saved at its first step, whichever way it faces.
 inline QByteArray islandLevel(int bonus = 100)
 {
-    const QByteArray blank = "bbbbbbbbbbbbbbbbbbbb\r\n";
-    return "pond1.mid\r\n" + QByteArray::number(bonus) + "\r\n600\r\n400\r\nb$bbbbbbbbbbbbbbbbbb\r\n" +
-           "$t$bbbbbbbbbbbbbbbbb\r\nb$bbbbbbbbbbbbbbbbbb\r\n" + blank.repeated(17);
+    return LevelFileBytes({"pond1.mid", QString::number(bonus), "600", "400"}, boardFromText("b$/$t$/b$"));
 }
 
 inline void writeIslandSet(const QString& folder, int levels, int bonus = 100)
