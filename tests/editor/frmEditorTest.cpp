@@ -168,6 +168,20 @@ TEST_F(Editor, TheBeatsAndTheMusicRunDuringATestAndStopAtItsEnd)
     EXPECT_EQ(editor.audio().mmcaudio().mode(), MusicDevice::Mode::NotOpen);
 }
 
+// Save Level ends a test and leaves its music to the end of its pass, where it stops.
+TEST_F(Editor, AfterATestEndedBySaveTheMusicStopsWhereItsPassEnds)
+{
+    ASSERT_TRUE(writeWav(path("audio/song.wav"), 1000));
+    txtMusicFile->setText(QStringLiteral("song.wav"));
+    const MusicDevice& music = editor.audio().mmcaudio();
+    butTest->click();
+    ASSERT_TRUE(eventually([&] { return music.mode() == MusicDevice::Mode::Playing && !music.loadsPending(); }));
+    onNextModal<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); });
+    mnuSave->trigger();
+    ASSERT_TRUE(test().EditMode());
+    EXPECT_TRUE(eventually([&] { return music.mode() == MusicDevice::Mode::NotOpen; }, 20000));
+}
+
 // Every change is a step, back to the empty board, and redo gives the same file again. A level
 // file shows the settings it holds and no more: a file that stops early leaves the boxes after the
 // line it stopped at as they were, one that cannot be opened leaves all four and is told. Only a
