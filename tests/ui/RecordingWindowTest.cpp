@@ -1,12 +1,16 @@
 // The Replay window over the golden game of the shipped pack: seeking to the end shows the game's
 // final score and totals, back to the start shows level 1 before it began, one tick moves to the
-// next timer's firing.
+// next timer's firing, a replay of a changed level is refused in the window's line, and Save As
+// writes the game with the levels it was played on.
 #include "ui/RecordingWindow.h"
 #include "sim/RecordingPlayer.h"
+#include "tests/support/WindowTestSupport.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -55,4 +59,35 @@ TEST(RecordingWindow, SeeksToTheEndAndBackAndStepsOneTick)
     QTest::mouseClick(window.butStart, Qt::LeftButton);
     EXPECT_FALSE(window.playing());
     EXPECT_EQ(window.position(), 0);
+}
+
+TEST(RecordingWindow, AReplayOfAChangedLevelIsRefusedInItsLine)
+{
+    QTemporaryDir dir;
+    for (int n = 1; n <= 24; ++n)
+        ASSERT_TRUE(QFile::copy(QStringLiteral(PONDRAKE_DATA_DIR "/levels/level%1.txt").arg(n),
+                                dir.filePath(QStringLiteral("level%1.txt").arg(n))));
+    QFile level(dir.filePath("level4.txt"));
+    ASSERT_TRUE(level.open(QIODevice::Append) && level.write("\r\n") == 2);
+    level.close();
+    RecordingWindow window(golden(), dir.path(), QStringLiteral(PONDRAKE_DATA_DIR), nullptr);
+    EXPECT_EQ(window.lblHappened->text(), "Level 4 has changed since this game was played");
+    window.togglePlay();
+    EXPECT_FALSE(window.playing());
+}
+
+TEST(RecordingWindow, SaveAsWritesTheGameWithItsLevels)
+{
+    const GameRecording recording = golden();
+    RecordingWindow window(recording, QStringLiteral(PONDRAKE_DATA_DIR "/levels"), QStringLiteral(PONDRAKE_DATA_DIR),
+                           nullptr);
+    const QTemporaryDir dir;
+    answerFileDialog(dir.filePath("game"));
+    window.butSaveAs->click();
+    const RecordingReading saved = readRecordingFile(dir.filePath("game.replay"));
+    ASSERT_TRUE(saved.recording) << saved.error.english().toStdString();
+    ASSERT_TRUE(saved.recording->set);
+    EXPECT_EQ(saved.recording->set->levels.size(), 24);
+    EXPECT_TRUE(saved.recording->folder.isEmpty());
+    EXPECT_EQ(saved.recording->events.size(), recording.events.size());
 }
