@@ -115,7 +115,7 @@ window=$(wait_for_window Pondrake)
 sleep 1
 xdotool windowfocus --sync "$window"
 xdotool key alt+g
-sleep 0.5
+sleep 2  # the Game menu opens, with time to spare on a loaded machine
 xdotool key n
 sleep 8  # the countdown (6 s), and two seconds of play
 eval "$(xdotool getwindowgeometry --shell "$window")"
