@@ -11,11 +11,15 @@
 
 namespace {
 
-void answer(httplib::Response& response, int status, const QJsonObject& body)
+std::string json(const QJsonObject& body) { return QJsonDocument(body).toJson(QJsonDocument::Compact).toStdString(); }
+
+void answer(httplib::Response& response, int status, const std::string& body)
 {
     response.status = status;
-    response.set_content(QJsonDocument(body).toJson(QJsonDocument::Compact).toStdString(), "application/json");
+    response.set_content(body, "application/json");
 }
+
+void answer(httplib::Response& response, int status, const QJsonObject& body) { answer(response, status, json(body)); }
 
 void refuse(httplib::Response& response, int status, const QString& message)
 {
@@ -129,7 +133,16 @@ void WorldApi::submit(const httplib::Request& request, httplib::Response& respon
         return refuse(response, 422, verdict.message);
     const StoredGame game = m_storage.store({verdict.set, verdict.setName, verdict.levelCount, submission.kind,
                                              submission.name, verdict.score, submission.replay, sha});
+    m_answers.forget();
     answer(response, 200, placed(game, m_storage.rankOf(game), true));
+}
+
+bool WorldApi::answerKept(const std::string& key, httplib::Response& response) const
+{
+    const std::optional<std::string> body = m_answers.find(key);
+    if (body)
+        answer(response, 200, *body);
+    return body.has_value();
 }
 
 void WorldApi::top(const httplib::Request& request, httplib::Response& response)
@@ -142,6 +155,10 @@ void WorldApi::top(const httplib::Request& request, httplib::Response& response)
         if (!ok || limit < 1 || limit > 100)
             return refuse(response, 400, QStringLiteral("limit is a whole number from 1 to 100"));
     }
+    const std::string key = request.path + '?' + std::to_string(limit);
+    if (answerKept(key, response))
+        return;
+    const std::uint64_t generation = m_answers.generation();
     const std::optional<SetTop> table = m_storage.top(set, limit);
     if (!table)
         return refuse(response, 404, QStringLiteral("no game of this set is in the table"));
@@ -152,15 +169,20 @@ void WorldApi::top(const httplib::Request& request, httplib::Response& response)
         row.insert(QStringLiteral("rank"), ++rank);
         rows.append(row);
     }
-    answer(response, 200,
-           {{QStringLiteral("set"), QString::fromLatin1(set)},
-            {QStringLiteral("name"), table->set.name},
-            {QStringLiteral("games"), table->set.games},
-            {QStringLiteral("top"), rows}});
+    std::string body = json({{QStringLiteral("set"), QString::fromLatin1(set)},
+                             {QStringLiteral("name"), table->set.name},
+                             {QStringLiteral("games"), table->set.games},
+                             {QStringLiteral("top"), rows}});
+    answer(response, 200, body);
+    m_answers.keep(key, generation, std::move(body));
 }
 
 void WorldApi::sets(httplib::Response& response)
 {
+    const std::string key = "sets";
+    if (answerKept(key, response))
+        return;
+    const std::uint64_t generation = m_answers.generation();
     QJsonArray rows;
     for (const SetSummary& set : m_storage.sets())
         rows.append(QJsonObject{{QStringLiteral("set"), QString::fromLatin1(set.id)},
@@ -168,7 +190,9 @@ void WorldApi::sets(httplib::Response& response)
                                 {QStringLiteral("levels"), set.levels},
                                 {QStringLiteral("games"), set.games},
                                 {QStringLiteral("best"), set.best}});
-    answer(response, 200, {{QStringLiteral("sets"), rows}});
+    std::string body = json({{QStringLiteral("sets"), rows}});
+    answer(response, 200, body);
+    m_answers.keep(key, generation, std::move(body));
 }
 
 void WorldApi::replay(const httplib::Request& request, httplib::Response& response)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "server/AnswerCache.h"
 #include "server/RateLimiter.h"
 #include "server/Storage.h"
 #include "server/VerifierPool.h"
@@ -26,10 +27,13 @@ private:
     void top(const httplib::Request& request, httplib::Response& response);
     void sets(httplib::Response& response);
     void replay(const httplib::Request& request, httplib::Response& response);
+    // Answers from the kept answers when the one for key is current.
+    bool answerKept(const std::string& key, httplib::Response& response) const;
 
     Storage& m_storage;
     VerifierPool& m_verifiers;
     RateLimiter& m_limiter;
+    AnswerCache m_answers;
 };
 
 // The largest body taken: a game of hours is far smaller.

@@ -163,6 +163,9 @@ TEST(Server, TakesWholeGamesRanksEachInItsOwnSetAndKeepsItOnceWithItsNameExactly
     EXPECT_EQ(ada, jsonOf(R"({"id": %1, "set": "%2", "rank": 1, "games": 1, "stored": "new", "score": 5571,
                               "entry": {"kind": 0, "name": "Ada"}, "date": "%3"})",
                           {QString::number(ada["id"].toInt()), packId, ada["date"].toString()}));
+    // Read now, so that the reads at the end show the games stored after, not an answer kept from here.
+    EXPECT_EQ(client.get("/api/v1/sets/" + packId.toStdString() + "/top?limit=2")["games"], 1);
+    EXPECT_EQ(client.get("/api/v1/sets")["sets"].toArray().size(), 1);
     EXPECT_EQ(client.post(gameBody(three, 0, "Bob"))["rank"], 2);
     // Names the table takes come back exactly, each with a game of its own.
     const std::vector<std::pair<int, QString>> names{
