@@ -13,9 +13,16 @@ std::optional<std::string> AnswerCache::find(const std::string& key) const
 void AnswerCache::keep(const std::string& key, std::uint64_t generation, std::string body)
 {
     const std::lock_guard lock(m_mutex);
-    if (m_kept.size() >= MaxKept && !m_kept.contains(key))
-        m_kept.clear();
     Kept& kept = m_kept[key];
-    if (generation >= kept.generation)
-        kept = {generation, std::move(body)};
+    if (generation < kept.generation)
+        return;  // a later read kept a newer answer meanwhile
+    m_bytes -= kept.body.size();
+    if (m_bytes + body.size() > MaxBytes) {
+        m_kept.clear();
+        m_bytes = 0;
+        if (body.size() > MaxBytes)
+            return;
+    }
+    m_bytes += body.size();
+    m_kept[key] = {generation, std::move(body)};
 }

@@ -27,10 +27,12 @@ private:
         std::uint64_t generation = 0;
         std::string body;
     };
-    // Addresses a stranger can vary (limit takes 100 values per set): past this many, start again.
-    static constexpr std::size_t MaxKept = 1000;
+    // Kept answers take at most this much: a table of a hundred handwritten names can be megabytes, and
+    // a stranger can ask for every limit of every set. Past it, start again.
+    static constexpr std::size_t MaxBytes = std::size_t(64) << 20;
 
     std::atomic<std::uint64_t> m_generation{0};
     mutable std::mutex m_mutex;
     std::unordered_map<std::string, Kept> m_kept;
+    std::size_t m_bytes = 0;
 };
