@@ -77,7 +77,7 @@ TileSet shadedTiles(int shade)
 
 // Single board pixels after each redraw of one story: a rock at (3, 5), and three rocks in row 0
 // that turn into codes without a tile, which keep what the back buffer held there.
-TEST(BoardPicture, TilesAndTheSelectionOverlayCoverExactlyTheirPixels)
+TEST(BoardPicture, TilesAndTheOverlaysCoverExactlyTheirPixels)
 {
     const QRgb rock = testTileColour(Tile::Rock), blank = testTileColour(Tile::Blank), back = PictureBackColor,
                blue = qRgb(0, 0, 255);
@@ -105,6 +105,11 @@ TEST(BoardPicture, TilesAndTheSelectionOverlayCoverExactlyTheirPixels)
     pict.DrawGrid(noTiles, {false, 19, 19}, {17, 30, 3000, 30});
     expect("without a selection no overlay is left, on the margin neither", back, {680, 650, 681, 30});
     expect("nor on the board", blank, {300, 30});
+    // The keyboard's cursor frames its cell, whose tile shows through inside the frame.
+    pict.setTiles(shadedTiles(7));
+    pict.DrawGrid(noTiles, {}, {}, CellIndex{1, 1});
+    EXPECT_NE(pict.surface().pixel(35, 35), pict.pictBackBuffer().pixel(35, 35));
+    EXPECT_EQ(pict.surface().copy(40, 40, 22, 22), pict.pictBackBuffer().copy(40, 40, 22, 22));
 }
 
 // At every ratio the picture takes its 682 x 684 points, and after each redraw the window on the

@@ -93,28 +93,6 @@ TEST_F(ClockContract, APeriodOfZeroOrLessIsSilentAndANewPeriodStartsATimerAgainF
     EXPECT_EQ(after(400), "C7700");
 }
 
-TEST_F(ClockContract, AHeldTimerWaitsOutWhatItKeptThenRunsAtItsPeriodANewOneIfSetWhileHeld)
-{
-    clock.hold(GameTimer::Turtle);  // off: nothing to keep, nothing to resume
-    clock.resume(GameTimer::Turtle);
-    EXPECT_FALSE(clock.isOn(GameTimer::Turtle));
-    start(GameTimer::Turtle, 500);
-    start(GameTimer::Dog, 400);
-    EXPECT_EQ(after(1300), "D400 T500 D800 T1000 D1200");
-    clock.hold(GameTimer::Turtle);
-    clock.hold(GameTimer::Turtle);  // a second hold keeps the first one's remainder
-    clock.hold(GameTimer::Dog);
-    EXPECT_TRUE(clock.isHeld(GameTimer::Turtle));
-    EXPECT_EQ(after(60000), "");
-    clock.setPeriod(GameTimer::Turtle, 1000);
-    clock.resume(GameTimer::Turtle);
-    clock.resume(GameTimer::Turtle);  // not held any more: changes nothing
-    EXPECT_EQ(after(2500), "T61500 T62500 T63500");
-    clock.setTimer(GameTimer::Dog, true);  // switched on while held: the hold is forgotten
-    EXPECT_FALSE(clock.isHeld(GameTimer::Dog));
-    EXPECT_EQ(after(400), "D64200");
-}
-
 TEST_F(ClockContract, AtAnySpeedTheTimersFireInTheSameOrderAtTheSameGameTimesAndKeepWhatTheyHadLeft)
 {
     // Two timers at 2x, then 3x from the middle of a period, then 1x again: odd periods do not

@@ -66,17 +66,3 @@ TEST(SharpScaler, ScalesAgainAtANewRatioAndATileAloneAlsoWithNewPixels)
     tile.setPixel(0, 0, qRgb(250, 250, 250));
     EXPECT_EQ(greyRowsOf(scaler.deviceTile(tile, 2.5)), greyRowsOf(SharpScaler().scaled(tile, 2.5, {})));
 }
-
-// Cells keep apart where each of their edges is a device pixel edge; below one device pixel per
-// picture pixel a device pixel takes several cells, even where the cell is a whole number of them.
-TEST(SharpScaler, CellsKeepApartWhereEveryCellEdgeIsADevicePixelEdge)
-{
-    const struct {
-        int cellPixels;
-        qreal ratio;
-        bool apart;
-    } cases[] = {{34, 1, true},     {34, 1.5, true}, {34, 2, true},    {34, 2.5, true},  {34, 1.25, false},
-                 {34, 1.75, false}, {4, 1.25, true}, {34, 0.5, false}, {34, 0.75, false}};
-    for (const auto& [cellPixels, ratio, apart] : cases)
-        EXPECT_EQ(SharpScaler::keepsCellsApart(cellPixels, ratio), apart) << cellPixels << " at " << ratio;
-}
