@@ -73,6 +73,8 @@ TEST(BoardRules, EveryGoldenCaseEndsAsWrittenDown)
         }
         modGlobals globals;
         globals.board = boardFromText(f[2]);
+        for (int i = 0; i < GridSize; ++i)  // blanks past the edges: a creature that steps off the board shows
+            globals.board(BoardSize, i) = globals.board(i, BoardSize) = Tile::Blank;
         globals.TurtlesInLevel = static_cast<Int16>(turtlesOn(globals.board));
         SequenceRandom random(draws);
         PlayField field(globals, random, GameScoring);
