@@ -73,6 +73,9 @@ TEST(BoardRules, EveryGoldenCaseEndsAsWrittenDown)
         }
         modGlobals globals;
         globals.board = boardFromText(f[2]);
+        for (int i = 0; i < GridSize; ++i)  // blanks past the edges, where not given: a step off the board shows
+            for (auto* past : {&globals.board(BoardSize, i), &globals.board(i, BoardSize)})
+                *past = *past == Tile::Empty ? Tile::Blank : *past;
         globals.TurtlesInLevel = static_cast<Int16>(turtlesOn(globals.board));
         SequenceRandom random(draws);
         PlayField field(globals, random, GameScoring);

@@ -137,26 +137,6 @@ TEST_F(RecordingRoundTrip, AGameThatGoesAnotherWayIsCaughtWhereItParts)
     EXPECT_NE(divergenceOf(reseeded), "none");
 }
 
-// A game played with the clock switched between 1x and 2x mid-level replays the same, as the file
-// keeps game time.
-TEST_F(RecordingRoundTrip, AFastForwardedGameReplaysToTheSameEnd)
-{
-    BotPlayer bot;
-    int switches = 0;
-    const auto pace = [&switches](Clock& clock) {
-        const int speed = clock.present() / 1500 % 2 + 1;
-        switches += speed != clock.speed();
-        clock.setSpeed(speed);
-    };
-    const GameRun fast = playGame(m_dir.path(), 5, bot, {{}, pace, {}, 0});
-    EXPECT_GT(switches, 20);
-    ASSERT_TRUE(fast.won);
-    RecordingPlayer again(throughFile(fast.recording), m_dir.path());
-    again.playToEnd();
-    expectSameGame(fast, again);
-    EXPECT_EQ(again.happened().english().toStdString(), "Game over: " + std::to_string(fast.score) + " points");
-}
-
 // A game left at the start of level 2 and continued with the recording kept with it is recorded
 // whole: it verifies from level 1, and a later sitting goes on only from the level the rules kept.
 TEST_F(RecordingRoundTrip, AContinuedGameIsRecordedWholeAndVerifiesFromLevelOne)
