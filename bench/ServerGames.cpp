@@ -67,14 +67,14 @@ GameRecording continuedWhole(const QString& levels, const QString& scratch)
     for (Int16 n = 1; n <= 3; ++n)
         QFile::copy(SetLevelPath(levels, n), SetLevelPath(scratch, n));
     BotPlayer first, second;
-    const GameRun left = playGame(scratch, 5, first, {{}, {}, {}, 2});
+    const GameRun left = playGame(scratch, 5, first, {{}, {}, 2});
     if (!left.kept || !left.keptRecording)
         fail(QStringLiteral("the first sitting kept no game"));
     const std::optional<GameRecording> earlier =
         earlierSittings(recordingBytes(*left.keptRecording), *left.kept, scratch);
     if (!earlier)
         fail(QStringLiteral("the kept game does not lead to its kept level"));
-    return playGame(scratch, 6, second, {left.kept, {}, earlier, 0}).recording;
+    return playGame(scratch, 6, second, {left.kept, earlier, 0}).recording;
 }
 
 }  // namespace

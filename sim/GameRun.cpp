@@ -130,8 +130,6 @@ GameRun playGame(const QString& folder, std::uint64_t seed, Player& player, cons
             flow.apply({.kind = GameInput::Kind::Answer, .yes = true});
             break;
         }
-        if (play.pace)
-            play.pace(clock);
         // `at` is game time; the clock is driven by the time it runs faster than.
         const SimTime ahead = std::max<SimTime>(0, at - clock.present());
         clock.runUntil(clock.driven() + (ahead + clock.speed() - 1) / clock.speed());

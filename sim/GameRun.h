@@ -6,7 +6,6 @@
 
 #include <QString>
 
-#include <functional>
 #include <optional>
 #include <vector>
 
@@ -31,12 +30,10 @@ inline constexpr int MaxAttemptsPerLevel = 3;
 inline constexpr SimTime GameTimeLimit = 2 * 60 * 60 * 1000;
 
 // How a game is played beyond its player: from New Game or continued from a kept level (recorded
-// whole when the earlier sittings' recording comes with it), the clock's speed, set by `pace`
-// before each stretch of play (Fast Forward changes only the pace), and a level at whose start the
-// player leaves the game, closing the window, so that it is kept.
+// whole when the earlier sittings' recording comes with it), and a level at whose start the player
+// leaves the game, closing the window, so that it is kept.
 struct GamePlay {
     std::optional<KeptLevel> from;
-    std::function<void(Clock&)> pace;
     std::optional<GameRecording> earlier;
     Int16 leaveAt = 0;
 };

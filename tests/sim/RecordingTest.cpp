@@ -142,7 +142,7 @@ TEST_F(RecordingRoundTrip, AGameThatGoesAnotherWayIsCaughtWhereItParts)
 TEST_F(RecordingRoundTrip, AContinuedGameIsRecordedWholeAndVerifiesFromLevelOne)
 {
     BotPlayer first;
-    const GameRun left = playGame(m_dir.path(), 5, first, {{}, {}, {}, 2});
+    const GameRun left = playGame(m_dir.path(), 5, first, {{}, {}, 2});
     ASSERT_TRUE(left.kept && left.keptRecording);
     const QByteArray keptBytes = recordingBytes(*left.keptRecording);
     const std::optional<GameRecording> earlier = earlierSittings(keptBytes, *left.kept, m_dir.path());
@@ -152,7 +152,7 @@ TEST_F(RecordingRoundTrip, AContinuedGameIsRecordedWholeAndVerifiesFromLevelOne)
     EXPECT_FALSE(earlierSittings(keptBytes, other, m_dir.path())) << "a kept game that is not where it leads";
 
     BotPlayer second;
-    const GameRun whole = playGame(m_dir.path(), 6, second, {left.kept, {}, earlier, 0});
+    const GameRun whole = playGame(m_dir.path(), 6, second, {left.kept, earlier, 0});
     ASSERT_TRUE(whole.won);
     EXPECT_TRUE(!whole.recording.start && whole.levelEnds.front().level == 1);
     const GameRecording read = throughFile(whole.recording);
