@@ -187,8 +187,8 @@ TEST_F(Screens, TheKeysSteerATurtleAndFastForwardRunsOnlyDuringAGameThatTheLevel
         box->button(QMessageBox::Ok)->click();
     });
     window->mnuLevelEditor->trigger();
-    EXPECT_FALSE(window->butEndGame->isEnabled() || window->mnuFastForward->isEnabled() ||
-                 window->mnuFastForward->isChecked());
+    EXPECT_FALSE(window->butEndGame->isEnabled() || window->butReplay->isEnabled() ||
+                 window->mnuFastForward->isEnabled() || window->mnuFastForward->isChecked());
     EXPECT_EQ(QString("%1 %2").arg(window->clock().speed()).arg(window->lblSpeed->isVisible()), "1 0")
         << "the game is over";
 }
