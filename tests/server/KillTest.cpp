@@ -1,6 +1,5 @@
-// Many games at once: a full queue is told with 503, and a server killed while it takes games has
-// kept every game it answered 200, in a table that is whole, which an older schema's server
-// migrates and a newer schema's server refuses.
+// A server killed while it takes games has kept every game it answered 200, in a table that is
+// whole, which an older schema's server migrates and a newer schema's server refuses.
 
 #include "tests/server/ServerSupport.h"
 
@@ -8,37 +7,6 @@
 #include <QSqlQuery>
 
 #include <csignal>
-
-namespace {
-
-// The number of games in the table of the one set sent.
-qint64 storedGames(Client& client) { return client.get("/api/v1/sets")["sets"][0]["games"].toInteger(); }
-
-}  // namespace
-
-TEST(Server, AFullQueueAnswers503WithRetryAfterAndKeepsEveryGameItTook)
-{
-    RunningServer server({"--rate-limit", "0", "--queue", "1", "--threads", "1"}, "queue");
-    ASSERT_NE(server.port(), 0) << server.log().toStdString();
-    const QByteArray pack = serverGame("bot-pack");
-    qint64 accepted = 0, full = 0, n = 0;
-    // One game is verified while the others arrive; rounds until one of them finds the queue full.
-    for (int round = 0; round < 20 && full == 0; ++round) {
-        std::vector<QByteArray> bodies;
-        bodies.reserve(8);
-        for (int i = 0; i < 8; ++i)
-            bodies.push_back(gameBody(variant(pack, int(++n)), 0, "Q"));
-        for (const Sent& sent : sendAtOnce(server.port(), bodies)) {
-            ASSERT_TRUE(sent.status == 200 || sent.status == 503) << sent.status;
-            accepted += sent.status == 200;
-            full += sent.status == 503;
-            EXPECT_EQ(sent.retryAfter, sent.status == 503 ? "2" : "");
-        }
-    }
-    EXPECT_GT(full, 0);
-    Client client(server.port());
-    EXPECT_EQ(storedGames(client), accepted);
-}
 
 TEST(ServerKill, EveryGameAnswered200OutlivesASigkillInAWholeTable)
 {
@@ -71,8 +39,8 @@ TEST(ServerKill, EveryGameAnswered200OutlivesASigkillInAWholeTable)
         EXPECT_TRUE(sent[i].status != 200 ||
                     client.raw("/api/v1/games/" + std::to_string(sent[i].id) + "/replay") == replays[i])
             << "game " << i << " was answered 200 and lost";
-    EXPECT_GE(storedGames(client), accepted);
     const QJsonObject sets = client.get("/api/v1/sets");
+    EXPECT_GE(sets["sets"][0]["games"].toInteger(), accepted);
     EXPECT_EQ(again.stop(), 0);
     if (!testDatabaseUrl("kill").isEmpty())
         return;  // PostgreSQL was never killed
