@@ -135,6 +135,7 @@ private:
 struct Sent {
     int status = 0;  // 0: no answer
     qint64 id = 0;
+    std::string retryAfter;
 };
 
 // Each body sent at once by a thread of its own; answered(i, sent) is called as each answer comes.
@@ -151,7 +152,7 @@ inline std::vector<Sent> sendAtOnce(int port, const std::vector<QByteArray>& bod
             ready.arrive_and_wait();
             if (const httplib::Result r = client.Post("/api/v1/games", bodies[i].toStdString(), "application/json")) {
                 const QJsonObject answer = QJsonDocument::fromJson(QByteArray::fromStdString(r->body)).object();
-                sent[i] = {r->status, answer.value("id").toInteger()};
+                sent[i] = {r->status, answer.value("id").toInteger(), r->get_header_value("Retry-After")};
             }
             if (answered)
                 answered(sent[i]);

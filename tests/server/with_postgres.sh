@@ -26,7 +26,7 @@ trap cleanup EXIT
   >"$dir/initdb.log" 2>&1 || { cat "$dir/initdb.log"; exit 1; }
 "${as_owner[@]}" "$bin/pg_ctl" -D "$dir/data" -l "$dir/log" -w \
   -o "-k $dir -c listen_addresses='' -c fsync=off" start >/dev/null || { cat "$dir/log"; exit 1; }
-for database in refusals accepted kill; do
+for database in refusals accepted queue kill; do
   "$bin/createdb" -h "$dir" -U pondrake "$database"
 done
 PONDRAKE_TEST_POSTGRES=$dir "$tests" "$@"
