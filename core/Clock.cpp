@@ -18,7 +18,6 @@ void Clock::schedule(Timer& timer, Millis due)
 
 void Clock::setTimer(GameTimer which, bool on)
 {
-    catchUp();
     Timer& timer = at(which);
     timer.on = on;
     timer.held = false;
@@ -28,7 +27,6 @@ void Clock::setTimer(GameTimer which, bool on)
 
 void Clock::setPeriod(GameTimer which, Int16 milliseconds)
 {
-    catchUp();
     Timer& timer = at(which);
     timer.period = milliseconds;
     if (!timer.held)
@@ -38,7 +36,6 @@ void Clock::setPeriod(GameTimer which, Int16 milliseconds)
 
 void Clock::hold(GameTimer which)
 {
-    catchUp();
     Timer& timer = at(which);
     if (!timer.on || timer.held)
         return;
@@ -49,7 +46,6 @@ void Clock::hold(GameTimer which)
 
 void Clock::resume(GameTimer which)
 {
-    catchUp();
     Timer& timer = at(which);
     if (!timer.held)
         return;
@@ -65,12 +61,6 @@ void Clock::setSpeed(int factor)
     m_drivenAnchor = m_driven;
     m_speed = std::max(1, factor);
     changed();
-}
-
-Millis Clock::present()
-{
-    catchUp();
-    return m_now;
 }
 
 std::optional<Clock::Due> Clock::next() const
@@ -106,10 +96,14 @@ void Clock::runUntil(Millis driven)
     m_driven = driven;
 }
 
-void Clock::catchUp()
+Millis Clock::catchUp()
 {
+    // A firing may open a window whose own events move the driving time on: read it again after each.
+    while (fireNextBy(gameTimeAt(drivingTime()))) {
+    }
     m_driven = drivingTime();
     m_now = std::max(m_now, gameTimeAt(m_driven));
+    return m_now;
 }
 
 Millis Clock::gameTimeAt(Millis driven) const { return m_gameAnchor + (driven - m_drivenAnchor) * m_speed; }

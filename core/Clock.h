@@ -3,6 +3,7 @@
 #include "core/GameTimer.h"
 #include "core/Int16.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -28,6 +29,9 @@ public:
 // - Game time runs setSpeed(factor) times as fast as the time that drives the clock. Timers are
 //   due at moments of game time, so the speed changes neither the order nor the game times of
 //   their firings, and changing it keeps what every timer has left.
+// - Game time moves only when a timer fires (to the moment it was due) or an input arrives
+//   (catchUp), never while one is handled: every change it makes counts from that moment. A timer
+//   is never passed over: those due before an input or a change of speed fire first.
 class Clock {
 public:
     virtual ~Clock() = default;
@@ -44,11 +48,15 @@ public:
     bool isOn(GameTimer timer) const { return at(timer).on; }  // held or not
     bool isHeld(GameTimer timer) const { return at(timer).held; }
     Int16 period(GameTimer timer) const { return at(timer).period; }
-    // The game time of the clock's last event: a firing (the moment it was due) or a change.
+    // The game time of the clock's last event: a firing (the moment it was due) or an arrival.
     Millis now() const { return m_now; }
-    // The game time at this moment of the driving time: what stamps an input between events.
-    Millis present();
+    // The game time at this moment of the driving time, without moving the clock.
+    Millis present() const { return std::max(m_now, gameTimeAt(drivingTime())); }
     Millis driven() const { return m_driven; }  // the driving time last seen
+
+    // An input arrives: every timer due by the driving time fires first, in order, then game time
+    // moves up to it. Returns the moment the input is stamped with and handled at.
+    Millis catchUp();
 
     struct Due {
         GameTimer timer;
@@ -60,12 +68,12 @@ public:
     // Moves the driving time on to `driven`: every timer due by then fires, in order, each at its
     // own moment of game time.
     void runUntil(Millis driven);
+    // Fires the next timer when it is due by this game time; false when none is.
+    bool fireNextBy(Millis game);
 
 protected:
     Millis gameTimeAt(Millis driven) const;
     Millis drivenTimeOf(Millis game) const;
-    // Fires the next timer when it is due by this game time; false when none is.
-    bool fireNextBy(Millis game);
     // A clock driven by the wall reads the wall here, and sets its alarm for the next firing after
     // every change. One moved by hand is where runUntil left it.
     virtual Millis drivingTime() const { return m_driven; }
@@ -83,7 +91,6 @@ private:
     Timer& at(GameTimer timer) { return m_timers[static_cast<int>(timer)]; }
     const Timer& at(GameTimer timer) const { return m_timers[static_cast<int>(timer)]; }
     bool scheduled(const Timer& timer) const;
-    void catchUp();  // brings the game time up to the driving time before a change
     void schedule(Timer& timer, Millis due);
 
     std::array<Timer, AllTimers.size()> m_timers{};

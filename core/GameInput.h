@@ -24,7 +24,8 @@ struct GameInput {
         Pause,
         Resume,
         Answer,        // the question the flow asked was answered: yes or no
-        WindowClosed,  // a window the flow opened (level over, game over, top ten, editor) closed
+        Window,        // a window of the player's opened over the game, holding it until it closes
+        WindowClosed,  // that window, or one the flow opened (level over, game over, top ten, editor), closed
     };
     Kind kind;
     GameTimer timer = GameTimer::CountDown;

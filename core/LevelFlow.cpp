@@ -28,18 +28,32 @@ void LevelFlow::Start()
 
 bool LevelFlow::takes(const GameInput& input) const
 {
-    const GameInput::Kind kind = input.kind;
-    if (kind == GameInput::Kind::Pause)
+    switch (input.kind) {
+    case GameInput::Kind::Timer:
+        return true;
+    case GameInput::Kind::Pause:
         return !GameOver && !m_paused;
-    if (kind == GameInput::Kind::Resume)
+    case GameInput::Kind::Resume:
         return m_paused;
-    if (asking())
-        return kind == GameInput::Kind::Answer || kind == GameInput::Kind::Timer;
-    return kind != GameInput::Kind::Answer;
+    case GameInput::Kind::Answer:
+        return asking();
+    case GameInput::Kind::WindowClosed:
+        return windowOpen();
+    case GameInput::Kind::Window:
+        return !asking() && m_ownWindows == 0;
+    default:
+        return !asking() && !windowOpen();
+    }
 }
 
 void LevelFlow::apply(const GameInput& input)
 {
+    if (input.kind != GameInput::Kind::Timer) {
+        const std::uint64_t shown = m_windowsShown;
+        m_clock.catchUp();
+        if (m_windowsShown != shown)
+            return;
+    }
     if (!takes(input))
         return;
     note(input);
@@ -84,8 +98,11 @@ void LevelFlow::apply(const GameInput& input)
         return endPause();
     case GameInput::Kind::Answer:
         return answer(input.yes);
+    case GameInput::Kind::Window:
+        ++m_playerWindows;
+        return hold();
     case GameInput::Kind::WindowClosed:
-        return;  // the flow went on when its window returned: the closing is there to be seen
+        return windowClosed();
     }
 }
 
@@ -203,8 +220,8 @@ void LevelFlow::CheckLevelOver()
     const bool passed = m_field.TurtlesLostInLevel <= m_field.TurtlesSavedInLevel;
     m_window.playEffect(passed ? Sound::Cheer : Sound::Boo);
     ReplayLevel = !passed;
-    m_window.showLevelOver({LevelNumber, m_field.TurtlesSavedInLevel, m_field.TurtlesLostInLevel, ReplayLevel});
-    windowClosed();
+    const LevelReport report{LevelNumber, m_field.TurtlesSavedInLevel, m_field.TurtlesLostInLevel, ReplayLevel};
+    openWindow([&] { m_window.showLevelOver(report); });
 
     if (!passed) {
         StartLevel(LevelNumber);
@@ -223,7 +240,16 @@ void LevelFlow::CheckLevelOver()
     showScoreWindows();
 }
 
-void LevelFlow::windowClosed() { apply({GameInput::Kind::WindowClosed}); }
+void LevelFlow::windowClosed()
+{
+    // The flow goes on where its own window returned: that closing is there to be seen.
+    if (m_ownWindows > 0) {
+        --m_ownWindows;
+        return;
+    }
+    --m_playerWindows;
+    release();
+}
 
 void LevelFlow::setTimer(GameTimer timer, bool on)
 {

@@ -81,21 +81,24 @@ public:
     // The idle board: level 1 of the set shown still, no game running, every timer off.
     void Start();
 
-    // The one door into the rules. Inputs the game does not take are dropped unseen.
+    // The one door into the rules. Inputs the game does not take are dropped unseen. Every input
+    // but a timer's firing is handled at the moment it arrives (Clock::catchUp): the timers due
+    // before it fire first, and when one of them opens a window, the input is dropped, as it was
+    // meant for a game that has moved on.
     void apply(const GameInput& input);
-    // A pause with no game to pause, a resume with nothing paused and an answer with no question
-    // open are no inputs of the game; while a question is open only its answer, the pause and the
-    // timers (which it holds) reach the game.
+    // A pause with no game to pause, a resume with nothing paused, an answer with no question
+    // open and a closing with no window open are no inputs of the game. While a question or a
+    // window is open, the board and the player's commands are not: only the timers, the pause,
+    // the answer and the closing reach the game (and another window of the player's over theirs).
     bool takes(const GameInput& input) const;
 
     // A question is open, waiting for its answer.
     bool asking() const { return m_asking.has_value(); }
-
-    // Holds the game still while a window of the player's is open: every timer that is on stops
-    // where it stands and the board takes no commands. release() lets each go on with what was left
-    // of its period. Holds nest; the game runs again when the last one is released.
-    void hold();
-    void release();
+    // A window of the flow's or of the player's is open over the game.
+    bool windowOpen() const { return m_ownWindows > 0 || m_playerWindows > 0; }
+    // The game is held still: by a question, the pause or a window of the player's (a Window
+    // input, until its WindowClosed). Every timer that is on stops where it stands and the board
+    // takes no commands; each goes on with what was left of its period when the last hold ends.
     bool held() const { return m_holds > 0; }
 
     bool paused() const { return m_paused; }
@@ -147,7 +150,20 @@ private:
     void abortGame();         // the turtles vanish, then the score windows
     void openEditor();        // the editor, with every timer off before and after
     void showScoreWindows();  // game over and top ten, creatures moving behind them
-    void windowClosed();      // a window the flow opened has closed
+    void windowClosed();      // a window the flow or the player opened has closed
+
+    void hold();
+    void release();
+    // Shows one of the flow's own windows (show calls the window); returns once it has closed,
+    // which enters as an input.
+    template <class Show>
+    void openWindow(Show show)
+    {
+        ++m_ownWindows;
+        ++m_windowsShown;
+        show();
+        apply({GameInput::Kind::WindowClosed});
+    }
 
     void setTimer(GameTimer timer, bool on);
     void setGameTimers(bool on);  // bonus, turtle and dog
@@ -161,6 +177,9 @@ private:
     GameKeeper* m_keeper = nullptr;
     int m_countdown = 0;  // the number shown, 0 for "GO!"
     int m_holds = 0;
+    int m_ownWindows = 0;     // of the flow's windows, those open
+    int m_playerWindows = 0;  // of the player's windows, those holding the game
+    std::uint64_t m_windowsShown = 0;
     bool m_paused = false;
     std::optional<GameInput::Kind> m_asking;  // the command whose question is open
 };

@@ -93,19 +93,16 @@ void LevelFlow::showScoreWindows()
     forgetKeptGame();
     setTimer(GameTimer::Dog, true);
     setTimer(GameTimer::Turtle, true);
-    m_window.showGameOver(m_field.score);
-    windowClosed();
+    openWindow([this] { m_window.showGameOver(m_field.score); });
     m_window.DrawGrid();
-    m_window.showTopTen();
-    windowClosed();
+    openWindow([this] { m_window.showTopTen(); });
     m_window.DrawGrid();
 }
 
 void LevelFlow::showHighScores()
 {
     if (held()) {  // paused: the game stays as it stands
-        m_window.showTopTen();
-        windowClosed();
+        openWindow([this] { m_window.showTopTen(); });
         return;
     }
     // The countdown pauses too: left running, it would switch the game timers on behind the
@@ -114,8 +111,7 @@ void LevelFlow::showHighScores()
     const bool countingDown = timerOn(GameTimer::CountDown);
     setGameTimers(false);
     setTimer(GameTimer::CountDown, false);
-    m_window.showTopTen();
-    windowClosed();
+    openWindow([this] { m_window.showTopTen(); });
     setGameTimers(playing);
     setTimer(GameTimer::CountDown, countingDown);
 }
@@ -132,8 +128,7 @@ void LevelFlow::openEditor()
     forgetKeptGame();  // the editor may change the levels a kept game would go on with
     setGameTimers(false);
     setTimer(GameTimer::CountDown, false);
-    m_window.showEditor();
-    windowClosed();
+    openWindow([this] { m_window.showEditor(); });
     setGameTimers(false);
 }
 

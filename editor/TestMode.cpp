@@ -85,14 +85,24 @@ void TestMode::StopKeepingBoard()
     emit modeChanged(true);
 }
 
-void TestMode::setTurtlePeriod(Int16 milliseconds) { m_clock.setPeriod(GameTimer::Turtle, milliseconds); }
+// A change of the test's clock counts from the moment the designer made it.
+void TestMode::setTurtlePeriod(Int16 milliseconds)
+{
+    m_clock.catchUp();
+    m_clock.setPeriod(GameTimer::Turtle, milliseconds);
+}
 
-void TestMode::setDogPeriod(Int16 milliseconds) { m_clock.setPeriod(GameTimer::Dog, milliseconds); }
+void TestMode::setDogPeriod(Int16 milliseconds)
+{
+    m_clock.catchUp();
+    m_clock.setPeriod(GameTimer::Dog, milliseconds);
+}
 
 void TestMode::playEffect(std::string_view alias) { m_audio.PlayEffect(alias); }
 
 void TestMode::startBeat(GameTimer timer, Int16 period)
 {
+    m_clock.catchUp();
     m_clock.setPeriod(timer, period);
     m_clock.setTimer(timer, true);
 }

@@ -64,12 +64,11 @@ void FileOpener::open(const QString& path)
 
 void FileOpener::mnuImportSet_Click()
 {
-    m_window.flow().hold();  // the game waits while the player looks for the file
     QFileDialog dialog(&m_window, tr("Import Level Set"), QDir::homePath(), tr("Level sets (*.pondrake)"));
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    const bool chosen = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
-    m_window.flow().release();
+    // The game waits while the player looks for the file.
+    const bool chosen = m_window.execOverGame(dialog) == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
     if (chosen)
         importSet(dialog.selectedFiles().constFirst());
 }

@@ -22,6 +22,7 @@ struct SendVerdict;
 class FileOpener;
 class KeyboardPlay;
 class QAction;
+class QDialog;
 class QLabel;
 class QMenu;
 class QPushButton;
@@ -54,6 +55,8 @@ public:
     AudioControl& audio() { return m_audio; }
     WorldClient& worldClient() { return *m_world; }
     OutboxSender& outbox() { return *m_outbox; }
+    // Shows a window of the player's over the game, which is held (and recorded so) until it closes.
+    int execOverGame(QDialog& dialog);
     // A level set file or a replay handed to the game (FileOpener.h).
     void openFile(const QString& path);
     // Plays the set in that folder once a game in play is given up (the Level Editor's question);

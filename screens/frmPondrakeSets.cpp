@@ -65,12 +65,18 @@ void frmPondrake::mnuContinue_Click()
     m_flow.apply({.kind = GameInput::Kind::Continue, .start = kept->level});
 }
 
+int frmPondrake::execOverGame(QDialog& dialog)
+{
+    m_flow.apply({GameInput::Kind::Window});
+    const int result = dialog.exec();
+    m_flow.apply({GameInput::Kind::WindowClosed});
+    return result;
+}
+
 void frmPondrake::mnuLevelSet_Click()
 {
-    m_flow.hold();  // the game waits while the player looks through the sets
     LevelSetDialog dialog(m_files, this);
-    dialog.exec();
-    m_flow.release();
+    execOverGame(dialog);    // the game waits while the player looks through the sets
     m_files.saveSettings();  // folders added with Other Folder... stay on the list
     if (const std::optional<QString> folder = dialog.chosen())
         chooseSet(*folder);
@@ -88,11 +94,9 @@ void frmPondrake::chooseSet(const QString& folder)
 
 void frmPondrake::mnuLanguage_Click()
 {
-    m_flow.hold();
     LanguageDialog dialog(m_files.settings.language, Translations::pick(QString(), QLocale::system().uiLanguages()),
                           this);
-    const bool chosen = dialog.exec() == QDialog::Accepted;
-    m_flow.release();
+    const bool chosen = execOverGame(dialog) == QDialog::Accepted;
     if (chosen) {
         m_files.settings.language = dialog.chosen();
         m_files.saveSettings();

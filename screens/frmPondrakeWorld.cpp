@@ -23,9 +23,7 @@ void frmPondrake::mnuWorldTable_Click()
 {
     PlayerSettings& settings = m_files.settings;
     WorldTableDialog dialog(settings.worldAddress, settings.sendTopTenGames, this);
-    m_flow.hold();
-    const bool accepted = dialog.exec() == QDialog::Accepted;
-    m_flow.release();
+    const bool accepted = execOverGame(dialog) == QDialog::Accepted;
     if (!accepted)
         return;
     settings.worldAddress = dialog.address();
@@ -45,9 +43,7 @@ void frmPondrake::mnuWorldTopTen_Click()
 {
     frmWorldTopTen window(*m_world, m_files.settings.worldAddress, worldSetId(), m_programFolder, &m_audio, this);
     window.setWindowTitle(window.windowTitle() + QStringLiteral(" - ") + m_files.setName().translated());
-    m_flow.hold();
-    window.exec();
-    m_flow.release();
+    execOverGame(window);
 }
 
 void frmPondrake::sendOutbox()

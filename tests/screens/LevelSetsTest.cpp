@@ -146,8 +146,7 @@ TEST_F(LevelSets, ASetDroppedOnTheWindowIsImportedAndExportedAsDropped)
     writeFile(dropped, setFileBytes(rocks));
     sitDown();
     window->mnuNew->trigger();
-    for (int beat = 0; beat < 7; ++beat)  // the countdown to its end, and a second of play
-        window->flow().apply({GameInput::Kind::Timer, beat < 6 ? GameTimer::CountDown : GameTimer::Bonus});
+    runClock(6500);  // the countdown to its end, and half a second of play
     QString asked;
     onNextModal<QMessageBox>([&](QMessageBox* box) {
         asked = box->text();

@@ -44,27 +44,41 @@ protected:
 
     void SetUp() override { writeIslandSet(program + "/levels", 1); }
 
+    Millis wall = 0;  // the window's wall, moved only by runClock
+
     // One sitting: the window of the sitting before closes first; before sees the new window
-    // before it reads the player's folders. The window's wall stands still: its game moves only
-    // when a test fires its timers.
+    // before it reads the player's folders. The window's wall stands still but where runClock
+    // moves it.
     void sitDown(const std::function<void(frmPondrake&)>& before = {})
     {
         window.reset();
         window = std::make_unique<frmPondrake>(globals, random, sound, program, scores);
-        window->clock().setWall([still = window->clock().driven()] { return still; });
+        wall = 0;
+        window->clock().setWall([this] { return wall; });
         if (before)
             before(*window);
         window->usePlayerFolders(data, config);
         window->show();
     }
 
-    // From the countdown's first second to the level's end: its window closes at once.
+    // Moves the wall on by ms, ringing the clock's alarm at each moment it is set for, as the
+    // event loop would (a timer that opens a window rings inside it).
+    void runClock(Millis ms)
+    {
+        const Millis end = wall + ms;
+        while (window->clock().alarm().isActive() && window->clock().wakesAt() <= end) {
+            wall = window->clock().wakesAt();
+            QMetaObject::invokeMethod(&window->clock().alarm(), "timeout");
+        }
+        wall = end;
+    }
+
+    // From the countdown's start to the level's end (the island's turtle steps 600 ms after GO):
+    // its window closes at once.
     void playLevel()
     {
-        for (int second = 0; second <= 5; ++second)
-            window->flow().apply({.kind = GameInput::Kind::Timer, .timer = GameTimer::CountDown});
         onNextModal<frmLevel>([](frmLevel* over) { over->accept(); });
-        window->flow().apply({.kind = GameInput::Kind::Timer, .timer = GameTimer::Turtle});
+        runClock(6600);
     }
 
     // The next Game Over window takes this name; the top ten that follows is shown to seen, then closed.

@@ -53,8 +53,10 @@ protected:
         advance(ms);
         return log.text;
     }
+    // An input arrives and starts a timer: the changes it makes count from its arrival.
     void start(GameTimer timer, Int16 period)
     {
+        clock.catchUp();
         clock.setPeriod(timer, period);
         clock.setTimer(timer, true);
     }
@@ -77,15 +79,20 @@ TEST_F(ClockContract, APeriodOfZeroOrLessIsSilentAndANewPeriodStartsATimerAgainF
     start(GameTimer::CountDown, -5);
     EXPECT_EQ(after(5000), "");
     EXPECT_TRUE(clock.isOn(GameTimer::Dog) && asleep()) << "on, and silent";
+    clock.catchUp();
     clock.setPeriod(GameTimer::Dog, 300);
     EXPECT_EQ(after(700), "D5300 D5600");
+    clock.catchUp();
     clock.setPeriod(GameTimer::Dog, 1000);  // 100 ms before the next: a whole new period
     EXPECT_EQ(after(1000), "D6700");
+    clock.catchUp();
     clock.setTimer(GameTimer::Dog, false);
     clock.setPeriod(GameTimer::Dog, 50);  // a timer that is off takes it when switched on
     EXPECT_EQ(after(500), "");
+    clock.catchUp();
     clock.setTimer(GameTimer::Dog, true);
     EXPECT_EQ(after(100), "D7250 D7300");
+    clock.catchUp();
     clock.hold(GameTimer::CountDown);  // silent: it keeps nothing, and takes a whole period
     clock.setPeriod(GameTimer::CountDown, 400);
     clock.resume(GameTimer::CountDown);
@@ -109,10 +116,12 @@ TEST_F(ClockContract, AtAnySpeedTheTimersFireInTheSameOrderAtTheSameGameTimesAnd
     EXPECT_EQ(after(6), "T3006");
     EXPECT_EQ(clock.now(), 3006) << "the last firing";
     EXPECT_EQ(clock.present(), 3008);
+    clock.catchUp();
     clock.hold(GameTimer::Bonus);
     clock.setSpeed(4);
     clock.resume(GameTimer::Bonus);  // 992 ms of game time left: 248 at 4x
     EXPECT_EQ(after(248), "T3507 B4000");
+    clock.catchUp();
     clock.setTimer(GameTimer::Turtle, false);
     start(GameTimer::Dog, 1);  // a 1 ms period fires four times a millisecond
     EXPECT_EQ(after(1), "D4001 D4002 D4003 D4004");
@@ -120,18 +129,30 @@ TEST_F(ClockContract, AtAnySpeedTheTimersFireInTheSameOrderAtTheSameGameTimesAnd
     EXPECT_EQ(after(1), "D4005");
 }
 
-// A late alarm: the wall passed a timer's moment before the alarm rang, and the game was held just
-// then. The timer kept nothing to wait, and fires as soon as it is resumed.
-TEST_F(ClockContract, ATimerHeldPastItsMomentBeforeTheAlarmRangFiresAtOnceWhenResumed)
+// A late alarm: the wall passed a timer's moment before the alarm rang, and an input arrived just
+// then. The timer fires first, at its own moment; the input's changes count from its arrival, and
+// they do while it is handled however long that takes. A change of speed fires what is due first too.
+TEST_F(ClockContract, AnInputAfterATimersMomentFiresItFirstAndItsChangesCountFromItsArrival)
 {
     start(GameTimer::Turtle, 500);
     wall = 300;
     ring();  // early: nothing fires, and the alarm is set for the rest
     EXPECT_EQ(clock.alarm().interval(), 200);
     wall = 520;
+    EXPECT_EQ(clock.catchUp(), 520);
+    EXPECT_EQ(log.text, "T500");
+    wall = 535;  // the input takes its time
     clock.hold(GameTimer::Turtle);
-    advance(1000);
-    clock.resume(GameTimer::Turtle);
-    ring();
-    EXPECT_EQ(log.text, "T1520");
+    start(GameTimer::Bonus, 1000);  // from 535, the moment of this later input
+    wall = 540;
+    clock.setPeriod(GameTimer::Dog, 100);
+    clock.setTimer(GameTimer::Dog, true);  // still 535: the input has not ended
+    EXPECT_EQ(after(1000), "D635 D735 D835 D935 D1035 D1135 D1235 D1335 D1435 B1535 D1535");
+    clock.catchUp();
+    clock.resume(GameTimer::Turtle);  // 480 ms were left when it was held at 520
+    clock.setTimer(GameTimer::Dog, false);
+    EXPECT_EQ(after(480), "T2020");
+    wall += 600;  // the bonus was due at 2535: it fires before the pace changes
+    clock.setSpeed(2);
+    EXPECT_EQ(log.text, "T2020 T2520 B2535");
 }
