@@ -23,7 +23,7 @@ struct EventWord {
 
 // Every event word of the format; a new input is one more row. A reader refuses a word it does
 // not know, naming its line.
-constexpr std::array<EventWord, 19> Words{{
+constexpr std::array<EventWord, 20> Words{{
     {"timer", RecordedEvent::Kind::Input, GameInput::Kind::Timer, Args::Timer},
     {"down", RecordedEvent::Kind::Input, GameInput::Kind::MouseDown, Args::Point},
     {"move", RecordedEvent::Kind::Input, GameInput::Kind::MouseMove, Args::Point},
@@ -39,6 +39,7 @@ constexpr std::array<EventWord, 19> Words{{
     {"pause", RecordedEvent::Kind::Input, GameInput::Kind::Pause, Args::None},
     {"resume", RecordedEvent::Kind::Input, GameInput::Kind::Resume, Args::None},
     {"answer", RecordedEvent::Kind::Input, GameInput::Kind::Answer, Args::Answer},
+    {"window", RecordedEvent::Kind::Input, GameInput::Kind::Window, Args::None},  // version 4 on
     {"closed", RecordedEvent::Kind::Input, GameInput::Kind::WindowClosed, Args::None},
     {"levelover", RecordedEvent::Kind::LevelOver, GameInput::Kind::WindowClosed, Args::LevelOver},
     {"end", RecordedEvent::Kind::End, GameInput::Kind::WindowClosed, Args::End},
@@ -217,11 +218,15 @@ QByteArray eventLine(const RecordedEvent& event)
 
 QByteArray recordingBytes(const GameRecording& recording)
 {
-    // Older readers still take every file that needs nothing newer.
+    // A game recorded before the clock decided keeps the lowest version that holds what it carries,
+    // so that nobody takes its timers for the clock's.
     const bool sittings = std::any_of(recording.events.begin(), recording.events.end(),
                                       [](const RecordedEvent& e) { return e.kind == RecordedEvent::Kind::Sitting; });
-    const char* version = recording.set || sittings ? "3" : recording.start ? "2" : "1";
-    QByteArray bytes = ReplayFileWords::Magic + ' ' + version + '\n';
+    const int version = recording.version >= ClockedVersion ? recording.version
+                        : recording.set || sittings         ? 3
+                        : recording.start                   ? 2
+                                                            : 1;
+    QByteArray bytes = ReplayFileWords::Magic + ' ' + QByteArray::number(version) + '\n';
     bytes += "seed " + QByteArray::number(recording.seed) + '\n';
     if (!recording.folder.isEmpty() && !recording.set)
         bytes += "folder " + recording.folder.toUtf8() + '\n';

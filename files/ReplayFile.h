@@ -18,9 +18,13 @@
 // travel between players, so the reader takes any bytes and names the first line it cannot accept.
 
 // Version 2 added where a continued game starts; version 3 the levels of the whole set carried in
-// the file (a self-contained replay) and a game's later sittings. A file is written in the lowest
-// version that holds what it carries: a game from New Game is still version 1.
-inline constexpr int RecordingVersion = 3;
+// the file (a self-contained replay) and a game's later sittings. From version 4 on, every timer
+// line stands where the game's clock fired it, so that the clock, not the file, decides when the
+// timers fire; the windows of the player's that hold the game are recorded too. Games recorded
+// before keep the version they were recorded in.
+inline constexpr int RecordingVersion = 4;
+// The first version whose timers fire where the game's own clock puts them.
+inline constexpr int ClockedVersion = 4;
 
 // Bounds that keep a hostile file from exhausting memory: a game of hours stays far below them.
 inline constexpr qint64 MaxRecordingBytes = 64 << 20;
@@ -56,6 +60,7 @@ struct RecordedEvent {
 };
 
 struct GameRecording {
+    int version = RecordingVersion;  // as recorded: older files keep theirs when written again
     std::uint64_t seed = 0;
     QString folder;                  // where the game found its levels: only the files named below are opened there
     std::optional<KeptLevel> start;  // a continued game: where it started; nothing from New Game
@@ -81,7 +86,7 @@ struct RecordingReading {
     std::optional<GameRecording> recording;  // nothing when the file cannot be used
     int line = 0;                            // the first line that could not be read, from 1
     Phrase error;                            // what is wrong with that line, or nothing
-    bool folderDropped = false;              // a self-contained file came with a folder line, read without it
+    bool folderLine = false;                 // the file named a folder (a self-contained one is read without it)
 };
 
 // A self-contained recording is read without any folder line, and each level line must be the

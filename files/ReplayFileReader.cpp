@@ -38,7 +38,7 @@ public:
                         {}});
             return fault();
         }
-        return {std::move(recording), 0, {}, m_folderDropped};
+        return {std::move(recording), 0, {}, m_folderLine};
     }
 
 private:
@@ -85,6 +85,7 @@ private:
                                {}});
         bool seeded = false;
         m_version = *version;
+        recording.version = *version;
         // The events begin with the first line that starts like a number.
         while (m_pos < m_bytes.size() && !std::isdigit(static_cast<unsigned char>(m_bytes[m_pos])) &&
                m_bytes[m_pos] != '-') {
@@ -118,8 +119,9 @@ private:
                         ReplayFileWords::Context, QT_TRANSLATE_NOOP("ReplayFile", "the seed is a whole number"), {}});
                 recording.seed = *seed;
                 seeded = true;
-            } else if (word == "folder" && recording.folder.isEmpty()) {
+            } else if (word == "folder" && !m_folderLine) {
                 recording.folder = QString::fromUtf8(rest);
+                m_folderLine = true;
             } else if (word == "start" && !recording.start && m_version >= 2) {
                 if (!start(rest, recording))
                     return false;
@@ -146,7 +148,6 @@ private:
                        {}});
         if (recording.set) {
             recording.set->levels = std::move(m_levels.levels());
-            m_folderDropped = !recording.folder.isEmpty();
             recording.folder.clear();  // a path of another machine is never looked in
         }
         return true;
@@ -249,7 +250,8 @@ private:
                              {}});
         if (starts && recording.start)
             event.input.start = *recording.start;
-        if (event.kind == RecordedEvent::Kind::Sitting && m_version < 3)
+        const bool window = event.kind == RecordedEvent::Kind::Input && event.input.kind == GameInput::Kind::Window;
+        if ((event.kind == RecordedEvent::Kind::Sitting && m_version < 3) || (window && m_version < 4))
             return fail(Phrase{ReplayFileWords::Context, QT_TRANSLATE_NOOP("ReplayFile", "unknown event"), {}});
         recording.events.push_back(event);
         return true;
@@ -258,7 +260,7 @@ private:
     const QByteArray& m_bytes;
     std::set<Int16> m_levelNumbers;  // a file may name thousands: no search through a list
     SetLevelSection m_levels;
-    bool m_folderDropped = false;  // a self-contained replay came with a folder line, left unread
+    bool m_folderLine = false;
     qsizetype m_pos = 0;
     int m_line = 0;
     int m_version = 0;

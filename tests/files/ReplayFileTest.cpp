@@ -21,12 +21,14 @@ namespace {
 GameRecording sampleGame()
 {
     using K = GameInput::Kind;
-    GameRecording recording{18446744073709551615ULL, QStringLiteral("/tmp/my levels"), {}, {}, {}, {}};
+    GameRecording recording;
+    recording.seed = 18446744073709551615ULL;
+    recording.folder = QStringLiteral("/tmp/my levels");
     recording.levels = {{1, QStringLiteral("level1.txt"), QByteArray(32, '\x5a')},
                         {2, QStringLiteral("my level 2.txt"), QByteArray(32, '\x01')}};
     Millis at = 0;
     for (K kind : {K::NewGame, K::Timer, K::MouseDown, K::MouseMove, K::MouseUp, K::LetGo, K::Pause, K::Resume,
-                   K::HighScores, K::WindowClosed, K::Replay, K::Abort, K::Answer, K::LevelEditor})
+                   K::HighScores, K::WindowClosed, K::Replay, K::Abort, K::Answer, K::LevelEditor, K::Window})
         recording.events.push_back({at += kind == K::MouseUp ? 0 : 100, RecordedEvent::Kind::Input, {kind}, {}});
     recording.events[1].input.timer = GameTimer::Dog;
     recording.events[2].input = {K::MouseDown, GameTimer::CountDown, 0.1f, 1e-40f};
@@ -61,10 +63,13 @@ TEST(ReplayFile, EveryEventReadsBackBitForBit)
             << eventLine(b).toStdString();
     }
     EXPECT_EQ(recordingBytes(back), bytes);
-    EXPECT_TRUE(bytes.startsWith("pondrake-replay 1\nseed ")) << "a game from New Game is read by older readers too";
+    EXPECT_TRUE(bytes.startsWith("pondrake-replay 4\nseed ")) << "every game the clock recorded says so";
 
-    // A continued game: its start, at the far ends of what a kept game holds, is written in version 2.
+    // A continued game that an earlier version recorded: its start, at the far ends of what a kept
+    // game holds, is written in version 2 as it was read, so that nobody takes its timers for the clock's.
     GameRecording continued = recording;
+    continued.version = 1;
+    std::erase_if(continued.events, [](const RecordedEvent& e) { return e.input.kind == GameInput::Kind::Window; });
     continued.start = KeptLevel{32767, -32768, 0, 0, true};
     continued.events[0].input.kind = GameInput::Kind::Continue;
     const QByteArray continuedBytes = recordingBytes(continued);
@@ -98,7 +103,8 @@ TEST(ReplayFile, AHostileFileIsRefusedAtTheLineAtFault)
                        {"1p+4 1.8p+3", "1p+4", 6, "hexadecimal"},
                        {"20 down", "-20 down", 6, "time in milliseconds"},
                        {"20 down", "99999999999999999999 down", 6, "time in milliseconds"},
-                       {"pondrake-replay 1", "pondrake-replay 4", 1, "newer version"},
+                       {"pondrake-replay 1", "pondrake-replay 5", 1, "newer version"},
+                       {"10 timer turtle", "10 window", 5, "unknown event"},  // a version 4 word
                        {"pondrake-replay 1", "pondrake-replay x", 1, "no number"},
                        {"pondrake-replay 1", "PK\x03\x04", 1, "no replay"},
                        {"seed 7", "seed -7", 2, "whole number"},

@@ -78,7 +78,7 @@ TEST(SetFile, ASelfContainedReplayCarriesItsSetAndIsRefusedAtTheLineAtFault)
 {
     const RecordingReading withFolder =
         readRecording(QByteArray(GoodReplay).replace("seed 7\n", "seed 7\nfolder /home/kim/levels\n"));
-    ASSERT_TRUE(withFolder.recording && withFolder.folderDropped && !readRecording(GoodReplay).folderDropped);
+    ASSERT_TRUE(withFolder.recording && withFolder.folderLine && !readRecording(GoodReplay).folderLine);
     EXPECT_EQ(recordingBytes(*withFolder.recording), GoodReplay);
 
     const QByteArray a = "setlevel " + A.toBase64() + '\n';
