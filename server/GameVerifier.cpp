@@ -18,7 +18,11 @@ Verdict refused(const QString& message)
 std::optional<QString> notWhole(const RecordingReading& reading)
 {
     const GameRecording& recording = *reading.recording;
-    if (reading.folderDropped || !recording.folder.isEmpty())
+    if (recording.version < ClockedVersion)
+        return QStringLiteral("the game was recorded by an earlier version of Pondrake, whose replays do not "
+                              "show exactly when each timer fired: the world table can only verify games played "
+                              "with this version or a later one");
+    if (reading.folderLine)
         return QStringLiteral("the replay names a folder of the machine it was played on: send the "
                               "self-contained replay, which carries its levels and no path");
     if (recording.start)
@@ -51,8 +55,12 @@ std::optional<QString> playFault(RecordingPlayer& player, const std::atomic<bool
             .arg(QString::fromUtf8(eventLine(*checkpoint)))
             .arg(QString::fromStdString(divergence->message));
     }
-    if (!player.atEnd() || !player.endConfirmed())
+    if (!player.atEnd())
         return QStringLiteral("the game took too long to verify");
+    if (!player.gameEnded())
+        return QStringLiteral("the replay stops in level %1, where the game went on: only a game played to its "
+                              "end can be verified")
+            .arg(player.levelNumber());
     return std::nullopt;
 }
 

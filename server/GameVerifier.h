@@ -18,8 +18,10 @@ struct Verdict {
 
 // The one door through which a submitted replay becomes a verdict. It reads the text with the
 // game's own bounded reader and takes only a whole game that carries its set's levels: never a
-// path of the sender's machine (a folder line), never a game continued from a claimed score (a
-// start line). It plays the game through the rules from the carried levels alone and accepts it
-// when every checkpoint and the end come out as recorded; else it names the level and checkpoint
-// where it went another way. Stops, refusing, once stop turns true.
+// path of the sender's machine (a folder line, even an empty one), never a game continued from a
+// claimed score (a start line), never one recorded before the game's clock decided when its
+// timers fire. It plays the game through the rules, on their own clock, from the carried levels
+// alone, and accepts it when every timer fires where the file says, every checkpoint comes out as
+// recorded and the rules end the game at the recorded score; else it names the level and
+// checkpoint where it went another way. Stops, refusing, once stop turns true.
 Verdict verifyGame(const QByteArray& replayText, const std::atomic<bool>& stop);

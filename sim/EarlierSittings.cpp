@@ -2,6 +2,8 @@
 
 #include "sim/RecordingPlayer.h"
 
+#include <algorithm>
+
 std::optional<GameRecording> earlierSittings(const QByteArray& bytes, const KeptLevel& kept, const QString& setFolder)
 {
     RecordingReading reading = readRecording(bytes);
@@ -11,5 +13,8 @@ std::optional<GameRecording> earlierSittings(const QByteArray& bytes, const Kept
     player.playToEnd();
     if (player.refusal() || player.divergence() || !player.endConfirmed() || player.kept() != kept)
         return std::nullopt;
-    return player.recording();
+    // It played by the clock, whatever version kept it: the game continued from it is recorded so.
+    GameRecording earlier = player.recording();
+    earlier.version = std::max(earlier.version, RecordingVersion);
+    return earlier;
 }

@@ -40,9 +40,8 @@ void GameRecorder::observe(const GameInput& input)
     }
     if (!m_recording)
         return;
-    // A timer is stamped with the moment it was due; everything else with the present.
-    add({0, RecordedEvent::Kind::Input, input, {}},
-        input.kind == GameInput::Kind::Timer ? m_clock.now() : m_clock.present());
+    // A timer is stamped with the moment it was due, any other input with the moment it arrived.
+    add({0, RecordedEvent::Kind::Input, input, {}}, m_clock.now());
 }
 
 void GameRecorder::begin(const GameInput& input)
@@ -53,9 +52,12 @@ void GameRecorder::begin(const GameInput& input)
     m_tooLong = false;
     std::optional<GameRecording> earlier = std::exchange(m_earlier, std::nullopt);
     if (input.kind == GameInput::Kind::NewGame || !earlier || earlier->events.empty()) {
-        const bool continued = input.kind == GameInput::Kind::Continue;
-        m_recording = GameRecording{seed, m_folder, continued ? std::optional(input.start) : std::nullopt, {}, {}, {}};
-        m_start = m_clock.present();
+        m_recording = GameRecording{};
+        m_recording->seed = seed;
+        m_recording->folder = m_folder;
+        if (input.kind == GameInput::Kind::Continue)
+            m_recording->start = input.start;
+        m_start = m_clock.now();
         return;
     }
     // The earlier sittings without their end (and in their set's folder), then this one, its times
@@ -63,7 +65,7 @@ void GameRecorder::begin(const GameInput& input)
     m_recording = std::move(earlier);
     m_recording->events.pop_back();
     const Millis last = m_recording->events.empty() ? 0 : m_recording->events.back().at;
-    m_start = m_clock.present() - last;
+    m_start = m_clock.now() - last;
     RecordedEvent sitting{last, RecordedEvent::Kind::Sitting, input, {}, seed};
     m_recording->events.push_back(sitting);
 }
@@ -88,7 +90,7 @@ void GameRecorder::levelOver(const LevelReport& report)
     if (!m_recording)
         return;
     const Checkpoint checkpoint{report.levelNumber, !report.replay, report.saved, report.lost, m_field.score};
-    add({0, RecordedEvent::Kind::LevelOver, {GameInput::Kind::WindowClosed}, checkpoint}, m_clock.present());
+    add({0, RecordedEvent::Kind::LevelOver, {GameInput::Kind::WindowClosed}, checkpoint}, m_clock.now());
 }
 
 std::optional<GameRecording> GameRecorder::soFar() const
@@ -98,8 +100,7 @@ std::optional<GameRecording> GameRecorder::soFar() const
     GameRecording recording = *m_recording;
     Checkpoint end;
     end.score = m_field.score;
-    recording.events.push_back(
-        {since(m_clock.present()), RecordedEvent::Kind::End, {GameInput::Kind::WindowClosed}, end});
+    recording.events.push_back({since(m_clock.now()), RecordedEvent::Kind::End, {GameInput::Kind::WindowClosed}, end});
     return recording;
 }
 
@@ -107,7 +108,7 @@ void GameRecorder::finish()
 {
     if (!m_recording)
         return;
-    const Millis at = since(m_clock.present());
+    const Millis at = since(m_clock.now());
     std::optional<GameRecording> recording = std::exchange(m_recording, std::nullopt);
     if (m_tooLong) {
         std::fprintf(stderr, "pondrake: the game was too long to keep as a replay\n");

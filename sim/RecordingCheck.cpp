@@ -73,7 +73,7 @@ RecordingCheck checkRecording(const QString& path, const QString& levelsFolder, 
     RecordingPlayer player(std::move(*reading.recording), folder);  // a self-contained one looks in no folder
     player.playToEnd();
     const GameRecording& recording = player.recording();
-    const bool matches = !player.refusal() && !player.divergence() && player.endConfirmed();
+    const bool matches = !player.refusal() && !player.divergence() && player.endConfirmed() && player.gameEnded();
     std::string json = "{\"replay\":" + file + ",\"verdict\":" + (matches ? "\"matches\"" : "\"diverges\"") +
                        ",\"score\":" + std::to_string(player.field().score) +
                        ",\"seconds\":" + std::to_string(recording.events.back().at / 1000) +
@@ -81,6 +81,9 @@ RecordingCheck checkRecording(const QString& path, const QString& levelsFolder, 
                        setJson(recording) + ",\"levels\":" + levelsJson(player);
     if (player.refusal()) {
         json += ",\"message\":" + jsonString(*player.refusal());
+    } else if (!player.divergence() && !player.gameEnded()) {
+        json += ",\"message\":" + jsonString("the file ends in level " + std::to_string(player.levelNumber()) +
+                                             ", where the game went on: it was never played to its end");
     } else if (const std::optional<Divergence>& divergence = player.divergence()) {
         const RecordedEvent& event = recording.events[divergence->event];
         json += ",\"message\":" + jsonString(divergence->message) +

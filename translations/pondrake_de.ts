@@ -611,6 +611,10 @@
         <source>Save As...</source>
         <translation>Speichern unter...</translation>
     </message>
+    <message>
+        <source>An earlier version recorded this game: it plays as recorded, without the check of when its timers fire.</source>
+        <translation>Eine frühere Version hat dieses Spiel aufgezeichnet: Es läuft wie aufgezeichnet, ohne Prüfung, wann seine Zeitgeber auslösen.</translation>
+    </message>
 </context>
 <context>
     <name>ReplayFile</name>

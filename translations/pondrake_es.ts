@@ -611,6 +611,10 @@
         <source>Save As...</source>
         <translation>Guardar como...</translation>
     </message>
+    <message>
+        <source>An earlier version recorded this game: it plays as recorded, without the check of when its timers fire.</source>
+        <translation>Una versión anterior grabó esta partida: se reproduce tal como se grabó, sin comprobar cuándo se disparan sus temporizadores.</translation>
+    </message>
 </context>
 <context>
     <name>ReplayFile</name>

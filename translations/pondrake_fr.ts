@@ -611,6 +611,10 @@
         <source>Save As...</source>
         <translation>Enregistrer sous...</translation>
     </message>
+    <message>
+        <source>An earlier version recorded this game: it plays as recorded, without the check of when its timers fire.</source>
+        <translation>Une version antérieure a enregistré cette partie : elle se joue telle qu’enregistrée, sans vérifier quand ses minuteries se déclenchent.</translation>
+    </message>
 </context>
 <context>
     <name>ReplayFile</name>

@@ -30,6 +30,7 @@ RecordingWindow::RecordingWindow(GameRecording recording, const QString& levelsF
 {
     setWindowTitle(tr("Replay"));
     m_length = m_recording.events.empty() ? 0 : m_recording.events.back().at;
+    m_asRecorded = RecordingPlayer::timingFor(m_recording, m_levelsFolder) == RecordingPlayer::Timing::AsRecorded;
     pictMain = new BoardPicture(this);
     pictMain->move(0, 0);
     pictMain->setTiles(TileSet::load(programFolder));
@@ -188,10 +189,15 @@ void RecordingWindow::stepTick()
     showState();
 }
 
+RecordingPlayer::Timing RecordingWindow::timing() const
+{
+    return m_asRecorded ? RecordingPlayer::Timing::AsRecorded : RecordingPlayer::Timing::Clock;
+}
+
 void RecordingWindow::restart()
 {
     setPlaying(false);
-    m_player = std::make_unique<RecordingPlayer>(m_recording, m_levelsFolder);
+    m_player = std::make_unique<RecordingPlayer>(m_recording, m_levelsFolder, timing());
     m_position = 0;
     advanceTo(0, false);
 }
@@ -200,7 +206,7 @@ void RecordingWindow::seek(Millis gameTime)
 {
     const bool wasPlaying = m_playing;
     if (gameTime < m_position) {
-        m_player = std::make_unique<RecordingPlayer>(m_recording, m_levelsFolder);
+        m_player = std::make_unique<RecordingPlayer>(m_recording, m_levelsFolder, timing());
         m_position = 0;
     }
     advanceTo(gameTime, false);
@@ -221,6 +227,9 @@ void RecordingWindow::showState()
     status.lost->setText(QString::number(field.lost));
     lblCountdown->setText(Look::countdownText(player.countdown()));
     QString line = player.happened().translated();
+    if (line.isEmpty() && m_asRecorded)
+        line = tr("An earlier version recorded this game: it plays as recorded, without the check of when its "
+                  "timers fire.");
     if (player.refusal())
         line = QString::fromStdString(*player.refusal());
     else if (player.divergence())

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "files/ReplayFile.h"
+#include "sim/RecordingPlayer.h"
 #include "ui/Look.h"
 
 #include <QDialog>
@@ -15,7 +16,6 @@ class BoardPicture;
 class QLabel;
 class QPushButton;
 class QSlider;
-class RecordingPlayer;
 
 // Watches a recorded game: the board and status column as the game window shows them, played by
 // the recording's own rules on a board, field and generator of its own, never the game's. Play/Pause
@@ -68,12 +68,14 @@ private:
     void tick();
     void setPlaying(bool playing);
     void showState();
+    RecordingPlayer::Timing timing() const;
 
     GameRecording m_recording;
     QString m_levelsFolder;
     QString m_programFolder;
     AudioControl* m_audio;
     std::unique_ptr<RecordingPlayer> m_player;
+    bool m_asRecorded = false;  // an earlier version's game whose timers the clock does not take
     QTimer m_timer;
     QElapsedTimer m_wall;
     Millis m_position = 0;

@@ -65,6 +65,9 @@ TEST(Server, EveryHostileRequestGetsItsStatusAndMessageAndNothingIsStored)
     const QByteArray sitting = lineWith(whole, " sitting "), level1 = lineWith(pack, " levelover 1 ");
     // Lines 5 and 6 carry levels 2 and 3.
     const QByteArray changed = replaced(pack, pack.split('\n')[4], pack.split('\n')[5]);
+    const QByteArray three = serverGame("played-3-levels");
+    // Cut where level 2 is played, after the pause, its end mended to the score it had there.
+    const QByteArray left = three.left(three.indexOf(lineWith(three, " resume"))) + "110000 end 135\n";
     const auto post = [](const QByteArray& replay, int kind = 0, const QString& name = "Ada") {
         return gameBody(replay, kind, name);
     };
@@ -94,6 +97,22 @@ TEST(Server, EveryHostileRequestGetsItsStatusAndMessageAndNothingIsStored)
          "cannot be read: line 29: level 2 is not the level 2 that the replay carries"},
         {"a folder line", "POST", games, json, post(replaced(pack, "\nset ", "\nfolder /home/kim/levels\nset ")), 422,
          "names a folder"},
+        {"an empty folder line", "POST", games, json, post(replaced(pack, "\nset ", "\nfolder \nset ")), 422,
+         "names a folder"},
+        {"a game from before the clock decided", "POST", games, json, post(replaced(pack, "replay 4\n", "replay 3\n")),
+         422, "recorded by an earlier version"},
+        // The clock decides when the timers fire: a timer left out, moved or added is named before
+        // any checkpoint, so the refusal tells a forger nothing to mend.
+        {"no bonus ticks", "POST", games, json,
+         post(QString::fromUtf8(three).remove(QRegularExpression("\n\\d+ timer bonus(?=\n)")).toUtf8()), 422,
+         "at 7,000 ms the bonus timer fires first; the file has the dog timer"},
+        {"a turtle step put off", "POST", games, json,
+         post(replaced(three, "\n7500 timer turtle\n", "\n7501 timer turtle\n")), 422,
+         "at 7,500 ms the turtle timer fires; the file has none"},
+        {"an extra dog step", "POST", games, json,
+         post(replaced(three, "\n7000 timer dog\n", "\n7000 timer dog\n7000 timer dog\n")), 422,
+         "at 7,000 ms the file has the dog timer fire, where the clock fires none"},
+        {"an end in the middle of a level", "POST", games, json, post(left), 422, "stops in level 2"},
         {"a replay without its levels", "POST", games, json,
          post(replaced(readFile(PONDRAKE_TEST_DIR "/sim/replays/bot-pack.replay"), "folder data/levels\n", "")), 422,
          "does not carry its set's levels"},
