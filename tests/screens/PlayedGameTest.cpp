@@ -1,0 +1,157 @@
+// A game played in the window as a player plays it: the computer player's commands given with the
+// mouse on a wall moved by hand, through Fast Forward, a pause, High Scores and every window that
+// holds the game, a level-over window left open a long while, and a close and Continue Game in a
+// later sitting. Its replay must verify by the clock: the game records exactly what its clock did.
+// With PONDRAKE_RECORD_GOLDEN=FILE the replay is also copied there (how
+// tests/sim/replays/played-3-levels.replay is made).
+
+#include "files/RecordingShelf.h"
+#include "screens/LanguageDialog.h"
+#include "screens/LevelSetDialog.h"
+#include "screens/WorldTableDialog.h"
+#include "screens/frmWorldTopTen.h"
+#include "sim/BotPlayer.h"
+#include "sim/RecordingCheck.h"
+#include "tests/support/GameWindowTest.h"
+#include "ui/BoardPicture.h"
+
+namespace {
+
+class PlayedGame : public GameWindowTest {
+protected:
+    std::unique_ptr<BotPlayer> bot;
+
+    // The shipped pack, whose first three levels the game plays.
+    void SetUp() override
+    {
+        QDir().mkpath(program + "/levels");
+        for (int n = 1; n <= 24; ++n)
+            ASSERT_TRUE(QFile::copy(QStringLiteral(PONDRAKE_DATA_DIR "/levels/level%1.txt").arg(n),
+                                    SetLevelPath(program + "/levels", Int16(n))));
+    }
+
+    void sitDownWithBot()
+    {
+        sitDown();
+        bot = std::make_unique<BotPlayer>();  // its pace counts in this sitting's game time
+    }
+
+    // A command as a hand gives it: press on the cell's middle, drag 20 pixels its way, release.
+    void drag(const Command& command)
+    {
+        const QPoint from(command.col * CellPixels + CellPixels / 2, command.row * CellPixels + CellPixels / 2);
+        const QPoint way = command.direction == DragDirection::Left    ? QPoint(-20, 0)
+                           : command.direction == DragDirection::Right ? QPoint(20, 0)
+                           : command.direction == DragDirection::Up    ? QPoint(0, -20)
+                           : command.direction == DragDirection::Down  ? QPoint(0, 20)
+                                                                       : QPoint();
+        QTest::mousePress(window->pictMain, Qt::LeftButton, {}, from);
+        if (!way.isNull())
+            QTest::mouseMove(window->pictMain, from + way);
+        QTest::mouseRelease(window->pictMain, Qt::LeftButton, {}, from + way);
+    }
+
+    // Plays on for ms of the wall: the alarm rings at each moment it is set for, and the player
+    // looks after each ring and whenever it asked to.
+    void playFor(Millis ms)
+    {
+        const Millis end = wall + ms;
+        for (;;) {
+            WallClock& clock = window->clock();
+            for (int i = 0; i < 8; ++i) {
+                const std::optional<Command> command = bot->decide(View{globals, clock.present()});
+                if (!command)
+                    break;
+                drag(*command);
+            }
+            Millis next = end;
+            if (clock.alarm().isActive())
+                next = std::min(next, clock.wakesAt());
+            if (const std::optional<SimTime> wake = bot->wakeAt(); wake && *wake > clock.present())
+                next = std::min(next, wall + (*wake - clock.present() + clock.speed() - 1) / clock.speed());
+            wall = std::max(wall, next);
+            if (clock.alarm().isActive() && clock.wakesAt() <= wall)
+                QMetaObject::invokeMethod(&clock.alarm(), "timeout");
+            else if (wall >= end)
+                return;
+        }
+    }
+
+    // Plays until a level-over window has come and gone, left open for keepOpen ms of the wall.
+    void playToLevelEnd(Millis keepOpen = 0)
+    {
+        bool over = false;
+        onNextModal<frmLevel>([this, keepOpen, &over](frmLevel* window) {
+            wall += keepOpen;
+            over = true;
+            window->accept();
+        });
+        for (int second = 0; !over; ++second) {
+            ASSERT_LT(second, 3600) << "an hour of play without a level's end";
+            playFor(1000);
+        }
+    }
+
+    // A window of the player's open over the game for a while.
+    template <class Dialog>
+    void lookAt(QAction* opens, Millis open)
+    {
+        onNextModal<Dialog>([this, open](Dialog* dialog) {
+            wall += open;
+            dialog->reject();
+        });
+        opens->trigger();
+    }
+};
+
+}  // namespace
+
+TEST_F(PlayedGame, EveryGamePlayedInTheWindowVerifiesByTheClock)
+{
+    sitDownWithBot();
+    window->mnuNew->trigger();
+    playToLevelEnd(60'000);  // a level-over window left open a minute
+
+    // Level 2 through its countdown and at 2x, with every window that holds the game opened.
+    lookAt<frmTopTen>(window->mnuHighScores, 3000);
+    playFor(3500);
+    window->mnuFastForward->trigger();
+    playFor(4000);
+    window->mnuPause->trigger();
+    wall += 2500;
+    window->mnuPause->trigger();
+    playFor(1700);
+    lookAt<LevelSetDialog>(window->mnuLevelSet, 2100);
+    lookAt<LanguageDialog>(window->mnuLanguage, 1300);
+    lookAt<WorldTableDialog>(window->mnuWorldTable, 900);
+    lookAt<frmWorldTopTen>(window->mnuWorldTopTen, 1100);
+    playFor(2300);
+    window->mnuFastForward->trigger();
+    while (window->flow().LevelNumber < 3)
+        playToLevelEnd();
+
+    // Level 3, left in the middle: continued in the next sitting from its start.
+    playFor(9000);
+    sitDownWithBot();
+    window->mnuContinue->trigger();
+    ASSERT_EQ(window->lblLevel->text(), "3");
+    while (window->flow().LevelNumber < 4)
+        playToLevelEnd();
+    onNextModal<QMessageBox>([](QMessageBox* box) { box->button(QMessageBox::Yes)->click(); });
+    enterName("Bot");
+    window->mnuAbort->trigger();
+
+    const QString replay = lastRecordingPath(scores);
+    const RecordingCheck check = checkRecording(replay, {}, program + "/levels");
+    EXPECT_EQ(check.status, RecordingCheck::Matches) << check.json;
+    const QByteArray text = readFile(replay);
+    for (const char* seen : {" highscores\n", " pause\n", " resume\n", " sitting ", " levelover 3 ", " answer yes\n"})
+        EXPECT_TRUE(text.contains(seen)) << seen;
+    EXPECT_EQ(text.count(" window\n"), 4) << "Level Set..., Language..., World Table... and World Top Ten...";
+    const QRegularExpressionMatch first =
+        QRegularExpression(R"((\d+) levelover 1 [^\n]*\n(\d+) closed\n)").match(QString::fromUtf8(text));
+    ASSERT_TRUE(first.hasMatch());
+    EXPECT_EQ(first.captured(2).toLongLong() - first.captured(1).toLongLong(), 60'000);
+    if (const QByteArray golden = qgetenv("PONDRAKE_RECORD_GOLDEN"); !golden.isEmpty())
+        writeFile(QString::fromLocal8Bit(golden), text);
+}
