@@ -13,8 +13,14 @@
 
 namespace {
 
+// The window's clock on a wall the story moves: "advance" rings at each moment due on the way,
+// "late" moves the wall alone, as when the alarm has not rung yet.
+struct StoryClock : Clock {
+    Millis wall = 0;
+    Millis drivingTime() const override { return wall; }
+};
+
 // One story's game, with this class standing in for its window: it logs what the flow asks for.
-// The game's timers run on a clock moved by hand.
 class Story : public GameWindow, public GameKeeper {
 public:
     Story() { flow.setKeeper(this); }
@@ -22,7 +28,7 @@ public:
     modGlobals globals;
     GameRandom random{99};
     PlayField field{globals, random, GameScoring};
-    Clock clock;
+    StoryClock clock;
     LevelFlow flow{*this, field, clock};
     std::map<int, std::pair<std::string, Int16>> levels;  // board text and bonus seconds
     std::map<std::string, std::string> whileOpen;         // a command to run while a window is open
@@ -142,9 +148,11 @@ public:
                 flow.apply({.kind = Answer, .yes = answer == "yes" || answer == "ok"});
             if (verb == "set" && !m_setChosen)
                 log.emplace_back("set refused");
-        } else if (verb == "advance") {
+        } else if (verb == "advance" || verb == "late") {
             number(n);
-            clock.runUntil(clock.driven() + n);
+            clock.wall += n;
+            if (verb == "advance")
+                clock.runUntil(clock.wall);
         } else if (verb == "select") {
             number(field.selection.SelectionCol);
             number(field.selection.SelectionRow);
