@@ -56,7 +56,6 @@ void Clock::resume(GameTimer which)
 
 void Clock::setSpeed(int factor)
 {
-    catchUp();
     m_gameAnchor = m_now;
     m_drivenAnchor = m_driven;
     m_speed = std::max(1, factor);

@@ -30,8 +30,8 @@ public:
 //   due at moments of game time, so the speed changes neither the order nor the game times of
 //   their firings, and changing it keeps what every timer has left.
 // - Game time moves only when a timer fires (to the moment it was due) or an input arrives
-//   (catchUp), never while one is handled: every change it makes counts from that moment. A timer
-//   is never passed over: those due before an input or a change of speed fire first.
+//   (catchUp), never while one is handled: every change it makes counts from that moment, a
+//   change of speed too. A timer is never passed over: those due before an input fire first.
 class Clock {
 public:
     virtual ~Clock() = default;

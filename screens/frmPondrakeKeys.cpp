@@ -57,7 +57,11 @@ void frmPondrake::applicationStateChanged(Qt::ApplicationState state)
         m_flow.apply({GameInput::Kind::Pause});
 }
 
-void frmPondrake::mnuFastForward_Click() { setFastForward(mnuFastForward->isChecked()); }
+void frmPondrake::mnuFastForward_Click()
+{
+    m_clock.catchUp();  // the pace changes from this moment, after the timers due by now
+    setFastForward(mnuFastForward->isChecked());
+}
 
 void frmPondrake::setFastForward(bool on)
 {

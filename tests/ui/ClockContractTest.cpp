@@ -47,10 +47,12 @@ protected:
         wall = end;
     }
     bool asleep() { return !clock.alarm().isActive(); }
+    // The firings of the next ms of the wall; then an input arrives, whose changes follow.
     std::string after(Millis ms)
     {
         log.text.clear();
         advance(ms);
+        clock.catchUp();
         return log.text;
     }
     // An input arrives and starts a timer: the changes it makes count from its arrival.
@@ -79,20 +81,15 @@ TEST_F(ClockContract, APeriodOfZeroOrLessIsSilentAndANewPeriodStartsATimerAgainF
     start(GameTimer::CountDown, -5);
     EXPECT_EQ(after(5000), "");
     EXPECT_TRUE(clock.isOn(GameTimer::Dog) && asleep()) << "on, and silent";
-    clock.catchUp();
     clock.setPeriod(GameTimer::Dog, 300);
     EXPECT_EQ(after(700), "D5300 D5600");
-    clock.catchUp();
     clock.setPeriod(GameTimer::Dog, 1000);  // 100 ms before the next: a whole new period
     EXPECT_EQ(after(1000), "D6700");
-    clock.catchUp();
     clock.setTimer(GameTimer::Dog, false);
     clock.setPeriod(GameTimer::Dog, 50);  // a timer that is off takes it when switched on
     EXPECT_EQ(after(500), "");
-    clock.catchUp();
     clock.setTimer(GameTimer::Dog, true);
     EXPECT_EQ(after(100), "D7250 D7300");
-    clock.catchUp();
     clock.hold(GameTimer::CountDown);  // silent: it keeps nothing, and takes a whole period
     clock.setPeriod(GameTimer::CountDown, 400);
     clock.resume(GameTimer::CountDown);
@@ -114,14 +111,10 @@ TEST_F(ClockContract, AtAnySpeedTheTimersFireInTheSameOrderAtTheSameGameTimesAnd
     EXPECT_EQ(after(332), "T2505 B3000");
     clock.setSpeed(1);
     EXPECT_EQ(after(6), "T3006");
-    EXPECT_EQ(clock.now(), 3006) << "the last firing";
-    EXPECT_EQ(clock.present(), 3008);
-    clock.catchUp();
     clock.hold(GameTimer::Bonus);
     clock.setSpeed(4);
     clock.resume(GameTimer::Bonus);  // 992 ms of game time left: 248 at 4x
     EXPECT_EQ(after(248), "T3507 B4000");
-    clock.catchUp();
     clock.setTimer(GameTimer::Turtle, false);
     start(GameTimer::Dog, 1);  // a 1 ms period fires four times a millisecond
     EXPECT_EQ(after(1), "D4001 D4002 D4003 D4004");
@@ -131,7 +124,7 @@ TEST_F(ClockContract, AtAnySpeedTheTimersFireInTheSameOrderAtTheSameGameTimesAnd
 
 // A late alarm: the wall passed a timer's moment before the alarm rang, and an input arrived just
 // then. The timer fires first, at its own moment; the input's changes count from its arrival, and
-// they do while it is handled however long that takes. A change of speed fires what is due first too.
+// they do while it is handled however long that takes.
 TEST_F(ClockContract, AnInputAfterATimersMomentFiresItFirstAndItsChangesCountFromItsArrival)
 {
     start(GameTimer::Turtle, 500);
@@ -152,7 +145,4 @@ TEST_F(ClockContract, AnInputAfterATimersMomentFiresItFirstAndItsChangesCountFro
     clock.resume(GameTimer::Turtle);  // 480 ms were left when it was held at 520
     clock.setTimer(GameTimer::Dog, false);
     EXPECT_EQ(after(480), "T2020");
-    wall += 600;  // the bonus was due at 2535: it fires before the pace changes
-    clock.setSpeed(2);
-    EXPECT_EQ(log.text, "T2020 T2520 B2535");
 }
