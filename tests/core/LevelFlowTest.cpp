@@ -116,7 +116,8 @@ public:
     {
         using enum GameInput::Kind;
         static const std::map<std::string, GameInput::Kind> clicks = {
-            {"new", NewGame}, {"replay", Replay}, {"scores", HighScores}, {"pause", Pause}, {"resume", Resume}};
+            {"new", NewGame},   {"replay", Replay}, {"scores", HighScores},  {"pause", Pause},
+            {"resume", Resume}, {"window", Window}, {"closed", WindowClosed}};
         static const std::map<std::string, GameInput::Kind> questions = {
             {"abort", Abort}, {"editor", LevelEditor}, {"set", LevelSet}};
         static const std::map<std::string, GameTimer> beats = {{"countdown", GameTimer::CountDown},

@@ -52,7 +52,9 @@ protected:
     {
         log.text.clear();
         advance(ms);
+        const std::string rung = log.text;
         clock.catchUp();
+        EXPECT_EQ(log.text, rung) << "the alarm rang for every timer due by now";
         return log.text;
     }
     // An input arrives and starts a timer: the changes it makes count from its arrival.
@@ -95,6 +97,9 @@ TEST_F(ClockContract, APeriodOfZeroOrLessIsSilentAndANewPeriodStartsATimerAgainF
     clock.resume(GameTimer::CountDown);
     clock.setTimer(GameTimer::Dog, false);
     EXPECT_EQ(after(400), "C7700");
+    clock.hold(GameTimer::CountDown);
+    clock.setTimer(GameTimer::CountDown, true);  // on again, the hold forgotten: a whole period ahead
+    EXPECT_EQ(after(400), "C8100");
 }
 
 TEST_F(ClockContract, AtAnySpeedTheTimersFireInTheSameOrderAtTheSameGameTimesAndKeepWhatTheyHadLeft)
