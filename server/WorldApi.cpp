@@ -77,12 +77,19 @@ QString statusText(int status)
 
 void WorldApi::route(httplib::Server& server)
 {
-    server.Post("/api/v1/games", [this](const auto& request, auto& response) { submit(request, response); });
-    server.Get(R"(/api/v1/sets/([0-9a-f]{64})/top)",
-               [this](const auto& request, auto& response) { top(request, response); });
-    server.Get("/api/v1/sets", [this](const auto&, auto& response) { sets(response); });
-    server.Get(R"(/api/v1/games/([0-9]{1,18})/replay)",
-               [this](const auto& request, auto& response) { replay(request, response); });
+    server.Post("/api/v1/games", [this](const auto& request, auto& response) {
+        if (!limited(m_sends, "games", request, response))
+            submit(request, response);
+    });
+    const auto read = [this](void (WorldApi::*handler)(const httplib::Request&, httplib::Response&)) {
+        return [this, handler](const httplib::Request& request, httplib::Response& response) {
+            if (!limited(m_reads, "reads", request, response))
+                (this->*handler)(request, response);
+        };
+    };
+    server.Get(R"(/api/v1/sets/([0-9a-f]{64})/top)", read(&WorldApi::top));
+    server.Get("/api/v1/sets", read(&WorldApi::sets));
+    server.Get(R"(/api/v1/games/([0-9]{1,18})/replay)", read(&WorldApi::replay));
     server.Get("/health", [](const auto&, auto& response) {
         answer(response, 200, {{QStringLiteral("status"), "ok"}});
     });
@@ -104,13 +111,22 @@ void WorldApi::route(httplib::Server& server)
     });
 }
 
+bool WorldApi::limited(RateLimiter& limiter, const char* what, const httplib::Request& request,
+                       httplib::Response& response) const
+{
+    std::vector<std::string> forwardedFor;
+    for (auto [line, end] = request.headers.equal_range("X-Forwarded-For"); line != end; ++line)
+        forwardedFor.push_back(line->second);
+    const int wait = limiter.secondsToWait(m_clients.keyOf(request.remote_addr, forwardedFor));
+    if (wait == 0)
+        return false;
+    response.set_header("Retry-After", std::to_string(wait));
+    refuse(response, 429, QStringLiteral("too many %1 from this address: wait %2 s").arg(what).arg(wait));
+    return true;
+}
+
 void WorldApi::submit(const httplib::Request& request, httplib::Response& response)
 {
-    const std::string client = m_limiter.clientOf(request.remote_addr, request.get_header_value("X-Forwarded-For"));
-    if (const int wait = m_limiter.secondsToWait(client)) {
-        response.set_header("Retry-After", std::to_string(wait));
-        return refuse(response, 429, QStringLiteral("too many games from this address: wait %1 s").arg(wait));
-    }
     SubmissionReading reading =
         readSubmission(QByteArray::fromRawData(request.body.data(), qsizetype(request.body.size())),
                        QString::fromStdString(request.get_header_value("Content-Type")));
@@ -177,7 +193,7 @@ void WorldApi::top(const httplib::Request& request, httplib::Response& response)
     m_answers.keep(key, generation, std::move(body));
 }
 
-void WorldApi::sets(httplib::Response& response)
+void WorldApi::sets(const httplib::Request&, httplib::Response& response)
 {
     const std::string key = "sets";
     if (answerKept(key, response))

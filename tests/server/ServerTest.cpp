@@ -102,8 +102,10 @@ TEST(Server, EveryHostileRequestGetsItsStatusAndMessageAndNothingIsStored)
         {"an unknown game id", "GET", "/api/v1/games/123456/replay", "", "", 404, "no game has this id"},
         {"a path with ..", "GET", "/api/v1/games/../sets", "", "", 404, "nothing at this address"},
     };
-    // Room for every POST row, then one too many from a forwarded address.
-    RunningServer server({"--rate-limit", QString::number(rows.size()), "--trusted-proxy", "127.0.0.1"}, "refusals");
+    // Room for every row, then one too many from a forwarded address.
+    const QString perMinute = QString::number(rows.size());
+    RunningServer server({"--rate-limit", perMinute, "--read-limit", perMinute, "--trusted-proxy", "127.0.0.1"},
+                         "refusals");
     ASSERT_NE(server.port(), 0) << server.log().toStdString();
     httplib::Client client("127.0.0.1", server.port());
     client.set_read_timeout(30);
@@ -125,15 +127,36 @@ TEST(Server, EveryHostileRequestGetsItsStatusAndMessageAndNothingIsStored)
         EXPECT_TRUE(answer.value("error").toString().contains(row.message)) << result->body;
     }
 
-    httplib::Headers from{{"X-Forwarded-For", "203.0.113.9, 127.0.0.1"}};
-    for (std::size_t i = 0; i < rows.size(); ++i, ++requests)
-        EXPECT_EQ(client.Post("/api/v1/games", from, "{}", "application/json")->status, 400);
-    const httplib::Result limited = client.Post("/api/v1/games", from, "{}", "application/json");
-    ++requests;
-    ASSERT_TRUE(limited);
-    EXPECT_EQ(limited->status, 429) << limited->body;
-    EXPECT_GE(std::stoi(limited->get_header_value("Retry-After")), 1);
-    EXPECT_EQ(client.Post("/api/v1/games", "{}", "application/json")->status, 400) << "another address still sends";
+    // One client through the trusted proxy however it names itself, sending or reading, is refused
+    // past its limit.
+    const auto from = [](std::initializer_list<std::string> forwardedFor) {
+        httplib::Headers headers;
+        for (const std::string& line : forwardedFor)
+            headers.emplace("X-Forwarded-For", line);
+        return headers;
+    };
+    const std::vector<std::pair<const char*, std::function<httplib::Result(const std::string&)>>> clients{
+        {"a chain",
+         [&](const std::string&) { return client.Post(games, from({"203.0.113.9, 127.0.0.1"}), "{}", json); }},
+        {"its own line before the proxy's",
+         [&](const std::string& n) {
+             return client.Post(games, from({"198.51.100." + n, "203.0.113.10"}), "{}", json);
+         }},
+        {"IPv6 neighbours",
+         [&](const std::string& n) { return client.Post(games, from({"2001:db8::" + n}), "{}", json); }},
+        {"reads", [&](const std::string& n) { return client.Get("/api/v1/sets?limit=" + n, from({"192.0.2.7"})); }},
+    };
+    for (const auto& [what, send] : clients) {
+        SCOPED_TRACE(what);
+        for (std::size_t i = 1; i <= rows.size(); ++i, ++requests)
+            EXPECT_NE(send(std::to_string(i))->status, 429);
+        const httplib::Result limited = send("99");
+        ++requests;
+        ASSERT_TRUE(limited);
+        EXPECT_EQ(limited->status, 429) << limited->body;
+        EXPECT_GE(std::stoi(limited->get_header_value("Retry-After")), 1);
+    }
+    EXPECT_EQ(client.Post(games, "{}", json)->status, 400) << "another address still sends";
 
     const httplib::Result sets = client.Get("/api/v1/sets");
     ASSERT_TRUE(sets);
