@@ -47,6 +47,13 @@ std::optional<QString> nameFault(int kind, const QString& name)
     if (QString::fromLatin1(text) != name || !decoded || decoded.decoded.toBase64() != text ||
         !ink.Load(decoded.decoded))
         return QStringLiteral("a handwritten name is the Base64 text of ink that the game can draw");
+    // The game's name pad (SignatureSurface in screens/InkDisplay.h) fills up where the ink does, at
+    // 512 strokes and 16,384 points: a name is at most 82,956 bytes of ink, 110,608 of Base64.
+    constexpr QSize NamePad(5055 / 15, 735 / 15);
+    if (ink.surfaceSize().width() > NamePad.width() || ink.surfaceSize().height() > NamePad.height())
+        return QStringLiteral("a handwritten name is written on the game's name pad of %1 by %2 pixels")
+            .arg(NamePad.width())
+            .arg(NamePad.height());
     return std::nullopt;
 }
 

@@ -29,8 +29,6 @@ private:
     void top(const httplib::Request& request, httplib::Response& response);
     void sets(const httplib::Request& request, httplib::Response& response);
     void replay(const httplib::Request& request, httplib::Response& response);
-    // Answers from the kept answers when the one for key is current.
-    bool answerKept(const std::string& key, httplib::Response& response) const;
     // Answers 429 when the request's client has sent too many of these.
     bool limited(RateLimiter& limiter, const char* what, const httplib::Request& request,
                  httplib::Response& response) const;
@@ -45,3 +43,5 @@ private:
 
 // The largest body taken: a game of hours is far smaller.
 inline constexpr std::size_t MaxBody = 1 << 20;
+// The largest table read answered: the game reads no more. Nine rows of the largest ink fit.
+inline constexpr std::size_t MaxAnswer = 1 << 20;
