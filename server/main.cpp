@@ -35,9 +35,11 @@ int main(int argc, char* argv[])
     // Each game read and played allocates and frees a few hundred kilobytes. By default the C
     // library hands such memory back to the kernel and faults it in again for the next game, which
     // costs as much as playing it: keep it in the process instead, until the server is idle
-    // (HttpServer gives it back then).
+    // (HttpServer gives it back then). In one arena: malloc_trim returns the free memory at the
+    // top of the main arena alone, and that of the other threads' arenas would stay for good.
     mallopt(M_MMAP_THRESHOLD, 64 << 20);
     mallopt(M_TRIM_THRESHOLD, 256 << 20);
+    mallopt(M_ARENA_MAX, 1);
     // The stopSignals are taken by sigwait below, never by a handler in some thread.
     sigset_t stopSignals;
     sigemptyset(&stopSignals);
