@@ -39,6 +39,7 @@ void burstMemory(int port, qint64 pid)
     });
     {
         std::vector<std::jthread> senders;
+        senders.reserve(30);
         for (int i = 0; i < 30; ++i)
             senders.emplace_back([&] {
                 httplib::Client client("127.0.0.1", port);

@@ -2,7 +2,6 @@
 
 #include "server/Submission.h"
 
-#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 

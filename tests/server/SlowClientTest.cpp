@@ -43,6 +43,7 @@ TEST(ServerConnections, SlowClientsHoldNoMoreThanTheirShareAndNoLongerThanTheDea
     ASSERT_NE(server.port(), 0) << server.log().toStdString();
     // Forty from one address, of which four are served, and one from each of six others.
     std::vector<SlowClient> clients;
+    clients.reserve(46);
     for (int i = 0; i < 46; ++i)
         clients.push_back(slowClient(server.port(), "127.0.0." + std::to_string(i < 40 ? 2 : i - 37)));
     httplib::Client health("127.0.0.1", server.port());
@@ -88,4 +89,5 @@ TEST(ServerConnections, SlowClientsHoldNoMoreThanTheirShareAndNoLongerThanTheDea
         sent += std::size_t(n);
     EXPECT_LT(sent, 32u << 20) << "the server read every header line";
     ::close(flood.socket);
+    EXPECT_EQ(server.stop(), 0) << server.log().toStdString();
 }
