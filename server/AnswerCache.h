@@ -14,6 +14,7 @@ struct Listing {
     std::string head;               // the other members, as a JSON object
     std::vector<std::string> rows;  // each a JSON object
     bool beyond = false;            // rows came after the last one kept
+    std::size_t asked = 0;          // the rows asked of the database
 
     // The head with the first count rows as the array list, and flag.
     std::string body(const char* list, std::size_t count, const char* flag, bool value) const;
