@@ -1,34 +1,33 @@
 #pragma once
 
-#include <QStringList>
-
 #include <chrono>
-#include <deque>
+#include <list>
 #include <mutex>
 #include <string>
 #include <unordered_map>
 
-// Submissions a minute from one address, over the last sixty seconds. Behind a reverse proxy the
-// address is the one the proxy saw, from X-Forwarded-For, but only when the peer is a trusted proxy:
-// anyone else could write any address there.
+// Requests a minute from one client (a key of ClientAddress): perMinute at once, then one every
+// minute / perMinute, so that no minute takes more than twice its share. Each client costs one
+// time, and at most `clients` are remembered: the one heard from longest ago is forgotten first,
+// so a stranger with endless addresses can fill the memory no further.
 class RateLimiter {
 public:
     using Clock = std::chrono::steady_clock;
 
-    RateLimiter(int perMinute, const QStringList& trustedProxies);
+    explicit RateLimiter(int perMinute, std::size_t clients = 65536);
 
-    // The client's address: the peer, or the last address a trusted proxy chain names.
-    std::string clientOf(const std::string& peer, const std::string& forwardedFor) const;
-
-    // Counts a submission; the seconds until the address may send again when it has sent too many.
-    int secondsToWait(const std::string& address, Clock::time_point now = Clock::now());
+    // Counts a request; the seconds until the client may send again when it has sent too many.
+    int secondsToWait(const std::string& client, Clock::time_point now = Clock::now());
 
 private:
-    bool trusted(const std::string& address) const;
+    struct Client {
+        Clock::time_point full;  // when the client has its whole minute again
+        std::list<std::string>::iterator heard;
+    };
 
     const int m_perMinute;
-    std::vector<std::string> m_trusted;
+    const std::size_t m_capacity;
     std::mutex m_mutex;
-    std::unordered_map<std::string, std::deque<Clock::time_point>> m_sent;
-    std::size_t m_sinceSweep = 0;
+    std::unordered_map<std::string, Client> m_clients;
+    std::list<std::string> m_heard;  // the clients, the last heard from first
 };

@@ -43,6 +43,17 @@ std::optional<int> readServerOptions(const QStringList& arguments, ServerOptions
     const QCommandLineOption rate =
         valued(QStringLiteral("rate-limit"), QStringLiteral("Games a minute taken from one address (0: no limit)."),
                QStringLiteral("N"), QStringLiteral("30"));
+    const QCommandLineOption readRate = valued(
+        QStringLiteral("read-limit"), QStringLiteral("Reads of the table a minute from one address (0: no limit)."),
+        QStringLiteral("N"), QStringLiteral("600"));
+    const QCommandLineOption connectionCap =
+        valued(QStringLiteral("connection-limit"),
+               QStringLiteral("Connections open at once from one address, a trusted proxy's aside (0: no limit)."),
+               QStringLiteral("N"), QStringLiteral("8"));
+    const QCommandLineOption requestTime =
+        valued(QStringLiteral("request-timeout"),
+               QStringLiteral("Seconds a client has to send a whole request, and again to take the answer."),
+               QStringLiteral("S"), QStringLiteral("10"));
     const QCommandLineOption proxy = valued(
         QStringLiteral("trusted-proxy"),
         QStringLiteral("A reverse proxy whose X-Forwarded-For names the client (repeatable)."), QStringLiteral("ADDR"));
@@ -52,7 +63,8 @@ std::optional<int> readServerOptions(const QStringList& arguments, ServerOptions
     const QCommandLineOption threads =
         valued(QStringLiteral("threads"), QStringLiteral("Games verified at once (0: one per core)."),
                QStringLiteral("N"), QStringLiteral("0"));
-    parser.addOptions({help, version, listen, data, database, rate, proxy, queue, threads});
+    parser.addOptions(
+        {help, version, listen, data, database, rate, readRate, connectionCap, requestTime, proxy, queue, threads});
 
     if (!parser.parse(QStringList(QStringLiteral("pondrake-server")) + arguments)) {
         err = QStringLiteral("pondrake-server: %1\n").arg(parser.errorText());
@@ -80,11 +92,18 @@ std::optional<int> readServerOptions(const QStringList& arguments, ServerOptions
     options.host = address.left(colon).remove(u'[').remove(u']');
     options.port = *port;
     const std::optional<int> perMinute = number(parser.value(rate), 0, 1'000'000);
+    const std::optional<int> readsPerMinute = number(parser.value(readRate), 0, 1'000'000);
+    const std::optional<int> perAddress = number(parser.value(connectionCap), 0, 100'000);
+    const std::optional<int> seconds = number(parser.value(requestTime), 1, 3600);
     const std::optional<int> waiting = number(parser.value(queue), 1, 100'000);
     const std::optional<int> verifiers = number(parser.value(threads), 0, 256);
-    if (!perMinute || !waiting || !verifiers)
-        return refuse(QStringLiteral("--rate-limit, --queue and --threads take whole numbers"));
+    if (!perMinute || !readsPerMinute || !perAddress || !seconds || !waiting || !verifiers)
+        return refuse(QStringLiteral("--rate-limit, --read-limit, --connection-limit, --request-timeout, --queue and "
+                                     "--threads take whole numbers (--request-timeout from 1 to 3600)"));
     options.rateLimit = *perMinute;
+    options.readLimit = *readsPerMinute;
+    options.connectionLimit = *perAddress;
+    options.requestTimeout = std::chrono::seconds(*seconds);
     options.queue = *waiting;
     options.threads = unsigned(*verifiers);
     options.dataFolder = parser.value(data);

@@ -204,11 +204,13 @@ std::optional<SetTop> Storage::top(const QByteArray& set, int limit) const
     return table;
 }
 
-std::vector<SetSummary> Storage::sets() const
+std::vector<SetSummary> Storage::sets(int offset, int limit) const
 {
     // A set is listed once a game of it is stored.
-    const Ran q =
-        run(connection(), "SELECT id, name, levels, games, best FROM sets WHERE games > 0 ORDER BY games DESC, id", {});
+    const Ran q = run(connection(),
+                      "SELECT id, name, levels, games, best FROM sets WHERE games > 0 ORDER BY games DESC, id "
+                      "LIMIT ? OFFSET ?",
+                      {limit, offset});
     std::vector<SetSummary> sets;
     while (q->next())
         sets.push_back({q->value(0).toByteArray(), q->value(1).toString(), q->value(2).toInt(),

@@ -71,7 +71,8 @@ public:
     std::pair<qint64, qint64> rankOf(const StoredGame& game) const;
     // Nothing when no game of the set is stored.
     std::optional<SetTop> top(const QByteArray& set, int limit) const;
-    std::vector<SetSummary> sets() const;
+    // The sets with a stored game, most played first, from the offset-th.
+    std::vector<SetSummary> sets(int offset, int limit) const;
     std::optional<QByteArray> replay(qint64 id) const;
 
 private:

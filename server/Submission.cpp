@@ -47,6 +47,13 @@ std::optional<QString> nameFault(int kind, const QString& name)
     if (QString::fromLatin1(text) != name || !decoded || decoded.decoded.toBase64() != text ||
         !ink.Load(decoded.decoded))
         return QStringLiteral("a handwritten name is the Base64 text of ink that the game can draw");
+    // The game's name pad (SignatureSurface in screens/InkDisplay.h) fills up where the ink does, at
+    // 512 strokes and 16,384 points: a name is at most 82,956 bytes of ink, 110,608 of Base64.
+    constexpr QSize NamePad(5055 / 15, 735 / 15);
+    if (ink.surfaceSize().width() > NamePad.width() || ink.surfaceSize().height() > NamePad.height())
+        return QStringLiteral("a handwritten name is written on the game's name pad of %1 by %2 pixels")
+            .arg(NamePad.width())
+            .arg(NamePad.height());
     return std::nullopt;
 }
 
@@ -58,8 +65,11 @@ SubmissionReading readSubmission(const QByteArray& body, const QString& contentT
         return refused(400, QStringLiteral("the body is empty"));
     // A game's text comes as one JSON string of a hundred kilobytes with an escape on every line,
     // which simdjson reads an order of magnitude faster than the other JSON readers at hand. Each
-    // thread keeps its parser, and with it the buffers of its last body.
-    thread_local simdjson::dom::parser parser;
+    // thread keeps its parser, and with it the buffers of its last body, up to the size of long
+    // games: a larger body gets a parser of its own, so that a burst of them leaves nothing behind.
+    thread_local simdjson::dom::parser kept;
+    simdjson::dom::parser own;
+    simdjson::dom::parser& parser = body.size() <= 256 * 1024 ? kept : own;
     simdjson::dom::element json;
     if (const simdjson::error_code error = parser.parse(body.constData(), std::size_t(body.size())).get(json)) {
         return refused(

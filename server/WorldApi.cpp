@@ -2,7 +2,6 @@
 
 #include "server/Submission.h"
 
-#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -56,6 +55,19 @@ QByteArray sha256Hex(const QByteArray& bytes)
     return QByteArray(reinterpret_cast<const char*>(digest), qsizetype(size)).toHex();
 }
 
+// The whole number a query parameter holds, byDefault when it is absent; nothing when out of range.
+std::optional<int> parameter(const httplib::Request& request, const char* name, int byDefault, int low, int high)
+{
+    if (!request.has_param(name))
+        return byDefault;
+    bool ok = false;
+    const int value = QString::fromStdString(request.get_param_value(name)).toInt(&ok);
+    return ok && value >= low && value <= high ? std::optional(value) : std::nullopt;
+}
+
+// The most rows one table read lists.
+constexpr int MaxLimit = 100;
+
 // The standard texts of the statuses the HTTP layer answers by itself.
 QString statusText(int status)
 {
@@ -77,12 +89,19 @@ QString statusText(int status)
 
 void WorldApi::route(httplib::Server& server)
 {
-    server.Post("/api/v1/games", [this](const auto& request, auto& response) { submit(request, response); });
-    server.Get(R"(/api/v1/sets/([0-9a-f]{64})/top)",
-               [this](const auto& request, auto& response) { top(request, response); });
-    server.Get("/api/v1/sets", [this](const auto&, auto& response) { sets(response); });
-    server.Get(R"(/api/v1/games/([0-9]{1,18})/replay)",
-               [this](const auto& request, auto& response) { replay(request, response); });
+    server.Post("/api/v1/games", [this](const auto& request, auto& response) {
+        if (!limited(m_sends, "games", request, response))
+            submit(request, response);
+    });
+    const auto read = [this](void (WorldApi::*handler)(const httplib::Request&, httplib::Response&)) {
+        return [this, handler](const httplib::Request& request, httplib::Response& response) {
+            if (!limited(m_reads, "reads", request, response))
+                (this->*handler)(request, response);
+        };
+    };
+    server.Get(R"(/api/v1/sets/([0-9a-f]{64})/top)", read(&WorldApi::top));
+    server.Get("/api/v1/sets", read(&WorldApi::sets));
+    server.Get(R"(/api/v1/games/([0-9]{1,18})/replay)", read(&WorldApi::replay));
     server.Get("/health", [](const auto&, auto& response) {
         answer(response, 200, {{QStringLiteral("status"), "ok"}});
     });
@@ -104,13 +123,22 @@ void WorldApi::route(httplib::Server& server)
     });
 }
 
+bool WorldApi::limited(RateLimiter& limiter, const char* what, const httplib::Request& request,
+                       httplib::Response& response) const
+{
+    std::vector<std::string> forwardedFor;
+    for (auto [line, end] = request.headers.equal_range("X-Forwarded-For"); line != end; ++line)
+        forwardedFor.push_back(line->second);
+    const int wait = limiter.secondsToWait(m_clients.keyOf(request.remote_addr, forwardedFor));
+    if (wait == 0)
+        return false;
+    response.set_header("Retry-After", std::to_string(wait));
+    refuse(response, 429, QStringLiteral("too many %1 from this address: wait %2 s").arg(what).arg(wait));
+    return true;
+}
+
 void WorldApi::submit(const httplib::Request& request, httplib::Response& response)
 {
-    const std::string client = m_limiter.clientOf(request.remote_addr, request.get_header_value("X-Forwarded-For"));
-    if (const int wait = m_limiter.secondsToWait(client)) {
-        response.set_header("Retry-After", std::to_string(wait));
-        return refuse(response, 429, QStringLiteral("too many games from this address: wait %1 s").arg(wait));
-    }
     SubmissionReading reading =
         readSubmission(QByteArray::fromRawData(request.body.data(), qsizetype(request.body.size())),
                        QString::fromStdString(request.get_header_value("Content-Type")));
@@ -137,62 +165,75 @@ void WorldApi::submit(const httplib::Request& request, httplib::Response& respon
     answer(response, 200, placed(game, m_storage.rankOf(game), true));
 }
 
-bool WorldApi::answerKept(const std::string& key, httplib::Response& response) const
-{
-    const std::optional<std::string> body = m_answers.find(key);
-    if (body)
-        answer(response, 200, *body);
-    return body.has_value();
-}
-
 void WorldApi::top(const httplib::Request& request, httplib::Response& response)
 {
     const QByteArray set = QByteArray::fromStdString(request.matches[1].str());
-    int limit = 10;
-    if (request.has_param("limit")) {
-        bool ok = false;
-        limit = QString::fromStdString(request.get_param_value("limit")).toInt(&ok);
-        if (!ok || limit < 1 || limit > 100)
-            return refuse(response, 400, QStringLiteral("limit is a whole number from 1 to 100"));
+    const std::optional<int> limit = parameter(request, "limit", 10, 1, MaxLimit);
+    if (!limit)
+        return refuse(response, 400, QStringLiteral("limit is a whole number from 1 to %1").arg(MaxLimit));
+    // One kept answer for each set, whatever the limit: the first read after a store queries the
+    // rows it asks for, a read that wants more queries the most there are, and every other limit
+    // is answered from those, so cycling through the limits queries twice at most.
+    const std::string key = "top/" + set.toStdString();
+    std::shared_ptr<const Listing> kept = m_answers.find(key);
+    if (!kept || (std::size_t(*limit) > kept->rows.size() && kept->rows.size() == kept->asked)) {
+        const std::uint64_t generation = m_answers.generation();
+        const int asked = kept ? MaxLimit : *limit;
+        const std::optional<SetTop> table = m_storage.top(set, asked);
+        if (!table)
+            return refuse(response, 404, QStringLiteral("no game of this set is in the table"));
+        auto listing = std::make_shared<Listing>();
+        listing->asked = std::size_t(asked);
+        listing->head = json({{QStringLiteral("set"), QString::fromLatin1(set)},
+                              {QStringLiteral("name"), table->set.name},
+                              {QStringLiteral("games"), table->set.games}});
+        std::size_t bytes = listing->head.size() + 64;  // and the list's brackets, commas and flag
+        for (const StoredGame& game : table->games) {
+            QJsonObject row = gameJson(game);
+            row.insert(QStringLiteral("rank"), qsizetype(listing->rows.size()) + 1);
+            std::string text = json(row);
+            if ((bytes += text.size()) > MaxAnswer) {
+                listing->beyond = true;
+                break;
+            }
+            listing->rows.push_back(std::move(text));
+        }
+        m_answers.keep(key, generation, listing);
+        kept = std::move(listing);
     }
-    const std::string key = request.path + '?' + std::to_string(limit);
-    if (answerKept(key, response))
-        return;
-    const std::uint64_t generation = m_answers.generation();
-    const std::optional<SetTop> table = m_storage.top(set, limit);
-    if (!table)
-        return refuse(response, 404, QStringLiteral("no game of this set is in the table"));
-    QJsonArray rows;
-    int rank = 0;
-    for (const StoredGame& game : table->games) {
-        QJsonObject row = gameJson(game);
-        row.insert(QStringLiteral("rank"), ++rank);
-        rows.append(row);
-    }
-    std::string body = json({{QStringLiteral("set"), QString::fromLatin1(set)},
-                             {QStringLiteral("name"), table->set.name},
-                             {QStringLiteral("games"), table->set.games},
-                             {QStringLiteral("top"), rows}});
-    answer(response, 200, body);
-    m_answers.keep(key, generation, std::move(body));
+    const std::size_t shown = std::min(std::size_t(*limit), kept->rows.size());
+    answer(response, 200, kept->body("top", shown, "truncated", kept->beyond && shown < std::size_t(*limit)));
 }
 
-void WorldApi::sets(httplib::Response& response)
+void WorldApi::sets(const httplib::Request& request, httplib::Response& response)
 {
-    const std::string key = "sets";
-    if (answerKept(key, response))
-        return;
-    const std::uint64_t generation = m_answers.generation();
-    QJsonArray rows;
-    for (const SetSummary& set : m_storage.sets())
-        rows.append(QJsonObject{{QStringLiteral("set"), QString::fromLatin1(set.id)},
-                                {QStringLiteral("name"), set.name},
-                                {QStringLiteral("levels"), set.levels},
-                                {QStringLiteral("games"), set.games},
-                                {QStringLiteral("best"), set.best}});
-    std::string body = json({{QStringLiteral("sets"), rows}});
-    answer(response, 200, body);
-    m_answers.keep(key, generation, std::move(body));
+    const std::optional<int> offset = parameter(request, "offset", 0, 0, 1'000'000'000);
+    const std::optional<int> limit = parameter(request, "limit", 50, 1, MaxLimit);
+    if (!offset || !limit)
+        return refuse(response, 400,
+                      QStringLiteral("offset is a whole number from 0, limit one from 1 to %1").arg(MaxLimit));
+    // Every client reads the first page: it is kept, as long as the longest; later ones are queried.
+    std::shared_ptr<const Listing> kept = *offset == 0 ? m_answers.find("sets") : nullptr;
+    if (!kept) {
+        const std::uint64_t generation = m_answers.generation();
+        const int asked = *offset == 0 ? MaxLimit : *limit;
+        auto listing = std::make_shared<Listing>();
+        listing->head = "{}";
+        for (const SetSummary& set : m_storage.sets(*offset, asked + 1))  // one more tells if more follow
+            listing->rows.push_back(json({{QStringLiteral("set"), QString::fromLatin1(set.id)},
+                                          {QStringLiteral("name"), set.name},
+                                          {QStringLiteral("levels"), set.levels},
+                                          {QStringLiteral("games"), set.games},
+                                          {QStringLiteral("best"), set.best}}));
+        listing->beyond = listing->rows.size() > std::size_t(asked);
+        if (listing->beyond)
+            listing->rows.pop_back();
+        if (*offset == 0)
+            m_answers.keep("sets", generation, listing);
+        kept = std::move(listing);
+    }
+    const std::size_t shown = std::min(std::size_t(*limit), kept->rows.size());
+    answer(response, 200, kept->body("sets", shown, "more", kept->beyond || shown < kept->rows.size()));
 }
 
 void WorldApi::replay(const httplib::Request& request, httplib::Response& response)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "server/AnswerCache.h"
+#include "server/ClientAddress.h"
 #include "server/RateLimiter.h"
 #include "server/Storage.h"
 #include "server/VerifierPool.h"
@@ -15,8 +16,9 @@ struct Response;
 // readable message on every refusal, those of the HTTP layer (413, 404) included.
 class WorldApi {
 public:
-    WorldApi(Storage& storage, VerifierPool& verifiers, RateLimiter& limiter)
-        : m_storage(storage), m_verifiers(verifiers), m_limiter(limiter)
+    WorldApi(Storage& storage, VerifierPool& verifiers, const ClientAddress& clients, RateLimiter& sends,
+             RateLimiter& reads)
+        : m_storage(storage), m_verifiers(verifiers), m_clients(clients), m_sends(sends), m_reads(reads)
     {
     }
 
@@ -25,16 +27,21 @@ public:
 private:
     void submit(const httplib::Request& request, httplib::Response& response);
     void top(const httplib::Request& request, httplib::Response& response);
-    void sets(httplib::Response& response);
+    void sets(const httplib::Request& request, httplib::Response& response);
     void replay(const httplib::Request& request, httplib::Response& response);
-    // Answers from the kept answers when the one for key is current.
-    bool answerKept(const std::string& key, httplib::Response& response) const;
+    // Answers 429 when the request's client has sent too many of these.
+    bool limited(RateLimiter& limiter, const char* what, const httplib::Request& request,
+                 httplib::Response& response) const;
 
     Storage& m_storage;
     VerifierPool& m_verifiers;
-    RateLimiter& m_limiter;
+    const ClientAddress& m_clients;
+    RateLimiter& m_sends;
+    RateLimiter& m_reads;
     AnswerCache m_answers;
 };
 
 // The largest body taken: a game of hours is far smaller.
 inline constexpr std::size_t MaxBody = 1 << 20;
+// The largest table read answered: the game reads no more. Nine rows of the largest ink fit.
+inline constexpr std::size_t MaxAnswer = 1 << 20;

@@ -1,13 +1,12 @@
 // pondrake-server: the world table. Reads its command line, opens the table, then answers HTTP
 // until SIGTERM or SIGINT, when it finishes the requests in flight, closes the table and exits 0.
 
+#include "server/HttpServer.h"
 #include "server/RequestLog.h"
 #include "server/ServerOptions.h"
 #include "server/WorldApi.h"
 
 #include <QCoreApplication>
-
-#include <httplib.h>
 
 #include <csignal>
 #include <cstdio>
@@ -35,9 +34,12 @@ int main(int argc, char* argv[])
 {
     // Each game read and played allocates and frees a few hundred kilobytes. By default the C
     // library hands such memory back to the kernel and faults it in again for the next game, which
-    // costs as much as playing it: keep it in the process instead.
+    // costs as much as playing it: keep it in the process instead, until the server is idle
+    // (HttpServer gives it back then). In one arena: malloc_trim returns the free memory at the
+    // top of the main arena alone, and that of the other threads' arenas would stay for good.
     mallopt(M_MMAP_THRESHOLD, 64 << 20);
     mallopt(M_TRIM_THRESHOLD, 256 << 20);
+    mallopt(M_ARENA_MAX, 1);
     // The stopSignals are taken by sigwait below, never by a handler in some thread.
     sigset_t stopSignals;
     sigemptyset(&stopSignals);
@@ -63,12 +65,13 @@ int main(int argc, char* argv[])
         return fail(error);
 
     VerifierPool verifiers(options.threads, std::size_t(options.queue), options.timeBound);
-    RateLimiter limiter(options.rateLimit, options.trustedProxies);
-    WorldApi api(storage, verifiers, limiter);
-    httplib::Server server;
-    // Room for every game the queue holds plus the readers that come meanwhile.
+    const ClientAddress clients(options.trustedProxies);
+    RateLimiter sends(options.rateLimit), reads(options.readLimit);
+    WorldApi api(storage, verifiers, clients, sends, reads);
+    // Room for every game the queue holds plus the readers that come meanwhile, and as many again
+    // waiting for a thread.
     const std::size_t connections = std::size_t(options.queue) + 2 * verifiers.threads() + 8;
-    server.new_task_queue = [connections] { return new httplib::ThreadPool(connections); };
+    HttpServer server({connections, connections, options.connectionLimit, options.requestTimeout}, clients);
     api.route(server);
     logRequests(server);
 

@@ -19,7 +19,7 @@ TEST(ServerKill, EveryGameAnswered200OutlivesASigkillInAWholeTable)
     const QTemporaryDir data;
     std::vector<Sent> sent;
     {
-        RunningServer server({"--rate-limit", "0"}, "kill", data.path());
+        RunningServer server({"--rate-limit", "0", "--connection-limit", "0"}, "kill", data.path());
         ASSERT_NE(server.port(), 0) << server.log().toStdString();
         std::atomic<int> answered{0};
         const qint64 pid = server.pid();

@@ -11,10 +11,10 @@
 
 namespace {
 
-// Ink bytes as the game writes them: a surface, strokes of points.
-QString ink(int strokes, int pointsEach, int extraBytes = 0)
+// Ink bytes as the game writes them: a surface (the name pad's unless wider), strokes of points.
+QString ink(int strokes, int pointsEach, int extraBytes = 0, char width = 0x51)
 {
-    QByteArray bytes("PINK\x01\x00\x40\x00\x40\x00", 10);
+    QByteArray bytes = QByteArray("PINK\x01\x00", 6) + width + QByteArray("\x01\x31\x00", 3);
     bytes += char(strokes & 0xff) + QByteArray(1, char(strokes >> 8));
     for (int s = 0; s < strokes; ++s) {
         bytes += char(pointsEach & 0xff) + QByteArray(1, char(pointsEach >> 8));
@@ -84,6 +84,8 @@ TEST(Server, EveryHostileRequestGetsItsStatusAndMessageAndNothingIsStored)
          "control character"},
         {"10 KB of name", "POST", games, json, post(pack, 0, QString(10'000, 'n')), 422, "at most 100"},
         {"ink one byte over", "POST", games, json, post(pack, 1, ink(512, 32, 1)), 422, "Base64"},
+        {"ink wider than the name pad", "POST", games, json, post(pack, 1, ink(1, 1, 0, 0x52)), 422,
+         "name pad of 337 by 49 pixels"},
         {"a forged score", "POST", games, json, post(replaced(pack, " end 5571", " end 30000")), 422,
          "end 30000\": the game ends on 5571 points, not 30000"},
         {"a forged checkpoint", "POST", games, json, post(replaced(pack, level1, level1 + "9")), 422,
@@ -118,11 +120,14 @@ TEST(Server, EveryHostileRequestGetsItsStatusAndMessageAndNothingIsStored)
          "does not carry its set's levels"},
         {"an unknown set", "GET", "/api/v1/sets/" + noSet + "/top", "", "", 404, "no game of this set"},
         {"a limit out of range", "GET", "/api/v1/sets/" + noSet + "/top?limit=0", "", "", 400, "limit"},
+        {"a page of sets too long", "GET", "/api/v1/sets?limit=101", "", "", 400, "limit one from 1 to 100"},
         {"an unknown game id", "GET", "/api/v1/games/123456/replay", "", "", 404, "no game has this id"},
         {"a path with ..", "GET", "/api/v1/games/../sets", "", "", 404, "nothing at this address"},
     };
-    // Room for every POST row, then one too many from a forwarded address.
-    RunningServer server({"--rate-limit", QString::number(rows.size()), "--trusted-proxy", "127.0.0.1"}, "refusals");
+    // Room for every row, then one too many from a forwarded address.
+    const QString perMinute = QString::number(rows.size());
+    RunningServer server({"--rate-limit", perMinute, "--read-limit", perMinute, "--trusted-proxy", "127.0.0.1"},
+                         "refusals");
     ASSERT_NE(server.port(), 0) << server.log().toStdString();
     httplib::Client client("127.0.0.1", server.port());
     client.set_read_timeout(30);
@@ -144,19 +149,40 @@ TEST(Server, EveryHostileRequestGetsItsStatusAndMessageAndNothingIsStored)
         EXPECT_TRUE(answer.value("error").toString().contains(row.message)) << result->body;
     }
 
-    httplib::Headers from{{"X-Forwarded-For", "203.0.113.9, 127.0.0.1"}};
-    for (std::size_t i = 0; i < rows.size(); ++i, ++requests)
-        EXPECT_EQ(client.Post("/api/v1/games", from, "{}", "application/json")->status, 400);
-    const httplib::Result limited = client.Post("/api/v1/games", from, "{}", "application/json");
-    ++requests;
-    ASSERT_TRUE(limited);
-    EXPECT_EQ(limited->status, 429) << limited->body;
-    EXPECT_GE(std::stoi(limited->get_header_value("Retry-After")), 1);
-    EXPECT_EQ(client.Post("/api/v1/games", "{}", "application/json")->status, 400) << "another address still sends";
+    // One client through the trusted proxy however it names itself, sending or reading, is refused
+    // past its limit.
+    const auto from = [](std::initializer_list<std::string> forwardedFor) {
+        httplib::Headers headers;
+        for (const std::string& line : forwardedFor)
+            headers.emplace("X-Forwarded-For", line);
+        return headers;
+    };
+    const std::vector<std::pair<const char*, std::function<httplib::Result(const std::string&)>>> clients{
+        {"a chain",
+         [&](const std::string&) { return client.Post(games, from({"203.0.113.9, 127.0.0.1"}), "{}", json); }},
+        {"its own line before the proxy's",
+         [&](const std::string& n) {
+             return client.Post(games, from({"198.51.100." + n, "203.0.113.10"}), "{}", json);
+         }},
+        {"IPv6 neighbours",
+         [&](const std::string& n) { return client.Post(games, from({"2001:db8::" + n}), "{}", json); }},
+        {"reads", [&](const std::string& n) { return client.Get("/api/v1/sets?limit=" + n, from({"192.0.2.7"})); }},
+    };
+    for (const auto& [what, send] : clients) {
+        SCOPED_TRACE(what);
+        for (std::size_t i = 1; i <= rows.size(); ++i, ++requests)
+            EXPECT_NE(send(std::to_string(i))->status, 429);
+        const httplib::Result limited = send("99");
+        ++requests;
+        ASSERT_TRUE(limited);
+        EXPECT_EQ(limited->status, 429) << limited->body;
+        EXPECT_GE(std::stoi(limited->get_header_value("Retry-After")), 1);
+    }
+    EXPECT_EQ(client.Post(games, "{}", json)->status, 400) << "another address still sends";
 
     const httplib::Result sets = client.Get("/api/v1/sets");
     ASSERT_TRUE(sets);
-    EXPECT_EQ(sets->body, R"({"sets":[]})") << "nothing refused is stored";
+    EXPECT_EQ(sets->body, R"({"more":false,"sets":[]})") << "nothing refused is stored";
     EXPECT_EQ(client.Get("/health")->status, 200);
     requests += 3;
 
@@ -217,9 +243,24 @@ TEST(Server, TakesWholeGamesRanksEachInItsOwnSetAndKeepsItOnceWithItsNameExactly
     EXPECT_EQ(two["games"], 7);
     EXPECT_EQ(client.get("/api/v1/sets"),
               jsonOf(R"({"sets": [{"set": "%1", "name": "Pondrake Levels", "levels": 24, "games": 7, "best": 5571},
-                                  {"set": "%2", "name": "First Three", "levels": 3, "games": 2, "best": 603}]})",
+                                  {"set": "%2", "name": "First Three", "levels": 3, "games": 2, "best": 603}],
+                         "more": false})",
                      {packId, firstThree}));
+    EXPECT_EQ(client.get("/api/v1/sets?limit=1")["more"], true);
+    const QJsonObject second = client.get("/api/v1/sets?offset=1&limit=1");
+    EXPECT_EQ(second["sets"][0]["set"], firstThree);
+    EXPECT_EQ(second["more"], false);
     EXPECT_EQ(client.raw("/api/v1/games/" + std::to_string(ada["id"].toInt()) + "/replay"), pack);
+
+    // Ten names of the largest ink: the answer takes the rows that fit in a mebibyte and says so.
+    for (int i = 0; i < 9; ++i)
+        EXPECT_EQ(client.post(gameBody(variant(three, 10 + i), 1, ink(512, 32)))["stored"], "new");
+    const std::string path = "/api/v1/sets/" + packId.toStdString() + "/top?limit=";
+    EXPECT_EQ(client.get(path + "15")["truncated"], false);
+    const QByteArray bounded = client.raw(path + "100");
+    EXPECT_LE(bounded.size(), 1 << 20);
+    EXPECT_EQ(QJsonDocument::fromJson(bounded)["top"].toArray().size(), 15);
+    EXPECT_EQ(QJsonDocument::fromJson(bounded)["truncated"], true);
 }
 
 TEST(Server, AFullQueueAnswers503WithRetryAfter)
