@@ -5,6 +5,15 @@
 
 OutboxSender::OutboxSender(WorldClient& client, QObject* parent) : QObject(parent), m_client(client) {}
 
+void OutboxSender::sendWaiting(const QString& address, bool sendGames, const QString& dataFolder)
+{
+    // While the player does not send games nothing leaves, and nothing is moved either.
+    if (!sendGames || WorldClient::baseUrl(address).isEmpty())
+        return;
+    adoptEarlierOutboxes(dataFolder);
+    send(address, outboxItems(dataFolder));
+}
+
 void OutboxSender::send(const QString& address, const QStringList& items)
 {
     m_address = address;

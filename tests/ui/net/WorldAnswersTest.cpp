@@ -127,15 +127,14 @@ TEST(WorldAnswers, EveryAnswerGivesALineAndNothingElse)
         WorldClient client;
         client.setTimeLimits(1000, 1000);
         QString outcome;
-        QTemporaryDir dir;
-        const QString scores = dir.filePath("scores.txt");
+        QTemporaryDir data;
         OutboxSender sender(client);
         QString item;
         if (c.ask == std::string("send")) {
-            item = putInOutbox(scores, sendBody("replay", 0, "Ada"));
+            item = putInOutbox(data.path(), QByteArray(64, 'a'), sendBody("replay", 0, "Ada"));
             QObject::connect(&sender, &OutboxSender::sent, [&](const QString&, const SendVerdict& verdict) {
                 const QString refusal = outboxRefusal(item);
-                outcome = verdict.line + QStringLiteral(" | outbox %1").arg(outboxItems(scores).size()) +
+                outcome = verdict.line + QStringLiteral(" | outbox %1").arg(outboxItems(data.path()).size()) +
                           (refusal.isEmpty() ? QString() : QStringLiteral(", refusal kept: ") + refusal);
             });
             sender.send(address, {item});
