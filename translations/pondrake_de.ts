@@ -977,6 +977,14 @@
         <source>The game from the world table does not carry its levels.</source>
         <translation>Das Spiel von der Weltrangliste enthält seine Level nicht.</translation>
     </message>
+    <message>
+        <source>This game is already on the world table under another name.</source>
+        <translation>Dieses Spiel steht schon unter einem anderen Namen in der Weltrangliste.</translation>
+    </message>
+    <message>
+        <source>This game was recorded by an earlier version of Pondrake, which the world table can no longer check.</source>
+        <translation>Dieses Spiel wurde von einer früheren Version von Pondrake aufgezeichnet, die die Weltrangliste nicht mehr prüfen kann.</translation>
+    </message>
 </context>
 <context>
     <name>WorldTableDialog</name>

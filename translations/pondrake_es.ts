@@ -977,6 +977,14 @@
         <source>The game from the world table does not carry its levels.</source>
         <translation>La partida de la tabla mundial no incluye sus niveles.</translation>
     </message>
+    <message>
+        <source>This game is already on the world table under another name.</source>
+        <translation>Esta partida ya está en la tabla mundial con otro nombre.</translation>
+    </message>
+    <message>
+        <source>This game was recorded by an earlier version of Pondrake, which the world table can no longer check.</source>
+        <translation>Esta partida se grabó con una versión anterior de Pondrake, que la tabla mundial ya no puede comprobar.</translation>
+    </message>
 </context>
 <context>
     <name>WorldTableDialog</name>

@@ -977,6 +977,14 @@
         <source>The game from the world table does not carry its levels.</source>
         <translation>La partie de la table mondiale ne contient pas ses niveaux.</translation>
     </message>
+    <message>
+        <source>This game is already on the world table under another name.</source>
+        <translation>Cette partie est déjà sur la table mondiale sous un autre nom.</translation>
+    </message>
+    <message>
+        <source>This game was recorded by an earlier version of Pondrake, which the world table can no longer check.</source>
+        <translation>Cette partie a été enregistrée par une version antérieure de Pondrake, que la table mondiale ne peut plus vérifier.</translation>
+    </message>
 </context>
 <context>
     <name>WorldTableDialog</name>
