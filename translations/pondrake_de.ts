@@ -1466,5 +1466,9 @@
         <source>Games of this set on the world table: %1. Enter or a double-click watches a game.</source>
         <translation>Spiele dieser Sammlung in der Weltrangliste: %1. Eingabetaste oder Doppelklick zeigt ein Spiel.</translation>
     </message>
+    <message>
+        <source>The game the world table sent for this row does not play to its score of %1 in this set, so it is not shown.</source>
+        <translation>Das Spiel, das die Weltrangliste für diese Zeile geschickt hat, erreicht in dieser Sammlung nicht ihre Punktzahl von %1 und wird daher nicht gezeigt.</translation>
+    </message>
 </context>
 </TS>

@@ -1466,5 +1466,9 @@
         <source>Games of this set on the world table: %1. Enter or a double-click watches a game.</source>
         <translation>Partidas de esta colección en la tabla mundial: %1. Intro o un doble clic muestra una partida.</translation>
     </message>
+    <message>
+        <source>The game the world table sent for this row does not play to its score of %1 in this set, so it is not shown.</source>
+        <translation>La partida que la tabla mundial envió para esta fila no llega a su puntuación de %1 en esta colección, así que no se muestra.</translation>
+    </message>
 </context>
 </TS>

@@ -1466,5 +1466,9 @@
         <source>Games of this set on the world table: %1. Enter or a double-click watches a game.</source>
         <translation>Parties de cette série sur la table mondiale : %1. Entrée ou un double-clic montre une partie.</translation>
     </message>
+    <message>
+        <source>The game the world table sent for this row does not play to its score of %1 in this set, so it is not shown.</source>
+        <translation>La partie envoyée par la table mondiale pour cette ligne n&apos;atteint pas son score de %1 dans cette série ; elle n&apos;est donc pas montrée.</translation>
+    </message>
 </context>
 </TS>

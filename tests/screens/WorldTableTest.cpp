@@ -55,7 +55,7 @@ TEST_F(WorldTable, AGameSentShowsItsRankAndAWorldRowOpenedByEnterPlaysIt)
     QStringList rows;
     QString watched;
     onNextModal<frmWorldTopTen>([&](frmWorldTopTen* world) {
-        ASSERT_TRUE(QTest::qWaitFor([&] { return world->grdTop->isVisible(); }, Patience))
+        EXPECT_TRUE(QTest::qWaitFor([&] { return world->grdTop->isVisible(); }, Patience))
             << world->lblState->text().toStdString();
         for (int r = 0; r < world->grdTop->rowCount(); ++r)
             rows << world->grdTop->item(r, 0)->text() + " " + world->grdTop->item(r, 1)->text() + " " +
@@ -72,6 +72,18 @@ TEST_F(WorldTable, AGameSentShowsItsRankAndAWorldRowOpenedByEnterPlaysIt)
         });
         QTest::keyClick(world->grdTop, Qt::Key_Return);
         EXPECT_TRUE(QTest::qWaitFor([&] { return !watched.isEmpty(); }, Patience));
+        // A row whose game plays to another score, or a table of another set, shows no game.
+        frmWorldTopTen otherSet(window->worldClient(), settings.worldAddress, QString(64, u'b'), program, nullptr);
+        for (auto [shown, score] : {std::pair{world, 107}, {&otherSet, 106}}) {
+            shown->showTop({QString(), 1, {WorldRow{1, 1, false, QStringLiteral("Ada"), {}, score}}});  // game 1
+            QString told;
+            answerNextMessage(told);
+            QTest::keyClick(shown->grdTop, Qt::Key_Return);
+            EXPECT_TRUE(QTest::qWaitFor([&] { return !told.isEmpty(); }, Patience));
+            EXPECT_EQ(told, QStringLiteral("World Top Ten: The game the world table sent for this row does not play to "
+                                           "its score of %1 in this set, so it is not shown.")
+                                .arg(score));
+        }
         world->accept();
     });
     window->mnuWorldTopTen->trigger();
