@@ -48,9 +48,8 @@ void frmPondrake::mnuWorldTopTen_Click()
 
 void frmPondrake::sendOutbox()
 {
-    const QString& address = m_files.settings.worldAddress;
-    if (!WorldClient::baseUrl(address).isEmpty())
-        m_outbox->send(address, outboxItems(m_files.scoresPath()));
+    const PlayerSettings& settings = m_files.settings;
+    m_outbox->sendWaiting(settings.worldAddress, settings.sendTopTenGames, m_files.dataFolder());
 }
 
 void frmPondrake::offerToWorld(int place)
@@ -82,7 +81,7 @@ void frmPondrake::offerToWorld(int place)
     const std::size_t at = std::size_t(place);
     const QByteArray body =
         sendBody(recordingBytes(*travel.recording), table.TopKinds[at] == 0 ? 0 : 1, table.TopNames[at]);
-    m_worldItem = putInOutbox(m_files.scoresPath(), body);
+    m_worldItem = putInOutbox(m_files.dataFolder(), setIdentity(set->levels), body);
     if (m_worldItem.isEmpty()) {
         m_worldLine = tr("The game could not be kept for the world table.");
         return;

@@ -1,15 +1,37 @@
 #include "screens/frmWorldTopTen.h"
 
 #include "screens/InkDisplay.h"
+#include "sim/RecordingPlayer.h"
 #include "ui/AccessibleNames.h"
 #include "ui/RecordingWindow.h"
 
+#include <QFutureWatcher>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
+
+namespace {
+
+// The table's game when it is the row's: of the set asked for, and played through by the game's
+// own rules to the row's score. The table is a stranger, and a row must not show another game.
+std::optional<GameRecording> rowsGame(GameRecording recording, qint64 score, const QString& setId,
+                                      const std::atomic<bool>* stop)
+{
+    if (!recording.set || QString::fromLatin1(setIdentity(recording.set->levels)) != setId)
+        return std::nullopt;
+    RecordingPlayer player(std::move(recording));
+    player.playToEnd(stop);
+    if (player.refusal() || player.divergence() || !player.atEnd() || !player.endConfirmed() ||
+        player.field().score != score)
+        return std::nullopt;
+    return player.recording();
+}
+
+}  // namespace
 
 frmWorldTopTen::frmWorldTopTen(WorldClient& client, const QString& address, const QString& setId,
                                const QString& programFolder, AudioControl* audio, QWidget* parent)
@@ -56,6 +78,8 @@ frmWorldTopTen::frmWorldTopTen(WorldClient& client, const QString& address, cons
                            : tr("Loading..."));
 }
 
+frmWorldTopTen::~frmWorldTopTen() { m_stop->store(true); }
+
 void frmWorldTopTen::showEvent(QShowEvent* event)
 {
     if (!m_loaded) {
@@ -83,10 +107,10 @@ void frmWorldTopTen::load()
 void frmWorldTopTen::showTop(const WorldTop& top)
 {
     grdTop->setRowCount(int(top.rows.size()));
-    m_ids.clear();
+    m_rows.clear();
     for (int r = 0; r < int(top.rows.size()); ++r) {
         const WorldRow& row = top.rows[std::size_t(r)];
-        m_ids.push_back(row.id);
+        m_rows.push_back({row.id, row.score});
         // A reader hears each cell by what it is: "Place 3", not "3.".
         const auto cell = [&](int column, const QString& text, const QString& name) {
             auto* item = new QTableWidgetItem(text);
@@ -124,24 +148,44 @@ void frmWorldTopTen::showTop(const WorldTop& top)
 
 void frmWorldTopTen::openRow(int row)
 {
-    if (m_fetching || row < 0 || row >= int(m_ids.size()))
+    if (m_fetching || row < 0 || row >= int(m_rows.size()))
         return;
     m_fetching = true;
     const QString before = lblState->text();
     lblState->setText(tr("Loading..."));
-    m_client.get(m_address, QStringLiteral("/api/v1/games/%1/replay").arg(m_ids[std::size_t(row)]), this,
-                 [this, before](const WorldAnswer& answer) {
-                     m_fetching = false;
-                     lblState->setText(before);
+    const RowGame wanted = m_rows[std::size_t(row)];
+    m_client.get(m_address, QStringLiteral("/api/v1/games/%1/replay").arg(wanted.id), this,
+                 [this, before, wanted](const WorldAnswer& answer) {
                      ReplayReading reading = readReplay(answer, m_address);
-                     if (!reading.recording) {
-                         QMessageBox box(QMessageBox::Warning, tr("World Top Ten"), QString(), QMessageBox::Ok, this);
-                         box.setTextFormat(Qt::PlainText);  // the table's words may be anything
-                         box.setText(reading.message);
-                         box.exec();
-                         return;
-                     }
-                     RecordingWindow window(std::move(*reading.recording), QString(), m_programFolder, m_audio, this);
-                     window.exec();
+                     if (!reading.recording)
+                         return shown(before, std::nullopt, reading.message);
+                     // Off the window's thread: a long game from the table takes a while to play through.
+                     auto* check = new QFutureWatcher<std::optional<GameRecording>>(this);
+                     connect(check, &QFutureWatcherBase::finished, this, [this, check, before, wanted] {
+                         check->deleteLater();
+                         shown(before, check->result(),
+                               tr("The game the world table sent for this row does not play to its score of %1 in "
+                                  "this set, so it is not shown.")
+                                   .arg(wanted.score));
+                     });
+                     check->setFuture(QtConcurrent::run(
+                         [game = std::move(*reading.recording), wanted, setId = m_setId, stop = m_stop]() mutable {
+                             return rowsGame(std::move(game), wanted.score, setId, stop.get());
+                         }));
                  });
+}
+
+void frmWorldTopTen::shown(const QString& before, std::optional<GameRecording> game, const QString& problem)
+{
+    m_fetching = false;
+    lblState->setText(before);
+    if (!game) {
+        QMessageBox box(QMessageBox::Warning, tr("World Top Ten"), QString(), QMessageBox::Ok, this);
+        box.setTextFormat(Qt::PlainText);  // the table's words may be anything
+        box.setText(problem);
+        box.exec();
+        return;
+    }
+    RecordingWindow window(std::move(*game), QString(), m_programFolder, m_audio, this);
+    window.exec();
 }

@@ -4,6 +4,10 @@
 
 #include <QDialog>
 
+#include <atomic>
+#include <memory>
+#include <optional>
+
 class AudioControl;
 class QLabel;
 class QTableWidget;
@@ -12,13 +16,16 @@ class WorldClient;
 // The world's best games of the set being played, as the world table keeps them. It reads the
 // table when it opens, in the background: "Loading...", then the table, the table's own error, or
 // that the table cannot be reached. A row opens its game in the replay window, by double-click or
-// by the arrow keys and Enter. Without an address it touches no network and says how to set one.
+// by the arrow keys and Enter, once the game has played through to the row's score in this set;
+// any other game is refused in a sentence. Without an address it touches no network and says how
+// to set one.
 class frmWorldTopTen : public QDialog {
     Q_OBJECT
 public:
     // setId is the set's identity (64 hexadecimal digits); the client is the game's own.
     frmWorldTopTen(WorldClient& client, const QString& address, const QString& setId, const QString& programFolder,
                    AudioControl* audio, QWidget* parent = nullptr);
+    ~frmWorldTopTen() override;
 
     QLabel* lblState;  // what stands in the table's place, and the state of a game being fetched
     QTableWidget* grdTop;
@@ -32,13 +39,20 @@ protected:
 private:
     void load();
     void openRow(int row);
+    // The row's game in the replay window, or the problem in place of it; the state line as before.
+    void shown(const QString& before, std::optional<GameRecording> game, const QString& problem);
 
     WorldClient& m_client;
     QString m_address;
     QString m_setId;
     QString m_programFolder;
     AudioControl* m_audio;
-    std::vector<qint64> m_ids;  // the game of each row
+    struct RowGame {
+        qint64 id = 0;
+        qint64 score = 0;
+    };
+    std::vector<RowGame> m_rows;  // the game of each row, and the score it must play to
+    std::shared_ptr<std::atomic<bool>> m_stop = std::make_shared<std::atomic<bool>>(false);
     bool m_loaded = false;
     bool m_fetching = false;
 };

@@ -981,6 +981,14 @@
         <source>The game from the world table does not carry its levels.</source>
         <translation>Das Spiel von der Weltrangliste enthält seine Level nicht.</translation>
     </message>
+    <message>
+        <source>This game is already on the world table under another name.</source>
+        <translation>Dieses Spiel steht schon unter einem anderen Namen in der Weltrangliste.</translation>
+    </message>
+    <message>
+        <source>This game was recorded by an earlier version of Pondrake, which the world table can no longer check.</source>
+        <translation>Dieses Spiel wurde von einer früheren Version von Pondrake aufgezeichnet, die die Weltrangliste nicht mehr prüfen kann.</translation>
+    </message>
 </context>
 <context>
     <name>WorldTableDialog</name>
@@ -1461,6 +1469,10 @@
     <message>
         <source>Games of this set on the world table: %1. Enter or a double-click watches a game.</source>
         <translation>Spiele dieser Sammlung in der Weltrangliste: %1. Eingabetaste oder Doppelklick zeigt ein Spiel.</translation>
+    </message>
+    <message>
+        <source>The game the world table sent for this row does not play to its score of %1 in this set, so it is not shown.</source>
+        <translation>Das Spiel, das die Weltrangliste für diese Zeile geschickt hat, erreicht in dieser Sammlung nicht ihre Punktzahl von %1 und wird daher nicht gezeigt.</translation>
     </message>
 </context>
 </TS>

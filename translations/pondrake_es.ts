@@ -981,6 +981,14 @@
         <source>The game from the world table does not carry its levels.</source>
         <translation>La partida de la tabla mundial no incluye sus niveles.</translation>
     </message>
+    <message>
+        <source>This game is already on the world table under another name.</source>
+        <translation>Esta partida ya está en la tabla mundial con otro nombre.</translation>
+    </message>
+    <message>
+        <source>This game was recorded by an earlier version of Pondrake, which the world table can no longer check.</source>
+        <translation>Esta partida se grabó con una versión anterior de Pondrake, que la tabla mundial ya no puede comprobar.</translation>
+    </message>
 </context>
 <context>
     <name>WorldTableDialog</name>
@@ -1461,6 +1469,10 @@
     <message>
         <source>Games of this set on the world table: %1. Enter or a double-click watches a game.</source>
         <translation>Partidas de esta colección en la tabla mundial: %1. Intro o un doble clic muestra una partida.</translation>
+    </message>
+    <message>
+        <source>The game the world table sent for this row does not play to its score of %1 in this set, so it is not shown.</source>
+        <translation>La partida que la tabla mundial envió para esta fila no llega a su puntuación de %1 en esta colección, así que no se muestra.</translation>
     </message>
 </context>
 </TS>

@@ -981,6 +981,14 @@
         <source>The game from the world table does not carry its levels.</source>
         <translation>La partie de la table mondiale ne contient pas ses niveaux.</translation>
     </message>
+    <message>
+        <source>This game is already on the world table under another name.</source>
+        <translation>Cette partie est déjà sur la table mondiale sous un autre nom.</translation>
+    </message>
+    <message>
+        <source>This game was recorded by an earlier version of Pondrake, which the world table can no longer check.</source>
+        <translation>Cette partie a été enregistrée par une version antérieure de Pondrake, que la table mondiale ne peut plus vérifier.</translation>
+    </message>
 </context>
 <context>
     <name>WorldTableDialog</name>
@@ -1461,6 +1469,10 @@
     <message>
         <source>Games of this set on the world table: %1. Enter or a double-click watches a game.</source>
         <translation>Parties de cette série sur la table mondiale : %1. Entrée ou un double-clic montre une partie.</translation>
+    </message>
+    <message>
+        <source>The game the world table sent for this row does not play to its score of %1 in this set, so it is not shown.</source>
+        <translation>La partie envoyée par la table mondiale pour cette ligne n&apos;atteint pas son score de %1 dans cette série ; elle n&apos;est donc pas montrée.</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,7 @@
 
 #include "files/KeptGame.h"
 #include "files/LevelFile.h"
+#include "files/NoFollowFile.h"
 #include "files/ScoreFile.h"
 #include "tests/support/BoardText.h"
 #include "tests/support/FileTestSupport.h"
@@ -25,6 +26,7 @@ bool (*const Writers[])(const QString& path, bool second) = {
     [](const auto& path, bool second) {
         return SaveKeptGame(path, {"/sets/mine", {Int16(second ? 2 : 1), 10, 1, 0, false}, QByteArray(64, 'a')});
     },
+    [](const auto& path, bool second) { return writeOwnFile(path, QByteArray(second ? 64 : 1, 'a')); },
 };
 
 }  // namespace
@@ -32,7 +34,8 @@ bool (*const Writers[])(const QString& path, bool second) = {
 // Past the file size limit a write fails (EFBIG) as on a full disk; the error used to slip through
 // while the bytes waited in a buffer until commit. The save says it failed and the folder holds the
 // old file as it was, nothing else. (Each writer goes through one atomic replace of the file, so
-// that a kill mid-save leaves the old file or the new one: the atomicity itself is QSaveFile's.)
+// that a kill mid-save leaves the old file or the new one: the atomicity itself is QSaveFile's, or
+// the rename's for the outbox's own writer.)
 TEST(WriteFailure, AFailedSaveLeavesTheOldFileWholeAndNothingBesideIt)
 {
     rlimit normal{};

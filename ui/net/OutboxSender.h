@@ -16,8 +16,11 @@ class OutboxSender : public QObject {
 public:
     OutboxSender(WorldClient& client, QObject* parent = nullptr);
 
-    // Sends these items of the outbox at scoresPath, after any already on their way.
+    // Sends these items of the outbox, after any already on their way.
     void send(const QString& address, const QStringList& items);
+    // Sends every game waiting in the player's outbox, those an earlier version left included,
+    // when the player sends games to a table.
+    void sendWaiting(const QString& address, bool sendGames, const QString& dataFolder);
     bool busy() const { return m_sending; }
 
 signals:

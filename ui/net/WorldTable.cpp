@@ -11,6 +11,8 @@ namespace {
 
 constexpr int MaxRows = 100;
 constexpr qsizetype MaxShownName = 100;
+// The table checks games by the stricter clock of replay version 4; an older game it can no longer.
+constexpr int FirstCheckedReplay = 4;
 
 // The context the translators see these sentences in.
 struct WorldTable {
@@ -66,6 +68,26 @@ std::optional<WorldRow> rowOf(const QJsonValue& value)
     return shown;
 }
 
+// Whether the table's answer names the entry the request sent: the same kind and name.
+bool sameEntry(const QJsonObject& answer, const QJsonObject& request)
+{
+    const QJsonObject theirs = answer.value(QStringLiteral("entry")).toObject();
+    const QJsonObject ours = request.value(QStringLiteral("entry")).toObject();
+    const QJsonValue name = theirs.value(QStringLiteral("name"));
+    return name.isString() && name == ours.value(QStringLiteral("name")) &&
+           theirs.value(QStringLiteral("kind")).toInteger(-1) == ours.value(QStringLiteral("kind")).toInteger(-2);
+}
+
+// The version in the first line of the request's replay ("pondrake-replay 3"), or nothing.
+std::optional<int> replayVersion(const QJsonObject& request)
+{
+    const QString replay = request.value(QStringLiteral("replay")).toString();
+    const QStringList magic = replay.left(replay.indexOf(u'\n')).split(u' ');
+    bool number = false;
+    const int version = magic.size() == 2 && magic[0] == u"pondrake-replay" ? magic[1].toInt(&number) : 0;
+    return number ? std::optional<int>(version) : std::nullopt;
+}
+
 }  // namespace
 
 QString trouble(const WorldAnswer& answer, const QString& address)
@@ -90,25 +112,42 @@ QByteArray sendBody(const QByteArray& replay, int kind, const QByteArray& nameLi
     return QJsonDocument(body).toJson(QJsonDocument::Compact);
 }
 
-SendVerdict sendVerdict(const WorldAnswer& answer)
+SendVerdict sendVerdict(const WorldAnswer& answer, const QByteArray& sent)
 {
     SendVerdict later{SendVerdict::Kind::Later, WorldTable::tr("Saved; will send when the world table answers")};
     if (answer.outcome != WorldAnswer::Outcome::Answered)
         return later;
     const int status = answer.status;
-    if (status == 429 || status >= 500)
-        return later;
-    if (status != 200)
-        return {SendVerdict::Kind::Refused, errorText(answer)};
     const std::optional<QJsonObject> object = objectOf(answer.body);
-    // 0 where the answer holds no count: the table may well have the game, and sent again it
-    // answers with the game it stored.
-    const QJsonObject fields = object.value_or(QJsonObject());
-    const qint64 rank = count(fields.value(QStringLiteral("rank")), 1, 1'000'000'000).value_or(0);
-    const qint64 games = count(fields.value(QStringLiteral("games")), 1, 1'000'000'000).value_or(0);
-    if (rank == 0 || games == 0 || rank > games)
+    const QJsonObject request = objectOf(sent).value_or(QJsonObject());
+    SendVerdict elsewhere{SendVerdict::Kind::Refused,
+                          WorldTable::tr("This game is already on the world table under another name.")};
+    if (status == 200) {
+        // Without a count or an entry the table may well have the game: sent again, it answers
+        // with the game it stored.
+        const QJsonObject fields = object.value_or(QJsonObject());
+        const qint64 rank = count(fields.value(QStringLiteral("rank")), 1, 1'000'000'000).value_or(0);
+        const qint64 games = count(fields.value(QStringLiteral("games")), 1, 1'000'000'000).value_or(0);
+        if (rank == 0 || games == 0 || rank > games || !fields.value(QStringLiteral("entry")).isObject())
+            return later;
+        if (!sameEntry(fields, request))
+            return elsewhere;
+        return {SendVerdict::Kind::Verified, WorldTable::tr("Verified: rank %1 of %2").arg(rank).arg(games)};
+    }
+    // Only the API's own refusal is final: a proxy's page, a mistyped address or a busy table
+    // must not keep the game from the table for good.
+    const bool final = (status == 400 || status == 409 || status == 415 || status == 422) && object &&
+                       !object->value(QStringLiteral("error")).toString().trimmed().isEmpty();
+    if (!final)
         return later;
-    return {SendVerdict::Kind::Verified, WorldTable::tr("Verified: rank %1 of %2").arg(rank).arg(games)};
+    if (status == 409 && !sameEntry(*object, request))
+        return elsewhere;
+    const std::optional<int> version = replayVersion(request);
+    if (status == 422 && version && *version < FirstCheckedReplay)
+        return {SendVerdict::Kind::Refused,
+                WorldTable::tr("This game was recorded by an earlier version of Pondrake, which the world table can "
+                               "no longer check.")};
+    return {SendVerdict::Kind::Refused, errorText(answer)};
 }
 
 TopReading readTop(const WorldAnswer& answer, const QString& address)

@@ -23,7 +23,8 @@ struct SendVerdict {
     QString line;  // the top-ten window's line
 };
 
-SendVerdict sendVerdict(const WorldAnswer& answer);
+// sent is the request's body: the entry the table answers with must be its own.
+SendVerdict sendVerdict(const WorldAnswer& answer, const QByteArray& sent);
 
 // The request body of a game: its self-contained replay and its entry as the score file holds it.
 QByteArray sendBody(const QByteArray& replay, int kind, const QByteArray& nameLine);
