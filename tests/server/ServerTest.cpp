@@ -79,6 +79,10 @@ TEST(Server, EveryHostileRequestGetsItsStatusAndMessageAndNothingIsStored)
         {"a body over 1 MiB", "POST", games, json, post(QByteArray(1 << 20, 'x')), 413, "larger than 1048576 bytes"},
         {"a name with NUL", "POST", games, json, post(pack, 0, QString::fromUtf8("A\0da", 4)), 422,
          "control character"},
+        {"a right-to-left override", "POST", games, json, post(pack, 0, "\u202eAda"), 422, "format character"},
+        {"a zero-width space", "POST", games, json, post(pack, 0, "A\u200bda"), 422, "format character"},
+        {"a tag beyond 16 bits", "POST", games, json, post(pack, 0, QString::fromUcs4(U"Ada\U000E0041")), 422,
+         "format character"},
         {"10 KB of name", "POST", games, json, post(pack, 0, QString(10'000, 'n')), 422, "at most 100"},
         {"ink one byte over", "POST", games, json, post(pack, 1, ink(512, 32, 1)), 422, "Base64"},
         {"a forged score", "POST", games, json, post(replaced(pack, " end 5571", " end 30000")), 422,
@@ -169,7 +173,7 @@ TEST(Server, TakesWholeGamesRanksEachInItsOwnSetAndKeepsItOnceWithItsNameExactly
     EXPECT_EQ(client.post(gameBody(three, 0, "Bob"))["rank"], 2);
     // Names the table takes come back exactly, each with a game of its own.
     const std::vector<std::pair<int, QString>> names{
-        {0, "x'); DROP TABLE games;--\"\\"}, {0, "\u202eAda\u200f"}, {0, "Zoë 🐢"}, {0, ""}, {1, ink(512, 32)}};
+        {0, "x'); DROP TABLE games;--\"\\"}, {0, "Zoë 🐢"}, {0, ""}, {1, ink(512, 32)}};
     for (std::size_t i = 0; i < names.size(); ++i) {
         const QJsonObject answer = client.post(gameBody(variant(three, int(i) + 1), names[i].first, names[i].second));
         EXPECT_EQ(answer["entry"], (QJsonObject{{"kind", names[i].first}, {"name", names[i].second}}));
@@ -195,9 +199,9 @@ TEST(Server, TakesWholeGamesRanksEachInItsOwnSetAndKeepsItOnceWithItsNameExactly
     const QJsonObject two = client.get("/api/v1/sets/" + packId.toStdString() + "/top?limit=2");
     EXPECT_EQ(two["top"].toArray().size(), 2);
     EXPECT_EQ(two["name"], "Pondrake Levels");
-    EXPECT_EQ(two["games"], 7);
+    EXPECT_EQ(two["games"], 6);
     EXPECT_EQ(client.get("/api/v1/sets"),
-              jsonOf(R"({"sets": [{"set": "%1", "name": "Pondrake Levels", "levels": 24, "games": 7, "best": 5571},
+              jsonOf(R"({"sets": [{"set": "%1", "name": "Pondrake Levels", "levels": 24, "games": 6, "best": 5571},
                                   {"set": "%2", "name": "First Three", "levels": 3, "games": 2, "best": 603}]})",
                      {packId, firstThree}));
     EXPECT_EQ(client.raw("/api/v1/games/" + std::to_string(ada["id"].toInt()) + "/replay"), pack);
