@@ -14,6 +14,11 @@ struct Verdict {
     QString setName;
     int levelCount = 0;  // levels in the whole set
     QString message;     // why it was refused: names the line, or the level and checkpoint
+
+    // Why the game was stopped unfinished: past its own processor time (refused for good), or past
+    // its wait on a busy server (it may be sent again).
+    enum class Stop { None, ProcessorTime, Wait };
+    Stop stop = Stop::None;
 };
 
 // The one door through which a submitted replay becomes a verdict. It reads the text with the

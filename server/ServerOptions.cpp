@@ -52,7 +52,15 @@ std::optional<int> readServerOptions(const QStringList& arguments, ServerOptions
     const QCommandLineOption threads =
         valued(QStringLiteral("threads"), QStringLiteral("Games verified at once (0: one per core)."),
                QStringLiteral("N"), QStringLiteral("0"));
-    parser.addOptions({help, version, listen, data, database, rate, proxy, queue, threads});
+    const QCommandLineOption cpu =
+        valued(QStringLiteral("verify-cpu"),
+               QStringLiteral("Processor time one game's verification may take; past it the game is refused."),
+               QStringLiteral("MS"), QStringLiteral("5000"));
+    const QCommandLineOption wait = valued(
+        QStringLiteral("verify-wait"),
+        QStringLiteral("Time from a game's arrival to its verdict, waiting included; past it 503 with Retry-After."),
+        QStringLiteral("MS"), QStringLiteral("10000"));
+    parser.addOptions({help, version, listen, data, database, rate, proxy, queue, threads, cpu, wait});
 
     if (!parser.parse(QStringList(QStringLiteral("pondrake-server")) + arguments)) {
         err = QStringLiteral("pondrake-server: %1\n").arg(parser.errorText());
@@ -82,11 +90,16 @@ std::optional<int> readServerOptions(const QStringList& arguments, ServerOptions
     const std::optional<int> perMinute = number(parser.value(rate), 0, 1'000'000);
     const std::optional<int> waiting = number(parser.value(queue), 1, 100'000);
     const std::optional<int> verifiers = number(parser.value(threads), 0, 256);
-    if (!perMinute || !waiting || !verifiers)
-        return refuse(QStringLiteral("--rate-limit, --queue and --threads take whole numbers"));
+    const std::optional<int> processor = number(parser.value(cpu), 1, 3'600'000);
+    const std::optional<int> waited = number(parser.value(wait), 1, 3'600'000);
+    if (!perMinute || !waiting || !verifiers || !processor || !waited)
+        return refuse(QStringLiteral("--rate-limit, --queue, --threads, --verify-cpu and --verify-wait take whole "
+                                     "numbers in their range"));
     options.rateLimit = *perMinute;
     options.queue = *waiting;
     options.threads = unsigned(*verifiers);
+    options.timeBound = std::chrono::milliseconds(*processor);
+    options.waitBound = std::chrono::milliseconds(*waited);
     options.dataFolder = parser.value(data);
     options.databaseUrl = parser.value(database);
     options.trustedProxies = parser.values(proxy);

@@ -45,6 +45,12 @@ QJsonObject placed(const StoredGame& game, std::pair<qint64, qint64> rank, bool 
     return body;
 }
 
+void busy(httplib::Response& response, const QString& message)
+{
+    response.set_header("Retry-After", "2");
+    refuse(response, 503, message);
+}
+
 // The SHA-256 of a replay in hexadecimal, by OpenSSL: a hundred kilobytes on every submission,
 // which it hashes several times faster than QCryptographicHash.
 QByteArray sha256Hex(const QByteArray& bytes)
@@ -123,12 +129,11 @@ void WorldApi::submit(const httplib::Request& request, httplib::Response& respon
 
     std::optional<std::future<Verdict>> pending = m_verifiers.submit(
         [replay = submission.replay](const std::atomic<bool>& stop) { return verifyGame(replay, stop); });
-    if (!pending) {
-        response.set_header("Retry-After", "2");
-        return refuse(response, 503,
-                      QStringLiteral("the server is verifying as many games as it can: send again soon"));
-    }
+    if (!pending)
+        return busy(response, QStringLiteral("the server is verifying as many games as it can: send again soon"));
     const Verdict verdict = pending->get();
+    if (verdict.stop == Verdict::Stop::Wait)
+        return busy(response, verdict.message);
     if (!verdict.accepted)
         return refuse(response, 422, verdict.message);
     const StoredGame game = m_storage.store({verdict.set, verdict.setName, verdict.levelCount, submission.kind,

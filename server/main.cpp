@@ -62,7 +62,7 @@ int main(int argc, char* argv[])
     if (!storage.prepare(error))
         return fail(error);
 
-    VerifierPool verifiers(options.threads, std::size_t(options.queue), options.timeBound);
+    VerifierPool verifiers(options.threads, std::size_t(options.queue), options.timeBound, options.waitBound);
     RateLimiter limiter(options.rateLimit, options.trustedProxies);
     WorldApi api(storage, verifiers, limiter);
     httplib::Server server;

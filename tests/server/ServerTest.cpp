@@ -207,20 +207,21 @@ TEST(Server, TakesWholeGamesRanksEachInItsOwnSetAndKeepsItOnceWithItsNameExactly
     EXPECT_EQ(client.raw("/api/v1/games/" + std::to_string(ada["id"].toInt()) + "/replay"), pack);
 }
 
-TEST(Server, AFullQueueAnswers503WithRetryAfter)
+TEST(Server, AGameOverItsProcessorTimeIsRefusedAndAFullQueueAnswers503WithRetryAfter)
 {
-    RunningServer server({"--rate-limit", "0", "--queue", "1", "--threads", "1"}, "queue");
+    // Every game takes more than a millisecond of processor time to verify.
+    RunningServer server({"--rate-limit", "0", "--queue", "1", "--threads", "1", "--verify-cpu", "1"}, "queue");
     ASSERT_NE(server.port(), 0) << server.log().toStdString();
     const QByteArray pack = serverGame("bot-pack");
+    EXPECT_TRUE(Client(server.port()).post(gameBody(pack, 0, "Q"))["error"].toString().contains("processor time"));
     std::optional<Sent> full;
     // One game is verified while the others arrive: rounds until one of them finds the queue full.
     for (int n = 0; n < 160 && !full; n += 8) {
-        std::vector<QByteArray> bodies;
-        for (int i = 1; i <= 8; ++i)
-            bodies.push_back(gameBody(variant(pack, n + i), 0, "Q"));
-        for (const Sent& sent : sendAtOnce(server.port(), bodies))
+        for (const Sent& sent : sendAtOnce(server.port(), std::vector(8, gameBody(pack, 0, "Q")))) {
+            EXPECT_TRUE(sent.status == 422 || sent.status == 503) << sent.status;
             if (sent.status == 503)
                 full = sent;
+        }
     }
     ASSERT_TRUE(full) << "eight games at once never found a queue of one full";
     EXPECT_EQ(full->retryAfter, "2");
