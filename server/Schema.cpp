@@ -1,6 +1,6 @@
 #include "server/Schema.h"
 
-#include "server/Storage.h"
+#include "server/Connection.h"
 
 #include <QSqlDatabase>
 #include <QSqlError>

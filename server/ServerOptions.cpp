@@ -60,7 +60,10 @@ std::optional<int> readServerOptions(const QStringList& arguments, ServerOptions
         QStringLiteral("verify-wait"),
         QStringLiteral("Time from a game's arrival to its verdict, waiting included; past it 503 with Retry-After."),
         QStringLiteral("MS"), QStringLiteral("10000"));
-    parser.addOptions({help, version, listen, data, database, rate, proxy, queue, threads, cpu, wait});
+    const QCommandLineOption connections =
+        valued(QStringLiteral("db-connections"), QStringLiteral("Connections to the database."), QStringLiteral("N"),
+               QStringLiteral("4"));
+    parser.addOptions({help, version, listen, data, database, rate, proxy, queue, threads, cpu, wait, connections});
 
     if (!parser.parse(QStringList(QStringLiteral("pondrake-server")) + arguments)) {
         err = QStringLiteral("pondrake-server: %1\n").arg(parser.errorText());
@@ -92,14 +95,16 @@ std::optional<int> readServerOptions(const QStringList& arguments, ServerOptions
     const std::optional<int> verifiers = number(parser.value(threads), 0, 256);
     const std::optional<int> processor = number(parser.value(cpu), 1, 3'600'000);
     const std::optional<int> waited = number(parser.value(wait), 1, 3'600'000);
-    if (!perMinute || !waiting || !verifiers || !processor || !waited)
-        return refuse(QStringLiteral("--rate-limit, --queue, --threads, --verify-cpu and --verify-wait take whole "
-                                     "numbers in their range"));
+    const std::optional<int> databaseThreads = number(parser.value(connections), 1, 100);
+    if (!perMinute || !waiting || !verifiers || !processor || !waited || !databaseThreads)
+        return refuse(QStringLiteral("--rate-limit, --queue, --threads, --verify-cpu, --verify-wait and "
+                                     "--db-connections take whole numbers in their range"));
     options.rateLimit = *perMinute;
     options.queue = *waiting;
     options.threads = unsigned(*verifiers);
     options.timeBound = std::chrono::milliseconds(*processor);
     options.waitBound = std::chrono::milliseconds(*waited);
+    options.databaseConnections = unsigned(*databaseThreads);
     options.dataFolder = parser.value(data);
     options.databaseUrl = parser.value(database);
     options.trustedProxies = parser.values(proxy);

@@ -21,6 +21,7 @@ struct ServerOptions {
     // timeBound is the processor time of the verifying thread; this, the wall clock from a game's
     // arrival to its verdict, waiting included, after which the game is answered 503.
     std::chrono::milliseconds waitBound{10000};
+    unsigned databaseConnections = 4;  // the database threads, each with its connection
 };
 
 // Reads the arguments (without the program's name). Answers --help and --version on out, a

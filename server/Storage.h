@@ -1,23 +1,14 @@
 #pragma once
 
-#include "server/DatabaseConfig.h"
+#include "server/DatabasePool.h"
 
 #include <QByteArray>
 #include <QString>
 
-#include <atomic>
 #include <cstdint>
 #include <mutex>
 #include <optional>
-#include <stdexcept>
 #include <vector>
-
-struct ThreadConnection;
-
-// A fault of the database itself (gone, full, locked for too long): the request fails with 500.
-struct StorageError : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
 
 struct StoredGame {
     qint64 id = 0;
@@ -26,6 +17,14 @@ struct StoredGame {
     QString name;
     std::int32_t score = 0;
     QString date;  // UTC, ISO 8601
+};
+
+// A stored game with its place in its set, from 1, and the number of games in the set.
+struct PlacedGame {
+    StoredGame game;
+    qint64 rank = 0;
+    qint64 games = 0;
+    bool fresh = false;  // stored by this call
 };
 
 struct NewGame {
@@ -53,34 +52,32 @@ struct SetTop {
     std::vector<StoredGame> games;
 };
 
-// The world table in SQL: the same queries, always with bound values, for SQLite and PostgreSQL.
-// Every thread that calls it gets a connection of its own, opened on its first call and closed
-// when the thread ends.
+// The world table in SQL: the same queries, always with bound values, for SQLite and PostgreSQL,
+// run by a pool of database threads.
 class Storage {
 public:
-    explicit Storage(DatabaseConfig config) : m_config(std::move(config)), m_id(++s_storages) {}
+    Storage(const DatabaseConfig& config, unsigned connections);
 
-    // Opens the calling thread's connection and creates or migrates the schema; false with the
-    // reason when the database cannot be used.
+    // Creates or migrates the schema; false with the reason when the database cannot be used.
     bool prepare(QString& error);
+    // Throws unless the database answers.
+    void check();
 
-    std::optional<StoredGame> gameByReplay(const QByteArray& replaySha256) const;
-    // Stores the game unless the same replay bytes are stored already; the stored game either way.
-    StoredGame store(const NewGame& game) const;
-    // The game's place in its set, from 1, and the number of games in the set.
-    std::pair<qint64, qint64> rankOf(const StoredGame& game) const;
+    std::optional<PlacedGame> gameByReplay(const QByteArray& replaySha256);
+    // Stores the game unless the same replay bytes are stored already: the stored game either way.
+    PlacedGame store(const NewGame& game);
     // Nothing when no game of the set is stored.
-    std::optional<SetTop> top(const QByteArray& set, int limit) const;
-    std::vector<SetSummary> sets() const;
-    std::optional<QByteArray> replay(qint64 id) const;
+    std::optional<SetTop> top(const QByteArray& set, int limit);
+    std::vector<SetSummary> sets();
+    std::optional<QByteArray> replay(qint64 id);
 
 private:
-    ThreadConnection& connection() const;
-
-    DatabaseConfig m_config;
+    PlacedGame placed(Connection& connection, const StoredGame& game, bool fresh) const;
     // SQLite takes one writer at a time and makes the others sleep and try again: the server's
     // own writers queue here instead.
-    mutable std::mutex m_writer;
-    int m_id;  // tells this storage's connections from another's on the same thread
-    static inline std::atomic<int> s_storages{0};
+    std::unique_lock<std::mutex> writing(const Connection& connection);
+
+    const bool m_postgres;
+    std::mutex m_writer;
+    DatabasePool m_pool;  // last: its threads end before the rest goes
 };

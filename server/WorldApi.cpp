@@ -9,6 +9,8 @@
 #include <httplib.h>
 #include <openssl/evp.h>
 
+#include <cstdio>
+
 namespace {
 
 std::string json(const QJsonObject& body) { return QJsonDocument(body).toJson(QJsonDocument::Compact).toStdString(); }
@@ -35,13 +37,13 @@ QJsonObject gameJson(const StoredGame& game)
             {QStringLiteral("date"), game.date}};
 }
 
-QJsonObject placed(const StoredGame& game, std::pair<qint64, qint64> rank, bool stored)
+QJsonObject placed(const PlacedGame& stored)
 {
-    QJsonObject body = gameJson(game);
-    body.insert(QStringLiteral("set"), QString::fromLatin1(game.set));
-    body.insert(QStringLiteral("rank"), rank.first);
-    body.insert(QStringLiteral("games"), rank.second);
-    body.insert(QStringLiteral("stored"), stored ? QStringLiteral("new") : QStringLiteral("already"));
+    QJsonObject body = gameJson(stored.game);
+    body.insert(QStringLiteral("set"), QString::fromLatin1(stored.game.set));
+    body.insert(QStringLiteral("rank"), stored.rank);
+    body.insert(QStringLiteral("games"), stored.games);
+    body.insert(QStringLiteral("stored"), stored.fresh ? QStringLiteral("new") : QStringLiteral("already"));
     return body;
 }
 
@@ -89,8 +91,14 @@ void WorldApi::route(httplib::Server& server)
     server.Get("/api/v1/sets", [this](const auto&, auto& response) { sets(response); });
     server.Get(R"(/api/v1/games/([0-9]{1,18})/replay)",
                [this](const auto& request, auto& response) { replay(request, response); });
-    server.Get("/health", [](const auto&, auto& response) {
-        answer(response, 200, {{QStringLiteral("status"), "ok"}});
+    server.Get("/health", [this](const auto&, auto& response) {
+        try {
+            m_storage.check();
+            answer(response, 200, {{QStringLiteral("status"), "ok"}});
+        } catch (const StorageError& e) {
+            std::fprintf(stderr, "pondrake-server: health: the database failed: %s\n", e.what());
+            refuse(response, 503, QStringLiteral("the database does not answer"));
+        }
     });
     server.set_payload_max_length(MaxBody);
     // The HTTP layer's own refusals (413, 404, 400) come with an empty body: give them a message.
@@ -99,11 +107,15 @@ void WorldApi::route(httplib::Server& server)
             refuse(response, response.status, statusText(response.status));
     });
     server.set_exception_handler([](const auto&, httplib::Response& response, std::exception_ptr error) {
+        // The detail is for the log: what the database says of itself is no stranger's business.
         QString message = QStringLiteral("the server failed");
         try {
             std::rethrow_exception(std::move(error));
         } catch (const StorageError& e) {
-            message = QStringLiteral("the world table cannot be reached: %1").arg(QString::fromUtf8(e.what()));
+            message = QStringLiteral("the database failed");
+            std::fprintf(stderr, "pondrake-server: the database failed: %s\n", e.what());
+        } catch (const std::exception& e) {
+            std::fprintf(stderr, "pondrake-server: %s\n", e.what());
         } catch (...) {  // reported as the server's fault whatever it was
         }
         refuse(response, 500, message);
@@ -124,8 +136,8 @@ void WorldApi::submit(const httplib::Request& request, httplib::Response& respon
         return refuse(response, reading.status, reading.message);
     Submission& submission = *reading.submission;
     const QByteArray sha = sha256Hex(submission.replay);
-    if (const std::optional<StoredGame> known = m_storage.gameByReplay(sha))
-        return answer(response, 200, placed(*known, m_storage.rankOf(*known), false));
+    if (const std::optional<PlacedGame> known = m_storage.gameByReplay(sha))
+        return answer(response, 200, placed(*known));
 
     std::optional<std::future<Verdict>> pending = m_verifiers.submit(
         [replay = submission.replay](const std::atomic<bool>& stop) { return verifyGame(replay, stop); });
@@ -136,10 +148,10 @@ void WorldApi::submit(const httplib::Request& request, httplib::Response& respon
         return busy(response, verdict.message);
     if (!verdict.accepted)
         return refuse(response, 422, verdict.message);
-    const StoredGame game = m_storage.store({verdict.set, verdict.setName, verdict.levelCount, submission.kind,
+    const PlacedGame game = m_storage.store({verdict.set, verdict.setName, verdict.levelCount, submission.kind,
                                              submission.name, verdict.score, submission.replay, sha});
     m_answers.forget();
-    answer(response, 200, placed(game, m_storage.rankOf(game), true));
+    answer(response, 200, placed(game));
 }
 
 bool WorldApi::answerKept(const std::string& key, httplib::Response& response) const

@@ -58,7 +58,7 @@ int main(int argc, char* argv[])
     const std::optional<DatabaseConfig> database = databaseOf(options, error);
     if (!database)
         return fail(error);
-    Storage storage(*database);
+    Storage storage(*database, options.databaseConnections);
     if (!storage.prepare(error))
         return fail(error);
 
