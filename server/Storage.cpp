@@ -98,37 +98,59 @@ PlacedGame Storage::store(const NewGame& game)
     return m_pool.run([&](Connection& connection) {
         const std::unique_lock lock = writing(connection);
         const QString set = QString::fromLatin1(game.set);
-        std::optional<StoredGame> stored;
-        transaction(connection, [&] {
+        StoredGame stored;
+        const bool fresh = transaction(connection, [&] {
             const QString now = QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
             connection.run("INSERT INTO sets (id, name, levels) VALUES (?, ?, ?) ON CONFLICT (id) DO NOTHING",
                            {set, game.setName, game.levelCount});
             {  // finished before the next statement
                 const Connection::Ran inserted = connection.run(
                     "INSERT INTO games (set_id, kind, name, score, submitted, replay_sha256, replay) "
-                    "VALUES (?, ?, ?, ?, ?, ?, ?) ON CONFLICT (replay_sha256) DO NOTHING RETURNING id",
+                    "VALUES (?, ?, ?, ?, ?, ?, ?) ON CONFLICT DO NOTHING RETURNING id",
                     {set, game.kind, game.name, game.score, now, QString::fromLatin1(game.replaySha256), game.replay});
-                if (inserted->next())
-                    stored =
-                        StoredGame{inserted->value(0).toLongLong(), game.set, game.kind, game.name, game.score, now};
+                if (!inserted->next())
+                    return false;  // the same bytes, sent at once by another request
+                stored = StoredGame{inserted->value(0).toLongLong(), game.set, game.kind, game.name, game.score, now};
             }
-            if (stored)
-                connection.run(
-                    "UPDATE sets SET games = games + 1, best = CASE WHEN games = 0 OR best < ? THEN ? ELSE best END "
-                    "WHERE id = ?",
-                    {game.score, game.score, set});
+            for (const std::uint64_t seed : game.seeds) {
+                const Connection::Ran claimed = connection.run(
+                    "INSERT INTO seeds (set_id, seed, game_id) VALUES (?, ?, ?) ON CONFLICT DO NOTHING RETURNING seed",
+                    {set, QString::number(seed), stored.id});
+                if (!claimed->next())
+                    return false;  // the same game in other bytes
+            }
+            connection.run(
+                "UPDATE sets SET games = games + 1, best = CASE WHEN games = 0 OR best < ? THEN ? ELSE best END "
+                "WHERE id = ?",
+                {game.score, game.score, set});
             return true;
         });
-        if (stored)
-            return placed(connection, *stored, true);
-        // The same replay, stored before.
+        return fresh ? placed(connection, stored, true) : sameAs(connection, game);
+    });
+}
+
+PlacedGame Storage::sameAs(Connection& connection, const NewGame& game) const
+{
+    std::optional<StoredGame> same;
+    for (const std::uint64_t seed : game.seeds) {
+        const Connection::Ran q =
+            connection.run("SELECT g.id, g.set_id, g.kind, g.name, g.score, g.submitted FROM seeds s "
+                           "JOIN games g ON g.id = s.game_id WHERE s.set_id = ? AND s.seed = ?",
+                           {QString::fromLatin1(game.set), QString::number(seed)});
+        if (q->next()) {
+            same = gameAt(*q);
+            break;
+        }
+    }
+    if (!same) {
         const Connection::Ran q =
             connection.run("SELECT id, set_id, kind, name, score, submitted FROM games WHERE replay_sha256 = ?",
                            {QString::fromLatin1(game.replaySha256)});
         if (!q->next())
-            throw StorageError("the game stored is not in the table");
-        return placed(connection, gameAt(*q), false);
-    });
+            throw StorageError("the game is neither stored nor in the way of another");
+        same = gameAt(*q);
+    }
+    return placed(connection, *same, false);
 }
 
 std::optional<SetTop> Storage::top(const QByteArray& set, int limit)

@@ -31,6 +31,7 @@ struct NewGame {
     QByteArray set;
     QString setName;
     int levelCount = 0;
+    std::vector<std::uint64_t> seeds;
     int kind = 0;
     QString name;
     std::int32_t score = 0;
@@ -53,7 +54,7 @@ struct SetTop {
 };
 
 // The world table in SQL: the same queries, always with bound values, for SQLite and PostgreSQL,
-// run by a pool of database threads.
+// run by a pool of database threads. A game is one row: its set and its seeds are its identity.
 class Storage {
 public:
     Storage(const DatabaseConfig& config, unsigned connections);
@@ -63,8 +64,10 @@ public:
     // Throws unless the database answers.
     void check();
 
+    // The game stored with these very bytes.
     std::optional<PlacedGame> gameByReplay(const QByteArray& replaySha256);
-    // Stores the game unless the same replay bytes are stored already: the stored game either way.
+    // Stores the game unless the same game (a seed of it in its set) is stored already: the stored
+    // game either way.
     PlacedGame store(const NewGame& game);
     // Nothing when no game of the set is stored.
     std::optional<SetTop> top(const QByteArray& set, int limit);
@@ -73,6 +76,8 @@ public:
 
 private:
     PlacedGame placed(Connection& connection, const StoredGame& game, bool fresh) const;
+    // The stored game the new one is: by a seed, else by its bytes.
+    PlacedGame sameAs(Connection& connection, const NewGame& game) const;
     // SQLite takes one writer at a time and makes the others sleep and try again: the server's
     // own writers queue here instead.
     std::unique_lock<std::mutex> writing(const Connection& connection);

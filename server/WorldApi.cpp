@@ -53,6 +53,17 @@ void busy(httplib::Response& response, const QString& message)
     refuse(response, 503, message);
 }
 
+// The game stored before: the sender's own when the entry is the same, else another's, which the
+// sender's game learns of by its entry.
+void answerStored(httplib::Response& response, const PlacedGame& stored, const Submission& submission)
+{
+    QJsonObject body = placed(stored);
+    if (stored.game.kind == submission.kind && stored.game.name == submission.name)
+        return answer(response, 200, body);
+    body.insert(QStringLiteral("error"), QStringLiteral("this game is in the table already, under another entry"));
+    answer(response, 409, body);
+}
+
 // The SHA-256 of a replay in hexadecimal, by OpenSSL: a hundred kilobytes on every submission,
 // which it hashes several times faster than QCryptographicHash.
 QByteArray sha256Hex(const QByteArray& bytes)
@@ -137,7 +148,7 @@ void WorldApi::submit(const httplib::Request& request, httplib::Response& respon
     Submission& submission = *reading.submission;
     const QByteArray sha = sha256Hex(submission.replay);
     if (const std::optional<PlacedGame> known = m_storage.gameByReplay(sha))
-        return answer(response, 200, placed(*known));
+        return answerStored(response, *known, submission);
 
     std::optional<std::future<Verdict>> pending = m_verifiers.submit(
         [replay = submission.replay](const std::atomic<bool>& stop) { return verifyGame(replay, stop); });
@@ -148,9 +159,12 @@ void WorldApi::submit(const httplib::Request& request, httplib::Response& respon
         return busy(response, verdict.message);
     if (!verdict.accepted)
         return refuse(response, 422, verdict.message);
-    const PlacedGame game = m_storage.store({verdict.set, verdict.setName, verdict.levelCount, submission.kind,
-                                             submission.name, verdict.score, submission.replay, sha});
+    const PlacedGame game = m_storage.store({verdict.set, verdict.setName, verdict.levelCount, verdict.seeds,
+                                             submission.kind, submission.name, verdict.score, submission.replay, sha});
+    // Also when not fresh: a store run again after a broken connection finds its own first commit.
     m_answers.forget();
+    if (!game.fresh)
+        return answerStored(response, game, submission);
     answer(response, 200, placed(game));
 }
 

@@ -1,6 +1,7 @@
 // PostgreSQL restarted under a running server: the requests made while it is down fail with a
 // status, and every request after it is up is answered as if nothing had happened.
 
+#include "tests/server/BotGames.h"
 #include "tests/server/ServerSupport.h"
 
 TEST(ServerRestart, APostgreSQLRestartCostsOnlyTheRequestsMadeWhileItIsDown)
@@ -9,8 +10,7 @@ TEST(ServerRestart, APostgreSQLRestartCostsOnlyTheRequestsMadeWhileItIsDown)
     const QString cluster = qEnvironmentVariable("PONDRAKE_TEST_POSTGRES_CLUSTER");
     if (cluster.isEmpty())
         GTEST_SKIP() << "only on PostgreSQL (with_postgres.sh)";
-    const QByteArray three = serverGame("played-3-levels");
-    const std::vector<QByteArray> games{variant(three, 1), variant(three, 2)};
+    const std::vector<QByteArray> games = botGames(2000, 2);
     RunningServer server({"--rate-limit", "0"}, "restart");
     ASSERT_NE(server.port(), 0) << server.log().toStdString();
     const auto status = [&](const char* method, const std::string& path, const QByteArray& body = {}) {

@@ -23,12 +23,12 @@ TEST(VerifierPool, CountsItsGamesAndStopsOnePastItsProcessorTimeForGoodOnePastIt
     const auto spins = [](const std::atomic<bool>& stop) {
         while (!stop)
             std::this_thread::yield();
-        return Verdict{true, 7, {}, {}, 0, {}};
+        return Verdict{true, 7, {}, {}, 0, {}, {}};
     };
     const auto sleeps = [](const std::atomic<bool>& stop) {
         while (!stop)
             std::this_thread::sleep_for(milliseconds(1));
-        return Verdict{false, 0, {}, {}, 0, "stopped"};
+        return Verdict{false, 0, {}, {}, 0, "stopped", {}};
     };
     {
         VerifierPool pool(1, 2, milliseconds(50), std::chrono::hours(1));
