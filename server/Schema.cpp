@@ -102,13 +102,18 @@ const std::array<std::vector<Statement>, SchemaVersion> Steps{{
     },
     {
         // A game is its set and its seeds: the same game in other bytes (line ends, times, the
-        // header's order) is one row, the first stored.
+        // header's order) is one row, the first stored. Games that fail when verified again are
+        // hidden, their rows kept and their seeds free.
         {"CREATE TABLE seeds (set_id TEXT NOT NULL, seed TEXT NOT NULL, game_id BIGINT NOT NULL REFERENCES games (id), "
          "PRIMARY KEY (set_id, seed))"},
         {"CREATE INDEX seeds_by_game ON seeds (game_id)"},
+        {"ALTER TABLE games ADD COLUMN hidden INTEGER NOT NULL DEFAULT 0"},
+        {"ALTER TABLE games ADD COLUMN verified TEXT"},  // by which server, NULL: none yet
         {nullptr, false, &claimSeeds},
-        {"UPDATE sets SET games = (SELECT COUNT(*) FROM games g WHERE g.set_id = sets.id), "
-         "best = COALESCE((SELECT MAX(g.score) FROM games g WHERE g.set_id = sets.id), 0)"},
+        {"DROP INDEX games_by_score"},
+        {"CREATE INDEX games_by_score ON games (set_id, score DESC, id) WHERE hidden = 0"},
+        {"UPDATE sets SET games = (SELECT COUNT(*) FROM games g WHERE g.set_id = sets.id AND g.hidden = 0), "
+         "best = COALESCE((SELECT MAX(g.score) FROM games g WHERE g.set_id = sets.id AND g.hidden = 0), 0)"},
     },
 }};
 

@@ -63,7 +63,11 @@ std::optional<int> readServerOptions(const QStringList& arguments, ServerOptions
     const QCommandLineOption connections =
         valued(QStringLiteral("db-connections"), QStringLiteral("Connections to the database."), QStringLiteral("N"),
                QStringLiteral("4"));
-    parser.addOptions({help, version, listen, data, database, rate, proxy, queue, threads, cpu, wait, connections});
+    const QCommandLineOption reverify(QStringLiteral("reverify"),
+                                      QStringLiteral("Verify every stored game again in the background, not only "
+                                                     "those no server of this version verified."));
+    parser.addOptions(
+        {help, version, listen, data, database, rate, proxy, queue, threads, cpu, wait, connections, reverify});
 
     if (!parser.parse(QStringList(QStringLiteral("pondrake-server")) + arguments)) {
         err = QStringLiteral("pondrake-server: %1\n").arg(parser.errorText());
@@ -105,6 +109,7 @@ std::optional<int> readServerOptions(const QStringList& arguments, ServerOptions
     options.timeBound = std::chrono::milliseconds(*processor);
     options.waitBound = std::chrono::milliseconds(*waited);
     options.databaseConnections = unsigned(*databaseThreads);
+    options.reverify = parser.isSet(reverify);
     options.dataFolder = parser.value(data);
     options.databaseUrl = parser.value(database);
     options.trustedProxies = parser.values(proxy);

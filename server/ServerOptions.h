@@ -22,6 +22,7 @@ struct ServerOptions {
     // arrival to its verdict, waiting included, after which the game is answered 503.
     std::chrono::milliseconds waitBound{10000};
     unsigned databaseConnections = 4;  // the database threads, each with its connection
+    bool reverify = false;             // verify every shown game again, not only the unverified
 };
 
 // Reads the arguments (without the program's name). Answers --help and --version on out, a

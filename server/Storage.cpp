@@ -7,6 +7,9 @@
 
 namespace {
 
+// The server that verified a game, as the games' rows keep it.
+const QString VerifiedBy = QStringLiteral("pondrake-server " PONDRAKE_VERSION);
+
 StoredGame gameAt(const QSqlQuery& q)
 {
     return {q.value(0).toLongLong(), q.value(1).toByteArray(), q.value(2).toInt(),
@@ -68,28 +71,33 @@ std::unique_lock<std::mutex> Storage::writing(const Connection& connection)
     return lock;
 }
 
-PlacedGame Storage::placed(Connection& connection, const StoredGame& game, bool fresh) const
+PlacedGame Storage::placed(Connection& connection, const StoredGame& game, bool fresh, bool hidden) const
 {
+    if (hidden)
+        return {game, 0, 0, fresh, true};
     const Connection::Ran q =
         connection.run("SELECT COUNT(*), (SELECT games FROM sets WHERE id = ?) FROM games "
-                       "WHERE set_id = ? AND (score > ? OR (score = ? AND id < ?))",
+                       "WHERE set_id = ? AND hidden = 0 AND (score > ? OR (score = ? AND id < ?))",
                        {QString::fromLatin1(game.set), QString::fromLatin1(game.set), game.score, game.score, game.id});
     q->next();
-    return {game, q->value(0).toLongLong() + 1, q->value(1).toLongLong(), fresh};
+    return {game, q->value(0).toLongLong() + 1, q->value(1).toLongLong(), fresh, false};
 }
 
 std::optional<PlacedGame> Storage::gameByReplay(const QByteArray& replaySha256)
 {
     return m_pool.run([&](Connection& connection) -> std::optional<PlacedGame> {
         std::optional<StoredGame> game;
+        bool hidden = false;
         {
-            const Connection::Ran q =
-                connection.run("SELECT id, set_id, kind, name, score, submitted FROM games WHERE replay_sha256 = ?",
-                               {QString::fromLatin1(replaySha256)});
-            if (q->next())
+            const Connection::Ran q = connection.run(
+                "SELECT id, set_id, kind, name, score, submitted, hidden FROM games WHERE replay_sha256 = ?",
+                {QString::fromLatin1(replaySha256)});
+            if (q->next()) {
                 game = gameAt(*q);
+                hidden = q->value(6).toInt() != 0;
+            }
         }
-        return game ? std::optional(placed(connection, *game, false)) : std::nullopt;
+        return game ? std::optional(placed(connection, *game, false, hidden)) : std::nullopt;
     });
 }
 
@@ -105,9 +113,10 @@ PlacedGame Storage::store(const NewGame& game)
                            {set, game.setName, game.levelCount});
             {  // finished before the next statement
                 const Connection::Ran inserted = connection.run(
-                    "INSERT INTO games (set_id, kind, name, score, submitted, replay_sha256, replay) "
-                    "VALUES (?, ?, ?, ?, ?, ?, ?) ON CONFLICT DO NOTHING RETURNING id",
-                    {set, game.kind, game.name, game.score, now, QString::fromLatin1(game.replaySha256), game.replay});
+                    "INSERT INTO games (set_id, kind, name, score, submitted, replay_sha256, replay, verified) "
+                    "VALUES (?, ?, ?, ?, ?, ?, ?, ?) ON CONFLICT DO NOTHING RETURNING id",
+                    {set, game.kind, game.name, game.score, now, QString::fromLatin1(game.replaySha256), game.replay,
+                     VerifiedBy});
                 if (!inserted->next())
                     return false;  // the same bytes, sent at once by another request
                 stored = StoredGame{inserted->value(0).toLongLong(), game.set, game.kind, game.name, game.score, now};
@@ -125,13 +134,14 @@ PlacedGame Storage::store(const NewGame& game)
                 {game.score, game.score, set});
             return true;
         });
-        return fresh ? placed(connection, stored, true) : sameAs(connection, game);
+        return fresh ? placed(connection, stored, true, false) : sameAs(connection, game);
     });
 }
 
 PlacedGame Storage::sameAs(Connection& connection, const NewGame& game) const
 {
     std::optional<StoredGame> same;
+    bool hidden = false;
     for (const std::uint64_t seed : game.seeds) {
         const Connection::Ran q =
             connection.run("SELECT g.id, g.set_id, g.kind, g.name, g.score, g.submitted FROM seeds s "
@@ -144,13 +154,14 @@ PlacedGame Storage::sameAs(Connection& connection, const NewGame& game) const
     }
     if (!same) {
         const Connection::Ran q =
-            connection.run("SELECT id, set_id, kind, name, score, submitted FROM games WHERE replay_sha256 = ?",
+            connection.run("SELECT id, set_id, kind, name, score, submitted, hidden FROM games WHERE replay_sha256 = ?",
                            {QString::fromLatin1(game.replaySha256)});
         if (!q->next())
             throw StorageError("the game is neither stored nor in the way of another");
         same = gameAt(*q);
+        hidden = q->value(6).toInt() != 0;
     }
-    return placed(connection, *same, false);
+    return placed(connection, *same, false, hidden);
 }
 
 std::optional<SetTop> Storage::top(const QByteArray& set, int limit)
@@ -158,7 +169,7 @@ std::optional<SetTop> Storage::top(const QByteArray& set, int limit)
     return m_pool.run([&](Connection& connection) {
         const Connection::Ran q =
             connection.run("SELECT g.id, g.set_id, g.kind, g.name, g.score, g.submitted, s.name, s.levels, s.games, "
-                           "s.best FROM games g JOIN sets s ON s.id = g.set_id WHERE g.set_id = ? "
+                           "s.best FROM games g JOIN sets s ON s.id = g.set_id WHERE g.set_id = ? AND g.hidden = 0 "
                            "ORDER BY g.score DESC, g.id LIMIT ?",
                            {QString::fromLatin1(set), limit});
         std::optional<SetTop> table;
@@ -176,7 +187,7 @@ std::optional<SetTop> Storage::top(const QByteArray& set, int limit)
 std::vector<SetSummary> Storage::sets()
 {
     return m_pool.run([&](Connection& connection) {
-        // A set is listed once a game of it is stored.
+        // A set is listed once a game of it is shown.
         const Connection::Ran q = connection.run(
             "SELECT id, name, levels, games, best FROM sets WHERE games > 0 ORDER BY games DESC, id", {});
         std::vector<SetSummary> sets;
@@ -190,7 +201,53 @@ std::vector<SetSummary> Storage::sets()
 std::optional<QByteArray> Storage::replay(qint64 id)
 {
     return m_pool.run([&](Connection& connection) {
-        const Connection::Ran q = connection.run("SELECT replay FROM games WHERE id = ?", {id});
+        const Connection::Ran q = connection.run("SELECT replay FROM games WHERE id = ? AND hidden = 0", {id});
         return q->next() ? std::optional<QByteArray>(q->value(0).toByteArray()) : std::nullopt;
+    });
+}
+
+std::vector<StoredReplay> Storage::unverified(qint64 after, bool all, int limit)
+{
+    return m_pool.run([&](Connection& connection) {
+        const Connection::Ran q =
+            connection.run("SELECT id, set_id, score, replay FROM games WHERE id > ? AND hidden = 0 "
+                           "AND (? = 1 OR verified IS NULL OR verified <> ?) ORDER BY id LIMIT ?",
+                           {after, int(all), VerifiedBy, limit});
+        std::vector<StoredReplay> games;
+        while (q->next())
+            games.push_back(
+                {q->value(0).toLongLong(), q->value(1).toByteArray(), q->value(2).toInt(), q->value(3).toByteArray()});
+        return games;
+    });
+}
+
+qint64 Storage::unverifiedCount(bool all)
+{
+    return m_pool.run([&](Connection& connection) {
+        const Connection::Ran q = connection.run(
+            "SELECT COUNT(*) FROM games WHERE hidden = 0 AND (? = 1 OR verified IS NULL OR verified <> ?)",
+            {int(all), VerifiedBy});
+        return q->next() ? q->value(0).toLongLong() : 0;
+    });
+}
+
+void Storage::markVerified(qint64 id)
+{
+    m_pool.run([&](Connection& connection) {
+        const std::unique_lock lock = writing(connection);
+        connection.run("UPDATE games SET verified = ? WHERE id = ?", {VerifiedBy, id});
+    });
+}
+
+void Storage::hide(qint64 id)
+{
+    m_pool.run([&](Connection& connection) {
+        const std::unique_lock lock = writing(connection);
+        transaction(connection, [&] {
+            connection.run("UPDATE games SET hidden = 1 WHERE id = ?", {id});
+            connection.run("DELETE FROM seeds WHERE game_id = ?", {id});
+            connection.run(CountSetAgain, {id});
+            return true;
+        });
     });
 }

@@ -24,7 +24,8 @@ struct PlacedGame {
     StoredGame game;
     qint64 rank = 0;
     qint64 games = 0;
-    bool fresh = false;  // stored by this call
+    bool fresh = false;   // stored by this call
+    bool hidden = false;  // failed when verified again: in no answer
 };
 
 struct NewGame {
@@ -53,8 +54,17 @@ struct SetTop {
     std::vector<StoredGame> games;
 };
 
+// A stored game as the verifier needs it again.
+struct StoredReplay {
+    qint64 id = 0;
+    QByteArray set;
+    std::int32_t score = 0;
+    QByteArray replay;
+};
+
 // The world table in SQL: the same queries, always with bound values, for SQLite and PostgreSQL,
 // run by a pool of database threads. A game is one row: its set and its seeds are its identity.
+// Games hidden when verified again keep their rows but take no part in any answer or count.
 class Storage {
 public:
     Storage(const DatabaseConfig& config, unsigned connections);
@@ -64,7 +74,7 @@ public:
     // Throws unless the database answers.
     void check();
 
-    // The game stored with these very bytes.
+    // The game stored with these very bytes, hidden or not.
     std::optional<PlacedGame> gameByReplay(const QByteArray& replaySha256);
     // Stores the game unless the same game (a seed of it in its set) is stored already: the stored
     // game either way.
@@ -74,8 +84,16 @@ public:
     std::vector<SetSummary> sets();
     std::optional<QByteArray> replay(qint64 id);
 
+    // Each game keeps which server verified it last. Shown games after the id that no server of
+    // this version verified (all: every shown game), by id, at most limit of them.
+    std::vector<StoredReplay> unverified(qint64 after, bool all, int limit);
+    qint64 unverifiedCount(bool all);
+    void markVerified(qint64 id);
+    // Takes the game out of every answer and counts its set again.
+    void hide(qint64 id);
+
 private:
-    PlacedGame placed(Connection& connection, const StoredGame& game, bool fresh) const;
+    PlacedGame placed(Connection& connection, const StoredGame& game, bool fresh, bool hidden) const;
     // The stored game the new one is: by a seed, else by its bytes.
     PlacedGame sameAs(Connection& connection, const NewGame& game) const;
     // SQLite takes one writer at a time and makes the others sleep and try again: the server's

@@ -57,6 +57,8 @@ void busy(httplib::Response& response, const QString& message)
 // sender's game learns of by its entry.
 void answerStored(httplib::Response& response, const PlacedGame& stored, const Submission& submission)
 {
+    if (stored.hidden)
+        return refuse(response, 422, QStringLiteral("this replay failed when the table verified its games again"));
     QJsonObject body = placed(stored);
     if (stored.game.kind == submission.kind && stored.game.name == submission.name)
         return answer(response, 200, body);

@@ -2,6 +2,7 @@
 // until SIGTERM or SIGINT, when it finishes the requests in flight, closes the table and exits 0.
 
 #include "server/RequestLog.h"
+#include "server/Reverifier.h"
 #include "server/ServerOptions.h"
 #include "server/WorldApi.h"
 
@@ -92,6 +93,7 @@ int main(int argc, char* argv[])
     std::fprintf(stderr, "pondrake-server: listening on %s:%d, %u verifiers, table in %s\n", qPrintable(options.host),
                  port, verifiers.threads(), qPrintable(table));
     std::thread listener([&server] { server.listen_after_bind(); });
+    const Reverifier reverifier(storage, verifiers, options.reverify, [&api] { api.forgetAnswers(); });
     int signal = 0;
     sigwait(&stopSignals, &signal);
     std::fprintf(stderr, "pondrake-server: %s: finishing the requests in flight\n", strsignal(signal));

@@ -1,6 +1,6 @@
 // A server killed while it takes games has kept every game it answered 200, in a table that is
-// whole, which an older schema's server migrates (one row a game) and a newer schema's server
-// refuses.
+// whole, which an older schema's server migrates (one row a game, a forged one hidden once it is
+// verified again) and a newer schema's server refuses.
 
 #include "server/DatabaseConfig.h"
 #include "tests/server/BotGames.h"
@@ -71,13 +71,27 @@ TEST(ServerKill, EveryGameAnswered200OutlivesASigkillInAWholeTable)
     }
     // The table as a server of schema version 1 left it, when a set kept neither its count nor its
     // best, and a game was one row for each replay's bytes: with a copy of the first game under
-    // another name.
-    sql({"DROP TABLE seeds", "ALTER TABLE sets DROP COLUMN games", "ALTER TABLE sets DROP COLUMN best",
-         "INSERT INTO games (set_id, kind, name, score, submitted, replay_sha256, replay) SELECT set_id, 0, 'Copy', "
-         "score, submitted, 'copy', replay FROM games WHERE id = (SELECT MIN(id) FROM games)",
+    // another name, and a forged game of another seed that claims another end.
+    const QString text = url.isEmpty() ? "CAST(replay AS TEXT)" : "convert_from(replay, 'UTF8')";
+    const QString bytes = url.isEmpty() ? "CAST(%1 AS BLOB)" : "convert_to(%1, 'UTF8')";
+    const auto firstAs = [](const char* name, const QString& score, const QString& replay) {
+        return QString("INSERT INTO games (set_id, kind, name, score, submitted, replay_sha256, replay) SELECT set_id, "
+                       "0, '%1', %2, submitted, '%1', %3 FROM games WHERE id = (SELECT MIN(id) FROM games)")
+            .arg(name, score, replay);
+    };
+    sql({"DROP TABLE seeds", "DROP INDEX games_by_score",
+         "CREATE INDEX games_by_score ON games (set_id, score DESC, id)", "ALTER TABLE games DROP COLUMN hidden",
+         "ALTER TABLE games DROP COLUMN verified", "ALTER TABLE sets DROP COLUMN games",
+         "ALTER TABLE sets DROP COLUMN best", firstAs("Copy", "score", "replay"),
+         firstAs("Forger", "CAST('10' || score AS INTEGER)",
+                 bytes.arg(QString("replace(replace(%1, 'seed ', 'seed 1'), ' end ', ' end 10')").arg(text))),
          "UPDATE schema_version SET version = 1"});
+    const QString forged = sql({"SELECT MAX(id) FROM games"});
     {
-        const RunningServer migrated({}, "kill", data.path());
+        RunningServer migrated({}, "kill", data.path());
+        ASSERT_TRUE(migrated.waitFor("stored games again: ")) << migrated.log().toStdString();
+        EXPECT_TRUE(migrated.log().contains("game " + forged.toUtf8() + " hidden: ")) << migrated.log().toStdString();
+        EXPECT_TRUE(migrated.log().contains(" 1 hidden")) << migrated.log().toStdString();
         EXPECT_EQ(Client(migrated.port()).get("/api/v1/sets"), sets) << "one row a game, counted again from the games";
     }
     sql({"UPDATE schema_version SET version = version + 1"});
