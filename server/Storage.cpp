@@ -1,6 +1,8 @@
 #include "server/Storage.h"
 
+#include "files/LevelSet.h"
 #include "server/Schema.h"
+#include "server/ShippedSet.h"
 
 #include <QDateTime>
 #include <QSqlError>
@@ -41,7 +43,7 @@ bool transaction(Connection& connection, Work work)
 }  // namespace
 
 Storage::Storage(const DatabaseConfig& config, unsigned connections)
-    : m_postgres(config.driver == u"QPSQL"), m_pool(config, connections)
+    : m_postgres(config.driver == u"QPSQL"), m_shipped(shippedSetIdentity()), m_pool(config, connections)
 {
 }
 
@@ -69,6 +71,11 @@ std::unique_lock<std::mutex> Storage::writing(const Connection& connection)
     if (connection.sqlite())
         lock.lock();
     return lock;
+}
+
+QString Storage::shownName(const QByteArray& set, const QString& stored) const
+{
+    return set == m_shipped ? ShippedSetName : stored;
 }
 
 PlacedGame Storage::placed(Connection& connection, const StoredGame& game, bool fresh, bool hidden) const
@@ -175,9 +182,9 @@ std::optional<SetTop> Storage::top(const QByteArray& set, int limit)
         std::optional<SetTop> table;
         while (q->next()) {
             if (!table)
-                table = SetTop{
-                    {set, q->value(6).toString(), q->value(7).toInt(), q->value(8).toLongLong(), q->value(9).toInt()},
-                    {}};
+                table = SetTop{{set, shownName(set, q->value(6).toString()), q->value(7).toInt(),
+                                q->value(8).toLongLong(), q->value(9).toInt()},
+                               {}};
             table->games.push_back(gameAt(*q));
         }
         return table;
@@ -191,9 +198,11 @@ std::vector<SetSummary> Storage::sets()
         const Connection::Ran q = connection.run(
             "SELECT id, name, levels, games, best FROM sets WHERE games > 0 ORDER BY games DESC, id", {});
         std::vector<SetSummary> sets;
-        while (q->next())
-            sets.push_back({q->value(0).toByteArray(), q->value(1).toString(), q->value(2).toInt(),
-                            q->value(3).toLongLong(), q->value(4).toInt()});
+        while (q->next()) {
+            const QByteArray id = q->value(0).toByteArray();
+            sets.push_back({id, shownName(id, q->value(1).toString()), q->value(2).toInt(), q->value(3).toLongLong(),
+                            q->value(4).toInt()});
+        }
         return sets;
     });
 }

@@ -96,11 +96,14 @@ private:
     PlacedGame placed(Connection& connection, const StoredGame& game, bool fresh, bool hidden) const;
     // The stored game the new one is: by a seed, else by its bytes.
     PlacedGame sameAs(Connection& connection, const NewGame& game) const;
+    // The set's name as shown: the shipped pack's own, else the one its first stored game carried.
+    QString shownName(const QByteArray& set, const QString& stored) const;
     // SQLite takes one writer at a time and makes the others sleep and try again: the server's
     // own writers queue here instead.
     std::unique_lock<std::mutex> writing(const Connection& connection);
 
     const bool m_postgres;
+    const QByteArray m_shipped;  // the shipped pack's identity
     std::mutex m_writer;
     DatabasePool m_pool;  // last: its threads end before the rest goes
 };
