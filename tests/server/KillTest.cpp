@@ -93,6 +93,7 @@ TEST(ServerKill, EveryGameAnswered200OutlivesASigkillInAWholeTable)
         EXPECT_TRUE(migrated.log().contains("game " + forged.toUtf8() + " hidden: ")) << migrated.log().toStdString();
         EXPECT_TRUE(migrated.log().contains(" 1 hidden")) << migrated.log().toStdString();
         EXPECT_EQ(Client(migrated.port()).get("/api/v1/sets"), sets) << "one row a game, counted again from the games";
+        EXPECT_EQ(migrated.stop(), 0);
     }
     sql({"UPDATE schema_version SET version = version + 1"});
     const RunningServer newer({}, "kill", data.path());
