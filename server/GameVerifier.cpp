@@ -1,6 +1,7 @@
 #include "server/GameVerifier.h"
 
 #include "files/ReplayFile.h"
+#include "server/GameSeeds.h"
 #include "sim/RecordingPlayer.h"
 
 #include <algorithm>
@@ -76,7 +77,8 @@ Verdict verifyGame(const QByteArray& replayText, const std::atomic<bool>& stop)
         return refused(*fault);
     // The reader took each level line only as the digest of the carried level of its number.
     const SetFile& set = *reading.recording->set;
-    Verdict verdict{true, 0, setIdentity(set.levels), set.name, int(set.levels.size()), {}};
+    Verdict verdict{
+        true, 0, setIdentity(set.levels), set.name, int(set.levels.size()), {}, gameSeeds(*reading.recording)};
     RecordingPlayer player(std::move(*reading.recording));
     if (const std::optional<QString> fault = playFault(player, stop))
         return refused(*fault);

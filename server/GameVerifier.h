@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <vector>
 
 // What the server makes of a submitted game.
 struct Verdict {
@@ -14,6 +15,12 @@ struct Verdict {
     QString setName;
     int levelCount = 0;  // levels in the whole set
     QString message;     // why it was refused: names the line, or the level and checkpoint
+
+    std::vector<std::uint64_t> seeds;  // with the set, the game's identity (see gameSeeds)
+    // Why the game was stopped unfinished: past its own processor time (refused for good), or past
+    // its wait on a busy server (it may be sent again).
+    enum class Stop { None, ProcessorTime, Wait };
+    Stop stop = Stop::None;
 };
 
 // The one door through which a submitted replay becomes a verdict. It reads the text with the

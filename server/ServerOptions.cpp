@@ -63,8 +63,22 @@ std::optional<int> readServerOptions(const QStringList& arguments, ServerOptions
     const QCommandLineOption threads =
         valued(QStringLiteral("threads"), QStringLiteral("Games verified at once (0: one per core)."),
                QStringLiteral("N"), QStringLiteral("0"));
-    parser.addOptions(
-        {help, version, listen, data, database, rate, readRate, connectionCap, requestTime, proxy, queue, threads});
+    const QCommandLineOption cpu =
+        valued(QStringLiteral("verify-cpu"),
+               QStringLiteral("Processor time one game's verification may take; past it the game is refused."),
+               QStringLiteral("MS"), QStringLiteral("5000"));
+    const QCommandLineOption wait = valued(
+        QStringLiteral("verify-wait"),
+        QStringLiteral("Time from a game's arrival to its verdict, waiting included; past it 503 with Retry-After."),
+        QStringLiteral("MS"), QStringLiteral("10000"));
+    const QCommandLineOption connections =
+        valued(QStringLiteral("db-connections"), QStringLiteral("Connections to the database."), QStringLiteral("N"),
+               QStringLiteral("4"));
+    const QCommandLineOption reverify(QStringLiteral("reverify"),
+                                      QStringLiteral("Verify every stored game again in the background, not only "
+                                                     "those no server of this version verified."));
+    parser.addOptions({help, version, listen, data, database, rate, readRate, connectionCap, requestTime, proxy, queue,
+                       threads, cpu, wait, connections, reverify});
 
     if (!parser.parse(QStringList(QStringLiteral("pondrake-server")) + arguments)) {
         err = QStringLiteral("pondrake-server: %1\n").arg(parser.errorText());
@@ -97,15 +111,24 @@ std::optional<int> readServerOptions(const QStringList& arguments, ServerOptions
     const std::optional<int> seconds = number(parser.value(requestTime), 1, 3600);
     const std::optional<int> waiting = number(parser.value(queue), 1, 100'000);
     const std::optional<int> verifiers = number(parser.value(threads), 0, 256);
-    if (!perMinute || !readsPerMinute || !perAddress || !seconds || !waiting || !verifiers)
-        return refuse(QStringLiteral("--rate-limit, --read-limit, --connection-limit, --request-timeout, --queue and "
-                                     "--threads take whole numbers (--request-timeout from 1 to 3600)"));
+    const std::optional<int> processor = number(parser.value(cpu), 1, 3'600'000);
+    const std::optional<int> waited = number(parser.value(wait), 1, 3'600'000);
+    const std::optional<int> databaseThreads = number(parser.value(connections), 1, 100);
+    if (!perMinute || !readsPerMinute || !perAddress || !seconds || !waiting || !verifiers || !processor || !waited ||
+        !databaseThreads)
+        return refuse(QStringLiteral("--rate-limit, --read-limit, --connection-limit, --request-timeout, --queue, "
+                                     "--threads, --verify-cpu, --verify-wait and --db-connections take whole numbers "
+                                     "in their range (--request-timeout from 1 to 3600)"));
     options.rateLimit = *perMinute;
     options.readLimit = *readsPerMinute;
     options.connectionLimit = *perAddress;
     options.requestTimeout = std::chrono::seconds(*seconds);
     options.queue = *waiting;
     options.threads = unsigned(*verifiers);
+    options.timeBound = std::chrono::milliseconds(*processor);
+    options.waitBound = std::chrono::milliseconds(*waited);
+    options.databaseConnections = unsigned(*databaseThreads);
+    options.reverify = parser.isSet(reverify);
     options.dataFolder = parser.value(data);
     options.databaseUrl = parser.value(database);
     options.trustedProxies = parser.values(proxy);

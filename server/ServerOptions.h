@@ -20,6 +20,12 @@ struct ServerOptions {
     int queue = 32;                                    // games waiting for verification before 503
     unsigned threads = 0;                              // verifiers; 0: one per core
     std::chrono::milliseconds timeBound{5000};         // the longest one game's verification may take
+
+    // timeBound is the processor time of the verifying thread; this, the wall clock from a game's
+    // arrival to its verdict, waiting included, after which the game is answered 503.
+    std::chrono::milliseconds waitBound{10000};
+    unsigned databaseConnections = 4;  // the database threads, each with its connection
+    bool reverify = false;             // verify every shown game again, not only the unverified
 };
 
 // Reads the arguments (without the program's name). Answers --help and --version on out, a

@@ -1,76 +1,16 @@
 #include "server/Storage.h"
 
+#include "files/LevelSet.h"
 #include "server/Schema.h"
+#include "server/ShippedSet.h"
 
 #include <QDateTime>
-#include <QSqlDatabase>
 #include <QSqlError>
-#include <QSqlQuery>
-#include <QVariant>
-
-#include <atomic>
-#include <initializer_list>
-#include <unordered_map>
-
-// The connection of one thread and the statements it has prepared, kept until the thread ends:
-// preparing costs more than running most of these queries.
-struct ThreadConnection {
-    QString name;
-    std::unordered_map<const char*, QSqlQuery> statements;  // by the text's address
-    ThreadConnection() = default;
-    ThreadConnection(const ThreadConnection&) = delete;
-    ThreadConnection& operator=(const ThreadConnection&) = delete;
-    ~ThreadConnection()
-    {
-        if (name.isEmpty())
-            return;
-        statements.clear();
-        QSqlDatabase::database(name, false).close();
-        QSqlDatabase::removeDatabase(name);
-    }
-};
 
 namespace {
 
-// A statement run and read: finished when it goes, so that SQLite holds no read snapshot between
-// requests.
-class Ran {
-public:
-    explicit Ran(QSqlQuery& query) : m_query(query) {}
-    Ran(const Ran&) = delete;
-    Ran& operator=(const Ran&) = delete;
-    ~Ran() { m_query.finish(); }
-    QSqlQuery* operator->() const { return &m_query; }
-    const QSqlQuery& operator*() const { return m_query; }
-
-private:
-    QSqlQuery& m_query;
-};
-
-// Runs a statement with its values bound in order, prepared on the connection's first use of it;
-// throws when the database refuses it. sql is one of the constant texts below.
-Ran run(ThreadConnection& connection, const char* sql, std::initializer_list<QVariant> values)
-{
-    auto [at, fresh] = connection.statements.try_emplace(sql, QSqlDatabase::database(connection.name, false));
-    QSqlQuery& query = at->second;
-    if (fresh) {
-        query.setForwardOnly(true);
-        if (!query.prepare(QString::fromLatin1(sql))) {
-            const std::string why = query.lastError().text().toStdString();
-            connection.statements.erase(at);
-            throw StorageError(why);
-        }
-    }
-    int position = 0;
-    for (const QVariant& value : values)
-        query.bindValue(position++, value);
-    if (!query.exec()) {
-        const std::string why = query.lastError().text().toStdString();
-        query.finish();
-        throw StorageError(why);
-    }
-    return Ran(query);
-}
+// The server that verified a game, as the games' rows keep it.
+const QString VerifiedBy = QStringLiteral("pondrake-server " PONDRAKE_VERSION);
 
 StoredGame gameAt(const QSqlQuery& q)
 {
@@ -78,47 +18,41 @@ StoredGame gameAt(const QSqlQuery& q)
             q.value(3).toString(),   q.value(4).toInt(),       q.value(5).toString()};
 }
 
+// Runs work in a transaction: committed when it returns true, rolled back when it returns false
+// or throws. What work returned.
+template <class Work>
+bool transaction(Connection& connection, Work work)
+{
+    QSqlDatabase db = connection.database();
+    if (!db.transaction())
+        throw StorageError(db.lastError().text().toStdString());
+    try {
+        if (!work()) {
+            db.rollback();
+            return false;
+        }
+        if (!db.commit())
+            throw StorageError(db.lastError().text().toStdString());
+        return true;
+    } catch (const StorageError&) {
+        db.rollback();
+        throw;
+    }
+}
+
 }  // namespace
 
-ThreadConnection& Storage::connection() const
+Storage::Storage(const DatabaseConfig& config, unsigned connections)
+    : m_postgres(config.driver == u"QPSQL"), m_shipped(shippedSetIdentity()), m_pool(config, connections)
 {
-    static std::atomic<int> opened{0};
-    thread_local std::unordered_map<int, ThreadConnection> connections;
-    ThreadConnection& local = connections[m_id];
-    if (!local.name.isEmpty())
-        return local;
-    QString name = QStringLiteral("pondrake-%1").arg(opened++);
-    QSqlDatabase db = QSqlDatabase::addDatabase(m_config.driver, name);
-    db.setDatabaseName(m_config.databaseName);
-    db.setHostName(m_config.host);
-    db.setPort(m_config.port);
-    db.setUserName(m_config.user);
-    db.setPassword(m_config.password);
-    const bool sqlite = m_config.driver == u"QSQLITE";
-    // Writers wait for each other's transactions instead of failing at once.
-    db.setConnectOptions(sqlite ? QStringLiteral("QSQLITE_BUSY_TIMEOUT=10000") : QStringLiteral("connect_timeout=10"));
-    if (!db.open()) {
-        const QString why = db.lastError().text();
-        db = QSqlDatabase();
-        QSqlDatabase::removeDatabase(name);
-        throw StorageError("cannot open the database: " + why.toStdString());
-    }
-    local.name = name;
-    if (sqlite) {
-        // WAL: readers never wait for the writer; NORMAL: a power cut may lose the last commits,
-        // never the file's integrity.
-        QSqlQuery pragma(db);
-        for (const char* setting : {"PRAGMA journal_mode=WAL", "PRAGMA synchronous=NORMAL", "PRAGMA foreign_keys=ON"})
-            if (!pragma.exec(QString::fromLatin1(setting)))
-                throw StorageError(pragma.lastError().text().toStdString());
-    }
-    return local;
 }
 
 bool Storage::prepare(QString& error)
 {
     try {
-        migrateSchema(connection().name, m_config.driver == u"QPSQL" ? SqlDialect::Postgres : SqlDialect::Sqlite);
+        m_pool.run([this](Connection& connection) {
+            migrateSchema(connection.name(), m_postgres ? SqlDialect::Postgres : SqlDialect::Sqlite);
+        });
         return true;
     } catch (const StorageError& e) {
         error = QString::fromStdString(e.what());
@@ -126,100 +60,204 @@ bool Storage::prepare(QString& error)
     }
 }
 
-std::optional<StoredGame> Storage::gameByReplay(const QByteArray& replaySha256) const
+void Storage::check()
 {
-    const Ran q =
-        run(connection(), "SELECT id, set_id, kind, name, score, submitted FROM games WHERE replay_sha256 = ?",
-            {QString::fromLatin1(replaySha256)});
-    return q->next() ? std::optional<StoredGame>(gameAt(*q)) : std::nullopt;
+    m_pool.run([](Connection& connection) { connection.run("SELECT 1", {})->next(); });
 }
 
-StoredGame Storage::store(const NewGame& game) const
+std::unique_lock<std::mutex> Storage::writing(const Connection& connection)
 {
-    ThreadConnection& connection = this->connection();
-    QSqlDatabase db = QSqlDatabase::database(connection.name, false);
-    std::unique_lock writing(m_writer, std::defer_lock);
-    if (m_config.driver == u"QSQLITE")
-        writing.lock();
-    if (!db.transaction())
-        throw StorageError(db.lastError().text().toStdString());
-    std::optional<StoredGame> stored;
-    try {
-        const QString now = QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
-        run(connection, "INSERT INTO sets (id, name, levels) VALUES (?, ?, ?) ON CONFLICT (id) DO NOTHING",
-            {QString::fromLatin1(game.set), game.setName, game.levelCount});
-        {  // finished before the commit
-            const Ran inserted = run(connection,
-                                     "INSERT INTO games (set_id, kind, name, score, submitted, replay_sha256, replay) "
-                                     "VALUES (?, ?, ?, ?, ?, ?, ?) ON CONFLICT (replay_sha256) DO NOTHING RETURNING id",
-                                     {QString::fromLatin1(game.set), game.kind, game.name, game.score, now,
-                                      QString::fromLatin1(game.replaySha256), game.replay});
-            if (inserted->next())
-                stored = StoredGame{inserted->value(0).toLongLong(), game.set, game.kind, game.name, game.score, now};
+    std::unique_lock lock(m_writer, std::defer_lock);
+    if (connection.sqlite())
+        lock.lock();
+    return lock;
+}
+
+QString Storage::shownName(const QByteArray& set, const QString& stored) const
+{
+    return set == m_shipped ? ShippedSetName : stored;
+}
+
+PlacedGame Storage::placed(Connection& connection, const StoredGame& game, bool fresh, bool hidden) const
+{
+    if (hidden)
+        return {game, 0, 0, fresh, true};
+    const Connection::Ran q =
+        connection.run("SELECT COUNT(*), (SELECT games FROM sets WHERE id = ?) FROM games "
+                       "WHERE set_id = ? AND hidden = 0 AND (score > ? OR (score = ? AND id < ?))",
+                       {QString::fromLatin1(game.set), QString::fromLatin1(game.set), game.score, game.score, game.id});
+    q->next();
+    return {game, q->value(0).toLongLong() + 1, q->value(1).toLongLong(), fresh, false};
+}
+
+std::optional<PlacedGame> Storage::gameByReplay(const QByteArray& replaySha256)
+{
+    return m_pool.run([&](Connection& connection) -> std::optional<PlacedGame> {
+        std::optional<StoredGame> game;
+        bool hidden = false;
+        {
+            const Connection::Ran q = connection.run(
+                "SELECT id, set_id, kind, name, score, submitted, hidden FROM games WHERE replay_sha256 = ?",
+                {QString::fromLatin1(replaySha256)});
+            if (q->next()) {
+                game = gameAt(*q);
+                hidden = q->value(6).toInt() != 0;
+            }
         }
-        if (stored)
-            run(connection,
+        return game ? std::optional(placed(connection, *game, false, hidden)) : std::nullopt;
+    });
+}
+
+PlacedGame Storage::store(const NewGame& game)
+{
+    return m_pool.run([&](Connection& connection) {
+        const std::unique_lock lock = writing(connection);
+        const QString set = QString::fromLatin1(game.set);
+        StoredGame stored;
+        const bool fresh = transaction(connection, [&] {
+            const QString now = QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
+            connection.run("INSERT INTO sets (id, name, levels) VALUES (?, ?, ?) ON CONFLICT (id) DO NOTHING",
+                           {set, game.setName, game.levelCount});
+            {  // finished before the next statement
+                const Connection::Ran inserted = connection.run(
+                    "INSERT INTO games (set_id, kind, name, score, submitted, replay_sha256, replay, verified) "
+                    "VALUES (?, ?, ?, ?, ?, ?, ?, ?) ON CONFLICT DO NOTHING RETURNING id",
+                    {set, game.kind, game.name, game.score, now, QString::fromLatin1(game.replaySha256), game.replay,
+                     VerifiedBy});
+                if (!inserted->next())
+                    return false;  // the same bytes, sent at once by another request
+                stored = StoredGame{inserted->value(0).toLongLong(), game.set, game.kind, game.name, game.score, now};
+            }
+            for (const std::uint64_t seed : game.seeds) {
+                const Connection::Ran claimed = connection.run(
+                    "INSERT INTO seeds (set_id, seed, game_id) VALUES (?, ?, ?) ON CONFLICT DO NOTHING RETURNING seed",
+                    {set, QString::number(seed), stored.id});
+                if (!claimed->next())
+                    return false;  // the same game in other bytes
+            }
+            connection.run(
                 "UPDATE sets SET games = games + 1, best = CASE WHEN games = 0 OR best < ? THEN ? ELSE best END "
                 "WHERE id = ?",
-                {game.score, game.score, QString::fromLatin1(game.set)});
-        if (!db.commit())
-            throw StorageError(db.lastError().text().toStdString());
-    } catch (const StorageError&) {
-        db.rollback();
-        throw;
+                {game.score, game.score, set});
+            return true;
+        });
+        return fresh ? placed(connection, stored, true, false) : sameAs(connection, game);
+    });
+}
+
+PlacedGame Storage::sameAs(Connection& connection, const NewGame& game) const
+{
+    std::optional<StoredGame> same;
+    bool hidden = false;
+    for (const std::uint64_t seed : game.seeds) {
+        const Connection::Ran q =
+            connection.run("SELECT g.id, g.set_id, g.kind, g.name, g.score, g.submitted FROM seeds s "
+                           "JOIN games g ON g.id = s.game_id WHERE s.set_id = ? AND s.seed = ?",
+                           {QString::fromLatin1(game.set), QString::number(seed)});
+        if (q->next()) {
+            same = gameAt(*q);
+            break;
+        }
     }
-    if (writing.owns_lock())
-        writing.unlock();
-    if (!stored)  // the same replay was stored before
-        stored = gameByReplay(game.replaySha256);
-    if (stored)
-        return *stored;
-    throw StorageError("the game stored is not in the table");
-}
-
-std::pair<qint64, qint64> Storage::rankOf(const StoredGame& game) const
-{
-    const Ran q = run(connection(),
-                      "SELECT COUNT(*), (SELECT games FROM sets WHERE id = ?) FROM games "
-                      "WHERE set_id = ? AND (score > ? OR (score = ? AND id < ?))",
-                      {QString::fromLatin1(game.set), QString::fromLatin1(game.set), game.score, game.score, game.id});
-    q->next();
-    return {q->value(0).toLongLong() + 1, q->value(1).toLongLong()};
-}
-
-std::optional<SetTop> Storage::top(const QByteArray& set, int limit) const
-{
-    const Ran q = run(connection(),
-                      "SELECT g.id, g.set_id, g.kind, g.name, g.score, g.submitted, s.name, s.levels, s.games, s.best "
-                      "FROM games g JOIN sets s ON s.id = g.set_id WHERE g.set_id = ? "
-                      "ORDER BY g.score DESC, g.id LIMIT ?",
-                      {QString::fromLatin1(set), limit});
-    std::optional<SetTop> table;
-    while (q->next()) {
-        if (!table)
-            table = SetTop{
-                {set, q->value(6).toString(), q->value(7).toInt(), q->value(8).toLongLong(), q->value(9).toInt()}, {}};
-        table->games.push_back(gameAt(*q));
+    if (!same) {
+        const Connection::Ran q =
+            connection.run("SELECT id, set_id, kind, name, score, submitted, hidden FROM games WHERE replay_sha256 = ?",
+                           {QString::fromLatin1(game.replaySha256)});
+        if (!q->next())
+            throw StorageError("the game is neither stored nor in the way of another");
+        same = gameAt(*q);
+        hidden = q->value(6).toInt() != 0;
     }
-    return table;
+    return placed(connection, *same, false, hidden);
 }
 
-std::vector<SetSummary> Storage::sets(int offset, int limit) const
+std::optional<SetTop> Storage::top(const QByteArray& set, int limit)
 {
-    // A set is listed once a game of it is stored.
-    const Ran q = run(connection(),
-                      "SELECT id, name, levels, games, best FROM sets WHERE games > 0 ORDER BY games DESC, id "
-                      "LIMIT ? OFFSET ?",
-                      {limit, offset});
-    std::vector<SetSummary> sets;
-    while (q->next())
-        sets.push_back({q->value(0).toByteArray(), q->value(1).toString(), q->value(2).toInt(),
-                        q->value(3).toLongLong(), q->value(4).toInt()});
-    return sets;
+    return m_pool.run([&](Connection& connection) {
+        const Connection::Ran q =
+            connection.run("SELECT g.id, g.set_id, g.kind, g.name, g.score, g.submitted, s.name, s.levels, s.games, "
+                           "s.best FROM games g JOIN sets s ON s.id = g.set_id WHERE g.set_id = ? AND g.hidden = 0 "
+                           "ORDER BY g.score DESC, g.id LIMIT ?",
+                           {QString::fromLatin1(set), limit});
+        std::optional<SetTop> table;
+        while (q->next()) {
+            if (!table)
+                table = SetTop{{set, shownName(set, q->value(6).toString()), q->value(7).toInt(),
+                                q->value(8).toLongLong(), q->value(9).toInt()},
+                               {}};
+            table->games.push_back(gameAt(*q));
+        }
+        return table;
+    });
 }
 
-std::optional<QByteArray> Storage::replay(qint64 id) const
+std::vector<SetSummary> Storage::sets(int offset, int limit)
 {
-    const Ran q = run(connection(), "SELECT replay FROM games WHERE id = ?", {id});
-    return q->next() ? std::optional<QByteArray>(q->value(0).toByteArray()) : std::nullopt;
+    return m_pool.run([&](Connection& connection) {
+        // A set is listed once a game of it is shown.
+        const Connection::Ran q = connection.run(
+            "SELECT id, name, levels, games, best FROM sets WHERE games > 0 ORDER BY games DESC, id LIMIT ? OFFSET ?",
+            {limit, offset});
+        std::vector<SetSummary> sets;
+        while (q->next()) {
+            const QByteArray id = q->value(0).toByteArray();
+            sets.push_back({id, shownName(id, q->value(1).toString()), q->value(2).toInt(), q->value(3).toLongLong(),
+                            q->value(4).toInt()});
+        }
+        return sets;
+    });
+}
+
+std::optional<QByteArray> Storage::replay(qint64 id)
+{
+    return m_pool.run([&](Connection& connection) {
+        const Connection::Ran q = connection.run("SELECT replay FROM games WHERE id = ? AND hidden = 0", {id});
+        return q->next() ? std::optional<QByteArray>(q->value(0).toByteArray()) : std::nullopt;
+    });
+}
+
+std::vector<StoredReplay> Storage::unverified(qint64 after, bool all, int limit)
+{
+    return m_pool.run([&](Connection& connection) {
+        const Connection::Ran q =
+            connection.run("SELECT id, set_id, score, replay FROM games WHERE id > ? AND hidden = 0 "
+                           "AND (? = 1 OR verified IS NULL OR verified <> ?) ORDER BY id LIMIT ?",
+                           {after, int(all), VerifiedBy, limit});
+        std::vector<StoredReplay> games;
+        while (q->next())
+            games.push_back(
+                {q->value(0).toLongLong(), q->value(1).toByteArray(), q->value(2).toInt(), q->value(3).toByteArray()});
+        return games;
+    });
+}
+
+qint64 Storage::unverifiedCount(bool all)
+{
+    return m_pool.run([&](Connection& connection) {
+        const Connection::Ran q = connection.run(
+            "SELECT COUNT(*) FROM games WHERE hidden = 0 AND (? = 1 OR verified IS NULL OR verified <> ?)",
+            {int(all), VerifiedBy});
+        return q->next() ? q->value(0).toLongLong() : 0;
+    });
+}
+
+void Storage::markVerified(qint64 id)
+{
+    m_pool.run([&](Connection& connection) {
+        const std::unique_lock lock = writing(connection);
+        connection.run("UPDATE games SET verified = ? WHERE id = ?", {VerifiedBy, id});
+    });
+}
+
+void Storage::hide(qint64 id)
+{
+    m_pool.run([&](Connection& connection) {
+        const std::unique_lock lock = writing(connection);
+        transaction(connection, [&] {
+            connection.run("UPDATE games SET hidden = 1 WHERE id = ?", {id});
+            connection.run("DELETE FROM seeds WHERE game_id = ?", {id});
+            connection.run(CountSetAgain, {id});
+            return true;
+        });
+    });
 }

@@ -1,23 +1,14 @@
 #pragma once
 
-#include "server/DatabaseConfig.h"
+#include "server/DatabasePool.h"
 
 #include <QByteArray>
 #include <QString>
 
-#include <atomic>
 #include <cstdint>
 #include <mutex>
 #include <optional>
-#include <stdexcept>
 #include <vector>
-
-struct ThreadConnection;
-
-// A fault of the database itself (gone, full, locked for too long): the request fails with 500.
-struct StorageError : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
 
 struct StoredGame {
     qint64 id = 0;
@@ -28,10 +19,20 @@ struct StoredGame {
     QString date;  // UTC, ISO 8601
 };
 
+// A stored game with its place in its set, from 1, and the number of games in the set.
+struct PlacedGame {
+    StoredGame game;
+    qint64 rank = 0;
+    qint64 games = 0;
+    bool fresh = false;   // stored by this call
+    bool hidden = false;  // failed when verified again: in no answer
+};
+
 struct NewGame {
     QByteArray set;
     QString setName;
     int levelCount = 0;
+    std::vector<std::uint64_t> seeds;
     int kind = 0;
     QString name;
     std::int32_t score = 0;
@@ -53,35 +54,57 @@ struct SetTop {
     std::vector<StoredGame> games;
 };
 
-// The world table in SQL: the same queries, always with bound values, for SQLite and PostgreSQL.
-// Every thread that calls it gets a connection of its own, opened on its first call and closed
-// when the thread ends.
+// A stored game as the verifier needs it again.
+struct StoredReplay {
+    qint64 id = 0;
+    QByteArray set;
+    std::int32_t score = 0;
+    QByteArray replay;
+};
+
+// The world table in SQL: the same queries, always with bound values, for SQLite and PostgreSQL,
+// run by a pool of database threads. A game is one row: its set and its seeds are its identity.
+// Games hidden when verified again keep their rows but take no part in any answer or count.
 class Storage {
 public:
-    explicit Storage(DatabaseConfig config) : m_config(std::move(config)), m_id(++s_storages) {}
+    Storage(const DatabaseConfig& config, unsigned connections);
 
-    // Opens the calling thread's connection and creates or migrates the schema; false with the
-    // reason when the database cannot be used.
+    // Creates or migrates the schema; false with the reason when the database cannot be used.
     bool prepare(QString& error);
+    // Throws unless the database answers.
+    void check();
 
-    std::optional<StoredGame> gameByReplay(const QByteArray& replaySha256) const;
-    // Stores the game unless the same replay bytes are stored already; the stored game either way.
-    StoredGame store(const NewGame& game) const;
-    // The game's place in its set, from 1, and the number of games in the set.
-    std::pair<qint64, qint64> rankOf(const StoredGame& game) const;
+    // The game stored with these very bytes, hidden or not.
+    std::optional<PlacedGame> gameByReplay(const QByteArray& replaySha256);
+    // Stores the game unless the same game (a seed of it in its set) is stored already: the stored
+    // game either way.
+    PlacedGame store(const NewGame& game);
     // Nothing when no game of the set is stored.
-    std::optional<SetTop> top(const QByteArray& set, int limit) const;
-    // The sets with a stored game, most played first, from the offset-th.
-    std::vector<SetSummary> sets(int offset, int limit) const;
-    std::optional<QByteArray> replay(qint64 id) const;
+    std::optional<SetTop> top(const QByteArray& set, int limit);
+    // The sets with a shown game, most played first, from the offset-th.
+    std::vector<SetSummary> sets(int offset, int limit);
+    std::optional<QByteArray> replay(qint64 id);
+
+    // Each game keeps which server verified it last. Shown games after the id that no server of
+    // this version verified (all: every shown game), by id, at most limit of them.
+    std::vector<StoredReplay> unverified(qint64 after, bool all, int limit);
+    qint64 unverifiedCount(bool all);
+    void markVerified(qint64 id);
+    // Takes the game out of every answer and counts its set again.
+    void hide(qint64 id);
 
 private:
-    ThreadConnection& connection() const;
-
-    DatabaseConfig m_config;
+    PlacedGame placed(Connection& connection, const StoredGame& game, bool fresh, bool hidden) const;
+    // The stored game the new one is: by a seed, else by its bytes.
+    PlacedGame sameAs(Connection& connection, const NewGame& game) const;
+    // The set's name as shown: the shipped pack's own, else the one its first stored game carried.
+    QString shownName(const QByteArray& set, const QString& stored) const;
     // SQLite takes one writer at a time and makes the others sleep and try again: the server's
     // own writers queue here instead.
-    mutable std::mutex m_writer;
-    int m_id;  // tells this storage's connections from another's on the same thread
-    static inline std::atomic<int> s_storages{0};
+    std::unique_lock<std::mutex> writing(const Connection& connection);
+
+    const bool m_postgres;
+    const QByteArray m_shipped;  // the shipped pack's identity
+    std::mutex m_writer;
+    DatabasePool m_pool;  // last: its threads end before the rest goes
 };

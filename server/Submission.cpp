@@ -3,6 +3,8 @@
 #include "files/InkStrokes.h"
 #include "files/ScoreFile.h"
 
+#include <QList>
+
 #include <simdjson.h>
 
 #include <algorithm>
@@ -35,6 +37,11 @@ std::optional<QString> nameFault(int kind, const QString& name)
         return QStringLiteral("the name is not valid text");
     if (std::any_of(name.begin(), name.end(), [](QChar c) { return c.category() == QChar::Other_Control; }))
         return QStringLiteral("the name holds a control character");
+    // Invisible, they make one name look like another: "\u202eadA" shows as "Ada".
+    const QList<uint> characters = name.toUcs4();
+    if (std::any_of(characters.begin(), characters.end(),
+                    [](uint c) { return QChar::category(char32_t(c)) == QChar::Other_Format; }))
+        return QStringLiteral("the name holds a format character (such as a direction mark or zero-width space)");
     if (kind == TypedName) {
         if (name.size() > MaxTypedName)
             return QStringLiteral("a typed name is at most %1 characters long").arg(MaxTypedName);

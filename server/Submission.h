@@ -22,5 +22,5 @@ struct SubmissionReading {
 SubmissionReading readSubmission(const QByteArray& body, const QString& contentType);
 
 // Why the name cannot go into the table, or nothing: a typed name longer than a score file
-// holds, ink that the ink reader refuses, control characters, broken text.
+// holds, ink that the ink reader refuses, control or format characters, broken text.
 std::optional<QString> nameFault(int kind, const QString& name);

@@ -8,6 +8,8 @@
 #include <httplib.h>
 #include <openssl/evp.h>
 
+#include <cstdio>
+
 namespace {
 
 std::string json(const QJsonObject& body) { return QJsonDocument(body).toJson(QJsonDocument::Compact).toStdString(); }
@@ -34,14 +36,33 @@ QJsonObject gameJson(const StoredGame& game)
             {QStringLiteral("date"), game.date}};
 }
 
-QJsonObject placed(const StoredGame& game, std::pair<qint64, qint64> rank, bool stored)
+QJsonObject placed(const PlacedGame& stored)
 {
-    QJsonObject body = gameJson(game);
-    body.insert(QStringLiteral("set"), QString::fromLatin1(game.set));
-    body.insert(QStringLiteral("rank"), rank.first);
-    body.insert(QStringLiteral("games"), rank.second);
-    body.insert(QStringLiteral("stored"), stored ? QStringLiteral("new") : QStringLiteral("already"));
+    QJsonObject body = gameJson(stored.game);
+    body.insert(QStringLiteral("set"), QString::fromLatin1(stored.game.set));
+    body.insert(QStringLiteral("rank"), stored.rank);
+    body.insert(QStringLiteral("games"), stored.games);
+    body.insert(QStringLiteral("stored"), stored.fresh ? QStringLiteral("new") : QStringLiteral("already"));
     return body;
+}
+
+void busy(httplib::Response& response, const QString& message)
+{
+    response.set_header("Retry-After", "2");
+    refuse(response, 503, message);
+}
+
+// The game stored before: the sender's own when the entry is the same, else another's, which the
+// sender's game learns of by its entry.
+void answerStored(httplib::Response& response, const PlacedGame& stored, const Submission& submission)
+{
+    if (stored.hidden)
+        return refuse(response, 422, QStringLiteral("this replay failed when the table verified its games again"));
+    QJsonObject body = placed(stored);
+    if (stored.game.kind == submission.kind && stored.game.name == submission.name)
+        return answer(response, 200, body);
+    body.insert(QStringLiteral("error"), QStringLiteral("this game is in the table already, under another entry"));
+    answer(response, 409, body);
 }
 
 // The SHA-256 of a replay in hexadecimal, by OpenSSL: a hundred kilobytes on every submission,
@@ -102,8 +123,14 @@ void WorldApi::route(httplib::Server& server)
     server.Get(R"(/api/v1/sets/([0-9a-f]{64})/top)", read(&WorldApi::top));
     server.Get("/api/v1/sets", read(&WorldApi::sets));
     server.Get(R"(/api/v1/games/([0-9]{1,18})/replay)", read(&WorldApi::replay));
-    server.Get("/health", [](const auto&, auto& response) {
-        answer(response, 200, {{QStringLiteral("status"), "ok"}});
+    server.Get("/health", [this](const auto&, auto& response) {
+        try {
+            m_storage.check();
+            answer(response, 200, {{QStringLiteral("status"), "ok"}});
+        } catch (const StorageError& e) {
+            std::fprintf(stderr, "pondrake-server: health: the database failed: %s\n", e.what());
+            refuse(response, 503, QStringLiteral("the database does not answer"));
+        }
     });
     server.set_payload_max_length(MaxBody);
     // The HTTP layer's own refusals (413, 404, 400) come with an empty body: give them a message.
@@ -112,11 +139,15 @@ void WorldApi::route(httplib::Server& server)
             refuse(response, response.status, statusText(response.status));
     });
     server.set_exception_handler([](const auto&, httplib::Response& response, std::exception_ptr error) {
+        // The detail is for the log: what the database says of itself is no stranger's business.
         QString message = QStringLiteral("the server failed");
         try {
             std::rethrow_exception(std::move(error));
         } catch (const StorageError& e) {
-            message = QStringLiteral("the world table cannot be reached: %1").arg(QString::fromUtf8(e.what()));
+            message = QStringLiteral("the database failed");
+            std::fprintf(stderr, "pondrake-server: the database failed: %s\n", e.what());
+        } catch (const std::exception& e) {
+            std::fprintf(stderr, "pondrake-server: %s\n", e.what());
         } catch (...) {  // reported as the server's fault whatever it was
         }
         refuse(response, 500, message);
@@ -146,23 +177,25 @@ void WorldApi::submit(const httplib::Request& request, httplib::Response& respon
         return refuse(response, reading.status, reading.message);
     Submission& submission = *reading.submission;
     const QByteArray sha = sha256Hex(submission.replay);
-    if (const std::optional<StoredGame> known = m_storage.gameByReplay(sha))
-        return answer(response, 200, placed(*known, m_storage.rankOf(*known), false));
+    if (const std::optional<PlacedGame> known = m_storage.gameByReplay(sha))
+        return answerStored(response, *known, submission);
 
     std::optional<std::future<Verdict>> pending = m_verifiers.submit(
         [replay = submission.replay](const std::atomic<bool>& stop) { return verifyGame(replay, stop); });
-    if (!pending) {
-        response.set_header("Retry-After", "2");
-        return refuse(response, 503,
-                      QStringLiteral("the server is verifying as many games as it can: send again soon"));
-    }
+    if (!pending)
+        return busy(response, QStringLiteral("the server is verifying as many games as it can: send again soon"));
     const Verdict verdict = pending->get();
+    if (verdict.stop == Verdict::Stop::Wait)
+        return busy(response, verdict.message);
     if (!verdict.accepted)
         return refuse(response, 422, verdict.message);
-    const StoredGame game = m_storage.store({verdict.set, verdict.setName, verdict.levelCount, submission.kind,
-                                             submission.name, verdict.score, submission.replay, sha});
+    const PlacedGame game = m_storage.store({verdict.set, verdict.setName, verdict.levelCount, verdict.seeds,
+                                             submission.kind, submission.name, verdict.score, submission.replay, sha});
+    // Also when not fresh: a store run again after a broken connection finds its own first commit.
     m_answers.forget();
-    answer(response, 200, placed(game, m_storage.rankOf(game), true));
+    if (!game.fresh)
+        return answerStored(response, game, submission);
+    answer(response, 200, placed(game));
 }
 
 void WorldApi::top(const httplib::Request& request, httplib::Response& response)

@@ -23,6 +23,8 @@ public:
     }
 
     void route(httplib::Server& server);
+    // The table changed other than by a game sent: no kept answer is current.
+    void forgetAnswers() { m_answers.forget(); }
 
 private:
     void submit(const httplib::Request& request, httplib::Response& response);

@@ -3,6 +3,7 @@
 
 #include "server/HttpServer.h"
 #include "server/RequestLog.h"
+#include "server/Reverifier.h"
 #include "server/ServerOptions.h"
 #include "server/WorldApi.h"
 
@@ -60,11 +61,11 @@ int main(int argc, char* argv[])
     const std::optional<DatabaseConfig> database = databaseOf(options, error);
     if (!database)
         return fail(error);
-    Storage storage(*database);
+    Storage storage(*database, options.databaseConnections);
     if (!storage.prepare(error))
         return fail(error);
 
-    VerifierPool verifiers(options.threads, std::size_t(options.queue), options.timeBound);
+    VerifierPool verifiers(options.threads, std::size_t(options.queue), options.timeBound, options.waitBound);
     const ClientAddress clients(options.trustedProxies);
     RateLimiter sends(options.rateLimit), reads(options.readLimit);
     WorldApi api(storage, verifiers, clients, sends, reads);
@@ -95,6 +96,7 @@ int main(int argc, char* argv[])
     std::fprintf(stderr, "pondrake-server: listening on %s:%d, %u verifiers, table in %s\n", qPrintable(options.host),
                  port, verifiers.threads(), qPrintable(table));
     std::thread listener([&server] { server.listen_after_bind(); });
+    const Reverifier reverifier(storage, verifiers, options.reverify, [&api] { api.forgetAnswers(); });
     int signal = 0;
     sigwait(&stopSignals, &signal);
     std::fprintf(stderr, "pondrake-server: %s: finishing the requests in flight\n", strsignal(signal));

@@ -1,6 +1,9 @@
 // A server killed while it takes games has kept every game it answered 200, in a table that is
-// whole, which an older schema's server migrates and a newer schema's server refuses.
+// whole, which an older schema's server migrates (one row a game, a forged one hidden once it is
+// verified again) and a newer schema's server refuses.
 
+#include "server/DatabaseConfig.h"
+#include "tests/server/BotGames.h"
 #include "tests/server/ServerSupport.h"
 
 #include <QSqlDatabase>
@@ -10,12 +13,10 @@
 
 TEST(ServerKill, EveryGameAnswered200OutlivesASigkillInAWholeTable)
 {
-    const QByteArray three = serverGame("played-3-levels");
-    std::vector<QByteArray> bodies, replays;
-    for (int i = 0; i < 200; ++i) {
-        replays.push_back(variant(three, i + 1));
-        bodies.push_back(gameBody(replays.back(), 0, QStringLiteral("K%1").arg(i)));
-    }
+    const std::vector<QByteArray> replays = botGames(1000, 60);
+    std::vector<QByteArray> bodies;
+    for (std::size_t i = 0; i < replays.size(); ++i)
+        bodies.push_back(gameBody(replays[i], 0, QStringLiteral("K%1").arg(i)));
     const QTemporaryDir data;
     std::vector<Sent> sent;
     {
@@ -30,7 +31,7 @@ TEST(ServerKill, EveryGameAnswered200OutlivesASigkillInAWholeTable)
     }
     const auto accepted = std::count_if(sent.begin(), sent.end(), [](const Sent& s) { return s.status == 200; });
     EXPECT_GE(accepted, 20);
-    EXPECT_LT(accepted, 200) << "the server died while games were on their way";
+    EXPECT_LT(accepted, qsizetype(replays.size())) << "the server died while games were on their way";
 
     RunningServer again({"--rate-limit", "0"}, "kill", data.path());
     ASSERT_NE(again.port(), 0) << again.log().toStdString();
@@ -42,14 +43,18 @@ TEST(ServerKill, EveryGameAnswered200OutlivesASigkillInAWholeTable)
     const QJsonObject sets = client.get("/api/v1/sets");
     EXPECT_GE(sets["sets"][0]["games"].toInteger(), accepted);
     EXPECT_EQ(again.stop(), 0);
-    if (!testDatabaseUrl("kill").isEmpty())
-        return;  // PostgreSQL was never killed
+
+    const QString url = testDatabaseUrl("kill");
     // Runs the statements on the table; the first answer of the first that has one.
     const auto sql = [&](const QStringList& statements) {
-        QString first;
+        QString first, error;
         {
-            QSqlDatabase table = QSqlDatabase::addDatabase("QSQLITE", "killed");
-            table.setDatabaseName(data.filePath("world.sqlite"));
+            const DatabaseConfig config =
+                *(url.isEmpty() ? sqliteConfig(data.path(), error) : postgresConfig(url, error));
+            QSqlDatabase table = QSqlDatabase::addDatabase(config.driver, "killed");
+            table.setDatabaseName(config.databaseName);
+            table.setHostName(config.host);
+            table.setUserName(config.user);
             EXPECT_TRUE(table.open());
             for (const QString& statement : statements) {
                 QSqlQuery query(table);
@@ -61,13 +66,34 @@ TEST(ServerKill, EveryGameAnswered200OutlivesASigkillInAWholeTable)
         QSqlDatabase::removeDatabase("killed");
         return first;
     };
-    EXPECT_EQ(sql({"PRAGMA integrity_check"}), "ok");
-    // The table as a server of schema version 1 left it, when a set kept neither its count nor its best.
-    sql({"ALTER TABLE sets DROP COLUMN games", "ALTER TABLE sets DROP COLUMN best",
+    if (url.isEmpty()) {  // PostgreSQL was never killed
+        EXPECT_EQ(sql({"PRAGMA integrity_check"}), "ok");
+    }
+    // The table as a server of schema version 1 left it, when a set kept neither its count nor its
+    // best, and a game was one row for each replay's bytes: with a copy of the first game under
+    // another name, and a forged game of another seed that claims another end.
+    const QString text = url.isEmpty() ? "CAST(replay AS TEXT)" : "convert_from(replay, 'UTF8')";
+    const QString bytes = url.isEmpty() ? "CAST(%1 AS BLOB)" : "convert_to(%1, 'UTF8')";
+    const auto firstAs = [](const char* name, const QString& score, const QString& replay) {
+        return QString("INSERT INTO games (set_id, kind, name, score, submitted, replay_sha256, replay) SELECT set_id, "
+                       "0, '%1', %2, submitted, '%1', %3 FROM games WHERE id = (SELECT MIN(id) FROM games)")
+            .arg(name, score, replay);
+    };
+    sql({"DROP TABLE seeds", "DROP INDEX games_by_score",
+         "CREATE INDEX games_by_score ON games (set_id, score DESC, id)", "ALTER TABLE games DROP COLUMN hidden",
+         "ALTER TABLE games DROP COLUMN verified", "ALTER TABLE sets DROP COLUMN games",
+         "ALTER TABLE sets DROP COLUMN best", firstAs("Copy", "score", "replay"),
+         firstAs("Forger", "CAST('10' || score AS INTEGER)",
+                 bytes.arg(QString("replace(replace(%1, 'seed ', 'seed 1'), ' end ', ' end 10')").arg(text))),
          "UPDATE schema_version SET version = 1"});
+    const QString forged = sql({"SELECT MAX(id) FROM games"});
     {
-        const RunningServer migrated({}, "kill", data.path());
-        EXPECT_EQ(Client(migrated.port()).get("/api/v1/sets"), sets) << "counted again from the games";
+        RunningServer migrated({}, "kill", data.path());
+        ASSERT_TRUE(migrated.waitFor("stored games again: ")) << migrated.log().toStdString();
+        EXPECT_TRUE(migrated.log().contains("game " + forged.toUtf8() + " hidden: ")) << migrated.log().toStdString();
+        EXPECT_TRUE(migrated.log().contains(" 1 hidden")) << migrated.log().toStdString();
+        EXPECT_EQ(Client(migrated.port()).get("/api/v1/sets"), sets) << "one row a game, counted again from the games";
+        EXPECT_EQ(migrated.stop(), 0);
     }
     sql({"UPDATE schema_version SET version = version + 1"});
     const RunningServer newer({}, "kill", data.path());

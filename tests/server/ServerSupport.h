@@ -102,6 +102,13 @@ public:
         return m_process.exitStatus() == QProcess::NormalExit ? m_process.exitCode() : -2;
     }
     const QByteArray& log() const { return m_log; }
+    // Reads the log until it holds the text; false when the server ends first or is silent for a minute.
+    bool waitFor(const QByteArray& text)
+    {
+        while (!m_log.contains(text) && m_process.waitForReadyRead(60'000))
+            m_log += m_process.readAllStandardError();
+        return m_log.contains(text);
+    }
 
 private:
     QTemporaryDir m_dir;

@@ -1,6 +1,6 @@
-// The verification behind the API: a game is refused when stopped, the pool counts its
-// games and stops one that plays too long, the client's address is the one a trusted proxy saw, and
-// each client has its share of requests.
+// The verification behind the API: a game is refused when stopped, the pool counts its games and
+// stops one past either bound, the client's address is the one a trusted proxy saw, and each
+// client has its share of requests.
 
 #include "server/ClientAddress.h"
 #include "server/GameVerifier.h"
@@ -17,29 +17,39 @@ TEST(Verdict, AGameWhoseVerificationIsStoppedIsRefused)
     EXPECT_EQ(verifyGame(serverGame("continued-whole"), stopped).message, "the game took too long to verify");
 }
 
-TEST(VerifierPool, CountsItsGamesAndStopsOneThatPlaysPastTheBound)
+TEST(VerifierPool, CountsItsGamesAndStopsOnePastItsProcessorTimeForGoodOnePastItsWaitForNow)
 {
-    VerifierPool pool(1, 2, std::chrono::milliseconds(50));
-    std::atomic<bool> release{false};
-    const auto waits = [&](const std::atomic<bool>&) {
-        while (!release)
-            std::this_thread::yield();
-        return Verdict{true, 7, {}, {}, 0, {}};
-    };
-    // Runs until the watch raises its flag: it can end no other way.
-    const auto endless = [](const std::atomic<bool>& stop) {
+    using std::chrono::milliseconds;
+    // Each runs until the watch raises its flag: it can end no other way. One spends processor
+    // time all along, the other next to none.
+    const auto spins = [](const std::atomic<bool>& stop) {
         while (!stop)
             std::this_thread::yield();
-        return Verdict{false, 0, {}, {}, 0, "stopped"};
+        return Verdict{true, 7, {}, {}, 0, {}, {}};
     };
-    std::optional<std::future<Verdict>> first = pool.submit(waits);
-    std::optional<std::future<Verdict>> second = pool.submit(endless);
+    const auto sleeps = [](const std::atomic<bool>& stop) {
+        while (!stop)
+            std::this_thread::sleep_for(milliseconds(1));
+        return Verdict{false, 0, {}, {}, 0, "stopped", {}};
+    };
+    {
+        VerifierPool pool(1, 2, milliseconds(50), std::chrono::hours(1));
+        std::optional<std::future<Verdict>> first = pool.submit(spins), second = pool.submit(spins);
+        ASSERT_TRUE(first && second);
+        EXPECT_FALSE(pool.submit(spins)) << "a third game finds the queue full";
+        for (std::future<Verdict>* verdict : {&*first, &*second}) {
+            const Verdict refused = verdict->get();
+            EXPECT_FALSE(refused.accepted) << "over the bound, whatever the game said";
+            EXPECT_EQ(refused.stop, Verdict::Stop::ProcessorTime) << refused.message.toStdString();
+        }
+        EXPECT_TRUE(pool.submit(spins)) << "room again once both are done";
+    }
+    // The second waits behind the first past its time, or is stopped at it.
+    VerifierPool pool(1, 2, std::chrono::hours(1), milliseconds(100));
+    std::optional<std::future<Verdict>> first = pool.submit(sleeps), second = pool.submit(sleeps);
     ASSERT_TRUE(first && second);
-    EXPECT_FALSE(pool.submit(waits)) << "a third game finds the queue full";
-    release = true;
-    EXPECT_EQ(first->get().score, 7);
-    EXPECT_EQ(second->get().message, "stopped");
-    EXPECT_TRUE(pool.submit(waits)) << "room again once both are done";
+    for (std::future<Verdict>* verdict : {&*first, &*second})
+        EXPECT_EQ(verdict->get().stop, Verdict::Stop::Wait);
 }
 
 TEST(ClientAddress, TheClientIsThePeerUnlessATrustedProxyNamesItAndIPv6CountsBySubscriber)

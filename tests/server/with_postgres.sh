@@ -24,12 +24,21 @@ trap cleanup EXIT
 
 "${as_owner[@]}" "$bin/initdb" -D "$dir/data" -U pondrake --auth=trust --no-sync -E UTF8 --locale=C.UTF-8 \
   >"$dir/initdb.log" 2>&1 || { cat "$dir/initdb.log"; exit 1; }
-"${as_owner[@]}" "$bin/pg_ctl" -D "$dir/data" -l "$dir/log" -w \
-  -o "-k $dir -c listen_addresses='' -c fsync=off" start >/dev/null || { cat "$dir/log"; exit 1; }
-for database in refusals accepted queue kill; do
+# Starts or stops the cluster: the restart test stops it under a running server.
+cat >"$dir/cluster" <<EOF
+#!/bin/sh
+exec >/dev/null
+case "\$1" in
+  start) exec ${as_owner[*]} $bin/pg_ctl -D $dir/data -l $dir/log -w -o "-k $dir -c listen_addresses='' -c fsync=off" start ;;
+  stop) exec ${as_owner[*]} $bin/pg_ctl -D $dir/data -m fast -w stop ;;
+esac
+EOF
+chmod 755 "$dir/cluster"
+"$dir/cluster" start || { cat "$dir/log"; exit 1; }
+for database in refusals accepted queue kill restart; do
   "$bin/createdb" -h "$dir" -U pondrake "$database"
 done
-PONDRAKE_TEST_POSTGRES=$dir "$tests" "$@"
+PONDRAKE_TEST_POSTGRES=$dir PONDRAKE_TEST_POSTGRES_CLUSTER=$dir/cluster "$tests" "$@"
 # The tables the servers made keep their replays with lz4 (l), not PostgreSQL's default (empty).
 compression=$("$bin/psql" -h "$dir" -U pondrake -Atc \
   "SELECT attcompression FROM pg_attribute WHERE attrelid = 'games'::regclass AND attname = 'replay'" accepted)
