@@ -73,56 +73,50 @@ TEST(Server, EveryHostileRequestGetsItsStatusAndMessageAndNothingIsStored)
         return gameBody(replay, kind, name);
     };
     const std::string json = "application/json", games = "/api/v1/games", noSet(64, '0');
+    const auto posted = [&](const char* what, const QByteArray& body, int status, const QString& message) {
+        return Row{what, "POST", games, json, body, status, message};
+    };
     const std::vector<Row> rows{
-        {"an empty body", "POST", games, json, "", 400, "empty"},
+        posted("an empty body", "", 400, "empty"),
         {"a wrong content type", "POST", games, "text/plain", post(pack), 415, "application/json"},
-        {"JSON of the wrong shape", "POST", games, json, R"({"replay":5,"entry":{"kind":0,"name":"x"}})", 400,
-         "the body is"},
-        {"an unknown kind of name", "POST", games, json, post(pack, 2), 400, "the body is"},
-        {"a body cut short", "POST", games, json, post(pack).left(500), 400, "not JSON"},
-        {"a body over 1 MiB", "POST", games, json, post(QByteArray(1 << 20, 'x')), 413, "larger than 1048576 bytes"},
-        {"a name with NUL", "POST", games, json, post(pack, 0, QString::fromUtf8("A\0da", 4)), 422,
-         "control character"},
-        {"a right-to-left override", "POST", games, json, post(pack, 0, "\u202eAda"), 422, "format character"},
-        {"a zero-width space", "POST", games, json, post(pack, 0, "A\u200bda"), 422, "format character"},
-        {"a tag beyond 16 bits", "POST", games, json, post(pack, 0, QString::fromUcs4(U"Ada\U000E0041")), 422,
-         "format character"},
-        {"10 KB of name", "POST", games, json, post(pack, 0, QString(10'000, 'n')), 422, "at most 100"},
-        {"ink one byte over", "POST", games, json, post(pack, 1, ink(512, 32, 1)), 422, "Base64"},
-        {"ink wider than the name pad", "POST", games, json, post(pack, 1, ink(1, 1, 0, 0x52)), 422,
-         "name pad of 337 by 49 pixels"},
-        {"a forged score", "POST", games, json, post(replaced(pack, " end 5571", " end 30000")), 422,
-         "end 30000\": the game ends on 5571 points, not 30000"},
-        {"a forged checkpoint", "POST", games, json, post(replaced(pack, level1, level1 + "9")), 422,
-         "level 1, at the checkpoint \"" + level1 + "9\""},
-        {"a forged start", "POST", games, json,
-         post(replaced(serverGame("bot-continued"), "\nstart 22 1480 ", "\nstart 22 30000 ")), 422,
-         "starts at level 22 with a claimed score of 30000"},
-        {"a forged sitting", "POST", games, json, post(replaced(whole, sitting, replaced(sitting, " 135 ", " 30000 "))),
-         422, "went on from level 2 with 30000 points"},
-        {"levels changed after the game", "POST", games, json, post(changed), 422,
-         "cannot be read: line 29: level 2 is not the level 2 that the replay carries"},
-        {"a folder line", "POST", games, json, post(replaced(pack, "\nset ", "\nfolder /home/kim/levels\nset ")), 422,
-         "names a folder"},
-        {"an empty folder line", "POST", games, json, post(replaced(pack, "\nset ", "\nfolder \nset ")), 422,
-         "names a folder"},
-        {"a game from before the clock decided", "POST", games, json, post(replaced(pack, "replay 4\n", "replay 3\n")),
-         422, "recorded by an earlier version"},
+        posted("JSON of the wrong shape", R"({"replay":5,"entry":{"kind":0,"name":"x"}})", 400, "the body is"),
+        posted("an unknown kind of name", post(pack, 2), 400, "the body is"),
+        posted("a body cut short", post(pack).left(500), 400, "not JSON"),
+        posted("a body over 1 MiB", post(QByteArray(1 << 20, 'x')), 413, "larger than 1048576 bytes"),
+        posted("a name with NUL", post(pack, 0, QString::fromUtf8("A\0da", 4)), 422, "control character"),
+        posted("a right-to-left override", post(pack, 0, "\u202eAda"), 422, "format character"),
+        posted("a tag beyond 16 bits", post(pack, 0, QString::fromUcs4(U"Ada\U000E0041")), 422, "format character"),
+        posted("10 KB of name", post(pack, 0, QString(10'000, 'n')), 422, "at most 100"),
+        posted("ink one byte over", post(pack, 1, ink(512, 32, 1)), 422, "Base64"),
+        posted("ink wider than the name pad", post(pack, 1, ink(1, 1, 0, 0x52)), 422, "name pad of 337 by 49 pixels"),
+        posted("a forged score", post(replaced(pack, " end 5571", " end 30000")), 422,
+               "end 30000\": the game ends on 5571 points, not 30000"),
+        posted("a forged checkpoint", post(replaced(pack, level1, level1 + "9")), 422,
+               "level 1, at the checkpoint \"" + level1 + "9\""),
+        posted("a forged start", post(replaced(serverGame("bot-continued"), "\nstart 22 1480 ", "\nstart 22 30000 ")),
+               422, "starts at level 22 with a claimed score of 30000"),
+        posted("a forged sitting", post(replaced(whole, sitting, replaced(sitting, " 135 ", " 30000 "))), 422,
+               "went on from level 2 with 30000 points"),
+        posted("levels changed after the game", post(changed), 422,
+               "cannot be read: line 29: level 2 is not the level 2 that the replay carries"),
+        posted("a folder line", post(replaced(pack, "\nset ", "\nfolder /home/kim/levels\nset ")), 422,
+               "names a folder"),
+        posted("an empty folder line", post(replaced(pack, "\nset ", "\nfolder \nset ")), 422, "names a folder"),
+        posted("a game from before the clock decided", post(replaced(pack, "replay 4\n", "replay 3\n")), 422,
+               "recorded by an earlier version"),
         // The clock decides when the timers fire: a timer left out, moved or added is named before
         // any checkpoint, so the refusal tells a forger nothing to mend.
-        {"no bonus ticks", "POST", games, json,
-         post(QString::fromUtf8(three).remove(QRegularExpression("\n\\d+ timer bonus(?=\n)")).toUtf8()), 422,
-         "at 7,000 ms the bonus timer fires first; the file has the dog timer"},
-        {"a turtle step put off", "POST", games, json,
-         post(replaced(three, "\n7500 timer turtle\n", "\n7501 timer turtle\n")), 422,
-         "at 7,500 ms the turtle timer fires; the file has none"},
-        {"an extra dog step", "POST", games, json,
-         post(replaced(three, "\n7000 timer dog\n", "\n7000 timer dog\n7000 timer dog\n")), 422,
-         "at 7,000 ms the file has the dog timer fire, where the clock fires none"},
-        {"an end in the middle of a level", "POST", games, json, post(left), 422, "stops in level 2"},
-        {"a replay without its levels", "POST", games, json,
-         post(replaced(readFile(PONDRAKE_TEST_DIR "/sim/replays/bot-pack.replay"), "folder data/levels\n", "")), 422,
-         "does not carry its set's levels"},
+        posted("no bonus ticks",
+               post(QString::fromUtf8(three).remove(QRegularExpression("\n\\d+ timer bonus(?=\n)")).toUtf8()), 422,
+               "at 7,000 ms the bonus timer fires first; the file has the dog timer"),
+        posted("a turtle step put off", post(replaced(three, "\n7500 timer turtle\n", "\n7501 timer turtle\n")), 422,
+               "at 7,500 ms the turtle timer fires; the file has none"),
+        posted("an extra dog step", post(replaced(three, "\n7000 timer dog\n", "\n7000 timer dog\n7000 timer dog\n")),
+               422, "at 7,000 ms the file has the dog timer fire, where the clock fires none"),
+        posted("an end in the middle of a level", post(left), 422, "stops in level 2"),
+        posted("a replay without its levels",
+               post(replaced(readFile(PONDRAKE_TEST_DIR "/sim/replays/bot-pack.replay"), "folder data/levels\n", "")),
+               422, "does not carry its set's levels"),
         {"an unknown set", "GET", "/api/v1/sets/" + noSet + "/top", "", "", 404, "no game of this set"},
         {"a limit out of range", "GET", "/api/v1/sets/" + noSet + "/top?limit=0", "", "", 400, "limit"},
         {"a page of sets too long", "GET", "/api/v1/sets?limit=101", "", "", 400, "limit one from 1 to 100"},
@@ -154,8 +148,8 @@ TEST(Server, EveryHostileRequestGetsItsStatusAndMessageAndNothingIsStored)
         EXPECT_TRUE(answer.value("error").toString().contains(row.message)) << result->body;
     }
 
-    // One client through the trusted proxy however it names itself, sending or reading, is refused
-    // past its limit.
+    // One client through the trusted proxy, sending or reading, is refused past its limit, whatever
+    // it puts before the proxy's own line (how an address is read: ClientAddress in VerifierTest).
     const auto from = [](std::initializer_list<std::string> forwardedFor) {
         httplib::Headers headers;
         for (const std::string& line : forwardedFor)
@@ -163,14 +157,10 @@ TEST(Server, EveryHostileRequestGetsItsStatusAndMessageAndNothingIsStored)
         return headers;
     };
     const std::vector<std::pair<const char*, std::function<httplib::Result(const std::string&)>>> clients{
-        {"a chain",
-         [&](const std::string&) { return client.Post(games, from({"203.0.113.9, 127.0.0.1"}), "{}", json); }},
         {"its own line before the proxy's",
          [&](const std::string& n) {
              return client.Post(games, from({"198.51.100." + n, "203.0.113.10"}), "{}", json);
          }},
-        {"IPv6 neighbours",
-         [&](const std::string& n) { return client.Post(games, from({"2001:db8::" + n}), "{}", json); }},
         {"reads", [&](const std::string& n) { return client.Get("/api/v1/sets?limit=" + n, from({"192.0.2.7"})); }},
     };
     for (const auto& [what, send] : clients) {
