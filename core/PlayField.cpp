@@ -114,11 +114,16 @@ TickResult PlayField::MoveCreatures(bool turtleTick)
     TickEvents events;
     ClearMovedMap(m_globals.movedMap);
 
+    // Most cells hold nothing that moves on this tick: they are passed over before the moved map
+    // is looked at.
+    const auto moves = [turtleTick](TileCode c) {
+        return turtleTick ? isTurtle(c) || isFoot(c) : isWalkingDog(c) || c == Tile::Alien;
+    };
     for (int row = 0; row < BoardSize; ++row) {
         for (int col = 0; col < BoardSize; ++col) {
-            if (m_globals.movedMap(col, row))
-                continue;
             const TileCode code = field(col, row);
+            if (!moves(code) || m_globals.movedMap(col, row))
+                continue;
             if (turtleTick && isTurtle(code))
                 moveTurtle(col, row, events);
             else if (turtleTick && isFoot(code))
