@@ -114,7 +114,8 @@ Phrase readArgs(Args args, const ReplayFileWords::Fields& fields, RecordedEvent&
     }
     case Args::Sitting: {
         const std::optional<std::uint64_t> seed = count(6) ? wholeNumber<std::uint64_t>(fields[2]) : std::nullopt;
-        const std::optional<KeptLevel> kept = seed ? ReplayFileWords::readKeptLevel(fields.mid(3)) : std::nullopt;
+        const std::optional<KeptLevel> kept =
+            seed ? ReplayFileWords::readKeptLevel({fields.begin() + 3, fields.end()}) : std::nullopt;
         if (!kept)
             return Phrase{
                 ReplayFileWords::Context,
@@ -137,7 +138,6 @@ const char* timerWord(GameTimer timer) { return TimerWords[static_cast<std::size
 ReplayFileWords::Fields ReplayFileWords::fieldsOf(QByteArrayView line)
 {
     Fields fields;
-    fields.reserve(line.count(' ') + 1);
     for (qsizetype from = 0;;) {
         const qsizetype space = line.indexOf(' ', from);
         fields.append(line.sliced(from, (space < 0 ? line.size() : space) - from));

@@ -28,7 +28,10 @@ public:
         GameRecording recording;
         if (!header(recording))
             return fault();
-        while (const std::optional<QByteArray> line = next()) {
+        // A line each: the file's end may lie before m_pos, when its last line has no end.
+        const QByteArrayView events = QByteArrayView(m_bytes).sliced(std::min(m_pos, m_bytes.size()));
+        recording.events.reserve(std::size_t(events.count('\n')) + 1);
+        while (const std::optional<QByteArrayView> line = nextView()) {
             if (!event(*line, recording))
                 return fault();
         }
@@ -42,7 +45,8 @@ public:
     }
 
 private:
-    std::optional<QByteArray> next()
+    // The next line without its end, as a view into the bytes, which outlive it.
+    std::optional<QByteArrayView> nextView()
     {
         if (m_pos >= m_bytes.size())
             return std::nullopt;
@@ -50,12 +54,18 @@ private:
         if (end < 0)
             end = m_bytes.size();
         // Only the levels a self-contained replay carries take longer lines.
-        QByteArray line = m_bytes.mid(m_pos, std::min(end - m_pos, SetLevelSection::maxLineBytes() + 1));
+        QByteArrayView line =
+            QByteArrayView(m_bytes).sliced(m_pos, std::min(end - m_pos, SetLevelSection::maxLineBytes() + 1));
         m_pos = end + 1;
         ++m_line;
         if (line.endsWith('\r'))
             line.chop(1);
         return line;
+    }
+    std::optional<QByteArray> next()
+    {
+        const std::optional<QByteArrayView> line = nextView();
+        return line ? std::optional(line->toByteArray()) : std::nullopt;
     }
 
     bool fail(const Phrase& message)
@@ -203,7 +213,7 @@ private:
         return true;
     }
 
-    bool event(const QByteArray& line, GameRecording& recording)
+    bool event(QByteArrayView line, GameRecording& recording)
     {
         if (line.size() > MaxLine)
             return fail(Phrase{ReplayFileWords::Context, QT_TRANSLATE_NOOP("ReplayFile", "the line is too long"), {}});

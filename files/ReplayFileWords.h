@@ -3,7 +3,7 @@
 #include "files/ReplayFile.h"
 
 #include <QByteArrayView>
-#include <QList>
+#include <QVarLengthArray>
 
 // What the replay file's writer (ReplayFile.cpp, which holds the table of event words) and its
 // reader (ReplayFileReader.cpp) share.
@@ -16,8 +16,9 @@ inline const QByteArray Magic = "pondrake-replay";
 inline const char* const Context = "ReplayFile";
 
 // The fields of a line, between single spaces (two spaces make an empty field, as QByteArray::split
-// does), as views into the line, which must outlive them.
-using Fields = QList<QByteArrayView>;
+// does), as views into the line, which must outlive them. Every line of a game has a few: they are
+// kept without an allocation of their own.
+using Fields = QVarLengthArray<QByteArrayView, 8>;
 Fields fieldsOf(QByteArrayView line);
 
 // Reads an event's word (fields[1]) and what follows it into the event: its kind, its input and
