@@ -7,7 +7,7 @@
 #include "screens/frmPondrake.h"
 #include "ui/Translations.h"
 #include "ui/audio/AudioOutput.h"
-#include "ui/audio/modSound.h"
+#include "ui/audio/SoundEffects.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -40,7 +40,7 @@ int main(int argc, char* argv[])
     modGlobals globals;
     GameRandom random;  // seeded from the clock
     AudioOutput audio;
-    modSound sound(audio);
+    SoundEffects sound(audio);
 
     const QString programFolder = QCoreApplication::applicationDirPath();
     const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);

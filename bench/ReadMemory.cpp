@@ -3,7 +3,7 @@
 #include "core/PlaceLevel.h"
 #include "core/Random.h"
 #include "core/modGlobals.h"
-#include "files/CBase64.h"
+#include "files/Base64.h"
 #include "files/InkStrokes.h"
 #include "files/LevelFile.h"
 #include "files/ScoreFile.h"
@@ -103,7 +103,7 @@ int main()
         std::function<void()> read;
         const QString* file;
     };
-    const QByteArray inkLine = CBase64::Encode(QByteArray(90'000, 'x')).toLatin1();
+    const QByteArray inkLine = Base64::encode(QByteArray(90'000, 'x')).toLatin1();
     const Case cases[] = {
         {"level: 10 MB of one line", [&] { put(level, QByteArray(10'000'000, 'b')); }, readLevel, &level},
         {"level: 1 GB, sparse", [&] { put(level, "pond1.mid\r\n", 1'000'000'000); }, readLevel, &level},

@@ -98,7 +98,7 @@ void TestMode::setDogPeriod(Int16 milliseconds)
     m_clock.setPeriod(GameTimer::Dog, milliseconds);
 }
 
-void TestMode::playEffect(std::string_view alias) { m_audio.PlayEffect(alias); }
+void TestMode::playEffect(std::string_view alias) { m_audio.playEffect(alias); }
 
 void TestMode::startBeat(GameTimer timer, Int16 period)
 {

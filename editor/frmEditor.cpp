@@ -24,7 +24,7 @@ namespace {
 constexpr int RedrawMs = 400;
 }  // namespace
 
-frmEditor::frmEditor(modGlobals& globals, Random& random, modSound& sound, const QString& programFolder,
+frmEditor::frmEditor(modGlobals& globals, Random& random, SoundEffects& sound, const QString& programFolder,
                      QWidget* parent)
     : QDialog(parent), m_globals(globals), m_programFolder(programFolder), m_audio(sound, programFolder),
       m_test(globals, random, m_audio)

@@ -26,7 +26,7 @@ class QPushButton;
 class QSlider;
 class Random;
 class SettingsPanel;
-class modSound;
+class SoundEffects;
 struct modGlobals;
 
 // The level editor: a board painted cell by cell from a palette, the level's settings, open and
@@ -36,7 +36,7 @@ class frmEditor : public QDialog {
     Q_OBJECT
 
 public:
-    frmEditor(modGlobals& globals, Random& random, modSound& sound, const QString& programFolder,
+    frmEditor(modGlobals& globals, Random& random, SoundEffects& sound, const QString& programFolder,
               QWidget* parent = nullptr);
     ~frmEditor() override;
 

@@ -1,6 +1,6 @@
 #include "files/ScoreFile.h"
 
-#include "files/CBase64.h"
+#include "files/Base64.h"
 #include "files/FileBytes.h"
 #include "files/NumberText.h"
 #include "files/TextLines.h"
@@ -180,7 +180,7 @@ TopTenReading ReadTopTen(const QString& path)
             row.typedName = nameText(*name);
         } else {
             row.shown = TopTenRow::Shown::Handwritten;
-            if (!row.ink.Load(CBase64::Decode(QString::fromLatin1(*name))))
+            if (!row.ink.Load(Base64::decode(QString::fromLatin1(*name))))
                 return reading;
         }
     }

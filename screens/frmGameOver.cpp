@@ -1,6 +1,6 @@
 #include "screens/frmGameOver.h"
 
-#include "files/CBase64.h"
+#include "files/Base64.h"
 #include "files/TextLines.h"
 #include "screens/InkPicture.h"
 #include "ui/AccessibleNames.h"
@@ -176,7 +176,7 @@ bool frmGameOver::txtName_KeyPress(int KeyAscii)
 void frmGameOver::butOKWrite_Click()
 {
     // An empty surface is saved too: the entry is then a signature without strokes.
-    const QString text = StripLineBreaks(CBase64::Encode(InkPicture1->Ink().Save()));
+    const QString text = StripLineBreaks(Base64::encode(InkPicture1->Ink().Save()));
     SaveScore(text, yourScore, HandwrittenName);
     accept();
 }

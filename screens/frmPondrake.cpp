@@ -9,7 +9,7 @@
 #include "ui/Look.h"
 #include "ui/MissingParts.h"
 #include "ui/RecordingWindow.h"
-#include "ui/audio/modSound.h"
+#include "ui/audio/SoundEffects.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -26,7 +26,7 @@ constexpr int ClientWidth = ColumnLeft + ColumnWidth + 60;
 constexpr int ClientHeight = 10395;
 }  // namespace
 
-frmPondrake::frmPondrake(modGlobals& globals, Random& random, modSound& sound, const QString& programFolder,
+frmPondrake::frmPondrake(modGlobals& globals, Random& random, SoundEffects& sound, const QString& programFolder,
                          const QString& scoresPath, QWidget* parent)
     : QMainWindow(parent), m_globals(globals), m_random(random), m_sound(sound), m_programFolder(programFolder),
       m_files(programFolder, scoresPath), m_field(globals, random, GameScoring), m_flow(*this, m_field, m_clock),
@@ -110,7 +110,7 @@ void frmPondrake::Form_Load()
     pictMain->setTiles(TileSet::load(m_programFolder, &missingTiles));
     reportMissingParts(m_programFolder + QStringLiteral("/images"), missingTiles,
                        QStringLiteral("every tile is drawn plain"), QStringLiteral("those tiles are drawn plain"));
-    reportMissingParts(m_programFolder + QStringLiteral("/audio"), m_sound.LoadEffects(m_programFolder),
+    reportMissingParts(m_programFolder + QStringLiteral("/audio"), m_sound.loadEffects(m_programFolder),
                        QStringLiteral("the game plays without sound effects or music"),
                        QStringLiteral("those sounds stay silent"));
     m_flow.Start();
@@ -140,6 +140,6 @@ void frmPondrake::mnuExit_Click() { QCoreApplication::exit(0); }
 void frmPondrake::closeEvent(QCloseEvent* event)
 {
     m_recorder.finish();
-    m_sound.CloseAllEffects();
+    m_sound.closeAllEffects();
     event->accept();
 }

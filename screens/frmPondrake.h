@@ -27,7 +27,7 @@ class QLabel;
 class QMenu;
 class QPushButton;
 class Random;
-class modSound;
+class SoundEffects;
 struct modGlobals;
 
 // The game's main window: the board, the status column, the two game buttons and the menus.
@@ -41,7 +41,7 @@ class frmPondrake : public QMainWindow, private GameWindow {
 public:
     // The program folder holds the images, sounds, levels and help pages; the score file may lie
     // elsewhere (ScoreLocation.h).
-    frmPondrake(modGlobals& globals, Random& random, modSound& sound, const QString& programFolder,
+    frmPondrake(modGlobals& globals, Random& random, SoundEffects& sound, const QString& programFolder,
                 const QString& scoresPath, QWidget* parent = nullptr);
 
     // Plays the remembered level set with the remembered switches and offers a kept game; from
@@ -162,7 +162,7 @@ private:
 
     modGlobals& m_globals;
     Random& m_random;
-    modSound& m_sound;
+    SoundEffects& m_sound;
     QString m_programFolder;
     PlayerFiles m_files;
     QString m_chosenSet;  // the set the player chose, played once the game in play is given up

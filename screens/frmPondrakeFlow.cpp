@@ -89,7 +89,7 @@ void frmPondrake::playMusicIfAutoPlay()
 
 void frmPondrake::closeMusic() { m_audio.CloseMusic(); }
 
-void frmPondrake::playEffect(std::string_view alias) { m_audio.PlayEffect(alias); }
+void frmPondrake::playEffect(std::string_view alias) { m_audio.playEffect(alias); }
 
 void frmPondrake::DrawGrid()
 {

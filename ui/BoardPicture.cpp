@@ -1,7 +1,7 @@
 #include "ui/BoardPicture.h"
 
 #include "ui/BoardAccessible.h"
-#include "ui/modBitBlt.h"
+#include "ui/BoardBlit.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -68,7 +68,7 @@ void BoardPicture::DrawGrid(const Board& board, const Selection& selection, cons
     // the box of column 19 or row 19 has its edge on x = 680 or y = 680 and the
     // drag line may cross the margin, and the next redraw must remove those pixels too. The back
     // buffer's margin is never drawn on, so it holds the plain back colour.
-    modBitBlt::BlitTile(m_backBuffer, m_surface, 0, 0, PictureWidth, PictureHeight);
+    BoardBlit::blitTile(m_backBuffer, m_surface, 0, 0, PictureWidth, PictureHeight);
     for (const QRect& gone : std::exchange(m_over, {}))
         changed += onScreen(gone);
 
@@ -91,7 +91,7 @@ QRegion BoardPicture::composeBoard(const Board& board)
         std::array<bool, BoardSize> changedRows{};
         for (int row = 0; row < BoardSize; ++row)
             if (const QImage* tile = m_tiles.tileFor(board(col, row))) {
-                modBitBlt::BlitTile(*tile, m_backBuffer, CellPixels * col, CellPixels * row, CellPixels, CellPixels);
+                BoardBlit::blitTile(*tile, m_backBuffer, CellPixels * col, CellPixels * row, CellPixels, CellPixels);
                 const std::size_t cell = static_cast<std::size_t>(col) * BoardSize + static_cast<std::size_t>(row);
                 changedRows[static_cast<std::size_t>(row)] = std::exchange(m_composed[cell], tile) != tile;
             }

@@ -167,7 +167,7 @@ void RecordingWindow::advanceTo(Millis gameTime, bool withEffects)
     while (!m_player->atEnd() && events[m_player->position()].at <= gameTime && m_player->step()) {
         if (withEffects && m_audio)
             for (const std::string_view alias : m_player->takeEffects())
-                m_audio->PlayEffect(alias);
+                m_audio->playEffect(alias);
     }
     m_player->takeEffects();  // what a seek or a fast pace passed over stays silent
     m_position = std::max(m_position, std::min(gameTime, m_length));

@@ -16,7 +16,7 @@
 #include "ui/BoardPicture.h"
 #include "ui/RecordingWindow.h"
 #include "ui/audio/AudioOutput.h"
-#include "ui/audio/modSound.h"
+#include "ui/audio/SoundEffects.h"
 
 #include <QProgressDialog>
 #include <QSignalSpy>
@@ -36,7 +36,7 @@ protected:
     modGlobals globals;
     SequenceRandom random{{}};  // each test gives the draws it needs
     AudioOutput output;
-    modSound sound{output};
+    SoundEffects sound{output};
     frmEditor editor{globals, random, sound, folder.path()};
 
     // The editor's controls, by their names.

@@ -14,7 +14,7 @@
 #include "tests/support/BoardText.h"
 #include "tests/support/WindowTestSupport.h"
 #include "ui/audio/AudioOutput.h"
-#include "ui/audio/modSound.h"
+#include "ui/audio/SoundEffects.h"
 
 #include <QLineEdit>
 
@@ -39,7 +39,7 @@ protected:
     modGlobals globals;
     GameRandom random{5};
     AudioOutput audio;
-    modSound sound{audio};
+    SoundEffects sound{audio};
     std::unique_ptr<frmPondrake> window;
 
     void SetUp() override { writeIslandSet(program + "/levels", 1); }

@@ -20,7 +20,7 @@
 #include "ui/Look.h"
 #include "ui/RecordingWindow.h"
 #include "ui/audio/AudioOutput.h"
-#include "ui/audio/modSound.h"
+#include "ui/audio/SoundEffects.h"
 
 #include <QDialogButtonBox>
 #include <QMenuBar>
@@ -133,7 +133,7 @@ TEST_F(Languages, EveryCaptionFitsItsControlInEveryLanguage)
     modGlobals globals;
     GameRandom random{1};
     AudioOutput audio;
-    modSound sound(audio);
+    SoundEffects sound(audio);
     const CheckResult check{24, {}, {RunOutcome{}}, {RunOutcome{}}};
     QStringList found;
     for (const QString& language : QStringList{Translations::English} + Translations::Shipped) {

@@ -7,7 +7,7 @@
 #include "ui/BoardPicture.h"
 #include "ui/audio/AudioControl.h"
 #include "ui/audio/AudioOutput.h"
-#include "ui/audio/modSound.h"
+#include "ui/audio/SoundEffects.h"
 
 #include <QApplication>
 #include <QMainWindow>
@@ -20,7 +20,7 @@ namespace {
 
 class BoardViewer : public QMainWindow {
 public:
-    BoardViewer(const QString& programFolder, modGlobals& globals, modSound& sound)
+    BoardViewer(const QString& programFolder, modGlobals& globals, SoundEffects& sound)
         : m_globals(globals), m_audio(sound, programFolder)
     {
         setWindowTitle(QStringLiteral("Pondrake board viewer"));
@@ -51,7 +51,7 @@ private:
     void apply(const MouseOutcome& outcome)
     {
         if (!outcome.sound.empty())
-            m_audio.PlayEffect(outcome.sound);
+            m_audio.playEffect(outcome.sound);
         if (outcome.redraw)
             DrawGrid();
     }
@@ -87,8 +87,8 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "board_viewer: %s was not read completely\n", qPrintable(args[2]));
 
     AudioOutput output;
-    modSound sound(output);
-    sound.LoadEffects(args[1]);
+    SoundEffects sound(output);
+    sound.loadEffects(args[1]);
     BoardViewer viewer(args[1], globals, sound);
     for (int i = 3; i + 1 < args.size(); ++i) {
         int a = 0, b = 0;

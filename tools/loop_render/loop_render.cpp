@@ -7,7 +7,7 @@
 // the editor does when Save Level ends a test: the piece should then end where its pass ends.
 #include "ui/audio/AudioControl.h"
 #include "ui/audio/AudioOutput.h"
-#include "ui/audio/modSound.h"
+#include "ui/audio/SoundEffects.h"
 
 #include <QCoreApplication>
 #include <QTimer>
@@ -59,7 +59,7 @@ int main(int argc, char* argv[])
     const long long repeatUntil = static_cast<long long>(repeatSeconds * rate) * frameBytes;
     Mix_SetPostMix(&countMixed, nullptr);
 
-    modSound sound(output);
+    SoundEffects sound(output);
     AudioControl control(sound, QString::fromLocal8Bit(argv[1]));
     control.setPlayCondition([&] { return g_bytesMixed < repeatUntil; });
     control.PrepareMusic(QString::fromLocal8Bit(argv[2]));

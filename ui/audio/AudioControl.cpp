@@ -1,9 +1,9 @@
 #include "ui/audio/AudioControl.h"
 
 #include "files/MusicPath.h"
-#include "ui/audio/modSound.h"
+#include "ui/audio/SoundEffects.h"
 
-AudioControl::AudioControl(modSound& sound, const QString& programFolder, QObject* parent)
+AudioControl::AudioControl(SoundEffects& sound, const QString& programFolder, QObject* parent)
     : QObject(parent), m_sound(sound), m_programFolder(programFolder), m_mmcaudio(sound.output())
 {
     connect(&m_mmcaudio, &MusicDevice::Done, this, &AudioControl::mmcaudio_Done);
@@ -86,4 +86,4 @@ void AudioControl::mnuSoundEffects_Click()
     emit soundEffectsChanged(m_soundEffects);
 }
 
-void AudioControl::PlayEffect(std::string_view alias) { m_sound.PlayEffect(alias, m_soundEffects); }
+void AudioControl::playEffect(std::string_view alias) { m_sound.playEffect(alias, m_soundEffects); }

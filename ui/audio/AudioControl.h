@@ -8,16 +8,16 @@
 #include <functional>
 #include <string_view>
 
-class modSound;
+class SoundEffects;
 
 // What a window's Audio menu governs: its music device mmcaudio with the flag
 // MusicCloseRequested, and its two switches, Music Auto-Play and Sound Effects (both on at start).
-// The main window and the editor each own one; they share the process's modSound.
+// The main window and the editor each own one; they share the process's SoundEffects.
 class AudioControl : public QObject {
     Q_OBJECT
 
 public:
-    AudioControl(modSound& sound, const QString& programFolder, QObject* parent = nullptr);
+    AudioControl(SoundEffects& sound, const QString& programFolder, QObject* parent = nullptr);
 
     MusicDevice& mmcaudio() { return m_mmcaudio; }
 
@@ -55,7 +55,7 @@ public:
     void mnuSoundEffects_Click();
 
     // An effect through this window's Sound Effects switch.
-    void PlayEffect(std::string_view alias);
+    void playEffect(std::string_view alias);
 
 signals:
     void musicAutoPlayChanged(bool checked);
@@ -64,7 +64,7 @@ signals:
 private:
     bool mayPlay() const;
 
-    modSound& m_sound;
+    SoundEffects& m_sound;
     QString m_programFolder;
     MusicDevice m_mmcaudio;
     bool m_musicAutoPlay = true;

@@ -1,6 +1,6 @@
 #include "ui/net/WorldTable.h"
 
-#include "files/CBase64.h"
+#include "files/Base64.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -62,7 +62,7 @@ std::optional<WorldRow> rowOf(const QJsonValue& value)
         return std::nullopt;
     WorldRow shown{int(*rank), *id, *kind == 1, {}, {}, *score};
     if (shown.handwritten)
-        shown.ink.Load(CBase64::Decode(name.toString()));  // ink that does not load shows as none
+        shown.ink.Load(Base64::decode(name.toString()));  // ink that does not load shows as none
     else
         shown.typedName = name.toString().left(MaxShownName);
     return shown;

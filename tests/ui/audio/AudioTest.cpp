@@ -4,7 +4,7 @@
 // arrive, nothing more.
 #include "ui/audio/AudioControl.h"
 #include "ui/audio/AudioOutput.h"
-#include "ui/audio/modSound.h"
+#include "ui/audio/SoundEffects.h"
 
 #include "tests/support/AudioTestSupport.h"
 #include "tests/support/MixerTap.h"
@@ -29,7 +29,7 @@ protected:
         for (const auto& [name, ms] :
              {std::pair{"short.wav", 150}, {"half.wav", 500}, {"two.wav", 2000}, {"long.wav", 20000}, {"go.wav", 1000}})
             ASSERT_TRUE(writeWav(audio(name), ms));
-        sound.LoadEffects(folder.path());
+        sound.loadEffects(folder.path());
         control.setPlayCondition([this] { return wanted; });
     }
     QString audio(const char* name) { return folder.filePath(QStringLiteral("audio/")) + QLatin1String(name); }
@@ -44,7 +44,7 @@ protected:
 
     QTemporaryDir folder;
     AudioOutput output;
-    modSound sound{output};
+    SoundEffects sound{output};
     AudioControl control{sound, folder.path()};
     MusicDevice& device = control.mmcaudio();
     QSignalSpy done{&device, &MusicDevice::Done};
@@ -56,10 +56,10 @@ protected:
 TEST_F(Audio, AnEffectPlaysOnlyWhileEffectsAreSwitchedOn)
 {
     control.mnuSoundEffects_Click();  // off
-    control.PlayEffect("Go");         // aliases match without regard to case
+    control.playEffect("Go");         // aliases match without regard to case
     EXPECT_FALSE(sound.isSounding("go"));
     control.mnuSoundEffects_Click();
-    control.PlayEffect("Go");
+    control.playEffect("Go");
     EXPECT_TRUE(sound.isSounding("go"));
 }
 

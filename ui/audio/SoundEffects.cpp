@@ -1,4 +1,4 @@
-#include "ui/audio/modSound.h"
+#include "ui/audio/SoundEffects.h"
 
 #include "ui/audio/AudioOutput.h"
 
@@ -8,11 +8,11 @@
 
 #include <cctype>
 
-modSound::modSound(AudioOutput& output) : m_output(output) {}
+SoundEffects::SoundEffects(AudioOutput& output) : m_output(output) {}
 
-modSound::~modSound() { CloseAllEffects(); }
+SoundEffects::~SoundEffects() { closeAllEffects(); }
 
-std::string modSound::keyOf(std::string_view alias)
+std::string SoundEffects::keyOf(std::string_view alias)
 {
     std::string key(alias);
     for (char& c : key)
@@ -20,13 +20,13 @@ std::string modSound::keyOf(std::string_view alias)
     return key;
 }
 
-const modSound::Effect* modSound::find(std::string_view alias) const
+const SoundEffects::Effect* SoundEffects::find(std::string_view alias) const
 {
     const auto it = m_effects.find(keyOf(alias));
     return it != m_effects.end() && it->second.chunk ? &it->second : nullptr;
 }
 
-bool modSound::LoadEffect(const QString& path, std::string_view alias)
+bool SoundEffects::loadEffect(const QString& path, std::string_view alias)
 {
     const std::string key = keyOf(alias);
     auto it = m_effects.find(key);
@@ -50,7 +50,7 @@ bool modSound::LoadEffect(const QString& path, std::string_view alias)
     return true;
 }
 
-void modSound::PlayEffect(std::string_view alias, bool enabled)
+void SoundEffects::playEffect(std::string_view alias, bool enabled)
 {
     if (!enabled)
         return;
@@ -58,7 +58,7 @@ void modSound::PlayEffect(std::string_view alias, bool enabled)
         Mix_PlayChannel(effect->channel, effect->chunk, 0);  // a busy channel starts over
 }
 
-void modSound::CloseAllEffects()
+void SoundEffects::closeAllEffects()
 {
     for (auto& [key, effect] : m_effects) {
         if (effect.chunk)
@@ -67,21 +67,21 @@ void modSound::CloseAllEffects()
     }
 }
 
-QStringList modSound::LoadEffects(const QString& programFolder)
+QStringList SoundEffects::loadEffects(const QString& programFolder)
 {
     QStringList missing;
     for (const EffectFile& entry : EffectTable) {
         const QString path = programFolder + QStringLiteral("/audio/") + QLatin1String(entry.file);
-        if (!LoadEffect(path, entry.alias))
+        if (!loadEffect(path, entry.alias))
             missing << path;
     }
     return missing;
 }
 
-bool modSound::isSounding(std::string_view alias) const
+bool SoundEffects::isSounding(std::string_view alias) const
 {
     const Effect* effect = find(alias);
     return effect && Mix_Playing(effect->channel) && Mix_GetChunk(effect->channel) == effect->chunk;
 }
 
-bool modSound::isLoaded(std::string_view alias) const { return find(alias) != nullptr; }
+bool SoundEffects::isLoaded(std::string_view alias) const { return find(alias) != nullptr; }

@@ -1,13 +1,13 @@
-#include "ui/modBitBlt.h"
+#include "ui/BoardBlit.h"
 
 #include <QPainter>
 
 #include <algorithm>
 #include <cstring>
 
-namespace modBitBlt {
+namespace BoardBlit {
 
-void BlitTile(const QImage& source, QImage& destination, std::int32_t x, std::int32_t y, std::int32_t width,
+void blitTile(const QImage& source, QImage& destination, std::int32_t x, std::int32_t y, std::int32_t width,
               std::int32_t height)
 {
     // Clip to the source (read from its origin) and to the destination.
@@ -45,4 +45,4 @@ void BlitTile(const QImage& source, QImage& destination, std::int32_t x, std::in
         std::memcpy(to, from, rowBytes);
 }
 
-}  // namespace modBitBlt
+}  // namespace BoardBlit

@@ -38,24 +38,24 @@ inline constexpr std::array<EffectFile, 13> EffectTable{{
 // effects sound together, and playing an alias that is still sounding starts it again. Aliases
 // match without regard to case ("Go" plays what was loaded as "go"). An effect that did not load
 // just stays silent.
-class modSound {
+class SoundEffects {
 public:
-    explicit modSound(AudioOutput& output);
-    ~modSound();  // CloseAllEffects
-    modSound(const modSound&) = delete;
-    modSound& operator=(const modSound&) = delete;
+    explicit SoundEffects(AudioOutput& output);
+    ~SoundEffects();  // closeAllEffects
+    SoundEffects(const SoundEffects&) = delete;
+    SoundEffects& operator=(const SoundEffects&) = delete;
 
     // Closes the alias, then opens the wave file under it. False when the file did not load
     // while the mixer was open (without a mixer nothing loads, and nothing is missing).
-    bool LoadEffect(const QString& path, std::string_view alias);
+    bool loadEffect(const QString& path, std::string_view alias);
     // Starts the alias from its beginning when enabled is true; otherwise does nothing.
-    void PlayEffect(std::string_view alias, bool enabled);
+    void playEffect(std::string_view alias, bool enabled);
     // Closes every effect.
-    void CloseAllEffects();
+    void closeAllEffects();
 
     // The thirteen effects of the table from programFolder/audio/, in its order. Returns the
     // paths of those that did not load.
-    QStringList LoadEffects(const QString& programFolder);
+    QStringList loadEffects(const QString& programFolder);
 
     // Whether the alias is sounding now (on the dummy driver it still takes its playing time).
     bool isSounding(std::string_view alias) const;
