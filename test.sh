@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Sets up what is missing, builds Pondrake and runs every test: once in an ordinary build and once
 # under AddressSanitizer and UndefinedBehaviorSanitizer, and the tests that run threads once more
-# under ThreadSanitizer; then fuzzes the file readers for a short while. Checks the format and
-# clang-tidy's findings too. Fails when any test fails, a check finds anything or a fuzzer does.
+# under ThreadSanitizer; then fuzzes the file readers for a short while. Checks the format,
+# clang-tidy's findings and that every include runs down the layers too. Fails when any test
+# fails, a check finds anything or a fuzzer does.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
@@ -19,6 +20,8 @@ export TSAN_OPTIONS=suppressions=$here/tests/tsan.supp:second_deadlock_stack=1
 status=0
 echo "== Format =="
 "$here/scripts/check_format.sh" || status=1
+echo "== Layers =="
+"$here/scripts/check_layers.sh" || status=1
 echo "== Tests =="
 ctest --test-dir "$here/build" --output-on-failure --parallel "$(nproc)" || status=1
 echo "== clang-tidy =="

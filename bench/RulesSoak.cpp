@@ -9,7 +9,6 @@
 #include "core/MouseCommands.h"
 #include "core/PlayField.h"
 #include "core/Random.h"
-#include "tests/support/BoardText.h"
 
 #include <chrono>
 #include <cmath>
@@ -33,6 +32,27 @@ struct SoakReport {
 
 // The sixteen codes of the tile table, then codes the game does not know.
 constexpr std::u32string_view Codes = U"brh$awdxjilmk@12AtZ \uFFFD";
+
+int turtlesOn(const Board& board)
+{
+    int turtles = 0;
+    for (int row = 0; row < BoardSize; ++row)
+        for (int col = 0; col < BoardSize; ++col)
+            turtles += isTurtle(board(col, row));
+    return turtles;
+}
+
+// The play area a row a line: a code of one byte as itself, any other as '?'.
+std::string boardText(const Board& board)
+{
+    std::string text;
+    for (int row = 0; row < BoardSize; ++row) {
+        for (int col = 0; col < BoardSize; ++col)
+            text += board(col, row) > 0x20 && board(col, row) < 0x7f ? static_cast<char>(board(col, row)) : '?';
+        text += '\n';
+    }
+    return text;
+}
 
 // Rocks, holes, water and every code off the table (the empty cell too): no rule moves or makes one.
 bool standsStill(TileCode code)
@@ -113,8 +133,7 @@ SoakReport soakRules(long long ticks, std::uint64_t seed)
                 fault = "the selection lost its creature";
             if (!fault.empty()) {
                 fault += " at tick " + std::to_string(report.ticks) + ":\n";
-                for (const std::string& row : rowsOf(board))
-                    fault += row + "\n";
+                fault += boardText(board);
                 report.fault = fault;
             }
         }
