@@ -42,7 +42,7 @@ QPushButton* button(QWidget* parent, const QString& text, const char* name, cons
 
 }  // namespace
 
-frmGameOver::frmGameOver(const QString& scoresPath, QWidget* parent) : QDialog(parent), m_scoresPath(scoresPath)
+frmGameOver::frmGameOver(const QString& scoresPath, QWidget* parent) : FirstShowDialog(parent), m_scoresPath(scoresPath)
 {
     setWindowTitle(tr("Game Over"));
     setFixedSize(Look::twips(8445), Look::twips(4290));
@@ -111,15 +111,6 @@ void frmGameOver::buildFrameNotTop()
     connect(butBummer, &QPushButton::clicked, this, &frmGameOver::butBummer_Click);
 }
 
-void frmGameOver::showEvent(QShowEvent* event)
-{
-    if (!m_loaded) {
-        m_loaded = true;
-        Form_Load();
-    }
-    QDialog::showEvent(event);
-}
-
 bool frmGameOver::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == txtName && event->type() == QEvent::KeyPress) {
@@ -141,7 +132,7 @@ void frmGameOver::keyPressEvent(QKeyEvent* event)
     QDialog::keyPressEvent(event);
 }
 
-void frmGameOver::Form_Load()
+void frmGameOver::load()
 {
     LoadScores();
     lblScore->setText(QString::number(yourScore));

@@ -2,8 +2,7 @@
 
 #include "core/Int16.h"
 #include "files/ScoreFile.h"
-
-#include <QDialog>
+#include "screens/FirstShowDialog.h"
 
 #include <cstdint>
 #include <optional>
@@ -18,7 +17,7 @@ class QPushButton;
 // or handwritten name for the top-ten table in the score file it is given.
 // Set yourScore, then exec(). The window closes itself after a Submit (which saves) or Bummer;
 // closed by its close box it saves nothing. Escape never closes it while it asks for a name.
-class frmGameOver : public QDialog {
+class frmGameOver : public FirstShowDialog {
     Q_OBJECT
 public:
     explicit frmGameOver(const QString& scoresPath, QWidget* parent = nullptr);
@@ -30,7 +29,6 @@ public:
     std::optional<int> newEntryPlace() const { return m_newEntryPlace; }
 
 protected:
-    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -38,7 +36,7 @@ private:
     void buildFrameTopScore();
     void buildFrameNotTop();
 
-    void Form_Load();
+    void load() override;
     void butOkType_Click();
     // True when the key was Enter, which submits the typed name instead of reaching the box.
     bool txtName_KeyPress(int KeyAscii);
@@ -51,7 +49,6 @@ private:
 
     const QString m_scoresPath;
     ScoreTable m_scores;  // TopKinds, TopScores, TopNames
-    bool m_loaded = false;
     std::optional<int> m_newEntryPlace;
 
     QLabel* lblLevel;

@@ -21,7 +21,7 @@ const QColor NewEntryColour(255, 236, 140);
 
 }  // namespace
 
-frmTopTen::frmTopTen(const QString& scoresPath, QWidget* parent) : QDialog(parent), m_scoresPath(scoresPath)
+frmTopTen::frmTopTen(const QString& scoresPath, QWidget* parent) : FirstShowDialog(parent), m_scoresPath(scoresPath)
 {
     setWindowTitle(tr("Top Ten Scores"));
     setFixedSize(Look::twips(8205), Look::twips(9780));
@@ -57,16 +57,7 @@ frmTopTen::frmTopTen(const QString& scoresPath, QWidget* parent) : QDialog(paren
     connect(butOkay, &QPushButton::clicked, this, &frmTopTen::butOkay_Click);
 }
 
-void frmTopTen::showEvent(QShowEvent* event)
-{
-    if (!m_loaded) {
-        m_loaded = true;
-        Form_Load();
-    }
-    QDialog::showEvent(event);
-}
-
-void frmTopTen::Form_Load()
+void frmTopTen::load()
 {
     const TopTenReading reading = ReadTopTen(m_scoresPath);
     for (int i = 0; i < ScoreEntries; ++i) {

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "files/ScoreFile.h"
-
-#include <QDialog>
+#include "screens/FirstShowDialog.h"
 
 #include <array>
 #include <optional>
@@ -15,7 +14,7 @@ class QPushButton;
 // The ten best scores from the score file it is given, each with its typed name or its
 // handwriting. Shown with exec(); read afresh each time it opens; never writes. Closes on
 // "Close" or on any key.
-class frmTopTen : public QDialog {
+class frmTopTen : public FirstShowDialog {
     Q_OBJECT
 public:
     explicit frmTopTen(const QString& scoresPath, QWidget* parent = nullptr);
@@ -36,19 +35,17 @@ public:
     static QRect rowRect(int i);
 
 protected:
-    void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    void Form_Load();
+    void load() override;
     void butOkay_Click();
     void findRecordings();
     void Form_KeyPress(int KeyAscii);
 
     const QString m_scoresPath;
-    bool m_loaded = false;
     QString m_programFolder;  // empty: no replays are offered
     AudioControl* m_audio = nullptr;
     std::array<QString, ScoreEntries> m_recordings;  // the replay file of each row, where there is one

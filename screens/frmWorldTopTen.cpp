@@ -35,7 +35,7 @@ std::optional<GameRecording> rowsGame(GameRecording recording, qint64 score, con
 
 frmWorldTopTen::frmWorldTopTen(WorldClient& client, const QString& address, const QString& setId,
                                const QString& programFolder, AudioControl* audio, QWidget* parent)
-    : QDialog(parent), m_client(client), m_address(address), m_setId(setId), m_programFolder(programFolder),
+    : FirstShowDialog(parent), m_client(client), m_address(address), m_setId(setId), m_programFolder(programFolder),
       m_audio(audio)
 {
     setWindowTitle(tr("World Top Ten"));
@@ -79,15 +79,6 @@ frmWorldTopTen::frmWorldTopTen(WorldClient& client, const QString& address, cons
 }
 
 frmWorldTopTen::~frmWorldTopTen() { m_stop->store(true); }
-
-void frmWorldTopTen::showEvent(QShowEvent* event)
-{
-    if (!m_loaded) {
-        m_loaded = true;
-        load();
-    }
-    QDialog::showEvent(event);
-}
 
 void frmWorldTopTen::load()
 {

@@ -1,8 +1,7 @@
 #pragma once
 
+#include "screens/FirstShowDialog.h"
 #include "ui/net/WorldTable.h"
-
-#include <QDialog>
 
 #include <atomic>
 #include <memory>
@@ -19,7 +18,7 @@ class WorldClient;
 // by the arrow keys and Enter, once the game has played through to the row's score in this set;
 // any other game is refused in a sentence. Without an address it touches no network and says how
 // to set one.
-class frmWorldTopTen : public QDialog {
+class frmWorldTopTen : public FirstShowDialog {
     Q_OBJECT
 public:
     // setId is the set's identity (64 hexadecimal digits); the client is the game's own.
@@ -33,11 +32,8 @@ public:
     // The table as read, in place of the state line's words.
     void showTop(const WorldTop& top);
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
-    void load();
+    void load() override;
     void openRow(int row);
     // The row's game in the replay window, or the problem in place of it; the state line as before.
     void shown(const QString& before, std::optional<GameRecording> game, const QString& problem);
@@ -53,6 +49,5 @@ private:
     };
     std::vector<RowGame> m_rows;  // the game of each row, and the score it must play to
     std::shared_ptr<std::atomic<bool>> m_stop = std::make_shared<std::atomic<bool>>(false);
-    bool m_loaded = false;
     bool m_fetching = false;
 };
