@@ -4,10 +4,10 @@
 #include "files/LevelSet.h"
 #include "files/SetFolder.h"
 #include "sim/SelfContained.h"
+#include "ui/SavePath.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileDialog>
 #include <QMessageBox>
 
 namespace {
@@ -41,14 +41,11 @@ bool saveSelfContained(QWidget* parent, const GameRecording& recording, const QS
     }
     const QString score = QString::number(recording.events.empty() ? 0 : recording.events.back().checkpoint.score);
     const QString proposed = SafeSetFolderName(carried.recording->set->name) + QStringLiteral(" - ") + score;
-    QFileDialog dialog(parent, title, QDir::home().filePath(proposed + QStringLiteral(".replay")),
-                       QCoreApplication::translate("RecordingSave", "Replays (*.replay)"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("replay"));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    const QString path =
+        askSavePath(parent, title, proposed + QStringLiteral(".replay"),
+                    QCoreApplication::translate("RecordingSave", "Replays (*.replay)"), QStringLiteral("replay"));
+    if (path.isEmpty())
         return false;
-    const QString path = dialog.selectedFiles().constFirst();
     if (!replaceFile(path, recordingBytes(*carried.recording))) {
         QMessageBox::warning(parent, title,
                              QCoreApplication::translate("RecordingSave", "The replay could not be written to %1.")

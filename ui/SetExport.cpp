@@ -2,10 +2,11 @@
 
 #include "files/FileBytes.h"
 #include "files/SetFolder.h"
+#include "ui/SavePath.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 
 bool exportSetFolder(QWidget* parent, const QString& folder, const QString& shownName)
@@ -21,14 +22,11 @@ bool exportSetFolder(QWidget* parent, const QString& folder, const QString& show
         return false;
     }
     const QString proposed = SafeSetFolderName(header.name);
-    QFileDialog dialog(parent, title, QDir::home().filePath(proposed + QStringLiteral(".pondrake")),
-                       QCoreApplication::translate("SetExport", "Level sets (*.pondrake)"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("pondrake"));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    const QString path =
+        askSavePath(parent, title, proposed + QStringLiteral(".pondrake"),
+                    QCoreApplication::translate("SetExport", "Level sets (*.pondrake)"), QStringLiteral("pondrake"));
+    if (path.isEmpty())
         return false;
-    const QString path = dialog.selectedFiles().constFirst();
     // A file named otherwise names the set otherwise.
     const QString named = QFileInfo(path).completeBaseName();
     if (named != proposed && !setNameProblem(named))
