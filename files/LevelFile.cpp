@@ -30,16 +30,22 @@ LevelReading ReadLevelBytes(const QByteArray& bytes)
 {
     LevelReading level;
     level.status = LevelReadStatus::Stopped;
-    LineReader lines(QString::fromUtf8(bytes));  // drops a byte-order mark
-
+    const QString text = QString::fromUtf8(bytes);  // drops a byte-order mark
+    Lines<QStringView> lines(text, LineEnd::Any);
     QString line;
-    if (!lines.next(line))
+    const auto next = [&lines, &line] {
+        const std::optional<QStringView> read = lines.next();
+        line = read.value_or(QStringView()).toString();
+        return read.has_value();
+    };
+
+    if (!next())
         return level;
     level.music = trimSpaces(line).toStdString();
     ++level.linesRead;
 
     for (Int16* setting : {&level.bonus, &level.turtleInterval, &level.dogInterval}) {
-        if (!lines.next(line))
+        if (!next())
             return level;
         const std::optional<Int16> value = leadingInt16(trimSpaces(line));
         if (!value)
@@ -49,7 +55,7 @@ LevelReading ReadLevelBytes(const QByteArray& bytes)
     }
 
     for (int row = 0; row < BoardSize; ++row) {
-        if (!lines.next(line))
+        if (!next())
             return level;
         const QList<uint> codes = trimSpaces(line).toUcs4();
         LevelReading::Row& cells = level.rows.emplace_back();

@@ -6,6 +6,7 @@
 #include "files/NumberText.h"
 #include "files/ReplayFileWords.h"
 #include "files/SetLevelSection.h"
+#include "files/TextLines.h"
 
 #include <QCryptographicHash>
 
@@ -21,17 +22,15 @@ constexpr Millis MaxTime = Millis(1) << 40;  // about 35 years of play
 // Reads the file line by line; fail() records the first fault and ends the reading.
 class Reader {
 public:
-    explicit Reader(const QByteArray& bytes) : m_bytes(bytes) {}
+    explicit Reader(const QByteArray& bytes) : m_lines(bytes, LineEnd::Lf, SetLevelSection::maxLineBytes() + 1) {}
 
     RecordingReading read()
     {
         GameRecording recording;
         if (!header(recording))
             return fault();
-        // A line each: the file's end may lie before m_pos, when its last line has no end.
-        const QByteArrayView events = QByteArrayView(m_bytes).sliced(std::min(m_pos, m_bytes.size()));
-        recording.events.reserve(std::size_t(events.count('\n')) + 1);
-        while (const std::optional<QByteArrayView> line = nextView()) {
+        recording.events.reserve(std::size_t(m_lines.rest().count('\n')) + 1);  // a line each
+        while (const std::optional<QByteArrayView> line = m_lines.next()) {
             if (!event(*line, recording))
                 return fault();
         }
@@ -45,26 +44,9 @@ public:
     }
 
 private:
-    // The next line without its end, as a view into the bytes, which outlive it.
-    std::optional<QByteArrayView> nextView()
-    {
-        if (m_pos >= m_bytes.size())
-            return std::nullopt;
-        qsizetype end = m_bytes.indexOf('\n', m_pos);
-        if (end < 0)
-            end = m_bytes.size();
-        // Only the levels a self-contained replay carries take longer lines.
-        QByteArrayView line =
-            QByteArrayView(m_bytes).sliced(m_pos, std::min(end - m_pos, SetLevelSection::maxLineBytes() + 1));
-        m_pos = end + 1;
-        ++m_line;
-        if (line.endsWith('\r'))
-            line.chop(1);
-        return line;
-    }
     std::optional<QByteArray> next()
     {
-        const std::optional<QByteArrayView> line = nextView();
+        const std::optional<QByteArrayView> line = m_lines.next();
         return line ? std::optional(line->toByteArray()) : std::nullopt;
     }
 
@@ -76,7 +58,7 @@ private:
     // What the set's reader says of a level the replay carries: shown as it is.
     bool fail(const QString& words) { return fail(Phrase::verbatim(words)); }
 
-    RecordingReading fault() const { return {std::nullopt, m_line, m_error, false}; }
+    RecordingReading fault() const { return {std::nullopt, m_lines.number(), m_error, false}; }
 
     bool header(GameRecording& recording)
     {
@@ -97,8 +79,8 @@ private:
         m_version = *version;
         recording.version = *version;
         // The events begin with the first line that starts like a number.
-        while (m_pos < m_bytes.size() && !std::isdigit(static_cast<unsigned char>(m_bytes[m_pos])) &&
-               m_bytes[m_pos] != '-') {
+        while (!m_lines.atEnd() && !std::isdigit(static_cast<unsigned char>(m_lines.rest().front())) &&
+               m_lines.rest().front() != '-') {
             const QByteArray line = *next();
             if (line.startsWith("setlevel ") && m_version >= 3) {
                 if (!setLevel(line.mid(9), recording))
@@ -267,12 +249,11 @@ private:
         return true;
     }
 
-    const QByteArray& m_bytes;
+    // Only the levels a self-contained replay carries take longer lines.
+    Lines<QByteArrayView> m_lines;
     std::set<Int16> m_levelNumbers;  // a file may name thousands: no search through a list
     SetLevelSection m_levels;
     bool m_folderLine = false;
-    qsizetype m_pos = 0;
-    int m_line = 0;
     int m_version = 0;
     Phrase m_error;
 };

@@ -35,16 +35,8 @@ public:
 
     std::optional<QByteArray> next()
     {
-        if (m_pos >= m_bytes.size())
-            return std::nullopt;
-        qsizetype end = m_bytes.indexOf('\r', m_pos);
-        if (end < 0)
-            end = m_bytes.size();
-        QByteArray line = m_bytes.mid(m_pos, end - m_pos);
-        m_pos = end + 1;
-        if (m_pos < m_bytes.size() && m_bytes[m_pos] == '\n')
-            ++m_pos;
-        return line;
+        const std::optional<QByteArrayView> line = m_lines.next();
+        return line ? std::optional(line->toByteArray()) : std::nullopt;
     }
 
     // The kind line as a 16-bit number.
@@ -70,8 +62,8 @@ public:
 private:
     explicit ScoreLines(QByteArray bytes) : m_bytes(std::move(bytes)) {}
 
-    QByteArray m_bytes;
-    qsizetype m_pos = 0;
+    QByteArray m_bytes;  // never changed: its buffer stays where the lines look, moved or not
+    Lines<QByteArrayView> m_lines{m_bytes, LineEnd::Cr};
 };
 
 // How the file writes a number: a space in place of a plus sign, the digits, one space.

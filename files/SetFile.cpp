@@ -3,6 +3,7 @@
 #include "files/FileBytes.h"
 #include "files/NumberText.h"
 #include "files/SetLevelSection.h"
+#include "files/TextLines.h"
 
 #include <QByteArrayList>
 #include <QCryptographicHash>
@@ -24,7 +25,10 @@ bool hasControl(const QString& text)
 // Reads the file line by line; fail() records the first fault and ends the reading.
 class Reader {
 public:
-    Reader(const QByteArray& bytes, bool headerOnly) : m_bytes(bytes), m_headerOnly(headerOnly) {}
+    Reader(const QByteArray& bytes, bool headerOnly)
+        : m_headerOnly(headerOnly), m_lines(bytes, LineEnd::Lf, SetLevelSection::maxLineBytes() + 1)
+    {
+    }
 
     SetReading read()
     {
@@ -37,7 +41,7 @@ public:
             return fail(QStringLiteral("this set was made by a newer version of the game"));
         SetLevelSection levels;
         int descriptionLines = 0;
-        while (m_pos < m_bytes.size()) {
+        while (!m_lines.atEnd()) {
             const QByteArray line = next();
             const qsizetype space = line.indexOf(' ');
             const QByteArray word = space < 0 ? line : line.left(space);
@@ -76,26 +80,15 @@ public:
     }
 
 private:
-    // The next line without its end; a CR before the LF is no part of it.
-    QByteArray next()
-    {
-        qsizetype end = m_bytes.indexOf('\n', m_pos);
-        if (end < 0)
-            end = m_bytes.size();
-        QByteArray line = m_bytes.mid(m_pos, std::min(end - m_pos, SetLevelSection::maxLineBytes() + 1));
-        m_pos = end + 1;
-        ++m_line;
-        if (line.endsWith('\r'))
-            line.chop(1);
-        return line;
-    }
+    // The next line, empty past the end.
+    QByteArray next() { return m_lines.next().value_or(QByteArrayView()).toByteArray(); }
 
-    SetReading fail(const QString& message) const { return {std::nullopt, m_line, message}; }
+    // At the line read last; an empty file is refused at its first line, which it lacks.
+    SetReading fail(const QString& message) const { return {std::nullopt, std::max(m_lines.number(), 1), message}; }
 
-    const QByteArray& m_bytes;
     bool m_headerOnly;
-    qsizetype m_pos = 0;
-    int m_line = 0;
+    // Only levels take longer lines.
+    Lines<QByteArrayView> m_lines;
 };
 
 }  // namespace

@@ -1,22 +1,5 @@
 #include "files/TextLines.h"
 
-bool LineReader::next(QString& line)
-{
-    if (m_pos >= m_text.size())
-        return false;
-    qsizetype end = m_pos;
-    while (end < m_text.size() && m_text[end] != u'\r' && m_text[end] != u'\n')
-        ++end;
-    line = m_text.mid(m_pos, end - m_pos);
-    m_pos = end;
-    if (m_pos < m_text.size()) {
-        const QChar ender = m_text[m_pos++];
-        if (ender == u'\r' && m_pos < m_text.size() && m_text[m_pos] == u'\n')
-            ++m_pos;
-    }
-    return true;
-}
-
 QString trimSpaces(const QString& text)
 {
     qsizetype first = 0;
