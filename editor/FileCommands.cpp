@@ -32,7 +32,7 @@ void FileCommands::mnuOpen_Click()
 {
     emit dialogOpens();
     if (const std::optional<QString> path = LevelDialogs::chooseLevelToOpen(&m_window, startFolder())) {
-        m_audio.mnuMusicStop_Click();
+        m_audio.stopMusic();
         OpenLevelFile(*path);
         m_lastFile = *path;
     }

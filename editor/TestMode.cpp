@@ -23,7 +23,7 @@ Int16 numberOf(const QString& text)
 TestMode::TestMode(modGlobals& globals, Random& random, AudioControl& audio, QObject* parent)
     : QObject(parent), m_globals(globals), m_random(random), m_audio(audio), m_field(globals, random, TestScoring)
 {
-    // PlayMusic plays only during a test, so nothing restarts the music once a test has ended.
+    // playMusic plays only during a test, so nothing restarts the music once a test has ended.
     m_audio.setPlayCondition([this] { return !m_editMode; });
     m_clock.setListener(this);
 }
@@ -55,9 +55,9 @@ void TestMode::StartTest(const LevelSettingsText& settings)
 {
     m_field.resetGame();
     m_field.resetLevel();
-    m_audio.PrepareMusic(settings.music);
+    m_audio.prepareMusic(settings.music);
     if (m_audio.musicAutoPlay())
-        m_audio.PlayMusic();  // at once: a test has no countdown
+        m_audio.playMusic();  // at once: a test has no countdown
     // The label shows the box's text as typed; the clock and the scoring read it as a number.
     m_field.time = numberOf(settings.bonus);
     emit bonusShown(settings.bonus);
@@ -71,7 +71,7 @@ void TestMode::StartTest(const LevelSettingsText& settings)
 void TestMode::EndTest()
 {
     StopKeepingBoard();
-    m_audio.mnuMusicStop_Click();
+    m_audio.stopMusic();
     m_globals.board = m_savedBoard;
     emit boardChanged();
 }

@@ -126,7 +126,7 @@ void frmEditor::stopForDialog()
 
 void frmEditor::Form_Load()
 {
-    m_audio.MusicCloseRequested = false;
+    m_audio.musicCloseRequested = false;
     SelectedCode = Tile::Blank;
     m_tiles = TileSet::load(m_programFolder);
     pictMain->setTiles(m_tiles);
@@ -148,10 +148,10 @@ void frmEditor::mnuNew_Click()
     // The settings, the selected code, the bonus label and the mode stay: a running test goes on
     // over the empty board, and "End Test" brings back the board it started from.
     const LevelState before = m_document->state(false);
-    m_audio.MusicCloseRequested = false;
+    m_audio.musicCloseRequested = false;
     m_test.field().resetGame();
     showTotals();
-    m_audio.mnuMusicStop_Click();
+    m_audio.stopMusic();
     ResetEditor();
     m_document->recordChange(before, tr("New Level"));
     m_document->setUntitled();
@@ -161,7 +161,7 @@ void frmEditor::mnuNew_Click()
 void frmEditor::ResetEditor()
 {
     m_document->clearBoard();
-    m_audio.ResetMusicDevice();
+    m_audio.resetMusicDevice();
     DrawGrid();
 }
 

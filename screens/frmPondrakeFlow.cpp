@@ -78,16 +78,16 @@ bool frmPondrake::levelExists(Int16 levelNumber) { return FileExists(m_files.lev
 
 void frmPondrake::prepareMusic(const std::string& levelMusic)
 {
-    m_audio.PrepareMusic(QString::fromStdString(levelMusic));
+    m_audio.prepareMusic(QString::fromStdString(levelMusic));
 }
 
 void frmPondrake::playMusicIfAutoPlay()
 {
     if (m_audio.musicAutoPlay())
-        m_audio.PlayMusic();
+        m_audio.playMusic();
 }
 
-void frmPondrake::closeMusic() { m_audio.CloseMusic(); }
+void frmPondrake::closeMusic() { m_audio.closeMusic(); }
 
 void frmPondrake::playEffect(std::string_view alias) { m_audio.playEffect(alias); }
 

@@ -17,9 +17,9 @@ void frmPondrake::usePlayerFolders(const QString& dataFolder, const QString& con
     m_files.usePlayerFolders(dataFolder, configFolder);
     const PlayerSettings& remembered = m_files.settings;
     if (m_audio.soundEffects() != remembered.soundEffects)
-        m_audio.mnuSoundEffects_Click();
+        m_audio.toggleSoundEffects();
     if (m_audio.musicAutoPlay() != remembered.musicAutoPlay)
-        m_audio.mnuMusicAutoPlay_Click();
+        m_audio.toggleMusicAutoPlay();
     // A place on no screen (one unplugged since) would hide the window: it stays where it opened.
     if (remembered.windowPos && QGuiApplication::screenAt(*remembered.windowPos + QPoint(40, 40)))
         move(*remembered.windowPos);

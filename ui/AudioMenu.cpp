@@ -23,9 +23,9 @@ AudioMenu addAudioMenu(QMenuBar* menuBar, AudioControl& control, const QString& 
     autoPlay->setChecked(control.musicAutoPlay());
     effects->setCheckable(true);
     effects->setChecked(control.soundEffects());
-    QObject::connect(autoPlay, &QAction::triggered, &control, &AudioControl::mnuMusicAutoPlay_Click);
-    QObject::connect(menu.mnuMusicStop, &QAction::triggered, &control, &AudioControl::mnuMusicStop_Click);
-    QObject::connect(effects, &QAction::triggered, &control, &AudioControl::mnuSoundEffects_Click);
+    QObject::connect(autoPlay, &QAction::triggered, &control, &AudioControl::toggleMusicAutoPlay);
+    QObject::connect(menu.mnuMusicStop, &QAction::triggered, &control, &AudioControl::stopMusic);
+    QObject::connect(effects, &QAction::triggered, &control, &AudioControl::toggleSoundEffects);
     QObject::connect(&control, &AudioControl::musicAutoPlayChanged, autoPlay, &QAction::setChecked);
     QObject::connect(&control, &AudioControl::soundEffectsChanged, effects, &QAction::setChecked);
     return menu;

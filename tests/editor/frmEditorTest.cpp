@@ -155,7 +155,7 @@ TEST_F(Editor, TheBeatsAndTheMusicRunDuringATestAndStopAtItsEnd)
     Millis wall = 0;                      // the test's clock on a wall of our own
     test().clock().setWall([&wall] { return wall; });
     butTest->click();
-    EXPECT_NE(editor.audio().mmcaudio().mode(), MusicDevice::Mode::NotOpen);
+    EXPECT_NE(editor.audio().musicDevice().mode(), MusicDevice::Mode::NotOpen);
     wall = 1;  // the dog's beat is due, and the turtle's 0 never
     ASSERT_TRUE(QMetaObject::invokeMethod(&test().clock().alarm(), "timeout"));
     EXPECT_EQ(rowOf(globals.board, 5).substr(5, 2), "b@");
@@ -165,7 +165,7 @@ TEST_F(Editor, TheBeatsAndTheMusicRunDuringATestAndStopAtItsEnd)
     EXPECT_EQ(QList({beats().period(GameTimer::Turtle), beats().period(GameTimer::Dog)}), QList<Int16>({50, 400}));
     EXPECT_EQ(settings(), (LevelSettingsText{"song.wav", "1", "50", "400"}));
     butTest->click();
-    EXPECT_EQ(editor.audio().mmcaudio().mode(), MusicDevice::Mode::NotOpen);
+    EXPECT_EQ(editor.audio().musicDevice().mode(), MusicDevice::Mode::NotOpen);
 }
 
 // Save Level ends a test and leaves its music to the end of its pass, where it stops.
@@ -173,7 +173,7 @@ TEST_F(Editor, AfterATestEndedBySaveTheMusicStopsWhereItsPassEnds)
 {
     ASSERT_TRUE(writeWav(path("audio/song.wav"), 1000));
     txtMusicFile->setText(QStringLiteral("song.wav"));
-    const MusicDevice& music = editor.audio().mmcaudio();
+    const MusicDevice& music = editor.audio().musicDevice();
     butTest->click();
     ASSERT_TRUE(eventually([&] { return music.mode() == MusicDevice::Mode::Playing && !music.loadsPending(); }));
     onNextModal<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); });

@@ -70,7 +70,7 @@ TEST_F(LevelSets, ASetIsPlayedKeptAndContinuedWhileItsLevelsStandAndHasItsOwnTop
     window->mnuNew->trigger();
     playLevel();
     EXPECT_EQ(window->lblScore->text(), "33");  // 3 + 60 / 2
-    window->audio().mnuSoundEffects_Click();
+    window->audio().toggleSoundEffects();
 
     writeFile(SetLevelPath(three, 2), islandLevel(61));
     sitDown();  // closed during level 2's countdown

@@ -37,7 +37,7 @@ public:
                 [this](float x, float y) { apply(mouseMove(selection, drag, x, y)); });
         connect(pictMain, &BoardPicture::MouseUp, this,
                 [this](float, float) { apply(mouseUp(m_globals.board, selection, drag)); });
-        m_audio.PrepareMusic(QString::fromStdString(m_globals.LevelMusic));
+        m_audio.prepareMusic(QString::fromStdString(m_globals.LevelMusic));
     }
 
     void DrawGrid() { pictMain->DrawGrid(m_globals.board, selection, drag); }
@@ -100,7 +100,7 @@ int main(int argc, char* argv[])
         }
     }
     if (args.contains(QStringLiteral("--music")))
-        viewer.audio().PlayMusic();
+        viewer.audio().playMusic();
     viewer.DrawGrid();
     viewer.show();
     return QApplication::exec();

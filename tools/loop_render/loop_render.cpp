@@ -1,4 +1,4 @@
-// Plays one piece of level music as a level does (PrepareMusic, then PlayMusic, the done event
+// Plays one piece of level music as a level does (prepareMusic, then playMusic, the done event
 // handled by the music control) until the mixer has put out the given seconds of audio, with
 // SDL's disk driver writing that output to a file. Prints the file's sample format.
 // Not part of the game: tools/loop_gap.py runs it.
@@ -62,8 +62,8 @@ int main(int argc, char* argv[])
     SoundEffects sound(output);
     AudioControl control(sound, QString::fromLocal8Bit(argv[1]));
     control.setPlayCondition([&] { return g_bytesMixed < repeatUntil; });
-    control.PrepareMusic(QString::fromLocal8Bit(argv[2]));
-    control.PlayMusic();
+    control.prepareMusic(QString::fromLocal8Bit(argv[2]));
+    control.playMusic();
 
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
@@ -72,7 +72,7 @@ int main(int argc, char* argv[])
     });
     poll.start(20);
     QCoreApplication::exec();
-    control.CloseMusic();
+    control.closeMusic();
     Mix_SetPostMix(nullptr, nullptr);
     std::printf("s16le %d %d\n", rate, channels);
     return 0;

@@ -14,7 +14,7 @@
 class AudioOutput;
 struct _Mix_Music;  // NOLINT(bugprone-reserved-identifier): SDL_mixer's name of Mix_Music
 
-// A window's music device, mmcaudio: a hidden media player driven by properties and
+// A window's music device: a hidden media player driven by properties and
 // string commands, over SDL_mixer's one music stream. It plays MIDI (through FluidSynth and the
 // General MIDI soundfont), MP3 and WAV.
 //

@@ -34,11 +34,11 @@ protected:
     }
     QString audio(const char* name) { return folder.filePath(QStringLiteral("audio/")) + QLatin1String(name); }
     MusicDevice::Mode mode() { return device.mode(); }
-    // PlayMusic returns at once, the piece loading in the background, and it plays soon after.
+    // playMusic returns at once, the piece loading in the background, and it plays soon after.
     [[nodiscard]] bool play(const char* piece)
     {
-        control.PrepareMusic(QLatin1String(piece));
-        control.PlayMusic();
+        control.prepareMusic(QLatin1String(piece));
+        control.playMusic();
         return mode() == MusicDevice::Mode::Opening && eventually([&] { return mode() == MusicDevice::Mode::Playing; });
     }
 
@@ -46,19 +46,19 @@ protected:
     AudioOutput output;
     SoundEffects sound{output};
     AudioControl control{sound, folder.path()};
-    MusicDevice& device = control.mmcaudio();
+    MusicDevice& device = control.musicDevice();
     QSignalSpy done{&device, &MusicDevice::Done};
-    bool wanted = true;  // what PlayMusic asks: the editor's test runs, or the game's window is there
+    bool wanted = true;  // what playMusic asks: the editor's test runs, or the game's window is there
 };
 
 }  // namespace
 
 TEST_F(Audio, AnEffectPlaysOnlyWhileEffectsAreSwitchedOn)
 {
-    control.mnuSoundEffects_Click();  // off
-    control.playEffect("Go");         // aliases match without regard to case
+    control.toggleSoundEffects();  // off
+    control.playEffect("Go");      // aliases match without regard to case
     EXPECT_FALSE(sound.isSounding("go"));
-    control.mnuSoundEffects_Click();
+    control.toggleSoundEffects();
     control.playEffect("Go");
     EXPECT_TRUE(sound.isSounding("go"));
 }
@@ -75,7 +75,7 @@ TEST_F(Audio, PreparingOrResettingTheMusicStopsThePieceAndNamesTheNextOne)
         {nullptr, "", audio("long.wav")}};  // a reset keeps the piece that play() prepared
     for (const auto& [piece, type, file] : cases) {
         ASSERT_TRUE(play("long.wav"));
-        piece ? control.PrepareMusic(QLatin1String(piece)) : control.ResetMusicDevice();
+        piece ? control.prepareMusic(QLatin1String(piece)) : control.resetMusicDevice();
         EXPECT_EQ(device.DeviceType(), type);
         EXPECT_EQ(device.FileName(), file);
         ASSERT_TRUE(done.wait());  // the piece was stopped, as any stop reports
@@ -83,8 +83,8 @@ TEST_F(Audio, PreparingOrResettingTheMusicStopsThePieceAndNamesTheNextOne)
     // A sequencer opens MIDI only: a wave file named .mid stays closed, while the same file
     // under another name plays.
     ASSERT_TRUE(writeWav(audio("wave.mid"), 100) && writeWav(audio("wave.MID"), 100));
-    control.PrepareMusic(QStringLiteral("wave.mid"));
-    control.PlayMusic();
+    control.prepareMusic(QStringLiteral("wave.mid"));
+    control.playMusic();
     EXPECT_EQ(mode(), MusicDevice::Mode::NotOpen);
     ASSERT_TRUE(play("wave.MID"));
 }
@@ -92,27 +92,27 @@ TEST_F(Audio, PreparingOrResettingTheMusicStopsThePieceAndNamesTheNextOne)
 // Music Stop and Music Auto-Play, one after the other: every stop is the program's own.
 TEST_F(Audio, EveryStopOfTheProgramsOwnStopsThePieceForGood)
 {
-    control.PrepareMusic(QStringLiteral("long.wav"));
-    control.PlayMusic();
-    control.mnuMusicStop_Click();  // while the piece loads: nothing plays, so nothing will report the stop
+    control.prepareMusic(QStringLiteral("long.wav"));
+    control.playMusic();
+    control.stopMusic();  // while the piece loads: nothing plays, so nothing will report the stop
     ASSERT_TRUE(eventually([&] { return !device.loadsPending(); }));
     QCoreApplication::sendPostedEvents();
     EXPECT_EQ(mode(), MusicDevice::Mode::NotOpen);
-    EXPECT_FALSE(control.MusicCloseRequested);
+    EXPECT_FALSE(control.musicCloseRequested);
     EXPECT_EQ(done.count(), 0);
     ASSERT_TRUE(play("short.wav"));
-    control.mnuMusicStop_Click();
-    EXPECT_TRUE(control.MusicCloseRequested);
+    control.stopMusic();
+    EXPECT_TRUE(control.musicCloseRequested);
     ASSERT_TRUE(done.wait());
-    EXPECT_FALSE(control.MusicCloseRequested);  // cleared by the done event, which did not restart it
+    EXPECT_FALSE(control.musicCloseRequested);  // cleared by the done event, which did not restart it
     EXPECT_EQ(mode(), MusicDevice::Mode::NotOpen);
     EXPECT_FALSE(output.musicSounding());
 
-    control.mnuMusicAutoPlay_Click();  // off, with nothing playing (Music Stop left it on)
-    control.mnuMusicAutoPlay_Click();  // on: the prepared piece starts at once
+    control.toggleMusicAutoPlay();  // off, with nothing playing (Music Stop left it on)
+    control.toggleMusicAutoPlay();  // on: the prepared piece starts at once
     ASSERT_TRUE(eventually([&] { return mode() == MusicDevice::Mode::Playing; }));
-    control.mnuMusicAutoPlay_Click();  // off again: a stop of the program's own
-    EXPECT_TRUE(control.MusicCloseRequested);
+    control.toggleMusicAutoPlay();  // off again: a stop of the program's own
+    EXPECT_TRUE(control.musicCloseRequested);
     ASSERT_TRUE(done.wait());
     EXPECT_EQ(mode(), MusicDevice::Mode::NotOpen);
 }
@@ -123,16 +123,16 @@ TEST_F(Audio, TheDoneEventPlaysThePieceAgainOnlyWhenItEndedByItself)
     const std::tuple<bool, int, bool> cases[] = {
         {true, ended, false}, {false, closed, false}, {true, closed, false}, {false, ended, true}};
     for (const auto& [closeRequested, notifyCode, playsAgain] : cases) {
-        control.PrepareMusic(QStringLiteral("long.wav"));
-        control.MusicCloseRequested = closeRequested;
-        control.mmcaudio_Done(notifyCode);
-        EXPECT_FALSE(control.MusicCloseRequested);
+        control.prepareMusic(QStringLiteral("long.wav"));
+        control.musicCloseRequested = closeRequested;
+        control.musicDone(notifyCode);
+        EXPECT_FALSE(control.musicCloseRequested);
         EXPECT_EQ(mode() != MusicDevice::Mode::NotOpen, playsAgain) << closeRequested << " " << notifyCode;
     }
 }
 
 // The editor after Save Level ends a test: a piece of two seconds, sampled or MIDI, repeats in the
-// mixer while PlayMusic would play it, and once that no longer holds it ends where a pass ends,
+// mixer while playMusic would play it, and once that no longer holds it ends where a pass ends,
 // reports that it played to its end, and is not started again. Heard in the mixer's output. The
 // device decides in a pass's last buffers, so on a busy machine its fade may start late, or a look
 // too late for one pass's end lets the next play whole: the end may come with any pass after the
@@ -178,22 +178,22 @@ TEST_F(Audio, ADoneEventOfAPieceReplacedSinceChangesNothing)
 {
     const std::tuple<const char*, std::function<void()>, const char*> stops[] = {
         {"Test Level, Save Level, Test Level", [&] { wanted = false, wanted = true; }, "half.wav"},
-        {"New Game", [&] { control.CloseMusic(), control.MusicCloseRequested = false; }, "half.wav"},
-        {"Replay Level", [&] { control.CloseMusic(); }, "long.wav"},
+        {"New Game", [&] { control.closeMusic(), control.musicCloseRequested = false; }, "half.wav"},
+        {"Replay Level", [&] { control.closeMusic(); }, "long.wav"},
     };
     for (const auto& [story, stop, next] : stops) {
         ASSERT_TRUE(play("long.wav")) << story;
         done.clear();
         stop();
-        control.PrepareMusic(QLatin1String(next));  // the stop's event waits in the queue
-        control.PlayMusic();
+        control.prepareMusic(QLatin1String(next));  // the stop's event waits in the queue
+        control.playMusic();
         ASSERT_TRUE(eventually([&] { return mode() == MusicDevice::Mode::Playing && !device.loadsPending(); }))
             << story;
         QCoreApplication::sendPostedEvents();
         EXPECT_EQ(mode(), MusicDevice::Mode::Playing) << story;
         EXPECT_EQ(done.count(), 0) << story;
-        control.mnuMusicStop_Click();
+        control.stopMusic();
         ASSERT_TRUE(done.wait()) << story;  // a stop of the piece that plays still reports
-        EXPECT_FALSE(control.MusicCloseRequested) << story;
+        EXPECT_FALSE(control.musicCloseRequested) << story;
     }
 }
