@@ -4,8 +4,8 @@
 #include "editor/frmEditor.h"
 #include "files/LevelFile.h"
 #include "files/RecordingShelf.h"
+#include "screens/LevelOverWindow.h"
 #include "screens/frmGameOver.h"
-#include "screens/frmLevel.h"
 #include "screens/frmPondrake.h"
 #include "screens/frmTopTen.h"
 #include "sim/LoadLevel.h"
@@ -124,7 +124,7 @@ void frmPondrake::ask(Question question)
 void frmPondrake::showLevelOver(const LevelReport& report)
 {
     m_recorder.levelOver(report);
-    frmLevel window(this);
+    LevelOverWindow window(this);
     window.fill(report);
     if (const QScreen* screen = this->screen()) {
         const QRect area = screen->availableGeometry();

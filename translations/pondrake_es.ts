@@ -1188,7 +1188,7 @@
     </message>
 </context>
 <context>
-    <name>frmLevel</name>
+    <name>LevelOverWindow</name>
     <message>
         <source>Level %1 Over!</source>
         <translation>¡Nivel %1 terminado!</translation>

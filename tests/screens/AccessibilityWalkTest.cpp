@@ -65,7 +65,7 @@ TEST_F(AccessibilityWalk, EveryControlOfEveryWindowHasAName)
     sitDown();
     frmPondrake& game = *window;
     frmEditor editor(globals, random, sound, program);
-    frmLevel levelOver;
+    LevelOverWindow levelOver;
     frmGameOver notTop(scores);
     frmGameOver top(scores);
     top.yourScore = 500;

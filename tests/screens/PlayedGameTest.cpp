@@ -69,7 +69,7 @@ protected:
     void playToLevelEnd(Millis keepOpen = 0)
     {
         bool over = false;
-        onNextModal<frmLevel>([this, keepOpen, &over](frmLevel* window) {
+        onNextModal<LevelOverWindow>([this, keepOpen, &over](LevelOverWindow* window) {
             wall += keepOpen;
             over = true;
             window->accept();

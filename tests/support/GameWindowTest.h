@@ -7,8 +7,8 @@
 #include "files/LevelFile.h"
 #include "files/LevelSet.h"
 #include "files/ScoreFile.h"
+#include "screens/LevelOverWindow.h"
 #include "screens/frmGameOver.h"
-#include "screens/frmLevel.h"
 #include "screens/frmPondrake.h"
 #include "screens/frmTopTen.h"
 #include "tests/support/BoardText.h"
@@ -77,7 +77,7 @@ protected:
     // its window closes at once.
     void playLevel()
     {
-        onNextModal<frmLevel>([](frmLevel* over) { over->accept(); });
+        onNextModal<LevelOverWindow>([](LevelOverWindow* over) { over->accept(); });
         runClock(6600);
     }
 

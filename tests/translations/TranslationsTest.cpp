@@ -10,9 +10,9 @@
 #include "editor/frmEditor.h"
 #include "files/PlayerFiles.h"
 #include "screens/LanguageDialog.h"
+#include "screens/LevelOverWindow.h"
 #include "screens/LevelSetDialog.h"
 #include "screens/frmGameOver.h"
-#include "screens/frmLevel.h"
 #include "screens/frmPondrake.h"
 #include "screens/frmTopTen.h"
 #include "tests/support/WindowTestSupport.h"
@@ -138,7 +138,7 @@ TEST_F(Languages, EveryCaptionFitsItsControlInEveryLanguage)
     QStringList found;
     for (const QString& language : QStringList{Translations::English} + Translations::Shipped) {
         ASSERT_EQ(Translations::install(program(), language), language);
-        auto level = std::make_unique<frmLevel>();
+        auto level = std::make_unique<LevelOverWindow>();
         level->fill({100, 100, 100, true});
         auto game = std::make_unique<frmPondrake>(globals, random, sound, program(), files.scoresPath());
         game->lblCountdown->setText(Look::countdownText("GO!"));  // the countdown's widest word

@@ -9,10 +9,10 @@ class QLabel;
 
 // The result of a level, shown between two levels. It closes itself after seven seconds;
 // nothing the player does closes it earlier.
-class frmLevel : public QDialog {
+class LevelOverWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit frmLevel(QWidget* parent = nullptr);
+    explicit LevelOverWindow(QWidget* parent = nullptr);
 
     // Fills the labels: "Level N Over!", the counts, and the replay notice when failed.
     void fill(const LevelReport& report);
@@ -21,9 +21,6 @@ public:
     QLabel* lblSaved;
     QLabel* lblLost;
     QLabel* lblReplay;
-    QTimer Timer1;
-
-    void Timer1_Timer();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -31,6 +28,10 @@ protected:
 
 private:
     void fitText(QLabel& captionSaved, QLabel& captionLost);
+    // Seven seconds after the window was made: it closes.
+    void closeWhenDue();
+
+    QTimer m_closeTimer;
 
     bool m_closing = false;
 };

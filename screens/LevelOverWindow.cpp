@@ -1,4 +1,4 @@
-#include "screens/frmLevel.h"
+#include "screens/LevelOverWindow.h"
 
 #include "ui/AccessibleNames.h"
 #include "ui/Look.h"
@@ -7,7 +7,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 
-frmLevel::frmLevel(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+LevelOverWindow::LevelOverWindow(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setWindowTitle(QString());
     setFixedSize(Look::twips(4950), Look::twips(3045));
@@ -33,13 +34,13 @@ frmLevel::frmLevel(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::Customize
     AccessibleNames::nameValue(lblSaved, tr("Turtles saved this level"));
     AccessibleNames::nameValue(lblLost, tr("Turtles lost this level"));
 
-    Timer1.setInterval(7000);
-    Timer1.setSingleShot(true);
-    connect(&Timer1, &QTimer::timeout, this, &frmLevel::Timer1_Timer);
-    Timer1.start();  // the seven seconds run from the moment the window exists
+    m_closeTimer.setInterval(7000);
+    m_closeTimer.setSingleShot(true);
+    connect(&m_closeTimer, &QTimer::timeout, this, &LevelOverWindow::closeWhenDue);
+    m_closeTimer.start();  // the seven seconds run from the moment the window exists
 }
 
-void frmLevel::fitText(QLabel& captionSaved, QLabel& captionLost)
+void LevelOverWindow::fitText(QLabel& captionSaved, QLabel& captionLost)
 {
     // The heading is sized for level 100; a longer heading or caption widens the window, and the
     // numbers move right with their captions. The replay notice then takes the lines it needs.
@@ -54,7 +55,7 @@ void frmLevel::fitText(QLabel& captionSaved, QLabel& captionLost)
     setFixedSize(width() + wider, height() + Look::growToFit(lblReplay).height());
 }
 
-void frmLevel::fill(const LevelReport& report)
+void LevelOverWindow::fill(const LevelReport& report)
 {
     lblLevel->setText(tr("Level %1 Over!").arg(report.levelNumber));
     lblLost->setText(QString::number(report.lost));
@@ -62,19 +63,19 @@ void frmLevel::fill(const LevelReport& report)
     lblReplay->setVisible(report.replay);
 }
 
-void frmLevel::Timer1_Timer()
+void LevelOverWindow::closeWhenDue()
 {
-    Timer1.stop();
+    m_closeTimer.stop();
     m_closing = true;
     accept();
 }
 
-void frmLevel::keyPressEvent(QKeyEvent* event)
+void LevelOverWindow::keyPressEvent(QKeyEvent* event)
 {
     event->accept();  // not even Escape: the window goes when its time is up
 }
 
-void frmLevel::closeEvent(QCloseEvent* event)
+void LevelOverWindow::closeEvent(QCloseEvent* event)
 {
     if (m_closing)
         event->accept();
