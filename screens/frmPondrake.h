@@ -17,7 +17,7 @@
 class BoardPicture;
 class OutboxSender;
 class WorldClient;
-class frmTopTen;
+class TopTenWindow;
 struct SendVerdict;
 class FileOpener;
 class KeyboardPlay;
@@ -182,5 +182,5 @@ private:
     OutboxSender* m_outbox = nullptr;
     QString m_worldItem;  // the outbox file of the entry just made, and the line the top ten shows of it
     QString m_worldLine;
-    QPointer<frmTopTen> m_topTenShown;
+    QPointer<TopTenWindow> m_topTenShown;
 };

@@ -4,10 +4,10 @@
 #include "editor/frmEditor.h"
 #include "files/LevelFile.h"
 #include "files/RecordingShelf.h"
+#include "screens/GameOverDialog.h"
 #include "screens/LevelOverWindow.h"
-#include "screens/frmGameOver.h"
+#include "screens/TopTenWindow.h"
 #include "screens/frmPondrake.h"
-#include "screens/frmTopTen.h"
 #include "sim/LoadLevel.h"
 #include "ui/BoardPicture.h"
 #include "ui/KeyboardPlay.h"
@@ -135,7 +135,7 @@ void frmPondrake::showLevelOver(const LevelReport& report)
 
 void frmPondrake::showGameOver(std::int32_t yourScore)
 {
-    frmGameOver window(m_files.scoresPath(), this);
+    GameOverDialog window(m_files.scoresPath(), this);
     window.yourScore = yourScore;
     m_lastRecording.clear();
     m_lastGame.reset();
@@ -152,7 +152,7 @@ void frmPondrake::showGameOver(std::int32_t yourScore)
 
 void frmPondrake::showTopTen()
 {
-    frmTopTen window(m_files.scoresPath(), this);
+    TopTenWindow window(m_files.scoresPath(), this);
     if (!m_files.shippedSet())
         window.setWindowTitle(window.windowTitle() + QStringLiteral(" - ") + m_files.setName().translated());
     window.newEntry = std::exchange(m_newEntry, std::nullopt);  // only the showing right after it

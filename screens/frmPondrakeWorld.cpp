@@ -1,10 +1,10 @@
 #include "files/FolderSet.h"
 #include "files/ScoreFile.h"
 #include "files/WorldOutbox.h"
+#include "screens/TopTenWindow.h"
 #include "screens/WorldTableDialog.h"
+#include "screens/WorldTopTenWindow.h"
 #include "screens/frmPondrake.h"
-#include "screens/frmTopTen.h"
-#include "screens/frmWorldTopTen.h"
 #include "sim/SelfContained.h"
 #include "ui/net/OutboxSender.h"
 #include "ui/net/WorldClient.h"
@@ -41,7 +41,7 @@ QString frmPondrake::worldSetId() const
 
 void frmPondrake::mnuWorldTopTen_Click()
 {
-    frmWorldTopTen window(*m_world, m_files.settings.worldAddress, worldSetId(), m_programFolder, &m_audio, this);
+    WorldTopTenWindow window(*m_world, m_files.settings.worldAddress, worldSetId(), m_programFolder, &m_audio, this);
     window.setWindowTitle(window.windowTitle() + QStringLiteral(" - ") + m_files.setName().translated());
     execOverGame(window);
 }

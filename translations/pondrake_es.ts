@@ -1105,7 +1105,7 @@
     </message>
 </context>
 <context>
-    <name>frmGameOver</name>
+    <name>GameOverDialog</name>
     <message>
         <source>Game Over</source>
         <translation>Fin de la partida</translation>
@@ -1370,7 +1370,7 @@
     </message>
 </context>
 <context>
-    <name>frmTopTen</name>
+    <name>TopTenWindow</name>
     <message>
         <source>Top Ten Scores</source>
         <translation>Los diez mejores</translation>
@@ -1405,7 +1405,7 @@
     </message>
 </context>
 <context>
-    <name>frmWorldTopTen</name>
+    <name>WorldTopTenWindow</name>
     <message>
         <source>World Top Ten</source>
         <translation>Top diez mundial</translation>

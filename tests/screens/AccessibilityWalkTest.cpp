@@ -5,7 +5,7 @@
 #include "editor/frmEditor.h"
 #include "screens/LevelSetDialog.h"
 #include "screens/WorldTableDialog.h"
-#include "screens/frmWorldTopTen.h"
+#include "screens/WorldTopTenWindow.h"
 #include "tests/support/GameWindowTest.h"
 #include "ui/HelpWindow.h"
 #include "ui/RecordingWindow.h"
@@ -66,10 +66,10 @@ TEST_F(AccessibilityWalk, EveryControlOfEveryWindowHasAName)
     frmPondrake& game = *window;
     frmEditor editor(globals, random, sound, program);
     LevelOverWindow levelOver;
-    frmGameOver notTop(scores);
-    frmGameOver top(scores);
+    GameOverDialog notTop(scores);
+    GameOverDialog top(scores);
     top.yourScore = 500;
-    frmTopTen topTen(scores);
+    TopTenWindow topTen(scores);
     topTen.showWorldLine(QStringLiteral("Sending..."));
     LevelSetDialog sets(game.files());
     CheckResult checked;
@@ -80,7 +80,7 @@ TEST_F(AccessibilityWalk, EveryControlOfEveryWindowHasAName)
     HelpWindow* help = HelpWindow::showPage(&game, program, HelpWindow::Instructions);
     WorldTableDialog worldTable(QString(), false);
     WorldClient client;
-    frmWorldTopTen worldTop(client, QString(), QString(), program, nullptr);
+    WorldTopTenWindow worldTop(client, QString(), QString(), program, nullptr);
     worldTop.showTop(
         {QStringLiteral("Set"), 2, {{1, 7, false, QStringLiteral("Ann"), {}, 900}, {2, 8, true, {}, {}, 40}}});
     HelpWindow* about = HelpWindow::showPage(&editor, program, HelpWindow::About);

@@ -98,7 +98,7 @@ TEST_F(LevelSets, ASetIsPlayedKeptAndContinuedWhileItsLevelsStandAndHasItsOwnTop
     // The last level: the name goes into the set's own table, whose caption names the set. The
     // game, continued, plays back whole from the set's folder.
     QString caption;
-    enterName("Walker", [&](frmTopTen& topTen) { caption = topTen.windowTitle(); });
+    enterName("Walker", [&](TopTenWindow& topTen) { caption = topTen.windowTitle(); });
     playLevel();
     EXPECT_EQ(caption, "Top Ten Scores - three");
     EXPECT_TRUE(readFile(three + "/scores.txt").contains("Walker"));

@@ -9,7 +9,7 @@
 #include "screens/LanguageDialog.h"
 #include "screens/LevelSetDialog.h"
 #include "screens/WorldTableDialog.h"
-#include "screens/frmWorldTopTen.h"
+#include "screens/WorldTopTenWindow.h"
 #include "sim/BotPlayer.h"
 #include "sim/RecordingCheck.h"
 #include "tests/support/GameWindowTest.h"
@@ -101,7 +101,7 @@ TEST_F(PlayedGame, EveryGamePlayedInTheWindowVerifiesByTheClock)
     playToLevelEnd(60'000);  // a level-over window left open a minute
 
     // Level 2 through its countdown and at 2x, with every window that holds the game opened.
-    lookAt<frmTopTen>(window->mnuHighScores, 3000);
+    lookAt<TopTenWindow>(window->mnuHighScores, 3000);
     playFor(3500);
     window->mnuFastForward->trigger();
     playFor(4000);
@@ -112,7 +112,7 @@ TEST_F(PlayedGame, EveryGamePlayedInTheWindowVerifiesByTheClock)
     lookAt<LevelSetDialog>(window->mnuLevelSet, 2100);
     lookAt<LanguageDialog>(window->mnuLanguage, 1300);
     lookAt<WorldTableDialog>(window->mnuWorldTable, 900);
-    lookAt<frmWorldTopTen>(window->mnuWorldTopTen, 1100);
+    lookAt<WorldTopTenWindow>(window->mnuWorldTopTen, 1100);
     playFor(2300);
     window->mnuFastForward->trigger();
     while (window->flow().LevelNumber < 3)

@@ -20,9 +20,9 @@ protected:
         sitDown();
     }
 
-    std::unique_ptr<frmGameOver> gameOver(std::int32_t score)
+    std::unique_ptr<GameOverDialog> gameOver(std::int32_t score)
     {
-        auto gameOver = std::make_unique<frmGameOver>(scores);
+        auto gameOver = std::make_unique<GameOverDialog>(scores);
         gameOver->yourScore = score;
         gameOver->show();
         return gameOver;
@@ -86,7 +86,7 @@ TEST_F(Screens, ATypedAndAHandwrittenNameAreSavedAndTheTopTenShowsThemAsTheyWere
     QTest::mouseRelease(pen, Qt::LeftButton, {}, {400, 10});
     QTest::mouseClick(part<QPushButton>(*over, "butOKWrite"), Qt::LeftButton);
 
-    frmTopTen topTen(scores);
+    TopTenWindow topTen(scores);
     topTen.show();
     EXPECT_EQ(QStringList({part(topTen, "lblVal0")->text(), part(topTen, "lblVal1")->text()}),
               QStringList({" 300 ", " 120 "}));
@@ -114,17 +114,17 @@ TEST_F(Screens, EscapeLeavesTheNameWindowOpenAndTheTopTenShowsTheNewEntryOnABand
     window->mnuNew->trigger();
     window->field().score = 50;
     bool openAfterEscape = false;
-    const auto rowColour = [](frmTopTen& topTen, int row) {
-        return topTen.grab().toImage().pixelColor(frmTopTen::rowRect(row).topLeft() + QPoint(2, 2));
+    const auto rowColour = [](TopTenWindow& topTen, int row) {
+        return topTen.grab().toImage().pixelColor(TopTenWindow::rowRect(row).topLeft() + QPoint(2, 2));
     };
     QColor band, otherRow;
     QStringList shown;
     onNextModal<QMessageBox>([&](QMessageBox* abort) {
-        onNextModal<frmGameOver>([&](frmGameOver* over) {
+        onNextModal<GameOverDialog>([&](GameOverDialog* over) {
             QTest::keyClick(part<QLineEdit>(*over, "txtName"), Qt::Key_Escape);
             QTest::keyClick(over, Qt::Key_Escape);
             openAfterEscape = over->isVisible();
-            onNextModal<frmTopTen>([&](frmTopTen* topTen) {
+            onNextModal<TopTenWindow>([&](TopTenWindow* topTen) {
                 band = rowColour(*topTen, 2);
                 otherRow = rowColour(*topTen, 3);
                 shown = QStringList({part(*topTen, "lblScore2")->text(), part(*topTen, "lblScore2")->toolTip(),

@@ -6,7 +6,7 @@
 
 #include "files/PlayerSettings.h"
 #include "files/WorldOutbox.h"
-#include "screens/frmWorldTopTen.h"
+#include "screens/WorldTopTenWindow.h"
 #include "sim/RecordingPlayer.h"
 #include "tests/server/ServerSupport.h"
 #include "tests/support/GameWindowTest.h"
@@ -39,7 +39,7 @@ TEST_F(WorldTable, AGameSentShowsItsRankAndAWorldRowOpenedByEnterPlaysIt)
     window->mnuNew->trigger();
     QString line = QStringLiteral("(no line)");
     onNextModal<QMessageBox>([](QMessageBox* box) { box->button(QMessageBox::Yes)->click(); });
-    enterName("Ada", [&line](frmTopTen& topTen) {
+    enterName("Ada", [&line](TopTenWindow& topTen) {
         EXPECT_TRUE(
             QTest::qWaitFor([&] { return !topTen.lblWorld || topTen.lblWorld->text() != "Sending..."; }, Patience));
         if (topTen.lblWorld)
@@ -54,7 +54,7 @@ TEST_F(WorldTable, AGameSentShowsItsRankAndAWorldRowOpenedByEnterPlaysIt)
 
     QStringList rows;
     QString watched;
-    onNextModal<frmWorldTopTen>([&](frmWorldTopTen* world) {
+    onNextModal<WorldTopTenWindow>([&](WorldTopTenWindow* world) {
         EXPECT_TRUE(QTest::qWaitFor([&] { return world->grdTop->isVisible(); }, Patience))
             << world->lblState->text().toStdString();
         for (int r = 0; r < world->grdTop->rowCount(); ++r)
@@ -73,7 +73,7 @@ TEST_F(WorldTable, AGameSentShowsItsRankAndAWorldRowOpenedByEnterPlaysIt)
         QTest::keyClick(world->grdTop, Qt::Key_Return);
         EXPECT_TRUE(QTest::qWaitFor([&] { return !watched.isEmpty(); }, Patience));
         // A row whose game plays to another score, or a table of another set, shows no game.
-        frmWorldTopTen otherSet(window->worldClient(), settings.worldAddress, QString(64, u'b'), program, nullptr);
+        WorldTopTenWindow otherSet(window->worldClient(), settings.worldAddress, QString(64, u'b'), program, nullptr);
         for (auto [shown, score] : {std::pair{world, 107}, {&otherSet, 106}}) {
             shown->showTop({QString(), 1, {WorldRow{1, 1, false, QStringLiteral("Ada"), {}, score}}});  // game 1
             QString told;

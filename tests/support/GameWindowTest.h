@@ -7,10 +7,10 @@
 #include "files/LevelFile.h"
 #include "files/LevelSet.h"
 #include "files/ScoreFile.h"
+#include "screens/GameOverDialog.h"
 #include "screens/LevelOverWindow.h"
-#include "screens/frmGameOver.h"
+#include "screens/TopTenWindow.h"
 #include "screens/frmPondrake.h"
-#include "screens/frmTopTen.h"
 #include "tests/support/BoardText.h"
 #include "tests/support/WindowTestSupport.h"
 #include "ui/audio/AudioOutput.h"
@@ -82,10 +82,10 @@ protected:
     }
 
     // The next Game Over window takes this name; the top ten that follows is shown to seen, then closed.
-    static void enterName(const QString& name, const std::function<void(frmTopTen&)>& seen = {})
+    static void enterName(const QString& name, const std::function<void(TopTenWindow&)>& seen = {})
     {
-        onNextModal<frmGameOver>([name, seen](frmGameOver* over) {
-            onNextModal<frmTopTen>([seen](frmTopTen* topTen) {
+        onNextModal<GameOverDialog>([name, seen](GameOverDialog* over) {
+            onNextModal<TopTenWindow>([seen](TopTenWindow* topTen) {
                 if (seen)
                     seen(*topTen);
                 topTen->accept();

@@ -9,12 +9,12 @@
 #include "editor/LevelCheck.h"
 #include "editor/frmEditor.h"
 #include "files/PlayerFiles.h"
+#include "screens/GameOverDialog.h"
 #include "screens/LanguageDialog.h"
 #include "screens/LevelOverWindow.h"
 #include "screens/LevelSetDialog.h"
-#include "screens/frmGameOver.h"
+#include "screens/TopTenWindow.h"
 #include "screens/frmPondrake.h"
-#include "screens/frmTopTen.h"
 #include "tests/support/WindowTestSupport.h"
 #include "ui/HelpWindow.h"
 #include "ui/Look.h"
@@ -146,8 +146,8 @@ TEST_F(Languages, EveryCaptionFitsItsControlInEveryLanguage)
         std::unique_ptr<QWidget> windows[] = {
             std::move(game),
             std::move(level),
-            std::make_unique<frmGameOver>(files.scoresPath()),
-            std::make_unique<frmTopTen>(files.scoresPath()),
+            std::make_unique<GameOverDialog>(files.scoresPath()),
+            std::make_unique<TopTenWindow>(files.scoresPath()),
             std::make_unique<frmEditor>(globals, random, sound, program()),
             std::make_unique<CheckLevelWindow>(check, nullptr),
             std::make_unique<RecordingWindow>(GameRecording{}, program(), program(), nullptr),

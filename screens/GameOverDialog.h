@@ -17,10 +17,10 @@ class QPushButton;
 // or handwritten name for the top-ten table in the score file it is given.
 // Set yourScore, then exec(). The window closes itself after a Submit (which saves) or Bummer;
 // closed by its close box it saves nothing. Escape never closes it while it asks for a name.
-class frmGameOver : public FirstShowDialog {
+class GameOverDialog : public FirstShowDialog {
     Q_OBJECT
 public:
-    explicit frmGameOver(const QString& scoresPath, QWidget* parent = nullptr);
+    explicit GameOverDialog(const QString& scoresPath, QWidget* parent = nullptr);
 
     std::int32_t yourScore = 0;
 

@@ -18,13 +18,13 @@ class WorldClient;
 // by the arrow keys and Enter, once the game has played through to the row's score in this set;
 // any other game is refused in a sentence. Without an address it touches no network and says how
 // to set one.
-class frmWorldTopTen : public FirstShowDialog {
+class WorldTopTenWindow : public FirstShowDialog {
     Q_OBJECT
 public:
     // setId is the set's identity (64 hexadecimal digits); the client is the game's own.
-    frmWorldTopTen(WorldClient& client, const QString& address, const QString& setId, const QString& programFolder,
-                   AudioControl* audio, QWidget* parent = nullptr);
-    ~frmWorldTopTen() override;
+    WorldTopTenWindow(WorldClient& client, const QString& address, const QString& setId, const QString& programFolder,
+                      AudioControl* audio, QWidget* parent = nullptr);
+    ~WorldTopTenWindow() override;
 
     QLabel* lblState;  // what stands in the table's place, and the state of a game being fetched
     QTableWidget* grdTop;

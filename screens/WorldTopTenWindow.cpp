@@ -1,4 +1,4 @@
-#include "screens/frmWorldTopTen.h"
+#include "screens/WorldTopTenWindow.h"
 
 #include "screens/InkDisplay.h"
 #include "sim/RecordingPlayer.h"
@@ -33,8 +33,8 @@ std::optional<GameRecording> rowsGame(GameRecording recording, qint64 score, con
 
 }  // namespace
 
-frmWorldTopTen::frmWorldTopTen(WorldClient& client, const QString& address, const QString& setId,
-                               const QString& programFolder, AudioControl* audio, QWidget* parent)
+WorldTopTenWindow::WorldTopTenWindow(WorldClient& client, const QString& address, const QString& setId,
+                                     const QString& programFolder, AudioControl* audio, QWidget* parent)
     : FirstShowDialog(parent), m_client(client), m_address(address), m_setId(setId), m_programFolder(programFolder),
       m_audio(audio)
 {
@@ -78,9 +78,9 @@ frmWorldTopTen::frmWorldTopTen(WorldClient& client, const QString& address, cons
                            : tr("Loading..."));
 }
 
-frmWorldTopTen::~frmWorldTopTen() { m_stop->store(true); }
+WorldTopTenWindow::~WorldTopTenWindow() { m_stop->store(true); }
 
-void frmWorldTopTen::load()
+void WorldTopTenWindow::load()
 {
     if (WorldClient::baseUrl(m_address).isEmpty())
         return;  // no address, no connection: the line says how to set one up
@@ -95,7 +95,7 @@ void frmWorldTopTen::load()
                  });
 }
 
-void frmWorldTopTen::showTop(const WorldTop& top)
+void WorldTopTenWindow::showTop(const WorldTop& top)
 {
     grdTop->setRowCount(int(top.rows.size()));
     m_rows.clear();
@@ -137,7 +137,7 @@ void frmWorldTopTen::showTop(const WorldTop& top)
     adjustSize();
 }
 
-void frmWorldTopTen::openRow(int row)
+void WorldTopTenWindow::openRow(int row)
 {
     if (m_fetching || row < 0 || row >= int(m_rows.size()))
         return;
@@ -166,7 +166,7 @@ void frmWorldTopTen::openRow(int row)
                  });
 }
 
-void frmWorldTopTen::shown(const QString& before, std::optional<GameRecording> game, const QString& problem)
+void WorldTopTenWindow::shown(const QString& before, std::optional<GameRecording> game, const QString& problem)
 {
     m_fetching = false;
     lblState->setText(before);

@@ -14,10 +14,10 @@ class QPushButton;
 // The ten best scores from the score file it is given, each with its typed name or its
 // handwriting. Shown with exec(); read afresh each time it opens; never writes. Closes on
 // "Close" or on any key.
-class frmTopTen : public FirstShowDialog {
+class TopTenWindow : public FirstShowDialog {
     Q_OBJECT
 public:
-    explicit frmTopTen(const QString& scoresPath, QWidget* parent = nullptr);
+    explicit TopTenWindow(const QString& scoresPath, QWidget* parent = nullptr);
 
     // The row (0 for the best) of the entry just written, set before the window is shown: it
     // stands on a coloured band so that the player finds it.

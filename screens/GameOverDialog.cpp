@@ -1,4 +1,4 @@
-#include "screens/frmGameOver.h"
+#include "screens/GameOverDialog.h"
 
 #include "files/Base64.h"
 #include "files/TextLines.h"
@@ -42,7 +42,8 @@ QPushButton* button(QWidget* parent, const QString& text, const char* name, cons
 
 }  // namespace
 
-frmGameOver::frmGameOver(const QString& scoresPath, QWidget* parent) : FirstShowDialog(parent), m_scoresPath(scoresPath)
+GameOverDialog::GameOverDialog(const QString& scoresPath, QWidget* parent)
+    : FirstShowDialog(parent), m_scoresPath(scoresPath)
 {
     setWindowTitle(tr("Game Over"));
     setFixedSize(Look::twips(8445), Look::twips(4290));
@@ -65,7 +66,7 @@ frmGameOver::frmGameOver(const QString& scoresPath, QWidget* parent) : FirstShow
     buildFrameNotTop();
 }
 
-void frmGameOver::buildFrameTopScore()
+void GameOverDialog::buildFrameTopScore()
 {
     frameTopScore = new QGroupBox(this);
     frameTopScore->setObjectName(QStringLiteral("frameTopScore"));
@@ -95,12 +96,12 @@ void frmGameOver::buildFrameTopScore()
     name(butOKWrite, tr("Submit handwritten name"));
     name(txtName, tr("Typed name"));
     name(butOkType, tr("Submit typed name"));
-    connect(butClear, &QPushButton::clicked, this, &frmGameOver::butClear_Click);
-    connect(butOKWrite, &QPushButton::clicked, this, &frmGameOver::butOKWrite_Click);
-    connect(butOkType, &QPushButton::clicked, this, &frmGameOver::butOkType_Click);
+    connect(butClear, &QPushButton::clicked, this, &GameOverDialog::butClear_Click);
+    connect(butOKWrite, &QPushButton::clicked, this, &GameOverDialog::butOKWrite_Click);
+    connect(butOkType, &QPushButton::clicked, this, &GameOverDialog::butOkType_Click);
 }
 
-void frmGameOver::buildFrameNotTop()
+void GameOverDialog::buildFrameNotTop()
 {
     frameNotTop = new QGroupBox(this);
     frameNotTop->setObjectName(QStringLiteral("frameNotTop"));
@@ -108,10 +109,10 @@ void frmGameOver::buildFrameNotTop()
     label(frameNotTop, tr("Alas, you did not score in the top ten."), {720, 240, 7095, 615}, 15.75);
     AccessibleNames::name(frameNotTop, tr("Not in the top ten"));
     butBummer = button(frameNotTop, tr("Bummer"), "butBummer", {3120, 960, 1335, 495});
-    connect(butBummer, &QPushButton::clicked, this, &frmGameOver::butBummer_Click);
+    connect(butBummer, &QPushButton::clicked, this, &GameOverDialog::butBummer_Click);
 }
 
-bool frmGameOver::eventFilter(QObject* watched, QEvent* event)
+bool GameOverDialog::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == txtName && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
@@ -123,7 +124,7 @@ bool frmGameOver::eventFilter(QObject* watched, QEvent* event)
     return QDialog::eventFilter(watched, event);
 }
 
-void frmGameOver::keyPressEvent(QKeyEvent* event)
+void GameOverDialog::keyPressEvent(QKeyEvent* event)
 {
     // A dialog takes Escape for its close box; here that would throw away a score that made the
     // table. Only Submit, Enter in the name box and the close box itself end the name entry.
@@ -132,7 +133,7 @@ void frmGameOver::keyPressEvent(QKeyEvent* event)
     QDialog::keyPressEvent(event);
 }
 
-void frmGameOver::load()
+void GameOverDialog::load()
 {
     LoadScores();
     lblScore->setText(QString::number(yourScore));
@@ -148,7 +149,7 @@ void frmGameOver::load()
     }
 }
 
-void frmGameOver::butOkType_Click()
+void GameOverDialog::butOkType_Click()
 {
     // A pasted name can hold line breaks, which would split its entry in the file.
     const QString name = StripLineBreaks(txtName->text());
@@ -156,7 +157,7 @@ void frmGameOver::butOkType_Click()
     accept();
 }
 
-bool frmGameOver::txtName_KeyPress(int KeyAscii)
+bool GameOverDialog::txtName_KeyPress(int KeyAscii)
 {
     if (KeyAscii != 13)
         return false;
@@ -164,7 +165,7 @@ bool frmGameOver::txtName_KeyPress(int KeyAscii)
     return true;
 }
 
-void frmGameOver::butOKWrite_Click()
+void GameOverDialog::butOKWrite_Click()
 {
     // An empty surface is saved too: the entry is then a signature without strokes.
     const QString text = StripLineBreaks(Base64::encode(InkPicture1->Ink().Save()));
@@ -172,18 +173,18 @@ void frmGameOver::butOKWrite_Click()
     accept();
 }
 
-void frmGameOver::butClear_Click()
+void GameOverDialog::butClear_Click()
 {
     InkPicture1->setInkEnabled(false);
     InkPicture1->DeleteStrokes();
     InkPicture1->setInkEnabled(true);
 }
 
-void frmGameOver::butBummer_Click() { reject(); }
+void GameOverDialog::butBummer_Click() { reject(); }
 
-void frmGameOver::LoadScores() { ::LoadScores(m_scoresPath, m_scores); }
+void GameOverDialog::LoadScores() { ::LoadScores(m_scoresPath, m_scores); }
 
-void frmGameOver::SaveScore(const QString& name, std::int32_t score, Int16 kind)
+void GameOverDialog::SaveScore(const QString& name, std::int32_t score, Int16 kind)
 {
     if (::SaveScore(m_scoresPath, m_scores, name, score, kind))
         m_newEntryPlace = NewEntryPlace(m_scores, score);

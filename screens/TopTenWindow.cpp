@@ -1,4 +1,4 @@
-#include "screens/frmTopTen.h"
+#include "screens/TopTenWindow.h"
 
 #include "files/RecordingShelf.h"
 #include "screens/InkDisplay.h"
@@ -21,7 +21,8 @@ const QColor NewEntryColour(255, 236, 140);
 
 }  // namespace
 
-frmTopTen::frmTopTen(const QString& scoresPath, QWidget* parent) : FirstShowDialog(parent), m_scoresPath(scoresPath)
+TopTenWindow::TopTenWindow(const QString& scoresPath, QWidget* parent)
+    : FirstShowDialog(parent), m_scoresPath(scoresPath)
 {
     setWindowTitle(tr("Top Ten Scores"));
     setFixedSize(Look::twips(8205), Look::twips(9780));
@@ -54,10 +55,10 @@ frmTopTen::frmTopTen(const QString& scoresPath, QWidget* parent) : FirstShowDial
     QFont bold(QStringLiteral("Verdana"), 12, QFont::Bold);
     butOkay->setFont(bold);
     butOkay->setGeometry(Look::twips(QRect(3000, 9120, 2415, 495)));
-    connect(butOkay, &QPushButton::clicked, this, &frmTopTen::butOkay_Click);
+    connect(butOkay, &QPushButton::clicked, this, &TopTenWindow::butOkay_Click);
 }
 
-void frmTopTen::load()
+void TopTenWindow::load()
 {
     const TopTenReading reading = ReadTopTen(m_scoresPath);
     for (int i = 0; i < ScoreEntries; ++i) {
@@ -84,13 +85,13 @@ void frmTopTen::load()
     findRecordings();
 }
 
-void frmTopTen::setRecordings(const QString& programFolder, AudioControl* audio)
+void TopTenWindow::setRecordings(const QString& programFolder, AudioControl* audio)
 {
     m_programFolder = programFolder;
     m_audio = audio;
 }
 
-void frmTopTen::findRecordings()
+void TopTenWindow::findRecordings()
 {
     ScoreTable table;
     if (m_programFolder.isEmpty() || LoadScores(m_scoresPath, table) != ScoreReadStatus::Complete)
@@ -105,7 +106,7 @@ void frmTopTen::findRecordings()
     }
 }
 
-void frmTopTen::mouseDoubleClickEvent(QMouseEvent* event)
+void TopTenWindow::mouseDoubleClickEvent(QMouseEvent* event)
 {
     for (int i = 0; i < ScoreEntries; ++i)
         if (!m_recordings[i].isEmpty() && rowRect(i).contains(event->position().toPoint())) {
@@ -115,7 +116,7 @@ void frmTopTen::mouseDoubleClickEvent(QMouseEvent* event)
     QDialog::mouseDoubleClickEvent(event);
 }
 
-void frmTopTen::showWorldLine(const QString& text)
+void TopTenWindow::showWorldLine(const QString& text)
 {
     if (!lblWorld) {
         // Room for a refusal of three lines; the table and its frame stay as they are.
@@ -134,9 +135,9 @@ void frmTopTen::showWorldLine(const QString& text)
     lblWorld->setToolTip(text);
 }
 
-void frmTopTen::butOkay_Click() { accept(); }
+void TopTenWindow::butOkay_Click() { accept(); }
 
-void frmTopTen::keyPressEvent(QKeyEvent* event)
+void TopTenWindow::keyPressEvent(QKeyEvent* event)
 {
     // Only keys that type a character count, as a bare Shift or Ctrl is no answer.
     if (event->text().isEmpty()) {
@@ -146,15 +147,15 @@ void frmTopTen::keyPressEvent(QKeyEvent* event)
     Form_KeyPress(event->text().at(0).unicode());
 }
 
-void frmTopTen::Form_KeyPress(int) { accept(); }
+void TopTenWindow::Form_KeyPress(int) { accept(); }
 
-QRect frmTopTen::rowRect(int i)
+QRect TopTenWindow::rowRect(int i)
 {
     // The handwriting stands 120 twips above the rank and the score and is 735 high.
     return Look::twips(QRect(60, 580 + RowTwips * i, 8040, 780));
 }
 
-void frmTopTen::paintEvent(QPaintEvent*)
+void TopTenWindow::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     if (newEntry)
