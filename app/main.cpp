@@ -1,10 +1,11 @@
 #include "app/CommandLine.h"
+#include "app/EditorLauncher.h"
 #include "app/SingleGame.h"
 #include "core/Random.h"
 #include "core/modGlobals.h"
 #include "files/PlayerSettings.h"
 #include "files/ScoreLocation.h"
-#include "screens/frmPondrake.h"
+#include "screens/MainWindow.h"
 #include "ui/Translations.h"
 #include "ui/audio/AudioOutput.h"
 #include "ui/audio/SoundEffects.h"
@@ -53,7 +54,8 @@ int main(int argc, char* argv[])
     if (single.handOver(file))
         return 0;
     const QString scoresPath = ScoreLocation(programFolder, dataFolder);
-    frmPondrake window(globals, random, sound, programFolder, scoresPath);
+    MainWindow window(globals, random, sound, programFolder, scoresPath);
+    EditorLauncher editor(window, globals, random, sound);
     // The settings have a file of their own: an organisation name for QSettings would move the data folder.
     window.usePlayerFolders(dataFolder, configFolder);
     if (!single.listen())

@@ -3,7 +3,7 @@
 #include "files/FileBytes.h"
 #include "files/LevelSet.h"
 #include "files/SetFolder.h"
-#include "screens/frmPondrake.h"
+#include "screens/MainWindow.h"
 #include "ui/RecordingWindow.h"
 
 #include <QDir>
@@ -23,7 +23,7 @@ QString droppedFile(const QMimeData* data)
 
 }  // namespace
 
-FileOpener::FileOpener(frmPondrake& window) : QObject(&window), m_window(window)
+FileOpener::FileOpener(MainWindow& window) : QObject(&window), m_window(window)
 {
     window.setAcceptDrops(true);
     window.installEventFilter(this);
@@ -62,7 +62,7 @@ void FileOpener::open(const QString& path)
         tr("%1 is neither a level set (.pondrake) nor a replay (.replay).").arg(QDir::toNativeSeparators(path)));
 }
 
-void FileOpener::mnuImportSet_Click()
+void FileOpener::importFromDialog()
 {
     QFileDialog dialog(&m_window, tr("Import Level Set"), QDir::homePath(), tr("Level sets (*.pondrake)"));
     dialog.setFileMode(QFileDialog::ExistingFile);
@@ -91,5 +91,5 @@ void FileOpener::importSet(const QString& path)
         return;
     }
     // Imported either way; played once a game in play is given up.
-    m_window.chooseSet(imported.folder);
+    m_window.sets().choose(imported.folder);
 }

@@ -3,7 +3,7 @@
 #include <QObject>
 #include <QString>
 
-class frmPondrake;
+class MainWindow;
 
 // What the game window does with a file handed to it: by Game > Import Level Set..., a drop on the
 // window, the command line or another start of the game. A level set file is imported into the
@@ -13,11 +13,11 @@ class frmPondrake;
 class FileOpener : public QObject {
     Q_OBJECT
 public:
-    explicit FileOpener(frmPondrake& window);  // and takes the files dropped on it
+    explicit FileOpener(MainWindow& window);  // and takes the files dropped on it
 
     // A level set or a replay, known by its first line (else by its name's ending).
     void open(const QString& path);
-    void mnuImportSet_Click();
+    void importFromDialog();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -25,5 +25,5 @@ protected:
 private:
     void importSet(const QString& path);
 
-    frmPondrake& m_window;
+    MainWindow& m_window;
 };

@@ -281,6 +281,108 @@
     </message>
 </context>
 <context>
+    <name>GameOverDialog</name>
+    <message>
+        <source>Game Over</source>
+        <translation>Spielende</translation>
+    </message>
+    <message>
+        <source>Game Over!</source>
+        <translation>Spiel vorbei!</translation>
+    </message>
+    <message>
+        <source>Your Score:</source>
+        <translation>Deine Punkte:</translation>
+    </message>
+    <message>
+        <source>New High Score!</source>
+        <translation>Neuer Rekord!</translation>
+    </message>
+    <message>
+        <source>Write your name:</source>
+        <translation>Schreib deinen Namen:</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Eintragen</translation>
+    </message>
+    <message>
+        <source>OR type your name:</source>
+        <translation>ODER tipp deinen Namen:</translation>
+    </message>
+    <message>
+        <source>Alas, you did not score in the top ten.</source>
+        <translation>Leider nicht unter den besten Zehn.</translation>
+    </message>
+    <message>
+        <source>Bummer</source>
+        <translation>Schade</translation>
+    </message>
+    <message>
+        <source>Your score could not be saved in %1.</source>
+        <translation>Deine Punkte konnten nicht in %1 gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Your Score</source>
+        <translation>Deine Punkte</translation>
+    </message>
+    <message>
+        <source>New High Score</source>
+        <translation>Neuer Rekord</translation>
+    </message>
+    <message>
+        <source>Handwritten name</source>
+        <translation>Handgeschriebener Name</translation>
+    </message>
+    <message>
+        <source>Write your name here with a pen or the mouse</source>
+        <translation>Schreib hier deinen Namen mit einem Stift oder der Maus</translation>
+    </message>
+    <message>
+        <source>Wipes out the handwritten name</source>
+        <translation>Löscht den handgeschriebenen Namen</translation>
+    </message>
+    <message>
+        <source>Submit handwritten name</source>
+        <translation>Handgeschriebenen Namen eintragen</translation>
+    </message>
+    <message>
+        <source>Typed name</source>
+        <translation>Getippter Name</translation>
+    </message>
+    <message>
+        <source>Submit typed name</source>
+        <translation>Getippten Namen eintragen</translation>
+    </message>
+    <message>
+        <source>Not in the top ten</source>
+        <translation>Nicht unter den besten Zehn</translation>
+    </message>
+</context>
+<context>
+    <name>GameWindowAdapter</name>
+    <message>
+        <source>Abort Pondrake</source>
+        <translation>Pondrake abbrechen</translation>
+    </message>
+    <message>
+        <source>Abort current game?</source>
+        <translation>Laufendes Spiel abbrechen?</translation>
+    </message>
+    <message>
+        <source>Level Editor</source>
+        <translation>Level-Editor</translation>
+    </message>
+    <message>
+        <source>This will abort your current game.  Continue?</source>
+        <translation>Damit brichst du dein laufendes Spiel ab. Weiter?</translation>
+    </message>
+</context>
+<context>
     <name>HelpWindow</name>
     <message>
         <source>Pondrake Help</source>
@@ -411,6 +513,37 @@
     </message>
 </context>
 <context>
+    <name>LevelOverWindow</name>
+    <message>
+        <source>Level %1 Over!</source>
+        <translation>Level %1 vorbei!</translation>
+    </message>
+    <message>
+        <source>Turtles saved this level:</source>
+        <translation>In diesem Level gerettet:</translation>
+    </message>
+    <message>
+        <source>Turtles lost this level:</source>
+        <translation>In diesem Level verloren:</translation>
+    </message>
+    <message>
+        <source>Replay Level - You must save at least half of the turtles to advance.</source>
+        <translation>Level wiederholen – Rette mindestens die Hälfte der Schildkröten, um weiterzukommen.</translation>
+    </message>
+    <message>
+        <source>Level Over</source>
+        <translation>Level vorbei</translation>
+    </message>
+    <message>
+        <source>Turtles saved this level</source>
+        <translation>In diesem Level gerettete Schildkröten</translation>
+    </message>
+    <message>
+        <source>Turtles lost this level</source>
+        <translation>In diesem Level verlorene Schildkröten</translation>
+    </message>
+</context>
+<context>
     <name>LevelSet</name>
     <message>
         <source>The folder %1 is not there.</source>
@@ -497,6 +630,105 @@
     <message>
         <source>Bonus seconds</source>
         <translation>Bonussekunden</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Abort Game</source>
+        <translation>Spiel abbrechen</translation>
+    </message>
+    <message>
+        <source>Replay Level</source>
+        <translation>Level wiederholen</translation>
+    </message>
+    <message>
+        <source>Countdown</source>
+        <translation>Countdown</translation>
+    </message>
+    <message>
+        <source>Fast Forward</source>
+        <translation>Schnellvorlauf</translation>
+    </message>
+    <message>
+        <source>The game runs at twice its speed</source>
+        <translation>Das Spiel läuft doppelt so schnell</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Spiel</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Neues Spiel</translation>
+    </message>
+    <message>
+        <source>&amp;Continue Game</source>
+        <translation>Spiel &amp;fortsetzen</translation>
+    </message>
+    <message>
+        <source>Level &amp;Set...</source>
+        <translation>Level&amp;sammlung...</translation>
+    </message>
+    <message>
+        <source>&amp;Import Level Set...</source>
+        <translation>Levelsammlung &amp;importieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Language...</source>
+        <translation>Sp&amp;rache...</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>&amp;Abort Game</source>
+        <translation>Spiel &amp;abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Replay Level</source>
+        <translation>Level &amp;wiederholen</translation>
+    </message>
+    <message>
+        <source>&amp;High Scores</source>
+        <translation>&amp;Bestenliste</translation>
+    </message>
+    <message>
+        <source>&amp;Watch Last Game</source>
+        <translation>&amp;Letztes Spiel ansehen</translation>
+    </message>
+    <message>
+        <source>World &amp;Table...</source>
+        <translation>Weltran&amp;gliste...</translation>
+    </message>
+    <message>
+        <source>W&amp;orld Top Ten</source>
+        <translation>Welt-&amp;Top-Ten</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>B&amp;eenden</translation>
+    </message>
+    <message>
+        <source>Music Auto-Play</source>
+        <translation>Musik automatisch abspielen</translation>
+    </message>
+    <message>
+        <source>&amp;Level Editor</source>
+        <translation>Level-&amp;Editor</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Instructions</source>
+        <translation>Anleitung</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über Pondrake</translation>
     </message>
 </context>
 <context>
@@ -779,6 +1011,21 @@
     </message>
 </context>
 <context>
+    <name>SetsController</name>
+    <message>
+        <source>No game was left unfinished.</source>
+        <translation>Kein Spiel ist offen geblieben.</translation>
+    </message>
+    <message>
+        <source>Go on with the game left unfinished</source>
+        <translation>Das offene Spiel fortsetzen</translation>
+    </message>
+    <message>
+        <source>Play This Set</source>
+        <translation>Diese Sammlung spielen</translation>
+    </message>
+</context>
+<context>
     <name>SettingsPanel</name>
     <message>
         <source>Test Level</source>
@@ -933,6 +1180,41 @@
     </message>
 </context>
 <context>
+    <name>TopTenWindow</name>
+    <message>
+        <source>Top Ten Scores</source>
+        <translation>Die besten Zehn</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Double-click to watch this game</source>
+        <translation>Doppelklick zeigt dieses Spiel</translation>
+    </message>
+    <message>
+        <source>Place %1</source>
+        <translation>Platz %1</translation>
+    </message>
+    <message>
+        <source>Score in place %1</source>
+        <translation>Punkte auf Platz %1</translation>
+    </message>
+    <message>
+        <source>Name in place %1</source>
+        <translation>Name auf Platz %1</translation>
+    </message>
+    <message>
+        <source>Handwritten name in place %1</source>
+        <translation>Handgeschriebener Name auf Platz %1</translation>
+    </message>
+    <message>
+        <source>World table</source>
+        <translation>Weltrangliste</translation>
+    </message>
+</context>
+<context>
     <name>UnsavedWork</name>
     <message>
         <source>Level Editor</source>
@@ -941,6 +1223,33 @@
     <message>
         <source>Save changes to this level?</source>
         <translation>Änderungen an diesem Level speichern?</translation>
+    </message>
+</context>
+<context>
+    <name>WorldPanel</name>
+    <message>
+        <source>World Table</source>
+        <translation>Weltrangliste</translation>
+    </message>
+    <message>
+        <source>Your game is in the top ten. Send it to the world table at %1? Only its replay and the name you entered are sent; Game &gt; World Table... changes this later.</source>
+        <translation>Dein Spiel ist unter den besten Zehn. An die Weltrangliste unter %1 senden? Nur seine Aufzeichnung und der eingegebene Name werden gesendet; Spiel &gt; Weltrangliste... ändert das später.</translation>
+    </message>
+    <message>
+        <source>The game cannot be sent: %1.</source>
+        <translation>Das Spiel kann nicht gesendet werden: %1.</translation>
+    </message>
+    <message>
+        <source>The levels of this set cannot be read, so the game cannot be sent.</source>
+        <translation>Die Level dieser Sammlung sind nicht lesbar, daher kann das Spiel nicht gesendet werden.</translation>
+    </message>
+    <message>
+        <source>The game could not be kept for the world table.</source>
+        <translation>Das Spiel konnte für die Weltrangliste nicht aufbewahrt werden.</translation>
+    </message>
+    <message>
+        <source>Sending...</source>
+        <translation>Wird gesendet...</translation>
     </message>
 </context>
 <context>
@@ -1019,6 +1328,77 @@
     <message>
         <source>A game that enters your top ten is sent with its replay and the name you entered, nothing else. With no address the game never uses the network.</source>
         <translation>Ein Spiel, das unter deine besten Zehn kommt, wird mit seiner Aufzeichnung und dem eingegebenen Namen gesendet, sonst nichts. Ohne Adresse nutzt das Spiel nie das Netzwerk.</translation>
+    </message>
+</context>
+<context>
+    <name>WorldTopTenWindow</name>
+    <message>
+        <source>World Top Ten</source>
+        <translation>Welt-Top-Ten</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Platz</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Enter or a double-click watches the game of a row</source>
+        <translation>Eingabetaste oder Doppelklick zeigt das Spiel einer Zeile</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Zustand</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>No world table is set up: enter its address under Game &gt; World Table..., as the README&apos;s section &quot;The world table&quot; describes.</source>
+        <translation>Keine Weltrangliste eingerichtet: gib ihre Adresse unter Spiel &gt; Weltrangliste... ein, wie es der Abschnitt &quot;The world table&quot; der README beschreibt.</translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation>Wird geladen...</translation>
+    </message>
+    <message>
+        <source>Place %1</source>
+        <translation>Platz %1</translation>
+    </message>
+    <message>
+        <source>Score %1</source>
+        <translation>Punkte %1</translation>
+    </message>
+    <message>
+        <source>Handwritten name</source>
+        <translation>Handgeschriebener Name</translation>
+    </message>
+    <message>
+        <source>Name %1</source>
+        <translation>Name %1</translation>
+    </message>
+    <message>
+        <source>Handwritten name in place %1</source>
+        <translation>Handgeschriebener Name auf Platz %1</translation>
+    </message>
+    <message>
+        <source>No game of this set is on the world table yet.</source>
+        <translation>Noch kein Spiel dieser Sammlung steht in der Weltrangliste.</translation>
+    </message>
+    <message>
+        <source>Games of this set on the world table: %1. Enter or a double-click watches a game.</source>
+        <translation>Spiele dieser Sammlung in der Weltrangliste: %1. Eingabetaste oder Doppelklick zeigt ein Spiel.</translation>
+    </message>
+    <message>
+        <source>The game the world table sent for this row does not play to its score of %1 in this set, so it is not shown.</source>
+        <translation>Das Spiel, das die Weltrangliste für diese Zeile geschickt hat, erreicht in dieser Sammlung nicht ihre Punktzahl von %1 und wird daher nicht gezeigt.</translation>
     </message>
 </context>
 <context>
@@ -1102,377 +1482,6 @@
     <message>
         <source>Export Set...</source>
         <translation>Sammlung exportieren...</translation>
-    </message>
-</context>
-<context>
-    <name>GameOverDialog</name>
-    <message>
-        <source>Game Over</source>
-        <translation>Spielende</translation>
-    </message>
-    <message>
-        <source>Game Over!</source>
-        <translation>Spiel vorbei!</translation>
-    </message>
-    <message>
-        <source>Your Score:</source>
-        <translation>Deine Punkte:</translation>
-    </message>
-    <message>
-        <source>New High Score!</source>
-        <translation>Neuer Rekord!</translation>
-    </message>
-    <message>
-        <source>Write your name:</source>
-        <translation>Schreib deinen Namen:</translation>
-    </message>
-    <message>
-        <source>Clear</source>
-        <translation>Löschen</translation>
-    </message>
-    <message>
-        <source>Submit</source>
-        <translation>Eintragen</translation>
-    </message>
-    <message>
-        <source>OR type your name:</source>
-        <translation>ODER tipp deinen Namen:</translation>
-    </message>
-    <message>
-        <source>Alas, you did not score in the top ten.</source>
-        <translation>Leider nicht unter den besten Zehn.</translation>
-    </message>
-    <message>
-        <source>Bummer</source>
-        <translation>Schade</translation>
-    </message>
-    <message>
-        <source>Your score could not be saved in %1.</source>
-        <translation>Deine Punkte konnten nicht in %1 gespeichert werden.</translation>
-    </message>
-    <message>
-        <source>Your Score</source>
-        <translation>Deine Punkte</translation>
-    </message>
-    <message>
-        <source>New High Score</source>
-        <translation>Neuer Rekord</translation>
-    </message>
-    <message>
-        <source>Handwritten name</source>
-        <translation>Handgeschriebener Name</translation>
-    </message>
-    <message>
-        <source>Write your name here with a pen or the mouse</source>
-        <translation>Schreib hier deinen Namen mit einem Stift oder der Maus</translation>
-    </message>
-    <message>
-        <source>Wipes out the handwritten name</source>
-        <translation>Löscht den handgeschriebenen Namen</translation>
-    </message>
-    <message>
-        <source>Submit handwritten name</source>
-        <translation>Handgeschriebenen Namen eintragen</translation>
-    </message>
-    <message>
-        <source>Typed name</source>
-        <translation>Getippter Name</translation>
-    </message>
-    <message>
-        <source>Submit typed name</source>
-        <translation>Getippten Namen eintragen</translation>
-    </message>
-    <message>
-        <source>Not in the top ten</source>
-        <translation>Nicht unter den besten Zehn</translation>
-    </message>
-</context>
-<context>
-    <name>LevelOverWindow</name>
-    <message>
-        <source>Level %1 Over!</source>
-        <translation>Level %1 vorbei!</translation>
-    </message>
-    <message>
-        <source>Turtles saved this level:</source>
-        <translation>In diesem Level gerettet:</translation>
-    </message>
-    <message>
-        <source>Turtles lost this level:</source>
-        <translation>In diesem Level verloren:</translation>
-    </message>
-    <message>
-        <source>Replay Level - You must save at least half of the turtles to advance.</source>
-        <translation>Level wiederholen – Rette mindestens die Hälfte der Schildkröten, um weiterzukommen.</translation>
-    </message>
-    <message>
-        <source>Level Over</source>
-        <translation>Level vorbei</translation>
-    </message>
-    <message>
-        <source>Turtles saved this level</source>
-        <translation>In diesem Level gerettete Schildkröten</translation>
-    </message>
-    <message>
-        <source>Turtles lost this level</source>
-        <translation>In diesem Level verlorene Schildkröten</translation>
-    </message>
-</context>
-<context>
-    <name>frmPondrake</name>
-    <message>
-        <source>Abort Game</source>
-        <translation>Spiel abbrechen</translation>
-    </message>
-    <message>
-        <source>Replay Level</source>
-        <translation>Level wiederholen</translation>
-    </message>
-    <message>
-        <source>&amp;Game</source>
-        <translation>&amp;Spiel</translation>
-    </message>
-    <message>
-        <source>&amp;New Game</source>
-        <translation>&amp;Neues Spiel</translation>
-    </message>
-    <message>
-        <source>&amp;Continue Game</source>
-        <translation>Spiel &amp;fortsetzen</translation>
-    </message>
-    <message>
-        <source>Level &amp;Set...</source>
-        <translation>Level&amp;sammlung...</translation>
-    </message>
-    <message>
-        <source>&amp;Language...</source>
-        <translation>Sp&amp;rache...</translation>
-    </message>
-    <message>
-        <source>&amp;Pause</source>
-        <translation>&amp;Pause</translation>
-    </message>
-    <message>
-        <source>&amp;High Scores</source>
-        <translation>&amp;Bestenliste</translation>
-    </message>
-    <message>
-        <source>&amp;Watch Last Game</source>
-        <translation>&amp;Letztes Spiel ansehen</translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <translation>B&amp;eenden</translation>
-    </message>
-    <message>
-        <source>Music Auto-Play</source>
-        <translation>Musik automatisch abspielen</translation>
-    </message>
-    <message>
-        <source>&amp;Level Editor</source>
-        <translation>Level-&amp;Editor</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Hilfe</translation>
-    </message>
-    <message>
-        <source>Instructions</source>
-        <translation>Anleitung</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>Über Pondrake</translation>
-    </message>
-    <message>
-        <source>Abort Pondrake</source>
-        <translation>Pondrake abbrechen</translation>
-    </message>
-    <message>
-        <source>Abort current game?</source>
-        <translation>Laufendes Spiel abbrechen?</translation>
-    </message>
-    <message>
-        <source>Level Editor</source>
-        <translation>Level-Editor</translation>
-    </message>
-    <message>
-        <source>This will abort your current game.  Continue?</source>
-        <translation>Damit brichst du dein laufendes Spiel ab. Weiter?</translation>
-    </message>
-    <message>
-        <source>Fast Forward</source>
-        <translation>Schnellvorlauf</translation>
-    </message>
-    <message>
-        <source>&amp;Abort Game</source>
-        <translation>Spiel &amp;abbrechen</translation>
-    </message>
-    <message>
-        <source>&amp;Replay Level</source>
-        <translation>Level &amp;wiederholen</translation>
-    </message>
-    <message>
-        <source>No game was left unfinished.</source>
-        <translation>Kein Spiel ist offen geblieben.</translation>
-    </message>
-    <message>
-        <source>Go on with the game left unfinished</source>
-        <translation>Das offene Spiel fortsetzen</translation>
-    </message>
-    <message>
-        <source>Play This Set</source>
-        <translation>Diese Sammlung spielen</translation>
-    </message>
-    <message>
-        <source>Countdown</source>
-        <translation>Countdown</translation>
-    </message>
-    <message>
-        <source>The game runs at twice its speed</source>
-        <translation>Das Spiel läuft doppelt so schnell</translation>
-    </message>
-    <message>
-        <source>&amp;Import Level Set...</source>
-        <translation>Levelsammlung &amp;importieren...</translation>
-    </message>
-    <message>
-        <source>World &amp;Table...</source>
-        <translation>Weltran&amp;gliste...</translation>
-    </message>
-    <message>
-        <source>W&amp;orld Top Ten</source>
-        <translation>Welt-&amp;Top-Ten</translation>
-    </message>
-    <message>
-        <source>World Table</source>
-        <translation>Weltrangliste</translation>
-    </message>
-    <message>
-        <source>Your game is in the top ten. Send it to the world table at %1? Only its replay and the name you entered are sent; Game &gt; World Table... changes this later.</source>
-        <translation>Dein Spiel ist unter den besten Zehn. An die Weltrangliste unter %1 senden? Nur seine Aufzeichnung und der eingegebene Name werden gesendet; Spiel &gt; Weltrangliste... ändert das später.</translation>
-    </message>
-    <message>
-        <source>The game cannot be sent: %1.</source>
-        <translation>Das Spiel kann nicht gesendet werden: %1.</translation>
-    </message>
-    <message>
-        <source>The levels of this set cannot be read, so the game cannot be sent.</source>
-        <translation>Die Level dieser Sammlung sind nicht lesbar, daher kann das Spiel nicht gesendet werden.</translation>
-    </message>
-    <message>
-        <source>The game could not be kept for the world table.</source>
-        <translation>Das Spiel konnte für die Weltrangliste nicht aufbewahrt werden.</translation>
-    </message>
-    <message>
-        <source>Sending...</source>
-        <translation>Wird gesendet...</translation>
-    </message>
-</context>
-<context>
-    <name>TopTenWindow</name>
-    <message>
-        <source>Top Ten Scores</source>
-        <translation>Die besten Zehn</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
-    </message>
-    <message>
-        <source>Double-click to watch this game</source>
-        <translation>Doppelklick zeigt dieses Spiel</translation>
-    </message>
-    <message>
-        <source>Place %1</source>
-        <translation>Platz %1</translation>
-    </message>
-    <message>
-        <source>Score in place %1</source>
-        <translation>Punkte auf Platz %1</translation>
-    </message>
-    <message>
-        <source>Name in place %1</source>
-        <translation>Name auf Platz %1</translation>
-    </message>
-    <message>
-        <source>Handwritten name in place %1</source>
-        <translation>Handgeschriebener Name auf Platz %1</translation>
-    </message>
-    <message>
-        <source>World table</source>
-        <translation>Weltrangliste</translation>
-    </message>
-</context>
-<context>
-    <name>WorldTopTenWindow</name>
-    <message>
-        <source>World Top Ten</source>
-        <translation>Welt-Top-Ten</translation>
-    </message>
-    <message>
-        <source>Rank</source>
-        <translation>Platz</translation>
-    </message>
-    <message>
-        <source>Score</source>
-        <translation>Punkte</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>Enter or a double-click watches the game of a row</source>
-        <translation>Eingabetaste oder Doppelklick zeigt das Spiel einer Zeile</translation>
-    </message>
-    <message>
-        <source>State</source>
-        <translation>Zustand</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
-    </message>
-    <message>
-        <source>No world table is set up: enter its address under Game &gt; World Table..., as the README&apos;s section &quot;The world table&quot; describes.</source>
-        <translation>Keine Weltrangliste eingerichtet: gib ihre Adresse unter Spiel &gt; Weltrangliste... ein, wie es der Abschnitt &quot;The world table&quot; der README beschreibt.</translation>
-    </message>
-    <message>
-        <source>Loading...</source>
-        <translation>Wird geladen...</translation>
-    </message>
-    <message>
-        <source>Place %1</source>
-        <translation>Platz %1</translation>
-    </message>
-    <message>
-        <source>Score %1</source>
-        <translation>Punkte %1</translation>
-    </message>
-    <message>
-        <source>Handwritten name</source>
-        <translation>Handgeschriebener Name</translation>
-    </message>
-    <message>
-        <source>Name %1</source>
-        <translation>Name %1</translation>
-    </message>
-    <message>
-        <source>Handwritten name in place %1</source>
-        <translation>Handgeschriebener Name auf Platz %1</translation>
-    </message>
-    <message>
-        <source>No game of this set is on the world table yet.</source>
-        <translation>Noch kein Spiel dieser Sammlung steht in der Weltrangliste.</translation>
-    </message>
-    <message>
-        <source>Games of this set on the world table: %1. Enter or a double-click watches a game.</source>
-        <translation>Spiele dieser Sammlung in der Weltrangliste: %1. Eingabetaste oder Doppelklick zeigt ein Spiel.</translation>
-    </message>
-    <message>
-        <source>The game the world table sent for this row does not play to its score of %1 in this set, so it is not shown.</source>
-        <translation>Das Spiel, das die Weltrangliste für diese Zeile geschickt hat, erreicht in dieser Sammlung nicht ihre Punktzahl von %1 und wird daher nicht gezeigt.</translation>
     </message>
 </context>
 </TS>

@@ -281,6 +281,108 @@
     </message>
 </context>
 <context>
+    <name>GameOverDialog</name>
+    <message>
+        <source>Game Over</source>
+        <translation>Fin de la partida</translation>
+    </message>
+    <message>
+        <source>Game Over!</source>
+        <translation>¡Fin de la partida!</translation>
+    </message>
+    <message>
+        <source>Your Score:</source>
+        <translation>Tus puntos:</translation>
+    </message>
+    <message>
+        <source>New High Score!</source>
+        <translation>¡Nuevo récord!</translation>
+    </message>
+    <message>
+        <source>Write your name:</source>
+        <translation>Escribe tu nombre:</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Enviar</translation>
+    </message>
+    <message>
+        <source>OR type your name:</source>
+        <translation>O teclea tu nombre:</translation>
+    </message>
+    <message>
+        <source>Alas, you did not score in the top ten.</source>
+        <translation>Lástima, no entras en los diez mejores.</translation>
+    </message>
+    <message>
+        <source>Bummer</source>
+        <translation>Qué pena</translation>
+    </message>
+    <message>
+        <source>Your score could not be saved in %1.</source>
+        <translation>No se pudo guardar tu puntuación en %1.</translation>
+    </message>
+    <message>
+        <source>Your Score</source>
+        <translation>Tus puntos</translation>
+    </message>
+    <message>
+        <source>New High Score</source>
+        <translation>Nuevo récord</translation>
+    </message>
+    <message>
+        <source>Handwritten name</source>
+        <translation>Nombre manuscrito</translation>
+    </message>
+    <message>
+        <source>Write your name here with a pen or the mouse</source>
+        <translation>Escribe aquí tu nombre con un lápiz o el ratón</translation>
+    </message>
+    <message>
+        <source>Wipes out the handwritten name</source>
+        <translation>Borra el nombre manuscrito</translation>
+    </message>
+    <message>
+        <source>Submit handwritten name</source>
+        <translation>Enviar el nombre manuscrito</translation>
+    </message>
+    <message>
+        <source>Typed name</source>
+        <translation>Nombre tecleado</translation>
+    </message>
+    <message>
+        <source>Submit typed name</source>
+        <translation>Enviar el nombre tecleado</translation>
+    </message>
+    <message>
+        <source>Not in the top ten</source>
+        <translation>No entra en los diez mejores</translation>
+    </message>
+</context>
+<context>
+    <name>GameWindowAdapter</name>
+    <message>
+        <source>Abort Pondrake</source>
+        <translation>Abandonar Pondrake</translation>
+    </message>
+    <message>
+        <source>Abort current game?</source>
+        <translation>¿Abandonar la partida en curso?</translation>
+    </message>
+    <message>
+        <source>Level Editor</source>
+        <translation>Editor de niveles</translation>
+    </message>
+    <message>
+        <source>This will abort your current game.  Continue?</source>
+        <translation>Esto abandonará tu partida en curso. ¿Continuar?</translation>
+    </message>
+</context>
+<context>
     <name>HelpWindow</name>
     <message>
         <source>Pondrake Help</source>
@@ -411,6 +513,37 @@
     </message>
 </context>
 <context>
+    <name>LevelOverWindow</name>
+    <message>
+        <source>Level %1 Over!</source>
+        <translation>¡Nivel %1 terminado!</translation>
+    </message>
+    <message>
+        <source>Turtles saved this level:</source>
+        <translation>Tortugas salvadas:</translation>
+    </message>
+    <message>
+        <source>Turtles lost this level:</source>
+        <translation>Tortugas perdidas:</translation>
+    </message>
+    <message>
+        <source>Replay Level - You must save at least half of the turtles to advance.</source>
+        <translation>Repite el nivel: salva al menos la mitad de las tortugas para avanzar.</translation>
+    </message>
+    <message>
+        <source>Level Over</source>
+        <translation>Nivel terminado</translation>
+    </message>
+    <message>
+        <source>Turtles saved this level</source>
+        <translation>Tortugas salvadas en este nivel</translation>
+    </message>
+    <message>
+        <source>Turtles lost this level</source>
+        <translation>Tortugas perdidas en este nivel</translation>
+    </message>
+</context>
+<context>
     <name>LevelSet</name>
     <message>
         <source>The folder %1 is not there.</source>
@@ -497,6 +630,105 @@
     <message>
         <source>Bonus seconds</source>
         <translation>Segundos de bonus</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Abort Game</source>
+        <translation>Abandonar</translation>
+    </message>
+    <message>
+        <source>Replay Level</source>
+        <translation>Repetir nivel</translation>
+    </message>
+    <message>
+        <source>Countdown</source>
+        <translation>Cuenta atrás</translation>
+    </message>
+    <message>
+        <source>Fast Forward</source>
+        <translation>Avance rápido</translation>
+    </message>
+    <message>
+        <source>The game runs at twice its speed</source>
+        <translation>El juego va al doble de velocidad</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Juego</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Nueva partida</translation>
+    </message>
+    <message>
+        <source>&amp;Continue Game</source>
+        <translation>&amp;Continuar partida</translation>
+    </message>
+    <message>
+        <source>Level &amp;Set...</source>
+        <translation>C&amp;olección de niveles...</translation>
+    </message>
+    <message>
+        <source>&amp;Import Level Set...</source>
+        <translation>Impor&amp;tar colección de niveles...</translation>
+    </message>
+    <message>
+        <source>&amp;Language...</source>
+        <translation>&amp;Idioma...</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pausa</translation>
+    </message>
+    <message>
+        <source>&amp;Abort Game</source>
+        <translation>&amp;Abandonar partida</translation>
+    </message>
+    <message>
+        <source>&amp;Replay Level</source>
+        <translation>&amp;Repetir nivel</translation>
+    </message>
+    <message>
+        <source>&amp;High Scores</source>
+        <translation>&amp;Mejores puntuaciones</translation>
+    </message>
+    <message>
+        <source>&amp;Watch Last Game</source>
+        <translation>&amp;Ver la última partida</translation>
+    </message>
+    <message>
+        <source>World &amp;Table...</source>
+        <translation>Ta&amp;bla mundial...</translation>
+    </message>
+    <message>
+        <source>W&amp;orld Top Ten</source>
+        <translation>Top &amp;diez mundial</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>Music Auto-Play</source>
+        <translation>Música automática</translation>
+    </message>
+    <message>
+        <source>&amp;Level Editor</source>
+        <translation>&amp;Editor de niveles</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>Instructions</source>
+        <translation>Instrucciones</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
     </message>
 </context>
 <context>
@@ -779,6 +1011,21 @@
     </message>
 </context>
 <context>
+    <name>SetsController</name>
+    <message>
+        <source>No game was left unfinished.</source>
+        <translation>No quedó ninguna partida sin terminar.</translation>
+    </message>
+    <message>
+        <source>Go on with the game left unfinished</source>
+        <translation>Seguir con la partida sin terminar</translation>
+    </message>
+    <message>
+        <source>Play This Set</source>
+        <translation>Jugar esta colección</translation>
+    </message>
+</context>
+<context>
     <name>SettingsPanel</name>
     <message>
         <source>Test Level</source>
@@ -933,6 +1180,41 @@
     </message>
 </context>
 <context>
+    <name>TopTenWindow</name>
+    <message>
+        <source>Top Ten Scores</source>
+        <translation>Los diez mejores</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Double-click to watch this game</source>
+        <translation>Haz doble clic para ver esta partida</translation>
+    </message>
+    <message>
+        <source>Place %1</source>
+        <translation>Puesto %1</translation>
+    </message>
+    <message>
+        <source>Score in place %1</source>
+        <translation>Puntos en el puesto %1</translation>
+    </message>
+    <message>
+        <source>Name in place %1</source>
+        <translation>Nombre en el puesto %1</translation>
+    </message>
+    <message>
+        <source>Handwritten name in place %1</source>
+        <translation>Nombre manuscrito en el puesto %1</translation>
+    </message>
+    <message>
+        <source>World table</source>
+        <translation>Tabla mundial</translation>
+    </message>
+</context>
+<context>
     <name>UnsavedWork</name>
     <message>
         <source>Level Editor</source>
@@ -941,6 +1223,33 @@
     <message>
         <source>Save changes to this level?</source>
         <translation>¿Guardar los cambios de este nivel?</translation>
+    </message>
+</context>
+<context>
+    <name>WorldPanel</name>
+    <message>
+        <source>World Table</source>
+        <translation>Tabla mundial</translation>
+    </message>
+    <message>
+        <source>Your game is in the top ten. Send it to the world table at %1? Only its replay and the name you entered are sent; Game &gt; World Table... changes this later.</source>
+        <translation>Tu partida está entre las diez mejores. ¿Enviarla a la tabla mundial en %1? Solo se envían su repetición y el nombre que escribiste; Juego &gt; Tabla mundial... lo cambia más tarde.</translation>
+    </message>
+    <message>
+        <source>The game cannot be sent: %1.</source>
+        <translation>La partida no se puede enviar: %1.</translation>
+    </message>
+    <message>
+        <source>The levels of this set cannot be read, so the game cannot be sent.</source>
+        <translation>Los niveles de esta colección no se pueden leer, así que la partida no se puede enviar.</translation>
+    </message>
+    <message>
+        <source>The game could not be kept for the world table.</source>
+        <translation>La partida no se pudo guardar para la tabla mundial.</translation>
+    </message>
+    <message>
+        <source>Sending...</source>
+        <translation>Enviando...</translation>
     </message>
 </context>
 <context>
@@ -1019,6 +1328,77 @@
     <message>
         <source>A game that enters your top ten is sent with its replay and the name you entered, nothing else. With no address the game never uses the network.</source>
         <translation>Una partida que entra entre tus diez mejores se envía con su repetición y el nombre que escribiste, nada más. Sin dirección, el juego nunca usa la red.</translation>
+    </message>
+</context>
+<context>
+    <name>WorldTopTenWindow</name>
+    <message>
+        <source>World Top Ten</source>
+        <translation>Top diez mundial</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Puesto</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Puntos</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Enter or a double-click watches the game of a row</source>
+        <translation>Intro o un doble clic muestra la partida de una fila</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>No world table is set up: enter its address under Game &gt; World Table..., as the README&apos;s section &quot;The world table&quot; describes.</source>
+        <translation>No hay tabla mundial configurada: escribe su dirección en Juego &gt; Tabla mundial..., como describe la sección &quot;The world table&quot; del README.</translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation>Cargando...</translation>
+    </message>
+    <message>
+        <source>Place %1</source>
+        <translation>Puesto %1</translation>
+    </message>
+    <message>
+        <source>Score %1</source>
+        <translation>Puntos %1</translation>
+    </message>
+    <message>
+        <source>Handwritten name</source>
+        <translation>Nombre manuscrito</translation>
+    </message>
+    <message>
+        <source>Name %1</source>
+        <translation>Nombre %1</translation>
+    </message>
+    <message>
+        <source>Handwritten name in place %1</source>
+        <translation>Nombre manuscrito en el puesto %1</translation>
+    </message>
+    <message>
+        <source>No game of this set is on the world table yet.</source>
+        <translation>Aún no hay ninguna partida de esta colección en la tabla mundial.</translation>
+    </message>
+    <message>
+        <source>Games of this set on the world table: %1. Enter or a double-click watches a game.</source>
+        <translation>Partidas de esta colección en la tabla mundial: %1. Intro o un doble clic muestra una partida.</translation>
+    </message>
+    <message>
+        <source>The game the world table sent for this row does not play to its score of %1 in this set, so it is not shown.</source>
+        <translation>La partida que la tabla mundial envió para esta fila no llega a su puntuación de %1 en esta colección, así que no se muestra.</translation>
     </message>
 </context>
 <context>
@@ -1102,377 +1482,6 @@
     <message>
         <source>Export Set...</source>
         <translation>Exportar colección...</translation>
-    </message>
-</context>
-<context>
-    <name>GameOverDialog</name>
-    <message>
-        <source>Game Over</source>
-        <translation>Fin de la partida</translation>
-    </message>
-    <message>
-        <source>Game Over!</source>
-        <translation>¡Fin de la partida!</translation>
-    </message>
-    <message>
-        <source>Your Score:</source>
-        <translation>Tus puntos:</translation>
-    </message>
-    <message>
-        <source>New High Score!</source>
-        <translation>¡Nuevo récord!</translation>
-    </message>
-    <message>
-        <source>Write your name:</source>
-        <translation>Escribe tu nombre:</translation>
-    </message>
-    <message>
-        <source>Clear</source>
-        <translation>Borrar</translation>
-    </message>
-    <message>
-        <source>Submit</source>
-        <translation>Enviar</translation>
-    </message>
-    <message>
-        <source>OR type your name:</source>
-        <translation>O teclea tu nombre:</translation>
-    </message>
-    <message>
-        <source>Alas, you did not score in the top ten.</source>
-        <translation>Lástima, no entras en los diez mejores.</translation>
-    </message>
-    <message>
-        <source>Bummer</source>
-        <translation>Qué pena</translation>
-    </message>
-    <message>
-        <source>Your score could not be saved in %1.</source>
-        <translation>No se pudo guardar tu puntuación en %1.</translation>
-    </message>
-    <message>
-        <source>Your Score</source>
-        <translation>Tus puntos</translation>
-    </message>
-    <message>
-        <source>New High Score</source>
-        <translation>Nuevo récord</translation>
-    </message>
-    <message>
-        <source>Handwritten name</source>
-        <translation>Nombre manuscrito</translation>
-    </message>
-    <message>
-        <source>Write your name here with a pen or the mouse</source>
-        <translation>Escribe aquí tu nombre con un lápiz o el ratón</translation>
-    </message>
-    <message>
-        <source>Wipes out the handwritten name</source>
-        <translation>Borra el nombre manuscrito</translation>
-    </message>
-    <message>
-        <source>Submit handwritten name</source>
-        <translation>Enviar el nombre manuscrito</translation>
-    </message>
-    <message>
-        <source>Typed name</source>
-        <translation>Nombre tecleado</translation>
-    </message>
-    <message>
-        <source>Submit typed name</source>
-        <translation>Enviar el nombre tecleado</translation>
-    </message>
-    <message>
-        <source>Not in the top ten</source>
-        <translation>No entra en los diez mejores</translation>
-    </message>
-</context>
-<context>
-    <name>LevelOverWindow</name>
-    <message>
-        <source>Level %1 Over!</source>
-        <translation>¡Nivel %1 terminado!</translation>
-    </message>
-    <message>
-        <source>Turtles saved this level:</source>
-        <translation>Tortugas salvadas:</translation>
-    </message>
-    <message>
-        <source>Turtles lost this level:</source>
-        <translation>Tortugas perdidas:</translation>
-    </message>
-    <message>
-        <source>Replay Level - You must save at least half of the turtles to advance.</source>
-        <translation>Repite el nivel: salva al menos la mitad de las tortugas para avanzar.</translation>
-    </message>
-    <message>
-        <source>Level Over</source>
-        <translation>Nivel terminado</translation>
-    </message>
-    <message>
-        <source>Turtles saved this level</source>
-        <translation>Tortugas salvadas en este nivel</translation>
-    </message>
-    <message>
-        <source>Turtles lost this level</source>
-        <translation>Tortugas perdidas en este nivel</translation>
-    </message>
-</context>
-<context>
-    <name>frmPondrake</name>
-    <message>
-        <source>Abort Game</source>
-        <translation>Abandonar</translation>
-    </message>
-    <message>
-        <source>Replay Level</source>
-        <translation>Repetir nivel</translation>
-    </message>
-    <message>
-        <source>&amp;Game</source>
-        <translation>&amp;Juego</translation>
-    </message>
-    <message>
-        <source>&amp;New Game</source>
-        <translation>&amp;Nueva partida</translation>
-    </message>
-    <message>
-        <source>&amp;Continue Game</source>
-        <translation>&amp;Continuar partida</translation>
-    </message>
-    <message>
-        <source>Level &amp;Set...</source>
-        <translation>C&amp;olección de niveles...</translation>
-    </message>
-    <message>
-        <source>&amp;Language...</source>
-        <translation>&amp;Idioma...</translation>
-    </message>
-    <message>
-        <source>&amp;Pause</source>
-        <translation>&amp;Pausa</translation>
-    </message>
-    <message>
-        <source>&amp;High Scores</source>
-        <translation>&amp;Mejores puntuaciones</translation>
-    </message>
-    <message>
-        <source>&amp;Watch Last Game</source>
-        <translation>&amp;Ver la última partida</translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <translation>&amp;Salir</translation>
-    </message>
-    <message>
-        <source>Music Auto-Play</source>
-        <translation>Música automática</translation>
-    </message>
-    <message>
-        <source>&amp;Level Editor</source>
-        <translation>&amp;Editor de niveles</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>Ay&amp;uda</translation>
-    </message>
-    <message>
-        <source>Instructions</source>
-        <translation>Instrucciones</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>Acerca de</translation>
-    </message>
-    <message>
-        <source>Abort Pondrake</source>
-        <translation>Abandonar Pondrake</translation>
-    </message>
-    <message>
-        <source>Abort current game?</source>
-        <translation>¿Abandonar la partida en curso?</translation>
-    </message>
-    <message>
-        <source>Level Editor</source>
-        <translation>Editor de niveles</translation>
-    </message>
-    <message>
-        <source>This will abort your current game.  Continue?</source>
-        <translation>Esto abandonará tu partida en curso. ¿Continuar?</translation>
-    </message>
-    <message>
-        <source>Fast Forward</source>
-        <translation>Avance rápido</translation>
-    </message>
-    <message>
-        <source>&amp;Abort Game</source>
-        <translation>&amp;Abandonar partida</translation>
-    </message>
-    <message>
-        <source>&amp;Replay Level</source>
-        <translation>&amp;Repetir nivel</translation>
-    </message>
-    <message>
-        <source>No game was left unfinished.</source>
-        <translation>No quedó ninguna partida sin terminar.</translation>
-    </message>
-    <message>
-        <source>Go on with the game left unfinished</source>
-        <translation>Seguir con la partida sin terminar</translation>
-    </message>
-    <message>
-        <source>Play This Set</source>
-        <translation>Jugar esta colección</translation>
-    </message>
-    <message>
-        <source>Countdown</source>
-        <translation>Cuenta atrás</translation>
-    </message>
-    <message>
-        <source>The game runs at twice its speed</source>
-        <translation>El juego va al doble de velocidad</translation>
-    </message>
-    <message>
-        <source>&amp;Import Level Set...</source>
-        <translation>Impor&amp;tar colección de niveles...</translation>
-    </message>
-    <message>
-        <source>World &amp;Table...</source>
-        <translation>Ta&amp;bla mundial...</translation>
-    </message>
-    <message>
-        <source>W&amp;orld Top Ten</source>
-        <translation>Top &amp;diez mundial</translation>
-    </message>
-    <message>
-        <source>World Table</source>
-        <translation>Tabla mundial</translation>
-    </message>
-    <message>
-        <source>Your game is in the top ten. Send it to the world table at %1? Only its replay and the name you entered are sent; Game &gt; World Table... changes this later.</source>
-        <translation>Tu partida está entre las diez mejores. ¿Enviarla a la tabla mundial en %1? Solo se envían su repetición y el nombre que escribiste; Juego &gt; Tabla mundial... lo cambia más tarde.</translation>
-    </message>
-    <message>
-        <source>The game cannot be sent: %1.</source>
-        <translation>La partida no se puede enviar: %1.</translation>
-    </message>
-    <message>
-        <source>The levels of this set cannot be read, so the game cannot be sent.</source>
-        <translation>Los niveles de esta colección no se pueden leer, así que la partida no se puede enviar.</translation>
-    </message>
-    <message>
-        <source>The game could not be kept for the world table.</source>
-        <translation>La partida no se pudo guardar para la tabla mundial.</translation>
-    </message>
-    <message>
-        <source>Sending...</source>
-        <translation>Enviando...</translation>
-    </message>
-</context>
-<context>
-    <name>TopTenWindow</name>
-    <message>
-        <source>Top Ten Scores</source>
-        <translation>Los diez mejores</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Cerrar</translation>
-    </message>
-    <message>
-        <source>Double-click to watch this game</source>
-        <translation>Haz doble clic para ver esta partida</translation>
-    </message>
-    <message>
-        <source>Place %1</source>
-        <translation>Puesto %1</translation>
-    </message>
-    <message>
-        <source>Score in place %1</source>
-        <translation>Puntos en el puesto %1</translation>
-    </message>
-    <message>
-        <source>Name in place %1</source>
-        <translation>Nombre en el puesto %1</translation>
-    </message>
-    <message>
-        <source>Handwritten name in place %1</source>
-        <translation>Nombre manuscrito en el puesto %1</translation>
-    </message>
-    <message>
-        <source>World table</source>
-        <translation>Tabla mundial</translation>
-    </message>
-</context>
-<context>
-    <name>WorldTopTenWindow</name>
-    <message>
-        <source>World Top Ten</source>
-        <translation>Top diez mundial</translation>
-    </message>
-    <message>
-        <source>Rank</source>
-        <translation>Puesto</translation>
-    </message>
-    <message>
-        <source>Score</source>
-        <translation>Puntos</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Nombre</translation>
-    </message>
-    <message>
-        <source>Enter or a double-click watches the game of a row</source>
-        <translation>Intro o un doble clic muestra la partida de una fila</translation>
-    </message>
-    <message>
-        <source>State</source>
-        <translation>Estado</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Cerrar</translation>
-    </message>
-    <message>
-        <source>No world table is set up: enter its address under Game &gt; World Table..., as the README&apos;s section &quot;The world table&quot; describes.</source>
-        <translation>No hay tabla mundial configurada: escribe su dirección en Juego &gt; Tabla mundial..., como describe la sección &quot;The world table&quot; del README.</translation>
-    </message>
-    <message>
-        <source>Loading...</source>
-        <translation>Cargando...</translation>
-    </message>
-    <message>
-        <source>Place %1</source>
-        <translation>Puesto %1</translation>
-    </message>
-    <message>
-        <source>Score %1</source>
-        <translation>Puntos %1</translation>
-    </message>
-    <message>
-        <source>Handwritten name</source>
-        <translation>Nombre manuscrito</translation>
-    </message>
-    <message>
-        <source>Name %1</source>
-        <translation>Nombre %1</translation>
-    </message>
-    <message>
-        <source>Handwritten name in place %1</source>
-        <translation>Nombre manuscrito en el puesto %1</translation>
-    </message>
-    <message>
-        <source>No game of this set is on the world table yet.</source>
-        <translation>Aún no hay ninguna partida de esta colección en la tabla mundial.</translation>
-    </message>
-    <message>
-        <source>Games of this set on the world table: %1. Enter or a double-click watches a game.</source>
-        <translation>Partidas de esta colección en la tabla mundial: %1. Intro o un doble clic muestra una partida.</translation>
-    </message>
-    <message>
-        <source>The game the world table sent for this row does not play to its score of %1 in this set, so it is not shown.</source>
-        <translation>La partida que la tabla mundial envió para esta fila no llega a su puntuación de %1 en esta colección, así que no se muestra.</translation>
     </message>
 </context>
 </TS>

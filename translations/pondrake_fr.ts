@@ -281,6 +281,108 @@
     </message>
 </context>
 <context>
+    <name>GameOverDialog</name>
+    <message>
+        <source>Game Over</source>
+        <translation>Fin de partie</translation>
+    </message>
+    <message>
+        <source>Game Over!</source>
+        <translation>Partie terminée&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Your Score:</source>
+        <translation>Votre score&#xa0;:</translation>
+    </message>
+    <message>
+        <source>New High Score!</source>
+        <translation>Nouveau record&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Write your name:</source>
+        <translation>Écrivez votre nom&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Valider</translation>
+    </message>
+    <message>
+        <source>OR type your name:</source>
+        <translation>OU tapez votre nom&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Alas, you did not score in the top ten.</source>
+        <translation>Hélas, pas de place dans le top 10.</translation>
+    </message>
+    <message>
+        <source>Bummer</source>
+        <translation>Dommage</translation>
+    </message>
+    <message>
+        <source>Your score could not be saved in %1.</source>
+        <translation>Votre score n’a pas pu être enregistré dans %1.</translation>
+    </message>
+    <message>
+        <source>Your Score</source>
+        <translation>Votre score</translation>
+    </message>
+    <message>
+        <source>New High Score</source>
+        <translation>Nouveau record</translation>
+    </message>
+    <message>
+        <source>Handwritten name</source>
+        <translation>Nom manuscrit</translation>
+    </message>
+    <message>
+        <source>Write your name here with a pen or the mouse</source>
+        <translation>Écrivez ici votre nom avec un stylet ou la souris</translation>
+    </message>
+    <message>
+        <source>Wipes out the handwritten name</source>
+        <translation>Efface le nom manuscrit</translation>
+    </message>
+    <message>
+        <source>Submit handwritten name</source>
+        <translation>Valider le nom manuscrit</translation>
+    </message>
+    <message>
+        <source>Typed name</source>
+        <translation>Nom tapé</translation>
+    </message>
+    <message>
+        <source>Submit typed name</source>
+        <translation>Valider le nom tapé</translation>
+    </message>
+    <message>
+        <source>Not in the top ten</source>
+        <translation>Pas dans le top 10</translation>
+    </message>
+</context>
+<context>
+    <name>GameWindowAdapter</name>
+    <message>
+        <source>Abort Pondrake</source>
+        <translation>Abandonner Pondrake</translation>
+    </message>
+    <message>
+        <source>Abort current game?</source>
+        <translation>Abandonner la partie en cours ?</translation>
+    </message>
+    <message>
+        <source>Level Editor</source>
+        <translation>Éditeur de niveaux</translation>
+    </message>
+    <message>
+        <source>This will abort your current game.  Continue?</source>
+        <translation>Cela abandonne votre partie en cours. Continuer ?</translation>
+    </message>
+</context>
+<context>
     <name>HelpWindow</name>
     <message>
         <source>Pondrake Help</source>
@@ -411,6 +513,37 @@
     </message>
 </context>
 <context>
+    <name>LevelOverWindow</name>
+    <message>
+        <source>Level %1 Over!</source>
+        <translation>Niveau %1 terminé&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Turtles saved this level:</source>
+        <translation>Tortues sauvées&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Turtles lost this level:</source>
+        <translation>Tortues perdues&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Replay Level - You must save at least half of the turtles to advance.</source>
+        <translation>Niveau à rejouer – Sauvez au moins la moitié des tortues pour avancer.</translation>
+    </message>
+    <message>
+        <source>Level Over</source>
+        <translation>Niveau terminé</translation>
+    </message>
+    <message>
+        <source>Turtles saved this level</source>
+        <translation>Tortues sauvées dans ce niveau</translation>
+    </message>
+    <message>
+        <source>Turtles lost this level</source>
+        <translation>Tortues perdues dans ce niveau</translation>
+    </message>
+</context>
+<context>
     <name>LevelSet</name>
     <message>
         <source>The folder %1 is not there.</source>
@@ -497,6 +630,105 @@
     <message>
         <source>Bonus seconds</source>
         <translation>Secondes de bonus</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Abort Game</source>
+        <translation>Abandonner</translation>
+    </message>
+    <message>
+        <source>Replay Level</source>
+        <translation>Rejouer le niveau</translation>
+    </message>
+    <message>
+        <source>Countdown</source>
+        <translation>Compte à rebours</translation>
+    </message>
+    <message>
+        <source>Fast Forward</source>
+        <translation>Avance rapide</translation>
+    </message>
+    <message>
+        <source>The game runs at twice its speed</source>
+        <translation>Le jeu tourne deux fois plus vite</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Jeu</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Nouvelle partie</translation>
+    </message>
+    <message>
+        <source>&amp;Continue Game</source>
+        <translation>&amp;Continuer la partie</translation>
+    </message>
+    <message>
+        <source>Level &amp;Set...</source>
+        <translation>&amp;Série de niveaux...</translation>
+    </message>
+    <message>
+        <source>&amp;Import Level Set...</source>
+        <translation>&amp;Importer une série de niveaux...</translation>
+    </message>
+    <message>
+        <source>&amp;Language...</source>
+        <translation>&amp;Langue...</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>&amp;Abort Game</source>
+        <translation>&amp;Abandonner la partie</translation>
+    </message>
+    <message>
+        <source>&amp;Replay Level</source>
+        <translation>&amp;Rejouer le niveau</translation>
+    </message>
+    <message>
+        <source>&amp;High Scores</source>
+        <translation>&amp;Meilleurs scores</translation>
+    </message>
+    <message>
+        <source>&amp;Watch Last Game</source>
+        <translation>Regarder la &amp;dernière partie</translation>
+    </message>
+    <message>
+        <source>World &amp;Table...</source>
+        <translation>&amp;Table mondiale...</translation>
+    </message>
+    <message>
+        <source>W&amp;orld Top Ten</source>
+        <translation>T&amp;op dix mondial</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>Music Auto-Play</source>
+        <translation>Lecture auto de la musique</translation>
+    </message>
+    <message>
+        <source>&amp;Level Editor</source>
+        <translation>Éditeur de &amp;niveaux</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;ide</translation>
+    </message>
+    <message>
+        <source>Instructions</source>
+        <translation>Mode d’emploi</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
     </message>
 </context>
 <context>
@@ -779,6 +1011,21 @@
     </message>
 </context>
 <context>
+    <name>SetsController</name>
+    <message>
+        <source>No game was left unfinished.</source>
+        <translation>Aucune partie n’a été laissée inachevée.</translation>
+    </message>
+    <message>
+        <source>Go on with the game left unfinished</source>
+        <translation>Reprendre la partie laissée inachevée</translation>
+    </message>
+    <message>
+        <source>Play This Set</source>
+        <translation>Jouer cette série</translation>
+    </message>
+</context>
+<context>
     <name>SettingsPanel</name>
     <message>
         <source>Test Level</source>
@@ -933,6 +1180,41 @@
     </message>
 </context>
 <context>
+    <name>TopTenWindow</name>
+    <message>
+        <source>Top Ten Scores</source>
+        <translation>Les dix meilleurs scores</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Double-click to watch this game</source>
+        <translation>Double-cliquez pour regarder cette partie</translation>
+    </message>
+    <message>
+        <source>Place %1</source>
+        <translation>Place %1</translation>
+    </message>
+    <message>
+        <source>Score in place %1</source>
+        <translation>Score à la place %1</translation>
+    </message>
+    <message>
+        <source>Name in place %1</source>
+        <translation>Nom à la place %1</translation>
+    </message>
+    <message>
+        <source>Handwritten name in place %1</source>
+        <translation>Nom manuscrit à la place %1</translation>
+    </message>
+    <message>
+        <source>World table</source>
+        <translation>Table mondiale</translation>
+    </message>
+</context>
+<context>
     <name>UnsavedWork</name>
     <message>
         <source>Level Editor</source>
@@ -941,6 +1223,33 @@
     <message>
         <source>Save changes to this level?</source>
         <translation>Enregistrer les modifications de ce niveau&#xa0;?</translation>
+    </message>
+</context>
+<context>
+    <name>WorldPanel</name>
+    <message>
+        <source>World Table</source>
+        <translation>Table mondiale</translation>
+    </message>
+    <message>
+        <source>Your game is in the top ten. Send it to the world table at %1? Only its replay and the name you entered are sent; Game &gt; World Table... changes this later.</source>
+        <translation>Votre partie est dans le top dix. L&apos;envoyer à la table mondiale à %1 ? Seuls sa rediffusion et le nom saisi sont envoyés ; Jeu &gt; Table mondiale... change cela plus tard.</translation>
+    </message>
+    <message>
+        <source>The game cannot be sent: %1.</source>
+        <translation>La partie ne peut pas être envoyée : %1.</translation>
+    </message>
+    <message>
+        <source>The levels of this set cannot be read, so the game cannot be sent.</source>
+        <translation>Les niveaux de cette série sont illisibles : la partie ne peut pas être envoyée.</translation>
+    </message>
+    <message>
+        <source>The game could not be kept for the world table.</source>
+        <translation>La partie n&apos;a pas pu être conservée pour la table mondiale.</translation>
+    </message>
+    <message>
+        <source>Sending...</source>
+        <translation>Envoi...</translation>
     </message>
 </context>
 <context>
@@ -1019,6 +1328,77 @@
     <message>
         <source>A game that enters your top ten is sent with its replay and the name you entered, nothing else. With no address the game never uses the network.</source>
         <translation>Une partie qui entre dans votre top dix est envoyée avec sa rediffusion et le nom saisi, rien d&apos;autre. Sans adresse, le jeu n&apos;utilise jamais le réseau.</translation>
+    </message>
+</context>
+<context>
+    <name>WorldTopTenWindow</name>
+    <message>
+        <source>World Top Ten</source>
+        <translation>Top dix mondial</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Rang</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Enter or a double-click watches the game of a row</source>
+        <translation>Entrée ou un double-clic montre la partie d&apos;une ligne</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>No world table is set up: enter its address under Game &gt; World Table..., as the README&apos;s section &quot;The world table&quot; describes.</source>
+        <translation>Aucune table mondiale n&apos;est configurée : saisissez son adresse sous Jeu &gt; Table mondiale..., comme le décrit la section &quot;The world table&quot; du README.</translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation>Chargement...</translation>
+    </message>
+    <message>
+        <source>Place %1</source>
+        <translation>Place %1</translation>
+    </message>
+    <message>
+        <source>Score %1</source>
+        <translation>Score %1</translation>
+    </message>
+    <message>
+        <source>Handwritten name</source>
+        <translation>Nom manuscrit</translation>
+    </message>
+    <message>
+        <source>Name %1</source>
+        <translation>Nom %1</translation>
+    </message>
+    <message>
+        <source>Handwritten name in place %1</source>
+        <translation>Nom manuscrit à la place %1</translation>
+    </message>
+    <message>
+        <source>No game of this set is on the world table yet.</source>
+        <translation>Aucune partie de cette série n&apos;est encore sur la table mondiale.</translation>
+    </message>
+    <message>
+        <source>Games of this set on the world table: %1. Enter or a double-click watches a game.</source>
+        <translation>Parties de cette série sur la table mondiale : %1. Entrée ou un double-clic montre une partie.</translation>
+    </message>
+    <message>
+        <source>The game the world table sent for this row does not play to its score of %1 in this set, so it is not shown.</source>
+        <translation>La partie envoyée par la table mondiale pour cette ligne n&apos;atteint pas son score de %1 dans cette série ; elle n&apos;est donc pas montrée.</translation>
     </message>
 </context>
 <context>
@@ -1102,377 +1482,6 @@
     <message>
         <source>Export Set...</source>
         <translation>Exporter la série...</translation>
-    </message>
-</context>
-<context>
-    <name>GameOverDialog</name>
-    <message>
-        <source>Game Over</source>
-        <translation>Fin de partie</translation>
-    </message>
-    <message>
-        <source>Game Over!</source>
-        <translation>Partie terminée&#xa0;!</translation>
-    </message>
-    <message>
-        <source>Your Score:</source>
-        <translation>Votre score&#xa0;:</translation>
-    </message>
-    <message>
-        <source>New High Score!</source>
-        <translation>Nouveau record&#xa0;!</translation>
-    </message>
-    <message>
-        <source>Write your name:</source>
-        <translation>Écrivez votre nom&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Clear</source>
-        <translation>Effacer</translation>
-    </message>
-    <message>
-        <source>Submit</source>
-        <translation>Valider</translation>
-    </message>
-    <message>
-        <source>OR type your name:</source>
-        <translation>OU tapez votre nom&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Alas, you did not score in the top ten.</source>
-        <translation>Hélas, pas de place dans le top 10.</translation>
-    </message>
-    <message>
-        <source>Bummer</source>
-        <translation>Dommage</translation>
-    </message>
-    <message>
-        <source>Your score could not be saved in %1.</source>
-        <translation>Votre score n’a pas pu être enregistré dans %1.</translation>
-    </message>
-    <message>
-        <source>Your Score</source>
-        <translation>Votre score</translation>
-    </message>
-    <message>
-        <source>New High Score</source>
-        <translation>Nouveau record</translation>
-    </message>
-    <message>
-        <source>Handwritten name</source>
-        <translation>Nom manuscrit</translation>
-    </message>
-    <message>
-        <source>Write your name here with a pen or the mouse</source>
-        <translation>Écrivez ici votre nom avec un stylet ou la souris</translation>
-    </message>
-    <message>
-        <source>Wipes out the handwritten name</source>
-        <translation>Efface le nom manuscrit</translation>
-    </message>
-    <message>
-        <source>Submit handwritten name</source>
-        <translation>Valider le nom manuscrit</translation>
-    </message>
-    <message>
-        <source>Typed name</source>
-        <translation>Nom tapé</translation>
-    </message>
-    <message>
-        <source>Submit typed name</source>
-        <translation>Valider le nom tapé</translation>
-    </message>
-    <message>
-        <source>Not in the top ten</source>
-        <translation>Pas dans le top 10</translation>
-    </message>
-</context>
-<context>
-    <name>LevelOverWindow</name>
-    <message>
-        <source>Level %1 Over!</source>
-        <translation>Niveau %1 terminé&#xa0;!</translation>
-    </message>
-    <message>
-        <source>Turtles saved this level:</source>
-        <translation>Tortues sauvées&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Turtles lost this level:</source>
-        <translation>Tortues perdues&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Replay Level - You must save at least half of the turtles to advance.</source>
-        <translation>Niveau à rejouer – Sauvez au moins la moitié des tortues pour avancer.</translation>
-    </message>
-    <message>
-        <source>Level Over</source>
-        <translation>Niveau terminé</translation>
-    </message>
-    <message>
-        <source>Turtles saved this level</source>
-        <translation>Tortues sauvées dans ce niveau</translation>
-    </message>
-    <message>
-        <source>Turtles lost this level</source>
-        <translation>Tortues perdues dans ce niveau</translation>
-    </message>
-</context>
-<context>
-    <name>frmPondrake</name>
-    <message>
-        <source>Abort Game</source>
-        <translation>Abandonner</translation>
-    </message>
-    <message>
-        <source>Replay Level</source>
-        <translation>Rejouer le niveau</translation>
-    </message>
-    <message>
-        <source>&amp;Game</source>
-        <translation>&amp;Jeu</translation>
-    </message>
-    <message>
-        <source>&amp;New Game</source>
-        <translation>&amp;Nouvelle partie</translation>
-    </message>
-    <message>
-        <source>&amp;Continue Game</source>
-        <translation>&amp;Continuer la partie</translation>
-    </message>
-    <message>
-        <source>Level &amp;Set...</source>
-        <translation>&amp;Série de niveaux...</translation>
-    </message>
-    <message>
-        <source>&amp;Language...</source>
-        <translation>&amp;Langue...</translation>
-    </message>
-    <message>
-        <source>&amp;Pause</source>
-        <translation>&amp;Pause</translation>
-    </message>
-    <message>
-        <source>&amp;High Scores</source>
-        <translation>&amp;Meilleurs scores</translation>
-    </message>
-    <message>
-        <source>&amp;Watch Last Game</source>
-        <translation>Regarder la &amp;dernière partie</translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <translation>&amp;Quitter</translation>
-    </message>
-    <message>
-        <source>Music Auto-Play</source>
-        <translation>Lecture auto de la musique</translation>
-    </message>
-    <message>
-        <source>&amp;Level Editor</source>
-        <translation>Éditeur de &amp;niveaux</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>A&amp;ide</translation>
-    </message>
-    <message>
-        <source>Instructions</source>
-        <translation>Mode d’emploi</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>À propos</translation>
-    </message>
-    <message>
-        <source>Abort Pondrake</source>
-        <translation>Abandonner Pondrake</translation>
-    </message>
-    <message>
-        <source>Abort current game?</source>
-        <translation>Abandonner la partie en cours ?</translation>
-    </message>
-    <message>
-        <source>Level Editor</source>
-        <translation>Éditeur de niveaux</translation>
-    </message>
-    <message>
-        <source>This will abort your current game.  Continue?</source>
-        <translation>Cela abandonne votre partie en cours. Continuer ?</translation>
-    </message>
-    <message>
-        <source>Fast Forward</source>
-        <translation>Avance rapide</translation>
-    </message>
-    <message>
-        <source>&amp;Abort Game</source>
-        <translation>&amp;Abandonner la partie</translation>
-    </message>
-    <message>
-        <source>&amp;Replay Level</source>
-        <translation>&amp;Rejouer le niveau</translation>
-    </message>
-    <message>
-        <source>No game was left unfinished.</source>
-        <translation>Aucune partie n’a été laissée inachevée.</translation>
-    </message>
-    <message>
-        <source>Go on with the game left unfinished</source>
-        <translation>Reprendre la partie laissée inachevée</translation>
-    </message>
-    <message>
-        <source>Play This Set</source>
-        <translation>Jouer cette série</translation>
-    </message>
-    <message>
-        <source>Countdown</source>
-        <translation>Compte à rebours</translation>
-    </message>
-    <message>
-        <source>The game runs at twice its speed</source>
-        <translation>Le jeu tourne deux fois plus vite</translation>
-    </message>
-    <message>
-        <source>&amp;Import Level Set...</source>
-        <translation>&amp;Importer une série de niveaux...</translation>
-    </message>
-    <message>
-        <source>World &amp;Table...</source>
-        <translation>&amp;Table mondiale...</translation>
-    </message>
-    <message>
-        <source>W&amp;orld Top Ten</source>
-        <translation>T&amp;op dix mondial</translation>
-    </message>
-    <message>
-        <source>World Table</source>
-        <translation>Table mondiale</translation>
-    </message>
-    <message>
-        <source>Your game is in the top ten. Send it to the world table at %1? Only its replay and the name you entered are sent; Game &gt; World Table... changes this later.</source>
-        <translation>Votre partie est dans le top dix. L&apos;envoyer à la table mondiale à %1 ? Seuls sa rediffusion et le nom saisi sont envoyés ; Jeu &gt; Table mondiale... change cela plus tard.</translation>
-    </message>
-    <message>
-        <source>The game cannot be sent: %1.</source>
-        <translation>La partie ne peut pas être envoyée : %1.</translation>
-    </message>
-    <message>
-        <source>The levels of this set cannot be read, so the game cannot be sent.</source>
-        <translation>Les niveaux de cette série sont illisibles : la partie ne peut pas être envoyée.</translation>
-    </message>
-    <message>
-        <source>The game could not be kept for the world table.</source>
-        <translation>La partie n&apos;a pas pu être conservée pour la table mondiale.</translation>
-    </message>
-    <message>
-        <source>Sending...</source>
-        <translation>Envoi...</translation>
-    </message>
-</context>
-<context>
-    <name>TopTenWindow</name>
-    <message>
-        <source>Top Ten Scores</source>
-        <translation>Les dix meilleurs scores</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Fermer</translation>
-    </message>
-    <message>
-        <source>Double-click to watch this game</source>
-        <translation>Double-cliquez pour regarder cette partie</translation>
-    </message>
-    <message>
-        <source>Place %1</source>
-        <translation>Place %1</translation>
-    </message>
-    <message>
-        <source>Score in place %1</source>
-        <translation>Score à la place %1</translation>
-    </message>
-    <message>
-        <source>Name in place %1</source>
-        <translation>Nom à la place %1</translation>
-    </message>
-    <message>
-        <source>Handwritten name in place %1</source>
-        <translation>Nom manuscrit à la place %1</translation>
-    </message>
-    <message>
-        <source>World table</source>
-        <translation>Table mondiale</translation>
-    </message>
-</context>
-<context>
-    <name>WorldTopTenWindow</name>
-    <message>
-        <source>World Top Ten</source>
-        <translation>Top dix mondial</translation>
-    </message>
-    <message>
-        <source>Rank</source>
-        <translation>Rang</translation>
-    </message>
-    <message>
-        <source>Score</source>
-        <translation>Score</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Nom</translation>
-    </message>
-    <message>
-        <source>Enter or a double-click watches the game of a row</source>
-        <translation>Entrée ou un double-clic montre la partie d&apos;une ligne</translation>
-    </message>
-    <message>
-        <source>State</source>
-        <translation>État</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Fermer</translation>
-    </message>
-    <message>
-        <source>No world table is set up: enter its address under Game &gt; World Table..., as the README&apos;s section &quot;The world table&quot; describes.</source>
-        <translation>Aucune table mondiale n&apos;est configurée : saisissez son adresse sous Jeu &gt; Table mondiale..., comme le décrit la section &quot;The world table&quot; du README.</translation>
-    </message>
-    <message>
-        <source>Loading...</source>
-        <translation>Chargement...</translation>
-    </message>
-    <message>
-        <source>Place %1</source>
-        <translation>Place %1</translation>
-    </message>
-    <message>
-        <source>Score %1</source>
-        <translation>Score %1</translation>
-    </message>
-    <message>
-        <source>Handwritten name</source>
-        <translation>Nom manuscrit</translation>
-    </message>
-    <message>
-        <source>Name %1</source>
-        <translation>Nom %1</translation>
-    </message>
-    <message>
-        <source>Handwritten name in place %1</source>
-        <translation>Nom manuscrit à la place %1</translation>
-    </message>
-    <message>
-        <source>No game of this set is on the world table yet.</source>
-        <translation>Aucune partie de cette série n&apos;est encore sur la table mondiale.</translation>
-    </message>
-    <message>
-        <source>Games of this set on the world table: %1. Enter or a double-click watches a game.</source>
-        <translation>Parties de cette série sur la table mondiale : %1. Entrée ou un double-clic montre une partie.</translation>
-    </message>
-    <message>
-        <source>The game the world table sent for this row does not play to its score of %1 in this set, so it is not shown.</source>
-        <translation>La partie envoyée par la table mondiale pour cette ligne n&apos;atteint pas son score de %1 dans cette série ; elle n&apos;est donc pas montrée.</translation>
     </message>
 </context>
 </TS>

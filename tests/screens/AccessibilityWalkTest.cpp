@@ -63,7 +63,7 @@ using AccessibilityWalk = GameWindowTest;
 TEST_F(AccessibilityWalk, EveryControlOfEveryWindowHasAName)
 {
     sitDown();
-    frmPondrake& game = *window;
+    MainWindow& game = *window;
     frmEditor editor(globals, random, sound, program);
     LevelOverWindow levelOver;
     GameOverDialog notTop(scores);
@@ -90,6 +90,6 @@ TEST_F(AccessibilityWalk, EveryControlOfEveryWindowHasAName)
         shown->show();
         EXPECT_EQ(unnamedIn(*shown).join(u'\n').toStdString(), "");
     }
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(game.lblScore)->text(QAccessible::Description), "0")
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(game.status().scoreLabel)->text(QAccessible::Description), "0")
         << "a value label's value, as it shows it";
 }

@@ -32,7 +32,7 @@ protected:
             dialog->butOther->click();
             dialog->accept();
         });
-        window->mnuLevelSet->trigger();
+        window->actions().levelSet->trigger();
     }
 
     void expectReplayPlaysBack(const QString& replay)
@@ -47,7 +47,7 @@ protected:
 TEST_F(LevelSets, ASetIsPlayedKeptAndContinuedWhileItsLevelsStandAndHasItsOwnTopTen)
 {
     sitDown();
-    EXPECT_FALSE(window->mnuContinue->isEnabled());
+    EXPECT_FALSE(window->actions().continueGame->isEnabled());
 
     // A set that vanishes while the dialog is open is refused when chosen, and not played.
     const QString fleeting = root.filePath("fleeting");
@@ -61,23 +61,23 @@ TEST_F(LevelSets, ASetIsPlayedKeptAndContinuedWhileItsLevelsStandAndHasItsOwnTop
         dialog->accept();
         dialog->reject();
     });
-    window->mnuLevelSet->trigger();
+    window->actions().levelSet->trigger();
     EXPECT_TRUE(told.contains("is not there")) << told.toStdString();
     EXPECT_EQ(window->windowTitle(), "Pondrake");
 
     chooseSet(three);
     EXPECT_EQ(window->windowTitle(), "Pondrake - three");
-    window->mnuNew->trigger();
+    window->actions().newGame->trigger();
     playLevel();
-    EXPECT_EQ(window->lblScore->text(), "33");  // 3 + 60 / 2
+    EXPECT_EQ(window->status().scoreLabel->text(), "33");  // 3 + 60 / 2
     window->audio().toggleSoundEffects();
 
     writeFile(SetLevelPath(three, 2), islandLevel(61));
     sitDown();  // closed during level 2's countdown
     EXPECT_EQ(window->windowTitle(), "Pondrake - three") << "the set as left";
     EXPECT_FALSE(window->audio().soundEffects()) << "the switch as left";
-    EXPECT_FALSE(window->mnuContinue->isEnabled());
-    EXPECT_EQ(window->mnuContinue->toolTip(), "Level 2 of the kept game has been changed since.");
+    EXPECT_FALSE(window->actions().continueGame->isEnabled());
+    EXPECT_EQ(window->actions().continueGame->toolTip(), "Level 2 of the kept game has been changed since.");
 
     // The level as it was, and settings that are lost: the shipped set is shown, and Continue goes
     // on in the kept game's set, with its bonus: the countdown had not ended.
@@ -85,14 +85,15 @@ TEST_F(LevelSets, ASetIsPlayedKeptAndContinuedWhileItsLevelsStandAndHasItsOwnTop
     ASSERT_TRUE(QFile::remove(config + "/settings.ini"));
     sitDown();
     ASSERT_EQ(window->windowTitle(), "Pondrake");
-    ASSERT_TRUE(window->mnuContinue->isEnabled()) << window->mnuContinue->toolTip().toStdString();
-    window->mnuContinue->trigger();
-    EXPECT_EQ(QStringList({window->lblLevel->text(), window->lblScore->text(), window->lblTime->text()}),
+    ASSERT_TRUE(window->actions().continueGame->isEnabled()) << window->actions().continueGame->toolTip().toStdString();
+    window->actions().continueGame->trigger();
+    EXPECT_EQ(QStringList({window->status().levelLabel->text(), window->status().scoreLabel->text(),
+                           window->status().bonusLabel->text()}),
               QStringList({"2", "33", "60"}));
-    EXPECT_FALSE(window->mnuContinue->isEnabled()) << "while the game runs";
+    EXPECT_FALSE(window->actions().continueGame->isEnabled()) << "while the game runs";
     onNextModal<LevelSetDialog>([](LevelSetDialog* dialog) { dialog->accept(); });
-    window->mnuLevelSet->trigger();  // the set in play, chosen again: its game goes on
-    EXPECT_TRUE(window->butEndGame->isEnabled());
+    window->actions().levelSet->trigger();  // the set in play, chosen again: its game goes on
+    EXPECT_TRUE(window->status().abortButton->isEnabled());
     playLevel();
 
     // The last level: the name goes into the set's own table, whose caption names the set. The
@@ -105,7 +106,7 @@ TEST_F(LevelSets, ASetIsPlayedKeptAndContinuedWhileItsLevelsStandAndHasItsOwnTop
     EXPECT_FALSE(QFile::exists(scores)) << "the shipped set's table is untouched";
     expectReplayPlaysBack(three + "/last.replay");
     sitDown();
-    EXPECT_FALSE(window->mnuContinue->isEnabled()) << "a finished game is not kept";
+    EXPECT_FALSE(window->actions().continueGame->isEnabled()) << "a finished game is not kept";
 
     QDir(three).removeRecursively();
     sitDown();
@@ -127,12 +128,12 @@ TEST_F(LevelSets, TheEditorSavesIntoMyLevelsAndPlaysThatSet)
         editor->findChild<QAction*>("mnuSave")->trigger();
         editor->findChild<QAction*>("mnuPlaySet")->trigger();
     });
-    window->mnuLevelEditor->trigger();
+    window->actions().levelEditor->trigger();
     QCoreApplication::processEvents();  // the set's game starts once the editor has gone
     EXPECT_EQ(proposed, myLevels + "/level1.txt");
     EXPECT_TRUE(FileExists(myLevels + "/level1.txt"));
     EXPECT_EQ(window->windowTitle(), "Pondrake - My Levels");
-    EXPECT_TRUE(window->butEndGame->isEnabled()) << "a game runs";
+    EXPECT_TRUE(window->status().abortButton->isEnabled()) << "a game runs";
 }
 
 // A set file dropped on the window mid-game: the Level Editor's question, then the game given up
@@ -145,7 +146,7 @@ TEST_F(LevelSets, ASetDroppedOnTheWindowIsImportedAndExportedAsDropped)
     const QString dropped = root.filePath("rocks.pondrake");
     writeFile(dropped, setFileBytes(rocks));
     sitDown();
-    window->mnuNew->trigger();
+    window->actions().newGame->trigger();
     runClock(6500);  // the countdown to its end, and half a second of play
     QString asked;
     onNextModal<QMessageBox>([&](QMessageBox* box) {
@@ -167,8 +168,8 @@ TEST_F(LevelSets, ASetDroppedOnTheWindowIsImportedAndExportedAsDropped)
     const QString imported = data + "/sets/Rocks_Stones";
     EXPECT_EQ(window->files().setFolder(), imported);
     EXPECT_EQ(window->windowTitle(), "Pondrake - Rocks/Stones");
-    EXPECT_EQ(window->lblLevel->text(), "1");
-    EXPECT_FALSE(window->butEndGame->isEnabled()) << "standing idle";
+    EXPECT_EQ(window->status().levelLabel->text(), "1");
+    EXPECT_FALSE(window->status().abortButton->isEnabled()) << "standing idle";
     EXPECT_EQ(window->files().scoresPath(), imported + "/scores.txt");
 
     // Exported from the Level Set dialog, the set is the file dropped.
@@ -177,6 +178,6 @@ TEST_F(LevelSets, ASetDroppedOnTheWindowIsImportedAndExportedAsDropped)
         dialog->butExport->click();
         dialog->reject();
     });
-    window->mnuLevelSet->trigger();
+    window->actions().levelSet->trigger();
     EXPECT_EQ(readFile(root.filePath("Rocks_Stones.pondrake")), setFileBytes(rocks));
 }

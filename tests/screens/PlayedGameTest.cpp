@@ -50,9 +50,9 @@ protected:
         for (const Millis end = wall + ms;;) {
             while (const std::optional<Command> command = bot->decide(View{globals, clock.present()})) {
                 const QPoint from(command->col * CellPixels + 17, command->row * CellPixels + 17);
-                QTest::mousePress(window->pictMain, Qt::LeftButton, {}, from);
-                QTest::mouseMove(window->pictMain, from + ways.at(command->direction));
-                QTest::mouseRelease(window->pictMain, Qt::LeftButton, {}, from + ways.at(command->direction));
+                QTest::mousePress(window->board(), Qt::LeftButton, {}, from);
+                QTest::mouseMove(window->board(), from + ways.at(command->direction));
+                QTest::mouseRelease(window->board(), Qt::LeftButton, {}, from + ways.at(command->direction));
             }
             Millis next = clock.alarm().isActive() ? std::min(end, clock.wakesAt()) : end;
             if (const std::optional<SimTime> wake = bot->wakeAt(); wake && *wake > clock.present())
@@ -97,36 +97,36 @@ protected:
 TEST_F(PlayedGame, EveryGamePlayedInTheWindowVerifiesByTheClock)
 {
     sitDownWithBot();
-    window->mnuNew->trigger();
+    window->actions().newGame->trigger();
     playToLevelEnd(60'000);  // a level-over window left open a minute
 
     // Level 2 through its countdown and at 2x, with every window that holds the game opened.
-    lookAt<TopTenWindow>(window->mnuHighScores, 3000);
+    lookAt<TopTenWindow>(window->actions().highScores, 3000);
     playFor(3500);
-    window->mnuFastForward->trigger();
+    window->actions().fastForward->trigger();
     playFor(4000);
-    window->mnuPause->trigger();
+    window->actions().pause->trigger();
     wall += 2500;
-    window->mnuPause->trigger();
+    window->actions().pause->trigger();
     playFor(1700);
-    lookAt<LevelSetDialog>(window->mnuLevelSet, 2100);
-    lookAt<LanguageDialog>(window->mnuLanguage, 1300);
-    lookAt<WorldTableDialog>(window->mnuWorldTable, 900);
-    lookAt<WorldTopTenWindow>(window->mnuWorldTopTen, 1100);
+    lookAt<LevelSetDialog>(window->actions().levelSet, 2100);
+    lookAt<LanguageDialog>(window->actions().language, 1300);
+    lookAt<WorldTableDialog>(window->actions().worldTable, 900);
+    lookAt<WorldTopTenWindow>(window->actions().worldTopTen, 1100);
     playFor(2300);
-    window->mnuFastForward->trigger();
+    window->actions().fastForward->trigger();
     while (window->flow().LevelNumber < 3)
         playToLevelEnd();
 
     // Level 3, left in the middle: continued in the next sitting from its start.
     playFor(9000);
     sitDownWithBot();
-    window->mnuContinue->trigger();
+    window->actions().continueGame->trigger();
     while (window->flow().LevelNumber < 4)
         playToLevelEnd();
     onNextModal<QMessageBox>([](QMessageBox* box) { box->button(QMessageBox::Yes)->click(); });
     enterName("Bot");
-    window->mnuAbort->trigger();
+    window->actions().abortGame->trigger();
 
     const QString replay = lastRecordingPath(scores);
     const RecordingCheck check = checkRecording(replay, {}, program + "/levels");

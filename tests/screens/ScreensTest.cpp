@@ -41,32 +41,32 @@ TEST_F(Screens, TheLayoutAndTheBoardThatForwardsAPressToTheRules)
 {
     expectLayout(*window->centralWidget(), "screens/layout.txt");
     const QPoint turtle(34 + 17, 34 + 17);
-    QTest::mousePress(window->pictMain, Qt::LeftButton, {}, turtle);
+    QTest::mousePress(window->board(), Qt::LeftButton, {}, turtle);
     EXPECT_TRUE(window->field().selection.SelectionActive);
-    EXPECT_NE(window->pictMain->surface(), window->pictMain->pictBackBuffer()) << "marked at once";
-    QTest::mouseRelease(window->pictMain, Qt::LeftButton, {}, turtle);
+    EXPECT_NE(window->board()->surface(), window->board()->pictBackBuffer()) << "marked at once";
+    QTest::mouseRelease(window->board(), Qt::LeftButton, {}, turtle);
 }
 
 // Turning to another program pauses a running game under a dimmed board until the player resumes;
 // Help does too, in a window of its own.
 TEST_F(Screens, AnotherProgramOrHelpPausesARunningGameUnderADimmedBoardUntilThePlayerResumes)
 {
-    EXPECT_FALSE(window->mnuPause->isEnabled()) << "no game runs";
-    window->mnuNew->trigger();
+    EXPECT_FALSE(window->actions().pause->isEnabled()) << "no game runs";
+    window->actions().newGame->trigger();
     emit qGuiApp->applicationStateChanged(Qt::ApplicationInactive);
-    EXPECT_TRUE(window->mnuPause->isChecked());
-    const QRgb composed = window->pictMain->pictBackBuffer().pixel(5, 670);  // a blank cell
-    EXPECT_LT(qGreen(window->pictMain->surface().pixel(5, 670)), qGreen(composed) / 2);
+    EXPECT_TRUE(window->actions().pause->isChecked());
+    const QRgb composed = window->board()->pictBackBuffer().pixel(5, 670);  // a blank cell
+    EXPECT_LT(qGreen(window->board()->surface().pixel(5, 670)), qGreen(composed) / 2);
     emit qGuiApp->applicationStateChanged(Qt::ApplicationActive);
     EXPECT_TRUE(window->flow().paused());
-    window->mnuPause->trigger();
-    EXPECT_EQ(window->pictMain->surface().pixel(5, 670), composed);
+    window->actions().pause->trigger();
+    EXPECT_EQ(window->board()->surface().pixel(5, 670), composed);
 
-    window->mnuInstructions->trigger();
+    window->actions().instructions->trigger();
     auto* help = window->findChild<HelpWindow*>();
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(help->isVisible());
-    EXPECT_TRUE(window->mnuPause->isChecked());
+    EXPECT_TRUE(window->actions().pause->isChecked());
     help->close();
     EXPECT_TRUE(window->flow().paused()) << "until the player resumes";
 }
@@ -111,7 +111,7 @@ TEST_F(Screens, EscapeLeavesTheNameWindowOpenAndTheTopTenShowsTheNewEntryOnABand
     QTest::keyClick(alas.get(), Qt::Key_Escape);
     EXPECT_FALSE(alas->isVisible()) << "with no name to lose, Escape closes as Bummer does";
 
-    window->mnuNew->trigger();
+    window->actions().newGame->trigger();
     window->field().score = 50;
     bool openAfterEscape = false;
     const auto rowColour = [](TopTenWindow& topTen, int row) {
@@ -135,7 +135,7 @@ TEST_F(Screens, EscapeLeavesTheNameWindowOpenAndTheTopTenShowsTheNewEntryOnABand
         });
         abort->button(QMessageBox::Yes)->click();
     });
-    window->butEndGame->click();
+    window->status().abortButton->click();
     EXPECT_TRUE(openAfterEscape);
     // The game given up was kept with the entry, which the top ten offers (an old entry offers none).
     EXPECT_EQ(shown, QStringList({"Anonymous", "Double-click to watch this game", ""}));
@@ -147,38 +147,38 @@ TEST_F(Screens, EscapeLeavesTheNameWindowOpenAndTheTopTenShowsTheNewEntryOnABand
 // mouse press hides; Fast Forward doubles the clock's pace during a game and goes off with it.
 TEST_F(Screens, TheKeysSteerATurtleAndFastForwardRunsOnlyDuringAGameThatTheLevelEditorEnds)
 {
-    EXPECT_FALSE(window->mnuFastForward->isEnabled()) << "no game runs";
-    window->mnuNew->trigger();
+    EXPECT_FALSE(window->actions().fastForward->isEnabled()) << "no game runs";
+    window->actions().newGame->trigger();
     const auto framed = [&] {  // the cursor's frame on the turtle's cell (1, 1)
-        return window->pictMain->surface().pixel(34 + 2, 34 + 2) != window->pictMain->pictBackBuffer().pixel(36, 36);
+        return window->board()->surface().pixel(34 + 2, 34 + 2) != window->board()->pictBackBuffer().pixel(36, 36);
     };
     EXPECT_FALSE(framed());
-    QTest::keyClick(window->pictMain, Qt::Key_Tab);
+    QTest::keyClick(window->board(), Qt::Key_Tab);
     EXPECT_TRUE(framed());
-    QTest::keyClick(window->pictMain, Qt::Key_Space);
+    QTest::keyClick(window->board(), Qt::Key_Space);
     EXPECT_TRUE(window->field().selection.SelectionActive);
-    QTest::keyClick(window->pictMain, Qt::Key_Left);
+    QTest::keyClick(window->board(), Qt::Key_Left);
     EXPECT_FALSE(window->field().selection.SelectionActive);
     EXPECT_EQ(globals.board(1, 1), Tile::TurtleLeft);
     // A key held down repeats a move of the cursor, never a command's arrow.
     const auto held = [&](Qt::Key key) {
         QKeyEvent repeat(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
-        QApplication::sendEvent(window->pictMain, &repeat);
+        QApplication::sendEvent(window->board(), &repeat);
     };
     held(Qt::Key_Left);
     EXPECT_TRUE(framed()) << "still on the turtle";
-    QTest::keyClick(window->pictMain, Qt::Key_Left);
+    QTest::keyClick(window->board(), Qt::Key_Left);
     held(Qt::Key_Right);
     EXPECT_TRUE(framed()) << "one square left and back";
-    QTest::mousePress(window->pictMain, Qt::LeftButton, {}, QPoint(300, 300));
+    QTest::mousePress(window->board(), Qt::LeftButton, {}, QPoint(300, 300));
     EXPECT_FALSE(framed()) << "the mouse hides the cursor";
 
-    window->mnuFastForward->trigger();
-    EXPECT_EQ(QString("%1 %2").arg(window->clock().speed()).arg(window->lblSpeed->isVisible()), "2 1");
-    EXPECT_EQ(window->lblSpeed->text(), QStringLiteral("2x"));
-    window->mnuFastForward->trigger();
-    EXPECT_EQ(QString("%1 %2").arg(window->clock().speed()).arg(window->lblSpeed->isVisible()), "1 0");
-    window->mnuFastForward->trigger();
+    window->actions().fastForward->trigger();
+    EXPECT_EQ(QString("%1 %2").arg(window->clock().speed()).arg(window->status().speedLabel->isVisible()), "2 1");
+    EXPECT_EQ(window->status().speedLabel->text(), QStringLiteral("2x"));
+    window->actions().fastForward->trigger();
+    EXPECT_EQ(QString("%1 %2").arg(window->clock().speed()).arg(window->status().speedLabel->isVisible()), "1 0");
+    window->actions().fastForward->trigger();
 
     // The Level Editor command gives the game up (its question and timers are the flow table's), and
     // Fast Forward goes off with the game.
@@ -186,9 +186,9 @@ TEST_F(Screens, TheKeysSteerATurtleAndFastForwardRunsOnlyDuringAGameThatTheLevel
         onNextModal<frmEditor>([&](frmEditor* editor) { part<QAction>(*editor, "mnuExit")->trigger(); });
         box->button(QMessageBox::Ok)->click();
     });
-    window->mnuLevelEditor->trigger();
-    EXPECT_FALSE(window->butEndGame->isEnabled() || window->butReplay->isEnabled() ||
-                 window->mnuFastForward->isEnabled() || window->mnuFastForward->isChecked());
-    EXPECT_EQ(QString("%1 %2").arg(window->clock().speed()).arg(window->lblSpeed->isVisible()), "1 0")
+    window->actions().levelEditor->trigger();
+    EXPECT_FALSE(window->status().abortButton->isEnabled() || window->status().replayButton->isEnabled() ||
+                 window->actions().fastForward->isEnabled() || window->actions().fastForward->isChecked());
+    EXPECT_EQ(QString("%1 %2").arg(window->clock().speed()).arg(window->status().speedLabel->isVisible()), "1 0")
         << "the game is over";
 }

@@ -6,6 +6,7 @@
 
 #include "files/PlayerSettings.h"
 #include "files/WorldOutbox.h"
+#include "screens/WorldPanel.h"
 #include "screens/WorldTopTenWindow.h"
 #include "sim/RecordingPlayer.h"
 #include "tests/server/ServerSupport.h"
@@ -33,10 +34,10 @@ TEST_F(WorldTable, AGameSentShowsItsRankAndAWorldRowOpenedByEnterPlaysIt)
     settings.worldAddress = QStringLiteral("127.0.0.1:%1").arg(server.port());
     QDir().mkpath(config);
     ASSERT_TRUE(WritePlayerSettings(PlayerSettingsPath(config), settings));
-    sitDown([](frmPondrake& window) { window.worldClient().setTimeLimits(Patience, Patience); });
+    sitDown([](MainWindow& window) { window.world().client().setTimeLimits(Patience, Patience); });
 
     // Played to its end, the game is sent once the player agrees; the top ten shows its rank.
-    window->mnuNew->trigger();
+    window->actions().newGame->trigger();
     QString line = QStringLiteral("(no line)");
     onNextModal<QMessageBox>([](QMessageBox* box) { box->button(QMessageBox::Yes)->click(); });
     enterName("Ada", [&line](TopTenWindow& topTen) {
@@ -73,7 +74,8 @@ TEST_F(WorldTable, AGameSentShowsItsRankAndAWorldRowOpenedByEnterPlaysIt)
         QTest::keyClick(world->grdTop, Qt::Key_Return);
         EXPECT_TRUE(QTest::qWaitFor([&] { return !watched.isEmpty(); }, Patience));
         // A row whose game plays to another score, or a table of another set, shows no game.
-        WorldTopTenWindow otherSet(window->worldClient(), settings.worldAddress, QString(64, u'b'), program, nullptr);
+        WorldTopTenWindow otherSet(window->world().client(), settings.worldAddress, QString(64, u'b'), program,
+                                   nullptr);
         for (auto [shown, score] : {std::pair{world, 107}, {&otherSet, 106}}) {
             shown->showTop({QString(), 1, {WorldRow{1, 1, false, QStringLiteral("Ada"), {}, score}}});  // game 1
             QString told;
@@ -86,7 +88,7 @@ TEST_F(WorldTable, AGameSentShowsItsRankAndAWorldRowOpenedByEnterPlaysIt)
         }
         world->accept();
     });
-    window->mnuWorldTopTen->trigger();
+    window->actions().worldTopTen->trigger();
     ASSERT_EQ(rows.size(), 2);
     EXPECT_EQ(rows[0], "1. 106 Ada");
     EXPECT_TRUE(rows[1].startsWith("Games of this set on the world table: 1.")) << rows[1].toStdString();
@@ -140,8 +142,8 @@ TEST_F(WorldTable, OnlyTheGamesOwnItemsLeaveTheOutbox)
         ASSERT_TRUE(QDir().mkpath(config) && WritePlayerSettings(PlayerSettingsPath(config), settings));
         const QStringList before = outside();
         sitDown();
-        EXPECT_EQ(window->outbox().busy(), sends) << "a game on its way, or none";
-        EXPECT_TRUE(QTest::qWaitFor([&] { return !window->outbox().busy(); }, Patience));
+        EXPECT_EQ(window->world().outbox().busy(), sends) << "a game on its way, or none";
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !window->world().outbox().busy(); }, Patience));
         EXPECT_EQ(outside(), before);
     }
     // A refusal takes the place of a link at its name, and writes nothing where the link points.

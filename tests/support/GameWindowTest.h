@@ -3,14 +3,15 @@
 // The main window as the player meets it: a program folder of its own whose shipped set is island
 // levels, the player's folders beside it, and one window for each sitting.
 
+#include "app/EditorLauncher.h"
 #include "core/Random.h"
 #include "files/LevelFile.h"
 #include "files/LevelSet.h"
 #include "files/ScoreFile.h"
 #include "screens/GameOverDialog.h"
 #include "screens/LevelOverWindow.h"
+#include "screens/MainWindow.h"
 #include "screens/TopTenWindow.h"
-#include "screens/frmPondrake.h"
 #include "tests/support/BoardText.h"
 #include "tests/support/WindowTestSupport.h"
 #include "ui/audio/AudioOutput.h"
@@ -40,7 +41,7 @@ protected:
     GameRandom random{5};
     AudioOutput audio;
     SoundEffects sound{audio};
-    std::unique_ptr<frmPondrake> window;
+    std::unique_ptr<MainWindow> window;
 
     void SetUp() override { writeIslandSet(program + "/levels", 1); }
 
@@ -49,10 +50,11 @@ protected:
     // One sitting: the window of the sitting before closes first; before sees the new window
     // before it reads the player's folders. The window's wall stands still but where runClock
     // moves it.
-    void sitDown(const std::function<void(frmPondrake&)>& before = {})
+    void sitDown(const std::function<void(MainWindow&)>& before = {})
     {
         window.reset();
-        window = std::make_unique<frmPondrake>(globals, random, sound, program, scores);
+        window = std::make_unique<MainWindow>(globals, random, sound, program, scores);
+        new EditorLauncher(*window, globals, random, sound);  // the window's child
         wall = 0;
         window->clock().setWall([this] { return wall; });
         if (before)

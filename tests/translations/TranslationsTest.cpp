@@ -13,8 +13,8 @@
 #include "screens/LanguageDialog.h"
 #include "screens/LevelOverWindow.h"
 #include "screens/LevelSetDialog.h"
+#include "screens/MainWindow.h"
 #include "screens/TopTenWindow.h"
-#include "screens/frmPondrake.h"
 #include "tests/support/WindowTestSupport.h"
 #include "ui/HelpWindow.h"
 #include "ui/Look.h"
@@ -140,8 +140,8 @@ TEST_F(Languages, EveryCaptionFitsItsControlInEveryLanguage)
         ASSERT_EQ(Translations::install(program(), language), language);
         auto level = std::make_unique<LevelOverWindow>();
         level->fill({100, 100, 100, true});
-        auto game = std::make_unique<frmPondrake>(globals, random, sound, program(), files.scoresPath());
-        game->lblCountdown->setText(Look::countdownText("GO!"));  // the countdown's widest word
+        auto game = std::make_unique<MainWindow>(globals, random, sound, program(), files.scoresPath());
+        game->status().countdownLabel->setText(Look::countdownText("GO!"));  // the countdown's widest word
         QWidget opener;
         std::unique_ptr<QWidget> windows[] = {
             std::move(game),
