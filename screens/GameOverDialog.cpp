@@ -48,77 +48,77 @@ GameOverDialog::GameOverDialog(const QString& scoresPath, QWidget* parent)
     setWindowTitle(tr("Game Over"));
     setFixedSize(Look::twips(8445), Look::twips(4290));
 
-    lblLevel = label(this, tr("Game Over!"), {2040, 0, 3735, 615}, 26.25, Look::DarkBlue);
-    lblLevel->setObjectName(QStringLiteral("lblLevel"));
-    lblLevel->setAlignment(Qt::AlignCenter);
-    Look::growToFit(lblLevel, Qt::AlignHCenter);
-    lblLevel->setAutoFillBackground(true);
-    QPalette heading = lblLevel->palette();
+    m_levelLabel = label(this, tr("Game Over!"), {2040, 0, 3735, 615}, 26.25, Look::DarkBlue);
+    m_levelLabel->setObjectName(QStringLiteral("levelLabel"));
+    m_levelLabel->setAlignment(Qt::AlignCenter);
+    Look::growToFit(m_levelLabel, Qt::AlignHCenter);
+    m_levelLabel->setAutoFillBackground(true);
+    QPalette heading = m_levelLabel->palette();
     heading.setColor(QPalette::Window, Qt::white);
-    lblLevel->setPalette(heading);
+    m_levelLabel->setPalette(heading);
 
     Look::growToFit(label(this, tr("Your Score:"), {2880, 840, 1695, 375}, 12), Qt::AlignRight);
-    lblScore = label(this, QStringLiteral("0"), {4560, 840, 1695, 375}, 12, QColor(0, 0, 255));
-    lblScore->setObjectName(QStringLiteral("lblScore"));
-    AccessibleNames::nameValue(lblScore, tr("Your Score"));
+    m_scoreLabel = label(this, QStringLiteral("0"), {4560, 840, 1695, 375}, 12, QColor(0, 0, 255));
+    m_scoreLabel->setObjectName(QStringLiteral("scoreLabel"));
+    AccessibleNames::nameValue(m_scoreLabel, tr("Your Score"));
 
-    buildFrameTopScore();
-    buildFrameNotTop();
+    buildTopScoreBox();
+    buildNotTopBox();
 }
 
-void GameOverDialog::buildFrameTopScore()
+void GameOverDialog::buildTopScoreBox()
 {
-    frameTopScore = new QGroupBox(this);
-    frameTopScore->setObjectName(QStringLiteral("frameTopScore"));
-    frameTopScore->setGeometry(Look::twips(QRect(240, 1440, 8175, 2295)));
+    m_topScoreBox = new QGroupBox(this);
+    m_topScoreBox->setObjectName(QStringLiteral("topScoreBox"));
+    m_topScoreBox->setGeometry(Look::twips(QRect(240, 1440, 8175, 2295)));
 
-    label(frameTopScore, tr("New High Score!"), {2640, 240, 2415, 495}, 12);
-    deepen(label(frameTopScore, tr("Write your name:"), {120, 720, 1455, 375}, DefaultPoints));
-    InkPicture1 = new InkPicture(SignatureSurface, frameTopScore);
-    InkPicture1->setObjectName(QStringLiteral("InkPicture1"));
-    InkPicture1->move(Look::twips(1680), Look::twips(600));
-    butClear = button(frameTopScore, tr("Clear"), "butClear", {6960, 600, 975, 375});
-    butOKWrite = button(frameTopScore, tr("Submit"), "butOKWrite", {6960, 960, 975, 375});
+    label(m_topScoreBox, tr("New High Score!"), {2640, 240, 2415, 495}, 12);
+    deepen(label(m_topScoreBox, tr("Write your name:"), {120, 720, 1455, 375}, DefaultPoints));
+    m_inkPicture = new InkPicture(SignatureSurface, m_topScoreBox);
+    m_inkPicture->setObjectName(QStringLiteral("inkPicture"));
+    m_inkPicture->move(Look::twips(1680), Look::twips(600));
+    m_clearButton = button(m_topScoreBox, tr("Clear"), "clearButton", {6960, 600, 975, 375});
+    m_submitInkButton = button(m_topScoreBox, tr("Submit"), "submitInkButton", {6960, 960, 975, 375});
 
-    deepen(label(frameTopScore, tr("OR type your name:"), {120, 1680, 1455, 375}, DefaultPoints));
-    txtName = new QLineEdit(frameTopScore);
-    txtName->setObjectName(QStringLiteral("txtName"));
-    txtName->setGeometry(Look::twips(QRect(1680, 1680, 5055, 375)));
+    deepen(label(m_topScoreBox, tr("OR type your name:"), {120, 1680, 1455, 375}, DefaultPoints));
+    m_nameEdit = new QLineEdit(m_topScoreBox);
+    m_nameEdit->setObjectName(QStringLiteral("nameEdit"));
+    m_nameEdit->setGeometry(Look::twips(QRect(1680, 1680, 5055, 375)));
     // A longer name could push the table past what its readers take in.
-    txtName->setMaxLength(MaxTypedName);
-    txtName->installEventFilter(this);
-    butOkType = button(frameTopScore, tr("Submit"), "butOkType", {6960, 1680, 975, 375});
+    m_nameEdit->setMaxLength(MaxTypedName);
+    m_nameEdit->installEventFilter(this);
+    m_submitNameButton = button(m_topScoreBox, tr("Submit"), "submitNameButton", {6960, 1680, 975, 375});
 
     using AccessibleNames::name;
-    name(frameTopScore, tr("New High Score"));
-    name(InkPicture1, tr("Handwritten name"), tr("Write your name here with a pen or the mouse"));
-    name(butClear, tr("Clear"), tr("Wipes out the handwritten name"));
-    name(butOKWrite, tr("Submit handwritten name"));
-    name(txtName, tr("Typed name"));
-    name(butOkType, tr("Submit typed name"));
-    connect(butClear, &QPushButton::clicked, this, &GameOverDialog::butClear_Click);
-    connect(butOKWrite, &QPushButton::clicked, this, &GameOverDialog::butOKWrite_Click);
-    connect(butOkType, &QPushButton::clicked, this, &GameOverDialog::butOkType_Click);
+    name(m_topScoreBox, tr("New High Score"));
+    name(m_inkPicture, tr("Handwritten name"), tr("Write your name here with a pen or the mouse"));
+    name(m_clearButton, tr("Clear"), tr("Wipes out the handwritten name"));
+    name(m_submitInkButton, tr("Submit handwritten name"));
+    name(m_nameEdit, tr("Typed name"));
+    name(m_submitNameButton, tr("Submit typed name"));
+    connect(m_clearButton, &QPushButton::clicked, this, &GameOverDialog::clearInk);
+    connect(m_submitInkButton, &QPushButton::clicked, this, &GameOverDialog::submitHandwriting);
+    connect(m_submitNameButton, &QPushButton::clicked, this, &GameOverDialog::submitTypedName);
 }
 
-void GameOverDialog::buildFrameNotTop()
+void GameOverDialog::buildNotTopBox()
 {
-    frameNotTop = new QGroupBox(this);
-    frameNotTop->setObjectName(QStringLiteral("frameNotTop"));
-    frameNotTop->setGeometry(Look::twips(QRect(240, 1440, 8175, 1695)));
-    label(frameNotTop, tr("Alas, you did not score in the top ten."), {720, 240, 7095, 615}, 15.75);
-    AccessibleNames::name(frameNotTop, tr("Not in the top ten"));
-    butBummer = button(frameNotTop, tr("Bummer"), "butBummer", {3120, 960, 1335, 495});
-    connect(butBummer, &QPushButton::clicked, this, &GameOverDialog::butBummer_Click);
+    m_notTopBox = new QGroupBox(this);
+    m_notTopBox->setObjectName(QStringLiteral("notTopBox"));
+    m_notTopBox->setGeometry(Look::twips(QRect(240, 1440, 8175, 1695)));
+    label(m_notTopBox, tr("Alas, you did not score in the top ten."), {720, 240, 7095, 615}, 15.75);
+    AccessibleNames::name(m_notTopBox, tr("Not in the top ten"));
+    m_bummerButton = button(m_notTopBox, tr("Bummer"), "bummerButton", {3120, 960, 1335, 495});
+    connect(m_bummerButton, &QPushButton::clicked, this, &GameOverDialog::closeWithoutEntry);
 }
 
 bool GameOverDialog::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == txtName && event->type() == QEvent::KeyPress) {
+    if (watched == m_nameEdit && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const int code = key->text().isEmpty() ? 0 : key->text().at(0).unicode();
         const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-        if (txtName_KeyPress(enter ? 13 : code))
+        if (submitOnEnter(enter ? 13 : code))
             return true;
     }
     return QDialog::eventFilter(watched, event);
@@ -128,63 +128,63 @@ void GameOverDialog::keyPressEvent(QKeyEvent* event)
 {
     // A dialog takes Escape for its close box; here that would throw away a score that made the
     // table. Only Submit, Enter in the name box and the close box itself end the name entry.
-    if (event->key() == Qt::Key_Escape && !frameTopScore->isHidden())
+    if (event->key() == Qt::Key_Escape && !m_topScoreBox->isHidden())
         return;
     QDialog::keyPressEvent(event);
 }
 
 void GameOverDialog::load()
 {
-    LoadScores();
-    lblScore->setText(QString::number(yourScore));
+    readTable();
+    m_scoreLabel->setText(QString::number(yourScore));
     // Equal to the tenth best is not enough: the older entry keeps its place.
     const bool top = yourScore > m_scores.TopScores[ScoreEntries - 1];
-    frameTopScore->setVisible(top);
-    frameNotTop->setVisible(!top);
+    m_topScoreBox->setVisible(top);
+    m_notTopBox->setVisible(!top);
     if (top) {
-        txtName->setFocus();
+        m_nameEdit->setFocus();
     } else {
-        butBummer->setDefault(true);
-        butBummer->setFocus();
+        m_bummerButton->setDefault(true);
+        m_bummerButton->setFocus();
     }
 }
 
-void GameOverDialog::butOkType_Click()
+void GameOverDialog::submitTypedName()
 {
     // A pasted name can hold line breaks, which would split its entry in the file.
-    const QString name = StripLineBreaks(txtName->text());
-    SaveScore(name.isEmpty() ? QStringLiteral("Anonymous") : name, yourScore, TypedName);
+    const QString name = StripLineBreaks(m_nameEdit->text());
+    writeEntry(name.isEmpty() ? QStringLiteral("Anonymous") : name, yourScore, TypedName);
     accept();
 }
 
-bool GameOverDialog::txtName_KeyPress(int KeyAscii)
+bool GameOverDialog::submitOnEnter(int key)
 {
-    if (KeyAscii != 13)
+    if (key != 13)
         return false;
-    butOkType_Click();
+    submitTypedName();
     return true;
 }
 
-void GameOverDialog::butOKWrite_Click()
+void GameOverDialog::submitHandwriting()
 {
     // An empty surface is saved too: the entry is then a signature without strokes.
-    const QString text = StripLineBreaks(Base64::encode(InkPicture1->Ink().Save()));
-    SaveScore(text, yourScore, HandwrittenName);
+    const QString text = StripLineBreaks(Base64::encode(m_inkPicture->Ink().Save()));
+    writeEntry(text, yourScore, HandwrittenName);
     accept();
 }
 
-void GameOverDialog::butClear_Click()
+void GameOverDialog::clearInk()
 {
-    InkPicture1->setInkEnabled(false);
-    InkPicture1->DeleteStrokes();
-    InkPicture1->setInkEnabled(true);
+    m_inkPicture->setInkEnabled(false);
+    m_inkPicture->DeleteStrokes();
+    m_inkPicture->setInkEnabled(true);
 }
 
-void GameOverDialog::butBummer_Click() { reject(); }
+void GameOverDialog::closeWithoutEntry() { reject(); }
 
-void GameOverDialog::LoadScores() { ::LoadScores(m_scoresPath, m_scores); }
+void GameOverDialog::readTable() { ::LoadScores(m_scoresPath, m_scores); }
 
-void GameOverDialog::SaveScore(const QString& name, std::int32_t score, Int16 kind)
+void GameOverDialog::writeEntry(const QString& name, std::int32_t score, Int16 kind)
 {
     if (::SaveScore(m_scoresPath, m_scores, name, score, kind))
         m_newEntryPlace = NewEntryPlace(m_scores, score);

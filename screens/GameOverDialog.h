@@ -33,32 +33,32 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void buildFrameTopScore();
-    void buildFrameNotTop();
+    void buildTopScoreBox();
+    void buildNotTopBox();
 
     void load() override;
-    void butOkType_Click();
+    void submitTypedName();
     // True when the key was Enter, which submits the typed name instead of reaching the box.
-    bool txtName_KeyPress(int KeyAscii);
-    void butOKWrite_Click();
-    void butClear_Click();
-    void butBummer_Click();
+    bool submitOnEnter(int key);
+    void submitHandwriting();
+    void clearInk();
+    void closeWithoutEntry();
 
-    void LoadScores();
-    void SaveScore(const QString& name, std::int32_t score, Int16 kind);
+    void readTable();
+    void writeEntry(const QString& name, std::int32_t score, Int16 kind);
 
     const QString m_scoresPath;
     ScoreTable m_scores;  // TopKinds, TopScores, TopNames
     std::optional<int> m_newEntryPlace;
 
-    QLabel* lblLevel;
-    QLabel* lblScore;
-    QGroupBox* frameTopScore;
-    InkPicture* InkPicture1;
-    QPushButton* butClear;
-    QPushButton* butOKWrite;
-    QLineEdit* txtName;
-    QPushButton* butOkType;
-    QGroupBox* frameNotTop;
-    QPushButton* butBummer;
+    QLabel* m_levelLabel;
+    QLabel* m_scoreLabel;
+    QGroupBox* m_topScoreBox;
+    InkPicture* m_inkPicture;
+    QPushButton* m_clearButton;
+    QPushButton* m_submitInkButton;
+    QLineEdit* m_nameEdit;
+    QPushButton* m_submitNameButton;
+    QGroupBox* m_notTopBox;
+    QPushButton* m_bummerButton;
 };

@@ -17,22 +17,22 @@ LevelOverWindow::LevelOverWindow(QWidget* parent)
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);
 
-    lblLevel = Look::label(this, tr("Level %1 Over!").arg(100), {120, 120, 4695, 615}, 26.25, Look::DarkBlue);
+    levelLabel = Look::label(this, tr("Level %1 Over!").arg(100), {120, 120, 4695, 615}, 26.25, Look::DarkBlue);
     QLabel* captionSaved = Look::label(this, tr("Turtles saved this level:"), {360, 960, 3255, 375}, 12);
-    lblSaved = Look::label(this, QStringLiteral("0"), {3600, 960, 735, 375}, 12);
+    savedLabel = Look::label(this, QStringLiteral("0"), {3600, 960, 735, 375}, 12);
     QLabel* captionLost = Look::label(this, tr("Turtles lost this level:"), {360, 1440, 3255, 375}, 12);
-    lblLost = Look::label(this, QStringLiteral("0"), {3600, 1440, 735, 375}, 12);
+    lostLabel = Look::label(this, QStringLiteral("0"), {3600, 1440, 735, 375}, 12);
     // The captions reach the numbers' edge when the wide fallback font stands in for Verdana.
-    lblSaved->setIndent(8);
-    lblLost->setIndent(8);
-    lblReplay = Look::label(this, tr("Replay Level - You must save at least half of the turtles to advance."),
-                            {360, 1920, 4215, 975}, 14.25, Qt::red);
-    lblReplay->setWordWrap(true);
-    lblReplay->hide();
+    savedLabel->setIndent(8);
+    lostLabel->setIndent(8);
+    replayLabel = Look::label(this, tr("Replay Level - You must save at least half of the turtles to advance."),
+                              {360, 1920, 4215, 975}, 14.25, Qt::red);
+    replayLabel->setWordWrap(true);
+    replayLabel->hide();
     fitText(*captionSaved, *captionLost);
     setAccessibleName(tr("Level Over"));
-    AccessibleNames::nameValue(lblSaved, tr("Turtles saved this level"));
-    AccessibleNames::nameValue(lblLost, tr("Turtles lost this level"));
+    AccessibleNames::nameValue(savedLabel, tr("Turtles saved this level"));
+    AccessibleNames::nameValue(lostLabel, tr("Turtles lost this level"));
 
     m_closeTimer.setInterval(7000);
     m_closeTimer.setSingleShot(true);
@@ -44,23 +44,23 @@ void LevelOverWindow::fitText(QLabel& captionSaved, QLabel& captionLost)
 {
     // The heading is sized for level 100; a longer heading or caption widens the window, and the
     // numbers move right with their captions. The replay notice then takes the lines it needs.
-    const int heading = Look::growToFit(lblLevel).width();
+    const int heading = Look::growToFit(levelLabel).width();
     const int captions = std::max(Look::widthLacking(&captionSaved), Look::widthLacking(&captionLost));
     for (QLabel* caption : {&captionSaved, &captionLost})
         caption->resize(caption->width() + captions, caption->height());
-    for (QLabel* number : {lblSaved, lblLost})
+    for (QLabel* number : {savedLabel, lostLabel})
         number->move(number->x() + captions, number->y());
     const int wider = std::max(heading, captions);
-    lblReplay->resize(lblReplay->width() + wider, lblReplay->height());
-    setFixedSize(width() + wider, height() + Look::growToFit(lblReplay).height());
+    replayLabel->resize(replayLabel->width() + wider, replayLabel->height());
+    setFixedSize(width() + wider, height() + Look::growToFit(replayLabel).height());
 }
 
 void LevelOverWindow::fill(const LevelReport& report)
 {
-    lblLevel->setText(tr("Level %1 Over!").arg(report.levelNumber));
-    lblLost->setText(QString::number(report.lost));
-    lblSaved->setText(QString::number(report.saved));
-    lblReplay->setVisible(report.replay);
+    levelLabel->setText(tr("Level %1 Over!").arg(report.levelNumber));
+    lostLabel->setText(QString::number(report.lost));
+    savedLabel->setText(QString::number(report.saved));
+    replayLabel->setVisible(report.replay);
 }
 
 void LevelOverWindow::closeWhenDue()

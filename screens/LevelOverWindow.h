@@ -17,10 +17,10 @@ public:
     // Fills the labels: "Level N Over!", the counts, and the replay notice when failed.
     void fill(const LevelReport& report);
 
-    QLabel* lblLevel;
-    QLabel* lblSaved;
-    QLabel* lblLost;
-    QLabel* lblReplay;
+    QLabel* levelLabel;
+    QLabel* savedLabel;
+    QLabel* lostLabel;
+    QLabel* replayLabel;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

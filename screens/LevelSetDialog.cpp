@@ -18,20 +18,20 @@ LevelSetDialog::LevelSetDialog(PlayerFiles& files, QWidget* parent) : QDialog(pa
 {
     setWindowTitle(tr("Level Set"));
     auto* layout = new QVBoxLayout(this);
-    listSets = new QListWidget(this);
-    listSets->setMinimumSize(420, 160);
-    AccessibleNames::name(listSets, tr("Level Sets"),
+    setList = new QListWidget(this);
+    setList->setMinimumSize(420, 160);
+    AccessibleNames::name(setList, tr("Level Sets"),
                           tr("The level sets to play: the shipped one, your own and others"));
-    layout->addWidget(listSets);
+    layout->addWidget(setList);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    butOther = buttons->addButton(tr("Other &Folder..."), QDialogButtonBox::ActionRole);
-    butExport = buttons->addButton(tr("&Export..."), QDialogButtonBox::ActionRole);
+    otherFolderButton = buttons->addButton(tr("Other &Folder..."), QDialogButtonBox::ActionRole);
+    exportButton = buttons->addButton(tr("&Export..."), QDialogButtonBox::ActionRole);
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &LevelSetDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &LevelSetDialog::reject);
-    connect(butOther, &QPushButton::clicked, this, &LevelSetDialog::butOther_Click);
-    connect(butExport, &QPushButton::clicked, this, &LevelSetDialog::butExport_Click);
-    connect(listSets, &QListWidget::itemDoubleClicked, this, &LevelSetDialog::accept);
+    connect(otherFolderButton, &QPushButton::clicked, this, &LevelSetDialog::addOtherFolder);
+    connect(exportButton, &QPushButton::clicked, this, &LevelSetDialog::exportSet);
+    connect(setList, &QListWidget::itemDoubleClicked, this, &LevelSetDialog::accept);
 
     addRow(ShippedSetFolder(files.programFolder()));
     if (!files.myLevels().isEmpty())
@@ -42,16 +42,16 @@ LevelSetDialog::LevelSetDialog(PlayerFiles& files, QWidget* parent) : QDialog(pa
         addRow(folder);
     if (!files.shippedSet())
         addRow(files.setFolder());
-    listSets->setCurrentRow(0);
-    for (int row = 0; row < listSets->count(); ++row)
-        if (SameFolder(listSets->item(row)->data(Qt::UserRole).toString(), files.setFolder()))
-            listSets->setCurrentRow(row);
+    setList->setCurrentRow(0);
+    for (int row = 0; row < setList->count(); ++row)
+        if (SameFolder(setList->item(row)->data(Qt::UserRole).toString(), files.setFolder()))
+            setList->setCurrentRow(row);
 }
 
 void LevelSetDialog::addRow(const QString& folder)
 {
-    for (int row = 0; row < listSets->count(); ++row)
-        if (SameFolder(listSets->item(row)->data(Qt::UserRole).toString(), folder))
+    for (int row = 0; row < setList->count(); ++row)
+        if (SameFolder(setList->item(row)->data(Qt::UserRole).toString(), folder))
             return;
     const int levels = CountSetLevels(folder);
     const QString count = levels == 1 ? tr("1 level") : tr("%1 levels").arg(levels);
@@ -59,11 +59,11 @@ void LevelSetDialog::addRow(const QString& folder)
         new QListWidgetItem(QStringLiteral("%1 (%2)  %3")
                                 .arg(SetName(folder, m_files.programFolder(), m_files.dataFolder()).translated(), count,
                                      QDir::toNativeSeparators(folder)),
-                            listSets);
+                            setList);
     item->setData(Qt::UserRole, folder);
 }
 
-void LevelSetDialog::butOther_Click()
+void LevelSetDialog::addOtherFolder()
 {
     QFileDialog dialog(this, tr("Other Folder"), m_files.myLevels());
     dialog.setFileMode(QFileDialog::Directory);
@@ -79,14 +79,14 @@ void LevelSetDialog::butOther_Click()
     addRow(folder);
     m_files.settings.otherSets.removeAll(folder);
     m_files.settings.otherSets.prepend(folder);
-    for (int row = 0; row < listSets->count(); ++row)
-        if (listSets->item(row)->data(Qt::UserRole).toString() == folder)
-            listSets->setCurrentRow(row);
+    for (int row = 0; row < setList->count(); ++row)
+        if (setList->item(row)->data(Qt::UserRole).toString() == folder)
+            setList->setCurrentRow(row);
 }
 
-void LevelSetDialog::butExport_Click()
+void LevelSetDialog::exportSet()
 {
-    if (const QListWidgetItem* item = listSets->currentItem()) {
+    if (const QListWidgetItem* item = setList->currentItem()) {
         const QString folder = item->data(Qt::UserRole).toString();
         exportSetFolder(this, folder, SetName(folder, m_files.programFolder(), m_files.dataFolder()).english());
     }
@@ -94,7 +94,7 @@ void LevelSetDialog::butExport_Click()
 
 void LevelSetDialog::accept()
 {
-    const QListWidgetItem* item = listSets->currentItem();
+    const QListWidgetItem* item = setList->currentItem();
     if (!item)
         return;
     const QString folder = item->data(Qt::UserRole).toString();

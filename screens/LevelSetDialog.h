@@ -21,13 +21,13 @@ public:
     // The folder chosen with OK.
     std::optional<QString> chosen() const { return m_chosen; }
 
-    QListWidget* listSets;
-    QPushButton* butOther;
-    QPushButton* butExport;
+    QListWidget* setList;
+    QPushButton* otherFolderButton;
+    QPushButton* exportButton;
 
     void accept() override;
-    void butOther_Click();
-    void butExport_Click();
+    void addOtherFolder();
+    void exportSet();
 
 private:
     void addRow(const QString& folder);

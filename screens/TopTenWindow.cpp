@@ -33,29 +33,29 @@ TopTenWindow::TopTenWindow(const QString& scoresPath, QWidget* parent)
         const QRect rank = i < 9 ? QRect(120, top, 375, 375) : QRect(0, top, 615, 375);
         AccessibleNames::name(Look::label(this, QStringLiteral("%1.").arg(i + 1), rank, 12), tr("Place %1").arg(i + 1));
 
-        lblVal[i] = Look::label(this, QStringLiteral("0"), {720, top, 1215, 375}, 12, Look::DarkBlue);
-        lblVal[i]->setObjectName(QStringLiteral("lblVal%1").arg(i));
-        lblVal[i]->setTextFormat(Qt::PlainText);
-        AccessibleNames::nameValue(lblVal[i], tr("Score in place %1").arg(i + 1));
+        m_scoreLabels[i] = Look::label(this, QStringLiteral("0"), {720, top, 1215, 375}, 12, Look::DarkBlue);
+        m_scoreLabels[i]->setObjectName(QStringLiteral("scoreLabel%1").arg(i));
+        m_scoreLabels[i]->setTextFormat(Qt::PlainText);
+        AccessibleNames::nameValue(m_scoreLabels[i], tr("Score in place %1").arg(i + 1));
 
-        lblScore[i] = Look::label(this, QString(), {2280, top, 4215, 375}, 12);
-        lblScore[i]->setObjectName(QStringLiteral("lblScore%1").arg(i));
+        m_nameLabels[i] = Look::label(this, QString(), {2280, top, 4215, 375}, 12);
+        m_nameLabels[i]->setObjectName(QStringLiteral("nameLabel%1").arg(i));
         // Names come from a file anyone can edit: never read them as markup.
-        lblScore[i]->setTextFormat(Qt::PlainText);
-        AccessibleNames::nameValue(lblScore[i], tr("Name in place %1").arg(i + 1));
+        m_nameLabels[i]->setTextFormat(Qt::PlainText);
+        AccessibleNames::nameValue(m_nameLabels[i], tr("Name in place %1").arg(i + 1));
 
-        inkScore[i] = new InkDisplay(SignatureSurface, this);
-        inkScore[i]->setObjectName(QStringLiteral("inkScore%1").arg(i));
-        AccessibleNames::name(inkScore[i], tr("Handwritten name in place %1").arg(i + 1));
-        inkScore[i]->move(Look::twips(2160), Look::twips(600 + RowTwips * i));
+        m_inkNames[i] = new InkDisplay(SignatureSurface, this);
+        m_inkNames[i]->setObjectName(QStringLiteral("inkName%1").arg(i));
+        AccessibleNames::name(m_inkNames[i], tr("Handwritten name in place %1").arg(i + 1));
+        m_inkNames[i]->move(Look::twips(2160), Look::twips(600 + RowTwips * i));
     }
 
-    butOkay = new QPushButton(tr("Close"), this);
-    butOkay->setObjectName(QStringLiteral("butOkay"));
+    m_closeButton = new QPushButton(tr("Close"), this);
+    m_closeButton->setObjectName(QStringLiteral("closeButton"));
     QFont bold(QStringLiteral("Verdana"), 12, QFont::Bold);
-    butOkay->setFont(bold);
-    butOkay->setGeometry(Look::twips(QRect(3000, 9120, 2415, 495)));
-    connect(butOkay, &QPushButton::clicked, this, &TopTenWindow::butOkay_Click);
+    m_closeButton->setFont(bold);
+    m_closeButton->setGeometry(Look::twips(QRect(3000, 9120, 2415, 495)));
+    connect(m_closeButton, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 void TopTenWindow::load()
@@ -64,24 +64,24 @@ void TopTenWindow::load()
     for (int i = 0; i < ScoreEntries; ++i) {
         const TopTenRow& row = reading.rows[i];
         if (row.scoreText)
-            lblVal[i]->setText(*row.scoreText);
+            m_scoreLabels[i]->setText(*row.scoreText);
         switch (row.shown) {
         case TopTenRow::Shown::Typed:
-            inkScore[i]->hide();
-            lblScore[i]->show();
-            lblScore[i]->setText(row.typedName);
+            m_inkNames[i]->hide();
+            m_nameLabels[i]->show();
+            m_nameLabels[i]->setText(row.typedName);
             break;
         case TopTenRow::Shown::Handwritten:
-            inkScore[i]->show();
-            lblScore[i]->hide();
-            inkScore[i]->setInk(row.ink);
+            m_inkNames[i]->show();
+            m_nameLabels[i]->hide();
+            m_inkNames[i]->setInk(row.ink);
             break;
         case TopTenRow::Shown::Nothing:
             break;
         }
     }
-    butOkay->setDefault(true);
-    butOkay->setFocus();
+    m_closeButton->setDefault(true);
+    m_closeButton->setFocus();
     findRecordings();
 }
 
@@ -101,7 +101,7 @@ void TopTenWindow::findRecordings()
         if (!QFileInfo::exists(path))
             continue;
         m_recordings[i] = path;
-        for (QWidget* part : std::initializer_list<QWidget*>{lblVal[i], lblScore[i], inkScore[i]})
+        for (QWidget* part : std::initializer_list<QWidget*>{m_scoreLabels[i], m_nameLabels[i], m_inkNames[i]})
             part->setToolTip(tr("Double-click to watch this game"));
     }
 }
@@ -118,24 +118,22 @@ void TopTenWindow::mouseDoubleClickEvent(QMouseEvent* event)
 
 void TopTenWindow::showWorldLine(const QString& text)
 {
-    if (!lblWorld) {
+    if (!worldLabel) {
         // Room for a refusal of three lines; the table and its frame stay as they are.
         constexpr int LineTwips = 750;
-        lblWorld = Look::label(this, QString(), {240, 8700, 7680, LineTwips}, 9);
-        lblWorld->setObjectName(QStringLiteral("lblWorld"));
-        lblWorld->setTextFormat(Qt::PlainText);  // the world table's own words, never markup
-        lblWorld->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        lblWorld->setWordWrap(true);
-        AccessibleNames::nameValue(lblWorld, tr("World table"));
-        lblWorld->show();
-        butOkay->move(butOkay->x(), butOkay->y() + Look::twips(LineTwips));
+        worldLabel = Look::label(this, QString(), {240, 8700, 7680, LineTwips}, 9);
+        worldLabel->setObjectName(QStringLiteral("worldLabel"));
+        worldLabel->setTextFormat(Qt::PlainText);  // the world table's own words, never markup
+        worldLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        worldLabel->setWordWrap(true);
+        AccessibleNames::nameValue(worldLabel, tr("World table"));
+        worldLabel->show();
+        m_closeButton->move(m_closeButton->x(), m_closeButton->y() + Look::twips(LineTwips));
         setFixedSize(width(), height() + Look::twips(LineTwips));
     }
-    lblWorld->setText(text);
-    lblWorld->setToolTip(text);
+    worldLabel->setText(text);
+    worldLabel->setToolTip(text);
 }
-
-void TopTenWindow::butOkay_Click() { accept(); }
 
 void TopTenWindow::keyPressEvent(QKeyEvent* event)
 {
@@ -144,10 +142,8 @@ void TopTenWindow::keyPressEvent(QKeyEvent* event)
         QDialog::keyPressEvent(event);
         return;
     }
-    Form_KeyPress(event->text().at(0).unicode());
+    accept();
 }
-
-void TopTenWindow::Form_KeyPress(int) { accept(); }
 
 QRect TopTenWindow::rowRect(int i)
 {

@@ -29,7 +29,7 @@ public:
     // The line under the table about the entry just made and the world table: shown from the
     // first call on, the window growing by one line to hold it.
     void showWorldLine(const QString& text);
-    QLabel* lblWorld = nullptr;
+    QLabel* worldLabel = nullptr;
 
     // Where row i stands in the window, from its rank to the end of its name.
     static QRect rowRect(int i);
@@ -41,17 +41,15 @@ protected:
 
 private:
     void load() override;
-    void butOkay_Click();
     void findRecordings();
-    void Form_KeyPress(int KeyAscii);
 
     const QString m_scoresPath;
     QString m_programFolder;  // empty: no replays are offered
     AudioControl* m_audio = nullptr;
     std::array<QString, ScoreEntries> m_recordings;  // the replay file of each row, where there is one
 
-    std::array<QLabel*, ScoreEntries> lblVal{};
-    std::array<QLabel*, ScoreEntries> lblScore{};
-    std::array<InkDisplay*, ScoreEntries> inkScore{};
-    QPushButton* butOkay;
+    std::array<QLabel*, ScoreEntries> m_scoreLabels{};
+    std::array<QLabel*, ScoreEntries> m_nameLabels{};
+    std::array<InkDisplay*, ScoreEntries> m_inkNames{};
+    QPushButton* m_closeButton;
 };

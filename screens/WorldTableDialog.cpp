@@ -13,23 +13,23 @@ WorldTableDialog::WorldTableDialog(const QString& address, bool sendGames, QWidg
     setWindowTitle(tr("World Table"));
     auto* form = new QFormLayout(this);
 
-    txtAddress = new QLineEdit(address, this);
-    txtAddress->setObjectName(QStringLiteral("txtAddress"));
-    txtAddress->setPlaceholderText(tr("for example scores.example.org:8080"));
-    txtAddress->setMinimumWidth(320);
-    form->addRow(tr("Server &address:"), txtAddress);
-    AccessibleNames::name(txtAddress, tr("Server address"), tr("The world table's address; empty for none"));
+    addressEdit = new QLineEdit(address, this);
+    addressEdit->setObjectName(QStringLiteral("addressEdit"));
+    addressEdit->setPlaceholderText(tr("for example scores.example.org:8080"));
+    addressEdit->setMinimumWidth(320);
+    form->addRow(tr("Server &address:"), addressEdit);
+    AccessibleNames::name(addressEdit, tr("Server address"), tr("The world table's address; empty for none"));
 
-    chkSend = new QCheckBox(tr("Send my top-ten games"), this);
-    chkSend->setObjectName(QStringLiteral("chkSend"));
-    chkSend->setChecked(sendGames);
-    form->addRow(chkSend);
+    sendCheck = new QCheckBox(tr("Send my top-ten games"), this);
+    sendCheck->setObjectName(QStringLiteral("sendCheck"));
+    sendCheck->setChecked(sendGames);
+    form->addRow(sendCheck);
 
     auto* about = new QLabel(tr("A game that enters your top ten is sent with its replay and the name you entered, "
                                 "nothing else. With no address the game never uses the network."),
                              this);
     about->setWordWrap(true);
-    about->setObjectName(QStringLiteral("lblAbout"));
+    about->setObjectName(QStringLiteral("aboutLabel"));
     form->addRow(about);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -39,6 +39,6 @@ WorldTableDialog::WorldTableDialog(const QString& address, bool sendGames, QWidg
     form->addRow(buttons);
 }
 
-QString WorldTableDialog::address() const { return txtAddress->text().trimmed(); }
+QString WorldTableDialog::address() const { return addressEdit->text().trimmed(); }
 
-bool WorldTableDialog::sendGames() const { return chkSend->isChecked(); }
+bool WorldTableDialog::sendGames() const { return sendCheck->isChecked(); }

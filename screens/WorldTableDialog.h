@@ -15,6 +15,6 @@ public:
     QString address() const;
     bool sendGames() const;
 
-    QLineEdit* txtAddress;
-    QCheckBox* chkSend;
+    QLineEdit* addressEdit;
+    QCheckBox* sendCheck;
 };

@@ -41,41 +41,41 @@ WorldTopTenWindow::WorldTopTenWindow(WorldClient& client, const QString& address
     setWindowTitle(tr("World Top Ten"));
     auto* layout = new QVBoxLayout(this);
 
-    grdTop = new QTableWidget(0, 3, this);
-    grdTop->setObjectName(QStringLiteral("grdTop"));
-    grdTop->setHorizontalHeaderLabels({tr("Rank"), tr("Score"), tr("Name")});
-    grdTop->verticalHeader()->hide();
-    grdTop->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grdTop->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grdTop->setSelectionMode(QAbstractItemView::SingleSelection);
-    grdTop->setWordWrap(false);
-    grdTop->horizontalHeader()->setStretchLastSection(true);
-    grdTop->verticalHeader()->setDefaultSectionSize(SignatureSurface.height() + 6);
-    grdTop->setMinimumSize(SignatureSurface.width() + 200, 10 * (SignatureSurface.height() + 6) + 30);
-    grdTop->hide();
-    AccessibleNames::name(grdTop, tr("World Top Ten"), tr("Enter or a double-click watches the game of a row"));
+    topTable = new QTableWidget(0, 3, this);
+    topTable->setObjectName(QStringLiteral("topTable"));
+    topTable->setHorizontalHeaderLabels({tr("Rank"), tr("Score"), tr("Name")});
+    topTable->verticalHeader()->hide();
+    topTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    topTable->setSelectionBehavior(QAbstractItemView::SelectRows);
+    topTable->setSelectionMode(QAbstractItemView::SingleSelection);
+    topTable->setWordWrap(false);
+    topTable->horizontalHeader()->setStretchLastSection(true);
+    topTable->verticalHeader()->setDefaultSectionSize(SignatureSurface.height() + 6);
+    topTable->setMinimumSize(SignatureSurface.width() + 200, 10 * (SignatureSurface.height() + 6) + 30);
+    topTable->hide();
+    AccessibleNames::name(topTable, tr("World Top Ten"), tr("Enter or a double-click watches the game of a row"));
     // Enter on a row, or a double-click, activates it.
-    connect(grdTop, &QTableWidget::activated, this, [this](const QModelIndex& index) { openRow(index.row()); });
-    layout->addWidget(grdTop);
+    connect(topTable, &QTableWidget::activated, this, [this](const QModelIndex& index) { openRow(index.row()); });
+    layout->addWidget(topTable);
 
-    lblState = new QLabel(this);
-    lblState->setObjectName(QStringLiteral("lblState"));
-    lblState->setTextFormat(Qt::PlainText);  // the table's own words, never markup
-    lblState->setWordWrap(true);
-    lblState->setMinimumWidth(SignatureSurface.width() + 200);
-    AccessibleNames::nameValue(lblState, tr("State"));
-    layout->addWidget(lblState);
+    stateLabel = new QLabel(this);
+    stateLabel->setObjectName(QStringLiteral("stateLabel"));
+    stateLabel->setTextFormat(Qt::PlainText);  // the table's own words, never markup
+    stateLabel->setWordWrap(true);
+    stateLabel->setMinimumWidth(SignatureSurface.width() + 200);
+    AccessibleNames::nameValue(stateLabel, tr("State"));
+    layout->addWidget(stateLabel);
 
-    auto* butClose = new QPushButton(tr("Close"), this);
-    butClose->setObjectName(QStringLiteral("butClose"));
-    butClose->setAutoDefault(false);  // Enter belongs to the rows
-    connect(butClose, &QPushButton::clicked, this, &QDialog::accept);
-    layout->addWidget(butClose, 0, Qt::AlignRight);
+    auto* closeButton = new QPushButton(tr("Close"), this);
+    closeButton->setObjectName(QStringLiteral("closeButton"));
+    closeButton->setAutoDefault(false);  // Enter belongs to the rows
+    connect(closeButton, &QPushButton::clicked, this, &QDialog::accept);
+    layout->addWidget(closeButton, 0, Qt::AlignRight);
 
     const bool none = WorldClient::baseUrl(m_address).isEmpty();
-    lblState->setText(none ? tr("No world table is set up: enter its address under Game > World Table..., as the "
-                                "README's section \"The world table\" describes.")
-                           : tr("Loading..."));
+    stateLabel->setText(none ? tr("No world table is set up: enter its address under Game > World Table..., as the "
+                                  "README's section \"The world table\" describes.")
+                             : tr("Loading..."));
 }
 
 WorldTopTenWindow::~WorldTopTenWindow() { m_stop->store(true); }
@@ -90,14 +90,14 @@ void WorldTopTenWindow::load()
                      if (reading.top)
                          showTop(*reading.top);
                      else
-                         lblState->setText(reading.message);
+                         stateLabel->setText(reading.message);
                      adjustSize();
                  });
 }
 
 void WorldTopTenWindow::showTop(const WorldTop& top)
 {
-    grdTop->setRowCount(int(top.rows.size()));
+    topTable->setRowCount(int(top.rows.size()));
     m_rows.clear();
     for (int r = 0; r < int(top.rows.size()); ++r) {
         const WorldRow& row = top.rows[std::size_t(r)];
@@ -106,33 +106,33 @@ void WorldTopTenWindow::showTop(const WorldTop& top)
         const auto cell = [&](int column, const QString& text, const QString& name) {
             auto* item = new QTableWidgetItem(text);
             item->setData(Qt::AccessibleTextRole, name);
-            grdTop->setItem(r, column, item);
+            topTable->setItem(r, column, item);
         };
         cell(0, QStringLiteral("%1.").arg(row.rank), tr("Place %1").arg(row.rank));
         auto* header = new QTableWidgetItem(QString::number(row.rank));  // hidden, yet a reader meets it
         header->setData(Qt::AccessibleTextRole, tr("Place %1").arg(row.rank));
-        grdTop->setVerticalHeaderItem(r, header);
+        topTable->setVerticalHeaderItem(r, header);
         cell(1, QString::number(row.score), tr("Score %1").arg(row.score));
         cell(2, row.handwritten ? QString() : row.typedName,
              row.handwritten ? tr("Handwritten name") : tr("Name %1").arg(row.typedName));
         if (row.handwritten) {
-            auto* ink = new InkDisplay(SignatureSurface, grdTop);
+            auto* ink = new InkDisplay(SignatureSurface, topTable);
             AccessibleNames::name(ink, tr("Handwritten name in place %1").arg(row.rank));
             ink->setInk(row.ink);
             ink->setAttribute(Qt::WA_TransparentForMouseEvents);  // the row takes the double-click
-            grdTop->setCellWidget(r, 2, ink);
+            topTable->setCellWidget(r, 2, ink);
         }
     }
-    grdTop->resizeColumnToContents(0);
-    grdTop->resizeColumnToContents(1);
-    grdTop->show();
-    lblState->setText(top.rows.empty() ? tr("No game of this set is on the world table yet.")
-                                       : tr("Games of this set on the world table: %1. Enter or a double-click "
-                                            "watches a game.")
-                                             .arg(top.games));
+    topTable->resizeColumnToContents(0);
+    topTable->resizeColumnToContents(1);
+    topTable->show();
+    stateLabel->setText(top.rows.empty() ? tr("No game of this set is on the world table yet.")
+                                         : tr("Games of this set on the world table: %1. Enter or a double-click "
+                                              "watches a game.")
+                                               .arg(top.games));
     if (!top.rows.empty()) {
-        grdTop->setCurrentCell(0, 0);
-        grdTop->setFocus();
+        topTable->setCurrentCell(0, 0);
+        topTable->setFocus();
     }
     adjustSize();
 }
@@ -142,8 +142,8 @@ void WorldTopTenWindow::openRow(int row)
     if (m_fetching || row < 0 || row >= int(m_rows.size()))
         return;
     m_fetching = true;
-    const QString before = lblState->text();
-    lblState->setText(tr("Loading..."));
+    const QString before = stateLabel->text();
+    stateLabel->setText(tr("Loading..."));
     const RowGame wanted = m_rows[std::size_t(row)];
     m_client.get(m_address, QStringLiteral("/api/v1/games/%1/replay").arg(wanted.id), this,
                  [this, before, wanted](const WorldAnswer& answer) {
@@ -169,7 +169,7 @@ void WorldTopTenWindow::openRow(int row)
 void WorldTopTenWindow::shown(const QString& before, std::optional<GameRecording> game, const QString& problem)
 {
     m_fetching = false;
-    lblState->setText(before);
+    stateLabel->setText(before);
     if (!game) {
         QMessageBox box(QMessageBox::Warning, tr("World Top Ten"), QString(), QMessageBox::Ok, this);
         box.setTextFormat(Qt::PlainText);  // the table's words may be anything

@@ -26,8 +26,8 @@ public:
                       AudioControl* audio, QWidget* parent = nullptr);
     ~WorldTopTenWindow() override;
 
-    QLabel* lblState;  // what stands in the table's place, and the state of a game being fetched
-    QTableWidget* grdTop;
+    QLabel* stateLabel;  // what stands in the table's place, and the state of a game being fetched
+    QTableWidget* topTable;
 
     // The table as read, in place of the state line's words.
     void showTop(const WorldTop& top);

@@ -31,14 +31,14 @@ RecordingWindow::RecordingWindow(GameRecording recording, const QString& levelsF
     setWindowTitle(tr("Replay"));
     m_length = m_recording.events.empty() ? 0 : m_recording.events.back().at;
     m_asRecorded = RecordingPlayer::timingFor(m_recording, m_levelsFolder) == RecordingPlayer::Timing::AsRecorded;
-    pictMain = new BoardPicture(this);
-    pictMain->move(0, 0);
-    pictMain->setTiles(TileSet::load(programFolder));
+    board = new BoardPicture(this);
+    board->move(0, 0);
+    board->setTiles(TileSet::load(programFolder));
 
     status = Look::statusColumn(this);
-    lblCountdown = Look::label(this, QString(), {Look::ColumnLeft, 6600, Look::ColumnWidth, 600}, 18, Qt::red);
-    lblCountdown->setAlignment(Qt::AlignCenter);
-    AccessibleNames::nameValue(lblCountdown, tr("Countdown"));
+    countdownLabel = Look::label(this, QString(), {Look::ColumnLeft, 6600, Look::ColumnWidth, 600}, 18, Qt::red);
+    countdownLabel->setAlignment(Qt::AlignCenter);
+    AccessibleNames::nameValue(countdownLabel, tr("Countdown"));
     buildControls();
     setFixedSize(Look::twips(Look::ColumnLeft + Look::ColumnWidth + 60), BoardPicture::PictureHeight + 74);
 
@@ -52,8 +52,8 @@ RecordingWindow::~RecordingWindow() = default;
 void RecordingWindow::buildControls()
 {
     const int top = BoardPicture::PictureHeight + 4;
-    lblHappened = Look::labelAt(this, QString(), {4, top, BoardPicture::PictureWidth, 20}, 9.75);
-    lblHappened->setTextFormat(Qt::PlainText);
+    happenedLabel = Look::labelAt(this, QString(), {4, top, BoardPicture::PictureWidth, 20}, 9.75);
+    happenedLabel->setTextFormat(Qt::PlainText);
     const int row = top + 26;
     const auto button = [&](const QString& text, int left, int width) {
         auto* b = new QPushButton(text, this);
@@ -61,51 +61,51 @@ void RecordingWindow::buildControls()
         b->setFocusPolicy(Qt::NoFocus);  // Space and the period belong to the window
         return b;
     };
-    butPlay = button(tr("Play"), 4, 70);
-    connect(butPlay, &QPushButton::clicked, this, &RecordingWindow::togglePlay);
+    playButton = button(tr("Play"), 4, 70);
+    connect(playButton, &QPushButton::clicked, this, &RecordingWindow::togglePlay);
     for (std::size_t i = 0; i < Speeds.size(); ++i) {
-        butSpeed[i] = button(QStringLiteral("%1x").arg(Speeds[i]), 80 + int(i) * 42, 40);
-        butSpeed[i]->setCheckable(true);
-        connect(butSpeed[i], &QPushButton::clicked, this, [this, i] { setSpeed(Speeds[i]); });
+        speedButtons[i] = button(QStringLiteral("%1x").arg(Speeds[i]), 80 + int(i) * 42, 40);
+        speedButtons[i]->setCheckable(true);
+        connect(speedButtons[i], &QPushButton::clicked, this, [this, i] { setSpeed(Speeds[i]); });
     }
-    butSpeed[0]->setChecked(true);
-    butStep = button(tr("Step"), 254, 56);
-    butStep->setToolTip(tr("One tick (period key)"));
-    connect(butStep, &QPushButton::clicked, this, &RecordingWindow::stepTick);
-    butStart = button(tr("Start"), 314, 56);
-    connect(butStart, &QPushButton::clicked, this, &RecordingWindow::restart);
-    butSaveAs = button(tr("Save As..."), 374, 80);
+    speedButtons[0]->setChecked(true);
+    stepButton = button(tr("Step"), 254, 56);
+    stepButton->setToolTip(tr("One tick (period key)"));
+    connect(stepButton, &QPushButton::clicked, this, &RecordingWindow::stepTick);
+    startButton = button(tr("Start"), 314, 56);
+    connect(startButton, &QPushButton::clicked, this, &RecordingWindow::restart);
+    saveAsButton = button(tr("Save As..."), 374, 80);
     // The button's words may need more room than English: the time slider gives it up.
-    butSaveAs->resize(std::max(80, butSaveAs->sizeHint().width()), butSaveAs->height());
-    connect(butSaveAs, &QPushButton::clicked, this, [this] {
+    saveAsButton->resize(std::max(80, saveAsButton->sizeHint().width()), saveAsButton->height());
+    connect(saveAsButton, &QPushButton::clicked, this, [this] {
         setPlaying(false);
         saveSelfContained(this, m_recording, m_levelsFolder, m_programFolder);
     });
 
-    sldTime = new QSlider(Qt::Horizontal, this);
-    const int sliderLeft = butSaveAs->geometry().right() + 9;
-    sldTime->setGeometry(sliderLeft, row + 6, 678 - sliderLeft, 24);
-    sldTime->setFocusPolicy(Qt::NoFocus);
-    sldTime->setRange(0, int(std::min<Millis>(m_length, INT_MAX)));
-    sldTime->setPageStep(10000);
-    connect(sldTime, &QSlider::valueChanged, this, [this](int value) {
+    timeSlider = new QSlider(Qt::Horizontal, this);
+    const int sliderLeft = saveAsButton->geometry().right() + 9;
+    timeSlider->setGeometry(sliderLeft, row + 6, 678 - sliderLeft, 24);
+    timeSlider->setFocusPolicy(Qt::NoFocus);
+    timeSlider->setRange(0, int(std::min<Millis>(m_length, INT_MAX)));
+    timeSlider->setPageStep(10000);
+    connect(timeSlider, &QSlider::valueChanged, this, [this](int value) {
         if (!m_showingTime)
             seek(value);
     });
-    lblClock = Look::labelAt(this, QString(), {688, row + 8, 115, 20}, 8.25);
+    clockLabel = Look::labelAt(this, QString(), {688, row + 8, 115, 20}, 8.25);
     nameControls();
 }
 
 void RecordingWindow::nameControls()
 {
     using AccessibleNames::name;
-    AccessibleNames::nameValue(lblHappened, tr("What happened"));
-    AccessibleNames::nameValue(lblClock, tr("Time"));
-    butPlay->setAccessibleDescription(tr("Plays the game or holds it (Space)"));
+    AccessibleNames::nameValue(happenedLabel, tr("What happened"));
+    AccessibleNames::nameValue(clockLabel, tr("Time"));
+    playButton->setAccessibleDescription(tr("Plays the game or holds it (Space)"));
     for (std::size_t i = 0; i < Speeds.size(); ++i)
-        name(butSpeed[i], tr("Speed %1x").arg(Speeds[i]));
-    name(butStart, tr("Start"), tr("Goes back to the start of the game"));
-    name(sldTime, tr("Game time"), tr("Moves to a moment of the game"));
+        name(speedButtons[i], tr("Speed %1x").arg(Speeds[i]));
+    name(startButton, tr("Start"), tr("Goes back to the start of the game"));
+    name(timeSlider, tr("Game time"), tr("Moves to a moment of the game"));
 }
 
 void RecordingWindow::watch(const QString& path, const QString& programFolder, AudioControl* audio, QWidget* parent)
@@ -135,7 +135,7 @@ void RecordingWindow::watch(const QString& path, const QString& programFolder, A
 void RecordingWindow::setPlaying(bool playing)
 {
     m_playing = playing && !m_player->atEnd() && !m_player->refusal() && !m_player->divergence();
-    butPlay->setText(m_playing ? tr("Pause") : tr("Play"));
+    playButton->setText(m_playing ? tr("Pause") : tr("Play"));
     if (m_playing) {
         m_wall.start();
         m_timer.start();
@@ -150,7 +150,7 @@ void RecordingWindow::setSpeed(int factor)
 {
     m_speed = factor;
     for (std::size_t i = 0; i < Speeds.size(); ++i)
-        butSpeed[i]->setChecked(Speeds[i] == factor);
+        speedButtons[i]->setChecked(Speeds[i] == factor);
 }
 
 void RecordingWindow::tick()
@@ -217,15 +217,15 @@ void RecordingWindow::showState()
 {
     const RecordingPlayer& player = *m_player;
     const PlayField& field = player.field();
-    pictMain->DrawGrid(player.globals().board, field.selection, field.drag());
+    board->DrawGrid(player.globals().board, field.selection, field.drag());
     if (player.paused())
-        pictMain->DrawPaused();
+        board->DrawPaused();
     status.score->setText(QString::number(field.score));
     status.level->setText(QString::number(player.levelNumber()));
     status.time->setText(QString::number(field.time));
     status.saved->setText(QString::number(field.saved));
     status.lost->setText(QString::number(field.lost));
-    lblCountdown->setText(Look::countdownText(player.countdown()));
+    countdownLabel->setText(Look::countdownText(player.countdown()));
     QString line = player.happened().translated();
     if (line.isEmpty() && m_asRecorded)
         line = tr("An earlier version recorded this game: it plays as recorded, without the check of when its "
@@ -234,12 +234,12 @@ void RecordingWindow::showState()
         line = QString::fromStdString(*player.refusal());
     else if (player.divergence())
         line = tr("The game went another way here: %1").arg(QString::fromStdString(player.divergence()->message));
-    lblHappened->setText(line);
-    lblHappened->setToolTip(line);  // a refusal naming a fingerprint is longer than the board is wide
+    happenedLabel->setText(line);
+    happenedLabel->setToolTip(line);  // a refusal naming a fingerprint is longer than the board is wide
     m_showingTime = true;
-    sldTime->setValue(int(std::min<Millis>(m_position, INT_MAX)));
+    timeSlider->setValue(int(std::min<Millis>(m_position, INT_MAX)));
     m_showingTime = false;
-    lblClock->setText(clockText(m_position) + QStringLiteral(" / ") + clockText(m_length));
+    clockLabel->setText(clockText(m_position) + QStringLiteral(" / ") + clockText(m_length));
 }
 
 void RecordingWindow::keyPressEvent(QKeyEvent* event)

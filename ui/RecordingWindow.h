@@ -46,17 +46,17 @@ public:
     Millis length() const { return m_length; }
     const RecordingPlayer& player() const { return *m_player; }
 
-    BoardPicture* pictMain;
+    BoardPicture* board;
     Look::StatusLabels status;  // score, level, bonus, saved and lost, as the game window shows them
-    QLabel* lblCountdown;
-    QLabel* lblHappened;  // the line under the board
-    QPushButton* butPlay;
-    std::array<QPushButton*, 4> butSpeed{};
-    QPushButton* butStep;
-    QPushButton* butStart;
-    QPushButton* butSaveAs;
-    QSlider* sldTime;
-    QLabel* lblClock;
+    QLabel* countdownLabel;
+    QLabel* happenedLabel;  // the line under the board
+    QPushButton* playButton;
+    std::array<QPushButton*, 4> speedButtons{};
+    QPushButton* stepButton;
+    QPushButton* startButton;
+    QPushButton* saveAsButton;
+    QSlider* timeSlider;
+    QLabel* clockLabel;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

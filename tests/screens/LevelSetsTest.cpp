@@ -29,7 +29,7 @@ protected:
     {
         onNextModal<LevelSetDialog>([folder](LevelSetDialog* dialog) {
             answerFileDialog(folder);
-            dialog->butOther->click();
+            dialog->otherFolderButton->click();
             dialog->accept();
         });
         window->actions().levelSet->trigger();
@@ -56,7 +56,7 @@ TEST_F(LevelSets, ASetIsPlayedKeptAndContinuedWhileItsLevelsStandAndHasItsOwnTop
     onNextModal<LevelSetDialog>([&](LevelSetDialog* dialog) {
         answerFileDialog(fleeting);
         answerNextMessage(told);
-        dialog->butOther->click();
+        dialog->otherFolderButton->click();
         QDir(fleeting).removeRecursively();
         dialog->accept();
         dialog->reject();
@@ -175,7 +175,7 @@ TEST_F(LevelSets, ASetDroppedOnTheWindowIsImportedAndExportedAsDropped)
     // Exported from the Level Set dialog, the set is the file dropped.
     onNextModal<LevelSetDialog>([&](LevelSetDialog* dialog) {
         answerFileDialog(root.filePath("Rocks_Stones.pondrake"));
-        dialog->butExport->click();
+        dialog->exportButton->click();
         dialog->reject();
     });
     window->actions().levelSet->trigger();

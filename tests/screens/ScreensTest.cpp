@@ -73,30 +73,30 @@ TEST_F(Screens, AnotherProgramOrHelpPausesARunningGameUnderADimmedBoardUntilTheP
 
 TEST_F(Screens, ATypedAndAHandwrittenNameAreSavedAndTheTopTenShowsThemAsTheyWere)
 {
-    EXPECT_FALSE(part<QGroupBox>(*gameOver(0), "frameTopScore")->isVisible()) << "no better than the tenth";
+    EXPECT_FALSE(part<QGroupBox>(*gameOver(0), "topScoreBox")->isVisible()) << "no better than the tenth";
     auto over = gameOver(120);
-    part<QLineEdit>(*over, "txtName")->insert("<b>" + QString(5000, u'k'));  // as a paste would
-    QTest::keyClick(part<QLineEdit>(*over, "txtName"), Qt::Key_Return);
+    part<QLineEdit>(*over, "nameEdit")->insert("<b>" + QString(5000, u'k'));  // as a paste would
+    QTest::keyClick(part<QLineEdit>(*over, "nameEdit"), Qt::Key_Return);
 
     over = gameOver(300);
-    auto* pen = part<InkPicture>(*over, "InkPicture1");
+    auto* pen = part<InkPicture>(*over, "inkPicture");
     QTest::mousePress(pen, Qt::LeftButton, {}, {20, 20});
     QTest::mouseMove(pen, {60, 35});
     QTest::mouseMove(pen, {400, 10});  // beyond the right edge
     QTest::mouseRelease(pen, Qt::LeftButton, {}, {400, 10});
-    QTest::mouseClick(part<QPushButton>(*over, "butOKWrite"), Qt::LeftButton);
+    QTest::mouseClick(part<QPushButton>(*over, "submitInkButton"), Qt::LeftButton);
 
     TopTenWindow topTen(scores);
     topTen.show();
-    EXPECT_EQ(QStringList({part(topTen, "lblVal0")->text(), part(topTen, "lblVal1")->text()}),
+    EXPECT_EQ(QStringList({part(topTen, "scoreLabel0")->text(), part(topTen, "scoreLabel1")->text()}),
               QStringList({" 300 ", " 120 "}));
-    EXPECT_TRUE(part(topTen, "lblScore0")->isHidden());
-    const InkStrokes& ink = part<InkDisplay>(topTen, "inkScore0")->Ink();
+    EXPECT_TRUE(part(topTen, "nameLabel0")->isHidden());
+    const InkStrokes& ink = part<InkDisplay>(topTen, "inkName0")->Ink();
     ASSERT_EQ(ink.strokes().size(), 1u);
     EXPECT_EQ(ink.strokes()[0].size(), 3u);
     EXPECT_EQ(ink.strokes()[0][2].position(), QPointF(337, 10));
-    EXPECT_EQ(part(topTen, "lblScore1")->text(), "<b>" + QString(MaxTypedName - 3, u'k')) << "never read as markup";
-    EXPECT_EQ(part(topTen, "lblScore1")->textFormat(), Qt::PlainText);
+    EXPECT_EQ(part(topTen, "nameLabel1")->text(), "<b>" + QString(MaxTypedName - 3, u'k')) << "never read as markup";
+    EXPECT_EQ(part(topTen, "nameLabel1")->textFormat(), Qt::PlainText);
 }
 
 // A score that made the table survives Escape, the only key that used to close the window
@@ -121,17 +121,17 @@ TEST_F(Screens, EscapeLeavesTheNameWindowOpenAndTheTopTenShowsTheNewEntryOnABand
     QStringList shown;
     onNextModal<QMessageBox>([&](QMessageBox* abort) {
         onNextModal<GameOverDialog>([&](GameOverDialog* over) {
-            QTest::keyClick(part<QLineEdit>(*over, "txtName"), Qt::Key_Escape);
+            QTest::keyClick(part<QLineEdit>(*over, "nameEdit"), Qt::Key_Escape);
             QTest::keyClick(over, Qt::Key_Escape);
             openAfterEscape = over->isVisible();
             onNextModal<TopTenWindow>([&](TopTenWindow* topTen) {
                 band = rowColour(*topTen, 2);
                 otherRow = rowColour(*topTen, 3);
-                shown = QStringList({part(*topTen, "lblScore2")->text(), part(*topTen, "lblScore2")->toolTip(),
-                                     part(*topTen, "lblScore1")->toolTip()});
+                shown = QStringList({part(*topTen, "nameLabel2")->text(), part(*topTen, "nameLabel2")->toolTip(),
+                                     part(*topTen, "nameLabel1")->toolTip()});
                 topTen->accept();
             });
-            QTest::keyClick(part<QLineEdit>(*over, "txtName"), Qt::Key_Return);
+            QTest::keyClick(part<QLineEdit>(*over, "nameEdit"), Qt::Key_Return);
         });
         abort->button(QMessageBox::Yes)->click();
     });

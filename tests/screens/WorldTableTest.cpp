@@ -42,9 +42,9 @@ TEST_F(WorldTable, AGameSentShowsItsRankAndAWorldRowOpenedByEnterPlaysIt)
     onNextModal<QMessageBox>([](QMessageBox* box) { box->button(QMessageBox::Yes)->click(); });
     enterName("Ada", [&line](TopTenWindow& topTen) {
         EXPECT_TRUE(
-            QTest::qWaitFor([&] { return !topTen.lblWorld || topTen.lblWorld->text() != "Sending..."; }, Patience));
-        if (topTen.lblWorld)
-            line = topTen.lblWorld->text();
+            QTest::qWaitFor([&] { return !topTen.worldLabel || topTen.worldLabel->text() != "Sending..."; }, Patience));
+        if (topTen.worldLabel)
+            line = topTen.worldLabel->text();
     });
     playLevel();
     playLevel();
@@ -56,12 +56,12 @@ TEST_F(WorldTable, AGameSentShowsItsRankAndAWorldRowOpenedByEnterPlaysIt)
     QStringList rows;
     QString watched;
     onNextModal<WorldTopTenWindow>([&](WorldTopTenWindow* world) {
-        EXPECT_TRUE(QTest::qWaitFor([&] { return world->grdTop->isVisible(); }, Patience))
-            << world->lblState->text().toStdString();
-        for (int r = 0; r < world->grdTop->rowCount(); ++r)
-            rows << world->grdTop->item(r, 0)->text() + " " + world->grdTop->item(r, 1)->text() + " " +
-                        world->grdTop->item(r, 2)->text();
-        rows << world->lblState->text();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return world->topTable->isVisible(); }, Patience))
+            << world->stateLabel->text().toStdString();
+        for (int r = 0; r < world->topTable->rowCount(); ++r)
+            rows << world->topTable->item(r, 0)->text() + " " + world->topTable->item(r, 1)->text() + " " +
+                        world->topTable->item(r, 2)->text();
+        rows << world->stateLabel->text();
         onNextModal<RecordingWindow>([&](RecordingWindow* replay) {
             replay->seek(replay->length());
             const RecordingPlayer& played = replay->player();
@@ -71,7 +71,7 @@ TEST_F(WorldTable, AGameSentShowsItsRankAndAWorldRowOpenedByEnterPlaysIt)
                           .arg(played.divergence().has_value());
             replay->accept();
         });
-        QTest::keyClick(world->grdTop, Qt::Key_Return);
+        QTest::keyClick(world->topTable, Qt::Key_Return);
         EXPECT_TRUE(QTest::qWaitFor([&] { return !watched.isEmpty(); }, Patience));
         // A row whose game plays to another score, or a table of another set, shows no game.
         WorldTopTenWindow otherSet(window->world().client(), settings.worldAddress, QString(64, u'b'), program,
@@ -80,7 +80,7 @@ TEST_F(WorldTable, AGameSentShowsItsRankAndAWorldRowOpenedByEnterPlaysIt)
             shown->showTop({QString(), 1, {WorldRow{1, 1, false, QStringLiteral("Ada"), {}, score}}});  // game 1
             QString told;
             answerNextMessage(told);
-            QTest::keyClick(shown->grdTop, Qt::Key_Return);
+            QTest::keyClick(shown->topTable, Qt::Key_Return);
             EXPECT_TRUE(QTest::qWaitFor([&] { return !told.isEmpty(); }, Patience));
             EXPECT_EQ(told, QStringLiteral("World Top Ten: The game the world table sent for this row does not play to "
                                            "its score of %1 in this set, so it is not shown.")

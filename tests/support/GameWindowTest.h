@@ -92,7 +92,7 @@ protected:
                     seen(*topTen);
                 topTen->accept();
             });
-            auto* text = over->findChild<QLineEdit*>("txtName");
+            auto* text = over->findChild<QLineEdit*>("nameEdit");
             text->setText(name);
             QTest::keyClick(text, Qt::Key_Return);
         });

@@ -36,11 +36,11 @@ TEST(RecordingWindow, SeeksToTheEndAndBackAndStepsOneTick)
     EXPECT_EQ(window.length(), recording.events.back().at);
     EXPECT_EQ(window.status.score->text(), "0");
 
-    window.sldTime->setValue(window.sldTime->maximum());  // as the player drags it
+    window.timeSlider->setValue(window.timeSlider->maximum());  // as the player drags it
     EXPECT_TRUE(window.player().atEnd());
     EXPECT_EQ(window.status.score->text(), QString::number(finalScore));
     EXPECT_EQ(window.status.level->text(), "24");
-    EXPECT_EQ(window.lblHappened->text(), QStringLiteral("Game over: %1 points").arg(finalScore));
+    EXPECT_EQ(window.happenedLabel->text(), QStringLiteral("Game over: %1 points").arg(finalScore));
     QTest::keyClick(&window, Qt::Key_Space);
     EXPECT_FALSE(window.playing()) << "a game at its end does not play on";
 
@@ -53,10 +53,10 @@ TEST(RecordingWindow, SeeksToTheEndAndBackAndStepsOneTick)
     QTest::keyClick(&window, Qt::Key_Period);
     EXPECT_EQ(window.position(), 1000);
     EXPECT_FALSE(window.playing());
-    EXPECT_EQ(window.lblCountdown->text(), "4");
+    EXPECT_EQ(window.countdownLabel->text(), "4");
     QTest::keyClick(&window, Qt::Key_Space);
     EXPECT_TRUE(window.playing());
-    QTest::mouseClick(window.butStart, Qt::LeftButton);
+    QTest::mouseClick(window.startButton, Qt::LeftButton);
     EXPECT_FALSE(window.playing());
     EXPECT_EQ(window.position(), 0);
 }
@@ -71,7 +71,7 @@ TEST(RecordingWindow, AReplayOfAChangedLevelIsRefusedInItsLine)
     ASSERT_TRUE(level.open(QIODevice::Append) && level.write("\r\n") == 2);
     level.close();
     RecordingWindow window(golden(), dir.path(), QStringLiteral(PONDRAKE_DATA_DIR), nullptr);
-    EXPECT_EQ(window.lblHappened->text(), "Level 4 has changed since this game was played");
+    EXPECT_EQ(window.happenedLabel->text(), "Level 4 has changed since this game was played");
     window.togglePlay();
     EXPECT_FALSE(window.playing());
 }
@@ -88,7 +88,7 @@ TEST(RecordingWindow, AnEarlierVersionsGameOffTheClockPlaysAsRecordedAndSaysSo)
     countdown->at += 1;
     RecordingWindow window(recording, QStringLiteral(PONDRAKE_DATA_DIR "/levels"), QStringLiteral(PONDRAKE_DATA_DIR),
                            nullptr);
-    EXPECT_TRUE(window.lblHappened->text().startsWith("An earlier version recorded this game"));
+    EXPECT_TRUE(window.happenedLabel->text().startsWith("An earlier version recorded this game"));
     window.seek(window.length());
     EXPECT_TRUE(window.player().atEnd() && window.player().endConfirmed() && !window.player().divergence());
 }
@@ -100,7 +100,7 @@ TEST(RecordingWindow, SaveAsWritesTheGameWithItsLevels)
                            nullptr);
     const QTemporaryDir dir;
     answerFileDialog(dir.filePath("game"));
-    window.butSaveAs->click();
+    window.saveAsButton->click();
     const RecordingReading saved = readRecordingFile(dir.filePath("game.replay"));
     ASSERT_TRUE(saved.recording) << saved.error.english().toStdString();
     ASSERT_TRUE(saved.recording->set);
