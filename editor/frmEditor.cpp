@@ -40,7 +40,7 @@ frmEditor::frmEditor(modGlobals& globals, Random& random, SoundEffects& sound, c
     m_document = new LevelDocument(globals, random, frameControl->settings(), this);
     frameControl->follow(*m_document);
     m_files = new FileCommands(*this, programFolder, *m_document, m_test.field(), m_audio);
-    connect(m_files, &FileCommands::bonusRead, lblTime, &QLabel::setText);
+    connect(m_files, &FileCommands::bonusRead, this, [this](const QString& seconds) { m_column->showBonus(seconds); });
     connect(m_files, &FileCommands::dialogOpens, this, &frmEditor::stopForDialog);
     connect(m_files, &FileCommands::finished, this, [this] {
         DrawGrid();
@@ -56,7 +56,7 @@ frmEditor::frmEditor(modGlobals& globals, Random& random, SoundEffects& sound, c
     showTitle();
     connect(&m_test, &TestMode::boardChanged, this, &frmEditor::DrawGrid);
     connect(&m_test, &TestMode::totalsChanged, this, &frmEditor::showTotals);
-    connect(&m_test, &TestMode::bonusShown, lblTime, &QLabel::setText);
+    connect(&m_test, &TestMode::bonusShown, this, [this](const QString& text) { m_column->showBonus(text); });
     connect(&m_test, &TestMode::modeChanged, this,
             [this](bool editMode) { butTest->setText(editMode ? SettingsPanel::tr("Test Level") : tr("End Test")); });
     // The editor's board takes the focus when clicked, so that Ctrl+Z after painting undoes the
@@ -87,26 +87,22 @@ QWidget* frmEditor::buildClient()
     connect(pictMain, &BoardPicture::MouseUp, this, &frmEditor::pictMain_MouseUp);
 
     m_column = std::make_unique<StatusColumn>(m_client, [this](TileCode code) { Palette_Click(code); });
-    lblScore = m_column->lblScore;
-    lblTime = m_column->lblTime;
-    lblSaved = m_column->lblSaved;
-    lblLost = m_column->lblLost;
 
     frameControl = new SettingsPanel(m_client);
-    pictSelected = frameControl->pictSelected;
-    butTest = frameControl->butTest;
-    txtMusicFile = frameControl->txtMusicFile;
-    butMusic = frameControl->butMusic;
-    sliderBonus = frameControl->bonus->slider;
-    txtBonus = frameControl->bonus->text;
-    sliderTurtle = frameControl->turtle->slider;
-    txtTurtle = frameControl->turtle->text;
-    sliderDog = frameControl->dog->slider;
-    txtDog = frameControl->dog->text;
+    pictSelected = frameControl->selectedPicture();
+    butTest = frameControl->testButton();
+    txtMusicFile = frameControl->musicFileEdit();
+    butMusic = frameControl->musicButton();
+    sliderBonus = frameControl->bonus()->slider();
+    txtBonus = frameControl->bonus()->edit();
+    sliderTurtle = frameControl->turtle()->slider();
+    txtTurtle = frameControl->turtle()->edit();
+    sliderDog = frameControl->dog()->slider();
+    txtDog = frameControl->dog()->edit();
     connect(butTest, &QPushButton::clicked, this, &frmEditor::butTest_Click);
-    connect(butMusic, &QPushButton::clicked, this, [this] { m_files->butMusic_Click(); });
-    // sliderTurtle_Change and sliderDog_Change: besides writing the box (SettingBox::slider_Change)
-    // they change a running test's beat at once. sliderBonus_Change only writes its box.
+    connect(butMusic, &QPushButton::clicked, this, [this] { m_files->chooseMusic(); });
+    // Besides writing its box, the turtle's and the dog's sliders change a running test's beat at
+    // once. The bonus's slider only writes its box.
     connect(sliderTurtle, &QSlider::valueChanged, this, [this](int value) { m_test.setTurtlePeriod(Int16(value)); });
     connect(sliderDog, &QSlider::valueChanged, this, [this](int value) { m_test.setDogPeriod(Int16(value)); });
     return m_client;
@@ -120,7 +116,7 @@ void frmEditor::stopForDialog()
     // The board stays as the test left it: a change to undo like any other. Undo brings the
     // placed board back, redo the test's again, and the steps before the test stay.
     const LevelState placed{m_test.placedBoard(), std::nullopt};
-    m_test.StopKeepingBoard();
+    m_test.stopKeepingBoard();
     m_document->recordChange(placed, tr("Keep Test Board"));
 }
 
@@ -141,7 +137,7 @@ void frmEditor::Form_Load()
 
 // --- Commands ------------------------------------------------------------------------------
 
-void frmEditor::butTest_Click() { m_test.butTest_Click(m_document->settings()); }
+void frmEditor::butTest_Click() { m_test.toggle(m_document->settings()); }
 
 void frmEditor::mnuNew_Click()
 {
@@ -179,7 +175,7 @@ bool frmEditor::maySetWorkAside()
         return true;
     switch (UnsavedWork::ask(this)) {
     case UnsavedWork::Answer::Save:
-        return m_files->mnuSave_Click();  // a cancelled or failed save sets nothing aside
+        return m_files->saveLevel();  // a cancelled or failed save sets nothing aside
     case UnsavedWork::Answer::Discard:
         return true;
     default:

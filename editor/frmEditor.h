@@ -43,7 +43,7 @@ public:
     TestMode& test() { return m_test; }
     LevelDocument& document() { return *m_document; }
     AudioControl& audio() { return m_audio; }
-    bool EditMode() const { return m_test.EditMode(); }
+    bool EditMode() const { return m_test.editMode(); }
 
     // Where the settings panel stands on a screen of this size: right of the status column on a
     // screen wider than high, below the board otherwise.
@@ -65,7 +65,7 @@ public:
     // The display's size or orientation changed: the panel rule, then a redraw.
     void EditorWindowProc(QSize display);
 
-    // butMusic_Click, mnuOpen_Click, mnuSave_Click, OpenLevelFile and Play This Set, with the
+    // The music chooser, Open Level, Save Level, opening a level file and Play This Set, with the
     // folders the dialogs start in.
     FileCommands& files() { return *m_files; }
     // Check Level: the level as it stands (during a test, as placed) checked by the computer player.
@@ -84,10 +84,6 @@ private:
     // Controls, each named as its member: the board, the status labels and the menu items here,
     // the settings panel's own inside it.
     BoardPicture* pictMain;
-    QLabel* lblScore;
-    QLabel* lblTime;
-    QLabel* lblSaved;
-    QLabel* lblLost;
     SettingsPanel* frameControl;
     QLabel* pictSelected;
     QPushButton* butTest;

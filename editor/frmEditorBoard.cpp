@@ -19,19 +19,19 @@ void frmEditor::pictMain_MouseDown(float x, float y)
     if (EditMode())
         m_pressCell = pressedCell(x, y);
     else
-        m_test.pictMain_MouseDown(x, y);
+        m_test.pressBoard(x, y);
 }
 
 void frmEditor::pictMain_MouseMove(float x, float y)
 {
     if (!EditMode())
-        m_test.pictMain_MouseMove(x, y);
+        m_test.dragBoard(x, y);
 }
 
 void frmEditor::pictMain_MouseUp(float x, float y)
 {
     if (!EditMode())
-        m_test.pictMain_MouseUp();
+        m_test.releaseBoard();
     // A press and a release on the picture make one click.
     if (x >= 0 && y >= 0 && x < BoardPicture::PictureWidth && y < BoardPicture::PictureHeight)
         pictMain_Click();
@@ -53,10 +53,4 @@ void frmEditor::DrawGrid()
     pictMain->DrawGrid(m_globals.board, field.selection, field.drag(), m_keys ? m_keys->cursorCell() : std::nullopt);
 }
 
-void frmEditor::showTotals()
-{
-    const PlayField& field = m_test.field();
-    lblScore->setText(QString::number(field.score));
-    lblSaved->setText(QString::number(field.saved));
-    lblLost->setText(QString::number(field.lost));
-}
+void frmEditor::showTotals() { m_column->showTotals(m_test.field()); }

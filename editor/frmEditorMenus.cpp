@@ -14,17 +14,17 @@ void frmEditor::buildMenus()
     QMenu* mnuFile = menuBar->addMenu(tr("&File"));
     mnuNew = mnuFile->addAction(tr("New Level"), this, &frmEditor::mnuNew_Click);
     mnuNew->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    mnuOpen = mnuFile->addAction(tr("&Open Level"), m_files, &FileCommands::mnuOpen_Click);
+    mnuOpen = mnuFile->addAction(tr("&Open Level"), m_files, &FileCommands::openLevel);
     mnuOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    mnuSave = mnuFile->addAction(tr("Save Level"), m_files, &FileCommands::mnuSave_Click);
+    mnuSave = mnuFile->addAction(tr("Save Level"), m_files, &FileCommands::saveLevel);
     mnuSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     mnuCheck = mnuFile->addAction(tr("Check Level"), this, &frmEditor::mnuCheck_Click);
     mnuCheck->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
     // In a setting's box Ctrl+K would delete to the end of the line: there it checks the level too.
     for (QLineEdit* box : {txtMusicFile, txtBonus, txtTurtle, txtDog})
         box->installEventFilter(this);
-    mnuPlaySet = mnuFile->addAction(tr("Play This Set"), m_files, &FileCommands::mnuPlaySet_Click);
-    mnuFile->addAction(tr("Export Set..."), m_files, &FileCommands::mnuExportSet_Click)
+    mnuPlaySet = mnuFile->addAction(tr("Play This Set"), m_files, &FileCommands::playSet);
+    mnuFile->addAction(tr("Export Set..."), m_files, &FileCommands::exportSet)
         ->setObjectName(QStringLiteral("mnuExportSet"));
     mnuExit = mnuFile->addAction(tr("Exit"), this, &frmEditor::mnuExit_Click);
     QMenu* mnuEdit = menuBar->addMenu(tr("&Edit"));
