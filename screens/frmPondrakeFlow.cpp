@@ -1,7 +1,7 @@
 // What the level flow asks of the main window: the countdown, the buttons, the level's files and
 // music, drawing, the questions and the modal windows; the recorder hears of levels and their ends.
+#include "editor/EditorWindow.h"
 #include "editor/FileCommands.h"
-#include "editor/frmEditor.h"
 #include "files/LevelFile.h"
 #include "files/RecordingShelf.h"
 #include "screens/GameOverDialog.h"
@@ -168,7 +168,7 @@ void frmPondrake::showTopTen()
 void frmPondrake::showEditor()
 {
     m_recorder.finish();  // the game, if one ran, was given up for the editor
-    frmEditor editor(m_globals, m_random, m_sound, m_programFolder, this);
+    EditorWindow editor(m_globals, m_random, m_sound, m_programFolder, this);
     editor.files().useSetFolders(m_files.myLevels(), m_files.settings.editorFile);
     editor.exec();
     m_files.settings.editorFile = editor.files().lastFile();

@@ -239,6 +239,96 @@
     </message>
 </context>
 <context>
+    <name>EditorActions</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>New Level</source>
+        <translation>Neues Level</translation>
+    </message>
+    <message>
+        <source>&amp;Open Level</source>
+        <translation>Level ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>Save Level</source>
+        <translation>Level speichern</translation>
+    </message>
+    <message>
+        <source>Check Level</source>
+        <translation>Level prüfen</translation>
+    </message>
+    <message>
+        <source>Play This Set</source>
+        <translation>Diese Sammlung spielen</translation>
+    </message>
+    <message>
+        <source>Export Set...</source>
+        <translation>Sammlung exportieren...</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>Music Auto Play</source>
+        <translation>Musik automatisch abspielen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Instructions</source>
+        <translation>Anleitung</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über Pondrake</translation>
+    </message>
+</context>
+<context>
+    <name>EditorWindow</name>
+    <message>
+        <source>End Test</source>
+        <translation>Test beenden</translation>
+    </message>
+    <message>
+        <source>Keep Test Board</source>
+        <translation>Testspielfeld behalten</translation>
+    </message>
+    <message>
+        <source>New Level</source>
+        <translation>Neues Level</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
+    </message>
+    <message>
+        <source>Level Editor - %1[*]</source>
+        <translation>Level-Editor – %1[*]</translation>
+    </message>
+    <message>
+        <source>A click places the selected item on a square; during a test the keys steer as in the game</source>
+        <translation>Ein Klick setzt das gewählte Teil auf ein Feld; während eines Tests steuern die Tasten wie im Spiel</translation>
+    </message>
+</context>
+<context>
     <name>FileCommands</name>
     <message>
         <source>Play This Set</source>
@@ -278,6 +368,89 @@
     <message>
         <source>%1 cannot be imported: %2%3.</source>
         <translation>%1 kann nicht importiert werden: %2%3.</translation>
+    </message>
+</context>
+<context>
+    <name>GameOverDialog</name>
+    <message>
+        <source>Game Over</source>
+        <translation>Spielende</translation>
+    </message>
+    <message>
+        <source>Game Over!</source>
+        <translation>Spiel vorbei!</translation>
+    </message>
+    <message>
+        <source>Your Score:</source>
+        <translation>Deine Punkte:</translation>
+    </message>
+    <message>
+        <source>New High Score!</source>
+        <translation>Neuer Rekord!</translation>
+    </message>
+    <message>
+        <source>Write your name:</source>
+        <translation>Schreib deinen Namen:</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Eintragen</translation>
+    </message>
+    <message>
+        <source>OR type your name:</source>
+        <translation>ODER tipp deinen Namen:</translation>
+    </message>
+    <message>
+        <source>Alas, you did not score in the top ten.</source>
+        <translation>Leider nicht unter den besten Zehn.</translation>
+    </message>
+    <message>
+        <source>Bummer</source>
+        <translation>Schade</translation>
+    </message>
+    <message>
+        <source>Your score could not be saved in %1.</source>
+        <translation>Deine Punkte konnten nicht in %1 gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Your Score</source>
+        <translation>Deine Punkte</translation>
+    </message>
+    <message>
+        <source>New High Score</source>
+        <translation>Neuer Rekord</translation>
+    </message>
+    <message>
+        <source>Handwritten name</source>
+        <translation>Handgeschriebener Name</translation>
+    </message>
+    <message>
+        <source>Write your name here with a pen or the mouse</source>
+        <translation>Schreib hier deinen Namen mit einem Stift oder der Maus</translation>
+    </message>
+    <message>
+        <source>Wipes out the handwritten name</source>
+        <translation>Löscht den handgeschriebenen Namen</translation>
+    </message>
+    <message>
+        <source>Submit handwritten name</source>
+        <translation>Handgeschriebenen Namen eintragen</translation>
+    </message>
+    <message>
+        <source>Typed name</source>
+        <translation>Getippter Name</translation>
+    </message>
+    <message>
+        <source>Submit typed name</source>
+        <translation>Getippten Namen eintragen</translation>
+    </message>
+    <message>
+        <source>Not in the top ten</source>
+        <translation>Nicht unter den besten Zehn</translation>
     </message>
 </context>
 <context>
@@ -408,6 +581,37 @@
     <message>
         <source>Open Level</source>
         <translation>Level öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>LevelOverWindow</name>
+    <message>
+        <source>Level %1 Over!</source>
+        <translation>Level %1 vorbei!</translation>
+    </message>
+    <message>
+        <source>Turtles saved this level:</source>
+        <translation>In diesem Level gerettet:</translation>
+    </message>
+    <message>
+        <source>Turtles lost this level:</source>
+        <translation>In diesem Level verloren:</translation>
+    </message>
+    <message>
+        <source>Replay Level - You must save at least half of the turtles to advance.</source>
+        <translation>Level wiederholen – Rette mindestens die Hälfte der Schildkröten, um weiterzukommen.</translation>
+    </message>
+    <message>
+        <source>Level Over</source>
+        <translation>Level vorbei</translation>
+    </message>
+    <message>
+        <source>Turtles saved this level</source>
+        <translation>In diesem Level gerettete Schildkröten</translation>
+    </message>
+    <message>
+        <source>Turtles lost this level</source>
+        <translation>In diesem Level verlorene Schildkröten</translation>
     </message>
 </context>
 <context>
@@ -933,6 +1137,41 @@
     </message>
 </context>
 <context>
+    <name>TopTenWindow</name>
+    <message>
+        <source>Top Ten Scores</source>
+        <translation>Die besten Zehn</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Double-click to watch this game</source>
+        <translation>Doppelklick zeigt dieses Spiel</translation>
+    </message>
+    <message>
+        <source>Place %1</source>
+        <translation>Platz %1</translation>
+    </message>
+    <message>
+        <source>Score in place %1</source>
+        <translation>Punkte auf Platz %1</translation>
+    </message>
+    <message>
+        <source>Name in place %1</source>
+        <translation>Name auf Platz %1</translation>
+    </message>
+    <message>
+        <source>Handwritten name in place %1</source>
+        <translation>Handgeschriebener Name auf Platz %1</translation>
+    </message>
+    <message>
+        <source>World table</source>
+        <translation>Weltrangliste</translation>
+    </message>
+</context>
+<context>
     <name>UnsavedWork</name>
     <message>
         <source>Level Editor</source>
@@ -1022,200 +1261,74 @@
     </message>
 </context>
 <context>
-    <name>frmEditor</name>
+    <name>WorldTopTenWindow</name>
     <message>
-        <source>End Test</source>
-        <translation>Test beenden</translation>
+        <source>World Top Ten</source>
+        <translation>Welt-Top-Ten</translation>
     </message>
     <message>
-        <source>Keep Test Board</source>
-        <translation>Testspielfeld behalten</translation>
+        <source>Rank</source>
+        <translation>Platz</translation>
     </message>
     <message>
-        <source>New Level</source>
-        <translation>Neues Level</translation>
+        <source>Score</source>
+        <translation>Punkte</translation>
     </message>
     <message>
-        <source>Untitled</source>
-        <translation>Unbenannt</translation>
+        <source>Name</source>
+        <translation>Name</translation>
     </message>
     <message>
-        <source>Level Editor - %1[*]</source>
-        <translation>Level-Editor – %1[*]</translation>
+        <source>Enter or a double-click watches the game of a row</source>
+        <translation>Eingabetaste oder Doppelklick zeigt das Spiel einer Zeile</translation>
     </message>
     <message>
-        <source>&amp;File</source>
-        <translation>&amp;Datei</translation>
+        <source>State</source>
+        <translation>Zustand</translation>
     </message>
     <message>
-        <source>&amp;Open Level</source>
-        <translation>Level ö&amp;ffnen</translation>
+        <source>Close</source>
+        <translation>Schließen</translation>
     </message>
     <message>
-        <source>Save Level</source>
-        <translation>Level speichern</translation>
+        <source>No world table is set up: enter its address under Game &gt; World Table..., as the README&apos;s section &quot;The world table&quot; describes.</source>
+        <translation>Keine Weltrangliste eingerichtet: gib ihre Adresse unter Spiel &gt; Weltrangliste... ein, wie es der Abschnitt &quot;The world table&quot; der README beschreibt.</translation>
     </message>
     <message>
-        <source>Check Level</source>
-        <translation>Level prüfen</translation>
+        <source>Loading...</source>
+        <translation>Wird geladen...</translation>
     </message>
     <message>
-        <source>Play This Set</source>
-        <translation>Diese Sammlung spielen</translation>
+        <source>Place %1</source>
+        <translation>Platz %1</translation>
     </message>
     <message>
-        <source>Exit</source>
-        <translation>Beenden</translation>
-    </message>
-    <message>
-        <source>&amp;Edit</source>
-        <translation>&amp;Bearbeiten</translation>
-    </message>
-    <message>
-        <source>&amp;Undo</source>
-        <translation>&amp;Rückgängig</translation>
-    </message>
-    <message>
-        <source>&amp;Redo</source>
-        <translation>&amp;Wiederholen</translation>
-    </message>
-    <message>
-        <source>Music Auto Play</source>
-        <translation>Musik automatisch abspielen</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Hilfe</translation>
-    </message>
-    <message>
-        <source>Instructions</source>
-        <translation>Anleitung</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>Über Pondrake</translation>
-    </message>
-    <message>
-        <source>A click places the selected item on a square; during a test the keys steer as in the game</source>
-        <translation>Ein Klick setzt das gewählte Teil auf ein Feld; während eines Tests steuern die Tasten wie im Spiel</translation>
-    </message>
-    <message>
-        <source>Export Set...</source>
-        <translation>Sammlung exportieren...</translation>
-    </message>
-</context>
-<context>
-    <name>GameOverDialog</name>
-    <message>
-        <source>Game Over</source>
-        <translation>Spielende</translation>
-    </message>
-    <message>
-        <source>Game Over!</source>
-        <translation>Spiel vorbei!</translation>
-    </message>
-    <message>
-        <source>Your Score:</source>
-        <translation>Deine Punkte:</translation>
-    </message>
-    <message>
-        <source>New High Score!</source>
-        <translation>Neuer Rekord!</translation>
-    </message>
-    <message>
-        <source>Write your name:</source>
-        <translation>Schreib deinen Namen:</translation>
-    </message>
-    <message>
-        <source>Clear</source>
-        <translation>Löschen</translation>
-    </message>
-    <message>
-        <source>Submit</source>
-        <translation>Eintragen</translation>
-    </message>
-    <message>
-        <source>OR type your name:</source>
-        <translation>ODER tipp deinen Namen:</translation>
-    </message>
-    <message>
-        <source>Alas, you did not score in the top ten.</source>
-        <translation>Leider nicht unter den besten Zehn.</translation>
-    </message>
-    <message>
-        <source>Bummer</source>
-        <translation>Schade</translation>
-    </message>
-    <message>
-        <source>Your score could not be saved in %1.</source>
-        <translation>Deine Punkte konnten nicht in %1 gespeichert werden.</translation>
-    </message>
-    <message>
-        <source>Your Score</source>
-        <translation>Deine Punkte</translation>
-    </message>
-    <message>
-        <source>New High Score</source>
-        <translation>Neuer Rekord</translation>
+        <source>Score %1</source>
+        <translation>Punkte %1</translation>
     </message>
     <message>
         <source>Handwritten name</source>
         <translation>Handgeschriebener Name</translation>
     </message>
     <message>
-        <source>Write your name here with a pen or the mouse</source>
-        <translation>Schreib hier deinen Namen mit einem Stift oder der Maus</translation>
+        <source>Name %1</source>
+        <translation>Name %1</translation>
     </message>
     <message>
-        <source>Wipes out the handwritten name</source>
-        <translation>Löscht den handgeschriebenen Namen</translation>
+        <source>Handwritten name in place %1</source>
+        <translation>Handgeschriebener Name auf Platz %1</translation>
     </message>
     <message>
-        <source>Submit handwritten name</source>
-        <translation>Handgeschriebenen Namen eintragen</translation>
+        <source>No game of this set is on the world table yet.</source>
+        <translation>Noch kein Spiel dieser Sammlung steht in der Weltrangliste.</translation>
     </message>
     <message>
-        <source>Typed name</source>
-        <translation>Getippter Name</translation>
+        <source>Games of this set on the world table: %1. Enter or a double-click watches a game.</source>
+        <translation>Spiele dieser Sammlung in der Weltrangliste: %1. Eingabetaste oder Doppelklick zeigt ein Spiel.</translation>
     </message>
     <message>
-        <source>Submit typed name</source>
-        <translation>Getippten Namen eintragen</translation>
-    </message>
-    <message>
-        <source>Not in the top ten</source>
-        <translation>Nicht unter den besten Zehn</translation>
-    </message>
-</context>
-<context>
-    <name>LevelOverWindow</name>
-    <message>
-        <source>Level %1 Over!</source>
-        <translation>Level %1 vorbei!</translation>
-    </message>
-    <message>
-        <source>Turtles saved this level:</source>
-        <translation>In diesem Level gerettet:</translation>
-    </message>
-    <message>
-        <source>Turtles lost this level:</source>
-        <translation>In diesem Level verloren:</translation>
-    </message>
-    <message>
-        <source>Replay Level - You must save at least half of the turtles to advance.</source>
-        <translation>Level wiederholen – Rette mindestens die Hälfte der Schildkröten, um weiterzukommen.</translation>
-    </message>
-    <message>
-        <source>Level Over</source>
-        <translation>Level vorbei</translation>
-    </message>
-    <message>
-        <source>Turtles saved this level</source>
-        <translation>In diesem Level gerettete Schildkröten</translation>
-    </message>
-    <message>
-        <source>Turtles lost this level</source>
-        <translation>In diesem Level verlorene Schildkröten</translation>
+        <source>The game the world table sent for this row does not play to its score of %1 in this set, so it is not shown.</source>
+        <translation>Das Spiel, das die Weltrangliste für diese Zeile geschickt hat, erreicht in dieser Sammlung nicht ihre Punktzahl von %1 und wird daher nicht gezeigt.</translation>
     </message>
 </context>
 <context>
@@ -1367,112 +1480,6 @@
     <message>
         <source>Sending...</source>
         <translation>Wird gesendet...</translation>
-    </message>
-</context>
-<context>
-    <name>TopTenWindow</name>
-    <message>
-        <source>Top Ten Scores</source>
-        <translation>Die besten Zehn</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
-    </message>
-    <message>
-        <source>Double-click to watch this game</source>
-        <translation>Doppelklick zeigt dieses Spiel</translation>
-    </message>
-    <message>
-        <source>Place %1</source>
-        <translation>Platz %1</translation>
-    </message>
-    <message>
-        <source>Score in place %1</source>
-        <translation>Punkte auf Platz %1</translation>
-    </message>
-    <message>
-        <source>Name in place %1</source>
-        <translation>Name auf Platz %1</translation>
-    </message>
-    <message>
-        <source>Handwritten name in place %1</source>
-        <translation>Handgeschriebener Name auf Platz %1</translation>
-    </message>
-    <message>
-        <source>World table</source>
-        <translation>Weltrangliste</translation>
-    </message>
-</context>
-<context>
-    <name>WorldTopTenWindow</name>
-    <message>
-        <source>World Top Ten</source>
-        <translation>Welt-Top-Ten</translation>
-    </message>
-    <message>
-        <source>Rank</source>
-        <translation>Platz</translation>
-    </message>
-    <message>
-        <source>Score</source>
-        <translation>Punkte</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>Enter or a double-click watches the game of a row</source>
-        <translation>Eingabetaste oder Doppelklick zeigt das Spiel einer Zeile</translation>
-    </message>
-    <message>
-        <source>State</source>
-        <translation>Zustand</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
-    </message>
-    <message>
-        <source>No world table is set up: enter its address under Game &gt; World Table..., as the README&apos;s section &quot;The world table&quot; describes.</source>
-        <translation>Keine Weltrangliste eingerichtet: gib ihre Adresse unter Spiel &gt; Weltrangliste... ein, wie es der Abschnitt &quot;The world table&quot; der README beschreibt.</translation>
-    </message>
-    <message>
-        <source>Loading...</source>
-        <translation>Wird geladen...</translation>
-    </message>
-    <message>
-        <source>Place %1</source>
-        <translation>Platz %1</translation>
-    </message>
-    <message>
-        <source>Score %1</source>
-        <translation>Punkte %1</translation>
-    </message>
-    <message>
-        <source>Handwritten name</source>
-        <translation>Handgeschriebener Name</translation>
-    </message>
-    <message>
-        <source>Name %1</source>
-        <translation>Name %1</translation>
-    </message>
-    <message>
-        <source>Handwritten name in place %1</source>
-        <translation>Handgeschriebener Name auf Platz %1</translation>
-    </message>
-    <message>
-        <source>No game of this set is on the world table yet.</source>
-        <translation>Noch kein Spiel dieser Sammlung steht in der Weltrangliste.</translation>
-    </message>
-    <message>
-        <source>Games of this set on the world table: %1. Enter or a double-click watches a game.</source>
-        <translation>Spiele dieser Sammlung in der Weltrangliste: %1. Eingabetaste oder Doppelklick zeigt ein Spiel.</translation>
-    </message>
-    <message>
-        <source>The game the world table sent for this row does not play to its score of %1 in this set, so it is not shown.</source>
-        <translation>Das Spiel, das die Weltrangliste für diese Zeile geschickt hat, erreicht in dieser Sammlung nicht ihre Punktzahl von %1 und wird daher nicht gezeigt.</translation>
     </message>
 </context>
 </TS>

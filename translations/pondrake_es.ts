@@ -239,6 +239,96 @@
     </message>
 </context>
 <context>
+    <name>EditorActions</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>New Level</source>
+        <translation>Nuevo nivel</translation>
+    </message>
+    <message>
+        <source>&amp;Open Level</source>
+        <translation>&amp;Abrir nivel</translation>
+    </message>
+    <message>
+        <source>Save Level</source>
+        <translation>Guardar nivel</translation>
+    </message>
+    <message>
+        <source>Check Level</source>
+        <translation>Comprobar nivel</translation>
+    </message>
+    <message>
+        <source>Play This Set</source>
+        <translation>Jugar esta colección</translation>
+    </message>
+    <message>
+        <source>Export Set...</source>
+        <translation>Exportar colección...</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edición</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>Music Auto Play</source>
+        <translation>Música automática</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>Instructions</source>
+        <translation>Instrucciones</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+</context>
+<context>
+    <name>EditorWindow</name>
+    <message>
+        <source>End Test</source>
+        <translation>Terminar prueba</translation>
+    </message>
+    <message>
+        <source>Keep Test Board</source>
+        <translation>Conservar el tablero de la prueba</translation>
+    </message>
+    <message>
+        <source>New Level</source>
+        <translation>Nuevo nivel</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Sin título</translation>
+    </message>
+    <message>
+        <source>Level Editor - %1[*]</source>
+        <translation>Editor de niveles – %1[*]</translation>
+    </message>
+    <message>
+        <source>A click places the selected item on a square; during a test the keys steer as in the game</source>
+        <translation>Un clic coloca la selección en una casilla; durante una prueba las teclas dirigen como en el juego</translation>
+    </message>
+</context>
+<context>
     <name>FileCommands</name>
     <message>
         <source>Play This Set</source>
@@ -278,6 +368,89 @@
     <message>
         <source>%1 cannot be imported: %2%3.</source>
         <translation>No se puede importar %1: %2%3.</translation>
+    </message>
+</context>
+<context>
+    <name>GameOverDialog</name>
+    <message>
+        <source>Game Over</source>
+        <translation>Fin de la partida</translation>
+    </message>
+    <message>
+        <source>Game Over!</source>
+        <translation>¡Fin de la partida!</translation>
+    </message>
+    <message>
+        <source>Your Score:</source>
+        <translation>Tus puntos:</translation>
+    </message>
+    <message>
+        <source>New High Score!</source>
+        <translation>¡Nuevo récord!</translation>
+    </message>
+    <message>
+        <source>Write your name:</source>
+        <translation>Escribe tu nombre:</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Enviar</translation>
+    </message>
+    <message>
+        <source>OR type your name:</source>
+        <translation>O teclea tu nombre:</translation>
+    </message>
+    <message>
+        <source>Alas, you did not score in the top ten.</source>
+        <translation>Lástima, no entras en los diez mejores.</translation>
+    </message>
+    <message>
+        <source>Bummer</source>
+        <translation>Qué pena</translation>
+    </message>
+    <message>
+        <source>Your score could not be saved in %1.</source>
+        <translation>No se pudo guardar tu puntuación en %1.</translation>
+    </message>
+    <message>
+        <source>Your Score</source>
+        <translation>Tus puntos</translation>
+    </message>
+    <message>
+        <source>New High Score</source>
+        <translation>Nuevo récord</translation>
+    </message>
+    <message>
+        <source>Handwritten name</source>
+        <translation>Nombre manuscrito</translation>
+    </message>
+    <message>
+        <source>Write your name here with a pen or the mouse</source>
+        <translation>Escribe aquí tu nombre con un lápiz o el ratón</translation>
+    </message>
+    <message>
+        <source>Wipes out the handwritten name</source>
+        <translation>Borra el nombre manuscrito</translation>
+    </message>
+    <message>
+        <source>Submit handwritten name</source>
+        <translation>Enviar el nombre manuscrito</translation>
+    </message>
+    <message>
+        <source>Typed name</source>
+        <translation>Nombre tecleado</translation>
+    </message>
+    <message>
+        <source>Submit typed name</source>
+        <translation>Enviar el nombre tecleado</translation>
+    </message>
+    <message>
+        <source>Not in the top ten</source>
+        <translation>No entra en los diez mejores</translation>
     </message>
 </context>
 <context>
@@ -408,6 +581,37 @@
     <message>
         <source>Open Level</source>
         <translation>Abrir nivel</translation>
+    </message>
+</context>
+<context>
+    <name>LevelOverWindow</name>
+    <message>
+        <source>Level %1 Over!</source>
+        <translation>¡Nivel %1 terminado!</translation>
+    </message>
+    <message>
+        <source>Turtles saved this level:</source>
+        <translation>Tortugas salvadas:</translation>
+    </message>
+    <message>
+        <source>Turtles lost this level:</source>
+        <translation>Tortugas perdidas:</translation>
+    </message>
+    <message>
+        <source>Replay Level - You must save at least half of the turtles to advance.</source>
+        <translation>Repite el nivel: salva al menos la mitad de las tortugas para avanzar.</translation>
+    </message>
+    <message>
+        <source>Level Over</source>
+        <translation>Nivel terminado</translation>
+    </message>
+    <message>
+        <source>Turtles saved this level</source>
+        <translation>Tortugas salvadas en este nivel</translation>
+    </message>
+    <message>
+        <source>Turtles lost this level</source>
+        <translation>Tortugas perdidas en este nivel</translation>
     </message>
 </context>
 <context>
@@ -933,6 +1137,41 @@
     </message>
 </context>
 <context>
+    <name>TopTenWindow</name>
+    <message>
+        <source>Top Ten Scores</source>
+        <translation>Los diez mejores</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Double-click to watch this game</source>
+        <translation>Haz doble clic para ver esta partida</translation>
+    </message>
+    <message>
+        <source>Place %1</source>
+        <translation>Puesto %1</translation>
+    </message>
+    <message>
+        <source>Score in place %1</source>
+        <translation>Puntos en el puesto %1</translation>
+    </message>
+    <message>
+        <source>Name in place %1</source>
+        <translation>Nombre en el puesto %1</translation>
+    </message>
+    <message>
+        <source>Handwritten name in place %1</source>
+        <translation>Nombre manuscrito en el puesto %1</translation>
+    </message>
+    <message>
+        <source>World table</source>
+        <translation>Tabla mundial</translation>
+    </message>
+</context>
+<context>
     <name>UnsavedWork</name>
     <message>
         <source>Level Editor</source>
@@ -1022,200 +1261,74 @@
     </message>
 </context>
 <context>
-    <name>frmEditor</name>
+    <name>WorldTopTenWindow</name>
     <message>
-        <source>End Test</source>
-        <translation>Terminar prueba</translation>
+        <source>World Top Ten</source>
+        <translation>Top diez mundial</translation>
     </message>
     <message>
-        <source>Keep Test Board</source>
-        <translation>Conservar el tablero de la prueba</translation>
+        <source>Rank</source>
+        <translation>Puesto</translation>
     </message>
     <message>
-        <source>New Level</source>
-        <translation>Nuevo nivel</translation>
+        <source>Score</source>
+        <translation>Puntos</translation>
     </message>
     <message>
-        <source>Untitled</source>
-        <translation>Sin título</translation>
+        <source>Name</source>
+        <translation>Nombre</translation>
     </message>
     <message>
-        <source>Level Editor - %1[*]</source>
-        <translation>Editor de niveles – %1[*]</translation>
+        <source>Enter or a double-click watches the game of a row</source>
+        <translation>Intro o un doble clic muestra la partida de una fila</translation>
     </message>
     <message>
-        <source>&amp;File</source>
-        <translation>&amp;Archivo</translation>
+        <source>State</source>
+        <translation>Estado</translation>
     </message>
     <message>
-        <source>&amp;Open Level</source>
-        <translation>&amp;Abrir nivel</translation>
+        <source>Close</source>
+        <translation>Cerrar</translation>
     </message>
     <message>
-        <source>Save Level</source>
-        <translation>Guardar nivel</translation>
+        <source>No world table is set up: enter its address under Game &gt; World Table..., as the README&apos;s section &quot;The world table&quot; describes.</source>
+        <translation>No hay tabla mundial configurada: escribe su dirección en Juego &gt; Tabla mundial..., como describe la sección &quot;The world table&quot; del README.</translation>
     </message>
     <message>
-        <source>Check Level</source>
-        <translation>Comprobar nivel</translation>
+        <source>Loading...</source>
+        <translation>Cargando...</translation>
     </message>
     <message>
-        <source>Play This Set</source>
-        <translation>Jugar esta colección</translation>
+        <source>Place %1</source>
+        <translation>Puesto %1</translation>
     </message>
     <message>
-        <source>Exit</source>
-        <translation>Salir</translation>
-    </message>
-    <message>
-        <source>&amp;Edit</source>
-        <translation>&amp;Edición</translation>
-    </message>
-    <message>
-        <source>&amp;Undo</source>
-        <translation>&amp;Deshacer</translation>
-    </message>
-    <message>
-        <source>&amp;Redo</source>
-        <translation>&amp;Rehacer</translation>
-    </message>
-    <message>
-        <source>Music Auto Play</source>
-        <translation>Música automática</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>Ay&amp;uda</translation>
-    </message>
-    <message>
-        <source>Instructions</source>
-        <translation>Instrucciones</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>Acerca de</translation>
-    </message>
-    <message>
-        <source>A click places the selected item on a square; during a test the keys steer as in the game</source>
-        <translation>Un clic coloca la selección en una casilla; durante una prueba las teclas dirigen como en el juego</translation>
-    </message>
-    <message>
-        <source>Export Set...</source>
-        <translation>Exportar colección...</translation>
-    </message>
-</context>
-<context>
-    <name>GameOverDialog</name>
-    <message>
-        <source>Game Over</source>
-        <translation>Fin de la partida</translation>
-    </message>
-    <message>
-        <source>Game Over!</source>
-        <translation>¡Fin de la partida!</translation>
-    </message>
-    <message>
-        <source>Your Score:</source>
-        <translation>Tus puntos:</translation>
-    </message>
-    <message>
-        <source>New High Score!</source>
-        <translation>¡Nuevo récord!</translation>
-    </message>
-    <message>
-        <source>Write your name:</source>
-        <translation>Escribe tu nombre:</translation>
-    </message>
-    <message>
-        <source>Clear</source>
-        <translation>Borrar</translation>
-    </message>
-    <message>
-        <source>Submit</source>
-        <translation>Enviar</translation>
-    </message>
-    <message>
-        <source>OR type your name:</source>
-        <translation>O teclea tu nombre:</translation>
-    </message>
-    <message>
-        <source>Alas, you did not score in the top ten.</source>
-        <translation>Lástima, no entras en los diez mejores.</translation>
-    </message>
-    <message>
-        <source>Bummer</source>
-        <translation>Qué pena</translation>
-    </message>
-    <message>
-        <source>Your score could not be saved in %1.</source>
-        <translation>No se pudo guardar tu puntuación en %1.</translation>
-    </message>
-    <message>
-        <source>Your Score</source>
-        <translation>Tus puntos</translation>
-    </message>
-    <message>
-        <source>New High Score</source>
-        <translation>Nuevo récord</translation>
+        <source>Score %1</source>
+        <translation>Puntos %1</translation>
     </message>
     <message>
         <source>Handwritten name</source>
         <translation>Nombre manuscrito</translation>
     </message>
     <message>
-        <source>Write your name here with a pen or the mouse</source>
-        <translation>Escribe aquí tu nombre con un lápiz o el ratón</translation>
+        <source>Name %1</source>
+        <translation>Nombre %1</translation>
     </message>
     <message>
-        <source>Wipes out the handwritten name</source>
-        <translation>Borra el nombre manuscrito</translation>
+        <source>Handwritten name in place %1</source>
+        <translation>Nombre manuscrito en el puesto %1</translation>
     </message>
     <message>
-        <source>Submit handwritten name</source>
-        <translation>Enviar el nombre manuscrito</translation>
+        <source>No game of this set is on the world table yet.</source>
+        <translation>Aún no hay ninguna partida de esta colección en la tabla mundial.</translation>
     </message>
     <message>
-        <source>Typed name</source>
-        <translation>Nombre tecleado</translation>
+        <source>Games of this set on the world table: %1. Enter or a double-click watches a game.</source>
+        <translation>Partidas de esta colección en la tabla mundial: %1. Intro o un doble clic muestra una partida.</translation>
     </message>
     <message>
-        <source>Submit typed name</source>
-        <translation>Enviar el nombre tecleado</translation>
-    </message>
-    <message>
-        <source>Not in the top ten</source>
-        <translation>No entra en los diez mejores</translation>
-    </message>
-</context>
-<context>
-    <name>LevelOverWindow</name>
-    <message>
-        <source>Level %1 Over!</source>
-        <translation>¡Nivel %1 terminado!</translation>
-    </message>
-    <message>
-        <source>Turtles saved this level:</source>
-        <translation>Tortugas salvadas:</translation>
-    </message>
-    <message>
-        <source>Turtles lost this level:</source>
-        <translation>Tortugas perdidas:</translation>
-    </message>
-    <message>
-        <source>Replay Level - You must save at least half of the turtles to advance.</source>
-        <translation>Repite el nivel: salva al menos la mitad de las tortugas para avanzar.</translation>
-    </message>
-    <message>
-        <source>Level Over</source>
-        <translation>Nivel terminado</translation>
-    </message>
-    <message>
-        <source>Turtles saved this level</source>
-        <translation>Tortugas salvadas en este nivel</translation>
-    </message>
-    <message>
-        <source>Turtles lost this level</source>
-        <translation>Tortugas perdidas en este nivel</translation>
+        <source>The game the world table sent for this row does not play to its score of %1 in this set, so it is not shown.</source>
+        <translation>La partida que la tabla mundial envió para esta fila no llega a su puntuación de %1 en esta colección, así que no se muestra.</translation>
     </message>
 </context>
 <context>
@@ -1367,112 +1480,6 @@
     <message>
         <source>Sending...</source>
         <translation>Enviando...</translation>
-    </message>
-</context>
-<context>
-    <name>TopTenWindow</name>
-    <message>
-        <source>Top Ten Scores</source>
-        <translation>Los diez mejores</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Cerrar</translation>
-    </message>
-    <message>
-        <source>Double-click to watch this game</source>
-        <translation>Haz doble clic para ver esta partida</translation>
-    </message>
-    <message>
-        <source>Place %1</source>
-        <translation>Puesto %1</translation>
-    </message>
-    <message>
-        <source>Score in place %1</source>
-        <translation>Puntos en el puesto %1</translation>
-    </message>
-    <message>
-        <source>Name in place %1</source>
-        <translation>Nombre en el puesto %1</translation>
-    </message>
-    <message>
-        <source>Handwritten name in place %1</source>
-        <translation>Nombre manuscrito en el puesto %1</translation>
-    </message>
-    <message>
-        <source>World table</source>
-        <translation>Tabla mundial</translation>
-    </message>
-</context>
-<context>
-    <name>WorldTopTenWindow</name>
-    <message>
-        <source>World Top Ten</source>
-        <translation>Top diez mundial</translation>
-    </message>
-    <message>
-        <source>Rank</source>
-        <translation>Puesto</translation>
-    </message>
-    <message>
-        <source>Score</source>
-        <translation>Puntos</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Nombre</translation>
-    </message>
-    <message>
-        <source>Enter or a double-click watches the game of a row</source>
-        <translation>Intro o un doble clic muestra la partida de una fila</translation>
-    </message>
-    <message>
-        <source>State</source>
-        <translation>Estado</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Cerrar</translation>
-    </message>
-    <message>
-        <source>No world table is set up: enter its address under Game &gt; World Table..., as the README&apos;s section &quot;The world table&quot; describes.</source>
-        <translation>No hay tabla mundial configurada: escribe su dirección en Juego &gt; Tabla mundial..., como describe la sección &quot;The world table&quot; del README.</translation>
-    </message>
-    <message>
-        <source>Loading...</source>
-        <translation>Cargando...</translation>
-    </message>
-    <message>
-        <source>Place %1</source>
-        <translation>Puesto %1</translation>
-    </message>
-    <message>
-        <source>Score %1</source>
-        <translation>Puntos %1</translation>
-    </message>
-    <message>
-        <source>Handwritten name</source>
-        <translation>Nombre manuscrito</translation>
-    </message>
-    <message>
-        <source>Name %1</source>
-        <translation>Nombre %1</translation>
-    </message>
-    <message>
-        <source>Handwritten name in place %1</source>
-        <translation>Nombre manuscrito en el puesto %1</translation>
-    </message>
-    <message>
-        <source>No game of this set is on the world table yet.</source>
-        <translation>Aún no hay ninguna partida de esta colección en la tabla mundial.</translation>
-    </message>
-    <message>
-        <source>Games of this set on the world table: %1. Enter or a double-click watches a game.</source>
-        <translation>Partidas de esta colección en la tabla mundial: %1. Intro o un doble clic muestra una partida.</translation>
-    </message>
-    <message>
-        <source>The game the world table sent for this row does not play to its score of %1 in this set, so it is not shown.</source>
-        <translation>La partida que la tabla mundial envió para esta fila no llega a su puntuación de %1 en esta colección, así que no se muestra.</translation>
     </message>
 </context>
 </TS>

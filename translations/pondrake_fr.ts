@@ -239,6 +239,96 @@
     </message>
 </context>
 <context>
+    <name>EditorActions</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>New Level</source>
+        <translation>Nouveau niveau</translation>
+    </message>
+    <message>
+        <source>&amp;Open Level</source>
+        <translation>&amp;Ouvrir un niveau</translation>
+    </message>
+    <message>
+        <source>Save Level</source>
+        <translation>Enregistrer le niveau</translation>
+    </message>
+    <message>
+        <source>Check Level</source>
+        <translation>Vérifier le niveau</translation>
+    </message>
+    <message>
+        <source>Play This Set</source>
+        <translation>Jouer cette série</translation>
+    </message>
+    <message>
+        <source>Export Set...</source>
+        <translation>Exporter la série...</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>Music Auto Play</source>
+        <translation>Lecture auto de la musique</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;ide</translation>
+    </message>
+    <message>
+        <source>Instructions</source>
+        <translation>Mode d’emploi</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+</context>
+<context>
+    <name>EditorWindow</name>
+    <message>
+        <source>End Test</source>
+        <translation>Fin du test</translation>
+    </message>
+    <message>
+        <source>Keep Test Board</source>
+        <translation>Garder le plateau du test</translation>
+    </message>
+    <message>
+        <source>New Level</source>
+        <translation>Nouveau niveau</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Sans titre</translation>
+    </message>
+    <message>
+        <source>Level Editor - %1[*]</source>
+        <translation>Éditeur de niveaux – %1[*]</translation>
+    </message>
+    <message>
+        <source>A click places the selected item on a square; during a test the keys steer as in the game</source>
+        <translation>Un clic place l’élément choisi sur une case ; pendant un test, les touches dirigent comme dans le jeu</translation>
+    </message>
+</context>
+<context>
     <name>FileCommands</name>
     <message>
         <source>Play This Set</source>
@@ -278,6 +368,89 @@
     <message>
         <source>%1 cannot be imported: %2%3.</source>
         <translation>Impossible d’importer %1 : %2%3.</translation>
+    </message>
+</context>
+<context>
+    <name>GameOverDialog</name>
+    <message>
+        <source>Game Over</source>
+        <translation>Fin de partie</translation>
+    </message>
+    <message>
+        <source>Game Over!</source>
+        <translation>Partie terminée&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Your Score:</source>
+        <translation>Votre score&#xa0;:</translation>
+    </message>
+    <message>
+        <source>New High Score!</source>
+        <translation>Nouveau record&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Write your name:</source>
+        <translation>Écrivez votre nom&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Valider</translation>
+    </message>
+    <message>
+        <source>OR type your name:</source>
+        <translation>OU tapez votre nom&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Alas, you did not score in the top ten.</source>
+        <translation>Hélas, pas de place dans le top 10.</translation>
+    </message>
+    <message>
+        <source>Bummer</source>
+        <translation>Dommage</translation>
+    </message>
+    <message>
+        <source>Your score could not be saved in %1.</source>
+        <translation>Votre score n’a pas pu être enregistré dans %1.</translation>
+    </message>
+    <message>
+        <source>Your Score</source>
+        <translation>Votre score</translation>
+    </message>
+    <message>
+        <source>New High Score</source>
+        <translation>Nouveau record</translation>
+    </message>
+    <message>
+        <source>Handwritten name</source>
+        <translation>Nom manuscrit</translation>
+    </message>
+    <message>
+        <source>Write your name here with a pen or the mouse</source>
+        <translation>Écrivez ici votre nom avec un stylet ou la souris</translation>
+    </message>
+    <message>
+        <source>Wipes out the handwritten name</source>
+        <translation>Efface le nom manuscrit</translation>
+    </message>
+    <message>
+        <source>Submit handwritten name</source>
+        <translation>Valider le nom manuscrit</translation>
+    </message>
+    <message>
+        <source>Typed name</source>
+        <translation>Nom tapé</translation>
+    </message>
+    <message>
+        <source>Submit typed name</source>
+        <translation>Valider le nom tapé</translation>
+    </message>
+    <message>
+        <source>Not in the top ten</source>
+        <translation>Pas dans le top 10</translation>
     </message>
 </context>
 <context>
@@ -408,6 +581,37 @@
     <message>
         <source>Open Level</source>
         <translation>Ouvrir un niveau</translation>
+    </message>
+</context>
+<context>
+    <name>LevelOverWindow</name>
+    <message>
+        <source>Level %1 Over!</source>
+        <translation>Niveau %1 terminé&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Turtles saved this level:</source>
+        <translation>Tortues sauvées&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Turtles lost this level:</source>
+        <translation>Tortues perdues&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Replay Level - You must save at least half of the turtles to advance.</source>
+        <translation>Niveau à rejouer – Sauvez au moins la moitié des tortues pour avancer.</translation>
+    </message>
+    <message>
+        <source>Level Over</source>
+        <translation>Niveau terminé</translation>
+    </message>
+    <message>
+        <source>Turtles saved this level</source>
+        <translation>Tortues sauvées dans ce niveau</translation>
+    </message>
+    <message>
+        <source>Turtles lost this level</source>
+        <translation>Tortues perdues dans ce niveau</translation>
     </message>
 </context>
 <context>
@@ -933,6 +1137,41 @@
     </message>
 </context>
 <context>
+    <name>TopTenWindow</name>
+    <message>
+        <source>Top Ten Scores</source>
+        <translation>Les dix meilleurs scores</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Double-click to watch this game</source>
+        <translation>Double-cliquez pour regarder cette partie</translation>
+    </message>
+    <message>
+        <source>Place %1</source>
+        <translation>Place %1</translation>
+    </message>
+    <message>
+        <source>Score in place %1</source>
+        <translation>Score à la place %1</translation>
+    </message>
+    <message>
+        <source>Name in place %1</source>
+        <translation>Nom à la place %1</translation>
+    </message>
+    <message>
+        <source>Handwritten name in place %1</source>
+        <translation>Nom manuscrit à la place %1</translation>
+    </message>
+    <message>
+        <source>World table</source>
+        <translation>Table mondiale</translation>
+    </message>
+</context>
+<context>
     <name>UnsavedWork</name>
     <message>
         <source>Level Editor</source>
@@ -1022,200 +1261,74 @@
     </message>
 </context>
 <context>
-    <name>frmEditor</name>
+    <name>WorldTopTenWindow</name>
     <message>
-        <source>End Test</source>
-        <translation>Fin du test</translation>
+        <source>World Top Ten</source>
+        <translation>Top dix mondial</translation>
     </message>
     <message>
-        <source>Keep Test Board</source>
-        <translation>Garder le plateau du test</translation>
+        <source>Rank</source>
+        <translation>Rang</translation>
     </message>
     <message>
-        <source>New Level</source>
-        <translation>Nouveau niveau</translation>
+        <source>Score</source>
+        <translation>Score</translation>
     </message>
     <message>
-        <source>Untitled</source>
-        <translation>Sans titre</translation>
+        <source>Name</source>
+        <translation>Nom</translation>
     </message>
     <message>
-        <source>Level Editor - %1[*]</source>
-        <translation>Éditeur de niveaux – %1[*]</translation>
+        <source>Enter or a double-click watches the game of a row</source>
+        <translation>Entrée ou un double-clic montre la partie d&apos;une ligne</translation>
     </message>
     <message>
-        <source>&amp;File</source>
-        <translation>&amp;Fichier</translation>
+        <source>State</source>
+        <translation>État</translation>
     </message>
     <message>
-        <source>&amp;Open Level</source>
-        <translation>&amp;Ouvrir un niveau</translation>
+        <source>Close</source>
+        <translation>Fermer</translation>
     </message>
     <message>
-        <source>Save Level</source>
-        <translation>Enregistrer le niveau</translation>
+        <source>No world table is set up: enter its address under Game &gt; World Table..., as the README&apos;s section &quot;The world table&quot; describes.</source>
+        <translation>Aucune table mondiale n&apos;est configurée : saisissez son adresse sous Jeu &gt; Table mondiale..., comme le décrit la section &quot;The world table&quot; du README.</translation>
     </message>
     <message>
-        <source>Check Level</source>
-        <translation>Vérifier le niveau</translation>
+        <source>Loading...</source>
+        <translation>Chargement...</translation>
     </message>
     <message>
-        <source>Play This Set</source>
-        <translation>Jouer cette série</translation>
+        <source>Place %1</source>
+        <translation>Place %1</translation>
     </message>
     <message>
-        <source>Exit</source>
-        <translation>Quitter</translation>
-    </message>
-    <message>
-        <source>&amp;Edit</source>
-        <translation>É&amp;dition</translation>
-    </message>
-    <message>
-        <source>&amp;Undo</source>
-        <translation>&amp;Annuler</translation>
-    </message>
-    <message>
-        <source>&amp;Redo</source>
-        <translation>&amp;Rétablir</translation>
-    </message>
-    <message>
-        <source>Music Auto Play</source>
-        <translation>Lecture auto de la musique</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>A&amp;ide</translation>
-    </message>
-    <message>
-        <source>Instructions</source>
-        <translation>Mode d’emploi</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>À propos</translation>
-    </message>
-    <message>
-        <source>A click places the selected item on a square; during a test the keys steer as in the game</source>
-        <translation>Un clic place l’élément choisi sur une case ; pendant un test, les touches dirigent comme dans le jeu</translation>
-    </message>
-    <message>
-        <source>Export Set...</source>
-        <translation>Exporter la série...</translation>
-    </message>
-</context>
-<context>
-    <name>GameOverDialog</name>
-    <message>
-        <source>Game Over</source>
-        <translation>Fin de partie</translation>
-    </message>
-    <message>
-        <source>Game Over!</source>
-        <translation>Partie terminée&#xa0;!</translation>
-    </message>
-    <message>
-        <source>Your Score:</source>
-        <translation>Votre score&#xa0;:</translation>
-    </message>
-    <message>
-        <source>New High Score!</source>
-        <translation>Nouveau record&#xa0;!</translation>
-    </message>
-    <message>
-        <source>Write your name:</source>
-        <translation>Écrivez votre nom&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Clear</source>
-        <translation>Effacer</translation>
-    </message>
-    <message>
-        <source>Submit</source>
-        <translation>Valider</translation>
-    </message>
-    <message>
-        <source>OR type your name:</source>
-        <translation>OU tapez votre nom&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Alas, you did not score in the top ten.</source>
-        <translation>Hélas, pas de place dans le top 10.</translation>
-    </message>
-    <message>
-        <source>Bummer</source>
-        <translation>Dommage</translation>
-    </message>
-    <message>
-        <source>Your score could not be saved in %1.</source>
-        <translation>Votre score n’a pas pu être enregistré dans %1.</translation>
-    </message>
-    <message>
-        <source>Your Score</source>
-        <translation>Votre score</translation>
-    </message>
-    <message>
-        <source>New High Score</source>
-        <translation>Nouveau record</translation>
+        <source>Score %1</source>
+        <translation>Score %1</translation>
     </message>
     <message>
         <source>Handwritten name</source>
         <translation>Nom manuscrit</translation>
     </message>
     <message>
-        <source>Write your name here with a pen or the mouse</source>
-        <translation>Écrivez ici votre nom avec un stylet ou la souris</translation>
+        <source>Name %1</source>
+        <translation>Nom %1</translation>
     </message>
     <message>
-        <source>Wipes out the handwritten name</source>
-        <translation>Efface le nom manuscrit</translation>
+        <source>Handwritten name in place %1</source>
+        <translation>Nom manuscrit à la place %1</translation>
     </message>
     <message>
-        <source>Submit handwritten name</source>
-        <translation>Valider le nom manuscrit</translation>
+        <source>No game of this set is on the world table yet.</source>
+        <translation>Aucune partie de cette série n&apos;est encore sur la table mondiale.</translation>
     </message>
     <message>
-        <source>Typed name</source>
-        <translation>Nom tapé</translation>
+        <source>Games of this set on the world table: %1. Enter or a double-click watches a game.</source>
+        <translation>Parties de cette série sur la table mondiale : %1. Entrée ou un double-clic montre une partie.</translation>
     </message>
     <message>
-        <source>Submit typed name</source>
-        <translation>Valider le nom tapé</translation>
-    </message>
-    <message>
-        <source>Not in the top ten</source>
-        <translation>Pas dans le top 10</translation>
-    </message>
-</context>
-<context>
-    <name>LevelOverWindow</name>
-    <message>
-        <source>Level %1 Over!</source>
-        <translation>Niveau %1 terminé&#xa0;!</translation>
-    </message>
-    <message>
-        <source>Turtles saved this level:</source>
-        <translation>Tortues sauvées&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Turtles lost this level:</source>
-        <translation>Tortues perdues&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Replay Level - You must save at least half of the turtles to advance.</source>
-        <translation>Niveau à rejouer – Sauvez au moins la moitié des tortues pour avancer.</translation>
-    </message>
-    <message>
-        <source>Level Over</source>
-        <translation>Niveau terminé</translation>
-    </message>
-    <message>
-        <source>Turtles saved this level</source>
-        <translation>Tortues sauvées dans ce niveau</translation>
-    </message>
-    <message>
-        <source>Turtles lost this level</source>
-        <translation>Tortues perdues dans ce niveau</translation>
+        <source>The game the world table sent for this row does not play to its score of %1 in this set, so it is not shown.</source>
+        <translation>La partie envoyée par la table mondiale pour cette ligne n&apos;atteint pas son score de %1 dans cette série ; elle n&apos;est donc pas montrée.</translation>
     </message>
 </context>
 <context>
@@ -1367,112 +1480,6 @@
     <message>
         <source>Sending...</source>
         <translation>Envoi...</translation>
-    </message>
-</context>
-<context>
-    <name>TopTenWindow</name>
-    <message>
-        <source>Top Ten Scores</source>
-        <translation>Les dix meilleurs scores</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Fermer</translation>
-    </message>
-    <message>
-        <source>Double-click to watch this game</source>
-        <translation>Double-cliquez pour regarder cette partie</translation>
-    </message>
-    <message>
-        <source>Place %1</source>
-        <translation>Place %1</translation>
-    </message>
-    <message>
-        <source>Score in place %1</source>
-        <translation>Score à la place %1</translation>
-    </message>
-    <message>
-        <source>Name in place %1</source>
-        <translation>Nom à la place %1</translation>
-    </message>
-    <message>
-        <source>Handwritten name in place %1</source>
-        <translation>Nom manuscrit à la place %1</translation>
-    </message>
-    <message>
-        <source>World table</source>
-        <translation>Table mondiale</translation>
-    </message>
-</context>
-<context>
-    <name>WorldTopTenWindow</name>
-    <message>
-        <source>World Top Ten</source>
-        <translation>Top dix mondial</translation>
-    </message>
-    <message>
-        <source>Rank</source>
-        <translation>Rang</translation>
-    </message>
-    <message>
-        <source>Score</source>
-        <translation>Score</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Nom</translation>
-    </message>
-    <message>
-        <source>Enter or a double-click watches the game of a row</source>
-        <translation>Entrée ou un double-clic montre la partie d&apos;une ligne</translation>
-    </message>
-    <message>
-        <source>State</source>
-        <translation>État</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Fermer</translation>
-    </message>
-    <message>
-        <source>No world table is set up: enter its address under Game &gt; World Table..., as the README&apos;s section &quot;The world table&quot; describes.</source>
-        <translation>Aucune table mondiale n&apos;est configurée : saisissez son adresse sous Jeu &gt; Table mondiale..., comme le décrit la section &quot;The world table&quot; du README.</translation>
-    </message>
-    <message>
-        <source>Loading...</source>
-        <translation>Chargement...</translation>
-    </message>
-    <message>
-        <source>Place %1</source>
-        <translation>Place %1</translation>
-    </message>
-    <message>
-        <source>Score %1</source>
-        <translation>Score %1</translation>
-    </message>
-    <message>
-        <source>Handwritten name</source>
-        <translation>Nom manuscrit</translation>
-    </message>
-    <message>
-        <source>Name %1</source>
-        <translation>Nom %1</translation>
-    </message>
-    <message>
-        <source>Handwritten name in place %1</source>
-        <translation>Nom manuscrit à la place %1</translation>
-    </message>
-    <message>
-        <source>No game of this set is on the world table yet.</source>
-        <translation>Aucune partie de cette série n&apos;est encore sur la table mondiale.</translation>
-    </message>
-    <message>
-        <source>Games of this set on the world table: %1. Enter or a double-click watches a game.</source>
-        <translation>Parties de cette série sur la table mondiale : %1. Entrée ou un double-clic montre une partie.</translation>
-    </message>
-    <message>
-        <source>The game the world table sent for this row does not play to its score of %1 in this set, so it is not shown.</source>
-        <translation>La partie envoyée par la table mondiale pour cette ligne n&apos;atteint pas son score de %1 dans cette série ; elle n&apos;est donc pas montrée.</translation>
     </message>
 </context>
 </TS>

@@ -1,13 +1,15 @@
 // The level editor used as a designer uses it: the palette and clicks on the board, typing into
 // the boxes, tests of the level, its files, and undo.
 
-#include "editor/frmEditor.h"
+#include "editor/EditorWindow.h"
 #include "core/Random.h"
 #include "core/modGlobals.h"
 #include "editor/CheckCommand.h"
 #include "editor/FileCommands.h"
 #include "editor/LevelDialogs.h"
+#include "editor/PanelRule.h"
 #include "editor/SettingsPanel.h"
+#include "editor/StatusColumn.h"
 #include "files/LevelFile.h"
 #include "sim/RecordingPlayer.h"
 #include "tests/support/AudioTestSupport.h"
@@ -37,7 +39,7 @@ protected:
     SequenceRandom random{{}};  // each test gives the draws it needs
     AudioOutput output;
     SoundEffects sound{output};
-    frmEditor editor{globals, random, sound, folder.path()};
+    EditorWindow editor{globals, random, sound, folder.path()};
 
     // The editor's controls, by their names.
     template <class Control = QAction>
@@ -45,15 +47,15 @@ protected:
     {
         return editor.findChild<Control*>(QLatin1String(name));
     }
-    BoardPicture* pictMain = named<BoardPicture>("pictMain");
+    BoardPicture* board = named<BoardPicture>("board");
     QPushButton* testButton = named<QPushButton>("testButton");
     QLineEdit *musicFileEdit = named<QLineEdit>("musicFileEdit"), *bonusEdit = named<QLineEdit>("bonusEdit"),
               *turtleEdit = named<QLineEdit>("turtleEdit"), *dogEdit = named<QLineEdit>("dogEdit");
     QSlider* turtleSlider = named<QSlider>("turtleSlider");
     QLabel *timeLabel = named<QLabel>("timeLabel"), *savedLabel = named<QLabel>("savedLabel");
-    QAction *mnuNew = named("mnuNew"), *mnuOpen = named("mnuOpen"), *mnuSave = named("mnuSave"),
-            *mnuCheck = named("mnuCheck"), *mnuExit = named("mnuExit"), *mnuUndo = named("mnuUndo"),
-            *mnuRedo = named("mnuRedo");
+    QAction *newAction = named("newAction"), *openAction = named("openAction"), *saveAction = named("saveAction"),
+            *checkAction = named("checkAction"), *exitAction = named("exitAction"), *undoAction = named("undoAction"),
+            *redoAction = named("redoAction");
 
     void SetUp() override
     {
@@ -64,7 +66,7 @@ protected:
     QString path(const char* name) const { return folder.filePath(QLatin1String(name)); }
     TestMode& test() { return editor.test(); }
     LevelSettingsText settings() { return named<SettingsPanel>("settingsPanel")->settings(); }
-    void clickAt(QPoint at) { QTest::mouseClick(pictMain, Qt::LeftButton, {}, at); }
+    void clickAt(QPoint at) { QTest::mouseClick(board, Qt::LeftButton, {}, at); }
     void place(const char* picture, std::initializer_list<CellIndex> cells)
     {
         named<QToolButton>(picture)->click();
@@ -87,8 +89,8 @@ protected:
 TEST_F(Editor, TheLayoutAndThePanelRightOfTheColumnOnALandscapeScreenAndBelowTheBoardOtherwise)
 {
     expectLayout(*named<SettingsPanel>("settingsPanel")->parentWidget(), "editor/layout.txt");  // on a square screen
-    EXPECT_EQ(frmEditor::PanelPlace({1024, 768}), QPoint(774, 0));
-    EXPECT_EQ(frmEditor::PanelPlace({800, 1280}), QPoint(0, 704));
+    EXPECT_EQ(PanelRule::panelPlace({1024, 768}), QPoint(774, 0));
+    EXPECT_EQ(PanelRule::panelPlace({800, 1280}), QPoint(0, 704));
 }
 
 TEST_F(Editor, AClickPlacesThePickedCodeInThePressCellAndAPointOnABorderGoesToTheEvenCell)
@@ -133,7 +135,7 @@ TEST_F(Editor, EachTestTurnsThePlacedTurtlesAfreshAndEndTestBringsThePlacedBoard
         random = SequenceRandom(draws);
         testButton->click();
         EXPECT_EQ((std::string{at(0, 3), at(2, 0), at(2, 1), at(5, 5), at(20, 3), at(3, 20)}), ways);
-        mnuNew->trigger();  // empties the board the test runs on, and is no step
+        newAction->trigger();  // empties the board the test runs on, and is no step
         EXPECT_EQ(rowsOf(globals.board)[5], std::string(BoardSize, 'b'));
         testButton->click();
         EXPECT_EQ(globals.board, placed);
@@ -177,7 +179,7 @@ TEST_F(Editor, AfterATestEndedBySaveTheMusicStopsWhereItsPassEnds)
     testButton->click();
     ASSERT_TRUE(eventually([&] { return music.mode() == MusicDevice::Mode::Playing && !music.loadsPending(); }));
     onNextModal<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); });
-    mnuSave->trigger();
+    saveAction->trigger();
     ASSERT_TRUE(test().editMode());
     EXPECT_TRUE(eventually([&] { return music.mode() == MusicDevice::Mode::NotOpen; }, 20000));
 }
@@ -204,21 +206,21 @@ TEST_F(Editor, EveryChangeUndoesBackToTheEmptyBoardAndOpeningAFileShowsOnlyTheSe
     ASSERT_EQ(editor.document().history().count(), 6);
 
     for (int step = 0; step < 3; ++step)
-        mnuUndo->trigger();
+        undoAction->trigger();
     EXPECT_EQ(settings(), (LevelSettingsText{"pond2.mid", "120", "800", "600"}));  // as the file holds them
     EXPECT_EQ(turtleSlider->value(), 800);
-    mnuUndo->trigger();  // the opened level: board and settings together
+    undoAction->trigger();  // the opened level: board and settings together
     EXPECT_EQ(rowsOf(globals.board)[0], "r$bbbbbbbbbbbbbbbbbb");
     EXPECT_EQ(settings(), (LevelSettingsText{"", "100", "1500", "abc"}));
-    mnuUndo->trigger();
-    mnuUndo->trigger();
+    undoAction->trigger();
+    undoAction->trigger();
     EXPECT_EQ(rowsOf(globals.board), rowsOf(boardFromText("")));
 
     for (int step = 0; step < 6; ++step)
-        mnuRedo->trigger();
+        redoAction->trigger();
     dogEdit->setText(QStringLiteral("abc"));  // saved as typed
     answerFileDialog(path("levels/made"));
-    mnuSave->trigger();
+    saveAction->trigger();
     EXPECT_EQ(readFile(path("levels/made.txt")), LevelFileBytes({"pond2.mid", "300", "900", "abc"}, Level7Board));
 
     using Case = std::tuple<QByteArray, LevelSettingsText, const char*>;  // the file; the boxes and the bonus after
@@ -236,7 +238,7 @@ TEST_F(Editor, EveryChangeUndoesBackToTheEmptyBoardAndOpeningAFileShowsOnlyTheSe
         } else {
             writeFile(path("levels/short.txt"), bytes);
             answerFileDialog(path("levels/short.txt"));
-            mnuOpen->trigger();
+            openAction->trigger();
         }
         EXPECT_EQ(settings(), boxes) << bytes.toStdString();
         EXPECT_EQ(timeLabel->text(), QLatin1String(bonus));
@@ -253,20 +255,20 @@ TEST_F(Editor, ATestEndedBySaveOrOpenKeepsItsBoardAsOneStepThatUndoAndRedoTakeBa
     random = SequenceRandom({Right, 0.5});  // the turtle's way, then the beat's roll
     testButton->click();
     fire(GameTimer::Turtle);
-    QTest::mousePress(pictMain, Qt::LeftButton, {}, {34 * 4 + 17, 34 * 3 + 17});
+    QTest::mousePress(board, Qt::LeftButton, {}, {34 * 4 + 17, 34 * 3 + 17});
     EXPECT_TRUE(test().field().selection.SelectionActive);
     answerFileDialog(path("levels/tested"));
-    mnuSave->trigger();
+    saveAction->trigger();
     const Board tested = globals.board;
     EXPECT_EQ(rowOf(tested, 3).substr(3, 2), "bd");
     EXPECT_FALSE(test().field().selection.SelectionActive) << "it belonged to the test";
     EXPECT_FALSE(editor.document().isModified()) << "just saved";
     EXPECT_EQ(editor.document().history().count(), 2);
     EXPECT_EQ(editor.document().history().text(1), QStringLiteral("Keep Test Board"));
-    mnuUndo->trigger();
+    undoAction->trigger();
     EXPECT_EQ(globals.board, placed);
     EXPECT_TRUE(editor.document().isModified());
-    mnuRedo->trigger();
+    redoAction->trigger();
     EXPECT_EQ(globals.board, tested);
     EXPECT_FALSE(editor.document().isModified()) << "back where it was saved";
 }
@@ -290,7 +292,7 @@ TEST_F(Editor, SaveLevelRefusesEveryNameOfAScoreTableAndLeavesItByteForByte)
         stillOpen = dialog->isVisible();
         dialog->reject();
     });
-    mnuSave->trigger();
+    saveAction->trigger();
     EXPECT_TRUE(stillOpen && told.contains(QStringLiteral("table of high scores"))) << told.toStdString();
     EXPECT_EQ(readFile(path("levels/scores.txt")), "the table");
 }
@@ -307,11 +309,11 @@ TEST_F(Editor, ExitAndTheCloseBoxAskBeforeUnsavedWorkIsLostAndTheTitleNamesTheFi
     QString asked;
     answerNextMessage(asked, QMessageBox::Cancel);  // the first question, which only the rock below brings
     EXPECT_EQ(title(), "Level Editor - Untitled");
-    mnuExit->trigger();
+    exitAction->trigger();
     EXPECT_FALSE(editor.isVisible()) << "nothing to lose";
     editor.show();
     place("rockButton", {{2, 2}});
-    mnuExit->trigger();
+    exitAction->trigger();
     EXPECT_TRUE(editor.isVisible() && asked.contains(question)) << asked.toStdString();
     EXPECT_EQ(title(), "Level Editor - Untitled*");
     const struct {
@@ -359,7 +361,7 @@ TEST_F(Editor, CheckLevelJudgesTheLevelAsPlacedAndACancelledCheckLeavesTheEditor
     fire(GameTimer::Turtle);
     ASSERT_EQ(rowOf(globals.board, 10)[10], 'b') << "saved in the test";
     EXPECT_EQ(savedLabel->text(), QStringLiteral("1"));
-    mnuCheck->trigger();
+    checkAction->trigger();
     ASSERT_TRUE(eventually([this] { return editor.check().resultWindow() != nullptr; }, 60000));
     EXPECT_EQ(editor.check().resultWindow()->verdictLabel()->text(),
               QStringLiteral("Too hard for the computer player"));
@@ -378,7 +380,7 @@ TEST_F(Editor, CheckLevelJudgesTheLevelAsPlacedAndACancelledCheckLeavesTheEditor
     const int steps = editor.document().history().count();
     for (const bool byTest : {false, true}) {
         QSignalSpy cancelled(&editor.check(), &CheckCommand::cancelled);
-        mnuCheck->trigger();
+        checkAction->trigger();
         auto* progress = editor.findChild<QProgressDialog*>();
         ASSERT_TRUE(progress && progress->isVisible() && editor.check().running());
         byTest ? testButton->click() : progress->findChild<QPushButton*>()->click();  // its Cancel
@@ -403,18 +405,18 @@ TEST_F(Editor, DuringATestTheKeysCommandTheBoardAndAfterItTheyLeaveItAloneAndEsc
     random = SequenceRandom({Right});
     bonusEdit->setFocus();
     testButton->click();
-    EXPECT_EQ(editor.focusWidget(), pictMain);
-    const auto framed = [&] { return pictMain->surface().pixel(2, 2) != pictMain->pictBackBuffer().pixel(2, 2); };
-    QTest::keyClick(pictMain, Qt::Key_Tab);
+    EXPECT_EQ(editor.focusWidget(), board);
+    const auto framed = [&] { return board->surface().pixel(2, 2) != board->pictBackBuffer().pixel(2, 2); };
+    QTest::keyClick(board, Qt::Key_Tab);
     EXPECT_TRUE(framed());
-    QTest::keyClick(pictMain, Qt::Key_Space);
-    QTest::keyClick(pictMain, Qt::Key_Down);
+    QTest::keyClick(board, Qt::Key_Space);
+    QTest::keyClick(board, Qt::Key_Down);
     EXPECT_EQ(globals.board(0, 0), Tile::TurtleDown);
 
     testButton->click();
     EXPECT_FALSE(framed());
     for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Space, Qt::Key_Up, Qt::Key_Escape})
-        QTest::keyClick(pictMain, key);
+        QTest::keyClick(board, key);
     EXPECT_EQ(globals.board(0, 0), Tile::TurtleLeft) << "the placed board, untouched";
     EXPECT_TRUE(editor.isVisible()) << "Escape never closes the editor";
 }
