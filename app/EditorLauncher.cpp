@@ -1,7 +1,7 @@
 #include "app/EditorLauncher.h"
 
+#include "editor/EditorWindow.h"
 #include "editor/FileCommands.h"
-#include "editor/frmEditor.h"
 #include "screens/MainWindow.h"
 
 EditorLauncher::EditorLauncher(MainWindow& window, modGlobals& globals, Random& random, SoundEffects& sound)
@@ -13,7 +13,7 @@ EditorLauncher::EditorLauncher(MainWindow& window, modGlobals& globals, Random& 
 void EditorLauncher::open()
 {
     PlayerFiles& files = m_window.files();
-    frmEditor editor(m_globals, m_random, m_sound, m_window.programFolder(), &m_window);
+    EditorWindow editor(m_globals, m_random, m_sound, m_window.programFolder(), &m_window);
     editor.files().useSetFolders(files.myLevels(), files.settings.editorFile);
     editor.exec();
     files.settings.editorFile = editor.files().lastFile();

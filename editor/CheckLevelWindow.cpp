@@ -33,61 +33,62 @@ CheckLevelWindow::CheckLevelWindow(const CheckResult& result, QWidget* parent) :
     setWindowTitle(tr("Check Level"));
     setAttribute(Qt::WA_DeleteOnClose);
     auto* form = new QFormLayout;
-    lblBot = line(this, "lblBot");
-    lblEffort = line(this, "lblEffort");
-    lblIdle = line(this, "lblIdle");
-    lblReach = line(this, "lblReach");
-    lblEndless = line(this, "lblEndless");
-    lblVerdict = line(this, "lblVerdict");
-    QFont bold = lblVerdict->font();
+    QLabel* botLabel = line(this, "botLabel");
+    QLabel* effortLabel = line(this, "effortLabel");
+    QLabel* idleLabel = line(this, "idleLabel");
+    QLabel* reachLabel = line(this, "reachLabel");
+    QLabel* endlessLabel = line(this, "endlessLabel");  // hidden unless some runs did not end
+    m_verdictLabel = line(this, "verdictLabel");
+    QFont bold = m_verdictLabel->font();
     bold.setBold(true);
-    lblVerdict->setFont(bold);
-    lblVerdict->setText(result.verdict());
+    m_verdictLabel->setFont(bold);
+    m_verdictLabel->setText(result.verdict());
     using AccessibleNames::nameValue;
-    nameValue(lblBot, tr("Computer player"));
-    nameValue(lblEffort, tr("Difficulty"));
-    nameValue(lblIdle, tr("Nobody at the board"));
-    nameValue(lblReach, tr("Turtles with a way to water"));
+    nameValue(botLabel, tr("Computer player"));
+    nameValue(effortLabel, tr("Difficulty"));
+    nameValue(idleLabel, tr("Nobody at the board"));
+    nameValue(reachLabel, tr("Turtles with a way to water"));
     if (result.readable()) {
         const SeedSummary bot = result.bot();
         const SeedSummary idle = result.idle();
-        lblBot->setText(
+        botLabel->setText(
             tr("%1, median score %2, median time %3 s")
                 .arg(passes(bot), QString::number(bot.medianScore), QString::number(bot.medianSeconds, 'f', 1)));
-        lblEffort->setText(bot.saved == 0 ? tr("no turtle saved")
-                                          : tr("%1 commands per saved turtle: about as hard as level %2")
-                                                .arg(QString::number(bot.commandsPerSaved(), 'f', 2),
-                                                     QString::number(aboutAsHardAs(bot.commandsPerSaved()))));
-        lblIdle->setText(passes(idle));
-        lblReach->setText(
+        effortLabel->setText(bot.saved == 0 ? tr("no turtle saved")
+                                            : tr("%1 commands per saved turtle: about as hard as level %2")
+                                                  .arg(QString::number(bot.commandsPerSaved(), 'f', 2),
+                                                       QString::number(aboutAsHardAs(bot.commandsPerSaved()))));
+        idleLabel->setText(passes(idle));
+        reachLabel->setText(
             tr("%1 of %2").arg(QString::number(result.reach.reaching), QString::number(result.reach.turtles)));
-        form->addRow(tr("Turtles with a way to water:"), lblReach);
+        form->addRow(tr("Turtles with a way to water:"), reachLabel);
         if (result.played()) {
-            form->addRow(tr("Computer player:"), lblBot);
-            form->addRow(tr("Difficulty:"), lblEffort);
-            form->addRow(tr("Nobody at the board:"), lblIdle);
+            form->addRow(tr("Computer player:"), botLabel);
+            form->addRow(tr("Difficulty:"), effortLabel);
+            form->addRow(tr("Nobody at the board:"), idleLabel);
         }
         const int endless = endlessRuns(result.botRuns) + endlessRuns(result.idleRuns);
-        lblEndless->setText(
+        endlessLabel->setText(
             tr("%1 of %2 runs went ten simulated minutes without the level ending")
                 .arg(QString::number(endless), QString::number(result.botRuns.size() + result.idleRuns.size())));
-        lblEndless->setVisible(endless > 0);
+        endlessLabel->setVisible(endless > 0);
     }
     auto* buttons = new QDialogButtonBox(this);
-    butWatch = buttons->addButton(tr("Watch"), QDialogButtonBox::ActionRole);
-    butWatch->setVisible(result.played());
-    connect(butWatch, &QPushButton::clicked, this, [this, seed = result.watchSeed()] { emit watchRequested(seed); });
-    butClose = buttons->addButton(QDialogButtonBox::Close);
+    m_watchButton = buttons->addButton(tr("Watch"), QDialogButtonBox::ActionRole);
+    m_watchButton->setVisible(result.played());
+    connect(m_watchButton, &QPushButton::clicked, this,
+            [this, seed = result.watchSeed()] { emit watchRequested(seed); });
+    buttons->addButton(QDialogButtonBox::Close);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addWidget(lblEndless);
-    layout->addWidget(lblVerdict);
+    layout->addWidget(endlessLabel);
+    layout->addWidget(m_verdictLabel);
     layout->addWidget(buttons);
-    for (QLabel* unplayed : {lblBot, lblEffort, lblIdle, lblEndless})
+    for (QLabel* unplayed : {botLabel, effortLabel, idleLabel, endlessLabel})
         if (!result.played())
             unplayed->hide();
     if (!result.readable())
-        lblReach->hide();
+        reachLabel->hide();
 }

@@ -16,16 +16,14 @@ class CheckLevelWindow : public QDialog {
 public:
     CheckLevelWindow(const CheckResult& result, QWidget* parent);
 
-    QLabel* lblBot;
-    QLabel* lblEffort;
-    QLabel* lblIdle;
-    QLabel* lblReach;
-    QLabel* lblEndless;  // hidden unless some runs did not end
-    QLabel* lblVerdict;
-    QPushButton* butWatch;  // only when the level was played
-    QPushButton* butClose;
+    QLabel* verdictLabel() const { return m_verdictLabel; }
+    QPushButton* watchButton() const { return m_watchButton; }  // shown only when the level was played
 
 signals:
     // Watch: the computer player's game from this seed, one it passed when it passed any.
     void watchRequested(std::uint64_t seed);
+
+private:
+    QLabel* m_verdictLabel;
+    QPushButton* m_watchButton;
 };

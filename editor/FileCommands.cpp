@@ -19,27 +19,27 @@ FileCommands::FileCommands(QWidget& window, const QString& programFolder, LevelD
 {
 }
 
-void FileCommands::butMusic_Click()
+void FileCommands::chooseMusic()
 {
-    // Only the name is kept: the game looks for it in audio/. Choosing plays nothing, and Timer1
-    // is not stopped first, only started at the end.
+    // Only the name is kept: the game looks for it in audio/. Choosing plays nothing, and the
+    // redraw timer is not stopped first, only started at the end.
     if (const std::optional<QString> name = LevelDialogs::chooseMusic(&m_window, m_programFolder))
         m_document.recordSetting(LevelSetting::Music, m_document.settings().music, *name);
     emit finished();
 }
 
-void FileCommands::mnuOpen_Click()
+void FileCommands::openLevel()
 {
     emit dialogOpens();
     if (const std::optional<QString> path = LevelDialogs::chooseLevelToOpen(&m_window, startFolder())) {
         m_audio.stopMusic();
-        OpenLevelFile(*path);
+        openLevelFile(*path);
         m_lastFile = *path;
     }
     emit finished();
 }
 
-void FileCommands::OpenLevelFile(const QString& path)
+void FileCommands::openLevelFile(const QString& path)
 {
     const LevelReading level = m_document.open(path);
     if (level.linesRead >= 2)
@@ -49,7 +49,7 @@ void FileCommands::OpenLevelFile(const QString& path)
         LevelDialogs::tellOpenProblem(&m_window, *problem);
 }
 
-bool FileCommands::mnuSave_Click()
+bool FileCommands::saveLevel()
 {
     emit dialogOpens();
     bool saved = false;
@@ -81,7 +81,7 @@ QString FileCommands::startFolder() const
     return ShippedSetFolder(m_programFolder);
 }
 
-void FileCommands::mnuPlaySet_Click()
+void FileCommands::playSet()
 {
     if (m_lastFile.isEmpty()) {
         QMessageBox::information(&m_window, tr("Play This Set"),
@@ -92,7 +92,7 @@ void FileCommands::mnuPlaySet_Click()
         m_playSet = QFileInfo(m_lastFile).absolutePath();
 }
 
-void FileCommands::mnuExportSet_Click()
+void FileCommands::exportSet()
 {
     if (m_lastFile.isEmpty()) {
         QMessageBox::information(&m_window, tr("Export Set"),

@@ -19,11 +19,12 @@ public:
     FileCommands(QWidget& window, const QString& programFolder, LevelDocument& document, PlayField& field,
                  AudioControl& audio);
 
-    void butMusic_Click();
-    void mnuOpen_Click();
+    // The music chooser of the settings panel.
+    void chooseMusic();
+    void openLevel();
     // True when the level was written.
-    bool mnuSave_Click();
-    void OpenLevelFile(const QString& path);
+    bool saveLevel();
+    void openLevelFile(const QString& path);
 
     // The dialogs start in the folder of the file opened or saved last, else in My Levels (made
     // then), else in the program's levels/; Save Level proposes the first free levelN.txt there.
@@ -33,18 +34,18 @@ public:
 
     // Closes the editor to play the set of the folder of the file opened or saved last; leaving
     // asks what closing the editor asks, and a refusal leaves it open.
-    void mnuPlaySet_Click();
+    void playSet();
     std::optional<QString> playSetChosen() const { return m_playSet; }
     // Writes the set of that folder as one set file (ui/SetExport.h).
-    void mnuExportSet_Click();
+    void exportSet();
 
 signals:
     // Open Level or Save Level is about to show its dialog, which runs its own event loop in which
     // timers keep firing: the editor's timers stop and a running test ends here.
     void dialogOpens();
-    // What lblTime shows after a level file gave its bonus.
+    // What the bonus label shows after a level file gave its bonus.
     void bonusRead(const QString& seconds);
-    // The command has ended: the board is redrawn and Timer1 runs again.
+    // The command has ended: the board is redrawn and the redraw timer runs again.
     void finished();
 
 private:

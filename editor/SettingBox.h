@@ -20,10 +20,9 @@ struct SettingRange {
 // One numeric setting of the level: a slider and a text box kept in step. The text box holds the
 // value of record (Save Level writes it, a test reads it); the slider is a way of setting it.
 //
-// slider_Change (the change handler of sliderBonus, sliderTurtle and sliderDog) writes the
-// slider's value into the box on every change, the program's own included. txt_KeyPress (of
-// txtBonus, txtTurtle and txtDog) takes Enter as "set the slider to the number typed": the
-// number at the start of the text, rounded half to even and kept within the range. The Enter key
+// Every change of the slider, the program's own included, writes its value into the box. Enter in
+// the box means "set the slider to the number typed": the number at the start of the text, rounded
+// half to even and kept within the range. The Enter key
 // is swallowed, and a slider that already stands there does not change, so the box keeps the text
 // as typed. Any other key is the box's own: it takes any text.
 class SettingBox : public QObject {
@@ -32,8 +31,8 @@ class SettingBox : public QObject {
 public:
     SettingBox(QWidget* parent, const SettingRange& range);
 
-    QSlider* const slider;
-    QLineEdit* const text;
+    QSlider* slider() const { return m_slider; }
+    QLineEdit* edit() const { return m_edit; }
 
     // Where the Enter rule puts the slider for this text.
     int sliderValueOf(const QString& typed) const;
@@ -53,9 +52,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void slider_Change(int value);
-    void txt_KeyPress();
+    void writeSliderValue(int value);
+    void takeTypedNumber();
 
+    QSlider* const m_slider;
+    QLineEdit* const m_edit;
     QString m_written;  // the text the slider or the program last wrote
     bool m_programSets = false;
     int m_drag = 0;

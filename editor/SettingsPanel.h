@@ -13,7 +13,7 @@ class QLineEdit;
 class QPushButton;
 class SettingBox;
 
-// The settings panel frameControl: the selected palette item, the test button, and the four
+// The settings panel: the selected palette item, the test button, and the four
 // settings a level file carries (music file name, bonus seconds, turtle and dog periods). The
 // level document holds the settings; the panel shows them and tells it what the designer does.
 class SettingsPanel : public QFrame {
@@ -32,13 +32,13 @@ public:
     // Enter pressed goes to it.
     void follow(LevelDocument& document);
 
-    QLabel* pictSelected;
-    QPushButton* butTest;
-    QLineEdit* txtMusicFile;
-    QPushButton* butMusic;
-    SettingBox* bonus;
-    SettingBox* turtle;
-    SettingBox* dog;
+    QLabel* selectedPicture() const { return m_selectedPicture; }
+    QPushButton* testButton() const { return m_testButton; }
+    QLineEdit* musicFileEdit() const { return m_musicFileEdit; }
+    QPushButton* musicButton() const { return m_musicButton; }
+    SettingBox* bonus() const { return m_bonus; }
+    SettingBox* turtle() const { return m_turtle; }
+    SettingBox* dog() const { return m_dog; }
 
 private:
     void widenCaptions(std::initializer_list<QLabel*> captions);
@@ -46,4 +46,12 @@ private:
     // The program's own setting of one (Open Level, undo): a slider follows its number.
     void showSetting(LevelSetting setting, const QString& text);
     SettingBox* box(LevelSetting setting) const;
+
+    QLabel* m_selectedPicture;
+    QPushButton* m_testButton;
+    QLineEdit* m_musicFileEdit;
+    QPushButton* m_musicButton;
+    SettingBox* m_bonus;
+    SettingBox* m_turtle;
+    SettingBox* m_dog;
 };

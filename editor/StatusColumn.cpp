@@ -1,5 +1,6 @@
 #include "editor/StatusColumn.h"
 
+#include "core/PlayField.h"
 #include "ui/AccessibleNames.h"
 #include "ui/CellNames.h"
 #include "ui/Look.h"
@@ -27,18 +28,18 @@ StatusColumn::StatusColumn(QWidget* client, const std::function<void(TileCode)>&
         return label;
     };
     caption(tr("Score"), 16, 25);
-    lblScore = value(40, "lblScore", QT_TRANSLATE_NOOP("StatusColumn", "Score"));
+    m_scoreLabel = value(40, "scoreLabel", QT_TRANSLATE_NOOP("StatusColumn", "Score"));
     caption(tr("Bonus"), 64, 25);
-    lblTime = value(88, "lblTime", QT_TRANSLATE_NOOP("StatusColumn", "Bonus seconds"));
+    m_timeLabel = value(88, "timeLabel", QT_TRANSLATE_NOOP("StatusColumn", "Bonus seconds"));
     caption(tr("Turtles Saved"), 120, 41);
-    lblSaved = value(160, "lblSaved", QT_TRANSLATE_NOOP("StatusColumn", "Turtles Saved"));
+    m_savedLabel = value(160, "savedLabel", QT_TRANSLATE_NOOP("StatusColumn", "Turtles Saved"));
     caption(tr("Turtles Lost"), 192, 41);
-    lblLost = value(232, "lblLost", QT_TRANSLATE_NOOP("StatusColumn", "Turtles Lost"));
+    m_lostLabel = value(232, "lostLabel", QT_TRANSLATE_NOOP("StatusColumn", "Turtles Lost"));
 
     for (std::size_t i = 0; i < Palette.size(); ++i) {
         const PaletteEntry& entry = Palette[i];
         auto* picture = new QToolButton(client);
-        picture->setObjectName(QLatin1String(entry.picture));
+        picture->setObjectName(QLatin1String(entry.name));
         picture->setToolTip(tr(entry.tooltip));
         AccessibleNames::name(
             picture, paletteName(entry.code),
@@ -46,15 +47,24 @@ StatusColumn::StatusColumn(QWidget* client, const std::function<void(TileCode)>&
         picture->setGeometry(Left, 272 + 40 * static_cast<int>(i), 38, 38);
         picture->setIconSize(QSize(CellPixels, CellPixels));
         QObject::connect(picture, &QToolButton::clicked, client, [picked, code = entry.code] { picked(code); });
-        palette[i] = picture;
+        m_palette[i] = picture;
     }
 }
 
 void StatusColumn::showTiles(const TileSet& tiles)
 {
     for (std::size_t i = 0; i < Palette.size(); ++i)
-        palette[i]->setIcon(tilePixmap(tiles, Palette[i].code));
+        m_palette[i]->setIcon(tilePixmap(tiles, Palette[i].code));
 }
+
+void StatusColumn::showTotals(const PlayField& field)
+{
+    m_scoreLabel->setText(QString::number(field.score));
+    m_savedLabel->setText(QString::number(field.saved));
+    m_lostLabel->setText(QString::number(field.lost));
+}
+
+void StatusColumn::showBonus(const QString& text) { m_timeLabel->setText(text); }
 
 QString StatusColumn::paletteName(TileCode code)
 {

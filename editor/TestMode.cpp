@@ -28,10 +28,10 @@ TestMode::TestMode(modGlobals& globals, Random& random, AudioControl& audio, QOb
     m_clock.setListener(this);
 }
 
-void TestMode::butTest_Click(const LevelSettingsText& settings)
+void TestMode::toggle(const LevelSettingsText& settings)
 {
     if (!m_editMode) {
-        EndTest();
+        endTest();
         return;
     }
     m_editMode = false;
@@ -47,11 +47,11 @@ void TestMode::butTest_Click(const LevelSettingsText& settings)
         for (int row = 0; row < BoardSize; ++row)
             if (isTurtle(m_globals.board(col, row)))
                 m_globals.board(col, row) = ways[m_random.below(4)];
-    StartTest(settings);
+    startTest(settings);
     emit boardChanged();
 }
 
-void TestMode::StartTest(const LevelSettingsText& settings)
+void TestMode::startTest(const LevelSettingsText& settings)
 {
     m_field.resetGame();
     m_field.resetLevel();
@@ -68,15 +68,15 @@ void TestMode::StartTest(const LevelSettingsText& settings)
     emit boardChanged();
 }
 
-void TestMode::EndTest()
+void TestMode::endTest()
 {
-    StopKeepingBoard();
+    stopKeepingBoard();
     m_audio.stopMusic();
     m_globals.board = m_savedBoard;
     emit boardChanged();
 }
 
-void TestMode::StopKeepingBoard()
+void TestMode::stopKeepingBoard()
 {
     for (const GameTimer timer : {GameTimer::Turtle, GameTimer::Bonus, GameTimer::Dog})
         m_clock.setTimer(timer, false);

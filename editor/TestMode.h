@@ -23,22 +23,22 @@ public:
     TestMode(modGlobals& globals, Random& random, AudioControl& audio, QObject* parent = nullptr);
 
     // False while a test runs.
-    bool EditMode() const { return m_editMode; }
+    bool editMode() const { return m_editMode; }
     PlayField& field() { return m_field; }
-    // TimerTurtle, TimerBonus and TimerDog.
+    // The turtles', the bonus's and the dogs' timers.
     WallClock& clock() { return m_clock; }
     // The board as it was placed before the test that runs or ran last.
     const Board& placedBoard() const { return m_savedBoard; }
 
     // Starts a test with the level's settings, or ends the running one.
-    void butTest_Click(const LevelSettingsText& settings);
-    // The twin of the game's StartLevel: music from the box, no countdown, the bonus as typed.
-    void StartTest(const LevelSettingsText& settings);
+    void toggle(const LevelSettingsText& settings);
+    // The twin of the game's level start: music from the box, no countdown, the bonus as typed.
+    void startTest(const LevelSettingsText& settings);
     // "End Test": everything stops and the placed board comes back.
-    void EndTest();
+    void endTest();
     // Open Level and Save Level end a running test without bringing the placed board back; music
     // already playing runs on to its end.
-    void StopKeepingBoard();
+    void stopKeepingBoard();
 
     // The turtle and dog sliders change a running test's beat at once.
     void setTurtlePeriod(Int16 milliseconds);
@@ -46,20 +46,20 @@ public:
 
     // Every input of a test enters by one door, as a game's do: the timers, the mouse and the keys.
     void apply(const GameInput& input) { m_door.apply(input); }
-    // TimerTurtle_Timer, TimerBonus_Timer or TimerDog_Timer: the game's beat, with no end of level.
+    // A beat of the turtles', the bonus's or the dogs' timer: the game's beat, with no end of level.
     void timerFired(GameTimer timer) override { apply({.kind = GameInput::Kind::Timer, .timer = timer}); }
     // The mouse on the board during a test, as in the game, and the let-go of Escape.
-    void pictMain_MouseDown(float x, float y) { apply({.kind = GameInput::Kind::MouseDown, .x = x, .y = y}); }
-    void pictMain_MouseMove(float x, float y) { apply({.kind = GameInput::Kind::MouseMove, .x = x, .y = y}); }
-    void pictMain_MouseUp() { apply({GameInput::Kind::MouseUp}); }
+    void pressBoard(float x, float y) { apply({.kind = GameInput::Kind::MouseDown, .x = x, .y = y}); }
+    void dragBoard(float x, float y) { apply({.kind = GameInput::Kind::MouseMove, .x = x, .y = y}); }
+    void releaseBoard() { apply({GameInput::Kind::MouseUp}); }
     void letGo() { apply({GameInput::Kind::LetGo}); }
 
 signals:
     void modeChanged(bool editMode);
     void boardChanged();
-    // lblScore, lblSaved and lblLost changed.
+    // The score or the turtles saved or lost changed.
     void totalsChanged();
-    // What lblTime shows: the bonus as typed at the start, then the seconds left.
+    // What the bonus label shows: the bonus as typed at the start, then the seconds left.
     void bonusShown(const QString& text);
 
 private:

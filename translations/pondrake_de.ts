@@ -239,6 +239,96 @@
     </message>
 </context>
 <context>
+    <name>EditorActions</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>New Level</source>
+        <translation>Neues Level</translation>
+    </message>
+    <message>
+        <source>&amp;Open Level</source>
+        <translation>Level ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>Save Level</source>
+        <translation>Level speichern</translation>
+    </message>
+    <message>
+        <source>Check Level</source>
+        <translation>Level prüfen</translation>
+    </message>
+    <message>
+        <source>Play This Set</source>
+        <translation>Diese Sammlung spielen</translation>
+    </message>
+    <message>
+        <source>Export Set...</source>
+        <translation>Sammlung exportieren...</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>Music Auto Play</source>
+        <translation>Musik automatisch abspielen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Instructions</source>
+        <translation>Anleitung</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über Pondrake</translation>
+    </message>
+</context>
+<context>
+    <name>EditorWindow</name>
+    <message>
+        <source>A click places the selected item on a square; during a test the keys steer as in the game</source>
+        <translation>Ein Klick setzt das gewählte Teil auf ein Feld; während eines Tests steuern die Tasten wie im Spiel</translation>
+    </message>
+    <message>
+        <source>End Test</source>
+        <translation>Test beenden</translation>
+    </message>
+    <message>
+        <source>Keep Test Board</source>
+        <translation>Testspielfeld behalten</translation>
+    </message>
+    <message>
+        <source>New Level</source>
+        <translation>Neues Level</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
+    </message>
+    <message>
+        <source>Level Editor - %1[*]</source>
+        <translation>Level-Editor – %1[*]</translation>
+    </message>
+</context>
+<context>
     <name>FileCommands</name>
     <message>
         <source>Play This Set</source>
@@ -1399,89 +1489,6 @@
     <message>
         <source>The game the world table sent for this row does not play to its score of %1 in this set, so it is not shown.</source>
         <translation>Das Spiel, das die Weltrangliste für diese Zeile geschickt hat, erreicht in dieser Sammlung nicht ihre Punktzahl von %1 und wird daher nicht gezeigt.</translation>
-    </message>
-</context>
-<context>
-    <name>frmEditor</name>
-    <message>
-        <source>End Test</source>
-        <translation>Test beenden</translation>
-    </message>
-    <message>
-        <source>Keep Test Board</source>
-        <translation>Testspielfeld behalten</translation>
-    </message>
-    <message>
-        <source>New Level</source>
-        <translation>Neues Level</translation>
-    </message>
-    <message>
-        <source>Untitled</source>
-        <translation>Unbenannt</translation>
-    </message>
-    <message>
-        <source>Level Editor - %1[*]</source>
-        <translation>Level-Editor – %1[*]</translation>
-    </message>
-    <message>
-        <source>&amp;File</source>
-        <translation>&amp;Datei</translation>
-    </message>
-    <message>
-        <source>&amp;Open Level</source>
-        <translation>Level ö&amp;ffnen</translation>
-    </message>
-    <message>
-        <source>Save Level</source>
-        <translation>Level speichern</translation>
-    </message>
-    <message>
-        <source>Check Level</source>
-        <translation>Level prüfen</translation>
-    </message>
-    <message>
-        <source>Play This Set</source>
-        <translation>Diese Sammlung spielen</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Beenden</translation>
-    </message>
-    <message>
-        <source>&amp;Edit</source>
-        <translation>&amp;Bearbeiten</translation>
-    </message>
-    <message>
-        <source>&amp;Undo</source>
-        <translation>&amp;Rückgängig</translation>
-    </message>
-    <message>
-        <source>&amp;Redo</source>
-        <translation>&amp;Wiederholen</translation>
-    </message>
-    <message>
-        <source>Music Auto Play</source>
-        <translation>Musik automatisch abspielen</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Hilfe</translation>
-    </message>
-    <message>
-        <source>Instructions</source>
-        <translation>Anleitung</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>Über Pondrake</translation>
-    </message>
-    <message>
-        <source>A click places the selected item on a square; during a test the keys steer as in the game</source>
-        <translation>Ein Klick setzt das gewählte Teil auf ein Feld; während eines Tests steuern die Tasten wie im Spiel</translation>
-    </message>
-    <message>
-        <source>Export Set...</source>
-        <translation>Sammlung exportieren...</translation>
     </message>
 </context>
 </TS>

@@ -239,6 +239,96 @@
     </message>
 </context>
 <context>
+    <name>EditorActions</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>New Level</source>
+        <translation>Nuevo nivel</translation>
+    </message>
+    <message>
+        <source>&amp;Open Level</source>
+        <translation>&amp;Abrir nivel</translation>
+    </message>
+    <message>
+        <source>Save Level</source>
+        <translation>Guardar nivel</translation>
+    </message>
+    <message>
+        <source>Check Level</source>
+        <translation>Comprobar nivel</translation>
+    </message>
+    <message>
+        <source>Play This Set</source>
+        <translation>Jugar esta colección</translation>
+    </message>
+    <message>
+        <source>Export Set...</source>
+        <translation>Exportar colección...</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edición</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>Music Auto Play</source>
+        <translation>Música automática</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>Instructions</source>
+        <translation>Instrucciones</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+</context>
+<context>
+    <name>EditorWindow</name>
+    <message>
+        <source>A click places the selected item on a square; during a test the keys steer as in the game</source>
+        <translation>Un clic coloca la selección en una casilla; durante una prueba las teclas dirigen como en el juego</translation>
+    </message>
+    <message>
+        <source>End Test</source>
+        <translation>Terminar prueba</translation>
+    </message>
+    <message>
+        <source>Keep Test Board</source>
+        <translation>Conservar el tablero de la prueba</translation>
+    </message>
+    <message>
+        <source>New Level</source>
+        <translation>Nuevo nivel</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Sin título</translation>
+    </message>
+    <message>
+        <source>Level Editor - %1[*]</source>
+        <translation>Editor de niveles – %1[*]</translation>
+    </message>
+</context>
+<context>
     <name>FileCommands</name>
     <message>
         <source>Play This Set</source>
@@ -1399,89 +1489,6 @@
     <message>
         <source>The game the world table sent for this row does not play to its score of %1 in this set, so it is not shown.</source>
         <translation>La partida que la tabla mundial envió para esta fila no llega a su puntuación de %1 en esta colección, así que no se muestra.</translation>
-    </message>
-</context>
-<context>
-    <name>frmEditor</name>
-    <message>
-        <source>End Test</source>
-        <translation>Terminar prueba</translation>
-    </message>
-    <message>
-        <source>Keep Test Board</source>
-        <translation>Conservar el tablero de la prueba</translation>
-    </message>
-    <message>
-        <source>New Level</source>
-        <translation>Nuevo nivel</translation>
-    </message>
-    <message>
-        <source>Untitled</source>
-        <translation>Sin título</translation>
-    </message>
-    <message>
-        <source>Level Editor - %1[*]</source>
-        <translation>Editor de niveles – %1[*]</translation>
-    </message>
-    <message>
-        <source>&amp;File</source>
-        <translation>&amp;Archivo</translation>
-    </message>
-    <message>
-        <source>&amp;Open Level</source>
-        <translation>&amp;Abrir nivel</translation>
-    </message>
-    <message>
-        <source>Save Level</source>
-        <translation>Guardar nivel</translation>
-    </message>
-    <message>
-        <source>Check Level</source>
-        <translation>Comprobar nivel</translation>
-    </message>
-    <message>
-        <source>Play This Set</source>
-        <translation>Jugar esta colección</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Salir</translation>
-    </message>
-    <message>
-        <source>&amp;Edit</source>
-        <translation>&amp;Edición</translation>
-    </message>
-    <message>
-        <source>&amp;Undo</source>
-        <translation>&amp;Deshacer</translation>
-    </message>
-    <message>
-        <source>&amp;Redo</source>
-        <translation>&amp;Rehacer</translation>
-    </message>
-    <message>
-        <source>Music Auto Play</source>
-        <translation>Música automática</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>Ay&amp;uda</translation>
-    </message>
-    <message>
-        <source>Instructions</source>
-        <translation>Instrucciones</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>Acerca de</translation>
-    </message>
-    <message>
-        <source>A click places the selected item on a square; during a test the keys steer as in the game</source>
-        <translation>Un clic coloca la selección en una casilla; durante una prueba las teclas dirigen como en el juego</translation>
-    </message>
-    <message>
-        <source>Export Set...</source>
-        <translation>Exportar colección...</translation>
     </message>
 </context>
 </TS>

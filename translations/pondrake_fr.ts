@@ -239,6 +239,96 @@
     </message>
 </context>
 <context>
+    <name>EditorActions</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>New Level</source>
+        <translation>Nouveau niveau</translation>
+    </message>
+    <message>
+        <source>&amp;Open Level</source>
+        <translation>&amp;Ouvrir un niveau</translation>
+    </message>
+    <message>
+        <source>Save Level</source>
+        <translation>Enregistrer le niveau</translation>
+    </message>
+    <message>
+        <source>Check Level</source>
+        <translation>Vérifier le niveau</translation>
+    </message>
+    <message>
+        <source>Play This Set</source>
+        <translation>Jouer cette série</translation>
+    </message>
+    <message>
+        <source>Export Set...</source>
+        <translation>Exporter la série...</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>Music Auto Play</source>
+        <translation>Lecture auto de la musique</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;ide</translation>
+    </message>
+    <message>
+        <source>Instructions</source>
+        <translation>Mode d’emploi</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+</context>
+<context>
+    <name>EditorWindow</name>
+    <message>
+        <source>A click places the selected item on a square; during a test the keys steer as in the game</source>
+        <translation>Un clic place l’élément choisi sur une case ; pendant un test, les touches dirigent comme dans le jeu</translation>
+    </message>
+    <message>
+        <source>End Test</source>
+        <translation>Fin du test</translation>
+    </message>
+    <message>
+        <source>Keep Test Board</source>
+        <translation>Garder le plateau du test</translation>
+    </message>
+    <message>
+        <source>New Level</source>
+        <translation>Nouveau niveau</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Sans titre</translation>
+    </message>
+    <message>
+        <source>Level Editor - %1[*]</source>
+        <translation>Éditeur de niveaux – %1[*]</translation>
+    </message>
+</context>
+<context>
     <name>FileCommands</name>
     <message>
         <source>Play This Set</source>
@@ -1399,89 +1489,6 @@
     <message>
         <source>The game the world table sent for this row does not play to its score of %1 in this set, so it is not shown.</source>
         <translation>La partie envoyée par la table mondiale pour cette ligne n&apos;atteint pas son score de %1 dans cette série ; elle n&apos;est donc pas montrée.</translation>
-    </message>
-</context>
-<context>
-    <name>frmEditor</name>
-    <message>
-        <source>End Test</source>
-        <translation>Fin du test</translation>
-    </message>
-    <message>
-        <source>Keep Test Board</source>
-        <translation>Garder le plateau du test</translation>
-    </message>
-    <message>
-        <source>New Level</source>
-        <translation>Nouveau niveau</translation>
-    </message>
-    <message>
-        <source>Untitled</source>
-        <translation>Sans titre</translation>
-    </message>
-    <message>
-        <source>Level Editor - %1[*]</source>
-        <translation>Éditeur de niveaux – %1[*]</translation>
-    </message>
-    <message>
-        <source>&amp;File</source>
-        <translation>&amp;Fichier</translation>
-    </message>
-    <message>
-        <source>&amp;Open Level</source>
-        <translation>&amp;Ouvrir un niveau</translation>
-    </message>
-    <message>
-        <source>Save Level</source>
-        <translation>Enregistrer le niveau</translation>
-    </message>
-    <message>
-        <source>Check Level</source>
-        <translation>Vérifier le niveau</translation>
-    </message>
-    <message>
-        <source>Play This Set</source>
-        <translation>Jouer cette série</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Quitter</translation>
-    </message>
-    <message>
-        <source>&amp;Edit</source>
-        <translation>É&amp;dition</translation>
-    </message>
-    <message>
-        <source>&amp;Undo</source>
-        <translation>&amp;Annuler</translation>
-    </message>
-    <message>
-        <source>&amp;Redo</source>
-        <translation>&amp;Rétablir</translation>
-    </message>
-    <message>
-        <source>Music Auto Play</source>
-        <translation>Lecture auto de la musique</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>A&amp;ide</translation>
-    </message>
-    <message>
-        <source>Instructions</source>
-        <translation>Mode d’emploi</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>À propos</translation>
-    </message>
-    <message>
-        <source>A click places the selected item on a square; during a test the keys steer as in the game</source>
-        <translation>Un clic place l’élément choisi sur une case ; pendant un test, les touches dirigent comme dans le jeu</translation>
-    </message>
-    <message>
-        <source>Export Set...</source>
-        <translation>Exporter la série...</translation>
     </message>
 </context>
 </TS>

@@ -1,8 +1,8 @@
 // Every window as a screen reader walks it: each control it meets has a name, and a label that
 // shows a value is named by what the value is, not by the number it shows.
 #include "editor/CheckLevelWindow.h"
+#include "editor/EditorWindow.h"
 #include "editor/LevelCheck.h"
-#include "editor/frmEditor.h"
 #include "screens/LevelSetDialog.h"
 #include "screens/WorldTableDialog.h"
 #include "screens/WorldTopTenWindow.h"
@@ -64,7 +64,7 @@ TEST_F(AccessibilityWalk, EveryControlOfEveryWindowHasAName)
 {
     sitDown();
     MainWindow& game = *window;
-    frmEditor editor(globals, random, sound, program);
+    EditorWindow editor(globals, random, sound, program);
     LevelOverWindow levelOver;
     GameOverDialog notTop(scores);
     GameOverDialog top(scores);

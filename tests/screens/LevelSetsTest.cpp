@@ -2,7 +2,7 @@
 // game kept when the window closes and continued in a later sitting, the remembered switches,
 // the editor's Save Level and Play This Set, and a set file dropped, played and exported.
 
-#include "editor/frmEditor.h"
+#include "editor/EditorWindow.h"
 #include "files/RecordingShelf.h"
 #include "files/SetFile.h"
 #include "screens/LevelSetDialog.h"
@@ -120,13 +120,13 @@ TEST_F(LevelSets, TheEditorSavesIntoMyLevelsAndPlaysThatSet)
     sitDown();
     const QString myLevels = data + "/My Levels";
     QString proposed;
-    onNextModal<frmEditor>([&](frmEditor* editor) {
+    onNextModal<EditorWindow>([&](EditorWindow* editor) {
         onNextModal<QFileDialog>([&](QFileDialog* dialog) {
             proposed = dialog->selectedFiles().value(0);
             static_cast<QDialog*>(dialog)->accept();
         });
-        editor->findChild<QAction*>("mnuSave")->trigger();
-        editor->findChild<QAction*>("mnuPlaySet")->trigger();
+        editor->findChild<QAction*>("saveAction")->trigger();
+        editor->findChild<QAction*>("playSetAction")->trigger();
     });
     window->actions().levelEditor->trigger();
     QCoreApplication::processEvents();  // the set's game starts once the editor has gone

@@ -1,7 +1,7 @@
 // The game's windows as the player uses them: the main window's board, pause and Level Editor
 // command, and the score windows with a typed or handwritten name.
 
-#include "editor/frmEditor.h"
+#include "editor/EditorWindow.h"
 #include "screens/InkDisplay.h"
 #include "screens/InkPicture.h"
 #include "tests/support/GameWindowTest.h"
@@ -183,7 +183,7 @@ TEST_F(Screens, TheKeysSteerATurtleAndFastForwardRunsOnlyDuringAGameThatTheLevel
     // The Level Editor command gives the game up (its question and timers are the flow table's), and
     // Fast Forward goes off with the game.
     onNextModal<QMessageBox>([&](QMessageBox* box) {
-        onNextModal<frmEditor>([&](frmEditor* editor) { part<QAction>(*editor, "mnuExit")->trigger(); });
+        onNextModal<EditorWindow>([&](EditorWindow* editor) { part<QAction>(*editor, "exitAction")->trigger(); });
         box->button(QMessageBox::Ok)->click();
     });
     window->actions().levelEditor->trigger();

@@ -6,8 +6,8 @@
 #include "core/Random.h"
 #include "core/modGlobals.h"
 #include "editor/CheckLevelWindow.h"
+#include "editor/EditorWindow.h"
 #include "editor/LevelCheck.h"
-#include "editor/frmEditor.h"
 #include "files/PlayerFiles.h"
 #include "screens/GameOverDialog.h"
 #include "screens/LanguageDialog.h"
@@ -148,7 +148,7 @@ TEST_F(Languages, EveryCaptionFitsItsControlInEveryLanguage)
             std::move(level),
             std::make_unique<GameOverDialog>(files.scoresPath()),
             std::make_unique<TopTenWindow>(files.scoresPath()),
-            std::make_unique<frmEditor>(globals, random, sound, program()),
+            std::make_unique<EditorWindow>(globals, random, sound, program()),
             std::make_unique<CheckLevelWindow>(check, nullptr),
             std::make_unique<RecordingWindow>(GameRecording{}, program(), program(), nullptr),
             std::make_unique<LevelSetDialog>(files),

@@ -1,13 +1,15 @@
 // The level editor used as a designer uses it: the palette and clicks on the board, typing into
 // the boxes, tests of the level, its files, and undo.
 
-#include "editor/frmEditor.h"
+#include "editor/EditorWindow.h"
 #include "core/Random.h"
 #include "core/modGlobals.h"
 #include "editor/CheckCommand.h"
 #include "editor/FileCommands.h"
 #include "editor/LevelDialogs.h"
+#include "editor/PanelRule.h"
 #include "editor/SettingsPanel.h"
+#include "editor/StatusColumn.h"
 #include "files/LevelFile.h"
 #include "sim/RecordingPlayer.h"
 #include "tests/support/AudioTestSupport.h"
@@ -37,7 +39,7 @@ protected:
     SequenceRandom random{{}};  // each test gives the draws it needs
     AudioOutput output;
     SoundEffects sound{output};
-    frmEditor editor{globals, random, sound, folder.path()};
+    EditorWindow editor{globals, random, sound, folder.path()};
 
     // The editor's controls, by their names.
     template <class Control = QAction>
@@ -45,15 +47,15 @@ protected:
     {
         return editor.findChild<Control*>(QLatin1String(name));
     }
-    BoardPicture* pictMain = named<BoardPicture>("pictMain");
-    QPushButton* butTest = named<QPushButton>("butTest");
-    QLineEdit *txtMusicFile = named<QLineEdit>("txtMusicFile"), *txtBonus = named<QLineEdit>("txtBonus"),
-              *txtTurtle = named<QLineEdit>("txtTurtle"), *txtDog = named<QLineEdit>("txtDog");
-    QSlider* sliderTurtle = named<QSlider>("sliderTurtle");
-    QLabel *lblTime = named<QLabel>("lblTime"), *lblSaved = named<QLabel>("lblSaved");
-    QAction *mnuNew = named("mnuNew"), *mnuOpen = named("mnuOpen"), *mnuSave = named("mnuSave"),
-            *mnuCheck = named("mnuCheck"), *mnuExit = named("mnuExit"), *mnuUndo = named("mnuUndo"),
-            *mnuRedo = named("mnuRedo");
+    BoardPicture* board = named<BoardPicture>("board");
+    QPushButton* testButton = named<QPushButton>("testButton");
+    QLineEdit *musicFileEdit = named<QLineEdit>("musicFileEdit"), *bonusEdit = named<QLineEdit>("bonusEdit"),
+              *turtleEdit = named<QLineEdit>("turtleEdit"), *dogEdit = named<QLineEdit>("dogEdit");
+    QSlider* turtleSlider = named<QSlider>("turtleSlider");
+    QLabel *timeLabel = named<QLabel>("timeLabel"), *savedLabel = named<QLabel>("savedLabel");
+    QAction *newAction = named("newAction"), *openAction = named("openAction"), *saveAction = named("saveAction"),
+            *checkAction = named("checkAction"), *exitAction = named("exitAction"), *undoAction = named("undoAction"),
+            *redoAction = named("redoAction");
 
     void SetUp() override
     {
@@ -63,8 +65,8 @@ protected:
     }
     QString path(const char* name) const { return folder.filePath(QLatin1String(name)); }
     TestMode& test() { return editor.test(); }
-    LevelSettingsText settings() { return named<SettingsPanel>("frameControl")->settings(); }
-    void clickAt(QPoint at) { QTest::mouseClick(pictMain, Qt::LeftButton, {}, at); }
+    LevelSettingsText settings() { return named<SettingsPanel>("settingsPanel")->settings(); }
+    void clickAt(QPoint at) { QTest::mouseClick(board, Qt::LeftButton, {}, at); }
     void place(const char* picture, std::initializer_list<CellIndex> cells)
     {
         named<QToolButton>(picture)->click();
@@ -86,15 +88,15 @@ protected:
 
 TEST_F(Editor, TheLayoutAndThePanelRightOfTheColumnOnALandscapeScreenAndBelowTheBoardOtherwise)
 {
-    expectLayout(*named<SettingsPanel>("frameControl")->parentWidget(), "editor/layout.txt");  // on a square screen
-    EXPECT_EQ(frmEditor::PanelPlace({1024, 768}), QPoint(774, 0));
-    EXPECT_EQ(frmEditor::PanelPlace({800, 1280}), QPoint(0, 704));
+    expectLayout(*named<SettingsPanel>("settingsPanel")->parentWidget(), "editor/layout.txt");  // on a square screen
+    EXPECT_EQ(PanelRule::panelPlace({1024, 768}), QPoint(774, 0));
+    EXPECT_EQ(PanelRule::panelPlace({800, 1280}), QPoint(0, 704));
 }
 
 TEST_F(Editor, AClickPlacesThePickedCodeInThePressCellAndAPointOnABorderGoesToTheEvenCell)
 {
     for (int i = 0; i < int(StatusColumn::Palette.size()); ++i) {
-        named<QToolButton>(StatusColumn::Palette[i].picture)->click();
+        named<QToolButton>(StatusColumn::Palette[i].name)->click();
         clickAt({34 * i + 17, 10});
     }
     clickAt({34, 40});  // between columns 0 and 1
@@ -109,20 +111,20 @@ TEST_F(Editor, EnterSetsTheSliderToTheTypedNumberAndTheBoxFollowsOnlyWhenTheSlid
 {
     using Case = std::tuple<QLineEdit*, const char*, int, const char*>;  // box, typed, slider, shown
     for (const auto& [box, typed, slider, shown] :
-         {Case{txtBonus, "250.5", 250, "250"}, Case{txtTurtle, "1e3", 1000, "1000"},
-          Case{txtTurtle, "1000.4", 1000, "1000.4"},  // the slider stands there already
-          Case{txtTurtle, "5000", 3000, "3000"}, Case{txtDog, "abc", 50, "50"}}) {
+         {Case{bonusEdit, "250.5", 250, "250"}, Case{turtleEdit, "1e3", 1000, "1000"},
+          Case{turtleEdit, "1000.4", 1000, "1000.4"},  // the slider stands there already
+          Case{turtleEdit, "5000", 3000, "3000"}, Case{dogEdit, "abc", 50, "50"}}) {
         QSignalSpy returnPressed(box, &QLineEdit::returnPressed);
         enter(box, typed);
         EXPECT_EQ(returnPressed.count(), 0) << "the Enter key is swallowed";
-        EXPECT_EQ(editor.findChild<QSlider*>("slider" + box->objectName().mid(3))->value(), slider) << typed;
+        EXPECT_EQ(editor.findChild<QSlider*>(box->objectName().chopped(4) + "Slider")->value(), slider) << typed;
         EXPECT_EQ(box->text(), QLatin1String(shown));
     }
 }
 
 TEST_F(Editor, EachTestTurnsThePlacedTurtlesAfreshAndEndTestBringsThePlacedBoardBackEvenAfterNewLevel)
 {
-    place("pictTurtleLeft", {{2, 0}, {0, 3}, {5, 5}, {2, 1}});
+    place("turtleButton", {{2, 0}, {0, 3}, {5, 5}, {2, 1}});
     globals.board(20, 3) = globals.board(3, 20) = Tile::TurtleLeft;  // outside the play area
     const Board placed = globals.board;
     const auto at = [this](int col, int row) { return char(globals.board(col, row)); };
@@ -131,11 +133,11 @@ TEST_F(Editor, EachTestTurnsThePlacedTurtlesAfreshAndEndTestBringsThePlacedBoard
     for (const auto& [draws, ways] : {std::pair{std::vector{Left, Right, Up, Down}, "adwxaa"},
                                       std::pair{std::vector{Down, Up, Right, Left}, "xwdaaa"}}) {
         random = SequenceRandom(draws);
-        butTest->click();
+        testButton->click();
         EXPECT_EQ((std::string{at(0, 3), at(2, 0), at(2, 1), at(5, 5), at(20, 3), at(3, 20)}), ways);
-        mnuNew->trigger();  // empties the board the test runs on, and is no step
+        newAction->trigger();  // empties the board the test runs on, and is no step
         EXPECT_EQ(rowsOf(globals.board)[5], std::string(BoardSize, 'b'));
-        butTest->click();
+        testButton->click();
         EXPECT_EQ(globals.board, placed);
         EXPECT_EQ(editor.document().history().count(), 4);
         for (const GameTimer timer : timers)
@@ -146,25 +148,25 @@ TEST_F(Editor, EachTestTurnsThePlacedTurtlesAfreshAndEndTestBringsThePlacedBoard
 TEST_F(Editor, TheBeatsAndTheMusicRunDuringATestAndStopAtItsEnd)
 {
     writeFile(path("audio/song.wav"), "RIFF");
-    txtMusicFile->setText(QStringLiteral("song.wav"));
-    txtBonus->setText(QStringLiteral("1"));
-    txtTurtle->setText(QStringLiteral("0"));  // typed without Enter: never ticks
-    txtDog->setText(QStringLiteral("1"));     // the shortest beat there is
-    place("pictAlien", {{5, 5}});
+    musicFileEdit->setText(QStringLiteral("song.wav"));
+    bonusEdit->setText(QStringLiteral("1"));
+    turtleEdit->setText(QStringLiteral("0"));  // typed without Enter: never ticks
+    dogEdit->setText(QStringLiteral("1"));     // the shortest beat there is
+    place("alienButton", {{5, 5}});
     random = SequenceRandom({0.6, 0.5});  // the alien hops right (keypad 6), then the beat's roll
     Millis wall = 0;                      // the test's clock on a wall of our own
     test().clock().setWall([&wall] { return wall; });
-    butTest->click();
+    testButton->click();
     EXPECT_NE(editor.audio().musicDevice().mode(), MusicDevice::Mode::NotOpen);
     wall = 1;  // the dog's beat is due, and the turtle's 0 never
     ASSERT_TRUE(QMetaObject::invokeMethod(&test().clock().alarm(), "timeout"));
     EXPECT_EQ(rowOf(globals.board, 5).substr(5, 2), "b@");
-    QTest::keyClick(sliderTurtle, Qt::Key_Home);  // the sliders change the beats at once
-    enter(txtDog, "400");
+    QTest::keyClick(turtleSlider, Qt::Key_Home);  // the sliders change the beats at once
+    enter(dogEdit, "400");
     EXPECT_EQ(beats().next()->timer, GameTimer::Turtle) << "the shortest beat now";
     EXPECT_EQ(QList({beats().period(GameTimer::Turtle), beats().period(GameTimer::Dog)}), QList<Int16>({50, 400}));
     EXPECT_EQ(settings(), (LevelSettingsText{"song.wav", "1", "50", "400"}));
-    butTest->click();
+    testButton->click();
     EXPECT_EQ(editor.audio().musicDevice().mode(), MusicDevice::Mode::NotOpen);
 }
 
@@ -172,13 +174,13 @@ TEST_F(Editor, TheBeatsAndTheMusicRunDuringATestAndStopAtItsEnd)
 TEST_F(Editor, AfterATestEndedBySaveTheMusicStopsWhereItsPassEnds)
 {
     ASSERT_TRUE(writeWav(path("audio/song.wav"), 1000));
-    txtMusicFile->setText(QStringLiteral("song.wav"));
+    musicFileEdit->setText(QStringLiteral("song.wav"));
     const MusicDevice& music = editor.audio().musicDevice();
-    butTest->click();
+    testButton->click();
     ASSERT_TRUE(eventually([&] { return music.mode() == MusicDevice::Mode::Playing && !music.loadsPending(); }));
     onNextModal<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); });
-    mnuSave->trigger();
-    ASSERT_TRUE(test().EditMode());
+    saveAction->trigger();
+    ASSERT_TRUE(test().editMode());
     EXPECT_TRUE(eventually([&] { return music.mode() == MusicDevice::Mode::NotOpen; }, 20000));
 }
 
@@ -189,41 +191,41 @@ TEST_F(Editor, AfterATestEndedBySaveTheMusicStopsWhereItsPassEnds)
 TEST_F(Editor, EveryChangeUndoesBackToTheEmptyBoardAndOpeningAFileShowsOnlyTheSettingsItHeld)
 {
     writeFile(path("levels/level7.txt"), Level7);
-    place("pictRock", {{0, 0}, {0, 0}});  // the second click changes nothing: no step
-    place("pictWater", {{1, 0}});
-    txtDog->setText(QStringLiteral("abc"));  // typed without Enter: no step
-    random = SequenceRandom({Up});           // for the file's turtle
-    editor.files().OpenLevelFile(path("levels/level7.txt"));
+    place("rockButton", {{0, 0}, {0, 0}});  // the second click changes nothing: no step
+    place("waterButton", {{1, 0}});
+    dogEdit->setText(QStringLiteral("abc"));  // typed without Enter: no step
+    random = SequenceRandom({Up});            // for the file's turtle
+    editor.files().openLevelFile(path("levels/level7.txt"));
     EXPECT_FALSE(editor.document().isModified());
-    sliderTurtle->setSliderDown(true);  // one drag is one step
+    turtleSlider->setSliderDown(true);  // one drag is one step
     for (int value : {1400, 1100, 900})
-        sliderTurtle->setValue(value);
-    sliderTurtle->setSliderDown(false);
-    enter(txtBonus, "250");
-    enter(txtBonus, "300");
+        turtleSlider->setValue(value);
+    turtleSlider->setSliderDown(false);
+    enter(bonusEdit, "250");
+    enter(bonusEdit, "300");
     ASSERT_EQ(editor.document().history().count(), 6);
 
     for (int step = 0; step < 3; ++step)
-        mnuUndo->trigger();
+        undoAction->trigger();
     EXPECT_EQ(settings(), (LevelSettingsText{"pond2.mid", "120", "800", "600"}));  // as the file holds them
-    EXPECT_EQ(sliderTurtle->value(), 800);
-    mnuUndo->trigger();  // the opened level: board and settings together
+    EXPECT_EQ(turtleSlider->value(), 800);
+    undoAction->trigger();  // the opened level: board and settings together
     EXPECT_EQ(rowsOf(globals.board)[0], "r$bbbbbbbbbbbbbbbbbb");
     EXPECT_EQ(settings(), (LevelSettingsText{"", "100", "1500", "abc"}));
-    mnuUndo->trigger();
-    mnuUndo->trigger();
+    undoAction->trigger();
+    undoAction->trigger();
     EXPECT_EQ(rowsOf(globals.board), rowsOf(boardFromText("")));
 
     for (int step = 0; step < 6; ++step)
-        mnuRedo->trigger();
-    txtDog->setText(QStringLiteral("abc"));  // saved as typed
+        redoAction->trigger();
+    dogEdit->setText(QStringLiteral("abc"));  // saved as typed
     answerFileDialog(path("levels/made"));
-    mnuSave->trigger();
+    saveAction->trigger();
     EXPECT_EQ(readFile(path("levels/made.txt")), LevelFileBytes({"pond2.mid", "300", "900", "abc"}, Level7Board));
 
     using Case = std::tuple<QByteArray, LevelSettingsText, const char*>;  // the file; the boxes and the bonus after
     QString told;
-    txtMusicFile->setText(QStringLiteral("mine.mid"));
+    musicFileEdit->setText(QStringLiteral("mine.mid"));
     for (const auto& [bytes, boxes, bonus] :
          {Case{"", {"mine.mid", "300", "900", "abc"}, "120"},  // the bonus of the last file read
           Case{"a.mid\r\n50\r\n700\r\n400\r\n", {"a.mid", "50", "700", "400"}, "50"},
@@ -231,15 +233,15 @@ TEST_F(Editor, EveryChangeUndoesBackToTheEmptyBoardAndOpeningAFileShowsOnlyTheSe
           Case{"c.mid\r\n70\r\n", {"c.mid", "70", "900", "400"}, "70"}}) {
         answerNextMessage(told);
         if (bytes.isEmpty()) {  // no such file
-            editor.files().OpenLevelFile(path("levels/none.txt"));
+            editor.files().openLevelFile(path("levels/none.txt"));
             EXPECT_TRUE(told.contains(QStringLiteral("could not be opened"))) << told.toStdString();
         } else {
             writeFile(path("levels/short.txt"), bytes);
             answerFileDialog(path("levels/short.txt"));
-            mnuOpen->trigger();
+            openAction->trigger();
         }
         EXPECT_EQ(settings(), boxes) << bytes.toStdString();
-        EXPECT_EQ(lblTime->text(), QLatin1String(bonus));
+        EXPECT_EQ(timeLabel->text(), QLatin1String(bonus));
         EXPECT_TRUE(editor.document().isModified());
     }
 }
@@ -248,25 +250,25 @@ TEST_F(Editor, EveryChangeUndoesBackToTheEmptyBoardAndOpeningAFileShowsOnlyTheSe
 // takes back to the board as placed and redo brings forward again. The steps before the test stay.
 TEST_F(Editor, ATestEndedBySaveOrOpenKeepsItsBoardAsOneStepThatUndoAndRedoTakeBackAndForth)
 {
-    place("pictTurtleLeft", {{3, 3}});
+    place("turtleButton", {{3, 3}});
     const Board placed = globals.board;
     random = SequenceRandom({Right, 0.5});  // the turtle's way, then the beat's roll
-    butTest->click();
+    testButton->click();
     fire(GameTimer::Turtle);
-    QTest::mousePress(pictMain, Qt::LeftButton, {}, {34 * 4 + 17, 34 * 3 + 17});
+    QTest::mousePress(board, Qt::LeftButton, {}, {34 * 4 + 17, 34 * 3 + 17});
     EXPECT_TRUE(test().field().selection.SelectionActive);
     answerFileDialog(path("levels/tested"));
-    mnuSave->trigger();
+    saveAction->trigger();
     const Board tested = globals.board;
     EXPECT_EQ(rowOf(tested, 3).substr(3, 2), "bd");
     EXPECT_FALSE(test().field().selection.SelectionActive) << "it belonged to the test";
     EXPECT_FALSE(editor.document().isModified()) << "just saved";
     EXPECT_EQ(editor.document().history().count(), 2);
     EXPECT_EQ(editor.document().history().text(1), QStringLiteral("Keep Test Board"));
-    mnuUndo->trigger();
+    undoAction->trigger();
     EXPECT_EQ(globals.board, placed);
     EXPECT_TRUE(editor.document().isModified());
-    mnuRedo->trigger();
+    redoAction->trigger();
     EXPECT_EQ(globals.board, tested);
     EXPECT_FALSE(editor.document().isModified()) << "back where it was saved";
 }
@@ -290,7 +292,7 @@ TEST_F(Editor, SaveLevelRefusesEveryNameOfAScoreTableAndLeavesItByteForByte)
         stillOpen = dialog->isVisible();
         dialog->reject();
     });
-    mnuSave->trigger();
+    saveAction->trigger();
     EXPECT_TRUE(stillOpen && told.contains(QStringLiteral("table of high scores"))) << told.toStdString();
     EXPECT_EQ(readFile(path("levels/scores.txt")), "the table");
 }
@@ -307,11 +309,11 @@ TEST_F(Editor, ExitAndTheCloseBoxAskBeforeUnsavedWorkIsLostAndTheTitleNamesTheFi
     QString asked;
     answerNextMessage(asked, QMessageBox::Cancel);  // the first question, which only the rock below brings
     EXPECT_EQ(title(), "Level Editor - Untitled");
-    mnuExit->trigger();
+    exitAction->trigger();
     EXPECT_FALSE(editor.isVisible()) << "nothing to lose";
     editor.show();
-    place("pictRock", {{2, 2}});
-    mnuExit->trigger();
+    place("rockButton", {{2, 2}});
+    exitAction->trigger();
     EXPECT_TRUE(editor.isVisible() && asked.contains(question)) << asked.toStdString();
     EXPECT_EQ(title(), "Level Editor - Untitled*");
     const struct {
@@ -326,7 +328,7 @@ TEST_F(Editor, ExitAndTheCloseBoxAskBeforeUnsavedWorkIsLostAndTheTitleNamesTheFi
         SCOPED_TRACE(titleAfter);
         editor.show();
         if (button == QMessageBox::Discard)
-            txtDog->setText(QStringLiteral("700"));  // typed without Enter
+            dogEdit->setText(QStringLiteral("700"));  // typed without Enter
         if (savedAs)
             answerFileDialog(path(savedAs));
         else if (button == QMessageBox::Save)
@@ -349,46 +351,47 @@ TEST_F(Editor, CheckLevelJudgesTheLevelAsPlacedAndACancelledCheckLeavesTheEditor
 {
     // A turtle walled in beside one that can reach the water: the level never ends. The test
     // saves the second, which leaves too few turtles that could.
-    place("pictTurtleLeft", {{1, 1}, {10, 10}});
-    place("pictRock", {{0, 1}, {2, 1}, {1, 0}, {1, 2}});
-    place("pictWater", {{9, 10}});
+    place("turtleButton", {{1, 1}, {10, 10}});
+    place("rockButton", {{0, 1}, {2, 1}, {1, 0}, {1, 2}});
+    place("waterButton", {{9, 10}});
     std::vector<double> draws(50, 0.5);
     draws[0] = draws[1] = Left;
     random = SequenceRandom(draws);
-    butTest->click();
+    testButton->click();
     fire(GameTimer::Turtle);
     ASSERT_EQ(rowOf(globals.board, 10)[10], 'b') << "saved in the test";
-    EXPECT_EQ(lblSaved->text(), QStringLiteral("1"));
-    mnuCheck->trigger();
+    EXPECT_EQ(savedLabel->text(), QStringLiteral("1"));
+    checkAction->trigger();
     ASSERT_TRUE(eventually([this] { return editor.check().resultWindow() != nullptr; }, 60000));
-    EXPECT_EQ(editor.check().resultWindow()->lblVerdict->text(), QStringLiteral("Too hard for the computer player"));
+    EXPECT_EQ(editor.check().resultWindow()->verdictLabel()->text(),
+              QStringLiteral("Too hard for the computer player"));
     QSignalSpy watching(&editor.check(), &CheckCommand::watching);
-    editor.check().resultWindow()->butWatch->click();
+    editor.check().resultWindow()->watchButton()->click();
     ASSERT_EQ(watching.count(), 1);
     auto* replay = qobject_cast<RecordingWindow*>(watching.front().front().value<QWidget*>());
     ASSERT_NE(replay, nullptr);
     EXPECT_EQ(replay->player().refusal(), std::nullopt) << "the level it watches is the one checked";
     EXPECT_GT(replay->length(), 0);
     replay->close();
-    butTest->click();
+    testButton->click();
 
-    enter(txtTurtle, "1");  // and a quick beat: each run takes long
+    enter(turtleEdit, "1");  // and a quick beat: each run takes long
     const Board before = globals.board;
     const int steps = editor.document().history().count();
     for (const bool byTest : {false, true}) {
         QSignalSpy cancelled(&editor.check(), &CheckCommand::cancelled);
-        mnuCheck->trigger();
+        checkAction->trigger();
         auto* progress = editor.findChild<QProgressDialog*>();
         ASSERT_TRUE(progress && progress->isVisible() && editor.check().running());
-        byTest ? butTest->click() : progress->findChild<QPushButton*>()->click();  // its Cancel
+        byTest ? testButton->click() : progress->findChild<QPushButton*>()->click();  // its Cancel
         if (byTest) {
-            EXPECT_EQ(lblSaved->text(), QStringLiteral("0")) << "each test counts afresh";
+            EXPECT_EQ(savedLabel->text(), QStringLiteral("0")) << "each test counts afresh";
         }
         EXPECT_FALSE(editor.check().running() || progress->isVisible());
         EXPECT_TRUE(eventually([&] { return !cancelled.isEmpty(); }, 60000)) << "its runs have stopped";
         EXPECT_EQ(editor.check().resultWindow(), nullptr);
         if (byTest)
-            butTest->click();
+            testButton->click();
     }
     EXPECT_EQ(globals.board, before);
     EXPECT_EQ(editor.document().history().count(), steps);
@@ -398,22 +401,22 @@ TEST_F(Editor, CheckLevelJudgesTheLevelAsPlacedAndACancelledCheckLeavesTheEditor
 // leave the board alone and the cursor is gone. Escape never closes the editor.
 TEST_F(Editor, DuringATestTheKeysCommandTheBoardAndAfterItTheyLeaveItAloneAndEscapeNeverClosesTheEditor)
 {
-    place("pictTurtleLeft", {{0, 0}});
+    place("turtleButton", {{0, 0}});
     random = SequenceRandom({Right});
-    txtBonus->setFocus();
-    butTest->click();
-    EXPECT_EQ(editor.focusWidget(), pictMain);
-    const auto framed = [&] { return pictMain->surface().pixel(2, 2) != pictMain->pictBackBuffer().pixel(2, 2); };
-    QTest::keyClick(pictMain, Qt::Key_Tab);
+    bonusEdit->setFocus();
+    testButton->click();
+    EXPECT_EQ(editor.focusWidget(), board);
+    const auto framed = [&] { return board->surface().pixel(2, 2) != board->pictBackBuffer().pixel(2, 2); };
+    QTest::keyClick(board, Qt::Key_Tab);
     EXPECT_TRUE(framed());
-    QTest::keyClick(pictMain, Qt::Key_Space);
-    QTest::keyClick(pictMain, Qt::Key_Down);
+    QTest::keyClick(board, Qt::Key_Space);
+    QTest::keyClick(board, Qt::Key_Down);
     EXPECT_EQ(globals.board(0, 0), Tile::TurtleDown);
 
-    butTest->click();
+    testButton->click();
     EXPECT_FALSE(framed());
     for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Space, Qt::Key_Up, Qt::Key_Escape})
-        QTest::keyClick(pictMain, key);
+        QTest::keyClick(board, key);
     EXPECT_EQ(globals.board(0, 0), Tile::TurtleLeft) << "the placed board, untouched";
     EXPECT_TRUE(editor.isVisible()) << "Escape never closes the editor";
 }

@@ -1,0 +1,52 @@
+#include "editor/EditorActions.h"
+
+#include "editor/EditorWindow.h"
+#include "editor/FileCommands.h"
+#include "editor/LevelDocument.h"
+#include "ui/HelpWindow.h"
+
+#include <QMenuBar>
+
+EditorActions::EditorActions(QMenuBar& menuBar, EditorWindow& window, FileCommands& files, LevelDocument& document,
+                             AudioControl& audio, const QString& programFolder)
+{
+    QMenu* file = menuBar.addMenu(tr("&File"));
+    newAction = file->addAction(tr("New Level"), &window, &EditorWindow::newLevel);
+    newAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    openAction = file->addAction(tr("&Open Level"), &files, &FileCommands::openLevel);
+    openAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    saveAction = file->addAction(tr("Save Level"), &files, &FileCommands::saveLevel);
+    saveAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    checkAction = file->addAction(tr("Check Level"), &window, &EditorWindow::checkLevel);
+    checkAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
+    playSetAction = file->addAction(tr("Play This Set"), &files, &FileCommands::playSet);
+    exportSetAction = file->addAction(tr("Export Set..."), &files, &FileCommands::exportSet);
+    exitAction = file->addAction(tr("Exit"), &window, &EditorWindow::exitEditor);
+    QMenu* edit = menuBar.addMenu(tr("&Edit"));
+    undoAction = document.history().createUndoAction(edit, tr("&Undo"));
+    undoAction->setShortcut(QKeySequence::Undo);
+    redoAction = document.history().createRedoAction(edit, tr("&Redo"));
+    redoAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    edit->addAction(undoAction);
+    edit->addAction(redoAction);
+    audioMenu = addAudioMenu(&menuBar, audio, tr("Music Auto Play"));
+    QMenu* help = menuBar.addMenu(tr("&Help"));
+    instructionsAction = help->addAction(tr("Instructions"), &window, [&window, programFolder] {
+        HelpWindow::showPage(&window, programFolder, HelpWindow::Instructions, HelpWindow::EditorSection);
+    });
+    aboutAction = help->addAction(tr("About"), &window, [&window, programFolder] {
+        HelpWindow::showPage(&window, programFolder, HelpWindow::About);
+    });
+    for (const auto& [item, name] : {std::pair{newAction, "newAction"},
+                                     {openAction, "openAction"},
+                                     {saveAction, "saveAction"},
+                                     {checkAction, "checkAction"},
+                                     {playSetAction, "playSetAction"},
+                                     {exportSetAction, "exportSetAction"},
+                                     {exitAction, "exitAction"},
+                                     {undoAction, "undoAction"},
+                                     {redoAction, "redoAction"},
+                                     {instructionsAction, "instructionsAction"},
+                                     {aboutAction, "aboutAction"}})
+        item->setObjectName(QLatin1String(name));
+}
