@@ -89,7 +89,7 @@ int main()
     auto readLevel = [&] {
         modGlobals globals;
         GameRandom random(1);
-        PlaceLevel(ReadLevelFile(level), globals, random);
+        placeLevel(ReadLevelFile(level), globals, random);
     };
     auto readScores = [&] {
         ScoreTable table;

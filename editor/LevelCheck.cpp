@@ -85,7 +85,7 @@ void LevelCheck::start(const QByteArray& level)
     GameRandom random(1);
     const LevelReading reading = ReadLevelBytes(level);
     m_result.linesRead = reading.linesRead;
-    PlaceLevel(reading, globals, random);
+    placeLevel(reading, globals, random);
     m_stop = std::make_shared<std::atomic<bool>>(false);
     if (!m_result.readable()) {
         m_stop = nullptr;

@@ -30,7 +30,7 @@ void LevelDocument::place(CellIndex cell, TileCode code)
 
 void LevelDocument::clearBoard()
 {
-    ClearBoard(m_globals.board);
+    ::clearBoard(m_globals.board);
     emit boardChanged();
 }
 

@@ -8,7 +8,7 @@
 
 // A level file: 24 text lines, each ending with CR LF: the music file name, the bonus seconds,
 // the turtle period and the dog period (milliseconds), then 20 rows of 20 tile codes, row 0 first.
-// Every turtle is written "t"; placing the level (PlaceLevel) gives each its way and counts it.
+// Every turtle is written "t"; placing the level (placeLevel) gives each its way and counts it.
 
 // Reads a level file as far as it goes: a missing line or a number out of range stops the reading
 // there, and what came before it is what the reading got.

@@ -113,7 +113,7 @@ void frmPondrake::Form_Load()
     reportMissingParts(m_programFolder + QStringLiteral("/audio"), m_sound.loadEffects(m_programFolder),
                        QStringLiteral("the game plays without sound effects or music"),
                        QStringLiteral("those sounds stay silent"));
-    m_flow.Start();
+    m_flow.start();
 }
 
 void frmPondrake::showHelp(const QString& page)

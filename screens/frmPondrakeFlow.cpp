@@ -64,7 +64,7 @@ void frmPondrake::setGameButtonsEnabled(bool enabled)
 void frmPondrake::showPaused(bool paused)
 {
     mnuPause->setChecked(paused);
-    DrawGrid();
+    drawGrid();
 }
 
 void frmPondrake::loadLevel(Int16 levelNumber)
@@ -91,7 +91,7 @@ void frmPondrake::closeMusic() { m_audio.closeMusic(); }
 
 void frmPondrake::playEffect(std::string_view alias) { m_audio.playEffect(alias); }
 
-void frmPondrake::DrawGrid()
+void frmPondrake::drawGrid()
 {
     pictMain->DrawGrid(m_globals.board, m_field.selection, m_field.drag(), m_keys->cursorCell());
     if (m_flow.paused())
@@ -184,5 +184,5 @@ void frmPondrake::changeLevelSet()
     m_recorder.finish();  // the game, if one ran, was given up here
     m_files.chooseSet(m_chosenSet);
     m_files.saveSettings();
-    m_flow.Start();
+    m_flow.start();
 }

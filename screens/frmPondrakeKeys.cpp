@@ -25,7 +25,7 @@ void frmPondrake::setUpKeys(QWidget* client)
     butEndGame->setFocusPolicy(Qt::NoFocus);
     butReplay->setFocusPolicy(Qt::NoFocus);
     m_keys = new KeyboardPlay(
-        *pictMain, m_field, [this](const GameInput& input) { m_flow.apply(input); }, [this] { DrawGrid(); }, this);
+        *pictMain, m_field, [this](const GameInput& input) { m_flow.apply(input); }, [this] { drawGrid(); }, this);
 
     lblSpeed = Look::label(client, QStringLiteral("2x"), {10320, 7320, 1700, 375}, 12, Look::DarkBlue);
     lblSpeed->setAlignment(Qt::AlignCenter);

@@ -35,7 +35,7 @@ void frmPondrake::usePlayerFolders(const QString& dataFolder, const QString& con
         m_files.settings.windowPos = pos();
         m_files.saveSettings();
     });
-    m_flow.Start();  // the remembered set's level 1
+    m_flow.start();  // the remembered set's level 1
     sendOutbox();    // what the world table did not take in an earlier sitting
 }
 
@@ -48,14 +48,14 @@ void frmPondrake::showSet()
         why = KeptGameProblem(*kept).value_or(Phrase()).translated();
     else
         why = tr("No game was left unfinished.");
-    mnuContinue->setEnabled(m_flow.GameOver && why.isEmpty());
+    mnuContinue->setEnabled(m_flow.gameOver && why.isEmpty());
     mnuContinue->setToolTip(why.isEmpty() ? tr("Go on with the game left unfinished") : why);
 }
 
 void frmPondrake::mnuContinue_Click()
 {
     const std::optional<KeptGame> kept = m_files.keptGame();
-    if (!m_flow.GameOver || !kept || KeptGameProblem(*kept)) {
+    if (!m_flow.gameOver || !kept || KeptGameProblem(*kept)) {
         showSet();
         return;
     }

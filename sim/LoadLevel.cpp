@@ -6,13 +6,13 @@
 LevelReading LoadLevel(const QString& path, modGlobals& globals, Random& random)
 {
     LevelReading level = ReadLevelFile(path);
-    PlaceLevel(level, globals, random);
+    placeLevel(level, globals, random);
     return level;
 }
 
 LevelReading LoadLevelBytes(const QByteArray& bytes, modGlobals& globals, Random& random)
 {
     LevelReading level = ReadLevelBytes(bytes);
-    PlaceLevel(level, globals, random);
+    placeLevel(level, globals, random);
     return level;
 }

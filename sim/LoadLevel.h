@@ -8,7 +8,7 @@
 class Random;
 struct modGlobals;
 
-// Reads the level file at path and lays it over the board and the level's settings (PlaceLevel),
+// Reads the level file at path and lays it over the board and the level's settings (placeLevel),
 // the turtles' ways drawn from the game's generator. The game's LoadLevel and the editor's
 // LoadLevelFile are this one routine: the caller forms the path. What the reading got comes back.
 LevelReading LoadLevel(const QString& path, modGlobals& globals, Random& random);

@@ -254,12 +254,12 @@ TEST_F(Editor, ATestEndedBySaveOrOpenKeepsItsBoardAsOneStepThatUndoAndRedoTakeBa
     butTest->click();
     fire(GameTimer::Turtle);
     QTest::mousePress(pictMain, Qt::LeftButton, {}, {34 * 4 + 17, 34 * 3 + 17});
-    EXPECT_TRUE(test().field().selection.SelectionActive);
+    EXPECT_TRUE(test().field().selection.selectionActive);
     answerFileDialog(path("levels/tested"));
     mnuSave->trigger();
     const Board tested = globals.board;
     EXPECT_EQ(rowOf(tested, 3).substr(3, 2), "bd");
-    EXPECT_FALSE(test().field().selection.SelectionActive) << "it belonged to the test";
+    EXPECT_FALSE(test().field().selection.selectionActive) << "it belonged to the test";
     EXPECT_FALSE(editor.document().isModified()) << "just saved";
     EXPECT_EQ(editor.document().history().count(), 2);
     EXPECT_EQ(editor.document().history().text(1), QStringLiteral("Keep Test Board"));

@@ -71,9 +71,9 @@ QString levelOutcome(const QString& input, const QString& path)
     GameRandom random(7);
     const LevelReading old = ReadLevelFile(Cases + "level/old.txt");
     EXPECT_EQ(old.status, LevelReadStatus::Complete);
-    PlaceLevel(old, level, random);
+    placeLevel(old, level, random);
     const LevelReading read = ReadLevelFile(path);
-    PlaceLevel(read, level, random);
+    placeLevel(read, level, random);
     const QString board = Cases + input.section(u'.', 0, 0) + ".board";
     QString rows;
     for (const std::string& row : rowsOf(level.board))

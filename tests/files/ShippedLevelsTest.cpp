@@ -29,7 +29,7 @@ TEST(ShippedLevels, AreWholeAndBringOneNewThingAtATime)
         modGlobals level;
         const LevelReading read = ReadLevelFile(SetLevelPath(data + "/levels", n));
         ASSERT_EQ(read.status, LevelReadStatus::Complete) << n;
-        PlaceLevel(read, level, random);
+        placeLevel(read, level, random);
         EXPECT_TRUE(level.LevelTurtleInterval > 0 && level.LevelDogInterval > 0) << n;
         EXPECT_TRUE(QFileInfo::exists(MusicPath(data, QString::fromStdString(level.LevelMusic)))) << n;
         music.insert(level.LevelMusic);

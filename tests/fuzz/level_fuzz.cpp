@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                read.rows.size() == std::size_t(std::max(0, lines - 4)));
     if (read.status != LevelReadStatus::Complete)
         return 0;
-    PlaceLevel(read, level, random);
+    placeLevel(read, level, random);
 
     const auto settings = [](const modGlobals& g) {
         return LevelSettingsText{QString::fromStdString(g.LevelMusic), QString::number(g.LevelBonus),
@@ -38,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(SaveLevelFile(saved, settings(level), level.board));
     modGlobals again;
     const LevelReading readAgain = ReadLevelFile(saved);
-    PlaceLevel(readAgain, again, random);
+    placeLevel(readAgain, again, random);
     FUZZ_CHECK(readAgain.status == LevelReadStatus::Complete && settings(again) == settings(level));
     int turtles[2] = {0, 0};  // on the board read first, and read again
     for (int cell = 0; cell < GridSize * GridSize; ++cell) {

@@ -115,14 +115,14 @@ TEST_F(PlayedGame, EveryGamePlayedInTheWindowVerifiesByTheClock)
     lookAt<WorldTopTenWindow>(window->mnuWorldTopTen, 1100);
     playFor(2300);
     window->mnuFastForward->trigger();
-    while (window->flow().LevelNumber < 3)
+    while (window->flow().levelNumber < 3)
         playToLevelEnd();
 
     // Level 3, left in the middle: continued in the next sitting from its start.
     playFor(9000);
     sitDownWithBot();
     window->mnuContinue->trigger();
-    while (window->flow().LevelNumber < 4)
+    while (window->flow().levelNumber < 4)
         playToLevelEnd();
     onNextModal<QMessageBox>([](QMessageBox* box) { box->button(QMessageBox::Yes)->click(); });
     enterName("Bot");

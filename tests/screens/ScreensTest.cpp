@@ -42,7 +42,7 @@ TEST_F(Screens, TheLayoutAndTheBoardThatForwardsAPressToTheRules)
     expectLayout(*window->centralWidget(), "screens/layout.txt");
     const QPoint turtle(34 + 17, 34 + 17);
     QTest::mousePress(window->pictMain, Qt::LeftButton, {}, turtle);
-    EXPECT_TRUE(window->field().selection.SelectionActive);
+    EXPECT_TRUE(window->field().selection.selectionActive);
     EXPECT_NE(window->pictMain->surface(), window->pictMain->pictBackBuffer()) << "marked at once";
     QTest::mouseRelease(window->pictMain, Qt::LeftButton, {}, turtle);
 }
@@ -156,9 +156,9 @@ TEST_F(Screens, TheKeysSteerATurtleAndFastForwardRunsOnlyDuringAGameThatTheLevel
     QTest::keyClick(window->pictMain, Qt::Key_Tab);
     EXPECT_TRUE(framed());
     QTest::keyClick(window->pictMain, Qt::Key_Space);
-    EXPECT_TRUE(window->field().selection.SelectionActive);
+    EXPECT_TRUE(window->field().selection.selectionActive);
     QTest::keyClick(window->pictMain, Qt::Key_Left);
-    EXPECT_FALSE(window->field().selection.SelectionActive);
+    EXPECT_FALSE(window->field().selection.selectionActive);
     EXPECT_EQ(globals.board(1, 1), Tile::TurtleLeft);
     // A key held down repeats a move of the cursor, never a command's arrow.
     const auto held = [&](Qt::Key key) {
