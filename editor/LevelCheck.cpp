@@ -83,7 +83,7 @@ void LevelCheck::start(const QByteArray& level)
     // The level read as a game reads it: a board the runs start from, and whether it reads whole.
     modGlobals globals;
     GameRandom random(1);
-    const LevelReading reading = ReadLevelBytes(level);
+    const LevelReading reading = readLevelBytes(level);
     m_result.linesRead = reading.linesRead;
     placeLevel(reading, globals, random);
     m_stop = std::make_shared<std::atomic<bool>>(false);

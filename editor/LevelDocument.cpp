@@ -58,7 +58,7 @@ LevelReading LevelDocument::open(const QString& path)
 
 bool LevelDocument::save(const QString& path)
 {
-    if (!SaveLevelFile(path, m_settings, m_globals.board))
+    if (!saveLevelFile(path, m_settings, m_globals.board))
         return false;
     m_fileName = QFileInfo(path).fileName();
     markClean();

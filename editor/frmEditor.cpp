@@ -168,7 +168,7 @@ void frmEditor::ResetEditor()
 void frmEditor::mnuCheck_Click()
 {
     const Board& board = EditMode() ? m_globals.board : m_test.placedBoard();
-    m_check->run(LevelFileBytes(m_document->settings(), board));
+    m_check->run(levelFileBytes(m_document->settings(), board));
 }
 
 void frmEditor::mnuExit_Click() { close(); }

@@ -85,7 +85,7 @@ void FileOpener::importSet(const QString& path)
     }
     PlayerFiles& files = m_window.files();
     const SetImport imported =
-        ImportSet(*reading.set, files.dataFolder(), {ShippedSetFolder(files.programFolder()), files.myLevels()});
+        ::importSet(*reading.set, files.dataFolder(), {shippedSetFolder(files.programFolder()), files.myLevels()});
     if (imported.outcome == SetImport::Outcome::Failed) {
         QMessageBox::warning(&m_window, tr("Import Level Set"), imported.problem);
         return;

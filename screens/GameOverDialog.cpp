@@ -138,7 +138,7 @@ void GameOverDialog::load()
     LoadScores();
     lblScore->setText(QString::number(yourScore));
     // Equal to the tenth best is not enough: the older entry keeps its place.
-    const bool top = yourScore > m_scores.TopScores[ScoreEntries - 1];
+    const bool top = yourScore > m_scores.topScores[ScoreEntries - 1];
     frameTopScore->setVisible(top);
     frameNotTop->setVisible(!top);
     if (top) {
@@ -152,7 +152,7 @@ void GameOverDialog::load()
 void GameOverDialog::butOkType_Click()
 {
     // A pasted name can hold line breaks, which would split its entry in the file.
-    const QString name = StripLineBreaks(txtName->text());
+    const QString name = stripLineBreaks(txtName->text());
     SaveScore(name.isEmpty() ? QStringLiteral("Anonymous") : name, yourScore, TypedName);
     accept();
 }
@@ -168,7 +168,7 @@ bool GameOverDialog::txtName_KeyPress(int KeyAscii)
 void GameOverDialog::butOKWrite_Click()
 {
     // An empty surface is saved too: the entry is then a signature without strokes.
-    const QString text = StripLineBreaks(Base64::encode(InkPicture1->Ink().Save()));
+    const QString text = stripLineBreaks(Base64::encode(InkPicture1->Ink().save()));
     SaveScore(text, yourScore, HandwrittenName);
     accept();
 }
@@ -182,12 +182,12 @@ void GameOverDialog::butClear_Click()
 
 void GameOverDialog::butBummer_Click() { reject(); }
 
-void GameOverDialog::LoadScores() { ::LoadScores(m_scoresPath, m_scores); }
+void GameOverDialog::LoadScores() { ::loadScores(m_scoresPath, m_scores); }
 
 void GameOverDialog::SaveScore(const QString& name, std::int32_t score, Int16 kind)
 {
-    if (::SaveScore(m_scoresPath, m_scores, name, score, kind))
-        m_newEntryPlace = NewEntryPlace(m_scores, score);
+    if (::saveScore(m_scoresPath, m_scores, name, score, kind))
+        m_newEntryPlace = ::newEntryPlace(m_scores, score);
     else
         QMessageBox::warning(this, tr("Game Over"), tr("Your score could not be saved in %1.").arg(m_scoresPath));
 }

@@ -21,7 +21,7 @@ void InkDisplay::setInk(const InkStrokes& ink)
 
 void InkDisplay::DeleteStrokes()
 {
-    m_ink.DeleteStrokes();
+    m_ink.deleteStrokes();
     update();
 }
 

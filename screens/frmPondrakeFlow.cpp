@@ -74,7 +74,7 @@ void frmPondrake::loadLevel(Int16 levelNumber)
     LoadLevel(m_files.levelPath(levelNumber), m_globals, m_random);
 }
 
-bool frmPondrake::levelExists(Int16 levelNumber) { return FileExists(m_files.levelPath(levelNumber)); }
+bool frmPondrake::levelExists(Int16 levelNumber) { return fileExists(m_files.levelPath(levelNumber)); }
 
 void frmPondrake::prepareMusic(const std::string& levelMusic)
 {

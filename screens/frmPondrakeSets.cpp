@@ -45,7 +45,7 @@ void frmPondrake::showSet()
                                         : QStringLiteral("Pondrake - ") + m_files.setName().translated());
     QString why;
     if (const std::optional<KeptGame> kept = m_files.keptGame())
-        why = KeptGameProblem(*kept).value_or(Phrase()).translated();
+        why = keptGameProblem(*kept).value_or(Phrase()).translated();
     else
         why = tr("No game was left unfinished.");
     mnuContinue->setEnabled(m_flow.gameOver && why.isEmpty());
@@ -55,7 +55,7 @@ void frmPondrake::showSet()
 void frmPondrake::mnuContinue_Click()
 {
     const std::optional<KeptGame> kept = m_files.keptGame();
-    if (!m_flow.gameOver || !kept || KeptGameProblem(*kept)) {
+    if (!m_flow.gameOver || !kept || keptGameProblem(*kept)) {
         showSet();
         return;
     }
@@ -86,7 +86,7 @@ void frmPondrake::chooseSet(const QString& folder)
 {
     // The set in play chosen again changes nothing: its game, running or kept, goes on. Another
     // set is played once a running game is given up (changeLevelSet).
-    if (SameFolder(folder, m_files.setFolder()))
+    if (sameFolder(folder, m_files.setFolder()))
         return;
     m_chosenSet = folder;
     m_flow.apply({GameInput::Kind::LevelSet});
@@ -105,8 +105,8 @@ void frmPondrake::mnuLanguage_Click()
 
 void frmPondrake::playSet(const QString& folder)
 {
-    if (const SetProblem problem = CheckLevelSet(folder); problem != SetProblem::None) {
-        QMessageBox::warning(this, tr("Play This Set"), SetProblemText(folder, problem).translated());
+    if (const SetProblem problem = checkLevelSet(folder); problem != SetProblem::None) {
+        QMessageBox::warning(this, tr("Play This Set"), levelSetProblemText(folder, problem).translated());
         return;
     }
     m_files.chooseSet(folder);

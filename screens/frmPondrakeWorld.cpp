@@ -57,7 +57,7 @@ void frmPondrake::offerToWorld(int place)
     PlayerSettings& settings = m_files.settings;
     ScoreTable table;
     if (WorldClient::baseUrl(settings.worldAddress).isEmpty() || !m_lastGame ||
-        LoadScores(m_files.scoresPath(), table) != ScoreReadStatus::Complete)
+        loadScores(m_files.scoresPath(), table) != ScoreReadStatus::Complete)
         return;
     if (!settings.worldAsked) {
         settings.worldAsked = true;
@@ -80,7 +80,7 @@ void frmPondrake::offerToWorld(int place)
     }
     const std::size_t at = std::size_t(place);
     const QByteArray body =
-        sendBody(recordingBytes(*travel.recording), table.TopKinds[at] == 0 ? 0 : 1, table.TopNames[at]);
+        sendBody(recordingBytes(*travel.recording), table.topKinds[at] == 0 ? 0 : 1, table.topNames[at]);
     m_worldItem = putInOutbox(m_files.dataFolder(), setIdentity(set->levels), body);
     if (m_worldItem.isEmpty()) {
         m_worldLine = tr("The game could not be kept for the world table.");

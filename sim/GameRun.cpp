@@ -31,7 +31,7 @@ public:
         m_recorder.levelLoaded(levelNumber, path(levelNumber));
         levelComplete = LoadLevel(path(levelNumber), m_globals, m_random).status == LevelReadStatus::Complete;
     }
-    bool levelExists(Int16 levelNumber) override { return FileExists(path(levelNumber)); }
+    bool levelExists(Int16 levelNumber) override { return fileExists(path(levelNumber)); }
     void showLevelOver(const LevelReport& report) override
     {
         m_recorder.levelOver(report);

@@ -5,14 +5,14 @@
 
 LevelReading LoadLevel(const QString& path, modGlobals& globals, Random& random)
 {
-    LevelReading level = ReadLevelFile(path);
+    LevelReading level = readLevelFile(path);
     placeLevel(level, globals, random);
     return level;
 }
 
 LevelReading LoadLevelBytes(const QByteArray& bytes, modGlobals& globals, Random& random)
 {
-    LevelReading level = ReadLevelBytes(bytes);
+    LevelReading level = readLevelBytes(bytes);
     placeLevel(level, globals, random);
     return level;
 }

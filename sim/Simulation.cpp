@@ -132,10 +132,10 @@ RunOutcome play(const LevelReading& level, const std::string& name, std::uint64_
 
 RunOutcome playLevel(const std::string& path, std::uint64_t seed, Player& player)
 {
-    return play(ReadLevelFile(QString::fromStdString(path)), path, seed, player, nullptr);
+    return play(readLevelFile(QString::fromStdString(path)), path, seed, player, nullptr);
 }
 
 RunOutcome playLevelBytes(const QByteArray& level, std::uint64_t seed, Player& player, const std::atomic<bool>* stop)
 {
-    return play(ReadLevelBytes(level), "(level in memory)", seed, player, stop);
+    return play(readLevelBytes(level), "(level in memory)", seed, player, stop);
 }

@@ -28,7 +28,7 @@ namespace {
 constexpr double Left = 0.0, Right = 0.3, Up = 0.6, Down = 0.9;
 
 const Board Level7Board = boardFromText("19:tbbbbbbbbbbbbbbbbbbh");
-const QByteArray Level7 = LevelFileBytes({"pond2.mid", "120", "800", "600"}, Level7Board);
+const QByteArray Level7 = levelFileBytes({"pond2.mid", "120", "800", "600"}, Level7Board);
 
 class Editor : public ::testing::Test {
 protected:
@@ -219,7 +219,7 @@ TEST_F(Editor, EveryChangeUndoesBackToTheEmptyBoardAndOpeningAFileShowsOnlyTheSe
     txtDog->setText(QStringLiteral("abc"));  // saved as typed
     answerFileDialog(path("levels/made"));
     mnuSave->trigger();
-    EXPECT_EQ(readFile(path("levels/made.txt")), LevelFileBytes({"pond2.mid", "300", "900", "abc"}, Level7Board));
+    EXPECT_EQ(readFile(path("levels/made.txt")), levelFileBytes({"pond2.mid", "300", "900", "abc"}, Level7Board));
 
     using Case = std::tuple<QByteArray, LevelSettingsText, const char*>;  // the file; the boxes and the bonus after
     QString told;
@@ -339,7 +339,7 @@ TEST_F(Editor, ExitAndTheCloseBoxAskBeforeUnsavedWorkIsLostAndTheTitleNamesTheFi
         EXPECT_EQ(rowOf(globals.board, 2)[2], 'r') << "the rock stays";
         EXPECT_EQ(title(), titleAfter);
     }
-    EXPECT_EQ(readFile(path("levels/level3.txt")), LevelFileBytes({"", "100", "1500", "1000"}, boardFromText("2:bbr")));
+    EXPECT_EQ(readFile(path("levels/level3.txt")), levelFileBytes({"", "100", "1500", "1000"}, boardFromText("2:bbr")));
 }
 
 // Check Level judges the level as it stands in the editor, as placed when a test runs, and

@@ -14,7 +14,7 @@
 namespace {
 
 // A level that reads whole: its music, three numbers and 20 rows of blanks.
-QByteArray level(const char* music) { return LevelFileBytes({music, "100", "1500", "1000"}, boardFromText("")); }
+QByteArray level(const char* music) { return levelFileBytes({music, "100", "1500", "1000"}, boardFromText("")); }
 
 const QByteArray A = level("a.mid"), B = level("b.mid");
 

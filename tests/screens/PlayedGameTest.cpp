@@ -27,7 +27,7 @@ protected:
         QDir().mkpath(program + "/levels");
         for (Int16 n = 1; n <= 24; ++n)
             ASSERT_TRUE(
-                QFile::copy(SetLevelPath(PONDRAKE_DATA_DIR "/levels", n), SetLevelPath(program + "/levels", n)));
+                QFile::copy(levelPathInSet(PONDRAKE_DATA_DIR "/levels", n), levelPathInSet(program + "/levels", n)));
     }
 
     void sitDownWithBot()
