@@ -23,7 +23,7 @@ int main(int argc, char* argv[])
 {
     // Before the application object: without a display QApplication would abort.
     QString file;
-    if (const std::optional<int> answered = AnswerCommandLine(argc, argv, &file))
+    if (const std::optional<int> answered = answerCommandLine(argc, argv, &file))
         return *answered;
     if (!file.isEmpty())
         file = QFileInfo(file).absoluteFilePath();  // the game that takes it may stand elsewhere

@@ -37,7 +37,7 @@ void LevelDocument::clearBoard()
 LevelReading LevelDocument::open(const QString& path)
 {
     const LevelState before = state(true);
-    LevelReading level = LoadLevel(path, m_globals, m_random);
+    LevelReading level = loadLevel(path, m_globals, m_random);
     // Only what this file held is shown: never a value left from the level read before it.
     if (level.linesRead >= 1)
         setSetting(LevelSetting::Music, QString::fromStdString(level.music));

@@ -71,7 +71,7 @@ void frmPondrake::loadLevel(Int16 levelNumber)
 {
     m_recorder.setFolder(m_files.setFolder());
     m_recorder.levelLoaded(levelNumber, m_files.levelPath(levelNumber));
-    LoadLevel(m_files.levelPath(levelNumber), m_globals, m_random);
+    ::loadLevel(m_files.levelPath(levelNumber), m_globals, m_random);
 }
 
 bool frmPondrake::levelExists(Int16 levelNumber) { return fileExists(m_files.levelPath(levelNumber)); }

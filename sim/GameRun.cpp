@@ -29,7 +29,7 @@ public:
     void loadLevel(Int16 levelNumber) override
     {
         m_recorder.levelLoaded(levelNumber, path(levelNumber));
-        levelComplete = LoadLevel(path(levelNumber), m_globals, m_random).status == LevelReadStatus::Complete;
+        levelComplete = ::loadLevel(path(levelNumber), m_globals, m_random).status == LevelReadStatus::Complete;
     }
     bool levelExists(Int16 levelNumber) override { return fileExists(path(levelNumber)); }
     void showLevelOver(const LevelReport& report) override

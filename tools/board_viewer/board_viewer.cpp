@@ -83,7 +83,7 @@ int main(int argc, char* argv[])
     }
     modGlobals globals;
     GameRandom random;
-    if (LoadLevel(args[2], globals, random).status != LevelReadStatus::Complete)
+    if (loadLevel(args[2], globals, random).status != LevelReadStatus::Complete)
         std::fprintf(stderr, "board_viewer: %s was not read completely\n", qPrintable(args[2]));
 
     AudioOutput output;
