@@ -9,7 +9,7 @@
 // Every game written has been played through the rules from its carried levels to its recorded
 // end (selfContained), so each is one the server must accept.
 #include "files/FileBytes.h"
-#include "files/LevelSet.h"
+#include "files/sets/SetPaths.h"
 #include "sim/BotPlayer.h"
 #include "sim/EarlierSittings.h"
 #include "sim/GameRun.h"

@@ -3,7 +3,7 @@
 #include "core/PlayField.h"
 #include "editor/LevelDialogs.h"
 #include "editor/LevelDocument.h"
-#include "files/LevelSet.h"
+#include "files/sets/SetPaths.h"
 #include "ui/SetExport.h"
 #include "ui/audio/AudioControl.h"
 

@@ -2,7 +2,7 @@
 
 #include "files/FileBytes.h"
 #include "files/LevelFile.h"
-#include "files/LevelSet.h"
+#include "files/sets/SetPaths.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #include "files/PlayerFiles.h"
 
-#include "files/LevelSet.h"
 #include "files/ScoreLocation.h"
+#include "files/sets/SetPaths.h"
 
 #include <QDebug>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "files/ScoreLocation.h"
 
-#include "files/LevelSet.h"
 #include "files/ScoreFile.h"
+#include "files/sets/SetPaths.h"
 
 #include <QCryptographicHash>
 #include <QDir>

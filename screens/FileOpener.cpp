@@ -1,8 +1,8 @@
 #include "screens/FileOpener.h"
 
 #include "files/FileBytes.h"
-#include "files/LevelSet.h"
-#include "files/SetFolder.h"
+#include "files/sets/SetImport.h"
+#include "files/sets/SetPaths.h"
 #include "screens/frmPondrake.h"
 #include "ui/RecordingWindow.h"
 

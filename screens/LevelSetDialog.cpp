@@ -1,8 +1,8 @@
 #include "screens/LevelSetDialog.h"
 
-#include "files/LevelSet.h"
 #include "files/PlayerFiles.h"
-#include "files/SetFolder.h"
+#include "files/sets/SetImport.h"
+#include "files/sets/SetPaths.h"
 #include "ui/AccessibleNames.h"
 #include "ui/SetExport.h"
 

@@ -1,5 +1,5 @@
 // The main window's level sets, kept game and remembered settings, and the set the editor plays.
-#include "files/LevelSet.h"
+#include "files/sets/SetPaths.h"
 #include "screens/LanguageDialog.h"
 #include "screens/LevelSetDialog.h"
 #include "screens/frmPondrake.h"

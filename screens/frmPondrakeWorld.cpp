@@ -1,6 +1,6 @@
-#include "files/FolderSet.h"
 #include "files/ScoreFile.h"
 #include "files/WorldOutbox.h"
+#include "files/sets/FolderAsSetFile.h"
 #include "screens/TopTenWindow.h"
 #include "screens/WorldTableDialog.h"
 #include "screens/WorldTopTenWindow.h"

@@ -1,8 +1,8 @@
 #include "ui/RecordingSave.h"
 
 #include "files/FileBytes.h"
-#include "files/LevelSet.h"
-#include "files/SetFolder.h"
+#include "files/sets/SetImport.h"
+#include "files/sets/SetPaths.h"
 #include "sim/SelfContained.h"
 #include "ui/SavePath.h"
 

@@ -1,7 +1,7 @@
 #include "ui/SetExport.h"
 
 #include "files/FileBytes.h"
-#include "files/SetFolder.h"
+#include "files/sets/SetImport.h"
 #include "ui/SavePath.h"
 
 #include <QCoreApplication>

@@ -2,9 +2,9 @@
 // level's music.
 
 #include "files/KeptGame.h"
-#include "files/LevelSet.h"
 #include "files/MusicPath.h"
 #include "files/ScoreLocation.h"
+#include "files/sets/SetPaths.h"
 #include "tests/support/FileTestSupport.h"
 
 #include <QCryptographicHash>

@@ -9,8 +9,8 @@
 #include "files/PlayerSettings.h"
 #include "files/ReplayFile.h"
 #include "files/ScoreFile.h"
-#include "files/SetFile.h"
-#include "files/SetFolder.h"
+#include "files/sets/SetFileFormat.h"
+#include "files/sets/SetImport.h"
 #include "tests/support/BoardText.h"
 #include "tests/support/FileTestSupport.h"
 

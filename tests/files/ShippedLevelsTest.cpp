@@ -2,8 +2,8 @@
 #include "core/Random.h"
 #include "core/modGlobals.h"
 #include "files/LevelFile.h"
-#include "files/LevelSet.h"
 #include "files/MusicPath.h"
+#include "files/sets/SetPaths.h"
 
 #include <QDir>
 #include <QFileInfo>

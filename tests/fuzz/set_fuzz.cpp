@@ -2,7 +2,7 @@
 // set and write the same bytes again, and each of its levels reads whole.
 
 #include "files/LevelFile.h"
-#include "files/SetFile.h"
+#include "files/sets/SetFileFormat.h"
 #include "tests/fuzz/FuzzSupport.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)

@@ -4,7 +4,7 @@
 
 #include "editor/frmEditor.h"
 #include "files/RecordingShelf.h"
-#include "files/SetFile.h"
+#include "files/sets/SetFileFormat.h"
 #include "screens/LevelSetDialog.h"
 #include "sim/RecordingCheck.h"
 #include "tests/support/GameWindowTest.h"

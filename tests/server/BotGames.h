@@ -2,9 +2,9 @@
 
 // Distinct games for the server tests, made by the game's own computer player.
 
-#include "files/FolderSet.h"
-#include "files/LevelSet.h"
 #include "files/ReplayFile.h"
+#include "files/sets/FolderAsSetFile.h"
+#include "files/sets/SetPaths.h"
 #include "sim/BotPlayer.h"
 #include "sim/GameRun.h"
 #include "sim/SelfContained.h"

@@ -5,8 +5,8 @@
 
 #include "core/Random.h"
 #include "files/LevelFile.h"
-#include "files/LevelSet.h"
 #include "files/ScoreFile.h"
+#include "files/sets/SetPaths.h"
 #include "screens/GameOverDialog.h"
 #include "screens/LevelOverWindow.h"
 #include "screens/TopTenWindow.h"

@@ -1,8 +1,8 @@
-#include "files/SetFolder.h"
+#include "files/sets/SetImport.h"
 
 #include "files/FileBytes.h"
-#include "files/LevelSet.h"
-#include "files/SetLevelSection.h"
+#include "files/sets/SetLevelSection.h"
+#include "files/sets/SetPaths.h"
 
 #include <QCryptographicHash>
 #include <QDir>

@@ -1,7 +1,7 @@
-#include "files/SetLevelSection.h"
+#include "files/sets/SetLevelSection.h"
 
 #include "files/LevelFile.h"
-#include "files/SetFile.h"
+#include "files/sets/SetFileFormat.h"
 
 namespace {
 constexpr qsizetype MaxText = (MaxSetLevelBytes + 2) / 3 * 4;

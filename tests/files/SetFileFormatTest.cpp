@@ -1,7 +1,7 @@
 // The level set file and the self-contained replay that carries a set: written and read back
 // byte for byte, the set's identity as documented, and hostile files refused at the line at fault.
 
-#include "files/SetFile.h"
+#include "files/sets/SetFileFormat.h"
 #include "files/LevelFile.h"
 #include "files/ReplayFile.h"
 #include "tests/support/BoardText.h"

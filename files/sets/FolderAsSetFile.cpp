@@ -1,7 +1,7 @@
-#include "files/FolderSet.h"
+#include "files/sets/FolderAsSetFile.h"
 
 #include "files/FileBytes.h"
-#include "files/LevelSet.h"
+#include "files/sets/SetPaths.h"
 
 std::optional<SetFile> folderSetFile(const QString& setFolder, const QString& name)
 {

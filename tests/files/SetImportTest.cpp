@@ -1,9 +1,9 @@
 // Level sets between their folders and their files: the shipped pack exported and known where it
 // is shipped, a set imported twice, a name taken, a name that would be a path, a bad level.
 
-#include "files/SetFolder.h"
+#include "files/sets/SetImport.h"
 #include "files/FileBytes.h"
-#include "files/LevelSet.h"
+#include "files/sets/SetPaths.h"
 #include "tests/support/FileTestSupport.h"
 
 #include <QDir>

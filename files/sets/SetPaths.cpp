@@ -1,7 +1,7 @@
-#include "files/LevelSet.h"
+#include "files/sets/SetPaths.h"
 
 #include "files/LevelFile.h"
-#include "files/SetFolder.h"
+#include "files/sets/SetImport.h"
 
 #include <QDir>
 #include <QFileInfo>
