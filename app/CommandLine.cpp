@@ -23,7 +23,7 @@ constexpr QtOption QtOptions[] = {
 
 }  // namespace
 
-std::optional<int> AnswerCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err, QString* file)
+std::optional<int> answerCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err, QString* file)
 {
     QCommandLineParser parser;
     // Qt's options are single-dash words: "-reverse" is one option, not -r -e -v ...
@@ -75,12 +75,12 @@ std::optional<int> AnswerCommandLine(const QStringList& arguments, QTextStream& 
     return std::nullopt;
 }
 
-std::optional<int> AnswerCommandLine(int argc, char* argv[], QString* file)
+std::optional<int> answerCommandLine(int argc, char* argv[], QString* file)
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     QTextStream out(stdout);  // flushed as they go out of scope
     QTextStream err(stderr);
-    return AnswerCommandLine(arguments, out, err, file);
+    return answerCommandLine(arguments, out, err, file);
 }

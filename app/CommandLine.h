@@ -12,11 +12,11 @@
 //
 // Returns the exit code when the command line has been answered (help or version printed to out,
 // a refusal told on err), or nothing when the game should start.
-std::optional<int> AnswerCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err,
+std::optional<int> answerCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err,
                                      QString* file = nullptr);
 
 // The same for main's arguments, printing to the standard output and error.
-std::optional<int> AnswerCommandLine(int argc, char* argv[], QString* file);
+std::optional<int> answerCommandLine(int argc, char* argv[], QString* file);
 
 // The exit code of a command line that was refused.
 constexpr int CommandLineRefused = 2;

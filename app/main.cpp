@@ -24,7 +24,7 @@ int main(int argc, char* argv[])
 {
     // Before the application object: without a display QApplication would abort.
     QString file;
-    if (const std::optional<int> answered = AnswerCommandLine(argc, argv, &file))
+    if (const std::optional<int> answered = answerCommandLine(argc, argv, &file))
         return *answered;
     if (!file.isEmpty())
         file = QFileInfo(file).absoluteFilePath();  // the game that takes it may stand elsewhere
@@ -47,13 +47,13 @@ int main(int argc, char* argv[])
     const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     const QString configFolder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
     // Before the first window: a language chosen in Game > Language... applies from the next start.
-    const QString chosen = ReadPlayerSettings(PlayerSettingsPath(configFolder)).language;
+    const QString chosen = readPlayerSettings(playerSettingsPath(configFolder)).language;
     Translations::install(programFolder, Translations::pick(chosen, QLocale::system().uiLanguages()));
 
     SingleGame single(dataFolder);
     if (single.handOver(file))
         return 0;
-    const QString scoresPath = ScoreLocation(programFolder, dataFolder);
+    const QString scoresPath = scoreLocation(programFolder, dataFolder);
     MainWindow window(globals, random, sound, programFolder, scoresPath);
     EditorLauncher editor(window, globals, random, sound);
     // The settings have a file of their own: an organisation name for QSettings would move the data folder.

@@ -69,20 +69,20 @@ Board afterATick()
 // A picture shown on the screen of that ratio, its first frame painted.
 std::unique_ptr<BoardPicture> shownPicture(benchmark::State& state, qreal ratio)
 {
-    auto pict = std::make_unique<BoardPicture>();
+    auto picture = std::make_unique<BoardPicture>();
     for (QScreen* screen : QGuiApplication::screens())
         if (qFuzzyCompare(screen->devicePixelRatio(), ratio)) {
-            pict->setScreen(screen);
-            pict->move(screen->geometry().topLeft());
+            picture->setScreen(screen);
+            picture->move(screen->geometry().topLeft());
         }
-    pict->setTiles(benchTiles());
-    pict->show();
-    for (int round = 0; round < 100 && !pict->windowHandle()->isExposed(); ++round)
+    picture->setTiles(benchTiles());
+    picture->show();
+    for (int round = 0; round < 100 && !picture->windowHandle()->isExposed(); ++round)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     QCoreApplication::processEvents();
-    if (!pict->windowHandle()->isExposed() || pict->devicePixelRatioF() != ratio)
+    if (!picture->windowHandle()->isExposed() || picture->devicePixelRatioF() != ratio)
         state.SkipWithError("the picture is not shown at the ratio asked for");
-    return pict;
+    return picture;
 }
 
 // Each round redraws the boards in turn (one board: the same picture again, as the redraw timer
@@ -90,14 +90,14 @@ std::unique_ptr<BoardPicture> shownPicture(benchmark::State& state, qreal ratio)
 // device pixels. The argument is the ratio in hundredths.
 void redraw(benchmark::State& state, const std::vector<Board>& boards, const Selection& selection, DragPoints drag = {})
 {
-    const auto pict = shownPicture(state, state.range(0) / 100.0);
-    const Int16 dragEnd = drag.DragEndX;
+    const auto picture = shownPicture(state, state.range(0) / 100.0);
+    const Int16 dragEnd = drag.dragEndX;
     std::size_t round = 0;
     for (auto _ : state) {
-        pict->DrawGrid(boards[round % boards.size()], selection, drag);
+        picture->DrawGrid(boards[round % boards.size()], selection, drag);
         QCoreApplication::processEvents();
         ++round;
-        drag.DragEndX = static_cast<Int16>(dragEnd + round % 32);  // the pointer moves to and fro while dragging
+        drag.dragEndX = static_cast<Int16>(dragEnd + round % 32);  // the pointer moves to and fro while dragging
         benchmark::ClobberMemory();
     }
     state.SetBytesProcessed(state.iterations() * (ComposeBytes + CopyBytes));

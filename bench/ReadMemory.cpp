@@ -89,12 +89,12 @@ int main()
     auto readLevel = [&] {
         modGlobals globals;
         GameRandom random(1);
-        PlaceLevel(ReadLevelFile(level), globals, random);
+        placeLevel(readLevelFile(level), globals, random);
     };
     auto readScores = [&] {
         ScoreTable table;
-        LoadScores(scores, table);
-        ReadTopTen(scores);
+        loadScores(scores, table);
+        readTopTen(scores);
     };
 
     struct Case {
@@ -142,10 +142,10 @@ int main()
         for (int p = 1; p < InkStrokes::MaxPoints / InkStrokes::MaxStrokes; ++p)
             full.extendStroke({1.0 * s, 1.0 + p}, 0.5);
     }
-    const QByteArray fullBytes = full.Save();
+    const QByteArray fullBytes = full.save();
     const long inkKiB = peakAddedKiB([&] {
         InkStrokes ink;
-        ink.Load(fullBytes);
+        ink.load(fullBytes);
     });
     std::printf("%-46s %14lld %9.1f MiB\n", "ink: the most strokes and points",
                 static_cast<long long>(fullBytes.size()), inkKiB / 1024.0);

@@ -107,7 +107,7 @@ SoakReport soakRules(long long ticks, std::uint64_t seed)
                 if (kind == 0 &&
                     !mouseDown(globals.board, selection, drag, coordinate(random), coordinate(random)).sound.empty()) {
                     ++report.selections;
-                    selectedTurtle = isTurtle(globals.board(selection.SelectionCol, selection.SelectionRow));
+                    selectedTurtle = isTurtle(globals.board(selection.selectionCol, selection.selectionRow));
                 } else if (kind == 1) {
                     mouseMove(selection, drag, coordinate(random), coordinate(random));
                 } else if (kind == 2) {
@@ -115,7 +115,7 @@ SoakReport soakRules(long long ticks, std::uint64_t seed)
                 }
             }
             ++report.ticks;
-            field.MoveCreatures(random.below(2) == 0);
+            field.moveCreatures(random.below(2) == 0);
 
             const Board& board = globals.board;
             std::string fault;
@@ -128,8 +128,8 @@ SoakReport soakRules(long long ticks, std::uint64_t seed)
             const int now = turtlesOn(board);
             if (now + field.saved + field.lost != turtles || globals.TurtlesInLevel != now)
                 fault = "turtles not conserved";
-            const TileCode held = selection.SelectionActive ? board(selection.SelectionCol, selection.SelectionRow) : 0;
-            if (selection.SelectionActive && !(selectedTurtle ? isTurtle(held) : isDog(held)))
+            const TileCode held = selection.selectionActive ? board(selection.selectionCol, selection.selectionRow) : 0;
+            if (selection.selectionActive && !(selectedTurtle ? isTurtle(held) : isDog(held)))
                 fault = "the selection lost its creature";
             if (!fault.empty()) {
                 fault += " at tick " + std::to_string(report.ticks) + ":\n";

@@ -9,7 +9,7 @@
 // Every game written has been played through the rules from its carried levels to its recorded
 // end (selfContained), so each is one the server must accept.
 #include "files/FileBytes.h"
-#include "files/LevelSet.h"
+#include "files/sets/SetPaths.h"
 #include "sim/BotPlayer.h"
 #include "sim/EarlierSittings.h"
 #include "sim/GameRun.h"
@@ -34,9 +34,9 @@ namespace {
 SetFile setOf(const QString& folder, const QString& name, int levels = 0)
 {
     SetFile set{name, {}, {}, {}};
-    const int count = levels > 0 ? levels : CountSetLevels(folder);
+    const int count = levels > 0 ? levels : countSetLevels(folder);
     for (Int16 n = 1; n <= count; ++n) {
-        const std::optional<FileHead> level = readFileHead(SetLevelPath(folder, n), MaxSetLevelBytes);
+        const std::optional<FileHead> level = readFileHead(levelPathInSet(folder, n), MaxSetLevelBytes);
         if (!level || level->cut)
             fail(QStringLiteral("cannot read level %1 in %2").arg(n).arg(folder));
         set.levels.push_back(level->bytes);
@@ -65,7 +65,7 @@ GameRecording golden(const QString& path)
 GameRecording continuedWhole(const QString& levels, const QString& scratch)
 {
     for (Int16 n = 1; n <= 3; ++n)
-        QFile::copy(SetLevelPath(levels, n), SetLevelPath(scratch, n));
+        QFile::copy(levelPathInSet(levels, n), levelPathInSet(scratch, n));
     BotPlayer first, second;
     const GameRun left = playGame(scratch, 5, first, {{}, {}, 2});
     if (!left.kept || !left.keptRecording)

@@ -12,7 +12,7 @@ Board busyBoard()
     static constexpr TileCode creatures[] = {U'a', U'w', U'd', U'x', U'j', U'i', U'l', U'm', U'@', U'1', U'2', U'k'};
     static constexpr TileCode scenery[] = {U'r', U'h', U'$'};
     Board board;
-    ClearBoard(board);
+    clearBoard(board);
     for (int row = 0; row < BoardSize; ++row) {
         for (int col = 0; col < BoardSize; ++col) {
             const int pick = random.below(100);
@@ -33,7 +33,7 @@ void runTick(benchmark::State& state, bool turtleTick)
     PlayField field(globals, random, GameScoring);
     for (auto _ : state) {
         globals.board = start;  // every tick sees the same busy board (a 1.7 KiB copy)
-        benchmark::DoNotOptimize(field.MoveCreatures(turtleTick));
+        benchmark::DoNotOptimize(field.moveCreatures(turtleTick));
     }
 }
 

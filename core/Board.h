@@ -35,23 +35,23 @@ using Board = Grid21<TileCode>;
 // True where the occupant now standing in a cell has already moved in the current tick.
 using MovedMap = Grid21<bool>;
 
-// The creature picked up with the mouse. While SelectionActive is true,
-// (SelectionCol, SelectionRow) is the cell that holds it.
+// The creature picked up with the mouse. While selectionActive is true,
+// (selectionCol, selectionRow) is the cell that holds it.
 struct Selection {
-    bool SelectionActive = false;
-    Int16 SelectionCol = 0;
-    Int16 SelectionRow = 0;
+    bool selectionActive = false;
+    Int16 selectionCol = 0;
+    Int16 selectionRow = 0;
 };
 
 // "b" into every cell of columns and rows 0 to 19; column 20 and row 20 untouched.
-void ClearBoard(Board& board);
+void clearBoard(Board& board);
 
 // false into every cell of columns and rows 0 to 19.
-void ClearMovedMap(MovedMap& moved);
+void clearMovedMap(MovedMap& moved);
 
 // Carries the selection from one cell to another when the selected creature moved there.
-void FollowSelection(Selection& selection, int fromCol, int fromRow, int toCol, int toRow);
+void followSelection(Selection& selection, int fromCol, int fromRow, int toCol, int toRow);
 
 // An ordinary step: marks the destination as moved, copies the occupant over whatever stood there,
 // leaves "b" behind and lets the selection follow.
-void MoveOccupant(Board& board, MovedMap& moved, Selection& selection, int fromCol, int fromRow, int toCol, int toRow);
+void moveOccupant(Board& board, MovedMap& moved, Selection& selection, int fromCol, int fromRow, int toCol, int toRow);

@@ -17,7 +17,7 @@ struct GameInput {
         NewGame,
         Continue,  // a game kept from another sitting goes on where `start` says
         Replay,
-        Abort,  // Abort Game (butEndGame)
+        Abort,  // the Abort Game button
         HighScores,
         LevelEditor,
         LevelSet,  // another level set chosen: a running game is given up, after the Level Editor's question

@@ -25,8 +25,8 @@ GameInput input(GameInput::Kind kind, float x = 0, float y = 0) { return {kind, 
 // The drag from the press point one cell towards (dx, dy), and the release there.
 std::vector<GameInput> command(const DragPoints& drag, int dx, int dy)
 {
-    const float x = static_cast<float>(drag.DragStartX + CellPixels * dx);
-    const float y = static_cast<float>(drag.DragStartY + CellPixels * dy);
+    const float x = static_cast<float>(drag.dragStartX + CellPixels * dx);
+    const float y = static_cast<float>(drag.dragStartY + CellPixels * dy);
     return {input(GameInput::Kind::MouseMove, x, y), input(GameInput::Kind::MouseUp, x, y)};
 }
 
@@ -36,8 +36,8 @@ float cellCentre(int index) { return static_cast<float>(CellPixels * index) + st
 
 void BoardCursor::follow(const Selection& selection)
 {
-    if (selection.SelectionActive)
-        m_cell = {selection.SelectionCol, selection.SelectionRow};
+    if (selection.selectionActive)
+        m_cell = {selection.selectionCol, selection.selectionRow};
 }
 
 std::vector<GameInput> BoardCursor::press(BoardKey key, const Board& board, const Selection& selection,
@@ -45,7 +45,7 @@ std::vector<GameInput> BoardCursor::press(BoardKey key, const Board& board, cons
 {
     follow(selection);
     const bool wasShown = std::exchange(m_shown, true);
-    const bool selected = selection.SelectionActive;
+    const bool selected = selection.selectionActive;
     std::vector<GameInput> inputs;
     if (key == BoardKey::LetGo || key == BoardKey::Next || key == BoardKey::Previous) {
         if (selected)

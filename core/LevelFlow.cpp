@@ -15,15 +15,15 @@ LevelFlow::LevelFlow(GameWindow& window, PlayField& field, Clock& clock)
     clock.setListener(this);
 }
 
-void LevelFlow::Start()
+void LevelFlow::start()
 {
-    LevelNumber = 1;
-    ReplayLevel = false;
-    GameOver = true;
+    levelNumber = 1;
+    replayingLevel = false;
+    gameOver = true;
     setTimer(GameTimer::CountDown, false);
     m_window.setGameButtonsEnabled(false);
     m_window.hideCountdown();
-    StartLevel(LevelNumber);
+    startLevel(levelNumber);
 }
 
 bool LevelFlow::takes(const GameInput& input) const
@@ -32,7 +32,7 @@ bool LevelFlow::takes(const GameInput& input) const
     case GameInput::Kind::Timer:
         return true;
     case GameInput::Kind::Pause:
-        return !GameOver && !m_paused;
+        return !gameOver && !m_paused;
     case GameInput::Kind::Resume:
         return m_paused;
     case GameInput::Kind::Answer:
@@ -61,13 +61,13 @@ void LevelFlow::apply(const GameInput& input)
     case GameInput::Kind::Timer:
         switch (input.timer) {
         case GameTimer::CountDown:
-            return timerCountDown_Timer();
+            return countDownSecond();
         case GameTimer::Bonus:
-            return TimerBonus_Timer();
+            return bonusSecond();
         case GameTimer::Turtle:
-            return TimerTurtle_Timer();
+            return turtleBeat();
         case GameTimer::Dog:
-            return TimerDog_Timer();
+            return dogBeat();
         }
         return;
     case GameInput::Kind::MouseDown:
@@ -114,14 +114,14 @@ void LevelFlow::note(const GameInput& input)
         m_observer->observe(input);
 }
 
-void LevelFlow::StartLevel(Int16 levelNumber)
+void LevelFlow::startLevel(Int16 levelNumber)
 {
     modGlobals& globals = m_field.globals();
     m_field.resetLevel();
     m_window.loadLevel(levelNumber);
     m_window.showLevelNumber(levelNumber);
     m_window.prepareMusic(globals.LevelMusic);
-    if (ReplayLevel)
+    if (replayingLevel)
         globals.LevelBonus = 0;  // a repeated level gives no time bonus
     m_field.time = globals.LevelBonus;
 
@@ -129,26 +129,26 @@ void LevelFlow::StartLevel(Int16 levelNumber)
     m_clock.setPeriod(GameTimer::Bonus, SecondMs);
     m_clock.setPeriod(GameTimer::Dog, globals.LevelDogInterval);
     setGameTimers(false);
-    if (!GameOver) {
-        keepLevelStart(ReplayLevel);
+    if (!gameOver) {
+        keepLevelStart(replayingLevel);
         m_countdown = CountdownStart;
         m_window.showCountdown(std::to_string(m_countdown), CountdownColour::Red);
         m_clock.setPeriod(GameTimer::CountDown, SecondMs);
         setTimer(GameTimer::CountDown, true);
     }
     m_window.showTotals();
-    m_window.DrawGrid();
+    m_window.drawGrid();
 }
 
-void LevelFlow::timerCountDown_Timer()
+void LevelFlow::countDownSecond()
 {
-    m_window.DrawGrid();
+    m_window.drawGrid();
     if (m_countdown == 0) {  // one second after "GO!": the level runs
         setTimer(GameTimer::CountDown, false);
         m_window.hideCountdown();
         setGameTimers(true);
         // From here on, closing the window must not give the level's bonus a second try.
-        if (!GameOver)
+        if (!gameOver)
             keepLevelStart(true);
         m_window.playMusicIfAutoPlay();
         return;
@@ -161,16 +161,16 @@ void LevelFlow::timerCountDown_Timer()
     }
 }
 
-void LevelFlow::TimerBonus_Timer() { m_field.bonusBeat(m_window); }
+void LevelFlow::bonusSecond() { m_field.bonusBeat(m_window); }
 
-void LevelFlow::TimerTurtle_Timer()
+void LevelFlow::turtleBeat()
 {
     m_field.creatureBeat(m_window, true);
-    if (!GameOver)
-        CheckLevelOver();
+    if (!gameOver)
+        checkLevelOver();
 }
 
-void LevelFlow::TimerDog_Timer() { m_field.creatureBeat(m_window, false); }
+void LevelFlow::dogBeat() { m_field.creatureBeat(m_window, false); }
 
 void LevelFlow::mouseDown(float x, float y)
 {
@@ -199,7 +199,7 @@ void LevelFlow::letGo()
 void LevelFlow::keepLevelStart(bool replay)
 {
     if (m_keeper)
-        m_keeper->keep({LevelNumber, m_field.score, m_field.saved, m_field.lost, replay});
+        m_keeper->keep({levelNumber, m_field.score, m_field.saved, m_field.lost, replay});
 }
 
 void LevelFlow::forgetKeptGame()
@@ -208,7 +208,7 @@ void LevelFlow::forgetKeptGame()
         m_keeper->forget();
 }
 
-void LevelFlow::CheckLevelOver()
+void LevelFlow::checkLevelOver()
 {
     // Two turtles leaving in the tick that takes the count from 1 make it negative: that ends the
     // level too, or it would never end.
@@ -217,24 +217,24 @@ void LevelFlow::CheckLevelOver()
     setGameTimers(false);
     m_window.closeMusic();
 
-    const bool passed = m_field.TurtlesLostInLevel <= m_field.TurtlesSavedInLevel;
+    const bool passed = m_field.turtlesLostInLevel <= m_field.turtlesSavedInLevel;
     m_window.playEffect(passed ? Sound::Cheer : Sound::Boo);
-    ReplayLevel = !passed;
-    const LevelReport report{LevelNumber, m_field.TurtlesSavedInLevel, m_field.TurtlesLostInLevel, ReplayLevel};
+    replayingLevel = !passed;
+    const LevelReport report{levelNumber, m_field.turtlesSavedInLevel, m_field.turtlesLostInLevel, replayingLevel};
     openWindow([&] { m_window.showLevelOver(report); });
 
     if (!passed) {
-        StartLevel(LevelNumber);
+        startLevel(levelNumber);
         return;
     }
-    LevelNumber = add16(LevelNumber, 1);
-    if (m_window.levelExists(LevelNumber)) {
-        StartLevel(LevelNumber);
+    levelNumber = add16(levelNumber, 1);
+    if (m_window.levelExists(levelNumber)) {
+        startLevel(levelNumber);
         return;
     }
     // No next level: the game is won.
     endPause();
-    GameOver = true;
+    gameOver = true;
     m_window.setGameButtonsEnabled(false);
     m_window.closeMusic();
     showScoreWindows();

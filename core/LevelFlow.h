@@ -79,7 +79,7 @@ public:
     void setKeeper(GameKeeper* keeper) { m_keeper = keeper; }
 
     // The idle board: level 1 of the set shown still, no game running, every timer off.
-    void Start();
+    void start();
 
     // The one door into the rules. Inputs the game does not take are dropped unseen. Every input
     // but a timer's firing is handled at the moment it arrives (Clock::catchUp): the timers due
@@ -104,20 +104,20 @@ public:
     bool paused() const { return m_paused; }
     bool timerOn(GameTimer timer) const { return m_clock.isOn(timer); }
 
-    Int16 LevelNumber = 1;
-    bool ReplayLevel = false;
-    bool GameOver = true;
+    Int16 levelNumber = 1;
+    bool replayingLevel = false;
+    bool gameOver = true;
 
 private:
     void timerFired(GameTimer timer) override;  // the clock's firings enter as inputs
     void note(const GameInput& input);
 
-    void StartLevel(Int16 levelNumber);
-    void CheckLevelOver();
-    void timerCountDown_Timer();
-    void TimerBonus_Timer();
-    void TimerTurtle_Timer();
-    void TimerDog_Timer();
+    void startLevel(Int16 levelNumber);
+    void checkLevelOver();
+    void countDownSecond();
+    void bonusSecond();
+    void turtleBeat();
+    void dogBeat();
     // The mouse on the board, in board pixels, and the let-go of Escape: refused while held.
     void mouseDown(float x, float y);
     void mouseMove(float x, float y);

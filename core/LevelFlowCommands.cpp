@@ -7,38 +7,38 @@ void LevelFlow::newGame()
 {
     endPause();
     m_window.closeMusic();
-    LevelNumber = 1;
-    GameOver = false;
-    ReplayLevel = false;
+    levelNumber = 1;
+    gameOver = false;
+    replayingLevel = false;
     m_field.resetGame();
     m_window.setGameButtonsEnabled(true);
     setTimer(GameTimer::CountDown, false);
-    StartLevel(LevelNumber);
+    startLevel(levelNumber);
 }
 
 void LevelFlow::continueGame(const KeptLevel& kept)
 {
     endPause();
     m_window.closeMusic();
-    LevelNumber = kept.levelNumber;
-    GameOver = false;
-    ReplayLevel = kept.replay;
+    levelNumber = kept.levelNumber;
+    gameOver = false;
+    replayingLevel = kept.replay;
     m_field.resetGame();
     m_field.score = kept.score;
     m_field.saved = kept.saved;
     m_field.lost = kept.lost;
     m_window.setGameButtonsEnabled(true);
     setTimer(GameTimer::CountDown, false);
-    StartLevel(LevelNumber);
+    startLevel(levelNumber);
 }
 
 void LevelFlow::replayLevel()
 {
     endPause();
     m_window.closeMusic();
-    ReplayLevel = true;
+    replayingLevel = true;
     setGameTimers(false);
-    StartLevel(LevelNumber);
+    startLevel(levelNumber);
 }
 
 void LevelFlow::ask(GameInput::Kind asking, Question question)
@@ -61,7 +61,7 @@ void LevelFlow::answer(bool yes)
     if (asked == GameInput::Kind::Abort)
         return abortGame();
     if (asked == GameInput::Kind::LevelEditor) {
-        ReplayLevel = false;
+        replayingLevel = false;
         return openEditor();
     }
     m_window.changeLevelSet();
@@ -72,7 +72,7 @@ void LevelFlow::giveUpGame()
     forgetKeptGame();
     endPause();
     m_window.closeMusic();
-    GameOver = true;
+    gameOver = true;
     m_window.setGameButtonsEnabled(false);
 }
 
@@ -94,9 +94,9 @@ void LevelFlow::showScoreWindows()
     setTimer(GameTimer::Dog, true);
     setTimer(GameTimer::Turtle, true);
     openWindow([this] { m_window.showGameOver(m_field.score); });
-    m_window.DrawGrid();
+    m_window.drawGrid();
     openWindow([this] { m_window.showTopTen(); });
-    m_window.DrawGrid();
+    m_window.drawGrid();
 }
 
 void LevelFlow::showHighScores()
@@ -118,7 +118,7 @@ void LevelFlow::showHighScores()
 
 void LevelFlow::levelEditor()
 {
-    if (GameOver)
+    if (gameOver)
         return openEditor();
     ask(GameInput::Kind::LevelEditor, Question::LevelEditor);
 }
@@ -134,7 +134,7 @@ void LevelFlow::openEditor()
 
 void LevelFlow::levelSet()
 {
-    if (!GameOver)
+    if (!gameOver)
         return ask(GameInput::Kind::LevelSet, Question::LevelEditor);
     forgetKeptGame();
     m_window.changeLevelSet();

@@ -19,8 +19,8 @@ int nearestCell(double coordinate)
 // Every press starts the drag points again, wherever it lands.
 void beginDrag(DragPoints& drag, float x, float y)
 {
-    drag.DragStartX = drag.DragEndX = pixelOf(x);
-    drag.DragStartY = drag.DragEndY = pixelOf(y);
+    drag.dragStartX = drag.dragEndX = pixelOf(x);
+    drag.dragStartY = drag.dragEndY = pixelOf(y);
 }
 
 }  // namespace
@@ -35,7 +35,7 @@ std::optional<CellIndex> pressedCell(float x, float y)
     return cell;
 }
 
-Int16 Distance(Int16 x1, Int16 y1, Int16 x2, Int16 y2)
+Int16 distance(Int16 x1, Int16 y1, Int16 x2, Int16 y2)
 {
     const double dx = saturate16(static_cast<long long>(x2) - x1);
     const double dy = saturate16(static_cast<long long>(y2) - y1);
@@ -44,19 +44,19 @@ Int16 Distance(Int16 x1, Int16 y1, Int16 x2, Int16 y2)
 
 DragDirection dragDirection(const DragPoints& drag)
 {
-    const Int16 dx = saturate16(static_cast<long long>(drag.DragEndX) - drag.DragStartX);
-    const Int16 dy = saturate16(static_cast<long long>(drag.DragEndY) - drag.DragStartY);
+    const Int16 dx = saturate16(static_cast<long long>(drag.dragEndX) - drag.dragStartX);
+    const Int16 dy = saturate16(static_cast<long long>(drag.dragEndY) - drag.dragStartY);
     const double slope = dx != 0 ? static_cast<double>(dy) / dx : dy / 0.0001;
-    if (Distance(drag.DragStartX, drag.DragStartY, drag.DragEndX, drag.DragEndY) < 10)
+    if (distance(drag.dragStartX, drag.dragStartY, drag.dragEndX, drag.dragEndY) < 10)
         return DragDirection::None;
     const bool steep = slope < -1.0 || slope > 1.0;
-    if (steep && drag.DragEndY < drag.DragStartY)
+    if (steep && drag.dragEndY < drag.dragStartY)
         return DragDirection::Up;
-    if (!steep && drag.DragEndX < drag.DragStartX)
+    if (!steep && drag.dragEndX < drag.dragStartX)
         return DragDirection::Left;
-    if (!steep && drag.DragEndX > drag.DragStartX)
+    if (!steep && drag.dragEndX > drag.dragStartX)
         return DragDirection::Right;
-    if (steep && drag.DragEndY > drag.DragStartY)
+    if (steep && drag.dragEndY > drag.dragStartY)
         return DragDirection::Down;
     return DragDirection::None;
 }
@@ -96,27 +96,27 @@ MouseOutcome mouseDown(const Board& board, Selection& selection, DragPoints& dra
     const TileCode code = board(cell->col, cell->row);
     if (!isTurtle(code) && !isDog(code))
         return {};  // the selection, if any, stays as it was
-    selection.SelectionActive = true;
-    selection.SelectionCol = static_cast<Int16>(cell->col);
-    selection.SelectionRow = static_cast<Int16>(cell->row);
+    selection.selectionActive = true;
+    selection.selectionCol = static_cast<Int16>(cell->col);
+    selection.selectionRow = static_cast<Int16>(cell->row);
     return {isTurtle(code) ? Sound::TurtSelect : Sound::DogSelect, true};
 }
 
 MouseOutcome mouseMove(const Selection& selection, DragPoints& drag, float x, float y)
 {
-    if (!selection.SelectionActive)
+    if (!selection.selectionActive)
         return {};
-    drag.DragEndX = pixelOf(x);
-    drag.DragEndY = pixelOf(y);
+    drag.dragEndX = pixelOf(x);
+    drag.dragEndY = pixelOf(y);
     return {{}, true};
 }
 
 MouseOutcome mouseUp(Board& board, Selection& selection, const DragPoints& drag)
 {
-    if (!selection.SelectionActive)
+    if (!selection.selectionActive)
         return {};
-    selection.SelectionActive = false;
-    TileCode& cell = board(selection.SelectionCol, selection.SelectionRow);
+    selection.selectionActive = false;
+    TileCode& cell = board(selection.selectionCol, selection.selectionRow);
     const DragDirection direction = dragDirection(drag);
     if (isTurtle(cell)) {
         cell = commandedCode(cell, direction);

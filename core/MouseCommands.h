@@ -12,10 +12,10 @@
 
 // Where the current drag began and where the pointer was last seen, in board pixels.
 struct DragPoints {
-    Int16 DragStartX = 0;
-    Int16 DragStartY = 0;
-    Int16 DragEndX = 0;
-    Int16 DragEndY = 0;
+    Int16 dragStartX = 0;
+    Int16 dragStartY = 0;
+    Int16 dragEndX = 0;
+    Int16 dragEndY = 0;
 };
 
 struct CellIndex {
@@ -30,7 +30,7 @@ struct CellIndex {
 std::optional<CellIndex> pressedCell(float x, float y);
 
 // Whole part of the straight distance between two points; the differences are 16-bit.
-Int16 Distance(Int16 x1, Int16 y1, Int16 x2, Int16 y2);
+Int16 distance(Int16 x1, Int16 y1, Int16 x2, Int16 y2);
 
 enum class DragDirection { None, Up, Left, Right, Down };  // commandedCode keeps its table in this order
 
@@ -51,11 +51,11 @@ struct MouseOutcome {
 // Int() of a pointer coordinate as a 16-bit pixel value.
 Int16 pixelOf(float coordinate);
 
-// pictMain_MouseDown: a press on a turtle or dog selects it.
+// A press on a turtle or dog selects it.
 MouseOutcome mouseDown(const Board& board, Selection& selection, DragPoints& drag, float x, float y);
 
-// pictMain_MouseMove: while a creature is selected the drag end follows the pointer.
+// While a creature is selected the drag end follows the pointer.
 MouseOutcome mouseMove(const Selection& selection, DragPoints& drag, float x, float y);
 
-// pictMain_MouseUp: the drag becomes a command for the selected creature, wherever it now stands.
+// On release, the drag becomes a command for the selected creature, wherever it now stands.
 MouseOutcome mouseUp(Board& board, Selection& selection, const DragPoints& drag);

@@ -6,14 +6,14 @@
 namespace {
 
 // The way of a turtle placed "t", one draw of four in this order. The tick's turn
-// (PlayField::NewTurtleDirection) and the editor's test (TestMode) have tables of their own in
+// (PlayField::newTurtleDirection) and the editor's test (TestMode) have tables of their own in
 // other orders, on purpose: each rule keeps the draws it has always made, so recorded games and
 // seeded runs come out the same.
 constexpr TileCode AnyWay[] = {Tile::TurtleLeft, Tile::TurtleUp, Tile::TurtleRight, Tile::TurtleDown};
 
 }  // namespace
 
-void PlaceLevel(const LevelReading& level, modGlobals& globals, Random& random)
+void placeLevel(const LevelReading& level, modGlobals& globals, Random& random)
 {
     globals.TurtlesInLevel = 0;
     if (level.linesRead >= 1)

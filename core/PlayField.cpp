@@ -54,10 +54,10 @@ PlayField::PlayField(modGlobals& globals, Random& random, ScoringRule scoring)
 
 void PlayField::creatureBeat(FieldView& view, bool turtleTick)
 {
-    for (std::string_view alias : MoveCreatures(turtleTick).sounds)
+    for (std::string_view alias : moveCreatures(turtleTick).sounds)
         view.playEffect(alias);
     view.showTotals();
-    view.DrawGrid();
+    view.drawGrid();
 }
 
 void PlayField::bonusBeat(FieldView& view)
@@ -79,10 +79,10 @@ void PlayField::mouseUp(FieldView& view) { show(view, ::mouseUp(board(), selecti
 
 void PlayField::letGo(FieldView& view)
 {
-    if (!selection.SelectionActive)
+    if (!selection.selectionActive)
         return;
-    selection.SelectionActive = false;
-    view.DrawGrid();
+    selection.selectionActive = false;
+    view.drawGrid();
 }
 
 void PlayField::show(FieldView& view, const MouseOutcome& outcome)
@@ -90,7 +90,7 @@ void PlayField::show(FieldView& view, const MouseOutcome& outcome)
     if (!outcome.sound.empty())
         view.playEffect(outcome.sound);
     if (outcome.redraw)
-        view.DrawGrid();
+        view.drawGrid();
 }
 
 void PlayField::resetGame()
@@ -98,21 +98,21 @@ void PlayField::resetGame()
     score = 0;
     saved = 0;
     lost = 0;
-    selection.SelectionActive = false;
+    selection.selectionActive = false;
 }
 
 void PlayField::resetLevel()
 {
-    TurtlesSavedInLevel = 0;
-    TurtlesLostInLevel = 0;
-    selection.SelectionActive = false;
+    turtlesSavedInLevel = 0;
+    turtlesLostInLevel = 0;
+    selection.selectionActive = false;
 }
 
-TickResult PlayField::MoveCreatures(bool turtleTick)
+TickResult PlayField::moveCreatures(bool turtleTick)
 {
     const Board& field = board();
     TickEvents events;
-    ClearMovedMap(m_globals.movedMap);
+    clearMovedMap(m_globals.movedMap);
 
     // Most cells hold nothing that moves on this tick: they are passed over before the moved map
     // is looked at.
@@ -157,28 +157,28 @@ void PlayField::moveTurtle(int col, int row, TickEvents& events)
     const TileCode code = field(col, row);
     const Step step = turtleStep(code, col, row);
     if (step.atEdge) {
-        field(col, row) = NewTurtleDirection(code);
+        field(col, row) = newTurtleDirection(code);
         events.bump = true;
         return;
     }
     const TileCode ahead = field(step.col, step.row);
     if (ahead == Tile::Blank) {
-        MoveOccupant(field, m_globals.movedMap, selection, col, row, step.col, step.row);
+        moveOccupant(field, m_globals.movedMap, selection, col, row, step.col, step.row);
     } else if (ahead == Tile::Water) {
-        SaveTurtle(col, row);
+        saveTurtle(col, row);
         events.water = true;
     } else if (ahead == Tile::Hole) {
-        LoseTurtle(col, row);
+        loseTurtle(col, row);
         events.hole = true;
     } else if (ahead == Tile::Alien) {
-        LoseTurtle(col, row);
+        loseTurtle(col, row);
         events.alien = true;
     } else if (isFoot(ahead)) {
-        LoseTurtle(col, row);
+        loseTurtle(col, row);
         events.foot = true;
     } else {
         // Blocked: the new direction differs from the blocker's code, not the turtle's own.
-        field(col, row) = NewTurtleDirection(ahead);
+        field(col, row) = newTurtleDirection(ahead);
         events.bump = true;
     }
 }
@@ -202,7 +202,7 @@ void PlayField::moveFoot(int col, int row, TickEvents& events)
     } else if (isTurtle(ahead)) {
         // No moved flag: a foot walking right meets the scan again and may step twice.
         events.foot = true;
-        LoseTurtle(toCol, row);
+        loseTurtle(toCol, row);
         field(toCol, row) = code;
         field(col, row) = Tile::Blank;
     } else {
@@ -216,7 +216,7 @@ void PlayField::moveDog(int col, int row)
     int toCol = 0;
     int toRow = 0;
     if (dogStep(field(col, row), col, row, toCol, toRow) && field(toCol, toRow) == Tile::Blank)
-        MoveOccupant(field, m_globals.movedMap, selection, col, row, toCol, toRow);
+        moveOccupant(field, m_globals.movedMap, selection, col, row, toCol, toRow);
 }
 
 void PlayField::moveAlien(int col, int row, TickEvents& events)
@@ -224,44 +224,44 @@ void PlayField::moveAlien(int col, int row, TickEvents& events)
     Board& field = board();
     int toCol = col;
     int toRow = row;
-    PickAlienTarget(toCol, toRow);
+    pickAlienTarget(toCol, toRow);
     const TileCode target = field(toCol, toRow);
     if (target == Tile::Blank) {
-        MoveOccupant(field, m_globals.movedMap, selection, col, row, toCol, toRow);
+        moveOccupant(field, m_globals.movedMap, selection, col, row, toCol, toRow);
     } else if (isTurtle(target)) {
         // No moved flag: an alien taking a turtle to its right or below may move again.
         events.alien = true;
-        LoseTurtle(toCol, toRow);
+        loseTurtle(toCol, toRow);
         field(toCol, toRow) = Tile::Alien;
         field(col, row) = Tile::Blank;
     }
 }
 
-void PlayField::SaveTurtle(int col, int row)
+void PlayField::saveTurtle(int col, int row)
 {
     board()(col, row) = Tile::Blank;
-    if (selection.SelectionActive && selection.SelectionCol == col && selection.SelectionRow == row)
-        selection.SelectionActive = false;
+    if (selection.selectionActive && selection.selectionCol == col && selection.selectionRow == row)
+        selection.selectionActive = false;
     saved = add16(saved, 1);
     score = add16(score, m_scoring.savedBase + halfRoundedToEven(time));
-    TurtlesSavedInLevel = add16(TurtlesSavedInLevel, 1);
+    turtlesSavedInLevel = add16(turtlesSavedInLevel, 1);
     m_globals.TurtlesInLevel = add16(m_globals.TurtlesInLevel, -1);
 }
 
-void PlayField::LoseTurtle(int col, int row)
+void PlayField::loseTurtle(int col, int row)
 {
     board()(col, row) = Tile::Blank;
-    if (selection.SelectionActive && selection.SelectionCol == col && selection.SelectionRow == row)
-        selection.SelectionActive = false;
+    if (selection.selectionActive && selection.selectionCol == col && selection.selectionRow == row)
+        selection.selectionActive = false;
     lost = add16(lost, 1);
-    TurtlesLostInLevel = add16(TurtlesLostInLevel, 1);
-    score = add16(score, -static_cast<long long>(m_scoring.lossFactor) * TurtlesLostInLevel);
+    turtlesLostInLevel = add16(turtlesLostInLevel, 1);
+    score = add16(score, -static_cast<long long>(m_scoring.lossFactor) * turtlesLostInLevel);
     m_globals.TurtlesInLevel = add16(m_globals.TurtlesInLevel, -1);
 }
 
-TileCode PlayField::NewTurtleDirection(TileCode code)
+TileCode PlayField::newTurtleDirection(TileCode code)
 {
-    // The tick's own order of ways. Placing a level (PlaceLevel) and the editor's test (TestMode)
+    // The tick's own order of ways. Placing a level (placeLevel) and the editor's test (TestMode)
     // draw from tables in other orders, on purpose: each rule keeps the draws it has always made.
     static constexpr TileCode ways[] = {Tile::TurtleLeft, Tile::TurtleUp, Tile::TurtleDown, Tile::TurtleRight};
     for (;;) {
@@ -271,7 +271,7 @@ TileCode PlayField::NewTurtleDirection(TileCode code)
     }
 }
 
-void PlayField::PickAlienTarget(int& col, int& row)
+void PlayField::pickAlienTarget(int& col, int& row)
 {
     // A numeric keypad seen from above: 8 is up, 2 is down, 5 stays.
     static constexpr int keypadCol[10] = {0, -1, 0, 1, -1, 0, 1, -1, 0, 1};

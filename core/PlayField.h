@@ -17,7 +17,7 @@ public:
     virtual ~FieldView() = default;
     // Plays a sound effect when the window's Sound Effects switch is on.
     virtual void playEffect(std::string_view alias) = 0;
-    virtual void DrawGrid() = 0;
+    virtual void drawGrid() = 0;
     // The score and the turtles saved and lost changed (the game window shows the bonus too).
     virtual void showTotals() = 0;
     // The bonus seconds left changed.
@@ -46,14 +46,14 @@ public:
     PlayField(modGlobals& globals, Random& random, ScoringRule scoring);
 
     // One beat: turtles and feet when turtleTick is true, walking dogs and aliens otherwise.
-    TickResult MoveCreatures(bool turtleTick);
+    TickResult moveCreatures(bool turtleTick);
 
     // The events of play, as the game and the editor's test take them; what they change is shown
     // on the view. A beat of the creatures plays its sounds, then shows the totals and the board.
     void creatureBeat(FieldView& view, bool turtleTick);
     // One second of the bonus clock, which stops at 0.
     void bonusBeat(FieldView& view);
-    // The mouse on the board, in board pixels: pictMain_MouseDown, _MouseMove and _MouseUp.
+    // The mouse on the board, in board pixels: press, move and release.
     void mouseDown(FieldView& view, float x, float y);
     void mouseMove(FieldView& view, float x, float y);
     void mouseUp(FieldView& view);
@@ -66,10 +66,10 @@ public:
     void resetGame();
     void resetLevel();
 
-    void SaveTurtle(int col, int row);
-    void LoseTurtle(int col, int row);
-    TileCode NewTurtleDirection(TileCode code);
-    void PickAlienTarget(int& col, int& row);
+    void saveTurtle(int col, int row);
+    void loseTurtle(int col, int row);
+    TileCode newTurtleDirection(TileCode code);
+    void pickAlienTarget(int& col, int& row);
 
     modGlobals& globals() { return m_globals; }
     Board& board() { return m_globals.board; }
@@ -81,8 +81,8 @@ public:
     Int16 time = 0;
     Int16 saved = 0;
     Int16 lost = 0;
-    Int16 TurtlesSavedInLevel = 0;
-    Int16 TurtlesLostInLevel = 0;
+    Int16 turtlesSavedInLevel = 0;
+    Int16 turtlesLostInLevel = 0;
 
 private:
     // What happened during one tick; each kind sounds at most once.

@@ -185,7 +185,7 @@ void EditorWindow::resetEditor()
 void EditorWindow::checkLevel()
 {
     const Board& board = editMode() ? m_globals.board : m_test.placedBoard();
-    m_check->run(LevelFileBytes(m_document->settings(), board));
+    m_check->run(levelFileBytes(m_document->settings(), board));
 }
 
 void EditorWindow::exitEditor() { close(); }

@@ -3,7 +3,7 @@
 #include "core/PlayField.h"
 #include "editor/LevelDialogs.h"
 #include "editor/LevelDocument.h"
-#include "files/LevelSet.h"
+#include "files/sets/SetPaths.h"
 #include "ui/SetExport.h"
 #include "ui/audio/AudioControl.h"
 
@@ -55,7 +55,7 @@ bool FileCommands::saveLevel()
     bool saved = false;
     const QString folder = startFolder();
     if (const std::optional<QString> path =
-            LevelDialogs::chooseLevelToSave(&m_window, folder, NextFreeLevelName(folder))) {
+            LevelDialogs::chooseLevelToSave(&m_window, folder, nextFreeLevelName(folder))) {
         saved = m_document.save(*path);
         if (saved)
             m_lastFile = *path;
@@ -78,7 +78,7 @@ QString FileCommands::startFolder() const
         return last;
     if (!m_myLevels.isEmpty() && QDir().mkpath(m_myLevels))
         return m_myLevels;
-    return ShippedSetFolder(m_programFolder);
+    return shippedSetFolder(m_programFolder);
 }
 
 void FileCommands::playSet()
@@ -101,6 +101,6 @@ void FileCommands::exportSet()
     }
     emit dialogOpens();
     const QString folder = QFileInfo(m_lastFile).absolutePath();
-    exportSetFolder(&m_window, folder, SetName(folder, m_programFolder, {}).english());
+    exportSetFolder(&m_window, folder, levelSetName(folder, m_programFolder, {}).english());
     emit finished();
 }

@@ -83,9 +83,9 @@ void LevelCheck::start(const QByteArray& level)
     // The level read as a game reads it: a board the runs start from, and whether it reads whole.
     modGlobals globals;
     GameRandom random(1);
-    const LevelReading reading = ReadLevelBytes(level);
+    const LevelReading reading = readLevelBytes(level);
     m_result.linesRead = reading.linesRead;
-    PlaceLevel(reading, globals, random);
+    placeLevel(reading, globals, random);
     m_stop = std::make_shared<std::atomic<bool>>(false);
     if (!m_result.readable()) {
         m_stop = nullptr;

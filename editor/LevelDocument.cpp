@@ -30,14 +30,14 @@ void LevelDocument::place(CellIndex cell, TileCode code)
 
 void LevelDocument::clearBoard()
 {
-    ClearBoard(m_globals.board);
+    ::clearBoard(m_globals.board);
     emit boardChanged();
 }
 
 LevelReading LevelDocument::open(const QString& path)
 {
     const LevelState before = state(true);
-    LevelReading level = LoadLevel(path, m_globals, m_random);
+    LevelReading level = loadLevel(path, m_globals, m_random);
     // Only what this file held is shown: never a value left from the level read before it.
     if (level.linesRead >= 1)
         setSetting(LevelSetting::Music, QString::fromStdString(level.music));
@@ -58,7 +58,7 @@ LevelReading LevelDocument::open(const QString& path)
 
 bool LevelDocument::save(const QString& path)
 {
-    if (!SaveLevelFile(path, m_settings, m_globals.board))
+    if (!saveLevelFile(path, m_settings, m_globals.board))
         return false;
     m_fileName = QFileInfo(path).fileName();
     markClean();

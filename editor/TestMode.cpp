@@ -39,8 +39,8 @@ void TestMode::toggle(const LevelSettingsText& settings)
     // The copy is taken before the turtles get their directions, so the board that comes back
     // has them as they were placed.
     m_savedBoard = m_globals.board;
-    // The test's own order of ways, column by column. The tick (PlayField::NewTurtleDirection) and
-    // placing a level (PlaceLevel) draw from tables in other orders, on purpose: each rule keeps
+    // The test's own order of ways, column by column. The tick (PlayField::newTurtleDirection) and
+    // placing a level (placeLevel) draw from tables in other orders, on purpose: each rule keeps
     // the draws it has always made.
     static constexpr TileCode ways[] = {Tile::TurtleLeft, Tile::TurtleRight, Tile::TurtleUp, Tile::TurtleDown};
     for (int col = 0; col < BoardSize; ++col)

@@ -64,7 +64,7 @@ signals:
 
 private:
     void playEffect(std::string_view alias) override;
-    void DrawGrid() override { emit boardChanged(); }
+    void drawGrid() override { emit boardChanged(); }
     void showTotals() override { emit totalsChanged(); }
     void showBonus() override { emit bonusShown(QString::number(m_field.time)); }
     void startBeat(GameTimer timer, Int16 period);

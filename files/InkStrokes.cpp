@@ -56,13 +56,13 @@ bool InkStrokes::extendStroke(QPointF position, double pressure)
     return true;
 }
 
-void InkStrokes::DeleteStrokes()
+void InkStrokes::deleteStrokes()
 {
     m_strokes.clear();
     m_points = 0;
 }
 
-QByteArray InkStrokes::Save() const
+QByteArray InkStrokes::save() const
 {
     QByteArray bytes;
     QDataStream out(&bytes, QIODevice::WriteOnly);
@@ -77,7 +77,7 @@ QByteArray InkStrokes::Save() const
     return bytes;
 }
 
-bool InkStrokes::Load(const QByteArray& bytes)
+bool InkStrokes::load(const QByteArray& bytes)
 {
     if (bytes.size() < HeaderBytes || bytes.size() > MaxBytes || !bytes.startsWith(QByteArrayView(Magic, sizeof Magic)))
         return false;

@@ -53,12 +53,12 @@ public:
     // is no stroke or the ink is full.
     bool extendStroke(QPointF position, double pressure);
 
-    void DeleteStrokes();
+    void deleteStrokes();
 
-    QByteArray Save() const;
+    QByteArray save() const;
     // Replaces this ink with the one in the bytes; on bytes that are not a whole, valid ink
     // returns false and leaves this ink as it was.
-    bool Load(const QByteArray& bytes);
+    bool load(const QByteArray& bytes);
 
     friend bool operator==(const InkStrokes&, const InkStrokes&) = default;
 

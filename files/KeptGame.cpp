@@ -2,7 +2,7 @@
 
 #include "files/FileBytes.h"
 #include "files/LevelFile.h"
-#include "files/LevelSet.h"
+#include "files/sets/SetPaths.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -27,7 +27,7 @@ std::optional<Int16> number(const QByteArray& text, int low)
 
 }  // namespace
 
-QByteArray KeptGameBytes(const KeptGame& game)
+QByteArray keptGameBytes(const KeptGame& game)
 {
     const KeptLevel& l = game.level;
     return Heading + "\nset=" + QUrl::toPercentEncoding(game.setFolder, "/") +
@@ -36,7 +36,7 @@ QByteArray KeptGameBytes(const KeptGame& game)
            "\nreplay=" + (l.replay ? "1" : "0") + "\nsha256=" + game.levelDigest + "\n";
 }
 
-std::optional<KeptGame> ReadKeptGame(const QString& path)
+std::optional<KeptGame> readKeptGame(const QString& path)
 {
     const std::optional<FileHead> head = readFileHead(path, MaxKeptBytes);
     if (!head || head->cut)
@@ -69,24 +69,24 @@ std::optional<KeptGame> ReadKeptGame(const QString& path)
     return game;
 }
 
-bool SaveKeptGame(const QString& path, const KeptGame& game)
+bool saveKeptGame(const QString& path, const KeptGame& game)
 {
-    return QDir().mkpath(QFileInfo(path).absolutePath()) && replaceFile(path, KeptGameBytes(game));
+    return QDir().mkpath(QFileInfo(path).absolutePath()) && replaceFile(path, keptGameBytes(game));
 }
 
-QByteArray LevelDigest(const QString& levelPath)
+QByteArray levelDigest(const QString& levelPath)
 {
-    return FileExists(levelPath) ? fileSha256(levelPath).toHex() : QByteArray();
+    return fileExists(levelPath) ? fileSha256(levelPath).toHex() : QByteArray();
 }
 
-std::optional<Phrase> KeptGameProblem(const KeptGame& game)
+std::optional<Phrase> keptGameProblem(const KeptGame& game)
 {
-    const QString level = SetLevelPath(game.setFolder, game.level.levelNumber);
+    const QString level = levelPathInSet(game.setFolder, game.level.levelNumber);
     if (!QFileInfo(game.setFolder).isDir())
         return Phrase{Context,
                       QT_TRANSLATE_NOOP("KeptGame", "The level set of the kept game, %1, is not there any more."),
                       {QDir::toNativeSeparators(game.setFolder)}};
-    const QByteArray digest = LevelDigest(level);
+    const QByteArray digest = levelDigest(level);
     const QString number = QString::number(game.level.levelNumber);
     if (digest.isEmpty())
         return Phrase{

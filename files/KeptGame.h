@@ -19,14 +19,14 @@ struct KeptGame {
     friend bool operator==(const KeptGame&, const KeptGame&) = default;
 };
 
-QByteArray KeptGameBytes(const KeptGame& game);
+QByteArray keptGameBytes(const KeptGame& game);
 // The game in the file, or nothing when there is none or any line is missing, unknown or out of range.
-std::optional<KeptGame> ReadKeptGame(const QString& path);
+std::optional<KeptGame> readKeptGame(const QString& path);
 // Whole or not at all: a refused write leaves the earlier file as it was.
-bool SaveKeptGame(const QString& path, const KeptGame& game);
+bool saveKeptGame(const QString& path, const KeptGame& game);
 
 // The level file's fingerprint (fileSha256) in hexadecimal; empty when it is no readable file or holds no byte.
-QByteArray LevelDigest(const QString& levelPath);
+QByteArray levelDigest(const QString& levelPath);
 
 // Why the kept game cannot be continued (its set or level gone, the level file changed), or nothing.
-std::optional<Phrase> KeptGameProblem(const KeptGame& game);
+std::optional<Phrase> keptGameProblem(const KeptGame& game);

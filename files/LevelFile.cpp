@@ -16,17 +16,17 @@ constexpr qint64 MaxBytesRead = 1 << 20;
 
 }  // namespace
 
-LevelReading ReadLevelFile(const QString& path)
+LevelReading readLevelFile(const QString& path)
 {
     std::optional<FileHead> head = readFileHead(path, MaxBytesRead);
     if (!head)
         return {};  // Missing, no line read
     if (head->cut)  // what the limit cut off after the last line end is no whole line
         head->bytes.truncate(std::max(head->bytes.lastIndexOf('\r'), head->bytes.lastIndexOf('\n')) + 1);
-    return ReadLevelBytes(head->bytes);
+    return readLevelBytes(head->bytes);
 }
 
-LevelReading ReadLevelBytes(const QByteArray& bytes)
+LevelReading readLevelBytes(const QByteArray& bytes)
 {
     LevelReading level;
     level.status = LevelReadStatus::Stopped;
@@ -73,18 +73,18 @@ LevelReading ReadLevelBytes(const QByteArray& bytes)
     return level;
 }
 
-bool FileExists(const QString& path)
+bool fileExists(const QString& path)
 {
     const QFileInfo info(path);
     return info.isFile() && info.isReadable() && info.size() > 0;
 }
 
-QByteArray LevelFileBytes(const LevelSettingsText& settings, const Board& board)
+QByteArray levelFileBytes(const LevelSettingsText& settings, const Board& board)
 {
     // A line break inside a setting would shift every later line of the file, so none is written.
     QString text;
     for (const QString& setting : {settings.music, settings.bonus, settings.turtleInterval, settings.dogInterval})
-        text += StripLineBreaks(setting) + QStringLiteral("\r\n");
+        text += stripLineBreaks(setting) + QStringLiteral("\r\n");
     for (int row = 0; row < BoardSize; ++row) {
         for (int col = 0; col < BoardSize; ++col) {
             const TileCode code = isTurtle(board(col, row)) ? Tile::TurtleAnyWay : board(col, row);
@@ -98,7 +98,7 @@ QByteArray LevelFileBytes(const LevelSettingsText& settings, const Board& board)
     return text.toUtf8();
 }
 
-bool SaveLevelFile(const QString& path, const LevelSettingsText& settings, const Board& board)
+bool saveLevelFile(const QString& path, const LevelSettingsText& settings, const Board& board)
 {
-    return replaceFile(path, LevelFileBytes(settings, board));
+    return replaceFile(path, levelFileBytes(settings, board));
 }

@@ -8,16 +8,16 @@
 
 // A level file: 24 text lines, each ending with CR LF: the music file name, the bonus seconds,
 // the turtle period and the dog period (milliseconds), then 20 rows of 20 tile codes, row 0 first.
-// Every turtle is written "t"; placing the level (PlaceLevel) gives each its way and counts it.
+// Every turtle is written "t"; placing the level (placeLevel) gives each its way and counts it.
 
 // Reads a level file as far as it goes: a missing line or a number out of range stops the reading
 // there, and what came before it is what the reading got.
-LevelReading ReadLevelFile(const QString& path);
+LevelReading readLevelFile(const QString& path);
 // The same reading from the bytes of a level file held in memory (never Missing).
-LevelReading ReadLevelBytes(const QByteArray& bytes);
+LevelReading readLevelBytes(const QByteArray& bytes);
 
 // A file exists at the path and holds at least one byte. Never fails.
-bool FileExists(const QString& path);
+bool fileExists(const QString& path);
 
 // The four settings lines as the level designer typed them; written unchanged.
 struct LevelSettingsText {
@@ -29,7 +29,7 @@ struct LevelSettingsText {
 };
 
 // The bytes of a level file for these settings and this board.
-QByteArray LevelFileBytes(const LevelSettingsText& settings, const Board& board);
+QByteArray levelFileBytes(const LevelSettingsText& settings, const Board& board);
 
 // Writes the level file as a whole or not at all: a failed save leaves any earlier file as it was.
-bool SaveLevelFile(const QString& path, const LevelSettingsText& settings, const Board& board);
+bool saveLevelFile(const QString& path, const LevelSettingsText& settings, const Board& board);

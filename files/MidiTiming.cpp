@@ -129,7 +129,7 @@ QByteArrayView unwrapped(QByteArrayView bytes)
 
 }  // namespace
 
-std::optional<MidiTiming> ReadMidiTiming(const QByteArray& bytes)
+std::optional<MidiTiming> readMidiTiming(const QByteArray& bytes)
 {
     Reader file(unwrapped(bytes));
     if (file.take(4) != "MThd")

@@ -24,4 +24,4 @@ struct MidiTiming {
 
 // The timing of a bare file or of one in a RIFF RMID wrapper. Nothing for bytes that are no MIDI
 // file, that end inside a chunk or an event, that hold no track, or that count time in SMPTE frames.
-std::optional<MidiTiming> ReadMidiTiming(const QByteArray& bytes);
+std::optional<MidiTiming> readMidiTiming(const QByteArray& bytes);

@@ -8,7 +8,7 @@ bool isBareFileName(const QString& name)
            !QFileInfo(name).isAbsolute();
 }
 
-QString MusicPath(const QString& programFolder, const QString& name)
+QString musicPath(const QString& programFolder, const QString& name)
 {
     return isBareFileName(name) ? programFolder + QStringLiteral("/audio/") + name : QString();
 }

@@ -10,4 +10,4 @@ bool isBareFileName(const QString& name);
 
 // programFolder/audio/name, or an empty path when the name is not a bare file name: such a name is
 // a missing piece, like a name that is not there, and never opens a file outside audio/.
-QString MusicPath(const QString& programFolder, const QString& name);
+QString musicPath(const QString& programFolder, const QString& name);

@@ -21,9 +21,9 @@ QString textValue(const QVariant& value) { return value.typeId() == QMetaType::Q
 
 }  // namespace
 
-QString PlayerSettingsPath(const QString& configFolder) { return configFolder + QStringLiteral("/settings.ini"); }
+QString playerSettingsPath(const QString& configFolder) { return configFolder + QStringLiteral("/settings.ini"); }
 
-PlayerSettings ReadPlayerSettings(const QString& path)
+PlayerSettings readPlayerSettings(const QString& path)
 {
     PlayerSettings settings;
     // Opening a pipe would wait for a writer; a folder is no file at all.
@@ -50,7 +50,7 @@ PlayerSettings ReadPlayerSettings(const QString& path)
     return settings;
 }
 
-bool WritePlayerSettings(const QString& path, const PlayerSettings& settings)
+bool writePlayerSettings(const QString& path, const PlayerSettings& settings)
 {
     if (path.isEmpty())
         return false;

@@ -26,8 +26,8 @@ struct PlayerSettings {
 };
 
 // The settings file in the player's configuration folder.
-QString PlayerSettingsPath(const QString& configFolder);
+QString playerSettingsPath(const QString& configFolder);
 
-PlayerSettings ReadPlayerSettings(const QString& path);
+PlayerSettings readPlayerSettings(const QString& path);
 // Whole or not at all; false when the file could not be written.
-bool WritePlayerSettings(const QString& path, const PlayerSettings& settings);
+bool writePlayerSettings(const QString& path, const PlayerSettings& settings);

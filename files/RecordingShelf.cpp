@@ -13,8 +13,8 @@ namespace {
 
 QByteArray entryBytes(const ScoreTable& table, int place)
 {
-    return QByteArray::number(table.TopKinds[place]) + '\n' + QByteArray::number(table.TopScores[place]) + '\n' +
-           table.TopNames[place];
+    return QByteArray::number(table.topKinds[place]) + '\n' + QByteArray::number(table.topScores[place]) + '\n' +
+           table.topNames[place];
 }
 
 QString folderOf(const QString& scoresPath) { return QFileInfo(scoresPath).absolutePath(); }
@@ -49,7 +49,7 @@ bool keepRecording(const QString& scoresPath, const QByteArray& recording, std::
     }
     ScoreTable table;
     if (!newEntry || *newEntry < 0 || *newEntry >= ScoreEntries ||
-        LoadScores(scoresPath, table) != ScoreReadStatus::Complete)
+        loadScores(scoresPath, table) != ScoreReadStatus::Complete)
         return true;
     std::set<QString> kept;
     for (int place = 0; place < ScoreEntries; ++place)

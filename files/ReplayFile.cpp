@@ -2,7 +2,7 @@
 
 #include "files/NumberText.h"
 #include "files/ReplayFileWords.h"
-#include "files/SetLevelSection.h"
+#include "files/sets/SetLevelSection.h"
 
 #include <QCryptographicHash>
 

@@ -3,7 +3,7 @@
 #include "core/GameInput.h"
 #include "core/Int16.h"
 #include "files/Phrase.h"
-#include "files/SetFile.h"
+#include "files/sets/SetFileFormat.h"
 
 #include <QByteArray>
 #include <QString>

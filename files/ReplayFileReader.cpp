@@ -5,8 +5,8 @@
 #include "files/MusicPath.h"
 #include "files/NumberText.h"
 #include "files/ReplayFileWords.h"
-#include "files/SetLevelSection.h"
 #include "files/TextLines.h"
+#include "files/sets/SetLevelSection.h"
 
 #include <QCryptographicHash>
 

@@ -82,7 +82,7 @@ void appendEntry(QByteArray& bytes, Int16 kind, std::int32_t score, const QByteA
 // The name the player gave, as the file holds it.
 QByteArray newNameLine(const QString& name, Int16 kind)
 {
-    QString line = StripLineBreaks(name);
+    QString line = stripLineBreaks(name);
     if (kind == TypedName && line.size() > MaxTypedName)
         line.truncate(line[MaxTypedName - 1].isHighSurrogate() ? MaxTypedName - 1 : MaxTypedName);
     return line.toUtf8();
@@ -98,9 +98,9 @@ QString nameText(const QByteArray& line)
 
 }  // namespace
 
-QString ScoresPath(const QString& programFolder) { return programFolder + QStringLiteral("/levels/scores.txt"); }
+QString scoresPath(const QString& programFolder) { return programFolder + QStringLiteral("/levels/scores.txt"); }
 
-ScoreReadStatus LoadScores(const QString& path, ScoreTable& table)
+ScoreReadStatus loadScores(const QString& path, ScoreTable& table)
 {
     std::optional<ScoreLines> lines = ScoreLines::open(path);
     if (!lines)
@@ -109,48 +109,48 @@ ScoreReadStatus LoadScores(const QString& path, ScoreTable& table)
         const std::optional<Int16> kind = lines->kind();
         if (!kind)
             return ScoreReadStatus::Stopped;
-        table.TopKinds[i] = *kind;
-        if (!lines->scoreLine(&table.TopScores[i]))
+        table.topKinds[i] = *kind;
+        if (!lines->scoreLine(&table.topScores[i]))
             return ScoreReadStatus::Stopped;
         std::optional<QByteArray> name = lines->next();
         if (!name)
             return ScoreReadStatus::Stopped;
-        table.TopNames[i] = std::move(*name);
+        table.topNames[i] = std::move(*name);
     }
     return ScoreReadStatus::Complete;
 }
 
-int NewEntryPlace(const ScoreTable& table, std::int32_t score)
+int newEntryPlace(const ScoreTable& table, std::int32_t score)
 {
     for (int i = 0; i < ScoreEntries - 1; ++i)
-        if (score > table.TopScores[i])
+        if (score > table.topScores[i])
             return i;
     return ScoreEntries - 1;
 }
 
-QByteArray ScoreFileBytes(const ScoreTable& table, const QString& name, std::int32_t score, Int16 kind)
+QByteArray scoreFileBytes(const ScoreTable& table, const QString& name, std::int32_t score, Int16 kind)
 {
     const QByteArray newName = newNameLine(name, kind);
-    const int place = NewEntryPlace(table, score);
+    const int place = newEntryPlace(table, score);
     QByteArray bytes;
     for (int i = 0; i < ScoreEntries - 1; ++i) {
         if (i == place)
             appendEntry(bytes, kind, score, newName);
-        appendEntry(bytes, table.TopKinds[i], table.TopScores[i], table.TopNames[i]);
+        appendEntry(bytes, table.topKinds[i], table.topScores[i], table.topNames[i]);
     }
     if (place == ScoreEntries - 1)
         appendEntry(bytes, kind, score, newName);
     return bytes;
 }
 
-bool SaveScore(const QString& path, const ScoreTable& table, const QString& name, std::int32_t score, Int16 kind)
+bool saveScore(const QString& path, const ScoreTable& table, const QString& name, std::int32_t score, Int16 kind)
 {
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return false;
-    return replaceFile(path, ScoreFileBytes(table, name, score, kind));
+    return replaceFile(path, scoreFileBytes(table, name, score, kind));
 }
 
-TopTenReading ReadTopTen(const QString& path)
+TopTenReading readTopTen(const QString& path)
 {
     TopTenReading reading;
     std::optional<ScoreLines> lines = ScoreLines::open(path);
@@ -172,7 +172,7 @@ TopTenReading ReadTopTen(const QString& path)
             row.typedName = nameText(*name);
         } else {
             row.shown = TopTenRow::Shown::Handwritten;
-            if (!row.ink.Load(Base64::decode(QString::fromLatin1(*name))))
+            if (!row.ink.load(Base64::decode(QString::fromLatin1(*name))))
                 return reading;
         }
     }

@@ -29,9 +29,9 @@ constexpr int MaxTypedName = 100;
 
 // The three parallel tables of the game-over window; all zeros and empty before any reading.
 struct ScoreTable {
-    std::array<Int16, ScoreEntries> TopKinds{};
-    std::array<std::int32_t, ScoreEntries> TopScores{};
-    std::array<QByteArray, ScoreEntries> TopNames{};  // the name lines as they stand in the file
+    std::array<Int16, ScoreEntries> topKinds{};
+    std::array<std::int32_t, ScoreEntries> topScores{};
+    std::array<QByteArray, ScoreEntries> topNames{};  // the name lines as they stand in the file
 };
 
 enum class ScoreReadStatus {
@@ -41,24 +41,24 @@ enum class ScoreReadStatus {
 };
 
 // The score file of a program folder: levels/scores.txt.
-QString ScoresPath(const QString& programFolder);
+QString scoresPath(const QString& programFolder);
 
 // Reads the file over the tables, field by field, stopping at the first fault.
-ScoreReadStatus LoadScores(const QString& path, ScoreTable& table);
+ScoreReadStatus loadScores(const QString& path, ScoreTable& table);
 
 // Where a new entry goes, 0 for the top: after the entries with an equal or greater score, at
 // the tenth place at the latest.
-int NewEntryPlace(const ScoreTable& table, std::int32_t score);
+int newEntryPlace(const ScoreTable& table, std::int32_t score);
 
 // The file that results from putting the new entry into the table: after the entries with an
 // equal or greater score, the old tenth entry dropping out. The new name is written in UTF-8,
 // without line breaks (they would split the entry), a typed one cut to MaxTypedName characters;
 // old names go back byte for byte.
-QByteArray ScoreFileBytes(const ScoreTable& table, const QString& name, std::int32_t score, Int16 kind);
+QByteArray scoreFileBytes(const ScoreTable& table, const QString& name, std::int32_t score, Int16 kind);
 
 // Writes that file as a whole or not at all (an earlier file stays as it was when writing fails),
 // creating the folder first when it is missing. Returns whether the new file is in place.
-bool SaveScore(const QString& path, const ScoreTable& table, const QString& name, std::int32_t score, Int16 kind);
+bool saveScore(const QString& path, const ScoreTable& table, const QString& name, std::int32_t score, Int16 kind);
 
 // One row of the top-ten window as far as the file filled it. A row the reading did not reach
 // has no score text and shows both name controls empty, as does the row whose name line failed.
@@ -78,4 +78,4 @@ struct TopTenReading {
 
 // Reads the table for display: any kind but 0 is handwriting, whose ink must load; any fault,
 // ink that does not load included, ends the reading in the row where it happens.
-TopTenReading ReadTopTen(const QString& path);
+TopTenReading readTopTen(const QString& path);

@@ -1,7 +1,7 @@
 #include "files/ScoreLocation.h"
 
-#include "files/LevelSet.h"
 #include "files/ScoreFile.h"
+#include "files/sets/SetPaths.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -26,23 +26,23 @@ bool canSaveAt(const QString& path)
 
 }  // namespace
 
-QString InstalledMarkPath(const QString& programFolder)
+QString installedMarkPath(const QString& programFolder)
 {
     return programFolder + QStringLiteral("/" PONDRAKE_INSTALLED_MARK);
 }
 
-QString ScoreLocation(const QString& programFolder, const QString& playerDataFolder)
+QString scoreLocation(const QString& programFolder, const QString& playerDataFolder)
 {
-    QString besideProgram = ScoresPath(programFolder);
-    if (!QFileInfo::exists(InstalledMarkPath(programFolder)) && canSaveAt(besideProgram))
+    QString besideProgram = scoresPath(programFolder);
+    if (!QFileInfo::exists(installedMarkPath(programFolder)) && canSaveAt(besideProgram))
         return besideProgram;
-    return playerDataFolder.isEmpty() ? QString() : ScoresPath(playerDataFolder);
+    return playerDataFolder.isEmpty() ? QString() : scoresPath(playerDataFolder);
 }
 
-QString SetScoreLocation(const QString& setFolder, const QString& programFolder, const QString& playerDataFolder)
+QString scoreLocationOfSet(const QString& setFolder, const QString& programFolder, const QString& playerDataFolder)
 {
-    if (SameFolder(setFolder, ShippedSetFolder(programFolder)))
-        return ScoreLocation(programFolder, playerDataFolder);
+    if (sameFolder(setFolder, shippedSetFolder(programFolder)))
+        return scoreLocation(programFolder, playerDataFolder);
     QString inSet = setFolder + QStringLiteral("/scores.txt");
     if (QFileInfo(setFolder).isDir() && canSaveAt(inSet))
         return inSet;

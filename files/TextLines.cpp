@@ -11,7 +11,7 @@ QString trimSpaces(const QString& text)
     return text.mid(first, last - first);
 }
 
-QString StripLineBreaks(const QString& text)
+QString stripLineBreaks(const QString& text)
 {
     QString stripped = text;
     stripped.remove(u'\r');

@@ -66,4 +66,4 @@ private:
 QString trimSpaces(const QString& text);
 
 // The text without its CR and LF characters: for a line of a score or level file.
-QString StripLineBreaks(const QString& text);
+QString stripLineBreaks(const QString& text);

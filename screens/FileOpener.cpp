@@ -1,8 +1,8 @@
 #include "screens/FileOpener.h"
 
 #include "files/FileBytes.h"
-#include "files/LevelSet.h"
-#include "files/SetFolder.h"
+#include "files/sets/SetImport.h"
+#include "files/sets/SetPaths.h"
 #include "screens/MainWindow.h"
 #include "ui/RecordingWindow.h"
 
@@ -85,7 +85,7 @@ void FileOpener::importSet(const QString& path)
     }
     PlayerFiles& files = m_window.files();
     const SetImport imported =
-        ImportSet(*reading.set, files.dataFolder(), {ShippedSetFolder(files.programFolder()), files.myLevels()});
+        ::importSet(*reading.set, files.dataFolder(), {shippedSetFolder(files.programFolder()), files.myLevels()});
     if (imported.outcome == SetImport::Outcome::Failed) {
         QMessageBox::warning(&m_window, tr("Import Level Set"), imported.problem);
         return;

@@ -138,7 +138,7 @@ void GameOverDialog::load()
     readTable();
     m_scoreLabel->setText(QString::number(yourScore));
     // Equal to the tenth best is not enough: the older entry keeps its place.
-    const bool top = yourScore > m_scores.TopScores[ScoreEntries - 1];
+    const bool top = yourScore > m_scores.topScores[ScoreEntries - 1];
     m_topScoreBox->setVisible(top);
     m_notTopBox->setVisible(!top);
     if (top) {
@@ -152,7 +152,7 @@ void GameOverDialog::load()
 void GameOverDialog::submitTypedName()
 {
     // A pasted name can hold line breaks, which would split its entry in the file.
-    const QString name = StripLineBreaks(m_nameEdit->text());
+    const QString name = stripLineBreaks(m_nameEdit->text());
     writeEntry(name.isEmpty() ? QStringLiteral("Anonymous") : name, yourScore, TypedName);
     accept();
 }
@@ -168,7 +168,7 @@ bool GameOverDialog::submitOnEnter(int key)
 void GameOverDialog::submitHandwriting()
 {
     // An empty surface is saved too: the entry is then a signature without strokes.
-    const QString text = StripLineBreaks(Base64::encode(m_inkPicture->Ink().Save()));
+    const QString text = stripLineBreaks(Base64::encode(m_inkPicture->Ink().save()));
     writeEntry(text, yourScore, HandwrittenName);
     accept();
 }
@@ -176,18 +176,18 @@ void GameOverDialog::submitHandwriting()
 void GameOverDialog::clearInk()
 {
     m_inkPicture->setInkEnabled(false);
-    m_inkPicture->DeleteStrokes();
+    m_inkPicture->deleteStrokes();
     m_inkPicture->setInkEnabled(true);
 }
 
 void GameOverDialog::closeWithoutEntry() { reject(); }
 
-void GameOverDialog::readTable() { ::LoadScores(m_scoresPath, m_scores); }
+void GameOverDialog::readTable() { ::loadScores(m_scoresPath, m_scores); }
 
 void GameOverDialog::writeEntry(const QString& name, std::int32_t score, Int16 kind)
 {
-    if (::SaveScore(m_scoresPath, m_scores, name, score, kind))
-        m_newEntryPlace = NewEntryPlace(m_scores, score);
+    if (::saveScore(m_scoresPath, m_scores, name, score, kind))
+        m_newEntryPlace = ::newEntryPlace(m_scores, score);
     else
         QMessageBox::warning(this, tr("Game Over"), tr("Your score could not be saved in %1.").arg(m_scoresPath));
 }

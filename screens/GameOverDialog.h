@@ -48,7 +48,7 @@ private:
     void writeEntry(const QString& name, std::int32_t score, Int16 kind);
 
     const QString m_scoresPath;
-    ScoreTable m_scores;  // TopKinds, TopScores, TopNames
+    ScoreTable m_scores;  // topKinds, topScores, topNames
     std::optional<int> m_newEntryPlace;
 
     QLabel* m_levelLabel;

@@ -70,7 +70,7 @@ void GameWindowAdapter::setGameButtonsEnabled(bool enabled)
 void GameWindowAdapter::showPaused(bool paused)
 {
     m_window.actions().pause->setChecked(paused);
-    DrawGrid();
+    drawGrid();
 }
 
 void GameWindowAdapter::loadLevel(Int16 levelNumber)
@@ -78,10 +78,10 @@ void GameWindowAdapter::loadLevel(Int16 levelNumber)
     PlayerFiles& files = m_window.files();
     m_window.recorder().setFolder(files.setFolder());
     m_window.recorder().levelLoaded(levelNumber, files.levelPath(levelNumber));
-    LoadLevel(files.levelPath(levelNumber), m_globals, m_random);
+    ::loadLevel(files.levelPath(levelNumber), m_globals, m_random);
 }
 
-bool GameWindowAdapter::levelExists(Int16 levelNumber) { return FileExists(m_window.files().levelPath(levelNumber)); }
+bool GameWindowAdapter::levelExists(Int16 levelNumber) { return fileExists(m_window.files().levelPath(levelNumber)); }
 
 void GameWindowAdapter::prepareMusic(const std::string& levelMusic)
 {
@@ -98,7 +98,7 @@ void GameWindowAdapter::closeMusic() { m_window.audio().closeMusic(); }
 
 void GameWindowAdapter::playEffect(std::string_view alias) { m_window.audio().playEffect(alias); }
 
-void GameWindowAdapter::DrawGrid()
+void GameWindowAdapter::drawGrid()
 {
     const PlayField& field = m_window.field();
     BoardPicture* board = m_window.board();

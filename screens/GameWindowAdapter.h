@@ -33,7 +33,7 @@ public:
     void playMusicIfAutoPlay() override;
     void closeMusic() override;
     void playEffect(std::string_view alias) override;
-    void DrawGrid() override;
+    void drawGrid() override;
     void showTotals() override;
     void showBonus() override;
     void showLevelNumber(Int16 levelNumber) override;

@@ -19,9 +19,9 @@ void InkDisplay::setInk(const InkStrokes& ink)
     update();
 }
 
-void InkDisplay::DeleteStrokes()
+void InkDisplay::deleteStrokes()
 {
-    m_ink.DeleteStrokes();
+    m_ink.deleteStrokes();
     update();
 }
 

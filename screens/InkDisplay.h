@@ -19,7 +19,7 @@ public:
 
     const InkStrokes& Ink() const { return m_ink; }
     void setInk(const InkStrokes& ink);
-    void DeleteStrokes();
+    void deleteStrokes();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

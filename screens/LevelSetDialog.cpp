@@ -1,8 +1,8 @@
 #include "screens/LevelSetDialog.h"
 
-#include "files/LevelSet.h"
 #include "files/PlayerFiles.h"
-#include "files/SetFolder.h"
+#include "files/sets/SetImport.h"
+#include "files/sets/SetPaths.h"
 #include "ui/AccessibleNames.h"
 #include "ui/SetExport.h"
 
@@ -33,10 +33,10 @@ LevelSetDialog::LevelSetDialog(PlayerFiles& files, QWidget* parent) : QDialog(pa
     connect(exportButton, &QPushButton::clicked, this, &LevelSetDialog::exportSet);
     connect(setList, &QListWidget::itemDoubleClicked, this, &LevelSetDialog::accept);
 
-    addRow(ShippedSetFolder(files.programFolder()));
+    addRow(shippedSetFolder(files.programFolder()));
     if (!files.myLevels().isEmpty())
         addRow(files.myLevels());
-    for (const QString& folder : ImportedSets(files.dataFolder()))
+    for (const QString& folder : importedSets(files.dataFolder()))
         addRow(folder);
     for (const QString& folder : files.settings.otherSets)
         addRow(folder);
@@ -44,21 +44,21 @@ LevelSetDialog::LevelSetDialog(PlayerFiles& files, QWidget* parent) : QDialog(pa
         addRow(files.setFolder());
     setList->setCurrentRow(0);
     for (int row = 0; row < setList->count(); ++row)
-        if (SameFolder(setList->item(row)->data(Qt::UserRole).toString(), files.setFolder()))
+        if (sameFolder(setList->item(row)->data(Qt::UserRole).toString(), files.setFolder()))
             setList->setCurrentRow(row);
 }
 
 void LevelSetDialog::addRow(const QString& folder)
 {
     for (int row = 0; row < setList->count(); ++row)
-        if (SameFolder(setList->item(row)->data(Qt::UserRole).toString(), folder))
+        if (sameFolder(setList->item(row)->data(Qt::UserRole).toString(), folder))
             return;
-    const int levels = CountSetLevels(folder);
+    const int levels = countSetLevels(folder);
     const QString count = levels == 1 ? tr("1 level") : tr("%1 levels").arg(levels);
     auto* item =
         new QListWidgetItem(QStringLiteral("%1 (%2)  %3")
-                                .arg(SetName(folder, m_files.programFolder(), m_files.dataFolder()).translated(), count,
-                                     QDir::toNativeSeparators(folder)),
+                                .arg(levelSetName(folder, m_files.programFolder(), m_files.dataFolder()).translated(),
+                                     count, QDir::toNativeSeparators(folder)),
                             setList);
     item->setData(Qt::UserRole, folder);
 }
@@ -72,8 +72,8 @@ void LevelSetDialog::addOtherFolder()
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const QString folder = QDir::cleanPath(dialog.selectedFiles().constFirst());
-    if (const SetProblem problem = CheckLevelSet(folder); problem != SetProblem::None) {
-        QMessageBox::warning(this, windowTitle(), SetProblemText(folder, problem).translated());
+    if (const SetProblem problem = checkLevelSet(folder); problem != SetProblem::None) {
+        QMessageBox::warning(this, windowTitle(), levelSetProblemText(folder, problem).translated());
         return;
     }
     addRow(folder);
@@ -88,7 +88,7 @@ void LevelSetDialog::exportSet()
 {
     if (const QListWidgetItem* item = setList->currentItem()) {
         const QString folder = item->data(Qt::UserRole).toString();
-        exportSetFolder(this, folder, SetName(folder, m_files.programFolder(), m_files.dataFolder()).english());
+        exportSetFolder(this, folder, levelSetName(folder, m_files.programFolder(), m_files.dataFolder()).english());
     }
 }
 
@@ -101,8 +101,8 @@ void LevelSetDialog::accept()
     if (folder == m_files.myLevels())
         QDir().mkpath(folder);  // made when first used, so that the player finds it
     // Checked again: the folder may have gone or changed since the list was made.
-    if (const SetProblem problem = CheckLevelSet(folder); problem != SetProblem::None) {
-        QMessageBox::warning(this, windowTitle(), SetProblemText(folder, problem).translated());
+    if (const SetProblem problem = checkLevelSet(folder); problem != SetProblem::None) {
+        QMessageBox::warning(this, windowTitle(), levelSetProblemText(folder, problem).translated());
         return;
     }
     m_chosen = folder;

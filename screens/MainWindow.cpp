@@ -52,14 +52,14 @@ MainWindow::MainWindow(modGlobals& globals, Random& random, SoundEffects& sound,
     connect(m_board, &BoardPicture::MouseMove, this, door(GameInput::Kind::MouseMove));
     connect(m_board, &BoardPicture::MouseUp, this, door(GameInput::Kind::MouseUp));
     buildStatusColumn(client);
-    m_keys = std::make_unique<GameKeys>(*this, [this] { m_adapter.DrawGrid(); });
+    m_keys = std::make_unique<GameKeys>(*this, [this] { m_adapter.drawGrid(); });
     buildMenus();
 
     m_flow.setKeeper(&m_kept);
     connect(qGuiApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) { m_keys->pauseWhenInactive(state); });
     loadPicturesAndSounds();
-    m_flow.Start();
+    m_flow.start();
 }
 
 MainWindow::~MainWindow() = default;
@@ -162,7 +162,7 @@ void MainWindow::usePlayerFolders(const QString& dataFolder, const QString& conf
         m_files.settings.windowPos = pos();
         m_files.saveSettings();
     });
-    m_flow.Start();          // the remembered set's level 1
+    m_flow.start();          // the remembered set's level 1
     m_world->sendWaiting();  // what the world table did not take in an earlier sitting
 }
 

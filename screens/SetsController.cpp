@@ -1,6 +1,6 @@
 #include "screens/SetsController.h"
 
-#include "files/LevelSet.h"
+#include "files/sets/SetPaths.h"
 #include "screens/LevelSetDialog.h"
 #include "screens/MainWindow.h"
 
@@ -14,11 +14,11 @@ void SetsController::showSet()
                                                : QStringLiteral("Pondrake - ") + files.setName().translated());
     QString why;
     if (const std::optional<KeptGame> kept = files.keptGame())
-        why = KeptGameProblem(*kept).value_or(Phrase()).translated();
+        why = keptGameProblem(*kept).value_or(Phrase()).translated();
     else
         why = tr("No game was left unfinished.");
     QAction* continueGame = m_window.actions().continueGame;
-    continueGame->setEnabled(m_window.flow().GameOver && why.isEmpty());
+    continueGame->setEnabled(m_window.flow().gameOver && why.isEmpty());
     continueGame->setToolTip(why.isEmpty() ? tr("Go on with the game left unfinished") : why);
 }
 
@@ -26,7 +26,7 @@ void SetsController::continueKeptGame()
 {
     PlayerFiles& files = m_window.files();
     const std::optional<KeptGame> kept = files.keptGame();
-    if (!m_window.flow().GameOver || !kept || KeptGameProblem(*kept)) {
+    if (!m_window.flow().gameOver || !kept || keptGameProblem(*kept)) {
         showSet();
         return;
     }
@@ -50,7 +50,7 @@ void SetsController::choose(const QString& folder)
 {
     // The set in play chosen again changes nothing: its game, running or kept, goes on. Another
     // set is played once a running game is given up (changeToChosen).
-    if (SameFolder(folder, m_window.files().setFolder()))
+    if (sameFolder(folder, m_window.files().setFolder()))
         return;
     m_chosen = folder;
     m_window.flow().apply({GameInput::Kind::LevelSet});
@@ -60,13 +60,13 @@ void SetsController::changeToChosen()
 {
     m_window.files().chooseSet(m_chosen);
     m_window.files().saveSettings();
-    m_window.flow().Start();
+    m_window.flow().start();
 }
 
 void SetsController::play(const QString& folder)
 {
-    if (const SetProblem problem = CheckLevelSet(folder); problem != SetProblem::None) {
-        QMessageBox::warning(&m_window, tr("Play This Set"), SetProblemText(folder, problem).translated());
+    if (const SetProblem problem = checkLevelSet(folder); problem != SetProblem::None) {
+        QMessageBox::warning(&m_window, tr("Play This Set"), levelSetProblemText(folder, problem).translated());
         return;
     }
     m_window.files().chooseSet(folder);

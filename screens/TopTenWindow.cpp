@@ -60,7 +60,7 @@ TopTenWindow::TopTenWindow(const QString& scoresPath, QWidget* parent)
 
 void TopTenWindow::load()
 {
-    const TopTenReading reading = ReadTopTen(m_scoresPath);
+    const TopTenReading reading = readTopTen(m_scoresPath);
     for (int i = 0; i < ScoreEntries; ++i) {
         const TopTenRow& row = reading.rows[i];
         if (row.scoreText)
@@ -94,7 +94,7 @@ void TopTenWindow::setRecordings(const QString& programFolder, AudioControl* aud
 void TopTenWindow::findRecordings()
 {
     ScoreTable table;
-    if (m_programFolder.isEmpty() || LoadScores(m_scoresPath, table) != ScoreReadStatus::Complete)
+    if (m_programFolder.isEmpty() || loadScores(m_scoresPath, table) != ScoreReadStatus::Complete)
         return;
     for (int i = 0; i < ScoreEntries; ++i) {
         const QString path = entryRecordingPath(m_scoresPath, table, i);

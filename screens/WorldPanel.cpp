@@ -1,8 +1,8 @@
 #include "screens/WorldPanel.h"
 
-#include "files/FolderSet.h"
 #include "files/ScoreFile.h"
 #include "files/WorldOutbox.h"
+#include "files/sets/FolderAsSetFile.h"
 #include "screens/MainWindow.h"
 #include "screens/TopTenWindow.h"
 #include "screens/WorldTableDialog.h"
@@ -61,7 +61,7 @@ void WorldPanel::offer(int place, const std::optional<GameRecording>& game)
     PlayerSettings& settings = files.settings;
     ScoreTable table;
     if (WorldClient::baseUrl(settings.worldAddress).isEmpty() || !game ||
-        LoadScores(files.scoresPath(), table) != ScoreReadStatus::Complete)
+        loadScores(files.scoresPath(), table) != ScoreReadStatus::Complete)
         return;
     if (!settings.worldAsked) {
         settings.worldAsked = true;
@@ -84,7 +84,7 @@ void WorldPanel::offer(int place, const std::optional<GameRecording>& game)
     }
     const std::size_t at = std::size_t(place);
     const QByteArray body =
-        sendBody(recordingBytes(*travel.recording), table.TopKinds[at] == 0 ? 0 : 1, table.TopNames[at]);
+        sendBody(recordingBytes(*travel.recording), table.topKinds[at] == 0 ? 0 : 1, table.topNames[at]);
     m_item = putInOutbox(files.dataFolder(), setIdentity(set->levels), body);
     if (m_item.isEmpty()) {
         m_line = tr("The game could not be kept for the world table.");

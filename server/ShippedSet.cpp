@@ -1,7 +1,7 @@
 #include "server/ShippedSet.h"
 
-#include "files/FolderSet.h"
-#include "files/LevelSet.h"
+#include "files/sets/FolderAsSetFile.h"
+#include "files/sets/SetPaths.h"
 
 QByteArray shippedSetIdentity()
 {

@@ -1,6 +1,6 @@
 #include "server/Storage.h"
 
-#include "files/LevelSet.h"
+#include "files/sets/SetPaths.h"
 #include "server/Schema.h"
 #include "server/ShippedSet.h"
 

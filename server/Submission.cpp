@@ -52,7 +52,7 @@ std::optional<QString> nameFault(int kind, const QString& name)
     const auto decoded = QByteArray::fromBase64Encoding(text, QByteArray::AbortOnBase64DecodingErrors);
     InkStrokes ink;
     if (QString::fromLatin1(text) != name || !decoded || decoded.decoded.toBase64() != text ||
-        !ink.Load(decoded.decoded))
+        !ink.load(decoded.decoded))
         return QStringLiteral("a handwritten name is the Base64 text of ink that the game can draw");
     // The game's name pad (SignatureSurface in screens/InkDisplay.h) fills up where the ink does, at
     // 512 strokes and 16,384 points: a name is at most 82,956 bytes of ink, 110,608 of Base64.

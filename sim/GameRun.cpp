@@ -29,9 +29,9 @@ public:
     void loadLevel(Int16 levelNumber) override
     {
         m_recorder.levelLoaded(levelNumber, path(levelNumber));
-        levelComplete = LoadLevel(path(levelNumber), m_globals, m_random).status == LevelReadStatus::Complete;
+        levelComplete = ::loadLevel(path(levelNumber), m_globals, m_random).status == LevelReadStatus::Complete;
     }
-    bool levelExists(Int16 levelNumber) override { return FileExists(path(levelNumber)); }
+    bool levelExists(Int16 levelNumber) override { return fileExists(path(levelNumber)); }
     void showLevelOver(const LevelReport& report) override
     {
         m_recorder.levelOver(report);
@@ -93,14 +93,14 @@ GameRun playGame(const QString& folder, std::uint64_t seed, Player& player, cons
     LeavingKeeper keeper(play.leaveAt, recorder, run);
     flow.setKeeper(&keeper);
 
-    flow.Start();
+    flow.start();
     recorder.setEarlierSittings(play.earlier);
     if (play.from)
         flow.apply({.kind = GameInput::Kind::Continue, .start = *play.from});
     else
         flow.apply({GameInput::Kind::NewGame});
     if (!window.levelComplete)
-        throw UnreadableLevel{window.path(flow.LevelNumber).toStdString()};
+        throw UnreadableLevel{window.path(flow.levelNumber).toStdString()};
 
     const auto askPlayer = [&] {
         for (int i = 0; i < MaxCommandsAtOnce && !window.gameOver && !run.kept; ++i) {
@@ -113,7 +113,7 @@ GameRun playGame(const QString& folder, std::uint64_t seed, Player& player, cons
     const auto attempts = [&] {
         int n = 0;
         for (const Int16 level : window.levelEnds)
-            n += level == flow.LevelNumber;
+            n += level == flow.levelNumber;
         return n;
     };
 

@@ -8,7 +8,7 @@
 class HeadlessWindow : public GameWindow {
 public:
     void playEffect(std::string_view) override {}
-    void DrawGrid() override {}
+    void drawGrid() override {}
     void showTotals() override {}
     void showBonus() override {}
     void showCountdown(std::string_view, CountdownColour) override {}

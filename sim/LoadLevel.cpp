@@ -3,16 +3,16 @@
 #include "core/PlaceLevel.h"
 #include "files/LevelFile.h"
 
-LevelReading LoadLevel(const QString& path, modGlobals& globals, Random& random)
+LevelReading loadLevel(const QString& path, modGlobals& globals, Random& random)
 {
-    LevelReading level = ReadLevelFile(path);
-    PlaceLevel(level, globals, random);
+    LevelReading level = readLevelFile(path);
+    placeLevel(level, globals, random);
     return level;
 }
 
-LevelReading LoadLevelBytes(const QByteArray& bytes, modGlobals& globals, Random& random)
+LevelReading loadLevelBytes(const QByteArray& bytes, modGlobals& globals, Random& random)
 {
-    LevelReading level = ReadLevelBytes(bytes);
-    PlaceLevel(level, globals, random);
+    LevelReading level = readLevelBytes(bytes);
+    placeLevel(level, globals, random);
     return level;
 }

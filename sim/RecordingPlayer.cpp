@@ -218,9 +218,9 @@ void RecordingPlayer::loadLevel(Int16 levelNumber)
     if (!level)
         return diverge("the game reached level " + std::to_string(levelNumber) + ", which the replay never played");
     if (const QByteArray* carried = m_recording.set ? carriedLevel(levelNumber) : nullptr)
-        LoadLevelBytes(*carried, m_globals, m_random);
+        loadLevelBytes(*carried, m_globals, m_random);
     else
-        LoadLevel(m_folder + u'/' + level->fileName, m_globals, m_random);
+        ::loadLevel(m_folder + u'/' + level->fileName, m_globals, m_random);
 }
 
 void RecordingPlayer::showLevelOver(const LevelReport& report)

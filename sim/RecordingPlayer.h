@@ -101,7 +101,7 @@ private:
     // High Scores during a game; the top ten after the game over is past the recording's end.
     void showTopTen() override
     {
-        if (!m_flow.GameOver)
+        if (!m_flow.gameOver)
             playWindow();
     }
 

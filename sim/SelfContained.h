@@ -1,7 +1,7 @@
 #pragma once
 
 #include "files/ReplayFile.h"
-#include "files/SetFile.h"
+#include "files/sets/SetFileFormat.h"
 
 #include <QString>
 

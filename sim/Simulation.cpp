@@ -24,7 +24,7 @@ public:
     // There is one level: passing it wins the game.
     void loadLevel(Int16) override
     {
-        PlaceLevel(m_level, m_globals, m_random);
+        placeLevel(m_level, m_globals, m_random);
         levelComplete = m_level.status == LevelReadStatus::Complete;
     }
     void showLevelOver(const LevelReport& levelReport) override
@@ -81,7 +81,7 @@ RunOutcome play(const LevelReading& level, const std::string& name, std::uint64_
     LevelFlow flow(window, field, clock);
     RunOutcome outcome;
 
-    flow.Start();
+    flow.start();
     if (!window.levelComplete)
         throw UnreadableLevel{name};
     flow.apply({GameInput::Kind::NewGame});
@@ -120,8 +120,8 @@ RunOutcome play(const LevelReading& level, const std::string& name, std::uint64_
         outcome.board = window.boardAtEnd;
     } else {
         outcome.board = globals.board;
-        outcome.saved = field.TurtlesSavedInLevel;
-        outcome.lost = field.TurtlesLostInLevel;
+        outcome.saved = field.turtlesSavedInLevel;
+        outcome.lost = field.turtlesLostInLevel;
         outcome.milliseconds = TimeLimit;
     }
     outcome.score = field.score;
@@ -132,10 +132,10 @@ RunOutcome play(const LevelReading& level, const std::string& name, std::uint64_
 
 RunOutcome playLevel(const std::string& path, std::uint64_t seed, Player& player)
 {
-    return play(ReadLevelFile(QString::fromStdString(path)), path, seed, player, nullptr);
+    return play(readLevelFile(QString::fromStdString(path)), path, seed, player, nullptr);
 }
 
 RunOutcome playLevelBytes(const QByteArray& level, std::uint64_t seed, Player& player, const std::atomic<bool>* stop)
 {
-    return play(ReadLevelBytes(level), "(level in memory)", seed, player, stop);
+    return play(readLevelBytes(level), "(level in memory)", seed, player, stop);
 }

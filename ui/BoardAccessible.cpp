@@ -99,14 +99,14 @@ QAccessibleInterface* BoardAccessible::cellAt(int row, int column) const
     return child(childIndex({column, row}));
 }
 
-int BoardAccessible::selectedCellCount() const { return picture()->shown().selection.SelectionActive ? 1 : 0; }
+int BoardAccessible::selectedCellCount() const { return picture()->shown().selection.selectionActive ? 1 : 0; }
 
 QList<QAccessibleInterface*> BoardAccessible::selectedCells() const
 {
     const Selection& selection = picture()->shown().selection;
-    if (!selection.SelectionActive)
+    if (!selection.selectionActive)
         return {};
-    return {cellAt(selection.SelectionRow, selection.SelectionCol)};
+    return {cellAt(selection.selectionRow, selection.selectionCol)};
 }
 
 QString BoardAccessible::columnDescription(int column) const

@@ -120,14 +120,14 @@ void BoardPicture::drawOverlay(const Selection& selection, const DragPoints& dra
         painter.drawImage(cell.adjusted(6, 6, -6, -6), m_backBuffer, cell.adjusted(6, 6, -6, -6));
         m_over.push_back(cell);
     }
-    if (!selection.SelectionActive)
+    if (!selection.selectionActive)
         return;
     painter.setPen(QColor(0, 0, 255));
     // The outline from (left, top) to (left + 34, top + 34), both corners on the line.
-    const QRect box(CellPixels * selection.SelectionCol, CellPixels * selection.SelectionRow, CellPixels, CellPixels);
+    const QRect box(CellPixels * selection.selectionCol, CellPixels * selection.selectionRow, CellPixels, CellPixels);
     painter.drawRect(box);
     m_over.push_back(box.adjusted(0, 0, 1, 1));  // the right and bottom edges lie on 34
-    const QLine line(drag.DragStartX, drag.DragStartY, drag.DragEndX, drag.DragEndY);
+    const QLine line(drag.dragStartX, drag.dragStartY, drag.dragEndX, drag.dragEndY);
     painter.drawLine(line);
     // A long slanted line in pieces no longer than a cell: their boxes hold it, and far less than
     // its own box would. A box holds the pixels its piece of the exact line passes through and a

@@ -52,8 +52,8 @@ public:
         std::optional<CellIndex> cursor;
         bool pickedUp(CellIndex cell) const
         {
-            return selection.SelectionActive && selection.SelectionCol == cell.col &&
-                   selection.SelectionRow == cell.row;
+            return selection.selectionActive && selection.selectionCol == cell.col &&
+                   selection.selectionRow == cell.row;
         }
     };
     const Shown& shown() const { return m_shown; }

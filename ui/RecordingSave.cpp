@@ -1,8 +1,8 @@
 #include "ui/RecordingSave.h"
 
 #include "files/FileBytes.h"
-#include "files/LevelSet.h"
-#include "files/SetFolder.h"
+#include "files/sets/SetImport.h"
+#include "files/sets/SetPaths.h"
 #include "sim/SelfContained.h"
 #include "ui/SavePath.h"
 
@@ -17,9 +17,9 @@ SelfContained withSet(const GameRecording& recording, const QString& levelsFolde
 {
     if (recording.set)
         return {recording, {}};
-    const SetFile header =
-        KeptSetHeader(levelsFolder).value_or(SetFile{SetName(levelsFolder, programFolder, {}).english(), {}, {}, {}});
-    SetGathering gathering = GatherSet(levelsFolder, header);
+    const SetFile header = keptSetHeader(levelsFolder)
+                               .value_or(SetFile{levelSetName(levelsFolder, programFolder, {}).english(), {}, {}, {}});
+    SetGathering gathering = gatherSet(levelsFolder, header);
     if (!gathering.set)
         return {std::nullopt, gathering.problem};
     return selfContained(recording, std::move(*gathering.set));
@@ -40,7 +40,7 @@ bool saveSelfContained(QWidget* parent, const GameRecording& recording, const QS
         return false;
     }
     const QString score = QString::number(recording.events.empty() ? 0 : recording.events.back().checkpoint.score);
-    const QString proposed = SafeSetFolderName(carried.recording->set->name) + QStringLiteral(" - ") + score;
+    const QString proposed = safeSetFolderName(carried.recording->set->name) + QStringLiteral(" - ") + score;
     const QString path =
         askSavePath(parent, title, proposed + QStringLiteral(".replay"),
                     QCoreApplication::translate("RecordingSave", "Replays (*.replay)"), QStringLiteral("replay"));

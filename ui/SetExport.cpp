@@ -1,7 +1,7 @@
 #include "ui/SetExport.h"
 
 #include "files/FileBytes.h"
-#include "files/SetFolder.h"
+#include "files/sets/SetImport.h"
 #include "ui/SavePath.h"
 
 #include <QCoreApplication>
@@ -12,16 +12,16 @@
 bool exportSetFolder(QWidget* parent, const QString& folder, const QString& shownName)
 {
     const QString title = QCoreApplication::translate("SetExport", "Export Level Set");
-    SetFile header = KeptSetHeader(folder).value_or(SetFile{shownName, {}, {}, {}});
+    SetFile header = keptSetHeader(folder).value_or(SetFile{shownName, {}, {}, {}});
     // Checked before the player picks a file, so that nothing is asked in vain.
-    SetGathering gathering = GatherSet(folder, header);
+    SetGathering gathering = gatherSet(folder, header);
     if (!gathering.set) {
         QMessageBox::warning(
             parent, title,
             QCoreApplication::translate("SetExport", "The set cannot be exported: %1.").arg(gathering.problem));
         return false;
     }
-    const QString proposed = SafeSetFolderName(header.name);
+    const QString proposed = safeSetFolderName(header.name);
     const QString path =
         askSavePath(parent, title, proposed + QStringLiteral(".pondrake"),
                     QCoreApplication::translate("SetExport", "Level sets (*.pondrake)"), QStringLiteral("pondrake"));

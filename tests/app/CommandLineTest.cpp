@@ -18,7 +18,7 @@ Answer answer(const QStringList& arguments, QString* file = nullptr)
 {
     Answer result;
     QTextStream out(&result.out), err(&result.err);
-    result.exitCode = AnswerCommandLine(QStringList{QStringLiteral("/usr/games/pondrake")} + arguments, out, err, file);
+    result.exitCode = answerCommandLine(QStringList{QStringLiteral("/usr/games/pondrake")} + arguments, out, err, file);
     return result;
 }
 

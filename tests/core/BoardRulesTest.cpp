@@ -25,7 +25,7 @@ struct Shown : FieldView {
             played += (played.empty() ? "" : " ") + std::string(what);
     }
     void playEffect(std::string_view alias) override { say(alias); }
-    void DrawGrid() override { say("draw"); }
+    void drawGrid() override { say("draw"); }
     void showTotals() override {}
     void showBonus() override {}
 };
@@ -92,7 +92,7 @@ TEST(BoardRules, EveryGoldenCaseEndsAsWrittenDown)
         const auto next = [&](std::string& word) { return i < steps.size() ? (word = steps[i++], true) : false; };
         for (std::string step, x, y; next(step);) {
             if (step == "T" || step == "D") {
-                for (std::string_view sound : field.MoveCreatures(step == "T").sounds)
+                for (std::string_view sound : field.moveCreatures(step == "T").sounds)
                     shown.say(sound);
             } else if (step == "press" && next(x) && next(y)) {
                 field.mouseDown(shown, std::stof(x), std::stof(y));
@@ -120,11 +120,11 @@ TEST(BoardRules, EveryGoldenCaseEndsAsWrittenDown)
         EXPECT_EQ(random.remaining(), 0u) << "every scripted draw is taken, and no more";
         EXPECT_EQ(std::to_string(field.saved) + " " + std::to_string(field.lost) + " " + std::to_string(field.score),
                   f[5]);
-        EXPECT_EQ(std::tie(field.TurtlesSavedInLevel, field.TurtlesLostInLevel), std::tie(field.saved, field.lost));
+        EXPECT_EQ(std::tie(field.turtlesSavedInLevel, field.turtlesLostInLevel), std::tie(field.saved, field.lost));
         EXPECT_EQ(globals.TurtlesInLevel, turtlesOn(globals.board)) << "every turtle gone is counted once";
         const Selection& s = field.selection;
         if (f.size() > 6) {
-            EXPECT_EQ(s.SelectionActive ? std::to_string(s.SelectionCol) + "," + std::to_string(s.SelectionRow) : "-",
+            EXPECT_EQ(s.selectionActive ? std::to_string(s.selectionCol) + "," + std::to_string(s.selectionRow) : "-",
                       f[6].substr(f[6].find('>') + 1));
         }
     }

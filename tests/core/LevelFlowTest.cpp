@@ -60,7 +60,7 @@ public:
         if (alias == "Go" || alias == "cheer" || alias == "boo")  // the ticks' own sounds are the golden ticks' part
             log.emplace_back(alias);
     }
-    void DrawGrid() override { log.emplace_back("draw"); }
+    void drawGrid() override { log.emplace_back("draw"); }
     void showTotals() override
     {
         shown = "score " + std::to_string(field.score) + " bonus " + std::to_string(field.time) + " saved " +
@@ -73,7 +73,7 @@ public:
     {
         m_setChosen = true;
         log.emplace_back("set chosen");
-        flow.Start();  // as the window does: the set's level 1, idle
+        flow.start();  // as the window does: the set's level 1, idle
     }
     void showLevelOver(const LevelReport& r) override
     {
@@ -105,10 +105,10 @@ public:
     std::string state() const
     {
         const Selection& s = field.selection;
-        return std::string(flow.GameOver ? "ended" : "game") + (flow.ReplayLevel ? " replay" : "") + " level " +
-               std::to_string(flow.LevelNumber) + " timers " + timers() + " buttons " + (m_buttons ? "on" : "off") +
+        return std::string(flow.gameOver ? "ended" : "game") + (flow.replayingLevel ? " replay" : "") + " level " +
+               std::to_string(flow.levelNumber) + " timers " + timers() + " buttons " + (m_buttons ? "on" : "off") +
                " countdown " + m_countdown + (m_paused ? " paused" : "") +
-               (s.SelectionActive ? " selected " + std::to_string(s.SelectionCol) + "," + std::to_string(s.SelectionRow)
+               (s.selectionActive ? " selected " + std::to_string(s.selectionCol) + "," + std::to_string(s.selectionRow)
                                   : "");
     }
 
@@ -133,7 +133,7 @@ public:
                 ADD_FAILURE() << "a number is missing: " << command;
         };
         if (verb == "start") {
-            flow.Start();
+            flow.start();
         } else if (clicks.count(verb)) {
             flow.apply({clicks.at(verb)});
         } else if (beats.count(verb)) {
@@ -155,9 +155,9 @@ public:
             if (verb == "advance")
                 clock.runUntil(clock.wall);
         } else if (verb == "select") {
-            number(field.selection.SelectionCol);
-            number(field.selection.SelectionRow);
-            field.selection.SelectionActive = true;
+            number(field.selection.selectionCol);
+            number(field.selection.selectionRow);
+            field.selection.selectionActive = true;
         } else if (verb == "score" || verb == "turtles") {
             number(verb == "score" ? field.score : globals.TurtlesInLevel);
         } else {

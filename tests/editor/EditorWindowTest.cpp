@@ -30,7 +30,7 @@ namespace {
 constexpr double Left = 0.0, Right = 0.3, Up = 0.6, Down = 0.9;
 
 const Board Level7Board = boardFromText("19:tbbbbbbbbbbbbbbbbbbh");
-const QByteArray Level7 = LevelFileBytes({"pond2.mid", "120", "800", "600"}, Level7Board);
+const QByteArray Level7 = levelFileBytes({"pond2.mid", "120", "800", "600"}, Level7Board);
 
 class Editor : public ::testing::Test {
 protected:
@@ -221,7 +221,7 @@ TEST_F(Editor, EveryChangeUndoesBackToTheEmptyBoardAndOpeningAFileShowsOnlyTheSe
     dogEdit->setText(QStringLiteral("abc"));  // saved as typed
     answerFileDialog(path("levels/made"));
     saveAction->trigger();
-    EXPECT_EQ(readFile(path("levels/made.txt")), LevelFileBytes({"pond2.mid", "300", "900", "abc"}, Level7Board));
+    EXPECT_EQ(readFile(path("levels/made.txt")), levelFileBytes({"pond2.mid", "300", "900", "abc"}, Level7Board));
 
     using Case = std::tuple<QByteArray, LevelSettingsText, const char*>;  // the file; the boxes and the bonus after
     QString told;
@@ -256,12 +256,12 @@ TEST_F(Editor, ATestEndedBySaveOrOpenKeepsItsBoardAsOneStepThatUndoAndRedoTakeBa
     testButton->click();
     fire(GameTimer::Turtle);
     QTest::mousePress(board, Qt::LeftButton, {}, {34 * 4 + 17, 34 * 3 + 17});
-    EXPECT_TRUE(test().field().selection.SelectionActive);
+    EXPECT_TRUE(test().field().selection.selectionActive);
     answerFileDialog(path("levels/tested"));
     saveAction->trigger();
     const Board tested = globals.board;
     EXPECT_EQ(rowOf(tested, 3).substr(3, 2), "bd");
-    EXPECT_FALSE(test().field().selection.SelectionActive) << "it belonged to the test";
+    EXPECT_FALSE(test().field().selection.selectionActive) << "it belonged to the test";
     EXPECT_FALSE(editor.document().isModified()) << "just saved";
     EXPECT_EQ(editor.document().history().count(), 2);
     EXPECT_EQ(editor.document().history().text(1), QStringLiteral("Keep Test Board"));
@@ -341,7 +341,7 @@ TEST_F(Editor, ExitAndTheCloseBoxAskBeforeUnsavedWorkIsLostAndTheTitleNamesTheFi
         EXPECT_EQ(rowOf(globals.board, 2)[2], 'r') << "the rock stays";
         EXPECT_EQ(title(), titleAfter);
     }
-    EXPECT_EQ(readFile(path("levels/level3.txt")), LevelFileBytes({"", "100", "1500", "1000"}, boardFromText("2:bbr")));
+    EXPECT_EQ(readFile(path("levels/level3.txt")), levelFileBytes({"", "100", "1500", "1000"}, boardFromText("2:bbr")));
 }
 
 // Check Level judges the level as it stands in the editor, as placed when a test runs, and

@@ -30,7 +30,7 @@ CheckResult checked(const LevelSettingsText& settings, const char* board, int se
 {
     LevelCheck check(seeds);
     QSignalSpy finished(&check, &LevelCheck::finished);
-    check.start(LevelFileBytes(settings, boardFromText(board)));
+    check.start(levelFileBytes(settings, boardFromText(board)));
     if (finished.isEmpty()) {
         EXPECT_TRUE(finished.wait(120000));
     }

@@ -2,9 +2,9 @@
 // level's music.
 
 #include "files/KeptGame.h"
-#include "files/LevelSet.h"
 #include "files/MusicPath.h"
 #include "files/ScoreLocation.h"
+#include "files/sets/SetPaths.h"
 #include "tests/support/FileTestSupport.h"
 
 #include <QCryptographicHash>
@@ -44,18 +44,18 @@ TEST(ScoreLocation, BesideTheSetWhenItCanSaveThereElseInThePlayersData)
         }
         QTemporaryDir root;
         const QString program = root.filePath("program"), player = root.filePath("player");
-        makeTree(root.path(), QString("program/ ") + QString(made).replace("mark", InstalledMarkPath("program")));
-        const QString found = SetScoreLocation(root.filePath(set), program, player);
+        makeTree(root.path(), QString("program/ ") + QString(made).replace("mark", installedMarkPath("program")));
+        const QString found = scoreLocationOfSet(root.filePath(set), program, player);
         const QString expected = root.filePath(QString(where).remove(u'*'));
         EXPECT_TRUE(QString(where).endsWith(u'*') ? found.startsWith(expected) && found.endsWith(".txt")
                                                   : found == expected)
             << made << ": " << found.toStdString();
         // Without a data folder, no table rather than one at the root of the disk.
-        const QString alone = SetScoreLocation(root.filePath(set), program, QString());
+        const QString alone = scoreLocationOfSet(root.filePath(set), program, QString());
         EXPECT_EQ(alone, QString(where).startsWith("player/") ? QString() : expected) << made;
         if (QString(set).startsWith("program/")) {
-            EXPECT_EQ(ScoreLocation(program, player), found) << made;
-            EXPECT_EQ(ScoreLocation(program, QString()), alone) << made;
+            EXPECT_EQ(scoreLocation(program, player), found) << made;
+            EXPECT_EQ(scoreLocation(program, QString()), alone) << made;
         }
     }
     if (skipped)
@@ -66,19 +66,19 @@ TEST(ScoreLocation, BesideTheSetWhenItCanSaveThereElseInThePlayersData)
 // one the file system takes.
 TEST(ScoreLocation, SetsOfTheSameNameKeepTablesApart)
 {
-    const QString a = SetScoreLocation("/gone/a/My Set?", "/program", "/data");
-    EXPECT_NE(a, SetScoreLocation("/gone/b/My Set?", "/program", "/data"));
+    const QString a = scoreLocationOfSet("/gone/a/My Set?", "/program", "/data");
+    EXPECT_NE(a, scoreLocationOfSet("/gone/b/My Set?", "/program", "/data"));
     EXPECT_TRUE(a.startsWith("/data/set scores/My_Set_-")) << a.toStdString();
-    EXPECT_EQ(a, SetScoreLocation("/gone/a/My Set?/", "/program", "/data")) << "the same folder";
+    EXPECT_EQ(a, scoreLocationOfSet("/gone/a/My Set?/", "/program", "/data")) << "the same folder";
 }
 
 // A music name from a level file names a file in audio/ and nothing else.
 TEST(MusicPath, OnlyABareFileNameNamesAFileInTheAudioFolder)
 {
     for (const char* bare : {"pond1.mid", "my song.mp3", ".hidden.mid", "..mid"})
-        EXPECT_EQ(MusicPath("/game", bare), QStringLiteral("/game/audio/") + bare);
+        EXPECT_EQ(musicPath("/game", bare), QStringLiteral("/game/audio/") + bare);
     for (const char* other : {"", ".", "..", "../x.mid", "sub/x.mid", "..\\x.mid", "x.mid/", "/x.mid", "\\\\host\\x"})
-        EXPECT_TRUE(MusicPath("/game", other).isEmpty() && !isBareFileName(other)) << other;
+        EXPECT_TRUE(musicPath("/game", other).isEmpty() && !isBareFileName(other)) << other;
 }
 
 // A folder "set" made as makeTree reads it: why it is no set, how many levels a game reaches, and
@@ -99,20 +99,20 @@ TEST(LevelSet, AFolderPlaysFromLevel1ToTheFirstGapAndProposesTheFirstFreeName)
         QTemporaryDir root;
         makeTree(root.path(), made);
         const QString set = root.filePath("set");
-        EXPECT_EQ(CheckLevelSet(set), problem) << made;
-        EXPECT_EQ(CountSetLevels(set), count) << made;
-        EXPECT_EQ(NextFreeLevelName(set), proposed) << made;
-        EXPECT_EQ(SetProblemText(set, problem).isEmpty(), problem == SetProblem::None) << made;
+        EXPECT_EQ(checkLevelSet(set), problem) << made;
+        EXPECT_EQ(countSetLevels(set), count) << made;
+        EXPECT_EQ(nextFreeLevelName(set), proposed) << made;
+        EXPECT_EQ(levelSetProblemText(set, problem).isEmpty(), problem == SetProblem::None) << made;
     }
 }
 
 // The shipped set and My Levels go by their own names, any other set by its folder's.
 TEST(LevelSet, EachSetHasTheNameThePlayerKnows)
 {
-    EXPECT_EQ(SetName("/opt/game/levels/", "/opt/game", "/home/me/data").english(), "Pondrake Levels");
-    EXPECT_EQ(SetName("/home/me/data/My Levels", "/opt/game", "/home/me/data").english(), "My Levels");
-    EXPECT_EQ(SetName("/home/me/castles/", "/opt/game", "/home/me/data").english(), "castles");
-    EXPECT_EQ(SetName("/home/me/My Levels", "/opt/game", "").english(), "My Levels") << "by its folder's name";
+    EXPECT_EQ(levelSetName("/opt/game/levels/", "/opt/game", "/home/me/data").english(), "Pondrake Levels");
+    EXPECT_EQ(levelSetName("/home/me/data/My Levels", "/opt/game", "/home/me/data").english(), "My Levels");
+    EXPECT_EQ(levelSetName("/home/me/castles/", "/opt/game", "/home/me/data").english(), "castles");
+    EXPECT_EQ(levelSetName("/home/me/My Levels", "/opt/game", "").english(), "My Levels") << "by its folder's name";
 }
 
 // The kept game is written byte for byte as the table of malformed input reads it, and read back
@@ -122,17 +122,17 @@ TEST(KeptGame, WrittenAsReadAndHeldToItsLevelFile)
     const QString golden = QStringLiteral(PONDRAKE_TEST_CASES "/malformed/kept/good.txt");
     const KeptGame game{
         "/sets/My Levels", {2, 53, 1, 0, false}, "5d5ced36fd3f004a7e8bcd83441a881c3be8680bc06fe602f9283fa25ac66942"};
-    EXPECT_EQ(KeptGameBytes(game), readFile(golden));
-    EXPECT_EQ(ReadKeptGame(golden), game);
+    EXPECT_EQ(keptGameBytes(game), readFile(golden));
+    EXPECT_EQ(readKeptGame(golden), game);
 
     QTemporaryDir dir;
     KeptGame odd{dir.filePath("a\nb=c%d"), {7, -3, 0, 9, true}, {}};
-    const QString level = SetLevelPath(odd.setFolder, 7);
+    const QString level = levelPathInSet(odd.setFolder, 7);
     ASSERT_TRUE(QDir().mkpath(odd.setFolder));
     writeFile(level, "x");
-    odd.levelDigest = LevelDigest(level);
+    odd.levelDigest = levelDigest(level);
     EXPECT_EQ(odd.levelDigest, QCryptographicHash::hash("x", QCryptographicHash::Sha256).toHex());
-    ASSERT_TRUE(SaveKeptGame(dir.filePath("kept/keptgame.txt"), odd)) << "its folder is made";
-    EXPECT_EQ(ReadKeptGame(dir.filePath("kept/keptgame.txt")), odd);
-    EXPECT_TRUE(LevelDigest(odd.setFolder).isEmpty()) << "a folder has no fingerprint";
+    ASSERT_TRUE(saveKeptGame(dir.filePath("kept/keptgame.txt"), odd)) << "its folder is made";
+    EXPECT_EQ(readKeptGame(dir.filePath("kept/keptgame.txt")), odd);
+    EXPECT_TRUE(levelDigest(odd.setFolder).isEmpty()) << "a folder has no fingerprint";
 }

@@ -31,12 +31,12 @@ TEST(LevelFile, WritesTheSettingsAndTwentyRowsEndedByCrLf)
     QTemporaryDir dir;
     const QString path = dir.filePath("level.txt");
     writeFile(path, QByteArray(2000, 'x'));
-    ASSERT_TRUE(SaveLevelFile(path, {"pond\r\n2.mid", "1\n00", " 1500", "1000ms"}, board));
+    ASSERT_TRUE(saveLevelFile(path, {"pond\r\n2.mid", "1\n00", " 1500", "1000ms"}, board));
     EXPECT_EQ(readFile(path), expected);
-    EXPECT_FALSE(SaveLevelFile(dir.path(), {}, board));  // a folder where the file belongs
+    EXPECT_FALSE(saveLevelFile(dir.path(), {}, board));  // a folder where the file belongs
 
-    EXPECT_TRUE(FileExists(path));
+    EXPECT_TRUE(fileExists(path));
     writeFile(path, "");
-    EXPECT_FALSE(FileExists(path));
-    EXPECT_FALSE(FileExists(dir.path()));
+    EXPECT_FALSE(fileExists(path));
+    EXPECT_FALSE(fileExists(dir.path()));
 }

@@ -9,8 +9,8 @@
 #include "files/PlayerSettings.h"
 #include "files/ReplayFile.h"
 #include "files/ScoreFile.h"
-#include "files/SetFile.h"
-#include "files/SetFolder.h"
+#include "files/sets/SetFileFormat.h"
+#include "files/sets/SetImport.h"
 #include "tests/support/BoardText.h"
 #include "tests/support/FileTestSupport.h"
 
@@ -69,11 +69,11 @@ QString levelOutcome(const QString& input, const QString& path)
 {
     modGlobals level;
     GameRandom random(7);
-    const LevelReading old = ReadLevelFile(Cases + "level/old.txt");
+    const LevelReading old = readLevelFile(Cases + "level/old.txt");
     EXPECT_EQ(old.status, LevelReadStatus::Complete);
-    PlaceLevel(old, level, random);
-    const LevelReading read = ReadLevelFile(path);
-    PlaceLevel(read, level, random);
+    placeLevel(old, level, random);
+    const LevelReading read = readLevelFile(path);
+    placeLevel(read, level, random);
     const QString board = Cases + input.section(u'.', 0, 0) + ".board";
     QString rows;
     for (const std::string& row : rowsOf(level.board))
@@ -93,8 +93,8 @@ QString levelOutcome(const QString& input, const QString& path)
 QString scoreOutcome(const QString& path)
 {
     ScoreTable table;
-    const TopTenReading reading = ReadTopTen(path);
-    QString outcome = Statuses[int(LoadScores(path, table))] + u'/' + Statuses[int(reading.status)] + u' ';
+    const TopTenReading reading = readTopTen(path);
+    QString outcome = Statuses[int(loadScores(path, table))] + u'/' + Statuses[int(reading.status)] + u' ';
     for (const TopTenRow& row : reading.rows) {
         if (row.shown == TopTenRow::Shown::Nothing)
             outcome += row.scoreText ? u's' : u'.';
@@ -106,7 +106,7 @@ QString scoreOutcome(const QString& path)
 
 QString keptOutcome(const QString& path)
 {
-    const std::optional<KeptGame> game = ReadKeptGame(path);
+    const std::optional<KeptGame> game = readKeptGame(path);
     if (!game)
         return QStringLiteral("none");
     const KeptLevel& l = game->level;
@@ -120,7 +120,7 @@ QString keptOutcome(const QString& path)
 
 QString settingsOutcome(const QString& path)
 {
-    const PlayerSettings s = ReadPlayerSettings(path);
+    const PlayerSettings s = readPlayerSettings(path);
     return QStringLiteral("effects %1 music %2 set [%3] others [%4] editor [%5] pos %6 language [%7]")
         .arg(s.soundEffects ? "on" : "off", s.musicAutoPlay ? "on" : "off", s.levelSet, s.otherSets.join(u'|'),
              s.editorFile, s.windowPos ? QStringLiteral("%1,%2").arg(s.windowPos->x()).arg(s.windowPos->y()) : "none",
@@ -133,7 +133,7 @@ QString setOutcome(const QString& path)
     return r.set ? QStringLiteral("%1 by %2: %3 levels into sets/%4")
                        .arg(r.set->name, r.set->author)
                        .arg(r.set->levels.size())
-                       .arg(SafeSetFolderName(r.set->name))
+                       .arg(safeSetFolderName(r.set->name))
                  : QStringLiteral("refused at line %1: %2").arg(r.line).arg(r.error);
 }
 

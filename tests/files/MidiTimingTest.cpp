@@ -32,7 +32,7 @@ QByteArray midi(const char* formatTracksDivision, std::initializer_list<const ch
 // "division: tempos of each track | ...; end tick", or "nothing".
 std::string timingText(const QByteArray& bytes)
 {
-    const std::optional<MidiTiming> timing = ReadMidiTiming(bytes);
+    const std::optional<MidiTiming> timing = readMidiTiming(bytes);
     if (!timing)
         return "nothing";
     std::string text = std::to_string(timing->division) + ":";

@@ -143,11 +143,11 @@ TEST(RecordingShelf, TopTenReplaysComeAndGoWithTheirEntries)
     const QString scores = dir.filePath("levels/scores.txt");  // the folder does not exist yet
     const auto game = [&](const QString& name, int score) {
         ScoreTable table;
-        LoadScores(scores, table);
-        const int place = NewEntryPlace(table, score);
-        EXPECT_TRUE(SaveScore(scores, table, name, score, TypedName));
+        loadScores(scores, table);
+        const int place = newEntryPlace(table, score);
+        EXPECT_TRUE(saveScore(scores, table, name, score, TypedName));
         EXPECT_TRUE(keepRecording(scores, "game of " + name.toUtf8() + " " + QByteArray::number(score), place));
-        LoadScores(scores, table);
+        loadScores(scores, table);
         return entryRecordingPath(scores, table, place);
     };
     const auto kept = [&] { return QDir(dir.filePath("levels")).entryList({"top-*.replay"}).size(); };

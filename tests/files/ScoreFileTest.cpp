@@ -57,14 +57,14 @@ TEST(ScoreFile, ANewEntryGoesAfterEveryScoreNotBelowItAndTheRestStaysByteForByte
     };
     for (const auto& [before, name, score, kind, after] : cases) {
         QTemporaryDir dir;
-        const QString path = ScoresPath(dir.path());
+        const QString path = scoresPath(dir.path());
         if (before) {
             makeTree(dir.path(), "levels/");
             writeFile(path, *before);
         }
         ScoreTable table;
-        LoadScores(path, table);
-        ASSERT_TRUE(SaveScore(path, table, name, score, kind));  // making levels/ where missing
+        loadScores(path, table);
+        ASSERT_TRUE(saveScore(path, table, name, score, kind));  // making levels/ where missing
         EXPECT_EQ(readFile(path), after) << score << " " << name.left(20).toStdString();
     }
 }
@@ -72,7 +72,7 @@ TEST(ScoreFile, ANewEntryGoesAfterEveryScoreNotBelowItAndTheRestStaysByteForByte
 // On show a typed name is UTF-8 where it can be, else single-byte text from an older table.
 TEST(ScoreFile, TheTopTenShowsUtf8OrSingleByteNames)
 {
-    const TopTenReading reading = ReadTopTen(QStringLiteral(PONDRAKE_TEST_CASES "/malformed/score/names.txt"));
+    const TopTenReading reading = readTopTen(QStringLiteral(PONDRAKE_TEST_CASES "/malformed/score/names.txt"));
     EXPECT_EQ(reading.rows[0].typedName, "Jos\u00e9");
     EXPECT_EQ(reading.rows[1].typedName, "Zo\u00eb");
     EXPECT_EQ(reading.rows[2].typedName, "\u00ff\u00fe\u0080");

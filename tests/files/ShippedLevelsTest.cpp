@@ -2,8 +2,8 @@
 #include "core/Random.h"
 #include "core/modGlobals.h"
 #include "files/LevelFile.h"
-#include "files/LevelSet.h"
 #include "files/MusicPath.h"
+#include "files/sets/SetPaths.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -27,11 +27,11 @@ TEST(ShippedLevels, AreWholeAndBringOneNewThingAtATime)
     std::set<TileCode> met = {U'b'};
     for (Int16 n = 1; n <= levels; ++n) {
         modGlobals level;
-        const LevelReading read = ReadLevelFile(SetLevelPath(data + "/levels", n));
+        const LevelReading read = readLevelFile(levelPathInSet(data + "/levels", n));
         ASSERT_EQ(read.status, LevelReadStatus::Complete) << n;
-        PlaceLevel(read, level, random);
+        placeLevel(read, level, random);
         EXPECT_TRUE(level.LevelTurtleInterval > 0 && level.LevelDogInterval > 0) << n;
-        EXPECT_TRUE(QFileInfo::exists(MusicPath(data, QString::fromStdString(level.LevelMusic)))) << n;
+        EXPECT_TRUE(QFileInfo::exists(musicPath(data, QString::fromStdString(level.LevelMusic)))) << n;
         music.insert(level.LevelMusic);
         std::set<TileCode> uses;
         for (int row = 0; row < BoardSize; ++row)

@@ -19,12 +19,12 @@ namespace {
 
 // Each writer, saving the first or the second of two contents.
 bool (*const Writers[])(const QString& path, bool second) = {
-    [](const auto& path, bool second) { return SaveScore(path, ScoreTable(), second ? "Lee" : "Kim", 1, TypedName); },
+    [](const auto& path, bool second) { return saveScore(path, ScoreTable(), second ? "Lee" : "Kim", 1, TypedName); },
     [](const auto& path, bool second) {
-        return SaveLevelFile(path, {"pond1.mid", "100", "1500", "1000"}, boardFromRows({second ? "r" : "$"}));
+        return saveLevelFile(path, {"pond1.mid", "100", "1500", "1000"}, boardFromRows({second ? "r" : "$"}));
     },
     [](const auto& path, bool second) {
-        return SaveKeptGame(path, {"/sets/mine", {Int16(second ? 2 : 1), 10, 1, 0, false}, QByteArray(64, 'a')});
+        return saveKeptGame(path, {"/sets/mine", {Int16(second ? 2 : 1), 10, 1, 0, false}, QByteArray(64, 'a')});
     },
     [](const auto& path, bool second) { return writeOwnFile(path, QByteArray(second ? 64 : 1, 'a')); },
 };

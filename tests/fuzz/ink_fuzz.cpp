@@ -10,8 +10,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     InkStrokes ink(QSize(5, 5));
     ink.beginStroke({1, 1}, 0.5);
     const InkStrokes before = ink;
-    const bool loaded = ink.Load(bytes);
-    FUZZ_CHECK(loaded ? ink.Save() == bytes && ink.pointCount() <= InkStrokes::MaxPoints : ink == before);
+    const bool loaded = ink.load(bytes);
+    FUZZ_CHECK(loaded ? ink.save() == bytes && ink.pointCount() <= InkStrokes::MaxPoints : ink == before);
     FUZZ_CHECK(ink.surfaceSize().width() <= InkStrokes::MaxSide && ink.surfaceSize().height() <= InkStrokes::MaxSide);
     return 0;
 }

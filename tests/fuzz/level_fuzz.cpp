@@ -22,23 +22,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     modGlobals level;
     GameRandom random(20260101);
-    const LevelReading read = ReadLevelFile(putFile("level7.txt", data, size));
+    const LevelReading read = readLevelFile(putFile("level7.txt", data, size));
     const int lines = read.linesRead;
     FUZZ_CHECK((read.status == LevelReadStatus::Complete) == (lines == 24) && lines >= 0 && lines <= 24 &&
                read.rows.size() == std::size_t(std::max(0, lines - 4)));
     if (read.status != LevelReadStatus::Complete)
         return 0;
-    PlaceLevel(read, level, random);
+    placeLevel(read, level, random);
 
     const auto settings = [](const modGlobals& g) {
         return LevelSettingsText{QString::fromStdString(g.LevelMusic), QString::number(g.LevelBonus),
                                  QString::number(g.LevelTurtleInterval), QString::number(g.LevelDogInterval)};
     };
     const QString saved = putFile("saved.txt", data, 0);  // an empty file to save over
-    FUZZ_CHECK(SaveLevelFile(saved, settings(level), level.board));
+    FUZZ_CHECK(saveLevelFile(saved, settings(level), level.board));
     modGlobals again;
-    const LevelReading readAgain = ReadLevelFile(saved);
-    PlaceLevel(readAgain, again, random);
+    const LevelReading readAgain = readLevelFile(saved);
+    placeLevel(readAgain, again, random);
     FUZZ_CHECK(readAgain.status == LevelReadStatus::Complete && settings(again) == settings(level));
     int turtles[2] = {0, 0};  // on the board read first, and read again
     for (int cell = 0; cell < GridSize * GridSize; ++cell) {

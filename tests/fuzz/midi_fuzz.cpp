@@ -9,7 +9,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::optional<MidiTiming> timing =
-        ReadMidiTiming(QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
+        readMidiTiming(QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
     if (!timing)
         return 0;
     FUZZ_CHECK(timing->division > 0 && !timing->tempos.empty());

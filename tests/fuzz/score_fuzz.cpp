@@ -1,5 +1,5 @@
-// The score file readers on any bytes: the game-over window's LoadScores and the top-ten window's
-// ReadTopTen (with the handwriting it decodes). A table read whole and saved with a new entry
+// The score file readers on any bytes: the game-over window's loadScores and the top-ten window's
+// readTopTen (with the handwriting it decodes). A table read whole and saved with a new entry
 // reads back as the old entries, byte for byte, with the new one in its place.
 
 #include "files/NumberText.h"
@@ -10,24 +10,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     const QString path = putFile("scores.txt", data, size);
     ScoreTable table;
-    const ScoreReadStatus status = LoadScores(path, table);
-    const TopTenReading reading = ReadTopTen(path);
+    const ScoreReadStatus status = loadScores(path, table);
+    const TopTenReading reading = readTopTen(path);
     // The readers agree on every row the top ten shows (it stops sooner, at ink that does not load).
     for (int i = 0; i < ScoreEntries && reading.rows[i].scoreText; ++i)
-        FUZZ_CHECK(strictInt32(*reading.rows[i].scoreText) == table.TopScores[i] &&
+        FUZZ_CHECK(strictInt32(*reading.rows[i].scoreText) == table.topScores[i] &&
                    (reading.rows[i].shown == TopTenRow::Shown::Nothing ||
-                    (reading.rows[i].shown == TopTenRow::Shown::Typed) == (table.TopKinds[i] == TypedName)));
-    if (status != ScoreReadStatus::Complete || table.TopScores[0] == INT32_MAX)
+                    (reading.rows[i].shown == TopTenRow::Shown::Typed) == (table.topKinds[i] == TypedName)));
+    if (status != ScoreReadStatus::Complete || table.topScores[0] == INT32_MAX)
         return 0;
 
     // A new best entry: first, the old ones after it as they were, the tenth dropping out.
-    FUZZ_CHECK(SaveScore(path, table, "Kim \u00e9", table.TopScores[0] + 1, TypedName));
+    FUZZ_CHECK(saveScore(path, table, "Kim \u00e9", table.topScores[0] + 1, TypedName));
     ScoreTable saved;
-    FUZZ_CHECK(LoadScores(path, saved) == ScoreReadStatus::Complete);
-    FUZZ_CHECK(saved.TopKinds[0] == TypedName && saved.TopScores[0] == table.TopScores[0] + 1 &&
-               saved.TopNames[0] == "Kim \xC3\xA9");
+    FUZZ_CHECK(loadScores(path, saved) == ScoreReadStatus::Complete);
+    FUZZ_CHECK(saved.topKinds[0] == TypedName && saved.topScores[0] == table.topScores[0] + 1 &&
+               saved.topNames[0] == "Kim \xC3\xA9");
     for (int i = 1; i < ScoreEntries; ++i)
-        FUZZ_CHECK(saved.TopKinds[i] == table.TopKinds[i - 1] && saved.TopScores[i] == table.TopScores[i - 1] &&
-                   saved.TopNames[i] == table.TopNames[i - 1]);
+        FUZZ_CHECK(saved.topKinds[i] == table.topKinds[i - 1] && saved.topScores[i] == table.topScores[i - 1] &&
+                   saved.topNames[i] == table.topNames[i - 1]);
     return 0;
 }

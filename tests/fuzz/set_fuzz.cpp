@@ -2,7 +2,7 @@
 // set and write the same bytes again, and each of its levels reads whole.
 
 #include "files/LevelFile.h"
-#include "files/SetFile.h"
+#include "files/sets/SetFileFormat.h"
 #include "tests/fuzz/FuzzSupport.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const SetFile& set = *reading.set;
     FUZZ_CHECK(!set.levels.empty() && set.levels.size() <= MaxSetLevels && !setNameProblem(set.name));
     for (const QByteArray& level : set.levels)
-        FUZZ_CHECK(level.size() <= MaxSetLevelBytes && ReadLevelBytes(level).status == LevelReadStatus::Complete);
+        FUZZ_CHECK(level.size() <= MaxSetLevelBytes && readLevelBytes(level).status == LevelReadStatus::Complete);
     const QByteArray bytes = setFileBytes(set);
     const SetReading again = readSetFile(bytes);
     FUZZ_CHECK(again.set && *again.set == set && setFileBytes(*again.set) == bytes);

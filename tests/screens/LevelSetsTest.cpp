@@ -4,7 +4,7 @@
 
 #include "editor/EditorWindow.h"
 #include "files/RecordingShelf.h"
-#include "files/SetFile.h"
+#include "files/sets/SetFileFormat.h"
 #include "screens/LevelSetDialog.h"
 #include "sim/RecordingCheck.h"
 #include "tests/support/GameWindowTest.h"
@@ -72,7 +72,7 @@ TEST_F(LevelSets, ASetIsPlayedKeptAndContinuedWhileItsLevelsStandAndHasItsOwnTop
     EXPECT_EQ(window->status().scoreLabel->text(), "33");  // 3 + 60 / 2
     window->audio().toggleSoundEffects();
 
-    writeFile(SetLevelPath(three, 2), islandLevel(61));
+    writeFile(levelPathInSet(three, 2), islandLevel(61));
     sitDown();  // closed during level 2's countdown
     EXPECT_EQ(window->windowTitle(), "Pondrake - three") << "the set as left";
     EXPECT_FALSE(window->audio().soundEffects()) << "the switch as left";
@@ -81,7 +81,7 @@ TEST_F(LevelSets, ASetIsPlayedKeptAndContinuedWhileItsLevelsStandAndHasItsOwnTop
 
     // The level as it was, and settings that are lost: the shipped set is shown, and Continue goes
     // on in the kept game's set, with its bonus: the countdown had not ended.
-    writeFile(SetLevelPath(three, 2), islandLevel(60));
+    writeFile(levelPathInSet(three, 2), islandLevel(60));
     ASSERT_TRUE(QFile::remove(config + "/settings.ini"));
     sitDown();
     ASSERT_EQ(window->windowTitle(), "Pondrake");
@@ -131,7 +131,7 @@ TEST_F(LevelSets, TheEditorSavesIntoMyLevelsAndPlaysThatSet)
     window->actions().levelEditor->trigger();
     QCoreApplication::processEvents();  // the set's game starts once the editor has gone
     EXPECT_EQ(proposed, myLevels + "/level1.txt");
-    EXPECT_TRUE(FileExists(myLevels + "/level1.txt"));
+    EXPECT_TRUE(fileExists(myLevels + "/level1.txt"));
     EXPECT_EQ(window->windowTitle(), "Pondrake - My Levels");
     EXPECT_TRUE(window->status().abortButton->isEnabled()) << "a game runs";
 }

@@ -27,7 +27,7 @@ protected:
         QDir().mkpath(program + "/levels");
         for (Int16 n = 1; n <= 24; ++n)
             ASSERT_TRUE(
-                QFile::copy(SetLevelPath(PONDRAKE_DATA_DIR "/levels", n), SetLevelPath(program + "/levels", n)));
+                QFile::copy(levelPathInSet(PONDRAKE_DATA_DIR "/levels", n), levelPathInSet(program + "/levels", n)));
     }
 
     void sitDownWithBot()
@@ -115,14 +115,14 @@ TEST_F(PlayedGame, EveryGamePlayedInTheWindowVerifiesByTheClock)
     lookAt<WorldTopTenWindow>(window->actions().worldTopTen, 1100);
     playFor(2300);
     window->actions().fastForward->trigger();
-    while (window->flow().LevelNumber < 3)
+    while (window->flow().levelNumber < 3)
         playToLevelEnd();
 
     // Level 3, left in the middle: continued in the next sitting from its start.
     playFor(9000);
     sitDownWithBot();
     window->actions().continueGame->trigger();
-    while (window->flow().LevelNumber < 4)
+    while (window->flow().levelNumber < 4)
         playToLevelEnd();
     onNextModal<QMessageBox>([](QMessageBox* box) { box->button(QMessageBox::Yes)->click(); });
     enterName("Bot");

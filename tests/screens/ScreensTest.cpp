@@ -42,7 +42,7 @@ TEST_F(Screens, TheLayoutAndTheBoardThatForwardsAPressToTheRules)
     expectLayout(*window->centralWidget(), "screens/layout.txt");
     const QPoint turtle(34 + 17, 34 + 17);
     QTest::mousePress(window->board(), Qt::LeftButton, {}, turtle);
-    EXPECT_TRUE(window->field().selection.SelectionActive);
+    EXPECT_TRUE(window->field().selection.selectionActive);
     EXPECT_NE(window->board()->surface(), window->board()->pictBackBuffer()) << "marked at once";
     QTest::mouseRelease(window->board(), Qt::LeftButton, {}, turtle);
 }
@@ -156,9 +156,9 @@ TEST_F(Screens, TheKeysSteerATurtleAndFastForwardRunsOnlyDuringAGameThatTheLevel
     QTest::keyClick(window->board(), Qt::Key_Tab);
     EXPECT_TRUE(framed());
     QTest::keyClick(window->board(), Qt::Key_Space);
-    EXPECT_TRUE(window->field().selection.SelectionActive);
+    EXPECT_TRUE(window->field().selection.selectionActive);
     QTest::keyClick(window->board(), Qt::Key_Left);
-    EXPECT_FALSE(window->field().selection.SelectionActive);
+    EXPECT_FALSE(window->field().selection.selectionActive);
     EXPECT_EQ(globals.board(1, 1), Tile::TurtleLeft);
     // A key held down repeats a move of the cursor, never a command's arrow.
     const auto held = [&](Qt::Key key) {

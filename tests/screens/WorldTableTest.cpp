@@ -33,7 +33,7 @@ TEST_F(WorldTable, AGameSentShowsItsRankAndAWorldRowOpenedByEnterPlaysIt)
     PlayerSettings settings;
     settings.worldAddress = QStringLiteral("127.0.0.1:%1").arg(server.port());
     QDir().mkpath(config);
-    ASSERT_TRUE(WritePlayerSettings(PlayerSettingsPath(config), settings));
+    ASSERT_TRUE(writePlayerSettings(playerSettingsPath(config), settings));
     sitDown([](MainWindow& window) { window.world().client().setTimeLimits(Patience, Patience); });
 
     // Played to its end, the game is sent once the player agrees; the top ten shows its rank.
@@ -50,7 +50,7 @@ TEST_F(WorldTable, AGameSentShowsItsRankAndAWorldRowOpenedByEnterPlaysIt)
     playLevel();
     EXPECT_EQ(line, "Verified: rank 1 of 1");
     EXPECT_TRUE(outboxItems(data).isEmpty());
-    settings = ReadPlayerSettings(PlayerSettingsPath(config));
+    settings = readPlayerSettings(playerSettingsPath(config));
     EXPECT_TRUE(settings.sendTopTenGames && settings.worldAsked) << "asked once, and remembered";
 
     QStringList rows;
@@ -139,7 +139,7 @@ TEST_F(WorldTable, OnlyTheGamesOwnItemsLeaveTheOutbox)
         Settings settings;
         settings.worldAddress = address, settings.sendTopTenGames = true;
         plant(settings);
-        ASSERT_TRUE(QDir().mkpath(config) && WritePlayerSettings(PlayerSettingsPath(config), settings));
+        ASSERT_TRUE(QDir().mkpath(config) && writePlayerSettings(playerSettingsPath(config), settings));
         const QStringList before = outside();
         sitDown();
         EXPECT_EQ(window->world().outbox().busy(), sends) << "a game on its way, or none";

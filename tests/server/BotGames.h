@@ -2,9 +2,9 @@
 
 // Distinct games for the server tests, made by the game's own computer player.
 
-#include "files/FolderSet.h"
-#include "files/LevelSet.h"
 #include "files/ReplayFile.h"
+#include "files/sets/FolderAsSetFile.h"
+#include "files/sets/SetPaths.h"
 #include "sim/BotPlayer.h"
 #include "sim/GameRun.h"
 #include "sim/SelfContained.h"
@@ -21,7 +21,7 @@ inline std::vector<QByteArray> botGames(std::uint64_t first, int count)
 {
     const QTemporaryDir folder;
     for (Int16 n = 1; n <= 3; ++n)
-        QFile::copy(SetLevelPath(PONDRAKE_DATA_DIR "/levels", n), SetLevelPath(folder.path(), n));
+        QFile::copy(levelPathInSet(PONDRAKE_DATA_DIR "/levels", n), levelPathInSet(folder.path(), n));
     const std::optional<SetFile> set = folderSetFile(folder.path(), "First Three");
     std::vector<QByteArray> games;
     for (std::uint64_t seed = first; seed < first + std::uint64_t(count); ++seed) {

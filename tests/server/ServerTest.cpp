@@ -2,7 +2,7 @@
 // refused is stored; a whole game is taken, ranked in its own set and kept once, its name exactly
 // as sent; SIGTERM ends the server with exit code 0 after one log line a request.
 
-#include "files/SetFile.h"
+#include "files/sets/SetFileFormat.h"
 #include "tests/server/BotGames.h"
 #include "tests/server/ServerSupport.h"
 

@@ -16,7 +16,7 @@
 inline Board boardFromText(std::string_view text)
 {
     Board board;
-    ClearBoard(board);
+    clearBoard(board);
     for (int row = 0; !text.empty() || row == 0; ++row) {
         std::string_view part = text.substr(0, text.find('/'));
         text.remove_prefix(std::min(text.size(), part.size() + 1));

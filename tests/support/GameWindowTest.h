@@ -6,8 +6,8 @@
 #include "app/EditorLauncher.h"
 #include "core/Random.h"
 #include "files/LevelFile.h"
-#include "files/LevelSet.h"
 #include "files/ScoreFile.h"
+#include "files/sets/SetPaths.h"
 #include "screens/GameOverDialog.h"
 #include "screens/LevelOverWindow.h"
 #include "screens/MainWindow.h"
@@ -22,21 +22,21 @@
 // A turtle with water on all four sides: saved at its first step, whichever way it faces.
 inline QByteArray islandLevel(int bonus = 100)
 {
-    return LevelFileBytes({"pond1.mid", QString::number(bonus), "600", "400"}, boardFromText("b$/$t$/b$"));
+    return levelFileBytes({"pond1.mid", QString::number(bonus), "600", "400"}, boardFromText("b$/$t$/b$"));
 }
 
 inline void writeIslandSet(const QString& folder, int levels, int bonus = 100)
 {
     QDir().mkpath(folder);
     for (int n = 1; n <= levels; ++n)
-        writeFile(SetLevelPath(folder, Int16(n)), islandLevel(bonus));
+        writeFile(levelPathInSet(folder, Int16(n)), islandLevel(bonus));
 }
 
 class GameWindowTest : public ::testing::Test {
 protected:
     QTemporaryDir root;
     const QString program = root.filePath("program"), data = root.filePath("data"), config = root.filePath("config");
-    const QString scores = ScoresPath(program);  // the shipped set's table
+    const QString scores = scoresPath(program);  // the shipped set's table
     modGlobals globals;
     GameRandom random{5};
     AudioOutput audio;

@@ -4,7 +4,7 @@
 // refuse the result at the line at fault, saying why in words that contain the row's message.
 
 #include "files/ReplayFile.h"
-#include "files/SetFile.h"
+#include "files/sets/SetFileFormat.h"
 
 #include <QByteArray>
 #include <QString>

@@ -24,28 +24,27 @@ public:
         : m_globals(globals), m_audio(sound, programFolder)
     {
         setWindowTitle(QStringLiteral("Pondrake board viewer"));
-        pictMain = new BoardPicture(this);
+        m_picture = new BoardPicture(this);
         QStringList missing;
-        pictMain->setTiles(TileSet::load(programFolder, &missing));
+        m_picture->setTiles(TileSet::load(programFolder, &missing));
         for (const QString& path : missing)
             std::fprintf(stderr, "board_viewer: no tile %s\n", qPrintable(path));
-        setCentralWidget(pictMain);
+        setCentralWidget(m_picture);
         addAudioMenu(menuBar(), m_audio, QStringLiteral("Music Auto-Play"));
-        connect(pictMain, &BoardPicture::MouseDown, this,
+        connect(m_picture, &BoardPicture::MouseDown, this,
                 [this](float x, float y) { apply(mouseDown(m_globals.board, selection, drag, x, y)); });
-        connect(pictMain, &BoardPicture::MouseMove, this,
+        connect(m_picture, &BoardPicture::MouseMove, this,
                 [this](float x, float y) { apply(mouseMove(selection, drag, x, y)); });
-        connect(pictMain, &BoardPicture::MouseUp, this,
+        connect(m_picture, &BoardPicture::MouseUp, this,
                 [this](float, float) { apply(mouseUp(m_globals.board, selection, drag)); });
         m_audio.prepareMusic(QString::fromStdString(m_globals.LevelMusic));
     }
 
-    void DrawGrid() { pictMain->DrawGrid(m_globals.board, selection, drag); }
+    void drawGrid() { m_picture->DrawGrid(m_globals.board, selection, drag); }
     AudioControl& audio() { return m_audio; }
 
     Selection selection;
     DragPoints drag;
-    BoardPicture* pictMain = nullptr;
 
 private:
     void apply(const MouseOutcome& outcome)
@@ -53,9 +52,10 @@ private:
         if (!outcome.sound.empty())
             m_audio.playEffect(outcome.sound);
         if (outcome.redraw)
-            DrawGrid();
+            drawGrid();
     }
 
+    BoardPicture* m_picture = nullptr;
     modGlobals& m_globals;
     AudioControl m_audio;
 };
@@ -83,7 +83,7 @@ int main(int argc, char* argv[])
     }
     modGlobals globals;
     GameRandom random;
-    if (LoadLevel(args[2], globals, random).status != LevelReadStatus::Complete)
+    if (loadLevel(args[2], globals, random).status != LevelReadStatus::Complete)
         std::fprintf(stderr, "board_viewer: %s was not read completely\n", qPrintable(args[2]));
 
     AudioOutput output;
@@ -95,13 +95,13 @@ int main(int argc, char* argv[])
         if (args[i] == u"--select" && pairOf(args[i + 1], a, b))
             viewer.selection = {true, Int16(a), Int16(b)};
         if (args[i] == u"--drag" && pairOf(args[i + 1], a, b)) {
-            viewer.drag = {Int16(34 * viewer.selection.SelectionCol + 17),
-                           Int16(34 * viewer.selection.SelectionRow + 17), Int16(a), Int16(b)};
+            viewer.drag = {Int16(34 * viewer.selection.selectionCol + 17),
+                           Int16(34 * viewer.selection.selectionRow + 17), Int16(a), Int16(b)};
         }
     }
     if (args.contains(QStringLiteral("--music")))
         viewer.audio().playMusic();
-    viewer.DrawGrid();
+    viewer.drawGrid();
     viewer.show();
     return QApplication::exec();
 }

@@ -21,7 +21,7 @@ void AudioControl::prepareMusic(const QString& musicName)
     m_musicDevice.setDeviceType(musicName.contains(QStringLiteral(".mid")) ? QStringLiteral("Sequencer") : QString());
     m_musicDevice.setWait(true);
     m_musicDevice.setCommand(QStringLiteral("Close"));
-    m_musicDevice.setFileName(MusicPath(m_programFolder, musicName));
+    m_musicDevice.setFileName(musicPath(m_programFolder, musicName));
 }
 
 void AudioControl::resetMusicDevice()

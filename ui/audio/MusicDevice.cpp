@@ -41,7 +41,7 @@ struct MusicDevice::LoadJob {
         }
         QFile file(QFile::decodeName(path));
         const std::optional<MidiTiming> timing =
-            file.open(QIODevice::ReadOnly) ? ReadMidiTiming(file.readAll()) : std::nullopt;
+            file.open(QIODevice::ReadOnly) ? readMidiTiming(file.readAll()) : std::nullopt;
         if (timing)
             passEnds = PassEnds::midi(*timing, rate);
     }

@@ -62,7 +62,7 @@ std::optional<WorldRow> rowOf(const QJsonValue& value)
         return std::nullopt;
     WorldRow shown{int(*rank), *id, *kind == 1, {}, {}, *score};
     if (shown.handwritten)
-        shown.ink.Load(Base64::decode(name.toString()));  // ink that does not load shows as none
+        shown.ink.load(Base64::decode(name.toString()));  // ink that does not load shows as none
     else
         shown.typedName = name.toString().left(MaxShownName);
     return shown;

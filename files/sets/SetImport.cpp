@@ -1,8 +1,8 @@
-#include "files/SetFolder.h"
+#include "files/sets/SetImport.h"
 
 #include "files/FileBytes.h"
-#include "files/LevelSet.h"
-#include "files/SetLevelSection.h"
+#include "files/sets/SetLevelSection.h"
+#include "files/sets/SetPaths.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -21,8 +21,8 @@ QString setsFolder(const QString& playerDataFolder) { return playerDataFolder + 
 QByteArray folderIdentity(const QString& folder)
 {
     QCryptographicHash identity(QCryptographicHash::Sha256);
-    for (int n = 1, count = CountSetLevels(folder); n <= count; ++n)
-        identity.addData(fileSha256(SetLevelPath(folder, Int16(n))));
+    for (int n = 1, count = countSetLevels(folder); n <= count; ++n)
+        identity.addData(fileSha256(levelPathInSet(folder, Int16(n))));
     return identity.result().toHex();
 }
 
@@ -43,7 +43,7 @@ QString twinName(const QString& name, int twin)
 
 }  // namespace
 
-QStringList ImportedSets(const QString& playerDataFolder)
+QStringList importedSets(const QString& playerDataFolder)
 {
     if (playerDataFolder.isEmpty())
         return {};
@@ -54,17 +54,17 @@ QStringList ImportedSets(const QString& playerDataFolder)
     return folders;
 }
 
-QString KeptSetFilePath(const QString& setFolder) { return setFolder + QStringLiteral("/set.pondrake"); }
+QString keptSetFilePath(const QString& setFolder) { return setFolder + QStringLiteral("/set.pondrake"); }
 
-std::optional<SetFile> KeptSetHeader(const QString& setFolder)
+std::optional<SetFile> keptSetHeader(const QString& setFolder)
 {
-    const std::optional<FileHead> head = readFileHead(KeptSetFilePath(setFolder), MaxKeptHeaderBytes);
+    const std::optional<FileHead> head = readFileHead(keptSetFilePath(setFolder), MaxKeptHeaderBytes);
     if (!head)
         return std::nullopt;
     return readSetHeader(head->bytes).set;
 }
 
-QString SafeSetFolderName(const QString& name)
+QString safeSetFolderName(const QString& name)
 {
     static const QRegularExpression reserved(QStringLiteral("^(con|prn|aux|nul|com[1-9]|lpt[1-9])(\\..*)?$"),
                                              QRegularExpression::CaseInsensitiveOption);
@@ -80,15 +80,15 @@ QString SafeSetFolderName(const QString& name)
     return safe.isEmpty() ? QStringLiteral("set") : safe;
 }
 
-SetGathering GatherSet(const QString& folder, SetFile header)
+SetGathering gatherSet(const QString& folder, SetFile header)
 {
-    const int count = CountSetLevels(folder);
+    const int count = countSetLevels(folder);
     if (count == 0)
-        return {std::nullopt, SetProblemText(folder, SetProblem::NoFirstLevel).english()};
+        return {std::nullopt, levelSetProblemText(folder, SetProblem::NoFirstLevel).english()};
     SetLevelSection levels;
     for (int n = 1; n <= count; ++n) {
         // A byte past the bound is enough for the section to tell a level too large.
-        const std::optional<FileHead> level = readFileHead(SetLevelPath(folder, Int16(n)), MaxSetLevelBytes + 1);
+        const std::optional<FileHead> level = readFileHead(levelPathInSet(folder, Int16(n)), MaxSetLevelBytes + 1);
         if (!level)
             return {std::nullopt, QStringLiteral("level %1 cannot be read").arg(n)};
         const QString wrong = levels.add(SetLevelSection::text(level->bytes));
@@ -99,7 +99,7 @@ SetGathering GatherSet(const QString& folder, SetFile header)
     return {std::move(header), {}};
 }
 
-SetImport ImportSet(const SetFile& set, const QString& playerDataFolder, const QStringList& known)
+SetImport importSet(const SetFile& set, const QString& playerDataFolder, const QStringList& known)
 {
     const QString sets = setsFolder(playerDataFolder);
     if (playerDataFolder.isEmpty() || !QDir().mkpath(sets))
@@ -109,22 +109,22 @@ SetImport ImportSet(const SetFile& set, const QString& playerDataFolder, const Q
         QDir(sets + u'/' + left).removeRecursively();
 
     const QByteArray identity = setIdentity(set.levels);
-    for (const QString& folder : known + ImportedSets(playerDataFolder))
+    for (const QString& folder : known + importedSets(playerDataFolder))
         if (folderIdentity(folder) == identity)
-            return {SetImport::Outcome::Known, folder, KeptSetHeader(folder).value_or(set).name, {}};
+            return {SetImport::Outcome::Known, folder, keptSetHeader(folder).value_or(set).name, {}};
 
     int twin = 1;
-    while (twin <= MaxNameTwins && QFileInfo::exists(sets + u'/' + SafeSetFolderName(twinName(set.name, twin))))
+    while (twin <= MaxNameTwins && QFileInfo::exists(sets + u'/' + safeSetFolderName(twinName(set.name, twin))))
         ++twin;
     SetFile imported = set;
     imported.name = twinName(set.name, twin);
-    const QString folder = sets + u'/' + SafeSetFolderName(imported.name);
+    const QString folder = sets + u'/' + safeSetFolderName(imported.name);
 
     QTemporaryDir temporary(sets + QStringLiteral("/.import-XXXXXX"));
     bool written = temporary.isValid() && twin <= MaxNameTwins;
     for (std::size_t i = 0; written && i < set.levels.size(); ++i)
-        written = writeWhole(SetLevelPath(temporary.path(), Int16(i + 1)), set.levels[i]);
-    written = written && writeWhole(KeptSetFilePath(temporary.path()), setFileBytes(imported));
+        written = writeWhole(levelPathInSet(temporary.path(), Int16(i + 1)), set.levels[i]);
+    written = written && writeWhole(keptSetFilePath(temporary.path()), setFileBytes(imported));
     if (!written || !QDir().rename(temporary.path(), folder))
         return {SetImport::Outcome::Failed,
                 {},

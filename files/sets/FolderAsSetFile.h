@@ -1,6 +1,6 @@
 #pragma once
 
-#include "files/SetFile.h"
+#include "files/sets/SetFileFormat.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
-#include "files/SetLevelSection.h"
+#include "files/sets/SetLevelSection.h"
 
 #include "files/LevelFile.h"
-#include "files/SetFile.h"
+#include "files/sets/SetFileFormat.h"
 
 namespace {
 constexpr qsizetype MaxText = (MaxSetLevelBytes + 2) / 3 * 4;
@@ -31,7 +31,7 @@ QString SetLevelSection::add(const QByteArray& text)
         return level + QStringLiteral("is not Base64 text");
     if (m_bytes + decoded.decoded.size() > MaxSetBytes)
         return QStringLiteral("the levels together are larger than a set can be (%1 MiB)").arg(MaxSetBytes >> 20);
-    const LevelReading reading = ReadLevelBytes(decoded.decoded);
+    const LevelReading reading = readLevelBytes(decoded.decoded);
     if (reading.status != LevelReadStatus::Complete)
         return level + QStringLiteral("cannot be read as a level: it stops at line %1").arg(reading.linesRead + 1);
     m_bytes += decoded.decoded.size();

@@ -1,7 +1,7 @@
 // The level set file and the self-contained replay that carries a set: written and read back
 // byte for byte, the set's identity as documented, and hostile files refused at the line at fault.
 
-#include "files/SetFile.h"
+#include "files/sets/SetFileFormat.h"
 #include "files/LevelFile.h"
 #include "files/ReplayFile.h"
 #include "tests/support/BoardText.h"
@@ -14,7 +14,7 @@
 namespace {
 
 // A level that reads whole: its music, three numbers and 20 rows of blanks.
-QByteArray level(const char* music) { return LevelFileBytes({music, "100", "1500", "1000"}, boardFromText("")); }
+QByteArray level(const char* music) { return levelFileBytes({music, "100", "1500", "1000"}, boardFromText("")); }
 
 const QByteArray A = level("a.mid"), B = level("b.mid");
 

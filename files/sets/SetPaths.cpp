@@ -1,7 +1,7 @@
-#include "files/LevelSet.h"
+#include "files/sets/SetPaths.h"
 
 #include "files/LevelFile.h"
-#include "files/SetFolder.h"
+#include "files/sets/SetImport.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -13,16 +13,16 @@ namespace {
 const char* const Context = "LevelSet";
 }  // namespace
 
-QString SetLevelPath(const QString& setFolder, Int16 levelNumber)
+QString levelPathInSet(const QString& setFolder, Int16 levelNumber)
 {
     return setFolder + QStringLiteral("/level") + QString::number(levelNumber) + QStringLiteral(".txt");
 }
 
-QString ShippedSetFolder(const QString& programFolder) { return programFolder + QStringLiteral("/levels"); }
+QString shippedSetFolder(const QString& programFolder) { return programFolder + QStringLiteral("/levels"); }
 
-QString MyLevelsFolder(const QString& playerDataFolder) { return playerDataFolder + QStringLiteral("/My Levels"); }
+QString myLevelsFolder(const QString& playerDataFolder) { return playerDataFolder + QStringLiteral("/My Levels"); }
 
-bool SameFolder(const QString& a, const QString& b)
+bool sameFolder(const QString& a, const QString& b)
 {
     const QString realA = QFileInfo(a).canonicalFilePath(), realB = QFileInfo(b).canonicalFilePath();
     if (!realA.isEmpty() && !realB.isEmpty())
@@ -30,26 +30,26 @@ bool SameFolder(const QString& a, const QString& b)
     return QDir::cleanPath(QDir(a).absolutePath()) == QDir::cleanPath(QDir(b).absolutePath());
 }
 
-int CountSetLevels(const QString& setFolder)
+int countSetLevels(const QString& setFolder)
 {
     // Level numbers are 16-bit in the game: a set ends at the last number a game can reach.
     int count = 0;
-    while (count < std::numeric_limits<Int16>::max() && FileExists(SetLevelPath(setFolder, Int16(count + 1))))
+    while (count < std::numeric_limits<Int16>::max() && fileExists(levelPathInSet(setFolder, Int16(count + 1))))
         ++count;
     return count;
 }
 
-SetProblem CheckLevelSet(const QString& setFolder)
+SetProblem checkLevelSet(const QString& setFolder)
 {
     const QFileInfo folder(setFolder);
     if (setFolder.isEmpty() || !folder.isDir())
         return SetProblem::NoFolder;
     if (!folder.isReadable() || !folder.isExecutable())
         return SetProblem::Unreadable;
-    return FileExists(SetLevelPath(setFolder, 1)) ? SetProblem::None : SetProblem::NoFirstLevel;
+    return fileExists(levelPathInSet(setFolder, 1)) ? SetProblem::None : SetProblem::NoFirstLevel;
 }
 
-Phrase SetProblemText(const QString& setFolder, SetProblem problem)
+Phrase levelSetProblemText(const QString& setFolder, SetProblem problem)
 {
     const QString name = QDir::toNativeSeparators(setFolder);
     switch (problem) {
@@ -68,22 +68,22 @@ Phrase SetProblemText(const QString& setFolder, SetProblem problem)
     return {};
 }
 
-Phrase SetName(const QString& setFolder, const QString& programFolder, const QString& playerDataFolder)
+Phrase levelSetName(const QString& setFolder, const QString& programFolder, const QString& playerDataFolder)
 {
-    if (SameFolder(setFolder, ShippedSetFolder(programFolder)))
+    if (sameFolder(setFolder, shippedSetFolder(programFolder)))
         return {Context, QT_TRANSLATE_NOOP("LevelSet", "Pondrake Levels"), {}};
-    if (!playerDataFolder.isEmpty() && SameFolder(setFolder, MyLevelsFolder(playerDataFolder)))
+    if (!playerDataFolder.isEmpty() && sameFolder(setFolder, myLevelsFolder(playerDataFolder)))
         return {Context, QT_TRANSLATE_NOOP("LevelSet", "My Levels"), {}};
-    if (const std::optional<SetFile> imported = KeptSetHeader(setFolder))
+    if (const std::optional<SetFile> imported = keptSetHeader(setFolder))
         return Phrase::verbatim(imported->name);
     const QString name = QFileInfo(QDir::cleanPath(setFolder)).fileName();
     return Phrase::verbatim(name.isEmpty() ? QDir::toNativeSeparators(setFolder) : name);
 }
 
-QString NextFreeLevelName(const QString& setFolder)
+QString nextFreeLevelName(const QString& setFolder)
 {
     for (int n = 1; n < std::numeric_limits<Int16>::max(); ++n) {
-        const QString path = SetLevelPath(setFolder, Int16(n));
+        const QString path = levelPathInSet(setFolder, Int16(n));
         if (!QFileInfo(path).exists() && !QFileInfo(path).isSymLink())
             return QFileInfo(path).fileName();
     }

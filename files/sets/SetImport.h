@@ -1,6 +1,6 @@
 #pragma once
 
-#include "files/SetFile.h"
+#include "files/sets/SetFileFormat.h"
 
 #include <QString>
 #include <QStringList>
@@ -12,16 +12,16 @@
 // imported set keeps its set file beside its levels for its name, author and description.
 
 // Every imported set's folder (sets/ in the player's data folder), in the order of their names.
-QStringList ImportedSets(const QString& playerDataFolder);
+QStringList importedSets(const QString& playerDataFolder);
 
 // The set file kept in an imported set's folder.
-QString KeptSetFilePath(const QString& setFolder);
+QString keptSetFilePath(const QString& setFolder);
 // Its name, author and description (no levels), or nothing when the folder keeps none.
-std::optional<SetFile> KeptSetHeader(const QString& setFolder);
+std::optional<SetFile> keptSetHeader(const QString& setFolder);
 
 // A set's name as the name of its folder inside sets/: never a path, never hidden, never a name
 // a file system reserves, never longer than a folder's name may be (docs/set-format.md).
-QString SafeSetFolderName(const QString& name);
+QString safeSetFolderName(const QString& name);
 
 struct SetGathering {
     std::optional<SetFile> set;
@@ -30,7 +30,7 @@ struct SetGathering {
 
 // The folder's levels (level1.txt up to the first one missing) byte for byte, held to the set
 // file's bounds, each readable whole, under the header given.
-SetGathering GatherSet(const QString& folder, SetFile header);
+SetGathering gatherSet(const QString& folder, SetFile header);
 
 struct SetImport {
     enum class Outcome { Added, Known, Failed };
@@ -44,4 +44,4 @@ struct SetImport {
 // folder renamed into place once every file is whole: a failure leaves nothing behind. A set
 // whose levels are those of a set imported before, or of one of the folders known (the shipped
 // set), is Known and not copied again.
-SetImport ImportSet(const SetFile& set, const QString& playerDataFolder, const QStringList& known = {});
+SetImport importSet(const SetFile& set, const QString& playerDataFolder, const QStringList& known = {});

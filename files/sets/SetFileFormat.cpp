@@ -1,9 +1,9 @@
-#include "files/SetFile.h"
+#include "files/sets/SetFileFormat.h"
 
 #include "files/FileBytes.h"
 #include "files/NumberText.h"
-#include "files/SetLevelSection.h"
 #include "files/TextLines.h"
+#include "files/sets/SetLevelSection.h"
 
 #include <QByteArrayList>
 #include <QCryptographicHash>
