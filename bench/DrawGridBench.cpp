@@ -94,7 +94,7 @@ void redraw(benchmark::State& state, const std::vector<Board>& boards, const Sel
     const Int16 dragEnd = drag.dragEndX;
     std::size_t round = 0;
     for (auto _ : state) {
-        picture->DrawGrid(boards[round % boards.size()], selection, drag);
+        picture->drawGrid(boards[round % boards.size()], selection, drag);
         QCoreApplication::processEvents();
         ++round;
         drag.dragEndX = static_cast<Int16>(dragEnd + round % 32);  // the pointer moves to and fro while dragging

@@ -48,9 +48,9 @@ EditorWindow::EditorWindow(modGlobals& globals, Random& random, SoundEffects& so
     m_document = new LevelDocument(globals, random, m_settingsPanel->settings(), this);
     m_settingsPanel->follow(*m_document);
     m_mouse = new BoardMouse(m_test, *m_document, *m_settingsPanel->selectedPicture(), m_tiles, this);
-    connect(m_board, &BoardPicture::MouseDown, m_mouse, &BoardMouse::pressBoard);
-    connect(m_board, &BoardPicture::MouseMove, m_mouse, &BoardMouse::dragBoard);
-    connect(m_board, &BoardPicture::MouseUp, m_mouse, &BoardMouse::releaseBoard);
+    connect(m_board, &BoardPicture::pressed, m_mouse, &BoardMouse::pressBoard);
+    connect(m_board, &BoardPicture::dragged, m_mouse, &BoardMouse::dragBoard);
+    connect(m_board, &BoardPicture::released, m_mouse, &BoardMouse::releaseBoard);
     m_files = new FileCommands(*this, programFolder, *m_document, m_test.field(), m_audio);
     connect(m_files, &FileCommands::bonusRead, this, [this](const QString& seconds) { m_column->showBonus(seconds); });
     connect(m_files, &FileCommands::dialogOpens, this, &EditorWindow::stopForDialog);
@@ -241,7 +241,7 @@ void EditorWindow::redrawBoard() { drawGrid(); }
 void EditorWindow::drawGrid()
 {
     const PlayField& field = m_test.field();
-    m_board->DrawGrid(m_globals.board, field.selection, field.drag(), m_keys ? m_keys->cursorCell() : std::nullopt);
+    m_board->drawGrid(m_globals.board, field.selection, field.drag(), m_keys ? m_keys->cursorCell() : std::nullopt);
 }
 
 void EditorWindow::showTotals() { m_column->showTotals(m_test.field()); }

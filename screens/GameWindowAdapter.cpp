@@ -102,9 +102,9 @@ void GameWindowAdapter::drawGrid()
 {
     const PlayField& field = m_window.field();
     BoardPicture* board = m_window.board();
-    board->DrawGrid(m_globals.board, field.selection, field.drag(), m_window.keys().cursorCell());
+    board->drawGrid(m_globals.board, field.selection, field.drag(), m_window.keys().cursorCell());
     if (m_window.flow().paused())
-        board->DrawPaused();
+        board->drawPaused();
 }
 
 void GameWindowAdapter::showTotals()

@@ -48,9 +48,9 @@ MainWindow::MainWindow(modGlobals& globals, Random& random, SoundEffects& sound,
     const auto door = [this](GameInput::Kind kind) {
         return [this, kind](float x, float y) { m_flow.apply({.kind = kind, .x = x, .y = y}); };
     };
-    connect(m_board, &BoardPicture::MouseDown, this, door(GameInput::Kind::MouseDown));
-    connect(m_board, &BoardPicture::MouseMove, this, door(GameInput::Kind::MouseMove));
-    connect(m_board, &BoardPicture::MouseUp, this, door(GameInput::Kind::MouseUp));
+    connect(m_board, &BoardPicture::pressed, this, door(GameInput::Kind::MouseDown));
+    connect(m_board, &BoardPicture::dragged, this, door(GameInput::Kind::MouseMove));
+    connect(m_board, &BoardPicture::released, this, door(GameInput::Kind::MouseUp));
     buildStatusColumn(client);
     m_keys = std::make_unique<GameKeys>(*this, [this] { m_adapter.drawGrid(); });
     buildMenus();

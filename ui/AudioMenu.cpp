@@ -10,21 +10,21 @@
 AudioMenu addAudioMenu(QMenuBar* menuBar, AudioControl& control, const QString& autoPlayCaption)
 {
     AudioMenu menu;
-    menu.mnuSound = menuBar->addMenu(QCoreApplication::translate("AudioMenu", "&Audio"));
-    menu.mnuMusicAutoPlay = menu.mnuSound->addAction(autoPlayCaption);
-    menu.mnuMusicStop = menu.mnuSound->addAction(QCoreApplication::translate("AudioMenu", "Music Stop"));
-    menu.mnuSoundEffects = menu.mnuSound->addAction(QCoreApplication::translate("AudioMenu", "Sound Effects"));
+    menu.menu = menuBar->addMenu(QCoreApplication::translate("AudioMenu", "&Audio"));
+    menu.musicAutoPlayAction = menu.menu->addAction(autoPlayCaption);
+    menu.stopMusicAction = menu.menu->addAction(QCoreApplication::translate("AudioMenu", "Music Stop"));
+    menu.soundEffectsAction = menu.menu->addAction(QCoreApplication::translate("AudioMenu", "Sound Effects"));
 
     // The control holds the switches; the items only show them. A click toggles the item by
     // itself first, then the handler decides and the item is set to what the control says.
-    QAction* autoPlay = menu.mnuMusicAutoPlay;
-    QAction* effects = menu.mnuSoundEffects;
+    QAction* autoPlay = menu.musicAutoPlayAction;
+    QAction* effects = menu.soundEffectsAction;
     autoPlay->setCheckable(true);
     autoPlay->setChecked(control.musicAutoPlay());
     effects->setCheckable(true);
     effects->setChecked(control.soundEffects());
     QObject::connect(autoPlay, &QAction::triggered, &control, &AudioControl::toggleMusicAutoPlay);
-    QObject::connect(menu.mnuMusicStop, &QAction::triggered, &control, &AudioControl::stopMusic);
+    QObject::connect(menu.stopMusicAction, &QAction::triggered, &control, &AudioControl::stopMusic);
     QObject::connect(effects, &QAction::triggered, &control, &AudioControl::toggleSoundEffects);
     QObject::connect(&control, &AudioControl::musicAutoPlayChanged, autoPlay, &QAction::setChecked);
     QObject::connect(&control, &AudioControl::soundEffectsChanged, effects, &QAction::setChecked);

@@ -59,7 +59,7 @@ void BoardPicture::setTiles(const TileSet& tiles)
     m_composed.fill(nullptr);  // the same tiles in new pictures: every cell is drawn anew
 }
 
-void BoardPicture::DrawGrid(const Board& board, const Selection& selection, const DragPoints& drag,
+void BoardPicture::drawGrid(const Board& board, const Selection& selection, const DragPoints& drag,
                             std::optional<CellIndex> cursor)
 {
     QRegion changed = composeBoard(board);
@@ -142,7 +142,7 @@ void BoardPicture::drawOverlay(const Selection& selection, const DragPoints& dra
     }
 }
 
-void BoardPicture::DrawPaused()
+void BoardPicture::drawPaused()
 {
     QPainter painter(&m_surface);
     const QRect board = boardRect();
@@ -212,12 +212,12 @@ QRegion BoardPicture::drawShownTiles(QPainter& painter, qreal ratio, const QRegi
 
 void BoardPicture::mousePressEvent(QMouseEvent* event)
 {
-    emit MouseDown(static_cast<float>(event->position().x()), static_cast<float>(event->position().y()));
+    emit pressed(static_cast<float>(event->position().x()), static_cast<float>(event->position().y()));
 }
 
 void BoardPicture::mouseMoveEvent(QMouseEvent* event)
 {
-    emit MouseMove(static_cast<float>(event->position().x()), static_cast<float>(event->position().y()));
+    emit dragged(static_cast<float>(event->position().x()), static_cast<float>(event->position().y()));
 }
 
 void BoardPicture::keyPressEvent(QKeyEvent* event)
@@ -254,5 +254,5 @@ bool BoardPicture::focusNextPrevChild(bool next)
 
 void BoardPicture::mouseReleaseEvent(QMouseEvent* event)
 {
-    emit MouseUp(static_cast<float>(event->position().x()), static_cast<float>(event->position().y()));
+    emit released(static_cast<float>(event->position().x()), static_cast<float>(event->position().y()));
 }

@@ -13,13 +13,12 @@
 #include <optional>
 #include <vector>
 
-// The board picture pictMain of a window with its off-screen pictBackBuffer.
-// DrawGrid composes the whole board in the back buffer, copies it to the picture's surface in one
+// The board picture of a window, with its off-screen back buffer.
+// drawGrid composes the whole board in the back buffer, copies it to the picture's surface in one
 // transfer and draws the selection overlay on top. The screen repaints what changed (the cells
 // whose tile changed, the overlay that went and the one that came) from that surface, and an
 // uncovered window gets the last frame back. The mouse is only forwarded, in board pixels,
-// to the window's pictMain_MouseDown, pictMain_MouseMove and pictMain_MouseUp, and the keys that
-// stand for it as board keys.
+// as pressed, dragged and released, and the keys that stand for it as board keys.
 //
 // The picture fills 682 x 684 points on every screen, so one point is one board pixel and the
 // mouse's points are board pixels as they come. At a whole number of device pixels per point a
@@ -31,7 +30,7 @@ class BoardPicture : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr int PictureWidth = 682;  // pictMain's outer size; the board fills 680 x 680
+    static constexpr int PictureWidth = 682;  // the picture's outer size; the board fills 680 x 680
     static constexpr int PictureHeight = 684;
 
     explicit BoardPicture(QWidget* parent = nullptr);
@@ -40,12 +39,12 @@ public:
 
     // Redraws the whole board and the selection overlay from the state the calling window owns,
     // with the board cursor's frame on its cell when it is shown.
-    void DrawGrid(const Board& board, const Selection& selection, const DragPoints& drag,
+    void drawGrid(const Board& board, const Selection& selection, const DragPoints& drag,
                   std::optional<CellIndex> cursor = std::nullopt);
-    // Dims the picture as it stands and writes "Paused" over it, until the next DrawGrid.
-    void DrawPaused();
+    // Dims the picture as it stands and writes "Paused" over it, until the next drawGrid.
+    void drawPaused();
 
-    // What the last DrawGrid showed, as a screen reader finds it (BoardAccessible).
+    // What the last drawGrid showed, as a screen reader finds it (BoardAccessible).
     struct Shown {
         Board board;
         Selection selection;
@@ -60,7 +59,7 @@ public:
 
     // The composed board as the player sees it (682 x 684 board pixels), and the composition surface.
     const QImage& surface() const { return m_surface; }
-    const QImage& pictBackBuffer() const { return m_backBuffer; }
+    const QImage& backBuffer() const { return m_backBuffer; }
 
     // While on, the board's keys (arrows, Tab, Shift+Tab, Space, Enter, Escape) are forwarded as
     // KeyCommand and Tab never takes the focus away; while off they go where they would.
@@ -68,9 +67,9 @@ public:
 
 signals:
     // Pointer events in board pixels; every button counts alike.
-    void MouseDown(float x, float y);
-    void MouseMove(float x, float y);
-    void MouseUp(float x, float y);
+    void pressed(float x, float y);
+    void dragged(float x, float y);
+    void released(float x, float y);
     // A board key; repeat when it comes from a key held down.
     void KeyCommand(BoardKey key, bool repeat);
 
@@ -96,8 +95,8 @@ private:
     QRegion drawShownTiles(QPainter& painter, qreal ratio, const QRegion& region);
 
     TileSet m_tiles;
-    QImage m_backBuffer;  // pictBackBuffer: the composition surface, keeps its pixels between redraws
-    QImage m_surface;     // pictMain's drawing surface: the last composed board with its overlay
+    QImage m_backBuffer;  // the composition surface, keeps its pixels between redraws
+    QImage m_surface;     // the picture's drawing surface: the last composed board with its overlay
     SharpScaler m_sharp;  // the surface in device pixels, at a ratio that is not a whole number
     std::array<const QImage*, BoardSize * BoardSize> m_composed{};  // the tile in each cell of the back buffer
     std::vector<QRect> m_over;  // where the surface holds more than the copied board

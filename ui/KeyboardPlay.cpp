@@ -9,7 +9,7 @@ KeyboardPlay::KeyboardPlay(BoardPicture& picture, const PlayField& field, Door d
     : QObject(parent), m_field(field), m_door(std::move(door)), m_redraw(std::move(redraw))
 {
     connect(&picture, &BoardPicture::KeyCommand, this, &KeyboardPlay::key);
-    connect(&picture, &BoardPicture::MouseDown, this, &KeyboardPlay::hideCursor);
+    connect(&picture, &BoardPicture::pressed, this, &KeyboardPlay::hideCursor);
 }
 
 std::optional<CellIndex> KeyboardPlay::cursorCell()

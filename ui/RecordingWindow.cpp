@@ -217,9 +217,9 @@ void RecordingWindow::showState()
 {
     const RecordingPlayer& player = *m_player;
     const PlayField& field = player.field();
-    board->DrawGrid(player.globals().board, field.selection, field.drag());
+    board->drawGrid(player.globals().board, field.selection, field.drag());
     if (player.paused())
-        board->DrawPaused();
+        board->drawPaused();
     status.score->setText(QString::number(field.score));
     status.level->setText(QString::number(player.levelNumber()));
     status.time->setText(QString::number(field.time));

@@ -16,28 +16,27 @@ inline constexpr QRgb PictureBackColor = 0xFFF0F0F0;
 
 struct TileFile {
     TileCode code;
-    const char* picture;  // the tile picture's name, as the windows call it
-    const char* file;     // under the program folder's images/
+    const char* file;  // under the program folder's images/
 };
 
-// The sixteen tiles in the order Form_Load loads them.
+// The sixteen tiles in the order they are loaded.
 inline constexpr std::array<TileFile, 16> TileTable{{
-    {U'@', "pictAlien", "alien.gif"},
-    {U'b', "pictBlank", "blank.gif"},
-    {U'j', "pictDogLeft", "dog_left.gif"},
-    {U'l', "pictDogRight", "dog_right.gif"},
-    {U'i', "pictDogUp", "dog_up.gif"},
-    {U'm', "pictDogDown", "dog_down.gif"},
-    {U'k', "pictDogSit", "dog_sit.gif"},
-    {U'h', "pictHole", "hole.gif"},
-    {U'r', "pictRock", "rock.gif"},
-    {U'$', "pictWater", "water.gif"},
-    {U'1', "pictFootLeft", "foot_left.gif"},
-    {U'2', "pictFootRight", "foot_right.gif"},
-    {U'a', "pictTurtleLeft", "turtle_left.gif"},
-    {U'd', "pictTurtleRight", "turtle_right.gif"},
-    {U'w', "pictTurtleUp", "turtle_up.gif"},
-    {U'x', "pictTurtleDown", "turtle_down.gif"},
+    {U'@', "alien.gif"},
+    {U'b', "blank.gif"},
+    {U'j', "dog_left.gif"},
+    {U'l', "dog_right.gif"},
+    {U'i', "dog_up.gif"},
+    {U'm', "dog_down.gif"},
+    {U'k', "dog_sit.gif"},
+    {U'h', "hole.gif"},
+    {U'r', "rock.gif"},
+    {U'$', "water.gif"},
+    {U'1', "foot_left.gif"},
+    {U'2', "foot_right.gif"},
+    {U'a', "turtle_left.gif"},
+    {U'd', "turtle_right.gif"},
+    {U'w', "turtle_up.gif"},
+    {U'x', "turtle_down.gif"},
 }};
 
 // The sixteen tile pictures, decoded once and kept in the board's drawing format: 34 x 34 pixels,

@@ -406,7 +406,7 @@ TEST_F(Editor, DuringATestTheKeysCommandTheBoardAndAfterItTheyLeaveItAloneAndEsc
     bonusEdit->setFocus();
     testButton->click();
     EXPECT_EQ(editor.focusWidget(), board);
-    const auto framed = [&] { return board->surface().pixel(2, 2) != board->pictBackBuffer().pixel(2, 2); };
+    const auto framed = [&] { return board->surface().pixel(2, 2) != board->backBuffer().pixel(2, 2); };
     QTest::keyClick(board, Qt::Key_Tab);
     EXPECT_TRUE(framed());
     QTest::keyClick(board, Qt::Key_Space);

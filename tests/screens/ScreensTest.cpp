@@ -43,7 +43,7 @@ TEST_F(Screens, TheLayoutAndTheBoardThatForwardsAPressToTheRules)
     const QPoint turtle(34 + 17, 34 + 17);
     QTest::mousePress(window->board(), Qt::LeftButton, {}, turtle);
     EXPECT_TRUE(window->field().selection.selectionActive);
-    EXPECT_NE(window->board()->surface(), window->board()->pictBackBuffer()) << "marked at once";
+    EXPECT_NE(window->board()->surface(), window->board()->backBuffer()) << "marked at once";
     QTest::mouseRelease(window->board(), Qt::LeftButton, {}, turtle);
 }
 
@@ -55,7 +55,7 @@ TEST_F(Screens, AnotherProgramOrHelpPausesARunningGameUnderADimmedBoardUntilTheP
     window->actions().newGame->trigger();
     emit qGuiApp->applicationStateChanged(Qt::ApplicationInactive);
     EXPECT_TRUE(window->actions().pause->isChecked());
-    const QRgb composed = window->board()->pictBackBuffer().pixel(5, 670);  // a blank cell
+    const QRgb composed = window->board()->backBuffer().pixel(5, 670);  // a blank cell
     EXPECT_LT(qGreen(window->board()->surface().pixel(5, 670)), qGreen(composed) / 2);
     emit qGuiApp->applicationStateChanged(Qt::ApplicationActive);
     EXPECT_TRUE(window->flow().paused());
@@ -150,7 +150,7 @@ TEST_F(Screens, TheKeysSteerATurtleAndFastForwardRunsOnlyDuringAGameThatTheLevel
     EXPECT_FALSE(window->actions().fastForward->isEnabled()) << "no game runs";
     window->actions().newGame->trigger();
     const auto framed = [&] {  // the cursor's frame on the turtle's cell (1, 1)
-        return window->board()->surface().pixel(34 + 2, 34 + 2) != window->board()->pictBackBuffer().pixel(36, 36);
+        return window->board()->surface().pixel(34 + 2, 34 + 2) != window->board()->backBuffer().pixel(36, 36);
     };
     EXPECT_FALSE(framed());
     QTest::keyClick(window->board(), Qt::Key_Tab);

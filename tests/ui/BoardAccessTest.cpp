@@ -20,7 +20,7 @@ TEST(BoardAccess, EverySquareIsNamedByWhatStandsThereAndWhere)
 {
     BoardPicture picture;
     const Board board = boardFromText("adwxh$r/jlimk@12/.At");
-    picture.DrawGrid(board, {true, 1, 1}, {});
+    picture.drawGrid(board, {true, 1, 1}, {});
     QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&picture);
     ASSERT_EQ(table->role(), QAccessible::Table);
 
@@ -72,7 +72,7 @@ protected:
     std::vector<std::string> draw(const char* board, Selection selection, std::optional<CellIndex> cursor)
     {
         heard.clear();
-        picture->DrawGrid(boardFromText(board), selection, {}, cursor);
+        picture->drawGrid(boardFromText(board), selection, {}, cursor);
         return heard;
     }
 };

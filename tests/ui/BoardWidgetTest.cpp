@@ -89,27 +89,27 @@ TEST(BoardPicture, TilesAndTheOverlaysCoverExactlyTheirPixels)
         for (auto at = xy.begin(); at + 1 < xy.end(); at += 2)
             EXPECT_EQ(pict.surface().pixel(at[0], at[1]), colour) << what << ", at " << at[0] << "," << at[1];
     };
-    pict.DrawGrid(boardFromRows({"rrr", "", "", "", "bbbb?", "bbbr"}), {}, {});
+    pict.drawGrid(boardFromRows({"rrr", "", "", "", "bbbb?", "bbbr"}), {}, {});
     expect("the rock's 34 x 34 pixels", rock, {102, 170, 135, 203});
     expect("beside the rock", blank, {101, 170, 136, 170, 102, 169, 102, 204});
     expect("a cell without a tile, the margin", back, {153, 153, 681, 683});
-    pict.DrawGrid(noTiles, {true, 2, 3}, {80, 110, 80, 110});
+    pict.drawGrid(noTiles, {true, 2, 3}, {80, 110, 80, 110});
     expect("the box of (2, 3): both edges on the line", blue, {68, 102, 102, 136, 85, 102, 68, 120, 102, 120, 85, 136});
     expect("the inside and outside of the box", blank, {85, 120, 67, 120, 103, 120});
     expect("row 0 keeps its rocks", rock, {17, 17, 85, 17});
-    pict.DrawGrid(noTiles, {true, 19, 19}, {17, 30, 3000, 30});
+    pict.drawGrid(noTiles, {true, 19, 19}, {17, 30, 3000, 30});
     expect("the box of 19, 19 has its edge on 680; the line runs beyond", blue,
            {680, 650, 650, 680, 646, 650, 300, 30, 681, 30});
     expect("beyond the box", back, {681, 650, 650, 681});
     expect("under the line", blank, {300, 31});
-    pict.DrawGrid(noTiles, {false, 19, 19}, {17, 30, 3000, 30});
+    pict.drawGrid(noTiles, {false, 19, 19}, {17, 30, 3000, 30});
     expect("without a selection no overlay is left, on the margin neither", back, {680, 650, 681, 30});
     expect("nor on the board", blank, {300, 30});
     // The keyboard's cursor frames its cell, whose tile shows through inside the frame.
     pict.setTiles(shadedTiles(7));
-    pict.DrawGrid(noTiles, {}, {}, CellIndex{1, 1});
-    EXPECT_NE(pict.surface().pixel(35, 35), pict.pictBackBuffer().pixel(35, 35));
-    EXPECT_EQ(pict.surface().copy(40, 40, 22, 22), pict.pictBackBuffer().copy(40, 40, 22, 22));
+    pict.drawGrid(noTiles, {}, {}, CellIndex{1, 1});
+    EXPECT_NE(pict.surface().pixel(35, 35), pict.backBuffer().pixel(35, 35));
+    EXPECT_EQ(pict.surface().copy(40, 40, 22, 22), pict.backBuffer().copy(40, 40, 22, 22));
 }
 
 // At every ratio the picture takes its 682 x 684 points, and after each redraw the window on the
@@ -136,20 +136,20 @@ TEST(BoardPicture, EachRedrawLeavesTheWholeNewPictureScaledOnTheScreenAtEveryRat
             EXPECT_EQ(differing(whole, SharpScaler().scaled(still.pict->surface(), ratio, {})), 0) << what;
         };
         still.pict->setTiles(shadedTiles(7));
-        still.pict->DrawGrid(board, {true, 19, 3}, {663, 119, 100, 650});
+        still.pict->drawGrid(board, {true, 19, 3}, {663, 119, 100, 650});
         expectOnScreen("a box on the board's edge, a line across the board and beyond");
-        still.pict->DrawGrid(board, {true, 7, 4}, {241, 153, 232, 398});
+        still.pict->drawGrid(board, {true, 7, 4}, {241, 153, 232, 398});
         expectOnScreen("a steep line");
-        still.pict->DrawGrid(board, {true, 5, 17}, {-22, 611, 767, 613});
+        still.pict->drawGrid(board, {true, 5, 17}, {-22, 611, 767, 613});
         expectOnScreen("a flat line along the edge of a row, some of its pixels in the row above");
-        still.pict->DrawGrid(moved, {}, {});
+        still.pict->drawGrid(moved, {}, {});
         expectOnScreen("creatures moved, box and line gone");
-        still.pict->DrawPaused();
+        still.pict->drawPaused();
         expectOnScreen("paused");
-        still.pict->DrawGrid(moved, {true, 5, 5}, {187, 187, 250, 170});
+        still.pict->drawGrid(moved, {true, 5, 5}, {187, 187, 250, 170});
         expectOnScreen("going on: a short line beyond the box");
         still.pict->setTiles(shadedTiles(11));
-        still.pict->DrawGrid(moved, {}, {});
+        still.pict->drawGrid(moved, {}, {});
         expectOnScreen("the same board in new tiles");
     }
 }

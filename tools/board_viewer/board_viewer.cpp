@@ -31,16 +31,16 @@ public:
             std::fprintf(stderr, "board_viewer: no tile %s\n", qPrintable(path));
         setCentralWidget(m_picture);
         addAudioMenu(menuBar(), m_audio, QStringLiteral("Music Auto-Play"));
-        connect(m_picture, &BoardPicture::MouseDown, this,
+        connect(m_picture, &BoardPicture::pressed, this,
                 [this](float x, float y) { apply(mouseDown(m_globals.board, selection, drag, x, y)); });
-        connect(m_picture, &BoardPicture::MouseMove, this,
+        connect(m_picture, &BoardPicture::dragged, this,
                 [this](float x, float y) { apply(mouseMove(selection, drag, x, y)); });
-        connect(m_picture, &BoardPicture::MouseUp, this,
+        connect(m_picture, &BoardPicture::released, this,
                 [this](float, float) { apply(mouseUp(m_globals.board, selection, drag)); });
         m_audio.prepareMusic(QString::fromStdString(m_globals.LevelMusic));
     }
 
-    void drawGrid() { m_picture->DrawGrid(m_globals.board, selection, drag); }
+    void drawGrid() { m_picture->drawGrid(m_globals.board, selection, drag); }
     AudioControl& audio() { return m_audio; }
 
     Selection selection;

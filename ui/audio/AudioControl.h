@@ -25,7 +25,7 @@ public:
     // does not start the piece again; cleared by musicDone.
     bool musicCloseRequested = false;
 
-    // The checked states of mnuMusicAutoPlay and mnuSoundEffects.
+    // The checked states of the Audio menu's Music Auto-Play and Sound Effects.
     bool musicAutoPlay() const { return m_musicAutoPlay; }
     bool soundEffects() const { return m_soundEffects; }
 

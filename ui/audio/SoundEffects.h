@@ -16,7 +16,7 @@ struct EffectFile {
     const char* file;  // under the program folder's audio/
 };
 
-// The thirteen effects in the order Form_Load loads them.
+// The thirteen effects in the order the windows load them.
 inline constexpr std::array<EffectFile, 13> EffectTable{{
     {"DogSelect", "DogSelect.wav"},
     {"dog", "dog.wav"},
