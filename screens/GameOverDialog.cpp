@@ -168,7 +168,7 @@ bool GameOverDialog::submitOnEnter(int key)
 void GameOverDialog::submitHandwriting()
 {
     // An empty surface is saved too: the entry is then a signature without strokes.
-    const QString text = stripLineBreaks(Base64::encode(m_inkPicture->Ink().save()));
+    const QString text = stripLineBreaks(Base64::encode(m_inkPicture->ink().save()));
     writeEntry(text, yourScore, HandwrittenName);
     accept();
 }

@@ -17,7 +17,7 @@ class InkDisplay : public QWidget {
 public:
     InkDisplay(QSize surface, QWidget* parent = nullptr);
 
-    const InkStrokes& Ink() const { return m_ink; }
+    const InkStrokes& ink() const { return m_ink; }
     void setInk(const InkStrokes& ink);
     void deleteStrokes();
 

@@ -243,7 +243,7 @@ void BoardPicture::keyPressEvent(QKeyEvent* event)
     BoardKey key = found == keys.end() ? BoardKey::LetGo : found->second;
     if (key == BoardKey::Next && (event->modifiers() & Qt::ShiftModifier))
         key = BoardKey::Previous;
-    emit KeyCommand(key, event->isAutoRepeat());
+    emit keyCommand(key, event->isAutoRepeat());
 }
 
 bool BoardPicture::focusNextPrevChild(bool next)

@@ -62,7 +62,7 @@ public:
     const QImage& backBuffer() const { return m_backBuffer; }
 
     // While on, the board's keys (arrows, Tab, Shift+Tab, Space, Enter, Escape) are forwarded as
-    // KeyCommand and Tab never takes the focus away; while off they go where they would.
+    // keyCommand and Tab never takes the focus away; while off they go where they would.
     void setKeyboardPlay(bool on) { m_keyboardPlay = on; }
 
 signals:
@@ -71,7 +71,7 @@ signals:
     void dragged(float x, float y);
     void released(float x, float y);
     // A board key; repeat when it comes from a key held down.
-    void KeyCommand(BoardKey key, bool repeat);
+    void keyCommand(BoardKey key, bool repeat);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -8,7 +8,7 @@ KeyboardPlay::KeyboardPlay(BoardPicture& picture, const PlayField& field, Door d
                            QObject* parent)
     : QObject(parent), m_field(field), m_door(std::move(door)), m_redraw(std::move(redraw))
 {
-    connect(&picture, &BoardPicture::KeyCommand, this, &KeyboardPlay::key);
+    connect(&picture, &BoardPicture::keyCommand, this, &KeyboardPlay::key);
     connect(&picture, &BoardPicture::pressed, this, &KeyboardPlay::hideCursor);
 }
 

@@ -91,7 +91,7 @@ TEST_F(Screens, ATypedAndAHandwrittenNameAreSavedAndTheTopTenShowsThemAsTheyWere
     EXPECT_EQ(QStringList({part(topTen, "scoreLabel0")->text(), part(topTen, "scoreLabel1")->text()}),
               QStringList({" 300 ", " 120 "}));
     EXPECT_TRUE(part(topTen, "nameLabel0")->isHidden());
-    const InkStrokes& ink = part<InkDisplay>(topTen, "inkName0")->Ink();
+    const InkStrokes& ink = part<InkDisplay>(topTen, "inkName0")->ink();
     ASSERT_EQ(ink.strokes().size(), 1u);
     EXPECT_EQ(ink.strokes()[0].size(), 3u);
     EXPECT_EQ(ink.strokes()[0][2].position(), QPointF(337, 10));

@@ -6,7 +6,7 @@
 AudioControl::AudioControl(SoundEffects& sound, const QString& programFolder, QObject* parent)
     : QObject(parent), m_sound(sound), m_programFolder(programFolder), m_musicDevice(sound.output())
 {
-    connect(&m_musicDevice, &MusicDevice::Done, this, &AudioControl::musicDone);
+    connect(&m_musicDevice, &MusicDevice::done, this, &AudioControl::musicDone);
     // A piece repeats exactly when musicDone would start it again: the device repeats it in
     // the mixer, without the gap a close and reopen there would leave, and lets it end at the end
     // of its pass once playMusic would start nothing.

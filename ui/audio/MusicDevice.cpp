@@ -246,7 +246,7 @@ void MusicDevice::close()
             this,
             [this, piece = m_pieceId] {
                 if (piece == m_pieceId)
-                    emit Done(mciAborted);
+                    emit done(mciAborted);
             },
             Qt::QueuedConnection);
 }
@@ -283,7 +283,7 @@ void MusicDevice::pieceEnded(quint64 playId)
     m_watch.reset();
     m_passTimer.stop();
     if (m_notify)
-        emit Done(mciSuccessful);
+        emit done(mciSuccessful);
 }
 
 void MusicDevice::musicFinished()

@@ -24,8 +24,8 @@ struct _Mix_Music;  // NOLINT(bugprone-reserved-identifier): SDL_mixer's name of
 // beginning (a piece already playing plays on). "Close" stops and releases the piece. Failures
 // are silent: a file that cannot be opened leaves the device closed, and "Play" then does nothing.
 //
-// The done event, Done, comes on the UI thread, always after the command or the end that raised
-// it, and only while Notify is true: with mciSuccessful when a piece has played to its end by
+// The done event, done(), comes on the UI thread, always after the command or the end that raised
+// it, and only while notify is true: with mciSuccessful when a piece has played to its end by
 // itself, with mciAborted when "Close" stopped a playing piece. "Open" and "Play" never raise it,
 // and an event of a piece that another "Open" has replaced since is dropped: it belongs to no
 // piece the device still holds.
@@ -41,12 +41,12 @@ struct _Mix_Music;  // NOLINT(bugprone-reserved-identifier): SDL_mixer's name of
 // one's piece without an event (the game and the editor never play music at the same time).
 class MusicDevice : public QObject {
     Q_OBJECT
-    Q_PROPERTY(QString DeviceType READ DeviceType WRITE setDeviceType)
-    Q_PROPERTY(QString FileName READ FileName WRITE setFileName)
-    Q_PROPERTY(bool Notify READ Notify WRITE setNotify)
-    Q_PROPERTY(bool Wait READ Wait WRITE setWait)
-    Q_PROPERTY(bool Shareable READ Shareable WRITE setShareable)
-    Q_PROPERTY(QString Command READ Command WRITE setCommand)
+    Q_PROPERTY(QString deviceType READ deviceType WRITE setDeviceType)
+    Q_PROPERTY(QString fileName READ fileName WRITE setFileName)
+    Q_PROPERTY(bool notify READ notify WRITE setNotify)
+    Q_PROPERTY(bool wait READ wait WRITE setWait)
+    Q_PROPERTY(bool shareable READ shareable WRITE setShareable)
+    Q_PROPERTY(QString command READ command WRITE setCommand)
 
 public:
     enum NotifyCode { mciSuccessful = 1, mciAborted = 4 };
@@ -56,21 +56,21 @@ public:
     explicit MusicDevice(AudioOutput& output, QObject* parent = nullptr);
     ~MusicDevice() override;
 
-    QString DeviceType() const { return m_deviceType; }
+    QString deviceType() const { return m_deviceType; }
     void setDeviceType(const QString& type) { m_deviceType = type; }
-    QString FileName() const { return m_fileName; }
+    QString fileName() const { return m_fileName; }
     void setFileName(const QString& name) { m_fileName = name; }
-    bool Notify() const { return m_notify; }
+    bool notify() const { return m_notify; }
     void setNotify(bool notify) { m_notify = notify; }
-    bool Wait() const { return m_wait; }
+    bool wait() const { return m_wait; }
     void setWait(bool wait) { m_wait = wait; }
-    bool Shareable() const { return m_shareable; }  // kept; one process never shares its music
+    bool shareable() const { return m_shareable; }  // kept; one process never shares its music
     void setShareable(bool shareable) { m_shareable = shareable; }
     // Asked near the end of every pass of a playing piece: whether it repeats.
     void setRepeatWhile(std::function<bool()> condition) { m_repeatWhile = std::move(condition); }
 
     // The last command given; assigning one executes it ("Open", "Play", "Close", any case).
-    QString Command() const { return m_command; }
+    QString command() const { return m_command; }
     void setCommand(const QString& command);
 
     Mode mode() const { return m_mode; }
@@ -78,7 +78,7 @@ public:
     bool loadsPending() const { return !m_loaders.empty(); }
 
 signals:
-    void Done(int NotifyCode);
+    void done(int notifyCode);
 
 private slots:
     void takeFinishedLoads();

@@ -47,7 +47,7 @@ protected:
     SoundEffects sound{output};
     AudioControl control{sound, folder.path()};
     MusicDevice& device = control.musicDevice();
-    QSignalSpy done{&device, &MusicDevice::Done};
+    QSignalSpy done{&device, &MusicDevice::done};
     bool wanted = true;  // what playMusic asks: the editor's test runs, or the game's window is there
 };
 
@@ -76,8 +76,8 @@ TEST_F(Audio, PreparingOrResettingTheMusicStopsThePieceAndNamesTheNextOne)
     for (const auto& [piece, type, file] : cases) {
         ASSERT_TRUE(play("long.wav"));
         piece ? control.prepareMusic(QLatin1String(piece)) : control.resetMusicDevice();
-        EXPECT_EQ(device.DeviceType(), type);
-        EXPECT_EQ(device.FileName(), file);
+        EXPECT_EQ(device.deviceType(), type);
+        EXPECT_EQ(device.fileName(), file);
         ASSERT_TRUE(done.wait());  // the piece was stopped, as any stop reports
     }
     // A sequencer opens MIDI only: a wave file named .mid stays closed, while the same file
