@@ -79,8 +79,6 @@ private:
     void watchLastGame();
     void showHelp(const QString& page);
 
-    modGlobals& m_globals;
-    Random& m_random;
     SoundEffects& m_sound;
     QString m_programFolder;
     PlayerFiles m_files;
