@@ -4,8 +4,8 @@
 #include "editor/FileCommands.h"
 #include "screens/MainWindow.h"
 
-EditorLauncher::EditorLauncher(MainWindow& window, modGlobals& globals, Random& random, SoundEffects& sound)
-    : QObject(&window), m_window(window), m_globals(globals), m_random(random), m_sound(sound)
+EditorLauncher::EditorLauncher(MainWindow& window, Level& level, Random& random, SoundEffects& sound)
+    : QObject(&window), m_window(window), m_level(level), m_random(random), m_sound(sound)
 {
     connect(&window, &MainWindow::editorRequested, this, &EditorLauncher::open);
 }
@@ -13,7 +13,7 @@ EditorLauncher::EditorLauncher(MainWindow& window, modGlobals& globals, Random& 
 void EditorLauncher::open()
 {
     PlayerFiles& files = m_window.files();
-    EditorWindow editor(m_globals, m_random, m_sound, m_window.programFolder(), &m_window);
+    EditorWindow editor(m_level, m_random, m_sound, m_window.programFolder(), &m_window);
     editor.files().useSetFolders(files.myLevels(), files.settings.editorFile);
     editor.exec();
     files.settings.editorFile = editor.files().lastFile();

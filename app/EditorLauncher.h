@@ -5,7 +5,7 @@
 class MainWindow;
 class Random;
 class SoundEffects;
-struct modGlobals;
+struct Level;
 
 // Opens the level editor over the game window each time the game gives the board to it. The
 // editor starts in the folders the player used last, and the set it chooses to play is played by
@@ -13,13 +13,13 @@ struct modGlobals;
 class EditorLauncher : public QObject {
     Q_OBJECT
 public:
-    EditorLauncher(MainWindow& window, modGlobals& globals, Random& random, SoundEffects& sound);
+    EditorLauncher(MainWindow& window, Level& level, Random& random, SoundEffects& sound);
 
 private:
     void open();
 
     MainWindow& m_window;
-    modGlobals& m_globals;
+    Level& m_level;
     Random& m_random;
     SoundEffects& m_sound;
 };

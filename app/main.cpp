@@ -1,8 +1,8 @@
 #include "app/CommandLine.h"
 #include "app/EditorLauncher.h"
 #include "app/SingleGame.h"
+#include "core/Level.h"
 #include "core/Random.h"
-#include "core/modGlobals.h"
 #include "files/PlayerSettings.h"
 #include "files/ScoreLocation.h"
 #include "screens/MainWindow.h"
@@ -37,8 +37,9 @@ int main(int argc, char* argv[])
     QFont::insertSubstitutions(QStringLiteral("Verdana"),
                                {QStringLiteral("DejaVu Sans"), QStringLiteral("Bitstream Vera Sans")});
 
-    // The state both windows share for the whole run, made once and passed by reference.
-    modGlobals globals;
+    // The level both windows share for the whole run, made once and passed by reference: the game
+    // plays on it, the editor edits it, and each lays the next level file over what the other left.
+    Level level;
     GameRandom random;  // seeded from the clock
     AudioOutput audio;
     SoundEffects sound(audio);
@@ -54,8 +55,8 @@ int main(int argc, char* argv[])
     if (single.handOver(file))
         return 0;
     const QString scoresPath = scoreLocation(programFolder, dataFolder);
-    MainWindow window(globals, random, sound, programFolder, scoresPath);
-    EditorLauncher editor(window, globals, random, sound);
+    MainWindow window(level, random, sound, programFolder, scoresPath);
+    EditorLauncher editor(window, level, random, sound);
     // The settings have a file of their own: an organisation name for QSettings would move the data folder.
     window.usePlayerFolders(dataFolder, configFolder);
     if (!single.listen())

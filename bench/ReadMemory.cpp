@@ -1,8 +1,8 @@
 // How much memory reading the largest hostile files holds, measured, never asserted:
 // ./bin/read_memory prints, for each case, the file's size and the peak memory the reading added.
+#include "core/Level.h"
 #include "core/PlaceLevel.h"
 #include "core/Random.h"
-#include "core/modGlobals.h"
 #include "files/Base64.h"
 #include "files/InkStrokes.h"
 #include "files/LevelFile.h"
@@ -87,9 +87,9 @@ int main()
     QDir(dir.path()).mkpath(QStringLiteral("levels"));
 
     auto readLevel = [&] {
-        modGlobals globals;
+        Level placed;
         GameRandom random(1);
-        placeLevel(readLevelFile(level), globals, random);
+        placeLevel(readLevelFile(level), placed, random);
     };
     auto readScores = [&] {
         ScoreTable table;

@@ -77,7 +77,7 @@ SoakReport soakRules(long long ticks, std::uint64_t seed)
 {
     SoakReport report;
     GameRandom random(seed);
-    modGlobals globals;
+    Level level;
     while (report.ticks < ticks && !report.fault) {
         // Any mix over all 21 x 21 cells: each board weighs every code anew, from all but absent to
         // all but everywhere; a quarter of the boards also hold unknown codes and empty cells.
@@ -90,12 +90,12 @@ SoakReport soakRules(long long ticks, std::uint64_t seed)
         for (int row = 0; row < GridSize; ++row)
             for (int col = 0; col < GridSize; ++col) {
                 const std::size_t i = pick(engine);
-                globals.board(col, row) = i < Codes.size() ? Codes[i] : Tile::Empty;
+                level.board(col, row) = i < Codes.size() ? Codes[i] : Tile::Empty;
             }
-        const Board start = globals.board;
+        const Board start = level.board;
         const int turtles = turtlesOn(start);
-        globals.TurtlesInLevel = static_cast<Int16>(turtles);
-        PlayField field(globals, random, GameScoring);
+        PlayField field(level, random, GameScoring);
+        field.turtlesInLevel = static_cast<Int16>(turtles);
         field.time = static_cast<Int16>(random.below(200));
         Selection& selection = field.selection;
         DragPoints drag;
@@ -105,19 +105,19 @@ SoakReport soakRules(long long ticks, std::uint64_t seed)
             for (int m = random.below(4); m > 0; --m, ++report.mouseCommands) {
                 const int kind = random.below(3);
                 if (kind == 0 &&
-                    !mouseDown(globals.board, selection, drag, coordinate(random), coordinate(random)).sound.empty()) {
+                    !mouseDown(level.board, selection, drag, coordinate(random), coordinate(random)).sound.empty()) {
                     ++report.selections;
-                    selectedTurtle = isTurtle(globals.board(selection.selectionCol, selection.selectionRow));
+                    selectedTurtle = isTurtle(level.board(selection.selectionCol, selection.selectionRow));
                 } else if (kind == 1) {
                     mouseMove(selection, drag, coordinate(random), coordinate(random));
                 } else if (kind == 2) {
-                    report.commands += !mouseUp(globals.board, selection, drag).sound.empty();
+                    report.commands += !mouseUp(level.board, selection, drag).sound.empty();
                 }
             }
             ++report.ticks;
             field.moveCreatures(random.below(2) == 0);
 
-            const Board& board = globals.board;
+            const Board& board = level.board;
             std::string fault;
             for (int row = 0; row < GridSize; ++row)
                 for (int col = 0; col < GridSize; ++col)
@@ -126,7 +126,7 @@ SoakReport soakRules(long long ticks, std::uint64_t seed)
                          standsStill(start(col, row))))
                         fault = "column 20 or row 20 touched, a code off the table made, or a standing one moved";
             const int now = turtlesOn(board);
-            if (now + field.saved + field.lost != turtles || globals.TurtlesInLevel != now)
+            if (now + field.saved + field.lost != turtles || field.turtlesInLevel != now)
                 fault = "turtles not conserved";
             const TileCode held = selection.selectionActive ? board(selection.selectionCol, selection.selectionRow) : 0;
             if (selection.selectionActive && !(selectedTurtle ? isTurtle(held) : isDog(held)))

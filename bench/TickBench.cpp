@@ -28,11 +28,11 @@ Board busyBoard()
 void runTick(benchmark::State& state, bool turtleTick)
 {
     const Board start = busyBoard();
-    modGlobals globals;
+    Level level;
     GameRandom random(7);
-    PlayField field(globals, random, GameScoring);
+    PlayField field(level, random, GameScoring);
     for (auto _ : state) {
-        globals.board = start;  // every tick sees the same busy board (a 1.7 KiB copy)
+        level.board = start;  // every tick sees the same busy board (a 1.7 KiB copy)
         benchmark::DoNotOptimize(field.moveCreatures(turtleTick));
     }
 }
@@ -43,10 +43,10 @@ void BM_DogTick(benchmark::State& state) { runTick(state, false); }
 void BM_BoardCopyOnly(benchmark::State& state)
 {
     const Board start = busyBoard();
-    modGlobals globals;
+    Level level;
     for (auto _ : state) {
-        globals.board = start;
-        benchmark::DoNotOptimize(globals.board);
+        level.board = start;
+        benchmark::DoNotOptimize(level.board);
     }
 }
 

@@ -116,18 +116,21 @@ void LevelFlow::note(const GameInput& input)
 
 void LevelFlow::startLevel(Int16 levelNumber)
 {
-    modGlobals& globals = m_field.globals();
+    Level& level = m_field.level();
     m_field.resetLevel();
-    m_window.loadLevel(levelNumber);
+    m_field.turtlesInLevel = m_window.loadLevel(levelNumber);
     m_window.showLevelNumber(levelNumber);
-    m_window.prepareMusic(globals.LevelMusic);
+    m_window.prepareMusic(level.music);
+    // A repeated level gives no time bonus. The 0 goes into the shared level itself, not this
+    // game alone: a later level file that stops before its bonus line keeps it, and recorded
+    // games play so.
     if (replayingLevel)
-        globals.LevelBonus = 0;  // a repeated level gives no time bonus
-    m_field.time = globals.LevelBonus;
+        level.bonus = 0;
+    m_field.time = level.bonus;
 
-    m_clock.setPeriod(GameTimer::Turtle, globals.LevelTurtleInterval);
+    m_clock.setPeriod(GameTimer::Turtle, level.turtleInterval);
     m_clock.setPeriod(GameTimer::Bonus, SecondMs);
-    m_clock.setPeriod(GameTimer::Dog, globals.LevelDogInterval);
+    m_clock.setPeriod(GameTimer::Dog, level.dogInterval);
     setGameTimers(false);
     if (!gameOver) {
         keepLevelStart(replayingLevel);
@@ -212,7 +215,7 @@ void LevelFlow::checkLevelOver()
 {
     // Two turtles leaving in the tick that takes the count from 1 make it negative: that ends the
     // level too, or it would never end.
-    if (m_field.globals().TurtlesInLevel > 0)
+    if (m_field.turtlesInLevel > 0)
         return;
     setGameTimers(false);
     m_window.closeMusic();

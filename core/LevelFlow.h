@@ -36,9 +36,10 @@ public:
     // The board shows "Paused" over a dimmed picture, or the game again.
     virtual void showPaused(bool paused) = 0;
 
-    // Fills the shared board and level settings from level N. A level that cannot be read whole is
-    // played as far as it was read, over what the level before it left: the player sees the board.
-    virtual void loadLevel(Int16 levelNumber) = 0;
+    // Lays level N over the level the game and the editor share (the play field's) and returns
+    // its turtles in play. A level that cannot be read whole is played as far as it was read,
+    // over what the level before it left: the player sees the board.
+    virtual Int16 loadLevel(Int16 levelNumber) = 0;
     // A level file N exists and is not empty.
     virtual bool levelExists(Int16 levelNumber) = 0;
 

@@ -3,13 +3,15 @@
 #include "core/Board.h"
 #include "core/Int16.h"
 
+#include <algorithm>
 #include <array>
+#include <cstddef>
 #include <string>
 #include <vector>
 
 enum class LevelReadStatus {
     Complete,  // all 24 lines were read
-    Missing,   // no file could be opened at the path: placing it changes only TurtlesInLevel (to 0)
+    Missing,   // no file could be opened at the path: placing it changes nothing and puts no turtle in play
     Stopped,   // a line was missing or a number out of range: what came after keeps its old value
 };
 
@@ -27,4 +29,13 @@ struct LevelReading {
     Int16 dogInterval = 0;
     // The rows read, row 0 first. A turtle written "t" stays Tile::TurtleAnyWay: placing it draws its way.
     std::vector<Row> rows;
+
+    // The turtles a game puts in play with this level: one for each "t" read.
+    Int16 turtles() const
+    {
+        int count = 0;
+        for (std::size_t row = 0; row < rows.size() && row < BoardSize; ++row)
+            count += static_cast<int>(std::count(rows[row].begin(), rows[row].end(), Tile::TurtleAnyWay));
+        return static_cast<Int16>(count);
+    }
 };

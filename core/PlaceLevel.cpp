@@ -1,7 +1,8 @@
 #include "core/PlaceLevel.h"
 
 #include "core/Random.h"
-#include "core/modGlobals.h"
+
+#include <string>
 
 namespace {
 
@@ -13,25 +14,28 @@ constexpr TileCode AnyWay[] = {Tile::TurtleLeft, Tile::TurtleUp, Tile::TurtleRig
 
 }  // namespace
 
-void placeLevel(const LevelReading& level, modGlobals& globals, Random& random)
+void placeLevel(const LevelReading& reading, Level& level, Random& random)
 {
-    globals.TurtlesInLevel = 0;
-    if (level.linesRead >= 1)
-        globals.LevelMusic = level.music;
-    if (level.linesRead >= 2)
-        globals.LevelBonus = level.bonus;
-    if (level.linesRead >= 3)
-        globals.LevelTurtleInterval = level.turtleInterval;
-    if (level.linesRead >= 4)
-        globals.LevelDogInterval = level.dogInterval;
-    for (int row = 0; row < BoardSize && row < static_cast<int>(level.rows.size()); ++row) {
+    if (reading.linesRead >= 1)
+        level.texts.music = level.music = reading.music;
+    if (reading.linesRead >= 2) {
+        level.bonus = reading.bonus;
+        level.texts.bonus = std::to_string(reading.bonus);
+    }
+    if (reading.linesRead >= 3) {
+        level.turtleInterval = reading.turtleInterval;
+        level.texts.turtleInterval = std::to_string(reading.turtleInterval);
+    }
+    if (reading.linesRead >= 4) {
+        level.dogInterval = reading.dogInterval;
+        level.texts.dogInterval = std::to_string(reading.dogInterval);
+    }
+    for (int row = 0; row < BoardSize && row < static_cast<int>(reading.rows.size()); ++row) {
         for (int col = 0; col < BoardSize; ++col) {
-            TileCode code = level.rows[row][col];
-            if (code == Tile::TurtleAnyWay) {
-                globals.TurtlesInLevel = add16(globals.TurtlesInLevel, 1);
+            TileCode code = reading.rows[row][col];
+            if (code == Tile::TurtleAnyWay)
                 code = AnyWay[random.below(4)];
-            }
-            globals.board(col, row) = code;
+            level.board(col, row) = code;
         }
     }
 }

@@ -1,11 +1,12 @@
 #pragma once
 
+#include "core/Level.h"
 #include "core/LevelReading.h"
 
 class Random;
-struct modGlobals;
 
-// Lays a reading over the board and the level's settings: what was read replaces what stood there,
-// everything else keeps the previous level's. TurtlesInLevel becomes the number of "t" read; each
-// gets its way from the game's generator, row by row from row 0, each row from column 0.
-void placeLevel(const LevelReading& level, modGlobals& globals, Random& random);
+// Lays a reading over the level that stands: what was read replaces what stood there, value and
+// text, and everything else keeps the previous level's. Each "t" gets its way from the game's
+// generator, row by row from row 0, each row from column 0; how many there were, and so the
+// turtles in play, is LevelReading::turtles().
+void placeLevel(const LevelReading& reading, Level& level, Random& random);

@@ -47,8 +47,8 @@ bool dogStep(TileCode code, int col, int row, int& toCol, int& toRow)
 
 }  // namespace
 
-PlayField::PlayField(modGlobals& globals, Random& random, ScoringRule scoring)
-    : m_globals(globals), m_random(random), m_scoring(scoring)
+PlayField::PlayField(Level& level, Random& random, ScoringRule scoring)
+    : m_level(level), m_random(random), m_scoring(scoring)
 {
 }
 
@@ -112,7 +112,7 @@ TickResult PlayField::moveCreatures(bool turtleTick)
 {
     const Board& field = board();
     TickEvents events;
-    clearMovedMap(m_globals.movedMap);
+    clearMovedMap(m_moved);
 
     // Most cells hold nothing that moves on this tick: they are passed over before the moved map
     // is looked at.
@@ -122,7 +122,7 @@ TickResult PlayField::moveCreatures(bool turtleTick)
     for (int row = 0; row < BoardSize; ++row) {
         for (int col = 0; col < BoardSize; ++col) {
             const TileCode code = field(col, row);
-            if (!moves(code) || m_globals.movedMap(col, row))
+            if (!moves(code) || m_moved(col, row))
                 continue;
             if (turtleTick && isTurtle(code))
                 moveTurtle(col, row, events);
@@ -163,7 +163,7 @@ void PlayField::moveTurtle(int col, int row, TickEvents& events)
     }
     const TileCode ahead = field(step.col, step.row);
     if (ahead == Tile::Blank) {
-        moveOccupant(field, m_globals.movedMap, selection, col, row, step.col, step.row);
+        moveOccupant(field, m_moved, selection, col, row, step.col, step.row);
     } else if (ahead == Tile::Water) {
         saveTurtle(col, row);
         events.water = true;
@@ -196,7 +196,7 @@ void PlayField::moveFoot(int col, int row, TickEvents& events)
     const int toCol = left ? col - 1 : col + 1;
     const TileCode ahead = field(toCol, row);
     if (ahead == Tile::Blank) {
-        m_globals.movedMap(toCol, row) = true;
+        m_moved(toCol, row) = true;
         field(toCol, row) = code;
         field(col, row) = Tile::Blank;
     } else if (isTurtle(ahead)) {
@@ -216,7 +216,7 @@ void PlayField::moveDog(int col, int row)
     int toCol = 0;
     int toRow = 0;
     if (dogStep(field(col, row), col, row, toCol, toRow) && field(toCol, toRow) == Tile::Blank)
-        moveOccupant(field, m_globals.movedMap, selection, col, row, toCol, toRow);
+        moveOccupant(field, m_moved, selection, col, row, toCol, toRow);
 }
 
 void PlayField::moveAlien(int col, int row, TickEvents& events)
@@ -227,7 +227,7 @@ void PlayField::moveAlien(int col, int row, TickEvents& events)
     pickAlienTarget(toCol, toRow);
     const TileCode target = field(toCol, toRow);
     if (target == Tile::Blank) {
-        moveOccupant(field, m_globals.movedMap, selection, col, row, toCol, toRow);
+        moveOccupant(field, m_moved, selection, col, row, toCol, toRow);
     } else if (isTurtle(target)) {
         // No moved flag: an alien taking a turtle to its right or below may move again.
         events.alien = true;
@@ -245,7 +245,7 @@ void PlayField::saveTurtle(int col, int row)
     saved = add16(saved, 1);
     score = add16(score, m_scoring.savedBase + halfRoundedToEven(time));
     turtlesSavedInLevel = add16(turtlesSavedInLevel, 1);
-    m_globals.TurtlesInLevel = add16(m_globals.TurtlesInLevel, -1);
+    turtlesInLevel = add16(turtlesInLevel, -1);
 }
 
 void PlayField::loseTurtle(int col, int row)
@@ -256,7 +256,7 @@ void PlayField::loseTurtle(int col, int row)
     lost = add16(lost, 1);
     turtlesLostInLevel = add16(turtlesLostInLevel, 1);
     score = add16(score, -static_cast<long long>(m_scoring.lossFactor) * turtlesLostInLevel);
-    m_globals.TurtlesInLevel = add16(m_globals.TurtlesInLevel, -1);
+    turtlesInLevel = add16(turtlesInLevel, -1);
 }
 
 TileCode PlayField::newTurtleDirection(TileCode code)

@@ -2,9 +2,9 @@
 
 #include "core/Board.h"
 #include "core/Int16.h"
+#include "core/Level.h"
 #include "core/MouseCommands.h"
 #include "core/Sound.h"
-#include "core/modGlobals.h"
 
 #include <string_view>
 #include <vector>
@@ -39,11 +39,12 @@ struct ScoringRule {
 inline constexpr ScoringRule GameScoring{3, 5};
 inline constexpr ScoringRule TestScoring{1, 10};
 
-// One field of play over the shared board: the game window and the editor's test each own one.
-// It holds the selection, the drag and the counters the player sees, and runs the creature ticks.
+// One field of play over the level's board, which the game window and the editor share: the game
+// window and the editor's test each own one. It holds the selection, the drag, the counters the
+// player sees and the turtles still in play, and runs the creature ticks.
 class PlayField {
 public:
-    PlayField(modGlobals& globals, Random& random, ScoringRule scoring);
+    PlayField(Level& level, Random& random, ScoringRule scoring);
 
     // One beat: turtles and feet when turtleTick is true, walking dogs and aliens otherwise.
     TickResult moveCreatures(bool turtleTick);
@@ -71,9 +72,9 @@ public:
     TileCode newTurtleDirection(TileCode code);
     void pickAlienTarget(int& col, int& row);
 
-    modGlobals& globals() { return m_globals; }
-    Board& board() { return m_globals.board; }
-    const Board& board() const { return m_globals.board; }
+    Level& level() { return m_level; }
+    Board& board() { return m_level.board; }
+    const Board& board() const { return m_level.board; }
 
     Selection selection;
     // The totals the player sees: score, remaining bonus seconds, turtles saved and lost in the game.
@@ -83,6 +84,9 @@ public:
     Int16 lost = 0;
     Int16 turtlesSavedInLevel = 0;
     Int16 turtlesLostInLevel = 0;
+    // The turtles still in play: those the level placed (LevelReading::turtles), less each saved
+    // or lost since.
+    Int16 turtlesInLevel = 0;
 
 private:
     // What happened during one tick; each kind sounds at most once.
@@ -99,8 +103,9 @@ private:
     void moveAlien(int col, int row, TickEvents& events);
     void show(FieldView& view, const MouseOutcome& outcome);
 
-    modGlobals& m_globals;
+    Level& m_level;
     Random& m_random;
     ScoringRule m_scoring;
     DragPoints m_drag;
+    MovedMap m_moved;  // the cells a creature stepped into during the tick under way
 };

@@ -12,10 +12,11 @@ class LevelDocument;
 // The four settings of a level, as the panel holds them.
 enum class LevelSetting { Music, Bonus, Turtle, Dog };
 
-// What a New Level or an Open Level replaces as a whole: the board, and for Open the settings too.
+// What a New Level or an Open Level replaces as a whole: the board, and for Open the settings'
+// texts too (the values a game plays with are the last file's and no step of the editor's).
 struct LevelState {
     Board board;
-    std::optional<LevelSettingsText> settings;
+    std::optional<LevelTexts> texts;
     friend bool operator==(const LevelState&, const LevelState&) = default;
 };
 

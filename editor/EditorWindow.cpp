@@ -1,7 +1,6 @@
 // The level editor's window: its parts put together, and the commands on the level as a whole.
 #include "editor/EditorWindow.h"
 
-#include "core/modGlobals.h"
 #include "editor/BoardMouse.h"
 #include "editor/CheckCommand.h"
 #include "editor/EditorActions.h"
@@ -31,10 +30,10 @@ namespace {
 constexpr int RedrawMs = 400;
 }  // namespace
 
-EditorWindow::EditorWindow(modGlobals& globals, Random& random, SoundEffects& sound, const QString& programFolder,
+EditorWindow::EditorWindow(Level& level, Random& random, SoundEffects& sound, const QString& programFolder,
                            QWidget* parent)
-    : QDialog(parent), m_globals(globals), m_programFolder(programFolder), m_audio(sound, programFolder),
-      m_test(globals, random, m_audio)
+    : QDialog(parent), m_level(level), m_programFolder(programFolder), m_audio(sound, programFolder),
+      m_test(level, random, m_audio)
 {
     setModal(true);
     m_menuBar = new QMenuBar(this);
@@ -45,7 +44,7 @@ EditorWindow::EditorWindow(modGlobals& globals, Random& random, SoundEffects& so
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(buildClient());
     m_panelRule = std::make_unique<PanelRule>(*this, *m_client, *m_settingsPanel);
-    m_document = new LevelDocument(globals, random, m_settingsPanel->settings(), this);
+    m_document = new LevelDocument(level, random, m_settingsPanel->settings(), this);
     m_settingsPanel->follow(*m_document);
     m_mouse = new BoardMouse(m_test, *m_document, *m_settingsPanel->selectedPicture(), m_tiles, this);
     connect(m_board, &BoardPicture::pressed, m_mouse, &BoardMouse::pressBoard);
@@ -158,7 +157,7 @@ void EditorWindow::startEditing()
 
 // --- Commands ------------------------------------------------------------------------------
 
-void EditorWindow::toggleTest() { m_test.toggle(m_document->settings()); }
+void EditorWindow::toggleTest() { m_test.toggle(); }
 
 void EditorWindow::newLevel()
 {
@@ -184,8 +183,8 @@ void EditorWindow::resetEditor()
 
 void EditorWindow::checkLevel()
 {
-    const Board& board = editMode() ? m_globals.board : m_test.placedBoard();
-    m_check->run(levelFileBytes(m_document->settings(), board));
+    const Board& board = editMode() ? m_level.board : m_test.placedBoard();
+    m_check->run(levelFileBytes(m_level.texts, board));
 }
 
 void EditorWindow::exitEditor() { close(); }
@@ -241,7 +240,7 @@ void EditorWindow::redrawBoard() { drawGrid(); }
 void EditorWindow::drawGrid()
 {
     const PlayField& field = m_test.field();
-    m_board->drawGrid(m_globals.board, field.selection, field.drag(), m_keys ? m_keys->cursorCell() : std::nullopt);
+    m_board->drawGrid(m_level.board, field.selection, field.drag(), m_keys ? m_keys->cursorCell() : std::nullopt);
 }
 
 void EditorWindow::showTotals() { m_column->showTotals(m_test.field()); }

@@ -22,7 +22,6 @@ class SettingsPanel;
 class SoundEffects;
 class StatusColumn;
 struct EditorActions;
-struct modGlobals;
 
 // The level editor: a board painted cell by cell from a palette, the level's settings, open and
 // save, and a test of the level on the spot. Modal over the main window, it works directly on the
@@ -31,7 +30,7 @@ class EditorWindow : public QDialog {
     Q_OBJECT
 
 public:
-    EditorWindow(modGlobals& globals, Random& random, SoundEffects& sound, const QString& programFolder,
+    EditorWindow(Level& level, Random& random, SoundEffects& sound, const QString& programFolder,
                  QWidget* parent = nullptr);
     ~EditorWindow() override;
 
@@ -81,7 +80,7 @@ private:
     // "Level Editor - level3.txt", with the mark of unsaved changes.
     void showTitle();
 
-    modGlobals& m_globals;
+    Level& m_level;
     QString m_programFolder;
     AudioControl m_audio;
     TestMode m_test;

@@ -24,7 +24,7 @@ void FileCommands::chooseMusic()
     // Only the name is kept: the game looks for it in audio/. Choosing plays nothing, and the
     // redraw timer is not stopped first, only started at the end.
     if (const std::optional<QString> name = LevelDialogs::chooseMusic(&m_window, m_programFolder))
-        m_document.recordSetting(LevelSetting::Music, m_document.settings().music, *name);
+        m_document.recordSetting(LevelSetting::Music, m_document.setting(LevelSetting::Music), *name);
     emit finished();
 }
 
@@ -43,7 +43,7 @@ void FileCommands::openLevelFile(const QString& path)
 {
     const LevelReading level = m_document.open(path);
     if (level.linesRead >= 2)
-        emit bonusRead(m_document.settings().bonus);
+        emit bonusRead(m_document.setting(LevelSetting::Bonus));
     m_field.resetLevel();
     if (const std::optional<QString> problem = LevelDialogs::openProblem(path, level))
         LevelDialogs::tellOpenProblem(&m_window, *problem);

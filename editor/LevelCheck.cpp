@@ -2,7 +2,6 @@
 
 #include "core/PlaceLevel.h"
 #include "core/Random.h"
-#include "core/modGlobals.h"
 #include "files/LevelFile.h"
 #include "sim/BotPlayer.h"
 #include "sim/Players.h"
@@ -81,18 +80,18 @@ void LevelCheck::start(const QByteArray& level)
     m_watcher.waitForFinished();  // a cancelled check's runs end within one step of the clock
     m_result = {};
     // The level read as a game reads it: a board the runs start from, and whether it reads whole.
-    modGlobals globals;
+    Level placed;
     GameRandom random(1);
     const LevelReading reading = readLevelBytes(level);
     m_result.linesRead = reading.linesRead;
-    placeLevel(reading, globals, random);
+    placeLevel(reading, placed, random);
     m_stop = std::make_shared<std::atomic<bool>>(false);
     if (!m_result.readable()) {
         m_stop = nullptr;
         emit finished(m_result);
         return;
     }
-    m_result.reach = waterReach(globals.board);
+    m_result.reach = waterReach(placed.board);
     if (m_result.reach.tooFew()) {  // the verdict stands whatever the players do: nothing to play
         m_stop = nullptr;
         emit finished(m_result);

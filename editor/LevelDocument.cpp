@@ -1,14 +1,34 @@
 #include "editor/LevelDocument.h"
 
-#include "core/modGlobals.h"
 #include "editor/StatusColumn.h"
 #include "sim/LoadLevel.h"
 
 #include <QFileInfo>
 
-LevelDocument::LevelDocument(modGlobals& globals, Random& random, const LevelSettingsText& settings, QObject* parent)
-    : QObject(parent), m_globals(globals), m_random(random), m_settings(settings), m_cleanSettings(settings)
+namespace {
+
+// One of the four texts, in a level's texts or in a const view of them.
+template <class Texts>
+auto& textOf(Texts& texts, LevelSetting setting)
 {
+    switch (setting) {
+    case LevelSetting::Music:
+        return texts.music;
+    case LevelSetting::Bonus:
+        return texts.bonus;
+    case LevelSetting::Turtle:
+        return texts.turtleInterval;
+    default:
+        return texts.dogInterval;
+    }
+}
+
+}  // namespace
+
+LevelDocument::LevelDocument(Level& level, Random& random, const LevelTexts& texts, QObject* parent)
+    : QObject(parent), m_level(level), m_random(random), m_cleanTexts(texts)
+{
+    m_level.texts = texts;
     connect(&m_history, &QUndoStack::indexChanged, this, &LevelDocument::standingChanged);
     connect(&m_history, &QUndoStack::cleanChanged, this, &LevelDocument::standingChanged);
 }
@@ -21,7 +41,7 @@ void LevelDocument::setUntitled()
 
 void LevelDocument::place(CellIndex cell, TileCode code)
 {
-    const TileCode before = m_globals.board(cell.col, cell.row);
+    const TileCode before = m_level.board(cell.col, cell.row);
     if (before == code)
         emit boardChanged();
     else
@@ -30,14 +50,14 @@ void LevelDocument::place(CellIndex cell, TileCode code)
 
 void LevelDocument::clearBoard()
 {
-    ::clearBoard(m_globals.board);
+    ::clearBoard(m_level.board);
     emit boardChanged();
 }
 
 LevelReading LevelDocument::open(const QString& path)
 {
     const LevelState before = state(true);
-    LevelReading level = loadLevel(path, m_globals, m_random);
+    LevelReading level = loadLevel(path, m_level, m_random);
     // Only what this file held is shown: never a value left from the level read before it.
     if (level.linesRead >= 1)
         setSetting(LevelSetting::Music, QString::fromStdString(level.music));
@@ -58,7 +78,7 @@ LevelReading LevelDocument::open(const QString& path)
 
 bool LevelDocument::save(const QString& path)
 {
-    if (!saveLevelFile(path, m_settings, m_globals.board))
+    if (!saveLevelFile(path, m_level.texts, m_level.board))
         return false;
     m_fileName = QFileInfo(path).fileName();
     markClean();
@@ -69,20 +89,20 @@ bool LevelDocument::save(const QString& path)
 void LevelDocument::markClean()
 {
     m_history.setClean();
-    m_cleanSettings = m_settings;
+    m_cleanTexts = m_level.texts;
 }
 
 LevelState LevelDocument::state(bool withSettings) const
 {
-    LevelState state{m_globals.board, std::nullopt};
+    LevelState state{m_level.board, std::nullopt};
     if (withSettings)
-        state.settings = m_settings;
+        state.texts = m_level.texts;
     return state;
 }
 
 void LevelDocument::recordChange(const LevelState& before, const QString& text)
 {
-    LevelState after = state(before.settings.has_value());
+    LevelState after = state(before.texts.has_value());
     if (after != before)
         record(new LevelCommand(*this, text, before, std::move(after)));
     emit boardChanged();
@@ -96,7 +116,7 @@ void LevelDocument::recordSetting(LevelSetting setting, const QString& before, c
 
 void LevelDocument::typed(LevelSetting setting, const QString& text)
 {
-    this->text(setting) = text;
+    textOf(m_level.texts, setting) = text.toStdString();
     emit standingChanged();
 }
 
@@ -113,41 +133,31 @@ void LevelDocument::record(QUndoCommand* command)
 
 void LevelDocument::setCell(CellIndex cell, TileCode code)
 {
-    m_globals.board(cell.col, cell.row) = code;
+    m_level.board(cell.col, cell.row) = code;
     emit boardChanged();
 }
 
 void LevelDocument::setState(const LevelState& state)
 {
-    m_globals.board = state.board;
-    if (state.settings) {
-        setSetting(LevelSetting::Music, state.settings->music);
-        setSetting(LevelSetting::Bonus, state.settings->bonus);
-        setSetting(LevelSetting::Turtle, state.settings->turtleInterval);
-        setSetting(LevelSetting::Dog, state.settings->dogInterval);
+    m_level.board = state.board;
+    if (state.texts) {
+        for (const LevelSetting setting :
+             {LevelSetting::Music, LevelSetting::Bonus, LevelSetting::Turtle, LevelSetting::Dog})
+            setSetting(setting, QString::fromStdString(textOf(*state.texts, setting)));
     }
     emit boardChanged();
 }
 
 void LevelDocument::setSetting(LevelSetting setting, const QString& text)
 {
-    this->text(setting) = text;
+    textOf(m_level.texts, setting) = text.toStdString();
     emit settingChanged(setting, text);
     emit standingChanged();
 }
 
-QString& LevelDocument::text(LevelSetting setting)
+QString LevelDocument::setting(LevelSetting setting) const
 {
-    switch (setting) {
-    case LevelSetting::Music:
-        return m_settings.music;
-    case LevelSetting::Bonus:
-        return m_settings.bonus;
-    case LevelSetting::Turtle:
-        return m_settings.turtleInterval;
-    default:
-        return m_settings.dogInterval;
-    }
+    return QString::fromStdString(textOf(m_level.texts, setting));
 }
 
 QString LevelDocument::nameOf(TileCode code)

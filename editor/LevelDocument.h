@@ -8,25 +8,27 @@
 #include <QUndoStack>
 
 class Random;
-struct modGlobals;
 
-// The level being edited: the shared board and the level's four settings as typed, the changes
-// the editor makes to them (placing a code, a new level, reading and writing a level file, a
-// setting) and the history of those changes, one undo step each. Nothing is recorded while
-// recording is off (during a test). Views show it and redraw from its signals.
+// The level being edited, the one the game and the editor share: its board and its four settings
+// as typed, the changes the editor makes to them (placing a code, a new level, reading and writing
+// a level file, a setting) and the history of those changes, one undo step each. Nothing is
+// recorded while recording is off (during a test). Views show it and redraw from its signals.
 class LevelDocument : public QObject {
     Q_OBJECT
 
 public:
-    LevelDocument(modGlobals& globals, Random& random, const LevelSettingsText& settings, QObject* parent = nullptr);
+    // The level's texts become those the boxes show.
+    LevelDocument(Level& level, Random& random, const LevelTexts& texts, QObject* parent = nullptr);
 
-    // The four texts as they stand: what Save Level writes and a test reads.
-    const LevelSettingsText& settings() const { return m_settings; }
+    // The board and the four texts as they stand: what Save Level writes and a test reads.
+    const Level& level() const { return m_level; }
+    // One of the texts, as its box shows it.
+    QString setting(LevelSetting setting) const;
     QUndoStack& history() { return m_history; }
     void setRecording(bool on) { m_recording = on; }
     // Changed since the level was last saved or opened whole: the history stands elsewhere, or a
     // box holds text typed since (typing is no step).
-    bool isModified() const { return !m_history.isClean() || m_settings != m_cleanSettings; }
+    bool isModified() const { return !m_history.isClean() || m_level.texts != m_cleanTexts; }
     // The name of the file the level was last opened from or saved to; empty for a new level.
     const QString& fileName() const { return m_fileName; }
     // New Level: the level is no file's any more.
@@ -71,12 +73,10 @@ signals:
 private:
     void record(QUndoCommand* command);
     void markClean();
-    QString& text(LevelSetting setting);
 
-    modGlobals& m_globals;
+    Level& m_level;
     Random& m_random;
-    LevelSettingsText m_settings;
-    LevelSettingsText m_cleanSettings;  // as last saved or opened
+    LevelTexts m_cleanTexts;  // as last saved or opened
     QString m_fileName;
     QUndoStack m_history;
     bool m_recording = true;

@@ -114,9 +114,10 @@ void SettingsPanel::nameControls()
     name(m_dog->edit(), tr("Dog and Alien milliseconds"), enter);
 }
 
-LevelSettingsText SettingsPanel::settings() const
+LevelTexts SettingsPanel::settings() const
 {
-    return {m_musicFileEdit->text(), m_bonus->edit()->text(), m_turtle->edit()->text(), m_dog->edit()->text()};
+    return {m_musicFileEdit->text().toStdString(), m_bonus->edit()->text().toStdString(),
+            m_turtle->edit()->text().toStdString(), m_dog->edit()->text().toStdString()};
 }
 
 void SettingsPanel::follow(LevelDocument& document)

@@ -27,7 +27,7 @@ public:
     explicit SettingsPanel(QWidget* parent);
 
     // The four texts as the boxes show them.
-    LevelSettingsText settings() const;
+    LevelTexts settings() const;
     // From now on the boxes show the document's settings and every key typed, slider moved and
     // Enter pressed goes to it.
     void follow(LevelDocument& document);

@@ -12,23 +12,23 @@ constexpr Int16 SecondMs = 1000;
 
 // The numeric value of a box's text as the test reads it: rounded half to even and kept within
 // 16 bits; text that is no number counts as 0.
-Int16 numberOf(const QString& text)
+Int16 numberOf(const std::string& text)
 {
-    const double value = roundHalfEven(leadingNumber(text));
+    const double value = roundHalfEven(leadingNumber(QString::fromStdString(text)));
     return saturate16(static_cast<long long>(std::clamp(value, -1.0e6, 1.0e6)));
 }
 
 }  // namespace
 
-TestMode::TestMode(modGlobals& globals, Random& random, AudioControl& audio, QObject* parent)
-    : QObject(parent), m_globals(globals), m_random(random), m_audio(audio), m_field(globals, random, TestScoring)
+TestMode::TestMode(Level& level, Random& random, AudioControl& audio, QObject* parent)
+    : QObject(parent), m_level(level), m_random(random), m_audio(audio), m_field(level, random, TestScoring)
 {
     // playMusic plays only during a test, so nothing restarts the music once a test has ended.
     m_audio.setPlayCondition([this] { return !m_editMode; });
     m_clock.setListener(this);
 }
 
-void TestMode::toggle(const LevelSettingsText& settings)
+void TestMode::toggle()
 {
     if (!m_editMode) {
         endTest();
@@ -38,32 +38,33 @@ void TestMode::toggle(const LevelSettingsText& settings)
     emit modeChanged(false);
     // The copy is taken before the turtles get their directions, so the board that comes back
     // has them as they were placed.
-    m_savedBoard = m_globals.board;
+    m_savedBoard = m_level.board;
     // The test's own order of ways, column by column. The tick (PlayField::newTurtleDirection) and
     // placing a level (placeLevel) draw from tables in other orders, on purpose: each rule keeps
     // the draws it has always made.
     static constexpr TileCode ways[] = {Tile::TurtleLeft, Tile::TurtleRight, Tile::TurtleUp, Tile::TurtleDown};
     for (int col = 0; col < BoardSize; ++col)
         for (int row = 0; row < BoardSize; ++row)
-            if (isTurtle(m_globals.board(col, row)))
-                m_globals.board(col, row) = ways[m_random.below(4)];
-    startTest(settings);
+            if (isTurtle(m_level.board(col, row)))
+                m_level.board(col, row) = ways[m_random.below(4)];
+    startTest();
     emit boardChanged();
 }
 
-void TestMode::startTest(const LevelSettingsText& settings)
+void TestMode::startTest()
 {
+    const LevelTexts& texts = m_level.texts;
     m_field.resetGame();
     m_field.resetLevel();
-    m_audio.prepareMusic(settings.music);
+    m_audio.prepareMusic(QString::fromStdString(texts.music));
     if (m_audio.musicAutoPlay())
         m_audio.playMusic();  // at once: a test has no countdown
     // The label shows the box's text as typed; the clock and the scoring read it as a number.
-    m_field.time = numberOf(settings.bonus);
-    emit bonusShown(settings.bonus);
-    startBeat(GameTimer::Turtle, numberOf(settings.turtleInterval));
+    m_field.time = numberOf(texts.bonus);
+    emit bonusShown(QString::fromStdString(texts.bonus));
+    startBeat(GameTimer::Turtle, numberOf(texts.turtleInterval));
     startBeat(GameTimer::Bonus, SecondMs);
-    startBeat(GameTimer::Dog, numberOf(settings.dogInterval));
+    startBeat(GameTimer::Dog, numberOf(texts.dogInterval));
     emit totalsChanged();
     emit boardChanged();
 }
@@ -72,7 +73,7 @@ void TestMode::endTest()
 {
     stopKeepingBoard();
     m_audio.stopMusic();
-    m_globals.board = m_savedBoard;
+    m_level.board = m_savedBoard;
     emit boardChanged();
 }
 

@@ -20,7 +20,7 @@ class TestMode : public QObject, public TimerListener, private FieldView {
     Q_OBJECT
 
 public:
-    TestMode(modGlobals& globals, Random& random, AudioControl& audio, QObject* parent = nullptr);
+    TestMode(Level& level, Random& random, AudioControl& audio, QObject* parent = nullptr);
 
     // False while a test runs.
     bool editMode() const { return m_editMode; }
@@ -30,10 +30,10 @@ public:
     // The board as it was placed before the test that runs or ran last.
     const Board& placedBoard() const { return m_savedBoard; }
 
-    // Starts a test with the level's settings, or ends the running one.
-    void toggle(const LevelSettingsText& settings);
+    // Starts a test with the level's settings as typed, or ends the running one.
+    void toggle();
     // The twin of the game's level start: music from the box, no countdown, the bonus as typed.
-    void startTest(const LevelSettingsText& settings);
+    void startTest();
     // "End Test": everything stops and the placed board comes back.
     void endTest();
     // Open Level and Save Level end a running test without bringing the placed board back; music
@@ -69,7 +69,7 @@ private:
     void showBonus() override { emit bonusShown(QString::number(m_field.time)); }
     void startBeat(GameTimer timer, Int16 period);
 
-    modGlobals& m_globals;
+    Level& m_level;
     Random& m_random;
     AudioControl& m_audio;
     PlayField m_field;

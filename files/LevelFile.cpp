@@ -79,12 +79,12 @@ bool fileExists(const QString& path)
     return info.isFile() && info.isReadable() && info.size() > 0;
 }
 
-QByteArray levelFileBytes(const LevelSettingsText& settings, const Board& board)
+QByteArray levelFileBytes(const LevelTexts& texts, const Board& board)
 {
     // A line break inside a setting would shift every later line of the file, so none is written.
     QString text;
-    for (const QString& setting : {settings.music, settings.bonus, settings.turtleInterval, settings.dogInterval})
-        text += stripLineBreaks(setting) + QStringLiteral("\r\n");
+    for (const std::string* setting : {&texts.music, &texts.bonus, &texts.turtleInterval, &texts.dogInterval})
+        text += stripLineBreaks(QString::fromStdString(*setting)) + QStringLiteral("\r\n");
     for (int row = 0; row < BoardSize; ++row) {
         for (int col = 0; col < BoardSize; ++col) {
             const TileCode code = isTurtle(board(col, row)) ? Tile::TurtleAnyWay : board(col, row);
@@ -98,7 +98,7 @@ QByteArray levelFileBytes(const LevelSettingsText& settings, const Board& board)
     return text.toUtf8();
 }
 
-bool saveLevelFile(const QString& path, const LevelSettingsText& settings, const Board& board)
+bool saveLevelFile(const QString& path, const LevelTexts& texts, const Board& board)
 {
-    return replaceFile(path, levelFileBytes(settings, board));
+    return replaceFile(path, levelFileBytes(texts, board));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Board.h"
+#include "core/Level.h"
 #include "core/LevelReading.h"
 
 #include <QByteArray>
@@ -19,17 +20,8 @@ LevelReading readLevelBytes(const QByteArray& bytes);
 // A file exists at the path and holds at least one byte. Never fails.
 bool fileExists(const QString& path);
 
-// The four settings lines as the level designer typed them; written unchanged.
-struct LevelSettingsText {
-    QString music;
-    QString bonus;
-    QString turtleInterval;
-    QString dogInterval;
-    friend bool operator==(const LevelSettingsText&, const LevelSettingsText&) = default;
-};
-
-// The bytes of a level file for these settings and this board.
-QByteArray levelFileBytes(const LevelSettingsText& settings, const Board& board);
+// The bytes of a level file for these settings, written as typed, and this board.
+QByteArray levelFileBytes(const LevelTexts& texts, const Board& board);
 
 // Writes the level file as a whole or not at all: a failed save leaves any earlier file as it was.
-bool saveLevelFile(const QString& path, const LevelSettingsText& settings, const Board& board);
+bool saveLevelFile(const QString& path, const LevelTexts& texts, const Board& board);

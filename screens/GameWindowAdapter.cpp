@@ -18,8 +18,8 @@
 
 #include <utility>
 
-GameWindowAdapter::GameWindowAdapter(MainWindow& window, modGlobals& globals, Random& random)
-    : m_window(window), m_globals(globals), m_random(random)
+GameWindowAdapter::GameWindowAdapter(MainWindow& window, Level& level, Random& random)
+    : m_window(window), m_level(level), m_random(random)
 {
 }
 
@@ -73,12 +73,12 @@ void GameWindowAdapter::showPaused(bool paused)
     drawGrid();
 }
 
-void GameWindowAdapter::loadLevel(Int16 levelNumber)
+Int16 GameWindowAdapter::loadLevel(Int16 levelNumber)
 {
     PlayerFiles& files = m_window.files();
     m_window.recorder().setFolder(files.setFolder());
     m_window.recorder().levelLoaded(levelNumber, files.levelPath(levelNumber));
-    ::loadLevel(files.levelPath(levelNumber), m_globals, m_random);
+    return ::loadLevel(files.levelPath(levelNumber), m_level, m_random).turtles();
 }
 
 bool GameWindowAdapter::levelExists(Int16 levelNumber) { return fileExists(m_window.files().levelPath(levelNumber)); }
@@ -102,7 +102,7 @@ void GameWindowAdapter::drawGrid()
 {
     const PlayField& field = m_window.field();
     BoardPicture* board = m_window.board();
-    board->drawGrid(m_globals.board, field.selection, field.drag(), m_window.keys().cursorCell());
+    board->drawGrid(m_level.board, field.selection, field.drag(), m_window.keys().cursorCell());
     if (m_window.flow().paused())
         board->drawPaused();
 }

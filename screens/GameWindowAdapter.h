@@ -10,7 +10,7 @@
 
 class MainWindow;
 class Random;
-struct modGlobals;
+struct Level;
 
 // What the level flow asks of the main window: the countdown, the buttons, the level's files and
 // music, drawing, the questions and the modal windows. The recorder hears of levels and their ends
@@ -18,7 +18,7 @@ struct modGlobals;
 class GameWindowAdapter : public GameWindow {
     Q_DECLARE_TR_FUNCTIONS(GameWindowAdapter)
 public:
-    GameWindowAdapter(MainWindow& window, modGlobals& globals, Random& random);
+    GameWindowAdapter(MainWindow& window, Level& level, Random& random);
 
     // From now on every finished game is kept beside the score table.
     void keepFinishedGames();
@@ -27,7 +27,7 @@ public:
     void hideCountdown() override;
     void setGameButtonsEnabled(bool enabled) override;
     void showPaused(bool paused) override;
-    void loadLevel(Int16 levelNumber) override;
+    Int16 loadLevel(Int16 levelNumber) override;
     bool levelExists(Int16 levelNumber) override;
     void prepareMusic(const std::string& levelMusic) override;
     void playMusicIfAutoPlay() override;
@@ -46,7 +46,7 @@ public:
 
 private:
     MainWindow& m_window;
-    modGlobals& m_globals;
+    Level& m_level;
     Random& m_random;
     QByteArray m_lastRecording;
     std::optional<GameRecording> m_lastGame;

@@ -29,10 +29,10 @@ constexpr int ClientWidth = ColumnLeft + ColumnWidth + 60;
 constexpr int ClientHeight = 10395;
 }  // namespace
 
-MainWindow::MainWindow(modGlobals& globals, Random& random, SoundEffects& sound, const QString& programFolder,
+MainWindow::MainWindow(Level& level, Random& random, SoundEffects& sound, const QString& programFolder,
                        const QString& scoresPath, QWidget* parent)
     : QMainWindow(parent), m_sound(sound), m_programFolder(programFolder), m_files(programFolder, scoresPath),
-      m_field(globals, random, GameScoring), m_adapter(*this, globals, random), m_flow(m_adapter, m_field, m_clock),
+      m_field(level, random, GameScoring), m_adapter(*this, level, random), m_flow(m_adapter, m_field, m_clock),
       m_audio(sound, programFolder), m_recorder(m_clock, random, m_field, seedFromClock), m_kept(m_files, m_recorder),
       m_sets(*this), m_world(new WorldPanel(*this)), m_opener(new FileOpener(*this))
 {

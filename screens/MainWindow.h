@@ -23,7 +23,7 @@ class QDialog;
 class Random;
 class SoundEffects;
 class WorldPanel;
-struct modGlobals;
+struct Level;
 
 // The game's main window: the board, the status column and the menus. The rules and the course of
 // a game are decided by PlayField and LevelFlow, and whatever reaches the rules goes through the
@@ -35,7 +35,7 @@ class MainWindow : public QMainWindow {
 public:
     // The program folder holds the images, sounds, levels and help pages; the score file may lie
     // elsewhere (ScoreLocation.h).
-    MainWindow(modGlobals& globals, Random& random, SoundEffects& sound, const QString& programFolder,
+    MainWindow(Level& level, Random& random, SoundEffects& sound, const QString& programFolder,
                const QString& scoresPath, QWidget* parent = nullptr);
     ~MainWindow() override;
 

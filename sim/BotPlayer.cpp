@@ -126,7 +126,7 @@ const WayToWater& BotPlayer::waysOn(const Board& board, const Hazards& hazards)
 
 std::optional<Command> BotPlayer::decide(const View& view)
 {
-    const Board& board = view.globals.board;
+    const Board& board = view.field.board();
     if (!m_pending && board == m_lastSeen)
         return std::nullopt;  // nothing new since it last looked
     m_lastSeen = board;

@@ -14,8 +14,8 @@ namespace {
 // The game window over a folder of levels; it records the game as the game window does.
 class FolderWindow final : public HeadlessWindow {
 public:
-    FolderWindow(QString folder, modGlobals& globals, Random& random, GameRecorder& recorder)
-        : m_folder(std::move(folder)), m_globals(globals), m_random(random), m_recorder(recorder)
+    FolderWindow(QString folder, Level& level, Random& random, GameRecorder& recorder)
+        : m_folder(std::move(folder)), m_level(level), m_random(random), m_recorder(recorder)
     {
     }
 
@@ -26,10 +26,12 @@ public:
 
     QString path(Int16 levelNumber) const { return m_folder + QStringLiteral("/level%1.txt").arg(levelNumber); }
 
-    void loadLevel(Int16 levelNumber) override
+    Int16 loadLevel(Int16 levelNumber) override
     {
         m_recorder.levelLoaded(levelNumber, path(levelNumber));
-        levelComplete = ::loadLevel(path(levelNumber), m_globals, m_random).status == LevelReadStatus::Complete;
+        const LevelReading reading = ::loadLevel(path(levelNumber), m_level, m_random);
+        levelComplete = reading.status == LevelReadStatus::Complete;
+        return reading.turtles();
     }
     bool levelExists(Int16 levelNumber) override { return fileExists(path(levelNumber)); }
     void showLevelOver(const LevelReport& report) override
@@ -41,12 +43,12 @@ public:
     {
         m_recorder.finish();
         gameOver = true;
-        boardAtEnd = m_globals.board;
+        boardAtEnd = m_level.board;
     }
 
 private:
     QString m_folder;
-    modGlobals& m_globals;
+    Level& m_level;
     Random& m_random;
     GameRecorder& m_recorder;
 };
@@ -79,15 +81,15 @@ constexpr int MaxCommandsAtOnce = 64;
 
 GameRun playGame(const QString& folder, std::uint64_t seed, Player& player, const GamePlay& play)
 {
-    modGlobals globals;
+    Level level;
     GameRandom random(~seed);  // the game reseeds it at its start, as the window's is reseeded from the clock
-    PlayField field(globals, random, GameScoring);
+    PlayField field(level, random, GameScoring);
     Clock clock;  // driven by hand at 1x
     GameRun run;
     GameRecorder recorder(clock, random, field, [seed] { return seed; });
     recorder.setFolder(folder);
     recorder.setFinished([&run](const GameRecording& recording) { run.recording = recording; });
-    FolderWindow window(folder, globals, random, recorder);
+    FolderWindow window(folder, level, random, recorder);
     LevelFlow flow(window, field, clock);
     flow.setObserver(&recorder);
     LeavingKeeper keeper(play.leaveAt, recorder, run);
@@ -104,10 +106,10 @@ GameRun playGame(const QString& folder, std::uint64_t seed, Player& player, cons
 
     const auto askPlayer = [&] {
         for (int i = 0; i < MaxCommandsAtOnce && !window.gameOver && !run.kept; ++i) {
-            const std::optional<Command> command = player.decide(View{globals, clock.present()});
+            const std::optional<Command> command = player.decide(View{field, clock.present()});
             if (!command)
                 return;
-            giveCommand(flow, globals.board, *command);
+            giveCommand(flow, level.board, *command);
         }
     };
     const auto attempts = [&] {

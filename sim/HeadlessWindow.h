@@ -15,7 +15,7 @@ public:
     void hideCountdown() override {}
     void setGameButtonsEnabled(bool) override {}
     void showPaused(bool) override {}
-    void loadLevel(Int16) override {}
+    Int16 loadLevel(Int16) override { return 0; }
     bool levelExists(Int16) override { return false; }
     void prepareMusic(const std::string&) override {}
     void playMusicIfAutoPlay() override {}

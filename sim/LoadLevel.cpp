@@ -3,16 +3,16 @@
 #include "core/PlaceLevel.h"
 #include "files/LevelFile.h"
 
-LevelReading loadLevel(const QString& path, modGlobals& globals, Random& random)
+LevelReading loadLevel(const QString& path, Level& level, Random& random)
 {
-    LevelReading level = readLevelFile(path);
-    placeLevel(level, globals, random);
-    return level;
+    LevelReading reading = readLevelFile(path);
+    placeLevel(reading, level, random);
+    return reading;
 }
 
-LevelReading loadLevelBytes(const QByteArray& bytes, modGlobals& globals, Random& random)
+LevelReading loadLevelBytes(const QByteArray& bytes, Level& level, Random& random)
 {
-    LevelReading level = readLevelBytes(bytes);
-    placeLevel(level, globals, random);
-    return level;
+    LevelReading reading = readLevelBytes(bytes);
+    placeLevel(reading, level, random);
+    return reading;
 }

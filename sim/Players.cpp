@@ -82,10 +82,10 @@ std::optional<SimTime> ScriptPlayer::wakeAt() const
 
 std::optional<Command> ScriptWritingPlayer::decide(const View& view)
 {
-    const Board& board = view.globals.board;
+    const Board& board = view.field.board();
     if (m_trace && !(board == m_shown)) {
         m_shown = board;
-        *m_trace << "t=" << view.now << " turtles in play " << view.globals.TurtlesInLevel << "\n";
+        *m_trace << "t=" << view.now << " turtles in play " << view.field.turtlesInLevel << "\n";
         for (int row = 0; row < BoardSize; ++row) {
             for (int col = 0; col < BoardSize; ++col)
                 *m_trace << (board(col, row) > 0x20 && board(col, row) < 0x7f ? static_cast<char>(board(col, row))

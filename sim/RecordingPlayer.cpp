@@ -39,7 +39,7 @@ RecordingPlayer::RecordingPlayer(GameRecording recording, const QString& levelsF
     // The generator starts from the seed, as the recorder reseeds the game's at New Game (or
     // Continue), the first event: nothing draws from it before.
     : m_recording(std::move(recording)), m_folder(levelsFolder), m_random(m_recording.seed),
-      m_field(m_globals, m_random, GameScoring), m_timing(timing), m_flow(*this, m_field, m_clock)
+      m_field(m_level, m_random, GameScoring), m_timing(timing), m_flow(*this, m_field, m_clock)
 {
     m_flow.setKeeper(this);
     for (const RecordedLevel& level : m_recording.levels) {
@@ -212,15 +212,16 @@ bool RecordingPlayer::levelExists(Int16 levelNumber)
     return m_recording.set ? carriedLevel(levelNumber) != nullptr : m_recording.level(levelNumber) != nullptr;
 }
 
-void RecordingPlayer::loadLevel(Int16 levelNumber)
+Int16 RecordingPlayer::loadLevel(Int16 levelNumber)
 {
     const RecordedLevel* level = m_recording.level(levelNumber);
-    if (!level)
-        return diverge("the game reached level " + std::to_string(levelNumber) + ", which the replay never played");
+    if (!level) {
+        diverge("the game reached level " + std::to_string(levelNumber) + ", which the replay never played");
+        return m_field.turtlesInLevel;  // nothing is placed, and nothing more is played
+    }
     if (const QByteArray* carried = m_recording.set ? carriedLevel(levelNumber) : nullptr)
-        loadLevelBytes(*carried, m_globals, m_random);
-    else
-        ::loadLevel(m_folder + u'/' + level->fileName, m_globals, m_random);
+        return loadLevelBytes(*carried, m_level, m_random).turtles();
+    return ::loadLevel(m_folder + u'/' + level->fileName, m_level, m_random).turtles();
 }
 
 void RecordingPlayer::showLevelOver(const LevelReport& report)

@@ -2,7 +2,6 @@
 
 #include "core/LevelFlow.h"
 #include "core/Random.h"
-#include "core/modGlobals.h"
 #include "files/ReplayFile.h"
 #include "sim/HeadlessWindow.h"
 
@@ -67,7 +66,7 @@ public:
     const std::optional<KeptLevel>& kept() const { return m_kept; }
 
     // What a window showing the recording draws.
-    const modGlobals& globals() const { return m_globals; }
+    const Level& level() const { return m_level; }
     const PlayField& field() const { return m_field; }
     Int16 levelNumber() const { return m_levelShown; }  // as the game's level label shows it
     bool paused() const { return m_flow.paused(); }
@@ -89,7 +88,7 @@ private:
     // recording. A question's answer is the recording's own later event.
     void showCountdown(std::string_view caption, CountdownColour) override { m_countdown = caption; }
     void hideCountdown() override { m_countdown.clear(); }
-    void loadLevel(Int16 levelNumber) override;
+    Int16 loadLevel(Int16 levelNumber) override;
     bool levelExists(Int16 levelNumber) override;
     void playEffect(std::string_view alias) override { m_effects.push_back(alias); }
     void showLevelNumber(Int16 levelNumber) override { m_levelShown = levelNumber; }
@@ -111,7 +110,7 @@ private:
 
     GameRecording m_recording;
     QString m_folder;
-    modGlobals m_globals;
+    Level m_level;
     GameRandom m_random;
     PlayField m_field;
     Timing m_timing;

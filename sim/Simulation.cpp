@@ -12,8 +12,8 @@ namespace {
 // only notes what it would show.
 class SimWindow final : public HeadlessWindow {
 public:
-    SimWindow(const LevelReading& level, modGlobals& globals, Random& random)
-        : m_level(level), m_globals(globals), m_random(random)
+    SimWindow(const LevelReading& reading, Level& level, Random& random)
+        : m_reading(reading), m_level(level), m_random(random)
     {
     }
 
@@ -22,22 +22,23 @@ public:
     bool levelComplete = false;  // the last load read the whole file
 
     // There is one level: passing it wins the game.
-    void loadLevel(Int16) override
+    Int16 loadLevel(Int16) override
     {
-        placeLevel(m_level, m_globals, m_random);
-        levelComplete = m_level.status == LevelReadStatus::Complete;
+        placeLevel(m_reading, m_level, m_random);
+        levelComplete = m_reading.status == LevelReadStatus::Complete;
+        return m_reading.turtles();
     }
     void showLevelOver(const LevelReport& levelReport) override
     {
         if (!report) {
             report = levelReport;
-            boardAtEnd = m_globals.board;
+            boardAtEnd = m_level.board;
         }
     }
 
 private:
-    const LevelReading& m_level;
-    modGlobals& m_globals;
+    const LevelReading& m_reading;
+    Level& m_level;
     Random& m_random;
 };
 
@@ -70,14 +71,14 @@ TileCode giveCommand(LevelFlow& flow, const Board& board, const Command& command
 
 namespace {
 
-RunOutcome play(const LevelReading& level, const std::string& name, std::uint64_t seed, Player& player,
+RunOutcome play(const LevelReading& reading, const std::string& name, std::uint64_t seed, Player& player,
                 const std::atomic<bool>* stop)
 {
-    modGlobals globals;
+    Level level;
     GameRandom random(seed);
-    PlayField field(globals, random, GameScoring);
+    PlayField field(level, random, GameScoring);
     Clock clock;  // driven by hand at 1x: its driving time is game time
-    SimWindow window(level, globals, random);
+    SimWindow window(reading, level, random);
     LevelFlow flow(window, field, clock);
     RunOutcome outcome;
 
@@ -88,11 +89,11 @@ RunOutcome play(const LevelReading& level, const std::string& name, std::uint64_
 
     const auto askPlayer = [&] {
         for (int i = 0; i < MaxCommandsAtOnce; ++i) {
-            const std::optional<Command> command = player.decide(View{globals, clock.present()});
+            const std::optional<Command> command = player.decide(View{field, clock.present()});
             if (!command)
                 return;
             ++outcome.commands;
-            if (isDog(giveCommand(flow, globals.board, *command)))
+            if (isDog(giveCommand(flow, level.board, *command)))
                 ++outcome.dogCommands;
         }
     };
@@ -119,7 +120,7 @@ RunOutcome play(const LevelReading& level, const std::string& name, std::uint64_
         outcome.milliseconds = clock.now();
         outcome.board = window.boardAtEnd;
     } else {
-        outcome.board = globals.board;
+        outcome.board = level.board;
         outcome.saved = field.turtlesSavedInLevel;
         outcome.lost = field.turtlesLostInLevel;
         outcome.milliseconds = TimeLimit;

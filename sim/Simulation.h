@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/MouseCommands.h"
-#include "core/modGlobals.h"
+#include "core/PlayField.h"
 
 #include <QByteArray>
 
@@ -25,9 +25,10 @@ struct Command {
     DragDirection direction = DragDirection::None;
 };
 
-// What a player is shown when it is asked: the board with the level's settings, and the time.
+// What a player is shown when it is asked: the play field, with the level's board and the turtles
+// still in play, and the time.
 struct View {
-    const modGlobals& globals;
+    const PlayField& field;
     SimTime now;
 };
 

@@ -217,7 +217,7 @@ void RecordingWindow::showState()
 {
     const RecordingPlayer& player = *m_player;
     const PlayField& field = player.field();
-    board->drawGrid(player.globals().board, field.selection, field.drag());
+    board->drawGrid(player.level().board, field.selection, field.drag());
     if (player.paused())
         board->drawPaused();
     status.score->setText(QString::number(field.score));

@@ -71,14 +71,14 @@ TEST(BoardRules, EveryGoldenCaseEndsAsWrittenDown)
             else
                 steps.push_back(t);
         }
-        modGlobals globals;
-        globals.board = boardFromText(f[2]);
+        Level level;
+        level.board = boardFromText(f[2]);
         for (int i = 0; i < GridSize; ++i)  // blanks past the edges, where not given: a step off the board shows
-            for (auto* past : {&globals.board(BoardSize, i), &globals.board(i, BoardSize)})
+            for (auto* past : {&level.board(BoardSize, i), &level.board(i, BoardSize)})
                 *past = *past == Tile::Empty ? Tile::Blank : *past;
-        globals.TurtlesInLevel = static_cast<Int16>(turtlesOn(globals.board));
         SequenceRandom random(draws);
-        PlayField field(globals, random, GameScoring);
+        PlayField field(level, random, GameScoring);
+        field.turtlesInLevel = static_cast<Int16>(turtlesOn(level.board));
         field.time = static_cast<Int16>(time);
         field.score = static_cast<Int16>(score);
         if (f.size() > 6 && f[6][0] != '-')
@@ -103,7 +103,7 @@ TEST(BoardRules, EveryGoldenCaseEndsAsWrittenDown)
             } else if (step == "letgo") {
                 field.letGo(shown);
             } else if (step == "key" && next(x) && keys.count(x)) {
-                for (const GameInput& input : cursor.press(keys.at(x), globals.board, field.selection, field.drag()))
+                for (const GameInput& input : cursor.press(keys.at(x), level.board, field.selection, field.drag()))
                     door.apply(input);
             } else if (step == "cursor" && next(x)) {  // where the cursor stands now, or "-" for hidden
                 cursor.follow(field.selection);
@@ -115,13 +115,13 @@ TEST(BoardRules, EveryGoldenCaseEndsAsWrittenDown)
             }
         }
         const std::string& played = shown.played;
-        EXPECT_EQ(rowsOf(globals.board), rowsOf(boardFromText(f[3])));
+        EXPECT_EQ(rowsOf(level.board), rowsOf(boardFromText(f[3])));
         EXPECT_EQ(played.empty() ? "-" : played, f[4]);
         EXPECT_EQ(random.remaining(), 0u) << "every scripted draw is taken, and no more";
         EXPECT_EQ(std::to_string(field.saved) + " " + std::to_string(field.lost) + " " + std::to_string(field.score),
                   f[5]);
         EXPECT_EQ(std::tie(field.turtlesSavedInLevel, field.turtlesLostInLevel), std::tie(field.saved, field.lost));
-        EXPECT_EQ(globals.TurtlesInLevel, turtlesOn(globals.board)) << "every turtle gone is counted once";
+        EXPECT_EQ(field.turtlesInLevel, turtlesOn(level.board)) << "every turtle gone is counted once";
         const Selection& s = field.selection;
         if (f.size() > 6) {
             EXPECT_EQ(s.selectionActive ? std::to_string(s.selectionCol) + "," + std::to_string(s.selectionRow) : "-",

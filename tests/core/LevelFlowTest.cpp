@@ -25,9 +25,9 @@ class Story : public GameWindow, public GameKeeper {
 public:
     Story() { flow.setKeeper(this); }
 
-    modGlobals globals;
+    Level level;
     GameRandom random{99};
-    PlayField field{globals, random, GameScoring};
+    PlayField field{level, random, GameScoring};
     StoryClock clock;
     LevelFlow flow{*this, field, clock};
     std::map<int, std::pair<std::string, Int16>> levels;  // board text and bonus seconds
@@ -41,15 +41,15 @@ public:
     void hideCountdown() override { m_countdown = "-"; }
     void setGameButtonsEnabled(bool on) override { m_buttons = on; }
     void showPaused(bool on) override { m_paused = on; }
-    void loadLevel(Int16 n) override
+    Int16 loadLevel(Int16 n) override
     {
         log.push_back("load " + std::to_string(n));
-        globals.board = boardFromText(levels.at(n).first);
-        globals.TurtlesInLevel = static_cast<Int16>(turtlesOn(globals.board));
-        globals.LevelMusic = "pond" + std::to_string(n) + ".mid";
-        globals.LevelBonus = levels.at(n).second;
-        globals.LevelTurtleInterval = 500;
-        globals.LevelDogInterval = 700;
+        level.board = boardFromText(levels.at(n).first);
+        level.music = "pond" + std::to_string(n) + ".mid";
+        level.bonus = levels.at(n).second;
+        level.turtleInterval = 500;
+        level.dogInterval = 700;
+        return static_cast<Int16>(turtlesOn(level.board));
     }
     bool levelExists(Int16 n) override { return levels.count(n) > 0; }
     void prepareMusic(const std::string& music) override { log.push_back("prepare " + music); }
@@ -159,7 +159,7 @@ public:
             number(field.selection.selectionRow);
             field.selection.selectionActive = true;
         } else if (verb == "score" || verb == "turtles") {
-            number(verb == "score" ? field.score : globals.TurtlesInLevel);
+            number(verb == "score" ? field.score : field.turtlesInLevel);
         } else {
             ADD_FAILURE() << "no such command: " << command;
         }
@@ -216,11 +216,11 @@ TEST(LevelFlow, EveryStoryGoesAsWrittenDown)
         } else if (head == "shown") {
             EXPECT_EQ(story->shown, rest);
         } else if (head == "board") {
-            EXPECT_EQ(rowsOf(story->globals.board), rowsOf(boardFromText(rest)));
+            EXPECT_EQ(rowsOf(story->level.board), rowsOf(boardFromText(rest)));
         } else if (head == "kept") {
             EXPECT_EQ(story->kept, rest);
         } else if (head == "turtles") {
-            EXPECT_EQ(std::to_string(story->globals.TurtlesInLevel), rest);
+            EXPECT_EQ(std::to_string(story->field.turtlesInLevel), rest);
         } else if (!line.empty() && line[0] != '#') {
             ADD_FAILURE() << "cannot read this line";
         }

@@ -2,8 +2,8 @@
 // the boxes, tests of the level, its files, and undo.
 
 #include "editor/EditorWindow.h"
+#include "core/Level.h"
 #include "core/Random.h"
-#include "core/modGlobals.h"
 #include "editor/CheckCommand.h"
 #include "editor/FileCommands.h"
 #include "editor/LevelDialogs.h"
@@ -35,11 +35,11 @@ const QByteArray Level7 = levelFileBytes({"pond2.mid", "120", "800", "600"}, Lev
 class Editor : public ::testing::Test {
 protected:
     QTemporaryDir folder;
-    modGlobals globals;
+    Level level;
     SequenceRandom random{{}};  // each test gives the draws it needs
     AudioOutput output;
     SoundEffects sound{output};
-    EditorWindow editor{globals, random, sound, folder.path()};
+    EditorWindow editor{level, random, sound, folder.path()};
 
     // The editor's controls, by their names.
     template <class Control = QAction>
@@ -65,7 +65,7 @@ protected:
     }
     QString path(const char* name) const { return folder.filePath(QLatin1String(name)); }
     TestMode& test() { return editor.test(); }
-    LevelSettingsText settings() { return named<SettingsPanel>("settingsPanel")->settings(); }
+    LevelTexts settings() { return named<SettingsPanel>("settingsPanel")->settings(); }
     void clickAt(QPoint at) { QTest::mouseClick(board, Qt::LeftButton, {}, at); }
     void place(const char* picture, std::initializer_list<CellIndex> cells)
     {
@@ -101,8 +101,8 @@ TEST_F(Editor, AClickPlacesThePickedCodeInThePressCellAndAPointOnABorderGoesToTh
     }
     clickAt({34, 40});  // between columns 0 and 1
     clickAt({68, 40});  // between columns 1 and 2
-    EXPECT_EQ(rowsOf(globals.board)[0], "21$@bhrkabbbbbbbbbbb");
-    EXPECT_EQ(rowsOf(globals.board)[1], "ababbbbbbbbbbbbbbbbb");
+    EXPECT_EQ(rowsOf(level.board)[0], "21$@bhrkabbbbbbbbbbb");
+    EXPECT_EQ(rowsOf(level.board)[1], "ababbbbbbbbbbbbbbbbb");
 }
 
 // Enter sets the slider to the typed number and is swallowed; the box follows only when the
@@ -125,9 +125,9 @@ TEST_F(Editor, EnterSetsTheSliderToTheTypedNumberAndTheBoxFollowsOnlyWhenTheSlid
 TEST_F(Editor, EachTestTurnsThePlacedTurtlesAfreshAndEndTestBringsThePlacedBoardBackEvenAfterNewLevel)
 {
     place("turtleButton", {{2, 0}, {0, 3}, {5, 5}, {2, 1}});
-    globals.board(20, 3) = globals.board(3, 20) = Tile::TurtleLeft;  // outside the play area
-    const Board placed = globals.board;
-    const auto at = [this](int col, int row) { return char(globals.board(col, row)); };
+    level.board(20, 3) = level.board(3, 20) = Tile::TurtleLeft;  // outside the play area
+    const Board placed = level.board;
+    const auto at = [this](int col, int row) { return char(level.board(col, row)); };
     const std::array timers{GameTimer::Turtle, GameTimer::Dog, GameTimer::Bonus};
     // The draws for (0,3), (2,0), (2,1) and (5,5); the ways of those four and of the two outside.
     for (const auto& [draws, ways] : {std::pair{std::vector{Left, Right, Up, Down}, "adwxaa"},
@@ -136,9 +136,9 @@ TEST_F(Editor, EachTestTurnsThePlacedTurtlesAfreshAndEndTestBringsThePlacedBoard
         testButton->click();
         EXPECT_EQ((std::string{at(0, 3), at(2, 0), at(2, 1), at(5, 5), at(20, 3), at(3, 20)}), ways);
         newAction->trigger();  // empties the board the test runs on, and is no step
-        EXPECT_EQ(rowsOf(globals.board)[5], std::string(BoardSize, 'b'));
+        EXPECT_EQ(rowsOf(level.board)[5], std::string(BoardSize, 'b'));
         testButton->click();
-        EXPECT_EQ(globals.board, placed);
+        EXPECT_EQ(level.board, placed);
         EXPECT_EQ(editor.document().history().count(), 4);
         for (const GameTimer timer : timers)
             EXPECT_FALSE(beats().isOn(timer));
@@ -160,12 +160,12 @@ TEST_F(Editor, TheBeatsAndTheMusicRunDuringATestAndStopAtItsEnd)
     EXPECT_NE(editor.audio().musicDevice().mode(), MusicDevice::Mode::NotOpen);
     wall = 1;  // the dog's beat is due, and the turtle's 0 never
     ASSERT_TRUE(QMetaObject::invokeMethod(&test().clock().alarm(), "timeout"));
-    EXPECT_EQ(rowOf(globals.board, 5).substr(5, 2), "b@");
+    EXPECT_EQ(rowOf(level.board, 5).substr(5, 2), "b@");
     QTest::keyClick(turtleSlider, Qt::Key_Home);  // the sliders change the beats at once
     enter(dogEdit, "400");
     EXPECT_EQ(beats().next()->timer, GameTimer::Turtle) << "the shortest beat now";
     EXPECT_EQ(QList({beats().period(GameTimer::Turtle), beats().period(GameTimer::Dog)}), QList<Int16>({50, 400}));
-    EXPECT_EQ(settings(), (LevelSettingsText{"song.wav", "1", "50", "400"}));
+    EXPECT_EQ(settings(), (LevelTexts{"song.wav", "1", "50", "400"}));
     testButton->click();
     EXPECT_EQ(editor.audio().musicDevice().mode(), MusicDevice::Mode::NotOpen);
 }
@@ -207,14 +207,14 @@ TEST_F(Editor, EveryChangeUndoesBackToTheEmptyBoardAndOpeningAFileShowsOnlyTheSe
 
     for (int step = 0; step < 3; ++step)
         undoAction->trigger();
-    EXPECT_EQ(settings(), (LevelSettingsText{"pond2.mid", "120", "800", "600"}));  // as the file holds them
+    EXPECT_EQ(settings(), (LevelTexts{"pond2.mid", "120", "800", "600"}));  // as the file holds them
     EXPECT_EQ(turtleSlider->value(), 800);
     undoAction->trigger();  // the opened level: board and settings together
-    EXPECT_EQ(rowsOf(globals.board)[0], "r$bbbbbbbbbbbbbbbbbb");
-    EXPECT_EQ(settings(), (LevelSettingsText{"", "100", "1500", "abc"}));
+    EXPECT_EQ(rowsOf(level.board)[0], "r$bbbbbbbbbbbbbbbbbb");
+    EXPECT_EQ(settings(), (LevelTexts{"", "100", "1500", "abc"}));
     undoAction->trigger();
     undoAction->trigger();
-    EXPECT_EQ(rowsOf(globals.board), rowsOf(boardFromText("")));
+    EXPECT_EQ(rowsOf(level.board), rowsOf(boardFromText("")));
 
     for (int step = 0; step < 6; ++step)
         redoAction->trigger();
@@ -223,7 +223,7 @@ TEST_F(Editor, EveryChangeUndoesBackToTheEmptyBoardAndOpeningAFileShowsOnlyTheSe
     saveAction->trigger();
     EXPECT_EQ(readFile(path("levels/made.txt")), levelFileBytes({"pond2.mid", "300", "900", "abc"}, Level7Board));
 
-    using Case = std::tuple<QByteArray, LevelSettingsText, const char*>;  // the file; the boxes and the bonus after
+    using Case = std::tuple<QByteArray, LevelTexts, const char*>;  // the file; the boxes and the bonus after
     QString told;
     musicFileEdit->setText(QStringLiteral("mine.mid"));
     for (const auto& [bytes, boxes, bonus] :
@@ -251,7 +251,7 @@ TEST_F(Editor, EveryChangeUndoesBackToTheEmptyBoardAndOpeningAFileShowsOnlyTheSe
 TEST_F(Editor, ATestEndedBySaveOrOpenKeepsItsBoardAsOneStepThatUndoAndRedoTakeBackAndForth)
 {
     place("turtleButton", {{3, 3}});
-    const Board placed = globals.board;
+    const Board placed = level.board;
     random = SequenceRandom({Right, 0.5});  // the turtle's way, then the beat's roll
     testButton->click();
     fire(GameTimer::Turtle);
@@ -259,17 +259,17 @@ TEST_F(Editor, ATestEndedBySaveOrOpenKeepsItsBoardAsOneStepThatUndoAndRedoTakeBa
     EXPECT_TRUE(test().field().selection.selectionActive);
     answerFileDialog(path("levels/tested"));
     saveAction->trigger();
-    const Board tested = globals.board;
+    const Board tested = level.board;
     EXPECT_EQ(rowOf(tested, 3).substr(3, 2), "bd");
     EXPECT_FALSE(test().field().selection.selectionActive) << "it belonged to the test";
     EXPECT_FALSE(editor.document().isModified()) << "just saved";
     EXPECT_EQ(editor.document().history().count(), 2);
     EXPECT_EQ(editor.document().history().text(1), QStringLiteral("Keep Test Board"));
     undoAction->trigger();
-    EXPECT_EQ(globals.board, placed);
+    EXPECT_EQ(level.board, placed);
     EXPECT_TRUE(editor.document().isModified());
     redoAction->trigger();
-    EXPECT_EQ(globals.board, tested);
+    EXPECT_EQ(level.board, tested);
     EXPECT_FALSE(editor.document().isModified()) << "back where it was saved";
 }
 
@@ -338,7 +338,7 @@ TEST_F(Editor, ExitAndTheCloseBoxAskBeforeUnsavedWorkIsLostAndTheTitleNamesTheFi
         editor.close();
         EXPECT_TRUE(asked.contains(question));
         EXPECT_EQ(editor.isVisible(), !closed);
-        EXPECT_EQ(rowOf(globals.board, 2)[2], 'r') << "the rock stays";
+        EXPECT_EQ(rowOf(level.board, 2)[2], 'r') << "the rock stays";
         EXPECT_EQ(title(), titleAfter);
     }
     EXPECT_EQ(readFile(path("levels/level3.txt")), levelFileBytes({"", "100", "1500", "1000"}, boardFromText("2:bbr")));
@@ -359,7 +359,7 @@ TEST_F(Editor, CheckLevelJudgesTheLevelAsPlacedAndACancelledCheckLeavesTheEditor
     random = SequenceRandom(draws);
     testButton->click();
     fire(GameTimer::Turtle);
-    ASSERT_EQ(rowOf(globals.board, 10)[10], 'b') << "saved in the test";
+    ASSERT_EQ(rowOf(level.board, 10)[10], 'b') << "saved in the test";
     EXPECT_EQ(savedLabel->text(), QStringLiteral("1"));
     checkAction->trigger();
     ASSERT_TRUE(eventually([this] { return editor.check().resultWindow() != nullptr; }, 60000));
@@ -376,7 +376,7 @@ TEST_F(Editor, CheckLevelJudgesTheLevelAsPlacedAndACancelledCheckLeavesTheEditor
     testButton->click();
 
     enter(turtleEdit, "1");  // and a quick beat: each run takes long
-    const Board before = globals.board;
+    const Board before = level.board;
     const int steps = editor.document().history().count();
     for (const bool byTest : {false, true}) {
         QSignalSpy cancelled(&editor.check(), &CheckCommand::cancelled);
@@ -393,7 +393,7 @@ TEST_F(Editor, CheckLevelJudgesTheLevelAsPlacedAndACancelledCheckLeavesTheEditor
         if (byTest)
             testButton->click();
     }
-    EXPECT_EQ(globals.board, before);
+    EXPECT_EQ(level.board, before);
     EXPECT_EQ(editor.document().history().count(), steps);
 }
 
@@ -411,12 +411,12 @@ TEST_F(Editor, DuringATestTheKeysCommandTheBoardAndAfterItTheyLeaveItAloneAndEsc
     EXPECT_TRUE(framed());
     QTest::keyClick(board, Qt::Key_Space);
     QTest::keyClick(board, Qt::Key_Down);
-    EXPECT_EQ(globals.board(0, 0), Tile::TurtleDown);
+    EXPECT_EQ(level.board(0, 0), Tile::TurtleDown);
 
     testButton->click();
     EXPECT_FALSE(framed());
     for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Space, Qt::Key_Up, Qt::Key_Escape})
         QTest::keyClick(board, key);
-    EXPECT_EQ(globals.board(0, 0), Tile::TurtleLeft) << "the placed board, untouched";
+    EXPECT_EQ(level.board(0, 0), Tile::TurtleLeft) << "the placed board, untouched";
     EXPECT_TRUE(editor.isVisible()) << "Escape never closes the editor";
 }

@@ -26,7 +26,7 @@ std::string hallways()
     return text;
 }
 
-CheckResult checked(const LevelSettingsText& settings, const char* board, int seeds)
+CheckResult checked(const LevelTexts& settings, const char* board, int seeds)
 {
     LevelCheck check(seeds);
     QSignalSpy finished(&check, &LevelCheck::finished);
@@ -41,14 +41,14 @@ CheckResult checked(const LevelSettingsText& settings, const char* board, int se
 
 TEST(LevelCheck, EachLevelEarnsTheFirstVerdictThatAppliesAndBadSettingsGetOneToo)
 {
-    const LevelSettingsText usual{"pond1.mid", "100", "1500", "1500"};
+    const LevelTexts usual{"pond1.mid", "100", "1500", "1500"};
     const std::string Hallways = hallways();
     const char *const TooFew = "Cannot be passed: too few turtles can reach water",
                       *const TooHard = "Too hard for the computer player",
                       *const Outside = "Cannot be played: the %1 period lies outside -32768 to 32767";
     const struct {
         const char* name;
-        LevelSettingsText settings;
+        LevelTexts settings;
         const char* board;
         QString verdict;
         int endless;  // runs of either player that reached the time limit

@@ -1,9 +1,9 @@
 // Level, score, set and replay files as they arrive from other players, hand editors and accidents, with what
 // the game makes of each: malformed/outcomes.txt holds the table, malformed/ the files.
 
+#include "core/Level.h"
 #include "core/PlaceLevel.h"
 #include "core/Random.h"
-#include "core/modGlobals.h"
 #include "files/KeptGame.h"
 #include "files/LevelFile.h"
 #include "files/PlayerSettings.h"
@@ -67,7 +67,7 @@ QString put(const QString& input, const QString& path)
 // (the codes of the four ways a turtle faces).
 QString levelOutcome(const QString& input, const QString& path)
 {
-    modGlobals level;
+    Level level;
     GameRandom random(7);
     const LevelReading old = readLevelFile(Cases + "level/old.txt");
     EXPECT_EQ(old.status, LevelReadStatus::Complete);
@@ -79,15 +79,15 @@ QString levelOutcome(const QString& input, const QString& path)
     for (const std::string& row : rowsOf(level.board))
         rows += QString::fromStdString(row).replace(QRegularExpression("[awdx]"), "T") + '\n';
     EXPECT_TRUE(!QFile::exists(board) || rows == readFile(board)) << rows.toStdString();
-    const QString music = QString::fromStdString(level.LevelMusic).replace(QRegularExpression("[^ -~]"), "?");
+    const QString music = QString::fromStdString(level.music).replace(QRegularExpression("[^ -~]"), "?");
     return QStringLiteral("%1 %2: %3 %4/%5/%6, %7 turtles")
         .arg(Statuses[int(read.status)])
         .arg(read.linesRead)
         .arg(music)
-        .arg(level.LevelBonus)
-        .arg(level.LevelTurtleInterval)
-        .arg(level.LevelDogInterval)
-        .arg(level.TurtlesInLevel);
+        .arg(level.bonus)
+        .arg(level.turtleInterval)
+        .arg(level.dogInterval)
+        .arg(read.turtles());
 }
 
 QString scoreOutcome(const QString& path)

@@ -1,6 +1,6 @@
+#include "core/Level.h"
 #include "core/PlaceLevel.h"
 #include "core/Random.h"
-#include "core/modGlobals.h"
 #include "files/LevelFile.h"
 #include "files/MusicPath.h"
 #include "files/sets/SetPaths.h"
@@ -26,13 +26,13 @@ TEST(ShippedLevels, AreWholeAndBringOneNewThingAtATime)
     std::set<std::string> music;
     std::set<TileCode> met = {U'b'};
     for (Int16 n = 1; n <= levels; ++n) {
-        modGlobals level;
+        Level level;
         const LevelReading read = readLevelFile(levelPathInSet(data + "/levels", n));
         ASSERT_EQ(read.status, LevelReadStatus::Complete) << n;
         placeLevel(read, level, random);
-        EXPECT_TRUE(level.LevelTurtleInterval > 0 && level.LevelDogInterval > 0) << n;
-        EXPECT_TRUE(QFileInfo::exists(musicPath(data, QString::fromStdString(level.LevelMusic)))) << n;
-        music.insert(level.LevelMusic);
+        EXPECT_TRUE(level.turtleInterval > 0 && level.dogInterval > 0) << n;
+        EXPECT_TRUE(QFileInfo::exists(musicPath(data, QString::fromStdString(level.music)))) << n;
+        music.insert(level.music);
         std::set<TileCode> uses;
         for (int row = 0; row < BoardSize; ++row)
             for (int col = 0; col < BoardSize; ++col)

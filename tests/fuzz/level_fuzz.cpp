@@ -5,7 +5,6 @@
 
 #include "core/PlaceLevel.h"
 #include "core/Random.h"
-#include "core/modGlobals.h"
 #include "files/LevelFile.h"
 #include "tests/fuzz/FuzzSupport.h"
 
@@ -20,7 +19,7 @@ bool known(TileCode code) { return std::u32string_view(U"brh$awdxjilmk@12").find
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    modGlobals level;
+    Level level;
     GameRandom random(20260101);
     const LevelReading read = readLevelFile(putFile("level7.txt", data, size));
     const int lines = read.linesRead;
@@ -30,13 +29,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     placeLevel(read, level, random);
 
-    const auto settings = [](const modGlobals& g) {
-        return LevelSettingsText{QString::fromStdString(g.LevelMusic), QString::number(g.LevelBonus),
-                                 QString::number(g.LevelTurtleInterval), QString::number(g.LevelDogInterval)};
+    const auto settings = [](const Level& g) {
+        return LevelTexts{g.music, std::to_string(g.bonus), std::to_string(g.turtleInterval),
+                          std::to_string(g.dogInterval)};
     };
     const QString saved = putFile("saved.txt", data, 0);  // an empty file to save over
     FUZZ_CHECK(saveLevelFile(saved, settings(level), level.board));
-    modGlobals again;
+    Level again;
     const LevelReading readAgain = readLevelFile(saved);
     placeLevel(readAgain, again, random);
     FUZZ_CHECK(readAgain.status == LevelReadStatus::Complete && settings(again) == settings(level));
@@ -48,6 +47,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         turtles[0] += isTurtle(x);
         turtles[1] += isTurtle(y);
     }
-    FUZZ_CHECK(level.TurtlesInLevel <= turtles[0] && again.TurtlesInLevel == turtles[1]);
+    FUZZ_CHECK(read.turtles() <= turtles[0] && readAgain.turtles() == turtles[1]);
     return 0;
 }

@@ -64,7 +64,7 @@ TEST_F(AccessibilityWalk, EveryControlOfEveryWindowHasAName)
 {
     sitDown();
     MainWindow& game = *window;
-    EditorWindow editor(globals, random, sound, program);
+    EditorWindow editor(level, random, sound, program);
     LevelOverWindow levelOver;
     GameOverDialog notTop(scores);
     GameOverDialog top(scores);

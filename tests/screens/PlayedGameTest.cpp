@@ -48,7 +48,7 @@ protected:
                                                           {DragDirection::None, {0, 0}}};
         WallClock& clock = window->clock();
         for (const Millis end = wall + ms;;) {
-            while (const std::optional<Command> command = bot->decide(View{globals, clock.present()})) {
+            while (const std::optional<Command> command = bot->decide(View{window->field(), clock.present()})) {
                 const QPoint from(command->col * CellPixels + 17, command->row * CellPixels + 17);
                 QTest::mousePress(window->board(), Qt::LeftButton, {}, from);
                 QTest::mouseMove(window->board(), from + ways.at(command->direction));

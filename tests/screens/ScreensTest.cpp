@@ -159,7 +159,7 @@ TEST_F(Screens, TheKeysSteerATurtleAndFastForwardRunsOnlyDuringAGameThatTheLevel
     EXPECT_TRUE(window->field().selection.selectionActive);
     QTest::keyClick(window->board(), Qt::Key_Left);
     EXPECT_FALSE(window->field().selection.selectionActive);
-    EXPECT_EQ(globals.board(1, 1), Tile::TurtleLeft);
+    EXPECT_EQ(level.board(1, 1), Tile::TurtleLeft);
     // A key held down repeats a move of the cursor, never a command's arrow.
     const auto held = [&](Qt::Key key) {
         QKeyEvent repeat(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);

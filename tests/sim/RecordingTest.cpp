@@ -53,7 +53,7 @@ void expectSameGame(const GameRun& run, const RecordingPlayer& player)
     EXPECT_EQ(player.field().score, run.score);
     EXPECT_EQ(player.field().saved, run.saved);
     EXPECT_EQ(player.field().lost, run.lost);
-    EXPECT_EQ(player.globals().board, run.board);
+    EXPECT_EQ(player.level().board, run.board);
     ASSERT_EQ(player.levelEnds().size(), run.levelEnds.size());
     for (std::size_t i = 0; i < run.levelEnds.size(); ++i)
         EXPECT_EQ(player.levelEnds()[i], run.levelEnds[i]);

@@ -4,6 +4,7 @@
 // levels, the player's folders beside it, and one window for each sitting.
 
 #include "app/EditorLauncher.h"
+#include "core/Level.h"
 #include "core/Random.h"
 #include "files/LevelFile.h"
 #include "files/ScoreFile.h"
@@ -22,7 +23,7 @@
 // A turtle with water on all four sides: saved at its first step, whichever way it faces.
 inline QByteArray islandLevel(int bonus = 100)
 {
-    return levelFileBytes({"pond1.mid", QString::number(bonus), "600", "400"}, boardFromText("b$/$t$/b$"));
+    return levelFileBytes({"pond1.mid", std::to_string(bonus), "600", "400"}, boardFromText("b$/$t$/b$"));
 }
 
 inline void writeIslandSet(const QString& folder, int levels, int bonus = 100)
@@ -37,7 +38,7 @@ protected:
     QTemporaryDir root;
     const QString program = root.filePath("program"), data = root.filePath("data"), config = root.filePath("config");
     const QString scores = scoresPath(program);  // the shipped set's table
-    modGlobals globals;
+    Level level;
     GameRandom random{5};
     AudioOutput audio;
     SoundEffects sound{audio};
@@ -53,8 +54,8 @@ protected:
     void sitDown(const std::function<void(MainWindow&)>& before = {})
     {
         window.reset();
-        window = std::make_unique<MainWindow>(globals, random, sound, program, scores);
-        new EditorLauncher(*window, globals, random, sound);  // the window's child
+        window = std::make_unique<MainWindow>(level, random, sound, program, scores);
+        new EditorLauncher(*window, level, random, sound);  // the window's child
         wall = 0;
         window->clock().setWall([this] { return wall; });
         if (before)

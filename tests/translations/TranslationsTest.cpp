@@ -3,8 +3,8 @@
 // ctest, once more under QT_SCALE_FACTOR=1.5. The translations are the build's, beside the test.
 
 #include "ui/Translations.h"
+#include "core/Level.h"
 #include "core/Random.h"
-#include "core/modGlobals.h"
 #include "editor/CheckLevelWindow.h"
 #include "editor/EditorWindow.h"
 #include "editor/LevelCheck.h"
@@ -130,7 +130,7 @@ TEST_F(Languages, EveryCaptionFitsItsControlInEveryLanguage)
 {
     QTemporaryDir folder;
     PlayerFiles files(program(), folder.filePath(QStringLiteral("scores.txt")));
-    modGlobals globals;
+    Level shared;
     GameRandom random{1};
     AudioOutput audio;
     SoundEffects sound(audio);
@@ -140,7 +140,7 @@ TEST_F(Languages, EveryCaptionFitsItsControlInEveryLanguage)
         ASSERT_EQ(Translations::install(program(), language), language);
         auto level = std::make_unique<LevelOverWindow>();
         level->fill({100, 100, 100, true});
-        auto game = std::make_unique<MainWindow>(globals, random, sound, program(), files.scoresPath());
+        auto game = std::make_unique<MainWindow>(shared, random, sound, program(), files.scoresPath());
         game->status().countdownLabel->setText(Look::countdownText("GO!"));  // the countdown's widest word
         QWidget opener;
         std::unique_ptr<QWidget> windows[] = {
@@ -148,7 +148,7 @@ TEST_F(Languages, EveryCaptionFitsItsControlInEveryLanguage)
             std::move(level),
             std::make_unique<GameOverDialog>(files.scoresPath()),
             std::make_unique<TopTenWindow>(files.scoresPath()),
-            std::make_unique<EditorWindow>(globals, random, sound, program()),
+            std::make_unique<EditorWindow>(shared, random, sound, program()),
             std::make_unique<CheckLevelWindow>(check, nullptr),
             std::make_unique<RecordingWindow>(GameRecording{}, program(), program(), nullptr),
             std::make_unique<LevelSetDialog>(files),

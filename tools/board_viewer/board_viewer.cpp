@@ -1,7 +1,7 @@
 // Shows a level file on the board picture, with the game's mouse commands, effects and music,
 // to look at the art and try the presentation by hand. Not part of the game.
+#include "core/Level.h"
 #include "core/Random.h"
-#include "core/modGlobals.h"
 #include "sim/LoadLevel.h"
 #include "ui/AudioMenu.h"
 #include "ui/BoardPicture.h"
@@ -20,8 +20,8 @@ namespace {
 
 class BoardViewer : public QMainWindow {
 public:
-    BoardViewer(const QString& programFolder, modGlobals& globals, SoundEffects& sound)
-        : m_globals(globals), m_audio(sound, programFolder)
+    BoardViewer(const QString& programFolder, Level& level, SoundEffects& sound)
+        : m_level(level), m_audio(sound, programFolder)
     {
         setWindowTitle(QStringLiteral("Pondrake board viewer"));
         m_picture = new BoardPicture(this);
@@ -32,15 +32,15 @@ public:
         setCentralWidget(m_picture);
         addAudioMenu(menuBar(), m_audio, QStringLiteral("Music Auto-Play"));
         connect(m_picture, &BoardPicture::pressed, this,
-                [this](float x, float y) { apply(mouseDown(m_globals.board, selection, drag, x, y)); });
+                [this](float x, float y) { apply(mouseDown(m_level.board, selection, drag, x, y)); });
         connect(m_picture, &BoardPicture::dragged, this,
                 [this](float x, float y) { apply(mouseMove(selection, drag, x, y)); });
         connect(m_picture, &BoardPicture::released, this,
-                [this](float, float) { apply(mouseUp(m_globals.board, selection, drag)); });
-        m_audio.prepareMusic(QString::fromStdString(m_globals.LevelMusic));
+                [this](float, float) { apply(mouseUp(m_level.board, selection, drag)); });
+        m_audio.prepareMusic(QString::fromStdString(m_level.music));
     }
 
-    void drawGrid() { m_picture->drawGrid(m_globals.board, selection, drag); }
+    void drawGrid() { m_picture->drawGrid(m_level.board, selection, drag); }
     AudioControl& audio() { return m_audio; }
 
     Selection selection;
@@ -56,7 +56,7 @@ private:
     }
 
     BoardPicture* m_picture = nullptr;
-    modGlobals& m_globals;
+    Level& m_level;
     AudioControl m_audio;
 };
 
@@ -81,15 +81,15 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "usage: board_viewer <program folder> <level file> [--select c,r --drag x,y] [--music]\n");
         return 2;
     }
-    modGlobals globals;
+    Level level;
     GameRandom random;
-    if (loadLevel(args[2], globals, random).status != LevelReadStatus::Complete)
+    if (loadLevel(args[2], level, random).status != LevelReadStatus::Complete)
         std::fprintf(stderr, "board_viewer: %s was not read completely\n", qPrintable(args[2]));
 
     AudioOutput output;
     SoundEffects sound(output);
     sound.loadEffects(args[1]);
-    BoardViewer viewer(args[1], globals, sound);
+    BoardViewer viewer(args[1], level, sound);
     for (int i = 3; i + 1 < args.size(); ++i) {
         int a = 0, b = 0;
         if (args[i] == u"--select" && pairOf(args[i + 1], a, b))
