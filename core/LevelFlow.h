@@ -82,6 +82,14 @@ public:
     // The idle board: level 1 of the set shown still, no game running, every timer off.
     void start();
 
+    // The editor's test of the level as placed: it runs at once, with this bonus and these beats,
+    // and has no countdown and no end of level. While it runs only the timers, the mouse on the
+    // board and the let-go enter; a game's commands, questions and windows do not.
+    void startTest(Int16 bonus, Int16 turtlePeriod, Int16 dogPeriod);
+    // Every timer stops and the selection goes with the test's board.
+    void endTest();
+    bool testing() const { return m_testing; }
+
     // The one door into the rules. Inputs the game does not take are dropped unseen. Every input
     // but a timer's firing is handled at the moment it arrives (Clock::catchUp): the timers due
     // before it fire first, and when one of them opens a window, the input is dropped, as it was
@@ -110,6 +118,8 @@ public:
     bool gameOver = true;
 
 private:
+    static constexpr Int16 SecondMs = 1000;
+
     void timerFired(GameTimer timer) override;  // the clock's firings enter as inputs
     void note(const GameInput& input);
 
@@ -182,5 +192,6 @@ private:
     int m_playerWindows = 0;  // of the player's windows, those holding the game
     std::uint64_t m_windowsShown = 0;
     bool m_paused = false;
+    bool m_testing = false;
     std::optional<GameInput::Kind> m_asking;  // the command whose question is open
 };

@@ -3,6 +3,8 @@
 // game still.
 #include "core/LevelFlow.h"
 
+#include <utility>
+
 void LevelFlow::newGame()
 {
     endPause();
@@ -30,6 +32,29 @@ void LevelFlow::continueGame(const KeptLevel& kept)
     m_window.setGameButtonsEnabled(true);
     setTimer(GameTimer::CountDown, false);
     startLevel(levelNumber);
+}
+
+void LevelFlow::startTest(Int16 bonus, Int16 turtlePeriod, Int16 dogPeriod)
+{
+    m_clock.catchUp();  // the beats count from this moment
+    m_testing = true;
+    m_field.resetGame();
+    m_field.resetLevel();
+    m_field.time = bonus;
+    // In this order, which a game's level start does not keep: of two beats due at one moment,
+    // the turtles' comes first in a test.
+    for (const auto& [timer, period] : {std::pair{GameTimer::Turtle, turtlePeriod},
+                                        std::pair{GameTimer::Bonus, SecondMs}, std::pair{GameTimer::Dog, dogPeriod}}) {
+        m_clock.setPeriod(timer, period);
+        setTimer(timer, true);
+    }
+}
+
+void LevelFlow::endTest()
+{
+    setGameTimers(false);
+    m_testing = false;
+    m_field.resetLevel();
 }
 
 void LevelFlow::replayLevel()

@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr Int16 SecondMs = 1000;
-
 // The numeric value of a box's text as the test reads it: rounded half to even and kept within
 // 16 bits; text that is no number counts as 0.
 Int16 numberOf(const std::string& text)
@@ -25,7 +23,6 @@ TestMode::TestMode(Level& level, Random& random, AudioControl& audio, QObject* p
 {
     // playMusic plays only during a test, so nothing restarts the music once a test has ended.
     m_audio.setPlayCondition([this] { return !m_editMode; });
-    m_clock.setListener(this);
 }
 
 void TestMode::toggle()
@@ -54,17 +51,12 @@ void TestMode::toggle()
 void TestMode::startTest()
 {
     const LevelTexts& texts = m_level.texts;
-    m_field.resetGame();
-    m_field.resetLevel();
     m_audio.prepareMusic(QString::fromStdString(texts.music));
     if (m_audio.musicAutoPlay())
         m_audio.playMusic();  // at once: a test has no countdown
     // The label shows the box's text as typed; the clock and the scoring read it as a number.
-    m_field.time = numberOf(texts.bonus);
+    m_flow.startTest(numberOf(texts.bonus), numberOf(texts.turtleInterval), numberOf(texts.dogInterval));
     emit bonusShown(QString::fromStdString(texts.bonus));
-    startBeat(GameTimer::Turtle, numberOf(texts.turtleInterval));
-    startBeat(GameTimer::Bonus, SecondMs);
-    startBeat(GameTimer::Dog, numberOf(texts.dogInterval));
     emit totalsChanged();
     emit boardChanged();
 }
@@ -79,10 +71,8 @@ void TestMode::endTest()
 
 void TestMode::stopKeepingBoard()
 {
-    for (const GameTimer timer : {GameTimer::Turtle, GameTimer::Bonus, GameTimer::Dog})
-        m_clock.setTimer(timer, false);
+    m_flow.endTest();  // the selection goes with the test's board
     m_editMode = true;
-    m_field.resetLevel();  // the selection belonged to the test's board
     emit modeChanged(true);
 }
 
@@ -100,10 +90,3 @@ void TestMode::setDogPeriod(Int16 milliseconds)
 }
 
 void TestMode::playEffect(std::string_view alias) { m_audio.playEffect(alias); }
-
-void TestMode::startBeat(GameTimer timer, Int16 period)
-{
-    m_clock.catchUp();
-    m_clock.setPeriod(timer, period);
-    m_clock.setTimer(timer, true);
-}

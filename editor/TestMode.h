@@ -2,7 +2,7 @@
 
 #include "core/Board.h"
 #include "core/PlayField.h"
-#include "core/TestField.h"
+#include "core/TestWindow.h"
 #include "files/LevelFile.h"
 #include "ui/WallClock.h"
 
@@ -16,7 +16,7 @@ class Random;
 // beat, scoring rule for tests, mouse commands and music, and comes back as it was placed when
 // the test ends. A test has no end of level: it runs until "End Test", Open Level, Save Level or
 // the editor closing.
-class TestMode : public QObject, public TimerListener, private FieldView {
+class TestMode : public QObject, private TestWindow {
     Q_OBJECT
 
 public:
@@ -44,10 +44,8 @@ public:
     void setTurtlePeriod(Int16 milliseconds);
     void setDogPeriod(Int16 milliseconds);
 
-    // Every input of a test enters by one door, as a game's do: the timers, the mouse and the keys.
-    void apply(const GameInput& input) { m_door.apply(input); }
-    // A beat of the turtles', the bonus's or the dogs' timer: the game's beat, with no end of level.
-    void timerFired(GameTimer timer) override { apply({.kind = GameInput::Kind::Timer, .timer = timer}); }
+    // Every input of a test enters by the game's door: the timers, the mouse and the keys.
+    void apply(const GameInput& input) { m_flow.apply(input); }
     // The mouse on the board during a test, as in the game, and the let-go of Escape.
     void pressBoard(float x, float y) { apply({.kind = GameInput::Kind::MouseDown, .x = x, .y = y}); }
     void dragBoard(float x, float y) { apply({.kind = GameInput::Kind::MouseMove, .x = x, .y = y}); }
@@ -67,14 +65,13 @@ private:
     void drawGrid() override { emit boardChanged(); }
     void showTotals() override { emit totalsChanged(); }
     void showBonus() override { emit bonusShown(QString::number(m_field.time)); }
-    void startBeat(GameTimer timer, Int16 period);
 
     Level& m_level;
     Random& m_random;
     AudioControl& m_audio;
     PlayField m_field;
-    TestField m_door{m_field, *this};
+    WallClock m_clock;
+    LevelFlow m_flow{*this, m_field, m_clock};
     Board m_savedBoard;
     bool m_editMode = true;
-    WallClock m_clock;
 };

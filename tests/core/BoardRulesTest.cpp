@@ -3,7 +3,7 @@
 #include "core/KeyCommands.h"
 #include "core/MouseCommands.h"
 #include "core/PlayField.h"
-#include "core/TestField.h"
+#include "core/TestWindow.h"
 
 #include "core/Random.h"
 #include "tests/support/BoardText.h"
@@ -17,7 +17,7 @@
 namespace {
 
 // What the window is asked to play and draw, in order.
-struct Shown : FieldView {
+struct Shown : TestWindow {
     std::string played;
     void say(std::string_view what)
     {
@@ -87,7 +87,8 @@ TEST(BoardRules, EveryGoldenCaseEndsAsWrittenDown)
         // Then the steps, in order; any other word is a mistake in the table.
         Shown shown;
         BoardCursor cursor;
-        TestField door(field, shown);  // a key's inputs go where the mouse's go
+        Clock clock;
+        LevelFlow door(shown, field, clock);  // a key's inputs go where the mouse's go
         std::size_t i = 0;
         const auto next = [&](std::string& word) { return i < steps.size() ? (word = steps[i++], true) : false; };
         for (std::string step, x, y; next(step);) {

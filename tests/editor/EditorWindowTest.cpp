@@ -74,7 +74,7 @@ protected:
             clickAt({34 * cell.col + 17, 34 * cell.row + 17});
     }
     // A beat of the test's clock, without waiting for it.
-    void fire(GameTimer timer) { test().timerFired(timer); }
+    void fire(GameTimer timer) { test().apply({.kind = GameInput::Kind::Timer, .timer = timer}); }
     const Clock& beats() { return test().clock(); }
     static void enter(QLineEdit* box, const char* text)
     {
