@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/Board.h"
+#include "core/HeadlessWindow.h"
 #include "core/PlayField.h"
-#include "core/TestWindow.h"
 #include "files/LevelFile.h"
 #include "ui/WallClock.h"
 
@@ -16,7 +16,7 @@ class Random;
 // beat, scoring rule for tests, mouse commands and music, and comes back as it was placed when
 // the test ends. A test has no end of level: it runs until "End Test", Open Level, Save Level or
 // the editor closing.
-class TestMode : public QObject, private TestWindow {
+class TestMode : public QObject, private HeadlessWindow {
     Q_OBJECT
 
 public:

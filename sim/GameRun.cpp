@@ -1,10 +1,10 @@
 #include "sim/GameRun.h"
 
+#include "core/HeadlessWindow.h"
 #include "core/LevelFlow.h"
 #include "core/Random.h"
 #include "files/LevelFile.h"
 #include "sim/GameRecorder.h"
-#include "sim/HeadlessWindow.h"
 #include "sim/LoadLevel.h"
 
 #include <algorithm>

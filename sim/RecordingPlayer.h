@@ -1,9 +1,9 @@
 #pragma once
 
+#include "core/HeadlessWindow.h"
 #include "core/LevelFlow.h"
 #include "core/Random.h"
 #include "files/ReplayFile.h"
-#include "sim/HeadlessWindow.h"
 
 #include <QString>
 

@@ -1,10 +1,10 @@
 #include "sim/Simulation.h"
 
+#include "core/HeadlessWindow.h"
 #include "core/LevelFlow.h"
 #include "core/PlaceLevel.h"
 #include "core/Random.h"
 #include "files/LevelFile.h"
-#include "sim/HeadlessWindow.h"
 
 namespace {
 

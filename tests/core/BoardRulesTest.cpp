@@ -1,9 +1,9 @@
 // The rules on the board as golden cases: tests/core/board_rules.txt holds ticks and mouse
 // commands, one case a line, with the board before and after written as text.
+#include "core/HeadlessWindow.h"
 #include "core/KeyCommands.h"
 #include "core/MouseCommands.h"
 #include "core/PlayField.h"
-#include "core/TestWindow.h"
 
 #include "core/Random.h"
 #include "tests/support/BoardText.h"
@@ -17,7 +17,7 @@
 namespace {
 
 // What the window is asked to play and draw, in order.
-struct Shown : TestWindow {
+struct Shown : HeadlessWindow {
     std::string played;
     void say(std::string_view what)
     {
@@ -26,8 +26,6 @@ struct Shown : TestWindow {
     }
     void playEffect(std::string_view alias) override { say(alias); }
     void drawGrid() override { say("draw"); }
-    void showTotals() override {}
-    void showBonus() override {}
 };
 
 const std::map<std::string, BoardKey> keys = {

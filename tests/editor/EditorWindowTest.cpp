@@ -73,8 +73,6 @@ protected:
         for (const CellIndex cell : cells)
             clickAt({34 * cell.col + 17, 34 * cell.row + 17});
     }
-    // A beat of the test's clock, without waiting for it.
-    void fire(GameTimer timer) { test().apply({.kind = GameInput::Kind::Timer, .timer = timer}); }
     const Clock& beats() { return test().clock(); }
     static void enter(QLineEdit* box, const char* text)
     {
@@ -254,7 +252,7 @@ TEST_F(Editor, ATestEndedBySaveOrOpenKeepsItsBoardAsOneStepThatUndoAndRedoTakeBa
     const Board placed = level.board;
     random = SequenceRandom({Right, 0.5});  // the turtle's way, then the beat's roll
     testButton->click();
-    fire(GameTimer::Turtle);
+    test().apply({.kind = GameInput::Kind::Timer, .timer = GameTimer::Turtle});  // a beat, without waiting
     QTest::mousePress(board, Qt::LeftButton, {}, {34 * 4 + 17, 34 * 3 + 17});
     EXPECT_TRUE(test().field().selection.selectionActive);
     answerFileDialog(path("levels/tested"));
@@ -358,7 +356,7 @@ TEST_F(Editor, CheckLevelJudgesTheLevelAsPlacedAndACancelledCheckLeavesTheEditor
     draws[0] = draws[1] = Left;
     random = SequenceRandom(draws);
     testButton->click();
-    fire(GameTimer::Turtle);
+    test().apply({.kind = GameInput::Kind::Timer, .timer = GameTimer::Turtle});  // a beat, without waiting
     ASSERT_EQ(rowOf(level.board, 10)[10], 'b') << "saved in the test";
     EXPECT_EQ(savedLabel->text(), QStringLiteral("1"));
     checkAction->trigger();

@@ -3,8 +3,8 @@
 #include "core/LevelFlow.h"
 
 // A game window with no screen: it shows, plays and asks nothing, and no level exists. The
-// simulator's windows and the recording player's override only what they use; a question stays
-// open until its answer is applied to the flow.
+// simulator's windows, the recording player's and the editor's test override only what they use;
+// a question stays open until its answer is applied to the flow.
 class HeadlessWindow : public GameWindow {
 public:
     void playEffect(std::string_view) override {}
