@@ -10,6 +10,7 @@
 // the submissions ran, the server's CPU time, and whether every game answered 200 is a stored row.
 // Around that: the server's memory through a burst of 30 bodies of 1 MiB at once, on the fresh
 // server, and at the end reads over one kept-alive connection, the server idle.
+#include "bench/BenchServer.h"
 #include "bench/ServerBurst.h"
 #include "server/GameVerifier.h"
 
@@ -20,9 +21,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
-#include <QTemporaryDir>
-#include <QThread>
 
 #include <httplib.h>
 
@@ -229,39 +227,25 @@ int main(int argc, char* argv[])
             break;
         }
 
-    QTemporaryDir scratch;
-    QProcess server;
-    server.setStandardErrorFile(scratch.filePath("server.log"));
-    QStringList serverArgs{"--listen", "127.0.0.1:0",  "--data", scratch.path(),       "--rate-limit",
-                           "0",        "--read-limit", "0",      "--connection-limit", "0"};
-    if (!options->database.isEmpty())
-        serverArgs << "--database" << options->database;
-    server.start(options->server, serverArgs);
-    int port = 0;
-    for (int tries = 0; port == 0 && tries < 100; ++tries) {
-        QThread::msleep(100);
-        QFile log(scratch.filePath("server.log"));
-        log.open(QIODevice::ReadOnly);
-        const QByteArray text = log.readAll();
-        if (const qsizetype at = text.indexOf("listening on 127.0.0.1:"); at >= 0 && text.indexOf('\n', at) > 0)
-            port = text.mid(at + 23, text.indexOf(',', at) - at - 23).toInt();
-    }
+    const BenchServer server(
+        options->server, options->database.isEmpty() ? QStringList() : QStringList{"--database", options->database});
+    const int port = server.port();
     if (port == 0) {
         std::fputs("the server did not start\n", stderr);
         return 1;
     }
 
-    burstMemory(port, server.processId());
+    burstMemory(port, server.pid());
     Load load;
     std::atomic<bool> submitting{true};
-    const double cpuBefore = cpuSeconds(server.processId());
+    const double cpuBefore = cpuSeconds(server.pid());
     const auto start = Clock::now();
     std::jthread readers(
         [&] { readTop(port, packSet.toStdString(), options->readers, options->reads, submitting, load); });
     submitAll(port, bodies, options->clients, load);
     submitting = false;
     const double wall = ms(Clock::now() - start) / 1000;
-    const double cpu = cpuSeconds(server.processId()) - cpuBefore;
+    const double cpu = cpuSeconds(server.pid()) - cpuBefore;
     readers.join();
     const double wallAll = ms(Clock::now() - start) / 1000;
 
@@ -271,8 +255,6 @@ int main(int argc, char* argv[])
     if (const httplib::Result sets = client.Get("/api/v1/sets"))
         for (const QJsonValue set : QJsonDocument::fromJson(QByteArray::fromStdString(sets->body))["sets"].toArray())
             rows += set["games"].toInteger();
-    server.terminate();
-    server.waitForFinished(30'000);
 
     std::printf("submissions: %d accepted, %d already stored, %d failed, %d answered 503 (sent again) in %.2f s: "
                 "%.0f accepted/s; latency p50 %.1f ms, p99 %.1f ms (%d clients)\n",

@@ -9,7 +9,8 @@
 #include <vector>
 
 // A table read's answer in parts: its other members and its list's rows, each written as JSON, so
-// that one kept answer serves every limit asked of it.
+// that one kept answer serves every limit asked of it. An answer with no list (a game's frames)
+// is all head.
 struct Listing {
     std::string head;               // the other members, as a JSON object
     std::vector<std::string> rows;  // each a JSON object

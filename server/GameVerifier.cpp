@@ -40,9 +40,12 @@ std::optional<QString> notWhole(const RecordingReading& reading)
 
 // Plays the game through the rules: nothing when every checkpoint and the end came out as
 // recorded, else the level and checkpoint where it went another way.
-std::optional<QString> playFault(RecordingPlayer& player, const std::atomic<bool>& stop)
+std::optional<QString> playFault(RecordingPlayer& player, const std::atomic<bool>& stop,
+                                 const std::function<void(const RecordingPlayer&)>& watch)
 {
-    player.playToEnd(&stop);
+    while (!stop.load(std::memory_order_relaxed) && player.step())
+        if (watch)
+            watch(player);
     if (player.refusal())
         return QString::fromStdString(*player.refusal());
     const GameRecording& replay = player.recording();
@@ -67,7 +70,8 @@ std::optional<QString> playFault(RecordingPlayer& player, const std::atomic<bool
 
 }  // namespace
 
-Verdict verifyGame(const QByteArray& replayText, const std::atomic<bool>& stop)
+Verdict verifyGame(const QByteArray& replayText, const std::atomic<bool>& stop,
+                   const std::function<void(const RecordingPlayer&)>& watch)
 {
     RecordingReading reading = readRecording(replayText);
     if (!reading.recording)
@@ -80,7 +84,7 @@ Verdict verifyGame(const QByteArray& replayText, const std::atomic<bool>& stop)
     Verdict verdict{
         true, 0, setIdentity(set.levels), set.name, int(set.levels.size()), {}, gameSeeds(*reading.recording)};
     RecordingPlayer player(std::move(*reading.recording));
-    if (const std::optional<QString> fault = playFault(player, stop))
+    if (const std::optional<QString> fault = playFault(player, stop, watch))
         return refused(*fault);
     verdict.score = player.field().score;
     return verdict;

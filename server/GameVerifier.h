@@ -5,7 +5,10 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <vector>
+
+class RecordingPlayer;
 
 // What the server makes of a submitted game.
 struct Verdict {
@@ -31,4 +34,7 @@ struct Verdict {
 // alone, and accepts it when every timer fires where the file says, every checkpoint comes out as
 // recorded and the rules end the game at the recorded score; else it names the level and
 // checkpoint where it went another way. Stops, refusing, once stop turns true.
-Verdict verifyGame(const QByteArray& replayText, const std::atomic<bool>& stop);
+//
+// watch, when given, sees the game after each event it plays, as a window showing it would.
+Verdict verifyGame(const QByteArray& replayText, const std::atomic<bool>& stop,
+                   const std::function<void(const RecordingPlayer&)>& watch = {});

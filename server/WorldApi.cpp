@@ -1,5 +1,6 @@
 #include "server/WorldApi.h"
 
+#include "server/GameFrames.h"
 #include "server/Submission.h"
 
 #include <QJsonDocument>
@@ -123,6 +124,7 @@ void WorldApi::route(httplib::Server& server)
     server.Get(R"(/api/v1/sets/([0-9a-f]{64})/top)", read(&WorldApi::top));
     server.Get("/api/v1/sets", read(&WorldApi::sets));
     server.Get(R"(/api/v1/games/([0-9]{1,18})/replay)", read(&WorldApi::replay));
+    server.Get(R"(/api/v1/games/([0-9]{1,18})/frames)", read(&WorldApi::frames));
     server.Get("/health", [this](const auto&, auto& response) {
         try {
             m_storage.check();
@@ -276,4 +278,36 @@ void WorldApi::replay(const httplib::Request& request, httplib::Response& respon
         return refuse(response, 404, QStringLiteral("no game has this id"));
     response.status = 200;
     response.set_content(bytes->toStdString(), "application/x-pondrake-replay");
+}
+
+void WorldApi::frames(const httplib::Request& request, httplib::Response& response)
+{
+    const std::string key = "frames/" + request.matches[1].str();
+    std::shared_ptr<const Listing> kept = m_answers.find(key);
+    if (!kept) {
+        const std::uint64_t generation = m_answers.generation();
+        const std::optional<QByteArray> bytes = m_storage.replay(std::stoll(request.matches[1].str()));
+        if (!bytes)
+            return refuse(response, 404, QStringLiteral("no game has this id"));
+        // Played again by the verifiers, within their bounds, as a game sent is.
+        auto frames = std::make_shared<QByteArray>();
+        std::optional<std::future<Verdict>> pending =
+            m_verifiers.submit([replay = *bytes, frames](const std::atomic<bool>& stop) {
+                GameFrames played = gameFrames(replay, stop);
+                *frames = std::move(played.json);
+                return std::move(played.verdict);
+            });
+        if (!pending)
+            return busy(response, QStringLiteral("the server is verifying as many games as it can: ask again soon"));
+        const Verdict verdict = pending->get();
+        if (verdict.stop == Verdict::Stop::Wait)
+            return busy(response, verdict.message);
+        if (!verdict.accepted)  // stored before a change of the rules, and not yet hidden by the check
+            return refuse(response, 422, QStringLiteral("this game cannot be played again: ") + verdict.message);
+        auto listing = std::make_shared<Listing>();
+        listing->head = frames->toStdString();
+        m_answers.keep(key, generation, listing);
+        kept = std::move(listing);
+    }
+    answer(response, 200, kept->head);
 }

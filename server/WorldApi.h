@@ -31,6 +31,7 @@ private:
     void top(const httplib::Request& request, httplib::Response& response);
     void sets(const httplib::Request& request, httplib::Response& response);
     void replay(const httplib::Request& request, httplib::Response& response);
+    void frames(const httplib::Request& request, httplib::Response& response);
     // Answers 429 when the request's client has sent too many of these.
     bool limited(RateLimiter& limiter, const char* what, const httplib::Request& request,
                  httplib::Response& response) const;

@@ -214,6 +214,7 @@ bool RecordingPlayer::levelExists(Int16 levelNumber)
 
 Int16 RecordingPlayer::loadLevel(Int16 levelNumber)
 {
+    ++m_levelsStarted;
     const RecordedLevel* level = m_recording.level(levelNumber);
     if (!level) {
         diverge("the game reached level " + std::to_string(levelNumber) + ", which the replay never played");

@@ -71,7 +71,9 @@ public:
     Int16 levelNumber() const { return m_levelShown; }  // as the game's level label shows it
     bool paused() const { return m_flow.paused(); }
     const std::string& countdown() const { return m_countdown; }  // empty when hidden
-    const Phrase& happened() const { return m_happened; }         // "Level 3 passed: 8 saved, 1 lost"
+    // How many levels the game has started: a level played again counts again.
+    std::size_t levelsStarted() const { return m_levelsStarted; }
+    const Phrase& happened() const { return m_happened; }  // "Level 3 passed: 8 saved, 1 lost"
     // The sound effects asked for since the last call.
     std::vector<std::string_view> takeEffects() { return std::exchange(m_effects, {}); }
 
@@ -126,6 +128,7 @@ private:
     bool m_gameEnded = false;
     std::optional<KeptLevel> m_kept;
     Int16 m_levelShown = 1;
+    std::size_t m_levelsStarted = 0;
     std::string m_countdown;
     Phrase m_happened;
     std::vector<std::string_view> m_effects;

@@ -3,6 +3,7 @@
 // as sent; SIGTERM ends the server with exit code 0 after one log line a request.
 
 #include "files/sets/SetFileFormat.h"
+#include "server/GameFrames.h"
 #include "tests/server/BotGames.h"
 #include "tests/server/ServerSupport.h"
 
@@ -121,6 +122,7 @@ TEST(Server, EveryHostileRequestGetsItsStatusAndMessageAndNothingIsStored)
         {"a limit out of range", "GET", "/api/v1/sets/" + noSet + "/top?limit=0", "", "", 400, "limit"},
         {"a page of sets too long", "GET", "/api/v1/sets?limit=101", "", "", 400, "limit one from 1 to 100"},
         {"an unknown game id", "GET", "/api/v1/games/123456/replay", "", "", 404, "no game has this id"},
+        {"an unknown game's frames", "GET", "/api/v1/games/123456/frames", "", "", 404, "no game has this id"},
         {"a path with ..", "GET", "/api/v1/games/../sets", "", "", 404, "nothing at this address"},
     };
     // Room for every row, then one too many from a forwarded address.
@@ -271,6 +273,8 @@ TEST(Server, TakesWholeGamesRanksEachInItsOwnSetAndKeepsEachGameOnceWithItsNameE
     EXPECT_EQ(second["sets"][0]["set"], packId);
     EXPECT_EQ(second["more"], false);
     EXPECT_EQ(client.raw("/api/v1/games/" + std::to_string(ada["id"].toInt()) + "/replay"), renamed);
+    EXPECT_EQ(client.raw("/api/v1/games/" + std::to_string(ada["id"].toInt()) + "/frames"),
+              gameFrames(renamed, std::atomic<bool>{false}).json);
 
     // Ten names of the largest ink: the answer takes the rows that fit in a mebibyte and says so.
     for (std::size_t i = 4; i < bots.size(); ++i)

@@ -1,12 +1,15 @@
-// The verification behind the API: a game is refused when stopped, the pool counts its games and
-// stops one past either bound, the client's address is the one a trusted proxy saw, and each
+// The verification behind the API: a game is refused when stopped, its frames play back as the rules did, the pool
+// counts its games and stops one past either bound, the client's address is the one a trusted proxy saw, and each
 // client has its share of requests.
 
 #include "server/ClientAddress.h"
+#include "server/GameFrames.h"
 #include "server/GameVerifier.h"
 #include "server/RateLimiter.h"
 #include "server/VerifierPool.h"
+#include "sim/RecordingPlayer.h"
 #include "tests/server/ServerSupport.h"
+#include "tests/support/BoardText.h"
 
 #include <thread>
 
@@ -15,6 +18,44 @@ TEST(Verdict, AGameWhoseVerificationIsStoppedIsRefused)
 {
     const std::atomic<bool> stopped{true};
     EXPECT_EQ(verifyGame(serverGame("continued-whole"), stopped).message, "the game took too long to verify");
+}
+
+// The frames laid one over another from each level's board end on the board the rules reached,
+// and the last of them shows the game's end with its score.
+TEST(GameFrames, PlayedBackTheyEndWhereTheRulesEndAndSayGameOver)
+{
+    const std::atomic<bool> go{false};
+    for (const char* name : {"continued-whole", "played-3-levels"}) {
+        SCOPED_TRACE(name);
+        const GameFrames played = gameFrames(serverGame(name), go);
+        ASSERT_TRUE(played.verdict.accepted) << played.verdict.message.toStdString();
+        RecordingPlayer rules(*readRecording(serverGame(name)).recording);
+        std::size_t levels = 0, time = 0;
+        while (rules.step())
+            levels = rules.levelsStarted();
+        const QJsonArray shown = QJsonDocument::fromJson(played.json)["levels"].toArray();
+        EXPECT_EQ(std::size_t(shown.size()), levels) << "one board for each level started";
+        QString board;
+        QJsonArray frame;
+        for (const QJsonValue& level : shown) {
+            board = level["board"].toString();
+            for (const QJsonValue& each : level["frames"].toArray()) {
+                frame = each.toArray();
+                EXPECT_GE(std::size_t(frame[0].toInteger()), time);
+                time = std::size_t(frame[0].toInteger());
+                const QString cells = frame[1].toString();
+                for (qsizetype i = 0; i + 2 < cells.size(); i += 3)
+                    board[(cells[i + 1].unicode() - 'a') * BoardSize + cells[i].unicode() - 'a'] = cells[i + 2];
+            }
+        }
+        std::string reached;
+        for (const std::string& row : rowsOf(rules.level().board))
+            reached += row.substr(0, BoardSize);
+        EXPECT_EQ(board.toStdString(), reached);
+        EXPECT_EQ(frame[2][1].toInt(), played.verdict.score);
+        EXPECT_EQ(frame[3].toObject()["text"], "Game over: %1 points");
+        EXPECT_EQ(frame[3].toObject()["args"][0], QString::number(played.verdict.score));
+    }
 }
 
 TEST(VerifierPool, CountsItsGamesAndStopsOnePastItsProcessorTimeForGoodOnePastItsWaitForNow)
