@@ -11,6 +11,7 @@ export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export LSAN_OPTIONS=suppressions=$here/tests/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export TSAN_OPTIONS=suppressions=$here/tests/tsan.supp:second_deadlock_stack=1
+export PONDRAKE_SETUP_TESTS=1  # the set-up installs the browser of the pages' test too
 
 "$here/scripts/setup.sh" "$here/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 "$here/scripts/setup.sh" "$here/build-sanitize" -DCMAKE_BUILD_TYPE=Debug -DPONDRAKE_SANITIZE=ON \

@@ -191,6 +191,22 @@ std::optional<SetTop> Storage::top(const QByteArray& set, int limit)
     });
 }
 
+std::optional<ShownGame> Storage::shownGame(qint64 id)
+{
+    return m_pool.run([&](Connection& connection) -> std::optional<ShownGame> {
+        const Connection::Ran q =
+            connection.run("SELECT g.id, g.set_id, g.kind, g.name, g.score, g.submitted, s.name, s.levels, s.games, "
+                           "s.best FROM games g JOIN sets s ON s.id = g.set_id WHERE g.id = ? AND g.hidden = 0",
+                           {id});
+        if (!q->next())
+            return std::nullopt;
+        const StoredGame game = gameAt(*q);
+        return ShownGame{game,
+                         {game.set, shownName(game.set, q->value(6).toString()), q->value(7).toInt(),
+                          q->value(8).toLongLong(), q->value(9).toInt()}};
+    });
+}
+
 std::vector<SetSummary> Storage::sets(int offset, int limit)
 {
     return m_pool.run([&](Connection& connection) {

@@ -54,6 +54,12 @@ struct SetTop {
     std::vector<StoredGame> games;
 };
 
+// A shown game and its set.
+struct ShownGame {
+    StoredGame game;
+    SetSummary set;
+};
+
 // A stored game as the verifier needs it again.
 struct StoredReplay {
     qint64 id = 0;
@@ -84,6 +90,8 @@ public:
     // The sets with a shown game, most played first, from the offset-th.
     std::vector<SetSummary> sets(int offset, int limit);
     std::optional<QByteArray> replay(qint64 id);
+    // Nothing for an unknown or hidden game.
+    std::optional<ShownGame> shownGame(qint64 id);
 
     // Each game keeps which server verified it last. Shown games after the id that no server of
     // this version verified (all: every shown game), by id, at most limit of them.

@@ -2,6 +2,7 @@
 
 #include "server/GameFrames.h"
 #include "server/Submission.h"
+#include "server/WebPages.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -134,6 +135,7 @@ void WorldApi::route(httplib::Server& server)
             refuse(response, 503, QStringLiteral("the database does not answer"));
         }
     });
+    server.set_post_routing_handler([](const auto&, auto& response) { addSafetyHeaders(response); });
     server.set_payload_max_length(MaxBody);
     // The HTTP layer's own refusals (413, 404, 400) come with an empty body: give them a message.
     server.set_error_handler([](const auto&, httplib::Response& response) {

@@ -23,6 +23,11 @@ public:
     }
 
     void route(httplib::Server& server);
+    // Answers 429 when the request's client has asked for too many reads.
+    bool readLimited(const httplib::Request& request, httplib::Response& response) const
+    {
+        return limited(m_reads, "reads", request, response);
+    }
     // The table changed other than by a game sent: no kept answer is current.
     void forgetAnswers() { m_answers.forget(); }
 

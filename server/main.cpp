@@ -5,9 +5,11 @@
 #include "server/RequestLog.h"
 #include "server/Reverifier.h"
 #include "server/ServerOptions.h"
+#include "server/WebPages.h"
 #include "server/WorldApi.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 
 #include <csignal>
 #include <cstdio>
@@ -21,6 +23,16 @@ int fail(const QString& message)
 {
     std::fprintf(stderr, "pondrake-server: %s\n", qPrintable(message));
     return 1;
+}
+
+// A folder of the pages' files: beside the program as the build leaves it, else where the package
+// installs them.
+QString pagesFolder(const char* name)
+{
+    const QString here = QCoreApplication::applicationDirPath();
+    const QString beside = here + u'/' + QLatin1String(name);
+    return QFileInfo(beside).isDir() ? beside
+                                     : here + QStringLiteral("/../share/pondrake-server/") + QLatin1String(name);
 }
 
 std::optional<DatabaseConfig> databaseOf(const ServerOptions& options, QString& error)
@@ -74,6 +86,8 @@ int main(int argc, char* argv[])
     const std::size_t connections = std::size_t(options.queue) + 2 * verifiers.threads() + 8;
     HttpServer server({connections, connections, options.connectionLimit, options.requestTimeout}, clients);
     api.route(server);
+    WebPages pages(storage, pagesFolder("images"), pagesFolder("translations"));
+    pages.route(server, [&api](const auto& request, auto& response) { return api.readLimited(request, response); });
     logRequests(server);
 
     // cpp-httplib 0.11 shares the port with any other process that asks (SO_REUSEPORT) and

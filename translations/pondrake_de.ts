@@ -1316,6 +1316,97 @@
     </message>
 </context>
 <context>
+    <name>WebPages</name>
+    <message>
+        <source>There is no such page.</source>
+        <translation>Diese Seite gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>Level sets</source>
+        <translation>Levelsammlungen</translation>
+    </message>
+    <message>
+        <source>No game has been sent yet.</source>
+        <translation>Bisher wurde noch kein Spiel eingesandt.</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Sammlung</translation>
+    </message>
+    <message>
+        <source>Levels</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Spiele</translation>
+    </message>
+    <message>
+        <source>Best score</source>
+        <translation>Beste Punktzahl</translation>
+    </message>
+    <message>
+        <source>Previous page</source>
+        <translation>Vorige Seite</translation>
+    </message>
+    <message>
+        <source>Next page</source>
+        <translation>Nächste Seite</translation>
+    </message>
+    <message>
+        <source>No game of this set is in the table.</source>
+        <translation>Von dieser Sammlung ist kein Spiel in der Tabelle.</translation>
+    </message>
+    <message>
+        <source>Watch</source>
+        <translation>Zuschauen</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Spiel</translation>
+    </message>
+    <message>
+        <source>There is no game at this address.</source>
+        <translation>Unter dieser Adresse gibt es kein Spiel.</translation>
+    </message>
+    <message>
+        <source>Countdown</source>
+        <translation>Countdown</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Spielfeld</translation>
+    </message>
+    <message>
+        <source>Back to the start</source>
+        <translation>Zurück zum Anfang</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>Game time</source>
+        <translation>Spielzeit</translation>
+    </message>
+    <message>
+        <source>Download this game</source>
+        <translation>Dieses Spiel herunterladen</translation>
+    </message>
+    <message>
+        <source>Without scripts the game is not played here: download it and open it in Pondrake to watch it.</source>
+        <translation>Ohne Skripte wird das Spiel hier nicht abgespielt: Lade es herunter und öffne es in Pondrake, um es anzusehen.</translation>
+    </message>
+    <message>
+        <source>This game could not be loaded.</source>
+        <translation>Dieses Spiel konnte nicht geladen werden.</translation>
+    </message>
+</context>
+<context>
     <name>WorldPanel</name>
     <message>
         <source>World Table</source>

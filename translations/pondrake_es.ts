@@ -1316,6 +1316,97 @@
     </message>
 </context>
 <context>
+    <name>WebPages</name>
+    <message>
+        <source>There is no such page.</source>
+        <translation>Esta página no existe.</translation>
+    </message>
+    <message>
+        <source>Level sets</source>
+        <translation>Colecciones de niveles</translation>
+    </message>
+    <message>
+        <source>No game has been sent yet.</source>
+        <translation>Todavía no se ha enviado ninguna partida.</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Colección</translation>
+    </message>
+    <message>
+        <source>Levels</source>
+        <translation>Niveles</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Partidas</translation>
+    </message>
+    <message>
+        <source>Best score</source>
+        <translation>Mejor puntuación</translation>
+    </message>
+    <message>
+        <source>Previous page</source>
+        <translation>Página anterior</translation>
+    </message>
+    <message>
+        <source>Next page</source>
+        <translation>Página siguiente</translation>
+    </message>
+    <message>
+        <source>No game of this set is in the table.</source>
+        <translation>Ninguna partida de esta colección está en la tabla.</translation>
+    </message>
+    <message>
+        <source>Watch</source>
+        <translation>Ver</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Partida</translation>
+    </message>
+    <message>
+        <source>There is no game at this address.</source>
+        <translation>No hay ninguna partida en esta dirección.</translation>
+    </message>
+    <message>
+        <source>Countdown</source>
+        <translation>Cuenta atrás</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Tablero</translation>
+    </message>
+    <message>
+        <source>Back to the start</source>
+        <translation>Volver al principio</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Velocidad</translation>
+    </message>
+    <message>
+        <source>Game time</source>
+        <translation>Tiempo de juego</translation>
+    </message>
+    <message>
+        <source>Download this game</source>
+        <translation>Descargar esta partida</translation>
+    </message>
+    <message>
+        <source>Without scripts the game is not played here: download it and open it in Pondrake to watch it.</source>
+        <translation>Sin scripts la partida no se reproduce aquí: descárgala y ábrela en Pondrake para verla.</translation>
+    </message>
+    <message>
+        <source>This game could not be loaded.</source>
+        <translation>No se ha podido cargar esta partida.</translation>
+    </message>
+</context>
+<context>
     <name>WorldPanel</name>
     <message>
         <source>World Table</source>

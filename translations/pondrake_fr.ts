@@ -1316,6 +1316,97 @@
     </message>
 </context>
 <context>
+    <name>WebPages</name>
+    <message>
+        <source>There is no such page.</source>
+        <translation>Cette page n’existe pas.</translation>
+    </message>
+    <message>
+        <source>Level sets</source>
+        <translation>Séries de niveaux</translation>
+    </message>
+    <message>
+        <source>No game has been sent yet.</source>
+        <translation>Aucune partie n’a encore été envoyée.</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Série</translation>
+    </message>
+    <message>
+        <source>Levels</source>
+        <translation>Niveaux</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Parties</translation>
+    </message>
+    <message>
+        <source>Best score</source>
+        <translation>Meilleur score</translation>
+    </message>
+    <message>
+        <source>Previous page</source>
+        <translation>Page précédente</translation>
+    </message>
+    <message>
+        <source>Next page</source>
+        <translation>Page suivante</translation>
+    </message>
+    <message>
+        <source>No game of this set is in the table.</source>
+        <translation>Aucune partie de cette série n’est dans le tableau.</translation>
+    </message>
+    <message>
+        <source>Watch</source>
+        <translation>Regarder</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Partie</translation>
+    </message>
+    <message>
+        <source>There is no game at this address.</source>
+        <translation>Il n’y a aucune partie à cette adresse.</translation>
+    </message>
+    <message>
+        <source>Countdown</source>
+        <translation>Compte à rebours</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Plateau</translation>
+    </message>
+    <message>
+        <source>Back to the start</source>
+        <translation>Retour au début</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Vitesse</translation>
+    </message>
+    <message>
+        <source>Game time</source>
+        <translation>Temps de jeu</translation>
+    </message>
+    <message>
+        <source>Download this game</source>
+        <translation>Télécharger cette partie</translation>
+    </message>
+    <message>
+        <source>Without scripts the game is not played here: download it and open it in Pondrake to watch it.</source>
+        <translation>Sans scripts, la partie ne se joue pas ici&#xa0;: téléchargez-la et ouvrez-la dans Pondrake pour la regarder.</translation>
+    </message>
+    <message>
+        <source>This game could not be loaded.</source>
+        <translation>Cette partie n’a pas pu être chargée.</translation>
+    </message>
+</context>
+<context>
     <name>WorldPanel</name>
     <message>
         <source>World Table</source>

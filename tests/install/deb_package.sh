@@ -64,6 +64,9 @@ if command -v systemd-analyze >/dev/null; then
   systemd-analyze verify --man=no "$work/pondrake-server.service" || fail "systemd-analyze verify refuses the unit"
 fi
 [ "$("$work/server/usr/sbin/pondrake-server" --version)" = "pondrake-server $version" ] || fail "pondrake-server --version"
+for page_file in images/turtle_up.gif translations/pondrake_de.qm; do  # what the pages show, where the server looks
+  [ -f "$work/server/usr/share/pondrake-server/$page_file" ] || fail "the server's package has no $page_file"
+done
 describes_every_option "$work/server/usr/share/man/man8/pondrake-server.8.gz" "$work/server/usr/sbin/pondrake-server"
 
 # What the unpacked tree holds: the command in games/ as a link to the program, no bin/, and a
