@@ -37,9 +37,9 @@ TEST(GameFrames, PlayedBackTheyEndWhereTheRulesEndAndSayGameOver)
         EXPECT_EQ(std::size_t(shown.size()), levels) << "one board for each level started";
         QString board;
         QJsonArray frame;
-        for (const QJsonValue& level : shown) {
+        for (const QJsonValue level : shown) {
             board = level["board"].toString();
-            for (const QJsonValue& each : level["frames"].toArray()) {
+            for (const QJsonValue each : level["frames"].toArray()) {
                 frame = each.toArray();
                 EXPECT_GE(std::size_t(frame[0].toInteger()), time);
                 time = std::size_t(frame[0].toInteger());

@@ -120,5 +120,11 @@ TEST(InkSvg, TheLargestInkIsDrawnWithinItsBoundAStrokeAPath)
     EXPECT_LE(svg->toUtf8().size(), MaxInkSvgBytes);
     EXPECT_EQ(svg->count(QStringLiteral("<path d=\"M")), 512);
     EXPECT_TRUE(svg->startsWith(QStringLiteral("<svg class=\"ink\" role=\"img\" aria-label=\"&lt;Handwritten&gt;\"")));
+    EXPECT_GT(svg->size(), MaxInkSvgBytes / 2) << "no more points dropped than it takes";
     EXPECT_FALSE(inkSvg(QStringLiteral("UElOSw=="), QString())) << "no ink the game can draw";
+    // A stroke through (1, 2) twice and (4, 6), then a dot at (10, 10): relative moves in pixels.
+    const QByteArray small =
+        QByteArray::fromHex("50494e4b010051013100020003001000200080100020008040006000800100a000a00080");
+    EXPECT_TRUE(inkSvg(QString::fromLatin1(small.toBase64()), QString())
+                    ->endsWith(QStringLiteral("><path d=\"M1 2l3 4\"/><path d=\"M10 10h0\"/></svg>")));
 }
