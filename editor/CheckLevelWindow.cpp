@@ -1,6 +1,6 @@
 #include "editor/CheckLevelWindow.h"
 
-#include "editor/LevelCheck.h"
+#include "sim/LevelJudge.h"
 #include "ui/AccessibleNames.h"
 
 #include <QDialogButtonBox>

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "sim/LevelVerdict.h"
-#include "sim/Summary.h"
+#include "sim/LevelJudge.h"
 
 #include <QByteArray>
 #include <QFutureWatcher>
@@ -9,31 +8,10 @@
 
 #include <atomic>
 #include <memory>
-#include <optional>
 
-// What Check Level found: whether the level can be read as a game reads it, and if so the runs
-// of the computer player and of nobody at the board, one a seed; none when too few turtles can
-// reach the water, which no player changes.
-struct CheckResult {
-    int linesRead = 0;  // 24 when the level reads whole; else it stops at line linesRead + 1
-    WaterReach reach;
-    std::vector<RunOutcome> botRuns;
-    std::vector<RunOutcome> idleRuns;
-    bool readable() const { return linesRead == 24; }
-    bool played() const { return !botRuns.empty(); }
-    // The seed of the computer player's first passing run, or of its first run when none passed.
-    std::uint64_t watchSeed() const;
-    SeedSummary bot() const { return summaryOf(botRuns); }
-    SeedSummary idle() const { return summaryOf(idleRuns); }
-    // The verdict line, the first that applies; for a level that cannot be read, why not.
-    QString verdict() const;
-};
-
-Q_DECLARE_METATYPE(CheckResult)
-
-// Plays a level, as the bytes of its file, with the computer player and with nobody at the board
-// over seeds 1 to `seeds` each, spread over the machine's cores off the window's thread. Results
-// come back on the thread that started the check.
+// Check Level in the editor: the judgement of sim/LevelJudge.h, its runs spread over the machine's
+// cores off the window's thread, seeds 1 to `seeds`. Results come back on the thread that started
+// the check.
 class LevelCheck : public QObject {
     Q_OBJECT
 

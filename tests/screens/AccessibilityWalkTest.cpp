@@ -2,10 +2,10 @@
 // shows a value is named by what the value is, not by the number it shows.
 #include "editor/CheckLevelWindow.h"
 #include "editor/EditorWindow.h"
-#include "editor/LevelCheck.h"
 #include "screens/LevelSetDialog.h"
 #include "screens/WorldTableDialog.h"
 #include "screens/WorldTopTenWindow.h"
+#include "sim/LevelJudge.h"
 #include "tests/support/GameWindowTest.h"
 #include "ui/HelpWindow.h"
 #include "ui/RecordingWindow.h"

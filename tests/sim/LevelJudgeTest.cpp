@@ -1,13 +1,13 @@
-// Check Level: small levels and the verdicts they earn, the turtles that can reach the water, and
-// where a level's effort stands among the shipped levels.
+// Check Level's judgement: small levels and the verdicts they earn, a judgement stopped, the
+// turtles that can reach the water, and where a level's effort stands among the shipped levels.
 
-#include "editor/LevelCheck.h"
-#include "editor/CheckCommand.h"
+#include "sim/LevelJudge.h"
 #include "files/LevelFile.h"
 #include "tests/support/BoardText.h"
-#include "tests/support/WindowTestSupport.h"
 
-#include <QSignalSpy>
+#include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -26,20 +26,15 @@ std::string hallways()
     return text;
 }
 
-CheckResult checked(const LevelTexts& settings, const char* board, int seeds)
+CheckResult checked(const LevelTexts& settings, const char* board)
 {
-    LevelCheck check(seeds);
-    QSignalSpy finished(&check, &LevelCheck::finished);
-    check.start(levelFileBytes(settings, boardFromText(board)));
-    if (finished.isEmpty()) {
-        EXPECT_TRUE(finished.wait(120000));
-    }
-    return finished.isEmpty() ? CheckResult{} : finished.front().front().value<CheckResult>();
+    const std::atomic<bool> go{false};
+    return judgeLevel(levelFileBytes(settings, boardFromText(board)), go).value_or(CheckResult{});
 }
 
 }  // namespace
 
-TEST(LevelCheck, EachLevelEarnsTheFirstVerdictThatAppliesAndBadSettingsGetOneToo)
+TEST(LevelJudge, EachLevelEarnsTheFirstVerdictThatAppliesBadSettingsGetOneTooAndAStopEndsIt)
 {
     const LevelTexts usual{"pond1.mid", "100", "1500", "1500"};
     const std::string Hallways = hallways();
@@ -65,10 +60,12 @@ TEST(LevelCheck, EachLevelEarnsTheFirstVerdictThatAppliesAndBadSettingsGetOneToo
     };
     for (const auto& [name, settings, board, verdict, endless] : cases) {
         SCOPED_TRACE(name);
-        const CheckResult result = checked(settings, board, LevelCheckSeeds);
+        const CheckResult result = checked(settings, board);
         EXPECT_EQ(result.verdict(), verdict);
         EXPECT_EQ(endlessRuns(result.botRuns) + endlessRuns(result.idleRuns), endless);
     }
+    const std::atomic<bool> stopped{true};
+    EXPECT_FALSE(judgeLevel(levelFileBytes(usual, boardFromText(Crossing)), stopped));
 }
 
 // Which turtles (x, on the board as the reader leaves them) have a way to the water, around
