@@ -152,6 +152,8 @@ void WebPages::sets(const httplib::Request& request, httplib::Response& response
     if (!number || shown < 1 || shown > 1'000'000)
         return page.notFound(request, response, QT_TRANSLATE_NOOP("WebPages", "There is no such page."));
     const std::vector<SetSummary> sets = m_storage.sets((shown - 1) * SetsPerPage, SetsPerPage + 1);
+    if (sets.empty() && shown > 1)  // past the last page
+        return page.notFound(request, response, QT_TRANSLATE_NOOP("WebPages", "There is no such page."));
     QString rows;
     for (std::size_t i = 0; i < sets.size() && i < std::size_t(SetsPerPage); ++i)
         rows +=

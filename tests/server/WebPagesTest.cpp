@@ -78,7 +78,7 @@ TEST(WebPages, AddressesOfNothingAreNotFound)
     ASSERT_NE(server.port(), 0) << server.log().toStdString();
     httplib::Client client("127.0.0.1", server.port());
     for (const std::string& path : std::vector<std::string>{"/games/999999", "/sets/" + std::string(64, '0'),
-                                                            "/?page=0", "/?page=x", "/?page=2000000"}) {
+                                                            "/?page=0", "/?page=x", "/?page=2", "/?page=2000000"}) {
         const httplib::Result page = client.Get(path);
         EXPECT_EQ(page->status, 404) << path;
         EXPECT_EQ(page->get_header_value("Content-Type"), "text/html; charset=utf-8") << path;
