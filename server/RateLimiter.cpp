@@ -1,16 +1,13 @@
 #include "server/RateLimiter.h"
 
-namespace {
-
-constexpr RateLimiter::Clock::duration Minute = std::chrono::minutes(1);
-
-}  // namespace
-
-RateLimiter::RateLimiter(int perMinute, std::size_t clients) : m_perMinute(perMinute), m_capacity(clients) {}
+RateLimiter::RateLimiter(int count, std::size_t clients, Clock::duration period)
+    : m_count(count), m_period(period), m_capacity(clients)
+{
+}
 
 int RateLimiter::secondsToWait(const std::string& client, Clock::time_point now)
 {
-    if (m_perMinute <= 0)
+    if (m_count <= 0)
         return 0;
     const std::lock_guard lock(m_mutex);
     auto [at, fresh] = m_clients.try_emplace(client);
@@ -24,10 +21,10 @@ int RateLimiter::secondsToWait(const std::string& client, Clock::time_point now)
     } else {
         m_heard.splice(m_heard.begin(), m_heard, at->second.heard);
     }
-    // Each request takes its share of a minute; a client may be a minute ahead, no more.
-    const Clock::time_point full = std::max(at->second.full, now) + Minute / m_perMinute;
-    if (full - now > Minute)
-        return int(std::chrono::ceil<std::chrono::seconds>(full - now - Minute).count());
+    // Each request takes its share of a period; a client may be a period ahead, no more.
+    const Clock::time_point full = std::max(at->second.full, now) + m_period / m_count;
+    if (full - now > m_period)
+        return int(std::chrono::ceil<std::chrono::seconds>(full - now - m_period).count());
     at->second.full = full;
     return 0;
 }

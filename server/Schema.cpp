@@ -115,6 +115,14 @@ const std::array<std::vector<Statement>, SchemaVersion> Steps{{
         {"UPDATE sets SET games = (SELECT COUNT(*) FROM games g WHERE g.set_id = sets.id AND g.hidden = 0), "
          "best = COALESCE((SELECT MAX(g.score) FROM games g WHERE g.set_id = sets.id AND g.hidden = 0), 0)"},
     },
+    {
+        // Sets published by their designers: the file as sent, and how the computer player fared
+        // on each level (JSON). A published set is listed before any game of it is stored.
+        {"CREATE TABLE published (set_id TEXT PRIMARY KEY REFERENCES sets (id), author TEXT NOT NULL, "
+         "description TEXT NOT NULL, difficulty INTEGER NOT NULL, verdicts TEXT NOT NULL, published TEXT NOT NULL, "
+         "file %BYTES% NOT NULL)"},
+        {"CREATE INDEX published_by_date ON published (published)"},
+    },
 }};
 
 }  // namespace

@@ -5,7 +5,7 @@
 enum class SqlDialect { Sqlite, Postgres };
 
 // The schema's version as this server writes it.
-inline constexpr int SchemaVersion = 4;
+inline constexpr int SchemaVersion = 5;
 
 // Creates the tables on a new database, or brings an older one up to SchemaVersion, one step per
 // version, each in a transaction with the version row. Throws StorageError on a database made by

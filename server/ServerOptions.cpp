@@ -74,11 +74,17 @@ std::optional<int> readServerOptions(const QStringList& arguments, ServerOptions
     const QCommandLineOption connections =
         valued(QStringLiteral("db-connections"), QStringLiteral("Connections to the database."), QStringLiteral("N"),
                QStringLiteral("4"));
+    const QCommandLineOption judgeThreads =
+        valued(QStringLiteral("judges"), QStringLiteral("Level sets judged at once for publishing."),
+               QStringLiteral("N"), QStringLiteral("1"));
+    const QCommandLineOption publishRate = valued(
+        QStringLiteral("publish-limit"), QStringLiteral("Level sets an hour taken from one address (0: no limit)."),
+        QStringLiteral("N"), QStringLiteral("6"));
     const QCommandLineOption reverify(QStringLiteral("reverify"),
                                       QStringLiteral("Verify every stored game again in the background, not only "
                                                      "those no server of this version verified."));
     parser.addOptions({help, version, listen, data, database, rate, readRate, connectionCap, requestTime, proxy, queue,
-                       threads, cpu, wait, connections, reverify});
+                       threads, cpu, wait, connections, judgeThreads, publishRate, reverify});
 
     if (!parser.parse(QStringList(QStringLiteral("pondrake-server")) + arguments)) {
         err = QStringLiteral("pondrake-server: %1\n").arg(parser.errorText());
@@ -114,11 +120,16 @@ std::optional<int> readServerOptions(const QStringList& arguments, ServerOptions
     const std::optional<int> processor = number(parser.value(cpu), 1, 3'600'000);
     const std::optional<int> waited = number(parser.value(wait), 1, 3'600'000);
     const std::optional<int> databaseThreads = number(parser.value(connections), 1, 100);
+    const std::optional<int> judges = number(parser.value(judgeThreads), 1, 256);
+    const std::optional<int> perHour = number(parser.value(publishRate), 0, 1'000'000);
     if (!perMinute || !readsPerMinute || !perAddress || !seconds || !waiting || !verifiers || !processor || !waited ||
-        !databaseThreads)
+        !databaseThreads || !judges || !perHour)
         return refuse(QStringLiteral("--rate-limit, --read-limit, --connection-limit, --request-timeout, --queue, "
-                                     "--threads, --verify-cpu, --verify-wait and --db-connections take whole numbers "
-                                     "in their range (--request-timeout from 1 to 3600)"));
+                                     "--threads, --verify-cpu, --verify-wait, --db-connections, --judges and "
+                                     "--publish-limit take whole numbers in their range (--request-timeout from 1 "
+                                     "to 3600, --judges from 1)"));
+    options.judges = unsigned(*judges);
+    options.publishLimit = *perHour;
     options.rateLimit = *perMinute;
     options.readLimit = *readsPerMinute;
     options.connectionLimit = *perAddress;

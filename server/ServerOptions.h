@@ -26,6 +26,8 @@ struct ServerOptions {
     std::chrono::milliseconds waitBound{10000};
     unsigned databaseConnections = 4;  // the database threads, each with its connection
     bool reverify = false;             // verify every shown game again, not only the unverified
+    unsigned judges = 1;               // level sets judged at once for publishing
+    int publishLimit = 6;              // level sets an hour taken from one address; 0: no limit
 };
 
 // Reads the arguments (without the program's name). Answers --help and --version on out, a

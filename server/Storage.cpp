@@ -5,7 +5,13 @@
 #include "server/ShippedSet.h"
 
 #include <QDateTime>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QSqlError>
+
+#include <array>
+#include <string>
 
 namespace {
 
@@ -40,7 +46,67 @@ bool transaction(Connection& connection, Work work)
     }
 }
 
+QString verdictsJson(const std::vector<JudgedLevel>& verdicts)
+{
+    QJsonArray levels;
+    for (const JudgedLevel& level : verdicts)
+        levels.append(QJsonObject{{QStringLiteral("level"), level.level},
+                                  {QStringLiteral("passRate"), level.passRate},
+                                  {QStringLiteral("medianSeconds"), level.medianSeconds},
+                                  {QStringLiteral("difficulty"), level.difficulty},
+                                  {QStringLiteral("warning"), level.warning}});
+    return QString::fromUtf8(QJsonDocument(levels).toJson(QJsonDocument::Compact));
+}
+
+std::vector<JudgedLevel> verdictsOf(const QString& json)
+{
+    std::vector<JudgedLevel> verdicts;
+    for (const QJsonValue level : QJsonDocument::fromJson(json.toUtf8()).array())
+        verdicts.push_back({level[u"level"].toInt(), level[u"passRate"].toDouble(), level[u"medianSeconds"].toDouble(),
+                            level[u"difficulty"].toInt(), level[u"warning"].toString()});
+    return verdicts;
+}
+
+// The columns of a set's row and its publication, from sets s and published p, as setAt reads them.
+#define SET_COLUMNS                                                                                                    \
+    "s.id, s.name, s.levels, s.games, s.best, p.set_id, p.author, p.description, p.difficulty, p.published"
+
+// Each statement is a constant text: its address is its key.
+const char* setsQuery(SetOrder order, bool publishedOnly)
+{
+    static const std::array<const char*, 6> queries = [] {
+        std::array<const char*, 6> made{};
+        const char* filters[] = {"(s.games > 0 OR p.set_id IS NOT NULL)", "p.set_id IS NOT NULL"};
+        const char* orders[] = {"s.games DESC, s.id", "(p.published IS NULL), p.published DESC, s.id",
+                                "(p.difficulty IS NULL), p.difficulty, s.games DESC, s.id"};
+        static std::array<std::string, 6> texts;
+        for (std::size_t i = 0; i < made.size(); ++i) {
+            texts[i] = std::string("SELECT " SET_COLUMNS " FROM sets s LEFT JOIN published p ON p.set_id = s.id "
+                                   "WHERE ") +
+                       filters[i % 2] + " ORDER BY " + orders[i / 2] + " LIMIT ? OFFSET ?";
+            made[i] = texts[i].c_str();
+        }
+        return made;
+    }();
+    return queries[std::size_t(order) * 2 + (publishedOnly ? 1 : 0)];
+}
+
 }  // namespace
+
+SetSummary Storage::setAt(const QSqlQuery& q, int first) const
+{
+    const QByteArray id = q.value(first).toByteArray();
+    SetSummary set{id,
+                   shownName(id, q.value(first + 1).toString()),
+                   q.value(first + 2).toInt(),
+                   q.value(first + 3).toLongLong(),
+                   q.value(first + 4).toInt(),
+                   std::nullopt};
+    if (!q.value(first + 5).isNull())
+        set.publication = Publication{q.value(first + 6).toString(), q.value(first + 7).toString(),
+                                      q.value(first + 8).toInt(), q.value(first + 9).toString()};
+    return set;
+}
 
 Storage::Storage(const DatabaseConfig& config, unsigned connections)
     : m_postgres(config.driver == u"QPSQL"), m_shipped(shippedSetIdentity()), m_pool(config, connections)
@@ -175,16 +241,14 @@ std::optional<SetTop> Storage::top(const QByteArray& set, int limit)
 {
     return m_pool.run([&](Connection& connection) {
         const Connection::Ran q =
-            connection.run("SELECT g.id, g.set_id, g.kind, g.name, g.score, g.submitted, s.name, s.levels, s.games, "
-                           "s.best FROM games g JOIN sets s ON s.id = g.set_id WHERE g.set_id = ? AND g.hidden = 0 "
-                           "ORDER BY g.score DESC, g.id LIMIT ?",
+            connection.run("SELECT g.id, g.set_id, g.kind, g.name, g.score, g.submitted, " SET_COLUMNS " FROM games g "
+                           "JOIN sets s ON s.id = g.set_id LEFT JOIN published p ON p.set_id = s.id "
+                           "WHERE g.set_id = ? AND g.hidden = 0 ORDER BY g.score DESC, g.id LIMIT ?",
                            {QString::fromLatin1(set), limit});
         std::optional<SetTop> table;
         while (q->next()) {
             if (!table)
-                table = SetTop{{set, shownName(set, q->value(6).toString()), q->value(7).toInt(),
-                                q->value(8).toLongLong(), q->value(9).toInt()},
-                               {}};
+                table = SetTop{setAt(*q, 6), {}};
             table->games.push_back(gameAt(*q));
         }
         return table;
@@ -195,32 +259,79 @@ std::optional<ShownGame> Storage::shownGame(qint64 id)
 {
     return m_pool.run([&](Connection& connection) -> std::optional<ShownGame> {
         const Connection::Ran q =
-            connection.run("SELECT g.id, g.set_id, g.kind, g.name, g.score, g.submitted, s.name, s.levels, s.games, "
-                           "s.best FROM games g JOIN sets s ON s.id = g.set_id WHERE g.id = ? AND g.hidden = 0",
+            connection.run("SELECT g.id, g.set_id, g.kind, g.name, g.score, g.submitted, " SET_COLUMNS " FROM games g "
+                           "JOIN sets s ON s.id = g.set_id LEFT JOIN published p ON p.set_id = s.id "
+                           "WHERE g.id = ? AND g.hidden = 0",
                            {id});
         if (!q->next())
             return std::nullopt;
-        const StoredGame game = gameAt(*q);
-        return ShownGame{game,
-                         {game.set, shownName(game.set, q->value(6).toString()), q->value(7).toInt(),
-                          q->value(8).toLongLong(), q->value(9).toInt()}};
+        return ShownGame{gameAt(*q), setAt(*q, 6)};
     });
 }
 
-std::vector<SetSummary> Storage::sets(int offset, int limit)
+std::vector<SetSummary> Storage::sets(int offset, int limit, SetOrder order, bool publishedOnly)
 {
     return m_pool.run([&](Connection& connection) {
-        // A set is listed once a game of it is shown.
-        const Connection::Ran q = connection.run(
-            "SELECT id, name, levels, games, best FROM sets WHERE games > 0 ORDER BY games DESC, id LIMIT ? OFFSET ?",
-            {limit, offset});
+        // A set is listed once a game of it is shown, or once it is published.
+        const Connection::Ran q = connection.run(setsQuery(order, publishedOnly), {limit, offset});
         std::vector<SetSummary> sets;
-        while (q->next()) {
-            const QByteArray id = q->value(0).toByteArray();
-            sets.push_back({id, shownName(id, q->value(1).toString()), q->value(2).toInt(), q->value(3).toLongLong(),
-                            q->value(4).toInt()});
-        }
+        while (q->next())
+            sets.push_back(setAt(*q, 0));
         return sets;
+    });
+}
+
+std::optional<PublishedSet> Storage::published(Connection& connection, const QByteArray& set) const
+{
+    const Connection::Ran q = connection.run(
+        "SELECT " SET_COLUMNS ", p.verdicts FROM sets s JOIN published p ON p.set_id = s.id WHERE s.id = ?",
+        {QString::fromLatin1(set)});
+    if (!q->next())
+        return std::nullopt;
+    return PublishedSet{setAt(*q, 0), verdictsOf(q->value(10).toString())};
+}
+
+std::optional<PublishedSet> Storage::published(const QByteArray& set)
+{
+    return m_pool.run([&](Connection& connection) { return published(connection, set); });
+}
+
+PublishedSet Storage::publish(const PublishedSet& published, const QByteArray& file)
+{
+    return m_pool.run([&](Connection& connection) {
+        const std::unique_lock lock = writing(connection);
+        const SetSummary& set = published.set;
+        const QString id = QString::fromLatin1(set.id);
+        transaction(connection, [&] {
+            connection.run("INSERT INTO sets (id, name, levels) VALUES (?, ?, ?) ON CONFLICT (id) DO NOTHING",
+                           {id, set.name, set.levels});
+            {  // finished before the next statement
+                const Connection::Ran inserted = connection.run(
+                    "INSERT INTO published (set_id, author, description, difficulty, verdicts, published, file) "
+                    "VALUES (?, ?, ?, ?, ?, ?, ?) ON CONFLICT DO NOTHING RETURNING set_id",
+                    {id, set.publication->author, set.publication->description, set.publication->difficulty,
+                     verdictsJson(published.verdicts), QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs),
+                     file});
+                if (!inserted->next())
+                    return false;  // published first by another
+            }
+            // Its games' table is shown under the name its designer gave it.
+            connection.run("UPDATE sets SET name = ? WHERE id = ?", {set.name, id});
+            return true;
+        });
+        std::optional<PublishedSet> stored = this->published(connection, set.id);
+        if (!stored)
+            throw StorageError("a set published is not in the table");
+        return std::move(*stored);
+    });
+}
+
+std::optional<QByteArray> Storage::publishedFile(const QByteArray& set)
+{
+    return m_pool.run([&](Connection& connection) {
+        const Connection::Ran q =
+            connection.run("SELECT file FROM published WHERE set_id = ?", {QString::fromLatin1(set)});
+        return q->next() ? std::optional<QByteArray>(q->value(0).toByteArray()) : std::nullopt;
     });
 }
 

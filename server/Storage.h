@@ -3,6 +3,7 @@
 #include "server/DatabasePool.h"
 
 #include <QByteArray>
+#include <QSqlQuery>
 #include <QString>
 
 #include <cstdint>
@@ -40,13 +41,39 @@ struct NewGame {
     QByteArray replaySha256;  // hexadecimal
 };
 
+// How the computer player fared on one level of a published set.
+struct JudgedLevel {
+    int level = 0;  // from 1
+    double passRate = 0;
+    double medianSeconds = 0;
+    int difficulty = 0;  // about as hard as this shipped level, 1 to 24
+    QString warning;     // empty for none
+};
+
+// What a set's designer published with it.
+struct Publication {
+    QString author;
+    QString description;
+    int difficulty = 0;  // its hardest level's
+    QString date;        // UTC, ISO 8601
+};
+
 struct SetSummary {
     QByteArray id;
     QString name;
     int levels = 0;
     qint64 games = 0;
     std::int32_t best = 0;
+    std::optional<Publication> publication;  // nothing for a set nobody published
 };
+
+// A set to publish, or one published.
+struct PublishedSet {
+    SetSummary set;
+    std::vector<JudgedLevel> verdicts;
+};
+
+enum class SetOrder { Games, Newest, Difficulty };
 
 // A set's table: the set and its best games, best first.
 struct SetTop {
@@ -87,8 +114,15 @@ public:
     PlacedGame store(const NewGame& game);
     // Nothing when no game of the set is stored.
     std::optional<SetTop> top(const QByteArray& set, int limit);
-    // The sets with a shown game, most played first, from the offset-th.
-    std::vector<SetSummary> sets(int offset, int limit);
+    // The sets with a shown game or published, or the published only, from the offset-th: the
+    // most played first, the last published first, or the easiest first.
+    std::vector<SetSummary> sets(int offset, int limit, SetOrder order = SetOrder::Games, bool publishedOnly = false);
+    // Publishes the set unless its levels were published already: the stored set either way. A
+    // published set's name is the one its table shows from then on.
+    PublishedSet publish(const PublishedSet& set, const QByteArray& file);
+    // Nothing for a set nobody published.
+    std::optional<PublishedSet> published(const QByteArray& set);
+    std::optional<QByteArray> publishedFile(const QByteArray& set);
     std::optional<QByteArray> replay(qint64 id);
     // Nothing for an unknown or hidden game.
     std::optional<ShownGame> shownGame(qint64 id);
@@ -102,6 +136,9 @@ public:
     void hide(qint64 id);
 
 private:
+    std::optional<PublishedSet> published(Connection& connection, const QByteArray& set) const;
+    // A set's row and its publication, read from column first on (SetColumns).
+    SetSummary setAt(const QSqlQuery& q, int first) const;
     PlacedGame placed(Connection& connection, const StoredGame& game, bool fresh, bool hidden) const;
     // The stored game the new one is: by a seed, else by its bytes.
     PlacedGame sameAs(Connection& connection, const NewGame& game) const;

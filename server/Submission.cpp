@@ -31,17 +31,25 @@ std::optional<std::size_t> members(simdjson::dom::element element)
 
 }  // namespace
 
-std::optional<QString> nameFault(int kind, const QString& name)
+std::optional<QString> textFault(const QString& what, const QString& text)
 {
-    if (!name.isValidUtf16())
-        return QStringLiteral("the name is not valid text");
-    if (std::any_of(name.begin(), name.end(), [](QChar c) { return c.category() == QChar::Other_Control; }))
-        return QStringLiteral("the name holds a control character");
+    if (!text.isValidUtf16())
+        return QStringLiteral("the %1 is not valid text").arg(what);
+    if (std::any_of(text.begin(), text.end(), [](QChar c) { return c.category() == QChar::Other_Control; }))
+        return QStringLiteral("the %1 holds a control character").arg(what);
     // Invisible, they make one name look like another: "\u202eadA" shows as "Ada".
-    const QList<uint> characters = name.toUcs4();
+    const QList<uint> characters = text.toUcs4();
     if (std::any_of(characters.begin(), characters.end(),
                     [](uint c) { return QChar::category(char32_t(c)) == QChar::Other_Format; }))
-        return QStringLiteral("the name holds a format character (such as a direction mark or zero-width space)");
+        return QStringLiteral("the %1 holds a format character (such as a direction mark or zero-width space)")
+            .arg(what);
+    return std::nullopt;
+}
+
+std::optional<QString> nameFault(int kind, const QString& name)
+{
+    if (std::optional<QString> fault = textFault(QStringLiteral("name"), name))
+        return fault;
     if (kind == TypedName) {
         if (name.size() > MaxTypedName)
             return QStringLiteral("a typed name is at most %1 characters long").arg(MaxTypedName);

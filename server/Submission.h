@@ -21,6 +21,10 @@ struct SubmissionReading {
 // Reads a request's body as the API says, and checks the name as the score file would take it.
 SubmissionReading readSubmission(const QByteArray& body, const QString& contentType);
 
+// Why a text of a stranger's (what it is: "name") cannot be shown: broken text, control
+// characters, or format characters that make one text look like another.
+std::optional<QString> textFault(const QString& what, const QString& text);
+
 // Why the name cannot go into the table, or nothing: a typed name longer than a score file
 // holds, ink that the ink reader refuses, control or format characters, broken text.
 std::optional<QString> nameFault(int kind, const QString& name);

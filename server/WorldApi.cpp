@@ -4,6 +4,7 @@
 #include "server/Submission.h"
 #include "server/WebPages.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -11,6 +12,7 @@
 #include <openssl/evp.h>
 
 #include <cstdio>
+#include <map>
 
 namespace {
 
@@ -67,6 +69,78 @@ void answerStored(httplib::Response& response, const PlacedGame& stored, const S
     answer(response, 409, body);
 }
 
+// A set's row: for a published set, what its designer published too.
+QJsonObject setJson(const SetSummary& set)
+{
+    QJsonObject row{{QStringLiteral("set"), QString::fromLatin1(set.id)},
+                    {QStringLiteral("name"), set.name},
+                    {QStringLiteral("levels"), set.levels},
+                    {QStringLiteral("games"), set.games},
+                    {QStringLiteral("best"), set.best}};
+    if (const std::optional<Publication>& published = set.publication) {
+        row.insert(QStringLiteral("published"), true);
+        row.insert(QStringLiteral("author"), published->author);
+        row.insert(QStringLiteral("description"), published->description);
+        row.insert(QStringLiteral("difficulty"), published->difficulty);
+        row.insert(QStringLiteral("date"), published->date);
+    }
+    return row;
+}
+
+QJsonObject publishedJson(const PublishedSet& published)
+{
+    QJsonObject set = setJson(published.set);
+    QJsonArray verdicts;
+    for (const JudgedLevel& level : published.verdicts) {
+        QJsonObject verdict{{QStringLiteral("level"), level.level},
+                            {QStringLiteral("passRate"), level.passRate},
+                            {QStringLiteral("medianSeconds"), level.medianSeconds},
+                            {QStringLiteral("difficulty"), level.difficulty}};
+        if (!level.warning.isEmpty())
+            verdict.insert(QStringLiteral("warning"), level.warning);
+        verdicts.append(verdict);
+    }
+    set.insert(QStringLiteral("verdicts"), verdicts);
+    return set;
+}
+
+std::string publicationPath(const QByteArray& set) { return "/api/v1/sets/" + set.toStdString() + "/publication"; }
+
+// How a set sent stands, as the API says it.
+void answerPublication(httplib::Response& response, const PublicationState& state)
+{
+    QJsonObject body{{QStringLiteral("set"), QString::fromLatin1(state.set)}};
+    switch (state.stage) {
+    case PublicationState::Stage::Judging:
+        body.insert(QStringLiteral("status"), QStringLiteral("judging"));
+        body.insert(QStringLiteral("levels"), state.levels);
+        body.insert(QStringLiteral("judged"), state.judged);
+        response.set_header("Retry-After", "1");
+        return answer(response, 202, body);
+    case PublicationState::Stage::Published:
+        body.insert(QStringLiteral("status"), QStringLiteral("published"));
+        body.insert(QStringLiteral("page"), QStringLiteral("/sets/") + QString::fromLatin1(state.set));
+        body.insert(QStringLiteral("published"), publishedJson(*state.published));
+        return answer(response, 200, body);
+    case PublicationState::Stage::Refused: {
+        QStringList lines;
+        QJsonArray failures;
+        for (const LevelFailure& failure : state.failures) {
+            lines << QStringLiteral("level %1: %2").arg(failure.level).arg(failure.reason);
+            failures.append(
+                QJsonObject{{QStringLiteral("level"), failure.level}, {QStringLiteral("reason"), failure.reason}});
+        }
+        body.insert(QStringLiteral("status"), QStringLiteral("refused"));
+        body.insert(QStringLiteral("error"), lines.join(QStringLiteral("; ")));
+        body.insert(QStringLiteral("failures"), failures);
+        return answer(response, 422, body);
+    }
+    case PublicationState::Stage::Busy:
+        break;
+    }
+    busy(response, QStringLiteral("the server is judging as many sets as it can: send again later"));
+}
+
 // The SHA-256 of a replay in hexadecimal, by OpenSSL: a hundred kilobytes on every submission,
 // which it hashes several times faster than QCryptographicHash.
 QByteArray sha256Hex(const QByteArray& bytes)
@@ -113,16 +187,22 @@ QString statusText(int status)
 void WorldApi::route(httplib::Server& server)
 {
     server.Post("/api/v1/games", [this](const auto& request, auto& response) {
-        if (!limited(m_sends, "games", request, response))
+        if (!limited(m_limits.sends, "games", request, response))
             submit(request, response);
     });
     const auto read = [this](void (WorldApi::*handler)(const httplib::Request&, httplib::Response&)) {
         return [this, handler](const httplib::Request& request, httplib::Response& response) {
-            if (!limited(m_reads, "reads", request, response))
+            if (!limited(m_limits.reads, "reads", request, response))
                 (this->*handler)(request, response);
         };
     };
+    server.Post("/api/v1/sets", [this](const auto& request, auto& response) {
+        if (!limited(m_limits.publishes, "sets", request, response))
+            publish(request, response);
+    });
     server.Get(R"(/api/v1/sets/([0-9a-f]{64})/top)", read(&WorldApi::top));
+    server.Get(R"(/api/v1/sets/([0-9a-f]{64})/publication)", read(&WorldApi::publication));
+    server.Get(R"(/api/v1/sets/([0-9a-f]{64})/file)", read(&WorldApi::setFile));
     server.Get("/api/v1/sets", read(&WorldApi::sets));
     server.Get(R"(/api/v1/games/([0-9]{1,18})/replay)", read(&WorldApi::replay));
     server.Get(R"(/api/v1/games/([0-9]{1,18})/frames)", read(&WorldApi::frames));
@@ -246,31 +326,78 @@ void WorldApi::sets(const httplib::Request& request, httplib::Response& response
 {
     const std::optional<int> offset = parameter(request, "offset", 0, 0, 1'000'000'000);
     const std::optional<int> limit = parameter(request, "limit", 50, 1, MaxLimit);
-    if (!offset || !limit)
-        return refuse(response, 400,
-                      QStringLiteral("offset is a whole number from 0, limit one from 1 to %1").arg(MaxLimit));
+    const std::optional<int> publishedOnly = parameter(request, "published", 0, 0, 1);
+    if (!offset || !limit || !publishedOnly)
+        return refuse(
+            response, 400,
+            QStringLiteral("offset is a whole number from 0, limit one from 1 to %1, published 0 or 1").arg(MaxLimit));
+    const std::string sort = request.has_param("sort") ? request.get_param_value("sort") : "games";
+    const std::map<std::string, SetOrder> orders{
+        {"games", SetOrder::Games}, {"newest", SetOrder::Newest}, {"difficulty", SetOrder::Difficulty}};
+    const auto order = orders.find(sort);
+    if (order == orders.end())
+        return refuse(response, 400, QStringLiteral("sort is games, newest or difficulty"));
     // Every client reads the first page: it is kept, as long as the longest; later ones are queried.
-    std::shared_ptr<const Listing> kept = *offset == 0 ? m_answers.find("sets") : nullptr;
+    const std::string key = "sets/" + sort + (*publishedOnly ? "/published" : "");
+    std::shared_ptr<const Listing> kept = *offset == 0 ? m_answers.find(key) : nullptr;
     if (!kept) {
         const std::uint64_t generation = m_answers.generation();
         const int asked = *offset == 0 ? MaxLimit : *limit;
         auto listing = std::make_shared<Listing>();
         listing->head = "{}";
-        for (const SetSummary& set : m_storage.sets(*offset, asked + 1))  // one more tells if more follow
-            listing->rows.push_back(json({{QStringLiteral("set"), QString::fromLatin1(set.id)},
-                                          {QStringLiteral("name"), set.name},
-                                          {QStringLiteral("levels"), set.levels},
-                                          {QStringLiteral("games"), set.games},
-                                          {QStringLiteral("best"), set.best}}));
+        // One more tells if more follow.
+        for (const SetSummary& set : m_storage.sets(*offset, asked + 1, order->second, *publishedOnly != 0))
+            listing->rows.push_back(json(setJson(set)));
         listing->beyond = listing->rows.size() > std::size_t(asked);
         if (listing->beyond)
             listing->rows.pop_back();
         if (*offset == 0)
-            m_answers.keep("sets", generation, listing);
+            m_answers.keep(key, generation, listing);
         kept = std::move(listing);
     }
     const std::size_t shown = std::min(std::size_t(*limit), kept->rows.size());
     answer(response, 200, kept->body("sets", shown, "more", kept->beyond || shown < kept->rows.size()));
+}
+
+void WorldApi::publish(const httplib::Request& request, httplib::Response& response)
+{
+    const std::string type = request.get_header_value("Content-Type");
+    if (type.substr(0, type.find(';')) != "application/x-pondrake-set")
+        return refuse(response, 415, QStringLiteral("a set is sent as application/x-pondrake-set"));
+    const QByteArray file = QByteArray::fromStdString(request.body);
+    const SetReading reading = readSetFile(file);
+    if (!reading.set)
+        return refuse(response, 400, QStringLiteral("line %1: %2").arg(reading.line).arg(reading.error));
+    const SetFile& set = *reading.set;
+    if (set.levels.size() > std::size_t(MaxPublishedLevels))
+        return refuse(response, 422,
+                      QStringLiteral("a set published has at most %1 levels, not %2")
+                          .arg(MaxPublishedLevels)
+                          .arg(set.levels.size()));
+    if (const std::optional<QString> fault = publicationFault(set))
+        return refuse(response, 422, *fault);
+    const PublicationState state = m_publisher.send(set, file);
+    if (state.stage == PublicationState::Stage::Judging)
+        response.set_header("Location", publicationPath(state.set));
+    answerPublication(response, state);
+}
+
+void WorldApi::publication(const httplib::Request& request, httplib::Response& response)
+{
+    const std::optional<PublicationState> state =
+        m_publisher.state(QByteArray::fromStdString(request.matches[1].str()));
+    if (!state)
+        return refuse(response, 404, QStringLiteral("no set with these levels was sent within the hour"));
+    answerPublication(response, *state);
+}
+
+void WorldApi::setFile(const httplib::Request& request, httplib::Response& response)
+{
+    const std::optional<QByteArray> file = m_storage.publishedFile(QByteArray::fromStdString(request.matches[1].str()));
+    if (!file)
+        return refuse(response, 404, QStringLiteral("no set with these levels is published"));
+    response.status = 200;
+    response.set_content(file->toStdString(), "application/x-pondrake-set");
 }
 
 void WorldApi::replay(const httplib::Request& request, httplib::Response& response)

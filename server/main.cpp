@@ -35,6 +35,9 @@ QString pagesFolder(const char* name)
                                      : here + QStringLiteral("/../share/pondrake-server/") + QLatin1String(name);
 }
 
+// Sets waiting to be judged, and being judged, before 503.
+constexpr std::size_t PublishQueue = 16;
+
 std::optional<DatabaseConfig> databaseOf(const ServerOptions& options, QString& error)
 {
     return options.databaseUrl.isEmpty() ? sqliteConfig(options.dataFolder, error)
@@ -78,9 +81,12 @@ int main(int argc, char* argv[])
         return fail(error);
 
     VerifierPool verifiers(options.threads, std::size_t(options.queue), options.timeBound, options.waitBound);
+    AnswerCache answers;
+    SetPublisher publisher(storage, options.judges, PublishQueue, [&answers] { answers.forget(); });
     const ClientAddress clients(options.trustedProxies);
-    RateLimiter sends(options.rateLimit), reads(options.readLimit);
-    WorldApi api(storage, verifiers, clients, sends, reads);
+    RateLimiter sends(options.rateLimit), reads(options.readLimit),
+        publishes(options.publishLimit, 65536, std::chrono::hours(1));
+    WorldApi api(storage, answers, verifiers, publisher, clients, {sends, reads, publishes});
     // Room for every game the queue holds plus the readers that come meanwhile, and as many again
     // waiting for a thread.
     const std::size_t connections = std::size_t(options.queue) + 2 * verifiers.threads() + 8;
@@ -107,10 +113,10 @@ int main(int argc, char* argv[])
     const QString table = database->driver == u"QSQLITE"
                               ? database->databaseName
                               : QStringLiteral("PostgreSQL database ") + database->databaseName;
-    std::fprintf(stderr, "pondrake-server: listening on %s:%d, %u verifiers, table in %s\n", qPrintable(options.host),
-                 port, verifiers.threads(), qPrintable(table));
+    std::fprintf(stderr, "pondrake-server: listening on %s:%d, %u verifiers, %u judges, table in %s\n",
+                 qPrintable(options.host), port, verifiers.threads(), options.judges, qPrintable(table));
     std::thread listener([&server] { server.listen_after_bind(); });
-    const Reverifier reverifier(storage, verifiers, options.reverify, [&api] { api.forgetAnswers(); });
+    const Reverifier reverifier(storage, verifiers, options.reverify, [&answers] { answers.forget(); });
     int signal = 0;
     sigwait(&stopSignals, &signal);
     std::fprintf(stderr, "pondrake-server: %s: finishing the requests in flight\n", strsignal(signal));

@@ -79,7 +79,7 @@ TEST(ServerKill, EveryGameAnswered200OutlivesASigkillInAWholeTable)
                        "0, '%1', %2, submitted, '%1', %3 FROM games WHERE id = (SELECT MIN(id) FROM games)")
             .arg(name, score, replay);
     };
-    sql({"DROP TABLE seeds", "DROP INDEX games_by_score",
+    sql({"DROP TABLE published", "DROP TABLE seeds", "DROP INDEX games_by_score",
          "CREATE INDEX games_by_score ON games (set_id, score DESC, id)", "ALTER TABLE games DROP COLUMN hidden",
          "ALTER TABLE games DROP COLUMN verified", "ALTER TABLE sets DROP COLUMN games",
          "ALTER TABLE sets DROP COLUMN best", firstAs("Copy", "score", "replay"),

@@ -35,7 +35,7 @@ esac
 EOF
 chmod 755 "$dir/cluster"
 "$dir/cluster" start || { cat "$dir/log"; exit 1; }
-for database in refusals accepted queue kill restart pages languages nothing; do
+for database in refusals accepted queue kill restart pages languages nothing publishing published; do
   "$bin/createdb" -h "$dir" -U pondrake "$database"
 done
 PONDRAKE_TEST_POSTGRES=$dir PONDRAKE_TEST_POSTGRES_CLUSTER=$dir/cluster "$tests" "$@"

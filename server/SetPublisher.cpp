@@ -1,0 +1,177 @@
+#include "server/SetPublisher.h"
+
+#include "server/Submission.h"
+#include "sim/LevelJudge.h"
+
+#include <cstdio>
+
+namespace {
+
+// One level's judgement: its line in the stored set, or why it cannot be published.
+struct Judged {
+    JudgedLevel verdict;
+    std::optional<QString> failure;
+};
+
+Judged judged(int level, const CheckResult& result)
+{
+    Judged judged{{level, 0, 0, 0, QString()}, std::nullopt};
+    if (!result.readable()) {
+        judged.failure =
+            QStringLiteral("the level cannot be read whole: it stops at line %1").arg(result.linesRead + 1);
+        return judged;
+    }
+    const SeedSummary bot = result.bot();
+    const SeedSummary idle = result.idle();
+    judged.verdict.passRate = bot.passRate;
+    judged.verdict.medianSeconds = bot.medianSeconds;
+    judged.verdict.difficulty = aboutAsHardAs(bot.commandsPerSaved());
+    switch (verdictOf(result.reach, bot, idle)) {
+    case Verdict::CannotReachWater:
+        judged.failure = QStringLiteral("too few turtles can reach water: %1 of %2")
+                             .arg(result.reach.reaching)
+                             .arg(result.reach.turtles);
+        break;
+    case Verdict::TooHard:
+        judged.failure = QStringLiteral("the computer player passed %1 of %2 runs").arg(bot.passed).arg(bot.runs);
+        break;
+    case Verdict::PlaysItself:
+        judged.verdict.warning = QStringLiteral("the level plays itself: nobody at the board passed %1 of %2 runs")
+                                     .arg(idle.passed)
+                                     .arg(idle.runs);
+        break;
+    case Verdict::Fair:
+        break;
+    }
+    return judged;
+}
+
+}  // namespace
+
+std::optional<QString> publicationFault(const SetFile& set)
+{
+    if (std::optional<QString> fault = textFault(QStringLiteral("set's name"), set.name))
+        return fault;
+    if (std::optional<QString> fault = textFault(QStringLiteral("author"), set.author))
+        return fault;
+    // Its lines are joined by line ends, and only those.
+    for (const QString& line : set.description.split(u'\n'))
+        if (std::optional<QString> fault = textFault(QStringLiteral("description"), line))
+            return fault;
+    return std::nullopt;
+}
+
+SetPublisher::SetPublisher(Storage& storage, unsigned judges, std::size_t capacity, std::function<void()> published)
+    : m_storage(storage), m_capacity(capacity), m_published(std::move(published))
+{
+    for (unsigned i = 0; i < std::max(judges, 1U); ++i)
+        m_judges.emplace_back([this] { judge(); });
+}
+
+SetPublisher::~SetPublisher()
+{
+    {
+        const std::lock_guard lock(m_mutex);
+        m_stop = true;
+    }
+    m_ready.notify_all();
+    for (std::thread& judge : m_judges)
+        judge.join();
+}
+
+PublicationState SetPublisher::send(const SetFile& set, const QByteArray& file)
+{
+    const QByteArray id = setIdentity(set.levels);
+    if (std::optional<PublicationState> known = state(id))
+        return *known;
+    {
+        const std::lock_guard lock(m_mutex);
+        if (const auto sent = m_sent.find(id); sent != m_sent.end())  // sent meanwhile by another
+            return sent->second.state;
+        if (m_counted >= m_capacity)
+            return {PublicationState::Stage::Busy, id, int(set.levels.size()), 0, std::nullopt, {}};
+        PublicationState judging{PublicationState::Stage::Judging, id, int(set.levels.size()), 0, std::nullopt, {}};
+        m_sent.emplace(id, Sent{set, file, judging, {}});
+        m_waiting.push_back(id);
+        ++m_counted;
+    }
+    m_ready.notify_one();
+    return {PublicationState::Stage::Judging, id, int(set.levels.size()), 0, std::nullopt, {}};
+}
+
+std::optional<PublicationState> SetPublisher::state(const QByteArray& set)
+{
+    {
+        const std::lock_guard lock(m_mutex);
+        forgetOldRefusals(Clock::now());
+        if (const auto sent = m_sent.find(set); sent != m_sent.end())
+            return sent->second.state;
+    }
+    std::optional<PublishedSet> published = m_storage.published(set);
+    if (!published)
+        return std::nullopt;
+    const int levels = published->set.levels;
+    return PublicationState{PublicationState::Stage::Published, set, levels, levels, std::move(published), {}};
+}
+
+void SetPublisher::forgetOldRefusals(Clock::time_point now)
+{
+    std::erase_if(m_sent, [now](const auto& sent) {
+        return sent.second.state.stage == PublicationState::Stage::Refused && now - sent.second.refused > RefusalKept;
+    });
+}
+
+void SetPublisher::judge()
+{
+    for (;;) {
+        Sent* sent = nullptr;
+        {
+            std::unique_lock lock(m_mutex);
+            m_ready.wait(lock, [this] { return m_stop || !m_waiting.empty(); });
+            if (m_stop)
+                return;
+            sent = &m_sent.at(m_waiting.front());  // stays: only a judge takes a set out
+            m_waiting.pop_front();
+        }
+        try {
+            judgeSet(*sent);
+        } catch (const std::exception& e) {
+            // The judgement stands; the set is not published and may be sent again.
+            std::fprintf(stderr, "pondrake-server: a set could not be published: %s\n", e.what());
+        }
+        const std::lock_guard lock(m_mutex);
+        --m_counted;
+        if (sent->state.stage != PublicationState::Stage::Refused)
+            m_sent.erase(sent->state.set);  // published, or to be sent again
+    }
+}
+
+void SetPublisher::judgeSet(Sent& sent)
+{
+    PublishedSet publishing{{sent.state.set, sent.set.name, int(sent.set.levels.size()), 0, 0,
+                             Publication{sent.set.author, sent.set.description, 1, QString()}},
+                            {}};
+    std::vector<LevelFailure> failures;
+    for (std::size_t i = 0; i < sent.set.levels.size(); ++i) {
+        const std::optional<CheckResult> result = judgeLevel(sent.set.levels[i], m_stop);
+        if (!result)
+            return;  // the server is stopping
+        Judged level = judged(int(i) + 1, *result);
+        if (level.failure)
+            failures.push_back({int(i) + 1, *level.failure});
+        publishing.set.publication->difficulty =
+            std::max(publishing.set.publication->difficulty, level.verdict.difficulty);
+        publishing.verdicts.push_back(std::move(level.verdict));
+        const std::lock_guard lock(m_mutex);
+        sent.state.judged = int(i) + 1;
+    }
+    if (!failures.empty()) {
+        const std::lock_guard lock(m_mutex);
+        sent.state.stage = PublicationState::Stage::Refused;
+        sent.state.failures = std::move(failures);
+        sent.refused = Clock::now();
+        return;
+    }
+    m_storage.publish(publishing, sent.file);
+    m_published();
+}

@@ -1,0 +1,177 @@
+// Level sets published to the real server: each hostile set is refused with a sentence and
+// nothing of it stored, a level the computer player cannot pass is named, and a fair set is
+// published once, whoever sends it again and under whatever name, listed, sorted and served.
+
+#include "files/LevelFile.h"
+#include "files/sets/SetFileFormat.h"
+#include "tests/server/ServerSupport.h"
+#include "tests/support/BoardText.h"
+
+#include <QThread>
+
+namespace {
+
+const LevelTexts Usual{"pond1.mid", "100", "1500", "1500"};
+
+// A turtle at the crossing of four corridors ending in holes, the water beside one: fair.
+QByteArray crossing(const LevelTexts& settings = Usual)
+{
+    return levelFileBytes(settings, boardFromText("rrrrrrrrr/rrrrhrrrr/rrrrbrrrr/rrrrbrrrr/rhbbtbbhr/rrrrbr$rr/"
+                                                  "rrrrbrrrr/rrrrhrrrr/rrrrrrrrr"));
+}
+
+QByteArray setBytes(const std::vector<QByteArray>& levels, const QString& name = "Crossings",
+                    const QString& author = "Kim", const QString& description = "Two ways.\nBoth fair.")
+{
+    return setFileBytes({name, author, description, levels});
+}
+
+// What the server answers a set sent: the status and the JSON.
+std::pair<int, QJsonObject> publish(httplib::Client& client, const QByteArray& set,
+                                    const std::string& type = "application/x-pondrake-set")
+{
+    const httplib::Result result = client.Post("/api/v1/sets", set.toStdString(), type);
+    if (!result)
+        return {0, {}};
+    return {result->status, QJsonDocument::fromJson(QByteArray::fromStdString(result->body)).object()};
+}
+
+// Asks how the set fares until it is no longer judged (a minute at most).
+std::pair<int, QJsonObject> verdict(httplib::Client& client, const QString& set)
+{
+    for (int tries = 0; tries < 600; ++tries) {
+        const httplib::Result result = client.Get("/api/v1/sets/" + set.toStdString() + "/publication");
+        if (!result)
+            return {0, {}};
+        if (result->status != 202)
+            return {result->status, QJsonDocument::fromJson(QByteArray::fromStdString(result->body)).object()};
+        QThread::msleep(100);
+    }
+    return {202, {}};
+}
+
+}  // namespace
+
+TEST(Publish, EachHostileSetIsRefusedWithASentenceAndNothingIsStored)
+{
+    std::signal(SIGPIPE, SIG_IGN);
+    const QByteArray fair = crossing();
+    QByteArray strayBase64 = setBytes({fair});
+    strayBase64.insert(strayBase64.lastIndexOf("level ") + 10, '*');
+    const std::vector<QByteArray> hundredAndOne(101, fair);
+    const QByteArray unreadable = fair.left(fair.indexOf("\r\n", 40));
+    const struct {
+        const char* what;
+        QByteArray set;
+        int status;
+        QString message;
+    } sentRows[] = {
+        {"over 100 levels", setBytes(hundredAndOne), 422, "at most 100 levels, not 101"},
+        {"over 1 MiB", setBytes({QByteArray(800 << 10, 'r')}), 413, "larger than 1048576 bytes"},
+        {"Base64 with a stray character", strayBase64, 400, "line 6: level 1 is not Base64"},
+        {"a level that cannot be read whole", setBytes({fair, unreadable}), 400,
+         "line 7: level 2 cannot be read as a level: it stops at line 6"},
+        {"a name with a control character", setBytes({fair}, "Cross\tings"), 400, "control character"},
+        {"an author with a direction mark", setBytes({fair}, "Crossings", "\u202eKim"), 422, "format character"},
+        {"a description with a zero-width space", setBytes({fair}, "Crossings", "Kim", "Two\u200bways"), 422,
+         "format character"},
+        {"no set at all", "hello", 400, "line 1:"},
+    };
+    RunningServer server({"--publish-limit", "100"}, "publishing");
+    ASSERT_NE(server.port(), 0) << server.log().toStdString();
+    httplib::Client client("127.0.0.1", server.port());
+    client.set_read_timeout(30);
+    for (const auto& row : sentRows) {
+        SCOPED_TRACE(row.what);
+        const auto [status, answer] = publish(client, row.set);
+        EXPECT_EQ(status, row.status);
+        EXPECT_TRUE(answer.value("error").toString().contains(row.message))
+            << answer.value("error").toString().toStdString();
+    }
+    EXPECT_EQ(publish(client, setBytes({fair}), "application/json").first, 415);
+
+    // Judged, then refused: every level that fails is named with its reason, the fair one is not.
+    const QByteArray walledOff = levelFileBytes(Usual, boardFromText("rrr/rtr/rrr/5:$$$"));
+    const QByteArray neverEnds = crossing({"", "100", "-5", "0"});  // turtles that never move: ten minutes
+    const QByteArray hostile = setBytes({fair, walledOff, neverEnds});
+    const auto [sent, judging] = publish(client, hostile);
+    ASSERT_EQ(sent, 202) << QJsonDocument(judging).toJson().toStdString();
+    EXPECT_EQ(judging.value("status").toString(), "judging");
+    EXPECT_EQ(judging.value("levels").toInt(), 3);
+    const auto [status, refused] = verdict(client, judging.value("set").toString());
+    EXPECT_EQ(status, 422);
+    EXPECT_EQ(refused.value("status").toString(), "refused");
+    EXPECT_EQ(refused.value("error").toString(), "level 2: too few turtles can reach water: 0 of 1; "
+                                                 "level 3: the computer player passed 0 of 100 runs");
+    EXPECT_EQ(refused.value("failures").toArray().size(), 2);
+    EXPECT_EQ(publish(client, hostile).first, 422) << "a refusal is remembered, not judged again";
+
+    const QByteArray sets = QByteArray::fromStdString(client.Get("/api/v1/sets?published=1")->body);
+    EXPECT_EQ(sets, R"({"more":false,"sets":[]})") << "nothing refused is stored";
+    EXPECT_EQ(client.Get("/api/v1/sets/" + judging.value("set").toString().toStdString() + "/file")->status, 404);
+}
+
+TEST(Publish, AFairSetIsPublishedOnceListedSortedAndServedAndWarnsOfALevelThatPlaysItself)
+{
+    std::signal(SIGPIPE, SIG_IGN);
+    RunningServer server({"--publish-limit", "4", "--judges", "2"}, "published");
+    ASSERT_NE(server.port(), 0) << server.log().toStdString();
+    httplib::Client client("127.0.0.1", server.port());
+    client.set_read_timeout(30);
+
+    const QByteArray noTurtle = levelFileBytes(Usual, boardFromText("bbb/b$b"));
+    const QByteArray first = setBytes({crossing(), noTurtle});
+    // The same set twice at once: judged once, published once.
+    const auto [sent, judging] = publish(client, first);
+    const auto [again, alsoJudging] = publish(client, first);
+    ASSERT_EQ(sent, 202);
+    EXPECT_EQ(again, 202);
+    const QString id = judging.value("set").toString();
+    EXPECT_EQ(alsoJudging.value("set").toString(), id);
+    const auto [status, published] = verdict(client, id);
+    ASSERT_EQ(status, 200) << QJsonDocument(published).toJson().toStdString();
+    const QJsonObject set = published.value("published").toObject();
+    EXPECT_EQ(published.value("page").toString(), "/sets/" + id);
+    EXPECT_EQ(set.value("name").toString(), "Crossings");
+    EXPECT_EQ(set.value("author").toString(), "Kim");
+    EXPECT_EQ(set.value("description").toString(), "Two ways.\nBoth fair.");
+    const QJsonArray verdicts = set.value("verdicts").toArray();
+    ASSERT_EQ(verdicts.size(), 2);
+    EXPECT_EQ(verdicts[0].toObject().value("passRate").toDouble(), 1.0);
+    EXPECT_FALSE(verdicts[0].toObject().contains("warning"));
+    EXPECT_TRUE(verdicts[1].toObject().value("warning").toString().startsWith("the level plays itself"));
+    EXPECT_EQ(set.value("difficulty").toInt(), std::max(verdicts[0].toObject().value("difficulty").toInt(),
+                                                        verdicts[1].toObject().value("difficulty").toInt()));
+
+    // Sent again under another name: the first publisher's set, at once. Its file comes back as sent.
+    const auto [known, stored] = publish(client, setBytes({crossing(), noTurtle}, "Mine Now", "Eve"));
+    EXPECT_EQ(known, 200);
+    EXPECT_EQ(stored.value("published").toObject().value("author").toString(), "Kim");
+    const httplib::Result file = client.Get("/api/v1/sets/" + id.toStdString() + "/file");
+    EXPECT_EQ(file->get_header_value("Content-Type"), "application/x-pondrake-set");
+    EXPECT_EQ(QByteArray::fromStdString(file->body), first);
+
+    // A second, harder set: the list sorts by date and by difficulty, and filters the published.
+    const auto [secondSent, second] = publish(client, setBytes({crossing({"", "100", "900", "1500"})}, "Quick"));
+    ASSERT_EQ(secondSent, 202);
+    const auto [secondStatus, secondPublished] = verdict(client, second.value("set").toString());
+    ASSERT_EQ(secondStatus, 200);
+    const auto names = [&](const std::string& query) {
+        QStringList names;
+        const QJsonObject page =
+            QJsonDocument::fromJson(QByteArray::fromStdString(client.Get("/api/v1/sets" + query)->body)).object();
+        for (const QJsonValue row : page.value("sets").toArray())
+            names << row.toObject().value("name").toString() + (row.toObject().value("published").toBool() ? "*" : "");
+        return names.join(',');
+    };
+    EXPECT_EQ(names("?published=1&sort=newest"), "Quick*,Crossings*");
+    EXPECT_EQ(names("?sort=newest&limit=1"), "Quick*") << "listed before any game of it";
+    const QString easier =
+        set.value("difficulty").toInt() <= secondPublished.value("published").toObject().value("difficulty").toInt()
+            ? "Crossings*,Quick*"
+            : "Quick*,Crossings*";
+    EXPECT_EQ(names("?sort=difficulty"), easier);
+    EXPECT_EQ(client.Get("/api/v1/sets?sort=best")->status, 400);
+
+    EXPECT_EQ(publish(client, setBytes({crossing()}, "One more")).first, 429) << "four an hour";
+}
