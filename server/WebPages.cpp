@@ -52,6 +52,13 @@ struct WebPages::Page {
         return languages.translate(language, context, source);
     }
     QString number(qint64 n) const { return locale.toString(n); }
+    // A text of the game's or the pages', escaped for HTML.
+    QString text(const char* context, const char* source) const { return game(context, source).toHtmlEscaped(); }
+    // How hard a level or set is: the shipped level it is about as hard as.
+    QString difficulty(int level) const
+    {
+        return say(QT_TRANSLATE_NOOP("WebPages", "like level %1")).arg(number(level)).toHtmlEscaped();
+    }
     QString date(const QString& iso) const
     {
         const QDateTime at = QDateTime::fromString(iso, Qt::ISODate);
@@ -151,38 +158,55 @@ void WebPages::sets(const httplib::Request& request, httplib::Response& response
         request.has_param("page") ? QString::fromStdString(request.get_param_value("page")).toInt(&number) : 1;
     if (!number || shown < 1 || shown > 1'000'000)
         return page.notFound(request, response, QT_TRANSLATE_NOOP("WebPages", "There is no such page."));
-    const std::vector<SetSummary> sets = m_storage.sets((shown - 1) * SetsPerPage, SetsPerPage + 1);
+    const bool publishedOnly = request.get_param_value("published") == "1";
+    const std::vector<SetSummary> sets =
+        m_storage.sets((shown - 1) * SetsPerPage, SetsPerPage + 1, SetOrder::Games, publishedOnly);
     if (sets.empty() && shown > 1)  // past the last page
         return page.notFound(request, response, QT_TRANSLATE_NOOP("WebPages", "There is no such page."));
     QString rows;
-    for (std::size_t i = 0; i < sets.size() && i < std::size_t(SetsPerPage); ++i)
-        rows +=
-            QStringLiteral("<tr><td><a href=\"/sets/%1\">%2</a></td><td class=\"num\">%3</td><td class=\"num\">%4</td>"
-                           "<td class=\"num\">%5</td></tr>")
-                .arg(QString::fromLatin1(sets[i].id), sets[i].name.toHtmlEscaped(), page.number(sets[i].levels),
-                     page.number(sets[i].games), page.number(sets[i].best));
+    for (std::size_t i = 0; i < sets.size() && i < std::size_t(SetsPerPage); ++i) {
+        const SetSummary& set = sets[i];
+        rows += QStringLiteral("<tr><td><a href=\"/sets/%1\">%2</a></td><td>%3</td><td class=\"num\">%4</td>"
+                               "<td class=\"num\">%5</td><td class=\"num\">%6</td><td class=\"num\">%7</td></tr>")
+                    .arg(QString::fromLatin1(set.id), set.name.toHtmlEscaped(),
+                         set.publication ? set.publication->author.toHtmlEscaped() : QString(), page.number(set.levels),
+                         set.publication ? page.difficulty(set.publication->difficulty) : QString(),
+                         page.number(set.games), page.number(set.best));
+    }
     QString body =
         QStringLiteral("<h1>%1</h1>").arg(page.say(QT_TRANSLATE_NOOP("WebPages", "Level sets")).toHtmlEscaped());
+    // The other list: all sets, or only those their designers published.
+    body += QStringLiteral("<p><a href=\"%1\">%2</a></p>")
+                .arg(publishedOnly ? QStringLiteral("/") : QStringLiteral("/?published=1"),
+                     page.say(publishedOnly ? QT_TRANSLATE_NOOP("WebPages", "All sets")
+                                            : QT_TRANSLATE_NOOP("WebPages", "Published sets only"))
+                         .toHtmlEscaped());
     if (rows.isEmpty())
         body += QStringLiteral("<p>%1</p>")
-                    .arg(page.say(QT_TRANSLATE_NOOP("WebPages", "No game has been sent yet.")).toHtmlEscaped());
+                    .arg(page.say(publishedOnly ? QT_TRANSLATE_NOOP("WebPages", "No set has been published yet.")
+                                                : QT_TRANSLATE_NOOP("WebPages", "No game has been sent yet."))
+                             .toHtmlEscaped());
     else
-        body += QStringLiteral("<table><thead><tr><th scope=\"col\">%1</th><th scope=\"col\" class=\"num\">%2</th>"
-                               "<th scope=\"col\" class=\"num\">%3</th><th scope=\"col\" "
-                               "class=\"num\">%4</th></tr></thead><tbody>%5</tbody></table>")
+        body += QStringLiteral("<table><thead><tr><th scope=\"col\">%1</th><th scope=\"col\">%2</th>"
+                               "<th scope=\"col\" class=\"num\">%3</th><th scope=\"col\" class=\"num\">%4</th>"
+                               "<th scope=\"col\" class=\"num\">%5</th><th scope=\"col\" class=\"num\">%6</th>"
+                               "</tr></thead><tbody>%7</tbody></table>")
                     .arg(page.say(QT_TRANSLATE_NOOP("WebPages", "Set")).toHtmlEscaped(),
+                         page.say(QT_TRANSLATE_NOOP("WebPages", "Author")).toHtmlEscaped(),
                          page.say(QT_TRANSLATE_NOOP("WebPages", "Levels")).toHtmlEscaped(),
+                         page.say(QT_TRANSLATE_NOOP("WebPages", "Difficulty")).toHtmlEscaped(),
                          page.say(QT_TRANSLATE_NOOP("WebPages", "Games")).toHtmlEscaped(),
                          page.say(QT_TRANSLATE_NOOP("WebPages", "Best score")).toHtmlEscaped(), rows);
+    const QString filter = publishedOnly ? QStringLiteral("&amp;published=1") : QString();
     QString links;
     if (shown > 1)
-        links += QStringLiteral("<a rel=\"prev\" href=\"/?page=%1\">%2</a> ")
-                     .arg(shown - 1)
-                     .arg(page.say(QT_TRANSLATE_NOOP("WebPages", "Previous page")).toHtmlEscaped());
+        links += QStringLiteral("<a rel=\"prev\" href=\"/?page=%1%2\">%3</a> ")
+                     .arg(QString::number(shown - 1), filter,
+                          page.say(QT_TRANSLATE_NOOP("WebPages", "Previous page")).toHtmlEscaped());
     if (sets.size() > std::size_t(SetsPerPage))
-        links += QStringLiteral("<a rel=\"next\" href=\"/?page=%1\">%2</a>")
-                     .arg(shown + 1)
-                     .arg(page.say(QT_TRANSLATE_NOOP("WebPages", "Next page")).toHtmlEscaped());
+        links += QStringLiteral("<a rel=\"next\" href=\"/?page=%1%2\">%3</a>")
+                     .arg(QString::number(shown + 1), filter,
+                          page.say(QT_TRANSLATE_NOOP("WebPages", "Next page")).toHtmlEscaped());
     if (!links.isEmpty())
         body += QStringLiteral("<nav>%1</nav>").arg(links);
     page.send(request, response, 200, page.say(QT_TRANSLATE_NOOP("WebPages", "Level sets")), body);
@@ -191,33 +215,70 @@ void WebPages::sets(const httplib::Request& request, httplib::Response& response
 void WebPages::top(const httplib::Request& request, httplib::Response& response) const
 {
     const Page page{m_languages, m_languages.choose(request.get_header_value("Accept-Language"))};
-    const std::optional<SetTop> table = m_storage.top(QByteArray::fromStdString(request.matches[1].str()), 10);
-    if (!table)
+    const QByteArray id = QByteArray::fromStdString(request.matches[1].str());
+    const std::optional<SetTop> table = m_storage.top(id, 10);
+    const std::optional<PublishedSet> published = m_storage.published(id);
+    if (!table && !published)
         return page.notFound(request, response, QT_TRANSLATE_NOOP("WebPages", "No game of this set is in the table."));
+    const SetSummary& set = table ? table->set : published->set;
     QString rows;
-    for (std::size_t i = 0; i < table->games.size(); ++i) {
+    for (std::size_t i = 0; table && i < table->games.size(); ++i) {
         const StoredGame& game = table->games[i];
         rows += QStringLiteral("<tr><td class=\"num\">%1</td><td>%2</td><td class=\"num\">%3</td><td>%4</td>"
                                "<td><a href=\"/games/%5\">%6</a></td></tr>")
                     .arg(page.number(qint64(i) + 1), page.name(game), page.number(game.score), page.date(game.date),
                          QString::number(game.id), page.say(QT_TRANSLATE_NOOP("WebPages", "Watch")).toHtmlEscaped());
     }
-    const auto text = [&page](const char* context, const char* source) {
-        return page.languages.translate(page.language, context, source).toHtmlEscaped();
-    };
-    page.send(
-        request, response, 200, table->set.name,
-        QStringLiteral(
-            "<h1>%1</h1><dl class=\"entry\"><dt>%2</dt><dd>%3</dd><dt>%4</dt><dd>%5</dd></dl>"
-            "<table><caption>%6</caption><thead><tr><th scope=\"col\" class=\"num\">%7</th><th scope=\"col\">%8</th>"
-            "<th scope=\"col\" class=\"num\">%9</th><th scope=\"col\">%10</th><th scope=\"col\">%11</th></tr>"
-            "</thead><tbody>%12</tbody></table>")
-            .arg(table->set.name.toHtmlEscaped(), text("WebPages", QT_TRANSLATE_NOOP("WebPages", "Levels")),
-                 page.number(table->set.levels), text("WebPages", QT_TRANSLATE_NOOP("WebPages", "Games")),
-                 page.number(table->set.games), text("WorldTopTenWindow", "World Top Ten"),
-                 text("WorldTopTenWindow", "Rank"), text("WorldTopTenWindow", "Name"),
-                 text("WorldTopTenWindow", "Score"), text("WebPages", QT_TRANSLATE_NOOP("WebPages", "Date")),
-                 text("WebPages", QT_TRANSLATE_NOOP("WebPages", "Game")), rows));
+    QString facts = QStringLiteral("<dt>%1</dt><dd>%2</dd><dt>%3</dt><dd>%4</dd>")
+                        .arg(page.text("WebPages", QT_TRANSLATE_NOOP("WebPages", "Levels")), page.number(set.levels),
+                             page.text("WebPages", QT_TRANSLATE_NOOP("WebPages", "Games")), page.number(set.games));
+    QString about;
+    if (published) {
+        const Publication& publication = *set.publication;
+        facts =
+            QStringLiteral("<dt>%1</dt><dd>%2</dd>%3<dt>%4</dt><dd>%5</dd><dt>%6</dt><dd>%7</dd>")
+                .arg(page.text("WebPages", QT_TRANSLATE_NOOP("WebPages", "Author")), publication.author.toHtmlEscaped(),
+                     facts, page.text("WebPages", QT_TRANSLATE_NOOP("WebPages", "Difficulty")),
+                     page.difficulty(publication.difficulty),
+                     page.text("WebPages", QT_TRANSLATE_NOOP("WebPages", "Published")), page.date(publication.date));
+        for (const QString& line : publication.description.split(u'\n', Qt::SkipEmptyParts))
+            about += QStringLiteral("<p>%1</p>").arg(line.toHtmlEscaped());
+        QString levels;
+        for (const JudgedLevel& level : published->verdicts)
+            levels += QStringLiteral("<tr><td class=\"num\">%1</td><td class=\"num\">%2</td><td class=\"num\">%3</td>"
+                                     "<td>%4</td></tr>")
+                          .arg(page.number(level.level), page.locale.toString(level.passRate * 100, 'f', 0) + u'%',
+                               page.difficulty(level.difficulty),
+                               level.warning.isEmpty()
+                                   ? QString()
+                                   : page.text("WebPages", QT_TRANSLATE_NOOP("WebPages", "Plays itself")));
+        about +=
+            QStringLiteral("<p><a href=\"/api/v1/sets/%1/file\" download=\"%2.pondrake\">%3</a></p>"
+                           "<table><caption>%4</caption><thead><tr><th scope=\"col\" class=\"num\">%5</th>"
+                           "<th scope=\"col\" class=\"num\">%6</th><th scope=\"col\" class=\"num\">%7</th>"
+                           "<th scope=\"col\">%8</th></tr></thead><tbody>%9</tbody></table>")
+                .arg(QString::fromLatin1(id), set.name.toHtmlEscaped(),
+                     page.text("WebPages", QT_TRANSLATE_NOOP("WebPages", "Download this set")),
+                     page.text("WebPages", QT_TRANSLATE_NOOP("WebPages", "How the computer player fared")),
+                     page.text("Look", "Level"), page.text("WebPages", QT_TRANSLATE_NOOP("WebPages", "Runs passed")),
+                     page.text("WebPages", QT_TRANSLATE_NOOP("WebPages", "Difficulty")),
+                     page.text("WebPages", QT_TRANSLATE_NOOP("WebPages", "Note")), levels);
+    }
+    const QString games =
+        rows.isEmpty()
+            ? QStringLiteral("<p>%1</p>")
+                  .arg(page.text("WebPages", QT_TRANSLATE_NOOP("WebPages", "No game of this set "
+                                                                           "has been sent yet.")))
+            : QStringLiteral("<table><caption>%1</caption><thead><tr><th scope=\"col\" class=\"num\">%2</th>"
+                             "<th scope=\"col\">%3</th><th scope=\"col\" class=\"num\">%4</th><th scope=\"col\">%5</th>"
+                             "<th scope=\"col\">%6</th></tr></thead><tbody>%7</tbody></table>")
+                  .arg(page.text("WorldTopTenWindow", "World Top Ten"), page.text("WorldTopTenWindow", "Rank"),
+                       page.text("WorldTopTenWindow", "Name"), page.text("WorldTopTenWindow", "Score"),
+                       page.text("WebPages", QT_TRANSLATE_NOOP("WebPages", "Date")),
+                       page.text("WebPages", QT_TRANSLATE_NOOP("WebPages", "Game")), rows);
+    page.send(request, response, 200, set.name,
+              QStringLiteral("<h1>%1</h1><dl class=\"entry\">%2</dl>%3%4")
+                  .arg(set.name.toHtmlEscaped(), facts, about, games));
 }
 
 void WebPages::game(const httplib::Request& request, httplib::Response& response) const

@@ -1405,6 +1405,58 @@
         <source>This game could not be loaded.</source>
         <translation>Dieses Spiel konnte nicht geladen werden.</translation>
     </message>
+    <message>
+        <source>like level %1</source>
+        <translation>wie Level %1</translation>
+    </message>
+    <message>
+        <source>All sets</source>
+        <translation>Alle Levelsammlungen</translation>
+    </message>
+    <message>
+        <source>Published sets only</source>
+        <translation>Nur veröffentlichte Levelsammlungen</translation>
+    </message>
+    <message>
+        <source>No set has been published yet.</source>
+        <translation>Noch keine Levelsammlung wurde veröffentlicht.</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Autor</translation>
+    </message>
+    <message>
+        <source>Difficulty</source>
+        <translation>Schwierigkeit</translation>
+    </message>
+    <message>
+        <source>Published</source>
+        <translation>Veröffentlicht</translation>
+    </message>
+    <message>
+        <source>Plays itself</source>
+        <translation>Spielt sich selbst</translation>
+    </message>
+    <message>
+        <source>Download this set</source>
+        <translation>Diese Levelsammlung herunterladen</translation>
+    </message>
+    <message>
+        <source>How the computer player fared</source>
+        <translation>Wie der Computerspieler abschnitt</translation>
+    </message>
+    <message>
+        <source>Runs passed</source>
+        <translation>Bestandene Läufe</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>No game of this set has been sent yet.</source>
+        <translation>Noch kein Spiel dieser Levelsammlung wurde gesendet.</translation>
+    </message>
 </context>
 <context>
     <name>WorldPanel</name>

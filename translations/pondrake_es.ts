@@ -1405,6 +1405,58 @@
         <source>This game could not be loaded.</source>
         <translation>No se ha podido cargar esta partida.</translation>
     </message>
+    <message>
+        <source>like level %1</source>
+        <translation>como el nivel %1</translation>
+    </message>
+    <message>
+        <source>All sets</source>
+        <translation>Todas las colecciones</translation>
+    </message>
+    <message>
+        <source>Published sets only</source>
+        <translation>Solo colecciones publicadas</translation>
+    </message>
+    <message>
+        <source>No set has been published yet.</source>
+        <translation>Todavía no se ha publicado ninguna colección.</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Autor</translation>
+    </message>
+    <message>
+        <source>Difficulty</source>
+        <translation>Dificultad</translation>
+    </message>
+    <message>
+        <source>Published</source>
+        <translation>Publicada</translation>
+    </message>
+    <message>
+        <source>Plays itself</source>
+        <translation>Se juega sola</translation>
+    </message>
+    <message>
+        <source>Download this set</source>
+        <translation>Descargar esta colección</translation>
+    </message>
+    <message>
+        <source>How the computer player fared</source>
+        <translation>Cómo le fue al jugador automático</translation>
+    </message>
+    <message>
+        <source>Runs passed</source>
+        <translation>Partidas superadas</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>No game of this set has been sent yet.</source>
+        <translation>Todavía no se ha enviado ninguna partida de esta colección.</translation>
+    </message>
 </context>
 <context>
     <name>WorldPanel</name>

@@ -1405,6 +1405,58 @@
         <source>This game could not be loaded.</source>
         <translation>Cette partie n’a pas pu être chargée.</translation>
     </message>
+    <message>
+        <source>like level %1</source>
+        <translation>comme le niveau %1</translation>
+    </message>
+    <message>
+        <source>All sets</source>
+        <translation>Toutes les séries</translation>
+    </message>
+    <message>
+        <source>Published sets only</source>
+        <translation>Séries publiées seulement</translation>
+    </message>
+    <message>
+        <source>No set has been published yet.</source>
+        <translation>Aucune série n’a encore été publiée.</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Auteur</translation>
+    </message>
+    <message>
+        <source>Difficulty</source>
+        <translation>Difficulté</translation>
+    </message>
+    <message>
+        <source>Published</source>
+        <translation>Publiée</translation>
+    </message>
+    <message>
+        <source>Plays itself</source>
+        <translation>Se joue toute seule</translation>
+    </message>
+    <message>
+        <source>Download this set</source>
+        <translation>Télécharger cette série</translation>
+    </message>
+    <message>
+        <source>How the computer player fared</source>
+        <translation>Les résultats du joueur ordinateur</translation>
+    </message>
+    <message>
+        <source>Runs passed</source>
+        <translation>Parties réussies</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Remarque</translation>
+    </message>
+    <message>
+        <source>No game of this set has been sent yet.</source>
+        <translation>Aucune partie de cette série n’a encore été envoyée.</translation>
+    </message>
 </context>
 <context>
     <name>WorldPanel</name>

@@ -21,7 +21,7 @@ QByteArray crossing(const LevelTexts& settings = Usual)
 }
 
 QByteArray setBytes(const std::vector<QByteArray>& levels, const QString& name = "Crossings",
-                    const QString& author = "Kim", const QString& description = "Two ways.\nBoth fair.")
+                    const QString& author = "Kim", const QString& description = "Two ways.\nBoth <fair>.")
 {
     return setFileBytes({name, author, description, levels});
 }
@@ -134,7 +134,7 @@ TEST(Publish, AFairSetIsPublishedOnceListedSortedAndServedAndWarnsOfALevelThatPl
     EXPECT_EQ(published.value("page").toString(), "/sets/" + id);
     EXPECT_EQ(set.value("name").toString(), "Crossings");
     EXPECT_EQ(set.value("author").toString(), "Kim");
-    EXPECT_EQ(set.value("description").toString(), "Two ways.\nBoth fair.");
+    EXPECT_EQ(set.value("description").toString(), "Two ways.\nBoth <fair>.");
     const QJsonArray verdicts = set.value("verdicts").toArray();
     ASSERT_EQ(verdicts.size(), 2);
     EXPECT_EQ(verdicts[0].toObject().value("passRate").toDouble(), 1.0);
@@ -150,6 +150,13 @@ TEST(Publish, AFairSetIsPublishedOnceListedSortedAndServedAndWarnsOfALevelThatPl
     const httplib::Result file = client.Get("/api/v1/sets/" + id.toStdString() + "/file");
     EXPECT_EQ(file->get_header_value("Content-Type"), "application/x-pondrake-set");
     EXPECT_EQ(QByteArray::fromStdString(file->body), first);
+
+    // Its page, before any game of it: the designer's words as text, each level's verdict, the file.
+    const std::string page = client.Get("/sets/" + id.toStdString())->body;
+    for (const std::string& part :
+         {std::string("<p>Both &lt;fair&gt;.</p>"), "/api/v1/sets/" + id.toStdString() + "/file",
+          std::string("Plays itself"), std::string("No game of this set has been sent yet.")})
+        EXPECT_NE(page.find(part), std::string::npos) << part;
 
     // A second, harder set: the list sorts by date and by difficulty, and filters the published.
     const auto [secondSent, second] = publish(client, setBytes({crossing({"", "100", "900", "1500"})}, "Quick"));
