@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds the fuzzers of the file readers and of the server's path for a submitted game (clang with libFuzzer, AddressSanitizer and
-# UndefinedBehaviorSanitizer) and runs each for SECONDS, as many at a time as there are cores,
+# Builds the fuzzers of the file readers and of the server's paths for a submitted game and for a
+# set sent to be published (clang with libFuzzer, AddressSanitizer and UndefinedBehaviorSanitizer) and runs each for SECONDS, as many at a time as there are cores,
 # starting from its seed corpus in tests/fuzz/corpus/. Prints how many inputs each one ran. Fails
 # when a fuzzer finds a crash, a broken property, a hang (10 s on one input) or a memory blow-up
 # (one allocation over 64 MB); the input that did it is kept in <build>/findings/.
@@ -18,7 +18,7 @@ build=$(cd "$build" && pwd)
   -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-readers=(level score base64 ink midi replay set server)
+readers=(level score base64 ink midi replay set server publish)
 mkdir -p "$build/findings" "$build/logs"
 
 run() {

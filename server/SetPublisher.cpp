@@ -1,65 +1,8 @@
 #include "server/SetPublisher.h"
 
-#include "server/Submission.h"
-#include "sim/LevelJudge.h"
+#include "sim/LevelVerdict.h"
 
 #include <cstdio>
-
-namespace {
-
-// One level's judgement: its line in the stored set, or why it cannot be published.
-struct Judged {
-    JudgedLevel verdict;
-    std::optional<QString> failure;
-};
-
-Judged judged(int level, const CheckResult& result)
-{
-    Judged judged{{level, 0, 0, 0, QString()}, std::nullopt};
-    if (!result.readable()) {
-        judged.failure =
-            QStringLiteral("the level cannot be read whole: it stops at line %1").arg(result.linesRead + 1);
-        return judged;
-    }
-    const SeedSummary bot = result.bot();
-    const SeedSummary idle = result.idle();
-    judged.verdict.passRate = bot.passRate;
-    judged.verdict.medianSeconds = bot.medianSeconds;
-    judged.verdict.difficulty = aboutAsHardAs(bot.commandsPerSaved());
-    switch (verdictOf(result.reach, bot, idle)) {
-    case Verdict::CannotReachWater:
-        judged.failure = QStringLiteral("too few turtles can reach water: %1 of %2")
-                             .arg(result.reach.reaching)
-                             .arg(result.reach.turtles);
-        break;
-    case Verdict::TooHard:
-        judged.failure = QStringLiteral("the computer player passed %1 of %2 runs").arg(bot.passed).arg(bot.runs);
-        break;
-    case Verdict::PlaysItself:
-        judged.verdict.warning = QStringLiteral("the level plays itself: nobody at the board passed %1 of %2 runs")
-                                     .arg(idle.passed)
-                                     .arg(idle.runs);
-        break;
-    case Verdict::Fair:
-        break;
-    }
-    return judged;
-}
-
-}  // namespace
-
-std::optional<QString> publicationFault(const SetFile& set)
-{
-    if (std::optional<QString> fault = textFault(QStringLiteral("set's name"), set.name))
-        return fault;
-    if (std::optional<QString> fault = textFault(QStringLiteral("author"), set.author))
-        return fault;
-    // Its lines are joined by line ends, and only those.
-    for (const QString& line : set.description.split(u'\n'))
-        if (std::optional<QString> fault = textFault(QStringLiteral("description"), line))
-            return fault;
-    return std::nullopt;
-}
 
 SetPublisher::SetPublisher(Storage& storage, unsigned judges, std::size_t capacity, std::function<void()> published)
     : m_storage(storage), m_capacity(capacity), m_published(std::move(published))
@@ -153,15 +96,14 @@ void SetPublisher::judgeSet(Sent& sent)
                             {}};
     std::vector<LevelFailure> failures;
     for (std::size_t i = 0; i < sent.set.levels.size(); ++i) {
-        const std::optional<CheckResult> result = judgeLevel(sent.set.levels[i], m_stop);
-        if (!result)
+        std::optional<SetLevelJudgement> level = judgeSetLevel(int(i) + 1, sent.set.levels[i], m_stop, LevelCheckSeeds);
+        if (!level)
             return;  // the server is stopping
-        Judged level = judged(int(i) + 1, *result);
-        if (level.failure)
-            failures.push_back({int(i) + 1, *level.failure});
+        if (level->failure)
+            failures.push_back({int(i) + 1, *level->failure});
         publishing.set.publication->difficulty =
-            std::max(publishing.set.publication->difficulty, level.verdict.difficulty);
-        publishing.verdicts.push_back(std::move(level.verdict));
+            std::max(publishing.set.publication->difficulty, level->verdict.difficulty);
+        publishing.verdicts.push_back(std::move(level->verdict));
         const std::lock_guard lock(m_mutex);
         sent.state.judged = int(i) + 1;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "files/sets/SetFileFormat.h"
+#include "server/SetJudgement.h"
 #include "server/Storage.h"
 
 #include <QByteArray>
@@ -83,6 +84,3 @@ private:
     std::size_t m_counted = 0;  // waiting and being judged
     std::vector<std::thread> m_judges;
 };
-
-// Why a set's name, author or description cannot go into the table, or nothing.
-std::optional<QString> publicationFault(const SetFile& set);

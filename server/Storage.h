@@ -1,6 +1,7 @@
 #pragma once
 
 #include "server/DatabasePool.h"
+#include "server/SetJudgement.h"
 
 #include <QByteArray>
 #include <QSqlQuery>
@@ -39,15 +40,6 @@ struct NewGame {
     std::int32_t score = 0;
     QByteArray replay;
     QByteArray replaySha256;  // hexadecimal
-};
-
-// How the computer player fared on one level of a published set.
-struct JudgedLevel {
-    int level = 0;  // from 1
-    double passRate = 0;
-    double medianSeconds = 0;
-    int difficulty = 0;  // about as hard as this shipped level, 1 to 24
-    QString warning;     // empty for none
 };
 
 // What a set's designer published with it.

@@ -1,0 +1,49 @@
+#include "server/SetJudgement.h"
+
+#include "server/Submission.h"
+#include "sim/LevelJudge.h"
+
+#include <QStringList>
+
+std::optional<SetLevelJudgement> judgeSetLevel(int level, const QByteArray& bytes, const std::atomic<bool>& stop,
+                                               int seeds)
+{
+    const std::optional<CheckResult> result = judgeLevel(bytes, stop, seeds);
+    if (!result)
+        return std::nullopt;
+    const SeedSummary bot = result->bot();
+    const SeedSummary idle = result->idle();
+    SetLevelJudgement judged{{level, bot.passRate, bot.medianSeconds, aboutAsHardAs(bot.commandsPerSaved()), QString()},
+                             std::nullopt};
+    switch (verdictOf(result->reach, bot, idle)) {
+    case Verdict::CannotReachWater:
+        judged.failure = QStringLiteral("too few turtles can reach water: %1 of %2")
+                             .arg(result->reach.reaching)
+                             .arg(result->reach.turtles);
+        break;
+    case Verdict::TooHard:
+        judged.failure = QStringLiteral("the computer player passed %1 of %2 runs").arg(bot.passed).arg(bot.runs);
+        break;
+    case Verdict::PlaysItself:
+        judged.verdict.warning = QStringLiteral("the level plays itself: nobody at the board passed %1 of %2 runs")
+                                     .arg(idle.passed)
+                                     .arg(idle.runs);
+        break;
+    case Verdict::Fair:
+        break;
+    }
+    return judged;
+}
+
+std::optional<QString> publicationFault(const SetFile& set)
+{
+    if (std::optional<QString> fault = textFault(QStringLiteral("set's name"), set.name))
+        return fault;
+    if (std::optional<QString> fault = textFault(QStringLiteral("author"), set.author))
+        return fault;
+    // Its lines are joined by line ends, and only those.
+    for (const QString& line : set.description.split(u'\n'))
+        if (std::optional<QString> fault = textFault(QStringLiteral("description"), line))
+            return fault;
+    return std::nullopt;
+}
