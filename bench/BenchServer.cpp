@@ -7,7 +7,7 @@ BenchServer::BenchServer(const QString& server, const QStringList& arguments)
 {
     m_process.setStandardErrorFile(m_scratch.filePath("server.log"));
     m_process.start(server, QStringList{"--listen", "127.0.0.1:0", "--data", m_scratch.path(), "--rate-limit", "0",
-                                        "--read-limit", "0", "--connection-limit", "0"} +
+                                        "--read-limit", "0", "--connection-limit", "0", "--publish-limit", "0"} +
                                 arguments);
     // The first line of the log names the port.
     for (int tries = 0; m_port == 0 && tries < 100; ++tries) {

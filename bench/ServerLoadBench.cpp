@@ -1,6 +1,6 @@
 // server_load_bench: the world table's server under load, measured, never asserted.
 //
-//   server_load_bench SERVER GAMES [--database URL] [--clients N] [--readers N] [--reads N]
+//   server_load_bench SERVER GAMES [--database URL] [--clients N] [--readers N] [--reads N] [--sets N]
 //
 // First the bare verification rate: every game in the folder GAMES (*.replay, self-contained)
 // verified in this process, on one thread and then on one thread per core. Then the real server
@@ -8,10 +8,14 @@
 // clients submit every game once, over keep-alive connections, while readers ask for the top ten
 // of the shipped pack. It prints the submissions' throughput and latency, the reads' latency while
 // the submissions ran, the server's CPU time, and whether every game answered 200 is a stored row.
+// With --sets N, N level sets of the shipped pack's 24 levels (each with its own bonuses, so each
+// is another set) are published at once as the submissions start: it prints how long the judges
+// took per set and per level, and the games accepted each second while sets were judged.
 // Around that: the server's memory through a burst of 30 bodies of 1 MiB at once, on the fresh
 // server, and at the end reads over one kept-alive connection, the server idle.
 #include "bench/BenchServer.h"
 #include "bench/ServerBurst.h"
+#include "files/sets/SetFileFormat.h"
 #include "server/GameVerifier.h"
 
 #include <QDir>
@@ -93,13 +97,64 @@ std::vector<double> readKeptAlive(int port, const std::string& set, int reads)
 
 struct Options {
     QString server, games, database;
-    int clients = 8, readers = 2, reads = 20000;
+    int clients = 8, readers = 2, reads = 20000, sets = 0;
 };
 
 struct Load {
     std::vector<double> submitted, readDuring, readAfter;  // latencies in ms
+    std::vector<Clock::time_point> acceptedAt;
     std::atomic<int> accepted{0}, already{0}, full{0}, failed{0}, readsFailed{0};
 };
+
+// The shipped pack as set number n: each level's bonus raised by n, so that each set is another.
+QByteArray packAsSet(int n)
+{
+    SetFile set{QStringLiteral("Bench %1").arg(n), QStringLiteral("Bench"), QString(), {}};
+    for (int level = 1; level <= 24; ++level) {
+        QFile file(QStringLiteral(PONDRAKE_DATA_DIR "/levels/level%1.txt").arg(level));
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        QList<QByteArray> lines = file.readAll().split('\n');
+        lines[1] = QByteArray::number(lines[1].trimmed().toInt() + n) + '\r';
+        set.levels.push_back(lines.join('\n'));
+    }
+    return setFileBytes(set);
+}
+
+// Publishes the sets at once and asks after each until it is judged: when each was done.
+struct Published {
+    Clock::time_point start;
+    std::vector<Clock::time_point> done;
+    int refused = 0;
+};
+
+Published publishAll(int port, const std::vector<QByteArray>& sets)
+{
+    Published published{Clock::now(), {}, 0};
+    httplib::Client client("127.0.0.1", port);
+    client.set_read_timeout(60);
+    std::vector<std::string> waiting;
+    for (const QByteArray& set : sets)
+        if (const httplib::Result r = client.Post("/api/v1/sets", set.toStdString(), "application/x-pondrake-set");
+            r && r->status == 202)
+            waiting.push_back(r->get_header_value("Location"));
+        else if (published.refused++ == 0)
+            std::fprintf(stderr, "first set refused: %d %s\n", r ? r->status : 0, r ? r->body.c_str() : "");
+    while (!waiting.empty()) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        std::erase_if(waiting, [&](const std::string& poll) {
+            const httplib::Result r = client.Get(poll);
+            if (r && r->status == 202)
+                return false;
+            if (r && r->status == 200)
+                published.done.push_back(Clock::now());
+            else
+                ++published.refused;
+            return true;
+        });
+    }
+    return published;
+}
 
 void submitAll(int port, const std::vector<QByteArray>& bodies, int clients, Load& load)
 {
@@ -123,9 +178,11 @@ void submitAll(int port, const std::vector<QByteArray>& bodies, int clients, Loa
                 if (!r || r->status != 200) {
                     if (load.failed++ == 0)
                         std::fprintf(stderr, "first failure: %d %s\n", r ? r->status : 0, r ? r->body.c_str() : "");
-                } else if (r->body.find("\"stored\":\"new\"") != std::string::npos)
+                } else if (r->body.find("\"stored\":\"new\"") != std::string::npos) {
                     ++load.accepted;
-                else
+                    const std::lock_guard lock(mutex);
+                    load.acceptedAt.push_back(Clock::now());
+                } else
                     ++load.already;
                 const std::lock_guard lock(mutex);
                 load.submitted.push_back(took);
@@ -173,10 +230,12 @@ std::optional<Options> readOptions(const QStringList& args)
             options.readers = value.toInt();
         else if (args[i] == u"--reads")
             options.reads = value.toInt();
+        else if (args[i] == u"--sets")
+            options.sets = value.toInt();
         else
             return std::nullopt;
     }
-    if (options.clients < 1 || options.readers < 0 || options.reads < 0)
+    if (options.clients < 1 || options.readers < 0 || options.reads < 0 || options.sets < 0)
         return std::nullopt;
     return options;
 }
@@ -194,7 +253,8 @@ int main(int argc, char* argv[])
         args << QString::fromLocal8Bit(argv[i]);
     const std::optional<Options> options = readOptions(args);
     if (!options) {
-        std::fputs("usage: server_load_bench SERVER GAMES [--database URL] [--clients N] [--readers N] [--reads N]\n",
+        std::fputs("usage: server_load_bench SERVER GAMES [--database URL] [--clients N] [--readers N] [--reads N] "
+                   "[--sets N]\n",
                    stderr);
         return 2;
     }
@@ -242,6 +302,11 @@ int main(int argc, char* argv[])
     const auto start = Clock::now();
     std::jthread readers(
         [&] { readTop(port, packSet.toStdString(), options->readers, options->reads, submitting, load); });
+    std::vector<QByteArray> sets;
+    for (int n = 1; n <= options->sets; ++n)
+        sets.push_back(packAsSet(n));
+    Published published;
+    std::jthread publishing([&] { published = publishAll(port, sets); });
     submitAll(port, bodies, options->clients, load);
     submitting = false;
     const double wall = ms(Clock::now() - start) / 1000;
@@ -271,6 +336,23 @@ int main(int argc, char* argv[])
                 keptAlive.size(), percentile(keptAlive, 0.5), percentile(keptAlive, 0.99));
     std::printf("server CPU while submitting: %.2f s in %.2f s, %.0f%% of one core (%u cores)\n", cpu, wall,
                 100 * cpu / wall, cores);
+    publishing.join();
+    if (!sets.empty()) {
+        std::vector<double> each;  // seconds from the first set sent to each set published
+        for (const Clock::time_point done : published.done)
+            each.push_back(ms(done - published.start) / 1000);
+        const double judging = each.empty() ? 0 : *std::max_element(each.begin(), each.end());
+        const auto during = std::count_if(load.acceptedAt.begin(), load.acceptedAt.end(), [&](Clock::time_point at) {
+            return at >= published.start && ms(at - published.start) / 1000 <= judging;
+        });
+        const double games = std::min(judging, wall);
+        std::printf("sets: %zu of 24 levels published, %d refused, all judged in %.1f s: %.2f s a set, %.0f ms a "
+                    "level (one judge); games accepted while sets were judged: %.0f/s over %.1f s\n",
+                    published.done.size(), published.refused, judging,
+                    judging / double(std::max<std::size_t>(1, each.size())),
+                    1000 * judging / double(std::max<std::size_t>(1, 24 * each.size())),
+                    games > 0 ? double(during) / games : 0, games);
+    }
     std::printf("nothing lost: %d accepted, %lld rows stored: %s\n", load.accepted.load(), rows,
                 rows == load.accepted ? "equal" : "DIFFERENT");
     return rows == load.accepted && load.failed == 0 ? 0 : 1;

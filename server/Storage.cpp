@@ -46,6 +46,9 @@ bool transaction(Connection& connection, Work work)
     }
 }
 
+// A text to bind: a null QString binds as SQL's NULL, an empty one as ''.
+QString notNull(const QString& text) { return text.isNull() ? QStringLiteral("") : text; }
+
 QString verdictsJson(const std::vector<JudgedLevel>& verdicts)
 {
     QJsonArray levels;
@@ -309,9 +312,9 @@ PublishedSet Storage::publish(const PublishedSet& published, const QByteArray& f
                 const Connection::Ran inserted = connection.run(
                     "INSERT INTO published (set_id, author, description, difficulty, verdicts, published, file) "
                     "VALUES (?, ?, ?, ?, ?, ?, ?) ON CONFLICT DO NOTHING RETURNING set_id",
-                    {id, set.publication->author, set.publication->description, set.publication->difficulty,
-                     verdictsJson(published.verdicts), QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs),
-                     file});
+                    {id, notNull(set.publication->author), notNull(set.publication->description),
+                     set.publication->difficulty, verdictsJson(published.verdicts),
+                     QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs), file});
                 if (!inserted->next())
                     return false;  // published first by another
             }

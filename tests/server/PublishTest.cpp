@@ -159,7 +159,8 @@ TEST(Publish, AFairSetIsPublishedOnceListedSortedAndServedAndWarnsOfALevelThatPl
         EXPECT_NE(page.find(part), std::string::npos) << part;
 
     // A second, harder set: the list sorts by date and by difficulty, and filters the published.
-    const auto [secondSent, second] = publish(client, setBytes({crossing({"", "100", "900", "1500"})}, "Quick"));
+    const auto [secondSent, second] =
+        publish(client, setBytes({crossing({"", "100", "900", "1500"})}, "Quick", "", ""));
     ASSERT_EQ(secondSent, 202);
     const auto [secondStatus, secondPublished] = verdict(client, second.value("set").toString());
     ASSERT_EQ(secondStatus, 200);
