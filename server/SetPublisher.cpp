@@ -25,12 +25,15 @@ SetPublisher::~SetPublisher()
 PublicationState SetPublisher::send(const SetFile& set, const QByteArray& file)
 {
     const QByteArray id = setIdentity(set.levels);
-    if (std::optional<PublicationState> known = state(id))
+    if (std::optional<PublicationState> known = state(id); known && known->stage != PublicationState::Stage::Failed)
         return *known;
     {
         const std::lock_guard lock(m_mutex);
-        if (const auto sent = m_sent.find(id); sent != m_sent.end())  // sent meanwhile by another
-            return sent->second.state;
+        if (const auto sent = m_sent.find(id); sent != m_sent.end()) {
+            if (sent->second.state.stage != PublicationState::Stage::Failed)
+                return sent->second.state;  // sent meanwhile by another
+            m_sent.erase(sent);
+        }
         if (m_counted >= m_capacity)
             return {PublicationState::Stage::Busy, id, int(set.levels.size()), 0, std::nullopt, {}};
         PublicationState judging{PublicationState::Stage::Judging, id, int(set.levels.size()), 0, std::nullopt, {}};
@@ -46,7 +49,7 @@ std::optional<PublicationState> SetPublisher::state(const QByteArray& set)
 {
     {
         const std::lock_guard lock(m_mutex);
-        forgetOldRefusals(Clock::now());
+        forgetOldEnds(Clock::now());
         if (const auto sent = m_sent.find(set); sent != m_sent.end())
             return sent->second.state;
     }
@@ -57,10 +60,12 @@ std::optional<PublicationState> SetPublisher::state(const QByteArray& set)
     return PublicationState{PublicationState::Stage::Published, set, levels, levels, std::move(published), {}};
 }
 
-void SetPublisher::forgetOldRefusals(Clock::time_point now)
+void SetPublisher::forgetOldEnds(Clock::time_point now)
 {
     std::erase_if(m_sent, [now](const auto& sent) {
-        return sent.second.state.stage == PublicationState::Stage::Refused && now - sent.second.refused > RefusalKept;
+        const PublicationState::Stage stage = sent.second.state.stage;
+        return (stage == PublicationState::Stage::Refused || stage == PublicationState::Stage::Failed) &&
+               now - sent.second.ended > RefusalKept;
     });
 }
 
@@ -76,16 +81,21 @@ void SetPublisher::judge()
             sent = &m_sent.at(m_waiting.front());  // stays: only a judge takes a set out
             m_waiting.pop_front();
         }
+        bool failed = false;
         try {
             judgeSet(*sent);
         } catch (const std::exception& e) {
-            // The judgement stands; the set is not published and may be sent again.
             std::fprintf(stderr, "pondrake-server: a set could not be published: %s\n", e.what());
+            failed = true;
         }
         const std::lock_guard lock(m_mutex);
         --m_counted;
-        if (sent->state.stage != PublicationState::Stage::Refused)
-            m_sent.erase(sent->state.set);  // published, or to be sent again
+        if (failed) {
+            sent->state.stage = PublicationState::Stage::Failed;
+            sent->ended = Clock::now();
+        } else if (sent->state.stage != PublicationState::Stage::Refused) {
+            m_sent.erase(sent->state.set);  // published, or the server is stopping
+        }
     }
 }
 
@@ -111,7 +121,7 @@ void SetPublisher::judgeSet(Sent& sent)
         const std::lock_guard lock(m_mutex);
         sent.state.stage = PublicationState::Stage::Refused;
         sent.state.failures = std::move(failures);
-        sent.refused = Clock::now();
+        sent.ended = Clock::now();
         return;
     }
     m_storage.publish(publishing, sent.file);

@@ -26,7 +26,8 @@ struct LevelFailure {
 
 // How a set sent to be published stands.
 struct PublicationState {
-    enum class Stage { Judging, Published, Refused, Busy };
+    // Failed: the table failed while the set was judged (the database, say): it may be sent again.
+    enum class Stage { Judging, Published, Refused, Failed, Busy };
     Stage stage = Stage::Busy;
     QByteArray set;  // its identity
     int levels = 0;
@@ -58,7 +59,7 @@ public:
     // Nothing for a set never sent, or refused long ago.
     std::optional<PublicationState> state(const QByteArray& set);
 
-    // How long a refusal is remembered.
+    // How long a refusal or failure is remembered.
     static constexpr std::chrono::hours RefusalKept{1};
 
 private:
@@ -66,12 +67,12 @@ private:
         SetFile set;
         QByteArray file;
         PublicationState state;
-        Clock::time_point refused;
+        Clock::time_point ended;  // refused or failed
     };
     void judge();
     // Judges every level of the set: the set to store, or the failures.
     void judgeSet(Sent& sent);
-    void forgetOldRefusals(Clock::time_point now);
+    void forgetOldEnds(Clock::time_point now);
 
     Storage& m_storage;
     const std::size_t m_capacity;

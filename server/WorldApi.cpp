@@ -135,6 +135,8 @@ void answerPublication(httplib::Response& response, const PublicationState& stat
         body.insert(QStringLiteral("failures"), failures);
         return answer(response, 422, body);
     }
+    case PublicationState::Stage::Failed:
+        return busy(response, QStringLiteral("the table failed while it judged the set: send it again"));
     case PublicationState::Stage::Busy:
         break;
     }
