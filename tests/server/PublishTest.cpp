@@ -109,12 +109,13 @@ TEST(Publish, EachHostileSetIsRefusedWithASentenceAndNothingIsStored)
     const QByteArray sets = QByteArray::fromStdString(client.Get("/api/v1/sets?published=1")->body);
     EXPECT_EQ(sets, R"({"more":false,"sets":[]})") << "nothing refused is stored";
     EXPECT_EQ(client.Get("/api/v1/sets/" + judging.value("set").toString().toStdString() + "/file")->status, 404);
+    EXPECT_EQ(server.stop(), 0);
 }
 
 TEST(Publish, AFairSetIsPublishedOnceListedSortedAndServedAndWarnsOfALevelThatPlaysItself)
 {
     std::signal(SIGPIPE, SIG_IGN);
-    RunningServer server({"--publish-limit", "4", "--judges", "2"}, "published");
+    RunningServer server({"--publish-limit", "5", "--judges", "2"}, "published");
     ASSERT_NE(server.port(), 0) << server.log().toStdString();
     httplib::Client client("127.0.0.1", server.port());
     client.set_read_timeout(30);
@@ -181,5 +182,20 @@ TEST(Publish, AFairSetIsPublishedOnceListedSortedAndServedAndWarnsOfALevelThatPl
     EXPECT_EQ(names("?sort=difficulty"), easier);
     EXPECT_EQ(client.Get("/api/v1/sets?sort=best")->status, 400);
 
-    EXPECT_EQ(publish(client, setBytes({crossing()}, "One more")).first, 429) << "four an hour";
+    // A set with games before it was published: its table takes the publisher's name.
+    const QByteArray game = serverGame("continued-whole");
+    const QJsonObject sentGame = Client(server.port()).post(gameBody(game, 0, "Ada"));
+    std::vector<QByteArray> firstThree;
+    for (const QByteArray& line : game.split('\n'))
+        if (line.startsWith("setlevel "))
+            firstThree.push_back(QByteArray::fromBase64(line.mid(9)));
+    const auto [trioSent, trio] = publish(client, setBytes(firstThree, "Opening Trio"));
+    ASSERT_EQ(trioSent, 202) << QJsonDocument(trio).toJson().toStdString();
+    EXPECT_EQ(trio.value("set"), sentGame.value("set"));
+    ASSERT_EQ(verdict(client, trio.value("set").toString()).first, 200);
+    EXPECT_EQ(Client(server.port()).get("/api/v1/sets/" + trio.value("set").toString().toStdString() + "/top")["name"],
+              "Opening Trio");
+
+    EXPECT_EQ(publish(client, setBytes({crossing()}, "One more")).first, 429) << "five an hour";
+    EXPECT_EQ(server.stop(), 0);
 }
