@@ -120,6 +120,16 @@ TEST(Publish, AFairSetIsPublishedOnceListedSortedAndServedAndWarnsOfALevelThatPl
     httplib::Client client("127.0.0.1", server.port());
     client.set_read_timeout(30);
 
+    const auto names = [&](const std::string& query) {
+        QStringList names;
+        const QJsonObject page =
+            QJsonDocument::fromJson(QByteArray::fromStdString(client.Get("/api/v1/sets" + query)->body)).object();
+        for (const QJsonValue row : page.value("sets").toArray())
+            names << row.toObject().value("name").toString() + (row.toObject().value("published").toBool() ? "*" : "");
+        return names.join(',');
+    };
+    EXPECT_EQ(names("?published=1&sort=newest"), "") << "kept until a set is published";
+
     const QByteArray noTurtle = levelFileBytes(Usual, boardFromText("bbb/b$b"));
     const QByteArray first = setBytes({crossing(), noTurtle});
     // The same set twice at once: judged once, published once.
@@ -165,14 +175,6 @@ TEST(Publish, AFairSetIsPublishedOnceListedSortedAndServedAndWarnsOfALevelThatPl
     ASSERT_EQ(secondSent, 202);
     const auto [secondStatus, secondPublished] = verdict(client, second.value("set").toString());
     ASSERT_EQ(secondStatus, 200);
-    const auto names = [&](const std::string& query) {
-        QStringList names;
-        const QJsonObject page =
-            QJsonDocument::fromJson(QByteArray::fromStdString(client.Get("/api/v1/sets" + query)->body)).object();
-        for (const QJsonValue row : page.value("sets").toArray())
-            names << row.toObject().value("name").toString() + (row.toObject().value("published").toBool() ? "*" : "");
-        return names.join(',');
-    };
     EXPECT_EQ(names("?published=1&sort=newest"), "Quick*,Crossings*");
     EXPECT_EQ(names("?sort=newest&limit=1"), "Quick*") << "listed before any game of it";
     const QString easier =
