@@ -3,7 +3,7 @@
 #include "core/PlayField.h"
 #include "editor/LevelDialogs.h"
 #include "editor/LevelDocument.h"
-#include "editor/SetPublisher.h"
+#include "editor/PublishCommand.h"
 #include "files/sets/SetPaths.h"
 #include "ui/SetExport.h"
 #include "ui/audio/AudioControl.h"
@@ -17,7 +17,7 @@
 FileCommands::FileCommands(QWidget& window, const QString& programFolder, LevelDocument& document, PlayField& field,
                            AudioControl& audio)
     : QObject(&window), m_window(window), m_programFolder(programFolder), m_document(document), m_field(field),
-      m_audio(audio), m_worldClient(new WorldClient(this)), m_publisher(new SetPublisher(window, *m_worldClient))
+      m_audio(audio), m_worldClient(new WorldClient(this)), m_publisher(new PublishCommand(window, *m_worldClient))
 {
 }
 

@@ -9,7 +9,7 @@ class AudioControl;
 class LevelDocument;
 class PlayField;
 class QWidget;
-class SetPublisher;
+class PublishCommand;
 class WorldClient;
 
 // The editor's commands on files: Open Level and Save Level, and the music chooser. What went
@@ -40,7 +40,7 @@ public:
     std::optional<QString> playSetChosen() const { return m_playSet; }
     // Writes the set of that folder as one set file (ui/SetExport.h).
     void exportSet();
-    // Publishes the set of that folder on the world table at the player's address (SetPublisher.h).
+    // Publishes the set of that folder on the world table at the player's address (PublishCommand.h).
     void publishSet();
     void useWorldTable(const QString& address) { m_worldAddress = address; }
     WorldClient& worldClient() { return *m_worldClient; }
@@ -65,5 +65,5 @@ private:
     std::optional<QString> m_playSet;
     QString m_worldAddress;
     WorldClient* m_worldClient;
-    SetPublisher* m_publisher;
+    PublishCommand* m_publisher;
 };

@@ -8,7 +8,7 @@
 #include "editor/FileCommands.h"
 #include "editor/LevelDialogs.h"
 #include "editor/PanelRule.h"
-#include "editor/SetPublisher.h"
+#include "editor/PublishCommand.h"
 #include "editor/SettingsPanel.h"
 #include "editor/StatusColumn.h"
 #include "files/LevelFile.h"
@@ -475,7 +475,7 @@ TEST_F(Editor, PublishSetSendsTheFolderAsksAfterItsJudgingAndTellsTheVerdict)
                       .arg(QDir::toNativeSeparators(path("mine")), table.address()));
         EXPECT_EQ(told.replace(table.address(), "ADDRESS"), verdict.isEmpty() ? "" : "Publish Set: " + verdict);
         if (verdict.isEmpty())
-            QTest::qWait(SetPublisher::PollMillis * 3 / 2);  // cancelled, the table is asked no more
+            QTest::qWait(PublishCommand::PollMillis * 3 / 2);  // cancelled, the table is asked no more
         ASSERT_FALSE(table.heads.isEmpty());
         EXPECT_EQ(readSetFile(table.bodies[0]).set, mine);
         EXPECT_TRUE(table.heads[0].startsWith("POST /api/v1/sets ")) << table.heads[0].data();

@@ -1,4 +1,4 @@
-#include "editor/SetPublisher.h"
+#include "editor/PublishCommand.h"
 
 #include "files/sets/SetImport.h"
 #include "ui/net/SetsTable.h"
@@ -14,18 +14,19 @@ namespace {
 // Told in plain text: the table's words may be anything.
 void tell(QWidget* parent, QMessageBox::Icon icon, const QString& text)
 {
-    QMessageBox box(icon, SetPublisher::tr("Publish Set"), text, QMessageBox::Ok, parent);
+    QMessageBox box(icon, PublishCommand::tr("Publish Set"), text, QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
 }  // namespace
 
-SetPublisher::SetPublisher(QWidget& window, WorldClient& client) : QObject(&window), m_window(window), m_client(client)
+PublishCommand::PublishCommand(QWidget& window, WorldClient& client)
+    : QObject(&window), m_window(window), m_client(client)
 {
 }
 
-void SetPublisher::publish(const QString& address, const QString& folder, const QString& shownName)
+void PublishCommand::publish(const QString& address, const QString& folder, const QString& shownName)
 {
     if (WorldClient::baseUrl(address).isEmpty())
         return tell(&m_window, QMessageBox::Information,
@@ -64,7 +65,7 @@ void SetPublisher::publish(const QString& address, const QString& folder, const 
         tellVerdict(*m_verdict);
 }
 
-void SetPublisher::answered(const WorldAnswer& answer, bool sent)
+void PublishCommand::answered(const WorldAnswer& answer, bool sent)
 {
     Publication seen = readPublication(answer, m_address, m_id);
     // A busy table is asked again; only the set sent must not be taken as refused for it.
@@ -83,13 +84,13 @@ void SetPublisher::answered(const WorldAnswer& answer, bool sent)
     QTimer::singleShot(PollMillis, m_session, [this] { poll(); });
 }
 
-void SetPublisher::poll()
+void PublishCommand::poll()
 {
     m_client.get(m_address, QStringLiteral("/api/v1/sets/%1/publication").arg(m_id), m_session,
                  [this](const WorldAnswer& answer) { answered(answer, false); });
 }
 
-void SetPublisher::tellVerdict(const Publication& verdict)
+void PublishCommand::tellVerdict(const Publication& verdict)
 {
     switch (verdict.state) {
     case Publication::State::Published:

@@ -15,12 +15,12 @@ class QWidget;
 // its author named; then the table is asked about once a second how its judging goes, under a
 // progress window whose Cancel stops asking (the table judges on regardless). The verdict is told
 // in a message box: the set's address on the table with any warnings, or each level that failed.
-class SetPublisher : public QObject {
+class PublishCommand : public QObject {
     Q_OBJECT
 public:
     static constexpr int PollMillis = 1000;
 
-    SetPublisher(QWidget& window, WorldClient& client);
+    PublishCommand(QWidget& window, WorldClient& client);
 
     // shownName names the set when its folder keeps no set file of its own.
     void publish(const QString& address, const QString& folder, const QString& shownName);
