@@ -100,6 +100,9 @@ void FindSetsWindow::showSets(std::vector<ListedSet> sets)
             setsTable->setItem(r, column, item);
         };
         cell(0, set.name, set.name);
+        auto* header = new QTableWidgetItem(QString::number(r + 1));  // hidden, yet a reader meets it
+        header->setData(Qt::AccessibleTextRole, set.name);
+        setsTable->setVerticalHeaderItem(r, header);
         cell(1, set.author, tr("Author %1").arg(set.author));
         cell(2, QString::number(set.levels), tr("Levels %1").arg(set.levels));
         cell(3, set.difficulty ? QString::number(set.difficulty) : QString(),
