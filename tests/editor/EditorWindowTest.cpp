@@ -427,32 +427,27 @@ TEST_F(Editor, DuringATestTheKeysCommandTheBoardAndAfterItTheyLeaveItAloneAndEsc
 TEST_F(Editor, PublishSetSendsTheFolderAsksAfterItsJudgingAndTellsTheVerdict)
 {
     const SetFile mine{QStringLiteral("mine"), {}, {}, {Level7, Level7}};
-    const QByteArray id = setIdentity(mine.levels);
-    const QByteArray judging = http(202, R"({"set":")" + id + R"(","status":"judging","levels":2,"judged":1})");
-    const QString hint = "\n\nOpen such a level and use File > Check Level to see how the computer player fares.";
+    const QByteArray id = setIdentity(mine.levels), set = R"({"set":")" + id + R"(","status":)";
+    const QByteArray judging = http(202, set + R"("judging","levels":2,"judged":1})");
+    const QByteArray verdicts = R"("verdicts":[{"level":1,"passRate":1},{"level":2,"warning":"it plays itself"}])";
     const std::tuple<const char*, QList<QByteArray>, QString> rows[] = {
         {"published",
-         {judging, http(200, R"({"set":")" + id + R"(","status":"published","page":"/sets/)" + id +
-                                 R"(","published":{"verdicts":[{"level":1,"passRate":1},)"
-                                 R"({"level":2,"warning":"the level plays itself"}]}})")},
-         "Published: http://ADDRESS/sets/" + id + "\n\nWarnings:\nLevel 2: the level plays itself"},
+         {judging, http(200, set + R"("published","page":"/x","published":{)" + verdicts + "}}")},
+         "Published: http://ADDRESS/x\n\nWarnings:\nLevel 2: it plays itself"},
         {"refused",
-         {judging, judging,
-          http(422, R"({"set":")" + id +
-                        R"(","status":"refused","error":"level 2: no",)"
-                        R"("failures":[{"level":2,"reason":"no"}]})")},
-         "The world table did not publish the set: level 2: no\n\nLevel 2: no" + hint},
+         {judging, judging, http(422, set + R"("refused","error":"a","failures":[{"level":2,"reason":"b"}]})")},
+         "The world table did not publish the set: a\n\nLevel 2: b\n\nOpen such a level and use File > Check Level to "
+         "see how the computer player fares."},
         {"not a set file", {http(400, R"({"error":"line 7: no"})")}, "line 7: no"},
         {"not JSON", {http(202, "<html>")}, "The world table's answer is not one the game can read."},
         {"cancelled", {judging}, ""},
     };
+    for (const char* file : {"mine/level1.txt", "mine/level2.txt"})
+        QDir().mkpath(path("mine")), writeFile(path(file), Level7);
+    editor.files().useSetFolders({}, path("mine/level1.txt"));
     for (const auto& [what, answers, verdict] : rows) {
         SCOPED_TRACE(what);
-        QDir().mkpath(path("mine"));
-        for (int n = 1; n <= 2; ++n)
-            writeFile(path("mine/level%1.txt").arg(n), Level7);
         CannedServer table(answers);
-        editor.files().useSetFolders({}, path("mine/level1.txt"));
         editor.files().useWorldTable(table.address());
         editor.files().worldClient().setTimeLimits(1000, 1000);
         QString asked, told;
@@ -468,18 +463,14 @@ TEST_F(Editor, PublishSetSendsTheFolderAsksAfterItsJudgingAndTellsTheVerdict)
             box->button(QMessageBox::Yes)->click();
         });
         named("publishSetAction")->trigger();
-        EXPECT_EQ(asked,
-                  QStringLiteral("Publish the levels of %1 on the world table at %2?\n\nLevels: 2\nName: "
-                                 "mine\nAuthor: (none)\n\nEveryone who uses the table can then download and play these "
-                                 "levels.")
-                      .arg(QDir::toNativeSeparators(path("mine")), table.address()));
+        EXPECT_TRUE(asked.contains("\n\nLevels: 2\nName: mine\nAuthor: (none)\n\n")) << asked.toStdString();
         EXPECT_EQ(told.replace(table.address(), "ADDRESS"), verdict.isEmpty() ? "" : "Publish Set: " + verdict);
         if (verdict.isEmpty())
             QTest::qWait(PublishCommand::PollMillis * 3 / 2);  // cancelled, the table is asked no more
         ASSERT_FALSE(table.heads.isEmpty());
         EXPECT_EQ(readSetFile(table.bodies[0]).set, mine);
-        EXPECT_TRUE(table.heads[0].startsWith("POST /api/v1/sets ")) << table.heads[0].data();
-        EXPECT_TRUE(table.heads[0].contains("Content-Type: application/x-pondrake-set")) << table.heads[0].data();
+        EXPECT_TRUE(table.heads[0].startsWith("POST /api/v1/sets ") &&
+                    table.heads[0].contains("Content-Type: application/x-pondrake-set"));
         for (qsizetype i = 1; i < table.heads.size(); ++i)
             EXPECT_TRUE(table.heads[i].startsWith("GET /api/v1/sets/" + id + "/publication "));
         EXPECT_EQ(table.heads.size(), answers.size()) << "asked until the verdict, and no more";
