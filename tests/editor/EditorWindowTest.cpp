@@ -451,9 +451,9 @@ TEST_F(Editor, PublishSetSendsTheFolderAsksAfterItsJudgingAndTellsTheVerdict)
         editor.files().useWorldTable(table.address());
         editor.files().worldClient().setTimeLimits(1000, 1000);
         QString asked, told;
-        onNextModal<QMessageBox>([&](QMessageBox* box) {
+        onNextModal<QMessageBox>([&, cancel = verdict.isEmpty()](QMessageBox* box) {
             asked = box->text();
-            if (verdict.isEmpty())
+            if (cancel)
                 onNextModal<QProgressDialog>([](QProgressDialog* p) {
                     EXPECT_TRUE(QTest::qWaitFor([p] { return p->maximum() == 2; })) << "judging shown";
                     QTest::keyClick(p, Qt::Key_Escape);

@@ -27,7 +27,7 @@ std::optional<qint64> count(const QJsonValue& value, qint64 least, qint64 most)
 QString errorText(const WorldAnswer& answer)
 {
     const std::optional<QJsonObject> found = object(answer.body);
-    const QString text = found ? line(found->value(QStringLiteral("error")), 300) : QString();
+    QString text = found ? line(found->value(QStringLiteral("error")), 300) : QString();
     if (!text.isEmpty())
         return text;
     return QCoreApplication::translate("WorldTable", "The world table answered with status %1.").arg(answer.status);
