@@ -48,6 +48,7 @@ void PublishCommand::publish(const QString& address, const QString& folder, cons
     m_address = address;
     m_id = QString::fromLatin1(setIdentity(set.levels));
     m_verdict.reset();
+    m_polls = 0;
     QProgressDialog progress(tr("Sending the set..."), tr("Cancel"), 0, 0, &m_window);
     progress.setWindowTitle(tr("Publish Set"));
     progress.setAutoClose(false);
@@ -70,18 +71,22 @@ void PublishCommand::answered(const WorldAnswer& answer, bool sent)
     Publication seen = readPublication(answer, m_address, m_id);
     // A busy table is asked again; only the set sent must not be taken as refused for it.
     const bool busy = !sent && (answer.status == 429 || answer.status == 503);
-    if (seen.state != Publication::State::Judging && !busy) {
-        m_verdict = std::move(seen);
-        m_progress->accept();
+    if (++m_polls > MaxPolls) {  // a table that judges without end is told, not waited on for ever
+        seen = Publication{};
+        seen.message = tr("The world table has not finished judging the set; it is published if it passes. Look "
+                          "for it later under Game > Find Level Sets... in the game.");
+    } else if (seen.state == Publication::State::Judging || busy) {
+        if (seen.levels > 0) {
+            m_progress->setMaximum(int(seen.levels));
+            m_progress->setValue(int(seen.judged));
+            m_progress->setLabelText(
+                tr("The table's judges play the levels: %1 of %2 judged.").arg(seen.judged).arg(seen.levels));
+        }
+        QTimer::singleShot(PollMillis, m_session, [this] { poll(); });
         return;
     }
-    if (seen.levels > 0) {
-        m_progress->setMaximum(int(seen.levels));
-        m_progress->setValue(int(seen.judged));
-        m_progress->setLabelText(
-            tr("The table's judges play the levels: %1 of %2 judged.").arg(seen.judged).arg(seen.levels));
-    }
-    QTimer::singleShot(PollMillis, m_session, [this] { poll(); });
+    m_verdict = std::move(seen);
+    m_progress->accept();
 }
 
 void PublishCommand::poll()

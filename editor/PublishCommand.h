@@ -19,6 +19,7 @@ class PublishCommand : public QObject {
     Q_OBJECT
 public:
     static constexpr int PollMillis = 1000;
+    static constexpr int MaxPolls = 600;  // a set of 100 levels is judged in well under ten minutes
 
     PublishCommand(QWidget& window, WorldClient& client);
 
@@ -38,4 +39,5 @@ private:
     QProgressDialog* m_progress = nullptr;
     QObject* m_session = nullptr;  // the answers of one publication; gone, they are dropped
     std::optional<Publication> m_verdict;
+    int m_polls = 0;
 };

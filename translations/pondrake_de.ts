@@ -945,6 +945,77 @@
     </message>
 </context>
 <context>
+    <name>PublishCommand</name>
+    <message>
+        <source>Publish Set</source>
+        <translation>Sammlung veröffentlichen</translation>
+    </message>
+    <message>
+        <source>No world table is set up: enter its address in the game under Game &gt; World Table...</source>
+        <translation>Keine Weltrangliste eingerichtet: gib ihre Adresse im Spiel unter Spiel &gt; Weltrangliste... ein</translation>
+    </message>
+    <message>
+        <source>The set cannot be published: %1.</source>
+        <translation>Die Sammlung kann nicht veröffentlicht werden: %1.</translation>
+    </message>
+    <message>
+        <source>Publish the levels of %1 on the world table at %2?</source>
+        <translation>Die Level aus %1 auf der Weltrangliste unter %2 veröffentlichen?</translation>
+    </message>
+    <message>
+        <source>Levels: %1</source>
+        <translation>Level: %1</translation>
+    </message>
+    <message>
+        <source>Name: %1</source>
+        <translation>Name: %1</translation>
+    </message>
+    <message>
+        <source>Author: %1</source>
+        <translation>Autor: %1</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keiner)</translation>
+    </message>
+    <message>
+        <source>Everyone who uses the table can then download and play these levels.</source>
+        <translation>Alle, die die Weltrangliste nutzen, können diese Level dann herunterladen und spielen.</translation>
+    </message>
+    <message>
+        <source>Sending the set...</source>
+        <translation>Sende die Sammlung...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>The table&apos;s judges play the levels: %1 of %2 judged.</source>
+        <translation>Die Prüfer der Weltrangliste spielen die Level: %1 von %2 geprüft.</translation>
+    </message>
+    <message>
+        <source>Published: %1</source>
+        <translation>Veröffentlicht: %1</translation>
+    </message>
+    <message>
+        <source>Warnings:</source>
+        <translation>Warnungen:</translation>
+    </message>
+    <message>
+        <source>The world table did not publish the set: %1</source>
+        <translation>Die Weltrangliste hat die Sammlung nicht veröffentlicht: %1</translation>
+    </message>
+    <message>
+        <source>Open such a level and use File &gt; Check Level to see how the computer player fares.</source>
+        <translation>Öffne ein solches Level und prüfe mit Datei &gt; Level prüfen, wie es dem Computerspieler ergeht.</translation>
+    </message>
+    <message>
+        <source>The world table has not finished judging the set; it is published if it passes. Look for it later under Game &gt; Find Level Sets... in the game.</source>
+        <translation>Die Weltrangliste hat die Sammlung noch nicht fertig geprüft; sie wird veröffentlicht, wenn sie besteht. Suche sie später im Spiel unter Spiel &gt; Levelsammlungen finden...</translation>
+    </message>
+</context>
+<context>
     <name>RecordingPlayer</name>
     <message>
         <source>Level %1 passed: %2 saved, %3 lost</source>
@@ -1221,73 +1292,6 @@
     <message>
         <source>The set could not be written to %1.</source>
         <translation>Die Sammlung konnte nicht nach %1 geschrieben werden.</translation>
-    </message>
-</context>
-<context>
-    <name>PublishCommand</name>
-    <message>
-        <source>Publish Set</source>
-        <translation>Sammlung veröffentlichen</translation>
-    </message>
-    <message>
-        <source>No world table is set up: enter its address in the game under Game &gt; World Table...</source>
-        <translation>Keine Weltrangliste eingerichtet: gib ihre Adresse im Spiel unter Spiel &gt; Weltrangliste... ein</translation>
-    </message>
-    <message>
-        <source>The set cannot be published: %1.</source>
-        <translation>Die Sammlung kann nicht veröffentlicht werden: %1.</translation>
-    </message>
-    <message>
-        <source>Publish the levels of %1 on the world table at %2?</source>
-        <translation>Die Level aus %1 auf der Weltrangliste unter %2 veröffentlichen?</translation>
-    </message>
-    <message>
-        <source>Levels: %1</source>
-        <translation>Level: %1</translation>
-    </message>
-    <message>
-        <source>Name: %1</source>
-        <translation>Name: %1</translation>
-    </message>
-    <message>
-        <source>Author: %1</source>
-        <translation>Autor: %1</translation>
-    </message>
-    <message>
-        <source>(none)</source>
-        <translation>(keiner)</translation>
-    </message>
-    <message>
-        <source>Everyone who uses the table can then download and play these levels.</source>
-        <translation>Alle, die die Weltrangliste nutzen, können diese Level dann herunterladen und spielen.</translation>
-    </message>
-    <message>
-        <source>Sending the set...</source>
-        <translation>Sende die Sammlung...</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
-        <source>The table&apos;s judges play the levels: %1 of %2 judged.</source>
-        <translation>Die Prüfer der Weltrangliste spielen die Level: %1 von %2 geprüft.</translation>
-    </message>
-    <message>
-        <source>Published: %1</source>
-        <translation>Veröffentlicht: %1</translation>
-    </message>
-    <message>
-        <source>Warnings:</source>
-        <translation>Warnungen:</translation>
-    </message>
-    <message>
-        <source>The world table did not publish the set: %1</source>
-        <translation>Die Weltrangliste hat die Sammlung nicht veröffentlicht: %1</translation>
-    </message>
-    <message>
-        <source>Open such a level and use File &gt; Check Level to see how the computer player fares.</source>
-        <translation>Öffne ein solches Level und prüfe mit Datei &gt; Level prüfen, wie es dem Computerspieler ergeht.</translation>
     </message>
 </context>
 <context>

@@ -945,6 +945,77 @@
     </message>
 </context>
 <context>
+    <name>PublishCommand</name>
+    <message>
+        <source>Publish Set</source>
+        <translation>Publicar colección</translation>
+    </message>
+    <message>
+        <source>No world table is set up: enter its address in the game under Game &gt; World Table...</source>
+        <translation>No hay ninguna tabla mundial configurada: introduce su dirección en el juego en Juego &gt; Tabla mundial...</translation>
+    </message>
+    <message>
+        <source>The set cannot be published: %1.</source>
+        <translation>La colección no se puede publicar: %1.</translation>
+    </message>
+    <message>
+        <source>Publish the levels of %1 on the world table at %2?</source>
+        <translation>¿Publicar los niveles de %1 en la tabla mundial de %2?</translation>
+    </message>
+    <message>
+        <source>Levels: %1</source>
+        <translation>Niveles: %1</translation>
+    </message>
+    <message>
+        <source>Name: %1</source>
+        <translation>Nombre: %1</translation>
+    </message>
+    <message>
+        <source>Author: %1</source>
+        <translation>Autor: %1</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(ninguno)</translation>
+    </message>
+    <message>
+        <source>Everyone who uses the table can then download and play these levels.</source>
+        <translation>Cualquiera que use la tabla podrá entonces descargar y jugar estos niveles.</translation>
+    </message>
+    <message>
+        <source>Sending the set...</source>
+        <translation>Enviando la colección...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>The table&apos;s judges play the levels: %1 of %2 judged.</source>
+        <translation>Los jueces de la tabla juegan los niveles: %1 de %2 juzgados.</translation>
+    </message>
+    <message>
+        <source>Published: %1</source>
+        <translation>Publicada: %1</translation>
+    </message>
+    <message>
+        <source>Warnings:</source>
+        <translation>Avisos:</translation>
+    </message>
+    <message>
+        <source>The world table did not publish the set: %1</source>
+        <translation>La tabla mundial no ha publicado la colección: %1</translation>
+    </message>
+    <message>
+        <source>Open such a level and use File &gt; Check Level to see how the computer player fares.</source>
+        <translation>Abre ese nivel y usa Archivo &gt; Comprobar nivel para ver cómo le va al jugador del ordenador.</translation>
+    </message>
+    <message>
+        <source>The world table has not finished judging the set; it is published if it passes. Look for it later under Game &gt; Find Level Sets... in the game.</source>
+        <translation>La tabla mundial no ha terminado de juzgar la colección; se publica si la supera. Búscala más tarde en el juego en Juego &gt; Buscar colecciones de niveles...</translation>
+    </message>
+</context>
+<context>
     <name>RecordingPlayer</name>
     <message>
         <source>Level %1 passed: %2 saved, %3 lost</source>
@@ -1221,73 +1292,6 @@
     <message>
         <source>The set could not be written to %1.</source>
         <translation>No se pudo escribir la colección en %1.</translation>
-    </message>
-</context>
-<context>
-    <name>PublishCommand</name>
-    <message>
-        <source>Publish Set</source>
-        <translation>Publicar colección</translation>
-    </message>
-    <message>
-        <source>No world table is set up: enter its address in the game under Game &gt; World Table...</source>
-        <translation>No hay ninguna tabla mundial configurada: introduce su dirección en el juego en Juego &gt; Tabla mundial...</translation>
-    </message>
-    <message>
-        <source>The set cannot be published: %1.</source>
-        <translation>La colección no se puede publicar: %1.</translation>
-    </message>
-    <message>
-        <source>Publish the levels of %1 on the world table at %2?</source>
-        <translation>¿Publicar los niveles de %1 en la tabla mundial de %2?</translation>
-    </message>
-    <message>
-        <source>Levels: %1</source>
-        <translation>Niveles: %1</translation>
-    </message>
-    <message>
-        <source>Name: %1</source>
-        <translation>Nombre: %1</translation>
-    </message>
-    <message>
-        <source>Author: %1</source>
-        <translation>Autor: %1</translation>
-    </message>
-    <message>
-        <source>(none)</source>
-        <translation>(ninguno)</translation>
-    </message>
-    <message>
-        <source>Everyone who uses the table can then download and play these levels.</source>
-        <translation>Cualquiera que use la tabla podrá entonces descargar y jugar estos niveles.</translation>
-    </message>
-    <message>
-        <source>Sending the set...</source>
-        <translation>Enviando la colección...</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
-    </message>
-    <message>
-        <source>The table&apos;s judges play the levels: %1 of %2 judged.</source>
-        <translation>Los jueces de la tabla juegan los niveles: %1 de %2 juzgados.</translation>
-    </message>
-    <message>
-        <source>Published: %1</source>
-        <translation>Publicada: %1</translation>
-    </message>
-    <message>
-        <source>Warnings:</source>
-        <translation>Avisos:</translation>
-    </message>
-    <message>
-        <source>The world table did not publish the set: %1</source>
-        <translation>La tabla mundial no ha publicado la colección: %1</translation>
-    </message>
-    <message>
-        <source>Open such a level and use File &gt; Check Level to see how the computer player fares.</source>
-        <translation>Abre ese nivel y usa Archivo &gt; Comprobar nivel para ver cómo le va al jugador del ordenador.</translation>
     </message>
 </context>
 <context>

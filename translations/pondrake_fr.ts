@@ -945,6 +945,77 @@
     </message>
 </context>
 <context>
+    <name>PublishCommand</name>
+    <message>
+        <source>Publish Set</source>
+        <translation>Publier la série</translation>
+    </message>
+    <message>
+        <source>No world table is set up: enter its address in the game under Game &gt; World Table...</source>
+        <translation>Aucune table mondiale n’est configurée&#xa0;: saisissez son adresse dans le jeu sous Jeu &gt; Table mondiale...</translation>
+    </message>
+    <message>
+        <source>The set cannot be published: %1.</source>
+        <translation>La série ne peut pas être publiée&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Publish the levels of %1 on the world table at %2?</source>
+        <translation>Publier les niveaux de %1 sur la table mondiale à %2&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Levels: %1</source>
+        <translation>Niveaux&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Name: %1</source>
+        <translation>Nom&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Author: %1</source>
+        <translation>Auteur&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(aucun)</translation>
+    </message>
+    <message>
+        <source>Everyone who uses the table can then download and play these levels.</source>
+        <translation>Tous ceux qui utilisent la table pourront alors télécharger et jouer ces niveaux.</translation>
+    </message>
+    <message>
+        <source>Sending the set...</source>
+        <translation>Envoi de la série...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>The table&apos;s judges play the levels: %1 of %2 judged.</source>
+        <translation>Les juges de la table jouent les niveaux&#xa0;: %1 sur %2 jugés.</translation>
+    </message>
+    <message>
+        <source>Published: %1</source>
+        <translation>Publiée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Warnings:</source>
+        <translation>Avertissements&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The world table did not publish the set: %1</source>
+        <translation>La table mondiale n’a pas publié la série&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Open such a level and use File &gt; Check Level to see how the computer player fares.</source>
+        <translation>Ouvrez un tel niveau et utilisez Fichier &gt; Vérifier le niveau pour voir comment s’en sort le joueur ordinateur.</translation>
+    </message>
+    <message>
+        <source>The world table has not finished judging the set; it is published if it passes. Look for it later under Game &gt; Find Level Sets... in the game.</source>
+        <translation>La table mondiale n’a pas fini de juger la série&#xa0;; elle est publiée si elle réussit. Cherchez-la plus tard dans le jeu sous Jeu &gt; Chercher des séries de niveaux...</translation>
+    </message>
+</context>
+<context>
     <name>RecordingPlayer</name>
     <message>
         <source>Level %1 passed: %2 saved, %3 lost</source>
@@ -1221,73 +1292,6 @@
     <message>
         <source>The set could not be written to %1.</source>
         <translation>La série n’a pas pu être écrite dans %1.</translation>
-    </message>
-</context>
-<context>
-    <name>PublishCommand</name>
-    <message>
-        <source>Publish Set</source>
-        <translation>Publier la série</translation>
-    </message>
-    <message>
-        <source>No world table is set up: enter its address in the game under Game &gt; World Table...</source>
-        <translation>Aucune table mondiale n’est configurée&#xa0;: saisissez son adresse dans le jeu sous Jeu &gt; Table mondiale...</translation>
-    </message>
-    <message>
-        <source>The set cannot be published: %1.</source>
-        <translation>La série ne peut pas être publiée&#xa0;: %1.</translation>
-    </message>
-    <message>
-        <source>Publish the levels of %1 on the world table at %2?</source>
-        <translation>Publier les niveaux de %1 sur la table mondiale à %2&#xa0;?</translation>
-    </message>
-    <message>
-        <source>Levels: %1</source>
-        <translation>Niveaux&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>Name: %1</source>
-        <translation>Nom&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>Author: %1</source>
-        <translation>Auteur&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>(none)</source>
-        <translation>(aucun)</translation>
-    </message>
-    <message>
-        <source>Everyone who uses the table can then download and play these levels.</source>
-        <translation>Tous ceux qui utilisent la table pourront alors télécharger et jouer ces niveaux.</translation>
-    </message>
-    <message>
-        <source>Sending the set...</source>
-        <translation>Envoi de la série...</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
-    </message>
-    <message>
-        <source>The table&apos;s judges play the levels: %1 of %2 judged.</source>
-        <translation>Les juges de la table jouent les niveaux&#xa0;: %1 sur %2 jugés.</translation>
-    </message>
-    <message>
-        <source>Published: %1</source>
-        <translation>Publiée&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>Warnings:</source>
-        <translation>Avertissements&#xa0;:</translation>
-    </message>
-    <message>
-        <source>The world table did not publish the set: %1</source>
-        <translation>La table mondiale n’a pas publié la série&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>Open such a level and use File &gt; Check Level to see how the computer player fares.</source>
-        <translation>Ouvrez un tel niveau et utilisez Fichier &gt; Vérifier le niveau pour voir comment s’en sort le joueur ordinateur.</translation>
     </message>
 </context>
 <context>
