@@ -15,6 +15,7 @@ void EditorLauncher::open()
     PlayerFiles& files = m_window.files();
     EditorWindow editor(m_level, m_random, m_sound, m_window.programFolder(), &m_window);
     editor.files().useSetFolders(files.myLevels(), files.settings.editorFile);
+    editor.files().useWorldTable(files.settings.worldAddress);
     editor.exec();
     files.settings.editorFile = editor.files().lastFile();
     files.saveSettings();

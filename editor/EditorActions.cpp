@@ -21,6 +21,7 @@ EditorActions::EditorActions(QMenuBar& menuBar, EditorWindow& window, FileComman
     checkAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
     playSetAction = file->addAction(tr("Play This Set"), &files, &FileCommands::playSet);
     exportSetAction = file->addAction(tr("Export Set..."), &files, &FileCommands::exportSet);
+    publishSetAction = file->addAction(tr("Publish Set..."), &files, &FileCommands::publishSet);
     exitAction = file->addAction(tr("Exit"), &window, &EditorWindow::exitEditor);
     QMenu* edit = menuBar.addMenu(tr("&Edit"));
     undoAction = document.history().createUndoAction(edit, tr("&Undo"));
@@ -43,6 +44,7 @@ EditorActions::EditorActions(QMenuBar& menuBar, EditorWindow& window, FileComman
                                      {checkAction, "checkAction"},
                                      {playSetAction, "playSetAction"},
                                      {exportSetAction, "exportSetAction"},
+                                     {publishSetAction, "publishSetAction"},
                                      {exitAction, "exitAction"},
                                      {undoAction, "undoAction"},
                                      {redoAction, "redoAction"},

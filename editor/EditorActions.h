@@ -27,6 +27,7 @@ public:
     QAction* checkAction;
     QAction* playSetAction;
     QAction* exportSetAction;
+    QAction* publishSetAction;
     QAction* exitAction;
     QAction* undoAction;
     QAction* redoAction;

@@ -3,9 +3,11 @@
 #include "core/PlayField.h"
 #include "editor/LevelDialogs.h"
 #include "editor/LevelDocument.h"
+#include "editor/PublishCommand.h"
 #include "files/sets/SetPaths.h"
 #include "ui/SetExport.h"
 #include "ui/audio/AudioControl.h"
+#include "ui/net/WorldClient.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -15,7 +17,7 @@
 FileCommands::FileCommands(QWidget& window, const QString& programFolder, LevelDocument& document, PlayField& field,
                            AudioControl& audio)
     : QObject(&window), m_window(window), m_programFolder(programFolder), m_document(document), m_field(field),
-      m_audio(audio)
+      m_audio(audio), m_worldClient(new WorldClient(this)), m_publisher(new PublishCommand(window, *m_worldClient))
 {
 }
 
@@ -102,5 +104,18 @@ void FileCommands::exportSet()
     emit dialogOpens();
     const QString folder = QFileInfo(m_lastFile).absolutePath();
     exportSetFolder(&m_window, folder, levelSetName(folder, m_programFolder, {}).english());
+    emit finished();
+}
+
+void FileCommands::publishSet()
+{
+    if (m_lastFile.isEmpty()) {
+        QMessageBox::information(&m_window, tr("Publish Set"),
+                                 tr("Open or save a level first: the set published is the folder of that file."));
+        return;
+    }
+    emit dialogOpens();
+    const QString folder = QFileInfo(m_lastFile).absolutePath();
+    m_publisher->publish(m_worldAddress, folder, levelSetName(folder, m_programFolder, {}).english());
     emit finished();
 }

@@ -9,6 +9,8 @@ class AudioControl;
 class LevelDocument;
 class PlayField;
 class QWidget;
+class PublishCommand;
+class WorldClient;
 
 // The editor's commands on files: Open Level and Save Level, and the music chooser. What went
 // wrong with a file is told in a message box.
@@ -38,6 +40,10 @@ public:
     std::optional<QString> playSetChosen() const { return m_playSet; }
     // Writes the set of that folder as one set file (ui/SetExport.h).
     void exportSet();
+    // Publishes the set of that folder on the world table at the player's address (PublishCommand.h).
+    void publishSet();
+    void useWorldTable(const QString& address) { m_worldAddress = address; }
+    WorldClient& worldClient() { return *m_worldClient; }
 
 signals:
     // Open Level or Save Level is about to show its dialog, which runs its own event loop in which
@@ -57,4 +63,7 @@ private:
     QString m_myLevels;
     QString m_lastFile;
     std::optional<QString> m_playSet;
+    QString m_worldAddress;
+    WorldClient* m_worldClient;
+    PublishCommand* m_publisher;
 };

@@ -83,9 +83,14 @@ void FileOpener::importSet(const QString& path)
             tr("%1 cannot be imported: %2%3.").arg(QDir::toNativeSeparators(path), reading.error, where));
         return;
     }
+    importSet(*reading.set);
+}
+
+void FileOpener::importSet(const SetFile& set)
+{
     PlayerFiles& files = m_window.files();
     const SetImport imported =
-        ::importSet(*reading.set, files.dataFolder(), {shippedSetFolder(files.programFolder()), files.myLevels()});
+        ::importSet(set, files.dataFolder(), {shippedSetFolder(files.programFolder()), files.myLevels()});
     if (imported.outcome == SetImport::Outcome::Failed) {
         QMessageBox::warning(&m_window, tr("Import Level Set"), imported.problem);
         return;

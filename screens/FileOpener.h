@@ -1,5 +1,7 @@
 #pragma once
 
+#include "files/sets/SetFileFormat.h"
+
 #include <QObject>
 #include <QString>
 
@@ -18,6 +20,8 @@ public:
     // A level set or a replay, known by its first line (else by its name's ending).
     void open(const QString& path);
     void importFromDialog();
+    // A set already read (from the world table): imported and chosen, or the message why not.
+    void importSet(const SetFile& set);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

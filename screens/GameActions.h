@@ -10,6 +10,7 @@ struct GameActions {
     QAction* continueGame = nullptr;  // on only when a game kept from another sitting can go on
     QAction* levelSet = nullptr;
     QAction* importSet = nullptr;
+    QAction* findSets = nullptr;  // on the world table
     QAction* language = nullptr;  // remembered in settings.ini, spoken from the next start
     QAction* pause = nullptr;
     QAction* fastForward = nullptr;

@@ -100,6 +100,7 @@ void MainWindow::buildMenus()
     a.continueGame->setEnabled(false);
     a.levelSet = game->addAction(tr("Level &Set..."), this, [this] { m_sets.chooseLevelSet(); });
     a.importSet = game->addAction(tr("&Import Level Set..."), m_opener, &FileOpener::importFromDialog);
+    a.findSets = game->addAction(tr("&Find Level Sets..."), m_world, &WorldPanel::findSets);
     a.language = game->addAction(tr("&Language..."), this, &MainWindow::chooseLanguage);
     game->setToolTipsVisible(true);  // Continue Game says why it is off
     a.pause = game->addAction(tr("&Pause"), this, [this] { m_keys->togglePause(); });

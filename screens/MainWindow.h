@@ -62,6 +62,7 @@ public:
     SetsController& sets() { return m_sets; }
     WorldPanel& world() { return *m_world; }
     GameKeys& keys() { return *m_keys; }
+    FileOpener& opener() { return *m_opener; }
 
 signals:
     // The game was given up for the Level Editor: whoever opens the editor opens it now, modally.

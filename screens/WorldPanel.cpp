@@ -3,6 +3,8 @@
 #include "files/ScoreFile.h"
 #include "files/WorldOutbox.h"
 #include "files/sets/FolderAsSetFile.h"
+#include "screens/FileOpener.h"
+#include "screens/FindSetsWindow.h"
 #include "screens/MainWindow.h"
 #include "screens/TopTenWindow.h"
 #include "screens/WorldTableDialog.h"
@@ -47,6 +49,13 @@ void WorldPanel::showWorldTopTen()
                              &m_window.audio(), &m_window);
     window.setWindowTitle(window.windowTitle() + QStringLiteral(" - ") + files.setName().translated());
     m_window.execOverGame(window);
+}
+
+void WorldPanel::findSets()
+{
+    FindSetsWindow window(*m_client, m_window.files().settings.worldAddress, &m_window);
+    if (m_window.execOverGame(window) == QDialog::Accepted && window.chosen())
+        m_window.opener().importSet(*window.chosen());
 }
 
 void WorldPanel::sendWaiting()

@@ -25,6 +25,8 @@ public:
 
     void editSettings();
     void showWorldTopTen();
+    // Game > Find Level Sets...: a set published on the world table, imported and chosen.
+    void findSets();
     // The games the world table has not taken yet, from this sitting or an earlier one.
     void sendWaiting();
     // The entry just made at this place of the top ten, when the player sends games.

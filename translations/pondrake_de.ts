@@ -300,6 +300,10 @@
         <source>About</source>
         <translation>Über Pondrake</translation>
     </message>
+    <message>
+        <source>Publish Set...</source>
+        <translation>Sammlung veröffentlichen...</translation>
+    </message>
 </context>
 <context>
     <name>EditorWindow</name>
@@ -346,6 +350,14 @@
         <source>Open or save a level first: the set exported is the folder of that file.</source>
         <translation>Öffne oder speichere zuerst ein Level: Exportiert wird die Sammlung im Ordner dieser Datei.</translation>
     </message>
+    <message>
+        <source>Publish Set</source>
+        <translation>Sammlung veröffentlichen</translation>
+    </message>
+    <message>
+        <source>Open or save a level first: the set published is the folder of that file.</source>
+        <translation>Öffne oder speichere zuerst ein Level: veröffentlicht wird die Sammlung im Ordner dieser Datei.</translation>
+    </message>
 </context>
 <context>
     <name>FileOpener</name>
@@ -368,6 +380,113 @@
     <message>
         <source>%1 cannot be imported: %2%3.</source>
         <translation>%1 kann nicht importiert werden: %2%3.</translation>
+    </message>
+</context>
+<context>
+    <name>FindSetsWindow</name>
+    <message>
+        <source>Find Level Sets</source>
+        <translation>Levelsammlungen finden</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Autor</translation>
+    </message>
+    <message>
+        <source>Levels</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>Difficulty</source>
+        <translation>Schwierigkeit</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Spiele</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>Bestes</translation>
+    </message>
+    <message>
+        <source>About as hard as this level of the game&apos;s own set</source>
+        <translation>Etwa so schwer wie dieses Level der Sammlung des Spiels</translation>
+    </message>
+    <message>
+        <source>Published level sets</source>
+        <translation>Veröffentlichte Levelsammlungen</translation>
+    </message>
+    <message>
+        <source>Enter or a double-click plays the set of a row</source>
+        <translation>Eingabe oder ein Doppelklick spielt die Sammlung einer Zeile</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>What the set&apos;s author says of it</source>
+        <translation>Was der Autor über die Sammlung sagt</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Zustand</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Spielen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>No world table is set up: enter its address under Game &gt; World Table..., as the README&apos;s section &quot;The world table&quot; describes.</source>
+        <translation>Keine Weltrangliste eingerichtet: gib ihre Adresse unter Spiel &gt; Weltrangliste... ein, wie es der Abschnitt &quot;The world table&quot; der README beschreibt.</translation>
+    </message>
+    <message>
+        <source>Asking the table...</source>
+        <translation>Frage die Weltrangliste...</translation>
+    </message>
+    <message>
+        <source>Author %1</source>
+        <translation>Autor %1</translation>
+    </message>
+    <message>
+        <source>Levels %1</source>
+        <translation>Level %1</translation>
+    </message>
+    <message>
+        <source>About as hard as level %1</source>
+        <translation>Etwa so schwer wie Level %1</translation>
+    </message>
+    <message>
+        <source>Difficulty not known</source>
+        <translation>Schwierigkeit unbekannt</translation>
+    </message>
+    <message>
+        <source>Games %1</source>
+        <translation>Spiele %1</translation>
+    </message>
+    <message>
+        <source>Best score %1</source>
+        <translation>Bestes Ergebnis %1</translation>
+    </message>
+    <message>
+        <source>No set is published yet.</source>
+        <translation>Noch ist keine Sammlung veröffentlicht.</translation>
+    </message>
+    <message>
+        <source>Enter or Play imports the set chosen and plays it.</source>
+        <translation>Eingabe oder Spielen importiert die gewählte Sammlung und spielt sie.</translation>
+    </message>
+    <message>
+        <source>Fetching the set...</source>
+        <translation>Lade die Sammlung...</translation>
     </message>
 </context>
 <context>
@@ -820,6 +939,81 @@
         <source>About</source>
         <translation>Über Pondrake</translation>
     </message>
+    <message>
+        <source>&amp;Find Level Sets...</source>
+        <translation>Levelsammlungen fin&amp;den...</translation>
+    </message>
+</context>
+<context>
+    <name>PublishCommand</name>
+    <message>
+        <source>Publish Set</source>
+        <translation>Sammlung veröffentlichen</translation>
+    </message>
+    <message>
+        <source>No world table is set up: enter its address in the game under Game &gt; World Table...</source>
+        <translation>Keine Weltrangliste eingerichtet: gib ihre Adresse im Spiel unter Spiel &gt; Weltrangliste... ein</translation>
+    </message>
+    <message>
+        <source>The set cannot be published: %1.</source>
+        <translation>Die Sammlung kann nicht veröffentlicht werden: %1.</translation>
+    </message>
+    <message>
+        <source>Publish the levels of %1 on the world table at %2?</source>
+        <translation>Die Level aus %1 auf der Weltrangliste unter %2 veröffentlichen?</translation>
+    </message>
+    <message>
+        <source>Levels: %1</source>
+        <translation>Level: %1</translation>
+    </message>
+    <message>
+        <source>Name: %1</source>
+        <translation>Name: %1</translation>
+    </message>
+    <message>
+        <source>Author: %1</source>
+        <translation>Autor: %1</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keiner)</translation>
+    </message>
+    <message>
+        <source>Everyone who uses the table can then download and play these levels.</source>
+        <translation>Alle, die die Weltrangliste nutzen, können diese Level dann herunterladen und spielen.</translation>
+    </message>
+    <message>
+        <source>Sending the set...</source>
+        <translation>Sende die Sammlung...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>The table&apos;s judges play the levels: %1 of %2 judged.</source>
+        <translation>Die Prüfer der Weltrangliste spielen die Level: %1 von %2 geprüft.</translation>
+    </message>
+    <message>
+        <source>Published: %1</source>
+        <translation>Veröffentlicht: %1</translation>
+    </message>
+    <message>
+        <source>Warnings:</source>
+        <translation>Warnungen:</translation>
+    </message>
+    <message>
+        <source>The world table did not publish the set: %1</source>
+        <translation>Die Weltrangliste hat die Sammlung nicht veröffentlicht: %1</translation>
+    </message>
+    <message>
+        <source>Open such a level and use File &gt; Check Level to see how the computer player fares.</source>
+        <translation>Öffne ein solches Level und prüfe mit Datei &gt; Level prüfen, wie es dem Computerspieler ergeht.</translation>
+    </message>
+    <message>
+        <source>The world table has not finished judging the set; it is published if it passes. Look for it later under Game &gt; Find Level Sets... in the game.</source>
+        <translation>Die Weltrangliste hat die Sammlung noch nicht fertig geprüft; sie wird veröffentlicht, wenn sie besteht. Suche sie später im Spiel unter Spiel &gt; Levelsammlungen finden...</translation>
+    </message>
 </context>
 <context>
     <name>RecordingPlayer</name>
@@ -1113,6 +1307,21 @@
     <message>
         <source>Play This Set</source>
         <translation>Diese Sammlung spielen</translation>
+    </message>
+</context>
+<context>
+    <name>SetsTable</name>
+    <message>
+        <source>Level %1: %2</source>
+        <translation>Level %1: %2</translation>
+    </message>
+    <message>
+        <source>The set from the world table does not read: %1 (line %2).</source>
+        <translation>Die Sammlung von der Weltrangliste lässt sich nicht lesen: %1 (Zeile %2).</translation>
+    </message>
+    <message>
+        <source>The world table sent other levels than those of the set listed, so nothing was imported.</source>
+        <translation>Die Weltrangliste hat andere Level geschickt als die der gezeigten Sammlung, daher wurde nichts importiert.</translation>
     </message>
 </context>
 <context>

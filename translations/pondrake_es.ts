@@ -300,6 +300,10 @@
         <source>About</source>
         <translation>Acerca de</translation>
     </message>
+    <message>
+        <source>Publish Set...</source>
+        <translation>Publicar colección...</translation>
+    </message>
 </context>
 <context>
     <name>EditorWindow</name>
@@ -346,6 +350,14 @@
         <source>Open or save a level first: the set exported is the folder of that file.</source>
         <translation>Abre o guarda primero un nivel: la colección exportada es la carpeta de ese archivo.</translation>
     </message>
+    <message>
+        <source>Publish Set</source>
+        <translation>Publicar colección</translation>
+    </message>
+    <message>
+        <source>Open or save a level first: the set published is the folder of that file.</source>
+        <translation>Abre o guarda primero un nivel: la colección publicada es la carpeta de ese archivo.</translation>
+    </message>
 </context>
 <context>
     <name>FileOpener</name>
@@ -368,6 +380,113 @@
     <message>
         <source>%1 cannot be imported: %2%3.</source>
         <translation>No se puede importar %1: %2%3.</translation>
+    </message>
+</context>
+<context>
+    <name>FindSetsWindow</name>
+    <message>
+        <source>Find Level Sets</source>
+        <translation>Buscar colecciones de niveles</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Autor</translation>
+    </message>
+    <message>
+        <source>Levels</source>
+        <translation>Niveles</translation>
+    </message>
+    <message>
+        <source>Difficulty</source>
+        <translation>Dificultad</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Partidas</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>Mejor</translation>
+    </message>
+    <message>
+        <source>About as hard as this level of the game&apos;s own set</source>
+        <translation>Más o menos tan difícil como este nivel de la colección del juego</translation>
+    </message>
+    <message>
+        <source>Published level sets</source>
+        <translation>Colecciones de niveles publicadas</translation>
+    </message>
+    <message>
+        <source>Enter or a double-click plays the set of a row</source>
+        <translation>Intro o un doble clic juega la colección de una fila</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descripción</translation>
+    </message>
+    <message>
+        <source>What the set&apos;s author says of it</source>
+        <translation>Lo que el autor dice de la colección</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Jugar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>No world table is set up: enter its address under Game &gt; World Table..., as the README&apos;s section &quot;The world table&quot; describes.</source>
+        <translation>No hay tabla mundial configurada: escribe su dirección en Juego &gt; Tabla mundial..., como describe la sección &quot;The world table&quot; del README.</translation>
+    </message>
+    <message>
+        <source>Asking the table...</source>
+        <translation>Consultando la tabla...</translation>
+    </message>
+    <message>
+        <source>Author %1</source>
+        <translation>Autor %1</translation>
+    </message>
+    <message>
+        <source>Levels %1</source>
+        <translation>Niveles %1</translation>
+    </message>
+    <message>
+        <source>About as hard as level %1</source>
+        <translation>Más o menos tan difícil como el nivel %1</translation>
+    </message>
+    <message>
+        <source>Difficulty not known</source>
+        <translation>Dificultad desconocida</translation>
+    </message>
+    <message>
+        <source>Games %1</source>
+        <translation>Partidas %1</translation>
+    </message>
+    <message>
+        <source>Best score %1</source>
+        <translation>Mejor puntuación %1</translation>
+    </message>
+    <message>
+        <source>No set is published yet.</source>
+        <translation>Todavía no hay ninguna colección publicada.</translation>
+    </message>
+    <message>
+        <source>Enter or Play imports the set chosen and plays it.</source>
+        <translation>Intro o Jugar importa la colección elegida y la juega.</translation>
+    </message>
+    <message>
+        <source>Fetching the set...</source>
+        <translation>Descargando la colección...</translation>
     </message>
 </context>
 <context>
@@ -820,6 +939,81 @@
         <source>About</source>
         <translation>Acerca de</translation>
     </message>
+    <message>
+        <source>&amp;Find Level Sets...</source>
+        <translation>B&amp;uscar colecciones de niveles...</translation>
+    </message>
+</context>
+<context>
+    <name>PublishCommand</name>
+    <message>
+        <source>Publish Set</source>
+        <translation>Publicar colección</translation>
+    </message>
+    <message>
+        <source>No world table is set up: enter its address in the game under Game &gt; World Table...</source>
+        <translation>No hay ninguna tabla mundial configurada: introduce su dirección en el juego en Juego &gt; Tabla mundial...</translation>
+    </message>
+    <message>
+        <source>The set cannot be published: %1.</source>
+        <translation>La colección no se puede publicar: %1.</translation>
+    </message>
+    <message>
+        <source>Publish the levels of %1 on the world table at %2?</source>
+        <translation>¿Publicar los niveles de %1 en la tabla mundial de %2?</translation>
+    </message>
+    <message>
+        <source>Levels: %1</source>
+        <translation>Niveles: %1</translation>
+    </message>
+    <message>
+        <source>Name: %1</source>
+        <translation>Nombre: %1</translation>
+    </message>
+    <message>
+        <source>Author: %1</source>
+        <translation>Autor: %1</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(ninguno)</translation>
+    </message>
+    <message>
+        <source>Everyone who uses the table can then download and play these levels.</source>
+        <translation>Cualquiera que use la tabla podrá entonces descargar y jugar estos niveles.</translation>
+    </message>
+    <message>
+        <source>Sending the set...</source>
+        <translation>Enviando la colección...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>The table&apos;s judges play the levels: %1 of %2 judged.</source>
+        <translation>Los jueces de la tabla juegan los niveles: %1 de %2 juzgados.</translation>
+    </message>
+    <message>
+        <source>Published: %1</source>
+        <translation>Publicada: %1</translation>
+    </message>
+    <message>
+        <source>Warnings:</source>
+        <translation>Avisos:</translation>
+    </message>
+    <message>
+        <source>The world table did not publish the set: %1</source>
+        <translation>La tabla mundial no ha publicado la colección: %1</translation>
+    </message>
+    <message>
+        <source>Open such a level and use File &gt; Check Level to see how the computer player fares.</source>
+        <translation>Abre ese nivel y usa Archivo &gt; Comprobar nivel para ver cómo le va al jugador del ordenador.</translation>
+    </message>
+    <message>
+        <source>The world table has not finished judging the set; it is published if it passes. Look for it later under Game &gt; Find Level Sets... in the game.</source>
+        <translation>La tabla mundial no ha terminado de juzgar la colección; se publica si la supera. Búscala más tarde en el juego en Juego &gt; Buscar colecciones de niveles...</translation>
+    </message>
 </context>
 <context>
     <name>RecordingPlayer</name>
@@ -1113,6 +1307,21 @@
     <message>
         <source>Play This Set</source>
         <translation>Jugar esta colección</translation>
+    </message>
+</context>
+<context>
+    <name>SetsTable</name>
+    <message>
+        <source>Level %1: %2</source>
+        <translation>Nivel %1: %2</translation>
+    </message>
+    <message>
+        <source>The set from the world table does not read: %1 (line %2).</source>
+        <translation>La colección de la tabla mundial no se puede leer: %1 (línea %2).</translation>
+    </message>
+    <message>
+        <source>The world table sent other levels than those of the set listed, so nothing was imported.</source>
+        <translation>La tabla mundial ha enviado otros niveles que los de la colección mostrada, así que no se ha importado nada.</translation>
     </message>
 </context>
 <context>

@@ -300,6 +300,10 @@
         <source>About</source>
         <translation>À propos</translation>
     </message>
+    <message>
+        <source>Publish Set...</source>
+        <translation>Publier la série...</translation>
+    </message>
 </context>
 <context>
     <name>EditorWindow</name>
@@ -346,6 +350,14 @@
         <source>Open or save a level first: the set exported is the folder of that file.</source>
         <translation>Ouvrez ou enregistrez d’abord un niveau : la série exportée est le dossier de ce fichier.</translation>
     </message>
+    <message>
+        <source>Publish Set</source>
+        <translation>Publier la série</translation>
+    </message>
+    <message>
+        <source>Open or save a level first: the set published is the folder of that file.</source>
+        <translation>Ouvrez ou enregistrez d’abord un niveau&#xa0;: la série publiée est le dossier de ce fichier.</translation>
+    </message>
 </context>
 <context>
     <name>FileOpener</name>
@@ -368,6 +380,113 @@
     <message>
         <source>%1 cannot be imported: %2%3.</source>
         <translation>Impossible d’importer %1 : %2%3.</translation>
+    </message>
+</context>
+<context>
+    <name>FindSetsWindow</name>
+    <message>
+        <source>Find Level Sets</source>
+        <translation>Chercher des séries de niveaux</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Auteur</translation>
+    </message>
+    <message>
+        <source>Levels</source>
+        <translation>Niveaux</translation>
+    </message>
+    <message>
+        <source>Difficulty</source>
+        <translation>Difficulté</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Parties</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>Meilleur</translation>
+    </message>
+    <message>
+        <source>About as hard as this level of the game&apos;s own set</source>
+        <translation>À peu près aussi difficile que ce niveau de la série du jeu</translation>
+    </message>
+    <message>
+        <source>Published level sets</source>
+        <translation>Séries de niveaux publiées</translation>
+    </message>
+    <message>
+        <source>Enter or a double-click plays the set of a row</source>
+        <translation>Entrée ou un double-clic joue la série d’une ligne</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>What the set&apos;s author says of it</source>
+        <translation>Ce que l’auteur dit de la série</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Jouer</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>No world table is set up: enter its address under Game &gt; World Table..., as the README&apos;s section &quot;The world table&quot; describes.</source>
+        <translation>Aucune table mondiale n&apos;est configurée&#xa0;: saisissez son adresse sous Jeu &gt; Table mondiale..., comme le décrit la section &quot;The world table&quot; du README.</translation>
+    </message>
+    <message>
+        <source>Asking the table...</source>
+        <translation>Interrogation de la table...</translation>
+    </message>
+    <message>
+        <source>Author %1</source>
+        <translation>Auteur %1</translation>
+    </message>
+    <message>
+        <source>Levels %1</source>
+        <translation>Niveaux %1</translation>
+    </message>
+    <message>
+        <source>About as hard as level %1</source>
+        <translation>À peu près aussi difficile que le niveau %1</translation>
+    </message>
+    <message>
+        <source>Difficulty not known</source>
+        <translation>Difficulté inconnue</translation>
+    </message>
+    <message>
+        <source>Games %1</source>
+        <translation>Parties %1</translation>
+    </message>
+    <message>
+        <source>Best score %1</source>
+        <translation>Meilleur score %1</translation>
+    </message>
+    <message>
+        <source>No set is published yet.</source>
+        <translation>Aucune série n’est encore publiée.</translation>
+    </message>
+    <message>
+        <source>Enter or Play imports the set chosen and plays it.</source>
+        <translation>Entrée ou Jouer importe la série choisie et la joue.</translation>
+    </message>
+    <message>
+        <source>Fetching the set...</source>
+        <translation>Téléchargement de la série...</translation>
     </message>
 </context>
 <context>
@@ -820,6 +939,81 @@
         <source>About</source>
         <translation>À propos</translation>
     </message>
+    <message>
+        <source>&amp;Find Level Sets...</source>
+        <translation>C&amp;hercher des séries de niveaux...</translation>
+    </message>
+</context>
+<context>
+    <name>PublishCommand</name>
+    <message>
+        <source>Publish Set</source>
+        <translation>Publier la série</translation>
+    </message>
+    <message>
+        <source>No world table is set up: enter its address in the game under Game &gt; World Table...</source>
+        <translation>Aucune table mondiale n’est configurée&#xa0;: saisissez son adresse dans le jeu sous Jeu &gt; Table mondiale...</translation>
+    </message>
+    <message>
+        <source>The set cannot be published: %1.</source>
+        <translation>La série ne peut pas être publiée&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Publish the levels of %1 on the world table at %2?</source>
+        <translation>Publier les niveaux de %1 sur la table mondiale à %2&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Levels: %1</source>
+        <translation>Niveaux&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Name: %1</source>
+        <translation>Nom&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Author: %1</source>
+        <translation>Auteur&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(aucun)</translation>
+    </message>
+    <message>
+        <source>Everyone who uses the table can then download and play these levels.</source>
+        <translation>Tous ceux qui utilisent la table pourront alors télécharger et jouer ces niveaux.</translation>
+    </message>
+    <message>
+        <source>Sending the set...</source>
+        <translation>Envoi de la série...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>The table&apos;s judges play the levels: %1 of %2 judged.</source>
+        <translation>Les juges de la table jouent les niveaux&#xa0;: %1 sur %2 jugés.</translation>
+    </message>
+    <message>
+        <source>Published: %1</source>
+        <translation>Publiée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Warnings:</source>
+        <translation>Avertissements&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The world table did not publish the set: %1</source>
+        <translation>La table mondiale n’a pas publié la série&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Open such a level and use File &gt; Check Level to see how the computer player fares.</source>
+        <translation>Ouvrez un tel niveau et utilisez Fichier &gt; Vérifier le niveau pour voir comment s’en sort le joueur ordinateur.</translation>
+    </message>
+    <message>
+        <source>The world table has not finished judging the set; it is published if it passes. Look for it later under Game &gt; Find Level Sets... in the game.</source>
+        <translation>La table mondiale n’a pas fini de juger la série&#xa0;; elle est publiée si elle réussit. Cherchez-la plus tard dans le jeu sous Jeu &gt; Chercher des séries de niveaux...</translation>
+    </message>
 </context>
 <context>
     <name>RecordingPlayer</name>
@@ -1113,6 +1307,21 @@
     <message>
         <source>Play This Set</source>
         <translation>Jouer cette série</translation>
+    </message>
+</context>
+<context>
+    <name>SetsTable</name>
+    <message>
+        <source>Level %1: %2</source>
+        <translation>Niveau %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The set from the world table does not read: %1 (line %2).</source>
+        <translation>La série de la table mondiale est illisible&#xa0;: %1 (ligne %2).</translation>
+    </message>
+    <message>
+        <source>The world table sent other levels than those of the set listed, so nothing was imported.</source>
+        <translation>La table mondiale a envoyé d’autres niveaux que ceux de la série affichée, donc rien n’a été importé.</translation>
     </message>
 </context>
 <context>

@@ -8,17 +8,20 @@
 #include "editor/FileCommands.h"
 #include "editor/LevelDialogs.h"
 #include "editor/PanelRule.h"
+#include "editor/PublishCommand.h"
 #include "editor/SettingsPanel.h"
 #include "editor/StatusColumn.h"
 #include "files/LevelFile.h"
 #include "sim/RecordingPlayer.h"
 #include "tests/support/AudioTestSupport.h"
 #include "tests/support/BoardText.h"
+#include "tests/support/CannedServer.h"
 #include "tests/support/WindowTestSupport.h"
 #include "ui/BoardPicture.h"
 #include "ui/RecordingWindow.h"
 #include "ui/audio/AudioOutput.h"
 #include "ui/audio/SoundEffects.h"
+#include "ui/net/WorldClient.h"
 
 #include <QProgressDialog>
 #include <QSignalSpy>
@@ -417,4 +420,59 @@ TEST_F(Editor, DuringATestTheKeysCommandTheBoardAndAfterItTheyLeaveItAloneAndEsc
         QTest::keyClick(board, key);
     EXPECT_EQ(level.board(0, 0), Tile::TurtleLeft) << "the placed board, untouched";
     EXPECT_TRUE(editor.isVisible()) << "Escape never closes the editor";
+}
+
+// File > Publish Set... against a small table of canned answers: the question names what goes,
+// the set goes as a set file, its judging is asked after until the verdict, which is told.
+TEST_F(Editor, PublishSetSendsTheFolderAsksAfterItsJudgingAndTellsTheVerdict)
+{
+    const SetFile mine{QStringLiteral("mine"), {}, {}, {Level7, Level7}};
+    const QByteArray id = setIdentity(mine.levels), set = R"({"set":")" + id + R"(","status":)";
+    const QByteArray judging = http(202, set + R"("judging","levels":2,"judged":1})");
+    const QByteArray verdicts = R"("verdicts":[{"level":1,"passRate":1},{"level":2,"warning":"it plays itself"}])";
+    const std::tuple<const char*, QList<QByteArray>, QString> rows[] = {
+        {"published",
+         {judging, http(200, set + R"("published","page":"/x","published":{)" + verdicts + "}}")},
+         "Published: http://ADDRESS/x\n\nWarnings:\nLevel 2: it plays itself"},
+        {"refused",
+         {judging, judging, http(422, set + R"("refused","error":"a","failures":[{"level":2,"reason":"b"}]})")},
+         "The world table did not publish the set: a\n\nLevel 2: b\n\nOpen such a level and use File > Check Level to "
+         "see how the computer player fares."},
+        {"not a set file", {http(400, R"({"error":"line 7: no"})")}, "line 7: no"},
+        {"not JSON", {http(202, "<html>")}, "The world table's answer is not one the game can read."},
+        {"cancelled", {judging}, ""},
+    };
+    for (const char* file : {"mine/level1.txt", "mine/level2.txt"})
+        QDir().mkpath(path("mine")), writeFile(path(file), Level7);
+    editor.files().useSetFolders({}, path("mine/level1.txt"));
+    for (const auto& [what, answers, verdict] : rows) {
+        SCOPED_TRACE(what);
+        CannedServer table(answers);
+        editor.files().useWorldTable(table.address());
+        editor.files().worldClient().setTimeLimits(1000, 1000);
+        QString asked, told;
+        onNextModal<QMessageBox>([&, cancel = verdict.isEmpty()](QMessageBox* box) {
+            asked = box->text();
+            if (cancel)
+                onNextModal<QProgressDialog>([](QProgressDialog* p) {
+                    EXPECT_TRUE(QTest::qWaitFor([p] { return p->maximum() == 2; })) << "judging shown";
+                    QTest::keyClick(p, Qt::Key_Escape);
+                });
+            else
+                answerNextMessage(told);
+            box->button(QMessageBox::Yes)->click();
+        });
+        named("publishSetAction")->trigger();
+        EXPECT_TRUE(asked.contains("\n\nLevels: 2\nName: mine\nAuthor: (none)\n\n")) << asked.toStdString();
+        EXPECT_EQ(told.replace(table.address(), "ADDRESS"), verdict.isEmpty() ? "" : "Publish Set: " + verdict);
+        if (verdict.isEmpty())
+            QTest::qWait(PublishCommand::PollMillis * 3 / 2);  // cancelled, the table is asked no more
+        ASSERT_FALSE(table.heads.isEmpty());
+        EXPECT_EQ(readSetFile(table.bodies[0]).set, mine);
+        EXPECT_TRUE(table.heads[0].startsWith("POST /api/v1/sets ") &&
+                    table.heads[0].contains("Content-Type: application/x-pondrake-set"));
+        for (qsizetype i = 1; i < table.heads.size(); ++i)
+            EXPECT_TRUE(table.heads[i].startsWith("GET /api/v1/sets/" + id + "/publication "));
+        EXPECT_EQ(table.heads.size(), answers.size()) << "asked until the verdict, and no more";
+    }
 }

@@ -2,6 +2,7 @@
 // shows a value is named by what the value is, not by the number it shows.
 #include "editor/CheckLevelWindow.h"
 #include "editor/EditorWindow.h"
+#include "screens/FindSetsWindow.h"
 #include "screens/LevelSetDialog.h"
 #include "screens/WorldTableDialog.h"
 #include "screens/WorldTopTenWindow.h"
@@ -84,9 +85,12 @@ TEST_F(AccessibilityWalk, EveryControlOfEveryWindowHasAName)
     worldTop.showTop(
         {QStringLiteral("Set"), 2, {{1, 7, false, QStringLiteral("Ann"), {}, 900}, {2, 8, true, {}, {}, 40}}});
     HelpWindow* about = HelpWindow::showPage(&editor, program, HelpWindow::About);
+    FindSetsWindow findSets(client, QString());
+    findSets.showSets({{QString(64, u'a'), QStringLiteral("Rocks"), {}, {}, 2, 0, 0, 3}});
 
-    for (QWidget* shown : std::initializer_list<QWidget*>{&game, &editor, &levelOver, &notTop, &top, &topTen, &sets,
-                                                          &check, &replay, &worldTable, &worldTop, help, about}) {
+    for (QWidget* shown :
+         std::initializer_list<QWidget*>{&game, &editor, &levelOver, &notTop, &top, &topTen, &sets, &check, &replay,
+                                         &worldTable, &worldTop, help, about, &findSets}) {
         shown->show();
         EXPECT_EQ(unnamedIn(*shown).join(u'\n').toStdString(), "");
     }

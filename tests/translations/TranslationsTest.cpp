@@ -8,6 +8,7 @@
 #include "editor/CheckLevelWindow.h"
 #include "editor/EditorWindow.h"
 #include "files/PlayerFiles.h"
+#include "screens/FindSetsWindow.h"
 #include "screens/GameOverDialog.h"
 #include "screens/LanguageDialog.h"
 #include "screens/LevelOverWindow.h"
@@ -21,6 +22,7 @@
 #include "ui/RecordingWindow.h"
 #include "ui/audio/AudioOutput.h"
 #include "ui/audio/SoundEffects.h"
+#include "ui/net/WorldClient.h"
 
 #include <QDialogButtonBox>
 #include <QMenuBar>
@@ -135,6 +137,7 @@ TEST_F(Languages, EveryCaptionFitsItsControlInEveryLanguage)
     AudioOutput audio;
     SoundEffects sound(audio);
     const CheckResult check{24, {}, {RunOutcome{}}, {RunOutcome{}}};
+    WorldClient client;
     QStringList found;
     for (const QString& language : QStringList{Translations::English} + Translations::Shipped) {
         ASSERT_EQ(Translations::install(program(), language), language);
@@ -152,7 +155,8 @@ TEST_F(Languages, EveryCaptionFitsItsControlInEveryLanguage)
             std::make_unique<CheckLevelWindow>(check, nullptr),
             std::make_unique<RecordingWindow>(GameRecording{}, program(), program(), nullptr),
             std::make_unique<LevelSetDialog>(files),
-            std::make_unique<LanguageDialog>(QString(), "de")};
+            std::make_unique<LanguageDialog>(QString(), "de"),
+            std::make_unique<FindSetsWindow>(client, QString())};
         for (const std::unique_ptr<QWidget>& window : windows) {
             window->show();
             for (const QString& misfit : misfits(*window))

@@ -63,14 +63,14 @@ void WorldClient::get(const QString& address, const QString& path, QObject* cont
     watch(manager().get(requestFor(address, path)), m_readMillis, context, std::move(done));
 }
 
-void WorldClient::post(const QString& address, const QString& path, const QByteArray& json, QObject* context,
-                       Callback done)
+void WorldClient::post(const QString& address, const QString& path, const QByteArray& body, const QString& contentType,
+                       QObject* context, Callback done)
 {
     if (baseUrl(address).isEmpty())
         return done({});
     QNetworkRequest request = requestFor(address, path);
-    request.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("application/json"));
-    watch(manager().post(request, json), m_sendMillis, context, std::move(done));
+    request.setHeader(QNetworkRequest::ContentTypeHeader, contentType);
+    watch(manager().post(request, body), m_sendMillis, context, std::move(done));
 }
 
 void WorldClient::watch(QNetworkReply* reply, int millis, QObject* context, Callback done)

@@ -42,7 +42,12 @@ public:
     using Callback = std::function<void(const WorldAnswer&)>;
     // path is under the address ("/api/v1/..."). The callback is dropped with context.
     void get(const QString& address, const QString& path, QObject* context, Callback done);
-    void post(const QString& address, const QString& path, const QByteArray& json, QObject* context, Callback done);
+    void post(const QString& address, const QString& path, const QByteArray& body, const QString& contentType,
+              QObject* context, Callback done);
+    void post(const QString& address, const QString& path, const QByteArray& json, QObject* context, Callback done)
+    {
+        post(address, path, json, QStringLiteral("application/json"), context, std::move(done));
+    }
 
     // For tests: how long a request may take.
     void setTimeLimits(int readMillis, int sendMillis);

@@ -1,6 +1,7 @@
 #include "ui/net/WorldTable.h"
 
 #include "files/Base64.h"
+#include "ui/net/AnswerJson.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -19,35 +20,10 @@ struct WorldTable {
     Q_DECLARE_TR_FUNCTIONS(WorldTable)
 };
 
-std::optional<QJsonObject> objectOf(const QByteArray& body)
-{
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(body, &error);
-    if (error.error != QJsonParseError::NoError || !document.isObject())
-        return std::nullopt;
-    return document.object();
-}
+using AnswerJson::count;
+using AnswerJson::errorText;
 
-// A whole number within bounds, or nothing: 2.5, "3" and 1e300 are not counts.
-std::optional<qint64> count(const QJsonValue& value, qint64 least, qint64 most)
-{
-    if (!value.isDouble())
-        return std::nullopt;
-    const double number = value.toDouble();
-    if (number < double(least) || number > double(most) || number != double(qint64(number)))
-        return std::nullopt;
-    return qint64(number);
-}
-
-// The table's own sentence for a refusal, or a line that names the status.
-QString errorText(const WorldAnswer& answer)
-{
-    const std::optional<QJsonObject> object = objectOf(answer.body);
-    const QString text = object ? object->value(QStringLiteral("error")).toString().simplified() : QString();
-    if (!text.isEmpty())
-        return text.left(300);
-    return WorldTable::tr("The world table answered with status %1.").arg(answer.status);
-}
+std::optional<QJsonObject> objectOf(const QByteArray& body) { return AnswerJson::object(body); }
 
 std::optional<WorldRow> rowOf(const QJsonValue& value)
 {

@@ -2,61 +2,18 @@
 // makes of them a line for the player, never a crash, a hang or a number taken on trust.
 
 #include "files/WorldOutbox.h"
+#include "tests/support/CannedServer.h"
 #include "tests/support/FileTestSupport.h"
 #include "ui/net/OutboxSender.h"
 #include "ui/net/WorldClient.h"
 #include "ui/net/WorldTable.h"
 
-#include <QRegularExpression>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-// Answers every request with the same bytes once the request is whole; with none, it never answers.
-class CannedServer : public QTcpServer {
-public:
-    explicit CannedServer(QByteArray answer) : m_answer(std::move(answer))
-    {
-        listen(QHostAddress::LocalHost, 0);
-        connect(this, &QTcpServer::newConnection, this, [this] {
-            while (QTcpSocket* socket = nextPendingConnection())
-                connect(socket, &QTcpSocket::readyRead, socket, [this, socket] { take(socket); });
-        });
-    }
-    int requests = 0;
-
-private:
-    void take(QTcpSocket* socket)
-    {
-        QByteArray& got = m_got[socket];
-        got += socket->readAll();
-        const qsizetype end = got.indexOf("\r\n\r\n");
-        const QRegularExpressionMatch length =
-            QRegularExpression("Content-Length: *(\\d+)", QRegularExpression::CaseInsensitiveOption)
-                .match(QString::fromLatin1(got.left(end)));
-        if (end < 0 || got.size() < end + 4 + (length.hasMatch() ? length.captured(1).toInt() : 0))
-            return;
-        ++requests;
-        got.clear();
-        if (m_answer.isEmpty())
-            return;
-        socket->write(m_answer);
-        socket->disconnectFromHost();
-    }
-    QByteArray m_answer;
-    std::map<QTcpSocket*, QByteArray> m_got;
-};
-
-QByteArray http(int status, const QByteArray& body, const QByteArray& headers = "Content-Type: application/json\r\n")
-{
-    return "HTTP/1.1 " + QByteArray::number(status) + " X\r\n" + headers +
-           "Content-Length: @LENGTH@\r\nConnection: close\r\n\r\n" + body;
-}
 
 const QByteArray Top = R"({"set":"ab","name":"P","games":57,"top":[)"
                        R"({"rank":1,"id":17,"entry":{"kind":0,"name":"<b>Ada</b>"},"score":212,"date":"d"},)"
@@ -135,8 +92,6 @@ TEST(WorldAnswers, EveryAnswerGivesALineAndNothingElse)
         CannedServer other(http(200, Top));
         QByteArray answer = c.answer;
         answer.replace("OTHER", QByteArray::number(other.serverPort())).replace("REPLAY", plainReplay);
-        const qsizetype bodyAt = answer.indexOf("\r\n\r\n") + 4;
-        answer.replace("@LENGTH@", QByteArray::number(answer.size() - bodyAt));
         CannedServer table(answer);
         const QString address = QStringLiteral("127.0.0.1:%1").arg(table.serverPort());
         WorldClient client;
