@@ -106,8 +106,11 @@ void PublishCommand::tellVerdict(const Publication& verdict)
                              : QStringLiteral("\n\n") + tr("Warnings:") + u'\n' + verdict.lines.join(u'\n')));
     case Publication::State::Refused:
         return tell(&m_window, QMessageBox::Warning,
-                    tr("The world table did not publish the set: %1").arg(verdict.message) + QStringLiteral("\n\n") +
-                        verdict.lines.join(u'\n') + QStringLiteral("\n\n") +
+                    // Each level on its line, or the table's sentence when it names none.
+                    tr("The world table did not publish the set: %1")
+                            .arg(verdict.lines.isEmpty() ? verdict.message
+                                                         : QStringLiteral("\n\n") + verdict.lines.join(u'\n')) +
+                        QStringLiteral("\n\n") +
                         tr("Open such a level and use File > Check Level to see how the computer player fares."));
     case Publication::State::Judging:
     case Publication::State::Trouble:

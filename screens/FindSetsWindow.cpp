@@ -111,6 +111,7 @@ void FindSetsWindow::showSets(std::vector<ListedSet> sets)
         cell(5, QString::number(set.best), tr("Best score %1").arg(set.best));
     }
     setsTable->resizeColumnsToContents();
+    setsTable->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);  // the name takes the room
     playButton->setEnabled(!m_sets.empty());
     stateLabel->setText(m_sets.empty() ? tr("No set is published yet.")
                                        : tr("Enter or Play imports the set chosen and plays it."));

@@ -235,10 +235,14 @@ void WebPages::top(const httplib::Request& request, httplib::Response& response)
     QString about;
     if (published) {
         const Publication& publication = *set.publication;
+        const QString author = publication.author.isEmpty()
+                                   ? QString()
+                                   : QStringLiteral("<dt>%1</dt><dd>%2</dd>")
+                                         .arg(page.text("WebPages", QT_TRANSLATE_NOOP("WebPages", "Author")),
+                                              publication.author.toHtmlEscaped());
         facts =
-            QStringLiteral("<dt>%1</dt><dd>%2</dd>%3<dt>%4</dt><dd>%5</dd><dt>%6</dt><dd>%7</dd>")
-                .arg(page.text("WebPages", QT_TRANSLATE_NOOP("WebPages", "Author")), publication.author.toHtmlEscaped(),
-                     facts, page.text("WebPages", QT_TRANSLATE_NOOP("WebPages", "Difficulty")),
+            QStringLiteral("%1%2<dt>%3</dt><dd>%4</dd><dt>%5</dt><dd>%6</dd>")
+                .arg(author, facts, page.text("WebPages", QT_TRANSLATE_NOOP("WebPages", "Difficulty")),
                      page.difficulty(publication.difficulty),
                      page.text("WebPages", QT_TRANSLATE_NOOP("WebPages", "Published")), page.date(publication.date));
         for (const QString& line : publication.description.split(u'\n', Qt::SkipEmptyParts))

@@ -360,7 +360,7 @@ class Game:
         self.process = subprocess.Popen([os.path.join(self.bin, "pondrake")], env=env,
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         for _ in range(100):
-            ids = self.x.window_ids(title="^Pondrake$")
+            ids = self.x.window_ids(title="^Pondrake( - .+)?$")  # the title names a set chosen
             if ids:
                 self.main = ids[0]
                 break

@@ -436,7 +436,7 @@ TEST_F(Editor, PublishSetSendsTheFolderAsksAfterItsJudgingAndTellsTheVerdict)
          "Published: http://ADDRESS/x\n\nWarnings:\nLevel 2: it plays itself"},
         {"refused",
          {judging, judging, http(422, set + R"("refused","error":"a","failures":[{"level":2,"reason":"b"}]})")},
-         "The world table did not publish the set: a\n\nLevel 2: b\n\nOpen such a level and use File > Check Level to "
+         "The world table did not publish the set: \n\nLevel 2: b\n\nOpen such a level and use File > Check Level to "
          "see how the computer player fares."},
         {"not a set file", {http(400, R"({"error":"line 7: no"})")}, "line 7: no"},
         {"not JSON", {http(202, "<html>")}, "The world table's answer is not one the game can read."},
