@@ -111,7 +111,7 @@ public:
     std::vector<SetSummary> sets(int offset, int limit, SetOrder order = SetOrder::Games, bool publishedOnly = false);
     // Publishes the set unless its levels were published already: the stored set either way. A
     // published set's name is the one its table shows from then on.
-    PublishedSet publish(const PublishedSet& set, const QByteArray& file);
+    PublishedSet publish(const PublishedSet& published, const QByteArray& file);
     // Nothing for a set nobody published.
     std::optional<PublishedSet> published(const QByteArray& set);
     std::optional<QByteArray> publishedFile(const QByteArray& set);
