@@ -6,6 +6,7 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -14,8 +15,8 @@ namespace {
 QString passes(const SeedSummary& summary)
 {
     return CheckLevelWindow::tr("passes %1 of %2 runs (%3%)")
-        .arg(QString::number(summary.passed), QString::number(summary.runs),
-             QString::number(qRound(100 * summary.passRate)));
+        .arg(QLocale().toString(summary.passed), QLocale().toString(summary.runs),
+             QLocale().toString(qRound(100 * summary.passRate)));
 }
 
 QLabel* line(QWidget* parent, const char* name)
@@ -53,11 +54,11 @@ CheckLevelWindow::CheckLevelWindow(const CheckResult& result, QWidget* parent) :
         const SeedSummary idle = result.idle();
         botLabel->setText(
             tr("%1, median score %2, median time %3 s")
-                .arg(passes(bot), QString::number(bot.medianScore), QString::number(bot.medianSeconds, 'f', 1)));
+                .arg(passes(bot), QLocale().toString(bot.medianScore), QLocale().toString(bot.medianSeconds, 'f', 1)));
         effortLabel->setText(bot.saved == 0 ? tr("no turtle saved")
                                             : tr("%1 commands per saved turtle: about as hard as level %2")
-                                                  .arg(QString::number(bot.commandsPerSaved(), 'f', 2),
-                                                       QString::number(aboutAsHardAs(bot.commandsPerSaved()))));
+                                                  .arg(QLocale().toString(bot.commandsPerSaved(), 'f', 2),
+                                                       QLocale().toString(aboutAsHardAs(bot.commandsPerSaved()))));
         idleLabel->setText(passes(idle));
         reachLabel->setText(
             tr("%1 of %2").arg(QString::number(result.reach.reaching), QString::number(result.reach.turtles)));

@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <QLabel>
+#include <QLocale>
 #include <QPixmap>
 #include <QToolButton>
 
@@ -59,7 +60,7 @@ void StatusColumn::showTiles(const TileSet& tiles)
 
 void StatusColumn::showTotals(const PlayField& field)
 {
-    m_scoreLabel->setText(QString::number(field.score));
+    m_scoreLabel->setText(QLocale().toString(field.score));
     m_savedLabel->setText(QString::number(field.saved));
     m_lostLabel->setText(QString::number(field.lost));
 }

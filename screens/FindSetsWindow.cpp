@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableWidget>
@@ -107,8 +108,9 @@ void FindSetsWindow::showSets(std::vector<ListedSet> sets)
         cell(2, QString::number(set.levels), tr("Levels %1").arg(set.levels));
         cell(3, set.difficulty ? QString::number(set.difficulty) : QString(),
              set.difficulty ? tr("About as hard as level %1").arg(set.difficulty) : tr("Difficulty not known"));
-        cell(4, QString::number(set.games), tr("Games %1").arg(set.games));
-        cell(5, QString::number(set.best), tr("Best score %1").arg(set.best));
+        const QString games = QLocale().toString(set.games), best = QLocale().toString(set.best);
+        cell(4, games, tr("Games %1").arg(games));
+        cell(5, best, tr("Best score %1").arg(best));
     }
     setsTable->resizeColumnsToContents();
     setsTable->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);  // the name takes the room

@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -136,7 +137,7 @@ void GameOverDialog::keyPressEvent(QKeyEvent* event)
 void GameOverDialog::load()
 {
     readTable();
-    m_scoreLabel->setText(QString::number(yourScore));
+    m_scoreLabel->setText(QLocale().toString(yourScore));
     // Equal to the tenth best is not enough: the older entry keeps its place.
     const bool top = yourScore > m_scores.topScores[ScoreEntries - 1];
     m_topScoreBox->setVisible(top);

@@ -12,6 +12,7 @@
 #include "ui/Look.h"
 
 #include <QLabel>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -111,13 +112,16 @@ void GameWindowAdapter::showTotals()
 {
     const PlayField& field = m_window.field();
     const GameStatus& status = m_window.status();
-    status.scoreLabel->setText(QString::number(field.score));
-    status.bonusLabel->setText(QString::number(field.time));
+    status.scoreLabel->setText(QLocale().toString(field.score));
+    status.bonusLabel->setText(QLocale().toString(field.time));
     status.savedLabel->setText(QString::number(field.saved));
     status.lostLabel->setText(QString::number(field.lost));
 }
 
-void GameWindowAdapter::showBonus() { m_window.status().bonusLabel->setText(QString::number(m_window.field().time)); }
+void GameWindowAdapter::showBonus()
+{
+    m_window.status().bonusLabel->setText(QLocale().toString(m_window.field().time));
+}
 
 void GameWindowAdapter::showLevelNumber(Int16 levelNumber)
 {

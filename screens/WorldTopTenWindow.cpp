@@ -8,6 +8,7 @@
 #include <QFutureWatcher>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
@@ -41,15 +42,15 @@ WorldTopTenWindow::WorldTopTenWindow(WorldClient& client, const QString& address
     setWindowTitle(tr("World Top Ten"));
     auto* layout = new QVBoxLayout(this);
 
-    topTable = new QTableWidget(0, 3, this);
+    topTable = new QTableWidget(0, 4, this);
     topTable->setObjectName(QStringLiteral("topTable"));
-    topTable->setHorizontalHeaderLabels({tr("Rank"), tr("Score"), tr("Name")});
+    topTable->setHorizontalHeaderLabels({tr("Rank"), tr("Score"), tr("Name"), tr("Date")});
     topTable->verticalHeader()->hide();
     topTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     topTable->setSelectionBehavior(QAbstractItemView::SelectRows);
     topTable->setSelectionMode(QAbstractItemView::SingleSelection);
     topTable->setWordWrap(false);
-    topTable->horizontalHeader()->setStretchLastSection(true);
+    topTable->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);  // the name takes the room
     topTable->verticalHeader()->setDefaultSectionSize(SignatureSurface.height() + 6);
     topTable->setMinimumSize(SignatureSurface.width() + 200, 10 * (SignatureSurface.height() + 6) + 30);
     topTable->hide();
@@ -112,7 +113,11 @@ void WorldTopTenWindow::showTop(const WorldTop& top)
         auto* header = new QTableWidgetItem(QString::number(row.rank));  // hidden, yet a reader meets it
         header->setData(Qt::AccessibleTextRole, tr("Place %1").arg(row.rank));
         topTable->setVerticalHeaderItem(r, header);
-        cell(1, QString::number(row.score), tr("Score %1").arg(row.score));
+        const QString score = QLocale().toString(row.score);
+        cell(1, score, tr("Score %1").arg(score));
+        // The day the game was sent, in the player's own form.
+        const QString date = QLocale().toString(row.date.toLocalTime().date(), QLocale::ShortFormat);
+        cell(3, date, row.date.isValid() ? tr("Sent on %1").arg(date) : tr("Date not known"));
         cell(2, row.handwritten ? QString() : row.typedName,
              row.handwritten ? tr("Handwritten name") : tr("Name %1").arg(row.typedName));
         if (row.handwritten) {
@@ -123,8 +128,8 @@ void WorldTopTenWindow::showTop(const WorldTop& top)
             topTable->setCellWidget(r, 2, ink);
         }
     }
-    topTable->resizeColumnToContents(0);
-    topTable->resizeColumnToContents(1);
+    for (const int column : {0, 1, 3})
+        topTable->resizeColumnToContents(column);
     topTable->show();
     stateLabel->setText(top.rows.empty() ? tr("No game of this set is on the world table yet.")
                                          : tr("Games of this set on the world table: %1. Enter or a double-click "

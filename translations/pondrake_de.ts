@@ -783,7 +783,7 @@
     </message>
     <message>
         <source>Other &amp;Folder...</source>
-        <translation>Anderer &amp;Ordner...</translation>
+        <translation>Anderer O&amp;rdner...</translation>
     </message>
     <message>
         <source>1 level</source>
@@ -1753,7 +1753,7 @@
     </message>
     <message>
         <source>Server &amp;address:</source>
-        <translation>Server&amp;adresse:</translation>
+        <translation>&amp;Serveradresse:</translation>
     </message>
     <message>
         <source>Server address</source>
@@ -1841,6 +1841,18 @@
     <message>
         <source>The game the world table sent for this row does not play to its score of %1 in this set, so it is not shown.</source>
         <translation>Das Spiel, das die Weltrangliste für diese Zeile geschickt hat, erreicht in dieser Sammlung nicht ihre Punktzahl von %1 und wird daher nicht gezeigt.</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Sent on %1</source>
+        <translation>Gesendet am %1</translation>
+    </message>
+    <message>
+        <source>Date not known</source>
+        <translation>Datum unbekannt</translation>
     </message>
 </context>
 </TS>

@@ -24,7 +24,7 @@
     </message>
     <message>
         <source>20 rows of 20 squares. The arrow keys move the cursor, Tab jumps to the next turtle or dog, Space picks it up and an arrow then sends it that way.</source>
-        <translation>20 filas de 20 casillas. Las flechas mueven el cursor, Tab salta a la siguiente tortuga o perro, Espacio lo coge y luego una flecha lo envía en esa dirección.</translation>
+        <translation>20 filas de 20 casillas. Las flechas mueven el cursor, Tab salta a la siguiente tortuga o perro, Espacio lo toma y luego una flecha lo envía en esa dirección.</translation>
     </message>
     <message>
         <source>Column %1</source>
@@ -122,7 +122,7 @@
     </message>
     <message>
         <source>%1, picked up, row %2, column %3</source>
-        <translation>%1, cogido, fila %2, columna %3</translation>
+        <translation>%1, tomado, fila %2, columna %3</translation>
     </message>
     <message>
         <source>%1, row %2, column %3</source>
@@ -783,7 +783,7 @@
     </message>
     <message>
         <source>Other &amp;Folder...</source>
-        <translation>Otra &amp;carpeta...</translation>
+        <translation>Otra car&amp;peta...</translation>
     </message>
     <message>
         <source>1 level</source>
@@ -1841,6 +1841,18 @@
     <message>
         <source>The game the world table sent for this row does not play to its score of %1 in this set, so it is not shown.</source>
         <translation>La partida que la tabla mundial envió para esta fila no llega a su puntuación de %1 en esta colección, así que no se muestra.</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Sent on %1</source>
+        <translation>Enviada el %1</translation>
+    </message>
+    <message>
+        <source>Date not known</source>
+        <translation>Fecha desconocida</translation>
     </message>
 </context>
 </TS>

@@ -309,7 +309,7 @@
     <name>EditorWindow</name>
     <message>
         <source>A click places the selected item on a square; during a test the keys steer as in the game</source>
-        <translation>Un clic place l’élément choisi sur une case ; pendant un test, les touches dirigent comme dans le jeu</translation>
+        <translation>Un clic place l’élément choisi sur une case&#xa0;; pendant un test, les touches dirigent comme dans le jeu</translation>
     </message>
     <message>
         <source>End Test</source>
@@ -348,7 +348,7 @@
     </message>
     <message>
         <source>Open or save a level first: the set exported is the folder of that file.</source>
-        <translation>Ouvrez ou enregistrez d’abord un niveau : la série exportée est le dossier de ce fichier.</translation>
+        <translation>Ouvrez ou enregistrez d’abord un niveau&#xa0;: la série exportée est le dossier de ce fichier.</translation>
     </message>
     <message>
         <source>Publish Set</source>
@@ -379,7 +379,7 @@
     </message>
     <message>
         <source>%1 cannot be imported: %2%3.</source>
-        <translation>Impossible d’importer %1 : %2%3.</translation>
+        <translation>Impossible d’importer %1&#xa0;: %2%3.</translation>
     </message>
 </context>
 <context>
@@ -580,7 +580,7 @@
     </message>
     <message>
         <source>Abort current game?</source>
-        <translation>Abandonner la partie en cours ?</translation>
+        <translation>Abandonner la partie en cours&#xa0;?</translation>
     </message>
     <message>
         <source>Level Editor</source>
@@ -588,7 +588,7 @@
     </message>
     <message>
         <source>This will abort your current game.  Continue?</source>
-        <translation>Cela abandonne votre partie en cours. Continuer ?</translation>
+        <translation>Cela abandonne votre partie en cours. Continuer&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -764,7 +764,7 @@
     </message>
     <message>
         <source>The folder %1 holds no level1.txt, so it is no level set: a set is a folder of level1.txt, level2.txt and so on.</source>
-        <translation>Le dossier %1 ne contient pas de level1.txt, ce n’est donc pas une série de niveaux : une série est un dossier de level1.txt, level2.txt, etc.</translation>
+        <translation>Le dossier %1 ne contient pas de level1.txt, ce n’est donc pas une série de niveaux&#xa0;: une série est un dossier de level1.txt, level2.txt, etc.</translation>
     </message>
     <message>
         <source>Pondrake Levels</source>
@@ -783,7 +783,7 @@
     </message>
     <message>
         <source>Other &amp;Folder...</source>
-        <translation>&amp;Autre dossier...</translation>
+        <translation>Autre &amp;dossier...</translation>
     </message>
     <message>
         <source>1 level</source>
@@ -803,7 +803,7 @@
     </message>
     <message>
         <source>The level sets to play: the shipped one, your own and others</source>
-        <translation>Les séries de niveaux à jouer : celle fournie avec le jeu, la vôtre et d’autres</translation>
+        <translation>Les séries de niveaux à jouer&#xa0;: celle fournie avec le jeu, la vôtre et d’autres</translation>
     </message>
     <message>
         <source>&amp;Export...</source>
@@ -1019,15 +1019,15 @@
     <name>RecordingPlayer</name>
     <message>
         <source>Level %1 passed: %2 saved, %3 lost</source>
-        <translation>Niveau %1 réussi : %2 sauvées, %3 perdues</translation>
+        <translation>Niveau %1 réussi&#xa0;: %2 sauvées, %3 perdues</translation>
     </message>
     <message>
         <source>Level %1 failed: %2 saved, %3 lost</source>
-        <translation>Niveau %1 manqué : %2 sauvées, %3 perdues</translation>
+        <translation>Niveau %1 manqué&#xa0;: %2 sauvées, %3 perdues</translation>
     </message>
     <message>
         <source>Game over: %1 points</source>
-        <translation>Partie terminée : %1 points</translation>
+        <translation>Partie terminée&#xa0;: %1 points</translation>
     </message>
 </context>
 <context>
@@ -1038,7 +1038,7 @@
     </message>
     <message>
         <source>This game cannot be saved with its levels: %1.</source>
-        <translation>Impossible d’enregistrer cette partie avec ses niveaux : %1.</translation>
+        <translation>Impossible d’enregistrer cette partie avec ses niveaux&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Replays (*.replay)</source>
@@ -1129,7 +1129,7 @@
     </message>
     <message>
         <source>An earlier version recorded this game: it plays as recorded, without the check of when its timers fire.</source>
-        <translation>Une version antérieure a enregistré cette partie : elle se joue telle qu’enregistrée, sans vérifier quand ses minuteries se déclenchent.</translation>
+        <translation>Une version antérieure a enregistré cette partie&#xa0;: elle se joue telle qu’enregistrée, sans vérifier quand ses minuteries se déclenchent.</translation>
     </message>
 </context>
 <context>
@@ -1168,7 +1168,7 @@
     </message>
     <message>
         <source>the file ends before the game&apos;s final score: it is cut short</source>
-        <translation>le fichier s’arrête avant le score final de la partie : il est tronqué</translation>
+        <translation>le fichier s’arrête avant le score final de la partie&#xa0;: il est tronqué</translation>
     </message>
     <message>
         <source>this is no replay file</source>
@@ -1236,7 +1236,7 @@
     </message>
     <message>
         <source>a replay holds one game: New Game comes first and only once</source>
-        <translation>une rediffusion contient une seule partie : Nouvelle partie vient en premier et une seule fois</translation>
+        <translation>une rediffusion contient une seule partie&#xa0;: Nouvelle partie vient en premier et une seule fois</translation>
     </message>
     <message>
         <source>the game must start with New Game</source>
@@ -1283,7 +1283,7 @@
     </message>
     <message>
         <source>The set cannot be exported: %1.</source>
-        <translation>Impossible d’exporter la série : %1.</translation>
+        <translation>Impossible d’exporter la série&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Level sets (*.pondrake)</source>
@@ -1356,7 +1356,7 @@
     </message>
     <message>
         <source>Plays the level on the board; End Test brings back the board as it was</source>
-        <translation>Joue le niveau sur le plateau ; Fin du test remet le plateau comme il était</translation>
+        <translation>Joue le niveau sur le plateau&#xa0;; Fin du test remet le plateau comme il était</translation>
     </message>
     <message>
         <source>Music File</source>
@@ -1364,7 +1364,7 @@
     </message>
     <message>
         <source>The music played during the level: a file in the audio folder</source>
-        <translation>La musique jouée pendant le niveau : un fichier du dossier audio</translation>
+        <translation>La musique jouée pendant le niveau&#xa0;: un fichier du dossier audio</translation>
     </message>
     <message>
         <source>Choose Music File</source>
@@ -1475,7 +1475,7 @@
     </message>
     <message>
         <source>A click on the board places: %1</source>
-        <translation>Un clic sur le plateau place : %1</translation>
+        <translation>Un clic sur le plateau place&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -1675,15 +1675,15 @@
     </message>
     <message>
         <source>Your game is in the top ten. Send it to the world table at %1? Only its replay and the name you entered are sent; Game &gt; World Table... changes this later.</source>
-        <translation>Votre partie est dans le top dix. L&apos;envoyer à la table mondiale à %1 ? Seuls sa rediffusion et le nom saisi sont envoyés ; Jeu &gt; Table mondiale... change cela plus tard.</translation>
+        <translation>Votre partie est dans le top dix. L&apos;envoyer à la table mondiale à %1&#xa0;? Seuls sa rediffusion et le nom saisi sont envoyés&#xa0;; Jeu &gt; Table mondiale... change cela plus tard.</translation>
     </message>
     <message>
         <source>The game cannot be sent: %1.</source>
-        <translation>La partie ne peut pas être envoyée : %1.</translation>
+        <translation>La partie ne peut pas être envoyée&#xa0;: %1.</translation>
     </message>
     <message>
         <source>The levels of this set cannot be read, so the game cannot be sent.</source>
-        <translation>Les niveaux de cette série sont illisibles : la partie ne peut pas être envoyée.</translation>
+        <translation>Les niveaux de cette série sont illisibles&#xa0;: la partie ne peut pas être envoyée.</translation>
     </message>
     <message>
         <source>The game could not be kept for the world table.</source>
@@ -1706,7 +1706,7 @@
     </message>
     <message>
         <source>The world table at %1 sent the game elsewhere; the game does not follow.</source>
-        <translation>La table mondiale à %1 renvoie ailleurs ; le jeu ne suit pas.</translation>
+        <translation>La table mondiale à %1 renvoie ailleurs&#xa0;; le jeu ne suit pas.</translation>
     </message>
     <message>
         <source>The world table&apos;s answer is too large to read.</source>
@@ -1714,11 +1714,11 @@
     </message>
     <message>
         <source>Saved; will send when the world table answers</source>
-        <translation>Enregistrée ; envoi dès que la table mondiale répond</translation>
+        <translation>Enregistrée&#xa0;; envoi dès que la table mondiale répond</translation>
     </message>
     <message>
         <source>Verified: rank %1 of %2</source>
-        <translation>Vérifiée : rang %1 sur %2</translation>
+        <translation>Vérifiée&#xa0;: rang %1 sur %2</translation>
     </message>
     <message>
         <source>The world table&apos;s answer is not one the game can read.</source>
@@ -1726,7 +1726,7 @@
     </message>
     <message>
         <source>The game from the world table does not read: %1 (line %2).</source>
-        <translation>La partie de la table mondiale est illisible : %1 (ligne %2).</translation>
+        <translation>La partie de la table mondiale est illisible&#xa0;: %1 (ligne %2).</translation>
     </message>
     <message>
         <source>The game from the world table does not carry its levels.</source>
@@ -1753,7 +1753,7 @@
     </message>
     <message>
         <source>Server &amp;address:</source>
-        <translation>&amp;Adresse du serveur :</translation>
+        <translation>Adresse du &amp;serveur&#xa0;:</translation>
     </message>
     <message>
         <source>Server address</source>
@@ -1761,7 +1761,7 @@
     </message>
     <message>
         <source>The world table&apos;s address; empty for none</source>
-        <translation>L&apos;adresse de la table mondiale ; vide pour aucune</translation>
+        <translation>L&apos;adresse de la table mondiale&#xa0;; vide pour aucune</translation>
     </message>
     <message>
         <source>Send my top-ten games</source>
@@ -1804,7 +1804,7 @@
     </message>
     <message>
         <source>No world table is set up: enter its address under Game &gt; World Table..., as the README&apos;s section &quot;The world table&quot; describes.</source>
-        <translation>Aucune table mondiale n&apos;est configurée : saisissez son adresse sous Jeu &gt; Table mondiale..., comme le décrit la section &quot;The world table&quot; du README.</translation>
+        <translation>Aucune table mondiale n&apos;est configurée&#xa0;: saisissez son adresse sous Jeu &gt; Table mondiale..., comme le décrit la section &quot;The world table&quot; du README.</translation>
     </message>
     <message>
         <source>Loading...</source>
@@ -1836,11 +1836,23 @@
     </message>
     <message>
         <source>Games of this set on the world table: %1. Enter or a double-click watches a game.</source>
-        <translation>Parties de cette série sur la table mondiale : %1. Entrée ou un double-clic montre une partie.</translation>
+        <translation>Parties de cette série sur la table mondiale&#xa0;: %1. Entrée ou un double-clic montre une partie.</translation>
     </message>
     <message>
         <source>The game the world table sent for this row does not play to its score of %1 in this set, so it is not shown.</source>
-        <translation>La partie envoyée par la table mondiale pour cette ligne n&apos;atteint pas son score de %1 dans cette série ; elle n&apos;est donc pas montrée.</translation>
+        <translation>La partie envoyée par la table mondiale pour cette ligne n&apos;atteint pas son score de %1 dans cette série&#xa0;; elle n&apos;est donc pas montrée.</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Sent on %1</source>
+        <translation>Envoyée le %1</translation>
+    </message>
+    <message>
+        <source>Date not known</source>
+        <translation>Date inconnue</translation>
     </message>
 </context>
 </TS>

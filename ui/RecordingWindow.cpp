@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSlider>
@@ -220,9 +221,9 @@ void RecordingWindow::showState()
     board->drawGrid(player.level().board, field.selection, field.drag());
     if (player.paused())
         board->drawPaused();
-    status.score->setText(QString::number(field.score));
+    status.score->setText(QLocale().toString(field.score));
     status.level->setText(QString::number(player.levelNumber()));
-    status.time->setText(QString::number(field.time));
+    status.time->setText(QLocale().toString(field.time));
     status.saved->setText(QString::number(field.saved));
     status.lost->setText(QString::number(field.lost));
     countdownLabel->setText(Look::countdownText(player.countdown()));

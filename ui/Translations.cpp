@@ -33,7 +33,13 @@ QString Translations::pick(const QString& chosen, const QStringList& desktopLang
     return English;
 }
 
-QString Translations::install(const QString& programFolder, const QString& language)
+QLocale Translations::localeFor(const QString& language, const QLocale& desktop)
+{
+    // Qt takes the language's own country for a pair it has no data for (German in Mexico).
+    return QLocale(QLocale(language).language(), desktop.territory());
+}
+
+QString Translations::install(const QString& programFolder, const QString& language, const QLocale& desktop)
 {
     for (QTranslator* old : QCoreApplication::instance()->findChildren<QTranslator*>(TranslatorName))
         delete old;  // which takes it out of the application's list
@@ -44,7 +50,7 @@ QString Translations::install(const QString& programFolder, const QString& langu
         // Qt's standard buttons and dialogs; without them they stay English.
         installTranslator(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     }
-    QLocale::setDefault(QLocale(speaking));
+    QLocale::setDefault(localeFor(speaking, desktop));
     return speaking;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -18,10 +19,15 @@ inline const QStringList Shipped{QStringLiteral("de"), QStringLiteral("fr"), QSt
 // (QLocale::uiLanguages), that is English or shipped; else English.
 QString pick(const QString& chosen, const QStringList& desktopLanguages);
 
+// The locale of numbers and dates for a language: the language as the desktop's country writes
+// it (Spanish in Mexico, English in Britain), else as the language's own country does.
+QLocale localeFor(const QString& language, const QLocale& desktop);
+
 // Speaks language from now on: the game's translation from the program folder and Qt's own for
-// its dialogs, replacing those installed before. Returns the language the game now speaks:
-// English when the game's translation is missing or broken.
-QString install(const QString& programFolder, const QString& language);
+// its dialogs, replacing those installed before, and writes numbers and dates as the language
+// and the desktop's country do. Returns the language the game now speaks: English when the
+// game's translation is missing or broken.
+QString install(const QString& programFolder, const QString& language, const QLocale& desktop = QLocale::system());
 
 // The language installed last (English before any).
 QString current();

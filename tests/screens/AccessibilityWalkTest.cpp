@@ -82,8 +82,10 @@ TEST_F(AccessibilityWalk, EveryControlOfEveryWindowHasAName)
     WorldTableDialog worldTable(QString(), false);
     WorldClient client;
     WorldTopTenWindow worldTop(client, QString(), QString(), program, nullptr);
-    worldTop.showTop(
-        {QStringLiteral("Set"), 2, {{1, 7, false, QStringLiteral("Ann"), {}, 900}, {2, 8, true, {}, {}, 40}}});
+    worldTop.showTop({QStringLiteral("Set"),
+                      2,
+                      {{1, 7, false, QStringLiteral("Ann"), {}, 900, QDateTime::currentDateTimeUtc()},
+                       {2, 8, true, {}, {}, 40, {}}}});
     HelpWindow* about = HelpWindow::showPage(&editor, program, HelpWindow::About);
     FindSetsWindow findSets(client, QString());
     findSets.showSets({{QString(64, u'a'), QStringLiteral("Rocks"), {}, {}, 2, 0, 0, 3}});

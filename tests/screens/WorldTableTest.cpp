@@ -77,7 +77,7 @@ TEST_F(WorldTable, AGameSentShowsItsRankAndAWorldRowOpenedByEnterPlaysIt)
         WorldTopTenWindow otherSet(window->world().client(), settings.worldAddress, QString(64, u'b'), program,
                                    nullptr);
         for (auto [shown, score] : {std::pair{world, 107}, {&otherSet, 106}}) {
-            shown->showTop({QString(), 1, {WorldRow{1, 1, false, QStringLiteral("Ada"), {}, score}}});  // game 1
+            shown->showTop({QString(), 1, {WorldRow{1, 1, false, QStringLiteral("Ada"), {}, score, {}}}});  // game 1
             QString told;
             answerNextMessage(told);
             QTest::keyClick(shown->topTable, Qt::Key_Return);

@@ -98,6 +98,26 @@ TEST_F(Languages, ARunSpeaksTheChoiceOrTheDesktopsFirstLanguageThatTheGameSpeaks
         EXPECT_EQ(Translations::pick(chosen, desktop), spoken) << qPrintable(chosen + u' ' + desktop.join(u','));
 }
 
+// Numbers and dates: the language as the desktop's country writes it, else as its own country does.
+TEST_F(Languages, NumbersAreTheLanguagesAsTheDesktopsCountryWritesThem)
+{
+    const struct {
+        const char* language;
+        const char* desktop;
+        const char* locale;
+        const char* number;
+    } rows[] = {{"es", "es_MX", "es_MX", "12,345.5"},
+                {"es", "es_ES", "es_ES", "12.345,5"},
+                {"en", "en_GB", "en_GB", "12,345.5"},
+                {"de", "es_MX", "de_DE", "12.345,5"}};
+    for (const auto& [language, desktop, locale, number] : rows) {
+        SCOPED_TRACE(desktop);
+        Translations::install(program(), language, QLocale(desktop));
+        EXPECT_EQ(QLocale().name(), locale);
+        EXPECT_EQ(QLocale().toString(12345.5, 'f', 1), number);
+    }
+}
+
 // A translation that is there is spoken, Qt's own dialogs too; one missing, empty or broken leaves
 // every word English, never blank; so does a help page missing in the language.
 TEST_F(Languages, AMissingOrBrokenTranslationLeavesTheGameInEnglish)

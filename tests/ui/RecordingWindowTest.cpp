@@ -8,6 +8,7 @@
 
 #include <QFile>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QSlider>
 #include <QTemporaryDir>
@@ -38,7 +39,7 @@ TEST(RecordingWindow, SeeksToTheEndAndBackAndStepsOneTick)
 
     window.timeSlider->setValue(window.timeSlider->maximum());  // as the player drags it
     EXPECT_TRUE(window.player().atEnd());
-    EXPECT_EQ(window.status.score->text(), QString::number(finalScore));
+    EXPECT_EQ(window.status.score->text(), QLocale().toString(finalScore));
     EXPECT_EQ(window.status.level->text(), "24");
     EXPECT_EQ(window.happenedLabel->text(), QStringLiteral("Game over: %1 points").arg(finalScore));
     QTest::keyClick(&window, Qt::Key_Space);

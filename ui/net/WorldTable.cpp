@@ -36,7 +36,9 @@ std::optional<WorldRow> rowOf(const QJsonValue& value)
     const QJsonValue name = entry.value(QStringLiteral("name"));
     if (!rank || !id || !score || !kind || !name.isString())
         return std::nullopt;
-    WorldRow shown{int(*rank), *id, *kind == 1, {}, {}, *score};
+    WorldRow shown{int(*rank), *id, *kind == 1, {}, {}, *score, {}};
+    if (const QString date = row.value(QStringLiteral("date")).toString(); date.size() <= 40)
+        shown.date = QDateTime::fromString(date, Qt::ISODate);
     if (shown.handwritten)
         shown.ink.load(Base64::decode(name.toString()));  // ink that does not load shows as none
     else

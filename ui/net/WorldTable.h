@@ -4,6 +4,7 @@
 #include "files/ReplayFile.h"
 #include "ui/net/WorldClient.h"
 
+#include <QDateTime>
 #include <QString>
 
 #include <optional>
@@ -36,6 +37,7 @@ struct WorldRow {
     QString typedName;
     InkStrokes ink;  // a handwritten name's ink; empty when it does not load
     qint64 score = 0;
+    QDateTime date;  // UTC; invalid when the table gave none that reads
 };
 
 struct WorldTop {
