@@ -5,7 +5,9 @@
 #include "editor/LevelDocument.h"
 #include "ui/HelpWindow.h"
 
+#include <QAction>
 #include <QMenuBar>
+#include <QUndoStack>
 
 EditorActions::EditorActions(QMenuBar& menuBar, EditorWindow& window, FileCommands& files, LevelDocument& document,
                              AudioControl& audio, const QString& programFolder)
@@ -24,9 +26,28 @@ EditorActions::EditorActions(QMenuBar& menuBar, EditorWindow& window, FileComman
     publishSetAction = file->addAction(tr("Publish Set..."), &files, &FileCommands::publishSet);
     exitAction = file->addAction(tr("Exit"), &window, &EditorWindow::exitEditor);
     QMenu* edit = menuBar.addMenu(tr("&Edit"));
-    undoAction = document.history().createUndoAction(edit, tr("&Undo"));
+    // Whole phrases, which a translator may order as the language does ("&Undo %1": the step).
+    QUndoStack& history = document.history();
+    const auto step = [edit, &history](const char* alone, const char* withStep, bool undo) {
+        auto* action = new QAction(tr(alone), edit);
+        action->setEnabled(false);
+        const auto name = [action, alone, withStep](const QString& text) {
+            action->setText(text.isEmpty() ? tr(alone) : tr(withStep).arg(text));
+        };
+        if (undo) {
+            QObject::connect(&history, &QUndoStack::canUndoChanged, action, &QAction::setEnabled);
+            QObject::connect(&history, &QUndoStack::undoTextChanged, action, name);
+            QObject::connect(action, &QAction::triggered, &history, &QUndoStack::undo);
+        } else {
+            QObject::connect(&history, &QUndoStack::canRedoChanged, action, &QAction::setEnabled);
+            QObject::connect(&history, &QUndoStack::redoTextChanged, action, name);
+            QObject::connect(action, &QAction::triggered, &history, &QUndoStack::redo);
+        }
+        return action;
+    };
+    undoAction = step(QT_TR_NOOP("&Undo"), QT_TR_NOOP("&Undo %1"), true);
     undoAction->setShortcut(QKeySequence::Undo);
-    redoAction = document.history().createRedoAction(edit, tr("&Redo"));
+    redoAction = step(QT_TR_NOOP("&Redo"), QT_TR_NOOP("&Redo %1"), false);
     redoAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     edit->addAction(undoAction);
     edit->addAction(redoAction);

@@ -304,6 +304,14 @@
         <source>Publish Set...</source>
         <translation>Sammlung veröffentlichen...</translation>
     </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Wiederholen: %1</translation>
+    </message>
 </context>
 <context>
     <name>EditorWindow</name>

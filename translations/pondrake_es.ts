@@ -304,6 +304,14 @@
         <source>Publish Set...</source>
         <translation>Publicar colección...</translation>
     </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Deshacer: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Rehacer: %1</translation>
+    </message>
 </context>
 <context>
     <name>EditorWindow</name>

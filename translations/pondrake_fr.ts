@@ -304,6 +304,14 @@
         <source>Publish Set...</source>
         <translation>Publier la série...</translation>
     </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Annuler&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Rétablir&#xa0;: %1</translation>
+    </message>
 </context>
 <context>
     <name>EditorWindow</name>

@@ -214,8 +214,12 @@ TEST_F(Editor, EveryChangeUndoesBackToTheEmptyBoardAndOpeningAFileShowsOnlyTheSe
     EXPECT_EQ(rowsOf(level.board)[0], "r$bbbbbbbbbbbbbbbbbb");
     EXPECT_EQ(settings(), (LevelTexts{"", "100", "1500", "abc"}));
     undoAction->trigger();
+    EXPECT_TRUE(undoAction->text().startsWith("&Undo Place ")) << undoAction->text().toStdString();
     undoAction->trigger();
     EXPECT_EQ(rowsOf(level.board), rowsOf(boardFromText("")));
+    EXPECT_EQ(undoAction->text(), "&Undo");
+    EXPECT_FALSE(undoAction->isEnabled());
+    EXPECT_TRUE(redoAction->text().startsWith("&Redo Place ")) << redoAction->text().toStdString();
 
     for (int step = 0; step < 6; ++step)
         redoAction->trigger();
