@@ -84,7 +84,7 @@ void MainWindow::buildStatusColumn(QWidget* client)
     AccessibleNames::nameValue(countdown, tr("Countdown"));
     m_status.countdownLabel = countdown;
 
-    QLabel* speed = Look::label(client, QStringLiteral("2x"), {10320, 7320, 1700, 375}, 12, Look::DarkBlue);
+    QLabel* speed = Look::label(client, tr("%1x").arg(2), {10320, 7320, 1700, 375}, 12, Look::DarkBlue);
     speed->setAlignment(Qt::AlignCenter);
     speed->hide();
     AccessibleNames::name(speed, tr("Fast Forward"), tr("The game runs at twice its speed"));

@@ -317,9 +317,10 @@ void WebPages::game(const httplib::Request& request, httplib::Response& response
     QString speeds;
     for (const int speed : {1, 2, 4, 8})
         speeds += QStringLiteral("<button type=\"button\" class=\"speed\" data-speed=\"%1\" aria-pressed=\"%2\" "
-                                 "aria-label=\"%3\">%1x</button>")
+                                 "aria-label=\"%3\">%4</button>")
                       .arg(QString::number(speed), speed == 1 ? QStringLiteral("true") : QStringLiteral("false"),
-                           page.game("RecordingWindow", "Speed %1x").arg(speed).toHtmlEscaped());
+                           page.game("RecordingWindow", "Speed %1x").arg(speed).toHtmlEscaped(),
+                           page.game("RecordingWindow", "%1x").arg(speed).toHtmlEscaped());
     const QString id = QString::number(game.id);
     const auto text = [&page](const char* source) { return page.say(source).toHtmlEscaped(); };
     page.send(

@@ -951,6 +951,10 @@
         <source>&amp;Find Level Sets...</source>
         <translation>Levelsammlungen fin&amp;den...</translation>
     </message>
+    <message>
+        <source>%1x</source>
+        <translation>%1×</translation>
+    </message>
 </context>
 <context>
     <name>PublishCommand</name>
@@ -1138,6 +1142,10 @@
     <message>
         <source>An earlier version recorded this game: it plays as recorded, without the check of when its timers fire.</source>
         <translation>Eine frühere Version hat dieses Spiel aufgezeichnet: Es läuft wie aufgezeichnet, ohne Prüfung, wann seine Zeitgeber auslösen.</translation>
+    </message>
+    <message>
+        <source>%1x</source>
+        <translation>%1×</translation>
     </message>
 </context>
 <context>

@@ -951,6 +951,10 @@
         <source>&amp;Find Level Sets...</source>
         <translation>B&amp;uscar colecciones de niveles...</translation>
     </message>
+    <message>
+        <source>%1x</source>
+        <translation>×%1</translation>
+    </message>
 </context>
 <context>
     <name>PublishCommand</name>
@@ -1138,6 +1142,10 @@
     <message>
         <source>An earlier version recorded this game: it plays as recorded, without the check of when its timers fire.</source>
         <translation>Una versión anterior grabó esta partida: se reproduce tal como se grabó, sin comprobar cuándo se disparan sus temporizadores.</translation>
+    </message>
+    <message>
+        <source>%1x</source>
+        <translation>×%1</translation>
     </message>
 </context>
 <context>

@@ -951,6 +951,10 @@
         <source>&amp;Find Level Sets...</source>
         <translation>C&amp;hercher des séries de niveaux...</translation>
     </message>
+    <message>
+        <source>%1x</source>
+        <translation>×%1</translation>
+    </message>
 </context>
 <context>
     <name>PublishCommand</name>
@@ -1138,6 +1142,10 @@
     <message>
         <source>An earlier version recorded this game: it plays as recorded, without the check of when its timers fire.</source>
         <translation>Une version antérieure a enregistré cette partie&#xa0;: elle se joue telle qu’enregistrée, sans vérifier quand ses minuteries se déclenchent.</translation>
+    </message>
+    <message>
+        <source>%1x</source>
+        <translation>×%1</translation>
     </message>
 </context>
 <context>

@@ -65,7 +65,7 @@ void RecordingWindow::buildControls()
     playButton = button(tr("Play"), 4, 70);
     connect(playButton, &QPushButton::clicked, this, &RecordingWindow::togglePlay);
     for (std::size_t i = 0; i < Speeds.size(); ++i) {
-        speedButtons[i] = button(QStringLiteral("%1x").arg(Speeds[i]), 80 + int(i) * 42, 40);
+        speedButtons[i] = button(tr("%1x").arg(Speeds[i]), 80 + int(i) * 42, 40);
         speedButtons[i]->setCheckable(true);
         connect(speedButtons[i], &QPushButton::clicked, this, [this, i] { setSpeed(Speeds[i]); });
     }
