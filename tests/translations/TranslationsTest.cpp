@@ -15,6 +15,7 @@
 #include "screens/LevelSetDialog.h"
 #include "screens/MainWindow.h"
 #include "screens/TopTenWindow.h"
+#include "screens/WorldTableDialog.h"
 #include "sim/LevelJudge.h"
 #include "tests/support/WindowTestSupport.h"
 #include "ui/HelpWindow.h"
@@ -37,8 +38,28 @@ protected:
     void TearDown() override { Translations::install(program(), Translations::English); }
 };
 
+// A button's text as a desktop shows it: the offscreen platform gives Qt's own buttons no access
+// key, a GNOME desktop gives them those of Qt's translations (loaded with the game's language).
+QString shownText(const QAbstractButton& button)
+{
+    const auto* box = qobject_cast<const QDialogButtonBox*>(button.parentWidget());
+    switch (box ? box->standardButton(const_cast<QAbstractButton*>(&button)) : QDialogButtonBox::NoButton) {
+    case QDialogButtonBox::Ok:
+        return QCoreApplication::translate("QGnomeTheme", "&OK");
+    case QDialogButtonBox::Cancel:
+        return QCoreApplication::translate("QGnomeTheme", "&Cancel");
+    case QDialogButtonBox::Close:
+        return QCoreApplication::translate("QGnomeTheme", "&Close");
+    case QDialogButtonBox::Save:
+        return QCoreApplication::translate("QGnomeTheme", "&Save");
+    default:
+        return button.text();
+    }
+}
+
 // What does not fit in a window: a label's or button's text wider or taller than the room its
-// control gives it, a menu bar item out of sight, an accelerator taken twice in one menu.
+// control gives it, a menu bar item out of sight, an access key taken twice in one menu or among
+// one window's buttons and labelled fields.
 QStringList misfits(QWidget& window)
 {
     QStringList found;
@@ -46,21 +67,36 @@ QStringList misfits(QWidget& window)
         if (needs.width() > room.width() || needs.height() > room.height())
             QDebug(&found.emplace_back()) << part.metaObject()->className() << text << needs << "in" << room.size();
     };
-    const auto accelerators = [&](const QList<QAction*>& items) {
+    const auto accelerators = [&](const QStringList& texts) {
         QHash<QKeySequence, QString> taken;
-        for (const QAction* item : items)
-            if (const QKeySequence key = QKeySequence::mnemonic(item->text()); !key.isEmpty()) {
+        for (const QString& text : texts)
+            if (const QKeySequence key = QKeySequence::mnemonic(text); !key.isEmpty()) {
                 if (taken.contains(key))
-                    found << QStringLiteral("\"%1\" and \"%2\" share %3").arg(taken[key], item->text(), key.toString());
-                taken.insert(key, item->text());
+                    found << QStringLiteral("\"%1\" and \"%2\" share %3").arg(taken[key], text, key.toString());
+                taken.insert(key, text);
             }
+    };
+    const auto texts = [](const QList<QAction*>& items) {
+        QStringList texts;
+        for (const QAction* item : items)
+            texts << item->text();
+        return texts;
     };
     QList<QWidget*> parts = window.findChildren<QWidget*>();
     parts << &window;
+    QStringList keyed;  // the window's buttons and the labels of its fields
+    for (const QWidget* part : parts) {
+        if (const auto* button = qobject_cast<const QAbstractButton*>(part); button && button->isVisibleTo(&window))
+            keyed << shownText(*button);
+        else if (const auto* label = qobject_cast<const QLabel*>(part); label && label->buddy())
+            keyed << label->text();
+    }
+    accelerators(keyed);
     for (const QWidget* part : parts) {
         if (const auto* label = qobject_cast<const QLabel*>(part); label && !Qt::mightBeRichText(label->text())) {
             const QRect room = label->contentsRect().marginsRemoved(QMargins(std::max(0, label->indent()), 0, 0, 0));
-            const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+            const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0) |
+                              (label->buddy() ? Qt::TextShowMnemonic : 0);  // "&" is no character then
             check(*label, label->text(), label->fontMetrics().boundingRect(room, flags, label->text()).size(), room);
         } else if (const auto* button = qobject_cast<const QPushButton*>(part)) {
             QStyleOptionButton option;
@@ -72,9 +108,9 @@ QStringList misfits(QWidget& window)
             for (QAction* item : bar->actions())
                 if (!bar->rect().contains(bar->actionGeometry(item)))
                     found << QStringLiteral("menu bar item \"%1\" is out of sight").arg(item->text());
-            accelerators(bar->actions());
+            accelerators(texts(bar->actions()));
         } else if (const auto* menu = qobject_cast<const QMenu*>(part)) {
-            accelerators(menu->actions());
+            accelerators(texts(menu->actions()));
         }
     }
     return found;
@@ -176,7 +212,8 @@ TEST_F(Languages, EveryCaptionFitsItsControlInEveryLanguage)
             std::make_unique<RecordingWindow>(GameRecording{}, program(), program(), nullptr),
             std::make_unique<LevelSetDialog>(files),
             std::make_unique<LanguageDialog>(QString(), "de"),
-            std::make_unique<FindSetsWindow>(client, QString())};
+            std::make_unique<FindSetsWindow>(client, QString()),
+            std::make_unique<WorldTableDialog>(QString(), false)};
         for (const std::unique_ptr<QWidget>& window : windows) {
             window->show();
             for (const QString& misfit : misfits(*window))
