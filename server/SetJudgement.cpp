@@ -1,13 +1,36 @@
 #include "server/SetJudgement.h"
 
+#include "core/Level.h"
+#include "core/PlaceLevel.h"
+#include "core/Random.h"
+#include "files/LevelFile.h"
 #include "server/Submission.h"
 #include "sim/LevelJudge.h"
 
 #include <QStringList>
 
+namespace {
+
+// The shortest step of a published level's creatures. A run of ten simulated minutes costs in
+// proportion to the steps in it: at one step a millisecond, over a second of processor time, and
+// two hundred of them a level. No player can follow creatures faster than this anyway.
+constexpr int MinPublishedInterval = 100;  // ms
+
+}  // namespace
+
 std::optional<SetLevelJudgement> judgeSetLevel(int level, const QByteArray& bytes, const std::atomic<bool>& stop,
                                                int seeds)
 {
+    Level placed;
+    GameRandom random(1);
+    placeLevel(readLevelBytes(bytes), placed, random);
+    for (const int interval : {int(placed.turtleInterval), int(placed.dogInterval)})
+        if (interval > 0 && interval < MinPublishedInterval)  // 0 and below: they never step
+            return SetLevelJudgement{{level, 0, 0, 0, QString()},
+                                     QStringLiteral("its creatures step every %1 ms; a level published lets them "
+                                                    "step every %2 ms at the fastest")
+                                         .arg(interval)
+                                         .arg(MinPublishedInterval)};
     const std::optional<CheckResult> result = judgeLevel(bytes, stop, seeds);
     if (!result)
         return std::nullopt;

@@ -26,7 +26,8 @@ struct SetLevelJudgement {
 // Judges level number `level` of a set (its bytes, which the set reader took whole) as Check Level
 // does, from seeds 1 to `seeds`: passable when the computer player passes nine runs in ten and
 // enough turtles can reach the water; a level nobody at the board passes one run in five is
-// passable with a warning. Nothing once stop turns true.
+// passable with a warning. A level whose creatures step more than ten times a second is not
+// played at all: its runs would cost too much to judge. Nothing once stop turns true.
 std::optional<SetLevelJudgement> judgeSetLevel(int level, const QByteArray& bytes, const std::atomic<bool>& stop,
                                                int seeds);
 

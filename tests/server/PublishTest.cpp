@@ -93,17 +93,20 @@ TEST(Publish, EachHostileSetIsRefusedWithASentenceAndNothingIsStored)
     // Judged, then refused: every level that fails is named with its reason, the fair one is not.
     const QByteArray walledOff = levelFileBytes(Usual, boardFromText("rrr/rtr/rrr/5:$$$"));
     const QByteArray neverEnds = crossing({"", "100", "-5", "0"});  // turtles that never move: ten minutes
-    const QByteArray hostile = setBytes({fair, walledOff, neverEnds});
+    const QByteArray tooFast = crossing({"", "100", "1", "1500"});  // a step a millisecond: costly to judge
+    const QByteArray hostile = setBytes({fair, walledOff, neverEnds, tooFast});
     const auto [sent, judging] = publish(client, hostile);
     ASSERT_EQ(sent, 202) << QJsonDocument(judging).toJson().toStdString();
     EXPECT_EQ(judging.value("status").toString(), "judging");
-    EXPECT_EQ(judging.value("levels").toInt(), 3);
+    EXPECT_EQ(judging.value("levels").toInt(), 4);
     const auto [status, refused] = verdict(client, judging.value("set").toString());
     EXPECT_EQ(status, 422);
     EXPECT_EQ(refused.value("status").toString(), "refused");
     EXPECT_EQ(refused.value("error").toString(), "level 2: too few turtles can reach water: 0 of 1; "
-                                                 "level 3: the computer player passed 0 of 100 runs");
-    EXPECT_EQ(refused.value("failures").toArray().size(), 2);
+                                                 "level 3: the computer player passed 0 of 100 runs; "
+                                                 "level 4: its creatures step every 1 ms; a level published lets "
+                                                 "them step every 100 ms at the fastest");
+    EXPECT_EQ(refused.value("failures").toArray().size(), 3);
     EXPECT_EQ(publish(client, hostile).first, 422) << "a refusal is remembered, not judged again";
 
     const QByteArray sets = QByteArray::fromStdString(client.Get("/api/v1/sets?published=1")->body);
