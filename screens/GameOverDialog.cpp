@@ -154,7 +154,8 @@ void GameOverDialog::submitTypedName()
 {
     // A pasted name can hold line breaks, which would split its entry in the file.
     const QString name = stripLineBreaks(m_nameEdit->text());
-    writeEntry(name.isEmpty() ? QStringLiteral("Anonymous") : name, yourScore, TypedName);
+    // No name stays none: an empty typed name, which each window shows in its player's language.
+    writeEntry(name, yourScore, TypedName);
     accept();
 }
 

@@ -69,7 +69,10 @@ void TopTenWindow::load()
         case TopTenRow::Shown::Typed:
             m_inkNames[i]->hide();
             m_nameLabels[i]->show();
-            m_nameLabels[i]->setText(row.typedName);
+            // A game given no name; the rows a game never filled have none either, and no score.
+            m_nameLabels[i]->setText(row.typedName.isEmpty() && row.scoreText && row.scoreText->trimmed() != u"0"
+                                         ? tr("Anonymous")
+                                         : row.typedName);
             break;
         case TopTenRow::Shown::Handwritten:
             m_inkNames[i]->show();

@@ -118,8 +118,9 @@ void WorldTopTenWindow::showTop(const WorldTop& top)
         // The day the game was sent, in the player's own form.
         const QString date = QLocale().toString(row.date.toLocalTime().date(), QLocale::ShortFormat);
         cell(3, date, row.date.isValid() ? tr("Sent on %1").arg(date) : tr("Date not known"));
-        cell(2, row.handwritten ? QString() : row.typedName,
-             row.handwritten ? tr("Handwritten name") : tr("Name %1").arg(row.typedName));
+        const QString typed = row.typedName.isEmpty() ? tr("Anonymous") : row.typedName;  // a game given no name
+        cell(2, row.handwritten ? QString() : typed,
+             row.handwritten ? tr("Handwritten name") : tr("Name %1").arg(typed));
         if (row.handwritten) {
             auto* ink = new InkDisplay(SignatureSurface, topTable);
             AccessibleNames::name(ink, tr("Handwritten name in place %1").arg(row.rank));

@@ -68,8 +68,9 @@ struct WebPages::Page {
     // A typed name as text, a handwritten one as the picture of its strokes.
     QString name(const StoredGame& game) const
     {
-        if (game.kind == 0)
-            return game.name.toHtmlEscaped();
+        if (game.kind == 0)  // a game given no name has an empty one
+            return game.name.isEmpty() ? say(QT_TRANSLATE_NOOP("WebPages", "Anonymous")).toHtmlEscaped()
+                                       : game.name.toHtmlEscaped();
         const QString handwritten = this->game("WorldTopTenWindow", "Handwritten name");
         return inkSvg(game.name, handwritten).value_or(handwritten.toHtmlEscaped());
     }

@@ -1528,6 +1528,10 @@
         <source>World table</source>
         <translation>Weltrangliste</translation>
     </message>
+    <message>
+        <source>Anonymous</source>
+        <translation>Anonym</translation>
+    </message>
 </context>
 <context>
     <name>UnsavedWork</name>
@@ -1681,6 +1685,10 @@
     <message>
         <source>No game of this set has been sent yet.</source>
         <translation>Noch kein Spiel dieser Levelsammlung wurde gesendet.</translation>
+    </message>
+    <message>
+        <source>Anonymous</source>
+        <translation>Anonym</translation>
     </message>
 </context>
 <context>
@@ -1869,6 +1877,10 @@
     <message>
         <source>Date not known</source>
         <translation>Datum unbekannt</translation>
+    </message>
+    <message>
+        <source>Anonymous</source>
+        <translation>Anonym</translation>
     </message>
 </context>
 </TS>

@@ -1528,6 +1528,10 @@
         <source>World table</source>
         <translation>Tabla mundial</translation>
     </message>
+    <message>
+        <source>Anonymous</source>
+        <translation>Anónimo</translation>
+    </message>
 </context>
 <context>
     <name>UnsavedWork</name>
@@ -1681,6 +1685,10 @@
     <message>
         <source>No game of this set has been sent yet.</source>
         <translation>Todavía no se ha enviado ninguna partida de esta colección.</translation>
+    </message>
+    <message>
+        <source>Anonymous</source>
+        <translation>Anónimo</translation>
     </message>
 </context>
 <context>
@@ -1869,6 +1877,10 @@
     <message>
         <source>Date not known</source>
         <translation>Fecha desconocida</translation>
+    </message>
+    <message>
+        <source>Anonymous</source>
+        <translation>Anónimo</translation>
     </message>
 </context>
 </TS>

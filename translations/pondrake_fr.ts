@@ -1528,6 +1528,10 @@
         <source>World table</source>
         <translation>Table mondiale</translation>
     </message>
+    <message>
+        <source>Anonymous</source>
+        <translation>Anonyme</translation>
+    </message>
 </context>
 <context>
     <name>UnsavedWork</name>
@@ -1681,6 +1685,10 @@
     <message>
         <source>No game of this set has been sent yet.</source>
         <translation>Aucune partie de cette série n’a encore été envoyée.</translation>
+    </message>
+    <message>
+        <source>Anonymous</source>
+        <translation>Anonyme</translation>
     </message>
 </context>
 <context>
@@ -1869,6 +1877,10 @@
     <message>
         <source>Date not known</source>
         <translation>Date inconnue</translation>
+    </message>
+    <message>
+        <source>Anonymous</source>
+        <translation>Anonyme</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,7 @@
 // command, and the score windows with a typed or handwritten name.
 
 #include "editor/EditorWindow.h"
+#include "files/ScoreFile.h"
 #include "screens/InkDisplay.h"
 #include "screens/InkPicture.h"
 #include "tests/support/GameWindowTest.h"
@@ -139,6 +140,7 @@ TEST_F(Screens, EscapeLeavesTheNameWindowOpenAndTheTopTenShowsTheNewEntryOnABand
     EXPECT_TRUE(openAfterEscape);
     // The game given up was kept with the entry, which the top ten offers (an old entry offers none).
     EXPECT_EQ(shown, QStringList({"Anonymous", "Double-click to watch this game", ""}));
+    EXPECT_EQ(readTopTen(scores).rows[2].typedName, "") << "no name is stored as none, in no language";
     EXPECT_EQ(band, QColor(255, 236, 140));
     EXPECT_NE(otherRow, band);
 }
