@@ -218,7 +218,6 @@ TEST_F(Editor, EveryChangeUndoesBackToTheEmptyBoardAndOpeningAFileShowsOnlyTheSe
     undoAction->trigger();
     EXPECT_EQ(rowsOf(level.board), rowsOf(boardFromText("")));
     EXPECT_EQ(undoAction->text(), "&Undo");
-    EXPECT_FALSE(undoAction->isEnabled());
     EXPECT_TRUE(redoAction->text().startsWith("&Redo Place ")) << redoAction->text().toStdString();
 
     for (int step = 0; step < 6; ++step)
