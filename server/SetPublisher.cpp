@@ -25,6 +25,9 @@ SetPublisher::~SetPublisher()
 PublicationState SetPublisher::send(const SetFile& set, const QByteArray& file)
 {
     const QByteArray id = setIdentity(set.levels);
+    PublicationState busy{PublicationState::Stage::Busy, id, int(set.levels.size()), 0, std::nullopt, {}};
+    PublicationState judging = busy;
+    judging.stage = PublicationState::Stage::Judging;
     if (std::optional<PublicationState> known = state(id); known && known->stage != PublicationState::Stage::Failed)
         return *known;
     {
@@ -35,14 +38,13 @@ PublicationState SetPublisher::send(const SetFile& set, const QByteArray& file)
             m_sent.erase(sent);
         }
         if (m_counted >= m_capacity)
-            return {PublicationState::Stage::Busy, id, int(set.levels.size()), 0, std::nullopt, {}};
-        PublicationState judging{PublicationState::Stage::Judging, id, int(set.levels.size()), 0, std::nullopt, {}};
+            return busy;
         m_sent.emplace(id, Sent{set, file, judging, {}});
         m_waiting.push_back(id);
         ++m_counted;
     }
     m_ready.notify_one();
-    return {PublicationState::Stage::Judging, id, int(set.levels.size()), 0, std::nullopt, {}};
+    return judging;
 }
 
 std::optional<PublicationState> SetPublisher::state(const QByteArray& set)
@@ -102,7 +104,7 @@ void SetPublisher::judge()
 void SetPublisher::judgeSet(Sent& sent)
 {
     PublishedSet publishing{{sent.state.set, sent.set.name, int(sent.set.levels.size()), 0, 0,
-                             Publication{sent.set.author, sent.set.description, 1, QString()}},
+                             Publication{sent.set.author, sent.set.description, 0, QString()}},  // the hardest level's
                             {}};
     std::vector<LevelFailure> failures;
     for (std::size_t i = 0; i < sent.set.levels.size(); ++i) {
