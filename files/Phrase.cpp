@@ -21,6 +21,16 @@ QString filled(const QString& text, const QStringList& a)
 }
 }  // namespace
 
-QString Phrase::english() const { return filled(QString::fromUtf8(text), args); }
+QString Phrase::english() const
+{
+    QString words = QString::fromUtf8(text);
+    if (count >= 0)
+        words.replace(QLatin1String("%n"), QString::number(count));
+    return filled(words, args);
+}
 
-QString Phrase::translated() const { return filled(QCoreApplication::translate(context, text), args); }
+QString Phrase::translated() const
+{
+    // translate() puts the count in the locale's digits itself.
+    return filled(QCoreApplication::translate(context, text, nullptr, count), args);
+}
