@@ -15,8 +15,8 @@ CheckCommand::CheckCommand(QWidget& window, const QString& programFolder, AudioC
     : QObject(&window), m_window(window), m_programFolder(programFolder), m_audio(audio), m_check(seeds)
 {
     m_progress = new QProgressDialog(
-        tr("Checking the level: the computer player and nobody at the board, %1 runs each").arg(seeds), tr("Cancel"), 0,
-        m_check.total(), &window);
+        tr("Checking the level: the computer player and nobody at the board, %Ln runs each", nullptr, seeds),
+        tr("Cancel"), 0, m_check.total(), &window);
     m_progress->setWindowTitle(tr("Check Level"));
     m_progress->setWindowModality(Qt::NonModal);
     m_progress->setMinimumDuration(0);

@@ -14,9 +14,8 @@ namespace {
 
 QString passes(const SeedSummary& summary)
 {
-    return CheckLevelWindow::tr("passes %1 of %2 runs (%3%)")
-        .arg(QLocale().toString(summary.passed), QLocale().toString(summary.runs),
-             QLocale().toString(qRound(100 * summary.passRate)));
+    return CheckLevelWindow::tr("passes %1 of %Ln runs (%2%)", nullptr, summary.runs)
+        .arg(QLocale().toString(summary.passed), QLocale().toString(qRound(100 * summary.passRate)));
 }
 
 QLabel* line(QWidget* parent, const char* name)
@@ -69,9 +68,8 @@ CheckLevelWindow::CheckLevelWindow(const CheckResult& result, QWidget* parent) :
             form->addRow(tr("Nobody at the board:"), idleLabel);
         }
         const int endless = endlessRuns(result.botRuns) + endlessRuns(result.idleRuns);
-        endlessLabel->setText(
-            tr("%1 of %2 runs went ten simulated minutes without the level ending")
-                .arg(QString::number(endless), QString::number(result.botRuns.size() + result.idleRuns.size())));
+        endlessLabel->setText(tr("%Ln of %1 runs went ten simulated minutes without the level ending", nullptr, endless)
+                                  .arg(QLocale().toString(qsizetype(result.botRuns.size() + result.idleRuns.size()))));
         endlessLabel->setVisible(endless > 0);
     }
     auto* buttons = new QDialogButtonBox(this);

@@ -5,6 +5,7 @@
 #include "ui/net/WorldTable.h"
 
 #include <QDir>
+#include <QLocale>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QTimer>
@@ -80,7 +81,8 @@ void PublishCommand::answered(const WorldAnswer& answer, bool sent)
             m_progress->setMaximum(int(seen.levels));
             m_progress->setValue(int(seen.judged));
             m_progress->setLabelText(
-                tr("The table's judges play the levels: %1 of %2 judged.").arg(seen.judged).arg(seen.levels));
+                tr("The table's judges play the levels: %Ln of %1 judged.", nullptr, int(seen.judged))
+                    .arg(QLocale().toString(seen.levels)));
         }
         QTimer::singleShot(PollMillis, m_session, [this] { poll(); });
         return;

@@ -54,7 +54,7 @@ void LevelSetDialog::addRow(const QString& folder)
         if (sameFolder(setList->item(row)->data(Qt::UserRole).toString(), folder))
             return;
     const int levels = countSetLevels(folder);
-    const QString count = levels == 1 ? tr("1 level") : tr("%1 levels").arg(levels);
+    const QString count = tr("%Ln levels", nullptr, levels);
     auto* item =
         new QListWidgetItem(QStringLiteral("%1 (%2)  %3")
                                 .arg(levelSetName(folder, m_files.programFolder(), m_files.dataFolder()).translated(),

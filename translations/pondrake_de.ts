@@ -132,10 +132,6 @@
 <context>
     <name>CheckCommand</name>
     <message>
-        <source>Checking the level: the computer player and nobody at the board, %1 runs each</source>
-        <translation>Das Level wird geprüft: je %1 Durchläufe mit dem Computerspieler und ohne Spieler</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
@@ -143,13 +139,16 @@
         <source>Check Level</source>
         <translation>Level prüfen</translation>
     </message>
+    <message numerus="yes">
+        <source>Checking the level: the computer player and nobody at the board, %Ln runs each</source>
+        <translation>
+            <numerusform>Das Level wird geprüft: je %Ln Durchlauf mit dem Computerspieler und ohne Spieler</numerusform>
+            <numerusform>Das Level wird geprüft: je %Ln Durchläufe mit dem Computerspieler und ohne Spieler</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CheckLevelWindow</name>
-    <message>
-        <source>passes %1 of %2 runs (%3%)</source>
-        <translation>schafft %1 von %2 Durchläufen (%3 %)</translation>
-    </message>
     <message>
         <source>Check Level</source>
         <translation>Level prüfen</translation>
@@ -187,10 +186,6 @@
         <translation>Niemand am Spielfeld:</translation>
     </message>
     <message>
-        <source>%1 of %2 runs went ten simulated minutes without the level ending</source>
-        <translation>%1 von %2 Durchläufen liefen zehn simulierte Minuten, ohne dass das Level endete</translation>
-    </message>
-    <message>
         <source>Watch</source>
         <translation>Zuschauen</translation>
     </message>
@@ -209,6 +204,59 @@
     <message>
         <source>Turtles with a way to water</source>
         <translation>Schildkröten mit Weg zum Wasser</translation>
+    </message>
+    <message numerus="yes">
+        <source>passes %1 of %Ln runs (%2%)</source>
+        <translation>
+            <numerusform>schafft %1 von %Ln Durchlauf (%2 %)</numerusform>
+            <numerusform>schafft %1 von %Ln Durchläufen (%2 %)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln of %1 runs went ten simulated minutes without the level ending</source>
+        <translation>
+            <numerusform>%Ln von %1 Durchläufen lief zehn simulierte Minuten, ohne dass das Level endete</numerusform>
+            <numerusform>%Ln von %1 Durchläufen liefen zehn simulierte Minuten, ohne dass das Level endete</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Pondrake, an action puzzle game: steer turtles to the water with the mouse,
+past holes, hopping aliens and stamping feet. A level editor makes new levels.</source>
+        <translation>Pondrake, ein Action-Puzzlespiel: Lenke Schildkröten mit der Maus zum Wasser,
+vorbei an Löchern, hüpfenden Aliens und stampfenden Füßen. Ein Level-Editor macht neue Level.</translation>
+    </message>
+    <message>
+        <source>Show this help and quit.</source>
+        <translation>Diese Hilfe zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Show the version and quit.</source>
+        <translation>Die Version zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>A level set (.pondrake) to import and play, or a replay (.replay) to watch. A game already running takes it over.</source>
+        <translation>Eine Levelsammlung (.pondrake) zum Importieren und Spielen oder eine Aufzeichnung (.replay) zum Ansehen. Ein schon laufendes Spiel übernimmt sie.</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;.</source>
+        <translation>unerwartetes Argument „%1“.</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>Mehr dazu zeigt „%1 --help“.</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s own options, such as -platform and -style, are passed on to Qt.
+Where the scores and levels are kept, and what the game reads from its
+environment: see the manual page, pondrake(6).
+</source>
+        <translation>Die Optionen von Qt, etwa -platform und -style, werden an Qt weitergegeben.
+Wo die Punkte und Level liegen und was das Spiel aus seiner Umgebung liest,
+steht auf der Handbuchseite pondrake(6).
+</translation>
     </message>
 </context>
 <context>
@@ -794,14 +842,6 @@
         <translation>Anderer O&amp;rdner...</translation>
     </message>
     <message>
-        <source>1 level</source>
-        <translation>1 Level</translation>
-    </message>
-    <message>
-        <source>%1 levels</source>
-        <translation>%1 Level</translation>
-    </message>
-    <message>
         <source>Other Folder</source>
         <translation>Anderer Ordner</translation>
     </message>
@@ -816,6 +856,13 @@
     <message>
         <source>&amp;Export...</source>
         <translation>&amp;Exportieren...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln levels</source>
+        <translation>
+            <numerusform>%Ln Level</numerusform>
+            <numerusform>%Ln Level</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1003,10 +1050,6 @@
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <source>The table&apos;s judges play the levels: %1 of %2 judged.</source>
-        <translation>Die Prüfer der Weltrangliste spielen die Level: %1 von %2 geprüft.</translation>
-    </message>
-    <message>
         <source>Published: %1</source>
         <translation>Veröffentlicht: %1</translation>
     </message>
@@ -1025,6 +1068,13 @@
     <message>
         <source>The world table has not finished judging the set; it is published if it passes. Look for it later under Game &gt; Find Level Sets... in the game.</source>
         <translation>Die Weltrangliste hat die Sammlung noch nicht fertig geprüft; sie wird veröffentlicht, wenn sie besteht. Suche sie später im Spiel unter Spiel &gt; Levelsammlungen finden...</translation>
+    </message>
+    <message numerus="yes">
+        <source>The table&apos;s judges play the levels: %Ln of %1 judged.</source>
+        <translation>
+            <numerusform>Die Prüfer der Weltrangliste spielen die Level: %Ln von %1 geprüft.</numerusform>
+            <numerusform>Die Prüfer der Weltrangliste spielen die Level: %Ln von %1 geprüft.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

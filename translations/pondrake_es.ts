@@ -132,10 +132,6 @@
 <context>
     <name>CheckCommand</name>
     <message>
-        <source>Checking the level: the computer player and nobody at the board, %1 runs each</source>
-        <translation>Comprobando el nivel: %1 partidas con el jugador automático y otras tantas sin nadie al mando</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
@@ -143,13 +139,16 @@
         <source>Check Level</source>
         <translation>Comprobar nivel</translation>
     </message>
+    <message numerus="yes">
+        <source>Checking the level: the computer player and nobody at the board, %Ln runs each</source>
+        <translation>
+            <numerusform>Comprobando el nivel: %Ln partida con el jugador automático y otra sin nadie al mando</numerusform>
+            <numerusform>Comprobando el nivel: %Ln partidas con el jugador automático y otras tantas sin nadie al mando</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CheckLevelWindow</name>
-    <message>
-        <source>passes %1 of %2 runs (%3%)</source>
-        <translation>supera %1 de %2 partidas (%3 %)</translation>
-    </message>
     <message>
         <source>Check Level</source>
         <translation>Comprobar nivel</translation>
@@ -187,10 +186,6 @@
         <translation>Nadie al mando:</translation>
     </message>
     <message>
-        <source>%1 of %2 runs went ten simulated minutes without the level ending</source>
-        <translation>%1 de %2 partidas duraron diez minutos simulados sin que el nivel terminara</translation>
-    </message>
-    <message>
         <source>Watch</source>
         <translation>Ver</translation>
     </message>
@@ -209,6 +204,59 @@
     <message>
         <source>Turtles with a way to water</source>
         <translation>Tortugas con camino al agua</translation>
+    </message>
+    <message numerus="yes">
+        <source>passes %1 of %Ln runs (%2%)</source>
+        <translation>
+            <numerusform>supera %1 de %Ln partida (%2 %)</numerusform>
+            <numerusform>supera %1 de %Ln partidas (%2 %)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln of %1 runs went ten simulated minutes without the level ending</source>
+        <translation>
+            <numerusform>%Ln de %1 partidas duró diez minutos simulados sin que el nivel terminara</numerusform>
+            <numerusform>%Ln de %1 partidas duraron diez minutos simulados sin que el nivel terminara</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Pondrake, an action puzzle game: steer turtles to the water with the mouse,
+past holes, hopping aliens and stamping feet. A level editor makes new levels.</source>
+        <translation>Pondrake, un juego de acción y rompecabezas: guía las tortugas hasta el agua con el ratón,
+entre agujeros, alienígenas saltarines y pies que pisotean. Un editor crea niveles nuevos.</translation>
+    </message>
+    <message>
+        <source>Show this help and quit.</source>
+        <translation>Mostrar esta ayuda y salir.</translation>
+    </message>
+    <message>
+        <source>Show the version and quit.</source>
+        <translation>Mostrar la versión y salir.</translation>
+    </message>
+    <message>
+        <source>A level set (.pondrake) to import and play, or a replay (.replay) to watch. A game already running takes it over.</source>
+        <translation>Una colección de niveles (.pondrake) para importar y jugar, o una repetición (.replay) para ver. Una partida ya abierta se encarga de ella.</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;.</source>
+        <translation>argumento inesperado «%1».</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>Pruebe «%1 --help» para más información.</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s own options, such as -platform and -style, are passed on to Qt.
+Where the scores and levels are kept, and what the game reads from its
+environment: see the manual page, pondrake(6).
+</source>
+        <translation>Las opciones propias de Qt, como -platform y -style, pasan a Qt.
+Dónde se guardan las puntuaciones y los niveles, y qué lee el juego de su
+entorno: véase la página de manual pondrake(6).
+</translation>
     </message>
 </context>
 <context>
@@ -794,14 +842,6 @@
         <translation>Otra car&amp;peta...</translation>
     </message>
     <message>
-        <source>1 level</source>
-        <translation>1 nivel</translation>
-    </message>
-    <message>
-        <source>%1 levels</source>
-        <translation>%1 niveles</translation>
-    </message>
-    <message>
         <source>Other Folder</source>
         <translation>Otra carpeta</translation>
     </message>
@@ -816,6 +856,13 @@
     <message>
         <source>&amp;Export...</source>
         <translation>&amp;Exportar...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln levels</source>
+        <translation>
+            <numerusform>%Ln nivel</numerusform>
+            <numerusform>%Ln niveles</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1003,10 +1050,6 @@
         <translation>Cancelar</translation>
     </message>
     <message>
-        <source>The table&apos;s judges play the levels: %1 of %2 judged.</source>
-        <translation>Los jueces de la tabla juegan los niveles: %1 de %2 juzgados.</translation>
-    </message>
-    <message>
         <source>Published: %1</source>
         <translation>Publicada: %1</translation>
     </message>
@@ -1025,6 +1068,13 @@
     <message>
         <source>The world table has not finished judging the set; it is published if it passes. Look for it later under Game &gt; Find Level Sets... in the game.</source>
         <translation>La tabla mundial no ha terminado de juzgar la colección; se publica si la supera. Búscala más tarde en el juego en Juego &gt; Buscar colecciones de niveles...</translation>
+    </message>
+    <message numerus="yes">
+        <source>The table&apos;s judges play the levels: %Ln of %1 judged.</source>
+        <translation>
+            <numerusform>Los jueces de la tabla juegan los niveles: %Ln de %1 juzgado.</numerusform>
+            <numerusform>Los jueces de la tabla juegan los niveles: %Ln de %1 juzgados.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

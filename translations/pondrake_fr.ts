@@ -132,10 +132,6 @@
 <context>
     <name>CheckCommand</name>
     <message>
-        <source>Checking the level: the computer player and nobody at the board, %1 runs each</source>
-        <translation>Vérification du niveau&#xa0;: %1 parties avec le joueur ordinateur et autant sans personne aux commandes</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
@@ -143,13 +139,16 @@
         <source>Check Level</source>
         <translation>Vérifier le niveau</translation>
     </message>
+    <message numerus="yes">
+        <source>Checking the level: the computer player and nobody at the board, %Ln runs each</source>
+        <translation>
+            <numerusform>Vérification du niveau&#xa0;: %Ln partie avec le joueur ordinateur et autant sans personne aux commandes</numerusform>
+            <numerusform>Vérification du niveau&#xa0;: %Ln parties avec le joueur ordinateur et autant sans personne aux commandes</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CheckLevelWindow</name>
-    <message>
-        <source>passes %1 of %2 runs (%3%)</source>
-        <translation>réussit %1 parties sur %2 (%3&#xa0;%)</translation>
-    </message>
     <message>
         <source>Check Level</source>
         <translation>Vérifier le niveau</translation>
@@ -187,10 +186,6 @@
         <translation>Personne aux commandes&#xa0;:</translation>
     </message>
     <message>
-        <source>%1 of %2 runs went ten simulated minutes without the level ending</source>
-        <translation>Sur %2 parties, %1 ont duré dix minutes simulées sans que le niveau se termine</translation>
-    </message>
-    <message>
         <source>Watch</source>
         <translation>Regarder</translation>
     </message>
@@ -209,6 +204,59 @@
     <message>
         <source>Turtles with a way to water</source>
         <translation>Tortues ayant un chemin vers l’eau</translation>
+    </message>
+    <message numerus="yes">
+        <source>passes %1 of %Ln runs (%2%)</source>
+        <translation>
+            <numerusform>réussit %1 sur %Ln partie (%2&#xa0;%)</numerusform>
+            <numerusform>réussit %1 sur %Ln parties (%2&#xa0;%)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln of %1 runs went ten simulated minutes without the level ending</source>
+        <translation>
+            <numerusform>Sur %1 parties, %Ln a duré dix minutes simulées sans que le niveau se termine</numerusform>
+            <numerusform>Sur %1 parties, %Ln ont duré dix minutes simulées sans que le niveau se termine</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Pondrake, an action puzzle game: steer turtles to the water with the mouse,
+past holes, hopping aliens and stamping feet. A level editor makes new levels.</source>
+        <translation>Pondrake, un jeu d’action et de réflexion&#xa0;: guidez les tortues vers l’eau à la souris,
+entre les trous, les extraterrestres sauteurs et les pieds qui écrasent. Un éditeur crée de nouveaux niveaux.</translation>
+    </message>
+    <message>
+        <source>Show this help and quit.</source>
+        <translation>Afficher cette aide et quitter.</translation>
+    </message>
+    <message>
+        <source>Show the version and quit.</source>
+        <translation>Afficher la version et quitter.</translation>
+    </message>
+    <message>
+        <source>A level set (.pondrake) to import and play, or a replay (.replay) to watch. A game already running takes it over.</source>
+        <translation>Une série de niveaux (.pondrake) à importer et jouer, ou une rediffusion (.replay) à regarder. Une partie déjà lancée la prend en charge.</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;.</source>
+        <translation>argument inattendu «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>Essayez «&#xa0;%1 --help&#xa0;» pour en savoir plus.</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s own options, such as -platform and -style, are passed on to Qt.
+Where the scores and levels are kept, and what the game reads from its
+environment: see the manual page, pondrake(6).
+</source>
+        <translation>Les options de Qt, comme -platform et -style, sont transmises à Qt.
+Où sont gardés les scores et les niveaux, et ce que le jeu lit dans son
+environnement&#xa0;: voir la page de manuel pondrake(6).
+</translation>
     </message>
 </context>
 <context>
@@ -794,14 +842,6 @@
         <translation>Autre &amp;dossier...</translation>
     </message>
     <message>
-        <source>1 level</source>
-        <translation>1 niveau</translation>
-    </message>
-    <message>
-        <source>%1 levels</source>
-        <translation>%1 niveaux</translation>
-    </message>
-    <message>
         <source>Other Folder</source>
         <translation>Autre dossier</translation>
     </message>
@@ -816,6 +856,13 @@
     <message>
         <source>&amp;Export...</source>
         <translation>&amp;Exporter...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln levels</source>
+        <translation>
+            <numerusform>%Ln niveau</numerusform>
+            <numerusform>%Ln niveaux</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1003,10 +1050,6 @@
         <translation>Annuler</translation>
     </message>
     <message>
-        <source>The table&apos;s judges play the levels: %1 of %2 judged.</source>
-        <translation>Les juges de la table jouent les niveaux&#xa0;: %1 sur %2 jugés.</translation>
-    </message>
-    <message>
         <source>Published: %1</source>
         <translation>Publiée&#xa0;: %1</translation>
     </message>
@@ -1025,6 +1068,13 @@
     <message>
         <source>The world table has not finished judging the set; it is published if it passes. Look for it later under Game &gt; Find Level Sets... in the game.</source>
         <translation>La table mondiale n’a pas fini de juger la série&#xa0;; elle est publiée si elle réussit. Cherchez-la plus tard dans le jeu sous Jeu &gt; Chercher des séries de niveaux...</translation>
+    </message>
+    <message numerus="yes">
+        <source>The table&apos;s judges play the levels: %Ln of %1 judged.</source>
+        <translation>
+            <numerusform>Les juges de la table jouent les niveaux&#xa0;: %Ln jugé sur %1.</numerusform>
+            <numerusform>Les juges de la table jouent les niveaux&#xa0;: %Ln jugés sur %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

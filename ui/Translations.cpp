@@ -43,9 +43,13 @@ QString Translations::install(const QString& programFolder, const QString& langu
 {
     for (QTranslator* old : QCoreApplication::instance()->findChildren<QTranslator*>(TranslatorName))
         delete old;  // which takes it out of the application's list
+    const QString folder = programFolder + QStringLiteral("/translations");
+    // English's own plural forms ("1 level"), under every language: what a language lacks, or a
+    // language whose file cannot be read, falls back to English said right. Installed first, so
+    // searched last.
+    installTranslator(QStringLiteral("pondrake_") + English, folder);
     QString speaking = English;
-    if (language != English &&
-        installTranslator(QStringLiteral("pondrake_") + language, programFolder + QStringLiteral("/translations"))) {
+    if (language != English && installTranslator(QStringLiteral("pondrake_") + language, folder)) {
         speaking = language;
         // Qt's standard buttons and dialogs; without them they stay English.
         installTranslator(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath));

@@ -154,6 +154,11 @@ TEST_F(Languages, AMissingOrBrokenTranslationLeavesTheGameInEnglish)
     QTemporaryDir folder;
     QDir(folder.path()).mkpath(QStringLiteral("translations"));
     const QString file = folder.filePath(QStringLiteral("translations/pondrake_de.qm"));
+    QFile::copy(program() + QStringLiteral("/translations/pondrake_en.qm"),
+                folder.filePath(QStringLiteral("translations/pondrake_en.qm")));
+    const auto levels = [](int n) { return QCoreApplication::translate("LevelSetDialog", "%Ln levels", nullptr, n); };
+    ASSERT_EQ(Translations::install(program(), QStringLiteral("fr")), "fr");
+    EXPECT_EQ(levels(0) + levels(2), "0 niveau2 niveaux");  // French counts nothing as one
     ASSERT_EQ(Translations::install(program(), QStringLiteral("de")), "de");
     EXPECT_EQ(Translations::current(), "de");
     EXPECT_EQ(QDialogButtonBox(QDialogButtonBox::Cancel).button(QDialogButtonBox::Cancel)->text(), "Abbrechen");
@@ -167,7 +172,8 @@ TEST_F(Languages, AMissingOrBrokenTranslationLeavesTheGameInEnglish)
             writeFile(file, bytes);
         EXPECT_EQ(Translations::install(folder.path(), QStringLiteral("de")), "en") << bytes.size();
         EXPECT_EQ(Translations::current(), "en");
-        QWidget later;  // a help window of its own, made in English
+        EXPECT_EQ(levels(1) + levels(2), "1 level2 levels");  // English's own plural forms
+        QWidget later;                                        // a help window of its own, made in English
         EXPECT_EQ(HelpWindow::showPage(&later, folder.path(), HelpWindow::About)->windowTitle(), "Pondrake Help");
     }
     writeFile(folder.filePath(QStringLiteral("instruct_de.html")), "Deutsch");
