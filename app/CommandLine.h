@@ -15,8 +15,9 @@
 std::optional<int> answerCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err,
                                      QString* file = nullptr);
 
-// The same for main's arguments, printing to the standard output and error.
-std::optional<int> answerCommandLine(int argc, char* argv[], QString* file);
+// The same for main's arguments, printing to the standard output and error in the language that
+// speak installs into the application object made for the answer.
+std::optional<int> answerCommandLine(int argc, char* argv[], QString* file, void (*speak)());
 
 // The exit code of a command line that was refused.
 constexpr int CommandLineRefused = 2;

@@ -20,11 +20,25 @@
 
 #include <cstdio>
 
+namespace {
+
+// A language chosen in Game > Language... applies from the next start; else the desktop's.
+void speakPlayersLanguage()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Pondrake"));
+    const QString configFolder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    const QString chosen = readPlayerSettings(playerSettingsPath(configFolder)).language;
+    Translations::install(QCoreApplication::applicationDirPath(),
+                          Translations::pick(chosen, QLocale::system().uiLanguages()));
+}
+
+}  // namespace
+
 int main(int argc, char* argv[])
 {
     // Before the application object: without a display QApplication would abort.
     QString file;
-    if (const std::optional<int> answered = answerCommandLine(argc, argv, &file))
+    if (const std::optional<int> answered = answerCommandLine(argc, argv, &file, speakPlayersLanguage))
         return *answered;
     if (!file.isEmpty())
         file = QFileInfo(file).absoluteFilePath();  // the game that takes it may stand elsewhere
@@ -47,9 +61,7 @@ int main(int argc, char* argv[])
     const QString programFolder = QCoreApplication::applicationDirPath();
     const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     const QString configFolder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-    // Before the first window: a language chosen in Game > Language... applies from the next start.
-    const QString chosen = readPlayerSettings(playerSettingsPath(configFolder)).language;
-    Translations::install(programFolder, Translations::pick(chosen, QLocale::system().uiLanguages()));
+    speakPlayersLanguage();  // before the first window
 
     SingleGame single(dataFolder);
     if (single.handOver(file))
