@@ -530,7 +530,7 @@ steht auf der Handbuchseite pondrake(6).
     </message>
     <message>
         <source>Best score %1</source>
-        <translation>Bestes Ergebnis %1</translation>
+        <translation>Meiste Punkte %1</translation>
     </message>
     <message>
         <source>No set is published yet.</source>
@@ -968,7 +968,7 @@ steht auf der Handbuchseite pondrake(6).
     </message>
     <message>
         <source>W&amp;orld Top Ten</source>
-        <translation>Welt-&amp;Top-Ten</translation>
+        <translation>Beste &amp;Zehn der Welt</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -1222,7 +1222,7 @@ steht auf der Handbuchseite pondrake(6).
     </message>
     <message>
         <source>the game&apos;s end is its final score</source>
-        <translation>das Spielende ist der Endstand</translation>
+        <translation>das Spielende sind seine Punkte am Ende</translation>
     </message>
     <message>
         <source>unknown arguments</source>
@@ -1234,7 +1234,7 @@ steht auf der Handbuchseite pondrake(6).
     </message>
     <message>
         <source>the file ends before the game&apos;s final score: it is cut short</source>
-        <translation>die Datei endet vor dem Endstand des Spiels: Sie ist abgeschnitten</translation>
+        <translation>die Datei endet vor den Punkten am Ende des Spiels: Sie ist abgeschnitten</translation>
     </message>
     <message>
         <source>this is no replay file</source>
@@ -1622,7 +1622,7 @@ steht auf der Handbuchseite pondrake(6).
     </message>
     <message>
         <source>Best score</source>
-        <translation>Beste Punktzahl</translation>
+        <translation>Meiste Punkte</translation>
     </message>
     <message>
         <source>Previous page</source>
@@ -1850,7 +1850,7 @@ steht auf der Handbuchseite pondrake(6).
     <name>WorldTopTenWindow</name>
     <message>
         <source>World Top Ten</source>
-        <translation>Welt-Top-Ten</translation>
+        <translation>Beste Zehn der Welt</translation>
     </message>
     <message>
         <source>Rank</source>

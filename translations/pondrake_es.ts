@@ -155,7 +155,7 @@
     </message>
     <message>
         <source>%1, median score %2, median time %3 s</source>
-        <translation>%1, puntuación mediana %2, tiempo mediano %3 s</translation>
+        <translation>%1, mediana de puntos %2, mediana de tiempo %3 s</translation>
     </message>
     <message>
         <source>no turtle saved</source>
@@ -254,7 +254,7 @@ Where the scores and levels are kept, and what the game reads from its
 environment: see the manual page, pondrake(6).
 </source>
         <translation>Las opciones propias de Qt, como -platform y -style, pasan a Qt.
-Dónde se guardan las puntuaciones y los niveles, y qué lee el juego de su
+Dónde se guardan los puntos y los niveles, y qué lee el juego de su
 entorno: véase la página de manual pondrake(6).
 </translation>
     </message>
@@ -530,7 +530,7 @@ entorno: véase la página de manual pondrake(6).
     </message>
     <message>
         <source>Best score %1</source>
-        <translation>Mejor puntuación %1</translation>
+        <translation>Más puntos %1</translation>
     </message>
     <message>
         <source>No set is published yet.</source>
@@ -589,7 +589,7 @@ entorno: véase la página de manual pondrake(6).
     </message>
     <message>
         <source>Your score could not be saved in %1.</source>
-        <translation>No se pudo guardar tu puntuación en %1.</translation>
+        <translation>No se pudieron guardar tus puntos en %1.</translation>
     </message>
     <message>
         <source>Your Score</source>
@@ -956,7 +956,7 @@ entorno: véase la página de manual pondrake(6).
     </message>
     <message>
         <source>&amp;High Scores</source>
-        <translation>&amp;Mejores puntuaciones</translation>
+        <translation>Récor&amp;ds</translation>
     </message>
     <message>
         <source>&amp;Watch Last Game</source>
@@ -968,7 +968,7 @@ entorno: véase la página de manual pondrake(6).
     </message>
     <message>
         <source>W&amp;orld Top Ten</source>
-        <translation>Top &amp;diez mundial</translation>
+        <translation>Los die&amp;z mejores del mundo</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -1218,11 +1218,11 @@ entorno: véase la página de manual pondrake(6).
     </message>
     <message>
         <source>a level&apos;s end is its number, passed or failed, saved, lost and the score</source>
-        <translation>el final de un nivel es su número, passed o failed, salvadas, perdidas y la puntuación</translation>
+        <translation>el final de un nivel es su número, passed o failed, salvadas, perdidas y los puntos</translation>
     </message>
     <message>
         <source>the game&apos;s end is its final score</source>
-        <translation>el final de la partida es su puntuación final</translation>
+        <translation>el final de la partida son sus puntos finales</translation>
     </message>
     <message>
         <source>unknown arguments</source>
@@ -1234,7 +1234,7 @@ entorno: véase la página de manual pondrake(6).
     </message>
     <message>
         <source>the file ends before the game&apos;s final score: it is cut short</source>
-        <translation>el archivo termina antes de la puntuación final de la partida: está cortado</translation>
+        <translation>el archivo termina antes de los puntos finales de la partida: está cortado</translation>
     </message>
     <message>
         <source>this is no replay file</source>
@@ -1270,7 +1270,7 @@ entorno: véase la página de manual pondrake(6).
     </message>
     <message>
         <source>a game&apos;s start is its level, score, saved, lost and fresh or replay</source>
-        <translation>el inicio de una partida es su nivel, puntuación, salvadas, perdidas y fresh o replay</translation>
+        <translation>el inicio de una partida es su nivel, puntos, salvadas, perdidas y fresh o replay</translation>
     </message>
     <message>
         <source>a level is its number, the SHA-256 of its file and the file&apos;s name</source>
@@ -1326,7 +1326,7 @@ entorno: véase la página de manual pondrake(6).
     </message>
     <message>
         <source>a later sitting is its seed, then the level, score, saved, lost and fresh or replay it went on from</source>
-        <translation>una sesión posterior es su semilla, luego el nivel, la puntuación, salvadas, perdidas y fresh o replay desde donde siguió</translation>
+        <translation>una sesión posterior es su semilla, luego el nivel, los puntos, salvadas, perdidas y fresh o replay desde donde siguió</translation>
     </message>
     <message>
         <source>the replay names its set but carries none of its levels</source>
@@ -1622,7 +1622,7 @@ entorno: véase la página de manual pondrake(6).
     </message>
     <message>
         <source>Best score</source>
-        <translation>Mejor puntuación</translation>
+        <translation>Más puntos</translation>
     </message>
     <message>
         <source>Previous page</source>
@@ -1850,7 +1850,7 @@ entorno: véase la página de manual pondrake(6).
     <name>WorldTopTenWindow</name>
     <message>
         <source>World Top Ten</source>
-        <translation>Top diez mundial</translation>
+        <translation>Los diez mejores del mundo</translation>
     </message>
     <message>
         <source>Rank</source>
@@ -1914,7 +1914,7 @@ entorno: véase la página de manual pondrake(6).
     </message>
     <message>
         <source>The game the world table sent for this row does not play to its score of %1 in this set, so it is not shown.</source>
-        <translation>La partida que la tabla mundial envió para esta fila no llega a su puntuación de %1 en esta colección, así que no se muestra.</translation>
+        <translation>La partida que la tabla mundial envió para esta fila no llega a sus %1 puntos en esta colección, así que no se muestra.</translation>
     </message>
     <message>
         <source>Date</source>

@@ -581,7 +581,7 @@ environnement&#xa0;: voir la page de manuel pondrake(6).
     </message>
     <message>
         <source>Alas, you did not score in the top ten.</source>
-        <translation>Hélas, pas de place dans le top 10.</translation>
+        <translation>Hélas, pas de place dans le top dix.</translation>
     </message>
     <message>
         <source>Bummer</source>
@@ -625,7 +625,7 @@ environnement&#xa0;: voir la page de manuel pondrake(6).
     </message>
     <message>
         <source>Not in the top ten</source>
-        <translation>Pas dans le top 10</translation>
+        <translation>Pas dans le top dix</translation>
     </message>
 </context>
 <context>
@@ -1548,7 +1548,7 @@ environnement&#xa0;: voir la page de manuel pondrake(6).
     <name>TopTenWindow</name>
     <message>
         <source>Top Ten Scores</source>
-        <translation>Les dix meilleurs scores</translation>
+        <translation>Top dix des scores</translation>
     </message>
     <message>
         <source>Close</source>

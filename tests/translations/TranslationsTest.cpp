@@ -27,7 +27,10 @@
 
 #include <QDialogButtonBox>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QStyleOptionButton>
+
+#include <algorithm>
 
 namespace {
 
@@ -200,6 +203,23 @@ TEST_F(Languages, EveryCaptionFitsItsControlInEveryLanguage)
         level->fill({100, 100, 100, true});
         auto game = std::make_unique<MainWindow>(shared, random, sound, program(), files.scoresPath());
         game->status().countdownLabel->setText(Look::countdownText("GO!"));  // the countdown's widest word
+        // Every key the help page names ("<b>Level Editor</b> ... Alt+L") opens that menu.
+        const QString help = QString::fromUtf8(
+            readFile(program() + u'/' + HelpWindow::pageIn(program(), HelpWindow::Instructions, language)));
+        static const QRegularExpression named(QStringLiteral(R"(<b>([^<]+)</b>[^<.]*Alt\+(\w))"));
+        int keys = 0;
+        for (const QRegularExpressionMatch& m : named.globalMatch(help)) {
+            const QList<QAction*> menus = game->menuBar()->actions();
+            const bool opens = std::any_of(menus.begin(), menus.end(), [&](const QAction* menu) {
+                return QString(menu->text()).remove(u'&') == m.captured(1) &&
+                       menu->text().contains(u'&' + m.captured(2), Qt::CaseInsensitive);
+            });
+            keys += opens ? 1 : 0;
+            if (!opens)
+                found << language + QStringLiteral(" help names a key no menu has: ") + m.captured(0);
+        }
+        if (keys == 0)
+            found << language + QStringLiteral(" help names no menu's key");
         QWidget opener;
         std::unique_ptr<QWidget> windows[] = {
             std::move(game),
