@@ -80,8 +80,9 @@ void LevelSetDialog::addOtherFolder()
     m_files.settings.otherSets.removeAll(folder);
     m_files.settings.otherSets.prepend(folder);
     for (int row = 0; row < setList->count(); ++row)
-        if (setList->item(row)->data(Qt::UserRole).toString() == folder)
+        if (sameFolder(setList->item(row)->data(Qt::UserRole).toString(), folder))
             setList->setCurrentRow(row);
+    setList->setFocus();  // so that Enter plays the set just chosen, not asks for another folder
 }
 
 void LevelSetDialog::exportSet()

@@ -10,7 +10,9 @@
 #include "tests/support/GameWindowTest.h"
 
 #include <QDropEvent>
+#include <QListWidget>
 #include <QMimeData>
+#include <QTest>
 
 namespace {
 
@@ -29,8 +31,10 @@ protected:
     {
         onNextModal<LevelSetDialog>([folder](LevelSetDialog* dialog) {
             answerFileDialog(folder);
+            dialog->otherFolderButton->setFocus();  // as the click of a mouse gives it
             dialog->otherFolderButton->click();
-            dialog->accept();
+            ASSERT_EQ(dialog->focusWidget(), dialog->setList);  // so that Enter plays the folder chosen
+            QTest::keyClick(dialog->setList, Qt::Key_Return);
         });
         window->actions().levelSet->trigger();
     }
