@@ -3,13 +3,14 @@
 #include "editor/CheckLevelWindow.h"
 #include "sim/BotPlayer.h"
 #include "sim/GameRun.h"
+#include "ui/AccessibleNames.h"
 #include "ui/RecordingWindow.h"
 
 #include <QDir>
+#include <QProgressBar>
+#include <QProgressDialog>
 #include <QSaveFile>
 #include <QTemporaryDir>
-
-#include <QProgressDialog>
 
 CheckCommand::CheckCommand(QWidget& window, const QString& programFolder, AudioControl* audio, int seeds)
     : QObject(&window), m_window(window), m_programFolder(programFolder), m_audio(audio), m_check(seeds)
@@ -18,6 +19,8 @@ CheckCommand::CheckCommand(QWidget& window, const QString& programFolder, AudioC
         tr("Checking the level: the computer player and nobody at the board, %Ln runs each", nullptr, seeds),
         tr("Cancel"), 0, m_check.total(), &window);
     m_progress->setWindowTitle(tr("Check Level"));
+    if (auto* bar = m_progress->findChild<QProgressBar*>())
+        AccessibleNames::name(bar, tr("Runs checked"));
     m_progress->setWindowModality(Qt::NonModal);
     m_progress->setMinimumDuration(0);
     m_progress->setAutoClose(false);

@@ -1,5 +1,6 @@
 #include "screens/LanguageDialog.h"
 
+#include "ui/AccessibleNames.h"
 #include "ui/Translations.h"
 
 #include <QDialogButtonBox>
@@ -12,6 +13,7 @@ LanguageDialog::LanguageDialog(const QString& chosen, const QString& desktop, QW
     setWindowTitle(tr("Language"));
     auto* layout = new QVBoxLayout(this);
     listLanguages = new QListWidget(this);
+    AccessibleNames::name(listLanguages, tr("Languages"), tr("The language the game speaks from its next start"));
     layout->addWidget(listLanguages);
     const auto add = [this](const QString& text, const QString& code) {
         (new QListWidgetItem(text, listLanguages))->setData(Qt::UserRole, code);

@@ -146,6 +146,10 @@
             <numerusform>Das Level wird geprüft: je %Ln Durchläufe mit dem Computerspieler und ohne Spieler</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Runs checked</source>
+        <translation>Geprüfte Durchläufe</translation>
+    </message>
 </context>
 <context>
     <name>CheckLevelWindow</name>
@@ -698,6 +702,14 @@ steht auf der Handbuchseite pondrake(6).
     <message>
         <source>The game speaks the language chosen here when it is started again.</source>
         <translation>Die hier gewählte Sprache gilt ab dem nächsten Start des Spiels.</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>Sprachen</translation>
+    </message>
+    <message>
+        <source>The language the game speaks from its next start</source>
+        <translation>Die Sprache, die das Spiel ab seinem nächsten Start spricht</translation>
     </message>
 </context>
 <context>

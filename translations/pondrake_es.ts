@@ -146,6 +146,10 @@
             <numerusform>Comprobando el nivel: %Ln partidas con el jugador automático y otras tantas sin nadie al mando</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Runs checked</source>
+        <translation>Partidas comprobadas</translation>
+    </message>
 </context>
 <context>
     <name>CheckLevelWindow</name>
@@ -698,6 +702,14 @@ entorno: véase la página de manual pondrake(6).
     <message>
         <source>The game speaks the language chosen here when it is started again.</source>
         <translation>El idioma elegido aquí se aplicará la próxima vez que inicies el juego.</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>Idiomas</translation>
+    </message>
+    <message>
+        <source>The language the game speaks from its next start</source>
+        <translation>El idioma que habla el juego desde su próximo inicio</translation>
     </message>
 </context>
 <context>

@@ -146,6 +146,10 @@
             <numerusform>Vérification du niveau&#xa0;: %Ln parties avec le joueur ordinateur et autant sans personne aux commandes</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Runs checked</source>
+        <translation>Parties vérifiées</translation>
+    </message>
 </context>
 <context>
     <name>CheckLevelWindow</name>
@@ -698,6 +702,14 @@ environnement&#xa0;: voir la page de manuel pondrake(6).
     <message>
         <source>The game speaks the language chosen here when it is started again.</source>
         <translation>La langue choisie ici s’appliquera au prochain démarrage du jeu.</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>Langues</translation>
+    </message>
+    <message>
+        <source>The language the game speaks from its next start</source>
+        <translation>La langue que parle le jeu à son prochain lancement</translation>
     </message>
 </context>
 <context>

@@ -1,8 +1,10 @@
 // Every window as a screen reader walks it: each control it meets has a name, and a label that
 // shows a value is named by what the value is, not by the number it shows.
+#include "editor/CheckCommand.h"
 #include "editor/CheckLevelWindow.h"
 #include "editor/EditorWindow.h"
 #include "screens/FindSetsWindow.h"
+#include "screens/LanguageDialog.h"
 #include "screens/LevelSetDialog.h"
 #include "screens/WorldTableDialog.h"
 #include "screens/WorldTopTenWindow.h"
@@ -14,6 +16,7 @@
 
 #include <QAccessible>
 #include <QMenu>
+#include <QProgressDialog>
 
 #include <set>
 
@@ -89,10 +92,12 @@ TEST_F(AccessibilityWalk, EveryControlOfEveryWindowHasAName)
     HelpWindow* about = HelpWindow::showPage(&editor, program, HelpWindow::About);
     FindSetsWindow findSets(client, QString());
     findSets.showSets({{QString(64, u'a'), QStringLiteral("Rocks"), {}, {}, 2, 0, 0, 3}});
+    LanguageDialog language(QString(), QStringLiteral("de"));
+    CheckCommand checking(editor, program, nullptr, 1);
 
-    for (QWidget* shown :
-         std::initializer_list<QWidget*>{&game, &editor, &levelOver, &notTop, &top, &topTen, &sets, &check, &replay,
-                                         &worldTable, &worldTop, help, about, &findSets}) {
+    for (QWidget* shown : std::initializer_list<QWidget*>{&game, &editor, &levelOver, &notTop, &top, &topTen, &sets,
+                                                          &check, &replay, &worldTable, &worldTop, help, about,
+                                                          &findSets, &language, editor.findChild<QProgressDialog*>()}) {
         shown->show();
         EXPECT_EQ(unnamedIn(*shown).join(u'\n').toStdString(), "");
     }
