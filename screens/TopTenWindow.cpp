@@ -56,6 +56,19 @@ TopTenWindow::TopTenWindow(const QString& scoresPath, QWidget* parent)
     m_closeButton->setFont(bold);
     m_closeButton->setGeometry(Look::twips(QRect(3000, 9120, 2415, 495)));
     connect(m_closeButton, &QPushButton::clicked, this, &QDialog::accept);
+    m_closeButton->installEventFilter(this);  // its arrows choose rows, not the next control
+}
+
+bool TopTenWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down) {
+            choose(key == Qt::Key_Up ? -1 : 1);
+            return true;
+        }
+    }
+    return FirstShowDialog::eventFilter(watched, event);
 }
 
 void TopTenWindow::load()
@@ -105,7 +118,7 @@ void TopTenWindow::findRecordings()
             continue;
         m_recordings[i] = path;
         for (QWidget* part : std::initializer_list<QWidget*>{m_scoreLabels[i], m_nameLabels[i], m_inkNames[i]})
-            part->setToolTip(tr("Double-click to watch this game"));
+            part->setToolTip(tr("Double-click to watch this game, or choose it with the arrows and press Enter"));
     }
 }
 
@@ -138,8 +151,32 @@ void TopTenWindow::showWorldLine(const QString& text)
     worldLabel->setToolTip(text);
 }
 
+void TopTenWindow::choose(int step)
+{
+    for (int row = m_chosen.value_or(step > 0 ? -1 : ScoreEntries) + step; row >= 0 && row < ScoreEntries; row += step)
+        if (!m_recordings[row].isEmpty()) {
+            m_chosen = row;
+            // The window takes the keys from Close, whose Enter would close it, and a reader hears
+            // the row chosen.
+            setFocus(Qt::OtherFocusReason);
+            const QString name = m_nameLabels[row]->isVisible() ? m_nameLabels[row]->text() : tr("a handwritten name");
+            setAccessibleDescription(tr("Place %1: %2, %3. Enter watches this game.")
+                                         .arg(QString::number(row + 1), m_scoreLabels[row]->text().trimmed(), name));
+            update();
+            return;
+        }
+}
+
 void TopTenWindow::keyPressEvent(QKeyEvent* event)
 {
+    if (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down) {
+        choose(event->key() == Qt::Key_Up ? -1 : 1);
+        return;
+    }
+    if (m_chosen && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        RecordingWindow::watch(m_recordings[*m_chosen], m_programFolder, m_audio, this);
+        return;
+    }
     // Only keys that type a character count, as a bare Shift or Ctrl is no answer.
     if (event->text().isEmpty()) {
         QDialog::keyPressEvent(event);
@@ -159,6 +196,10 @@ void TopTenWindow::paintEvent(QPaintEvent*)
     QPainter painter(this);
     if (newEntry)
         painter.fillRect(rowRect(*newEntry), NewEntryColour);
+    if (m_chosen) {
+        painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        painter.drawRect(rowRect(*m_chosen).adjusted(0, 0, -1, -1));
+    }
     // The frame around the table: (0, 0) to (8160, 9720) twips.
     painter.setPen(Qt::black);
     painter.drawRect(QRect(QPoint(0, 0), QPoint(Look::twips(8160), height() - Look::twips(60))));

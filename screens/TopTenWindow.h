@@ -13,7 +13,8 @@ class QPushButton;
 
 // The ten best scores from the score file it is given, each with its typed name or its
 // handwriting. Shown with exec(); read afresh each time it opens; never writes. Closes on
-// "Close" or on any key.
+// "Close" or on any key, except that the arrows choose a row whose game was kept, which Enter
+// then watches.
 class TopTenWindow : public FirstShowDialog {
     Q_OBJECT
 public:
@@ -23,7 +24,8 @@ public:
     // stands on a coloured band so that the player finds it.
     std::optional<int> newEntry;
 
-    // Rows whose game was kept can be watched: a double-click opens its replay.
+    // Rows whose game was kept can be watched: a double-click opens its replay, as Enter does on
+    // the row the arrows chose.
     void setRecordings(const QString& programFolder, AudioControl* audio);
 
     // The line under the table about the entry just made and the world table: shown from the
@@ -35,6 +37,7 @@ public:
     static QRect rowRect(int i);
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -42,11 +45,13 @@ protected:
 private:
     void load() override;
     void findRecordings();
+    void choose(int step);  // the next row up (-1) or down (1) that has a game to watch
 
     const QString m_scoresPath;
     QString m_programFolder;  // empty: no replays are offered
     AudioControl* m_audio = nullptr;
     std::array<QString, ScoreEntries> m_recordings;  // the replay file of each row, where there is one
+    std::optional<int> m_chosen;                     // the row the arrows chose
 
     std::array<QLabel*, ScoreEntries> m_scoreLabels{};
     std::array<QLabel*, ScoreEntries> m_nameLabels{};

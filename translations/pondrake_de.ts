@@ -1567,10 +1567,6 @@ steht auf der Handbuchseite pondrake(6).
         <translation>Schließen</translation>
     </message>
     <message>
-        <source>Double-click to watch this game</source>
-        <translation>Doppelklick zeigt dieses Spiel</translation>
-    </message>
-    <message>
         <source>Place %1</source>
         <translation>Platz %1</translation>
     </message>
@@ -1593,6 +1589,18 @@ steht auf der Handbuchseite pondrake(6).
     <message>
         <source>Anonymous</source>
         <translation>Anonym</translation>
+    </message>
+    <message>
+        <source>Double-click to watch this game, or choose it with the arrows and press Enter</source>
+        <translation>Doppelklick zeigt dieses Spiel, ebenso die Eingabetaste, nachdem du es mit den Pfeiltasten gewählt hast</translation>
+    </message>
+    <message>
+        <source>a handwritten name</source>
+        <translation>ein handgeschriebener Name</translation>
+    </message>
+    <message>
+        <source>Place %1: %2, %3. Enter watches this game.</source>
+        <translation>Platz %1: %2, %3. Die Eingabetaste zeigt dieses Spiel.</translation>
     </message>
 </context>
 <context>

@@ -1567,10 +1567,6 @@ entorno: véase la página de manual pondrake(6).
         <translation>Cerrar</translation>
     </message>
     <message>
-        <source>Double-click to watch this game</source>
-        <translation>Haz doble clic para ver esta partida</translation>
-    </message>
-    <message>
         <source>Place %1</source>
         <translation>Puesto %1</translation>
     </message>
@@ -1593,6 +1589,18 @@ entorno: véase la página de manual pondrake(6).
     <message>
         <source>Anonymous</source>
         <translation>Anónimo</translation>
+    </message>
+    <message>
+        <source>Double-click to watch this game, or choose it with the arrows and press Enter</source>
+        <translation>Haz doble clic para ver esta partida, o elígela con las flechas y pulsa Intro</translation>
+    </message>
+    <message>
+        <source>a handwritten name</source>
+        <translation>un nombre manuscrito</translation>
+    </message>
+    <message>
+        <source>Place %1: %2, %3. Enter watches this game.</source>
+        <translation>Puesto %1: %2, %3. Intro muestra esta partida.</translation>
     </message>
 </context>
 <context>

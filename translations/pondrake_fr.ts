@@ -1567,10 +1567,6 @@ environnement&#xa0;: voir la page de manuel pondrake(6).
         <translation>Fermer</translation>
     </message>
     <message>
-        <source>Double-click to watch this game</source>
-        <translation>Double-cliquez pour regarder cette partie</translation>
-    </message>
-    <message>
         <source>Place %1</source>
         <translation>Place %1</translation>
     </message>
@@ -1593,6 +1589,18 @@ environnement&#xa0;: voir la page de manuel pondrake(6).
     <message>
         <source>Anonymous</source>
         <translation>Anonyme</translation>
+    </message>
+    <message>
+        <source>Double-click to watch this game, or choose it with the arrows and press Enter</source>
+        <translation>Double-cliquez pour regarder cette partie, ou choisissez-la avec les flèches et appuyez sur Entrée</translation>
+    </message>
+    <message>
+        <source>a handwritten name</source>
+        <translation>un nom manuscrit</translation>
+    </message>
+    <message>
+        <source>Place %1: %2, %3. Enter watches this game.</source>
+        <translation>Place %1&#xa0;: %2, %3. Entrée montre cette partie.</translation>
     </message>
 </context>
 <context>

@@ -8,6 +8,7 @@
 #include "tests/support/GameWindowTest.h"
 #include "ui/BoardPicture.h"
 #include "ui/HelpWindow.h"
+#include "ui/RecordingWindow.h"
 
 #include <QGroupBox>
 
@@ -101,7 +102,8 @@ TEST_F(Screens, ATypedAndAHandwrittenNameAreSavedAndTheTopTenShowsThemAsTheyWere
 }
 
 // A score that made the table survives Escape, the only key that used to close the window
-// without a word; the top ten then shows the new entry on a band of its own, offering its game.
+// without a word; the top ten then shows the new entry on a band of its own, offering its game to
+// a double-click or to the arrows and Enter, while any other key still closes it.
 TEST_F(Screens, EscapeLeavesTheNameWindowOpenAndTheTopTenShowsTheNewEntryOnABand)
 {
     QByteArray table;
@@ -120,6 +122,8 @@ TEST_F(Screens, EscapeLeavesTheNameWindowOpenAndTheTopTenShowsTheNewEntryOnABand
     };
     QColor band, otherRow;
     QStringList shown;
+    QString watched;
+    bool closedByKey = false;
     onNextModal<QMessageBox>([&](QMessageBox* abort) {
         onNextModal<GameOverDialog>([&](GameOverDialog* over) {
             QTest::keyClick(part<QLineEdit>(*over, "nameEdit"), Qt::Key_Escape);
@@ -130,7 +134,18 @@ TEST_F(Screens, EscapeLeavesTheNameWindowOpenAndTheTopTenShowsTheNewEntryOnABand
                 otherRow = rowColour(*topTen, 3);
                 shown = QStringList({part(*topTen, "nameLabel2")->text(), part(*topTen, "nameLabel2")->toolTip(),
                                      part(*topTen, "nameLabel1")->toolTip()});
-                topTen->accept();
+                const auto press = [topTen](Qt::Key key) { QTest::keyClick(topTen->focusWidget(), key); };
+                press(Qt::Key_Up);  // from nowhere up: the lowest row with a game, the only one
+                press(Qt::Key_Down);
+                onNextModal<RecordingWindow>([&](RecordingWindow* replay) {
+                    watched = topTen->accessibleDescription();
+                    replay->reject();
+                });
+                press(Qt::Key_Return);
+                EXPECT_TRUE(topTen->isVisible()) << "Enter watched the row chosen";
+                press(Qt::Key_X);
+                closedByKey = !topTen->isVisible();
+                topTen->reject();
             });
             QTest::keyClick(part<QLineEdit>(*over, "nameEdit"), Qt::Key_Return);
         });
@@ -139,7 +154,11 @@ TEST_F(Screens, EscapeLeavesTheNameWindowOpenAndTheTopTenShowsTheNewEntryOnABand
     window->status().abortButton->click();
     EXPECT_TRUE(openAfterEscape);
     // The game given up was kept with the entry, which the top ten offers (an old entry offers none).
-    EXPECT_EQ(shown, QStringList({"Anonymous", "Double-click to watch this game", ""}));
+    EXPECT_EQ(shown,
+              QStringList(
+                  {"Anonymous", "Double-click to watch this game, or choose it with the arrows and press Enter", ""}));
+    EXPECT_EQ(watched, "Place 3: 50, Anonymous. Enter watches this game.");
+    EXPECT_TRUE(closedByKey);
     EXPECT_EQ(readTopTen(scores).rows[2].typedName, "") << "no name is stored as none, in no language";
     EXPECT_EQ(band, QColor(255, 236, 140));
     EXPECT_NE(otherRow, band);
