@@ -1186,16 +1186,8 @@ steht auf der Handbuchseite pondrake(6).
         <translation>Tempo %1x</translation>
     </message>
     <message>
-        <source>Goes back to the start of the game</source>
-        <translation>Geht zurück zum Anfang des Spiels</translation>
-    </message>
-    <message>
         <source>Game time</source>
         <translation>Spielzeit</translation>
-    </message>
-    <message>
-        <source>Moves to a moment of the game</source>
-        <translation>Springt zu einem Moment des Spiels</translation>
     </message>
     <message>
         <source>Save As...</source>
@@ -1208,6 +1200,22 @@ steht auf der Handbuchseite pondrake(6).
     <message>
         <source>%1x</source>
         <translation>%1×</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Taste %1</translation>
+    </message>
+    <message>
+        <source>Goes back to the start of the game (Home)</source>
+        <translation>Geht zurück zum Anfang des Spiels (Pos1)</translation>
+    </message>
+    <message>
+        <source>Saves the game with its levels in one file (Ctrl+S)</source>
+        <translation>Speichert das Spiel mit seinen Leveln in einer Datei (Strg+S)</translation>
+    </message>
+    <message>
+        <source>Moves to a moment of the game: the arrows by a second, Page Up and Page Down by ten</source>
+        <translation>Springt zu einem Moment des Spiels: die Pfeiltasten um eine Sekunde, Bild auf und Bild ab um zehn</translation>
     </message>
 </context>
 <context>

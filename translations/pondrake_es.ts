@@ -1186,16 +1186,8 @@ entorno: véase la página de manual pondrake(6).
         <translation>Velocidad %1x</translation>
     </message>
     <message>
-        <source>Goes back to the start of the game</source>
-        <translation>Vuelve al inicio de la partida</translation>
-    </message>
-    <message>
         <source>Game time</source>
         <translation>Tiempo de juego</translation>
-    </message>
-    <message>
-        <source>Moves to a moment of the game</source>
-        <translation>Salta a un momento de la partida</translation>
     </message>
     <message>
         <source>Save As...</source>
@@ -1208,6 +1200,22 @@ entorno: véase la página de manual pondrake(6).
     <message>
         <source>%1x</source>
         <translation>×%1</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Tecla %1</translation>
+    </message>
+    <message>
+        <source>Goes back to the start of the game (Home)</source>
+        <translation>Vuelve al inicio de la partida (Inicio)</translation>
+    </message>
+    <message>
+        <source>Saves the game with its levels in one file (Ctrl+S)</source>
+        <translation>Guarda la partida con sus niveles en un solo archivo (Ctrl+S)</translation>
+    </message>
+    <message>
+        <source>Moves to a moment of the game: the arrows by a second, Page Up and Page Down by ten</source>
+        <translation>Salta a un momento de la partida: las flechas un segundo, Re Pág y Av Pág diez</translation>
     </message>
 </context>
 <context>

@@ -1186,16 +1186,8 @@ environnement&#xa0;: voir la page de manuel pondrake(6).
         <translation>Vitesse %1x</translation>
     </message>
     <message>
-        <source>Goes back to the start of the game</source>
-        <translation>Revient au début de la partie</translation>
-    </message>
-    <message>
         <source>Game time</source>
         <translation>Temps de jeu</translation>
-    </message>
-    <message>
-        <source>Moves to a moment of the game</source>
-        <translation>Va à un moment de la partie</translation>
     </message>
     <message>
         <source>Save As...</source>
@@ -1208,6 +1200,22 @@ environnement&#xa0;: voir la page de manuel pondrake(6).
     <message>
         <source>%1x</source>
         <translation>×%1</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Touche %1</translation>
+    </message>
+    <message>
+        <source>Goes back to the start of the game (Home)</source>
+        <translation>Revient au début de la partie (Début)</translation>
+    </message>
+    <message>
+        <source>Saves the game with its levels in one file (Ctrl+S)</source>
+        <translation>Enregistre la partie avec ses niveaux dans un seul fichier (Ctrl+S)</translation>
+    </message>
+    <message>
+        <source>Moves to a moment of the game: the arrows by a second, Page Up and Page Down by ten</source>
+        <translation>Va à un moment de la partie&#xa0;: les flèches d’une seconde, Page précédente et Page suivante de dix</translation>
     </message>
 </context>
 <context>

@@ -59,7 +59,7 @@ void RecordingWindow::buildControls()
     const auto button = [&](const QString& text, int left, int width) {
         auto* b = new QPushButton(text, this);
         b->setGeometry(left, row, width, 36);
-        b->setFocusPolicy(Qt::NoFocus);  // Space and the period belong to the window
+        b->setAutoDefault(false);  // Enter presses the button with the focus, never another
         return b;
     };
     playButton = button(tr("Play"), 4, 70);
@@ -78,16 +78,13 @@ void RecordingWindow::buildControls()
     saveAsButton = button(tr("Save As..."), 374, 80);
     // The button's words may need more room than English: the time slider gives it up.
     saveAsButton->resize(std::max(80, saveAsButton->sizeHint().width()), saveAsButton->height());
-    connect(saveAsButton, &QPushButton::clicked, this, [this] {
-        setPlaying(false);
-        saveSelfContained(this, m_recording, m_levelsFolder, m_programFolder);
-    });
+    connect(saveAsButton, &QPushButton::clicked, this, &RecordingWindow::saveAs);
 
     timeSlider = new QSlider(Qt::Horizontal, this);
     const int sliderLeft = saveAsButton->geometry().right() + 9;
     timeSlider->setGeometry(sliderLeft, row + 6, 678 - sliderLeft, 24);
-    timeSlider->setFocusPolicy(Qt::NoFocus);
     timeSlider->setRange(0, int(std::min<Millis>(m_length, INT_MAX)));
+    timeSlider->setSingleStep(1000);
     timeSlider->setPageStep(10000);
     connect(timeSlider, &QSlider::valueChanged, this, [this](int value) {
         if (!m_showingTime)
@@ -104,9 +101,11 @@ void RecordingWindow::nameControls()
     AccessibleNames::nameValue(clockLabel, tr("Time"));
     playButton->setAccessibleDescription(tr("Plays the game or holds it (Space)"));
     for (std::size_t i = 0; i < Speeds.size(); ++i)
-        name(speedButtons[i], tr("Speed %1x").arg(Speeds[i]));
-    name(startButton, tr("Start"), tr("Goes back to the start of the game"));
-    name(timeSlider, tr("Game time"), tr("Moves to a moment of the game"));
+        name(speedButtons[i], tr("Speed %1x").arg(Speeds[i]), tr("Key %1").arg(i + 1));
+    name(startButton, tr("Start"), tr("Goes back to the start of the game (Home)"));
+    name(saveAsButton, tr("Save As..."), tr("Saves the game with its levels in one file (Ctrl+S)"));
+    name(timeSlider, tr("Game time"),
+         tr("Moves to a moment of the game: the arrows by a second, Page Up and Page Down by ten"));
 }
 
 void RecordingWindow::watch(const QString& path, const QString& programFolder, AudioControl* audio, QWidget* parent)
@@ -243,12 +242,27 @@ void RecordingWindow::showState()
     clockLabel->setText(clockText(m_position) + QStringLiteral(" / ") + clockText(m_length));
 }
 
+void RecordingWindow::saveAs()
+{
+    setPlaying(false);
+    saveSelfContained(this, m_recording, m_levelsFolder, m_programFolder);
+}
+
+// What a control with the focus leaves alone comes here: a button takes Space and Enter itself,
+// the slider its arrows, Page Up, Page Down, Home and End.
 void RecordingWindow::keyPressEvent(QKeyEvent* event)
 {
+    const int speed = event->key() - Qt::Key_1;
     if (event->key() == Qt::Key_Space)
         togglePlay();
     else if (event->key() == Qt::Key_Period)
         stepTick();
+    else if (event->key() == Qt::Key_Home)
+        restart();
+    else if (event->modifiers() == Qt::NoModifier && speed >= 0 && speed < int(Speeds.size()))
+        setSpeed(Speeds[std::size_t(speed)]);
+    else if (event->matches(QKeySequence::Save))
+        saveAs();
     else
         QDialog::keyPressEvent(event);
 }

@@ -19,10 +19,11 @@ class QSlider;
 
 // Watches a recorded game: the board and status column as the game window shows them, played by
 // the recording's own rules on a board, field and generator of its own, never the game's. Play/Pause
-// (Space), speeds 1x to 8x, one tick at a time (period), back to the start, and a slider of the
-// game's time that seeks (replaying from the start as fast as the machine can). Effects play at 1x
-// only; no level-over, game-over or top-ten window opens. Save As... writes the game as a
-// self-contained replay (RecordingSave.h).
+// (Space), speeds 1x to 8x (keys 1 to 4), one tick at a time (period), back to the start (Home),
+// and a slider of the game's time that seeks (replaying from the start as fast as the machine can;
+// its arrows move a second). Effects play at 1x only; no level-over, game-over or top-ten window
+// opens. Save As... (Ctrl+S) writes the game as a self-contained replay (RecordingSave.h). Every
+// control takes the focus, and Tab walks them.
 class RecordingWindow : public QDialog {
     Q_OBJECT
 public:
@@ -40,6 +41,7 @@ public:
     void setSpeed(int factor);  // 1, 2, 4 or 8
     void stepTick();            // plays on to the next timer's firing, paused
     void restart();
+    void saveAs();  // Save As...: the game with its levels, paused
     void seek(Millis gameTime);
     bool playing() const { return m_playing; }
     Millis position() const { return m_position; }

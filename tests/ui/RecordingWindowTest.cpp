@@ -60,6 +60,18 @@ TEST(RecordingWindow, SeeksToTheEndAndBackAndStepsOneTick)
     QTest::mouseClick(window.startButton, Qt::LeftButton);
     EXPECT_FALSE(window.playing());
     EXPECT_EQ(window.position(), 0);
+
+    // By keys alone: the slider's arrows move a second, a digit chooses a speed, Home goes back to
+    // the start, and Space on a button with the focus presses that button.
+    QTest::keyClick(window.timeSlider, Qt::Key_Right);
+    EXPECT_EQ(window.position(), 1000);
+    QTest::keyClick(window.timeSlider, Qt::Key_3);
+    EXPECT_TRUE(window.speedButtons[2]->isChecked() && !window.speedButtons[0]->isChecked());
+    QTest::keyClick(window.speedButtons[2], Qt::Key_Home);
+    EXPECT_EQ(window.position(), 0);
+    QTest::keyClick(window.speedButtons[1], Qt::Key_Space);
+    EXPECT_TRUE(window.speedButtons[1]->isChecked() && !window.speedButtons[2]->isChecked());
+    EXPECT_NE(window.timeSlider->focusPolicy() & Qt::TabFocus, 0);
 }
 
 TEST(RecordingWindow, AReplayOfAChangedLevelIsRefusedInItsLine)
@@ -101,7 +113,7 @@ TEST(RecordingWindow, SaveAsWritesTheGameWithItsLevels)
                            nullptr);
     const QTemporaryDir dir;
     answerFileDialog(dir.filePath("game"));
-    window.saveAsButton->click();
+    QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
     const RecordingReading saved = readRecordingFile(dir.filePath("game.replay"));
     ASSERT_TRUE(saved.recording) << saved.error.english().toStdString();
     ASSERT_TRUE(saved.recording->set);
