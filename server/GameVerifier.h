@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QJsonArray>
 #include <QString>
 
 #include <atomic>
@@ -24,6 +25,9 @@ struct Verdict {
     // its wait on a busy server (it may be sent again).
     enum class Stop { None, ProcessorTime, Wait };
     Stop stop = Stop::None;
+    // The refusal's kind, and the values its message holds (docs/server-api.md).
+    QString code = QString();
+    QJsonArray args = QJsonArray();
 };
 
 // The one door through which a submitted replay becomes a verdict. It reads the text with the

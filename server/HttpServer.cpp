@@ -50,12 +50,12 @@ void addressOf(int sock, bool peer, std::string& ip, int& port)
 
 // Answers a connection that will not be served without reading its request. What has come of it
 // is read away first, so that closing does not reset the connection before the answer is read.
-void refuse(int sock, const char* status, const char* message)
+void refuse(int sock, const char* status, const char* message, const char* code)
 {
     std::array<char, 4096> away{};
     for (int n = 0; n < 16 && ::recv(sock, away.data(), away.size(), MSG_DONTWAIT) > 0; ++n) {
     }
-    const std::string body = std::string(R"({"error":")") + message + "\"}";
+    const std::string body = std::string(R"({"error":")") + message + R"(","code":")" + code + R"(","args":[]})";
     const std::string answer = std::string("HTTP/1.1 ") + status +
                                "\r\nContent-Type: application/json\r\nRetry-After: 2\r\nConnection: close\r\n"
                                "Content-Length: " +
@@ -191,9 +191,10 @@ bool HttpServer::process_and_close_socket(socket_t sock)
     if (full || !enter(client)) {
         if (full)
             refuse(sock, "503 Service Unavailable",
-                   "the server is answering as many connections as it can: send again soon");
+                   "the server is answering as many connections as it can: send again soon", "busy-connections");
         else
-            refuse(sock, "429 Too Many Requests", "too many connections from this address at once");
+            refuse(sock, "429 Too Many Requests", "too many connections from this address at once",
+                   "too-many-connections");
         ::close(sock);
         return false;
     }

@@ -27,10 +27,12 @@ std::optional<SetLevelJudgement> judgeSetLevel(int level, const QByteArray& byte
     for (const int interval : {int(placed.turtleInterval), int(placed.dogInterval)})
         if (interval > 0 && interval < MinPublishedInterval)  // 0 and below: they never step
             return SetLevelJudgement{{level, 0, 0, 0, QString()},
-                                     QStringLiteral("its creatures step every %1 ms; a level published lets them "
-                                                    "step every %2 ms at the fastest")
-                                         .arg(interval)
-                                         .arg(MinPublishedInterval)};
+                                     Refusal{QStringLiteral("its creatures step every %1 ms; a level published lets "
+                                                            "them step every %2 ms at the fastest")
+                                                 .arg(interval)
+                                                 .arg(MinPublishedInterval),
+                                             QStringLiteral("level-too-fast"),
+                                             {interval, MinPublishedInterval}}};
     const std::optional<CheckResult> result = judgeLevel(bytes, stop, seeds);
     if (!result)
         return std::nullopt;
@@ -40,12 +42,17 @@ std::optional<SetLevelJudgement> judgeSetLevel(int level, const QByteArray& byte
                              std::nullopt};
     switch (verdictOf(result->reach, bot, idle)) {
     case Verdict::CannotReachWater:
-        judged.failure = QStringLiteral("too few turtles can reach water: %1 of %2")
-                             .arg(result->reach.reaching)
-                             .arg(result->reach.turtles);
+        judged.failure = Refusal{QStringLiteral("too few turtles can reach water: %1 of %2")
+                                     .arg(result->reach.reaching)
+                                     .arg(result->reach.turtles),
+                                 QStringLiteral("level-water-unreachable"),
+                                 {result->reach.reaching, result->reach.turtles}};
         break;
     case Verdict::TooHard:
-        judged.failure = QStringLiteral("the computer player passed %1 of %2 runs").arg(bot.passed).arg(bot.runs);
+        judged.failure =
+            Refusal{QStringLiteral("the computer player passed %1 of %2 runs").arg(bot.passed).arg(bot.runs),
+                    QStringLiteral("level-too-hard"),
+                    {bot.passed, bot.runs}};
         break;
     case Verdict::PlaysItself:
         judged.verdict.warning = QStringLiteral("the level plays itself: nobody at the board passed %1 of %2 runs")
@@ -58,15 +65,15 @@ std::optional<SetLevelJudgement> judgeSetLevel(int level, const QByteArray& byte
     return judged;
 }
 
-std::optional<QString> publicationFault(const SetFile& set)
+std::optional<Refusal> publicationFault(const SetFile& set)
 {
-    if (std::optional<QString> fault = textFault(QStringLiteral("set's name"), set.name))
+    if (std::optional<Refusal> fault = textFault("set-name", set.name))
         return fault;
-    if (std::optional<QString> fault = textFault(QStringLiteral("author"), set.author))
+    if (std::optional<Refusal> fault = textFault("author", set.author))
         return fault;
     // Its lines are joined by line ends, and only those.
     for (const QString& line : set.description.split(u'\n'))
-        if (std::optional<QString> fault = textFault(QStringLiteral("description"), line))
+        if (std::optional<Refusal> fault = textFault("description", line))
             return fault;
     return std::nullopt;
 }

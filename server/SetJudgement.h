@@ -1,6 +1,7 @@
 #pragma once
 
 #include "files/sets/SetFileFormat.h"
+#include "server/Refusal.h"
 
 #include <QByteArray>
 #include <QString>
@@ -20,7 +21,7 @@ struct JudgedLevel {
 // A level judged: its verdict, and why it cannot be published when it cannot.
 struct SetLevelJudgement {
     JudgedLevel verdict;
-    std::optional<QString> failure;
+    std::optional<Refusal> failure;
 };
 
 // Judges level number `level` of a set (its bytes, which the set reader took whole) as Check Level
@@ -32,4 +33,4 @@ std::optional<SetLevelJudgement> judgeSetLevel(int level, const QByteArray& byte
                                                int seeds);
 
 // Why a set's name, author or description cannot go into the table, or nothing.
-std::optional<QString> publicationFault(const SetFile& set);
+std::optional<Refusal> publicationFault(const SetFile& set);

@@ -21,7 +21,7 @@
 // A level of a set sent that the computer player cannot be trusted to pass, and why.
 struct LevelFailure {
     int level = 0;  // from 1
-    QString reason;
+    Refusal reason;
 };
 
 // How a set sent to be published stands.

@@ -11,7 +11,7 @@
 
 namespace {
 
-SubmissionReading refused(int status, const QString& message) { return {std::nullopt, status, message}; }
+SubmissionReading refused(int status, Refusal refusal) { return {std::nullopt, status, std::move(refusal)}; }
 
 // The object's member of that name, if the element is an object with one.
 std::optional<simdjson::dom::element> member(simdjson::dom::element object, const char* key)
@@ -31,28 +31,36 @@ std::optional<std::size_t> members(simdjson::dom::element element)
 
 }  // namespace
 
-std::optional<QString> textFault(const QString& what, const QString& text)
+std::optional<Refusal> textFault(const char* field, const QString& text)
 {
+    const QString key = QString::fromLatin1(field);
+    const QString what = key == u"set-name" ? QStringLiteral("set's name") : key;
     if (!text.isValidUtf16())
-        return QStringLiteral("the %1 is not valid text").arg(what);
+        return Refusal{QStringLiteral("the %1 is not valid text").arg(what), QStringLiteral("text-invalid"), {key}};
     if (std::any_of(text.begin(), text.end(), [](QChar c) { return c.category() == QChar::Other_Control; }))
-        return QStringLiteral("the %1 holds a control character").arg(what);
+        return Refusal{QStringLiteral("the %1 holds a control character").arg(what),
+                       QStringLiteral("text-control-character"),
+                       {key}};
     // Invisible, they make one name look like another: "\u202eadA" shows as "Ada".
     const QList<uint> characters = text.toUcs4();
     if (std::any_of(characters.begin(), characters.end(),
                     [](uint c) { return QChar::category(char32_t(c)) == QChar::Other_Format; }))
-        return QStringLiteral("the %1 holds a format character (such as a direction mark or zero-width space)")
-            .arg(what);
+        return Refusal{
+            QStringLiteral("the %1 holds a format character (such as a direction mark or zero-width space)").arg(what),
+            QStringLiteral("text-format-character"),
+            {key}};
     return std::nullopt;
 }
 
-std::optional<QString> nameFault(int kind, const QString& name)
+std::optional<Refusal> nameFault(int kind, const QString& name)
 {
-    if (std::optional<QString> fault = textFault(QStringLiteral("name"), name))
+    if (std::optional<Refusal> fault = textFault("name", name))
         return fault;
     if (kind == TypedName) {
         if (name.size() > MaxTypedName)
-            return QStringLiteral("a typed name is at most %1 characters long").arg(MaxTypedName);
+            return Refusal{QStringLiteral("a typed name is at most %1 characters long").arg(MaxTypedName),
+                           QStringLiteral("name-too-long"),
+                           {MaxTypedName}};
         return std::nullopt;
     }
     // The ink as the game writes it: Base64 of bytes that the ink reader takes whole.
@@ -61,23 +69,29 @@ std::optional<QString> nameFault(int kind, const QString& name)
     InkStrokes ink;
     if (QString::fromLatin1(text) != name || !decoded || decoded.decoded.toBase64() != text ||
         !ink.load(decoded.decoded))
-        return QStringLiteral("a handwritten name is the Base64 text of ink that the game can draw");
+        return Refusal{QStringLiteral("a handwritten name is the Base64 text of ink that the game can draw"),
+                       QStringLiteral("ink-unreadable"),
+                       {}};
     // The game's name pad (SignatureSurface in screens/InkDisplay.h) fills up where the ink does, at
     // 512 strokes and 16,384 points: a name is at most 82,956 bytes of ink, 110,608 of Base64.
     constexpr QSize NamePad(5055 / 15, 735 / 15);
     if (ink.surfaceSize().width() > NamePad.width() || ink.surfaceSize().height() > NamePad.height())
-        return QStringLiteral("a handwritten name is written on the game's name pad of %1 by %2 pixels")
-            .arg(NamePad.width())
-            .arg(NamePad.height());
+        return Refusal{QStringLiteral("a handwritten name is written on the game's name pad of %1 by %2 pixels")
+                           .arg(NamePad.width())
+                           .arg(NamePad.height()),
+                       QStringLiteral("ink-too-large"),
+                       {NamePad.width(), NamePad.height()}};
     return std::nullopt;
 }
 
 SubmissionReading readSubmission(const QByteArray& body, const QString& contentType)
 {
     if (contentType.section(u';', 0, 0).trimmed().compare(u"application/json", Qt::CaseInsensitive) != 0)
-        return refused(415, QStringLiteral("a game is sent as application/json"));
+        return refused(415, {QStringLiteral("a game is sent as application/json"),
+                             QStringLiteral("wrong-content-type"),
+                             {QStringLiteral("application/json")}});
     if (body.isEmpty())
-        return refused(400, QStringLiteral("the body is empty"));
+        return refused(400, {QStringLiteral("the body is empty"), QStringLiteral("empty-body"), {}});
     // A game's text comes as one JSON string of a hundred kilobytes with an escape on every line,
     // which simdjson reads an order of magnitude faster than the other JSON readers at hand. Each
     // thread keeps its parser, and with it the buffers of its last body, up to the size of long
@@ -87,8 +101,9 @@ SubmissionReading readSubmission(const QByteArray& body, const QString& contentT
     simdjson::dom::parser& parser = body.size() <= 256 * 1024 ? kept : own;
     simdjson::dom::element json;
     if (const simdjson::error_code error = parser.parse(body.constData(), std::size_t(body.size())).get(json)) {
-        return refused(
-            400, QStringLiteral("the body is not JSON: %1").arg(QString::fromUtf8(simdjson::error_message(error))));
+        const QString detail = QString::fromUtf8(simdjson::error_message(error));
+        return refused(400,
+                       {QStringLiteral("the body is not JSON: %1").arg(detail), QStringLiteral("not-json"), {detail}});
     }
     const auto replay = member(json, "replay");
     const auto entry = member(json, "entry");
@@ -99,12 +114,14 @@ SubmissionReading readSubmission(const QByteArray& body, const QString& contentT
         !kind->is_number() || kind->get_double().get(kindNumber) || (kindNumber != 0 && kindNumber != 1) ||
         !name->is_string())
         return refused(400,
-                       QStringLiteral("the body is {\"replay\": text, \"entry\": {\"kind\": 0 or 1, \"name\": text}}"));
+                       {QStringLiteral("the body is {\"replay\": text, \"entry\": {\"kind\": 0 or 1, \"name\": text}}"),
+                        QStringLiteral("malformed-body"),
+                        {}});
     const std::string_view replayText = replay->get_string().value_unsafe();
     const std::string_view nameText = name->get_string().value_unsafe();
     Submission submission{QByteArray(replayText.data(), qsizetype(replayText.size())), kindNumber == 1 ? 1 : 0,
                           QString::fromUtf8(nameText.data(), qsizetype(nameText.size()))};
-    if (const std::optional<QString> fault = nameFault(submission.kind, submission.name))
-        return refused(422, *fault);
+    if (std::optional<Refusal> fault = nameFault(submission.kind, submission.name))
+        return refused(422, std::move(*fault));
     return {std::move(submission), 0, {}};
 }

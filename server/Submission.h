@@ -1,5 +1,7 @@
 #pragma once
 
+#include "server/Refusal.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -15,16 +17,17 @@ struct Submission {
 struct SubmissionReading {
     std::optional<Submission> submission;
     int status = 0;  // when refused: 400, 415 or 422
-    QString message;
+    Refusal refusal;
 };
 
 // Reads a request's body as the API says, and checks the name as the score file would take it.
 SubmissionReading readSubmission(const QByteArray& body, const QString& contentType);
 
-// Why a text of a stranger's (what it is: "name") cannot be shown: broken text, control
-// characters, or format characters that make one text look like another.
-std::optional<QString> textFault(const QString& what, const QString& text);
+// Why a text of a stranger's cannot be shown: broken text, control characters, or format
+// characters that make one text look like another. field names it: "name", "set-name", "author"
+// or "description", the refusal's argument.
+std::optional<Refusal> textFault(const char* field, const QString& text);
 
 // Why the name cannot go into the table, or nothing: a typed name longer than a score file
 // holds, ink that the ink reader refuses, control or format characters, broken text.
-std::optional<QString> nameFault(int kind, const QString& name);
+std::optional<Refusal> nameFault(int kind, const QString& name);

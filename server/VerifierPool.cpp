@@ -58,6 +58,7 @@ Verdict VerifierPool::busy() const
 {
     Verdict verdict;
     verdict.message = QStringLiteral("the server is too busy to verify the game now: send it again soon");
+    verdict.code = QStringLiteral("busy-verifying");
     verdict.stop = Verdict::Stop::Wait;
     return verdict;
 }
@@ -88,15 +89,20 @@ void VerifierPool::work(Slot& slot)
             try {
                 verdict = task.job(slot.stop);
             } catch (const std::exception& e) {
-                verdict.message = QStringLiteral("the game could not be verified: %1").arg(QString::fromUtf8(e.what()));
+                const QString detail = QString::fromUtf8(e.what());
+                verdict.message = QStringLiteral("the game could not be verified: %1").arg(detail);
+                verdict.code = QStringLiteral("verification-failed");
+                verdict.args = {detail};
             }
         }
         // Over the bound is over it, whether or not the watch saw it in time.
         const auto spent = std::chrono::nanoseconds(processorNanoseconds(CLOCK_THREAD_CPUTIME_ID) - slot.began);
         if (spent > m_processor) {
             verdict = Verdict();
-            verdict.message = QStringLiteral("the game takes more than %1 s of processor time to verify")
-                                  .arg(double(m_processor.count()) / 1000);
+            const double seconds = double(m_processor.count()) / 1000;
+            verdict.message = QStringLiteral("the game takes more than %1 s of processor time to verify").arg(seconds);
+            verdict.code = QStringLiteral("verification-too-long");
+            verdict.args = {seconds};
             verdict.stop = Verdict::Stop::ProcessorTime;
         }
         {

@@ -1,6 +1,7 @@
 #include "server/WorldApi.h"
 
 #include "server/GameFrames.h"
+#include "server/Refusal.h"
 #include "server/Submission.h"
 #include "server/WebPages.h"
 
@@ -26,9 +27,22 @@ void answer(httplib::Response& response, int status, const std::string& body)
 
 void answer(httplib::Response& response, int status, const QJsonObject& body) { answer(response, status, json(body)); }
 
-void refuse(httplib::Response& response, int status, const QString& message)
+QJsonObject refusalJson(const Refusal& refusal)
 {
-    answer(response, status, {{QStringLiteral("error"), message}});
+    return {{QStringLiteral("error"), refusal.message},
+            {QStringLiteral("code"), refusal.code},
+            {QStringLiteral("args"), refusal.args}};
+}
+
+void refuse(httplib::Response& response, int status, const Refusal& refusal)
+{
+    answer(response, status, refusalJson(refusal));
+}
+
+void refuse(httplib::Response& response, int status, const QString& message, const char* code,
+            const QJsonArray& args = {})
+{
+    refuse(response, status, {message, QString::fromLatin1(code), args});
 }
 
 QJsonObject gameJson(const StoredGame& game)
@@ -50,22 +64,30 @@ QJsonObject placed(const PlacedGame& stored)
     return body;
 }
 
-void busy(httplib::Response& response, const QString& message)
+void busy(httplib::Response& response, const Refusal& refusal)
 {
     response.set_header("Retry-After", "2");
-    refuse(response, 503, message);
+    refuse(response, 503, refusal);
 }
+
+// A verdict that refused the game, as the API says it.
+Refusal refusalOf(const Verdict& verdict) { return {verdict.message, verdict.code, verdict.args}; }
 
 // The game stored before: the sender's own when the entry is the same, else another's, which the
 // sender's game learns of by its entry.
 void answerStored(httplib::Response& response, const PlacedGame& stored, const Submission& submission)
 {
     if (stored.hidden)
-        return refuse(response, 422, QStringLiteral("this replay failed when the table verified its games again"));
+        return refuse(response, 422, QStringLiteral("this replay failed when the table verified its games again"),
+                      "game-hidden");
     QJsonObject body = placed(stored);
     if (stored.game.kind == submission.kind && stored.game.name == submission.name)
         return answer(response, 200, body);
-    body.insert(QStringLiteral("error"), QStringLiteral("this game is in the table already, under another entry"));
+    const QJsonObject refusal = refusalJson({QStringLiteral("this game is in the table already, under another entry"),
+                                             QStringLiteral("game-elsewhere"),
+                                             {}});
+    for (auto field = refusal.begin(); field != refusal.end(); ++field)
+        body.insert(field.key(), field.value());
     answer(response, 409, body);
 }
 
@@ -125,22 +147,32 @@ void answerPublication(httplib::Response& response, const PublicationState& stat
     case PublicationState::Stage::Refused: {
         QStringList lines;
         QJsonArray failures;
+        QJsonArray levels;
         for (const LevelFailure& failure : state.failures) {
-            lines << QStringLiteral("level %1: %2").arg(failure.level).arg(failure.reason);
-            failures.append(
-                QJsonObject{{QStringLiteral("level"), failure.level}, {QStringLiteral("reason"), failure.reason}});
+            lines << QStringLiteral("level %1: %2").arg(failure.level).arg(failure.reason.message);
+            levels.append(failure.level);
+            failures.append(QJsonObject{{QStringLiteral("level"), failure.level},
+                                        {QStringLiteral("reason"), failure.reason.message},
+                                        {QStringLiteral("code"), failure.reason.code},
+                                        {QStringLiteral("args"), failure.reason.args}});
         }
         body.insert(QStringLiteral("status"), QStringLiteral("refused"));
         body.insert(QStringLiteral("error"), lines.join(QStringLiteral("; ")));
+        body.insert(QStringLiteral("code"), QStringLiteral("set-refused"));
+        body.insert(QStringLiteral("args"), levels);
         body.insert(QStringLiteral("failures"), failures);
         return answer(response, 422, body);
     }
     case PublicationState::Stage::Failed:
-        return busy(response, QStringLiteral("the table failed while it judged the set: send it again"));
+        return busy(response, {QStringLiteral("the table failed while it judged the set: send it again"),
+                               QStringLiteral("judging-failed"),
+                               {}});
     case PublicationState::Stage::Busy:
         break;
     }
-    busy(response, QStringLiteral("the server is judging as many sets as it can: send again later"));
+    busy(response, {QStringLiteral("the server is judging as many sets as it can: send again later"),
+                    QStringLiteral("busy-judging"),
+                    {}});
 }
 
 // The SHA-256 of a replay in hexadecimal, by OpenSSL: a hundred kilobytes on every submission,
@@ -167,20 +199,23 @@ std::optional<int> parameter(const httplib::Request& request, const char* name, 
 // The most rows one table read lists.
 constexpr int MaxLimit = 100;
 
-// The standard texts of the statuses the HTTP layer answers by itself.
-QString statusText(int status)
+// The standard refusals of the statuses the HTTP layer answers by itself.
+Refusal statusRefusal(int status)
 {
     switch (status) {
     case 400:
-        return QStringLiteral("the request cannot be read");
+        return {QStringLiteral("the request cannot be read"), QStringLiteral("bad-request"), {}};
     case 404:
-        return QStringLiteral("there is nothing at this address");
+        return {QStringLiteral("there is nothing at this address"), QStringLiteral("no-such-address"), {}};
     case 413:
-        return QStringLiteral("the body is larger than %1 bytes").arg(MaxBody);
+        return {QStringLiteral("the body is larger than %1 bytes").arg(MaxBody),
+                QStringLiteral("body-too-large"),
+                {qint64(MaxBody)}};
     case 405:
-        return QStringLiteral("this address does not take that method");
+        return {QStringLiteral("this address does not take that method"), QStringLiteral("wrong-method"), {}};
     default:
-        return QStringLiteral("the request failed with status %1").arg(status);
+        return {
+            QStringLiteral("the request failed with status %1").arg(status), QStringLiteral("http-status"), {status}};
     }
 }
 
@@ -214,7 +249,7 @@ void WorldApi::route(httplib::Server& server)
             answer(response, 200, {{QStringLiteral("status"), "ok"}});
         } catch (const StorageError& e) {
             std::fprintf(stderr, "pondrake-server: health: the database failed: %s\n", e.what());
-            refuse(response, 503, QStringLiteral("the database does not answer"));
+            refuse(response, 503, QStringLiteral("the database does not answer"), "database-unavailable");
         }
     });
     server.set_post_routing_handler([](const auto&, auto& response) { addSafetyHeaders(response); });
@@ -222,21 +257,21 @@ void WorldApi::route(httplib::Server& server)
     // The HTTP layer's own refusals (413, 404, 400) come with an empty body: give them a message.
     server.set_error_handler([](const auto&, httplib::Response& response) {
         if (response.body.empty())
-            refuse(response, response.status, statusText(response.status));
+            refuse(response, response.status, statusRefusal(response.status));
     });
     server.set_exception_handler([](const auto&, httplib::Response& response, std::exception_ptr error) {
         // The detail is for the log: what the database says of itself is no stranger's business.
-        QString message = QStringLiteral("the server failed");
+        Refusal refusal{QStringLiteral("the server failed"), QStringLiteral("server-failed"), {}};
         try {
             std::rethrow_exception(std::move(error));
         } catch (const StorageError& e) {
-            message = QStringLiteral("the database failed");
+            refusal = {QStringLiteral("the database failed"), QStringLiteral("database-failed"), {}};
             std::fprintf(stderr, "pondrake-server: the database failed: %s\n", e.what());
         } catch (const std::exception& e) {
             std::fprintf(stderr, "pondrake-server: %s\n", e.what());
         } catch (...) {  // reported as the server's fault whatever it was
         }
-        refuse(response, 500, message);
+        refuse(response, 500, refusal);
     });
 }
 
@@ -250,7 +285,8 @@ bool WorldApi::limited(RateLimiter& limiter, const char* what, const httplib::Re
     if (wait == 0)
         return false;
     response.set_header("Retry-After", std::to_string(wait));
-    refuse(response, 429, QStringLiteral("too many %1 from this address: wait %2 s").arg(what).arg(wait));
+    refuse(response, 429, QStringLiteral("too many %1 from this address: wait %2 s").arg(what).arg(wait),
+           "rate-limited", {QString::fromLatin1(what), wait});
     return true;
 }
 
@@ -260,7 +296,7 @@ void WorldApi::submit(const httplib::Request& request, httplib::Response& respon
         readSubmission(QByteArray::fromRawData(request.body.data(), qsizetype(request.body.size())),
                        QString::fromStdString(request.get_header_value("Content-Type")));
     if (!reading.submission)
-        return refuse(response, reading.status, reading.message);
+        return refuse(response, reading.status, reading.refusal);
     Submission& submission = *reading.submission;
     const QByteArray sha = sha256Hex(submission.replay);
     if (const std::optional<PlacedGame> known = m_storage.gameByReplay(sha))
@@ -269,12 +305,14 @@ void WorldApi::submit(const httplib::Request& request, httplib::Response& respon
     std::optional<std::future<Verdict>> pending = m_verifiers.submit(
         [replay = submission.replay](const std::atomic<bool>& stop) { return verifyGame(replay, stop); });
     if (!pending)
-        return busy(response, QStringLiteral("the server is verifying as many games as it can: send again soon"));
+        return busy(response, {QStringLiteral("the server is verifying as many games as it can: send again soon"),
+                               QStringLiteral("busy-verifying"),
+                               {}});
     const Verdict verdict = pending->get();
     if (verdict.stop == Verdict::Stop::Wait)
-        return busy(response, verdict.message);
+        return busy(response, refusalOf(verdict));
     if (!verdict.accepted)
-        return refuse(response, 422, verdict.message);
+        return refuse(response, 422, refusalOf(verdict));
     const PlacedGame game = m_storage.store({verdict.set, verdict.setName, verdict.levelCount, verdict.seeds,
                                              submission.kind, submission.name, verdict.score, submission.replay, sha});
     // Also when not fresh: a store run again after a broken connection finds its own first commit.
@@ -289,7 +327,8 @@ void WorldApi::top(const httplib::Request& request, httplib::Response& response)
     const QByteArray set = QByteArray::fromStdString(request.matches[1].str());
     const std::optional<int> limit = parameter(request, "limit", 10, 1, MaxLimit);
     if (!limit)
-        return refuse(response, 400, QStringLiteral("limit is a whole number from 1 to %1").arg(MaxLimit));
+        return refuse(response, 400, QStringLiteral("limit is a whole number from 1 to %1").arg(MaxLimit), "bad-limit",
+                      {MaxLimit});
     // One kept answer for each set, whatever the limit: the first read after a store queries the
     // rows it asks for, a read that wants more queries the most there are, and every other limit
     // is answered from those, so cycling through the limits queries twice at most.
@@ -300,7 +339,7 @@ void WorldApi::top(const httplib::Request& request, httplib::Response& response)
         const int asked = kept ? MaxLimit : *limit;
         const std::optional<SetTop> table = m_storage.top(set, asked);
         if (!table)
-            return refuse(response, 404, QStringLiteral("no game of this set is in the table"));
+            return refuse(response, 404, QStringLiteral("no game of this set is in the table"), "no-games-of-set");
         auto listing = std::make_shared<Listing>();
         listing->asked = std::size_t(asked);
         listing->head = json({{QStringLiteral("set"), QString::fromLatin1(set)},
@@ -332,13 +371,14 @@ void WorldApi::sets(const httplib::Request& request, httplib::Response& response
     if (!offset || !limit || !publishedOnly)
         return refuse(
             response, 400,
-            QStringLiteral("offset is a whole number from 0, limit one from 1 to %1, published 0 or 1").arg(MaxLimit));
+            QStringLiteral("offset is a whole number from 0, limit one from 1 to %1, published 0 or 1").arg(MaxLimit),
+            "bad-page", {MaxLimit});
     const std::string sort = request.has_param("sort") ? request.get_param_value("sort") : "games";
     const std::map<std::string, SetOrder> orders{
         {"games", SetOrder::Games}, {"newest", SetOrder::Newest}, {"difficulty", SetOrder::Difficulty}};
     const auto order = orders.find(sort);
     if (order == orders.end())
-        return refuse(response, 400, QStringLiteral("sort is games, newest or difficulty"));
+        return refuse(response, 400, QStringLiteral("sort is games, newest or difficulty"), "bad-sort");
     // Every client reads the first page: it is kept, as long as the longest; later ones are queried.
     const std::string key = "sets/" + sort + (*publishedOnly ? "/published" : "");
     std::shared_ptr<const Listing> kept = *offset == 0 ? m_answers.find(key) : nullptr;
@@ -365,18 +405,21 @@ void WorldApi::publish(const httplib::Request& request, httplib::Response& respo
 {
     const std::string type = request.get_header_value("Content-Type");
     if (type.substr(0, type.find(';')) != "application/x-pondrake-set")
-        return refuse(response, 415, QStringLiteral("a set is sent as application/x-pondrake-set"));
+        return refuse(response, 415, QStringLiteral("a set is sent as application/x-pondrake-set"),
+                      "wrong-content-type", {QStringLiteral("application/x-pondrake-set")});
     const QByteArray file = QByteArray::fromStdString(request.body);
     const SetReading reading = readSetFile(file);
     if (!reading.set)
-        return refuse(response, 400, QStringLiteral("line %1: %2").arg(reading.line).arg(reading.error));
+        return refuse(response, 400, QStringLiteral("line %1: %2").arg(reading.line).arg(reading.error),
+                      "set-unreadable", {reading.line, reading.error});
     const SetFile& set = *reading.set;
     if (set.levels.size() > std::size_t(MaxPublishedLevels))
         return refuse(response, 422,
                       QStringLiteral("a set published has at most %1 levels, not %2")
                           .arg(MaxPublishedLevels)
-                          .arg(set.levels.size()));
-    if (const std::optional<QString> fault = publicationFault(set))
+                          .arg(set.levels.size()),
+                      "too-many-levels", {MaxPublishedLevels, qint64(set.levels.size())});
+    if (const std::optional<Refusal> fault = publicationFault(set))
         return refuse(response, 422, *fault);
     const PublicationState state = m_publisher.send(set, file);
     if (state.stage == PublicationState::Stage::Judging)
@@ -389,7 +432,8 @@ void WorldApi::publication(const httplib::Request& request, httplib::Response& r
     const std::optional<PublicationState> state =
         m_publisher.state(QByteArray::fromStdString(request.matches[1].str()));
     if (!state)
-        return refuse(response, 404, QStringLiteral("no set with these levels was sent within the hour"));
+        return refuse(response, 404, QStringLiteral("no set with these levels was sent within the hour"),
+                      "set-not-sent");
     answerPublication(response, *state);
 }
 
@@ -397,7 +441,7 @@ void WorldApi::setFile(const httplib::Request& request, httplib::Response& respo
 {
     const std::optional<QByteArray> file = m_storage.publishedFile(QByteArray::fromStdString(request.matches[1].str()));
     if (!file)
-        return refuse(response, 404, QStringLiteral("no set with these levels is published"));
+        return refuse(response, 404, QStringLiteral("no set with these levels is published"), "set-not-published");
     response.status = 200;
     response.set_content(file->toStdString(), "application/x-pondrake-set");
 }
@@ -406,7 +450,7 @@ void WorldApi::replay(const httplib::Request& request, httplib::Response& respon
 {
     const std::optional<QByteArray> bytes = m_storage.replay(std::stoll(request.matches[1].str()));
     if (!bytes)
-        return refuse(response, 404, QStringLiteral("no game has this id"));
+        return refuse(response, 404, QStringLiteral("no game has this id"), "no-such-game");
     response.status = 200;
     response.set_content(bytes->toStdString(), "application/x-pondrake-replay");
 }
@@ -419,7 +463,7 @@ void WorldApi::frames(const httplib::Request& request, httplib::Response& respon
         const std::uint64_t generation = m_answers.generation();
         const std::optional<QByteArray> bytes = m_storage.replay(std::stoll(request.matches[1].str()));
         if (!bytes)
-            return refuse(response, 404, QStringLiteral("no game has this id"));
+            return refuse(response, 404, QStringLiteral("no game has this id"), "no-such-game");
         // Played again by the verifiers, within their bounds, as a game sent is.
         auto frames = std::make_shared<QByteArray>();
         std::optional<std::future<Verdict>> pending =
@@ -429,12 +473,15 @@ void WorldApi::frames(const httplib::Request& request, httplib::Response& respon
                 return std::move(played.verdict);
             });
         if (!pending)
-            return busy(response, QStringLiteral("the server is verifying as many games as it can: ask again soon"));
+            return busy(response, {QStringLiteral("the server is verifying as many games as it can: ask again soon"),
+                                   QStringLiteral("busy-verifying"),
+                                   {}});
         const Verdict verdict = pending->get();
         if (verdict.stop == Verdict::Stop::Wait)
-            return busy(response, verdict.message);
+            return busy(response, refusalOf(verdict));
         if (!verdict.accepted)  // stored before a change of the rules, and not yet hidden by the check
-            return refuse(response, 422, QStringLiteral("this game cannot be played again: ") + verdict.message);
+            return refuse(response, 422, QStringLiteral("this game cannot be played again: ") + verdict.message,
+                          "game-not-replayable", {verdict.message});
         auto listing = std::make_shared<Listing>();
         listing->head = frames->toStdString();
         m_answers.keep(key, generation, listing);

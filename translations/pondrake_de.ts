@@ -1842,6 +1842,214 @@ steht auf der Handbuchseite pondrake(6).
         <source>This game was recorded by an earlier version of Pondrake, which the world table can no longer check.</source>
         <translation>Dieses Spiel wurde von einer früheren Version von Pondrake aufgezeichnet, die die Weltrangliste nicht mehr prüfen kann.</translation>
     </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Set name</source>
+        <translation>Name der Sammlung</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Autor</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>The world table could not read the request.</source>
+        <translation>Die Weltrangliste konnte die Anfrage nicht lesen.</translation>
+    </message>
+    <message>
+        <source>The world table does not answer this request at this address.</source>
+        <translation>Die Weltrangliste beantwortet diese Anfrage unter dieser Adresse nicht.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The world table takes at most %n byte(s) in one request.</source>
+        <translation>
+            <numerusform>Die Weltrangliste nimmt höchstens %n Byte in einer Anfrage an.</numerusform>
+            <numerusform>Die Weltrangliste nimmt höchstens %n Bytes in einer Anfrage an.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The world table takes this only as %1.</source>
+        <translation>Die Weltrangliste nimmt dies nur als %1 an.</translation>
+    </message>
+    <message>
+        <source>The world table could not read the game sent.</source>
+        <translation>Die Weltrangliste konnte das gesendete Spiel nicht lesen.</translation>
+    </message>
+    <message>
+        <source>The world table could not read the game sent: %1</source>
+        <translation>Die Weltrangliste konnte das gesendete Spiel nicht lesen: %1</translation>
+    </message>
+    <message>
+        <source>%1: not valid text.</source>
+        <translation>%1: kein gültiger Text.</translation>
+    </message>
+    <message>
+        <source>%1: holds a control character.</source>
+        <translation>%1: enthält ein Steuerzeichen.</translation>
+    </message>
+    <message>
+        <source>%1: holds an invisible formatting character, such as a direction mark.</source>
+        <translation>%1: enthält ein unsichtbares Formatierungszeichen, etwa eine Richtungsmarke.</translation>
+    </message>
+    <message numerus="yes">
+        <source>A typed name is at most %n character(s) long.</source>
+        <translation>
+            <numerusform>Ein getippter Name hat höchstens %n Zeichen.</numerusform>
+            <numerusform>Ein getippter Name hat höchstens %n Zeichen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The handwritten name is not ink the game can draw.</source>
+        <translation>Der handgeschriebene Name ist keine Tinte, die das Spiel zeichnen kann.</translation>
+    </message>
+    <message>
+        <source>A handwritten name fits on the name pad of %1 by %2 pixels.</source>
+        <translation>Ein handgeschriebener Name passt auf das Namensfeld von %1 × %2 Pixeln.</translation>
+    </message>
+    <message>
+        <source>The world table cannot read the game at line %1: %2</source>
+        <translation>Die Weltrangliste kann das Spiel in Zeile %1 nicht lesen: %2</translation>
+    </message>
+    <message>
+        <source>The game does not carry its levels, so the world table cannot check it.</source>
+        <translation>Das Spiel enthält seine Level nicht, daher kann die Weltrangliste es nicht prüfen.</translation>
+    </message>
+    <message>
+        <source>The game starts at level %1 with a score of %2; the world table checks only whole games, played from level 1.</source>
+        <translation>Das Spiel beginnt in Level %1 mit %2 Punkten; die Weltrangliste prüft nur ganze Spiele ab Level 1.</translation>
+    </message>
+    <message>
+        <source>The world table could not play the game through: %1</source>
+        <translation>Die Weltrangliste konnte das Spiel nicht durchspielen: %1</translation>
+    </message>
+    <message>
+        <source>The game stops in level %1 before its end; the world table checks only games played to their end.</source>
+        <translation>Das Spiel hört in Level %1 vor seinem Ende auf; die Weltrangliste prüft nur zu Ende gespielte Spiele.</translation>
+    </message>
+    <message>
+        <source>The world table stopped checking the game before its end.</source>
+        <translation>Die Weltrangliste hat die Prüfung des Spiels vor seinem Ende abgebrochen.</translation>
+    </message>
+    <message>
+        <source>The game takes the world table more than %1 s to check.</source>
+        <translation>Die Weltrangliste bräuchte mehr als %1 s, um das Spiel zu prüfen.</translation>
+    </message>
+    <message>
+        <source>This game failed when the world table checked its games again.</source>
+        <translation>Dieses Spiel ist durchgefallen, als die Weltrangliste ihre Spiele erneut prüfte.</translation>
+    </message>
+    <message>
+        <source>This game can no longer be played through: %1</source>
+        <translation>Dieses Spiel lässt sich nicht mehr durchspielen: %1</translation>
+    </message>
+    <message>
+        <source>The world table has no such game.</source>
+        <translation>Die Weltrangliste hat kein solches Spiel.</translation>
+    </message>
+    <message>
+        <source>No game of this set is on the world table yet.</source>
+        <translation>Noch kein Spiel dieser Sammlung steht in der Weltrangliste.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The world table lists at most %n row(s) at once.</source>
+        <translation>
+            <numerusform>Die Weltrangliste zeigt höchstens %n Zeile auf einmal.</numerusform>
+            <numerusform>Die Weltrangliste zeigt höchstens %n Zeilen auf einmal.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The world table cannot sort the sets that way.</source>
+        <translation>Die Weltrangliste kann die Sammlungen nicht so sortieren.</translation>
+    </message>
+    <message>
+        <source>The world table cannot read the set at line %1: %2</source>
+        <translation>Die Weltrangliste kann die Sammlung in Zeile %1 nicht lesen: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>A set published has at most %n level(s), not %1.</source>
+        <translation>
+            <numerusform>Eine veröffentlichte Sammlung hat höchstens %n Level, nicht %1.</numerusform>
+            <numerusform>Eine veröffentlichte Sammlung hat höchstens %n Level, nicht %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The world table refused %n level(s) of the set.</source>
+        <translation>
+            <numerusform>Die Weltrangliste hat %n Level der Sammlung abgelehnt.</numerusform>
+            <numerusform>Die Weltrangliste hat %n Level der Sammlung abgelehnt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Too few turtles can reach the water: %1 of %2.</source>
+        <translation>Zu wenige Schildkröten können das Wasser erreichen: %1 von %2.</translation>
+    </message>
+    <message>
+        <source>The computer player passed %1 of %2 runs.</source>
+        <translation>Der Computerspieler hat %1 von %2 Durchläufen geschafft.</translation>
+    </message>
+    <message>
+        <source>Its creatures step every %1 ms; in a published level they step every %2 ms at the fastest.</source>
+        <translation>Seine Tiere machen alle %1 ms einen Schritt; in einem veröffentlichten Level höchstens alle %2 ms.</translation>
+    </message>
+    <message>
+        <source>The world table has no set with these levels sent within the hour.</source>
+        <translation>Die Weltrangliste hat in der letzten Stunde keine Sammlung mit diesen Leveln erhalten.</translation>
+    </message>
+    <message>
+        <source>No set with these levels is published on the world table.</source>
+        <translation>Auf der Weltrangliste ist keine Sammlung mit diesen Leveln veröffentlicht.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Too many games sent from here: wait %n second(s).</source>
+        <translation>
+            <numerusform>Zu viele Spiele von hier gesendet: Warte %n Sekunde.</numerusform>
+            <numerusform>Zu viele Spiele von hier gesendet: Warte %n Sekunden.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Too many sets sent from here: wait %n second(s).</source>
+        <translation>
+            <numerusform>Zu viele Sammlungen von hier gesendet: Warte %n Sekunde.</numerusform>
+            <numerusform>Zu viele Sammlungen von hier gesendet: Warte %n Sekunden.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Too many requests from here: wait %n second(s).</source>
+        <translation>
+            <numerusform>Zu viele Anfragen von hier: Warte %n Sekunde.</numerusform>
+            <numerusform>Zu viele Anfragen von hier: Warte %n Sekunden.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Too many connections from here at once.</source>
+        <translation>Zu viele gleichzeitige Verbindungen von hier.</translation>
+    </message>
+    <message>
+        <source>The world table is busy; try again soon.</source>
+        <translation>Die Weltrangliste ist beschäftigt; versuch es gleich noch einmal.</translation>
+    </message>
+    <message>
+        <source>The world table is judging as many sets as it can; send the set again later.</source>
+        <translation>Die Weltrangliste prüft so viele Sammlungen, wie sie kann; sende die Sammlung später noch einmal.</translation>
+    </message>
+    <message>
+        <source>The world table failed while it judged the set; send it again.</source>
+        <translation>Die Weltrangliste ist beim Prüfen der Sammlung gescheitert; sende sie noch einmal.</translation>
+    </message>
+    <message>
+        <source>The world table failed; try again later.</source>
+        <translation>Die Weltrangliste ist gescheitert; versuch es später noch einmal.</translation>
+    </message>
+    <message>
+        <source>The world table played the game otherwise in level %1 (checkpoint %2): %3</source>
+        <translation>Bei der Weltrangliste verlief das Spiel in Level %1 anders (Kontrollpunkt %2): %3</translation>
+    </message>
 </context>
 <context>
     <name>WorldTableDialog</name>

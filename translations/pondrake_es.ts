@@ -1842,6 +1842,214 @@ entorno: véase la página de manual pondrake(6).
         <source>This game was recorded by an earlier version of Pondrake, which the world table can no longer check.</source>
         <translation>Esta partida se grabó con una versión anterior de Pondrake, que la tabla mundial ya no puede comprobar.</translation>
     </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Set name</source>
+        <translation>Nombre de la colección</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Autor</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descripción</translation>
+    </message>
+    <message>
+        <source>The world table could not read the request.</source>
+        <translation>La tabla mundial no pudo leer la petición.</translation>
+    </message>
+    <message>
+        <source>The world table does not answer this request at this address.</source>
+        <translation>La tabla mundial no responde a esta petición en esta dirección.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The world table takes at most %n byte(s) in one request.</source>
+        <translation>
+            <numerusform>La tabla mundial acepta como máximo %n byte por petición.</numerusform>
+            <numerusform>La tabla mundial acepta como máximo %n bytes por petición.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The world table takes this only as %1.</source>
+        <translation>La tabla mundial solo acepta esto como %1.</translation>
+    </message>
+    <message>
+        <source>The world table could not read the game sent.</source>
+        <translation>La tabla mundial no pudo leer la partida enviada.</translation>
+    </message>
+    <message>
+        <source>The world table could not read the game sent: %1</source>
+        <translation>La tabla mundial no pudo leer la partida enviada: %1</translation>
+    </message>
+    <message>
+        <source>%1: not valid text.</source>
+        <translation>%1: no es un texto válido.</translation>
+    </message>
+    <message>
+        <source>%1: holds a control character.</source>
+        <translation>%1: contiene un carácter de control.</translation>
+    </message>
+    <message>
+        <source>%1: holds an invisible formatting character, such as a direction mark.</source>
+        <translation>%1: contiene un carácter de formato invisible, como una marca de dirección.</translation>
+    </message>
+    <message numerus="yes">
+        <source>A typed name is at most %n character(s) long.</source>
+        <translation>
+            <numerusform>Un nombre escrito tiene como máximo %n carácter.</numerusform>
+            <numerusform>Un nombre escrito tiene como máximo %n caracteres.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The handwritten name is not ink the game can draw.</source>
+        <translation>El nombre manuscrito no es una tinta que el juego pueda dibujar.</translation>
+    </message>
+    <message>
+        <source>A handwritten name fits on the name pad of %1 by %2 pixels.</source>
+        <translation>Un nombre manuscrito cabe en el área de nombre de %1 por %2 píxeles.</translation>
+    </message>
+    <message>
+        <source>The world table cannot read the game at line %1: %2</source>
+        <translation>La tabla mundial no puede leer la partida en la línea %1: %2</translation>
+    </message>
+    <message>
+        <source>The game does not carry its levels, so the world table cannot check it.</source>
+        <translation>La partida no incluye sus niveles, así que la tabla mundial no puede comprobarla.</translation>
+    </message>
+    <message>
+        <source>The game starts at level %1 with a score of %2; the world table checks only whole games, played from level 1.</source>
+        <translation>La partida empieza en el nivel %1 con una puntuación de %2; la tabla mundial solo comprueba partidas enteras, jugadas desde el nivel 1.</translation>
+    </message>
+    <message>
+        <source>The world table could not play the game through: %1</source>
+        <translation>La tabla mundial no pudo jugar la partida hasta el final: %1</translation>
+    </message>
+    <message>
+        <source>The game stops in level %1 before its end; the world table checks only games played to their end.</source>
+        <translation>La partida se detiene en el nivel %1 antes de su final; la tabla mundial solo comprueba partidas jugadas hasta el final.</translation>
+    </message>
+    <message>
+        <source>The world table stopped checking the game before its end.</source>
+        <translation>La tabla mundial dejó de comprobar la partida antes de su final.</translation>
+    </message>
+    <message>
+        <source>The game takes the world table more than %1 s to check.</source>
+        <translation>La tabla mundial tardaría más de %1 s en comprobar la partida.</translation>
+    </message>
+    <message>
+        <source>This game failed when the world table checked its games again.</source>
+        <translation>Esta partida falló cuando la tabla mundial volvió a comprobar sus partidas.</translation>
+    </message>
+    <message>
+        <source>This game can no longer be played through: %1</source>
+        <translation>Esta partida ya no se puede jugar hasta el final: %1</translation>
+    </message>
+    <message>
+        <source>The world table has no such game.</source>
+        <translation>La tabla mundial no tiene esa partida.</translation>
+    </message>
+    <message>
+        <source>No game of this set is on the world table yet.</source>
+        <translation>Aún no hay ninguna partida de esta colección en la tabla mundial.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The world table lists at most %n row(s) at once.</source>
+        <translation>
+            <numerusform>La tabla mundial muestra como máximo %n fila a la vez.</numerusform>
+            <numerusform>La tabla mundial muestra como máximo %n filas a la vez.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The world table cannot sort the sets that way.</source>
+        <translation>La tabla mundial no puede ordenar las colecciones así.</translation>
+    </message>
+    <message>
+        <source>The world table cannot read the set at line %1: %2</source>
+        <translation>La tabla mundial no puede leer la colección en la línea %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>A set published has at most %n level(s), not %1.</source>
+        <translation>
+            <numerusform>Una colección publicada tiene como máximo %n nivel, no %1.</numerusform>
+            <numerusform>Una colección publicada tiene como máximo %n niveles, no %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The world table refused %n level(s) of the set.</source>
+        <translation>
+            <numerusform>La tabla mundial ha rechazado %n nivel de la colección.</numerusform>
+            <numerusform>La tabla mundial ha rechazado %n niveles de la colección.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Too few turtles can reach the water: %1 of %2.</source>
+        <translation>Muy pocas tortugas pueden llegar al agua: %1 de %2.</translation>
+    </message>
+    <message>
+        <source>The computer player passed %1 of %2 runs.</source>
+        <translation>El jugador automático superó %1 de %2 partidas.</translation>
+    </message>
+    <message>
+        <source>Its creatures step every %1 ms; in a published level they step every %2 ms at the fastest.</source>
+        <translation>Sus criaturas dan un paso cada %1 ms; en un nivel publicado, como mucho cada %2 ms.</translation>
+    </message>
+    <message>
+        <source>The world table has no set with these levels sent within the hour.</source>
+        <translation>La tabla mundial no ha recibido ninguna colección con estos niveles en la última hora.</translation>
+    </message>
+    <message>
+        <source>No set with these levels is published on the world table.</source>
+        <translation>No hay ninguna colección con estos niveles publicada en la tabla mundial.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Too many games sent from here: wait %n second(s).</source>
+        <translation>
+            <numerusform>Demasiadas partidas enviadas desde aquí: espera %n segundo.</numerusform>
+            <numerusform>Demasiadas partidas enviadas desde aquí: espera %n segundos.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Too many sets sent from here: wait %n second(s).</source>
+        <translation>
+            <numerusform>Demasiadas colecciones enviadas desde aquí: espera %n segundo.</numerusform>
+            <numerusform>Demasiadas colecciones enviadas desde aquí: espera %n segundos.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Too many requests from here: wait %n second(s).</source>
+        <translation>
+            <numerusform>Demasiadas peticiones desde aquí: espera %n segundo.</numerusform>
+            <numerusform>Demasiadas peticiones desde aquí: espera %n segundos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Too many connections from here at once.</source>
+        <translation>Demasiadas conexiones simultáneas desde aquí.</translation>
+    </message>
+    <message>
+        <source>The world table is busy; try again soon.</source>
+        <translation>La tabla mundial está ocupada; vuelve a intentarlo pronto.</translation>
+    </message>
+    <message>
+        <source>The world table is judging as many sets as it can; send the set again later.</source>
+        <translation>La tabla mundial está juzgando tantas colecciones como puede; vuelve a enviar la colección más tarde.</translation>
+    </message>
+    <message>
+        <source>The world table failed while it judged the set; send it again.</source>
+        <translation>La tabla mundial falló al juzgar la colección; vuelve a enviarla.</translation>
+    </message>
+    <message>
+        <source>The world table failed; try again later.</source>
+        <translation>La tabla mundial falló; vuelve a intentarlo más tarde.</translation>
+    </message>
+    <message>
+        <source>The world table played the game otherwise in level %1 (checkpoint %2): %3</source>
+        <translation>En la tabla mundial la partida fue de otra manera en el nivel %1 (punto de control %2): %3</translation>
+    </message>
 </context>
 <context>
     <name>WorldTableDialog</name>

@@ -1842,6 +1842,214 @@ environnement&#xa0;: voir la page de manuel pondrake(6).
         <source>This game was recorded by an earlier version of Pondrake, which the world table can no longer check.</source>
         <translation>Cette partie a été enregistrée par une version antérieure de Pondrake, que la table mondiale ne peut plus vérifier.</translation>
     </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Set name</source>
+        <translation>Nom de la série</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Auteur</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>The world table could not read the request.</source>
+        <translation>La table mondiale n’a pas pu lire la requête.</translation>
+    </message>
+    <message>
+        <source>The world table does not answer this request at this address.</source>
+        <translation>La table mondiale ne répond pas à cette requête à cette adresse.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The world table takes at most %n byte(s) in one request.</source>
+        <translation>
+            <numerusform>La table mondiale accepte au plus %n octet par requête.</numerusform>
+            <numerusform>La table mondiale accepte au plus %n octets par requête.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The world table takes this only as %1.</source>
+        <translation>La table mondiale n’accepte ceci qu’au format %1.</translation>
+    </message>
+    <message>
+        <source>The world table could not read the game sent.</source>
+        <translation>La table mondiale n’a pas pu lire la partie envoyée.</translation>
+    </message>
+    <message>
+        <source>The world table could not read the game sent: %1</source>
+        <translation>La table mondiale n’a pas pu lire la partie envoyée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1: not valid text.</source>
+        <translation>%1&#xa0;: texte non valide.</translation>
+    </message>
+    <message>
+        <source>%1: holds a control character.</source>
+        <translation>%1&#xa0;: contient un caractère de contrôle.</translation>
+    </message>
+    <message>
+        <source>%1: holds an invisible formatting character, such as a direction mark.</source>
+        <translation>%1&#xa0;: contient un caractère de mise en forme invisible, comme une marque de direction.</translation>
+    </message>
+    <message numerus="yes">
+        <source>A typed name is at most %n character(s) long.</source>
+        <translation>
+            <numerusform>Un nom saisi compte au plus %n caractère.</numerusform>
+            <numerusform>Un nom saisi compte au plus %n caractères.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The handwritten name is not ink the game can draw.</source>
+        <translation>Le nom manuscrit n’est pas une encre que le jeu sait dessiner.</translation>
+    </message>
+    <message>
+        <source>A handwritten name fits on the name pad of %1 by %2 pixels.</source>
+        <translation>Un nom manuscrit tient dans la zone de nom de %1 sur %2 pixels.</translation>
+    </message>
+    <message>
+        <source>The world table cannot read the game at line %1: %2</source>
+        <translation>La table mondiale ne peut pas lire la partie à la ligne %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The game does not carry its levels, so the world table cannot check it.</source>
+        <translation>La partie ne contient pas ses niveaux, la table mondiale ne peut donc pas la vérifier.</translation>
+    </message>
+    <message>
+        <source>The game starts at level %1 with a score of %2; the world table checks only whole games, played from level 1.</source>
+        <translation>La partie commence au niveau %1 avec un score de %2&#xa0;; la table mondiale ne vérifie que des parties entières, jouées depuis le niveau 1.</translation>
+    </message>
+    <message>
+        <source>The world table could not play the game through: %1</source>
+        <translation>La table mondiale n’a pas pu rejouer la partie jusqu’au bout&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The game stops in level %1 before its end; the world table checks only games played to their end.</source>
+        <translation>La partie s’arrête au niveau %1 avant sa fin&#xa0;; la table mondiale ne vérifie que des parties jouées jusqu’au bout.</translation>
+    </message>
+    <message>
+        <source>The world table stopped checking the game before its end.</source>
+        <translation>La table mondiale a arrêté de vérifier la partie avant sa fin.</translation>
+    </message>
+    <message>
+        <source>The game takes the world table more than %1 s to check.</source>
+        <translation>La vérification de la partie prendrait plus de %1&#xa0;s à la table mondiale.</translation>
+    </message>
+    <message>
+        <source>This game failed when the world table checked its games again.</source>
+        <translation>Cette partie a échoué quand la table mondiale a revérifié ses parties.</translation>
+    </message>
+    <message>
+        <source>This game can no longer be played through: %1</source>
+        <translation>Cette partie ne peut plus être rejouée jusqu’au bout&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The world table has no such game.</source>
+        <translation>La table mondiale n’a pas cette partie.</translation>
+    </message>
+    <message>
+        <source>No game of this set is on the world table yet.</source>
+        <translation>Aucune partie de cette série n’est encore sur la table mondiale.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The world table lists at most %n row(s) at once.</source>
+        <translation>
+            <numerusform>La table mondiale affiche au plus %n ligne à la fois.</numerusform>
+            <numerusform>La table mondiale affiche au plus %n lignes à la fois.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The world table cannot sort the sets that way.</source>
+        <translation>La table mondiale ne peut pas trier les séries ainsi.</translation>
+    </message>
+    <message>
+        <source>The world table cannot read the set at line %1: %2</source>
+        <translation>La table mondiale ne peut pas lire la série à la ligne %1&#xa0;: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>A set published has at most %n level(s), not %1.</source>
+        <translation>
+            <numerusform>Une série publiée a au plus %n niveau, pas %1.</numerusform>
+            <numerusform>Une série publiée a au plus %n niveaux, pas %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The world table refused %n level(s) of the set.</source>
+        <translation>
+            <numerusform>La table mondiale a refusé %n niveau de la série.</numerusform>
+            <numerusform>La table mondiale a refusé %n niveaux de la série.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Too few turtles can reach the water: %1 of %2.</source>
+        <translation>Trop peu de tortues peuvent atteindre l’eau&#xa0;: %1 sur %2.</translation>
+    </message>
+    <message>
+        <source>The computer player passed %1 of %2 runs.</source>
+        <translation>Le joueur ordinateur a réussi %1 parties sur %2.</translation>
+    </message>
+    <message>
+        <source>Its creatures step every %1 ms; in a published level they step every %2 ms at the fastest.</source>
+        <translation>Ses créatures avancent toutes les %1&#xa0;ms&#xa0;; dans un niveau publié, au plus vite toutes les %2&#xa0;ms.</translation>
+    </message>
+    <message>
+        <source>The world table has no set with these levels sent within the hour.</source>
+        <translation>La table mondiale n’a reçu aucune série avec ces niveaux dans l’heure.</translation>
+    </message>
+    <message>
+        <source>No set with these levels is published on the world table.</source>
+        <translation>Aucune série avec ces niveaux n’est publiée sur la table mondiale.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Too many games sent from here: wait %n second(s).</source>
+        <translation>
+            <numerusform>Trop de parties envoyées d’ici&#xa0;: attendez %n seconde.</numerusform>
+            <numerusform>Trop de parties envoyées d’ici&#xa0;: attendez %n secondes.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Too many sets sent from here: wait %n second(s).</source>
+        <translation>
+            <numerusform>Trop de séries envoyées d’ici&#xa0;: attendez %n seconde.</numerusform>
+            <numerusform>Trop de séries envoyées d’ici&#xa0;: attendez %n secondes.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Too many requests from here: wait %n second(s).</source>
+        <translation>
+            <numerusform>Trop de requêtes d’ici&#xa0;: attendez %n seconde.</numerusform>
+            <numerusform>Trop de requêtes d’ici&#xa0;: attendez %n secondes.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Too many connections from here at once.</source>
+        <translation>Trop de connexions simultanées d’ici.</translation>
+    </message>
+    <message>
+        <source>The world table is busy; try again soon.</source>
+        <translation>La table mondiale est occupée&#xa0;; réessayez bientôt.</translation>
+    </message>
+    <message>
+        <source>The world table is judging as many sets as it can; send the set again later.</source>
+        <translation>La table mondiale juge autant de séries qu’elle peut&#xa0;; renvoyez la série plus tard.</translation>
+    </message>
+    <message>
+        <source>The world table failed while it judged the set; send it again.</source>
+        <translation>La table mondiale a échoué en jugeant la série&#xa0;; renvoyez-la.</translation>
+    </message>
+    <message>
+        <source>The world table failed; try again later.</source>
+        <translation>La table mondiale a échoué&#xa0;; réessayez plus tard.</translation>
+    </message>
+    <message>
+        <source>The world table played the game otherwise in level %1 (checkpoint %2): %3</source>
+        <translation>La table mondiale a joué la partie autrement au niveau %1 (point de contrôle %2)&#xa0;: %3</translation>
+    </message>
 </context>
 <context>
     <name>WorldTableDialog</name>

@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
     const SubmissionReading reading = readSubmission(bytes, QStringLiteral("application/json"));
-    FUZZ_CHECK(reading.submission.has_value() == reading.message.isEmpty());
+    FUZZ_CHECK(reading.submission.has_value() == reading.refusal.message.isEmpty());
     if (reading.submission) {
         FUZZ_CHECK(!nameFault(reading.submission->kind, reading.submission->name));
         verify(reading.submission->replay);

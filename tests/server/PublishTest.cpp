@@ -65,16 +65,22 @@ TEST(Publish, EachHostileSetIsRefusedWithASentenceAndNothingIsStored)
         QByteArray set;
         int status;
         QString message;
+        QString refusal;  // its code and arguments (refusalOf)
     } sentRows[] = {
-        {"over 100 levels", setBytes(hundredAndOne), 422, "at most 100 levels, not 101"},
-        {"over 1 MiB", setBytes({QByteArray(800 << 10, 'r')}), 413, "larger than 1048576 bytes"},
-        {"Base64 with a stray character", strayBase64, 400, "line 6: level 1 is not Base64"},
+        {"over 100 levels", setBytes(hundredAndOne), 422, "at most 100 levels, not 101", "too-many-levels [100,101]"},
+        {"over 1 MiB", setBytes({QByteArray(800 << 10, 'r')}), 413, "larger than 1048576 bytes",
+         "body-too-large [1048576]"},
+        {"Base64 with a stray character", strayBase64, 400, "line 6: level 1 is not Base64",
+         R"(set-unreadable [6,"level 1 is not Base64)"},
         {"a level that cannot be read whole", setBytes({fair, unreadable}), 400,
-         "line 7: level 2 cannot be read as a level: it stops at line 6"},
-        {"a name with a control character", setBytes({fair}, "Cross\tings"), 400, "control character"},
-        {"an author with a direction mark", setBytes({fair}, "Crossings", "\u202eKim"), 422, "format character"},
+         "line 7: level 2 cannot be read as a level: it stops at line 6",
+         R"(set-unreadable [7,"level 2 cannot be read as a level: it stops at line 6"])"},
+        {"a name with a control character", setBytes({fair}, "Cross\tings"), 400, "control character",
+         "set-unreadable [2,"},
+        {"an author with a direction mark", setBytes({fair}, "Crossings", "\u202eKim"), 422, "format character",
+         R"(text-format-character ["author"])"},
         {"a description with a zero-width space", setBytes({fair}, "Crossings", "Kim", "Two\u200bways"), 422,
-         "format character"},
+         "format character", R"(text-format-character ["description"])"},
     };
     RunningServer server({"--publish-limit", "100"}, "publishing");
     ASSERT_NE(server.port(), 0) << server.log().toStdString();
@@ -86,8 +92,11 @@ TEST(Publish, EachHostileSetIsRefusedWithASentenceAndNothingIsStored)
         EXPECT_EQ(status, row.status);
         EXPECT_TRUE(answer.value("error").toString().contains(row.message))
             << answer.value("error").toString().toStdString();
+        EXPECT_TRUE(refusalOf(answer).startsWith(row.refusal)) << refusalOf(answer).toStdString();
     }
-    EXPECT_EQ(publish(client, setBytes({fair}), "application/json").first, 415);
+    const auto [wrongType, typeRefusal] = publish(client, setBytes({fair}), "application/json");
+    EXPECT_EQ(wrongType, 415);
+    EXPECT_EQ(refusalOf(typeRefusal), R"(wrong-content-type ["application/x-pondrake-set"])");
 
     // Judged, then refused: every level that fails is named with its reason, the fair one is not.
     const QByteArray walledOff = levelFileBytes(Usual, boardFromText("rrr/rtr/rrr/5:$$$"));
@@ -104,7 +113,12 @@ TEST(Publish, EachHostileSetIsRefusedWithASentenceAndNothingIsStored)
                                                  "level 3: the computer player passed 0 of 100 runs; "
                                                  "level 4: its creatures step every 1 ms; a level published lets "
                                                  "them step every 100 ms at the fastest");
-    EXPECT_EQ(refused.value("failures").toArray().size(), 3);
+    EXPECT_EQ(refusalOf(refused), "set-refused [2,3,4]");
+    QStringList failures;
+    for (const QJsonValue failure : refused.value("failures").toArray())
+        failures << refusalOf(failure.toObject());
+    EXPECT_EQ(failures,
+              QStringList({"level-water-unreachable [0,1]", "level-too-hard [0,100]", "level-too-fast [1,100]"}));
     EXPECT_EQ(publish(client, hostile).first, 422) << "a refusal is remembered, not judged again";
 
     const QByteArray sets = QByteArray::fromStdString(client.Get("/api/v1/sets?published=1")->body);

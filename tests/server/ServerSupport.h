@@ -55,6 +55,13 @@ inline QByteArray gameBody(const QByteArray& replay, int kind, const QString& na
 }
 
 // A JSON object written out, its %1, %2, ... filled in with args.
+// A refusal's code and arguments as one line, as in: bad-limit [100].
+inline QString refusalOf(const QJsonObject& answer)
+{
+    return answer.value("code").toString() + ' ' +
+           QString::fromUtf8(QJsonDocument(answer.value("args").toArray()).toJson(QJsonDocument::Compact));
+}
+
 inline QJsonObject jsonOf(const char* text, const QStringList& args = {})
 {
     QString filled = QString::fromUtf8(text);

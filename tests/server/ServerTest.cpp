@@ -56,6 +56,7 @@ struct Row {
     QByteArray body;
     int status;
     QString message;  // a part of the JSON message
+    QString refusal;  // the start of its code and arguments (refusalOf)
 };
 
 }  // namespace
@@ -74,56 +75,72 @@ TEST(Server, EveryHostileRequestGetsItsStatusAndMessageAndNothingIsStored)
         return gameBody(replay, kind, name);
     };
     const std::string json = "application/json", games = "/api/v1/games", noSet(64, '0');
-    const auto posted = [&](const char* what, const QByteArray& body, int status, const QString& message) {
-        return Row{what, "POST", games, json, body, status, message};
+    const auto posted = [&](const char* what, const QByteArray& body, int status, const QString& message,
+                            const QString& refusal) {
+        return Row{what, "POST", games, json, body, status, message, refusal};
     };
     const std::vector<Row> rows{
-        posted("an empty body", "", 400, "empty"),
-        {"a wrong content type", "POST", games, "text/plain", post(pack), 415, "application/json"},
-        posted("JSON of the wrong shape", R"({"replay":5,"entry":{"kind":0,"name":"x"}})", 400, "the body is"),
-        posted("an unknown kind of name", post(pack, 2), 400, "the body is"),
-        posted("a body cut short", post(pack).left(500), 400, "not JSON"),
-        posted("a body over 1 MiB", post(QByteArray(1 << 20, 'x')), 413, "larger than 1048576 bytes"),
-        posted("a name with NUL", post(pack, 0, QString::fromUtf8("A\0da", 4)), 422, "control character"),
-        posted("a right-to-left override", post(pack, 0, "\u202eAda"), 422, "format character"),
-        posted("a tag beyond 16 bits", post(pack, 0, QString::fromUcs4(U"Ada\U000E0041")), 422, "format character"),
-        posted("10 KB of name", post(pack, 0, QString(10'000, 'n')), 422, "at most 100"),
-        posted("ink one byte over", post(pack, 1, ink(512, 32, 1)), 422, "Base64"),
-        posted("ink wider than the name pad", post(pack, 1, ink(1, 1, 0, 0x52)), 422, "name pad of 337 by 49 pixels"),
+        posted("an empty body", "", 400, "empty", "empty-body []"),
+        {"a wrong content type", "POST", games, "text/plain", post(pack), 415, "application/json",
+         R"(wrong-content-type ["application/json"])"},
+        posted("JSON of the wrong shape", R"({"replay":5,"entry":{"kind":0,"name":"x"}})", 400, "the body is",
+               "malformed-body []"),
+        posted("an unknown kind of name", post(pack, 2), 400, "the body is", "malformed-body []"),
+        posted("a body cut short", post(pack).left(500), 400, "not JSON", "not-json [\""),
+        posted("a body over 1 MiB", post(QByteArray(1 << 20, 'x')), 413, "larger than 1048576 bytes",
+               "body-too-large [1048576]"),
+        posted("a name with NUL", post(pack, 0, QString::fromUtf8("A\0da", 4)), 422, "control character",
+               R"(text-control-character ["name"])"),
+        posted("a right-to-left override", post(pack, 0, "\u202eAda"), 422, "format character",
+               R"(text-format-character ["name"])"),
+        posted("a tag beyond 16 bits", post(pack, 0, QString::fromUcs4(U"Ada\U000E0041")), 422, "format character",
+               R"(text-format-character ["name"])"),
+        posted("10 KB of name", post(pack, 0, QString(10'000, 'n')), 422, "at most 100", "name-too-long [100]"),
+        posted("ink one byte over", post(pack, 1, ink(512, 32, 1)), 422, "Base64", "ink-unreadable []"),
+        posted("ink wider than the name pad", post(pack, 1, ink(1, 1, 0, 0x52)), 422, "name pad of 337 by 49 pixels",
+               "ink-too-large [337,49]"),
         posted("a forged score", post(replaced(pack, " end 5571", " end 30000")), 422,
-               "end 30000\": the game ends on 5571 points, not 30000"),
+               "end 30000\": the game ends on 5571 points, not 30000", "replay-diverged ["),
         posted("a forged checkpoint", post(replaced(pack, level1, level1 + "9")), 422,
-               "level 1, at the checkpoint \"" + level1 + "9\""),
+               "level 1, at the checkpoint \"" + level1 + "9\"", "replay-diverged [1,\"" + level1 + "9\","),
         posted("a forged start", post(replaced(serverGame("bot-continued"), "\nstart 22 1480 ", "\nstart 22 30000 ")),
-               422, "starts at level 22 with a claimed score of 30000"),
+               422, "starts at level 22 with a claimed score of 30000", "replay-not-from-start [22,30000]"),
         posted("a forged sitting", post(replaced(whole, sitting, replaced(sitting, " 135 ", " 30000 "))), 422,
-               "went on from level 2 with 30000 points"),
+               "went on from level 2 with 30000 points", "replay-diverged [2,"),
         posted("levels changed after the game", post(changed), 422,
-               "cannot be read: line 29: level 2 is not the level 2 that the replay carries"),
+               "cannot be read: line 29: level 2 is not the level 2 that the replay carries",
+               "replay-unreadable [29,\"level 2 is not"),
         posted("a folder line", post(replaced(pack, "\nset ", "\nfolder /home/kim/levels\nset ")), 422,
-               "names a folder"),
-        posted("an empty folder line", post(replaced(pack, "\nset ", "\nfolder \nset ")), 422, "names a folder"),
+               "names a folder", "replay-names-folder []"),
+        posted("an empty folder line", post(replaced(pack, "\nset ", "\nfolder \nset ")), 422, "names a folder",
+               "replay-names-folder []"),
         posted("a game from before the clock decided", post(replaced(pack, "replay 4\n", "replay 3\n")), 422,
-               "recorded by an earlier version"),
+               "recorded by an earlier version", "replay-too-old []"),
         // The clock decides when the timers fire: a timer left out, moved or added is named before
         // any checkpoint, so the refusal tells a forger nothing to mend.
         posted("no bonus ticks",
                post(QString::fromUtf8(three).remove(QRegularExpression("\n\\d+ timer bonus(?=\n)")).toUtf8()), 422,
-               "at 7,000 ms the bonus timer fires first; the file has the dog timer"),
+               "at 7,000 ms the bonus timer fires first; the file has the dog timer", "replay-diverged [1,"),
         posted("a turtle step put off", post(replaced(three, "\n7500 timer turtle\n", "\n7501 timer turtle\n")), 422,
-               "at 7,500 ms the turtle timer fires; the file has none"),
+               "at 7,500 ms the turtle timer fires; the file has none", "replay-diverged [1,"),
         posted("an extra dog step", post(replaced(three, "\n7000 timer dog\n", "\n7000 timer dog\n7000 timer dog\n")),
-               422, "at 7,000 ms the file has the dog timer fire, where the clock fires none"),
-        posted("an end in the middle of a level", post(left), 422, "stops in level 2"),
+               422, "at 7,000 ms the file has the dog timer fire, where the clock fires none", "replay-diverged [1,"),
+        posted("an end in the middle of a level", post(left), 422, "stops in level 2", "replay-unfinished [2]"),
         posted("a replay without its levels",
                post(replaced(readFile(PONDRAKE_TEST_DIR "/sim/replays/bot-pack.replay"), "folder data/levels\n", "")),
-               422, "does not carry its set's levels"),
-        {"an unknown set", "GET", "/api/v1/sets/" + noSet + "/top", "", "", 404, "no game of this set"},
-        {"a limit out of range", "GET", "/api/v1/sets/" + noSet + "/top?limit=0", "", "", 400, "limit"},
-        {"a page of sets too long", "GET", "/api/v1/sets?limit=101", "", "", 400, "limit one from 1 to 100"},
-        {"an unknown game id", "GET", "/api/v1/games/123456/replay", "", "", 404, "no game has this id"},
-        {"an unknown game's frames", "GET", "/api/v1/games/123456/frames", "", "", 404, "no game has this id"},
-        {"a path with ..", "GET", "/api/v1/games/../sets", "", "", 404, "nothing at this address"},
+               422, "does not carry its set's levels", "replay-without-levels []"),
+        {"an unknown set", "GET", "/api/v1/sets/" + noSet + "/top", "", "", 404, "no game of this set",
+         "no-games-of-set []"},
+        {"a limit out of range", "GET", "/api/v1/sets/" + noSet + "/top?limit=0", "", "", 400, "limit",
+         "bad-limit [100]"},
+        {"a page of sets too long", "GET", "/api/v1/sets?limit=101", "", "", 400, "limit one from 1 to 100",
+         "bad-page [100]"},
+        {"an unknown game id", "GET", "/api/v1/games/123456/replay", "", "", 404, "no game has this id",
+         "no-such-game []"},
+        {"an unknown game's frames", "GET", "/api/v1/games/123456/frames", "", "", 404, "no game has this id",
+         "no-such-game []"},
+        {"a path with ..", "GET", "/api/v1/games/../sets", "", "", 404, "nothing at this address",
+         "no-such-address []"},
     };
     // Room for every row, then one too many from a forwarded address.
     const QString perMinute = QString::number(rows.size());
@@ -148,6 +165,7 @@ TEST(Server, EveryHostileRequestGetsItsStatusAndMessageAndNothingIsStored)
         EXPECT_EQ(result->get_header_value("Content-Type"), "application/json");
         const QJsonObject answer = QJsonDocument::fromJson(QByteArray::fromStdString(result->body)).object();
         EXPECT_TRUE(answer.value("error").toString().contains(row.message)) << result->body;
+        EXPECT_TRUE(refusalOf(answer).startsWith(row.refusal)) << result->body;
     }
 
     // One client through the trusted proxy, sending or reading, is refused past its limit, whatever
@@ -173,6 +191,7 @@ TEST(Server, EveryHostileRequestGetsItsStatusAndMessageAndNothingIsStored)
         ++requests;
         ASSERT_TRUE(limited);
         EXPECT_EQ(limited->status, 429) << limited->body;
+        EXPECT_TRUE(refusalOf(jsonOf(limited->body.c_str())).startsWith("rate-limited [")) << limited->body;
         EXPECT_GE(std::stoi(limited->get_header_value("Retry-After")), 1);
     }
     EXPECT_EQ(client.Post(games, "{}", json)->status, 400) << "another address still sends";
@@ -238,6 +257,8 @@ TEST(Server, TakesWholeGamesRanksEachInItsOwnSetAndKeepsEachGameOnceWithItsNameE
         EXPECT_EQ(result->status, copy.status);
         QJsonObject answer = QJsonDocument::fromJson(QByteArray::fromStdString(result->body)).object();
         EXPECT_EQ(answer.take("error").toString().isEmpty(), copy.status == 200) << result->body;
+        EXPECT_EQ(refusalOf({{"code", answer.take("code")}, {"args", answer.take("args")}}),
+                  copy.status == 200 ? " []" : "game-elsewhere []");
         EXPECT_EQ(answer, already);
     }
 

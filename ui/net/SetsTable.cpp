@@ -51,7 +51,8 @@ std::optional<ListedSet> listedSet(const QJsonValue& value)
     return set;
 }
 
-// "Level 2: the computer player passed 31 of 100 runs", for each row that names a level and a text.
+// "Level 2: the computer player passed 31 of 100 runs", for each row that names a level and a text:
+// a failure's reason in the player's language when the game knows its code.
 QStringList levelLines(const QJsonValue& rows, const QString& field)
 {
     QStringList lines;
@@ -59,7 +60,9 @@ QStringList levelLines(const QJsonValue& rows, const QString& field)
     for (const auto& value : list) {
         const QJsonObject row = value.toObject();
         const std::optional<qint64> level = count(row.value(QStringLiteral("level")), 1, qint64(MaxSetLevels));
-        const QString text = line(row.value(field), MaxShownText);
+        QString text = line(row.value(field), MaxShownText);
+        if (!text.isEmpty() && field == u"reason")
+            text = AnswerJson::refusalText(row, text);
         if (level && !text.isEmpty() && lines.size() < 100)
             lines << SetsTable::tr("Level %1: %2").arg(*level).arg(text);
     }
@@ -135,7 +138,7 @@ Publication readPublication(const WorldAnswer& answer, const QString& address, c
     }
     if (said(422, "refused") && ours) {
         seen.state = Publication::State::Refused;
-        seen.message = line(object.value(QStringLiteral("error")), MaxShownText);
+        seen.message = AnswerJson::refusalText(object, line(object.value(QStringLiteral("error")), MaxShownText));
         seen.lines = levelLines(object.value(QStringLiteral("failures")), QStringLiteral("reason"));
         return seen;
     }

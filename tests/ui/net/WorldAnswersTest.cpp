@@ -4,6 +4,8 @@
 #include "files/WorldOutbox.h"
 #include "tests/support/CannedServer.h"
 #include "tests/support/FileTestSupport.h"
+#include "ui/Translations.h"
+#include "ui/net/AnswerJson.h"
 #include "ui/net/OutboxSender.h"
 #include "ui/net/WorldClient.h"
 #include "ui/net/WorldTable.h"
@@ -55,6 +57,14 @@ const Case Cases[] = {
     {"the table", "top", http(200, Top), "57 games: 1. <b>Ada</b> 212 #17, 2. (ink 0 strokes) 200 #18"},
     {"no game of the set", "top", http(404, R"({"error":"No game of this set is stored."})"),
      "No game of this set is stored."},
+    // A refusal whose code the game knows it says itself; else the table's sentence stands.
+    {"a known code", "top", http(404, R"({"error":"No game.","code":"no-games-of-set","args":[]})"),
+     "No game of this set is on the world table yet."},
+    {"an unknown code", "top", http(404, R"({"error":"No game.","code":"no-games-yet","args":[]})"), "No game."},
+    {"a known code with args of another kind", "send",
+     http(422, R"({"error":"No.","code":"name-too-long","args":["100"]})"), "No. | outbox 0, refusal kept"},
+    {"a known code with an arg too many", "top", http(400, R"({"error":"No.","code":"bad-limit","args":[100,1]})"),
+     "No."},
     {"not JSON", "top", http(200, "<html>"), "The world table's answer is not one the game can read."},
     {"a fractional score", "top", http(200, row(R"({"rank":1,"id":1,"entry":{"kind":0,"name":"A"},"score":1.5})")),
      "The world table's answer is not one the game can read."},
@@ -144,4 +154,28 @@ TEST(WorldAnswers, AnAddressIsHttpOrHttpsWithoutItsLastSlash)
     EXPECT_TRUE(WorldClient::baseUrl(QStringLiteral("ftp://host/")).isEmpty());
     EXPECT_EQ(WorldClient::baseUrl(QStringLiteral("example.org:8080/pond/")).toString(),
               "http://example.org:8080/pond");
+}
+
+// The game says a refusal it knows in the player's language, a count in the language's plural form.
+TEST(WorldAnswers, AKnownRefusalIsSaidInThePlayersLanguage)
+{
+    const QString program = QCoreApplication::applicationDirPath();
+    ASSERT_EQ(Translations::install(program, QStringLiteral("de")), "de");
+    const auto said = [](int status, const QByteArray& body) {
+        CannedServer table(http(status, body));
+        WorldClient client;
+        QString text;
+        client.get(QStringLiteral("127.0.0.1:%1").arg(table.serverPort()), QStringLiteral("/api/v1/sets"), &client,
+                   [&](const WorldAnswer& answer) { text = AnswerJson::errorText(answer); });
+        return waitFor([&] { return text; }).toStdString();
+    };
+    EXPECT_EQ(said(429, R"({"error":"wait","code":"rate-limited","args":["reads",1]})"),
+              "Zu viele Anfragen von hier: Warte 1 Sekunde.");
+    EXPECT_EQ(said(429, R"({"error":"wait","code":"rate-limited","args":["reads",30]})"),
+              "Zu viele Anfragen von hier: Warte 30 Sekunden.");
+    EXPECT_EQ(said(422, R"({"error":"the name holds a control character","code":"text-control-character",)"
+                        R"("args":["name"]})"),
+              "Name: enthält ein Steuerzeichen.");
+    EXPECT_EQ(said(429, R"({"error":"wait 1 s","code":"rate-limited","args":["pages",1]})"), "wait 1 s");
+    Translations::install(program, Translations::English);
 }
