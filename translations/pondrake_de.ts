@@ -2150,7 +2150,7 @@ steht auf der Handbuchseite pondrake(6).
     </message>
     <message>
         <source>The game the world table sent for this row does not play to its score of %1 in this set, so it is not shown.</source>
-        <translation>Das Spiel, das die Weltrangliste für diese Zeile geschickt hat, erreicht in dieser Sammlung nicht ihre Punktzahl von %1 und wird daher nicht gezeigt.</translation>
+        <translation>Das Spiel, das die Weltrangliste für diese Zeile geschickt hat, erreicht in dieser Sammlung nicht seine %1 Punkte und wird daher nicht gezeigt.</translation>
     </message>
     <message>
         <source>Date</source>

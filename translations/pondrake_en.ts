@@ -48,4 +48,63 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>WorldTable</name>
+    <message numerus="yes">
+        <source>The world table takes at most %n byte(s) in one request.</source>
+        <translation>
+            <numerusform>The world table takes at most %n byte in one request.</numerusform>
+            <numerusform>The world table takes at most %n bytes in one request.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>A typed name is at most %n character(s) long.</source>
+        <translation>
+            <numerusform>A typed name is at most %n character long.</numerusform>
+            <numerusform>A typed name is at most %n characters long.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The world table lists at most %n row(s) at once.</source>
+        <translation>
+            <numerusform>The world table lists at most %n row at once.</numerusform>
+            <numerusform>The world table lists at most %n rows at once.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>A set published has at most %n level(s), not %1.</source>
+        <translation>
+            <numerusform>A set published has at most %n level, not %1.</numerusform>
+            <numerusform>A set published has at most %n levels, not %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The world table refused %n level(s) of the set.</source>
+        <translation>
+            <numerusform>The world table refused %n level of the set.</numerusform>
+            <numerusform>The world table refused %n levels of the set.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Too many games sent from here: wait %n second(s).</source>
+        <translation>
+            <numerusform>Too many games sent from here: wait %n second.</numerusform>
+            <numerusform>Too many games sent from here: wait %n seconds.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Too many sets sent from here: wait %n second(s).</source>
+        <translation>
+            <numerusform>Too many sets sent from here: wait %n second.</numerusform>
+            <numerusform>Too many sets sent from here: wait %n seconds.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Too many requests from here: wait %n second(s).</source>
+        <translation>
+            <numerusform>Too many requests from here: wait %n second.</numerusform>
+            <numerusform>Too many requests from here: wait %n seconds.</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

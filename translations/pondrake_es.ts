@@ -1922,7 +1922,7 @@ entorno: véase la página de manual pondrake(6).
     </message>
     <message>
         <source>The game starts at level %1 with a score of %2; the world table checks only whole games, played from level 1.</source>
-        <translation>La partida empieza en el nivel %1 con una puntuación de %2; la tabla mundial solo comprueba partidas enteras, jugadas desde el nivel 1.</translation>
+        <translation>La partida empieza en el nivel %1 con %2 puntos; la tabla mundial solo comprueba partidas enteras, jugadas desde el nivel 1.</translation>
     </message>
     <message>
         <source>The world table could not play the game through: %1</source>
