@@ -3,6 +3,7 @@
 
 #include "editor/BoardMouse.h"
 #include "editor/CheckCommand.h"
+#include "editor/EditKeys.h"
 #include "editor/EditorActions.h"
 #include "editor/FileCommands.h"
 #include "editor/PanelRule.h"
@@ -111,10 +112,12 @@ void EditorWindow::connectTest()
         m_settingsPanel->testButton()->setText(editMode ? SettingsPanel::tr("Test Level") : tr("End Test"));
     });
     // The editor's board takes the focus when clicked, so that Ctrl+Z after painting undoes the
-    // painting rather than the typing in a box.
-    m_board->setFocusPolicy(Qt::ClickFocus);
+    // painting rather than the typing in a box, and by Tab, so that keys alone paint it.
+    m_board->setFocusPolicy(Qt::StrongFocus);
     m_keys = playTestWithKeys(
         *m_board, m_test, [this] { drawGrid(); }, this);
+    m_editKeys = new EditKeys(
+        *m_board, m_test, *m_document, *m_mouse, m_level, [this] { drawGrid(); }, this);
 }
 
 void EditorWindow::connectHistory()
@@ -240,7 +243,11 @@ void EditorWindow::redrawBoard() { drawGrid(); }
 void EditorWindow::drawGrid()
 {
     const PlayField& field = m_test.field();
-    m_board->drawGrid(m_level.board, field.selection, field.drag(), m_keys ? m_keys->cursorCell() : std::nullopt);
+    KeyboardPlay* playing = m_test.editMode() ? nullptr : m_keys;
+    m_board->drawGrid(m_level.board, field.selection, field.drag(),
+                      playing      ? playing->cursorCell()
+                      : m_editKeys ? m_editKeys->cursorCell()
+                                   : std::nullopt);
 }
 
 void EditorWindow::showTotals() { m_column->showTotals(m_test.field()); }

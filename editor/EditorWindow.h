@@ -14,6 +14,7 @@ class BoardMouse;
 class BoardPicture;
 class CheckCommand;
 class FileCommands;
+class EditKeys;
 class KeyboardPlay;
 class PanelRule;
 class QMenuBar;
@@ -100,5 +101,6 @@ private:
     FileCommands* m_files = nullptr;
     CheckCommand* m_check = nullptr;
     KeyboardPlay* m_keys = nullptr;  // the keys play a test
+    EditKeys* m_editKeys = nullptr;  // and paint the board between tests
     bool m_watchingDisplay = false;
 };

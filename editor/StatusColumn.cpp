@@ -41,7 +41,7 @@ StatusColumn::StatusColumn(QWidget* client, const std::function<void(TileCode)>&
         const PaletteEntry& entry = Palette[i];
         auto* picture = new QToolButton(client);
         picture->setObjectName(QLatin1String(entry.name));
-        picture->setToolTip(tr(entry.tooltip));
+        picture->setToolTip(tr("%1 (key %2)").arg(tr(entry.tooltip)).arg(i + 1));
         AccessibleNames::name(
             picture, paletteName(entry.code),
             QCoreApplication::translate("StatusColumn", "A click on the board places: %1").arg(tileName(entry.code)));

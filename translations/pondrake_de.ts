@@ -291,6 +291,13 @@ steht auf der Handbuchseite pondrake(6).
     </message>
 </context>
 <context>
+    <name>EditKeys</name>
+    <message>
+        <source>20 rows of 20 squares. The arrow keys move the cursor, Space or Enter places the chosen picture there, and the keys 1 to 9 choose a picture of the palette.</source>
+        <translation>20 Reihen mit je 20 Feldern. Die Pfeiltasten bewegen den Cursor, die Leertaste oder die Eingabetaste setzt das gewählte Bild dorthin, und die Tasten 1 bis 9 wählen ein Bild der Palette.</translation>
+    </message>
+</context>
+<context>
     <name>EditorActions</name>
     <message>
         <source>&amp;File</source>
@@ -1562,6 +1569,10 @@ steht auf der Handbuchseite pondrake(6).
     <message>
         <source>A click on the board places: %1</source>
         <translation>Ein Klick auf das Spielfeld setzt: %1</translation>
+    </message>
+    <message>
+        <source>%1 (key %2)</source>
+        <translation>%1 (Taste %2)</translation>
     </message>
 </context>
 <context>

@@ -291,6 +291,13 @@ entorno: véase la página de manual pondrake(6).
     </message>
 </context>
 <context>
+    <name>EditKeys</name>
+    <message>
+        <source>20 rows of 20 squares. The arrow keys move the cursor, Space or Enter places the chosen picture there, and the keys 1 to 9 choose a picture of the palette.</source>
+        <translation>20 filas de 20 casillas. Las flechas mueven el cursor, Espacio o Intro colocan ahí la imagen elegida y las teclas 1 a 9 eligen una imagen de la paleta.</translation>
+    </message>
+</context>
+<context>
     <name>EditorActions</name>
     <message>
         <source>&amp;File</source>
@@ -1562,6 +1569,10 @@ entorno: véase la página de manual pondrake(6).
     <message>
         <source>A click on the board places: %1</source>
         <translation>Un clic en el tablero coloca: %1</translation>
+    </message>
+    <message>
+        <source>%1 (key %2)</source>
+        <translation>%1 (tecla %2)</translation>
     </message>
 </context>
 <context>

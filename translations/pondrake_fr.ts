@@ -291,6 +291,13 @@ environnement&#xa0;: voir la page de manuel pondrake(6).
     </message>
 </context>
 <context>
+    <name>EditKeys</name>
+    <message>
+        <source>20 rows of 20 squares. The arrow keys move the cursor, Space or Enter places the chosen picture there, and the keys 1 to 9 choose a picture of the palette.</source>
+        <translation>20 rangées de 20 cases. Les flèches déplacent le curseur, Espace ou Entrée y place l’image choisie, et les touches 1 à 9 choisissent une image de la palette.</translation>
+    </message>
+</context>
+<context>
     <name>EditorActions</name>
     <message>
         <source>&amp;File</source>
@@ -1562,6 +1569,10 @@ environnement&#xa0;: voir la page de manuel pondrake(6).
     <message>
         <source>A click on the board places: %1</source>
         <translation>Un clic sur le plateau place&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1 (key %2)</source>
+        <translation>%1 (touche %2)</translation>
     </message>
 </context>
 <context>

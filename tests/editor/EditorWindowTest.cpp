@@ -425,6 +425,28 @@ TEST_F(Editor, DuringATestTheKeysCommandTheBoardAndAfterItTheyLeaveItAloneAndEsc
     EXPECT_TRUE(editor.isVisible()) << "Escape never closes the editor";
 }
 
+// Between tests the keys paint: 1 to 9 choose the palette's pictures, the arrows move a cursor
+// and Space or Enter places the picture on its square; a mouse press hides the cursor.
+TEST_F(Editor, KeysAlonePaintTheBoardWithThePictureTheyChoose)
+{
+    const auto framed = [&](int col, int row) {
+        const QPoint inside(34 * col + 2, 34 * row + 2);
+        return board->surface().pixel(inside) != board->backBuffer().pixel(inside);
+    };
+    for (const Qt::Key key : {Qt::Key_3, Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Space})
+        QTest::keyClick(board, key);
+    EXPECT_EQ(level.board(1, 1), Tile::Water);
+    EXPECT_TRUE(framed(1, 1));
+    for (const Qt::Key key : {Qt::Key_9, Qt::Key_Left, Qt::Key_Return})
+        QTest::keyClick(board, key);
+    EXPECT_EQ(level.board(0, 1), Tile::TurtleLeft);
+    QTest::keyClick(board, Qt::Key_1, Qt::ControlModifier);  // the menus' own
+    QTest::keyClick(board, Qt::Key_Space);
+    EXPECT_EQ(level.board(0, 1), Tile::TurtleLeft);
+    QTest::mousePress(board, Qt::LeftButton, {}, QPoint(300, 300));
+    EXPECT_FALSE(framed(0, 1));
+}
+
 // File > Publish Set... against a small table of canned answers: the question names what goes,
 // the set goes as a set file, its judging is asked after until the verdict, which is told.
 TEST_F(Editor, PublishSetSendsTheFolderAsksAfterItsJudgingAndTellsTheVerdict)
