@@ -154,6 +154,7 @@ void EditorWindow::startEditing()
     if (screen())
         m_panelRule->apply(screen()->size());
     resetEditor();
+    m_board->setFocus();  // the keys paint at once
     drawGrid();
     m_redrawTimer.start(RedrawMs);
 }
