@@ -80,7 +80,7 @@ void FileOpener::importSet(const QString& path)
         const QString where = reading.line > 0 ? tr(" (line %1)").arg(reading.line) : QString();
         QMessageBox::warning(
             &m_window, tr("Import Level Set"),
-            tr("%1 cannot be imported: %2%3.").arg(QDir::toNativeSeparators(path), reading.error, where));
+            tr("%1 cannot be imported: %2%3.").arg(QDir::toNativeSeparators(path), reading.error.translated(), where));
         return;
     }
     importSet(*reading.set);
@@ -92,7 +92,7 @@ void FileOpener::importSet(const SetFile& set)
     const SetImport imported =
         ::importSet(set, files.dataFolder(), {shippedSetFolder(files.programFolder()), files.myLevels()});
     if (imported.outcome == SetImport::Outcome::Failed) {
-        QMessageBox::warning(&m_window, tr("Import Level Set"), imported.problem);
+        QMessageBox::warning(&m_window, tr("Import Level Set"), imported.problem.translated());
         return;
     }
     // Imported either way; played once a game in play is given up.

@@ -47,7 +47,7 @@ std::optional<QString> playFault(RecordingPlayer& player, const std::atomic<bool
         if (watch)
             watch(player);
     if (player.refusal())
-        return QString::fromStdString(*player.refusal());
+        return player.refusal()->english();
     const GameRecording& replay = player.recording();
     if (const std::optional<Divergence>& divergence = player.divergence()) {
         const auto checkpoint =
@@ -57,7 +57,7 @@ std::optional<QString> playFault(RecordingPlayer& player, const std::atomic<bool
         return QStringLiteral("level %1, at the checkpoint \"%2\": %3")
             .arg(levelEnd ? checkpoint->checkpoint.level : player.levelNumber())
             .arg(QString::fromUtf8(eventLine(*checkpoint)))
-            .arg(QString::fromStdString(divergence->message));
+            .arg(divergence->message.english());
     }
     if (!player.atEnd())
         return QStringLiteral("the game took too long to verify");

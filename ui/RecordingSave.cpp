@@ -36,7 +36,7 @@ bool saveSelfContained(QWidget* parent, const GameRecording& recording, const QS
         QMessageBox::warning(
             parent, title,
             QCoreApplication::translate("RecordingSave", "This game cannot be saved with its levels: %1.")
-                .arg(carried.problem));
+                .arg(carried.problem.translated()));
         return false;
     }
     const QString score = QString::number(recording.events.empty() ? 0 : recording.events.back().checkpoint.score);

@@ -16,9 +16,9 @@ bool exportSetFolder(QWidget* parent, const QString& folder, const QString& show
     // Checked before the player picks a file, so that nothing is asked in vain.
     SetGathering gathering = gatherSet(folder, header);
     if (!gathering.set) {
-        QMessageBox::warning(
-            parent, title,
-            QCoreApplication::translate("SetExport", "The set cannot be exported: %1.").arg(gathering.problem));
+        QMessageBox::warning(parent, title,
+                             QCoreApplication::translate("SetExport", "The set cannot be exported: %1.")
+                                 .arg(gathering.problem.translated()));
         return false;
     }
     const QString proposed = safeSetFolderName(header.name);
