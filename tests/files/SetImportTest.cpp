@@ -35,9 +35,8 @@ TEST(SetFolder, TheShippedPackIsKnownWhereItIsShipped)
     for (int n = 1; n <= 3; ++n)
         ASSERT_TRUE(QFile::copy(levelPathInSet(Shipped, Int16(n)), levelPathInSet(broken.path(), Int16(n))));
     ASSERT_TRUE(replaceFile(levelPathInSet(broken.path(), 2), readFile(levelPathInSet(Shipped, 2)).left(100)));
-    EXPECT_TRUE(gatherSet(broken.path(), {QStringLiteral("Broken"), {}, {}, {}})
-                    .problem.english()
-                    .startsWith("level 2 cannot be read as a level: it stops at line"));
+    const Phrase problem = gatherSet(broken.path(), {QStringLiteral("Broken"), {}, {}, {}}).problem;
+    EXPECT_TRUE(problem.english().startsWith("level 2 cannot be read as a level: it stops at line"));
 }
 
 TEST(SetFolder, ASetImportedAgainIsKnownAndANameTakenGetsANumber)
