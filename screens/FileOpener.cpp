@@ -58,7 +58,7 @@ void FileOpener::open(const QString& path)
         return RecordingWindow::watch(path, m_window.files().programFolder(), &m_window.audio(), &m_window);
     }
     QMessageBox::warning(
-        &m_window, QStringLiteral("Pondrake"),
+        &m_window, tr("Open File"),
         tr("%1 is neither a level set (.pondrake) nor a replay (.replay).").arg(QDir::toNativeSeparators(path)));
 }
 

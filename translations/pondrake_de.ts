@@ -389,6 +389,10 @@
         <source>%1 cannot be imported: %2%3.</source>
         <translation>%1 kann nicht importiert werden: %2%3.</translation>
     </message>
+    <message>
+        <source>Open File</source>
+        <translation>Datei öffnen</translation>
+    </message>
 </context>
 <context>
     <name>FindSetsWindow</name>

@@ -389,6 +389,10 @@
         <source>%1 cannot be imported: %2%3.</source>
         <translation>No se puede importar %1: %2%3.</translation>
     </message>
+    <message>
+        <source>Open File</source>
+        <translation>Abrir archivo</translation>
+    </message>
 </context>
 <context>
     <name>FindSetsWindow</name>

@@ -389,6 +389,10 @@
         <source>%1 cannot be imported: %2%3.</source>
         <translation>Impossible d’importer %1&#xa0;: %2%3.</translation>
     </message>
+    <message>
+        <source>Open File</source>
+        <translation>Ouvrir un fichier</translation>
+    </message>
 </context>
 <context>
     <name>FindSetsWindow</name>
