@@ -48,7 +48,7 @@ void write(const QString& path, GameRecording recording, const SetFile& set)
 {
     const SelfContained carried = selfContained(std::move(recording), set);
     if (!carried.recording)
-        fail(path + ": " + carried.problem);
+        fail(path + ": " + carried.problem.english());
     if (!replaceFile(path, recordingBytes(*carried.recording)))
         fail(QStringLiteral("cannot write ") + path);
 }

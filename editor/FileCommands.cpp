@@ -103,7 +103,7 @@ void FileCommands::exportSet()
     }
     emit dialogOpens();
     const QString folder = QFileInfo(m_lastFile).absolutePath();
-    exportSetFolder(&m_window, folder, levelSetName(folder, m_programFolder, {}).english());
+    exportSetFolder(&m_window, folder, levelSetName(folder, m_programFolder, {}));
     emit finished();
 }
 
@@ -116,6 +116,8 @@ void FileCommands::publishSet()
     }
     emit dialogOpens();
     const QString folder = QFileInfo(m_lastFile).absolutePath();
+    // The name the set is published under, unless it keeps its own: the world table lists it to
+    // players of every language, so the English one.
     m_publisher->publish(m_worldAddress, folder, levelSetName(folder, m_programFolder, {}).english());
     emit finished();
 }

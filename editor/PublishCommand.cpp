@@ -34,7 +34,8 @@ void PublishCommand::publish(const QString& address, const QString& folder, cons
                     tr("No world table is set up: enter its address in the game under Game > World Table..."));
     SetGathering gathering = gatherSet(folder, keptSetHeader(folder).value_or(SetFile{shownName, {}, {}, {}}));
     if (!gathering.set)
-        return tell(&m_window, QMessageBox::Warning, tr("The set cannot be published: %1.").arg(gathering.problem));
+        return tell(&m_window, QMessageBox::Warning,
+                    tr("The set cannot be published: %1.").arg(gathering.problem.translated()));
     const SetFile& set = *gathering.set;
     const QString question =
         tr("Publish the levels of %1 on the world table at %2?").arg(QDir::toNativeSeparators(folder), address) +

@@ -245,14 +245,18 @@ QByteArray recordingBytes(const GameRecording& recording)
     return bytes;
 }
 
-std::optional<QString> carrySet(GameRecording& recording, SetFile set)
+std::optional<Phrase> carrySet(GameRecording& recording, SetFile set)
 {
     for (const RecordedLevel& level : recording.levels) {
         const std::size_t number = std::size_t(level.number);
         if (number > set.levels.size())
-            return QStringLiteral("Level %1 is not in the set any more").arg(level.number);
+            return Phrase{ReplayFileWords::Context,
+                          QT_TRANSLATE_NOOP("ReplayFile", "Level %1 is not in the set any more"),
+                          {QString::number(level.number)}};
         if (QCryptographicHash::hash(set.levels[number - 1], QCryptographicHash::Sha256) != level.sha256)
-            return QStringLiteral("Level %1 has changed since this game was played").arg(level.number);
+            return Phrase{ReplayFileWords::Context,
+                          QT_TRANSLATE_NOOP("ReplayFile", "Level %1 has changed since this game was played"),
+                          {QString::number(level.number)}};
     }
     set.author.clear();  // a replay carries the set's name and levels only
     set.description.clear();

@@ -76,7 +76,7 @@ struct GameRecording {
 // The file's bytes. Board positions are written as hexadecimal floats, so they read back bit for bit.
 QByteArray recordingBytes(const GameRecording& recording);
 
-// The timer's word in the file ("countdown", "bonus", "turtle", "dog"), which messages use too.
+// The timer's word in the file ("countdown", "bonus", "turtle", "dog").
 const char* timerWord(GameTimer timer);
 
 // The event's line, without its line end: for messages that name an event.
@@ -98,4 +98,4 @@ RecordingReading readRecordingFile(const QString& path);
 // Makes the recording self-contained with the set it was played in: checks that every level it
 // played is that set's level of the same number, then carries the set and drops the folder.
 // What stands in the way ("Level 4 has changed since this game was played"), or nothing.
-std::optional<QString> carrySet(GameRecording& recording, SetFile set);
+std::optional<Phrase> carrySet(GameRecording& recording, SetFile set);

@@ -55,9 +55,6 @@ private:
         m_error = message;
         return false;
     }
-    // What the set's reader says of a level the replay carries: shown as it is.
-    bool fail(const QString& words) { return fail(Phrase::verbatim(words)); }
-
     RecordingReading fault() const { return {std::nullopt, m_lines.number(), m_error, false}; }
 
     bool header(GameRecording& recording)
@@ -118,7 +115,7 @@ private:
                 if (!start(rest, recording))
                     return false;
             } else if (word == "set" && !recording.set && m_version >= 3 && recording.levels.empty()) {
-                if (const std::optional<QString> wrong = setNameProblem(QString::fromUtf8(rest)))
+                if (const std::optional<Phrase> wrong = setNameProblem(QString::fromUtf8(rest)))
                     return fail(*wrong);
                 recording.set = SetFile{QString::fromUtf8(rest), {}, {}, {}};
             } else if (word == "level") {
@@ -153,7 +150,7 @@ private:
                 ReplayFileWords::Context,
                 QT_TRANSLATE_NOOP("ReplayFile", "the set's levels follow its name and come before the levels played"),
                 {}});
-        const QString wrong = m_levels.add(text);
+        const Phrase wrong = m_levels.add(text);
         return wrong.isEmpty() || fail(wrong);
     }
 

@@ -58,7 +58,7 @@ void FileOpener::open(const QString& path)
         return RecordingWindow::watch(path, m_window.files().programFolder(), &m_window.audio(), &m_window);
     }
     QMessageBox::warning(
-        &m_window, QStringLiteral("Pondrake"),
+        &m_window, tr("Open File"),
         tr("%1 is neither a level set (.pondrake) nor a replay (.replay).").arg(QDir::toNativeSeparators(path)));
 }
 
@@ -80,7 +80,7 @@ void FileOpener::importSet(const QString& path)
         const QString where = reading.line > 0 ? tr(" (line %1)").arg(reading.line) : QString();
         QMessageBox::warning(
             &m_window, tr("Import Level Set"),
-            tr("%1 cannot be imported: %2%3.").arg(QDir::toNativeSeparators(path), reading.error, where));
+            tr("%1 cannot be imported: %2%3.").arg(QDir::toNativeSeparators(path), reading.error.translated(), where));
         return;
     }
     importSet(*reading.set);
@@ -92,7 +92,7 @@ void FileOpener::importSet(const SetFile& set)
     const SetImport imported =
         ::importSet(set, files.dataFolder(), {shippedSetFolder(files.programFolder()), files.myLevels()});
     if (imported.outcome == SetImport::Outcome::Failed) {
-        QMessageBox::warning(&m_window, tr("Import Level Set"), imported.problem);
+        QMessageBox::warning(&m_window, tr("Import Level Set"), imported.problem.translated());
         return;
     }
     // Imported either way; played once a game in play is given up.

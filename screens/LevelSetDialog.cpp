@@ -89,7 +89,7 @@ void LevelSetDialog::exportSet()
 {
     if (const QListWidgetItem* item = setList->currentItem()) {
         const QString folder = item->data(Qt::UserRole).toString();
-        exportSetFolder(this, folder, levelSetName(folder, m_files.programFolder(), m_files.dataFolder()).english());
+        exportSetFolder(this, folder, levelSetName(folder, m_files.programFolder(), m_files.dataFolder()));
     }
 }
 

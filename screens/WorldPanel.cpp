@@ -87,7 +87,7 @@ void WorldPanel::offer(int place, const std::optional<GameRecording>& game)
     const std::optional<SetFile> set = folderSetFile(files.setFolder(), files.setName().english());
     const SelfContained travel = set ? selfContained(*game, *set) : SelfContained{};
     if (!travel.recording) {
-        m_line = set ? tr("The game cannot be sent: %1.").arg(travel.problem)
+        m_line = set ? tr("The game cannot be sent: %1.").arg(travel.problem.translated())
                      : tr("The levels of this set cannot be read, so the game cannot be sent.");
         return;
     }

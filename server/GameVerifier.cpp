@@ -58,7 +58,7 @@ std::optional<Refusal> playFault(RecordingPlayer& player, const std::atomic<bool
         if (watch)
             watch(player);
     if (player.refusal()) {
-        const QString detail = QString::fromStdString(*player.refusal());
+        const QString detail = player.refusal()->english();
         return Refusal{detail, QStringLiteral("replay-not-played"), {detail}};
     }
     const GameRecording& replay = player.recording();
@@ -69,7 +69,7 @@ std::optional<Refusal> playFault(RecordingPlayer& player, const std::atomic<bool
         const bool levelEnd = checkpoint->kind == RecordedEvent::Kind::LevelOver;
         const int level = levelEnd ? checkpoint->checkpoint.level : player.levelNumber();
         const QString line = QString::fromUtf8(eventLine(*checkpoint));
-        const QString detail = QString::fromStdString(divergence->message);
+        const QString detail = divergence->message.english();
         return Refusal{QStringLiteral("level %1, at the checkpoint \"%2\": %3").arg(level).arg(line).arg(detail),
                        QStringLiteral("replay-diverged"),
                        {level, line, detail}};

@@ -410,8 +410,8 @@ void WorldApi::publish(const httplib::Request& request, httplib::Response& respo
     const QByteArray file = QByteArray::fromStdString(request.body);
     const SetReading reading = readSetFile(file);
     if (!reading.set)
-        return refuse(response, 400, QStringLiteral("line %1: %2").arg(reading.line).arg(reading.error),
-                      "set-unreadable", {reading.line, reading.error});
+        return refuse(response, 400, QStringLiteral("line %1: %2").arg(reading.line).arg(reading.error.english()),
+                      "set-unreadable", {reading.line, reading.error.english()});
     const SetFile& set = *reading.set;
     if (set.levels.size() > std::size_t(MaxPublishedLevels))
         return refuse(response, 422,

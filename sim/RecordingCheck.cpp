@@ -80,13 +80,13 @@ RecordingCheck checkRecording(const QString& path, const QString& levelsFolder, 
                        ",\"events\":" + std::to_string(recording.events.size()) + startJson(recording) +
                        setJson(recording) + ",\"levels\":" + levelsJson(player);
     if (player.refusal()) {
-        json += ",\"message\":" + jsonString(*player.refusal());
+        json += ",\"message\":" + jsonString(player.refusal()->english().toStdString());
     } else if (!player.divergence() && !player.gameEnded()) {
         json += ",\"message\":" + jsonString("the file ends in level " + std::to_string(player.levelNumber()) +
                                              ", where the game went on: it was never played to its end");
     } else if (const std::optional<Divergence>& divergence = player.divergence()) {
         const RecordedEvent& event = recording.events[divergence->event];
-        json += ",\"message\":" + jsonString(divergence->message) +
+        json += ",\"message\":" + jsonString(divergence->message.english().toStdString()) +
                 ",\"event\":" + jsonString(eventLine(event).toStdString()) +
                 ",\"event_index\":" + std::to_string(divergence->event);
         const auto checkpoint =

@@ -5,7 +5,8 @@
 
 #include <QCryptographicHash>
 #include <QFileInfo>
-#include <QLocale>
+
+#include <array>
 
 namespace {
 
@@ -18,20 +19,29 @@ Phrase levelOverPhrase(const Checkpoint& c)
             {QString::number(c.level), QString::number(c.saved), QString::number(c.lost)}};
 }
 
-std::string levelOverText(const Checkpoint& c) { return levelOverPhrase(c).english().toStdString(); }
+// The sentences that name a timer, one for each timer in GameTimer's order, so that each
+// language says each timer its own way.
+using TimerTexts = std::array<const char*, AllTimers.size()>;
+// Played as recorded: the file fires a timer the rules have stopped.
+constexpr TimerTexts FiredStopped{QT_TRANSLATE_NOOP("RecordingPlayer", "the countdown timer fired, but it was stopped"),
+                                  QT_TRANSLATE_NOOP("RecordingPlayer", "the bonus timer fired, but it was stopped"),
+                                  QT_TRANSLATE_NOOP("RecordingPlayer", "the turtle timer fired, but it was stopped"),
+                                  QT_TRANSLATE_NOOP("RecordingPlayer", "the dog timer fired, but it was stopped")};
+// By the clock: the clock fires a timer the file does not fire there.
+constexpr TimerTexts ClockFires{
+    QT_TRANSLATE_NOOP("RecordingPlayer", "at %1 ms the countdown timer fires, where the file has no such firing"),
+    QT_TRANSLATE_NOOP("RecordingPlayer", "at %1 ms the bonus timer fires, where the file has no such firing"),
+    QT_TRANSLATE_NOOP("RecordingPlayer", "at %1 ms the turtle timer fires, where the file has no such firing"),
+    QT_TRANSLATE_NOOP("RecordingPlayer", "at %1 ms the dog timer fires, where the file has no such firing")};
+// By the clock: the file fires a timer where the clock fires none.
+constexpr TimerTexts FileFires{
+    QT_TRANSLATE_NOOP("RecordingPlayer", "at %1 ms the file has the countdown timer fire, where the clock fires none"),
+    QT_TRANSLATE_NOOP("RecordingPlayer", "at %1 ms the file has the bonus timer fire, where the clock fires none"),
+    QT_TRANSLATE_NOOP("RecordingPlayer", "at %1 ms the file has the turtle timer fire, where the clock fires none"),
+    QT_TRANSLATE_NOOP("RecordingPlayer", "at %1 ms the file has the dog timer fire, where the clock fires none")};
 
-// "19,750 ms": a moment of the game as the messages name it.
-std::string millisText(Millis at)
-{
-    return QLocale(QLocale::English, QLocale::UnitedStates).toString(qlonglong(at)).toStdString() + " ms";
-}
-
-std::string keptText(const KeptLevel& k)
-{
-    return "level " + std::to_string(k.levelNumber) + (k.replay ? " (a replay)" : "") + " with " +
-           std::to_string(k.score) + " points, " + std::to_string(k.saved) + " saved and " + std::to_string(k.lost) +
-           " lost";
-}
+const char* timerText(const TimerTexts& texts, GameTimer timer) { return texts[static_cast<std::size_t>(timer)]; }
+QString millis(Millis at) { return QString::number(at); }
 
 }  // namespace
 
@@ -43,25 +53,32 @@ RecordingPlayer::RecordingPlayer(GameRecording recording, const QString& levelsF
 {
     m_flow.setKeeper(this);
     for (const RecordedLevel& level : m_recording.levels) {
-        const std::string number = std::to_string(level.number);
+        const QString number = QString::number(level.number);
         if (m_recording.set) {
             const QByteArray* carried = carriedLevel(level.number);
             m_matched.push_back(carried &&
                                 QCryptographicHash::hash(*carried, QCryptographicHash::Sha256) == level.sha256);
             if (!m_matched.back() && !m_refusal)
-                m_refusal = QStringLiteral("Level %1 is not the level %1 that the replay carries")
-                                .arg(level.number)
-                                .toStdString();
+                m_refusal =
+                    Phrase{Context,
+                           QT_TRANSLATE_NOOP("RecordingPlayer", "Level %1 is not the level %1 that the replay carries"),
+                           {number}};
             continue;
         }
         const QString path = m_folder + u'/' + level.fileName;
         m_matched.push_back(fileSha256(path) == level.sha256);
         if (m_matched.back() || m_refusal)
             continue;
-        m_refusal = QFileInfo(path).isFile()
-                        ? "Level " + number + " has changed since this game was played"
-                        : "Level " + number + " needs the file " + level.fileName.toStdString() + " with the SHA-256 " +
-                              level.sha256.toHex().toStdString() + ", which cannot be found";
+        m_refusal =
+            QFileInfo(path).isFile()
+                ? Phrase{Context,
+                         QT_TRANSLATE_NOOP("RecordingPlayer", "Level %1 has changed since this game was played"),
+                         {number}}
+                : Phrase{Context,
+                         QT_TRANSLATE_NOOP("RecordingPlayer",
+                                           "Level %1 needs the file %2 with the SHA-256 %3, which cannot be "
+                                           "found"),
+                         {number, level.fileName, QString::fromLatin1(level.sha256.toHex())}};
     }
 }
 
@@ -80,10 +97,10 @@ const QByteArray* RecordingPlayer::carriedLevel(Int16 number) const
     return number >= 1 && std::size_t(number) <= levels.size() ? &levels[std::size_t(number) - 1] : nullptr;
 }
 
-void RecordingPlayer::diverge(std::string message)
+void RecordingPlayer::diverge(const Phrase& message)
 {
     if (!m_divergence)
-        m_divergence = Divergence{m_next > 0 ? m_next - 1 : 0, std::move(message)};  // the event last taken
+        m_divergence = Divergence{m_next > 0 ? m_next - 1 : 0, message};  // the event last taken
 }
 
 bool RecordingPlayer::step()
@@ -109,14 +126,16 @@ void RecordingPlayer::play(const RecordedEvent& event)
         if (!arriveAt(event.at))
             return;
         if (!m_flow.takes(event.input))
-            return diverge(event.input.kind == GameInput::Kind::Answer ? "an answer to a question the game did not ask"
+            return diverge(event.input.kind == GameInput::Kind::Answer
+                               ? QT_TRANSLATE_NOOP("RecordingPlayer", "an answer to a question the game did not ask")
                            : event.input.kind == GameInput::Kind::WindowClosed
-                               ? "a window closed that the game did not open"
-                               : "an input the game did not take here");
+                               ? QT_TRANSLATE_NOOP("RecordingPlayer", "a window closed that the game did not open")
+                               : QT_TRANSLATE_NOOP("RecordingPlayer", "an input the game did not take here"));
         return m_flow.apply(event.input);
     case RecordedEvent::Kind::LevelOver:
         if (m_checked != m_next - 1)
-            diverge("the game went on where level " + std::to_string(event.checkpoint.level) + " ended");
+            diverge(QT_TRANSLATE_NOOP("RecordingPlayer", "the game went on where level %1 ended"),
+                    {QString::number(event.checkpoint.level)});
         return;
     case RecordedEvent::Kind::Sitting:
         if (arriveAt(event.at))
@@ -127,8 +146,9 @@ void RecordingPlayer::play(const RecordedEvent& event)
                       QT_TRANSLATE_NOOP("RecordingPlayer", "Game over: %1 points"),
                       {QString::number(m_field.score)}};
         if (m_field.score != event.checkpoint.score)
-            return diverge("the game ends on " + std::to_string(m_field.score) + " points, not " +
-                           std::to_string(event.checkpoint.score));
+            return diverge(Phrase::counted(Context,
+                                           QT_TRANSLATE_N_NOOP("RecordingPlayer", "the game ends on %n points, not %1"),
+                                           m_field.score, {QString::number(event.checkpoint.score)}));
         m_endConfirmed = true;
         return;
     }
@@ -141,19 +161,14 @@ void RecordingPlayer::fire(const RecordedEvent& event)
     const GameTimer timer = event.input.timer;
     if (m_timing == Timing::AsRecorded) {
         if (!m_clock.isOn(timer) || m_clock.isHeld(timer) || m_clock.period(timer) <= 0)
-            return diverge(std::string("the ") + timerWord(timer) + " timer fired, but it was stopped");
+            return diverge(timerText(FiredStopped, timer));
         return m_flow.apply({.kind = GameInput::Kind::Timer, .timer = timer});
     }
     const std::optional<Clock::Due> due = m_clock.next();
-    if (due && due->at < event.at)
-        return diverge("at " + millisText(due->at) + " the " + timerWord(due->timer) +
-                       " timer fires; the file has none");
-    if (due && due->at == event.at && due->timer != timer)
-        return diverge("at " + millisText(due->at) + " the " + timerWord(due->timer) +
-                       " timer fires first; the file has the " + timerWord(timer) + " timer");
+    if (due && (due->at < event.at || (due->at == event.at && due->timer != timer)))
+        return diverge(timerText(ClockFires, due->timer), {millis(due->at)});
     if (!due || due->at > event.at)
-        return diverge("at " + millisText(event.at) + " the file has the " + timerWord(timer) +
-                       " timer fire, where the clock fires none");
+        return diverge(timerText(FileFires, timer), {millis(event.at)});
     m_clock.fireNextBy(event.at);  // through the flow, which the clock tells
 }
 
@@ -164,7 +179,7 @@ bool RecordingPlayer::arriveAt(Millis at)
     if (m_timing == Timing::AsRecorded)
         return true;
     if (const std::optional<Clock::Due> due = m_clock.next(); due && due->at <= at) {
-        diverge("at " + millisText(due->at) + " the " + timerWord(due->timer) + " timer fires; the file has none");
+        diverge(timerText(ClockFires, due->timer), {millis(due->at)});
         return false;
     }
     m_clock.runUntil(at);  // nothing fires on the way
@@ -184,7 +199,7 @@ void RecordingPlayer::playWindow()
         }
         if (event.kind == RecordedEvent::Kind::End || event.kind == RecordedEvent::Kind::Sitting) {
             ++m_next;
-            return diverge("the game went on while its window was open");
+            return diverge(QT_TRANSLATE_NOOP("RecordingPlayer", "the game went on while its window was open"));
         }
         if (!step())
             return;
@@ -197,11 +212,24 @@ void RecordingPlayer::goOn(const RecordedEvent& sitting)
 {
     const KeptLevel& claimed = sitting.input.start;
     if (m_flow.windowOpen() || m_flow.asking())
-        return diverge("the game went on in a later sitting while one of its windows was open");
+        return diverge(QT_TRANSLATE_NOOP("RecordingPlayer",
+                                         "the game went on in a later sitting while one of its windows was open"));
     if (!m_kept)
-        return diverge("the game went on from " + keptText(claimed) + ", but the rules kept no level to go on from");
-    if (*m_kept != claimed)
-        return diverge("the game went on from " + keptText(claimed) + ", where the rules kept " + keptText(*m_kept));
+        return diverge(QT_TRANSLATE_NOOP("RecordingPlayer",
+                                         "the game went on in a later sitting, but the rules kept no level to go on "
+                                         "from"));
+    if (*m_kept != claimed)  // what the rules kept, which the file's sitting does not name
+        return diverge(Phrase::counted(
+            Context,
+            m_kept->replay
+                ? QT_TRANSLATE_N_NOOP("RecordingPlayer",
+                                      "the game went on in a later sitting from another level than the "
+                                      "rules kept: a replay of level %1 with %n points, %2 saved and %3 lost")
+                : QT_TRANSLATE_N_NOOP("RecordingPlayer",
+                                      "the game went on in a later sitting from another level than the "
+                                      "rules kept: level %1 with %n points, %2 saved and %3 lost"),
+            m_kept->score,
+            {QString::number(m_kept->levelNumber), QString::number(m_kept->saved), QString::number(m_kept->lost)}));
     m_random.reseed(sitting.seed);  // as the game's recorder did before the flow went on
     m_flow.apply({.kind = GameInput::Kind::Continue, .start = *m_kept});
 }
@@ -217,7 +245,8 @@ Int16 RecordingPlayer::loadLevel(Int16 levelNumber)
     ++m_levelsStarted;
     const RecordedLevel* level = m_recording.level(levelNumber);
     if (!level) {
-        diverge("the game reached level " + std::to_string(levelNumber) + ", which the replay never played");
+        diverge(QT_TRANSLATE_NOOP("RecordingPlayer", "the game reached level %1, which the replay never played"),
+                {QString::number(levelNumber)});
         return m_field.turtlesInLevel;  // nothing is placed, and nothing more is played
     }
     if (const QByteArray* carried = m_recording.set ? carriedLevel(levelNumber) : nullptr)
@@ -230,12 +259,25 @@ void RecordingPlayer::showLevelOver(const LevelReport& report)
     const Checkpoint reached{report.levelNumber, !report.replay, report.saved, report.lost, m_field.score};
     m_happened = levelOverPhrase(reached);
     const RecordedEvent* next = atEnd() ? nullptr : &m_recording.events[m_next];
+    const QStringList counts{QString::number(reached.level), QString::number(reached.saved),
+                             QString::number(reached.lost)};
     if (!next || next->kind != RecordedEvent::Kind::LevelOver)
-        return diverge(levelOverText(reached) + " here, where the game went on");
-    if (next->checkpoint != reached)
-        return diverge(levelOverText(reached) + " with " + std::to_string(reached.score) +
-                       " points, where the game showed " + levelOverText(next->checkpoint) + " with " +
-                       std::to_string(next->checkpoint.score) + " points");
+        return diverge(reached.passed
+                           ? QT_TRANSLATE_NOOP("RecordingPlayer", "Level %1 passed: %2 saved, %3 lost here, where the "
+                                                                  "game went on")
+                           : QT_TRANSLATE_NOOP("RecordingPlayer", "Level %1 failed: %2 saved, %3 lost here, where the "
+                                                                  "game went on"),
+                       counts);
+    if (next->checkpoint != reached)  // how the rules ended the level, which the game did not show
+        return diverge(Phrase::counted(
+            Context,
+            reached.passed ? QT_TRANSLATE_N_NOOP("RecordingPlayer",
+                                                 "Level %1 passed: %2 saved, %3 lost with %n points, where the game "
+                                                 "showed another end")
+                           : QT_TRANSLATE_N_NOOP("RecordingPlayer",
+                                                 "Level %1 failed: %2 saved, %3 lost with %n points, where the game "
+                                                 "showed another end"),
+            reached.score, counts));
     m_checked = m_next;
     m_levelEnds.push_back(reached);
     playWindow();
@@ -246,5 +288,5 @@ void RecordingPlayer::gameEnds()
     m_gameEnded = true;
     // The game's recording ends as its end shows: its end line follows at once.
     if (atEnd() || m_recording.events[m_next].kind != RecordedEvent::Kind::End)
-        diverge("the game ended here, where it went on");
+        diverge(QT_TRANSLATE_NOOP("RecordingPlayer", "the game ended here, where it went on"));
 }

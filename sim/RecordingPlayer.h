@@ -15,7 +15,7 @@
 // Where a recording went another way than the game it records: the event at which that showed.
 struct Divergence {
     std::size_t event = 0;  // index into the recording's events
-    std::string message;
+    Phrase message;
 };
 
 // Plays a recording through the game's own rules on a board, play field, clock and generator of its
@@ -40,7 +40,7 @@ public:
     static Timing timingFor(const GameRecording& recording, const QString& levelsFolder);
 
     // Why the recording cannot be played ("Level 4 has changed since this game was played"), or nothing.
-    const std::optional<std::string>& refusal() const { return m_refusal; }
+    const std::optional<Phrase>& refusal() const { return m_refusal; }
     // Whether each of the recording's levels has the bytes the game played, in the recording's order.
     const std::vector<bool>& levelsMatched() const { return m_matched; }
 
@@ -78,13 +78,17 @@ public:
     std::vector<std::string_view> takeEffects() { return std::exchange(m_effects, {}); }
 
 private:
+    // The context in which lupdate files the player's sentences for the translators.
+    static constexpr const char* Context = "RecordingPlayer";
+
     void play(const RecordedEvent& event);
     void fire(const RecordedEvent& event);
     bool arriveAt(Millis at);
     void playWindow();
     void goOn(const RecordedEvent& sitting);
     const QByteArray* carriedLevel(Int16 number) const;
-    void diverge(std::string message);
+    void diverge(const Phrase& message);
+    void diverge(const char* text, QStringList args = {}) { diverge(Phrase{Context, text, std::move(args)}); }
 
     // The window: what the flow shows that a watcher sees, and its windows checked against the
     // recording. A question's answer is the recording's own later event.
@@ -119,7 +123,7 @@ private:
     Clock m_clock;  // moved by hand to each event's time; never moved as recorded
     LevelFlow m_flow;
     std::size_t m_next = 0;
-    std::optional<std::string> m_refusal;
+    std::optional<Phrase> m_refusal;
     std::vector<bool> m_matched;
     std::optional<Divergence> m_divergence;
     std::vector<Checkpoint> m_levelEnds;

@@ -3,15 +3,13 @@
 #include "files/ReplayFile.h"
 #include "files/sets/SetFileFormat.h"
 
-#include <QString>
-
 #include <optional>
 
 // A recording made self-contained with the set it was played in, as it travels: to a friend
 // (Save As) or to the world table.
 struct SelfContained {
     std::optional<GameRecording> recording;
-    QString problem;  // why it cannot travel: empty when it can
+    Phrase problem;  // why it cannot travel: empty when it can
 };
 
 // Carries the set in the recording (carrySet) and plays it through the rules from the carried

@@ -448,6 +448,10 @@ steht auf der Handbuchseite pondrake(6).
         <source>%1 cannot be imported: %2%3.</source>
         <translation>%1 kann nicht importiert werden: %2%3.</translation>
     </message>
+    <message>
+        <source>Open File</source>
+        <translation>Datei öffnen</translation>
+    </message>
 </context>
 <context>
     <name>FindSetsWindow</name>
@@ -1110,6 +1114,145 @@ steht auf der Handbuchseite pondrake(6).
         <source>Game over: %1 points</source>
         <translation>Spielende: %1 Punkte</translation>
     </message>
+    <message>
+        <source>the countdown timer fired, but it was stopped</source>
+        <translation>der Countdown-Timer löste aus, war aber angehalten</translation>
+    </message>
+    <message>
+        <source>the bonus timer fired, but it was stopped</source>
+        <translation>der Bonus-Timer löste aus, war aber angehalten</translation>
+    </message>
+    <message>
+        <source>the turtle timer fired, but it was stopped</source>
+        <translation>der Schildkröten-Timer löste aus, war aber angehalten</translation>
+    </message>
+    <message>
+        <source>the dog timer fired, but it was stopped</source>
+        <translation>der Hunde-Timer löste aus, war aber angehalten</translation>
+    </message>
+    <message>
+        <source>at %1 ms the countdown timer fires, where the file has no such firing</source>
+        <translation>bei %1 ms löst der Countdown-Timer aus, wo die Datei kein solches Auslösen hat</translation>
+    </message>
+    <message>
+        <source>at %1 ms the bonus timer fires, where the file has no such firing</source>
+        <translation>bei %1 ms löst der Bonus-Timer aus, wo die Datei kein solches Auslösen hat</translation>
+    </message>
+    <message>
+        <source>at %1 ms the turtle timer fires, where the file has no such firing</source>
+        <translation>bei %1 ms löst der Schildkröten-Timer aus, wo die Datei kein solches Auslösen hat</translation>
+    </message>
+    <message>
+        <source>at %1 ms the dog timer fires, where the file has no such firing</source>
+        <translation>bei %1 ms löst der Hunde-Timer aus, wo die Datei kein solches Auslösen hat</translation>
+    </message>
+    <message>
+        <source>at %1 ms the file has the countdown timer fire, where the clock fires none</source>
+        <translation>bei %1 ms lässt die Datei den Countdown-Timer auslösen, wo die Uhr keinen auslöst</translation>
+    </message>
+    <message>
+        <source>at %1 ms the file has the bonus timer fire, where the clock fires none</source>
+        <translation>bei %1 ms lässt die Datei den Bonus-Timer auslösen, wo die Uhr keinen auslöst</translation>
+    </message>
+    <message>
+        <source>at %1 ms the file has the turtle timer fire, where the clock fires none</source>
+        <translation>bei %1 ms lässt die Datei den Schildkröten-Timer auslösen, wo die Uhr keinen auslöst</translation>
+    </message>
+    <message>
+        <source>at %1 ms the file has the dog timer fire, where the clock fires none</source>
+        <translation>bei %1 ms lässt die Datei den Hunde-Timer auslösen, wo die Uhr keinen auslöst</translation>
+    </message>
+    <message>
+        <source>Level %1 is not the level %1 that the replay carries</source>
+        <translation>Level %1 ist nicht das Level %1, das die Aufzeichnung enthält</translation>
+    </message>
+    <message>
+        <source>Level %1 has changed since this game was played</source>
+        <translation>Level %1 hat sich geändert, seit dieses Spiel gespielt wurde</translation>
+    </message>
+    <message>
+        <source>Level %1 needs the file %2 with the SHA-256 %3, which cannot be found</source>
+        <translation>Level %1 braucht die Datei %2 mit dem SHA-256 %3, die nicht zu finden ist</translation>
+    </message>
+    <message>
+        <source>an answer to a question the game did not ask</source>
+        <translation>eine Antwort auf eine Frage, die das Spiel nicht gestellt hat</translation>
+    </message>
+    <message>
+        <source>a window closed that the game did not open</source>
+        <translation>ein Fenster wurde geschlossen, das das Spiel nicht geöffnet hat</translation>
+    </message>
+    <message>
+        <source>an input the game did not take here</source>
+        <translation>eine Eingabe, die das Spiel hier nicht angenommen hat</translation>
+    </message>
+    <message>
+        <source>the game went on where level %1 ended</source>
+        <translation>das Spiel ging weiter, wo Level %1 endete</translation>
+    </message>
+    <message numerus="yes">
+        <source>the game ends on %n points, not %1</source>
+        <translation>
+            <numerusform>das Spiel endet mit %n Punkt, nicht mit %1</numerusform>
+            <numerusform>das Spiel endet mit %n Punkten, nicht mit %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the game went on while its window was open</source>
+        <translation>das Spiel ging weiter, während sein Fenster offen war</translation>
+    </message>
+    <message>
+        <source>the game went on in a later sitting while one of its windows was open</source>
+        <translation>das Spiel ging in einer späteren Sitzung weiter, während eines seiner Fenster offen war</translation>
+    </message>
+    <message>
+        <source>the game went on in a later sitting, but the rules kept no level to go on from</source>
+        <translation>das Spiel ging in einer späteren Sitzung weiter, aber die Regeln haben kein Level zum Weiterspielen behalten</translation>
+    </message>
+    <message numerus="yes">
+        <source>the game went on in a later sitting from another level than the rules kept: a replay of level %1 with %n points, %2 saved and %3 lost</source>
+        <translation>
+            <numerusform>das Spiel ging in einer späteren Sitzung von einem anderen Level weiter als dem, das die Regeln behalten haben: Level %1 zum Wiederholen mit %n Punkt, %2 gerettet und %3 verloren</numerusform>
+            <numerusform>das Spiel ging in einer späteren Sitzung von einem anderen Level weiter als dem, das die Regeln behalten haben: Level %1 zum Wiederholen mit %n Punkten, %2 gerettet und %3 verloren</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the game went on in a later sitting from another level than the rules kept: level %1 with %n points, %2 saved and %3 lost</source>
+        <translation>
+            <numerusform>das Spiel ging in einer späteren Sitzung von einem anderen Level weiter als dem, das die Regeln behalten haben: Level %1 mit %n Punkt, %2 gerettet und %3 verloren</numerusform>
+            <numerusform>das Spiel ging in einer späteren Sitzung von einem anderen Level weiter als dem, das die Regeln behalten haben: Level %1 mit %n Punkten, %2 gerettet und %3 verloren</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the game reached level %1, which the replay never played</source>
+        <translation>das Spiel erreichte Level %1, das die Aufzeichnung nie gespielt hat</translation>
+    </message>
+    <message>
+        <source>Level %1 passed: %2 saved, %3 lost here, where the game went on</source>
+        <translation>Level %1 geschafft: %2 gerettet, %3 verloren hier, wo das Spiel weiterging</translation>
+    </message>
+    <message>
+        <source>Level %1 failed: %2 saved, %3 lost here, where the game went on</source>
+        <translation>Level %1 nicht geschafft: %2 gerettet, %3 verloren hier, wo das Spiel weiterging</translation>
+    </message>
+    <message numerus="yes">
+        <source>Level %1 passed: %2 saved, %3 lost with %n points, where the game showed another end</source>
+        <translation>
+            <numerusform>Level %1 geschafft: %2 gerettet, %3 verloren mit %n Punkt, wo das Spiel ein anderes Ende zeigte</numerusform>
+            <numerusform>Level %1 geschafft: %2 gerettet, %3 verloren mit %n Punkten, wo das Spiel ein anderes Ende zeigte</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Level %1 failed: %2 saved, %3 lost with %n points, where the game showed another end</source>
+        <translation>
+            <numerusform>Level %1 nicht geschafft: %2 gerettet, %3 verloren mit %n Punkt, wo das Spiel ein anderes Ende zeigte</numerusform>
+            <numerusform>Level %1 nicht geschafft: %2 gerettet, %3 verloren mit %n Punkten, wo das Spiel ein anderes Ende zeigte</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the game ended here, where it went on</source>
+        <translation>das Spiel endete hier, wo es weiterging</translation>
+    </message>
 </context>
 <context>
     <name>RecordingSave</name>
@@ -1367,6 +1510,25 @@ steht auf der Handbuchseite pondrake(6).
         <source>level %1 is not the level %1 that the replay carries</source>
         <translation>Level %1 ist nicht das Level %1, das die Aufzeichnung enthält</translation>
     </message>
+    <message>
+        <source>Level %1 is not in the set any more</source>
+        <translation>Level %1 ist nicht mehr in der Sammlung</translation>
+    </message>
+    <message>
+        <source>Level %1 has changed since this game was played</source>
+        <translation>Level %1 hat sich geändert, seit dieses Spiel gespielt wurde</translation>
+    </message>
+</context>
+<context>
+    <name>SelfContained</name>
+    <message>
+        <source>the set has changed since this game was played</source>
+        <translation>die Sammlung hat sich geändert, seit dieses Spiel gespielt wurde</translation>
+    </message>
+    <message>
+        <source>the game does not play to its end</source>
+        <translation>das Spiel läuft nicht bis zu seinem Ende</translation>
+    </message>
 </context>
 <context>
     <name>SetExport</name>
@@ -1385,6 +1547,98 @@ steht auf der Handbuchseite pondrake(6).
     <message>
         <source>The set could not be written to %1.</source>
         <translation>Die Sammlung konnte nicht nach %1 geschrieben werden.</translation>
+    </message>
+</context>
+<context>
+    <name>SetFile</name>
+    <message>
+        <source>this is no level set file</source>
+        <translation>das ist keine Levelsammlungsdatei</translation>
+    </message>
+    <message>
+        <source>this set was made by a newer version of the game</source>
+        <translation>diese Sammlung stammt von einer neueren Version des Spiels</translation>
+    </message>
+    <message>
+        <source>only levels follow the first level</source>
+        <translation>auf das erste Level folgen nur noch Level</translation>
+    </message>
+    <message>
+        <source>a line of the set&apos;s header is too long, not UTF-8 text or holds a control character</source>
+        <translation>eine Zeile im Kopf der Sammlung ist zu lang, kein UTF-8-Text oder enthält ein Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>unknown line in the set&apos;s header</source>
+        <translation>unbekannte Zeile im Kopf der Sammlung</translation>
+    </message>
+    <message>
+        <source>the set has no name</source>
+        <translation>die Sammlung hat keinen Namen</translation>
+    </message>
+    <message>
+        <source>the set holds no level</source>
+        <translation>die Sammlung enthält kein Level</translation>
+    </message>
+    <message>
+        <source>the file is larger than a level set can be</source>
+        <translation>die Datei ist größer, als eine Levelsammlung sein kann</translation>
+    </message>
+    <message>
+        <source>the file cannot be read</source>
+        <translation>die Datei kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>a set&apos;s name is not empty</source>
+        <translation>der Name einer Sammlung ist nicht leer</translation>
+    </message>
+    <message numerus="yes">
+        <source>a set&apos;s name is at most %n characters long</source>
+        <translation>
+            <numerusform>der Name einer Sammlung ist höchstens %n Zeichen lang</numerusform>
+            <numerusform>der Name einer Sammlung ist höchstens %n Zeichen lang</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>a set&apos;s name holds no control character</source>
+        <translation>der Name einer Sammlung enthält kein Steuerzeichen</translation>
+    </message>
+    <message numerus="yes">
+        <source>a set holds at most %n levels</source>
+        <translation>
+            <numerusform>eine Sammlung enthält höchstens %n Level</numerusform>
+            <numerusform>eine Sammlung enthält höchstens %n Level</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>level %1 is larger than a level can be (%2 KiB)</source>
+        <translation>Level %1 ist größer, als ein Level sein kann (%2 KiB)</translation>
+    </message>
+    <message>
+        <source>level %1 is not Base64 text</source>
+        <translation>Level %1 ist kein Base64-Text</translation>
+    </message>
+    <message>
+        <source>the levels together are larger than a set can be (%1 MiB)</source>
+        <translation>die Level zusammen sind größer, als eine Sammlung sein kann (%1 MiB)</translation>
+    </message>
+    <message>
+        <source>level %1 cannot be read as a level: it stops at line %2</source>
+        <translation>Level %1 kann nicht als Level gelesen werden: Es bricht in Zeile %2 ab</translation>
+    </message>
+</context>
+<context>
+    <name>SetImport</name>
+    <message>
+        <source>level %1 cannot be read</source>
+        <translation>Level %1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>There is no folder to keep level sets in.</source>
+        <translation>Es gibt keinen Ordner, in dem Levelsammlungen aufbewahrt werden können.</translation>
+    </message>
+    <message>
+        <source>The set could not be written into %1.</source>
+        <translation>Die Sammlung konnte nicht in %1 geschrieben werden.</translation>
     </message>
 </context>
 <context>

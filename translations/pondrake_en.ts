@@ -49,6 +49,61 @@
     </message>
 </context>
 <context>
+    <name>RecordingPlayer</name>
+    <message numerus="yes">
+        <source>the game ends on %n points, not %1</source>
+        <translation>
+            <numerusform>the game ends on %n point, not %1</numerusform>
+            <numerusform>the game ends on %n points, not %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the game went on in a later sitting from another level than the rules kept: a replay of level %1 with %n points, %2 saved and %3 lost</source>
+        <translation>
+            <numerusform>the game went on in a later sitting from another level than the rules kept: a replay of level %1 with %n point, %2 saved and %3 lost</numerusform>
+            <numerusform>the game went on in a later sitting from another level than the rules kept: a replay of level %1 with %n points, %2 saved and %3 lost</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the game went on in a later sitting from another level than the rules kept: level %1 with %n points, %2 saved and %3 lost</source>
+        <translation>
+            <numerusform>the game went on in a later sitting from another level than the rules kept: level %1 with %n point, %2 saved and %3 lost</numerusform>
+            <numerusform>the game went on in a later sitting from another level than the rules kept: level %1 with %n points, %2 saved and %3 lost</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Level %1 passed: %2 saved, %3 lost with %n points, where the game showed another end</source>
+        <translation>
+            <numerusform>Level %1 passed: %2 saved, %3 lost with %n point, where the game showed another end</numerusform>
+            <numerusform>Level %1 passed: %2 saved, %3 lost with %n points, where the game showed another end</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Level %1 failed: %2 saved, %3 lost with %n points, where the game showed another end</source>
+        <translation>
+            <numerusform>Level %1 failed: %2 saved, %3 lost with %n point, where the game showed another end</numerusform>
+            <numerusform>Level %1 failed: %2 saved, %3 lost with %n points, where the game showed another end</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SetFile</name>
+    <message numerus="yes">
+        <source>a set&apos;s name is at most %n characters long</source>
+        <translation>
+            <numerusform>a set&apos;s name is at most %n character long</numerusform>
+            <numerusform>a set&apos;s name is at most %n characters long</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>a set holds at most %n levels</source>
+        <translation>
+            <numerusform>a set holds at most %n level</numerusform>
+            <numerusform>a set holds at most %n levels</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>WorldTable</name>
     <message numerus="yes">
         <source>The world table takes at most %n byte(s) in one request.</source>

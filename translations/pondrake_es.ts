@@ -448,6 +448,10 @@ entorno: véase la página de manual pondrake(6).
         <source>%1 cannot be imported: %2%3.</source>
         <translation>No se puede importar %1: %2%3.</translation>
     </message>
+    <message>
+        <source>Open File</source>
+        <translation>Abrir archivo</translation>
+    </message>
 </context>
 <context>
     <name>FindSetsWindow</name>
@@ -1110,6 +1114,145 @@ entorno: véase la página de manual pondrake(6).
         <source>Game over: %1 points</source>
         <translation>Fin de la partida: %1 puntos</translation>
     </message>
+    <message>
+        <source>the countdown timer fired, but it was stopped</source>
+        <translation>el temporizador de la cuenta atrás se disparó, pero estaba parado</translation>
+    </message>
+    <message>
+        <source>the bonus timer fired, but it was stopped</source>
+        <translation>el temporizador del bonus se disparó, pero estaba parado</translation>
+    </message>
+    <message>
+        <source>the turtle timer fired, but it was stopped</source>
+        <translation>el temporizador de las tortugas se disparó, pero estaba parado</translation>
+    </message>
+    <message>
+        <source>the dog timer fired, but it was stopped</source>
+        <translation>el temporizador del perro se disparó, pero estaba parado</translation>
+    </message>
+    <message>
+        <source>at %1 ms the countdown timer fires, where the file has no such firing</source>
+        <translation>a los %1 ms se dispara el temporizador de la cuenta atrás, donde el archivo no tiene ese disparo</translation>
+    </message>
+    <message>
+        <source>at %1 ms the bonus timer fires, where the file has no such firing</source>
+        <translation>a los %1 ms se dispara el temporizador del bonus, donde el archivo no tiene ese disparo</translation>
+    </message>
+    <message>
+        <source>at %1 ms the turtle timer fires, where the file has no such firing</source>
+        <translation>a los %1 ms se dispara el temporizador de las tortugas, donde el archivo no tiene ese disparo</translation>
+    </message>
+    <message>
+        <source>at %1 ms the dog timer fires, where the file has no such firing</source>
+        <translation>a los %1 ms se dispara el temporizador del perro, donde el archivo no tiene ese disparo</translation>
+    </message>
+    <message>
+        <source>at %1 ms the file has the countdown timer fire, where the clock fires none</source>
+        <translation>a los %1 ms el archivo dispara el temporizador de la cuenta atrás, donde el reloj no dispara ninguno</translation>
+    </message>
+    <message>
+        <source>at %1 ms the file has the bonus timer fire, where the clock fires none</source>
+        <translation>a los %1 ms el archivo dispara el temporizador del bonus, donde el reloj no dispara ninguno</translation>
+    </message>
+    <message>
+        <source>at %1 ms the file has the turtle timer fire, where the clock fires none</source>
+        <translation>a los %1 ms el archivo dispara el temporizador de las tortugas, donde el reloj no dispara ninguno</translation>
+    </message>
+    <message>
+        <source>at %1 ms the file has the dog timer fire, where the clock fires none</source>
+        <translation>a los %1 ms el archivo dispara el temporizador del perro, donde el reloj no dispara ninguno</translation>
+    </message>
+    <message>
+        <source>Level %1 is not the level %1 that the replay carries</source>
+        <translation>El nivel %1 no es el nivel %1 que contiene la repetición</translation>
+    </message>
+    <message>
+        <source>Level %1 has changed since this game was played</source>
+        <translation>El nivel %1 ha cambiado desde que se jugó esta partida</translation>
+    </message>
+    <message>
+        <source>Level %1 needs the file %2 with the SHA-256 %3, which cannot be found</source>
+        <translation>El nivel %1 necesita el archivo %2 con el SHA-256 %3, que no se encuentra</translation>
+    </message>
+    <message>
+        <source>an answer to a question the game did not ask</source>
+        <translation>una respuesta a una pregunta que el juego no hizo</translation>
+    </message>
+    <message>
+        <source>a window closed that the game did not open</source>
+        <translation>se cerró una ventana que el juego no había abierto</translation>
+    </message>
+    <message>
+        <source>an input the game did not take here</source>
+        <translation>una entrada que el juego no aceptó aquí</translation>
+    </message>
+    <message>
+        <source>the game went on where level %1 ended</source>
+        <translation>la partida siguió donde terminó el nivel %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>the game ends on %n points, not %1</source>
+        <translation>
+            <numerusform>la partida termina con %n punto, no con %1</numerusform>
+            <numerusform>la partida termina con %n puntos, no con %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the game went on while its window was open</source>
+        <translation>la partida siguió mientras su ventana estaba abierta</translation>
+    </message>
+    <message>
+        <source>the game went on in a later sitting while one of its windows was open</source>
+        <translation>la partida siguió en una sesión posterior mientras una de sus ventanas estaba abierta</translation>
+    </message>
+    <message>
+        <source>the game went on in a later sitting, but the rules kept no level to go on from</source>
+        <translation>la partida siguió en una sesión posterior, pero las reglas no guardaron ningún nivel desde el que seguir</translation>
+    </message>
+    <message numerus="yes">
+        <source>the game went on in a later sitting from another level than the rules kept: a replay of level %1 with %n points, %2 saved and %3 lost</source>
+        <translation>
+            <numerusform>la partida siguió en una sesión posterior desde un nivel distinto del que guardaron las reglas: el nivel %1 por repetir con %n punto, %2 salvadas y %3 perdidas</numerusform>
+            <numerusform>la partida siguió en una sesión posterior desde un nivel distinto del que guardaron las reglas: el nivel %1 por repetir con %n puntos, %2 salvadas y %3 perdidas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the game went on in a later sitting from another level than the rules kept: level %1 with %n points, %2 saved and %3 lost</source>
+        <translation>
+            <numerusform>la partida siguió en una sesión posterior desde un nivel distinto del que guardaron las reglas: el nivel %1 con %n punto, %2 salvadas y %3 perdidas</numerusform>
+            <numerusform>la partida siguió en una sesión posterior desde un nivel distinto del que guardaron las reglas: el nivel %1 con %n puntos, %2 salvadas y %3 perdidas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the game reached level %1, which the replay never played</source>
+        <translation>la partida llegó al nivel %1, que la repetición nunca jugó</translation>
+    </message>
+    <message>
+        <source>Level %1 passed: %2 saved, %3 lost here, where the game went on</source>
+        <translation>Nivel %1 superado: %2 salvadas, %3 perdidas aquí, donde la partida siguió</translation>
+    </message>
+    <message>
+        <source>Level %1 failed: %2 saved, %3 lost here, where the game went on</source>
+        <translation>Nivel %1 no superado: %2 salvadas, %3 perdidas aquí, donde la partida siguió</translation>
+    </message>
+    <message numerus="yes">
+        <source>Level %1 passed: %2 saved, %3 lost with %n points, where the game showed another end</source>
+        <translation>
+            <numerusform>Nivel %1 superado: %2 salvadas, %3 perdidas con %n punto, donde el juego mostró otro final</numerusform>
+            <numerusform>Nivel %1 superado: %2 salvadas, %3 perdidas con %n puntos, donde el juego mostró otro final</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Level %1 failed: %2 saved, %3 lost with %n points, where the game showed another end</source>
+        <translation>
+            <numerusform>Nivel %1 no superado: %2 salvadas, %3 perdidas con %n punto, donde el juego mostró otro final</numerusform>
+            <numerusform>Nivel %1 no superado: %2 salvadas, %3 perdidas con %n puntos, donde el juego mostró otro final</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the game ended here, where it went on</source>
+        <translation>la partida terminó aquí, donde siguió</translation>
+    </message>
 </context>
 <context>
     <name>RecordingSave</name>
@@ -1367,6 +1510,25 @@ entorno: véase la página de manual pondrake(6).
         <source>level %1 is not the level %1 that the replay carries</source>
         <translation>el nivel %1 no es el nivel %1 que contiene la repetición</translation>
     </message>
+    <message>
+        <source>Level %1 is not in the set any more</source>
+        <translation>El nivel %1 ya no está en la colección</translation>
+    </message>
+    <message>
+        <source>Level %1 has changed since this game was played</source>
+        <translation>El nivel %1 ha cambiado desde que se jugó esta partida</translation>
+    </message>
+</context>
+<context>
+    <name>SelfContained</name>
+    <message>
+        <source>the set has changed since this game was played</source>
+        <translation>la colección ha cambiado desde que se jugó esta partida</translation>
+    </message>
+    <message>
+        <source>the game does not play to its end</source>
+        <translation>la partida no se juega hasta su final</translation>
+    </message>
 </context>
 <context>
     <name>SetExport</name>
@@ -1384,6 +1546,98 @@ entorno: véase la página de manual pondrake(6).
     </message>
     <message>
         <source>The set could not be written to %1.</source>
+        <translation>No se pudo escribir la colección en %1.</translation>
+    </message>
+</context>
+<context>
+    <name>SetFile</name>
+    <message>
+        <source>this is no level set file</source>
+        <translation>esto no es un archivo de colección de niveles</translation>
+    </message>
+    <message>
+        <source>this set was made by a newer version of the game</source>
+        <translation>esta colección la hizo una versión más reciente del juego</translation>
+    </message>
+    <message>
+        <source>only levels follow the first level</source>
+        <translation>tras el primer nivel solo siguen niveles</translation>
+    </message>
+    <message>
+        <source>a line of the set&apos;s header is too long, not UTF-8 text or holds a control character</source>
+        <translation>una línea de la cabecera de la colección es demasiado larga, no es texto UTF-8 o contiene un carácter de control</translation>
+    </message>
+    <message>
+        <source>unknown line in the set&apos;s header</source>
+        <translation>línea desconocida en la cabecera de la colección</translation>
+    </message>
+    <message>
+        <source>the set has no name</source>
+        <translation>la colección no tiene nombre</translation>
+    </message>
+    <message>
+        <source>the set holds no level</source>
+        <translation>la colección no contiene ningún nivel</translation>
+    </message>
+    <message>
+        <source>the file is larger than a level set can be</source>
+        <translation>el archivo es más grande de lo que puede ser una colección de niveles</translation>
+    </message>
+    <message>
+        <source>the file cannot be read</source>
+        <translation>el archivo no se puede leer</translation>
+    </message>
+    <message>
+        <source>a set&apos;s name is not empty</source>
+        <translation>el nombre de una colección no está vacío</translation>
+    </message>
+    <message numerus="yes">
+        <source>a set&apos;s name is at most %n characters long</source>
+        <translation>
+            <numerusform>el nombre de una colección tiene como mucho %n carácter</numerusform>
+            <numerusform>el nombre de una colección tiene como mucho %n caracteres</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>a set&apos;s name holds no control character</source>
+        <translation>el nombre de una colección no contiene caracteres de control</translation>
+    </message>
+    <message numerus="yes">
+        <source>a set holds at most %n levels</source>
+        <translation>
+            <numerusform>una colección contiene como mucho %n nivel</numerusform>
+            <numerusform>una colección contiene como mucho %n niveles</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>level %1 is larger than a level can be (%2 KiB)</source>
+        <translation>el nivel %1 es más grande de lo que puede ser un nivel (%2 KiB)</translation>
+    </message>
+    <message>
+        <source>level %1 is not Base64 text</source>
+        <translation>el nivel %1 no es texto Base64</translation>
+    </message>
+    <message>
+        <source>the levels together are larger than a set can be (%1 MiB)</source>
+        <translation>los niveles juntos son más grandes de lo que puede ser una colección (%1 MiB)</translation>
+    </message>
+    <message>
+        <source>level %1 cannot be read as a level: it stops at line %2</source>
+        <translation>el nivel %1 no se puede leer como nivel: se detiene en la línea %2</translation>
+    </message>
+</context>
+<context>
+    <name>SetImport</name>
+    <message>
+        <source>level %1 cannot be read</source>
+        <translation>el nivel %1 no se puede leer</translation>
+    </message>
+    <message>
+        <source>There is no folder to keep level sets in.</source>
+        <translation>No hay ninguna carpeta donde guardar las colecciones de niveles.</translation>
+    </message>
+    <message>
+        <source>The set could not be written into %1.</source>
         <translation>No se pudo escribir la colección en %1.</translation>
     </message>
 </context>

@@ -448,6 +448,10 @@ environnement&#xa0;: voir la page de manuel pondrake(6).
         <source>%1 cannot be imported: %2%3.</source>
         <translation>Impossible d’importer %1&#xa0;: %2%3.</translation>
     </message>
+    <message>
+        <source>Open File</source>
+        <translation>Ouvrir un fichier</translation>
+    </message>
 </context>
 <context>
     <name>FindSetsWindow</name>
@@ -1110,6 +1114,145 @@ environnement&#xa0;: voir la page de manuel pondrake(6).
         <source>Game over: %1 points</source>
         <translation>Partie terminée&#xa0;: %1 points</translation>
     </message>
+    <message>
+        <source>the countdown timer fired, but it was stopped</source>
+        <translation>la minuterie du compte à rebours s’est déclenchée, mais elle était arrêtée</translation>
+    </message>
+    <message>
+        <source>the bonus timer fired, but it was stopped</source>
+        <translation>la minuterie du bonus s’est déclenchée, mais elle était arrêtée</translation>
+    </message>
+    <message>
+        <source>the turtle timer fired, but it was stopped</source>
+        <translation>la minuterie des tortues s’est déclenchée, mais elle était arrêtée</translation>
+    </message>
+    <message>
+        <source>the dog timer fired, but it was stopped</source>
+        <translation>la minuterie du chien s’est déclenchée, mais elle était arrêtée</translation>
+    </message>
+    <message>
+        <source>at %1 ms the countdown timer fires, where the file has no such firing</source>
+        <translation>à %1&#xa0;ms, la minuterie du compte à rebours se déclenche, là où le fichier n’a pas ce déclenchement</translation>
+    </message>
+    <message>
+        <source>at %1 ms the bonus timer fires, where the file has no such firing</source>
+        <translation>à %1&#xa0;ms, la minuterie du bonus se déclenche, là où le fichier n’a pas ce déclenchement</translation>
+    </message>
+    <message>
+        <source>at %1 ms the turtle timer fires, where the file has no such firing</source>
+        <translation>à %1&#xa0;ms, la minuterie des tortues se déclenche, là où le fichier n’a pas ce déclenchement</translation>
+    </message>
+    <message>
+        <source>at %1 ms the dog timer fires, where the file has no such firing</source>
+        <translation>à %1&#xa0;ms, la minuterie du chien se déclenche, là où le fichier n’a pas ce déclenchement</translation>
+    </message>
+    <message>
+        <source>at %1 ms the file has the countdown timer fire, where the clock fires none</source>
+        <translation>à %1&#xa0;ms, le fichier déclenche la minuterie du compte à rebours, là où l’horloge n’en déclenche aucune</translation>
+    </message>
+    <message>
+        <source>at %1 ms the file has the bonus timer fire, where the clock fires none</source>
+        <translation>à %1&#xa0;ms, le fichier déclenche la minuterie du bonus, là où l’horloge n’en déclenche aucune</translation>
+    </message>
+    <message>
+        <source>at %1 ms the file has the turtle timer fire, where the clock fires none</source>
+        <translation>à %1&#xa0;ms, le fichier déclenche la minuterie des tortues, là où l’horloge n’en déclenche aucune</translation>
+    </message>
+    <message>
+        <source>at %1 ms the file has the dog timer fire, where the clock fires none</source>
+        <translation>à %1&#xa0;ms, le fichier déclenche la minuterie du chien, là où l’horloge n’en déclenche aucune</translation>
+    </message>
+    <message>
+        <source>Level %1 is not the level %1 that the replay carries</source>
+        <translation>Le niveau %1 n’est pas le niveau %1 que contient la rediffusion</translation>
+    </message>
+    <message>
+        <source>Level %1 has changed since this game was played</source>
+        <translation>Le niveau %1 a changé depuis que cette partie a été jouée</translation>
+    </message>
+    <message>
+        <source>Level %1 needs the file %2 with the SHA-256 %3, which cannot be found</source>
+        <translation>Le niveau %1 a besoin du fichier %2 de SHA-256 %3, qui est introuvable</translation>
+    </message>
+    <message>
+        <source>an answer to a question the game did not ask</source>
+        <translation>une réponse à une question que le jeu n’a pas posée</translation>
+    </message>
+    <message>
+        <source>a window closed that the game did not open</source>
+        <translation>une fenêtre fermée que le jeu n’avait pas ouverte</translation>
+    </message>
+    <message>
+        <source>an input the game did not take here</source>
+        <translation>une entrée que le jeu n’a pas prise en compte ici</translation>
+    </message>
+    <message>
+        <source>the game went on where level %1 ended</source>
+        <translation>la partie a continué là où le niveau %1 s’est terminé</translation>
+    </message>
+    <message numerus="yes">
+        <source>the game ends on %n points, not %1</source>
+        <translation>
+            <numerusform>la partie se termine à %n point, pas à %1</numerusform>
+            <numerusform>la partie se termine à %n points, pas à %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the game went on while its window was open</source>
+        <translation>la partie a continué alors que sa fenêtre était ouverte</translation>
+    </message>
+    <message>
+        <source>the game went on in a later sitting while one of its windows was open</source>
+        <translation>la partie a repris lors d’une séance suivante alors qu’une de ses fenêtres était ouverte</translation>
+    </message>
+    <message>
+        <source>the game went on in a later sitting, but the rules kept no level to go on from</source>
+        <translation>la partie a repris lors d’une séance suivante, mais les règles n’ont gardé aucun niveau d’où reprendre</translation>
+    </message>
+    <message numerus="yes">
+        <source>the game went on in a later sitting from another level than the rules kept: a replay of level %1 with %n points, %2 saved and %3 lost</source>
+        <translation>
+            <numerusform>la partie a repris lors d’une séance suivante d’un autre niveau que celui gardé par les règles&#xa0;: le niveau %1 à rejouer avec %n point, %2 sauvées et %3 perdues</numerusform>
+            <numerusform>la partie a repris lors d’une séance suivante d’un autre niveau que celui gardé par les règles&#xa0;: le niveau %1 à rejouer avec %n points, %2 sauvées et %3 perdues</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the game went on in a later sitting from another level than the rules kept: level %1 with %n points, %2 saved and %3 lost</source>
+        <translation>
+            <numerusform>la partie a repris lors d’une séance suivante d’un autre niveau que celui gardé par les règles&#xa0;: le niveau %1 avec %n point, %2 sauvées et %3 perdues</numerusform>
+            <numerusform>la partie a repris lors d’une séance suivante d’un autre niveau que celui gardé par les règles&#xa0;: le niveau %1 avec %n points, %2 sauvées et %3 perdues</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the game reached level %1, which the replay never played</source>
+        <translation>la partie a atteint le niveau %1, que la rediffusion n’a jamais joué</translation>
+    </message>
+    <message>
+        <source>Level %1 passed: %2 saved, %3 lost here, where the game went on</source>
+        <translation>Niveau %1 réussi&#xa0;: %2 sauvées, %3 perdues ici, là où la partie a continué</translation>
+    </message>
+    <message>
+        <source>Level %1 failed: %2 saved, %3 lost here, where the game went on</source>
+        <translation>Niveau %1 manqué&#xa0;: %2 sauvées, %3 perdues ici, là où la partie a continué</translation>
+    </message>
+    <message numerus="yes">
+        <source>Level %1 passed: %2 saved, %3 lost with %n points, where the game showed another end</source>
+        <translation>
+            <numerusform>Niveau %1 réussi&#xa0;: %2 sauvées, %3 perdues avec %n point, là où le jeu a montré une autre fin</numerusform>
+            <numerusform>Niveau %1 réussi&#xa0;: %2 sauvées, %3 perdues avec %n points, là où le jeu a montré une autre fin</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Level %1 failed: %2 saved, %3 lost with %n points, where the game showed another end</source>
+        <translation>
+            <numerusform>Niveau %1 manqué&#xa0;: %2 sauvées, %3 perdues avec %n point, là où le jeu a montré une autre fin</numerusform>
+            <numerusform>Niveau %1 manqué&#xa0;: %2 sauvées, %3 perdues avec %n points, là où le jeu a montré une autre fin</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the game ended here, where it went on</source>
+        <translation>la partie s’est terminée ici, là où elle a continué</translation>
+    </message>
 </context>
 <context>
     <name>RecordingSave</name>
@@ -1367,6 +1510,25 @@ environnement&#xa0;: voir la page de manuel pondrake(6).
         <source>level %1 is not the level %1 that the replay carries</source>
         <translation>le niveau %1 n’est pas le niveau %1 que contient la rediffusion</translation>
     </message>
+    <message>
+        <source>Level %1 is not in the set any more</source>
+        <translation>Le niveau %1 n’est plus dans la série</translation>
+    </message>
+    <message>
+        <source>Level %1 has changed since this game was played</source>
+        <translation>Le niveau %1 a changé depuis que cette partie a été jouée</translation>
+    </message>
+</context>
+<context>
+    <name>SelfContained</name>
+    <message>
+        <source>the set has changed since this game was played</source>
+        <translation>la série a changé depuis que cette partie a été jouée</translation>
+    </message>
+    <message>
+        <source>the game does not play to its end</source>
+        <translation>la partie ne se joue pas jusqu’à sa fin</translation>
+    </message>
 </context>
 <context>
     <name>SetExport</name>
@@ -1384,6 +1546,98 @@ environnement&#xa0;: voir la page de manuel pondrake(6).
     </message>
     <message>
         <source>The set could not be written to %1.</source>
+        <translation>La série n’a pas pu être écrite dans %1.</translation>
+    </message>
+</context>
+<context>
+    <name>SetFile</name>
+    <message>
+        <source>this is no level set file</source>
+        <translation>ce n’est pas un fichier de série de niveaux</translation>
+    </message>
+    <message>
+        <source>this set was made by a newer version of the game</source>
+        <translation>cette série a été faite par une version plus récente du jeu</translation>
+    </message>
+    <message>
+        <source>only levels follow the first level</source>
+        <translation>seuls des niveaux suivent le premier niveau</translation>
+    </message>
+    <message>
+        <source>a line of the set&apos;s header is too long, not UTF-8 text or holds a control character</source>
+        <translation>une ligne de l’en-tête de la série est trop longue, n’est pas du texte UTF-8 ou contient un caractère de contrôle</translation>
+    </message>
+    <message>
+        <source>unknown line in the set&apos;s header</source>
+        <translation>ligne inconnue dans l’en-tête de la série</translation>
+    </message>
+    <message>
+        <source>the set has no name</source>
+        <translation>la série n’a pas de nom</translation>
+    </message>
+    <message>
+        <source>the set holds no level</source>
+        <translation>la série ne contient aucun niveau</translation>
+    </message>
+    <message>
+        <source>the file is larger than a level set can be</source>
+        <translation>le fichier est plus grand que ne peut l’être une série de niveaux</translation>
+    </message>
+    <message>
+        <source>the file cannot be read</source>
+        <translation>le fichier ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>a set&apos;s name is not empty</source>
+        <translation>le nom d’une série n’est pas vide</translation>
+    </message>
+    <message numerus="yes">
+        <source>a set&apos;s name is at most %n characters long</source>
+        <translation>
+            <numerusform>le nom d’une série fait au plus %n caractère</numerusform>
+            <numerusform>le nom d’une série fait au plus %n caractères</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>a set&apos;s name holds no control character</source>
+        <translation>le nom d’une série ne contient aucun caractère de contrôle</translation>
+    </message>
+    <message numerus="yes">
+        <source>a set holds at most %n levels</source>
+        <translation>
+            <numerusform>une série contient au plus %n niveau</numerusform>
+            <numerusform>une série contient au plus %n niveaux</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>level %1 is larger than a level can be (%2 KiB)</source>
+        <translation>le niveau %1 est plus grand que ne peut l’être un niveau (%2&#xa0;Kio)</translation>
+    </message>
+    <message>
+        <source>level %1 is not Base64 text</source>
+        <translation>le niveau %1 n’est pas du texte Base64</translation>
+    </message>
+    <message>
+        <source>the levels together are larger than a set can be (%1 MiB)</source>
+        <translation>les niveaux ensemble sont plus grands que ne peut l’être une série (%1&#xa0;Mio)</translation>
+    </message>
+    <message>
+        <source>level %1 cannot be read as a level: it stops at line %2</source>
+        <translation>le niveau %1 ne peut pas être lu comme un niveau&#xa0;: il s’arrête à la ligne %2</translation>
+    </message>
+</context>
+<context>
+    <name>SetImport</name>
+    <message>
+        <source>level %1 cannot be read</source>
+        <translation>le niveau %1 ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>There is no folder to keep level sets in.</source>
+        <translation>Il n’y a aucun dossier où garder les séries de niveaux.</translation>
+    </message>
+    <message>
+        <source>The set could not be written into %1.</source>
         <translation>La série n’a pas pu être écrite dans %1.</translation>
     </message>
 </context>

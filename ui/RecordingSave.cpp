@@ -17,6 +17,8 @@ SelfContained withSet(const GameRecording& recording, const QString& levelsFolde
 {
     if (recording.set)
         return {recording, {}};
+    // The replay's set line carries the set's name in English, as the world table and the players
+    // of every language read the replay.
     const SetFile header = keptSetHeader(levelsFolder)
                                .value_or(SetFile{levelSetName(levelsFolder, programFolder, {}).english(), {}, {}, {}});
     SetGathering gathering = gatherSet(levelsFolder, header);
@@ -36,11 +38,15 @@ bool saveSelfContained(QWidget* parent, const GameRecording& recording, const QS
         QMessageBox::warning(
             parent, title,
             QCoreApplication::translate("RecordingSave", "This game cannot be saved with its levels: %1.")
-                .arg(carried.problem));
+                .arg(carried.problem.translated()));
         return false;
     }
     const QString score = QString::number(recording.events.empty() ? 0 : recording.events.back().checkpoint.score);
-    const QString proposed = safeSetFolderName(carried.recording->set->name) + QStringLiteral(" - ") + score;
+    // The file's own name is the player's to read: the set's name in the player's language.
+    const QString setName = recording.set || keptSetHeader(levelsFolder)
+                                ? carried.recording->set->name
+                                : levelSetName(levelsFolder, programFolder, {}).translated();
+    const QString proposed = safeSetFolderName(setName) + QStringLiteral(" - ") + score;
     const QString path =
         askSavePath(parent, title, proposed + QStringLiteral(".replay"),
                     QCoreApplication::translate("RecordingSave", "Replays (*.replay)"), QStringLiteral("replay"));

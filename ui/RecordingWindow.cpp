@@ -231,9 +231,9 @@ void RecordingWindow::showState()
         line = tr("An earlier version recorded this game: it plays as recorded, without the check of when its "
                   "timers fire.");
     if (player.refusal())
-        line = QString::fromStdString(*player.refusal());
+        line = player.refusal()->translated();
     else if (player.divergence())
-        line = tr("The game went another way here: %1").arg(QString::fromStdString(player.divergence()->message));
+        line = tr("The game went another way here: %1").arg(player.divergence()->message.translated());
     happenedLabel->setText(line);
     happenedLabel->setToolTip(line);  // a refusal naming a fingerprint is longer than the board is wide
     m_showingTime = true;

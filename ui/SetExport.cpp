@@ -9,19 +9,23 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
-bool exportSetFolder(QWidget* parent, const QString& folder, const QString& shownName)
+bool exportSetFolder(QWidget* parent, const QString& folder, const Phrase& setName)
 {
     const QString title = QCoreApplication::translate("SetExport", "Export Level Set");
-    SetFile header = keptSetHeader(folder).value_or(SetFile{shownName, {}, {}, {}});
+    // The file carries the English name ("Pondrake Levels", "My Levels"), as it travels to players
+    // of every language and to the world table; the file's own name, which the player picks, is
+    // proposed in the player's language.
+    const std::optional<SetFile> kept = keptSetHeader(folder);
+    SetFile header = kept.value_or(SetFile{setName.english(), {}, {}, {}});
     // Checked before the player picks a file, so that nothing is asked in vain.
     SetGathering gathering = gatherSet(folder, header);
     if (!gathering.set) {
-        QMessageBox::warning(
-            parent, title,
-            QCoreApplication::translate("SetExport", "The set cannot be exported: %1.").arg(gathering.problem));
+        QMessageBox::warning(parent, title,
+                             QCoreApplication::translate("SetExport", "The set cannot be exported: %1.")
+                                 .arg(gathering.problem.translated()));
         return false;
     }
-    const QString proposed = safeSetFolderName(header.name);
+    const QString proposed = safeSetFolderName(kept ? header.name : setName.translated());
     const QString path =
         askSavePath(parent, title, proposed + QStringLiteral(".pondrake"),
                     QCoreApplication::translate("SetExport", "Level sets (*.pondrake)"), QStringLiteral("pondrake"));

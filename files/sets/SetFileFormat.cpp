@@ -14,6 +14,8 @@
 namespace {
 
 const QByteArray Magic = "pondrake-set";
+// The context in which lupdate files the reasons a set file is refused.
+const char* const Context = "SetFile";
 constexpr qsizetype MaxHeaderLine = 1024;
 constexpr int MaxDescriptionLines = 100;
 
@@ -36,9 +38,10 @@ public:
         const QByteArrayList magic = next().split(' ');
         const int version = magic.size() == 2 ? wholeNumber<int>(magic[1]).value_or(0) : 0;
         if (magic[0] != Magic || version < 1)
-            return fail(QStringLiteral("this is no level set file"));
+            return fail({Context, QT_TRANSLATE_NOOP("SetFile", "this is no level set file"), {}});
         if (version > SetFileVersion)
-            return fail(QStringLiteral("this set was made by a newer version of the game"));
+            return fail(
+                {Context, QT_TRANSLATE_NOOP("SetFile", "this set was made by a newer version of the game"), {}});
         SetLevelSection levels;
         int descriptionLines = 0;
         while (!m_lines.atEnd()) {
@@ -49,18 +52,20 @@ public:
             if (word == "level" && m_headerOnly)
                 break;
             if (word == "level") {
-                if (const QString wrong = levels.add(rest); !wrong.isEmpty())
+                if (const Phrase wrong = levels.add(rest); !wrong.isEmpty())
                     return fail(wrong);
                 continue;
             }
             if (!levels.levels().empty())
-                return fail(QStringLiteral("only levels follow the first level"));
+                return fail({Context, QT_TRANSLATE_NOOP("SetFile", "only levels follow the first level"), {}});
             const QString text = QString::fromUtf8(rest);
             if (line.size() > MaxHeaderLine || text.toUtf8() != rest || hasControl(text))
-                return fail(QStringLiteral("a line of the set's header is too long, not UTF-8 text or holds a "
-                                           "control character"));
+                return fail({Context,
+                             QT_TRANSLATE_NOOP("SetFile", "a line of the set's header is too long, not UTF-8 text or "
+                                                          "holds a control character"),
+                             {}});
             if (word == "name" && set.name.isEmpty()) {
-                if (const std::optional<QString> wrong = setNameProblem(text))
+                if (const std::optional<Phrase> wrong = setNameProblem(text))
                     return fail(*wrong);
                 set.name = text;
             } else if (word == "author" && set.author.isEmpty() && !text.isEmpty()) {
@@ -68,13 +73,13 @@ public:
             } else if (word == "description" && descriptionLines++ < MaxDescriptionLines) {
                 set.description += (descriptionLines > 1 ? QStringLiteral("\n") : QString()) + text;
             } else {
-                return fail(QStringLiteral("unknown line in the set's header"));
+                return fail({Context, QT_TRANSLATE_NOOP("SetFile", "unknown line in the set's header"), {}});
             }
         }
         if (set.name.isEmpty())
-            return fail(QStringLiteral("the set has no name"));
+            return fail({Context, QT_TRANSLATE_NOOP("SetFile", "the set has no name"), {}});
         if (levels.levels().empty() && !m_headerOnly)
-            return fail(QStringLiteral("the set holds no level"));
+            return fail({Context, QT_TRANSLATE_NOOP("SetFile", "the set holds no level"), {}});
         set.levels = std::move(levels.levels());
         return {std::move(set), 0, {}};
     }
@@ -84,12 +89,14 @@ private:
     QByteArray next() { return m_lines.next().value_or(QByteArrayView()).toByteArray(); }
 
     // At the line read last; an empty file is refused at its first line, which it lacks.
-    SetReading fail(const QString& message) const { return {std::nullopt, std::max(m_lines.number(), 1), message}; }
+    SetReading fail(const Phrase& message) const { return {std::nullopt, std::max(m_lines.number(), 1), message}; }
 
     bool m_headerOnly;
     // Only levels take longer lines.
     Lines<QByteArrayView> m_lines;
 };
+
+Phrase tooLarge() { return {Context, QT_TRANSLATE_NOOP("SetFile", "the file is larger than a level set can be"), {}}; }
 
 }  // namespace
 
@@ -109,7 +116,7 @@ QByteArray setFileBytes(const SetFile& set)
 SetReading readSetFile(const QByteArray& bytes)
 {
     if (bytes.size() > MaxSetBytes)
-        return {std::nullopt, 0, QStringLiteral("the file is larger than a level set can be")};
+        return {std::nullopt, 0, tooLarge()};
     return Reader(bytes, false).read();
 }
 
@@ -119,9 +126,9 @@ SetReading readSetFileAt(const QString& path)
 {
     const std::optional<FileHead> head = readFileHead(path, MaxSetBytes);
     if (!head)
-        return {std::nullopt, 0, QStringLiteral("the file cannot be read")};
+        return {std::nullopt, 0, {Context, QT_TRANSLATE_NOOP("SetFile", "the file cannot be read"), {}}};
     if (head->cut)
-        return {std::nullopt, 0, QStringLiteral("the file is larger than a level set can be")};
+        return {std::nullopt, 0, tooLarge()};
     return readSetFile(head->bytes);
 }
 
@@ -133,13 +140,14 @@ QByteArray setIdentity(const std::vector<QByteArray>& levels)
     return identity.result().toHex();
 }
 
-std::optional<QString> setNameProblem(const QString& name)
+std::optional<Phrase> setNameProblem(const QString& name)
 {
     if (name.trimmed().isEmpty())
-        return QStringLiteral("a set's name is not empty");
+        return Phrase{Context, QT_TRANSLATE_NOOP("SetFile", "a set's name is not empty"), {}};
     if (name.size() > MaxSetNameLength)
-        return QStringLiteral("a set's name is at most %1 characters long").arg(MaxSetNameLength);
+        return Phrase::counted(Context, QT_TRANSLATE_N_NOOP("SetFile", "a set's name is at most %n characters long"),
+                               int(MaxSetNameLength));
     if (hasControl(name))
-        return QStringLiteral("a set's name holds no control character");
+        return Phrase{Context, QT_TRANSLATE_NOOP("SetFile", "a set's name holds no control character"), {}};
     return std::nullopt;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "files/Phrase.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -32,7 +34,7 @@ QByteArray setFileBytes(const SetFile& set);
 struct SetReading {
     std::optional<SetFile> set;  // nothing when the file cannot be used
     int line = 0;                // the first line that could not be read, from 1
-    QString error;
+    Phrase error;
 };
 
 SetReading readSetFile(const QByteArray& bytes);
@@ -47,4 +49,4 @@ SetReading readSetFileAt(const QString& path);
 QByteArray setIdentity(const std::vector<QByteArray>& levels);
 
 // Why a text cannot be a set's name (empty, too long, a control character), or nothing.
-std::optional<QString> setNameProblem(const QString& name);
+std::optional<Phrase> setNameProblem(const QString& name);

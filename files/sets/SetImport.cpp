@@ -14,6 +14,8 @@ namespace {
 constexpr qint64 MaxKeptHeaderBytes = 128 << 10;  // past the longest header a set file may have
 constexpr qsizetype MaxFolderNameBytes = 200;     // file systems take 255
 constexpr int MaxNameTwins = 1000;
+// The context in which lupdate files this module's sentences for the translators.
+const char* const Context = "SetImport";
 
 QString setsFolder(const QString& playerDataFolder) { return playerDataFolder + QStringLiteral("/sets"); }
 
@@ -84,14 +86,15 @@ SetGathering gatherSet(const QString& folder, SetFile header)
 {
     const int count = countSetLevels(folder);
     if (count == 0)
-        return {std::nullopt, levelSetProblemText(folder, SetProblem::NoFirstLevel).english()};
+        return {std::nullopt, levelSetProblemText(folder, SetProblem::NoFirstLevel)};
     SetLevelSection levels;
     for (int n = 1; n <= count; ++n) {
         // A byte past the bound is enough for the section to tell a level too large.
         const std::optional<FileHead> level = readFileHead(levelPathInSet(folder, Int16(n)), MaxSetLevelBytes + 1);
         if (!level)
-            return {std::nullopt, QStringLiteral("level %1 cannot be read").arg(n)};
-        const QString wrong = levels.add(SetLevelSection::text(level->bytes));
+            return {std::nullopt,
+                    {Context, QT_TRANSLATE_NOOP("SetImport", "level %1 cannot be read"), {QString::number(n)}}};
+        const Phrase wrong = levels.add(SetLevelSection::text(level->bytes));
         if (!wrong.isEmpty())
             return {std::nullopt, wrong};
     }
@@ -103,7 +106,10 @@ SetImport importSet(const SetFile& set, const QString& playerDataFolder, const Q
 {
     const QString sets = setsFolder(playerDataFolder);
     if (playerDataFolder.isEmpty() || !QDir().mkpath(sets))
-        return {SetImport::Outcome::Failed, {}, {}, QStringLiteral("There is no folder to keep level sets in.")};
+        return {SetImport::Outcome::Failed,
+                {},
+                {},
+                {Context, QT_TRANSLATE_NOOP("SetImport", "There is no folder to keep level sets in."), {}}};
     // What a killed import left behind is no set: hidden, and gone at the next import.
     for (const QString& left : QDir(sets).entryList({QStringLiteral(".import-*")}, QDir::Dirs | QDir::Hidden))
         QDir(sets + u'/' + left).removeRecursively();
@@ -129,7 +135,9 @@ SetImport importSet(const SetFile& set, const QString& playerDataFolder, const Q
         return {SetImport::Outcome::Failed,
                 {},
                 {},
-                QStringLiteral("The set could not be written into %1.").arg(QDir::toNativeSeparators(sets))};
+                {Context,
+                 QT_TRANSLATE_NOOP("SetImport", "The set could not be written into %1."),
+                 {QDir::toNativeSeparators(sets)}}};
     temporary.setAutoRemove(false);  // it is the set's folder now
     return {SetImport::Outcome::Added, folder, imported.name, {}};
 }

@@ -25,7 +25,7 @@ QString safeSetFolderName(const QString& name);
 
 struct SetGathering {
     std::optional<SetFile> set;
-    QString problem;  // why the folder's set cannot be a set file, naming the level at fault
+    Phrase problem;  // why the folder's set cannot be a set file, naming the level at fault
 };
 
 // The folder's levels (level1.txt up to the first one missing) byte for byte, held to the set
@@ -35,9 +35,9 @@ SetGathering gatherSet(const QString& folder, SetFile header);
 struct SetImport {
     enum class Outcome { Added, Known, Failed };
     Outcome outcome = Outcome::Failed;
-    QString folder;   // the set's folder inside sets/
-    QString name;     // as imported: "NAME (2)" when another set had taken the name
-    QString problem;  // Failed: why
+    QString folder;  // the set's folder inside sets/
+    QString name;    // as imported: "NAME (2)" when another set had taken the name
+    Phrase problem;  // Failed: why
 };
 
 // Copies the set into sets/ in the player's data folder, byte for byte, through a temporary

@@ -5,20 +5,24 @@
 
 namespace {
 constexpr qsizetype MaxText = (MaxSetLevelBytes + 2) / 3 * 4;
+// The set file's context for the translators: the set's reader says the same of its levels.
+const char* const Context = "SetFile";
 }  // namespace
 
 qsizetype SetLevelSection::maxLineBytes() { return MaxText + 16; }
 
 QByteArray SetLevelSection::text(const QByteArray& level) { return level.toBase64(); }
 
-QString SetLevelSection::add(const QByteArray& text)
+Phrase SetLevelSection::add(const QByteArray& text)
 {
-    const qsizetype number = qsizetype(m_levels.size()) + 1;
-    const QString level = QStringLiteral("level %1 ").arg(number);
+    const QString number = QString::number(m_levels.size() + 1);
     if (m_levels.size() >= MaxSetLevels)
-        return QStringLiteral("a set holds at most %1 levels").arg(MaxSetLevels);
+        return Phrase::counted(Context, QT_TRANSLATE_N_NOOP("SetFile", "a set holds at most %n levels"),
+                               int(MaxSetLevels));
     const auto tooLarge = [&] {
-        return level + QStringLiteral("is larger than a level can be (%1 KiB)").arg(MaxSetLevelBytes >> 10);
+        return Phrase{Context,
+                      QT_TRANSLATE_NOOP("SetFile", "level %1 is larger than a level can be (%2 KiB)"),
+                      {number, QString::number(MaxSetLevelBytes >> 10)}};
     };
     if (text.size() > MaxText)  // not even decoded
         return tooLarge();
@@ -28,12 +32,16 @@ QString SetLevelSection::add(const QByteArray& text)
         return tooLarge();
     // One text for one level: no missing padding, no stray characters, nothing written two ways.
     if (!decoded || decoded.decoded.toBase64() != text)
-        return level + QStringLiteral("is not Base64 text");
+        return {Context, QT_TRANSLATE_NOOP("SetFile", "level %1 is not Base64 text"), {number}};
     if (m_bytes + decoded.decoded.size() > MaxSetBytes)
-        return QStringLiteral("the levels together are larger than a set can be (%1 MiB)").arg(MaxSetBytes >> 20);
+        return {Context,
+                QT_TRANSLATE_NOOP("SetFile", "the levels together are larger than a set can be (%1 MiB)"),
+                {QString::number(MaxSetBytes >> 20)}};
     const LevelReading reading = readLevelBytes(decoded.decoded);
     if (reading.status != LevelReadStatus::Complete)
-        return level + QStringLiteral("cannot be read as a level: it stops at line %1").arg(reading.linesRead + 1);
+        return {Context,
+                QT_TRANSLATE_NOOP("SetFile", "level %1 cannot be read as a level: it stops at line %2"),
+                {number, QString::number(reading.linesRead + 1)}};
     m_bytes += decoded.decoded.size();
     m_levels.push_back(decoded.decoded);
     return {};

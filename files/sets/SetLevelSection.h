@@ -1,7 +1,8 @@
 #pragma once
 
+#include "files/Phrase.h"
+
 #include <QByteArray>
-#include <QString>
 
 #include <vector>
 
@@ -13,9 +14,9 @@ public:
     // The longest line a level can take (its word and Base64 text), for the readers' line limits.
     static qsizetype maxLineBytes();
 
-    // Takes the next level's Base64 text: an empty message when it fits, else what is wrong with
+    // Takes the next level's Base64 text: an empty phrase when it fits, else what is wrong with
     // it, naming the level's number.
-    QString add(const QByteArray& text);
+    Phrase add(const QByteArray& text);
     std::vector<QByteArray>& levels() { return m_levels; }
 
     // The Base64 text of a level's bytes, as add() takes it back.

@@ -134,7 +134,7 @@ QString setOutcome(const QString& path)
                        .arg(r.set->name, r.set->author)
                        .arg(r.set->levels.size())
                        .arg(safeSetFolderName(r.set->name))
-                 : QStringLiteral("refused at line %1: %2").arg(r.line).arg(r.error);
+                 : QStringLiteral("refused at line %1: %2").arg(r.line).arg(r.error.english());
 }
 
 QString replayOutcome(const QString& path)

@@ -34,7 +34,7 @@ TEST(SetFile, ReadsBackByteForByteAndIsKnownByItsLevelsAlone)
         QStringLiteral("Rock G\u00e4rdens"), QStringLiteral("Kim"), QStringLiteral("One.\n\nTwo."), {A, B}};
     const QByteArray bytes = setFileBytes(set);
     const SetReading reading = readSetFile(bytes);
-    ASSERT_TRUE(reading.set) << reading.line << ": " << reading.error.toStdString();
+    ASSERT_TRUE(reading.set) << reading.line << ": " << reading.error.english().toStdString();
     EXPECT_EQ(*reading.set, set);
     EXPECT_EQ(setFileBytes(*reading.set), bytes);
     EXPECT_TRUE(readSetFile(QByteArray(GoodSet).replace("\n", "\r\n")).set) << "CR LF line ends are read too";
@@ -69,7 +69,7 @@ TEST(SetFile, AHostileFileIsRefusedAtTheLineAtFault)
                    },
                    [](const QByteArray& bytes) { return readSetFile(bytes); });
     EXPECT_TRUE(readSetFile(GoodSet).set);
-    EXPECT_TRUE(readSetFile(QByteArray(MaxSetBytes + 1, 'x')).error.contains(QLatin1String("larger")));
+    EXPECT_TRUE(readSetFile(QByteArray(MaxSetBytes + 1, 'x')).error.english().contains(QLatin1String("larger")));
 }
 
 // A self-contained replay carries its set and no path: a folder line it arrives with is dropped.

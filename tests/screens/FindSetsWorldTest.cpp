@@ -105,7 +105,7 @@ TEST_F(FindSets, ASetListedIsPlayedByTheKeysAndAnAnswerThatGivesNoSetIsALineWith
          listed + "The world table sent other levels than those of the set listed, so nothing was imported." + none},
         {"a file that is no set",
          {listing(id), http(200, "x")},
-         listed + "The set from the world table does not read: " + readSetFile("x").error + " (line 1)." + none},
+         listed + "The set from the world table does not read: this is no level set file (line 1)." + none},
         {"the file gone", {listing(id), http(404, R"({"error":"No."})")}, listed + "No." + none},
         {"a set the data folder cannot take", {listing(id), file}, listed + "(closed)" + none + "Import Level Set"},
     };

@@ -20,9 +20,6 @@ struct RefusalRow {
     const char* message;
 };
 
-// A set's reading says what is wrong in words, a replay's as a sentence for the translators.
-inline QString englishOf(const QString& words) { return words; }
-inline QString englishOf(const Phrase& phrase) { return phrase.english(); }
 inline bool holdsOne(const SetReading& reading) { return reading.set.has_value(); }
 inline bool holdsOne(const RecordingReading& reading) { return reading.recording.has_value(); }
 
@@ -36,7 +33,7 @@ void expectRefusals(const QByteArray& good, const std::vector<RefusalRow>& rows,
         const auto reading = read(bytes);
         EXPECT_FALSE(holdsOne(reading)) << row.to.left(80).toStdString();
         EXPECT_EQ(reading.line, row.line) << row.to.left(80).toStdString();
-        EXPECT_TRUE(englishOf(reading.error).contains(QLatin1String(row.message)))
-            << row.to.left(80).toStdString() << ": " << englishOf(reading.error).toStdString();
+        EXPECT_TRUE(reading.error.english().contains(QLatin1String(row.message)))
+            << row.to.left(80).toStdString() << ": " << reading.error.english().toStdString();
     }
 }

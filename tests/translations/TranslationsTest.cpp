@@ -8,6 +8,7 @@
 #include "editor/CheckLevelWindow.h"
 #include "editor/EditorWindow.h"
 #include "files/PlayerFiles.h"
+#include "files/sets/SetImport.h"
 #include "screens/FindSetsWindow.h"
 #include "screens/GameOverDialog.h"
 #include "screens/LanguageDialog.h"
@@ -17,6 +18,8 @@
 #include "screens/TopTenWindow.h"
 #include "screens/WorldTableDialog.h"
 #include "sim/LevelJudge.h"
+#include "sim/RecordingPlayer.h"
+#include "sim/SelfContained.h"
 #include "tests/support/WindowTestSupport.h"
 #include "ui/HelpWindow.h"
 #include "ui/Look.h"
@@ -242,4 +245,33 @@ TEST_F(Languages, EveryCaptionFitsItsControlInEveryLanguage)
             found << language + QStringLiteral(" HelpWindow: ") + misfit;
     }
     EXPECT_EQ(found.join(u'\n').toStdString(), "");
+}
+
+// What the layers below the windows say went wrong, from faulty sets, folders and replays, is
+// spoken in every shipped language: a sentence whose context in the code is not the one its
+// translation is filed under stays English. A row for each way a module makes its sentences.
+TEST_F(Languages, EveryRefusalFromBelowTheWindowsIsSpokenInEveryLanguage)
+{
+    const auto said = [](GameRecording recording, std::vector<RecordedEvent> events) {
+        recording.events = std::move(events);
+        RecordingPlayer player(recording, QDir::tempPath());
+        player.playToEnd();
+        return player.refusal().value_or(player.divergence().value_or(Divergence{}).message);
+    };
+    GameRecording played;  // of a level no set or folder holds
+    played.levels = {{2, QStringLiteral("level2.txt"), {}}};
+    const Phrase phrases[] = {
+        readSetFile("pondrake-set 1\nname Set\nlevel @\n").error,
+        *setNameProblem(QString(MaxSetNameLength + 1, u'n')),
+        importSet({QStringLiteral("Set"), {}, {}, {"x"}}, {}).problem,
+        carrySet(played, {}).value_or(Phrase{}),
+        selfContained({}, {}).problem,
+        said(played, {}),
+        said({}, {{0, RecordedEvent::Kind::Input, {GameInput::Kind::Timer, GameTimer::Dog}, {}}}),  // never started
+    };
+    for (const QString& language : Translations::Shipped) {
+        ASSERT_EQ(Translations::install(program(), language), language);
+        for (const Phrase& phrase : phrases)
+            EXPECT_NE(phrase.translated(), phrase.english()) << language.toStdString() << ": " << phrase.text;
+    }
 }

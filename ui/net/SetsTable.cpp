@@ -101,7 +101,7 @@ SetDownload readSetDownload(const WorldAnswer& answer, const QString& address, c
     SetReading reading = readSetFile(answer.body);
     if (!reading.set)
         return {std::nullopt, SetsTable::tr("The set from the world table does not read: %1 (line %2).")
-                                  .arg(reading.error)
+                                  .arg(reading.error.translated())
                                   .arg(reading.line)};
     if (QString::fromLatin1(setIdentity(reading.set->levels)) != id)
         return {std::nullopt, SetsTable::tr("The world table sent other levels than those of the set listed, so "
