@@ -296,7 +296,7 @@ void WebPages::game(const httplib::Request& request, httplib::Response& response
     // What the player says as the game goes: the lines of what happened, its buttons' captions.
     QJsonObject phrases;
     for (const char* phrase :
-         {"Level %1 passed: %2 saved, %3 lost", "Level %1 failed: %2 saved, %3 lost", "Game over: %1 points"})
+         {"Level %1 passed. Saved: %2, lost: %3", "Level %1 failed. Saved: %2, lost: %3", "Game over. Score: %1"})
         phrases.insert(QLatin1String(phrase), page.game("RecordingPlayer", phrase));
     const QJsonObject texts{
         {QStringLiteral("play"), page.game("RecordingWindow", "Play")},

@@ -10,12 +10,13 @@
 
 namespace {
 
-// What the replay window shows of a level's end, as the level-over window told it.
+// What the replay window shows of a level's end, as the level-over window told it. The counts
+// stand after words of their own, so that no language needs a plural form for two counts at once.
 Phrase levelOverPhrase(const Checkpoint& c)
 {
     return {"RecordingPlayer",
-            c.passed ? QT_TRANSLATE_NOOP("RecordingPlayer", "Level %1 passed: %2 saved, %3 lost")
-                     : QT_TRANSLATE_NOOP("RecordingPlayer", "Level %1 failed: %2 saved, %3 lost"),
+            c.passed ? QT_TRANSLATE_NOOP("RecordingPlayer", "Level %1 passed. Saved: %2, lost: %3")
+                     : QT_TRANSLATE_NOOP("RecordingPlayer", "Level %1 failed. Saved: %2, lost: %3"),
             {QString::number(c.level), QString::number(c.saved), QString::number(c.lost)}};
 }
 
@@ -143,7 +144,7 @@ void RecordingPlayer::play(const RecordedEvent& event)
         return;
     case RecordedEvent::Kind::End:
         m_happened = {"RecordingPlayer",
-                      QT_TRANSLATE_NOOP("RecordingPlayer", "Game over: %1 points"),
+                      QT_TRANSLATE_NOOP("RecordingPlayer", "Game over. Score: %1"),
                       {QString::number(m_field.score)}};
         if (m_field.score != event.checkpoint.score)
             return diverge(Phrase::counted(Context,
@@ -219,17 +220,16 @@ void RecordingPlayer::goOn(const RecordedEvent& sitting)
                                          "the game went on in a later sitting, but the rules kept no level to go on "
                                          "from"));
     if (*m_kept != claimed)  // what the rules kept, which the file's sitting does not name
-        return diverge(Phrase::counted(
-            Context,
-            m_kept->replay
-                ? QT_TRANSLATE_N_NOOP("RecordingPlayer",
-                                      "the game went on in a later sitting from another level than the "
-                                      "rules kept: a replay of level %1 with %n points, %2 saved and %3 lost")
-                : QT_TRANSLATE_N_NOOP("RecordingPlayer",
-                                      "the game went on in a later sitting from another level than the "
-                                      "rules kept: level %1 with %n points, %2 saved and %3 lost"),
-            m_kept->score,
-            {QString::number(m_kept->levelNumber), QString::number(m_kept->saved), QString::number(m_kept->lost)}));
+        return diverge(m_kept->replay ? QT_TRANSLATE_NOOP("RecordingPlayer",
+                                                          "the game went on in a later sitting from another level "
+                                                          "than the rules kept: a replay of level %1 (score: %2, "
+                                                          "saved: %3, lost: %4)")
+                                      : QT_TRANSLATE_NOOP("RecordingPlayer",
+                                                          "the game went on in a later sitting from another level "
+                                                          "than the rules kept: level %1 (score: %2, saved: %3, "
+                                                          "lost: %4)"),
+                       {QString::number(m_kept->levelNumber), QString::number(m_kept->score),
+                        QString::number(m_kept->saved), QString::number(m_kept->lost)});
     m_random.reseed(sitting.seed);  // as the game's recorder did before the flow went on
     m_flow.apply({.kind = GameInput::Kind::Continue, .start = *m_kept});
 }
@@ -263,21 +263,19 @@ void RecordingPlayer::showLevelOver(const LevelReport& report)
                              QString::number(reached.lost)};
     if (!next || next->kind != RecordedEvent::Kind::LevelOver)
         return diverge(reached.passed
-                           ? QT_TRANSLATE_NOOP("RecordingPlayer", "Level %1 passed: %2 saved, %3 lost here, where the "
-                                                                  "game went on")
-                           : QT_TRANSLATE_NOOP("RecordingPlayer", "Level %1 failed: %2 saved, %3 lost here, where the "
-                                                                  "game went on"),
+                           ? QT_TRANSLATE_NOOP("RecordingPlayer", "Level %1 passed here (saved: %2, lost: %3), where "
+                                                                  "the game went on")
+                           : QT_TRANSLATE_NOOP("RecordingPlayer", "Level %1 failed here (saved: %2, lost: %3), where "
+                                                                  "the game went on"),
                        counts);
     if (next->checkpoint != reached)  // how the rules ended the level, which the game did not show
-        return diverge(Phrase::counted(
-            Context,
-            reached.passed ? QT_TRANSLATE_N_NOOP("RecordingPlayer",
-                                                 "Level %1 passed: %2 saved, %3 lost with %n points, where the game "
-                                                 "showed another end")
-                           : QT_TRANSLATE_N_NOOP("RecordingPlayer",
-                                                 "Level %1 failed: %2 saved, %3 lost with %n points, where the game "
-                                                 "showed another end"),
-            reached.score, counts));
+        return diverge(reached.passed ? QT_TRANSLATE_NOOP("RecordingPlayer",
+                                                          "Level %1 passed (saved: %2, lost: %3, score: %4), where "
+                                                          "the game showed another end")
+                                      : QT_TRANSLATE_NOOP("RecordingPlayer",
+                                                          "Level %1 failed (saved: %2, lost: %3, score: %4), where "
+                                                          "the game showed another end"),
+                       counts + QStringList{QString::number(reached.score)});
     m_checked = m_next;
     m_levelEnds.push_back(reached);
     playWindow();

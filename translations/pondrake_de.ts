@@ -1103,18 +1103,6 @@ steht auf der Handbuchseite pondrake(6).
 <context>
     <name>RecordingPlayer</name>
     <message>
-        <source>Level %1 passed: %2 saved, %3 lost</source>
-        <translation>Level %1 geschafft: %2 gerettet, %3 verloren</translation>
-    </message>
-    <message>
-        <source>Level %1 failed: %2 saved, %3 lost</source>
-        <translation>Level %1 nicht geschafft: %2 gerettet, %3 verloren</translation>
-    </message>
-    <message>
-        <source>Game over: %1 points</source>
-        <translation>Spielende: %1 Punkte</translation>
-    </message>
-    <message>
         <source>the countdown timer fired, but it was stopped</source>
         <translation>der Countdown-Timer löste aus, war aber angehalten</translation>
     </message>
@@ -1209,49 +1197,49 @@ steht auf der Handbuchseite pondrake(6).
         <source>the game went on in a later sitting, but the rules kept no level to go on from</source>
         <translation>das Spiel ging in einer späteren Sitzung weiter, aber die Regeln haben kein Level zum Weiterspielen behalten</translation>
     </message>
-    <message numerus="yes">
-        <source>the game went on in a later sitting from another level than the rules kept: a replay of level %1 with %n points, %2 saved and %3 lost</source>
-        <translation>
-            <numerusform>das Spiel ging in einer späteren Sitzung von einem anderen Level weiter als dem, das die Regeln behalten haben: Level %1 zum Wiederholen mit %n Punkt, %2 gerettet und %3 verloren</numerusform>
-            <numerusform>das Spiel ging in einer späteren Sitzung von einem anderen Level weiter als dem, das die Regeln behalten haben: Level %1 zum Wiederholen mit %n Punkten, %2 gerettet und %3 verloren</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>the game went on in a later sitting from another level than the rules kept: level %1 with %n points, %2 saved and %3 lost</source>
-        <translation>
-            <numerusform>das Spiel ging in einer späteren Sitzung von einem anderen Level weiter als dem, das die Regeln behalten haben: Level %1 mit %n Punkt, %2 gerettet und %3 verloren</numerusform>
-            <numerusform>das Spiel ging in einer späteren Sitzung von einem anderen Level weiter als dem, das die Regeln behalten haben: Level %1 mit %n Punkten, %2 gerettet und %3 verloren</numerusform>
-        </translation>
-    </message>
     <message>
         <source>the game reached level %1, which the replay never played</source>
         <translation>das Spiel erreichte Level %1, das die Aufzeichnung nie gespielt hat</translation>
     </message>
     <message>
-        <source>Level %1 passed: %2 saved, %3 lost here, where the game went on</source>
-        <translation>Level %1 geschafft: %2 gerettet, %3 verloren hier, wo das Spiel weiterging</translation>
-    </message>
-    <message>
-        <source>Level %1 failed: %2 saved, %3 lost here, where the game went on</source>
-        <translation>Level %1 nicht geschafft: %2 gerettet, %3 verloren hier, wo das Spiel weiterging</translation>
-    </message>
-    <message numerus="yes">
-        <source>Level %1 passed: %2 saved, %3 lost with %n points, where the game showed another end</source>
-        <translation>
-            <numerusform>Level %1 geschafft: %2 gerettet, %3 verloren mit %n Punkt, wo das Spiel ein anderes Ende zeigte</numerusform>
-            <numerusform>Level %1 geschafft: %2 gerettet, %3 verloren mit %n Punkten, wo das Spiel ein anderes Ende zeigte</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Level %1 failed: %2 saved, %3 lost with %n points, where the game showed another end</source>
-        <translation>
-            <numerusform>Level %1 nicht geschafft: %2 gerettet, %3 verloren mit %n Punkt, wo das Spiel ein anderes Ende zeigte</numerusform>
-            <numerusform>Level %1 nicht geschafft: %2 gerettet, %3 verloren mit %n Punkten, wo das Spiel ein anderes Ende zeigte</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>the game ended here, where it went on</source>
         <translation>das Spiel endete hier, wo es weiterging</translation>
+    </message>
+    <message>
+        <source>Level %1 passed. Saved: %2, lost: %3</source>
+        <translation>Level %1 geschafft. Gerettet: %2, verloren: %3</translation>
+    </message>
+    <message>
+        <source>Level %1 failed. Saved: %2, lost: %3</source>
+        <translation>Level %1 nicht geschafft. Gerettet: %2, verloren: %3</translation>
+    </message>
+    <message>
+        <source>Game over. Score: %1</source>
+        <translation>Spielende. Punkte: %1</translation>
+    </message>
+    <message>
+        <source>the game went on in a later sitting from another level than the rules kept: a replay of level %1 (score: %2, saved: %3, lost: %4)</source>
+        <translation>das Spiel ging in einer späteren Sitzung von einem anderen Level weiter, als die Regeln behalten hatten: einer Wiederholung von Level %1 (Punkte: %2, gerettet: %3, verloren: %4)</translation>
+    </message>
+    <message>
+        <source>the game went on in a later sitting from another level than the rules kept: level %1 (score: %2, saved: %3, lost: %4)</source>
+        <translation>das Spiel ging in einer späteren Sitzung von einem anderen Level weiter, als die Regeln behalten hatten: Level %1 (Punkte: %2, gerettet: %3, verloren: %4)</translation>
+    </message>
+    <message>
+        <source>Level %1 passed here (saved: %2, lost: %3), where the game went on</source>
+        <translation>Level %1 hier geschafft (gerettet: %2, verloren: %3), wo das Spiel weiterging</translation>
+    </message>
+    <message>
+        <source>Level %1 failed here (saved: %2, lost: %3), where the game went on</source>
+        <translation>Level %1 hier nicht geschafft (gerettet: %2, verloren: %3), wo das Spiel weiterging</translation>
+    </message>
+    <message>
+        <source>Level %1 passed (saved: %2, lost: %3, score: %4), where the game showed another end</source>
+        <translation>Level %1 geschafft (gerettet: %2, verloren: %3, Punkte: %4), wo das Spiel ein anderes Ende zeigte</translation>
+    </message>
+    <message>
+        <source>Level %1 failed (saved: %2, lost: %3, score: %4), where the game showed another end</source>
+        <translation>Level %1 nicht geschafft (gerettet: %2, verloren: %3, Punkte: %4), wo das Spiel ein anderes Ende zeigte</translation>
     </message>
 </context>
 <context>

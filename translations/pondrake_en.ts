@@ -57,34 +57,6 @@
             <numerusform>the game ends on %n points, not %1</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>the game went on in a later sitting from another level than the rules kept: a replay of level %1 with %n points, %2 saved and %3 lost</source>
-        <translation>
-            <numerusform>the game went on in a later sitting from another level than the rules kept: a replay of level %1 with %n point, %2 saved and %3 lost</numerusform>
-            <numerusform>the game went on in a later sitting from another level than the rules kept: a replay of level %1 with %n points, %2 saved and %3 lost</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>the game went on in a later sitting from another level than the rules kept: level %1 with %n points, %2 saved and %3 lost</source>
-        <translation>
-            <numerusform>the game went on in a later sitting from another level than the rules kept: level %1 with %n point, %2 saved and %3 lost</numerusform>
-            <numerusform>the game went on in a later sitting from another level than the rules kept: level %1 with %n points, %2 saved and %3 lost</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Level %1 passed: %2 saved, %3 lost with %n points, where the game showed another end</source>
-        <translation>
-            <numerusform>Level %1 passed: %2 saved, %3 lost with %n point, where the game showed another end</numerusform>
-            <numerusform>Level %1 passed: %2 saved, %3 lost with %n points, where the game showed another end</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Level %1 failed: %2 saved, %3 lost with %n points, where the game showed another end</source>
-        <translation>
-            <numerusform>Level %1 failed: %2 saved, %3 lost with %n point, where the game showed another end</numerusform>
-            <numerusform>Level %1 failed: %2 saved, %3 lost with %n points, where the game showed another end</numerusform>
-        </translation>
-    </message>
 </context>
 <context>
     <name>SetFile</name>

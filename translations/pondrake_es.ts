@@ -1103,18 +1103,6 @@ entorno: véase la página de manual pondrake(6).
 <context>
     <name>RecordingPlayer</name>
     <message>
-        <source>Level %1 passed: %2 saved, %3 lost</source>
-        <translation>Nivel %1 superado: %2 salvadas, %3 perdidas</translation>
-    </message>
-    <message>
-        <source>Level %1 failed: %2 saved, %3 lost</source>
-        <translation>Nivel %1 no superado: %2 salvadas, %3 perdidas</translation>
-    </message>
-    <message>
-        <source>Game over: %1 points</source>
-        <translation>Fin de la partida: %1 puntos</translation>
-    </message>
-    <message>
         <source>the countdown timer fired, but it was stopped</source>
         <translation>el temporizador de la cuenta atrás se disparó, pero estaba parado</translation>
     </message>
@@ -1209,49 +1197,49 @@ entorno: véase la página de manual pondrake(6).
         <source>the game went on in a later sitting, but the rules kept no level to go on from</source>
         <translation>la partida siguió en una sesión posterior, pero las reglas no guardaron ningún nivel desde el que seguir</translation>
     </message>
-    <message numerus="yes">
-        <source>the game went on in a later sitting from another level than the rules kept: a replay of level %1 with %n points, %2 saved and %3 lost</source>
-        <translation>
-            <numerusform>la partida siguió en una sesión posterior desde un nivel distinto del que guardaron las reglas: el nivel %1 por repetir con %n punto, %2 salvadas y %3 perdidas</numerusform>
-            <numerusform>la partida siguió en una sesión posterior desde un nivel distinto del que guardaron las reglas: el nivel %1 por repetir con %n puntos, %2 salvadas y %3 perdidas</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>the game went on in a later sitting from another level than the rules kept: level %1 with %n points, %2 saved and %3 lost</source>
-        <translation>
-            <numerusform>la partida siguió en una sesión posterior desde un nivel distinto del que guardaron las reglas: el nivel %1 con %n punto, %2 salvadas y %3 perdidas</numerusform>
-            <numerusform>la partida siguió en una sesión posterior desde un nivel distinto del que guardaron las reglas: el nivel %1 con %n puntos, %2 salvadas y %3 perdidas</numerusform>
-        </translation>
-    </message>
     <message>
         <source>the game reached level %1, which the replay never played</source>
         <translation>la partida llegó al nivel %1, que la repetición nunca jugó</translation>
     </message>
     <message>
-        <source>Level %1 passed: %2 saved, %3 lost here, where the game went on</source>
-        <translation>Nivel %1 superado: %2 salvadas, %3 perdidas aquí, donde la partida siguió</translation>
-    </message>
-    <message>
-        <source>Level %1 failed: %2 saved, %3 lost here, where the game went on</source>
-        <translation>Nivel %1 no superado: %2 salvadas, %3 perdidas aquí, donde la partida siguió</translation>
-    </message>
-    <message numerus="yes">
-        <source>Level %1 passed: %2 saved, %3 lost with %n points, where the game showed another end</source>
-        <translation>
-            <numerusform>Nivel %1 superado: %2 salvadas, %3 perdidas con %n punto, donde el juego mostró otro final</numerusform>
-            <numerusform>Nivel %1 superado: %2 salvadas, %3 perdidas con %n puntos, donde el juego mostró otro final</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Level %1 failed: %2 saved, %3 lost with %n points, where the game showed another end</source>
-        <translation>
-            <numerusform>Nivel %1 no superado: %2 salvadas, %3 perdidas con %n punto, donde el juego mostró otro final</numerusform>
-            <numerusform>Nivel %1 no superado: %2 salvadas, %3 perdidas con %n puntos, donde el juego mostró otro final</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>the game ended here, where it went on</source>
         <translation>la partida terminó aquí, donde siguió</translation>
+    </message>
+    <message>
+        <source>Level %1 passed. Saved: %2, lost: %3</source>
+        <translation>Nivel %1 superado. Salvadas: %2, perdidas: %3</translation>
+    </message>
+    <message>
+        <source>Level %1 failed. Saved: %2, lost: %3</source>
+        <translation>Nivel %1 no superado. Salvadas: %2, perdidas: %3</translation>
+    </message>
+    <message>
+        <source>Game over. Score: %1</source>
+        <translation>Fin de la partida. Puntos: %1</translation>
+    </message>
+    <message>
+        <source>the game went on in a later sitting from another level than the rules kept: a replay of level %1 (score: %2, saved: %3, lost: %4)</source>
+        <translation>la partida siguió en una sesión posterior desde otro nivel que el que guardaron las reglas: una repetición del nivel %1 (puntos: %2, salvadas: %3, perdidas: %4)</translation>
+    </message>
+    <message>
+        <source>the game went on in a later sitting from another level than the rules kept: level %1 (score: %2, saved: %3, lost: %4)</source>
+        <translation>la partida siguió en una sesión posterior desde otro nivel que el que guardaron las reglas: el nivel %1 (puntos: %2, salvadas: %3, perdidas: %4)</translation>
+    </message>
+    <message>
+        <source>Level %1 passed here (saved: %2, lost: %3), where the game went on</source>
+        <translation>Nivel %1 superado aquí (salvadas: %2, perdidas: %3), donde la partida siguió</translation>
+    </message>
+    <message>
+        <source>Level %1 failed here (saved: %2, lost: %3), where the game went on</source>
+        <translation>Nivel %1 no superado aquí (salvadas: %2, perdidas: %3), donde la partida siguió</translation>
+    </message>
+    <message>
+        <source>Level %1 passed (saved: %2, lost: %3, score: %4), where the game showed another end</source>
+        <translation>Nivel %1 superado (salvadas: %2, perdidas: %3, puntos: %4), donde la partida mostraba otro final</translation>
+    </message>
+    <message>
+        <source>Level %1 failed (saved: %2, lost: %3, score: %4), where the game showed another end</source>
+        <translation>Nivel %1 no superado (salvadas: %2, perdidas: %3, puntos: %4), donde la partida mostraba otro final</translation>
     </message>
 </context>
 <context>

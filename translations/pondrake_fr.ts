@@ -1103,18 +1103,6 @@ environnement&#xa0;: voir la page de manuel pondrake(6).
 <context>
     <name>RecordingPlayer</name>
     <message>
-        <source>Level %1 passed: %2 saved, %3 lost</source>
-        <translation>Niveau %1 réussi&#xa0;: %2 sauvées, %3 perdues</translation>
-    </message>
-    <message>
-        <source>Level %1 failed: %2 saved, %3 lost</source>
-        <translation>Niveau %1 manqué&#xa0;: %2 sauvées, %3 perdues</translation>
-    </message>
-    <message>
-        <source>Game over: %1 points</source>
-        <translation>Partie terminée&#xa0;: %1 points</translation>
-    </message>
-    <message>
         <source>the countdown timer fired, but it was stopped</source>
         <translation>la minuterie du compte à rebours s’est déclenchée, mais elle était arrêtée</translation>
     </message>
@@ -1209,49 +1197,49 @@ environnement&#xa0;: voir la page de manuel pondrake(6).
         <source>the game went on in a later sitting, but the rules kept no level to go on from</source>
         <translation>la partie a repris lors d’une séance suivante, mais les règles n’ont gardé aucun niveau d’où reprendre</translation>
     </message>
-    <message numerus="yes">
-        <source>the game went on in a later sitting from another level than the rules kept: a replay of level %1 with %n points, %2 saved and %3 lost</source>
-        <translation>
-            <numerusform>la partie a repris lors d’une séance suivante d’un autre niveau que celui gardé par les règles&#xa0;: le niveau %1 à rejouer avec %n point, %2 sauvées et %3 perdues</numerusform>
-            <numerusform>la partie a repris lors d’une séance suivante d’un autre niveau que celui gardé par les règles&#xa0;: le niveau %1 à rejouer avec %n points, %2 sauvées et %3 perdues</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>the game went on in a later sitting from another level than the rules kept: level %1 with %n points, %2 saved and %3 lost</source>
-        <translation>
-            <numerusform>la partie a repris lors d’une séance suivante d’un autre niveau que celui gardé par les règles&#xa0;: le niveau %1 avec %n point, %2 sauvées et %3 perdues</numerusform>
-            <numerusform>la partie a repris lors d’une séance suivante d’un autre niveau que celui gardé par les règles&#xa0;: le niveau %1 avec %n points, %2 sauvées et %3 perdues</numerusform>
-        </translation>
-    </message>
     <message>
         <source>the game reached level %1, which the replay never played</source>
         <translation>la partie a atteint le niveau %1, que la rediffusion n’a jamais joué</translation>
     </message>
     <message>
-        <source>Level %1 passed: %2 saved, %3 lost here, where the game went on</source>
-        <translation>Niveau %1 réussi&#xa0;: %2 sauvées, %3 perdues ici, là où la partie a continué</translation>
-    </message>
-    <message>
-        <source>Level %1 failed: %2 saved, %3 lost here, where the game went on</source>
-        <translation>Niveau %1 manqué&#xa0;: %2 sauvées, %3 perdues ici, là où la partie a continué</translation>
-    </message>
-    <message numerus="yes">
-        <source>Level %1 passed: %2 saved, %3 lost with %n points, where the game showed another end</source>
-        <translation>
-            <numerusform>Niveau %1 réussi&#xa0;: %2 sauvées, %3 perdues avec %n point, là où le jeu a montré une autre fin</numerusform>
-            <numerusform>Niveau %1 réussi&#xa0;: %2 sauvées, %3 perdues avec %n points, là où le jeu a montré une autre fin</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Level %1 failed: %2 saved, %3 lost with %n points, where the game showed another end</source>
-        <translation>
-            <numerusform>Niveau %1 manqué&#xa0;: %2 sauvées, %3 perdues avec %n point, là où le jeu a montré une autre fin</numerusform>
-            <numerusform>Niveau %1 manqué&#xa0;: %2 sauvées, %3 perdues avec %n points, là où le jeu a montré une autre fin</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>the game ended here, where it went on</source>
         <translation>la partie s’est terminée ici, là où elle a continué</translation>
+    </message>
+    <message>
+        <source>Level %1 passed. Saved: %2, lost: %3</source>
+        <translation>Niveau %1 réussi. Sauvées&#xa0;: %2, perdues&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>Level %1 failed. Saved: %2, lost: %3</source>
+        <translation>Niveau %1 manqué. Sauvées&#xa0;: %2, perdues&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>Game over. Score: %1</source>
+        <translation>Partie terminée. Score&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>the game went on in a later sitting from another level than the rules kept: a replay of level %1 (score: %2, saved: %3, lost: %4)</source>
+        <translation>la partie a repris dans une séance suivante depuis un autre niveau que celui gardé par les règles&#xa0;: une reprise du niveau %1 (score&#xa0;: %2, sauvées&#xa0;: %3, perdues&#xa0;: %4)</translation>
+    </message>
+    <message>
+        <source>the game went on in a later sitting from another level than the rules kept: level %1 (score: %2, saved: %3, lost: %4)</source>
+        <translation>la partie a repris dans une séance suivante depuis un autre niveau que celui gardé par les règles&#xa0;: le niveau %1 (score&#xa0;: %2, sauvées&#xa0;: %3, perdues&#xa0;: %4)</translation>
+    </message>
+    <message>
+        <source>Level %1 passed here (saved: %2, lost: %3), where the game went on</source>
+        <translation>Niveau %1 réussi ici (sauvées&#xa0;: %2, perdues&#xa0;: %3), là où la partie a continué</translation>
+    </message>
+    <message>
+        <source>Level %1 failed here (saved: %2, lost: %3), where the game went on</source>
+        <translation>Niveau %1 manqué ici (sauvées&#xa0;: %2, perdues&#xa0;: %3), là où la partie a continué</translation>
+    </message>
+    <message>
+        <source>Level %1 passed (saved: %2, lost: %3, score: %4), where the game showed another end</source>
+        <translation>Niveau %1 réussi (sauvées&#xa0;: %2, perdues&#xa0;: %3, score&#xa0;: %4), là où la partie montrait une autre fin</translation>
+    </message>
+    <message>
+        <source>Level %1 failed (saved: %2, lost: %3, score: %4), where the game showed another end</source>
+        <translation>Niveau %1 manqué (sauvées&#xa0;: %2, perdues&#xa0;: %3, score&#xa0;: %4), là où la partie montrait une autre fin</translation>
     </message>
 </context>
 <context>

@@ -106,7 +106,7 @@ TEST(Server, EveryHostileRequestGetsItsStatusAndMessageAndNothingIsStored)
         posted("a forged start", post(replaced(serverGame("bot-continued"), "\nstart 22 1480 ", "\nstart 22 30000 ")),
                422, "starts at level 22 with a claimed score of 30000", "replay-not-from-start [22,30000]"),
         posted("a forged sitting", post(replaced(whole, sitting, replaced(sitting, " 135 ", " 30000 "))), 422,
-               "another level than the rules kept: level 2 with 135 points", "replay-diverged [2,"),
+               "another level than the rules kept: level 2 (score: 135,", "replay-diverged [2,"),
         posted("levels changed after the game", post(changed), 422,
                "cannot be read: line 29: level 2 is not the level 2 that the replay carries",
                "replay-unreadable [29,\"level 2 is not"),

@@ -53,7 +53,7 @@ TEST(GameFrames, PlayedBackTheyEndWhereTheRulesEndAndSayGameOver)
             reached += row.substr(0, BoardSize);
         EXPECT_EQ(board.toStdString(), reached);
         EXPECT_EQ(frame[2][1].toInt(), played.verdict.score);
-        EXPECT_EQ(frame[3].toObject()["text"], "Game over: %1 points");
+        EXPECT_EQ(frame[3].toObject()["text"], "Game over. Score: %1");
         EXPECT_EQ(frame[3].toObject()["args"][0], QString::number(played.verdict.score));
     }
 }

@@ -95,16 +95,17 @@ TEST_F(RecordingRoundTrip, AGameThatGoesAnotherWayIsCaughtWhereItParts)
     ASSERT_EQ(divergenceOf(game), "none");
     const std::size_t firstLevelOver = indexOf(game, "levelover 1");
     const Checkpoint levelOne = game.events[firstLevelOver].checkpoint;
-    const std::string levelOneText =
-        "Level 1 passed: " + std::to_string(levelOne.saved) + " saved, " + std::to_string(levelOne.lost) + " lost";
+    const std::string counts =
+        "saved: " + std::to_string(levelOne.saved) + ", lost: " + std::to_string(levelOne.lost);
     const struct {
         std::function<void(GameRecording&)> change;
         std::string message;
     } rows[] = {
         {[&](GameRecording& r) { r.events[firstLevelOver].checkpoint.score += 1; },
-         levelOneText + " with " + std::to_string(levelOne.score) + " points, where the game showed another end"},
+         "Level 1 passed (" + counts + ", score: " + std::to_string(levelOne.score) +
+             "), where the game showed another end"},
         {[&](GameRecording& r) { r.events.erase(r.events.begin() + long(firstLevelOver)); },
-         levelOneText + " here, where the game went on"},
+         "Level 1 passed here (" + counts + "), where the game went on"},
         {[&](GameRecording& r) {
              RecordedEvent closed = r.events[0];
              closed.input.kind = GameInput::Kind::WindowClosed;

@@ -41,7 +41,7 @@ TEST(RecordingWindow, SeeksToTheEndAndBackAndStepsOneTick)
     EXPECT_TRUE(window.player().atEnd());
     EXPECT_EQ(window.status.score->text(), QLocale().toString(finalScore));
     EXPECT_EQ(window.status.level->text(), "24");
-    EXPECT_EQ(window.happenedLabel->text(), QStringLiteral("Game over: %1 points").arg(finalScore));
+    EXPECT_EQ(window.happenedLabel->text(), QStringLiteral("Game over. Score: %1").arg(finalScore));
     QTest::keyClick(&window, Qt::Key_Space);
     EXPECT_FALSE(window.playing()) << "a game at its end does not play on";
 

@@ -74,11 +74,11 @@ try:
     WebDriverWait(driver, 30).until(lambda d: d.find_element(By.ID, "game").get_attribute("data-state") == "ready")
     driver.find_element(By.CSS_SELECTOR, '.speed[data-speed="8"]').click()
     driver.find_element(By.ID, "play").click()
-    check("a short game played at 8x ends on its score", ended(driver, three["score"], "Game over: %d points"))
+    check("a short game played at 8x ends on its score", ended(driver, three["score"], "Game over. Score: %d"))
     driver.get(base + "/games/%d" % pack["id"])
     WebDriverWait(driver, 30).until(lambda d: d.find_element(By.ID, "game").get_attribute("data-state") == "ready")
     driver.find_element(By.ID, "time").send_keys(Keys.END)
-    check("the 24 levels moved to their end with the slider", ended(driver, pack["score"], "Game over: %d points"))
+    check("the 24 levels moved to their end with the slider", ended(driver, pack["score"], "Game over. Score: %d"))
     errors = [entry["message"] for entry in driver.get_log("browser") if entry["level"] == "SEVERE"]
     driver.quit()
 
@@ -89,7 +89,7 @@ try:
     WebDriverWait(driver, 30).until(lambda d: d.find_element(By.ID, "game").get_attribute("data-state") == "ready")
     check("the player speaks German", driver.find_element(By.ID, "play").text == "Abspielen")
     driver.find_element(By.ID, "time").send_keys(Keys.END)
-    check("and ends the game in German", ended(driver, three["score"], "Spielende: %d Punkte"))
+    check("and ends the game in German", ended(driver, three["score"], "Spielende. Punkte: %d"))
     errors += [entry["message"] for entry in driver.get_log("browser") if entry["level"] == "SEVERE"]
     driver.quit()
     check("the console shows no error: %s" % errors, not errors)
