@@ -220,16 +220,16 @@ void RecordingPlayer::goOn(const RecordedEvent& sitting)
                                          "the game went on in a later sitting, but the rules kept no level to go on "
                                          "from"));
     if (*m_kept != claimed)  // what the rules kept, which the file's sitting does not name
-        return diverge(m_kept->replay ? QT_TRANSLATE_NOOP("RecordingPlayer",
-                                                          "the game went on in a later sitting from another level "
-                                                          "than the rules kept: a replay of level %1 (score: %2, "
-                                                          "saved: %3, lost: %4)")
-                                      : QT_TRANSLATE_NOOP("RecordingPlayer",
-                                                          "the game went on in a later sitting from another level "
-                                                          "than the rules kept: level %1 (score: %2, saved: %3, "
-                                                          "lost: %4)"),
-                       {QString::number(m_kept->levelNumber), QString::number(m_kept->score),
-                        QString::number(m_kept->saved), QString::number(m_kept->lost)});
+        return diverge(
+            m_kept->replay
+                ? QT_TRANSLATE_NOOP("RecordingPlayer", "the game went on in a later sitting from another level "
+                                                       "than the rules kept: a replay of level %1 (score: %2, "
+                                                       "saved: %3, lost: %4)")
+                : QT_TRANSLATE_NOOP("RecordingPlayer", "the game went on in a later sitting from another level "
+                                                       "than the rules kept: level %1 (score: %2, saved: %3, "
+                                                       "lost: %4)"),
+            {QString::number(m_kept->levelNumber), QString::number(m_kept->score), QString::number(m_kept->saved),
+             QString::number(m_kept->lost)});
     m_random.reseed(sitting.seed);  // as the game's recorder did before the flow went on
     m_flow.apply({.kind = GameInput::Kind::Continue, .start = *m_kept});
 }
@@ -269,13 +269,13 @@ void RecordingPlayer::showLevelOver(const LevelReport& report)
                                                                   "the game went on"),
                        counts);
     if (next->checkpoint != reached)  // how the rules ended the level, which the game did not show
-        return diverge(reached.passed ? QT_TRANSLATE_NOOP("RecordingPlayer",
-                                                          "Level %1 passed (saved: %2, lost: %3, score: %4), where "
-                                                          "the game showed another end")
-                                      : QT_TRANSLATE_NOOP("RecordingPlayer",
-                                                          "Level %1 failed (saved: %2, lost: %3, score: %4), where "
-                                                          "the game showed another end"),
-                       counts + QStringList{QString::number(reached.score)});
+        return diverge(
+            reached.passed
+                ? QT_TRANSLATE_NOOP("RecordingPlayer", "Level %1 passed (saved: %2, lost: %3, score: %4), where "
+                                                       "the game showed another end")
+                : QT_TRANSLATE_NOOP("RecordingPlayer", "Level %1 failed (saved: %2, lost: %3, score: %4), where "
+                                                       "the game showed another end"),
+            counts + QStringList{QString::number(reached.score)});
     m_checked = m_next;
     m_levelEnds.push_back(reached);
     playWindow();

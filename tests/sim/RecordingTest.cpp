@@ -95,8 +95,7 @@ TEST_F(RecordingRoundTrip, AGameThatGoesAnotherWayIsCaughtWhereItParts)
     ASSERT_EQ(divergenceOf(game), "none");
     const std::size_t firstLevelOver = indexOf(game, "levelover 1");
     const Checkpoint levelOne = game.events[firstLevelOver].checkpoint;
-    const std::string counts =
-        "saved: " + std::to_string(levelOne.saved) + ", lost: " + std::to_string(levelOne.lost);
+    const std::string counts = "saved: " + std::to_string(levelOne.saved) + ", lost: " + std::to_string(levelOne.lost);
     const struct {
         std::function<void(GameRecording&)> change;
         std::string message;
