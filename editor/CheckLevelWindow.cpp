@@ -68,8 +68,9 @@ CheckLevelWindow::CheckLevelWindow(const CheckResult& result, QWidget* parent) :
             form->addRow(tr("Nobody at the board:"), idleLabel);
         }
         const int endless = endlessRuns(result.botRuns) + endlessRuns(result.idleRuns);
-        endlessLabel->setText(tr("%Ln of %1 runs went ten simulated minutes without the level ending", nullptr, endless)
-                                  .arg(QLocale().toString(qsizetype(result.botRuns.size() + result.idleRuns.size()))));
+        endlessLabel->setText(
+            tr("%Ln of %1 runs went ten simulated minutes without the level ending", nullptr, endless)
+                .arg(QLocale().toString(qsizetype(result.botRuns.size()) + qsizetype(result.idleRuns.size()))));
         endlessLabel->setVisible(endless > 0);
     }
     auto* buttons = new QDialogButtonBox(this);
