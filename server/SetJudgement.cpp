@@ -26,7 +26,7 @@ std::optional<SetLevelJudgement> judgeSetLevel(int level, const QByteArray& byte
     placeLevel(readLevelBytes(bytes), placed, random);
     for (const int interval : {int(placed.turtleInterval), int(placed.dogInterval)})
         if (interval > 0 && interval < MinPublishedInterval)  // 0 and below: they never step
-            return SetLevelJudgement{{level, 0, 0, 0, QString()},
+            return SetLevelJudgement{{level, 0, 0, 0, {}},
                                      Refusal{QStringLiteral("its creatures step every %1 ms; a level published lets "
                                                             "them step every %2 ms at the fastest")
                                                  .arg(interval)
@@ -38,7 +38,7 @@ std::optional<SetLevelJudgement> judgeSetLevel(int level, const QByteArray& byte
         return std::nullopt;
     const SeedSummary bot = result->bot();
     const SeedSummary idle = result->idle();
-    SetLevelJudgement judged{{level, bot.passRate, bot.medianSeconds, aboutAsHardAs(bot.commandsPerSaved()), QString()},
+    SetLevelJudgement judged{{level, bot.passRate, bot.medianSeconds, aboutAsHardAs(bot.commandsPerSaved()), {}},
                              std::nullopt};
     switch (verdictOf(result->reach, bot, idle)) {
     case Verdict::CannotReachWater:
@@ -55,9 +55,12 @@ std::optional<SetLevelJudgement> judgeSetLevel(int level, const QByteArray& byte
                     {bot.passed, bot.runs}};
         break;
     case Verdict::PlaysItself:
-        judged.verdict.warning = QStringLiteral("the level plays itself: nobody at the board passed %1 of %2 runs")
-                                     .arg(idle.passed)
-                                     .arg(idle.runs);
+        judged.verdict.warning =
+            Refusal{QStringLiteral("the level plays itself: nobody at the board passed %1 of %2 runs")
+                        .arg(idle.passed)
+                        .arg(idle.runs),
+                    QStringLiteral("level-plays-itself"),
+                    {idle.passed, idle.runs}};
         break;
     case Verdict::Fair:
         break;

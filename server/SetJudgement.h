@@ -15,7 +15,7 @@ struct JudgedLevel {
     double passRate = 0;
     double medianSeconds = 0;
     int difficulty = 0;  // about as hard as this shipped level, 1 to 24
-    QString warning;     // empty for none
+    Refusal warning;     // what a designer is warned of, not refused for; an empty message for none
 };
 
 // A level judged: its verdict, and why it cannot be published when it cannot.

@@ -57,7 +57,9 @@ QString verdictsJson(const std::vector<JudgedLevel>& verdicts)
                                   {QStringLiteral("passRate"), level.passRate},
                                   {QStringLiteral("medianSeconds"), level.medianSeconds},
                                   {QStringLiteral("difficulty"), level.difficulty},
-                                  {QStringLiteral("warning"), level.warning}});
+                                  {QStringLiteral("warning"), level.warning.message},
+                                  {QStringLiteral("code"), level.warning.code},
+                                  {QStringLiteral("args"), level.warning.args}});
     return QString::fromUtf8(QJsonDocument(levels).toJson(QJsonDocument::Compact));
 }
 
@@ -65,8 +67,11 @@ std::vector<JudgedLevel> verdictsOf(const QString& json)
 {
     std::vector<JudgedLevel> verdicts;
     for (const QJsonValue level : QJsonDocument::fromJson(json.toUtf8()).array())
-        verdicts.push_back({level[u"level"].toInt(), level[u"passRate"].toDouble(), level[u"medianSeconds"].toDouble(),
-                            level[u"difficulty"].toInt(), level[u"warning"].toString()});
+        verdicts.push_back({level[u"level"].toInt(),
+                            level[u"passRate"].toDouble(),
+                            level[u"medianSeconds"].toDouble(),
+                            level[u"difficulty"].toInt(),
+                            {level[u"warning"].toString(), level[u"code"].toString(), level[u"args"].toArray()}});
     return verdicts;
 }
 

@@ -254,7 +254,7 @@ void WebPages::top(const httplib::Request& request, httplib::Response& response)
                                      "<td>%4</td></tr>")
                           .arg(page.number(level.level), page.locale.toString(level.passRate * 100, 'f', 0) + u'%',
                                page.difficulty(level.difficulty),
-                               level.warning.isEmpty()
+                               level.warning.message.isEmpty()
                                    ? QString()
                                    : page.text("WebPages", QT_TRANSLATE_NOOP("WebPages", "Plays itself")));
         about +=

@@ -118,8 +118,13 @@ QJsonObject publishedJson(const PublishedSet& published)
                             {QStringLiteral("passRate"), level.passRate},
                             {QStringLiteral("medianSeconds"), level.medianSeconds},
                             {QStringLiteral("difficulty"), level.difficulty}};
-        if (!level.warning.isEmpty())
-            verdict.insert(QStringLiteral("warning"), level.warning);
+        if (!level.warning.message.isEmpty()) {
+            verdict.insert(QStringLiteral("warning"), level.warning.message);
+            if (!level.warning.code.isEmpty()) {  // sets published before warnings had codes have none
+                verdict.insert(QStringLiteral("code"), level.warning.code);
+                verdict.insert(QStringLiteral("args"), level.warning.args);
+            }
+        }
         verdicts.append(verdict);
     }
     set.insert(QStringLiteral("verdicts"), verdicts);

@@ -2303,6 +2303,10 @@ steht auf der Handbuchseite pondrake(6).
         <source>The world table played the game otherwise in level %1 (checkpoint %2): %3</source>
         <translation>Bei der Weltrangliste verlief das Spiel in Level %1 anders (Kontrollpunkt %2): %3</translation>
     </message>
+    <message>
+        <source>The level plays itself: nobody at the board passed %1 of %2 runs.</source>
+        <translation>Das Level spielt sich selbst: Ohne Spieler wurden %1 von %2 Durchläufen geschafft.</translation>
+    </message>
 </context>
 <context>
     <name>WorldTableDialog</name>

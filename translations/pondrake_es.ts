@@ -2303,6 +2303,10 @@ entorno: véase la página de manual pondrake(6).
         <source>The world table played the game otherwise in level %1 (checkpoint %2): %3</source>
         <translation>En la tabla mundial la partida fue de otra manera en el nivel %1 (punto de control %2): %3</translation>
     </message>
+    <message>
+        <source>The level plays itself: nobody at the board passed %1 of %2 runs.</source>
+        <translation>El nivel se juega solo: sin nadie al mando se superaron %1 de %2 partidas.</translation>
+    </message>
 </context>
 <context>
     <name>WorldTableDialog</name>

@@ -2303,6 +2303,10 @@ environnement&#xa0;: voir la page de manuel pondrake(6).
         <source>The world table played the game otherwise in level %1 (checkpoint %2): %3</source>
         <translation>La table mondiale a joué la partie autrement au niveau %1 (point de contrôle %2)&#xa0;: %3</translation>
     </message>
+    <message>
+        <source>The level plays itself: nobody at the board passed %1 of %2 runs.</source>
+        <translation>Le niveau se joue tout seul&#xa0;: sans personne aux commandes, %1 parties sur %2 sont réussies.</translation>
+    </message>
 </context>
 <context>
     <name>WorldTableDialog</name>

@@ -165,6 +165,7 @@ TEST(Publish, AFairSetIsPublishedOnceListedSortedAndServedAndWarnsOfALevelThatPl
     ASSERT_EQ(verdicts.size(), 2);
     EXPECT_EQ(verdicts[0].toObject().value("passRate").toDouble(), 1.0);
     EXPECT_TRUE(verdicts[1].toObject().value("warning").toString().startsWith("the level plays itself"));
+    EXPECT_EQ(refusalOf(verdicts[1].toObject()), "level-plays-itself [100,100]");
 
     // Sent again under another name: the first publisher's set, at once. Its file comes back as sent.
     const auto [known, stored] = publish(client, setBytes({crossing(), noTurtle}, "Mine Now", "Eve"));

@@ -147,6 +147,10 @@ QString worded(const QString& code, const Args& a)
         return WorldTable::tr("Too few turtles can reach the water: %1 of %2.").arg(a.n(0)).arg(a.n(1));
     if (is("level-too-hard", "nn"))
         return WorldTable::tr("The computer player passed %1 of %2 runs.").arg(a.n(0)).arg(a.n(1));
+    if (is("level-plays-itself", "nn"))
+        return WorldTable::tr("The level plays itself: nobody at the board passed %1 of %2 runs.")
+            .arg(a.n(0))
+            .arg(a.n(1));
     if (is("level-too-fast", "nn"))
         return WorldTable::tr("Its creatures step every %1 ms; in a published level they step every %2 ms at the "
                               "fastest.")

@@ -61,7 +61,7 @@ QStringList levelLines(const QJsonValue& rows, const QString& field)
         const QJsonObject row = value.toObject();
         const std::optional<qint64> level = count(row.value(QStringLiteral("level")), 1, qint64(MaxSetLevels));
         QString text = line(row.value(field), MaxShownText);
-        if (!text.isEmpty() && field == u"reason")
+        if (!text.isEmpty())  // a refusal's reason or a warning, each with its code
             text = AnswerJson::refusalText(row, text);
         if (level && !text.isEmpty() && lines.size() < 100)
             lines << SetsTable::tr("Level %1: %2").arg(*level).arg(text);
