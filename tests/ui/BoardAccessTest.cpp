@@ -1,12 +1,14 @@
 // The board for a player who cannot see it: its squares as a screen reader finds
 // them, and what the reader is told as the keyboard cursor moves and a creature is picked up and
-// let go.
+// let go, and when a value shown beside it changes.
+#include "ui/AccessibleNames.h"
 #include "ui/BoardPicture.h"
 
 #include "tests/support/BoardText.h"
 
 #include <QAccessible>
 #include <QApplication>
+#include <QLabel>
 #include <QTest>
 #include <private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
@@ -50,6 +52,9 @@ protected:
         if ((focus || event->type() == QAccessible::NameChanged) && qobject_cast<BoardPicture*>(event->object()))
             heard.push_back((focus ? "focus | " : "name | ") +
                             event->accessibleInterface()->text(QAccessible::Name).toStdString());
+        if (event->type() == QAccessible::DescriptionChanged)
+            heard.push_back("description | " + event->accessibleInterface()->text(QAccessible::Name).toStdString() +
+                            " | " + event->accessibleInterface()->text(QAccessible::Description).toStdString());
     }
 
     QWidget window;
@@ -96,4 +101,20 @@ TEST_F(BoardReader, HearsTheCursorMoveAndACreaturePickedUpAndLetGo)
 
     picture->clearFocus();
     EXPECT_EQ(draw("b", {}, CellIndex{4, 1}), Heard{}) << "the keys are elsewhere";
+}
+
+// A value label tells its new value as it shows it: once for changes between two frames, never
+// for a frame that shows nothing new.
+TEST_F(BoardReader, AValueLabelTellsItsNewValueWhenItShowsIt)
+{
+    auto* score = new QLabel(QStringLiteral("0"), &window);
+    AccessibleNames::nameValue(score, QStringLiteral("Score"));
+    score->show();
+    score->repaint();
+    heard.clear();
+    score->setText(QStringLiteral("120"));
+    score->setText(QStringLiteral("130"));
+    score->repaint();
+    score->repaint();
+    EXPECT_EQ(heard, std::vector<std::string>{"description | Score | 130"});
 }
