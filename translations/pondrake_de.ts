@@ -1219,7 +1219,7 @@ steht auf der Handbuchseite pondrake(6).
     </message>
     <message>
         <source>the game went on in a later sitting from another level than the rules kept: a replay of level %1 (score: %2, saved: %3, lost: %4)</source>
-        <translation>das Spiel ging in einer späteren Sitzung von einem anderen Level weiter, als die Regeln behalten hatten: einer Wiederholung von Level %1 (Punkte: %2, gerettet: %3, verloren: %4)</translation>
+        <translation>das Spiel ging in einer späteren Sitzung von einem anderen Level weiter, als die Regeln behalten hatten: Level %1 zum Wiederholen (Punkte: %2, gerettet: %3, verloren: %4)</translation>
     </message>
     <message>
         <source>the game went on in a later sitting from another level than the rules kept: level %1 (score: %2, saved: %3, lost: %4)</source>

@@ -250,7 +250,7 @@ entre agujeros, alienígenas saltarines y pies que pisotean. Un editor crea nive
     </message>
     <message>
         <source>Try &apos;%1 --help&apos; for more information.</source>
-        <translation>Pruebe «%1 --help» para más información.</translation>
+        <translation>Prueba «%1 --help» para más información.</translation>
     </message>
     <message>
         <source>Qt&apos;s own options, such as -platform and -style, are passed on to Qt.
@@ -1219,7 +1219,7 @@ entorno: véase la página de manual pondrake(6).
     </message>
     <message>
         <source>the game went on in a later sitting from another level than the rules kept: a replay of level %1 (score: %2, saved: %3, lost: %4)</source>
-        <translation>la partida siguió en una sesión posterior desde otro nivel que el que guardaron las reglas: una repetición del nivel %1 (puntos: %2, salvadas: %3, perdidas: %4)</translation>
+        <translation>la partida siguió en una sesión posterior desde otro nivel que el que guardaron las reglas: el nivel %1 por repetir (puntos: %2, salvadas: %3, perdidas: %4)</translation>
     </message>
     <message>
         <source>the game went on in a later sitting from another level than the rules kept: level %1 (score: %2, saved: %3, lost: %4)</source>

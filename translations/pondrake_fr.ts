@@ -230,7 +230,7 @@
         <source>Pondrake, an action puzzle game: steer turtles to the water with the mouse,
 past holes, hopping aliens and stamping feet. A level editor makes new levels.</source>
         <translation>Pondrake, un jeu d’action et de réflexion&#xa0;: guidez les tortues vers l’eau à la souris,
-entre les trous, les extraterrestres sauteurs et les pieds qui écrasent. Un éditeur crée de nouveaux niveaux.</translation>
+entre les trous, les aliens sauteurs et les pieds qui écrasent. Un éditeur crée de nouveaux niveaux.</translation>
     </message>
     <message>
         <source>Show this help and quit.</source>
@@ -1219,7 +1219,7 @@ environnement&#xa0;: voir la page de manuel pondrake(6).
     </message>
     <message>
         <source>the game went on in a later sitting from another level than the rules kept: a replay of level %1 (score: %2, saved: %3, lost: %4)</source>
-        <translation>la partie a repris dans une séance suivante depuis un autre niveau que celui gardé par les règles&#xa0;: une reprise du niveau %1 (score&#xa0;: %2, sauvées&#xa0;: %3, perdues&#xa0;: %4)</translation>
+        <translation>la partie a repris dans une séance suivante depuis un autre niveau que celui gardé par les règles&#xa0;: le niveau %1 à rejouer (score&#xa0;: %2, sauvées&#xa0;: %3, perdues&#xa0;: %4)</translation>
     </message>
     <message>
         <source>the game went on in a later sitting from another level than the rules kept: level %1 (score: %2, saved: %3, lost: %4)</source>
