@@ -79,6 +79,8 @@ EditorWindow::~EditorWindow()
     // The document is one of the children QWidget deletes after this destructor: the undo stack
     // it clears then must not call back into a window that is no longer an editor.
     m_document->disconnect(this);
+    // Nor may the board, whose last events come after the test mode the keys ask is gone.
+    m_board->removeEventFilter(m_editKeys);
 }
 
 QWidget* EditorWindow::buildClient()
