@@ -1,5 +1,6 @@
 #include "ui/BoardAccessible.h"
 
+#include "core/TileCodes.h"
 #include "ui/BoardCellAccessible.h"
 
 #include <QCoreApplication>
@@ -21,6 +22,17 @@ QAccessibleInterface* BoardAccessible::factory(const QString& className, QObject
     return nullptr;
 }
 
+namespace {
+
+// What stands on a square as a reader tells one thing from another: a turtle turning is the same
+// turtle, a turtle walking in is news.
+int kindOf(TileCode code)
+{
+    return isTurtle(code) ? 1 : isDog(code) ? 2 : isFoot(code) ? 3 : code == Tile::Alien ? 4 : 0;
+}
+
+}  // namespace
+
 void BoardAccessible::tell(BoardPicture& picture, const BoardPicture::Shown& before)
 {
     const BoardPicture::Shown& now = picture.shown();
@@ -31,7 +43,9 @@ void BoardAccessible::tell(BoardPicture& picture, const BoardPicture::Shown& bef
         QAccessibleEvent focus(&picture, QAccessible::Focus);
         focus.setChild(child);
         QAccessible::updateAccessibility(&focus);
-    } else if (before.pickedUp(*now.cursor) != now.pickedUp(*now.cursor)) {
+    } else if (before.pickedUp(*now.cursor) != now.pickedUp(*now.cursor) ||
+               kindOf(before.board(now.cursor->col, now.cursor->row)) !=
+                   kindOf(now.board(now.cursor->col, now.cursor->row))) {
         QAccessibleEvent name(&picture, QAccessible::NameChanged);
         name.setChild(child);
         QAccessible::updateAccessibility(&name);

@@ -1,6 +1,6 @@
 // The board for a player who cannot see it: its squares as a screen reader finds
-// them, and what the reader is told as the keyboard cursor moves and a creature is picked up and
-// let go, and when a value shown beside it changes.
+// them, and what the reader is told as the keyboard cursor moves, a creature is picked up and let
+// go or walks onto or off the cursor's square, and when a value shown beside it changes.
 #include "ui/AccessibleNames.h"
 #include "ui/BoardPicture.h"
 
@@ -94,7 +94,10 @@ TEST_F(BoardReader, HearsTheCursorMoveAndACreaturePickedUpAndLetGo)
     EXPECT_EQ(draw("bbbd", {true, 3, 0}, CellIndex{3, 0}),
               Heard{"focus | Turtle heading east, picked up, row 1, column 4"});
     EXPECT_EQ(draw("bbbw", {}, CellIndex{3, 0}), Heard{"name | Turtle heading north, row 1, column 4"}) << "let go";
-    EXPECT_EQ(draw("bbbbw", {}, CellIndex{3, 0}), Heard{}) << "a turtle walking off the cursor is no news";
+    EXPECT_EQ(draw("bbbbw", {}, CellIndex{3, 0}), Heard{"name | Blank, row 1, column 4"}) << "a turtle walked off";
+    EXPECT_EQ(draw("bbbbw", {}, CellIndex{3, 0}), Heard{}) << "nothing changed";
+    EXPECT_EQ(draw("bbbd", {}, CellIndex{3, 0}), Heard{"name | Turtle heading east, row 1, column 4"}) << "walked in";
+    EXPECT_EQ(draw("bbbw", {}, CellIndex{3, 0}), Heard{}) << "a turtle turning is no news";
     EXPECT_EQ(draw("b", {}, CellIndex{3, 1}), Heard{"focus | Blank, row 2, column 4"});
     EXPECT_EQ(QAccessible::queryAccessibleInterface(picture)->focusChild()->text(QAccessible::Name),
               "Blank, row 2, column 4");
