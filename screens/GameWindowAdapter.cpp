@@ -8,6 +8,7 @@
 #include "screens/TopTenWindow.h"
 #include "screens/WorldPanel.h"
 #include "sim/LoadLevel.h"
+#include "ui/Announcer.h"
 #include "ui/BoardPicture.h"
 #include "ui/Look.h"
 
@@ -20,7 +21,7 @@
 #include <utility>
 
 GameWindowAdapter::GameWindowAdapter(MainWindow& window, Level& level, Random& random)
-    : m_window(window), m_level(level), m_random(random)
+    : m_window(window), m_level(level), m_random(random), m_announcer(new Announcer(&window))
 {
 }
 
@@ -42,6 +43,8 @@ void GameWindowAdapter::showCountdown(std::string_view caption, CountdownColour 
     palette.setColor(QPalette::WindowText, colour == CountdownColour::Red ? QColor(255, 0, 0) : QColor(0, 192, 0));
     countdown->setPalette(palette);
     countdown->show();
+    if (caption == "GO!")
+        m_announcer->say(countdown->text());
 }
 
 void GameWindowAdapter::hideCountdown()
@@ -116,6 +119,15 @@ void GameWindowAdapter::showTotals()
     status.bonusLabel->setText(QLocale().toString(field.time));
     status.savedLabel->setText(QString::number(field.saved));
     status.lostLabel->setText(QString::number(field.lost));
+    QStringList news;  // a new game starts both at 0 again, which is no news
+    if (field.saved > m_toldSaved)
+        news << tr("%n turtle(s) saved", nullptr, int(field.saved - m_toldSaved));
+    if (field.lost > m_toldLost)
+        news << tr("%n turtle(s) lost", nullptr, int(field.lost - m_toldLost));
+    if (!news.isEmpty())
+        m_announcer->say(news.join(QStringLiteral(". ")));
+    m_toldSaved = field.saved;
+    m_toldLost = field.lost;
 }
 
 void GameWindowAdapter::showBonus()
@@ -144,6 +156,9 @@ void GameWindowAdapter::showLevelOver(const LevelReport& report)
     m_window.recorder().levelOver(report);
     LevelOverWindow window(&m_window);
     window.fill(report);
+    m_announcer->say(
+        tr("Level %1 over. Saved: %2, lost: %3.").arg(report.levelNumber).arg(report.saved).arg(report.lost) +
+        (report.replay ? u' ' + window.replayLabel->text() : QString()));
     if (const QScreen* screen = m_window.screen()) {
         const QRect area = screen->availableGeometry();
         window.move(area.center() - QPoint(window.width() / 2, window.height() / 2));

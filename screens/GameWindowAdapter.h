@@ -8,13 +8,16 @@
 
 #include <optional>
 
+class Announcer;
 class MainWindow;
 class Random;
 struct Level;
 
 // What the level flow asks of the main window: the countdown, the buttons, the level's files and
 // music, drawing, the questions and the modal windows. The recorder hears of levels and their ends
-// here, and the game just finished is kept for the top ten and the world table.
+// here, and the game just finished is kept for the top ten and the world table. A screen reader
+// is told, once each and without the focus moving, of the countdown's GO, each turtle saved or
+// lost, and a level's end.
 class GameWindowAdapter : public GameWindow {
     Q_DECLARE_TR_FUNCTIONS(GameWindowAdapter)
 public:
@@ -51,4 +54,7 @@ private:
     QByteArray m_lastRecording;
     std::optional<GameRecording> m_lastGame;
     std::optional<int> m_newEntry;  // the place of the entry the game-over window just wrote
+    Announcer* m_announcer;
+    std::int32_t m_toldSaved = 0;  // the totals the reader was last told of
+    std::int32_t m_toldLost = 0;
 };

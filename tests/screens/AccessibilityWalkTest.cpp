@@ -1,5 +1,6 @@
 // Every window as a screen reader walks it: each control it meets has a name, and a label that
-// shows a value is named by what the value is, not by the number it shows.
+// shows a value is named by what the value is, not by the number it shows. And a level as a
+// reader hears it, told once each of what happens.
 #include "editor/CheckCommand.h"
 #include "editor/CheckLevelWindow.h"
 #include "editor/EditorWindow.h"
@@ -10,13 +11,18 @@
 #include "screens/WorldTopTenWindow.h"
 #include "sim/LevelJudge.h"
 #include "tests/support/GameWindowTest.h"
+#include "ui/Announcer.h"
 #include "ui/HelpWindow.h"
 #include "ui/RecordingWindow.h"
+#include "ui/Translations.h"
 #include "ui/net/WorldClient.h"
 
 #include <QAccessible>
 #include <QMenu>
 #include <QProgressDialog>
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 
 #include <set>
 
@@ -103,4 +109,24 @@ TEST_F(AccessibilityWalk, EveryControlOfEveryWindowHasAName)
     }
     EXPECT_EQ(QAccessible::queryAccessibleInterface(game.status().scoreLabel)->text(QAccessible::Description), "0")
         << "a value label's value, as it shows it";
+}
+
+// Offscreen, QAccessible stays off unless the platform's own accessibility is switched on.
+TEST_F(AccessibilityWalk, AReaderIsToldOnceOfGoEachTurtleSavedAndTheLevelsEnd)
+{
+    static QStringList told;
+    told.clear();
+    Translations::install(program, Translations::English);  // English's own plural forms
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+    QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
+        if (event->type() == QAccessible::ObjectShow)
+            if (const auto* announcer = qobject_cast<Announcer*>(event->object()))
+                told << announcer->said();
+    });
+    sitDown();
+    window->actions().newGame->trigger();
+    playLevel();
+    QAccessible::installUpdateHandler(nullptr);
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
+    EXPECT_EQ(told, QStringList({"GO!", "1 turtle saved", "Level 1 over. Saved: 1, lost: 0."}));
 }
