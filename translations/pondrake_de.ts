@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>Announcer</name>
+    <message>
+        <source>Game news</source>
+        <translation>Spielmeldungen</translation>
+    </message>
+</context>
+<context>
     <name>AudioMenu</name>
     <message>
         <source>&amp;Audio</source>
@@ -660,6 +667,24 @@ steht auf der Handbuchseite pondrake(6).
     <message>
         <source>This will abort your current game.  Continue?</source>
         <translation>Damit brichst du dein laufendes Spiel ab. Weiter?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n turtle(s) saved</source>
+        <translation>
+            <numerusform>%n Schildkröte gerettet</numerusform>
+            <numerusform>%n Schildkröten gerettet</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n turtle(s) lost</source>
+        <translation>
+            <numerusform>%n Schildkröte verloren</numerusform>
+            <numerusform>%n Schildkröten verloren</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Level %1 over. Saved: %2, lost: %3.</source>
+        <translation>Level %1 vorbei. Gerettet: %2, verloren: %3.</translation>
     </message>
 </context>
 <context>

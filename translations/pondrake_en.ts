@@ -29,6 +29,23 @@
     </message>
 </context>
 <context>
+    <name>GameWindowAdapter</name>
+    <message numerus="yes">
+        <source>%n turtle(s) saved</source>
+        <translation>
+            <numerusform>%n turtle saved</numerusform>
+            <numerusform>%n turtles saved</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n turtle(s) lost</source>
+        <translation>
+            <numerusform>%n turtle lost</numerusform>
+            <numerusform>%n turtles lost</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>LevelSetDialog</name>
     <message numerus="yes">
         <source>%Ln levels</source>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>Announcer</name>
+    <message>
+        <source>Game news</source>
+        <translation>Noticias de la partida</translation>
+    </message>
+</context>
+<context>
     <name>AudioMenu</name>
     <message>
         <source>&amp;Audio</source>
@@ -660,6 +667,24 @@ entorno: véase la página de manual pondrake(6).
     <message>
         <source>This will abort your current game.  Continue?</source>
         <translation>Esto abandonará tu partida en curso. ¿Continuar?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n turtle(s) saved</source>
+        <translation>
+            <numerusform>%n tortuga salvada</numerusform>
+            <numerusform>%n tortugas salvadas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n turtle(s) lost</source>
+        <translation>
+            <numerusform>%n tortuga perdida</numerusform>
+            <numerusform>%n tortugas perdidas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Level %1 over. Saved: %2, lost: %3.</source>
+        <translation>Nivel %1 terminado. Salvadas: %2, perdidas: %3.</translation>
     </message>
 </context>
 <context>

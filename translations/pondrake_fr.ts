@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>Announcer</name>
+    <message>
+        <source>Game news</source>
+        <translation>Nouvelles de la partie</translation>
+    </message>
+</context>
+<context>
     <name>AudioMenu</name>
     <message>
         <source>&amp;Audio</source>
@@ -660,6 +667,24 @@ environnement&#xa0;: voir la page de manuel pondrake(6).
     <message>
         <source>This will abort your current game.  Continue?</source>
         <translation>Cela abandonne votre partie en cours. Continuer&#xa0;?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n turtle(s) saved</source>
+        <translation>
+            <numerusform>%n tortue sauvée</numerusform>
+            <numerusform>%n tortues sauvées</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n turtle(s) lost</source>
+        <translation>
+            <numerusform>%n tortue perdue</numerusform>
+            <numerusform>%n tortues perdues</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Level %1 over. Saved: %2, lost: %3.</source>
+        <translation>Niveau %1 terminé. Sauvées&#xa0;: %2, perdues&#xa0;: %3.</translation>
     </message>
 </context>
 <context>

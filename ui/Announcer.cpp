@@ -1,6 +1,7 @@
 #include "ui/Announcer.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 
 namespace {
 
@@ -10,7 +11,10 @@ public:
 
     QString text(QAccessible::Text t) const override
     {
-        return t == QAccessible::Name ? static_cast<Announcer*>(widget())->said() : QString();
+        if (t != QAccessible::Name)
+            return {};
+        const QString& said = static_cast<Announcer*>(widget())->said();
+        return said.isEmpty() ? QCoreApplication::translate("Announcer", "Game news") : said;  // before the first
     }
 };
 
