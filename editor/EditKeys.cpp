@@ -42,32 +42,18 @@ bool EditKeys::eventFilter(QObject* watched, QEvent* event)
     if (event->type() != QEvent::KeyPress)
         return QObject::eventFilter(watched, event);
     const auto* press = static_cast<QKeyEvent*>(event);
-    // Control and Alt belong to the menus' shortcuts.
-    if (press->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
-        return false;
-    return key(press->key());
-}
-
-bool EditKeys::key(int key)
-{
-    const int picture = key - Qt::Key_1;
-    if (picture >= 0 && picture < int(StatusColumn::Palette.size())) {
+    const int picture = press->key() - Qt::Key_1;
+    if (picture >= 0 && picture < int(StatusColumn::Palette.size()) && !(press->modifiers() & ~Qt::KeypadModifier)) {
         m_mouse.choosePicture(StatusColumn::Palette[std::size_t(picture)].code);
         return true;
     }
-    static const std::pair<int, BoardKey> moves[] = {
-        {Qt::Key_Left, BoardKey::Left},   {Qt::Key_Right, BoardKey::Right},  {Qt::Key_Up, BoardKey::Up},
-        {Qt::Key_Down, BoardKey::Down},   {Qt::Key_Space, BoardKey::Choose}, {Qt::Key_Return, BoardKey::Choose},
-        {Qt::Key_Enter, BoardKey::Choose}};
-    for (const auto& [pressed, move] : moves) {
-        if (pressed != key)
-            continue;
-        if (move == BoardKey::Choose && m_cursor.shown())
-            m_document.place(m_cursor.cell(), m_mouse.selectedCode());
-        else
-            m_cursor.press(move, m_level.board, Selection{}, DragPoints{});  // moves it; nothing selected
-        m_redraw();
-        return true;
-    }
-    return false;
+    const std::optional<BoardKey> key = boardKeyOf(*press);
+    if (!key || *key == BoardKey::Next || *key == BoardKey::Previous || *key == BoardKey::LetGo)
+        return false;  // Tab goes on to the next control
+    if (*key == BoardKey::Choose && m_cursor.shown())
+        m_document.place(m_cursor.cell(), m_mouse.selectedCode());
+    else
+        m_cursor.press(*key, m_level.board, Selection{}, DragPoints{});  // moves it; nothing selected
+    m_redraw();
+    return true;
 }

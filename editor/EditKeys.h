@@ -30,8 +30,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    bool key(int key);
-
     TestMode& m_test;
     LevelDocument& m_document;
     BoardMouse& m_mouse;

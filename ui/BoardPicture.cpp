@@ -220,9 +220,9 @@ void BoardPicture::mouseMoveEvent(QMouseEvent* event)
     emit dragged(static_cast<float>(event->position().x()), static_cast<float>(event->position().y()));
 }
 
-void BoardPicture::keyPressEvent(QKeyEvent* event)
+std::optional<BoardKey> boardKeyOf(const QKeyEvent& event)
 {
-    static const std::array<std::pair<int, BoardKey>, 9> keys{{
+    static const std::array<std::pair<int, BoardKey>, 10> keys{{
         {Qt::Key_Left, BoardKey::Left},
         {Qt::Key_Right, BoardKey::Right},
         {Qt::Key_Up, BoardKey::Up},
@@ -232,18 +232,26 @@ void BoardPicture::keyPressEvent(QKeyEvent* event)
         {Qt::Key_Space, BoardKey::Choose},
         {Qt::Key_Return, BoardKey::Choose},
         {Qt::Key_Enter, BoardKey::Choose},
+        {Qt::Key_Escape, BoardKey::LetGo},
     }};
-    // Control and Alt belong to the menus' shortcuts.
-    const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
-    const auto found = std::find_if(keys.begin(), keys.end(), [&](const auto& k) { return k.first == event->key(); });
-    if (!m_keyboardPlay || !plain || (found == keys.end() && event->key() != Qt::Key_Escape)) {
+    if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return std::nullopt;
+    const auto found = std::find_if(keys.begin(), keys.end(), [&](const auto& k) { return k.first == event.key(); });
+    if (found == keys.end())
+        return std::nullopt;
+    if (found->second == BoardKey::Next && (event.modifiers() & Qt::ShiftModifier))
+        return BoardKey::Previous;
+    return found->second;
+}
+
+void BoardPicture::keyPressEvent(QKeyEvent* event)
+{
+    const std::optional<BoardKey> key = boardKeyOf(*event);
+    if (!m_keyboardPlay || !key) {
         QWidget::keyPressEvent(event);
         return;
     }
-    BoardKey key = found == keys.end() ? BoardKey::LetGo : found->second;
-    if (key == BoardKey::Next && (event->modifiers() & Qt::ShiftModifier))
-        key = BoardKey::Previous;
-    emit keyCommand(key, event->isAutoRepeat());
+    emit keyCommand(*key, event->isAutoRepeat());
 }
 
 bool BoardPicture::focusNextPrevChild(bool next)

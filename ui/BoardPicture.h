@@ -26,6 +26,12 @@
 // device pixels, as sharp as such a screen allows. Where a cell is a whole number of device pixels
 // (1.5, 2.5), a cell that shows its tile is drawn from the tile scaled once: the same pixels, at
 // the cost of a copy.
+class QKeyEvent;
+
+// The board key a key press stands for: the arrows, Tab and Shift+Tab, Space or Enter, and Escape
+// (LetGo), pressed without Control, Alt or Meta, which belong to the menus' shortcuts.
+std::optional<BoardKey> boardKeyOf(const QKeyEvent& event);
+
 class BoardPicture : public QWidget {
     Q_OBJECT
 
