@@ -18,9 +18,9 @@ LevelOverWindow::LevelOverWindow(QWidget* parent)
     setPalette(white);
 
     levelLabel = Look::label(this, tr("Level %1 Over!").arg(100), {120, 120, 4695, 615}, 26.25, Look::DarkBlue);
-    QLabel* captionSaved = Look::label(this, tr("Turtles saved this level:"), {360, 960, 3255, 375}, 12);
+    m_captionSaved = Look::label(this, tr("Turtles saved this level:"), {360, 960, 3255, 375}, 12);
     savedLabel = Look::label(this, QStringLiteral("0"), {3600, 960, 735, 375}, 12);
-    QLabel* captionLost = Look::label(this, tr("Turtles lost this level:"), {360, 1440, 3255, 375}, 12);
+    m_captionLost = Look::label(this, tr("Turtles lost this level:"), {360, 1440, 3255, 375}, 12);
     lostLabel = Look::label(this, QStringLiteral("0"), {3600, 1440, 735, 375}, 12);
     // The captions reach the numbers' edge when the wide fallback font stands in for Verdana.
     savedLabel->setIndent(8);
@@ -29,7 +29,7 @@ LevelOverWindow::LevelOverWindow(QWidget* parent)
                               {360, 1920, 4215, 975}, 14.25, Qt::red);
     replayLabel->setWordWrap(true);
     replayLabel->hide();
-    fitText(*captionSaved, *captionLost);
+    fitText();
     setAccessibleName(tr("Level Over"));
     AccessibleNames::nameValue(savedLabel, tr("Turtles saved this level"));
     AccessibleNames::nameValue(lostLabel, tr("Turtles lost this level"));
@@ -40,13 +40,13 @@ LevelOverWindow::LevelOverWindow(QWidget* parent)
     m_closeTimer.start();  // the seven seconds run from the moment the window exists
 }
 
-void LevelOverWindow::fitText(QLabel& captionSaved, QLabel& captionLost)
+void LevelOverWindow::fitText()
 {
     // The heading is sized for level 100; a longer heading or caption widens the window, and the
     // numbers move right with their captions. The replay notice then takes the lines it needs.
     const int heading = Look::growToFit(levelLabel).width();
-    const int captions = std::max(Look::widthLacking(&captionSaved), Look::widthLacking(&captionLost));
-    for (QLabel* caption : {&captionSaved, &captionLost})
+    const int captions = std::max(Look::widthLacking(m_captionSaved), Look::widthLacking(m_captionLost));
+    for (QLabel* caption : {m_captionSaved, m_captionLost})
         caption->resize(caption->width() + captions, caption->height());
     for (QLabel* number : {savedLabel, lostLabel})
         number->move(number->x() + captions, number->y());
@@ -61,6 +61,13 @@ void LevelOverWindow::fill(const LevelReport& report)
     lostLabel->setText(QString::number(report.lost));
     savedLabel->setText(QString::number(report.saved));
     replayLabel->setVisible(report.replay);
+    // A reader hears the window whole as it takes the focus, in the seven seconds it shows.
+    setAccessibleName(levelLabel->text());
+    QStringList said{m_captionSaved->text() + u' ' + savedLabel->text(),
+                     m_captionLost->text() + u' ' + lostLabel->text()};
+    if (report.replay)
+        said << replayLabel->text();
+    setAccessibleDescription(said.join(QStringLiteral(", ")));
 }
 
 void LevelOverWindow::closeWhenDue()

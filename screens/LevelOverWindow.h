@@ -14,7 +14,8 @@ class LevelOverWindow : public QDialog {
 public:
     explicit LevelOverWindow(QWidget* parent = nullptr);
 
-    // Fills the labels: "Level N Over!", the counts, and the replay notice when failed.
+    // Fills the labels: "Level N Over!", the counts, and the replay notice when failed; the window's
+    // accessible name and description say them all.
     void fill(const LevelReport& report);
 
     QLabel* levelLabel;
@@ -27,10 +28,12 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void fitText(QLabel& captionSaved, QLabel& captionLost);
+    void fitText();
     // Seven seconds after the window was made: it closes.
     void closeWhenDue();
 
+    QLabel* m_captionSaved;
+    QLabel* m_captionLost;
     QTimer m_closeTimer;
 
     bool m_closing = false;

@@ -37,13 +37,26 @@ Announcer::Announcer(QWidget* parent) : QWidget(parent)
     m_hide.setSingleShot(true);
     m_hide.setInterval(3000);
     connect(&m_hide, &QTimer::timeout, this, &QWidget::hide);
+    m_show.setSingleShot(true);
+    m_show.setInterval(0);
+    connect(&m_show, &QTimer::timeout, this, [this] {
+        show();
+        raise();
+    });
 }
 
 void Announcer::say(const QString& words)
 {
-    m_said = words;
-    hide();  // shown afresh, so that the bridge announces it again
-    show();
-    raise();
+    // Messages of one turn are told together: the last turtle saved, then the level's end.
+    if (m_show.isActive())
+        m_said += (m_said.back().isLetterOrNumber() ? QStringLiteral(". ") : QStringLiteral(" ")) + words;
+    else
+        m_said = words;
+    QAccessibleEvent named(this, QAccessible::NameChanged);  // what a reader keeps of the object
+    QAccessible::updateAccessibility(&named);
+    // Hidden and shown again in one turn of the event loop, a notification is not told of again:
+    // it shows on the next turn.
+    hide();
+    m_show.start();
     m_hide.start();
 }
