@@ -111,7 +111,9 @@ void EditorWindow::connectTest()
     connect(&m_test, &TestMode::totalsChanged, this, &EditorWindow::showTotals);
     connect(&m_test, &TestMode::bonusShown, this, [this](const QString& text) { m_column->showBonus(text); });
     connect(&m_test, &TestMode::modeChanged, this, [this](bool editMode) {
-        m_settingsPanel->testButton()->setText(editMode ? SettingsPanel::tr("Test Level") : tr("End Test"));
+        QPushButton* button = m_settingsPanel->testButton();
+        button->setText(editMode ? SettingsPanel::tr("Test Level") : tr("End Test"));
+        button->setShortcut(SettingsPanel::TestKey);  // a new text takes the old shortcut away
     });
     // The editor's board takes the focus when clicked, so that Ctrl+Z after painting undoes the
     // painting rather than the typing in a box, and by Tab, so that keys alone paint it.

@@ -56,6 +56,7 @@ SettingsPanel::SettingsPanel(QWidget* parent) : QFrame(parent)
     m_testButton->setObjectName(QStringLiteral("testButton"));
     m_testButton->setGeometry(104, 32, 89, 33);
     m_testButton->setAutoDefault(false);  // Enter in a box must not press it
+    m_testButton->setShortcut(TestKey);
 
     QLabel* music = caption(this, tr("Music File:"), {8, 80, 62, 20});
     m_musicFileEdit = new QLineEdit(this);

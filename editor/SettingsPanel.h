@@ -34,6 +34,9 @@ public:
 
     QLabel* selectedPicture() const { return m_selectedPicture; }
     QPushButton* testButton() const { return m_testButton; }
+    // Presses the test button, Test Level or End Test, from anywhere in the editor: during a test the
+    // board keeps Tab, so no other key reaches the button.
+    static constexpr QKeyCombination TestKey{Qt::CTRL | Qt::Key_T};
     QLineEdit* musicFileEdit() const { return m_musicFileEdit; }
     QPushButton* musicButton() const { return m_musicButton; }
     SettingBox* bonus() const { return m_bonus; }

@@ -445,6 +445,12 @@ TEST_F(Editor, KeysAlonePaintTheBoardWithThePictureTheyChoose)
     EXPECT_EQ(level.board(0, 1), Tile::TurtleLeft);
     QTest::mousePress(board, Qt::LeftButton, {}, QPoint(300, 300));
     EXPECT_FALSE(framed(0, 1));
+    // The board keeps Tab during a test: Ctrl+T both starts and ends it, whatever the button says.
+    random = SequenceRandom({Right, Right});  // the turtle's way at each start
+    for (const char* caption : {"Test Level", "End Test", "Test Level"}) {
+        EXPECT_EQ(testButton->text() + u' ' + testButton->shortcut().toString(), QString(caption) + " Ctrl+T");
+        testButton->click();
+    }
 }
 
 // File > Publish Set... against a small table of canned answers: the question names what goes,
