@@ -14,8 +14,11 @@ packages=(
   # systemd's checker for its unit; curl and jq for the README's example of talking to it.
   libcpp-httplib-dev libsimdjson-dev libqt6sql6-sqlite libqt6sql6-psql postgresql-15 systemd curl jq
 )
-# For the tests alone (test.sh asks): a real browser for the world table's pages, about 380 MB.
-if [ "${PONDRAKE_SETUP_TESTS:-}" = 1 ]; then packages+=(chromium chromium-driver python3-selenium); fi
+# For the tests alone (test.sh asks): a real browser for the world table's pages, about 380 MB, and
+# a session bus with the desktop's accessibility bus, to hear what a screen reader hears.
+if [ "${PONDRAKE_SETUP_TESTS:-}" = 1 ]; then
+  packages+=(chromium chromium-driver python3-selenium dbus-daemon at-spi2-core python3-pyatspi)
+fi
 # The fuzzers of the file readers are built with clang and its libFuzzer.
 for arg in "$@"; do
   if [ "$arg" = "-DPONDRAKE_FUZZ=ON" ]; then packages+=(clang libclang-rt-14-dev); fi

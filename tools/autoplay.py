@@ -18,6 +18,10 @@ With --levels only some levels of the pack are played, in the order given: the t
 program folder of its own (a copy of the program beside the art, sound and help of --bin) whose
 levels are those, numbered from 1, so a game runs through them alone.
 
+With --keys the game is played by the keys alone, as a player without a mouse plays it: the
+arrows take the board's cursor to a turtle, Space picks it up and an arrow sends it; the name
+is typed and the top ten closed by a key.
+
 Needs Xvfb, xdotool and ImageMagick (import, convert); Python's standard library only.
 
     /usr/bin/python3 tools/autoplay.py                    # both games, shots in ./shots
@@ -25,6 +29,7 @@ Needs Xvfb, xdotool and ImageMagick (import, convert); Python's standard library
     /usr/bin/python3 tools/autoplay.py --games 2 --lose-once 0
     /usr/bin/python3 tools/autoplay.py --abort-after 2    # game 2 ends by Abort Game once 2 levels are over
     /usr/bin/python3 tools/autoplay.py --games 1 --levels 1,7,24   # a game of three levels of the pack
+    /usr/bin/python3 tools/autoplay.py --games 2 --lose-once 0 --levels 1 --keys
 
 An X server already running on --display is used as it is; otherwise Xvfb is started there and
 stopped at the end. The game is always started by this tool and ended by it.
@@ -352,6 +357,7 @@ class Game:
         self.main = None
         self.origin = None  # the board's top-left corner on the screen
         self.after_game_moving = None
+        self.cursor = None  # where the board's key cursor stands, once a key has shown it
 
     # The program
 
@@ -446,6 +452,22 @@ class Game:
         self.x.xdo("key", "alt+g")
         time.sleep(0.4)
         self.x.xdo("key", letter)
+
+    def keys(self, commands):
+        """Gives each (col, row, direction) by keys: the cursor goes there by the arrows, Space
+        picks the turtle up and the arrow sends it. The first key only shows the cursor, at the
+        top-left corner in a game that no key has touched yet."""
+        names = {"left": "Left", "right": "Right", "up": "Up", "down": "Down"}
+        keys = []
+        if self.cursor is None:
+            keys.append("Left")
+            self.cursor = (0, 0)
+        for col, row, direction in commands:
+            dc, dr = col - self.cursor[0], row - self.cursor[1]
+            keys += ["Right" if dc > 0 else "Left"] * abs(dc) + ["Down" if dr > 0 else "Up"] * abs(dr)
+            keys += ["space", names[direction]]
+            self.cursor = (col, row)  # the cursor stays where the turtle was sent from
+        self.x.xdo("key", "--delay", 4, *keys)
 
     def drag(self, commands, hold_shot=None):
         """Drags each (col, row, direction) in one go; with hold_shot, screenshots the first drag
@@ -606,8 +628,11 @@ class Game:
 
     def close_top_ten(self, window):
         wx, wy, w, h = self.x.geometry(window)
+        if self.args.keys:
+            self.x.xdo("key", "Escape")
         # The Close button: 3000,9120 twips, 2415x495, at 15 twips a pixel.
-        self.x.xdo("mousemove", wx + 200 + 80, wy + 608 + 16, "sleep", 0.1, "click", 1)
+        else:
+            self.x.xdo("mousemove", wx + 200 + 80, wy + 608 + 16, "sleep", 0.1, "click", 1)
         for _ in range(25):
             if window not in self.x.window_ids():
                 return
@@ -667,11 +692,18 @@ class Game:
         except GiveUp:
             log("game %d: no writing surface: the score is not in the top ten" % number)
             # "Bummer": 3120,960 twips in a frame at 240,1440; 1335x495.
-            self.x.xdo("mousemove", wx + 16 + 208 + 44, wy + 96 + 64 + 16, "click", 1)
+            if self.args.keys:
+                self.x.xdo("key", "Return")  # Bummer has the focus
+            else:
+                self.x.xdo("mousemove", wx + 16 + 208 + 44, wy + 96 + 64 + 16, "click", 1)
             return self.after_game_over(number, window, None)
         log("game %d: writing surface at %s" % (number, surface))
         sx, sy, sw, sh = surface
-        if handwritten:
+        if self.args.keys:
+            self.x.xdo("type", "--delay", 80, "Kay")  # the name field has the focus
+            self.x.xdo("key", "Return")
+            name = "Kay"
+        elif handwritten:
             self.write_name(surface, ANN)
             time.sleep(0.4)
             self.shot("game%d-name-written.png" % number)
@@ -862,7 +894,10 @@ class LevelState:
             extras["drag_done"] = True
         if not commands:
             return
-        self.game.drag(commands, hold_shot=hold)
+        if self.game.args.keys:
+            self.game.keys(commands)
+        else:
+            self.game.drag(commands, hold_shot=hold)
         for c, r, want in commands:
             self.recent[(c, r)] = (want, now, self.ticks)
         self.drags += len(commands)
@@ -931,6 +966,8 @@ def main():
                              "that it must be played again (default 3; 0: never)")
     parser.add_argument("--levels", default="",
                         help="play only these levels of the pack, in this order (e.g. 1,7,24)")
+    parser.add_argument("--keys", action="store_true",
+                        help="play by the keys alone: the board's cursor, a typed name, a key to close")
     parser.add_argument("--fresh-scores", action="store_true",
                         help="move an existing levels/scores.txt aside first, so the table starts empty")
     args = parser.parse_args()
