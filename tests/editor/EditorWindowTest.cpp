@@ -439,14 +439,12 @@ TEST_F(Editor, KeysAlonePaintTheBoardWithThePictureTheyChoose)
     EXPECT_TRUE(framed(1, 1));
     for (const Qt::Key key : {Qt::Key_9, Qt::Key_Left, Qt::Key_Return})
         QTest::keyClick(board, key);
-    EXPECT_EQ(level.board(0, 1), Tile::TurtleLeft);
-    QTest::keyClick(board, Qt::Key_1, Qt::ControlModifier);  // the menus' own
+    QTest::keyClick(board, Qt::Key_1, Qt::ControlModifier);  // the menus' own: the turtle is painted again
     QTest::keyClick(board, Qt::Key_Space);
     EXPECT_EQ(level.board(0, 1), Tile::TurtleLeft);
     QTest::mousePress(board, Qt::LeftButton, {}, QPoint(300, 300));
     EXPECT_FALSE(framed(0, 1));
-    // The board keeps Tab during a test: Ctrl+T both starts and ends it, whatever the button says.
-    random = SequenceRandom({Right, Right});  // the turtle's way at each start
+    random = SequenceRandom({Right, Right});  // the board keeps Tab in a test: Ctrl+T starts and ends it
     for (const char* caption : {"Test Level", "End Test", "Test Level"}) {
         EXPECT_EQ(testButton->text() + u' ' + testButton->shortcut().toString(), QString(caption) + " Ctrl+T");
         testButton->click();

@@ -108,8 +108,6 @@ TEST_F(AccessibilityWalk, EveryControlOfEveryWindowHasAName)
         shown->show();
         EXPECT_EQ(unnamedIn(*shown).join(u'\n').toStdString(), "");
     }
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(game.status().scoreLabel)->text(QAccessible::Description), "0")
-        << "a value label's value, as it shows it";
     EXPECT_EQ(levelOver.accessibleName() + u'|' + levelOver.accessibleDescription(),
               "Level 3 Over!|Turtles saved this level: 1, Turtles lost this level: 2, Replay Level - You must save at "
               "least half of the turtles to advance.");
@@ -130,11 +128,7 @@ TEST_F(AccessibilityWalk, AReaderIsToldOnceOfGoEachTurtleSavedAndTheLevelsEnd)
     sitDown();
     window->actions().newGame->trigger();
     enterName(QStringLiteral("Reader"));  // the set's only level won
-    onNextModal<LevelOverWindow>([](LevelOverWindow* over) { over->accept(); });
-    for (int second = 0; second < 7; ++second) {  // a message shows on the event loop's next turn
-        runClock(1000);
-        QCoreApplication::processEvents();
-    }
+    playLevel();
     QAccessible::installUpdateHandler(nullptr);
     QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
     EXPECT_EQ(told, QStringList({"GO!", "1 turtle saved. Level 1 over. Saved: 1, lost: 0."}));

@@ -77,11 +77,12 @@ protected:
     }
 
     // From the countdown's start to the level's end (the island's turtle steps 600 ms after GO):
-    // its window closes at once.
+    // its window closes at once. The event loop turns between the seconds, as it does in play.
     void playLevel()
     {
         onNextModal<LevelOverWindow>([](LevelOverWindow* over) { over->accept(); });
-        runClock(6600);
+        for (int second = 0; second < 6; ++second, QCoreApplication::processEvents())
+            runClock(1100);
     }
 
     // The next Game Over window takes this name; the top ten that follows is shown to seen, then closed.
