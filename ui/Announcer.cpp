@@ -18,10 +18,10 @@ public:
     }
 };
 
-QAccessibleInterface* announcerFactory(const QString& className, QObject* object)
+QAccessibleInterface* announcerFactory(const QString&, QObject* object)
 {
     auto* announcer = qobject_cast<Announcer*>(object);
-    return className == QLatin1String("Announcer") && announcer ? new AnnouncerAccessible(announcer) : nullptr;
+    return announcer ? new AnnouncerAccessible(announcer) : nullptr;
 }
 
 }  // namespace
@@ -48,7 +48,7 @@ Announcer::Announcer(QWidget* parent) : QWidget(parent)
 void Announcer::say(const QString& words)
 {
     // Messages of one turn are told together: the last turtle saved, then the level's end.
-    if (m_show.isActive())
+    if (m_show.isActive() && !m_said.isEmpty())
         m_said += (m_said.back().isLetterOrNumber() ? QStringLiteral(". ") : QStringLiteral(" ")) + words;
     else
         m_said = words;
