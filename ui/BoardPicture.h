@@ -13,6 +13,12 @@
 #include <optional>
 #include <vector>
 
+class QKeyEvent;
+
+// The board key a key press stands for: the arrows, Tab and Shift+Tab, Space or Enter, and Escape
+// (LetGo), pressed without Control, Alt or Meta, which belong to the menus' shortcuts.
+std::optional<BoardKey> boardKeyOf(const QKeyEvent& event);
+
 // The board picture of a window, with its off-screen back buffer.
 // drawGrid composes the whole board in the back buffer, copies it to the picture's surface in one
 // transfer and draws the selection overlay on top. The screen repaints what changed (the cells
@@ -26,12 +32,6 @@
 // device pixels, as sharp as such a screen allows. Where a cell is a whole number of device pixels
 // (1.5, 2.5), a cell that shows its tile is drawn from the tile scaled once: the same pixels, at
 // the cost of a copy.
-class QKeyEvent;
-
-// The board key a key press stands for: the arrows, Tab and Shift+Tab, Space or Enter, and Escape
-// (LetGo), pressed without Control, Alt or Meta, which belong to the menus' shortcuts.
-std::optional<BoardKey> boardKeyOf(const QKeyEvent& event);
-
 class BoardPicture : public QWidget {
     Q_OBJECT
 
